@@ -1,0 +1,67 @@
+#pragma once
+// Every modal question and dialog the program shows goes through Dialogs, so
+// commands can be driven headless: the program installs QtDialogs, tests a
+// scripted implementation that records questions and hands out queued answers.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QPrinter;
+
+namespace wrenpad {
+
+enum class Answer { Yes, No, Cancel };
+
+struct FileDialogRequest {
+  QString title;
+  QString folder;        // folder the dialog starts in
+  QString fileName;      // bare name proposed in the name field
+  QStringList filters;   // "Text File (*.txt *.in)", ...
+  int filterIndex = 0;   // 0-based filter to start on
+};
+
+struct OpenFileChoice {
+  QString path;          // empty when the user cancelled
+  int filterIndex = 0;   // filter in use when the dialog closed
+  bool readOnly = false; // "open read-only" ticked
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Confirmation box with Yes, No and Cancel; closing the box counts as Cancel.
+  virtual Answer askYesNoCancel(const QString& title, const QString& text) = 0;
+  // Information box with one OK button.
+  virtual void showMessage(const QString& title, const QString& text) = 0;
+  // The standard error box for failures of files and conversions.
+  virtual void showError(const QString& title, const QString& text) = 0;
+  // Input box; nullopt on Cancel.
+  virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
+                                           const QString& initial) = 0;
+
+  virtual OpenFileChoice chooseFileToOpen(const FileDialogRequest& request) = 0;
+  // Empty string on Cancel. Never asks about overwriting: the caller does.
+  virtual QString chooseFileToSave(const FileDialogRequest& request) = 0;
+  // Folder choice that lets the user create folders; empty on Cancel.
+  virtual QString chooseFolder(const QString& title, const QString& startFolder) = 0;
+  // Font dialog; `apply` is called when the user presses Apply (if offered).
+  virtual std::optional<QFont> chooseFont(const QFont& initial,
+                                          const std::function<void(const QFont&)>& apply) = 0;
+  virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+
+  // Print dialog (true = print) and printer set-up (true = accepted).
+  virtual bool setUpPrint(QPrinter& printer) = 0;
+  virtual bool setUpPrinter(QPrinter& printer) = 0;
+
+  // The program's own forms (document type, tables, ...). Returns the
+  // QDialog result code; a test fills the form's fields instead of a user.
+  virtual int showForm(QDialog& form) = 0;
+};
+
+}  // namespace wrenpad

@@ -1,0 +1,92 @@
+#include "support/scripted_dialogs.h"
+
+#include <QDialog>
+
+namespace wrenpad::test {
+
+namespace {
+template <typename T>
+T takeOr(std::deque<T>& queue, T fallback) {
+  if (queue.empty()) return fallback;
+  T value = std::move(queue.front());
+  queue.pop_front();
+  return value;
+}
+}  // namespace
+
+Answer ScriptedDialogs::askYesNoCancel(const QString&, const QString& text) {
+  asked << "question: " + text;
+  return takeOr(answers, Answer::Cancel);
+}
+
+void ScriptedDialogs::showMessage(const QString&, const QString& text) {
+  asked << "message: " + text;
+}
+
+void ScriptedDialogs::showError(const QString&, const QString& text) {
+  asked << "error: " + text;
+}
+
+std::optional<QString> ScriptedDialogs::inputText(const QString&, const QString& prompt,
+                                                  const QString&) {
+  asked << "input: " + prompt;
+  return takeOr(inputs, std::optional<QString>());
+}
+
+OpenFileChoice ScriptedDialogs::chooseFileToOpen(const FileDialogRequest& request) {
+  asked << "open: " + request.folder;
+  lastOpenRequest = request;
+  return takeOr(filesToOpen, OpenFileChoice{});
+}
+
+QString ScriptedDialogs::chooseFileToSave(const FileDialogRequest& request) {
+  asked << "save: " + request.folder + "|" + request.fileName;
+  lastSaveRequest = request;
+  return takeOr(filesToSave, QString());
+}
+
+QString ScriptedDialogs::chooseFolder(const QString&, const QString& startFolder) {
+  asked << "folder: " + startFolder;
+  return takeOr(folders, QString());
+}
+
+std::optional<QFont> ScriptedDialogs::chooseFont(const QFont&,
+                                                 const std::function<void(const QFont&)>&) {
+  asked << "font";
+  return takeOr(fonts, std::optional<QFont>());
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
+  asked << "color";
+  return takeOr(colors, std::optional<QColor>());
+}
+
+bool ScriptedDialogs::setUpPrint(QPrinter&) {
+  asked << "print";
+  return takeOr(printAnswers, false);
+}
+
+bool ScriptedDialogs::setUpPrinter(QPrinter&) {
+  asked << "printer";
+  return takeOr(printAnswers, false);
+}
+
+int ScriptedDialogs::showForm(QDialog& form) {
+  asked << "form: " + form.objectName();
+  if (forms.empty()) return QDialog::Rejected;
+  auto handler = std::move(forms.front());
+  forms.pop_front();
+  return handler(form);
+}
+
+QStringList ScriptedDialogs::askedOf(const QString& kind) const {
+  QStringList result;
+  const QString prefix = kind + ": ";
+  for (const QString& line : asked) {
+    if (line.startsWith(prefix)) result << line.mid(prefix.size());
+    else if (line == kind) result << QString();
+  }
+  return result;
+}
+
+}  // namespace wrenpad::test
