@@ -1,0 +1,45 @@
+#include "colouring/colour_span.h"
+
+#include "shell/settings.h"
+
+namespace wrenpad {
+
+namespace {
+
+SpanFormat ColourOnly(const QColor& colour) {
+  SpanFormat format;
+  format.colour = colour;
+  return format;
+}
+
+SpanFormat TagFont(const QColor& colour, int pointSize) {
+  SpanFormat format = ColourOnly(colour);
+  format.setsFont = true;
+  format.pointSize = pointSize;
+  format.fontName = kProportionalGothic;
+  format.charset = kShiftJisCharset;
+  return format;
+}
+
+}  // namespace
+
+SpanFormat FormatOfSpan(SpanKind kind, const TagPaintStyle& style) {
+  switch (kind) {
+    case SpanKind::Tag: {
+      SpanFormat format = TagFont(style.tagColour, style.editorFontSize);
+      format.clearsStyle = true;
+      return format;
+    }
+    case SpanKind::QuotedValue:
+      return ColourOnly(style.valueColour);
+    case SpanKind::Comment:
+      return ColourOnly(style.commentColour);
+    case SpanKind::ClosedTag:
+      return TagFont(style.tagColour, style.editorFontSize);
+    case SpanKind::ClosedComment:
+      return TagFont(style.commentColour, style.editorFontSize);
+  }
+  return {};
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,49 @@
+#include "colouring/whole_repaint.h"
+
+#include "colouring/text_helpers.h"
+
+namespace wrenpad {
+
+namespace {
+
+constexpr int kRenderingEnd = 20;
+constexpr int kPaintingEnd = 97;
+
+}  // namespace
+
+std::optional<ProgramStretch> FirstScriptStretch(const QString& text) {
+  if (!text.contains(QStringLiteral("</script>"), Qt::CaseInsensitive) ||
+      !text.contains(QStringLiteral("javascript"), Qt::CaseInsensitive)) {
+    return std::nullopt;
+  }
+  const qsizetype open = text.indexOf(QStringLiteral("<script"), 0, Qt::CaseInsensitive);
+  const qsizetype close = text.lastIndexOf(QStringLiteral("</script"), -1, Qt::CaseInsensitive);
+  if (open < 0 || close <= open) return std::nullopt;
+  const qsizetype openEnd = text.indexOf(u'>', open);
+  const qsizetype lastBreak = text.lastIndexOf(QStringLiteral("\r\n"), close);
+  if (openEnd < 0 || openEnd >= close || lastBreak <= openEnd) return std::nullopt;
+  // 1-based: the character after ">" through the CR of the last line break.
+  return ProgramStretch{static_cast<int>(openEnd) + 2, static_cast<int>(lastBreak) + 1};
+}
+
+RepaintPlan PlanWholeRepaint(const QString& text, const RepaintInputs& inputs) {
+  RepaintPlan plan;
+  plan.editorFontSize = inputs.editorFontSize;
+  if (inputs.autoRepaint && inputs.pageTextColour != QColor(0, 0, 0)) {
+    plan.wholeTextColour = inputs.pageTextColour;
+  }
+  if (text.contains(QStringLiteral("</style>"), Qt::CaseInsensitive)) {
+    if (!inputs.pageFontName.isEmpty()) plan.wholeTextFontName = inputs.pageFontName;
+    if (inputs.pageFontSizePt) {
+      plan.wholeTextFontSize = *inputs.pageFontSizePt;
+      plan.editorFontSize = *inputs.pageFontSizePt;
+    }
+  }
+  const int paintingStart = inputs.realization ? kRenderingEnd : 0;
+  if (inputs.realization) plan.rendering = ProgressRange{0, kRenderingEnd};
+  if (inputs.autoRepaint) plan.tagPainting = ProgressRange{paintingStart, kPaintingEnd};
+  plan.script = FirstScriptStretch(text);
+  return plan;
+}
+
+}  // namespace wrenpad
