@@ -1,0 +1,72 @@
+// Helpers shared by the kanji converters: unsigned views of texts, word-at-a-time
+// byte tests and an output buffer that grows in blocks.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace kanji::detail {
+
+inline constexpr unsigned char kEsc = 0x1B;
+
+inline const unsigned char* Bytes(std::string_view text) {
+  return reinterpret_cast<const unsigned char*>(text.data());
+}
+
+inline std::uint64_t LoadWord(const unsigned char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+inline constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+inline constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// True when some byte of the word is below n (n at most 128).
+inline bool HasByteBelow(std::uint64_t word, unsigned n) {
+  return ((word - kOnes * n) & ~word & kHighBits) != 0;
+}
+
+inline bool HasByteEqual(std::uint64_t word, unsigned char value) {
+  return HasByteBelow(word ^ (kOnes * value), 1);
+}
+
+inline bool AllAscii(std::uint64_t word) { return (word & kHighBits) == 0; }
+
+// Builds an output string. Converters ask for room before each block they
+// write, so only the part written so far is ever filled, and the reserved
+// capacity stays untouched until it is needed.
+class ByteSink {
+ public:
+  explicit ByteSink(std::size_t expected) { out_.reserve(expected); }
+
+  // A pointer to the write position with room for at least `count` bytes.
+  unsigned char* Room(std::size_t count) {
+    if (out_.size() - used_ < count) out_.resize(used_ + std::max(count, kMinGrowth));
+    return reinterpret_cast<unsigned char*>(out_.data()) + used_;
+  }
+
+  // Marks everything up to `end` (inside the last room handed out) as written.
+  void Commit(const unsigned char* end) {
+    used_ = static_cast<std::size_t>(end - reinterpret_cast<const unsigned char*>(out_.data()));
+  }
+
+  std::string Take() {
+    out_.resize(used_);
+    return std::move(out_);
+  }
+
+ private:
+  static constexpr std::size_t kMinGrowth = 4096;
+  std::string out_;
+  std::size_t used_ = 0;
+};
+
+// Input is converted in blocks of this many bytes, each with its own Room().
+inline constexpr std::size_t kBlock = 64 * 1024;
+
+}  // namespace kanji::detail
