@@ -56,6 +56,8 @@ struct Settings {
   int Top = 0;
   int Left = 0;
   bool MultiUndo = true;
+
+  friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 }  // namespace wrenpad
