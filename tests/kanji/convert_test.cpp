@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "kanji/kanji.h"
+
+namespace {
+
+using namespace kanji;
+
+std::string B(std::initializer_list<int> bytes) {
+  std::string s;
+  for (int b : bytes) s.push_back(static_cast<char>(b));
+  return s;
+}
+
+constexpr BytePair P(int a, int b) { return {static_cast<unsigned char>(a), static_cast<unsigned char>(b)}; }
+
+TEST(PairArithmetic, RowAndCellBoundaries) {
+  struct Case {
+    BytePair jis, sjis;
+  };
+  const Case cases[] = {
+      {P(0x21, 0x21), P(0x81, 0x40)},  // first cell
+      {P(0x21, 0x5F), P(0x81, 0x7E)},  // ×, last trail byte before 7F
+      {P(0x21, 0x60), P(0x81, 0x80)},  // ÷, first trail byte after 7F
+      {P(0x21, 0x7E), P(0x81, 0x9E)},  // last cell of an odd row
+      {P(0x22, 0x21), P(0x81, 0x9F)},  // first cell of an even row
+      {P(0x22, 0x7E), P(0x81, 0xFC)},
+      {P(0x30, 0x21), P(0x88, 0x9F)},  // 亜
+      {P(0x4F, 0x53), P(0x98, 0x72)},  // 腕
+      {P(0x5E, 0x7E), P(0x9F, 0xFC)},  // last row below the lead-byte gap
+      {P(0x5F, 0x21), P(0xE0, 0x40)},  // first row above it
+      {P(0x74, 0x26), P(0xEA, 0xA4)},  // 熙
+      {P(0x7E, 0x7E), P(0xEF, 0xFC)},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(JisToSjisPair(c.jis.first, c.jis.second), c.sjis) << int(c.jis.first) << ' ' << int(c.jis.second);
+    EXPECT_EQ(SjisToJisPair(c.sjis.first, c.sjis.second), c.jis) << int(c.sjis.first) << ' ' << int(c.sjis.second);
+  }
+}
+
+// Every JIS X 0208 row and cell as Shift-JIS, EUC-JP and JIS text.
+struct AllCharacters {
+  std::string sjis, euc, jis;
+  AllCharacters() {
+    jis = "\x1B$B";
+    for (int row = 0x21; row <= 0x7E; ++row) {
+      for (int cell = 0x21; cell <= 0x7E; ++cell) {
+        const BytePair s = JisToSjisPair(static_cast<unsigned char>(row), static_cast<unsigned char>(cell));
+        EXPECT_EQ(SjisToJisPair(s.first, s.second), P(row, cell));
+        sjis += B({s.first, s.second});
+        euc += B({row | 0x80, cell | 0x80});
+        jis += B({row, cell});
+      }
+    }
+  }
+};
+
+TEST(Converters, RoundTripsOverAllCharacters) {
+  const AllCharacters all;
+  EXPECT_EQ(SjisToEuc(all.sjis), all.euc);
+  EXPECT_EQ(EucToSjis(all.euc), all.sjis);
+  EXPECT_EQ(EucToSjis(SjisToEuc(all.sjis)), all.sjis);
+  EXPECT_EQ(JisToSjis(all.jis), all.sjis);
+  EXPECT_EQ(JisToEuc(all.jis), all.euc);
+  EXPECT_EQ(SjisToJis(all.sjis), all.jis);
+  EXPECT_EQ(EucToJis(all.euc), all.jis);
+}
+
+TEST(Converters, JisRoundTripWithEscapesNormalised) {
+  // As another program writes it: back to ASCII with ESC ( B, closed at the end.
+  const std::string jis = B({'A', 0x1B, '$', 'B', 0x46, 0x7C, 0x4B, 0x5C, 0x1B, '(', 'B', '\r', '\n',
+                             0x1B, '$', 'B', 0x30, 0x21, 0x1B, '(', 'B'});
+  const std::string back = SjisToJis(JisToSjis(jis));
+  EXPECT_EQ(back, B({'A', 0x1B, '$', 'B', 0x46, 0x7C, 0x4B, 0x5C, 0x1B, '(', 'J', '\r', '\n',
+                     0x1B, '$', 'B', 0x30, 0x21}));
+}
+
+TEST(Converters, HalfWidthKanaBetweenShiftJisAndEuc) {
+  const std::string sjis = B({0xB6, 0xDE, 'a', 0xA1, 0xDF});  // ｶﾞa｡ﾟ
+  const std::string euc = B({0x8E, 0xB6, 0x8E, 0xDE, 'a', 0x8E, 0xA1, 0x8E, 0xDF});
+  EXPECT_EQ(SjisToEuc(sjis), euc);
+  EXPECT_EQ(EucToSjis(euc), sjis);
+  // Bytes that are neither kana nor lead bytes in EUC-JP pass through.
+  EXPECT_EQ(EucToSjis(B({0x80, 0xFF, 'z'})), B({0x80, 0xFF, 'z'}));
+}
+
+TEST(Converters, LoneLeadByteAtTheEndIsCopiedAndNothingPastTheEndIsRead) {
+  // Each text is a view that stops before a byte that would make a valid
+  // partner; a converter that looked past the end would pair them.
+  const std::string buffer = B({'a', 0x88, 0x9F});
+  const std::string_view text(buffer.data(), 2);
+  EXPECT_EQ(SjisToEuc(text), B({'a', 0x88}));
+  EXPECT_EQ(SjisToJis(text), B({'a', 0x1B, '$', 'B', 0x88}));
+  const std::string eucBuffer = B({'a', 0xB0, 0xA1});
+  EXPECT_EQ(EucToSjis(std::string_view(eucBuffer.data(), 2)), B({'a', 0xB0}));
+  EXPECT_EQ(EucToJis(std::string_view(eucBuffer.data(), 2)), B({'a', 0x1B, '$', 'B', 0xB0}));
+  const std::string ssBuffer = B({'a', 0x8E, 0xB1});
+  EXPECT_EQ(EucToSjis(std::string_view(ssBuffer.data(), 2)), B({'a', 0x8E}));
+  const std::string jisBuffer = B({0x1B, '$', 'B', 0x30, 0x21, 0x30, 0x21});
+  EXPECT_EQ(JisToSjis(std::string_view(jisBuffer.data(), 6)), B({0x88, 0x9F, 0x30}));
+  // A half-width kana at the end takes no mark from beyond it.
+  const std::string kanaBuffer = B({0xB6, 0xDE});
+  EXPECT_EQ(SjisToJis(std::string_view(kanaBuffer.data(), 1)), B({0x1B, '$', 'B', 0x25, 0x2B}));
+}
+
+TEST(Converters, JisEscapeHandling) {
+  // Escapes are three bytes and dropped; "$" switches to pairs, "(" back,
+  // any other second byte keeps the mode.
+  EXPECT_EQ(JisToSjis(B({0x1B, '$', '@', 0x30, 0x21, 0x1B, 'x', 'y', 0x30, 0x21, 0x1B, '(', 'J', 'A'})),
+            B({0x88, 0x9F, 0x88, 0x9F, 'A'}));
+  // The byte after an escape is text, even another ESC.
+  EXPECT_EQ(JisToSjis(B({0x1B, '(', 'B', 0x1B, 'Q'})), B({0x1B, 'Q'}));
+  // An escape cut off at the end leaves nothing behind.
+  EXPECT_EQ(JisToSjis(B({'A', 0x1B, '('})), "A");
+  EXPECT_EQ(JisToEuc(B({0x1B, '$', 'B', 0x30, 0x21, ' ', 0x1B, '(', 'B', 0x30})),
+            B({0xB0, 0xA1, ' ', 0x30}));
+}
+
+TEST(Converters, ToJisEscapesAndLineEnds) {
+  // ESC ( J before every single byte after double bytes, CR and LF included;
+  // no closing escape at the end.
+  EXPECT_EQ(SjisToJis(B({0x88, 0x9F, '\r', '\n', 'A', 0x88, 0x9F})),
+            B({0x1B, '$', 'B', 0x30, 0x21, 0x1B, '(', 'J', '\r', '\n', 'A', 0x1B, '$', 'B', 0x30, 0x21}));
+  EXPECT_EQ(EucToJis(B({'A', 0xB0, 0xA1, 0xB0, 0xA1, 'B'})),
+            B({'A', 0x1B, '$', 'B', 0x30, 0x21, 0x30, 0x21, 0x1B, '(', 'J', 'B'}));
+}
+
+TEST(HalfToFullKana, VoicedAndSemiVoicedMarks) {
+  struct Case {
+    int kana, mark;
+    BytePair jis;
+    bool markUsed;
+  };
+  const Case cases[] = {
+      {0xA1, 0, P(0x21, 0x23), false},     // ｡ → 。
+      {0xB0, 0, P(0x21, 0x3C), false},     // ｰ → ー
+      {0xA6, 0xDE, P(0x25, 0x72), false},  // ｦﾞ: no voiced ヲ in JIS X 0208
+      {0xB1, 0xDE, P(0x25, 0x22), false},  // ｱﾞ stays ア, the mark follows
+      {0xB3, 0xDE, P(0x25, 0x74), true},   // ｳﾞ → ヴ
+      {0xB6, 0xDE, P(0x25, 0x2C), true},   // ｶﾞ → ガ
+      {0xC4, 0xDE, P(0x25, 0x49), true},   // ﾄﾞ → ド, last of カ..ト
+      {0xC4, 0xDF, P(0x25, 0x48), false},  // ﾄﾟ has no semi-voiced form
+      {0xC5, 0xDE, P(0x25, 0x4A), false},  // ﾅﾞ neither voiced
+      {0xCA, 0xDE, P(0x25, 0x50), true},   // ﾊﾞ → バ
+      {0xCA, 0xDF, P(0x25, 0x51), true},   // ﾊﾟ → パ
+      {0xCE, 0xDF, P(0x25, 0x5D), true},   // ﾎﾟ → ポ
+      {0xCF, 0xDF, P(0x25, 0x5E), false},  // ﾏﾟ stays マ
+      {0xDD, 0, P(0x25, 0x73), false},     // ﾝ → ン
+      {0xDE, 0xDE, P(0x21, 0x2B), false},  // ﾞ alone → ゛
+      {0xDF, 0, P(0x21, 0x2C), false},     // ﾟ alone → ゜
+  };
+  for (const Case& c : cases) {
+    const auto kana = static_cast<unsigned char>(c.kana);
+    const auto mark = static_cast<unsigned char>(c.mark);
+    const FullWidthKana sjis = HalfToFullKana(kana, mark);
+    EXPECT_EQ(sjis.jis, c.jis) << std::hex << c.kana << ' ' << c.mark;
+    EXPECT_EQ(sjis.markUsed, c.markUsed) << std::hex << c.kana << ' ' << c.mark;
+    const FullWidthKana euc = HalfToFullKana(kana, c.mark ? 0x8E : 0, mark);
+    EXPECT_EQ(euc.jis, c.jis) << std::hex << c.kana << ' ' << c.mark;
+    EXPECT_EQ(euc.markUsed, c.markUsed) << std::hex << c.kana << ' ' << c.mark;
+  }
+  // In EUC-JP a mark counts only as an 8E pair.
+  EXPECT_FALSE(HalfToFullKana(0xB6, 0xDE, 0xDE).markUsed);
+  // A byte after 8E that is no katakana becomes the geta mark.
+  EXPECT_EQ(HalfToFullKana(0xE0, 0, 0).jis, P(0x22, 0x2E));
+
+  // Through the converters: ｶﾞｷﾟ → ガキ゜, the mark consumed once.
+  EXPECT_EQ(SjisToJis(B({0xB6, 0xDE, 0xB7, 0xDF})), B({0x1B, '$', 'B', 0x25, 0x2C, 0x25, 0x2D, 0x21, 0x2C}));
+  EXPECT_EQ(EucToJis(B({0x8E, 0xB6, 0x8E, 0xDE, 0x8E, 0xB7, 0x8E, 0xDF})),
+            B({0x1B, '$', 'B', 0x25, 0x2C, 0x25, 0x2D, 0x21, 0x2C}));
+}
+
+}  // namespace
