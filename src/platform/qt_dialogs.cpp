@@ -1,1 +1,125 @@
-// Qt dialogs
+#include "platform/qt_dialogs.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace wrenpad {
+
+Answer QtDialogs::askYesNoCancel(const QString& title, const QString& text) {
+  const auto button = QMessageBox::question(
+      parent_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+      QMessageBox::Yes);
+  if (button == QMessageBox::Yes) return Answer::Yes;
+  if (button == QMessageBox::No) return Answer::No;
+  return Answer::Cancel;
+}
+
+void QtDialogs::showMessage(const QString& title, const QString& text) {
+  QMessageBox::information(parent_, title, text);
+}
+
+void QtDialogs::showError(const QString& title, const QString& text) {
+  QMessageBox::critical(parent_, title, text);
+}
+
+std::optional<QString> QtDialogs::inputText(const QString& title, const QString& prompt,
+                                            const QString& initial) {
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, initial, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
+
+namespace {
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+  dialog.setWindowTitle(request.title);
+  dialog.setDirectory(request.folder.isEmpty() ? QDir::homePath() : request.folder);
+  dialog.setNameFilters(request.filters);
+  if (request.filterIndex >= 0 && request.filterIndex < request.filters.size())
+    dialog.selectNameFilter(request.filters.at(request.filterIndex));
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+}
+}  // namespace
+
+OpenFileChoice QtDialogs::chooseFileToOpen(const FileDialogRequest& request) {
+  QFileDialog dialog(parent_);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  prepareFileDialog(dialog, request);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  // The Qt dialog has no read-only box of its own: add one under the form.
+  auto* readOnly = new QCheckBox(QObject::tr("Open as read-only"), &dialog);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+    grid->addWidget(readOnly, grid->rowCount(), 0, 1, -1);
+  OpenFileChoice choice;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;
+  choice.path = dialog.selectedFiles().first();
+  choice.filterIndex = std::max<int>(0, request.filters.indexOf(dialog.selectedNameFilter()));
+  choice.readOnly = readOnly->isChecked();
+  return choice;
+}
+
+QString QtDialogs::chooseFileToSave(const FileDialogRequest& request) {
+  QFileDialog dialog(parent_);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  // The caller asks about overwriting in the program's own words.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  prepareFileDialog(dialog, request);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+QString QtDialogs::chooseFolder(const QString& title, const QString& startFolder) {
+  return QFileDialog::getExistingDirectory(parent_, title, startFolder,
+                                           QFileDialog::ShowDirsOnly |
+                                               QFileDialog::DontUseNativeDialog);
+}
+
+std::optional<QFont> QtDialogs::chooseFont(const QFont& initial,
+                                           const std::function<void(const QFont&)>& apply) {
+  QFontDialog dialog(initial, parent_);
+  dialog.setOption(QFontDialog::DontUseNativeDialog);
+  if (apply) {
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+      QPushButton* applyButton = buttons->addButton(QDialogButtonBox::Apply);
+      QObject::connect(applyButton, &QPushButton::clicked, &dialog,
+                       [&dialog, &apply] { apply(dialog.currentFont()); });
+    }
+  }
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.selectedFont();
+}
+
+std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
+  const QColor color = QColorDialog::getColor(initial, parent_, QString(),
+                                              QColorDialog::DontUseNativeDialog);
+  if (!color.isValid()) return std::nullopt;
+  return color;
+}
+
+bool QtDialogs::setUpPrint(QPrinter& printer) {
+  QPrintDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::setUpPrinter(QPrinter& printer) {
+  QPageSetupDialog dialog(&printer, parent_);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+int QtDialogs::showForm(QDialog& form) { return form.exec(); }
+
+}  // namespace wrenpad

@@ -1,1 +1,463 @@
-// main window
+#include "shell/main_window.h"
+
+#include "platform/qt_dialogs.h"
+#include "shell/about_box.h"
+#include "shell/command_line.h"
+#include "shell/doc_type_dialog.h"
+#include "shell/document_commands.h"
+#include "shell/editor_control.h"
+#include "shell/icons.h"
+#include "shell/instance_slot.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace wrenpad {
+
+namespace {
+
+// Tool buttons of the two bars: object name, hint, the menu command they share.
+struct ToolButtonRow {
+  const char* name;
+  const char* hint;
+  const char* command;
+};
+
+// clang-format off
+const ToolButtonRow kToolBar1[] = {
+  {"tbNew", "New", "mmNew"},
+  {"tbOpen", "Open", "mmOpen"},
+  {"tbSaveAs", "Save As", "mmSaveAs"},
+  {"tbPrint", "Print", "mmPrint"},
+  {"-", "", ""},
+  {"tbUndo", "Undo", "mmUndo"},
+  {"tbCut", "Cut", "mmCut"},
+  {"tbCopy", "Copy", "mmCopy"},
+  {"tbPaste", "Paste", "mmPaste"},
+  {"-", "", ""},
+  {"tbFind", "Find", "mmFind"},
+  {"tbReplace", "Replace", "mmReplace"},
+  {"-", "", ""},
+  {"tbRefer", "Refer dictionary", "mmRefer"},
+  {"EnhancedEdit1", "line number", ""},
+  {"tbCompile", "Compile and execute current program", "mmCompile_and_Execute"},
+  {"tbInspector", "Putting a breakpoint and inspecting value of a variable.", "mmBreakPoint"},
+  {"tbInputWizard", "Input Wizard", "mmInputWizard"},
+};
+
+const ToolButtonRow kToolBar2[] = {
+  {"HeaderComboBox", "", ""},
+  {"tbHTMLfont", "Font", "mmHTMLFont"},
+  {"tbBold", "Bold", "mmBold"},
+  {"tbItalic", "Italic", "mmItalic"},
+  {"-", "", ""},
+  {"tbBulletList", "Bullet List", "mmBulletList"},
+  {"tbNumbering", "", "mmBulletList"},
+  {"-", "", ""},
+  {"tbCenter", "Center", "mmAlignCenter"},
+  {"tbRight", "Right", "mmAlignRight"},
+  {"-", "", ""},
+  {"tbPicture", "Picture", "mmPicture"},
+  {"tbLink", "Link", "mmLink"},
+  {"tbTable", "Insert a Table", "mmTable"},
+  {"tbCreateBox", "Create or edit a box", "mmCreateBox"},
+  {"-", "", ""},
+  {"tbRepaint", "Repaint", "mmRepaintTags"},
+  {"tbBrowse", "Browse as WebPage", "mmDisplayAsWebPage"},
+  {"-", "", ""},
+  {"tbBR", "insert \"<BR>\" on pressing [Enter]", "mmBR"},
+};
+// clang-format on
+
+template <std::size_t N>
+void addToolButtons(QToolBar& bar, const ToolButtonRow (&rows)[N], const HandlerTable& handlers,
+                    ActionTable& actions, const std::function<QWidget*(const QString&)>& widgetFor) {
+  for (const ToolButtonRow& row : rows) {
+    const QString name = QString::fromLatin1(row.name);
+    if (name == u"-") {
+      bar.addSeparator();
+      continue;
+    }
+    if (QWidget* widget = widgetFor(name)) {
+      actions.insert(name, bar.addWidget(widget));
+      continue;
+    }
+    QAction* action = bar.addAction(toolIcon(name), QString::fromLatin1(row.hint));
+    action->setObjectName(name);
+    action->setToolTip(QString::fromUtf8(row.hint));
+    action->setCheckable(name == u"tbBR");
+    const auto handler = handlers.constFind(QString::fromLatin1(row.command));
+    action->setEnabled(handler != handlers.constEnd());
+    if (handler != handlers.constEnd()) QObject::connect(action, &QAction::triggered, &bar, *handler);
+    actions.insert(name, action);
+  }
+}
+
+}  // namespace
+
+TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
+    : ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogs>(this)),
+      dialogs_(dialogs ? *dialogs : *ownDialogs_),
+      paths_(options.paths),
+      messages_(englishMessages()) {
+  setObjectName(QStringLiteral("Main"));
+  setWindowTitle(QStringLiteral("Memo"));
+  setWindowIcon(programIcon());
+  QFont windowFont(kProportionalGothic);
+  windowFont.setPointSize(9);
+  setFont(windowFont);
+  resize(746, 381);
+  move(223, 120);
+  createWidgets();
+  documents_ = std::make_unique<DocumentCommands>(DocumentContext{
+      *Editor, dialogs_, *this, document_, session_, settings_, messages_});
+  const HandlerTable handlers = commandHandlers();
+  buildMainMenu(*menuBar(), handlers, actions_);
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  buildPopupMenu(*PopupMenu1, handlers, actions_);
+  createToolBars(handlers);
+  createStatusBar();
+  createTimers();
+  docType_ = new TDocType(this);
+  aboutBox_ = new TAboutBox(this);
+  FormCreate(options);
+}
+
+TMain::~TMain() = default;
+
+// ---- make-up ------------------------------------------------------------------
+
+void TMain::createWidgets() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  Editor = new EditorControl(central);
+  layout->addWidget(Editor->widget(), 1);
+  CMsgWindow = new QPlainTextEdit(central);
+  CMsgWindow->setObjectName(QStringLiteral("CMsgWindow"));
+  CMsgWindow->setFixedHeight(77);
+  CMsgWindow->setFocusPolicy(Qt::ClickFocus);
+  CMsgWindow->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  CMsgWindow->hide();
+  layout->addWidget(CMsgWindow);
+  setCentralWidget(central);
+
+  Editor->widget()->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Editor->widget(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    PopupMenu1Popup();
+    PopupMenu1->popup(Editor->widget()->mapToGlobal(at));
+  });
+  connect(Editor, &EditorControl::textChanged, this, &TMain::EditorChange);
+}
+
+HandlerTable TMain::commandHandlers() {
+  DocumentCommands* d = documents_.get();
+  return {
+      {"mmNew", [d] { d->mmNewClick(); }},
+      {"mmOpen", [d] { d->mmOpenClick(); }},
+      {"mmSave", [d] { d->mmSaveClick(); }},
+      {"mmSaveAs", [d] { d->mmSaveAsClick(); }},
+      {"mmSetDefaultFolder", [d] { d->mmSetDefaultFolderClick(); }},
+      {"mmRenameAsTopLine", [d] { d->mmRenameAsTopLineClick(); }},
+      {"mmPrinterSetup", [d] { d->mmPrinterSetupClick(); }},
+      {"mmPrint", [d] { d->mmPrintClick(); }},
+      {"mmExit", [this] { mmExitClick(); }},
+      {"mmCut", [d] { d->mmCutClick(); }},
+      {"mmCopy", [d] { d->mmCopyClick(); }},
+      {"mmPaste", [d] { d->pmPasteClick(); }},
+      {"mmSelectAll", [d] { d->mmSelectAllClick(); }},
+      {"mmFont", [d] { d->mmFontClick(); }},
+      {"mmAutoFileRenamer", [d] { d->mmAutoFileRenamerClick(); }},
+      {"mmSelectDefaultFolder", [d] { d->mmSelectDefaultFolderClick(); }},
+      {"mmAbout", [this] { mmAboutClick(); }},
+      {"pmCut", [d] { d->mmCutClick(); }},
+      {"pmCopy", [d] { d->mmCopyClick(); }},
+      {"pmPaste", [d] { d->pmPasteClick(); }},
+      {"pmSelectAll", [d] { d->mmSelectAllClick(); }},
+      {"pmSaveAndExit", [this] { pmSaveAndExitClick(); }},
+  };
+}
+
+void TMain::createToolBars(const HandlerTable& handlers) {
+  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  addToolBarBreak();
+  ToolBar2 = addToolBar(QStringLiteral("Tool Bar for Making HTML"));
+  ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
+  for (QToolBar* bar : {ToolBar1, ToolBar2}) {
+    bar->setIconSize(QSize(16, 16));
+    bar->setMinimumHeight(22);
+  }
+  ToolBar1->setMovable(false);
+  ToolBar2->setFloatable(true);
+  ToolBar2->setMovable(true);
+
+  EnhancedEdit1 = new QLineEdit(QStringLiteral("1"), ToolBar1);
+  EnhancedEdit1->setObjectName(QStringLiteral("EnhancedEdit1"));
+  EnhancedEdit1->setToolTip(QStringLiteral("line number"));
+  EnhancedEdit1->setFixedWidth(32);
+  EnhancedEdit1->setMaxLength(3);
+  EnhancedEdit1->setAlignment(Qt::AlignRight);
+  EnhancedEdit1->setFocusPolicy(Qt::ClickFocus);
+  EnhancedEdit1->setEnabled(false);  // the line jump is not built yet
+
+  HeaderComboBox = new QComboBox(ToolBar2);
+  HeaderComboBox->setObjectName(QStringLiteral("HeaderComboBox"));
+  HeaderComboBox->addItems({QStringLiteral("Normal"), QStringLiteral("Heading 1"),
+                            QStringLiteral("Heading 2"), QStringLiteral("Heading 3"),
+                            QStringLiteral("Heading 4"), QStringLiteral("Heading 5")});
+  HeaderComboBox->setFixedWidth(81);
+  HeaderComboBox->setEnabled(false);  // headings are not built yet
+
+  const auto widgetFor = [this](const QString& name) -> QWidget* {
+    if (name == u"EnhancedEdit1") return EnhancedEdit1;
+    if (name == u"HeaderComboBox") return HeaderComboBox;
+    return nullptr;
+  };
+  addToolButtons(*ToolBar1, kToolBar1, handlers, actions_, widgetFor);
+  addToolButtons(*ToolBar2, kToolBar2, handlers, actions_, widgetFor);
+  if (QAction* br = actions_.value(QStringLiteral("tbBR"))) br->setChecked(true);
+}
+
+void TMain::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar"));
+  bar->setSizeGripEnabled(true);
+  const int widths[2] = {500, 50};
+  for (int i = 0; i < 2; ++i) {
+    statusPanels_[i] = new QLabel(bar);
+    statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    statusPanels_[i]->setFixedWidth(widths[i]);
+    statusPanels_[i]->setFrameShape(QFrame::Panel);
+    statusPanels_[i]->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(statusPanels_[i]);
+  }
+  ProgressBar = new QProgressBar(bar);
+  ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+  ProgressBar->setRange(0, 100);
+  ProgressBar->setValue(0);
+  ProgressBar->setTextVisible(false);
+  ProgressBar->setFixedSize(100, 16);
+  bar->addWidget(ProgressBar);
+}
+
+void TMain::createTimers() {
+  const struct {
+    QTimer* timer;
+    int interval;
+    bool singleShot;
+  } timers[] = {{&Timer1, 2000, false}, {&Timer2, 2000, true}, {&Timer3, 500, false},
+                {&Timer4, 1000, true},  {&Timer5, 500, true}};
+  for (const auto& t : timers) {
+    t.timer->setInterval(t.interval);
+    t.timer->setSingleShot(t.singleShot);
+  }
+  connect(&Timer1, &QTimer::timeout, this, &TMain::Timer1Timer);
+  connect(&Timer2, &QTimer::timeout, this, &TMain::Timer2Timer);
+}
+
+QTimer& TMain::timer(int number) {
+  QTimer* timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5};
+  return *timers[std::clamp(number, 1, 5) - 1];
+}
+
+QString TMain::statusText(int panel) const {
+  return (panel == 0 || panel == 1) ? statusPanels_[panel]->text() : QString();
+}
+
+// ---- start-up -----------------------------------------------------------------
+
+void TMain::FormCreate(const StartupOptions& options) {
+  ApplicationFolder = paths_.applicationFolder;
+  document_.CurrentFolder = ApplicationFolder;
+  handleCommandLine(options);
+  document_.DefaultFolder = document_.CurrentFolder;
+  applyWindowBounds();
+  if (QAction* sjis = action(QStringLiteral("mmSJIS"))) sjis->setChecked(!settings_.EUC);
+  session_.UndoCount = 0;
+  StartupOpenPending = false;
+  action(QStringLiteral("mmSuperscript"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+  action(QStringLiteral("mmSubscript"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+  session_.ChangeWatch = true;
+  InstanceSlot = claimInstanceSlot(paths_.instanceFileFolder(), QDateTime::currentDateTime());
+}
+
+void TMain::handleCommandLine(const StartupOptions& options) {
+  if (options.arguments.isEmpty()) {
+    documents_->SetDocumentTitle(kUntitledName);
+    return;
+  }
+  CommandLineFile = resolveCommandLineFile(joinCommandLine(options.arguments),
+                                           options.workingFolder);
+  documents_->SetDocumentTitle(bareFileName(CommandLineFile));
+  document_.LastExtension = extensionOf(CommandLineFile);
+  document_.CurrentFolder = folderOf(CommandLineFile);
+}
+
+void TMain::applyWindowBounds() {
+  // Height and width first, so the default position centres the window just
+  // sized on the screen.
+  resize(settings_.Width, settings_.Height);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize area = screen ? screen->size() : QSize(1024, 768);
+  settings_.Top = (area.height() - height()) / 2;
+  settings_.Left = (area.width() - width()) / 2;
+  move(settings_.Left, settings_.Top);
+}
+
+void TMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
+}
+
+void TMain::FormShow() {
+  SelectProgramMode();
+  if (!CommandLineFile.isEmpty()) {
+    StartupOpenPending = true;
+    Timer1.start();
+  }
+  showCurrentFolder();
+  Editor->setFocus();
+}
+
+void TMain::Timer1Timer() {
+  if (!StartupOpenPending) return;
+  Timer1.stop();
+  if (!documents_->LoadDocument(CommandLineFile)) {
+    // The named file could not be read: an empty untitled document remains.
+    documents_->SetDocumentTitle(kUntitledName);
+  }
+  StartupOpenPending = false;
+  showCurrentFolder();
+}
+
+// ---- editing state --------------------------------------------------------------
+
+void TMain::EditorChange() {
+  if (session_.ChangeWatch) Timer2.start();
+}
+
+void TMain::Timer2Timer() {
+  Timer2.stop();
+  // Snapshots are not written yet; the count still tells the closing
+  // question whether the document has changed since it was loaded.
+  if (!settings_.MultiUndo)
+    session_.UndoCount = 1;
+  else
+    session_.UndoCount = std::min(session_.UndoCount + 1, 10);
+}
+
+void TMain::PopupMenu1Popup() {
+  const bool hasText = !QApplication::clipboard()->text().isEmpty();
+  action(QStringLiteral("pmPaste"))->setEnabled(hasText);
+  const bool selected = Editor->selLength() >= 1;
+  action(QStringLiteral("pmCut"))->setEnabled(selected);
+  action(QStringLiteral("pmCopy"))->setEnabled(selected);
+}
+
+// ---- commands of the window itself --------------------------------------------------
+
+void TMain::mmExitClick() { close(); }
+
+void TMain::pmSaveAndExitClick() {
+  documents_->mmSaveClick();
+  mmExitClick();
+}
+
+void TMain::mmAboutClick() {
+  aboutBox_->ProductName->setText(QStringLiteral("  Wrenpad"));
+  aboutBox_->Version->setText(QStringLiteral("      Version 1.1.2"));
+  dialogs_.showForm(*aboutBox_);
+}
+
+// ---- shut-down -------------------------------------------------------------------
+
+void TMain::closeEvent(QCloseEvent* event) {
+  if (closeConfirmed_ || FormClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TMain::FormClose() {
+  if (Editor->isModified() && session_.UndoCount >= 1) {
+    const QString question = formatMessage(messages_.MsgSaveChanges, document_.CurrentFileName);
+    const Answer answer = dialogs_.askYesNoCancel(kApplicationTitle, question);
+    if (answer == Answer::Cancel) return false;
+    // A save that did not happen keeps the window, so nothing is lost.
+    if (answer == Answer::Yes && !documents_->mmSaveAsClick()) return false;
+  }
+  QFile::remove(instanceMarkerFile());
+  closeConfirmed_ = true;
+  return true;
+}
+
+QString TMain::instanceMarkerFile() const {
+  return instanceMarkerPath(paths_.instanceFileFolder(), InstanceSlot);
+}
+
+// ---- DocumentHost ------------------------------------------------------------------
+
+void TMain::setWindowCaption(const QString& caption) { setWindowTitle(caption); }
+
+void TMain::showCurrentFolder() {
+  statusPanels_[0]->setText(messages_.MsgCurrentFolder + document_.CurrentFolder);
+}
+
+void TMain::SelectProgramMode() {
+  if (!isProgramFile(document_.CurrentFileName)) return;
+  document_.DocumentMode = kProgramMode;
+  Editor->setPlainTextMode(true);
+}
+
+void TMain::SetWebPageMode(bool on) {
+  if (on) document_.DocumentMode = kHtmlMode;
+  Editor->setPlainTextMode(!on);
+  setHtmlToolBarVisible(on);
+}
+
+void TMain::setHtmlToolBarVisible(bool visible) { ToolBar2->setVisible(visible); }
+
+bool TMain::autoFileNaming() const {
+  return actions_.value(QStringLiteral("mmAutoFileRenamer"))->isChecked();
+}
+
+void TMain::setAutoFileNaming(bool on) {
+  actions_.value(QStringLiteral("mmAutoFileRenamer"))->setChecked(on);
+}
+
+void TMain::startUndoTimer() { Timer2.start(); }
+
+void TMain::processPendingEvents() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+int TMain::askDocumentType(int& chosenItem) {
+  docType_->setTexts(settings_.Jpn, settings_.PL);
+  // Pages and programs are made by commands that are not built yet.
+  docType_->setItemEnabled(1, false);
+  docType_->setItemEnabled(2, false);
+  if (docType_->itemIndex() != 0) docType_->setItemIndex(0);
+  const int result = dialogs_.showForm(*docType_);
+  chosenItem = docType_->itemIndex();
+  return result;
+}
+
+}  // namespace wrenpad

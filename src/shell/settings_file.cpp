@@ -142,6 +142,8 @@ template <class... Visitors>
 struct Overloaded : Visitors... {
   using Visitors::operator()...;
 };
+template <class... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 std::optional<int> toInt(const QString& text) {
   bool ok = false;

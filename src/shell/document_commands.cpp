@@ -1,0 +1,364 @@
+#include "shell/document_commands.h"
+
+#include "platform/dialogs.h"
+#include "shell/document_codec.h"
+#include "shell/document_host.h"
+#include "shell/editor_control.h"
+#include "shell/english_text.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace wrenpad {
+
+QStringList documentFileFilters() {
+  return {QStringLiteral("Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp "
+                         "*.java *.pas *.cgi)"),
+          QStringLiteral("HTML File(*.htm, *.html) (*.htm *.html)"),
+          QStringLiteral("All(*.*) (*)")};
+}
+
+int charsetOfFace(const QString& family) {
+  const QString face = QFont(family).family();
+  for (const QString& candidate : {family, face}) {
+    if (candidate.contains(QStringLiteral("ゴシック")) || candidate.contains(QStringLiteral("明朝")))
+      return kShiftJisCharset;
+    const auto systems = QFontDatabase::writingSystems(candidate);
+    if (systems.contains(QFontDatabase::Japanese)) return kShiftJisCharset;
+  }
+  return kDefaultCharset;
+}
+
+DocumentCommands::DocumentCommands(DocumentContext context) : c_(context) {
+  fontDialogFont_ = QFont(kProportionalGothic);
+  fontDialogFont_.setPointSize(11);
+}
+
+DocumentCommands::~DocumentCommands() = default;
+
+QString DocumentCommands::title() const { return kApplicationTitle; }
+
+void DocumentCommands::reportFileError(const QString& action, const QString& name,
+                                       const QString& reason) {
+  c_.dialogs.showError(title(), QStringLiteral("%1 \"%2\":\n%3").arg(action, name, reason));
+}
+
+// ---- identity -----------------------------------------------------------------
+
+void DocumentCommands::SetDocumentTitle(const QString& name) {
+  c_.document.CurrentFileName = name;
+  c_.host.setWindowCaption(windowTitleFor(name));
+}
+
+bool DocumentCommands::AskSaveChanges() {
+  if (!c_.editor.isModified()) return true;
+  const QString question = formatMessage(c_.messages.MsgSaveChanges, c_.document.CurrentFileName);
+  switch (c_.dialogs.askYesNoCancel(title(), question)) {
+    case Answer::Cancel: return false;
+    case Answer::No: return true;
+    case Answer::Yes: return mmSaveClick();
+  }
+  return false;
+}
+
+// ---- reading ------------------------------------------------------------------
+
+bool DocumentCommands::LoadDocument(const QString& name) {
+  // The bytes are read before anything changes, so a file that cannot be read
+  // leaves the document as it was.
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) {
+    reportFileError(QStringLiteral("Cannot open file"), name, file.errorString());
+    return false;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    reportFileError(QStringLiteral("Cannot read file"), name, file.errorString());
+    return false;
+  }
+  c_.editor.clear();
+  SetDocumentTitle(name);
+  lines_.setText(decodeDocumentBytes(bytes));
+  const QString text = lines_.text();
+  SelectDocumentFont(text);
+  c_.editor.beginUpdate();
+  c_.editor.setText(text);
+  c_.host.processPendingEvents();
+  c_.host.setAutoFileNaming(false);
+  c_.host.SelectProgramMode();
+  c_.host.SetWebPageMode(isHtmlFile(name));
+  c_.session.UndoCount = 0;
+  c_.session.ChangeWatch = true;
+  c_.host.startUndoTimer();
+  c_.editor.setModified(false);
+  c_.editor.setSelStart(0);
+  c_.editor.endUpdate();
+  return true;
+}
+
+bool DocumentCommands::OpenFile(const QString& name, bool readOnly) {
+  if (!LoadDocument(name)) return false;
+  c_.document.CurrentFolder = folderOf(QFileInfo(name).absoluteFilePath());
+  c_.host.showCurrentFolder();
+  c_.editor.setReadOnly(readOnly);
+  c_.document.LastExtension = extensionOf(name);
+  return true;
+}
+
+void DocumentCommands::mmOpenClick() {
+  if (!AskSaveChanges()) return;
+  FileDialogRequest request;
+  request.folder = c_.document.CurrentFolder;
+  request.filters = documentFileFilters();
+  const QString last = c_.document.LastExtension.toLower();
+  request.filterIndex = (last == u".html" || last == u".htm") ? 1 : openFilterIndex_;
+  const OpenFileChoice choice = c_.dialogs.chooseFileToOpen(request);
+  if (choice.path.isEmpty()) return;
+  openFilterIndex_ = choice.filterIndex;
+  OpenFile(choice.path, choice.readOnly);
+}
+
+// ---- writing ------------------------------------------------------------------
+
+bool DocumentCommands::WriteDocumentFile(const QString& name) {
+  lines_.setText(c_.editor.text());
+  const QByteArray bytes = encodeDocumentText(lines_.text());
+  // Written beside the old file and renamed into place: a failure part-way
+  // leaves the old file as it was.
+  QSaveFile file(name);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    reportFileError(QStringLiteral("Cannot write file"), name, file.errorString());
+    return false;
+  }
+  return true;
+}
+
+QString DocumentCommands::fullNameForSave() const {
+  const QString& name = c_.document.CurrentFileName;
+  if (!folderOf(name).isEmpty()) return name;
+  return QDir(c_.document.CurrentFolder).filePath(name);
+}
+
+bool DocumentCommands::mmSaveClick() {
+  if (c_.document.CurrentFileName == kUntitledName) return mmSaveAsClick();
+  const QString name = fullNameForSave();
+  if (!WriteDocumentFile(name)) return false;
+  c_.document.CurrentFileName = name;
+  c_.document.LastExtension = extensionOf(name);
+  c_.editor.setModified(false);
+  return true;
+}
+
+bool DocumentCommands::mmSaveAsClick() {
+  const QString oldExtension = extensionOf(c_.document.CurrentFileName).toLower();
+  FileDialogRequest request;
+  request.folder = c_.document.CurrentFolder;
+  request.fileName = bareFileName(c_.document.CurrentFileName);
+  request.filters = documentFileFilters();
+  request.filterIndex = isHtmlFile(request.fileName) ? 1 : 0;
+  const QString chosen = c_.dialogs.chooseFileToSave(request);
+  if (chosen.isEmpty()) return false;
+  if (QFileInfo::exists(chosen)) {
+    const QString question = formatMessage(c_.messages.MsgOverwrite, chosen);
+    if (c_.dialogs.askYesNoCancel(title(), question) != Answer::Yes) return false;
+  }
+  if (!WriteDocumentFile(chosen)) return false;
+  afterSaveAs(chosen, oldExtension);
+  return true;
+}
+
+void DocumentCommands::afterSaveAs(const QString& chosen, const QString& oldExtension) {
+  SetDocumentTitle(chosen);
+  c_.document.CurrentFolder = folderOf(chosen);
+  c_.document.LastExtension = extensionOf(chosen);
+  c_.host.showCurrentFolder();
+  c_.host.SelectProgramMode();
+  // A page saved under another extension stays a page; a text saved as a
+  // page becomes one.
+  const bool newIsHtml = isHtmlFile(chosen);
+  const bool oldWasHtml = oldExtension == u".htm" || oldExtension == u".html";
+  if (!newIsHtml && c_.document.DocumentMode != kHtmlMode)
+    c_.host.SetWebPageMode(false);
+  else if (!oldWasHtml && newIsHtml)
+    c_.host.SetWebPageMode(true);
+  c_.editor.setModified(false);
+}
+
+// ---- New ----------------------------------------------------------------------
+
+void DocumentCommands::mmNewClick() {
+  if (c_.editor.isModified() && c_.session.UndoCount >= 2) mmSaveAsClick();
+  SetDocumentTitle(kUntitledName);
+  int item = 0;
+  if (c_.host.askDocumentType(item) == QDialog::Accepted) c_.editor.clear();
+  c_.editor.setModified(false);
+  if (item == 0) c_.host.setHtmlToolBarVisible(false);
+  c_.session.ChangeWatch = true;
+}
+
+// ---- fonts --------------------------------------------------------------------
+
+void DocumentCommands::SelectDocumentFont(const QString& text) {
+  const Settings& s = c_.settings;
+  EditorFont font;
+  font.color = Qt::black;
+  font.sizePoints = s.DefFontSize;
+  const QString& name = c_.document.CurrentFileName;
+  if (isProgramFile(name)) {
+    font = {s.CodingFontName, s.CodingFontSize, s.CodingFontCharset, Qt::black};
+  } else if (isHtmlFile(name)) {
+    if (IsEnglishText(text)) {
+      font.name = kTimesNewRoman;
+      font.charset = kDefaultCharset;
+    } else {
+      font.name = kProportionalGothic;
+      font.charset = kShiftJisCharset;
+      c_.document.DocumentFontName = kProportionalGothic;
+    }
+  } else if (IsEnglishText(text)) {
+    font.name = s.DefFontCharset == kDefaultCharset ? s.DefFontName : kTimesNewRoman;
+    font.charset = kDefaultCharset;
+  } else {
+    font.name = s.DefFontCharset == kShiftJisCharset ? s.DefFontName : kProportionalGothic;
+    font.charset = kShiftJisCharset;
+  }
+  c_.editor.setDefaultFont(font);
+  QFont dialogFont(font.name);
+  dialogFont.setPointSize(std::max(1, font.sizePoints));
+  fontDialogFont_ = dialogFont;
+  fontDialogCharset_ = font.charset;
+}
+
+void DocumentCommands::rememberDialogFont(const QFont& font) {
+  fontDialogFont_ = font;
+  fontDialogCharset_ = charsetOfFace(font.family());
+}
+
+void DocumentCommands::FontDialogApply(const QFont& font) {
+  rememberDialogFont(font);
+  EditorFont editorFont = c_.editor.defaultFont();
+  editorFont.name = font.family();
+  editorFont.sizePoints = std::max(1, font.pointSize());
+  editorFont.charset = fontDialogCharset_;
+  c_.editor.setDefaultFont(editorFont);
+}
+
+void DocumentCommands::applyFontToWholeText(const QFont& font) {
+  const int caret = c_.editor.selStart();
+  c_.editor.beginUpdate();
+  c_.editor.selectAll();
+  CharAttributes attributes;
+  attributes.fontName = font.family();
+  attributes.sizePoints = std::max(1, font.pointSize());
+  attributes.charset = fontDialogCharset_;
+  attributes.bold = font.bold();
+  attributes.italic = font.italic();
+  attributes.underline = font.underline();
+  attributes.strikeOut = font.strikeOut();
+  c_.editor.setSelAttributes(attributes);
+  c_.editor.setSelStart(caret);
+  c_.editor.endUpdate();
+}
+
+namespace {
+std::int8_t toSize8(int points) { return static_cast<std::int8_t>(std::clamp(points, 1, 127)); }
+}  // namespace
+
+void DocumentCommands::mmFontClick() {
+  const auto chosen = c_.dialogs.chooseFont(fontDialogFont_,
+                                            [this](const QFont& font) { FontDialogApply(font); });
+  if (!chosen) return;
+  rememberDialogFont(*chosen);
+  applyFontToWholeText(*chosen);
+  Settings& s = c_.settings;
+  if (c_.document.DocumentMode == kProgramMode) {
+    s.CodingFontName = chosen->family();
+    s.CodingFontSize = toSize8(chosen->pointSize());
+    s.CodingFontCharset = fontDialogCharset_;
+  } else {
+    s.DefFontName = chosen->family();
+    s.DefFontSize = toSize8(chosen->pointSize());
+    s.DefFontCharset = fontDialogCharset_;
+  }
+}
+
+// ---- printing -----------------------------------------------------------------
+
+QPrinter& DocumentCommands::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+void DocumentCommands::mmPrintClick() {
+  QPrinter& device = printer();
+  const QRect page = device.pageLayout().fullRectPixels(device.resolution());
+  constexpr int kInset = 254;  // printer pixels in from each edge
+  c_.editor.setPageRect(QRect(QPoint(kInset, kInset),
+                              QPoint(page.width() - kInset, page.height() - kInset)));
+  if (!c_.dialogs.setUpPrint(device)) return;
+  c_.editor.print(device, c_.document.CurrentFileName);
+}
+
+void DocumentCommands::mmPrinterSetupClick() { c_.dialogs.setUpPrinter(printer()); }
+
+// ---- clipboard ----------------------------------------------------------------
+
+void DocumentCommands::mmCutClick() {
+  c_.editor.copyToClipboard();
+  c_.editor.replaceSelection(QString());
+}
+
+void DocumentCommands::mmCopyClick() { c_.editor.copyToClipboard(); }
+
+void DocumentCommands::mmSelectAllClick() { c_.editor.selectAll(); }
+
+void DocumentCommands::pmPasteClick() {
+  const QString pasted = QApplication::clipboard()->text();
+  if (pasted.isEmpty()) return;
+  const int oldLength = c_.editor.textLength();
+  const bool wasUnmodified = !c_.editor.isModified();
+  if (oldLength < 3) SelectDocumentFont(pasted);
+  c_.editor.replaceSelection(pasted);
+  // Automatic naming: a fresh document is named after its first line.
+  if (!c_.host.autoFileNaming() || oldLength >= 3) return;
+  const QString firstLine = c_.editor.line(0);
+  if (firstLine.contains(QLatin1Char('\t'))) return;
+  // A blank first line would make the hidden name ".txt": no name then.
+  if (firstLine.trimmed().isEmpty()) return;
+  const QString name = firstLine.trimmed() + QStringLiteral(".txt");
+  if (wasUnmodified) SetDocumentTitle(name);
+}
+
+// ---- naming and folders --------------------------------------------------------
+
+void DocumentCommands::mmRenameAsTopLineClick() {
+  const QString name = c_.editor.line(0) + extensionOf(c_.document.CurrentFileName);
+  if (name != c_.document.CurrentFileName) c_.document.CurrentFileName = name;
+  SetDocumentTitle(c_.document.CurrentFileName);
+}
+
+void DocumentCommands::mmAutoFileRenamerClick() {
+  c_.host.setAutoFileNaming(!c_.host.autoFileNaming());
+}
+
+void DocumentCommands::mmSetDefaultFolderClick() {
+  c_.document.CurrentFolder = c_.document.DefaultFolder;
+  c_.host.showCurrentFolder();
+}
+
+void DocumentCommands::mmSelectDefaultFolderClick() {
+  const QString chosen = c_.dialogs.chooseFolder(title(), c_.document.DefaultFolder);
+  if (chosen.isEmpty()) return;
+  QDir().mkpath(chosen);
+  c_.document.DefaultFolder = QDir::cleanPath(chosen);
+  mmSetDefaultFolderClick();
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,35 @@
+#pragma once
+// What the document commands need from the main window, and nothing more.
+
+#include <QString>
+
+class QDialog;
+
+namespace wrenpad {
+
+class DocumentHost {
+ public:
+  virtual ~DocumentHost() = default;
+
+  virtual void setWindowCaption(const QString& caption) = 0;
+  // Status panel 0: the current-folder text followed by the folder.
+  virtual void showCurrentFolder() = 0;
+  // Mode switches: program mode by extension, HTML mode on or off.
+  virtual void SelectProgramMode() = 0;
+  virtual void SetWebPageMode(bool on) = 0;
+  virtual void setHtmlToolBarVisible(bool visible) = 0;
+
+  virtual bool autoFileNaming() const = 0;
+  virtual void setAutoFileNaming(bool on) = 0;
+
+  // Starts the one-shot timer that takes the next undo snapshot.
+  virtual void startUndoTimer() = 0;
+  // Lets pending window events run during long work.
+  virtual void processPendingEvents() = 0;
+
+  // The document-type question of the New command: returns the dialog result
+  // and the chosen item (0 text, 1 HTML, 2 program).
+  virtual int askDocumentType(int& chosenItem) = 0;
+};
+
+}  // namespace wrenpad

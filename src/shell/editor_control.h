@@ -1,0 +1,170 @@
+#pragma once
+// EditorControl is the one door to the document text. It wraps a QTextEdit and
+// speaks in the positions every command uses: the whole text with each line
+// break written as CR LF, positions 0-based, a line break counting as two.
+//
+// Character formats (colour, face, size, character set, style) are stored in
+// the document. Setting them never sets the modified flag, never raises the
+// text-changed event and never becomes an undo step.
+
+#include <QColor>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QTextEdit;
+class QTextCursor;
+class QWidget;
+class QPrinter;
+
+namespace wrenpad {
+
+enum class Alignment { Left, Right, Center };
+
+// Keyboard state of a key event, as the key handlers compare it.
+struct KeyEventInfo {
+  int key = 0;                   // Qt::Key
+  Qt::KeyboardModifiers modifiers;
+  QString text;
+  bool handled = false;          // set by a handler to stop the editor's own action
+};
+
+// Attributes of a run of characters. Unset fields are left as they are.
+struct CharAttributes {
+  std::optional<QColor> color;
+  std::optional<QString> fontName;
+  std::optional<int> sizePoints;
+  std::optional<int> charset;
+  std::optional<bool> bold;
+  std::optional<bool> italic;
+  std::optional<bool> underline;
+  std::optional<bool> strikeOut;
+};
+
+struct EditorFont {
+  QString name;
+  int sizePoints = 10;
+  int charset = 1;
+  QColor color = Qt::black;
+};
+
+class EditorControl : public QObject {
+  Q_OBJECT
+ public:
+  explicit EditorControl(QWidget* parent = nullptr);
+  ~EditorControl() override;
+
+  QWidget* widget() const;
+
+  // Whole text, line breaks as CR LF. Cached by document revision.
+  QString text() const;
+  void setText(const QString& text);
+  int textLength() const { return text().size(); }
+  void clear();
+
+  // Selection, in control positions.
+  int selStart() const;
+  void setSelStart(int position);        // also collapses the selection
+  int selLength() const;
+  void setSelLength(int length);
+  void select(int start, int length);
+  QString selText() const;
+  void replaceSelection(const QString& text);
+  void selectAll();
+  void copyToClipboard() const;
+
+  // Lines (0-based).
+  int lineCount() const;
+  QString line(int index) const;
+  int lineFromPosition(int position) const;  // EM_LINEFROMCHAR
+  int positionOfLine(int line) const;        // EM_LINEINDEX; -1 past the end
+  void beginUpdate();
+  void endUpdate();
+
+  // Attributes of the selection. Reading gives the attributes at the start of
+  // the selection (or before the caret when nothing is selected).
+  CharAttributes selAttributes() const;
+  void setSelAttributes(const CharAttributes& attributes);
+  // Resets every character to the default font and colour.
+  void resetAllFormats();
+
+  Alignment paragraphAlignment() const;
+  void setParagraphAlignment(Alignment alignment);
+
+  EditorFont defaultFont() const { return defaultFont_; }
+  void setDefaultFont(const EditorFont& font);
+  QColor background() const;
+  void setBackground(const QColor& color);
+
+  bool plainTextMode() const { return plainTextMode_; }
+  void setPlainTextMode(bool on) { plainTextMode_ = on; }
+
+  bool isModified() const { return modified_; }
+  void setModified(bool modified) { modified_ = modified; }
+
+  // The control's own one-level undo: undoes the last run of edits; a second
+  // undo redoes it.
+  bool canUndo() const { return undoValid_; }
+  void undo();
+
+  void setReadOnly(bool readOnly);
+  bool isReadOnly() const;
+
+  // Printing: the page rectangle in printer pixels, then print.
+  void setPageRect(const QRect& rect) { pageRect_ = rect; }
+  QRect pageRect() const { return pageRect_; }
+  void print(QPrinter& printer, const QString& title) const;
+
+  void setFocus();
+  int firstVisibleLine() const;
+  void scrollLines(int lines);            // EM_LINESCROLL
+  void scrollCaretIntoView();
+
+  // Revision of the text: changes whenever the characters change.
+  quint64 revision() const { return revision_; }
+
+  // Converts between control positions and positions of the underlying
+  // QTextDocument (which counts a line break as one).
+  int toDocumentPosition(int controlPosition) const;
+  int toControlPosition(int documentPosition) const;
+
+ signals:
+  void textChanged();
+  void selectionChanged();
+  void keyDown(wrenpad::KeyEventInfo& key);
+  void keyUp(wrenpad::KeyEventInfo& key);
+  void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+ private:
+  class Widget;
+  friend class Widget;
+  friend class FormattingScope;
+
+  QTextCursor cursorFor(int start, int length) const;
+  void onContentsChange(int position, int removed, int added);
+  void rememberUndoState();
+  void noteCaretMoved();
+
+  Widget* edit_;
+  EditorFont defaultFont_;
+  bool plainTextMode_ = true;
+  bool modified_ = false;
+  int formattingDepth_ = 0;
+  int updateDepth_ = 0;
+  quint64 revision_ = 0;
+  mutable quint64 cachedRevision_ = ~0ull;
+  mutable QString cachedText_;
+  QRect pageRect_;
+
+  // One-level undo: the text before the current run of edits.
+  bool undoValid_ = false;
+  bool editRunOpen_ = false;
+  QString undoText_;
+  int undoCaret_ = 0;
+  bool restoringUndo_ = false;
+  quint64 caretRevision_ = 0;
+};
+
+}  // namespace wrenpad

@@ -1,0 +1,135 @@
+#pragma once
+// TMain: the program's one window. It owns the editor, the menus, the tool
+// bars, the status bar and the timers, and hands every command to the
+// subsystem that carries it out.
+
+#include "platform/app_paths.h"
+#include "shell/document_host.h"
+#include "shell/document_state.h"
+#include "shell/main_menu.h"
+#include "shell/message_table.h"
+#include "shell/settings.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QToolBar;
+
+namespace wrenpad {
+
+class Dialogs;
+class DocumentCommands;
+class EditorControl;
+class TAboutBox;
+class TDocType;
+
+struct StartupOptions {
+  QStringList arguments;  // command-line arguments without the program name
+  AppPaths paths;
+  QString workingFolder;  // where relative command-line names are found
+};
+
+class TMain : public QMainWindow, public DocumentHost {
+  Q_OBJECT
+ public:
+  // `dialogs` answers every question; the window uses Qt's dialogs when null.
+  explicit TMain(const StartupOptions& options, Dialogs* dialogs = nullptr);
+  ~TMain() override;
+
+  EditorControl& editor() { return *Editor; }
+  DocumentCommands& documents() { return *documents_; }
+  DocumentState& document() { return document_; }
+  SessionState& session() { return session_; }
+  Settings& settings() { return settings_; }
+  const MessageTable& messages() const { return messages_; }
+  QAction* action(const QString& name) const { return actions_.value(name); }
+  QMenu* popupMenu() const { return PopupMenu1; }
+  QTimer& timer(int number);
+  QToolBar* htmlToolBar() const { return ToolBar2; }
+  QString statusText(int panel) const;
+
+  // State of the start-up, readable for tests.
+  QString CommandLineFile;
+  bool StartupOpenPending = false;
+  QString ApplicationFolder;
+  int InstanceSlot = 0;
+  QString instanceMarkerFile() const;
+
+  // Handlers of this window's own commands and events.
+  void mmExitClick();
+  void pmSaveAndExitClick();
+  void mmAboutClick();
+  void PopupMenu1Popup();
+  void Timer1Timer();
+  void Timer2Timer();
+  void EditorChange();
+  // The shut-down sequence; false when the user cancelled and the window stays.
+  bool FormClose();
+
+  // DocumentHost
+  void setWindowCaption(const QString& caption) override;
+  void showCurrentFolder() override;
+  void SelectProgramMode() override;
+  void SetWebPageMode(bool on) override;
+  void setHtmlToolBarVisible(bool visible) override;
+  bool autoFileNaming() const override;
+  void setAutoFileNaming(bool on) override;
+  void startUndoTimer() override;
+  void processPendingEvents() override;
+  int askDocumentType(int& chosenItem) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate(const StartupOptions& options);
+  void FormShow();
+  void createWidgets();
+  void createToolBars(const HandlerTable& handlers);
+  void createStatusBar();
+  void createTimers();
+  HandlerTable commandHandlers();
+  void handleCommandLine(const StartupOptions& options);
+  void applyWindowBounds();
+
+  std::unique_ptr<Dialogs> ownDialogs_;
+  Dialogs& dialogs_;
+  AppPaths paths_;
+  bool shown_ = false;
+  bool closeConfirmed_ = false;
+
+  DocumentState document_;
+  SessionState session_;
+  Settings settings_;
+  MessageTable messages_;
+  std::unique_ptr<DocumentCommands> documents_;
+
+  EditorControl* Editor = nullptr;
+  QPlainTextEdit* CMsgWindow = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+  QComboBox* HeaderComboBox = nullptr;
+  QLineEdit* EnhancedEdit1 = nullptr;
+  QLabel* statusPanels_[2] = {nullptr, nullptr};
+  QProgressBar* ProgressBar = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  ActionTable actions_;
+  TDocType* docType_ = nullptr;
+  TAboutBox* aboutBox_ = nullptr;
+
+  QTimer Timer1;
+  QTimer Timer2;
+  QTimer Timer3;
+  QTimer Timer4;
+  QTimer Timer5;
+};
+
+}  // namespace wrenpad
