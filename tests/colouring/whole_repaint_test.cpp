@@ -1,0 +1,84 @@
+// The text-only decisions of the whole-document repaint.
+#include <gtest/gtest.h>
+
+#include "colouring/whole_repaint.h"
+
+namespace wrenpad {
+namespace {
+
+TEST(FirstScriptStretch, FromAfterTheOpeningTagToTheLastLineBreak) {
+  const QString page =
+      "<head>\r\n<script language=\"JavaScript\"><!--\r\nvar a;\r\n// --></script>\r\n";
+  const std::optional<ProgramStretch> stretch = FirstScriptStretch(page);
+  ASSERT_TRUE(stretch.has_value());
+  // 1-based: the "<" after ">" is position 39; the CR before "// -->" is 51.
+  EXPECT_EQ(stretch->from, 39);
+  EXPECT_EQ(stretch->to, 51);
+  EXPECT_EQ(page.mid(stretch->from - 1, stretch->to - stretch->from + 1), "<!--\r\nvar a;\r");
+}
+
+TEST(FirstScriptStretch, OneStretchFromFirstBlockToLastBlock) {
+  const QString page =
+      "<SCRIPT type=\"text/javascript\">\r\na();\r\n</SCRIPT>\r\n<script>\r\nb();\r\n</script>";
+  const std::optional<ProgramStretch> stretch = FirstScriptStretch(page);
+  ASSERT_TRUE(stretch.has_value());
+  EXPECT_EQ(stretch->from, 32);
+  EXPECT_EQ(page.mid(stretch->to - 1, 2), "\r\n");
+  EXPECT_EQ(page.mid(stretch->to + 1), "</script>");
+}
+
+TEST(FirstScriptStretch, NothingWithoutJavaScriptOrAStretch) {
+  EXPECT_FALSE(FirstScriptStretch("<script>\r\nx\r\n</script>"));  // no "javascript"
+  EXPECT_FALSE(FirstScriptStretch("<script>javascript"));           // no "</script>"
+  EXPECT_FALSE(FirstScriptStretch("javascript</script>"));          // no "<script"
+  EXPECT_FALSE(FirstScriptStretch("<script>javascript</script>"));  // no line break
+  EXPECT_FALSE(FirstScriptStretch("<script\r\njavascript</script>"));  // tag never closed
+}
+
+TEST(PlanWholeRepaint, ProgressPartsFollowRenderingAndAutoRepaint) {
+  RepaintInputs inputs;
+  RepaintPlan plan = PlanWholeRepaint("<p>", inputs);
+  EXPECT_FALSE(plan.rendering);
+  ASSERT_TRUE(plan.tagPainting);
+  EXPECT_EQ(plan.tagPainting->low, 0);
+  EXPECT_EQ(plan.tagPainting->high, 97);
+
+  inputs.realization = true;
+  plan = PlanWholeRepaint("<p>", inputs);
+  ASSERT_TRUE(plan.rendering && plan.tagPainting);
+  EXPECT_EQ(plan.rendering->high, 20);
+  EXPECT_EQ(plan.tagPainting->low, 20);
+
+  inputs = RepaintInputs{};
+  inputs.autoRepaint = false;
+  inputs.pageTextColour = QColor(255, 0, 0);
+  plan = PlanWholeRepaint("<script>\r\njavascript\r\n</script>", inputs);
+  EXPECT_FALSE(plan.tagPainting);
+  EXPECT_FALSE(plan.wholeTextColour);  // the page colour needs automatic colouring
+  EXPECT_TRUE(plan.script);            // the script is coloured all the same
+}
+
+TEST(PlanWholeRepaint, PageColourFontAndSize) {
+  RepaintInputs inputs;
+  inputs.pageTextColour = QColor(0, 0, 128);
+  inputs.pageFontName = "Century";
+  inputs.pageFontSizePt = 14;
+  inputs.editorFontSize = 10;
+
+  RepaintPlan plan = PlanWholeRepaint("<p>no style block</p>", inputs);
+  EXPECT_EQ(plan.wholeTextColour, QColor(0, 0, 128));
+  EXPECT_FALSE(plan.wholeTextFontName);
+  EXPECT_FALSE(plan.wholeTextFontSize);
+  EXPECT_EQ(plan.editorFontSize, 10);
+
+  plan = PlanWholeRepaint("<style>body{}</STYLE>", inputs);
+  EXPECT_EQ(plan.wholeTextFontName, "Century");
+  EXPECT_EQ(plan.wholeTextFontSize, 14);
+  EXPECT_EQ(plan.editorFontSize, 14);
+
+  inputs.pageTextColour = QColor(0, 0, 0);
+  EXPECT_FALSE(PlanWholeRepaint("<p>", inputs).wholeTextColour);
+}
+
+}  // namespace
+}  // namespace wrenpad
