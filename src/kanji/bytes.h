@@ -37,6 +37,18 @@ inline bool HasByteEqual(std::uint64_t word, unsigned char value) {
 
 inline bool AllAscii(std::uint64_t word) { return (word & kHighBits) == 0; }
 
+// Copies a run of ASCII eight bytes at a time, as far as `end` allows; the
+// bytes of a last partial word are left to the caller.
+inline void CopyAscii(const unsigned char* s, std::size_t& i, std::size_t end, unsigned char*& o) {
+  while (i + 8 <= end) {
+    const std::uint64_t word = LoadWord(s + i);
+    if (!AllAscii(word)) break;
+    std::memcpy(o, &word, 8);
+    o += 8;
+    i += 8;
+  }
+}
+
 // Builds an output string. Converters ask for room before each block they
 // write, so only the part written so far is ever filled, and the reserved
 // capacity stays untouched until it is needed.

@@ -6,6 +6,7 @@
 // text in the new mode even when it is another ESC.
 #include "kanji/bytes.h"
 #include "kanji/kanji.h"
+#include "kanji/pair_tables.h"
 
 namespace kanji {
 namespace {
@@ -13,37 +14,41 @@ namespace {
 using detail::kEsc;
 
 // Walks a JIS text. `convert(s, i, n, o)` handles the double-byte-mode text
-// at s[i], writes its output at o and returns the index after what it used.
-// Output is never longer than the input.
+// at s[i], writes its output at o and returns the index after what it used,
+// never writing more bytes than it used.
 template <typename Convert>
 std::string FromJis(std::string_view text, Convert convert) {
   const unsigned char* s = detail::Bytes(text);
   const std::size_t n = text.size();
   detail::ByteSink sink(n);
-  unsigned char* o = sink.Room(n);
   bool doubleBytes = false;
   std::size_t i = 0;
   while (i < n) {
-    if (s[i] == kEsc) {
-      const unsigned char kind = i + 1 < n ? s[i + 1] : 0;
-      if (kind == '$') doubleBytes = true;
-      else if (kind == '(') doubleBytes = false;
-      i += 3;
-      if (i >= n) break;
-      if (doubleBytes) i = convert(s, i, n, o);
-      else *o++ = s[i++];
+    const std::size_t blockEnd = std::min(n, i + detail::kBlock);
+    // Output never outgrows the input; a step may end a few bytes past the block.
+    unsigned char* o = sink.Room(blockEnd - i + 8);
+    while (i < blockEnd) {
+      if (s[i] == kEsc) {
+        const unsigned char kind = i + 1 < n ? s[i + 1] : 0;
+        if (kind == '$') doubleBytes = true;
+        else if (kind == '(') doubleBytes = false;
+        i += 3;
+        if (i >= n) break;
+        if (doubleBytes) i = convert(s, i, n, o);
+        else *o++ = s[i++];
+      }
+      if (doubleBytes) {
+        while (i < blockEnd && s[i] != kEsc) i = convert(s, i, n, o);
+      } else {
+        const void* esc = std::memchr(s + i, kEsc, blockEnd - i);
+        const std::size_t end = esc ? static_cast<std::size_t>(static_cast<const unsigned char*>(esc) - s) : blockEnd;
+        std::memcpy(o, s + i, end - i);
+        o += end - i;
+        i = end;
+      }
     }
-    if (doubleBytes) {
-      while (i < n && s[i] != kEsc) i = convert(s, i, n, o);
-    } else {
-      const void* esc = std::memchr(s + i, kEsc, n - i);
-      const std::size_t end = esc ? static_cast<std::size_t>(static_cast<const unsigned char*>(esc) - s) : n;
-      std::memcpy(o, s + i, end - i);
-      o += end - i;
-      i = end;
-    }
+    sink.Commit(o);
   }
-  sink.Commit(o);
   return sink.Take();
 }
 
@@ -55,7 +60,7 @@ std::string JisToSjis(std::string_view text) {
       *o++ = s[i];  // lone byte at the end
       return i + 1;
     }
-    const BytePair p = JisToSjisPair(s[i], s[i + 1]);
+    const BytePair p = detail::kJisToSjis.Convert(s[i], s[i + 1]);
     o[0] = p.first;
     o[1] = p.second;
     o += 2;

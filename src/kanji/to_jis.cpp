@@ -4,6 +4,7 @@
 
 #include "kanji/bytes.h"
 #include "kanji/kanji.h"
+#include "kanji/pair_tables.h"
 
 namespace kanji {
 namespace {
@@ -85,6 +86,7 @@ std::string ToJis(std::string_view text, Convert convert) {
         }
         *o++ = static_cast<unsigned char>(c);
         ++i;
+        detail::CopyAscii(s, i, blockEnd, o);
       } else {
         if (!doubleBytes) {
           std::memcpy(o, kToDouble, 3);
@@ -125,7 +127,7 @@ std::string SjisToJis(std::string_view text) {
       *o++ = c;  // lone lead byte at the end
       return i + 1;
     }
-    Put(o, SjisToJisPair(c, s[i + 1]));
+    Put(o, detail::kSjisToJis.Convert(c, s[i + 1]));
     return i + 2;
   });
 }

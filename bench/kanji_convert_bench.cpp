@@ -1,0 +1,259 @@
+// Kanji detection and conversion on a generated Japanese text (64 MiB by
+// default): kanji, hiragana, katakana, half-width katakana, punctuation and
+// ASCII words, lines ending in CR LF.
+//
+//   kanji_convert_bench [--input_mib=N] [benchmark flags]
+//       keeps freed memory in the process, so that repeated conversions reuse
+//       pages already mapped instead of faulting in fresh ones every time
+//   kanji_convert_bench [--input_mib=N] --write_inputs=DIR
+//       writes sjis.txt, euc.txt and jis.txt (the same text in the three codes)
+//   kanji_convert_bench --convert=euc-sjis|jis-sjis|sjis-euc IN OUT
+//       converts a file, for timing against other tools with the same file I/O
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "kanji/kanji.h"
+
+namespace {
+
+std::size_t g_inputBytes = std::size_t{64} << 20;
+
+class Random {
+ public:
+  std::uint32_t Next() {  // xorshift32: fast, fixed sequence for a fixed seed
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 17;
+    state_ ^= state_ << 5;
+    return state_;
+  }
+  unsigned Below(unsigned n) { return Next() % n; }
+
+ private:
+  std::uint32_t state_ = 2463534242u;
+};
+
+// The same text written in Shift-JIS, EUC-JP and JIS. JIS has no half-width
+// katakana, so there they are written as full-width katakana.
+struct Texts {
+  std::string sjis, euc, jis;
+  bool jisDouble = false;
+
+  void Ascii(char c) {
+    if (jisDouble) jis += "\x1B(B";
+    jisDouble = false;
+    sjis += c;
+    euc += c;
+    jis += c;
+  }
+  void Jis0208(unsigned row, unsigned cell) {
+    const kanji::BytePair s = kanji::JisToSjisPair(static_cast<unsigned char>(row), static_cast<unsigned char>(cell));
+    sjis += static_cast<char>(s.first);
+    sjis += static_cast<char>(s.second);
+    euc += static_cast<char>(row | 0x80);
+    euc += static_cast<char>(cell | 0x80);
+    JisPair(row, cell);
+  }
+  void HalfWidth(unsigned kana, unsigned fullCell) {
+    sjis += static_cast<char>(kana);
+    euc += '\x8E';
+    euc += static_cast<char>(kana);
+    JisPair(0x25, fullCell);
+  }
+  void JisPair(unsigned row, unsigned cell) {
+    if (!jisDouble) jis += "\x1B$B";
+    jisDouble = true;
+    jis += static_cast<char>(row);
+    jis += static_cast<char>(cell);
+  }
+};
+
+Texts MakeTexts(std::size_t bytes) {
+  static const char* const kWords[] = {"Qt", "C++", "HTML", "UTF-8", "2024", "file", "OK", "editor", "(x)", "12:30"};
+  static const unsigned kPunctuation[] = {0x22, 0x23, 0x56, 0x57, 0x3C};  // 、。「」ー
+  Random random;
+  Texts t;
+  t.sjis.reserve(bytes + 256);
+  t.euc.reserve(bytes + bytes / 8);
+  t.jis.reserve(bytes + bytes / 4);
+  while (t.sjis.size() < bytes) {
+    const unsigned segments = 3 + random.Below(10);
+    for (unsigned s = 0; s < segments; ++s) {
+      const unsigned kind = random.Below(100);
+      const unsigned length = 1 + random.Below(kind < 70 ? 5 : 3);
+      for (unsigned k = 0; k < length; ++k) {
+        if (kind < 35) {  // kanji of level 1: rows 30..4F
+          const unsigned row = 0x30 + random.Below(0x20);
+          t.Jis0208(row, 0x21 + random.Below(row == 0x4F ? 0x33 : 0x5E));
+        } else if (kind < 70) {
+          t.Jis0208(0x24, 0x21 + random.Below(0x53));  // hiragana
+        } else if (kind < 78) {
+          t.Jis0208(0x25, 0x21 + random.Below(0x56));  // katakana
+        } else if (kind < 84) {
+          t.HalfWidth(0xB1 + random.Below(0x2D), 0x22);  // half-width ｱ..ﾝ
+          if (random.Below(4) == 0) t.HalfWidth(0xDE, 0x2B);
+        } else if (kind < 88) {
+          t.Jis0208(0x21, kPunctuation[random.Below(5)]);
+        } else {
+          for (const char* w = kWords[random.Below(10)]; *w; ++w) t.Ascii(*w);
+          t.Ascii(' ');
+        }
+      }
+    }
+    t.Ascii('\r');
+    t.Ascii('\n');
+  }
+  return t;
+}
+
+const Texts& Inputs() {
+  static const Texts texts = MakeTexts(g_inputBytes);
+  return texts;
+}
+
+// Texts that the detector has to read to the end: ASCII (kcNone), and EUC-JP
+// hiragana that fit Shift-JIS half-width kana as well (kcEucOrSjis).
+const std::string& AsciiText() {
+  static const std::string text = [] {
+    std::string s;
+    while (s.size() < g_inputBytes) s += "The quick brown fox jumps over the lazy dog, 0123456789.\r\n";
+    return s;
+  }();
+  return text;
+}
+
+const std::string& AmbiguousText() {
+  static const std::string text = [] {
+    Random random;
+    std::string s;
+    while (s.size() < g_inputBytes) {
+      for (int k = 0; k < 30; ++k) {
+        s += '\xA4';
+        s += static_cast<char>(0xA1 + random.Below(0x3F));
+      }
+      s += "\r\n";
+    }
+    return s;
+  }();
+  return text;
+}
+
+const std::string& LfText() {
+  static const std::string text = kanji::ConvertLineEnds(Inputs().sjis, kanji::leLf);
+  return text;
+}
+
+void Detect(benchmark::State& state, const std::string& text, kanji::KanjiCode expected) {
+  for (auto _ : state) {
+    const kanji::KanjiCode code = kanji::DetectKanjiCode(text);
+    if (code != expected) state.SkipWithError("unexpected kanji code");
+    benchmark::DoNotOptimize(code);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+template <typename Convert>
+void Run(benchmark::State& state, const std::string& text, Convert convert) {
+  for (auto _ : state) {
+    std::string out = convert(text);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+void BM_DetectSjis(benchmark::State& s) { Detect(s, Inputs().sjis, kanji::kcSjis); }
+void BM_DetectEuc(benchmark::State& s) { Detect(s, Inputs().euc, kanji::kcEuc); }
+void BM_DetectJis(benchmark::State& s) { Detect(s, Inputs().jis, kanji::kcNewJis); }
+void BM_DetectAsciiWholeText(benchmark::State& s) { Detect(s, AsciiText(), kanji::kcNone); }
+void BM_DetectEucOrSjisWholeText(benchmark::State& s) { Detect(s, AmbiguousText(), kanji::kcEucOrSjis); }
+
+void BM_ConvertKanjiEucToSjis(benchmark::State& s) {
+  Run(s, Inputs().euc, [](const std::string& t) { return kanji::ConvertKanji(t, kanji::kcSjis); });
+}
+void BM_ConvertKanjiJisToSjis(benchmark::State& s) {
+  Run(s, Inputs().jis, [](const std::string& t) { return kanji::ConvertKanji(t, kanji::kcSjis); });
+}
+void BM_SjisToEuc(benchmark::State& s) { Run(s, Inputs().sjis, [](const std::string& t) { return kanji::SjisToEuc(t); }); }
+void BM_SjisToJis(benchmark::State& s) { Run(s, Inputs().sjis, [](const std::string& t) { return kanji::SjisToJis(t); }); }
+void BM_JisToEuc(benchmark::State& s) { Run(s, Inputs().jis, [](const std::string& t) { return kanji::JisToEuc(t); }); }
+void BM_ConvertLineEndsLfToCrLf(benchmark::State& s) {
+  Run(s, LfText(), [](const std::string& t) { return kanji::ConvertLineEnds(t, kanji::leCrLf); });
+}
+void BM_LooksLikeUtf8TextAscii(benchmark::State& s) {
+  const std::string& text = AsciiText();
+  for (auto _ : s) benchmark::DoNotOptimize(kanji::LooksLikeUtf8Text(text));
+  s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations() * text.size()));
+}
+
+#define KANJI_BENCH(name) BENCHMARK(name)->Unit(benchmark::kMillisecond)
+KANJI_BENCH(BM_DetectSjis);
+KANJI_BENCH(BM_DetectEuc);
+KANJI_BENCH(BM_DetectJis);
+KANJI_BENCH(BM_DetectAsciiWholeText);
+KANJI_BENCH(BM_DetectEucOrSjisWholeText);
+KANJI_BENCH(BM_ConvertKanjiEucToSjis);
+KANJI_BENCH(BM_ConvertKanjiJisToSjis);
+KANJI_BENCH(BM_SjisToEuc);
+KANJI_BENCH(BM_SjisToJis);
+KANJI_BENCH(BM_JisToEuc);
+KANJI_BENCH(BM_ConvertLineEndsLfToCrLf);
+KANJI_BENCH(BM_LooksLikeUtf8TextAscii);
+
+bool WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+int ConvertFile(const std::string& direction, const std::string& in, const std::string& out) {
+  std::ifstream file(in, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string result;
+  if (direction == "euc-sjis" || direction == "jis-sjis") result = kanji::ConvertKanji(text, kanji::kcSjis);
+  else if (direction == "sjis-euc") result = kanji::SjisToEuc(text);
+  else return std::fprintf(stderr, "unknown direction %s\n", direction.c_str()), 2;
+  return WriteFile(out, result) ? 0 : 1;
+}
+
+bool TakeFlag(const char* arg, const char* name, std::string& value) {
+  const std::size_t length = std::strlen(name);
+  if (std::strncmp(arg, name, length) != 0 || arg[length] != '=') return false;
+  value = arg + length + 1;
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string writeDir, mib, direction;
+  std::vector<char*> rest;
+  for (int i = 0; i < argc; ++i) {
+    if (TakeFlag(argv[i], "--input_mib", mib)) g_inputBytes = std::stoul(mib) << 20;
+    else if (TakeFlag(argv[i], "--write_inputs", writeDir)) continue;
+    else if (TakeFlag(argv[i], "--convert", direction)) continue;
+    else rest.push_back(argv[i]);
+  }
+  if (!direction.empty()) {
+    if (rest.size() != 3) return std::fprintf(stderr, "--convert needs IN and OUT\n"), 2;
+    return ConvertFile(direction, rest[1], rest[2]);
+  }
+  if (!writeDir.empty()) {
+    const Texts& t = Inputs();
+    const bool ok = WriteFile(writeDir + "/sjis.txt", t.sjis) && WriteFile(writeDir + "/euc.txt", t.euc) &&
+                    WriteFile(writeDir + "/jis.txt", t.jis);
+    return ok ? 0 : 1;
+  }
+  int count = static_cast<int>(rest.size());
+  benchmark::Initialize(&count, rest.data());
+  if (benchmark::ReportUnrecognizedArguments(count, rest.data())) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
