@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -25,6 +26,9 @@
 #include <QVBoxLayout>
 
 namespace wrenpad {
+
+// Window events worth tracing from outside: QT_LOGGING_RULES="wrenpad.window.info=true".
+Q_LOGGING_CATEGORY(lcWindow, "wrenpad.window", QtWarningMsg)
 
 namespace {
 
@@ -339,10 +343,12 @@ void TMain::FormShow() {
 void TMain::Timer1Timer() {
   if (!StartupOpenPending) return;
   Timer1.stop();
-  if (!documents_->LoadDocument(CommandLineFile)) {
+  const bool loaded = documents_->LoadDocument(CommandLineFile);
+  if (!loaded) {
     // The named file could not be read: an empty untitled document remains.
     documents_->SetDocumentTitle(kUntitledName);
   }
+  qCInfo(lcWindow).noquote() << (loaded ? "loaded" : "failed to load") << CommandLineFile;
   StartupOpenPending = false;
   showCurrentFolder();
 }
@@ -415,7 +421,10 @@ QString TMain::instanceMarkerFile() const {
 
 // ---- DocumentHost ------------------------------------------------------------------
 
-void TMain::setWindowCaption(const QString& caption) { setWindowTitle(caption); }
+void TMain::setWindowCaption(const QString& caption) {
+  setWindowTitle(caption);
+  qCInfo(lcWindow).noquote() << "title" << caption;
+}
 
 void TMain::showCurrentFolder() {
   statusPanels_[0]->setText(messages_.MsgCurrentFolder + document_.CurrentFolder);

@@ -30,7 +30,9 @@ void ScriptedDialogs::showError(const QString&, const QString& text) {
 std::optional<QString> ScriptedDialogs::inputText(const QString&, const QString& prompt,
                                                   const QString&) {
   asked << "input: " + prompt;
-  return takeOr(inputs, std::optional<QString>());
+  const QString answer = takeOr(inputs, QString());
+  if (answer.isNull()) return std::nullopt;
+  return answer;
 }
 
 OpenFileChoice ScriptedDialogs::chooseFileToOpen(const FileDialogRequest& request) {

@@ -18,7 +18,7 @@ class ScriptedDialogs : public Dialogs {
   QStringList asked;
 
   std::deque<Answer> answers;
-  std::deque<std::optional<QString>> inputs;
+  std::deque<QString> inputs;  // a null QString answers Cancel
   std::deque<OpenFileChoice> filesToOpen;
   std::deque<QString> filesToSave;
   std::deque<QString> folders;

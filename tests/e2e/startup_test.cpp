@@ -1,0 +1,57 @@
+// Starts the real program with a file on its command line and follows the
+// window's trace on standard error.
+#include "support/temp_folder.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs a copy of the program from `folder`, so its settings and instance
+// markers stay in the test's own folder.
+QString copyProgramInto(const wrenpad::test::TempFolder& folder) {
+  const QString copy = folder.file("wrenpad");
+  QFile::copy(QStringLiteral(WRENPAD_BINARY), copy);
+  return copy;
+}
+
+bool waitForLine(QProcess& process, QString& output, const QString& line, int timeoutMs) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < timeoutMs) {
+    process.waitForReadyRead(100);
+    output += QString::fromUtf8(process.readAllStandardError());
+    if (output.contains(line)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TEST(Startup, CommandLineFileOpensAboutTwoSecondsAfterStart) {
+  wrenpad::test::TempFolder folder;
+  const QString program = copyProgramInto(folder);
+  const QString document = folder.write("memo.txt", "hello\r\n");
+
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("QT_LOGGING_RULES", "wrenpad.window.info=true");
+  process.setProcessEnvironment(environment);
+  process.setWorkingDirectory(folder.path());
+  QElapsedTimer clock;
+  clock.start();
+  process.start(program, {"memo.txt"});
+  ASSERT_TRUE(process.waitForStarted(10000));
+
+  QString output;
+  EXPECT_TRUE(waitForLine(process, output, "title memo.txt - Wrenpad", 10000)) << output.toStdString();
+  ASSERT_TRUE(waitForLine(process, output, "loaded " + document, 15000)) << output.toStdString();
+  // The load waits for the first tick of the two-second timer.
+  EXPECT_GE(clock.elapsed(), 1900);
+  EXPECT_TRUE(QFile::exists(folder.file("Wrenpad_1.txt")));
+  process.kill();
+  process.waitForFinished(5000);
+}
