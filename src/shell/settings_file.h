@@ -3,8 +3,12 @@
 // the name of that file, and keeping the saved window bounds on a screen.
 //
 // Reading takes the default for every key that is missing or holds something
-// unusable, so a hand-broken file never stops the start-up. Writing sets every
-// key and deletes nothing, so keys and sections of other owners survive.
+// unusable (an empty value, text that is not a decimal integer, a number that
+// does not fit in 32 bits, a colour above 0xFFFFFF, a window size below 1 or
+// a window size or position beyond 16777215), so a hand-broken file never
+// stops the start-up. The keys held in signed 8 bits clamp numbers outside
+// -128..127 to the nearer end. Writing sets every key and deletes nothing, so
+// keys and sections of other owners survive.
 
 #include "shell/ini_file.h"
 #include "shell/settings.h"
