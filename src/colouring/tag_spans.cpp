@@ -16,7 +16,6 @@ const QString kQuote = QStringLiteral("\"");
 const QString kScriptOpen = QStringLiteral("<script");
 const QString kScriptClose = QStringLiteral("</script");
 const QString kCommentOpen = QStringLiteral("<!--");
-const QString kCommentClose = QStringLiteral("-->");
 
 constexpr int kLessColumn = 1;
 constexpr int kGreaterColumn = 2;
@@ -44,6 +43,19 @@ class ProgressLog {
   TagPaint& paint_;
 };
 
+// Searches for "<script", "</script" (without regard to case) and "<!--":
+// walking from one "<" to the next is many times faster than a string search
+// over a page that holds few of them.
+// Only a tag that starts before `limit` is found.
+qsizetype NextTagStart(QStringView text, QStringView tag, qsizetype from,
+                       qsizetype limit = -1) {
+  if (limit >= 0) text = text.left(limit + tag.size() - 1);
+  for (qsizetype at = text.indexOf(u'<', from); at >= 0; at = text.indexOf(u'<', at + 1)) {
+    if (text.mid(at).startsWith(tag, Qt::CaseInsensitive)) return at;
+  }
+  return -1;
+}
+
 void AddSpan(TagPaint& paint, int first, int last, SpanKind kind) {
   if (last >= first) paint.spans.push_back({first, last - first + 1, kind});
 }
@@ -64,13 +76,13 @@ std::optional<int> OriginOffset(const QString& text, int start, int finish) {
 // tag, and returns where the painting with progress starts: at the block's
 // "</script", so the script body is skipped.
 int PaintUpToScriptBody(const QString& text, int origin, int finish, TagPaint& paint) {
-  const qsizetype open = text.indexOf(kScriptOpen, origin, Qt::CaseInsensitive);
-  if (open < 0 || open >= finish) return origin;
+  const qsizetype open = NextTagStart(text, kScriptOpen, origin, finish);
+  if (open < 0) return origin;
   const qsizetype openEnd = text.indexOf(u'>', open);
   if (openEnd < 0) return origin;
   const int afterOpen = static_cast<int>(openEnd) + 1;
   PaintTagSpans(text, origin, std::min(afterOpen, finish), std::nullopt, paint);
-  const qsizetype close = text.indexOf(kScriptClose, afterOpen, Qt::CaseInsensitive);
+  const qsizetype close = NextTagStart(text, kScriptClose, afterOpen);
   return close < 0 ? afterOpen : static_cast<int>(close);
 }
 
@@ -94,6 +106,24 @@ struct ScriptBounds {
   qsizetype lastClose = -1;
 };
 
+ScriptBounds FindScriptBounds(QStringView text) {
+  ScriptBounds bounds;
+  for (qsizetype at = text.indexOf(u'<'); at >= 0; at = text.indexOf(u'<', at + 1)) {
+    const QStringView rest = text.mid(at);
+    if (rest.startsWith(kScriptOpen, Qt::CaseInsensitive)) bounds.lastOpen = at;
+    if (rest.startsWith(kScriptClose, Qt::CaseInsensitive)) bounds.lastClose = at;
+  }
+  return bounds;
+}
+
+// Start of the first "-->" at or after `from`, or -1.
+qsizetype CommentCloseFrom(QStringView text, qsizetype from) {
+  for (qsizetype at = text.indexOf(u'>', from + 2); at >= 0; at = text.indexOf(u'>', at + 1)) {
+    if (text[at - 1] == u'-' && text[at - 2] == u'-') return at - 2;
+  }
+  return -1;
+}
+
 // A comment whose "<" lies after the last "<script" and before a "</script"
 // belongs to the last script block: its colours come from the program
 // colouring of the whole-document repaint, so it is left unpainted. Every
@@ -103,21 +133,21 @@ bool InLastScriptBlock(const ScriptBounds& bounds, qsizetype comment) {
 }
 
 void PaintComments(const QString& text, int start, int finish, TagPaint& paint, ProgressLog& log) {
-  qsizetype open = text.indexOf(kCommentOpen, start);
+  qsizetype open = NextTagStart(text, kCommentOpen, start);
   if (open < 0 || open + kCommentOpen.size() > finish) return;
-  const ScriptBounds bounds{text.lastIndexOf(kScriptOpen, -1, Qt::CaseInsensitive),
-                            text.lastIndexOf(kScriptClose, -1, Qt::CaseInsensitive)};
+  const ScriptBounds bounds = FindScriptBounds(text);
   while (open >= 0) {
-    const qsizetype close = text.indexOf(kCommentClose, open + 1);
-    // Without "-->" only "<!-" is painted and the search ends.
-    const qsizetype end = close < 0 ? open + 3 : close + kCommentClose.size();
+    const qsizetype close = CommentCloseFrom(text, open + 1);
+    // Up to and including "-->"; without one only "<!-" is painted and the
+    // search ends.
+    const qsizetype end = close < 0 ? open + 3 : close + 3;
     if (!InLastScriptBlock(bounds, open)) {
       AddSpan(paint, static_cast<int>(open), static_cast<int>(end) - 1, SpanKind::Comment);
     }
     const std::int64_t share = std::int64_t{end - start} * log.width() / (finish - start);
     log.report(share / 10 + std::int64_t{log.width()} * 9 / 10);
     if (close < 0) break;
-    open = text.indexOf(kCommentOpen, end);
+    open = NextTagStart(text, kCommentOpen, end);
   }
 }
 
