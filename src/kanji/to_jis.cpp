@@ -60,8 +60,8 @@ FullWidthKana Widen(unsigned k, unsigned mark) {
 unsigned char ByteAt(const unsigned char* s, std::size_t n, std::size_t i) { return i < n ? s[i] : 0; }
 
 // Writes a JIS text. `convert(s, i, n, o)` handles the byte above 7F at s[i]
-// (with what follows it), writes at o and returns the index after what it
-// used, writing at most 4 bytes per byte used.
+// (with what follows it), writes at most two bytes at o and returns the index
+// after what it used.
 template <typename Convert>
 std::string ToJis(std::string_view text, Convert convert) {
   static constexpr unsigned char kToDouble[3] = {kEsc, '$', 'B'};
@@ -73,8 +73,8 @@ std::string ToJis(std::string_view text, Convert convert) {
   std::size_t i = 0;
   while (i < n) {
     const std::size_t blockEnd = std::min(n, i + detail::kBlock);
-    // At worst a byte costs an escape and two bytes; a character may run up
-    // to three bytes past the block.
+    // At worst a step writes an escape and two bytes for one byte used, and a
+    // character may run up to three bytes past the block.
     unsigned char* o = sink.Room(5 * (blockEnd - i + 3));
     while (i < blockEnd) {
       const unsigned c = s[i];
