@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -339,4 +340,40 @@ TEST_F(MainWindow, EachInstanceClaimsItsOwnMarker) {
   EXPECT_TRUE(second.FormClose());
   EXPECT_FALSE(QFile::exists(second.instanceMarkerFile()));
   EXPECT_TRUE(QFile::exists(main->instanceMarkerFile()));
+}
+
+TEST_F(MainWindow, PrintSendsTheDocumentUnderItsNameWithinThePageRectangle) {
+  start();
+  const QString path = openSample("print me.txt", "first page\r\n");
+  dialogs.printAnswers = {false};
+  documents().mmPrintClick();
+  EXPECT_EQ(dialogs.askedOf("print").size(), 1);
+  EXPECT_FALSE(QFile::exists(folder.file("out.pdf")));
+
+  dialogs.printAnswers = {true};
+  dialogs.printToPdf = folder.file("out.pdf");
+  documents().mmPrintClick();
+  EXPECT_EQ(documents().printer().docName(), path);
+  const QRect page = editor().pageRect();
+  EXPECT_EQ(page.topLeft(), QPoint(254, 254));
+  const QRect full = documents().printer().pageLayout().fullRectPixels(
+      documents().printer().resolution());
+  EXPECT_EQ(page.right(), full.width() - 254);
+  EXPECT_TRUE(test::TempFolder::read(folder.file("out.pdf")).startsWith("%PDF"));
+}
+
+TEST_F(MainWindow, FontCommandGivesTheWholeTextTheFontAndRemembersIt) {
+  start();
+  openSample("notes.txt", "some text\r\n");
+  QFont chosen(QStringLiteral("DejaVu Serif"));
+  chosen.setPointSize(14);
+  dialogs.fonts = {chosen};
+  documents().mmFontClick();
+  editor().select(2, 1);
+  EXPECT_EQ(*editor().selAttributes().fontName, "DejaVu Serif");
+  EXPECT_EQ(*editor().selAttributes().sizePoints, 14);
+  EXPECT_EQ(main->settings().DefFontName, "DejaVu Serif");
+  EXPECT_EQ(main->settings().DefFontSize, 14);
+  EXPECT_EQ(main->settings().DefFontCharset, 1);
+  EXPECT_FALSE(editor().isModified());
 }

@@ -1,6 +1,7 @@
 #include "support/scripted_dialogs.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 namespace wrenpad::test {
 
@@ -63,9 +64,14 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor&) {
   return takeOr(colors, std::optional<QColor>());
 }
 
-bool ScriptedDialogs::setUpPrint(QPrinter&) {
+bool ScriptedDialogs::setUpPrint(QPrinter& printer) {
   asked << "print";
-  return takeOr(printAnswers, false);
+  const bool accepted = takeOr(printAnswers, false);
+  if (accepted && !printToPdf.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToPdf);
+  }
+  return accepted;
 }
 
 bool ScriptedDialogs::setUpPrinter(QPrinter&) {

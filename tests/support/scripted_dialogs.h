@@ -25,6 +25,8 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<QFont>> fonts;
   std::deque<std::optional<QColor>> colors;
   std::deque<bool> printAnswers;
+  // When set, an accepted print dialog sends the job to this PDF file.
+  QString printToPdf;
   // Each form handler fills the form's fields and returns the dialog result.
   std::deque<std::function<int(QDialog&)>> forms;
 
