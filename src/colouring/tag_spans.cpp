@@ -43,10 +43,10 @@ class ProgressLog {
   TagPaint& paint_;
 };
 
-// Searches for "<script", "</script" (without regard to case) and "<!--":
-// walking from one "<" to the next is many times faster than a string search
-// over a page that holds few of them.
-// Only a tag that starts before `limit` is found.
+// Finds "<script", "</script" (without regard to case) or "<!--" from
+// `from`; with a `limit`, only one that starts before it. Walking from one "<"
+// to the next is many times faster than a string search over a page that
+// holds few of them.
 qsizetype NextTagStart(QStringView text, QStringView tag, qsizetype from,
                        qsizetype limit = -1) {
   if (limit >= 0) text = text.left(limit + tag.size() - 1);
