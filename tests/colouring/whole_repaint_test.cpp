@@ -35,27 +35,16 @@ TEST(FirstScriptStretch, NothingWithoutJavaScriptOrAStretch) {
   EXPECT_FALSE(FirstScriptStretch("<script\r\njavascript</script>"));  // tag never closed
 }
 
-TEST(PlanWholeRepaint, ProgressPartsFollowRenderingAndAutoRepaint) {
+TEST(PlanWholeRepaint, WithoutAutomaticColouringOnlyTheScriptIsColoured) {
   RepaintInputs inputs;
-  RepaintPlan plan = PlanWholeRepaint("<p>", inputs);
-  EXPECT_FALSE(plan.rendering);
-  ASSERT_TRUE(plan.tagPainting);
-  EXPECT_EQ(plan.tagPainting->low, 0);
-  EXPECT_EQ(plan.tagPainting->high, 97);
-
-  inputs.realization = true;
-  plan = PlanWholeRepaint("<p>", inputs);
-  ASSERT_TRUE(plan.rendering && plan.tagPainting);
-  EXPECT_EQ(plan.rendering->high, 20);
-  EXPECT_EQ(plan.tagPainting->low, 20);
-
-  inputs = RepaintInputs{};
   inputs.autoRepaint = false;
   inputs.pageTextColour = QColor(255, 0, 0);
-  plan = PlanWholeRepaint("<script>\r\njavascript\r\n</script>", inputs);
+  const RepaintPlan plan = PlanWholeRepaint("<script>\r\njavascript\r\n</script>", inputs);
   EXPECT_FALSE(plan.tagPainting);
-  EXPECT_FALSE(plan.wholeTextColour);  // the page colour needs automatic colouring
-  EXPECT_TRUE(plan.script);            // the script is coloured all the same
+  EXPECT_FALSE(plan.wholeTextColour);
+  EXPECT_TRUE(plan.script);
+  inputs.autoRepaint = inputs.realization = true;
+  EXPECT_EQ(PlanWholeRepaint("<p>", inputs).tagPainting->low, 20);
 }
 
 TEST(PlanWholeRepaint, PageColourFontAndSize) {
