@@ -8,6 +8,8 @@
 #include "shell/editor_control.h"
 #include "shell/icons.h"
 #include "shell/instance_slot.h"
+#include "shell/interface_language.h"
+#include "shell/settings_file.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -188,6 +190,8 @@ HandlerTable TMain::commandHandlers() {
       {"mmAutoFileRenamer", [d] { d->mmAutoFileRenamerClick(); }},
       {"mmSelectDefaultFolder", [d] { d->mmSelectDefaultFolderClick(); }},
       {"mmAbout", [this] { mmAboutClick(); }},
+      {"English", [this] { EnglishClick(); }},
+      {"Japanese", [this] { JapaneseClick(); }},
       {"pmCut", [d] { d->mmCutClick(); }},
       {"pmCopy", [d] { d->mmCopyClick(); }},
       {"pmPaste", [d] { d->pmPasteClick(); }},
@@ -289,9 +293,8 @@ void TMain::FormCreate(const StartupOptions& options) {
   ApplicationFolder = paths_.applicationFolder;
   document_.CurrentFolder = ApplicationFolder;
   handleCommandLine(options);
-  document_.DefaultFolder = document_.CurrentFolder;
-  applyWindowBounds();
-  if (QAction* sjis = action(QStringLiteral("mmSJIS"))) sjis->setChecked(!settings_.EUC);
+  readSettingsFile();
+  if (!isChecked("mmEUC")) setChecked("mmSJIS", true);
   session_.UndoCount = 0;
   StartupOpenPending = false;
   action(QStringLiteral("mmSuperscript"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
@@ -312,15 +315,113 @@ void TMain::handleCommandLine(const StartupOptions& options) {
   document_.CurrentFolder = folderOf(CommandLineFile);
 }
 
-void TMain::applyWindowBounds() {
-  // Height and width first, so the default position centres the window just
-  // sized on the screen.
-  resize(settings_.Width, settings_.Height);
+// ---- settings file ------------------------------------------------------------
+
+void TMain::readSettingsFile() {
+  settingsPath_ = settingsFilePath(paths_.executablePath, paths_.applicationFolderWritable,
+                                   paths_.configFolder);
+  QString error;
+  const IniFile ini = IniFile::load(settingsPath_, &error);
+  if (!error.isEmpty()) qWarning().noquote() << "Wrenpad: settings not read:" << error;
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize area = screen ? screen->size() : QSize(1024, 768);
-  settings_.Top = (area.height() - height()) / 2;
-  settings_.Left = (area.width() - width()) / 2;
-  move(settings_.Left, settings_.Top);
+  SettingsReadContext context;
+  context.applicationFolder = ApplicationFolder;
+  context.commandLineFolder = CommandLineFile.isEmpty() ? QString() : folderOf(CommandLineFile);
+  context.screenSize = screen ? screen->size() : QSize(1024, 768);
+  settings_ = readSettings(ini, context);
+  applySettings();
+}
+
+void TMain::applySettings() {
+  const Settings& s = settings_;
+  EditorFont font = Editor->defaultFont();
+  font.sizePoints = std::max<int>(1, s.FontSize);
+  Editor->setDefaultFont(font);
+  document_.CurrentFolder = s.IniPath;
+  document_.DefaultFolder = s.DefaultFolder;
+  document_.LastExtension = s.LastExtension;
+  setChecked("mmAutoRepaint", s.AutoRepaint);
+  Editor->setBackground(QColor(s.BGColor & 0xFF, (s.BGColor >> 8) & 0xFF, (s.BGColor >> 16) & 0xFF));
+  setChecked("Japanese", s.Jpn);
+  setChecked("English", false);
+  setChecked("mmEUC", s.EUC);
+  setChecked("mmBR", s.AutoBR);
+  setChecked("tbBR", s.AutoBR);
+  setChecked("mmEnableMultiUndo", s.MultiUndo);
+  applyWindowBounds();
+}
+
+void TMain::applyWindowBounds() {
+  // Height and width come before top and left: their defaults centre the
+  // window just sized. A position off every screen is brought back.
+  QList<QRect> screens;
+  if (const QScreen* primary = QGuiApplication::primaryScreen())
+    screens << primary->availableGeometry();
+  for (const QScreen* screen : QGuiApplication::screens())
+    if (screen != QGuiApplication::primaryScreen()) screens << screen->availableGeometry();
+  QRect bounds(settings_.Left, settings_.Top, settings_.Width, settings_.Height);
+  if (!screens.isEmpty()) bounds = bringOnScreen(bounds, screens);
+  resize(bounds.size());
+  move(bounds.topLeft());
+}
+
+Settings TMain::collectSettings() const {
+  Settings s = settings_;
+  s.FontSize = static_cast<std::int8_t>(std::clamp(Editor->defaultFont().sizePoints, -128, 127));
+  s.IniPath = document_.CurrentFolder;
+  s.DefaultFolder = document_.DefaultFolder;
+  s.LastExtension = document_.LastExtension;
+  s.AutoRepaint = isChecked("mmAutoRepaint");
+  s.AutoBR = isChecked("mmBR");
+  s.EUC = isChecked("mmEUC");
+  s.Jpn = isChecked("Japanese");
+  s.MultiUndo = isChecked("mmEnableMultiUndo");
+  const QColor background = Editor->background();
+  s.BGColor = std::uint32_t(background.red()) | (std::uint32_t(background.green()) << 8) |
+              (std::uint32_t(background.blue()) << 16);
+  s.Height = height();
+  s.Width = width();
+  s.Top = pos().y();
+  s.Left = pos().x();
+  return s;
+}
+
+void TMain::writeSettingsFile() {
+  // Read again: keys another instance or another part wrote meanwhile stay.
+  IniFile ini = IniFile::load(settingsPath_);
+  writeSettings(ini, collectSettings());
+  QString error;
+  if (!ini.save(settingsPath_, &error))
+    qWarning().noquote() << "Wrenpad: settings not saved:" << error;
+}
+
+bool TMain::isChecked(const char* name) const {
+  const QAction* item = actions_.value(QString::fromLatin1(name));
+  return item && item->isChecked();
+}
+
+void TMain::setChecked(const char* name, bool checked) {
+  if (QAction* item = actions_.value(QString::fromLatin1(name))) item->setChecked(checked);
+}
+
+// ---- interface language ------------------------------------------------------------
+
+void TMain::ApplyInterfaceLanguage() {
+  japaneseInterface_ = isChecked("Japanese");
+  if (japaneseInterface_) applyJapaneseCaptions(actions_, HeaderComboBox);
+  messages_ = messagesFor(japaneseInterface_);
+}
+
+void TMain::EnglishClick() {
+  dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
+  setChecked("Japanese", false);
+  setChecked("English", true);
+}
+
+void TMain::JapaneseClick() {
+  dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
+  setChecked("Japanese", true);
+  setChecked("English", false);
 }
 
 void TMain::showEvent(QShowEvent* event) {
@@ -331,6 +432,7 @@ void TMain::showEvent(QShowEvent* event) {
 }
 
 void TMain::FormShow() {
+  ApplyInterfaceLanguage();
   SelectProgramMode();
   if (!CommandLineFile.isEmpty()) {
     StartupOpenPending = true;
@@ -410,6 +512,7 @@ bool TMain::FormClose() {
     // A save that did not happen keeps the window, so nothing is lost.
     if (answer == Answer::Yes && !documents_->mmSaveAsClick()) return false;
   }
+  writeSettingsFile();
   QFile::remove(instanceMarkerFile());
   closeConfirmed_ = true;
   return true;
@@ -459,7 +562,7 @@ void TMain::processPendingEvents() {
 }
 
 int TMain::askDocumentType(int& chosenItem) {
-  docType_->setTexts(settings_.Jpn, settings_.PL);
+  docType_->setTexts(japaneseInterface_, settings_.PL);
   // Pages and programs are made by commands that are not built yet.
   docType_->setItemEnabled(1, false);
   docType_->setItemEnabled(2, false);

@@ -70,6 +70,11 @@ class TMain : public QMainWindow, public DocumentHost {
   void Timer1Timer();
   void Timer2Timer();
   void EditorChange();
+  void ApplyInterfaceLanguage();
+  void EnglishClick();
+  void JapaneseClick();
+  bool japaneseInterface() const { return japaneseInterface_; }
+  QString settingsFile() const { return settingsPath_; }
   // The shut-down sequence; false when the user cancelled and the window stays.
   bool FormClose();
 
@@ -98,13 +103,21 @@ class TMain : public QMainWindow, public DocumentHost {
   void createTimers();
   HandlerTable commandHandlers();
   void handleCommandLine(const StartupOptions& options);
+  void readSettingsFile();
+  void applySettings();
   void applyWindowBounds();
+  Settings collectSettings() const;
+  void writeSettingsFile();
+  bool isChecked(const char* name) const;
+  void setChecked(const char* name, bool checked);
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs& dialogs_;
   AppPaths paths_;
   bool shown_ = false;
   bool closeConfirmed_ = false;
+  bool japaneseInterface_ = false;
+  QString settingsPath_;
 
   DocumentState document_;
   SessionState session_;

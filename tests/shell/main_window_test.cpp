@@ -25,7 +25,9 @@ struct MainWindow : ::testing::Test {
   test::ScriptedDialogs dialogs;
   std::unique_ptr<TMain> main;
 
-  void start(const QStringList& arguments = {}) {
+  // Most tests read the English texts; the first run without settings is Japanese.
+  void start(const QStringList& arguments = {}, const QByteArray& settings = "[Settings]\r\nJpn=0\r\n") {
+    if (!settings.isNull()) folder.write("wrenpad.ini", settings);
     StartupOptions options;
     options.arguments = arguments;
     options.paths = AppPaths::inFolder(folder.path());
@@ -300,7 +302,7 @@ TEST_F(MainWindow, RenameAsTopLineAndDefaultFolder) {
 }
 
 TEST_F(MainWindow, EditorFontFollowsTheKindAndLanguageOfTheDocument) {
-  start();
+  start({}, QByteArray());
   openSample("prog.c", "int main() {}\n");
   EXPECT_EQ(editor().defaultFont().name, QString::fromUtf8("ＭＳ ゴシック"));
   EXPECT_EQ(editor().defaultFont().sizePoints, 9);
