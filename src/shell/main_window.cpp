@@ -213,6 +213,7 @@ void TMain::createToolBars(const HandlerTable& handlers) {
   ToolBar1->setMovable(false);
   ToolBar2->setFloatable(true);
   ToolBar2->setMovable(true);
+  ToolBar2->hide();  // shown in HTML mode only
 
   EnhancedEdit1 = new QLineEdit(QStringLiteral("1"), ToolBar1);
   EnhancedEdit1->setObjectName(QStringLiteral("EnhancedEdit1"));

@@ -379,3 +379,12 @@ TEST_F(MainWindow, FontCommandGivesTheWholeTextTheFontAndRemembersIt) {
   EXPECT_EQ(main->settings().DefFontCharset, 1);
   EXPECT_FALSE(editor().isModified());
 }
+
+TEST_F(MainWindow, HtmlToolBarShowsOnlyForPages) {
+  start();
+  EXPECT_TRUE(main->htmlToolBar()->isHidden());
+  openSample("page.html", "<p>x</p>\n");
+  EXPECT_FALSE(main->htmlToolBar()->isHidden());
+  openSample("plain.txt", "x\n");
+  EXPECT_TRUE(main->htmlToolBar()->isHidden());
+}
