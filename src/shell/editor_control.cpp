@@ -340,7 +340,39 @@ CharAttributes EditorControl::selAttributes() const {
   return result;
 }
 
-void EditorControl::setSelAttributes(const CharAttributes& attributes) {
+namespace {
+QTextCharFormat formatOf(const CharAttributes& attributes);
+}  // namespace
+
+void EditorControl::applyFormats(const std::vector<FormatRun>& runs) {
+  if (runs.empty()) return;
+  FormattingScope scope(*this);
+  // Control positions map to document positions by line; the line starts are
+  // looked up once, so the whole batch is linear in the runs.
+  const QString& whole = text();
+  std::vector<int> lineStarts{0};
+  for (int i = 0; i + 1 < whole.size(); ++i)
+    if (whole.at(i) == u'\r' && whole.at(i + 1) == u'\n') lineStarts.push_back(i + 2);
+  // A position on line L lies L characters further on in the control than
+  // in the document.
+  const auto toDocument = [&lineStarts](int position) {
+    const auto line = std::upper_bound(lineStarts.begin(), lineStarts.end(), position) -
+                      lineStarts.begin() - 1;
+    return position - int(line);
+  };
+  QTextCursor cursor(edit_->document());
+  cursor.beginEditBlock();
+  for (const FormatRun& run : runs) {
+    if (run.length <= 0) continue;
+    cursor.setPosition(toDocument(run.start));
+    cursor.setPosition(toDocument(run.start + run.length), QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(formatOf(run.attributes));
+  }
+  cursor.endEditBlock();
+}
+
+namespace {
+QTextCharFormat formatOf(const CharAttributes& attributes) {
   QTextCharFormat format;
   if (attributes.color) format.setForeground(*attributes.color);
   if (attributes.fontName) format.setFontFamilies({*attributes.fontName});
@@ -350,6 +382,12 @@ void EditorControl::setSelAttributes(const CharAttributes& attributes) {
   if (attributes.italic) format.setFontItalic(*attributes.italic);
   if (attributes.underline) format.setFontUnderline(*attributes.underline);
   if (attributes.strikeOut) format.setFontStrikeOut(*attributes.strikeOut);
+  return format;
+}
+}  // namespace
+
+void EditorControl::setSelAttributes(const CharAttributes& attributes) {
+  const QTextCharFormat format = formatOf(attributes);
   FormattingScope scope(*this);
   QTextCursor cursor = edit_->textCursor();
   if (cursor.hasSelection())

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 class QTextEdit;
 class QTextCursor;
@@ -89,6 +90,15 @@ class EditorControl : public QObject {
   void setSelAttributes(const CharAttributes& attributes);
   // Resets every character to the default font and colour.
   void resetAllFormats();
+
+  // Formats many runs in one edit block: the fast road for colouring whole
+  // documents. Runs are applied in order, later over earlier.
+  struct FormatRun {
+    int start = 0;   // control position
+    int length = 0;
+    CharAttributes attributes;
+  };
+  void applyFormats(const std::vector<FormatRun>& runs);
 
   Alignment paragraphAlignment() const;
   void setParagraphAlignment(Alignment alignment);

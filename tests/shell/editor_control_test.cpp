@@ -101,3 +101,21 @@ TEST_F(Editor, ClipboardAndLines) {
   editor.copyToClipboard();
   EXPECT_EQ(QApplication::clipboard()->text(), "two");
 }
+
+TEST_F(Editor, BatchFormatsLandOnTheRightCharactersAcrossLines) {
+  editor.setText(QString::fromUtf8("<a>\r\n日本<b>\r\n<c>"));
+  editor.setModified(false);
+  CharAttributes blue;
+  blue.color = QColor(0, 0, 255);
+  // "<b>" starts at 7: three characters, CR LF, two kanji.
+  editor.applyFormats({{0, 3, blue}, {7, 3, blue}, {12, 3, blue}});
+  EXPECT_FALSE(editor.isModified());
+  for (int position : {0, 2, 7, 9, 12, 14}) {
+    editor.select(position, 1);
+    EXPECT_EQ(*editor.selAttributes().color, QColor(0, 0, 255)) << position;
+  }
+  for (int position : {5, 6}) {
+    editor.select(position, 1);
+    EXPECT_EQ(*editor.selAttributes().color, editor.defaultFont().color) << position;
+  }
+}
