@@ -1,26 +1,95 @@
 #include "shell/document_codec.h"
 
+#include "kanji/kanji.h"
+#include "shell/cp932.h"
 #include "shell/document_lines.h"
-
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace wrenpad {
 
 namespace {
-// Code page 932 through ICU: unlike glibc's SHIFT_JIS it keeps 0x5C a
-// backslash and 0x7E a tilde.
-constexpr const char* kCodePage932 = "windows-31j";
-}  // namespace
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 
-QString decodeDocumentBytes(const QByteArray& bytes) {
-  QStringDecoder decoder(kCodePage932);
-  return normalizeDocumentText(decoder.decode(bytes));
+std::string_view viewOf(const QByteArray& bytes) {
+  return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+QByteArray toBytes(const std::string& text) {
+  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+bool looksBinary(const QByteArray& fileBytes) {
+  return kanji::DetectKanjiCode(viewOf(fileBytes)) == kanji::kcBinary;
+}
+
+QByteArray normalizeLineBytes(const QByteArray& bytes) {
+  qsizetype end = bytes.indexOf('\0');
+  if (end < 0) end = bytes.size();
+  QByteArray out;
+  out.reserve(end + end / 16 + 2);
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < end; ++i) {
+    const char c = bytes.at(i);
+    if (c != '\r' && c != '\n') continue;
+    out.append(bytes.constData() + start, i - start).append("\r\n");
+    if (c == '\r' && i + 1 < end && bytes.at(i + 1) == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < end) out.append(bytes.constData() + start, end - start).append("\r\n");
+  return out;
+}
+
+LoadedText decodeDocument(const QByteArray& fileBytes) {
+  LoadedText loaded;
+  loaded.binary = looksBinary(fileBytes);
+  if (!loaded.binary && kanji::LooksLikeUtf8Text(viewOf(fileBytes))) {
+    loaded.encoding = TextEncoding::Utf8;
+    loaded.utf8Bom = fileBytes.startsWith(kUtf8Bom);
+    loaded.bytes = normalizeLineBytes(loaded.utf8Bom ? fileBytes.mid(3) : fileBytes);
+    loaded.text = QString::fromUtf8(loaded.bytes);
+    return loaded;
+  }
+  // JIS and EUC-JP become Shift-JIS; a text that fits both EUC-JP and
+  // Shift-JIS stays as it is and is read as Shift-JIS.
+  const std::string sjis = kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis);
+  loaded.encoding = TextEncoding::ShiftJis;
+  loaded.bytes = normalizeLineBytes(toBytes(sjis));
+  loaded.text = cp932::decode(loaded.bytes);
+  // A binary file saved without edits must come back whole, NULs included.
+  if (loaded.binary) loaded.bytes = fileBytes;
+  return loaded;
+}
+
+EncodedText encodeDocument(const QString& text, TextEncoding target, bool utf8Bom) {
+  const QString normalized = normalizeDocumentText(text);
+  EncodedText result;
+  if (target == TextEncoding::Utf8) {
+    result.bytes = (utf8Bom ? kUtf8Bom : QByteArray()) + normalized.toUtf8();
+    return result;
+  }
+  cp932::Encoded sjis = cp932::encode(normalized);
+  result.firstUnencodable = sjis.firstUnencodable;
+  result.bytes = target == TextEncoding::EucJp ? shiftJisToEuc(sjis.bytes) : std::move(sjis.bytes);
+  return result;
+}
+
+QByteArray shiftJisToEuc(const QByteArray& sjis) {
+  return toBytes(kanji::SjisToEuc(viewOf(sjis)));
+}
+
+QString decodeDocumentBytes(const QByteArray& bytes) { return decodeDocument(bytes).text; }
+
 QByteArray encodeDocumentText(const QString& text) {
-  QStringEncoder encoder(kCodePage932);
-  return encoder.encode(normalizeDocumentText(text));
+  return encodeDocument(text, TextEncoding::ShiftJis).bytes;
+}
+
+QString encodingName(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::ShiftJis: return QStringLiteral("Shift-JIS");
+    case TextEncoding::EucJp: return QStringLiteral("EUC-JP");
+    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
+  }
+  return QString();
 }
 
 }  // namespace wrenpad

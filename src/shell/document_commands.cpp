@@ -5,6 +5,7 @@
 #include "shell/document_host.h"
 #include "shell/editor_control.h"
 #include "shell/english_text.h"
+#include "shell/output_code.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -45,6 +46,10 @@ DocumentCommands::~DocumentCommands() = default;
 
 QString DocumentCommands::title() const { return kApplicationTitle; }
 
+QString DocumentCommands::tr2(const char* english, const char16_t* japanese) const {
+  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+}
+
 void DocumentCommands::reportFileError(const QString& action, const QString& name,
                                        const QString& reason) {
   c_.dialogs.showError(title(), QStringLiteral("%1 \"%2\":\n%3").arg(action, name, reason));
@@ -83,10 +88,13 @@ bool DocumentCommands::LoadDocument(const QString& name) {
     reportFileError(QStringLiteral("Cannot read file"), name, file.errorString());
     return false;
   }
+  if (looksBinary(bytes) && !confirmOpeningBinary(name)) return false;
+  loaded_ = decodeDocument(bytes);
+  loadedPath_ = QFileInfo(name).absoluteFilePath();
   c_.editor.clear();
   SetDocumentTitle(name);
-  lines_.setText(decodeDocumentBytes(bytes));
-  const QString text = lines_.text();
+  lines_.setText(loaded_.text);
+  const QString text = loaded_.text;
   SelectDocumentFont(text);
   c_.editor.beginUpdate();
   c_.editor.setText(text);
@@ -127,16 +135,88 @@ void DocumentCommands::mmOpenClick() {
 
 // ---- writing ------------------------------------------------------------------
 
+bool DocumentCommands::confirmOpeningBinary(const QString& name) {
+  const QString question =
+      tr2("\"%1\" does not look like a text file: it holds control bytes.\n"
+          "Open it as text anyway? Saving it after changes would change its bytes.",
+          u"\"%1\"はテキストファイルではないようです（制御文字を含みます）。\n"
+          u"テキストとして開きますか？ 変更して保存するとファイルの内容が変わります。")
+          .arg(name);
+  return c_.dialogs.askYesNoCancel(title(), question) == Answer::Yes;
+}
+
+bool DocumentCommands::confirmChangingBinary(const QString& name) {
+  const QString question =
+      tr2("\"%1\" was opened from a file that is not text.\n"
+          "Saving the edited text will change its bytes. Save anyway?",
+          u"\"%1\"はテキストではないファイルから開かれました。\n"
+          u"編集したテキストを保存するとファイルの内容が変わります。保存しますか？")
+          .arg(name);
+  return c_.dialogs.askYesNoCancel(title(), question) == Answer::Yes;
+}
+
+// The bytes a save writes, or nothing when the user stops the save.
+std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name,
+                                                                    const QString& text) {
+  OutputChoice choice;
+  choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
+  choice.eucChosen = c_.eucChosen;
+  choice.loadedAs = loaded_.encoding;
+  TextEncoding target = chooseOutputEncoding(text, choice);
+  // A document saved without edits gets the bytes it was read from.
+  const bool unchanged = text == loaded_.text && !loaded_.bytes.isNull();
+  if (unchanged && target == loaded_.encoding)
+    return Output{loaded_.utf8Bom ? QByteArray("\xEF\xBB\xBF") + loaded_.bytes : loaded_.bytes,
+                  target};
+  if (unchanged && target == TextEncoding::EucJp && loaded_.encoding == TextEncoding::ShiftJis)
+    return Output{shiftJisToEuc(loaded_.bytes), target};
+  if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
+      !confirmChangingBinary(name))
+    return std::nullopt;
+  EncodedText encoded = encodeDocument(text, target, loaded_.utf8Bom);
+  if (encoded.firstUnencodable >= 0) {
+    const QString question =
+        tr2("The text holds characters that %1 cannot hold, such as \"%2\".\n"
+            "Save it as UTF-8 instead? (No or Cancel does not save.)",
+            u"この文書には%1で保存できない文字（\"%2\"など）が含まれています。\n"
+            u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
+            .arg(encodingName(target), text.mid(encoded.firstUnencodable, 1));
+    if (c_.dialogs.askYesNoCancel(title(), question) != Answer::Yes) return std::nullopt;
+    target = TextEncoding::Utf8;
+    encoded = encodeDocument(text, target, false);
+  }
+  return Output{encoded.bytes, target};
+}
+
+// After a save the written text is what "without edits" compares against.
+void DocumentCommands::rememberWritten(const QString& name, const QString& text,
+                                       const Output& output) {
+  loadedPath_ = QFileInfo(name).absoluteFilePath();
+  if (text == loaded_.text && output.encoding == loaded_.encoding) return;
+  const bool utf8 = output.encoding == TextEncoding::Utf8;
+  const bool bom = utf8 && output.bytes.startsWith("\xEF\xBB\xBF");
+  loaded_.text = text;
+  loaded_.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+  loaded_.utf8Bom = bom;
+  loaded_.bytes = output.encoding == TextEncoding::EucJp ? QByteArray()
+                                                         : (bom ? output.bytes.mid(3) : output.bytes);
+  loaded_.binary = false;
+}
+
 bool DocumentCommands::WriteDocumentFile(const QString& name) {
   lines_.setText(c_.editor.text());
-  const QByteArray bytes = encodeDocumentText(lines_.text());
+  const QString text = lines_.text();
+  const std::optional<Output> output = outputFor(name, text);
+  if (!output) return false;
   // Written beside the old file and renamed into place: a failure part-way
   // leaves the old file as it was.
   QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) || file.write(output->bytes) != output->bytes.size() ||
+      !file.commit()) {
     reportFileError(QStringLiteral("Cannot write file"), name, file.errorString());
     return false;
   }
+  rememberWritten(name, text, *output);
   return true;
 }
 
@@ -196,6 +276,8 @@ void DocumentCommands::afterSaveAs(const QString& chosen, const QString& oldExte
 void DocumentCommands::mmNewClick() {
   if (c_.editor.isModified() && c_.session.UndoCount >= 2) mmSaveAsClick();
   SetDocumentTitle(kUntitledName);
+  loaded_ = LoadedText{};
+  loadedPath_.clear();
   int item = 0;
   if (c_.host.askDocumentType(item) == QDialog::Accepted) c_.editor.clear();
   c_.editor.setModified(false);

@@ -4,6 +4,7 @@
 // They reach the window only through DocumentHost and ask every question
 // through Dialogs, so they run headless in tests.
 
+#include "shell/document_codec.h"
 #include "shell/document_lines.h"
 #include "shell/document_state.h"
 #include "shell/message_table.h"
@@ -12,6 +13,7 @@
 #include <QFont>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -29,6 +31,8 @@ struct DocumentContext {
   SessionState& session;
   Settings& settings;
   const MessageTable& messages;
+  const bool& japanese;      // the interface language of this run
+  const bool& eucChosen;     // the output kanji code is EUC
 };
 
 // The open dialog's filters, in order: text files, HTML files, all files.
@@ -69,6 +73,7 @@ class DocumentCommands {
 
   // The lines list holds the text last read or written.
   const DocumentLines& documentLines() const { return lines_; }
+  TextEncoding documentEncoding() const { return loaded_.encoding; }
   QPrinter& printer();
   QFont fontDialogFont() const { return fontDialogFont_; }
 
@@ -79,9 +84,22 @@ class DocumentCommands {
   void applyFontToWholeText(const QFont& font);
   void rememberDialogFont(const QFont& font);
   void afterSaveAs(const QString& chosen, const QString& oldExtension);
+  bool confirmOpeningBinary(const QString& name);
+  struct Output {
+    QByteArray bytes;
+    TextEncoding encoding;
+  };
+  std::optional<Output> outputFor(const QString& name, const QString& text);
+  void rememberWritten(const QString& name, const QString& text, const Output& output);
+  bool confirmChangingBinary(const QString& name);
+  QString tr2(const char* english, const char16_t* japanese) const;
 
   DocumentContext c_;
   DocumentLines lines_;
+  // The document as it was read or last written: a save without edits
+  // writes these bytes again.
+  LoadedText loaded_;
+  QString loadedPath_;
   QFont fontDialogFont_;
   int fontDialogCharset_ = kShiftJisCharset;
   int openFilterIndex_ = 0;

@@ -128,7 +128,8 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
   move(223, 120);
   createWidgets();
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
-      *Editor, dialogs_, *this, document_, session_, settings_, messages_});
+      *Editor, dialogs_, *this, document_, session_, settings_, messages_, japaneseInterface_,
+      eucChosen_});
   const HandlerTable handlers = commandHandlers();
   buildMainMenu(*menuBar(), handlers, actions_);
   PopupMenu1 = new QMenu(this);
@@ -191,6 +192,8 @@ HandlerTable TMain::commandHandlers() {
       {"mmSelectDefaultFolder", [d] { d->mmSelectDefaultFolderClick(); }},
       {"mmAbout", [this] { mmAboutClick(); }},
       {"English", [this] { EnglishClick(); }},
+      {"mmSJIS", [this] { mmSJISClick(); }},
+      {"mmEUC", [this] { mmEUCClick(); }},
       {"Japanese", [this] { JapaneseClick(); }},
       {"pmCut", [d] { d->mmCutClick(); }},
       {"pmCopy", [d] { d->mmCopyClick(); }},
@@ -296,6 +299,7 @@ void TMain::FormCreate(const StartupOptions& options) {
   handleCommandLine(options);
   readSettingsFile();
   if (!isChecked("mmEUC")) setChecked("mmSJIS", true);
+  eucChosen_ = isChecked("mmEUC");
   session_.UndoCount = 0;
   StartupOpenPending = false;
   action(QStringLiteral("mmSuperscript"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
@@ -411,6 +415,19 @@ void TMain::ApplyInterfaceLanguage() {
   japaneseInterface_ = isChecked("Japanese");
   if (japaneseInterface_) applyJapaneseCaptions(actions_, HeaderComboBox);
   messages_ = messagesFor(japaneseInterface_);
+}
+
+// The output kanji code: Shift-JIS and EUC-JP, one of them checked.
+void TMain::mmSJISClick() {
+  setChecked("mmSJIS", true);
+  setChecked("mmEUC", false);
+  eucChosen_ = false;
+}
+
+void TMain::mmEUCClick() {
+  setChecked("mmEUC", true);
+  setChecked("mmSJIS", false);
+  eucChosen_ = true;
 }
 
 void TMain::EnglishClick() {

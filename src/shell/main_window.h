@@ -72,6 +72,8 @@ class TMain : public QMainWindow, public DocumentHost {
   void EditorChange();
   void ApplyInterfaceLanguage();
   void EnglishClick();
+  void mmSJISClick();
+  void mmEUCClick();
   void JapaneseClick();
   bool japaneseInterface() const { return japaneseInterface_; }
   QString settingsFile() const { return settingsPath_; }
@@ -117,6 +119,7 @@ class TMain : public QMainWindow, public DocumentHost {
   bool shown_ = false;
   bool closeConfirmed_ = false;
   bool japaneseInterface_ = false;
+  bool eucChosen_ = false;
   QString settingsPath_;
 
   DocumentState document_;

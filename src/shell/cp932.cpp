@@ -1,0 +1,106 @@
+#include "shell/cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace wrenpad::cp932 {
+
+namespace {
+
+bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
+
+struct Tables {
+  // Double-byte code (lead << 8 | trail) to Unicode; 0 when unassigned.
+  std::vector<char16_t> pairToUnicode = std::vector<char16_t>(65536, 0);
+  // Unicode to the code page's own preferred bytes; 0 when it has none.
+  std::vector<std::uint16_t> unicodeToBytes = std::vector<std::uint16_t>(65536, 0);
+};
+
+const Tables& tables() {
+  static const std::unique_ptr<Tables> built = [] {
+    auto t = std::make_unique<Tables>();
+    QStringDecoder decoder("windows-31j");
+    QStringEncoder encoder("windows-31j");
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!isLeadByte(static_cast<unsigned char>(lead))) continue;
+      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+        if (!isTrailByte(static_cast<unsigned char>(trail))) continue;
+        const char pair[2] = {char(lead), char(trail)};
+        const QString text = decoder.decode(QByteArrayView(pair, 2));
+        if (text.size() != 1 || text.at(0) == QChar::ReplacementCharacter) continue;
+        t->pairToUnicode[lead << 8 | trail] = text.at(0).unicode();
+      }
+    }
+    // The reverse table takes the encoder's choice among duplicates.
+    for (unsigned code = 0; code < 65536; ++code) {
+      const char16_t u = t->pairToUnicode[code];
+      if (u == 0 || t->unicodeToBytes[u] != 0) continue;
+      const QByteArray back = encoder.encode(QStringView(&u, 1));
+      if (back.size() == 2)
+        t->unicodeToBytes[u] = std::uint16_t(uchar(back[0]) << 8 | uchar(back[1]));
+    }
+    return t;
+  }();
+  return *built;
+}
+
+QChar halfWidthKana(unsigned char b) { return QChar(char16_t(0xFF61 + (b - 0xA1))); }
+
+}  // namespace
+
+QString decode(const QByteArray& bytes) {
+  const Tables& t = tables();
+  QString text;
+  text.resize(bytes.size());
+  QChar* out = text.data();
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const qsizetype n = bytes.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const unsigned char b = s[i];
+    if (b < 0x80) {
+      *out++ = QChar(char16_t(b));
+    } else if (isHalfWidthKana(b)) {
+      *out++ = halfWidthKana(b);
+    } else if (isLeadByte(b) && i + 1 < n && isTrailByte(s[i + 1]) &&
+               t.pairToUnicode[b << 8 | s[i + 1]] != 0) {
+      *out++ = QChar(t.pairToUnicode[b << 8 | s[i + 1]]);
+      ++i;
+    } else {
+      *out++ = QChar(char16_t(kByteEscapeBase + b));
+    }
+  }
+  text.resize(out - text.constData());
+  return text;
+}
+
+Encoded encode(const QString& text) {
+  const Tables& t = tables();
+  Encoded result;
+  result.bytes.resize(text.size() * 2);
+  char* out = result.bytes.data();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t u = text.at(i).unicode();
+    if (u < 0x80) {
+      *out++ = char(u);
+    } else if (u >= 0xFF61 && u <= 0xFF9F) {
+      *out++ = char(0xA1 + (u - 0xFF61));
+    } else if (isByteEscape(QChar(u))) {
+      *out++ = char(u - kByteEscapeBase);
+    } else if (const std::uint16_t code = t.unicodeToBytes[u]; code != 0) {
+      *out++ = char(code >> 8);
+      *out++ = char(code & 0xFF);
+    } else {
+      if (result.firstUnencodable < 0) result.firstUnencodable = i;
+      *out++ = '?';
+    }
+  }
+  result.bytes.resize(out - result.bytes.constData());
+  return result;
+}
+
+}  // namespace wrenpad::cp932
