@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -49,32 +50,43 @@ const Tables& tables() {
   return *built;
 }
 
-QChar halfWidthKana(unsigned char b) { return QChar(char16_t(0xFF61 + (b - 0xA1))); }
-
 }  // namespace
 
 QString decode(const QByteArray& bytes) {
-  const Tables& t = tables();
+  const char16_t* pairs = tables().pairToUnicode.data();
   QString text;
   text.resize(bytes.size());
-  QChar* out = text.data();
+  char16_t* out = reinterpret_cast<char16_t*>(text.data());
+  char16_t* const start = out;
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
   const qsizetype n = bytes.size();
-  for (qsizetype i = 0; i < n; ++i) {
+  qsizetype i = 0;
+  while (i < n) {
+    // Runs of ASCII go eight bytes at a time.
+    std::uint64_t word;
+    if (i + 8 <= n && (std::memcpy(&word, s + i, 8), (word & 0x8080808080808080ULL) == 0)) {
+      for (int k = 0; k < 8; ++k) out[k] = s[i + k];
+      out += 8;
+      i += 8;
+      continue;
+    }
     const unsigned char b = s[i];
     if (b < 0x80) {
-      *out++ = QChar(char16_t(b));
-    } else if (isHalfWidthKana(b)) {
-      *out++ = halfWidthKana(b);
-    } else if (isLeadByte(b) && i + 1 < n && isTrailByte(s[i + 1]) &&
-               t.pairToUnicode[b << 8 | s[i + 1]] != 0) {
-      *out++ = QChar(t.pairToUnicode[b << 8 | s[i + 1]]);
+      *out++ = b;
       ++i;
+    } else if (isHalfWidthKana(b)) {
+      *out++ = char16_t(0xFF61 + (b - 0xA1));
+      ++i;
+    } else if (i + 1 < n && pairs[b << 8 | s[i + 1]] != 0) {
+      // Only lead bytes with a trail byte have an entry in the table.
+      *out++ = pairs[b << 8 | s[i + 1]];
+      i += 2;
     } else {
-      *out++ = QChar(char16_t(kByteEscapeBase + b));
+      *out++ = char16_t(kByteEscapeBase + b);
+      ++i;
     }
   }
-  text.resize(out - text.constData());
+  text.resize(out - start);
   return text;
 }
 

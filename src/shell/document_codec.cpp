@@ -4,6 +4,8 @@
 #include "shell/cp932.h"
 #include "shell/document_lines.h"
 
+#include <cstring>
+
 namespace wrenpad {
 
 namespace {
@@ -22,7 +24,24 @@ bool looksBinary(const QByteArray& fileBytes) {
   return kanji::DetectKanjiCode(viewOf(fileBytes)) == kanji::kcBinary;
 }
 
+namespace {
+// True when every line already ends in CR LF, the last one included, with no
+// lone CR or LF and no NUL: the common case, which needs no copy.
+bool hasCrLfLines(const QByteArray& bytes) {
+  const char* data = bytes.constData();
+  const qsizetype n = bytes.size();
+  if (n < 2 || data[n - 2] != '\r' || data[n - 1] != '\n') return false;
+  if (std::memchr(data, '\0', std::size_t(n)) != nullptr) return false;
+  for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', std::size_t(data + n - p)))); ++p)
+    if (p == data || p[-1] != '\r') return false;
+  for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\r', std::size_t(data + n - p)))); ++p)
+    if (p + 1 == data + n || p[1] != '\n') return false;
+  return true;
+}
+}  // namespace
+
 QByteArray normalizeLineBytes(const QByteArray& bytes) {
+  if (hasCrLfLines(bytes)) return bytes;
   qsizetype end = bytes.indexOf('\0');
   if (end < 0) end = bytes.size();
   QByteArray out;
@@ -51,9 +70,11 @@ LoadedText decodeDocument(const QByteArray& fileBytes) {
   }
   // JIS and EUC-JP become Shift-JIS; a text that fits both EUC-JP and
   // Shift-JIS stays as it is and is read as Shift-JIS.
-  const std::string sjis = kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis);
+  const kanji::KanjiCode code = kanji::DetectKanjiCode(viewOf(fileBytes));
+  const bool converts = code == kanji::kcEuc || code == kanji::kcNewJis || code == kanji::kcOldJis;
   loaded.encoding = TextEncoding::ShiftJis;
-  loaded.bytes = normalizeLineBytes(toBytes(sjis));
+  loaded.bytes = normalizeLineBytes(
+      converts ? toBytes(kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis)) : fileBytes);
   loaded.text = cp932::decode(loaded.bytes);
   // A binary file saved without edits must come back whole, NULs included.
   if (loaded.binary) loaded.bytes = fileBytes;
