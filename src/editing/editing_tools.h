@@ -1,0 +1,36 @@
+#pragma once
+// Three small editing aids: counting the letters of the selection, the
+// indentation width of Tab, and the jump to a line typed in the line-number
+// box.
+
+#include "editing/editing_context.h"
+
+#include <QString>
+
+namespace wrenpad {
+
+// Letters in `selection`: line breaks do not count, every other character
+// counts one, Japanese characters and characters beyond 16 bits included.
+int CountLetters(const QString& selection);
+
+class EditingTools {
+ public:
+  explicit EditingTools(EditingContext context);
+
+  // Counts the selection (all the text when nothing is selected, which then
+  // stays selected) and shows the count.
+  void mmCountClick();
+  // Asks for the number of blanks one Tab inserts.
+  void mmTabWidthClick();
+  // Key release in the line-number box: Enter jumps to the line typed there.
+  void EnhancedEdit1KeyUp(int qtKey);
+  // Puts the caret `column` characters into line `line` (1-based), scrolls
+  // it into view and gives the editor the focus. A line past the last is
+  // the last; a column past the line's end is its end.
+  void GoToLine(int line, int column);
+
+ private:
+  EditingContext c_;
+};
+
+}  // namespace wrenpad

@@ -1,0 +1,250 @@
+#include "editing/editor_events.h"
+
+#include "colouring/colour_span.h"
+#include "editing/editing_host.h"
+#include "editing/indentation.h"
+#include "editing/link_target.h"
+#include "editing/tag_typing.h"
+#include "editing/text_change.h"
+#include "editing/virtual_keys.h"
+#include "shell/document_host.h"
+#include "shell/document_state.h"
+#include "shell/editor_control.h"
+#include "shell/english_text.h"
+#include "shell/settings.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWidget>
+
+namespace wrenpad {
+
+namespace {
+const QString kBreakTag = QStringLiteral("<br>");
+}  // namespace
+
+EditorEvents::EditorEvents(EditingContext context) : c_(std::move(context)) {}
+
+bool EditorEvents::isWebPage() const { return c_.document.DocumentMode == kHtmlMode; }
+bool EditorEvents::isProgram() const { return c_.document.DocumentMode == kProgramMode; }
+
+// ---- keys ---------------------------------------------------------------------
+
+void EditorEvents::EditorKeyDown(KeyEventInfo& key) {
+  int code = vk::fromQtKey(key.key);
+  keyDown(code, vk::fromQtModifiers(key.modifiers));
+  if (code == 0) key.handled = true;
+}
+
+void EditorEvents::EditorKeyUp(KeyEventInfo& key) {
+  keyUp(vk::fromQtKey(key.key), vk::fromQtModifiers(key.modifiers));
+}
+
+void EditorEvents::keyDown(int& key, int shift) {
+  if (!vk::isArrow(key)) c_.host.stopTimer(2);
+  c_.host.stopTimer(5);
+  if ((shift & vk::CtrlBit) && key == vk::Space) {
+    key = 0;
+    openPopupAtCaret();
+    return;
+  }
+  if (key == vk::Enter && enterInsertsBreak(shift)) {
+    key = 0;
+    insertBreakTag();
+    return;
+  }
+  if (isWebPage()) refreshLinkItem();
+  // Tab indents on release; the editor must not put a tab character in.
+  if (key == vk::Tab && !(shift & vk::AltBit)) key = 0;
+}
+
+void EditorEvents::keyUp(int key, int shift) {
+  c_.host.startTimer(5);
+  showCaretLine();
+  if (key == vk::Tab && !(shift & vk::AltBit)) indentBlock(shift == vk::ShiftBit);
+  if (key == vk::Enter && (isProgram() || (isWebPage() && c_.caret.InScript))) carryIndentation();
+  const bool movesOnly = key == vk::Ctrl || vk::isArrow(key) || key == vk::PageUp || key == vk::PageDown;
+  if (isWebPage() && !movesOnly) paintClosedTag();
+}
+
+void EditorEvents::pressAndReleaseCtrl() {
+  int key = vk::Ctrl;
+  keyDown(key, vk::CtrlBit);
+  keyUp(vk::Ctrl, 0);
+}
+
+// Shift+Enter inverts the "<br>" button; the head and script blocks never
+// get "<br>".
+bool EditorEvents::enterInsertsBreak(int shift) const {
+  if (!isWebPage() || c_.caret.InHeadOrScript) return false;
+  return c_.host.isItemChecked(QStringLiteral("tbBR")) != (shift == vk::ShiftBit);
+}
+
+// Enter is handled here rather than by the editor: "<br>" and the line break
+// go in as one replacement, so no moment exists in which the break is in the
+// text and the tag is not.
+void EditorEvents::insertBreakTag() {
+  const bool paint = c_.host.isItemChecked(QStringLiteral("mmAutoRepaint"));
+  c_.editor.replaceSelection(kBreakTag + QStringLiteral("\r\n"));
+  if (paint) {
+    EditorControl::FormatRun run;
+    run.start = c_.editor.selStart() - 6;
+    run.length = int(kBreakTag.size());
+    run.attributes.color = TagPaintStyle{}.tagColour;
+    c_.editor.applyFormats({run});
+  }
+  c_.editor.scrollCaretIntoView();
+  c_.editor.setFocus();
+}
+
+void EditorEvents::openPopupAtCaret() {
+  QWidget* view = c_.editor.widget();
+  const QRect caretBox = view->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  c_.host.showPopupMenu(view->mapToGlobal(caretBox.bottomLeft()));
+}
+
+void EditorEvents::showCaretLine() {
+  const int line = c_.editor.lineFromPosition(c_.editor.selStart()) + 1;
+  c_.host.showLineNumber(QString::number(line));
+}
+
+// ---- pop-up menu -------------------------------------------------------------------
+
+void EditorEvents::refreshLinkItem() {
+  const std::optional<QString> quoted = QuotedTextAtCaret(c_.editor.text(), c_.editor.selStart());
+  c_.caret.LinkTarget = quoted ? ResolveLinkTarget(c_.document.CurrentFolder, *quoted) : QString();
+  linkOpenShown_ = quoted && IsOpenablePage(c_.caret.LinkTarget);
+  c_.host.setItemVisible(QStringLiteral("pmLinkOpen"), linkOpenShown_);
+  showPopupSeparator();
+}
+
+void EditorEvents::showTableItem(bool inTable) {
+  addRowShown_ = inTable;
+  c_.host.setItemVisible(QStringLiteral("pmAddRow"), addRowShown_);
+  showPopupSeparator();
+}
+
+// The separator stands above the link and table items whenever one is shown.
+void EditorEvents::showPopupSeparator() {
+  c_.host.setItemVisible(QStringLiteral("N20"), linkOpenShown_ || addRowShown_);
+}
+
+void EditorEvents::PopupMenu1Popup() {
+  c_.host.setItemEnabled(QStringLiteral("pmPaste"), !QGuiApplication::clipboard()->text().isEmpty());
+  const bool selected = c_.editor.selLength() >= 1;
+  c_.host.setItemEnabled(QStringLiteral("pmCut"), selected);
+  c_.host.setItemEnabled(QStringLiteral("pmCopy"), selected);
+  if (isWebPage()) {
+    refreshLinkItem();
+    showTableItem(AnalyseCaretContext(c_.editor.text(), c_.editor.selStart()).inTable);
+  } else {
+    linkOpenShown_ = false;
+    c_.host.setItemVisible(QStringLiteral("pmLinkOpen"), false);
+    showTableItem(false);
+  }
+}
+
+// ---- editing on release ------------------------------------------------------------
+
+void EditorEvents::indentBlock(bool outdent) {
+  const IndentPlan plan = PlanBlockIndent(c_.editor.text(), c_.editor.selStart(),
+                                          c_.editor.selLength(), c_.settings.TabWidth, outdent);
+  if (plan.changes.empty()) return;
+  c_.editor.beginUpdate();
+  applyChanges(c_.editor, plan.changes);
+  c_.editor.select(plan.selStart, plan.selLength);
+  c_.editor.endUpdate();
+}
+
+void EditorEvents::carryIndentation() {
+  const int caret = c_.editor.selStart();
+  const int line = c_.editor.lineFromPosition(caret);
+  if (line < 1 || c_.editor.positionOfLine(line) != caret) return;
+  const int blanks = LeadingBlanksToCarry(c_.editor.line(line - 1));
+  if (blanks == 0) return;
+  c_.editor.beginUpdate();
+  c_.editor.select(caret, 0);
+  c_.editor.replaceSelection(QString(blanks, u' '));
+  c_.editor.endUpdate();
+}
+
+void EditorEvents::paintClosedTag() {
+  if (c_.editor.selLength() != 0 || !c_.paintSingleTag) return;
+  if (!c_.host.isItemChecked(QStringLiteral("mmAutoRepaint"))) return;
+  if (const auto tag = TagClosedAtCaret(c_.editor.text(), c_.editor.selStart()))
+    c_.paintSingleTag(tag->from, tag->to);
+}
+
+// ---- other events -------------------------------------------------------------------
+
+void EditorEvents::EditorChange() {
+  if (!c_.session.ChangeWatch) return;
+  if (isWebPage()) restoreTypedTextFormat();
+  c_.host.startTimer(2);
+  if (c_.document.CurrentFileName == kUntitledName && c_.editor.textLength() > 3)
+    c_.documentHost.SetWebPageMode(false);
+}
+
+// Typed text takes the format of the character before it; behind a tag that
+// is the tag's colour, which typed text must not keep.
+void EditorEvents::restoreTypedTextFormat() {
+  if (c_.editor.selLength() != 0) return;
+  const TagPaintStyle style;
+  const QColor colour = c_.editor.selAttributes().color.value_or(QColor());
+  if (colour != style.tagColour && colour != style.commentColour) return;
+  const QString text = c_.editor.text();
+  const int caret = c_.editor.selStart();
+  const std::optional<TextRange> typed = TextTypedAfterTag(text, caret);
+  if (!typed) return;
+  const EditorFont font = c_.editor.defaultFont();
+  EditorControl::FormatRun run;
+  run.start = typed->from;
+  run.length = typed->to - typed->from;
+  run.attributes.sizePoints = font.sizePoints;
+  run.attributes.color = QColor(Qt::black);
+  run.attributes.fontName = c_.document.DocumentFontName.isEmpty() ? font.name : c_.document.DocumentFontName;
+  run.attributes.charset = IsEnglishText(text.left(caret)) ? kDefaultCharset : kShiftJisCharset;
+  c_.editor.applyFormats({run});
+}
+
+void EditorEvents::EditorMouseDown() {
+  // The click moves the caret only after this event; the line-number box and
+  // the caret context follow once it has.
+  QTimer::singleShot(0, &lifetime_, [this] { pressAndReleaseCtrl(); });
+}
+
+void EditorEvents::EditorSelectionChange() {
+  const bool selected = c_.editor.selLength() > 0;
+  c_.host.setItemEnabled(QStringLiteral("mmCut"), selected);
+  c_.host.setItemEnabled(QStringLiteral("mmCopy"), selected);
+  c_.host.setItemEnabled(QStringLiteral("mmCommentize"), selected && isWebPage());
+}
+
+// ---- caret context ------------------------------------------------------------------
+
+void EditorEvents::Timer5Timer() {
+  if (isWebPage()) UpdateCaretContext();
+  c_.host.stopTimer(5);
+}
+
+void EditorEvents::UpdateCaretContext() {
+  const CaretContext context = AnalyseCaretContext(c_.editor.text(), c_.editor.selStart());
+  storeCaretContext(context, c_.caret);
+  c_.host.setItemChecked(QStringLiteral("tbBold"), context.inBold);
+  c_.host.setItemChecked(QStringLiteral("tbItalic"), context.inItalic);
+  showTableItem(context.inTable);
+  showAlignment(context.currentAlign.toLower());
+  c_.host.showHeadingIndex(context.headingLevel);
+}
+
+void EditorEvents::showAlignment(const QString& align) {
+  const bool centre = align == u"center";
+  const bool right = align == u"right";
+  c_.host.setItemChecked(QStringLiteral("tbCenter"), centre);
+  c_.host.setItemChecked(QStringLiteral("mmAlignCenter"), centre);
+  c_.host.setItemChecked(QStringLiteral("tbRight"), right);
+  c_.host.setItemChecked(QStringLiteral("mmAlignRight"), right);
+}
+
+}  // namespace wrenpad

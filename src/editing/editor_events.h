@@ -1,0 +1,65 @@
+#pragma once
+// What the main window does on the editor's key, mouse, change and
+// selection events: keeps the line-number box, the edit commands, the pop-up
+// menu and the formatting buttons in step with the caret; inserts "<br>" on
+// Enter in pages; indents blocks with Tab; carries indentation over on Enter
+// in programs; colours a tag when its ">" is typed.
+
+#include "editing/editing_context.h"
+
+#include <QObject>
+
+namespace wrenpad {
+
+struct KeyEventInfo;
+
+class EditorEvents {
+ public:
+  explicit EditorEvents(EditingContext context);
+
+  // The editor's signals. A key the handler consumes is marked handled.
+  void EditorKeyDown(KeyEventInfo& key);
+  void EditorKeyUp(KeyEventInfo& key);
+  void EditorChange();
+  void EditorMouseDown();
+  void EditorSelectionChange();
+  // Before the pop-up menu opens: which of its items apply at the caret.
+  void PopupMenu1Popup();
+  // Tick of the caret-context timer (Timer5).
+  void Timer5Timer();
+  // Works out the formatting open at the caret into the shared flags and
+  // shows it on the tool buttons, the alignment items and the heading box.
+  void UpdateCaretContext();
+
+  // The same handlers on virtual-key codes and the modifier set (Shift 1,
+  // Alt 2, Ctrl 4); key down sets `key` to 0 to swallow it.
+  void keyDown(int& key, int shift);
+  void keyUp(int key, int shift);
+  // A press and release of Ctrl: refreshes the line-number box and restarts
+  // the caret-context timer, as after any key.
+  void pressAndReleaseCtrl();
+
+ private:
+  bool isWebPage() const;
+  bool isProgram() const;
+  bool enterInsertsBreak(int shift) const;
+  void insertBreakTag();
+  void openPopupAtCaret();
+  void refreshLinkItem();
+  void showTableItem(bool inTable);
+  void showPopupSeparator();
+  void showCaretLine();
+  void indentBlock(bool outdent);
+  void carryIndentation();
+  void paintClosedTag();
+  void restoreTypedTextFormat();
+  void showAlignment(const QString& align);
+
+  EditingContext c_;
+  bool linkOpenShown_ = false;
+  bool addRowShown_ = false;
+  // Context of deferred calls: they are dropped with this object.
+  QObject lifetime_;
+};
+
+}  // namespace wrenpad

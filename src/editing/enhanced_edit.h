@@ -1,0 +1,41 @@
+#pragma once
+// A single-line edit that changes its background while it has the focus,
+// so the user sees at a glance that typing goes into it (the line-number box
+// on the tool bar).
+
+#include <QColor>
+#include <QLineEdit>
+
+namespace wrenpad {
+
+class TEnhancedEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  enum TextAlignment { LeftJustify = 0, Center = 1, RightJustify = 2 };
+
+  explicit TEnhancedEdit(QWidget* parent = nullptr);
+
+  // Background while focused; aqua unless set.
+  QColor EnterColor() const { return enterColor_; }
+  void setEnterColor(const QColor& color) { enterColor_ = color; }
+  TextAlignment textAlignment() const { return textAlignment_; }
+  void setTextAlignment(TextAlignment alignment);
+
+ signals:
+  // Every key released in the box, as a Qt key.
+  void keyUp(int qtKey);
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  void setBackground(const QColor& color);
+
+  QColor enterColor_{0, 255, 255};
+  QColor colorBeforeFocus_;
+  TextAlignment textAlignment_ = LeftJustify;
+};
+
+}  // namespace wrenpad

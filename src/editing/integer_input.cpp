@@ -1,0 +1,20 @@
+#include "editing/integer_input.h"
+
+namespace wrenpad {
+
+std::optional<int> parseWholeNumber(const QString& text) {
+  bool ok = false;
+  const int value = text.trimmed().toInt(&ok, 10);
+  if (!ok) return std::nullopt;
+  return value;
+}
+
+QString notAnIntegerMessage(const QString& text) {
+  return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+QString outOfRangeMessage(int value, int low, int high) {
+  return QStringLiteral("%1 is not within the valid range of %2..%3").arg(value).arg(low).arg(high);
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,33 @@
+#include "editing/link_target.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace wrenpad {
+
+std::optional<QString> QuotedTextAtCaret(const QString& text, int caret) {
+  // The closing quote may stand at most 24 characters on from the character
+  // before the caret; a quote further away belongs to other text.
+  constexpr int kFarthestClosingQuote = 24;
+  const int windowStart = std::clamp(caret - 1, 0, int(text.size()));
+  const int closing = int(text.indexOf(u'"', windowStart));
+  if (closing < 0 || closing - windowStart >= kFarthestClosingQuote) return std::nullopt;
+  const int opening = closing > 0 ? int(text.lastIndexOf(u'"', closing - 1)) : -1;
+  if (opening < 0) return std::nullopt;
+  return text.mid(opening + 1, closing - opening - 1);
+}
+
+QString ResolveLinkTarget(const QString& folder, const QString& link) {
+  QString path = link.trimmed();
+  path.replace(u'\\', u'/');
+  return QDir::cleanPath(QDir(folder).absoluteFilePath(path));
+}
+
+bool IsOpenablePage(const QString& fileName) {
+  const QFileInfo file(fileName);
+  const QString suffix = file.suffix().toLower();
+  return (suffix == u"htm" || suffix == u"html") && file.isFile();
+}
+
+}  // namespace wrenpad
