@@ -1,0 +1,76 @@
+#pragma once
+// What the tag-colouring commands receive from the program: the editor, the
+// dialogs, the shared document state, the settings, the messages, the
+// colouring's own state, and the few window services they drive.
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "colouring/colour_span.h"
+#include "shell/document_state.h"
+#include "shell/message_table.h"
+#include "shell/settings.h"
+
+namespace wrenpad {
+
+class Dialogs;
+class EditorControl;
+
+// The window services a colouring run uses. The main window implements it.
+class ColouringHost {
+ public:
+  virtual ~ColouringHost() = default;
+
+  // The check of the Auto Repaint menu item.
+  virtual bool autoRepaint() const = 0;
+  virtual void setAutoRepaint(bool on) = 0;
+  // The window's progress bar, 0 to 100. Shown at once: the run does not let
+  // window events run while it formats.
+  virtual void setProgress(int value) = 0;
+  // The busy cursor over the whole program while a repaint runs.
+  virtual void showWaitCursor(bool on) = 0;
+};
+
+// The colours and sizes colouring gives, and what it last read from the page.
+struct ColouringState {
+  QColor TagColour{0, 0, 255};
+  QColor ValueColour{0, 128, 128};
+  QColor CommentColour{128, 128, 128};
+  // Size of painted tags, in points. Starts as the settings' DefFontSize; a
+  // page whose style block sets a size in points replaces it.
+  int EditorFontSize = 11;
+  // The class names of the page's style block, at most 30.
+  QStringList StyleClassTable;
+
+  // The page's own text colour, face and size in points, as the page-settings
+  // readers find them in the document; black, none and none when it sets none.
+  QColor PageTextColour{0, 0, 0};
+  QString PageFontName;
+  std::optional<int> PageFontSizePt;
+
+  TagPaintStyle paintStyle() const {
+    return {TagColour, ValueColour, CommentColour, EditorFontSize};
+  }
+};
+
+// The state at start-up, from the settings just read.
+inline ColouringState colouringStateFrom(const Settings& settings) {
+  ColouringState state;
+  state.EditorFontSize = settings.DefFontSize;
+  return state;
+}
+
+struct ColouringContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  ColouringHost& host;
+  DocumentState& document;
+  SessionState& session;
+  Settings& settings;
+  const MessageTable& messages;
+  ColouringState& colouring;
+};
+
+}  // namespace wrenpad

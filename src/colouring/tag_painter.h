@@ -1,0 +1,65 @@
+#pragma once
+// The tag-colouring commands: they read the editor, compute the spans with
+// the pure painter (tag_spans.h, whole_repaint.h) and write the formats back
+// through EditorControl, one edit block per run. Formats never set the
+// modified flag nor make an undo step; ChangeWatch is off while they run.
+
+#include <QtGlobal>
+
+#include "colouring/colouring_context.h"
+#include "colouring/tag_spans.h"
+#include "colouring/whole_repaint.h"
+#include "shell/editor_control.h"
+
+namespace wrenpad {
+
+// Automatic colouring is switched off when a file this large is opened: a
+// page of 50001 bytes or more, a program of more than 30000 bytes.
+bool TooLargeForAutoRepaint(int documentMode, qint64 fileBytes);
+
+class TagPainter {
+ public:
+  explicit TagPainter(ColouringContext context);
+
+  // Recolours [start, finish) (0-based editor positions), filling the part
+  // `progress` of the progress bar. Nothing while automatic colouring is off.
+  // The selection stays as it was.
+  void PaintTagsInRange(int start, int finish, ProgressRange progress);
+  // Paints the tag [from, to) the user has just closed, with its quoted
+  // values, or the comment it starts. Nothing while automatic colouring is off.
+  void PaintSingleTag(int from, int to);
+  // Gives the whole text the editor's default font, black and left alignment,
+  // in memory; the caret stays where it was (a selection collapses to its
+  // start).
+  void ResetFormatting();
+
+  // Strips every format and recolours the whole document, keeping the caret
+  // and the view. Nothing for a plain-text document.
+  void mmRepaintTagsClick();
+  // Toggles automatic colouring. Switching off also switches the in-editor
+  // rendering off and strips the formats.
+  void mmAutoRepaintClick();
+
+  // When automatic colouring is on and a file of `fileBytes` is too large
+  // for the current document mode, switches it off and says so. True when
+  // it did.
+  bool SwitchOffForLargeFile(qint64 fileBytes);
+  // The colouring part of switching a document to HTML mode, once its
+  // DocumentMode is HTML: a page of `fileBytes` too large switches automatic
+  // colouring off (with the message), then the whole document is repainted.
+  void WebPageModeOn(qint64 fileBytes);
+
+ private:
+  TagPaintStyle paintStyle() const;
+  void applyPaint(const TagPaint& paint, const TagPaintStyle& style);
+  void resetAlignment();
+  RepaintInputs repaintInputs() const;
+  EditorFont wholeTextFont(const RepaintPlan& plan);
+  void repaintWholeText(const QString& text);
+  bool switchOffIfLarge(int documentMode, qint64 fileBytes);
+  void restoreView(int caret, int firstLine);
+
+  ColouringContext c_;
+};
+
+}  // namespace wrenpad

@@ -1,0 +1,217 @@
+// The tag-colouring commands on a real editor: colours, fonts, caret, view,
+// the automatic-colouring switch, and that colouring is never an edit.
+#include "colouring/tag_painter.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+namespace wrenpad {
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kTeal(0, 128, 128);
+const QColor kGrey(128, 128, 128);
+
+// The window's side: the Auto Repaint check, and what the bar and cursor
+// were told, with the ChangeWatch flag as it stood at each progress call.
+struct FakeHost : ColouringHost {
+  explicit FakeHost(const SessionState& session) : session(session) {}
+  bool autoRepaint() const override { return autoRepaintOn; }
+  void setAutoRepaint(bool on) override { autoRepaintOn = on; }
+  void setProgress(int value) override {
+    progress.push_back(value);
+    watchAtProgress.push_back(session.ChangeWatch);
+  }
+  void showWaitCursor(bool on) override { waitCursor.push_back(on); }
+
+  const SessionState& session;
+  bool autoRepaintOn = true;
+  std::vector<int> progress;
+  std::vector<bool> watchAtProgress;
+  std::vector<bool> waitCursor;
+};
+
+struct Painter : ::testing::Test {
+  Painter() {
+    parent.resize(500, 300);
+    editor.widget()->resize(500, 300);
+    // An English page: text in Times New Roman 14, tags in the gothic face at 11.
+    editor.setDefaultFont({kTimesNewRoman, 14, kDefaultCharset, kBlack});
+    document.DocumentMode = kHtmlMode;
+    session.ChangeWatch = true;
+  }
+
+  void open(const QString& text) {
+    editor.setText(text);
+    editor.setModified(false);
+    painter.WebPageModeOn(text.size());
+  }
+  CharAttributes at(int position) {
+    editor.select(position, 1);
+    return editor.selAttributes();
+  }
+  QColor colourAt(int position) { return *at(position).color; }
+
+  QWidget parent;
+  EditorControl editor{&parent};
+  test::ScriptedDialogs dialogs;
+  DocumentState document;
+  SessionState session;
+  FakeHost host{session};
+  Settings settings;
+  MessageTable messages = englishMessages();
+  ColouringState colouring = colouringStateFrom(settings);
+  TagPainter painter{{editor, dialogs, host, document, session, settings, messages, colouring}};
+};
+
+const QString kPage = "<p class=\"x\">a</p>\r\n<!-- <b>x</b> -->\r\nend";
+
+TEST_F(Painter, APageOpensWithTagsBlueValuesTealCommentsGreyAndIsNotAnEdit) {
+  editor.setText(kPage);
+  editor.setModified(false);
+  QSignalSpy changes(&editor, &EditorControl::textChanged);
+  painter.WebPageModeOn(kPage.size());
+  const CharAttributes tag = at(0);
+  EXPECT_EQ(*tag.color, kBlue);
+  EXPECT_EQ(*tag.fontName, kProportionalGothic);
+  EXPECT_EQ(*tag.sizePoints, 11);
+  EXPECT_EQ(*tag.charset, kShiftJisCharset);
+  for (int quoted : {9, 10, 11}) EXPECT_EQ(colourAt(quoted), kTeal) << quoted;
+  EXPECT_EQ(colourAt(12), kBlue);  // the ">" after the value
+  const CharAttributes text = at(13);  // "a"
+  EXPECT_EQ(*text.color, kBlack);
+  EXPECT_EQ(*text.fontName, kTimesNewRoman);
+  EXPECT_EQ(*text.sizePoints, 14);
+  for (int inComment = 20; inComment < 37; ++inComment)
+    EXPECT_EQ(colourAt(inComment), kGrey) << inComment;
+  EXPECT_EQ(colourAt(39), kBlack);
+
+  EXPECT_FALSE(editor.isModified());
+  EXPECT_FALSE(editor.canUndo());
+  EXPECT_EQ(changes.count(), 0);
+  EXPECT_TRUE(session.ChangeWatch);
+  EXPECT_EQ(host.progress, (std::vector<int>{97, 0}));
+  EXPECT_EQ(host.watchAtProgress, (std::vector<bool>{false, false}));
+  EXPECT_EQ(host.waitCursor, (std::vector<bool>{true, false}));
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(Painter, RepaintRestoresColoursAndStripsStyleAndAlignment) {
+  open(kPage);
+  editor.resetAllFormats();
+  CharAttributes bold;
+  bold.bold = true;
+  editor.select(13, 1);
+  editor.setSelAttributes(bold);
+  editor.setParagraphAlignment(Alignment::Center);
+  ASSERT_EQ(colourAt(0), editor.defaultFont().color);
+
+  painter.mmRepaintTagsClick();
+  EXPECT_EQ(colourAt(0), kBlue);
+  EXPECT_EQ(colourAt(10), kTeal);
+  EXPECT_EQ(colourAt(25), kGrey);
+  EXPECT_FALSE(*at(13).bold);
+  editor.setSelStart(13);
+  EXPECT_EQ(editor.paragraphAlignment(), Alignment::Left);
+  EXPECT_FALSE(editor.isModified());
+}
+
+TEST_F(Painter, RepaintOfATextDocumentDoesNothing) {
+  open(kPage);
+  document.DocumentMode = kTextMode;
+  editor.resetAllFormats();
+  painter.mmRepaintTagsClick();
+  EXPECT_EQ(colourAt(0), editor.defaultFont().color);
+}
+
+TEST_F(Painter, RepaintKeepsCaretAndViewInTheMiddleOfALongDocument) {
+  QString page;
+  for (int line = 0; line < 3000; ++line) page += QStringLiteral("<p class=\"n\">line %1</p>\r\n").arg(line);
+  parent.show();
+  editor.setText(page);
+  const int caret = editor.positionOfLine(1500) + 4;
+  editor.setSelStart(caret);
+  editor.scrollLines(1490 - editor.firstVisibleLine());
+  const int top = editor.firstVisibleLine();
+  ASSERT_GT(top, 1400);
+  editor.select(caret, 5);
+
+  painter.mmRepaintTagsClick();
+  EXPECT_EQ(editor.selStart(), caret);
+  EXPECT_EQ(editor.selLength(), 0);  // the caret comes back, not the selection
+  EXPECT_EQ(editor.firstVisibleLine(), top);
+  EXPECT_EQ(colourAt(editor.positionOfLine(2999)), kBlue);
+}
+
+TEST_F(Painter, AutomaticColouringOffMakesEverythingBlackAndOnColoursNothingUntilAskedTo) {
+  const test::TempFolder folder;
+  document.CurrentFolder = folder.path();  // formats are reset in memory
+  open(kPage);
+  editor.setSelStart(14);
+  painter.mmAutoRepaintClick();
+  EXPECT_FALSE(host.autoRepaintOn);
+  EXPECT_FALSE(settings.Realization);
+  EXPECT_TRUE(editor.plainTextMode());
+  EXPECT_EQ(editor.selStart(), 14);
+  for (int position : {0, 10, 13, 25}) EXPECT_EQ(colourAt(position), kBlack) << position;
+  EXPECT_EQ(*at(0).fontName, kTimesNewRoman);
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+
+  painter.PaintTagsInRange(0, kPage.size(), {0, 100});
+  painter.PaintSingleTag(0, 13);
+  EXPECT_EQ(colourAt(0), kBlack);
+
+  painter.mmAutoRepaintClick();
+  EXPECT_TRUE(host.autoRepaintOn);
+  EXPECT_FALSE(editor.plainTextMode());
+  EXPECT_EQ(colourAt(0), kBlack);
+  editor.select(2, 3);
+  painter.PaintTagsInRange(0, 24, {0, 100});
+  EXPECT_EQ(editor.selStart(), 2);  // the selection stays
+  EXPECT_EQ(editor.selLength(), 3);
+  EXPECT_EQ(host.progress.back(), 100);
+  EXPECT_EQ(colourAt(0), kBlue);
+  EXPECT_EQ(colourAt(30), kGrey);  // a comment that starts in the range
+  EXPECT_FALSE(editor.isModified());
+}
+
+TEST_F(Painter, ASingleClosedTagTakesTheTagFontAndItsValues) {
+  host.autoRepaintOn = false;
+  open(kPage);
+  host.autoRepaintOn = true;
+  painter.PaintSingleTag(0, 13);
+  EXPECT_EQ(colourAt(0), kBlue);
+  EXPECT_EQ(colourAt(10), kTeal);
+  EXPECT_EQ(*at(0).fontName, kProportionalGothic);
+  painter.PaintSingleTag(20, 37);
+  EXPECT_EQ(colourAt(24), kGrey);
+  EXPECT_EQ(*at(24).sizePoints, 11);
+}
+
+TEST_F(Painter, OpeningALargePageSwitchesAutomaticColouringOffAndSaysSo) {
+  editor.setText(kPage);
+  painter.WebPageModeOn(50000);
+  EXPECT_TRUE(host.autoRepaintOn);
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+
+  painter.WebPageModeOn(50001);
+  EXPECT_FALSE(host.autoRepaintOn);
+  EXPECT_EQ(dialogs.askedOf("message"), QStringList{messages.MsgAutoRepaintOff});
+  EXPECT_EQ(colourAt(0), kBlack);  // the repaint still strips the formats
+
+  host.autoRepaintOn = true;
+  document.DocumentMode = kProgramMode;
+  EXPECT_FALSE(painter.SwitchOffForLargeFile(30000));
+  EXPECT_TRUE(painter.SwitchOffForLargeFile(30001));
+  EXPECT_FALSE(host.autoRepaintOn);
+  EXPECT_FALSE(TooLargeForAutoRepaint(kTextMode, 1 << 30));
+}
+
+}  // namespace
+}  // namespace wrenpad
