@@ -1,0 +1,147 @@
+#pragma once
+// A headless stand-in for the main window around the key handling and the
+// mark-up commands: an editor, scripted dialogs, a host that records what
+// the window would show, and a tag painter that colours with the real spans.
+
+#include "colouring/tag_spans.h"
+#include "editing/editing_host.h"
+#include "editing/editing_tools.h"
+#include "editing/editor_events.h"
+#include "html/html_commands.h"
+#include "shell/document_host.h"
+#include "shell/document_state.h"
+#include "shell/editor_control.h"
+#include "shell/message_table.h"
+#include "shell/settings.h"
+#include "support/scripted_dialogs.h"
+
+#include <QHash>
+#include <QSet>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+// Colours in failure messages as "#rrggbb".
+inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
+
+namespace wrenpad::test {
+
+class RecordingHost : public EditingHost {
+ public:
+  QHash<QString, bool> checked{{"mmAutoRepaint", true}, {"tbBR", false}, {"mmBR", false}};
+  QHash<QString, bool> enabled;
+  QHash<QString, bool> visible;
+  int heading = 0;
+  QString lineNumber = QStringLiteral("1");
+  QSet<int> running;
+  int progressResets = 0;
+  std::vector<QPoint> popups;
+
+  bool isItemChecked(const QString& name) const override { return checked.value(name); }
+  void setItemChecked(const QString& name, bool on) override { checked[name] = on; }
+  void setItemEnabled(const QString& name, bool on) override { enabled[name] = on; }
+  void setItemVisible(const QString& name, bool on) override { visible[name] = on; }
+  int headingIndex() const override { return heading; }
+  void showHeadingIndex(int index) override { heading = index; }
+  QString lineNumberText() const override { return lineNumber; }
+  void showLineNumber(const QString& text) override { lineNumber = text; }
+  void startTimer(int number) override { running.insert(number); }
+  void stopTimer(int number) override { running.remove(number); }
+  void resetProgressBar() override { ++progressResets; }
+  void showPopupMenu(const QPoint& at) override { popups.push_back(at); }
+};
+
+class RecordingDocumentHost : public DocumentHost {
+ public:
+  QStringList calls;
+  void setWindowCaption(const QString&) override {}
+  void showCurrentFolder() override {}
+  void SelectProgramMode() override {}
+  void SetWebPageMode(bool on) override { calls << (on ? "web on" : "web off"); }
+  void setHtmlToolBarVisible(bool) override {}
+  bool autoFileNaming() const override { return false; }
+  void setAutoFileNaming(bool) override {}
+  void startUndoTimer() override {}
+  void processPendingEvents() override {}
+  int askDocumentType(int&) override { return 0; }
+};
+
+struct EditingFixture : ::testing::Test {
+  QWidget window;
+  EditorControl editor{&window};
+  ScriptedDialogs dialogs;
+  RecordingHost host;
+  RecordingDocumentHost documentHost;
+  DocumentState document;
+  SessionState session;
+  Settings settings;
+  MessageTable messages = englishMessages();
+  CaretContextFlags caret;
+  std::vector<std::pair<int, int>> singleTags;  // PaintSingleTag calls
+  std::vector<std::pair<int, int>> ranges;      // PaintTagsInRange calls
+
+  EditingContext context() {
+    return {editor, dialogs, host, documentHost, document, session, settings, messages, caret,
+            [this](int from, int to) { paintSingleTag(from, to); }};
+  }
+  EditorEvents keys{context()};
+  EditingTools tools{context()};
+  HtmlCommands html{HtmlContext{editor, dialogs, host, document, settings, caret, keys,
+                                [this](int from, int to) { paintSingleTag(from, to); },
+                                [this](int from, int to) { ranges.emplace_back(from, to); },
+                                {},
+                                {}}};
+
+  EditingFixture() {
+    document.DocumentMode = kHtmlMode;
+    document.CurrentFileName = QStringLiteral("/tmp/page.htm");
+    session.ChangeWatch = true;
+    QObject::connect(&editor, &EditorControl::keyDown, [this](KeyEventInfo& key) { keys.EditorKeyDown(key); });
+    QObject::connect(&editor, &EditorControl::keyUp, [this](KeyEventInfo& key) { keys.EditorKeyUp(key); });
+    QObject::connect(&editor, &EditorControl::textChanged, [this] { keys.EditorChange(); });
+  }
+
+  // Colours one closed tag with the painter's spans, as the window's adapter does.
+  void paintSingleTag(int from, int to) {
+    singleTags.emplace_back(from, to);
+    std::vector<EditorControl::FormatRun> runs;
+    for (const ColourSpan& span : PaintSingleTag(editor.text(), from, to).spans) {
+      const SpanFormat format = FormatOfSpan(span.kind, TagPaintStyle{});
+      EditorControl::FormatRun run;
+      run.start = span.start;
+      run.length = span.length;
+      run.attributes.color = format.colour;
+      runs.push_back(run);
+    }
+    editor.applyFormats(runs);
+  }
+
+  // The text with the caret where "|" stands.
+  void setText(const QString& withCaret) {
+    const int at = int(withCaret.indexOf(u'|'));
+    QString text = withCaret;
+    if (at >= 0) text.remove(at, 1);
+    editor.setText(text);
+    editor.setSelStart(std::max(at, 0));
+  }
+  // The text with "|" at the caret (nothing selected) or [ ] around the selection.
+  QString textWithCaret() const {
+    QString text = editor.text();
+    const int start = editor.selStart();
+    if (editor.selLength() == 0) return text.insert(start, u'|');
+    text.insert(start + editor.selLength(), u']');
+    return text.insert(start, u'[');
+  }
+  QColor colourAt(int position) {
+    const int start = editor.selStart();
+    const int length = editor.selLength();
+    editor.select(position, 1);
+    const QColor colour = *editor.selAttributes().color;
+    editor.select(start, length);
+    return colour;
+  }
+};
+
+}  // namespace wrenpad::test

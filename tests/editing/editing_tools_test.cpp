@@ -1,0 +1,72 @@
+// Count, the tab width and the line-number box.
+#include "editing/editing_fixture.h"
+#include "editing/enhanced_edit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+using namespace wrenpad;
+using namespace wrenpad::test;
+
+TEST_F(EditingFixture, CountTakesTheWholeTextWhenNothingIsSelected) {
+  editor.setText("ab\r\ncd");
+  tools.mmCountClick();
+  EXPECT_EQ(dialogs.askedOf("message"),
+            QStringList{"Number of letters in the selected text = 4 including spaces."});
+  EXPECT_EQ(editor.selLength(), 6);  // everything stays selected
+
+  editor.setText(QString::fromUtf8("日本語 x"));
+  editor.select(0, 2);
+  messages = japaneseMessages();
+  tools.mmCountClick();
+  EXPECT_EQ(dialogs.askedOf("message").last(), QString::fromUtf8("選択された範囲の文字数は，スペースを含め2個です。"));
+  EXPECT_EQ(CountLetters(QString::fromUtf8("a😀\r\nb")), 3);
+}
+
+TEST_F(EditingFixture, TheTabWidthIsAskedAndCheckedBeforeItIsKept) {
+  settings.Jpn = false;
+  dialogs.inputs = {"4", "abc", "200", QString()};
+  tools.mmTabWidthClick();
+  EXPECT_EQ(settings.TabWidth, 4);
+  EXPECT_EQ(dialogs.askedOf("input").first(), "Please input the tab width you like.");
+  tools.mmTabWidthClick();
+  tools.mmTabWidthClick();
+  tools.mmTabWidthClick();  // Cancel
+  EXPECT_EQ(settings.TabWidth, 4);
+  EXPECT_EQ(dialogs.askedOf("error"),
+            (QStringList{"'abc' is not a valid integer value",
+                         "200 is not within the valid range of -128..127"}));
+}
+
+TEST_F(EditingFixture, EnterInTheLineNumberBoxJumpsToColumnFourOfTheLine) {
+  QString text;
+  for (int line = 1; line <= 12; ++line) text += QStringLiteral("line %1\r\n").arg(line, 2, 10, QChar('0'));
+  editor.setText(text);
+  host.lineNumber = "10";
+  tools.EnhancedEdit1KeyUp(Qt::Key_Return);
+  EXPECT_EQ(editor.lineFromPosition(editor.selStart()), 9);
+  EXPECT_EQ(editor.selStart() - editor.positionOfLine(9), 3);
+
+  host.lineNumber = "x1";
+  tools.EnhancedEdit1KeyUp(Qt::Key_Return);
+  EXPECT_EQ(dialogs.askedOf("error"), QStringList{"'x1' is not a valid integer value"});
+  tools.GoToLine(99, 3);  // past the last line: the last line
+  EXPECT_EQ(editor.selStart(), editor.positionOfLine(editor.lineCount() - 1));
+}
+
+TEST(EnhancedEdit, TurnsAquaWhileFocusedAndBackAfterwards) {
+  QWidget window;
+  TEnhancedEdit box(&window);
+  QLineEdit other(&window);
+  window.show();
+  const QColor before = box.palette().color(QPalette::Base);
+  box.setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(box.hasFocus());
+  EXPECT_EQ(box.palette().color(QPalette::Base), QColor(0, 255, 255));
+  other.setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(box.palette().color(QPalette::Base), before);
+  box.setTextAlignment(TEnhancedEdit::RightJustify);
+  EXPECT_TRUE(box.alignment() & Qt::AlignRight);
+}

@@ -1,0 +1,170 @@
+// Keys typed into the editor as a user types them, with the handlers wired
+// as the window wires them.
+#include "editing/editing_fixture.h"
+#include "editing/indentation.h"
+
+#include <QTest>
+
+using namespace wrenpad;
+using namespace wrenpad::test;
+
+namespace {
+
+struct Keys : EditingFixture {
+  QWidget* view() { return editor.widget(); }
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(view(), key, modifiers);
+  }
+};
+
+const QColor kBlue(0, 0, 255);
+
+}  // namespace
+
+TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysAndShiftInvertsIt) {
+  setText("<body>\r\none|");
+  host.checked["tbBR"] = false;
+  press(Qt::Key_Return);
+  EXPECT_EQ(textWithCaret(), "<body>\r\none\r\n|");
+  press(Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_EQ(textWithCaret(), "<body>\r\none\r\n<br>\r\n|");
+  EXPECT_EQ(colourAt(13), kBlue);  // the "<br>" is coloured as a tag
+  EXPECT_EQ(colourAt(16), kBlue);
+
+  host.checked["tbBR"] = true;
+  setText("<body>\r\none|");
+  press(Qt::Key_Return);
+  EXPECT_EQ(textWithCaret(), "<body>\r\none<br>\r\n|");
+  press(Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_EQ(textWithCaret(), "<body>\r\none<br>\r\n\r\n|");
+}
+
+TEST_F(Keys, EnterNeverInsertsBreakTagInTheHeadOrAScriptOrPlainText) {
+  host.checked["tbBR"] = true;
+  for (const char* page : {"<html><head>\r\n<title>x|", "<body><script>\r\nvar a = 1;|"}) {
+    setText(page);
+    keys.Timer5Timer();
+    press(Qt::Key_Return);
+    EXPECT_FALSE(editor.text().contains("<br>")) << page;
+  }
+  // A closed head section is left behind.
+  setText("<head></head>\r\n<body>x|");
+  keys.Timer5Timer();
+  press(Qt::Key_Return);
+  EXPECT_TRUE(editor.text().contains("x<br>"));
+
+  document.DocumentMode = kTextMode;
+  setText("x|");
+  press(Qt::Key_Return);
+  EXPECT_EQ(editor.text(), "x\r\n");
+}
+
+TEST_F(Keys, TabIndentsAtTheCaretOrOverThreeWholeLinesAndShiftTabTakesItBack) {
+  settings.TabWidth = 2;
+  setText("ab|c");
+  press(Qt::Key_Tab);
+  EXPECT_EQ(textWithCaret(), "ab  |c");
+
+  const QString lines = "l1\r\nl2\r\nl3\r\nl4";
+  setText(lines);
+  editor.select(0, 12);  // the selection ends at the start of the fourth line
+  press(Qt::Key_Tab);
+  EXPECT_EQ(editor.text(), "  l1\r\n  l2\r\n  l3\r\nl4");
+  EXPECT_EQ(editor.selText(), "l1\r\n  l2\r\n  l3\r\n");
+  press(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(editor.text(), lines);
+  EXPECT_EQ(editor.selText(), "l1\r\nl2\r\nl3\r\n");
+
+  // Only lines that start with the full indent lose it.
+  setText("  a\r\n b\r\n  c\r\nd");
+  editor.select(0, 14);
+  press(Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(editor.text(), "a\r\n b\r\nc\r\nd");
+  EXPECT_EQ(editor.selText(), "a\r\n b\r\nc\r\n");
+}
+
+TEST_F(Keys, EnterInAProgramCarriesTheLeadingBlanksOver) {
+  document.DocumentMode = kProgramMode;
+  setText("int main() {\r\n    x = 1;|\r\n}");
+  press(Qt::Key_Return);
+  EXPECT_EQ(textWithCaret(), "int main() {\r\n    x = 1;\r\n    |\r\n}");
+  // Tabs do not count, and a line of blanks keeps one character back.
+  EXPECT_EQ(LeadingBlanksToCarry("\tx"), 0);
+  EXPECT_EQ(LeadingBlanksToCarry("    "), 3);
+  EXPECT_EQ(LeadingBlanksToCarry(" "), 0);
+}
+
+TEST_F(Keys, ATagIsColouredWhenItsClosingBracketIsTypedAndTextAfterItIsNot) {
+  setText("<p>|</p>");
+  QTest::keyClicks(view(), "<b");
+  EXPECT_TRUE(singleTags.empty());
+  QTest::keyClicks(view(), ">");
+  ASSERT_EQ(singleTags.size(), 1u);
+  EXPECT_EQ(singleTags[0], std::make_pair(3, 6));
+  EXPECT_EQ(colourAt(3), kBlue);
+  QTest::keyClicks(view(), "xy");
+  EXPECT_EQ(editor.text(), "<p><b>xy</p>");
+  EXPECT_EQ(colourAt(6), QColor(Qt::black));
+  EXPECT_EQ(colourAt(7), QColor(Qt::black));
+
+  // At the very end of the text, with no tag after the caret, as well.
+  setText("|");
+  QTest::keyClicks(view(), "<i>z");
+  EXPECT_EQ(colourAt(1), kBlue);
+  EXPECT_EQ(colourAt(3), QColor(Qt::black));
+}
+
+TEST_F(Keys, CtrlSpaceOpensThePopupMenuAndTypesNothing) {
+  setText("ab|");
+  press(Qt::Key_Space, Qt::ControlModifier);
+  EXPECT_EQ(host.popups.size(), 1u);
+  EXPECT_EQ(editor.text(), "ab");
+}
+
+TEST_F(Keys, KeysStopTheTimersAndTheReleaseShowsTheLineAndRestartsTheCaretContext) {
+  setText("a\r\nb|");
+  host.running = {2, 5};
+  press(Qt::Key_Left);
+  EXPECT_TRUE(host.running.contains(2));  // arrows keep the undo snapshot due
+  EXPECT_TRUE(host.running.contains(5));  // restarted by the release
+  EXPECT_EQ(host.lineNumber, "2");
+  int key = 65;
+  keys.keyDown(key, 0);
+  EXPECT_FALSE(host.running.contains(2));
+  EXPECT_FALSE(host.running.contains(5));
+
+  // A click moves the caret first; the line-number box follows it.
+  setText("a\r\nb\r\nc");
+  editor.setSelStart(6);
+  keys.EditorMouseDown();
+  EXPECT_EQ(host.lineNumber, "2");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(host.lineNumber, "3");
+  EXPECT_TRUE(host.running.contains(5));
+}
+
+TEST_F(Keys, ChangesRestartTheUndoTimerAndEndWebModeForAnUntitledText) {
+  document.CurrentFileName = kUntitledName;
+  session.ChangeWatch = false;
+  editor.setText("abcd");
+  EXPECT_FALSE(host.running.contains(2));
+  EXPECT_TRUE(documentHost.calls.isEmpty());
+  session.ChangeWatch = true;
+  editor.setText("abcd");
+  EXPECT_TRUE(host.running.contains(2));
+  EXPECT_EQ(documentHost.calls, QStringList{"web off"});
+}
+
+TEST_F(Keys, TheSelectionEnablesCutCopyAndCommentInPagesOnly) {
+  setText("abc");
+  editor.select(0, 2);
+  keys.EditorSelectionChange();
+  EXPECT_TRUE(host.enabled["mmCut"]);
+  EXPECT_TRUE(host.enabled["mmCommentize"]);
+  document.DocumentMode = kTextMode;
+  keys.EditorSelectionChange();
+  EXPECT_FALSE(host.enabled["mmCommentize"]);
+  editor.setSelStart(1);
+  keys.EditorSelectionChange();
+  EXPECT_FALSE(host.enabled["mmCopy"]);
+}

@@ -1,0 +1,73 @@
+// Alignment as mark-up: the four cases, and the texts that give no safe
+// place, which must stay as they are.
+#include "editing/text_change.h"
+#include "html/alignment.h"
+
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+struct Aligned {
+  AlignmentCase kind;
+  QString text;  // with "|" at the caret afterwards
+};
+
+Aligned align(const QString& withCaret, const QString& value, const QString& current = {},
+              int heading = 0) {
+  const int caret = int(withCaret.indexOf(u'|'));
+  const QString text = QString(withCaret).remove(caret, 1);
+  const AlignmentPlan plan = PlanAlignment({text, caret, 0, current, heading, value});
+  return {plan.kind, appliedTo(text, plan.changes).insert(plan.caret, u'|')};
+}
+}  // namespace
+
+TEST(Alignment, NewParagraphReplacesTheBreakTagsAroundTheCaretsLine) {
+  const Aligned right = align("text<br>\r\n|more<br>\r\nend", "right");
+  EXPECT_EQ(right.kind, AlignmentCase::NewParagraph);
+  EXPECT_EQ(right.text, "text<p align = \"right\">\r\n|more</p>\r\nend");
+  // With the caret at the end of its line, right after its own "<br>".
+  EXPECT_EQ(align("a<br>\r\ntext<br>|\r\nb<br>", "center").text,
+            "a<p align = \"center\">\r\ntext</p>|\r\nb<br>");
+  EXPECT_EQ(align("<p>\r\nx|", "right").text, "<p align = \"right\">\r\nx|");
+  EXPECT_EQ(align("<BODY bgcolor=\"#FFFFFF\">\r\nx|<br>", "center").text,
+            "<BODY bgcolor=\"#FFFFFF\"><p align = \"center\">\r\nx|</p>");
+}
+
+TEST(Alignment, NewParagraphWithoutAPlaceChangesNothing) {
+  EXPECT_EQ(align("text<br>\r\nmore|", "right").kind, AlignmentCase::Nothing);  // no "<br>" after
+  EXPECT_EQ(align("just text|<br>", "right").kind, AlignmentCase::Nothing);     // no body tag
+}
+
+TEST(Alignment, RemoveAndChangeTheValueThatIsThere) {
+  const Aligned removed = align("<p align = \"center\">x|</p>", "center", "center");
+  EXPECT_EQ(removed.kind, AlignmentCase::Remove);
+  EXPECT_EQ(removed.text, "<p>x|</p>");
+  EXPECT_EQ(align("<p align=right class=a>x|", "right", "right").text, "<p class=a>x|");
+  EXPECT_EQ(align("<td valign=\"top\">x|", "right", "right").kind, AlignmentCase::Nothing);
+
+  const Aligned changed = align("<p align = \"center\">x|</p>", "right", "center");
+  EXPECT_EQ(changed.kind, AlignmentCase::ChangeValue);
+  EXPECT_EQ(changed.text, "<p align = \"right\">x|</p>");
+  EXPECT_EQ(align("<div align=\"center\">x|", "left", "center").text, "<div align=\"left\">x|");
+  // The value came from somewhere the command does not write: no change.
+  EXPECT_EQ(align("<h1>center</h1><p class=\"c\">x|", "right", "center").kind, AlignmentCase::Nothing);
+}
+
+TEST(Alignment, HeadingsTakeTheAlignInTheirOpeningTag) {
+  const Aligned heading = align("<body>\r\n<h2>Ti|tle</h2>", "right", {}, 2);
+  EXPECT_EQ(heading.kind, AlignmentCase::Heading);
+  EXPECT_EQ(heading.text, "<body>\r\n<h2 align = \"right\">Ti|tle</h2>");
+  EXPECT_EQ(align("<h2 align = \"center\">T|</h2>", "right", "center", 2).text,
+            "<h2 align = \"right\">T|</h2>");
+  EXPECT_EQ(align("<h1>a</h1>\r\nplain|", "right", {}, 2).kind, AlignmentCase::Nothing);
+}
+
+TEST(Alignment, AttributeExtentsAndDisplayLines) {
+  EXPECT_EQ(AlignAttributeLength(" align = \"center\">", 0), 17);
+  EXPECT_EQ(AlignAttributeLength(" align = \"left\">", 0), 15);
+  EXPECT_EQ(AlignAttributeLength(" ALIGN=right>", 0), 12);
+  EXPECT_FALSE(AlignAttributeLength(" align>", 0));
+  EXPECT_EQ(LineStartsToAlign("ab\r\ncd\r\nef", 1, 6), (std::vector<int>{1, 4}));
+  EXPECT_EQ(LineStartsToAlign("ab\r\ncd", 1, 1), (std::vector<int>{1}));
+}

@@ -1,0 +1,79 @@
+// The mark-up the small commands build, on plain text.
+#include "editing/text_change.h"
+#include "html/headings.h"
+#include "html/lists.h"
+#include "html/markup.h"
+
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+// The text after a plan's changes, with "|" at its caret.
+template <typename Plan>
+QString after(const QString& text, const Plan& plan) {
+  return appliedTo(text, plan.changes).insert(plan.caret, u'|');
+}
+}  // namespace
+
+TEST(Markup, InlineTagsSubscriptSuperscriptCommentAndCentre) {
+  EXPECT_EQ(WrappedInTag("", "b"), "<b></b>");
+  EXPECT_EQ(WrappedInTag("abc", "i"), "<i>abc</i>");
+  EXPECT_EQ(SubscriptMarkup("2"), "<font size = \"-2\">2</font>");
+  EXPECT_EQ(SuperscriptMarkup("2"), "<sup><font size = \"-2\">2</font></sup>");
+  EXPECT_EQ(CommentMarkup("x"), "<!-- x -->");
+  EXPECT_EQ(CenteredMarkup("Title"), "\r\n<center>Title</center>\r\n");
+}
+
+TEST(Markup, UnwrappingFindsTheOpenTagAndItsClosingOrChangesNothing) {
+  const QString text = "a <B>bo|ld</b> c";
+  const auto plan = PlanUnwrapTag(QString(text).remove('|'), 7, "b");
+  ASSERT_TRUE(plan);
+  EXPECT_EQ(after(QString(text).remove('|'), *plan), "a bo|ld c");
+  EXPECT_EQ(plan->enclosed, (TextRange{2, 6}));
+  // The caret right after the opening tag, and an empty pair.
+  EXPECT_EQ(after(QString("<b></b>"), *PlanUnwrapTag("<b></b>", 3, "b")), "|");
+  // No opening tag before the caret, or no closing tag after it.
+  EXPECT_FALSE(PlanUnwrapTag("bold</b>", 2, "b"));
+  EXPECT_FALSE(PlanUnwrapTag("<b>bold", 5, "b"));
+}
+
+TEST(Markup, CentreRemovalNeedsBothTags) {
+  const QString text = "<center>Title</center>\r\nx";
+  EXPECT_TRUE(CaretFollowsCentreTag(text, 10));
+  EXPECT_FALSE(CaretFollowsCentreTag("<center><p align=\"right\">T", 26));
+  const auto plan = PlanCentreRemoval(text, 10);
+  ASSERT_TRUE(plan);
+  EXPECT_EQ(after(text, *plan), "Title|\r\nx");
+  EXPECT_FALSE(PlanCentreRemoval("<center>Title", 10));
+}
+
+TEST(Markup, HeadingsAreStrippedAndApplied) {
+  EXPECT_EQ(StripHeadingTags("<h2 align = \"center\">Title</h2>"), "align = \"center\">Title");
+  EXPECT_EQ(StripHeadingTags("no heading"), "no heading");
+  EXPECT_EQ(HeadingLine("Intro<br>", 3), "<h3>Intro</h3>");
+  EXPECT_EQ(HeadingLine("<h3 align = \"center\">Intro</h3>", 0), "Intro");
+  EXPECT_EQ(HeadingLine("<h2 align = \"right\">T</h2>", 4), "<h4 align = \"right\">T</h4>");
+  EXPECT_EQ(HeadingLine("<H1>T</H1><br>", 0), "T");
+  // A paragraph tag on a plain line is not taken for a heading's remains.
+  EXPECT_EQ(HeadingLine("<p align=\"center\">x<br>", 0), "<p align=\"center\">x");
+  EXPECT_EQ(HeadingLine("<p align=\"center\">x<br>", 2), "<h2><p align=\"center\">x</h2>");
+}
+
+TEST(Markup, ListsFromTheSelectionTheLineOrANewItem) {
+  EXPECT_EQ(ListFromSelection("a<br>\r\nb", ListKind::Bullet), "<ul>\r\n    <li>a\r\n    <li>b\r\n</ul>");
+  EXPECT_EQ(ListFromSelection("a<BR>\r\nb<br>", ListKind::Numbered),
+            "<ol>\r\n    <li>a\r\n    <li>b\r\n    <li>\r\n</ol>");
+
+  const QString lines = "one\r\ntw|o\r\nthree";
+  const QString text = QString(lines).remove('|');
+  const ListPlan around = PlanList(text, 7, 0, ListKind::Bullet);
+  EXPECT_EQ(after(text, around), "one\r\n<ul>\r\n    <li>tw|o\r\n</ul>three");
+  ASSERT_EQ(around.tagRanges.size(), 2u);
+  EXPECT_EQ(around.tagRanges[1], (TextRange{24, 29}));
+  // The last line closes the list on a line of its own.
+  EXPECT_EQ(after(QString("x"), PlanList("x", 1, 0, ListKind::Bullet)), "<ul>\r\n    <li>x|\r\n</ul>");
+  // Inside an open list a new item starts the caret's line.
+  EXPECT_EQ(after(QString("<ul>\r\n    <li>a\r\nb"), PlanList("<ul>\r\n    <li>a\r\nb", 17, 0, ListKind::Bullet)),
+            "<ul>\r\n    <li>a\r\n    <li>|b");
+}
