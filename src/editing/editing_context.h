@@ -4,6 +4,7 @@
 
 #include "editing/caret_context.h"
 
+#include <QString>
 #include <functional>
 
 namespace wrenpad {
@@ -29,6 +30,9 @@ struct EditingContext {
   CaretContextFlags& caret;
   // Colours the one tag [from, to) that the user has just closed.
   std::function<void(int from, int to)> paintSingleTag;
+  // The face the page's style block names ("" for none); text typed behind a
+  // tag takes it, or the editor's face when the page names none.
+  std::function<QString()> pageFontName;
 };
 
 }  // namespace wrenpad

@@ -203,7 +203,8 @@ void EditorEvents::restoreTypedTextFormat() {
   run.length = typed->to - typed->from;
   run.attributes.sizePoints = font.sizePoints;
   run.attributes.color = QColor(Qt::black);
-  run.attributes.fontName = c_.document.DocumentFontName.isEmpty() ? font.name : c_.document.DocumentFontName;
+  const QString pageFont = c_.pageFontName ? c_.pageFontName() : QString();
+  run.attributes.fontName = pageFont.isEmpty() ? font.name : pageFont;
   run.attributes.charset = IsEnglishText(text.left(caret)) ? kDefaultCharset : kShiftJisCharset;
   c_.editor.applyFormats({run});
 }

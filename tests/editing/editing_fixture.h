@@ -84,7 +84,8 @@ struct EditingFixture : ::testing::Test {
 
   EditingContext context() {
     return {editor, dialogs, host, documentHost, document, session, settings, messages, caret,
-            [this](int from, int to) { paintSingleTag(from, to); }};
+            [this](int from, int to) { paintSingleTag(from, to); },
+            [] { return QStringLiteral("Page Face"); }};
   }
   EditorEvents keys{context()};
   EditingTools tools{context()};
@@ -134,14 +135,15 @@ struct EditingFixture : ::testing::Test {
     text.insert(start + editor.selLength(), u']');
     return text.insert(start, u'[');
   }
-  QColor colourAt(int position) {
+  CharAttributes attributesAt(int position) {
     const int start = editor.selStart();
     const int length = editor.selLength();
     editor.select(position, 1);
-    const QColor colour = *editor.selAttributes().color;
+    const CharAttributes attributes = editor.selAttributes();
     editor.select(start, length);
-    return colour;
+    return attributes;
   }
+  QColor colourAt(int position) { return *attributesAt(position).color; }
 };
 
 }  // namespace wrenpad::test

@@ -106,6 +106,7 @@ TEST_F(Keys, ATagIsColouredWhenItsClosingBracketIsTypedAndTextAfterItIsNot) {
   EXPECT_EQ(editor.text(), "<p><b>xy</p>");
   EXPECT_EQ(colourAt(6), QColor(Qt::black));
   EXPECT_EQ(colourAt(7), QColor(Qt::black));
+  EXPECT_EQ(*attributesAt(6).fontName, "Page Face");
 
   // At the very end of the text, with no tag after the caret, as well.
   setText("|");
