@@ -45,7 +45,8 @@ struct ColouringState {
   QStringList StyleClassTable;
 
   // The page's own text colour, face and size in points, as the page-settings
-  // readers find them in the document; black, none and none when it sets none.
+  // readers last found them in the document; black, none and none until a
+  // page sets them. The repaint applies them to the whole text.
   QColor PageTextColour{0, 0, 0};
   QString PageFontName;
   std::optional<int> PageFontSizePt;

@@ -69,40 +69,37 @@ TagPainter::TagPainter(ColouringContext context) : c_(context) {}
 
 TagPaintStyle TagPainter::paintStyle() const { return c_.colouring.paintStyle(); }
 
-// All runs go to the editor in one call: one edit block, one relayout. The
-// bar cannot move while the block is open, so it shows the run's end once
-// the formats are in.
-void TagPainter::applyPaint(const TagPaint& paint, const TagPaintStyle& style) {
-  std::vector<EditorControl::FormatRun> runs;
-  AppendFormatRuns(paint.spans, style, runs);
+void TagPainter::applySpans(std::vector<EditorControl::FormatRun>& runs,
+                            const std::vector<ColourSpan>& spans) {
+  AppendFormatRuns(spans, paintStyle(), runs);
   c_.editor.applyFormats(runs);
-  c_.host.setProgress(paint.finalProgress);
+}
+
+// All runs go to the editor in one call: one edit block, one relayout. The
+// bar cannot move while the block is open, so it takes the run's end value
+// once the formats are in. The selection is put back afterwards, before
+// ChangeWatch comes back on.
+void TagPainter::applyKeepingSelection(const TagPaint& paint, bool showProgress) {
+  const ChangeWatchOff quiet(c_.session);
+  const Selection kept = SelectionOf(c_.editor);
+  {
+    const RedrawSuspended frozen(c_.editor);
+    std::vector<EditorControl::FormatRun> runs;
+    applySpans(runs, paint.spans);
+    if (showProgress) c_.host.setProgress(paint.finalProgress);
+  }
+  c_.editor.select(kept.start, kept.length);
 }
 
 void TagPainter::PaintTagsInRange(int start, int finish, ProgressRange progress) {
   if (!c_.host.autoRepaint()) return;
-  const ChangeWatchOff quiet(c_.session);
-  const Selection kept = SelectionOf(c_.editor);
-  {
-    const RedrawSuspended frozen(c_.editor);
-    applyPaint(wrenpad::PaintTagsInRange(c_.editor.text(), start, finish, progress),
-               paintStyle());
-  }
-  c_.editor.select(kept.start, kept.length);
+  const QString text = c_.editor.text();
+  applyKeepingSelection(wrenpad::PaintTagsInRange(text, start, finish, progress), true);
 }
 
 void TagPainter::PaintSingleTag(int from, int to) {
   if (!c_.host.autoRepaint()) return;
-  const ChangeWatchOff quiet(c_.session);
-  const Selection kept = SelectionOf(c_.editor);
-  {
-    const RedrawSuspended frozen(c_.editor);
-    const TagPaint paint = wrenpad::PaintSingleTag(c_.editor.text(), from, to);
-    std::vector<EditorControl::FormatRun> runs;
-    AppendFormatRuns(paint.spans, paintStyle(), runs);
-    c_.editor.applyFormats(runs);
-  }
-  c_.editor.select(kept.start, kept.length);
+  applyKeepingSelection(wrenpad::PaintSingleTag(c_.editor.text(), from, to), false);
 }
 
 // Paragraph alignment is a property of whole lines, set through the
@@ -147,9 +144,6 @@ void TagPainter::mmRepaintTagsClick() {
   c_.host.showWaitCursor(true);
   const RedrawSuspended frozen(c_.editor);
   const QString text = c_.editor.text();
-  // The page settings are read afresh from the document: the text colour
-  // starts black and the style block gives the class names.
-  c_.colouring.PageTextColour = Qt::black;
   c_.colouring.StyleClassTable = CollectStyleClasses(text);
   const int firstLine = c_.editor.firstVisibleLine();
   const int caret = c_.editor.selStart();
@@ -198,11 +192,8 @@ void TagPainter::repaintWholeText(const QString& text) {
   const int length = static_cast<int>(text.size());
   std::vector<EditorControl::FormatRun> runs{PlainRun(length, wholeTextFont(plan))};
   TagPaint paint;
-  if (plan.tagPainting) {
-    paint = wrenpad::PaintTagsInRange(text, 0, length, *plan.tagPainting);
-    AppendFormatRuns(paint.spans, paintStyle(), runs);
-  }
-  c_.editor.applyFormats(runs);
+  if (plan.tagPainting) paint = wrenpad::PaintTagsInRange(text, 0, length, *plan.tagPainting);
+  applySpans(runs, paint.spans);
   if (plan.tagPainting) c_.host.setProgress(paint.finalProgress);
 }
 

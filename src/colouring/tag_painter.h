@@ -51,7 +51,10 @@ class TagPainter {
 
  private:
   TagPaintStyle paintStyle() const;
-  void applyPaint(const TagPaint& paint, const TagPaintStyle& style);
+  // Appends the runs of `spans` to `runs` and applies them all.
+  void applySpans(std::vector<EditorControl::FormatRun>& runs,
+                  const std::vector<ColourSpan>& spans);
+  void applyKeepingSelection(const TagPaint& paint, bool showProgress);
   void resetAlignment();
   RepaintInputs repaintInputs() const;
   EditorFont wholeTextFont(const RepaintPlan& plan);

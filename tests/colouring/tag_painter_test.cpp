@@ -122,12 +122,24 @@ TEST_F(Painter, RepaintRestoresColoursAndStripsStyleAndAlignment) {
   EXPECT_FALSE(editor.isModified());
 }
 
-TEST_F(Painter, RepaintOfATextDocumentDoesNothing) {
-  open(kPage);
-  document.DocumentMode = kTextMode;
+TEST_F(Painter, RepaintGivesTheWholeTextThePageColourFaceAndSize) {
+  const QString page = "<style>p{}</style>\r\n<p>text</p>";
+  colouring.PageTextColour = QColor(200, 0, 0);
+  colouring.PageFontName = kCourierNew;
+  colouring.PageFontSizePt = 16;
+  open(page);
+  const CharAttributes text = at(24);
+  EXPECT_EQ(*text.color, QColor(200, 0, 0));
+  EXPECT_EQ(*text.fontName, kCourierNew);
+  EXPECT_EQ(*text.sizePoints, 16);
+  EXPECT_EQ(editor.defaultFont().color, QColor(200, 0, 0));  // typed text too
+  EXPECT_EQ(*at(20).sizePoints, 16);  // tags take the page's size
+  EXPECT_EQ(colouring.EditorFontSize, 16);
+
+  document.DocumentMode = kTextMode;  // a plain text is never repainted
   editor.resetAllFormats();
   painter.mmRepaintTagsClick();
-  EXPECT_EQ(colourAt(0), editor.defaultFont().color);
+  EXPECT_EQ(colourAt(20), editor.defaultFont().color);
 }
 
 TEST_F(Painter, RepaintKeepsCaretAndViewInTheMiddleOfALongDocument) {
