@@ -34,6 +34,7 @@ class EditingHost {
   // The window's timers by number: 2 undo snapshot, 4 heading, 5 caret context.
   virtual void startTimer(int number) = 0;
   virtual void stopTimer(int number) = 0;
+  virtual bool isTimerRunning(int number) const = 0;
 
   virtual void resetProgressBar() = 0;
   // Opens the editor's pop-up menu at a point on the screen.

@@ -42,7 +42,10 @@ void EditorEvents::EditorKeyUp(KeyEventInfo& key) {
 }
 
 void EditorEvents::keyDown(int& key, int shift) {
-  if (!vk::isArrow(key)) c_.host.stopTimer(2);
+  // A key puts the undo snapshot off until typing stops; it never cancels a
+  // snapshot that is due, since a key that changes nothing (Ctrl, a click's
+  // Ctrl) would leave the change without one.
+  if (!vk::isArrow(key) && c_.host.isTimerRunning(2)) c_.host.startTimer(2);
   c_.host.stopTimer(5);
   if ((shift & vk::CtrlBit) && key == vk::Space) {
     key = 0;

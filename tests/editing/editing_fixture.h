@@ -47,8 +47,13 @@ class RecordingHost : public EditingHost {
   void showHeadingIndex(int index) override { heading = index; }
   QString lineNumberText() const override { return lineNumber; }
   void showLineNumber(const QString& text) override { lineNumber = text; }
-  void startTimer(int number) override { running.insert(number); }
+  void startTimer(int number) override {
+    running.insert(number);
+    started << number;
+  }
   void stopTimer(int number) override { running.remove(number); }
+  bool isTimerRunning(int number) const override { return running.contains(number); }
+  QList<int> started;  // every start, in order
   void resetProgressBar() override { ++progressResets; }
   void showPopupMenu(const QPoint& at) override { popups.push_back(at); }
 };
