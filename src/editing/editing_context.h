@@ -10,7 +10,6 @@
 namespace wrenpad {
 
 class Dialogs;
-class DocumentHost;
 class EditingHost;
 class EditorControl;
 struct DocumentState;
@@ -22,7 +21,6 @@ struct EditingContext {
   EditorControl& editor;
   Dialogs& dialogs;
   EditingHost& host;
-  DocumentHost& documentHost;
   DocumentState& document;
   SessionState& session;
   Settings& settings;

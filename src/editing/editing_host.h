@@ -32,9 +32,12 @@ class EditingHost {
   virtual void showLineNumber(const QString& text) = 0;
 
   // The window's timers by number: 2 undo snapshot, 4 heading, 5 caret context.
-  virtual void startTimer(int number) = 0;
-  virtual void stopTimer(int number) = 0;
-  virtual bool isTimerRunning(int number) const = 0;
+  virtual void startWindowTimer(int number) = 0;
+  virtual void stopWindowTimer(int number) = 0;
+  virtual bool isWindowTimerRunning(int number) const = 0;
+
+  // Switches the window into or out of HTML mode (menus, tool bar, editor).
+  virtual void SetWebPageMode(bool on) = 0;
 
   virtual void resetProgressBar() = 0;
   // Opens the editor's pop-up menu at a point on the screen.

@@ -7,7 +7,6 @@
 #include "editing/tag_typing.h"
 #include "editing/text_change.h"
 #include "editing/virtual_keys.h"
-#include "shell/document_host.h"
 #include "shell/document_state.h"
 #include "shell/editor_control.h"
 #include "shell/english_text.h"
@@ -45,8 +44,8 @@ void EditorEvents::keyDown(int& key, int shift) {
   // A key puts the undo snapshot off until typing stops; it never cancels a
   // snapshot that is due, since a key that changes nothing (Ctrl, a click's
   // Ctrl) would leave the change without one.
-  if (!vk::isArrow(key) && c_.host.isTimerRunning(2)) c_.host.startTimer(2);
-  c_.host.stopTimer(5);
+  if (!vk::isArrow(key) && c_.host.isWindowTimerRunning(2)) c_.host.startWindowTimer(2);
+  c_.host.stopWindowTimer(5);
   if ((shift & vk::CtrlBit) && key == vk::Space) {
     key = 0;
     openPopupAtCaret();
@@ -63,7 +62,7 @@ void EditorEvents::keyDown(int& key, int shift) {
 }
 
 void EditorEvents::keyUp(int key, int shift) {
-  c_.host.startTimer(5);
+  c_.host.startWindowTimer(5);
   showCaretLine();
   if (key == vk::Tab && !(shift & vk::AltBit)) indentBlock(shift == vk::ShiftBit);
   if (key == vk::Enter && (isProgram() || (isWebPage() && c_.caret.InScript))) carryIndentation();
@@ -184,9 +183,9 @@ void EditorEvents::paintClosedTag() {
 void EditorEvents::EditorChange() {
   if (!c_.session.ChangeWatch) return;
   if (isWebPage()) restoreTypedTextFormat();
-  c_.host.startTimer(2);
+  c_.host.startWindowTimer(2);
   if (c_.document.CurrentFileName == kUntitledName && c_.editor.textLength() > 3)
-    c_.documentHost.SetWebPageMode(false);
+    c_.host.SetWebPageMode(false);
 }
 
 // Typed text takes the format of the character before it; behind a tag that
@@ -229,7 +228,7 @@ void EditorEvents::EditorSelectionChange() {
 
 void EditorEvents::Timer5Timer() {
   if (isWebPage()) UpdateCaretContext();
-  c_.host.stopTimer(5);
+  c_.host.stopWindowTimer(5);
 }
 
 void EditorEvents::UpdateCaretContext() {

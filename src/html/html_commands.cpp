@@ -197,11 +197,11 @@ void HtmlCommands::ShowParagraphAlignment(const QString& align, int from, int to
 // ---- headings ------------------------------------------------------------------------------
 
 void HtmlCommands::HeaderComboBoxChange() {
-  if (isWebPage()) c_.host.startTimer(4);
+  if (isWebPage()) c_.host.startWindowTimer(4);
 }
 
 void HtmlCommands::Timer4Timer() {
-  c_.host.stopTimer(4);
+  c_.host.stopWindowTimer(4);
   EditorControl& editor = c_.editor;
   const int caret = editor.selStart();
   const int lineIndex = editor.lineFromPosition(caret);

@@ -8,7 +8,6 @@
 #include "editing/editing_tools.h"
 #include "editing/editor_events.h"
 #include "html/html_commands.h"
-#include "shell/document_host.h"
 #include "shell/document_state.h"
 #include "shell/editor_control.h"
 #include "shell/message_table.h"
@@ -37,6 +36,7 @@ class RecordingHost : public EditingHost {
   QString lineNumber = QStringLiteral("1");
   QSet<int> running;
   int progressResets = 0;
+  QStringList modeSwitches;
   std::vector<QPoint> popups;
 
   bool isItemChecked(const QString& name) const override { return checked.value(name); }
@@ -47,30 +47,16 @@ class RecordingHost : public EditingHost {
   void showHeadingIndex(int index) override { heading = index; }
   QString lineNumberText() const override { return lineNumber; }
   void showLineNumber(const QString& text) override { lineNumber = text; }
-  void startTimer(int number) override {
+  void startWindowTimer(int number) override {
     running.insert(number);
     started << number;
   }
-  void stopTimer(int number) override { running.remove(number); }
-  bool isTimerRunning(int number) const override { return running.contains(number); }
+  void stopWindowTimer(int number) override { running.remove(number); }
+  bool isWindowTimerRunning(int number) const override { return running.contains(number); }
   QList<int> started;  // every start, in order
   void resetProgressBar() override { ++progressResets; }
+  void SetWebPageMode(bool on) override { modeSwitches << (on ? "web on" : "web off"); }
   void showPopupMenu(const QPoint& at) override { popups.push_back(at); }
-};
-
-class RecordingDocumentHost : public DocumentHost {
- public:
-  QStringList calls;
-  void setWindowCaption(const QString&) override {}
-  void showCurrentFolder() override {}
-  void SelectProgramMode() override {}
-  void SetWebPageMode(bool on) override { calls << (on ? "web on" : "web off"); }
-  void setHtmlToolBarVisible(bool) override {}
-  bool autoFileNaming() const override { return false; }
-  void setAutoFileNaming(bool) override {}
-  void startUndoTimer() override {}
-  void processPendingEvents() override {}
-  int askDocumentType(int&) override { return 0; }
 };
 
 struct EditingFixture : ::testing::Test {
@@ -78,7 +64,6 @@ struct EditingFixture : ::testing::Test {
   EditorControl editor{&window};
   ScriptedDialogs dialogs;
   RecordingHost host;
-  RecordingDocumentHost documentHost;
   DocumentState document;
   SessionState session;
   Settings settings;
@@ -88,7 +73,7 @@ struct EditingFixture : ::testing::Test {
   std::vector<std::pair<int, int>> ranges;      // PaintTagsInRange calls
 
   EditingContext context() {
-    return {editor, dialogs, host, documentHost, document, session, settings, messages, caret,
+    return {editor, dialogs, host, document, session, settings, messages, caret,
             [this](int from, int to) { paintSingleTag(from, to); },
             [] { return QStringLiteral("Page Face"); }};
   }

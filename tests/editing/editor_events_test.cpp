@@ -152,11 +152,11 @@ TEST_F(Keys, ChangesRestartTheUndoTimerAndEndWebModeForAnUntitledText) {
   session.ChangeWatch = false;
   editor.setText("abcd");
   EXPECT_FALSE(host.running.contains(2));
-  EXPECT_TRUE(documentHost.calls.isEmpty());
+  EXPECT_TRUE(host.modeSwitches.isEmpty());
   session.ChangeWatch = true;
   editor.setText("abcd");
   EXPECT_TRUE(host.running.contains(2));
-  EXPECT_EQ(documentHost.calls, QStringList{"web off"});
+  EXPECT_EQ(host.modeSwitches, QStringList{"web off"});
 }
 
 TEST_F(Keys, TheSelectionEnablesCutCopyAndCommentInPagesOnly) {
