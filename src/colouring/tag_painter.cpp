@@ -70,9 +70,9 @@ TagPainter::TagPainter(ColouringContext context) : c_(context) {}
 TagPaintStyle TagPainter::paintStyle() const { return c_.colouring.paintStyle(); }
 
 void TagPainter::applySpans(std::vector<EditorControl::FormatRun>& runs,
-                            const std::vector<ColourSpan>& spans) {
+                            const std::vector<ColourSpan>& spans, bool fromPlain) {
   AppendFormatRuns(spans, paintStyle(), runs);
-  c_.editor.applyFormats(runs);
+  c_.editor.applyFormats(runs, fromPlain);
 }
 
 // All runs go to the editor in one call: one edit block, one relayout. The
@@ -102,21 +102,13 @@ void TagPainter::PaintSingleTag(int from, int to) {
   applyKeepingSelection(wrenpad::PaintSingleTag(c_.editor.text(), from, to), false);
 }
 
-// Paragraph alignment is a property of whole lines, set through the
-// selection; the caret ends at the top of the document.
-void TagPainter::resetAlignment() {
-  c_.editor.selectAll();
-  c_.editor.setParagraphAlignment(Alignment::Left);
-  c_.editor.setSelStart(0);
-}
-
 void TagPainter::ResetFormatting() {
   const ChangeWatchOff quiet(c_.session);
   const RedrawSuspended frozen(c_.editor);
   const int caret = c_.editor.selStart();
   const int firstLine = c_.editor.firstVisibleLine();
-  resetAlignment();
-  c_.editor.applyFormats({PlainRun(c_.editor.textLength(), PlainFont(c_.editor))});
+  // Formats cleared and every paragraph left-aligned in the same batch.
+  c_.editor.applyFormats({PlainRun(c_.editor.textLength(), PlainFont(c_.editor))}, true);
   restoreView(caret, firstLine);
 }
 
@@ -188,12 +180,11 @@ EditorFont TagPainter::wholeTextFont(const RepaintPlan& plan) {
 void TagPainter::repaintWholeText(const QString& text) {
   const RepaintPlan plan = PlanWholeRepaint(text, repaintInputs());
   c_.colouring.EditorFontSize = plan.editorFontSize;
-  resetAlignment();
   const int length = static_cast<int>(text.size());
   std::vector<EditorControl::FormatRun> runs{PlainRun(length, wholeTextFont(plan))};
   TagPaint paint;
   if (plan.tagPainting) paint = wrenpad::PaintTagsInRange(text, 0, length, *plan.tagPainting);
-  applySpans(runs, paint.spans);
+  applySpans(runs, paint.spans, true);
   if (plan.tagPainting) c_.host.setProgress(paint.finalProgress);
 }
 

@@ -52,10 +52,10 @@ class TagPainter {
  private:
   TagPaintStyle paintStyle() const;
   // Appends the runs of `spans` to `runs` and applies them all.
+  // With `fromPlain` the old formats and alignments go in the same batch.
   void applySpans(std::vector<EditorControl::FormatRun>& runs,
-                  const std::vector<ColourSpan>& spans);
+                  const std::vector<ColourSpan>& spans, bool fromPlain = false);
   void applyKeepingSelection(const TagPaint& paint, bool showProgress);
-  void resetAlignment();
   RepaintInputs repaintInputs() const;
   EditorFont wholeTextFont(const RepaintPlan& plan);
   void repaintWholeText(const QString& text);

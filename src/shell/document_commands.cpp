@@ -368,6 +368,8 @@ void DocumentCommands::mmFontClick() {
     s.DefFontName = chosen->family();
     s.DefFontSize = toSize8(chosen->pointSize());
     s.DefFontCharset = fontDialogCharset_;
+    c_.host.setEditorFontSize(s.DefFontSize);
+    c_.host.paintTags(0, c_.editor.textLength());
   }
 }
 
@@ -407,7 +409,11 @@ void DocumentCommands::pmPasteClick() {
   const int oldLength = c_.editor.textLength();
   const bool wasUnmodified = !c_.editor.isModified();
   if (oldLength < 3) SelectDocumentFont(pasted);
+  const int start = c_.editor.selStart();
   c_.editor.replaceSelection(pasted);
+  const int end = c_.editor.selStart();
+  c_.host.paintTags(start, end);
+  c_.editor.setSelStart(end);
   // Automatic naming: a fresh document is named after its first line.
   if (!c_.host.autoFileNaming() || oldLength >= 3) return;
   const QString firstLine = c_.editor.line(0);

@@ -22,6 +22,11 @@ class DocumentHost {
   virtual bool autoFileNaming() const = 0;
   virtual void setAutoFileNaming(bool on) = 0;
 
+  // Recolours the tags of [start, finish) in a page; nothing in other modes.
+  virtual void paintTags(int start, int finish) = 0;
+  // The size painted tags take, after the Font command changed it.
+  virtual void setEditorFontSize(int points) = 0;
+
   // Starts the one-shot timer that takes the next undo snapshot.
   virtual void startUndoTimer() = 0;
   // Lets pending window events run during long work.

@@ -344,8 +344,8 @@ namespace {
 QTextCharFormat formatOf(const CharAttributes& attributes);
 }  // namespace
 
-void EditorControl::applyFormats(const std::vector<FormatRun>& runs) {
-  if (runs.empty()) return;
+void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPlain) {
+  if (runs.empty() && !fromPlain) return;
   FormattingScope scope(*this);
   // Control positions map to document positions by line; the line starts are
   // looked up once, so the whole batch is linear in the runs.
@@ -362,6 +362,13 @@ void EditorControl::applyFormats(const std::vector<FormatRun>& runs) {
   };
   QTextCursor cursor(edit_->document());
   cursor.beginEditBlock();
+  if (fromPlain) {
+    cursor.select(QTextCursor::Document);
+    cursor.setCharFormat(QTextCharFormat());
+    QTextBlockFormat left;
+    left.setAlignment(Qt::AlignLeft);
+    cursor.mergeBlockFormat(left);
+  }
   for (const FormatRun& run : runs) {
     if (run.length <= 0) continue;
     cursor.setPosition(toDocument(run.start));
@@ -413,11 +420,14 @@ Alignment EditorControl::paragraphAlignment() const {
 
 void EditorControl::setParagraphAlignment(Alignment alignment) {
   FormattingScope scope(*this);
+  QTextBlockFormat format;
   switch (alignment) {
-    case Alignment::Left: edit_->setAlignment(Qt::AlignLeft); break;
-    case Alignment::Right: edit_->setAlignment(Qt::AlignRight); break;
-    case Alignment::Center: edit_->setAlignment(Qt::AlignHCenter); break;
+    case Alignment::Left: format.setAlignment(Qt::AlignLeft); break;
+    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
+    case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
   }
+  // Straight through the cursor: QTextEdit::setAlignment lays the page out twice.
+  edit_->textCursor().mergeBlockFormat(format);
 }
 
 void EditorControl::setDefaultFont(const EditorFont& font) {
@@ -472,7 +482,8 @@ void EditorControl::print(QPrinter& printer, const QString& title) const {
 void EditorControl::setFocus() { edit_->setFocus(); }
 
 int EditorControl::firstVisibleLine() const {
-  return edit_->cursorForPosition(QPoint(0, 0)).blockNumber();
+  // One pixel in: a view that starts exactly on a line's top shows that line.
+  return edit_->cursorForPosition(QPoint(0, 1)).blockNumber();
 }
 
 void EditorControl::scrollLines(int lines) {

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "colouring/tag_painter.h"
 #include "platform/qt_dialogs.h"
 #include "shell/about_box.h"
 #include "shell/command_line.h"
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QLineEdit>
@@ -130,6 +132,8 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
       *Editor, dialogs_, *this, document_, session_, settings_, messages_, japaneseInterface_,
       eucChosen_});
+  painter_ = std::make_unique<TagPainter>(ColouringContext{
+      *Editor, dialogs_, *this, document_, session_, settings_, messages_, colouring_});
   const HandlerTable handlers = commandHandlers();
   buildMainMenu(*menuBar(), handlers, actions_);
   PopupMenu1 = new QMenu(this);
@@ -191,6 +195,8 @@ HandlerTable TMain::commandHandlers() {
       {"mmAutoFileRenamer", [d] { d->mmAutoFileRenamerClick(); }},
       {"mmSelectDefaultFolder", [d] { d->mmSelectDefaultFolderClick(); }},
       {"mmAbout", [this] { mmAboutClick(); }},
+      {"mmRepaintTags", [this] { painter_->mmRepaintTagsClick(); }},
+      {"mmAutoRepaint", [this] { painter_->mmAutoRepaintClick(); }},
       {"English", [this] { EnglishClick(); }},
       {"mmSJIS", [this] { mmSJISClick(); }},
       {"mmEUC", [this] { mmEUCClick(); }},
@@ -334,6 +340,7 @@ void TMain::readSettingsFile() {
   context.commandLineFolder = CommandLineFile.isEmpty() ? QString() : folderOf(CommandLineFile);
   context.screenSize = screen ? screen->size() : QSize(1024, 768);
   settings_ = readSettings(ini, context);
+  colouring_ = colouringStateFrom(settings_);
   applySettings();
 }
 
@@ -555,12 +562,46 @@ void TMain::SelectProgramMode() {
   if (!isProgramFile(document_.CurrentFileName)) return;
   document_.DocumentMode = kProgramMode;
   Editor->setPlainTextMode(true);
+  painter_->SwitchOffForLargeFile(documentFileSize());
 }
 
 void TMain::SetWebPageMode(bool on) {
   if (on) document_.DocumentMode = kHtmlMode;
   Editor->setPlainTextMode(!on);
   setHtmlToolBarVisible(on);
+  if (on) painter_->WebPageModeOn(documentFileSize());
+}
+
+// Size of the document's file on disk; 0 for a document not yet saved.
+qint64 TMain::documentFileSize() const {
+  const QString& name = document_.CurrentFileName;
+  return folderOf(name).isEmpty() ? 0 : QFileInfo(name).size();
+}
+
+void TMain::paintTags(int start, int finish) {
+  if (document_.DocumentMode != kHtmlMode) return;
+  painter_->PaintTagsInRange(start, finish, {0, 100});
+  setProgress(0);
+}
+
+void TMain::setEditorFontSize(int points) { colouring_.EditorFontSize = points; }
+
+// ---- ColouringHost -------------------------------------------------------------------
+
+bool TMain::autoRepaint() const { return isChecked("mmAutoRepaint"); }
+
+void TMain::setAutoRepaint(bool on) { setChecked("mmAutoRepaint", on); }
+
+void TMain::setProgress(int value) {
+  ProgressBar->setValue(value);
+  ProgressBar->repaint();
+}
+
+void TMain::showWaitCursor(bool on) {
+  if (on)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
 }
 
 void TMain::setHtmlToolBarVisible(bool visible) { ToolBar2->setVisible(visible); }

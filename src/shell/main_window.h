@@ -3,6 +3,7 @@
 // bars, the status bar and the timers, and hands every command to the
 // subsystem that carries it out.
 
+#include "colouring/colouring_context.h"
 #include "platform/app_paths.h"
 #include "shell/document_host.h"
 #include "shell/document_state.h"
@@ -36,7 +37,9 @@ struct StartupOptions {
   QString workingFolder;  // where relative command-line names are found
 };
 
-class TMain : public QMainWindow, public DocumentHost {
+class TagPainter;
+
+class TMain : public QMainWindow, public DocumentHost, public ColouringHost {
   Q_OBJECT
  public:
   // `dialogs` answers every question; the window uses Qt's dialogs when null.
@@ -91,6 +94,17 @@ class TMain : public QMainWindow, public DocumentHost {
   void startUndoTimer() override;
   void processPendingEvents() override;
   int askDocumentType(int& chosenItem) override;
+  void paintTags(int start, int finish) override;
+  void setEditorFontSize(int points) override;
+
+  // ColouringHost
+  bool autoRepaint() const override;
+  void setAutoRepaint(bool on) override;
+  void setProgress(int value) override;
+  void showWaitCursor(bool on) override;
+
+  TagPainter& painter() { return *painter_; }
+  ColouringState& colouring() { return colouring_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -108,6 +122,7 @@ class TMain : public QMainWindow, public DocumentHost {
   void readSettingsFile();
   void applySettings();
   void applyWindowBounds();
+  qint64 documentFileSize() const;
   Settings collectSettings() const;
   void writeSettingsFile();
   bool isChecked(const char* name) const;
@@ -127,6 +142,8 @@ class TMain : public QMainWindow, public DocumentHost {
   Settings settings_;
   MessageTable messages_;
   std::unique_ptr<DocumentCommands> documents_;
+  ColouringState colouring_;
+  std::unique_ptr<TagPainter> painter_;
 
   EditorControl* Editor = nullptr;
   QPlainTextEdit* CMsgWindow = nullptr;

@@ -388,3 +388,28 @@ TEST_F(MainWindow, HtmlToolBarShowsOnlyForPages) {
   openSample("plain.txt", "x\n");
   EXPECT_TRUE(main->htmlToolBar()->isHidden());
 }
+
+TEST_F(MainWindow, PagesOpenColouredAndLargePagesSwitchAutomaticColouringOff) {
+  start();
+  openSample("page.htm", "<p class=\"x\">a</p><!-- c -->\r\n");
+  editor().select(1, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(0, 0, 255));
+  editor().select(11, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(0, 128, 128));
+  editor().select(19, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(128, 128, 128));
+  EXPECT_FALSE(editor().isModified());
+
+  // Pasted mark-up is coloured too.
+  editor().select(0, 0);
+  QApplication::clipboard()->setText("<b>");
+  documents().pmPasteClick();
+  editor().select(1, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(0, 0, 255));
+
+  QByteArray big = "<p>x</p>\r\n";
+  while (big.size() < 50001) big += "<p>some text</p>\r\n";
+  openSample("big.htm", big);
+  EXPECT_FALSE(main->action("mmAutoRepaint")->isChecked());
+  EXPECT_EQ(dialogs.askedOf("message").size(), 1);
+}
