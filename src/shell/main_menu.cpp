@@ -66,8 +66,8 @@ const MenuRow kMainMenu[] = {
   {1, "mmSubscript", "&Subscript", "", kNone},
   {1, "-", "", "", kNone},
   {1, "mmAlignLeft", "&Left", "", kHidden},
-  {1, "mmAlignCenter", "&Center", "", kNone},
-  {1, "mmAlignRight", "&Right", "", kNone},
+  {1, "mmAlignCenter", "&Center", "", kCheckable},
+  {1, "mmAlignRight", "&Right", "", kCheckable},
   {1, "-", "", "", kNone},
   {1, "mmBR", "Insert <br> on [Enter]", "", kChecked},
   {1, "mmCommentize", "Commentize the selected text", "", kDisabled},
@@ -114,6 +114,7 @@ const MenuRow kMainMenu[] = {
   {1, "mmAutoFileRenamer", "&Auto File Naming", "", kChecked},
   {1, "mmSelectDefaultFolder", "&Select Default Folder", "", kNone},
   {1, "mmBackGroundColor", "&Background Color", "", kNone},
+  {1, "mmTabWidth", "&Tab Width...", "", kNone},
   {1, "mmProgrammingOptions", "&Programming Options", "", kNone},
   {1, "mmWebPageEditOptions", "&Webpage-Editing Options", "", kNone},
   {1, "mmKcode", "&Output Kanji code", "", kNone},
@@ -147,6 +148,21 @@ const MenuRow kPopupMenu[] = {
 };
 // clang-format on
 
+}  // namespace
+
+void connectOwnedCheck(QAction* action, const Handler& handler) {
+  if (!action->isCheckable()) {
+    QObject::connect(action, &QAction::triggered, action, handler);
+    return;
+  }
+  QObject::connect(action, &QAction::triggered, action, [action, handler] {
+    action->setChecked(!action->isChecked());
+    handler();
+  });
+}
+
+namespace {
+
 QAction* makeItem(QMenu& menu, const MenuRow& row, const HandlerTable& handlers) {
   const QString name = QString::fromUtf8(row.name);
   QAction* action = nullptr;
@@ -158,19 +174,10 @@ QAction* makeItem(QMenu& menu, const MenuRow& row, const HandlerTable& handlers)
     action->setCheckable(row.flags & kCheckable);
     action->setChecked((row.flags & kChecked) == kChecked);
     const auto handler = handlers.constFind(name);
-    const bool bound = handler != handlers.constEnd() && !(row.flags & kDisabled);
-    action->setEnabled(bound);
-    if (bound && action->isCheckable()) {
-      // The handler owns the check, as the program expects: undo Qt's own
-      // toggle before it runs.
-      Handler run = *handler;
-      QObject::connect(action, &QAction::triggered, action, [action, run] {
-        action->setChecked(!action->isChecked());
-        run();
-      });
-    } else if (bound) {
-      QObject::connect(action, &QAction::triggered, action, *handler);
-    }
+    const bool bound = handler != handlers.constEnd();
+    // Items without a command stay disabled; kDisabled items start disabled.
+    action->setEnabled(bound && !(row.flags & kDisabled));
+    if (bound) connectOwnedCheck(action, *handler);
   }
   action->setObjectName(name);
   action->setVisible(!(row.flags & kHidden));

@@ -22,6 +22,10 @@ using ActionTable = QHash<QString, QAction*>;
 // registered in `actions` by its object name.
 void buildMainMenu(QMenuBar& bar, const HandlerTable& handlers, ActionTable& actions);
 
+// Connects an item to its handler. For a checkable item the handler owns the
+// check, as the program expects: Qt's own toggle is undone before it runs.
+void connectOwnedCheck(QAction* action, const Handler& handler);
+
 // Builds PopupMenu1 into `menu`, same rules.
 void buildPopupMenu(QMenu& menu, const HandlerTable& handlers, ActionTable& actions);
 

@@ -1,6 +1,11 @@
 #include "shell/main_window.h"
 
 #include "colouring/tag_painter.h"
+#include "editing/editing_context.h"
+#include "editing/editing_tools.h"
+#include "editing/editor_events.h"
+#include "editing/enhanced_edit.h"
+#include "html/html_commands.h"
 #include "platform/qt_dialogs.h"
 #include "shell/about_box.h"
 #include "shell/command_line.h"
@@ -25,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -72,7 +78,7 @@ const ToolButtonRow kToolBar2[] = {
   {"tbItalic", "Italic", "mmItalic"},
   {"-", "", ""},
   {"tbBulletList", "Bullet List", "mmBulletList"},
-  {"tbNumbering", "", "mmBulletList"},
+  {"tbNumbering", "", "tbNumbering"},
   {"-", "", ""},
   {"tbCenter", "Center", "mmAlignCenter"},
   {"tbRight", "Right", "mmAlignRight"},
@@ -88,6 +94,12 @@ const ToolButtonRow kToolBar2[] = {
   {"tbBR", "insert \"<BR>\" on pressing [Enter]", "mmBR"},
 };
 // clang-format on
+
+// Buttons that stay down while their formatting applies at the caret.
+bool isStateButton(const QString& name) {
+  static const QStringList kStateButtons = {"tbBR", "tbBold", "tbItalic", "tbCenter", "tbRight"};
+  return kStateButtons.contains(name);
+}
 
 template <std::size_t N>
 void addToolButtons(QToolBar& bar, const ToolButtonRow (&rows)[N], const HandlerTable& handlers,
@@ -105,10 +117,10 @@ void addToolButtons(QToolBar& bar, const ToolButtonRow (&rows)[N], const Handler
     QAction* action = bar.addAction(toolIcon(name), QString::fromLatin1(row.hint));
     action->setObjectName(name);
     action->setToolTip(QString::fromUtf8(row.hint));
-    action->setCheckable(name == u"tbBR");
+    action->setCheckable(isStateButton(name));
     const auto handler = handlers.constFind(QString::fromLatin1(row.command));
     action->setEnabled(handler != handlers.constEnd());
-    if (handler != handlers.constEnd()) QObject::connect(action, &QAction::triggered, &bar, *handler);
+    if (handler != handlers.constEnd()) connectOwnedCheck(action, *handler);
     actions.insert(name, action);
   }
 }
@@ -132,8 +144,7 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
       *Editor, dialogs_, *this, document_, session_, settings_, messages_, japaneseInterface_,
       eucChosen_});
-  painter_ = std::make_unique<TagPainter>(ColouringContext{
-      *Editor, dialogs_, *this, document_, session_, settings_, messages_, colouring_});
+  createSubsystems();
   const HandlerTable handlers = commandHandlers();
   buildMainMenu(*menuBar(), handlers, actions_);
   PopupMenu1 = new QMenu(this);
@@ -142,6 +153,7 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
   createToolBars(handlers);
   createStatusBar();
   createTimers();
+  connectEditorEvents();
   docType_ = new TDocType(this);
   aboutBox_ = new TAboutBox(this);
   FormCreate(options);
@@ -175,8 +187,40 @@ void TMain::createWidgets() {
   connect(Editor, &EditorControl::textChanged, this, &TMain::EditorChange);
 }
 
+void TMain::createSubsystems() {
+  painter_ = std::make_unique<TagPainter>(ColouringContext{
+      *Editor, dialogs_, *this, document_, session_, settings_, messages_, colouring_});
+  TagPainter* p = painter_.get();
+  const auto paintSingleTag = [p](int from, int to) { p->PaintSingleTag(from, to); };
+  EditingContext editing{*Editor, dialogs_, *this, document_, session_, settings_, messages_,
+                         caretFlags_, paintSingleTag,
+                         [this] { return colouring_.PageFontName; }};
+  editorEvents_ = std::make_unique<EditorEvents>(editing);
+  editingTools_ = std::make_unique<EditingTools>(editing);
+  htmlCommands_ = std::make_unique<HtmlCommands>(HtmlContext{
+      *Editor, dialogs_, *this, document_, settings_, caretFlags_, *editorEvents_, paintSingleTag,
+      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); }, {},
+      [this] { return colouring_.EditorFontSize; }});
+}
+
+void TMain::connectEditorEvents() {
+  EditorEvents* events = editorEvents_.get();
+  connect(Editor, &EditorControl::keyDown, this, [events](KeyEventInfo& key) { events->EditorKeyDown(key); });
+  connect(Editor, &EditorControl::keyUp, this, [events](KeyEventInfo& key) { events->EditorKeyUp(key); });
+  connect(Editor, &EditorControl::mouseDown, this, [events] { events->EditorMouseDown(); });
+  connect(Editor, &EditorControl::selectionChanged, this, [events] { events->EditorSelectionChange(); });
+  connect(&Timer4, &QTimer::timeout, this, [this] { htmlCommands_->Timer4Timer(); });
+  connect(&Timer5, &QTimer::timeout, this, [events] { events->Timer5Timer(); });
+  connect(HeaderComboBox, &QComboBox::currentIndexChanged, this,
+          [this] { htmlCommands_->HeaderComboBoxChange(); });
+  connect(EnhancedEdit1, &TEnhancedEdit::keyUp, this,
+          [this](int key) { editingTools_->EnhancedEdit1KeyUp(key); });
+}
+
 HandlerTable TMain::commandHandlers() {
   DocumentCommands* d = documents_.get();
+  HtmlCommands* h = htmlCommands_.get();
+  EditingTools* t = editingTools_.get();
   return {
       {"mmNew", [d] { d->mmNewClick(); }},
       {"mmOpen", [d] { d->mmOpenClick(); }},
@@ -196,6 +240,21 @@ HandlerTable TMain::commandHandlers() {
       {"mmSelectDefaultFolder", [d] { d->mmSelectDefaultFolderClick(); }},
       {"mmAbout", [this] { mmAboutClick(); }},
       {"mmRepaintTags", [this] { painter_->mmRepaintTagsClick(); }},
+      {"mmBold", [h] { h->mmBoldClick(); }},
+      {"mmItalic", [h] { h->mmItalicClick(); }},
+      {"mmUnderline", [h] { h->mmUnderlineClick(); }},
+      {"mmSubscript", [h] { h->mmSubscriptClick(); }},
+      {"mmSuperscript", [h] { h->mmSuperscriptClick(); }},
+      {"mmAlignLeft", [h] { h->mmAlignLeftClick(); }},
+      {"mmAlignCenter", [h] { h->mmAlignCenterClick(); }},
+      {"mmAlignRight", [h] { h->mmAlignRightClick(); }},
+      {"mmCommentize", [h] { h->mmCommentizeClick(); }},
+      {"mmBR", [h] { h->mmBRClick(); }},
+      {"mmBackGroundColor", [h] { h->mmBackGroundColorClick(); }},
+      {"mmBulletList", [h] { h->tbInsertListClick(ListKind::Bullet); }},
+      {"tbNumbering", [h] { h->tbInsertListClick(ListKind::Numbered); }},
+      {"mmCount", [t] { t->mmCountClick(); }},
+      {"mmTabWidth", [t] { t->mmTabWidthClick(); }},
       {"mmAutoRepaint", [this] { painter_->mmAutoRepaintClick(); }},
       {"English", [this] { EnglishClick(); }},
       {"mmSJIS", [this] { mmSJISClick(); }},
@@ -224,14 +283,14 @@ void TMain::createToolBars(const HandlerTable& handlers) {
   ToolBar2->setMovable(true);
   ToolBar2->hide();  // shown in HTML mode only
 
-  EnhancedEdit1 = new QLineEdit(QStringLiteral("1"), ToolBar1);
+  EnhancedEdit1 = new TEnhancedEdit(ToolBar1);
+  EnhancedEdit1->setText(QStringLiteral("1"));
   EnhancedEdit1->setObjectName(QStringLiteral("EnhancedEdit1"));
   EnhancedEdit1->setToolTip(QStringLiteral("line number"));
   EnhancedEdit1->setFixedWidth(32);
   EnhancedEdit1->setMaxLength(3);
-  EnhancedEdit1->setAlignment(Qt::AlignRight);
+  EnhancedEdit1->setTextAlignment(TEnhancedEdit::RightJustify);
   EnhancedEdit1->setFocusPolicy(Qt::ClickFocus);
-  EnhancedEdit1->setEnabled(false);  // the line jump is not built yet
 
   HeaderComboBox = new QComboBox(ToolBar2);
   HeaderComboBox->setObjectName(QStringLiteral("HeaderComboBox"));
@@ -239,7 +298,6 @@ void TMain::createToolBars(const HandlerTable& handlers) {
                             QStringLiteral("Heading 2"), QStringLiteral("Heading 3"),
                             QStringLiteral("Heading 4"), QStringLiteral("Heading 5")});
   HeaderComboBox->setFixedWidth(81);
-  HeaderComboBox->setEnabled(false);  // headings are not built yet
 
   const auto widgetFor = [this](const QString& name) -> QWidget* {
     if (name == u"EnhancedEdit1") return EnhancedEdit1;
@@ -290,6 +348,11 @@ void TMain::createTimers() {
 
 QTimer& TMain::timer(int number) {
   QTimer* timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5};
+  return *timers[std::clamp(number, 1, 5) - 1];
+}
+
+const QTimer& TMain::timer(int number) const {
+  const QTimer* timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5};
   return *timers[std::clamp(number, 1, 5) - 1];
 }
 
@@ -482,9 +545,7 @@ void TMain::Timer1Timer() {
 
 // ---- editing state --------------------------------------------------------------
 
-void TMain::EditorChange() {
-  if (session_.ChangeWatch) Timer2.start();
-}
+void TMain::EditorChange() { editorEvents_->EditorChange(); }
 
 void TMain::Timer2Timer() {
   Timer2.stop();
@@ -496,13 +557,7 @@ void TMain::Timer2Timer() {
     session_.UndoCount = std::min(session_.UndoCount + 1, 10);
 }
 
-void TMain::PopupMenu1Popup() {
-  const bool hasText = !QApplication::clipboard()->text().isEmpty();
-  action(QStringLiteral("pmPaste"))->setEnabled(hasText);
-  const bool selected = Editor->selLength() >= 1;
-  action(QStringLiteral("pmCut"))->setEnabled(selected);
-  action(QStringLiteral("pmCopy"))->setEnabled(selected);
-}
+void TMain::PopupMenu1Popup() { editorEvents_->PopupMenu1Popup(); }
 
 // ---- commands of the window itself --------------------------------------------------
 
@@ -629,6 +684,49 @@ int TMain::askDocumentType(int& chosenItem) {
   const int result = dialogs_.showForm(*docType_);
   chosenItem = docType_->itemIndex();
   return result;
+}
+
+// ---- EditingHost -------------------------------------------------------------------
+
+bool TMain::isItemChecked(const QString& name) const {
+  const QAction* item = actions_.value(name);
+  return item && item->isChecked();
+}
+
+void TMain::setItemChecked(const QString& name, bool checked) {
+  if (QAction* item = actions_.value(name)) item->setChecked(checked);
+}
+
+void TMain::setItemEnabled(const QString& name, bool enabled) {
+  if (QAction* item = actions_.value(name)) item->setEnabled(enabled);
+}
+
+void TMain::setItemVisible(const QString& name, bool visible) {
+  if (QAction* item = actions_.value(name)) item->setVisible(visible);
+}
+
+int TMain::headingIndex() const { return HeaderComboBox->currentIndex(); }
+
+void TMain::showHeadingIndex(int index) {
+  const QSignalBlocker quiet(HeaderComboBox);
+  HeaderComboBox->setCurrentIndex(index);
+}
+
+QString TMain::lineNumberText() const { return EnhancedEdit1->text(); }
+
+void TMain::showLineNumber(const QString& text) { EnhancedEdit1->setText(text); }
+
+void TMain::startWindowTimer(int number) { timer(number).start(); }
+
+void TMain::stopWindowTimer(int number) { timer(number).stop(); }
+
+bool TMain::isWindowTimerRunning(int number) const { return timer(number).isActive(); }
+
+void TMain::resetProgressBar() { setProgress(0); }
+
+void TMain::showPopupMenu(const QPoint& globalPosition) {
+  PopupMenu1Popup();
+  PopupMenu1->popup(globalPosition);
 }
 
 }  // namespace wrenpad

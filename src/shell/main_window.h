@@ -4,6 +4,8 @@
 // subsystem that carries it out.
 
 #include "colouring/colouring_context.h"
+#include "editing/caret_context.h"
+#include "editing/editing_host.h"
 #include "platform/app_paths.h"
 #include "shell/document_host.h"
 #include "shell/document_state.h"
@@ -37,9 +39,16 @@ struct StartupOptions {
   QString workingFolder;  // where relative command-line names are found
 };
 
+class EditingTools;
+class EditorEvents;
+class HtmlCommands;
 class TagPainter;
+class TEnhancedEdit;
 
-class TMain : public QMainWindow, public DocumentHost, public ColouringHost {
+class TMain : public QMainWindow,
+              public DocumentHost,
+              public ColouringHost,
+              public EditingHost {
   Q_OBJECT
  public:
   // `dialogs` answers every question; the window uses Qt's dialogs when null.
@@ -55,6 +64,7 @@ class TMain : public QMainWindow, public DocumentHost, public ColouringHost {
   QAction* action(const QString& name) const { return actions_.value(name); }
   QMenu* popupMenu() const { return PopupMenu1; }
   QTimer& timer(int number);
+  const QTimer& timer(int number) const;
   QToolBar* htmlToolBar() const { return ToolBar2; }
   QString statusText(int panel) const;
 
@@ -103,7 +113,28 @@ class TMain : public QMainWindow, public DocumentHost, public ColouringHost {
   void setProgress(int value) override;
   void showWaitCursor(bool on) override;
 
+  // EditingHost
+  bool isItemChecked(const QString& name) const override;
+  void setItemChecked(const QString& name, bool checked) override;
+  void setItemEnabled(const QString& name, bool enabled) override;
+  void setItemVisible(const QString& name, bool visible) override;
+  int headingIndex() const override;
+  void showHeadingIndex(int index) override;
+  QString lineNumberText() const override;
+  void showLineNumber(const QString& text) override;
+  void startWindowTimer(int number) override;
+  void stopWindowTimer(int number) override;
+  bool isWindowTimerRunning(int number) const override;
+  void resetProgressBar() override;
+  void showPopupMenu(const QPoint& globalPosition) override;
+
   TagPainter& painter() { return *painter_; }
+  EditorEvents& editorEvents() { return *editorEvents_; }
+  HtmlCommands& htmlCommands() { return *htmlCommands_; }
+  EditingTools& editingTools() { return *editingTools_; }
+  CaretContextFlags& caretFlags() { return caretFlags_; }
+  QComboBox* headingBox() const { return HeaderComboBox; }
+  TEnhancedEdit* lineNumberBox() const { return EnhancedEdit1; }
   ColouringState& colouring() { return colouring_; }
 
  protected:
@@ -117,6 +148,8 @@ class TMain : public QMainWindow, public DocumentHost, public ColouringHost {
   void createToolBars(const HandlerTable& handlers);
   void createStatusBar();
   void createTimers();
+  void createSubsystems();
+  void connectEditorEvents();
   HandlerTable commandHandlers();
   void handleCommandLine(const StartupOptions& options);
   void readSettingsFile();
@@ -144,13 +177,17 @@ class TMain : public QMainWindow, public DocumentHost, public ColouringHost {
   std::unique_ptr<DocumentCommands> documents_;
   ColouringState colouring_;
   std::unique_ptr<TagPainter> painter_;
+  CaretContextFlags caretFlags_;
+  std::unique_ptr<EditorEvents> editorEvents_;
+  std::unique_ptr<EditingTools> editingTools_;
+  std::unique_ptr<HtmlCommands> htmlCommands_;
 
   EditorControl* Editor = nullptr;
   QPlainTextEdit* CMsgWindow = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QToolBar* ToolBar2 = nullptr;
   QComboBox* HeaderComboBox = nullptr;
-  QLineEdit* EnhancedEdit1 = nullptr;
+  TEnhancedEdit* EnhancedEdit1 = nullptr;
   QLabel* statusPanels_[2] = {nullptr, nullptr};
   QProgressBar* ProgressBar = nullptr;
   QMenu* PopupMenu1 = nullptr;

@@ -84,7 +84,7 @@ TEST_F(MainWindow, MenusFollowTheDesignAndUnbuiltCommandsAreDisabled) {
   EXPECT_TRUE(main->action("mmSaveAs")->isEnabled());
   EXPECT_TRUE(main->action("mmFind")->isVisible());
   EXPECT_FALSE(main->action("mmFind")->isEnabled());
-  EXPECT_FALSE(main->action("tbBold")->isEnabled());
+  EXPECT_FALSE(main->action("tbTable")->isEnabled());
   EXPECT_FALSE(main->action("mmAlignLeft")->isVisible());
   EXPECT_TRUE(main->action("mmSJIS")->isChecked());
   EXPECT_EQ(main->timer(1).interval(), 2000);
