@@ -135,24 +135,24 @@ void DocumentCommands::mmOpenClick() {
 
 // ---- writing ------------------------------------------------------------------
 
-bool DocumentCommands::confirmOpeningBinary(const QString& name) {
-  const QString question =
-      tr2("\"%1\" does not look like a text file: it holds control bytes.\n"
-          "Open it as text anyway? Saving it after changes would change its bytes.",
-          u"\"%1\"はテキストファイルではないようです（制御文字を含みます）。\n"
-          u"テキストとして開きますか？ 変更して保存するとファイルの内容が変わります。")
-          .arg(name);
+bool DocumentCommands::confirm(const QString& question) {
   return c_.dialogs.askYesNoCancel(title(), question) == Answer::Yes;
 }
 
+bool DocumentCommands::confirmOpeningBinary(const QString& name) {
+  return confirm(tr2("\"%1\" does not look like a text file: it holds control bytes.\n"
+                     "Open it as text anyway? Saving it after changes would change its bytes.",
+                     u"\"%1\"はテキストファイルではないようです（制御文字を含みます）。\n"
+                     u"テキストとして開きますか？ 変更して保存するとファイルの内容が変わります。")
+                     .arg(name));
+}
+
 bool DocumentCommands::confirmChangingBinary(const QString& name) {
-  const QString question =
-      tr2("\"%1\" was opened from a file that is not text.\n"
-          "Saving the edited text will change its bytes. Save anyway?",
-          u"\"%1\"はテキストではないファイルから開かれました。\n"
-          u"編集したテキストを保存するとファイルの内容が変わります。保存しますか？")
-          .arg(name);
-  return c_.dialogs.askYesNoCancel(title(), question) == Answer::Yes;
+  return confirm(tr2("\"%1\" was opened from a file that is not text.\n"
+                     "Saving the edited text will change its bytes. Save anyway?",
+                     u"\"%1\"はテキストではないファイルから開かれました。\n"
+                     u"編集したテキストを保存するとファイルの内容が変わります。保存しますか？")
+                     .arg(name));
 }
 
 // The bytes a save writes, or nothing when the user stops the save.
@@ -175,13 +175,12 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
     return std::nullopt;
   EncodedText encoded = encodeDocument(text, target, loaded_.utf8Bom);
   if (encoded.firstUnencodable >= 0) {
-    const QString question =
-        tr2("The text holds characters that %1 cannot hold, such as \"%2\".\n"
-            "Save it as UTF-8 instead? (No or Cancel does not save.)",
-            u"この文書には%1で保存できない文字（\"%2\"など）が含まれています。\n"
-            u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
-            .arg(encodingName(target), text.mid(encoded.firstUnencodable, 1));
-    if (c_.dialogs.askYesNoCancel(title(), question) != Answer::Yes) return std::nullopt;
+    if (!confirm(tr2("The text holds characters that %1 cannot hold, such as \"%2\".\n"
+                     "Save it as UTF-8 instead? (No or Cancel does not save.)",
+                     u"この文書には%1で保存できない文字（\"%2\"など）が含まれています。\n"
+                     u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
+                     .arg(encodingName(target), text.mid(encoded.firstUnencodable, 1))))
+      return std::nullopt;
     target = TextEncoding::Utf8;
     encoded = encodeDocument(text, target, false);
   }

@@ -84,6 +84,7 @@ class DocumentCommands {
   void applyFontToWholeText(const QFont& font);
   void rememberDialogFont(const QFont& font);
   void afterSaveAs(const QString& chosen, const QString& oldExtension);
+  bool confirm(const QString& question);  // Yes/No/Cancel: true for Yes
   bool confirmOpeningBinary(const QString& name);
   struct Output {
     QByteArray bytes;

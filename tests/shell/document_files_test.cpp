@@ -3,8 +3,7 @@
 #include "shell/document_commands.h"
 #include "shell/editor_control.h"
 #include "shell/main_window.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <gtest/gtest.h>
@@ -18,18 +17,8 @@ struct DocumentFiles : ::testing::Test {
   test::ScriptedDialogs dialogs;
   std::unique_ptr<TMain> main;
 
-  void SetUp() override {
-    folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
-    StartupOptions options;
-    options.paths = AppPaths::inFolder(folder.path());
-    options.workingFolder = folder.path();
-    main = std::make_unique<TMain>(options, &dialogs);
-    main->show();
-  }
-  void TearDown() override {
-    main->editor().setModified(false);
-    main->close();
-  }
+  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
+  void TearDown() override { test::closeWithoutSaving(*main); }
   QString open(const QString& name, const QByteArray& bytes) {
     const QString path = folder.write(name, bytes);
     main->documents().OpenFile(path);

@@ -6,8 +6,7 @@
 #include "shell/document_commands.h"
 #include "shell/editor_control.h"
 #include "shell/main_window.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,18 +23,10 @@ struct EditingWiring : ::testing::Test {
   std::unique_ptr<TMain> main;
 
   void SetUp() override {
-    folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
-    StartupOptions options;
-    options.paths = AppPaths::inFolder(folder.path());
-    options.workingFolder = folder.path();
-    main = std::make_unique<TMain>(options, &dialogs);
-    main->show();
+    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
     QApplication::setActiveWindow(main.get());
   }
-  void TearDown() override {
-    main->editor().setModified(false);
-    main->close();
-  }
+  void TearDown() override { test::closeWithoutSaving(*main); }
   EditorControl& editor() { return main->editor(); }
   QWidget* editorWidget() { return editor().widget(); }
   void openPage(const QByteArray& bytes) {

@@ -3,8 +3,7 @@
 #include "shell/document_commands.h"
 #include "shell/editor_control.h"
 #include "shell/main_window.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,21 +24,13 @@ struct MainWindow : ::testing::Test {
   test::ScriptedDialogs dialogs;
   std::unique_ptr<TMain> main;
 
-  // Most tests read the English texts; the first run without settings is Japanese.
-  void start(const QStringList& arguments = {}, const QByteArray& settings = "[Settings]\r\nJpn=0\r\n") {
-    if (!settings.isNull()) folder.write("wrenpad.ini", settings);
-    StartupOptions options;
-    options.arguments = arguments;
-    options.paths = AppPaths::inFolder(folder.path());
-    options.workingFolder = folder.path();
-    main = std::make_unique<TMain>(options, &dialogs);
-    main->show();
+  // Most tests read the English texts.
+  void start(const QStringList& arguments = {},
+             const QByteArray& settings = test::kEnglishSettings) {
+    main = test::startWindow(folder, dialogs, arguments, settings);
   }
   void TearDown() override {
-    if (main) {
-      main->editor().setModified(false);
-      main->close();
-    }
+    if (main) test::closeWithoutSaving(*main);
   }
   EditorControl& editor() { return main->editor(); }
   DocumentCommands& documents() { return main->documents(); }

@@ -1,8 +1,7 @@
 // The window and the settings file: what a start reads, what a close writes.
 #include "shell/editor_control.h"
 #include "shell/main_window.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
+#include "support/window_fixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,13 +19,7 @@ struct StartupSettings : ::testing::Test {
   test::ScriptedDialogs dialogs;
 
   std::unique_ptr<TMain> start(const QStringList& arguments = {}) {
-    StartupOptions options;
-    options.arguments = arguments;
-    options.paths = AppPaths::inFolder(folder.path());
-    options.workingFolder = folder.path();
-    auto main = std::make_unique<TMain>(options, &dialogs);
-    main->show();
-    return main;
+    return test::startWindow(folder, dialogs, arguments);
   }
   QString ini() const { return folder.file("wrenpad.ini"); }
   QString settingsText() const { return QString::fromUtf8(test::TempFolder::read(ini())); }
