@@ -80,12 +80,12 @@ bool DocumentCommands::LoadDocument(const QString& name) {
   // leaves the document as it was.
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) {
-    reportFileError(QStringLiteral("Cannot open file"), name, file.errorString());
+    reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name, file.errorString());
     return false;
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    reportFileError(QStringLiteral("Cannot read file"), name, file.errorString());
+    reportFileError(tr2("Cannot read file", u"ファイルを読み込めません"), name, file.errorString());
     return false;
   }
   if (looksBinary(bytes) && !confirmOpeningBinary(name)) return false;
@@ -212,7 +212,7 @@ bool DocumentCommands::WriteDocumentFile(const QString& name) {
   QSaveFile file(name);
   if (!file.open(QIODevice::WriteOnly) || file.write(output->bytes) != output->bytes.size() ||
       !file.commit()) {
-    reportFileError(QStringLiteral("Cannot write file"), name, file.errorString());
+    reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, file.errorString());
     return false;
   }
   rememberWritten(name, text, *output);
