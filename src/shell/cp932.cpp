@@ -37,13 +37,21 @@ const Tables& tables() {
         t->pairToUnicode[lead << 8 | trail] = text.at(0).unicode();
       }
     }
-    // The reverse table takes the encoder's choice among duplicates.
+    // The reverse table takes the encoder's choice among duplicates, except
+    // that the IBM extension rows (leads FA..FC) give way to the same
+    // characters in the NEC-selected rows (leads ED, EE): the kanji-code
+    // detector reads a lead byte of F0 or above as EUC-JP, so a saved file
+    // must not gain one it did not have.
     for (unsigned code = 0; code < 65536; ++code) {
       const char16_t u = t->pairToUnicode[code];
       if (u == 0 || t->unicodeToBytes[u] != 0) continue;
       const QByteArray back = encoder.encode(QStringView(&u, 1));
       if (back.size() == 2)
         t->unicodeToBytes[u] = std::uint16_t(uchar(back[0]) << 8 | uchar(back[1]));
+    }
+    for (unsigned code = 0xED00; code < 0xEF00; ++code) {
+      const char16_t u = t->pairToUnicode[code];
+      if (u != 0 && (t->unicodeToBytes[u] >> 8) >= 0xFA) t->unicodeToBytes[u] = std::uint16_t(code);
     }
     return t;
   }();

@@ -23,7 +23,9 @@ struct Encoded {
   qsizetype firstUnencodable = -1;  // index in the text, -1 when all fit
 };
 // Characters that code page 932 cannot hold become "?" and the first one is
-// reported, so the caller can ask before anything is written.
+// reported, so the caller can ask before anything is written. Characters of
+// the IBM extension are written with their NEC-selected codes (leads ED, EE),
+// never with leads FA..FC, which would make the file look like EUC-JP.
 Encoded encode(const QString& text);
 
 }  // namespace wrenpad::cp932

@@ -64,3 +64,14 @@ TEST(DocumentCodec, BinaryFilesAndLineBytes) {
   EXPECT_TRUE(bom.utf8Bom);
   EXPECT_EQ(bom.text, QString::fromUtf8("日\r\n"));
 }
+
+TEST(DocumentCodec, IbmExtensionKanjiAreWrittenWithCodesThatStillReadAsShiftJis) {
+  // Small roman numeral one and a kanji of the IBM extension, read from their
+  // NEC-selected codes, are written with those codes again: leads FA..FC
+  // would make the next reading take the file for EUC-JP.
+  const QByteArray nec("\xee\xef\xed\x40\r\n");
+  const LoadedText loaded = decodeDocument(nec);
+  const QByteArray written = encodeDocument(loaded.text + "x", TextEncoding::ShiftJis).bytes;
+  EXPECT_EQ(written, QByteArray("\xee\xef\xed\x40\r\nx\r\n"));
+  EXPECT_EQ(decodeDocument(written).text, loaded.text + "x\r\n");
+}
