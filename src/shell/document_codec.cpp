@@ -4,6 +4,7 @@
 #include "shell/cp932.h"
 #include "shell/document_lines.h"
 
+#include <QStringDecoder>
 #include <cstring>
 
 namespace wrenpad {
@@ -21,6 +22,13 @@ QByteArray toBytes(const std::string& text) {
 }  // namespace
 
 bool looksBinary(const QByteArray& fileBytes) {
+  // The detector never looks at the last byte; a control byte there makes a
+  // file just as binary, and a save would bring it into the detector's view.
+  const qsizetype head = std::min<qsizetype>(fileBytes.size(), 512);
+  for (qsizetype i = 0; i < head; ++i) {
+    const auto b = static_cast<unsigned char>(fileBytes.at(i));
+    if (b < 8 || b == 0xFF) return true;
+  }
   return kanji::DetectKanjiCode(viewOf(fileBytes)) == kanji::kcBinary;
 }
 
@@ -65,7 +73,9 @@ LoadedText decodeDocument(const QByteArray& fileBytes) {
     loaded.encoding = TextEncoding::Utf8;
     loaded.utf8Bom = fileBytes.startsWith(kUtf8Bom);
     loaded.bytes = normalizeLineBytes(loaded.utf8Bom ? fileBytes.mid(3) : fileBytes);
-    loaded.text = QString::fromUtf8(loaded.bytes);
+    // The mark was taken off above; a second one belongs to the text.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    loaded.text = utf8.decode(loaded.bytes);
     return loaded;
   }
   // JIS and EUC-JP become Shift-JIS; a text that fits both EUC-JP and

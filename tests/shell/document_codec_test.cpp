@@ -75,3 +75,10 @@ TEST(DocumentCodec, IbmExtensionKanjiAreWrittenWithCodesThatStillReadAsShiftJis)
   EXPECT_EQ(written, QByteArray("\xee\xef\xed\x40\r\nx\r\n"));
   EXPECT_EQ(decodeDocument(written).text, loaded.text + "x\r\n");
 }
+
+TEST(DocumentCodec, OnlyTheFirstByteOrderMarkIsTakenOff) {
+  const QByteArray twice("\xef\xbb\xbf\xef\xbb\xbfx\r\n");
+  const LoadedText loaded = decodeDocument(twice);
+  EXPECT_EQ(loaded.text, QString(QChar(0xFEFF)) + "x\r\n");
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::Utf8, true).bytes, twice);
+}
