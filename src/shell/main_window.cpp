@@ -159,7 +159,13 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
   FormCreate(options);
 }
 
-TMain::~TMain() = default;
+TMain::~TMain() {
+  // The subsystems go before the widgets: no editor signal may reach them
+  // while the widgets are taken down.
+  disconnect(Editor, nullptr, this, nullptr);
+  disconnect(HeaderComboBox, nullptr, this, nullptr);
+  disconnect(EnhancedEdit1, nullptr, this, nullptr);
+}
 
 // ---- make-up ------------------------------------------------------------------
 
