@@ -186,10 +186,8 @@ void TMain::createWidgets() {
   setCentralWidget(central);
 
   Editor->widget()->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(Editor->widget(), &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    PopupMenu1Popup();
-    PopupMenu1->popup(Editor->widget()->mapToGlobal(at));
-  });
+  connect(Editor->widget(), &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { showPopupMenu(Editor->widget()->mapToGlobal(at)); });
   connect(Editor, &EditorControl::textChanged, this, &TMain::EditorChange);
 }
 
