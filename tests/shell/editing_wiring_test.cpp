@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -92,4 +93,17 @@ TEST_F(EditingWiring, CountAndTabWidthAreReachedFromTheMenus) {
   dialogs.inputs = {"4"};
   main->action("mmTabWidth")->trigger();
   EXPECT_EQ(main->settings().TabWidth, 4);
+}
+
+TEST_F(EditingWiring, JapaneseFromTheInputMethodAfterATagIsNotTagColoured) {
+  openPage("<html><body>\r\n</body></html>\r\n");
+  editor().setSelStart(14);
+  QTest::keyClicks(editorWidget(), "<b>");
+  QInputMethodEvent commit;
+  commit.setCommitString(QString::fromUtf8("日本語"));
+  QApplication::sendEvent(editorWidget(), &commit);
+  EXPECT_TRUE(editor().text().contains(QString::fromUtf8("<b>日本語"))) << editor().text().toStdString();
+  EXPECT_EQ(colourAt(16), QColor(0, 0, 255));
+  EXPECT_NE(colourAt(17), QColor(0, 0, 255));
+  EXPECT_TRUE(editor().isModified());
 }
