@@ -375,7 +375,12 @@ void DocumentCommands::mmFontClick() {
 // ---- printing -----------------------------------------------------------------
 
 QPrinter& DocumentCommands::printer() {
-  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The page inset is counted in printer pixels; at the 600 dots per inch
+    // of a common office printer it is about 11 mm on every device, PDF too.
+    printer_->setResolution(600);
+  }
   return *printer_;
 }
 
