@@ -89,6 +89,7 @@ constexpr Row kMenuCaptions[] = {
     {u"mmAutoFileRenamer", u"ファイル名の自動設定(&A)"},
     {u"mmSelectDefaultFolder", u"既定のフォルダの選択(&S)"},
     {u"mmBackGroundColor", u"背景色(&B)"},
+    {u"mmTabWidth", u"タブ幅(&T)..."},
     {u"mmProgrammingOptions", u"プログラミングの設定(&P)"},
     {u"mmWebPageEditOptions", u"Webページ編集の設定(&W)"},
     {u"mmKcode", u"保存時の漢字コード"},
