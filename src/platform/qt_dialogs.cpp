@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -90,7 +91,11 @@ QString QtDialogs::chooseFolder(const QString& title, const QString& startFolder
 
 std::optional<QFont> QtDialogs::chooseFont(const QFont& initial,
                                            const std::function<void(const QFont&)>& apply) {
-  QFontDialog dialog(initial, parent_);
+  // The program's face names are substitutes, not installed families: show
+  // the face that stands for them, so the dialog opens on the font in use.
+  QFont shown = initial;
+  shown.setFamily(QFontInfo(initial).family());
+  QFontDialog dialog(shown, parent_);
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   if (apply) {
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
