@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -487,7 +488,14 @@ void TMain::setChecked(const char* name, bool checked) {
 
 void TMain::ApplyInterfaceLanguage() {
   japaneseInterface_ = isChecked("Japanese");
-  if (japaneseInterface_) applyJapaneseCaptions(actions_, HeaderComboBox);
+  if (japaneseInterface_) {
+    applyJapaneseCaptions(actions_, HeaderComboBox);
+    // Qt's message-box buttons and file dialogs speak Japanese too, when its
+    // translations are installed.
+    if (qtTranslator_.load(QStringLiteral("qtbase_ja"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      QCoreApplication::installTranslator(&qtTranslator_);
+  }
   messages_ = messagesFor(japaneseInterface_);
 }
 

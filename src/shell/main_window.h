@@ -15,6 +15,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <QTranslator>
 #include <memory>
 
 class QComboBox;
@@ -167,6 +168,7 @@ class TMain : public QMainWindow,
   bool shown_ = false;
   bool closeConfirmed_ = false;
   bool japaneseInterface_ = false;
+  QTranslator qtTranslator_;  // Qt's own dialogs and buttons in Japanese
   bool eucChosen_ = false;
   QString settingsPath_;
 
