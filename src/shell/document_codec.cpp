@@ -108,12 +108,6 @@ QByteArray shiftJisToEuc(const QByteArray& sjis) {
   return toBytes(kanji::SjisToEuc(viewOf(sjis)));
 }
 
-QString decodeDocumentBytes(const QByteArray& bytes) { return decodeDocument(bytes).text; }
-
-QByteArray encodeDocumentText(const QString& text) {
-  return encodeDocument(text, TextEncoding::ShiftJis).bytes;
-}
-
 QString encodingName(TextEncoding encoding) {
   switch (encoding) {
     case TextEncoding::ShiftJis: return QStringLiteral("Shift-JIS");

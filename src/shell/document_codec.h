@@ -39,10 +39,6 @@ EncodedText encodeDocument(const QString& text, TextEncoding target, bool utf8Bo
 
 QByteArray shiftJisToEuc(const QByteArray& sjis);
 
-// Shorthands for plain Shift-JIS documents.
-QString decodeDocumentBytes(const QByteArray& bytes);
-QByteArray encodeDocumentText(const QString& text);
-
 QString encodingName(TextEncoding encoding);
 
 }  // namespace wrenpad

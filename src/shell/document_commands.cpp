@@ -88,8 +88,9 @@ bool DocumentCommands::LoadDocument(const QString& name) {
     reportFileError(tr2("Cannot read file", u"ファイルを読み込めません"), name, file.errorString());
     return false;
   }
-  if (looksBinary(bytes) && !confirmOpeningBinary(name)) return false;
-  loaded_ = decodeDocument(bytes);
+  LoadedText loaded = decodeDocument(bytes);
+  if (loaded.binary && !confirmOpeningBinary(name)) return false;
+  loaded_ = std::move(loaded);
   loadedPath_ = QFileInfo(name).absoluteFilePath();
   c_.editor.clear();
   SetDocumentTitle(name);
@@ -160,7 +161,7 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
                                                                     const QString& text) {
   OutputChoice choice;
   choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
-  choice.eucChosen = c_.eucChosen;
+  choice.eucChosen = c_.host.outputIsEuc();
   choice.loadedAs = loaded_.encoding;
   TextEncoding target = chooseOutputEncoding(text, choice);
   // A document saved without edits gets the bytes it was read from.

@@ -32,7 +32,6 @@ struct DocumentContext {
   Settings& settings;
   const MessageTable& messages;
   const bool& japanese;      // the interface language of this run
-  const bool& eucChosen;     // the output kanji code is EUC
 };
 
 // The open dialog's filters, in order: text files, HTML files, all files.

@@ -143,8 +143,7 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
   move(223, 120);
   createWidgets();
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
-      *Editor, dialogs_, *this, document_, session_, settings_, messages_, japaneseInterface_,
-      eucChosen_});
+      *Editor, dialogs_, *this, document_, session_, settings_, messages_, japaneseInterface_});
   createSubsystems();
   const HandlerTable handlers = commandHandlers();
   buildMainMenu(*menuBar(), handlers, actions_);
@@ -311,7 +310,7 @@ void TMain::createToolBars(const HandlerTable& handlers) {
   };
   addToolButtons(*ToolBar1, kToolBar1, handlers, actions_, widgetFor);
   addToolButtons(*ToolBar2, kToolBar2, handlers, actions_, widgetFor);
-  if (QAction* br = actions_.value(QStringLiteral("tbBR"))) br->setChecked(true);
+  setItemChecked(QStringLiteral("tbBR"), true);
 }
 
 void TMain::createStatusBar() {
@@ -372,8 +371,7 @@ void TMain::FormCreate(const StartupOptions& options) {
   document_.CurrentFolder = ApplicationFolder;
   handleCommandLine(options);
   readSettingsFile();
-  if (!isChecked("mmEUC")) setChecked("mmSJIS", true);
-  eucChosen_ = isChecked("mmEUC");
+  if (!isItemChecked("mmEUC")) setItemChecked("mmSJIS", true);
   session_.UndoCount = 0;
   StartupOpenPending = false;
   action(QStringLiteral("mmSuperscript"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
@@ -420,14 +418,14 @@ void TMain::applySettings() {
   document_.CurrentFolder = s.IniPath;
   document_.DefaultFolder = s.DefaultFolder;
   document_.LastExtension = s.LastExtension;
-  setChecked("mmAutoRepaint", s.AutoRepaint);
+  setItemChecked("mmAutoRepaint", s.AutoRepaint);
   Editor->setBackground(QColor(s.BGColor & 0xFF, (s.BGColor >> 8) & 0xFF, (s.BGColor >> 16) & 0xFF));
-  setChecked("Japanese", s.Jpn);
-  setChecked("English", false);
-  setChecked("mmEUC", s.EUC);
-  setChecked("mmBR", s.AutoBR);
-  setChecked("tbBR", s.AutoBR);
-  setChecked("mmEnableMultiUndo", s.MultiUndo);
+  setItemChecked("Japanese", s.Jpn);
+  setItemChecked("English", false);
+  setItemChecked("mmEUC", s.EUC);
+  setItemChecked("mmBR", s.AutoBR);
+  setItemChecked("tbBR", s.AutoBR);
+  setItemChecked("mmEnableMultiUndo", s.MultiUndo);
   applyWindowBounds();
 }
 
@@ -451,11 +449,11 @@ Settings TMain::collectSettings() const {
   s.IniPath = document_.CurrentFolder;
   s.DefaultFolder = document_.DefaultFolder;
   s.LastExtension = document_.LastExtension;
-  s.AutoRepaint = isChecked("mmAutoRepaint");
-  s.AutoBR = isChecked("mmBR");
-  s.EUC = isChecked("mmEUC");
-  s.Jpn = isChecked("Japanese");
-  s.MultiUndo = isChecked("mmEnableMultiUndo");
+  s.AutoRepaint = isItemChecked("mmAutoRepaint");
+  s.AutoBR = isItemChecked("mmBR");
+  s.EUC = isItemChecked("mmEUC");
+  s.Jpn = isItemChecked("Japanese");
+  s.MultiUndo = isItemChecked("mmEnableMultiUndo");
   const QColor background = Editor->background();
   s.BGColor = std::uint32_t(background.red()) | (std::uint32_t(background.green()) << 8) |
               (std::uint32_t(background.blue()) << 16);
@@ -475,19 +473,10 @@ void TMain::writeSettingsFile() {
     qWarning().noquote() << "Wrenpad: settings not saved:" << error;
 }
 
-bool TMain::isChecked(const char* name) const {
-  const QAction* item = actions_.value(QString::fromLatin1(name));
-  return item && item->isChecked();
-}
-
-void TMain::setChecked(const char* name, bool checked) {
-  if (QAction* item = actions_.value(QString::fromLatin1(name))) item->setChecked(checked);
-}
-
 // ---- interface language ------------------------------------------------------------
 
 void TMain::ApplyInterfaceLanguage() {
-  japaneseInterface_ = isChecked("Japanese");
+  japaneseInterface_ = isItemChecked("Japanese");
   if (japaneseInterface_) {
     applyJapaneseCaptions(actions_, HeaderComboBox);
     // Qt's message-box buttons and file dialogs speak Japanese too, when its
@@ -501,27 +490,25 @@ void TMain::ApplyInterfaceLanguage() {
 
 // The output kanji code: Shift-JIS and EUC-JP, one of them checked.
 void TMain::mmSJISClick() {
-  setChecked("mmSJIS", true);
-  setChecked("mmEUC", false);
-  eucChosen_ = false;
+  setItemChecked("mmSJIS", true);
+  setItemChecked("mmEUC", false);
 }
 
 void TMain::mmEUCClick() {
-  setChecked("mmEUC", true);
-  setChecked("mmSJIS", false);
-  eucChosen_ = true;
+  setItemChecked("mmEUC", true);
+  setItemChecked("mmSJIS", false);
 }
 
 void TMain::EnglishClick() {
   dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
-  setChecked("Japanese", false);
-  setChecked("English", true);
+  setItemChecked("Japanese", false);
+  setItemChecked("English", true);
 }
 
 void TMain::JapaneseClick() {
   dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
-  setChecked("Japanese", true);
-  setChecked("English", false);
+  setItemChecked("Japanese", true);
+  setItemChecked("English", false);
 }
 
 void TMain::showEvent(QShowEvent* event) {
@@ -655,9 +642,9 @@ void TMain::setEditorFontSize(int points) { colouring_.EditorFontSize = points; 
 
 // ---- ColouringHost -------------------------------------------------------------------
 
-bool TMain::autoRepaint() const { return isChecked("mmAutoRepaint"); }
+bool TMain::autoRepaint() const { return isItemChecked("mmAutoRepaint"); }
 
-void TMain::setAutoRepaint(bool on) { setChecked("mmAutoRepaint", on); }
+void TMain::setAutoRepaint(bool on) { setItemChecked("mmAutoRepaint", on); }
 
 void TMain::setProgress(int value) {
   ProgressBar->setValue(value);
@@ -674,12 +661,14 @@ void TMain::showWaitCursor(bool on) {
 void TMain::setHtmlToolBarVisible(bool visible) { ToolBar2->setVisible(visible); }
 
 bool TMain::autoFileNaming() const {
-  return actions_.value(QStringLiteral("mmAutoFileRenamer"))->isChecked();
+  return isItemChecked(QStringLiteral("mmAutoFileRenamer"));
 }
 
 void TMain::setAutoFileNaming(bool on) {
-  actions_.value(QStringLiteral("mmAutoFileRenamer"))->setChecked(on);
+  setItemChecked(QStringLiteral("mmAutoFileRenamer"), on);
 }
+
+bool TMain::outputIsEuc() const { return isItemChecked(QStringLiteral("mmEUC")); }
 
 void TMain::startUndoTimer() { Timer2.start(); }
 

@@ -102,6 +102,7 @@ class TMain : public QMainWindow,
   void setHtmlToolBarVisible(bool visible) override;
   bool autoFileNaming() const override;
   void setAutoFileNaming(bool on) override;
+  bool outputIsEuc() const override;
   void startUndoTimer() override;
   void processPendingEvents() override;
   int askDocumentType(int& chosenItem) override;
@@ -159,8 +160,6 @@ class TMain : public QMainWindow,
   qint64 documentFileSize() const;
   Settings collectSettings() const;
   void writeSettingsFile();
-  bool isChecked(const char* name) const;
-  void setChecked(const char* name, bool checked);
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs& dialogs_;
@@ -169,7 +168,6 @@ class TMain : public QMainWindow,
   bool closeConfirmed_ = false;
   bool japaneseInterface_ = false;
   QTranslator qtTranslator_;  // Qt's own dialogs and buttons in Japanese
-  bool eucChosen_ = false;
   QString settingsPath_;
 
   DocumentState document_;

@@ -23,7 +23,7 @@ TEST(DocumentLines, SplitsAtEveryLineEndAndStopsAtNul) {
 TEST(DocumentCodec, ReadsAndWritesShiftJisWithCrLf) {
   // "日本" in Shift-JIS, a backslash and a tilde, with LF line ends.
   const QByteArray bytes("\x93\xfa\x96\x7b\\~\nx");
-  const QString text = decodeDocumentBytes(bytes);
+  const QString text = decodeDocument(bytes).text;
   EXPECT_EQ(text, QString::fromUtf8("日本\\~\r\nx\r\n"));
-  EXPECT_EQ(encodeDocumentText(text), QByteArray("\x93\xfa\x96\x7b\\~\r\nx\r\n"));
+  EXPECT_EQ(encodeDocument(text, TextEncoding::ShiftJis).bytes, QByteArray("\x93\xfa\x96\x7b\\~\r\nx\r\n"));
 }
