@@ -12,9 +12,9 @@
 #include "platform/app_paths.h"
 #include "platform/font_substitution.h"
 #include "platform/dialogs.h"
-#include "shell/document_commands.h"
-#include "shell/editor_control.h"
-#include "shell/main_window.h"
+#include "documents/document_commands.h"
+#include "editor/editor_control.h"
+#include "window/main_window.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 //
 //   load_path_bench [--input_mib=N] [benchmark flags]
 #include "kanji/kanji.h"
-#include "shell/document_codec.h"
+#include "encoding/document_codec.h"
 
 #include <QByteArray>
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // without a character the code cannot hold, and reading what was written
 // gives the same text again. Undecodable bytes must survive the round trip.
 #include "kanji/kanji.h"
-#include "shell/cp932.h"
-#include "shell/document_codec.h"
+#include "encoding/cp932.h"
+#include "encoding/document_codec.h"
 
 #include <QByteArray>
 #include <cstdint>

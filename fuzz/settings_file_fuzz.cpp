@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the settings file reader: parsing, look-up, the
 // settings values with their defaults, writing them back and parsing again.
-#include "shell/ini_file.h"
-#include "shell/settings_file.h"
+#include "settings/ini_file.h"
+#include "settings/settings_file.h"
 
 #include <cstddef>
 #include <cstdint>

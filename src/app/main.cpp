@@ -1,7 +1,7 @@
 // Program entry: one application, one main window, the event loop.
 #include "platform/app_paths.h"
 #include "platform/font_substitution.h"
-#include "shell/main_window.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QDir>

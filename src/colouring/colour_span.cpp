@@ -1,6 +1,6 @@
 #include "colouring/colour_span.h"
 
-#include "shell/settings.h"
+#include "settings/settings.h"
 
 namespace wrenpad {
 

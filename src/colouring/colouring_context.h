@@ -9,9 +9,9 @@
 #include <optional>
 
 #include "colouring/colour_span.h"
-#include "shell/document_state.h"
-#include "shell/message_table.h"
-#include "shell/settings.h"
+#include "documents/document_state.h"
+#include "language/message_table.h"
+#include "settings/settings.h"
 
 namespace wrenpad {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "colouring/colour_span.h"
-#include "shell/editor_control.h"
+#include "editor/editor_control.h"
 
 namespace wrenpad {
 

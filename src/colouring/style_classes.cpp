@@ -1,6 +1,6 @@
 #include "colouring/style_classes.h"
 
-#include "colouring/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace wrenpad {
 

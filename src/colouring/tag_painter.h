@@ -9,7 +9,7 @@
 #include "colouring/colouring_context.h"
 #include "colouring/tag_spans.h"
 #include "colouring/whole_repaint.h"
-#include "shell/editor_control.h"
+#include "editor/editor_control.h"
 
 namespace wrenpad {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "colouring/occurrence_table.h"
+#include "text/occurrence_table.h"
 
 namespace wrenpad {
 

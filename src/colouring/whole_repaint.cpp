@@ -1,6 +1,6 @@
 #include "colouring/whole_repaint.h"
 
-#include "colouring/text_helpers.h"
+#include "text/text_helpers.h"
 
 namespace wrenpad {
 

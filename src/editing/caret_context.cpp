@@ -1,7 +1,7 @@
 #include "editing/caret_context.h"
 
-#include "colouring/tag_attribute.h"
-#include "colouring/text_helpers.h"
+#include "text/tag_attribute.h"
+#include "text/text_helpers.h"
 
 #include <algorithm>
 #include <optional>

@@ -3,10 +3,10 @@
 #include "editing/editing_host.h"
 #include "editing/integer_input.h"
 #include "platform/dialogs.h"
-#include "shell/document_state.h"
-#include "shell/editor_control.h"
-#include "shell/message_table.h"
-#include "shell/settings.h"
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "language/message_table.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,12 +5,12 @@
 #include "editing/indentation.h"
 #include "editing/link_target.h"
 #include "editing/tag_typing.h"
-#include "editing/text_change.h"
+#include "editor/apply_changes.h"
 #include "editing/virtual_keys.h"
-#include "shell/document_state.h"
-#include "shell/editor_control.h"
-#include "shell/english_text.h"
-#include "shell/settings.h"
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "text/english_text.h"
+#include "settings/settings.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

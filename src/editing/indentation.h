@@ -2,7 +2,7 @@
 // Indentation with blanks: Tab and Shift+Tab over a block of lines, and the
 // indentation a new line takes over from the line above it in programs.
 
-#include "editing/text_change.h"
+#include "text/text_change.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "html/alignment.h"
 
-#include "colouring/text_helpers.h"
+#include "text/text_helpers.h"
 #include "editing/caret_context.h"
 
 #include <algorithm>

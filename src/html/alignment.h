@@ -5,7 +5,7 @@
 // recolour out.
 
 #include "editing/tag_typing.h"
-#include "editing/text_change.h"
+#include "text/text_change.h"
 
 #include <QString>
 #include <optional>

@@ -3,14 +3,14 @@
 #include "colouring/colour_span.h"
 #include "editing/editing_host.h"
 #include "editing/editor_events.h"
-#include "editing/text_change.h"
+#include "editor/apply_changes.h"
 #include "html/alignment.h"
 #include "html/headings.h"
 #include "html/markup.h"
 #include "platform/dialogs.h"
-#include "shell/document_state.h"
-#include "shell/editor_control.h"
-#include "shell/settings.h"
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 

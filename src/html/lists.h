@@ -3,7 +3,7 @@
 // selection, or a new item inside a list that is already open.
 
 #include "editing/tag_typing.h"
-#include "editing/text_change.h"
+#include "text/text_change.h"
 
 #include <QString>
 #include <optional>

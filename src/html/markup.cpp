@@ -1,6 +1,6 @@
 #include "html/markup.h"
 
-#include "colouring/text_helpers.h"
+#include "text/text_helpers.h"
 
 #include <algorithm>
 

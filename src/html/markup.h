@@ -3,7 +3,7 @@
 // selected text in, the new text (and where things end up) out.
 
 #include "editing/tag_typing.h"
-#include "editing/text_change.h"
+#include "text/text_change.h"
 
 #include <QString>
 #include <optional>

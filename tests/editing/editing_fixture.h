@@ -8,10 +8,10 @@
 #include "editing/editing_tools.h"
 #include "editing/editor_events.h"
 #include "html/html_commands.h"
-#include "shell/document_state.h"
-#include "shell/editor_control.h"
-#include "shell/message_table.h"
-#include "shell/settings.h"
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "language/message_table.h"
+#include "settings/settings.h"
 #include "support/scripted_dialogs.h"
 
 #include <QHash>

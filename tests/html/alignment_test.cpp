@@ -1,6 +1,6 @@
 // Alignment as mark-up: the four cases, and the texts that give no safe
 // place, which must stay as they are.
-#include "editing/text_change.h"
+#include "text/text_change.h"
 #include "html/alignment.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The mark-up the small commands build, on plain text.
-#include "editing/text_change.h"
+#include "text/text_change.h"
 #include "html/headings.h"
 #include "html/lists.h"
 #include "html/markup.h"

@@ -2,8 +2,8 @@
 // A main window for command tests: its own temporary folder for settings and
 // markers, every question answered by scripted dialogs.
 
-#include "shell/editor_control.h"
-#include "shell/main_window.h"
+#include "editor/editor_control.h"
+#include "window/main_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 

@@ -1,0 +1,457 @@
+#include "documents/document_commands.h"
+
+#include "platform/dialogs.h"
+#include "encoding/document_codec.h"
+#include "documents/document_host.h"
+#include "editor/editor_control.h"
+#include "text/english_text.h"
+#include "encoding/output_code.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace wrenpad {
+
+QStringList documentFileFilters() {
+  return {QStringLiteral("Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp "
+                         "*.java *.pas *.cgi)"),
+          QStringLiteral("HTML File(*.htm, *.html) (*.htm *.html)"),
+          QStringLiteral("All(*.*) (*)")};
+}
+
+int charsetOfFace(const QString& family) {
+  const QString face = QFont(family).family();
+  for (const QString& candidate : {family, face}) {
+    if (candidate.contains(QStringLiteral("ゴシック")) || candidate.contains(QStringLiteral("明朝")))
+      return kShiftJisCharset;
+    const auto systems = QFontDatabase::writingSystems(candidate);
+    if (systems.contains(QFontDatabase::Japanese)) return kShiftJisCharset;
+  }
+  return kDefaultCharset;
+}
+
+DocumentCommands::DocumentCommands(DocumentContext context) : c_(context) {
+  fontDialogFont_ = QFont(kProportionalGothic);
+  fontDialogFont_.setPointSize(11);
+}
+
+DocumentCommands::~DocumentCommands() = default;
+
+QString DocumentCommands::title() const { return kApplicationTitle; }
+
+QString DocumentCommands::tr2(const char* english, const char16_t* japanese) const {
+  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+}
+
+void DocumentCommands::reportFileError(const QString& action, const QString& name,
+                                       const QString& reason) {
+  c_.dialogs.showError(title(), QStringLiteral("%1 \"%2\":\n%3").arg(action, name, reason));
+}
+
+// ---- identity -----------------------------------------------------------------
+
+void DocumentCommands::SetDocumentTitle(const QString& name) {
+  c_.document.CurrentFileName = name;
+  c_.host.setWindowCaption(windowTitleFor(name));
+}
+
+bool DocumentCommands::AskSaveChanges() {
+  if (!c_.editor.isModified()) return true;
+  const QString question = formatMessage(c_.messages.MsgSaveChanges, c_.document.CurrentFileName);
+  switch (c_.dialogs.askYesNoCancel(title(), question)) {
+    case Answer::Cancel: return false;
+    case Answer::No: return true;
+    case Answer::Yes: return mmSaveClick();
+  }
+  return false;
+}
+
+// ---- reading ------------------------------------------------------------------
+
+bool DocumentCommands::LoadDocument(const QString& name) {
+  // The bytes are read before anything changes, so a file that cannot be read
+  // leaves the document as it was.
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) {
+    reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name, file.errorString());
+    return false;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    reportFileError(tr2("Cannot read file", u"ファイルを読み込めません"), name, file.errorString());
+    return false;
+  }
+  LoadedText loaded = decodeDocument(bytes);
+  if (loaded.binary && !confirmOpeningBinary(name)) return false;
+  loaded_ = std::move(loaded);
+  loadedPath_ = QFileInfo(name).absoluteFilePath();
+  c_.editor.clear();
+  SetDocumentTitle(name);
+  lines_.setText(loaded_.text);
+  const QString text = loaded_.text;
+  SelectDocumentFont(text);
+  c_.editor.beginUpdate();
+  c_.editor.setText(text);
+  c_.host.processPendingEvents();
+  c_.host.setAutoFileNaming(false);
+  c_.host.SelectProgramMode();
+  c_.host.SetWebPageMode(isHtmlFile(name));
+  c_.session.UndoCount = 0;
+  c_.session.ChangeWatch = true;
+  c_.host.startUndoTimer();
+  c_.editor.setModified(false);
+  c_.editor.setSelStart(0);
+  c_.editor.endUpdate();
+  return true;
+}
+
+bool DocumentCommands::OpenFile(const QString& name, bool readOnly) {
+  if (!LoadDocument(name)) return false;
+  c_.document.CurrentFolder = folderOf(QFileInfo(name).absoluteFilePath());
+  c_.host.showCurrentFolder();
+  c_.editor.setReadOnly(readOnly);
+  c_.document.LastExtension = extensionOf(name);
+  return true;
+}
+
+void DocumentCommands::mmOpenClick() {
+  if (!AskSaveChanges()) return;
+  FileDialogRequest request;
+  request.folder = c_.document.CurrentFolder;
+  request.filters = documentFileFilters();
+  const QString last = c_.document.LastExtension.toLower();
+  request.filterIndex = (last == u".html" || last == u".htm") ? 1 : openFilterIndex_;
+  const OpenFileChoice choice = c_.dialogs.chooseFileToOpen(request);
+  if (choice.path.isEmpty()) return;
+  openFilterIndex_ = choice.filterIndex;
+  OpenFile(choice.path, choice.readOnly);
+}
+
+// ---- writing ------------------------------------------------------------------
+
+bool DocumentCommands::confirm(const QString& question) {
+  return c_.dialogs.askYesNoCancel(title(), question) == Answer::Yes;
+}
+
+bool DocumentCommands::confirmOpeningBinary(const QString& name) {
+  return confirm(tr2("\"%1\" does not look like a text file: it holds control bytes.\n"
+                     "Open it as text anyway? Saving it after changes would change its bytes.",
+                     u"\"%1\"はテキストファイルではないようです（制御文字を含みます）。\n"
+                     u"テキストとして開きますか？ 変更して保存するとファイルの内容が変わります。")
+                     .arg(name));
+}
+
+bool DocumentCommands::confirmChangingBinary(const QString& name) {
+  return confirm(tr2("\"%1\" was opened from a file that is not text.\n"
+                     "Saving the edited text will change its bytes. Save anyway?",
+                     u"\"%1\"はテキストではないファイルから開かれました。\n"
+                     u"編集したテキストを保存するとファイルの内容が変わります。保存しますか？")
+                     .arg(name));
+}
+
+// The bytes a save writes, or nothing when the user stops the save.
+std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name,
+                                                                    const QString& text) {
+  OutputChoice choice;
+  choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
+  choice.eucChosen = c_.host.outputIsEuc();
+  choice.loadedAs = loaded_.encoding;
+  TextEncoding target = chooseOutputEncoding(text, choice);
+  // A document saved without edits gets the bytes it was read from.
+  const bool unchanged = text == loaded_.text && !loaded_.bytes.isNull();
+  if (unchanged && target == loaded_.encoding)
+    return Output{loaded_.utf8Bom ? QByteArray("\xEF\xBB\xBF") + loaded_.bytes : loaded_.bytes,
+                  target};
+  if (unchanged && target == TextEncoding::EucJp && loaded_.encoding == TextEncoding::ShiftJis)
+    return Output{shiftJisToEuc(loaded_.bytes), target};
+  if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
+      !confirmChangingBinary(name))
+    return std::nullopt;
+  EncodedText encoded = encodeDocument(text, target, loaded_.utf8Bom);
+  if (encoded.firstUnencodable >= 0) {
+    if (!confirm(tr2("The text holds characters that %1 cannot hold, such as \"%2\".\n"
+                     "Save it as UTF-8 instead? (No or Cancel does not save.)",
+                     u"この文書には%1で保存できない文字（\"%2\"など）が含まれています。\n"
+                     u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
+                     .arg(encodingName(target), text.mid(encoded.firstUnencodable, 1))))
+      return std::nullopt;
+    target = TextEncoding::Utf8;
+    encoded = encodeDocument(text, target, false);
+  }
+  return Output{encoded.bytes, target};
+}
+
+// After a save the written text is what "without edits" compares against.
+void DocumentCommands::rememberWritten(const QString& name, const QString& text,
+                                       const Output& output) {
+  loadedPath_ = QFileInfo(name).absoluteFilePath();
+  if (text == loaded_.text && output.encoding == loaded_.encoding) return;
+  const bool utf8 = output.encoding == TextEncoding::Utf8;
+  const bool bom = utf8 && output.bytes.startsWith("\xEF\xBB\xBF");
+  loaded_.text = text;
+  loaded_.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+  loaded_.utf8Bom = bom;
+  loaded_.bytes = output.encoding == TextEncoding::EucJp ? QByteArray()
+                                                         : (bom ? output.bytes.mid(3) : output.bytes);
+  loaded_.binary = false;
+}
+
+bool DocumentCommands::WriteDocumentFile(const QString& name) {
+  lines_.setText(c_.editor.text());
+  const QString text = lines_.text();
+  const std::optional<Output> output = outputFor(name, text);
+  if (!output) return false;
+  // Written beside the old file and renamed into place: a failure part-way
+  // leaves the old file as it was.
+  QSaveFile file(name);
+  if (!file.open(QIODevice::WriteOnly) || file.write(output->bytes) != output->bytes.size() ||
+      !file.commit()) {
+    reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, file.errorString());
+    return false;
+  }
+  rememberWritten(name, text, *output);
+  return true;
+}
+
+QString DocumentCommands::fullNameForSave() const {
+  const QString& name = c_.document.CurrentFileName;
+  if (!folderOf(name).isEmpty()) return name;
+  return QDir(c_.document.CurrentFolder).filePath(name);
+}
+
+bool DocumentCommands::mmSaveClick() {
+  if (c_.document.CurrentFileName == kUntitledName) return mmSaveAsClick();
+  const QString name = fullNameForSave();
+  if (!WriteDocumentFile(name)) return false;
+  c_.document.CurrentFileName = name;
+  c_.document.LastExtension = extensionOf(name);
+  c_.editor.setModified(false);
+  return true;
+}
+
+bool DocumentCommands::mmSaveAsClick() {
+  const QString oldExtension = extensionOf(c_.document.CurrentFileName).toLower();
+  FileDialogRequest request;
+  request.folder = c_.document.CurrentFolder;
+  request.fileName = bareFileName(c_.document.CurrentFileName);
+  request.filters = documentFileFilters();
+  request.filterIndex = isHtmlFile(request.fileName) ? 1 : 0;
+  const QString chosen = c_.dialogs.chooseFileToSave(request);
+  if (chosen.isEmpty()) return false;
+  if (QFileInfo::exists(chosen)) {
+    const QString question = formatMessage(c_.messages.MsgOverwrite, chosen);
+    if (c_.dialogs.askYesNoCancel(title(), question) != Answer::Yes) return false;
+  }
+  if (!WriteDocumentFile(chosen)) return false;
+  afterSaveAs(chosen, oldExtension);
+  return true;
+}
+
+void DocumentCommands::afterSaveAs(const QString& chosen, const QString& oldExtension) {
+  SetDocumentTitle(chosen);
+  c_.document.CurrentFolder = folderOf(chosen);
+  c_.document.LastExtension = extensionOf(chosen);
+  c_.host.showCurrentFolder();
+  c_.host.SelectProgramMode();
+  // A page saved under another extension stays a page; a text saved as a
+  // page becomes one.
+  const bool newIsHtml = isHtmlFile(chosen);
+  const bool oldWasHtml = oldExtension == u".htm" || oldExtension == u".html";
+  if (!newIsHtml && c_.document.DocumentMode != kHtmlMode)
+    c_.host.SetWebPageMode(false);
+  else if (!oldWasHtml && newIsHtml)
+    c_.host.SetWebPageMode(true);
+  c_.editor.setModified(false);
+}
+
+// ---- New ----------------------------------------------------------------------
+
+void DocumentCommands::mmNewClick() {
+  if (c_.editor.isModified() && c_.session.UndoCount >= 2) mmSaveAsClick();
+  SetDocumentTitle(kUntitledName);
+  loaded_ = LoadedText{};
+  loadedPath_.clear();
+  int item = 0;
+  if (c_.host.askDocumentType(item) == QDialog::Accepted) c_.editor.clear();
+  c_.editor.setModified(false);
+  if (item == 0) c_.host.setHtmlToolBarVisible(false);
+  c_.session.ChangeWatch = true;
+}
+
+// ---- fonts --------------------------------------------------------------------
+
+void DocumentCommands::SelectDocumentFont(const QString& text) {
+  const Settings& s = c_.settings;
+  EditorFont font;
+  font.color = Qt::black;
+  font.sizePoints = s.DefFontSize;
+  const QString& name = c_.document.CurrentFileName;
+  if (isProgramFile(name)) {
+    font = {s.CodingFontName, s.CodingFontSize, s.CodingFontCharset, Qt::black};
+  } else if (isHtmlFile(name)) {
+    if (IsEnglishText(text)) {
+      font.name = kTimesNewRoman;
+      font.charset = kDefaultCharset;
+    } else {
+      font.name = kProportionalGothic;
+      font.charset = kShiftJisCharset;
+      c_.document.DocumentFontName = kProportionalGothic;
+    }
+  } else if (IsEnglishText(text)) {
+    font.name = s.DefFontCharset == kDefaultCharset ? s.DefFontName : kTimesNewRoman;
+    font.charset = kDefaultCharset;
+  } else {
+    font.name = s.DefFontCharset == kShiftJisCharset ? s.DefFontName : kProportionalGothic;
+    font.charset = kShiftJisCharset;
+  }
+  c_.editor.setDefaultFont(font);
+  QFont dialogFont(font.name);
+  dialogFont.setPointSize(std::max(1, font.sizePoints));
+  fontDialogFont_ = dialogFont;
+  fontDialogCharset_ = font.charset;
+}
+
+void DocumentCommands::rememberDialogFont(const QFont& font) {
+  fontDialogFont_ = font;
+  fontDialogCharset_ = charsetOfFace(font.family());
+}
+
+void DocumentCommands::FontDialogApply(const QFont& font) {
+  rememberDialogFont(font);
+  EditorFont editorFont = c_.editor.defaultFont();
+  editorFont.name = font.family();
+  editorFont.sizePoints = std::max(1, font.pointSize());
+  editorFont.charset = fontDialogCharset_;
+  c_.editor.setDefaultFont(editorFont);
+}
+
+void DocumentCommands::applyFontToWholeText(const QFont& font) {
+  const int caret = c_.editor.selStart();
+  c_.editor.beginUpdate();
+  c_.editor.selectAll();
+  CharAttributes attributes;
+  attributes.fontName = font.family();
+  attributes.sizePoints = std::max(1, font.pointSize());
+  attributes.charset = fontDialogCharset_;
+  attributes.bold = font.bold();
+  attributes.italic = font.italic();
+  attributes.underline = font.underline();
+  attributes.strikeOut = font.strikeOut();
+  c_.editor.setSelAttributes(attributes);
+  c_.editor.setSelStart(caret);
+  c_.editor.endUpdate();
+}
+
+namespace {
+std::int8_t toSize8(int points) { return static_cast<std::int8_t>(std::clamp(points, 1, 127)); }
+}  // namespace
+
+void DocumentCommands::mmFontClick() {
+  const auto chosen = c_.dialogs.chooseFont(fontDialogFont_,
+                                            [this](const QFont& font) { FontDialogApply(font); });
+  if (!chosen) return;
+  rememberDialogFont(*chosen);
+  applyFontToWholeText(*chosen);
+  Settings& s = c_.settings;
+  if (c_.document.DocumentMode == kProgramMode) {
+    s.CodingFontName = chosen->family();
+    s.CodingFontSize = toSize8(chosen->pointSize());
+    s.CodingFontCharset = fontDialogCharset_;
+  } else {
+    s.DefFontName = chosen->family();
+    s.DefFontSize = toSize8(chosen->pointSize());
+    s.DefFontCharset = fontDialogCharset_;
+    c_.host.setEditorFontSize(s.DefFontSize);
+    c_.host.paintTags(0, c_.editor.textLength());
+  }
+}
+
+// ---- printing -----------------------------------------------------------------
+
+QPrinter& DocumentCommands::printer() {
+  if (!printer_) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The page inset is counted in printer pixels; at the 600 dots per inch
+    // of a common office printer it is about 11 mm on every device, PDF too.
+    printer_->setResolution(600);
+  }
+  return *printer_;
+}
+
+void DocumentCommands::mmPrintClick() {
+  QPrinter& device = printer();
+  const QRect page = device.pageLayout().fullRectPixels(device.resolution());
+  constexpr int kInset = 254;  // printer pixels in from each edge
+  c_.editor.setPageRect(QRect(QPoint(kInset, kInset),
+                              QPoint(page.width() - kInset, page.height() - kInset)));
+  if (!c_.dialogs.setUpPrint(device)) return;
+  c_.editor.print(device, c_.document.CurrentFileName);
+}
+
+void DocumentCommands::mmPrinterSetupClick() { c_.dialogs.setUpPrinter(printer()); }
+
+// ---- clipboard ----------------------------------------------------------------
+
+void DocumentCommands::mmCutClick() {
+  c_.editor.copyToClipboard();
+  c_.editor.replaceSelection(QString());
+}
+
+void DocumentCommands::mmCopyClick() { c_.editor.copyToClipboard(); }
+
+void DocumentCommands::mmSelectAllClick() { c_.editor.selectAll(); }
+
+void DocumentCommands::pmPasteClick() {
+  const QString pasted = QApplication::clipboard()->text();
+  if (pasted.isEmpty()) return;
+  const int oldLength = c_.editor.textLength();
+  const bool wasUnmodified = !c_.editor.isModified();
+  if (oldLength < 3) SelectDocumentFont(pasted);
+  const int start = c_.editor.selStart();
+  c_.editor.replaceSelection(pasted);
+  const int end = c_.editor.selStart();
+  c_.host.paintTags(start, end);
+  c_.editor.setSelStart(end);
+  // Automatic naming: a fresh document is named after its first line.
+  if (!c_.host.autoFileNaming() || oldLength >= 3) return;
+  const QString firstLine = c_.editor.line(0);
+  if (firstLine.contains(QLatin1Char('\t'))) return;
+  // A blank first line would make the hidden name ".txt": no name then.
+  if (firstLine.trimmed().isEmpty()) return;
+  const QString name = firstLine.trimmed() + QStringLiteral(".txt");
+  if (wasUnmodified) SetDocumentTitle(name);
+}
+
+// ---- naming and folders --------------------------------------------------------
+
+void DocumentCommands::mmRenameAsTopLineClick() {
+  const QString name = c_.editor.line(0) + extensionOf(c_.document.CurrentFileName);
+  if (name != c_.document.CurrentFileName) c_.document.CurrentFileName = name;
+  SetDocumentTitle(c_.document.CurrentFileName);
+}
+
+void DocumentCommands::mmAutoFileRenamerClick() {
+  c_.host.setAutoFileNaming(!c_.host.autoFileNaming());
+}
+
+void DocumentCommands::mmSetDefaultFolderClick() {
+  c_.document.CurrentFolder = c_.document.DefaultFolder;
+  c_.host.showCurrentFolder();
+}
+
+void DocumentCommands::mmSelectDefaultFolderClick() {
+  const QString chosen = c_.dialogs.chooseFolder(title(), c_.document.DefaultFolder);
+  if (chosen.isEmpty()) return;
+  QDir().mkpath(chosen);
+  c_.document.DefaultFolder = QDir::cleanPath(chosen);
+  mmSetDefaultFolderClick();
+}
+
+}  // namespace wrenpad

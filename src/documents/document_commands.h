@@ -1,0 +1,113 @@
+#pragma once
+// The current document's file commands: New, Open, Save, Save As, printing,
+// the clipboard commands, renaming, the default folder and the editor font.
+// They reach the window only through DocumentHost and ask every question
+// through Dialogs, so they run headless in tests.
+
+#include "encoding/document_codec.h"
+#include "text/document_lines.h"
+#include "documents/document_state.h"
+#include "language/message_table.h"
+#include "settings/settings.h"
+
+#include <QFont>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+
+namespace wrenpad {
+
+class Dialogs;
+class DocumentHost;
+class EditorControl;
+
+struct DocumentContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  DocumentHost& host;
+  DocumentState& document;
+  SessionState& session;
+  Settings& settings;
+  const MessageTable& messages;
+  const bool& japanese;      // the interface language of this run
+};
+
+// The open dialog's filters, in order: text files, HTML files, all files.
+QStringList documentFileFilters();
+
+class DocumentCommands {
+ public:
+  explicit DocumentCommands(DocumentContext context);
+  ~DocumentCommands();
+
+  void SetDocumentTitle(const QString& name);
+  // Asks to save a modified document. False when the calling command must
+  // stop: the user cancelled, or chose to save and the save did not happen.
+  bool AskSaveChanges();
+  bool OpenFile(const QString& name, bool readOnly = false);
+  // Reads a file into the editor. On failure the document stays as it was.
+  bool LoadDocument(const QString& name);
+  // Writes the editor text; the old file stays intact when writing fails.
+  bool WriteDocumentFile(const QString& name);
+  void SelectDocumentFont(const QString& text);
+
+  void mmNewClick();
+  void mmOpenClick();
+  bool mmSaveClick();
+  bool mmSaveAsClick();
+  void mmPrintClick();
+  void mmPrinterSetupClick();
+  void mmCutClick();
+  void mmCopyClick();
+  void pmPasteClick();
+  void mmSelectAllClick();
+  void mmRenameAsTopLineClick();
+  void mmAutoFileRenamerClick();
+  void mmSetDefaultFolderClick();
+  void mmSelectDefaultFolderClick();
+  void mmFontClick();
+  void FontDialogApply(const QFont& font);
+
+  // The lines list holds the text last read or written.
+  const DocumentLines& documentLines() const { return lines_; }
+  TextEncoding documentEncoding() const { return loaded_.encoding; }
+  QPrinter& printer();
+  QFont fontDialogFont() const { return fontDialogFont_; }
+
+ private:
+  QString title() const;
+  void reportFileError(const QString& action, const QString& name, const QString& reason);
+  QString fullNameForSave() const;
+  void applyFontToWholeText(const QFont& font);
+  void rememberDialogFont(const QFont& font);
+  void afterSaveAs(const QString& chosen, const QString& oldExtension);
+  bool confirm(const QString& question);  // Yes/No/Cancel: true for Yes
+  bool confirmOpeningBinary(const QString& name);
+  struct Output {
+    QByteArray bytes;
+    TextEncoding encoding;
+  };
+  std::optional<Output> outputFor(const QString& name, const QString& text);
+  void rememberWritten(const QString& name, const QString& text, const Output& output);
+  bool confirmChangingBinary(const QString& name);
+  QString tr2(const char* english, const char16_t* japanese) const;
+
+  DocumentContext c_;
+  DocumentLines lines_;
+  // The document as it was read or last written: a save without edits
+  // writes these bytes again.
+  LoadedText loaded_;
+  QString loadedPath_;
+  QFont fontDialogFont_;
+  int fontDialogCharset_ = kShiftJisCharset;
+  int openFilterIndex_ = 0;
+  std::unique_ptr<QPrinter> printer_;
+};
+
+// The Windows character set a chosen face stands for: 128 for faces that
+// write Japanese, 1 (default) for the others.
+int charsetOfFace(const QString& family);
+
+}  // namespace wrenpad

@@ -1,0 +1,33 @@
+#pragma once
+// The current document's identity and the small pieces of program state that
+// several subsystems read. Plain values: no widgets.
+
+#include "documents/document_kind.h"
+
+#include <QString>
+
+namespace wrenpad {
+
+inline const QString kUntitledName = QStringLiteral("Untitled.txt");
+inline const QString kApplicationTitle = QStringLiteral("Wrenpad");
+
+struct DocumentState {
+  QString CurrentFileName = kUntitledName;  // full path, or a bare name
+  QString CurrentFolder;                    // no trailing separator
+  QString DefaultFolder;
+  QString LastExtension = QStringLiteral(".txt");
+  int DocumentMode = kTextMode;
+  QString DocumentFontName;                 // face the HTML commands assume
+};
+
+struct SessionState {
+  int UndoCount = 0;       // snapshots taken since the document was loaded
+  bool ChangeWatch = false; // editor changes are tracked while on
+};
+
+// "name - Wrenpad" with the bare file name.
+inline QString windowTitleFor(const QString& fileName) {
+  return QStringLiteral("%1 - %2").arg(bareFileName(fileName), kApplicationTitle);
+}
+
+}  // namespace wrenpad

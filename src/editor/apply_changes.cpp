@@ -1,0 +1,14 @@
+#include "editor/apply_changes.h"
+
+#include "editor/editor_control.h"
+
+namespace wrenpad {
+
+void applyChanges(EditorControl& editor, const TextChanges& changes) {
+  for (const TextChange& change : changes) {
+    editor.select(change.start, change.length);
+    editor.replaceSelection(change.replacement);
+  }
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,498 @@
+#include "editor/editor_control.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace wrenpad {
+
+namespace {
+// Qt fonts have no Windows character set; it travels with the format.
+constexpr int kCharsetProperty = QTextFormat::UserProperty + 1;
+
+QString toQtLineBreaks(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+bool keyMayEdit(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return true;
+    default:
+      return !event->text().isEmpty() && event->text().at(0).isPrint();
+  }
+}
+
+KeyEventInfo keyInfoOf(const QKeyEvent* event) {
+  KeyEventInfo info;
+  info.key = event->key();
+  info.modifiers = event->modifiers();
+  info.text = event->text();
+  return info;
+}
+}  // namespace
+
+// Marks a stretch of work that changes formats only: no modified flag, no
+// text-changed event, no undo step.
+class FormattingScope {
+ public:
+  explicit FormattingScope(EditorControl& editor) : editor_(editor) {
+    ++editor_.formattingDepth_;
+  }
+  ~FormattingScope() { --editor_.formattingDepth_; }
+
+ private:
+  EditorControl& editor_;
+};
+
+// The QTextEdit itself: hands key and mouse events to the owner first, keeps
+// every line break a plain paragraph break, and accepts plain text only.
+class EditorControl::Widget : public QTextEdit {
+ public:
+  Widget(EditorControl& owner, QWidget* parent) : QTextEdit(parent), owner_(owner) {
+    setAcceptRichText(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setUndoRedoEnabled(false);  // the control keeps its own one-level undo
+  }
+
+ protected:
+  bool event(QEvent* event) override {
+    // Let the main menu's Ctrl short-cuts win over the text edit's own keys.
+    if (event->type() == QEvent::ShortcutOverride) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->modifiers() & Qt::ControlModifier) {
+        event->ignore();
+        return false;
+      }
+    }
+    return QTextEdit::event(event);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    KeyEventInfo info = keyInfoOf(event);
+    emit owner_.keyDown(info);
+    if (info.handled) {
+      event->accept();
+      return;
+    }
+    if (isReadOnly() || !keyMayEdit(event)) {
+      QTextEdit::keyPressEvent(event);
+      return;
+    }
+    owner_.rememberUndoState();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      // Shift+Enter would insert a line separator inside the paragraph; the
+      // document knows only one kind of line break.
+      textCursor().insertBlock();
+      ensureCursorVisible();
+      event->accept();
+      return;
+    }
+    QTextEdit::keyPressEvent(event);
+  }
+
+  void keyReleaseEvent(QKeyEvent* event) override {
+    KeyEventInfo info = keyInfoOf(event);
+    emit owner_.keyUp(info);
+    QTextEdit::keyReleaseEvent(event);
+  }
+
+  void mousePressEvent(QMouseEvent* event) override {
+    emit owner_.mouseDown(event->button(), event->modifiers());
+    QTextEdit::mousePressEvent(event);
+  }
+
+  void insertFromMimeData(const QMimeData* source) override {
+    owner_.rememberUndoState();
+    QTextEdit::insertFromMimeData(source);
+  }
+
+  void inputMethodEvent(QInputMethodEvent* event) override {
+    if (!event->commitString().isEmpty()) owner_.rememberUndoState();
+    QTextEdit::inputMethodEvent(event);
+  }
+
+ private:
+  EditorControl& owner_;
+};
+
+EditorControl::EditorControl(QWidget* parent) : QObject(parent) {
+  edit_ = new Widget(*this, parent);
+  edit_->setObjectName(QStringLiteral("Editor"));
+  QTextDocument* document = edit_->document();
+  document->setUndoRedoEnabled(false);
+  connect(document, &QTextDocument::contentsChange, this, &EditorControl::onContentsChange);
+  connect(edit_, &QTextEdit::cursorPositionChanged, this, &EditorControl::noteCaretMoved);
+  connect(edit_, &QTextEdit::selectionChanged, this, &EditorControl::noteCaretMoved);
+}
+
+EditorControl::~EditorControl() = default;
+
+QWidget* EditorControl::widget() const { return edit_; }
+
+// ---- text ---------------------------------------------------------------
+
+QString EditorControl::text() const {
+  if (cachedRevision_ != revision_) {
+    QString raw = edit_->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    cachedText_ = std::move(raw);
+    cachedRevision_ = revision_;
+  }
+  return cachedText_;
+}
+
+void EditorControl::setText(const QString& text) {
+  undoValid_ = false;
+  editRunOpen_ = false;
+  edit_->setPlainText(toQtLineBreaks(text));
+}
+
+void EditorControl::clear() { setText(QString()); }
+
+void EditorControl::onContentsChange(int, int removed, int added) {
+  if (formattingDepth_ > 0) return;
+  if (removed == 0 && added == 0) return;
+  ++revision_;
+  modified_ = true;
+  emit textChanged();
+}
+
+// ---- one-level undo ------------------------------------------------------
+
+void EditorControl::rememberUndoState() {
+  if (editRunOpen_ || restoringUndo_) return;
+  undoText_ = text();
+  undoCaret_ = selStart();
+  undoValid_ = true;
+  editRunOpen_ = true;
+}
+
+void EditorControl::noteCaretMoved() {
+  // A caret move that is not part of an edit ends the current run of typing.
+  if (revision_ == caretRevision_) editRunOpen_ = false;
+  caretRevision_ = revision_;
+  emit selectionChanged();
+}
+
+void EditorControl::undo() {
+  if (!undoValid_) return;
+  const QString current = text();
+  const int caret = selStart();
+  restoringUndo_ = true;
+  edit_->setPlainText(toQtLineBreaks(undoText_));
+  restoringUndo_ = false;
+  setSelStart(undoCaret_);
+  undoText_ = current;
+  undoCaret_ = caret;
+  editRunOpen_ = false;
+}
+
+// ---- positions -------------------------------------------------------------
+
+int EditorControl::toDocumentPosition(int controlPosition) const {
+  const QTextDocument* document = edit_->document();
+  if (controlPosition <= 0) return 0;
+  // Block b starts at control position block.position() + b.
+  int low = 0;
+  int high = document->blockCount() - 1;
+  while (low < high) {
+    const int middle = (low + high + 1) / 2;
+    if (document->findBlockByNumber(middle).position() + middle <= controlPosition)
+      low = middle;
+    else
+      high = middle - 1;
+  }
+  const QTextBlock block = document->findBlockByNumber(low);
+  const int offset = controlPosition - (block.position() + low);
+  // A position between CR and LF belongs to the end of its line.
+  return block.position() + std::min(offset, block.length() - 1);
+}
+
+int EditorControl::toControlPosition(int documentPosition) const {
+  const QTextDocument* document = edit_->document();
+  const int last = document->characterCount() - 1;
+  documentPosition = std::clamp(documentPosition, 0, std::max(0, last));
+  return documentPosition + document->findBlock(documentPosition).blockNumber();
+}
+
+QTextCursor EditorControl::cursorFor(int start, int length) const {
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(toDocumentPosition(start));
+  if (length > 0) cursor.setPosition(toDocumentPosition(start + length), QTextCursor::KeepAnchor);
+  return cursor;
+}
+
+// ---- selection --------------------------------------------------------------
+
+int EditorControl::selStart() const {
+  return toControlPosition(edit_->textCursor().selectionStart());
+}
+
+void EditorControl::setSelStart(int position) { select(position, 0); }
+
+int EditorControl::selLength() const {
+  const QTextCursor cursor = edit_->textCursor();
+  return toControlPosition(cursor.selectionEnd()) - toControlPosition(cursor.selectionStart());
+}
+
+void EditorControl::setSelLength(int length) { select(selStart(), length); }
+
+void EditorControl::select(int start, int length) {
+  edit_->setTextCursor(cursorFor(start, length));
+}
+
+QString EditorControl::selText() const {
+  const int start = selStart();
+  return text().mid(start, selLength());
+}
+
+void EditorControl::replaceSelection(const QString& replacement) {
+  editRunOpen_ = false;
+  rememberUndoState();
+  QTextCursor cursor = edit_->textCursor();
+  cursor.insertText(toQtLineBreaks(replacement));
+  edit_->setTextCursor(cursor);
+  editRunOpen_ = false;
+}
+
+void EditorControl::selectAll() { edit_->selectAll(); }
+
+void EditorControl::copyToClipboard() const {
+  const QString selected = selText();
+  if (!selected.isEmpty()) QApplication::clipboard()->setText(selected);
+}
+
+// ---- lines --------------------------------------------------------------------
+
+int EditorControl::lineCount() const { return edit_->document()->blockCount(); }
+
+QString EditorControl::line(int index) const {
+  return edit_->document()->findBlockByNumber(index).text();
+}
+
+int EditorControl::lineFromPosition(int position) const {
+  return edit_->document()->findBlock(toDocumentPosition(position)).blockNumber();
+}
+
+int EditorControl::positionOfLine(int lineIndex) const {
+  const QTextBlock block = edit_->document()->findBlockByNumber(lineIndex);
+  if (!block.isValid()) return -1;
+  return block.position() + lineIndex;
+}
+
+void EditorControl::beginUpdate() {
+  if (updateDepth_++ == 0) edit_->viewport()->setUpdatesEnabled(false);
+}
+
+void EditorControl::endUpdate() {
+  if (updateDepth_ > 0 && --updateDepth_ == 0) {
+    edit_->viewport()->setUpdatesEnabled(true);
+    edit_->viewport()->update();
+  }
+}
+
+// ---- attributes ----------------------------------------------------------------
+
+CharAttributes EditorControl::selAttributes() const {
+  QTextCursor cursor = edit_->textCursor();
+  QTextCharFormat format;
+  if (cursor.hasSelection()) {
+    QTextCursor first(edit_->document());
+    first.setPosition(cursor.selectionStart() + 1);
+    format = first.charFormat();
+  } else {
+    format = cursor.charFormat();
+  }
+  CharAttributes result;
+  result.color = format.hasProperty(QTextFormat::ForegroundBrush)
+                     ? format.foreground().color()
+                     : defaultFont_.color;
+  const QStringList families = format.fontFamilies().toStringList();
+  result.fontName = families.isEmpty() ? defaultFont_.name : families.first();
+  result.sizePoints = format.hasProperty(QTextFormat::FontPointSize)
+                          ? qRound(format.fontPointSize())
+                          : defaultFont_.sizePoints;
+  result.charset = format.hasProperty(kCharsetProperty) ? format.intProperty(kCharsetProperty)
+                                                        : defaultFont_.charset;
+  result.bold = format.fontWeight() >= QFont::Bold;
+  result.italic = format.fontItalic();
+  result.underline = format.fontUnderline();
+  result.strikeOut = format.fontStrikeOut();
+  return result;
+}
+
+namespace {
+QTextCharFormat formatOf(const CharAttributes& attributes);
+}  // namespace
+
+void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPlain) {
+  if (runs.empty() && !fromPlain) return;
+  FormattingScope scope(*this);
+  // Control positions map to document positions by line; the line starts are
+  // looked up once, so the whole batch is linear in the runs.
+  const QString& whole = text();
+  std::vector<int> lineStarts{0};
+  for (int i = 0; i + 1 < whole.size(); ++i)
+    if (whole.at(i) == u'\r' && whole.at(i + 1) == u'\n') lineStarts.push_back(i + 2);
+  // A position on line L lies L characters further on in the control than
+  // in the document.
+  const auto toDocument = [&lineStarts](int position) {
+    const auto line = std::upper_bound(lineStarts.begin(), lineStarts.end(), position) -
+                      lineStarts.begin() - 1;
+    return position - int(line);
+  };
+  QTextCursor cursor(edit_->document());
+  cursor.beginEditBlock();
+  if (fromPlain) {
+    cursor.select(QTextCursor::Document);
+    cursor.setCharFormat(QTextCharFormat());
+    QTextBlockFormat left;
+    left.setAlignment(Qt::AlignLeft);
+    cursor.mergeBlockFormat(left);
+  }
+  for (const FormatRun& run : runs) {
+    if (run.length <= 0) continue;
+    cursor.setPosition(toDocument(run.start));
+    cursor.setPosition(toDocument(run.start + run.length), QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(formatOf(run.attributes));
+  }
+  cursor.endEditBlock();
+}
+
+namespace {
+QTextCharFormat formatOf(const CharAttributes& attributes) {
+  QTextCharFormat format;
+  if (attributes.color) format.setForeground(*attributes.color);
+  if (attributes.fontName) format.setFontFamilies({*attributes.fontName});
+  if (attributes.sizePoints) format.setFontPointSize(*attributes.sizePoints);
+  if (attributes.charset) format.setProperty(kCharsetProperty, *attributes.charset);
+  if (attributes.bold) format.setFontWeight(*attributes.bold ? QFont::Bold : QFont::Normal);
+  if (attributes.italic) format.setFontItalic(*attributes.italic);
+  if (attributes.underline) format.setFontUnderline(*attributes.underline);
+  if (attributes.strikeOut) format.setFontStrikeOut(*attributes.strikeOut);
+  return format;
+}
+}  // namespace
+
+void EditorControl::setSelAttributes(const CharAttributes& attributes) {
+  const QTextCharFormat format = formatOf(attributes);
+  FormattingScope scope(*this);
+  QTextCursor cursor = edit_->textCursor();
+  if (cursor.hasSelection())
+    cursor.mergeCharFormat(format);
+  else
+    edit_->mergeCurrentCharFormat(format);
+}
+
+void EditorControl::resetAllFormats() {
+  FormattingScope scope(*this);
+  QTextCursor cursor(edit_->document());
+  cursor.select(QTextCursor::Document);
+  cursor.setCharFormat(QTextCharFormat());
+  edit_->setCurrentCharFormat(QTextCharFormat());
+}
+
+Alignment EditorControl::paragraphAlignment() const {
+  const Qt::Alignment alignment = edit_->alignment();
+  if (alignment & Qt::AlignRight) return Alignment::Right;
+  if (alignment & Qt::AlignHCenter) return Alignment::Center;
+  return Alignment::Left;
+}
+
+void EditorControl::setParagraphAlignment(Alignment alignment) {
+  FormattingScope scope(*this);
+  QTextBlockFormat format;
+  switch (alignment) {
+    case Alignment::Left: format.setAlignment(Qt::AlignLeft); break;
+    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
+    case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
+  }
+  // Straight through the cursor: QTextEdit::setAlignment lays the page out twice.
+  edit_->textCursor().mergeBlockFormat(format);
+}
+
+void EditorControl::setDefaultFont(const EditorFont& font) {
+  FormattingScope scope(*this);
+  defaultFont_ = font;
+  QFont qfont(font.name);
+  qfont.setPointSize(std::max(1, font.sizePoints));
+  edit_->document()->setDefaultFont(qfont);
+  QPalette palette = edit_->palette();
+  palette.setColor(QPalette::Text, font.color);
+  edit_->setPalette(palette);
+  // Typed text takes the default font from now on.
+  QTextCharFormat format;
+  format.setFontFamilies({font.name});
+  format.setFontPointSize(std::max(1, font.sizePoints));
+  format.setForeground(font.color);
+  format.setProperty(kCharsetProperty, font.charset);
+  edit_->setCurrentCharFormat(format);
+}
+
+QColor EditorControl::background() const {
+  return edit_->palette().color(QPalette::Base);
+}
+
+void EditorControl::setBackground(const QColor& color) {
+  QPalette palette = edit_->palette();
+  palette.setColor(QPalette::Base, color);
+  edit_->setPalette(palette);
+}
+
+void EditorControl::setReadOnly(bool readOnly) { edit_->setReadOnly(readOnly); }
+bool EditorControl::isReadOnly() const { return edit_->isReadOnly(); }
+
+// ---- printing, focus, scrolling ------------------------------------------------
+
+void EditorControl::print(QPrinter& printer, const QString& title) const {
+  printer.setDocName(title);
+  const QRect page = printer.pageLayout().fullRectPixels(printer.resolution());
+  const QRect area = pageRect_.isValid() ? pageRect_ : page;
+  // The page rectangle becomes the printer's margins, in points.
+  const double toPoints = 72.0 / printer.resolution();
+  printer.setPageMargins(QMarginsF(area.left() * toPoints, area.top() * toPoints,
+                                   (page.width() - area.right()) * toPoints,
+                                   (page.height() - area.bottom()) * toPoints),
+                         QPageLayout::Point);
+  std::unique_ptr<QTextDocument> copy(edit_->document()->clone());
+  copy->documentLayout()->setPaintDevice(&printer);
+  copy->setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+  copy->print(&printer);
+}
+
+void EditorControl::setFocus() { edit_->setFocus(); }
+
+int EditorControl::firstVisibleLine() const {
+  // One pixel in: a view that starts exactly on a line's top shows that line.
+  return edit_->cursorForPosition(QPoint(0, 1)).blockNumber();
+}
+
+void EditorControl::scrollLines(int lines) {
+  const int target = std::clamp(firstVisibleLine() + lines, 0, lineCount() - 1);
+  const QTextBlock block = edit_->document()->findBlockByNumber(target);
+  const QRectF rect = edit_->document()->documentLayout()->blockBoundingRect(block);
+  edit_->verticalScrollBar()->setValue(qRound(rect.top()));
+}
+
+void EditorControl::scrollCaretIntoView() { edit_->ensureCursorVisible(); }
+
+}  // namespace wrenpad

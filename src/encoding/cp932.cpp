@@ -1,0 +1,126 @@
+#include "encoding/cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace wrenpad::cp932 {
+
+namespace {
+
+bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
+
+struct Tables {
+  // Double-byte code (lead << 8 | trail) to Unicode; 0 when unassigned.
+  std::vector<char16_t> pairToUnicode = std::vector<char16_t>(65536, 0);
+  // Unicode to the code page's own preferred bytes; 0 when it has none.
+  std::vector<std::uint16_t> unicodeToBytes = std::vector<std::uint16_t>(65536, 0);
+};
+
+const Tables& tables() {
+  static const std::unique_ptr<Tables> built = [] {
+    auto t = std::make_unique<Tables>();
+    QStringDecoder decoder("windows-31j");
+    QStringEncoder encoder("windows-31j");
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!isLeadByte(static_cast<unsigned char>(lead))) continue;
+      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+        if (!isTrailByte(static_cast<unsigned char>(trail))) continue;
+        const char pair[2] = {char(lead), char(trail)};
+        const QString text = decoder.decode(QByteArrayView(pair, 2));
+        if (text.size() != 1 || text.at(0) == QChar::ReplacementCharacter) continue;
+        t->pairToUnicode[lead << 8 | trail] = text.at(0).unicode();
+      }
+    }
+    // The reverse table takes the encoder's choice among duplicates, except
+    // that the IBM extension rows (leads FA..FC) give way to the same
+    // characters in the NEC-selected rows (leads ED, EE): the kanji-code
+    // detector reads a lead byte of F0 or above as EUC-JP, so a saved file
+    // must not gain one it did not have.
+    for (unsigned code = 0; code < 65536; ++code) {
+      const char16_t u = t->pairToUnicode[code];
+      if (u == 0 || t->unicodeToBytes[u] != 0) continue;
+      const QByteArray back = encoder.encode(QStringView(&u, 1));
+      if (back.size() == 2)
+        t->unicodeToBytes[u] = std::uint16_t(uchar(back[0]) << 8 | uchar(back[1]));
+    }
+    for (unsigned code = 0xED00; code < 0xEF00; ++code) {
+      const char16_t u = t->pairToUnicode[code];
+      if (u != 0 && (t->unicodeToBytes[u] >> 8) >= 0xFA) t->unicodeToBytes[u] = std::uint16_t(code);
+    }
+    return t;
+  }();
+  return *built;
+}
+
+}  // namespace
+
+QString decode(const QByteArray& bytes) {
+  const char16_t* pairs = tables().pairToUnicode.data();
+  QString text;
+  text.resize(bytes.size());
+  char16_t* out = reinterpret_cast<char16_t*>(text.data());
+  char16_t* const start = out;
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const qsizetype n = bytes.size();
+  qsizetype i = 0;
+  while (i < n) {
+    // Runs of ASCII go eight bytes at a time.
+    std::uint64_t word;
+    if (i + 8 <= n && (std::memcpy(&word, s + i, 8), (word & 0x8080808080808080ULL) == 0)) {
+      for (int k = 0; k < 8; ++k) out[k] = s[i + k];
+      out += 8;
+      i += 8;
+      continue;
+    }
+    const unsigned char b = s[i];
+    if (b < 0x80) {
+      *out++ = b;
+      ++i;
+    } else if (isHalfWidthKana(b)) {
+      *out++ = char16_t(0xFF61 + (b - 0xA1));
+      ++i;
+    } else if (i + 1 < n && pairs[b << 8 | s[i + 1]] != 0) {
+      // Only lead bytes with a trail byte have an entry in the table.
+      *out++ = pairs[b << 8 | s[i + 1]];
+      i += 2;
+    } else {
+      *out++ = char16_t(kByteEscapeBase + b);
+      ++i;
+    }
+  }
+  text.resize(out - start);
+  return text;
+}
+
+Encoded encode(const QString& text) {
+  const Tables& t = tables();
+  Encoded result;
+  result.bytes.resize(text.size() * 2);
+  char* out = result.bytes.data();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t u = text.at(i).unicode();
+    if (u < 0x80) {
+      *out++ = char(u);
+    } else if (u >= 0xFF61 && u <= 0xFF9F) {
+      *out++ = char(0xA1 + (u - 0xFF61));
+    } else if (isByteEscape(QChar(u))) {
+      *out++ = char(u - kByteEscapeBase);
+    } else if (const std::uint16_t code = t.unicodeToBytes[u]; code != 0) {
+      *out++ = char(code >> 8);
+      *out++ = char(code & 0xFF);
+    } else {
+      if (result.firstUnencodable < 0) result.firstUnencodable = i;
+      *out++ = '?';
+    }
+  }
+  result.bytes.resize(out - result.bytes.constData());
+  return result;
+}
+
+}  // namespace wrenpad::cp932

@@ -1,0 +1,203 @@
+#include "settings/ini_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace wrenpad {
+namespace {
+
+// Code page 932 as ICU names it. Unlike glibc's SHIFT_JIS it keeps 0x5C a
+// backslash, which matters for the Windows paths settings files hold.
+constexpr const char* kShiftJisCodec = "windows-31j";
+
+std::optional<QString> decodeUtf8(const QByteArray& bytes) {
+  QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  QString text = decoder.decode(bytes);
+  if (decoder.hasError()) return std::nullopt;
+  return text;
+}
+
+QString decodeShiftJis(const QByteArray& bytes) {
+  QStringDecoder decoder(kShiftJisCodec, QStringConverter::Flag::Stateless);
+  if (!decoder.isValid()) return QString::fromLatin1(bytes);
+  // The converter drops a lead byte left at the very end of the input; a
+  // line feed after it makes the converter report that byte as broken
+  // instead, and the feed itself is taken off again.
+  QString text = decoder.decode(bytes + '\n');
+  if (text.endsWith(u'\n')) text.chop(1);
+  return text;
+}
+
+// Splits at CR LF, LF or CR; a break at the very end does not start a line.
+QStringList splitLines(const QString& text) {
+  QStringList lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c != u'\r' && c != u'\n') continue;
+    lines.append(text.mid(start, i - start));
+    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.append(text.mid(start));
+  return lines;
+}
+
+bool sameName(QStringView a, QStringView b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString withoutLineBreaks(QString value) {
+  value.replace(u'\r', u' ');
+  value.replace(u'\n', u' ');
+  return value;
+}
+
+}  // namespace
+
+IniFile::Line IniFile::parseLine(const QString& text) {
+  Line line{text, Kind::Other, {}, {}};
+  const QString trimmed = text.trimmed();
+  if (trimmed.startsWith(u'[')) {
+    const qsizetype close = trimmed.indexOf(u']');
+    if (close < 0) return line;
+    line.kind = Kind::Section;
+    line.name = trimmed.mid(1, close - 1).trimmed();
+    return line;
+  }
+  if (trimmed.startsWith(u';') || trimmed.startsWith(u'#')) return line;
+  const qsizetype equals = trimmed.indexOf(u'=');
+  if (equals < 0) return line;
+  const QString key = trimmed.left(equals).trimmed();
+  if (key.isEmpty()) return line;
+  line.kind = Kind::Key;
+  line.name = key;
+  line.value = trimmed.mid(equals + 1).trimmed();
+  return line;
+}
+
+IniFile IniFile::fromBytes(const QByteArray& bytes) {
+  IniFile ini;
+  std::optional<QString> text = decodeUtf8(bytes);
+  if (!text) {
+    ini.encoding_ = Encoding::ShiftJis;
+    text = decodeShiftJis(bytes);
+  }
+  const QStringList lines = splitLines(*text);
+  ini.lines_.reserve(lines.size());
+  for (const QString& line : lines) ini.lines_.append(parseLine(line));
+  return ini;
+}
+
+IniFile IniFile::load(const QString& path, QString* error) {
+  if (error) error->clear();
+  if (!QFileInfo::exists(path)) return {};
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (error) *error = file.errorString();
+    return {};
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    if (error) *error = file.errorString();
+    return {};
+  }
+  return fromBytes(bytes);
+}
+
+QByteArray IniFile::toBytes() const {
+  QString text;
+  for (const Line& line : lines_) {
+    text += line.text;
+    text += QLatin1StringView("\r\n");
+  }
+  return text.toUtf8();
+}
+
+bool IniFile::save(const QString& path, QString* error) const {
+  if (error) error->clear();
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QSaveFile file(path);
+  const QByteArray bytes = toBytes();
+  const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+  if (written && file.commit()) return true;
+  if (error) *error = file.errorString();
+  file.cancelWriting();
+  return false;
+}
+
+int IniFile::findSection(QStringView section) const {
+  for (int i = 0; i < lines_.size(); ++i) {
+    if (lines_[i].kind == Kind::Section && sameName(lines_[i].name, section)) return i;
+  }
+  return -1;
+}
+
+int IniFile::sectionEnd(int header) const {
+  int i = header + 1;
+  while (i < lines_.size() && lines_[i].kind != Kind::Section) ++i;
+  return i;
+}
+
+int IniFile::findKey(int header, QStringView key) const {
+  const int end = sectionEnd(header);
+  for (int i = header + 1; i < end; ++i) {
+    if (lines_[i].kind == Kind::Key && sameName(lines_[i].name, key)) return i;
+  }
+  return -1;
+}
+
+std::optional<QString> IniFile::value(QStringView section, QStringView key) const {
+  const int header = findSection(section);
+  if (header < 0) return std::nullopt;
+  const int index = findKey(header, key);
+  if (index < 0) return std::nullopt;
+  return lines_[index].value;
+}
+
+bool IniFile::contains(QStringView section, QStringView key) const {
+  return value(section, key).has_value();
+}
+
+void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
+  const QString clean = withoutLineBreaks(value).trimmed();
+  int header = findSection(section);
+  if (header < 0) {
+    lines_.append(parseLine(u'[' + section + u']'));
+    header = static_cast<int>(lines_.size()) - 1;
+  }
+  const int index = findKey(header, key);
+  if (index >= 0) {
+    Line& line = lines_[index];
+    line.text = line.name + u'=' + clean;
+    line.value = clean;
+    return;
+  }
+  // After the last line of the section that is not blank, so blank lines
+  // that separate it from the next section stay where they are.
+  int at = sectionEnd(header);
+  while (at - 1 > header && lines_[at - 1].text.trimmed().isEmpty()) --at;
+  lines_.insert(at, Line{key + u'=' + clean, Kind::Key, key, clean});
+}
+
+void IniFile::removeSection(QStringView section) {
+  for (int header = findSection(section); header >= 0; header = findSection(section)) {
+    lines_.remove(header, sectionEnd(header) - header);
+  }
+}
+
+QStringList IniFile::keys(QStringView section) const {
+  QStringList names;
+  const int header = findSection(section);
+  if (header < 0) return names;
+  const int end = sectionEnd(header);
+  for (int i = header + 1; i < end; ++i) {
+    if (lines_[i].kind == Kind::Key) names.append(lines_[i].name);
+  }
+  return names;
+}
+
+}  // namespace wrenpad

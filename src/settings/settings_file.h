@@ -1,0 +1,49 @@
+#pragma once
+// Reading the settings values out of the settings file and writing them back,
+// the name of that file, and keeping the saved window bounds on a screen.
+//
+// Reading takes the default for every key that is missing or holds something
+// unusable (an empty value, text that is not a decimal integer, a number that
+// does not fit in 32 bits, a colour above 0xFFFFFF, a window size below 1 or
+// a window size or position beyond 16777215), so a hand-broken file never
+// stops the start-up. The keys held in signed 8 bits clamp numbers outside
+// -128..127 to the nearer end. Writing sets every key and deletes nothing, so
+// keys and sections of other owners survive.
+
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+namespace wrenpad {
+
+inline const QString kSettingsSection = QStringLiteral("Settings");
+
+// What the defaults of some keys depend on.
+struct SettingsReadContext {
+  QString applicationFolder;  // default of IniPath
+  QString commandLineFolder;  // folder of the command-line file; empty when none
+  QSize screenSize;           // the window is centred on it by default
+};
+
+// Reads every key of section "Settings" in turn; a key's default may depend
+// on the keys read before it. Never fails.
+Settings readSettings(const IniFile& ini, const SettingsReadContext& context);
+
+// Sets every key of section "Settings"; other keys and sections stay.
+void writeSettings(IniFile& ini, const Settings& values);
+
+// The executable's path with ".ini" for its extension when the executable's
+// folder is writable (portable use), otherwise "Wrenpad.ini" in configFolder.
+QString settingsFilePath(const QString& executablePath, bool executableFolderWritable,
+                         const QString& configFolder);
+
+// A window that is entirely or mostly off the screens is moved onto the screen
+// it overlaps most (the nearest, when it overlaps none), and made smaller only
+// where it is larger than that screen. screens.first() is the primary screen.
+QRect bringOnScreen(const QRect& window, const QList<QRect>& screens);
+
+}  // namespace wrenpad

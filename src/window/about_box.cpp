@@ -1,0 +1,65 @@
+#include "window/about_box.h"
+
+#include "window/icons.h"
+
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+namespace wrenpad {
+
+namespace {
+QLabel* titleLabel(QWidget* parent, const QColor& color) {
+  auto* label = new QLabel(parent);
+  QFont font = label->font();
+  font.setPointSize(18);
+  font.setBold(true);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, color);
+  label->setPalette(palette);
+  return label;
+}
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("バージョン情報"));
+  setModal(true);
+  ProgramIcon = new QLabel(this);
+  ProgramIcon->setPixmap(programIconPixmap(64));
+  Shadow = titleLabel(this, QColor(192, 192, 192));
+  ProductName = titleLabel(this, QColor(0, 0, 128));
+  Version = new QLabel(this);
+  URL = new QPushButton(kHomePageAddress, this);
+  MailAdress = new QPushButton(kMailAddress, this);
+  for (QPushButton* link : {URL, MailAdress}) link->setFlat(true);
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton->setDefault(true);
+
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(ProgramIcon, 0, 0, 2, 1, Qt::AlignTop);
+  // The shadow sits under the name, a little to the right and down.
+  layout->addWidget(Shadow, 0, 1);
+  layout->addWidget(ProductName, 0, 1);
+  Shadow->setContentsMargins(2, 2, 0, 0);
+  layout->addWidget(Version, 1, 1);
+  layout->addWidget(URL, 2, 0, 1, 2);
+  layout->addWidget(MailAdress, 3, 0, 1, 2);
+  layout->addWidget(OKButton, 4, 0, 1, 2, Qt::AlignHCenter);
+
+  connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(URL, &QPushButton::clicked, this,
+          [] { QDesktopServices::openUrl(QUrl(kHomePageAddress)); });
+  connect(MailAdress, &QPushButton::clicked, this,
+          [] { QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + kMailAddress)); });
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  Shadow->setText(ProductName->text());
+  QDialog::showEvent(event);
+}
+
+}  // namespace wrenpad

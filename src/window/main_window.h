@@ -1,0 +1,205 @@
+#pragma once
+// TMain: the program's one window. It owns the editor, the menus, the tool
+// bars, the status bar and the timers, and hands every command to the
+// subsystem that carries it out.
+
+#include "colouring/colouring_context.h"
+#include "editing/caret_context.h"
+#include "editing/editing_host.h"
+#include "platform/app_paths.h"
+#include "documents/document_host.h"
+#include "documents/document_state.h"
+#include "window/main_menu.h"
+#include "language/message_table.h"
+#include "settings/settings.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <QTranslator>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QToolBar;
+
+namespace wrenpad {
+
+class Dialogs;
+class DocumentCommands;
+class EditorControl;
+class TAboutBox;
+class TDocType;
+
+struct StartupOptions {
+  QStringList arguments;  // command-line arguments without the program name
+  AppPaths paths;
+  QString workingFolder;  // where relative command-line names are found
+};
+
+class EditingTools;
+class EditorEvents;
+class HtmlCommands;
+class TagPainter;
+class TEnhancedEdit;
+
+class TMain : public QMainWindow,
+              public DocumentHost,
+              public ColouringHost,
+              public EditingHost {
+  Q_OBJECT
+ public:
+  // `dialogs` answers every question; the window uses Qt's dialogs when null.
+  explicit TMain(const StartupOptions& options, Dialogs* dialogs = nullptr);
+  ~TMain() override;
+
+  EditorControl& editor() { return *Editor; }
+  DocumentCommands& documents() { return *documents_; }
+  DocumentState& document() { return document_; }
+  SessionState& session() { return session_; }
+  Settings& settings() { return settings_; }
+  const MessageTable& messages() const { return messages_; }
+  QAction* action(const QString& name) const { return actions_.value(name); }
+  QMenu* popupMenu() const { return PopupMenu1; }
+  QTimer& timer(int number);
+  const QTimer& timer(int number) const;
+  QToolBar* htmlToolBar() const { return ToolBar2; }
+  QString statusText(int panel) const;
+
+  // State of the start-up, readable for tests.
+  QString CommandLineFile;
+  bool StartupOpenPending = false;
+  QString ApplicationFolder;
+  int InstanceSlot = 0;
+  QString instanceMarkerFile() const;
+
+  // Handlers of this window's own commands and events.
+  void mmExitClick();
+  void pmSaveAndExitClick();
+  void mmAboutClick();
+  void PopupMenu1Popup();
+  void Timer1Timer();
+  void Timer2Timer();
+  void EditorChange();
+  void ApplyInterfaceLanguage();
+  void EnglishClick();
+  void mmSJISClick();
+  void mmEUCClick();
+  void JapaneseClick();
+  bool japaneseInterface() const { return japaneseInterface_; }
+  QString settingsFile() const { return settingsPath_; }
+  // The shut-down sequence; false when the user cancelled and the window stays.
+  bool FormClose();
+
+  // DocumentHost
+  void setWindowCaption(const QString& caption) override;
+  void showCurrentFolder() override;
+  void SelectProgramMode() override;
+  void SetWebPageMode(bool on) override;
+  void setHtmlToolBarVisible(bool visible) override;
+  bool autoFileNaming() const override;
+  void setAutoFileNaming(bool on) override;
+  bool outputIsEuc() const override;
+  void startUndoTimer() override;
+  void processPendingEvents() override;
+  int askDocumentType(int& chosenItem) override;
+  void paintTags(int start, int finish) override;
+  void setEditorFontSize(int points) override;
+
+  // ColouringHost
+  bool autoRepaint() const override;
+  void setAutoRepaint(bool on) override;
+  void setProgress(int value) override;
+  void showWaitCursor(bool on) override;
+
+  // EditingHost
+  bool isItemChecked(const QString& name) const override;
+  void setItemChecked(const QString& name, bool checked) override;
+  void setItemEnabled(const QString& name, bool enabled) override;
+  void setItemVisible(const QString& name, bool visible) override;
+  int headingIndex() const override;
+  void showHeadingIndex(int index) override;
+  QString lineNumberText() const override;
+  void showLineNumber(const QString& text) override;
+  void startWindowTimer(int number) override;
+  void stopWindowTimer(int number) override;
+  bool isWindowTimerRunning(int number) const override;
+  void resetProgressBar() override;
+  void showPopupMenu(const QPoint& globalPosition) override;
+
+  TagPainter& painter() { return *painter_; }
+  EditorEvents& editorEvents() { return *editorEvents_; }
+  HtmlCommands& htmlCommands() { return *htmlCommands_; }
+  EditingTools& editingTools() { return *editingTools_; }
+  CaretContextFlags& caretFlags() { return caretFlags_; }
+  QComboBox* headingBox() const { return HeaderComboBox; }
+  TEnhancedEdit* lineNumberBox() const { return EnhancedEdit1; }
+  ColouringState& colouring() { return colouring_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate(const StartupOptions& options);
+  void FormShow();
+  void createWidgets();
+  void createToolBars(const HandlerTable& handlers);
+  void createStatusBar();
+  void createTimers();
+  void createSubsystems();
+  void connectEditorEvents();
+  HandlerTable commandHandlers();
+  void handleCommandLine(const StartupOptions& options);
+  void readSettingsFile();
+  void applySettings();
+  void applyWindowBounds();
+  qint64 documentFileSize() const;
+  Settings collectSettings() const;
+  void writeSettingsFile();
+
+  std::unique_ptr<Dialogs> ownDialogs_;
+  Dialogs& dialogs_;
+  AppPaths paths_;
+  bool shown_ = false;
+  bool closeConfirmed_ = false;
+  bool japaneseInterface_ = false;
+  QTranslator qtTranslator_;  // Qt's own dialogs and buttons in Japanese
+  QString settingsPath_;
+
+  DocumentState document_;
+  SessionState session_;
+  Settings settings_;
+  MessageTable messages_;
+  std::unique_ptr<DocumentCommands> documents_;
+  ColouringState colouring_;
+  std::unique_ptr<TagPainter> painter_;
+  CaretContextFlags caretFlags_;
+  std::unique_ptr<EditorEvents> editorEvents_;
+  std::unique_ptr<EditingTools> editingTools_;
+  std::unique_ptr<HtmlCommands> htmlCommands_;
+
+  EditorControl* Editor = nullptr;
+  QPlainTextEdit* CMsgWindow = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QToolBar* ToolBar2 = nullptr;
+  QComboBox* HeaderComboBox = nullptr;
+  TEnhancedEdit* EnhancedEdit1 = nullptr;
+  QLabel* statusPanels_[2] = {nullptr, nullptr};
+  QProgressBar* ProgressBar = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  ActionTable actions_;
+  TDocType* docType_ = nullptr;
+  TAboutBox* aboutBox_ = nullptr;
+
+  QTimer Timer1;
+  QTimer Timer2;
+  QTimer Timer3;
+  QTimer Timer4;
+  QTimer Timer5;
+};
+
+}  // namespace wrenpad

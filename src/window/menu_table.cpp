@@ -1,0 +1,141 @@
+#include "window/menu_table.h"
+
+namespace wrenpad {
+
+namespace {
+
+// clang-format off
+const MenuRow kMainMenu[] = {
+  {0, "mmFile", "&File", "", kNone},
+  {1, "mmNew", "&New", "", kNone},
+  {1, "mmOpen", "&Open...", "", kNone},
+  {1, "mmSave", "&Save", "Ctrl+S", kNone},
+  {1, "mmSaveAs", "Save &As...", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmSetDefaultFolder", "&Default folder", "", kNone},
+  {1, "mmRenameAsTopLine", "&Rename As Top Line", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmPrinterSetup", "Printer Setup", "", kNone},
+  {1, "mmPrint", "&Print...", "Ctrl+P", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmExit", "E&xit", "", kNone},
+  {0, "mmEdit", "&Edit", "", kNone},
+  {1, "mmUndo", "&Undo", "Ctrl+Z", kNone},
+  {1, "mmRedo", "&Redo", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmCut", "Cu&t", "Ctrl+X", kNone},
+  {1, "mmCopy", "&Copy", "Ctrl+C", kNone},
+  {1, "mmPaste", "&Paste", "Ctrl+V", kNone},
+  {1, "mmSelectAll", "&Select All", "Ctrl+A", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmFind", "&Find...", "Ctrl+F", kNone},
+  {1, "mmReplace", "R&eplace...", "Ctrl+R", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmFont", "F&ont", "", kNone},
+  {0, "mmHTML", "HT&ML", "", kNone},
+  {1, "mmModifyAsHTMLfile", "&Modify as a HTML file", "", kNone},
+  {1, "mmPageSettings", "&Page Settings", "", kNone},
+  {1, "mmDisplayAsWebPage", "&Display as a Web Page", "F9", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmBold", "Bold", "Ctrl+B", kNone},
+  {1, "mmItalic", "Italic", "Ctrl+I", kNone},
+  {1, "mmUnderline", "Underline", "Ctrl+U", kNone},
+  {1, "mmSuperscript", "Su&perscript", "", kNone},
+  {1, "mmSubscript", "&Subscript", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmAlignLeft", "&Left", "", kHidden},
+  {1, "mmAlignCenter", "&Center", "", kCheckable},
+  {1, "mmAlignRight", "&Right", "", kCheckable},
+  {1, "-", "", "", kNone},
+  {1, "mmBR", "Insert <br> on [Enter]", "", kChecked},
+  {1, "mmCommentize", "Commentize the selected text", "", kDisabled},
+  {1, "mmBulletList", "&Bullet List", "", kNone},
+  {1, "mmNumbering", "&Numbering", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmInsertObjects", "&Insert", "", kNone},
+  {2, "mmPicture", "&Picture", "", kNone},
+  {2, "mmLink", "&Link", "Ctrl+L", kNone},
+  {2, "mmName", "Link &Target", "", kNone},
+  {2, "mmTable", "&Table", "", kNone},
+  {2, "mmDiv", "<&div ... >.....</div>", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmForm", "F&orm", "", kNone},
+  {2, "mmNewForm", "&New Form", "", kNone},
+  {2, "mmSingleLineInput", "Single Line Text Area", "", kNone},
+  {2, "mmTextArea", "Multiple Line TextArea", "", kNone},
+  {2, "mmSelect", "&Select", "", kNone},
+  {2, "mmCheckBox", "CheckBo&x", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmCreateBox", "Create/Edit a Box", "", kNone},
+  {1, "mmHTMLFont", "&Font", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmRepaintTags", "&Repaint Tags", "", kNone},
+  {0, "mmCoding", "&C/C++", "", kNone},
+  {1, "mmSetCompiler", "&Set Borland C++ Compiler", "", kNone},
+  {1, "mmCompilerOption", "&Compiler Option", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmCompile_and_Execute", "Com&pile and Execute", "F9", kNone},
+  {1, "mmCompile", "Co&mpile", "Ctrl+F9", kNone},
+  {1, "mmExecute", "&Execute", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmBreakPoint", "&Break Point", "", kNone},
+  {1, "mmInputWizard", "&Input Wizard", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "mmCallCodeTemplateList", "&List of Code Template", "", kNone},
+  {0, "mmTools", "&Tools", "", kNone},
+  {1, "mmRefer", "&Refer Dictionary", "Ctrl+D", kNone},
+  {1, "mmCount", "&Count", "", kNone},
+  {1, "mmMacroReplace", "&Macro Replace", "", kNone},
+  {1, "mmCodeTemplate", "Code &Template", "Ctrl+J", kHidden},
+  {0, "mmOption", "&Option", "", kNone},
+  {1, "mmChangeDictionary", "&Select Dictionary", "", kNone},
+  {1, "mmAutoFileRenamer", "&Auto File Naming", "", kChecked},
+  {1, "mmSelectDefaultFolder", "&Select Default Folder", "", kNone},
+  {1, "mmBackGroundColor", "&Background Color", "", kNone},
+  {1, "mmTabWidth", "&Tab Width...", "", kNone},
+  {1, "mmProgrammingOptions", "&Programming Options", "", kNone},
+  {1, "mmWebPageEditOptions", "&Webpage-Editing Options", "", kNone},
+  {1, "mmKcode", "&Output Kanji code", "", kNone},
+  {2, "mmSJIS", "&Shift-JIS", "", kCheckable},
+  {2, "mmEUC", "&EUC", "", kCheckable},
+  {1, "mmLanguage", "&Language", "", kNone},
+  {2, "English", "&English", "", kCheckable},
+  {2, "Japanese", "&Japanese", "", kCheckable},
+  {1, "mmAutoRepaint", "&Auto Repaint", "", kChecked},
+  {1, "mmEnableMultiUndo", "&Enable Multi Undo", "", kCheckable},
+  {1, "-", "", "", kNone},
+  {1, "mmRelateTxtFileToThis", "&Relate an extention to this software", "", kNone},
+  {1, "mmSCSendTo", "&Locate shortcut\u3000at \"Send to\"", "", kCheckable},
+  {0, "mmHelp", "&Help", "", kNone},
+  {1, "mmSearch", "&Search", "", kNone},
+  {1, "mmAbout", "&About", "", kNone},
+};
+
+const MenuRow kPopupMenu[] = {
+  {1, "pmCut", "C&ut", "", kNone},
+  {1, "pmCopy", "&Copy", "", kNone},
+  {1, "pmPaste", "&Paste", "", kNone},
+  {1, "pmSelectAll", "Select &All", "", kNone},
+  {1, "N20", "-", "", kHidden},
+  {1, "pmLinkOpen", "&Open Linked File", "", kHidden},
+  {1, "pmAddRow", "&Add Row", "", kHidden},
+  {1, "-", "", "", kNone},
+  {1, "pmRefer", "&Refer", "", kNone},
+  {1, "-", "", "", kNone},
+  {1, "pmSaveAndExit", "&Save -> Exit", "", kNone},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const MenuRow> mainMenuRows() { return kMainMenu; }
+std::span<const MenuRow> popupMenuRows() { return kPopupMenu; }
+
+QString designedCaption(const QString& name) {
+  for (std::span<const MenuRow> rows : {mainMenuRows(), popupMenuRows()})
+    for (const MenuRow& row : rows)
+      if (name == QLatin1String(row.name)) return QString::fromUtf8(row.caption);
+  return QString();
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,121 @@
+#include "editor/editor_control.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+struct Editor : ::testing::Test {
+  QWidget parent;
+  EditorControl editor{&parent};
+};
+}  // namespace
+
+TEST_F(Editor, PositionsCountALineBreakAsTwoAcrossJapaneseText) {
+  editor.setText(QString::fromUtf8("日本語\nab\r\ncd"));
+  EXPECT_EQ(editor.text(), QString::fromUtf8("日本語\r\nab\r\ncd"));
+  EXPECT_EQ(editor.lineCount(), 3);
+  EXPECT_EQ(editor.positionOfLine(0), 0);
+  EXPECT_EQ(editor.positionOfLine(1), 5);  // three characters and CR LF
+  EXPECT_EQ(editor.positionOfLine(2), 9);
+  EXPECT_EQ(editor.positionOfLine(3), -1);
+  EXPECT_EQ(editor.lineFromPosition(4), 0);
+  EXPECT_EQ(editor.lineFromPosition(5), 1);
+  EXPECT_EQ(editor.lineFromPosition(10), 2);
+
+  editor.select(5, 2);
+  EXPECT_EQ(editor.selText(), "ab");
+  EXPECT_EQ(editor.selStart(), 5);
+  EXPECT_EQ(editor.selLength(), 2);
+  // A selection across a line break counts the break as two characters.
+  editor.select(1, 6);
+  EXPECT_EQ(editor.selText(), QString::fromUtf8("本語\r\nab"));
+  EXPECT_EQ(editor.selLength(), 6);
+
+  // Replacing leaves the caret after the inserted text.
+  editor.select(9, 0);
+  editor.replaceSelection("X\r\nY");
+  EXPECT_EQ(editor.text(), QString::fromUtf8("日本語\r\nab\r\nX\r\nYcd"));
+  EXPECT_EQ(editor.selStart(), 13);
+  EXPECT_EQ(editor.selLength(), 0);
+}
+
+TEST_F(Editor, FormatsNeitherModifyNorRaiseTextChanged) {
+  editor.setText("<b>bold</b>");
+  editor.setModified(false);
+  QSignalSpy changes(&editor, &EditorControl::textChanged);
+  const quint64 revision = editor.revision();
+  editor.select(0, 3);
+  CharAttributes tag;
+  tag.color = QColor(0, 0, 255);
+  tag.fontName = QString::fromUtf8("ＭＳ Ｐゴシック");
+  tag.sizePoints = 11;
+  tag.charset = 128;
+  tag.bold = false;
+  editor.setSelAttributes(tag);
+  EXPECT_FALSE(editor.isModified());
+  EXPECT_EQ(changes.count(), 0);
+  EXPECT_EQ(editor.revision(), revision);
+
+  editor.select(1, 1);
+  const CharAttributes read = editor.selAttributes();
+  EXPECT_EQ(*read.color, QColor(0, 0, 255));
+  EXPECT_EQ(*read.fontName, QString::fromUtf8("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(*read.sizePoints, 11);
+  EXPECT_EQ(*read.charset, 128);
+  // Uncoloured text reads back the default colour.
+  editor.select(4, 1);
+  EXPECT_EQ(*editor.selAttributes().color, editor.defaultFont().color);
+
+  editor.resetAllFormats();
+  editor.select(1, 1);
+  EXPECT_EQ(*editor.selAttributes().color, editor.defaultFont().color);
+  EXPECT_FALSE(editor.isModified());
+
+  editor.select(0, 0);
+  editor.replaceSelection("x");
+  EXPECT_TRUE(editor.isModified());
+  EXPECT_EQ(changes.count(), 1);
+}
+
+TEST_F(Editor, OneLevelUndoTakesBackTheLastEditAndRedoesIt) {
+  editor.setText("abc");
+  EXPECT_FALSE(editor.canUndo());
+  editor.select(3, 0);
+  editor.replaceSelection("def");
+  editor.undo();
+  EXPECT_EQ(editor.text(), "abc");
+  editor.undo();
+  EXPECT_EQ(editor.text(), "abcdef");
+}
+
+TEST_F(Editor, ClipboardAndLines) {
+  editor.setText("one\r\ntwo\r\n");
+  EXPECT_EQ(editor.line(1), "two");
+  EXPECT_EQ(editor.line(2), "");
+  editor.select(5, 3);
+  editor.copyToClipboard();
+  EXPECT_EQ(QApplication::clipboard()->text(), "two");
+}
+
+TEST_F(Editor, BatchFormatsLandOnTheRightCharactersAcrossLines) {
+  editor.setText(QString::fromUtf8("<a>\r\n日本<b>\r\n<c>"));
+  editor.setModified(false);
+  CharAttributes blue;
+  blue.color = QColor(0, 0, 255);
+  // "<b>" starts at 7: three characters, CR LF, two kanji.
+  editor.applyFormats({{0, 3, blue}, {7, 3, blue}, {12, 3, blue}});
+  EXPECT_FALSE(editor.isModified());
+  for (int position : {0, 2, 7, 9, 12, 14}) {
+    editor.select(position, 1);
+    EXPECT_EQ(*editor.selAttributes().color, QColor(0, 0, 255)) << position;
+  }
+  for (int position : {5, 6}) {
+    editor.select(position, 1);
+    EXPECT_EQ(*editor.selAttributes().color, editor.defaultFont().color) << position;
+  }
+}

@@ -1,0 +1,29 @@
+#include "encoding/document_codec.h"
+#include "text/document_lines.h"
+
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+TEST(DocumentLines, SplitsAtEveryLineEndAndStopsAtNul) {
+  DocumentLines lines;
+  lines.setText(QStringLiteral("a\r\nb\rc\nd"));
+  EXPECT_EQ(lines.lines(), QStringList({"a", "b", "c", "d"}));
+  // Every line ends with CR LF, the last one too.
+  EXPECT_EQ(lines.text(), "a\r\nb\r\nc\r\nd\r\n");
+  // LF CR is two line ends; an empty line survives.
+  lines.setText(QStringLiteral("a\n\rb\r\n\r\n"));
+  EXPECT_EQ(lines.text(), "a\r\n\r\nb\r\n\r\n");
+  lines.setText(QString::fromLatin1("ab\0cd\r\n", 7));
+  EXPECT_EQ(lines.text(), "ab\r\n");
+  lines.setText(QString());
+  EXPECT_EQ(lines.text(), "");
+}
+
+TEST(DocumentCodec, ReadsAndWritesShiftJisWithCrLf) {
+  // "日本" in Shift-JIS, a backslash and a tilde, with LF line ends.
+  const QByteArray bytes("\x93\xfa\x96\x7b\\~\nx");
+  const QString text = decodeDocument(bytes).text;
+  EXPECT_EQ(text, QString::fromUtf8("日本\\~\r\nx\r\n"));
+  EXPECT_EQ(encodeDocument(text, TextEncoding::ShiftJis).bytes, QByteArray("\x93\xfa\x96\x7b\\~\r\nx\r\n"));
+}

@@ -1,0 +1,140 @@
+#include "settings/ini_file.h"
+
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace wrenpad {
+namespace {
+
+using test::TempFolder;
+
+const QByteArray kMixed =
+    "; comment before any section\n"
+    "stray=ignored\n"
+    "[Settings]\n"
+    "  FontSize =  12  \n"
+    "this line is broken\n"
+    "=no key\n"
+    "fontsize=99\n"
+    "\n"
+    "[KeepFileNames]\r\n"
+    "FileName1=..\\a.txt\r\n"
+    "[settings]\n"
+    "Late=ignored\n"
+    "[unclosed\n";
+
+TEST(IniFile, LooksUpCaseInsensitivelyInFirstSectionAndFirstKey) {
+  const IniFile ini = IniFile::fromBytes(kMixed);
+  EXPECT_EQ(ini.value(u"settings", u"FONTSIZE"), QStringLiteral("12"));
+  EXPECT_EQ(ini.value(u"KeepFileNames", u"FileName1"), QStringLiteral("..\\a.txt"));
+  EXPECT_FALSE(ini.contains(u"Settings", u"Late"));
+  EXPECT_FALSE(ini.contains(u"", u"stray"));
+  EXPECT_FALSE(ini.contains(u"Settings", u"this line is broken"));
+  EXPECT_EQ(ini.keys(u"Settings"), QStringList({"FontSize", "fontsize"}));
+}
+
+TEST(IniFile, KeepsEveryLineAndWritesCrLf) {
+  QByteArray expected = kMixed;
+  expected.replace("\r\n", "\n").replace("\n", "\r\n");
+  EXPECT_EQ(IniFile::fromBytes(kMixed).toBytes(), expected);
+  EXPECT_EQ(IniFile::fromBytes("a\rb\n\nc").toBytes(), "a\r\nb\r\n\r\nc\r\n");
+  EXPECT_EQ(IniFile::fromBytes("").toBytes(), "");
+}
+
+TEST(IniFile, SetValueReplacesInPlaceOrAppendsToSectionOrFile) {
+  IniFile ini = IniFile::fromBytes("[A]\nx=1\n; note\n\n[B]\ny=2\n");
+  ini.setValue("a", "X", "one");
+  ini.setValue("A", "z", "3");
+  ini.setValue("C", "w", "4");
+  ini.setValue("B", "v", "line\r\nbreak=injected");
+  EXPECT_EQ(ini.toBytes(),
+            "[A]\r\nx=one\r\n; note\r\nz=3\r\n\r\n[B]\r\ny=2\r\nv=line  break=injected\r\n"
+            "[C]\r\nw=4\r\n");
+  EXPECT_FALSE(ini.contains(u"B", u"break"));
+  ini.removeSection(u"b");
+  EXPECT_FALSE(ini.contains(u"B", u"y"));
+  EXPECT_EQ(ini.value(u"C", u"w"), QStringLiteral("4"));
+}
+
+TEST(IniFile, ReadsUtf8AndShiftJisWithBackslashesIntact) {
+  const QString path = QStringLiteral("C:\\表示\\ＭＳ ゴシック\\");
+  const IniFile utf8 = IniFile::fromBytes("\xEF\xBB\xBF[S]\nk=" + path.toUtf8());
+  EXPECT_EQ(utf8.sourceEncoding(), IniFile::Encoding::Utf8);
+  EXPECT_EQ(utf8.value(u"S", u"k"), path);
+
+  // 表 is 0x95 0x5C in Shift-JIS: its second byte is the backslash byte.
+  const QByteArray sjis = "[S]\nk=C:\\\x95\x5C\x8E\xA6\\\x82\x6C\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4E\\";
+  const IniFile decoded = IniFile::fromBytes(sjis);
+  EXPECT_EQ(decoded.sourceEncoding(), IniFile::Encoding::ShiftJis);
+  EXPECT_EQ(decoded.value(u"S", u"k"), path);
+  EXPECT_EQ(decoded.toBytes(), "[S]\r\nk=" + path.toUtf8() + "\r\n");
+}
+
+TEST(IniFile, BrokenShiftJisKeepsTheRestReadable) {
+  const IniFile ini = IniFile::fromBytes("[S]\nk=\xFF\xFE\nj=ok\nlast=\x82");
+  EXPECT_EQ(ini.value(u"S", u"j"), QStringLiteral("ok"));
+  ASSERT_TRUE(ini.contains(u"S", u"last"));
+  EXPECT_EQ(ini.lineCount(), 4);
+}
+
+TEST(IniFile, LoadOfMissingOrUnreadableFileGivesEmptyFile) {
+  TempFolder folder;
+  QString error = "stale";
+  EXPECT_EQ(IniFile::load(folder.file("none.ini"), &error).lineCount(), 0);
+  EXPECT_TRUE(error.isEmpty());
+
+  EXPECT_EQ(IniFile::load(folder.path(), &error).lineCount(), 0);  // a folder
+  EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(IniFile, LoadWithoutReadPermissionGivesEmptyFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
+  TempFolder folder;
+  QString error;
+  const QString locked = folder.write("locked.ini", "[S]\nk=1\n");
+  QFile::setPermissions(locked, QFileDevice::Permissions());
+  EXPECT_EQ(IniFile::load(locked, &error).lineCount(), 0);
+  EXPECT_FALSE(error.isEmpty());
+}
+
+TEST(IniFile, SaveWritesUtf8AndCreatesFolder) {
+  TempFolder folder;
+  IniFile ini;
+  ini.setValue("S", "k", QStringLiteral("ゴシック"));
+  const QString path = folder.file("new/wrenpad/Wrenpad.ini");
+  ASSERT_TRUE(ini.save(path));
+  EXPECT_EQ(TempFolder::read(path), "[S]\r\nk=" + QStringLiteral("ゴシック").toUtf8() + "\r\n");
+}
+
+TEST(IniFile, FailedSaveLeavesOldFileIntact) {
+  TempFolder folder;
+  IniFile ini;
+  ini.setValue("S", "k", "new");
+  QString error;
+
+  // The file itself fits the name limit, the file written beside it does not.
+  const QString longName = folder.write(QString(250, u'x'), "old");
+  EXPECT_FALSE(ini.save(longName, &error));
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(TempFolder::read(longName), "old");
+}
+
+TEST(IniFile, SaveIntoReadOnlyFolderFails) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  TempFolder folder;
+  IniFile ini;
+  ini.setValue("S", "k", "new");
+  QString error;
+  const QString old = folder.write("ro/Wrenpad.ini", "old");
+  QFile::setPermissions(folder.file("ro"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  EXPECT_FALSE(ini.save(old, &error));
+  EXPECT_EQ(TempFolder::read(old), "old");
+  QFile::setPermissions(folder.file("ro"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner);
+}
+
+}  // namespace
+}  // namespace wrenpad

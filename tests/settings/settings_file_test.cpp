@@ -1,0 +1,154 @@
+#include "settings/settings_file.h"
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace wrenpad {
+namespace {
+
+const SettingsReadContext kContext{"/opt/wrenpad", "", QSize(1920, 1080)};
+
+Settings readText(const QByteArray& text, const SettingsReadContext& context = kContext) {
+  return readSettings(IniFile::fromBytes(text), context);
+}
+
+TEST(SettingsFile, FirstRunTakesDefaultsAndCentresWindow) {
+  const Settings s = readText("");
+  EXPECT_EQ(QRect(s.Left, s.Top, s.Width, s.Height), QRect(585, 340, 750, 400));
+  EXPECT_TRUE(s.Jpn);
+  EXPECT_FALSE(s.EUC);
+  EXPECT_EQ(s.DefFontName, QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(s.DefFontSize, 11);
+  EXPECT_EQ(s.CodingFontName, QStringLiteral("ＭＳ ゴシック"));
+  EXPECT_EQ(s.CodingFontSize, 9);
+  EXPECT_EQ(s.CodingFontCharset, 128);
+  EXPECT_EQ(s.IniPath, "/opt/wrenpad");
+  EXPECT_EQ(s.DefaultFolder, "/opt/wrenpad");
+
+  // Smaller than the window: the centring division truncates toward zero.
+  const Settings small = readText("[Settings]\nHeight=401\n", {"/", "", QSize(699, 300)});
+  EXPECT_EQ(small.Left, -25);
+  EXPECT_EQ(small.Top, -50);
+  // The window is sized before it is centred.
+  const Settings sized = readText("[Settings]\nWidth=1000\nHeight=600\n");
+  EXPECT_EQ(QPoint(sized.Left, sized.Top), QPoint(460, 240));
+}
+
+TEST(SettingsFile, CodingFontFollowsLanguageUnlessSet) {
+  const Settings english = readText("[Settings]\nJpn=0\n");
+  EXPECT_EQ(english.CodingFontName, "Courier New");
+  EXPECT_EQ(english.CodingFontCharset, 0);
+  const Settings set = readText("[Settings]\nJpn=0\nCodingFontName=Mono\nCodingFontCharset=1\n");
+  EXPECT_EQ(set.CodingFontName, "Mono");
+  EXPECT_EQ(set.CodingFontCharset, 1);
+}
+
+TEST(SettingsFile, CommandLineFolderIsUsedInsteadOfIniPath) {
+  const QByteArray text = "[Settings]\nIniPath=/home/u/last\n";
+  EXPECT_EQ(readText(text).DefaultFolder, "/home/u/last");
+  const Settings s = readText(text, {"/opt/wrenpad", "/home/u/given", QSize(800, 600)});
+  EXPECT_EQ(s.IniPath, "/home/u/given");
+  EXPECT_EQ(s.DefaultFolder, "/home/u/given");
+}
+
+Settings everyKeyChanged() {
+  Settings s;
+  s.FontSize = -12;  s.IniPath = "/a/b";  s.Dictionary = "dict";  s.DefaultFolder = "/d";
+  s.MacroFile = "m";  s.AutoFileSave = false;  s.AutoRepaint = false;  s.BGColor = 0x123456;
+  s.LastExtension = ".htm";  s.PL = 3;  s.BCCpath = "b";  s.JDKpath = "j";  s.FPpath = "f";
+  s.CompilerOption = {"o0", "o1", "o2", "o3", "-I\"C:\\x y\" ; # [x]"};
+  s.DocumentRoot = "r";  s.Jpn = false;  s.EUC = true;  s.CodingFontName = "明朝";
+  s.CodingFontCharset = 2;  s.DefFontName = "Times";  s.DefFontCharset = 0;  s.DefFontSize = 14;
+  s.CodingFontSize = 15;  s.Browser = 1;  s.Realization = false;  s.TabWidth = 8;
+  s.AppletWidth = 640;  s.AppletHeight = 480;  s.AutoBR = false;  s.Height = 500;
+  s.Width = 900;  s.Top = -20;  s.Left = 1930;  s.MultiUndo = false;
+  return s;
+}
+
+TEST(SettingsFile, EveryKeyRoundTripsThroughAFile) {
+  test::TempFolder folder;
+  const QString path = folder.file("Wrenpad.ini");
+  IniFile ini;
+  writeSettings(ini, everyKeyChanged());
+  ASSERT_TRUE(ini.save(path));
+  EXPECT_EQ(readSettings(IniFile::load(path), kContext), everyKeyChanged());
+}
+
+TEST(SettingsFile, WritesKeysInOrderAndKeepsOtherLines) {
+  IniFile fresh;
+  writeSettings(fresh, Settings{});
+  EXPECT_EQ(fresh.keys(u"Settings").join(' '),
+            "FontSize CodingFontSize CodingFontCharset PL DefFontCharset DefFontSize Browser "
+            "DefFontName IniPath MacroFile Dictionary DefaultFolder BCCpath JDKpath FPpath "
+            "CompilerOption0 CompilerOption1 CompilerOption2 CompilerOption3 CompilerOption4 "
+            "DocumentRoot LastExtension CodingFontName AutoFileSave AutoRepaint AutoBR EUC Jpn "
+            "Realization MultiUndo BGColor TabWidth AppletWidth AppletHeight Height Width Top Left");
+  EXPECT_TRUE(fresh.toBytes().startsWith("[Settings]\r\nFontSize=10\r\nCodingFontSize=9\r\n"));
+
+  IniFile ini = IniFile::fromBytes(
+      "[KeepFileNames]\nFileName1=..\\a.txt\n[settings]\n; mine\nUnknown=kept\njpn=0\n");
+  writeSettings(ini, readSettings(ini, kContext));
+  const QStringList lines = QString::fromUtf8(ini.toBytes()).split("\r\n");
+  EXPECT_EQ(lines.mid(0, 6), QStringList({"[KeepFileNames]", "FileName1=..\\a.txt", "[settings]",
+                                          "; mine", "Unknown=kept", "jpn=0"}));
+  EXPECT_EQ(lines.size(), 6 + 37 + 1);  // one line per other key, then the final break
+}
+
+TEST(SettingsFile, BrokenValuesTakeDefaultsOrAreClamped) {
+  const Settings s = readText(
+      "junk without equals\n[Settings\n[Settings]\n=7\nFontSize=300\nTabWidth=-1000\n"
+      "DefFontSize=99999999999\nCodingFontSize=abc\nPL=\nBrowser=1.5\nJpn=yes\nEUC=-2\n"
+      "BGColor=-1\nAppletWidth=0x10\nWidth=0\nHeight=1e3\nTop=99999999\nLeft=+10\n");
+  EXPECT_EQ(s.FontSize, 127);
+  EXPECT_EQ(s.TabWidth, -128);
+  EXPECT_EQ(s.DefFontSize, 11);
+  EXPECT_EQ(s.CodingFontSize, 9);
+  EXPECT_EQ(s.PL, 0);
+  EXPECT_EQ(s.Browser, 0);
+  EXPECT_TRUE(s.Jpn);
+  EXPECT_TRUE(s.EUC);
+  EXPECT_EQ(s.BGColor, 0xFFFFFFu);
+  EXPECT_EQ(s.AppletWidth, 300);
+  EXPECT_EQ(QRect(s.Left, s.Top, s.Width, s.Height), QRect(10, 340, 750, 400));
+}
+
+TEST(SettingsFile, ReadsJapaneseValuesInShiftJisAndUtf8) {
+  // ＭＳ 明朝 in Shift-JIS, and a folder whose 表 ends in the backslash byte.
+  const Settings sjis = readText("[Settings]\nDefFontName=\x82\x6C\x82\x72 \x96\xBE\x92\xA9\n"
+                                 "IniPath=C:\\\x95\x5C\\\n");
+  const Settings utf8 = readText("[Settings]\nDefFontName=" + QStringLiteral("ＭＳ 明朝").toUtf8() +
+                                 "\nIniPath=" + QStringLiteral("C:\\表\\").toUtf8());
+  EXPECT_EQ(sjis.DefFontName, QStringLiteral("ＭＳ 明朝"));
+  EXPECT_EQ(sjis.IniPath, QStringLiteral("C:\\表\\"));
+  EXPECT_EQ(sjis, utf8);
+}
+
+TEST(SettingsFile, FileNameBesideExecutableOrInConfigFolder) {
+  EXPECT_EQ(settingsFilePath("/opt/w.d/wrenpad", true, "/c"), "/opt/w.d/wrenpad.ini");
+  EXPECT_EQ(settingsFilePath("/opt/Wrenpad.exe", true, "/c"), "/opt/Wrenpad.ini");
+  EXPECT_EQ(settingsFilePath("/opt/.wrenpad", true, "/c"), "/opt/.wrenpad.ini");
+  EXPECT_EQ(settingsFilePath("/usr/bin/wrenpad", false, "/home/u/.config/wrenpad"),
+            "/home/u/.config/wrenpad/Wrenpad.ini");
+}
+
+TEST(SettingsFile, WindowIsBroughtBackOnScreen) {
+  const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)};
+  const QRect onSecond(2000, 100, 750, 400);
+  EXPECT_EQ(bringOnScreen(onSecond, screens), onSecond);
+  const QRect acrossBoth(1600, 100, 750, 400);
+  EXPECT_EQ(bringOnScreen(acrossBoth, screens), acrossBoth);
+  // Off every screen: onto the nearest one, size kept.
+  EXPECT_EQ(bringOnScreen(QRect(5000, 300, 750, 400), screens), QRect(2450, 300, 750, 400));
+  EXPECT_EQ(bringOnScreen(QRect(-3000, -9000, 750, 400), screens), QRect(0, 0, 750, 400));
+  // Mostly off, or title bar above the screen: moved just far enough.
+  EXPECT_EQ(bringOnScreen(QRect(-500, 200, 750, 400), screens), QRect(0, 200, 750, 400));
+  EXPECT_EQ(bringOnScreen(QRect(100, -30, 750, 400), screens), QRect(100, 0, 750, 400));
+  // Larger than the screen it is brought onto: made to fit.
+  EXPECT_EQ(bringOnScreen(QRect(3000, 0, 2500, 1200), screens.mid(0, 1)), QRect(0, 0, 1920, 1080));
+  const QRect far(-16777215, 16777215, 16777215, 16777215);
+  EXPECT_EQ(bringOnScreen(far, screens), QRect(0, 0, 1920, 1080));
+}
+
+}  // namespace
+}  // namespace wrenpad

@@ -1,0 +1,119 @@
+// The shared text helpers: occurrence table, counting and searching, the
+// text between two markers and the attribute reader.
+#include <gtest/gtest.h>
+
+#include "text/occurrence_table.h"
+#include "text/tag_attribute.h"
+#include "text/text_helpers.h"
+
+namespace wrenpad {
+namespace {
+
+TEST(FindAllOccurrences, RowsHoldBaseAndZeroBasedPositions) {
+  OccurrenceTable table;
+  EXPECT_EQ(FindAllOccurrences("a<b<c", "<", 1, 5, table, 1), 2);
+  EXPECT_EQ(table.at(0, 1), -1);  // from 1 minus 2
+  EXPECT_EQ(table.at(1, 1), 1);
+  EXPECT_EQ(table.at(2, 1), 3);
+  EXPECT_EQ(table.at(3, 1), -1);
+
+  // A stretch that starts later: row 0 moves, positions stay editor positions.
+  EXPECT_EQ(FindAllOccurrences("a<b<c", "<", 3, 5, table, 1), 1);
+  EXPECT_EQ(table.at(0, 1), 1);
+  EXPECT_EQ(table.at(1, 1), 3);
+  EXPECT_EQ(table.at(2, 1), -1);  // the earlier search's row is overwritten
+}
+
+TEST(FindAllOccurrences, BothEndsInclusiveAndClamped) {
+  OccurrenceTable table;
+  EXPECT_EQ(FindAllOccurrences("<ab>", ">", 1, 3, table, 2), 0);  // ">" is position 4
+  EXPECT_EQ(FindAllOccurrences("<ab>", ">", 1, 4, table, 2), 1);
+  EXPECT_EQ(FindAllOccurrences("<ab>", "<", -5, 99, table, 2), 1);
+  EXPECT_EQ(table.at(1, 2), 0);
+  EXPECT_EQ(FindAllOccurrences("<ab>", "<", 4, 2, table, 2), 0);
+}
+
+TEST(FindAllOccurrences, OverlapsCaseAndColumns) {
+  OccurrenceTable table;
+  EXPECT_EQ(FindAllOccurrences("aaaa", "aa", 1, 4, table, 3), 3);
+  EXPECT_EQ(FindAllOccurrences("<SCRIPT><Script>", "<script", 1, 16, table, 4), 2);
+  EXPECT_EQ(table.at(2, 4), 8);
+  EXPECT_EQ(table.count(3), 3);  // column 3 untouched by the search in 4
+  EXPECT_EQ(FindAllOccurrences("ＡａＡ", "ａ", 1, 3, table, 1), 3);
+  // Positions stay exact after a character whose lower case is longer.
+  EXPECT_EQ(FindAllOccurrences(QString::fromUtf8("\u0130ab"), "AB", 1, 3, table, 1), 1);
+  EXPECT_EQ(table.at(1, 1), 1);
+  EXPECT_EQ(FindAllOccurrences("<", "<", 1, 1, table, 5), 0);
+  EXPECT_EQ(FindAllOccurrences("<", "", 1, 1, table, 1), 0);
+}
+
+TEST(FindAllOccurrences, GrowsPastTenThousandRows) {
+  const QString text(25000, u'<');
+  OccurrenceTable table;
+  EXPECT_EQ(FindAllOccurrences(text, "<", 1, text.size(), table, 1), 25000);
+  EXPECT_EQ(table.at(25000, 1), 24999);
+  EXPECT_EQ(table.at(25001, 1), -1);
+}
+
+TEST(CountOccurrences, CountsOverlapsCaseSensitively) {
+  EXPECT_EQ(CountOccurrences("aa", "aaa"), 2);
+  EXPECT_EQ(CountOccurrences("A", "aAa"), 1);
+  EXPECT_EQ(CountOccurrences("\r\n", "a\r\nb\r\n"), 2);
+  EXPECT_EQ(CountOccurrences("", "abc"), 0);
+  EXPECT_EQ(CountOccurrences("abcd", "abc"), 0);
+}
+
+TEST(LastPosition, MissesAnOccurrenceEndingAtTheLastCharacter) {
+  EXPECT_EQ(LastPosition("ab", "xxabxab"), 3);
+  EXPECT_EQ(LastPosition("ab", "xxabxabx"), 6);
+  EXPECT_EQ(LastPosition("ab", "ab"), 0);
+  EXPECT_EQ(LastPosition("a", "ab"), 1);
+  EXPECT_EQ(LastPosition("<table", "<TABLE x"), 0);  // case-sensitive
+  EXPECT_EQ(LastPosition("", "abc"), 0);
+  EXPECT_EQ(LastPosition("abc", "ab"), 0);
+}
+
+TEST(ExtractBetween, LowerCasedTextBetweenFirstMarkers) {
+  EXPECT_EQ(ExtractBetween("<STYLE", "</style>", "x<Style>A{}</STYLE><style>b</style>"),
+            ">a{}");
+  EXPECT_EQ(ExtractBetween("<style", "</style>", "no block here"), "");
+  EXPECT_EQ(ExtractBetween("<style", "</style>", "<style>unclosed"), "");
+  EXPECT_EQ(ExtractBetween("[", "]", "] first [then"), "");
+}
+
+TEST(TagAttributeValue, BlanksAroundEqualsAndQuotes) {
+  EXPECT_EQ(TagAttributeValue("<p align=center>", "align"), "center");
+  EXPECT_EQ(TagAttributeValue("<p align = \"center\">", "align"), "center");
+  EXPECT_EQ(TagAttributeValue("<p align  =   right>text", "align"), "right");
+  EXPECT_EQ(TagAttributeValue("<P ALIGN=\"Right\" class=x>", "align"), "Right");
+  EXPECT_EQ(TagAttributeValue("<td align=left\r\nwidth=3>", "align"), "left");
+  EXPECT_EQ(TagAttributeValue("<img alt=\"\" width=3>", "alt"), "");
+  EXPECT_EQ(TagAttributeValue("<a href=\"a.cgi?x=1\">", "href"), "a.cgi?x=1");
+}
+
+TEST(TagAttributeValue, FaceKeepsInnerBlanks) {
+  EXPECT_EQ(TagAttributeValue("<font face=\"MS P Gothic\" size=3>", "face"), "MS P Gothic");
+  EXPECT_EQ(TagAttributeValue("<font face=MS P Gothic size=3>", "face"), "MS P Gothic");
+  EXPECT_EQ(TagAttributeValue("<font face = \"Times New Roman\">x</font>", "face"),
+            "Times New Roman");
+  // Blanks end every other value.
+  EXPECT_EQ(TagAttributeValue("<font size=+1 face=x>", "size"), "+1");
+}
+
+TEST(TagAttributeValue, MetaCharsetAndWholeNames) {
+  const QString meta =
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">";
+  EXPECT_EQ(TagAttributeValue(meta, "charset"), "Shift_JIS");
+  EXPECT_EQ(TagAttributeValue("<meta charset=\"euc-jp\">", "charset"), "euc-jp");
+  EXPECT_EQ(TagAttributeValue("<font bgcolor=red color=blue>", "color"), "blue");
+  EXPECT_EQ(TagAttributeValue("<body bgcolor=red>", "color"), "");
+  EXPECT_EQ(TagAttributeValue("<p>alignment</p>", "align"), "");
+}
+
+TEST(TagAttributeValue, ValueEndsWithinAHundredCharacters) {
+  const QString longValue(150, u'x');
+  EXPECT_EQ(TagAttributeValue("<a name=" + longValue, "name"), QString(99, u'x'));
+}
+
+}  // namespace
+}  // namespace wrenpad

@@ -1,0 +1,109 @@
+// The key handling and the mark-up commands as the user reaches them: keys
+// typed into the window's editor, menu items, tool buttons, the heading box
+// and the line-number box.
+#include "editing/enhanced_edit.h"
+#include "html/html_commands.h"
+#include "documents/document_commands.h"
+#include "editor/editor_control.h"
+#include "window/main_window.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+struct EditingWiring : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  std::unique_ptr<TMain> main;
+
+  void SetUp() override {
+    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+    QApplication::setActiveWindow(main.get());
+  }
+  void TearDown() override { test::closeWithoutSaving(*main); }
+  EditorControl& editor() { return main->editor(); }
+  QWidget* editorWidget() { return editor().widget(); }
+  void openPage(const QByteArray& bytes) {
+    ASSERT_TRUE(main->documents().OpenFile(folder.write("page.htm", bytes)));
+  }
+  // The colour of one character; the caret goes back where it was.
+  QColor colourAt(int position) {
+    const int caret = editor().selStart();
+    editor().select(position, 1);
+    const QColor colour = *editor().selAttributes().color;
+    editor().setSelStart(caret);
+    return colour;
+  }
+};
+
+}  // namespace
+
+TEST_F(EditingWiring, TypedTagIsColouredAndEnterAddsBreakInPages) {
+  openPage("<html><body>\r\n</body></html>\r\n");
+  editor().setSelStart(14);
+  QTest::keyClicks(editorWidget(), "<b>");
+  EXPECT_EQ(colourAt(14), QColor(0, 0, 255));
+  QTest::keyClicks(editorWidget(), "x");
+  EXPECT_NE(colourAt(17), QColor(0, 0, 255));
+  QTest::keyClick(editorWidget(), Qt::Key_Return);
+  EXPECT_TRUE(editor().text().startsWith("<html><body>\r\n<b>x<br>\r\n")) << editor().text().toStdString();
+  // With the button up, Shift+Enter adds the break and Enter does not.
+  main->action("tbBR")->trigger();
+  EXPECT_FALSE(main->action("tbBR")->isChecked());
+  EXPECT_FALSE(main->action("mmBR")->isChecked());
+  QTest::keyClick(editorWidget(), Qt::Key_Return);
+  EXPECT_FALSE(editor().text().contains("<br>\r\n\r\n<br>"));
+}
+
+TEST_F(EditingWiring, BoldMenuAndHeadingBoxWriteMarkup) {
+  openPage("<html><body>\r\nword\r\n</body></html>\r\n");
+  editor().select(14, 4);
+  main->action("mmBold")->trigger();
+  EXPECT_TRUE(editor().text().contains("<b>word</b>")) << editor().text().toStdString();
+  editor().setSelStart(16);
+  main->headingBox()->setCurrentIndex(2);
+  EXPECT_TRUE(main->timer(4).isActive());
+  main->htmlCommands().Timer4Timer();
+  EXPECT_TRUE(editor().text().contains("<h2>")) << editor().text().toStdString();
+}
+
+TEST_F(EditingWiring, LineNumberBoxJumpsAndFollowsTheCaret) {
+  ASSERT_TRUE(main->documents().OpenFile(folder.write("lines.txt", "a\r\nbb\r\nccc\r\ndddd\r\n")));
+  main->lineNumberBox()->setText("3");
+  QTest::keyClick(main->lineNumberBox(), Qt::Key_Return);
+  EXPECT_EQ(editor().lineFromPosition(editor().selStart()), 2);
+  editor().setSelStart(0);
+  QTest::keyClick(editorWidget(), Qt::Key_Down);
+  EXPECT_EQ(main->lineNumberBox()->text(), "2");
+}
+
+TEST_F(EditingWiring, CountAndTabWidthAreReachedFromTheMenus) {
+  editor().setText("ab\r\ncd");
+  editor().selectAll();
+  main->action("mmCount")->trigger();
+  ASSERT_EQ(dialogs.askedOf("message").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("message").first().contains("= 4 including"));
+  dialogs.inputs = {"4"};
+  main->action("mmTabWidth")->trigger();
+  EXPECT_EQ(main->settings().TabWidth, 4);
+}
+
+TEST_F(EditingWiring, JapaneseFromTheInputMethodAfterATagIsNotTagColoured) {
+  openPage("<html><body>\r\n</body></html>\r\n");
+  editor().setSelStart(14);
+  QTest::keyClicks(editorWidget(), "<b>");
+  QInputMethodEvent commit;
+  commit.setCommitString(QString::fromUtf8("日本語"));
+  QApplication::sendEvent(editorWidget(), &commit);
+  EXPECT_TRUE(editor().text().contains(QString::fromUtf8("<b>日本語"))) << editor().text().toStdString();
+  EXPECT_EQ(colourAt(16), QColor(0, 0, 255));
+  EXPECT_NE(colourAt(17), QColor(0, 0, 255));
+  EXPECT_TRUE(editor().isModified());
+}

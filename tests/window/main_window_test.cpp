@@ -1,0 +1,406 @@
+// Command tests: the main window driven headless, every question answered by
+// scripted dialogs.
+#include "documents/document_commands.h"
+#include "editor/editor_control.h"
+#include "window/main_window.h"
+#include "support/window_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+struct MainWindow : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  std::unique_ptr<TMain> main;
+
+  // Most tests read the English texts.
+  void start(const QStringList& arguments = {},
+             const QByteArray& settings = test::kEnglishSettings) {
+    main = test::startWindow(folder, dialogs, arguments, settings);
+  }
+  void TearDown() override {
+    if (main) test::closeWithoutSaving(*main);
+  }
+  EditorControl& editor() { return main->editor(); }
+  DocumentCommands& documents() { return main->documents(); }
+  void type(const QString& text) {
+    editor().replaceSelection(text);
+  }
+  // An edit followed by the snapshot tick: the closing question applies.
+  void editAndTick(const QString& text) {
+    type(text);
+    main->Timer2Timer();
+  }
+  QString openSample(const QString& name, const QByteArray& bytes) {
+    const QString path = folder.write(name, bytes);
+    EXPECT_TRUE(documents().OpenFile(path));
+    return path;
+  }
+};
+
+QStringList itemNames(const QMenu* menu) {
+  QStringList names;
+  for (const QAction* action : menu->actions())
+    names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+  return names;
+}
+
+}  // namespace
+
+TEST_F(MainWindow, MenusFollowTheDesignAndUnbuiltCommandsAreDisabled) {
+  start();
+  QStringList tops;
+  for (const QAction* action : main->menuBar()->actions()) tops << action->text();
+  EXPECT_EQ(tops, QStringList({"&File", "&Edit", "HT&ML", "&C/C++", "&Tools", "&Option", "&Help"}));
+  const QMenu* file = main->action("mmFile")->menu();
+  EXPECT_EQ(itemNames(file),
+            QStringList({"mmNew", "mmOpen", "mmSave", "mmSaveAs", "-", "mmSetDefaultFolder",
+                         "mmRenameAsTopLine", "-", "mmPrinterSetup", "mmPrint", "-", "mmExit"}));
+  EXPECT_EQ(main->action("mmSave")->shortcut(), QKeySequence("Ctrl+S"));
+  EXPECT_EQ(main->action("mmSuperscript")->shortcut(), QKeySequence("Ctrl+Up"));
+  EXPECT_EQ(main->action("mmSubscript")->shortcut(), QKeySequence("Ctrl+Down"));
+  EXPECT_EQ(main->action("mmSCSendTo")->text(), QString::fromUtf8("&Locate shortcut　at \"Send to\""));
+  // Built commands work; the others are visible but cannot be chosen.
+  EXPECT_TRUE(main->action("mmSaveAs")->isEnabled());
+  EXPECT_TRUE(main->action("mmFind")->isVisible());
+  EXPECT_FALSE(main->action("mmFind")->isEnabled());
+  EXPECT_FALSE(main->action("tbTable")->isEnabled());
+  EXPECT_FALSE(main->action("mmAlignLeft")->isVisible());
+  EXPECT_TRUE(main->action("mmSJIS")->isChecked());
+  EXPECT_EQ(main->timer(1).interval(), 2000);
+  EXPECT_EQ(main->timer(3).interval(), 500);
+  EXPECT_FALSE(main->timer(1).isActive());
+  EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
+}
+
+TEST_F(MainWindow, CommandLineFileOpensOnTheFirstTimerTick) {
+  folder.write("my memo.txt", "\x93\xfa\x96\x7b\nline two");
+  start({"my", "memo.txt"});
+  EXPECT_EQ(main->windowTitle(), "my memo.txt - Wrenpad");
+  EXPECT_TRUE(main->StartupOpenPending);
+  EXPECT_TRUE(main->timer(1).isActive());
+  EXPECT_EQ(editor().text(), "");
+  EXPECT_EQ(main->statusText(0), "Current Folder : " + folder.path());
+
+  main->Timer1Timer();
+  EXPECT_FALSE(main->StartupOpenPending);
+  EXPECT_FALSE(main->timer(1).isActive());
+  EXPECT_EQ(editor().text(), QString::fromUtf8("日本\r\nline two\r\n"));
+  EXPECT_EQ(main->document().CurrentFileName, folder.file("my memo.txt"));
+  EXPECT_FALSE(editor().isModified());
+  EXPECT_EQ(main->session().UndoCount, 0);
+}
+
+TEST_F(MainWindow, MissingCommandLineFileEndsInAnEmptyUntitledDocument) {
+  start({"nothing here.txt"});
+  main->Timer1Timer();
+  ASSERT_EQ(dialogs.askedOf("error").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("error").first().contains(folder.path()));
+  EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
+  EXPECT_EQ(editor().text(), "");
+}
+
+TEST_F(MainWindow, ClosingAsksOnlyAfterTheFirstSnapshot) {
+  start();
+  const QString path = openSample("a.txt", "abc\r\n");
+  type("x");
+  // Before the undo counter reaches 1 the window closes without a question.
+  EXPECT_TRUE(main->FormClose());
+  EXPECT_TRUE(dialogs.askedOf("question").isEmpty());
+  EXPECT_FALSE(QFile::exists(main->instanceMarkerFile()));
+}
+
+TEST_F(MainWindow, ClosingQuestionCancelNoAndYes) {
+  start();
+  const QString path = openSample("a.txt", "abc\r\n");
+  main->Timer2Timer();
+  editAndTick("x");
+
+  dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(main->close());
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(editor().text(), "xabc\r\n");
+  EXPECT_EQ(dialogs.askedOf("question"), QStringList({"Save changes to " + path + "?"}));
+
+  // Yes opens Save As although the document has a name; a cancelled dialog
+  // keeps the window and the text.
+  dialogs.answers = {Answer::Yes};
+  EXPECT_FALSE(main->close());
+  EXPECT_EQ(dialogs.askedOf("save"), QStringList({folder.path() + "|a.txt"}));
+  EXPECT_TRUE(main->isVisible());
+
+  dialogs.answers = {Answer::Yes};
+  dialogs.filesToSave = {folder.file("b.txt")};
+  EXPECT_TRUE(main->close());
+  EXPECT_EQ(test::TempFolder::read(folder.file("b.txt")), "xabc\r\n");
+  EXPECT_EQ(test::TempFolder::read(path), "abc\r\n");
+}
+
+TEST_F(MainWindow, ClosingWithNoDiscardsTheChanges) {
+  start();
+  const QString path = openSample("a.txt", "abc\r\n");
+  editAndTick("x");
+  dialogs.answers = {Answer::No};
+  EXPECT_TRUE(main->close());
+  EXPECT_EQ(test::TempFolder::read(path), "abc\r\n");
+}
+
+TEST_F(MainWindow, PasteNamesAFreshDocumentAfterItsFirstLine) {
+  start();
+  main->document().CurrentFolder = folder.path();
+  QApplication::clipboard()->setText("  Report 2003 \r\nbody");
+  documents().pmPasteClick();
+  EXPECT_EQ(main->windowTitle(), "Report 2003.txt - Wrenpad");
+  // Save of a named document writes into the current folder, no dialog.
+  EXPECT_TRUE(documents().mmSaveClick());
+  EXPECT_TRUE(dialogs.askedOf("save").isEmpty());
+  EXPECT_EQ(test::TempFolder::read(folder.file("Report 2003.txt")), "  Report 2003 \r\nbody\r\n");
+  EXPECT_EQ(main->windowTitle(), "Report 2003.txt - Wrenpad");
+}
+
+TEST_F(MainWindow, PasteGivesNoNameForATabOrABlankFirstLineOrALongText) {
+  start();
+  for (const QString& pasted : {QString("a\tb\r\nc"), QString("   \r\nc")}) {
+    editor().clear();
+    editor().setModified(false);
+    QApplication::clipboard()->setText(pasted);
+    documents().pmPasteClick();
+    EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad") << pasted.toStdString();
+  }
+  // Automatic naming off: no name either.
+  editor().clear();
+  editor().setModified(false);
+  main->action("mmAutoFileRenamer")->trigger();
+  EXPECT_FALSE(main->action("mmAutoFileRenamer")->isChecked());
+  QApplication::clipboard()->setText("Title");
+  documents().pmPasteClick();
+  EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
+}
+
+TEST_F(MainWindow, SaveOfAnUntitledDocumentAsksForAName) {
+  start();
+  main->document().CurrentFolder = folder.path();
+  type("hello");
+  dialogs.filesToSave = {folder.file("hello.txt")};
+  EXPECT_TRUE(documents().mmSaveClick());
+  EXPECT_EQ(dialogs.askedOf("save"), QStringList({folder.path() + "|Untitled.txt"}));
+  EXPECT_EQ(test::TempFolder::read(folder.file("hello.txt")), "hello\r\n");
+  EXPECT_EQ(main->windowTitle(), "hello.txt - Wrenpad");
+  EXPECT_FALSE(editor().isModified());
+}
+
+TEST_F(MainWindow, SaveAsAsksBeforeOverwriting) {
+  start();
+  const QString existing = folder.write("old.txt", "precious");
+  type("new");
+  dialogs.filesToSave = {existing};
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(documents().mmSaveAsClick());
+  EXPECT_EQ(dialogs.askedOf("question"), QStringList({"OK to overwrite " + existing}));
+  EXPECT_EQ(test::TempFolder::read(existing), "precious");
+  EXPECT_TRUE(editor().isModified());
+
+  dialogs.filesToSave = {existing};
+  dialogs.answers = {Answer::Yes};
+  EXPECT_TRUE(documents().mmSaveAsClick());
+  EXPECT_EQ(test::TempFolder::read(existing), "new\r\n");
+}
+
+TEST_F(MainWindow, SaveAsSwitchesToHtmlModeByExtensionAndNotBack) {
+  start();
+  type("<p>hi</p>");
+  EXPECT_EQ(main->document().DocumentMode, 0);
+  dialogs.filesToSave = {folder.file("page.htm")};
+  ASSERT_TRUE(documents().mmSaveAsClick());
+  EXPECT_EQ(main->document().DocumentMode, 2);
+  EXPECT_FALSE(editor().plainTextMode());
+  EXPECT_FALSE(main->htmlToolBar()->isHidden());
+  dialogs.filesToSave = {folder.file("page.txt")};
+  ASSERT_TRUE(documents().mmSaveAsClick());
+  EXPECT_EQ(main->document().DocumentMode, 2);
+  EXPECT_EQ(main->windowTitle(), "page.txt - Wrenpad");
+}
+
+TEST_F(MainWindow, AnEditAndSaveWriteCrLfTextByteForByte) {
+  start();
+  const QString path = openSample("unix.txt", "one\ntwo\rthree");
+  editor().select(editor().textLength(), 0);
+  type("four");
+  ASSERT_TRUE(documents().mmSaveClick());
+  EXPECT_EQ(test::TempFolder::read(path), "one\r\ntwo\r\nthree\r\nfour\r\n");
+  EXPECT_FALSE(editor().isModified());
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(MainWindow, FailedReadOrWriteNamesTheFileAndKeepsTheDocument) {
+  start();
+  const QString path = openSample("keep.txt", "kept\r\n");
+  type("edited ");
+  // A folder cannot be opened as a document.
+  EXPECT_FALSE(documents().OpenFile(folder.path()));
+  EXPECT_EQ(editor().text(), "edited kept\r\n");
+  EXPECT_EQ(main->document().CurrentFileName, path);
+  // A save into a missing folder fails with a message and changes nothing.
+  dialogs.filesToSave = {folder.file("no such folder/x.txt")};
+  EXPECT_FALSE(documents().mmSaveAsClick());
+  const QStringList errors = dialogs.askedOf("error");
+  ASSERT_EQ(errors.size(), 2);
+  EXPECT_TRUE(errors[0].contains(folder.path()));
+  EXPECT_TRUE(errors[1].contains("x.txt"));
+  EXPECT_EQ(main->windowTitle(), "keep.txt - Wrenpad");
+  EXPECT_TRUE(editor().isModified());
+  EXPECT_EQ(test::TempFolder::read(path), "kept\r\n");
+}
+
+TEST_F(MainWindow, NewAsksForTheKindAndClearsOnlyOnOk) {
+  start();
+  type("draft");
+  dialogs.forms = {[](QDialog&) { return int(QDialog::Rejected); }};
+  documents().mmNewClick();
+  EXPECT_EQ(dialogs.askedOf("form"), QStringList({"DocType"}));
+  EXPECT_EQ(editor().text(), "draft");
+  EXPECT_FALSE(editor().isModified());
+  dialogs.forms = {[](QDialog&) { return int(QDialog::Accepted); }};
+  documents().mmNewClick();
+  EXPECT_EQ(editor().text(), "");
+  EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
+  EXPECT_TRUE(main->htmlToolBar()->isHidden());
+}
+
+TEST_F(MainWindow, RenameAsTopLineAndDefaultFolder) {
+  start();
+  type("Plan A\r\nrest");
+  documents().mmRenameAsTopLineClick();
+  EXPECT_EQ(main->document().CurrentFileName, "Plan A.txt");
+  EXPECT_EQ(main->windowTitle(), "Plan A.txt - Wrenpad");
+
+  dialogs.folders = {folder.file("made/here")};
+  documents().mmSelectDefaultFolderClick();
+  EXPECT_TRUE(QFileInfo(folder.file("made/here")).isDir());
+  EXPECT_EQ(main->document().CurrentFolder, folder.file("made/here"));
+  EXPECT_EQ(main->statusText(0), "Current Folder : " + folder.file("made/here"));
+}
+
+TEST_F(MainWindow, EditorFontFollowsTheKindAndLanguageOfTheDocument) {
+  start({}, QByteArray());
+  openSample("prog.c", "int main() {}\n");
+  EXPECT_EQ(editor().defaultFont().name, QString::fromUtf8("ＭＳ ゴシック"));
+  EXPECT_EQ(editor().defaultFont().sizePoints, 9);
+  EXPECT_EQ(main->document().DocumentMode, 1);
+  openSample("english.txt", "Plain English text\n");
+  EXPECT_EQ(editor().defaultFont().name, "Times New Roman");
+  EXPECT_EQ(editor().defaultFont().sizePoints, 11);
+  openSample("japanese.htm", "<html><body>\x93\xfa\x96\x7b\x8c\xea<br></body></html>\n");
+  EXPECT_EQ(editor().defaultFont().name, QString::fromUtf8("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(main->document().DocumentFontName, QString::fromUtf8("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(main->document().DocumentMode, 2);
+}
+
+TEST_F(MainWindow, PopupEnablesCutCopyAndPasteByState) {
+  start();
+  type("abc");
+  QApplication::clipboard()->clear();
+  editor().select(0, 0);
+  main->PopupMenu1Popup();
+  EXPECT_FALSE(main->action("pmCut")->isEnabled());
+  EXPECT_FALSE(main->action("pmPaste")->isEnabled());
+  QApplication::clipboard()->setText("x");
+  editor().select(0, 1);
+  main->PopupMenu1Popup();
+  EXPECT_TRUE(main->action("pmCopy")->isEnabled());
+  EXPECT_TRUE(main->action("pmPaste")->isEnabled());
+}
+
+TEST_F(MainWindow, EachInstanceClaimsItsOwnMarker) {
+  start();
+  EXPECT_EQ(main->InstanceSlot, 1);
+  StartupOptions options;
+  options.paths = AppPaths::inFolder(folder.path());
+  TMain second(options, &dialogs);
+  EXPECT_EQ(second.InstanceSlot, 2);
+  EXPECT_TRUE(QFile::exists(second.instanceMarkerFile()));
+  EXPECT_TRUE(second.FormClose());
+  EXPECT_FALSE(QFile::exists(second.instanceMarkerFile()));
+  EXPECT_TRUE(QFile::exists(main->instanceMarkerFile()));
+}
+
+TEST_F(MainWindow, PrintSendsTheDocumentUnderItsNameWithinThePageRectangle) {
+  start();
+  const QString path = openSample("print me.txt", "first page\r\n");
+  dialogs.printAnswers = {false};
+  documents().mmPrintClick();
+  EXPECT_EQ(dialogs.askedOf("print").size(), 1);
+  EXPECT_FALSE(QFile::exists(folder.file("out.pdf")));
+
+  dialogs.printAnswers = {true};
+  dialogs.printToPdf = folder.file("out.pdf");
+  documents().mmPrintClick();
+  EXPECT_EQ(documents().printer().docName(), path);
+  const QRect page = editor().pageRect();
+  EXPECT_EQ(page.topLeft(), QPoint(254, 254));
+  const QRect full = documents().printer().pageLayout().fullRectPixels(
+      documents().printer().resolution());
+  EXPECT_EQ(page.right(), full.width() - 254);
+  EXPECT_TRUE(test::TempFolder::read(folder.file("out.pdf")).startsWith("%PDF"));
+}
+
+TEST_F(MainWindow, FontCommandGivesTheWholeTextTheFontAndRemembersIt) {
+  start();
+  openSample("notes.txt", "some text\r\n");
+  QFont chosen(QStringLiteral("DejaVu Serif"));
+  chosen.setPointSize(14);
+  dialogs.fonts = {chosen};
+  documents().mmFontClick();
+  editor().select(2, 1);
+  EXPECT_EQ(*editor().selAttributes().fontName, "DejaVu Serif");
+  EXPECT_EQ(*editor().selAttributes().sizePoints, 14);
+  EXPECT_EQ(main->settings().DefFontName, "DejaVu Serif");
+  EXPECT_EQ(main->settings().DefFontSize, 14);
+  EXPECT_EQ(main->settings().DefFontCharset, 1);
+  EXPECT_FALSE(editor().isModified());
+}
+
+TEST_F(MainWindow, HtmlToolBarShowsOnlyForPages) {
+  start();
+  EXPECT_TRUE(main->htmlToolBar()->isHidden());
+  openSample("page.html", "<p>x</p>\n");
+  EXPECT_FALSE(main->htmlToolBar()->isHidden());
+  openSample("plain.txt", "x\n");
+  EXPECT_TRUE(main->htmlToolBar()->isHidden());
+}
+
+TEST_F(MainWindow, PagesOpenColouredAndLargePagesSwitchAutomaticColouringOff) {
+  start();
+  openSample("page.htm", "<p class=\"x\">a</p><!-- c -->\r\n");
+  editor().select(1, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(0, 0, 255));
+  editor().select(11, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(0, 128, 128));
+  editor().select(19, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(128, 128, 128));
+  EXPECT_FALSE(editor().isModified());
+
+  // Pasted mark-up is coloured too.
+  editor().select(0, 0);
+  QApplication::clipboard()->setText("<b>");
+  documents().pmPasteClick();
+  editor().select(1, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(0, 0, 255));
+
+  QByteArray big = "<p>x</p>\r\n";
+  while (big.size() < 50001) big += "<p>some text</p>\r\n";
+  openSample("big.htm", big);
+  EXPECT_FALSE(main->action("mmAutoRepaint")->isChecked());
+  EXPECT_EQ(dialogs.askedOf("message").size(), 1);
+}

@@ -1,0 +1,131 @@
+// The window and the settings file: what a start reads, what a close writes.
+#include "editor/editor_control.h"
+#include "window/main_window.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+struct StartupSettings : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+
+  std::unique_ptr<TMain> start(const QStringList& arguments = {}) {
+    return test::startWindow(folder, dialogs, arguments);
+  }
+  QString ini() const { return folder.file("wrenpad.ini"); }
+  QString settingsText() const { return QString::fromUtf8(test::TempFolder::read(ini())); }
+};
+
+}  // namespace
+
+TEST_F(StartupSettings, FirstRunComesUpInJapaneseCentredWithDefaultFonts) {
+  auto main = start();
+  EXPECT_EQ(main->settingsFile(), ini());
+  EXPECT_TRUE(main->japaneseInterface());
+  EXPECT_EQ(main->menuBar()->actions().first()->text(), QString::fromUtf8("ファイル(&F)"));
+  EXPECT_EQ(main->action("mmBR")->text(), QString::fromUtf8("[Enter]で<br>を挿入"));
+  EXPECT_EQ(main->action("tbBR")->toolTip(), QString::fromUtf8("[Enter]で改行タグ<br>を挿入"));
+  EXPECT_EQ(main->action("mmSJIS")->text(), "&Shift-JIS");  // stays English
+  EXPECT_TRUE(main->statusText(0).startsWith(QString::fromUtf8("カレントフォルダ：")));
+  EXPECT_EQ(main->size(), QSize(750, 400));
+  const QSize screen = QGuiApplication::primaryScreen()->size();
+  EXPECT_EQ(main->pos(), QPoint((screen.width() - 750) / 2, (screen.height() - 400) / 2));
+  EXPECT_TRUE(main->action("mmSJIS")->isChecked());
+  EXPECT_FALSE(main->action("mmEUC")->isChecked());
+  EXPECT_TRUE(main->action("Japanese")->isChecked());
+  const Settings& s = main->settings();
+  EXPECT_EQ(s.DefFontName, QString::fromUtf8("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(s.DefFontSize, 11);
+  EXPECT_EQ(s.CodingFontName, QString::fromUtf8("ＭＳ ゴシック"));
+  EXPECT_EQ(s.CodingFontSize, 9);
+  main->close();
+  EXPECT_TRUE(settingsText().contains("Jpn=1\r\n"));
+}
+
+TEST_F(StartupSettings, EnglishInterfaceLeavesBothLanguageItemsUncheckedUntilChosen) {
+  folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
+  auto main = start();
+  EXPECT_FALSE(main->japaneseInterface());
+  EXPECT_FALSE(main->action("English")->isChecked());
+  EXPECT_FALSE(main->action("Japanese")->isChecked());
+  EXPECT_EQ(main->settings().CodingFontName, "Courier New");
+  EXPECT_EQ(main->settings().CodingFontCharset, 0);
+
+  main->action("Japanese")->trigger();
+  EXPECT_EQ(dialogs.askedOf("message"),
+            QStringList({"Please restart this software to change language."}));
+  EXPECT_TRUE(main->action("Japanese")->isChecked());
+  EXPECT_FALSE(main->action("English")->isChecked());
+  // The menus keep their language until the next start.
+  EXPECT_EQ(main->menuBar()->actions().first()->text(), "&File");
+  main->close();
+  EXPECT_TRUE(settingsText().contains("Jpn=1\r\n"));
+  auto next = start();
+  EXPECT_TRUE(next->japaneseInterface());
+  next->close();
+}
+
+TEST_F(StartupSettings, BoundsFontsAndOptionsComeBackAtTheNextStart) {
+  {
+    auto main = start();
+    main->resize(640, 330);
+    main->move(40, 50);
+    main->settings().DefFontName = "DejaVu Serif";
+    main->settings().TabWidth = 4;
+    main->action("mmAutoRepaint")->setChecked(false);
+    main->document().CurrentFolder = folder.path();
+    main->close();
+  }
+  auto main = start();
+  EXPECT_EQ(main->size(), QSize(640, 330));
+  EXPECT_EQ(main->pos(), QPoint(40, 50));
+  EXPECT_EQ(main->settings().DefFontName, "DejaVu Serif");
+  EXPECT_EQ(main->settings().TabWidth, 4);
+  EXPECT_FALSE(main->action("mmAutoRepaint")->isChecked());
+  EXPECT_EQ(main->document().CurrentFolder, folder.path());
+  main->close();
+}
+
+TEST_F(StartupSettings, CommandLineFolderReplacesIniPathAndIsWrittenBack) {
+  folder.write("wrenpad.ini", "[Settings]\r\nIniPath=/somewhere/else\r\nJpn=0\r\n"
+                              "[KeepFileNames]\r\nFile1=/a.txt\r\n");
+  folder.write("docs/a.txt", "x");
+  auto main = start({"docs/a.txt"});
+  EXPECT_EQ(main->document().CurrentFolder, folder.file("docs"));
+  main->close();
+  const QString text = settingsText();
+  EXPECT_TRUE(text.contains("IniPath=" + folder.file("docs") + "\r\n"));
+  // Sections of other owners survive a run.
+  EXPECT_TRUE(text.contains("[KeepFileNames]\r\nFile1=/a.txt\r\n"));
+}
+
+TEST_F(StartupSettings, BrokenSettingsNeverStopTheStart) {
+  folder.write("wrenpad.ini",
+               "garbage line\r\n[Settings\r\n[Settings]\r\nHeight=abc\r\nWidth=99999999999\r\n"
+               "Top=-50000\r\nLeft=90000\r\nDefFontSize=300\r\nFontSize=-9999\r\n"
+               "DefFontName=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\r\n");
+  auto main = start();
+  EXPECT_EQ(main->size(), QSize(750, 400));
+  // Off every screen: brought back.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(screen.intersects(main->frameGeometry()));
+  EXPECT_EQ(main->settings().DefFontSize, 127);
+  EXPECT_EQ(main->settings().DefFontName, QString::fromUtf8("ＭＳ 明朝"));
+  main->close();
+}
+
+TEST_F(StartupSettings, SettingsThatCannotBeWrittenAskNothing) {
+  QDir(folder.path()).mkdir("wrenpad.ini");  // a folder where the file should be
+  auto main = start();
+  EXPECT_TRUE(main->close());
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
