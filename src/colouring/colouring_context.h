@@ -23,9 +23,8 @@ class ColouringHost {
  public:
   virtual ~ColouringHost() = default;
 
-  // The check of the Auto Repaint menu item.
-  virtual bool autoRepaint() const = 0;
-  virtual void setAutoRepaint(bool on) = 0;
+  // A setting the window shows (Auto Repaint) changed.
+  virtual void showCommandStates() = 0;
   // The window's progress bar, 0 to 100. Shown at once: the run does not let
   // window events run while it formats.
   virtual void setProgress(int value) = 0;

@@ -92,13 +92,13 @@ void TagPainter::applyKeepingSelection(const TagPaint& paint, bool showProgress)
 }
 
 void TagPainter::PaintTagsInRange(int start, int finish, ProgressRange progress) {
-  if (!c_.host.autoRepaint()) return;
+  if (!c_.settings.AutoRepaint) return;
   const QString text = c_.editor.text();
   applyKeepingSelection(wrenpad::PaintTagsInRange(text, start, finish, progress), true);
 }
 
 void TagPainter::PaintSingleTag(int from, int to) {
-  if (!c_.host.autoRepaint()) return;
+  if (!c_.settings.AutoRepaint) return;
   applyKeepingSelection(wrenpad::PaintSingleTag(c_.editor.text(), from, to), false);
 }
 
@@ -148,7 +148,7 @@ void TagPainter::mmRepaintTagsClick() {
 
 RepaintInputs TagPainter::repaintInputs() const {
   RepaintInputs inputs;
-  inputs.autoRepaint = c_.host.autoRepaint();
+  inputs.autoRepaint = c_.settings.AutoRepaint;
   inputs.pageTextColour = c_.colouring.PageTextColour;
   inputs.pageFontName = c_.colouring.PageFontName;
   inputs.pageFontSizePt = c_.colouring.PageFontSizePt;
@@ -189,8 +189,8 @@ void TagPainter::repaintWholeText(const QString& text) {
 }
 
 void TagPainter::mmAutoRepaintClick() {
-  const bool on = !c_.host.autoRepaint();
-  c_.host.setAutoRepaint(on);
+  const bool on = !c_.settings.AutoRepaint;
+  setAutoRepaint(on);
   if (on) {
     c_.editor.setPlainTextMode(false);
     return;
@@ -200,9 +200,14 @@ void TagPainter::mmAutoRepaintClick() {
   c_.editor.setPlainTextMode(true);
 }
 
+void TagPainter::setAutoRepaint(bool on) {
+  c_.settings.AutoRepaint = on;
+  c_.host.showCommandStates();
+}
+
 bool TagPainter::switchOffIfLarge(int documentMode, qint64 fileBytes) {
-  if (!c_.host.autoRepaint() || !TooLargeForAutoRepaint(documentMode, fileBytes)) return false;
-  c_.host.setAutoRepaint(false);
+  if (!c_.settings.AutoRepaint || !TooLargeForAutoRepaint(documentMode, fileBytes)) return false;
+  setAutoRepaint(false);
   c_.dialogs.showMessage(kApplicationTitle, c_.messages.MsgAutoRepaintOff);
   return true;
 }

@@ -59,6 +59,7 @@ class TagPainter {
   RepaintInputs repaintInputs() const;
   EditorFont wholeTextFont(const RepaintPlan& plan);
   void repaintWholeText(const QString& text);
+  void setAutoRepaint(bool on);
   bool switchOffIfLarge(int documentMode, qint64 fileBytes);
   void restoreView(int caret, int firstLine);
 

@@ -100,7 +100,8 @@ bool DocumentCommands::LoadDocument(const QString& name) {
   c_.editor.beginUpdate();
   c_.editor.setText(text);
   c_.host.processPendingEvents();
-  c_.host.setAutoFileNaming(false);
+  c_.session.AutoFileNaming = false;
+  c_.host.showCommandStates();
   c_.host.SelectProgramMode();
   c_.host.SetWebPageMode(isHtmlFile(name));
   c_.session.UndoCount = 0;
@@ -161,7 +162,7 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
                                                                     const QString& text) {
   OutputChoice choice;
   choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
-  choice.eucChosen = c_.host.outputIsEuc();
+  choice.eucChosen = c_.settings.EUC;
   choice.loadedAs = loaded_.encoding;
   TextEncoding target = chooseOutputEncoding(text, choice);
   // A document saved without edits gets the bytes it was read from.
@@ -420,7 +421,7 @@ void DocumentCommands::pmPasteClick() {
   c_.host.paintTags(start, end);
   c_.editor.setSelStart(end);
   // Automatic naming: a fresh document is named after its first line.
-  if (!c_.host.autoFileNaming() || oldLength >= 3) return;
+  if (!c_.session.AutoFileNaming || oldLength >= 3) return;
   const QString firstLine = c_.editor.line(0);
   if (firstLine.contains(QLatin1Char('\t'))) return;
   // A blank first line would make the hidden name ".txt": no name then.
@@ -438,7 +439,8 @@ void DocumentCommands::mmRenameAsTopLineClick() {
 }
 
 void DocumentCommands::mmAutoFileRenamerClick() {
-  c_.host.setAutoFileNaming(!c_.host.autoFileNaming());
+  c_.session.AutoFileNaming = !c_.session.AutoFileNaming;
+  c_.host.showCommandStates();
 }
 
 void DocumentCommands::mmSetDefaultFolderClick() {

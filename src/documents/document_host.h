@@ -19,10 +19,8 @@ class DocumentHost {
   virtual void SetWebPageMode(bool on) = 0;
   virtual void setHtmlToolBarVisible(bool visible) = 0;
 
-  virtual bool autoFileNaming() const = 0;
-  virtual void setAutoFileNaming(bool on) = 0;
-  // The output kanji code chosen in the Option menu is EUC-JP.
-  virtual bool outputIsEuc() const = 0;
+  // A value the window shows as a check mark (automatic naming) changed.
+  virtual void showCommandStates() = 0;
 
   // Recolours the tags of [start, finish) in a page; nothing in other modes.
   virtual void paintTags(int start, int finish) = 0;

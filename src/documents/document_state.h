@@ -23,6 +23,12 @@ struct DocumentState {
 struct SessionState {
   int UndoCount = 0;       // snapshots taken since the document was loaded
   bool ChangeWatch = false; // editor changes are tracked while on
+  // A fresh document pasted into is named after its first line. On at start,
+  // off after every load; not kept between runs.
+  bool AutoFileNaming = true;
+  // English was chosen as the interface language during this run. The
+  // stored choice is the settings' Jpn; this only shows the choice made now.
+  bool EnglishChosen = false;
 };
 
 // "name - Wrenpad" with the bare file name.

@@ -3,6 +3,7 @@
 // editor, the questions, the window's small services and the shared state.
 
 #include "editing/caret_context.h"
+#include "editing/command_marks.h"
 
 #include <QString>
 #include <functional>
@@ -26,6 +27,7 @@ struct EditingContext {
   Settings& settings;
   const MessageTable& messages;
   CaretContextFlags& caret;
+  CommandMarks& marks;
   // Colours the one tag [from, to) that the user has just closed.
   std::function<void(int from, int to)> paintSingleTag;
   // The face the page's style block names ("" for none); text typed behind a

@@ -1,6 +1,6 @@
 #pragma once
 // What the key handling and the mark-up commands need from the main window:
-// the states of its menu items and tool buttons, the heading box, the
+// showing the command states they keep as values, the heading box, the
 // line-number box, its timers, the progress bar and the pop-up menu.
 
 #include <QPoint>
@@ -12,15 +12,9 @@ class EditingHost {
  public:
   virtual ~EditingHost() = default;
 
-  // Menu items, pop-up items and tool buttons, by object name: "tbBold",
-  // "tbItalic", "tbCenter", "tbRight", "tbBR", "mmBR", "mmAlignCenter",
-  // "mmAlignRight", "mmAutoRepaint", "mmCut", "mmCopy", "mmCommentize",
-  // "pmCut", "pmCopy", "pmPaste", "pmLinkOpen", "pmAddRow", "N20".
-  // "Checked" is a menu item's check mark and a tool button's pressed state.
-  virtual bool isItemChecked(const QString& name) const = 0;
-  virtual void setItemChecked(const QString& name, bool checked) = 0;
-  virtual void setItemEnabled(const QString& name, bool enabled) = 0;
-  virtual void setItemVisible(const QString& name, bool visible) = 0;
+  // The command marks or the settings changed: menu items and tool buttons
+  // show them again.
+  virtual void showCommandStates() = 0;
 
   // The heading box: 0 "Normal", 1 to 5 "Heading 1" to "Heading 5". Showing
   // an index is not the user's choice and must not start the heading timer.

@@ -80,14 +80,14 @@ void EditorEvents::pressAndReleaseCtrl() {
 // get "<br>".
 bool EditorEvents::enterInsertsBreak(int shift) const {
   if (!isWebPage() || c_.caret.InHeadOrScript) return false;
-  return c_.host.isItemChecked(QStringLiteral("tbBR")) != (shift == vk::ShiftBit);
+  return c_.settings.AutoBR != (shift == vk::ShiftBit);
 }
 
 // Enter is handled here rather than by the editor: "<br>" and the line break
 // go in as one replacement, so no moment exists in which the break is in the
 // text and the tag is not.
 void EditorEvents::insertBreakTag() {
-  const bool paint = c_.host.isItemChecked(QStringLiteral("mmAutoRepaint"));
+  const bool paint = c_.settings.AutoRepaint;
   c_.editor.replaceSelection(kBreakTag + QStringLiteral("\r\n"));
   if (paint) {
     EditorControl::FormatRun run;
@@ -116,33 +116,23 @@ void EditorEvents::showCaretLine() {
 void EditorEvents::refreshLinkItem() {
   const std::optional<QString> quoted = QuotedTextAtCaret(c_.editor.text(), c_.editor.selStart());
   c_.caret.LinkTarget = quoted ? ResolveLinkTarget(c_.document.CurrentFolder, *quoted) : QString();
-  linkOpenShown_ = quoted && IsOpenablePage(c_.caret.LinkTarget);
-  c_.host.setItemVisible(QStringLiteral("pmLinkOpen"), linkOpenShown_);
-  showPopupSeparator();
+  c_.marks.linkOpen = quoted && IsOpenablePage(c_.caret.LinkTarget);
+  c_.host.showCommandStates();
 }
 
 void EditorEvents::showTableItem(bool inTable) {
-  addRowShown_ = inTable;
-  c_.host.setItemVisible(QStringLiteral("pmAddRow"), addRowShown_);
-  showPopupSeparator();
-}
-
-// The separator stands above the link and table items whenever one is shown.
-void EditorEvents::showPopupSeparator() {
-  c_.host.setItemVisible(QStringLiteral("N20"), linkOpenShown_ || addRowShown_);
+  c_.marks.addRow = inTable;
+  c_.host.showCommandStates();
 }
 
 void EditorEvents::PopupMenu1Popup() {
-  c_.host.setItemEnabled(QStringLiteral("pmPaste"), !QGuiApplication::clipboard()->text().isEmpty());
-  const bool selected = c_.editor.selLength() >= 1;
-  c_.host.setItemEnabled(QStringLiteral("pmCut"), selected);
-  c_.host.setItemEnabled(QStringLiteral("pmCopy"), selected);
+  c_.marks.popupPaste = !QGuiApplication::clipboard()->text().isEmpty();
+  c_.marks.popupCutCopy = c_.editor.selLength() >= 1;
   if (isWebPage()) {
     refreshLinkItem();
     showTableItem(AnalyseCaretContext(c_.editor.text(), c_.editor.selStart()).inTable);
   } else {
-    linkOpenShown_ = false;
-    c_.host.setItemVisible(QStringLiteral("pmLinkOpen"), false);
+    c_.marks.linkOpen = false;
     showTableItem(false);
   }
 }
@@ -173,7 +163,7 @@ void EditorEvents::carryIndentation() {
 
 void EditorEvents::paintClosedTag() {
   if (c_.editor.selLength() != 0 || !c_.paintSingleTag) return;
-  if (!c_.host.isItemChecked(QStringLiteral("mmAutoRepaint"))) return;
+  if (!c_.settings.AutoRepaint) return;
   if (const auto tag = TagClosedAtCaret(c_.editor.text(), c_.editor.selStart()))
     c_.paintSingleTag(tag->from, tag->to);
 }
@@ -219,9 +209,9 @@ void EditorEvents::EditorMouseDown() {
 
 void EditorEvents::EditorSelectionChange() {
   const bool selected = c_.editor.selLength() > 0;
-  c_.host.setItemEnabled(QStringLiteral("mmCut"), selected);
-  c_.host.setItemEnabled(QStringLiteral("mmCopy"), selected);
-  c_.host.setItemEnabled(QStringLiteral("mmCommentize"), selected && isWebPage());
+  c_.marks.selection = selected;
+  c_.marks.commentize = selected && isWebPage();
+  c_.host.showCommandStates();
 }
 
 // ---- caret context ------------------------------------------------------------------
@@ -234,20 +224,13 @@ void EditorEvents::Timer5Timer() {
 void EditorEvents::UpdateCaretContext() {
   const CaretContext context = AnalyseCaretContext(c_.editor.text(), c_.editor.selStart());
   storeCaretContext(context, c_.caret);
-  c_.host.setItemChecked(QStringLiteral("tbBold"), context.inBold);
-  c_.host.setItemChecked(QStringLiteral("tbItalic"), context.inItalic);
+  c_.marks.bold = context.inBold;
+  c_.marks.italic = context.inItalic;
+  const QString align = context.currentAlign.toLower();
+  c_.marks.centre = align == u"center";
+  c_.marks.right = align == u"right";
   showTableItem(context.inTable);
-  showAlignment(context.currentAlign.toLower());
   c_.host.showHeadingIndex(context.headingLevel);
-}
-
-void EditorEvents::showAlignment(const QString& align) {
-  const bool centre = align == u"center";
-  const bool right = align == u"right";
-  c_.host.setItemChecked(QStringLiteral("tbCenter"), centre);
-  c_.host.setItemChecked(QStringLiteral("mmAlignCenter"), centre);
-  c_.host.setItemChecked(QStringLiteral("tbRight"), right);
-  c_.host.setItemChecked(QStringLiteral("mmAlignRight"), right);
 }
 
 }  // namespace wrenpad

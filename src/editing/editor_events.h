@@ -47,17 +47,13 @@ class EditorEvents {
   void openPopupAtCaret();
   void refreshLinkItem();
   void showTableItem(bool inTable);
-  void showPopupSeparator();
   void showCaretLine();
   void indentBlock(bool outdent);
   void carryIndentation();
   void paintClosedTag();
   void restoreTypedTextFormat();
-  void showAlignment(const QString& align);
 
   EditingContext c_;
-  bool linkOpenShown_ = false;
-  bool addRowShown_ = false;
   // Context of deferred calls: they are dropped with this object.
   QObject lifetime_;
 };

@@ -35,9 +35,7 @@ HtmlCommands::HtmlCommands(HtmlContext context) : c_(std::move(context)) {}
 
 bool HtmlCommands::isPlainText() const { return c_.document.DocumentMode == kTextMode; }
 bool HtmlCommands::isWebPage() const { return c_.document.DocumentMode == kHtmlMode; }
-bool HtmlCommands::autoRepaint() const {
-  return c_.host.isItemChecked(QStringLiteral("mmAutoRepaint"));
-}
+bool HtmlCommands::autoRepaint() const { return c_.settings.AutoRepaint; }
 
 // ---- colouring of what changed ------------------------------------------------------
 
@@ -99,22 +97,26 @@ void HtmlCommands::UnwrapTag(const QString& tag) {
   c_.editor.setSelStart(plan->caret);
 }
 
-void HtmlCommands::toggleTag(const QString& tag, bool& inTag, const QString& button) {
+// `buttonDown` is the mark of the tool button that shows the format, if any.
+void HtmlCommands::toggleTag(const QString& tag, bool& inTag, bool* buttonDown) {
   if (inTag) {
     UnwrapTag(tag);
     inTag = false;  // a second click before the caret is looked at again wraps anew
   } else {
     WrapInTag(tag);
   }
-  if (!button.isEmpty()) c_.host.setItemChecked(button, inTag);
+  if (buttonDown) {
+    *buttonDown = inTag;
+    c_.host.showCommandStates();
+  }
   lookAtCaretAgain();
 }
 
-void HtmlCommands::mmBoldClick() { toggleTag(QStringLiteral("b"), c_.caret.InBold, QStringLiteral("tbBold")); }
+void HtmlCommands::mmBoldClick() { toggleTag(QStringLiteral("b"), c_.caret.InBold, &c_.marks.bold); }
 void HtmlCommands::mmItalicClick() {
-  toggleTag(QStringLiteral("i"), c_.caret.InItalic, QStringLiteral("tbItalic"));
+  toggleTag(QStringLiteral("i"), c_.caret.InItalic, &c_.marks.italic);
 }
-void HtmlCommands::mmUnderlineClick() { toggleTag(QStringLiteral("u"), c_.caret.InUnderline, QString()); }
+void HtmlCommands::mmUnderlineClick() { toggleTag(QStringLiteral("u"), c_.caret.InUnderline, nullptr); }
 
 void HtmlCommands::mmSubscriptClick() { c_.editor.replaceSelection(SubscriptMarkup(c_.editor.selText())); }
 
@@ -246,10 +248,8 @@ void HtmlCommands::tbInsertListClick(ListKind kind) {
 }
 
 void HtmlCommands::mmBRClick() {
-  const bool on = !c_.host.isItemChecked(QStringLiteral("mmBR"));
-  c_.host.setItemChecked(QStringLiteral("mmBR"), on);
-  c_.host.setItemChecked(QStringLiteral("tbBR"), on);
-  c_.settings.AutoBR = on;
+  c_.settings.AutoBR = !c_.settings.AutoBR;
+  c_.host.showCommandStates();
 }
 
 void HtmlCommands::mmBackGroundColorClick() {

@@ -6,6 +6,7 @@
 // and recolours what changed.
 
 #include "editing/caret_context.h"
+#include "editing/command_marks.h"
 #include "html/lists.h"
 
 #include <QString>
@@ -29,6 +30,7 @@ struct HtmlContext {
   DocumentState& document;
   Settings& settings;
   CaretContextFlags& caret;
+  CommandMarks& marks;
   // The key handling: commands that move the caret let it look again.
   EditorEvents& keys;
   // Colouring of what a command changed; the painters check the automatic
@@ -80,7 +82,7 @@ class HtmlCommands {
   bool isPlainText() const;
   bool isWebPage() const;
   bool autoRepaint() const;
-  void toggleTag(const QString& tag, bool& inTag, const QString& button);
+  void toggleTag(const QString& tag, bool& inTag, bool* buttonDown);
   void recolour(int from, int to, int renderFrom);
   void recolour(int from, int to) { recolour(from, to, from); }
   void colourRange(int from, int to, const QColor& colour);

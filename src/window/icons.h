@@ -1,6 +1,6 @@
 #pragma once
-// The program's own pictures, drawn in code: the program icon and the tool
-// button images.
+// The program's own pictures: SVG files under resources/icons/, compiled in
+// through the resource system, so a picture changes without touching code.
 
 #include <QIcon>
 #include <QString>
@@ -11,8 +11,8 @@ namespace wrenpad {
 QIcon programIcon();
 QPixmap programIconPixmap(int size);
 
-// Image for a tool button or menu item by object name; a null icon when the
-// name has no picture.
+// Image for a tool button by object name (":/icons/<name>.svg"); a null icon
+// when the name has no picture.
 QIcon toolIcon(const QString& name);
 
 }  // namespace wrenpad

@@ -11,10 +11,11 @@
 #include "app/command_line.h"
 #include "window/doc_type_dialog.h"
 #include "documents/document_commands.h"
+#include "language/interface_language.h"
 #include "editor/editor_control.h"
+#include "window/command_actions.h"
 #include "window/icons.h"
 #include "app/instance_slot.h"
-#include "window/interface_language.h"
 #include "settings/settings_file.h"
 
 #include <QApplication>
@@ -24,7 +25,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -40,93 +40,6 @@ namespace wrenpad {
 
 // Window events worth tracing from outside: QT_LOGGING_RULES="wrenpad.window.info=true".
 Q_LOGGING_CATEGORY(lcWindow, "wrenpad.window", QtWarningMsg)
-
-namespace {
-
-// Tool buttons of the two bars: object name, hint, the menu command they share.
-struct ToolButtonRow {
-  const char* name;
-  const char* hint;
-  const char* command;
-};
-
-// clang-format off
-const ToolButtonRow kToolBar1[] = {
-  {"tbNew", "New", "mmNew"},
-  {"tbOpen", "Open", "mmOpen"},
-  {"tbSaveAs", "Save As", "mmSaveAs"},
-  {"tbPrint", "Print", "mmPrint"},
-  {"-", "", ""},
-  {"tbUndo", "Undo", "mmUndo"},
-  {"tbCut", "Cut", "mmCut"},
-  {"tbCopy", "Copy", "mmCopy"},
-  {"tbPaste", "Paste", "mmPaste"},
-  {"-", "", ""},
-  {"tbFind", "Find", "mmFind"},
-  {"tbReplace", "Replace", "mmReplace"},
-  {"-", "", ""},
-  {"tbRefer", "Refer dictionary", "mmRefer"},
-  {"EnhancedEdit1", "line number", ""},
-  {"tbCompile", "Compile and execute current program", "mmCompile_and_Execute"},
-  {"tbInspector", "Putting a breakpoint and inspecting value of a variable.", "mmBreakPoint"},
-  {"tbInputWizard", "Input Wizard", "mmInputWizard"},
-};
-
-const ToolButtonRow kToolBar2[] = {
-  {"HeaderComboBox", "", ""},
-  {"tbHTMLfont", "Font", "mmHTMLFont"},
-  {"tbBold", "Bold", "mmBold"},
-  {"tbItalic", "Italic", "mmItalic"},
-  {"-", "", ""},
-  {"tbBulletList", "Bullet List", "mmBulletList"},
-  {"tbNumbering", "", "tbNumbering"},
-  {"-", "", ""},
-  {"tbCenter", "Center", "mmAlignCenter"},
-  {"tbRight", "Right", "mmAlignRight"},
-  {"-", "", ""},
-  {"tbPicture", "Picture", "mmPicture"},
-  {"tbLink", "Link", "mmLink"},
-  {"tbTable", "Insert a Table", "mmTable"},
-  {"tbCreateBox", "Create or edit a box", "mmCreateBox"},
-  {"-", "", ""},
-  {"tbRepaint", "Repaint", "mmRepaintTags"},
-  {"tbBrowse", "Browse as WebPage", "mmDisplayAsWebPage"},
-  {"-", "", ""},
-  {"tbBR", "insert \"<BR>\" on pressing [Enter]", "mmBR"},
-};
-// clang-format on
-
-// Buttons that stay down while their formatting applies at the caret.
-bool isStateButton(const QString& name) {
-  static const QStringList kStateButtons = {"tbBR", "tbBold", "tbItalic", "tbCenter", "tbRight"};
-  return kStateButtons.contains(name);
-}
-
-template <std::size_t N>
-void addToolButtons(QToolBar& bar, const ToolButtonRow (&rows)[N], const HandlerTable& handlers,
-                    ActionTable& actions, const std::function<QWidget*(const QString&)>& widgetFor) {
-  for (const ToolButtonRow& row : rows) {
-    const QString name = QString::fromLatin1(row.name);
-    if (name == u"-") {
-      bar.addSeparator();
-      continue;
-    }
-    if (QWidget* widget = widgetFor(name)) {
-      actions.insert(name, bar.addWidget(widget));
-      continue;
-    }
-    QAction* action = bar.addAction(toolIcon(name), QString::fromLatin1(row.hint));
-    action->setObjectName(name);
-    action->setToolTip(QString::fromUtf8(row.hint));
-    action->setCheckable(isStateButton(name));
-    const auto handler = handlers.constFind(QString::fromLatin1(row.command));
-    action->setEnabled(handler != handlers.constEnd());
-    if (handler != handlers.constEnd()) connectOwnedCheck(action, *handler);
-    actions.insert(name, action);
-  }
-}
-
-}  // namespace
 
 TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
     : ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogs>(this)),
@@ -145,18 +58,15 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
       *Editor, dialogs_, *this, document_, session_, settings_, messages_, japaneseInterface_});
   createSubsystems();
-  const HandlerTable handlers = commandHandlers();
-  buildMainMenu(*menuBar(), handlers, actions_);
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-  buildPopupMenu(*PopupMenu1, handlers, actions_);
-  createToolBars(handlers);
+  createMenus();
+  createToolBars();
   createStatusBar();
   createTimers();
   connectEditorEvents();
   docType_ = new TDocType(this);
   aboutBox_ = new TAboutBox(this);
   FormCreate(options);
+  showCommandStates();
 }
 
 TMain::~TMain() {
@@ -197,12 +107,13 @@ void TMain::createSubsystems() {
   TagPainter* p = painter_.get();
   const auto paintSingleTag = [p](int from, int to) { p->PaintSingleTag(from, to); };
   EditingContext editing{*Editor, dialogs_, *this, document_, session_, settings_, messages_,
-                         caretFlags_, paintSingleTag,
+                         caretFlags_, marks_, paintSingleTag,
                          [this] { return colouring_.PageFontName; }};
   editorEvents_ = std::make_unique<EditorEvents>(editing);
   editingTools_ = std::make_unique<EditingTools>(editing);
   htmlCommands_ = std::make_unique<HtmlCommands>(HtmlContext{
-      *Editor, dialogs_, *this, document_, settings_, caretFlags_, *editorEvents_, paintSingleTag,
+      *Editor, dialogs_, *this, document_, settings_, caretFlags_, marks_, *editorEvents_,
+      paintSingleTag,
       [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); }, {},
       [this] { return colouring_.EditorFontSize; }});
 }
@@ -221,58 +132,24 @@ void TMain::connectEditorEvents() {
           [this](int key) { editingTools_->EnhancedEdit1KeyUp(key); });
 }
 
-HandlerTable TMain::commandHandlers() {
-  DocumentCommands* d = documents_.get();
-  HtmlCommands* h = htmlCommands_.get();
-  EditingTools* t = editingTools_.get();
-  return {
-      {"mmNew", [d] { d->mmNewClick(); }},
-      {"mmOpen", [d] { d->mmOpenClick(); }},
-      {"mmSave", [d] { d->mmSaveClick(); }},
-      {"mmSaveAs", [d] { d->mmSaveAsClick(); }},
-      {"mmSetDefaultFolder", [d] { d->mmSetDefaultFolderClick(); }},
-      {"mmRenameAsTopLine", [d] { d->mmRenameAsTopLineClick(); }},
-      {"mmPrinterSetup", [d] { d->mmPrinterSetupClick(); }},
-      {"mmPrint", [d] { d->mmPrintClick(); }},
-      {"mmExit", [this] { mmExitClick(); }},
-      {"mmCut", [d] { d->mmCutClick(); }},
-      {"mmCopy", [d] { d->mmCopyClick(); }},
-      {"mmPaste", [d] { d->pmPasteClick(); }},
-      {"mmSelectAll", [d] { d->mmSelectAllClick(); }},
-      {"mmFont", [d] { d->mmFontClick(); }},
-      {"mmAutoFileRenamer", [d] { d->mmAutoFileRenamerClick(); }},
-      {"mmSelectDefaultFolder", [d] { d->mmSelectDefaultFolderClick(); }},
-      {"mmAbout", [this] { mmAboutClick(); }},
-      {"mmRepaintTags", [this] { painter_->mmRepaintTagsClick(); }},
-      {"mmBold", [h] { h->mmBoldClick(); }},
-      {"mmItalic", [h] { h->mmItalicClick(); }},
-      {"mmUnderline", [h] { h->mmUnderlineClick(); }},
-      {"mmSubscript", [h] { h->mmSubscriptClick(); }},
-      {"mmSuperscript", [h] { h->mmSuperscriptClick(); }},
-      {"mmAlignLeft", [h] { h->mmAlignLeftClick(); }},
-      {"mmAlignCenter", [h] { h->mmAlignCenterClick(); }},
-      {"mmAlignRight", [h] { h->mmAlignRightClick(); }},
-      {"mmCommentize", [h] { h->mmCommentizeClick(); }},
-      {"mmBR", [h] { h->mmBRClick(); }},
-      {"mmBackGroundColor", [h] { h->mmBackGroundColorClick(); }},
-      {"mmBulletList", [h] { h->tbInsertListClick(ListKind::Bullet); }},
-      {"tbNumbering", [h] { h->tbInsertListClick(ListKind::Numbered); }},
-      {"mmCount", [t] { t->mmCountClick(); }},
-      {"mmTabWidth", [t] { t->mmTabWidthClick(); }},
-      {"mmAutoRepaint", [this] { painter_->mmAutoRepaintClick(); }},
-      {"English", [this] { EnglishClick(); }},
-      {"mmSJIS", [this] { mmSJISClick(); }},
-      {"mmEUC", [this] { mmEUCClick(); }},
-      {"Japanese", [this] { JapaneseClick(); }},
-      {"pmCut", [d] { d->mmCutClick(); }},
-      {"pmCopy", [d] { d->mmCopyClick(); }},
-      {"pmPaste", [d] { d->pmPasteClick(); }},
-      {"pmSelectAll", [d] { d->mmSelectAllClick(); }},
-      {"pmSaveAndExit", [this] { pmSaveAndExitClick(); }},
-  };
+void TMain::createMenus() {
+  commands_ = std::make_unique<CommandActions>(commandTable(),
+                                               [this](const CommandRow& row) { runCommand(row); });
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  commands_->buildMenus(*menuBar(), *PopupMenu1);
 }
 
-void TMain::createToolBars(const HandlerTable& handlers) {
+// Every menu item and tool button comes here: the handler of its row runs,
+// then the items show what the command changed.
+void TMain::runCommand(const CommandRow& row) {
+  row.run(*this);
+  showCommandStates();
+}
+
+QAction* TMain::action(const QString& name) const { return commands_->action(name); }
+
+void TMain::createToolBars() {
   ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
   ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
   addToolBarBreak();
@@ -298,19 +175,16 @@ void TMain::createToolBars(const HandlerTable& handlers) {
 
   HeaderComboBox = new QComboBox(ToolBar2);
   HeaderComboBox->setObjectName(QStringLiteral("HeaderComboBox"));
-  HeaderComboBox->addItems({QStringLiteral("Normal"), QStringLiteral("Heading 1"),
-                            QStringLiteral("Heading 2"), QStringLiteral("Heading 3"),
-                            QStringLiteral("Heading 4"), QStringLiteral("Heading 5")});
+  for (const HeadingBoxItem& item : headingBoxItems())
+    HeaderComboBox->addItem(QString::fromUtf8(item.english));
   HeaderComboBox->setFixedWidth(81);
 
-  const auto widgetFor = [this](const QString& name) -> QWidget* {
-    if (name == u"EnhancedEdit1") return EnhancedEdit1;
-    if (name == u"HeaderComboBox") return HeaderComboBox;
-    return nullptr;
-  };
-  addToolButtons(*ToolBar1, kToolBar1, handlers, actions_, widgetFor);
-  addToolButtons(*ToolBar2, kToolBar2, handlers, actions_, widgetFor);
-  setItemChecked(QStringLiteral("tbBR"), true);
+  // The line-number box stands between the dictionary and compile buttons,
+  // the heading box first on the HTML bar.
+  const ToolBarWidget widgets[] = {{ToolBar::Main, 12, EnhancedEdit1},
+                                   {ToolBar::Html, 1, HeaderComboBox}};
+  commands_->buildToolBar(*ToolBar1, ToolBar::Main, widgets);
+  commands_->buildToolBar(*ToolBar2, ToolBar::Html, widgets);
 }
 
 void TMain::createStatusBar() {
@@ -371,11 +245,8 @@ void TMain::FormCreate(const StartupOptions& options) {
   document_.CurrentFolder = ApplicationFolder;
   handleCommandLine(options);
   readSettingsFile();
-  if (!isItemChecked("mmEUC")) setItemChecked("mmSJIS", true);
   session_.UndoCount = 0;
   StartupOpenPending = false;
-  action(QStringLiteral("mmSuperscript"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
-  action(QStringLiteral("mmSubscript"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
   session_.ChangeWatch = true;
   InstanceSlot = claimInstanceSlot(paths_.instanceFileFolder(), QDateTime::currentDateTime());
 }
@@ -418,14 +289,7 @@ void TMain::applySettings() {
   document_.CurrentFolder = s.IniPath;
   document_.DefaultFolder = s.DefaultFolder;
   document_.LastExtension = s.LastExtension;
-  setItemChecked("mmAutoRepaint", s.AutoRepaint);
   Editor->setBackground(QColor(s.BGColor & 0xFF, (s.BGColor >> 8) & 0xFF, (s.BGColor >> 16) & 0xFF));
-  setItemChecked("Japanese", s.Jpn);
-  setItemChecked("English", false);
-  setItemChecked("mmEUC", s.EUC);
-  setItemChecked("mmBR", s.AutoBR);
-  setItemChecked("tbBR", s.AutoBR);
-  setItemChecked("mmEnableMultiUndo", s.MultiUndo);
   applyWindowBounds();
 }
 
@@ -449,11 +313,6 @@ Settings TMain::collectSettings() const {
   s.IniPath = document_.CurrentFolder;
   s.DefaultFolder = document_.DefaultFolder;
   s.LastExtension = document_.LastExtension;
-  s.AutoRepaint = isItemChecked("mmAutoRepaint");
-  s.AutoBR = isItemChecked("mmBR");
-  s.EUC = isItemChecked("mmEUC");
-  s.Jpn = isItemChecked("Japanese");
-  s.MultiUndo = isItemChecked("mmEnableMultiUndo");
   const QColor background = Editor->background();
   s.BGColor = std::uint32_t(background.red()) | (std::uint32_t(background.green()) << 8) |
               (std::uint32_t(background.blue()) << 16);
@@ -476,39 +335,34 @@ void TMain::writeSettingsFile() {
 // ---- interface language ------------------------------------------------------------
 
 void TMain::ApplyInterfaceLanguage() {
-  japaneseInterface_ = isItemChecked("Japanese");
+  japaneseInterface_ = settings_.Jpn;
   if (japaneseInterface_) {
-    applyJapaneseCaptions(actions_, HeaderComboBox);
-    // Qt's message-box buttons and file dialogs speak Japanese too, when its
-    // translations are installed.
-    if (qtTranslator_.load(QStringLiteral("qtbase_ja"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-      QCoreApplication::installTranslator(&qtTranslator_);
+    commands_->showCaptions(true);
+    int index = 0;
+    for (const HeadingBoxItem& item : headingBoxItems())
+      HeaderComboBox->setItemText(index++, QString::fromUtf16(item.japanese));
+    installQtJapanese(qtTranslator_);
   }
   messages_ = messagesFor(japaneseInterface_);
 }
 
 // The output kanji code: Shift-JIS and EUC-JP, one of them checked.
-void TMain::mmSJISClick() {
-  setItemChecked("mmSJIS", true);
-  setItemChecked("mmEUC", false);
-}
+void TMain::mmSJISClick() { settings_.EUC = false; }
 
-void TMain::mmEUCClick() {
-  setItemChecked("mmEUC", true);
-  setItemChecked("mmSJIS", false);
-}
+void TMain::mmEUCClick() { settings_.EUC = true; }
 
+// The interface language takes effect at the next start; the menu shows the
+// choice made now.
 void TMain::EnglishClick() {
   dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
-  setItemChecked("Japanese", false);
-  setItemChecked("English", true);
+  settings_.Jpn = false;
+  session_.EnglishChosen = true;
 }
 
 void TMain::JapaneseClick() {
   dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
-  setItemChecked("Japanese", true);
-  setItemChecked("English", false);
+  settings_.Jpn = true;
+  session_.EnglishChosen = false;
 }
 
 void TMain::showEvent(QShowEvent* event) {
@@ -642,10 +496,6 @@ void TMain::setEditorFontSize(int points) { colouring_.EditorFontSize = points; 
 
 // ---- ColouringHost -------------------------------------------------------------------
 
-bool TMain::autoRepaint() const { return isItemChecked("mmAutoRepaint"); }
-
-void TMain::setAutoRepaint(bool on) { setItemChecked("mmAutoRepaint", on); }
-
 void TMain::setProgress(int value) {
   ProgressBar->setValue(value);
   ProgressBar->repaint();
@@ -660,15 +510,9 @@ void TMain::showWaitCursor(bool on) {
 
 void TMain::setHtmlToolBarVisible(bool visible) { ToolBar2->setVisible(visible); }
 
-bool TMain::autoFileNaming() const {
-  return isItemChecked(QStringLiteral("mmAutoFileRenamer"));
+void TMain::showCommandStates() {
+  if (commands_) commands_->showStates({settings_, session_, marks_});
 }
-
-void TMain::setAutoFileNaming(bool on) {
-  setItemChecked(QStringLiteral("mmAutoFileRenamer"), on);
-}
-
-bool TMain::outputIsEuc() const { return isItemChecked(QStringLiteral("mmEUC")); }
 
 void TMain::startUndoTimer() { Timer2.start(); }
 
@@ -688,23 +532,6 @@ int TMain::askDocumentType(int& chosenItem) {
 }
 
 // ---- EditingHost -------------------------------------------------------------------
-
-bool TMain::isItemChecked(const QString& name) const {
-  const QAction* item = actions_.value(name);
-  return item && item->isChecked();
-}
-
-void TMain::setItemChecked(const QString& name, bool checked) {
-  if (QAction* item = actions_.value(name)) item->setChecked(checked);
-}
-
-void TMain::setItemEnabled(const QString& name, bool enabled) {
-  if (QAction* item = actions_.value(name)) item->setEnabled(enabled);
-}
-
-void TMain::setItemVisible(const QString& name, bool visible) {
-  if (QAction* item = actions_.value(name)) item->setVisible(visible);
-}
 
 int TMain::headingIndex() const { return HeaderComboBox->currentIndex(); }
 

@@ -5,11 +5,11 @@
 
 #include "colouring/colouring_context.h"
 #include "editing/caret_context.h"
+#include "editing/command_marks.h"
 #include "editing/editing_host.h"
 #include "platform/app_paths.h"
 #include "documents/document_host.h"
 #include "documents/document_state.h"
-#include "window/main_menu.h"
 #include "language/message_table.h"
 #include "settings/settings.h"
 
@@ -28,6 +28,8 @@ class QToolBar;
 
 namespace wrenpad {
 
+class CommandActions;
+struct CommandRow;
 class Dialogs;
 class DocumentCommands;
 class EditorControl;
@@ -62,7 +64,10 @@ class TMain : public QMainWindow,
   SessionState& session() { return session_; }
   Settings& settings() { return settings_; }
   const MessageTable& messages() const { return messages_; }
-  QAction* action(const QString& name) const { return actions_.value(name); }
+  // A menu item, sub-menu title or tool button by object name; null when unknown.
+  QAction* action(const QString& name) const;
+  CommandActions& commands() { return *commands_; }
+  CommandMarks& marks() { return marks_; }
   QMenu* popupMenu() const { return PopupMenu1; }
   QTimer& timer(int number);
   const QTimer& timer(int number) const;
@@ -100,9 +105,8 @@ class TMain : public QMainWindow,
   void SelectProgramMode() override;
   void SetWebPageMode(bool on) override;
   void setHtmlToolBarVisible(bool visible) override;
-  bool autoFileNaming() const override;
-  void setAutoFileNaming(bool on) override;
-  bool outputIsEuc() const override;
+  // The menu items and tool buttons show the settings and marks again.
+  void showCommandStates() override;
   void startUndoTimer() override;
   void processPendingEvents() override;
   int askDocumentType(int& chosenItem) override;
@@ -110,16 +114,10 @@ class TMain : public QMainWindow,
   void setEditorFontSize(int points) override;
 
   // ColouringHost
-  bool autoRepaint() const override;
-  void setAutoRepaint(bool on) override;
   void setProgress(int value) override;
   void showWaitCursor(bool on) override;
 
   // EditingHost
-  bool isItemChecked(const QString& name) const override;
-  void setItemChecked(const QString& name, bool checked) override;
-  void setItemEnabled(const QString& name, bool enabled) override;
-  void setItemVisible(const QString& name, bool visible) override;
   int headingIndex() const override;
   void showHeadingIndex(int index) override;
   QString lineNumberText() const override;
@@ -147,12 +145,13 @@ class TMain : public QMainWindow,
   void FormCreate(const StartupOptions& options);
   void FormShow();
   void createWidgets();
-  void createToolBars(const HandlerTable& handlers);
+  void createMenus();
+  void createToolBars();
   void createStatusBar();
   void createTimers();
   void createSubsystems();
   void connectEditorEvents();
-  HandlerTable commandHandlers();
+  void runCommand(const CommandRow& row);
   void handleCommandLine(const StartupOptions& options);
   void readSettingsFile();
   void applySettings();
@@ -178,6 +177,7 @@ class TMain : public QMainWindow,
   ColouringState colouring_;
   std::unique_ptr<TagPainter> painter_;
   CaretContextFlags caretFlags_;
+  CommandMarks marks_;
   std::unique_ptr<EditorEvents> editorEvents_;
   std::unique_ptr<EditingTools> editingTools_;
   std::unique_ptr<HtmlCommands> htmlCommands_;
@@ -191,7 +191,7 @@ class TMain : public QMainWindow,
   QLabel* statusPanels_[2] = {nullptr, nullptr};
   QProgressBar* ProgressBar = nullptr;
   QMenu* PopupMenu1 = nullptr;
-  ActionTable actions_;
+  std::unique_ptr<CommandActions> commands_;
   TDocType* docType_ = nullptr;
   TAboutBox* aboutBox_ = nullptr;
 

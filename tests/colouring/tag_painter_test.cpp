@@ -18,12 +18,12 @@ const QColor kBlue(0, 0, 255);
 const QColor kTeal(0, 128, 128);
 const QColor kGrey(128, 128, 128);
 
-// The window's side: the Auto Repaint check, and what the bar and cursor
-// were told, with the ChangeWatch flag as it stood at each progress call.
+// The window's side: how often it was asked to show the settings again, and
+// what the bar and cursor were told, with the ChangeWatch flag as it stood at
+// each progress call.
 struct FakeHost : ColouringHost {
   explicit FakeHost(const SessionState& session) : session(session) {}
-  bool autoRepaint() const override { return autoRepaintOn; }
-  void setAutoRepaint(bool on) override { autoRepaintOn = on; }
+  void showCommandStates() override { ++statesShown; }
   void setProgress(int value) override {
     progress.push_back(value);
     watchAtProgress.push_back(session.ChangeWatch);
@@ -31,7 +31,7 @@ struct FakeHost : ColouringHost {
   void showWaitCursor(bool on) override { waitCursor.push_back(on); }
 
   const SessionState& session;
-  bool autoRepaintOn = true;
+  int statesShown = 0;
   std::vector<int> progress;
   std::vector<bool> watchAtProgress;
   std::vector<bool> waitCursor;
@@ -161,7 +161,8 @@ TEST_F(Painter, AutomaticColouringOffMakesEverythingBlackAndOnColoursNothingUnti
   open(kPage);
   editor.setSelStart(14);
   painter.mmAutoRepaintClick();
-  EXPECT_FALSE(host.autoRepaintOn);
+  EXPECT_FALSE(settings.AutoRepaint);
+  EXPECT_EQ(host.statesShown, 1);
   EXPECT_FALSE(settings.Realization);
   EXPECT_TRUE(editor.plainTextMode());
   EXPECT_EQ(editor.selStart(), 14);
@@ -173,7 +174,7 @@ TEST_F(Painter, AutomaticColouringOffMakesEverythingBlackAndOnColoursNothingUnti
   EXPECT_EQ(colourAt(0), kBlack);
 
   painter.mmAutoRepaintClick();
-  EXPECT_TRUE(host.autoRepaintOn);
+  EXPECT_TRUE(settings.AutoRepaint);
   EXPECT_FALSE(editor.plainTextMode());
   EXPECT_EQ(colourAt(0), kBlack);
   editor.select(2, 3);
@@ -192,15 +193,15 @@ TEST_F(Painter, AutomaticColouringOffMakesEverythingBlackAndOnColoursNothingUnti
 TEST_F(Painter, OpeningALargePageSwitchesAutomaticColouringOffAndSaysSo) {
   editor.setText(kPage);
   painter.WebPageModeOn(50000);
-  EXPECT_TRUE(host.autoRepaintOn);
+  EXPECT_TRUE(settings.AutoRepaint);
   EXPECT_TRUE(dialogs.asked.isEmpty());
 
   painter.WebPageModeOn(50001);
-  EXPECT_FALSE(host.autoRepaintOn);
+  EXPECT_FALSE(settings.AutoRepaint);
   EXPECT_EQ(dialogs.askedOf("message"), QStringList{messages.MsgAutoRepaintOff});
   EXPECT_EQ(colourAt(0), kBlack);  // the repaint still strips the formats
 
-  host.autoRepaintOn = true;
+  settings.AutoRepaint = true;
   document.DocumentMode = kProgramMode;
   EXPECT_FALSE(painter.SwitchOffForLargeFile(30000));
   EXPECT_TRUE(painter.SwitchOffForLargeFile(30001));

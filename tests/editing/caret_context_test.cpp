@@ -47,23 +47,21 @@ TEST_F(EditingFixture, TheCaretContextPressesTheButtonsAndShowsTheItems) {
   setText("<table>\r\n<tr><td><b><p align = \"right\">x|");
   keys.Timer5Timer();
   EXPECT_TRUE(caret.InBold);
-  EXPECT_TRUE(host.checked["tbBold"]);
-  EXPECT_FALSE(host.checked["tbItalic"]);
+  EXPECT_TRUE(marks.bold);
+  EXPECT_FALSE(marks.italic);
   EXPECT_EQ(caret.CurrentAlign, "right");
-  EXPECT_TRUE(host.checked["tbRight"]);
-  EXPECT_TRUE(host.checked["mmAlignRight"]);
-  EXPECT_FALSE(host.checked["tbCenter"]);
-  EXPECT_TRUE(host.visible["pmAddRow"]);
-  EXPECT_TRUE(host.visible["N20"]);
+  EXPECT_TRUE(marks.right);
+  EXPECT_FALSE(marks.centre);
+  EXPECT_TRUE(marks.addRow);
+  EXPECT_GE(host.statesShown, 1);
 
   setText("<h3>Head|ing</h3>");
   keys.Timer5Timer();
   EXPECT_EQ(host.heading, 3);
   EXPECT_FALSE(caret.InBold);
-  EXPECT_FALSE(host.checked["tbRight"]);
-  EXPECT_FALSE(host.visible["pmAddRow"]);
-  EXPECT_FALSE(host.visible["N20"]);
-
+  EXPECT_FALSE(marks.right);
+  EXPECT_FALSE(marks.addRow);
+  
   // Text documents are not analysed.
   document.DocumentMode = kTextMode;
   setText("<b>x|");
@@ -80,14 +78,12 @@ TEST_F(EditingFixture, TheLinkUnderTheCaretShowsTheOpenItemWhenThePageExists) {
   setText("<a href=\"other.htm|\">x</a>");
   keys.keyDown(key, 0);
   EXPECT_EQ(caret.LinkTarget, folder.file("other.htm"));
-  EXPECT_TRUE(host.visible["pmLinkOpen"]);
-  EXPECT_TRUE(host.visible["N20"]);
-
+  EXPECT_TRUE(marks.linkOpen);
+  
   setText("<a href=\"missing.htm|\">x</a>");
   keys.keyDown(key, 0);
-  EXPECT_FALSE(host.visible["pmLinkOpen"]);
-  EXPECT_FALSE(host.visible["N20"]);
-
+  EXPECT_FALSE(marks.linkOpen);
+  
   EXPECT_EQ(QuotedTextAtCaret("href=\"a.htm\"", 12), "a.htm");  // just after the closing quote
   EXPECT_FALSE(QuotedTextAtCaret("x\" and a long stretch of text until\"", 2).has_value());
   EXPECT_EQ(ResolveLinkTarget("/site/pages", "..\\img\\a.htm"), "/site/img/a.htm");

@@ -29,9 +29,7 @@ namespace wrenpad::test {
 
 class RecordingHost : public EditingHost {
  public:
-  QHash<QString, bool> checked{{"mmAutoRepaint", true}, {"tbBR", false}, {"mmBR", false}};
-  QHash<QString, bool> enabled;
-  QHash<QString, bool> visible;
+  int statesShown = 0;
   int heading = 0;
   QString lineNumber = QStringLiteral("1");
   QSet<int> running;
@@ -39,10 +37,7 @@ class RecordingHost : public EditingHost {
   QStringList modeSwitches;
   std::vector<QPoint> popups;
 
-  bool isItemChecked(const QString& name) const override { return checked.value(name); }
-  void setItemChecked(const QString& name, bool on) override { checked[name] = on; }
-  void setItemEnabled(const QString& name, bool on) override { enabled[name] = on; }
-  void setItemVisible(const QString& name, bool on) override { visible[name] = on; }
+  void showCommandStates() override { ++statesShown; }
   int headingIndex() const override { return heading; }
   void showHeadingIndex(int index) override { heading = index; }
   QString lineNumberText() const override { return lineNumber; }
@@ -69,17 +64,18 @@ struct EditingFixture : ::testing::Test {
   Settings settings;
   MessageTable messages = englishMessages();
   CaretContextFlags caret;
+  CommandMarks marks;
   std::vector<std::pair<int, int>> singleTags;  // PaintSingleTag calls
   std::vector<std::pair<int, int>> ranges;      // PaintTagsInRange calls
 
   EditingContext context() {
-    return {editor, dialogs, host, document, session, settings, messages, caret,
+    return {editor, dialogs, host, document, session, settings, messages, caret, marks,
             [this](int from, int to) { paintSingleTag(from, to); },
             [] { return QStringLiteral("Page Face"); }};
   }
   EditorEvents keys{context()};
   EditingTools tools{context()};
-  HtmlCommands html{HtmlContext{editor, dialogs, host, document, settings, caret, keys,
+  HtmlCommands html{HtmlContext{editor, dialogs, host, document, settings, caret, marks, keys,
                                 [this](int from, int to) { paintSingleTag(from, to); },
                                 [this](int from, int to) { ranges.emplace_back(from, to); },
                                 {},
@@ -87,6 +83,7 @@ struct EditingFixture : ::testing::Test {
 
   EditingFixture() {
     document.DocumentMode = kHtmlMode;
+    settings.AutoBR = false;
     document.CurrentFileName = QStringLiteral("/tmp/page.htm");
     session.ChangeWatch = true;
     QObject::connect(&editor, &EditorControl::keyDown, [this](KeyEventInfo& key) { keys.EditorKeyDown(key); });

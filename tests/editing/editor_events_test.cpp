@@ -24,7 +24,7 @@ const QColor kBlue(0, 0, 255);
 
 TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysAndShiftInvertsIt) {
   setText("<body>\r\none|");
-  host.checked["tbBR"] = false;
+  settings.AutoBR = false;
   press(Qt::Key_Return);
   EXPECT_EQ(textWithCaret(), "<body>\r\none\r\n|");
   press(Qt::Key_Return, Qt::ShiftModifier);
@@ -32,7 +32,7 @@ TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysAndShiftInvertsIt) {
   EXPECT_EQ(colourAt(13), kBlue);  // the "<br>" is coloured as a tag
   EXPECT_EQ(colourAt(16), kBlue);
 
-  host.checked["tbBR"] = true;
+  settings.AutoBR = true;
   setText("<body>\r\none|");
   press(Qt::Key_Return);
   EXPECT_EQ(textWithCaret(), "<body>\r\none<br>\r\n|");
@@ -41,7 +41,7 @@ TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysAndShiftInvertsIt) {
 }
 
 TEST_F(Keys, EnterNeverInsertsBreakTagInTheHeadOrAScriptOrPlainText) {
-  host.checked["tbBR"] = true;
+  settings.AutoBR = true;
   for (const char* page : {"<html><head>\r\n<title>x|", "<body><script>\r\nvar a = 1;|"}) {
     setText(page);
     keys.Timer5Timer();
@@ -163,12 +163,12 @@ TEST_F(Keys, TheSelectionEnablesCutCopyAndCommentInPagesOnly) {
   setText("abc");
   editor.select(0, 2);
   keys.EditorSelectionChange();
-  EXPECT_TRUE(host.enabled["mmCut"]);
-  EXPECT_TRUE(host.enabled["mmCommentize"]);
+  EXPECT_TRUE(marks.selection);
+  EXPECT_TRUE(marks.commentize);
   document.DocumentMode = kTextMode;
   keys.EditorSelectionChange();
-  EXPECT_FALSE(host.enabled["mmCommentize"]);
+  EXPECT_FALSE(marks.commentize);
   editor.setSelStart(1);
   keys.EditorSelectionChange();
-  EXPECT_FALSE(host.enabled["mmCopy"]);
+  EXPECT_FALSE(marks.selection);
 }

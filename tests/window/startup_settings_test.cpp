@@ -81,7 +81,7 @@ TEST_F(StartupSettings, BoundsFontsAndOptionsComeBackAtTheNextStart) {
     main->move(40, 50);
     main->settings().DefFontName = "DejaVu Serif";
     main->settings().TabWidth = 4;
-    main->action("mmAutoRepaint")->setChecked(false);
+    main->settings().AutoRepaint = false;
     main->document().CurrentFolder = folder.path();
     main->close();
   }

@@ -1,0 +1,139 @@
+#include "window/command_actions.h"
+
+#include "window/icons.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <algorithm>
+#include <map>
+
+namespace wrenpad {
+
+namespace {
+
+QString latin(const char* text) { return QString::fromUtf8(text); }
+
+QString captionOf(const CommandRow& row, bool japanese) {
+  return japanese && row.japanese ? QString::fromUtf16(row.japanese) : latin(row.caption);
+}
+
+QString hintOf(const CommandRow& row, bool japanese) {
+  return japanese && row.tool.japaneseHint ? QString::fromUtf16(row.tool.japaneseHint)
+                                           : latin(row.tool.hint);
+}
+
+bool hasViews(const CommandRow& row) { return row.checked || row.enabled || row.visible; }
+
+}  // namespace
+
+CommandActions::CommandActions(std::span<const CommandRow> rows, Dispatch dispatch)
+    : rows_(rows), dispatch_(std::move(dispatch)) {}
+
+void CommandActions::bind(QAction* action, const CommandRow& row) {
+  action->setEnabled(row.run != nullptr);
+  if (row.run)
+    QObject::connect(action, &QAction::triggered, action, [this, &row] { dispatch_(row); });
+}
+
+QAction* CommandActions::addMenuItem(QMenu& menu, const CommandRow& row) {
+  QAction* action = nullptr;
+  if (row.flags & kSeparator) {
+    action = menu.addSeparator();
+  } else {
+    action = menu.addAction(latin(row.caption));
+    if (*row.shortcut) action->setShortcut(QKeySequence(latin(row.shortcut)));
+    action->setCheckable(row.flags & kCheckable);
+    bind(action, row);
+  }
+  action->setObjectName(latin(row.name));
+  action->setVisible(!(row.flags & kHidden));
+  shown_.push_back({&row, action, false});
+  return action;
+}
+
+void CommandActions::buildMenus(QMenuBar& bar, QMenu& popup) {
+  QMenu* menus[3] = {nullptr, nullptr, nullptr};
+  const std::size_t count = rows_.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    const CommandRow& row = rows_[i];
+    if (row.flags & kToolOnly) continue;
+    const QString name = latin(row.name);
+    const bool opensSubMenu = i + 1 < count && rows_[i + 1].depth > row.depth;
+    QAction* action = nullptr;
+    if (row.depth == 0 && (row.flags & kPopup)) {
+      menus[1] = &popup;
+      continue;
+    } else if (row.depth == 0) {
+      menus[1] = bar.addMenu(latin(row.caption));
+      menus[1]->setObjectName(name);
+      action = menus[1]->menuAction();
+      shown_.push_back({&row, action, false});
+    } else if (opensSubMenu) {
+      menus[2] = menus[1]->addMenu(latin(row.caption));
+      menus[2]->setObjectName(name);
+      action = menus[2]->menuAction();
+      shown_.push_back({&row, action, false});
+    } else {
+      action = addMenuItem(*menus[row.depth], row);
+    }
+    actions_.insert(name, action);
+    if (row.flags & kSeparatorAfter) menus[row.depth]->addSeparator();
+  }
+}
+
+void CommandActions::buildToolBar(QToolBar& bar, ToolBar which,
+                                  std::span<const ToolBarWidget> widgets) {
+  std::map<int, const CommandRow*> buttons;
+  for (const CommandRow& row : rows_)
+    if (row.tool.bar == which) buttons[row.tool.place] = &row;
+  std::map<int, QWidget*> placed;
+  for (const ToolBarWidget& w : widgets)
+    if (w.bar == which) placed[w.place] = w.widget;
+  const int last = std::max(buttons.empty() ? 0 : buttons.rbegin()->first,
+                            placed.empty() ? 0 : placed.rbegin()->first);
+  for (int place = 1; place <= last; ++place) {
+    if (const auto widget = placed.find(place); widget != placed.end()) {
+      actions_.insert(widget->second->objectName(), bar.addWidget(widget->second));
+      continue;
+    }
+    const auto found = buttons.find(place);
+    if (found == buttons.end()) continue;
+    const CommandRow& row = *found->second;
+    if (row.tool.style & kGapBefore) bar.addSeparator();
+    const QString name = latin(row.tool.name);
+    QAction* action = bar.addAction(toolIcon(name), latin(row.tool.hint));
+    action->setObjectName(name);
+    action->setToolTip(latin(row.tool.hint));
+    action->setCheckable(row.tool.style & kToggles);
+    bind(action, row);
+    actions_.insert(name, action);
+    shown_.push_back({&row, action, true});
+  }
+}
+
+void CommandActions::showStates(const CommandView& view) {
+  for (const Shown& item : shown_) {
+    const CommandRow& row = *item.row;
+    if (!hasViews(row)) continue;
+    if (row.checked && item.action->isCheckable()) item.action->setChecked(row.checked(view));
+    if (row.enabled && row.run) item.action->setEnabled(row.enabled(view));
+    if (row.visible && !item.isButton) item.action->setVisible(row.visible(view));
+  }
+}
+
+void CommandActions::showCaptions(bool japanese) {
+  for (const Shown& item : shown_) {
+    if (item.row->flags & kSeparator) continue;
+    if (item.isButton) {
+      const QString hint = hintOf(*item.row, japanese);
+      item.action->setText(hint);
+      item.action->setToolTip(hint);
+    } else {
+      item.action->setText(captionOf(*item.row, japanese));
+    }
+  }
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,234 @@
+#include "window/command_table.h"
+
+#include "colouring/tag_painter.h"
+#include "documents/document_commands.h"
+#include "editing/editing_tools.h"
+#include "html/html_commands.h"
+#include "window/main_window.h"
+
+#include <cstring>
+
+namespace wrenpad {
+namespace {
+
+// Views: what a check mark, an enabled state or a visible state shows.
+bool isBold(const CommandView& v) { return v.marks.bold; }
+bool isItalic(const CommandView& v) { return v.marks.italic; }
+bool isCentred(const CommandView& v) { return v.marks.centre; }
+bool isRightAligned(const CommandView& v) { return v.marks.right; }
+bool breaksOnEnter(const CommandView& v) { return v.settings.AutoBR; }
+bool namesAutomatically(const CommandView& v) { return v.session.AutoFileNaming; }
+bool savesShiftJis(const CommandView& v) { return !v.settings.EUC; }
+bool savesEuc(const CommandView& v) { return v.settings.EUC; }
+bool speaksEnglish(const CommandView& v) { return v.session.EnglishChosen; }
+bool speaksJapanese(const CommandView& v) { return v.settings.Jpn; }
+bool repaintsAutomatically(const CommandView& v) { return v.settings.AutoRepaint; }
+bool undoesManySteps(const CommandView& v) { return v.settings.MultiUndo; }
+bool hasSelection(const CommandView& v) { return v.marks.selection; }
+bool canCommentize(const CommandView& v) { return v.marks.commentize; }
+bool popupCanCutCopy(const CommandView& v) { return v.marks.popupCutCopy; }
+bool popupCanPaste(const CommandView& v) { return v.marks.popupPaste; }
+bool showsLinkOpen(const CommandView& v) { return v.marks.linkOpen; }
+bool showsAddRow(const CommandView& v) { return v.marks.addRow; }
+// The separator stands above the link and table items whenever one is shown.
+bool showsPopupGap(const CommandView& v) { return v.marks.linkOpen || v.marks.addRow; }
+
+// clang-format off
+const CommandRow kCommands[] = {
+    // File
+    {0, "mmFile", "&File", u"ファイル(&F)", "", kNone},
+    {1, "mmNew", "&New", u"新規作成(&N)", "", kNone,
+     {ToolBar::Main, 1, "tbNew", "New", u"新規作成"}, [](TMain& w) { w.documents().mmNewClick(); }},
+    {1, "mmOpen", "&Open...", u"開く(&O)...", "", kNone,
+     {ToolBar::Main, 2, "tbOpen", "Open", u"開く"}, [](TMain& w) { w.documents().mmOpenClick(); }},
+    {1, "mmSave", "&Save", u"上書き保存(&S)", "Ctrl+S", kNone,
+     {}, [](TMain& w) { w.documents().mmSaveClick(); }},
+    {1, "mmSaveAs", "Save &As...", u"名前を付けて保存(&A)...", "", kSeparatorAfter,
+     {ToolBar::Main, 3, "tbSaveAs", "Save As", u"名前を付けて保存"}, [](TMain& w) { w.documents().mmSaveAsClick(); }},
+    {1, "mmSetDefaultFolder", "&Default folder", u"既定のフォルダへ移動(&D)", "", kNone,
+     {}, [](TMain& w) { w.documents().mmSetDefaultFolderClick(); }},
+    {1, "mmRenameAsTopLine", "&Rename As Top Line", u"先頭行をファイル名に(&R)", "", kSeparatorAfter,
+     {}, [](TMain& w) { w.documents().mmRenameAsTopLineClick(); }},
+    {1, "mmPrinterSetup", "Printer Setup", u"プリンタの設定", "", kNone,
+     {}, [](TMain& w) { w.documents().mmPrinterSetupClick(); }},
+    {1, "mmPrint", "&Print...", u"印刷(&P)...", "Ctrl+P", kSeparatorAfter,
+     {ToolBar::Main, 4, "tbPrint", "Print", u"印刷"}, [](TMain& w) { w.documents().mmPrintClick(); }},
+    {1, "mmExit", "E&xit", u"終了(&X)", "", kNone,
+     {}, [](TMain& w) { w.mmExitClick(); }},
+
+    // Edit
+    {0, "mmEdit", "&Edit", u"編集(&E)", "", kNone},
+    {1, "mmUndo", "&Undo", u"元に戻す(&U)", "Ctrl+Z", kNone,
+     {ToolBar::Main, 5, "tbUndo", "Undo", u"元に戻す", kGapBefore}},
+    {1, "mmRedo", "&Redo", u"やり直し(&R)", "", kSeparatorAfter},
+    {1, "mmCut", "Cu&t", u"切り取り(&T)", "Ctrl+X", kNone,
+     {ToolBar::Main, 6, "tbCut", "Cut", u"切り取り"}, [](TMain& w) { w.documents().mmCutClick(); }, nullptr, hasSelection},
+    {1, "mmCopy", "&Copy", u"コピー(&C)", "Ctrl+C", kNone,
+     {ToolBar::Main, 7, "tbCopy", "Copy", u"コピー"}, [](TMain& w) { w.documents().mmCopyClick(); }, nullptr, hasSelection},
+    {1, "mmPaste", "&Paste", u"貼り付け(&P)", "Ctrl+V", kNone,
+     {ToolBar::Main, 8, "tbPaste", "Paste", u"貼り付け"}, [](TMain& w) { w.documents().pmPasteClick(); }},
+    {1, "mmSelectAll", "&Select All", u"すべて選択(&S)", "Ctrl+A", kSeparatorAfter,
+     {}, [](TMain& w) { w.documents().mmSelectAllClick(); }},
+    {1, "mmFind", "&Find...", u"検索(&F)...", "Ctrl+F", kNone,
+     {ToolBar::Main, 9, "tbFind", "Find", u"検索", kGapBefore}},
+    {1, "mmReplace", "R&eplace...", u"置換(&E)...", "Ctrl+R", kSeparatorAfter,
+     {ToolBar::Main, 10, "tbReplace", "Replace", u"置換"}},
+    {1, "mmFont", "F&ont", u"フォント(&O)", "", kNone,
+     {}, [](TMain& w) { w.documents().mmFontClick(); }},
+
+    // HTML
+    {0, "mmHTML", "HT&ML", u"Webページ(&W)", "", kNone},
+    {1, "mmModifyAsHTMLfile", "&Modify as a HTML file", u"HTMLファイルに変換(&M)", "", kNone},
+    {1, "mmPageSettings", "&Page Settings", u"ページの設定(&P)", "", kNone},
+    {1, "mmDisplayAsWebPage", "&Display as a Web Page", u"Webページとして表示(&D)", "F9", kSeparatorAfter,
+     {ToolBar::Html, 14, "tbBrowse", "Browse as WebPage", u"Webページとして表示"}},
+    {1, "mmBold", "Bold", u"太字", "Ctrl+B", kNone,
+     {ToolBar::Html, 3, "tbBold", "Bold", u"太字", kToggles}, [](TMain& w) { w.htmlCommands().mmBoldClick(); }, isBold},
+    {1, "mmItalic", "Italic", u"斜体", "Ctrl+I", kNone,
+     {ToolBar::Html, 4, "tbItalic", "Italic", u"斜体", kToggles}, [](TMain& w) { w.htmlCommands().mmItalicClick(); }, isItalic},
+    {1, "mmUnderline", "Underline", u"下線", "Ctrl+U", kNone,
+     {}, [](TMain& w) { w.htmlCommands().mmUnderlineClick(); }},
+    {1, "mmSuperscript", "Su&perscript", u"上付き文字(&P)", "Ctrl+Up", kNone,
+     {}, [](TMain& w) { w.htmlCommands().mmSuperscriptClick(); }},
+    {1, "mmSubscript", "&Subscript", u"下付き文字(&S)", "Ctrl+Down", kSeparatorAfter,
+     {}, [](TMain& w) { w.htmlCommands().mmSubscriptClick(); }},
+    {1, "mmAlignLeft", "&Left", u"左揃え(&L)", "", kHidden,
+     {}, [](TMain& w) { w.htmlCommands().mmAlignLeftClick(); }},
+    {1, "mmAlignCenter", "&Center", u"中央揃え(&C)", "", kCheckable,
+     {ToolBar::Html, 7, "tbCenter", "Center", u"中央揃え", kGapBefore | kToggles}, [](TMain& w) { w.htmlCommands().mmAlignCenterClick(); }, isCentred},
+    {1, "mmAlignRight", "&Right", u"右揃え(&R)", "", kCheckable | kSeparatorAfter,
+     {ToolBar::Html, 8, "tbRight", "Right", u"右揃え", kToggles}, [](TMain& w) { w.htmlCommands().mmAlignRightClick(); }, isRightAligned},
+    {1, "mmBR", "Insert <br> on [Enter]", u"[Enter]で<br>を挿入", "", kCheckable,
+     {ToolBar::Html, 15, "tbBR", "insert \"<BR>\" on pressing [Enter]", u"[Enter]で改行タグ<br>を挿入", kGapBefore | kToggles}, [](TMain& w) { w.htmlCommands().mmBRClick(); }, breaksOnEnter},
+    {1, "mmCommentize", "Commentize the selected text", u"選択範囲をコメントにする", "", kNone,
+     {}, [](TMain& w) { w.htmlCommands().mmCommentizeClick(); }, nullptr, canCommentize},
+    {1, "mmBulletList", "&Bullet List", u"箇条書き(&B)", "", kNone,
+     {ToolBar::Html, 5, "tbBulletList", "Bullet List", u"箇条書き", kGapBefore}, [](TMain& w) { w.htmlCommands().tbInsertListClick(ListKind::Bullet); }},
+    {1, "mmNumbering", "&Numbering", u"段落番号(&N)", "", kSeparatorAfter},
+    {1, "tbNumbering", "", nullptr, "", kToolOnly,
+     {ToolBar::Html, 6, "tbNumbering", "", u"段落番号"}, [](TMain& w) { w.htmlCommands().tbInsertListClick(ListKind::Numbered); }},
+    {1, "mmInsertObjects", "&Insert", u"挿入(&I)", "", kNone},
+    {2, "mmPicture", "&Picture", u"画像(&P)", "", kNone,
+     {ToolBar::Html, 9, "tbPicture", "Picture", u"画像", kGapBefore}},
+    {2, "mmLink", "&Link", u"リンク(&L)", "Ctrl+L", kNone,
+     {ToolBar::Html, 10, "tbLink", "Link", u"リンク"}},
+    {2, "mmName", "Link &Target", u"リンク先アンカー(&T)", "", kNone},
+    {2, "mmTable", "&Table", u"表(&T)", "", kNone,
+     {ToolBar::Html, 11, "tbTable", "Insert a Table", u"表の挿入"}},
+    {2, "mmDiv", "<&div ... >.....</div>", nullptr, "", kSeparatorAfter},
+    {1, "mmForm", "F&orm", u"フォーム(&O)", "", kNone},
+    {2, "mmNewForm", "&New Form", u"新しいフォーム(&N)", "", kNone},
+    {2, "mmSingleLineInput", "Single Line Text Area", u"1行テキスト入力欄", "", kNone},
+    {2, "mmTextArea", "Multiple Line TextArea", u"複数行テキスト入力欄", "", kNone},
+    {2, "mmSelect", "&Select", u"選択リスト(&S)", "", kNone},
+    {2, "mmCheckBox", "CheckBo&x", u"チェックボックス(&X)", "", kSeparatorAfter},
+    {1, "mmCreateBox", "Create/Edit a Box", u"ボックスの作成・編集", "", kNone,
+     {ToolBar::Html, 12, "tbCreateBox", "Create or edit a box", u"ボックスの作成・編集"}},
+    {1, "mmHTMLFont", "&Font", u"フォント(&F)", "", kSeparatorAfter,
+     {ToolBar::Html, 2, "tbHTMLfont", "Font", u"フォント"}},
+    {1, "mmRepaintTags", "&Repaint Tags", u"エディタの再着色", "", kNone,
+     {ToolBar::Html, 13, "tbRepaint", "Repaint", u"再着色", kGapBefore}, [](TMain& w) { w.painter().mmRepaintTagsClick(); }},
+
+    // C/C++
+    {0, "mmCoding", "&C/C++", nullptr, "", kNone},
+    {1, "mmSetCompiler", "&Set Borland C++ Compiler", nullptr, "", kNone},
+    {1, "mmCompilerOption", "&Compiler Option", u"コンパイラオプション(&C)", "", kSeparatorAfter},
+    {1, "mmCompile_and_Execute", "Com&pile and Execute", u"コンパイル＆実行(&C)", "F9", kNone,
+     {ToolBar::Main, 13, "tbCompile", "Compile and execute current program", u"現在のプログラムをコンパイルして実行"}},
+    {1, "mmCompile", "Co&mpile", u"コンパイル(&M)", "Ctrl+F9", kNone},
+    {1, "mmExecute", "&Execute", u"実行(&E)", "", kSeparatorAfter},
+    {1, "mmBreakPoint", "&Break Point", u"ブレークポイント(&B)", "", kNone,
+     {ToolBar::Main, 14, "tbInspector", "Putting a breakpoint and inspecting value of a variable.", u"ブレークポイントを置いて変数の値を調べる"}},
+    {1, "mmInputWizard", "&Input Wizard", u"入力ウィザード(&I)", "", kSeparatorAfter,
+     {ToolBar::Main, 15, "tbInputWizard", "Input Wizard", u"入力ウィザード"}},
+    {1, "mmCallCodeTemplateList", "&List of Code Template", u"コードテンプレート一覧(&L)", "", kNone},
+
+    // Tools
+    {0, "mmTools", "&Tools", u"ツール(&T)", "", kNone},
+    {1, "mmRefer", "&Refer Dictionary", u"辞書を引く(&R)", "Ctrl+D", kNone,
+     {ToolBar::Main, 11, "tbRefer", "Refer dictionary", u"辞書を引く", kGapBefore}},
+    {1, "mmCount", "&Count", u"文字数のカウント(&C)", "", kNone,
+     {}, [](TMain& w) { w.editingTools().mmCountClick(); }},
+    {1, "mmMacroReplace", "&Macro Replace", u"マクロ置換(&M)", "", kNone},
+    {1, "mmCodeTemplate", "Code &Template", nullptr, "Ctrl+J", kHidden},
+
+    // Option
+    {0, "mmOption", "&Option", u"オプション(&O)", "", kNone},
+    {1, "mmChangeDictionary", "&Select Dictionary", u"辞書ソフトの選択(&S)", "", kNone},
+    {1, "mmAutoFileRenamer", "&Auto File Naming", u"ファイル名の自動設定(&A)", "", kCheckable,
+     {}, [](TMain& w) { w.documents().mmAutoFileRenamerClick(); }, namesAutomatically},
+    {1, "mmSelectDefaultFolder", "&Select Default Folder", u"既定のフォルダの選択(&S)", "", kNone,
+     {}, [](TMain& w) { w.documents().mmSelectDefaultFolderClick(); }},
+    {1, "mmBackGroundColor", "&Background Color", u"背景色(&B)", "", kNone,
+     {}, [](TMain& w) { w.htmlCommands().mmBackGroundColorClick(); }},
+    {1, "mmTabWidth", "&Tab Width...", u"タブ幅(&T)...", "", kNone,
+     {}, [](TMain& w) { w.editingTools().mmTabWidthClick(); }},
+    {1, "mmProgrammingOptions", "&Programming Options", u"プログラミングの設定(&P)", "", kNone},
+    {1, "mmWebPageEditOptions", "&Webpage-Editing Options", u"Webページ編集の設定(&W)", "", kNone},
+    {1, "mmKcode", "&Output Kanji code", u"保存時の漢字コード", "", kNone},
+    {2, "mmSJIS", "&Shift-JIS", nullptr, "", kCheckable,
+     {}, [](TMain& w) { w.mmSJISClick(); }, savesShiftJis},
+    {2, "mmEUC", "&EUC", nullptr, "", kCheckable,
+     {}, [](TMain& w) { w.mmEUCClick(); }, savesEuc},
+    {1, "mmLanguage", "&Language", nullptr, "", kNone},
+    {2, "English", "&English", nullptr, "", kCheckable,
+     {}, [](TMain& w) { w.EnglishClick(); }, speaksEnglish},
+    {2, "Japanese", "&Japanese", nullptr, "", kCheckable,
+     {}, [](TMain& w) { w.JapaneseClick(); }, speaksJapanese},
+    {1, "mmAutoRepaint", "&Auto Repaint", u"自動着色", "", kCheckable,
+     {}, [](TMain& w) { w.painter().mmAutoRepaintClick(); }, repaintsAutomatically},
+    {1, "mmEnableMultiUndo", "&Enable Multi Undo", u"複数回のアンドゥを可能にする(&E)", "", kCheckable | kSeparatorAfter,
+     {}, nullptr, undoesManySteps},
+    {1, "mmRelateTxtFileToThis", "&Relate an extention to this software", u"拡張子の設定(&R)", "", kNone},
+    {1, "mmSCSendTo", "&Locate shortcut\u3000at \"Send to\"", u"「送る」ポップアップメニューに追加", "", kCheckable},
+
+    // Help
+    {0, "mmHelp", "&Help", u"ヘルプ(&H)", "", kNone},
+    {1, "mmSearch", "&Search", u"ヘルプの検索(&S)", "", kNone},
+    {1, "mmAbout", "&About", u"バージョン情報(&A)", "", kNone,
+     {}, [](TMain& w) { w.mmAboutClick(); }},
+
+    // The editor's pop-up menu.
+    {0, "PopupMenu1", "", nullptr, "", kPopup},
+    {1, "pmCut", "C&ut", u"切り取り(&U)", "", kNone,
+     {}, [](TMain& w) { w.documents().mmCutClick(); }, nullptr, popupCanCutCopy},
+    {1, "pmCopy", "&Copy", u"コピー(&C)", "", kNone,
+     {}, [](TMain& w) { w.documents().mmCopyClick(); }, nullptr, popupCanCutCopy},
+    {1, "pmPaste", "&Paste", u"貼り付け(&P)", "", kNone,
+     {}, [](TMain& w) { w.documents().pmPasteClick(); }, nullptr, popupCanPaste},
+    {1, "pmSelectAll", "Select &All", u"すべて選択(&A)", "", kNone,
+     {}, [](TMain& w) { w.documents().mmSelectAllClick(); }},
+    {1, "N20", "-", nullptr, "", kSeparator | kHidden,
+     {}, nullptr, nullptr, nullptr, showsPopupGap},
+    {1, "pmLinkOpen", "&Open Linked File", u"リンク先のファイルを開く(&O)", "", kHidden,
+     {}, nullptr, nullptr, nullptr, showsLinkOpen},
+    {1, "pmAddRow", "&Add Row", u"行の追加(&A)", "", kHidden | kSeparatorAfter,
+     {}, nullptr, nullptr, nullptr, showsAddRow},
+    {1, "pmRefer", "&Refer", u"辞書を引く(&R)", "", kSeparatorAfter},
+    {1, "pmSaveAndExit", "&Save -> Exit", u"保存→終了", "", kNone,
+     {}, [](TMain& w) { w.pmSaveAndExitClick(); }},
+};
+
+const HeadingBoxItem kHeadingBox[] = {
+    {"Normal", u"標準"},
+    {"Heading 1", u"見出し 1"},
+    {"Heading 2", u"見出し 2"},
+    {"Heading 3", u"見出し 3"},
+    {"Heading 4", u"見出し 4"},
+    {"Heading 5", u"見出し 5"},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const CommandRow> commandTable() { return kCommands; }
+
+const CommandRow* findCommand(const char* name) {
+  for (const CommandRow& row : kCommands)
+    if (std::strcmp(row.name, name) == 0 || std::strcmp(row.tool.name, name) == 0) return &row;
+  return nullptr;
+}
+
+std::span<const HeadingBoxItem> headingBoxItems() { return kHeadingBox; }
+
+}  // namespace wrenpad

@@ -1,0 +1,86 @@
+#pragma once
+// The program's commands as one table. Each row is one command: its object
+// name, English and Japanese captions, short-cut, flags, its tool button (bar,
+// place, image, hints) and its handler, bound at compile time. Menus, the
+// pop-up menu, the tool bars and the Japanese captions are all built from it.
+// A row without a handler is a command not built yet: its item is shown,
+// disabled. Check marks, and the states that follow the caret and the
+// selection, are views of plain values (`CommandView`), never stored in a
+// widget and read back.
+
+#include "documents/document_state.h"
+#include "editing/command_marks.h"
+#include "settings/settings.h"
+
+#include <span>
+
+namespace wrenpad {
+
+class TMain;
+
+enum CommandFlags : unsigned {
+  kNone = 0,
+  kCheckable = 1,       // the menu item carries a check mark
+  kHidden = 2,          // not shown (until a view shows it)
+  kSeparatorAfter = 4,  // a separator follows the item in its menu
+  kSeparator = 8,       // the row is itself a separator, named so a view can hide it
+  kToolOnly = 16,       // a tool button with no menu item
+  kPopup = 32,          // depth 0 only: the editor's pop-up menu, not a menu of the bar
+};
+
+enum class ToolBar { None, Main, Html };  // ToolBar1, ToolBar2 ("Tool Bar for Making HTML")
+
+enum ToolStyle : unsigned {
+  kPlainButton = 0,
+  kGapBefore = 1,  // a separator stands before the button
+  kToggles = 2,    // the button stays down while its view says so
+};
+
+struct ToolButton {
+  ToolBar bar = ToolBar::None;
+  int place = 0;                          // 1-based place on its bar
+  const char* name = "";                  // "tbNew"; its image is :/icons/<name>.svg
+  const char* hint = "";                  // English hint
+  const char16_t* japaneseHint = nullptr; // null: the English hint stays
+  unsigned style = kPlainButton;
+};
+
+// What the views of a row look at.
+struct CommandView {
+  const Settings& settings;
+  const SessionState& session;
+  const CommandMarks& marks;
+};
+using CommandViewFn = bool (*)(const CommandView&);
+using CommandHandler = void (*)(TMain&);
+
+struct CommandRow {
+  // 0: a menu of the menu bar (or, with kPopup, the pop-up menu); 1: an item
+  // of it; 2: an item of the sub-menu opened by the depth-1 row above. A row
+  // followed by a deeper row opens a sub-menu.
+  int depth = 1;
+  const char* name = "";
+  const char* caption = "";           // English, "&" before the accelerator
+  const char16_t* japanese = nullptr; // null: the English caption stays
+  const char* shortcut = "";
+  unsigned flags = kNone;
+  ToolButton tool = {};
+  CommandHandler run = nullptr;        // null: not built yet, shown disabled
+  CommandViewFn checked = nullptr;     // check mark of the item, state of a toggling button
+  CommandViewFn enabled = nullptr;     // null: enabled whenever it has a handler
+  CommandViewFn visible = nullptr;     // null: the kHidden flag decides
+};
+
+std::span<const CommandRow> commandTable();
+
+// The row of a menu item or tool button by object name; null when unknown.
+const CommandRow* findCommand(const char* name);
+
+// Items 0 to 5 of the heading box on the HTML tool bar, in both languages.
+struct HeadingBoxItem {
+  const char* english;
+  const char16_t* japanese;
+};
+std::span<const HeadingBoxItem> headingBoxItems();
+
+}  // namespace wrenpad
