@@ -279,10 +279,10 @@ void DocumentCommands::mmNewClick() {
   SetDocumentTitle(kUntitledName);
   loaded_ = LoadedText{};
   loadedPath_.clear();
-  int item = 0;
-  if (c_.host.askDocumentType(item) == QDialog::Accepted) c_.editor.clear();
+  const std::optional<int> kind = c_.host.askDocumentType();
+  if (kind) c_.editor.clear();
   c_.editor.setModified(false);
-  if (item == 0) c_.host.setHtmlToolBarVisible(false);
+  if (kind.value_or(0) == 0) c_.host.setHtmlToolBarVisible(false);
   c_.session.ChangeWatch = true;
 }
 

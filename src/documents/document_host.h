@@ -2,6 +2,7 @@
 // What the document commands need from the main window, and nothing more.
 
 #include <QString>
+#include <optional>
 
 class QDialog;
 
@@ -32,9 +33,9 @@ class DocumentHost {
   // Lets pending window events run during long work.
   virtual void processPendingEvents() = 0;
 
-  // The document-type question of the New command: returns the dialog result
-  // and the chosen item (0 text, 1 HTML, 2 program).
-  virtual int askDocumentType(int& chosenItem) = 0;
+  // The document-type question of the New command: the chosen kind (0 text,
+  // 1 HTML, 2 program), nothing on Cancel.
+  virtual std::optional<int> askDocumentType() = 0;
 };
 
 }  // namespace wrenpad

@@ -3,10 +3,13 @@
 // commands can be driven headless: the program installs QtDialogs, tests a
 // scripted implementation that records questions and hands out queued answers.
 
+#include "platform/value_form.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <any>
 #include <functional>
 #include <optional>
 
@@ -59,9 +62,31 @@ class Dialogs {
   virtual bool setUpPrint(QPrinter& printer) = 0;
   virtual bool setUpPrinter(QPrinter& printer) = 0;
 
-  // The program's own forms (document type, tables, ...). Returns the
-  // QDialog result code; a test fills the form's fields instead of a user.
-  virtual int showForm(QDialog& form) = 0;
+  // One of the program's own forms (document type, tables, ...), filled
+  // with `values`; the values the user confirmed with OK, nothing on Cancel.
+  template <class Values>
+  std::optional<Values> askForm(ValueForm<Values>& form, const Values& values) {
+    const std::optional<std::any> answer =
+        runForm(form.dialog(), values, [&form, &values]() -> std::optional<std::any> {
+          form.showValues(values);
+          if (!execForm(form.dialog())) return std::nullopt;
+          return std::any(form.values());
+        });
+    if (!answer) return std::nullopt;
+    return std::any_cast<Values>(*answer);
+  }
+
+  // Shows a modeless form and leaves it open; its requests go through its channel.
+  virtual void showModeless(QWidget& form) = 0;
+
+ protected:
+  // Runs a form: the program calls `show`, which fills the form, runs it
+  // and reads it; a test answers with values of the form's type instead.
+  virtual std::optional<std::any> runForm(
+      QDialog& form, const std::any& values,
+      const std::function<std::optional<std::any>()>& show) = 0;
+  // Runs a dialog modally; true when it was accepted.
+  static bool execForm(QDialog& form);
 };
 
 }  // namespace wrenpad

@@ -125,6 +125,17 @@ bool QtDialogs::setUpPrinter(QPrinter& printer) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-int QtDialogs::showForm(QDialog& form) { return form.exec(); }
+bool Dialogs::execForm(QDialog& form) { return form.exec() == QDialog::Accepted; }
+
+std::optional<std::any> QtDialogs::runForm(QDialog&, const std::any&,
+                                           const std::function<std::optional<std::any>()>& show) {
+  return show();
+}
+
+void QtDialogs::showModeless(QWidget& form) {
+  form.show();
+  form.raise();
+  form.activateWindow();
+}
 
 }  // namespace wrenpad

@@ -25,7 +25,11 @@ class QtDialogs : public Dialogs {
   std::optional<QColor> chooseColor(const QColor& initial) override;
   bool setUpPrint(QPrinter& printer) override;
   bool setUpPrinter(QPrinter& printer) override;
-  int showForm(QDialog& form) override;
+  void showModeless(QWidget& form) override;
+
+ protected:
+  std::optional<std::any> runForm(QDialog& form, const std::any& values,
+                                  const std::function<std::optional<std::any>()>& show) override;
 
  private:
   QWidget* parent_;

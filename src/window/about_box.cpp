@@ -57,6 +57,13 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
           [] { QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + kMailAddress)); });
 }
 
+void TAboutBox::showValues(const AboutText& text) {
+  ProductName->setText(text.productName);
+  Version->setText(text.version);
+}
+
+AboutText TAboutBox::values() const { return {ProductName->text(), Version->text()}; }
+
 void TAboutBox::showEvent(QShowEvent* event) {
   Shadow->setText(ProductName->text());
   QDialog::showEvent(event);

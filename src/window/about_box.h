@@ -1,6 +1,8 @@
 #pragma once
 // TAboutBox: the program's name, version and where to find its author.
 
+#include "platform/value_form.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -11,11 +13,26 @@ namespace wrenpad {
 inline const QString kHomePageAddress = QStringLiteral("https://wrenpad.example.org/");
 inline const QString kMailAddress = QStringLiteral("wrenpad@example.org");
 
-class TAboutBox : public QDialog {
+// What the box says: the program's name and its version line.
+struct AboutText {
+  QString productName;
+  QString version;
+  friend bool operator==(const AboutText&, const AboutText&) = default;
+};
+
+class TAboutBox : public QDialog, public ValueForm<AboutText> {
   Q_OBJECT
  public:
   explicit TAboutBox(QWidget* parent = nullptr);
 
+  QDialog& dialog() override { return *this; }
+  void showValues(const AboutText& text) override;
+  AboutText values() const override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
   QLabel* ProgramIcon;
   QLabel* ProductName;
   QLabel* Shadow;
@@ -23,9 +40,6 @@ class TAboutBox : public QDialog {
   QPushButton* OKButton;
   QPushButton* URL;
   QPushButton* MailAdress;
-
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace wrenpad

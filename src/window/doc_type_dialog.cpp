@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace wrenpad {
 
@@ -19,7 +20,6 @@ TDocType::TDocType(QWidget* parent) : QDialog(parent) {
     items_[i]->setObjectName(QStringLiteral("RadioGroupItem%1").arg(i));
     groupLayout->addWidget(items_[i]);
   }
-  items_[0]->setChecked(true);
   layout->addWidget(RadioGroup);
   auto* ok = new QPushButton(QStringLiteral("&O K"), this);
   ok->setObjectName(QStringLiteral("Button1"));
@@ -27,7 +27,21 @@ TDocType::TDocType(QWidget* parent) : QDialog(parent) {
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   setMinimumSize(223, 169);
-  setTexts(true, 0);
+  showValues(DocumentTypeValues{});
+}
+
+void TDocType::showValues(const DocumentTypeValues& values) {
+  shown_ = values;
+  setTexts(values.japanese, values.languageMode);
+  for (int i = 0; i < 3; ++i) items_[i]->setEnabled(values.choosable[i]);
+  items_[std::clamp(values.kind, 0, 2)]->setChecked(true);
+}
+
+DocumentTypeValues TDocType::values() const {
+  DocumentTypeValues values = shown_;
+  for (int i = 0; i < 3; ++i)
+    if (items_[i]->isChecked()) values.kind = i;
+  return values;
 }
 
 void TDocType::setTexts(bool japanese, int languageMode) {
@@ -49,20 +63,6 @@ void TDocType::setTexts(bool japanese, int languageMode) {
     items_[2]->setText(QString::fromLatin1(kEnglishPrograms[language]));
   }
   adjustSize();
-}
-
-void TDocType::setItemEnabled(int item, bool enabled) {
-  if (item >= 0 && item < 3) items_[item]->setEnabled(enabled);
-}
-
-int TDocType::itemIndex() const {
-  for (int i = 0; i < 3; ++i)
-    if (items_[i]->isChecked()) return i;
-  return -1;
-}
-
-void TDocType::setItemIndex(int item) {
-  if (item >= 0 && item < 3) items_[item]->setChecked(true);
 }
 
 }  // namespace wrenpad

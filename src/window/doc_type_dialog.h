@@ -1,28 +1,39 @@
 #pragma once
 // TDocType: asks which kind of document New makes.
 
+#include "platform/value_form.h"
+
 #include <QDialog>
+#include <array>
 
 class QGroupBox;
 class QRadioButton;
 
 namespace wrenpad {
 
-class TDocType : public QDialog {
+struct DocumentTypeValues {
+  bool japanese = true;   // the interface language of the texts
+  int languageMode = 0;   // the third kind names it: 0 C/C++, 1 Java, 2 Perl, 3 Pascal
+  // Kinds whose command is not built are shown but cannot be chosen.
+  std::array<bool, 3> choosable = {true, true, true};
+  int kind = 0;           // 0 text, 1 HTML, 2 program
+
+  friend bool operator==(const DocumentTypeValues&, const DocumentTypeValues&) = default;
+};
+
+class TDocType : public QDialog, public ValueForm<DocumentTypeValues> {
   Q_OBJECT
  public:
   explicit TDocType(QWidget* parent = nullptr);
 
-  // Sets the texts for the interface language; the third item names the
-  // programming language (0 C/C++, 1 Java, 2 Perl, 3 Pascal).
-  void setTexts(bool japanese, int languageMode);
-  // Kinds whose command is not built are shown but cannot be chosen.
-  void setItemEnabled(int item, bool enabled);
-
-  int itemIndex() const;
-  void setItemIndex(int item);
+  QDialog& dialog() override { return *this; }
+  void showValues(const DocumentTypeValues& values) override;
+  DocumentTypeValues values() const override;
 
  private:
+  void setTexts(bool japanese, int languageMode);
+
+  DocumentTypeValues shown_;
   QGroupBox* RadioGroup;
   QRadioButton* items_[3];
 };

@@ -422,9 +422,8 @@ void TMain::pmSaveAndExitClick() {
 }
 
 void TMain::mmAboutClick() {
-  aboutBox_->ProductName->setText(QStringLiteral("  Wrenpad"));
-  aboutBox_->Version->setText(QStringLiteral("      Version 1.1.2"));
-  dialogs_.showForm(*aboutBox_);
+  dialogs_.askForm(*aboutBox_, AboutText{QStringLiteral("  Wrenpad"),
+                                         QStringLiteral("      Version 1.1.2")});
 }
 
 // ---- shut-down -------------------------------------------------------------------
@@ -520,15 +519,15 @@ void TMain::processPendingEvents() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-int TMain::askDocumentType(int& chosenItem) {
-  docType_->setTexts(japaneseInterface_, settings_.PL);
+std::optional<int> TMain::askDocumentType() {
+  DocumentTypeValues values;
+  values.japanese = japaneseInterface_;
+  values.languageMode = settings_.PL;
   // Pages and programs are made by commands that are not built yet.
-  docType_->setItemEnabled(1, false);
-  docType_->setItemEnabled(2, false);
-  if (docType_->itemIndex() != 0) docType_->setItemIndex(0);
-  const int result = dialogs_.showForm(*docType_);
-  chosenItem = docType_->itemIndex();
-  return result;
+  values.choosable = {true, false, false};
+  const std::optional<DocumentTypeValues> chosen = dialogs_.askForm(*docType_, values);
+  if (!chosen) return std::nullopt;
+  return chosen->kind;
 }
 
 // ---- EditingHost -------------------------------------------------------------------

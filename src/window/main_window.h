@@ -109,7 +109,7 @@ class TMain : public QMainWindow,
   void showCommandStates() override;
   void startUndoTimer() override;
   void processPendingEvents() override;
-  int askDocumentType(int& chosenItem) override;
+  std::optional<int> askDocumentType() override;
   void paintTags(int start, int finish) override;
   void setEditorFontSize(int points) override;
 

@@ -79,13 +79,17 @@ bool ScriptedDialogs::setUpPrinter(QPrinter&) {
   return takeOr(printAnswers, false);
 }
 
-int ScriptedDialogs::showForm(QDialog& form) {
+std::optional<std::any> ScriptedDialogs::runForm(QDialog& form, const std::any& values,
+                                                 const std::function<std::optional<std::any>()>&) {
   asked << "form: " + form.objectName();
-  if (forms.empty()) return QDialog::Rejected;
-  auto handler = std::move(forms.front());
+  formsShown.push_back(values);
+  if (forms.empty()) return std::nullopt;
+  const FormAnswer answer = std::move(forms.front());
   forms.pop_front();
-  return handler(form);
+  return answer(values);
 }
+
+void ScriptedDialogs::showModeless(QWidget& form) { asked << "modeless: " + form.objectName(); }
 
 QStringList ScriptedDialogs::askedOf(const QString& kind) const {
   QStringList result;

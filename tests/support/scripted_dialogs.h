@@ -6,7 +6,9 @@
 #include "platform/dialogs.h"
 
 #include <QStringList>
+#include <any>
 #include <deque>
+#include <vector>
 
 namespace wrenpad::test {
 
@@ -14,7 +16,8 @@ class ScriptedDialogs : public Dialogs {
  public:
   // What was asked, one line per question: "question: <text>", "error: ...",
   // "message: ...", "input: ...", "open: <folder>", "save: <folder>|<name>",
-  // "folder: ...", "font", "color", "print", "printer", "form: <objectName>".
+  // "folder: ...", "font", "color", "print", "printer", "form: <objectName>",
+  // "modeless: <objectName>".
   QStringList asked;
 
   std::deque<Answer> answers;
@@ -27,8 +30,35 @@ class ScriptedDialogs : public Dialogs {
   std::deque<bool> printAnswers;
   // When set, an accepted print dialog sends the job to this PDF file.
   QString printToPdf;
-  // Each form handler fills the form's fields and returns the dialog result.
-  std::deque<std::function<int(QDialog&)>> forms;
+  // Answers of the program's own forms, in order: each is given the values
+  // the form was shown with and returns the values confirmed, or nothing for
+  // Cancel. A form without a queued answer is cancelled.
+  using FormAnswer = std::function<std::optional<std::any>(const std::any& shown)>;
+  std::deque<FormAnswer> forms;
+  // The values each form was shown with, in order.
+  std::vector<std::any> formsShown;
+
+  // Answers the next form with OK and these values, or Cancel with nullopt.
+  template <class Values>
+  void answerForm(std::optional<Values> answer) {
+    forms.push_back([answer](const std::any&) -> std::optional<std::any> {
+      if (!answer) return std::nullopt;
+      return std::any(*answer);
+    });
+  }
+  // Answers the next form with OK and the values it was shown with, changed.
+  template <class Values>
+  void answerFormWith(std::function<void(Values&)> change) {
+    forms.push_back([change](const std::any& shown) -> std::optional<std::any> {
+      Values values = std::any_cast<Values>(shown);
+      change(values);
+      return std::any(values);
+    });
+  }
+  template <class Values>
+  Values shownValues(std::size_t index = 0) const {
+    return std::any_cast<Values>(formsShown.at(index));
+  }
 
   FileDialogRequest lastOpenRequest;
   FileDialogRequest lastSaveRequest;
@@ -46,10 +76,14 @@ class ScriptedDialogs : public Dialogs {
   std::optional<QColor> chooseColor(const QColor& initial) override;
   bool setUpPrint(QPrinter& printer) override;
   bool setUpPrinter(QPrinter& printer) override;
-  int showForm(QDialog& form) override;
+  void showModeless(QWidget& form) override;
 
   // Questions of one kind ("question", "error", ...), texts only.
   QStringList askedOf(const QString& kind) const;
+
+ protected:
+  std::optional<std::any> runForm(QDialog& form, const std::any& values,
+                                  const std::function<std::optional<std::any>()>& show) override;
 };
 
 }  // namespace wrenpad::test

@@ -2,6 +2,7 @@
 // scripted dialogs.
 #include "documents/document_commands.h"
 #include "editor/editor_control.h"
+#include "window/doc_type_dialog.h"
 #include "window/main_window.h"
 #include "support/window_fixture.h"
 
@@ -266,12 +267,17 @@ TEST_F(MainWindow, FailedReadOrWriteNamesTheFileAndKeepsTheDocument) {
 TEST_F(MainWindow, NewAsksForTheKindAndClearsOnlyOnOk) {
   start();
   type("draft");
-  dialogs.forms = {[](QDialog&) { return int(QDialog::Rejected); }};
+  dialogs.answerForm<DocumentTypeValues>(std::nullopt);
   documents().mmNewClick();
   EXPECT_EQ(dialogs.askedOf("form"), QStringList({"DocType"}));
+  // Only text documents can be made yet; the form speaks the interface's language.
+  const auto shown = dialogs.shownValues<DocumentTypeValues>();
+  EXPECT_EQ(shown.choosable, (std::array<bool, 3>{true, false, false}));
+  EXPECT_FALSE(shown.japanese);
+  EXPECT_EQ(shown.kind, 0);
   EXPECT_EQ(editor().text(), "draft");
   EXPECT_FALSE(editor().isModified());
-  dialogs.forms = {[](QDialog&) { return int(QDialog::Accepted); }};
+  dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues&) {});
   documents().mmNewClick();
   EXPECT_EQ(editor().text(), "");
   EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
