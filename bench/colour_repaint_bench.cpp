@@ -40,8 +40,7 @@ QString GeneratedPage(int kibibytes) {
 
 class BenchHost : public ColouringHost {
  public:
-  bool autoRepaint() const override { return true; }
-  void setAutoRepaint(bool) override {}
+  void showCommandStates() override {}
   void setProgress(int) override {}
   void showWaitCursor(bool) override {}
 };

@@ -49,7 +49,13 @@ class QuietDialogs : public Dialogs {
   std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
   bool setUpPrint(QPrinter&) override { return false; }
   bool setUpPrinter(QPrinter&) override { return false; }
-  int showForm(QDialog&) override { return 0; }
+  void showModeless(QWidget&) override {}
+
+ protected:
+  std::optional<std::any> runForm(QDialog&, const std::any&,
+                                  const std::function<std::optional<std::any>()>&) override {
+    return std::nullopt;
+  }
 };
 
 // A key pressed and released, as the window system delivers it.
