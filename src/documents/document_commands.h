@@ -78,6 +78,7 @@ class DocumentCommands {
 
  private:
   QString title() const;
+  bool readDocumentFile(const QString& name);
   void reportFileError(const QString& action, const QString& name, const QString& reason);
   QString fullNameForSave() const;
   void applyFontToWholeText(const QFont& font);
