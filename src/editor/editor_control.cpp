@@ -75,10 +75,11 @@ class EditorControl::Widget : public QTextEdit {
 
  protected:
   bool event(QEvent* event) override {
-    // Let the main menu's Ctrl short-cuts win over the text edit's own keys.
+    // Let the main menu's Ctrl short-cuts and its Alt+letter keys win over
+    // the text edit's own keys.
     if (event->type() == QEvent::ShortcutOverride) {
       auto* key = static_cast<QKeyEvent*>(event);
-      if (key->modifiers() & Qt::ControlModifier) {
+      if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         event->ignore();
         return false;
       }
@@ -163,7 +164,15 @@ QString EditorControl::text() const {
 void EditorControl::setText(const QString& text) {
   undoValid_ = false;
   editRunOpen_ = false;
+  replaceWholeText(text);
+}
+
+// A whole new text starts with the default format: nothing of the format the
+// caret stood on before (a tag's colour, say) carries over to typed text.
+void EditorControl::replaceWholeText(const QString& text) {
   edit_->setPlainText(toQtLineBreaks(text));
+  FormattingScope scope(*this);
+  edit_->setCurrentCharFormat(defaultCharFormat());
 }
 
 void EditorControl::clear() { setText(QString()); }
@@ -198,7 +207,7 @@ void EditorControl::undo() {
   const QString current = text();
   const int caret = selStart();
   restoringUndo_ = true;
-  edit_->setPlainText(toQtLineBreaks(undoText_));
+  replaceWholeText(undoText_);
   restoringUndo_ = false;
   setSelStart(undoCaret_);
   undoText_ = current;
@@ -276,8 +285,11 @@ void EditorControl::replaceSelection(const QString& replacement) {
 
 void EditorControl::selectAll() { edit_->selectAll(); }
 
+// Other programs on this system end lines with LF alone; pasting accepts
+// CR LF, CR and LF alike.
 void EditorControl::copyToClipboard() const {
-  const QString selected = selText();
+  QString selected = selText();
+  selected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   if (!selected.isEmpty()) QApplication::clipboard()->setText(selected);
 }
 
@@ -440,12 +452,16 @@ void EditorControl::setDefaultFont(const EditorFont& font) {
   palette.setColor(QPalette::Text, font.color);
   edit_->setPalette(palette);
   // Typed text takes the default font from now on.
+  edit_->setCurrentCharFormat(defaultCharFormat());
+}
+
+QTextCharFormat EditorControl::defaultCharFormat() const {
   QTextCharFormat format;
-  format.setFontFamilies({font.name});
-  format.setFontPointSize(std::max(1, font.sizePoints));
-  format.setForeground(font.color);
-  format.setProperty(kCharsetProperty, font.charset);
-  edit_->setCurrentCharFormat(format);
+  format.setFontFamilies({defaultFont_.name});
+  format.setFontPointSize(std::max(1, defaultFont_.sizePoints));
+  format.setForeground(defaultFont_.color);
+  format.setProperty(kCharsetProperty, defaultFont_.charset);
+  return format;
 }
 
 QColor EditorControl::background() const {

@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+class QTextCharFormat;
 class QTextEdit;
 class QTextCursor;
 class QWidget;
@@ -156,6 +157,8 @@ class EditorControl : public QObject {
   friend class FormattingScope;
 
   QTextCursor cursorFor(int start, int length) const;
+  QTextCharFormat defaultCharFormat() const;
+  void replaceWholeText(const QString& text);
   void onContentsChange(int position, int removed, int added);
   void rememberUndoState();
   void noteCaretMoved();

@@ -138,6 +138,11 @@ void TMain::createMenus() {
   PopupMenu1 = new QMenu(this);
   PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   commands_->buildMenus(*menuBar(), *PopupMenu1);
+  for (QAction* top : menuBar()->actions()) {
+    QMenu* menu = top->menu();
+    connect(menu, &QMenu::aboutToShow, this,
+            [menu] { qCInfo(lcWindow).noquote() << "menu" << menu->objectName() << "opened"; });
+  }
 }
 
 // Every menu item and tool button comes here: the handler of its row runs,
@@ -373,6 +378,7 @@ void TMain::showEvent(QShowEvent* event) {
 }
 
 void TMain::FormShow() {
+  qCInfo(lcWindow) << "shown";
   ApplyInterfaceLanguage();
   SelectProgramMode();
   if (!CommandLineFile.isEmpty()) {
@@ -381,6 +387,10 @@ void TMain::FormShow() {
   }
   showCurrentFolder();
   Editor->setFocus();
+  // Without a window manager nothing activates the window, and an inactive
+  // window's menus take no Alt+letter and no short-cut keys while the
+  // editor still gets the typing.
+  activateWindow();
 }
 
 void TMain::Timer1Timer() {
@@ -398,7 +408,10 @@ void TMain::Timer1Timer() {
 
 // ---- editing state --------------------------------------------------------------
 
-void TMain::EditorChange() { editorEvents_->EditorChange(); }
+void TMain::EditorChange() {
+  qCInfo(lcWindow) << "text changed";
+  editorEvents_->EditorChange();
+}
 
 void TMain::Timer2Timer() {
   Timer2.stop();

@@ -107,3 +107,21 @@ TEST_F(EditingWiring, JapaneseFromTheInputMethodAfterATagIsNotTagColoured) {
   EXPECT_NE(colourAt(17), QColor(0, 0, 255));
   EXPECT_TRUE(editor().isModified());
 }
+
+// The window takes the keyboard when it first shows, even where no window
+// manager activates it: Alt+letter opens its menu instead of typing.
+TEST(Keyboard, AltLetterOpensItsMenuInsteadOfTyping) {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  QApplication::setActiveWindow(nullptr);
+  const auto main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), main.get());
+  QTest::keyClick(main->editor().widget(), Qt::Key_F, Qt::AltModifier);
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr);
+  EXPECT_EQ(popup->objectName(), "mmFile");
+  popup->close();
+  EXPECT_EQ(main->editor().text(), "");
+  test::closeWithoutSaving(*main);
+}
