@@ -151,6 +151,19 @@ void PaintComments(const QString& text, int start, int finish, TagPaint& paint, 
   }
 }
 
+// Whether the ">" that ends `tag` is a stray one: the comment `tag` opens
+// ended before it, or a ">" after the last "<" before it closed the tag
+// already.
+bool ClosesNothing(QStringView tag) {
+  if (!tag.endsWith(u'>')) return false;
+  const QStringView before = tag.chopped(1);
+  if (tag.startsWith(kCommentOpen)) {
+    const qsizetype close = CommentCloseFrom(tag, 1);
+    return close >= 0 && close + 2 < before.size();
+  }
+  return before.lastIndexOf(u'>') > before.lastIndexOf(u'<');
+}
+
 }  // namespace
 
 void PaintTagSpans(const QString& text, int from, int to, std::optional<ProgressRange> progress,
@@ -160,14 +173,20 @@ void PaintTagSpans(const QString& text, int from, int to, std::optional<Progress
   FindAllOccurrences(text, kLess, from + 1, to, table, kLessColumn);
   FindAllOccurrences(text, kGreater, from + 1, to, table, kGreaterColumn);
   const auto opens = table.positions(kLessColumn);
-  const auto closes = table.positions(kGreaterColumn);
-  const std::size_t pairs = std::min(opens.size(), closes.size());
   std::optional<ProgressLog> log;
   if (progress) log.emplace(*progress, paint);
-  for (std::size_t k = 0; k < pairs && closes[k] < to; ++k) {
-    // A ">" ahead of its "<" (a stray ">" in the text) pairs with nothing.
-    AddSpan(paint, opens[k], closes[k], SpanKind::Tag);
-    if (log) log->report(std::int64_t{opens[k] - from} * log->width() * 7 / 10 / (to - from));
+  // Both lists are in text order: one walk through each pairs every ">" with
+  // the first "<" after the ">" before it.
+  auto open = opens.begin();
+  int previousClose = from - 1;
+  for (const int close : table.positions(kGreaterColumn)) {
+    open = std::find_if(open, opens.end(), [previousClose](int at) { return at > previousClose; });
+    previousClose = close;
+    // A ">" with no "<" since the previous ">" (a stray one in the text or a
+    // script) closes nothing.
+    if (open == opens.end() || *open > close) continue;
+    AddSpan(paint, *open, close, SpanKind::Tag);
+    if (log) log->report(std::int64_t{*open - from} * log->width() * 7 / 10 / (to - from));
   }
 }
 
@@ -197,6 +216,7 @@ TagPaint PaintSingleTag(const QString& text, int from, int to) {
   from = std::clamp(from, 0, length);
   to = std::clamp(to, from, length);
   if (to == from) return paint;
+  if (ClosesNothing(QStringView(text).mid(from, to - from))) return paint;
   if (QStringView(text).mid(from, to - from).startsWith(kCommentOpen)) {
     AddSpan(paint, from, to - 1, SpanKind::ClosedComment);
     return paint;

@@ -35,9 +35,13 @@ struct TagPaint {
 // Recolours the range [start, finish) of `text` (0-based editor positions).
 // Phases, each applied over the one before: tags, then double-quoted values,
 // then comments.
-// - Tags: the k-th "<" pairs with the k-th ">", whatever lies between. A
-//   range that starts inside a tag begins pairing just after the ">" that
-//   ends it; a range after position 0 without any ">" paints nothing.
+// - Tags: a tag runs from the first "<" after a ">" (or after the start) to
+//   the next ">", whatever lies between; a "<" inside a tag opens nothing. A
+//   ">" with no "<" since the previous ">" (a stray one, as in "3 > 2" or a
+//   script's "if (c > d)") closes nothing, so the tags after it keep their
+//   colour. A range that starts inside a tag begins pairing just after the
+//   ">" that ends it; a range after position 0 without any ">" paints
+//   nothing.
 // - Script: the first "<script" in the range has its opening tag painted;
 //   pairing resumes at the next "</script", so "a<b" in the script body is
 //   not taken for a tag. Without a "</script" it resumes after the opening tag.
@@ -51,14 +55,15 @@ struct TagPaint {
 // comments the last 10 %; the run ends at `progress.high`.
 TagPaint PaintTagsInRange(const QString& text, int start, int finish, ProgressRange progress);
 
-// Appends the tag spans of [from, to) to `paint`, pairing the k-th "<" with
-// the k-th ">" in that stretch, with progress steps when `progress` is given.
+// Appends the tag spans of [from, to) to `paint`, paired as above, with
+// progress steps when `progress` is given.
 void PaintTagSpans(const QString& text, int from, int to,
                    std::optional<ProgressRange> progress, TagPaint& paint);
 
 // Paints the one tag [from, to) the user has just closed: a ClosedTag span
 // with the quoted values in it, or one ClosedComment span when it starts
-// with "<!--".
+// with "<!--". Nothing when its last ">" is a stray one: a ">" after the
+// last "<" before it, or the "-->" of its comment, came first.
 TagPaint PaintSingleTag(const QString& text, int from, int to);
 
 }  // namespace wrenpad

@@ -64,12 +64,23 @@ TEST(PaintTagsInRange, TagsThenQuotedValuesThenComments) {
   EXPECT_EQ(Whole(R"(<a href="x" title=">">)"), "ttttttttvvvtttttttvvv.");
 }
 
-TEST(PaintTagsInRange, KthLessPairsWithKthGreater) {
-  EXPECT_EQ(Whole("<a<b>c>"), "ttttttt");
-  // A stray ">" ahead of every "<" shifts the pairing; pairs whose ">" comes
-  // first paint nothing.
-  EXPECT_EQ(Whole("a > b <c>"), ".........");
+TEST(PaintTagsInRange, EachTagRunsFromTheFirstLessAfterTheLastGreater) {
+  // A "<" inside a tag opens nothing of its own.
+  EXPECT_EQ(Whole("<a<b>c<d>"), "ttttt.ttt");
   EXPECT_EQ(Whole("<b>x<i"), "ttt...");
+}
+
+TEST(PaintTagsInRange, AStrayGreaterClosesNothingAndLaterTagsKeepTheirColour) {
+  EXPECT_EQ(Whole("a > b <c>"), "......ttt");
+  EXPECT_EQ(Whole("<a<b>c>"), "ttttt..");
+  EXPECT_EQ(Whole("<p>3 > 2</p><b>x</b>"), "ttt.....ttttttt.tttt");
+  // A comparison in a second script block, whose body is not skipped.
+  const QString scripts = "<script>a</script><script>if (c > d) e</script><b>f</b>";
+  EXPECT_EQ(Whole(scripts).substr(scripts.indexOf("</script><b>")),
+            "tttttttttttt.tttt");
+  // A range that starts after a tag, as the recolouring of a changed stretch.
+  const QString text = "<i>x</i> 3 > 2 <b>y</b>";
+  EXPECT_EQ(Range(text, 4, text.size()), "....tttt.......ttt.tttt");
 }
 
 TEST(PaintTagsInRange, ScriptBodyIsNotTakenForTags) {
@@ -204,6 +215,15 @@ TEST(PaintSingleTag, TagWithItsQuotedValues) {
   EXPECT_EQ(paint.spans, expected);
   EXPECT_TRUE(paint.progress.empty());
   EXPECT_EQ(Picture(R"(<a b="c>)", PaintSingleTag(R"(<a b="c>)", 0, 8)), "tttttttt");
+}
+
+TEST(PaintSingleTag, AStrayGreaterPaintsNothing) {
+  // The tag before it is already closed: the ">" just typed closes nothing.
+  EXPECT_TRUE(PaintSingleTag("<p>3 >", 0, 6).spans.empty());
+  EXPECT_TRUE(PaintSingleTag("<!-- a --> b >", 0, 14).spans.empty());
+  // A ">" inside a comment that is still open does not end it.
+  const std::vector<ColourSpan> comment = {{0, 14, SpanKind::ClosedComment}};
+  EXPECT_EQ(PaintSingleTag("<!-- a > b -->", 0, 14).spans, comment);
 }
 
 TEST(PaintSingleTag, CommentOpenerMakesItAComment) {
