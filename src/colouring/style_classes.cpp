@@ -37,7 +37,8 @@ QStringList CollectStyleClasses(const QString& text) {
   for (const QString& selector : Selectors(block)) {
     const QString compact = WithoutBlanks(selector);
     if (!compact.startsWith(u'.') || compact.size() == 1) continue;
-    classes.append(compact.mid(1, kStyleClassLength));
+    const int nameEnd = WholeCharacterPosition(compact, 1 + kStyleClassLength);
+    classes.append(compact.mid(1, nameEnd - 1));
     if (classes.size() == kStyleClassRows) break;
   }
   return classes;

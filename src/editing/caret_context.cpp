@@ -26,7 +26,7 @@ QString openingTagAt(const QString& text, int from) {
   constexpr int kLongestTag = 1000;
   const int close = int(text.indexOf(u'>', from));
   const int end = close < 0 ? int(text.size()) : close + 1;
-  return text.mid(from, std::min(end - from, kLongestTag));
+  return text.mid(from, WholeCharacterPosition(text, std::min(end, from + kLongestTag)) - from);
 }
 
 // The align of the element `opening` when its first opening before the caret
@@ -40,7 +40,7 @@ std::optional<QString> enclosingAlign(const QString& text, const QString& lowerB
 }
 
 void analyseHeading(const LineAt& line, CaretContext& context) {
-  const QString lower = line.text.toLower();
+  const QString lower = LowerKeepingPositions(line.text);
   for (int level = 1; level <= 5; ++level) {
     const int at = int(lower.indexOf(QStringLiteral("<h%1").arg(level)));
     if (at < 0) continue;
@@ -65,7 +65,7 @@ LineAt lineAtPosition(const QString& text, int position) {
 
 CaretContext AnalyseCaretContext(const QString& text, int caret) {
   caret = std::clamp(caret, 0, int(text.size()));
-  const QString lower = text.left(caret).toLower();
+  const QString lower = LowerKeepingPositions(text.left(caret));
   CaretContext context;
   context.inBold = isOpen(lower, QStringLiteral("<b>"), QStringLiteral("</b>"));
   context.inItalic = isOpen(lower, QStringLiteral("<i>"), QStringLiteral("</i>"));

@@ -7,6 +7,7 @@
 #include "editor/editor_control.h"
 #include "language/message_table.h"
 #include "settings/settings.h"
+#include "text/text_helpers.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -69,8 +70,8 @@ void EditingTools::GoToLine(int line, int column) {
   EditorControl& editor = c_.editor;
   const int target = std::clamp(line - 1, 0, editor.lineCount() - 1);
   editor.scrollLines(target - editor.lineFromPosition(editor.selStart()));
-  const int lineLength = int(editor.line(target).size());
-  editor.setSelStart(editor.positionOfLine(target) + std::clamp(column, 0, lineLength));
+  const int offset = PositionAfterCharacters(editor.line(target), 0, std::max(column, 0));
+  editor.setSelStart(editor.positionOfLine(target) + offset);
   editor.scrollCaretIntoView();
   editor.setFocus();
 }

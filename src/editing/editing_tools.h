@@ -25,8 +25,10 @@ class EditingTools {
   // Key release in the line-number box: Enter jumps to the line typed there.
   void EnhancedEdit1KeyUp(int qtKey);
   // Puts the caret `column` characters into line `line` (1-based), scrolls
-  // it into view and gives the editor the focus. A line past the last is
-  // the last; a column past the line's end is its end.
+  // it into view and gives the editor the focus. A character beyond 16 bits
+  // (a surrogate pair) counts one, so the caret never lands between its
+  // halves. A line past the last is the last; a column past the line's end
+  // is its end.
   void GoToLine(int line, int column);
 
  private:

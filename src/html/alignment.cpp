@@ -57,13 +57,13 @@ AlignmentPlan finish(AlignmentPlan plan, const AlignmentRequest& request) {
 
 AlignmentPlan removeAlign(const AlignmentRequest& request) {
   const QString& text = request.text;
-  const int blank = lastAlignAttribute(text.toLower(), request.caret);
+  const int blank = lastAlignAttribute(LowerKeepingPositions(text), request.caret);
   const std::optional<int> extent = blank < 0 ? std::nullopt : AlignAttributeLength(text, blank);
   if (!extent) return {};
   AlignmentPlan plan;
   plan.kind = AlignmentCase::Remove;
   plan.changes = {{blank, *extent, QString()}};
-  const QString after = appliedTo(text, plan.changes).toLower();
+  const QString after = LowerKeepingPositions(appliedTo(text, plan.changes));
   // The display alignment is reset up to the end of the element: the
   // caret's line for a heading, else the next "</div>" or "</p>".
   int displayEnd = blank;
@@ -84,7 +84,7 @@ AlignmentPlan removeAlign(const AlignmentRequest& request) {
 
 AlignmentPlan changeAlignValue(const AlignmentRequest& request) {
   const QString& text = request.text;
-  const QString before = text.left(request.caret).toLower();
+  const QString before = LowerKeepingPositions(text.left(request.caret));
   const int tagStart = std::max(int(before.lastIndexOf(QStringLiteral("<p align"))),
                                 int(before.lastIndexOf(QStringLiteral("<div align"))));
   if (tagStart < 0) return {};
@@ -122,7 +122,7 @@ std::optional<ParagraphOpening> paragraphOpening(const QString& lowerBefore) {
 
 AlignmentPlan openParagraph(const AlignmentRequest& request) {
   const QString& text = request.text;
-  const QString lower = text.toLower();
+  const QString lower = LowerKeepingPositions(text);
   const std::optional<ParagraphOpening> opening = paragraphOpening(lower.left(request.caret));
   if (!opening) return {};
   const QString tag = QStringLiteral("<p align = \"%1\">").arg(request.align);
@@ -141,7 +141,7 @@ AlignmentPlan openParagraph(const AlignmentRequest& request) {
   const QString after = appliedTo(text, plan.changes);
   const int tagEnd = opening->at + length(tag);
   const int caretAfter = positionAfter(request.caret, plan.changes);
-  const int closeAfter = closeAt < 0 ? int(after.toLower().indexOf(QStringLiteral("</p>"), caretAfter))
+  const int closeAfter = closeAt < 0 ? int(LowerKeepingPositions(after).indexOf(QStringLiteral("</p>"), caretAfter))
                                      : positionAfter(closeAt, plan.changes);
   const int displayStart = after.mid(tagEnd, 2) == kLineBreak ? tagEnd + 2 : tagEnd;
   plan.display = TextRange{displayStart, closeAfter < 0 ? caretAfter : closeAfter};
@@ -155,7 +155,7 @@ AlignmentPlan alignHeading(const AlignmentRequest& request) {
   const QString& text = request.text;
   const LineAt line = lineAtPosition(text, request.caret);
   const int level = request.headingIndex;
-  const int headingAt = int(line.text.toLower().indexOf(QStringLiteral("<h%1").arg(level)));
+  const int headingAt = int(LowerKeepingPositions(line.text).indexOf(QStringLiteral("<h%1").arg(level)));
   const int headingEnd = headingAt < 0 ? -1 : int(line.text.indexOf(u'>', headingAt));
   if (headingEnd < 0) return {};
   const QString tag = QStringLiteral("<h%1 align = \"%2\">").arg(level).arg(request.align);
@@ -163,7 +163,7 @@ AlignmentPlan alignHeading(const AlignmentRequest& request) {
   plan.kind = AlignmentCase::Heading;
   const int start = line.start + headingAt;
   plan.changes = {{start, headingEnd - headingAt + 1, tag}};
-  const QString after = appliedTo(text, plan.changes).toLower();
+  const QString after = LowerKeepingPositions(appliedTo(text, plan.changes));
   const int closing = int(after.indexOf(QStringLiteral("</h"), start + length(tag)));
   const int lineEnd = lineAtPosition(after, start).start + length(lineAtPosition(after, start).text);
   const int end = closing < 0 ? lineEnd : std::min(length(after), closing + 5);

@@ -1,5 +1,7 @@
 #include "html/headings.h"
 
+#include "text/text_helpers.h"
+
 #include <optional>
 
 namespace wrenpad {
@@ -14,7 +16,7 @@ struct HeadingTag {
 
 // The first level of 1 to 5 whose "<hN" occurs in the line.
 std::optional<HeadingTag> findHeading(const QString& line) {
-  const QString lower = line.toLower();
+  const QString lower = LowerKeepingPositions(line);
   for (int level = 1; level <= 5; ++level) {
     const qsizetype at = lower.indexOf(QStringLiteral("<h%1").arg(level));
     if (at >= 0) return HeadingTag{at, level};
@@ -35,7 +37,7 @@ QString StripHeadingTags(const QString& line) {
   QString stripped = line;
   stripped.remove(heading->at, kOpeningStem);
   const QString closing = QStringLiteral("</h%1>").arg(heading->level);
-  const qsizetype close = stripped.toLower().indexOf(closing);
+  const qsizetype close = LowerKeepingPositions(stripped).indexOf(closing);
   if (close >= 0) stripped.remove(close, closing.size());
   return stripped;
 }

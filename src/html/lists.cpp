@@ -21,7 +21,7 @@ int length(const QString& text) { return int(text.size()); }
 // Whether the last list of the kind before the caret is still open, judged
 // on the text up to two characters past the caret.
 bool insideList(const QString& text, int caret, const QString& tag) {
-  const QString lower = text.left(caret + 2).toLower();
+  const QString lower = LowerKeepingPositions(text.left(caret + 2));
   return LastPosition(QStringLiteral("<") + tag, lower) > LastPosition(QStringLiteral("</") + tag, lower);
 }
 

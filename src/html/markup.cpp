@@ -38,9 +38,9 @@ int closingTagAt(const QString& lower, const QString& closing, int openingEnd, i
 }  // namespace
 
 std::optional<UnwrapPlan> PlanUnwrapTag(const QString& text, int caret, const QString& tag) {
-  const QString lower = text.toLower();
-  const QString opening = QStringLiteral("<%1>").arg(tag.toLower());
-  const QString closing = QStringLiteral("</%1>").arg(tag.toLower());
+  const QString lower = LowerKeepingPositions(text);
+  const QString opening = QStringLiteral("<%1>").arg(LowerKeepingPositions(tag));
+  const QString closing = QStringLiteral("</%1>").arg(LowerKeepingPositions(tag));
   const int lastStart = caret - int(opening.size());
   if (lastStart < 0) return std::nullopt;
   const int openAt = int(lower.lastIndexOf(opening, lastStart));
@@ -56,7 +56,7 @@ std::optional<UnwrapPlan> PlanUnwrapTag(const QString& text, int caret, const QS
 }
 
 bool CaretFollowsCentreTag(const QString& text, int caret) {
-  const QString before = text.left(caret).toLower();
+  const QString before = LowerKeepingPositions(text.left(caret));
   return LastPosition(QStringLiteral("align"), before) <
          LastPosition(QStringLiteral("<center>"), before);
 }
@@ -64,7 +64,7 @@ bool CaretFollowsCentreTag(const QString& text, int caret) {
 std::optional<CentreRemovalPlan> PlanCentreRemoval(const QString& text, int caret) {
   const QString opening = QStringLiteral("<center>");
   const QString closing = QStringLiteral("</center>");
-  const QString lower = text.toLower();
+  const QString lower = LowerKeepingPositions(text);
   const int openAt = LastPosition(opening, lower.left(caret)) - 1;
   if (openAt < 0) return std::nullopt;
   const int closeAt = int(lower.indexOf(closing, openAt + int(opening.size())));

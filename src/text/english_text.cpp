@@ -1,5 +1,7 @@
 #include "text/english_text.h"
 
+#include "text/text_helpers.h"
+
 namespace wrenpad {
 
 namespace {
@@ -47,7 +49,7 @@ qsizetype shiftJisByteLength(const QString& text) {
 }
 
 bool IsEnglishText(const QString& text) {
-  QString t = text.toLower();
+  QString t = LowerKeepingPositions(text);
   if (t.contains(QStringLiteral("<br>")) && t.contains(QStringLiteral("<body")))
     t = bodyTextOf(t);
   t.remove(QStringLiteral("\r\n"));

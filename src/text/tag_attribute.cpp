@@ -1,5 +1,7 @@
 #include "text/tag_attribute.h"
 
+#include "text/text_helpers.h"
+
 #include <QStringView>
 #include <algorithm>
 
@@ -75,7 +77,9 @@ QString TagAttributeValue(const QString& text, const QString& name) {
   const qsizetype equals = FindAssignment(joined, name);
   if (equals < 0) return {};
   const bool face = name.compare(QStringLiteral("face"), Qt::CaseInsensitive) == 0;
-  const QStringView window = QStringView(joined).mid(equals, kValueWindow);
+  // The window ends on a whole character: never between a surrogate pair's halves.
+  const int windowEnd = WholeCharacterPosition(joined, int(equals + kValueWindow));
+  const QStringView window = QStringView(joined).mid(equals, windowEnd - equals);
   QString value = window.left(ValueLength(window, face)).toString();
   value.remove(0, 1);  // the "="
   const qsizetype quote = value.indexOf(u'"');

@@ -1,5 +1,7 @@
 #include "text/text_helpers.h"
 
+#include <algorithm>
+
 namespace wrenpad {
 
 int CountOccurrences(const QString& needle, const QString& text) {
@@ -20,14 +22,59 @@ int LastPosition(const QString& needle, const QString& text) {
 }
 
 QString ExtractBetween(const QString& open, const QString& close, const QString& text) {
-  const QString lower = text.toLower();
-  const QString lowerOpen = open.toLower();
+  const QString lower = LowerKeepingPositions(text);
+  const QString lowerOpen = LowerKeepingPositions(open);
   const qsizetype openAt = lower.indexOf(lowerOpen);
-  const qsizetype closeAt = lower.indexOf(close.toLower());
+  const qsizetype closeAt = lower.indexOf(LowerKeepingPositions(close));
   if (openAt < 0 || closeAt < 0) return {};
   const qsizetype begin = openAt + lowerOpen.size();
   if (closeAt < begin) return {};
   return lower.mid(begin, closeAt - begin);
+}
+
+namespace {
+
+bool StartsSurrogatePair(QStringView text, qsizetype at) {
+  return at + 1 < text.size() && text[at].isHighSurrogate() && text[at + 1].isLowSurrogate();
+}
+
+// Lower-cases the pair at `at` in place when its lower case is a pair too.
+void LowerSurrogatePair(QChar* units, qsizetype at) {
+  const char32_t lower = QChar::toLower(QChar::surrogateToUcs4(units[at], units[at + 1]));
+  if (!QChar::requiresSurrogates(lower)) return;
+  units[at] = QChar(QChar::highSurrogate(lower));
+  units[at + 1] = QChar(QChar::lowSurrogate(lower));
+}
+
+}  // namespace
+
+QString LowerKeepingPositions(QString text) {
+  QChar* units = text.data();
+  const qsizetype size = text.size();
+  for (qsizetype at = 0; at < size; ++at) {
+    const char16_t unit = units[at].unicode();
+    if (unit < 0x80) {
+      if (unit >= u'A' && unit <= u'Z') units[at] = QChar(char16_t(unit + (u'a' - u'A')));
+    } else if (StartsSurrogatePair(text, at)) {
+      LowerSurrogatePair(units, at++);
+    } else {
+      const char32_t lower = QChar::toLower(char32_t{unit});
+      if (!QChar::requiresSurrogates(lower)) units[at] = QChar(char16_t(lower));
+    }
+  }
+  return text;
+}
+
+int WholeCharacterPosition(QStringView text, int position) {
+  position = std::clamp(position, 0, int(text.size()));
+  return position > 0 && StartsSurrogatePair(text, position - 1) ? position - 1 : position;
+}
+
+int PositionAfterCharacters(QStringView text, int from, int count) {
+  int at = WholeCharacterPosition(text, from);
+  for (int step = 0; step < count && at < text.size(); ++step)
+    at += StartsSurrogatePair(text, at) ? 2 : 1;
+  return at;
 }
 
 }  // namespace wrenpad

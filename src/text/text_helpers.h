@@ -3,6 +3,7 @@
 // page commands. Positions they return are 1-based, 0 meaning "not found".
 
 #include <QString>
+#include <QStringView>
 
 namespace wrenpad {
 
@@ -21,5 +22,20 @@ int LastPosition(const QString& needle, const QString& text);
 // compared in lower case. Empty when either is missing or the first `close`
 // does not come after the first `open`.
 QString ExtractBetween(const QString& open, const QString& close, const QString& text);
+
+// The text lower-cased character by character, with each character's own
+// lower case where that has the same length: every position of the result is
+// the same position in `text`, so a search in it gives positions in the text
+// as written. (QString::toLower can lengthen the text: "\u0130" becomes two
+// characters.)
+QString LowerKeepingPositions(QString text);
+
+// `position` (0-based, clamped to the text) moved back to the start of its
+// character when it falls between the two halves of a surrogate pair.
+int WholeCharacterPosition(QStringView text, int position);
+
+// The position `count` whole characters on from `from` (a surrogate pair is
+// one character), stopping at the end of the text.
+int PositionAfterCharacters(QStringView text, int from, int count);
 
 }  // namespace wrenpad

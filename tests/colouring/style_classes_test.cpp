@@ -35,6 +35,10 @@ TEST(CollectStyleClasses, BlockHiddenInACommentAndLimits) {
   const QString longName = QString(1200, u'n');
   EXPECT_EQ(CollectStyleClasses("<style>." + longName + "{}</style>").front().size(),
             kStyleClassLength);
+  // The limit does not split a character beyond 16 bits.
+  const QString wide = QString::fromUcs4(U"\U0001F600");
+  EXPECT_EQ(CollectStyleClasses("<style>." + QString(999, u'n') + wide + "{}</style>").front(),
+            QString(999, u'n'));
 }
 
 TEST(FillStyleClassList, NamesUpToTheFirstEmptyRow) {

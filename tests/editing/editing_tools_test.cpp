@@ -54,6 +54,19 @@ TEST_F(EditingFixture, EnterInTheLineNumberBoxJumpsToColumnFourOfTheLine) {
   EXPECT_EQ(editor.selStart(), editor.positionOfLine(editor.lineCount() - 1));
 }
 
+TEST_F(EditingFixture, TheLineJumpNeverSplitsACharacterBeyondSixteenBits) {
+  // U+20B9F: one character, two UTF-16 units.
+  const QString wide = QString::fromUcs4(U"\U00020B9F");
+  editor.setText("first\r\nab" + wide + "c\r\n" + wide + wide + wide + wide);
+  host.lineNumber = "2";
+  tools.EnhancedEdit1KeyUp(Qt::Key_Return);
+  EXPECT_EQ(editor.selStart() - editor.positionOfLine(1), 4);  // a, b and the whole character
+  tools.GoToLine(3, 3);
+  EXPECT_EQ(editor.selStart() - editor.positionOfLine(2), 6);
+  tools.GoToLine(3, 9);  // past the line's end: its end
+  EXPECT_EQ(editor.selStart() - editor.positionOfLine(2), 8);
+}
+
 TEST(EnhancedEdit, TurnsAquaWhileFocusedAndBackAfterwards) {
   QWidget window;
   TEnhancedEdit box(&window);

@@ -63,6 +63,23 @@ TEST(Alignment, HeadingsTakeTheAlignInTheirOpeningTag) {
   EXPECT_EQ(align("<h1>a</h1>\r\nplain|", "right", {}, 2).kind, AlignmentCase::Nothing);
 }
 
+TEST(Alignment, ACharacterWithALongerLowerCaseBeforeTheTagKeepsEveryPlace) {
+  // "\u0130" lower-cases to two characters with QString::toLower.
+  const QString i = QString(QChar(0x130));
+  EXPECT_EQ(align(i + "text<br>\r\n|more<br>\r\nend", "right").text,
+            i + "text<p align = \"right\">\r\n|more</p>\r\nend");
+  EXPECT_EQ(align(i + "<p align = \"center\">x|</p>", "center", "center").text, i + "<p>x|</p>");
+  const QString many(12, QChar(0x130));
+  EXPECT_EQ(align(many + "<p align=\"left\">x|", "right", "left").text,
+            many + "<p align=\"right\">x|");
+  EXPECT_EQ(align(i + "<h2>Ti|tle</h2>", "right", {}, 2).text,
+            i + "<h2 align = \"right\">Ti|tle</h2>");
+  const AlignmentPlan removed =
+      PlanAlignment({i + "<p align=center>x</p>", 18, 0, "center", 0, "center"});
+  EXPECT_EQ(removed.singleTag, (TextRange{1, 4}));
+  EXPECT_EQ(removed.display, (TextRange{3, 5}));
+}
+
 TEST(Alignment, AttributeExtentsAndDisplayLines) {
   EXPECT_EQ(AlignAttributeLength(" align = \"center\">", 0), 17);
   EXPECT_EQ(AlignAttributeLength(" align = \"left\">", 0), 15);

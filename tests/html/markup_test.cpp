@@ -60,6 +60,26 @@ TEST(Markup, HeadingsAreStrippedAndApplied) {
   EXPECT_EQ(HeadingLine("<p align=\"center\">x<br>", 2), "<h2><p align=\"center\">x</h2>");
 }
 
+// "\u0130" lower-cases to two characters with QString::toLower; positions
+// must still be those of the text as written.
+const QString kDottedCapitalI = QString(QChar(0x130));
+
+TEST(Markup, ACharacterWithALongerLowerCaseBeforeTheTagKeepsEveryPlace) {
+  const QString i = kDottedCapitalI;
+  const QString bold = i + "<b>bold</b>";
+  const auto unwrapped = PlanUnwrapTag(bold, 6, "b");
+  ASSERT_TRUE(unwrapped);
+  EXPECT_EQ(after(bold, *unwrapped), i + "bo|ld");
+  const QString centred = i + i + "<center>T</center>";
+  const auto uncentred = PlanCentreRemoval(centred, 11);
+  ASSERT_TRUE(uncentred);
+  EXPECT_EQ(after(centred, *uncentred), i + i + "T|");
+  EXPECT_EQ(StripHeadingTags(i + i + "<h2>T</h2>"), i + i + "T");
+  EXPECT_EQ(HeadingLine(i + "<H2>T</H2>", 3), "<h3>" + i + "T</h3>");
+  const QString list = i + "<ul>\r\n    <li>a\r\nb";
+  EXPECT_EQ(after(list, PlanList(list, 18, 0, ListKind::Bullet)), i + "<ul>\r\n    <li>a\r\n    <li>|b");
+}
+
 TEST(Markup, ListsFromTheSelectionTheLineOrANewItem) {
   EXPECT_EQ(ListFromSelection("a<br>\r\nb", ListKind::Bullet), "<ul>\r\n    <li>a\r\n    <li>b\r\n</ul>");
   EXPECT_EQ(ListFromSelection("a<BR>\r\nb<br>", ListKind::Numbered),

@@ -15,6 +15,9 @@ TEST(EnglishText, NinetyPercentOfSingleByteCharactersMakesEnglish) {
   EXPECT_TRUE(IsEnglishText(QString::fromUtf8("abcdefghi日")));
   // 8 ASCII + 1 kanji: 9 in 10 bytes is exactly 0.9: not above the line.
   EXPECT_FALSE(IsEnglishText(QString::fromUtf8("abcdefgh日")));
+  // "\u0130" is one two-byte character however its lower case is written:
+  // 9 in 10 bytes again.
+  EXPECT_FALSE(IsEnglishText("abcdefgh" + QString(QChar(0x130))));
   // Half-width katakana are single bytes in Shift-JIS.
   EXPECT_TRUE(IsEnglishText(QString::fromUtf8("ｱｲｳｴｵ")));
   // Line ends are not counted.

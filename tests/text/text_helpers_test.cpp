@@ -81,6 +81,31 @@ TEST(ExtractBetween, LowerCasedTextBetweenFirstMarkers) {
   EXPECT_EQ(ExtractBetween("[", "]", "] first [then"), "");
 }
 
+TEST(LowerKeepingPositions, EveryCharacterKeepsItsLength) {
+  EXPECT_EQ(LowerKeepingPositions("<P ALIGN=Center>"), "<p align=center>");
+  // QString::toLower makes "\u0130" two characters; here it stays one.
+  const QString dotted = QString(QChar(0x130)) + "<B>";
+  EXPECT_EQ(LowerKeepingPositions(dotted).size(), dotted.size());
+  EXPECT_EQ(LowerKeepingPositions(dotted).indexOf("<b>"), 1);
+  EXPECT_EQ(LowerKeepingPositions(QString::fromUtf8("ÄΣＡ")), QString::fromUtf8("äσａ"));
+  // A pair beyond 16 bits lower-cases as one character; a lone half stays.
+  EXPECT_EQ(LowerKeepingPositions(QString::fromUcs4(U"\U00010400")), QString::fromUcs4(U"\U00010428"));
+  const QString lone = QString(QChar(0xD801)) + "A";
+  EXPECT_EQ(LowerKeepingPositions(lone), QString(QChar(0xD801)) + "a");
+}
+
+TEST(WholeCharacters, PositionsNeverFallBetweenTheHalvesOfAPair) {
+  const QString text = "a" + QString::fromUcs4(U"\U0001F600") + "b";  // a, pair, b
+  EXPECT_EQ(WholeCharacterPosition(text, 2), 1);
+  EXPECT_EQ(WholeCharacterPosition(text, 3), 3);
+  EXPECT_EQ(WholeCharacterPosition(text, -1), 0);
+  EXPECT_EQ(WholeCharacterPosition(text, 9), 4);
+  EXPECT_EQ(PositionAfterCharacters(text, 0, 2), 3);
+  EXPECT_EQ(PositionAfterCharacters(text, 2, 1), 3);  // from inside the pair: from its start
+  EXPECT_EQ(PositionAfterCharacters(text, 0, 9), 4);
+  EXPECT_EQ(PositionAfterCharacters(text, 0, 0), 0);
+}
+
 TEST(TagAttributeValue, BlanksAroundEqualsAndQuotes) {
   EXPECT_EQ(TagAttributeValue("<p align=center>", "align"), "center");
   EXPECT_EQ(TagAttributeValue("<p align = \"center\">", "align"), "center");
@@ -113,6 +138,14 @@ TEST(TagAttributeValue, MetaCharsetAndWholeNames) {
 TEST(TagAttributeValue, ValueEndsWithinAHundredCharacters) {
   const QString longValue(150, u'x');
   EXPECT_EQ(TagAttributeValue("<a name=" + longValue, "name"), QString(99, u'x'));
+}
+
+TEST(TagAttributeValue, TheHundredCharacterLimitKeepsWholeCharacters) {
+  // U+1F600 is one character of two UTF-16 units; the limit falls between them.
+  const QString wide = QString::fromUcs4(U"\U0001F600");
+  EXPECT_EQ(TagAttributeValue("<a name=" + QString(98, u'x') + wide, "name"), QString(98, u'x'));
+  EXPECT_EQ(TagAttributeValue("<a name=" + QString(97, u'x') + wide, "name"),
+            QString(97, u'x') + wide);
 }
 
 }  // namespace
