@@ -6,21 +6,13 @@
 namespace wrenpad {
 
 QString joinCommandLine(const QStringList& arguments) {
-  QString joined = arguments.join(QLatin1Char(' '));
-  static const QString marker = QStringLiteral("/starup");
-  const qsizetype at = joined.indexOf(marker);
-  if (at >= 0) joined = joined.mid(at + marker.size() + 1);
-  return joined;
+  const qsizetype marker = arguments.lastIndexOf(QStringLiteral("/starup"));
+  return arguments.mid(marker + 1).join(QLatin1Char(' '));
 }
 
 QString resolveCommandLineFile(const QString& name, const QString& workingFolder) {
   if (name.isEmpty()) return name;
-  const QFileInfo info(QDir(workingFolder), name);
-  QString folder = QDir::cleanPath(info.absolutePath());
-  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
-  // The file must exist as named: Linux has no short names to expand.
-  if (!info.exists() || info.isDir() || info.fileName().isEmpty()) return folder;
-  return folder + info.fileName();
+  return QDir::cleanPath(QFileInfo(QDir(workingFolder), name).absoluteFilePath());
 }
 
 }  // namespace wrenpad

@@ -7,15 +7,15 @@
 
 namespace wrenpad {
 
-// Joins the arguments (without the program name) with single blanks. When the
-// result contains "/starup", everything up to and including the eight
-// characters that begin at that word is dropped.
+// Joins the arguments (without the program name) with single blanks. An
+// argument that is exactly "/starup" (the marker our own desktop entry
+// passes) is dropped with every argument before it; a name that merely
+// contains those letters is a name like any other.
 QString joinCommandLine(const QStringList& arguments);
 
-// The name the program opens for a command-line name: relative names are
-// taken from the working folder `workingFolder`. When no such file exists
-// the name part is left empty (the folder followed by "/"), so the later load
-// fails with a message instead of opening some other file.
+// The full name the program opens for a command-line name: relative names
+// are taken from the working folder `workingFolder`. A name that matches no
+// file stays as the user wrote it, so the load can say which file is missing.
 QString resolveCommandLineFile(const QString& name, const QString& workingFolder);
 
 }  // namespace wrenpad

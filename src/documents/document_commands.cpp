@@ -76,6 +76,7 @@ bool DocumentCommands::LoadDocument(const QString& name) {
   // The file is read before anything changes, so a file that cannot be read
   // leaves the document as it was.
   if (!readDocumentFile(name)) return false;
+  c_.host.beginDocument();
   c_.editor.clear();
   SetDocumentTitle(name);
   lines_.setText(loaded_.text);
@@ -172,15 +173,20 @@ void DocumentCommands::afterSaveAs(const QString& chosen, const QString& oldExte
 
 // ---- New ----------------------------------------------------------------------
 
+// New asks about modified text first; a save that does not happen, or a
+// cancelled question, keeps the document as it is.
 void DocumentCommands::mmNewClick() {
-  if (c_.editor.isModified() && c_.session.UndoCount >= 2) mmSaveAsClick();
+  if (!AskSaveChanges()) return;
+  const std::optional<int> kind = c_.host.askDocumentType();
+  if (!kind) return;
   SetDocumentTitle(kUntitledName);
   loaded_ = LoadedText{};
   loadedPath_.clear();
-  const std::optional<int> kind = c_.host.askDocumentType();
-  if (kind) c_.editor.clear();
+  c_.host.beginDocument();
+  c_.editor.clear();
+  c_.host.SetWebPageMode(false);
   c_.editor.setModified(false);
-  if (kind.value_or(0) == 0) c_.host.setHtmlToolBarVisible(false);
+  c_.session.UndoCount = 0;
   c_.session.ChangeWatch = true;
 }
 

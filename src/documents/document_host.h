@@ -22,6 +22,10 @@ class DocumentHost {
 
   // A value the window shows as a check mark (automatic naming) changed.
   virtual void showCommandStates() = 0;
+  // A document begins (New, or a file just read): what belonged to the last
+  // one goes, its mode, read-only state, colouring switch-off and the marks
+  // of its caret.
+  virtual void beginDocument() = 0;
 
   // Recolours the tags of [start, finish) in a page; nothing in other modes.
   virtual void paintTags(int start, int finish) = 0;

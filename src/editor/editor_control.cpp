@@ -168,8 +168,13 @@ void EditorControl::setText(const QString& text) {
 }
 
 // A whole new text starts with the default format: nothing of the format the
-// caret stood on before (a tag's colour, say) carries over to typed text.
+// caret stood on before (a tag's colour, say) carries over, neither to the
+// new text (Qt gives it the caret's format) nor to what is typed next.
 void EditorControl::replaceWholeText(const QString& text) {
+  {
+    FormattingScope scope(*this);
+    edit_->setCurrentCharFormat(defaultCharFormat());
+  }
   edit_->setPlainText(toQtLineBreaks(text));
   FormattingScope scope(*this);
   edit_->setCurrentCharFormat(defaultCharFormat());

@@ -26,6 +26,7 @@ MessageTable englishMessages() {
       .MsgErrorLogLastLine = QStringLiteral("The following is the last line of \"error.log\"."),
       .MsgCompilerOption = QStringLiteral("Please input the compiler option (e.g.: -O2)"),
       .MsgModifiedSave = QStringLiteral("This document has been modified. Save?"),
+      .MsgFileMissing = QStringLiteral("The file \"%s\" does not exist."),
   };
 }
 
@@ -49,6 +50,7 @@ MessageTable japaneseMessages() {
       .MsgErrorLogLastLine = QStringLiteral("\"error.log\"の末尾行です。うまくCGIが実行されない場合に参考にして下さい。"),
       .MsgCompilerOption = QStringLiteral("コンパイラオプションを入力してください（例: -O2）。"),
       .MsgModifiedSave = QStringLiteral("この文書は変更されています。保存しますか？"),
+      .MsgFileMissing = QStringLiteral("ファイル \"%s\" は存在しません。"),
   };
 }
 

@@ -26,6 +26,7 @@ struct MessageTable {
   QString MsgErrorLogLastLine;
   QString MsgCompilerOption;
   QString MsgModifiedSave;
+  QString MsgFileMissing;      // contains %s for the file name
 };
 
 MessageTable englishMessages();

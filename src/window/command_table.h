@@ -47,6 +47,7 @@ struct ToolButton {
 
 // What the views of a row look at.
 struct CommandView {
+  const DocumentState& document;
   const Settings& settings;
   const SessionState& session;
   const CommandMarks& marks;

@@ -148,6 +148,7 @@ void TMain::createMenus() {
 // Every menu item and tool button comes here: the handler of its row runs,
 // then the items show what the command changed.
 void TMain::runCommand(const CommandRow& row) {
+  if (StartupOpenPending) Timer1Timer();
   row.run(*this);
   showCommandStates();
 }
@@ -275,13 +276,18 @@ void TMain::readSettingsFile() {
                                    paths_.configFolder);
   QString error;
   const IniFile ini = IniFile::load(settingsPath_, &error);
-  if (!error.isEmpty()) qWarning().noquote() << "Wrenpad: settings not read:" << error;
+  if (!error.isEmpty()) {
+    // Writing over a file that could not be read would lose what it holds.
+    settingsUnreadable_ = true;
+    qWarning().noquote() << "Wrenpad: settings not read:" << error;
+  }
   const QScreen* screen = QGuiApplication::primaryScreen();
   SettingsReadContext context;
   context.applicationFolder = ApplicationFolder;
   context.commandLineFolder = CommandLineFile.isEmpty() ? QString() : folderOf(CommandLineFile);
   context.screenSize = screen ? screen->size() : QSize(1024, 768);
   settings_ = readSettings(ini, context);
+  chosenAutoRepaint_ = settings_.AutoRepaint;
   colouring_ = colouringStateFrom(settings_);
   applySettings();
 }
@@ -318,6 +324,7 @@ Settings TMain::collectSettings() const {
   s.IniPath = document_.CurrentFolder;
   s.DefaultFolder = document_.DefaultFolder;
   s.LastExtension = document_.LastExtension;
+  s.AutoRepaint = chosenAutoRepaint_;
   const QColor background = Editor->background();
   s.BGColor = std::uint32_t(background.red()) | (std::uint32_t(background.green()) << 8) |
               (std::uint32_t(background.blue()) << 16);
@@ -330,11 +337,26 @@ Settings TMain::collectSettings() const {
 
 void TMain::writeSettingsFile() {
   // Read again: keys another instance or another part wrote meanwhile stay.
-  IniFile ini = IniFile::load(settingsPath_);
-  writeSettings(ini, collectSettings());
+  // A file that cannot be read is left as it is: writing over it would lose
+  // the sections it holds.
   QString error;
+  IniFile ini = IniFile::load(settingsPath_, &error);
+  if (settingsUnreadable_ || !error.isEmpty()) {
+    reportSettingsNotSaved();
+    return;
+  }
+  writeSettings(ini, collectSettings());
   if (!ini.save(settingsPath_, &error))
     qWarning().noquote() << "Wrenpad: settings not saved:" << error;
+}
+
+void TMain::reportSettingsNotSaved() {
+  const QString text =
+      japaneseInterface_
+          ? QStringLiteral("設定ファイル \"%1\" を読み込めないため、設定は保存されません。")
+          : QStringLiteral("The settings file \"%1\" cannot be read, so the settings are not "
+                           "saved over it.");
+  dialogs_.showError(kApplicationTitle, text.arg(settingsPath_));
 }
 
 // ---- interface language ------------------------------------------------------------
@@ -382,7 +404,11 @@ void TMain::FormShow() {
   ApplyInterfaceLanguage();
   SelectProgramMode();
   if (!CommandLineFile.isEmpty()) {
+    // Until the named file is in, nothing may be typed into the window or
+    // saved over the file: the editor is read-only, and a command loads the
+    // file first.
     StartupOpenPending = true;
+    Editor->setReadOnly(true);
     Timer1.start();
   }
   showCurrentFolder();
@@ -396,7 +422,11 @@ void TMain::FormShow() {
 void TMain::Timer1Timer() {
   if (!StartupOpenPending) return;
   Timer1.stop();
-  const bool loaded = documents_->LoadDocument(CommandLineFile);
+  Editor->setReadOnly(false);
+  const bool exists = QFileInfo::exists(CommandLineFile);
+  if (!exists)
+    dialogs_.showError(kApplicationTitle, formatMessage(messages_.MsgFileMissing, CommandLineFile));
+  const bool loaded = exists && documents_->LoadDocument(CommandLineFile);
   if (!loaded) {
     // The named file could not be read: an empty untitled document remains.
     documents_->SetDocumentTitle(kUntitledName);
@@ -429,6 +459,11 @@ void TMain::PopupMenu1Popup() { editorEvents_->PopupMenu1Popup(); }
 
 void TMain::mmExitClick() { close(); }
 
+void TMain::mmAutoRepaintClick() {
+  painter_->mmAutoRepaintClick();
+  chosenAutoRepaint_ = settings_.AutoRepaint;
+}
+
 void TMain::pmSaveAndExitClick() {
   documents_->mmSaveClick();
   mmExitClick();
@@ -450,7 +485,8 @@ void TMain::closeEvent(QCloseEvent* event) {
 }
 
 bool TMain::FormClose() {
-  if (Editor->isModified() && session_.UndoCount >= 1) {
+  // Any modified text is asked about, however young the edit.
+  if (Editor->isModified()) {
     const QString question = formatMessage(messages_.MsgSaveChanges, document_.CurrentFileName);
     const Answer answer = dialogs_.askYesNoCancel(kApplicationTitle, question);
     if (answer == Answer::Cancel) return false;
@@ -483,13 +519,18 @@ void TMain::SelectProgramMode() {
   document_.DocumentMode = kProgramMode;
   Editor->setPlainTextMode(true);
   painter_->SwitchOffForLargeFile(documentFileSize());
+  showCommandStates();
 }
 
 void TMain::SetWebPageMode(bool on) {
-  if (on) document_.DocumentMode = kHtmlMode;
+  if (on)
+    document_.DocumentMode = kHtmlMode;
+  else if (document_.DocumentMode == kHtmlMode)
+    document_.DocumentMode = kTextMode;
   Editor->setPlainTextMode(!on);
   setHtmlToolBarVisible(on);
   if (on) painter_->WebPageModeOn(documentFileSize());
+  showCommandStates();
 }
 
 // Size of the document's file on disk; 0 for a document not yet saved.
@@ -522,8 +563,17 @@ void TMain::showWaitCursor(bool on) {
 
 void TMain::setHtmlToolBarVisible(bool visible) { ToolBar2->setVisible(visible); }
 
+void TMain::beginDocument() {
+  document_.DocumentMode = kTextMode;
+  settings_.AutoRepaint = chosenAutoRepaint_;
+  marks_ = CommandMarks{};
+  caretFlags_ = CaretContextFlags{};
+  Editor->setReadOnly(false);
+  showCommandStates();
+}
+
 void TMain::showCommandStates() {
-  if (commands_) commands_->showStates({settings_, session_, marks_});
+  if (commands_) commands_->showStates({document_, settings_, session_, marks_});
 }
 
 void TMain::startUndoTimer() { Timer2.start(); }

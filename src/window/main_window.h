@@ -85,6 +85,7 @@ class TMain : public QMainWindow,
   void mmExitClick();
   void pmSaveAndExitClick();
   void mmAboutClick();
+  void mmAutoRepaintClick();
   void PopupMenu1Popup();
   void Timer1Timer();
   void Timer2Timer();
@@ -107,6 +108,7 @@ class TMain : public QMainWindow,
   void setHtmlToolBarVisible(bool visible) override;
   // The menu items and tool buttons show the settings and marks again.
   void showCommandStates() override;
+  void beginDocument() override;
   void startUndoTimer() override;
   void processPendingEvents() override;
   std::optional<int> askDocumentType() override;
@@ -159,12 +161,17 @@ class TMain : public QMainWindow,
   qint64 documentFileSize() const;
   Settings collectSettings() const;
   void writeSettingsFile();
+  void reportSettingsNotSaved();
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs& dialogs_;
   AppPaths paths_;
   bool shown_ = false;
   bool closeConfirmed_ = false;
+  // The user's own Auto Repaint choice, which the settings file keeps; a
+  // large document switches colouring off for itself only.
+  bool chosenAutoRepaint_ = true;
+  bool settingsUnreadable_ = false;  // the settings file exists but could not be read
   bool japaneseInterface_ = false;
   QTranslator qtTranslator_;  // Qt's own dialogs and buttons in Japanese
   QString settingsPath_;

@@ -8,23 +8,25 @@ using namespace wrenpad;
 TEST(CommandLine, JoinsArgumentsAndDropsTheStartupMarker) {
   // A name with blanks arrives split in pieces.
   EXPECT_EQ(joinCommandLine({"C:\\My", "Documents\\a.txt"}), "C:\\My Documents\\a.txt");
-  // "/starup" and the one character after it go, with everything before.
+  // The marker argument goes, with everything before it.
   EXPECT_EQ(joinCommandLine({"/starup", "C:\\My", "Documents\\a.txt"}),
             "C:\\My Documents\\a.txt");
   EXPECT_EQ(joinCommandLine({"x", "/starup", "b.txt"}), "b.txt");
   EXPECT_EQ(joinCommandLine({"/starup"}), "");
   EXPECT_EQ(joinCommandLine({}), "");
+  // A name that only contains the letters is a name.
+  EXPECT_EQ(joinCommandLine({"/home/me/starup_dir/a.txt"}), "/home/me/starup_dir/a.txt");
+  EXPECT_EQ(joinCommandLine({"/tmp/starup"}), "/tmp/starup");
+  EXPECT_EQ(joinCommandLine({"/starup/b.txt"}), "/starup/b.txt");
 }
 
-TEST(CommandLine, ResolvesExistingFilesAndLeavesNoNameForMissingOnes) {
+TEST(CommandLine, ResolvesNamesAgainstTheWorkingFolder) {
   test::TempFolder folder;
   const QString odd = QString::fromUtf8("my notes; \"v2\" 日本語.txt");
   folder.write(odd, "x");
   EXPECT_EQ(resolveCommandLineFile(odd, folder.path()), folder.path() + "/" + odd);
   EXPECT_EQ(resolveCommandLineFile(folder.file(odd), "/"), folder.path() + "/" + odd);
-  // A name that matches nothing keeps only its folder, so loading fails.
-  EXPECT_EQ(resolveCommandLineFile("missing.txt", folder.path()), folder.path() + "/");
-  // A folder is not a document.
-  folder.write("sub/a.txt", "x");
-  EXPECT_EQ(resolveCommandLineFile("sub", folder.path()), folder.path() + "/");
+  // A name that matches nothing stays the user's name, so the load can say so.
+  EXPECT_EQ(resolveCommandLineFile("missing.txt", folder.path()), folder.path() + "/missing.txt");
+  EXPECT_EQ(resolveCommandLineFile("./sub/../b.txt", folder.path()), folder.path() + "/b.txt");
 }

@@ -100,6 +100,35 @@ TEST_F(Editor, ClipboardAndLines) {
   editor.select(5, 3);
   editor.copyToClipboard();
   EXPECT_EQ(QApplication::clipboard()->text(), "two");
+  // Copied lines end with LF, as other programs here expect.
+  editor.select(0, 8);
+  editor.copyToClipboard();
+  EXPECT_EQ(QApplication::clipboard()->text(), "one\ntwo");
+}
+
+TEST_F(Editor, ANewOrRestoredTextStartsWithTheDefaultFormat) {
+  editor.setDefaultFont({"DejaVu Sans", 12, 1, Qt::black});
+  editor.setText("<p>");
+  EditorControl::FormatRun tag;
+  tag.start = 0;
+  tag.length = 3;
+  tag.attributes.color = QColor(0, 0, 255);
+  editor.applyFormats({tag});
+  editor.setSelStart(1);  // inside the blue tag
+  editor.setText("");
+  editor.replaceSelection("typed");
+  editor.select(0, 1);
+  EXPECT_EQ(*editor.selAttributes().color, QColor(Qt::black));
+
+  editor.setText("<p>");
+  editor.applyFormats({tag});
+  editor.setSelStart(2);
+  editor.replaceSelection("x");  // an edit the control can undo
+  editor.undo();
+  editor.setSelStart(2);
+  editor.replaceSelection("y");
+  editor.select(2, 1);
+  EXPECT_EQ(*editor.selAttributes().color, QColor(Qt::black));
 }
 
 TEST_F(Editor, BatchFormatsLandOnTheRightCharactersAcrossLines) {

@@ -25,13 +25,15 @@ constexpr std::array kFields = {
     WRENPAD_FIELD(MsgOverwrite),        WRENPAD_FIELD(MsgAutoRepaintOff),
     WRENPAD_FIELD(MsgSelectDocumentRoot), WRENPAD_FIELD(MsgErrorLogLastLine),
     WRENPAD_FIELD(MsgCompilerOption),   WRENPAD_FIELD(MsgModifiedSave),
+    WRENPAD_FIELD(MsgFileMissing),
 };
 #undef WRENPAD_FIELD
 static_assert(kFields.size() * sizeof(QString) == sizeof(MessageTable),
               "every message of the table is listed");
 
 bool takesFileName(Field field) {
-  return field == &MessageTable::MsgSaveChanges || field == &MessageTable::MsgOverwrite;
+  return field == &MessageTable::MsgSaveChanges || field == &MessageTable::MsgOverwrite ||
+         field == &MessageTable::MsgFileMissing;
 }
 
 TEST(MessageTable, EveryMessageIsFilledAndTranslated) {

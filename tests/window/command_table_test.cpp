@@ -136,6 +136,7 @@ struct BuiltCommands : ::testing::Test {
   QToolBar mainBar, htmlBar;
   std::vector<const CommandRow*> reached;
   CommandActions commands{commandTable(), [this](const CommandRow& row) { reached.push_back(&row); }};
+  DocumentState document;
   Settings settings;
   SessionState session;
   CommandMarks marks;
@@ -146,7 +147,7 @@ struct BuiltCommands : ::testing::Test {
     commands.buildToolBar(htmlBar, ToolBar::Html, {});
   }
   QAction* item(const char* name) { return commands.action(str(name)); }
-  void show() { commands.showStates({settings, session, marks}); }
+  void show() { commands.showStates({document, settings, session, marks}); }
 };
 
 TEST_F(BuiltCommands, EveryHandlerIsReachedFromItsItemAndButtonAndUnbuiltOnesAreDisabled) {
@@ -208,6 +209,13 @@ TEST_F(BuiltCommands, ChecksAndStatesAreViewsOfTheValues) {
   EXPECT_TRUE(item("mmCut")->isEnabled());
   EXPECT_TRUE(item("mmCommentize")->isEnabled());
   EXPECT_FALSE(item("N20")->isVisible());
+  // The mark-up commands apply to pages only.
+  EXPECT_FALSE(item("mmBold")->isEnabled());
+  EXPECT_FALSE(item("tbBR")->isEnabled());
+  document.DocumentMode = kHtmlMode;
+  show();
+  EXPECT_TRUE(item("mmBold")->isEnabled());
+  EXPECT_TRUE(item("tbBR")->isEnabled());
   // A triggered check item keeps the value's mark, whatever Qt toggled.
   item("mmAutoRepaint")->trigger();
   show();

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -105,21 +106,26 @@ TEST_F(MainWindow, CommandLineFileOpensOnTheFirstTimerTick) {
 
 TEST_F(MainWindow, MissingCommandLineFileEndsInAnEmptyUntitledDocument) {
   start({"nothing here.txt"});
+  EXPECT_EQ(main->windowTitle(), "nothing here.txt - Wrenpad");  // the user's name meanwhile
   main->Timer1Timer();
-  ASSERT_EQ(dialogs.askedOf("error").size(), 1);
-  EXPECT_TRUE(dialogs.askedOf("error").first().contains(folder.path()));
+  EXPECT_EQ(dialogs.askedOf("error"),
+            QStringList({"The file \"" + folder.file("nothing here.txt") + "\" does not exist."}));
   EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
   EXPECT_EQ(editor().text(), "");
 }
 
-TEST_F(MainWindow, ClosingAsksOnlyAfterTheFirstSnapshot) {
+TEST_F(MainWindow, ClosingAsksAboutTextTypedAMomentAgo) {
   start();
-  const QString path = openSample("a.txt", "abc\r\n");
-  type("x");
-  // Before the undo counter reaches 1 the window closes without a question.
-  EXPECT_TRUE(main->FormClose());
+  openSample("a.txt", "abc\r\n");
+  EXPECT_TRUE(main->FormClose());  // nothing typed: no question
   EXPECT_TRUE(dialogs.askedOf("question").isEmpty());
-  EXPECT_FALSE(QFile::exists(main->instanceMarkerFile()));
+  start();
+  openSample("b.txt", "abc\r\n");
+  type("x");  // no snapshot tick yet
+  dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(main->FormClose());
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(QFile::exists(main->instanceMarkerFile()));
 }
 
 TEST_F(MainWindow, ClosingQuestionCancelNoAndYes) {
@@ -264,9 +270,20 @@ TEST_F(MainWindow, FailedReadOrWriteNamesTheFileAndKeepsTheDocument) {
   EXPECT_EQ(test::TempFolder::read(path), "kept\r\n");
 }
 
-TEST_F(MainWindow, NewAsksForTheKindAndClearsOnlyOnOk) {
+TEST_F(MainWindow, NewAsksAboutChangesThenForTheKindAndClearsOnlyOnOk) {
   start();
-  type("draft");
+  type("draft");  // typed a moment ago: still asked about
+  documents().mmNewClick();  // the question is cancelled: nothing happens
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("form").isEmpty());
+  dialogs.answers = {Answer::Yes};  // save, then cancel the Save As dialog
+  documents().mmNewClick();
+  EXPECT_EQ(dialogs.askedOf("save").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("form").isEmpty());
+  EXPECT_EQ(editor().text(), "draft");
+  EXPECT_TRUE(editor().isModified());
+
+  dialogs.answers = {Answer::No};
   dialogs.answerForm<DocumentTypeValues>(std::nullopt);
   documents().mmNewClick();
   EXPECT_EQ(dialogs.askedOf("form"), QStringList({"DocType"}));
@@ -275,8 +292,9 @@ TEST_F(MainWindow, NewAsksForTheKindAndClearsOnlyOnOk) {
   EXPECT_EQ(shown.choosable, (std::array<bool, 3>{true, false, false}));
   EXPECT_FALSE(shown.japanese);
   EXPECT_EQ(shown.kind, 0);
-  EXPECT_EQ(editor().text(), "draft");
-  EXPECT_FALSE(editor().isModified());
+  EXPECT_EQ(editor().text(), "draft");  // Cancel of the kind cancels New
+  EXPECT_TRUE(editor().isModified());
+  dialogs.answers = {Answer::No};
   dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues&) {});
   documents().mmNewClick();
   EXPECT_EQ(editor().text(), "");
@@ -409,4 +427,63 @@ TEST_F(MainWindow, PagesOpenColouredAndLargePagesSwitchAutomaticColouringOff) {
   openSample("big.htm", big);
   EXPECT_FALSE(main->action("mmAutoRepaint")->isChecked());
   EXPECT_EQ(dialogs.askedOf("message").size(), 1);
+
+  // The switch-off belongs to that page: the next one is coloured again, and
+  // the settings file keeps the user's own choice.
+  openSample("small.htm", "<p>x</p>\r\n");
+  EXPECT_TRUE(main->action("mmAutoRepaint")->isChecked());
+  editor().select(1, 1);
+  EXPECT_EQ(*editor().selAttributes().color, QColor(0, 0, 255));
+  openSample("big2.htm", big);
+  main->close();
+  EXPECT_TRUE(test::TempFolder::read(folder.file("wrenpad.ini")).contains("AutoRepaint=1"));
+}
+
+TEST_F(MainWindow, NothingIsTypedOrSavedOverTheNamedFileBeforeItIsIn) {
+  const QString path = folder.write("memo.txt", "kept\r\n");
+  start({"memo.txt"});
+  ASSERT_TRUE(main->StartupOpenPending);
+  QTest::keyClicks(editor().widget(), "typed");
+  EXPECT_EQ(editor().text(), "");
+  main->action("mmSave")->trigger();  // Ctrl+S at once: the file comes in first
+  EXPECT_EQ(test::TempFolder::read(path), "kept\r\n");
+  EXPECT_FALSE(main->StartupOpenPending);
+  EXPECT_EQ(editor().text(), "kept\r\n");
+  EXPECT_FALSE(editor().isReadOnly());
+  main->Timer1Timer();  // the tick finds nothing left to do
+  EXPECT_EQ(editor().text(), "kept\r\n");
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(MainWindow, EachDocumentStartsInItsOwnModeWithNothingOfTheLastOne) {
+  start();
+  openSample("page.htm", "<p>x</p>\r\n");
+  ASSERT_EQ(main->document().DocumentMode, kHtmlMode);
+  EXPECT_TRUE(main->action("mmBold")->isEnabled());
+  openSample("plain.txt", "text\r\n");
+  EXPECT_EQ(main->document().DocumentMode, kTextMode);
+  EXPECT_FALSE(main->action("mmBold")->isEnabled());
+  EXPECT_FALSE(main->action("mmBR")->isEnabled());
+  editor().setSelStart(4);
+  QTest::keyClick(editor().widget(), Qt::Key_Return);
+  EXPECT_EQ(editor().text(), "text\r\n\r\n");  // no "<br>" in a text file
+  EXPECT_TRUE(main->htmlToolBar()->isHidden());
+
+  // New after a page: a text document, typed text without the tag colour.
+  openSample("page2.htm", "<p>x</p>\r\n");
+  editor().setSelStart(1);
+  dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues&) {});
+  documents().mmNewClick();
+  EXPECT_EQ(main->document().DocumentMode, kTextMode);
+  QTest::keyClicks(editor().widget(), "new");
+  editor().select(0, 1);
+  EXPECT_NE(*editor().selAttributes().color, QColor(0, 0, 255));
+
+  // Read-only belongs to the file opened so.
+  const QString locked = folder.write("locked.txt", "ro\r\n");
+  ASSERT_TRUE(documents().OpenFile(locked, true));
+  EXPECT_TRUE(editor().isReadOnly());
+  dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues&) {});
+  documents().mmNewClick();
+  EXPECT_FALSE(editor().isReadOnly());
 }

@@ -81,7 +81,7 @@ TEST_F(StartupSettings, BoundsFontsAndOptionsComeBackAtTheNextStart) {
     main->move(40, 50);
     main->settings().DefFontName = "DejaVu Serif";
     main->settings().TabWidth = 4;
-    main->settings().AutoRepaint = false;
+    main->action("mmAutoRepaint")->trigger();
     main->document().CurrentFolder = folder.path();
     main->close();
   }
@@ -123,9 +123,11 @@ TEST_F(StartupSettings, BrokenSettingsNeverStopTheStart) {
   main->close();
 }
 
-TEST_F(StartupSettings, SettingsThatCannotBeWrittenAskNothing) {
+TEST_F(StartupSettings, SettingsThatCannotBeReadAreLeftAsTheyAreAndTheUserToldOnce) {
   QDir(folder.path()).mkdir("wrenpad.ini");  // a folder where the file should be
   auto main = start();
   EXPECT_TRUE(main->close());
-  EXPECT_TRUE(dialogs.asked.isEmpty());
+  ASSERT_EQ(dialogs.askedOf("error").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("error").first().contains("wrenpad.ini"));
+  EXPECT_EQ(dialogs.asked.size(), 1);
 }
