@@ -63,6 +63,24 @@ LineAt lineAtPosition(const QString& text, int position) {
   return line;
 }
 
+namespace {
+// 1-based position of the first `needle` in the text before the caret, any
+// case; 0 for none.
+int firstBefore(const QString& text, int caret, QStringView needle) {
+  const QStringView before = QStringView(text).left(std::clamp(caret, 0, int(text.size())));
+  return int(before.indexOf(needle, 0, Qt::CaseInsensitive)) + 1;
+}
+}  // namespace
+
+bool InScriptAt(const QString& text, int caret) {
+  return firstBefore(text, caret, u"<script") > 0 && firstBefore(text, caret, u"</script") == 0;
+}
+
+bool InHeadOrScriptAt(const QString& text, int caret) {
+  return firstBefore(text, caret, u"</head>") < firstBefore(text, caret, u"<head") ||
+         InScriptAt(text, caret);
+}
+
 CaretContext AnalyseCaretContext(const QString& text, int caret) {
   caret = std::clamp(caret, 0, int(text.size()));
   const QString lower = LowerKeepingPositions(text.left(caret));
@@ -71,11 +89,8 @@ CaretContext AnalyseCaretContext(const QString& text, int caret) {
   context.inItalic = isOpen(lower, QStringLiteral("<i>"), QStringLiteral("</i>"));
   context.inUnderline = isOpen(lower, QStringLiteral("<u>"), QStringLiteral("</u>"));
   context.inTable = isOpen(lower, QStringLiteral("<table"), QStringLiteral("</table"));
-  context.inScript = lower.contains(QStringLiteral("<script")) &&
-                     !lower.contains(QStringLiteral("</script"));
-  const int headOpen = firstPosition(QStringLiteral("<head"), lower);
-  const int headClose = firstPosition(QStringLiteral("</head>"), lower);
-  context.inHeadOrScript = headClose < headOpen || context.inScript;
+  context.inScript = InScriptAt(text, caret);
+  context.inHeadOrScript = InHeadOrScriptAt(text, caret);
 
   const struct {
     const char16_t* opening;

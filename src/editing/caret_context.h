@@ -47,6 +47,12 @@ struct CaretContext {
 //   replaces an earlier one.
 CaretContext AnalyseCaretContext(const QString& text, int caret);
 
+// Whether the caret stands in the page's first script block, or in it or the
+// head section, worked out from the text before it at the moment of asking
+// (the flags above may lag behind the caret by half a second).
+bool InScriptAt(const QString& text, int caret);
+bool InHeadOrScriptAt(const QString& text, int caret);
+
 // Copies the analysis into the shared flags (the link target is left alone).
 void storeCaretContext(const CaretContext& context, CaretContextFlags& flags);
 

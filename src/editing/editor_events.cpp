@@ -58,14 +58,24 @@ void EditorEvents::keyDown(int& key, int shift) {
   }
   if (isWebPage()) refreshLinkItem();
   // Tab indents on release; the editor must not put a tab character in.
-  if (key == vk::Tab && !(shift & vk::AltBit)) key = 0;
+  // Whether it outdents is decided now: Shift may be let go first.
+  if (key == vk::Tab && !(shift & vk::AltBit)) {
+    key = 0;
+    tabOutdents_ = shift == vk::ShiftBit;
+    tabPending_ = true;
+  }
 }
 
 void EditorEvents::keyUp(int key, int shift) {
   c_.host.startWindowTimer(5);
   showCaretLine();
-  if (key == vk::Tab && !(shift & vk::AltBit)) indentBlock(shift == vk::ShiftBit);
-  if (key == vk::Enter && (isProgram() || (isWebPage() && c_.caret.InScript))) carryIndentation();
+  if (key == vk::Tab && !(shift & vk::AltBit) && tabPending_) {
+    tabPending_ = false;
+    indentBlock(tabOutdents_);
+  }
+  if (key == vk::Enter &&
+      (isProgram() || (isWebPage() && InScriptAt(c_.editor.text(), c_.editor.selStart()))))
+    carryIndentation();
   const bool movesOnly = key == vk::Ctrl || vk::isArrow(key) || key == vk::PageUp || key == vk::PageDown;
   if (isWebPage() && !movesOnly) paintClosedTag();
 }
@@ -79,7 +89,7 @@ void EditorEvents::pressAndReleaseCtrl() {
 // Shift+Enter inverts the "<br>" button; the head and script blocks never
 // get "<br>".
 bool EditorEvents::enterInsertsBreak(int shift) const {
-  if (!isWebPage() || c_.caret.InHeadOrScript) return false;
+  if (!isWebPage() || InHeadOrScriptAt(c_.editor.text(), c_.editor.selStart())) return false;
   return c_.settings.AutoBR != (shift == vk::ShiftBit);
 }
 

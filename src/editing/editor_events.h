@@ -54,6 +54,9 @@ class EditorEvents {
   void restoreTypedTextFormat();
 
   EditingContext c_;
+  // A Tab pressed and not yet released, and whether Shift was down then.
+  bool tabPending_ = false;
+  bool tabOutdents_ = false;
   // Context of deferred calls: they are dropped with this object.
   QObject lifetime_;
 };

@@ -58,6 +58,15 @@ TEST_F(Keys, EnterNeverInsertsBreakTagInTheHeadOrAScriptOrPlainText) {
   setText("x|");
   press(Qt::Key_Return);
   EXPECT_EQ(editor.text(), "x\r\n");
+
+  // Enter at once after the caret moved into the head: no tick has looked
+  // at the new place yet, and still no "<br>".
+  document.DocumentMode = kHtmlMode;
+  setText("<html><head>\r\n<title>x</title>\r\n</head>\r\n<body>|");
+  keys.Timer5Timer();  // the last look saw the body
+  editor.setSelStart(21);
+  press(Qt::Key_Return);
+  EXPECT_FALSE(editor.text().contains("<br>"));
 }
 
 TEST_F(Keys, TabIndentsAtTheCaretOrOverThreeWholeLinesAndShiftTabTakesItBack) {
@@ -75,6 +84,14 @@ TEST_F(Keys, TabIndentsAtTheCaretOrOverThreeWholeLinesAndShiftTabTakesItBack) {
   press(Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(editor.text(), lines);
   EXPECT_EQ(editor.selText(), "l1\r\nl2\r\nl3\r\n");
+
+  // Shift let go before Tab: the press decided, so it still outdents.
+  setText("  a\r\n  b\r\nc");
+  editor.select(0, 10);
+  QTest::keyPress(view(), Qt::Key_Backtab, Qt::ShiftModifier);
+  QTest::keyRelease(view(), Qt::Key_Shift, Qt::NoModifier);
+  QTest::keyRelease(view(), Qt::Key_Tab, Qt::NoModifier);
+  EXPECT_EQ(editor.text(), "a\r\nb\r\nc");
 
   // Only lines that start with the full indent lose it.
   setText("  a\r\n b\r\n  c\r\nd");
