@@ -174,8 +174,10 @@ void TMain::createToolBars() {
   EnhancedEdit1->setText(QStringLiteral("1"));
   EnhancedEdit1->setObjectName(QStringLiteral("EnhancedEdit1"));
   EnhancedEdit1->setToolTip(QStringLiteral("line number"));
-  EnhancedEdit1->setFixedWidth(32);
-  EnhancedEdit1->setMaxLength(3);
+  // Room for any line number the editor can reach; the box widens with
+  // the document's line count.
+  EnhancedEdit1->setMaxLength(10);
+  fitLineNumberBox();
   EnhancedEdit1->setTextAlignment(TEnhancedEdit::RightJustify);
   EnhancedEdit1->setFocusPolicy(Qt::ClickFocus);
 
@@ -604,7 +606,19 @@ void TMain::showHeadingIndex(int index) {
 
 QString TMain::lineNumberText() const { return EnhancedEdit1->text(); }
 
-void TMain::showLineNumber(const QString& text) { EnhancedEdit1->setText(text); }
+void TMain::showLineNumber(const QString& text) {
+  EnhancedEdit1->setText(text);
+  fitLineNumberBox();
+}
+
+// Wide enough for the document's largest line number, and never narrower
+// than three digits.
+void TMain::fitLineNumberBox() {
+  const int lines = Editor ? Editor->lineCount() : 1;
+  const int digits = std::max({3, int(QString::number(lines).size()), int(EnhancedEdit1->text().size())});
+  const int width = EnhancedEdit1->fontMetrics().horizontalAdvance(QString(digits, u'0')) + 14;
+  if (EnhancedEdit1->width() != width) EnhancedEdit1->setFixedWidth(width);
+}
 
 void TMain::startWindowTimer(int number) { timer(number).start(); }
 

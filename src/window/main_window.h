@@ -150,6 +150,7 @@ class TMain : public QMainWindow,
   void createMenus();
   void createToolBars();
   void createStatusBar();
+  void fitLineNumberBox();
   void createTimers();
   void createSubsystems();
   void connectEditorEvents();

@@ -108,6 +108,17 @@ TEST_F(EditingWiring, JapaneseFromTheInputMethodAfterATagIsNotTagColoured) {
   EXPECT_TRUE(editor().isModified());
 }
 
+TEST_F(EditingWiring, TheLineNumberBoxShowsWholeLargeNumbers) {
+  QString text;
+  for (int i = 0; i < 31686; ++i) text += "x\r\n";
+  editor().setText(text);
+  editor().setSelStart(editor().positionOfLine(31685));
+  QTest::keyClick(editorWidget(), Qt::Key_End);
+  EXPECT_EQ(main->lineNumberText(), "31686");
+  const QFontMetrics metrics = main->lineNumberBox()->fontMetrics();
+  EXPECT_GE(main->lineNumberBox()->width(), metrics.horizontalAdvance("31686"));
+}
+
 // The window takes the keyboard when it first shows, even where no window
 // manager activates it: Alt+letter opens its menu instead of typing.
 TEST(Keyboard, AltLetterOpensItsMenuInsteadOfTyping) {
