@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const wrenpad::LoadedText loaded = wrenpad::decodeDocument(bytes);
   if (loaded.binary) return 0;
   const wrenpad::EncodedText written =
-      wrenpad::encodeDocument(loaded.text, loaded.encoding, loaded.utf8Bom);
+      wrenpad::encodeDocument(loaded.text, loaded.encoding, loaded.form);
   if (written.firstUnencodable >= 0) std::abort();
   // The detector decides by the first telling byte, and never looks at the
   // last one: a stray byte of F0 or above that the added final line end

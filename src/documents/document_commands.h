@@ -7,6 +7,7 @@
 #include "encoding/document_codec.h"
 #include "text/document_lines.h"
 #include "documents/document_state.h"
+#include "documents/file_access.h"
 #include "language/message_table.h"
 #include "settings/settings.h"
 
@@ -79,6 +80,9 @@ class DocumentCommands {
  private:
   QString title() const;
   bool readDocumentFile(const QString& name);
+  std::optional<files::ReadResult> readWithinLimits(const QString& name);
+  std::optional<LoadedText> decodeOrReport(const QString& name, const QByteArray& bytes);
+  QString describe(const files::Failure& failure) const;
   void reportFileError(const QString& action, const QString& name, const QString& reason);
   QString fullNameForSave() const;
   void applyFontToWholeText(const QFont& font);
@@ -86,12 +90,16 @@ class DocumentCommands {
   void afterSaveAs(const QString& chosen, const QString& oldExtension);
   bool confirm(const QString& question);  // Yes/No/Cancel: true for Yes
   bool confirmOpeningBinary(const QString& name);
+  bool confirmOpeningLarge(const QString& name, qint64 size);
+  bool confirmOverwritingChanges(const QString& name);
   struct Output {
     QByteArray bytes;
     TextEncoding encoding;
   };
   std::optional<Output> outputFor(const QString& name, const QString& text);
-  void rememberWritten(const QString& name, const QString& text, const Output& output);
+  std::optional<Output> utf8Instead(const QString& text, TextEncoding target, qsizetype unencodable);
+  void rememberWritten(const QString& name, const QString& text, const Output& output,
+                       const files::FileStamp& stamp);
   bool confirmChangingBinary(const QString& name);
   QString tr2(const char* english, const char16_t* japanese) const;
 
@@ -101,6 +109,9 @@ class DocumentCommands {
   // writes these bytes again.
   LoadedText loaded_;
   QString loadedPath_;
+  // The file as it was read or last written: another stamp at the next save
+  // means another program changed it meanwhile.
+  files::FileStamp loadedStamp_;
   QFont fontDialogFont_;
   int fontDialogCharset_ = kShiftJisCharset;
   int openFilterIndex_ = 0;

@@ -1,40 +1,92 @@
 // Reading and writing the document's file: the bytes on disk, their
-// decoding and encoding, and the questions about binary files and
-// characters a code cannot hold.
+// decoding and encoding, and the questions about binary files, large files,
+// files changed by another program and characters a code cannot hold.
 
 #include "documents/document_commands.h"
 
 #include "documents/document_host.h"
+#include "documents/file_access.h"
 #include "editor/editor_control.h"
 #include "encoding/document_codec.h"
 #include "encoding/output_code.h"
 #include "platform/dialogs.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <new>
 
 namespace wrenpad {
 
+namespace {
+// Above this a file is opened only when the user says so: the program holds
+// about a dozen bytes for every byte of the file (the bytes kept for saving,
+// the text in UTF-16 with CR LF line ends, the editor's own copy and layout),
+// and a text this long is slow to edit.
+constexpr qint64 kLargeDocumentBytes = qint64(64) << 20;
+// Above this it is refused: that many bytes would need several gigabytes,
+// and positions in the editor are int, so the text (a byte can become two
+// characters when an LF becomes CR LF) must stay well below 2^31 characters.
+constexpr qint64 kLargestDocumentBytes = qint64(256) << 20;
+
+qint64 mebibytes(qint64 bytes) { return (bytes + (qint64(1) << 20) - 1) >> 20; }
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+}  // namespace
+
 // ---- reading ------------------------------------------------------------------
+
+QString DocumentCommands::describe(const files::Failure& failure) const {
+  QString text = files::describe(failure, c_.japanese);
+  if (failure.problem == files::Problem::TooLarge)
+    text += u'\n' + tr2("Wrenpad opens files of up to %1 MiB.", u"Wrenpadで開けるファイルは%1 MiBまでです。")
+                        .arg(mebibytes(kLargestDocumentBytes));
+  return text;
+}
+
+bool DocumentCommands::confirmOpeningLarge(const QString& name, qint64 size) {
+  return confirm(tr2("\"%1\" is large (%2 MiB). Opening it takes much memory and editing it is slow.\n"
+                     "Open it anyway?",
+                     u"\"%1\"は大きなファイルです（%2 MiB）。開くと多くのメモリを使い、編集も遅くなります。\n"
+                     u"開きますか？")
+                     .arg(name)
+                     .arg(mebibytes(size)));
+}
+
+// The file's bytes, or nothing (after saying why) when it is no regular file,
+// is too large, or cannot be read.
+std::optional<files::ReadResult> DocumentCommands::readWithinLimits(const QString& name) {
+  const files::FileStamp before = files::stampOf(name);
+  if (files::isRegularFile(name) && before.size > kLargeDocumentBytes &&
+      before.size <= kLargestDocumentBytes && !confirmOpeningLarge(name, before.size))
+    return std::nullopt;
+  files::ReadResult read = files::readRegularFile(name, kLargestDocumentBytes);
+  if (!read.failure.failed()) return read;
+  reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name, describe(read.failure));
+  return std::nullopt;
+}
+
+std::optional<LoadedText> DocumentCommands::decodeOrReport(const QString& name,
+                                                          const QByteArray& bytes) {
+  try {
+    return decodeDocument(bytes);
+  } catch (const std::bad_alloc&) {
+    reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name,
+                    describe(files::because(files::Problem::OutOfMemory)));
+    return std::nullopt;
+  }
+}
 
 // Reads and decodes the file into loaded_; false (after saying why) when it
 // cannot be read or the user declines to open it.
 bool DocumentCommands::readDocumentFile(const QString& name) {
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) {
-    reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name, file.errorString());
-    return false;
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    reportFileError(tr2("Cannot read file", u"ファイルを読み込めません"), name, file.errorString());
-    return false;
-  }
-  LoadedText loaded = decodeDocument(bytes);
-  if (loaded.binary && !confirmOpeningBinary(name)) return false;
-  loaded_ = std::move(loaded);
+  std::optional<files::ReadResult> read = readWithinLimits(name);
+  if (!read) return false;
+  std::optional<LoadedText> loaded = decodeOrReport(name, read->bytes);
+  if (!loaded) return false;
+  read->bytes = QByteArray();  // the loaded text keeps its own reference
+  if (loaded->binary && !confirmOpeningBinary(name)) return false;
+  loaded_ = std::move(*loaded);
   loadedPath_ = QFileInfo(name).absoluteFilePath();
+  loadedStamp_ = read->stamp;
   return true;
 }
 
@@ -60,6 +112,36 @@ bool DocumentCommands::confirmChangingBinary(const QString& name) {
                      .arg(name));
 }
 
+// True when the save may go on: the file is not the one the document was read
+// from, or nothing changed it since it was read or last written, or the user
+// says to overwrite the other program's changes.
+bool DocumentCommands::confirmOverwritingChanges(const QString& name) {
+  if (QFileInfo(name).absoluteFilePath() != loadedPath_) return true;
+  const files::FileStamp now = files::stampOf(name);
+  if (!now.exists || now == loadedStamp_) return true;
+  return confirm(tr2("\"%1\" was changed by another program after Wrenpad read or saved it.\n"
+                     "Overwrite those changes with this text? (No or Cancel does not save.)",
+                     u"\"%1\"は、Wrenpadが読み込んだ（保存した）後に別のプログラムによって変更されています。\n"
+                     u"その変更をこの文書で上書きしますか？（「いいえ」「キャンセル」では保存しません）")
+                     .arg(name));
+}
+
+// The text in UTF-8 when the user agrees, after finding a character that
+// `target` cannot hold.
+std::optional<DocumentCommands::Output> DocumentCommands::utf8Instead(const QString& text,
+                                                                      TextEncoding target,
+                                                                      qsizetype unencodable) {
+  if (!confirm(tr2("The text holds characters that %1 cannot hold, such as \"%2\".\n"
+                   "Save it as UTF-8 instead? (No or Cancel does not save.)",
+                   u"この文書には%1で保存できない文字（\"%2\"など）が含まれています。\n"
+                   u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
+                   .arg(encodingName(target), characterAt(text, unencodable))))
+    return std::nullopt;
+  TextForm form = loaded_.form;
+  form.utf8Bom = false;
+  return Output{encodeDocument(text, TextEncoding::Utf8, form).bytes, TextEncoding::Utf8};
+}
+
 // The bytes a save writes, or nothing when the user stops the save.
 std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name,
                                                                     const QString& text) {
@@ -67,60 +149,49 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
   choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
   choice.eucChosen = c_.settings.EUC;
   choice.loadedAs = loaded_.encoding;
-  TextEncoding target = chooseOutputEncoding(text, choice);
-  // A document saved without edits gets the bytes it was read from.
+  const TextEncoding target = chooseOutputEncoding(text, choice);
+  // A document saved without edits gets the bytes it was read from, when
+  // they are already in the output code; a binary file's always.
   const bool unchanged = text == loaded_.text && !loaded_.bytes.isNull();
-  if (unchanged && target == loaded_.encoding)
-    return Output{loaded_.utf8Bom ? QByteArray("\xEF\xBB\xBF") + loaded_.bytes : loaded_.bytes,
-                  target};
-  if (unchanged && target == TextEncoding::EucJp && loaded_.encoding == TextEncoding::ShiftJis)
-    return Output{shiftJisToEuc(loaded_.bytes), target};
+  if (unchanged && loaded_.bytesFit(target)) return Output{loaded_.bytes, target};
   if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
       !confirmChangingBinary(name))
     return std::nullopt;
-  EncodedText encoded = encodeDocument(text, target, loaded_.utf8Bom);
-  if (encoded.firstUnencodable >= 0) {
-    if (!confirm(tr2("The text holds characters that %1 cannot hold, such as \"%2\".\n"
-                     "Save it as UTF-8 instead? (No or Cancel does not save.)",
-                     u"この文書には%1で保存できない文字（\"%2\"など）が含まれています。\n"
-                     u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
-                     .arg(encodingName(target), text.mid(encoded.firstUnencodable, 1))))
-      return std::nullopt;
-    target = TextEncoding::Utf8;
-    encoded = encodeDocument(text, target, false);
-  }
+  const EncodedText encoded = encodeDocument(text, target, loaded_.form);
+  if (encoded.firstUnencodable >= 0) return utf8Instead(text, target, encoded.firstUnencodable);
   return Output{encoded.bytes, target};
 }
 
-// After a save the written text is what "without edits" compares against.
+// After a save the written text and bytes are what "without edits" compares
+// against; the forms the file had (line ends, codes) stay.
 void DocumentCommands::rememberWritten(const QString& name, const QString& text,
-                                       const Output& output) {
+                                       const Output& output, const files::FileStamp& stamp) {
   loadedPath_ = QFileInfo(name).absoluteFilePath();
-  if (text == loaded_.text && output.encoding == loaded_.encoding) return;
+  loadedStamp_ = stamp;
+  if (text == loaded_.text && output.bytes == loaded_.bytes) return;
   const bool utf8 = output.encoding == TextEncoding::Utf8;
-  const bool bom = utf8 && output.bytes.startsWith("\xEF\xBB\xBF");
   loaded_.text = text;
+  loaded_.bytes = output.bytes;
   loaded_.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
-  loaded_.utf8Bom = bom;
-  loaded_.bytes = output.encoding == TextEncoding::EucJp ? QByteArray()
-                                                         : (bom ? output.bytes.mid(3) : output.bytes);
+  loaded_.form.utf8Bom = utf8 && output.bytes.startsWith(kUtf8Bom);
+  loaded_.bytesFitCodes = LoadedText::codeBit(output.encoding);
   loaded_.binary = false;
 }
 
 bool DocumentCommands::WriteDocumentFile(const QString& name) {
   lines_.setText(c_.editor.text());
   const QString text = lines_.text();
+  if (!confirmOverwritingChanges(name)) return false;
   const std::optional<Output> output = outputFor(name, text);
   if (!output) return false;
-  // Written beside the old file and renamed into place: a failure part-way
-  // leaves the old file as it was.
-  QSaveFile file(name);
-  if (!file.open(QIODevice::WriteOnly) || file.write(output->bytes) != output->bytes.size() ||
-      !file.commit()) {
-    reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, file.errorString());
+  // Replaced or written in place so that the file keeps its links, owner and
+  // permissions; a failure part-way leaves the old file as it was.
+  const files::WriteResult written = files::writeFileKeepingIdentity(name, output->bytes);
+  if (written.failure.failed()) {
+    reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, describe(written.failure));
     return false;
   }
-  rememberWritten(name, text, *output);
+  rememberWritten(name, text, *output, written.stamp);
   return true;
 }
 

@@ -60,7 +60,20 @@ const Tables& tables() {
 
 }  // namespace
 
-QString decode(const QByteArray& bytes) {
+char16_t pairChar(std::uint16_t code) { return tables().pairToUnicode[code]; }
+
+std::uint16_t pairCode(char16_t u, const CodeChoices& used) {
+  if (!used.isEmpty()) {
+    if (const auto found = used.constFind(u); found != used.constEnd()) return *found;
+  }
+  return tables().unicodeToBytes[u];
+}
+
+void noteCode(char16_t u, std::uint16_t code, CodeChoices* used) {
+  if (used && tables().unicodeToBytes[u] != code && !used->contains(u)) used->insert(u, code);
+}
+
+QString decode(const QByteArray& bytes, CodeChoices* used) {
   const char16_t* pairs = tables().pairToUnicode.data();
   QString text;
   text.resize(bytes.size());
@@ -79,18 +92,21 @@ QString decode(const QByteArray& bytes) {
       continue;
     }
     const unsigned char b = s[i];
+    const std::uint16_t code = i + 1 < n ? std::uint16_t(b << 8 | s[i + 1]) : 0;
     if (b < 0x80) {
       *out++ = b;
       ++i;
     } else if (isHalfWidthKana(b)) {
       *out++ = char16_t(0xFF61 + (b - 0xA1));
       ++i;
-    } else if (i + 1 < n && pairs[b << 8 | s[i + 1]] != 0) {
-      // Only lead bytes with a trail byte have an entry in the table.
-      *out++ = pairs[b << 8 | s[i + 1]];
+    } else if (pairs[code] != 0) {
+      // Only lead bytes with a trail byte have an entry in the table; a lead
+      // byte at the very end looks up code 0, which has none.
+      *out++ = pairs[code];
+      noteCode(pairs[code], code, used);
       i += 2;
     } else {
-      *out++ = char16_t(kByteEscapeBase + b);
+      *out++ = byteEscape(b).unicode();
       ++i;
     }
   }
@@ -98,8 +114,7 @@ QString decode(const QByteArray& bytes) {
   return text;
 }
 
-Encoded encode(const QString& text) {
-  const Tables& t = tables();
+Encoded encode(QStringView text, const CodeChoices& used) {
   Encoded result;
   result.bytes.resize(text.size() * 2);
   char* out = result.bytes.data();
@@ -110,8 +125,8 @@ Encoded encode(const QString& text) {
     } else if (u >= 0xFF61 && u <= 0xFF9F) {
       *out++ = char(0xA1 + (u - 0xFF61));
     } else if (isByteEscape(QChar(u))) {
-      *out++ = char(u - kByteEscapeBase);
-    } else if (const std::uint16_t code = t.unicodeToBytes[u]; code != 0) {
+      *out++ = escapedByte(QChar(u));
+    } else if (const std::uint16_t code = pairCode(u, used); code != 0) {
       *out++ = char(code >> 8);
       *out++ = char(code & 0xFF);
     } else {

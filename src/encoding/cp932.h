@@ -6,17 +6,43 @@
 // pair that code page 932 leaves unassigned) are kept as the private-use
 // characters U+F780..U+F7FF, one per byte, so they come back unchanged when
 // the text is written again, whatever else was edited.
+//
+// Some characters have two codes: NEC row 13 against JIS X 0208 (≒ is 87 90
+// and 81 E0), the NEC-selected IBM extension against IBM's own rows (ⅰ is
+// EE EF and FA 40). Reading notes the code a file used where it is not the
+// one this encoder prefers, and writing uses it again, so an edit on one line
+// does not change the bytes of another.
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QStringView>
+#include <cstdint>
 
 namespace wrenpad::cp932 {
 
 // The private-use character that stands for an undecodable byte.
 inline constexpr char16_t kByteEscapeBase = 0xF700;
 inline bool isByteEscape(QChar c) { return c.unicode() >= 0xF780 && c.unicode() <= 0xF7FF; }
+inline QChar byteEscape(unsigned char b) { return QChar(char16_t(kByteEscapeBase + b)); }
+inline char escapedByte(QChar c) { return char(c.unicode() - kByteEscapeBase); }
 
-QString decode(const QByteArray& bytes);
+// Character to the double-byte code (lead << 8 | trail) a file used for it.
+using CodeChoices = QHash<char16_t, std::uint16_t>;
+
+// The character of a double-byte code; 0 when code page 932 leaves it
+// unassigned.
+char16_t pairChar(std::uint16_t code);
+// The double-byte code of a character: the one `used` remembers, else the one
+// this encoder prefers; 0 when code page 932 has none.
+std::uint16_t pairCode(char16_t u, const CodeChoices& used = {});
+
+// With `used`, every character read from a code other than its preferred one
+// is noted there, the first code seen winning.
+QString decode(const QByteArray& bytes, CodeChoices* used = nullptr);
+// A character read from `code`: noted in `used` when that is not the code
+// this encoder prefers.
+void noteCode(char16_t u, std::uint16_t code, CodeChoices* used);
 
 struct Encoded {
   QByteArray bytes;
@@ -25,7 +51,8 @@ struct Encoded {
 // Characters that code page 932 cannot hold become "?" and the first one is
 // reported, so the caller can ask before anything is written. Characters of
 // the IBM extension are written with their NEC-selected codes (leads ED, EE),
-// never with leads FA..FC, which would make the file look like EUC-JP.
-Encoded encode(const QString& text);
+// never with leads FA..FC, which would make the file look like EUC-JP, unless
+// `used` says the file had them so.
+Encoded encode(QStringView text, const CodeChoices& used = {});
 
 }  // namespace wrenpad::cp932

@@ -2,9 +2,11 @@
 
 #include "kanji/kanji.h"
 #include "encoding/cp932.h"
+#include "encoding/euc_jp.h"
 #include "text/document_lines.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
 
 namespace wrenpad {
@@ -19,27 +21,33 @@ std::string_view viewOf(const QByteArray& bytes) {
 QByteArray toBytes(const std::string& text) {
   return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+constexpr unsigned kEveryCode = 0b111;
 }  // namespace
 
 bool looksBinary(const QByteArray& fileBytes) {
-  // The detector never looks at the last byte; a control byte there makes a
-  // file just as binary, and a save would bring it into the detector's view.
-  const qsizetype head = std::min<qsizetype>(fileBytes.size(), 512);
-  for (qsizetype i = 0; i < head; ++i) {
-    const auto b = static_cast<unsigned char>(fileBytes.at(i));
-    if (b < 8 || b == 0xFF) return true;
-  }
-  return kanji::DetectKanjiCode(viewOf(fileBytes)) == kanji::kcBinary;
+  // The whole file is looked at, not a head of it: a NUL far down in a file
+  // of text is just as much a sign that it is not text.
+  const auto* s = reinterpret_cast<const unsigned char*>(fileBytes.constData());
+  return std::any_of(s, s + fileBytes.size(), [](unsigned char b) { return b < 8 || b == 0xFF; });
+}
+
+LineEnd lineEndOf(const QByteArray& fileBytes) {
+  // No code a document is read in has a CR or LF byte inside a character.
+  const qsizetype crs = fileBytes.count('\r');
+  const qsizetype lfs = fileBytes.count('\n');
+  if (crs == 0 && lfs > 0) return LineEnd::Lf;
+  if (lfs == 0 && crs > 0) return LineEnd::Cr;
+  return LineEnd::CrLf;
 }
 
 namespace {
 // True when every line already ends in CR LF, the last one included, with no
-// lone CR or LF and no NUL: the common case, which needs no copy.
+// lone CR or LF: the common case, which needs no copy.
 bool hasCrLfLines(const QByteArray& bytes) {
   const char* data = bytes.constData();
   const qsizetype n = bytes.size();
   if (n < 2 || data[n - 2] != '\r' || data[n - 1] != '\n') return false;
-  if (std::memchr(data, '\0', std::size_t(n)) != nullptr) return false;
   for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\n', std::size_t(data + n - p)))); ++p)
     if (p == data || p[-1] != '\r') return false;
   for (const char* p = data; (p = static_cast<const char*>(std::memchr(p, '\r', std::size_t(data + n - p)))); ++p)
@@ -50,8 +58,7 @@ bool hasCrLfLines(const QByteArray& bytes) {
 
 QByteArray normalizeLineBytes(const QByteArray& bytes) {
   if (hasCrLfLines(bytes)) return bytes;
-  qsizetype end = bytes.indexOf('\0');
-  if (end < 0) end = bytes.size();
+  const qsizetype end = bytes.size();
   QByteArray out;
   out.reserve(end + end / 16 + 2);
   qsizetype start = 0;
@@ -66,46 +73,86 @@ QByteArray normalizeLineBytes(const QByteArray& bytes) {
   return out;
 }
 
+namespace {
+void decodeUtf8(const QByteArray& fileBytes, LoadedText& loaded) {
+  loaded.encoding = TextEncoding::Utf8;
+  loaded.form.utf8Bom = fileBytes.startsWith(kUtf8Bom);
+  loaded.bytesFitCodes = LoadedText::codeBit(TextEncoding::Utf8);
+  // The mark is taken off here; a second one belongs to the text.
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+  loaded.text = utf8.decode(normalizeLineBytes(loaded.form.utf8Bom ? fileBytes.mid(3) : fileBytes));
+}
+
+// Shift-JIS, EUC-JP and JIS, and binary files, which are read as Shift-JIS.
+void decodeJapanese(const QByteArray& fileBytes, LoadedText& loaded) {
+  const kanji::KanjiCode code =
+      loaded.binary ? kanji::kcBinary : kanji::DetectKanjiCode(viewOf(fileBytes));
+  cp932::CodeChoices* codes = &loaded.form.codes;
+  if (code == kanji::kcEuc) {
+    loaded.text = eucjp::decode(normalizeLineBytes(fileBytes), codes);
+    loaded.bytesFitCodes = LoadedText::codeBit(TextEncoding::EucJp);
+  } else if (code == kanji::kcNewJis || code == kanji::kcOldJis) {
+    // JIS is never written: its bytes fit no output code.
+    const QByteArray sjis = toBytes(kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis));
+    loaded.text = cp932::decode(normalizeLineBytes(sjis), codes);
+  } else {
+    // A text that fits both EUC-JP and Shift-JIS is read as Shift-JIS; a
+    // text of ASCII alone is the same in every code.
+    loaded.text = cp932::decode(normalizeLineBytes(fileBytes), codes);
+    loaded.bytesFitCodes = kanji::HasNonAscii(viewOf(fileBytes))
+                               ? LoadedText::codeBit(TextEncoding::ShiftJis)
+                               : kEveryCode;
+  }
+}
+}  // namespace
+
 LoadedText decodeDocument(const QByteArray& fileBytes) {
   LoadedText loaded;
+  loaded.bytes = fileBytes;
   loaded.binary = looksBinary(fileBytes);
-  if (!loaded.binary && kanji::LooksLikeUtf8Text(viewOf(fileBytes))) {
-    loaded.encoding = TextEncoding::Utf8;
-    loaded.utf8Bom = fileBytes.startsWith(kUtf8Bom);
-    loaded.bytes = normalizeLineBytes(loaded.utf8Bom ? fileBytes.mid(3) : fileBytes);
-    // The mark was taken off above; a second one belongs to the text.
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    loaded.text = utf8.decode(loaded.bytes);
-    return loaded;
-  }
-  // JIS and EUC-JP become Shift-JIS; a text that fits both EUC-JP and
-  // Shift-JIS stays as it is and is read as Shift-JIS.
-  const kanji::KanjiCode code = kanji::DetectKanjiCode(viewOf(fileBytes));
-  const bool converts = code == kanji::kcEuc || code == kanji::kcNewJis || code == kanji::kcOldJis;
-  loaded.encoding = TextEncoding::ShiftJis;
-  loaded.bytes = normalizeLineBytes(
-      converts ? toBytes(kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis)) : fileBytes);
-  loaded.text = cp932::decode(loaded.bytes);
-  // A binary file saved without edits must come back whole, NULs included.
-  if (loaded.binary) loaded.bytes = fileBytes;
+  loaded.form.lineEnd = lineEndOf(fileBytes);
+  if (!loaded.binary && kanji::LooksLikeUtf8Text(viewOf(fileBytes)))
+    decodeUtf8(fileBytes, loaded);
+  else
+    decodeJapanese(fileBytes, loaded);
+  // A binary file saved without edits must come back whole, whatever the
+  // output code.
+  if (loaded.binary) loaded.bytesFitCodes = kEveryCode;
   return loaded;
 }
 
-EncodedText encodeDocument(const QString& text, TextEncoding target, bool utf8Bom) {
-  const QString normalized = normalizeDocumentText(text);
-  EncodedText result;
-  if (target == TextEncoding::Utf8) {
-    result.bytes = (utf8Bom ? kUtf8Bom : QByteArray()) + normalized.toUtf8();
-    return result;
+namespace {
+QByteArray withLineEnds(QByteArray crLfBytes, LineEnd lineEnd) {
+  // Safe on the bytes: no output code has a CR or LF byte inside a character.
+  switch (lineEnd) {
+    case LineEnd::CrLf: return crLfBytes;
+    case LineEnd::Lf: return crLfBytes.replace("\r\n", "\n");
+    case LineEnd::Cr: return crLfBytes.replace("\r\n", "\r");
   }
-  cp932::Encoded sjis = cp932::encode(normalized);
-  result.firstUnencodable = sjis.firstUnencodable;
-  result.bytes = target == TextEncoding::EucJp ? shiftJisToEuc(sjis.bytes) : std::move(sjis.bytes);
-  return result;
+  return crLfBytes;
 }
 
-QByteArray shiftJisToEuc(const QByteArray& sjis) {
-  return toBytes(kanji::SjisToEuc(viewOf(sjis)));
+cp932::Encoded encodeIn(const QString& lines, TextEncoding target, const TextForm& form) {
+  switch (target) {
+    case TextEncoding::ShiftJis: return cp932::encode(lines, form.codes);
+    case TextEncoding::EucJp: return eucjp::encode(lines, form.codes);
+    case TextEncoding::Utf8: break;
+  }
+  // Stand-ins of undecodable bytes are written as the characters they are:
+  // the bytes themselves would make the file invalid UTF-8.
+  return {(form.utf8Bom ? kUtf8Bom : QByteArray()) + lines.toUtf8(), -1};
+}
+}  // namespace
+
+EncodedText encodeDocument(const QString& text, TextEncoding target, const TextForm& form) {
+  cp932::Encoded encoded = encodeIn(normalizeDocumentText(text), target, form);
+  return {withLineEnds(std::move(encoded.bytes), form.lineEnd), encoded.firstUnencodable};
+}
+
+QString characterAt(const QString& text, qsizetype index) {
+  const bool pair = index + 1 < text.size() && text.at(index).isHighSurrogate() &&
+                    text.at(index + 1).isLowSurrogate();
+  return text.mid(index, pair ? 2 : 1);
 }
 
 QString encodingName(TextEncoding encoding) {

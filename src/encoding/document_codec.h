@@ -1,11 +1,15 @@
 #pragma once
 // The file boundary of documents: bytes on disk to the editor's text and back.
 //
-// Reading: a valid UTF-8 file with non-ASCII text is read as UTF-8; anything
-// else goes through the kanji library (JIS and EUC-JP become Shift-JIS) and is
-// decoded as code page 932. Every line then ends with CR LF and the text stops
-// at the first NUL. The bytes of that text are kept, so a document saved
-// without edits is written back byte for byte.
+// Reading: a valid UTF-8 file with non-ASCII text is read as UTF-8; an EUC-JP
+// file is read as EUC-JP; anything else goes through the kanji library (JIS
+// becomes Shift-JIS) and is decoded as code page 932. Every line then ends
+// with CR LF; a NUL is a character like any other. The file's bytes are kept,
+// so a document saved without edits is written back byte for byte, and so are
+// the forms the file used (line ends, byte-order mark, which of two codes a
+// character had), so a save after edits changes only what was edited.
+
+#include "encoding/cp932.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,30 +18,54 @@ namespace wrenpad {
 
 enum class TextEncoding { ShiftJis, EucJp, Utf8 };
 
+// The line end a file is written with.
+enum class LineEnd { CrLf, Lf, Cr };
+
+// How a text is written out, as the file it came from had it.
+struct TextForm {
+  LineEnd lineEnd = LineEnd::CrLf;
+  bool utf8Bom = false;      // UTF-8 output begins with a byte-order mark
+  cp932::CodeChoices codes;  // the code the file used for characters that have two
+};
+
 struct LoadedText {
   QString text;       // CR LF after every line
-  QByteArray bytes;   // that text in `encoding`, as read (lines made CR LF);
-                      // for a binary file, the file's bytes untouched
+  QByteArray bytes;   // the file, every byte as it was read
+  // UTF-8 files stay UTF-8; every other file is kept in code page 932 terms.
   TextEncoding encoding = TextEncoding::ShiftJis;
-  bool binary = false;   // control bytes: not a text file
-  bool utf8Bom = false;  // the file began with a UTF-8 byte-order mark
+  TextForm form;
+  bool binary = false;  // control bytes: not a text file
+  // The output codes in which `bytes` already are `text`: a save without
+  // edits in one of them writes `bytes` again. All of them for a binary file,
+  // whose bytes are never converted without a question.
+  unsigned bytesFitCodes = 0;
+  bool bytesFit(TextEncoding code) const { return bytesFitCodes & codeBit(code); }
+  static unsigned codeBit(TextEncoding code) { return 1u << unsigned(code); }
 };
 
 LoadedText decodeDocument(const QByteArray& fileBytes);
 
-// True when the bytes look like a binary file rather than text.
+// True when the bytes look like a binary file rather than text: a byte below
+// 8 or a byte FF anywhere in them.
 bool looksBinary(const QByteArray& fileBytes);
 
-// Line ends of bytes made CR LF after every line, cut at the first NUL.
+// The line end of a file: the kind of its first line end when every other one
+// is of that kind too; CR LF for a file that mixes kinds or has none.
+LineEnd lineEndOf(const QByteArray& fileBytes);
+
+// Line ends of bytes made CR LF after every line.
 QByteArray normalizeLineBytes(const QByteArray& bytes);
 
 struct EncodedText {
   QByteArray bytes;
-  qsizetype firstUnencodable = -1;  // index of a character the code cannot hold
+  // Index of a character the code cannot hold, in the text with its lines
+  // made CR LF; -1 when every character fits.
+  qsizetype firstUnencodable = -1;
 };
-EncodedText encodeDocument(const QString& text, TextEncoding target, bool utf8Bom = false);
+EncodedText encodeDocument(const QString& text, TextEncoding target, const TextForm& form = {});
 
-QByteArray shiftJisToEuc(const QByteArray& sjis);
+// The whole character at `index` of text: both halves of a surrogate pair.
+QString characterAt(const QString& text, qsizetype index);
 
 QString encodingName(TextEncoding encoding);
 

@@ -4,8 +4,7 @@ namespace wrenpad {
 
 void DocumentLines::setText(const QString& text) {
   lines_.clear();
-  qsizetype end = text.indexOf(QChar(u'\0'));
-  if (end < 0) end = text.size();
+  const qsizetype end = text.size();
   qsizetype start = 0;
   for (qsizetype i = 0; i < end; ++i) {
     const QChar c = text.at(i);

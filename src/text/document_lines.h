@@ -1,7 +1,8 @@
 #pragma once
 // The document-lines list through which every file is read and written.
-// Setting its text splits at each CR LF, lone CR or lone LF and stops at the
-// first NUL; reading its text puts CR LF after every line, the last included.
+// Setting its text splits at each CR LF, lone CR or lone LF; reading its text
+// puts CR LF after every line, the last included. Every other character is
+// kept, a NUL too: a save never writes fewer characters than the user has.
 
 #include <QString>
 #include <QStringList>

@@ -21,8 +21,14 @@ TEST(DocumentCodec, JapaneseCodesAllReadAsTheSameText) {
   }
   EXPECT_EQ(decodeDocument(utf8).encoding, TextEncoding::Utf8);
   EXPECT_EQ(decodeDocument(euc).encoding, TextEncoding::ShiftJis);
-  // JIS and EUC-JP are kept as the Shift-JIS they become.
-  EXPECT_EQ(decodeDocument(euc).bytes, QByteArray(sjis).replace("\n", "\r\n"));
+  // Each file's bytes are kept as they were, for a save without edits in
+  // the same code; JIS is never written.
+  EXPECT_EQ(decodeDocument(euc).bytes, euc);
+  EXPECT_TRUE(decodeDocument(euc).bytesFit(TextEncoding::EucJp));
+  EXPECT_FALSE(decodeDocument(euc).bytesFit(TextEncoding::ShiftJis));
+  EXPECT_TRUE(decodeDocument(sjis).bytesFit(TextEncoding::ShiftJis));
+  EXPECT_EQ(decodeDocument(jis).bytesFitCodes, 0u);
+  EXPECT_TRUE(decodeDocument("plain\n").bytesFit(TextEncoding::Utf8));
   EXPECT_EQ(encodeDocument(kNihongo, TextEncoding::EucJp).bytes, QByteArray(euc).replace("\n", "\r\n"));
 }
 
@@ -58,10 +64,10 @@ TEST(DocumentCodec, BinaryFilesAndLineBytes) {
   EXPECT_TRUE(decodeDocument(QByteArray("MZ\x03\x00\x01", 5)).binary);
   EXPECT_TRUE(looksBinary(QByteArray("\xff\xfe")));
   EXPECT_FALSE(looksBinary("plain\r\ntext"));
-  EXPECT_EQ(normalizeLineBytes(QByteArray("a\rb\nc\r\nd\0e", 10)), "a\r\nb\r\nc\r\nd\r\n");
+  EXPECT_EQ(normalizeLineBytes(QByteArray("a\rb\nc\r\nd\0e", 10)), QByteArray("a\r\nb\r\nc\r\nd\0e\r\n", 14));
   // A byte-order mark is kept for writing but not shown.
   const LoadedText bom = decodeDocument("\xef\xbb\xbf\xe6\x97\xa5");
-  EXPECT_TRUE(bom.utf8Bom);
+  EXPECT_TRUE(bom.form.utf8Bom);
   EXPECT_EQ(bom.text, QString::fromUtf8("日\r\n"));
 }
 
@@ -80,5 +86,77 @@ TEST(DocumentCodec, OnlyTheFirstByteOrderMarkIsTakenOff) {
   const QByteArray twice("\xef\xbb\xbf\xef\xbb\xbfx\r\n");
   const LoadedText loaded = decodeDocument(twice);
   EXPECT_EQ(loaded.text, QString(QChar(0xFEFF)) + "x\r\n");
-  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::Utf8, true).bytes, twice);
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::Utf8, loaded.form).bytes, twice);
+}
+
+TEST(DocumentCodec, UndecodableBytesSurviveEveryOutputCode) {
+  // Stray bytes before ASCII in Shift-JIS: EUC-JP output must not take them
+  // for lead bytes and swallow the letter after them.
+  const QByteArray sjis("\x93\xfa\xa0x\x85y\x80\r\n");
+  const LoadedText loaded = decodeDocument(sjis);
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis).bytes, sjis);
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::EucJp).bytes, "\xc6\xfc\xa0x\x85y\x80\r\n");
+  // UTF-8 has no room for a stray byte: the stand-in is written as itself.
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::Utf8).bytes,
+            "\xe6\x97\xa5\xef\x9e\xa0x\xef\x9e\x85y\xef\x9e\x80\r\n");
+  // An EUC-JP file with a JIS X 0212 kanji, a pair of an unassigned row and
+  // a stray byte comes back whole, edited or not.
+  const QByteArray euc("\xc6\xfc\xcb\xdc\x8f\xb0\xa1\xa9\xa2\xa1z\r\n");
+  const LoadedText fromEuc = decodeDocument(euc);
+  EXPECT_EQ(fromEuc.text.left(2), QString::fromUtf8("日本"));
+  EXPECT_EQ(encodeDocument(fromEuc.text, TextEncoding::EucJp, fromEuc.form).bytes, euc);
+  EXPECT_EQ(encodeDocument("x" + fromEuc.text, TextEncoding::EucJp, fromEuc.form).bytes, "x" + euc);
+}
+
+TEST(DocumentCodec, NulIsACharacterLikeAnyOther) {
+  // Kanji first, a NUL far past the head: the file is binary, and every byte
+  // after the NUL is read.
+  const QByteArray bytes = "\x93\xfa" + QByteArray(600, 'a') + QByteArray("\0tail\r\n", 7);
+  const LoadedText loaded = decodeDocument(bytes);
+  EXPECT_TRUE(loaded.binary);
+  EXPECT_TRUE(loaded.text.endsWith(QString::fromUtf16(u"\0tail\r\n", 7)));
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis).bytes, bytes);
+  EXPECT_TRUE(looksBinary(QByteArray(1000, 'a') + '\xff'));
+}
+
+TEST(DocumentCodec, FilesKeepTheirLineEnds) {
+  EXPECT_EQ(lineEndOf("a\nb\n"), LineEnd::Lf);
+  EXPECT_EQ(lineEndOf("a\rb"), LineEnd::Cr);
+  EXPECT_EQ(lineEndOf("a\r\nb\r\n"), LineEnd::CrLf);
+  EXPECT_EQ(lineEndOf("a\nb\r\n"), LineEnd::CrLf);  // mixed
+  EXPECT_EQ(lineEndOf("a"), LineEnd::CrLf);            // none
+  const LoadedText loaded = decodeDocument("\x93\xfa\nx");
+  EXPECT_EQ(loaded.text, QString::fromUtf8("日\r\nx\r\n"));
+  EXPECT_EQ(encodeDocument(loaded.text + "y", TextEncoding::EucJp, loaded.form).bytes,
+            "\xc6\xfc\nx\ny\n");
+  TextForm cr;
+  cr.lineEnd = LineEnd::Cr;
+  EXPECT_EQ(encodeDocument("a\r\nb", TextEncoding::Utf8, cr).bytes, "a\rb\r");
+}
+
+TEST(DocumentCodec, CharactersWithTwoCodesKeepTheCodeTheFileUsed) {
+  // ≒ from NEC row 13 (87 90, preferred 81 E0) and small roman one from the
+  // IBM rows (FA 40, preferred EE EF), after a Shift-JIS kanji.
+  const QByteArray sjis("\x82\xa0\x87\x90\xfa\x40\r\n");
+  const LoadedText loaded = decodeDocument(sjis);
+  EXPECT_EQ(loaded.text, QString::fromUtf8("あ≒ⅰ\r\n"));
+  EXPECT_EQ(encodeDocument(loaded.text + "x", TextEncoding::ShiftJis, loaded.form).bytes,
+            sjis + "x\r\n");
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis).bytes, "\x82\xa0\x81\xe0\xee\xef\r\n");
+  // EUC-JP has no IBM rows: the same characters there read back the same.
+  const QByteArray euc = encodeDocument(loaded.text, TextEncoding::EucJp, loaded.form).bytes;
+  EXPECT_EQ(euc, "\xa4\xa2\xad\xf0\xfc\xf1\r\n");
+  const LoadedText fromEuc = decodeDocument(euc);
+  EXPECT_EQ(fromEuc.text, loaded.text);
+  EXPECT_EQ(encodeDocument(fromEuc.text + "x", TextEncoding::EucJp, fromEuc.form).bytes, euc + "x\r\n");
+}
+
+TEST(DocumentCodec, CharacterAtNeverSplitsASurrogatePair) {
+  const QString text = QString::fromUtf8("a😀b");
+  EXPECT_EQ(characterAt(text, 1), QString::fromUtf8("😀"));
+  EXPECT_EQ(characterAt(text, 0), "a");
+  EXPECT_EQ(encodeDocument(text, TextEncoding::ShiftJis).firstUnencodable, 1);
+  // The user-defined rows of code page 932 have no place in EUC-JP.
+  EXPECT_EQ(encodeDocument(QString(QChar(0xE000)), TextEncoding::EucJp).firstUnencodable, 0);
+  EXPECT_EQ(encodeDocument(QString(QChar(0xE000)), TextEncoding::ShiftJis).bytes, "\xf0\x40\r\n");
 }

@@ -5,7 +5,7 @@
 
 using namespace wrenpad;
 
-TEST(DocumentLines, SplitsAtEveryLineEndAndStopsAtNul) {
+TEST(DocumentLines, SplitsAtEveryLineEndAndKeepsEveryOtherCharacter) {
   DocumentLines lines;
   lines.setText(QStringLiteral("a\r\nb\rc\nd"));
   EXPECT_EQ(lines.lines(), QStringList({"a", "b", "c", "d"}));
@@ -14,8 +14,9 @@ TEST(DocumentLines, SplitsAtEveryLineEndAndStopsAtNul) {
   // LF CR is two line ends; an empty line survives.
   lines.setText(QStringLiteral("a\n\rb\r\n\r\n"));
   EXPECT_EQ(lines.text(), "a\r\n\r\nb\r\n\r\n");
-  lines.setText(QString::fromLatin1("ab\0cd\r\n", 7));
-  EXPECT_EQ(lines.text(), "ab\r\n");
+  // A NUL is text like any other: a save never stops at it.
+  lines.setText(QString::fromLatin1("ab\0cd\r\nx", 8));
+  EXPECT_EQ(lines.text(), QString::fromLatin1("ab\0cd\r\nx\r\n", 10));
   lines.setText(QString());
   EXPECT_EQ(lines.text(), "");
 }

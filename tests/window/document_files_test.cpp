@@ -6,7 +6,10 @@
 #include "support/window_fixture.h"
 
 #include <QAction>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace wrenpad;
 
@@ -40,7 +43,7 @@ const QByteArray kEuc("\xc6\xfc\xcb\xdc\r\n");
 }  // namespace
 
 TEST_F(DocumentFiles, EucAndJisBecomeShiftJisAndEucOutputWritesEuc) {
-  const QString path = open("euc.txt", "\xc6\xfc\xcb\xdc\n");
+  const QString path = open("euc.txt", kEuc);
   EXPECT_EQ(main->editor().text(), QString::fromUtf8("日本\r\n"));
   EXPECT_EQ(saved(path), kSjis);
   main->action("mmEUC")->trigger();
@@ -70,7 +73,8 @@ TEST_F(DocumentFiles, Utf8FilesAreReadAndWrittenAsUtf8) {
   const QString path = open("utf8.txt", QString::fromUtf8("日本語 é\n").toUtf8());
   EXPECT_EQ(main->editor().text(), QString::fromUtf8("日本語 é\r\n"));
   append(QString::fromUtf8("続き"));
-  EXPECT_EQ(saved(path), QString::fromUtf8("日本語 é\r\n続き\r\n").toUtf8());
+  // Its LF line ends stay LF.
+  EXPECT_EQ(saved(path), QString::fromUtf8("日本語 é\n続き\n").toUtf8());
   EXPECT_TRUE(dialogs.asked.isEmpty());
 }
 
@@ -114,4 +118,144 @@ TEST_F(DocumentFiles, BinaryFilesOpenOnlyWithConsentAndChangeOnlyWithConsent) {
   EXPECT_FALSE(main->documents().mmSaveClick());
   EXPECT_EQ(test::TempFolder::read(path), binary);
   EXPECT_EQ(dialogs.askedOf("question").size(), 3);
+}
+
+TEST_F(DocumentFiles, UndecodableBytesSurviveEveryOutputCode) {
+  // Stray bytes before letters in Shift-JIS, saved with EUC output: the
+  // letters stay, without and with edits.
+  main->action("mmEUC")->trigger();
+  const QString path = open("stray.txt", "\x93\xfa\xa0x\x85y\r\n");
+  EXPECT_EQ(saved(path), "\xc6\xfc\xa0x\x85y\r\n");
+  append("z");
+  EXPECT_EQ(saved(path), "\xc6\xfc\xa0x\x85y\r\nz\r\n");
+  // In UTF-8 the stand-ins of the stray bytes are written as characters.
+  append(QString::fromUtf8("é"));
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(path), QString::fromUtf8("日\uf7a0x\uf785y\r\nzé\r\n").toUtf8());
+}
+
+TEST_F(DocumentFiles, NulsNeverCutTheFileShort) {
+  // Kanji first and a NUL far past the head: the whole file is read, and a
+  // save without edits writes every byte.
+  const QByteArray bytes = "\x93\xfa" + QByteArray(600, 'a') + QByteArray("\0tail\r\n", 7);
+  dialogs.answers = {Answer::Yes};
+  const QString path = open("nul.txt", bytes);
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);  // opened as binary, with consent
+  EXPECT_EQ(saved(path), bytes);
+  // A NUL typed or pasted into a text is written too.
+  const QString text = open("text.txt", "ab\r\n");
+  append(QString::fromUtf16(u"c\0d", 3));
+  EXPECT_EQ(saved(text), QByteArray("ab\r\nc\0d\r\n", 9));
+}
+
+TEST_F(DocumentFiles, UneditedBinaryFilesAreWrittenBackUnderEucOutput) {
+  main->action("mmEUC")->trigger();
+  const QByteArray binary("\x00\x01\x93\xfa\x80" "abc\xb1", 9);
+  dialogs.answers = {Answer::Yes};
+  const QString path = open("data.bin", binary);
+  EXPECT_EQ(saved(path), binary);
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+}
+
+TEST_F(DocumentFiles, SavingKeepsTheFilesIdentity) {
+  const QString path = open("linked.txt", "one\r\n");
+  const QString link = folder.file("second name.txt");
+  ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+  append("two");
+  EXPECT_EQ(saved(path), "one\r\ntwo\r\n");
+  EXPECT_EQ(test::TempFolder::read(link), "one\r\ntwo\r\n");
+  struct stat st;
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  // A FIFO named as the document is refused, and stays a FIFO.
+  const QString fifo = folder.file("pipe");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  dialogs.filesToSave = {fifo};
+  dialogs.answers = {Answer::Yes};
+  EXPECT_FALSE(main->documents().mmSaveAsClick());
+  ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  ASSERT_EQ(dialogs.askedOf("error").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("error").first().contains("pipe"));
+  EXPECT_TRUE(dialogs.askedOf("error").first().contains("not an ordinary file"));
+}
+
+TEST_F(DocumentFiles, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAsking) {
+  const QString path = open("shared.txt", "mine\r\n");
+  append("more");
+  folder.write("shared.txt", "theirs, longer\r\n");
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(main->documents().mmSaveClick());
+  EXPECT_EQ(test::TempFolder::read(path), "theirs, longer\r\n");
+  ASSERT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("question").first().contains("changed by another program"));
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(path), "mine\r\nmore\r\n");
+  // Our own save is no change by another program.
+  append("!");
+  EXPECT_EQ(saved(path), "mine\r\nmore!\r\n");
+  EXPECT_EQ(dialogs.askedOf("question").size(), 2);
+}
+
+TEST_F(DocumentFiles, OnlyRegularFilesOfBoundedSizeAreOpened) {
+  const QString kept = open("kept.txt", "kept\r\n");
+  const QString fifo = folder.file("pipe");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  EXPECT_FALSE(main->documents().OpenFile(fifo));
+  EXPECT_FALSE(main->documents().OpenFile("/dev/zero"));
+  const QStringList errors = dialogs.askedOf("error");
+  ASSERT_EQ(errors.size(), 2);
+  EXPECT_TRUE(errors[0].contains(fifo) && errors[0].contains("not an ordinary file"));
+  EXPECT_TRUE(errors[1].contains("/dev/zero"));
+  // A large file is opened only when the user says so; one too large for the
+  // program, never. Both are sparse: nothing is read before the answer.
+  const auto sparse = [&](const QString& name, qint64 size) {
+    QFile file(folder.file(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
+    return file.fileName();
+  };
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(main->documents().OpenFile(sparse("large.txt", (qint64(64) << 20) + 1)));
+  EXPECT_TRUE(dialogs.askedOf("question").last().contains("large"));
+  EXPECT_FALSE(main->documents().OpenFile(sparse("huge.txt", qint64(1) << 30)));
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("error").last().contains("huge.txt"));
+  EXPECT_TRUE(dialogs.askedOf("error").last().contains("too large"));
+  EXPECT_EQ(main->document().CurrentFileName, kept);
+  EXPECT_EQ(main->editor().text(), "kept\r\n");
+}
+
+TEST_F(DocumentFiles, FilesKeepTheirLineEnds) {
+  // Without edits, every byte as it was, the missing last line end too.
+  const QString lf = open("script.sh", "#!/bin/sh\necho \x93\xfa\nexit 0");
+  EXPECT_EQ(saved(lf), "#!/bin/sh\necho \x93\xfa\nexit 0");
+  append("# end");
+  EXPECT_EQ(saved(lf), "#!/bin/sh\necho \x93\xfa\nexit 0\n# end\n");
+  const QString cr = open("old mac.txt", "a\rb\r");
+  append("c");
+  EXPECT_EQ(saved(cr), "a\rb\rc\r");
+  // A file that mixes line ends gets CR LF, as a new document does.
+  const QString mixed = open("mixed.txt", "a\nb\r\n");
+  EXPECT_EQ(saved(mixed), "a\nb\r\n");
+  append("c");
+  EXPECT_EQ(saved(mixed), "a\r\nb\r\nc\r\n");
+}
+
+TEST_F(DocumentFiles, AnEditKeepsTheCodesOfCharactersElsewhere) {
+  // ≒ from NEC row 13 and small roman one from the IBM rows; code page 932
+  // prefers 81 E0 and EE EF for them.
+  const QByteArray bytes("\x82\xa0\x87\x90\r\n\xfa\x40\r\n");
+  const QString path = open("codes.txt", bytes);
+  append(QString::fromUtf8("≒ⅰ"));
+  EXPECT_EQ(saved(path), bytes + "\x87\x90\xfa\x40\r\n");
+}
+
+TEST_F(DocumentFiles, TheQuestionShowsAWholeCharacter) {
+  const QString path = open("face.txt", "abc\r\n");
+  append(QString::fromUtf8("😀"));
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(main->documents().mmSaveClick());
+  ASSERT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("question").first().contains(QString::fromUtf8("\"😀\"")));
 }

@@ -1,0 +1,206 @@
+// Reading and saving files so that they keep their identity, straight on the
+// file system.
+#include "documents/file_access.h"
+
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace wrenpad;
+using namespace wrenpad::files;
+
+namespace {
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+struct stat statOf(const QString& path) {
+  struct stat st {};
+  EXPECT_EQ(::lstat(native(path).constData(), &st), 0) << path.toStdString();
+  return st;
+}
+
+struct FileAccess : ::testing::Test {
+  test::TempFolder folder;
+  QString write(const QString& name, const QByteArray& bytes) { return folder.write(name, bytes); }
+  // Only the files the test made: no temporary or backup file left behind.
+  QStringList names() const {
+    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                         QDir::Name);
+  }
+};
+
+// Runs the rest of a scope as user and group 65534, as an ordinary user would.
+struct AsNobody {
+  AsNobody() { ok = ::setegid(65534) == 0 && ::seteuid(65534) == 0; }
+  ~AsNobody() {
+    EXPECT_EQ(::seteuid(0), 0);
+    EXPECT_EQ(::setegid(0), 0);
+  }
+  bool ok = false;
+};
+
+}  // namespace
+
+TEST_F(FileAccess, ReplacingKeepsOwnerAndPermissions) {
+  const QString path = write("a.txt", "old");
+  ASSERT_EQ(::chmod(native(path).constData(), 0640), 0);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(native(path).constData(), 65534, 65534), 0);
+  }
+  const WriteResult result = writeFileKeepingIdentity(path, "new bytes");
+  ASSERT_FALSE(result.failure.failed()) << describe(result.failure, false).toStdString();
+  EXPECT_FALSE(result.inPlace);
+  EXPECT_EQ(test::TempFolder::read(path), "new bytes");
+  const struct stat st = statOf(path);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  if (root) {
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+  }
+  EXPECT_EQ(result.stamp, stampOf(path));
+  EXPECT_EQ(result.stamp.size, 9);
+  EXPECT_EQ(names(), QStringList({"a.txt"}));
+}
+
+TEST_F(FileAccess, HardLinksAndSymbolicLinksStay) {
+  const QString path = write("a.txt", "old");
+  const QString second = folder.file("b.txt");
+  ASSERT_EQ(::link(native(path).constData(), native(second).constData()), 0);
+  const ino_t inode = statOf(path).st_ino;
+  const WriteResult linked = writeFileKeepingIdentity(path, "new, and longer than before");
+  ASSERT_FALSE(linked.failure.failed());
+  EXPECT_TRUE(linked.inPlace);
+  EXPECT_EQ(statOf(path).st_ino, inode);
+  EXPECT_EQ(test::TempFolder::read(second), "new, and longer than before");
+  EXPECT_EQ(writeFileKeepingIdentity(second, "short").failure.problem, Problem::None);
+  EXPECT_EQ(test::TempFolder::read(path), "short");
+  // Saving through a symbolic link writes its target; the link stays a link.
+  const QString target = write("sub/target.txt", "old");
+  const QString symlink = folder.file("link.txt");
+  ASSERT_EQ(::symlink("sub/target.txt", native(symlink).constData()), 0);
+  ASSERT_FALSE(writeFileKeepingIdentity(symlink, "through the link").failure.failed());
+  EXPECT_TRUE(S_ISLNK(statOf(symlink).st_mode));
+  EXPECT_EQ(test::TempFolder::read(target), "through the link");
+  EXPECT_EQ(names(), QStringList({"a.txt", "b.txt", "link.txt", "sub"}));
+}
+
+TEST_F(FileAccess, OnlyRegularFilesAreReadOrWritten) {
+  const QString fifo = folder.file("pipe");
+  ASSERT_EQ(::mkfifo(native(fifo).constData(), 0600), 0);
+  EXPECT_EQ(writeFileKeepingIdentity(fifo, "x").failure.problem, Problem::NotRegular);
+  EXPECT_TRUE(S_ISFIFO(statOf(fifo).st_mode));
+  EXPECT_EQ(writeFileKeepingIdentity(folder.path(), "x").failure.problem, Problem::NotRegular);
+  // Reading never waits on a FIFO and never reads a device.
+  EXPECT_EQ(readRegularFile(fifo, 100).failure.problem, Problem::NotRegular);
+  EXPECT_EQ(readRegularFile("/dev/zero", 100).failure.problem, Problem::NotRegular);
+  EXPECT_EQ(readRegularFile(folder.file("none"), 100).failure.problem, Problem::Missing);
+  EXPECT_FALSE(isRegularFile(fifo));
+  const QString path = write("ten.txt", "0123456789");
+  EXPECT_EQ(readRegularFile(path, 9).failure.problem, Problem::TooLarge);
+  const ReadResult read = readRegularFile(path, 10);
+  EXPECT_EQ(read.bytes, "0123456789");
+  EXPECT_EQ(read.stamp, stampOf(path));
+  EXPECT_TRUE(describe(because(Problem::NotRegular), false).contains("not an ordinary file"));
+}
+
+TEST_F(FileAccess, LongNamesAndMissingFolders) {
+  // The longest name the system allows works: the temporary name is short.
+  const QString longName = folder.file(QString(250, 'n') + ".txt");
+  ASSERT_FALSE(writeFileKeepingIdentity(longName, "first").failure.failed());
+  ASSERT_FALSE(writeFileKeepingIdentity(longName, "second").failure.failed());
+  EXPECT_EQ(test::TempFolder::read(longName), "second");
+  const Failure tooLong = writeFileKeepingIdentity(folder.file(QString(300, 'n')), "x").failure;
+  EXPECT_EQ(tooLong.problem, Problem::NameTooLong);
+  EXPECT_EQ(describe(tooLong, false), "The file name is too long.");
+  EXPECT_EQ(writeFileKeepingIdentity(folder.file("none/x.txt"), "x").failure.problem,
+            Problem::FolderMissing);
+  EXPECT_EQ(names(), QStringList({QString(250, 'n') + ".txt"}));
+}
+
+TEST_F(FileAccess, AFailedWriteLeavesTheOldFile) {
+  const QString path = write("a.txt", "old bytes");
+  const QString linked = write("linked.txt", "old linked bytes");
+  ASSERT_EQ(::link(native(linked).constData(), native(folder.file("second")).constData()), 0);
+  // Writes stop past 64 KiB, as on a disk that fills up part-way.
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit saved {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  struct rlimit small = saved;
+  small.rlim_cur = 64 << 10;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const QByteArray large(1 << 20, 'x');
+  const WriteResult replaced = writeFileKeepingIdentity(path, large);
+  const WriteResult inPlace = writeFileKeepingIdentity(linked, large);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_EQ(replaced.failure.problem, Problem::TooLarge);
+  EXPECT_EQ(inPlace.failure.problem, Problem::TooLarge);
+  EXPECT_EQ(test::TempFolder::read(path), "old bytes");
+  EXPECT_EQ(test::TempFolder::read(linked), "old linked bytes");
+  EXPECT_EQ(names(), QStringList({"a.txt", "linked.txt", "second"}));
+}
+
+TEST_F(FileAccess, AFullDiskIsNamedAndLeavesTheOldFile) {
+  const QString disk = folder.file("disk");
+  QDir().mkpath(disk);
+  if (::mount("tmpfs", native(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+    GTEST_SKIP() << "no tmpfs can be mounted here";
+  const QString path = write("disk/a.txt", "old");
+  const QString linked = write("disk/b.txt", "old b");
+  ASSERT_EQ(::link(native(linked).constData(), native(disk + "/c.txt").constData()), 0);
+  const QByteArray large(1 << 20, 'x');
+  const Failure replacing = writeFileKeepingIdentity(path, large).failure;
+  const Failure inPlace = writeFileKeepingIdentity(linked, large).failure;
+  const QByteArray old = test::TempFolder::read(path);
+  const QByteArray oldLinked = test::TempFolder::read(linked);
+  const QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
+  ::umount(native(disk).constData());
+  EXPECT_EQ(replacing.problem, Problem::DiskFull);
+  EXPECT_EQ(describe(replacing, false), "The disk is full.");
+  EXPECT_EQ(describe(replacing, true), QString::fromUtf8("ディスクがいっぱいです。"));
+  EXPECT_EQ(inPlace.problem, Problem::DiskFull);
+  EXPECT_EQ(old, "old");
+  EXPECT_EQ(oldLinked, "old b");
+  EXPECT_EQ(left, QStringList({"a.txt", "b.txt", "c.txt"}));
+}
+
+TEST_F(FileAccess, AWritableFileInAFolderThatTakesNoNewFiles) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  ASSERT_EQ(::chmod(native(folder.path()).constData(), 0755), 0);
+  const QString own = write("own.txt", "old");
+  ASSERT_EQ(::chown(native(own).constData(), 65534, 65534), 0);
+  const QString shared = write("shared.txt", "old");
+  ASSERT_EQ(::chmod(native(shared).constData(), 0666), 0);
+  const QString others = write("others.txt", "old");
+  ASSERT_EQ(::chmod(native(others).constData(), 0644), 0);
+  WriteResult ownResult, sharedResult;
+  Failure othersFailure, newFailure;
+  {
+    AsNobody nobody;
+    ASSERT_TRUE(nobody.ok);
+    ownResult = writeFileKeepingIdentity(own, "new");
+    sharedResult = writeFileKeepingIdentity(shared, "new");
+    othersFailure = writeFileKeepingIdentity(others, "new").failure;
+    newFailure = writeFileKeepingIdentity(folder.file("fresh.txt"), "new").failure;
+  }
+  EXPECT_FALSE(ownResult.failure.failed()) << describe(ownResult.failure, false).toStdString();
+  EXPECT_TRUE(ownResult.inPlace);
+  EXPECT_EQ(test::TempFolder::read(own), "new");
+  EXPECT_EQ(statOf(own).st_uid, 65534u);
+  // Someone else's file that all may write keeps its owner.
+  EXPECT_FALSE(sharedResult.failure.failed());
+  EXPECT_EQ(test::TempFolder::read(shared), "new");
+  EXPECT_EQ(statOf(shared).st_uid, 0u);
+  EXPECT_EQ(othersFailure.problem, Problem::ReadOnly);
+  EXPECT_EQ(test::TempFolder::read(others), "old");
+  EXPECT_EQ(newFailure.problem, Problem::FolderNotWritable);
+  EXPECT_EQ(names(), QStringList({"others.txt", "own.txt", "shared.txt"}));
+}
