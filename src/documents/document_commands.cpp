@@ -329,17 +329,18 @@ void DocumentCommands::pmPasteClick() {
   const QString firstLine = c_.editor.line(0);
   if (firstLine.contains(QLatin1Char('\t'))) return;
   // A blank first line would make the hidden name ".txt": no name then.
-  if (firstLine.trimmed().isEmpty()) return;
-  const QString name = firstLine.trimmed() + QStringLiteral(".txt");
-  if (wasUnmodified) SetDocumentTitle(name);
+  const std::optional<QString> stem = fileNameFromText(firstLine);
+  if (stem && wasUnmodified) SetDocumentTitle(*stem + QStringLiteral(".txt"));
 }
 
 // ---- naming and folders --------------------------------------------------------
 
+// The new name stays in the current folder: a line that gives no usable
+// name leaves the name as it was.
 void DocumentCommands::mmRenameAsTopLineClick() {
-  const QString name = c_.editor.line(0) + extensionOf(c_.document.CurrentFileName);
-  if (name != c_.document.CurrentFileName) c_.document.CurrentFileName = name;
-  SetDocumentTitle(c_.document.CurrentFileName);
+  const std::optional<QString> stem = fileNameFromText(c_.editor.line(0));
+  if (!stem) return;
+  SetDocumentTitle(*stem + extensionOf(c_.document.CurrentFileName));
 }
 
 void DocumentCommands::mmAutoFileRenamerClick() {

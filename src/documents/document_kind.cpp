@@ -1,5 +1,7 @@
 #include "documents/document_kind.h"
 
+#include <QRegularExpression>
+
 namespace wrenpad {
 
 namespace {
@@ -40,6 +42,40 @@ bool isHtmlFile(const QString& fileName) {
 bool isProgramFile(const QString& fileName) {
   const DocumentKind kind = documentKindOf(fileName);
   return kind != DocumentKind::Text && kind != DocumentKind::Html;
+}
+
+namespace {
+
+// Room for an extension within the 255 bytes a Linux file name may take.
+constexpr qsizetype kMaxNameBytes = 200;
+
+QString withoutUnsafeCharacters(const QString& text) {
+  QString kept;
+  for (QChar c : text)
+    if (c != u'/' && c != u'\\' && c != u'<' && c != u'>' && c.category() != QChar::Other_Control)
+      kept += c;
+  return kept;
+}
+
+QString shortenedToBytes(QString name) {
+  while (name.toUtf8().size() > kMaxNameBytes) {
+    name.chop(1);
+    if (!name.isEmpty() && name.back().isHighSurrogate()) name.chop(1);
+  }
+  return name;
+}
+
+}  // namespace
+
+std::optional<QString> fileNameFromText(const QString& line) {
+  static const QRegularExpression markup(QStringLiteral("<[^>]*>"));
+  QString name = withoutUnsafeCharacters(QString(line).remove(markup));
+  while (name.contains(QStringLiteral(".."))) name.replace(QStringLiteral(".."), QStringLiteral("."));
+  name = name.trimmed();
+  while (name.startsWith(u'.')) name = name.mid(1).trimmed();
+  name = shortenedToBytes(name).trimmed();
+  if (name.isEmpty()) return std::nullopt;
+  return name;
 }
 
 }  // namespace wrenpad

@@ -2,6 +2,7 @@
 // What kind of document a file name stands for, by its extension.
 
 #include <QString>
+#include <optional>
 
 namespace wrenpad {
 
@@ -22,5 +23,12 @@ QString folderOf(const QString& fileName);
 DocumentKind documentKindOf(const QString& fileName);
 bool isHtmlFile(const QString& fileName);
 bool isProgramFile(const QString& fileName);
+
+// A file name made from a line of the text (Rename As Top Line, automatic
+// naming): one name in the current folder, so mark-up, path separators,
+// control characters and leading dots go, ".." becomes ".", blanks at both
+// ends are trimmed and the name is kept short enough for the file system.
+// Nothing when no usable name is left.
+std::optional<QString> fileNameFromText(const QString& line);
 
 }  // namespace wrenpad

@@ -308,6 +308,13 @@ TEST_F(MainWindow, RenameAsTopLineAndDefaultFolder) {
   documents().mmRenameAsTopLineClick();
   EXPECT_EQ(main->document().CurrentFileName, "Plan A.txt");
   EXPECT_EQ(main->windowTitle(), "Plan A.txt - Wrenpad");
+  // A line that names another folder still names a file in this one.
+  editor().setText("../escaped\r\n");
+  documents().mmRenameAsTopLineClick();
+  EXPECT_EQ(main->document().CurrentFileName, "escaped.txt");
+  ASSERT_TRUE(documents().mmSaveClick());
+  EXPECT_TRUE(QFileInfo::exists(folder.file("escaped.txt")));
+  EXPECT_FALSE(QFileInfo::exists(folder.file("../escaped.txt")));
 
   dialogs.folders = {folder.file("made/here")};
   documents().mmSelectDefaultFolderClick();

@@ -1,0 +1,32 @@
+// Names made from a line of the text stay one file name in the current folder.
+#include "documents/document_kind.h"
+
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+TEST(FileNameFromText, KeepsTheNameInTheCurrentFolderAndDropsMarkUp) {
+  EXPECT_EQ(fileNameFromText("  Plan A  "), "Plan A");
+  EXPECT_EQ(fileNameFromText(QString::fromUtf8("日本語のメモ")), QString::fromUtf8("日本語のメモ"));
+  EXPECT_EQ(fileNameFromText("../escaped"), "escaped");
+  EXPECT_EQ(fileNameFromText("dir/name"), "dirname");
+  EXPECT_EQ(fileNameFromText("a\\b"), "ab");
+  EXPECT_EQ(fileNameFromText("MyTitle<br>"), "MyTitle");
+  EXPECT_EQ(fileNameFromText("<h1 align=\"center\">Title</h1>"), "Title");
+  EXPECT_EQ(fileNameFromText("x..y"), "x.y");
+  EXPECT_EQ(fileNameFromText(QString("bell\x07") + QChar(0x7F) + "end"), "bellend");
+  EXPECT_EQ(fileNameFromText(".hidden"), "hidden");
+  for (const char* nothing : {"", "   ", "..", "<br>", "/", "...."})
+    EXPECT_FALSE(fileNameFromText(nothing).has_value()) << nothing;
+}
+
+TEST(FileNameFromText, LongLinesGiveNamesTheFileSystemTakes) {
+  const QString kanji = QString(300, QChar(0x65E5));  // three bytes each in UTF-8
+  const std::optional<QString> name = fileNameFromText(kanji);
+  ASSERT_TRUE(name.has_value());
+  EXPECT_LE(name->toUtf8().size(), 200);
+  QString emoji;
+  for (int i = 0; i < 100; ++i) emoji += QString::fromUcs4(U"\U0001F600");
+  const QString shortened = *fileNameFromText(emoji);
+  EXPECT_FALSE(shortened.back().isHighSurrogate());  // never half a character
+}
