@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wrenpad {
 namespace {
@@ -92,20 +97,54 @@ IniFile IniFile::fromBytes(const QByteArray& bytes) {
   return ini;
 }
 
-IniFile IniFile::load(const QString& path, QString* error) {
-  if (error) error->clear();
-  if (!QFileInfo::exists(path)) return {};
+namespace {
+struct ReadOutcome {
+  IniFile::LoadStatus status = IniFile::LoadStatus::Unreadable;
+  QByteArray bytes;
+  QString error;
+};
+
+ReadOutcome unreadable(const QString& error) { return {IniFile::LoadStatus::Unreadable, {}, error}; }
+
+// The state of whatever has the name; the outcome when it cannot be read.
+std::optional<ReadOutcome> refusal(const QString& path) {
+  const QByteArray name = QFile::encodeName(path);
+  struct stat st;
+  if (::stat(name.constData(), &st) != 0) {
+    const int error = errno;
+    struct stat link;
+    // A link to nothing is still something that has the name.
+    if ((error == ENOENT || error == ENOTDIR) && ::lstat(name.constData(), &link) != 0)
+      return ReadOutcome{IniFile::LoadStatus::Missing, {}, {}};
+    return unreadable(QString::fromLocal8Bit(std::strerror(error)));
+  }
+  if (!S_ISREG(st.st_mode)) return unreadable(QStringLiteral("Not a regular file"));
+  if (st.st_size > IniFile::kMaxFileBytes) return unreadable(QStringLiteral("File too large"));
+  return std::nullopt;
+}
+
+ReadOutcome readSettingsBytes(const QString& path) {
+  if (std::optional<ReadOutcome> refused = refusal(path)) return *refused;
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = file.errorString();
-    return {};
+  // Without waiting: a FIFO put in the file's place meanwhile fails to open.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return unreadable(QString::fromLocal8Bit(std::strerror(errno)));
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return unreadable(file.errorString());
   }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    if (error) *error = file.errorString();
-    return {};
-  }
-  return fromBytes(bytes);
+  QByteArray bytes = file.read(IniFile::kMaxFileBytes + 1);
+  if (file.error() != QFileDevice::NoError) return unreadable(file.errorString());
+  if (bytes.size() > IniFile::kMaxFileBytes) return unreadable(QStringLiteral("File too large"));
+  return {IniFile::LoadStatus::Loaded, std::move(bytes), {}};
+}
+}  // namespace
+
+IniFile IniFile::load(const QString& path, QString* error, LoadStatus* status) {
+  const ReadOutcome outcome = readSettingsBytes(path);
+  if (error) *error = outcome.error;
+  if (status) *status = outcome.status;
+  return outcome.status == LoadStatus::Loaded ? fromBytes(outcome.bytes) : IniFile();
 }
 
 QByteArray IniFile::toBytes() const {

@@ -5,9 +5,9 @@
 // comments, blank lines, unknown sections and unknown keys survive a load and
 // save; only the lines of keys that are set change.
 //
-// Loading never fails: a missing or unreadable file gives an empty file, and
-// lines that are neither a header nor a key are kept as they are and ignored
-// for look-up. Files are read as UTF-8, or as Shift-JIS (code page 932) when
+// Loading never fails: a missing or unreadable file gives an empty file (and
+// says which of the two it was), and lines that are neither a header nor a
+// key are kept as they are and ignored for look-up. Files are read as UTF-8, or as Shift-JIS (code page 932) when
 // the bytes are not valid UTF-8; they are written as UTF-8 with CR LF.
 
 #include <QByteArray>
@@ -24,13 +24,27 @@ class IniFile {
   // The text encoding the bytes were read in.
   enum class Encoding { Utf8, ShiftJis };
 
+  // How a load went. A caller that writes the file again must not do so
+  // after Unreadable: the file is there, and its content would be lost.
+  enum class LoadStatus {
+    Loaded,
+    Missing,     // nothing at all has the name: a new file may be written
+    Unreadable,  // something has the name but gave no settings: a file that
+                 // cannot be read, a link to nothing, a folder, a device or
+                 // FIFO, or a file larger than a settings file can be
+  };
+  // No settings file comes near this size; a larger one is not read.
+  static constexpr qint64 kMaxFileBytes = qint64(4) << 20;
+
   IniFile() = default;
 
   // Parses bytes; anything at all is accepted.
   static IniFile fromBytes(const QByteArray& bytes);
-  // Reads a file. A missing file gives an empty IniFile and no error; a file
-  // that exists but cannot be read gives an empty IniFile and an error text.
-  static IniFile load(const QString& path, QString* error = nullptr);
+  // Reads a file, never waiting on a FIFO and never reading more than
+  // kMaxFileBytes. A missing file gives an empty IniFile, no error and
+  // status Missing; anything else that cannot be read gives an empty
+  // IniFile, an error text and status Unreadable.
+  static IniFile load(const QString& path, QString* error = nullptr, LoadStatus* status = nullptr);
 
   // The whole file as UTF-8 with CR LF after every line.
   QByteArray toBytes() const;
