@@ -11,6 +11,7 @@
 #include "documents/document_state.h"
 #include "editor/editor_control.h"
 #include "settings/settings.h"
+#include "text/text_helpers.h"
 
 #include <algorithm>
 
@@ -229,8 +230,9 @@ void HtmlCommands::Timer4Timer() {
     recolour(lineStart, lineEnd);
   }
   editor.endUpdate();
-  // The caret stays in its line, which may have become shorter.
-  editor.setSelStart(std::min(caret, lineEnd));
+  // The caret stays in its line, which may have become shorter, and never
+  // between the halves of one character.
+  editor.setSelStart(WholeCharacterPosition(editor.text(), std::min(caret, lineEnd)));
   editor.setFocus();
 }
 

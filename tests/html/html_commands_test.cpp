@@ -108,6 +108,13 @@ TEST_F(EditingFixture, HeadingsAreAppliedOneTickAfterTheChoice) {
   host.heading = 0;
   html.Timer4Timer();
   EXPECT_EQ(textWithCaret(), "Intro|\r\nnext");  // the caret stays in its line
+
+  // A caret that would land inside a character outside the BMP steps back.
+  const QString face = QString::fromUcs4(U"\U0001F600");
+  setText("<h3>a|" + face + "b" + face + "</h3>\r\nnext");
+  host.heading = 0;
+  html.Timer4Timer();
+  EXPECT_FALSE(editor.selStart() > 0 && editor.text().at(editor.selStart() - 1).isHighSurrogate());
 }
 
 TEST_F(EditingFixture, BulletListOnSelectedLinesEndsInAnEmptyItem) {
