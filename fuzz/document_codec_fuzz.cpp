@@ -28,12 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   if (converts(bytes) || converts(written.bytes)) return 0;
   // A lone lead byte kept as it is may pair with the next character when that
-  // character is written with another of its duplicate codes.
+  // character is written with another of its two codes: a file that used both
+  // codes for one character gets the first one it used for every place.
   for (const QChar c : loaded.text) {
     const int b = c.unicode() - 0xF700;
     if (wrenpad::cp932::isByteEscape(c) && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC))) return 0;
   }
-  // Short Shift-JIS texts can also be valid UTF-8; when a duplicate code
+  // Short Shift-JIS texts can also be valid UTF-8; when the other of two codes
   // written in place of the original makes them so, they read as UTF-8.
   const wrenpad::LoadedText again = wrenpad::decodeDocument(written.bytes);
   if (again.encoding != loaded.encoding || again.binary) return 0;
