@@ -277,8 +277,9 @@ void TMain::readSettingsFile() {
   settingsPath_ = settingsFilePath(paths_.executablePath, paths_.applicationFolderWritable,
                                    paths_.configFolder);
   QString error;
-  const IniFile ini = IniFile::load(settingsPath_, &error);
-  if (!error.isEmpty()) {
+  IniFile::LoadStatus status = IniFile::LoadStatus::Loaded;
+  const IniFile ini = IniFile::load(settingsPath_, &error, &status);
+  if (status == IniFile::LoadStatus::Unreadable) {
     // Writing over a file that could not be read would lose what it holds.
     settingsUnreadable_ = true;
     qWarning().noquote() << "Wrenpad: settings not read:" << error;
@@ -342,8 +343,9 @@ void TMain::writeSettingsFile() {
   // A file that cannot be read is left as it is: writing over it would lose
   // the sections it holds.
   QString error;
-  IniFile ini = IniFile::load(settingsPath_, &error);
-  if (settingsUnreadable_ || !error.isEmpty()) {
+  IniFile::LoadStatus status = IniFile::LoadStatus::Loaded;
+  IniFile ini = IniFile::load(settingsPath_, &error, &status);
+  if (settingsUnreadable_ || status == IniFile::LoadStatus::Unreadable) {
     reportSettingsNotSaved();
     return;
   }
