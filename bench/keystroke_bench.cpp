@@ -1,13 +1,15 @@
-// One typed character in the middle of a page, through the whole window: the
-// editor's own insertion plus our key-down, change, key-up handling (tag
-// check, typed-text format, line-number box, undo and caret timers). A page of
-// 48 KiB keeps automatic colouring on; pages of 256 KiB and 1 MiB switch it
-// off on opening, as the program does.
+// One typed character in the middle of a document, through the whole window:
+// the editor's own insertion plus our key-down, change, key-up handling (tag
+// check, typed-text format, line-number box, undo and caret timers), in a page
+// and in a text file. A page of 48 KiB keeps automatic colouring on; larger
+// pages switch it off on opening, as the program does. The same key in a bare
+// QTextEdit holding the same text is the yardstick, measured in the same run.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTextEdit>
 
 #include "platform/app_paths.h"
 #include "platform/font_substitution.h"
@@ -66,13 +68,24 @@ void typeKey(QWidget* view, int key, const QString& text) {
   QApplication::sendEvent(view, &release);
 }
 
+// Types a character and takes it back, as many times as the state asks.
+void typeAndTakeBack(benchmark::State& state, QWidget* view) {
+  for (auto _ : state) {
+    typeKey(view, Qt::Key_A, QStringLiteral("a"));
+    typeKey(view, Qt::Key_Backspace, QString());
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+// Argument 0: size in KiB; argument 1: 1 for a page, 0 for a text file.
 void BM_TypeCharacter(benchmark::State& state) {
   QTemporaryDir folder;
   QFile settings(folder.filePath("wrenpad.ini"));
   settings.open(QIODevice::WriteOnly);
   settings.write("[Settings]\r\nJpn=0\r\n");
   settings.close();
-  QFile page(folder.filePath("page.htm"));
+  const bool asPage = state.range(1) == 1;
+  QFile page(folder.filePath(asPage ? "page.htm" : "page.txt"));
   page.open(QIODevice::WriteOnly);
   page.write(generatedPage(int(state.range(0))).toUtf8());
   page.close();
@@ -86,16 +99,30 @@ void BM_TypeCharacter(benchmark::State& state) {
   main.documents().OpenFile(page.fileName());
   EditorControl& editor = main.editor();
   editor.setSelStart(editor.textLength() / 2);
-  QWidget* view = editor.widget();
-  for (auto _ : state) {
-    typeKey(view, Qt::Key_A, QStringLiteral("a"));
-    typeKey(view, Qt::Key_Backspace, QString());
-  }
-  state.SetItemsProcessed(state.iterations() * 2);
+  typeAndTakeBack(state, editor.widget());
   editor.setModified(false);
   main.close();
 }
-BENCHMARK(BM_TypeCharacter)->Arg(48)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypeCharacter)
+    ->ArgsProduct({{48, 256, 1024}, {1, 0}})
+    ->ArgNames({"KiB", "page"})
+    ->Unit(benchmark::kMillisecond);
+
+// The yardstick: a bare QTextEdit in a shown window, the same text, the caret
+// in the middle, the same keys.
+void BM_BareEditTypeCharacter(benchmark::State& state) {
+  QTextEdit edit;
+  edit.resize(900, 700);
+  edit.setPlainText(generatedPage(int(state.range(0))));
+  edit.show();
+  QTextCursor cursor = edit.textCursor();
+  cursor.setPosition(edit.document()->characterCount() / 2);
+  edit.setTextCursor(cursor);
+  typeAndTakeBack(state, edit.viewport()->parentWidget());
+}
+BENCHMARK(BM_BareEditTypeCharacter)
+    ->Arg(48)->Arg(256)->Arg(1024)->ArgName("KiB")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -11,8 +11,11 @@ std::optional<QString> QuotedTextAtCaret(const QString& text, int caret) {
   // before the caret; a quote further away belongs to other text.
   constexpr int kFarthestClosingQuote = 24;
   const int windowStart = std::clamp(caret - 1, 0, int(text.size()));
-  const int closing = int(text.indexOf(u'"', windowStart));
-  if (closing < 0 || closing - windowStart >= kFarthestClosingQuote) return std::nullopt;
+  // Only the window is searched: a key costs the same on any size of text.
+  const qsizetype inWindow =
+      QStringView(text).mid(windowStart, kFarthestClosingQuote).indexOf(u'"');
+  if (inWindow < 0) return std::nullopt;
+  const int closing = windowStart + int(inWindow);
   const int opening = closing > 0 ? int(text.lastIndexOf(u'"', closing - 1)) : -1;
   if (opening < 0) return std::nullopt;
   return text.mid(opening + 1, closing - opening - 1);

@@ -182,10 +182,41 @@ void EditorControl::replaceWholeText(const QString& text) {
 
 void EditorControl::clear() { setText(QString()); }
 
-void EditorControl::onContentsChange(int, int removed, int added) {
+// Keeps the CR LF text up to date across one change of the document, so a key
+// costs the change's size rather than a copy of the whole text. The blocks
+// before `position` are as they were, so the change starts at the same place
+// in the cached text; the removed characters are counted off there (a CR LF
+// standing for one paragraph break) and the added ones read back from the
+// document. False when the change does not fit the cache, which is then
+// rebuilt on the next read.
+bool EditorControl::spliceCachedText(int position, int removed, int added) {
+  const QTextDocument* document = edit_->document();
+  const int textEnd = document->characterCount() - 1;  // the last break is not text
+  if (position < 0 || position + added > textEnd) return false;
+  const int start = position + document->findBlock(position).blockNumber();
+  int end = start;
+  for (int counted = 0; counted < removed; ++counted) {
+    if (end >= cachedText_.size()) return false;
+    end += cachedText_.at(end) == u'\r' && end + 1 < cachedText_.size() &&
+                   cachedText_.at(end + 1) == u'\n'
+               ? 2
+               : 1;
+  }
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(position);
+  cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+  QString inserted = cursor.selectedText();
+  inserted.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  cachedText_.replace(start, end - start, inserted);
+  return true;
+}
+
+void EditorControl::onContentsChange(int position, int removed, int added) {
   if (formattingDepth_ > 0) return;
   if (removed == 0 && added == 0) return;
+  const bool cacheWasCurrent = cachedRevision_ == revision_;
   ++revision_;
+  if (cacheWasCurrent && spliceCachedText(position, removed, added)) cachedRevision_ = revision_;
   modified_ = true;
   emit textChanged();
 }

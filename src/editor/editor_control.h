@@ -160,6 +160,7 @@ class EditorControl : public QObject {
   QTextCharFormat defaultCharFormat() const;
   void replaceWholeText(const QString& text);
   void onContentsChange(int position, int removed, int added);
+  bool spliceCachedText(int position, int removed, int added);
   void rememberUndoState();
   void noteCaretMoved();
 

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QSignalSpy>
+#include <QTest>
+#include <QTextEdit>
+#include <random>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -146,5 +149,32 @@ TEST_F(Editor, BatchFormatsLandOnTheRightCharactersAcrossLines) {
   for (int position : {5, 6}) {
     editor.select(position, 1);
     EXPECT_EQ(*editor.selAttributes().color, editor.defaultFont().color) << position;
+  }
+}
+
+// The CR LF text is kept up to date change by change; after any run of edits
+// it must equal the text read afresh from the widget.
+TEST_F(Editor, TheKeptTextAgreesWithTheDocumentAfterRandomEdits) {
+  auto* view = qobject_cast<QTextEdit*>(editor.widget());
+  ASSERT_NE(view, nullptr);
+  const auto fresh = [view] {
+    return view->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  };
+  const QStringList pieces = {"a", "\r\n", "日本", "x\r\ny", "", "\r\n\r\n", "<b>", QString::fromUcs4(U"\U0001F600")};
+  std::mt19937 random(20261206);
+  editor.setText("start\r\nof the text\r\n");
+  for (int step = 0; step < 2000; ++step) {
+    const int length = editor.textLength();
+    const int start = std::uniform_int_distribution<int>(0, length)(random);
+    const int span = std::uniform_int_distribution<int>(0, std::min(6, length - start))(random);
+    editor.select(start, span);
+    switch (std::uniform_int_distribution<int>(0, 9)(random)) {
+      case 0: editor.undo(); break;
+      case 1: QTest::keyClick(view, Qt::Key_Backspace); break;
+      case 2: QTest::keyClick(view, Qt::Key_Return); break;
+      case 3: QTest::keyClick(view, Qt::Key_Delete); break;
+      default: editor.replaceSelection(pieces[std::uniform_int_distribution<int>(0, int(pieces.size()) - 1)(random)]);
+    }
+    ASSERT_EQ(editor.text(), fresh()) << "after step " << step;
   }
 }
