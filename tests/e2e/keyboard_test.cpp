@@ -67,7 +67,7 @@ TEST(Keyboard, AltLetterOpensTheMenuOnARealXServer) {
   ASSERT_TRUE(editor.waitForStarted(10000));
   QString trace;
   ASSERT_TRUE(waitForText(editor, trace, "shown", 15000)) << trace.toStdString();
-  QThread::msleep(500);
+  QThread::msleep(1500);  // the X server settles the focus
 
   QProcess keys;
   keys.setProcessEnvironment(environment);
