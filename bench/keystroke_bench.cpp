@@ -13,8 +13,8 @@
 
 #include "platform/app_paths.h"
 #include "platform/font_substitution.h"
-#include "platform/dialogs.h"
 #include "documents/document_commands.h"
+#include "quiet_dialogs.h"
 #include "editor/editor_control.h"
 #include "window/main_window.h"
 
@@ -32,33 +32,7 @@ QString generatedPage(int kibibytes) {
   return page + QStringLiteral("</body>\r\n</html>\r\n");
 }
 
-// Answers every question at once, as a user pressing OK or Cancel would: a
-// page this large switches automatic colouring off with a message.
-class QuietDialogs : public Dialogs {
- public:
-  Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
-  void showMessage(const QString&, const QString&) override {}
-  void showError(const QString&, const QString&) override {}
-  std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-    return std::nullopt;
-  }
-  OpenFileChoice chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  QString chooseFileToSave(const FileDialogRequest&) override { return {}; }
-  QString chooseFolder(const QString&, const QString&) override { return {}; }
-  std::optional<QFont> chooseFont(const QFont&, const std::function<void(const QFont&)>&) override {
-    return std::nullopt;
-  }
-  std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
-  bool setUpPrint(QPrinter&) override { return false; }
-  bool setUpPrinter(QPrinter&) override { return false; }
-  void showModeless(QWidget&) override {}
-
- protected:
-  std::optional<std::any> runForm(QDialog&, const std::any&,
-                                  const std::function<std::optional<std::any>()>&) override {
-    return std::nullopt;
-  }
-};
+using bench::QuietDialogs;
 
 // A key pressed and released, as the window system delivers it.
 void typeKey(QWidget* view, int key, const QString& text) {

@@ -14,9 +14,9 @@
 #include <QTextEdit>
 
 #include "documents/document_commands.h"
+#include "quiet_dialogs.h"
 #include "editor/editor_control.h"
 #include "platform/app_paths.h"
-#include "platform/dialogs.h"
 #include "platform/font_substitution.h"
 #include "window/main_window.h"
 
@@ -24,32 +24,7 @@ namespace {
 
 using namespace wrenpad;
 
-// Answers every question as a user pressing Cancel would.
-class QuietDialogs : public Dialogs {
- public:
-  Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
-  void showMessage(const QString&, const QString&) override {}
-  void showError(const QString&, const QString&) override {}
-  std::optional<QString> inputText(const QString&, const QString&, const QString&) override {
-    return std::nullopt;
-  }
-  OpenFileChoice chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  QString chooseFileToSave(const FileDialogRequest&) override { return {}; }
-  QString chooseFolder(const QString&, const QString&) override { return {}; }
-  std::optional<QFont> chooseFont(const QFont&, const std::function<void(const QFont&)>&) override {
-    return std::nullopt;
-  }
-  std::optional<QColor> chooseColor(const QColor&) override { return std::nullopt; }
-  bool setUpPrint(QPrinter&) override { return false; }
-  bool setUpPrinter(QPrinter&) override { return false; }
-  void showModeless(QWidget&) override {}
-
- protected:
-  std::optional<std::any> runForm(QDialog&, const std::any&,
-                                  const std::function<std::optional<std::any>()>&) override {
-    return std::nullopt;
-  }
-};
+using bench::QuietDialogs;
 
 void sendKey(QWidget* view, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers, text);

@@ -75,11 +75,10 @@ class EditorControl::Widget : public QTextEdit {
 
  protected:
   bool event(QEvent* event) override {
-    // Let the main menu's Ctrl short-cuts and its Alt+letter keys win over
-    // the text edit's own keys.
+    // Let the main menu's Ctrl short-cuts win over the text edit's own keys.
     if (event->type() == QEvent::ShortcutOverride) {
       auto* key = static_cast<QKeyEvent*>(event);
-      if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+      if (key->modifiers() & Qt::ControlModifier) {
         event->ignore();
         return false;
       }

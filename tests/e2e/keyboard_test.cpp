@@ -1,9 +1,9 @@
 // The real program on a real X server (Xvfb, no window manager) with key
 // presses from xdotool: the window takes the keyboard when it first shows, so
 // Alt+letter opens a menu instead of typing into the editor.
+#include "support/process_output.h"
 #include "support/temp_folder.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -12,17 +12,6 @@
 
 namespace {
 
-bool waitForText(QProcess& process, QString& output, const QString& text, int timeoutMs) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < timeoutMs) {
-    process.waitForReadyRead(100);
-    output += QString::fromUtf8(process.readAllStandardError());
-    output += QString::fromUtf8(process.readAllStandardOutput());
-    if (output.contains(text)) return true;
-  }
-  return false;
-}
 
 // An X server of its own, on the first free display it finds.
 struct VirtualScreen {
@@ -33,7 +22,7 @@ struct VirtualScreen {
     server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     if (!server.waitForStarted(5000)) return false;
     QString number;
-    if (!waitForText(server, number, "\n", 10000)) return false;
+    if (!wrenpad::test::waitForOutput(server, number, "\n", 10000)) return false;
     display = QStringLiteral(":") + number.trimmed();
     return true;
   }
@@ -66,14 +55,14 @@ TEST(Keyboard, AltLetterOpensTheMenuOnARealXServer) {
   editor.start(program, {});
   ASSERT_TRUE(editor.waitForStarted(10000));
   QString trace;
-  ASSERT_TRUE(waitForText(editor, trace, "shown", 15000)) << trace.toStdString();
+  ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "shown", 15000)) << trace.toStdString();
   QThread::msleep(1500);  // the X server settles the focus
 
   QProcess keys;
   keys.setProcessEnvironment(environment);
   keys.start(QStringLiteral("xdotool"), {"key", "alt+f"});
   ASSERT_TRUE(keys.waitForFinished(10000));
-  EXPECT_TRUE(waitForText(editor, trace, "menu mmFile opened", 5000)) << trace.toStdString();
+  EXPECT_TRUE(wrenpad::test::waitForOutput(editor, trace, "menu mmFile opened", 5000)) << trace.toStdString();
   EXPECT_FALSE(trace.contains("text changed")) << trace.toStdString();
   editor.kill();
   editor.waitForFinished(5000);

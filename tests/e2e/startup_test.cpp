@@ -1,5 +1,6 @@
 // Starts the real program with a file on its command line and follows the
 // window's trace on standard error.
+#include "support/process_output.h"
 #include "support/temp_folder.h"
 
 #include <QElapsedTimer>
@@ -15,17 +16,6 @@ QString copyProgramInto(const wrenpad::test::TempFolder& folder) {
   const QString copy = folder.file("wrenpad");
   QFile::copy(QStringLiteral(WRENPAD_BINARY), copy);
   return copy;
-}
-
-bool waitForLine(QProcess& process, QString& output, const QString& line, int timeoutMs) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < timeoutMs) {
-    process.waitForReadyRead(100);
-    output += QString::fromUtf8(process.readAllStandardError());
-    if (output.contains(line)) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -47,8 +37,8 @@ TEST(Startup, CommandLineFileOpensAboutTwoSecondsAfterStart) {
   ASSERT_TRUE(process.waitForStarted(10000));
 
   QString output;
-  EXPECT_TRUE(waitForLine(process, output, "title memo.txt - Wrenpad", 10000)) << output.toStdString();
-  ASSERT_TRUE(waitForLine(process, output, "loaded " + document, 15000)) << output.toStdString();
+  EXPECT_TRUE(wrenpad::test::waitForOutput(process, output, "title memo.txt - Wrenpad", 10000)) << output.toStdString();
+  ASSERT_TRUE(wrenpad::test::waitForOutput(process, output, "loaded " + document, 15000)) << output.toStdString();
   // The load waits for the first tick of the two-second timer.
   EXPECT_GE(clock.elapsed(), 1900);
   EXPECT_TRUE(QFile::exists(folder.file("Wrenpad_1.txt")));

@@ -1,0 +1,24 @@
+#pragma once
+// Following a program started by an end-to-end test through what it prints.
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QString>
+
+namespace wrenpad::test {
+
+// Collects the program's standard error and output into `output` until it
+// holds `text`; false when `timeoutMs` passes first.
+inline bool waitForOutput(QProcess& process, QString& output, const QString& text, int timeoutMs) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < timeoutMs) {
+    process.waitForReadyRead(100);
+    output += QString::fromUtf8(process.readAllStandardError());
+    output += QString::fromUtf8(process.readAllStandardOutput());
+    if (output.contains(text)) return true;
+  }
+  return false;
+}
+
+}  // namespace wrenpad::test
