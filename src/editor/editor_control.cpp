@@ -11,7 +11,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
 
 namespace wrenpad {
 
@@ -61,15 +62,41 @@ class FormattingScope {
   EditorControl& editor_;
 };
 
-// The QTextEdit itself: hands key and mouse events to the owner first, keeps
-// every line break a plain paragraph break, and accepts plain text only.
-class EditorControl::Widget : public QTextEdit {
+// Lays the document out line by line, as QPlainTextEdit does, and shows each
+// paragraph with the alignment its block format carries. The plain-text layout
+// knows the height of a paragraph only once it is shown, so neither loading
+// nor a change costs a layout of the whole document; the alignment is applied
+// to a paragraph's lines when they are measured or drawn.
+class AligningLayout : public QPlainTextDocumentLayout {
  public:
-  Widget(EditorControl& owner, QWidget* parent) : QTextEdit(parent), owner_(owner) {
-    setAcceptRichText(false);
+  using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+  QRectF blockBoundingRect(const QTextBlock& block) const override {
+    const QRectF rect = QPlainTextDocumentLayout::blockBoundingRect(block);
+    QTextLayout* layout = block.isValid() ? block.layout() : nullptr;
+    if (layout == nullptr) return rect;
+    const QTextBlockFormat format = block.blockFormat();
+    const Qt::Alignment wanted = format.hasProperty(QTextFormat::BlockAlignment)
+                                     ? format.alignment()
+                                     : document()->defaultTextOption().alignment();
+    QTextOption option = layout->textOption();
+    if (option.alignment() != wanted) {
+      option.setAlignment(wanted);
+      layout->setTextOption(option);  // positions lines when drawn; no new layout
+    }
+    return rect;
+  }
+};
+
+// The text edit itself: hands key and mouse events to the owner first, keeps
+// every line break a plain paragraph break, and accepts plain text only.
+class EditorControl::Widget : public QPlainTextEdit {
+ public:
+  Widget(EditorControl& owner, QWidget* parent) : QPlainTextEdit(parent), owner_(owner) {
+    document()->setDocumentLayout(new AligningLayout(document()));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setLineWrapMode(QTextEdit::WidgetWidth);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setUndoRedoEnabled(false);  // the control keeps its own one-level undo
   }
 
@@ -83,7 +110,7 @@ class EditorControl::Widget : public QTextEdit {
         return false;
       }
     }
-    return QTextEdit::event(event);
+    return QPlainTextEdit::event(event);
   }
 
   void keyPressEvent(QKeyEvent* event) override {
@@ -94,7 +121,7 @@ class EditorControl::Widget : public QTextEdit {
       return;
     }
     if (isReadOnly() || !keyMayEdit(event)) {
-      QTextEdit::keyPressEvent(event);
+      QPlainTextEdit::keyPressEvent(event);
       return;
     }
     owner_.rememberUndoState();
@@ -106,28 +133,28 @@ class EditorControl::Widget : public QTextEdit {
       event->accept();
       return;
     }
-    QTextEdit::keyPressEvent(event);
+    QPlainTextEdit::keyPressEvent(event);
   }
 
   void keyReleaseEvent(QKeyEvent* event) override {
     KeyEventInfo info = keyInfoOf(event);
     emit owner_.keyUp(info);
-    QTextEdit::keyReleaseEvent(event);
+    QPlainTextEdit::keyReleaseEvent(event);
   }
 
   void mousePressEvent(QMouseEvent* event) override {
     emit owner_.mouseDown(event->button(), event->modifiers());
-    QTextEdit::mousePressEvent(event);
+    QPlainTextEdit::mousePressEvent(event);
   }
 
   void insertFromMimeData(const QMimeData* source) override {
     owner_.rememberUndoState();
-    QTextEdit::insertFromMimeData(source);
+    QPlainTextEdit::insertFromMimeData(source);
   }
 
   void inputMethodEvent(QInputMethodEvent* event) override {
     if (!event->commitString().isEmpty()) owner_.rememberUndoState();
-    QTextEdit::inputMethodEvent(event);
+    QPlainTextEdit::inputMethodEvent(event);
   }
 
  private:
@@ -140,8 +167,8 @@ EditorControl::EditorControl(QWidget* parent) : QObject(parent) {
   QTextDocument* document = edit_->document();
   document->setUndoRedoEnabled(false);
   connect(document, &QTextDocument::contentsChange, this, &EditorControl::onContentsChange);
-  connect(edit_, &QTextEdit::cursorPositionChanged, this, &EditorControl::noteCaretMoved);
-  connect(edit_, &QTextEdit::selectionChanged, this, &EditorControl::noteCaretMoved);
+  connect(edit_, &QPlainTextEdit::cursorPositionChanged, this, &EditorControl::noteCaretMoved);
+  connect(edit_, &QPlainTextEdit::selectionChanged, this, &EditorControl::noteCaretMoved);
 }
 
 EditorControl::~EditorControl() = default;
@@ -459,7 +486,7 @@ void EditorControl::resetAllFormats() {
 }
 
 Alignment EditorControl::paragraphAlignment() const {
-  const Qt::Alignment alignment = edit_->alignment();
+  const Qt::Alignment alignment = edit_->textCursor().blockFormat().alignment();
   if (alignment & Qt::AlignRight) return Alignment::Right;
   if (alignment & Qt::AlignHCenter) return Alignment::Center;
   return Alignment::Left;
@@ -473,7 +500,6 @@ void EditorControl::setParagraphAlignment(Alignment alignment) {
     case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
     case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
   }
-  // Straight through the cursor: QTextEdit::setAlignment lays the page out twice.
   edit_->textCursor().mergeBlockFormat(format);
 }
 
@@ -539,9 +565,9 @@ int EditorControl::firstVisibleLine() const {
 
 void EditorControl::scrollLines(int lines) {
   const int target = std::clamp(firstVisibleLine() + lines, 0, lineCount() - 1);
+  // The scroll bar counts screen lines, wrapped lines included.
   const QTextBlock block = edit_->document()->findBlockByNumber(target);
-  const QRectF rect = edit_->document()->documentLayout()->blockBoundingRect(block);
-  edit_->verticalScrollBar()->setValue(qRound(rect.top()));
+  edit_->verticalScrollBar()->setValue(block.firstLineNumber());
 }
 
 void EditorControl::scrollCaretIntoView() { edit_->ensureCursorVisible(); }

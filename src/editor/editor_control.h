@@ -1,5 +1,5 @@
 #pragma once
-// EditorControl is the one door to the document text. It wraps a QTextEdit and
+// EditorControl is the one door to the document text. It wraps a QPlainTextEdit and
 // speaks in the positions every command uses: the whole text with each line
 // break written as CR LF, positions 0-based, a line break counting as two.
 //
@@ -16,7 +16,6 @@
 #include <vector>
 
 class QTextCharFormat;
-class QTextEdit;
 class QTextCursor;
 class QWidget;
 class QPrinter;

@@ -4,7 +4,7 @@
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <random>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -155,7 +155,7 @@ TEST_F(Editor, BatchFormatsLandOnTheRightCharactersAcrossLines) {
 // The CR LF text is kept up to date change by change; after any run of edits
 // it must equal the text read afresh from the widget.
 TEST_F(Editor, TheKeptTextAgreesWithTheDocumentAfterRandomEdits) {
-  auto* view = qobject_cast<QTextEdit*>(editor.widget());
+  auto* view = qobject_cast<QPlainTextEdit*>(editor.widget());
   ASSERT_NE(view, nullptr);
   const auto fresh = [view] {
     return view->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
