@@ -2,12 +2,14 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -98,7 +100,10 @@ class EditorControl::Widget : public QPlainTextEdit {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setUndoRedoEnabled(false);  // the control keeps its own one-level undo
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &Widget::steadyCaretOnLongLine);
   }
+
+  ~Widget() override { QGuiApplication::styleHints()->setCursorFlashTime(usualFlashTime_); }
 
  protected:
   bool event(QEvent* event) override {
@@ -158,7 +163,18 @@ class EditorControl::Widget : public QPlainTextEdit {
   }
 
  private:
+  // Every blink redraws the caret's paragraph, and Qt shapes a paragraph's
+  // text again to draw it: on a line of megabytes that is most of a second of
+  // work twice a second. The caret stays lit while it is on such a line.
+  void steadyCaretOnLongLine() {
+    constexpr int kLongLine = 100'000;
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int wanted = textCursor().block().length() > kLongLine ? 0 : usualFlashTime_;
+    if (hints->cursorFlashTime() != wanted) hints->setCursorFlashTime(wanted);
+  }
+
   EditorControl& owner_;
+  const int usualFlashTime_ = QGuiApplication::styleHints()->cursorFlashTime();
 };
 
 EditorControl::EditorControl(QWidget* parent) : QObject(parent) {
