@@ -11,6 +11,12 @@ namespace {
 constexpr qint64 kLargestAutoPaintedPage = 50000;
 constexpr qint64 kLargestAutoPaintedProgram = 30000;
 
+// A page longer than this is repainted in slices, the screen first; a slice
+// holds whole lines of about this many characters, a few milliseconds of
+// formatting, so the window answers between slices.
+constexpr int kSlicedRepaintFrom = 128 * 1024;
+constexpr int kSliceCharacters = 48 * 1024;
+
 // Keeps the change handler quiet while colouring changes the editor, and
 // gives ChangeWatch back its earlier value afterwards, so a run nested in a
 // longer one does not switch it on half-way.
@@ -65,7 +71,11 @@ bool TooLargeForAutoRepaint(int documentMode, qint64 fileBytes) {
   return false;
 }
 
-TagPainter::TagPainter(ColouringContext context) : c_(context) {}
+TagPainter::TagPainter(ColouringContext context) : c_(context) {
+  sliceTimer_.setSingleShot(true);
+  sliceTimer_.setInterval(0);
+  QObject::connect(&sliceTimer_, &QTimer::timeout, [this] { paintNextSlice(); });
+}
 
 TagPaintStyle TagPainter::paintStyle() const { return c_.colouring.paintStyle(); }
 
@@ -103,6 +113,7 @@ void TagPainter::PaintSingleTag(int from, int to) {
 }
 
 void TagPainter::ResetFormatting() {
+  pending_.reset();
   const ChangeWatchOff quiet(c_.session);
   const RedrawSuspended frozen(c_.editor);
   const int caret = c_.editor.selStart();
@@ -131,19 +142,95 @@ void TagPainter::restoreView(int caret, int firstLine) {
 }
 
 void TagPainter::mmRepaintTagsClick() {
+  pending_.reset();
   if (c_.document.DocumentMode == kTextMode) return;
   const ChangeWatchOff quiet(c_.session);
   c_.host.showWaitCursor(true);
-  const RedrawSuspended frozen(c_.editor);
   const QString text = c_.editor.text();
   c_.colouring.StyleClassTable = CollectStyleClasses(text);
   const int firstLine = c_.editor.firstVisibleLine();
   const int caret = c_.editor.selStart();
-  repaintWholeText(text);
+  PendingRepaint repaint = planRepaint(text);
+  if (text.size() < kSlicedRepaintFrom) {
+    const RedrawSuspended frozen(c_.editor);
+    c_.editor.repaintLines(0, c_.editor.lineCount() - 1, repaint.runs);
+    if (repaint.progress) c_.host.setProgress(repaint.progress->high);
+    restoreView(caret, firstLine);
+  } else {
+    paintScreenFirst(repaint);
+    pending_ = std::move(repaint);
+    sliceTimer_.start();
+  }
   c_.host.setProgress(0);
   c_.host.showWaitCursor(false);
-  restoreView(caret, firstLine);
   c_.editor.setFocus();
+}
+
+// The plain run and the tag colours of the whole text, in the order they go
+// over each other.
+TagPainter::PendingRepaint TagPainter::planRepaint(const QString& text) {
+  const RepaintPlan plan = PlanWholeRepaint(text, repaintInputs());
+  c_.colouring.EditorFontSize = plan.editorFontSize;
+  const int length = static_cast<int>(text.size());
+  PendingRepaint repaint;
+  repaint.revision = c_.editor.revision();
+  repaint.documentMode = c_.document.DocumentMode;
+  repaint.runs.push_back(PlainRun(length, wholeTextFont(plan)));
+  if (plan.tagPainting) {
+    const TagPaint paint = wrenpad::PaintTagsInRange(text, 0, length, *plan.tagPainting);
+    AppendFormatRuns(paint.spans, paintStyle(), repaint.runs);
+    repaint.progress = plan.tagPainting;
+  }
+  return repaint;
+}
+
+// The lines on the screen, and a screen's worth around them, come first.
+void TagPainter::paintScreenFirst(PendingRepaint& repaint) {
+  constexpr int kScreenLines = 200;
+  const int top = c_.editor.firstVisibleLine();
+  const ChangeWatchOff quiet(c_.session);
+  c_.editor.repaintLines(std::max(0, top - kScreenLines / 4), top + kScreenLines, repaint.runs);
+  repaint.nextLine = 0;
+}
+
+// A repaint belongs to the document it started on: another document, or
+// this one in another mode, ends it.
+bool TagPainter::repaintStillWanted() const {
+  return c_.document.DocumentMode == pending_->documentMode;
+}
+
+void TagPainter::paintNextSlice() {
+  if (!pending_) return;
+  if (!repaintStillWanted()) {
+    pending_.reset();
+    return;
+  }
+  const ChangeWatchOff quiet(c_.session);
+  if (pending_->revision != c_.editor.revision()) {
+    // The text changed under the repaint: colour from fresh runs, screen
+    // first again. Lines already right are passed over.
+    *pending_ = planRepaint(c_.editor.text());
+    paintScreenFirst(*pending_);
+  }
+  const int lines = c_.editor.lineCount();
+  int last = pending_->nextLine;
+  for (int characters = 0; last < lines - 1 && characters < kSliceCharacters; ++last)
+    characters += c_.editor.line(last).size() + 2;
+  c_.editor.repaintLines(pending_->nextLine, last, pending_->runs);
+  pending_->nextLine = last + 1;
+  if (pending_->nextLine >= lines) {
+    pending_.reset();
+    c_.host.setProgress(0);
+    return;
+  }
+  if (const auto& part = pending_->progress)
+    c_.host.setProgress(part->low + (part->high - part->low) * pending_->nextLine / lines);
+  sliceTimer_.start();
+}
+
+void TagPainter::FinishRepaint() {
+  while (pending_) paintNextSlice();
+  sliceTimer_.stop();
 }
 
 RepaintInputs TagPainter::repaintInputs() const {
@@ -173,19 +260,6 @@ EditorFont TagPainter::wholeTextFont(const RepaintPlan& plan) {
   if (plan.wholeTextFontName) font.name = *plan.wholeTextFontName;
   if (plan.wholeTextFontSize) font.sizePoints = *plan.wholeTextFontSize;
   return font;
-}
-
-// Strips the old formats and applies the page's own attributes and the tag
-// colours in one batch: the plain run comes first, the spans over it.
-void TagPainter::repaintWholeText(const QString& text) {
-  const RepaintPlan plan = PlanWholeRepaint(text, repaintInputs());
-  c_.colouring.EditorFontSize = plan.editorFontSize;
-  const int length = static_cast<int>(text.size());
-  std::vector<EditorControl::FormatRun> runs{PlainRun(length, wholeTextFont(plan))};
-  TagPaint paint;
-  if (plan.tagPainting) paint = wrenpad::PaintTagsInRange(text, 0, length, *plan.tagPainting);
-  applySpans(runs, paint.spans, true);
-  if (plan.tagPainting) c_.host.setProgress(paint.finalProgress);
 }
 
 void TagPainter::mmAutoRepaintClick() {

@@ -4,7 +4,9 @@
 // through EditorControl, one edit block per run. Formats never set the
 // modified flag nor make an undo step; ChangeWatch is off while they run.
 
+#include <QTimer>
 #include <QtGlobal>
+#include <vector>
 
 #include "colouring/colouring_context.h"
 #include "colouring/tag_spans.h"
@@ -34,8 +36,13 @@ class TagPainter {
   void ResetFormatting();
 
   // Strips every format and recolours the whole document, keeping the caret
-  // and the view. Nothing for a plain-text document.
+  // and the view. Nothing for a plain-text document. A long page is coloured
+  // screen first, then the rest in slices between window events (typing
+  // included); RepaintPending() tells whether slices remain.
   void mmRepaintTagsClick();
+  bool RepaintPending() const { return pending_.has_value(); }
+  // Colours what remains of a sliced repaint now.
+  void FinishRepaint();
   // Toggles automatic colouring. Switching off also switches the in-editor
   // rendering off and strips the formats.
   void mmAutoRepaintClick();
@@ -58,12 +65,27 @@ class TagPainter {
   void applyKeepingSelection(const TagPaint& paint, bool showProgress);
   RepaintInputs repaintInputs() const;
   EditorFont wholeTextFont(const RepaintPlan& plan);
-  void repaintWholeText(const QString& text);
   void setAutoRepaint(bool on);
   bool switchOffIfLarge(int documentMode, qint64 fileBytes);
   void restoreView(int caret, int firstLine);
 
+  // A whole repaint under way: the runs for the whole text as it was when
+  // they were computed, and the lines still to colour.
+  struct PendingRepaint {
+    quint64 revision = 0;
+    int documentMode = 0;
+    std::vector<EditorControl::FormatRun> runs;
+    std::optional<ProgressRange> progress;  // when tags are coloured
+    int nextLine = 0;
+  };
+  PendingRepaint planRepaint(const QString& text);
+  void paintScreenFirst(PendingRepaint& repaint);
+  void paintNextSlice();
+  bool repaintStillWanted() const;
+
   ColouringContext c_;
+  std::optional<PendingRepaint> pending_;
+  QTimer sliceTimer_;
 };
 
 }  // namespace wrenpad

@@ -469,6 +469,117 @@ void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPl
 }
 
 namespace {
+// One line's characters as stretches of one format each, positions from the
+// line's start, adjacent stretches of the same format joined.
+struct FormatStretch {
+  int end = 0;
+  QTextCharFormat format;
+
+  friend bool operator==(const FormatStretch&, const FormatStretch&) = default;
+};
+using LineFormats = std::vector<FormatStretch>;
+
+void appendStretch(LineFormats& line, int end, const QTextCharFormat& format) {
+  if (!line.empty() && line.back().format == format)
+    line.back().end = end;
+  else
+    line.push_back({end, format});
+}
+
+// The formats the line's characters hold now (its line break aside).
+LineFormats formatsOf(const QTextBlock& block) {
+  LineFormats line;
+  const int length = block.length() - 1;
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    const QTextFragment fragment = it.fragment();
+    const int end = std::min(length, fragment.position() + fragment.length() - block.position());
+    if (end > (line.empty() ? 0 : line.back().end)) appendStretch(line, end, fragment.charFormat());
+  }
+  return line;
+}
+
+// `format` merged into the characters [from, to) of `line`.
+void mergeInto(LineFormats& line, int from, int to, const QTextCharFormat& format) {
+  LineFormats merged;
+  merged.reserve(line.size() + 2);
+  int start = 0;
+  for (const FormatStretch& stretch : line) {
+    const int a = std::clamp(from, start, stretch.end);
+    const int b = std::clamp(to, start, stretch.end);
+    if (a > start) appendStretch(merged, a, stretch.format);
+    if (b > a) {
+      QTextCharFormat inside = stretch.format;
+      inside.merge(format);
+      appendStretch(merged, b, inside);
+    }
+    if (stretch.end > b) appendStretch(merged, stretch.end, stretch.format);
+    start = stretch.end;
+  }
+  line = std::move(merged);
+}
+
+bool isLeftAligned(const QTextBlock& block) {
+  const QTextBlockFormat format = block.blockFormat();
+  return !format.hasProperty(QTextFormat::BlockAlignment) ||
+         (format.alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+}
+}  // namespace
+
+int EditorControl::repaintLines(int firstLine, int lastLine, const std::vector<FormatRun>& runs) {
+  const QTextDocument* document = edit_->document();
+  firstLine = std::max(0, firstLine);
+  lastLine = std::min(lastLine, document->blockCount() - 1);
+  if (firstLine > lastLine) return 0;
+  // Each run goes to the lines it touches, in the order given, so later runs
+  // still lie over earlier ones.
+  const int rangeStart = positionOfLine(firstLine);
+  const QTextBlock lastBlock = document->findBlockByNumber(lastLine);
+  const int rangeEnd = lastBlock.position() + lastLine + lastBlock.length() - 1;
+  std::vector<std::vector<const FormatRun*>> runsOfLine(std::size_t(lastLine - firstLine + 1));
+  for (const FormatRun& run : runs) {
+    const int start = std::max(run.start, rangeStart);
+    const int end = std::min(run.start + run.length, rangeEnd);
+    if (start >= end) continue;
+    const int from = lineFromPosition(start);
+    const int to = lineFromPosition(end - 1);
+    for (int line = from; line <= to; ++line) runsOfLine[std::size_t(line - firstLine)].push_back(&run);
+  }
+  FormattingScope scope(*this);
+  QTextCursor cursor(edit_->document());
+  cursor.beginEditBlock();
+  int changed = 0;
+  QTextBlock block = document->findBlockByNumber(firstLine);
+  for (int line = firstLine; line <= lastLine; ++line, block = block.next()) {
+    const int length = block.length() - 1;
+    const int lineStart = block.position() + line;  // control position
+    LineFormats wanted;
+    if (length > 0) wanted.push_back({length, QTextCharFormat()});
+    for (const FormatRun* run : runsOfLine[std::size_t(line - firstLine)])
+      mergeInto(wanted, std::max(0, run->start - lineStart),
+                std::min(length, run->start + run->length - lineStart), formatOf(run->attributes));
+    const bool formatsDiffer = formatsOf(block) != wanted;
+    if (!formatsDiffer && isLeftAligned(block)) continue;
+    ++changed;
+    cursor.setPosition(block.position());
+    if (!isLeftAligned(block)) {
+      QTextBlockFormat left;
+      left.setAlignment(Qt::AlignLeft);
+      cursor.mergeBlockFormat(left);
+    }
+    if (!formatsDiffer) continue;
+    int start = 0;
+    for (const FormatStretch& stretch : wanted) {
+      cursor.setPosition(block.position() + start);
+      cursor.setPosition(block.position() + stretch.end, QTextCursor::KeepAnchor);
+      cursor.setCharFormat(stretch.format);
+      start = stretch.end;
+    }
+  }
+  cursor.endEditBlock();
+  return changed;
+}
+
+namespace {
 QTextCharFormat formatOf(const CharAttributes& attributes) {
   QTextCharFormat format;
   if (attributes.color) format.setForeground(*attributes.color);

@@ -102,6 +102,11 @@ class EditorControl : public QObject {
   // left-aligned first, in the same edit block: a whole-document repaint then
   // costs one relayout instead of three.
   void applyFormats(const std::vector<FormatRun>& runs, bool fromPlain = false);
+  // Gives the lines [firstLine, lastLine] the formats that `applyFormats(runs,
+  // true)` would give them, changing only the lines whose formats differ
+  // (those lines are also left-aligned). `runs` may reach beyond the lines.
+  // Returns how many lines were changed.
+  int repaintLines(int firstLine, int lastLine, const std::vector<FormatRun>& runs);
 
   Alignment paragraphAlignment() const;
   void setParagraphAlignment(Alignment alignment);

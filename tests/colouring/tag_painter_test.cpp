@@ -2,11 +2,14 @@
 // the automatic-colouring switch, and that colouring is never an edit.
 #include "colouring/tag_painter.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QTest>
 #include <QSignalSpy>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "support/format_dump.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -206,6 +209,56 @@ TEST_F(Painter, OpeningALargePageSwitchesAutomaticColouringOffAndSaysSo) {
   EXPECT_FALSE(painter.SwitchOffForLargeFile(30000));
   EXPECT_TRUE(painter.SwitchOffForLargeFile(30001));
   EXPECT_FALSE(TooLargeForAutoRepaint(kTextMode, 1 << 30));
+}
+
+
+// A page of about 160,000 characters: a tag, a quoted value and a comment on
+// every line.
+QString longPage() {
+  QString page;
+  for (int n = 0; page.size() < 160'000; ++n)
+    page += QStringLiteral("<p id=\"r%1\">line %1 <!-- note --> text</p>\r\n").arg(n);
+  return page;
+}
+
+// A long page is coloured screen first, the rest slice by slice between
+// events; keys typed meanwhile all land, and the page ends up coloured as a
+// repaint of the final text in one go colours it.
+TEST_F(Painter, ALongPageIsColouredScreenFirstAndTypingDuringTheSlicesLosesNothing) {
+  const QString page = longPage();
+  editor.setText(page);
+  editor.setModified(false);
+  painter.WebPageModeOn(0);  // a new page: not switched off for its size
+  ASSERT_TRUE(painter.RepaintPending());
+  EXPECT_EQ(colourAt(0), kBlue);                      // on the screen: done
+  EXPECT_EQ(colourAt(int(page.size()) - 5), kBlack);  // far down: not yet
+
+  QApplication::processEvents();  // a slice or two
+  const int middle = editor.positionOfLine(editor.lineCount() / 2);
+  editor.setSelStart(middle);
+  QTest::keyClicks(editor.widget(), QStringLiteral("<b>typed"));
+  while (painter.RepaintPending()) QApplication::processEvents();
+
+  QString expected = page;
+  expected.insert(middle, QStringLiteral("<b>typed"));
+  EXPECT_EQ(editor.text(), expected);
+  EXPECT_EQ(colourAt(int(expected.size()) - 5), kBlue);  // "</p>" of the last line
+  const auto sliced = test::shownLines(editor);
+  painter.mmRepaintTagsClick();
+  painter.FinishRepaint();
+  EXPECT_TRUE(test::shownLines(editor) == sliced);
+  EXPECT_EQ(host.progress.back(), 0);
+}
+
+// Another document ends a repaint under way.
+TEST_F(Painter, LoadingATextDocumentEndsASlicedRepaint) {
+  editor.setText(longPage());
+  painter.WebPageModeOn(0);
+  ASSERT_TRUE(painter.RepaintPending());
+  document.DocumentMode = kTextMode;
+  editor.setText("plain words");
+  while (painter.RepaintPending()) QApplication::processEvents();
+  EXPECT_EQ(colourAt(0), kBlack);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "support/format_dump.h"
+
 using namespace wrenpad;
 
 namespace {
@@ -177,4 +179,61 @@ TEST_F(Editor, TheKeptTextAgreesWithTheDocumentAfterRandomEdits) {
     }
     ASSERT_EQ(editor.text(), fresh()) << "after step " << step;
   }
+}
+
+// Repainting lines slice by slice, over whatever formats and alignments the
+// lines held, gives exactly what one batch from plain gives; a second pass
+// finds nothing to change.
+TEST(EditorRepaint, SlicesGiveTheFormatsOfOneBatchAndTouchOnlyChangedLines) {
+  std::mt19937 random(20261206);
+  const auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+  QString text;
+  for (int line = 0; line < 300; ++line) {
+    text += QString(below(40), QChar(u'a' + below(26)));
+    if (below(5) == 0) text += QString::fromUtf8("日本語");
+    text += QStringLiteral("\r\n");
+  }
+  const QColor colours[] = {Qt::blue, Qt::red, QColor(0, 128, 128), Qt::gray};
+  const auto randomRuns = [&](int count) {
+    std::vector<EditorControl::FormatRun> runs;
+    EditorControl::FormatRun plain{0, int(text.size()), {}};
+    plain.attributes.color = QColor(Qt::black);
+    plain.attributes.fontName = QStringLiteral("IPAGothic");
+    plain.attributes.sizePoints = 11;
+    runs.push_back(plain);
+    for (int i = 0; i < count; ++i) {
+      const int start = below(int(text.size()));
+      const int length = std::min(1 + below(below(4) == 0 ? 400 : 12), int(text.size()) - start);
+      EditorControl::FormatRun run{start, length, {}};
+      run.attributes.color = colours[below(4)];
+      if (below(3) == 0) run.attributes.bold = below(2) == 0;
+      if (below(4) == 0) run.attributes.sizePoints = 8 + below(10);
+      runs.push_back(run);
+    }
+    return runs;
+  };
+  const std::vector<EditorControl::FormatRun> runs = randomRuns(2000);
+
+  QWidget parent;
+  EditorControl batch(&parent);
+  batch.setText(text);
+  batch.applyFormats(runs, true);
+
+  EditorControl sliced(&parent);
+  sliced.setText(text);
+  sliced.setModified(false);
+  sliced.applyFormats(randomRuns(500), false);  // old colours to paint over
+  for (int line : {3, 150, 299}) {
+    sliced.setSelStart(sliced.positionOfLine(line));
+    sliced.setParagraphAlignment(Alignment::Center);
+  }
+  for (int first = 0; first < sliced.lineCount();) {
+    const int last = first + below(40);
+    sliced.repaintLines(first, last, runs);
+    first = last + 1;
+  }
+  EXPECT_TRUE(test::shownLines(sliced) == test::shownLines(batch));
+  EXPECT_EQ(sliced.repaintLines(0, sliced.lineCount() - 1, runs), 0);
+  EXPECT_EQ(sliced.text(), text);
+  EXPECT_FALSE(sliced.isModified());
 }
