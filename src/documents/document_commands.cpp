@@ -79,7 +79,6 @@ bool DocumentCommands::LoadDocument(const QString& name) {
   c_.host.beginDocument();
   c_.editor.clear();
   SetDocumentTitle(name);
-  lines_.setText(loaded_.text);
   const QString text = loaded_.text;
   SelectDocumentFont(text);
   c_.editor.beginUpdate();

@@ -72,7 +72,6 @@ class DocumentCommands {
   void FontDialogApply(const QFont& font);
 
   // The lines list holds the text last read or written.
-  const DocumentLines& documentLines() const { return lines_; }
   TextEncoding documentEncoding() const { return loaded_.encoding; }
   QPrinter& printer();
   QFont fontDialogFont() const { return fontDialogFont_; }
@@ -104,7 +103,6 @@ class DocumentCommands {
   QString tr2(const char* english, const char16_t* japanese) const;
 
   DocumentContext c_;
-  DocumentLines lines_;
   // The document as it was read or last written: a save without edits
   // writes these bytes again.
   LoadedText loaded_;

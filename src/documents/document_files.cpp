@@ -179,8 +179,8 @@ void DocumentCommands::rememberWritten(const QString& name, const QString& text,
 }
 
 bool DocumentCommands::WriteDocumentFile(const QString& name) {
-  lines_.setText(c_.editor.text());
-  const QString text = lines_.text();
+  // Every line, the last included, ends in CR LF in the file.
+  const QString text = normalizeDocumentText(c_.editor.text());
   if (!confirmOverwritingChanges(name)) return false;
   const std::optional<Output> output = outputFor(name, text);
   if (!output) return false;

@@ -22,10 +22,42 @@ namespace {
 // Qt fonts have no Windows character set; it travels with the format.
 constexpr int kCharsetProperty = QTextFormat::UserProperty + 1;
 
-QString toQtLineBreaks(QString text) {
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
+// CR LF and lone CR become LF, in one pass. (QString::replace moves the
+// whole rest of the text for every thousand matches: quadratic on a long
+// file.)
+QString toQtLineBreaks(const QString& text) {
+  if (!text.contains(u'\r')) return text;
+  QString out(text.size(), Qt::Uninitialized);
+  QChar* to = out.data();
+  const QChar* from = text.constData();
+  const QChar* end = from + text.size();
+  for (; from < end; ++from) {
+    if (*from != u'\r') {
+      *to++ = *from;
+    } else {
+      *to++ = u'\n';
+      if (from + 1 < end && from[1] == u'\n') ++from;
+    }
+  }
+  out.truncate(to - out.constData());
+  return out;
+}
+
+// The document's paragraph separators written as CR LF, in one pass.
+QString withCrLfBreaks(const QString& raw) {
+  const qsizetype breaks = raw.count(QChar::ParagraphSeparator);
+  if (breaks == 0) return raw;
+  QString out(raw.size() + breaks, Qt::Uninitialized);
+  QChar* to = out.data();
+  for (const QChar c : raw) {
+    if (c == QChar::ParagraphSeparator) {
+      *to++ = u'\r';
+      *to++ = u'\n';
+    } else {
+      *to++ = c;
+    }
+  }
+  return out;
 }
 
 bool keyMayEdit(const QKeyEvent* event) {
@@ -195,18 +227,40 @@ QWidget* EditorControl::widget() const { return edit_; }
 
 QString EditorControl::text() const {
   if (cachedRevision_ != revision_) {
-    QString raw = edit_->document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    cachedText_ = std::move(raw);
+    cachedText_ = withCrLfBreaks(edit_->document()->toRawText());
     cachedRevision_ = revision_;
   }
   return cachedText_;
 }
 
+namespace {
+// True when the document gives back exactly `text` as its CR LF text: every
+// line break is CR LF and nothing in it is a character the document stores
+// in its own way.
+bool readsBackUnchanged(const QString& text) {
+  const qsizetype n = text.size();
+  const QChar* data = text.constData();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = data[i].unicode();
+    if (c > u'\r' && c < 0x2028) continue;  // the common case, at once
+    if (c == u'\r' && (i + 1 == n || data[i + 1] != u'\n')) return false;
+    if (c == u'\n' && (i == 0 || data[i - 1] != u'\r')) return false;
+    if (c == 0 || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1) return false;
+  }
+  return true;
+}
+}  // namespace
+
 void EditorControl::setText(const QString& text) {
   undoValid_ = false;
   editRunOpen_ = false;
   replaceWholeText(text);
+  // The CR LF text starts as the text given, shared rather than read back
+  // from the document: no second copy of a large file, no pass over it.
+  if (readsBackUnchanged(text)) {
+    cachedText_ = text;
+    cachedRevision_ = revision_;
+  }
 }
 
 // A whole new text starts with the default format: nothing of the format the
@@ -247,9 +301,7 @@ bool EditorControl::spliceCachedText(int position, int removed, int added) {
   QTextCursor cursor(edit_->document());
   cursor.setPosition(position);
   cursor.setPosition(position + added, QTextCursor::KeepAnchor);
-  QString inserted = cursor.selectedText();
-  inserted.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-  cachedText_.replace(start, end - start, inserted);
+  cachedText_.replace(start, end - start, withCrLfBreaks(cursor.selectedText()));
   return true;
 }
 
@@ -367,7 +419,7 @@ void EditorControl::selectAll() { edit_->selectAll(); }
 // CR LF, CR and LF alike.
 void EditorControl::copyToClipboard() const {
   QString selected = selText();
-  selected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  selected = toQtLineBreaks(selected);
   if (!selected.isEmpty()) QApplication::clipboard()->setText(selected);
 }
 

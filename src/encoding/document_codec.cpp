@@ -122,12 +122,30 @@ LoadedText decodeDocument(const QByteArray& fileBytes) {
 }
 
 namespace {
+// Every CR LF written as the one byte `lineEnd`, in one pass. Safe on the
+// bytes: no output code has a CR or LF byte inside a character.
+QByteArray crLfAsOneByte(const QByteArray& crLfBytes, char lineEnd) {
+  QByteArray out(crLfBytes.size(), Qt::Uninitialized);
+  char* to = out.data();
+  const char* from = crLfBytes.constData();
+  const char* end = from + crLfBytes.size();
+  for (; from < end; ++from) {
+    if (*from == '\r' && from + 1 < end && from[1] == '\n') {
+      *to++ = lineEnd;
+      ++from;
+    } else {
+      *to++ = *from;
+    }
+  }
+  out.truncate(to - out.constData());
+  return out;
+}
+
 QByteArray withLineEnds(QByteArray crLfBytes, LineEnd lineEnd) {
-  // Safe on the bytes: no output code has a CR or LF byte inside a character.
   switch (lineEnd) {
     case LineEnd::CrLf: return crLfBytes;
-    case LineEnd::Lf: return crLfBytes.replace("\r\n", "\n");
-    case LineEnd::Cr: return crLfBytes.replace("\r\n", "\r");
+    case LineEnd::Lf: return crLfAsOneByte(crLfBytes, '\n');
+    case LineEnd::Cr: return crLfAsOneByte(crLfBytes, '\r');
   }
   return crLfBytes;
 }

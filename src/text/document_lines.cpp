@@ -28,7 +28,24 @@ QString DocumentLines::text() const {
   return result;
 }
 
+namespace {
+// True when every line already ends in CR LF, the last included, with no
+// lone CR or LF: the common case, which needs no copy.
+bool isNormalDocumentText(const QString& text) {
+  const qsizetype n = text.size();
+  if (n == 0) return true;
+  if (n < 2 || text.at(n - 2) != u'\r' || text.at(n - 1) != u'\n') return false;
+  const QChar* data = text.constData();
+  for (qsizetype i = 0; i < n; ++i) {
+    if (data[i] == u'\r' && data[i + 1] != u'\n') return false;  // i + 1 < n: text ends in LF
+    if (data[i] == u'\n' && (i == 0 || data[i - 1] != u'\r')) return false;
+  }
+  return true;
+}
+}  // namespace
+
 QString normalizeDocumentText(const QString& text) {
+  if (isNormalDocumentText(text)) return text;
   DocumentLines lines;
   lines.setText(text);
   return lines.text();

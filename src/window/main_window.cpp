@@ -428,6 +428,7 @@ void TMain::Timer1Timer() {
   Timer1.stop();
   Editor->setReadOnly(false);
   const bool exists = QFileInfo::exists(CommandLineFile);
+  qCInfo(lcWindow).noquote() << "loading" << CommandLineFile;
   if (!exists)
     dialogs_.showError(kApplicationTitle, formatMessage(messages_.MsgFileMissing, CommandLineFile));
   const bool loaded = exists && documents_->LoadDocument(CommandLineFile);
