@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QPlainTextEdit>
@@ -236,4 +238,54 @@ TEST(EditorRepaint, SlicesGiveTheFormatsOfOneBatchAndTouchOnlyChangedLines) {
   EXPECT_EQ(sliced.repaintLines(0, sliced.lineCount() - 1, runs), 0);
   EXPECT_EQ(sliced.text(), text);
   EXPECT_FALSE(sliced.isModified());
+}
+
+// The line-by-line layout still shows a paragraph's alignment: the ink of a
+// centred line sits in the middle of the editor, that of a right-aligned
+// line at its right.
+TEST(EditorAlignment, CentredAndRightAlignedLinesAreDrawnWhereTheirAlignmentSays) {
+  QWidget parent;
+  parent.resize(600, 200);
+  EditorControl editor(&parent);
+  editor.widget()->resize(600, 200);
+  editor.setText("left\r\ncentre\r\nright");
+  editor.setSelStart(editor.positionOfLine(1));
+  editor.setParagraphAlignment(Alignment::Center);
+  editor.setSelStart(editor.positionOfLine(2));
+  editor.setParagraphAlignment(Alignment::Right);
+  EXPECT_EQ(editor.paragraphAlignment(), Alignment::Right);
+  parent.show();
+  const QImage image = editor.widget()->grab().toImage();
+  // Leftmost and rightmost dark pixel of each run of rows that hold ink,
+  // gaps of a row or two (the dot of an "i") bridged: one run per line.
+  std::vector<std::pair<int, int>> inks;
+  int blankRows = 99;
+  for (int y = 3; y < image.height() - 3; ++y) {  // inside the frame
+    int left = image.width(), right = -1;
+    for (int x = 2; x < image.width() - 30; ++x)  // the frame and scroll bar aside
+      if (qGray(image.pixel(x, y)) < 100) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    if (right < 0) {
+      ++blankRows;
+    } else if (blankRows > 2) {
+      inks.push_back({left, right});
+      blankRows = 0;
+    } else {
+      blankRows = 0;
+      inks.back() = {std::min(inks.back().first, left), std::max(inks.back().second, right)};
+    }
+  }
+  ASSERT_EQ(inks.size(), 3u);
+  const auto inkOf = [&inks](int line) { return inks[std::size_t(line)]; };
+  const auto [leftStart, leftEnd] = inkOf(0);
+  const auto [centreStart, centreEnd] = inkOf(1);
+  const auto [rightStart, rightEnd] = inkOf(2);
+  const int width = image.width() - 20;
+  EXPECT_LT(leftStart, 20);
+  EXPECT_GT(centreStart, width / 3);
+  EXPECT_LT(centreEnd, 2 * width / 3);
+  EXPECT_GT(rightStart, width / 2);
+  EXPECT_GT(rightEnd, width - 60);
 }
