@@ -48,14 +48,33 @@ qsizetype shiftJisByteLength(const QString& text) {
   return bytes;
 }
 
-bool IsEnglishText(const QString& text) {
-  QString t = LowerKeepingPositions(text);
-  if (t.contains(QStringLiteral("<br>")) && t.contains(QStringLiteral("<body")))
-    t = bodyTextOf(t);
-  t.remove(QStringLiteral("\r\n"));
-  const qsizetype bytes = shiftJisByteLength(t);
+namespace {
+// Characters and Shift-JIS bytes of the text with its CR LF pairs left out,
+// each character counted as its lower-case form: one pass, no copy.
+bool mostlySingleByte(const QString& text) {
+  qsizetype characters = 0;
+  qsizetype bytes = 0;
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar c = text.at(i);
+    if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') {
+      ++i;
+      continue;
+    }
+    const char16_t u = c.toLower().unicode();
+    ++characters;
+    bytes += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
+  }
   if (bytes <= 0) return false;
-  return static_cast<double>(t.size()) / static_cast<double>(bytes) > 0.9;
+  return static_cast<double>(characters) / static_cast<double>(bytes) > 0.9;
+}
+}  // namespace
+
+bool IsEnglishText(const QString& text) {
+  if (text.contains(QStringLiteral("<br>"), Qt::CaseInsensitive) &&
+      text.contains(QStringLiteral("<body"), Qt::CaseInsensitive))
+    return mostlySingleByte(bodyTextOf(LowerKeepingPositions(text)));
+  return mostlySingleByte(text);
 }
 
 }  // namespace wrenpad
