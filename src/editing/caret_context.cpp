@@ -1,6 +1,7 @@
 #include "editing/caret_context.h"
 
 #include "text/tag_attribute.h"
+#include "text/tag_index.h"
 #include "text/text_helpers.h"
 
 #include <algorithm>
@@ -10,14 +11,9 @@ namespace wrenpad {
 
 namespace {
 
-// More openings than closings of a tag pair in the lower-cased text.
-bool isOpen(const QString& lower, const QString& opening, const QString& closing) {
-  return CountOccurrences(opening, lower) > CountOccurrences(closing, lower);
-}
-
-// 1-based position of the first occurrence, 0 for none.
-int firstPosition(const QString& needle, const QString& text) {
-  return int(text.indexOf(needle)) + 1;
+// More openings than closings of a tag pair before the caret.
+bool isOpen(const TagIndex& tags, int caret, TagIndex::Tag opening, TagIndex::Tag closing) {
+  return tags.countBefore(opening, caret) > tags.countBefore(closing, caret);
 }
 
 // The opening tag that starts at `from` in the text as written, up to and
@@ -31,10 +27,10 @@ QString openingTagAt(const QString& text, int from) {
 
 // The align of the element `opening` when its first opening before the caret
 // is not preceded by a first closing; nullopt when no such element is open.
-std::optional<QString> enclosingAlign(const QString& text, const QString& lowerBefore,
-                                      const QString& opening, const QString& closing) {
-  const int open = firstPosition(opening, lowerBefore);
-  const int close = firstPosition(closing, lowerBefore);
+std::optional<QString> enclosingAlign(const QString& text, const TagIndex& tags, int caret,
+                                      TagIndex::Tag opening, TagIndex::Tag closing) {
+  const int open = tags.firstBefore(opening, caret);
+  const int close = tags.firstBefore(closing, caret);
   if (open == 0 || open <= close) return std::nullopt;
   return TagAttributeValue(openingTagAt(text, open - 1), QStringLiteral("align"));
 }
@@ -63,46 +59,51 @@ LineAt lineAtPosition(const QString& text, int position) {
   return line;
 }
 
-namespace {
-// 1-based position of the first `needle` in the text before the caret, any
-// case; 0 for none.
-int firstBefore(const QString& text, int caret, QStringView needle) {
-  const QStringView before = QStringView(text).left(std::clamp(caret, 0, int(text.size())));
-  return int(before.indexOf(needle, 0, Qt::CaseInsensitive)) + 1;
+bool InScriptAt(const TagIndex& tags, int caret) {
+  return tags.firstBefore(TagIndex::Script, caret) > 0 &&
+         tags.firstBefore(TagIndex::ScriptEnd, caret) == 0;
 }
-}  // namespace
+
+bool InHeadOrScriptAt(const TagIndex& tags, int caret) {
+  return tags.firstBefore(TagIndex::HeadEnd, caret) < tags.firstBefore(TagIndex::Head, caret) ||
+         InScriptAt(tags, caret);
+}
 
 bool InScriptAt(const QString& text, int caret) {
-  return firstBefore(text, caret, u"<script") > 0 && firstBefore(text, caret, u"</script") == 0;
+  TagIndex tags;
+  tags.rebuild(text);
+  return InScriptAt(tags, caret);
 }
 
 bool InHeadOrScriptAt(const QString& text, int caret) {
-  return firstBefore(text, caret, u"</head>") < firstBefore(text, caret, u"<head") ||
-         InScriptAt(text, caret);
+  TagIndex tags;
+  tags.rebuild(text);
+  return InHeadOrScriptAt(tags, caret);
 }
 
-CaretContext AnalyseCaretContext(const QString& text, int caret) {
+CaretContext AnalyseCaretContext(const QString& text, int caret, const TagIndex& tags) {
   caret = std::clamp(caret, 0, int(text.size()));
-  const QString lower = LowerKeepingPositions(text.left(caret));
   CaretContext context;
-  context.inBold = isOpen(lower, QStringLiteral("<b>"), QStringLiteral("</b>"));
-  context.inItalic = isOpen(lower, QStringLiteral("<i>"), QStringLiteral("</i>"));
-  context.inUnderline = isOpen(lower, QStringLiteral("<u>"), QStringLiteral("</u>"));
-  context.inTable = isOpen(lower, QStringLiteral("<table"), QStringLiteral("</table"));
-  context.inScript = InScriptAt(text, caret);
-  context.inHeadOrScript = InHeadOrScriptAt(text, caret);
-
-  const struct {
-    const char16_t* opening;
-    const char16_t* closing;
-  } blocks[] = {{u"<p ", u"</p>"}, {u"<div ", u"</div>"}};
-  for (const auto& block : blocks) {
-    const std::optional<QString> align = enclosingAlign(
-        text, lower, QString::fromUtf16(block.opening), QString::fromUtf16(block.closing));
+  context.inBold = isOpen(tags, caret, TagIndex::Bold, TagIndex::BoldEnd);
+  context.inItalic = isOpen(tags, caret, TagIndex::Italic, TagIndex::ItalicEnd);
+  context.inUnderline = isOpen(tags, caret, TagIndex::Underline, TagIndex::UnderlineEnd);
+  context.inTable = isOpen(tags, caret, TagIndex::Table, TagIndex::TableEnd);
+  context.inScript = InScriptAt(tags, caret);
+  context.inHeadOrScript = InHeadOrScriptAt(tags, caret);
+  const std::pair<TagIndex::Tag, TagIndex::Tag> blocks[] = {
+      {TagIndex::Paragraph, TagIndex::ParagraphEnd}, {TagIndex::Division, TagIndex::DivisionEnd}};
+  for (const auto& [opening, closing] : blocks) {
+    const std::optional<QString> align = enclosingAlign(text, tags, caret, opening, closing);
     if (align && !align->isEmpty()) context.currentAlign = *align;
   }
   analyseHeading(lineAtPosition(text, caret), context);
   return context;
+}
+
+CaretContext AnalyseCaretContext(const QString& text, int caret) {
+  TagIndex tags;
+  tags.rebuild(text);
+  return AnalyseCaretContext(text, caret, tags);
 }
 
 void storeCaretContext(const CaretContext& context, CaretContextFlags& flags) {

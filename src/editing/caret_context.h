@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include "text/tag_index.h"
+
 namespace wrenpad {
 
 // The caret-context flags shared by the key handling and the mark-up
@@ -46,12 +48,17 @@ struct CaretContext {
 //   and the align of its opening tag. A later source that names an align
 //   replaces an earlier one.
 CaretContext AnalyseCaretContext(const QString& text, int caret);
+// The same from an index of the tags kept up to date with `text`: the cost
+// no longer grows with the text before the caret.
+CaretContext AnalyseCaretContext(const QString& text, int caret, const TagIndex& tags);
 
 // Whether the caret stands in the page's first script block, or in it or the
 // head section, worked out from the text before it at the moment of asking
 // (the flags above may lag behind the caret by half a second).
 bool InScriptAt(const QString& text, int caret);
 bool InHeadOrScriptAt(const QString& text, int caret);
+bool InScriptAt(const TagIndex& tags, int caret);
+bool InHeadOrScriptAt(const TagIndex& tags, int caret);
 
 // Copies the analysis into the shared flags (the link target is left alone).
 void storeCaretContext(const CaretContext& context, CaretContextFlags& flags);

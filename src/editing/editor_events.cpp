@@ -23,7 +23,28 @@ namespace {
 const QString kBreakTag = QStringLiteral("<br>");
 }  // namespace
 
-EditorEvents::EditorEvents(EditingContext context) : c_(std::move(context)) {}
+EditorEvents::EditorEvents(EditingContext context) : c_(std::move(context)) {
+  QObject::connect(&c_.editor, &EditorControl::textChanged, &lifetime_,
+                   [this] { followTextChange(); });
+}
+
+// A change the editor's kept text followed moves the tag index along with
+// it; any other leaves the index to be built afresh when next asked.
+void EditorEvents::followTextChange() {
+  const quint64 revision = c_.editor.revision();
+  const auto splice = c_.editor.lastSplice();
+  if (tagsRevision_ + 1 != revision || !splice) return;
+  tags_.splice(c_.editor.text(), splice->start, splice->removed, splice->added);
+  tagsRevision_ = revision;
+}
+
+const TagIndex& EditorEvents::tagsNow() {
+  if (tagsRevision_ != c_.editor.revision()) {
+    tags_.rebuild(c_.editor.text());
+    tagsRevision_ = c_.editor.revision();
+  }
+  return tags_;
+}
 
 bool EditorEvents::isWebPage() const { return c_.document.DocumentMode == kHtmlMode; }
 bool EditorEvents::isProgram() const { return c_.document.DocumentMode == kProgramMode; }
@@ -74,7 +95,7 @@ void EditorEvents::keyUp(int key, int shift) {
     indentBlock(tabOutdents_);
   }
   if (key == vk::Enter &&
-      (isProgram() || (isWebPage() && InScriptAt(c_.editor.text(), c_.editor.selStart()))))
+      (isProgram() || (isWebPage() && InScriptAt(tagsNow(), c_.editor.selStart()))))
     carryIndentation();
   const bool movesOnly = key == vk::Ctrl || vk::isArrow(key) || key == vk::PageUp || key == vk::PageDown;
   if (isWebPage() && !movesOnly) paintClosedTag();
@@ -88,8 +109,8 @@ void EditorEvents::pressAndReleaseCtrl() {
 
 // Shift+Enter inverts the "<br>" button; the head and script blocks never
 // get "<br>".
-bool EditorEvents::enterInsertsBreak(int shift) const {
-  if (!isWebPage() || InHeadOrScriptAt(c_.editor.text(), c_.editor.selStart())) return false;
+bool EditorEvents::enterInsertsBreak(int shift) {
+  if (!isWebPage() || InHeadOrScriptAt(tagsNow(), c_.editor.selStart())) return false;
   return c_.settings.AutoBR != (shift == vk::ShiftBit);
 }
 
@@ -140,7 +161,7 @@ void EditorEvents::PopupMenu1Popup() {
   c_.marks.popupCutCopy = c_.editor.selLength() >= 1;
   if (isWebPage()) {
     refreshLinkItem();
-    showTableItem(AnalyseCaretContext(c_.editor.text(), c_.editor.selStart()).inTable);
+    showTableItem(AnalyseCaretContext(c_.editor.text(), c_.editor.selStart(), tagsNow()).inTable);
   } else {
     c_.marks.linkOpen = false;
     showTableItem(false);
@@ -232,7 +253,7 @@ void EditorEvents::Timer5Timer() {
 }
 
 void EditorEvents::UpdateCaretContext() {
-  const CaretContext context = AnalyseCaretContext(c_.editor.text(), c_.editor.selStart());
+  const CaretContext context = AnalyseCaretContext(c_.editor.text(), c_.editor.selStart(), tagsNow());
   storeCaretContext(context, c_.caret);
   c_.marks.bold = context.inBold;
   c_.marks.italic = context.inItalic;

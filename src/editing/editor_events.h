@@ -6,6 +6,7 @@
 // in programs; colours a tag when its ">" is typed.
 
 #include "editing/editing_context.h"
+#include "text/tag_index.h"
 
 #include <QObject>
 
@@ -42,7 +43,7 @@ class EditorEvents {
  private:
   bool isWebPage() const;
   bool isProgram() const;
-  bool enterInsertsBreak(int shift) const;
+  bool enterInsertsBreak(int shift);
   void insertBreakTag();
   void openPopupAtCaret();
   void refreshLinkItem();
@@ -52,8 +53,14 @@ class EditorEvents {
   void carryIndentation();
   void paintClosedTag();
   void restoreTypedTextFormat();
+  void followTextChange();
+  const TagIndex& tagsNow();
 
   EditingContext c_;
+  // Where the tags of the caret context stand, for the editor's text at
+  // revision tagsRevision_; each change is followed as it happens.
+  TagIndex tags_;
+  quint64 tagsRevision_ = ~0ull;
   // A Tab pressed and not yet released, and whether Shift was down then.
   bool tabPending_ = false;
   bool tabOutdents_ = false;

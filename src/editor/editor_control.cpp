@@ -301,7 +301,9 @@ bool EditorControl::spliceCachedText(int position, int removed, int added) {
   QTextCursor cursor(edit_->document());
   cursor.setPosition(position);
   cursor.setPosition(position + added, QTextCursor::KeepAnchor);
-  cachedText_.replace(start, end - start, withCrLfBreaks(cursor.selectedText()));
+  const QString inserted = withCrLfBreaks(cursor.selectedText());
+  cachedText_.replace(start, end - start, inserted);
+  lastSplice_ = TextSplice{start, end - start, int(inserted.size())};
   return true;
 }
 
@@ -310,6 +312,7 @@ void EditorControl::onContentsChange(int position, int removed, int added) {
   if (removed == 0 && added == 0) return;
   const bool cacheWasCurrent = cachedRevision_ == revision_;
   ++revision_;
+  lastSplice_.reset();
   if (cacheWasCurrent && spliceCachedText(position, removed, added)) cachedRevision_ = revision_;
   modified_ = true;
   emit textChanged();

@@ -142,6 +142,16 @@ class EditorControl : public QObject {
 
   // Revision of the text: changes whenever the characters change.
   quint64 revision() const { return revision_; }
+  // The last change of the text in the program's positions, when the kept
+  // CR LF text followed it: `removed` characters at `start` replaced by
+  // `added`, giving revision(). Nothing after a change it could not follow
+  // (a whole new text, an undo).
+  struct TextSplice {
+    int start = 0;
+    int removed = 0;
+    int added = 0;
+  };
+  std::optional<TextSplice> lastSplice() const { return lastSplice_; }
 
   // Converts between control positions and positions of the underlying
   // QTextDocument (which counts a line break as one).
@@ -175,6 +185,7 @@ class EditorControl : public QObject {
   int formattingDepth_ = 0;
   int updateDepth_ = 0;
   quint64 revision_ = 0;
+  std::optional<TextSplice> lastSplice_;
   mutable quint64 cachedRevision_ = ~0ull;
   mutable QString cachedText_;
   QRect pageRect_;

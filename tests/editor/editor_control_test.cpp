@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "support/format_dump.h"
+#include "text/tag_index.h"
 
 using namespace wrenpad;
 
@@ -157,16 +158,26 @@ TEST_F(Editor, BatchFormatsLandOnTheRightCharactersAcrossLines) {
 }
 
 // The CR LF text is kept up to date change by change; after any run of edits
-// it must equal the text read afresh from the widget.
+// it must equal the text read afresh from the widget. The changes it reports
+// keep a tag index that agrees with one built afresh.
 TEST_F(Editor, TheKeptTextAgreesWithTheDocumentAfterRandomEdits) {
   auto* view = qobject_cast<QPlainTextEdit*>(editor.widget());
   ASSERT_NE(view, nullptr);
   const auto fresh = [view] {
     return view->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
   };
-  const QStringList pieces = {"a", "\r\n", "日本", "x\r\ny", "", "\r\n\r\n", "<b>", QString::fromUcs4(U"\U0001F600")};
+  const QStringList pieces = {"a", "\r\n", "日本", "x\r\ny", "", "\r\n\r\n", "<b>", "</B>", "<table", "</p>",
+                              QString::fromUcs4(U"\U0001F600")};
   std::mt19937 random(20261206);
   editor.setText("start\r\nof the text\r\n");
+  TagIndex followed;
+  followed.rebuild(editor.text());
+  QObject::connect(&editor, &EditorControl::textChanged, [&] {
+    if (const auto splice = editor.lastSplice())
+      followed.splice(editor.text(), splice->start, splice->removed, splice->added);
+    else
+      followed.rebuild(editor.text());
+  });
   for (int step = 0; step < 2000; ++step) {
     const int length = editor.textLength();
     const int start = std::uniform_int_distribution<int>(0, length)(random);
@@ -180,6 +191,10 @@ TEST_F(Editor, TheKeptTextAgreesWithTheDocumentAfterRandomEdits) {
       default: editor.replaceSelection(pieces[std::uniform_int_distribution<int>(0, int(pieces.size()) - 1)(random)]);
     }
     ASSERT_EQ(editor.text(), fresh()) << "after step " << step;
+    TagIndex rebuilt;
+    rebuilt.rebuild(editor.text());
+    for (int tag = 0; tag < TagIndex::kTags; ++tag)
+      ASSERT_EQ(followed.starts(TagIndex::Tag(tag)), rebuilt.starts(TagIndex::Tag(tag))) << "after step " << step;
   }
 }
 
