@@ -49,32 +49,65 @@ qsizetype shiftJisByteLength(const QString& text) {
 }
 
 namespace {
-// Characters and Shift-JIS bytes of the text with its CR LF pairs left out,
-// each character counted as its lower-case form: one pass, no copy.
-bool mostlySingleByte(const QString& text) {
+// Whether the text at `at` starts with the lower-case ASCII `needle`, any case.
+bool startsWithAnyCase(const QChar* at, const QChar* end, QLatin1StringView needle) {
+  if (end - at < needle.size()) return false;
+  for (qsizetype k = 0; k < needle.size(); ++k) {
+    char16_t u = at[k].unicode();
+    if (u >= u'A' && u <= u'Z') u += u'a' - u'A';
+    if (u != needle[k].unicode()) return false;
+  }
+  return true;
+}
+
+// A unit beyond ASCII that lowers to ASCII or to a half-width katakana.
+bool isSingleByteWhenLowered(char16_t u) {
+  if (QChar::isSurrogate(u)) return false;
+  const char32_t lower = QChar::toLower(char32_t{u});
+  return lower < 0x80 || (lower >= 0xFF61 && lower <= 0xFF9F);
+}
+
+struct TextMeasure {
   qsizetype characters = 0;
   qsizetype bytes = 0;
-  const qsizetype n = text.size();
-  for (qsizetype i = 0; i < n; ++i) {
-    const QChar c = text.at(i);
-    if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') {
-      ++i;
+  bool breakTag = false;  // a "<br>" somewhere
+  bool bodyTag = false;   // a "<body" somewhere
+};
+
+// Characters and Shift-JIS bytes of the text with its CR LF pairs left out,
+// each character counted as its lower-case form, and whether the text holds
+// "<br>" and "<body": one pass, no copy.
+TextMeasure measure(const QString& text) {
+  TextMeasure m;
+  const QChar* at = text.constData();
+  const QChar* end = at + text.size();
+  for (; at < end; ++at) {
+    const char16_t u = at->unicode();
+    if (u == u'\r' && at + 1 < end && at[1] == u'\n') {
+      ++at;
       continue;
     }
-    const char16_t u = c.toLower().unicode();
-    ++characters;
-    bytes += (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F)) ? 1 : 2;
+    if (u == u'<') {
+      m.breakTag = m.breakTag || startsWithAnyCase(at, end, QLatin1StringView("<br>"));
+      m.bodyTag = m.bodyTag || startsWithAnyCase(at, end, QLatin1StringView("<body"));
+    }
+    ++m.characters;
+    m.bytes += (u < 0x80 || isSingleByteWhenLowered(u)) ? 1 : 2;
   }
-  if (bytes <= 0) return false;
-  return static_cast<double>(characters) / static_cast<double>(bytes) > 0.9;
+  return m;
+}
+
+bool mostlySingleByte(const TextMeasure& m) {
+  if (m.bytes <= 0) return false;
+  return static_cast<double>(m.characters) / static_cast<double>(m.bytes) > 0.9;
 }
 }  // namespace
 
 bool IsEnglishText(const QString& text) {
-  if (text.contains(QStringLiteral("<br>"), Qt::CaseInsensitive) &&
-      text.contains(QStringLiteral("<body"), Qt::CaseInsensitive))
-    return mostlySingleByte(bodyTextOf(LowerKeepingPositions(text)));
-  return mostlySingleByte(text);
+  const TextMeasure whole = measure(text);
+  if (whole.breakTag && whole.bodyTag)
+    return mostlySingleByte(measure(bodyTextOf(LowerKeepingPositions(text))));
+  return mostlySingleByte(whole);
 }
 
 }  // namespace wrenpad
