@@ -25,7 +25,7 @@ constexpr int kCharsetProperty = QTextFormat::UserProperty + 1;
 // CR LF and lone CR become LF, in one pass. (QString::replace moves the
 // whole rest of the text for every thousand matches: quadratic on a long
 // file.)
-QString toQtLineBreaks(const QString& text) {
+QString withLfBreaks(const QString& text) {
   if (!text.contains(u'\r')) return text;
   QString out(text.size(), Qt::Uninitialized);
   QChar* to = out.data();
@@ -271,7 +271,7 @@ void EditorControl::replaceWholeText(const QString& text) {
     FormattingScope scope(*this);
     edit_->setCurrentCharFormat(defaultCharFormat());
   }
-  edit_->setPlainText(toQtLineBreaks(text));
+  edit_->setPlainText(text);  // CR LF and lone CR each make one paragraph break
   FormattingScope scope(*this);
   edit_->setCurrentCharFormat(defaultCharFormat());
 }
@@ -411,7 +411,7 @@ void EditorControl::replaceSelection(const QString& replacement) {
   editRunOpen_ = false;
   rememberUndoState();
   QTextCursor cursor = edit_->textCursor();
-  cursor.insertText(toQtLineBreaks(replacement));
+  cursor.insertText(replacement);  // CR LF and lone CR each make one paragraph break
   edit_->setTextCursor(cursor);
   editRunOpen_ = false;
 }
@@ -422,7 +422,7 @@ void EditorControl::selectAll() { edit_->selectAll(); }
 // CR LF, CR and LF alike.
 void EditorControl::copyToClipboard() const {
   QString selected = selText();
-  selected = toQtLineBreaks(selected);
+  selected = withLfBreaks(selected);
   if (!selected.isEmpty()) QApplication::clipboard()->setText(selected);
 }
 
