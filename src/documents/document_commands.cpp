@@ -83,6 +83,9 @@ bool DocumentCommands::LoadDocument(const QString& name) {
   SelectDocumentFont(text);
   c_.editor.beginUpdate();
   c_.editor.setText(text);
+  loadedRevision_ = c_.editor.revision();
+  loaded_.text = QString();
+  if (!loaded_.binary) loaded_.bytes = QByteArray();
   c_.host.processPendingEvents();
   c_.session.AutoFileNaming = false;
   c_.host.showCommandStates();

@@ -94,11 +94,13 @@ class DocumentCommands {
   struct Output {
     QByteArray bytes;
     TextEncoding encoding;
+    bool asLoaded = false;  // the bytes the document was read from
   };
+  bool unchangedSinceLoaded() const;
+  std::optional<QByteArray> bytesAsLoaded() const;
   std::optional<Output> outputFor(const QString& name, const QString& text);
   std::optional<Output> utf8Instead(const QString& text, TextEncoding target, qsizetype unencodable);
-  void rememberWritten(const QString& name, const QString& text, const Output& output,
-                       const files::FileStamp& stamp);
+  void rememberWritten(const QString& name, const Output& output, const files::FileStamp& stamp);
   bool confirmChangingBinary(const QString& name);
   QString tr2(const char* english, const char16_t* japanese) const;
 
@@ -110,6 +112,10 @@ class DocumentCommands {
   // The file as it was read or last written: another stamp at the next save
   // means another program changed it meanwhile.
   files::FileStamp loadedStamp_;
+  // The editor's revision when the text was read or last saved. The text and
+  // bytes of a text file are not kept: the editor holds the one, the file on
+  // disk the other (read again for a save without edits).
+  quint64 loadedRevision_ = ~0ull;
   QFont fontDialogFont_;
   int fontDialogCharset_ = kShiftJisCharset;
   int openFilterIndex_ = 0;

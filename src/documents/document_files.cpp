@@ -152,8 +152,10 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
   const TextEncoding target = chooseOutputEncoding(text, choice);
   // A document saved without edits gets the bytes it was read from, when
   // they are already in the output code; a binary file's always.
-  const bool unchanged = text == loaded_.text && !loaded_.bytes.isNull();
-  if (unchanged && loaded_.bytesFit(target)) return Output{loaded_.bytes, target};
+  const bool unchanged = unchangedSinceLoaded();
+  if (unchanged && loaded_.bytesFit(target)) {
+    if (std::optional<QByteArray> bytes = bytesAsLoaded()) return Output{*bytes, target, true};
+  }
   if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
       !confirmChangingBinary(name))
     return std::nullopt;
@@ -162,16 +164,34 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
   return Output{encoded.bytes, target};
 }
 
-// After a save the written text and bytes are what "without edits" compares
-// against; the forms the file had (line ends, codes) stay.
-void DocumentCommands::rememberWritten(const QString& name, const QString& text,
-                                       const Output& output, const files::FileStamp& stamp) {
+// Whether the editor holds the text as it was read or last saved.
+bool DocumentCommands::unchangedSinceLoaded() const {
+  return c_.editor.revision() == loadedRevision_;
+}
+
+// The bytes the document was read from: kept for a binary file, read again
+// for a text file when the file is still the one read or written (else
+// nothing, and the text is encoded afresh).
+std::optional<QByteArray> DocumentCommands::bytesAsLoaded() const {
+  if (!loaded_.bytes.isNull()) return loaded_.bytes;
+  if (loadedPath_.isEmpty()) return std::nullopt;
+  files::ReadResult read = files::readRegularFile(loadedPath_, kLargestDocumentBytes);
+  if (read.failure.failed() || read.stamp != loadedStamp_ || files::stampOf(loadedPath_) != loadedStamp_)
+    return std::nullopt;
+  return std::move(read.bytes);
+}
+
+// After a save the written file is what "without edits" compares against;
+// the forms the file had (line ends, codes) stay.
+void DocumentCommands::rememberWritten(const QString& name, const Output& output,
+                                       const files::FileStamp& stamp) {
   loadedPath_ = QFileInfo(name).absoluteFilePath();
   loadedStamp_ = stamp;
-  if (text == loaded_.text && output.bytes == loaded_.bytes) return;
+  loadedRevision_ = c_.editor.revision();
+  if (output.asLoaded) return;
   const bool utf8 = output.encoding == TextEncoding::Utf8;
-  loaded_.text = text;
-  loaded_.bytes = output.bytes;
+  loaded_.text = QString();
+  loaded_.bytes = QByteArray();
   loaded_.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
   loaded_.form.utf8Bom = utf8 && output.bytes.startsWith(kUtf8Bom);
   loaded_.bytesFitCodes = LoadedText::codeBit(output.encoding);
@@ -191,7 +211,7 @@ bool DocumentCommands::WriteDocumentFile(const QString& name) {
     reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, describe(written.failure));
     return false;
   }
-  rememberWritten(name, text, *output, written.stamp);
+  rememberWritten(name, *output, written.stamp);
   return true;
 }
 

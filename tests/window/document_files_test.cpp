@@ -86,6 +86,17 @@ TEST_F(DocumentFiles, SavingWithoutEditsKeepsEveryByte) {
   EXPECT_EQ(saved(path), odd);
 }
 
+// The bytes of an unedited document come from its file again only while the
+// file is the one read: once another program has rewritten it, a save the
+// user allows writes the document's own text, never the other program's.
+TEST_F(DocumentFiles, AnUneditedDocumentNeverSavesAnotherProgramsBytes) {
+  const QString path = open("notes.txt", "mine\r\n");
+  folder.write("notes.txt", "theirs\r\n");
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(path), "mine\r\n");
+  EXPECT_EQ(saved(path), "mine\r\n");  // and again, now from our own file
+}
+
 TEST_F(DocumentFiles, CharactersShiftJisCannotHoldAreNeverDroppedSilently) {
   const QString path = open("plain.txt", "abc\r\n");
   append(QString::fromUtf8("café"));
