@@ -228,7 +228,7 @@ void EditorEvents::restoreTypedTextFormat() {
   run.attributes.color = QColor(Qt::black);
   const QString pageFont = c_.pageFontName ? c_.pageFontName() : QString();
   run.attributes.fontName = pageFont.isEmpty() ? font.name : pageFont;
-  run.attributes.charset = IsEnglishText(text.left(caret)) ? kDefaultCharset : kShiftJisCharset;
+  run.attributes.charset = IsEnglishText(QStringView(text).left(caret)) ? kDefaultCharset : kShiftJisCharset;
   c_.editor.applyFormats({run});
 }
 

@@ -77,9 +77,9 @@ struct TextMeasure {
 // Characters and Shift-JIS bytes of the text with its CR LF pairs left out,
 // each character counted as its lower-case form, and whether the text holds
 // "<br>" and "<body": one pass, no copy.
-TextMeasure measure(const QString& text) {
+TextMeasure measure(QStringView text) {
   TextMeasure m;
-  const QChar* at = text.constData();
+  const QChar* at = text.data();
   const QChar* end = at + text.size();
   for (; at < end; ++at) {
     const char16_t u = at->unicode();
@@ -103,10 +103,10 @@ bool mostlySingleByte(const TextMeasure& m) {
 }
 }  // namespace
 
-bool IsEnglishText(const QString& text) {
+bool IsEnglishText(QStringView text) {
   const TextMeasure whole = measure(text);
   if (whole.breakTag && whole.bodyTag)
-    return mostlySingleByte(measure(bodyTextOf(LowerKeepingPositions(text))));
+    return mostlySingleByte(measure(bodyTextOf(LowerKeepingPositions(text.toString()))));
   return mostlySingleByte(whole);
 }
 

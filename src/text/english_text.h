@@ -8,7 +8,8 @@
 
 namespace wrenpad {
 
-bool IsEnglishText(const QString& text);
+bool IsEnglishText(QStringView text);
+inline bool IsEnglishText(const QString& text) { return IsEnglishText(QStringView(text)); }
 
 // Length in bytes of the text in Shift-JIS: one byte for ASCII and half-width
 // katakana, two for every other character.
