@@ -147,18 +147,22 @@ void TagPainter::mmRepaintTagsClick() {
   const ChangeWatchOff quiet(c_.session);
   c_.host.showWaitCursor(true);
   const QString text = c_.editor.text();
-  c_.colouring.StyleClassTable = CollectStyleClasses(text);
   const int firstLine = c_.editor.firstVisibleLine();
   const int caret = c_.editor.selStart();
-  PendingRepaint repaint = planRepaint(text);
   if (text.size() < kSlicedRepaintFrom) {
+    c_.colouring.StyleClassTable = CollectStyleClasses(text);
+    const PendingRepaint repaint = planRepaint(text);
     const RedrawSuspended frozen(c_.editor);
     c_.editor.repaintLines(0, c_.editor.lineCount() - 1, repaint.runs);
     if (repaint.progress) c_.host.setProgress(repaint.progress->high);
     restoreView(caret, firstLine);
   } else {
-    paintScreenFirst(repaint);
-    pending_ = std::move(repaint);
+    // The screen now; the page's style classes and the colours of the whole
+    // text on the first tick, the lines in slices after it.
+    paintScreenFirst(text);
+    pending_ = PendingRepaint{};
+    pending_->revision = c_.editor.revision();
+    pending_->documentMode = c_.document.DocumentMode;
     sliceTimer_.start();
   }
   c_.host.setProgress(0);
@@ -175,6 +179,7 @@ TagPainter::PendingRepaint TagPainter::planRepaint(const QString& text) {
   PendingRepaint repaint;
   repaint.revision = c_.editor.revision();
   repaint.documentMode = c_.document.DocumentMode;
+  repaint.planned = true;
   repaint.runs.push_back(PlainRun(length, wholeTextFont(plan)));
   if (plan.tagPainting) {
     const TagPaint paint = wrenpad::PaintTagsInRange(text, 0, length, *plan.tagPainting);
@@ -184,13 +189,26 @@ TagPainter::PendingRepaint TagPainter::planRepaint(const QString& text) {
   return repaint;
 }
 
-// The lines on the screen, and a screen's worth around them, come first.
-void TagPainter::paintScreenFirst(PendingRepaint& repaint) {
+// The lines on the screen, and a screen's worth around them, come first,
+// coloured from their own stretch of text: a comment that opened above them
+// shows once the slices reach them.
+void TagPainter::paintScreenFirst(const QString& text) {
   constexpr int kScreenLines = 200;
+  const int lines = c_.editor.lineCount();
   const int top = c_.editor.firstVisibleLine();
+  const int firstLine = std::max(0, top - kScreenLines / 4);
+  const int lastLine = std::min(lines - 1, top + kScreenLines);
+  const int from = c_.editor.positionOfLine(firstLine);
+  const int to = lastLine + 1 < lines ? c_.editor.positionOfLine(lastLine + 1) : int(text.size());
+  const RepaintPlan plan = PlanWholeRepaint(text, repaintInputs());
+  c_.colouring.EditorFontSize = plan.editorFontSize;
+  EditorControl::FormatRun plain = PlainRun(to - from, wholeTextFont(plan));
+  plain.start = from;
+  std::vector<EditorControl::FormatRun> runs{plain};
+  if (plan.tagPainting)
+    AppendFormatRuns(wrenpad::PaintTagsInRange(text, from, to, *plan.tagPainting).spans, paintStyle(), runs);
   const ChangeWatchOff quiet(c_.session);
-  c_.editor.repaintLines(std::max(0, top - kScreenLines / 4), top + kScreenLines, repaint.runs);
-  repaint.nextLine = 0;
+  c_.editor.repaintLines(firstLine, lastLine, runs);
 }
 
 // A repaint belongs to the document it started on: another document, or
@@ -206,11 +224,17 @@ void TagPainter::paintNextSlice() {
     return;
   }
   const ChangeWatchOff quiet(c_.session);
-  if (pending_->revision != c_.editor.revision()) {
-    // The text changed under the repaint: colour from fresh runs, screen
-    // first again. Lines already right are passed over.
-    *pending_ = planRepaint(c_.editor.text());
-    paintScreenFirst(*pending_);
+  const bool changed = pending_->revision != c_.editor.revision();
+  if (!pending_->planned || changed) {
+    // A tick of its own for the whole text's colours. After a change under
+    // the repaint they are computed afresh and the screen comes first again;
+    // lines already right are passed over.
+    const QString text = c_.editor.text();
+    if (!pending_->planned) c_.colouring.StyleClassTable = CollectStyleClasses(text);
+    if (changed) paintScreenFirst(text);
+    *pending_ = planRepaint(text);
+    sliceTimer_.start();
+    return;
   }
   const int lines = c_.editor.lineCount();
   int last = pending_->nextLine;

@@ -74,12 +74,13 @@ class TagPainter {
   struct PendingRepaint {
     quint64 revision = 0;
     int documentMode = 0;
+    bool planned = false;  // the runs below are computed
     std::vector<EditorControl::FormatRun> runs;
     std::optional<ProgressRange> progress;  // when tags are coloured
     int nextLine = 0;
   };
   PendingRepaint planRepaint(const QString& text);
-  void paintScreenFirst(PendingRepaint& repaint);
+  void paintScreenFirst(const QString& text);
   void paintNextSlice();
   bool repaintStillWanted() const;
 

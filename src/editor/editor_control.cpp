@@ -585,33 +585,44 @@ int EditorControl::repaintLines(int firstLine, int lastLine, const std::vector<F
   firstLine = std::max(0, firstLine);
   lastLine = std::min(lastLine, document->blockCount() - 1);
   if (firstLine > lastLine) return 0;
-  // Each run goes to the lines it touches, in the order given, so later runs
-  // still lie over earlier ones.
-  const int rangeStart = positionOfLine(firstLine);
+  // The control positions where the lines start, looked up once, and the end
+  // of the last line.
+  std::vector<int> lineStarts;
+  lineStarts.reserve(std::size_t(lastLine - firstLine + 2));
+  QTextBlock block = document->findBlockByNumber(firstLine);
+  for (int line = firstLine; line <= lastLine; ++line, block = block.next())
+    lineStarts.push_back(block.position() + line);
+  const int rangeStart = lineStarts.front();
   const QTextBlock lastBlock = document->findBlockByNumber(lastLine);
   const int rangeEnd = lastBlock.position() + lastLine + lastBlock.length() - 1;
-  std::vector<std::vector<const FormatRun*>> runsOfLine(std::size_t(lastLine - firstLine + 1));
+  const auto lineOf = [&lineStarts](int position) {
+    return int(std::upper_bound(lineStarts.begin(), lineStarts.end(), position) - lineStarts.begin()) - 1;
+  };
+  // Each run goes to the lines it touches, in the order given, so later runs
+  // still lie over earlier ones; its format is made once.
+  std::vector<QTextCharFormat> formats;
+  std::vector<std::vector<std::pair<const FormatRun*, std::size_t>>> runsOfLine(lineStarts.size());
   for (const FormatRun& run : runs) {
     const int start = std::max(run.start, rangeStart);
     const int end = std::min(run.start + run.length, rangeEnd);
     if (start >= end) continue;
-    const int from = lineFromPosition(start);
-    const int to = lineFromPosition(end - 1);
-    for (int line = from; line <= to; ++line) runsOfLine[std::size_t(line - firstLine)].push_back(&run);
+    formats.push_back(formatOf(run.attributes));
+    for (int line = lineOf(start), last = lineOf(end - 1); line <= last; ++line)
+      runsOfLine[std::size_t(line)].push_back({&run, formats.size() - 1});
   }
   FormattingScope scope(*this);
   QTextCursor cursor(edit_->document());
   cursor.beginEditBlock();
   int changed = 0;
-  QTextBlock block = document->findBlockByNumber(firstLine);
+  block = document->findBlockByNumber(firstLine);
   for (int line = firstLine; line <= lastLine; ++line, block = block.next()) {
     const int length = block.length() - 1;
-    const int lineStart = block.position() + line;  // control position
+    const int lineStart = lineStarts[std::size_t(line - firstLine)];
     LineFormats wanted;
     if (length > 0) wanted.push_back({length, QTextCharFormat()});
-    for (const FormatRun* run : runsOfLine[std::size_t(line - firstLine)])
+    for (const auto& [run, format] : runsOfLine[std::size_t(line - firstLine)])
       mergeInto(wanted, std::max(0, run->start - lineStart),
-                std::min(length, run->start + run->length - lineStart), formatOf(run->attributes));
+                std::min(length, run->start + run->length - lineStart), formats[format]);
     const bool formatsDiffer = formatsOf(block) != wanted;
     if (!formatsDiffer && isLeftAligned(block)) continue;
     ++changed;
