@@ -15,7 +15,7 @@ constexpr qint64 kLargestAutoPaintedProgram = 30000;
 // holds whole lines of about this many characters, a few milliseconds of
 // formatting, so the window answers between slices.
 constexpr int kSlicedRepaintFrom = 128 * 1024;
-constexpr int kSliceCharacters = 48 * 1024;
+constexpr int kSliceCharacters = 32 * 1024;
 
 // Keeps the change handler quiet while colouring changes the editor, and
 // gives ChangeWatch back its earlier value afterwards, so a run nested in a
@@ -173,20 +173,59 @@ void TagPainter::mmRepaintTagsClick() {
 // The plain run and the tag colours of the whole text, in the order they go
 // over each other.
 TagPainter::PendingRepaint TagPainter::planRepaint(const QString& text) {
-  const RepaintPlan plan = PlanWholeRepaint(text, repaintInputs());
-  c_.colouring.EditorFontSize = plan.editorFontSize;
-  const int length = static_cast<int>(text.size());
+  PendingRepaint repaint = measureRepaint(text);
+  makeRuns(repaint);
+  return repaint;
+}
+
+// The first half of planning: the page's plan and the tag colours as spans.
+TagPainter::PendingRepaint TagPainter::measureRepaint(const QString& text) {
   PendingRepaint repaint;
   repaint.revision = c_.editor.revision();
   repaint.documentMode = c_.document.DocumentMode;
-  repaint.planned = true;
-  repaint.runs.push_back(PlainRun(length, wholeTextFont(plan)));
-  if (plan.tagPainting) {
-    const TagPaint paint = wrenpad::PaintTagsInRange(text, 0, length, *plan.tagPainting);
-    AppendFormatRuns(paint.spans, paintStyle(), repaint.runs);
-    repaint.progress = plan.tagPainting;
+  repaint.length = static_cast<int>(text.size());
+  repaint.plan = PlanWholeRepaint(text, repaintInputs());
+  c_.colouring.EditorFontSize = repaint.plan.editorFontSize;
+  if (repaint.plan.tagPainting) {
+    repaint.spans = wrenpad::PaintTagsInRange(text, 0, repaint.length, *repaint.plan.tagPainting).spans;
+    repaint.progress = repaint.plan.tagPainting;
   }
   return repaint;
+}
+
+// The second half: the spans as format runs over the plain run, and the
+// short runs ordered by where they start, so that a slice finds its own.
+void TagPainter::makeRuns(PendingRepaint& repaint) {
+  repaint.runs.push_back(PlainRun(repaint.length, wholeTextFont(repaint.plan)));
+  AppendFormatRuns(repaint.spans, paintStyle(), repaint.runs);
+  repaint.spans.clear();
+  repaint.longRuns.clear();
+  repaint.shortRuns.clear();
+  for (int i = 0; i < int(repaint.runs.size()); ++i)
+    (repaint.runs[std::size_t(i)].length > kSliceCharacters ? repaint.longRuns : repaint.shortRuns).push_back(i);
+  std::stable_sort(repaint.shortRuns.begin(), repaint.shortRuns.end(), [&repaint](int a, int b) {
+    return repaint.runs[std::size_t(a)].start < repaint.runs[std::size_t(b)].start;
+  });
+  repaint.planned = true;
+}
+
+// The runs that reach into [from, to), in their order of application.
+std::vector<EditorControl::FormatRun> TagPainter::runsWithin(const PendingRepaint& repaint, int from,
+                                                             int to) {
+  std::vector<int> picked = repaint.longRuns;
+  const auto startOf = [&repaint](int i) { return repaint.runs[std::size_t(i)].start; };
+  // A short run reaching `from` starts at most kSliceCharacters before it.
+  auto it = std::lower_bound(repaint.shortRuns.begin(), repaint.shortRuns.end(), from - kSliceCharacters,
+                             [&](int i, int position) { return startOf(i) < position; });
+  for (; it != repaint.shortRuns.end() && startOf(*it) < to; ++it) picked.push_back(*it);
+  std::sort(picked.begin(), picked.end());
+  std::vector<EditorControl::FormatRun> runs;
+  runs.reserve(picked.size());
+  for (int i : picked) {
+    const EditorControl::FormatRun& run = repaint.runs[std::size_t(i)];
+    if (run.start < to && run.start + run.length > from) runs.push_back(run);
+  }
+  return runs;
 }
 
 // The lines on the screen, and a screen's worth around them, come first,
@@ -225,14 +264,20 @@ void TagPainter::paintNextSlice() {
   }
   const ChangeWatchOff quiet(c_.session);
   const bool changed = pending_->revision != c_.editor.revision();
-  if (!pending_->planned || changed) {
-    // A tick of its own for the whole text's colours. After a change under
-    // the repaint they are computed afresh and the screen comes first again;
-    // lines already right are passed over.
+  if (!pending_->measured || changed) {
+    // Ticks of their own for the whole text's colours and their runs. After a
+    // change under the repaint they are computed afresh and the screen comes
+    // first again; lines already right are passed over.
     const QString text = c_.editor.text();
-    if (!pending_->planned) c_.colouring.StyleClassTable = CollectStyleClasses(text);
+    if (!pending_->measured) c_.colouring.StyleClassTable = CollectStyleClasses(text);
     if (changed) paintScreenFirst(text);
-    *pending_ = planRepaint(text);
+    *pending_ = measureRepaint(text);
+    pending_->measured = true;
+    sliceTimer_.start();
+    return;
+  }
+  if (!pending_->planned) {
+    makeRuns(*pending_);
     sliceTimer_.start();
     return;
   }
@@ -240,7 +285,9 @@ void TagPainter::paintNextSlice() {
   int last = pending_->nextLine;
   for (int characters = 0; last < lines - 1 && characters < kSliceCharacters; ++last)
     characters += c_.editor.line(last).size() + 2;
-  c_.editor.repaintLines(pending_->nextLine, last, pending_->runs);
+  const int from = c_.editor.positionOfLine(pending_->nextLine);
+  const int to = c_.editor.positionOfLine(last) + int(c_.editor.line(last).size()) + 2;
+  c_.editor.repaintLines(pending_->nextLine, last, runsWithin(*pending_, from, to));
   pending_->nextLine = last + 1;
   if (pending_->nextLine >= lines) {
     pending_.reset();

@@ -74,12 +74,21 @@ class TagPainter {
   struct PendingRepaint {
     quint64 revision = 0;
     int documentMode = 0;
-    bool planned = false;  // the runs below are computed
+    bool measured = false;  // plan and spans computed
+    bool planned = false;   // runs computed from them
+    int length = 0;
+    RepaintPlan plan;
+    std::vector<ColourSpan> spans;
+    std::vector<int> longRuns;   // indexes of runs longer than a slice
+    std::vector<int> shortRuns;  // the others, by start
     std::vector<EditorControl::FormatRun> runs;
     std::optional<ProgressRange> progress;  // when tags are coloured
     int nextLine = 0;
   };
   PendingRepaint planRepaint(const QString& text);
+  PendingRepaint measureRepaint(const QString& text);
+  void makeRuns(PendingRepaint& repaint);
+  static std::vector<EditorControl::FormatRun> runsWithin(const PendingRepaint& repaint, int from, int to);
   void paintScreenFirst(const QString& text);
   void paintNextSlice();
   bool repaintStillWanted() const;

@@ -12,11 +12,12 @@ constexpr int kPaintingEnd = 97;
 }  // namespace
 
 std::optional<ProgramStretch> FirstScriptStretch(const QString& text) {
-  if (!text.contains(QStringLiteral("</script>"), Qt::CaseInsensitive) ||
-      !text.contains(QStringLiteral("javascript"), Qt::CaseInsensitive)) {
+  // Searched in the lower-cased text without making it (a page can be large).
+  if (IndexOfLowered(text, QStringLiteral("</script>")) < 0 ||
+      IndexOfLowered(text, QStringLiteral("javascript")) < 0) {
     return std::nullopt;
   }
-  const qsizetype open = text.indexOf(QStringLiteral("<script"), 0, Qt::CaseInsensitive);
+  const qsizetype open = IndexOfLowered(text, QStringLiteral("<script"));
   const qsizetype close = text.lastIndexOf(QStringLiteral("</script"), -1, Qt::CaseInsensitive);
   if (open < 0 || close <= open) return std::nullopt;
   const qsizetype openEnd = text.indexOf(u'>', open);
@@ -32,7 +33,7 @@ RepaintPlan PlanWholeRepaint(const QString& text, const RepaintInputs& inputs) {
   if (inputs.autoRepaint && inputs.pageTextColour != QColor(0, 0, 0)) {
     plan.wholeTextColour = inputs.pageTextColour;
   }
-  if (text.contains(QStringLiteral("</style>"), Qt::CaseInsensitive)) {
+  if (IndexOfLowered(text, QStringLiteral("</style>")) >= 0) {
     if (!inputs.pageFontName.isEmpty()) plan.wholeTextFontName = inputs.pageFontName;
     if (inputs.pageFontSizePt) {
       plan.wholeTextFontSize = *inputs.pageFontSizePt;

@@ -2,23 +2,16 @@
 
 #include <algorithm>
 
+#include "text/text_helpers.h"
+
 namespace wrenpad {
 
 namespace {
 
-// A text unit in lower case as the caret context compares it: ASCII letters
-// folded, other units by their own lower case (so "İ" compares as "i").
-char16_t lowerUnit(char16_t unit) {
-  if (unit < 0x80) return (unit >= u'A' && unit <= u'Z') ? char16_t(unit + (u'a' - u'A')) : unit;
-  if (QChar::isSurrogate(unit)) return unit;
-  const char32_t lower = QChar::toLower(char32_t{unit});
-  return QChar::requiresSurrogates(lower) ? unit : char16_t(lower);
-}
-
 bool matchesAt(const QString& text, qsizetype at, const QString& needle) {
   if (at < 0 || at + needle.size() > text.size()) return false;
   for (qsizetype k = 0; k < needle.size(); ++k)
-    if (lowerUnit(text.at(at + k).unicode()) != needle.at(k).unicode()) return false;
+    if (LowerUnit(text.at(at + k).unicode()) != needle.at(k).unicode()) return false;
   return true;
 }
 

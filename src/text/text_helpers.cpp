@@ -22,14 +22,33 @@ int LastPosition(const QString& needle, const QString& text) {
 }
 
 QString ExtractBetween(const QString& open, const QString& close, const QString& text) {
-  const QString lower = LowerKeepingPositions(text);
   const QString lowerOpen = LowerKeepingPositions(open);
-  const qsizetype openAt = lower.indexOf(lowerOpen);
-  const qsizetype closeAt = lower.indexOf(LowerKeepingPositions(close));
+  const qsizetype openAt = IndexOfLowered(text, lowerOpen);
+  const qsizetype closeAt = IndexOfLowered(text, LowerKeepingPositions(close));
   if (openAt < 0 || closeAt < 0) return {};
   const qsizetype begin = openAt + lowerOpen.size();
   if (closeAt < begin) return {};
-  return lower.mid(begin, closeAt - begin);
+  return LowerKeepingPositions(text.mid(begin, closeAt - begin));
+}
+
+char16_t LowerUnit(char16_t unit) {
+  if (unit < 0x80) return (unit >= u'A' && unit <= u'Z') ? char16_t(unit + (u'a' - u'A')) : unit;
+  if (QChar::isSurrogate(unit)) return unit;
+  const char32_t lower = QChar::toLower(char32_t{unit});
+  return QChar::requiresSurrogates(lower) ? unit : char16_t(lower);
+}
+
+qsizetype IndexOfLowered(const QString& text, const QString& lowerNeedle, qsizetype from) {
+  if (lowerNeedle.isEmpty()) return std::clamp<qsizetype>(from, 0, text.size());
+  const QChar* data = text.constData();
+  const char16_t first = lowerNeedle.at(0).unicode();
+  for (qsizetype at = std::max<qsizetype>(0, from); at + lowerNeedle.size() <= text.size(); ++at) {
+    if (LowerUnit(data[at].unicode()) != first) continue;
+    qsizetype k = 1;
+    while (k < lowerNeedle.size() && LowerUnit(data[at + k].unicode()) == lowerNeedle.at(k).unicode()) ++k;
+    if (k == lowerNeedle.size()) return at;
+  }
+  return -1;
 }
 
 namespace {

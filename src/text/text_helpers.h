@@ -23,6 +23,14 @@ int LastPosition(const QString& needle, const QString& text);
 // does not come after the first `open`.
 QString ExtractBetween(const QString& open, const QString& close, const QString& text);
 
+// A text unit in lower case as LowerKeepingPositions makes it (a unit of a
+// surrogate pair stays as it is).
+char16_t LowerUnit(char16_t unit);
+// Start of the first occurrence of the lower-case `lowerNeedle` at or after
+// `from` in the text lower-cased as LowerKeepingPositions does, found without
+// a lower-cased copy; -1 for none.
+qsizetype IndexOfLowered(const QString& text, const QString& lowerNeedle, qsizetype from = 0);
+
 // The text lower-cased character by character, with each character's own
 // lower case where that has the same length: every position of the result is
 // the same position in `text`, so a search in it gives positions in the text
