@@ -1,0 +1,69 @@
+#include "programming/tool_chain.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace wrenpad {
+
+namespace {
+
+// The tool inside the chosen folder (its "bin" folder first), when it is
+// there and may be run; else the bare name, for PATH.
+QString toolPath(const QString& name, const QString& folder) {
+  if (folder.isEmpty()) return name;
+  for (const QString& candidate : {QDir(folder).filePath(QStringLiteral("bin/") + name), QDir(folder).filePath(name)}) {
+    const QFileInfo tool(candidate);
+    if (tool.isFile() && tool.isExecutable()) return tool.absoluteFilePath();
+  }
+  return name;
+}
+
+}  // namespace
+
+QString CompilerName(LanguageMode mode, const QString& sourcePath) {
+  switch (mode) {
+    case LanguageMode::Cpp:
+      return QFileInfo(sourcePath).suffix().compare(QStringLiteral("c"), Qt::CaseInsensitive) == 0
+                 ? QStringLiteral("gcc")
+                 : QStringLiteral("g++");
+    case LanguageMode::Java: return QStringLiteral("javac");
+    case LanguageMode::Pascal: return QStringLiteral("fpc");
+    case LanguageMode::Perl: return QString();
+  }
+  return QString();
+}
+
+std::optional<RunRequest> CompileRequest(const CompileInput& input) {
+  const QString name = CompilerName(input.mode, input.sourcePath);
+  if (name.isEmpty()) return std::nullopt;
+  const QFileInfo source(input.sourcePath);
+  RunRequest request;
+  request.program = toolPath(name, input.toolFolder);
+  request.arguments = QProcess::splitCommand(input.option);
+  request.workingFolder = source.absolutePath();
+  switch (input.mode) {
+    case LanguageMode::Cpp:
+      request.arguments << source.fileName() << QStringLiteral("-o") << source.completeBaseName();
+      break;
+    case LanguageMode::Java: request.arguments << source.absoluteFilePath(); break;
+    case LanguageMode::Pascal: request.arguments << source.fileName(); break;
+    case LanguageMode::Perl: return std::nullopt;
+  }
+  return request;
+}
+
+QString WindowsCompileCommandLine(const CompileInput& input) {
+  // A Windows path: its name follows the last "\" (or "/").
+  const qsizetype slash = std::max(input.sourcePath.lastIndexOf(u'\\'), input.sourcePath.lastIndexOf(u'/'));
+  const QString bareName = input.sourcePath.mid(slash + 1);
+  switch (input.mode) {
+    case LanguageMode::Cpp: return QStringLiteral("bcc32  ") + input.option + u' ' + bareName;
+    case LanguageMode::Java:
+      return input.toolFolder + QStringLiteral("\\bin\\javac ") + input.option + u' ' + input.sourcePath;
+    case LanguageMode::Pascal: return QStringLiteral("ppc386 ") + input.option + u' ' + bareName;
+    case LanguageMode::Perl: return QString();
+  }
+  return QString();
+}
+
+}  // namespace wrenpad
