@@ -1,5 +1,7 @@
 #include "window/main_window.h"
 
+#include "programming/message_jump.h"
+
 #include "colouring/tag_painter.h"
 #include "editing/editing_context.h"
 #include "editing/editing_tools.h"
@@ -86,12 +88,9 @@ void TMain::createWidgets() {
   layout->setSpacing(0);
   Editor = new EditorControl(central);
   layout->addWidget(Editor->widget(), 1);
-  CMsgWindow = new QPlainTextEdit(central);
-  CMsgWindow->setObjectName(QStringLiteral("CMsgWindow"));
-  CMsgWindow->setFixedHeight(77);
-  CMsgWindow->setFocusPolicy(Qt::ClickFocus);
-  CMsgWindow->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  CMsgWindow = new MessagePane(central);
   CMsgWindow->hide();
+  connect(CMsgWindow, &MessagePane::lineDoubleClicked, this, &TMain::CMsgWindowDblClick);
   layout->addWidget(CMsgWindow);
   setCentralWidget(central);
 
@@ -579,6 +578,25 @@ void TMain::beginDocument() {
 
 void TMain::showCommandStates() {
   if (commands_) commands_->showStates({document_, settings_, session_, marks_});
+  // The message pane belongs to program documents.
+  if (CMsgWindow) CMsgWindow->setVisible(document_.DocumentMode == kProgramMode);
+}
+
+// Jumps to the source place the pane line under the caret names, read in the
+// format of the current language's tool.
+void TMain::CMsgWindowDblClick() {
+  if (CMsgWindow->toPlainText().isEmpty()) return;
+  const MessageTarget target =
+      MessageJumpTarget(CMsgWindow->caretLineText(), CMsgWindow->caretLineIndex(),
+                        languageModeFrom(settings_.PL), ToolProfile::Linux, document_.CurrentFileName);
+  if (const auto* unreadable = std::get_if<UnreadableNumber>(&target)) {
+    dialogs_.showError(kApplicationTitle,
+                       QStringLiteral("'%1' is not a valid integer value.").arg(unreadable->text));
+    return;
+  }
+  const auto& jump = std::get<MessageJump>(target);
+  editingTools_->GoToLine(jump.line, jump.column);
+  showLineNumber(QString::number(jump.line));
 }
 
 void TMain::startUndoTimer() { Timer2.start(); }

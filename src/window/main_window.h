@@ -11,6 +11,7 @@
 #include "documents/document_host.h"
 #include "documents/document_state.h"
 #include "language/message_table.h"
+#include "programming/message_pane.h"
 #include "settings/settings.h"
 
 #include <QMainWindow>
@@ -108,6 +109,8 @@ class TMain : public QMainWindow,
   void setHtmlToolBarVisible(bool visible) override;
   // The menu items and tool buttons show the settings and marks again.
   void showCommandStates() override;
+  // Double click on the message pane: jump to the place its line names.
+  void CMsgWindowDblClick();
   void beginDocument() override;
   void startUndoTimer() override;
   void processPendingEvents() override;
@@ -191,7 +194,7 @@ class TMain : public QMainWindow,
   std::unique_ptr<HtmlCommands> htmlCommands_;
 
   EditorControl* Editor = nullptr;
-  QPlainTextEdit* CMsgWindow = nullptr;
+  MessagePane* CMsgWindow = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QToolBar* ToolBar2 = nullptr;
   QComboBox* HeaderComboBox = nullptr;

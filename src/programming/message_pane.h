@@ -1,0 +1,26 @@
+#pragma once
+// The compiler message pane under the editor: plain text the tools printed.
+// A double click on a line asks the window to jump to the source place the
+// line names; the pane's own word selection on a double click stays.
+
+#include <QPlainTextEdit>
+
+namespace wrenpad {
+
+class MessagePane : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit MessagePane(QWidget* parent = nullptr);
+
+  // The line holding the pane's caret: its index from 0 and its text.
+  int caretLineIndex() const;
+  QString caretLineText() const;
+
+ signals:
+  void lineDoubleClicked();
+
+ protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+}  // namespace wrenpad
