@@ -9,7 +9,7 @@ PACKAGES="
   qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool
+  xvfb xauth xdotool xterm
 "
 
 missing=""

@@ -1,0 +1,54 @@
+// Choosing the terminal and the words that make it run a program.
+#include "programming/terminal.h"
+
+#include <QHash>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace wrenpad {
+namespace {
+
+TerminalEnvironment withTools(const QString& variable, const QHash<QString, QString>& onPath) {
+  return {variable, [onPath](const QString& name) { return onPath.value(name); }};
+}
+
+TEST(Terminal, TheVariableThenTheSystemChoiceThenCommonEmulators) {
+  const QStringList command = {"./my prog", "a;b"};
+  auto launch = TerminalLaunchFor(command, "/w", withTools("kitty", {{"kitty", "/usr/bin/kitty"}, {"xterm", "/usr/bin/xterm"}}));
+  ASSERT_TRUE(launch);
+  EXPECT_EQ(launch->program, "/usr/bin/kitty");
+  EXPECT_EQ(launch->arguments.first(), "/bin/sh");
+  EXPECT_EQ(launch->workingFolder, "/w");
+
+  launch = TerminalLaunchFor(command, "/w", withTools("", {{"x-terminal-emulator", "/usr/bin/x-terminal-emulator"},
+                                                          {"xterm", "/usr/bin/xterm"}}));
+  EXPECT_EQ(launch->program, "/usr/bin/x-terminal-emulator");
+  EXPECT_EQ(launch->arguments.mid(0, 3), (QStringList{"-e", "/bin/sh", "-c"}));
+  EXPECT_EQ(launch->arguments.mid(4), (QStringList{"sh", "./my prog", "a;b"}));
+
+  launch = TerminalLaunchFor(command, "/w", withTools("", {{"gnome-terminal", "/usr/bin/gnome-terminal"}}));
+  EXPECT_EQ(launch->arguments.first(), "--");
+  EXPECT_FALSE(TerminalLaunchFor(command, "/w", withTools("", {})));
+}
+
+// The fixed script runs the command with its words intact, reports its exit
+// status and then starts a shell (here one that reads nothing and ends).
+TEST(Terminal, TheScriptRunsTheCommandWordForWordThenAShell) {
+  QTemporaryDir folder;
+  const auto launch = TerminalLaunchFor({"printf", "%s|", "a b", "$(x); 'q'"}, folder.path(),
+                                        withTools("", {{"xterm", "/usr/bin/xterm"}}));
+  ASSERT_TRUE(launch);
+  QProcess shell;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("SHELL", "/bin/true");
+  shell.setProcessEnvironment(environment);
+  shell.setWorkingDirectory(launch->workingFolder);
+  shell.start(launch->arguments.at(1), launch->arguments.mid(2));  // without the "-e"
+  ASSERT_TRUE(shell.waitForFinished(5000));
+  EXPECT_EQ(QString::fromUtf8(shell.readAllStandardOutput()), "a b|$(x); 'q'|\n[exit status 0]\n");
+  EXPECT_EQ(shell.exitCode(), 0);
+}
+
+}  // namespace
+}  // namespace wrenpad
