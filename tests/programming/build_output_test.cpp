@@ -1,0 +1,43 @@
+// Which file a compile makes, and when an unchanged program need not be built again.
+#include "programming/build_output.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace wrenpad {
+namespace {
+
+TEST(BuildOutput, EachToolsOutputFile) {
+  EXPECT_EQ(BuildOutputFor(LanguageMode::Cpp, "/w/my prog.cpp", ToolProfile::Linux), "/w/my prog");
+  EXPECT_EQ(BuildOutputFor(LanguageMode::Cpp, "/w/a.b.c", ToolProfile::Windows), "/w/a.b.exe");
+  EXPECT_EQ(BuildOutputFor(LanguageMode::Java, "/w/Hello.java", ToolProfile::Linux), "/w/Hello.class");
+  EXPECT_EQ(BuildOutputFor(LanguageMode::Pascal, "/w/p.pas", ToolProfile::Linux), "/w/p");
+  EXPECT_FALSE(BuildOutputFor(LanguageMode::Perl, "/w/a.cgi", ToolProfile::Linux));
+}
+
+// A source saved a few seconds after the build is newer than the program:
+// the program is built again, not run stale.
+TEST(BuildOutput, OnlyAnOutputNoOlderThanItsSourceIsUpToDate) {
+  const QDateTime built = QDateTime::fromSecsSinceEpoch(1'800'000'000);
+  EXPECT_TRUE(IsOutputUpToDate(built.addSecs(-1), built));
+  EXPECT_TRUE(IsOutputUpToDate(built, built));
+  EXPECT_FALSE(IsOutputUpToDate(built.addSecs(5), built));
+  EXPECT_FALSE(IsOutputUpToDate(built, std::nullopt));
+  EXPECT_FALSE(IsOutputUpToDate(std::nullopt, built));
+
+  QTemporaryDir folder;
+  const QString source = folder.filePath("a.cpp");
+  QFile(source).open(QIODevice::WriteOnly);
+  EXPECT_FALSE(IsBuildUpToDate(LanguageMode::Cpp, source, ToolProfile::Linux));  // never built
+  QFile output(folder.filePath("a"));
+  output.open(QIODevice::WriteOnly);
+  output.close();
+  output.open(QIODevice::ReadWrite);
+  output.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+  output.close();
+  EXPECT_TRUE(IsBuildUpToDate(LanguageMode::Cpp, source, ToolProfile::Linux));
+}
+
+}  // namespace
+}  // namespace wrenpad
