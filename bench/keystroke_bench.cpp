@@ -13,8 +13,8 @@
 #include <QTextEdit>
 
 #include "platform/app_paths.h"
-#include "platform/font_substitution.h"
 #include "documents/document_commands.h"
+#include "offscreen_main.h"
 #include "quiet_dialogs.h"
 #include "editor/editor_control.h"
 #include "window/main_window.h"
@@ -107,11 +107,4 @@ BENCHMARK(BM_BareEditTypeCharacter)
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  installFontSubstitutions();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return wrenpad::bench::RunWidgetBenchmarks(argc, argv); }

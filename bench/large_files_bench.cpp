@@ -14,10 +14,10 @@
 #include <QTextEdit>
 
 #include "documents/document_commands.h"
+#include "offscreen_main.h"
 #include "quiet_dialogs.h"
 #include "editor/editor_control.h"
 #include "platform/app_paths.h"
-#include "platform/font_substitution.h"
 #include "window/main_window.h"
 
 namespace {
@@ -134,11 +134,4 @@ BENCHMARK(BM_BareEditLongLineTypeCharacter)->Arg(1 << 16)->ArgName("bytes")
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  installFontSubstitutions();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  return 0;
-}
+int main(int argc, char** argv) { return wrenpad::bench::RunWidgetBenchmarks(argc, argv); }

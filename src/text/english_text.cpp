@@ -49,17 +49,6 @@ qsizetype shiftJisByteLength(const QString& text) {
 }
 
 namespace {
-// Whether the text at `at` starts with the lower-case ASCII `needle`, any case.
-bool startsWithAnyCase(const QChar* at, const QChar* end, QLatin1StringView needle) {
-  if (end - at < needle.size()) return false;
-  for (qsizetype k = 0; k < needle.size(); ++k) {
-    char16_t u = at[k].unicode();
-    if (u >= u'A' && u <= u'Z') u += u'a' - u'A';
-    if (u != needle[k].unicode()) return false;
-  }
-  return true;
-}
-
 // A unit beyond ASCII that lowers to ASCII or to a half-width katakana.
 bool isSingleByteWhenLowered(char16_t u) {
   if (QChar::isSurrogate(u)) return false;
@@ -88,8 +77,9 @@ TextMeasure measure(QStringView text) {
       continue;
     }
     if (u == u'<') {
-      m.breakTag = m.breakTag || startsWithAnyCase(at, end, QLatin1StringView("<br>"));
-      m.bodyTag = m.bodyTag || startsWithAnyCase(at, end, QLatin1StringView("<body"));
+      const QStringView rest(at, end);
+      m.breakTag = m.breakTag || MatchesLoweredAt(rest, 0, u"<br>");
+      m.bodyTag = m.bodyTag || MatchesLoweredAt(rest, 0, u"<body");
     }
     ++m.characters;
     m.bytes += (u < 0x80 || isSingleByteWhenLowered(u)) ? 1 : 2;

@@ -8,24 +8,14 @@ namespace wrenpad {
 
 namespace {
 
-bool matchesAt(const QString& text, qsizetype at, const QString& needle) {
-  if (at < 0 || at + needle.size() > text.size()) return false;
-  for (qsizetype k = 0; k < needle.size(); ++k)
-    if (LowerUnit(text.at(at + k).unicode()) != needle.at(k).unicode()) return false;
-  return true;
-}
-
 // Starts of `needle` in [from, to) of `text`, in order. No needle can overlap
 // itself (each holds one "<", at its start), so a match skips its length.
 std::vector<int> findStarts(const QString& text, qsizetype from, qsizetype to, const QString& needle) {
   std::vector<int> found;
-  from = std::max<qsizetype>(0, from);
-  to = std::min(to, text.size() - needle.size() + 1);
-  for (qsizetype at = from; at < to; ++at) {
-    if (text.at(at) != u'<' || !matchesAt(text, at, needle)) continue;
+  const qsizetype before = to + needle.size() - 1;  // a start below `to` may end past it
+  for (qsizetype at = IndexOfLowered(text, needle, from, before); at >= 0;
+       at = IndexOfLowered(text, needle, at + needle.size(), before))
     found.push_back(int(at));
-    at += needle.size() - 1;
-  }
   return found;
 }
 

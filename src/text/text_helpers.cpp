@@ -38,16 +38,19 @@ char16_t LowerUnit(char16_t unit) {
   return QChar::requiresSurrogates(lower) ? unit : char16_t(lower);
 }
 
-qsizetype IndexOfLowered(const QString& text, const QString& lowerNeedle, qsizetype from) {
+bool MatchesLoweredAt(QStringView text, qsizetype at, QStringView lowerNeedle) {
+  if (at < 0 || at + lowerNeedle.size() > text.size()) return false;
+  for (qsizetype k = 0; k < lowerNeedle.size(); ++k)
+    if (LowerUnit(text[at + k].unicode()) != lowerNeedle[k].unicode()) return false;
+  return true;
+}
+
+qsizetype IndexOfLowered(QStringView text, QStringView lowerNeedle, qsizetype from, qsizetype before) {
   if (lowerNeedle.isEmpty()) return std::clamp<qsizetype>(from, 0, text.size());
-  const QChar* data = text.constData();
-  const char16_t first = lowerNeedle.at(0).unicode();
-  for (qsizetype at = std::max<qsizetype>(0, from); at + lowerNeedle.size() <= text.size(); ++at) {
-    if (LowerUnit(data[at].unicode()) != first) continue;
-    qsizetype k = 1;
-    while (k < lowerNeedle.size() && LowerUnit(data[at + k].unicode()) == lowerNeedle.at(k).unicode()) ++k;
-    if (k == lowerNeedle.size()) return at;
-  }
+  const qsizetype lastStart = std::min(before, text.size()) - lowerNeedle.size();
+  const char16_t first = lowerNeedle[0].unicode();
+  for (qsizetype at = std::max<qsizetype>(0, from); at <= lastStart; ++at)
+    if (LowerUnit(text[at].unicode()) == first && MatchesLoweredAt(text, at, lowerNeedle)) return at;
   return -1;
 }
 

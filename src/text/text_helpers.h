@@ -3,6 +3,7 @@
 // page commands. Positions they return are 1-based, 0 meaning "not found".
 
 #include <QString>
+#include <limits>
 #include <QStringView>
 
 namespace wrenpad {
@@ -26,10 +27,13 @@ QString ExtractBetween(const QString& open, const QString& close, const QString&
 // A text unit in lower case as LowerKeepingPositions makes it (a unit of a
 // surrogate pair stays as it is).
 char16_t LowerUnit(char16_t unit);
-// Start of the first occurrence of the lower-case `lowerNeedle` at or after
-// `from` in the text lower-cased as LowerKeepingPositions does, found without
-// a lower-cased copy; -1 for none.
-qsizetype IndexOfLowered(const QString& text, const QString& lowerNeedle, qsizetype from = 0);
+// Whether the text lower-cased as LowerKeepingPositions does holds the
+// lower-case `lowerNeedle` at `at`; no lower-cased copy is made.
+bool MatchesLoweredAt(QStringView text, qsizetype at, QStringView lowerNeedle);
+// Start of the first such occurrence that begins at or after `from` and ends
+// by `before`; -1 for none.
+qsizetype IndexOfLowered(QStringView text, QStringView lowerNeedle, qsizetype from = 0,
+                         qsizetype before = std::numeric_limits<qsizetype>::max());
 
 // The text lower-cased character by character, with each character's own
 // lower case where that has the same length: every position of the result is
