@@ -10,6 +10,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool xterm
+  g++ gcc default-jdk-headless fp-compiler perl lighttpd
 "
 
 missing=""
