@@ -21,4 +21,9 @@ void MessagePane::mouseDoubleClickEvent(QMouseEvent* event) {
   emit lineDoubleClicked();
 }
 
+void MessagePane::mouseReleaseEvent(QMouseEvent* event) {
+  QPlainTextEdit::mouseReleaseEvent(event);
+  emit clicked();
+}
+
 }  // namespace wrenpad

@@ -18,9 +18,11 @@ class MessagePane : public QPlainTextEdit {
 
  signals:
   void lineDoubleClicked();
+  void clicked();
 
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 }  // namespace wrenpad

@@ -52,6 +52,21 @@ std::optional<RunRequest> CompileRequest(const CompileInput& input) {
   return request;
 }
 
+std::optional<QStringList> ExecuteCommand(LanguageMode mode, const QString& sourcePath,
+                                          const QString& jdkFolder) {
+  const QFileInfo source(sourcePath);
+  switch (mode) {
+    case LanguageMode::Cpp:
+    case LanguageMode::Pascal:
+      return QStringList{QDir(source.absolutePath()).filePath(source.completeBaseName())};
+    case LanguageMode::Java:
+      return QStringList{toolPath(QStringLiteral("java"), jdkFolder), QStringLiteral("-cp"),
+                         source.absolutePath(), source.completeBaseName()};
+    case LanguageMode::Perl: return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 QString WindowsCompileCommandLine(const CompileInput& input) {
   // A Windows path: its name follows the last "\" (or "/").
   const qsizetype slash = std::max(input.sourcePath.lastIndexOf(u'\\'), input.sourcePath.lastIndexOf(u'/'));

@@ -31,6 +31,12 @@ std::optional<RunRequest> CompileRequest(const CompileInput& input);
 // Empty for Perl.
 QString WindowsCompileCommandLine(const CompileInput& input);
 
+// The command that runs the built program here: the executable beside the
+// source, or for Java its class through java (from the JDK folder when it
+// holds it) with the source's folder as class path. Nothing for Perl.
+std::optional<QStringList> ExecuteCommand(LanguageMode mode, const QString& sourcePath,
+                                          const QString& jdkFolder);
+
 // The tool a language compiles with here ("g++", "gcc" for a ".c" file,
 // "javac", "fpc"); empty for Perl.
 QString CompilerName(LanguageMode mode, const QString& sourcePath);

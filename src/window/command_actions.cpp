@@ -24,7 +24,9 @@ QString hintOf(const CommandRow& row, bool japanese) {
                                            : latin(row.tool.hint);
 }
 
-bool hasViews(const CommandRow& row) { return row.checked || row.enabled || row.visible; }
+bool hasViews(const CommandRow& row) {
+  return row.checked || row.enabled || row.visible || row.tool.visible;
+}
 
 }  // namespace
 
@@ -118,7 +120,12 @@ void CommandActions::showStates(const CommandView& view) {
     const CommandRow& row = *item.row;
     if (!hasViews(row)) continue;
     if (row.checked && item.action->isCheckable()) item.action->setChecked(row.checked(view));
-    if (row.enabled && row.run) item.action->setEnabled(row.enabled(view));
+    const bool enabled = row.enabled ? row.enabled(view) : true;
+    // A menu's title follows its view too; an item without a handler stays disabled.
+    if (row.enabled && (row.run || item.action->menu())) item.action->setEnabled(enabled);
+    if ((row.flags & kShortcutWhenEnabled) && !item.isButton)
+      item.action->setShortcut(enabled ? QKeySequence(latin(row.shortcut)) : QKeySequence());
+    if (item.isButton && row.tool.visible) item.action->setVisible(row.tool.visible(view));
     if (row.visible && !item.isButton) item.action->setVisible(row.visible(view));
   }
 }

@@ -4,6 +4,7 @@
 #include "documents/document_commands.h"
 #include "editing/editing_tools.h"
 #include "html/html_commands.h"
+#include "programming/program_commands.h"
 #include "window/main_window.h"
 
 #include <cstring>
@@ -13,6 +14,13 @@ namespace {
 
 // Views: what a check mark, an enabled state or a visible state shows.
 bool inPage(const CommandView& v) { return v.document.DocumentMode == kHtmlMode; }
+bool outsidePage(const CommandView& v) { return v.document.DocumentMode != kHtmlMode; }
+bool inProgram(const CommandView& v) { return v.document.DocumentMode == kProgramMode; }
+bool outsideProgram(const CommandView& v) { return v.document.DocumentMode != kProgramMode; }
+// A program document that can be compiled: a header file cannot.
+bool compiles(const CommandView& v) {
+  return inProgram(v) && extensionOf(v.document.CurrentFileName).compare(u".h", Qt::CaseInsensitive) != 0;
+}
 bool isBold(const CommandView& v) { return v.marks.bold; }
 bool isItalic(const CommandView& v) { return v.marks.italic; }
 bool isCentred(const CommandView& v) { return v.marks.centre; }
@@ -78,12 +86,13 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.documents().mmFontClick(); }},
 
     // HTML
-    {0, "mmHTML", "HT&ML", u"Webページ(&W)", "", kNone},
+    {0, "mmHTML", "HT&ML", u"Webページ(&W)", "", kNone,
+     {}, nullptr, nullptr, outsideProgram},
     {1, "mmModifyAsHTMLfile", "&Modify as a HTML file", u"HTMLファイルに変換(&M)", "", kNone},
     {1, "mmPageSettings", "&Page Settings", u"ページの設定(&P)", "", kNone,
      {}, nullptr, nullptr, inPage},
-    {1, "mmDisplayAsWebPage", "&Display as a Web Page", u"Webページとして表示(&D)", "F9", kSeparatorAfter,
-     {ToolBar::Html, 14, "tbBrowse", "Browse as WebPage", u"Webページとして表示"}},
+    {1, "mmDisplayAsWebPage", "&Display as a Web Page", u"Webページとして表示(&D)", "F9", kSeparatorAfter | kShortcutWhenEnabled,
+     {ToolBar::Html, 14, "tbBrowse", "Browse as WebPage", u"Webページとして表示"}, nullptr, nullptr, inPage},
     {1, "mmBold", "Bold", u"太字", "Ctrl+B", kNone,
      {ToolBar::Html, 3, "tbBold", "Bold", u"太字", kToggles}, [](TMain& w) { w.htmlCommands().mmBoldClick(); }, isBold, inPage},
     {1, "mmItalic", "Italic", u"斜体", "Ctrl+I", kNone,
@@ -133,17 +142,24 @@ const CommandRow kCommands[] = {
      {ToolBar::Html, 13, "tbRepaint", "Repaint", u"再着色", kGapBefore}, [](TMain& w) { w.painter().mmRepaintTagsClick(); }, nullptr, inPage},
 
     // C/C++
-    {0, "mmCoding", "&C/C++", nullptr, "", kNone},
-    {1, "mmSetCompiler", "&Set Borland C++ Compiler", nullptr, "", kNone},
-    {1, "mmCompilerOption", "&Compiler Option", u"コンパイラオプション(&C)", "", kSeparatorAfter},
-    {1, "mmCompile_and_Execute", "Com&pile and Execute", u"コンパイル＆実行(&C)", "F9", kNone,
-     {ToolBar::Main, 13, "tbCompile", "Compile and execute current program", u"現在のプログラムをコンパイルして実行"}},
-    {1, "mmCompile", "Co&mpile", u"コンパイル(&M)", "Ctrl+F9", kNone},
-    {1, "mmExecute", "&Execute", u"実行(&E)", "", kSeparatorAfter},
+    // The captions of the menu and its first item follow the language (UpdateCodingMenu).
+    {0, "mmCoding", "&C/C++", nullptr, "", kNone,
+     {}, nullptr, nullptr, outsidePage},
+    {1, "mmSetCompiler", "&Set Borland C++ Compiler", nullptr, "", kNone,
+     {}, [](TMain& w) { w.programs().mmSetCompilerClick(); }},
+    {1, "mmCompilerOption", "&Compiler Option", u"コンパイラオプション(&C)", "", kSeparatorAfter,
+     {}, [](TMain& w) { w.programs().mmCompilerOptionClick(); }, nullptr, compiles},
+    {1, "mmCompile_and_Execute", "Com&pile and Execute", u"コンパイル＆実行(&C)", "F9", kShortcutWhenEnabled,
+     {ToolBar::Main, 13, "tbCompile", "Compile and execute current program", u"現在のプログラムをコンパイルして実行", kPlainButton, compiles},
+     [](TMain& w) { w.programs().mmCompile_and_ExecuteClick(false); }, nullptr, compiles},
+    {1, "mmCompile", "Co&mpile", u"コンパイル(&M)", "Ctrl+F9", kNone,
+     {}, [](TMain& w) { w.programs().mmCompile_and_ExecuteClick(true); }, nullptr, compiles},
+    {1, "mmExecute", "&Execute", u"実行(&E)", "", kSeparatorAfter,
+     {}, [](TMain& w) { w.programs().mmExecuteClick(); }, nullptr, compiles},
     {1, "mmBreakPoint", "&Break Point", u"ブレークポイント(&B)", "", kNone,
-     {ToolBar::Main, 14, "tbInspector", "Putting a breakpoint and inspecting value of a variable.", u"ブレークポイントを置いて変数の値を調べる"}},
+     {ToolBar::Main, 14, "tbInspector", "Putting a breakpoint and inspecting value of a variable.", u"ブレークポイントを置いて変数の値を調べる", kPlainButton, inProgram}},
     {1, "mmInputWizard", "&Input Wizard", u"入力ウィザード(&I)", "", kSeparatorAfter,
-     {ToolBar::Main, 15, "tbInputWizard", "Input Wizard", u"入力ウィザード"}},
+     {ToolBar::Main, 15, "tbInputWizard", "Input Wizard", u"入力ウィザード", kPlainButton, inProgram}},
     {1, "mmCallCodeTemplateList", "&List of Code Template", u"コードテンプレート一覧(&L)", "", kNone},
 
     // Tools
@@ -166,7 +182,8 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.htmlCommands().mmBackGroundColorClick(); }},
     {1, "mmTabWidth", "&Tab Width...", u"タブ幅(&T)...", "", kNone,
      {}, [](TMain& w) { w.editingTools().mmTabWidthClick(); }},
-    {1, "mmProgrammingOptions", "&Programming Options", u"プログラミングの設定(&P)", "", kNone},
+    {1, "mmProgrammingOptions", "&Programming Options", u"プログラミングの設定(&P)", "", kNone,
+     {}, [](TMain& w) { w.programs().mmProgrammingOptionsClick(); }},
     {1, "mmWebPageEditOptions", "&Webpage-Editing Options", u"Webページ編集の設定(&W)", "", kNone},
     {1, "mmKcode", "&Output Kanji code", u"保存時の漢字コード", "", kNone},
     {2, "mmSJIS", "&Shift-JIS", nullptr, "", kCheckable,

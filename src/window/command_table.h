@@ -26,6 +26,7 @@ enum CommandFlags : unsigned {
   kSeparator = 8,       // the row is itself a separator, named so a view can hide it
   kToolOnly = 16,       // a tool button with no menu item
   kPopup = 32,          // depth 0 only: the editor's pop-up menu, not a menu of the bar
+  kShortcutWhenEnabled = 64,  // the short-cut belongs to the item only while its view enables it
 };
 
 enum class ToolBar { None, Main, Html };  // ToolBar1, ToolBar2 ("Tool Bar for Making HTML")
@@ -43,6 +44,7 @@ struct ToolButton {
   const char* hint = "";                  // English hint
   const char16_t* japaneseHint = nullptr; // null: the English hint stays
   unsigned style = kPlainButton;
+  bool (*visible)(const struct CommandView&) = nullptr;  // null: always shown
 };
 
 // What the views of a row look at.

@@ -1,6 +1,6 @@
 #include "window/main_window.h"
 
-#include "programming/message_jump.h"
+#include "programming/tool_profile.h"
 
 #include "colouring/tag_painter.h"
 #include "editing/editing_context.h"
@@ -24,6 +24,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -90,7 +91,6 @@ void TMain::createWidgets() {
   layout->addWidget(Editor->widget(), 1);
   CMsgWindow = new MessagePane(central);
   CMsgWindow->hide();
-  connect(CMsgWindow, &MessagePane::lineDoubleClicked, this, &TMain::CMsgWindowDblClick);
   layout->addWidget(CMsgWindow);
   setCentralWidget(central);
 
@@ -115,6 +115,11 @@ void TMain::createSubsystems() {
       paintSingleTag,
       [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); }, {},
       [this] { return colouring_.EditorFontSize; }});
+  programs_ = std::make_unique<ProgramCommands>(ProgramContext{
+      *Editor, dialogs_, *this, document_, settings_, japaneseInterface_, *CMsgWindow, *editingTools_,
+      Timer1, Timer3, [this] { return documents_->mmSaveClick(); }, CurrentToolProfile()});
+  connect(CMsgWindow, &MessagePane::lineDoubleClicked, this, [this] { programs_->CMsgWindowDblClick(); });
+  connect(CMsgWindow, &MessagePane::clicked, this, [this] { programs_->CMsgWindowClick(); });
 }
 
 void TMain::connectEditorEvents() {
@@ -229,6 +234,7 @@ void TMain::createTimers() {
   }
   connect(&Timer1, &QTimer::timeout, this, &TMain::Timer1Timer);
   connect(&Timer2, &QTimer::timeout, this, &TMain::Timer2Timer);
+  connect(&Timer3, &QTimer::timeout, this, &TMain::Timer3Timer);
 }
 
 QTimer& TMain::timer(int number) {
@@ -374,6 +380,7 @@ void TMain::ApplyInterfaceLanguage() {
     installQtJapanese(qtTranslator_);
   }
   messages_ = messagesFor(japaneseInterface_);
+  UpdateCodingMenu();
 }
 
 // The output kanji code: Shift-JIS and EUC-JP, one of them checked.
@@ -422,8 +429,13 @@ void TMain::FormShow() {
   activateWindow();
 }
 
+// Once at start-up Timer1 opens the file named on the command line; after
+// that it serves the check that follows a compile.
 void TMain::Timer1Timer() {
-  if (!StartupOpenPending) return;
+  if (!StartupOpenPending) {
+    programs_->Timer1Timer();
+    return;
+  }
   Timer1.stop();
   Editor->setReadOnly(false);
   const bool exists = QFileInfo::exists(CommandLineFile);
@@ -518,23 +530,72 @@ void TMain::showCurrentFolder() {
   statusPanels_[0]->setText(messages_.MsgCurrentFolder + document_.CurrentFolder);
 }
 
+// A program document takes its language from its extension; the Coding
+// menu, the program tool buttons and the message pane follow (views of the
+// document mode). Any other name leaves the mode as it is.
 void TMain::SelectProgramMode() {
-  if (!isProgramFile(document_.CurrentFileName)) return;
+  const QString& name = document_.CurrentFileName;
+  if (!isProgramFile(name)) {
+    showCommandStates();
+    return;
+  }
+  const QString extension = extensionOf(name).toLower();
+  LanguageMode mode = LanguageMode::Cpp;
+  if (extension == QStringLiteral(".java"))
+    mode = LanguageMode::Java;
+  else if (extension == QStringLiteral(".cgi"))
+    mode = LanguageMode::Perl;
+  else if (extension == QStringLiteral(".pas") || extension == QStringLiteral(".pp"))
+    mode = LanguageMode::Pascal;
+  settings_.PL = std::int8_t(mode);
+  UpdateCodingMenu();
+  SetWebPageMode(false);
   document_.DocumentMode = kProgramMode;
-  Editor->setPlainTextMode(true);
   painter_->SwitchOffForLargeFile(documentFileSize());
   showCommandStates();
 }
 
 void TMain::SetWebPageMode(bool on) {
-  if (on)
+  if (on) {
     document_.DocumentMode = kHtmlMode;
-  else if (document_.DocumentMode == kHtmlMode)
+    settings_.MultiUndo = true;
+  } else if (document_.DocumentMode == kHtmlMode) {
     document_.DocumentMode = kTextMode;
+  }
   Editor->setPlainTextMode(!on);
   setHtmlToolBarVisible(on);
   if (on) painter_->WebPageModeOn(documentFileSize());
   showCommandStates();
+}
+
+void TMain::UpdateCodingMenu() {
+  const CodingMenuCaptions captions =
+      CodingMenuCaptionsFor(languageModeFrom(settings_.PL), japaneseInterface_, CurrentToolProfile());
+  action(QStringLiteral("mmCoding"))->setText(captions.coding);
+  action(QStringLiteral("mmSetCompiler"))->setText(captions.setCompiler);
+}
+
+// The test server's page opens in the user's browser; the in-program
+// preview window comes with the page preview.
+void TMain::openWebPage(const QUrl& page) {
+  qCInfo(lcWindow).noquote() << "open page" << page.toString();
+  if (!QDesktopServices::openUrl(page))
+    dialogs_.showError(kApplicationTitle, QStringLiteral("No web browser could be started for %1.").arg(page.toString()));
+}
+
+void TMain::showAppletPage() {
+  dialogs_.showMessage(kApplicationTitle,
+                       japaneseInterface_
+                           ? QStringLiteral("アプレットはWebページのプレビューで表示しますが、この版にはまだプレビューがありません。")
+                           : QStringLiteral("Applets are shown in the web-page preview, which this version does not have yet."));
+}
+
+void TMain::moveToUpperHalf() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  move(area.topLeft());
+  resize(area.width(), area.height() / 2);
 }
 
 // Size of the document's file on disk; 0 for a document not yet saved.
@@ -582,22 +643,7 @@ void TMain::showCommandStates() {
   if (CMsgWindow) CMsgWindow->setVisible(document_.DocumentMode == kProgramMode);
 }
 
-// Jumps to the source place the pane line under the caret names, read in the
-// format of the current language's tool.
-void TMain::CMsgWindowDblClick() {
-  if (CMsgWindow->toPlainText().isEmpty()) return;
-  const MessageTarget target =
-      MessageJumpTarget(CMsgWindow->caretLineText(), CMsgWindow->caretLineIndex(),
-                        languageModeFrom(settings_.PL), ToolProfile::Linux, document_.CurrentFileName);
-  if (const auto* unreadable = std::get_if<UnreadableNumber>(&target)) {
-    dialogs_.showError(kApplicationTitle,
-                       QStringLiteral("'%1' is not a valid integer value.").arg(unreadable->text));
-    return;
-  }
-  const auto& jump = std::get<MessageJump>(target);
-  editingTools_->GoToLine(jump.line, jump.column);
-  showLineNumber(QString::number(jump.line));
-}
+void TMain::Timer3Timer() { programs_->Timer3Timer(); }
 
 void TMain::startUndoTimer() { Timer2.start(); }
 

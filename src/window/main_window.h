@@ -12,6 +12,7 @@
 #include "documents/document_state.h"
 #include "language/message_table.h"
 #include "programming/message_pane.h"
+#include "programming/program_commands.h"
 #include "settings/settings.h"
 
 #include <QMainWindow>
@@ -52,7 +53,8 @@ class TEnhancedEdit;
 class TMain : public QMainWindow,
               public DocumentHost,
               public ColouringHost,
-              public EditingHost {
+              public EditingHost,
+              public ProgramHost {
   Q_OBJECT
  public:
   // `dialogs` answers every question; the window uses Qt's dialogs when null.
@@ -90,6 +92,7 @@ class TMain : public QMainWindow,
   void PopupMenu1Popup();
   void Timer1Timer();
   void Timer2Timer();
+  void Timer3Timer();
   void EditorChange();
   void ApplyInterfaceLanguage();
   void EnglishClick();
@@ -109,8 +112,6 @@ class TMain : public QMainWindow,
   void setHtmlToolBarVisible(bool visible) override;
   // The menu items and tool buttons show the settings and marks again.
   void showCommandStates() override;
-  // Double click on the message pane: jump to the place its line names.
-  void CMsgWindowDblClick();
   void beginDocument() override;
   void startUndoTimer() override;
   void processPendingEvents() override;
@@ -133,10 +134,18 @@ class TMain : public QMainWindow,
   void resetProgressBar() override;
   void showPopupMenu(const QPoint& globalPosition) override;
 
+  // ProgramHost
+  void UpdateCodingMenu() override;
+  void openWebPage(const QUrl& page) override;
+  void showAppletPage() override;
+  void moveToUpperHalf() override;
+
   TagPainter& painter() { return *painter_; }
   EditorEvents& editorEvents() { return *editorEvents_; }
   HtmlCommands& htmlCommands() { return *htmlCommands_; }
   EditingTools& editingTools() { return *editingTools_; }
+  ProgramCommands& programs() { return *programs_; }
+  MessagePane& messagePane() { return *CMsgWindow; }
   CaretContextFlags& caretFlags() { return caretFlags_; }
   QComboBox* headingBox() const { return HeaderComboBox; }
   TEnhancedEdit* lineNumberBox() const { return EnhancedEdit1; }
@@ -192,6 +201,7 @@ class TMain : public QMainWindow,
   std::unique_ptr<EditorEvents> editorEvents_;
   std::unique_ptr<EditingTools> editingTools_;
   std::unique_ptr<HtmlCommands> htmlCommands_;
+  std::unique_ptr<ProgramCommands> programs_;
 
   EditorControl* Editor = nullptr;
   MessagePane* CMsgWindow = nullptr;

@@ -1,0 +1,343 @@
+#include "programming/program_commands.h"
+
+#include "documents/document_kind.h"
+#include "documents/document_state.h"
+#include "editing/editing_tools.h"
+#include "editor/editor_control.h"
+#include "platform/dialogs.h"
+#include "programming/build_output.h"
+#include "programming/compile_outcome.h"
+#include "programming/message_pane.h"
+#include "programming/programming_options.h"
+#include "programming/terminal.h"
+#include "programming/tool_chain.h"
+#include "programming/tool_profile.h"
+#include "settings/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTextBlock>
+#include <QTimer>
+#include <algorithm>
+
+namespace wrenpad {
+
+namespace {
+
+constexpr int kLogWatchInterval = 3000;
+
+// The folder the user picks for a tool: its "bin" folder for C/C++ and Java,
+// whose parent the setting keeps; the folder itself for Free Pascal.
+QString& toolFolderSetting(Settings& settings, LanguageMode mode) {
+  switch (mode) {
+    case LanguageMode::Cpp: return settings.BCCpath;
+    case LanguageMode::Java: return settings.JDKpath;
+    case LanguageMode::Pascal: return settings.FPpath;
+    case LanguageMode::Perl: return settings.DocumentRoot;
+  }
+  return settings.BCCpath;
+}
+
+// The tools looked for in a chosen folder, the first one found counts.
+QStringList toolNames(LanguageMode mode) {
+  switch (mode) {
+    case LanguageMode::Cpp: return {QStringLiteral("g++"), QStringLiteral("gcc")};
+    case LanguageMode::Java: return {QStringLiteral("javac")};
+    case LanguageMode::Pascal: return {QStringLiteral("fpc")};
+    case LanguageMode::Perl: return {};
+  }
+  return {};
+}
+
+bool isOnPath(const QString& folder) {
+  const QString wanted = QDir::cleanPath(folder);
+  const QStringList entries = qEnvironmentVariable("PATH").split(QDir::listSeparator(), Qt::SkipEmptyParts);
+  return std::any_of(entries.begin(), entries.end(),
+                     [&wanted](const QString& entry) { return QDir::cleanPath(entry) == wanted; });
+}
+
+QString withoutAccelerator(QString caption) {
+  caption.remove(QStringLiteral("(&S)"));
+  return caption.remove(u'&');
+}
+
+}  // namespace
+
+ProgramCommands::ProgramCommands(const ProgramContext& context) : c_(context) {
+  QObject::connect(&compiler_, &CapturedRun::outputChanged, &c_.pane,
+                   [this](const QString& text) { c_.pane.setPlainText(text); });
+  QObject::connect(&compiler_, &CapturedRun::finished, &c_.pane,
+                   [this](const RunResult& result) { compileFinished(result); });
+}
+
+ProgramCommands::~ProgramCommands() = default;
+
+QString ProgramCommands::text(const char* english, const char16_t* japanese) const {
+  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+}
+
+LanguageMode ProgramCommands::languageMode() const { return languageModeFrom(c_.settings.PL); }
+
+TProgrammingOptions& ProgramCommands::optionsForm() {
+  if (!optionsForm_) optionsForm_ = std::make_unique<TProgrammingOptions>();
+  return *optionsForm_;
+}
+
+// ---- tool folders and options ----------------------------------------------------
+
+void ProgramCommands::mmSetCompilerClick() {
+  const LanguageMode mode = languageMode();
+  c_.dialogs.showMessage(kApplicationTitle, ToolFolderPrompt(mode, c_.japanese, c_.profile));
+  QString start = toolFolderSetting(c_.settings, mode);
+  if (mode != LanguageMode::Perl && !start.isEmpty() && mode != LanguageMode::Pascal)
+    start = QDir(start).filePath(QStringLiteral("bin"));
+  if (start.isEmpty() || !QFileInfo(start).isDir())
+    start = mode == LanguageMode::Perl ? QDir::homePath() : QStringLiteral("/usr/bin");
+  const QString chosen = c_.dialogs.chooseFolder(withoutAccelerator(CodingMenuCaptionsFor(mode, c_.japanese, c_.profile).setCompiler), start);
+  if (!chosen.isEmpty() && chooseToolFolder(mode, QDir::cleanPath(chosen)))
+    c_.document.CurrentFolder = QDir::cleanPath(chosen);
+  c_.host.showCurrentFolder();
+}
+
+// Records the chosen folder when the tool is there, and says how it will be
+// run. Nothing is written into the folder or into start-up files.
+bool ProgramCommands::chooseToolFolder(LanguageMode mode, const QString& chosen) {
+  if (mode == LanguageMode::Perl) {
+    c_.settings.DocumentRoot = chosen;
+    return true;
+  }
+  const QStringList names = toolNames(mode);
+  const auto found = std::find_if(names.begin(), names.end(), [&chosen](const QString& name) {
+    const QFileInfo tool(QDir(chosen).filePath(name));
+    return tool.isFile() && tool.isExecutable();
+  });
+  if (found == names.end()) {
+    c_.dialogs.showError(kApplicationTitle,
+                         text("%1 was not found in \"%2\". The setting stays as it was.",
+                              u"%1 が \"%2\" に見つかりません。設定は変更しません。")
+                             .arg(names.join(QStringLiteral(" / ")), chosen));
+    return false;
+  }
+  // Borland C++ and the JDK are chosen by their "bin" folder; the setting
+  // keeps the installation folder above it.
+  const bool keepsParent = mode != LanguageMode::Pascal && QFileInfo(chosen).fileName() == QStringLiteral("bin");
+  toolFolderSetting(c_.settings, mode) = keepsParent ? QFileInfo(chosen).path() : chosen;
+  if (!isOnPath(chosen))
+    c_.dialogs.showMessage(kApplicationTitle,
+                           text("\"%1\" is not on PATH. Wrenpad runs %2 from this folder by its full path.",
+                                u"\"%1\" は PATH に含まれていません。Wrenpad は %2 をこのフォルダから直接実行します。")
+                               .arg(chosen, *found));
+  return true;
+}
+
+void ProgramCommands::mmCompilerOptionClick() {
+  const int index = std::clamp<int>(c_.settings.PL, 0, 4);
+  QString& option = c_.settings.CompilerOption[index];
+  const std::optional<QString> answer =
+      c_.dialogs.inputText(QStringLiteral("Setting of Compiler Option"),
+                           text("Please input the compiler option (e.g.: -O2)",
+                                u"コンパイラオプションを入力してください（例: -O2）。"),
+                           option);
+  if (answer) option = *answer;
+}
+
+void ProgramCommands::mmProgrammingOptionsClick() {
+  ProgrammingOptionsValues shown;
+  shown.japanese = c_.japanese;
+  shown.languages = ProgrammingLanguageItems(c_.profile);
+  shown.language = int(languageMode());
+  shown.appletWidth = c_.settings.AppletWidth;
+  shown.appletHeight = c_.settings.AppletHeight;
+  shown.tabWidth = c_.settings.TabWidth;
+  const std::optional<ProgrammingOptionsValues> chosen = c_.dialogs.askForm(optionsForm(), shown);
+  if (!chosen) return;
+  // The numbers count however the dialog was closed; the language on OK only.
+  c_.settings.AppletWidth = chosen->appletWidth;
+  c_.settings.AppletHeight = chosen->appletHeight;
+  c_.settings.TabWidth = std::int8_t(std::clamp(chosen->tabWidth, 1, 127));
+  if (!chosen->confirmed) return;
+  c_.settings.PL = std::int8_t(languageModeFrom(chosen->language));
+  if (c_.settings.PL == int(LanguageMode::Cpp)) c_.settings.CompilerOption[0] = QStringLiteral("-O2");
+  c_.host.UpdateCodingMenu();
+}
+
+// ---- compile and execute ----------------------------------------------------------
+
+void ProgramCommands::mmCompile_and_ExecuteClick(bool compileOnly) {
+  if (compiler_.isRunning()) {
+    c_.dialogs.showMessage(kApplicationTitle, text("A compile is still running. Please wait until it has finished.",
+                                                   u"コンパイル中です。終了するまでお待ちください。"));
+    return;
+  }
+  c_.pane.clear();
+  const LanguageMode mode = languageMode();
+  if (!c_.editor.isModified() && !compileOnly &&
+      IsBuildUpToDate(mode, c_.document.CurrentFileName, c_.profile)) {
+    mmExecuteClick();
+    return;
+  }
+  if (!saveAsProgram()) return;
+  ExecuteAfterCompile = !compileOnly;
+  if (mode == LanguageMode::Perl)
+    startCgiTest();
+  else
+    startCompile();
+}
+
+// Saves the document; false when it is not, after that, a saved program
+// file (the save was cancelled, failed, or gave it another kind of name).
+bool ProgramCommands::saveAsProgram() {
+  if (!c_.save()) return false;
+  const QString& name = c_.document.CurrentFileName;
+  return !c_.editor.isModified() && isProgramFile(name) && QFileInfo(name).isFile();
+}
+
+void ProgramCommands::startCompile() {
+  const LanguageMode mode = languageMode();
+  const QString& source = c_.document.CurrentFileName;
+  if (mode == LanguageMode::Java) {
+    // A class left from an earlier build must not pass for this one.
+    if (const std::optional<QString> output = BuildOutputFor(mode, source, c_.profile)) QFile::remove(*output);
+  }
+  const std::optional<RunRequest> request = CompileRequest(
+      {mode, source, c_.settings.CompilerOption[int(mode)], toolFolderSetting(c_.settings, mode)});
+  if (!request) return;
+  compileSucceeded_ = false;
+  compiler_.start(*request);
+}
+
+void ProgramCommands::compileFinished(const RunResult& result) {
+  c_.pane.setPlainText(result.paneText());
+  if (!result.started) {
+    c_.dialogs.showError(kApplicationTitle, result.failure);
+    return;
+  }
+  compileSucceeded_ = !result.crashed && result.exitCode == 0;
+  c_.completionTimer.start();
+}
+
+void ProgramCommands::Timer1Timer() {
+  const QFileInfo source(c_.document.CurrentFileName);
+  static const QStringList extensions = {QStringLiteral("cpp"), QStringLiteral("c"), QStringLiteral("java"),
+                                         QStringLiteral("pas"), QStringLiteral("pp")};
+  if (!source.isFile() || !extensions.contains(source.suffix().toLower())) return;
+  c_.completionTimer.stop();
+  const CompileOutcome outcome = CompileOutcomeFor(c_.pane.toPlainText(), languageMode(), c_.profile,
+                                                   ExecuteAfterCompile, compileSucceeded_);
+  if (outcome.errorPosition) {
+    QTextCursor cursor = c_.pane.textCursor();
+    cursor.setPosition(int(std::min<qsizetype>(*outcome.errorPosition, c_.pane.document()->characterCount() - 1)));
+    c_.pane.setTextCursor(cursor);
+    c_.pane.ensureCursorVisible();
+    CMsgWindowDblClick();
+  } else if (outcome.execute) {
+    mmExecuteClick();
+  }
+}
+
+void ProgramCommands::mmExecuteClick() {
+  const LanguageMode mode = languageMode();
+  const QString& source = c_.document.CurrentFileName;
+  if (mode == LanguageMode::Perl || !isProgramFile(source)) return;
+  if (mode == LanguageMode::Java) {
+    const QString program = c_.editor.text();
+    if (program.contains(QStringLiteral("java.applet")) || program.contains(QStringLiteral("JApplet"))) {
+      c_.host.showAppletPage();
+      return;
+    }
+  }
+  const std::optional<QStringList> command = ExecuteCommand(mode, source, c_.settings.JDKpath);
+  if (!command) return;
+  const QString folder = QFileInfo(source).absolutePath();
+  const std::optional<TerminalLaunch> launch = TerminalLaunchFor(*command, folder, systemTerminalEnvironment());
+  if (!launch) {
+    c_.dialogs.showError(kApplicationTitle,
+                         text("No terminal program was found to run the program in. Please install one "
+                              "(for example xterm) or name it in the TERMINAL environment variable.",
+                              u"プログラムを実行する端末が見つかりません。xterm などをインストールするか、"
+                              u"環境変数 TERMINAL で指定してください。"));
+    return;
+  }
+  if (!QProcess::startDetached(launch->program, launch->arguments, launch->workingFolder))
+    c_.dialogs.showError(kApplicationTitle, text("The terminal \"%1\" could not be started.",
+                                                 u"端末 \"%1\" を起動できませんでした。")
+                                                .arg(launch->program));
+}
+
+// ---- the CGI test -------------------------------------------------------------------
+
+void ProgramCommands::startCgiTest() {
+  const QString root = c_.settings.DocumentRoot;
+  if (root.isEmpty() || !QFileInfo(root).isDir()) {
+    const QString command = withoutAccelerator(CodingMenuCaptionsFor(LanguageMode::Perl, c_.japanese, c_.profile).setCompiler);
+    c_.dialogs.showError(kApplicationTitle,
+                         text("The document root of the test server is not set. Please choose it with \"%1\".",
+                              u"テスト用サーバーのドキュメントルートが設定されていません。「%1」で指定してください。")
+                             .arg(command));
+    return;
+  }
+  const ServerStart start = server_.ensureRunning(root);
+  if (!start.ok) {
+    c_.dialogs.showError(kApplicationTitle, start.failure);
+    return;
+  }
+  const QString address = CgiPageAddress(c_.editor.text(), c_.document.CurrentFileName, root,
+                                         start.base.toString());
+  if (address.isEmpty()) {
+    c_.dialogs.showError(kApplicationTitle,
+                         text("\"%1\" is not inside the document root \"%2\" of the test server, so the "
+                              "server cannot run it.",
+                              u"\"%1\" はテスト用サーバーのドキュメントルート \"%2\" の中にないため、実行できません。")
+                             .arg(c_.document.CurrentFileName, root));
+    return;
+  }
+  c_.logTimer.setInterval(kLogWatchInterval);
+  c_.logTimer.start();
+  c_.host.moveToUpperHalf();
+  logWatch_.begin(CgiLogFileFor(root));
+  c_.host.openWebPage(QUrl(address));
+}
+
+void ProgramCommands::Timer3Timer() {
+  // The watch belongs to a CGI test; with another language it is over.
+  if (languageMode() != LanguageMode::Perl) {
+    c_.logTimer.stop();
+    return;
+  }
+  const std::optional<QString> gained = logWatch_.tick();
+  if (!gained) {
+    // A log copy that cannot be made ends the watch with one report.
+    if (!logWatch_.active() && !logWatch_.problem().isEmpty()) {
+      c_.logTimer.stop();
+      c_.dialogs.showError(kApplicationTitle, logWatch_.problem());
+    }
+    return;
+  }
+  c_.pane.setPlainText(*gained);
+  c_.logTimer.stop();
+}
+
+// ---- the message pane ---------------------------------------------------------------
+
+void ProgramCommands::CMsgWindowDblClick() {
+  if (c_.pane.toPlainText().isEmpty()) return;
+  const MessageTarget target = MessageJumpTarget(c_.pane.caretLineText(), c_.pane.caretLineIndex(),
+                                                 languageMode(), c_.profile, c_.document.CurrentFileName);
+  if (const auto* unreadable = std::get_if<UnreadableNumber>(&target)) {
+    c_.dialogs.showError(kApplicationTitle,
+                         QStringLiteral("'%1' is not a valid integer value.").arg(unreadable->text));
+    return;
+  }
+  const auto& jump = std::get<MessageJump>(target);
+  c_.tools.GoToLine(jump.line, jump.column);
+  c_.host.showLineNumber(QString::number(jump.line));
+}
+
+void ProgramCommands::CMsgWindowClick() {
+  if (languageMode() == LanguageMode::Perl && c_.pane.toPlainText().isEmpty()) Timer3Timer();
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,104 @@
+#pragma once
+// The Coding menu's commands: where each tool chain lives, the compiler
+// option, the programming options, Compile and Execute with the check that
+// follows a compile, Execute in a terminal, the Perl CGI test through the
+// local test server with the watch of its error log, and the jumps from the
+// message pane to the source.
+
+#include "programming/captured_run.h"
+#include "programming/cgi_log_watch.h"
+#include "programming/message_jump.h"
+#include "programming/test_server.h"
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <memory>
+
+class QTimer;
+
+namespace wrenpad {
+
+class Dialogs;
+class EditingTools;
+class EditorControl;
+class MessagePane;
+class TProgrammingOptions;
+struct DocumentState;
+struct Settings;
+
+// What the commands need of the window.
+class ProgramHost {
+ public:
+  virtual ~ProgramHost() = default;
+  virtual void showCurrentFolder() = 0;
+  virtual void showLineNumber(const QString& text) = 0;
+  // The Coding menu's captions follow the language.
+  virtual void UpdateCodingMenu() = 0;
+  // A page of the test server, in the browser the options name.
+  virtual void openWebPage(const QUrl& page) = 0;
+  // The applet page of a Java applet, in the preview.
+  virtual void showAppletPage() = 0;
+  // The window moves to the upper half of the screen, leaving the lower half
+  // to the browser.
+  virtual void moveToUpperHalf() = 0;
+};
+
+struct ProgramContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  ProgramHost& host;
+  DocumentState& document;
+  Settings& settings;
+  const bool& japanese;  // the interface language
+  MessagePane& pane;
+  EditingTools& tools;
+  QTimer& completionTimer;  // Timer1: the check two seconds after a compile
+  QTimer& logTimer;         // Timer3: the watch of the test server's log
+  std::function<bool()> save;  // the Save command; false when nothing was saved
+  ToolProfile profile = ToolProfile::Linux;
+};
+
+class ProgramCommands {
+ public:
+  explicit ProgramCommands(const ProgramContext& context);
+  ~ProgramCommands();
+
+  void mmSetCompilerClick();
+  void mmCompilerOptionClick();
+  void mmProgrammingOptionsClick();
+  // Compile and Execute (`compileOnly` false: F9, the tool button) and
+  // Compile (true: Ctrl+F9).
+  void mmCompile_and_ExecuteClick(bool compileOnly);
+  void mmExecuteClick();
+  // The check after a compile; the window's Timer1 tick comes here once the
+  // start-up open is done.
+  void Timer1Timer();
+  void Timer3Timer();
+  void CMsgWindowDblClick();
+  void CMsgWindowClick();
+
+  LanguageMode languageMode() const;
+  bool isCompiling() const { return compiler_.isRunning(); }
+  TestServer& testServer() { return server_; }
+  // The form, for tests that look at it.
+  TProgrammingOptions& optionsForm();
+
+ private:
+  QString text(const char* english, const char16_t* japanese) const;
+  bool saveAsProgram();
+  void startCompile();
+  void compileFinished(const RunResult& result);
+  void startCgiTest();
+  bool chooseToolFolder(LanguageMode mode, const QString& chosen);
+
+  ProgramContext c_;
+  CapturedRun compiler_;
+  TestServer server_;
+  CgiLogWatch logWatch_;
+  std::unique_ptr<TProgrammingOptions> optionsForm_;
+  bool ExecuteAfterCompile = false;
+  bool compileSucceeded_ = false;
+};
+
+}  // namespace wrenpad

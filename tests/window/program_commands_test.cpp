@@ -1,0 +1,272 @@
+// The Coding menu in the window: menus and captions per document, the tool
+// folders and options, and compile, jump and run with the real tools.
+#include "documents/document_commands.h"
+#include "editor/editor_control.h"
+#include "programming/program_commands.h"
+#include "programming/programming_options.h"
+#include "programming/test_server.h"
+#include "window/main_window.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+#include <unistd.h>
+
+using namespace wrenpad;
+
+namespace {
+
+// Takes the pages the program opens in a browser.
+class PageCatcher : public QObject {
+  Q_OBJECT
+ public:
+  PageCatcher() { QDesktopServices::setUrlHandler("http", this, "openPage"); }
+  ~PageCatcher() override { QDesktopServices::unsetUrlHandler("http"); }
+  QList<QUrl> pages;
+ public slots:
+  void openPage(const QUrl& url) { pages << url; }
+};
+
+// What a browser would fetch, for the server to run the script: a plain
+// HTTP/1.0 request to the loopback address.
+QByteArray fetch(const QUrl& url) {
+  const int sock = ::socket(AF_INET, SOCK_STREAM, 0);
+  if (sock < 0) return {};
+  timeval timeout{10, 0};
+  ::setsockopt(sock, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(quint16(url.port()));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  QByteArray reply;
+  if (::connect(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+    const QByteArray request = "GET " + url.path(QUrl::FullyEncoded).toLatin1() + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
+    if (::send(sock, request.constData(), size_t(request.size()), 0) == request.size()) {
+      char buffer[4096];
+      for (ssize_t got; (got = ::recv(sock, buffer, sizeof buffer, 0)) > 0;) reply.append(buffer, got);
+    }
+  }
+  ::close(sock);
+  return reply;
+}
+
+struct ProgramCommandsInWindow : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  std::unique_ptr<TMain> main;
+  void SetUp() override {
+    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+    main->timer(1).setInterval(20);  // the check after a compile, without the wait
+  }
+  void TearDown() override { test::closeWithoutSaving(*main); }
+  QAction* item(const char* name) { return main->action(QString::fromLatin1(name)); }
+  void open(const QString& name, const QByteArray& text) { main->documents().OpenFile(folder.write(name, text)); }
+  int caretLine() { return main->editor().lineFromPosition(main->editor().selStart()) + 1; }
+  // Runs F9 (or Ctrl+F9) and waits until the compile and its check are over.
+  void compile(bool compileOnly = false) {
+    main->programs().mmCompile_and_ExecuteClick(compileOnly);
+    QTRY_VERIFY_WITH_TIMEOUT(!main->programs().isCompiling() && !main->timer(1).isActive(), 60000);
+  }
+  static bool has(const char* tool) { return !QStandardPaths::findExecutable(tool).isEmpty(); }
+};
+
+TEST_F(ProgramCommandsInWindow, MenusShortCutsAndCaptionsFollowTheDocument) {
+  open("calc.cpp", "int main() {}\r\n");
+  EXPECT_TRUE(item("mmCompile_and_Execute")->isEnabled());
+  EXPECT_EQ(item("mmCompile_and_Execute")->shortcut(), QKeySequence(Qt::Key_F9));
+  EXPECT_TRUE(item("mmDisplayAsWebPage")->shortcut().isEmpty());
+  EXPECT_TRUE(item("tbCompile")->isVisible());
+  EXPECT_TRUE(item("tbInspector")->isVisible());
+  EXPECT_FALSE(item("mmHTML")->isEnabled());
+  EXPECT_EQ(item("mmCoding")->text(), "&C/C++");
+
+  open("calc.h", "int f();\r\n");  // a header is not compiled
+  EXPECT_FALSE(item("mmCompile")->isEnabled());
+  EXPECT_FALSE(item("tbCompile")->isVisible());
+  EXPECT_TRUE(item("mmCompile_and_Execute")->shortcut().isEmpty());
+
+  open("form.cgi", "print 1;\r\n");
+  EXPECT_EQ(main->settings().PL, int(LanguageMode::Perl));
+  EXPECT_EQ(item("mmCoding")->text(), "&Perl");
+  EXPECT_EQ(item("mmSetCompiler")->text(), "&Set Perl Test-server");
+
+  open("page.htm", "<p>x</p>\r\n");
+  EXPECT_EQ(item("mmDisplayAsWebPage")->shortcut(), QKeySequence(Qt::Key_F9));
+  EXPECT_TRUE(item("mmCompile_and_Execute")->shortcut().isEmpty());
+  EXPECT_FALSE(item("mmCoding")->isEnabled());
+  EXPECT_FALSE(item("tbCompile")->isVisible());
+
+  open("notes.txt", "words\r\n");
+  EXPECT_TRUE(item("mmCoding")->isEnabled());
+  EXPECT_FALSE(item("mmExecute")->isEnabled());
+  EXPECT_FALSE(item("tbInspector")->isVisible());
+}
+
+TEST_F(ProgramCommandsInWindow, OptionsKeepNumbersOnCancelAndConfirmingCppResetsItsOption) {
+  Settings& settings = main->settings();
+  settings.CompilerOption[0] = "-g";
+  dialogs.answerFormWith<ProgrammingOptionsValues>([](ProgrammingOptionsValues& v) {
+    v.appletWidth = 640;
+    v.tabWidth = 4;
+    v.language = 1;
+    v.confirmed = false;  // Cancel
+  });
+  main->programs().mmProgrammingOptionsClick();
+  EXPECT_EQ(settings.AppletWidth, 640);
+  EXPECT_EQ(settings.TabWidth, 4);
+  EXPECT_EQ(settings.PL, 0);
+  EXPECT_EQ(settings.CompilerOption[0], "-g");
+  EXPECT_EQ(dialogs.shownValues<ProgrammingOptionsValues>().languages.at(0), "C/C++  (GNU g++ / gcc)");
+
+  dialogs.answerFormWith<ProgrammingOptionsValues>([](ProgrammingOptionsValues& v) {
+    v.language = 3;
+    v.confirmed = true;
+  });
+  main->programs().mmProgrammingOptionsClick();
+  EXPECT_EQ(settings.PL, 3);
+  EXPECT_EQ(item("mmCoding")->text(), "&Pascal");
+  EXPECT_EQ(settings.CompilerOption[0], "-g");
+  dialogs.answerFormWith<ProgrammingOptionsValues>([](ProgrammingOptionsValues& v) {
+    v.language = 0;
+    v.confirmed = true;
+  });
+  main->programs().mmProgrammingOptionsClick();
+  EXPECT_EQ(settings.CompilerOption[0], "-O2");
+
+  // The compiler option of the current language; Cancel keeps it.
+  dialogs.inputs = {"-Wall -O0", QString()};
+  main->programs().mmCompilerOptionClick();
+  main->programs().mmCompilerOptionClick();
+  EXPECT_EQ(settings.CompilerOption[0], "-Wall -O0");
+}
+
+TEST_F(ProgramCommandsInWindow, AToolFolderIsKeptOnlyWhenTheToolIsThere) {
+  const QString bin = folder.file("my tools/bin");
+  QDir().mkpath(bin);
+  dialogs.folders = {bin};
+  main->programs().mmSetCompilerClick();
+  EXPECT_TRUE(main->settings().BCCpath.isEmpty());
+  EXPECT_TRUE(dialogs.askedOf("error").value(0).contains("g++ / gcc was not found"));
+
+  QFile tool(bin + "/g++");
+  ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+  tool.write("#!/bin/sh\n");
+  tool.close();
+  tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  dialogs.folders = {bin};
+  main->programs().mmSetCompilerClick();
+  EXPECT_EQ(main->settings().BCCpath, folder.file("my tools"));
+  EXPECT_TRUE(dialogs.askedOf("message").last().contains("is not on PATH"));
+  EXPECT_EQ(main->document().CurrentFolder, bin);
+  EXPECT_TRUE(main->statusText(0).endsWith(bin));
+
+  main->settings().PL = int(LanguageMode::Perl);
+  dialogs.folders = {folder.path()};
+  main->programs().mmSetCompilerClick();
+  EXPECT_EQ(main->settings().DocumentRoot, folder.path());
+}
+
+// One program per language with an error on a known line: the caret lands
+// there. The same program mended runs, and writes a file to show it.
+TEST_F(ProgramCommandsInWindow, ErrorsPutTheCaretOnTheirLineAndGoodProgramsRunInTheTerminal) {
+  // A terminal that runs the command without a window and exits.
+  const QString terminal = folder.write("fake-term", "#!/bin/sh\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
+  QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("TERMINAL", terminal.toUtf8());
+  struct Case {
+    const char* tool;
+    QString name;
+    QByteArray broken;
+    int errorLine;
+    QByteArray good;
+  };
+  const Case cases[] = {
+      {"gcc", "my prog.c", "#include <stdio.h>\r\nint main(void) {\r\n  int x = missing;\r\n  return x;\r\n}\r\n", 3,
+       "#include <stdio.h>\r\nint main(void) {\r\n  FILE* f = fopen(\"ran.txt\", \"w\");\r\n  fputs(\"c\", f);\r\n  fclose(f);\r\n  return 0;\r\n}\r\n"},
+      {"g++", QString::fromUtf8("計算 prog.cpp"), "#include <fstream>\r\nint main() {\r\n  std::ofstream out(\"ran.txt\");\r\n  out << undefinedName;\r\n}\r\n", 4,
+       "#include <fstream>\r\nint main() {\r\n  std::ofstream out(\"ran.txt\");\r\n  out << 1;\r\n}\r\n"},
+      {"fpc", "prog.pas", "program prog;\r\nbegin\r\n  writel('x');\r\nend.\r\n", 3,
+       "program prog;\r\nvar f: text;\r\nbegin\r\n  assign(f, 'ran.txt'); rewrite(f); writeln(f, 'p'); close(f);\r\nend.\r\n"},
+      {"javac", "Hello.java", "public class Hello {\r\n  public static void main(String[] a) {\r\n    int x = \"s\";\r\n  }\r\n}\r\n", 3,
+       "public class Hello {\r\n  public static void main(String[] a) throws Exception {\r\n    java.nio.file.Files.writeString(java.nio.file.Path.of(\"ran.txt\"), \"j\");\r\n  }\r\n}\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    if (!has(c.tool)) {
+      std::cout << "[ SKIPPED ] " << c.tool << " is not installed\n";
+      continue;
+    }
+    QFile::remove(folder.file("ran.txt"));
+    open(c.name, c.broken);
+    compile();
+    EXPECT_EQ(caretLine(), c.errorLine) << main->messagePane().toPlainText().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder.file("ran.txt")));
+
+    open(c.name, c.good);
+    compile(true);  // Ctrl+F9 builds and never runs
+    EXPECT_FALSE(QFileInfo::exists(folder.file("ran.txt"))) << main->messagePane().toPlainText().toStdString();
+    compile();  // F9 on the unchanged, built program runs it at once
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(folder.file("ran.txt")), 20000);
+    EXPECT_TRUE(main->messagePane().toPlainText().isEmpty());
+  }
+  qunsetenv("TERMINAL");
+}
+
+TEST_F(ProgramCommandsInWindow, ASecondCompileWhileOneRunsIsRefused) {
+  if (!has("g++")) GTEST_SKIP() << "g++ is not installed";
+  open("slow.cpp", "#include <iostream>\r\nint main() { std::cout << 1; }\r\n");
+  main->programs().mmCompile_and_ExecuteClick(true);
+  ASSERT_TRUE(main->programs().isCompiling());
+  main->programs().mmCompile_and_ExecuteClick(true);
+  EXPECT_TRUE(dialogs.askedOf("message").value(0).contains("still running"));
+  QTRY_VERIFY_WITH_TIMEOUT(!main->programs().isCompiling(), 60000);
+}
+
+// A Perl CGI script through the real server: the page opens, and a script
+// with an error puts the server's log line in the pane, whose double click
+// jumps to the line.
+TEST_F(ProgramCommandsInWindow, APerlScriptRunsThroughTheTestServerAndItsErrorsJump) {
+  if (!has("perl") || QStandardPaths::findExecutable("lighttpd", {"/usr/sbin", "/usr/local/sbin"}).isEmpty())
+    GTEST_SKIP() << "perl or lighttpd is not installed";
+  PageCatcher catcher;
+  const QString root = folder.file(QString::fromUtf8("web 日本/htdocs"));
+  QDir().mkpath(root);
+  main->settings().DocumentRoot = root;
+  main->documents().OpenFile(folder.write(QString::fromUtf8("web 日本/htdocs/ok.cgi"),
+                                          "print \"Content-Type: text/plain\\n\\nhello from perl\\n\";\r\n"));
+  main->programs().mmCompile_and_ExecuteClick(false);
+  ASSERT_EQ(catcher.pages.size(), 1) << dialogs.asked.join("\n").toStdString();
+  EXPECT_TRUE(fetch(catcher.pages[0]).contains("hello from perl"));
+  EXPECT_TRUE(main->timer(3).isActive());
+
+  main->documents().OpenFile(folder.write(QString::fromUtf8("web 日本/htdocs/bad.cgi"),
+                                          "print \"Content-Type: text/plain\\n\\n\";\r\nmy $x = ;\r\nprint 1;\r\n"));
+  main->programs().mmCompile_and_ExecuteClick(false);
+  ASSERT_EQ(catcher.pages.size(), 2);
+  EXPECT_TRUE(catcher.pages[1].toString().endsWith("/bad.cgi"));
+  fetch(catcher.pages[1]);
+  QTRY_VERIFY_WITH_TIMEOUT((main->Timer3Timer(), !main->messagePane().toPlainText().isEmpty()), 10000);
+  EXPECT_FALSE(main->timer(3).isActive());
+  const QString log = main->messagePane().toPlainText();
+  EXPECT_TRUE(log.contains("syntax error")) << log.toStdString();
+  QTextCursor cursor = main->messagePane().textCursor();
+  cursor.setPosition(int(log.indexOf("syntax error")));
+  main->messagePane().setTextCursor(cursor);
+  main->programs().CMsgWindowDblClick();
+  EXPECT_EQ(caretLine(), 2);
+}
+
+}  // namespace
+
+#include "program_commands_test.moc"
