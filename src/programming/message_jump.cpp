@@ -77,7 +77,9 @@ MessageTarget perlTarget(const QString& line, int lineIndex) {
 }
 
 // Free Pascal: "test.pas(7,12) Error: message" or "test.pas(7) Fatal: ...".
-MessageTarget pascalTarget(const QString& line) {
+// fpc counts columns from 1: here the caret goes before the character it
+// names; the Windows profile keeps the number as the offset.
+MessageTarget pascalTarget(const QString& line, ToolProfile profile) {
   const qsizetype open = line.indexOf(u'(');
   const qsizetype comma = line.indexOf(u',');
   const qsizetype close = line.indexOf(u')');
@@ -91,7 +93,7 @@ MessageTarget pascalTarget(const QString& line) {
     if (!row) return UnreadableNumber{rowText.toString()};
     const std::optional<int> column = numberIn(columnText);
     if (!column) return UnreadableNumber{columnText.toString()};
-    return MessageJump{*row, *column};
+    return MessageJump{*row, profile == ToolProfile::Linux ? std::max(0, *column - 1) : *column};
   }
   return numberOr(between(open, close < 0 ? line.size() : close), 0);
 }
@@ -109,7 +111,7 @@ MessageTarget MessageJumpTarget(const QString& line, int lineIndex, LanguageMode
       return profile == ToolProfile::Windows ? borlandTarget(line, lineIndex) : gnuTarget(line, lineIndex);
     case LanguageMode::Java: return javaTarget(line, lineIndex, sourcePath);
     case LanguageMode::Perl: return perlTarget(line, lineIndex);
-    case LanguageMode::Pascal: return pascalTarget(line);
+    case LanguageMode::Pascal: return pascalTarget(line, profile);
   }
   return MessageJump{lineIndex, kDefaultColumn};
 }

@@ -97,12 +97,12 @@ void ProgramCommands::mmSetCompilerClick() {
   if (start.isEmpty() || !QFileInfo(start).isDir())
     start = mode == LanguageMode::Perl ? QDir::homePath() : QStringLiteral("/usr/bin");
   const QString chosen = c_.dialogs.chooseFolder(withoutAccelerator(CodingMenuCaptionsFor(mode, c_.japanese, c_.profile).setCompiler), start);
-  if (!chosen.isEmpty() && chooseToolFolder(mode, QDir::cleanPath(chosen)))
-    c_.document.CurrentFolder = QDir::cleanPath(chosen);
+  if (!chosen.isEmpty()) chooseToolFolder(mode, QDir::cleanPath(chosen));
   c_.host.showCurrentFolder();
 }
 
-// Records the chosen folder when the tool is there, and says how it will be
+// Records the chosen folder when the tool is there, makes the tool's folder
+// (the JDK's own for Java) the current folder, and says how the tool will be
 // run. Nothing is written into the folder or into start-up files.
 bool ProgramCommands::chooseToolFolder(LanguageMode mode, const QString& chosen) {
   if (mode == LanguageMode::Perl) {
@@ -124,7 +124,9 @@ bool ProgramCommands::chooseToolFolder(LanguageMode mode, const QString& chosen)
   // Borland C++ and the JDK are chosen by their "bin" folder; the setting
   // keeps the installation folder above it.
   const bool keepsParent = mode != LanguageMode::Pascal && QFileInfo(chosen).fileName() == QStringLiteral("bin");
-  toolFolderSetting(c_.settings, mode) = keepsParent ? QFileInfo(chosen).path() : chosen;
+  QString& setting = toolFolderSetting(c_.settings, mode);
+  setting = keepsParent ? QFileInfo(chosen).path() : chosen;
+  c_.document.CurrentFolder = mode == LanguageMode::Java ? setting : chosen;
   if (!isOnPath(chosen))
     c_.dialogs.showMessage(kApplicationTitle,
                            text("\"%1\" is not on PATH. Wrenpad runs %2 from this folder by its full path.",

@@ -50,7 +50,9 @@ TEST(MessageJump, PerlLinesGiveTheNumberAfterLine) {
 }
 
 TEST(MessageJump, PascalLinesGiveLineAndColumn) {
-  EXPECT_EQ(jump("test.pas(7,12) Error: Identifier not found", LanguageMode::Pascal), to(7, 12));
+  EXPECT_EQ(jump("test.pas(7,12) Error: Identifier not found", LanguageMode::Pascal, ToolProfile::Windows), to(7, 12));
+  // fpc's columns count from 1: the caret goes before the character named.
+  EXPECT_EQ(jump("test.pas(7,12) Error: Identifier not found", LanguageMode::Pascal), to(7, 11));
   EXPECT_EQ(jump("test.pas(7) Fatal: There were 1 errors", LanguageMode::Pascal), to(7, 0));
   EXPECT_EQ(jump("Free Pascal Compiler version 3.2.2", LanguageMode::Pascal),
             (MessageTarget{UnreadableNumber{"Free Pascal Compiler version 3.2.2"}}));
