@@ -35,7 +35,8 @@ struct Settings {
   QString BCCpath;
   QString JDKpath;
   QString FPpath;
-  std::array<QString, 5> CompilerOption;
+  // Per LanguageMode; g++ and gcc optimise unless the user says otherwise.
+  std::array<QString, 5> CompilerOption = {QStringLiteral("-O2"), {}, {}, {}, {}};
   QString DocumentRoot;
   bool Jpn = true;
   bool EUC = false;
