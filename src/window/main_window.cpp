@@ -579,8 +579,11 @@ void TMain::UpdateCodingMenu() {
 // preview window comes with the page preview.
 void TMain::openWebPage(const QUrl& page) {
   qCInfo(lcWindow).noquote() << "open page" << page.toString();
-  if (!QDesktopServices::openUrl(page))
-    dialogs_.showError(kApplicationTitle, QStringLiteral("No web browser could be started for %1.").arg(page.toString()));
+  if (QDesktopServices::openUrl(page)) return;
+  const QString text = japaneseInterface_
+                           ? QStringLiteral("Webブラウザを起動できませんでした。テスト用サーバーは動いています。次のアドレスを開いてください: %1")
+                           : QStringLiteral("No web browser could be started. The test server is running; open this address: %1");
+  dialogs_.showError(kApplicationTitle, text.arg(page.toString(QUrl::FullyEncoded)));
 }
 
 void TMain::showAppletPage() {
