@@ -12,6 +12,12 @@ SpanFormat ColourOnly(const QColor& colour) {
   return format;
 }
 
+SpanFormat Unstyled(const QColor& colour) {
+  SpanFormat format = ColourOnly(colour);
+  format.clearsStyle = true;
+  return format;
+}
+
 SpanFormat TagFont(const QColor& colour, int pointSize) {
   SpanFormat format = ColourOnly(colour);
   format.setsFont = true;
@@ -38,6 +44,14 @@ SpanFormat FormatOfSpan(SpanKind kind, const TagPaintStyle& style) {
       return TagFont(style.tagColour, style.editorFontSize);
     case SpanKind::ClosedComment:
       return TagFont(style.commentColour, style.editorFontSize);
+    case SpanKind::ProgramText:
+      return Unstyled(Qt::black);
+    case SpanKind::ProgramKeyword:
+      return ColourOnly(style.tagColour);
+    case SpanKind::ProgramString:
+      return Unstyled(style.valueColour);
+    case SpanKind::ProgramComment:
+      return Unstyled(style.commentColour);
   }
   return {};
 }

@@ -14,6 +14,10 @@ enum class SpanKind {
   Comment,        // "<!--" to "-->": colour only
   ClosedTag,      // the tag just closed by the user (single-tag painting)
   ClosedComment,  // a single-tag painting that starts with "<!--"
+  ProgramText,    // program text outside keywords, strings and comments: black, no style
+  ProgramKeyword, // a keyword of the language: the tag colour, style kept
+  ProgramString,  // a string literal with its quotes: no style
+  ProgramComment, // a comment with its markers: no style
 };
 
 struct ColourSpan {
@@ -26,7 +30,7 @@ struct ColourSpan {
 
 // The values the painter takes from the rest of the program.
 struct TagPaintStyle {
-  QColor tagColour{0, 0, 255};
+  QColor tagColour{0, 0, 255};  // also the colour of program keywords
   QColor valueColour{0, 128, 128};
   QColor commentColour{128, 128, 128};
   int editorFontSize = 10;  // points; the settings' FontSize until a page sets its own

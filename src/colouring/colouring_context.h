@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "colouring/colour_span.h"
+#include "colouring/program_spans.h"
 #include "documents/document_state.h"
 #include "language/message_table.h"
 #include "settings/settings.h"
@@ -42,6 +43,8 @@ struct ColouringState {
   int EditorFontSize = 11;
   // The class names of the page's style block, at most 30.
   QStringList StyleClassTable;
+  // The keywords of the current program's language, or JavaScript's in a page.
+  KeywordList Keywords;
 
   // The page's own text colour, face and size in points, as the page-settings
   // readers last found them in the document; black, none and none until a

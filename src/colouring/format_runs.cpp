@@ -28,8 +28,9 @@ CharAttributes AttributesOf(const SpanFormat& format) {
 void AppendFormatRuns(std::span<const ColourSpan> spans, const TagPaintStyle& style,
                       std::vector<EditorControl::FormatRun>& runs) {
   // Every span of one kind takes the same attributes: work them out once.
-  constexpr SpanKind kKinds[] = {SpanKind::Tag, SpanKind::QuotedValue, SpanKind::Comment,
-                                 SpanKind::ClosedTag, SpanKind::ClosedComment};
+  constexpr SpanKind kKinds[] = {SpanKind::Tag,          SpanKind::QuotedValue,    SpanKind::Comment,
+                                 SpanKind::ClosedTag,    SpanKind::ClosedComment,  SpanKind::ProgramText,
+                                 SpanKind::ProgramKeyword, SpanKind::ProgramString, SpanKind::ProgramComment};
   CharAttributes byKind[std::size(kKinds)];
   for (SpanKind kind : kKinds)
     byKind[static_cast<int>(kind)] = AttributesOf(FormatOfSpan(kind, style));

@@ -1,6 +1,7 @@
 #include "colouring/tag_painter.h"
 
 #include "colouring/format_runs.h"
+#include "colouring/paint_guards.h"
 #include "colouring/style_classes.h"
 #include "platform/dialogs.h"
 
@@ -16,36 +17,6 @@ constexpr qint64 kLargestAutoPaintedProgram = 30000;
 // formatting, so the window answers between slices.
 constexpr int kSlicedRepaintFrom = 128 * 1024;
 constexpr int kSliceCharacters = 32 * 1024;
-
-// Keeps the change handler quiet while colouring changes the editor, and
-// gives ChangeWatch back its earlier value afterwards, so a run nested in a
-// longer one does not switch it on half-way.
-class ChangeWatchOff {
- public:
-  explicit ChangeWatchOff(SessionState& session)
-      : session_(session), previous_(session.ChangeWatch) {
-    session_.ChangeWatch = false;
-  }
-  ~ChangeWatchOff() { session_.ChangeWatch = previous_; }
-  ChangeWatchOff(const ChangeWatchOff&) = delete;
-  ChangeWatchOff& operator=(const ChangeWatchOff&) = delete;
-
- private:
-  SessionState& session_;
-  bool previous_;
-};
-
-// Redrawing of the editor suspended for the lifetime of the object.
-class RedrawSuspended {
- public:
-  explicit RedrawSuspended(EditorControl& editor) : editor_(editor) { editor_.beginUpdate(); }
-  ~RedrawSuspended() { editor_.endUpdate(); }
-  RedrawSuspended(const RedrawSuspended&) = delete;
-  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
-
- private:
-  EditorControl& editor_;
-};
 
 struct Selection {
   int start = 0;
@@ -178,6 +149,16 @@ TagPainter::PendingRepaint TagPainter::planRepaint(const QString& text) {
   return repaint;
 }
 
+// The page's first script block, coloured as a program over the tags.
+void TagPainter::appendScriptSpans(const QString& text, const RepaintPlan& plan,
+                                   std::vector<ColourSpan>& spans) const {
+  if (!plan.script || !c_.settings.AutoRepaint) return;
+  // The stretch counts from 1 and ends on the CR of its last line break.
+  const std::vector<ColourSpan> script = ProgramSpansIn(text, plan.script->from - 1, plan.script->to - 1,
+                                                        LanguageMode::Cpp, c_.colouring.Keywords);
+  spans.insert(spans.end(), script.begin(), script.end());
+}
+
 // The first half of planning: the page's plan and the tag colours as spans.
 TagPainter::PendingRepaint TagPainter::measureRepaint(const QString& text) {
   PendingRepaint repaint;
@@ -190,6 +171,7 @@ TagPainter::PendingRepaint TagPainter::measureRepaint(const QString& text) {
     repaint.spans = wrenpad::PaintTagsInRange(text, 0, repaint.length, *repaint.plan.tagPainting).spans;
     repaint.progress = repaint.plan.tagPainting;
   }
+  appendScriptSpans(text, repaint.plan, repaint.spans);
   return repaint;
 }
 
@@ -244,8 +226,10 @@ void TagPainter::paintScreenFirst(const QString& text) {
   EditorControl::FormatRun plain = PlainRun(to - from, wholeTextFont(plan));
   plain.start = from;
   std::vector<EditorControl::FormatRun> runs{plain};
-  if (plan.tagPainting)
-    AppendFormatRuns(wrenpad::PaintTagsInRange(text, from, to, *plan.tagPainting).spans, paintStyle(), runs);
+  std::vector<ColourSpan> spans;
+  if (plan.tagPainting) spans = wrenpad::PaintTagsInRange(text, from, to, *plan.tagPainting).spans;
+  appendScriptSpans(text, plan, spans);
+  AppendFormatRuns(spans, paintStyle(), runs);
   const ChangeWatchOff quiet(c_.session);
   c_.editor.repaintLines(firstLine, lastLine, runs);
 }

@@ -86,6 +86,7 @@ class TagPainter {
     int nextLine = 0;
   };
   PendingRepaint planRepaint(const QString& text);
+  void appendScriptSpans(const QString& text, const RepaintPlan& plan, std::vector<ColourSpan>& spans) const;
   PendingRepaint measureRepaint(const QString& text);
   void makeRuns(PendingRepaint& repaint);
   static std::vector<EditorControl::FormatRun> runsWithin(const PendingRepaint& repaint, int from, int to);

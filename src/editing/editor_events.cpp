@@ -99,6 +99,18 @@ void EditorEvents::keyUp(int key, int shift) {
     carryIndentation();
   const bool movesOnly = key == vk::Ctrl || vk::isArrow(key) || key == vk::PageUp || key == vk::PageDown;
   if (isWebPage() && !movesOnly) paintClosedTag();
+  if (!movesOnly && key != vk::Shift) colourProgramText();
+}
+
+// Program text typed or deleted is coloured on the key's release, when
+// automatic colouring is on and nothing is selected.
+void EditorEvents::colourProgramText() {
+  if (!c_.settings.AutoRepaint || c_.editor.selLength() != 0) return;
+  if (isProgram()) {
+    if (colourProgram_) colourProgram_();
+  } else if (isWebPage() && colourScript_ && InScriptAt(tagsNow(), c_.editor.selStart())) {
+    colourScript_();
+  }
 }
 
 void EditorEvents::pressAndReleaseCtrl() {

@@ -9,6 +9,7 @@
 #include "text/tag_index.h"
 
 #include <QObject>
+#include <functional>
 
 namespace wrenpad {
 
@@ -40,6 +41,13 @@ class EditorEvents {
   // the caret-context timer, as after any key.
   void pressAndReleaseCtrl();
 
+  // What colours program text after a key that may have changed it: in a
+  // program document, and in the script of a page.
+  void setProgramColouring(std::function<void()> inProgram, std::function<void()> inScript) {
+    colourProgram_ = std::move(inProgram);
+    colourScript_ = std::move(inScript);
+  }
+
  private:
   bool isWebPage() const;
   bool isProgram() const;
@@ -52,6 +60,7 @@ class EditorEvents {
   void indentBlock(bool outdent);
   void carryIndentation();
   void paintClosedTag();
+  void colourProgramText();
   void restoreTypedTextFormat();
   void followTextChange();
   const TagIndex& tagsNow();
@@ -66,6 +75,8 @@ class EditorEvents {
   bool tabOutdents_ = false;
   // Context of deferred calls: they are dropped with this object.
   QObject lifetime_;
+  std::function<void()> colourProgram_;
+  std::function<void()> colourScript_;
 };
 
 }  // namespace wrenpad

@@ -18,6 +18,13 @@ QString AppPaths::instanceFileFolder() const {
   return applicationFolderWritable ? applicationFolder : stateFolder;
 }
 
+QStringList AppPaths::dataFolders() const {
+  QStringList folders{applicationFolder, configFolder,
+                      QDir::cleanPath(QDir(applicationFolder).filePath(QStringLiteral("../share/wrenpad")))};
+  folders.removeDuplicates();
+  return folders;
+}
+
 namespace {
 QString xdgFolder(const char* variable, const QString& fallbackBelowHome) {
   QString base = qEnvironmentVariable(variable);

@@ -4,6 +4,7 @@
 // executable; an installed copy in a read-only folder uses the XDG folders.
 
 #include <QString>
+#include <QStringList>
 
 namespace wrenpad {
 
@@ -16,6 +17,10 @@ struct AppPaths {
 
   // Folder for per-instance files: the program folder when writable.
   QString instanceFileFolder() const;
+  // Where the shipped lists (keywords, templates) are looked for, in order:
+  // beside the program, the user's own copies, then the installed ones in
+  // <prefix>/share/wrenpad.
+  QStringList dataFolders() const;
 
   // Paths for the running executable and the user's XDG folders.
   static AppPaths forExecutable(const QString& executablePath);

@@ -100,10 +100,6 @@ MessageTarget pascalTarget(const QString& line, ToolProfile profile) {
 
 }  // namespace
 
-LanguageMode languageModeFrom(int stored) {
-  return stored >= 0 && stored <= 3 ? LanguageMode(stored) : LanguageMode::Cpp;
-}
-
 MessageTarget MessageJumpTarget(const QString& line, int lineIndex, LanguageMode mode,
                                 ToolProfile profile, const QString& sourcePath) {
   switch (mode) {

@@ -3,16 +3,12 @@
 // number, and a column for the tools that give one, read in the format of the
 // current language's tool. Pure functions over one pane line.
 
+#include "settings/language_mode.h"
+
 #include <QString>
 #include <variant>
 
 namespace wrenpad {
-
-// The programming language of program documents, as stored in the settings
-// ("PL") and as the options dialog's radio group counts it.
-enum class LanguageMode { Cpp = 0, Java = 1, Perl = 2, Pascal = 3 };
-// A stored value outside 0 to 3 reads as C/C++.
-LanguageMode languageModeFrom(int stored);
 
 // Which tools print the messages: the Windows tools (Borland C++, the JDK,
 // Free Pascal's ppc386, Perl through a local server) or the ones that run on

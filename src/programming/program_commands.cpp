@@ -164,6 +164,7 @@ void ProgramCommands::mmProgrammingOptionsClick() {
   c_.settings.PL = std::int8_t(languageModeFrom(chosen->language));
   if (c_.settings.PL == int(LanguageMode::Cpp)) c_.settings.CompilerOption[0] = QStringLiteral("-O2");
   c_.host.UpdateCodingMenu();
+  c_.host.languageChanged();
 }
 
 // ---- compile and execute ----------------------------------------------------------

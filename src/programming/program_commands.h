@@ -35,6 +35,8 @@ class ProgramHost {
   virtual void showLineNumber(const QString& text) = 0;
   // The Coding menu's captions follow the language.
   virtual void UpdateCodingMenu() = 0;
+  // The keyword list and colours of the language just chosen.
+  virtual void languageChanged() = 0;
   // A page of the test server, in the browser the options name.
   virtual void openWebPage(const QUrl& page) = 0;
   // The applet page of a Java applet, in the preview.

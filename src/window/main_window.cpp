@@ -103,6 +103,8 @@ void TMain::createWidgets() {
 void TMain::createSubsystems() {
   painter_ = std::make_unique<TagPainter>(ColouringContext{
       *Editor, dialogs_, *this, document_, session_, settings_, messages_, colouring_});
+  programPainter_ = std::make_unique<ProgramPainter>(ColouringContext{
+      *Editor, dialogs_, *this, document_, session_, settings_, messages_, colouring_});
   TagPainter* p = painter_.get();
   const auto paintSingleTag = [p](int from, int to) { p->PaintSingleTag(from, to); };
   EditingContext editing{*Editor, dialogs_, *this, document_, session_, settings_, messages_,
@@ -110,6 +112,9 @@ void TMain::createSubsystems() {
                          [this] { return colouring_.PageFontName; }};
   editorEvents_ = std::make_unique<EditorEvents>(editing);
   editingTools_ = std::make_unique<EditingTools>(editing);
+  ProgramPainter* programs = programPainter_.get();
+  editorEvents_->setProgramColouring([programs] { programs->PaintAfterKey(); },
+                                     [programs] { programs->PaintScriptLineAtCaret(); });
   htmlCommands_ = std::make_unique<HtmlCommands>(HtmlContext{
       *Editor, dialogs_, *this, document_, settings_, caretFlags_, marks_, *editorEvents_,
       paintSingleTag,
@@ -456,6 +461,7 @@ void TMain::Timer1Timer() {
 
 void TMain::EditorChange() {
   qCInfo(lcWindow) << "text changed";
+  programPainter_->noteTextChanged();
   editorEvents_->EditorChange();
 }
 
@@ -467,6 +473,8 @@ void TMain::Timer2Timer() {
     session_.UndoCount = 1;
   else
     session_.UndoCount = std::min(session_.UndoCount + 1, 10);
+  // Program colours that typing left for a quiet moment.
+  programPainter_->PaintMarkedLines();
 }
 
 void TMain::PopupMenu1Popup() { editorEvents_->PopupMenu1Popup(); }
@@ -552,6 +560,8 @@ void TMain::SelectProgramMode() {
   SetWebPageMode(false);
   document_.DocumentMode = kProgramMode;
   painter_->SwitchOffForLargeFile(documentFileSize());
+  programPainter_->LoadKeywordList(mode, paths_.dataFolders());
+  programPainter_->PaintWholeProgram();
   showCommandStates();
 }
 
@@ -564,8 +574,17 @@ void TMain::SetWebPageMode(bool on) {
   }
   Editor->setPlainTextMode(!on);
   setHtmlToolBarVisible(on);
-  if (on) painter_->WebPageModeOn(documentFileSize());
+  if (on) {
+    // A page's script is coloured as JavaScript.
+    programPainter_->LoadKeywordList(LanguageMode::Cpp, paths_.dataFolders());
+    painter_->WebPageModeOn(documentFileSize());
+  }
   showCommandStates();
+}
+
+void TMain::languageChanged() {
+  programPainter_->LoadKeywordList(languageModeFrom(settings_.PL), paths_.dataFolders());
+  if (document_.DocumentMode == kProgramMode) programPainter_->PaintWholeProgram();
 }
 
 void TMain::UpdateCodingMenu() {
@@ -608,6 +627,10 @@ qint64 TMain::documentFileSize() const {
 }
 
 void TMain::paintTags(int start, int finish) {
+  if (document_.DocumentMode == kProgramMode) {
+    programPainter_->PaintProgramRange(start, finish);
+    return;
+  }
   if (document_.DocumentMode != kHtmlMode) return;
   painter_->PaintTagsInRange(start, finish, {0, 100});
   setProgress(0);

@@ -4,6 +4,7 @@
 // subsystem that carries it out.
 
 #include "colouring/colouring_context.h"
+#include "colouring/program_painter.h"
 #include "editing/caret_context.h"
 #include "editing/command_marks.h"
 #include "editing/editing_host.h"
@@ -136,11 +137,13 @@ class TMain : public QMainWindow,
 
   // ProgramHost
   void UpdateCodingMenu() override;
+  void languageChanged() override;
   void openWebPage(const QUrl& page) override;
   void showAppletPage() override;
   void moveToUpperHalf() override;
 
   TagPainter& painter() { return *painter_; }
+  ProgramPainter& programPainter() { return *programPainter_; }
   EditorEvents& editorEvents() { return *editorEvents_; }
   HtmlCommands& htmlCommands() { return *htmlCommands_; }
   EditingTools& editingTools() { return *editingTools_; }
@@ -196,6 +199,7 @@ class TMain : public QMainWindow,
   std::unique_ptr<DocumentCommands> documents_;
   ColouringState colouring_;
   std::unique_ptr<TagPainter> painter_;
+  std::unique_ptr<ProgramPainter> programPainter_;
   CaretContextFlags caretFlags_;
   CommandMarks marks_;
   std::unique_ptr<EditorEvents> editorEvents_;

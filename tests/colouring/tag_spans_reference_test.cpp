@@ -26,6 +26,7 @@ QString KindName(SpanKind kind) {
     case SpanKind::Comment: return "comment";
     case SpanKind::ClosedTag: return "closed-tag";
     case SpanKind::ClosedComment: return "closed-comment";
+    default: return "program";  // program text is not the tag painter's
   }
   return "?";
 }

@@ -28,6 +28,8 @@ char Letter(SpanKind kind) {
     case SpanKind::Comment:
     case SpanKind::ClosedComment:
       return 'c';
+    default:  // program text is not the tag painter's
+      return 'p';
   }
   return '?';
 }
