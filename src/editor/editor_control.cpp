@@ -263,6 +263,20 @@ void EditorControl::setText(const QString& text) {
   }
 }
 
+void EditorControl::replaceText(const QString& text, bool sameUndoStep) {
+  if (!sameUndoStep || !undoValid_) {
+    editRunOpen_ = false;
+    rememberUndoState();
+  }
+  replaceWholeText(text);
+  if (readsBackUnchanged(text)) {
+    cachedText_ = text;
+    cachedRevision_ = revision_;
+  }
+  modified_ = true;
+  editRunOpen_ = false;  // what is typed next is an edit of its own
+}
+
 // A whole new text starts with the default format: nothing of the format the
 // caret stood on before (a tag's colour, say) carries over, neither to the
 // new text (Qt gives it the caret's format) nor to what is typed next.

@@ -62,6 +62,12 @@ class EditorControl : public QObject {
   // Whole text, line breaks as CR LF. Cached by document revision.
   QString text() const;
   void setText(const QString& text);
+  // Replaces the whole text as one edit of the user's: the control's undo
+  // brings the text before it back, and the document counts as modified.
+  // With `sameUndoStep`, an edit that changes the whole text twice in one
+  // command (the second change right after the first) stays one undo step:
+  // the undo then goes back to the text before the first change.
+  void replaceText(const QString& text, bool sameUndoStep = false);
   int textLength() const { return text().size(); }
   void clear();
 

@@ -1,0 +1,93 @@
+// Replace All through the command and a shown editor, offscreen: a text of
+// 1 Mi characters (Japanese and English, CR LF lines) with one occurrence
+// of the search text on each of its 10,000 lines, the caret at the start so
+// nothing is asked. The time covers the search, the new text, setting it
+// in the editor as one undoable edit and the events that lay it out and
+// draw it. The recolouring that follows belongs
+// to the window and is timed by colour_repaint_bench; here the recolour
+// callback does nothing.
+//
+// TextOnly times the search and the new text without the editor.
+#include "offscreen_main.h"
+#include "quiet_dialogs.h"
+
+#include "editing/find_replace.h"
+#include "editor/editor_control.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+namespace {
+
+using wrenpad::EditorControl;
+using wrenpad::FindReplace;
+using wrenpad::FindRequest;
+
+constexpr qsizetype kTextSize = 1024 * 1024;
+constexpr int kLines = 10'000;
+
+// Every line holds "needle", in upper case on every other line; the lines
+// are padded so the whole text is kTextSize characters.
+QString GeneratedText() {
+  const QString words = QStringLiteral(
+      "夏の献立は冷やし中華 and cold noodles, with a glass of barley tea; 麦茶を添えて。 "
+      "Fresh from the garden today, ripe tomatoes. ");
+  const qsizetype perLine = kTextSize / kLines;  // 104, with the line break
+  QString text;
+  text.reserve(kTextSize);
+  for (int line = 0; line < kLines; ++line) {
+    const QString word = line % 2 ? QStringLiteral("needle") : QStringLiteral("NEEDLE");
+    const qsizetype before = line % 40;
+    QString row = words.left(before) + word;
+    row += words.mid(before, perLine - 2 - row.size());
+    text += row;
+    text += QStringLiteral("\r\n");
+  }
+  while (text.size() < kTextSize) text += u'.';
+  return text;
+}
+
+void ReplaceAllInEditor(benchmark::State& state) {
+  const bool matchCase = state.range(0) != 0;
+  const QString text = GeneratedText();
+  QWidget window;
+  window.resize(900, 700);
+  EditorControl editor(&window);
+  editor.widget()->resize(900, 700);
+  window.show();
+  wrenpad::bench::QuietDialogs dialogs;
+  const bool japanese = false;
+  FindReplace find({editor, dialogs, japanese, [](bool) {}, [] { /* the window's work */ }});
+  const FindRequest request{FindRequest::Kind::ReplaceAll,
+                            {QStringLiteral("needle"), QStringLiteral("thread"), matchCase}};
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor.setText(text);
+    editor.setSelStart(0);
+    state.ResumeTiming();
+    find.serveReplaceDialog(request);
+    QCoreApplication::processEvents();  // the new text laid out and drawn
+  }
+  const int left = int(editor.text().count(QStringLiteral("needle"), Qt::CaseInsensitive));
+  state.counters["replaced"] = double(kLines - left);
+  if (editor.text().size() != text.size()) state.SkipWithError("the text changed its length");
+}
+BENCHMARK(ReplaceAllInEditor)->ArgName("match_case")->Arg(0)->Arg(1)
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void TextOnly(benchmark::State& state) {
+  const QString text = GeneratedText();
+  const QString what = QStringLiteral("needle");
+  for (auto _ : state) {
+    const auto hits = wrenpad::FindOccurrences(text, what, Qt::CaseInsensitive, 0, text.size(),
+                                               text.size());
+    const QString result = wrenpad::ReplaceAt(text, hits, what.size(), QStringLiteral("thread"));
+    benchmark::DoNotOptimize(result.constData());
+    state.counters["replaced"] = double(hits.size());
+  }
+}
+BENCHMARK(TextOnly)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) { return wrenpad::bench::RunWidgetBenchmarks(argc, argv); }

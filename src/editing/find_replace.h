@@ -1,0 +1,97 @@
+#pragma once
+// Find and Replace through the two modeless dialogs. Find searches forward
+// from the end of the selection and never wraps; Replace replaces the
+// selection and finds the next occurrence; Replace All replaces from the
+// caret to the end, reports the count and offers to go on from the start of
+// the document up to the caret.
+//
+// The dialogs are created on first use, as children of the editor's window,
+// and keep their fields while the window lives. Their requests come to the
+// serve...Dialog methods; tests send requests there directly.
+
+#include "editing/find_dialogs.h"
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace wrenpad {
+
+class Dialogs;
+class EditorControl;
+
+// Where `what` occurs in `text`, searching from `from` and resuming after the
+// whole of each hit (so hits never overlap), keeping the hits that begin
+// before `beginBefore` and end by `endBy`. An empty `what` occurs nowhere.
+std::vector<qsizetype> FindOccurrences(const QString& text, const QString& what,
+                                       Qt::CaseSensitivity cs, qsizetype from,
+                                       qsizetype beginBefore, qsizetype endBy);
+// `text` with `with` put in place of the `length` characters at each of `at`
+// (ascending, not overlapping), in one pass.
+QString ReplaceAt(const QString& text, const std::vector<qsizetype>& at, qsizetype length,
+                  const QString& with);
+
+// The messages of Replace All, in the interface language.
+QString ReplacedCountQuestion(int count, bool japanese);
+QString AdditionalReplacedMessage(int count, bool japanese);
+
+struct FindReplaceContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  const bool& japanese;  // the interface language
+  // false takes Ctrl+V from the paste menu item while a dialog is open, so
+  // that it pastes into the dialog's fields; true gives it back.
+  std::function<void(bool)> setPasteShortcut;
+  // Colours the whole text again after Replace All has set it anew.
+  std::function<void()> recolourWholeText;
+};
+
+class FindReplace {
+ public:
+  explicit FindReplace(FindReplaceContext context);
+  ~FindReplace();
+  FindReplace(const FindReplace&) = delete;
+  FindReplace& operator=(const FindReplace&) = delete;
+
+  // Menu items mmFind / mmReplace and tool buttons tbFind / tbReplace.
+  void mmFindClick();
+  void mmReplaceClick();
+
+  // The dialogs' buttons, working on the fields the dialogs last reported.
+  void FindDialogFind();
+  void ReplaceDialogFind();
+  void ReplaceDialogReplace(bool all);
+  void FindDialogClose();
+  void ReplaceDialogClose();
+
+  // What each dialog's buttons send; its fields are remembered first.
+  void serveFindDialog(const FindRequest& request);
+  void serveReplaceDialog(const FindRequest& request);
+
+  bool findDialogOpen() const { return findOpen_; }
+  bool replaceDialogOpen() const { return replaceOpen_; }
+  // The fields each dialog holds.
+  const FindFields& findFields() const { return findFields_; }
+  const FindFields& replaceFields() const { return replaceFields_; }
+
+ private:
+  TFindDialog& findForm();
+  TReplaceDialog& replaceForm();
+  void givePasteShortcut(bool on);
+  void closeFindDialog();
+  void closeReplaceDialog();
+  void replaceSelection();
+  void replaceAll();
+
+  FindReplaceContext c_;
+  FindFields findFields_;
+  FindFields replaceFields_;
+  bool findOpen_ = false;
+  bool replaceOpen_ = false;
+  // Owned by the editor's window, which may go first.
+  QPointer<TFindDialog> findForm_;
+  QPointer<TReplaceDialog> replaceForm_;
+};
+
+}  // namespace wrenpad

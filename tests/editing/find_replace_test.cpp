@@ -1,0 +1,290 @@
+// Find, Replace and Replace All on a real editor, with the dialogs' requests
+// sent as their buttons send them and the questions answered by script.
+#include "editing/find_replace.h"
+
+#include "editor/editor_control.h"
+#include "support/scripted_dialogs.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <vector>
+
+// Texts in failure messages as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace wrenpad::test {
+namespace {
+
+using Kind = FindRequest::Kind;
+
+struct FindReplaceTest : ::testing::Test {
+  QWidget window;
+  EditorControl editor{&window};
+  ScriptedDialogs dialogs;
+  bool japanese = false;
+  std::vector<bool> pasteShortcut;  // every call of the paste callback
+  int recolours = 0;
+  FindReplace find{FindReplaceContext{editor, dialogs, japanese,
+                                      [this](bool on) { pasteShortcut.push_back(on); },
+                                      [this] { ++recolours; }}};
+
+  // The text with the caret where "|" stands.
+  void setText(const QString& withCaret) {
+    const int at = int(withCaret.indexOf(u'|'));
+    QString text = withCaret;
+    if (at >= 0) text.remove(at, 1);
+    editor.setText(text);
+    editor.setSelStart(std::max(at, 0));
+  }
+  // The text with "|" at the caret or [ ] around the selection.
+  QString textWithCaret() const {
+    QString text = editor.text();
+    const int start = editor.selStart();
+    if (editor.selLength() == 0) return text.insert(start, u'|');
+    text.insert(start + editor.selLength(), u']');
+    return text.insert(start, u'[');
+  }
+  void findNext(const QString& what, bool matchCase) {
+    find.serveFindDialog({Kind::FindNext, {what, {}, matchCase}});
+  }
+  void replace(Kind kind, const QString& what, const QString& with, bool matchCase = false) {
+    find.serveReplaceDialog({kind, {what, with, matchCase}});
+  }
+};
+
+TEST(ReplaceAllPasses, OccurrencesNeverOverlapAndStayInsideTheirBounds) {
+  const QString text = QStringLiteral("aaaa-aa");
+  EXPECT_EQ(FindOccurrences(text, "aa", Qt::CaseSensitive, 0, 99, 99),
+            (std::vector<qsizetype>{0, 2, 5}));
+  // Beginning before 5 and ending by 3: only the first.
+  EXPECT_EQ(FindOccurrences(text, "aa", Qt::CaseSensitive, 0, 5, 3), (std::vector<qsizetype>{0}));
+  EXPECT_TRUE(FindOccurrences(text, "", Qt::CaseSensitive, 0, 99, 99).empty());
+  EXPECT_EQ(ReplaceAt(text, {0, 2, 5}, 2, "b"), "bb-b");
+}
+
+TEST_F(FindReplaceTest, FindFollowsTheFindDialogsCaseRuleAndFoldsNonAsciiCase) {
+  setText("|xx Abc abc");
+  findNext("abc", false);
+  EXPECT_EQ(textWithCaret(), "xx [Abc] abc");
+  editor.setSelStart(0);
+  findNext("abc", true);
+  EXPECT_EQ(textWithCaret(), "xx Abc [abc]");
+
+  setText("|日本 ÄRGER Ｗｅｂ");
+  findNext(QStringLiteral("ärger"), false);
+  EXPECT_EQ(textWithCaret(), "日本 [ÄRGER] Ｗｅｂ");
+  findNext(QStringLiteral("ｗｅｂ"), false);
+  EXPECT_EQ(textWithCaret(), "日本 ÄRGER [Ｗｅｂ]");
+
+  // Find Next in the Replace dialog searches with its own text but the Find
+  // dialog's case rule.
+  setText("|Abc abc");
+  find.serveFindDialog({Kind::Edited, {"other", {}, true}});
+  replace(Kind::FindNext, "abc", "x", false);
+  EXPECT_EQ(textWithCaret(), "Abc [abc]");
+  EXPECT_EQ(find.findFields().findText, "abc");
+}
+
+TEST_F(FindReplaceTest, FindStartsAfterTheSelectionAndStopsAtTheEndWithAMessage) {
+  find.mmFindClick();
+  setText("|abc abc");
+  findNext("abc", true);
+  findNext("abc", true);
+  EXPECT_EQ(textWithCaret(), "abc [abc]");
+  EXPECT_TRUE(dialogs.asked.filter("message").isEmpty());
+  findNext("abc", true);  // no wrap to the start
+  EXPECT_EQ(textWithCaret(), "abc [abc]");
+  EXPECT_EQ(dialogs.askedOf("message"), QStringList{"Could not find the word"});
+  EXPECT_FALSE(find.findDialogOpen());
+  EXPECT_EQ(pasteShortcut, (std::vector<bool>{false, true}));
+}
+
+TEST_F(FindReplaceTest, AnEmptySearchDoesNothing) {
+  find.mmFindClick();
+  setText("ab|c");
+  findNext("", false);
+  replace(Kind::Replace, "", "x");
+  replace(Kind::ReplaceAll, "", "x");
+  EXPECT_EQ(textWithCaret(), "ab|c");
+  EXPECT_EQ(dialogs.asked, QStringList{"modeless: FindDialog"});
+  EXPECT_TRUE(find.findDialogOpen());
+  EXPECT_EQ(recolours, 0);
+}
+
+TEST_F(FindReplaceTest, ReplaceReplacesTheSelectionAndSelectsTheNextOccurrence) {
+  setText("|abc --- abc");
+  replace(Kind::Replace, "abc", "XY");  // nothing selected: only searches
+  EXPECT_EQ(textWithCaret(), "[abc] --- abc");
+  replace(Kind::Replace, "abc", "XY");
+  EXPECT_EQ(textWithCaret(), "XY --- [abc]");
+  replace(Kind::Replace, "abc", "XY");
+  EXPECT_EQ(editor.text(), "XY --- XY");
+  EXPECT_EQ(dialogs.askedOf("message"), QStringList{"Could not find the word"});
+  EXPECT_EQ(recolours, 0);  // Replace leaves colouring alone
+}
+
+TEST_F(FindReplaceTest, ReplaceAllWithTheCaretAtTheStartCoversTheWholeTextAndAsksNothing) {
+  find.mmReplaceClick();
+  setText("|abc Abc abc");
+  replace(Kind::ReplaceAll, "abc", "x", false);
+  EXPECT_EQ(textWithCaret(), "|x x x");
+  EXPECT_EQ(dialogs.asked, QStringList{"modeless: ReplaceDialog"});
+  EXPECT_TRUE(editor.isModified());
+  EXPECT_FALSE(find.replaceDialogOpen());
+  EXPECT_EQ(recolours, 1);
+
+  // So it does up to the caret at 3: the occurrence at 0 reaches past the
+  // caret and is not left out.
+  setText("abc|abc");
+  replace(Kind::ReplaceAll, "ABC", "x", false);
+  EXPECT_EQ(editor.text(), "xx");
+  replace(Kind::ReplaceAll, "X", "y", true);  // case-sensitive: no hit
+  EXPECT_EQ(editor.text(), "xx");
+}
+
+TEST_F(FindReplaceTest, ReplaceAllFromTheMiddleReportsAndOnYesReplacesBeforeTheCaret) {
+  setText("ab ab ab a|b ab");
+  dialogs.answers = {Answer::Yes};
+  replace(Kind::ReplaceAll, "ab", "X");
+  // The occurrence beginning just before the caret belongs to the first pass.
+  EXPECT_EQ(dialogs.askedOf("question"),
+            QStringList{"2 of the words have been replaced.\n"
+                        "Would you like to continue replacing from start to current cursor?"});
+  EXPECT_EQ(dialogs.askedOf("message"), QStringList{"Additional 3 of the words have been replaced."});
+  EXPECT_EQ(textWithCaret(), "X X X X X|");  // the caret's old place, within the shorter text
+  EXPECT_EQ(recolours, 1);
+
+  setText("ab ab ab a|b ab");
+  dialogs.answers = {Answer::No};
+  replace(Kind::ReplaceAll, "ab", "X");
+  EXPECT_EQ(textWithCaret(), "ab ab ab X| X");
+  EXPECT_EQ(dialogs.askedOf("message").size(), 1);  // no second report
+}
+
+TEST_F(FindReplaceTest, AnOccurrenceAcrossTheSplitIsReplacedExactlyOnce) {
+  // The split is one before the caret: "abc" at 4 begins before it and
+  // crosses it. The replacement holds the search text, so a second
+  // replacement would show.
+  setText("abc abc| abc");
+  dialogs.answers = {Answer::No};
+  replace(Kind::ReplaceAll, "abc", "[abc]");
+  EXPECT_EQ(editor.text(), "abc abc [abc]");
+
+  setText("abc abc| abc");
+  dialogs.answers = {Answer::Yes};
+  replace(Kind::ReplaceAll, "abc", "[abc]");
+  EXPECT_EQ(editor.text(), "[abc] [abc] [abc]");
+  EXPECT_EQ(dialogs.askedOf("message").last(), "Additional 2 of the words have been replaced.");
+
+  // Overlapping hits: the first pass takes "aa" at the split, so the one
+  // before it, which reaches into that hit, is not replaced a second time.
+  setText("--aa|aa");
+  dialogs.answers = {Answer::Yes};
+  replace(Kind::ReplaceAll, "aa", "b");
+  EXPECT_EQ(editor.text(), "--aba");
+}
+
+TEST_F(FindReplaceTest, ReplaceAllWithNoHitLeavesTheTextAloneButStillAsks) {
+  setText("some text| here");
+  editor.setModified(false);
+  const quint64 revision = editor.revision();
+  dialogs.answers = {Answer::Yes};
+  replace(Kind::ReplaceAll, "zzz", "x");
+  EXPECT_TRUE(dialogs.askedOf("question").value(0).startsWith("0 of the words have been replaced.\n"));
+  EXPECT_EQ(dialogs.askedOf("message"), QStringList{"Additional 0 of the words have been replaced."});
+  EXPECT_EQ(editor.revision(), revision);
+  EXPECT_FALSE(editor.isModified());
+  EXPECT_FALSE(editor.canUndo());
+  EXPECT_EQ(recolours, 0);  // the colours are still there
+  EXPECT_EQ(textWithCaret(), "some text| here");
+}
+
+TEST_F(FindReplaceTest, JapaneseInterfaceReportsInJapanese) {
+  japanese = true;
+  setText("日本語の本。本|を読む");
+  dialogs.answers = {Answer::Yes};
+  replace(Kind::ReplaceAll, "本", "書");
+  EXPECT_EQ(dialogs.askedOf("question"),
+            QStringList{"1 個の文字列が置換されました。\n"
+                        "文書の先頭から現在のカーソル位置までさらに置換を行いますか？"});
+  EXPECT_EQ(dialogs.askedOf("message"), QStringList{"新たに2 個の文字列が置換されました。"});
+  EXPECT_EQ(editor.text(), "日書語の書。書を読む");
+}
+
+TEST_F(FindReplaceTest, OneUndoTakesTheWholeReplaceAllBack) {
+  setText("ab ab ab a|b ab");
+  editor.setModified(false);
+  dialogs.answers = {Answer::Yes};
+  replace(Kind::ReplaceAll, "ab", "X");
+  ASSERT_EQ(editor.text(), "X X X X X");
+  EXPECT_TRUE(editor.isModified());
+  editor.undo();
+  EXPECT_EQ(editor.text(), "ab ab ab ab ab");
+  editor.undo();  // the control's undo redoes
+  EXPECT_EQ(editor.text(), "X X X X X");
+
+  // Only the Additional pass replaced anything: its own step.
+  setText("ab xx z|z");
+  dialogs.answers = {Answer::Yes};
+  replace(Kind::ReplaceAll, "ab", "X");
+  ASSERT_EQ(editor.text(), "X xx zz");
+  editor.undo();
+  EXPECT_EQ(editor.text(), "ab xx zz");
+}
+
+TEST_F(FindReplaceTest, PasteShortcutComesBackOnlyWhenBothDialogsAreClosed) {
+  find.mmFindClick();
+  find.mmReplaceClick();
+  EXPECT_EQ(pasteShortcut, (std::vector<bool>{false, false}));
+  find.serveFindDialog({Kind::Closed, {}});
+  EXPECT_EQ(pasteShortcut.size(), 2u);  // the Replace dialog still takes Ctrl+V
+  find.serveReplaceDialog({Kind::Closed, {}});
+  EXPECT_EQ(pasteShortcut.back(), true);
+
+  // Replace All closes its dialog; the Find dialog's failure closes that one.
+  pasteShortcut.clear();
+  find.mmReplaceClick();
+  find.mmFindClick();
+  setText("|abc");
+  replace(Kind::ReplaceAll, "abc", "x");
+  EXPECT_EQ(pasteShortcut, (std::vector<bool>{false, false}));
+  findNext("abc", false);
+  EXPECT_EQ(pasteShortcut, (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(FindReplaceTest, DialogsAreChildrenOfTheWindowAndSpeakTheInterfaceLanguage) {
+  japanese = true;
+  find.mmReplaceClick();
+  auto* form = window.findChild<TReplaceDialog*>("ReplaceDialog");
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->windowTitle(), "置換");
+  EXPECT_EQ(form->findChild<QPushButton*>("ReplaceAll")->text(), "すべて置換(&A)");
+  EXPECT_FALSE(form->findChild<QPushButton*>("FindNext")->isEnabled());  // no search text yet
+
+  // Typing and pressing the buttons send requests with the fields.
+  setText("|Abc abc");
+  QTest::keyClicks(form->findChild<QLineEdit*>("FindEdit"), "abc");
+  QTest::keyClicks(form->findChild<QLineEdit*>("ReplaceEdit"), "x");
+  form->findChild<QCheckBox*>("MatchCase")->click();
+  EXPECT_EQ(find.replaceFields(), (FindFields{"abc", "x", true}));
+  form->findChild<QPushButton*>("ReplaceAll")->click();
+  EXPECT_EQ(editor.text(), "Abc x");
+  EXPECT_FALSE(find.replaceDialogOpen());
+
+  // Reopened, it shows what it held; Cancel reports the close.
+  japanese = false;
+  find.mmReplaceClick();
+  EXPECT_EQ(form->windowTitle(), "Replace");
+  EXPECT_EQ(form->findChild<QLineEdit*>("FindEdit")->text(), "abc");
+  form->findChild<QPushButton*>("Cancel")->click();
+  EXPECT_FALSE(find.replaceDialogOpen());
+  EXPECT_EQ(pasteShortcut.back(), true);
+}
+
+}  // namespace
+}  // namespace wrenpad::test
