@@ -209,11 +209,9 @@ void FindReplace::ReplaceDialogReplace(bool all) {
 // (length of the search text - 1) past it and the next occurrence is
 // selected. With nothing selected this only searches.
 void FindReplace::replaceSelection() {
-  if (c_.editor.selLength() > 0) {
-    c_.editor.replaceSelection(replaceFields_.replaceText);
-    const int after = c_.editor.selStart() + int(replaceFields_.findText.size()) - 1;
-    c_.editor.setSelStart(std::min(after, c_.editor.textLength()));
-  }
+  // The next search starts right after the inserted text, so an occurrence
+  // that follows at once is found too, and the replacement is never searched.
+  if (c_.editor.selLength() > 0) c_.editor.replaceSelection(replaceFields_.replaceText);
   ReplaceDialogFind();
 }
 

@@ -3,6 +3,7 @@
 #include "colouring/tag_painter.h"
 #include "documents/document_commands.h"
 #include "editing/editing_tools.h"
+#include "editing/find_replace.h"
 #include "html/html_commands.h"
 #include "programming/program_commands.h"
 #include "window/main_window.h"
@@ -79,9 +80,9 @@ const CommandRow kCommands[] = {
     {1, "mmSelectAll", "&Select All", u"すべて選択(&S)", "Ctrl+A", kSeparatorAfter,
      {}, [](TMain& w) { w.documents().mmSelectAllClick(); }},
     {1, "mmFind", "&Find...", u"検索(&F)...", "Ctrl+F", kNone,
-     {ToolBar::Main, 9, "tbFind", "Find", u"検索", kGapBefore}},
+     {ToolBar::Main, 9, "tbFind", "Find", u"検索", kGapBefore}, [](TMain& w) { w.findReplace().mmFindClick(); }},
     {1, "mmReplace", "R&eplace...", u"置換(&E)...", "Ctrl+R", kSeparatorAfter,
-     {ToolBar::Main, 10, "tbReplace", "Replace", u"置換"}},
+     {ToolBar::Main, 10, "tbReplace", "Replace", u"置換"}, [](TMain& w) { w.findReplace().mmReplaceClick(); }},
     {1, "mmFont", "F&ont", u"フォント(&O)", "", kNone,
      {}, [](TMain& w) { w.documents().mmFontClick(); }},
 

@@ -6,6 +6,7 @@
 #include "editing/editing_context.h"
 #include "editing/editing_tools.h"
 #include "editing/editor_events.h"
+#include "editing/find_replace.h"
 #include "editing/enhanced_edit.h"
 #include "html/html_commands.h"
 #include "platform/qt_dialogs.h"
@@ -123,6 +124,12 @@ void TMain::createSubsystems() {
   programs_ = std::make_unique<ProgramCommands>(ProgramContext{
       *Editor, dialogs_, *this, document_, settings_, japaneseInterface_, *CMsgWindow, *editingTools_,
       Timer1, Timer3, [this] { return documents_->mmSaveClick(); }, CurrentToolProfile()});
+  find_ = std::make_unique<FindReplace>(FindReplaceContext{
+      *Editor, dialogs_, japaneseInterface_,
+      [this](bool on) {
+        action(QStringLiteral("mmPaste"))->setShortcut(on ? QKeySequence(QStringLiteral("Ctrl+V")) : QKeySequence());
+      },
+      [this] { recolourWholeText(); }});
   connect(CMsgWindow, &MessagePane::lineDoubleClicked, this, [this] { programs_->CMsgWindowDblClick(); });
   connect(CMsgWindow, &MessagePane::clicked, this, [this] { programs_->CMsgWindowClick(); });
 }
@@ -670,6 +677,16 @@ void TMain::showCommandStates() {
 }
 
 void TMain::Timer3Timer() { programs_->Timer3Timer(); }
+
+// After a change of the whole text (Replace All): programs and pages are
+// coloured again, when automatic colouring is on.
+void TMain::recolourWholeText() {
+  if (!settings_.AutoRepaint) return;
+  if (document_.DocumentMode == kProgramMode)
+    programPainter_->PaintWholeProgram();
+  else if (document_.DocumentMode == kHtmlMode)
+    painter_->mmRepaintTagsClick();
+}
 
 void TMain::startUndoTimer() { Timer2.start(); }
 

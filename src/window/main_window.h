@@ -46,6 +46,7 @@ struct StartupOptions {
 };
 
 class EditingTools;
+class FindReplace;
 class EditorEvents;
 class HtmlCommands;
 class TagPainter;
@@ -94,6 +95,7 @@ class TMain : public QMainWindow,
   void Timer1Timer();
   void Timer2Timer();
   void Timer3Timer();
+  void recolourWholeText();
   void EditorChange();
   void ApplyInterfaceLanguage();
   void EnglishClick();
@@ -148,6 +150,7 @@ class TMain : public QMainWindow,
   HtmlCommands& htmlCommands() { return *htmlCommands_; }
   EditingTools& editingTools() { return *editingTools_; }
   ProgramCommands& programs() { return *programs_; }
+  FindReplace& findReplace() { return *find_; }
   MessagePane& messagePane() { return *CMsgWindow; }
   CaretContextFlags& caretFlags() { return caretFlags_; }
   QComboBox* headingBox() const { return HeaderComboBox; }
@@ -206,6 +209,7 @@ class TMain : public QMainWindow,
   std::unique_ptr<EditingTools> editingTools_;
   std::unique_ptr<HtmlCommands> htmlCommands_;
   std::unique_ptr<ProgramCommands> programs_;
+  std::unique_ptr<FindReplace> find_;
 
   EditorControl* Editor = nullptr;
   MessagePane* CMsgWindow = nullptr;

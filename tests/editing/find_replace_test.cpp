@@ -126,6 +126,12 @@ TEST_F(FindReplaceTest, ReplaceReplacesTheSelectionAndSelectsTheNextOccurrence) 
   EXPECT_EQ(editor.text(), "XY --- XY");
   EXPECT_EQ(dialogs.askedOf("message"), QStringList{"Could not find the word"});
   EXPECT_EQ(recolours, 0);  // Replace leaves colouring alone
+
+  // An occurrence right after the replaced one is the next one.
+  setText("|foo foo");
+  replace(Kind::Replace, "foo", "bar");
+  replace(Kind::Replace, "foo", "bar");
+  EXPECT_EQ(textWithCaret(), "bar [foo]");
 }
 
 TEST_F(FindReplaceTest, ReplaceAllWithTheCaretAtTheStartCoversTheWholeTextAndAsksNothing) {
