@@ -129,11 +129,22 @@ void FindReplace::mmReplaceClick() {
 void FindReplace::FindDialogClose() {
   findOpen_ = false;
   if (!replaceOpen_) givePasteShortcut(true);
+  returnToEditor();
 }
 
 void FindReplace::ReplaceDialogClose() {
   replaceOpen_ = false;
   if (!findOpen_) givePasteShortcut(true);
+  returnToEditor();
+}
+
+// The window becomes active again with the editor focused: without a window
+// manager to do it, the menus' short-cuts would stay with the closed dialog.
+void FindReplace::returnToEditor() {
+  QWidget* window = c_.editor.widget()->window();
+  if (!window->isVisible()) return;
+  window->activateWindow();
+  c_.editor.setFocus();
 }
 
 void FindReplace::givePasteShortcut(bool on) {

@@ -79,6 +79,7 @@ class FindReplace {
   TFindDialog& findForm();
   TReplaceDialog& replaceForm();
   void givePasteShortcut(bool on);
+  void returnToEditor();
   void closeFindDialog();
   void closeReplaceDialog();
   void replaceSelection();
