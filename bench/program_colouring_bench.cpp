@@ -7,6 +7,9 @@
 //   KeyInProgram     typing one character in the middle of a line and taking
 //                    it back, each followed by the colouring after a key
 //   BareKey          the same two edits in the bare QTextEdit, uncoloured
+//   ReplaceAllRecoloured  Replace All of 10,000 occurrences in a 1 MiB
+//                    program ("total" becomes "count"), with the
+//                    whole-program colouring that follows
 //
 //   build-bench/bench/program_colouring_bench
 #include <benchmark/benchmark.h>
@@ -19,6 +22,8 @@
 #include "offscreen_main.h"
 #include "colouring/format_runs.h"
 #include "colouring/program_painter.h"
+#include "editing/find_replace.h"
+#include "quiet_dialogs.h"
 #include "platform/qt_dialogs.h"
 
 namespace {
@@ -162,6 +167,37 @@ void BareKey(benchmark::State& state) {
   }
 }
 
+void ReplaceAllRecoloured(benchmark::State& state) {
+  // A 1 MiB program whose first 10,000 "total"s stay; the later ones are
+  // renamed, so exactly 10,000 are replaced.
+  QString program = GeneratedProgram(1024 * 1024);
+  qsizetype at = 0;
+  for (int n = 0; n < 10000 && at >= 0; ++n) at = program.indexOf(QStringLiteral("total"), at) + 5;
+  for (at = program.indexOf(QStringLiteral("total"), at); at >= 0; at = program.indexOf(QStringLiteral("total"), at))
+    program.replace(at, 5, QStringLiteral("tally"));
+  ShownProgram shown(program);
+  bench::QuietDialogs dialogs;
+  const bool japanese = false;
+  FindReplace find({shown.editor, dialogs, japanese, [](bool) {}, [&shown] { shown.painter.PaintWholeProgram(); }});
+  const FindRequest request{FindRequest::Kind::ReplaceAll, {QStringLiteral("total"), QStringLiteral("count"), true}};
+  int replaced = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    shown.editor.setText(program);
+    shown.painter.PaintWholeProgram();
+    shown.editor.setSelStart(0);
+    QApplication::processEvents();
+    state.ResumeTiming();
+    find.serveReplaceDialog(request);
+    QApplication::processEvents();
+    state.PauseTiming();
+    replaced = int(program.count(QStringLiteral("total")) - shown.editor.text().count(QStringLiteral("total")));
+    state.ResumeTiming();
+  }
+  state.counters["replaced"] = replaced;
+  state.counters["bytes"] = double(program.size());
+}
+
 constexpr int kSmall = 30000;
 constexpr int kMedium = 48 * 1024;
 constexpr int kLarge = 1024 * 1024;
@@ -170,6 +206,7 @@ BENCHMARK(WholeProgram)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond)
 BENCHMARK(BareFormats)->Arg(kSmall)->Arg(kLarge)->Unit(benchmark::kMillisecond);
 BENCHMARK(KeyInProgram)->Arg(kMedium)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BareKey)->Arg(kMedium)->Arg(kLarge)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReplaceAllRecoloured)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 
