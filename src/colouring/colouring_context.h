@@ -52,6 +52,10 @@ struct ColouringState {
   QColor PageTextColour{0, 0, 0};
   QString PageFontName;
   std::optional<int> PageFontSizePt;
+  // The default font chosen last in the font or the page-settings dialog:
+  // its name, and its colour as six hexadecimal digits RRGGBB.
+  QString PageFontChoice;
+  QString PageFontColorChoice = QStringLiteral("000000");
 
   TagPaintStyle paintStyle() const {
     return {TagColour, ValueColour, CommentColour, EditorFontSize};
