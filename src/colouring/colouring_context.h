@@ -31,6 +31,10 @@ class ColouringHost {
   virtual void setProgress(int value) = 0;
   // The busy cursor over the whole program while a repaint runs.
   virtual void showWaitCursor(bool on) = 0;
+  // Before a whole repaint: the page settings are read from the page, which
+  // sets the page's text colour, face and size the repaint applies. A host
+  // without page settings reads nothing.
+  virtual void readPageSettings(const QString& text) { (void)text; }
 };
 
 // The colours and sizes colouring gives, and what it last read from the page.

@@ -118,6 +118,7 @@ void TagPainter::mmRepaintTagsClick() {
   const ChangeWatchOff quiet(c_.session);
   c_.host.showWaitCursor(true);
   const QString text = c_.editor.text();
+  c_.host.readPageSettings(text);
   const int firstLine = c_.editor.firstVisibleLine();
   const int caret = c_.editor.selStart();
   if (text.size() < kSlicedRepaintFrom) {

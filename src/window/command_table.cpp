@@ -5,6 +5,7 @@
 #include "editing/editing_tools.h"
 #include "editing/find_replace.h"
 #include "html/html_commands.h"
+#include "page/page_settings.h"
 #include "programming/program_commands.h"
 #include "window/main_window.h"
 
@@ -91,7 +92,7 @@ const CommandRow kCommands[] = {
      {}, nullptr, nullptr, outsideProgram},
     {1, "mmModifyAsHTMLfile", "&Modify as a HTML file", u"HTMLファイルに変換(&M)", "", kNone},
     {1, "mmPageSettings", "&Page Settings", u"ページの設定(&P)", "", kNone,
-     {}, nullptr, nullptr, inPage},
+     {}, [](TMain& w) { w.pageSettings().mmPageSettingsClick(); }, nullptr, inPage},
     {1, "mmDisplayAsWebPage", "&Display as a Web Page", u"Webページとして表示(&D)", "F9", kSeparatorAfter | kShortcutWhenEnabled,
      {ToolBar::Html, 14, "tbBrowse", "Browse as WebPage", u"Webページとして表示"}, nullptr, nullptr, inPage},
     {1, "mmBold", "Bold", u"太字", "Ctrl+B", kNone,

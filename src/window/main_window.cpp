@@ -7,6 +7,7 @@
 #include "editing/editing_tools.h"
 #include "editing/editor_events.h"
 #include "editing/find_replace.h"
+#include "page/page_settings.h"
 #include "editing/enhanced_edit.h"
 #include "html/html_commands.h"
 #include "platform/qt_dialogs.h"
@@ -26,6 +27,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFontDatabase>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -130,8 +133,34 @@ void TMain::createSubsystems() {
         action(QStringLiteral("mmPaste"))->setShortcut(on ? QKeySequence(QStringLiteral("Ctrl+V")) : QKeySequence());
       },
       [this] { recolourWholeText(); }});
+  createPageSettings();
   connect(CMsgWindow, &MessagePane::lineDoubleClicked, this, [this] { programs_->CMsgWindowDblClick(); });
   connect(CMsgWindow, &MessagePane::clicked, this, [this] { programs_->CMsgWindowClick(); });
+}
+
+void TMain::createPageSettings() {
+  pageSettingForm_ = new THtmlPageSetting(this);
+  pageSettingForm_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
+  pageSettingForm_->setPictureChooser([this] { return choosePagePicture(); });
+  pageSettings_ = std::make_unique<PageSettings>(PageSettingsContext{
+      *Editor, dialogs_, document_, settings_, colouring_, japaneseInterface_, *pageSettingForm_,
+      [] { return QFontDatabase::families(); }, [this] { painter_->mmRepaintTagsClick(); }});
+}
+
+// A background picture for the page, as the path the page names it by:
+// relative to the page's folder.
+QString TMain::choosePagePicture() {
+  FileDialogRequest request;
+  request.title = QStringLiteral("GIF file cannot be browsed here.");
+  request.folder = document_.CurrentFolder;
+  request.filters = {QStringLiteral("JPEG (*.jpg)"), QStringLiteral("GIF(*.gif)")};
+  const OpenFileChoice choice = dialogs_.chooseFileToOpen(request);
+  if (choice.path.isEmpty()) return QString();
+  return QDir(document_.CurrentFolder).relativeFilePath(choice.path);
+}
+
+void TMain::readPageSettings(const QString& text) {
+  if (document_.DocumentMode == kHtmlMode) pageSettings_->ReadPage(text);
 }
 
 void TMain::connectEditorEvents() {

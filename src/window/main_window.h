@@ -47,6 +47,8 @@ struct StartupOptions {
 
 class EditingTools;
 class FindReplace;
+class PageSettings;
+class THtmlPageSetting;
 class EditorEvents;
 class HtmlCommands;
 class TagPainter;
@@ -125,6 +127,7 @@ class TMain : public QMainWindow,
   // ColouringHost
   void setProgress(int value) override;
   void showWaitCursor(bool on) override;
+  void readPageSettings(const QString& text) override;
 
   // EditingHost
   int headingIndex() const override;
@@ -151,6 +154,7 @@ class TMain : public QMainWindow,
   EditingTools& editingTools() { return *editingTools_; }
   ProgramCommands& programs() { return *programs_; }
   FindReplace& findReplace() { return *find_; }
+  PageSettings& pageSettings() { return *pageSettings_; }
   MessagePane& messagePane() { return *CMsgWindow; }
   CaretContextFlags& caretFlags() { return caretFlags_; }
   QComboBox* headingBox() const { return HeaderComboBox; }
@@ -172,6 +176,8 @@ class TMain : public QMainWindow,
   void createTimers();
   void createSubsystems();
   void connectEditorEvents();
+  void createPageSettings();
+  QString choosePagePicture();
   void runCommand(const CommandRow& row);
   void handleCommandLine(const StartupOptions& options);
   void readSettingsFile();
@@ -210,6 +216,8 @@ class TMain : public QMainWindow,
   std::unique_ptr<HtmlCommands> htmlCommands_;
   std::unique_ptr<ProgramCommands> programs_;
   std::unique_ptr<FindReplace> find_;
+  std::unique_ptr<PageSettings> pageSettings_;
+  THtmlPageSetting* pageSettingForm_ = nullptr;
 
   EditorControl* Editor = nullptr;
   MessagePane* CMsgWindow = nullptr;

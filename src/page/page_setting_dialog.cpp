@@ -1,0 +1,222 @@
+#include "page/page_setting_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace wrenpad {
+
+namespace {
+
+// Spin fields without a practical bound, stepping as the page's lengths do.
+QSpinBox* lengthField(QWidget* parent, const char* name, int step) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(QString::fromLatin1(name));
+  spin->setRange(-99999, 99999);
+  spin->setSingleStep(step);
+  return spin;
+}
+
+QComboBox* unitBox(QWidget* parent, const char* name, const QStringList& units) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->addItems(units);
+  return box;
+}
+
+// The unit's item; a unit the box does not offer selects the empty item.
+void selectUnit(QComboBox* box, const QString& unit) {
+  const int index = box->findText(unit);
+  box->setCurrentIndex(index >= 0 ? index : box->count() - 1);
+}
+
+}  // namespace
+
+THtmlPageSetting::THtmlPageSetting(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("HtmlPageSetting"));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+
+  auto* titleRow = new QHBoxLayout;
+  Panel1 = new QLabel(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  titleRow->addWidget(Panel1);
+  titleRow->addWidget(Edit1, 1);
+  layout->addLayout(titleRow);
+
+  GroupBox1 = new QGroupBox(this);
+  GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+  auto* background = new QGridLayout(GroupBox1);
+  RadioButton1 = new QRadioButton(GroupBox1);
+  RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+  RadioButton2 = new QRadioButton(GroupBox1);
+  RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+  ColorPanel = new ColourPanel(QString(), GroupBox1);
+  ColorPanel->setObjectName(QStringLiteral("ColorPanel"));
+  ColorPanel->setMinimumSize(120, 24);
+  edImgFile = new QLineEdit(GroupBox1);
+  edImgFile->setObjectName(QStringLiteral("edImgFile"));
+  cbOpenImg = new QPushButton(QStringLiteral("..."), GroupBox1);
+  cbOpenImg->setObjectName(QStringLiteral("cbOpenImg"));
+  cbOpenImg->setToolTip(QStringLiteral("Select"));
+  background->addWidget(RadioButton1, 0, 0);
+  background->addWidget(ColorPanel, 0, 1, 1, 2);
+  background->addWidget(RadioButton2, 1, 0);
+  background->addWidget(edImgFile, 1, 1);
+  background->addWidget(cbOpenImg, 1, 2);
+  layout->addWidget(GroupBox1);
+  connect(RadioButton1, &QRadioButton::toggled, this, [this] { RadioButton1Click(); });
+  connect(ColorPanel, &ColourPanel::clicked, this, [this] { ColorPanelClick(); });
+  connect(cbOpenImg, &QPushButton::clicked, this, [this] { cbOpenImgClick(); });
+
+  chkUseJavaScript = new QCheckBox(this);
+  chkUseJavaScript->setObjectName(QStringLiteral("chkUseJavaScript"));
+  chkLinkUnderLine = new QCheckBox(this);
+  chkLinkUnderLine->setObjectName(QStringLiteral("chkLinkUnderLine"));
+  layout->addWidget(chkUseJavaScript);
+  layout->addWidget(chkLinkUnderLine);
+
+  GroupBox2 = new QGroupBox(this);
+  GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+  auto* margins = new QGridLayout(GroupBox2);
+  TopMargin = lengthField(GroupBox2, "TopMargin", 5);
+  BottomMargin = lengthField(GroupBox2, "BottomMargin", 5);
+  LeftMargin = lengthField(GroupBox2, "LeftMargin", 5);
+  RightMargin = lengthField(GroupBox2, "RightMargin", 5);
+  const char* marginNames[] = {"Top", "Bottom", "Left", "Right"};
+  QSpinBox* marginFields[] = {TopMargin, BottomMargin, LeftMargin, RightMargin};
+  for (int i = 0; i < 4; ++i) {
+    marginLabels_[i] = new QLabel(QString::fromLatin1(marginNames[i]), GroupBox2);
+    margins->addWidget(marginLabels_[i], i / 2, (i % 2) * 2);
+    margins->addWidget(marginFields[i], i / 2, (i % 2) * 2 + 1);
+  }
+  cbMarginUnit = unitBox(GroupBox2, "cbMarginUnit", {"mm", "%", "px", ""});
+  margins->addWidget(cbMarginUnit, 2, 3);
+  layout->addWidget(GroupBox2);
+
+  auto* lineRow = new QHBoxLayout;
+  Label5 = new QLabel(this);
+  Label5->setObjectName(QStringLiteral("Label5"));
+  LineHeight = lengthField(this, "LineHeight", 10);
+  cbLineHeightUnit = unitBox(this, "cbLineHeightUnit", {"%", "pt", "mm", ""});
+  lineRow->addWidget(Label5);
+  lineRow->addWidget(LineHeight);
+  lineRow->addWidget(cbLineHeightUnit);
+  lineRow->addStretch();
+  layout->addLayout(lineRow);
+
+  FontFrame = new TFontFrame(this);
+  FontFrame->setObjectName(QStringLiteral("FontFrame"));
+  layout->addWidget(FontFrame);
+
+  auto* buttons = new QHBoxLayout;
+  btnOK = new QPushButton(QStringLiteral("&O K"), this);
+  btnOK->setObjectName(QStringLiteral("btnOK"));
+  btnOK->setDefault(true);
+  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  buttons->addStretch();
+  buttons->addWidget(btnOK);
+  buttons->addWidget(btnCancel);
+  layout->addLayout(buttons);
+  setMinimumWidth(339);
+  showValues(PageSettingValues{});
+}
+
+void THtmlPageSetting::setColourChooser(ColourChooser chooser) {
+  colourChooser_ = chooser;
+  FontFrame->setColourChooser(std::move(chooser));
+}
+
+void THtmlPageSetting::setTexts(bool japanese) {
+  setWindowTitle(japanese ? QStringLiteral("HTMLページの属性") : QStringLiteral("Setting property of the HTML page."));
+  GroupBox1->setTitle(japanese ? QStringLiteral("背景") : QStringLiteral(" Background "));
+  ColorPanel->setText(japanese ? QStringLiteral("ここをクリック") : QStringLiteral("Click Here"));
+  RadioButton1->setText(japanese ? QStringLiteral("色") : QStringLiteral("Color"));
+  RadioButton2->setText(japanese ? QStringLiteral("画像") : QStringLiteral("Image"));
+  Panel1->setText(japanese ? QStringLiteral("ﾀｲﾄﾙ:") : QStringLiteral("Title :"));
+  chkUseJavaScript->setText(japanese ? QStringLiteral("JavaScriptを用いる") : QStringLiteral("It will contain JavaScript"));
+  chkLinkUnderLine->setText(japanese ? QStringLiteral("マウスカーソルが乗った場合にのみリンクに下線")
+                                     : QStringLiteral("Underline below link appear only if mouse cursor comes"));
+  GroupBox2->setTitle(japanese ? QStringLiteral("  余白  ") : QStringLiteral("   Margin   "));
+  Label5->setText(japanese ? QStringLiteral("行間") : QStringLiteral("Line Height"));
+  FontFrame->setJapanese(japanese);
+}
+
+void THtmlPageSetting::showValues(const PageSettingValues& values) {
+  shown_ = values;
+  setTexts(values.japanese);
+  Edit1->setText(values.title);
+  chkUseJavaScript->setChecked(values.useJavaScript);
+  chkLinkUnderLine->setChecked(values.linkUnderline);
+  (values.colourChosen ? RadioButton1 : RadioButton2)->setChecked(true);
+  ColorPanel->setColour(values.background);
+  edImgFile->setText(values.imageFile);
+  TopMargin->setValue(values.marginTop);
+  BottomMargin->setValue(values.marginBottom);
+  LeftMargin->setValue(values.marginLeft);
+  RightMargin->setValue(values.marginRight);
+  selectUnit(cbMarginUnit, values.marginUnit);
+  LineHeight->setValue(values.lineHeight);
+  selectUnit(cbLineHeightUnit, values.lineHeightUnit);
+  FontFrame->setFontNames(values.fontNames);
+  FontFrame->showValues(values.font);
+  RadioButton1Click();
+  adjustSize();
+}
+
+PageSettingValues THtmlPageSetting::values() const {
+  PageSettingValues values = shown_;
+  values.title = Edit1->text();
+  values.useJavaScript = chkUseJavaScript->isChecked();
+  values.linkUnderline = chkLinkUnderLine->isChecked();
+  values.colourChosen = RadioButton1->isChecked();
+  values.background = ColorPanel->colour();
+  values.imageFile = edImgFile->text();
+  values.marginTop = TopMargin->value();
+  values.marginBottom = BottomMargin->value();
+  values.marginLeft = LeftMargin->value();
+  values.marginRight = RightMargin->value();
+  values.marginUnit = cbMarginUnit->currentText();
+  values.lineHeight = LineHeight->value();
+  values.lineHeightUnit = cbLineHeightUnit->currentText();
+  values.font = FontFrame->values();
+  return values;
+}
+
+// The colour panel with a colour background, the picture's field and button
+// with a picture.
+void THtmlPageSetting::RadioButton1Click() {
+  const bool colour = RadioButton1->isChecked();
+  ColorPanel->setVisible(colour);
+  edImgFile->setEnabled(!colour);
+  cbOpenImg->setEnabled(!colour);
+}
+
+void THtmlPageSetting::ColorPanelClick() {
+  if (!colourChooser_) return;
+  if (const std::optional<QColor> chosen = colourChooser_(ColorPanel->colour())) ColorPanel->setColour(*chosen);
+}
+
+void THtmlPageSetting::cbOpenImgClick() {
+  if (!pictureChooser_) return;
+  const QString picture = pictureChooser_();
+  if (picture.isEmpty()) return;
+  edImgFile->setText(picture);
+  RadioButton2->setChecked(true);
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,112 @@
+// Page settings: what the dialog reads from a page and what it writes back,
+// and the command as the window runs it, down to the saved file.
+#include "documents/document_commands.h"
+#include "editor/editor_control.h"
+#include "page/page_settings.h"
+#include "window/main_window.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+const QString kBlock = "<style type=\"text/css\">\r\n  body{line-height:120%; margin-top:10mm; margin-bottom:10mm; "
+                       "margin-left:10mm; margin-right:10mm; background-color:#FFFFBD; font-family:\"\"}\r\n"
+                       "</style>\r\n";
+
+TEST(PageSettingsText, ANewBlockGoesAtTheEndOfTheHeadOrIntoANewHead) {
+  PageSettingValues values;
+  values.title = "Greetings";
+  EXPECT_EQ(WritePageSettings("<html><head>\r\n</head>\r\n<body>x</body></html>", values, false),
+            "<html><head>\r\n" + kBlock + "<title>Greetings</title>\r\n</head>\r\n<body>x</body></html>");
+  values.title.clear();
+  values.useJavaScript = true;
+  EXPECT_EQ(WritePageSettings("<BODY>x</BODY>", values, false),
+            "<head>\r\n" + kBlock +
+                "<script language = \"JavaScript\"><!--\r\n\r\n// --></script>\r\n</head>\r\n<BODY>x</BODY>");
+  // An existing title is replaced, and a script the page has is not added again.
+  values.title = "New";
+  const QString written = WritePageSettings(
+      "<html><head><TITLE>Old</TITLE><script>javascript</script></head><body></body></html>", values, true);
+  EXPECT_TRUE(written.contains("<TITLE>New</TITLE>"));
+  EXPECT_EQ(written.count("<script"), 1);
+}
+
+TEST(PageSettingsText, AnExistingBlockKeepsWhatTheDialogDoesNotShow) {
+  const QString page =
+      "<html><head><STYLE type=\"text/css\">\r\n  /* house style */\r\n  body {margin-top:5mm; color:navy; "
+      "cursor:default}\r\n  p.note{color:red}\r\n</STYLE>\r\n</head><body></body></html>";
+  PageSettingValues values = ReadPageSettings(page, PageSettingValues{}, true).values;
+  EXPECT_EQ(values.marginTop, 5);
+  EXPECT_EQ(values.font.colour, QColor(0, 0, 0x80));
+  values.background = QColor(255, 0, 0);
+  values.font.colour = Qt::black;  // black is not written: the old colour stays
+  values.linkUnderline = true;
+  const QString written = WritePageSettings(page, values, false);
+  EXPECT_TRUE(written.contains("/* house style */"));
+  EXPECT_TRUE(written.contains("p.note{color:red}"));
+  EXPECT_TRUE(written.contains("cursor:default"));
+  EXPECT_TRUE(written.contains("color:navy"));
+  EXPECT_TRUE(written.contains("background-color:red"));
+  EXPECT_TRUE(written.contains("a{text-decoration:none}"));
+  EXPECT_TRUE(written.contains("a:hover{text-decoration:underline}"));
+  EXPECT_TRUE(written.endsWith("</STYLE>\r\n</head><body></body></html>"));
+}
+
+TEST(PageSettingsText, ReadingTakesBodyAndStyleAndNamesColoursItCannotRead) {
+  const QString page =
+      "<head><title>T</title><style>\r\n body{font-size:12pt; font-family:\"Arial\"; "
+      "background-color:#12zz56; line-height:1.5em}\r\n</style></head>\r\n<body bgcolor=\"navy\" text=\"#00ff00\">";
+  PageSettingValues previous;
+  previous.lineHeight = 140;
+  const PageReading reading = ReadPageSettings(page, previous, true);
+  EXPECT_EQ(reading.values.title, "T");
+  EXPECT_EQ(reading.editorBackground, QColor(0, 0, 0x80));
+  EXPECT_EQ(reading.values.background, QColor(0, 0, 0x80));  // the unreadable style colour left it
+  EXPECT_EQ(reading.unreadableColours.size(), 1);
+  EXPECT_TRUE(reading.unreadableColours.first().contains("#12zz56"));
+  EXPECT_TRUE(reading.values.font.setSize);
+  EXPECT_EQ(reading.values.font.size, 12);
+  EXPECT_EQ(reading.pageFontName, "Arial");
+  EXPECT_EQ(reading.values.lineHeight, 120);  // "1.5" is no whole number
+  EXPECT_EQ(reading.values.lineHeightUnit, "");
+  EXPECT_FALSE(reading.hasScript);
+}
+
+struct PageSettingsCommand : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  std::unique_ptr<TMain> main;
+  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
+  void TearDown() override { test::closeWithoutSaving(*main); }
+};
+
+TEST_F(PageSettingsCommand, TitleBackgroundAndTextColourReachTheSavedFile) {
+  const QString path = folder.write("page.htm", "<html>\r\n<head>\r\n</head>\r\n<body>\r\nHello\r\n</body>\r\n</html>\r\n");
+  main->documents().OpenFile(path);
+  dialogs.answerFormWith<PageSettingValues>([](PageSettingValues& v) {
+    v.title = "My page";
+    v.background = QColor(0xFF, 0xFF, 0xFF);
+    v.font.fontName = "ＭＳ Ｐゴシック";
+    v.font.colour = QColor(0, 0, 0x80);
+  });
+  main->action("mmPageSettings")->trigger();
+  EXPECT_EQ(dialogs.shownValues<PageSettingValues>().background, QColor(0xFF, 0xFF, 0xBD));
+  main->documents().mmSaveClick();
+  EXPECT_EQ(test::TempFolder::read(path),
+            "<html>\r\n<head>\r\n<style type=\"text/css\">\r\n  body{line-height:120%; margin-top:10mm; "
+            "margin-bottom:10mm; margin-left:10mm; margin-right:10mm; background-color:white; color:navy}\r\n"
+            "</style>\r\n<title>My page</title>\r\n</head>\r\n<body>\r\nHello\r\n</body>\r\n</html>\r\n");
+  EXPECT_EQ(main->editor().background(), QColor(Qt::white));
+  EXPECT_EQ(main->colouring().PageTextColour, QColor(0, 0, 0x80));  // the repaint read the page again
+
+  // Cancel changes nothing.
+  const QString before = main->editor().text();
+  main->action("mmPageSettings")->trigger();
+  EXPECT_EQ(main->editor().text(), before);
+}
+
+}  // namespace
