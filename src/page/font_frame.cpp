@@ -1,0 +1,147 @@
+#include "page/font_frame.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace wrenpad {
+
+// ---- ColourPanel ----------------------------------------------------------------------
+
+ColourPanel::ColourPanel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+  setAlignment(Qt::AlignCenter);
+  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  setLineWidth(2);
+  setMargin(4);
+  setAutoFillBackground(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setCursor(Qt::PointingHandCursor);
+  setMinimumWidth(fontMetrics().horizontalAdvance(caption) + 32);
+  setColour(Qt::black);
+}
+
+void ColourPanel::setColour(const QColor& colour) {
+  colour_ = colour;
+  QPalette shades = palette();
+  shades.setColor(QPalette::Window, colour);
+  // Perceived lightness (ITU-R BT.601 weights) decides the caption's colour.
+  const int lightness = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
+  shades.setColor(QPalette::WindowText, lightness < 128 ? Qt::white : Qt::black);
+  setPalette(shades);
+}
+
+void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+    return;
+  }
+  QLabel::mouseReleaseEvent(event);
+}
+
+void ColourPanel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(event);
+}
+
+// ---- TFontFrame -----------------------------------------------------------------------
+
+TFontFrame::TFontFrame(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("FontFrame"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  GroupBox = new QGroupBox(this);
+  GroupBox->setObjectName(QStringLiteral("GroupBox"));
+  outer->addWidget(GroupBox);
+
+  cbHtmlFontName = new QComboBox(GroupBox);
+  cbHtmlFontName->setObjectName(QStringLiteral("cbHtmlFontName"));
+  // A face that is not installed here may still be written into a page.
+  cbHtmlFontName->setEditable(true);
+  cbHtmlFontName->setInsertPolicy(QComboBox::NoInsert);
+  cbHtmlFontName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  cbHtmlFontName->setMinimumContentsLength(16);
+
+  chkSetFontSize = new QCheckBox(QStringLiteral("Size"), GroupBox);
+  chkSetFontSize->setObjectName(QStringLiteral("chkSetFontSize"));
+  SpinEdit = new QSpinBox(GroupBox);
+  SpinEdit->setObjectName(QStringLiteral("SpinEdit"));
+  SpinEdit->setRange(4, 54);
+  SpinEdit->setValue(10);
+  cbFontSizeUnit = new QComboBox(GroupBox);
+  cbFontSizeUnit->setObjectName(QStringLiteral("cbFontSizeUnit"));
+  cbFontSizeUnit->addItems({QStringLiteral("pt"), QStringLiteral("mm"), QStringLiteral("em"), QString()});
+  FontColorPanel = new ColourPanel(QStringLiteral("Color"), GroupBox);
+  FontColorPanel->setObjectName(QStringLiteral("FontColorPanel"));
+
+  auto* grid = new QGridLayout(GroupBox);
+  grid->addWidget(cbHtmlFontName, 0, 0, 1, 4);
+  grid->addWidget(chkSetFontSize, 1, 0);
+  grid->addWidget(SpinEdit, 1, 1);
+  grid->addWidget(cbFontSizeUnit, 1, 2);
+  grid->addWidget(FontColorPanel, 1, 3);
+  grid->setColumnStretch(3, 1);
+
+  connect(SpinEdit, &QSpinBox::valueChanged, this, &TFontFrame::SpinEditChange);
+  connect(cbFontSizeUnit, &QComboBox::currentIndexChanged, this, &TFontFrame::SpinEditChange);
+  connect(FontColorPanel, &ColourPanel::clicked, this, &TFontFrame::FontColorPanelClick);
+  setJapanese(false);
+}
+
+void TFontFrame::setFontNames(const QStringList& names) {
+  const QString current = cbHtmlFontName->currentText();
+  const QSignalBlocker quiet(cbHtmlFontName);
+  cbHtmlFontName->clear();
+  cbHtmlFontName->addItems(names);
+  cbHtmlFontName->setCurrentIndex(int(names.indexOf(current)));
+  cbHtmlFontName->setEditText(current);
+}
+
+void TFontFrame::setColourChooser(ColourChooser chooser) { chooser_ = std::move(chooser); }
+
+void TFontFrame::setJapanese(bool japanese) {
+  GroupBox->setTitle(japanese ? QStringLiteral("  既定のフォント") : QStringLiteral("   Default Font   "));
+  updateGeometry();
+}
+
+void TFontFrame::showValues(const FontFrameValues& values) {
+  showing_ = true;
+  const int face = cbHtmlFontName->findText(values.fontName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  cbHtmlFontName->setCurrentIndex(face);
+  cbHtmlFontName->setEditText(values.fontName);
+  chkSetFontSize->setChecked(values.setSize);
+  SpinEdit->setValue(values.size);
+  const int unit = cbFontSizeUnit->findText(values.unit, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  cbFontSizeUnit->setCurrentIndex(unit < 0 ? 0 : unit);
+  FontColorPanel->setColour(values.colour);
+  showing_ = false;
+}
+
+FontFrameValues TFontFrame::values() const {
+  FontFrameValues values;
+  values.fontName = cbHtmlFontName->currentText();
+  values.setSize = chkSetFontSize->isChecked();
+  values.size = SpinEdit->value();
+  values.unit = cbFontSizeUnit->currentText();
+  values.colour = FontColorPanel->colour();
+  return values;
+}
+
+void TFontFrame::SpinEditChange() {
+  if (!showing_) chkSetFontSize->setChecked(true);
+}
+
+void TFontFrame::FontColorPanelClick() {
+  if (!chooser_) return;
+  if (const std::optional<QColor> chosen = chooser_(FontColorPanel->colour())) FontColorPanel->setColour(*chosen);
+}
+
+}  // namespace wrenpad

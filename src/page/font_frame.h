@@ -1,0 +1,92 @@
+#pragma once
+// TFontFrame: the default font of a page (face, size with unit, colour) as a
+// frame that the page-settings, table and box dialogs embed. Values in,
+// values out; the colour is asked for through a chooser the dialog hands in
+// (the program's Dialogs::chooseColor), so the frame shows no dialog itself.
+//
+// ColourPanel is the clickable colour swatch the frame and the font dialog
+// share.
+
+#include <QColor>
+#include <QLabel>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QSpinBox;
+
+namespace wrenpad {
+
+// Asks for a colour, starting from the one given; nothing on Cancel.
+using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)>;
+
+// A raised panel filled with a colour, with a caption drawn white on dark
+// colours and black on light ones so it stays readable. A click, or Space
+// or Enter while it has the focus, emits clicked(); its owner asks for the
+// new colour.
+class ColourPanel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit ColourPanel(const QString& caption, QWidget* parent = nullptr);
+
+  QColor colour() const { return colour_; }
+  void setColour(const QColor& colour);
+
+ signals:
+  void clicked();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QColor colour_;
+};
+
+struct FontFrameValues {
+  QString fontName;
+  bool setSize = false;               // whether a size is given
+  int size = 10;                      // 4 to 54
+  QString unit = QStringLiteral("pt");  // "pt", "mm", "em" or ""
+  QColor colour = Qt::black;
+
+  friend bool operator==(const FontFrameValues&, const FontFrameValues&) = default;
+};
+
+class TFontFrame : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TFontFrame(QWidget* parent = nullptr);
+
+  // The faces offered: the screen's font families, given by the caller.
+  void setFontNames(const QStringList& names);
+  void setColourChooser(ColourChooser chooser);
+  // The group's caption in Japanese or English; the other captions stay.
+  void setJapanese(bool japanese);
+
+  void showValues(const FontFrameValues& values);
+  FontFrameValues values() const;
+
+  QGroupBox* GroupBox;
+  QComboBox* cbHtmlFontName;
+  QCheckBox* chkSetFontSize;
+  QSpinBox* SpinEdit;
+  QComboBox* cbFontSizeUnit;
+  ColourPanel* FontColorPanel;
+
+ private:
+  // A size or unit the user changes means a size is wanted.
+  void SpinEditChange();
+  // Asks for a colour starting from the panel's; the panel takes the one chosen.
+  void FontColorPanelClick();
+
+  ColourChooser chooser_;
+  bool showing_ = false;
+};
+
+}  // namespace wrenpad
