@@ -1,0 +1,233 @@
+// The style-block model: reading and setting properties in place, building a
+// new block, finding the block and the body tag's colours in a page.
+#include <gtest/gtest.h>
+
+#include "page/style_block.h"
+
+namespace wrenpad {
+namespace {
+
+// A hand-written block: upper-case tags, hiding markers, a comment that looks
+// like rules, odd spacing, look-alike selectors and an unknown property.
+const QString kBlock = QStringLiteral(
+    "<STYLE type=\"text/css\">\r\n"
+    "<!--\r\n"
+    "/* body{color:red} a{ ; } */\r\n"
+    "  BODY  {line-height: 150% ;background-color:#FFFFBD;\r\n"
+    "color : navy /* dark */; font-family:\"MS Gothic\", serif}\r\n"
+    "  tbody{color:green}\r\n"
+    "  table{margin-top:1mm}\r\n"
+    "  a:hover{text-decoration:underline}\r\n"
+    "  a{text-decoration:none; x-shadow: 1px 2px}\r\n"
+    "-->\r\n"
+    "</STYLE>\r\n");
+
+QString Replaced(QString text, const QString& before, const QString& after) {
+  EXPECT_EQ(text.count(before), 1) << before.toStdString();
+  return text.replace(before, after);
+}
+
+TEST(GetStyleProperty, WholeSelectorsAndPropertiesOutsideComments) {
+  EXPECT_EQ(GetStyleProperty(kBlock, "body", "line-height"), "150%");
+  EXPECT_EQ(GetStyleProperty(kBlock, "body", "color"), "navy");  // not background-color, not red
+  EXPECT_EQ(GetStyleProperty(kBlock, "Body", "COLOR"), "navy");
+  EXPECT_EQ(GetStyleProperty(kBlock, "body", "background-color"), "#FFFFBD");
+  EXPECT_EQ(GetStyleProperty(kBlock, "body", "font-family"), "MS Gothic");
+  EXPECT_EQ(GetStyleProperty(kBlock, "body", "margin-top"), "");  // only table has one
+  EXPECT_EQ(GetStyleProperty(kBlock, "a", "text-decoration"), "none");
+  EXPECT_EQ(GetStyleProperty(kBlock, "a:hover", "text-decoration"), "underline");
+  EXPECT_EQ(GetStyleProperty(kBlock, "a", "x-shadow"), "1px2px");
+  EXPECT_EQ(GetStyleProperty(kBlock, "p", "color"), "");
+}
+
+TEST(GetStyleProperty, ValuesAndTheRuleThatCounts) {
+  const QString block =
+      "<style>\r\nbody{background-image:url(data:image/gif;base64,R0l=); content:\"a;}b\"}\r\n"
+      "@media print{ body{color:black} }\r\n"
+      "body{color:red; margin:0;\r\ncolor:/* was blue */ green}\r\n</style>";
+  EXPECT_EQ(GetStyleProperty(block, "body", "background-image"), "url(data:image/gif;base64,R0l=)");
+  EXPECT_EQ(GetStyleProperty(block, "body", "content"), "a;}b");
+  EXPECT_EQ(GetStyleProperty(block, "body", "margin"), "0");
+  EXPECT_EQ(GetStyleProperty(block, "body", "color"), "green");  // the last, after a line break
+  EXPECT_EQ(GetStyleProperty("p{font-family:'Osaka', \"MS Gothic\"}", "p", "font-family"), "Osaka");
+}
+
+TEST(SetStyleProperty, ChangesOnlyTheValue) {
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "color", "blue"),
+            Replaced(kBlock, "color : navy /*", "color : blue /*"));
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "line-height", "2"),
+            Replaced(kBlock, "line-height: 150% ;", "line-height: 2 ;"));
+  EXPECT_EQ(SetStyleProperty(kBlock, "a", "text-decoration", "overline"),
+            Replaced(kBlock, "a{text-decoration:none", "a{text-decoration:overline"));
+  EXPECT_EQ(SetStyleProperty(kBlock, "tbody", "color", "lime"),
+            Replaced(kBlock, "tbody{color:green}", "tbody{color:lime}"));
+}
+
+TEST(SetStyleProperty, InsertsAMissingPropertyFirstInTheRule) {
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "margin-top", "5mm"),
+            Replaced(kBlock, "BODY  {line-height", "BODY  {margin-top:5mm; line-height"));
+  EXPECT_EQ(SetStyleProperty("a{}", "a", "color", "red"), "a{color:red; }");
+}
+
+TEST(SetStyleProperty, AddsAMissingRuleAsTheLastLine) {
+  EXPECT_EQ(SetStyleProperty(kBlock, "p", "color", "red"),
+            Replaced(kBlock, "-->\r\n</STYLE>", "-->\r\n  p{color:red}\r\n</STYLE>"));
+  EXPECT_EQ(SetStyleProperty("<style>\n  b{x:1}\n  </style>", "p", "y", "2"),
+            "<style>\n  b{x:1}\n  p{y:2}\n  </style>");
+  EXPECT_EQ(SetStyleProperty("<style>b{x:1}</style>", "p", "y", "2"),
+            "<style>b{x:1}\r\n  p{y:2}\r\n</style>");
+  // Without "</style": at the end, before a last line break.
+  EXPECT_EQ(SetStyleProperty("<style>\r\nb{x:1}", "p", "y", "2"), "<style>\r\nb{x:1}\r\n  p{y:2}");
+  EXPECT_EQ(SetStyleProperty("<style>\r\nb{x:1}\r\n", "p", "y", "2"),
+            "<style>\r\nb{x:1}\r\n  p{y:2}\r\n");
+  // Rules hidden in a comment or an at-rule are not the selector's.
+  const QString hidden = "<style>\r\n/* p{y:1} */ @media print{p{y:1}}\r\n</style>";
+  EXPECT_EQ(SetStyleProperty(hidden, "p", "y", "2"),
+            Replaced(hidden, "}}\r\n", "}}\r\n  p{y:2}\r\n"));
+}
+
+TEST(SetStyleProperty, LookAlikeSelectorsAndPropertiesAreLeftAlone) {
+  const QString block =
+      "<style>\r\n  tbody{color:green} table{x:1} a:hover{x:1} body td{x:1}\r\n</style>";
+  EXPECT_EQ(SetStyleProperty(block, "body", "color", "red"),
+            Replaced(block, "x:1}\r\n", "x:1}\r\n  body{color:red}\r\n"));
+  EXPECT_EQ(SetStyleProperty(block, "a", "x", "2"),
+            Replaced(block, "x:1}\r\n", "x:1}\r\n  a{x:2}\r\n"));
+  const QString colours = "p{background-color:red;border-color:red}";
+  EXPECT_EQ(SetStyleProperty(colours, "p", "color", "blue"), "p{color:blue; " + colours.mid(2));
+}
+
+TEST(SetStyleProperty, SameValueOrNothingToSetKeepsTheBlock) {
+  for (const char* property : {"line-height", "color", "font-family", "background-color"}) {
+    const QString value = GetStyleProperty(kBlock, "body", property);
+    EXPECT_EQ(SetStyleProperty(kBlock, "body", property, value), kBlock) << property;
+  }
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "font-family", "\"MS Gothic\", serif"), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, "a", "x-shadow", "1px 2px"), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "margin-top", ""), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, "p", "color", ""), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, " ", "color", "red"), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "", "red"), kBlock);
+}
+
+TEST(SetStyleProperty, WhatIsSetReadsBack) {
+  QString block = kBlock;
+  block = SetStyleProperty(block, "body", "color", "teal");
+  block = SetStyleProperty(block, "body", "font-size", "12pt");
+  block = SetStyleProperty(block, "a:visited", "color", "purple");
+  block = SetStyleProperty(block, "body", "font-family", "\"IPA Gothic\"");
+  EXPECT_EQ(GetStyleProperty(block, "body", "color"), "teal");
+  EXPECT_EQ(GetStyleProperty(block, "body", "font-size"), "12pt");
+  EXPECT_EQ(GetStyleProperty(block, "a:visited", "color"), "purple");
+  EXPECT_EQ(GetStyleProperty(block, "body", "font-family"), "IPA Gothic");
+  EXPECT_EQ(GetStyleProperty(block, "tbody", "color"), "green");
+  EXPECT_TRUE(block.contains("a{ ; } */\r\n  BODY  {font-size:12pt; line-height"));
+}
+
+TEST(SplitNumberUnit, LeadingNumberThenUnit) {
+  const auto split = [](const QString& text) {
+    const NumberUnit parts = SplitNumberUnit(text);
+    return parts.number + "|" + parts.unit;
+  };
+  EXPECT_EQ(split("12.5pt"), "12.5|pt");
+  EXPECT_EQ(split("120"), "120|");
+  EXPECT_EQ(split("1,5em"), "1,5|em");
+  EXPECT_EQ(split("-5mm"), "-5|mm");
+  EXPECT_EQ(split("-x"), "|-x");
+  EXPECT_EQ(split("pt"), "|pt");
+  EXPECT_EQ(split(""), "|");
+}
+
+TEST(BuildPageStyleBlock, ColourBackgroundWithAnEmptyFontName) {
+  PageStyleInput input;
+  input.background = {0x00, 0x00, 0x80};
+  EXPECT_EQ(BuildPageStyleBlock(input),
+            "<style type=\"text/css\">\r\n"
+            "  body{line-height:120%; margin-top:10mm; margin-bottom:10mm; margin-left:10mm; "
+            "margin-right:10mm; background-color:navy; font-family:\"\"}\r\n"
+            "</style>\r\n");
+  input.background = PageStyleInput{}.background;
+  input.fontName = QStringLiteral("ＭＳ Ｐゴシック");
+  EXPECT_TRUE(BuildPageStyleBlock(input).contains("background-color:#FFFFBD}\r\n"));
+}
+
+TEST(BuildPageStyleBlock, ImageFontAndLinkRules) {
+  PageStyleInput input;
+  input.lineHeight = 14;
+  input.lineHeightUnit = "pt";
+  input.marginTop = 0;
+  input.marginRight = 5;
+  input.marginUnit = "%";
+  input.colourChosen = false;
+  input.imageFile = "img/back.jpg";
+  input.sizeChecked = true;
+  input.fontSize = 3;
+  input.fontSizeUnit = "em";
+  input.fontName = "IPAGothic";
+  input.fontColour = {0x12, 0x34, 0x56};
+  input.linkUnderlineOnHover = true;
+  EXPECT_EQ(BuildPageStyleBlock(input),
+            "<style type=\"text/css\">\r\n"
+            "  body{line-height:14pt; margin-top:0%; margin-bottom:10%; margin-left:10%; "
+            "margin-right:5%; background-image:url(img/back.jpg); font-size:3em; "
+            "font-family:\"IPAGothic\"; color:#123456}\r\n"
+            "  a{text-decoration:none}\r\n"
+            "  a:hover{text-decoration:underline}\r\n"
+            "</style>\r\n");
+}
+
+TEST(PageStyleBlockIn, FromStyleTagThroughItsEndTag) {
+  EXPECT_EQ(PageStyleBlockIn("<html><HEAD><STYLES><STYLE>\r\nb{}</Style >\r\n</style></head>"),
+            "<STYLE>\r\nb{}</Style >");
+  EXPECT_EQ(PageStyleBlockIn("<!-- <style>a{}</style> --><script>w('<style>');</script>"
+                             "<style>b{}</style>"),
+            "<style>b{}</style>");
+  EXPECT_EQ(PageStyleBlockIn("<head><style>b{}</head>"), std::nullopt);
+  EXPECT_EQ(PageStyleBlockIn("<head><title>style</title></head>"), std::nullopt);
+}
+
+TEST(ReadBodyAttributes, ColoursAndPictureOfTheBodyTag) {
+  const BodyAttributes body = ReadBodyAttributes(
+      "<html><BODY BGCOLOR=navy Background = 'img/a b.gif' TEXT=\" #FF0000\" "
+      "onload=\"if (a>b) go()\">text</body>");
+  EXPECT_EQ(body.attributeText,
+            " BGCOLOR=navy Background = 'img/a b.gif' TEXT=\" #FF0000\" onload=\"if (a>b) go()\"");
+  EXPECT_EQ(body.bgcolor, "navy");
+  EXPECT_EQ(body.background, "img/a b.gif");
+  EXPECT_EQ(body.textColour, "#FF0000");
+
+  // The words inside other attributes and values name nothing.
+  const BodyAttributes styled =
+      ReadBodyAttributes("<body style=\"background:url(x); text-align:center\" class=text>");
+  EXPECT_EQ(styled.bgcolor, std::nullopt);
+  EXPECT_EQ(styled.background, std::nullopt);
+  EXPECT_EQ(styled.textColour, std::nullopt);
+}
+
+TEST(ReadBodyAttributes, BodyTagsInScriptsAndCommentsAreText) {
+  const QString page =
+      "<head><script>document.write('<body bgcolor=red>');</script></head>\r\n"
+      "<!-- <body bgcolor=blue> -->\r\n<body bgcolor=\"lime\">\r\n"
+      "<script>var s = \"<body text=red>\";</script></body>";
+  EXPECT_EQ(ReadBodyAttributes(page).bgcolor, "lime");
+  EXPECT_EQ(ReadBodyAttributes(page).textColour, std::nullopt);
+
+  const BodyAttributes none = ReadBodyAttributes("<html><tbody bgcolor=red></html>");
+  EXPECT_TRUE(none.attributeText.isEmpty());
+  EXPECT_EQ(none.bgcolor, std::nullopt);
+
+  const BodyAttributes open = ReadBodyAttributes("<body text=red " + QString(300, u'x'));
+  EXPECT_EQ(open.attributeText.size(), 200);
+  EXPECT_EQ(open.textColour, "red");
+}
+
+TEST(ReadFontFromStyle, PresentNonEmptyValuesOfTheRule) {
+  const StyleFont font = ReadFontFromStyle(kBlock, "body");
+  EXPECT_EQ(font.size, std::nullopt);
+  EXPECT_EQ(font.colour, "navy");
+  EXPECT_EQ(font.family, "MS Gothic");
+  EXPECT_EQ(ReadFontFromStyle("p{font-size:12pt; color:}", "p").colour, std::nullopt);
+}
+
+}  // namespace
+}  // namespace wrenpad
