@@ -1,0 +1,141 @@
+#include "html/font_command.h"
+
+#include "colouring/colouring_context.h"
+#include "colouring/paint_guards.h"
+#include "colouring/style_classes.h"
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "html/font_tag.h"
+#include "platform/dialogs.h"
+#include "settings/settings.h"
+#include "text/english_text.h"
+#include "text/tag_attribute.h"
+
+#include <algorithm>
+
+namespace wrenpad {
+
+namespace {
+
+constexpr int kSymbolCharset = 161;
+
+QColor toQColor(RgbColour colour) { return QColor(colour.red, colour.green, colour.blue); }
+RgbColour toRgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
+
+// The character set a face is shown with: the symbol set for "Symbol", the
+// default set for a face named in single-byte text, Shift-JIS otherwise.
+int charsetOfFace(const QString& face) {
+  if (face == u"Symbol") return kSymbolCharset;
+  return IsEnglishText(face) ? kDefaultCharset : kShiftJisCharset;
+}
+
+}  // namespace
+
+FontCommand::FontCommand(FontCommandContext context) : c_(std::move(context)) {}
+
+void FontCommand::mmHTMLFontClick() {
+  if (c_.document.DocumentMode == kTextMode) return;
+  const QString text = c_.editor.text();
+  const int selStart = c_.editor.selStart();
+  const int selLength = c_.editor.selLength();
+  c_.colouring.StyleClassTable = CollectStyleClasses(text);
+  const FontTarget target = FontTargetAt(text, selStart, selLength);
+  QString content = text.mid(target.contentStart, target.contentLength);
+  // An empty selection wraps a blank, so that the element holds something.
+  // An edited element without a closing tag gets only its new opening tag.
+  if (content.isEmpty() && target.closed) content = QStringLiteral(" ");
+  const bool wholeText = !target.editing && selStart == 0 && selLength == text.size();
+
+  const int base = c_.colouring.EditorFontSize;
+  const QString pageFace = c_.colouring.PageFontName.isEmpty() ? c_.document.DocumentFontName
+                                                                : c_.colouring.PageFontName;
+  const CaretFont inEffect = FontAtCaret(text, target.contentStart, {pageFace, base, {}});
+  const int presetSize = std::clamp((inEffect.sizePoints - base) / 3, -3, 3);
+
+  HtmlFontValues shown;
+  if (c_.screenFonts) shown.faces = c_.screenFonts();
+  shown.classes = FillStyleClassList(c_.colouring.StyleClassTable);
+  // A rewritten tag keeps its face and class unless the user changes them;
+  // a new element is offered the face chosen last.
+  shown.face = target.editing ? inEffect.face : chosenFace_;
+  shown.pageFontName = inEffect.face;
+  shown.colour = toQColor(inEffect.colour);
+  shown.size = presetSize;
+  if (target.editing) {
+    shown.className = TagAttributeValue(target.oldTag, QStringLiteral("class"));
+    c_.editor.select(target.contentStart, target.contentLength);
+  }
+  const std::optional<HtmlFontValues> chosen = c_.dialogs.askForm(c_.form, shown);
+  if (!chosen) {
+    c_.editor.select(selStart, selLength);
+    return;
+  }
+  chosenFace_ = chosen->face;
+  c_.colouring.PageFontChoice = chosen->face;
+  c_.colouring.PageFontColorChoice = RgbHex(toRgb(chosen->colour));
+  FontSizeText = wrenpad::FontSizeText(chosen->size);
+
+  FontTagRequest request;
+  request.content = content;
+  request.wholeText = wholeText;
+  request.editing = target.editing;
+  request.face = chosen->face;
+  request.colour = toRgb(chosen->colour);
+  request.size = chosen->size;
+  request.className = chosen->className;
+  request.documentFontName = c_.document.DocumentFontName;
+  request.faceInEffect = inEffect.face;
+  request.colourInEffect = inEffect.colour;
+  request.presetSize = presetSize;
+  const std::optional<FontInsertion> insertion = FontTagInsertion(request);
+  const int contentEnd = target.contentStart + target.contentLength;
+  if (!insertion) {
+    c_.editor.setSelStart(contentEnd);
+    return;
+  }
+
+  c_.editor.select(target.replaceFrom, contentEnd - target.replaceFrom);
+  c_.editor.replaceSelection(insertion->text);
+  const int from = target.replaceFrom;
+  const int end = from + int(insertion->text.size());
+  c_.editor.setSelStart(end);
+  if (c_.paintSingleTag) c_.paintSingleTag(from, from + insertion->openingLength);
+  if (c_.settings.AutoRepaint && !content.isEmpty()) {
+    const QString face = chosen->face.isEmpty() ? inEffect.face : chosen->face;
+    showInFont(from + insertion->openingLength, insertion->suffixLength + int(content.size()), face,
+               chosen->colour, end, insertion->closingLength);
+  }
+}
+
+// Shows the enclosed text [from, from + length) in the chosen face, colour
+// and size, colours the tags within it and the closing tag written at the
+// end, and leaves the caret before that closing tag.
+void FontCommand::showInFont(int from, int length, const QString& face, const QColor& colour, int end,
+                             int closingLength) {
+  const ChangeWatchOff quiet(c_.session);
+  const RedrawSuspended frozen(c_.editor);
+  EditorControl::FormatRun content;
+  content.start = from;
+  content.length = length;
+  content.attributes.color = colour;
+  content.attributes.fontName = face;
+  content.attributes.charset = charsetOfFace(face);
+  content.attributes.sizePoints = std::max(1, c_.colouring.EditorFontSize + 3 * FontSizeText.toInt());
+  c_.editor.applyFormats({content});
+  if (c_.settings.Realization && c_.renderWebFormats) c_.renderWebFormats(from, from + length);
+  if (c_.paintTagsInRange) c_.paintTagsInRange(from, from + length);
+  if (c_.setProgress) c_.setProgress(0);
+  if (closingLength > 0) {
+    EditorControl::FormatRun closing;
+    closing.start = end - closingLength;
+    closing.length = closingLength;
+    closing.attributes.color = c_.colouring.TagColour;
+    closing.attributes.fontName = kProportionalGothic;
+    closing.attributes.charset = kShiftJisCharset;
+    closing.attributes.sizePoints = c_.colouring.EditorFontSize;
+    c_.editor.applyFormats({closing});
+  }
+  c_.editor.setSelStart(end - closingLength);
+}
+
+}  // namespace wrenpad

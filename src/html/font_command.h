@@ -1,0 +1,67 @@
+#pragma once
+// The Font command of the HTML menu: wraps the selection in a font element,
+// or rewrites the opening tag of the font element whose opening tag holds
+// the caret, with what the font dialog gives. Only attributes that differ
+// from the font in force at the caret are written (every one when a tag is
+// rewritten). With automatic colouring on, the enclosed text is shown in the
+// chosen face, colour and size and the tags are coloured.
+
+#include "html/forms/html_font_dialog.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace wrenpad {
+
+class Dialogs;
+class EditorControl;
+struct ColouringState;
+struct DocumentState;
+struct SessionState;
+struct Settings;
+
+struct FontCommandContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  DocumentState& document;
+  SessionState& session;
+  Settings& settings;
+  ColouringState& colouring;
+  // The font dialog, owned by the window and kept between uses.
+  ValueForm<HtmlFontValues>& form;
+  // The screen's font families the dialog offers.
+  std::function<QStringList()> screenFonts;
+  // Colouring of the tag [from, to) and of the range [start, finish), with
+  // the progress bar from 0 to 100; the painters check the automatic
+  // colouring switch themselves as well.
+  std::function<void(int from, int to)> paintSingleTag;
+  std::function<void(int start, int finish)> paintTagsInRange;
+  // The in-editor rendering of web formats, run before the tag painting
+  // while rendering is switched on; may be left empty.
+  std::function<void(int start, int finish)> renderWebFormats;
+  // The window's progress bar, 0 to 100.
+  std::function<void(int value)> setProgress;
+};
+
+class FontCommand {
+ public:
+  explicit FontCommand(FontCommandContext context);
+
+  // Menu item mmHTMLFont and tool button tbHTMLfont. Nothing in a text
+  // document; nothing changes when the dialog is cancelled.
+  void mmHTMLFontClick();
+
+  // The relative size chosen last, as written: "+1", "-2".
+  QString FontSizeText = QStringLiteral("+0");
+
+ private:
+  void showInFont(int from, int length, const QString& face, const QColor& colour, int end,
+                  int closingLength);
+
+  FontCommandContext c_;
+  // The face chosen last, offered again when no tag is being rewritten.
+  QString chosenFace_;
+};
+
+}  // namespace wrenpad

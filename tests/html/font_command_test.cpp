@@ -1,0 +1,186 @@
+// The Font command on the editor, with the font dialog answered by script,
+// and the font dialog and font frame themselves.
+#include "colouring/colouring_context.h"
+#include "editing/editing_fixture.h"
+#include "html/font_command.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace wrenpad;
+using namespace wrenpad::test;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QStringList kFaces{"Arial", "Doc Face", "Times"};
+
+struct FontCommandTest : EditingFixture {
+  ColouringState colouring;
+  THtmlFontDialog form;
+  std::vector<int> progress;
+  FontCommand command{FontCommandContext{
+      editor, dialogs, document, session, settings, colouring, form, [] { return kFaces; },
+      [this](int from, int to) { paintSingleTag(from, to); },
+      [this](int from, int to) { ranges.emplace_back(from, to); }, {},
+      [this](int value) { progress.push_back(value); }}};
+
+  FontCommandTest() {
+    document.DocumentFontName = QStringLiteral("Doc Face");
+    colouring.EditorFontSize = 10;
+  }
+  void choose(std::function<void(HtmlFontValues&)> change) {
+    dialogs.answerFormWith<HtmlFontValues>(std::move(change));
+  }
+  // Selects the first occurrence of `part`.
+  void selectText(const QString& part) { editor.select(int(editor.text().indexOf(part)), int(part.size())); }
+};
+
+}  // namespace
+
+TEST_F(FontCommandTest, WrapsTheSelectionAndShowsItInTheChosenFont) {
+  setText("<body>Say Hello now</body>");
+  selectText("Hello");
+  choose([](HtmlFontValues& v) {
+    v.colour = kRed;
+    v.size = 1;
+  });
+  command.mmHTMLFontClick();
+  EXPECT_EQ(textWithCaret(), "<body>Say <font color=\"red\" size=\"+1\" >Hello|</font> now</body>");
+  EXPECT_EQ(dialogs.shownValues<HtmlFontValues>().faces, kFaces);
+  EXPECT_EQ(colouring.PageFontColorChoice, "FF0000");
+  EXPECT_EQ(command.FontSizeText, "+1");
+
+  ASSERT_EQ(singleTags.size(), 1u);
+  EXPECT_EQ(singleTags[0], std::make_pair(10, 39));
+  EXPECT_EQ(colourAt(10), kBlue);  // the opening tag
+  ASSERT_EQ(ranges.size(), 1u);
+  EXPECT_EQ(ranges[0], std::make_pair(39, 44));
+  const CharAttributes content = attributesAt(40);
+  EXPECT_EQ(*content.color, kRed);
+  EXPECT_EQ(*content.sizePoints, 13);
+  EXPECT_EQ(*content.fontName, "Doc Face");
+  EXPECT_EQ(*attributesAt(44).color, kBlue);  // the closing tag
+  EXPECT_EQ(*attributesAt(44).sizePoints, 10);
+  EXPECT_EQ(progress, std::vector<int>{0});
+  EXPECT_TRUE(session.ChangeWatch);
+}
+
+TEST_F(FontCommandTest, FaceOnlyWithoutColouringAndTheFaceIsOfferedAgain) {
+  settings.AutoRepaint = false;
+  setText("Hello");
+  editor.selectAll();
+  choose([](HtmlFontValues& v) { v.face = QStringLiteral("Arial"); });
+  command.mmHTMLFontClick();
+  EXPECT_EQ(textWithCaret(), "<font face=\"Arial\" >\r\nHello</font>|");  // the whole text
+  EXPECT_EQ(colouring.PageFontChoice, "Arial");
+
+  setText("x|");
+  command.mmHTMLFontClick();  // cancelled
+  EXPECT_EQ(dialogs.shownValues<HtmlFontValues>(1).face, "Arial");
+}
+
+TEST_F(FontCommandTest, ClassFromTheStyleBlockAndEmptySelection) {
+  setText("<style>.note { color: red }</style>Hello");
+  selectText("Hello");
+  choose([](HtmlFontValues& v) { v.className = QStringLiteral("note"); });
+  command.mmHTMLFontClick();
+  EXPECT_EQ(dialogs.shownValues<HtmlFontValues>(0).classes, QStringList{"note"});
+  EXPECT_TRUE(editor.text().endsWith("<font class=\"note\">Hello</font>"));
+
+  setText("a|b");
+  choose([](HtmlFontValues& v) { v.size = 1; });
+  command.mmHTMLFontClick();
+  EXPECT_EQ(textWithCaret(), "a<font size=\"+1\" > |</font>b");
+}
+
+TEST_F(FontCommandTest, CancelAndUnchangedValuesLeaveTheTextAlone) {
+  setText("a|b");
+  command.mmHTMLFontClick();
+  EXPECT_EQ(textWithCaret(), "a|b");  // no blank left behind
+
+  // Presets come from the enclosing element; nothing differs, nothing is written.
+  setText("<font size=\"+2\" color=\"green\">a Hello b</font>");
+  selectText("Hello");
+  dialogs.answerForm<HtmlFontValues>(std::nullopt);
+  choose([](HtmlFontValues&) {});
+  command.mmHTMLFontClick();
+  command.mmHTMLFontClick();
+  const HtmlFontValues shown = dialogs.shownValues<HtmlFontValues>(2);
+  EXPECT_EQ(shown.size, 2);
+  EXPECT_EQ(shown.colour, QColor(0, 128, 0));
+  EXPECT_EQ(textWithCaret(), "<font size=\"+2\" color=\"green\">a Hello| b</font>");
+  EXPECT_TRUE(singleTags.empty());
+
+  document.DocumentMode = kTextMode;
+  command.mmHTMLFontClick();
+  EXPECT_EQ(dialogs.asked.size(), 3u);
+}
+
+TEST_F(FontCommandTest, CaretInOpeningTagRewritesItAndKeepsTheClosingTag) {
+  setText("x<font col|or=\"red\">Hi</font>y");
+  choose([](HtmlFontValues& v) { v.colour = kBlue; });
+  command.mmHTMLFontClick();
+  EXPECT_EQ(dialogs.shownValues<HtmlFontValues>().colour, kRed);
+  EXPECT_EQ(textWithCaret(), "x<font color=\"blue\" size=\"+0\" >Hi|</font>y");
+  EXPECT_EQ(colourAt(31), kBlue);  // the content in the new colour
+
+  // The nested element stays inside; the tag's face and class are kept.
+  setText("<font face=\"Arial\" class=\"note\" color=\"red\"|>A<font size=\"+2\">B</font>C</font>D");
+  choose([](HtmlFontValues& v) { v.colour = kBlue; });
+  command.mmHTMLFontClick();
+  EXPECT_EQ(editor.text(),
+            "<font face=\"Arial\" color=\"blue\" size=\"+0\" class=\"note\">A<font size=\"+2\">B</font>C</font>D");
+}
+
+TEST(FontForms, DialogPreselectsThePageFaceAndAsksForColours) {
+  THtmlFontDialog dialog;
+  dialog.setColourChooser([](const QColor& initial) -> std::optional<QColor> {
+    return initial == Qt::black ? std::optional<QColor>(kRed) : std::nullopt;
+  });
+  HtmlFontValues values{kFaces, {"note"}, {}, "Times", Qt::black, -1, {}};
+  dialog.showValues(values);
+  EXPECT_EQ(dialog.ComboBox1->currentText(), "Times");
+  EXPECT_EQ(dialog.Label1->text(), "Size: ");
+  QTest::mouseClick(dialog.ColorPanel, Qt::LeftButton);
+  values.face = "Times";
+  values.colour = kRed;
+  EXPECT_EQ(dialog.values(), values);
+
+  values.face.clear();
+  values.pageFontName = "Arial";  // the first item is never preselected
+  dialog.showValues(values);
+  EXPECT_EQ(dialog.ComboBox1->currentText(), "");
+  dialog.SpinEdit->setValue(0);
+  EXPECT_EQ(dialog.Label1->text(), "Size: +");
+}
+
+TEST(FontForms, FrameKeepsItsValuesAndFitsItsTexts) {
+  TFontFrame frame;
+  frame.setFontNames(kFaces);
+  frame.setColourChooser([](const QColor&) { return std::optional<QColor>(kBlue); });
+  EXPECT_EQ(frame.FontColorPanel->palette().color(QPalette::WindowText), Qt::white);
+  const FontFrameValues values{"Not Installed", false, 20, "em", kRed};
+  frame.showValues(values);
+  EXPECT_EQ(frame.values(), values);  // showing ticks nothing
+  frame.cbFontSizeUnit->setCurrentIndex(3);
+  EXPECT_TRUE(frame.chkSetFontSize->isChecked());
+  EXPECT_EQ(frame.values().unit, "");
+  QTest::mouseClick(frame.FontColorPanel, Qt::LeftButton);
+  EXPECT_EQ(frame.values().colour, kBlue);
+
+  frame.setJapanese(true);
+  EXPECT_EQ(frame.GroupBox->title(), "  既定のフォント");
+  frame.show();
+  const auto fits = [](QWidget* widget, const QString& text) {
+    return widget->width() >= widget->fontMetrics().horizontalAdvance(text);
+  };
+  EXPECT_TRUE(fits(frame.GroupBox, frame.GroupBox->title()));
+  EXPECT_GE(frame.chkSetFontSize->width(), frame.chkSetFontSize->sizeHint().width());
+  EXPECT_TRUE(fits(frame.FontColorPanel, "Color"));
+}
