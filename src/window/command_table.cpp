@@ -139,7 +139,7 @@ const CommandRow kCommands[] = {
     {1, "mmCreateBox", "Create/Edit a Box", u"ボックスの作成・編集", "", kNone,
      {ToolBar::Html, 12, "tbCreateBox", "Create or edit a box", u"ボックスの作成・編集"}, nullptr, nullptr, inPage},
     {1, "mmHTMLFont", "&Font", u"フォント(&F)", "", kSeparatorAfter,
-     {ToolBar::Html, 2, "tbHTMLfont", "Font", u"フォント"}, nullptr, nullptr, inPage},
+     {ToolBar::Html, 2, "tbHTMLfont", "Font", u"フォント"}, [](TMain& w) { w.mmHTMLFontClick(); }, nullptr, inPage},
     {1, "mmRepaintTags", "&Repaint Tags", u"エディタの再着色", "", kNone,
      {ToolBar::Html, 13, "tbRepaint", "Repaint", u"再着色", kGapBefore}, [](TMain& w) { w.painter().mmRepaintTagsClick(); }, nullptr, inPage},
 

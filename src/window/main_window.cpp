@@ -8,6 +8,8 @@
 #include "editing/editor_events.h"
 #include "editing/find_replace.h"
 #include "page/page_settings.h"
+#include "html/font_command.h"
+#include "html/forms/html_font_dialog.h"
 #include "editing/enhanced_edit.h"
 #include "html/html_commands.h"
 #include "platform/qt_dialogs.h"
@@ -139,12 +141,22 @@ void TMain::createSubsystems() {
 }
 
 void TMain::createPageSettings() {
+  // The faces the font choices offer: the screen's, read once at start.
+  const QStringList screenFonts = QFontDatabase::families();
+  htmlFontDialog_ = new THtmlFontDialog(this);
+  htmlFontDialog_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
+  TagPainter* p = painter_.get();
+  fontCommand_ = std::make_unique<FontCommand>(FontCommandContext{
+      *Editor, dialogs_, document_, session_, settings_, colouring_, *htmlFontDialog_,
+      [screenFonts] { return screenFonts; }, [p](int from, int to) { p->PaintSingleTag(from, to); },
+      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); }, {},
+      [this](int value) { setProgress(value); }});
   pageSettingForm_ = new THtmlPageSetting(this);
   pageSettingForm_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
   pageSettingForm_->setPictureChooser([this] { return choosePagePicture(); });
   pageSettings_ = std::make_unique<PageSettings>(PageSettingsContext{
       *Editor, dialogs_, document_, settings_, colouring_, japaneseInterface_, *pageSettingForm_,
-      [] { return QFontDatabase::families(); }, [this] { painter_->mmRepaintTagsClick(); }});
+      [screenFonts] { return screenFonts; }, [this] { painter_->mmRepaintTagsClick(); }});
 }
 
 // A background picture for the page, as the path the page names it by:
@@ -523,6 +535,8 @@ void TMain::mmAutoRepaintClick() {
   painter_->mmAutoRepaintClick();
   chosenAutoRepaint_ = settings_.AutoRepaint;
 }
+
+void TMain::mmHTMLFontClick() { fontCommand_->mmHTMLFontClick(); }
 
 void TMain::pmSaveAndExitClick() {
   documents_->mmSaveClick();

@@ -47,6 +47,8 @@ struct StartupOptions {
 
 class EditingTools;
 class FindReplace;
+class FontCommand;
+class THtmlFontDialog;
 class PageSettings;
 class THtmlPageSetting;
 class EditorEvents;
@@ -93,6 +95,7 @@ class TMain : public QMainWindow,
   void pmSaveAndExitClick();
   void mmAboutClick();
   void mmAutoRepaintClick();
+  void mmHTMLFontClick();
   void PopupMenu1Popup();
   void Timer1Timer();
   void Timer2Timer();
@@ -217,6 +220,8 @@ class TMain : public QMainWindow,
   std::unique_ptr<ProgramCommands> programs_;
   std::unique_ptr<FindReplace> find_;
   std::unique_ptr<PageSettings> pageSettings_;
+  std::unique_ptr<FontCommand> fontCommand_;
+  THtmlFontDialog* htmlFontDialog_ = nullptr;
   THtmlPageSetting* pageSettingForm_ = nullptr;
 
   EditorControl* Editor = nullptr;

@@ -2,6 +2,7 @@
 // and the command as the window runs it, down to the saved file.
 #include "documents/document_commands.h"
 #include "editor/editor_control.h"
+#include "html/forms/html_font_dialog.h"
 #include "page/page_settings.h"
 #include "window/main_window.h"
 #include "support/window_fixture.h"
@@ -107,6 +108,22 @@ TEST_F(PageSettingsCommand, TitleBackgroundAndTextColourReachTheSavedFile) {
   const QString before = main->editor().text();
   main->action("mmPageSettings")->trigger();
   EXPECT_EQ(main->editor().text(), before);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PageSettingsCommand, TheFontCommandWrapsTheSelectionFromTheMenu) {
+  main->documents().OpenFile(folder.write("font.htm", "<html><body>\r\nHello\r\n</body></html>\r\n"));
+  const int at = int(main->editor().text().indexOf("Hello"));
+  main->editor().select(at, 5);
+  dialogs.answerFormWith<HtmlFontValues>([](HtmlFontValues& v) {
+    v.colour = QColor(255, 0, 0);
+    v.size = 1;
+  });
+  main->action("tbHTMLfont")->trigger();
+  EXPECT_TRUE(main->editor().text().contains("<font color=\"red\" size=\"+1\" >Hello</font>"));
 }
 
 }  // namespace
