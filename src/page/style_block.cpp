@@ -431,8 +431,9 @@ QString BuildPageStyleBlock(const PageStyleInput& input) {
     add("background-image", QStringLiteral("url(") + input.imageFile + u')');
   }
   if (input.sizeChecked) add("font-size", length(input.fontSize, input.fontSizeUnit));
-  // The program's default font is left to the browser.
-  if (input.fontName != QStringLiteral("ＭＳ Ｐゴシック")) {
+  // The program's default font is left to the browser, and no font names
+  // none: an empty family would only be a broken declaration.
+  if (!input.fontName.isEmpty() && input.fontName != QStringLiteral("ＭＳ Ｐゴシック")) {
     add("font-family", u'"' + input.fontName + u'"');
   }
   if (input.fontColour != RgbColour{}) add("color", ColorToText(u'#' + RgbHex(input.fontColour)));

@@ -144,7 +144,7 @@ TEST(BuildPageStyleBlock, ColourBackgroundWithAnEmptyFontName) {
   EXPECT_EQ(BuildPageStyleBlock(input),
             "<style type=\"text/css\">\r\n"
             "  body{line-height:120%; margin-top:10mm; margin-bottom:10mm; margin-left:10mm; "
-            "margin-right:10mm; background-color:navy; font-family:\"\"}\r\n"
+            "margin-right:10mm; background-color:navy}\r\n"
             "</style>\r\n");
   input.background = PageStyleInput{}.background;
   input.fontName = QStringLiteral("ＭＳ Ｐゴシック");

@@ -15,7 +15,7 @@ using namespace wrenpad;
 namespace {
 
 const QString kBlock = "<style type=\"text/css\">\r\n  body{line-height:120%; margin-top:10mm; margin-bottom:10mm; "
-                       "margin-left:10mm; margin-right:10mm; background-color:#FFFFBD; font-family:\"\"}\r\n"
+                       "margin-left:10mm; margin-right:10mm; background-color:#FFFFBD}\r\n"
                        "</style>\r\n";
 
 TEST(PageSettingsText, ANewBlockGoesAtTheEndOfTheHeadOrIntoANewHead) {
