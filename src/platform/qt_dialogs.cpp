@@ -1,5 +1,6 @@
 #include "platform/qt_dialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -13,11 +14,35 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPointer>
 #include <QPushButton>
 
 namespace wrenpad {
 
+namespace {
+// Gives the window that was active before a dialog (the program's window,
+// or the dialog a colour was chosen from) its activation back when the
+// dialog closes. Without a window manager nothing else does, and the
+// window's menus would take no short-cut keys while the editor still got the
+// typing.
+class ActivationKept {
+ public:
+  explicit ActivationKept(QWidget* parent)
+      : window_(QApplication::activeWindow() ? QApplication::activeWindow()
+                                             : parent ? parent->window() : nullptr) {}
+  ~ActivationKept() {
+    if (window_ && window_->isVisible()) window_->activateWindow();
+  }
+  ActivationKept(const ActivationKept&) = delete;
+  ActivationKept& operator=(const ActivationKept&) = delete;
+
+ private:
+  QPointer<QWidget> window_;
+};
+}  // namespace
+
 Answer QtDialogs::askYesNoCancel(const QString& title, const QString& text) {
+  const ActivationKept kept(parent_);
   const auto button = QMessageBox::question(
       parent_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
       QMessageBox::Yes);
@@ -27,15 +52,18 @@ Answer QtDialogs::askYesNoCancel(const QString& title, const QString& text) {
 }
 
 void QtDialogs::showMessage(const QString& title, const QString& text) {
+  const ActivationKept kept(parent_);
   QMessageBox::information(parent_, title, text);
 }
 
 void QtDialogs::showError(const QString& title, const QString& text) {
+  const ActivationKept kept(parent_);
   QMessageBox::critical(parent_, title, text);
 }
 
 std::optional<QString> QtDialogs::inputText(const QString& title, const QString& prompt,
                                             const QString& initial) {
+  const ActivationKept kept(parent_);
   bool ok = false;
   const QString text =
       QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, initial, &ok);
@@ -55,6 +83,7 @@ void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
 }  // namespace
 
 OpenFileChoice QtDialogs::chooseFileToOpen(const FileDialogRequest& request) {
+  const ActivationKept kept(parent_);
   QFileDialog dialog(parent_);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   prepareFileDialog(dialog, request);
@@ -73,6 +102,7 @@ OpenFileChoice QtDialogs::chooseFileToOpen(const FileDialogRequest& request) {
 }
 
 QString QtDialogs::chooseFileToSave(const FileDialogRequest& request) {
+  const ActivationKept kept(parent_);
   QFileDialog dialog(parent_);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   // The caller asks about overwriting in the program's own words.
@@ -84,6 +114,7 @@ QString QtDialogs::chooseFileToSave(const FileDialogRequest& request) {
 }
 
 QString QtDialogs::chooseFolder(const QString& title, const QString& startFolder) {
+  const ActivationKept kept(parent_);
   return QFileDialog::getExistingDirectory(parent_, title, startFolder,
                                            QFileDialog::ShowDirsOnly |
                                                QFileDialog::DontUseNativeDialog);
@@ -91,6 +122,7 @@ QString QtDialogs::chooseFolder(const QString& title, const QString& startFolder
 
 std::optional<QFont> QtDialogs::chooseFont(const QFont& initial,
                                            const std::function<void(const QFont&)>& apply) {
+  const ActivationKept kept(parent_);
   // The program's face names are substitutes, not installed families: show
   // the face that stands for them, so the dialog opens on the font in use.
   QFont shown = initial;
@@ -109,6 +141,7 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont& initial,
 }
 
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
+  const ActivationKept kept(parent_);
   const QColor color = QColorDialog::getColor(initial, parent_, QString(),
                                               QColorDialog::DontUseNativeDialog);
   if (!color.isValid()) return std::nullopt;
@@ -116,11 +149,13 @@ std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
 }
 
 bool QtDialogs::setUpPrint(QPrinter& printer) {
+  const ActivationKept kept(parent_);
   QPrintDialog dialog(&printer, parent_);
   return dialog.exec() == QDialog::Accepted;
 }
 
 bool QtDialogs::setUpPrinter(QPrinter& printer) {
+  const ActivationKept kept(parent_);
   QPageSetupDialog dialog(&printer, parent_);
   return dialog.exec() == QDialog::Accepted;
 }
@@ -129,6 +164,7 @@ bool Dialogs::execForm(QDialog& form) { return form.exec() == QDialog::Accepted;
 
 std::optional<std::any> QtDialogs::runForm(QDialog&, const std::any&,
                                            const std::function<std::optional<std::any>()>& show) {
+  const ActivationKept kept(parent_);
   return show();
 }
 
