@@ -1,0 +1,59 @@
+#pragma once
+// The Table command of the HTML menu, which writes a table skeleton at the
+// caret from what the table dialog gives, and Add Row of the pop-up menu,
+// which inserts an empty row modelled on the first row of the table around
+// the caret.
+
+#include "html/forms/table_dialog.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace wrenpad {
+
+class Dialogs;
+class EditorControl;
+struct ColouringState;
+struct DocumentState;
+struct SessionState;
+struct Settings;
+
+struct TableCommandContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  DocumentState& document;
+  SessionState& session;
+  Settings& settings;
+  ColouringState& colouring;
+  // The table dialog, owned by the window and kept between uses.
+  ValueForm<TableValues>& form;
+  // Whether the interface speaks Japanese (the dialog's captions).
+  const bool& japanese;
+  // The screen's font families the dialog's font frame offers.
+  std::function<QStringList()> screenFonts;
+  // Colouring of the range [start, finish), with the progress bar from 0 to
+  // 100; the painter checks the automatic colouring switch itself as well.
+  std::function<void(int start, int finish)> paintTagsInRange;
+  // The window's progress bar, 0 to 100.
+  std::function<void(int value)> setProgress;
+};
+
+class TableCommand {
+ public:
+  explicit TableCommand(TableCommandContext context);
+
+  // Menu item mmTable and tool button tbTable. Nothing in a text document;
+  // nothing is written when the dialog is cancelled. The dialog is shown
+  // the values confirmed last, with the face in force at the caret.
+  void mmTableClick();
+
+  // Pop-up item pmAddRow. Nothing when the caret is in no table.
+  void pmAddRowClick();
+
+ private:
+  TableCommandContext c_;
+  TableValues last_;
+};
+
+}  // namespace wrenpad
