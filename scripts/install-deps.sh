@@ -8,6 +8,7 @@ PACKAGES="
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev qt6-svg-dev
   qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  libpng-dev libjpeg-dev zlib1g-dev
   fonts-ipafont-gothic fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool xterm
   g++ gcc default-jdk-headless fp-compiler perl lighttpd

@@ -1,0 +1,254 @@
+#include "page/picture_info.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <png.h>
+// jpeglib.h needs FILE and size_t declared before it.
+#include <cstdio>
+#include <jpeglib.h>
+
+#include <csetjmp>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace wrenpad {
+
+namespace {
+
+// Enough of the file's start to hold any header the size readers look at
+// (a JPEG frame header may follow up to 64 KiB of thumbnail and more).
+constexpr qint64 kHeadBytes = 1024 * 1024;
+
+// What a decoder hands back. The decoders below use setjmp/longjmp for the
+// libraries' errors, so every object with a destructor lives here, in the
+// caller's frame, and the functions that call setjmp hold only plain values.
+struct Decoded {
+  QImage image;
+  std::vector<unsigned char*> rows;
+  std::string error;    // set when decoding stopped
+  std::string warning;  // set when the picture was shown with parts missing
+};
+
+bool TooLargeToDecode(long long width, long long height) {
+  return width > kMaxPictureSide || height > kMaxPictureSide ||
+         width * height > kMaxPicturePixels;
+}
+
+// ---- PNG, through libpng -------------------------------------------------
+
+struct PngSource {
+  const unsigned char* data;
+  std::size_t size;
+  std::size_t at;
+  Decoded* out;
+};
+
+[[noreturn]] void PngError(png_structp png, png_const_charp message) {
+  auto* source = static_cast<PngSource*>(png_get_error_ptr(png));
+  source->out->error = message;
+  png_longjmp(png, 1);
+}
+
+void PngWarning(png_structp, png_const_charp) {}  // warnings do not stop the picture
+
+void PngRead(png_structp png, png_bytep into, png_size_t count) {
+  auto* source = static_cast<PngSource*>(png_get_io_ptr(png));
+  if (count > source->size - source->at) png_error(png, "the file ends early");
+  std::memcpy(into, source->data + source->at, count);
+  source->at += count;
+}
+
+// Returns whether the picture was decoded into out->image (RGBA, 8 bits).
+bool DecodePngInto(PngSource* source) {
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, source, PngError, PngWarning);
+  if (!png) return false;
+  png_infop info = png_create_info_struct(png);
+  if (!info) {
+    png_destroy_read_struct(&png, nullptr, nullptr);
+    return false;
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    return false;
+  }
+  png_set_user_limits(png, kMaxPictureSide, kMaxPictureSide);
+  png_set_chunk_malloc_max(png, 8 * 1024 * 1024);
+  png_set_read_fn(png, source, PngRead);
+  png_read_info(png, info);
+  const png_uint_32 width = png_get_image_width(png, info);
+  const png_uint_32 height = png_get_image_height(png, info);
+  if (TooLargeToDecode(width, height)) png_error(png, "the picture is too large to show");
+
+  // Whatever the stored kind, ask for 8-bit red, green, blue and alpha.
+  png_set_expand(png);
+  png_set_strip_16(png);
+  png_set_gray_to_rgb(png);
+  png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+  if (png_get_rowbytes(png, info) != std::size_t(width) * 4) png_error(png, "unexpected row layout");
+
+  source->out->image = QImage(int(width), int(height), QImage::Format_RGBA8888);
+  if (source->out->image.isNull()) png_error(png, "not enough memory for the picture");
+  source->out->rows.resize(height);
+  for (png_uint_32 y = 0; y < height; ++y) source->out->rows[y] = source->out->image.scanLine(int(y));
+  png_read_image(png, source->out->rows.data());
+  png_read_end(png, nullptr);
+  png_destroy_read_struct(&png, &info, nullptr);
+  return true;
+}
+
+// ---- JPEG, through libjpeg -----------------------------------------------
+
+struct JpegErrors {
+  jpeg_error_mgr manager;  // first, so the library's pointer is also ours
+  std::jmp_buf jump;
+  Decoded* out;
+};
+
+std::string JpegMessage(j_common_ptr info) {
+  char text[JMSG_LENGTH_MAX] = {};
+  (*info->err->format_message)(info, text);
+  return text;
+}
+
+[[noreturn]] void JpegErrorExit(j_common_ptr info) {
+  auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+  errors->out->error = JpegMessage(info);
+  std::longjmp(errors->jump, 1);
+}
+
+// Keeps the first warning (a file cut short is one) instead of printing it.
+void JpegEmit(j_common_ptr info, int level) {
+  if (level >= 0) return;  // trace messages
+  auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+  if (errors->manager.num_warnings++ == 0) errors->out->warning = JpegMessage(info);
+}
+
+bool DecodeJpegInto(const QByteArray& bytes, Decoded* out) {
+  jpeg_decompress_struct info;
+  JpegErrors errors;
+  info.err = jpeg_std_error(&errors.manager);
+  errors.manager.error_exit = JpegErrorExit;
+  errors.manager.emit_message = JpegEmit;
+  errors.out = out;
+  if (setjmp(errors.jump)) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+               static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  if (TooLargeToDecode(info.image_width, info.image_height)) {
+    out->error = "the picture is too large to show";
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  out->image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+  if (out->image.isNull() || info.output_components != 3) {
+    out->error = "not enough memory for the picture";
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW row = out->image.scanLine(int(info.output_scanline));
+    jpeg_read_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+// ---- Loading --------------------------------------------------------------
+
+QString Plain(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+
+void DecodePng(const QByteArray& bytes, PictureInfo& picture) {
+  Decoded decoded;
+  PngSource source{reinterpret_cast<const unsigned char*>(bytes.constData()),
+                   std::size_t(bytes.size()), 0, &decoded};
+  if (DecodePngInto(&source)) {
+    picture.preview = decoded.image;
+  } else {
+    picture.problem = QStringLiteral("The PNG picture cannot be shown: %1.").arg(Plain(decoded.error));
+  }
+}
+
+void DecodeJpeg(const QByteArray& bytes, PictureInfo& picture) {
+  Decoded decoded;
+  if (DecodeJpegInto(bytes, &decoded)) {
+    picture.preview = decoded.image;
+    if (!decoded.warning.empty()) {
+      picture.problem = QStringLiteral("The JPEG picture is damaged or cut short, so part of it "
+                                       "may be missing: %1.")
+                            .arg(Plain(decoded.warning));
+    }
+  } else {
+    picture.problem = QStringLiteral("The JPEG picture cannot be shown: %1.").arg(Plain(decoded.error));
+  }
+}
+
+void DecodeThroughQt(const QByteArray& bytes, const char* kind, PictureInfo& picture) {
+  if (picture.size && TooLargeToDecode(picture.size->width, picture.size->height)) {
+    picture.problem = QStringLiteral("The %1 picture cannot be shown: the picture is too large to show.")
+                          .arg(QLatin1String(kind));
+    return;
+  }
+  picture.preview = QImage::fromData(bytes, kind);
+  if (picture.preview.isNull()) {
+    picture.problem = QStringLiteral("The %1 picture cannot be shown: it is damaged or cut short.")
+                          .arg(QLatin1String(kind));
+  }
+}
+
+void Decode(const QByteArray& bytes, PictureInfo& picture) {
+  switch (picture.format) {
+    case PictureFormat::Png: DecodePng(bytes, picture); break;
+    case PictureFormat::Jpeg: DecodeJpeg(bytes, picture); break;
+    case PictureFormat::Bmp: DecodeThroughQt(bytes, "BMP", picture); break;
+    case PictureFormat::Gif: DecodeThroughQt(bytes, "GIF", picture); break;
+    case PictureFormat::Metafile:
+      picture.problem = QStringLiteral("A Windows metafile cannot be shown here.");
+      break;
+    case PictureFormat::Unknown:
+      picture.problem = QStringLiteral("The file is not a picture of a known kind "
+                                       "(PNG, JPEG, GIF, BMP or Windows metafile).");
+      break;
+  }
+}
+
+}  // namespace
+
+PictureInfo LoadPicture(const QString& path) {
+  PictureInfo picture;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    picture.problem = QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+    return picture;
+  }
+  const qint64 fileSize = file.size();
+  const bool tooLarge = fileSize > kMaxPictureFileBytes;
+  const QByteArray bytes = file.read(tooLarge ? kHeadBytes : kMaxPictureFileBytes);
+  picture.format = PictureFormatOf(bytes);
+  picture.size = PictureHeaderSize(bytes);
+  if (tooLarge) {
+    picture.problem = QStringLiteral("The file is too large to show (more than %1 MiB).")
+                          .arg(kMaxPictureFileBytes / (1024 * 1024));
+    return picture;
+  }
+  Decode(bytes, picture);
+  if (!picture.preview.isNull()) {
+    // The decoded picture is the authority on its size.
+    picture.size = PictureSize{picture.preview.width(), picture.preview.height()};
+  } else if (!picture.size && picture.format != PictureFormat::Unknown) {
+    picture.problem += QStringLiteral(" Its size is not known.");
+  }
+  return picture;
+}
+
+}  // namespace wrenpad

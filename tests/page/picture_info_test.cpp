@@ -1,0 +1,292 @@
+// Picture kinds and sizes from header bytes, and loading pictures with their
+// previews, from small files made here: whole, cut short, damaged and forged.
+#include <gtest/gtest.h>
+
+#include "page/picture_info.h"
+#include "support/temp_folder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QtEndian>
+
+#include <zlib.h>
+
+namespace wrenpad {
+
+void PrintTo(const PictureSize& size, std::ostream* out) {
+  *out << size.width << "x" << size.height;
+}
+
+namespace {
+
+using test::TempFolder;
+
+// A picture of 5 x 3 pixels, red at the top left, blue elsewhere.
+QImage Sample(QImage::Format format = QImage::Format_RGB32) {
+  QImage image(5, 3, QImage::Format_RGB32);
+  image.fill(Qt::blue);
+  image.setPixel(0, 0, qRgb(255, 0, 0));
+  return image.convertToFormat(format);
+}
+
+QByteArray Encode(const QImage& image, const char* kind) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  EXPECT_TRUE(image.save(&buffer, kind, 100));
+  return bytes;
+}
+
+// A GIF89a of 1 x 1 pixel (red) on a logical screen of the given size.
+QByteArray Gif(quint16 width = 1, quint16 height = 1) {
+  QByteArray bytes("GIF89a");
+  bytes += char(width & 0xFF); bytes += char(width >> 8);
+  bytes += char(height & 0xFF); bytes += char(height >> 8);
+  bytes += QByteArray::fromHex("800000" "ff0000" "0000ff"        // 2-colour table
+                               "2c000000000100010000"            // image descriptor
+                               "0202440100" "3b");               // LZW data, trailer
+  return bytes;
+}
+
+QByteArray Le16(int value) {
+  QByteArray bytes(2, 0);
+  qToLittleEndian(quint16(value), bytes.data());
+  return bytes;
+}
+QByteArray Le32(qint32 value) {
+  QByteArray bytes(4, 0);
+  qToLittleEndian(value, bytes.data());
+  return bytes;
+}
+
+// A placeable metafile header: bounding box and units per inch, then a
+// plain metafile header.
+QByteArray PlaceableMetafile(int left, int top, int right, int bottom, int unitsPerInch) {
+  return QByteArray::fromHex("d7cdc69a0000") + Le16(left) + Le16(top) + Le16(right) + Le16(bottom) +
+         Le16(unitsPerInch) + QByteArray(6, 0) + QByteArray::fromHex("010009000003");
+}
+
+// An enhanced metafile header record with bounds (pixels) and frame (0.01 mm).
+QByteArray EnhancedMetafile(qint32 frameRight, qint32 frameBottom) {
+  return Le32(1) + Le32(88) + Le32(0) + Le32(0) + Le32(9) + Le32(4) +  // type, size, bounds
+         Le32(0) + Le32(0) + Le32(frameRight) + Le32(frameBottom) +     // frame
+         Le32(0x464D4520) + QByteArray(44, 0);
+}
+
+// A BMP file header plus an info header of 40 bytes with these sides.
+QByteArray BmpHeader(qint32 width, qint32 height) {
+  return QByteArray("BM") + Le32(0) + Le32(0) + Le32(54) + Le32(40) + Le32(width) + Le32(height) +
+         QByteArray(28, 0);
+}
+
+// The PNG with its IHDR sides changed and its checksum made right again.
+QByteArray ForgePngSize(QByteArray png, quint32 width, quint32 height) {
+  qToBigEndian(width, png.data() + 16);
+  qToBigEndian(height, png.data() + 20);
+  const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef*>(png.constData() + 12), 17));
+  qToBigEndian(crc, png.data() + 29);
+  return png;
+}
+
+// The JPEG with the sides of its first frame header changed.
+QByteArray ForgeJpegSize(QByteArray jpeg, quint16 width, quint16 height) {
+  for (qsizetype at = 2; at + 9 < jpeg.size();) {
+    const auto marker = quint8(jpeg[at + 1]);
+    if (marker >= 0xC0 && marker <= 0xC2) {
+      qToBigEndian(height, jpeg.data() + at + 5);
+      qToBigEndian(width, jpeg.data() + at + 7);
+      return jpeg;
+    }
+    at += 2 + qFromBigEndian<quint16>(jpeg.constData() + at + 2);
+  }
+  ADD_FAILURE() << "no frame header";
+  return jpeg;
+}
+
+TEST(PictureFormatOf, ReadsTheSignatureNotTheName) {
+  EXPECT_EQ(PictureFormatOf(Encode(Sample(), "PNG")), PictureFormat::Png);
+  EXPECT_EQ(PictureFormatOf(Encode(Sample(), "JPEG")), PictureFormat::Jpeg);
+  EXPECT_EQ(PictureFormatOf(Encode(Sample(), "BMP")), PictureFormat::Bmp);
+  EXPECT_EQ(PictureFormatOf("GIF87a"), PictureFormat::Gif);
+  EXPECT_EQ(PictureFormatOf(Gif()), PictureFormat::Gif);
+  EXPECT_EQ(PictureFormatOf(PlaceableMetafile(0, 0, 10, 10, 96)), PictureFormat::Metafile);
+  EXPECT_EQ(PictureFormatOf(QByteArray::fromHex("0100090000030000")), PictureFormat::Metafile);
+  EXPECT_EQ(PictureFormatOf(EnhancedMetafile(100, 100)), PictureFormat::Metafile);
+
+  EXPECT_EQ(PictureFormatOf(""), PictureFormat::Unknown);
+  EXPECT_EQ(PictureFormatOf("\x89PNG"), PictureFormat::Unknown);  // cut inside the signature
+  EXPECT_EQ(PictureFormatOf("GIF90a"), PictureFormat::Unknown);
+  EXPECT_EQ(PictureFormatOf("<html><img src=\"a.png\">"), PictureFormat::Unknown);
+}
+
+TEST(PictureHeaderSize, ReadsEachKindOfHeader) {
+  EXPECT_EQ(PictureHeaderSize(Encode(Sample(), "PNG")), (PictureSize{5, 3}));
+  EXPECT_EQ(PictureHeaderSize(Encode(Sample(), "JPEG")), (PictureSize{5, 3}));  // after APP0, DQT
+  EXPECT_EQ(PictureHeaderSize(Encode(Sample(), "BMP")), (PictureSize{5, 3}));
+  EXPECT_EQ(PictureHeaderSize(Gif(300, 200)), (PictureSize{300, 200}));
+  EXPECT_EQ(PictureHeaderSize(BmpHeader(7, -4)), (PictureSize{7, 4}));  // rows stored top-down
+  const QByteArray core = QByteArray("BM") + Le32(0) + Le32(0) + Le32(26) + Le32(12) + Le16(640) +
+                          Le16(480) + Le16(1) + Le16(24);
+  EXPECT_EQ(PictureHeaderSize(core), (PictureSize{640, 480}));
+  // Fill bytes before a marker are allowed.
+  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("ffd8ffffffc0000b08000200030100")),
+            (PictureSize{3, 2}));
+}
+
+TEST(PictureHeaderSize, MetafilesInPixelsAtNinetySixDotsPerInch) {
+  EXPECT_EQ(PictureHeaderSize(PlaceableMetafile(0, 0, 1440, 720, 1440)), (PictureSize{96, 48}));
+  EXPECT_EQ(PictureHeaderSize(PlaceableMetafile(-100, -50, 100, 50, 96)), (PictureSize{200, 100}));
+  EXPECT_EQ(PictureHeaderSize(PlaceableMetafile(0, 0, 10, 10, 0)), std::nullopt);  // no unit
+  EXPECT_EQ(PictureHeaderSize(EnhancedMetafile(2540, 1270)), (PictureSize{96, 48}));
+  EXPECT_EQ(PictureHeaderSize(EnhancedMetafile(0, 0)), (PictureSize{10, 5}));  // the bounds instead
+  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("010009000003")), std::nullopt);  // plain: no size
+}
+
+TEST(PictureHeaderSize, ACutHeaderGivesNothingAndAWholeOneTheSize) {
+  const std::vector<QByteArray> files{Encode(Sample(), "PNG"), Encode(Sample(), "JPEG"),
+                                      Encode(Sample(), "BMP"), Gif(5, 3),
+                                      PlaceableMetafile(0, 0, 5, 3, 96),
+                                      EnhancedMetafile(5 * 2540 / 96 + 1, 3 * 2540 / 96 + 1)};
+  for (const QByteArray& file : files) {
+    for (qsizetype length = 0; length <= file.size(); ++length) {
+      const std::optional<PictureSize> size = PictureHeaderSize(file.left(length));
+      if (size) {
+        EXPECT_EQ(*size, (PictureSize{5, 3})) << file.left(4).toHex().data() << " " << length;
+      }
+    }
+    EXPECT_EQ(PictureHeaderSize(file), (PictureSize{5, 3})) << file.left(4).toHex().data();
+  }
+  EXPECT_EQ(PictureHeaderSize(BmpHeader(0, 3)), std::nullopt);
+  EXPECT_EQ(PictureHeaderSize(BmpHeader(5, INT_MIN)), std::nullopt);
+  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("ffd8ffda0002")), std::nullopt);  // data, no frame
+  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("ffd8ffe00001")), std::nullopt);  // bad length
+  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("ffd8ffc0000b08000000030100")), std::nullopt);
+}
+
+class LoadPictureTest : public ::testing::Test {
+ protected:
+  PictureInfo Load(const QByteArray& bytes, const QString& name = QStringLiteral("picture")) {
+    return LoadPicture(folder_.write(name, bytes));
+  }
+  TempFolder folder_;
+};
+
+TEST_F(LoadPictureTest, DecodesEveryKindOfPngIntoTheSamePixels) {
+  for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_Indexed8,
+                                QImage::Format_Grayscale8, QImage::Format_RGBA64}) {
+    const QImage original = Sample(format);
+    const PictureInfo picture = Load(Encode(original, "PNG"), QStringLiteral("a.jpg"));
+    EXPECT_EQ(picture.format, PictureFormat::Png);
+    EXPECT_EQ(picture.size, (PictureSize{5, 3}));
+    EXPECT_TRUE(picture.problem.isEmpty()) << picture.problem.toStdString();
+    ASSERT_FALSE(picture.preview.isNull()) << format;
+    EXPECT_EQ(picture.preview.pixel(0, 0), original.pixel(0, 0)) << format;
+    EXPECT_EQ(picture.preview.pixel(4, 2), original.pixel(4, 2)) << format;
+  }
+}
+
+TEST_F(LoadPictureTest, JpegBmpAndGifGiveAPreview) {
+  QImage large(64, 48, QImage::Format_RGB32);
+  large.fill(qRgb(200, 30, 30));
+  const PictureInfo jpeg = Load(Encode(large, "JPEG"));
+  EXPECT_EQ(jpeg.format, PictureFormat::Jpeg);
+  EXPECT_EQ(jpeg.size, (PictureSize{64, 48}));
+  EXPECT_TRUE(jpeg.problem.isEmpty()) << jpeg.problem.toStdString();
+  ASSERT_FALSE(jpeg.preview.isNull());
+  EXPECT_NEAR(qRed(jpeg.preview.pixel(10, 10)), 200, 8);
+  EXPECT_NEAR(qBlue(jpeg.preview.pixel(10, 10)), 30, 8);
+
+  const PictureInfo bmp = Load(Encode(Sample(), "BMP"));
+  EXPECT_EQ(bmp.format, PictureFormat::Bmp);
+  EXPECT_EQ(bmp.size, (PictureSize{5, 3}));
+  EXPECT_EQ(bmp.preview.pixel(0, 0), qRgb(255, 0, 0));
+
+  const PictureInfo gif = Load(Gif());
+  EXPECT_EQ(gif.format, PictureFormat::Gif);
+  EXPECT_EQ(gif.size, (PictureSize{1, 1}));
+  ASSERT_FALSE(gif.preview.isNull()) << gif.problem.toStdString();
+  EXPECT_EQ(gif.preview.pixel(0, 0), qRgb(255, 0, 0));
+}
+
+TEST_F(LoadPictureTest, AMetafileGivesItsSizeButNoPreview) {
+  const PictureInfo placeable = Load(PlaceableMetafile(0, 0, 2880, 1440, 1440));
+  EXPECT_EQ(placeable.format, PictureFormat::Metafile);
+  EXPECT_EQ(placeable.size, (PictureSize{192, 96}));
+  EXPECT_TRUE(placeable.preview.isNull());
+  EXPECT_TRUE(placeable.problem.contains(QStringLiteral("metafile")));
+
+  const PictureInfo plain = Load(QByteArray::fromHex("010009000003000000000000000000000000"));
+  EXPECT_EQ(plain.size, std::nullopt);
+  EXPECT_TRUE(plain.problem.contains(QStringLiteral("size is not known")));
+}
+
+TEST_F(LoadPictureTest, CutOrDamagedFilesKeepTheirHeaderSizeAndSayWhy) {
+  QImage noisy(40, 30, QImage::Format_RGB32);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) noisy.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) & 0xFF));
+  for (const char* kind : {"PNG", "JPEG", "BMP"}) {
+    const QByteArray whole = Encode(noisy, kind);
+    const QByteArray pngHeaderEnd = whole.left(33);
+    for (const QByteArray& damaged : {whole.left(whole.size() / 2), pngHeaderEnd,
+                                      whole.left(8) + QByteArray(500, 'x'),
+                                      whole.left(whole.size() - 20) + QByteArray(20, '\xFF')}) {
+      const PictureInfo picture = Load(damaged);
+      SCOPED_TRACE(std::string(kind) + " of " + std::to_string(damaged.size()) + " bytes");
+      if (PictureHeaderSize(damaged)) {
+        EXPECT_EQ(picture.size, (PictureSize{40, 30}));
+      }
+      if (picture.preview.isNull()) {
+        EXPECT_FALSE(picture.problem.isEmpty());
+      }
+    }
+    // Cut in half: the header survives, the picture does not wholly.
+    const PictureInfo half = Load(whole.left(whole.size() / 2));
+    EXPECT_EQ(half.size, (PictureSize{40, 30})) << kind;
+    if (QByteArray(kind) != "BMP") {  // Qt shows a cut BMP without a word
+      EXPECT_FALSE(half.problem.isEmpty()) << kind;
+    }
+  }
+  const PictureInfo pngHead = Load(Encode(noisy, "PNG").left(33));
+  EXPECT_EQ(pngHead.size, (PictureSize{40, 30}));
+  EXPECT_TRUE(pngHead.preview.isNull());
+  EXPECT_TRUE(pngHead.problem.startsWith(QStringLiteral("The PNG picture cannot be shown")));
+}
+
+TEST_F(LoadPictureTest, HugeDeclaredSizesAreReportedButNotDecoded) {
+  const PictureInfo png = Load(ForgePngSize(Encode(Sample(), "PNG"), 100000, 90000));
+  EXPECT_EQ(png.size, (PictureSize{100000, 90000}));
+  EXPECT_TRUE(png.preview.isNull());
+  EXPECT_FALSE(png.problem.isEmpty());
+
+  const PictureInfo jpeg = Load(ForgeJpegSize(Encode(Sample(), "JPEG"), 60000, 50000));
+  EXPECT_EQ(jpeg.size, (PictureSize{60000, 50000}));
+  EXPECT_TRUE(jpeg.preview.isNull());
+  EXPECT_TRUE(jpeg.problem.contains(QStringLiteral("too large"))) << jpeg.problem.toStdString();
+
+  const PictureInfo bmp = Load(BmpHeader(30000, -30000));
+  EXPECT_EQ(bmp.size, (PictureSize{30000, 30000}));
+  EXPECT_TRUE(bmp.problem.contains(QStringLiteral("too large")));
+}
+
+TEST_F(LoadPictureTest, MissingOversizedAndForeignFilesAreRefusedPlainly) {
+  const PictureInfo missing = LoadPicture(folder_.file(QStringLiteral("none.png")));
+  EXPECT_EQ(missing.format, PictureFormat::Unknown);
+  EXPECT_TRUE(missing.problem.startsWith(QStringLiteral("The file cannot be opened")));
+
+  const QString bigPath = folder_.write(QStringLiteral("big.png"), Encode(Sample(), "PNG"));
+  QFile big(bigPath);
+  ASSERT_TRUE(big.resize(kMaxPictureFileBytes + 1));  // sparse, quick to make
+  const PictureInfo oversized = LoadPicture(bigPath);
+  EXPECT_EQ(oversized.format, PictureFormat::Png);
+  EXPECT_EQ(oversized.size, (PictureSize{5, 3}));
+  EXPECT_TRUE(oversized.preview.isNull());
+  EXPECT_TRUE(oversized.problem.contains(QStringLiteral("too large")));
+
+  const PictureInfo text = Load("<html></html>", QStringLiteral("a.png"));
+  EXPECT_EQ(text.format, PictureFormat::Unknown);
+  EXPECT_EQ(text.size, std::nullopt);
+  EXPECT_FALSE(text.problem.isEmpty());
+}
+
+}  // namespace
+}  // namespace wrenpad
