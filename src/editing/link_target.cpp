@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 #include <algorithm>
 
 namespace wrenpad {
@@ -24,7 +25,13 @@ std::optional<QString> QuotedTextAtCaret(const QString& text, int caret) {
 QString ResolveLinkTarget(const QString& folder, const QString& link) {
   QString path = link.trimmed();
   path.replace(u'\\', u'/');
+  if (path.contains(u'%')) path = QUrl::fromPercentEncoding(path.toUtf8());
   return QDir::cleanPath(QDir(folder).absoluteFilePath(path));
+}
+
+QString RelativePath(const QString& folder, const QString& fileName) {
+  const QString relative = QDir(folder).relativeFilePath(QDir::cleanPath(fileName));
+  return QString::fromLatin1(QUrl::toPercentEncoding(relative, "/"));
 }
 
 bool IsOpenablePage(const QString& fileName) {

@@ -14,8 +14,17 @@ namespace wrenpad {
 std::optional<QString> QuotedTextAtCaret(const QString& text, int caret);
 
 // A link written in a page, made a full file name against the page's folder.
-// Backslashes count as separators, as in pages written on Windows.
+// Backslashes count as separators, as in pages written on Windows, and
+// percent-escapes ("my%20page.htm") are read back into their characters.
 QString ResolveLinkTarget(const QString& folder, const QString& link);
+
+// The reference a page in `folder` writes for `fileName`: relative to the
+// folder ("img/a.jpg", "../pics/b.png", as many "../" as it takes), with "/"
+// separators. Blanks, non-ASCII characters and the characters that mean
+// something in a URL or an HTML attribute are written as UTF-8 percent-escapes
+// ("my%20page.htm"), so any browser finds the file whatever the page's own
+// encoding.
+QString RelativePath(const QString& folder, const QString& fileName);
 
 // True when the target is an existing ".htm" or ".html" file.
 bool IsOpenablePage(const QString& fileName);

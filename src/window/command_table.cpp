@@ -5,6 +5,8 @@
 #include "editing/editing_tools.h"
 #include "editing/find_replace.h"
 #include "html/html_commands.h"
+#include "html/link_command.h"
+#include "html/table_command.h"
 #include "page/page_settings.h"
 #include "programming/program_commands.h"
 #include "window/main_window.h"
@@ -123,12 +125,13 @@ const CommandRow kCommands[] = {
      {ToolBar::Html, 6, "tbNumbering", "", u"段落番号"}, [](TMain& w) { w.htmlCommands().tbInsertListClick(ListKind::Numbered); }, nullptr, inPage},
     {1, "mmInsertObjects", "&Insert", u"挿入(&I)", "", kNone},
     {2, "mmPicture", "&Picture", u"画像(&P)", "", kNone,
-     {ToolBar::Html, 9, "tbPicture", "Picture", u"画像", kGapBefore}, nullptr, nullptr, inPage},
+     {ToolBar::Html, 9, "tbPicture", "Picture", u"画像", kGapBefore}, [](TMain& w) { w.links().mmPictureClick(); }, nullptr, inPage},
     {2, "mmLink", "&Link", u"リンク(&L)", "Ctrl+L", kNone,
-     {ToolBar::Html, 10, "tbLink", "Link", u"リンク"}, nullptr, nullptr, inPage},
-    {2, "mmName", "Link &Target", u"リンク先アンカー(&T)", "", kNone},
+     {ToolBar::Html, 10, "tbLink", "Link", u"リンク"}, [](TMain& w) { w.links().mmLinkClick(); }, nullptr, inPage},
+    {2, "mmName", "Link &Target", u"リンク先アンカー(&T)", "", kNone,
+     {}, [](TMain& w) { w.links().mmNameClick(); }, nullptr, inPage},
     {2, "mmTable", "&Table", u"表(&T)", "", kNone,
-     {ToolBar::Html, 11, "tbTable", "Insert a Table", u"表の挿入"}, nullptr, nullptr, inPage},
+     {ToolBar::Html, 11, "tbTable", "Insert a Table", u"表の挿入"}, [](TMain& w) { w.tables().mmTableClick(); }, nullptr, inPage},
     {2, "mmDiv", "<&div ... >.....</div>", nullptr, "", kSeparatorAfter},
     {1, "mmForm", "F&orm", u"フォーム(&O)", "", kNone},
     {2, "mmNewForm", "&New Form", u"新しいフォーム(&N)", "", kNone},
@@ -223,9 +226,9 @@ const CommandRow kCommands[] = {
     {1, "N20", "-", nullptr, "", kSeparator | kHidden,
      {}, nullptr, nullptr, nullptr, showsPopupGap},
     {1, "pmLinkOpen", "&Open Linked File", u"リンク先のファイルを開く(&O)", "", kHidden,
-     {}, nullptr, nullptr, nullptr, showsLinkOpen},
+     {}, [](TMain& w) { w.links().pmLinkOpenClick(); }, nullptr, nullptr, showsLinkOpen},
     {1, "pmAddRow", "&Add Row", u"行の追加(&A)", "", kHidden | kSeparatorAfter,
-     {}, nullptr, nullptr, nullptr, showsAddRow},
+     {}, [](TMain& w) { w.tables().pmAddRowClick(); }, nullptr, nullptr, showsAddRow},
     {1, "pmRefer", "&Refer", u"辞書を引く(&R)", "", kSeparatorAfter},
     {1, "pmSaveAndExit", "&Save -> Exit", u"保存→終了", "", kNone,
      {}, [](TMain& w) { w.pmSaveAndExitClick(); }},

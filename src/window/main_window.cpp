@@ -9,6 +9,12 @@
 #include "editing/find_replace.h"
 #include "page/page_settings.h"
 #include "html/font_command.h"
+#include "html/link_command.h"
+#include "html/table_command.h"
+#include "html/forms/table_dialog.h"
+#include "html/forms/image_property.h"
+#include "page/picture_info.h"
+#include "editing/link_target.h"
 #include "html/forms/html_font_dialog.h"
 #include "editing/enhanced_edit.h"
 #include "html/html_commands.h"
@@ -34,6 +40,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProcess>
 #include <QLoggingCategory>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -151,12 +158,63 @@ void TMain::createPageSettings() {
       [screenFonts] { return screenFonts; }, [p](int from, int to) { p->PaintSingleTag(from, to); },
       [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); }, {},
       [this](int value) { setProgress(value); }});
+  createLinkCommand();
+  tableDialog_ = new TTableDialog(this);
+  tableDialog_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
+  tables_ = std::make_unique<TableCommand>(TableCommandContext{
+      *Editor, dialogs_, document_, session_, settings_, colouring_, *tableDialog_, japaneseInterface_,
+      [screenFonts] { return screenFonts; },
+      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); },
+      [this](int value) { setProgress(value); }});
   pageSettingForm_ = new THtmlPageSetting(this);
   pageSettingForm_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
   pageSettingForm_->setPictureChooser([this] { return choosePagePicture(); });
   pageSettings_ = std::make_unique<PageSettings>(PageSettingsContext{
       *Editor, dialogs_, document_, settings_, colouring_, japaneseInterface_, *pageSettingForm_,
       [screenFonts] { return screenFonts; }, [this] { painter_->mmRepaintTagsClick(); }});
+}
+
+void TMain::createLinkCommand() {
+  linkDialog_ = new TLinkDialog(this);
+  pictureDialog_ = new TImageProperty(this);
+  linkDialog_->setFileChooser([this] {
+    FileDialogRequest request;
+    request.folder = document_.CurrentFolder;
+    request.filters = {QStringLiteral("Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp)"),
+                       QStringLiteral("HTML File(*.htm, *.html) (*.htm *.html)"),
+                       QStringLiteral("Graphic File (*bmp, *.jpg, *.png, *.gif) (*.bmp *.jpg *.png *.gif)"),
+                       QStringLiteral("All (*)")};
+    request.filterIndex = 1;
+    const OpenFileChoice choice = dialogs_.chooseFileToOpen(request);
+    return choice.path.isEmpty() ? QString() : RelativePath(document_.CurrentFolder, choice.path);
+  });
+  TagPainter* p = painter_.get();
+  links_ = std::make_unique<LinkCommand>(LinkCommandContext{
+      *Editor, dialogs_, document_, japaneseInterface_, *linkDialog_,
+      [] { return QApplication::clipboard()->text(); },
+      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); },
+      [p](int from, int to) { p->PaintSingleTag(from, to); }, [this](int value) { setProgress(value); },
+      [this] { return caretFlags_.LinkTarget; },
+      [this](const QString& fileName) { QProcess::startDetached(paths_.executablePath, {fileName}, ApplicationFolder); },
+      *pictureDialog_, [this] { return choosePicture(); }, [](const QString& fileName) { return loadPicture(fileName); }});
+}
+
+// A picture for the page, started in the document's folder.
+QString TMain::choosePicture() {
+  FileDialogRequest request;
+  request.folder = folderOf(document_.CurrentFileName).isEmpty() ? document_.CurrentFolder
+                                                                  : folderOf(document_.CurrentFileName);
+  request.filters = {QStringLiteral("JPEG (*.jpg), Portable Network Graphics(*.png), Windows Metafile(*.wmf, *.emf), "
+                                    "BitMap(*.bmp) (*.jpg *.jpeg *.png *.emf *.wmf *.bmp)"),
+                     QStringLiteral("GIF(*.gif) (*.gif)")};
+  return dialogs_.chooseFileToOpen(request).path;
+}
+
+LoadedPicture TMain::loadPicture(const QString& fileName) {
+  const PictureInfo info = LoadPicture(fileName);
+  LoadedPicture loaded{info.preview, std::nullopt, info.problem};
+  if (info.size) loaded.size = std::pair(info.size->width, info.size->height);
+  return loaded;
 }
 
 // A background picture for the page, as the path the page names it by:
@@ -168,7 +226,7 @@ QString TMain::choosePagePicture() {
   request.filters = {QStringLiteral("JPEG (*.jpg)"), QStringLiteral("GIF(*.gif)")};
   const OpenFileChoice choice = dialogs_.chooseFileToOpen(request);
   if (choice.path.isEmpty()) return QString();
-  return QDir(document_.CurrentFolder).relativeFilePath(choice.path);
+  return RelativePath(document_.CurrentFolder, choice.path);
 }
 
 void TMain::readPageSettings(const QString& text) {

@@ -48,6 +48,12 @@ struct StartupOptions {
 class EditingTools;
 class FindReplace;
 class FontCommand;
+class LinkCommand;
+class TLinkDialog;
+class TImageProperty;
+class TableCommand;
+class TTableDialog;
+struct LoadedPicture;
 class THtmlFontDialog;
 class PageSettings;
 class THtmlPageSetting;
@@ -158,6 +164,8 @@ class TMain : public QMainWindow,
   ProgramCommands& programs() { return *programs_; }
   FindReplace& findReplace() { return *find_; }
   PageSettings& pageSettings() { return *pageSettings_; }
+  LinkCommand& links() { return *links_; }
+  TableCommand& tables() { return *tables_; }
   MessagePane& messagePane() { return *CMsgWindow; }
   CaretContextFlags& caretFlags() { return caretFlags_; }
   QComboBox* headingBox() const { return HeaderComboBox; }
@@ -180,6 +188,9 @@ class TMain : public QMainWindow,
   void createSubsystems();
   void connectEditorEvents();
   void createPageSettings();
+  void createLinkCommand();
+  QString choosePicture();
+  static LoadedPicture loadPicture(const QString& fileName);
   QString choosePagePicture();
   void runCommand(const CommandRow& row);
   void handleCommandLine(const StartupOptions& options);
@@ -221,6 +232,11 @@ class TMain : public QMainWindow,
   std::unique_ptr<FindReplace> find_;
   std::unique_ptr<PageSettings> pageSettings_;
   std::unique_ptr<FontCommand> fontCommand_;
+  std::unique_ptr<LinkCommand> links_;
+  TLinkDialog* linkDialog_ = nullptr;
+  TImageProperty* pictureDialog_ = nullptr;
+  std::unique_ptr<TableCommand> tables_;
+  TTableDialog* tableDialog_ = nullptr;
   THtmlFontDialog* htmlFontDialog_ = nullptr;
   THtmlPageSetting* pageSettingForm_ = nullptr;
 

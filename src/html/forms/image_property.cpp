@@ -1,0 +1,118 @@
+#include "html/forms/image_property.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace wrenpad {
+
+namespace {
+// A preview larger than this many pixels a side is not drawn bigger.
+constexpr int kLargestPreviewSide = 4000;
+}  // namespace
+
+TImageProperty::TImageProperty(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("ImageProperty"));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  RadioGroup = new QGroupBox(this);
+  RadioGroup->setObjectName(QStringLiteral("RadioGroup"));
+  auto* radios = new QHBoxLayout(RadioGroup);
+  for (int i = 0; i < 3; ++i) {
+    items_[i] = new QRadioButton(RadioGroup);
+    items_[i]->setObjectName(QStringLiteral("RadioGroupItem%1").arg(i));
+    radios->addWidget(items_[i]);
+  }
+  radios->addStretch();
+  layout->addWidget(RadioGroup);
+  auto* ratioRow = new QHBoxLayout;
+  Label1 = new QLabel(this);
+  SpinEdit = new QSpinBox(this);
+  SpinEdit->setObjectName(QStringLiteral("SpinEdit"));
+  SpinEdit->setRange(1, 10000);
+  SpinEdit->setSingleStep(10);
+  Label2 = new QLabel(QStringLiteral("%"), this);
+  ratioRow->addWidget(Label1);
+  ratioRow->addWidget(SpinEdit);
+  ratioRow->addWidget(Label2);
+  ratioRow->addStretch();
+  layout->addLayout(ratioRow);
+  ScrollBox1 = new QScrollArea(this);
+  ScrollBox1->setMinimumSize(320, 240);
+  Image1 = new QLabel;
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setAlignment(Qt::AlignCenter);
+  Image1->setWordWrap(true);
+  ScrollBox1->setWidget(Image1);
+  ScrollBox1->setWidgetResizable(false);
+  layout->addWidget(ScrollBox1, 1);
+  auto* buttons = new QHBoxLayout;
+  auto* ok = new QPushButton(QStringLiteral("&O K"), this);
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  Timer1.setInterval(500);
+  Timer1.setSingleShot(true);
+  connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  connect(SpinEdit, &QSpinBox::valueChanged, this, [this] { SpinEditChange(); });
+  showValues(ImagePropertyValues{});
+}
+
+void TImageProperty::showValues(const ImagePropertyValues& values) {
+  shown_ = values;
+  setWindowTitle(QStringLiteral("Alignment of Image"));
+  RadioGroup->setTitle(values.japanese ? QStringLiteral("画像の位置") : QStringLiteral(" Alignment "));
+  const char16_t* japanese[] = {u"左揃え", u"右揃え", u"指定なし"};
+  const char* english[] = {"Left", "Right", "None"};
+  for (int i = 0; i < 3; ++i)
+    items_[i]->setText(values.japanese ? QString::fromUtf16(japanese[i]) : QString::fromLatin1(english[i]));
+  Label1->setText(values.japanese ? QStringLiteral("元のサイズに対する比率") : QStringLiteral("Ratio to the original size"));
+  items_[std::clamp(values.alignment, 0, 2)]->setChecked(true);
+  {
+    const QSignalBlocker quiet(SpinEdit);
+    SpinEdit->setValue(values.ratio);
+  }
+  Timer1Timer();
+}
+
+ImagePropertyValues TImageProperty::values() const {
+  ImagePropertyValues values = shown_;
+  for (int i = 0; i < 3; ++i)
+    if (items_[i]->isChecked()) values.alignment = i;
+  values.ratio = SpinEdit->value();
+  return values;
+}
+
+// The preview follows the ratio half a second after its last change.
+void TImageProperty::SpinEditChange() {
+  Timer1.stop();
+  Timer1.start();
+}
+
+void TImageProperty::Timer1Timer() {
+  Timer1.stop();
+  if (shown_.picture.isNull()) {
+    Image1->setPixmap(QPixmap());
+    Image1->setText(shown_.problem);
+    Image1->resize(ScrollBox1->viewport()->size());
+    return;
+  }
+  const int ratio = SpinEdit->value();
+  const int width = std::clamp(shown_.picture.width() * ratio / 100, 1, kLargestPreviewSide);
+  const int height = std::clamp(shown_.picture.height() * ratio / 100, 1, kLargestPreviewSide);
+  Image1->setPixmap(QPixmap::fromImage(shown_.picture.scaled(width, height)));
+  Image1->resize(width, height);
+}
+
+}  // namespace wrenpad

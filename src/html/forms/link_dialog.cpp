@@ -1,0 +1,99 @@
+#include "html/forms/link_dialog.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wrenpad {
+
+TBrinkerLabel::TBrinkerLabel(QWidget* parent) : QLabel(parent) {
+  connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+}
+
+void TBrinkerLabel::setBrinkerInterval(int milliseconds) {
+  interval_ = std::max(1, milliseconds);
+  timer_.setInterval(interval_);
+}
+
+void TBrinkerLabel::restart() {
+  elapsed_ = 0;
+  setVisible(true);
+  timer_.start(interval_);
+}
+
+void TBrinkerLabel::tick() {
+  setVisible(!isVisible());
+  if (isVisible()) return;
+  elapsed_ += 2 * interval_;
+  if (duration_ >= 1 && elapsed_ >= duration_) timer_.stop();
+}
+
+TLinkDialog::TLinkDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("LinkDialog"));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  Label1 = new QLabel(QStringLiteral("URL or"), this);
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setMinimumWidth(280);
+  btnSelector = new QPushButton(QStringLiteral("..."), this);
+  btnSelector->setObjectName(QStringLiteral("btnSelector"));
+  Label2 = new QLabel(this);
+  Label3 = new QLabel(QStringLiteral("Target"), this);
+  Edit2 = new QLineEdit(this);
+  Edit2->setObjectName(QStringLiteral("Edit2"));
+  grid->addWidget(Label1, 0, 0);
+  grid->addWidget(Edit1, 0, 1);
+  grid->addWidget(btnSelector, 0, 2);
+  grid->addWidget(Label2, 0, 3);
+  grid->addWidget(Label3, 1, 0);
+  grid->addWidget(Edit2, 1, 1);
+  layout->addLayout(grid);
+  BrinkerLabel1 = new TBrinkerLabel(this);
+  BrinkerLabel1->setObjectName(QStringLiteral("BrinkerLabel1"));
+  BrinkerLabel1->setStyleSheet(QStringLiteral("color: #C00000"));
+  BrinkerLabel1->setBrinkerInterval(500);
+  BrinkerLabel1->setDuration(8000);
+  layout->addWidget(BrinkerLabel1);
+  auto* buttons = new QHBoxLayout;
+  btnOK = new QPushButton(QStringLiteral("&O K"), this);
+  btnOK->setDefault(true);
+  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  buttons->addStretch();
+  buttons->addWidget(btnOK);
+  buttons->addWidget(btnCancel);
+  layout->addLayout(buttons);
+  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btnSelector, &QPushButton::clicked, this, [this] { btnSelectorClick(); });
+}
+
+void TLinkDialog::showValues(const LinkValues& values) {
+  shown_ = values;
+  setWindowTitle(values.japanese ? QStringLiteral("リンクの作成") : QStringLiteral("Setting of Link"));
+  Label2->setText(values.japanese ? QStringLiteral("ファイル名") : QStringLiteral("File Name"));
+  BrinkerLabel1->setText(values.japanese ? QStringLiteral("URLを入力するか，ファイルを選択してください")
+                                         : QStringLiteral("Please select the file of type the URL"));
+  Edit1->setText(values.url);
+  Edit2->setText(values.target);
+  BrinkerLabel1->restart();
+  adjustSize();
+}
+
+LinkValues TLinkDialog::values() const {
+  LinkValues values = shown_;
+  values.url = Edit1->text();
+  values.target = Edit2->text();
+  return values;
+}
+
+void TLinkDialog::btnSelectorClick() {
+  if (!chooser_) return;
+  const QString reference = chooser_();
+  if (!reference.isEmpty()) Edit1->setText(reference);
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,50 @@
+#include "html/link_markup.h"
+
+#include "text/tag_attribute.h"
+
+namespace wrenpad {
+
+QString LinkElement(const QString& url, const QString& target, const QString& content) {
+  const QString targetPart = target.isEmpty() ? QString() : QStringLiteral("\" target = \"") + target;
+  return QStringLiteral("<a href=\"") + url + targetPart + QStringLiteral("\">") + content + QStringLiteral("</a>");
+}
+
+QString AnchorMarkup(const QString& name) {
+  return QStringLiteral("<a name = \"") + name + QStringLiteral("\">") + name;
+}
+
+std::optional<LinkAtCaret> FindLinkAtCaret(const QString& text, int caret) {
+  const QString before = text.left(caret).toLower();
+  const qsizetype open = before.lastIndexOf(QStringLiteral("<a href"));
+  if (open < 0 || open <= before.lastIndexOf(QStringLiteral("</a"))) return std::nullopt;
+  LinkAtCaret link;
+  link.start = int(open);
+  const QString tag = text.mid(open, 200);
+  link.url = TagAttributeValue(tag, QStringLiteral("href"));
+  link.target = TagAttributeValue(tag.left(int(tag.indexOf(u'>')) + 1), QStringLiteral("target"));
+  const qsizetype close = text.indexOf(QStringLiteral("</a"), std::max(0, caret - 1), Qt::CaseInsensitive);
+  if (close >= 0) {
+    const qsizetype closeEnd = text.indexOf(u'>', close);
+    link.length = int((closeEnd < 0 ? close + 3 : closeEnd + 1) - open);
+  }
+  const qsizetype contentStart = text.lastIndexOf(u'>', std::max(0, caret - 1)) + 1;
+  const qsizetype contentEnd = text.indexOf(u'<', contentStart);
+  link.content = text.mid(contentStart, contentEnd < 0 ? -1 : contentEnd - contentStart);
+  return link;
+}
+
+QString PictureElement(const QString& reference, int alignment, int ratioPercent,
+                       std::optional<std::pair<int, int>> size) {
+  QString sizePart;
+  if (ratioPercent != 100 && size)
+    sizePart = QStringLiteral(" width = %1 height = %2")
+                   .arg(int(double(size->first) * ratioPercent / 100))
+                   .arg(int(double(size->second) * ratioPercent / 100));
+  QString element = QStringLiteral("\r\n<img src = \"") + reference + u'"';
+  if (alignment == 0 || alignment == 1)
+    return element + QStringLiteral(" align = \"") + (alignment == 0 ? QStringLiteral("left") : QStringLiteral("right")) +
+           u'"' + sizePart + QStringLiteral(" border = 0>\r\n");
+  return element + sizePart + QStringLiteral(" border = 0><br>\r\n");
+}
+
+}  // namespace wrenpad

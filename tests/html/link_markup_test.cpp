@@ -1,0 +1,52 @@
+// Links, link targets and pictures as mark-up, the link around the caret,
+// and the references written for files.
+#include "editing/link_target.h"
+#include "html/link_markup.h"
+
+#include <gtest/gtest.h>
+
+namespace wrenpad {
+namespace {
+
+TEST(LinkMarkup, ElementsAsTheyAreWritten) {
+  EXPECT_EQ(LinkElement("index.html", "", "home"), "<a href=\"index.html\">home</a>");
+  EXPECT_EQ(LinkElement("index.html", "main", "home"), "<a href=\"index.html\" target = \"main\">home</a>");
+  EXPECT_EQ(AnchorMarkup("top"), "<a name = \"top\">top");
+  EXPECT_EQ(PictureElement("img/a.jpg", 0, 50, std::pair(200, 100)),
+            "\r\n<img src = \"img/a.jpg\" align = \"left\" width = 100 height = 50 border = 0>\r\n");
+  EXPECT_EQ(PictureElement("img/a.jpg", 2, 100, std::pair(200, 100)), "\r\n<img src = \"img/a.jpg\" border = 0><br>\r\n");
+  EXPECT_EQ(PictureElement("b.gif", 1, 50, std::nullopt), "\r\n<img src = \"b.gif\" align = \"right\" border = 0>\r\n");
+  EXPECT_EQ(PictureElement("c.png", 2, 33, std::pair(10, 10)),
+            "\r\n<img src = \"c.png\" width = 3 height = 3 border = 0><br>\r\n");
+}
+
+TEST(LinkMarkup, TheLinkAroundTheCaret) {
+  const QString text = "x <a href=\"old.html\" target=\"f\">Old</a> y";
+  const std::optional<LinkAtCaret> link = FindLinkAtCaret(text, int(text.indexOf("Old")) + 1);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->start, 2);
+  EXPECT_EQ(text.mid(link->start, link->length), "<a href=\"old.html\" target=\"f\">Old</a>");
+  EXPECT_EQ(link->url, "old.html");
+  EXPECT_EQ(link->target, "f");
+  EXPECT_EQ(link->content, "Old");
+  EXPECT_FALSE(FindLinkAtCaret(text, int(text.size())));  // after the "</a>"
+  EXPECT_FALSE(FindLinkAtCaret("plain text", 3));
+}
+
+TEST(LinkMarkup, ReferencesAreRelativeWithSlashesAndEscapedWhereABrowserNeedsIt) {
+  EXPECT_EQ(RelativePath("/site/doc", "/site/doc/img/a.jpg"), "img/a.jpg");
+  EXPECT_EQ(RelativePath("/site/doc", "/site/pics/b.png"), "../pics/b.png");
+  EXPECT_EQ(RelativePath("/site/doc/deep", "/other/c.htm"), "../../../other/c.htm");
+  EXPECT_EQ(RelativePath("/site/doc", "/site/doc/a.htm"), "a.htm");
+  EXPECT_EQ(RelativePath("/site/doc", QString::fromUtf8("/site/doc/my page 日本.htm")),
+            "my%20page%20%E6%97%A5%E6%9C%AC.htm");
+  EXPECT_EQ(RelativePath("/site/doc", "/site/doc/a\"b#c.htm"), "a%22b%23c.htm");
+  // And back: the escapes and Windows separators are read as the file's name.
+  EXPECT_EQ(ResolveLinkTarget("/site/doc", "my%20page%20%E6%97%A5%E6%9C%AC.htm"),
+            QString::fromUtf8("/site/doc/my page 日本.htm"));
+  EXPECT_EQ(ResolveLinkTarget("/site/doc", "..\\pics\\b.htm"), "/site/pics/b.htm");
+  EXPECT_EQ(ResolveLinkTarget("/", "a.htm"), "/a.htm");
+}
+
+}  // namespace
+}  // namespace wrenpad
