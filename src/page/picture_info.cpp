@@ -166,7 +166,10 @@ bool DecodeJpegInto(const QByteArray& bytes, Decoded* out) {
 
 // ---- Loading --------------------------------------------------------------
 
-QString Plain(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+QString Plain(const std::string& text) {
+  // The libraries fail without a message only when they cannot allocate.
+  return text.empty() ? QStringLiteral("not enough memory") : QString::fromLocal8Bit(text.c_str());
+}
 
 void DecodePng(const QByteArray& bytes, PictureInfo& picture) {
   Decoded decoded;
