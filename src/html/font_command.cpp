@@ -19,8 +19,6 @@ namespace {
 
 constexpr int kSymbolCharset = 161;
 
-QColor toQColor(RgbColour colour) { return QColor(colour.red, colour.green, colour.blue); }
-RgbColour toRgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
 
 // The character set a face is shown with: the symbol set for "Symbol", the
 // default set for a face named in single-byte text, Shift-JIS otherwise.
@@ -59,7 +57,7 @@ void FontCommand::mmHTMLFontClick() {
   // a new element is offered the face chosen last.
   shown.face = target.editing ? inEffect.face : chosenFace_;
   shown.pageFontName = inEffect.face;
-  shown.colour = toQColor(inEffect.colour);
+  shown.colour = QColorOf(inEffect.colour);
   shown.size = presetSize;
   if (target.editing) {
     shown.className = TagAttributeValue(target.oldTag, QStringLiteral("class"));
@@ -72,7 +70,7 @@ void FontCommand::mmHTMLFontClick() {
   }
   chosenFace_ = chosen->face;
   c_.colouring.PageFontChoice = chosen->face;
-  c_.colouring.PageFontColorChoice = RgbHex(toRgb(chosen->colour));
+  c_.colouring.PageFontColorChoice = RgbHex(RgbOf(chosen->colour));
   FontSizeText = wrenpad::FontSizeText(chosen->size);
 
   FontTagRequest request;
@@ -80,7 +78,7 @@ void FontCommand::mmHTMLFontClick() {
   request.wholeText = wholeText;
   request.editing = target.editing;
   request.face = chosen->face;
-  request.colour = toRgb(chosen->colour);
+  request.colour = RgbOf(chosen->colour);
   request.size = chosen->size;
   request.className = chosen->className;
   request.documentFontName = c_.document.DocumentFontName;

@@ -19,7 +19,6 @@ namespace {
 // The blank inside the first cell of an added row: "\r\n<tr>\r\n<td>" and one.
 constexpr int kFirstCellOffset = 13;
 
-RgbColour toRgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
 
 TableMarkupValues markupValues(const TableValues& chosen) {
   TableMarkupValues values;
@@ -32,10 +31,10 @@ TableMarkupValues markupValues(const TableValues& chosen) {
   values.spacing = chosen.spacing;
   values.padding = chosen.padding;
   values.alignment = chosen.alignment;
-  if (chosen.setBackground) values.background = toRgb(chosen.background);
+  if (chosen.setBackground) values.background = RgbOf(chosen.background);
   values.cellComments = chosen.cellComments;
   values.fontName = chosen.font.fontName;
-  values.fontColour = toRgb(chosen.font.colour);
+  values.fontColour = RgbOf(chosen.font.colour);
   values.setFontSize = chosen.font.setSize;
   values.fontSize = chosen.font.size;
   values.fontSizeUnit = chosen.font.unit;

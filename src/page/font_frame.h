@@ -7,6 +7,8 @@
 // ColourPanel is the clickable colour swatch the frame and the font dialog
 // share.
 
+#include "page/colour_names.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QString>
@@ -21,6 +23,10 @@ class QGroupBox;
 class QSpinBox;
 
 namespace wrenpad {
+
+// The program's colours and the page's colour values, both ways.
+inline RgbColour RgbOf(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
+inline QColor QColorOf(RgbColour colour) { return QColor(colour.red, colour.green, colour.blue); }
 
 // Asks for a colour, starting from the one given; nothing on Cancel.
 using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)>;

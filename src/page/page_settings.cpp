@@ -13,9 +13,7 @@ namespace {
 
 const QString kDefaultPageFont = QStringLiteral("ＭＳ Ｐゴシック");
 
-QColor toQColor(RgbColour colour) { return QColor(colour.red, colour.green, colour.blue); }
-RgbColour toRgb(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
-QString hexOf(const QColor& colour) { return RgbHex(toRgb(colour)); }
+QString hexOf(const QColor& colour) { return RgbHex(RgbOf(colour)); }
 
 // A whole number, or nothing ("12.5", "" and "x" are none).
 std::optional<int> wholeNumber(const QString& text) {
@@ -47,7 +45,7 @@ class Reader {
   // The colour a text names, or nothing with a note of the text and where
   // it stands.
   std::optional<QColor> colour(const QString& text, const char* where) {
-    if (const std::optional<RgbColour> rgb = ColorFromText(text)) return toQColor(*rgb);
+    if (const std::optional<RgbColour> rgb = ColorFromText(text)) return QColorOf(*rgb);
     reading_.unreadableColours << QStringLiteral("\"%1\" (%2)").arg(text, QString::fromLatin1(where));
     return std::nullopt;
   }
@@ -153,13 +151,13 @@ PageStyleInput styleInput(const PageSettingValues& v) {
   input.marginRight = v.marginRight;
   input.marginUnit = v.marginUnit;
   input.colourChosen = v.colourChosen;
-  input.background = toRgb(v.background);
+  input.background = RgbOf(v.background);
   input.imageFile = v.imageFile;
   input.sizeChecked = v.font.setSize;
   input.fontSize = v.font.size;
   input.fontSizeUnit = v.font.unit;
   input.fontName = v.font.fontName;
-  input.fontColour = toRgb(v.font.colour);
+  input.fontColour = RgbOf(v.font.colour);
   input.linkUnderlineOnHover = v.linkUnderline;
   return input;
 }
