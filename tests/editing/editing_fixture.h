@@ -12,6 +12,7 @@
 #include "editor/editor_control.h"
 #include "language/message_table.h"
 #include "settings/settings.h"
+#include "support/caret_text.h"
 #include "support/scripted_dialogs.h"
 
 #include <QHash>
@@ -106,22 +107,8 @@ struct EditingFixture : ::testing::Test {
     editor.applyFormats(runs);
   }
 
-  // The text with the caret where "|" stands.
-  void setText(const QString& withCaret) {
-    const int at = int(withCaret.indexOf(u'|'));
-    QString text = withCaret;
-    if (at >= 0) text.remove(at, 1);
-    editor.setText(text);
-    editor.setSelStart(std::max(at, 0));
-  }
-  // The text with "|" at the caret (nothing selected) or [ ] around the selection.
-  QString textWithCaret() const {
-    QString text = editor.text();
-    const int start = editor.selStart();
-    if (editor.selLength() == 0) return text.insert(start, u'|');
-    text.insert(start + editor.selLength(), u']');
-    return text.insert(start, u'[');
-  }
+  void setText(const QString& withCaret) { test::setTextWithCaret(editor, withCaret); }
+  QString textWithCaret() const { return test::textWithCaret(editor); }
   CharAttributes attributesAt(int position) {
     const int start = editor.selStart();
     const int length = editor.selLength();

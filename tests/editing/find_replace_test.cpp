@@ -3,6 +3,7 @@
 #include "editing/find_replace.h"
 
 #include "editor/editor_control.h"
+#include "support/caret_text.h"
 #include "support/scripted_dialogs.h"
 
 #include <QCheckBox>
@@ -33,22 +34,8 @@ struct FindReplaceTest : ::testing::Test {
                                       [this](bool on) { pasteShortcut.push_back(on); },
                                       [this] { ++recolours; }}};
 
-  // The text with the caret where "|" stands.
-  void setText(const QString& withCaret) {
-    const int at = int(withCaret.indexOf(u'|'));
-    QString text = withCaret;
-    if (at >= 0) text.remove(at, 1);
-    editor.setText(text);
-    editor.setSelStart(std::max(at, 0));
-  }
-  // The text with "|" at the caret or [ ] around the selection.
-  QString textWithCaret() const {
-    QString text = editor.text();
-    const int start = editor.selStart();
-    if (editor.selLength() == 0) return text.insert(start, u'|');
-    text.insert(start + editor.selLength(), u']');
-    return text.insert(start, u'[');
-  }
+  void setText(const QString& withCaret) { test::setTextWithCaret(editor, withCaret); }
+  QString textWithCaret() const { return test::textWithCaret(editor); }
   void findNext(const QString& what, bool matchCase) {
     find.serveFindDialog({Kind::FindNext, {what, {}, matchCase}});
   }
