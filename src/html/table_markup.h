@@ -5,7 +5,7 @@
 //
 // Positions are 0-based offsets in the editor text (a line break counts two).
 
-#include "page/colour_names.h"
+#include "text/colour_names.h"
 
 #include <QString>
 #include <optional>

@@ -7,7 +7,7 @@
 // ColourPanel is the clickable colour swatch the frame and the font dialog
 // share.
 
-#include "page/colour_names.h"
+#include "text/colour_names.h"
 
 #include <QColor>
 #include <QLabel>

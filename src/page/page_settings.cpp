@@ -2,7 +2,7 @@
 
 #include "documents/document_state.h"
 #include "editor/editor_control.h"
-#include "page/colour_names.h"
+#include "text/colour_names.h"
 #include "page/style_block.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"

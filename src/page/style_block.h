@@ -29,7 +29,7 @@
 //   the property, the last one counts, as in a browser; that is the one read
 //   and the one set.
 
-#include "page/colour_names.h"
+#include "text/colour_names.h"
 
 #include <QString>
 #include <optional>

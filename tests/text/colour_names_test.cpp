@@ -1,7 +1,7 @@
 // Colour names and codes both ways, and the table they share.
 #include <gtest/gtest.h>
 
-#include "page/colour_names.h"
+#include "text/colour_names.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "page/colour_names.h"
+#include "text/colour_names.h"
 
 #include <algorithm>
 #include <iterator>
