@@ -104,15 +104,27 @@ class EditorControl : public QObject {
     int length = 0;
     CharAttributes attributes;
   };
+  // The alignment of every line that the stretch [start, start + length)
+  // touches; an empty stretch touches the line of `start`.
+  struct AlignmentRun {
+    int start = 0;  // control position
+    int length = 0;
+    Alignment alignment = Alignment::Left;
+
+    friend bool operator==(const AlignmentRun&, const AlignmentRun&) = default;
+  };
   // With `fromPlain`, every character format is cleared and every paragraph
   // left-aligned first, in the same edit block: a whole-document repaint then
-  // costs one relayout instead of three.
-  void applyFormats(const std::vector<FormatRun>& runs, bool fromPlain = false);
-  // Gives the lines [firstLine, lastLine] the formats that `applyFormats(runs,
-  // true)` would give them, changing only the lines whose formats differ
-  // (those lines are also left-aligned). `runs` may reach beyond the lines.
-  // Returns how many lines were changed.
-  int repaintLines(int firstLine, int lastLine, const std::vector<FormatRun>& runs);
+  // costs one relayout instead of three. The alignments go in after the
+  // formats, later runs over earlier ones.
+  void applyFormats(const std::vector<FormatRun>& runs, bool fromPlain = false,
+                    const std::vector<AlignmentRun>& alignments = {});
+  // Gives the lines [firstLine, lastLine] the formats and alignments that
+  // `applyFormats(runs, true, alignments)` would give them, changing only
+  // the lines whose formats or alignment differ. `runs` and `alignments` may
+  // reach beyond the lines. Returns how many lines were changed.
+  int repaintLines(int firstLine, int lastLine, const std::vector<FormatRun>& runs,
+                   const std::vector<AlignmentRun>& alignments = {});
 
   Alignment paragraphAlignment() const;
   void setParagraphAlignment(Alignment alignment);
