@@ -501,10 +501,21 @@ CharAttributes EditorControl::selAttributes() const {
 
 namespace {
 QTextCharFormat formatOf(const CharAttributes& attributes);
+
+QTextBlockFormat blockFormatOf(Alignment alignment) {
+  QTextBlockFormat format;
+  switch (alignment) {
+    case Alignment::Left: format.setAlignment(Qt::AlignLeft); break;
+    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
+    case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
+  }
+  return format;
+}
 }  // namespace
 
-void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPlain) {
-  if (runs.empty() && !fromPlain) return;
+void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPlain,
+                                 const std::vector<AlignmentRun>& alignments) {
+  if (runs.empty() && !fromPlain && alignments.empty()) return;
   FormattingScope scope(*this);
   // Control positions map to document positions by line; the line starts are
   // looked up once, so the whole batch is linear in the runs.
@@ -514,11 +525,10 @@ void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPl
     if (whole.at(i) == u'\r' && whole.at(i + 1) == u'\n') lineStarts.push_back(i + 2);
   // A position on line L lies L characters further on in the control than
   // in the document.
-  const auto toDocument = [&lineStarts](int position) {
-    const auto line = std::upper_bound(lineStarts.begin(), lineStarts.end(), position) -
-                      lineStarts.begin() - 1;
-    return position - int(line);
+  const auto lineOf = [&lineStarts](int position) {
+    return int(std::upper_bound(lineStarts.begin(), lineStarts.end(), position) - lineStarts.begin()) - 1;
   };
+  const auto toDocument = [&lineOf](int position) { return position - lineOf(position); };
   QTextCursor cursor(edit_->document());
   cursor.beginEditBlock();
   if (fromPlain) {
@@ -533,6 +543,15 @@ void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPl
     cursor.setPosition(toDocument(run.start));
     cursor.setPosition(toDocument(run.start + run.length), QTextCursor::KeepAnchor);
     cursor.mergeCharFormat(formatOf(run.attributes));
+  }
+  // The lines a stretch touches, counted as repaintLines counts them.
+  const QTextDocument* document = edit_->document();
+  for (const AlignmentRun& run : alignments) {
+    const int start = std::max(0, run.start);
+    const int lastTouched = std::max(start, run.start + run.length - 1);
+    cursor.setPosition(document->findBlockByNumber(lineOf(start)).position());
+    cursor.setPosition(document->findBlockByNumber(lineOf(lastTouched)).position(), QTextCursor::KeepAnchor);
+    cursor.mergeBlockFormat(blockFormatOf(run.alignment));
   }
   cursor.endEditBlock();
 }
@@ -587,14 +606,18 @@ void mergeInto(LineFormats& line, int from, int to, const QTextCharFormat& forma
   line = std::move(merged);
 }
 
-bool isLeftAligned(const QTextBlock& block) {
+Alignment alignmentOf(const QTextBlock& block) {
   const QTextBlockFormat format = block.blockFormat();
-  return !format.hasProperty(QTextFormat::BlockAlignment) ||
-         (format.alignment() & Qt::AlignHorizontal_Mask) == Qt::AlignLeft;
+  if (!format.hasProperty(QTextFormat::BlockAlignment)) return Alignment::Left;
+  const Qt::Alignment horizontal = format.alignment() & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignRight) return Alignment::Right;
+  if (horizontal & Qt::AlignHCenter) return Alignment::Center;
+  return Alignment::Left;
 }
 }  // namespace
 
-int EditorControl::repaintLines(int firstLine, int lastLine, const std::vector<FormatRun>& runs) {
+int EditorControl::repaintLines(int firstLine, int lastLine, const std::vector<FormatRun>& runs,
+                                const std::vector<AlignmentRun>& alignments) {
   const QTextDocument* document = edit_->document();
   firstLine = std::max(0, firstLine);
   lastLine = std::min(lastLine, document->blockCount() - 1);
@@ -624,6 +647,16 @@ int EditorControl::repaintLines(int firstLine, int lastLine, const std::vector<F
     for (int line = lineOf(start), last = lineOf(end - 1); line <= last; ++line)
       runsOfLine[std::size_t(line)].push_back({&run, formats.size() - 1});
   }
+  // The alignment each line should have: left unless a run touches it.
+  std::vector<Alignment> alignmentOfLine(lineStarts.size(), Alignment::Left);
+  for (const AlignmentRun& run : alignments) {
+    const int start = std::max(run.start, 0);
+    const int lastTouched = std::max(start, run.start + run.length - 1);
+    if (lastTouched < rangeStart || start > rangeEnd + 1) continue;
+    const int first = lineOf(std::max(start, rangeStart));
+    const int last = lineOf(std::min(lastTouched, rangeEnd));
+    for (int line = first; line <= last; ++line) alignmentOfLine[std::size_t(line)] = run.alignment;
+  }
   FormattingScope scope(*this);
   QTextCursor cursor(edit_->document());
   cursor.beginEditBlock();
@@ -638,14 +671,12 @@ int EditorControl::repaintLines(int firstLine, int lastLine, const std::vector<F
       mergeInto(wanted, std::max(0, run->start - lineStart),
                 std::min(length, run->start + run->length - lineStart), formats[format]);
     const bool formatsDiffer = formatsOf(block) != wanted;
-    if (!formatsDiffer && isLeftAligned(block)) continue;
+    const Alignment alignment = alignmentOfLine[std::size_t(line - firstLine)];
+    const bool alignmentDiffers = alignmentOf(block) != alignment;
+    if (!formatsDiffer && !alignmentDiffers) continue;
     ++changed;
     cursor.setPosition(block.position());
-    if (!isLeftAligned(block)) {
-      QTextBlockFormat left;
-      left.setAlignment(Qt::AlignLeft);
-      cursor.mergeBlockFormat(left);
-    }
+    if (alignmentDiffers) cursor.mergeBlockFormat(blockFormatOf(alignment));
     if (!formatsDiffer) continue;
     int start = 0;
     for (const FormatStretch& stretch : wanted) {
@@ -701,13 +732,7 @@ Alignment EditorControl::paragraphAlignment() const {
 
 void EditorControl::setParagraphAlignment(Alignment alignment) {
   FormattingScope scope(*this);
-  QTextBlockFormat format;
-  switch (alignment) {
-    case Alignment::Left: format.setAlignment(Qt::AlignLeft); break;
-    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
-    case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
-  }
-  edit_->textCursor().mergeBlockFormat(format);
+  edit_->textCursor().mergeBlockFormat(blockFormatOf(alignment));
 }
 
 void EditorControl::setDefaultFont(const EditorFont& font) {

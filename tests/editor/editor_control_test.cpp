@@ -230,11 +230,18 @@ TEST(EditorRepaint, SlicesGiveTheFormatsOfOneBatchAndTouchOnlyChangedLines) {
     return runs;
   };
   const std::vector<EditorControl::FormatRun> runs = randomRuns(2000);
+  // Centred and right-aligned stretches, some empty, some over many lines.
+  std::vector<EditorControl::AlignmentRun> alignments;
+  for (int i = 0; i < 60; ++i) {
+    const int start = below(int(text.size()));
+    const int length = std::min(below(3) == 0 ? 0 : below(2000), int(text.size()) - start);
+    alignments.push_back({start, length, below(2) == 0 ? Alignment::Center : Alignment::Right});
+  }
 
   QWidget parent;
   EditorControl batch(&parent);
   batch.setText(text);
-  batch.applyFormats(runs, true);
+  batch.applyFormats(runs, true, alignments);
 
   EditorControl sliced(&parent);
   sliced.setText(text);
@@ -246,11 +253,11 @@ TEST(EditorRepaint, SlicesGiveTheFormatsOfOneBatchAndTouchOnlyChangedLines) {
   }
   for (int first = 0; first < sliced.lineCount();) {
     const int last = first + below(40);
-    sliced.repaintLines(first, last, runs);
+    sliced.repaintLines(first, last, runs, alignments);
     first = last + 1;
   }
   EXPECT_TRUE(test::shownLines(sliced) == test::shownLines(batch));
-  EXPECT_EQ(sliced.repaintLines(0, sliced.lineCount() - 1, runs), 0);
+  EXPECT_EQ(sliced.repaintLines(0, sliced.lineCount() - 1, runs, alignments), 0);
   EXPECT_EQ(sliced.text(), text);
   EXPECT_FALSE(sliced.isModified());
 }

@@ -20,7 +20,7 @@ struct ShownStretch {
 };
 
 struct ShownLine {
-  bool centred = false;
+  Qt::Alignment alignment = Qt::AlignLeft;
   std::vector<ShownStretch> stretches;
   friend bool operator==(const ShownLine&, const ShownLine&) = default;
 };
@@ -30,7 +30,8 @@ inline std::vector<ShownLine> shownLines(const EditorControl& editor) {
   std::vector<ShownLine> lines;
   for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {
     ShownLine line;
-    line.centred = (block.blockFormat().alignment() & Qt::AlignHCenter) != 0;
+    line.alignment = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    if (line.alignment == Qt::Alignment()) line.alignment = Qt::AlignLeft;
     QTextCursor cursor(block);
     for (int at = 1; at < block.length(); ++at) {
       cursor.setPosition(block.position() + at);
