@@ -59,7 +59,9 @@ struct TagPositions {
 TagPositions CollectTags(const QString& text) {
   TagPositions tags;
   const QStringView view(text);
-  auto at = [&view](qsizetype position, QStringView needle) { return MatchesLoweredAt(view, position, needle); };
+  auto at = [&view](qsizetype position, QStringView needle) {
+    return MatchesLoweredAt(view, position, needle);
+  };
   for (qsizetype p = view.indexOf(u'<'); p >= 0; p = view.indexOf(u'<', p + 1)) {
     if (p + 1 >= view.size()) break;
     const int position = int(p);
@@ -71,7 +73,8 @@ TagPositions CollectTags(const QString& text) {
         tags.fontClose.push_back(position);
       } else if (name == u'h') {
         for (int level = 1; level <= kHeadingLevels; ++level) {
-          if (p + 3 < view.size() && view[p + 3] == QChar(u'0' + level)) tags.headingClose[level - 1].push_back(position);
+          if (p + 3 < view.size() && view[p + 3] == QChar(u'0' + level))
+            tags.headingClose[level - 1].push_back(position);
         }
       } else if (name == u'p' && at(p, u"</p>")) {
         tags.paragraphClose.push_back(position);
@@ -186,12 +189,20 @@ class Renderer {
       : text_(text), tags_(CollectTags(text)), from_(from), to_(to), size_(editorFontSize) {}
 
   WebFormats run() {
+    // Room for about one run per tag, so a large page's runs are not copied
+    // again and again as the list grows.
+    size_t tagCount = tags_.fontOpen.size() + 2 * (tags_.boldOpen.size() + tags_.strongOpen.size() +
+                                                    tags_.italicOpen.size() + tags_.emphasisOpen.size());
+    for (const std::vector<int>& open : tags_.headingOpen) tagCount += open.size();
+    result_.runs.reserve(tagCount);
     fonts();
     headings();
     aligned(tags_.paragraphOpen, tags_.paragraphClose);
     aligned(tags_.divisionOpen, tags_.divisionClose);
-    const StyleKinds boldKinds = {{{&tags_.boldOpen, &tags_.boldClose, 3}, {&tags_.strongOpen, &tags_.strongClose, 8}}};
-    const StyleKinds italicKinds = {{{&tags_.italicOpen, &tags_.italicClose, 3}, {&tags_.emphasisOpen, &tags_.emphasisClose, 4}}};
+    const StyleKinds boldKinds = {
+        {{&tags_.boldOpen, &tags_.boldClose, 3}, {&tags_.strongOpen, &tags_.strongClose, 8}}};
+    const StyleKinds italicKinds = {
+        {{&tags_.italicOpen, &tags_.italicClose, 3}, {&tags_.emphasisOpen, &tags_.emphasisClose, 4}}};
     styled(boldKinds, italicKinds, true);
     styled(italicKinds, boldKinds, false);
     return std::move(result_);
