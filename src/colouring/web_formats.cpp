@@ -31,8 +31,8 @@ bool IsFontOpeningAt(QStringView text, qsizetype at) {
   return MatchesLoweredAt(text, at, u"<font") && NameEndsAt(text, at + 5, true);
 }
 
-// An opening tag and its content start: just after its ">", or the end of
-// the text for a tag never closed.
+// Where the content of the element opened at `open` starts: just after the
+// tag's ">", or at the end of the text for a tag never finished.
 int ContentStart(const QString& text, int open) {
   const qsizetype greater = text.indexOf(u'>', open);
   return greater < 0 ? int(text.size()) : int(greater) + 1;
