@@ -1,5 +1,6 @@
 // Program entry: one application, one main window, the event loop.
 #include "platform/app_paths.h"
+#include "page/preview/browser_window.h"
 #include "platform/font_substitution.h"
 #include "window/main_window.h"
 
@@ -7,6 +8,7 @@
 #include <QDir>
 
 int main(int argc, char** argv) {
+  wrenpad::TBrowser::PrepareWebEngine();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Wrenpad"));
   QApplication::setApplicationDisplayName(QString());

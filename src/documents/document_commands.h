@@ -52,6 +52,10 @@ class DocumentCommands {
   bool LoadDocument(const QString& name);
   // Writes the editor text; the old file stays intact when writing fails.
   bool WriteDocumentFile(const QString& name);
+  // Writes the editor text to another file in the same output code, such as
+  // a page for the browser; the document keeps its own file. Failures are
+  // reported; false when nothing was written.
+  bool WriteCopyFile(const QString& name);
   void SelectDocumentFont(const QString& text);
 
   void mmNewClick();
@@ -100,6 +104,7 @@ class DocumentCommands {
   std::optional<QByteArray> bytesAsLoaded() const;
   std::optional<Output> outputFor(const QString& name, const QString& text);
   std::optional<Output> utf8Instead(const QString& text, TextEncoding target, qsizetype unencodable);
+  std::optional<files::FileStamp> writeBytes(const QString& name, const QByteArray& bytes);
   void rememberWritten(const QString& name, const Output& output, const files::FileStamp& stamp);
   bool confirmChangingBinary(const QString& name);
   QString tr2(const char* english, const char16_t* japanese) const;

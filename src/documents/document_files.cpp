@@ -204,15 +204,25 @@ bool DocumentCommands::WriteDocumentFile(const QString& name) {
   if (!confirmOverwritingChanges(name)) return false;
   const std::optional<Output> output = outputFor(name, text);
   if (!output) return false;
-  // Replaced or written in place so that the file keeps its links, owner and
-  // permissions; a failure part-way leaves the old file as it was.
-  const files::WriteResult written = files::writeFileKeepingIdentity(name, output->bytes);
-  if (written.failure.failed()) {
-    reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, describe(written.failure));
-    return false;
-  }
-  rememberWritten(name, *output, written.stamp);
+  const std::optional<files::FileStamp> stamp = writeBytes(name, output->bytes);
+  if (!stamp) return false;
+  rememberWritten(name, *output, *stamp);
   return true;
+}
+
+bool DocumentCommands::WriteCopyFile(const QString& name) {
+  const QString text = normalizeDocumentText(c_.editor.text());
+  const std::optional<Output> output = outputFor(name, text);
+  return output && writeBytes(name, output->bytes);
+}
+
+// Replaced or written in place so that the file keeps its links, owner and
+// permissions; a failure part-way leaves the old file as it was.
+std::optional<files::FileStamp> DocumentCommands::writeBytes(const QString& name, const QByteArray& bytes) {
+  const files::WriteResult written = files::writeFileKeepingIdentity(name, bytes);
+  if (!written.failure.failed()) return written.stamp;
+  reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, describe(written.failure));
+  return std::nullopt;
 }
 
 }  // namespace wrenpad

@@ -8,6 +8,7 @@
 #include "html/link_command.h"
 #include "html/table_command.h"
 #include "page/page_settings.h"
+#include "page/preview/page_preview.h"
 #include "programming/program_commands.h"
 #include "window/main_window.h"
 
@@ -96,7 +97,8 @@ const CommandRow kCommands[] = {
     {1, "mmPageSettings", "&Page Settings", u"ページの設定(&P)", "", kNone,
      {}, [](TMain& w) { w.pageSettings().mmPageSettingsClick(); }, nullptr, inPage},
     {1, "mmDisplayAsWebPage", "&Display as a Web Page", u"Webページとして表示(&D)", "F9", kSeparatorAfter | kShortcutWhenEnabled,
-     {ToolBar::Html, 14, "tbBrowse", "Browse as WebPage", u"Webページとして表示"}, nullptr, nullptr, inPage},
+     {ToolBar::Html, 14, "tbBrowse", "Browse as WebPage", u"Webページとして表示"},
+     [](TMain& w) { w.preview().mmDisplayAsWebPageClick(); }, nullptr, inPage},
     {1, "mmBold", "Bold", u"太字", "Ctrl+B", kNone,
      {ToolBar::Html, 3, "tbBold", "Bold", u"太字", kToggles}, [](TMain& w) { w.htmlCommands().mmBoldClick(); }, isBold, inPage},
     {1, "mmItalic", "Italic", u"斜体", "Ctrl+I", kNone,
@@ -189,7 +191,8 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.editingTools().mmTabWidthClick(); }},
     {1, "mmProgrammingOptions", "&Programming Options", u"プログラミングの設定(&P)", "", kNone,
      {}, [](TMain& w) { w.programs().mmProgrammingOptionsClick(); }},
-    {1, "mmWebPageEditOptions", "&Webpage-Editing Options", u"Webページ編集の設定(&W)", "", kNone},
+    {1, "mmWebPageEditOptions", "&Webpage-Editing Options", u"Webページ編集の設定(&W)", "", kNone,
+     {}, [](TMain& w) { w.preview().mmWebPageEditOptionsClick(); }},
     {1, "mmKcode", "&Output Kanji code", u"保存時の漢字コード", "", kNone},
     {2, "mmSJIS", "&Shift-JIS", nullptr, "", kCheckable,
      {}, [](TMain& w) { w.mmSJISClick(); }, savesShiftJis},

@@ -14,6 +14,8 @@
 #include "html/forms/table_dialog.h"
 #include "html/forms/image_property.h"
 #include "page/picture_info.h"
+#include "page/preview/browser_window.h"
+#include "page/preview/page_preview.h"
 #include "editing/link_target.h"
 #include "html/forms/html_font_dialog.h"
 #include "editing/enhanced_edit.h"
@@ -48,6 +50,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -159,6 +162,7 @@ void TMain::createPageSettings() {
       [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); }, {},
       [this](int value) { setProgress(value); }});
   createLinkCommand();
+  createPagePreview();
   tableDialog_ = new TTableDialog(this);
   tableDialog_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
   tables_ = std::make_unique<TableCommand>(TableCommandContext{
@@ -197,6 +201,25 @@ void TMain::createLinkCommand() {
       [this] { return caretFlags_.LinkTarget; },
       [this](const QString& fileName) { QProcess::startDetached(paths_.executablePath, {fileName}, ApplicationFolder); },
       *pictureDialog_, [this] { return choosePicture(); }, [](const QString& fileName) { return loadPicture(fileName); }});
+}
+
+void TMain::createPagePreview() {
+  browsers_ = std::make_unique<BrowserWindows>();
+  preview_ = std::make_unique<PagePreview>(
+      PreviewContext{*Editor, dialogs_, *this, document_, settings_, japaneseInterface_, *documents_,
+                     [](const ProgramCall& call) { return QProcess::startDetached(call.program, call.arguments); },
+                     [](const QString& name) { return QStandardPaths::findExecutable(name); },
+                     QDir(QDir::tempPath()).filePath(
+                         QStringLiteral("wrenpad-preview-%1").arg(QCoreApplication::applicationPid()))},
+      *browsers_);
+  browsers_->closed = [this] { preview_->previewClosed(); };
+  browsers_->previewFile = [this] { return preview_->previewFile(); };
+}
+
+// The whole page again with the rendering just switched, colouring on.
+void TMain::repaintWithRendering() {
+  if (!settings_.AutoRepaint) painter_->mmAutoRepaintClick();
+  painter_->mmRepaintTagsClick();
 }
 
 // A picture for the page, started in the document's folder.
@@ -627,6 +650,7 @@ bool TMain::FormClose() {
   }
   writeSettingsFile();
   QFile::remove(instanceMarkerFile());
+  browsers_->closeAll();
   closeConfirmed_ = true;
   return true;
 }
@@ -706,19 +730,10 @@ void TMain::UpdateCodingMenu() {
 // preview window comes with the page preview.
 void TMain::openWebPage(const QUrl& page) {
   qCInfo(lcWindow).noquote() << "open page" << page.toString();
-  if (QDesktopServices::openUrl(page)) return;
-  const QString text = japaneseInterface_
-                           ? QStringLiteral("Webブラウザを起動できませんでした。テスト用サーバーは動いています。次のアドレスを開いてください: %1")
-                           : QStringLiteral("No web browser could be started. The test server is running; open this address: %1");
-  dialogs_.showError(kApplicationTitle, text.arg(page.toString(QUrl::FullyEncoded)));
+  preview_->showServerPage(page.toString(QUrl::FullyEncoded));
 }
 
-void TMain::showAppletPage() {
-  dialogs_.showMessage(kApplicationTitle,
-                       japaneseInterface_
-                           ? QStringLiteral("アプレットはWebページのプレビューで表示しますが、この版にはまだプレビューがありません。")
-                           : QStringLiteral("Applets are shown in the web-page preview, which this version does not have yet."));
-}
+void TMain::showAppletPage() { preview_->mmDisplayAsWebPageClick(); }
 
 void TMain::moveToUpperHalf() {
   const QScreen* screen = this->screen();

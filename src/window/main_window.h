@@ -13,6 +13,7 @@
 #include "documents/document_state.h"
 #include "language/message_table.h"
 #include "programming/message_pane.h"
+#include "page/preview/page_preview.h"
 #include "programming/program_commands.h"
 #include "settings/settings.h"
 
@@ -61,12 +62,14 @@ class EditorEvents;
 class HtmlCommands;
 class TagPainter;
 class TEnhancedEdit;
+class BrowserWindows;
 
 class TMain : public QMainWindow,
               public DocumentHost,
               public ColouringHost,
               public EditingHost,
-              public ProgramHost {
+              public ProgramHost,
+              public PreviewHost {
   Q_OBJECT
  public:
   // `dialogs` answers every question; the window uses Qt's dialogs when null.
@@ -156,6 +159,9 @@ class TMain : public QMainWindow,
   void showAppletPage() override;
   void moveToUpperHalf() override;
 
+  // PreviewHost
+  void repaintWithRendering() override;
+
   TagPainter& painter() { return *painter_; }
   ProgramPainter& programPainter() { return *programPainter_; }
   EditorEvents& editorEvents() { return *editorEvents_; }
@@ -166,6 +172,8 @@ class TMain : public QMainWindow,
   PageSettings& pageSettings() { return *pageSettings_; }
   LinkCommand& links() { return *links_; }
   TableCommand& tables() { return *tables_; }
+  PagePreview& preview() { return *preview_; }
+  BrowserWindows& browsers() { return *browsers_; }
   MessagePane& messagePane() { return *CMsgWindow; }
   CaretContextFlags& caretFlags() { return caretFlags_; }
   QComboBox* headingBox() const { return HeaderComboBox; }
@@ -189,6 +197,7 @@ class TMain : public QMainWindow,
   void connectEditorEvents();
   void createPageSettings();
   void createLinkCommand();
+  void createPagePreview();
   QString choosePicture();
   static LoadedPicture loadPicture(const QString& fileName);
   QString choosePagePicture();
@@ -239,6 +248,9 @@ class TMain : public QMainWindow,
   TTableDialog* tableDialog_ = nullptr;
   THtmlFontDialog* htmlFontDialog_ = nullptr;
   THtmlPageSetting* pageSettingForm_ = nullptr;
+  // The preview windows go after the command that removes their pages.
+  std::unique_ptr<BrowserWindows> browsers_;
+  std::unique_ptr<PagePreview> preview_;
 
   EditorControl* Editor = nullptr;
   MessagePane* CMsgWindow = nullptr;

@@ -1,5 +1,6 @@
 // The Coding menu in the window: menus and captions per document, the tool
 // folders and options, and compile, jump and run with the real tools.
+#include "page/preview/browser_window.h"
 #include "documents/document_commands.h"
 #include "editor/editor_control.h"
 #include "programming/program_commands.h"
@@ -9,7 +10,6 @@
 #include "support/window_fixture.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -26,17 +26,6 @@
 using namespace wrenpad;
 
 namespace {
-
-// Takes the pages the program opens in a browser.
-class PageCatcher : public QObject {
-  Q_OBJECT
- public:
-  PageCatcher() { QDesktopServices::setUrlHandler("http", this, "openPage"); }
-  ~PageCatcher() override { QDesktopServices::unsetUrlHandler("http"); }
-  QList<QUrl> pages;
- public slots:
-  void openPage(const QUrl& url) { pages << url; }
-};
 
 // What a browser would fetch, for the server to run the script: a plain
 // HTTP/1.0 request to the loopback address.
@@ -239,23 +228,26 @@ TEST_F(ProgramCommandsInWindow, ASecondCompileWhileOneRunsIsRefused) {
 TEST_F(ProgramCommandsInWindow, APerlScriptRunsThroughTheTestServerAndItsErrorsJump) {
   if (!has("perl") || QStandardPaths::findExecutable("lighttpd", {"/usr/sbin", "/usr/local/sbin"}).isEmpty())
     GTEST_SKIP() << "perl or lighttpd is not installed";
-  PageCatcher catcher;
+  // The own preview shows the test server's pages.
+  const auto shownPage = [this] {
+    TBrowser* browser = main->browsers().existing();
+    return browser ? QUrl(browser->address()) : QUrl();
+  };
   const QString root = folder.file(QString::fromUtf8("web 日本/htdocs"));
   QDir().mkpath(root);
   main->settings().DocumentRoot = root;
   main->documents().OpenFile(folder.write(QString::fromUtf8("web 日本/htdocs/ok.cgi"),
                                           "print \"Content-Type: text/plain\\n\\nhello from perl\\n\";\r\n"));
   main->programs().mmCompile_and_ExecuteClick(false);
-  ASSERT_EQ(catcher.pages.size(), 1) << dialogs.asked.join("\n").toStdString();
-  EXPECT_TRUE(fetch(catcher.pages[0]).contains("hello from perl"));
+  ASSERT_TRUE(shownPage().toString().endsWith("/ok.cgi")) << dialogs.asked.join("\n").toStdString();
+  EXPECT_TRUE(fetch(shownPage()).contains("hello from perl"));
   EXPECT_TRUE(main->timer(3).isActive());
 
   main->documents().OpenFile(folder.write(QString::fromUtf8("web 日本/htdocs/bad.cgi"),
                                           "print \"Content-Type: text/plain\\n\\n\";\r\nmy $x = ;\r\nprint 1;\r\n"));
   main->programs().mmCompile_and_ExecuteClick(false);
-  ASSERT_EQ(catcher.pages.size(), 2);
-  EXPECT_TRUE(catcher.pages[1].toString().endsWith("/bad.cgi"));
-  fetch(catcher.pages[1]);
+  ASSERT_TRUE(shownPage().toString().endsWith("/bad.cgi"));
+  fetch(shownPage());
   QTRY_VERIFY_WITH_TIMEOUT((main->Timer3Timer(), !main->messagePane().toPlainText().isEmpty()), 10000);
   EXPECT_FALSE(main->timer(3).isActive());
   const QString log = main->messagePane().toPlainText();
@@ -269,4 +261,3 @@ TEST_F(ProgramCommandsInWindow, APerlScriptRunsThroughTheTestServerAndItsErrorsJ
 
 }  // namespace
 
-#include "program_commands_test.moc"

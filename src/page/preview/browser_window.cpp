@@ -1,0 +1,206 @@
+#include "page/preview/browser_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <unistd.h>
+
+namespace wrenpad {
+
+namespace {
+
+// A web view that hands pages asking for a new window to its owner.
+class BrowserView : public QWebEngineView {
+ public:
+  using QWebEngineView::QWebEngineView;
+  std::function<QWebEngineView*()> newWindow;
+
+ protected:
+  QWebEngineView* createWindow(QWebEnginePage::WebWindowType) override {
+    return newWindow ? newWindow() : nullptr;
+  }
+};
+
+// What the address field shows: a local page as its path, others as typed.
+QString addressText(const QUrl& url) {
+  return url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
+}
+
+}  // namespace
+
+void TBrowser::PrepareWebEngine() {
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  if (geteuid() != 0) return;
+  QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+  if (flags.contains("--no-sandbox")) return;
+  qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --no-sandbox").trimmed());
+}
+
+TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("Browser"));
+  setWindowTitle(QStringLiteral("Browser"));
+  resize(584, 375);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* ToolBar1 = new QToolBar(this);
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  edURL = new QLineEdit(ToolBar1);
+  edURL->setObjectName(QStringLiteral("edURL"));
+  btnGo = new QPushButton(QStringLiteral("Go"), ToolBar1);
+  btnGo->setObjectName(QStringLiteral("btnGo"));
+  btnRefresh = new QPushButton(QStringLiteral("Refresh"), ToolBar1);
+  btnRefresh->setObjectName(QStringLiteral("btnRefresh"));
+  btnBack = new QPushButton(QStringLiteral("Back"), ToolBar1);
+  btnBack->setObjectName(QStringLiteral("btnBack"));
+  btnBack->setEnabled(false);
+  Panel1 = new QLabel(ToolBar1);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setMinimumWidth(120);
+  ToolBar1->addWidget(edURL);
+  ToolBar1->addWidget(btnGo);
+  ToolBar1->addWidget(btnRefresh);
+  ToolBar1->addWidget(btnBack);
+  ToolBar1->addWidget(Panel1);
+  layout->addWidget(ToolBar1);
+
+  auto* view = new BrowserView(this);
+  view->newWindow = [this] { return HTMLBrowserNewWindow2(); };
+  HTMLBrowser = view;
+  HTMLBrowser->setObjectName(QStringLiteral("HTMLBrowser"));
+  layout->addWidget(HTMLBrowser, 1);
+
+  connect(btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
+  connect(edURL, &QLineEdit::returnPressed, this, [this] { btnGoClick(); });
+  connect(btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
+  connect(btnBack, &QPushButton::clicked, this, [this] { btnBackClick(); });
+  connect(HTMLBrowser, &QWebEngineView::loadStarted, this, [this] { HTMLBrowserDownloadBegin(); });
+  connect(HTMLBrowser, &QWebEngineView::loadFinished, this, [this](bool ok) {
+    HTMLBrowserDownloadComplete(ok);
+    if (ok) HTMLBrowserNavigateComplete2();
+  });
+  connect(HTMLBrowser->page(), &QWebEnginePage::renderProcessTerminated, this,
+          [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
+            if (status != QWebEnginePage::NormalTerminationStatus) showStopped();
+          });
+}
+
+TBrowser::~TBrowser() = default;
+
+QString TBrowser::address() const { return edURL->text(); }
+
+void TBrowser::showAddress(const QString& address) {
+  edURL->setText(address);
+  show();
+  raise();
+  btnGoClick();
+}
+
+void TBrowser::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+// The lower half of the screen, 20 pixels short, under the editor.
+void TBrowser::FormShow() {
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    const int top = area.top() + area.height() / 2;
+    setGeometry(area.left(), top, area.width(), std::max(100, area.height() / 2 - 20));
+  }
+  Panel1->clear();
+  downloads_ = 0;
+}
+
+void TBrowser::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (closed) closed();
+}
+
+void TBrowser::btnGoClick() {
+  HTMLBrowser->load(QUrl::fromUserInput(edURL->text().trimmed(), QDir::currentPath(), QUrl::AssumeLocalFile));
+}
+
+void TBrowser::btnRefreshClick() { HTMLBrowser->reload(); }
+
+// Going back loads a page, which counts as a download of its own.
+void TBrowser::btnBackClick() {
+  HTMLBrowser->back();
+  downloads_ -= 2;
+}
+
+void TBrowser::HTMLBrowserDownloadBegin() {
+  ++downloads_;
+  btnBack->setEnabled(downloads_ >= 2);
+  Panel1->clear();
+}
+
+void TBrowser::HTMLBrowserDownloadComplete(bool ok) {
+  Panel1->setText(ok ? QStringLiteral("Downloaded.") : QStringLiteral("Not loaded."));
+}
+
+// A page reached from the preview that shows GIF pictures goes to the
+// desktop's browser, and this window closes; the address field then follows
+// the page shown.
+void TBrowser::HTMLBrowserNavigateComplete2() {
+  const QString shownBefore = edURL->text();
+  const QString preview = previewFile ? QDir::toNativeSeparators(previewFile()) : QString();
+  const QUrl url = HTMLBrowser->url();
+  QPointer<TBrowser> self(this);
+  HTMLBrowser->page()->toHtml([self, shownBefore, preview, url](const QString& html) {
+    if (!self) return;
+    if (html.toLower().contains(QStringLiteral(".gif\"")) && shownBefore != preview) {
+      QDesktopServices::openUrl(url);
+      self->close();
+      return;
+    }
+  });
+  edURL->setText(addressText(url));
+}
+
+QWebEngineView* TBrowser::HTMLBrowserNewWindow2() {
+  // A window of its own, taken down with this one.
+  auto* window = new TBrowser(this);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->previewFile = previewFile;
+  window->show();
+  return window->HTMLBrowser;
+}
+
+void TBrowser::showStopped() {
+  Panel1->setText(QStringLiteral("The page view stopped; Refresh loads the page again."));
+}
+
+BrowserWindows::BrowserWindows() = default;
+BrowserWindows::~BrowserWindows() = default;
+
+TBrowser& BrowserWindows::browser() {
+  if (!browser_) {
+    browser_ = std::make_unique<TBrowser>();
+    browser_->closed = [this] {
+      if (closed) closed();
+    };
+    browser_->previewFile = [this] { return previewFile ? previewFile() : QString(); };
+  }
+  return *browser_;
+}
+
+void BrowserWindows::closeAll() {
+  if (!browser_) return;
+  for (TBrowser* opened : browser_->findChildren<TBrowser*>()) opened->close();
+  browser_->close();
+}
+
+}  // namespace wrenpad

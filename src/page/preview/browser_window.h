@@ -1,0 +1,91 @@
+#pragma once
+// TBrowser: the program's own preview window, a web view with an address
+// field, Go, Refresh and Back, and a status text. A page that asks for a new
+// window gets a new preview window of its own.
+
+#include "page/preview/page_preview.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWebEngineView;
+
+namespace wrenpad {
+
+class TBrowser : public QWidget, public PreviewWindow {
+  Q_OBJECT
+ public:
+  explicit TBrowser(QWidget* parent = nullptr);
+  ~TBrowser() override;
+
+  bool isShown() const override { return isVisible(); }
+  void showAddress(const QString& address) override;
+  void refresh() override { btnRefreshClick(); }
+
+  // Called when the window closes (the preview page is then removed).
+  std::function<void()> closed;
+  // The preview page's path, to tell it from pages reached from it.
+  std::function<QString()> previewFile;
+
+  QWebEngineView& view() { return *HTMLBrowser; }
+  QString address() const;
+  int downloadCount() const { return downloads_; }
+
+  // Prepares Qt WebEngine before the application object exists: shared
+  // graphics contexts, and no sandbox when running as root (Chromium's
+  // sandbox refuses root).
+  static void PrepareWebEngine();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormShow();
+  void btnGoClick();
+  void btnRefreshClick();
+  void btnBackClick();
+  void HTMLBrowserDownloadBegin();
+  void HTMLBrowserDownloadComplete(bool ok);
+  void HTMLBrowserNavigateComplete2();
+  QWebEngineView* HTMLBrowserNewWindow2();
+  void showStopped();
+
+  QWebEngineView* HTMLBrowser;
+  QLineEdit* edURL;
+  QPushButton* btnGo;
+  QPushButton* btnRefresh;
+  QPushButton* btnBack;
+  QLabel* Panel1;
+  int downloads_ = 0;
+};
+
+// The preview window, made when a page is first shown: the web engine starts
+// only for users who preview.
+class BrowserWindows : public PreviewWindow {
+ public:
+  BrowserWindows();
+  ~BrowserWindows() override;
+
+  bool isShown() const override { return browser_ && browser_->isShown(); }
+  void showAddress(const QString& address) override { browser().showAddress(address); }
+  void refresh() override {
+    if (browser_) browser_->refresh();
+  }
+  // Closes the preview window and the windows its pages opened.
+  void closeAll();
+
+  std::function<void()> closed;
+  std::function<QString()> previewFile;
+  TBrowser* existing() const { return browser_.get(); }
+
+ private:
+  TBrowser& browser();
+  std::unique_ptr<TBrowser> browser_;
+};
+
+}  // namespace wrenpad

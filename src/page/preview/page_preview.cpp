@@ -1,0 +1,155 @@
+#include "page/preview/page_preview.h"
+
+#include "documents/document_commands.h"
+#include "documents/document_kind.h"
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "page/preview/web_page_options.h"
+#include "platform/dialogs.h"
+#include "settings/language_mode.h"
+#include "settings/settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace wrenpad {
+
+PagePreview::PagePreview(PreviewContext context, PreviewWindow& window)
+    : c_(std::move(context)), window_(window) {}
+
+PagePreview::~PagePreview() { removeWrittenPages(); }
+
+QString PagePreview::tr2(const char* english, const char16_t* japanese) const {
+  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+}
+
+BrowserChoice PagePreview::choice() const { return BrowserChoiceOf(c_.settings.Browser); }
+
+void PagePreview::mmDisplayAsWebPageClick() {
+  const QString text = c_.editor.text();
+  const PreviewDecision decision =
+      DecidePreview(text, c_.document.DocumentMode == kTextMode, choice(), window_.isShown());
+  if (decision.action == PreviewAction::Nothing) return;
+  const bool applet = c_.document.DocumentMode == kProgramMode && c_.settings.PL == int(LanguageMode::Java) &&
+                      IsAppletSource(text);
+  const QString path = previewPathFor(text);
+  if (path.isEmpty() || !mayWrite(path)) return;
+  const bool written =
+      applet ? writePage(path, AppletPageText(c_.document.CurrentFileName, c_.settings.AppletWidth,
+                                              c_.settings.AppletHeight))
+             : c_.files.WriteCopyFile(path);
+  if (!written) return;
+  written_.insert(path);
+  previewFile_ = path;
+  if (decision.moveWindowUp) c_.host.moveToUpperHalf();
+  switch (decision.action) {
+    case PreviewAction::ShowPreview: window_.showAddress(path); break;
+    case PreviewAction::RefreshPreview: window_.refresh(); break;
+    case PreviewAction::OutsideBrowser: OpenInOutsideBrowser(QUrl::fromLocalFile(path).toString()); break;
+    case PreviewAction::Nothing: break;
+  }
+  c_.editor.setFocus();
+}
+
+// Beside the document, so that its pictures and links are found. A document
+// never saved, or one whose folder cannot take a file, is previewed from the
+// temporary folder when it links nothing relatively; otherwise the user is
+// told why the page cannot be shown.
+QString PagePreview::previewPathFor(const QString& text) {
+  const QString folder = folderOf(c_.document.CurrentFileName);
+  const QFileInfo folderInfo(folder);
+  const QString beside = QDir(folder).filePath(QString::fromUtf16(kPreviewFileName));
+  const QFileInfo besideInfo(beside);
+  const bool writable = !folder.isEmpty() && folderInfo.isDir() && folderInfo.isWritable() &&
+                        (!besideInfo.exists() || besideInfo.isWritable());
+  if (writable) return beside;
+  if (folder.isEmpty() || !HasRelativeLinks(text)) {
+    QDir().mkpath(c_.temporaryFolder);
+    return QDir(c_.temporaryFolder).filePath(QString::fromUtf16(kPreviewFileName));
+  }
+  c_.dialogs.showError(
+      kApplicationTitle,
+      tr2("The preview page \"%1\" cannot be written: the folder \"%2\" does not let this program write there.\n"
+          "The page refers to pictures or other files beside it, so it cannot be shown from elsewhere. "
+          "Save the page in a folder you can write to and display it again.",
+          u"プレビュー用のページ\"%1\"を書き込めません。フォルダ\"%2\"に書き込む権限がありません。\n"
+          u"このページは同じ場所にある画像などのファイルを参照しているため、別の場所からは表示できません。"
+          u"書き込めるフォルダにページを保存してから、もう一度表示してください。")
+          .arg(QDir::toNativeSeparators(beside), QDir::toNativeSeparators(folder)));
+  return {};
+}
+
+// A file of that name that this run did not write belongs to the user.
+bool PagePreview::mayWrite(const QString& path) {
+  if (written_.contains(path) || !QFileInfo::exists(path)) return true;
+  const Answer answer = c_.dialogs.askYesNoCancel(
+      kApplicationTitle,
+      tr2("The folder already holds a file named \"%1\" that Wrenpad did not write in this session.\n"
+          "Replace it with the preview of this page? (No or Cancel keeps the file and shows nothing.)",
+          u"このフォルダには、今回Wrenpadが書いたものではない\"%1\"というファイルがあります。\n"
+          u"このページのプレビューで置き換えますか？（「いいえ」「キャンセル」ではファイルを残し、何も表示しません）")
+          .arg(QDir::toNativeSeparators(path)));
+  return answer == Answer::Yes;
+}
+
+bool PagePreview::writePage(const QString& path, const QString& text) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit()) return true;
+  c_.dialogs.showError(kApplicationTitle, tr2("Cannot write file \"%1\": %2", u"ファイル\"%1\"に書き込めません: %2")
+                                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+  return false;
+}
+
+void PagePreview::OpenInOutsideBrowser(const QString& address) {
+  const std::optional<ProgramCall> call = OutsideBrowserCall(choice(), address, c_.findProgram);
+  if (call && c_.startProgram(*call)) return;
+  c_.dialogs.showError(kApplicationTitle,
+                       tr2("No web browser could be started. Open this address in a browser: %1",
+                           u"Webブラウザを起動できませんでした。次のアドレスをブラウザで開いてください: %1")
+                           .arg(address));
+}
+
+void PagePreview::showServerPage(const QString& address) {
+  const BrowserChoice chosen = choice();
+  if (chosen == BrowserChoice::OwnPreview || chosen == BrowserChoice::Netscape)
+    window_.showAddress(address);
+  else
+    OpenInOutsideBrowser(address);
+}
+
+void PagePreview::previewClosed() {
+  if (previewFile_.isEmpty() || !written_.contains(previewFile_)) return;
+  QFile::remove(previewFile_);
+  written_.remove(previewFile_);
+}
+
+void PagePreview::removeWrittenPages() {
+  for (const QString& path : std::as_const(written_)) QFile::remove(path);
+  written_.clear();
+  if (!c_.temporaryFolder.isEmpty()) QDir().rmdir(c_.temporaryFolder);  // only when empty
+}
+
+TWebPageEditOptions& PagePreview::optionsForm() {
+  if (!optionsForm_) optionsForm_ = std::make_unique<TWebPageEditOptions>();
+  return *optionsForm_;
+}
+
+// The browser choice counts however the dialog closes, as a click on the
+// item is taken at once; the rendering switch only on OK.
+void PagePreview::mmWebPageEditOptionsClick() {
+  WebPageOptionsValues shown;
+  shown.japanese = c_.japanese;
+  shown.realization = c_.settings.Realization;
+  shown.browser = int(choice());
+  const std::optional<WebPageOptionsValues> chosen = c_.dialogs.askForm(optionsForm(), shown);
+  if (!chosen) return;
+  c_.settings.Browser = std::int8_t(BrowserChoiceOf(chosen->browser));
+  if (!chosen->confirmed || chosen->realization == c_.settings.Realization) return;
+  c_.settings.Realization = chosen->realization;
+  if (c_.document.DocumentMode == kHtmlMode) c_.host.repaintWithRendering();
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,100 @@
+#pragma once
+// Display as a Web Page and the web-page editing options: the document is
+// written to a preview page beside it and shown in the program's own preview
+// window or in an outside browser. The command reaches the preview window
+// and the main window through small interfaces, so it runs headless in tests.
+
+#include "page/preview/preview_rules.h"
+
+#include <QSet>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace wrenpad {
+
+class Dialogs;
+class DocumentCommands;
+class EditorControl;
+class TWebPageEditOptions;
+struct DocumentState;
+struct Settings;
+
+// The own preview window as the command sees it.
+class PreviewWindow {
+ public:
+  virtual ~PreviewWindow() = default;
+  virtual bool isShown() const = 0;
+  // Shows the window in the lower half of the screen, puts `address` into
+  // its address field and loads it.
+  virtual void showAddress(const QString& address) = 0;
+  // Loads the page shown again.
+  virtual void refresh() = 0;
+};
+
+// What the command needs of the main window.
+class PreviewHost {
+ public:
+  virtual ~PreviewHost() = default;
+  // The main window takes the upper half of the screen.
+  virtual void moveToUpperHalf() = 0;
+  // The in-editor rendering was switched: the whole page is coloured again
+  // and automatic colouring is on.
+  virtual void repaintWithRendering() = 0;
+};
+
+struct PreviewContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  PreviewHost& host;
+  DocumentState& document;
+  Settings& settings;
+  const bool& japanese;  // the interface language
+  DocumentCommands& files;
+  // Starts an outside program without waiting for it; false when it could
+  // not be started.
+  std::function<bool(const ProgramCall&)> startProgram;
+  // The path of an installed program, empty when it is missing.
+  std::function<QString(const QString&)> findProgram;
+  // Where a page goes when its own folder cannot take it.
+  QString temporaryFolder;
+};
+
+class PagePreview {
+ public:
+  PagePreview(PreviewContext context, PreviewWindow& window);
+  // The preview pages written in this run are removed.
+  ~PagePreview();
+
+  void mmDisplayAsWebPageClick();
+  // Opens `address` in the outside browser of the current choice.
+  void OpenInOutsideBrowser(const QString& address);
+  void mmWebPageEditOptionsClick();
+  // A page of the test server: in the own preview window for the first two
+  // choices, else in the outside browser.
+  void showServerPage(const QString& address);
+
+  // The preview window closed: its page is removed.
+  void previewClosed();
+  // The page the last display wrote; empty before the first.
+  QString previewFile() const { return previewFile_; }
+
+ private:
+  QString previewPathFor(const QString& text);
+  bool mayWrite(const QString& path);
+  bool writePage(const QString& path, const QString& text);
+  void removeWrittenPages();
+  BrowserChoice choice() const;
+  QString tr2(const char* english, const char16_t* japanese) const;
+  TWebPageEditOptions& optionsForm();
+
+  PreviewContext c_;
+  PreviewWindow& window_;
+  QString previewFile_;
+  // Preview pages this run wrote: only they are overwritten without a
+  // question and removed again.
+  QSet<QString> written_;
+  std::unique_ptr<TWebPageEditOptions> optionsForm_;
+};
+
+}  // namespace wrenpad

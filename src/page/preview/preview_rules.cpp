@@ -1,0 +1,93 @@
+#include "page/preview/preview_rules.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace wrenpad {
+
+QStringList BrowserChoiceCaptions() {
+  return {QStringLiteral("Internet Explorer"), QStringLiteral("Netscape Navigator"), QStringLiteral("Mozilla"),
+          QStringLiteral("Opera")};
+}
+
+BrowserChoice BrowserChoiceOf(int index) {
+  return index >= 0 && index <= 3 ? BrowserChoice(index) : BrowserChoice::OwnPreview;
+}
+
+bool IsAppletSource(const QString& text) {
+  return text.contains(QStringLiteral("java.applet")) || text.contains(QStringLiteral("JApplet"));
+}
+
+QString AppletPageText(const QString& documentName, int appletWidth, int appletHeight) {
+  const QString className = QFileInfo(documentName).completeBaseName() + QStringLiteral(".class");
+  const QStringList lines{
+      QStringLiteral("<html>"),
+      QStringLiteral("<body>"),
+      QStringLiteral("<applet code = \"%1\" width = %2 height = %3>").arg(className).arg(appletWidth).arg(appletHeight),
+      QStringLiteral("</applet>"),
+      QStringLiteral("</body>"),
+      QStringLiteral("</html>"),
+  };
+  return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+bool NeedsOutsideBrowser(const QString& text) {
+  return text.contains(QStringLiteral("\"javascript\""), Qt::CaseInsensitive) || IsAppletSource(text);
+}
+
+namespace {
+
+// An address that names its own place: a scheme ("http:", "mailto:",
+// "data:"), a path from the root, or a place in the same page.
+bool IsSelfContainedAddress(const QString& address) {
+  static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+  return address.startsWith(u'#') || address.startsWith(u'/') || scheme.match(address).hasMatch();
+}
+
+}  // namespace
+
+bool HasRelativeLinks(const QString& text) {
+  // Attribute values of the attributes that load or link files, and the
+  // url(...) of style sheets; quoted or not.
+  static const QRegularExpression attribute(
+      QStringLiteral("\\b(?:src|href|background|action|code|codebase|data)\\s*=\\s*[\"']?([^\"'\\s>]*)"),
+      QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression styleUrl(QStringLiteral("\\burl\\(\\s*[\"']?([^\"')\\s]*)"),
+                                           QRegularExpression::CaseInsensitiveOption);
+  for (const QRegularExpression* pattern : {&attribute, &styleUrl}) {
+    for (auto it = pattern->globalMatch(text); it.hasNext();) {
+      const QString address = it.next().captured(1);
+      if (!address.isEmpty() && !IsSelfContainedAddress(address)) return true;
+    }
+  }
+  return false;
+}
+
+PreviewDecision DecidePreview(const QString& text, bool textDocument, BrowserChoice choice,
+                              bool previewShown) {
+  if (textDocument) return {};
+  if (choice != BrowserChoice::OwnPreview) return {PreviewAction::OutsideBrowser, false};
+  if (previewShown) return {PreviewAction::RefreshPreview, false};
+  return {NeedsOutsideBrowser(text) ? PreviewAction::OutsideBrowser : PreviewAction::ShowPreview, true};
+}
+
+std::optional<ProgramCall> OutsideBrowserCall(BrowserChoice choice, const QString& address,
+                                              const std::function<QString(const QString&)>& installed) {
+  // The browsers each choice stands for on this system, most likely first.
+  QStringList candidates;
+  switch (choice) {
+    case BrowserChoice::OwnPreview: break;  // the desktop's default browser
+    case BrowserChoice::Netscape: candidates = {"firefox", "firefox-esr"}; break;
+    case BrowserChoice::Mozilla: candidates = {"chromium", "chromium-browser", "google-chrome"}; break;
+    case BrowserChoice::Opera: candidates = {"opera"}; break;
+  }
+  candidates << QStringLiteral("xdg-open");
+  for (const QString& name : candidates) {
+    const QString path = installed(name);
+    if (!path.isEmpty()) return ProgramCall{path, {address}};
+  }
+  return std::nullopt;
+}
+
+}  // namespace wrenpad

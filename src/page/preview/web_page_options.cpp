@@ -1,0 +1,76 @@
+#include "page/preview/web_page_options.h"
+
+#include "page/preview/preview_rules.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace wrenpad {
+
+TWebPageEditOptions::TWebPageEditOptions(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("WebPageEditOptions"));
+  setModal(true);
+  setWindowTitle(QStringLiteral("Options for Webpage Editing"));
+  auto* layout = new QVBoxLayout(this);
+  rgBrowser = new QGroupBox(this);
+  rgBrowser->setObjectName(QStringLiteral("rgBrowser"));
+  auto* groupLayout = new QVBoxLayout(rgBrowser);
+  const QStringList captions = BrowserChoiceCaptions();
+  for (int i = 0; i < captions.size(); ++i) {
+    auto* item = new QRadioButton(captions[i], rgBrowser);
+    item->setObjectName(QStringLiteral("rgBrowserItem%1").arg(i));
+    groupLayout->addWidget(item);
+    items_.push_back(item);
+  }
+  layout->addWidget(rgBrowser);
+  chkRealization = new QCheckBox(this);
+  chkRealization->setObjectName(QStringLiteral("chkRealization"));
+  layout->addWidget(chkRealization);
+
+  auto* buttons = new QHBoxLayout;
+  auto* ok = new QPushButton(QStringLiteral("&O K"), this);
+  ok->setObjectName(QStringLiteral("btnOK"));
+  ok->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  cancel->setObjectName(QStringLiteral("btnCancel"));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons);
+  setMinimumSize(315, 187);
+  showValues(WebPageOptionsValues{});
+}
+
+void TWebPageEditOptions::showValues(const WebPageOptionsValues& values) {
+  shown_ = values;
+  confirmed_ = false;
+  rgBrowser->setTitle(values.japanese ? QStringLiteral("テスト用ブラウザ") : QStringLiteral(" Browser for Preview "));
+  chkRealization->setText(values.japanese ? QStringLiteral("（一部の）Webページ書式のエディタ内での具現")
+                                          : QStringLiteral("Realize (a part of) the Webpage Attiributes"));
+  chkRealization->setChecked(values.realization);
+  items_[std::size_t(std::clamp(values.browser, 0, int(items_.size()) - 1))]->setChecked(true);
+  adjustSize();
+}
+
+WebPageOptionsValues TWebPageEditOptions::values() const {
+  WebPageOptionsValues values = shown_;
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    if (items_[i]->isChecked()) values.browser = int(i);
+  values.realization = chkRealization->isChecked();
+  values.confirmed = confirmed_;
+  return values;
+}
+
+void TWebPageEditOptions::done(int result) {
+  confirmed_ = result == QDialog::Accepted;
+  QDialog::done(QDialog::Accepted);
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,49 @@
+// The preview window on a real web engine: a page loads, its title comes
+// back, a second page counts as a second download and enables Back.
+#include "page/preview/browser_window.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+
+namespace wrenpad {
+namespace {
+
+// Waits for the view's next load; false when it does not end in time or
+// does not load.
+bool loaded(QSignalSpy& spy) {
+  if (spy.isEmpty() && !spy.wait(20000)) return false;
+  return spy.takeFirst().value(0).toBool();
+}
+
+TEST(PreviewWindow, ShowsALocalPageAndCountsDownloadsForBack) {
+  test::TempFolder folder;
+  const QString first = folder.write("first page.htm", "<html><head><title>Erste Seite</title></head>"
+                                                       "<body><a href=\"second.htm\">next</a></body></html>");
+  const QString second = folder.write("second.htm", "<html><head><title>Zweite</title></head><body>2</body></html>");
+  TBrowser browser;
+  QSignalSpy spy(&browser.view(), &QWebEngineView::loadFinished);
+  browser.showAddress(first);
+  if (!loaded(spy)) GTEST_SKIP() << "the web engine could not load a page on this machine";
+  EXPECT_EQ(browser.view().title(), "Erste Seite");
+  EXPECT_EQ(browser.address(), first);  // a local page shows as its path
+  EXPECT_EQ(browser.downloadCount(), 1);
+  EXPECT_EQ(browser.findChild<QWidget*>("btnBack")->isEnabled(), false);
+
+  browser.showAddress(second);
+  ASSERT_TRUE(loaded(spy));
+  EXPECT_EQ(browser.view().title(), "Zweite");
+  EXPECT_EQ(browser.downloadCount(), 2);
+  EXPECT_TRUE(browser.findChild<QWidget*>("btnBack")->isEnabled());
+
+  bool closed = false;
+  browser.closed = [&closed] { closed = true; };
+  browser.close();
+  EXPECT_TRUE(closed);
+}
+
+}  // namespace
+}  // namespace wrenpad

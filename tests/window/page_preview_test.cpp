@@ -1,0 +1,145 @@
+// Display as a Web Page from the window: the preview page beside the
+// document, the preview window on a real web engine, the refresh instead of
+// a second window, and the page removed when the preview closes, when a
+// user's own file stands in the way, and when the program ends.
+#include "documents/document_commands.h"
+#include "editor/editor_control.h"
+#include "page/preview/browser_window.h"
+#include "page/preview/page_preview.h"
+#include "page/preview/web_page_options.h"
+#include "window/main_window.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+struct PreviewCommand : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  std::unique_ptr<TMain> main;
+  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
+  void TearDown() override {
+    if (main) test::closeWithoutSaving(*main);
+  }
+  QString previewBeside() const { return folder.file("Test_by_Wrenpad.htm"); }
+  TBrowser* browser() { return main->browsers().existing(); }
+};
+
+TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRemovesIt) {
+  main->documents().OpenFile(folder.write("page.htm", "<html><head><title>Probe</title></head>"
+                                                      "<body>\x93\xfa\x96\x7b</body></html>\r\n"));  // 日本 in Shift-JIS
+  main->editor().select(int(main->editor().text().indexOf("</body>")), 0);
+  main->editor().replaceSelection("!");
+  main->action("mmDisplayAsWebPage")->trigger();
+  // The edited text, in the output code of the document.
+  EXPECT_EQ(test::TempFolder::read(previewBeside()),
+            "<html><head><title>Probe</title></head><body>\x93\xfa\x96\x7b!</body></html>\r\n");
+  ASSERT_NE(browser(), nullptr);
+  EXPECT_TRUE(browser()->isVisible());
+  EXPECT_EQ(browser()->address(), QDir::toNativeSeparators(previewBeside()));
+  EXPECT_TRUE(main->editor().isModified());  // the document is not saved by a preview
+  EXPECT_EQ(main->document().CurrentFileName, folder.file("page.htm"));
+
+  QSignalSpy loads(&browser()->view(), &QWebEngineView::loadFinished);
+  const QRect placed = main->geometry();
+  main->action("mmDisplayAsWebPage")->trigger();  // open already: refreshed, not moved
+  EXPECT_EQ(main->geometry(), placed);
+  int previewWindows = 0;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    previewWindows += qobject_cast<TBrowser*>(window) != nullptr && window->isVisible();
+  EXPECT_EQ(previewWindows, 1);
+  if (loads.wait(20000)) {
+    EXPECT_EQ(browser()->view().title(), "Probe");
+  }
+
+  browser()->close();
+  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
+  EXPECT_EQ(QFileInfo(folder.file("page.htm")).exists(), true);
+}
+
+TEST_F(PreviewCommand, AUsersOwnFileOfThatNameIsKeptUnlessTheUserSaysReplace) {
+  folder.write("Test_by_Wrenpad.htm", "mine");
+  main->documents().OpenFile(folder.write("page.htm", "<html><body>x</body></html>\r\n"));
+  dialogs.answers.push_back(Answer::No);
+  main->preview().mmDisplayAsWebPageClick();
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), "mine");
+  EXPECT_EQ(browser(), nullptr);
+  ASSERT_EQ(dialogs.asked.size(), 1);
+  EXPECT_TRUE(dialogs.asked[0].contains("did not write"));
+
+  dialogs.answers.push_back(Answer::Yes);
+  main->preview().mmDisplayAsWebPageClick();
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), "<html><body>x</body></html>\r\n");
+  main->preview().mmDisplayAsWebPageClick();  // written by this run now: no second question
+  EXPECT_EQ(dialogs.asked.size(), 2);
+}
+
+TEST_F(PreviewCommand, APageWhoseFolderIsGoneIsShownFromTheTemporaryFolderUnlessItLinksFiles) {
+  const QString sub = folder.file("gone");
+  QDir().mkpath(sub);
+  main->documents().OpenFile(folder.write("gone/page.htm", "<html><body>alone</body></html>\r\n"));
+  QDir(sub).removeRecursively();
+  main->preview().mmDisplayAsWebPageClick();
+  const QString shown = main->preview().previewFile();
+  EXPECT_TRUE(shown.startsWith(QDir::tempPath())) << shown.toStdString();
+  EXPECT_TRUE(QFileInfo::exists(shown));
+
+  browser()->close();
+  EXPECT_FALSE(QFileInfo::exists(shown));
+  main->editor().setText("<img src=\"pic.png\">");
+  main->preview().mmDisplayAsWebPageClick();
+  ASSERT_EQ(dialogs.askedOf("error").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("error")[0].contains("refers to pictures"));
+  EXPECT_FALSE(browser()->isVisible());
+}
+
+TEST_F(PreviewCommand, TheProgramsEndRemovesThePreviewPage) {
+  main->documents().OpenFile(folder.write("page.htm", "<html><body>x</body></html>\r\n"));
+  main->preview().mmDisplayAsWebPageClick();
+  ASSERT_TRUE(QFileInfo::exists(previewBeside()));
+  test::closeWithoutSaving(*main);
+  main.reset();
+  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
+}
+
+TEST_F(PreviewCommand, OptionsKeepTheBrowserOnCancelAndSwitchRenderingOnlyOnOk) {
+  main->settings().Realization = true;
+  dialogs.answerFormWith<WebPageOptionsValues>([](WebPageOptionsValues& v) {
+    v.browser = 3;
+    v.realization = false;
+    v.confirmed = false;  // Cancel
+  });
+  main->action("mmWebPageEditOptions")->trigger();
+  EXPECT_EQ(main->settings().Browser, 3);
+  EXPECT_TRUE(main->settings().Realization);
+
+  dialogs.answerFormWith<WebPageOptionsValues>([](WebPageOptionsValues& v) {
+    EXPECT_EQ(v.browser, 3);
+    v.realization = false;
+    v.confirmed = true;
+  });
+  main->action("mmWebPageEditOptions")->trigger();
+  EXPECT_FALSE(main->settings().Realization);
+}
+
+TEST_F(PreviewCommand, TheCommandIsThereForPagesOnly) {
+  main->documents().OpenFile(folder.write("notes.txt", "plain\r\n"));
+  EXPECT_FALSE(main->action("mmDisplayAsWebPage")->isEnabled());
+  main->preview().mmDisplayAsWebPageClick();
+  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
+  main->documents().OpenFile(folder.write("page.html", "<p>x</p>\r\n"));
+  EXPECT_TRUE(main->action("mmDisplayAsWebPage")->isEnabled());
+  EXPECT_EQ(main->action("mmDisplayAsWebPage")->shortcut(), QKeySequence(Qt::Key_F9));
+}
+
+}  // namespace
