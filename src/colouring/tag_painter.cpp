@@ -78,6 +78,18 @@ void TagPainter::PaintTagsInRange(int start, int finish, ProgressRange progress)
   applyKeepingSelection(wrenpad::PaintTagsInRange(text, start, finish, progress), true);
 }
 
+void TagPainter::RenderWebFormats(int start, int finish) {
+  if (!c_.settings.AutoRepaint || !c_.settings.Realization) return;
+  const ChangeWatchOff quiet(c_.session);
+  const Selection kept = SelectionOf(c_.editor);
+  {
+    const RedrawSuspended frozen(c_.editor);
+    const WebFormats formats = wrenpad::RenderWebFormats(c_.editor.text(), start, finish, c_.colouring.EditorFontSize);
+    c_.editor.applyFormats(formats.runs, false, formats.alignments);
+  }
+  c_.editor.select(kept.start, kept.length);
+}
+
 void TagPainter::PaintSingleTag(int from, int to) {
   if (!c_.settings.AutoRepaint) return;
   applyKeepingSelection(wrenpad::PaintSingleTag(c_.editor.text(), from, to), false);
@@ -125,7 +137,7 @@ void TagPainter::mmRepaintTagsClick() {
     c_.colouring.StyleClassTable = CollectStyleClasses(text);
     const PendingRepaint repaint = planRepaint(text);
     const RedrawSuspended frozen(c_.editor);
-    c_.editor.repaintLines(0, c_.editor.lineCount() - 1, repaint.runs);
+    c_.editor.repaintLines(0, c_.editor.lineCount() - 1, repaint.runs, repaint.rendering.alignments);
     if (repaint.progress) c_.host.setProgress(repaint.progress->high);
     restoreView(caret, firstLine);
   } else {
@@ -168,6 +180,8 @@ TagPainter::PendingRepaint TagPainter::measureRepaint(const QString& text) {
   repaint.length = static_cast<int>(text.size());
   repaint.plan = PlanWholeRepaint(text, repaintInputs());
   c_.colouring.EditorFontSize = repaint.plan.editorFontSize;
+  if (repaint.plan.rendering)
+    repaint.rendering = wrenpad::RenderWebFormats(text, 0, repaint.length, repaint.plan.editorFontSize);
   if (repaint.plan.tagPainting) {
     repaint.spans = wrenpad::PaintTagsInRange(text, 0, repaint.length, *repaint.plan.tagPainting).spans;
     repaint.progress = repaint.plan.tagPainting;
@@ -180,6 +194,8 @@ TagPainter::PendingRepaint TagPainter::measureRepaint(const QString& text) {
 // short runs ordered by where they start, so that a slice finds its own.
 void TagPainter::makeRuns(PendingRepaint& repaint) {
   repaint.runs.push_back(PlainRun(repaint.length, wholeTextFont(repaint.plan)));
+  repaint.runs.insert(repaint.runs.end(), repaint.rendering.runs.begin(), repaint.rendering.runs.end());
+  repaint.rendering.runs.clear();
   AppendFormatRuns(repaint.spans, paintStyle(), repaint.runs);
   repaint.spans.clear();
   repaint.longRuns.clear();
@@ -227,12 +243,15 @@ void TagPainter::paintScreenFirst(const QString& text) {
   EditorControl::FormatRun plain = PlainRun(to - from, wholeTextFont(plan));
   plain.start = from;
   std::vector<EditorControl::FormatRun> runs{plain};
+  WebFormats rendering;
+  if (plan.rendering) rendering = wrenpad::RenderWebFormats(text, from, to, plan.editorFontSize);
+  runs.insert(runs.end(), rendering.runs.begin(), rendering.runs.end());
   std::vector<ColourSpan> spans;
   if (plan.tagPainting) spans = wrenpad::PaintTagsInRange(text, from, to, *plan.tagPainting).spans;
   appendScriptSpans(text, plan, spans);
   AppendFormatRuns(spans, paintStyle(), runs);
   const ChangeWatchOff quiet(c_.session);
-  c_.editor.repaintLines(firstLine, lastLine, runs);
+  c_.editor.repaintLines(firstLine, lastLine, runs, rendering.alignments);
 }
 
 // A repaint belongs to the document it started on: another document, or
@@ -272,7 +291,7 @@ void TagPainter::paintNextSlice() {
     characters += c_.editor.line(last).size() + 2;
   const int from = c_.editor.positionOfLine(pending_->nextLine);
   const int to = c_.editor.positionOfLine(last) + int(c_.editor.line(last).size()) + 2;
-  c_.editor.repaintLines(pending_->nextLine, last, runsWithin(*pending_, from, to));
+  c_.editor.repaintLines(pending_->nextLine, last, runsWithin(*pending_, from, to), pending_->rendering.alignments);
   pending_->nextLine = last + 1;
   if (pending_->nextLine >= lines) {
     pending_.reset();
@@ -295,9 +314,7 @@ RepaintInputs TagPainter::repaintInputs() const {
   inputs.pageTextColour = c_.colouring.PageTextColour;
   inputs.pageFontName = c_.colouring.PageFontName;
   inputs.pageFontSizePt = c_.colouring.PageFontSizePt;
-  // The in-editor rendering of web formats does not exist in the program
-  // yet: the repaint runs as it does with that rendering switched off.
-  inputs.realization = false;
+  inputs.realization = c_.settings.Realization;
   inputs.editorFontSize = c_.colouring.EditorFontSize;
   return inputs;
 }

@@ -10,6 +10,7 @@
 
 #include "colouring/colouring_context.h"
 #include "colouring/tag_spans.h"
+#include "colouring/web_formats.h"
 #include "colouring/whole_repaint.h"
 #include "editor/editor_control.h"
 
@@ -27,6 +28,11 @@ class TagPainter {
   // `progress` of the progress bar. Nothing while automatic colouring is off.
   // The selection stays as it was.
   void PaintTagsInRange(int start, int finish, ProgressRange progress);
+  // Shows the page's web formats within [start, finish) (font elements,
+  // headings, alignment of paragraphs and divisions, bold and italic) over
+  // what the text shows now. Nothing unless automatic colouring and the
+  // in-editor rendering are both on. The selection stays as it was.
+  void RenderWebFormats(int start, int finish);
   // Paints the tag [from, to) the user has just closed, with its quoted
   // values, or the comment it starts. Nothing while automatic colouring is off.
   void PaintSingleTag(int from, int to);
@@ -78,6 +84,7 @@ class TagPainter {
     bool planned = false;   // runs computed from them
     int length = 0;
     RepaintPlan plan;
+    WebFormats rendering;  // when the rendering is on
     std::vector<ColourSpan> spans;
     std::vector<int> longRuns;   // indexes of runs longer than a slice
     std::vector<int> shortRuns;  // the others, by start

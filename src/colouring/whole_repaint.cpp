@@ -40,8 +40,9 @@ RepaintPlan PlanWholeRepaint(const QString& text, const RepaintInputs& inputs) {
       plan.editorFontSize = *inputs.pageFontSizePt;
     }
   }
-  const int paintingStart = inputs.realization ? kRenderingEnd : 0;
-  if (inputs.realization) plan.rendering = ProgressRange{0, kRenderingEnd};
+  const bool rendering = inputs.realization && inputs.autoRepaint;
+  const int paintingStart = rendering ? kRenderingEnd : 0;
+  if (rendering) plan.rendering = ProgressRange{0, kRenderingEnd};
   if (inputs.autoRepaint) plan.tagPainting = ProgressRange{paintingStart, kPaintingEnd};
   plan.script = FirstScriptStretch(text);
   return plan;

@@ -33,6 +33,8 @@ struct EditingContext {
   // The face the page's style block names ("" for none); text typed behind a
   // tag takes it, or the editor's face when the page names none.
   std::function<QString()> pageFontName;
+  // Points of text outside every font element, the base of rendered sizes.
+  std::function<int()> editorFontSize;
 };
 
 }  // namespace wrenpad

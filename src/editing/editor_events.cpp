@@ -1,6 +1,7 @@
 #include "editing/editor_events.h"
 
 #include "colouring/colour_span.h"
+#include "colouring/web_formats.h"
 #include "editing/editing_host.h"
 #include "editing/indentation.h"
 #include "editing/link_target.h"
@@ -241,7 +242,21 @@ void EditorEvents::restoreTypedTextFormat() {
   const QString pageFont = c_.pageFontName ? c_.pageFontName() : QString();
   run.attributes.fontName = pageFont.isEmpty() ? font.name : pageFont;
   run.attributes.charset = IsEnglishText(QStringView(text).left(caret)) ? kDefaultCharset : kShiftJisCharset;
+  if (c_.settings.Realization && c_.settings.AutoRepaint) takeRenderedFont(text, caret, run.attributes);
   c_.editor.applyFormats({run});
+}
+
+// With the in-editor rendering on, text typed inside a font element looks as
+// the rendering shows the element's other text.
+void EditorEvents::takeRenderedFont(const QString& text, int caret, CharAttributes& attributes) const {
+  const int base = c_.editorFontSize ? c_.editorFontSize() : c_.editor.defaultFont().sizePoints;
+  const RenderedFont rendered = RenderedFontAt(text, caret, base);
+  attributes.sizePoints = rendered.sizePoints.value_or(base);
+  if (rendered.colour) attributes.color = *rendered.colour;
+  if (rendered.face) {
+    attributes.fontName = *rendered.face;
+    attributes.charset = rendered.charset;
+  }
 }
 
 void EditorEvents::EditorMouseDown() {

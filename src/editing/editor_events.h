@@ -13,6 +13,7 @@
 
 namespace wrenpad {
 
+struct CharAttributes;
 struct KeyEventInfo;
 
 class EditorEvents {
@@ -62,6 +63,7 @@ class EditorEvents {
   void paintClosedTag();
   void colourProgramText();
   void restoreTypedTextFormat();
+  void takeRenderedFont(const QString& text, int caret, CharAttributes& attributes) const;
   void followTextChange();
   const TagIndex& tagsNow();
 

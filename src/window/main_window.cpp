@@ -125,7 +125,8 @@ void TMain::createSubsystems() {
   const auto paintSingleTag = [p](int from, int to) { p->PaintSingleTag(from, to); };
   EditingContext editing{*Editor, dialogs_, *this, document_, session_, settings_, messages_,
                          caretFlags_, marks_, paintSingleTag,
-                         [this] { return colouring_.PageFontName; }};
+                         [this] { return colouring_.PageFontName; },
+                         [this] { return colouring_.EditorFontSize; }};
   editorEvents_ = std::make_unique<EditorEvents>(editing);
   editingTools_ = std::make_unique<EditingTools>(editing);
   ProgramPainter* programs = programPainter_.get();
@@ -134,7 +135,8 @@ void TMain::createSubsystems() {
   htmlCommands_ = std::make_unique<HtmlCommands>(HtmlContext{
       *Editor, dialogs_, *this, document_, settings_, caretFlags_, marks_, *editorEvents_,
       paintSingleTag,
-      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); }, {},
+      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); },
+      [p](int start, int finish) { p->RenderWebFormats(start, finish); },
       [this] { return colouring_.EditorFontSize; }});
   programs_ = std::make_unique<ProgramCommands>(ProgramContext{
       *Editor, dialogs_, *this, document_, settings_, japaneseInterface_, *CMsgWindow, *editingTools_,
@@ -159,7 +161,8 @@ void TMain::createPageSettings() {
   fontCommand_ = std::make_unique<FontCommand>(FontCommandContext{
       *Editor, dialogs_, document_, session_, settings_, colouring_, *htmlFontDialog_,
       [screenFonts] { return screenFonts; }, [p](int from, int to) { p->PaintSingleTag(from, to); },
-      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); }, {},
+      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); },
+      [p](int start, int finish) { p->RenderWebFormats(start, finish); },
       [this](int value) { setProgress(value); }});
   createLinkCommand();
   createPagePreview();
@@ -755,6 +758,7 @@ void TMain::paintTags(int start, int finish) {
     return;
   }
   if (document_.DocumentMode != kHtmlMode) return;
+  painter_->RenderWebFormats(start, finish);
   painter_->PaintTagsInRange(start, finish, {0, 100});
   setProgress(0);
 }

@@ -72,7 +72,7 @@ struct EditingFixture : ::testing::Test {
   EditingContext context() {
     return {editor, dialogs, host, document, session, settings, messages, caret, marks,
             [this](int from, int to) { paintSingleTag(from, to); },
-            [] { return QStringLiteral("Page Face"); }};
+            [] { return QStringLiteral("Page Face"); }, {}};
   }
   EditorEvents keys{context()};
   EditingTools tools{context()};
