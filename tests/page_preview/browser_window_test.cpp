@@ -4,6 +4,8 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
@@ -38,6 +40,13 @@ TEST(PreviewWindow, ShowsALocalPageAndCountsDownloadsForBack) {
   EXPECT_EQ(browser.view().title(), "Zweite");
   EXPECT_EQ(browser.downloadCount(), 2);
   EXPECT_TRUE(browser.findChild<QWidget*>("btnBack")->isEnabled());
+
+  // A page that opens a window gets a preview window of its own.
+  browser.view().page()->runJavaScript("window.open('" + QUrl::fromLocalFile(first).toString() + "')");
+  QTRY_COMPARE_WITH_TIMEOUT(browser.findChildren<TBrowser*>().size(), 1, 20000);
+  TBrowser* opened = browser.findChildren<TBrowser*>().first();
+  QTRY_COMPARE_WITH_TIMEOUT(opened->view().title(), QString("Erste Seite"), 20000);
+  EXPECT_TRUE(opened->isVisible());
 
   bool closed = false;
   browser.closed = [&closed] { closed = true; };

@@ -1,0 +1,115 @@
+// How soon the preview window shows a local page: from asking the window to
+// show the page (what Display as a Web Page does once the page is written)
+// to the web view's loadFinished and the next paint of the view after it.
+//   ColdPreview  the first page of the process: the web engine starts too
+//                (this is the user's first F9); one iteration
+//   WarmPreview  later pages in the same window (F9 again refreshes)
+//
+//   preview_bench [benchmark flags]     (runs on the offscreen platform
+//   unless QT_QPA_PLATFORM says otherwise; under Xvfb set it to xcb)
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+#include <QWebEngineView>
+
+#include "page/preview/browser_window.h"
+
+namespace {
+
+using namespace wrenpad;
+
+QString WritePage() {
+  const QString path = QDir::temp().filePath(QStringLiteral("wrenpad-preview-bench.htm"));
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    QByteArray page = "<html><head><title>bench</title><style>body{background:#ffffbd}</style></head><body>";
+    for (int i = 0; i < 200; ++i) page += "<p align=\"center\"><b>Record</b> <i>text</i> 日本語の段落</p>\n";
+    file.write(page + "</body></html>");
+  }
+  return path;
+}
+
+// Milliseconds until the page has loaded, and until the view has painted
+// after that.
+struct Timing {
+  double loadedMs = -1;
+  double paintedMs = -1;
+};
+
+class PaintWatch : public QObject {
+ public:
+  bool fired = false;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest) fired = true;
+    return false;
+  }
+};
+
+Timing ShowOnce(TBrowser& browser, const QString& path) {
+  Timing timing;
+  QElapsedTimer clock;
+  QEventLoop loop;
+  PaintWatch watch;
+  QObject::connect(&browser.view(), &QWebEngineView::loadFinished, &loop, [&] {
+    timing.loadedMs = double(clock.nsecsElapsed()) / 1e6;
+    watch.fired = false;
+    QWidget* surface = browser.view().focusProxy() ? browser.view().focusProxy() : &browser.view();
+    surface->installEventFilter(&watch);
+    surface->update();
+    auto* poll = new QTimer(&loop);
+    QObject::connect(poll, &QTimer::timeout, &loop, [&] {
+      if (!watch.fired) return;
+      timing.paintedMs = double(clock.nsecsElapsed()) / 1e6;
+      loop.quit();
+    });
+    poll->start(1);
+  });
+  QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+  clock.start();
+  browser.showAddress(path);
+  loop.exec();
+  QObject::disconnect(&browser.view(), &QWebEngineView::loadFinished, &loop, nullptr);
+  return timing;
+}
+
+TBrowser* browser = nullptr;
+
+void Report(benchmark::State& state, const Timing& timing) {
+  state.SetIterationTime(std::max(timing.paintedMs, timing.loadedMs) / 1e3);
+  state.counters["loaded_ms"] = timing.loadedMs;
+  state.counters["painted_ms"] = timing.paintedMs;
+}
+
+void ColdPreview(benchmark::State& state) {
+  const QString path = WritePage();
+  for (auto _ : state) Report(state, ShowOnce(*browser, path));
+}
+
+void WarmPreview(benchmark::State& state) {
+  const QString path = WritePage();
+  for (auto _ : state) Report(state, ShowOnce(*browser, path));
+}
+
+}  // namespace
+
+BENCHMARK(ColdPreview)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(WarmPreview)->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  TBrowser::PrepareWebEngine();
+  QApplication app(argc, argv);
+  TBrowser shown;
+  browser = &shown;
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  QFile::remove(QDir::temp().filePath(QStringLiteral("wrenpad-preview-bench.htm")));
+  return 0;
+}
