@@ -1,0 +1,81 @@
+#include "editing/code_template_dialog.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wrenpad {
+
+TCodeTemplateList::TCodeTemplateList(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("CodeTemplateList"));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+
+  Label1 = new QLabel(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setWordWrap(true);
+  layout->addWidget(Label1);
+
+  // Templates are one per line and often long: no wrapping, and a fixed
+  // font so the expansions' indentation lines up.
+  Memo = new QPlainTextEdit(this);
+  Memo->setObjectName(QStringLiteral("Memo"));
+  Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  layout->addWidget(Memo, 1);
+
+  btnInsert = new QPushButton(this);
+  btnInsert->setObjectName(QStringLiteral("btnInsert"));
+  btnInsert->setAutoDefault(false);
+  btnOK = new QPushButton(this);
+  btnOK->setObjectName(QStringLiteral("btnOK"));
+  btnCancel = new QPushButton(this);
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
+  btnCancel->setAutoDefault(false);
+  connect(btnInsert, &QPushButton::clicked, this, [this] { btnInsertClick(); });
+  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(btnInsert);
+  buttons->addStretch();
+  buttons->addWidget(btnOK);
+  buttons->addWidget(btnCancel);
+  layout->addLayout(buttons);
+
+  resize(560, 380);
+  setMinimumSize(400, 240);
+  showValues(CodeTemplateListValues{});
+}
+
+void TCodeTemplateList::showValues(const CodeTemplateListValues& values) {
+  shown_ = values;
+  const bool ja = values.japanese;
+  setWindowTitle(ja ? QStringLiteral("コードテンプレートのリスト") : QStringLiteral("List of Code Template"));
+  Label1->setText(ja ? QStringLiteral("[Ctrl]+J のキープレスにより，\"==>>\"の左側の文字列が右側のそれに置き換わります。")
+                     : QStringLiteral("Left hand side of \"==>>\" is changed to the right hand side by Ctrl + J."));
+  btnInsert->setText(ja ? QStringLiteral("\"==>>\"を挿入") : QStringLiteral("&Insert \"==>>\""));
+  btnOK->setText(QStringLiteral("&O K"));
+  btnCancel->setText(ja ? QStringLiteral("キャンセル") : QStringLiteral("&Cancel"));
+  QString list = values.list;
+  Memo->setPlainText(list.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  Memo->setFocus();
+}
+
+CodeTemplateListValues TCodeTemplateList::values() const {
+  CodeTemplateListValues values = shown_;
+  values.list = Memo->toPlainText();
+  return values;
+}
+
+// The arrow goes in at the caret, which then follows it, so the expansion
+// can be typed straight on.
+void TCodeTemplateList::btnInsertClick() {
+  Memo->insertPlainText(QStringLiteral("==>>"));
+  Memo->ensureCursorVisible();
+  Memo->setFocus();
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,165 @@
+// Code templates: the word before the caret found and expanded, the list
+// parsed, sorted and kept in files, the shipped lists, and the list dialog.
+#include "editing/code_templates.h"
+#include "editing/code_template_dialog.h"
+
+#include "documents/document_kind.h"
+#include "support/temp_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace wrenpad {
+namespace {
+
+// The text after Ctrl+J, with a "|" where the caret ends up; the text as it
+// was when nothing expands.
+QString expand(const QString& text, int caret, const std::vector<CodeTemplate>& templates) {
+  const std::optional<TemplateExpansion> e = ExpandTemplateAt(text, caret, templates);
+  if (!e) return text;
+  QString result = text;
+  result.replace(e->wordStart, e->wordLength, e->text);
+  return result.insert(e->caret, u'|');
+}
+
+const std::vector<CodeTemplate> kFor{{"for", "for (|; ; ) {\\n}"}};
+
+TEST(CodeTemplates, TheWordBeforeTheCaretIsExpandedAtItsIndentation) {
+  EXPECT_EQ(expand("    for", 7, kFor), "    for (|; ; ) {\r\n    }");
+  // On a later line, with text after the caret left alone.
+  EXPECT_EQ(expand("x\r\n  for rest", 8, kFor), "x\r\n  for (|; ; ) {\r\n  } rest");
+  // Tabs stay tabs; every other character before the word takes a blank.
+  EXPECT_EQ(expand("\t\tfor", 5, kFor), "\t\tfor (|; ; ) {\r\n\t\t}");
+  EXPECT_EQ(expand("x =\tfor", 7, kFor), "x =\tfor (|; ; ) {\r\n   \t}");
+  // Without a "|" the caret goes after the inserted text.
+  EXPECT_EQ(expand("  p", 3, {{"p", "a\\nb"}}), "  a\r\n  b|");
+  // Only the first "|" marks the caret; a second one is text.
+  EXPECT_EQ(expand("or", 2, {{"or", "x|y|"}}), "x|y|");
+}
+
+TEST(CodeTemplates, TheFirstTemplateFoundInTheWordIsTaken) {
+  EXPECT_EQ(expand("fork", 4, kFor), "for (|; ; ) {\r\n}");  // occurs inside the word
+  EXPECT_EQ(expand("for", 3, {{"or", "A|"}, {"for", "B|"}}), "A|");
+  EXPECT_EQ(expand("fo", 2, kFor), "fo");                  // the word is shorter
+  EXPECT_EQ(expand("FOR", 3, kFor), "FOR");                // case counts
+  EXPECT_EQ(expand("for x", 5, kFor), "for x");            // the word is "x"
+  // Nothing typed: at the text's start, a line's start, after a blank.
+  const std::vector<CodeTemplate> anyWord{{"", "never"}, {"x", "X"}};
+  EXPECT_FALSE(ExpandTemplateAt("", 0, anyWord));
+  EXPECT_FALSE(ExpandTemplateAt("ab\r\n", 4, anyWord));
+  EXPECT_FALSE(ExpandTemplateAt("ab ", 3, anyWord));
+  EXPECT_FALSE(ExpandTemplateAt("word", 4, anyWord));  // an empty abbreviation never matches
+  EXPECT_EQ(expand("wordx", 5, anyWord), "X|");
+}
+
+TEST(CodeTemplates, ListsAreParsedLineByLineAndSortedForSaving) {
+  EXPECT_EQ(ParseTemplateList("; remark\r\nfor  ==>>   for (|)\r\n\r\nif\t==>>if a==>>b\n==>>x"),
+            (std::vector<CodeTemplate>{{"for", "for (|)"}, {"if", "if a==>>b"}, {"", "x"}}));
+  EXPECT_EQ(ParseTemplateList("a==>> " + QString(1200, 'x')).front().expansion, QString(1000, 'x'));
+
+  EXPECT_EQ(SortedTemplateList({"while==>>w", "", "If==>>i", "do==>>d\r", "   ", "if==>>j", "ELSE==>>e"}),
+            "do==>>d\r\nELSE==>>e\r\nIf==>>i\r\nif==>>j\r\nwhile==>>w\r\n");
+  EXPECT_EQ(SortedTemplateList({}), "");
+
+  EXPECT_EQ(TemplateFileName(LanguageMode::Pascal, kProgramMode), "CodeTemplateList_Pascal.ini");
+  EXPECT_EQ(TemplateFileName(LanguageMode::Pascal, kHtmlMode), "CodeTemplateList_C.ini");
+  EXPECT_EQ(TemplateFileName(LanguageMode::Perl, kProgramMode), "CodeTemplateList_C.ini");
+}
+
+TEST(CodeTemplates, FilesAreReadFromTheFirstFolderThatHasOne) {
+  test::TempFolder first, second;
+  const QString name = "CodeTemplateList_C.ini";
+  const QString list = "あ==>>日本語|\r\n";
+  QString error;
+  ASSERT_TRUE(WriteTemplateFile(second.file(name), list, &error)) << error.toStdString();
+  EXPECT_EQ(test::TempFolder::read(second.file(name)), list.toUtf8());
+  const std::optional<TemplateFile> read = ReadTemplateFile({first.path(), second.path()}, name);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->path, second.file(name));
+  EXPECT_EQ(read->text, list);
+
+  // A list an older editor saved in Shift-JIS, which is no valid UTF-8.
+  first.write(name, "\x82\xA0==>>\x82\xA2|\r\n");
+  EXPECT_EQ(ReadTemplateFile({first.path(), second.path()}, name)->text, "あ==>>い|\r\n");
+  // A byte-order mark is no part of the first abbreviation.
+  first.write(name, "\xEF\xBB\xBF" "a==>>b");
+  EXPECT_EQ(ReadTemplateFile({first.path()}, name)->text, "a==>>b");
+  // A file too large is passed over; no file at all gives nothing.
+  first.write(name, QByteArray(kLargestTemplateFile + 1, 'x'));
+  EXPECT_EQ(ReadTemplateFile({first.path(), second.path()}, name)->path, second.file(name));
+  EXPECT_FALSE(ReadTemplateFile({first.path(), second.path()}, "CodeTemplateList_Pascal.ini"));
+  EXPECT_FALSE(WriteTemplateFile(first.file("no folder/" + name), list, &error));
+  EXPECT_FALSE(error.isEmpty());
+}
+
+// The lists shipped beside the program.
+QString resourceFile(const QString& name) {
+  return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../resources/") + name);
+}
+
+int count(const QString& text, const QRegularExpression& pattern) {
+  int n = 0;
+  for (auto it = pattern.globalMatch(text); it.hasNext(); it.next()) ++n;
+  return n;
+}
+
+TEST(CodeTemplates, ShippedListsExpandEveryAbbreviationToItsOwnTemplate) {
+  for (const QString name : {"CodeTemplateList_C.ini", "CodeTemplateList_Pascal.ini"}) {
+    SCOPED_TRACE(name.toStdString());
+    const QByteArray bytes = test::TempFolder::read(resourceFile(name));
+    ASSERT_FALSE(bytes.isEmpty());
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    const QString list = QString::fromUtf8(bytes);
+    const std::vector<CodeTemplate> templates = ParseTemplateList(list);
+    ASSERT_GE(templates.size(), 15u);
+    // Also after the list dialog has sorted the list for saving.
+    const std::vector<CodeTemplate> sorted = ParseTemplateList(SortedTemplateList(list.split(u'\n')));
+    for (const CodeTemplate& t : templates) {
+      SCOPED_TRACE(t.abbreviation.toStdString());
+      // No abbreviation holds another (nor repeats one), so neither the
+      // shipped order nor the sorted one hides a template behind another.
+      for (const CodeTemplate& other : templates)
+        EXPECT_TRUE(&t == &other || !t.abbreviation.contains(other.abbreviation)) << other.abbreviation.toStdString();
+      const QString typed = "  " + t.abbreviation;
+      const int caret = int(typed.size());
+      const std::optional<TemplateExpansion> own = ExpandTemplateAt(typed, caret, {t});
+      ASSERT_TRUE(own);
+      EXPECT_EQ(ExpandTemplateAt(typed, caret, templates), own);
+      EXPECT_EQ(ExpandTemplateAt(typed, caret, sorted), own);
+      // Sound code: the caret marked at most once, brackets and blocks closed.
+      EXPECT_LE(t.expansion.count(u'|'), 1);
+      const QString& x = own->text;
+      EXPECT_EQ(x.count(u'('), x.count(u')'));
+      EXPECT_EQ(x.count(u'{'), x.count(u'}'));
+      EXPECT_EQ(x.count(u'['), x.count(u']'));
+      if (name.contains("Pascal")) {
+        EXPECT_EQ(count(x, QRegularExpression("\\b(begin|case|record)\\b")), count(x, QRegularExpression("\\bend\\b")));
+      }
+    }
+  }
+}
+
+TEST(CodeTemplates, TheListDialogGivesBackTheMemo) {
+  TCodeTemplateList form;
+  form.showValues({true, "a==>>b\r\nc"});
+  auto* memo = form.findChild<QPlainTextEdit*>("Memo");
+  auto* insert = form.findChild<QPushButton*>("btnInsert");
+  EXPECT_EQ(form.windowTitle(), "コードテンプレートのリスト");
+  EXPECT_EQ(insert->text(), "\"==>>\"を挿入");
+  EXPECT_EQ(memo->toPlainText(), "a==>>b\nc");
+  memo->moveCursor(QTextCursor::End);
+  insert->click();
+  EXPECT_EQ(form.values(), (CodeTemplateListValues{true, "a==>>b\nc==>>"}));
+  EXPECT_EQ(memo->textCursor().position(), 12);
+  form.showValues({false, ""});
+  EXPECT_EQ(form.windowTitle(), "List of Code Template");
+  EXPECT_EQ(form.findChild<QPushButton*>("btnOK")->text(), "&O K");
+}
+
+}  // namespace
+}  // namespace wrenpad
