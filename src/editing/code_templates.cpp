@@ -1,13 +1,10 @@
 #include "editing/code_templates.h"
 
 #include "documents/document_kind.h"
-#include "encoding/cp932.h"
+#include "settings/ini_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStringDecoder>
 #include <algorithm>
 
 namespace wrenpad {
@@ -29,15 +26,6 @@ QString withoutLeadingBlanks(const QString& text) {
   qsizetype start = 0;
   while (start < text.size() && isBlank(text[start])) ++start;
   return text.mid(start);
-}
-
-// UTF-8 as written, or Shift-JIS for a file an older editor saved.
-QString decodeTemplateBytes(QByteArray bytes) {
-  if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(bytes);
-  if (!utf8.hasError()) return text;
-  return cp932::decode(bytes);
 }
 
 }  // namespace
@@ -108,24 +96,14 @@ QString SortedTemplateList(const QStringList& lines) {
 std::optional<TemplateFile> ReadTemplateFile(const QStringList& folders, const QString& fileName) {
   for (const QString& folder : folders) {
     const QString path = QDir(folder).filePath(fileName);
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kLargestTemplateFile) continue;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) continue;
-    // Read at most the limit, in case the file grew since it was looked at.
-    const QByteArray bytes = file.read(kLargestTemplateFile + 1);
-    if (bytes.size() > kLargestTemplateFile) continue;
-    return TemplateFile{path, decodeTemplateBytes(bytes)};
+    if (QFileInfo(path).size() > kLargestTemplateFile) continue;
+    if (std::optional<QString> text = IniFile::readTextFile(path)) return TemplateFile{path, *text};
   }
   return std::nullopt;
 }
 
 bool WriteTemplateFile(const QString& path, const QString& text, QString* error) {
-  QSaveFile file(path);
-  const QByteArray bytes = text.toUtf8();
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-  if (!written && error) *error = file.errorString();
-  return written;
+  return IniFile::writeTextFile(path, text, error);
 }
 
 }  // namespace wrenpad

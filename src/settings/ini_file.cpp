@@ -156,11 +156,27 @@ QByteArray IniFile::toBytes() const {
   return text.toUtf8();
 }
 
-bool IniFile::save(const QString& path, QString* error) const {
+std::optional<QString> IniFile::readTextFile(const QString& path, QString* error, LoadStatus* status) {
+  const ReadOutcome outcome = readSettingsBytes(path);
+  if (error) *error = outcome.error;
+  if (status) *status = outcome.status;
+  if (outcome.status != LoadStatus::Loaded) return std::nullopt;
+  std::optional<QString> text = decodeUtf8(outcome.bytes);
+  return text ? *text : decodeShiftJis(outcome.bytes);
+}
+
+bool IniFile::writeTextFile(const QString& path, const QString& text, QString* error) {
+  QString lines;
+  for (const QString& line : splitLines(text)) lines += line + QLatin1StringView("\r\n");
+  return writeBytes(path, lines.toUtf8(), error);
+}
+
+bool IniFile::save(const QString& path, QString* error) const { return writeBytes(path, toBytes(), error); }
+
+bool IniFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
   if (error) error->clear();
   QDir().mkpath(QFileInfo(path).absolutePath());
   QSaveFile file(path);
-  const QByteArray bytes = toBytes();
   const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
   if (written && file.commit()) return true;
   if (error) *error = file.errorString();

@@ -46,6 +46,15 @@ class IniFile {
   // IniFile, an error text and status Unreadable.
   static IniFile load(const QString& path, QString* error = nullptr, LoadStatus* status = nullptr);
 
+  // A list file of the program's own (macro lists, code templates), read
+  // with the same care and decoding as a settings file. Nothing when it is
+  // missing or cannot be read (`status` tells which, `error` why).
+  static std::optional<QString> readTextFile(const QString& path, QString* error = nullptr,
+                                             LoadStatus* status = nullptr);
+  // Writes such a file as a settings file is written: UTF-8, every line
+  // ending in CR LF, replacing the old file only once the new one is whole.
+  static bool writeTextFile(const QString& path, const QString& text, QString* error = nullptr);
+
   // The whole file as UTF-8 with CR LF after every line.
   QByteArray toBytes() const;
   // Writes beside the file and renames over it, so a failed save leaves the
@@ -74,6 +83,8 @@ class IniFile {
   int lineCount() const { return static_cast<int>(lines_.size()); }
 
  private:
+  static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error);
+
   enum class Kind { Other, Section, Key };
   struct Line {
     QString text;   // the line as it is written

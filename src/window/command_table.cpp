@@ -4,6 +4,8 @@
 #include "documents/document_commands.h"
 #include "editing/editing_tools.h"
 #include "editing/find_replace.h"
+#include "editing/macro_replace.h"
+#include "editing/template_commands.h"
 #include "html/html_commands.h"
 #include "html/link_command.h"
 #include "html/table_command.h"
@@ -167,7 +169,8 @@ const CommandRow kCommands[] = {
      {ToolBar::Main, 14, "tbInspector", "Putting a breakpoint and inspecting value of a variable.", u"ブレークポイントを置いて変数の値を調べる", kPlainButton, inProgram}},
     {1, "mmInputWizard", "&Input Wizard", u"入力ウィザード(&I)", "", kSeparatorAfter,
      {ToolBar::Main, 15, "tbInputWizard", "Input Wizard", u"入力ウィザード", kPlainButton, inProgram}},
-    {1, "mmCallCodeTemplateList", "&List of Code Template", u"コードテンプレート一覧(&L)", "", kNone},
+    {1, "mmCallCodeTemplateList", "&List of Code Template", u"コードテンプレート一覧(&L)", "", kNone,
+     {}, [](TMain& w) { w.templates().mmCallCodeTemplateListClick(); }},
 
     // Tools
     {0, "mmTools", "&Tools", u"ツール(&T)", "", kNone},
@@ -175,8 +178,10 @@ const CommandRow kCommands[] = {
      {ToolBar::Main, 11, "tbRefer", "Refer dictionary", u"辞書を引く", kGapBefore}},
     {1, "mmCount", "&Count", u"文字数のカウント(&C)", "", kNone,
      {}, [](TMain& w) { w.editingTools().mmCountClick(); }},
-    {1, "mmMacroReplace", "&Macro Replace", u"マクロ置換(&M)", "", kNone},
-    {1, "mmCodeTemplate", "Code &Template", nullptr, "Ctrl+J", kHidden},
+    {1, "mmMacroReplace", "&Macro Replace", u"マクロ置換(&M)", "", kNone,
+     {}, [](TMain& w) { w.macros().mmMacroReplaceClick(); }},
+    {1, "mmCodeTemplate", "Code &Template", nullptr, "Ctrl+J", kHidden,
+     {}, [](TMain& w) { w.templates().mmCodeTemplateClick(); }},
 
     // Option
     {0, "mmOption", "&Option", u"オプション(&O)", "", kNone},

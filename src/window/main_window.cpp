@@ -7,6 +7,8 @@
 #include "editing/editing_tools.h"
 #include "editing/editor_events.h"
 #include "editing/find_replace.h"
+#include "editing/macro_replace.h"
+#include "editing/template_commands.h"
 #include "page/page_settings.h"
 #include "html/font_command.h"
 #include "html/link_command.h"
@@ -143,10 +145,14 @@ void TMain::createSubsystems() {
       Timer1, Timer3, [this] { return documents_->mmSaveClick(); }, CurrentToolProfile()});
   find_ = std::make_unique<FindReplace>(FindReplaceContext{
       *Editor, dialogs_, japaneseInterface_,
-      [this](bool on) {
-        action(QStringLiteral("mmPaste"))->setShortcut(on ? QKeySequence(QStringLiteral("Ctrl+V")) : QKeySequence());
-      },
-      [this] { recolourWholeText(); }});
+      [this](bool on) { setPasteShortcut(on); }, [this] { recolourWholeText(); }});
+  macros_ = std::make_unique<MacroReplace>(MacroReplaceContext{
+      *Editor, dialogs_, settings_, japaneseInterface_, [this](bool on) { setPasteShortcut(on); },
+      [this] { recolourWholeText(); }, listFolders()});
+  templates_ = std::make_unique<TemplateCommands>(TemplateContext{
+      *Editor, dialogs_, document_, settings_, japaneseInterface_, listFolders(), listFolders().value(0),
+      [this](int from, int to) { paintTags(from, to); }});
+  templates_->LoadTemplateList();
   createPageSettings();
   connect(CMsgWindow, &MessagePane::lineDoubleClicked, this, [this] { programs_->CMsgWindowDblClick(); });
   connect(CMsgWindow, &MessagePane::clicked, this, [this] { programs_->CMsgWindowClick(); });
@@ -605,8 +611,10 @@ void TMain::Timer2Timer() {
     session_.UndoCount = 1;
   else
     session_.UndoCount = std::min(session_.UndoCount + 1, 10);
-  // Program colours that typing left for a quiet moment.
+  // Program colours that typing left for a quiet moment, and the colours of
+  // the last template expansion.
   programPainter_->PaintMarkedLines();
+  templates_->paintPendingExpansion();
 }
 
 void TMain::PopupMenu1Popup() { editorEvents_->PopupMenu1Popup(); }
@@ -697,6 +705,7 @@ void TMain::SelectProgramMode() {
   painter_->SwitchOffForLargeFile(documentFileSize());
   programPainter_->LoadKeywordList(mode, paths_.dataFolders());
   programPainter_->PaintWholeProgram();
+  templates_->LoadTemplateList();
   showCommandStates();
 }
 
@@ -713,6 +722,7 @@ void TMain::SetWebPageMode(bool on) {
     // A page's script is coloured as JavaScript.
     programPainter_->LoadKeywordList(LanguageMode::Cpp, paths_.dataFolders());
     painter_->WebPageModeOn(documentFileSize());
+    templates_->LoadTemplateList();
   }
   showCommandStates();
 }
@@ -720,6 +730,7 @@ void TMain::SetWebPageMode(bool on) {
 void TMain::languageChanged() {
   programPainter_->LoadKeywordList(languageModeFrom(settings_.PL), paths_.dataFolders());
   if (document_.DocumentMode == kProgramMode) programPainter_->PaintWholeProgram();
+  templates_->LoadTemplateList();
 }
 
 void TMain::UpdateCodingMenu() {
@@ -809,6 +820,21 @@ void TMain::recolourWholeText() {
 }
 
 void TMain::startUndoTimer() { Timer2.start(); }
+
+// Macro and template lists are kept where the program may write, else in the
+// user's own folder; the shipped ones are found beside the program or
+// installed. The first folder is where lists are saved.
+QStringList TMain::listFolders() const {
+  QStringList folders = paths_.dataFolders();
+  if (!paths_.applicationFolderWritable && folders.contains(paths_.configFolder))
+    folders.move(folders.indexOf(paths_.configFolder), 0);
+  return folders;
+}
+
+// An open find, replace or macro dialog takes Ctrl+V for its own fields.
+void TMain::setPasteShortcut(bool on) {
+  action(QStringLiteral("mmPaste"))->setShortcut(on ? QKeySequence(QStringLiteral("Ctrl+V")) : QKeySequence());
+}
 
 void TMain::processPendingEvents() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

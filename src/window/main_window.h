@@ -48,6 +48,8 @@ struct StartupOptions {
 
 class EditingTools;
 class FindReplace;
+class MacroReplace;
+class TemplateCommands;
 class FontCommand;
 class LinkCommand;
 class TLinkDialog;
@@ -169,6 +171,8 @@ class TMain : public QMainWindow,
   EditingTools& editingTools() { return *editingTools_; }
   ProgramCommands& programs() { return *programs_; }
   FindReplace& findReplace() { return *find_; }
+  MacroReplace& macros() { return *macros_; }
+  TemplateCommands& templates() { return *templates_; }
   PageSettings& pageSettings() { return *pageSettings_; }
   LinkCommand& links() { return *links_; }
   TableCommand& tables() { return *tables_; }
@@ -198,6 +202,8 @@ class TMain : public QMainWindow,
   void createPageSettings();
   void createLinkCommand();
   void createPagePreview();
+  void setPasteShortcut(bool on);
+  QStringList listFolders() const;
   QString choosePicture();
   static LoadedPicture loadPicture(const QString& fileName);
   QString choosePagePicture();
@@ -239,6 +245,8 @@ class TMain : public QMainWindow,
   std::unique_ptr<HtmlCommands> htmlCommands_;
   std::unique_ptr<ProgramCommands> programs_;
   std::unique_ptr<FindReplace> find_;
+  std::unique_ptr<MacroReplace> macros_;
+  std::unique_ptr<TemplateCommands> templates_;
   std::unique_ptr<PageSettings> pageSettings_;
   std::unique_ptr<FontCommand> fontCommand_;
   std::unique_ptr<LinkCommand> links_;

@@ -1,0 +1,135 @@
+#include "editing/macro_dialog.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wrenpad {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name) {
+  auto* result = new QPushButton(parent);
+  result->setObjectName(QString::fromLatin1(name));
+  result->setAutoDefault(false);
+  return result;
+}
+
+}  // namespace
+
+TMacroReplaceDialog::TMacroReplaceDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("MacroReplaceDialog"));
+  setModal(false);
+  auto* layout = new QVBoxLayout(this);
+  StaticText1 = new QLabel(this);
+  StaticText1->setObjectName(QStringLiteral("StaticText1"));
+  layout->addWidget(StaticText1);
+  Memo = new QPlainTextEdit(this);
+  Memo->setObjectName(QStringLiteral("Memo"));
+  Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  Memo->installEventFilter(this);
+  layout->addWidget(Memo, 1);
+  CheckBox1 = new QCheckBox(this);
+  CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+  layout->addWidget(CheckBox1);
+
+  auto* buttons = new QHBoxLayout;
+  btnInsert = button(this, "btnInsert");
+  btnLoad = button(this, "btnLoad");
+  btnNew = button(this, "btnNew");
+  btnOK = button(this, "btnOK");
+  btnOK->setDefault(true);
+  btnCancel = button(this, "btnCancel");
+  for (QPushButton* b : {btnInsert, btnLoad, btnNew}) buttons->addWidget(b);
+  buttons->addStretch();
+  buttons->addWidget(btnOK);
+  buttons->addWidget(btnCancel);
+  layout->addLayout(buttons);
+  StatusLine = new QLabel(QStringLiteral("For Help, press [F1]"), this);
+  StatusLine->setObjectName(QStringLiteral("StatusLine"));
+  layout->addWidget(StatusLine);
+
+  connect(btnInsert, &QPushButton::clicked, this, [this] { btnInsertClick(); });
+  connect(btnLoad, &QPushButton::clicked, this, [this] { send(MacroRequest::Kind::Load); });
+  connect(btnNew, &QPushButton::clicked, this, [this] { send(MacroRequest::Kind::New); });
+  connect(btnOK, &QPushButton::clicked, this, [this] { send(MacroRequest::Kind::Execute); });
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  resize(560, 420);
+  showValues(MacroFormValues{});
+}
+
+void TMacroReplaceDialog::showValues(const MacroFormValues& values) {
+  const QString bareName = QFileInfo(values.fileName).fileName();
+  if (values.japanese) {
+    setWindowTitle(QStringLiteral("マクロ置換のリスト - ") + bareName);
+    StaticText1->setText(QStringLiteral("\"==>>\"の左側の文字列が，右側のそれに置き換わります。"));
+    CheckBox1->setText(QStringLiteral("リストファイルを自動的に保存"));
+    btnInsert->setText(QStringLiteral("\"==>>\"を挿入"));
+    btnLoad->setText(QStringLiteral("読み込み(&L)"));
+    btnNew->setText(QStringLiteral("新規作成(&N)"));
+    btnOK->setText(QStringLiteral("実行(&E)"));
+    btnCancel->setText(QStringLiteral("キャンセル"));
+  } else {
+    setWindowTitle(QStringLiteral("List of Macro Replacing - ") + bareName);
+    StaticText1->setText(QStringLiteral("Left hand side of \"==>>\" is changed to the right hand side."));
+    CheckBox1->setText(QStringLiteral("Save the list file automatically"));
+    btnInsert->setText(QStringLiteral("&Insert \"==>>\""));
+    btnLoad->setText(QStringLiteral("&Load"));
+    btnNew->setText(QStringLiteral("&New"));
+    btnOK->setText(QStringLiteral("&Execute"));
+    btnCancel->setText(QStringLiteral("&Cancel"));
+  }
+  CheckBox1->setChecked(values.autoSave);
+  if (values.list) {
+    Memo->setPlainText(*values.list);
+    Memo->document()->setModified(false);
+  }
+}
+
+QString TMacroReplaceDialog::list() const { return Memo->toPlainText(); }
+
+void TMacroReplaceDialog::send(MacroRequest::Kind kind) {
+  MacroRequest request;
+  request.kind = kind;
+  request.list = Memo->toPlainText();
+  request.modified = Memo->document()->isModified();
+  request.autoSave = CheckBox1->isChecked();
+  requests().send(request);
+}
+
+void TMacroReplaceDialog::btnInsertClick() {
+  Memo->insertPlainText(QStringLiteral("==>>"));
+  Memo->ensureCursorVisible();
+  Memo->setFocus();
+}
+
+// F2 released in the dialog or in its list.
+void TMacroReplaceDialog::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F2 && !event->isAutoRepeat()) send(MacroRequest::Kind::PageTemplate);
+  QDialog::keyReleaseEvent(event);
+}
+
+bool TMacroReplaceDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Memo && event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F2 && !key->isAutoRepeat()) {
+      send(MacroRequest::Kind::PageTemplate);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TMacroReplaceDialog::done(int result) {
+  QDialog::done(result);
+  send(MacroRequest::Kind::Closed);
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,66 @@
+#pragma once
+// Code templates in the editor: the list of the document's language loaded
+// when a document opens or changes its kind, Ctrl+J expanding the word
+// before the caret, the list dialog saving the list sorted, and the expanded
+// text coloured on the next quiet tick.
+
+#include "editing/code_templates.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace wrenpad {
+
+class Dialogs;
+class EditorControl;
+class TCodeTemplateList;
+struct DocumentState;
+struct Settings;
+
+struct TemplateContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  DocumentState& document;
+  Settings& settings;    // the language (PL)
+  const bool& japanese;  // the interface language
+  // Where template files are looked for, in order.
+  QStringList folders;
+  // Where the list dialog saves the list.
+  QString saveFolder;
+  // Colours [from, to) of the document as its kind wants.
+  std::function<void(int from, int to)> recolourRange;
+};
+
+class TemplateCommands {
+ public:
+  explicit TemplateCommands(TemplateContext context);
+  ~TemplateCommands();
+
+  // The template file of the document's kind and language, read into the
+  // list; a missing file leaves the list as it was.
+  void LoadTemplateList();
+  void mmCodeTemplateClick();
+  void mmCallCodeTemplateListClick();
+  // The undo-snapshot tick: the last expansion is coloured.
+  void paintPendingExpansion();
+
+  QString templateFile() const { return templateFile_; }
+  const std::vector<CodeTemplate>& templates() const { return templates_; }
+
+ private:
+  TCodeTemplateList& listForm();
+  QString tr2(const char* english, const char16_t* japanese) const;
+
+  TemplateContext c_;
+  QString templateFile_;  // TemplateFile: the name the list was last looked up by
+  QString listText_;      // the list as read or saved
+  std::vector<CodeTemplate> templates_;
+  int TemplateStart = -1;  // the last expansion, until it is coloured
+  int TemplateEnd = -1;
+  std::unique_ptr<TCodeTemplateList> listForm_;
+};
+
+}  // namespace wrenpad
