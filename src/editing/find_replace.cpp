@@ -140,12 +140,7 @@ void FindReplace::ReplaceDialogClose() {
 
 // The window becomes active again with the editor focused: without a window
 // manager to do it, the menus' short-cuts would stay with the closed dialog.
-void FindReplace::returnToEditor() {
-  QWidget* window = c_.editor.widget()->window();
-  if (!window->isVisible()) return;
-  window->activateWindow();
-  c_.editor.setFocus();
-}
+void FindReplace::returnToEditor() { c_.editor.returnFocus(); }
 
 void FindReplace::givePasteShortcut(bool on) {
   if (c_.setPasteShortcut) c_.setPasteShortcut(on);

@@ -194,7 +194,7 @@ void MacroReplace::FormKeyUp() {
 void MacroReplace::FormClose() {
   open_ = false;
   if (c_.setPasteShortcut) c_.setPasteShortcut(true);
-  c_.editor.setFocus();
+  c_.editor.returnFocus();
 }
 
 }  // namespace wrenpad

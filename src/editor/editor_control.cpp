@@ -795,6 +795,13 @@ int EditorControl::firstVisibleLine() const {
   return edit_->cursorForPosition(QPoint(0, 1)).blockNumber();
 }
 
+void EditorControl::returnFocus() {
+  QWidget* window = edit_->window();
+  if (!window->isVisible()) return;
+  window->activateWindow();
+  edit_->setFocus();
+}
+
 void EditorControl::scrollLines(int lines) {
   const int target = std::clamp(firstVisibleLine() + lines, 0, lineCount() - 1);
   // The scroll bar counts screen lines, wrapped lines included.

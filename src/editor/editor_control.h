@@ -154,6 +154,9 @@ class EditorControl : public QObject {
   void print(QPrinter& printer, const QString& title) const;
 
   void setFocus();
+  // Brings the editor's window to the front and gives the editor the focus,
+  // as after a dialog beside it closes.
+  void returnFocus();
   int firstVisibleLine() const;
   void scrollLines(int lines);            // EM_LINESCROLL
   void scrollCaretIntoView();

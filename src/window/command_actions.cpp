@@ -51,6 +51,14 @@ QAction* CommandActions::addMenuItem(QMenu& menu, const CommandRow& row) {
   }
   action->setObjectName(latin(row.name));
   action->setVisible(!(row.flags & kHidden));
+  // A hidden command with a short-cut is kept out of the menu but stays in
+  // the window, since an invisible action answers no key.
+  QWidget* bar = menu.parentWidget();
+  if ((row.flags & kHidden) && !action->shortcut().isEmpty() && bar) {
+    menu.removeAction(action);
+    bar->window()->addAction(action);
+    action->setVisible(true);
+  }
   shown_.push_back({&row, action, false});
   return action;
 }
