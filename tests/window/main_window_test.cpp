@@ -75,8 +75,8 @@ TEST_F(MainWindow, MenusFollowTheDesignAndUnbuiltCommandsAreDisabled) {
   EXPECT_EQ(main->action("mmSCSendTo")->text(), QString::fromUtf8("&Locate shortcut　at \"Send to\""));
   // Built commands work; the others are visible but cannot be chosen.
   EXPECT_TRUE(main->action("mmSaveAs")->isEnabled());
-  EXPECT_TRUE(main->action("mmMacroReplace")->isVisible());
-  EXPECT_FALSE(main->action("mmMacroReplace")->isEnabled());
+  EXPECT_TRUE(main->action("mmChangeDictionary")->isVisible());
+  EXPECT_FALSE(main->action("mmChangeDictionary")->isEnabled());
   EXPECT_FALSE(main->action("tbTable")->isEnabled());
   EXPECT_FALSE(main->action("mmAlignLeft")->isVisible());
   EXPECT_TRUE(main->action("mmSJIS")->isChecked());
