@@ -1,0 +1,246 @@
+// The Coding menu's program text, compiled and run with the real tools: the
+// starting programs, the input statements and the inspector's watch blocks.
+#include "programming/program_snippets.h"
+
+#include "support/temp_folder.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+namespace wrenpad {
+namespace {
+
+using test::TempFolder;
+
+// The first of `tools` not found on PATH, or nothing.
+QString missingTool(const QStringList& tools) {
+  for (const QString& tool : tools) {
+    if (QStandardPaths::findExecutable(tool).isEmpty()) return tool;
+  }
+  return {};
+}
+
+#define SKIP_WITHOUT(...)                                                                         \
+  if (const QString missing = missingTool({__VA_ARGS__}); !missing.isEmpty())                     \
+  GTEST_SKIP() << missing.toStdString() << " is not installed, so these programs cannot be built"
+
+struct Ran {
+  int exitCode = -1;  // -1 when it did not start, crashed or timed out
+  QString output;     // standard output and error together
+};
+
+// Runs `program` in `folder` with `input` as its whole standard input.
+Ran run(const QString& folder, const QString& program, const QStringList& arguments,
+        const QByteArray& input = {}) {
+  QProcess process;
+  process.setWorkingDirectory(folder);
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  process.start(program, arguments);
+  if (!process.waitForStarted(10000)) return {-1, process.errorString()};
+  process.write(input);
+  process.closeWriteChannel();
+  const bool finished = process.waitForFinished(60000);
+  if (!finished) {
+    process.kill();
+    process.waitForFinished();
+  }
+  Ran ran;
+  ran.output = QString::fromUtf8(process.readAll());
+  if (finished && process.exitStatus() == QProcess::NormalExit) ran.exitCode = process.exitCode();
+  return ran;
+}
+
+// `program` with `code` inserted after its first line that reads `line`.
+QString insertedAfter(const QString& program, const QString& line, const QString& code) {
+  const QString whole = "\r\n" + line + "\r\n";
+  const qsizetype at = ("\r\n" + program).indexOf(whole);
+  EXPECT_GE(at, 0) << "no line " << line.toStdString();
+  if (at < 0) return program;
+  return QString(program).insert(at + whole.size() - 2, code);
+}
+
+TEST(ProgramSnippets, CppProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndValues) {
+  SKIP_WITHOUT("g++");
+  TempFolder folder;
+  const QString start = BuiltInProgramText(LanguageMode::Cpp);
+  folder.write("start.cpp", start.toUtf8());
+  Ran ran = run(folder.path(), "g++", {"-Wall", "-o", "start", "start.cpp"});
+  ASSERT_EQ(ran.exitCode, 0) << ran.output.toStdString();
+  ran = run(folder.path(), folder.file("start"), {}, "\n\n");
+  EXPECT_EQ(ran.exitCode, 0);
+  EXPECT_EQ(ran.output, "Press Enter to exit.\n");
+
+  // An empty first name must not leave a separator straight after the
+  // opening quote, and a block without names still compiles.
+  const QString code = "  int x, y, z, w;\r\n  y = 7; z = -3; w = 100;\r\n  " +
+                       InputStatement(LanguageMode::Cpp, "Say \"hi\" \\ x? ", "x", {}) +  //
+                       "  " + InspectorBlock(LanguageMode::Cpp, 2, {"x"}) +                  //
+                       "  " + InspectorBlock(LanguageMode::Cpp, 2, {"", " x ", "y", "z", "w"}) +
+                       "  " + InspectorBlock(LanguageMode::Cpp, 2, {});
+  folder.write("lesson.cpp", insertedAfter(start, "{", code).toUtf8());
+  ran = run(folder.path(), "g++", {"-Wall", "-o", "lesson", "lesson.cpp"});
+  ASSERT_EQ(ran.exitCode, 0) << ran.output.toStdString();
+  ran = run(folder.path(), folder.file("lesson"), {}, "42\n\n\n\n\n\n\n\n");
+  EXPECT_EQ(ran.exitCode, 0);
+  EXPECT_EQ(ran.output, "Say \"hi\" \\ x? x = 42\nx = 42, y = 7, z = -3, w = 100\n\nPress Enter to exit.\n");
+}
+
+TEST(ProgramSnippets, JavaProgramReadsEachTypeItFindsAndWatchesIt) {
+  SKIP_WITHOUT("javac", "java");
+  TempFolder folder;
+  const QString name = ProposedJavaClassName(QDate(2026, 12, 4));
+  EXPECT_EQ(name, "J20261204");
+  EXPECT_FALSE(JavaClassNameProblem(name, false));
+  const QString start = BuiltInProgramText(LanguageMode::Java, name);
+  folder.write(name + ".java", start.toUtf8());
+  Ran ran = run(folder.path(), "javac", {name + ".java"});
+  ASSERT_EQ(ran.exitCode, 0) << ran.output.toStdString();
+  ran = run(folder.path(), "java", {"-cp", folder.path(), name}, "\n\n");
+  EXPECT_EQ(ran.exitCode, 0);
+  EXPECT_EQ(ran.output, "---------------------------------\n");
+
+  // Each input statement is written from the type found in the text above
+  // the caret, as the input wizard does; a long is read through int.
+  const QString caretLine = "    System.out.println(\"---------------------------------\");";
+  const QString above = start.left(start.indexOf(caretLine) + caretLine.size() + 2);
+  QString code = "    int a; long n; double d; float f; String t;\r\n";
+  QStringList types;
+  for (const QString variable : {"a", "n", "d", "f", "t"}) {
+    types << DetectJavaType(above + code, variable);
+    code += "    " + InputStatement(LanguageMode::Java, variable + "? ", variable, types.last()) + "\r\n";
+  }
+  EXPECT_EQ(types, (QStringList{"int", "int", "double", "float", "string"}));
+  code += "    " + InspectorBlock(LanguageMode::Java, 4, {"a"}) +  //
+          "    " + InspectorBlock(LanguageMode::Java, 4, {"a", "n", "", "d", "t"}) +
+          "    " + InspectorBlock(LanguageMode::Java, 4, {});
+  folder.write(name + ".java", insertedAfter(start, caretLine, code).toUtf8());
+  ran = run(folder.path(), "javac", {name + ".java"});
+  ASSERT_EQ(ran.exitCode, 0) << ran.output.toStdString();
+  ran = run(folder.path(), "java", {"-cp", folder.path(), name}, "42\n7\n2.5\n1.5\nhello world\n");
+  EXPECT_EQ(ran.exitCode, 0) << ran.output.toStdString();
+  EXPECT_EQ(ran.output,
+            "---------------------------------\n"
+            "a? n? d? f? t?  a = 42\n"
+            " a = 42, n = 7, d = 2.5, t = hello world\n"
+            " \n");
+}
+
+TEST(ProgramSnippets, PascalProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndValues) {
+  SKIP_WITHOUT("fpc");
+  TempFolder folder;
+  EXPECT_FALSE(PascalNameProblem("lesson", false));
+  const QString start = BuiltInProgramText(LanguageMode::Pascal);
+  folder.write("start.pas", start.toUtf8());
+  Ran ran = run(folder.path(), "fpc", {"start.pas"});
+  ASSERT_EQ(ran.exitCode, 0) << ran.output.toStdString();
+  ran = run(folder.path(), folder.file("start"), {}, "\n\n");
+  EXPECT_EQ(ran.exitCode, 0);
+  EXPECT_EQ(ran.output, "Press any key.\n");
+
+  const QString code = "  y := 7; z := -3; w := 100;\r\n  " +
+                       InputStatement(LanguageMode::Pascal, "Tom's x? ", "x", {}) + "\r\n" +  //
+                       "  " + InspectorBlock(LanguageMode::Pascal, 2, {"x"}) +                  //
+                       "  " + InspectorBlock(LanguageMode::Pascal, 2, {"x", "y", " ", "z", "w"}) +
+                       "  " + InspectorBlock(LanguageMode::Pascal, 2, {});
+  const QString lesson =
+      insertedAfter(insertedAfter(start, "var S: String;", "  x, y, z, w: Integer;\r\n"), "begin", code);
+  folder.write("lesson.pas", lesson.toUtf8());
+  ran = run(folder.path(), "fpc", {"lesson.pas"});
+  ASSERT_EQ(ran.exitCode, 0) << ran.output.toStdString();
+  ran = run(folder.path(), folder.file("lesson"), {}, "42\n");
+  EXPECT_EQ(ran.exitCode, 0);
+  EXPECT_EQ(ran.output, "Tom's x? x = 42\nx = 42, y = 7, z = -3, w = 100\n\nPress any key.\n");
+}
+
+TEST(ProgramSnippets, PerlScriptWatchesPrintTheNamesThenTheValues) {
+  SKIP_WITHOUT("perl");
+  TempFolder folder;
+  const QString start = BuiltInProgramText(LanguageMode::Perl);
+  folder.write("start.cgi", start.toUtf8());
+  Ran ran = run(folder.path(), "perl", {"-c", "start.cgi"});
+  EXPECT_EQ(ran.exitCode, 0) << ran.output.toStdString();
+  EXPECT_TRUE(ran.output.contains("syntax OK")) << ran.output.toStdString();
+
+  EXPECT_EQ(InputStatement(LanguageMode::Perl, "x? ", "$x", {}), "");
+  const QString code = "$x = 42; $y = 7; $name = \"Ann\"; @list = (5, 6);\r\n" +  //
+                       InspectorBlock(LanguageMode::Perl, 0, {"$x"}) +
+                       InspectorBlock(LanguageMode::Perl, 0, {"$x", "$y", "$name", "$list[1]"}) +
+                       InspectorBlock(LanguageMode::Perl, 0, {});
+  folder.write("lesson.cgi", insertedAfter(start, "print \"<body>\\n\";", code).toUtf8());
+  ran = run(folder.path(), "perl", {"lesson.cgi"});
+  EXPECT_EQ(ran.exitCode, 0);
+  EXPECT_EQ(ran.output,
+            "Content-type: text/html\n\n<html>\n<body>\n"
+            "<h4>$x = 42</h4>\n"
+            "<h4>$x = 42, $y = 7, $name = Ann, $list[1] = 6</h4>\n"
+            "<h4></h4>\n"
+            "</body>\n</html>\n");
+}
+
+// The parts that do not depend on a tool: the block's lines and marks, and
+// the line ends of every starting program.
+TEST(ProgramSnippets, BlocksAndStartingProgramsEndEveryLineWithCrLf) {
+  EXPECT_EQ(InspectorBlock(LanguageMode::Pascal, 3, {"a"}),
+            "(*------------------ Inspector -------------------*)\r\n"
+            "     Writeln('a = ', a);\r\n"
+            "   (*------------------------------------------------*)\r\n");
+  const QStringList cpp = InspectorBlock(LanguageMode::Cpp, 4, {"x", "y"}).split("\r\n");
+  EXPECT_EQ(cpp.value(1), "      cout << \"x = \" << x << \", y = \" << y << endl;");
+  EXPECT_EQ(cpp.value(2), "      getchar(); getchar();");
+  EXPECT_EQ(cpp.value(3), "    /*------------------------------------------------*/");
+
+  for (const LanguageMode mode : {LanguageMode::Cpp, LanguageMode::Java, LanguageMode::Perl, LanguageMode::Pascal}) {
+    for (const QString& text : {BuiltInProgramText(mode, "A"), InspectorBlock(mode, 2, {"a", "b"})}) {
+      EXPECT_TRUE(text.endsWith("\r\n")) << int(mode);
+      EXPECT_EQ(text.count('\n'), text.count("\r\n")) << int(mode);
+    }
+  }
+}
+
+TEST(ProgramSnippets, JavaTypeComesFromTheDeclarationOfTheVariable) {
+  EXPECT_EQ(DetectJavaType("int a;", "a"), "int");
+  EXPECT_EQ(DetectJavaType("  long n;\r\n  n", "n"), "int");
+  EXPECT_EQ(DetectJavaType("double d[] = new double[3];", "d[i]"), "double");
+  EXPECT_EQ(DetectJavaType("String s;", "s"), "string");
+  EXPECT_EQ(DetectJavaType("\tfloat f, g;", "g"), "float");
+  EXPECT_EQ(DetectJavaType("static void f(int k) {", "k"), "int");
+  EXPECT_EQ(DetectJavaType("{String s;", "s"), "string");
+  // Only the statement that declares the variable counts.
+  EXPECT_EQ(DetectJavaType("int i; String word;", "word"), "string");
+  EXPECT_EQ(DetectJavaType("int a;", "b"), "???");
+  EXPECT_EQ(DetectJavaType("", "b"), "???");
+  // "???" is kept, so the compiler stops at the statement to be fixed.
+  EXPECT_TRUE(InputStatement(LanguageMode::Java, "?", "q", "???").contains("q = ???.valueOf(S).???Value();"));
+}
+
+TEST(ProgramSnippets, NamesTheToolsCannotUseAreRefusedWithTheNameInTheReason) {
+  for (const QString good : {"Hello", "J20261204", "my_class", "Dollar$", "Int"}) {
+    EXPECT_FALSE(JavaClassNameProblem(good, false)) << good.toStdString();
+  }
+  for (const QString good : {"lesson", "Test_2", "Strings"}) {
+    EXPECT_FALSE(PascalNameProblem(good, true)) << good.toStdString();
+  }
+  const QString kana = QString::fromUtf8("名前");
+  for (const bool japanese : {false, true}) {
+    for (const QString bad : {"1abc", "a-b", "my class", "class", "null", "var", "Dollar\\"}) {
+      const std::optional<QString> problem = JavaClassNameProblem(bad, japanese);
+      ASSERT_TRUE(problem) << bad.toStdString();
+      EXPECT_TRUE(problem->contains(bad)) << problem->toStdString();
+    }
+    for (const QString& bad : {QString("2go"), QString("a$b"), QString("BEGIN"), QString("String"), QString("xor"), kana}) {
+      const std::optional<QString> problem = PascalNameProblem(bad, japanese);
+      ASSERT_TRUE(problem) << bad.toStdString();
+      EXPECT_TRUE(problem->contains(bad)) << problem->toStdString();
+    }
+    EXPECT_TRUE(JavaClassNameProblem(kana, japanese));
+    EXPECT_TRUE(JavaClassNameProblem("", japanese));
+    EXPECT_TRUE(PascalNameProblem("", japanese));
+  }
+  EXPECT_EQ(*JavaClassNameProblem("1abc", false),
+            "The class name \"1abc\" cannot be used: a Java class name must start with a letter.");
+  EXPECT_TRUE(JavaClassNameProblem("class", true)->contains(QString::fromUtf8("予約語")));
+}
+
+}  // namespace
+}  // namespace wrenpad
