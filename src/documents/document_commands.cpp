@@ -189,6 +189,7 @@ void DocumentCommands::mmNewClick() {
   c_.host.SetWebPageMode(false);
   c_.editor.setModified(false);
   c_.session.UndoCount = 0;
+  if (*kind == kNewProgram) c_.host.newProgramFromTemplate();
   c_.session.ChangeWatch = true;
 }
 

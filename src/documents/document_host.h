@@ -8,6 +8,9 @@ class QDialog;
 
 namespace wrenpad {
 
+// The kind of new document that starts from a program template.
+inline constexpr int kNewProgram = 2;
+
 class DocumentHost {
  public:
   virtual ~DocumentHost() = default;
@@ -38,8 +41,11 @@ class DocumentHost {
   virtual void processPendingEvents() = 0;
 
   // The document-type question of the New command: the chosen kind (0 text,
-  // 1 HTML, 2 program), nothing on Cancel.
+  // 1 HTML, 2 program: kNewProgram), nothing on Cancel.
   virtual std::optional<int> askDocumentType() = 0;
+  // A new program document: the cleared editor gets the starting program of
+  // the current language.
+  virtual void newProgramFromTemplate() = 0;
 };
 
 }  // namespace wrenpad

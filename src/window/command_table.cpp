@@ -12,6 +12,7 @@
 #include "page/page_settings.h"
 #include "page/preview/page_preview.h"
 #include "programming/program_commands.h"
+#include "programming/snippet_commands.h"
 #include "window/main_window.h"
 
 #include <cstring>
@@ -27,6 +28,10 @@ bool outsideProgram(const CommandView& v) { return v.document.DocumentMode != kP
 // A program document that can be compiled: a header file cannot.
 bool compiles(const CommandView& v) {
   return inProgram(v) && extensionOf(v.document.CurrentFileName).compare(u".h", Qt::CaseInsensitive) != 0;
+}
+// Perl scripts read no keyboard: the input wizard has nothing to write.
+bool readsInput(const CommandView& v) {
+  return inProgram(v) && languageModeFrom(v.settings.PL) != LanguageMode::Perl;
 }
 bool isBold(const CommandView& v) { return v.marks.bold; }
 bool isItalic(const CommandView& v) { return v.marks.italic; }
@@ -166,9 +171,11 @@ const CommandRow kCommands[] = {
     {1, "mmExecute", "&Execute", u"実行(&E)", "", kSeparatorAfter,
      {}, [](TMain& w) { w.programs().mmExecuteClick(); }, nullptr, compiles},
     {1, "mmBreakPoint", "&Break Point", u"ブレークポイント(&B)", "", kNone,
-     {ToolBar::Main, 14, "tbInspector", "Putting a breakpoint and inspecting value of a variable.", u"ブレークポイントを置いて変数の値を調べる", kPlainButton, inProgram}},
+     {ToolBar::Main, 14, "tbInspector", "Putting a breakpoint and inspecting value of a variable.", u"ブレークポイントを置いて変数の値を調べる", kPlainButton, inProgram},
+     [](TMain& w) { w.snippets().mmBreakPointClick(); }, nullptr, inProgram},
     {1, "mmInputWizard", "&Input Wizard", u"入力ウィザード(&I)", "", kSeparatorAfter,
-     {ToolBar::Main, 15, "tbInputWizard", "Input Wizard", u"入力ウィザード", kPlainButton, inProgram}},
+     {ToolBar::Main, 15, "tbInputWizard", "Input Wizard", u"入力ウィザード", kPlainButton, inProgram},
+     [](TMain& w) { w.snippets().mmInputWizardClick(); }, nullptr, readsInput},
     {1, "mmCallCodeTemplateList", "&List of Code Template", u"コードテンプレート一覧(&L)", "", kNone,
      {}, [](TMain& w) { w.templates().mmCallCodeTemplateListClick(); }},
 

@@ -9,6 +9,7 @@
 #include "editing/find_replace.h"
 #include "editing/macro_replace.h"
 #include "editing/template_commands.h"
+#include "programming/snippet_commands.h"
 #include "page/page_settings.h"
 #include "html/font_command.h"
 #include "html/link_command.h"
@@ -153,6 +154,10 @@ void TMain::createSubsystems() {
       *Editor, dialogs_, document_, settings_, japaneseInterface_, listFolders(), listFolders().value(0),
       [this](int from, int to) { paintTags(from, to); }});
   templates_->LoadTemplateList();
+  snippets_ = std::make_unique<SnippetCommands>(SnippetContext{
+      *Editor, dialogs_, document_, session_, settings_, japaneseInterface_, *documents_,
+      [this](int from, int to) { programPainter_->PaintProgramRange(from, to); }, [this] { SelectProgramMode(); },
+      listFolders(), paths_.applicationFolder});
   createPageSettings();
   connect(CMsgWindow, &MessagePane::lineDoubleClicked, this, [this] { programs_->CMsgWindowDblClick(); });
   connect(CMsgWindow, &MessagePane::clicked, this, [this] { programs_->CMsgWindowClick(); });
@@ -840,12 +845,14 @@ void TMain::processPendingEvents() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void TMain::newProgramFromTemplate() { snippets_->NewProgramFromTemplate(); }
+
 std::optional<int> TMain::askDocumentType() {
   DocumentTypeValues values;
   values.japanese = japaneseInterface_;
   values.languageMode = settings_.PL;
-  // Pages and programs are made by commands that are not built yet.
-  values.choosable = {true, false, false};
+  // New pages are made by the text-to-page conversion, which is not built yet.
+  values.choosable = {true, false, true};
   const std::optional<DocumentTypeValues> chosen = dialogs_.askForm(*docType_, values);
   if (!chosen) return std::nullopt;
   return chosen->kind;

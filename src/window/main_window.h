@@ -50,6 +50,7 @@ class EditingTools;
 class FindReplace;
 class MacroReplace;
 class TemplateCommands;
+class SnippetCommands;
 class FontCommand;
 class LinkCommand;
 class TLinkDialog;
@@ -135,6 +136,7 @@ class TMain : public QMainWindow,
   void startUndoTimer() override;
   void processPendingEvents() override;
   std::optional<int> askDocumentType() override;
+  void newProgramFromTemplate() override;
   void paintTags(int start, int finish) override;
   void setEditorFontSize(int points) override;
 
@@ -173,6 +175,7 @@ class TMain : public QMainWindow,
   FindReplace& findReplace() { return *find_; }
   MacroReplace& macros() { return *macros_; }
   TemplateCommands& templates() { return *templates_; }
+  SnippetCommands& snippets() { return *snippets_; }
   PageSettings& pageSettings() { return *pageSettings_; }
   LinkCommand& links() { return *links_; }
   TableCommand& tables() { return *tables_; }
@@ -247,6 +250,7 @@ class TMain : public QMainWindow,
   std::unique_ptr<FindReplace> find_;
   std::unique_ptr<MacroReplace> macros_;
   std::unique_ptr<TemplateCommands> templates_;
+  std::unique_ptr<SnippetCommands> snippets_;
   std::unique_ptr<PageSettings> pageSettings_;
   std::unique_ptr<FontCommand> fontCommand_;
   std::unique_ptr<LinkCommand> links_;

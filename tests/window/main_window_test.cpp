@@ -287,9 +287,9 @@ TEST_F(MainWindow, NewAsksAboutChangesThenForTheKindAndClearsOnlyOnOk) {
   dialogs.answerForm<DocumentTypeValues>(std::nullopt);
   documents().mmNewClick();
   EXPECT_EQ(dialogs.askedOf("form"), QStringList({"DocType"}));
-  // Only text documents can be made yet; the form speaks the interface's language.
+  // Pages cannot be made yet; the form speaks the interface's language.
   const auto shown = dialogs.shownValues<DocumentTypeValues>();
-  EXPECT_EQ(shown.choosable, (std::array<bool, 3>{true, false, false}));
+  EXPECT_EQ(shown.choosable, (std::array<bool, 3>{true, false, true}));
   EXPECT_FALSE(shown.japanese);
   EXPECT_EQ(shown.kind, 0);
   EXPECT_EQ(editor().text(), "draft");  // Cancel of the kind cancels New

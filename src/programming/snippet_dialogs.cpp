@@ -1,0 +1,113 @@
+#include "programming/snippet_dialogs.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace wrenpad {
+
+namespace {
+
+QPushButton* okButton(QDialog* dialog) {
+  auto* ok = new QPushButton(QStringLiteral("&O K"), dialog);
+  ok->setObjectName(QStringLiteral("btnOK"));
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  return ok;
+}
+
+QLineEdit* edit(QWidget* parent, const QString& name) {
+  auto* result = new QLineEdit(parent);
+  result->setObjectName(name);
+  result->setMinimumWidth(220);
+  return result;
+}
+
+}  // namespace
+
+TInspectionDialog::TInspectionDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("InspectionDialog"));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  BrinkerLabel1 = new QLabel(this);
+  BrinkerLabel1->setObjectName(QStringLiteral("BrinkerLabel1"));
+  BrinkerLabel1->setWordWrap(true);
+  layout->addWidget(BrinkerLabel1);
+  for (std::size_t i = 0; i < edits_.size(); ++i) {
+    edits_[i] = edit(this, QStringLiteral("Edit%1").arg(i + 1));
+    layout->addWidget(edits_[i]);
+  }
+  auto* buttons = new QHBoxLayout;
+  auto* clear = new QPushButton(QStringLiteral("&Clear"), this);
+  clear->setObjectName(QStringLiteral("ClearBtn"));
+  clear->setAutoDefault(false);
+  connect(clear, &QPushButton::clicked, this, [this] { ClearBtnClick(); });
+  buttons->addStretch();
+  buttons->addWidget(okButton(this));
+  buttons->addWidget(clear);
+  layout->addLayout(buttons);
+}
+
+void TInspectionDialog::showValues(const InspectionValues& values) {
+  japanese_ = values.japanese;
+  setWindowTitle(values.japanese ? QStringLiteral("監視行の作成") : QStringLiteral("InspectionDialog"));
+  BrinkerLabel1->setText(values.japanese ? QStringLiteral("値を表示させたい変数を入力してください。")
+                                         : QStringLiteral("Please write valiables that you want to inspect the values."));
+  for (std::size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(values.names.value(int(i)));
+  edits_[0]->setFocus();
+  adjustSize();
+}
+
+InspectionValues TInspectionDialog::values() const {
+  InspectionValues values;
+  values.japanese = japanese_;
+  for (std::size_t i = 0; i < edits_.size(); ++i) values.names[int(i)] = edits_[i]->text();
+  return values;
+}
+
+void TInspectionDialog::ClearBtnClick() {
+  for (QLineEdit* field : edits_) field->clear();
+  edits_[0]->setFocus();
+}
+
+TInputWizardDialog::TInputWizardDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("InputWizardDialog"));
+  setModal(true);
+  auto* layout = new QVBoxLayout(this);
+  auto* grid = new QGridLayout;
+  Label1 = new QLabel(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label2 = new QLabel(this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Edit1 = edit(this, QStringLiteral("Edit1"));
+  Edit2 = edit(this, QStringLiteral("Edit2"));
+  grid->addWidget(Label1, 0, 0);
+  grid->addWidget(Edit1, 0, 1);
+  grid->addWidget(Label2, 1, 0);
+  grid->addWidget(Edit2, 1, 1);
+  layout->addLayout(grid);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(okButton(this));
+  layout->addLayout(buttons);
+}
+
+void TInputWizardDialog::showValues(const InputWizardValues& values) {
+  japanese_ = values.japanese;
+  setWindowTitle(values.japanese ? QStringLiteral("入力ウィザード") : QStringLiteral("Input Wizard"));
+  Label1->setText(values.japanese ? QStringLiteral("メッセージ") : QStringLiteral("Prompt : "));
+  Label2->setText(values.japanese ? QStringLiteral("対象変数") : QStringLiteral("Variable :"));
+  Edit1->setText(values.prompt);
+  Edit2->setText(values.variable);
+  Edit2->setFocus();
+  adjustSize();
+}
+
+InputWizardValues TInputWizardDialog::values() const {
+  return {japanese_, Edit1->text(), Edit2->text()};
+}
+
+}  // namespace wrenpad

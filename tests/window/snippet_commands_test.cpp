@@ -1,0 +1,109 @@
+// The Coding menu's writers in the window: a new program from its template
+// in each language (with the name checks), the inspector's block and the
+// input wizard's statement at the caret.
+#include "documents/document_commands.h"
+#include "editor/editor_control.h"
+#include "programming/snippet_commands.h"
+#include "programming/snippet_dialogs.h"
+#include "window/doc_type_dialog.h"
+#include "window/main_window.h"
+#include "support/caret_text.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QDate>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+struct SnippetCommand : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  std::unique_ptr<TMain> main;
+  void SetUp() override {
+    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+    main->document().CurrentFolder = folder.path();
+  }
+  void TearDown() override { test::closeWithoutSaving(*main); }
+
+  void newProgram(LanguageMode mode) {
+    main->settings().PL = std::int8_t(mode);
+    dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues& v) { v.kind = 2; });
+    main->documents().mmNewClick();
+  }
+};
+
+TEST_F(SnippetCommand, NewProgramsStartFromTheirTemplatesWithNamesTheToolsAccept) {
+  newProgram(LanguageMode::Cpp);
+  EXPECT_EQ(main->document().CurrentFileName, folder.file("Untitled.cpp"));
+  EXPECT_TRUE(main->editor().text().contains("#include <iostream>"));
+  EXPECT_EQ(main->document().DocumentMode, kProgramMode);
+  EXPECT_FALSE(main->session().AutoFileNaming);
+  // The user's own starting program beside the program wins.
+  folder.write("Default.cpp", "// mine\r\nint main() { return 0; }\r\n");
+  newProgram(LanguageMode::Cpp);
+  EXPECT_EQ(main->editor().text(), "// mine\r\nint main() { return 0; }\r\n");
+
+  // A class name that cannot be one is refused with the reason, then asked again.
+  dialogs.inputs = {"1st try", "Hello"};
+  newProgram(LanguageMode::Java);
+  ASSERT_EQ(dialogs.askedOf("error").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("error")[0].contains("1st try"));
+  EXPECT_EQ(main->document().CurrentFileName, folder.file("Hello.java"));
+  EXPECT_TRUE(main->editor().text().contains("public class Hello"));
+  dialogs.inputs = {QString()};  // Cancel takes the proposal
+  newProgram(LanguageMode::Java);
+  EXPECT_EQ(QFileInfo(main->document().CurrentFileName).fileName(),
+            "J" + QDate::currentDate().toString("yyyyMMdd") + ".java");
+
+  // Perl gets its interpreter line, from a Default.cgi that lacks it too.
+  folder.write("Default.cgi", "print \"Content-type: text/plain\\n\\nhi\";\r\n");
+  newProgram(LanguageMode::Perl);
+  EXPECT_TRUE(main->editor().text().startsWith("#!"));
+  EXPECT_TRUE(main->editor().text().contains("hi\";"));
+  EXPECT_EQ(main->document().CurrentFileName, folder.file("untitled.cgi"));
+
+  // Pascal saves first; a name fpc cannot take is refused and the empty file removed.
+  dialogs.filesToSave = {folder.file("my prog.pas"), folder.file("hello.pas")};
+  newProgram(LanguageMode::Pascal);
+  EXPECT_TRUE(dialogs.askedOf("message").value(0).contains("decide name and location"));
+  EXPECT_FALSE(QFileInfo::exists(folder.file("my prog.pas")));
+  EXPECT_TRUE(QFileInfo::exists(folder.file("hello.pas")));
+  EXPECT_EQ(main->document().CurrentFileName, folder.file("hello.pas"));
+  EXPECT_TRUE(main->editor().text().contains("begin"));
+}
+
+TEST_F(SnippetCommand, TheInspectorAndTheInputWizardWriteAtTheCaretInTheLanguage) {
+  main->documents().OpenFile(folder.write("watch.cpp", "int main()\r\n{\r\n  int x = 1;\r\n  \r\n}\r\n"));
+  const int caret = int(main->editor().text().indexOf("  \r\n}")) + 2;
+  main->editor().select(caret, 0);
+  dialogs.answerFormWith<InspectionValues>([](InspectionValues& v) { v.names = {"x", "", "", ""}; });
+  main->action("mmBreakPoint")->trigger();
+  const QString text = main->editor().text();
+  EXPECT_TRUE(text.contains("/*------------------ Inspector -------------------*/\r\n"));
+  EXPECT_TRUE(text.contains("    cout << \"x = \" << x << endl;\r\n"));  // the caret's column, two more blanks
+  EXPECT_TRUE(text.contains("  /*------------------------------------------------*/\r\n"));
+  EXPECT_EQ(main->editor().selStart(), int(text.indexOf("------*/\r\n", caret + 60)) + 10);
+  // The dialog keeps its names for the next time.
+  dialogs.answerFormWith<InspectionValues>([](InspectionValues& v) { EXPECT_EQ(v.names[0], "x"); });
+  main->action("mmBreakPoint")->trigger();
+
+  main->documents().OpenFile(folder.write("Read.java", "class Read {\r\n  long n;\r\n  void f() {\r\n"));
+  main->editor().select(main->editor().textLength(), 0);
+  dialogs.answerFormWith<InputWizardValues>([](InputWizardValues& v) {
+    v.prompt = "n?";
+    v.variable = "n";
+  });
+  main->action("mmInputWizard")->trigger();
+  EXPECT_TRUE(main->editor().text().endsWith(
+      "System.out.print(\"n?\"); S = br.readLine(); n = Integer.valueOf(S).intValue();"));
+
+  main->documents().OpenFile(folder.write("page.cgi", "print 1;\r\n"));
+  EXPECT_TRUE(main->action("mmBreakPoint")->isEnabled());
+  EXPECT_FALSE(main->action("mmInputWizard")->isEnabled());
+}
+
+}  // namespace
