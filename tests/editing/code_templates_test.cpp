@@ -92,7 +92,9 @@ TEST(CodeTemplates, FilesAreReadFromTheFirstFolderThatHasOne) {
   first.write(name, QByteArray(kLargestTemplateFile + 1, 'x'));
   EXPECT_EQ(ReadTemplateFile({first.path(), second.path()}, name)->path, second.file(name));
   EXPECT_FALSE(ReadTemplateFile({first.path(), second.path()}, "CodeTemplateList_Pascal.ini"));
-  EXPECT_FALSE(WriteTemplateFile(first.file("no folder/" + name), list, &error));
+  // A folder that cannot be made (a file stands in its place).
+  first.write("not a folder", "x");
+  EXPECT_FALSE(WriteTemplateFile(first.file("not a folder/" + name), list, &error));
   EXPECT_FALSE(error.isEmpty());
 }
 
