@@ -400,6 +400,7 @@ class RtfReader {
     } else if (name == "deff") {
       defaultFont_ = int(p);
       if (stack_.size() == 1) state.fontIndex = defaultFont_;
+      openRun_ = false;
     } else if (name == "ansicpg") {
       ChooseCodePage(p);
     } else if (name == "fonttbl") {
@@ -479,7 +480,9 @@ class RtfReader {
     pending_.append(data_ + from, pos_ - from);
   }
 
+  // A table met again later changes what the open run's indices stand for.
   void CommitColour() {
+    openRun_ = false;
     colours_.push_back(colourEntryIsAuto_ ? RgbColour{} : colourEntry_);
     colourEntry_ = {};
     colourEntryIsAuto_ = true;
@@ -487,6 +490,7 @@ class RtfReader {
 
   void CommitFont() {
     Flush();
+    openRun_ = false;
     if (fontEntry_ >= 0) {
       // One QString per distinct name, so that runs compare names by pointer.
       QString name = fontName_;
