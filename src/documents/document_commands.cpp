@@ -106,6 +106,7 @@ bool DocumentCommands::OpenFile(const QString& name, bool readOnly) {
   c_.host.showCurrentFolder();
   c_.editor.setReadOnly(readOnly);
   c_.document.LastExtension = extensionOf(name);
+  c_.host.fileUsed(QFileInfo(name).absoluteFilePath());
   return true;
 }
 

@@ -207,6 +207,7 @@ bool DocumentCommands::WriteDocumentFile(const QString& name) {
   const std::optional<files::FileStamp> stamp = writeBytes(name, output->bytes);
   if (!stamp) return false;
   rememberWritten(name, *output, *stamp);
+  c_.host.fileUsed(QFileInfo(name).absoluteFilePath());
   return true;
 }
 

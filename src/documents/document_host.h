@@ -46,6 +46,8 @@ class DocumentHost {
   // A new program document: the cleared editor gets the starting program of
   // the current language.
   virtual void newProgramFromTemplate() = 0;
+  // A file was opened or saved under this full name (the recent-files list).
+  virtual void fileUsed(const QString& fullName) = 0;
 };
 
 }  // namespace wrenpad

@@ -48,6 +48,7 @@
 #include <QProcess>
 #include <QLoggingCategory>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -443,6 +444,8 @@ void TMain::readSettingsFile() {
   context.commandLineFolder = CommandLineFile.isEmpty() ? QString() : folderOf(CommandLineFile);
   context.screenSize = screen ? screen->size() : QSize(1024, 768);
   settings_ = readSettings(ini, context);
+  FileNameKeeper.load(ini, [](const QString& name) { return QFileInfo(name).isFile(); });
+  showRecentFiles();
   chosenAutoRepaint_ = settings_.AutoRepaint;
   colouring_ = colouringStateFrom(settings_);
   applySettings();
@@ -503,6 +506,7 @@ void TMain::writeSettingsFile() {
     return;
   }
   writeSettings(ini, collectSettings());
+  FileNameKeeper.save(ini);
   if (!ini.save(settingsPath_, &error))
     qWarning().noquote() << "Wrenpad: settings not saved:" << error;
 }
@@ -846,6 +850,33 @@ void TMain::processPendingEvents() {
 }
 
 void TMain::newProgramFromTemplate() { snippets_->NewProgramFromTemplate(); }
+
+void TMain::fileUsed(const QString& fullName) {
+  FileNameKeeper.Add(fullName);
+  showRecentFiles();
+}
+
+// Items are added below a separator as the list grows and keep their places;
+// their captions follow the list.
+void TMain::showRecentFiles() {
+  QMenu* file = action(QStringLiteral("mmFile"))->menu();
+  const QStringList captions = FileNameKeeper.captions();
+  while (recentItems_.size() < std::size_t(captions.size())) {
+    if (recentItems_.empty()) file->addSeparator()->setObjectName(QStringLiteral("FileNameKeeperSeparator"));
+    QAction* item = file->addAction(QString());
+    const int index = int(recentItems_.size());
+    item->setObjectName(QStringLiteral("FileNameKeeper%1").arg(index + 1));
+    connect(item, &QAction::triggered, this, [this, index] { FileNameKeeperSelect(FileNameKeeper.fullName(index)); });
+    recentItems_.push_back(item);
+  }
+  for (std::size_t i = 0; i < recentItems_.size(); ++i) recentItems_[i]->setText(captions.value(int(i)));
+}
+
+// A modified document is asked about first (Cancel keeps it).
+void TMain::FileNameKeeperSelect(const QString& name) {
+  if (name.isEmpty() || !documents_->AskSaveChanges()) return;
+  documents_->OpenFile(name);
+}
 
 std::optional<int> TMain::askDocumentType() {
   DocumentTypeValues values;

@@ -11,6 +11,7 @@
 #include "platform/app_paths.h"
 #include "documents/document_host.h"
 #include "documents/document_state.h"
+#include "documents/recent_files.h"
 #include "language/message_table.h"
 #include "programming/message_pane.h"
 #include "page/preview/page_preview.h"
@@ -22,6 +23,7 @@
 #include <QTranslator>
 #include <memory>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -137,6 +139,9 @@ class TMain : public QMainWindow,
   void processPendingEvents() override;
   std::optional<int> askDocumentType() override;
   void newProgramFromTemplate() override;
+  void fileUsed(const QString& fullName) override;
+  void FileNameKeeperSelect(const QString& name);
+  const RecentFiles& recentFiles() const { return FileNameKeeper; }
   void paintTags(int start, int finish) override;
   void setEditorFontSize(int points) override;
 
@@ -206,6 +211,7 @@ class TMain : public QMainWindow,
   void createLinkCommand();
   void createPagePreview();
   void setPasteShortcut(bool on);
+  void showRecentFiles();
   QStringList listFolders() const;
   QString choosePicture();
   static LoadedPicture loadPicture(const QString& fileName);
@@ -251,6 +257,9 @@ class TMain : public QMainWindow,
   std::unique_ptr<MacroReplace> macros_;
   std::unique_ptr<TemplateCommands> templates_;
   std::unique_ptr<SnippetCommands> snippets_;
+  // The recent files and their items at the end of the File menu.
+  RecentFiles FileNameKeeper;
+  std::vector<QAction*> recentItems_;
   std::unique_ptr<PageSettings> pageSettings_;
   std::unique_ptr<FontCommand> fontCommand_;
   std::unique_ptr<LinkCommand> links_;

@@ -1,0 +1,53 @@
+// The recent-files list: nine newest first, a file used again moves up, the
+// documents folder shortened to "..", and the list kept in the settings file
+// without the files that have gone.
+#include "documents/recent_files.h"
+#include "settings/ini_file.h"
+
+#include <gtest/gtest.h>
+
+namespace wrenpad {
+namespace {
+
+TEST(RecentFiles, NineNewestFirstAndAFileUsedAgainMovesUp) {
+  RecentFiles list(QStringLiteral("/home/ann/Documents"));
+  for (int i = 1; i <= 10; ++i) list.Add(QStringLiteral("/tmp/file%1.txt").arg(i));
+  ASSERT_EQ(list.entries().size(), 9);
+  EXPECT_EQ(list.entries().first(), "/tmp/file10.txt");
+  EXPECT_EQ(list.entries().last(), "/tmp/file2.txt");
+  list.Add("/tmp/file5.txt");
+  EXPECT_EQ(list.entries().first(), "/tmp/file5.txt");
+  EXPECT_EQ(list.entries().size(), 9);
+  EXPECT_EQ(list.entries().count("/tmp/file5.txt"), 1);
+  EXPECT_EQ(list.captions().first(), "&1  /tmp/file5.txt");
+  EXPECT_EQ(list.captions().last(), "&9  /tmp/file2.txt");
+  list.Add("/tmp/R&D notes.txt");
+  EXPECT_EQ(list.captions().first(), "&1  /tmp/R&&D notes.txt");  // shown with its "&"
+  list.Add("");
+  EXPECT_EQ(list.entries().first(), "/tmp/R&D notes.txt");
+}
+
+TEST(RecentFiles, TheDocumentsFolderIsShortenedAndTheListKeptWithoutGoneFiles) {
+  RecentFiles list(QStringLiteral("/home/ann/Documents"));
+  list.Add(QString::fromUtf8("/home/ann/Documents/報告 1.txt"));
+  list.Add("/home/ann/Documents2/other.txt");   // not inside the folder
+  list.Add("/srv/home/ann/Documents/x.txt");    // holds the folder's text further on
+  EXPECT_EQ(list.entries()[2], QString::fromUtf8("../報告 1.txt"));
+  EXPECT_EQ(list.fullName(2), QString::fromUtf8("/home/ann/Documents/報告 1.txt"));
+  EXPECT_EQ(list.entries()[1], "/home/ann/Documents2/other.txt");
+  EXPECT_EQ(list.entries()[0], "/srv/home/ann/Documents/x.txt");
+
+  IniFile ini = IniFile::fromBytes("[KeepFileNames]\r\nFileName9=stale\r\n[Settings]\r\nJpn=0\r\n");
+  list.save(ini);
+  EXPECT_EQ(ini.value(u"KeepFileNames", u"FileName1"), "/srv/home/ann/Documents/x.txt");
+  EXPECT_EQ(ini.value(u"KeepFileNames", u"FileName3"), QString::fromUtf8("../報告 1.txt"));
+  EXPECT_EQ(ini.value(u"KeepFileNames", u"FileName9"), "");
+  EXPECT_EQ(ini.value(u"Settings", u"Jpn"), "0");
+
+  RecentFiles again(QStringLiteral("/home/ann/Documents"));
+  again.load(ini, [](const QString& name) { return name != "/home/ann/Documents2/other.txt"; });
+  EXPECT_EQ(again.entries(), (QStringList{"/srv/home/ann/Documents/x.txt", QString::fromUtf8("../報告 1.txt")}));
+}
+
+}  // namespace
+}  // namespace wrenpad
