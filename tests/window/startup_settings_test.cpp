@@ -97,15 +97,16 @@ TEST_F(StartupSettings, BoundsFontsAndOptionsComeBackAtTheNextStart) {
 
 TEST_F(StartupSettings, CommandLineFolderReplacesIniPathAndIsWrittenBack) {
   folder.write("wrenpad.ini", "[Settings]\r\nIniPath=/somewhere/else\r\nJpn=0\r\n"
-                              "[KeepFileNames]\r\nFile1=/a.txt\r\n");
+                              "[Printer]\r\nPaper=A4\r\n");
   folder.write("docs/a.txt", "x");
   auto main = start({"docs/a.txt"});
   EXPECT_EQ(main->document().CurrentFolder, folder.file("docs"));
   main->close();
   const QString text = settingsText();
   EXPECT_TRUE(text.contains("IniPath=" + folder.file("docs") + "\r\n"));
-  // Sections of other owners survive a run.
-  EXPECT_TRUE(text.contains("[KeepFileNames]\r\nFile1=/a.txt\r\n"));
+  // Sections of other owners survive a run beside the recent files.
+  EXPECT_TRUE(text.contains("[Printer]\r\nPaper=A4\r\n"));
+  EXPECT_TRUE(text.contains("[KeepFileNames]\r\nFileName1="));
 }
 
 TEST_F(StartupSettings, BrokenSettingsNeverStopTheStart) {
