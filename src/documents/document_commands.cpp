@@ -92,6 +92,7 @@ bool DocumentCommands::LoadDocument(const QString& name) {
   c_.host.SelectProgramMode();
   c_.host.SetWebPageMode(isHtmlFile(name));
   c_.session.UndoCount = 0;
+  c_.session.UndoTop = 0;
   c_.session.ChangeWatch = true;
   c_.host.startUndoTimer();
   c_.editor.setModified(false);
@@ -190,6 +191,7 @@ void DocumentCommands::mmNewClick() {
   c_.host.SetWebPageMode(false);
   c_.editor.setModified(false);
   c_.session.UndoCount = 0;
+  c_.session.UndoTop = 0;
   if (*kind == kNewProgram) c_.host.newProgramFromTemplate();
   c_.session.ChangeWatch = true;
 }

@@ -21,7 +21,9 @@ struct DocumentState {
 };
 
 struct SessionState {
-  int UndoCount = 0;       // snapshots taken since the document was loaded
+  int UndoCount = 0;       // the newest undo snapshot of the document's history (0: none yet)
+  int UndoTop = 0;         // the newest snapshot Redo may go to
+  bool RedoEnabled = true; // switching multi-level undo either way ends Redo for the run
   bool ChangeWatch = false; // editor changes are tracked while on
   // A fresh document pasted into is named after its first line. On at start,
   // off after every load; not kept between runs.

@@ -723,6 +723,71 @@ void EditorControl::resetAllFormats() {
   edit_->setCurrentCharFormat(QTextCharFormat());
 }
 
+namespace {
+RgbColour rgbOf(const QColor& colour) { return {colour.red(), colour.green(), colour.blue()}; }
+
+RichAlignment richAlignmentOf(const QTextBlock& block) {
+  const Qt::Alignment horizontal = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+  if (!block.blockFormat().hasProperty(QTextFormat::BlockAlignment)) return RichAlignment::Left;
+  if (horizontal & Qt::AlignRight) return RichAlignment::Right;
+  if (horizontal & Qt::AlignHCenter) return RichAlignment::Center;
+  return RichAlignment::Left;
+}
+}  // namespace
+
+RichDocument EditorControl::richDocument() const {
+  RichDocument document;
+  const QFont base = edit_->document()->defaultFont();
+  for (QTextBlock block = edit_->document()->begin(); block.isValid(); block = block.next()) {
+    RichParagraph paragraph;
+    paragraph.alignment = richAlignmentOf(block);
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      const QTextCharFormat format = fragment.charFormat();
+      RichRun run;
+      run.text = fragment.text();
+      const QStringList families = format.fontFamilies().toStringList();
+      run.fontName = families.isEmpty() ? QString() : families.first();
+      const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : base.pointSizeF();
+      run.sizePoints = std::max(1, qRound(points));
+      run.colour = rgbOf(format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                                           : defaultFont_.color);
+      run.bold = format.fontWeight() >= QFont::Bold;
+      run.italic = format.fontItalic();
+      run.underline = format.fontUnderline();
+      paragraph.runs.push_back(std::move(run));
+    }
+    document.paragraphs.push_back(std::move(paragraph));
+  }
+  return document;
+}
+
+void EditorControl::setRichDocument(const RichDocument& document) {
+  setText(PlainTextOf(document));
+  std::vector<FormatRun> runs;
+  std::vector<AlignmentRun> alignments;
+  int position = 0;
+  for (const RichParagraph& paragraph : document.paragraphs) {
+    const int lineStart = position;
+    for (const RichRun& run : paragraph.runs) {
+      FormatRun format{position, int(run.text.size()), {}};
+      format.attributes.color = QColor(run.colour.red, run.colour.green, run.colour.blue);
+      if (!run.fontName.isEmpty()) format.attributes.fontName = run.fontName;
+      format.attributes.sizePoints = run.sizePoints;
+      format.attributes.bold = run.bold;
+      format.attributes.italic = run.italic;
+      format.attributes.underline = run.underline;
+      runs.push_back(std::move(format));
+      position += int(run.text.size());
+    }
+    if (paragraph.alignment != RichAlignment::Left)
+      alignments.push_back({lineStart, position - lineStart,
+                            paragraph.alignment == RichAlignment::Right ? Alignment::Right : Alignment::Center});
+    position += 2;  // the line break
+  }
+  applyFormats(runs, true, alignments);
+}
+
 Alignment EditorControl::paragraphAlignment() const {
   const Qt::Alignment alignment = edit_->textCursor().blockFormat().alignment();
   if (alignment & Qt::AlignRight) return Alignment::Right;

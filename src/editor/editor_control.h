@@ -7,6 +7,8 @@
 // the document. Setting them never sets the modified flag, never raises the
 // text-changed event and never becomes an undo step.
 
+#include "text/rich_text.h"
+
 #include <QColor>
 #include <QObject>
 #include <QRect>
@@ -125,6 +127,12 @@ class EditorControl : public QObject {
   // reach beyond the lines. Returns how many lines were changed.
   int repaintLines(int firstLine, int lastLine, const std::vector<FormatRun>& runs,
                    const std::vector<AlignmentRun>& alignments = {});
+
+  // The text with its formats and paragraph alignments, line by line, and a
+  // whole new text from such a document (not an undo step; the caret goes
+  // to the start). Fonts and sizes a run does not set are the default font's.
+  RichDocument richDocument() const;
+  void setRichDocument(const RichDocument& document);
 
   Alignment paragraphAlignment() const;
   void setParagraphAlignment(Alignment alignment);

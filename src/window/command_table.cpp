@@ -2,6 +2,7 @@
 
 #include "colouring/tag_painter.h"
 #include "documents/document_commands.h"
+#include "documents/undo_commands.h"
 #include "editing/editing_tools.h"
 #include "editing/find_replace.h"
 #include "editing/macro_replace.h"
@@ -45,6 +46,7 @@ bool speaksEnglish(const CommandView& v) { return v.session.EnglishChosen; }
 bool speaksJapanese(const CommandView& v) { return v.settings.Jpn; }
 bool repaintsAutomatically(const CommandView& v) { return v.settings.AutoRepaint; }
 bool undoesManySteps(const CommandView& v) { return v.settings.MultiUndo; }
+bool redoes(const CommandView& v) { return v.session.RedoEnabled; }
 bool hasSelection(const CommandView& v) { return v.marks.selection; }
 bool canCommentize(const CommandView& v) { return v.marks.commentize; }
 bool popupCanCutCopy(const CommandView& v) { return v.marks.popupCutCopy; }
@@ -80,8 +82,9 @@ const CommandRow kCommands[] = {
     // Edit
     {0, "mmEdit", "&Edit", u"編集(&E)", "", kNone},
     {1, "mmUndo", "&Undo", u"元に戻す(&U)", "Ctrl+Z", kNone,
-     {ToolBar::Main, 5, "tbUndo", "Undo", u"元に戻す", kGapBefore}},
-    {1, "mmRedo", "&Redo", u"やり直し(&R)", "", kSeparatorAfter},
+     {ToolBar::Main, 5, "tbUndo", "Undo", u"元に戻す", kGapBefore}, [](TMain& w) { w.undo().mmUndoClick(); }},
+    {1, "mmRedo", "&Redo", u"やり直し(&R)", "", kSeparatorAfter,
+     {}, [](TMain& w) { w.undo().mmRedoClick(); }, nullptr, redoes},
     {1, "mmCut", "Cu&t", u"切り取り(&T)", "Ctrl+X", kNone,
      {ToolBar::Main, 6, "tbCut", "Cut", u"切り取り"}, [](TMain& w) { w.documents().mmCutClick(); }, nullptr, hasSelection},
     {1, "mmCopy", "&Copy", u"コピー(&C)", "Ctrl+C", kNone,
@@ -218,7 +221,10 @@ const CommandRow kCommands[] = {
     {1, "mmAutoRepaint", "&Auto Repaint", u"自動着色", "", kCheckable,
      {}, [](TMain& w) { w.mmAutoRepaintClick(); }, repaintsAutomatically},
     {1, "mmEnableMultiUndo", "&Enable Multi Undo", u"複数回のアンドゥを可能にする(&E)", "", kCheckable | kSeparatorAfter,
-     {}, nullptr, undoesManySteps},
+     {}, [](TMain& w) {
+       w.undo().mmEnableMultiUndoClick();
+       w.showCommandStates();
+     }, undoesManySteps},
     {1, "mmRelateTxtFileToThis", "&Relate an extention to this software", u"拡張子の設定(&R)", "", kNone},
     {1, "mmSCSendTo", "&Locate shortcut\u3000at \"Send to\"", u"「送る」ポップアップメニューに追加", "", kCheckable},
 

@@ -28,6 +28,7 @@
 #include "app/command_line.h"
 #include "window/doc_type_dialog.h"
 #include "documents/document_commands.h"
+#include "documents/undo_commands.h"
 #include "language/interface_language.h"
 #include "editor/editor_control.h"
 #include "window/command_actions.h"
@@ -411,6 +412,24 @@ void TMain::FormCreate(const StartupOptions& options) {
   StartupOpenPending = false;
   session_.ChangeWatch = true;
   InstanceSlot = claimInstanceSlot(paths_.instanceFileFolder(), QDateTime::currentDateTime());
+  undo_ = std::make_unique<UndoCommands>(
+      UndoContext{*Editor, dialogs_, document_, session_, settings_, japaneseInterface_,
+                  [this] { recolourAfterRestore(); },
+                  [this](const QString& name) {
+                    SetWebPageMode(false);
+                    documents_->SetDocumentTitle(name);
+                  },
+                  [this] { Timer2.stop(); }},
+      paths_.instanceFileFolder(), InstanceSlot);
+}
+
+// A restored program is coloured again; a restored page has its colours
+// back from the snapshot, and a short one is repainted as well.
+void TMain::recolourAfterRestore() {
+  if (document_.DocumentMode == kProgramMode)
+    programPainter_->PaintWholeProgram();
+  else if (document_.DocumentMode == kHtmlMode)
+    painter_->mmRepaintTagsClick();
 }
 
 void TMain::handleCommandLine(const StartupOptions& options) {
@@ -613,13 +632,7 @@ void TMain::EditorChange() {
 }
 
 void TMain::Timer2Timer() {
-  Timer2.stop();
-  // Snapshots are not written yet; the count still tells the closing
-  // question whether the document has changed since it was loaded.
-  if (!settings_.MultiUndo)
-    session_.UndoCount = 1;
-  else
-    session_.UndoCount = std::min(session_.UndoCount + 1, 10);
+  undo_->takeSnapshot();
   // Program colours that typing left for a quiet moment, and the colours of
   // the last template expansion.
   programPainter_->PaintMarkedLines();
@@ -669,6 +682,7 @@ bool TMain::FormClose() {
     if (answer == Answer::Yes && !documents_->mmSaveAsClick()) return false;
   }
   writeSettingsFile();
+  undo_->cleanUp();
   QFile::remove(instanceMarkerFile());
   browsers_->closeAll();
   closeConfirmed_ = true;

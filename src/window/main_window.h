@@ -53,6 +53,7 @@ class FindReplace;
 class MacroReplace;
 class TemplateCommands;
 class SnippetCommands;
+class UndoCommands;
 class FontCommand;
 class LinkCommand;
 class TLinkDialog;
@@ -181,6 +182,7 @@ class TMain : public QMainWindow,
   MacroReplace& macros() { return *macros_; }
   TemplateCommands& templates() { return *templates_; }
   SnippetCommands& snippets() { return *snippets_; }
+  UndoCommands& undo() { return *undo_; }
   PageSettings& pageSettings() { return *pageSettings_; }
   LinkCommand& links() { return *links_; }
   TableCommand& tables() { return *tables_; }
@@ -212,6 +214,7 @@ class TMain : public QMainWindow,
   void createPagePreview();
   void setPasteShortcut(bool on);
   void showRecentFiles();
+  void recolourAfterRestore();
   QStringList listFolders() const;
   QString choosePicture();
   static LoadedPicture loadPicture(const QString& fileName);
@@ -257,6 +260,7 @@ class TMain : public QMainWindow,
   std::unique_ptr<MacroReplace> macros_;
   std::unique_ptr<TemplateCommands> templates_;
   std::unique_ptr<SnippetCommands> snippets_;
+  std::unique_ptr<UndoCommands> undo_;
   // The recent files and their items at the end of the File menu.
   RecentFiles FileNameKeeper;
   std::vector<QAction*> recentItems_;

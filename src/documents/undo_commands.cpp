@@ -1,0 +1,122 @@
+#include "documents/undo_commands.h"
+
+#include "documents/document_kind.h"
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "platform/dialogs.h"
+#include "settings/settings.h"
+#include "text/rich_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace wrenpad {
+
+namespace {
+constexpr int kRepaintedRestoreLength = 5000;
+}  // namespace
+
+UndoCommands::UndoCommands(UndoContext context, QString folder, int slot)
+    : c_(std::move(context)), snapshots_(std::move(folder), slot) {}
+
+QString UndoCommands::tr2(const char* english, const char16_t* japanese) const {
+  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+}
+
+// Pages keep their colours as rich text; other documents are plain text.
+QByteArray UndoCommands::contentOfEditor() const {
+  if (c_.document.DocumentMode == kHtmlMode) return WriteRtf(c_.editor.richDocument());
+  return c_.editor.text().toUtf8();
+}
+
+void UndoCommands::takeSnapshot() {
+  if (c_.stopSnapshotTimer) c_.stopSnapshotTimer();
+  if (!c_.settings.MultiUndo) {
+    c_.session.UndoCount = 1;
+    return;
+  }
+  // A new history (a document just loaded or made) may be told of a failure again.
+  if (c_.session.UndoCount == 0) failureReported_ = false;
+  QString error;
+  if (!snapshots_.take(contentOfEditor(), c_.session.UndoCount, c_.session.UndoTop, &error)) {
+    // Once per document: typing goes on, with fewer steps to undo.
+    if (!failureReported_)
+      c_.dialogs.showError(kApplicationTitle,
+                           tr2("An undo step could not be saved (%1): %2\nEditing goes on; Undo may not reach this state.",
+                               u"アンドゥ用の記録を保存できませんでした（%1）: %2\n編集は続けられますが、この状態には戻れない場合があります。")
+                               .arg(QDir::toNativeSeparators(snapshots_.path(c_.session.UndoCount + 1)), error));
+    failureReported_ = true;
+    return;
+  }
+  shown_ = c_.session.UndoCount;
+  shownRevision_ = c_.editor.revision();
+}
+
+bool UndoCommands::restore(int number) {
+  const std::optional<QByteArray> bytes = snapshots_.read(number);
+  std::optional<RichDocument> rich;
+  if (bytes && c_.document.DocumentMode == kHtmlMode) rich = ReadRtf(*bytes);
+  if (!bytes || (c_.document.DocumentMode == kHtmlMode && !rich)) {
+    c_.dialogs.showError(kApplicationTitle, tr2("The undo step \"%1\" could not be read; the text stays as it is.",
+                                                u"アンドゥ用の記録\"%1\"を読み込めません。文書はそのままです。")
+                                                .arg(QDir::toNativeSeparators(snapshots_.path(number))));
+    return false;
+  }
+  if (c_.stopSnapshotTimer) c_.stopSnapshotTimer();
+  const int caret = c_.editor.selStart();
+  const bool watching = c_.session.ChangeWatch;
+  c_.session.ChangeWatch = false;
+  if (rich)
+    c_.editor.setRichDocument(*rich);
+  else
+    c_.editor.setText(QString::fromUtf8(*bytes));
+  c_.editor.setModified(true);
+  const QString text = c_.editor.text();
+  if (c_.recolour && (c_.document.DocumentMode == kProgramMode ||
+                      (c_.document.DocumentMode == kHtmlMode && text.size() < kRepaintedRestoreLength)))
+    c_.recolour();
+  // A page made from a new text document by the conversion is a text again
+  // once its mark-up is undone.
+  if (c_.document.DocumentMode == kHtmlMode && !text.contains(QStringLiteral("<HTML>")) &&
+      !text.contains(QStringLiteral("<html>")) &&
+      QFileInfo(c_.document.CurrentFileName).fileName() == QStringLiteral("Untitled.htm") && c_.backToText) {
+    const QString folder = folderOf(c_.document.CurrentFileName);
+    c_.backToText(folder.isEmpty() ? QString(kUntitledName) : QDir(folder).filePath(kUntitledName));
+  }
+  c_.editor.setSelStart(std::min(caret, c_.editor.textLength()));
+  c_.session.ChangeWatch = watching;
+  shown_ = number;
+  shownRevision_ = c_.editor.revision();
+  // An edit from here on builds on this state.
+  c_.session.UndoCount = number;
+  return true;
+}
+
+void UndoCommands::mmUndoClick() {
+  if (!c_.settings.MultiUndo) {
+    c_.editor.undo();
+    return;
+  }
+  // Back to the newest snapshot when the text moved on from the one shown
+  // (an edit not yet saved as a step), else one step further back.
+  const bool unchanged = shown_ >= 1 && c_.editor.revision() == shownRevision_;
+  const int target = unchanged ? shown_ - 1 : c_.session.UndoCount;
+  if (target >= 1) restore(target);
+}
+
+void UndoCommands::mmRedoClick() {
+  if (!c_.settings.MultiUndo || !c_.session.RedoEnabled) return;
+  const bool unchanged = shown_ >= 1 && c_.editor.revision() == shownRevision_;
+  if (!unchanged) return;  // an edit after the Undo ended the way forward
+  const int target = shown_ + 1;
+  if (target <= c_.session.UndoTop && target <= UndoSnapshots::kLevels) restore(target);
+}
+
+void UndoCommands::mmEnableMultiUndoClick() {
+  c_.settings.MultiUndo = !c_.settings.MultiUndo;
+  c_.session.RedoEnabled = false;
+}
+
+void UndoCommands::cleanUp() const { snapshots_.removeAllBut(c_.session.UndoCount); }
+
+}  // namespace wrenpad
