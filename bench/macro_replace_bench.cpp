@@ -8,9 +8,8 @@
 //
 //   macro_replace_bench [benchmark flags]
 #include "offscreen_main.h"
-#include "quiet_dialogs.h"
+#include "shown_page_editor.h"
 
-#include "colouring/tag_painter.h"
 #include "editing/macro_replace.h"
 #include "editing/macro_rules.h"
 #include "editor/editor_control.h"
@@ -60,38 +59,13 @@ void ApplyRules(benchmark::State& state) {
   state.counters["rules"] = double(rules.size());
 }
 
-class QuietHost : public ColouringHost {
- public:
-  void showCommandStates() override {}
-  void setProgress(int) override {}
-  void showWaitCursor(bool) override {}
-};
-
 void ExecuteCommand(benchmark::State& state) {
   const QString page = GeneratedPage();
   const QString list = GeneratedList();
-  QWidget window;
-  window.resize(900, 700);
-  EditorControl editor(&window);
-  editor.widget()->resize(900, 700);
-  window.show();
-  bench::QuietDialogs dialogs;
-  QuietHost host;
-  DocumentState document;
-  document.DocumentMode = kHtmlMode;
-  SessionState session;
-  Settings settings;
-  settings.Realization = false;
-  MessageTable messages = englishMessages();
-  ColouringState colouring = colouringStateFrom(settings);
-  TagPainter painter{{editor, dialogs, host, document, session, settings, messages, colouring}};
+  bench::ShownPageEditor shown(page);
+  EditorControl& editor = shown.editor;
   const bool japanese = false;
-  MacroReplace macros({editor, dialogs, settings, japanese, [](bool) {},
-                       [&painter] {
-                         painter.mmRepaintTagsClick();
-                         painter.FinishRepaint();
-                       },
-                       {}});
+  MacroReplace macros({editor, shown.dialogs, shown.settings, japanese, [](bool) {}, [&shown] { shown.repaint(); }, {}});
   for (auto _ : state) {
     state.PauseTiming();
     editor.setText(page);

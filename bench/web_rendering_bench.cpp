@@ -24,7 +24,7 @@
 #include "colouring/tag_painter.h"
 #include "colouring/web_formats.h"
 #include "platform/font_substitution.h"
-#include "platform/qt_dialogs.h"
+#include "shown_page_editor.h"
 
 namespace {
 
@@ -46,44 +46,6 @@ QString RenderedPage(int kibibytes) {
   return page;
 }
 
-class QuietHost : public ColouringHost {
- public:
-  void showCommandStates() override {}
-  void setProgress(int) override {}
-  void showWaitCursor(bool) override {}
-};
-
-struct ShownEditor {
-  ShownEditor(const QString& page, bool realization) {
-    window.resize(900, 700);
-    editor.widget()->resize(900, 700);
-    editor.setDefaultFont({kProportionalGothic, 11, kShiftJisCharset, Qt::black});
-    window.show();
-    settings.Realization = realization;
-    document.DocumentMode = kHtmlMode;
-    editor.setText(page);
-    editor.setSelStart(editor.textLength() / 2);
-    QApplication::processEvents();
-  }
-  void makeEveryLineDiffer() {
-    EditorFont grey = editor.defaultFont();
-    grey.color = Qt::darkGray;
-    editor.applyFormats({PlainRun(editor.textLength(), grey)}, true);
-    QApplication::processEvents();
-  }
-
-  QWidget window;
-  EditorControl editor{&window};
-  QtDialogs dialogs{&window};
-  QuietHost host;
-  DocumentState document;
-  SessionState session;
-  Settings settings;
-  MessageTable messages = englishMessages();
-  ColouringState colouring = colouringStateFrom(settings);
-  TagPainter painter{{editor, dialogs, host, document, session, settings, messages, colouring}};
-};
-
 void RenderFormats(benchmark::State& state) {
   const QString page = RenderedPage(int(state.range(0)));
   std::size_t runs = 0;
@@ -96,13 +58,15 @@ void RenderFormats(benchmark::State& state) {
 }
 
 void WholeRepaint(benchmark::State& state, bool realization) {
-  ShownEditor shown(RenderedPage(int(state.range(0))), realization);
+  bench::ShownPageEditor shown(RenderedPage(int(state.range(0))), realization);
   for (auto _ : state) {
     state.PauseTiming();
-    shown.makeEveryLineDiffer();
+    EditorFont grey = shown.editor.defaultFont();
+    grey.color = Qt::darkGray;
+    shown.editor.applyFormats({PlainRun(shown.editor.textLength(), grey)}, true);
+    QApplication::processEvents();
     state.ResumeTiming();
-    shown.painter.mmRepaintTagsClick();
-    shown.painter.FinishRepaint();
+    shown.repaint();
   }
 }
 

@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <utility>
 
 namespace wrenpad {
 
@@ -22,22 +26,59 @@ QString instanceMarkerPath(const QString& folder, int slot) {
   return QDir(folder).filePath(QStringLiteral("Wrenpad_%1.txt").arg(slot));
 }
 
+InstanceLock::InstanceLock(InstanceLock&& other) noexcept
+    : slot_(std::exchange(other.slot_, 0)), descriptor_(std::exchange(other.descriptor_, -1)) {}
+
+InstanceLock& InstanceLock::operator=(InstanceLock&& other) noexcept {
+  if (this != &other) {
+    if (descriptor_ >= 0) ::close(descriptor_);
+    slot_ = std::exchange(other.slot_, 0);
+    descriptor_ = std::exchange(other.descriptor_, -1);
+  }
+  return *this;
+}
+
+InstanceLock::~InstanceLock() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+}
+
 namespace {
-bool markerIsFree(const QString& path, std::uint32_t now) {
-  const QFileInfo marker(path);
-  if (!marker.exists()) return true;
-  const std::uint32_t stamp = packedDosDateTime(marker.lastModified().toLocalTime());
-  return static_cast<std::int64_t>(stamp) < static_cast<std::int64_t>(now) - 3600;
+// Only so many instances are looked for; a folder never holds more.
+constexpr int kLastSlot = 999;
+
+// The marker opened and locked; -1 when another run holds it.
+int lockMarker(const QString& path) {
+  const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (descriptor < 0) return -1;
+  if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+    ::close(descriptor);
+    return -1;
+  }
+  return descriptor;
 }
 }  // namespace
 
-int claimInstanceSlot(const QString& folder, const QDateTime& now) {
-  const std::uint32_t packedNow = packedDosDateTime(now.toLocalTime());
-  int slot = 1;
-  while (!markerIsFree(instanceMarkerPath(folder, slot), packedNow)) ++slot;
-  QFile marker(instanceMarkerPath(folder, slot));
-  if (marker.open(QIODevice::WriteOnly | QIODevice::Truncate)) marker.close();
-  return slot;
+InstanceLock claimInstanceSlot(const QString& folder, const QDateTime& now,
+                               const std::function<bool(int slot)>& reserved) {
+  QDir().mkpath(folder);
+  for (int slot = 1; slot <= kLastSlot; ++slot) {
+    if (reserved && reserved(slot)) continue;
+    const int descriptor = lockMarker(instanceMarkerPath(folder, slot));
+    if (descriptor < 0) continue;
+    const QByteArray stamp = QByteArray::number(packedDosDateTime(now.toLocalTime()));
+    [[maybe_unused]] const int truncated = ::ftruncate(descriptor, 0);
+    [[maybe_unused]] const ssize_t written = ::write(descriptor, stamp.constData(), std::size_t(stamp.size()));
+    return InstanceLock(slot, descriptor);
+  }
+  return InstanceLock(kLastSlot + 1, -1);
+}
+
+bool InstanceSlotIsLive(const QString& folder, int slot) {
+  const int descriptor = ::open(QFile::encodeName(instanceMarkerPath(folder, slot)).constData(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return false;
+  const bool live = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0;
+  ::close(descriptor);
+  return live;
 }
 
 }  // namespace wrenpad

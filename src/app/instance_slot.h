@@ -1,12 +1,15 @@
 #pragma once
 // Each running instance takes a slot number that keeps its temporary files
 // apart from those of other instances. The slot is claimed by a marker file
-// "Wrenpad_<n>.txt"; a marker older than about an hour is a leftover of a run
-// that did not end cleanly and may be taken over.
+// "Wrenpad_<n>.txt" that the instance holds locked for as long as it runs, so
+// a later instance never takes the slot of a live one, however long it has
+// run; the lock goes with the process, so a run that ended without cleaning
+// up leaves a marker that is free again.
 
 #include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace wrenpad {
 
@@ -17,8 +20,31 @@ std::uint32_t packedDosDateTime(const QDateTime& localTime);
 
 QString instanceMarkerPath(const QString& folder, int slot);
 
-// Picks the first slot whose marker is missing or more than 3600 packed units
-// older than `now`, and creates (or empties) its marker. Returns the slot.
-int claimInstanceSlot(const QString& folder, const QDateTime& now);
+// The slot this run holds; the lock ends with the object (or the process).
+class InstanceLock {
+ public:
+  InstanceLock() = default;
+  InstanceLock(int slot, int descriptor) : slot_(slot), descriptor_(descriptor) {}
+  InstanceLock(InstanceLock&& other) noexcept;
+  InstanceLock& operator=(InstanceLock&& other) noexcept;
+  InstanceLock(const InstanceLock&) = delete;
+  InstanceLock& operator=(const InstanceLock&) = delete;
+  ~InstanceLock();
+
+  int slot() const { return slot_; }
+
+ private:
+  int slot_ = 0;
+  int descriptor_ = -1;
+};
+
+// Claims the first slot whose marker no live run holds and that `reserved`
+// does not keep back (work of a gone run waiting to be offered), writes the
+// time into its marker and locks it.
+InstanceLock claimInstanceSlot(const QString& folder, const QDateTime& now,
+                               const std::function<bool(int slot)>& reserved = {});
+
+// Whether a running instance holds the slot's marker.
+bool InstanceSlotIsLive(const QString& folder, int slot);
 
 }  // namespace wrenpad

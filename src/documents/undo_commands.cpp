@@ -2,12 +2,14 @@
 
 #include "documents/document_kind.h"
 #include "documents/document_state.h"
+#include "documents/recovery.h"
 #include "editor/editor_control.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
 #include "text/rich_text.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace wrenpad {
@@ -50,6 +52,18 @@ void UndoCommands::takeSnapshot() {
   }
   shown_ = c_.session.UndoCount;
   shownRevision_ = c_.editor.revision();
+  // The name a later start shows when it offers this work back.
+  RecordDocumentName(snapshots_.folder(), snapshots_.slot(), c_.document.CurrentFileName);
+}
+
+void UndoCommands::keepForRecovery() {
+  const bool multiUndo = c_.settings.MultiUndo;
+  c_.settings.MultiUndo = true;
+  const bool reported = failureReported_;
+  failureReported_ = true;  // no message box while the session ends
+  takeSnapshot();
+  failureReported_ = reported;
+  c_.settings.MultiUndo = multiUndo;
 }
 
 bool UndoCommands::restore(int number) {
@@ -117,6 +131,9 @@ void UndoCommands::mmEnableMultiUndoClick() {
   c_.session.RedoEnabled = false;
 }
 
-void UndoCommands::cleanUp() const { snapshots_.removeAllBut(c_.session.UndoCount); }
+void UndoCommands::cleanUp() const {
+  snapshots_.removeAllBut(c_.session.UndoCount);
+  QFile::remove(DocumentNameFile(snapshots_.folder(), snapshots_.slot()));
+}
 
 }  // namespace wrenpad

@@ -41,8 +41,12 @@ class UndoCommands {
   void mmUndoClick();
   void mmRedoClick();
   void mmEnableMultiUndoClick();
-  // At shut-down: the snapshot files go, but for the one the count names.
+  // At shut-down: the snapshot files go, but for the one the count names,
+  // and so does the name that would offer them to a later start.
   void cleanUp() const;
+  // Before the program ends without its questions (SIGTERM, SIGHUP): the
+  // unsaved text is kept as a snapshot a later start offers back.
+  void keepForRecovery();
 
   const UndoSnapshots& snapshots() const { return snapshots_; }
 

@@ -29,6 +29,9 @@ class UndoSnapshots {
   // Removes every snapshot but `keep` (0 keeps none).
   void removeAllBut(int keep) const;
 
+  const QString& folder() const { return folder_; }
+  int slot() const { return slot_; }
+
  private:
   QString folder_;
   int slot_;

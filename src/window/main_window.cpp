@@ -29,6 +29,10 @@
 #include "window/doc_type_dialog.h"
 #include "documents/document_commands.h"
 #include "documents/undo_commands.h"
+#include "documents/recovery.h"
+#include "app/termination_signals.h"
+#include "colouring/paint_guards.h"
+#include "text/rich_text.h"
 #include "language/interface_language.h"
 #include "editor/editor_control.h"
 #include "window/command_actions.h"
@@ -49,6 +53,7 @@
 #include <QProcess>
 #include <QLoggingCategory>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -411,7 +416,13 @@ void TMain::FormCreate(const StartupOptions& options) {
   session_.UndoCount = 0;
   StartupOpenPending = false;
   session_.ChangeWatch = true;
-  InstanceSlot = claimInstanceSlot(paths_.instanceFileFolder(), QDateTime::currentDateTime());
+  // A slot whose gone run left work to offer is kept back until it is offered.
+  const QString instanceFolder = paths_.instanceFileFolder();
+  instanceLock_ = claimInstanceSlot(instanceFolder, QDateTime::currentDateTime(), [&instanceFolder](int slot) {
+    return QFileInfo::exists(DocumentNameFile(instanceFolder, slot));
+  });
+  InstanceSlot = instanceLock_.slot();
+  connect(&TerminationSignals::install(), &TerminationSignals::requested, this, [this] { keepWorkAndEnd(); });
   undo_ = std::make_unique<UndoCommands>(
       UndoContext{*Editor, dialogs_, document_, session_, settings_, japaneseInterface_,
                   [this] { recolourAfterRestore(); },
@@ -421,6 +432,64 @@ void TMain::FormCreate(const StartupOptions& options) {
                   },
                   [this] { Timer2.stop(); }},
       paths_.instanceFileFolder(), InstanceSlot);
+}
+
+void TMain::offerRecovery() {
+  const QString folder = paths_.instanceFileFolder();
+  const std::vector<RecoveryOffer> offers = FindRecoveryOffers(folder, 999, [this, &folder](int slot) {
+    return slot == InstanceSlot || InstanceSlotIsLive(folder, slot);
+  });
+  if (offers.empty()) return;
+  const RecoveryOffer& offer = offers.front();
+  const QString when = QLocale().toString(offer.written, QLocale::ShortFormat);
+  const QString question =
+      japaneseInterface_
+          ? QStringLiteral("Wrenpadは\"%1\"の変更を保存しないまま終了しました。\n%2の時点の文書が残っています。復元しますか？")
+          : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved.\nThe text as it was at %2 is kept. Recover it?");
+  const Answer answer = dialogs_.askYesNoCancel(kApplicationTitle, question.arg(offer.documentName, when));
+  if (answer == Answer::Yes) {
+    recoverFrom(offer);
+    RemoveRecoveryFiles(folder, offer.slot);
+    return;
+  }
+  if (answer == Answer::Cancel) return;
+  const QString keep = japaneseInterface_
+                           ? QStringLiteral("残っている文書を次回の起動のために残しますか？（「いいえ」で削除します）")
+                           : QStringLiteral("Keep the text for the next start? (No deletes it.)");
+  if (dialogs_.askYesNoCancel(kApplicationTitle, keep) == Answer::No) RemoveRecoveryFiles(folder, offer.slot);
+}
+
+// The kept text opens as a modified document under its old name.
+void TMain::recoverFrom(const RecoveryOffer& offer) {
+  QFile file(offer.snapshot);
+  if (!file.open(QIODevice::ReadOnly)) return;
+  const QByteArray bytes = file.readAll();
+  const std::optional<RichDocument> rich = bytes.startsWith("{\\rtf") ? ReadRtf(bytes) : std::nullopt;
+  const ChangeWatchOff quiet(session_);
+  document_.CurrentFileName = offer.documentName;
+  documents_->SetDocumentTitle(offer.documentName);
+  if (!folderOf(offer.documentName).isEmpty()) document_.CurrentFolder = folderOf(offer.documentName);
+  if (rich)
+    Editor->setRichDocument(*rich);
+  else
+    Editor->setText(QString::fromUtf8(bytes));
+  SelectProgramMode();
+  SetWebPageMode(isHtmlFile(offer.documentName));
+  Editor->setModified(true);
+  showCurrentFolder();
+}
+
+// SIGTERM or SIGHUP: unsaved work is kept for the next start, the settings
+// are written, and the program ends without its questions.
+void TMain::keepWorkAndEnd() {
+  if (Editor->isModified()) undo_->keepForRecovery();
+  else undo_->cleanUp();
+  writeSettingsFile();
+  QFile::remove(instanceMarkerFile());
+  browsers_->closeAll();
+  closeConfirmed_ = true;
+  close();
+  QCoreApplication::quit();
 }
 
 // A restored program is coloured again; a restored page has its colours
@@ -584,6 +653,9 @@ void TMain::FormShow() {
   qCInfo(lcWindow) << "shown";
   ApplyInterfaceLanguage();
   SelectProgramMode();
+  // A file named on the command line comes first; work left by a gone run
+  // is offered at a start without one.
+  if (CommandLineFile.isEmpty()) offerRecovery();
   if (!CommandLineFile.isEmpty()) {
     // Until the named file is in, nothing may be typed into the window or
     // saved over the file: the editor is read-only, and a command loads the

@@ -12,6 +12,7 @@
 #include "documents/document_host.h"
 #include "documents/document_state.h"
 #include "documents/recent_files.h"
+#include "app/instance_slot.h"
 #include "language/message_table.h"
 #include "programming/message_pane.h"
 #include "page/preview/page_preview.h"
@@ -215,6 +216,9 @@ class TMain : public QMainWindow,
   void setPasteShortcut(bool on);
   void showRecentFiles();
   void recolourAfterRestore();
+  void offerRecovery();
+  void recoverFrom(const struct RecoveryOffer& offer);
+  void keepWorkAndEnd();
   QStringList listFolders() const;
   QString choosePicture();
   static LoadedPicture loadPicture(const QString& fileName);
@@ -261,6 +265,7 @@ class TMain : public QMainWindow,
   std::unique_ptr<TemplateCommands> templates_;
   std::unique_ptr<SnippetCommands> snippets_;
   std::unique_ptr<UndoCommands> undo_;
+  InstanceLock instanceLock_;
   // The recent files and their items at the end of the File menu.
   RecentFiles FileNameKeeper;
   std::vector<QAction*> recentItems_;

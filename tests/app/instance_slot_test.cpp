@@ -13,21 +13,27 @@ TEST(InstanceSlot, PacksDateAndTimeInTheDosForm) {
   EXPECT_EQ(packedDosDateTime(at), (date << 16) | time);
 }
 
-TEST(InstanceSlot, SecondInstanceTakesTheNextSlotAndStaleMarkersAreReused) {
+TEST(InstanceSlot, ALiveRunKeepsItsSlotHoweverOldAndAGoneRunsSlotIsFreeAgain) {
   test::TempFolder folder;
   const QDateTime now = QDateTime::currentDateTime();
-  EXPECT_EQ(claimInstanceSlot(folder.path(), now), 1);
+  InstanceLock first = claimInstanceSlot(folder.path(), now);
+  EXPECT_EQ(first.slot(), 1);
   EXPECT_TRUE(QFile::exists(instanceMarkerPath(folder.path(), 1)));
-  EXPECT_EQ(claimInstanceSlot(folder.path(), now), 2);
+  EXPECT_TRUE(InstanceSlotIsLive(folder.path(), 1));
+  // However old its marker, a live run's slot is not taken.
+  QFile marker(instanceMarkerPath(folder.path(), 1));
+  ASSERT_TRUE(marker.open(QIODevice::ReadWrite));
+  marker.setFileTime(now.addSecs(-5 * 3600), QFileDevice::FileModificationTime);
+  marker.close();
+  InstanceLock second = claimInstanceSlot(folder.path(), now);
+  EXPECT_EQ(second.slot(), 2);
+  // A slot kept back for work waiting to be offered is passed over.
+  InstanceLock third = claimInstanceSlot(folder.path(), now, [](int slot) { return slot == 3; });
+  EXPECT_EQ(third.slot(), 4);
 
-  // A marker left by a crashed run two hours ago is taken over and emptied.
-  QFile stale(instanceMarkerPath(folder.path(), 1));
-  ASSERT_TRUE(stale.open(QIODevice::ReadWrite));
-  stale.write("left over");
-  stale.close();
-  ASSERT_TRUE(stale.open(QIODevice::ReadWrite));
-  stale.setFileTime(now.addSecs(-2 * 3600), QFileDevice::FileModificationTime);
-  stale.close();
-  EXPECT_EQ(claimInstanceSlot(folder.path(), now), 1);
-  EXPECT_EQ(QFile(instanceMarkerPath(folder.path(), 1)).size(), 0);
+  // The lock goes with the run; its marker, left behind, is free again.
+  first = InstanceLock();
+  EXPECT_TRUE(QFile::exists(instanceMarkerPath(folder.path(), 1)));
+  EXPECT_FALSE(InstanceSlotIsLive(folder.path(), 1));
+  EXPECT_EQ(claimInstanceSlot(folder.path(), now).slot(), 1);
 }

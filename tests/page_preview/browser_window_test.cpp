@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
+#include "support/web_engine_guard.h"
 
 namespace wrenpad {
 namespace {
@@ -22,6 +23,7 @@ bool loaded(QSignalSpy& spy) {
 }
 
 TEST(PreviewWindow, ShowsALocalPageAndCountsDownloadsForBack) {
+  if (test::kWebEngineUnderSanitizer) GTEST_SKIP() << test::kWebEngineSkipReason;
   test::TempFolder folder;
   const QString first = folder.write("first page.htm", "<html><head><title>Erste Seite</title></head>"
                                                        "<body><a href=\"second.htm\">next</a></body></html>");

@@ -8,6 +8,7 @@
 #include "page/preview/page_preview.h"
 #include "page/preview/web_page_options.h"
 #include "window/main_window.h"
+#include "support/web_engine_guard.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
@@ -27,7 +28,10 @@ struct PreviewCommand : ::testing::Test {
   test::TempFolder folder;
   test::ScriptedDialogs dialogs;
   std::unique_ptr<TMain> main;
-  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
+  void SetUp() override {
+    if (test::kWebEngineUnderSanitizer) GTEST_SKIP() << test::kWebEngineSkipReason;
+    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+  }
   void TearDown() override {
     if (main) test::closeWithoutSaving(*main);
   }

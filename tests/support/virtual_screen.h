@@ -1,0 +1,66 @@
+#pragma once
+// The real program on an X server of its own (Xvfb, no window manager),
+// driven with key presses from xdotool.
+
+#include "support/process_output.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace wrenpad::test {
+
+inline bool canDriveRealWindows() {
+  return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
+}
+
+// An X server on the first free display it finds.
+struct VirtualScreen {
+  QProcess server;
+  QString display;
+
+  bool start() {
+    server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    if (!server.waitForStarted(5000)) return false;
+    QString number;
+    if (!waitForOutput(server, number, "\n", 10000)) return false;
+    display = QStringLiteral(":") + number.trimmed();
+    return true;
+  }
+  QProcessEnvironment environment() const {
+    QProcessEnvironment result = QProcessEnvironment::systemEnvironment();
+    result.insert("QT_QPA_PLATFORM", "xcb");
+    result.insert("DISPLAY", display);
+    result.insert("QT_LOGGING_RULES", "wrenpad.window.info=true");
+    return result;
+  }
+  // Runs xdotool with these arguments on this screen; true when it ran.
+  bool xdotool(const QStringList& arguments) const {
+    QProcess keys;
+    keys.setProcessEnvironment(environment());
+    keys.start(QStringLiteral("xdotool"), arguments);
+    return keys.waitForFinished(10000) && keys.exitCode() == 0;
+  }
+  ~VirtualScreen() {
+    server.kill();
+    server.waitForFinished(5000);
+  }
+};
+
+// Starts a copy of the program from `folder` (settings and instance files
+// stay there) on `screen`, and waits until its window is shown.
+inline bool startShownEditor(QProcess& editor, const VirtualScreen& screen, const TempFolder& folder,
+                             QString& trace) {
+  const QString program = folder.file("wrenpad");
+  if (!QFile::exists(program)) QFile::copy(QStringLiteral(WRENPAD_BINARY), program);
+  editor.setProcessEnvironment(screen.environment());
+  editor.setWorkingDirectory(folder.path());
+  editor.start(program, {});
+  if (!editor.waitForStarted(10000) || !waitForOutput(editor, trace, "shown", 15000)) return false;
+  QThread::msleep(1500);  // the X server settles the focus
+  return true;
+}
+
+}  // namespace wrenpad::test
