@@ -23,7 +23,7 @@
 #include "colouring/format_runs.h"
 #include "colouring/program_painter.h"
 #include "editing/find_replace.h"
-#include "quiet_dialogs.h"
+#include "shown_page_editor.h"
 #include "platform/qt_dialogs.h"
 
 namespace {
@@ -56,12 +56,6 @@ KeywordList Keywords() {
                                  "break;", "|#include", "char", "const", "static"});
 }
 
-class NoHost : public ColouringHost {
- public:
-  void showCommandStates() override {}
-  void setProgress(int) override {}
-  void showWaitCursor(bool) override {}
-};
 
 struct ShownProgram {
   explicit ShownProgram(const QString& program) {
@@ -80,7 +74,7 @@ struct ShownProgram {
   QWidget window;
   EditorControl editor{&window};
   QtDialogs dialogs{&window};
-  NoHost host;
+  bench::QuietColouringHost host;
   DocumentState document;
   SessionState session;
   Settings settings;

@@ -52,8 +52,11 @@ void UndoCommands::takeSnapshot() {
   }
   shown_ = c_.session.UndoCount;
   shownRevision_ = c_.editor.revision();
-  // The name a later start shows when it offers this work back.
-  RecordDocumentName(snapshots_.folder(), snapshots_.slot(), c_.document.CurrentFileName);
+  // The name a later start shows when it offers this work back, written
+  // when it changes rather than with every snapshot.
+  if (c_.document.CurrentFileName != recordedName_ &&
+      RecordDocumentName(snapshots_.folder(), snapshots_.slot(), c_.document.CurrentFileName))
+    recordedName_ = c_.document.CurrentFileName;
 }
 
 void UndoCommands::keepForRecovery() {
@@ -66,11 +69,20 @@ void UndoCommands::keepForRecovery() {
   c_.settings.MultiUndo = multiUndo;
 }
 
+bool ShowSnapshot(EditorControl& editor, const QByteArray& bytes, bool rich) {
+  if (!rich) {
+    editor.setText(QString::fromUtf8(bytes));
+    return true;
+  }
+  const std::optional<RichDocument> document = ReadRtf(bytes);
+  if (document) editor.setRichDocument(*document);
+  return document.has_value();
+}
+
 bool UndoCommands::restore(int number) {
   const std::optional<QByteArray> bytes = snapshots_.read(number);
-  std::optional<RichDocument> rich;
-  if (bytes && c_.document.DocumentMode == kHtmlMode) rich = ReadRtf(*bytes);
-  if (!bytes || (c_.document.DocumentMode == kHtmlMode && !rich)) {
+  const bool rich = c_.document.DocumentMode == kHtmlMode;
+  if (!bytes || (rich && !ReadRtf(*bytes))) {
     c_.dialogs.showError(kApplicationTitle, tr2("The undo step \"%1\" could not be read; the text stays as it is.",
                                                 u"アンドゥ用の記録\"%1\"を読み込めません。文書はそのままです。")
                                                 .arg(QDir::toNativeSeparators(snapshots_.path(number))));
@@ -80,10 +92,7 @@ bool UndoCommands::restore(int number) {
   const int caret = c_.editor.selStart();
   const bool watching = c_.session.ChangeWatch;
   c_.session.ChangeWatch = false;
-  if (rich)
-    c_.editor.setRichDocument(*rich);
-  else
-    c_.editor.setText(QString::fromUtf8(*bytes));
+  ShowSnapshot(c_.editor, *bytes, rich);
   c_.editor.setModified(true);
   const QString text = c_.editor.text();
   if (c_.recolour && (c_.document.DocumentMode == kProgramMode ||

@@ -32,6 +32,11 @@ struct UndoContext {
   std::function<void()> stopSnapshotTimer;
 };
 
+// Puts a snapshot's text into the editor: from RTF with its formats when
+// `rich`, else as UTF-8 text. False, and the editor untouched, when the RTF
+// cannot be read.
+bool ShowSnapshot(EditorControl& editor, const QByteArray& bytes, bool rich);
+
 class UndoCommands {
  public:
   UndoCommands(UndoContext context, QString folder, int slot);
@@ -61,6 +66,7 @@ class UndoCommands {
   int shown_ = 0;
   quint64 shownRevision_ = ~0ull;
   bool failureReported_ = false;
+  QString recordedName_;  // the document name last written beside the snapshots
 };
 
 }  // namespace wrenpad

@@ -38,8 +38,10 @@ bool UndoSnapshots::take(const QByteArray& content, int& undoCount, int& undoTop
   return true;
 }
 
-std::optional<QByteArray> UndoSnapshots::read(int number) const {
-  QFile file(path(number));
+std::optional<QByteArray> UndoSnapshots::read(int number) const { return readFile(path(number)); }
+
+std::optional<QByteArray> UndoSnapshots::readFile(const QString& path) {
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   QByteArray bytes = file.read(kLargestSnapshot + 1);
   if (file.error() != QFileDevice::NoError || bytes.size() > kLargestSnapshot) return std::nullopt;

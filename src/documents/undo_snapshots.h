@@ -26,6 +26,8 @@ class UndoSnapshots {
   bool take(const QByteArray& content, int& undoCount, int& undoTop, QString* error = nullptr);
   // The bytes of snapshot `number`; nothing when it cannot be read.
   std::optional<QByteArray> read(int number) const;
+  // The bytes of a snapshot file, read with the same bound.
+  static std::optional<QByteArray> readFile(const QString& path);
   // Removes every snapshot but `keep` (0 keeps none).
   void removeAllBut(int keep) const;
 

@@ -1,5 +1,7 @@
 #include "editing/find_dialogs.h"
 
+#include "platform/form_widgets.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,36 +12,18 @@
 
 namespace wrenpad {
 
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name) {
-  auto* result = new QPushButton(parent);
-  result->setObjectName(QString::fromLatin1(name));
-  result->setAutoDefault(false);
-  return result;
-}
-
-QLineEdit* field(QWidget* parent, const char* name) {
-  auto* result = new QLineEdit(parent);
-  result->setObjectName(QString::fromLatin1(name));
-  result->setMinimumWidth(220);
-  return result;
-}
-
-}  // namespace
-
 FindFormDialog::FindFormDialog(bool replacing, QWidget* parent)
     : QDialog(parent), replacing_(replacing) {
   setModal(false);
   auto* fieldsGrid = new QGridLayout;
   findLabel_ = new QLabel(this);
-  findEdit_ = field(this, "FindEdit");
+  findEdit_ = namedField(this, QStringLiteral("FindEdit"));
   findLabel_->setBuddy(findEdit_);
   fieldsGrid->addWidget(findLabel_, 0, 0);
   fieldsGrid->addWidget(findEdit_, 0, 1);
   if (replacing_) {
     replaceLabel_ = new QLabel(this);
-    replaceEdit_ = field(this, "ReplaceEdit");
+    replaceEdit_ = namedField(this, QStringLiteral("ReplaceEdit"));
     replaceLabel_->setBuddy(replaceEdit_);
     fieldsGrid->addWidget(replaceLabel_, 1, 0);
     fieldsGrid->addWidget(replaceEdit_, 1, 1);
@@ -52,16 +36,16 @@ FindFormDialog::FindFormDialog(bool replacing, QWidget* parent)
   left->addWidget(matchCase_);
 
   auto* buttons = new QVBoxLayout;
-  findNext_ = button(this, "FindNext");
+  findNext_ = namedButton(this, QStringLiteral("FindNext"));
   findNext_->setDefault(true);  // Enter in a field finds the next occurrence
   buttons->addWidget(findNext_);
   if (replacing_) {
-    replace_ = button(this, "Replace");
-    replaceAll_ = button(this, "ReplaceAll");
+    replace_ = namedButton(this, QStringLiteral("Replace"));
+    replaceAll_ = namedButton(this, QStringLiteral("ReplaceAll"));
     buttons->addWidget(replace_);
     buttons->addWidget(replaceAll_);
   }
-  cancel_ = button(this, "Cancel");
+  cancel_ = namedButton(this, QStringLiteral("Cancel"));
   buttons->addWidget(cancel_);
   buttons->addStretch();
 

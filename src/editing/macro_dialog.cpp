@@ -1,5 +1,7 @@
 #include "editing/macro_dialog.h"
 
+#include "platform/form_widgets.h"
+
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -11,17 +13,6 @@
 #include <QVBoxLayout>
 
 namespace wrenpad {
-
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name) {
-  auto* result = new QPushButton(parent);
-  result->setObjectName(QString::fromLatin1(name));
-  result->setAutoDefault(false);
-  return result;
-}
-
-}  // namespace
 
 TMacroReplaceDialog::TMacroReplaceDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("MacroReplaceDialog"));
@@ -41,12 +32,12 @@ TMacroReplaceDialog::TMacroReplaceDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(CheckBox1);
 
   auto* buttons = new QHBoxLayout;
-  btnInsert = button(this, "btnInsert");
-  btnLoad = button(this, "btnLoad");
-  btnNew = button(this, "btnNew");
-  btnOK = button(this, "btnOK");
+  btnInsert = namedButton(this, QStringLiteral("btnInsert"));
+  btnLoad = namedButton(this, QStringLiteral("btnLoad"));
+  btnNew = namedButton(this, QStringLiteral("btnNew"));
+  btnOK = namedButton(this, QStringLiteral("btnOK"));
   btnOK->setDefault(true);
-  btnCancel = button(this, "btnCancel");
+  btnCancel = namedButton(this, QStringLiteral("btnCancel"));
   for (QPushButton* b : {btnInsert, btnLoad, btnNew}) buttons->addWidget(b);
   buttons->addStretch();
   buttons->addWidget(btnOK);

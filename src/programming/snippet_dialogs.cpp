@@ -1,5 +1,7 @@
 #include "programming/snippet_dialogs.h"
 
+#include "platform/form_widgets.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,13 +21,6 @@ QPushButton* okButton(QDialog* dialog) {
   return ok;
 }
 
-QLineEdit* edit(QWidget* parent, const QString& name) {
-  auto* result = new QLineEdit(parent);
-  result->setObjectName(name);
-  result->setMinimumWidth(220);
-  return result;
-}
-
 }  // namespace
 
 TInspectionDialog::TInspectionDialog(QWidget* parent) : QDialog(parent) {
@@ -37,7 +32,7 @@ TInspectionDialog::TInspectionDialog(QWidget* parent) : QDialog(parent) {
   BrinkerLabel1->setWordWrap(true);
   layout->addWidget(BrinkerLabel1);
   for (std::size_t i = 0; i < edits_.size(); ++i) {
-    edits_[i] = edit(this, QStringLiteral("Edit%1").arg(i + 1));
+    edits_[i] = namedField(this, QStringLiteral("Edit%1").arg(i + 1));
     layout->addWidget(edits_[i]);
   }
   auto* buttons = new QHBoxLayout;
@@ -82,8 +77,8 @@ TInputWizardDialog::TInputWizardDialog(QWidget* parent) : QDialog(parent) {
   Label1->setObjectName(QStringLiteral("Label1"));
   Label2 = new QLabel(this);
   Label2->setObjectName(QStringLiteral("Label2"));
-  Edit1 = edit(this, QStringLiteral("Edit1"));
-  Edit2 = edit(this, QStringLiteral("Edit2"));
+  Edit1 = namedField(this, QStringLiteral("Edit1"));
+  Edit2 = namedField(this, QStringLiteral("Edit2"));
   grid->addWidget(Label1, 0, 0);
   grid->addWidget(Edit1, 0, 1);
   grid->addWidget(Label2, 1, 0);

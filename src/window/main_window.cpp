@@ -32,7 +32,6 @@
 #include "documents/recovery.h"
 #include "app/termination_signals.h"
 #include "colouring/paint_guards.h"
-#include "text/rich_text.h"
 #include "language/interface_language.h"
 #include "editor/editor_control.h"
 #include "window/command_actions.h"
@@ -461,18 +460,13 @@ void TMain::offerRecovery() {
 
 // The kept text opens as a modified document under its old name.
 void TMain::recoverFrom(const RecoveryOffer& offer) {
-  QFile file(offer.snapshot);
-  if (!file.open(QIODevice::ReadOnly)) return;
-  const QByteArray bytes = file.readAll();
-  const std::optional<RichDocument> rich = bytes.startsWith("{\\rtf") ? ReadRtf(bytes) : std::nullopt;
+  const std::optional<QByteArray> bytes = UndoSnapshots::readFile(offer.snapshot);
+  if (!bytes) return;
   const ChangeWatchOff quiet(session_);
+  if (!ShowSnapshot(*Editor, *bytes, bytes->startsWith("{\\rtf"))) return;
   document_.CurrentFileName = offer.documentName;
   documents_->SetDocumentTitle(offer.documentName);
   if (!folderOf(offer.documentName).isEmpty()) document_.CurrentFolder = folderOf(offer.documentName);
-  if (rich)
-    Editor->setRichDocument(*rich);
-  else
-    Editor->setText(QString::fromUtf8(bytes));
   SelectProgramMode();
   SetWebPageMode(isHtmlFile(offer.documentName));
   Editor->setModified(true);
