@@ -1,0 +1,33 @@
+#include "help/help_folder.h"
+
+#include <QDir>
+
+namespace wrenpad {
+namespace {
+
+bool holdsPages(const QString& folder) {
+  return !QDir(folder).entryList({QStringLiteral("*.htm")}, QDir::Files).isEmpty();
+}
+
+QString firstWithPages(const QStringList& dataFolders, bool japanese) {
+  for (const QString& dataFolder : dataFolders) {
+    const QString folder = helpFolderIn(dataFolder, japanese);
+    if (holdsPages(folder)) return folder;
+  }
+  return {};
+}
+
+}  // namespace
+
+QString helpFolderIn(const QString& dataFolder, bool japanese) {
+  return QDir(dataFolder).filePath(japanese ? QStringLiteral("Help/html") : QStringLiteral("Help/html_en"));
+}
+
+QString chooseHelpFolder(const QStringList& dataFolders, bool japanese) {
+  QString folder = firstWithPages(dataFolders, japanese);
+  if (folder.isEmpty()) folder = firstWithPages(dataFolders, !japanese);
+  if (folder.isEmpty() && !dataFolders.isEmpty()) folder = helpFolderIn(dataFolders.first(), japanese);
+  return folder;
+}
+
+}  // namespace wrenpad

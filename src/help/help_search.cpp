@@ -1,0 +1,188 @@
+#include "help/help_search.h"
+
+#include "documents/document_state.h"
+#include "platform/dialogs.h"
+#include "platform/form_widgets.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace wrenpad {
+namespace {
+
+struct Captions {
+  const char16_t* tabs[3];
+  const char16_t* prompt;
+  const char16_t* searchHint;
+  const char16_t* searchButton;
+};
+
+constexpr Captions kEnglish{{u"Contents", u"Index", u"Search"},
+                            u"Please double-click topics you want to read.",
+                            u"Enter a key word here.",
+                            u"Search"};
+constexpr Captions kJapanese{{u"目次(&C)", u"キーワード(&I)", u"検索(&S)"},
+                             u"検索したい項目をダブルクリックしてください",
+                             u"ここに検索したい単語を入力してください",
+                             u"検 索"};
+
+constexpr int kContextOfTab[3] = {7, 4, 5};
+
+}  // namespace
+
+THelpSearch::THelpSearch(Dialogs& dialogs, THelpTreeView::PageOpener opener, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs) {
+  setObjectName(QStringLiteral("HelpSearch"));
+  setWindowTitle(QStringLiteral("Help"));
+  setModal(false);
+  TabControl = new QTabWidget(this);
+  TabControl->setObjectName(QStringLiteral("TabControl"));
+  for (int tab = 0; tab < 3; ++tab) {
+    auto* page = new QWidget(TabControl);
+    new QVBoxLayout(page);
+    TabControl->addTab(page, QString());
+  }
+  panel_ = buildPanel();
+  HelpTreeView->setPageOpener(std::move(opener));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(TabControl);
+  edSearch->setText(QString::fromUtf16(kEnglish.searchHint));
+  applyCaptions();
+  placePanelOnCurrentTab();
+  connect(TabControl, &QTabWidget::currentChanged, this, [this] {
+    placePanelOnCurrentTab();
+    TabControlChange();
+  });
+  connect(btnSearch, &QPushButton::clicked, this, &THelpSearch::btnSearchClick);
+  edSearch->installEventFilter(this);
+  resize(404, 408);
+}
+
+QWidget* THelpSearch::buildPanel() {
+  auto* panel = new QWidget(this);
+  lblPrompt = new QLabel(panel);
+  lblPrompt->setObjectName(QStringLiteral("lblPrompt"));
+  lblPrompt->setWordWrap(true);
+  edSearch = namedField(panel, QStringLiteral("edSearch"));
+  btnSearch = new QPushButton(panel);
+  btnSearch->setObjectName(QStringLiteral("btnSearch"));
+  btnSearch->setDefault(true);  // Enter in the field searches
+  HelpTreeView = new THelpTreeView(panel);
+  auto* searchRow = new QHBoxLayout;
+  searchRow->addWidget(edSearch, 1);
+  searchRow->addWidget(btnSearch);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(lblPrompt);
+  layout->addLayout(searchRow);
+  layout->addWidget(HelpTreeView, 1);
+  return panel;
+}
+
+void THelpSearch::setHelpFolder(const QString& folder) { HelpTreeView->setHelpFolder(folder); }
+
+QString THelpSearch::helpFolder() const { return HelpTreeView->helpFolder(); }
+
+void THelpSearch::setJapanese(bool japanese) {
+  japanese_ = japanese;
+  applyCaptions();
+}
+
+void THelpSearch::applyCaptions() {
+  const Captions& captions = japanese_ ? kJapanese : kEnglish;
+  for (int tab = 0; tab < 3; ++tab) TabControl->setTabText(tab, QString::fromUtf16(captions.tabs[tab]));
+  lblPrompt->setText(QString::fromUtf16(captions.prompt));
+  btnSearch->setText(QString::fromUtf16(captions.searchButton));
+  // The hint follows the language; a word the user typed stays.
+  const QString text = edSearch->text();
+  if (text.isEmpty() || text == QString::fromUtf16(kEnglish.searchHint) ||
+      text == QString::fromUtf16(kJapanese.searchHint)) {
+    edSearch->setText(QString::fromUtf16(captions.searchHint));
+  }
+}
+
+void THelpSearch::placePanelOnCurrentTab() {
+  TabControl->currentWidget()->layout()->addWidget(panel_);
+  panel_->show();
+}
+
+void THelpSearch::searchFor(const QString& word) {
+  dialogs_.showModeless(*this);
+  if (TabControl->currentIndex() != SearchTab) TabControl->setCurrentIndex(SearchTab);
+  else TabControlChange();
+  edSearch->setText(word);
+  btnSearchClick();
+  if (QTreeWidgetItem* first = HelpTreeView->topLevelItem(0)) HelpTreeView->setCurrentItem(first);
+}
+
+void THelpSearch::openContextHelp(int context) { HelpTreeView->HelpRequest(context); }
+
+void THelpSearch::FormShow() {
+  applyCaptions();
+  btnSearch->setEnabled(false);
+  TabControlChange();
+}
+
+void THelpSearch::TabControlChange() {
+  btnSearch->setEnabled(false);
+  const int tab = TabControl->currentIndex();
+  helpContext_ = kContextOfTab[tab];
+  switch (tab) {
+    case ContentsTab:
+      if (const QString error = HelpTreeView->LoadContents(); !error.isEmpty())
+        dialogs_.showMessage(kApplicationTitle, error);
+      edSearch->setEnabled(false);
+      break;
+    case IndexTab:
+      HelpTreeView->LoadIndex();
+      edSearch->setEnabled(true);
+      break;
+    default:
+      btnSearch->setEnabled(true);
+      edSearch->setEnabled(true);
+      HelpTreeView->clear();
+      break;
+  }
+}
+
+void THelpSearch::btnSearchClick() { HelpTreeView->SearchPages(edSearch->text()); }
+
+// Typing in the field shows the entries it matches; the focus stays in the
+// field so the word can be typed on.
+void THelpSearch::edSearchKeyUp(int key) {
+  if (key == Qt::Key_Delete || key == Qt::Key_Backspace) return;
+  HelpTreeView->SelectMatching(edSearch->text());
+}
+
+void THelpSearch::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  if (!placed_) centreOnScreen();
+  FormShow();
+}
+
+bool THelpSearch::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == edSearch && event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!key->isAutoRepeat()) edSearchKeyUp(key->key());
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void THelpSearch::centreOnScreen() {
+  placed_ = true;
+  const QScreen* shown = screen();
+  if (!shown) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(shown->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+}  // namespace wrenpad
