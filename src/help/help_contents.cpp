@@ -151,13 +151,26 @@ QList<HelpEntry> searchPages(const QString& helpFolder, const QString& word) {
   return hits;
 }
 
+QString findPageFile(const QString& helpFolder, const QString& fileName) {
+  if (fileName.isEmpty()) return {};
+  const QString exact = filePath(helpFolder, fileName);
+  if (QFileInfo(exact).isFile()) return exact;
+  const QStringList names = QDir(helpFolder).entryList(QDir::Files, QDir::Name);
+  for (const QString& name : names) {
+    if (name.compare(fileName, Qt::CaseInsensitive) == 0) return filePath(helpFolder, name);
+  }
+  return {};
+}
+
 QString contextPagePath(const QString& helpFolder, int context) {
   const int number = std::max(context, 1);
   const IniFile ids = IniFile::load(filePath(helpFolder, kHelpContextFileName));
   const QString name = ids.value(u"ID", QString::number(number)).value_or(kDefaultHelpPage);
-  const QString page = filePath(helpFolder, name + QLatin1StringView(".htm"));
-  if (QFileInfo(page).isFile()) return page;
-  return filePath(helpFolder, kDefaultHelpPage + QLatin1StringView(".htm"));
+  const QString fallback = kDefaultHelpPage + QLatin1StringView(".htm");
+  for (const QString& candidate : {name + QLatin1StringView(".htm"), fallback}) {
+    if (const QString page = findPageFile(helpFolder, candidate); !page.isEmpty()) return page;
+  }
+  return filePath(helpFolder, fallback);
 }
 
 }  // namespace wrenpad

@@ -83,10 +83,15 @@ QString pageTitle(const QString& pageText);
 // large for a help page is skipped. An empty word finds nothing.
 QList<HelpEntry> searchPages(const QString& helpFolder, const QString& word);
 
+// The path of the page file `fileName` in the folder: the file of that name,
+// else one whose name differs only in case (the pages and their lists come
+// from a file system that ignores case); empty when there is neither.
+QString findPageFile(const QString& helpFolder, const QString& fileName);
+
 // The page file F1 opens for a help context: "HelpContextID.txt", section
 // "ID", key = the number (0 or less counts as 1), value = page name without
 // ".htm"; "introduction" when the number is missing, and also when the page
-// it names is not in the folder.
+// it names is not in the folder. Names are matched as findPageFile does.
 QString contextPagePath(const QString& helpFolder, int context);
 
 }  // namespace wrenpad

@@ -72,7 +72,7 @@ void THelpTreeView::activateEntry(QTreeWidgetItem* item) {
   if (item->childCount() > 0) {
     item->setExpanded(!item->isExpanded());
   } else if (const QString page = pageOf(item); !page.isEmpty()) {
-    OpenPage(QDir(helpFolder_).filePath(page));
+    OpenPage(findPageFile(helpFolder_, page));
   }
   viewport()->update();
 }

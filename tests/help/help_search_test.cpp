@@ -1,0 +1,181 @@
+#include "help/help_search.h"
+
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
+namespace wrenpad {
+namespace {
+
+QByteArray png(QColor colour) {
+  QImage image(16, 16, QImage::Format_RGB32);
+  image.fill(colour);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+QColor iconColour(const QTreeWidgetItem* item) {
+  return item->icon(0).pixmap(16, 16).toImage().pixelColor(8, 8);
+}
+
+class HelpWindow : public ::testing::Test {
+ protected:
+  HelpWindow() {
+    folder.write(QStringLiteral("Contents.txt"),
+                 QStringLiteral("Start = Introduction\r\nChapter\r\n\tTopic A = Menu Commands\r\n"
+                                "\tMissing = Nowhere\r\nTopic B = Macro\r\n")
+                     .toUtf8());
+    folder.write(QStringLiteral("Index.txt"), "zeta = Macro\r\nalpha = Introduction\r\n");
+    folder.write(QStringLiteral("Introduction.htm"), "<title>Welcome</title>");
+    folder.write(QStringLiteral("MenuCommands.htm"), "<title>Menus</title><b>macro</b>");
+    folder.write(QStringLiteral("Macro.htm"), "<title>Macros</title>macro rules");
+    folder.write(QStringLiteral("bookshut.png"), png(Qt::red));
+    folder.write(QStringLiteral("bookopen.png"), png(Qt::green));
+    window.setHelpFolder(folder.path());
+  }
+
+  THelpTreeView& tree() { return window.tree(); }
+  QTabWidget* tabs() { return window.findChild<QTabWidget*>(QStringLiteral("TabControl")); }
+  QLineEdit* edSearch() { return window.findChild<QLineEdit*>(QStringLiteral("edSearch")); }
+  QPushButton* btnSearch() { return window.findChild<QPushButton*>(QStringLiteral("btnSearch")); }
+  QStringList captions() {
+    QStringList texts;
+    for (int i = 0; i < tree().topLevelItemCount(); ++i) texts << tree().topLevelItem(i)->text(0);
+    return texts;
+  }
+  QTreeWidgetItem* entry(const QString& caption) {
+    const QList<QTreeWidgetItem*> found = tree().findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+  }
+
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  QStringList opened;
+  THelpSearch window{dialogs, [this](const QString& file) { opened << file; }};
+};
+
+TEST_F(HelpWindow, EachTabFillsTheTreeAndSetsItsHelpContext) {
+  window.show();
+  EXPECT_EQ(captions(), (QStringList{"Start", "Chapter", "Topic B"}));
+  EXPECT_EQ(window.helpContext(), 7);
+  EXPECT_FALSE(edSearch()->isEnabled());
+  EXPECT_FALSE(btnSearch()->isEnabled());
+
+  tabs()->setCurrentIndex(THelpSearch::IndexTab);
+  EXPECT_EQ(captions(), (QStringList{"alpha", "zeta"}));
+  EXPECT_EQ(window.helpContext(), 4);
+  EXPECT_TRUE(edSearch()->isEnabled());
+  EXPECT_FALSE(btnSearch()->isEnabled());
+
+  tabs()->setCurrentIndex(THelpSearch::SearchTab);
+  EXPECT_EQ(tree().topLevelItemCount(), 0);
+  EXPECT_EQ(window.helpContext(), 5);
+  EXPECT_TRUE(btnSearch()->isEnabled());
+  edSearch()->setText(QStringLiteral("macro"));
+  QTest::mouseClick(btnSearch(), Qt::LeftButton);
+  EXPECT_EQ(captions(), (QStringList{"Macros", "Menus"}));
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(HelpWindow, DoubleClickOnAPageOpensItsFile) {
+  window.show();
+  tree().expandAll();
+  QTreeWidgetItem* topic = entry(QStringLiteral("Topic A"));
+  ASSERT_TRUE(topic);
+  const QPoint centre = tree().visualItemRect(topic).center();
+  // A widget's double click arrives after the press and release of the first click.
+  QTest::mouseClick(tree().viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+  QTest::mouseDClick(tree().viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+  EXPECT_EQ(opened, QStringList{folder.file(QStringLiteral("MenuCommands.htm"))});
+
+  tree().activateEntry(entry(QStringLiteral("Missing")));  // no Nowhere.htm
+  EXPECT_EQ(opened.size(), 1);
+}
+
+TEST_F(HelpWindow, DoubleClickOnAChapterTogglesItAndItsBook) {
+  window.show();
+  QTreeWidgetItem* chapter = entry(QStringLiteral("Chapter"));
+  ASSERT_TRUE(chapter);
+  EXPECT_EQ(iconColour(chapter), QColor(Qt::red));
+  tree().activateEntry(chapter);
+  EXPECT_TRUE(chapter->isExpanded());
+  EXPECT_EQ(iconColour(chapter), QColor(Qt::green));
+  tree().activateEntry(chapter);
+  EXPECT_FALSE(chapter->isExpanded());
+  EXPECT_EQ(iconColour(chapter), QColor(Qt::red));
+  EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(HelpWindow, TypingSelectsTheLastMatchingEntry) {
+  window.show();
+  tabs()->setCurrentIndex(THelpSearch::ContentsTab);
+  edSearch()->setEnabled(true);
+  edSearch()->setFocus();
+  edSearch()->setText(QStringLiteral("Topi"));
+  QTest::keyClick(edSearch(), Qt::Key_C);
+  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Topic B")));
+  EXPECT_EQ(window.focusWidget(), edSearch());
+
+  tree().SelectMatching(QStringLiteral("Topic A"));
+  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Topic A")));
+  EXPECT_TRUE(entry(QStringLiteral("Chapter"))->isExpanded());
+  QTest::keyClick(edSearch(), Qt::Key_Backspace);  // deleting keeps the selection
+  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Topic A")));
+}
+
+TEST_F(HelpWindow, SearchForShowsTheSearchTabWithTheWordSearched) {
+  window.searchFor(QStringLiteral("rules"));
+  EXPECT_EQ(dialogs.askedOf(QStringLiteral("modeless")), QStringList{"HelpSearch"});
+  EXPECT_EQ(tabs()->currentIndex(), THelpSearch::SearchTab);
+  EXPECT_EQ(edSearch()->text(), QStringLiteral("rules"));
+  EXPECT_EQ(captions(), QStringList{"Macros"});
+  tree().activateEntry(tree().currentItem());
+  EXPECT_EQ(opened, QStringList{folder.file(QStringLiteral("Macro.htm"))});
+}
+
+TEST_F(HelpWindow, JapaneseCaptions) {
+  EXPECT_EQ(edSearch()->text(), QStringLiteral("Enter a key word here."));
+  window.setJapanese(true);
+  EXPECT_EQ(tabs()->tabText(0), QStringLiteral("目次(&C)"));
+  EXPECT_EQ(tabs()->tabText(1), QStringLiteral("キーワード(&I)"));
+  EXPECT_EQ(tabs()->tabText(2), QStringLiteral("検索(&S)"));
+  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblPrompt"))->text(),
+            QStringLiteral("検索したい項目をダブルクリックしてください"));
+  EXPECT_EQ(btnSearch()->text(), QStringLiteral("検 索"));
+  EXPECT_EQ(edSearch()->text(), QStringLiteral("ここに検索したい単語を入力してください"));
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Help"));
+}
+
+TEST_F(HelpWindow, FailedContentsLoadIsReportedAndTheWindowStaysUsable) {
+  QFile::remove(folder.file(QStringLiteral("Contents.txt")));
+  QDir(folder.path()).mkdir(QStringLiteral("Contents.txt"));
+  window.show();
+  EXPECT_EQ(dialogs.askedOf(QStringLiteral("message")), QStringList{kContentsLoadFailed});
+  EXPECT_EQ(tree().topLevelItemCount(), 4);
+  tabs()->setCurrentIndex(THelpSearch::IndexTab);
+  EXPECT_EQ(tree().topLevelItemCount(), 2);
+}
+
+TEST_F(HelpWindow, ContextHelpOpensThePageOfTheNumber) {
+  folder.write(QStringLiteral("HelpContextID.txt"), "[ID]\r\n1=MenuCommands\r\n");
+  window.openContextHelp(0);
+  window.openContextHelp(8);
+  EXPECT_EQ(opened, (QStringList{folder.file(QStringLiteral("MenuCommands.htm")),
+                                 folder.file(QStringLiteral("Introduction.htm"))}));
+}
+
+}  // namespace
+}  // namespace wrenpad
