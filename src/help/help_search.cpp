@@ -1,6 +1,7 @@
 #include "help/help_search.h"
 
 #include "documents/document_state.h"
+#include "help/help_context.h"
 #include "platform/dialogs.h"
 #include "platform/form_widgets.h"
 
@@ -62,6 +63,7 @@ THelpSearch::THelpSearch(Dialogs& dialogs, THelpTreeView::PageOpener opener, QWi
   });
   connect(btnSearch, &QPushButton::clicked, this, &THelpSearch::btnSearchClick);
   edSearch->installEventFilter(this);
+  setHelpContext(*this, helpContext_);
   resize(404, 408);
 }
 
@@ -134,6 +136,7 @@ void THelpSearch::TabControlChange() {
   btnSearch->setEnabled(false);
   const int tab = TabControl->currentIndex();
   helpContext_ = kContextOfTab[tab];
+  setHelpContext(*this, helpContext_);
   switch (tab) {
     case ContentsTab:
       if (const QString error = HelpTreeView->LoadContents(); !error.isEmpty())

@@ -88,14 +88,6 @@ TEST(HelpContents, UnreadableFileKeepsTheBuiltInContentsAndSaysSo) {
   EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("no-such-folder"))));
 }
 
-TEST(HelpContents, ShiftJisContentsFileIsRead) {
-  TempFolder folder;
-  folder.write(kContentsFileName, cp932::encode(u"目次 = Mokuji\r\n").bytes);
-  const ContentsLoad load = loadContents(folder.path());
-  ASSERT_EQ(load.entries.size(), 1);
-  EXPECT_EQ(load.entries[0].caption, QStringLiteral("目次"));
-}
-
 TEST(HelpIndex, SortedWithoutRegardToCaseAndLinesWithoutEqualsSkipped) {
   const QList<HelpEntry> entries =
       parseIndex(QStringLiteral("zebra = Z\nno page here\nApple = Fruit Page\nbanana = B\n"));

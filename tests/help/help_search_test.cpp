@@ -1,3 +1,4 @@
+#include "help/help_context.h"
 #include "help/help_search.h"
 
 #include "support/scripted_dialogs.h"
@@ -175,6 +176,18 @@ TEST_F(HelpWindow, ContextHelpOpensThePageOfTheNumber) {
   window.openContextHelp(8);
   EXPECT_EQ(opened, (QStringList{folder.file(QStringLiteral("MenuCommands.htm")),
                                  folder.file(QStringLiteral("Introduction.htm"))}));
+}
+
+TEST_F(HelpWindow, F1TakesTheContextNearestToTheFocus) {
+  QWidget form;
+  setHelpContext(form, 6);
+  QWidget editor(&form), plain(&form);
+  setHelpContext(editor, 1);
+  EXPECT_EQ(helpContextOf(&editor), 1);
+  EXPECT_EQ(helpContextOf(&plain), 6);  // a control without a number: its window's
+  EXPECT_EQ(helpContextOf(nullptr), 1);
+  tabs()->setCurrentIndex(THelpSearch::IndexTab);
+  EXPECT_EQ(helpContextOf(edSearch()), 4);
 }
 
 }  // namespace
