@@ -1,0 +1,91 @@
+#include "html/form_commands.h"
+
+#include "colouring/paint_guards.h"
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "platform/dialogs.h"
+#include "settings/settings.h"
+
+#include <algorithm>
+
+namespace wrenpad {
+
+namespace {
+
+// How far past a division the painting reaches, so a tag the division
+// touches is coloured whole.
+constexpr int kDivPaintMargin = 10;
+
+}  // namespace
+
+FormCommands::FormCommands(FormCommandsContext context) : c_(std::move(context)) {}
+
+bool FormCommands::isWebPage() const { return c_.document.DocumentMode == kHtmlMode; }
+
+template <class Values>
+std::optional<Values> FormCommands::ask(ValueForm<Values>& form, Values& kept) {
+  if constexpr (requires { kept.japanese; }) kept.japanese = c_.japanese;
+  std::optional<Values> chosen = c_.dialogs.askForm(form, kept);
+  if (chosen) kept = *chosen;
+  return chosen;
+}
+
+void FormCommands::paint(int from, int to) {
+  to = std::min(to, c_.editor.textLength());
+  // An empty range has nothing to colour.
+  if (c_.settings.AutoRepaint && from < to && c_.paintTagsInRange) c_.paintTagsInRange(from, to);
+  if (c_.setProgress) c_.setProgress(0);
+}
+
+void FormCommands::insertMarkup(const QString& markup) {
+  const int start = c_.editor.selStart();
+  c_.editor.replaceSelection(markup);
+  const int end = start + int(markup.size());
+  paint(start, end);
+  c_.editor.setSelStart(end);
+}
+
+void FormCommands::mmNewFormClick() {
+  if (!isWebPage() || !ask(c_.formDialog, form_)) return;
+  const NewFormEdit edit = NewFormMarkup(form_, c_.editor.text(), c_.editor.selStart(), c_.editor.selLength());
+  form_.handler = edit.handler;
+  c_.editor.select(edit.start, edit.length);
+  c_.editor.replaceSelection(edit.replacement);
+  // The text between the function and the form was written anew: it is coloured too.
+  paint(edit.start, edit.start + int(edit.replacement.size()));
+  c_.editor.setSelStart(edit.formStart + edit.formLength);
+}
+
+void FormCommands::mmSingleLineInputClick() {
+  if (isWebPage() && ask(c_.singleLineInputDialog, singleLineInput_))
+    insertMarkup(SingleLineInputMarkup(singleLineInput_));
+}
+
+void FormCommands::mmTextAreaClick() {
+  if (isWebPage() && ask(c_.textAreaDialog, textArea_)) insertMarkup(TextAreaMarkup(textArea_));
+}
+
+void FormCommands::mmSelectClick() {
+  if (isWebPage() && ask(c_.selectDialog, select_)) insertMarkup(SelectMarkup(select_));
+}
+
+void FormCommands::mmCheckBoxClick() {
+  if (isWebPage() && ask(c_.checkDialog, checkBoxes_)) insertMarkup(CheckBoxesMarkup(checkBoxes_));
+}
+
+void FormCommands::mmDivClick() {
+  if (!isWebPage() || !ask(c_.divDialog, div_)) return;
+  const int start = c_.editor.selStart();
+  const QString markup = DivMarkup(div_, c_.editor.selText());
+  c_.editor.replaceSelection(markup);
+  const int end = start + int(markup.size());
+  if (c_.settings.AutoRepaint) {
+    const RedrawSuspended frozen(c_.editor);
+    if (c_.settings.Realization && c_.renderWebFormats)
+      c_.renderWebFormats(start, std::min(end + 1, c_.editor.textLength()));
+    paint(start, end + kDivPaintMargin);
+  }
+  c_.editor.setSelStart(end);
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,83 @@
+#pragma once
+// The Form submenu of the HTML menu (a new form, a one-line input, a text
+// area, a selection list, check boxes) and the division command of its
+// Insert submenu. Each asks its dialog, shown the values confirmed last,
+// replaces the selection with the mark-up in one edit, colours what it
+// wrote and leaves the caret after it. Only in HTML documents; Cancel
+// changes nothing.
+
+#include "html/forms/form_dialogs.h"
+
+#include <functional>
+#include <optional>
+
+namespace wrenpad {
+
+class Dialogs;
+class EditorControl;
+struct DocumentState;
+struct Settings;
+
+struct FormCommandsContext {
+  EditorControl& editor;
+  Dialogs& dialogs;
+  DocumentState& document;
+  // The automatic colouring switch (AutoRepaint) and the in-editor
+  // rendering switch (Realization).
+  Settings& settings;
+  // The dialogs, owned by the window and kept between uses.
+  ValueForm<FormValues>& formDialog;
+  ValueForm<SingleLineInputValues>& singleLineInputDialog;
+  ValueForm<TextAreaValues>& textAreaDialog;
+  ValueForm<SelectValues>& selectDialog;
+  ValueForm<CheckBoxValues>& checkDialog;
+  ValueForm<DivValues>& divDialog;
+  // Whether the interface speaks Japanese (captions, the submit text).
+  const bool& japanese;
+  // Colouring of the range [start, finish), with the progress bar from 0 to 100.
+  std::function<void(int start, int finish)> paintTagsInRange;
+  // The in-editor rendering of web formats over [start, finish), run before
+  // the tag painting of a division while rendering is on; may be left empty.
+  std::function<void(int start, int finish)> renderWebFormats;
+  // The window's progress bar, 0 to 100.
+  std::function<void(int value)> setProgress;
+};
+
+class FormCommands {
+ public:
+  explicit FormCommands(FormCommandsContext context);
+
+  // HTML > Form > New Form: the selection goes inside the new form; with a
+  // JavaScript event, an empty handler function goes before the page's
+  // first "// -->" in the same edit, and the handler's name keeps the "()"
+  // it was given.
+  void mmNewFormClick();
+  void mmSingleLineInputClick();
+  void mmTextAreaClick();
+  void mmSelectClick();
+  // No questions: the selection is deleted.
+  void mmCheckBoxClick();
+  // HTML > Insert > <div ...>: wraps the selection in a division.
+  void mmDivClick();
+
+ private:
+  bool isWebPage() const;
+  // Asks the form with the values kept from its last use; keeps what the
+  // user confirms.
+  template <class Values>
+  std::optional<Values> ask(ValueForm<Values>& form, Values& kept);
+  // Replaces the selection with the mark-up, colours it, caret after it.
+  void insertMarkup(const QString& markup);
+  // Colours [from, to) with the progress bar, then sets the bar back to 0.
+  void paint(int from, int to);
+
+  FormCommandsContext c_;
+  FormValues form_;
+  SingleLineInputValues singleLineInput_;
+  TextAreaValues textArea_;
+  SelectValues select_;
+  CheckBoxValues checkBoxes_;
+  DivValues div_;
+};
+
+}  // namespace wrenpad

@@ -1,0 +1,169 @@
+// The Form submenu and the division command on the editor, with their
+// dialogs answered by script, and the dialogs themselves.
+#include "editing/editing_fixture.h"
+#include "html/form_commands.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace wrenpad;
+using namespace wrenpad::test;
+
+namespace {
+
+struct FormCommandsTest : EditingFixture {
+  TFormDialog formDialog;
+  TSingleLineInputDialog singleLineDialog;
+  TTextArea textAreaDialog;
+  TSelectDialog selectDialog;
+  TCheckDialog checkDialog;
+  TDivDialog divDialog;
+  bool japanese = false;
+  std::vector<std::pair<int, int>> rendered;
+  std::vector<int> progress;
+  FormCommands commands{FormCommandsContext{
+      editor, dialogs, document, settings, formDialog, singleLineDialog, textAreaDialog, selectDialog,
+      checkDialog, divDialog, japanese, [this](int from, int to) { ranges.emplace_back(from, to); },
+      [this](int from, int to) { rendered.emplace_back(from, to); },
+      [this](int value) { progress.push_back(value); }}};
+};
+
+const QString kInput = "<input type = \"text\" name = \"age\" size = \"80\"><br>\r\n";
+
+}  // namespace
+
+TEST_F(FormCommandsTest, ReplacesTheSelectionColoursItAndRemembersTheValues) {
+  setText("<body>\r\nold</body>");
+  editor.select(8, 3);
+  dialogs.answerFormWith<SingleLineInputValues>([](SingleLineInputValues& v) { v.fieldName = "age"; });
+  commands.mmSingleLineInputClick();
+  EXPECT_EQ(textWithCaret(), "<body>\r\n" + kInput + "|</body>");
+  ASSERT_EQ(ranges.size(), 1u);
+  EXPECT_EQ(ranges[0], std::make_pair(8, 8 + int(kInput.size())));
+  EXPECT_EQ(progress, std::vector<int>{0});
+  editor.undo();  // one edit
+  EXPECT_EQ(editor.text(), "<body>\r\nold</body>");
+
+  // Shown again as confirmed, in the interface's language; Cancel changes nothing.
+  setText("a|b");
+  japanese = true;
+  commands.mmSingleLineInputClick();
+  const SingleLineInputValues shown = dialogs.shownValues<SingleLineInputValues>(1);
+  EXPECT_EQ(shown.fieldName, "age");
+  EXPECT_TRUE(shown.japanese);
+  EXPECT_EQ(textWithCaret(), "a|b");
+  EXPECT_EQ(ranges.size(), 1u);
+
+  // Not in other documents.
+  document.DocumentMode = kTextMode;
+  commands.mmTextAreaClick();
+  commands.mmDivClick();
+  EXPECT_EQ(dialogs.formsShown.size(), 2u);
+}
+
+TEST_F(FormCommandsTest, ListsAndCheckBoxes) {
+  setText("|");
+  dialogs.answerFormWith<SelectValues>([](SelectValues& v) { v.items = "x"; });
+  commands.mmSelectClick();
+  EXPECT_EQ(textWithCaret(), "<select name = \"\">\r\n  <option>x</option>\r\n</select><br>\r\n|");
+
+  // No questions: the selection goes, and there is nothing to colour.
+  setText("keep [gone]");
+  editor.select(5, 6);
+  ranges.clear();
+  dialogs.answerFormWith<CheckBoxValues>([](CheckBoxValues& v) { v.commonName = "q"; });
+  commands.mmCheckBoxClick();
+  EXPECT_EQ(textWithCaret(), "keep |");
+  EXPECT_TRUE(ranges.empty());
+  dialogs.answerFormWith<CheckBoxValues>([](CheckBoxValues& v) { v.questions = "Yes"; });
+  commands.mmCheckBoxClick();
+  EXPECT_EQ(textWithCaret(), "keep <input type = \"checkbox\" name = \"q_1\">Yes<br>\r\n|");
+}
+
+TEST_F(FormCommandsTest, NewFormWritesTheHandlerFunctionInTheSameEdit) {
+  const QString page = "<script><!--\r\n// -->\r\n</script>\r\n<body>Hi</body>";
+  setText(page);
+  editor.select(int(page.indexOf("Hi")), 2);
+  dialogs.answerFormWith<FormValues>([](FormValues& v) {
+    v.event = "onClick";
+    v.handler = "check";
+  });
+  commands.mmNewFormClick();
+  const QString function = "  function check()\r\n  {\r\n  }\r\n";
+  const QString form = "<form>\r\n\r\nHi<input type = \"submit\" value = \"Submit\" onClick = \"check\">\r\n</form>\r\n";
+  EXPECT_EQ(textWithCaret(), "<script><!--\r\n" + function + "// -->\r\n</script>\r\n<body>" + form + "|</body>");
+  ASSERT_EQ(ranges.size(), 1u);  // from the function to the end of the form
+  EXPECT_EQ(ranges[0], std::make_pair(14, int(editor.text().indexOf("</body>"))));
+  editor.undo();
+  EXPECT_EQ(editor.text(), page);
+
+  // The handler box keeps the "()"; the Japanese button says "送信".
+  setText("|");
+  japanese = true;
+  dialogs.answerFormWith<FormValues>([](FormValues& v) { v.event.clear(); });
+  commands.mmNewFormClick();
+  EXPECT_EQ(dialogs.shownValues<FormValues>(1).handler, "check()");
+  EXPECT_EQ(textWithCaret(), "<form>\r\n\r\n<input type = \"submit\" value = \"送信\">\r\n</form>\r\n|");
+}
+
+TEST_F(FormCommandsTest, DivisionRendersAndPaintsPastItsEnd) {
+  setText("<p>Hi</p>");
+  editor.select(3, 2);
+  dialogs.answerFormWith<DivValues>([](DivValues& v) { v.align = "center"; });
+  commands.mmDivClick();
+  const QString div = "<div align = \"center\">Hi</div>";
+  EXPECT_EQ(textWithCaret(), "<p>" + div + "|</p>");
+  const int end = 3 + int(div.size());
+  EXPECT_EQ(rendered, (std::vector<std::pair<int, int>>{{3, end + 1}}));
+  EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{3, end + 4}}));  // the text ends there
+
+  // Without automatic colouring nothing is painted; the alignment is kept.
+  settings.AutoRepaint = false;
+  setText("|");
+  dialogs.answerFormWith<DivValues>([](DivValues&) {});
+  commands.mmDivClick();
+  EXPECT_EQ(textWithCaret(), "<div align = \"center\"></div>|");
+  EXPECT_EQ(ranges.size(), 1u);
+}
+
+TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
+  TSelectDialog select;
+  const SelectValues list{true, "fruit", 3, "apple\npear"};
+  select.showValues(list);
+  EXPECT_EQ(select.values(), list);
+  EXPECT_EQ(select.windowTitle(), "コンボボックス／リストボックスの属性");
+  EXPECT_EQ(select.Label1->text(), "選択肢の項目をこの下に入力してください");
+  EXPECT_EQ(select.Memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+  QTest::mouseClick(select.Button2, Qt::LeftButton);
+  EXPECT_EQ(select.values(), (SelectValues{true, "", 3, ""}));
+  EXPECT_NE(select.result(), QDialog::Accepted);  // Clear does not close
+
+  TCheckDialog check;
+  check.showValues({false, "q", "Yes"});
+  EXPECT_EQ(check.Label2->text(), "Common-Name");
+  QTest::mouseClick(check.Button2, Qt::LeftButton);
+  EXPECT_EQ(check.values(), (CheckBoxValues{false, "", ""}));
+
+  TFormDialog form;
+  const FormValues handler{true, "f", "a.cgi", "onKeyUp", "go()"};
+  form.showValues(handler);
+  EXPECT_EQ(form.values(), handler);
+  EXPECT_EQ(form.Label1->text(), "送信先");
+  EXPECT_EQ(form.EventFrame->EventSelect->count(), 3);
+
+  TTextArea area;
+  area.showValues({});
+  EXPECT_EQ(area.values(), TextAreaValues{});
+  EXPECT_EQ(area.SpinEdit2->singleStep(), 10);
+
+  TDivDialog division;
+  division.showValues({"right", "box", "class=\"x\""});
+  EXPECT_EQ(division.values(), (DivValues{"right", "box", "class=\"x\""}));
+  QTest::mouseClick(division.CancelButton, Qt::LeftButton);
+  EXPECT_EQ(division.result(), QDialog::Rejected);
+}

@@ -1,0 +1,110 @@
+// The mark-up of the Form submenu and of the division element.
+#include "html/form_markup.h"
+
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+TEST(FormMarkup, InputsAndTextAreaAsWritten) {
+  EXPECT_EQ(SingleLineInputMarkup({false, "age", 80}), "<input type = \"text\" name = \"age\" size = \"80\"><br>\r\n");
+  EXPECT_EQ(TextAreaMarkup(TextAreaValues{}), "<textarea name = \"TextArea1\" rows = \"5\" cols = \"50\"></textarea>\r\n");
+  // An empty name stays an empty value between its quotes.
+  EXPECT_EQ(SingleLineInputMarkup({}), "<input type = \"text\" name = \"\" size = \"80\"><br>\r\n");
+}
+
+TEST(FormMarkup, SelectionListOneOptionPerLine) {
+  SelectValues fruit{false, "fruit", 1, "apple\npear"};
+  EXPECT_EQ(SelectMarkup(fruit),
+            "<select name = \"fruit\">\r\n  <option>apple</option>\r\n  <option>pear</option>\r\n</select><br>\r\n");
+  fruit.size = 3;
+  EXPECT_TRUE(SelectMarkup(fruit).startsWith("<select name = \"fruit\" size = \"3\">\r\n"));
+  // A break at the end starts no option; an empty line inside gives an empty one.
+  fruit.items = "a\r\n\r\nb\n";
+  EXPECT_EQ(SelectMarkup(fruit), "<select name = \"fruit\" size = \"3\">\r\n  <option>a</option>\r\n  <option></option>"
+                                 "\r\n  <option>b</option>\r\n</select><br>\r\n");
+  fruit.items.clear();
+  EXPECT_EQ(SelectMarkup(fruit), "<select name = \"fruit\" size = \"3\">\r\n</select><br>\r\n");
+}
+
+TEST(FormMarkup, CheckBoxesNumberedFromOne) {
+  EXPECT_EQ(CheckBoxesMarkup({false, "q", "Yes\nNo"}),
+            "<input type = \"checkbox\" name = \"q_1\">Yes<br>\r\n<input type = \"checkbox\" name = \"q_2\">No<br>\r\n");
+  EXPECT_EQ(CheckBoxesMarkup({false, "q", ""}), "");
+  EXPECT_EQ(MemoLines("\n"), QStringList{""});
+}
+
+TEST(FormMarkup, NewFormWithoutEvent) {
+  const FormValues values{false, "f1", "cgi-bin/a.cgi", "", ""};
+  const NewFormEdit edit = NewFormMarkup(values, "<body>\r\n</body>", 8, 0);
+  const QString form = "<form name = \"f1\" action = \"cgi-bin/a.cgi\" method = \"post\" enctype = \"multipart/form-data\">"
+                       "\r\n\r\n<input type = \"submit\" value = \"Submit\">\r\n</form>\r\n";
+  EXPECT_EQ(edit.replacement, form);
+  EXPECT_EQ(edit.start, 8);
+  EXPECT_EQ(edit.length, 0);
+  EXPECT_EQ(edit.formStart, 8);
+  EXPECT_EQ(edit.formLength, form.size());
+  EXPECT_EQ(edit.functionAt, -1);
+  // Japanese submit text; nothing but the form and the button when all is empty.
+  EXPECT_EQ(FormElement({true, "", "", "", ""}, "x\r\n"),
+            "<form>\r\n\r\nx\r\n<input type = \"submit\" value = \"送信\">\r\n</form>\r\n");
+}
+
+namespace {
+
+const QString kScript = "<script><!--\r\n// -->\r\n</script>\r\n";
+const QString kFunction = "  function check()\r\n  {\r\n  }\r\n";
+const FormValues kWithEvent{false, "", "", "onClick", "check"};
+const QString kButton = "<input type = \"submit\" value = \"Submit\" onClick = \"check\">\r\n</form>\r\n";
+
+}  // namespace
+
+TEST(FormMarkup, HandlerFunctionBeforeTheScriptEndAndTheSelectionOnceInTheForm) {
+  const QString text = kScript + "<body>Hi</body>";
+  const int marker = int(text.indexOf("// -->"));
+  const int selected = int(text.indexOf("Hi"));
+  const NewFormEdit edit = NewFormMarkup(kWithEvent, text, selected, 2);
+  EXPECT_EQ(edit.functionAt, marker);
+  EXPECT_EQ(edit.function, kFunction);
+  EXPECT_EQ(edit.handler, "check()");
+  QString after = text;
+  after.replace(edit.start, edit.length, edit.replacement);
+  const QString form = "<form>\r\n\r\nHi" + kButton;
+  EXPECT_EQ(after, "<script><!--\r\n" + kFunction + "// -->\r\n</script>\r\n<body>" + form + "</body>");
+  EXPECT_EQ(after.mid(edit.formStart, edit.formLength), form);
+
+  // A name with "()" keeps it; without a "// -->" only the attribute is written.
+  FormValues called = kWithEvent;
+  called.handler = "check()";
+  EXPECT_EQ(NewFormMarkup(called, text, 0, 0).function, kFunction);
+  const NewFormEdit plain = NewFormMarkup(kWithEvent, "<body>|</body>", 6, 0);
+  EXPECT_EQ(plain.replacement, "<form>\r\n\r\n" + kButton);
+  EXPECT_EQ(plain.handler, "check");
+  // An event without a handler name writes no nameless function.
+  FormValues unnamed = kWithEvent;
+  unnamed.handler.clear();
+  EXPECT_EQ(NewFormMarkup(unnamed, text, 0, 0).functionAt, -1);
+}
+
+TEST(FormMarkup, HandlerFunctionAfterOrInsideTheSelection) {
+  // The script ends after the form: the selection stays where it is.
+  const QString text = "<body>Hi\r\n" + kScript;
+  const int marker = int(text.indexOf("// -->"));
+  const NewFormEdit edit = NewFormMarkup(kWithEvent, text, 6, 2);
+  QString after = text;
+  after.replace(edit.start, edit.length, edit.replacement);
+  const QString form = "<form>\r\n\r\nHi" + kButton;
+  EXPECT_EQ(after, "<body>" + form + "\r\n<script><!--\r\n" + kFunction + "// -->\r\n</script>\r\n");
+  EXPECT_EQ(edit.formStart, 6);
+  EXPECT_EQ(after.mid(edit.formStart, edit.formLength), form);
+
+  // The selection holds the "// -->": the function goes along with it into the form.
+  const NewFormEdit inside = NewFormMarkup(kWithEvent, text, marker - 2, 8);
+  EXPECT_EQ(inside.replacement, "<form>\r\n\r\n\r\n" + kFunction + "// -->" + kButton);
+  EXPECT_EQ(inside.start, marker - 2);
+  EXPECT_EQ(inside.length, 8);
+}
+
+TEST(FormMarkup, Division) {
+  EXPECT_EQ(DivMarkup({"center", "box1", "class=\"x\""}, "Hi"), "<div align = \"center\" id = \"box1\" class=\"x\">Hi</div>");
+  EXPECT_EQ(DivMarkup({}, ""), "<div></div>");
+}
