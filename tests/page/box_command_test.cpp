@@ -1,0 +1,244 @@
+// Create and Edit Box on the editor, with the box dialog answered by script,
+// and the box dialog itself.
+#include "documents/document_state.h"
+#include "editor/editor_control.h"
+#include "page/box_command.h"
+#include "page/style_block.h"
+#include "support/caret_text.h"
+#include "support/scripted_dialogs.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+using namespace wrenpad::test;
+
+namespace {
+
+const QString kNewBlock = QStringLiteral(
+    "<style type=\"text/css\">\r\n"
+    "  body{line-height:120%; margin-top:10mm; margin-bottom:10mm; margin-left:10mm; margin-right:10mm;"
+    " background-color:#FFFFBD}\r\n"
+    "  .my_box{background-color:silver; padding:5pt; border-style:outset}\r\n"
+    "</style>\r\n");
+
+// A block with rules the command must leave alone.
+const QString kBlock = QStringLiteral(
+    "<style type=\"text/css\">\r\n"
+    "  /* .my_box{color:red} */\r\n"
+    "  BODY {line-height: 150% ; color : navy}\r\n"
+    "  a:hover{text-decoration:underline}\r\n"
+    "</style>");
+
+struct BoxCommandTest : ::testing::Test {
+  QWidget window;
+  EditorControl editor{&window};
+  ScriptedDialogs dialogs;
+  DocumentState document;
+  TBoxSetting form;
+  bool japanese = false;
+  std::vector<std::pair<int, int>> ranges;
+  std::vector<int> progress;
+  BoxCommand command{BoxCommandContext{
+      editor, dialogs, document, form, [] { return PageSettingValues{}; }, japanese,
+      [] { return QStringList{"Arial"}; }, [this](int from, int to) { ranges.emplace_back(from, to); },
+      [this](int value) { progress.push_back(value); }}};
+
+  BoxCommandTest() { document.DocumentMode = kHtmlMode; }
+
+  void setText(const QString& withCaret) { setTextWithCaret(editor, withCaret); }
+  QString text() const { return textWithCaret(editor); }
+  // Confirms the next dialog with its values changed.
+  void answer(std::function<void(BoxSettingValues&)> change) { dialogs.answerFormWith<BoxSettingValues>(change); }
+};
+
+QString page(const QString& block, const QString& body) {
+  return "<html>\r\n<head>\r\n" + block + "\r\n</head>\r\n<body>\r\n" + body + "\r\n</body>\r\n</html>";
+}
+
+}  // namespace
+
+TEST_F(BoxCommandTest, APageWithoutABlockGetsAWholeBlockAndTheRule) {
+  setText("<html>\r\n<head>\r\n<title>t</title>\r\n</head>\r\n<body>\r\nHello| world\r\n</body>");
+  answer([](BoxSettingValues&) {});
+  command.mmCreateBoxClick();
+  EXPECT_EQ(text(), "<html>\r\n<head>\r\n<title>t</title>\r\n" + kNewBlock +
+                        "</head>\r\n<body>\r\nHello| world\r\n</body>");
+  const BoxSettingValues shown = dialogs.shownValues<BoxSettingValues>();
+  EXPECT_EQ(shown.className, "my_box");
+  EXPECT_TRUE(shown.classNames.isEmpty());
+  EXPECT_EQ(shown.fontNames, QStringList{"Arial"});
+  EXPECT_EQ(shown.sample, "");
+  EXPECT_EQ(progress, std::vector<int>{0});
+
+  // One undo step brings the page back.
+  editor.undo();
+  EXPECT_EQ(editor.text(), "<html>\r\n<head>\r\n<title>t</title>\r\n</head>\r\n<body>\r\nHello world\r\n</body>");
+
+  // Without a head, one is made before the body; the selection is wrapped after it.
+  setText("<body>\r\nab</body>");
+  editor.select(8, 2);
+  answer([](BoxSettingValues&) {});
+  command.mmCreateBoxClick();
+  EXPECT_EQ(text(), "<head>\r\n" + kNewBlock + "</head>\r\n<body>\r\n<font class = \"my_box\">ab</font><br>|</body>");
+  EXPECT_EQ(dialogs.shownValues<BoxSettingValues>(1).sample, "ab");
+}
+
+TEST_F(BoxCommandTest, AClassIsCreatedEditedAndUsedLeavingTheOtherRules) {
+  setText(page(kBlock, "|first"));
+  answer([](BoxSettingValues& v) { v.box.background = Qt::white; });
+  command.mmCreateBoxClick();
+  const QString rule = QStringLiteral("  .my_box{background-color:white; padding:5pt; border-style:outset}");
+  const QString created = QString(kBlock).insert(kBlock.indexOf("\r\n</style>"), "\r\n" + rule);
+  EXPECT_EQ(text(), page(created, "|first"));
+
+  // Used on a selection: the dialog offers the class and shows what it says.
+  editor.select(int(editor.text().indexOf("first")), 5);
+  answer([](BoxSettingValues& v) {
+    v.box.borderStyle = QStringLiteral("ridge");
+    v.box.padding = 8;
+    v.box.font.setSize = true;
+    v.box.font.size = 12;
+    v.box.font.fontName = QStringLiteral("Arial");
+  });
+  command.mmCreateBoxClick();
+  const BoxSettingValues shown = dialogs.shownValues<BoxSettingValues>(1);
+  EXPECT_EQ(shown.classNames, QStringList{"my_box"});
+  EXPECT_EQ(shown.box.background, QColor(Qt::white));
+  EXPECT_EQ(shown.box.padding, 5);
+  const QString edited = QString(kBlock).insert(
+      kBlock.indexOf("\r\n</style>"),
+      "\r\n  .my_box{font-family:\"Arial\"; font-size:12pt; background-color:white; padding:8pt; border-style:ridge}");
+  EXPECT_EQ(text(), page(edited, "<font class = \"my_box\">first</font><br>|"));
+  ASSERT_EQ(ranges.size(), 2u);
+  // The stretch that changed, from inside the rule through the element.
+  EXPECT_EQ(ranges[1], std::make_pair(int(editor.text().lastIndexOf(".my_box{")) + 8, editor.selStart()));
+}
+
+TEST_F(BoxCommandTest, TheLeadingDotAndShortSelections) {
+  setText(page(kBlock, "xy"));
+  editor.select(int(editor.text().indexOf("xy")), 1);  // one character: not wrapped
+  answer([](BoxSettingValues& v) { v.className = QStringLiteral(".note"); });
+  command.mmCreateBoxClick();
+  EXPECT_TRUE(editor.text().contains("}\r\n  .note{background-color:silver; padding:5pt; border-style:outset}\r\n</style>"));
+  EXPECT_FALSE(editor.text().contains("..note"));
+  EXPECT_TRUE(text().contains("|xy"));
+
+  editor.select(int(editor.text().indexOf("xy")), 2);
+  answer([](BoxSettingValues& v) { v.className = QStringLiteral("note"); });
+  command.mmCreateBoxClick();
+  EXPECT_EQ(dialogs.shownValues<BoxSettingValues>(1).className, "note");
+  EXPECT_EQ(editor.text().count(".note{"), 1);
+  EXPECT_TRUE(text().contains("<font class = \"note\">xy</font><br>|"));
+}
+
+TEST_F(BoxCommandTest, CancelAndTextDocumentsChangeNothing) {
+  setText(page(kBlock, "ab"));
+  editor.select(int(editor.text().indexOf("ab")), 2);
+  const QString before = text();
+  command.mmCreateBoxClick();  // cancelled
+  EXPECT_EQ(text(), before);
+  document.DocumentMode = kTextMode;
+  answer([](BoxSettingValues&) {});
+  command.mmCreateBoxClick();
+  EXPECT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(text(), before);
+}
+
+TEST_F(BoxCommandTest, AnExistingClassIsLoadedIntoTheDialog) {
+  const QString block = QStringLiteral(
+      "<style>\r\n  .first{border-style:inset}\r\n"
+      "  .warn{border-style:groove; background-color:#FF0000; padding:12pt; font-size:14pt; color:navy;"
+      " font-family:\"Arial\"}\r\n  .bad{padding:1.5pt; background-color:#12345}\r\n</style>");
+  setText(page(block, "|"));
+  const BoxClassValues warn = ReadBoxClass(editor.text(), "warn").values;
+  EXPECT_EQ(warn.borderStyle, "groove");
+  EXPECT_EQ(warn.background, QColor(255, 0, 0));
+  EXPECT_EQ(warn.padding, 12);
+  EXPECT_EQ(warn.font, (FontFrameValues{"Arial", true, 14, "pt", QColor(0, 0, 0x80)}));
+
+  // The first class is shown; choosing another in the box loads it.
+  form.showValues(BoxSettingValues{});
+  form.cbClassName->setCurrentText("warn");
+  EXPECT_EQ(form.values().box, warn);
+  EXPECT_EQ(form.Example->palette().color(QPalette::Window), QColor(255, 0, 0));
+  EXPECT_TRUE(dialogs.askedOf("error").isEmpty());
+
+  // What cannot be read keeps its value and is reported.
+  form.cbClassName->setCurrentText("bad");
+  EXPECT_EQ(form.values().box.padding, 12);
+  EXPECT_EQ(form.values().box.background, QColor(255, 0, 0));
+  EXPECT_EQ(form.values().box.borderStyle, "outset");
+  ASSERT_EQ(dialogs.askedOf("error").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("error")[0].contains("1.5pt"));
+  EXPECT_TRUE(dialogs.askedOf("error")[0].contains("#12345"));
+
+  command.mmCreateBoxClick();  // cancelled; the first class was read for the dialog
+  const BoxSettingValues shown = dialogs.shownValues<BoxSettingValues>();
+  EXPECT_EQ(shown.classNames, (QStringList{"first", "warn", "bad"}));
+  EXPECT_EQ(shown.className, "first");
+  EXPECT_EQ(shown.box.borderStyle, "inset");
+}
+
+TEST(BoxClassText, TheRuleIsBuiltDeclarationByDeclaration) {
+  const QString block = QStringLiteral("<style>\r\n  p{color:red}\r\n</style>");
+  BoxClassValues box;
+  box.background = Qt::white;
+  EXPECT_EQ(WriteBoxClass(block, ".my_box", box),
+            "<style>\r\n  p{color:red}\r\n  .my_box{background-color:white; padding:5pt; border-style:outset}\r\n</style>");
+  box.font.colour = QColor(0, 0, 0x80);
+  box.font.fontName = QStringLiteral("ＭＳ Ｐゴシック");  // the default face is not written
+  EXPECT_EQ(GetStyleProperty(WriteBoxClass(block, ".my_box", box), ".my_box", "color"), "navy");
+  EXPECT_EQ(GetStyleProperty(WriteBoxClass(block, ".my_box", box), ".my_box", "font-family"), "");
+  EXPECT_EQ(BoxSelector(" x "), ".x");
+  EXPECT_EQ(BoxSelector(".x"), ".x");
+
+  // No class name, nothing written.
+  BoxRequest request;
+  request.className = QStringLiteral(" ");
+  EXPECT_EQ(CreateBox("<body>x</body>", request).page, "<body>x</body>");
+}
+
+TEST(BoxForm, CaptionsAndThePreview) {
+  TBoxSetting dialog;
+  BoxSettingValues values;
+  values.japanese = true;
+  values.sample = QStringLiteral("Hi\r\nthere");
+  values.box.padding = 7;
+  values.box.font.size = 20;
+  values.box.borderStyle = QStringLiteral("ridge");
+  dialog.showValues(values);
+  EXPECT_EQ(dialog.windowTitle(), "BoxSetting");
+  EXPECT_EQ(dialog.Label1->text(), "クラス名");
+  EXPECT_EQ(dialog.Label3->text(), "境界スタイル");
+  EXPECT_EQ(dialog.Label4->text(), "背景色");
+  EXPECT_EQ(dialog.Label5->text(), "余白");
+  EXPECT_EQ(dialog.FontFrame->GroupBox->title(), "既定のフォント");
+  EXPECT_EQ(dialog.values(), values);
+
+  // Padding on both sides, the sample's first line, two bevels of two and two.
+  EXPECT_EQ(dialog.Example->sample(), "Hi");
+  QFont font = dialog.Example->font();
+  font.setPointSize(20);
+  const QFontMetrics metrics(font);
+  EXPECT_EQ(dialog.Example->width(), 14 + metrics.horizontalAdvance("Hi") + 6);
+  EXPECT_EQ(dialog.Example->height(), 14 + metrics.height() + 6);
+  EXPECT_EQ(dialog.Example->frameShape(), QFrame::Box);
+  dialog.sePadding->setValue(0);
+  EXPECT_EQ(dialog.Example->width(), metrics.horizontalAdvance("Hi") + 6);
+
+  values.japanese = false;
+  values.sample.clear();
+  dialog.showValues(values);
+  EXPECT_EQ(dialog.Label1->text(), "Class Name :");
+  EXPECT_EQ(dialog.Label4->text(), "Background Color");
+  EXPECT_EQ(dialog.Example->sample(), "Example");
+  // Every caption fits its label.
+  for (const QLabel* label : {dialog.Label1, dialog.Label3, dialog.Label4, dialog.Label5})
+    EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(label->text()));
+}
