@@ -30,10 +30,16 @@ std::optional<Values> FormCommands::ask(ValueForm<Values>& form, Values& kept) {
   return chosen;
 }
 
-void FormCommands::paint(int from, int to) {
-  to = std::min(to, c_.editor.textLength());
-  // An empty range has nothing to colour.
-  if (c_.settings.AutoRepaint && from < to && c_.paintTagsInRange) c_.paintTagsInRange(from, to);
+void FormCommands::recolour(int from, int paintTo, int renderTo) {
+  const int length = c_.editor.textLength();
+  paintTo = std::min(paintTo, length);
+  renderTo = std::min(renderTo, length);
+  if (c_.settings.AutoRepaint) {
+    const RedrawSuspended frozen(c_.editor);
+    if (from < renderTo && c_.settings.Realization && c_.renderWebFormats) c_.renderWebFormats(from, renderTo);
+    // An empty range has nothing to colour.
+    if (from < paintTo && c_.paintTagsInRange) c_.paintTagsInRange(from, paintTo);
+  }
   if (c_.setProgress) c_.setProgress(0);
 }
 
@@ -41,7 +47,7 @@ void FormCommands::insertMarkup(const QString& markup) {
   const int start = c_.editor.selStart();
   c_.editor.replaceSelection(markup);
   const int end = start + int(markup.size());
-  paint(start, end);
+  recolour(start, end, start);
   c_.editor.setSelStart(end);
 }
 
@@ -51,8 +57,10 @@ void FormCommands::mmNewFormClick() {
   form_.handler = edit.handler;
   c_.editor.select(edit.start, edit.length);
   c_.editor.replaceSelection(edit.replacement);
-  // The text between the function and the form was written anew: it is coloured too.
-  paint(edit.start, edit.start + int(edit.replacement.size()));
+  // The text between the function and the form was written anew: it is
+  // rendered and coloured again too.
+  const int end = edit.start + int(edit.replacement.size());
+  recolour(edit.start, end, edit.functionAt >= 0 ? end : edit.start);
   c_.editor.setSelStart(edit.formStart + edit.formLength);
 }
 
@@ -79,12 +87,7 @@ void FormCommands::mmDivClick() {
   const QString markup = DivMarkup(div_, c_.editor.selText());
   c_.editor.replaceSelection(markup);
   const int end = start + int(markup.size());
-  if (c_.settings.AutoRepaint) {
-    const RedrawSuspended frozen(c_.editor);
-    if (c_.settings.Realization && c_.renderWebFormats)
-      c_.renderWebFormats(start, std::min(end + 1, c_.editor.textLength()));
-    paint(start, end + kDivPaintMargin);
-  }
+  recolour(start, end + kDivPaintMargin, end + 1);
   c_.editor.setSelStart(end);
 }
 

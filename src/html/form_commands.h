@@ -37,7 +37,8 @@ struct FormCommandsContext {
   // Colouring of the range [start, finish), with the progress bar from 0 to 100.
   std::function<void(int start, int finish)> paintTagsInRange;
   // The in-editor rendering of web formats over [start, finish), run before
-  // the tag painting of a division while rendering is on; may be left empty.
+  // the tag painting while rendering is on (for a division, and for the
+  // stretch a new form's handler function made it rewrite); may be empty.
   std::function<void(int start, int finish)> renderWebFormats;
   // The window's progress bar, 0 to 100.
   std::function<void(int value)> setProgress;
@@ -68,8 +69,10 @@ class FormCommands {
   std::optional<Values> ask(ValueForm<Values>& form, Values& kept);
   // Replaces the selection with the mark-up, colours it, caret after it.
   void insertMarkup(const QString& markup);
-  // Colours [from, to) with the progress bar, then sets the bar back to 0.
-  void paint(int from, int to);
+  // With automatic colouring on: renders [from, renderTo) while rendering
+  // is on, then colours [from, paintTo) with the progress bar; both end at
+  // the end of the text. The bar goes back to 0.
+  void recolour(int from, int paintTo, int renderTo);
 
   FormCommandsContext c_;
   FormValues form_;

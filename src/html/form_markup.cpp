@@ -37,9 +37,10 @@ QString FormElement(const FormValues& values, const QString& content) {
   if (!values.submittedTo.isEmpty())
     form += attribute(QStringLiteral("action"), values.submittedTo) +
             QStringLiteral(" method = \"post\" enctype = \"multipart/form-data\"");
-  form += QStringLiteral(">") + kBreak + kBreak + content + QStringLiteral("<input type = \"submit\" value = \"") +
-          SubmitText(values.japanese) + QStringLiteral("\"");
-  if (!values.event.isEmpty()) form += QStringLiteral(" ") + values.event + QStringLiteral(" = \"") + values.handler + QStringLiteral("\"");
+  form += QStringLiteral(">") + kBreak + kBreak + content + QStringLiteral("<input type = \"submit\"") +
+          attribute(QStringLiteral("value"), SubmitText(values.japanese));
+  // The handler is written as typed, without the "()" its function is given.
+  if (!values.event.isEmpty()) form += attribute(values.event, values.handler);
   return form + QStringLiteral(">") + kBreak + QStringLiteral("</form>") + kBreak;
 }
 

@@ -33,6 +33,14 @@ struct FormCommandsTest : EditingFixture {
       [this](int value) { progress.push_back(value); }}};
 };
 
+// Every label of the shown dialog has room for its whole text.
+void expectLabelsFit(QDialog& dialog) {
+  dialog.show();
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
+    EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+  dialog.hide();
+}
+
 const QString kInput = "<input type = \"text\" name = \"age\" size = \"80\"><br>\r\n";
 
 }  // namespace
@@ -46,6 +54,7 @@ TEST_F(FormCommandsTest, ReplacesTheSelectionColoursItAndRemembersTheValues) {
   ASSERT_EQ(ranges.size(), 1u);
   EXPECT_EQ(ranges[0], std::make_pair(8, 8 + int(kInput.size())));
   EXPECT_EQ(progress, std::vector<int>{0});
+  EXPECT_TRUE(rendered.empty());
   editor.undo();  // one edit
   EXPECT_EQ(editor.text(), "<body>\r\nold</body>");
 
@@ -99,6 +108,7 @@ TEST_F(FormCommandsTest, NewFormWritesTheHandlerFunctionInTheSameEdit) {
   EXPECT_EQ(textWithCaret(), "<script><!--\r\n" + function + "// -->\r\n</script>\r\n<body>" + form + "|</body>");
   ASSERT_EQ(ranges.size(), 1u);  // from the function to the end of the form
   EXPECT_EQ(ranges[0], std::make_pair(14, int(editor.text().indexOf("</body>"))));
+  EXPECT_EQ(rendered, ranges);  // the rewritten stretch is rendered again as well
   editor.undo();
   EXPECT_EQ(editor.text(), page);
 
@@ -166,4 +176,26 @@ TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
   EXPECT_EQ(division.values(), (DivValues{"right", "box", "class=\"x\""}));
   QTest::mouseClick(division.CancelButton, Qt::LeftButton);
   EXPECT_EQ(division.result(), QDialog::Rejected);
+}
+
+TEST(FormDialogs, TextsFitInBothLanguages) {
+  for (const bool japanese : {false, true}) {
+    TFormDialog form;
+    form.showValues({japanese, "", "", "", ""});
+    expectLabelsFit(form);
+    TSingleLineInputDialog input;
+    input.showValues({japanese, "", 80});
+    expectLabelsFit(input);
+    TTextArea area;
+    area.showValues({japanese, "", 5, 50});
+    expectLabelsFit(area);
+    TSelectDialog select;
+    select.showValues({japanese, "", 1, ""});
+    expectLabelsFit(select);
+    TCheckDialog check;
+    check.showValues({japanese, "", ""});
+    expectLabelsFit(check);
+  }
+  TDivDialog division;
+  expectLabelsFit(division);
 }

@@ -239,8 +239,10 @@ TSelectDialog::TSelectDialog(QWidget* parent) : QDialog(parent) {
 
 void TSelectDialog::showValues(const SelectValues& values) {
   japanese_ = values.japanese;
-  setWindowTitle(pick(japanese_, "Properties of ComboBox / ListBox", "コンボボックス／リストボックスの属性"));
-  Label1->setText(pick(japanese_, "Enter items of the ComboBox / ListBox", "選択肢の項目をこの下に入力してください"));
+  setWindowTitle(pick(japanese_, "Properties of ComboBox / ListBox",
+                      "コンボボックス／リストボックスの属性"));
+  Label1->setText(pick(japanese_, "Enter items of the ComboBox / ListBox",
+                       "選択肢の項目をこの下に入力してください"));
   Label2->setText(pick(japanese_, "Field-Name", "フィールド名"));
   Label3->setText(pick(japanese_, "Size", "サイズ"));
   Edit1->setText(values.fieldName);
