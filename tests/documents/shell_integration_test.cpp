@@ -1,0 +1,165 @@
+// Relating an extension and the "Open With" entry, with the real xdg-mime and
+// update-mime-database working in temporary data and configuration folders.
+#include "documents/shell_integration.h"
+
+#include "documents/document_state.h"
+#include "language/message_table.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+using namespace wrenpad::test;
+
+namespace {
+
+const QString kProgram = "/opt/wrenpad/bin/wrenpad";
+
+// The user's environment with every desktop folder in `root`, and no
+// desktop session, so xdg-mime takes its generic way.
+QProcessEnvironment isolatedEnvironment(const TempFolder& root) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("XDG_DATA_HOME", root.file("data"));
+  environment.insert("XDG_CONFIG_HOME", root.file("config"));
+  environment.insert("XDG_DATA_DIRS", root.file("system"));
+  environment.insert("XDG_CONFIG_DIRS", root.file("system"));
+  for (const char* name : {"XDG_CURRENT_DESKTOP", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID",
+                           "MATE_DESKTOP_SESSION_ID", "DESKTOP_SESSION"})
+    environment.remove(name);
+  return environment;
+}
+
+}  // namespace
+
+// A program file that exists, as xdg-mime only answers with entries whose
+// program it finds.
+QString installedProgram(const TempFolder& root) {
+  const QString path = root.write("bin/wrenpad", "#!/bin/sh\n");
+  QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return path;
+}
+
+struct ShellFixture : ::testing::Test {
+  TempFolder root;
+  const QString program = installedProgram(root);
+  QProcessEnvironment environment = isolatedEnvironment(root);
+  ScriptedDialogs dialogs;
+  MessageTable messages = englishMessages();
+  DocumentState document;
+  bool japanese = false;
+  ShellEnvironment shell{root.file("data"), program,
+                         [this](const QString& tool, const QStringList& arguments) {
+                           return RunTool(tool, arguments, environment);
+                         }};
+  ShellIntegration integration{ShellContext{dialogs, messages, document, japanese, shell}};
+
+  void SetUp() override {
+    for (const char* tool : {"xdg-mime", "update-mime-database"})
+      if (QStandardPaths::findExecutable(tool).isEmpty()) GTEST_SKIP() << tool << " is not installed";
+  }
+  QString defaultFor(const QString& mimeType) {
+    return RunTool("xdg-mime", {"query", "default", mimeType}, environment).output.trimmed();
+  }
+  void relate(const QString& extension) {
+    dialogs.inputs.push_back(extension);
+    integration.mmRelateTxtFileToThisClick();
+  }
+};
+
+TEST_F(ShellFixture, RelatingTxtMakesTheProgramTheDefaultForPlainText) {
+  relate("txt");
+  EXPECT_EQ(dialogs.asked, (QStringList{"input: " + messages.MsgRelatePrompt, "message: Just a moment, please."}));
+  EXPECT_EQ(defaultFor("text/plain"), "wrenpad.desktop");
+  const QString entry = QString::fromUtf8(TempFolder::read(DesktopEntryPath(shell)));
+  EXPECT_TRUE(entry.contains("\nExec=" + DesktopExecWord(program) + " %f\n")) << entry.toStdString();
+  EXPECT_TRUE(entry.contains("MimeType=text/plain;text/html;")) << entry.toStdString();
+}
+
+TEST_F(ShellFixture, AnExtensionTheDesktopDoesNotKnowGetsItsOwnType) {
+  relate("wrp1");
+  const QString globs = QString::fromUtf8(TempFolder::read(root.file("data/mime/globs2")));
+  EXPECT_TRUE(globs.contains("text/x-wrenpad-wrp1:*.wrp1")) << globs.toStdString();
+  EXPECT_EQ(defaultFor("text/x-wrenpad-wrp1"), "wrenpad.desktop");
+  relate(".wrp2");  // a typed point is left off
+  const QString entry = QString::fromUtf8(TempFolder::read(DesktopEntryPath(shell)));
+  EXPECT_TRUE(entry.contains(";text/x-wrenpad-wrp1;text/x-wrenpad-wrp2;\n")) << entry.toStdString();
+  EXPECT_TRUE(dialogs.askedOf("error").isEmpty()) << dialogs.askedOf("error").join('\n').toStdString();
+}
+
+TEST_F(ShellFixture, ExeAnEmptyAnswerAndUnsafeLettersAreRefused) {
+  for (const QString answer : {"EXE", " .eXe", "", "t/x", "a b"}) relate(answer);
+  const QStringList refusals = dialogs.askedOf("message");
+  ASSERT_EQ(refusals.size(), 5);
+  EXPECT_EQ(refusals[0], "\"exe\" must not be resistered.");
+  EXPECT_EQ(refusals[1], "\"exe\" must not be resistered.");
+  EXPECT_EQ(refusals[2], "Please input an extension.");
+  EXPECT_EQ(refusals[3], refusals[4]);
+  EXPECT_FALSE(QFileInfo::exists(root.file("data")));  // nothing written
+}
+
+TEST_F(ShellFixture, AnotherProgramsDefaultIsTakenOverOnlyWhenTheUserAgrees) {
+  root.write("data/applications/other-editor.desktop",
+             "[Desktop Entry]\nType=Application\nName=Other\nExec=/bin/cat %f\nMimeType=text/plain;\n");
+  root.write("config/mimeapps.list", "[Default Applications]\ntext/plain=other-editor.desktop\n");
+  dialogs.answers = {Answer::No};
+  relate("txt");
+  ASSERT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("question")[0].contains("other-editor"));
+  EXPECT_EQ(defaultFor("text/plain"), "other-editor.desktop");
+  EXPECT_FALSE(QFileInfo::exists(DesktopEntryPath(shell)));
+
+  dialogs.answers = {Answer::Yes};
+  relate("txt");
+  EXPECT_EQ(defaultFor("text/plain"), "wrenpad.desktop");
+}
+
+TEST_F(ShellFixture, TheOpenWithEntryPassesStarupAndIsRemovedAgain) {
+  EXPECT_FALSE(SendToEntryExists(shell));
+  EXPECT_TRUE(integration.mmSCSendToClick(false));
+  ASSERT_TRUE(SendToEntryExists(shell));
+  const QString entry = QString::fromUtf8(TempFolder::read(SendToEntryPath(shell)));
+  EXPECT_TRUE(entry.contains("\nExec=" + DesktopExecWord(program) + " /starup %f\n")) << entry.toStdString();
+  EXPECT_TRUE(entry.contains("\nNoDisplay=true\n"));
+  EXPECT_TRUE(entry.contains("\nMimeType=text/plain;text/html;"));
+  EXPECT_FALSE(integration.mmSCSendToClick(true));
+  EXPECT_FALSE(SendToEntryExists(shell));
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST(ShellIntegration, AFailingToolIsReportedAndNothingFollowsIt) {
+  TempFolder root;
+  ScriptedDialogs dialogs;
+  const MessageTable messages = englishMessages();
+  DocumentState document;
+  const bool japanese = false;
+  QStringList ran;
+  ShellEnvironment shell{root.file("data"), kProgram, [&ran](const QString& program, const QStringList&) {
+                           ran << program;
+                           return ToolRun{program != "update-mime-database", 1, {}, "no such folder"};
+                         }};
+  ShellIntegration integration{ShellContext{dialogs, messages, document, japanese, shell}};
+  dialogs.inputs = {"wrp1", "txt"};
+  integration.mmRelateTxtFileToThisClick();  // update-mime-database cannot run
+  integration.mmRelateTxtFileToThisClick();  // the query of the default fails
+  EXPECT_EQ(ran, (QStringList{"update-mime-database", "xdg-mime"}));
+  const QStringList errors = dialogs.askedOf("error");
+  ASSERT_EQ(errors.size(), 2);
+  EXPECT_TRUE(errors[0].startsWith("\"update-mime-database\" could not be run")) << errors[0].toStdString();
+  EXPECT_TRUE(errors[1].startsWith("\"xdg-mime query default text/plain\" failed (exit code 1).\nno such folder"))
+      << errors[1].toStdString();
+  EXPECT_FALSE(QFileInfo::exists(DesktopEntryPath(shell)));
+}
+
+TEST(ShellIntegration, NamesAndQuotingOfTheWrittenFiles) {
+  EXPECT_EQ(ProposedExtension("/home/u/page.html"), "html");
+  EXPECT_EQ(ProposedExtension("/home/u/notes.markdown"), "mark");
+  EXPECT_EQ(ProposedExtension("/home/u.d/README"), "");
+  EXPECT_EQ(DesktopExecWord("/usr/bin/wrenpad"), "/usr/bin/wrenpad");
+  EXPECT_EQ(DesktopExecWord("/opt/my apps/wren$pad"), "\"/opt/my apps/wren\\\\$pad\"");
+  EXPECT_EQ(DesktopExecWord("/opt/100%/wrenpad"), "/opt/100%%/wrenpad");
+  EXPECT_EQ(OwnMimeTypeFor("WRP1"), "text/x-wrenpad-wrp1");
+}

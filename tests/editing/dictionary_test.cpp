@@ -1,0 +1,142 @@
+// The word at the caret, its base form, and the look-up in a dictionary program.
+#include "editing/dictionary.h"
+
+#include "editor/editor_control.h"
+#include "language/message_table.h"
+#include "settings/settings.h"
+#include "support/caret_text.h"
+#include "support/scripted_dialogs.h"
+
+#include <QSet>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+using namespace wrenpad::test;
+
+TEST(BaseFormOfWord, CommonEndingsGiveTheBaseForm) {
+  const QList<std::pair<QString, QString>> cases = {
+      {"studies", "study"}, {"leaves", "leaf"},   {"goes", "go"},       {"dying", "die"},
+      {"carried", "carry"}, {"played", "play"},   {"look.\"", "look"},  {"books\",", "book"},
+      {"word", "wor"},      {"STUDIES", "STUDIES"}};  // crude rules, lower-case endings only
+  for (const auto& [word, base] : cases) EXPECT_EQ(BaseFormOfWord(word), base) << word.toStdString();
+}
+
+TEST(WordRangeAtCaret, TakesTheWholeWordAroundTheCaret) {
+  const QString text = "He said \"wonderful.\" and left\r\nlast";
+  const auto rangeAt = [&](int caret) { return WordRangeAtCaret(text, caret); };
+  // The middle of a word: back to its start, forward to the next blank.
+  EXPECT_EQ(rangeAt(int(text.indexOf("nder"))), (WordRange{int(text.indexOf("wonderful")), 11}));
+  EXPECT_EQ(rangeAt(3), (WordRange{3, 4}));                        // "said"
+  EXPECT_EQ(rangeAt(0), std::nullopt);                             // "He" is too short
+  // A word at the end of a line stops at the line break, not on the next line.
+  EXPECT_EQ(rangeAt(int(text.indexOf("left")) + 2), (WordRange{int(text.indexOf("left")), 4}));
+  // The last word of the text ends with the text; the start of a line starts a word.
+  EXPECT_EQ(rangeAt(int(text.size())), (WordRange{int(text.indexOf("last")), 4}));
+}
+
+TEST(WordRangeAtCaret, AWordWithoutAnEndWithinTwentyCharactersIsNoWord) {
+  EXPECT_EQ(WordRangeAtCaret(QString(19, u'a') + " b", 5), (WordRange{0, 19}));
+  EXPECT_EQ(WordRangeAtCaret(QString(20, u'a') + " b", 5), std::nullopt);
+  EXPECT_EQ(WordRangeAtCaret(QString::fromUtf8("日本語の文章には空白がほとんどないのでここまで続く"), 3),
+            std::nullopt);
+  EXPECT_EQ(WordRangeAtCaret("", 0), std::nullopt);
+}
+
+struct DictionaryFixture : ::testing::Test {
+  QWidget window;
+  EditorControl editor{&window};
+  ScriptedDialogs dialogs;
+  Settings settings;
+  MessageTable messages = englishMessages();
+  bool japanese = false;
+  QSet<QString> onPath;              // programs findExecutable knows, by name and path
+  QStringList clipboard;
+  QStringList started;               // "detached|terminal: program args"
+  bool startSucceeds = true;
+  int windowMoves = 0;
+
+  DictionaryCommand command{DictionaryContext{
+      editor, dialogs, settings, messages, japanese,
+      [this](const QString& name) -> QString {
+        if (onPath.contains(name)) return name.startsWith(u'/') ? name : "/usr/bin/" + name;
+        return {};
+      },
+      [this](const QString& program, const QStringList& arguments) {
+        started << "detached: " + (QStringList{program} + arguments).join(u' ');
+        return startSucceeds;
+      },
+      [this](const QString& program, const QStringList& arguments) {
+        started << "terminal: " + (QStringList{program} + arguments).join(u' ');
+        return startSucceeds;
+      },
+      [this] { ++windowMoves; },
+      [this](const QString& text) { clipboard << text; }}};
+
+  void setText(const QString& withCaret) { setTextWithCaret(editor, withCaret); }
+};
+
+TEST_F(DictionaryFixture, CopyWordAtCaretSelectsTheWordAndCopiesItsBaseForm) {
+  setText("The cat car|ried \"leaves.\" home");
+  EXPECT_EQ(CopyWordAtCaret(editor, [this](const QString& t) { clipboard << t; }), "carry");
+  EXPECT_EQ(textWithCaret(editor), "The cat [carried] \"leaves.\" home");
+  setText("The cat carried \"lea|ves.\" home");
+  EXPECT_EQ(CopyWordAtCaret(editor, [this](const QString& t) { clipboard << t; }), "leaf");
+  setText("a|n ox");  // too short: nothing selected, the clipboard untouched
+  EXPECT_EQ(CopyWordAtCaret(editor, [this](const QString& t) { clipboard << t; }), std::nullopt);
+  EXPECT_EQ(editor.selLength(), 0);
+  EXPECT_EQ(clipboard, (QStringList{"carry", "leaf"}));
+}
+
+TEST_F(DictionaryFixture, TheLookUpPrefersTheChosenProgramThenGoldenDictThenSdcv) {
+  setText("many stud|ies here");
+  onPath = {"goldendict", "sdcv", "/opt/dict/mydict"};
+  settings.Dictionary = "/opt/dict/mydict";
+  command.mmReferClick();
+  settings.Dictionary = "/gone/program";  // chosen before, no longer there
+  command.mmReferClick();
+  onPath.remove("goldendict");
+  command.mmReferClick();
+  EXPECT_EQ(started, (QStringList{"detached: /opt/dict/mydict study", "detached: /usr/bin/goldendict study",
+                                  "terminal: /usr/bin/sdcv study"}));
+  EXPECT_EQ(windowMoves, 3);
+  EXPECT_EQ(clipboard.last(), "study");
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(DictionaryFixture, WithoutAWordTheProgramStartsWithoutAnArgument) {
+  setText("an o|x");
+  onPath = {"goldendict"};
+  command.mmReferClick();
+  EXPECT_EQ(started, QStringList{"detached: /usr/bin/goldendict"});
+  EXPECT_TRUE(clipboard.isEmpty());
+}
+
+TEST_F(DictionaryFixture, WithNoDictionaryTheUserChoosesOneAndCancellingStartsNothing) {
+  setText("|studies");
+  command.mmReferClick();  // the open dialog is cancelled
+  EXPECT_EQ(dialogs.asked, (QStringList{"message: " + messages.MsgSelectDictionary, "open: /usr/bin"}));
+  EXPECT_TRUE(started.isEmpty());
+  EXPECT_EQ(windowMoves, 0);
+
+  onPath = {"/home/u/bin/lookup"};
+  dialogs.filesToOpen = {OpenFileChoice{"/home/u/bin/lookup"}};
+  command.mmReferClick();
+  EXPECT_EQ(settings.Dictionary, "/home/u/bin/lookup");
+  EXPECT_EQ(started, QStringList{"detached: /home/u/bin/lookup study"});
+}
+
+TEST_F(DictionaryFixture, AChoiceThatCannotRunIsNotKeptAndAFailedStartIsReported) {
+  settings.Dictionary = "/opt/old";
+  dialogs.filesToOpen = {OpenFileChoice{"/home/u/notes.txt"}};
+  EXPECT_FALSE(command.mmChangeDictionaryClick());
+  EXPECT_EQ(settings.Dictionary, "/opt/old");
+  EXPECT_EQ(dialogs.askedOf("error"), QStringList{"\"/home/u/notes.txt\" is not a program that can be started."});
+
+  setText("|studies");
+  onPath = {"sdcv"};
+  startSucceeds = false;
+  command.mmReferClick();
+  EXPECT_EQ(dialogs.askedOf("error").last(), "The dictionary program \"/usr/bin/sdcv\" could not be started.");
+  EXPECT_EQ(windowMoves, 0);
+}
