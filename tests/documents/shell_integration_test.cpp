@@ -64,6 +64,12 @@ struct ShellFixture : ::testing::Test {
   QString defaultFor(const QString& mimeType) {
     return RunTool("xdg-mime", {"query", "default", mimeType}, environment).output.trimmed();
   }
+  // Checks a written entry with desktop-file-validate when it is installed.
+  void expectValidEntry(const QString& path) {
+    if (QStandardPaths::findExecutable("desktop-file-validate").isEmpty()) return;
+    const ToolRun check = RunTool("desktop-file-validate", {path}, environment);
+    EXPECT_EQ(check.exitCode, 0) << check.output.toStdString();
+  }
   void relate(const QString& extension) {
     dialogs.inputs.push_back(extension);
     integration.mmRelateTxtFileToThisClick();
@@ -77,6 +83,7 @@ TEST_F(ShellFixture, RelatingTxtMakesTheProgramTheDefaultForPlainText) {
   const QString entry = QString::fromUtf8(TempFolder::read(DesktopEntryPath(shell)));
   EXPECT_TRUE(entry.contains("\nExec=" + DesktopExecWord(program) + " %f\n")) << entry.toStdString();
   EXPECT_TRUE(entry.contains("MimeType=text/plain;text/html;")) << entry.toStdString();
+  expectValidEntry(DesktopEntryPath(shell));
 }
 
 TEST_F(ShellFixture, AnExtensionTheDesktopDoesNotKnowGetsItsOwnType) {
@@ -125,6 +132,7 @@ TEST_F(ShellFixture, TheOpenWithEntryPassesStarupAndIsRemovedAgain) {
   EXPECT_TRUE(entry.contains("\nExec=" + DesktopExecWord(program) + " /starup %f\n")) << entry.toStdString();
   EXPECT_TRUE(entry.contains("\nNoDisplay=true\n"));
   EXPECT_TRUE(entry.contains("\nMimeType=text/plain;text/html;"));
+  expectValidEntry(SendToEntryPath(shell));
   EXPECT_FALSE(integration.mmSCSendToClick(true));
   EXPECT_FALSE(SendToEntryExists(shell));
   EXPECT_TRUE(dialogs.asked.isEmpty());
