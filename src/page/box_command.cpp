@@ -217,7 +217,7 @@ void BoxCommand::mmCreateBoxClick() {
   shown.className = shown.classNames.value(0, QStringLiteral("my_box"));
   shown.sample = c_.editor.selText();
   shown.box = readClass(shown.className, last_.box);
-  const std::optional<BoxSettingValues> chosen = c_.dialogs.askForm(static_cast<ValueForm<BoxSettingValues>&>(c_.form), shown);
+  const std::optional<BoxSettingValues> chosen = c_.dialogs.askForm<BoxSettingValues>(c_.form, shown);
   if (!chosen) return;
   last_ = *chosen;
 
