@@ -2,7 +2,9 @@
 // coloured, Japanese and English prose), as the quiet tick takes it and Undo
 // brings it back:
 //   TakeSnapshot     the editor's formats read out, written as RTF, the file
-//                    written whole and renamed into place
+//                    written whole and renamed into place: the whole write
+//   ReadFormats      the part of it on the window's thread (the rest runs in
+//                    the background while typing goes on)
 //   RestoreSnapshot  the file read, the RTF read, the text and its formats
 //                    set in the editor
 //   BareTextEditRtf  the yardstick: a bare QTextEdit holding the same page
@@ -50,6 +52,18 @@ void TakeSnapshot(benchmark::State& state) {
   state.counters["rtf_bytes"] = double(bytes);
 }
 
+void ReadFormats(benchmark::State& state) {
+  bench::ShownPageEditor shown(ColouredPage());
+  shown.repaint();
+  size_t runs = 0;
+  for (auto _ : state) {
+    const RichDocument document = shown.editor.richDocument();
+    runs = 0;
+    for (const RichParagraph& paragraph : document.paragraphs) runs += paragraph.runs.size();
+  }
+  state.counters["runs"] = double(runs);
+}
+
 void RestoreSnapshot(benchmark::State& state) {
   bench::ShownPageEditor shown(ColouredPage());
   shown.repaint();
@@ -75,6 +89,7 @@ void BareTextEditRtf(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(TakeSnapshot)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ReadFormats)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(RestoreSnapshot)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BareTextEditRtf)->Unit(benchmark::kMillisecond)->Iterations(5);
 

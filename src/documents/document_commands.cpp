@@ -91,8 +91,7 @@ bool DocumentCommands::LoadDocument(const QString& name) {
   c_.host.showCommandStates();
   c_.host.SelectProgramMode();
   c_.host.SetWebPageMode(isHtmlFile(name));
-  c_.session.UndoCount = 0;
-  c_.session.UndoTop = 0;
+  StartUndoSeries(c_.session);
   c_.session.ChangeWatch = true;
   c_.host.startUndoTimer();
   c_.editor.setModified(false);
@@ -190,8 +189,7 @@ void DocumentCommands::mmNewClick() {
   c_.editor.clear();
   c_.host.SetWebPageMode(false);
   c_.editor.setModified(false);
-  c_.session.UndoCount = 0;
-  c_.session.UndoTop = 0;
+  StartUndoSeries(c_.session);
   if (*kind == kNewProgram) c_.host.newProgramFromTemplate();
   c_.session.ChangeWatch = true;
 }

@@ -23,6 +23,9 @@ struct DocumentState {
 struct SessionState {
   int UndoCount = 0;       // the newest undo snapshot of the document's history (0: none yet)
   int UndoTop = 0;         // the newest snapshot Redo may go to
+  // Counts the histories begun; a snapshot still being written when a new
+  // one begins is not taken into it.
+  int UndoSeries = 0;
   bool RedoEnabled = true; // switching multi-level undo either way ends Redo for the run
   bool ChangeWatch = false; // editor changes are tracked while on
   // A fresh document pasted into is named after its first line. On at start,
@@ -32,6 +35,14 @@ struct SessionState {
   // stored choice is the settings' Jpn; this only shows the choice made now.
   bool EnglishChosen = false;
 };
+
+// A document loaded or made starts its undo history afresh: the snapshots
+// of the one before are never reached from it.
+inline void StartUndoSeries(SessionState& session) {
+  session.UndoCount = 0;
+  session.UndoTop = 0;
+  ++session.UndoSeries;
+}
 
 // "name - Wrenpad" with the bare file name.
 inline QString windowTitleFor(const QString& fileName) {

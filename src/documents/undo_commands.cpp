@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace wrenpad {
 
@@ -19,17 +20,36 @@ constexpr int kRepaintedRestoreLength = 5000;
 }  // namespace
 
 UndoCommands::UndoCommands(UndoContext context, QString folder, int slot)
-    : c_(std::move(context)), snapshots_(std::move(folder), slot) {}
+    : c_(std::move(context)), snapshots_(std::move(folder), slot) {
+  QObject::connect(&writing_, &QFutureWatcher<SnapshotWrite>::finished, &writing_, [this] { finishPendingWrite(); });
+}
+
+UndoCommands::~UndoCommands() { writing_.waitForFinished(); }
 
 QString UndoCommands::tr2(const char* english, const char16_t* japanese) const {
   return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
 }
 
 // Pages keep their colours as rich text; other documents are plain text.
-QByteArray UndoCommands::contentOfEditor() const {
-  if (c_.document.DocumentMode == kHtmlMode) return WriteRtf(c_.editor.richDocument());
-  return c_.editor.text().toUtf8();
+UndoCommands::Content UndoCommands::contentOfEditor() const {
+  if (c_.document.DocumentMode == kHtmlMode) return c_.editor.richDocument();
+  return c_.editor.text();
 }
+
+namespace {
+
+// Runs away from the window: nothing here touches the editor.
+SnapshotWrite WriteSnapshot(UndoSnapshots snapshots, const std::variant<RichDocument, QString>& content,
+                            int undoCount, int undoTop) {
+  const QByteArray bytes = std::holds_alternative<RichDocument>(content)
+                               ? WriteRtf(std::get<RichDocument>(content))
+                               : std::get<QString>(content).toUtf8();
+  SnapshotWrite outcome{false, undoCount, undoTop, {}};
+  outcome.written = snapshots.take(bytes, outcome.undoCount, outcome.undoTop, &outcome.error);
+  return outcome;
+}
+
+}  // namespace
 
 void UndoCommands::takeSnapshot() {
   if (c_.stopSnapshotTimer) c_.stopSnapshotTimer();
@@ -37,26 +57,46 @@ void UndoCommands::takeSnapshot() {
     c_.session.UndoCount = 1;
     return;
   }
+  finishPendingWrite();  // one write at a time, in order
   // A new history (a document just loaded or made) may be told of a failure again.
   if (c_.session.UndoCount == 0) failureReported_ = false;
-  QString error;
-  if (!snapshots_.take(contentOfEditor(), c_.session.UndoCount, c_.session.UndoTop, &error)) {
-    // Once per document: typing goes on, with fewer steps to undo.
-    if (!failureReported_)
-      c_.dialogs.showError(kApplicationTitle,
-                           tr2("An undo step could not be saved (%1): %2\nEditing goes on; Undo may not reach this state.",
-                               u"アンドゥ用の記録を保存できませんでした（%1）: %2\n編集は続けられますが、この状態には戻れない場合があります。")
-                               .arg(QDir::toNativeSeparators(snapshots_.path(c_.session.UndoCount + 1)), error));
-    failureReported_ = true;
+  pending_ = true;
+  pendingSeries_ = c_.session.UndoSeries;
+  pendingRevision_ = c_.editor.revision();
+  writing_.setFuture(QtConcurrent::run(WriteSnapshot, snapshots_, contentOfEditor(), c_.session.UndoCount,
+                                       c_.session.UndoTop));
+}
+
+void UndoCommands::finishPendingWrite() {
+  if (!pending_) return;
+  pending_ = false;
+  writing_.waitForFinished();
+  const SnapshotWrite outcome = writing_.result();
+  // A history begun meanwhile does not take the older document's state.
+  if (pendingSeries_ != c_.session.UndoSeries) return;
+  if (!outcome.written) {
+    reportWriteFailure(outcome.error);
     return;
   }
-  shown_ = c_.session.UndoCount;
-  shownRevision_ = c_.editor.revision();
+  c_.session.UndoCount = outcome.undoCount;
+  c_.session.UndoTop = outcome.undoTop;
+  shown_ = outcome.undoCount;
+  shownRevision_ = pendingRevision_;
   // The name a later start shows when it offers this work back, written
   // when it changes rather than with every snapshot.
   if (c_.document.CurrentFileName != recordedName_ &&
       RecordDocumentName(snapshots_.folder(), snapshots_.slot(), c_.document.CurrentFileName))
     recordedName_ = c_.document.CurrentFileName;
+}
+
+// Once per document: typing goes on, with fewer steps to undo.
+void UndoCommands::reportWriteFailure(const QString& error) {
+  if (!failureReported_)
+    c_.dialogs.showError(kApplicationTitle,
+                         tr2("An undo step could not be saved (%1): %2\nEditing goes on; Undo may not reach this state.",
+                             u"アンドゥ用の記録を保存できませんでした（%1）: %2\n編集は続けられますが、この状態には戻れない場合があります。")
+                             .arg(QDir::toNativeSeparators(snapshots_.path(c_.session.UndoCount + 1)), error));
+  failureReported_ = true;
 }
 
 void UndoCommands::keepForRecovery() {
@@ -65,6 +105,7 @@ void UndoCommands::keepForRecovery() {
   const bool reported = failureReported_;
   failureReported_ = true;  // no message box while the session ends
   takeSnapshot();
+  finishPendingWrite();
   failureReported_ = reported;
   c_.settings.MultiUndo = multiUndo;
 }
@@ -80,6 +121,7 @@ bool ShowSnapshot(EditorControl& editor, const QByteArray& bytes, bool rich) {
 }
 
 bool UndoCommands::restore(int number) {
+  finishPendingWrite();
   const std::optional<QByteArray> bytes = snapshots_.read(number);
   const bool rich = c_.document.DocumentMode == kHtmlMode;
   if (!bytes || (rich && !ReadRtf(*bytes))) {
@@ -120,6 +162,7 @@ void UndoCommands::mmUndoClick() {
     c_.editor.undo();
     return;
   }
+  finishPendingWrite();
   // Back to the newest snapshot when the text moved on from the one shown
   // (an edit not yet saved as a step), else one step further back.
   const bool unchanged = shown_ >= 1 && c_.editor.revision() == shownRevision_;
@@ -129,6 +172,7 @@ void UndoCommands::mmUndoClick() {
 
 void UndoCommands::mmRedoClick() {
   if (!c_.settings.MultiUndo || !c_.session.RedoEnabled) return;
+  finishPendingWrite();
   const bool unchanged = shown_ >= 1 && c_.editor.revision() == shownRevision_;
   if (!unchanged) return;  // an edit after the Undo ended the way forward
   const int target = shown_ + 1;
@@ -140,7 +184,8 @@ void UndoCommands::mmEnableMultiUndoClick() {
   c_.session.RedoEnabled = false;
 }
 
-void UndoCommands::cleanUp() const {
+void UndoCommands::cleanUp() {
+  finishPendingWrite();
   snapshots_.removeAllBut(c_.session.UndoCount);
   QFile::remove(DocumentNameFile(snapshots_.folder(), snapshots_.slot()));
 }

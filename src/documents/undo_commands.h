@@ -6,9 +6,12 @@
 // the history anew from the state shown.
 
 #include "documents/undo_snapshots.h"
+#include "text/rich_text.h"
 
+#include <QFutureWatcher>
 #include <QString>
 #include <functional>
+#include <variant>
 
 namespace wrenpad {
 
@@ -37,18 +40,34 @@ struct UndoContext {
 // cannot be read.
 bool ShowSnapshot(EditorControl& editor, const QByteArray& bytes, bool rich);
 
+// What a snapshot write in the background came to.
+struct SnapshotWrite {
+  bool written = false;
+  int undoCount = 0;
+  int undoTop = 0;
+  QString error;
+};
+
 class UndoCommands {
  public:
   UndoCommands(UndoContext context, QString folder, int slot);
+  ~UndoCommands();
+  UndoCommands(const UndoCommands&) = delete;
+  UndoCommands& operator=(const UndoCommands&) = delete;
 
   // The Timer2 tick: the document as it stands becomes the next snapshot.
+  // The text and its formats are read here; encoding and writing the file
+  // run in the background, so typing goes on meanwhile. The counts follow
+  // once the file is whole.
   void takeSnapshot();
+  // Waits for a snapshot still being written and takes its outcome in.
+  void finishPendingWrite();
   void mmUndoClick();
   void mmRedoClick();
   void mmEnableMultiUndoClick();
   // At shut-down: the snapshot files go, but for the one the count names,
   // and so does the name that would offer them to a later start.
-  void cleanUp() const;
+  void cleanUp();
   // Before the program ends without its questions (SIGTERM, SIGHUP): the
   // unsaved text is kept as a snapshot a later start offers back.
   void keepForRecovery();
@@ -56,7 +75,10 @@ class UndoCommands {
   const UndoSnapshots& snapshots() const { return snapshots_; }
 
  private:
-  QByteArray contentOfEditor() const;
+  // A page's text with its formats, or the plain text of other documents.
+  using Content = std::variant<RichDocument, QString>;
+  Content contentOfEditor() const;
+  void reportWriteFailure(const QString& error);
   bool restore(int number);
   QString tr2(const char* english, const char16_t* japanese) const;
 
@@ -67,6 +89,12 @@ class UndoCommands {
   quint64 shownRevision_ = ~0ull;
   bool failureReported_ = false;
   QString recordedName_;  // the document name last written beside the snapshots
+  // The write running in the background, with the history it belongs to
+  // and the editor's revision it shows.
+  QFutureWatcher<SnapshotWrite> writing_;
+  bool pending_ = false;
+  int pendingSeries_ = 0;
+  quint64 pendingRevision_ = 0;
 };
 
 }  // namespace wrenpad

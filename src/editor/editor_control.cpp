@@ -738,28 +738,41 @@ RichAlignment richAlignmentOf(const QTextBlock& block) {
 RichDocument EditorControl::richDocument() const {
   RichDocument document;
   const QFont base = edit_->document()->defaultFont();
+  // A coloured page has a few dozen distinct formats over many thousands of
+  // fragments: each format is read out once.
+  std::vector<std::optional<RichRun>> byFormat;
+  auto attributesOf = [&](const QTextFragment& fragment) -> const RichRun& {
+    const size_t index = size_t(fragment.charFormatIndex());
+    if (index >= byFormat.size()) byFormat.resize(index + 1);
+    if (!byFormat[index]) byFormat[index] = richAttributesOf(fragment.charFormat(), base.pointSizeF());
+    return *byFormat[index];
+  };
   for (QTextBlock block = edit_->document()->begin(); block.isValid(); block = block.next()) {
     RichParagraph paragraph;
     paragraph.alignment = richAlignmentOf(block);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
-      const QTextCharFormat format = fragment.charFormat();
-      RichRun run;
+      RichRun run = attributesOf(fragment);
       run.text = fragment.text();
-      const QStringList families = format.fontFamilies().toStringList();
-      run.fontName = families.isEmpty() ? QString() : families.first();
-      const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : base.pointSizeF();
-      run.sizePoints = std::max(1, qRound(points));
-      run.colour = rgbOf(format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
-                                                                           : defaultFont_.color);
-      run.bold = format.fontWeight() >= QFont::Bold;
-      run.italic = format.fontItalic();
-      run.underline = format.fontUnderline();
       paragraph.runs.push_back(std::move(run));
     }
     document.paragraphs.push_back(std::move(paragraph));
   }
   return document;
+}
+
+RichRun EditorControl::richAttributesOf(const QTextCharFormat& format, double basePoints) const {
+  RichRun run;
+  const QStringList families = format.fontFamilies().toStringList();
+  run.fontName = families.isEmpty() ? QString() : families.first();
+  const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : basePoints;
+  run.sizePoints = std::max(1, qRound(points));
+  run.colour = rgbOf(format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                                       : defaultFont_.color);
+  run.bold = format.fontWeight() >= QFont::Bold;
+  run.italic = format.fontItalic();
+  run.underline = format.fontUnderline();
+  return run;
 }
 
 void EditorControl::setRichDocument(const RichDocument& document) {

@@ -195,6 +195,8 @@ class EditorControl : public QObject {
   void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
  private:
+  // The attributes of one character format as a rich-text run (no text).
+  RichRun richAttributesOf(const QTextCharFormat& format, double basePoints) const;
   class Widget;
   friend class Widget;
   friend class FormattingScope;

@@ -412,7 +412,7 @@ void TMain::FormCreate(const StartupOptions& options) {
   document_.CurrentFolder = ApplicationFolder;
   handleCommandLine(options);
   readSettingsFile();
-  session_.UndoCount = 0;
+  StartUndoSeries(session_);
   StartupOpenPending = false;
   session_.ChangeWatch = true;
   // A slot whose gone run left work to offer is kept back until it is offered.

@@ -28,6 +28,7 @@ struct Undo : ::testing::Test {
     main->editor().select(main->editor().textLength(), 0);
     main->editor().replaceSelection(text);
     main->Timer2Timer();
+    main->undo().finishPendingWrite();  // the file is written in the background
   }
   QString snapshot(int number) { return main->undo().snapshots().path(number); }
 };
@@ -108,3 +109,15 @@ TEST_F(Undo, WithoutMultiUndoTheEditorsOwnUndoServesAndRedoEndsForTheRun) {
 }
 
 }  // namespace
+
+TEST_F(Undo, ASnapshotStillBeingWrittenWhenAnotherDocumentOpensIsNotPartOfItsHistory) {
+  main->settings().MultiUndo = true;
+  main->editor().replaceSelection("first document");
+  main->Timer2Timer();  // written in the background
+  main->documents().OpenFile(folder.write("other.txt", "other\r\n"));
+  main->undo().finishPendingWrite();
+  EXPECT_EQ(main->session().UndoCount, 0);
+  EXPECT_EQ(main->session().UndoTop, 0);
+  main->undo().mmUndoClick();  // nothing to go back to
+  EXPECT_EQ(main->editor().text(), "other\r\n");
+}
