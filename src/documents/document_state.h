@@ -34,6 +34,8 @@ struct SessionState {
   // English was chosen as the interface language during this run. The
   // stored choice is the settings' Jpn; this only shows the choice made now.
   bool EnglishChosen = false;
+  // The desktop entry that offers the program under "Open With" is installed.
+  bool SendToShortcut = false;
 };
 
 // A document loaded or made starts its undo history afresh: the snapshots

@@ -10,6 +10,10 @@
 #include "html/html_commands.h"
 #include "html/link_command.h"
 #include "html/table_command.h"
+#include "html/form_commands.h"
+#include "html/text_to_html.h"
+#include "page/box_command.h"
+#include "editing/dictionary.h"
 #include "page/page_settings.h"
 #include "page/preview/page_preview.h"
 #include "programming/program_commands.h"
@@ -47,6 +51,7 @@ bool speaksJapanese(const CommandView& v) { return v.settings.Jpn; }
 bool repaintsAutomatically(const CommandView& v) { return v.settings.AutoRepaint; }
 bool undoesManySteps(const CommandView& v) { return v.settings.MultiUndo; }
 bool redoes(const CommandView& v) { return v.session.RedoEnabled; }
+bool offersOpenWith(const CommandView& v) { return v.session.SendToShortcut; }
 bool hasSelection(const CommandView& v) { return v.marks.selection; }
 bool canCommentize(const CommandView& v) { return v.marks.commentize; }
 bool popupCanCutCopy(const CommandView& v) { return v.marks.popupCutCopy; }
@@ -103,7 +108,8 @@ const CommandRow kCommands[] = {
     // HTML
     {0, "mmHTML", "HT&ML", u"Webページ(&W)", "", kNone,
      {}, nullptr, nullptr, outsideProgram},
-    {1, "mmModifyAsHTMLfile", "&Modify as a HTML file", u"HTMLファイルに変換(&M)", "", kNone},
+    {1, "mmModifyAsHTMLfile", "&Modify as a HTML file", u"HTMLファイルに変換(&M)", "", kNone,
+     {}, [](TMain& w) { w.textToHtml().mmModifyAsHTMLfileClick(); }, nullptr, outsidePage},
     {1, "mmPageSettings", "&Page Settings", u"ページの設定(&P)", "", kNone,
      {}, [](TMain& w) { w.pageSettings().mmPageSettingsClick(); }, nullptr, inPage},
     {1, "mmDisplayAsWebPage", "&Display as a Web Page", u"Webページとして表示(&D)", "F9", kSeparatorAfter | kShortcutWhenEnabled,
@@ -132,7 +138,7 @@ const CommandRow kCommands[] = {
     {1, "mmBulletList", "&Bullet List", u"箇条書き(&B)", "", kNone,
      {ToolBar::Html, 5, "tbBulletList", "Bullet List", u"箇条書き", kGapBefore}, [](TMain& w) { w.htmlCommands().tbInsertListClick(ListKind::Bullet); }, nullptr, inPage},
     {1, "mmNumbering", "&Numbering", u"段落番号(&N)", "", kSeparatorAfter,
-     {}, nullptr, nullptr, inPage},
+     {}, [](TMain& w) { w.htmlCommands().tbInsertListClick(ListKind::Numbered); }, nullptr, inPage},
     {1, "tbNumbering", "", nullptr, "", kToolOnly,
      {ToolBar::Html, 6, "tbNumbering", "", u"段落番号"}, [](TMain& w) { w.htmlCommands().tbInsertListClick(ListKind::Numbered); }, nullptr, inPage},
     {1, "mmInsertObjects", "&Insert", u"挿入(&I)", "", kNone},
@@ -144,15 +150,22 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.links().mmNameClick(); }, nullptr, inPage},
     {2, "mmTable", "&Table", u"表(&T)", "", kNone,
      {ToolBar::Html, 11, "tbTable", "Insert a Table", u"表の挿入"}, [](TMain& w) { w.tables().mmTableClick(); }, nullptr, inPage},
-    {2, "mmDiv", "<&div ... >.....</div>", nullptr, "", kSeparatorAfter},
+    {2, "mmDiv", "<&div ... >.....</div>", nullptr, "", kSeparatorAfter,
+     {}, [](TMain& w) { w.forms().mmDivClick(); }, nullptr, inPage},
     {1, "mmForm", "F&orm", u"フォーム(&O)", "", kNone},
-    {2, "mmNewForm", "&New Form", u"新しいフォーム(&N)", "", kNone},
-    {2, "mmSingleLineInput", "Single Line Text Area", u"1行テキスト入力欄", "", kNone},
-    {2, "mmTextArea", "Multiple Line TextArea", u"複数行テキスト入力欄", "", kNone},
-    {2, "mmSelect", "&Select", u"選択リスト(&S)", "", kNone},
-    {2, "mmCheckBox", "CheckBo&x", u"チェックボックス(&X)", "", kSeparatorAfter},
+    {2, "mmNewForm", "&New Form", u"新しいフォーム(&N)", "", kNone,
+     {}, [](TMain& w) { w.forms().mmNewFormClick(); }, nullptr, inPage},
+    {2, "mmSingleLineInput", "Single Line Text Area", u"1行テキスト入力欄", "", kNone,
+     {}, [](TMain& w) { w.forms().mmSingleLineInputClick(); }, nullptr, inPage},
+    {2, "mmTextArea", "Multiple Line TextArea", u"複数行テキスト入力欄", "", kNone,
+     {}, [](TMain& w) { w.forms().mmTextAreaClick(); }, nullptr, inPage},
+    {2, "mmSelect", "&Select", u"選択リスト(&S)", "", kNone,
+     {}, [](TMain& w) { w.forms().mmSelectClick(); }, nullptr, inPage},
+    {2, "mmCheckBox", "CheckBo&x", u"チェックボックス(&X)", "", kSeparatorAfter,
+     {}, [](TMain& w) { w.forms().mmCheckBoxClick(); }, nullptr, inPage},
     {1, "mmCreateBox", "Create/Edit a Box", u"ボックスの作成・編集", "", kNone,
-     {ToolBar::Html, 12, "tbCreateBox", "Create or edit a box", u"ボックスの作成・編集"}, nullptr, nullptr, inPage},
+     {ToolBar::Html, 12, "tbCreateBox", "Create or edit a box", u"ボックスの作成・編集"},
+     [](TMain& w) { w.boxes().mmCreateBoxClick(); }, nullptr, inPage},
     {1, "mmHTMLFont", "&Font", u"フォント(&F)", "", kSeparatorAfter,
      {ToolBar::Html, 2, "tbHTMLfont", "Font", u"フォント"}, [](TMain& w) { w.mmHTMLFontClick(); }, nullptr, inPage},
     {1, "mmRepaintTags", "&Repaint Tags", u"エディタの再着色", "", kNone,
@@ -185,7 +198,8 @@ const CommandRow kCommands[] = {
     // Tools
     {0, "mmTools", "&Tools", u"ツール(&T)", "", kNone},
     {1, "mmRefer", "&Refer Dictionary", u"辞書を引く(&R)", "Ctrl+D", kNone,
-     {ToolBar::Main, 11, "tbRefer", "Refer dictionary", u"辞書を引く", kGapBefore}},
+     {ToolBar::Main, 11, "tbRefer", "Refer dictionary", u"辞書を引く", kGapBefore},
+     [](TMain& w) { w.dictionary().mmReferClick(); }},
     {1, "mmCount", "&Count", u"文字数のカウント(&C)", "", kNone,
      {}, [](TMain& w) { w.editingTools().mmCountClick(); }},
     {1, "mmMacroReplace", "&Macro Replace", u"マクロ置換(&M)", "", kNone,
@@ -195,7 +209,8 @@ const CommandRow kCommands[] = {
 
     // Option
     {0, "mmOption", "&Option", u"オプション(&O)", "", kNone},
-    {1, "mmChangeDictionary", "&Select Dictionary", u"辞書ソフトの選択(&S)", "", kNone},
+    {1, "mmChangeDictionary", "&Select Dictionary", u"辞書ソフトの選択(&S)", "", kNone,
+     {}, [](TMain& w) { w.dictionary().mmChangeDictionaryClick(); }},
     {1, "mmAutoFileRenamer", "&Auto File Naming", u"ファイル名の自動設定(&A)", "", kCheckable,
      {}, [](TMain& w) { w.documents().mmAutoFileRenamerClick(); }, namesAutomatically},
     {1, "mmSelectDefaultFolder", "&Select Default Folder", u"既定のフォルダの選択(&S)", "", kNone,
@@ -225,12 +240,15 @@ const CommandRow kCommands[] = {
        w.undo().mmEnableMultiUndoClick();
        w.showCommandStates();
      }, undoesManySteps},
-    {1, "mmRelateTxtFileToThis", "&Relate an extention to this software", u"拡張子の設定(&R)", "", kNone},
-    {1, "mmSCSendTo", "&Locate shortcut\u3000at \"Send to\"", u"「送る」ポップアップメニューに追加", "", kCheckable},
+    {1, "mmRelateTxtFileToThis", "&Relate an extention to this software", u"拡張子の設定(&R)", "", kNone,
+     {}, [](TMain& w) { w.mmRelateTxtFileToThisClick(); }},
+    {1, "mmSCSendTo", "&Locate shortcut\u3000at \"Send to\"", u"「送る」ポップアップメニューに追加", "", kCheckable,
+     {}, [](TMain& w) { w.mmSCSendToClick(); }, offersOpenWith},
 
     // Help
     {0, "mmHelp", "&Help", u"ヘルプ(&H)", "", kNone},
-    {1, "mmSearch", "&Search", u"ヘルプの検索(&S)", "", kNone},
+    {1, "mmSearch", "&Search", u"ヘルプの検索(&S)", "", kNone,
+     {}, [](TMain& w) { w.mmSearchClick(); }},
     {1, "mmAbout", "&About", u"バージョン情報(&A)", "", kNone,
      {}, [](TMain& w) { w.mmAboutClick(); }},
 
@@ -250,7 +268,8 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.links().pmLinkOpenClick(); }, nullptr, nullptr, showsLinkOpen},
     {1, "pmAddRow", "&Add Row", u"行の追加(&A)", "", kHidden | kSeparatorAfter,
      {}, [](TMain& w) { w.tables().pmAddRowClick(); }, nullptr, nullptr, showsAddRow},
-    {1, "pmRefer", "&Refer", u"辞書を引く(&R)", "", kSeparatorAfter},
+    {1, "pmRefer", "&Refer", u"辞書を引く(&R)", "", kSeparatorAfter,
+     {}, [](TMain& w) { w.dictionary().mmReferClick(); }},
     {1, "pmSaveAndExit", "&Save -> Exit", u"保存→終了", "", kNone,
      {}, [](TMain& w) { w.pmSaveAndExitClick(); }},
 };

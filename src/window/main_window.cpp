@@ -14,6 +14,11 @@
 #include "html/font_command.h"
 #include "html/link_command.h"
 #include "html/table_command.h"
+#include "html/form_commands.h"
+#include "html/text_to_html.h"
+#include "page/box_command.h"
+#include "editing/dictionary.h"
+#include "documents/shell_integration.h"
 #include "html/forms/table_dialog.h"
 #include "html/forms/image_property.h"
 #include "page/picture_info.h"
@@ -91,6 +96,7 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
   createStatusBar();
   createTimers();
   connectEditorEvents();
+  createHelpAndTools();
   docType_ = new TDocType(this);
   aboutBox_ = new TAboutBox(this);
   FormCreate(options);
@@ -196,6 +202,7 @@ void TMain::createPageSettings() {
   pageSettings_ = std::make_unique<PageSettings>(PageSettingsContext{
       *Editor, dialogs_, document_, settings_, colouring_, japaneseInterface_, *pageSettingForm_,
       [screenFonts] { return screenFonts; }, [this] { painter_->mmRepaintTagsClick(); }});
+  createPageForms(screenFonts);
 }
 
 void TMain::createLinkCommand() {
@@ -279,7 +286,10 @@ void TMain::readPageSettings(const QString& text) {
 void TMain::connectEditorEvents() {
   EditorEvents* events = editorEvents_.get();
   connect(Editor, &EditorControl::keyDown, this, [events](KeyEventInfo& key) { events->EditorKeyDown(key); });
-  connect(Editor, &EditorControl::keyUp, this, [events](KeyEventInfo& key) { events->EditorKeyUp(key); });
+  connect(Editor, &EditorControl::keyUp, this, [this, events](KeyEventInfo& key) {
+    events->EditorKeyUp(key);
+    if (key.key == Qt::Key_F2 && key.modifiers == Qt::NoModifier) lookUpWordInHelp();
+  });
   connect(Editor, &EditorControl::mouseDown, this, [events] { events->EditorMouseDown(); });
   connect(Editor, &EditorControl::selectionChanged, this, [events] { events->EditorSelectionChange(); });
   connect(&Timer4, &QTimer::timeout, this, [this] { htmlCommands_->Timer4Timer(); });
@@ -615,6 +625,7 @@ void TMain::ApplyInterfaceLanguage() {
   }
   messages_ = messagesFor(japaneseInterface_);
   UpdateCodingMenu();
+  showHelpInLanguage();
 }
 
 // The output kanji code: Shift-JIS and EUC-JP, one of them checked.

@@ -70,6 +70,19 @@ class HtmlCommands;
 class TagPainter;
 class TEnhancedEdit;
 class BrowserWindows;
+class FormCommands;
+class TFormDialog;
+class TSingleLineInputDialog;
+class TTextArea;
+class TSelectDialog;
+class TCheckDialog;
+class TDivDialog;
+class BoxCommand;
+class TBoxSetting;
+class TextToHtmlCommand;
+class DictionaryCommand;
+class ShellIntegration;
+class THelpSearch;
 
 class TMain : public QMainWindow,
               public DocumentHost,
@@ -110,6 +123,13 @@ class TMain : public QMainWindow,
   void mmExitClick();
   void pmSaveAndExitClick();
   void mmAboutClick();
+  void mmSearchClick();
+  void mmRelateTxtFileToThisClick();
+  void mmSCSendToClick();
+  // F1: the help page of the control or form that has the keyboard.
+  void showContextHelp();
+  // F2: the word at the caret looked up in the help pages.
+  void lookUpWordInHelp();
   void mmAutoRepaintClick();
   void mmHTMLFontClick();
   void PopupMenu1Popup();
@@ -188,6 +208,11 @@ class TMain : public QMainWindow,
   LinkCommand& links() { return *links_; }
   TableCommand& tables() { return *tables_; }
   PagePreview& preview() { return *preview_; }
+  FormCommands& forms() { return *forms_; }
+  BoxCommand& boxes() { return *boxes_; }
+  TextToHtmlCommand& textToHtml() { return *textToHtml_; }
+  DictionaryCommand& dictionary() { return *dictionary_; }
+  THelpSearch& helpWindow() { return *helpSearch_; }
   BrowserWindows& browsers() { return *browsers_; }
   MessagePane& messagePane() { return *CMsgWindow; }
   CaretContextFlags& caretFlags() { return caretFlags_; }
@@ -198,6 +223,7 @@ class TMain : public QMainWindow,
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate(const StartupOptions& options);
@@ -213,6 +239,10 @@ class TMain : public QMainWindow,
   void createPageSettings();
   void createLinkCommand();
   void createPagePreview();
+  void createPageForms(const QStringList& screenFonts);
+  void createHelpAndTools();
+  void showHelpInLanguage();
+  void placeOnLeftHalf();
   void setPasteShortcut(bool on);
   void showRecentFiles();
   void recolourAfterRestore();
@@ -281,6 +311,20 @@ class TMain : public QMainWindow,
   // The preview windows go after the command that removes their pages.
   std::unique_ptr<BrowserWindows> browsers_;
   std::unique_ptr<PagePreview> preview_;
+  // The form, division and box dialogs, made once and kept for the run.
+  TFormDialog* formDialog_ = nullptr;
+  TSingleLineInputDialog* singleLineInputDialog_ = nullptr;
+  TTextArea* textAreaDialog_ = nullptr;
+  TSelectDialog* selectDialog_ = nullptr;
+  TCheckDialog* checkDialog_ = nullptr;
+  TDivDialog* divDialog_ = nullptr;
+  std::unique_ptr<FormCommands> forms_;
+  TBoxSetting* boxDialog_ = nullptr;
+  std::unique_ptr<BoxCommand> boxes_;
+  std::unique_ptr<TextToHtmlCommand> textToHtml_;
+  std::unique_ptr<DictionaryCommand> dictionary_;
+  std::unique_ptr<ShellIntegration> shell_;
+  THelpSearch* helpSearch_ = nullptr;
 
   EditorControl* Editor = nullptr;
   MessagePane* CMsgWindow = nullptr;

@@ -60,7 +60,7 @@ QStringList itemNames(const QMenu* menu) {
 
 }  // namespace
 
-TEST_F(MainWindow, MenusFollowTheDesignAndUnbuiltCommandsAreDisabled) {
+TEST_F(MainWindow, MenusFollowTheDesignAndPageCommandsWaitForAPage) {
   start();
   QStringList tops;
   for (const QAction* action : main->menuBar()->actions()) tops << action->text();
@@ -73,11 +73,13 @@ TEST_F(MainWindow, MenusFollowTheDesignAndUnbuiltCommandsAreDisabled) {
   EXPECT_EQ(main->action("mmSuperscript")->shortcut(), QKeySequence("Ctrl+Up"));
   EXPECT_EQ(main->action("mmSubscript")->shortcut(), QKeySequence("Ctrl+Down"));
   EXPECT_EQ(main->action("mmSCSendTo")->text(), QString::fromUtf8("&Locate shortcut　at \"Send to\""));
-  // Built commands work; the others are visible but cannot be chosen.
+  // Commands for pages wait for a page; the conversion into one waits for a text.
   EXPECT_TRUE(main->action("mmSaveAs")->isEnabled());
-  EXPECT_TRUE(main->action("mmChangeDictionary")->isVisible());
-  EXPECT_FALSE(main->action("mmChangeDictionary")->isEnabled());
+  EXPECT_TRUE(main->action("mmChangeDictionary")->isEnabled());
   EXPECT_FALSE(main->action("tbTable")->isEnabled());
+  EXPECT_FALSE(main->action("mmNewForm")->isEnabled());
+  EXPECT_FALSE(main->action("tbCreateBox")->isEnabled());
+  EXPECT_TRUE(main->action("mmModifyAsHTMLfile")->isEnabled());
   EXPECT_FALSE(main->action("mmAlignLeft")->isVisible());
   EXPECT_TRUE(main->action("mmSJIS")->isChecked());
   EXPECT_EQ(main->timer(1).interval(), 2000);

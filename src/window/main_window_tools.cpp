@@ -1,0 +1,155 @@
+// The window's part in the commands that came with the page forms, boxes and
+// the text-to-page conversion, and in the help, the dictionary and the
+// desktop: each is made here with the narrow context it needs.
+#include "window/main_window.h"
+
+#include "colouring/tag_painter.h"
+#include "documents/document_commands.h"
+#include "documents/shell_integration.h"
+#include "editing/dictionary.h"
+#include "editing/template_commands.h"
+#include "editor/editor_control.h"
+#include "help/help_context.h"
+#include "help/help_folder.h"
+#include "help/help_search.h"
+#include "html/form_commands.h"
+#include "html/forms/form_dialogs.h"
+#include "html/text_to_html.h"
+#include "page/box_command.h"
+#include "page/box_setting_dialog.h"
+#include "page/page_settings.h"
+#include "platform/dialogs.h"
+#include "programming/terminal.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QKeyEvent>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace wrenpad {
+
+namespace {
+
+// Help context numbers of the program's own forms, by object name; the
+// editor and the window have theirs set where they are made.
+struct FormHelpContext {
+  const char* objectName;
+  int context;
+};
+constexpr FormHelpContext kFormHelpContexts[] = {
+    {"ProgrammingOptions", 5}, {"HtmlPageSetting", 6}, {"WebPageEditOptions", 8},
+    {"InspectionDialog", 5},   {"InputWizardDialog", 5}, {"BoxSetting", 6},
+};
+
+bool OpenHelpPage(const QString& file) { return QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }
+
+}  // namespace
+
+void TMain::createPageForms(const QStringList& screenFonts) {
+  formDialog_ = new TFormDialog(this);
+  singleLineInputDialog_ = new TSingleLineInputDialog(this);
+  textAreaDialog_ = new TTextArea(this);
+  selectDialog_ = new TSelectDialog(this);
+  checkDialog_ = new TCheckDialog(this);
+  divDialog_ = new TDivDialog(this);
+  TagPainter* p = painter_.get();
+  const auto paintTagsInRange = [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); };
+  forms_ = std::make_unique<FormCommands>(FormCommandsContext{
+      *Editor, dialogs_, document_, settings_, *formDialog_, *singleLineInputDialog_, *textAreaDialog_,
+      *selectDialog_, *checkDialog_, *divDialog_, japaneseInterface_, paintTagsInRange,
+      [p](int start, int finish) { p->RenderWebFormats(start, finish); }, [this](int value) { setProgress(value); }});
+
+  boxDialog_ = new TBoxSetting(this);
+  boxDialog_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
+  boxes_ = std::make_unique<BoxCommand>(BoxCommandContext{
+      *Editor, dialogs_, document_, *boxDialog_, [this] { return pageSettings_->values(); }, japaneseInterface_,
+      [screenFonts] { return screenFonts; }, paintTagsInRange, [this](int value) { setProgress(value); }});
+
+  textToHtml_ = std::make_unique<TextToHtmlCommand>(TextToHtmlContext{
+      *Editor, dialogs_, document_, session_, *pageSettingForm_, [this] { return pageSettings_->values(); },
+      japaneseInterface_, [screenFonts] { return screenFonts; }, {},
+      [this] { SetWebPageMode(true); },
+      [this](const QString& name) { documents_->SetDocumentTitle(name); },
+      [this] { templates_->LoadTemplateList(); }});
+}
+
+void TMain::createHelpAndTools() {
+  helpSearch_ = new THelpSearch(dialogs_, [](const QString& file) { OpenHelpPage(file); }, this);
+  setHelpContext(*this, 6);
+  setHelpContext(*Editor->widget(), 1);
+  // F1 answers in every window of the program, modal forms included.
+  qApp->installEventFilter(this);
+
+  dictionary_ = std::make_unique<DictionaryCommand>(DictionaryContext{
+      *Editor, dialogs_, settings_, messages_, japaneseInterface_,
+      [](const QString& name) { return QStandardPaths::findExecutable(name); },
+      [](const QString& program, const QStringList& arguments) { return QProcess::startDetached(program, arguments); },
+      [](const QString& program, const QStringList& arguments) {
+        const auto launch = TerminalLaunchFor(QStringList{program} + arguments, QDir::homePath(),
+                                              systemTerminalEnvironment());
+        return launch && QProcess::startDetached(launch->program, launch->arguments, launch->workingFolder);
+      },
+      [this] { placeOnLeftHalf(); }, [](const QString& text) { QApplication::clipboard()->setText(text); }});
+
+  shell_ = std::make_unique<ShellIntegration>(
+      ShellContext{dialogs_, messages_, document_, japaneseInterface_, SystemShellEnvironment(paths_.executablePath)});
+  session_.SendToShortcut = SendToEntryExists(SystemShellEnvironment(paths_.executablePath));
+}
+
+// The help pages of the interface's language, from the first data folder
+// that has them.
+void TMain::showHelpInLanguage() {
+  helpSearch_->setJapanese(japaneseInterface_);
+  QStringList folders = listFolders();
+  if (!folders.contains(paths_.applicationFolder)) folders.prepend(paths_.applicationFolder);
+  helpSearch_->setHelpFolder(chooseHelpFolder(folders, japaneseInterface_));
+}
+
+void TMain::mmSearchClick() { dialogs_.showModeless(*helpSearch_); }
+
+void TMain::mmRelateTxtFileToThisClick() { shell_->mmRelateTxtFileToThisClick(); }
+
+void TMain::mmSCSendToClick() { session_.SendToShortcut = shell_->mmSCSendToClick(session_.SendToShortcut); }
+
+// The page for the control or form that has the keyboard.
+void TMain::showContextHelp() {
+  QWidget* focus = QApplication::focusWidget();
+  QWidget* form = focus ? focus->window() : QApplication::activeWindow();
+  if (form && !form->property("helpContext").isValid())
+    for (const FormHelpContext& known : kFormHelpContexts)
+      if (form->objectName() == QLatin1String(known.objectName)) setHelpContext(*form, known.context);
+  helpSearch_->openContextHelp(helpContextOf(focus ? focus : form));
+}
+
+// F2: the word at the caret, in its base form, is searched for in the help
+// pages (and left on the clipboard).
+void TMain::lookUpWordInHelp() {
+  const std::optional<QString> word =
+      CopyWordAtCaret(*Editor, [](const QString& text) { QApplication::clipboard()->setText(text); });
+  if (word) helpSearch_->searchFor(*word);
+}
+
+// The dictionary takes the right half of the screen; the editor the left.
+void TMain::placeOnLeftHalf() {
+  const QRect screen = this->screen()->availableGeometry();
+  showNormal();
+  setGeometry(screen.x(), screen.y(), screen.width() / 2, screen.height() - 30);
+}
+
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && helpSearch_) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat()) {
+      showContextHelp();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace wrenpad
