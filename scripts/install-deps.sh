@@ -12,6 +12,7 @@ PACKAGES="
   libpng-dev libjpeg-dev zlib1g-dev
   fonts-ipafont-gothic fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool xterm
+  xdg-utils shared-mime-info desktop-file-utils
   g++ gcc default-jdk-headless fp-compiler perl lighttpd
 "
 

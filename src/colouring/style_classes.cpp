@@ -8,6 +8,9 @@ namespace {
 
 QString WithoutBlanks(QString selector) {
   selector.removeIf([](QChar c) { return c == u' ' || c == u'\r' || c == u'\n' || c == u'\t'; });
+  // The comment marks that hide a block from old browsers may stand before
+  // a rule: a rule added after the block's "-->" line is still a rule.
+  if (selector.startsWith(QStringLiteral("-->"))) selector.remove(0, 3);
   if (selector.startsWith(QStringLiteral("<!--"))) selector.remove(0, 4);
   return selector;
 }

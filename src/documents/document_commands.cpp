@@ -191,6 +191,7 @@ void DocumentCommands::mmNewClick() {
   c_.editor.setModified(false);
   StartUndoSeries(c_.session);
   if (*kind == kNewProgram) c_.host.newProgramFromTemplate();
+  if (*kind == kNewPage) c_.host.newPageFromText();
   c_.session.ChangeWatch = true;
 }
 

@@ -8,7 +8,9 @@ class QDialog;
 
 namespace wrenpad {
 
-// The kind of new document that starts from a program template.
+// The kinds of new document that do not start as plain text: a page made by
+// the text-to-page conversion, and a program from its template.
+inline constexpr int kNewPage = 1;
 inline constexpr int kNewProgram = 2;
 
 class DocumentHost {
@@ -41,11 +43,14 @@ class DocumentHost {
   virtual void processPendingEvents() = 0;
 
   // The document-type question of the New command: the chosen kind (0 text,
-  // 1 HTML, 2 program: kNewProgram), nothing on Cancel.
+  // 1 HTML: kNewPage, 2 program: kNewProgram), nothing on Cancel.
   virtual std::optional<int> askDocumentType() = 0;
   // A new program document: the cleared editor gets the starting program of
   // the current language.
   virtual void newProgramFromTemplate() = 0;
+  // A new page: the cleared editor becomes a page skeleton through the
+  // text-to-page conversion and its page-settings dialog.
+  virtual void newPageFromText() = 0;
   // A file was opened or saved under this full name (the recent-files list).
   virtual void fileUsed(const QString& fullName) = 0;
 };

@@ -14,27 +14,6 @@ namespace {
 
 const QString kDefaultPageFont = QStringLiteral("ＭＳ Ｐゴシック");
 
-PageStyleInput styleInputOf(const PageSettingValues& v) {
-  PageStyleInput input;
-  input.lineHeight = v.lineHeight;
-  input.lineHeightUnit = v.lineHeightUnit;
-  input.marginTop = v.marginTop;
-  input.marginBottom = v.marginBottom;
-  input.marginLeft = v.marginLeft;
-  input.marginRight = v.marginRight;
-  input.marginUnit = v.marginUnit;
-  input.colourChosen = v.colourChosen;
-  input.background = RgbOf(v.background);
-  input.imageFile = v.imageFile;
-  input.sizeChecked = v.font.setSize;
-  input.fontSize = v.font.size;
-  input.fontSizeUnit = v.font.unit;
-  input.fontName = v.font.fontName;
-  input.fontColour = RgbOf(v.font.colour);
-  input.linkUnderlineOnHover = v.linkUnderline;
-  return input;
-}
-
 QString colourText(const QColor& colour) { return ColorToText(u'#' + RgbHex(RgbOf(colour))); }
 
 // Reads one class's declarations, noting what cannot be read.
@@ -136,8 +115,6 @@ void setSplice(BoxEdit& edit, const QString& before) {
 }
 
 }  // namespace
-
-QString PageStyleBlockFor(const PageSettingValues& values) { return BuildPageStyleBlock(styleInputOf(values)); }
 
 BoxClassReading ReadBoxClass(const QString& page, const QString& className, const BoxClassValues& previous) {
   BoxClassReading reading{previous, {}};

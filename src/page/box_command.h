@@ -7,6 +7,7 @@
 
 #include "page/box_setting_dialog.h"
 #include "page/page_setting_dialog.h"
+#include "page/page_settings.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,10 +18,6 @@ namespace wrenpad {
 class Dialogs;
 class EditorControl;
 struct DocumentState;
-
-// A new style block from the page settings' values (the body rule, and the
-// link rules when links are underlined only under the mouse).
-QString PageStyleBlockFor(const PageSettingValues& values);
 
 // The class's values as the page's style block gives them, on top of
 // `previous`: the border style always (absent or unknown: "outset"), the

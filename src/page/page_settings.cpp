@@ -141,27 +141,6 @@ void ensureHead(QString& page) {
   page.insert(body < 0 ? 0 : body, QStringLiteral("<head>\r\n</head>\r\n"));
 }
 
-PageStyleInput styleInput(const PageSettingValues& v) {
-  PageStyleInput input;
-  input.lineHeight = v.lineHeight;
-  input.lineHeightUnit = v.lineHeightUnit;
-  input.marginTop = v.marginTop;
-  input.marginBottom = v.marginBottom;
-  input.marginLeft = v.marginLeft;
-  input.marginRight = v.marginRight;
-  input.marginUnit = v.marginUnit;
-  input.colourChosen = v.colourChosen;
-  input.background = RgbOf(v.background);
-  input.imageFile = v.imageFile;
-  input.sizeChecked = v.font.setSize;
-  input.fontSize = v.font.size;
-  input.fontSizeUnit = v.font.unit;
-  input.fontName = v.font.fontName;
-  input.fontColour = RgbOf(v.font.colour);
-  input.linkUnderlineOnHover = v.linkUnderline;
-  return input;
-}
-
 // The confirmed values set into an existing block, rule by rule; what the
 // dialog does not show stays as it is.
 QString updatedBlock(QString block, const PageSettingValues& v) {
@@ -212,7 +191,7 @@ QString WritePageSettings(const QString& page, const PageSettingValues& v, bool 
   const QString titleElement =
       titleOpen < 0 && !v.title.isEmpty() ? QStringLiteral("<title>") + v.title + QStringLiteral("</title>") : QString();
   if (!oldBlock) {
-    QString block = BuildPageStyleBlock(styleInput(v));
+    QString block = PageStyleBlockFor(v);
     if (!titleElement.isEmpty()) block += titleElement + QStringLiteral("\r\n");
     result.insert(scriptAt >= 0 ? scriptAt : find(result, "</head"), block);
     return result;
@@ -223,6 +202,27 @@ QString WritePageSettings(const QString& page, const PageSettingValues& v, bool 
   if (!titleElement.isEmpty()) block += QStringLiteral("\r\n") + titleElement;
   result.replace(blockAt, oldBlock->size(), block);
   return result;
+}
+
+QString PageStyleBlockFor(const PageSettingValues& v) {
+  PageStyleInput input;
+  input.lineHeight = v.lineHeight;
+  input.lineHeightUnit = v.lineHeightUnit;
+  input.marginTop = v.marginTop;
+  input.marginBottom = v.marginBottom;
+  input.marginLeft = v.marginLeft;
+  input.marginRight = v.marginRight;
+  input.marginUnit = v.marginUnit;
+  input.colourChosen = v.colourChosen;
+  input.background = RgbOf(v.background);
+  input.imageFile = v.imageFile;
+  input.sizeChecked = v.font.setSize;
+  input.fontSize = v.font.size;
+  input.fontSizeUnit = v.font.unit;
+  input.fontName = v.font.fontName;
+  input.fontColour = RgbOf(v.font.colour);
+  input.linkUnderlineOnHover = v.linkUnderline;
+  return BuildPageStyleBlock(input);
 }
 
 // ---- the command --------------------------------------------------------------------

@@ -35,6 +35,10 @@ struct PageReading {
 };
 PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint);
 
+// A new style block from the page settings' values (the body rule, and the
+// link rules when links are underlined only under the mouse).
+QString PageStyleBlockFor(const PageSettingValues& values);
+
 // The page with the confirmed values written into it. `hadScript`: the page
 // already had a JavaScript element when the dialog opened.
 QString WritePageSettings(const QString& page, const PageSettingValues& values, bool hadScript);

@@ -942,6 +942,8 @@ void TMain::processPendingEvents() {
 
 void TMain::newProgramFromTemplate() { snippets_->NewProgramFromTemplate(); }
 
+void TMain::newPageFromText() { textToHtml_->mmModifyAsHTMLfileClick(); }
+
 void TMain::fileUsed(const QString& fullName) {
   FileNameKeeper.Add(fullName);
   showRecentFiles();
@@ -973,8 +975,6 @@ std::optional<int> TMain::askDocumentType() {
   DocumentTypeValues values;
   values.japanese = japaneseInterface_;
   values.languageMode = settings_.PL;
-  // New pages are made by the text-to-page conversion, which is not built yet.
-  values.choosable = {true, false, true};
   const std::optional<DocumentTypeValues> chosen = dialogs_.askForm(*docType_, values);
   if (!chosen) return std::nullopt;
   return chosen->kind;

@@ -161,6 +161,7 @@ class TMain : public QMainWindow,
   void processPendingEvents() override;
   std::optional<int> askDocumentType() override;
   void newProgramFromTemplate() override;
+  void newPageFromText() override;
   void fileUsed(const QString& fullName) override;
   void FileNameKeeperSelect(const QString& name);
   const RecentFiles& recentFiles() const { return FileNameKeeper; }

@@ -26,6 +26,9 @@ TEST(CollectStyleClasses, SelectorsThatAreNotClassesGiveNothing) {
 TEST(CollectStyleClasses, BlockHiddenInACommentAndLimits) {
   EXPECT_EQ(CollectStyleClasses("<style>\r\n<!--\r\n.x{}\r\n.y{}\r\n-->\r\n</style>"),
             QStringList({"x", "y"}));
+  // A rule written after the comment's end, as a box class is added.
+  EXPECT_EQ(CollectStyleClasses("<style>\r\n<!--\r\n.x{}\r\n-->\r\n  .my_box{border-style:outset}\r\n</style>"),
+            QStringList({"x", "my_box"}));
   QString many = "<style>";
   for (int i = 1; i <= 35; ++i) many += QString(".c%1{}").arg(i);
   many += "</style>";
