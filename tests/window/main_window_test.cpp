@@ -4,6 +4,8 @@
 #include "editor/editor_control.h"
 #include "window/doc_type_dialog.h"
 #include "window/main_window.h"
+#include "page/page_setting_dialog.h"
+#include "documents/document_host.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>
@@ -289,9 +291,9 @@ TEST_F(MainWindow, NewAsksAboutChangesThenForTheKindAndClearsOnlyOnOk) {
   dialogs.answerForm<DocumentTypeValues>(std::nullopt);
   documents().mmNewClick();
   EXPECT_EQ(dialogs.askedOf("form"), QStringList({"DocType"}));
-  // Pages cannot be made yet; the form speaks the interface's language.
+  // Every kind can be chosen; the form speaks the interface's language.
   const auto shown = dialogs.shownValues<DocumentTypeValues>();
-  EXPECT_EQ(shown.choosable, (std::array<bool, 3>{true, false, true}));
+  EXPECT_EQ(shown.choosable, (std::array<bool, 3>{true, true, true}));
   EXPECT_FALSE(shown.japanese);
   EXPECT_EQ(shown.kind, 0);
   EXPECT_EQ(editor().text(), "draft");  // Cancel of the kind cancels New
@@ -302,6 +304,16 @@ TEST_F(MainWindow, NewAsksAboutChangesThenForTheKindAndClearsOnlyOnOk) {
   EXPECT_EQ(editor().text(), "");
   EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
   EXPECT_TRUE(main->htmlToolBar()->isHidden());
+
+  // A new page: the page settings give its title, and it is a page at once.
+  dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues& v) { v.kind = kNewPage; });
+  dialogs.answerFormWith<PageSettingValues>([](PageSettingValues& v) { v.title = "Notes"; });
+  documents().mmNewClick();
+  EXPECT_TRUE(editor().text().contains("<title>Notes</title>"));
+  EXPECT_TRUE(editor().text().contains("<body>\r\n"));
+  EXPECT_EQ(main->windowTitle(), "Untitled.htm - Wrenpad");
+  EXPECT_EQ(main->document().DocumentMode, kHtmlMode);
+  EXPECT_FALSE(main->htmlToolBar()->isHidden());
 }
 
 TEST_F(MainWindow, RenameAsTopLineAndDefaultFolder) {
