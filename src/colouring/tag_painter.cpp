@@ -106,6 +106,16 @@ void TagPainter::ResetFormatting() {
   restoreView(caret, firstLine);
 }
 
+void TagPainter::PlainRange(int start, int finish) {
+  if (!c_.settings.AutoRepaint || finish <= start) return;
+  const ChangeWatchOff quiet(c_.session);
+  EditorControl::FormatRun plain = PlainRun(finish - start, PlainFont(c_.editor));
+  plain.start = start;
+  const Selection kept = SelectionOf(c_.editor);
+  c_.editor.applyFormats({plain});
+  c_.editor.select(kept.start, kept.length);
+}
+
 // Puts the caret back and brings the view down to the line that was at its
 // top; a view that already starts further down stays where it is.
 void TagPainter::restoreView(int caret, int firstLine) {

@@ -40,6 +40,10 @@ class TagPainter {
   // in memory; the caret stays where it was (a selection collapses to its
   // start).
   void ResetFormatting();
+  // Gives [start, finish) the uncoloured look (the default font in black)
+  // before it is rendered and painted: text a command wrote anew would
+  // otherwise keep the format of the character before it.
+  void PlainRange(int start, int finish);
 
   // Strips every format and recolours the whole document, keeping the caret
   // and the view. Nothing for a plain-text document. A long page is coloured

@@ -30,12 +30,13 @@ std::optional<Values> FormCommands::ask(ValueForm<Values>& form, Values& kept) {
   return chosen;
 }
 
-void FormCommands::recolour(int from, int paintTo, int renderTo) {
+void FormCommands::recolour(int from, int writtenTo, int paintTo, int renderTo) {
   const int length = c_.editor.textLength();
   paintTo = std::min(paintTo, length);
   renderTo = std::min(renderTo, length);
   if (c_.settings.AutoRepaint) {
     const RedrawSuspended frozen(c_.editor);
+    if (from < writtenTo && c_.plainRange) c_.plainRange(from, std::min(writtenTo, length));
     if (from < renderTo && c_.settings.Realization && c_.renderWebFormats) c_.renderWebFormats(from, renderTo);
     // An empty range has nothing to colour.
     if (from < paintTo && c_.paintTagsInRange) c_.paintTagsInRange(from, paintTo);
@@ -47,7 +48,7 @@ void FormCommands::insertMarkup(const QString& markup) {
   const int start = c_.editor.selStart();
   c_.editor.replaceSelection(markup);
   const int end = start + int(markup.size());
-  recolour(start, end, start);
+  recolour(start, end, end, start);
   c_.editor.setSelStart(end);
 }
 
@@ -58,9 +59,15 @@ void FormCommands::mmNewFormClick() {
   c_.editor.select(edit.start, edit.length);
   c_.editor.replaceSelection(edit.replacement);
   // The text between the function and the form was written anew: it is
-  // rendered and coloured again too.
+  // rendered and coloured again too, from the start of the script element,
+  // since the painter must start outside a tag or script.
   const int end = edit.start + int(edit.replacement.size());
-  recolour(edit.start, end, edit.functionAt >= 0 ? end : edit.start);
+  int from = edit.start;
+  if (edit.functionAt >= 0) {
+    const qsizetype script = c_.editor.text().lastIndexOf(QStringLiteral("<script"), edit.start, Qt::CaseInsensitive);
+    if (script >= 0) from = int(script);
+  }
+  recolour(from, end, end, edit.functionAt >= 0 ? end : edit.start);
   c_.editor.setSelStart(edit.formStart + edit.formLength);
 }
 
@@ -87,7 +94,7 @@ void FormCommands::mmDivClick() {
   const QString markup = DivMarkup(div_, c_.editor.selText());
   c_.editor.replaceSelection(markup);
   const int end = start + int(markup.size());
-  recolour(start, end + kDivPaintMargin, end + 1);
+  recolour(start, end, end + kDivPaintMargin, end + 1);
   c_.editor.setSelStart(end);
 }
 

@@ -36,6 +36,9 @@ struct FormCommandsContext {
   const bool& japanese;
   // Colouring of the range [start, finish), with the progress bar from 0 to 100.
   std::function<void(int start, int finish)> paintTagsInRange;
+  // The uncoloured look for the range written, before it is rendered and
+  // painted; may be empty.
+  std::function<void(int start, int finish)> plainRange;
   // The in-editor rendering of web formats over [start, finish), run before
   // the tag painting while rendering is on (for a division, and for the
   // stretch a new form's handler function made it rewrite); may be empty.
@@ -72,7 +75,9 @@ class FormCommands {
   // With automatic colouring on: renders [from, renderTo) while rendering
   // is on, then colours [from, paintTo) with the progress bar; both end at
   // the end of the text. The bar goes back to 0.
-  void recolour(int from, int paintTo, int renderTo);
+  // [from, writtenTo) was written anew and starts uncoloured; tags are
+  // painted up to paintTo and web formats rendered up to renderTo.
+  void recolour(int from, int writtenTo, int paintTo, int renderTo);
 
   FormCommandsContext c_;
   FormValues form_;

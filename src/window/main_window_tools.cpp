@@ -62,6 +62,7 @@ void TMain::createPageForms(const QStringList& screenFonts) {
   forms_ = std::make_unique<FormCommands>(FormCommandsContext{
       *Editor, dialogs_, document_, settings_, *formDialog_, *singleLineInputDialog_, *textAreaDialog_,
       *selectDialog_, *checkDialog_, *divDialog_, japaneseInterface_, paintTagsInRange,
+      [p](int start, int finish) { p->PlainRange(start, finish); },
       [p](int start, int finish) { p->RenderWebFormats(start, finish); }, [this](int value) { setProgress(value); }});
 
   boxDialog_ = new TBoxSetting(this);

@@ -41,6 +41,12 @@ struct Authoring : ::testing::Test {
   EditorControl& editor() { return main->editor(); }
   void openPage(const QByteArray& bytes) { main->documents().OpenFile(folder.write("page.htm", bytes)); }
   void caretBefore(const QString& text) { editor().select(int(editor().text().indexOf(text)), 0); }
+  QColor colourAt(int position) {
+    editor().select(position, 1);
+    const QColor colour = *editor().selAttributes().color;
+    editor().select(position, 0);
+    return colour;
+  }
 };
 
 // Records the pages the help would open in the browser.
@@ -82,6 +88,25 @@ TEST_F(Authoring, FormDivisionAndBoxCommandsWriteTheirMarkUpFromTheMenus) {
   main->action("mmCreateBox")->trigger();  // cancelled
   EXPECT_TRUE(dialogs.shownValues<BoxSettingValues>(dialogs.formsShown.size() - 1).classNames.contains("note"));
   EXPECT_EQ(editor().text(), page);
+}
+
+TEST_F(Authoring, ANewFormsHandlerFunctionLeavesThePagesColoursAsTheyWere) {
+  start();
+  openPage("<html>\r\n<head>\r\n<script language=\"JavaScript\"><!--\r\n// --></script>\r\n</head>\r\n"
+           "<body>\r\nWelcome\r\n</body>\r\n</html>\r\n");
+  const QColor textColour = colourAt(int(editor().text().indexOf("Welcome")));
+  const QColor tagColour = colourAt(int(editor().text().indexOf("<body>")));
+  caretBefore("</body>");
+  dialogs.answerFormWith<FormValues>([](FormValues& v) {
+    v.event = "onClick";
+    v.handler = "check";
+  });
+  main->action("mmNewForm")->trigger();
+  const QString page = editor().text();
+  ASSERT_TRUE(page.contains("  function check()\r\n  {\r\n  }\r\n// -->"));
+  EXPECT_EQ(colourAt(int(page.indexOf("Welcome"))), textColour);
+  EXPECT_EQ(colourAt(int(page.indexOf("<body>"))), tagColour);
+  EXPECT_EQ(colourAt(int(page.indexOf("<form"))), tagColour);
 }
 
 TEST_F(Authoring, ACommaSeparatedFileBecomesAPageThePreviewShowsWithItsTextAsItWas) {

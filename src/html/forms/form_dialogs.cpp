@@ -50,6 +50,8 @@ QPlainTextEdit* memoField(QWidget* parent) {
   auto* memo = new QPlainTextEdit(parent);
   memo->setObjectName(QStringLiteral("Memo"));
   memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // An item needs no tab: Tab goes on to the buttons, as in the other fields.
+  memo->setTabChangesFocus(true);
   memo->setMinimumSize(260, 140);
   return memo;
 }
