@@ -153,6 +153,11 @@ void THelpSearch::TabControlChange() {
       HelpTreeView->clear();
       break;
   }
+  // On the Index and Search tabs the word is typed at once, over the hint.
+  if (tab != ContentsTab && isVisible()) {
+    edSearch->setFocus();
+    edSearch->selectAll();
+  }
 }
 
 void THelpSearch::btnSearchClick() { HelpTreeView->SearchPages(edSearch->text()); }

@@ -69,7 +69,13 @@ void TMain::createPageForms(const QStringList& screenFonts) {
   boxDialog_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
   boxes_ = std::make_unique<BoxCommand>(BoxCommandContext{
       *Editor, dialogs_, document_, *boxDialog_, [this] { return pageSettings_->values(); }, japaneseInterface_,
-      [screenFonts] { return screenFonts; }, paintTagsInRange, [this](int value) { setProgress(value); }});
+      [screenFonts] { return screenFonts; },
+      // The block and the wrapped text are written anew: uncoloured, then painted.
+      [p](int start, int finish) {
+        p->PlainRange(start, finish);
+        p->PaintTagsInRange(start, finish, {0, 100});
+      },
+      [this](int value) { setProgress(value); }});
 
   textToHtml_ = std::make_unique<TextToHtmlCommand>(TextToHtmlContext{
       *Editor, dialogs_, document_, session_, *pageSettingForm_, [this] { return pageSettings_->values(); },
