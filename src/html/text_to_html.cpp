@@ -130,7 +130,11 @@ QString HtmlPageTail(bool table) {
 }
 
 HtmlConversion ConvertTextToHtml(const QString& text, bool csv, const HtmlSkeleton& skeleton) {
-  QString body = csv ? CsvToHtmlRows(text) : TextToHtmlBody(text);
+  // The line break that ends a file's last line ends its last row; it starts
+  // no empty row of its own.
+  const bool endsLine = csv && text.endsWith(QStringLiteral("\r\n"));
+  QString body = csv ? CsvToHtmlRows(endsLine ? text.chopped(2) : text) + (endsLine ? kLineBreak : QString())
+                     : TextToHtmlBody(text);
   if (body.size() < 3) body += QStringLiteral("\r\n\r\n\r\n");
   const int firstTagEnd = int(body.indexOf(u'>')) + 1;  // 1-based, 0 for none
   HtmlSkeleton parts = skeleton;

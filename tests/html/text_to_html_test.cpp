@@ -64,6 +64,10 @@ TEST(TextToHtml, CommaSeparatedFilesBecomeTables) {
                             "</table>\r\n</body>\r\n</html>");
   // Two past the first tag's end would split the line break: the caret goes after it.
   EXPECT_EQ(table.page.mid(table.caret, 4), "<tr>");
+  // The line break ending the file's last line starts no empty row.
+  EXPECT_EQ(ConvertTextToHtml("1,2\r\n3,4\r\n", true, {"T", false, kStyle, false}).page,
+            kHead + kStyle + kBodyStart + kTableStart + "1<td>2\r\n<tr>\r\n<td>3<td>4\r\n" +
+                "</table>\r\n</body>\r\n</html>");
 }
 
 TEST(TextToHtml, TheSkeletonWithAndWithoutAScript) {
