@@ -1,5 +1,6 @@
 #include "programming/message_pane.h"
 
+#include <QFont>
 #include <QTextBlock>
 
 namespace wrenpad {
@@ -10,6 +11,13 @@ MessagePane::MessagePane(QWidget* parent) : QPlainTextEdit(parent) {
   setFocusPolicy(Qt::ClickFocus);  // not a tab stop
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setLineWrapMode(QPlainTextEdit::NoWrap);
+  // Compiler messages quote code: a fixed-pitch face keeps the markers under
+  // the columns they point at, and shows a backslash as a backslash (the
+  // Japanese window face draws it as a yen sign).
+  QFont codeFont(QStringLiteral("Courier New"));
+  codeFont.setStyleHint(QFont::TypeWriter);
+  codeFont.setPointSize(9);
+  setFont(codeFont);
 }
 
 int MessagePane::caretLineIndex() const { return textCursor().blockNumber(); }
