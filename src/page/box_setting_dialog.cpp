@@ -1,5 +1,7 @@
 #include "page/box_setting_dialog.h"
 
+#include "platform/form_widgets.h"
+
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -146,18 +148,7 @@ TBoxSetting::TBoxSetting(QWidget* parent) : QDialog(parent) {
   FontFrame = new TFontFrame(this);
   layout->addWidget(FontFrame);
 
-  auto* buttons = new QHBoxLayout;
-  btnOK = new QPushButton(QStringLiteral("&O K"), this);
-  btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnOK->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  buttons->addStretch();
-  buttons->addWidget(btnOK);
-  buttons->addWidget(btnCancel);
-  layout->addLayout(buttons);
+  layout->addLayout(okCancelRow(this, btnOK, btnCancel));
 
   const auto preview = [this] { UpdateBoxPreview(); };
   connect(cbClassName, &QComboBox::currentTextChanged, this, [this] { cbClassNameChange(); });

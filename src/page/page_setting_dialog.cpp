@@ -1,5 +1,7 @@
 #include "page/page_setting_dialog.h"
 
+#include "platform/form_widgets.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -120,18 +122,7 @@ THtmlPageSetting::THtmlPageSetting(QWidget* parent) : QDialog(parent) {
   FontFrame->setObjectName(QStringLiteral("FontFrame"));
   layout->addWidget(FontFrame);
 
-  auto* buttons = new QHBoxLayout;
-  btnOK = new QPushButton(QStringLiteral("&O K"), this);
-  btnOK->setObjectName(QStringLiteral("btnOK"));
-  btnOK->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  buttons->addStretch();
-  buttons->addWidget(btnOK);
-  buttons->addWidget(btnCancel);
-  layout->addLayout(buttons);
+  layout->addLayout(okCancelRow(this, btnOK, btnCancel));
   setMinimumWidth(339);
   showValues(PageSettingValues{});
 }

@@ -2,6 +2,8 @@
 // Small widgets the program's forms are built from, each with the object
 // name that tests and scripts find it by.
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
@@ -22,6 +24,23 @@ inline QLineEdit* namedField(QWidget* parent, const QString& name) {
   field->setObjectName(name);
   field->setMinimumWidth(220);
   return field;
+}
+
+// The row of a form's "&O K" (the default, accepting) and "&Cancel"
+// (rejecting) buttons, at the right; named btnOK and btnCancel.
+inline QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel) {
+  ok = new QPushButton(QStringLiteral("&O K"), dialog);
+  ok->setObjectName(QStringLiteral("btnOK"));
+  ok->setDefault(true);
+  cancel = new QPushButton(QStringLiteral("&Cancel"), dialog);
+  cancel->setObjectName(QStringLiteral("btnCancel"));
+  QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return row;
 }
 
 }  // namespace wrenpad
