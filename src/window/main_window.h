@@ -243,6 +243,7 @@ class TMain : public QMainWindow,
   void createPageForms(const QStringList& screenFonts);
   void createHelpAndTools();
   void showHelpInLanguage();
+  void openHelpPage(const QString& file);
   void placeOnLeftHalf();
   void setPasteShortcut(bool on);
   void showRecentFiles();

@@ -46,8 +46,6 @@ constexpr FormHelpContext kFormHelpContexts[] = {
     {"InspectionDialog", 5},   {"InputWizardDialog", 5}, {"BoxSetting", 6},
 };
 
-bool OpenHelpPage(const QString& file) { return QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }
-
 }  // namespace
 
 void TMain::createPageForms(const QStringList& screenFonts) {
@@ -86,7 +84,7 @@ void TMain::createPageForms(const QStringList& screenFonts) {
 }
 
 void TMain::createHelpAndTools() {
-  helpSearch_ = new THelpSearch(dialogs_, [](const QString& file) { OpenHelpPage(file); }, this);
+  helpSearch_ = new THelpSearch(dialogs_, [this](const QString& file) { openHelpPage(file); }, this);
   setHelpContext(*this, 6);
   setHelpContext(*Editor->widget(), 1);
   // F1 answers in every window of the program, modal forms included.
@@ -118,6 +116,16 @@ void TMain::showHelpInLanguage() {
 }
 
 void TMain::mmSearchClick() { dialogs_.showModeless(*helpSearch_); }
+
+// A help page opens in the desktop's browser; when nothing can open it, the
+// user is told where it lies.
+void TMain::openHelpPage(const QString& file) {
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(file))) return;
+  dialogs_.showError(kApplicationTitle,
+                     japaneseInterface_
+                         ? QStringLiteral("ヘルプのページを開けるブラウザが見つかりません。\n%1").arg(QDir::toNativeSeparators(file))
+                         : QStringLiteral("No browser could open the help page.\n%1").arg(QDir::toNativeSeparators(file)));
+}
 
 void TMain::mmRelateTxtFileToThisClick() { shell_->mmRelateTxtFileToThisClick(); }
 
