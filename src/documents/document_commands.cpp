@@ -132,6 +132,14 @@ QString DocumentCommands::fullNameForSave() const {
 bool DocumentCommands::mmSaveClick() {
   if (c_.document.CurrentFileName == kUntitledName) return mmSaveAsClick();
   const QString name = fullNameForSave();
+  // A name the document was given (automatic naming, Rename As Top Line, a
+  // page made from a text) may be another file's: it is not replaced unasked.
+  // No chooses another name.
+  if (QFileInfo(name).absoluteFilePath() != loadedPath_ && QFileInfo::exists(name)) {
+    const Answer answer = c_.dialogs.askYesNoCancel(title(), formatMessage(c_.messages.MsgOverwrite, name));
+    if (answer == Answer::No) return mmSaveAsClick();
+    if (answer != Answer::Yes) return false;
+  }
   if (!WriteDocumentFile(name)) return false;
   c_.document.CurrentFileName = name;
   c_.document.LastExtension = extensionOf(name);

@@ -178,6 +178,27 @@ TEST_F(MainWindow, PasteNamesAFreshDocumentAfterItsFirstLine) {
   EXPECT_TRUE(dialogs.askedOf("save").isEmpty());
   EXPECT_EQ(test::TempFolder::read(folder.file("Report 2003.txt")), "  Report 2003 \r\nbody\r\n");
   EXPECT_EQ(main->windowTitle(), "Report 2003.txt - Wrenpad");
+  editor().replaceSelection("more");
+  EXPECT_TRUE(documents().mmSaveClick());  // its own file now: no question
+  EXPECT_TRUE(dialogs.askedOf("question").isEmpty());
+}
+
+TEST_F(MainWindow, AGivenNameNeverReplacesAnotherFileUnasked) {
+  start();
+  main->document().CurrentFolder = folder.path();
+  const QString other = folder.write("Plan.txt", "someone else's plan\r\n");
+  QApplication::clipboard()->setText("Plan\r\nmine");
+  documents().pmPasteClick();
+  dialogs.answers = {Answer::Cancel};
+  EXPECT_FALSE(documents().mmSaveClick());
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_EQ(test::TempFolder::read(other), "someone else's plan\r\n");
+  dialogs.answers = {Answer::No};  // another name, chosen in the dialog
+  dialogs.filesToSave = {folder.file("Plan 2.txt")};
+  EXPECT_TRUE(documents().mmSaveClick());
+  EXPECT_EQ(test::TempFolder::read(other), "someone else's plan\r\n");
+  EXPECT_EQ(test::TempFolder::read(folder.file("Plan 2.txt")), "Plan\r\nmine\r\n");
+  EXPECT_EQ(main->windowTitle(), "Plan 2.txt - Wrenpad");
 }
 
 TEST_F(MainWindow, PasteGivesNoNameForATabOrABlankFirstLineOrALongText) {
