@@ -111,9 +111,7 @@ void TagPainter::PlainRange(int start, int finish) {
   const ChangeWatchOff quiet(c_.session);
   EditorControl::FormatRun plain = PlainRun(finish - start, PlainFont(c_.editor));
   plain.start = start;
-  const Selection kept = SelectionOf(c_.editor);
   c_.editor.applyFormats({plain});
-  c_.editor.select(kept.start, kept.length);
 }
 
 // Puts the caret back and brings the view down to the line that was at its

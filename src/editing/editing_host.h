@@ -36,6 +36,8 @@ class EditingHost {
   virtual void resetProgressBar() = 0;
   // Opens the editor's pop-up menu at a point on the screen.
   virtual void showPopupMenu(const QPoint& globalPosition) = 0;
+  // F2: looks a word up in the program's help.
+  virtual void lookUpInHelp(const QString& word) = 0;
 };
 
 }  // namespace wrenpad

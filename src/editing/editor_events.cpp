@@ -1,7 +1,10 @@
 #include "editing/editor_events.h"
 
+#include "editing/dictionary.h"
+
 #include "colouring/colour_span.h"
 #include "colouring/web_formats.h"
+#include "editing/dictionary.h"
 #include "editing/editing_host.h"
 #include "editing/indentation.h"
 #include "editing/link_target.h"
@@ -98,9 +101,18 @@ void EditorEvents::keyUp(int key, int shift) {
   if (key == vk::Enter &&
       (isProgram() || (isWebPage() && InScriptAt(tagsNow(), c_.editor.selStart()))))
     carryIndentation();
+  if (key == vk::F2 && shift == 0) lookUpWordInHelp();
   const bool movesOnly = key == vk::Ctrl || vk::isArrow(key) || key == vk::PageUp || key == vk::PageDown;
   if (isWebPage() && !movesOnly) paintClosedTag();
   if (!movesOnly && key != vk::Shift) colourProgramText();
+}
+
+// F2: the word at the caret, in its base form, goes on the clipboard and is
+// looked up in the help.
+void EditorEvents::lookUpWordInHelp() {
+  const std::optional<QString> word =
+      CopyWordAtCaret(c_.editor, [](const QString& text) { QGuiApplication::clipboard()->setText(text); });
+  if (word) c_.host.lookUpInHelp(*word);
 }
 
 // Program text typed or deleted is coloured on the key's release, when

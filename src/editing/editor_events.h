@@ -62,6 +62,7 @@ class EditorEvents {
   void carryIndentation();
   void paintClosedTag();
   void colourProgramText();
+  void lookUpWordInHelp();
   void restoreTypedTextFormat();
   void takeRenderedFont(const QString& text, int caret, CharAttributes& attributes) const;
   void followTextChange();

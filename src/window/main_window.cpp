@@ -286,10 +286,7 @@ void TMain::readPageSettings(const QString& text) {
 void TMain::connectEditorEvents() {
   EditorEvents* events = editorEvents_.get();
   connect(Editor, &EditorControl::keyDown, this, [events](KeyEventInfo& key) { events->EditorKeyDown(key); });
-  connect(Editor, &EditorControl::keyUp, this, [this, events](KeyEventInfo& key) {
-    events->EditorKeyUp(key);
-    if (key.key == Qt::Key_F2 && key.modifiers == Qt::NoModifier) lookUpWordInHelp();
-  });
+  connect(Editor, &EditorControl::keyUp, this, [events](KeyEventInfo& key) { events->EditorKeyUp(key); });
   connect(Editor, &EditorControl::mouseDown, this, [events] { events->EditorMouseDown(); });
   connect(Editor, &EditorControl::selectionChanged, this, [events] { events->EditorSelectionChange(); });
   connect(&Timer4, &QTimer::timeout, this, [this] { htmlCommands_->Timer4Timer(); });

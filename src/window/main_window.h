@@ -128,8 +128,6 @@ class TMain : public QMainWindow,
   void mmSCSendToClick();
   // F1: the help page of the control or form that has the keyboard.
   void showContextHelp();
-  // F2: the word at the caret looked up in the help pages.
-  void lookUpWordInHelp();
   void mmAutoRepaintClick();
   void mmHTMLFontClick();
   void PopupMenu1Popup();
@@ -183,6 +181,7 @@ class TMain : public QMainWindow,
   bool isWindowTimerRunning(int number) const override;
   void resetProgressBar() override;
   void showPopupMenu(const QPoint& globalPosition) override;
+  void lookUpInHelp(const QString& word) override;
 
   // ProgramHost
   void UpdateCodingMenu() override;

@@ -101,18 +101,16 @@ void TMain::createHelpAndTools() {
       },
       [this] { placeOnLeftHalf(); }, [](const QString& text) { QApplication::clipboard()->setText(text); }});
 
-  shell_ = std::make_unique<ShellIntegration>(
-      ShellContext{dialogs_, messages_, document_, japaneseInterface_, SystemShellEnvironment(paths_.executablePath)});
-  session_.SendToShortcut = SendToEntryExists(SystemShellEnvironment(paths_.executablePath));
+  const ShellEnvironment desktop = SystemShellEnvironment(paths_.executablePath);
+  shell_ = std::make_unique<ShellIntegration>(ShellContext{dialogs_, messages_, document_, japaneseInterface_, desktop});
+  session_.SendToShortcut = SendToEntryExists(desktop);
 }
 
 // The help pages of the interface's language, from the first data folder
 // that has them.
 void TMain::showHelpInLanguage() {
   helpSearch_->setJapanese(japaneseInterface_);
-  QStringList folders = listFolders();
-  if (!folders.contains(paths_.applicationFolder)) folders.prepend(paths_.applicationFolder);
-  helpSearch_->setHelpFolder(chooseHelpFolder(folders, japaneseInterface_));
+  helpSearch_->setHelpFolder(chooseHelpFolder(listFolders(), japaneseInterface_));
 }
 
 void TMain::mmSearchClick() { dialogs_.showModeless(*helpSearch_); }
@@ -141,13 +139,7 @@ void TMain::showContextHelp() {
   helpSearch_->openContextHelp(helpContextOf(focus ? focus : form));
 }
 
-// F2: the word at the caret, in its base form, is searched for in the help
-// pages (and left on the clipboard).
-void TMain::lookUpWordInHelp() {
-  const std::optional<QString> word =
-      CopyWordAtCaret(*Editor, [](const QString& text) { QApplication::clipboard()->setText(text); });
-  if (word) helpSearch_->searchFor(*word);
-}
+void TMain::lookUpInHelp(const QString& word) { helpSearch_->searchFor(word); }
 
 // The dictionary takes the right half of the screen; the editor the left.
 void TMain::placeOnLeftHalf() {

@@ -53,6 +53,8 @@ class RecordingHost : public EditingHost {
   void resetProgressBar() override { ++progressResets; }
   void SetWebPageMode(bool on) override { modeSwitches << (on ? "web on" : "web off"); }
   void showPopupMenu(const QPoint& at) override { popups.push_back(at); }
+  QStringList lookedUp;
+  void lookUpInHelp(const QString& word) override { lookedUp << word; }
 };
 
 struct EditingFixture : ::testing::Test {
