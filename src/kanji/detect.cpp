@@ -9,6 +9,8 @@ namespace {
 
 using detail::kEsc;
 
+constexpr unsigned kSingleShift3 = 0x8F;  // EUC-JP: a JIS X 0212 kanji follows
+
 bool InRange(unsigned c, unsigned low, unsigned high) { return c - low <= high - low; }
 
 // A byte that changes nothing when met as a first byte: 08..7F but ESC.
@@ -66,7 +68,9 @@ class Detector {
       }
     } else if (c < 0x08 || c == 0xFF) {
       code_ = kcBinary;
-    } else if (InRange(c, 0x81, 0x8D) || InRange(c, 0x8F, 0x9F)) {
+    } else if (c == kSingleShift3) {
+      ExamineSingleShift3();
+    } else if (InRange(c, 0x81, 0x8D) || InRange(c, 0x90, 0x9F)) {
       code_ = kcSjis;
     } else if (c == 0x8E) {
       const unsigned d = Next();
@@ -88,6 +92,23 @@ class Detector {
         code_ = kcEucOrSjis;
     }
     // 80 and A0 decide nothing.
+  }
+
+  // A first byte 8F: a Shift-JIS lead byte, or in EUC-JP the start of a JIS
+  // X 0212 kanji, whose two bytes A1..FE a Shift-JIS text may hold as well
+  // (a kanji with a trail byte A1..FC, then a kana or a lead byte). Such a
+  // triple settles nothing and is passed over as a whole.
+  void ExamineSingleShift3() {
+    const unsigned d = At(i_ + 1);
+    const unsigned e = At(i_ + 2);
+    if (!InRange(d, 0xA1, 0xFE) || !InRange(e, 0xA1, 0xFE)) {
+      code_ = kcSjis;
+    } else if (d >= 0xFD || e >= 0xFD) {
+      code_ = kcEuc;
+    } else {
+      code_ = kcEucOrSjis;
+      i_ += 2;
+    }
   }
 
   // A first byte A1..DF (a half-width kana in Shift-JIS, an EUC-JP lead byte)

@@ -67,6 +67,20 @@ TEST(DetectKanjiCode, AmbiguousPairs) {
   EXPECT_EQ(DetectKanjiCode(B({0xA4, 0xA2, 0x1B, '$', 'B', 0x30, 0x21})), kcNewJis);
 }
 
+TEST(DetectKanjiCode, JisX0212TriplesOfEuc) {
+  // 8F and two bytes A1..FE: a JIS X 0212 kanji in EUC-JP, or a Shift-JIS
+  // kanji and a kana. The scan reads on, and EUC-JP kanji later decide it.
+  const std::string first = B({0x8F, 0xB0, 0xA1, 0x8F, 0xB0, 0xA3, '\n'});
+  EXPECT_EQ(DetectKanjiCode(first + B({0xC6, 0xFC, 0xCB, 0xDC, '\n'})), kcEuc);
+  EXPECT_EQ(DetectKanjiCode(first), kcEucOrSjis);
+  // A byte FD or FE in the triple fits no Shift-JIS text.
+  EXPECT_EQ(DetectKanjiCode(B({0x8F, 0xB0, 0xFE, 'x'})), kcEuc);
+  // 8F before any other byte is still a Shift-JIS lead byte.
+  EXPECT_EQ(DetectKanjiCode(B({0x8F, 0x40, 0xA1, 'x'})), kcSjis);
+  EXPECT_EQ(DetectKanjiCode(B({0x8F, 0xB0, 0x41, 'x'})), kcSjis);
+  EXPECT_EQ(DetectKanjiCode(first + B({0x93, 0xFA, 'x'})), kcSjis);
+}
+
 TEST(ConvertKanji, ConvertsOnlyWhatItRecognises) {
   const std::string ascii = "no kanji here\n";
   EXPECT_EQ(ConvertKanji(ascii, kcSjis), ascii);
