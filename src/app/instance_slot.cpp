@@ -1,10 +1,13 @@
 #include "app/instance_slot.h"
 
+#include "files/private_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -27,13 +30,16 @@ QString instanceMarkerPath(const QString& folder, int slot) {
 }
 
 InstanceLock::InstanceLock(InstanceLock&& other) noexcept
-    : slot_(std::exchange(other.slot_, 0)), descriptor_(std::exchange(other.descriptor_, -1)) {}
+    : slot_(std::exchange(other.slot_, 0)),
+      descriptor_(std::exchange(other.descriptor_, -1)),
+      marker_(std::exchange(other.marker_, QString())) {}
 
 InstanceLock& InstanceLock::operator=(InstanceLock&& other) noexcept {
   if (this != &other) {
     if (descriptor_ >= 0) ::close(descriptor_);
     slot_ = std::exchange(other.slot_, 0);
     descriptor_ = std::exchange(other.descriptor_, -1);
+    marker_ = std::exchange(other.marker_, QString());
   }
   return *this;
 }
@@ -42,25 +48,49 @@ InstanceLock::~InstanceLock() {
   if (descriptor_ >= 0) ::close(descriptor_);
 }
 
+void InstanceLock::release() {
+  if (descriptor_ < 0) return;
+  // Removed while still locked: a run that opened the marker meanwhile finds
+  // its lock on a file the name no longer names, and tries again.
+  ::unlink(QFile::encodeName(marker_).constData());
+  ::close(std::exchange(descriptor_, -1));
+}
+
 namespace {
 // Only so many instances are looked for; a folder never holds more.
 constexpr int kLastSlot = 999;
 
-// The marker opened and locked; -1 when another run holds it.
+// True when the path still names the file the descriptor has open: a run
+// that ends removes its marker while it holds the lock, so a lock won on a
+// marker opened just before that names a file that is gone.
+bool stillNamed(int descriptor, const QString& path) {
+  struct stat held, named;
+  return ::fstat(descriptor, &held) == 0 &&
+         ::lstat(QFile::encodeName(path).constData(), &named) == 0 && held.st_dev == named.st_dev &&
+         held.st_ino == named.st_ino;
+}
+
+// The marker opened and locked; -1 when another run holds it. Never through
+// a link planted under the marker's name.
 int lockMarker(const QString& path) {
-  const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-  if (descriptor < 0) return -1;
-  if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (descriptor < 0) return -1;
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+      ::close(descriptor);
+      return -1;
+    }
+    if (stillNamed(descriptor, path)) return descriptor;
     ::close(descriptor);
-    return -1;
   }
-  return descriptor;
+  return -1;
 }
 }  // namespace
 
 InstanceLock claimInstanceSlot(const QString& folder, const QDateTime& now,
                                const std::function<bool(int slot)>& reserved) {
-  QDir().mkpath(folder);
+  files::makePrivateFolders(folder);
   for (int slot = 1; slot <= kLastSlot; ++slot) {
     if (reserved && reserved(slot)) continue;
     const int descriptor = lockMarker(instanceMarkerPath(folder, slot));
@@ -68,13 +98,14 @@ InstanceLock claimInstanceSlot(const QString& folder, const QDateTime& now,
     const QByteArray stamp = QByteArray::number(packedDosDateTime(now.toLocalTime()));
     [[maybe_unused]] const int truncated = ::ftruncate(descriptor, 0);
     [[maybe_unused]] const ssize_t written = ::write(descriptor, stamp.constData(), std::size_t(stamp.size()));
-    return InstanceLock(slot, descriptor);
+    return InstanceLock(slot, descriptor, instanceMarkerPath(folder, slot));
   }
-  return InstanceLock(kLastSlot + 1, -1);
+  return InstanceLock(kLastSlot + 1, -1, QString());
 }
 
 bool InstanceSlotIsLive(const QString& folder, int slot) {
-  const int descriptor = ::open(QFile::encodeName(instanceMarkerPath(folder, slot)).constData(), O_RDONLY | O_CLOEXEC);
+  const int descriptor = ::open(QFile::encodeName(instanceMarkerPath(folder, slot)).constData(),
+                                O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (descriptor < 0) return false;
   const bool live = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0;
   ::close(descriptor);

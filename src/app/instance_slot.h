@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace wrenpad {
 
@@ -24,7 +25,8 @@ QString instanceMarkerPath(const QString& folder, int slot);
 class InstanceLock {
  public:
   InstanceLock() = default;
-  InstanceLock(int slot, int descriptor) : slot_(slot), descriptor_(descriptor) {}
+  InstanceLock(int slot, int descriptor, QString marker)
+      : slot_(slot), descriptor_(descriptor), marker_(std::move(marker)) {}
   InstanceLock(InstanceLock&& other) noexcept;
   InstanceLock& operator=(InstanceLock&& other) noexcept;
   InstanceLock(const InstanceLock&) = delete;
@@ -32,10 +34,13 @@ class InstanceLock {
   ~InstanceLock();
 
   int slot() const { return slot_; }
+  // Ends the claim at a clean exit: the marker is removed, then unlocked.
+  void release();
 
  private:
   int slot_ = 0;
   int descriptor_ = -1;
+  QString marker_;
 };
 
 // Claims the first slot whose marker no live run holds and that `reserved`

@@ -1,5 +1,8 @@
 #include "documents/file_access.h"
 
+#include "files/descriptors.h"
+#include "files/private_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,85 +18,11 @@
 
 namespace wrenpad::files {
 
-Failure because(Problem problem, const QString& detail) {
-  Failure failure;
-  failure.problem = problem;
-  failure.detail = detail;
-  return failure;
-}
-
 namespace {
-
-QByteArray native(const QString& path) { return QFile::encodeName(path); }
-
-Problem problemOf(int error) {
-  switch (error) {
-    case ENOENT: return Problem::Missing;
-    case ENOTDIR: return Problem::FolderMissing;
-    case EISDIR: case ENXIO: case ENODEV: return Problem::NotRegular;
-    case EFBIG: return Problem::TooLarge;
-    case ENOMEM: return Problem::OutOfMemory;
-    case EACCES: case EPERM: return Problem::NoPermission;
-    case EROFS: return Problem::ReadOnlyDisk;
-    case ENAMETOOLONG: return Problem::NameTooLong;
-    case ENOSPC: case EDQUOT: return Problem::DiskFull;
-    default: return Problem::Other;
-  }
-}
-
-Failure failureOf(int error) {
-  const Problem problem = problemOf(error);
-  // Causes of our own are told in our words; the rest in the system's.
-  return because(problem,
-                 problem == Problem::Other ? QString::fromLocal8Bit(std::strerror(error)) : QString());
-}
-
-// A new file cannot be made in a folder: say so of the folder.
-Failure folderFailure(int error) {
-  if (error == EACCES || error == EPERM) return because(Problem::FolderNotWritable);
-  if (error == ENOENT || error == ENOTDIR) return because(Problem::FolderMissing);
-  return failureOf(error);
-}
 
 FileStamp stampFrom(const struct stat& st) {
   return {true, qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
           quint64(st.st_dev), quint64(st.st_ino)};
-}
-
-// An open file descriptor, closed when it goes.
-class Fd {
- public:
-  explicit Fd(int fd = -1) : fd_(fd) {}
-  ~Fd() { close(); }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  Fd& operator=(Fd&& other) noexcept {
-    close();
-    fd_ = std::exchange(other.fd_, -1);
-    return *this;
-  }
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  // 0, or the error closing gave: some file systems report a failed write only here.
-  int close() {
-    const int result = fd_ >= 0 && ::close(fd_) != 0 ? errno : 0;
-    fd_ = -1;
-    return result;
-  }
-
- private:
-  int fd_;
-};
-
-// 0, or the error that stopped the writing.
-int writeAllAt(int fd, const char* data, qint64 size, qint64 offset) {
-  for (qint64 done = 0; done < size;) {
-    const ssize_t wrote = ::pwrite(fd, data + done, std::size_t(size - done), off_t(offset + done));
-    if (wrote < 0 && errno == EINTR) continue;
-    if (wrote < 0) return errno;
-    done += wrote;
-  }
-  return 0;
 }
 
 // Makes `to` hold exactly the bytes of `from`; 0 or the error.
@@ -113,48 +42,6 @@ int copyContents(int from, int to) {
   return ::fsync(to) != 0 ? errno : 0;
 }
 
-// Writes bytes over the file from its start, cut to their length, on disk.
-int overwrite(int fd, const QByteArray& bytes) {
-  if (const int error = writeAllAt(fd, bytes.constData(), bytes.size(), 0)) return error;
-  if (::ftruncate(fd, off_t(bytes.size())) != 0) return errno;
-  return ::fsync(fd) != 0 ? errno : 0;
-}
-
-// A new file with a short name of its own in a folder: the name of the file
-// it stands in for may already be as long as the system allows. Removed when
-// it goes unless it was renamed into place or kept.
-class TempFile {
- public:
-  ~TempFile() {
-    if (!keep_ && !path_.isEmpty()) ::unlink(native(path_).constData());
-  }
-  // 0, or the error creating it gave.
-  int create(const QString& folder, const QString& kind, mode_t mode) {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-      const QString name = QStringLiteral(".wrenpad-%1-%2")
-                               .arg(kind, QString::number(QRandomGenerator::global()->generate(), 36));
-      const QString path = QDir(folder).filePath(name);
-      const int fd = ::open(native(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-      if (fd >= 0) {
-        fd_ = Fd(fd);
-        path_ = path;
-        return 0;
-      }
-      if (errno != EEXIST) return errno;
-    }
-    return EEXIST;
-  }
-  int fd() const { return fd_.get(); }
-  const QString& path() const { return path_; }
-  int close() { return fd_.close(); }
-  void keep() { keep_ = true; }
-
- private:
-  Fd fd_;
-  QString path_;
-  bool keep_ = false;
-};
-
 // Gives the new file the owner, group and permissions of the old one; false
 // when the owner or group cannot be given (only root may give a file away).
 bool takeOverIdentity(int fd, const struct stat& old) {
@@ -165,11 +52,6 @@ bool takeOverIdentity(int fd, const struct stat& old) {
     return false;
   // After the owner: a change of owner clears the set-user-ID bit.
   return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-void syncFolder(const QString& folder) {
-  const Fd fd(::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.valid()) ::fsync(fd.get());
 }
 
 struct Attempt {
@@ -267,18 +149,6 @@ Failure writeExisting(const QString& target, const QByteArray& bytes, bool& inPl
   return writeInPlace(target, fd.get(), old, bytes);
 }
 
-// The file a path names at last, symbolic links followed; the path itself
-// when it is no link. A link to nothing gives the name it points to.
-QString resolveLinks(const QString& path) {
-  QString current = QFileInfo(path).absoluteFilePath();
-  for (int depth = 0; depth < 40; ++depth) {
-    const QFileInfo info(current);
-    if (!info.isSymLink()) break;
-    current = info.symLinkTarget();
-  }
-  return current;
-}
-
 }  // namespace
 
 FileStamp stampOf(const QString& path) {
@@ -338,7 +208,7 @@ ReadResult readRegularFile(const QString& path, qint64 maxBytes) {
 }
 
 WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& bytes) {
-  const QString target = resolveLinks(path);
+  const QString target = resolveTarget(path);
   WriteResult result;
   struct stat st;
   if (::stat(native(target).constData(), &st) != 0) {
@@ -350,51 +220,6 @@ WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& byte
   }
   if (!result.failure.failed()) result.stamp = stampOf(target);
   return result;
-}
-
-namespace {
-QString pick(bool japanese, const char* english, const char16_t* inJapanese) {
-  return japanese ? QString::fromUtf16(inJapanese) : QString::fromUtf8(english);
-}
-
-QString problemText(Problem problem, bool j) {
-  switch (problem) {
-    case Problem::None: return QString();
-    case Problem::Missing: return pick(j, "The file does not exist.", u"ファイルがありません。");
-    case Problem::FolderMissing: return pick(j, "The folder does not exist.", u"フォルダーがありません。");
-    case Problem::NotRegular:
-      return pick(j, "It is not an ordinary file but a folder, a device, a FIFO or a socket. "
-                     "Wrenpad reads and writes ordinary files only.",
-                  u"通常のファイルではありません（フォルダー、デバイス、FIFO、ソケットのいずれかです）。"
-                  u"Wrenpadが読み書きするのは通常のファイルだけです。");
-    case Problem::TooLarge: return pick(j, "The file is too large.", u"ファイルが大きすぎます。");
-    case Problem::OutOfMemory: return pick(j, "There is not enough memory.", u"メモリが足りません。");
-    case Problem::ReadOnly:
-      return pick(j, "The file is read-only: you have no permission to write it.",
-                  u"ファイルは読み取り専用です（書き込む権限がありません）。");
-    case Problem::ReadOnlyDisk:
-      return pick(j, "The file lies on a disk that is read-only.", u"ファイルは読み取り専用のディスクにあります。");
-    case Problem::FolderNotWritable:
-      return pick(j, "You have no permission to create files in the folder.",
-                  u"フォルダーにファイルを作る権限がありません。");
-    case Problem::NoPermission: return pick(j, "Permission denied.", u"アクセスが拒否されました。");
-    case Problem::NameTooLong: return pick(j, "The file name is too long.", u"ファイル名が長すぎます。");
-    case Problem::DiskFull: return pick(j, "The disk is full.", u"ディスクがいっぱいです。");
-    case Problem::Other: break;
-  }
-  return QString();
-}
-}  // namespace
-
-QString describe(const Failure& failure, bool japanese) {
-  QString text = problemText(failure.problem, japanese);
-  if (failure.oldBytesKeptInCopy)
-    return text + u'\n' +
-           pick(japanese, "The file could not be put back as it was; its old content is in \"%1\".",
-                u"ファイルを元に戻せませんでした。元の内容は\"%1\"にあります。")
-               .arg(failure.detail);
-  if (failure.detail.isEmpty()) return text;
-  return text.isEmpty() ? failure.detail : text + u'\n' + failure.detail;
 }
 
 }  // namespace wrenpad::files

@@ -1,6 +1,7 @@
 #include "documents/recent_files.h"
 
 #include "settings/ini_file.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,7 +11,7 @@ namespace wrenpad {
 
 namespace {
 
-const QString kSection = QStringLiteral("KeepFileNames");
+const QString& kSection = kRecentFilesSection;
 const QString kShortPrefix = QStringLiteral("..");
 
 QString keyOf(int position) { return QStringLiteral("FileName%1").arg(position); }

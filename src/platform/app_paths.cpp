@@ -1,5 +1,7 @@
 #include "platform/app_paths.h"
 
+#include "files/private_files.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -14,8 +16,14 @@ bool isFolderWritable(const QString& folder) {
   return probe.open();
 }
 
+bool isBuildOrPortableFolder(const QString& folder) {
+  const QDir dir(folder);
+  return QFileInfo::exists(dir.filePath(QStringLiteral("CMakeCache.txt"))) ||
+         QFileInfo::exists(dir.filePath(QStringLiteral("wrenpad.portable")));
+}
+
 QString AppPaths::instanceFileFolder() const {
-  return applicationFolderWritable ? applicationFolder : stateFolder;
+  return keepsFilesBeside ? applicationFolder : stateFolder;
 }
 
 QStringList AppPaths::dataFolders() const {
@@ -38,12 +46,14 @@ AppPaths AppPaths::forExecutable(const QString& executablePath) {
   const QFileInfo info(executablePath);
   paths.executablePath = info.absoluteFilePath();
   paths.applicationFolder = info.absolutePath();
-  paths.applicationFolderWritable = isFolderWritable(paths.applicationFolder);
+  paths.keepsFilesBeside =
+      isBuildOrPortableFolder(paths.applicationFolder) && isFolderWritable(paths.applicationFolder);
   paths.configFolder = xdgFolder("XDG_CONFIG_HOME", QStringLiteral(".config"));
   paths.stateFolder = xdgFolder("XDG_STATE_HOME", QStringLiteral(".local/state"));
-  if (!paths.applicationFolderWritable) {
-    QDir().mkpath(paths.configFolder);
-    QDir().mkpath(paths.stateFolder);
+  if (!paths.keepsFilesBeside) {
+    // Failures show later, where a file is written and the user is told.
+    files::makePrivateFolders(paths.configFolder);
+    files::makePrivateFolders(paths.stateFolder);
   }
   return paths;
 }
@@ -52,7 +62,7 @@ AppPaths AppPaths::inFolder(const QString& folder) {
   AppPaths paths;
   paths.applicationFolder = QDir(folder).absolutePath();
   paths.executablePath = QDir(paths.applicationFolder).filePath(QStringLiteral("wrenpad"));
-  paths.applicationFolderWritable = isFolderWritable(paths.applicationFolder);
+  paths.keepsFilesBeside = isFolderWritable(paths.applicationFolder);
   paths.configFolder = paths.applicationFolder;
   paths.stateFolder = paths.applicationFolder;
   return paths;

@@ -1,7 +1,11 @@
 #pragma once
-// Where the program keeps the files it writes beside itself. A copy run from
-// a writable folder (the build tree, a portable folder) keeps them next to the
-// executable; an installed copy in a read-only folder uses the XDG folders.
+// Where the program keeps the files it writes for itself. A copy run from its
+// build folder, or from a folder marked portable (a file "wrenpad.portable"
+// beside the executable), keeps them next to the executable when it may write
+// there; any other copy, an installed one above all and whoever runs it (root
+// included), uses the XDG folders: settings in the config folder, instance
+// markers and undo snapshots in the state folder. Nothing is ever written
+// beside an installed executable, so nothing under /usr.
 
 #include <QString>
 #include <QStringList>
@@ -11,11 +15,11 @@ namespace wrenpad {
 struct AppPaths {
   QString executablePath;     // full path of the running program
   QString applicationFolder;  // its folder, no trailing slash
-  bool applicationFolderWritable = false;
-  QString configFolder;       // settings when the program folder is read-only
+  bool keepsFilesBeside = false;  // a build or portable copy in a folder it may write
+  QString configFolder;       // settings, unless kept beside the program
   QString stateFolder;        // instance markers and undo snapshots, likewise
 
-  // Folder for per-instance files: the program folder when writable.
+  // Folder for per-instance files: the program folder when files are kept beside it.
   QString instanceFileFolder() const;
   // Where the shipped lists (keywords, templates) are looked for, in order:
   // beside the program, the user's own copies, then the installed ones in
@@ -30,5 +34,7 @@ struct AppPaths {
 
 // True when a new file can be created in `folder`.
 bool isFolderWritable(const QString& folder);
+// True when the folder holds a program built there or marked portable.
+bool isBuildOrPortableFolder(const QString& folder);
 
 }  // namespace wrenpad

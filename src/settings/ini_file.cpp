@@ -1,9 +1,10 @@
 #include "settings/ini_file.h"
 
+#include "files/private_files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <cerrno>
 #include <cstring>
@@ -171,17 +172,14 @@ bool IniFile::writeTextFile(const QString& path, const QString& text, QString* e
   return writeBytes(path, lines.toUtf8(), error);
 }
 
-bool IniFile::save(const QString& path, QString* error) const { return writeBytes(path, toBytes(), error); }
+bool IniFile::save(const QString& path, QString* error, bool japanese) const {
+  return writeBytes(path, toBytes(), error, japanese);
+}
 
-bool IniFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
-  if (error) error->clear();
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-  if (written && file.commit()) return true;
-  if (error) *error = file.errorString();
-  file.cancelWriting();
-  return false;
+bool IniFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error, bool japanese) {
+  const files::Failure failure = files::writePrivateFile(files::resolveTarget(path), bytes);
+  if (error) *error = files::describe(failure, japanese);
+  return !failure.failed();
 }
 
 int IniFile::findSection(QStringView section) const {

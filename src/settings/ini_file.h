@@ -7,8 +7,10 @@
 //
 // Loading never fails: a missing or unreadable file gives an empty file (and
 // says which of the two it was), and lines that are neither a header nor a
-// key are kept as they are and ignored for look-up. Files are read as UTF-8, or as Shift-JIS (code page 932) when
-// the bytes are not valid UTF-8; they are written as UTF-8 with CR LF.
+// key are kept as they are and ignored for look-up. Files are read as UTF-8,
+// or as Shift-JIS (code page 932) when the bytes are not valid UTF-8; they are
+// written as UTF-8 with CR LF, through the door for the program's own files: whole or not at all,
+// readable by the owner only, links followed to the file they name.
 
 #include <QByteArray>
 #include <QList>
@@ -51,21 +53,23 @@ class IniFile {
   // missing or cannot be read (`status` tells which, `error` why).
   static std::optional<QString> readTextFile(const QString& path, QString* error = nullptr,
                                              LoadStatus* status = nullptr);
-  // Writes such a file as a settings file is written: UTF-8, every line
-  // ending in CR LF, replacing the old file only once the new one is whole.
+  // Writes such a file through the same door as a settings file: UTF-8, every
+  // line ending in CR LF, replacing the old file only once the new one is whole.
   static bool writeTextFile(const QString& path, const QString& text, QString* error = nullptr);
 
   // The whole file as UTF-8 with CR LF after every line.
   QByteArray toBytes() const;
-  // Writes beside the file and renames over it, so a failed save leaves the
-  // old file as it was. Creates the folder when it is missing. On failure
-  // returns false and, when error is given, a text naming the cause.
-  bool save(const QString& path, QString* error = nullptr) const;
+  // Writes beside the file the path resolves to and renames over it, so a
+  // failed save leaves the old file as it was and a link to the file stays a
+  // link. Creates the folder when it is missing. On failure returns false
+  // and, when error is given, a text naming the cause in the language asked.
+  bool save(const QString& path, QString* error = nullptr, bool japanese = false) const;
 
   // The value of the first line of key in the first section of that name,
   // with blanks around it removed; nullopt when there is none.
   std::optional<QString> value(QStringView section, QStringView key) const;
   bool contains(QStringView section, QStringView key) const;
+  bool hasSection(QStringView section) const { return findSection(section) >= 0; }
 
   // Replaces the value of an existing key in place, or appends the key to the
   // end of its section, or appends a new section to the end of the file.
@@ -83,7 +87,8 @@ class IniFile {
   int lineCount() const { return static_cast<int>(lines_.size()); }
 
  private:
-  static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error);
+  static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error,
+                         bool japanese = false);
 
   enum class Kind { Other, Section, Key };
   struct Line {

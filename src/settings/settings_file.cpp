@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "files/private_files.h"
+
 #include <QDir>
 #include <algorithm>
 #include <array>
@@ -264,9 +266,29 @@ void writeSettings(IniFile& ini, const Settings& values) {
   }
 }
 
-QString settingsFilePath(const QString& executablePath, bool executableFolderWritable,
+namespace {
+bool isBlank(const QByteArray& bytes) { return bytes.trimmed().isEmpty(); }
+}  // namespace
+
+SettingsFile loadSettingsFile(const QString& path) {
+  SettingsFile file;
+  IniFile::LoadStatus status = IniFile::LoadStatus::Loaded;
+  IniFile ini = IniFile::load(path, &file.error, &status);
+  if (status == IniFile::LoadStatus::Missing) return file;
+  if (status == IniFile::LoadStatus::Unreadable) {
+    file.kind = SettingsFileKind::Unreadable;
+    return file;
+  }
+  const bool ours = ini.hasSection(kSettingsSection) || ini.hasSection(kRecentFilesSection) ||
+                    isBlank(ini.toBytes());
+  file.kind = ours ? SettingsFileKind::Ours : SettingsFileKind::NotOurs;
+  if (ours) file.ini = std::move(ini);
+  return file;
+}
+
+QString settingsFilePath(const QString& executablePath, bool keptBesideExecutable,
                          const QString& configFolder) {
-  if (!executableFolderWritable) return QDir(configFolder).filePath(QStringLiteral("Wrenpad.ini"));
+  if (!keptBesideExecutable) return QDir(configFolder).filePath(QStringLiteral("Wrenpad.ini"));
   const qsizetype slash = executablePath.lastIndexOf(u'/');
   const qsizetype dot = executablePath.lastIndexOf(u'.');
   // A dot that starts the file name, or one in a folder name, is no extension.

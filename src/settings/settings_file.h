@@ -21,6 +21,27 @@
 namespace wrenpad {
 
 inline const QString kSettingsSection = QStringLiteral("Settings");
+inline const QString kRecentFilesSection = QStringLiteral("KeepFileNames");
+
+// What the file at the settings path is, and so whether it may be written.
+enum class SettingsFileKind {
+  Ours,        // a settings file of ours, or an empty one
+  Missing,     // nothing has the name: a new file may be written
+  Unreadable,  // something has the name but cannot be read
+  NotOurs,     // readable, but no section of ours: another program's file, or no INI file at all
+};
+
+struct SettingsFile {
+  IniFile ini;  // empty unless the kind is Ours
+  SettingsFileKind kind = SettingsFileKind::Missing;
+  QString error;  // why it could not be read
+  bool mayBeWritten() const { return kind == SettingsFileKind::Ours || kind == SettingsFileKind::Missing; }
+};
+
+// Reads the settings file, links followed, and tells whether it is ours. A
+// file that is not ours is never rewritten: the path may be a link into some
+// other program's configuration.
+SettingsFile loadSettingsFile(const QString& path);
 
 // What the defaults of some keys depend on.
 struct SettingsReadContext {
@@ -36,9 +57,10 @@ Settings readSettings(const IniFile& ini, const SettingsReadContext& context);
 // Sets every key of section "Settings"; other keys and sections stay.
 void writeSettings(IniFile& ini, const Settings& values);
 
-// The executable's path with ".ini" for its extension when the executable's
-// folder is writable (portable use), otherwise "Wrenpad.ini" in configFolder.
-QString settingsFilePath(const QString& executablePath, bool executableFolderWritable,
+// The executable's path with ".ini" for its extension when the settings are
+// kept beside it (a build or portable copy), otherwise "Wrenpad.ini" in
+// configFolder.
+QString settingsFilePath(const QString& executablePath, bool keptBesideExecutable,
                          const QString& configFolder);
 
 // A window that is entirely or mostly off the screens is moved onto the screen

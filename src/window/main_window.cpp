@@ -486,7 +486,7 @@ void TMain::keepWorkAndEnd() {
   if (Editor->isModified()) undo_->keepForRecovery();
   else undo_->cleanUp();
   writeSettingsFile();
-  QFile::remove(instanceMarkerFile());
+  instanceLock_.release();
   browsers_->closeAll();
   closeConfirmed_ = true;
   close();
@@ -517,16 +517,14 @@ void TMain::handleCommandLine(const StartupOptions& options) {
 // ---- settings file ------------------------------------------------------------
 
 void TMain::readSettingsFile() {
-  settingsPath_ = settingsFilePath(paths_.executablePath, paths_.applicationFolderWritable,
+  settingsPath_ = settingsFilePath(paths_.executablePath, paths_.keepsFilesBeside,
                                    paths_.configFolder);
-  QString error;
-  IniFile::LoadStatus status = IniFile::LoadStatus::Loaded;
-  const IniFile ini = IniFile::load(settingsPath_, &error, &status);
-  if (status == IniFile::LoadStatus::Unreadable) {
-    // Writing over a file that could not be read would lose what it holds.
-    settingsUnreadable_ = true;
-    qWarning().noquote() << "Wrenpad: settings not read:" << error;
-  }
+  const SettingsFile file = loadSettingsFile(settingsPath_);
+  // A file that cannot be read, or that is not ours, is never written over.
+  settingsKind_ = file.kind;
+  if (!file.mayBeWritten())
+    qWarning().noquote() << "Wrenpad: settings not read from" << settingsPath_ << file.error;
+  const IniFile& ini = file.ini;
   const QScreen* screen = QGuiApplication::primaryScreen();
   SettingsReadContext context;
   context.applicationFolder = ApplicationFolder;
@@ -585,27 +583,42 @@ Settings TMain::collectSettings() const {
 
 void TMain::writeSettingsFile() {
   // Read again: keys another instance or another part wrote meanwhile stay.
-  // A file that cannot be read is left as it is: writing over it would lose
-  // the sections it holds.
-  QString error;
-  IniFile::LoadStatus status = IniFile::LoadStatus::Loaded;
-  IniFile ini = IniFile::load(settingsPath_, &error, &status);
-  if (settingsUnreadable_ || status == IniFile::LoadStatus::Unreadable) {
-    reportSettingsNotSaved();
+  // A file that cannot be read, or is not ours, is left as it is: writing
+  // over it would lose what it holds.
+  SettingsFile file = loadSettingsFile(settingsPath_);
+  const bool refusedAtStart = settingsKind_ == SettingsFileKind::Unreadable ||
+                              settingsKind_ == SettingsFileKind::NotOurs;
+  if (refusedAtStart || !file.mayBeWritten()) {
+    reportSettingsNotSaved(refusedAtStart ? settingsKind_ : file.kind, QString());
     return;
   }
-  writeSettings(ini, collectSettings());
-  FileNameKeeper.save(ini);
-  if (!ini.save(settingsPath_, &error))
-    qWarning().noquote() << "Wrenpad: settings not saved:" << error;
+  writeSettings(file.ini, collectSettings());
+  FileNameKeeper.save(file.ini);
+  QString error;
+  if (!file.ini.save(settingsPath_, &error, japaneseInterface_))
+    reportSettingsNotSaved(SettingsFileKind::Ours, error);
 }
 
-void TMain::reportSettingsNotSaved() {
-  const QString text =
-      japaneseInterface_
-          ? QStringLiteral("設定ファイル \"%1\" を読み込めないため、設定は保存されません。")
-          : QStringLiteral("The settings file \"%1\" cannot be read, so the settings are not "
-                           "saved over it.");
+// Once a run: the same refusal at every exit path would only repeat itself.
+void TMain::reportSettingsNotSaved(SettingsFileKind kind, const QString& error) {
+  if (settingsProblemReported_) return;
+  settingsProblemReported_ = true;
+  QString text;
+  if (kind == SettingsFileKind::NotOurs)
+    text = japaneseInterface_
+               ? QStringLiteral("\"%1\" はWrenpadの設定ファイルではないため、設定は保存されません（ファイルはそのままです）。")
+               : QStringLiteral("\"%1\" is not a settings file of Wrenpad, so the settings are not saved "
+                                "over it (the file is left as it is).");
+  else if (kind == SettingsFileKind::Unreadable)
+    text = japaneseInterface_
+               ? QStringLiteral("設定ファイル \"%1\" を読み込めないため、設定は保存されません。")
+               : QStringLiteral("The settings file \"%1\" cannot be read, so the settings are not "
+                                "saved over it.");
+  else
+    text = (japaneseInterface_ ? QStringLiteral("設定を \"%1\" に保存できませんでした（前の設定ファイルはそのままです）。\n")
+                               : QStringLiteral("The settings could not be saved in \"%1\"; the previous settings "
+                                                "file is left as it was.\n")) +
+           error;
   dialogs_.showError(kApplicationTitle, text.arg(settingsPath_));
 }
 
@@ -757,7 +770,7 @@ bool TMain::FormClose() {
   }
   writeSettingsFile();
   undo_->cleanUp();
-  QFile::remove(instanceMarkerFile());
+  instanceLock_.release();
   browsers_->closeAll();
   closeConfirmed_ = true;
   return true;
@@ -923,7 +936,7 @@ void TMain::startUndoTimer() { Timer2.start(); }
 // installed. The first folder is where lists are saved.
 QStringList TMain::listFolders() const {
   QStringList folders = paths_.dataFolders();
-  if (!paths_.applicationFolderWritable && folders.contains(paths_.configFolder))
+  if (!paths_.keepsFilesBeside && folders.contains(paths_.configFolder))
     folders.move(folders.indexOf(paths_.configFolder), 0);
   return folders;
 }

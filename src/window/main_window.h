@@ -18,6 +18,7 @@
 #include "page/preview/page_preview.h"
 #include "programming/program_commands.h"
 #include "settings/settings.h"
+#include "settings/settings_file.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -262,7 +263,7 @@ class TMain : public QMainWindow,
   qint64 documentFileSize() const;
   Settings collectSettings() const;
   void writeSettingsFile();
-  void reportSettingsNotSaved();
+  void reportSettingsNotSaved(SettingsFileKind kind, const QString& error);
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs& dialogs_;
@@ -272,7 +273,10 @@ class TMain : public QMainWindow,
   // The user's own Auto Repaint choice, which the settings file keeps; a
   // large document switches colouring off for itself only.
   bool chosenAutoRepaint_ = true;
-  bool settingsUnreadable_ = false;  // the settings file exists but could not be read
+  // What the settings file was at start: one that could not be read or is
+  // not ours is never written over.
+  SettingsFileKind settingsKind_ = SettingsFileKind::Missing;
+  bool settingsProblemReported_ = false;
   bool japaneseInterface_ = false;
   QTranslator qtTranslator_;  // Qt's own dialogs and buttons in Japanese
   QString settingsPath_;

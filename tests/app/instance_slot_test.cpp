@@ -37,3 +37,22 @@ TEST(InstanceSlot, ALiveRunKeepsItsSlotHoweverOldAndAGoneRunsSlotIsFreeAgain) {
   EXPECT_FALSE(InstanceSlotIsLive(folder.path(), 1));
   EXPECT_EQ(claimInstanceSlot(folder.path(), now).slot(), 1);
 }
+
+TEST(InstanceSlot, MarkersArePrivateNeverFollowALinkAndGoAtAReleaseWhileLocked) {
+  test::TempFolder folder;
+  const QDateTime now = QDateTime::currentDateTime();
+  // A link planted under the first marker's name is not written through.
+  const QString victim = folder.write("victim.txt", "someone else's");
+  ASSERT_TRUE(QFile::link(victim, instanceMarkerPath(folder.path(), 1)));
+  InstanceLock lock = claimInstanceSlot(folder.path(), now);
+  EXPECT_EQ(lock.slot(), 2);
+  EXPECT_EQ(test::TempFolder::read(victim), "someone else's");
+  EXPECT_EQ(QFile::permissions(instanceMarkerPath(folder.path(), 2)),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
+
+  // A clean exit removes the marker; the slot is free at once.
+  lock.release();
+  EXPECT_FALSE(QFile::exists(instanceMarkerPath(folder.path(), 2)));
+  EXPECT_FALSE(InstanceSlotIsLive(folder.path(), 2));
+  EXPECT_EQ(claimInstanceSlot(folder.path(), now).slot(), 2);
+}

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <csignal>
 #include <sys/mount.h>
@@ -203,4 +204,22 @@ TEST_F(FileAccess, AWritableFileInAFolderThatTakesNoNewFiles) {
   EXPECT_EQ(test::TempFolder::read(others), "old");
   EXPECT_EQ(newFailure.problem, Problem::FolderNotWritable);
   EXPECT_EQ(names(), QStringList({"others.txt", "own.txt", "shared.txt"}));
+}
+
+TEST_F(FileAccess, ASaveThroughALinkThatClimbsWritesTheFileThatWasRead) {
+  // ~/.config -> data/config and data/config/app.conf -> ../dotfiles/app.conf:
+  // the kernel reads data/dotfiles/app.conf, so that is what a save writes.
+  ASSERT_TRUE(QDir().mkpath(folder.file("data/config")) && QDir().mkpath(folder.file("data/dotfiles")) &&
+              QDir().mkpath(folder.file("home/dotfiles")));
+  const QString real = write("data/dotfiles/app.conf", "old");
+  ASSERT_EQ(::symlink(native(folder.file("data/config")).constData(), native(folder.file("home/.config")).constData()), 0);
+  ASSERT_EQ(::symlink("../dotfiles/app.conf", native(folder.file("data/config/app.conf")).constData()), 0);
+  const QString path = folder.file("home/.config/app.conf");
+  ASSERT_EQ(readRegularFile(path, 100).bytes, "old");
+  const WriteResult result = writeFileKeepingIdentity(path, "new");
+  ASSERT_FALSE(result.failure.failed()) << describe(result.failure, false).toStdString();
+  EXPECT_EQ(test::TempFolder::read(real), "new");
+  EXPECT_FALSE(QFileInfo::exists(folder.file("home/dotfiles/app.conf")));
+  EXPECT_TRUE(QFileInfo(folder.file("data/config/app.conf")).isSymLink());
+  EXPECT_EQ(result.stamp, stampOf(path));
 }

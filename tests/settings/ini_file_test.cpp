@@ -2,8 +2,10 @@
 
 #include "support/temp_folder.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace wrenpad {
@@ -115,11 +117,26 @@ TEST(IniFile, FailedSaveLeavesOldFileIntact) {
   ini.setValue("S", "k", "new");
   QString error;
 
-  // The file itself fits the name limit, the file written beside it does not.
-  const QString longName = folder.write(QString(250, u'x'), "old");
-  EXPECT_FALSE(ini.save(longName, &error));
-  EXPECT_FALSE(error.isEmpty());
-  EXPECT_EQ(TempFolder::read(longName), "old");
+  // A name as long as the system allows still saves: the file written
+  // beside it has a short name of its own.
+  const QString longName = folder.write(QString(255, u'x'), "old");
+  EXPECT_TRUE(ini.save(longName, &error)) << error.toStdString();
+  EXPECT_EQ(TempFolder::read(longName), "[S]\r\nk=new\r\n");
+
+  // A full disk: the old file stays whole, and the cause is named.
+  const QString disk = folder.file("disk");
+  QDir().mkpath(disk);
+  if (::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=64k") != 0)
+    GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
+  const QString onDisk = folder.write("disk/Wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
+  IniFile large = IniFile::fromBytes(TempFolder::read(onDisk));
+  large.setValue("Settings", "Big", QString(200000, u'x'));
+  const bool saved = large.save(onDisk, &error, true);
+  const QByteArray after = TempFolder::read(onDisk);
+  ::umount(QFile::encodeName(disk).constData());
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(error, QString::fromUtf8("ディスクがいっぱいです。"));
+  EXPECT_EQ(after, "[Settings]\r\nJpn=0\r\n");
 }
 
 TEST(IniFile, SaveIntoReadOnlyFolderFails) {

@@ -2,6 +2,7 @@
 
 #include "support/temp_folder.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace wrenpad {
@@ -148,6 +149,22 @@ TEST(SettingsFile, WindowIsBroughtBackOnScreen) {
   EXPECT_EQ(bringOnScreen(QRect(3000, 0, 2500, 1200), screens.mid(0, 1)), QRect(0, 0, 1920, 1080));
   const QRect far(-16777215, 16777215, 16777215, 16777215);
   EXPECT_EQ(bringOnScreen(far, screens), QRect(0, 0, 1920, 1080));
+}
+
+TEST(SettingsFile, OnlyAFileWithASectionOfOursMayBeWritten) {
+  test::TempFolder folder;
+  EXPECT_EQ(loadSettingsFile(folder.file("none.ini")).kind, SettingsFileKind::Missing);
+  EXPECT_EQ(loadSettingsFile(folder.write("empty.ini", "\r\n")).kind, SettingsFileKind::Ours);
+  EXPECT_EQ(loadSettingsFile(folder.write("ours.ini", "; mine\n[keepfilenames]\nFileName1=a\n")).kind,
+            SettingsFileKind::Ours);
+  const SettingsFile other = loadSettingsFile(folder.write("other.ini", "[Core]\nSettings=1\n"));
+  EXPECT_EQ(other.kind, SettingsFileKind::NotOurs);
+  EXPECT_FALSE(other.mayBeWritten());
+  EXPECT_EQ(other.ini.lineCount(), 0);
+  EXPECT_EQ(loadSettingsFile(folder.write("binary.ini", QByteArray("\x7f" "ELF\x02\x01\0\0[x", 12))).kind,
+            SettingsFileKind::NotOurs);
+  QDir().mkpath(folder.file("folder.ini"));
+  EXPECT_EQ(loadSettingsFile(folder.file("folder.ini")).kind, SettingsFileKind::Unreadable);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -131,4 +132,37 @@ TEST_F(StartupSettings, SettingsThatCannotBeReadAreLeftAsTheyAreAndTheUserToldOn
   ASSERT_EQ(dialogs.askedOf("error").size(), 1);
   EXPECT_TRUE(dialogs.askedOf("error").first().contains("wrenpad.ini"));
   EXPECT_EQ(dialogs.asked.size(), 1);
+}
+
+TEST_F(StartupSettings, AFileThatIsNotOursIsNeverRewrittenAndALinkToOursStaysALink) {
+  // Another program's configuration behind the settings name: read nothing
+  // from it, write nothing into it, say so once.
+  const QByteArray foreign = "[core]\nname=other program\n";
+  const QString other = folder.write("other.conf", foreign);
+  ASSERT_TRUE(QFile::link(other, ini()));
+  {
+    auto main = start();
+    EXPECT_TRUE(main->close());
+  }
+  EXPECT_EQ(test::TempFolder::read(other), foreign);
+  ASSERT_EQ(dialogs.askedOf("error").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("error").first().contains("not a settings file of Wrenpad"));
+
+  // Random bytes are no settings file either.
+  QFile::remove(ini());
+  QByteArray noise(1 << 20, '\0');
+  for (int i = 0; i < noise.size(); ++i) noise[i] = char((i * 7919 + i / 13) & 0xFF);
+  folder.write("wrenpad.ini", noise);
+  start()->close();
+  EXPECT_EQ(test::TempFolder::read(ini()), noise);
+
+  // A link to a settings file of ours (kept with other dotfiles) is followed.
+  QFile::remove(ini());
+  const QString ours = folder.write("dotfiles/wrenpad.ini", "[Settings]\nJpn=0\n");
+  ASSERT_TRUE(QFile::link(ours, ini()));
+  start()->close();
+  EXPECT_TRUE(QFileInfo(ini()).isSymLink());
+  const QString written = QString::fromUtf8(test::TempFolder::read(ours));
+  EXPECT_TRUE(written.startsWith("[Settings]\r\nJpn=0\r\n")) << written.toStdString();
+  EXPECT_TRUE(written.contains("Height=400\r\n"));
 }

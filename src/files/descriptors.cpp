@@ -1,0 +1,66 @@
+#include "files/descriptors.h"
+
+#include "files/file_names.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace wrenpad::files {
+
+QByteArray native(const QString& path) { return fileNameToBytes(path); }
+
+int Fd::close() {
+  const int result = fd_ >= 0 && ::close(fd_) != 0 ? errno : 0;
+  fd_ = -1;
+  return result;
+}
+
+QString tempFilePrefix(const QString& kind) { return QStringLiteral(".wrenpad-%1-").arg(kind); }
+
+TempFile::~TempFile() {
+  if (!keep_ && !path_.isEmpty()) ::unlink(native(path_).constData());
+}
+
+int TempFile::create(const QString& folder, const QString& kind, mode_t mode) {
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    const QString name = tempFilePrefix(kind) + QStringLiteral("%1-%2").arg(
+        QString::number(::getpid()), QString::number(QRandomGenerator::global()->generate(), 36));
+    const QString path = QDir(folder).filePath(name);
+    const int fd = ::open(native(path).constData(),
+                          O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0) {
+      fd_ = Fd(fd);
+      path_ = path;
+      return 0;
+    }
+    if (errno != EEXIST) return errno;
+  }
+  return EEXIST;
+}
+
+int writeAllAt(int fd, const char* data, qint64 size, qint64 offset) {
+  for (qint64 done = 0; done < size;) {
+    const ssize_t wrote = ::pwrite(fd, data + done, std::size_t(size - done), off_t(offset + done));
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote < 0) return errno;
+    done += wrote;
+  }
+  return 0;
+}
+
+int overwrite(int fd, const QByteArray& bytes) {
+  if (const int error = writeAllAt(fd, bytes.constData(), bytes.size(), 0)) return error;
+  if (::ftruncate(fd, off_t(bytes.size())) != 0) return errno;
+  return ::fsync(fd) != 0 ? errno : 0;
+}
+
+void syncFolder(const QString& folder) {
+  const Fd fd(::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.valid()) ::fsync(fd.get());
+}
+
+}  // namespace wrenpad::files

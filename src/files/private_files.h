@@ -1,0 +1,65 @@
+#pragma once
+// The one door for the files the program keeps for itself (settings, undo
+// snapshots, the recovery name file, instance markers, preview pages, copies
+// of logs, desktop entries) and for its temporary folders, and the rule by
+// which every writer finds the file a path names.
+//
+// A file of ours is written whole beside its place and renamed over it, so it
+// is either complete or not there at all; never through a symbolic link in its
+// place (a link is replaced, not followed: callers that mean to follow one
+// resolve the path first); readable by its owner only, or less; and every
+// failure, a full disk above all, comes back to the caller with the old file
+// untouched.
+
+#include "files/file_failure.h"
+
+#include <QByteArray>
+#include <QString>
+#include <sys/types.h>
+
+namespace wrenpad::files {
+
+// The file the kernel would open for `path`: every folder on the way with its
+// links resolved, then the last name's links followed the way the kernel
+// follows them (a relative target counts from the folder the link really lies
+// in, not from the name it was reached by). A link to nothing gives the name
+// it points to, in its real folder. When a folder on the way is missing, the
+// absolute path as it stands.
+QString resolveTarget(const QString& path);
+
+// Writes `bytes` as the file `path`, atomically, with the permissions
+// 0600 & `modeLimit` (pass the mode of a document the file copies, so a copy
+// is never more readable than its original). A missing folder is made,
+// readable by its owner only.
+Failure writePrivateFile(const QString& path, const QByteArray& bytes, mode_t modeLimit = 0600);
+
+// Makes `folder` and the folders above it that are missing, each readable by
+// the owner only; an existing folder is left as it is.
+Failure makePrivateFolders(const QString& folder);
+
+struct PrivateFolder {
+  QString path;  // empty when it could not be made
+  Failure failure;
+};
+// A new folder of an unpredictable name "<prefix>-<process>-XXXXXX" that only
+// its owner may enter, in $XDG_RUNTIME_DIR when that is a folder of the user's own, else
+// in the temporary folder.
+PrivateFolder makePrivateFolder(const QString& prefix);
+// Where makePrivateFolder makes its folders.
+QString privateFolderBase();
+
+// Removes, in `folder`, the half-written files of ours ("<kind>" temporaries)
+// that runs which are gone left behind; a live run's are left alone.
+void removeLeftOverTemporaries(const QString& folder, const QString& kind = QStringLiteral("new"));
+// Removes, in privateFolderBase(), the user's own "<prefix>-<process>-XXXXXX"
+// folders whose process is gone.
+void removeLeftOverPrivateFolders(const QString& prefix);
+
+// True when the process with this id is still running.
+bool processIsLive(qint64 pid);
+
+// The permission bits of the file `path` names (links followed); 0600 when it
+// cannot be told.
+mode_t permissionsOf(const QString& path);
+
+}  // namespace wrenpad::files
