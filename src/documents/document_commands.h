@@ -99,11 +99,16 @@ class DocumentCommands {
     QByteArray bytes;
     TextEncoding encoding;
     bool asLoaded = false;  // the bytes the document was read from
+    bool declaresUtf8 = false;  // a page whose declaration was made UTF-8
   };
   bool unchangedSinceLoaded() const;
   std::optional<QByteArray> bytesAsLoaded() const;
   std::optional<Output> outputFor(const QString& name, const QString& text);
+  TextEncoding outputEncoding(const QString& text) const;
   std::optional<Output> utf8Instead(const QString& text, TextEncoding target, qsizetype unencodable);
+  std::optional<Output> utf8Output(const QString& text) const;
+  std::optional<Output> declaredPageOutput(const QString& text, TextEncoding target, qsizetype unencodable);
+  void declareUtf8InEditor();
   std::optional<files::FileStamp> writeBytes(const QString& name, const QByteArray& bytes);
   void rememberWritten(const QString& name, const Output& output, const files::FileStamp& stamp);
   bool confirmChangingBinary(const QString& name);

@@ -30,6 +30,8 @@ constexpr qint64 kLargestDocumentBytes = qint64(256) << 20;
 qint64 mebibytes(qint64 bytes) { return (bytes + (qint64(1) << 20) - 1) >> 20; }
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+// What a page that the user lets declare UTF-8 names as its charset.
+const QString kUtf8Declaration = QStringLiteral("UTF-8");
 }  // namespace
 
 // ---- reading ------------------------------------------------------------------
@@ -137,31 +139,87 @@ std::optional<DocumentCommands::Output> DocumentCommands::utf8Instead(const QStr
                    u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
                    .arg(encodingName(target), characterAt(text, unencodable))))
     return std::nullopt;
+  return utf8Output(text);
+}
+
+std::optional<DocumentCommands::Output> DocumentCommands::utf8Output(const QString& text) const {
   TextForm form = loaded_.form;
   form.utf8Bom = false;
   return Output{encodeDocument(text, TextEncoding::Utf8, form).bytes, TextEncoding::Utf8};
 }
 
-// The bytes a save writes, or nothing when the user stops the save.
-std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name,
-                                                                    const QString& text) {
+// A page that declares `target` is never written in bytes of another code:
+// the characters `target` cannot hold become character references, or the
+// page is made to declare UTF-8, as the user chooses; nothing when the save
+// stops.
+std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(const QString& text,
+                                                                             TextEncoding target,
+                                                                             qsizetype unencodable) {
+  const QString character = characterAt(text, unencodable);
+  const Answer answer = c_.dialogs.askYesNoCancel(
+      title(), tr2("The page declares the code %1, which cannot hold characters such as \"%2\".\n"
+                   "Write such characters as character references (\"%3\" for \"%2\") and keep the code? "
+                   "(No offers to declare UTF-8 instead; Cancel does not save.)",
+                   u"このページは文字コード%1を宣言していますが、%1で保存できない文字（\"%2\"など）が含まれています。\n"
+                   u"それらの文字を文字参照（\"%2\"は\"%3\"）で書き込み、文字コードはそのままにしますか？"
+                   u"（「いいえ」ではUTF-8の宣言に変えるかを尋ねます。「キャンセル」では保存しません）")
+                   .arg(encodingName(target), character, withCharacterReferences(character, target)));
+  if (answer == Answer::Yes) {
+    const QString referenced = withCharacterReferences(text, target, loaded_.form);
+    return Output{encodeDocument(referenced, target, loaded_.form).bytes, target};
+  }
+  if (answer == Answer::No && confirm(tr2("Change the page's declaration to UTF-8 and save it as UTF-8?\n"
+                                          "(No or Cancel does not save.)",
+                                          u"ページの文字コードの宣言をUTF-8に変えて、UTF-8で保存しますか？\n"
+                                          u"（「いいえ」「キャンセル」では保存しません）"))) {
+    std::optional<Output> output = utf8Output(withDeclaredCharset(text, kUtf8Declaration));
+    output->declaresUtf8 = true;
+    return output;
+  }
+  return std::nullopt;
+}
+
+// The code a save writes the text in.
+TextEncoding DocumentCommands::outputEncoding(const QString& text) const {
   OutputChoice choice;
   choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
   choice.eucChosen = c_.settings.EUC;
   choice.loadedAs = loaded_.encoding;
-  const TextEncoding target = chooseOutputEncoding(text, choice);
-  // A document saved without edits gets the bytes it was read from, when
-  // they are already in the output code; a binary file's always.
+  return chooseOutputEncoding(text, choice);
+}
+
+// The bytes a save writes, or nothing when the user stops the save.
+std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name,
+                                                                    const QString& text) {
+  const TextEncoding target = outputEncoding(text);
+  // A document saved without edits gets the bytes it was read from, in
+  // whatever code they are (JIS included, which is never written otherwise).
   const bool unchanged = unchangedSinceLoaded();
-  if (unchanged && loaded_.bytesFit(target)) {
+  if (unchanged) {
     if (std::optional<QByteArray> bytes = bytesAsLoaded()) return Output{*bytes, target, true};
   }
   if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
       !confirmChangingBinary(name))
     return std::nullopt;
   const EncodedText encoded = encodeDocument(text, target, loaded_.form);
-  if (encoded.firstUnencodable >= 0) return utf8Instead(text, target, encoded.firstUnencodable);
-  return Output{encoded.bytes, target};
+  if (encoded.firstUnencodable < 0) return Output{encoded.bytes, target};
+  const bool declared = c_.document.DocumentMode == kHtmlMode && declaredEncoding(text) == target;
+  if (declared) return declaredPageOutput(text, target, encoded.firstUnencodable);
+  return utf8Instead(text, target, encoded.firstUnencodable);
+}
+
+// The editor's page declares UTF-8, as the file just written does; the
+// selection stays on the text it was on.
+void DocumentCommands::declareUtf8InEditor() {
+  const std::optional<CharsetDeclaration> declaration = findCharsetDeclaration(c_.editor.text());
+  if (!declaration) return;
+  const int start = int(declaration->start);
+  const int shift = int(kUtf8Declaration.size() - declaration->length);
+  const int selStart = c_.editor.selStart();
+  const int selLength = c_.editor.selLength();
+  c_.editor.select(start, int(declaration->length));
+  c_.editor.replaceSelection(kUtf8Declaration);
+  c_.editor.select(selStart > start ? selStart + shift : selStart, selLength);
 }
 
 // Whether the editor holds the text as it was read or last saved.
@@ -194,7 +252,6 @@ void DocumentCommands::rememberWritten(const QString& name, const Output& output
   loaded_.bytes = QByteArray();
   loaded_.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
   loaded_.form.utf8Bom = utf8 && output.bytes.startsWith(kUtf8Bom);
-  loaded_.bytesFitCodes = LoadedText::codeBit(output.encoding);
   loaded_.binary = false;
 }
 
@@ -206,6 +263,7 @@ bool DocumentCommands::WriteDocumentFile(const QString& name) {
   if (!output) return false;
   const std::optional<files::FileStamp> stamp = writeBytes(name, output->bytes);
   if (!stamp) return false;
+  if (output->declaresUtf8) declareUtf8InEditor();
   rememberWritten(name, *output, *stamp);
   c_.host.fileUsed(QFileInfo(name).absoluteFilePath());
   return true;

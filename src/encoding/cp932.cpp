@@ -20,6 +20,8 @@ struct Tables {
   std::vector<char16_t> pairToUnicode = std::vector<char16_t>(65536, 0);
   // Unicode to the code page's own preferred bytes; 0 when it has none.
   std::vector<std::uint16_t> unicodeToBytes = std::vector<std::uint16_t>(65536, 0);
+  // How many double-byte codes each character has.
+  std::vector<std::uint8_t> codeCount = std::vector<std::uint8_t>(65536, 0);
 };
 
 const Tables& tables() {
@@ -35,6 +37,7 @@ const Tables& tables() {
         const QString text = decoder.decode(QByteArrayView(pair, 2));
         if (text.size() != 1 || text.at(0) == QChar::ReplacementCharacter) continue;
         t->pairToUnicode[lead << 8 | trail] = text.at(0).unicode();
+        ++t->codeCount[text.at(0).unicode()];
       }
     }
     // The reverse table takes the encoder's choice among duplicates, except
@@ -58,22 +61,52 @@ const Tables& tables() {
   return *built;
 }
 
+bool hasTwoCodes(char16_t u) { return tables().codeCount[u] > 1; }
+
+// Writes the bytes of one character at `out`; their count, 0 when code page
+// 932 cannot hold it.
+int encodeChar(char16_t u, const FileCodes& file, char* out) {
+  if (u < 0x80) {
+    out[0] = char(u);
+    return 1;
+  }
+  if (u >= 0xFF61 && u <= 0xFF9F) {
+    out[0] = char(0xA1 + (u - 0xFF61));
+    return 1;
+  }
+  if (isByteEscape(QChar(u))) {
+    if (!file.producedStandIn(QChar(u))) return 0;
+    out[0] = escapedByte(QChar(u));
+    return 1;
+  }
+  const std::uint16_t code = pairCode(u, file.first);
+  if (code == 0) return 0;
+  out[0] = char(code >> 8);
+  out[1] = char(code & 0xFF);
+  return 2;
+}
+
 }  // namespace
 
 char16_t pairChar(std::uint16_t code) { return tables().pairToUnicode[code]; }
 
 std::uint16_t pairCode(char16_t u, const CodeChoices& used) {
-  if (!used.isEmpty()) {
+  if (!used.isEmpty() && hasTwoCodes(u)) {
     if (const auto found = used.constFind(u); found != used.constEnd()) return *found;
   }
   return tables().unicodeToBytes[u];
 }
 
-void noteCode(char16_t u, std::uint16_t code, CodeChoices* used) {
-  if (used && tables().unicodeToBytes[u] != code && !used->contains(u)) used->insert(u, code);
+void noteCode(char16_t u, std::uint16_t code, FileCodes* file) {
+  if (!file || !hasTwoCodes(u)) return;
+  const auto found = file->first.constFind(u);
+  if (found == file->first.constEnd())
+    file->first.insert(u, code);
+  else if (*found != code)
+    file->varied.insert(u);
 }
 
-QString decode(const QByteArray& bytes, CodeChoices* used) {
+QString decode(const QByteArray& bytes, FileCodes* file) {
   const char16_t* pairs = tables().pairToUnicode.data();
   QString text;
   text.resize(bytes.size());
@@ -103,10 +136,11 @@ QString decode(const QByteArray& bytes, CodeChoices* used) {
       // Only lead bytes with a trail byte have an entry in the table; a lead
       // byte at the very end looks up code 0, which has none.
       *out++ = pairs[code];
-      noteCode(pairs[code], code, used);
+      noteCode(pairs[code], code, file);
       i += 2;
     } else {
       *out++ = byteEscape(b).unicode();
+      if (file) file->noteStrayByte(b);
       ++i;
     }
   }
@@ -114,28 +148,25 @@ QString decode(const QByteArray& bytes, CodeChoices* used) {
   return text;
 }
 
-Encoded encode(QStringView text, const CodeChoices& used) {
+Encoded encode(QStringView text, const FileCodes& file) {
   Encoded result;
   result.bytes.resize(text.size() * 2);
   char* out = result.bytes.data();
   for (qsizetype i = 0; i < text.size(); ++i) {
-    const char16_t u = text.at(i).unicode();
-    if (u < 0x80) {
-      *out++ = char(u);
-    } else if (u >= 0xFF61 && u <= 0xFF9F) {
-      *out++ = char(0xA1 + (u - 0xFF61));
-    } else if (isByteEscape(QChar(u))) {
-      *out++ = escapedByte(QChar(u));
-    } else if (const std::uint16_t code = pairCode(u, used); code != 0) {
-      *out++ = char(code >> 8);
-      *out++ = char(code & 0xFF);
-    } else {
+    const int written = encodeChar(text.at(i).unicode(), file, out);
+    if (written == 0) {
       if (result.firstUnencodable < 0) result.firstUnencodable = i;
       *out++ = '?';
     }
+    out += written;
   }
   result.bytes.resize(out - result.bytes.constData());
   return result;
+}
+
+bool canEncode(QChar c, const FileCodes& file) {
+  char scratch[2];
+  return encodeChar(c.unicode(), file, scratch) > 0;
 }
 
 }  // namespace wrenpad::cp932

@@ -9,14 +9,17 @@
 //
 // Some characters have two codes: NEC row 13 against JIS X 0208 (≒ is 87 90
 // and 81 E0), the NEC-selected IBM extension against IBM's own rows (ⅰ is
-// EE EF and FA 40). Reading notes the code a file used where it is not the
-// one this encoder prefers, and writing uses it again, so an edit on one line
-// does not change the bytes of another.
+// EE EF and FA 40). Reading notes the code a file used first, and writing
+// uses it again, so an edit on one line does not change the bytes of another.
+// Reading also notes the characters a file wrote with more than one code,
+// whose lines the document codec keeps whole (document_codec.h).
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringView>
+#include <bitset>
 #include <cstdint>
 
 namespace wrenpad::cp932 {
@@ -30,6 +33,29 @@ inline char escapedByte(QChar c) { return char(c.unicode() - kByteEscapeBase); }
 // Character to the double-byte code (lead << 8 | trail) a file used for it.
 using CodeChoices = QHash<char16_t, std::uint16_t>;
 
+// What reading a file noted about how it wrote its characters, so that
+// writing the text again gives the bytes it had.
+struct FileCodes {
+  // For every character with more than one code, the first code the file
+  // used for it.
+  CodeChoices first;
+  // Characters that the file did not always write as `first` says: with
+  // another of their codes too, or (EUC-JP) with a JIS X 0212 code although
+  // code page 932 has them.
+  QSet<char16_t> varied;
+  // The bytes 80..FF the file held that decode to no character. Only their
+  // stand-ins are written back as bytes: a stand-in the file did not produce
+  // (pasted or typed) is a character like any other, which no Japanese code
+  // holds.
+  std::bitset<128> strayBytes;
+  bool producedStandIn(QChar c) const {
+    return isByteEscape(c) && strayBytes.test(std::size_t(c.unicode() - 0xF780));
+  }
+  void noteStrayByte(unsigned char b) {
+    if (b >= 0x80) strayBytes.set(b - 0x80u);
+  }
+};
+
 // The character of a double-byte code; 0 when code page 932 leaves it
 // unassigned.
 char16_t pairChar(std::uint16_t code);
@@ -37,12 +63,10 @@ char16_t pairChar(std::uint16_t code);
 // this encoder prefers; 0 when code page 932 has none.
 std::uint16_t pairCode(char16_t u, const CodeChoices& used = {});
 
-// With `used`, every character read from a code other than its preferred one
-// is noted there, the first code seen winning.
-QString decode(const QByteArray& bytes, CodeChoices* used = nullptr);
-// A character read from `code`: noted in `used` when that is not the code
-// this encoder prefers.
-void noteCode(char16_t u, std::uint16_t code, CodeChoices* used);
+// With `file`, the codes read and the stray bytes are noted there.
+QString decode(const QByteArray& bytes, FileCodes* file = nullptr);
+// A character read from `code`, noted in `file` when it has more than one.
+void noteCode(char16_t u, std::uint16_t code, FileCodes* file);
 
 struct Encoded {
   QByteArray bytes;
@@ -52,7 +76,9 @@ struct Encoded {
 // reported, so the caller can ask before anything is written. Characters of
 // the IBM extension are written with their NEC-selected codes (leads ED, EE),
 // never with leads FA..FC, which would make the file look like EUC-JP, unless
-// `used` says the file had them so.
-Encoded encode(QStringView text, const CodeChoices& used = {});
+// `file` says the file had them so.
+Encoded encode(QStringView text, const FileCodes& file = {});
+// Whether `encode` can write the character (a half of a surrogate pair never).
+bool canEncode(QChar c, const FileCodes& file = {});
 
 }  // namespace wrenpad::cp932

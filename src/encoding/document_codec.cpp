@@ -5,9 +5,11 @@
 #include "encoding/euc_jp.h"
 #include "text/document_lines.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace wrenpad {
 
@@ -21,8 +23,6 @@ std::string_view viewOf(const QByteArray& bytes) {
 QByteArray toBytes(const std::string& text) {
   return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-constexpr unsigned kEveryCode = 0b111;
 }  // namespace
 
 bool looksBinary(const QByteArray& fileBytes) {
@@ -77,32 +77,53 @@ namespace {
 void decodeUtf8(const QByteArray& fileBytes, LoadedText& loaded) {
   loaded.encoding = TextEncoding::Utf8;
   loaded.form.utf8Bom = fileBytes.startsWith(kUtf8Bom);
-  loaded.bytesFitCodes = LoadedText::codeBit(TextEncoding::Utf8);
   // The mark is taken off here; a second one belongs to the text.
   QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
   loaded.text = utf8.decode(normalizeLineBytes(loaded.form.utf8Bom ? fileBytes.mid(3) : fileBytes));
+}
+
+// The lines of `text` that hold a character the file wrote in more than one
+// way, with their bytes; `lineBytes` is the file with CR LF line ends, line
+// for line the same as `text` (no code has a CR or LF inside a character).
+void keepVariedLines(const QByteArray& lineBytes, const QString& text, TextEncoding code, TextForm& form) {
+  const QSet<char16_t>& varied = form.codes.varied;
+  if (varied.isEmpty()) return;
+  form.keptLines.code = code;
+  qsizetype byteStart = 0;
+  for (qsizetype start = 0; start < text.size();) {
+    const qsizetype end = text.indexOf(u"\r\n", start);
+    const qsizetype byteEnd = lineBytes.indexOf("\r\n", byteStart);
+    if (end < 0 || byteEnd < 0) break;
+    const QStringView line = QStringView(text).mid(start, end - start);
+    if (std::any_of(line.begin(), line.end(), [&](QChar c) { return c.unicode() >= 0x80 && varied.contains(c.unicode()); })) {
+      QList<QByteArray>& occurrences = form.keptLines.bytesOf[line.toString()];
+      const QByteArray bytes = lineBytes.mid(byteStart, byteEnd - byteStart);
+      // The same bytes again share the earlier copy.
+      occurrences.append(!occurrences.isEmpty() && occurrences.last() == bytes ? occurrences.last() : bytes);
+    }
+    start = end + 2;
+    byteStart = byteEnd + 2;
+  }
 }
 
 // Shift-JIS, EUC-JP and JIS, and binary files, which are read as Shift-JIS.
 void decodeJapanese(const QByteArray& fileBytes, LoadedText& loaded) {
   const kanji::KanjiCode code =
       loaded.binary ? kanji::kcBinary : kanji::DetectKanjiCode(viewOf(fileBytes));
-  cp932::CodeChoices* codes = &loaded.form.codes;
+  cp932::FileCodes* codes = &loaded.form.codes;
   if (code == kanji::kcEuc) {
-    loaded.text = eucjp::decode(normalizeLineBytes(fileBytes), codes);
-    loaded.bytesFitCodes = LoadedText::codeBit(TextEncoding::EucJp);
-  } else if (code == kanji::kcNewJis || code == kanji::kcOldJis) {
-    // JIS is never written: its bytes fit no output code.
-    const QByteArray sjis = toBytes(kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis));
-    loaded.text = cp932::decode(normalizeLineBytes(sjis), codes);
-  } else {
-    // A text that fits both EUC-JP and Shift-JIS is read as Shift-JIS; a
-    // text of ASCII alone is the same in every code.
-    loaded.text = cp932::decode(normalizeLineBytes(fileBytes), codes);
-    loaded.bytesFitCodes = kanji::HasNonAscii(viewOf(fileBytes))
-                               ? LoadedText::codeBit(TextEncoding::ShiftJis)
-                               : kEveryCode;
+    const QByteArray lineBytes = normalizeLineBytes(fileBytes);
+    loaded.text = eucjp::decode(lineBytes, codes);
+    keepVariedLines(lineBytes, loaded.text, TextEncoding::EucJp, loaded.form);
+    return;
   }
+  // JIS is read as the Shift-JIS it converts to; a text that fits both
+  // EUC-JP and Shift-JIS is read as Shift-JIS.
+  const bool jis = code == kanji::kcNewJis || code == kanji::kcOldJis;
+  const QByteArray lineBytes = normalizeLineBytes(
+      jis ? toBytes(kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis)) : fileBytes);
+  loaded.text = cp932::decode(lineBytes, codes);
+  keepVariedLines(lineBytes, loaded.text, TextEncoding::ShiftJis, loaded.form);
 }
 }  // namespace
 
@@ -115,9 +136,6 @@ LoadedText decodeDocument(const QByteArray& fileBytes) {
     decodeUtf8(fileBytes, loaded);
   else
     decodeJapanese(fileBytes, loaded);
-  // A binary file saved without edits must come back whole, whatever the
-  // output code.
-  if (loaded.binary) loaded.bytesFitCodes = kEveryCode;
   return loaded;
 }
 
@@ -150,7 +168,7 @@ QByteArray withLineEnds(QByteArray crLfBytes, LineEnd lineEnd) {
   return crLfBytes;
 }
 
-cp932::Encoded encodeIn(const QString& lines, TextEncoding target, const TextForm& form) {
+cp932::Encoded encodeIn(QStringView lines, TextEncoding target, const TextForm& form) {
   switch (target) {
     case TextEncoding::ShiftJis: return cp932::encode(lines, form.codes);
     case TextEncoding::EucJp: return eucjp::encode(lines, form.codes);
@@ -158,13 +176,100 @@ cp932::Encoded encodeIn(const QString& lines, TextEncoding target, const TextFor
   }
   // Stand-ins of undecodable bytes are written as the characters they are:
   // the bytes themselves would make the file invalid UTF-8.
-  return {(form.utf8Bom ? kUtf8Bom : QByteArray()) + lines.toUtf8(), -1};
+  return {lines.toUtf8(), -1};
+}
+
+// Encodes text in runs, each appended to `result` as it is given.
+class RunEncoder {
+ public:
+  RunEncoder(const QString& lines, TextEncoding target, const TextForm& form)
+      : lines_(lines), target_(target), form_(form) {}
+
+  // The text from the end of the last run up to `end`.
+  void encodeUpTo(qsizetype end) {
+    cp932::Encoded run = encodeIn(QStringView(lines_).mid(done_, end - done_), target_, form_);
+    if (result_.firstUnencodable < 0 && run.firstUnencodable >= 0)
+      result_.firstUnencodable = done_ + run.firstUnencodable;
+    result_.bytes += run.bytes;
+    done_ = end;
+  }
+  // Bytes standing for the text up to `end`.
+  void appendAsIs(const QByteArray& bytes, qsizetype end) {
+    result_.bytes += bytes;
+    done_ = end;
+  }
+  cp932::Encoded finish() {
+    encodeUpTo(lines_.size());
+    return std::move(result_);
+  }
+
+ private:
+  const QString& lines_;
+  TextEncoding target_;
+  const TextForm& form_;
+  cp932::Encoded result_;
+  qsizetype done_ = 0;
+};
+
+// Lines of the text that the file had, holding a character it wrote in more
+// than one way, are written with their bytes; the rest is encoded.
+cp932::Encoded encodeKeepingLines(const QString& lines, TextEncoding target, const TextForm& form) {
+  const KeptLines& kept = form.keptLines;
+  if (kept.bytesOf.isEmpty() || kept.code != target) return encodeIn(lines, target, form);
+  std::vector<bool> varied(65536, false);
+  for (const char16_t u : form.codes.varied) varied[u] = true;
+  const auto isVaried = [&varied](QChar c) { return varied[c.unicode()]; };
+  QHash<QString, int> occurrencesSeen;
+  RunEncoder encoder(lines, target, form);
+  for (qsizetype start = 0; start < lines.size();) {
+    qsizetype end = lines.indexOf(u"\r\n", start);
+    if (end < 0) end = lines.size();
+    const QStringView line = QStringView(lines).mid(start, end - start);
+    if (std::any_of(line.begin(), line.end(), isVaried)) {
+      const QString text = line.toString();
+      if (const auto found = kept.bytesOf.constFind(text); found != kept.bytesOf.constEnd()) {
+        encoder.encodeUpTo(start);
+        const int occurrence = occurrencesSeen[text]++;
+        encoder.appendAsIs(found->at(std::min<qsizetype>(occurrence, found->size() - 1)), end);
+      }
+    }
+    start = end + 2;
+  }
+  return encoder.finish();
 }
 }  // namespace
 
 EncodedText encodeDocument(const QString& text, TextEncoding target, const TextForm& form) {
-  cp932::Encoded encoded = encodeIn(normalizeDocumentText(text), target, form);
+  cp932::Encoded encoded = encodeKeepingLines(normalizeDocumentText(text), target, form);
+  if (target == TextEncoding::Utf8 && form.utf8Bom) encoded.bytes.prepend(kUtf8Bom);
   return {withLineEnds(std::move(encoded.bytes), form.lineEnd), encoded.firstUnencodable};
+}
+
+bool canEncode(QChar c, TextEncoding target, const TextForm& form) {
+  switch (target) {
+    case TextEncoding::ShiftJis: return cp932::canEncode(c, form.codes);
+    case TextEncoding::EucJp: return eucjp::canEncode(c, form.codes);
+    case TextEncoding::Utf8: return true;
+  }
+  return false;
+}
+
+QString withCharacterReferences(const QString& text, TextEncoding target, const TextForm& form) {
+  if (target == TextEncoding::Utf8) return text;
+  // The Japanese codes hold no character beyond the BMP.
+  QString out;
+  out.reserve(text.size());
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+    if (!pair && canEncode(c, target, form)) {
+      out += c;
+      continue;
+    }
+    const char32_t code = pair ? QChar::surrogateToUcs4(c, text.at(++i)) : c.unicode();
+    out += QStringLiteral("&#") + QString::number(code) + u';';
+  }
+  return out;
 }
 
 QString characterAt(const QString& text, qsizetype index) {

@@ -7,11 +7,14 @@
 // with CR LF; a NUL is a character like any other. The file's bytes are kept,
 // so a document saved without edits is written back byte for byte, and so are
 // the forms the file used (line ends, byte-order mark, which of two codes a
-// character had), so a save after edits changes only what was edited.
+// character had, the bytes of lines that used both), so a save after edits
+// changes only what was edited.
 
 #include "encoding/cp932.h"
 
 #include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QString>
 
 namespace wrenpad {
@@ -21,11 +24,22 @@ enum class TextEncoding { ShiftJis, EucJp, Utf8 };
 // The line end a file is written with.
 enum class LineEnd { CrLf, Lf, Cr };
 
+// The lines of a file that hold a character of FileCodes::varied, which no
+// single choice of code writes back as they were, with their bytes: a line
+// of the text that is one of them is written with its bytes again. Lines of
+// the same text take the bytes of the file's occurrences in order, the last
+// ones the last.
+struct KeptLines {
+  TextEncoding code = TextEncoding::ShiftJis;  // the code of the bytes
+  QHash<QString, QList<QByteArray>> bytesOf;   // by the line's text, without its line end
+};
+
 // How a text is written out, as the file it came from had it.
 struct TextForm {
   LineEnd lineEnd = LineEnd::CrLf;
-  bool utf8Bom = false;      // UTF-8 output begins with a byte-order mark
-  cp932::CodeChoices codes;  // the code the file used for characters that have two
+  bool utf8Bom = false;     // UTF-8 output begins with a byte-order mark
+  cp932::FileCodes codes;   // the codes the file used and its stray bytes
+  KeptLines keptLines;
 };
 
 struct LoadedText {
@@ -35,12 +49,6 @@ struct LoadedText {
   TextEncoding encoding = TextEncoding::ShiftJis;
   TextForm form;
   bool binary = false;  // control bytes: not a text file
-  // The output codes in which `bytes` already are `text`: a save without
-  // edits in one of them writes `bytes` again. All of them for a binary file,
-  // whose bytes are never converted without a question.
-  unsigned bytesFitCodes = 0;
-  bool bytesFit(TextEncoding code) const { return bytesFitCodes & codeBit(code); }
-  static unsigned codeBit(TextEncoding code) { return 1u << unsigned(code); }
 };
 
 LoadedText decodeDocument(const QByteArray& fileBytes);
@@ -63,6 +71,14 @@ struct EncodedText {
   qsizetype firstUnencodable = -1;
 };
 EncodedText encodeDocument(const QString& text, TextEncoding target, const TextForm& form = {});
+
+// Whether `target` can write the character (a half of a surrogate pair only
+// in UTF-8).
+bool canEncode(QChar c, TextEncoding target, const TextForm& form = {});
+
+// The text with every character that `target` cannot hold written as a
+// numeric character reference of HTML, "&#163;" for "£".
+QString withCharacterReferences(const QString& text, TextEncoding target, const TextForm& form = {});
 
 // The whole character at `index` of text: both halves of a surrogate pair.
 QString characterAt(const QString& text, qsizetype index);

@@ -1,10 +1,12 @@
 #pragma once
 // EUC-JP read and written directly, character by character, with code page
 // 932 as the character set: a JIS X 0208 pair is the Shift-JIS pair the same
-// row and cell give. Bytes that are no EUC-JP character of that set travel as
-// the same private-use stand-ins as undecodable Shift-JIS bytes (cp932.h), so
-// every byte comes back as it was, and a stand-in is never taken as half of a
-// pair with the character after it.
+// row and cell give. A JIS X 0212 kanji (8F and two bytes) is read as its
+// Unicode character, with the table of the system's EUC-JP converter, and a
+// character that only JIS X 0212 has is written so again. Bytes that are no
+// EUC-JP character travel as the same private-use stand-ins as undecodable
+// Shift-JIS bytes (cp932.h), so every byte comes back as it was, and a
+// stand-in is never taken as half of a pair with the character after it.
 
 #include "encoding/cp932.h"
 
@@ -14,11 +16,13 @@
 
 namespace wrenpad::eucjp {
 
-// Noting in `used` the codes read where a character has two (cp932.h).
-QString decode(const QByteArray& bytes, cp932::CodeChoices* used = nullptr);
+// Noting in `file` the codes read where a character has two, and the stray
+// bytes (cp932.h).
+QString decode(const QByteArray& bytes, cp932::FileCodes* file = nullptr);
 
 // Characters EUC-JP has no place for (the user-defined rows of code page 932,
 // leads F0..F9) become "?" and the first is reported.
-cp932::Encoded encode(QStringView text, const cp932::CodeChoices& used = {});
+cp932::Encoded encode(QStringView text, const cp932::FileCodes& file = {});
+bool canEncode(QChar c, const cp932::FileCodes& file = {});
 
 }  // namespace wrenpad::eucjp

@@ -5,13 +5,30 @@
 #include "encoding/document_codec.h"
 
 #include <QString>
+#include <optional>
 
 namespace wrenpad {
 
-// The lower-cased charset that the first meta tag of a page declares, read
-// from the 200 characters after its "<"; "<meta" is looked for first, then
-// "<META". Empty when there is none.
+// Where the first meta tag of a page names its charset: the value, read from
+// the 200 characters after the tag's "<"; "<meta" is looked for first, then
+// "<META".
+struct CharsetDeclaration {
+  qsizetype start = 0;   // index of the value in the text
+  qsizetype length = 0;
+};
+std::optional<CharsetDeclaration> findCharsetDeclaration(const QString& text);
+
+// The lower-cased charset that the first meta tag declares; empty when there
+// is none.
 QString declaredCharset(const QString& text);
+
+// The code the declared charset names, when it is one we write (any of the
+// names browsers know for Shift-JIS, EUC-JP and UTF-8).
+std::optional<TextEncoding> declaredEncoding(const QString& text);
+
+// The text with its declared charset replaced by `charset`; the text as it
+// is when it declares none.
+QString withDeclaredCharset(const QString& text, const QString& charset);
 
 struct OutputChoice {
   bool htmlMode = false;      // only pages are searched for a declaration
@@ -19,9 +36,9 @@ struct OutputChoice {
   TextEncoding loadedAs = TextEncoding::ShiftJis;
 };
 
-// A page declaring Shift_JIS is written in Shift-JIS and one declaring UTF-8
-// in UTF-8, whatever else holds; a file read as UTF-8 goes back as UTF-8;
-// otherwise the chosen output code decides.
+// A page declaring a code we write is written in that code, whatever else
+// holds; a file read as UTF-8 goes back as UTF-8; otherwise the chosen output
+// code decides.
 TextEncoding chooseOutputEncoding(const QString& text, const OutputChoice& choice);
 
 }  // namespace wrenpad

@@ -21,14 +21,8 @@ TEST(DocumentCodec, JapaneseCodesAllReadAsTheSameText) {
   }
   EXPECT_EQ(decodeDocument(utf8).encoding, TextEncoding::Utf8);
   EXPECT_EQ(decodeDocument(euc).encoding, TextEncoding::ShiftJis);
-  // Each file's bytes are kept as they were, for a save without edits in
-  // the same code; JIS is never written.
-  EXPECT_EQ(decodeDocument(euc).bytes, euc);
-  EXPECT_TRUE(decodeDocument(euc).bytesFit(TextEncoding::EucJp));
-  EXPECT_FALSE(decodeDocument(euc).bytesFit(TextEncoding::ShiftJis));
-  EXPECT_TRUE(decodeDocument(sjis).bytesFit(TextEncoding::ShiftJis));
-  EXPECT_EQ(decodeDocument(jis).bytesFitCodes, 0u);
-  EXPECT_TRUE(decodeDocument("plain\n").bytesFit(TextEncoding::Utf8));
+  // Each file's bytes are kept as they were, for a save without edits.
+  for (const QByteArray& bytes : {sjis, euc, jis, utf8}) EXPECT_EQ(decodeDocument(bytes).bytes, bytes);
   EXPECT_EQ(encodeDocument(kNihongo, TextEncoding::EucJp).bytes, QByteArray(euc).replace("\n", "\r\n"));
 }
 
@@ -44,10 +38,10 @@ TEST(DocumentCodec, BytesThatDoNotDecodeComeBackByteForByte) {
   const LoadedText loaded = decodeDocument(odd);
   EXPECT_EQ(loaded.text.size(), 10);
   EXPECT_TRUE(cp932::isByteEscape(loaded.text.at(1)));
-  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis).bytes, odd);
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form).bytes, odd);
   // Edits elsewhere do not disturb them.
-  EXPECT_EQ(encodeDocument("x" + loaded.text, TextEncoding::ShiftJis).bytes, "x" + odd);
-  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis).firstUnencodable, -1);
+  EXPECT_EQ(encodeDocument("x" + loaded.text, TextEncoding::ShiftJis, loaded.form).bytes, "x" + odd);
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form).firstUnencodable, -1);
 }
 
 TEST(DocumentCodec, CharactersTheCodeCannotHoldAreReported) {
@@ -94,8 +88,8 @@ TEST(DocumentCodec, UndecodableBytesSurviveEveryOutputCode) {
   // for lead bytes and swallow the letter after them.
   const QByteArray sjis("\x93\xfa\xa0x\x85y\x80\r\n");
   const LoadedText loaded = decodeDocument(sjis);
-  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis).bytes, sjis);
-  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::EucJp).bytes, "\xc6\xfc\xa0x\x85y\x80\r\n");
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form).bytes, sjis);
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::EucJp, loaded.form).bytes, "\xc6\xfc\xa0x\x85y\x80\r\n");
   // UTF-8 has no room for a stray byte: the stand-in is written as itself.
   EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::Utf8).bytes,
             "\xe6\x97\xa5\xef\x9e\xa0x\xef\x9e\x85y\xef\x9e\x80\r\n");
@@ -103,7 +97,7 @@ TEST(DocumentCodec, UndecodableBytesSurviveEveryOutputCode) {
   // a stray byte comes back whole, edited or not.
   const QByteArray euc("\xc6\xfc\xcb\xdc\x8f\xb0\xa1\xa9\xa2\xa1z\r\n");
   const LoadedText fromEuc = decodeDocument(euc);
-  EXPECT_EQ(fromEuc.text.left(2), QString::fromUtf8("日本"));
+  EXPECT_EQ(fromEuc.text.left(3), QString::fromUtf8("日本丂"));
   EXPECT_EQ(encodeDocument(fromEuc.text, TextEncoding::EucJp, fromEuc.form).bytes, euc);
   EXPECT_EQ(encodeDocument("x" + fromEuc.text, TextEncoding::EucJp, fromEuc.form).bytes, "x" + euc);
 }
@@ -115,7 +109,7 @@ TEST(DocumentCodec, NulIsACharacterLikeAnyOther) {
   const LoadedText loaded = decodeDocument(bytes);
   EXPECT_TRUE(loaded.binary);
   EXPECT_TRUE(loaded.text.endsWith(QString::fromUtf16(u"\0tail\r\n", 7)));
-  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis).bytes, bytes);
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form).bytes, bytes);
   EXPECT_TRUE(looksBinary(QByteArray(1000, 'a') + '\xff'));
 }
 
@@ -159,4 +153,76 @@ TEST(DocumentCodec, CharacterAtNeverSplitsASurrogatePair) {
   // The user-defined rows of code page 932 have no place in EUC-JP.
   EXPECT_EQ(encodeDocument(QString(QChar(0xE000)), TextEncoding::EucJp).firstUnencodable, 0);
   EXPECT_EQ(encodeDocument(QString(QChar(0xE000)), TextEncoding::ShiftJis).bytes, "\xf0\x40\r\n");
+}
+
+TEST(DocumentCodec, OnlyStandInsTheFileProducedAreWrittenAsBytes) {
+  // The file had a stray 81 before a blank; a stand-in of 81 and one of 85
+  // come from elsewhere, each before a letter it would swallow as a trail
+  // byte.
+  const LoadedText loaded = decodeDocument("a\x81 \r\n");
+  const QString pasted = QString(cp932::byteEscape(0x81)) + "b" + cp932::byteEscape(0x85) + "d";
+  const QString text = loaded.text + pasted;
+  for (const TextEncoding code : {TextEncoding::ShiftJis, TextEncoding::EucJp}) {
+    // The file's own stand-in is its byte again; one it never produced is a
+    // character no Japanese code holds.
+    EXPECT_EQ(encodeDocument(loaded.text, code, loaded.form).bytes, "a\x81 \r\n");
+    EXPECT_EQ(encodeDocument(QString(cp932::byteEscape(0x85)), code, loaded.form).firstUnencodable, 0);
+    EXPECT_EQ(encodeDocument(pasted, code).firstUnencodable, 0);
+  }
+  // The file's 81 stands for a byte it held, so a pasted 81 is written so
+  // too; the 85 is the first character found wanting.
+  EXPECT_EQ(encodeDocument(text, TextEncoding::ShiftJis, loaded.form).firstUnencodable, text.size() - 2);
+  EXPECT_EQ(encodeDocument(pasted, TextEncoding::Utf8).bytes, "\xef\x9e\x81" "b\xef\x9e\x85" "d\r\n");
+  // A UTF-8 file's private-use characters are characters too.
+  const LoadedText utf8 = decodeDocument("\xef\x9e\x81" "a\xc3\xa9\r\n");
+  EXPECT_EQ(encodeDocument(utf8.text, TextEncoding::ShiftJis, utf8.form).firstUnencodable, 0);
+}
+
+TEST(DocumentCodec, LinesLeftAsTheyWereKeepEachCodeOfACharacter) {
+  // ≒ as 81 E0 and 87 90, ⅰ as FA 40 and EE EF, ￢ as 81 CA, EE F9 and FA 54,
+  // and a line of ≒ twice, first in the one code, then in the other.
+  const QByteArray sjis("\x81\xe0=\r\n\x87\x90=\r\n\xfa\x40\xee\xef\r\n\x81\xca\xee\xf9\xfa\x54\r\n"
+                        "\x81\xe0\r\n\x87\x90\r\n");
+  const LoadedText loaded = decodeDocument(sjis);
+  EXPECT_EQ(loaded.text, QString::fromUtf8("≒=\r\n≒=\r\nⅰⅰ\r\n￢￢￢\r\n≒\r\n≒\r\n"));
+  EXPECT_EQ(encodeDocument(loaded.text + "x", TextEncoding::ShiftJis, loaded.form).bytes, sjis + "x\r\n");
+  // A line edited or added takes the code the file used first.
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("≒ⅰ￢!\r\n") + loaded.text, TextEncoding::ShiftJis, loaded.form).bytes,
+            "\x81\xe0\xfa\x40\x81\xca!\r\n" + sjis);
+  // A third occurrence of a line takes the bytes of the last one the file had.
+  EXPECT_EQ(encodeDocument(loaded.text + QString::fromUtf8("≒"), TextEncoding::ShiftJis, loaded.form).bytes,
+            sjis + "\x87\x90\r\n");
+  // The same in EUC-JP: ≒ from row 2 and from NEC row 13.
+  const QByteArray euc("\xa2\xe2\xa4\xa2\r\n\xad\xf0\xa4\xa2\r\n");
+  const LoadedText fromEuc = decodeDocument(euc);
+  EXPECT_EQ(encodeDocument("x\r\n" + fromEuc.text, TextEncoding::EucJp, fromEuc.form).bytes, "x\r\n" + euc);
+  // Another code writes the characters afresh.
+  EXPECT_EQ(encodeDocument(fromEuc.text, TextEncoding::ShiftJis, fromEuc.form).bytes,
+            "\x81\xe0\x82\xa0\r\n\x81\xe0\x82\xa0\r\n");
+}
+
+TEST(DocumentCodec, JisX0212KanjiAreCharactersOnlyEucCanWrite) {
+  // 丂 (8F B0 A1) and, from the same rows, small roman one (8F F3 A1), which
+  // code page 932 has as well.
+  const QByteArray euc("\xc6\xfc\x8f\xb0\xa1\x8f\xf3\xa1\r\n");
+  const LoadedText loaded = decodeDocument(euc);
+  EXPECT_EQ(loaded.text, QString::fromUtf8("日丂ⅰ\r\n"));
+  EXPECT_EQ(encodeDocument(loaded.text + "x", TextEncoding::EucJp, loaded.form).bytes, euc + "x\r\n");
+  // Typed anew, 丂 gets its triple and ⅰ its JIS X 0208 pair.
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("丂ⅰ"), TextEncoding::EucJp).bytes, "\x8f\xb0\xa1\xfc\xf1\r\n");
+  const EncodedText sjis = encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form);
+  EXPECT_EQ(sjis.firstUnencodable, 1);
+  EXPECT_FALSE(sjis.bytes.contains('\x8f'));
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::Utf8, loaded.form).bytes, loaded.text.toUtf8());
+}
+
+TEST(DocumentCodec, CharactersACodeCannotHoldBecomeCharacterReferences) {
+  const QString text = QString::fromUtf8("£ 日 é 😀 丂\r\n");
+  EXPECT_EQ(withCharacterReferences(text, TextEncoding::ShiftJis),
+            QString::fromUtf8("&#163; 日 &#233; &#128512; &#19970;\r\n"));
+  EXPECT_EQ(withCharacterReferences(text, TextEncoding::EucJp),
+            QString::fromUtf8("&#163; 日 é &#128512; 丂\r\n"));  // é is in JIS X 0212
+  EXPECT_EQ(withCharacterReferences(text, TextEncoding::Utf8), text);
+  EXPECT_FALSE(canEncode(cp932::byteEscape(0x81), TextEncoding::ShiftJis));
+  EXPECT_TRUE(canEncode(cp932::byteEscape(0x81), TextEncoding::ShiftJis, decodeDocument("\x81").form));
 }

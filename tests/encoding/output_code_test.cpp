@@ -29,3 +29,31 @@ TEST(OutputCode, DeclarationBeatsTheChosenCodeOnlyInPages) {
   EXPECT_EQ(chooseOutputEncoding(sjisPage, OutputChoice{true, false, TextEncoding::Utf8}),
             TextEncoding::ShiftJis);
 }
+
+TEST(OutputCode, PagesAreWrittenInEveryCodeWeWriteThatTheyDeclare) {
+  const OutputChoice shiftJisChosen{true, false, TextEncoding::ShiftJis};
+  const OutputChoice eucChosen{true, true, TextEncoding::ShiftJis};
+  const auto page = [](const char* charset) {
+    return QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%1\">").arg(charset);
+  };
+  EXPECT_EQ(chooseOutputEncoding(page("EUC-JP"), shiftJisChosen), TextEncoding::EucJp);
+  EXPECT_EQ(chooseOutputEncoding(page("x-euc-jp"), shiftJisChosen), TextEncoding::EucJp);
+  for (const char* name : {"Shift_JIS", "shift-jis", "x-sjis", "Windows-31J", "sjis"})
+    EXPECT_EQ(chooseOutputEncoding(page(name), eucChosen), TextEncoding::ShiftJis) << name;
+  EXPECT_EQ(chooseOutputEncoding(page("utf8"), eucChosen), TextEncoding::Utf8);
+  // A code we do not write leaves the choice to the output code.
+  EXPECT_EQ(chooseOutputEncoding(page("iso-8859-1"), eucChosen), TextEncoding::EucJp);
+  EXPECT_EQ(declaredEncoding("<meta charset='euc-jp'>"), TextEncoding::EucJp);
+}
+
+TEST(OutputCode, TheDeclaredCharsetIsReplacedWhereItStands) {
+  EXPECT_EQ(withDeclaredCharset("<head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                "charset=Shift_JIS\">\r\n<p>x</p>",
+                                "UTF-8"),
+            "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">\r\n<p>x</p>");
+  EXPECT_EQ(withDeclaredCharset("<META CHARSET = 'sjis'>charset=sjis", "UTF-8"),
+            "<META CHARSET = 'UTF-8'>charset=sjis");
+  // An attribute whose name merely ends in "charset" is none.
+  EXPECT_EQ(withDeclaredCharset("<meta data-charset=sjis>", "UTF-8"), "<meta data-charset=sjis>");
+  EXPECT_EQ(withDeclaredCharset("<p>no meta</p>", "UTF-8"), "<p>no meta</p>");
+}

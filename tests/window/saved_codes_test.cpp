@@ -1,0 +1,143 @@
+// The kanji code a save writes: unedited files as they were read, pages in
+// the code they declare and never in bytes that contradict it, and the codes
+// and stray bytes of a file kept only where the file had them.
+#include "documents/document_commands.h"
+#include "editor/editor_control.h"
+#include "encoding/cp932.h"
+#include "window/main_window.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+struct SavedCodes : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  std::unique_ptr<TMain> main;
+
+  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
+  void TearDown() override { test::closeWithoutSaving(*main); }
+  QString open(const QString& name, const QByteArray& bytes) {
+    const QString path = folder.write(name, bytes);
+    main->documents().OpenFile(path);
+    return path;
+  }
+  QByteArray saved(const QString& path) {
+    EXPECT_TRUE(main->documents().mmSaveClick());
+    return test::TempFolder::read(path);
+  }
+  void append(const QString& text) {
+    main->editor().select(main->editor().textLength(), 0);
+    main->editor().replaceSelection(text);
+  }
+};
+
+const QByteArray kSjis("\x93\xfa\x96\x7b\r\n");
+const QByteArray kEuc("\xc6\xfc\xcb\xdc\r\n");
+const QByteArray kShiftJisPage("<meta charset=\"Shift_JIS\">\r\n" + kSjis);
+
+}  // namespace
+
+TEST_F(SavedCodes, UneditedFilesAreWrittenInTheCodeTheyCameIn) {
+  // Shift-JIS is the output code; EUC-JP and JIS files stay as they were
+  // until they are edited.
+  const QString euc = open("euc.txt", kEuc);
+  EXPECT_EQ(saved(euc), kEuc);
+  const QByteArray jisBytes("\x1b$BF|K\\\x1b(B\r\n");
+  const QString jis = open("jis.txt", jisBytes);
+  EXPECT_EQ(saved(jis), jisBytes);
+  append("x");
+  EXPECT_EQ(saved(jis), kSjis + "x\r\n");
+  main->action("mmEUC")->trigger();
+  const QString sjis = open("sjis.txt", kSjis);
+  EXPECT_EQ(saved(sjis), kSjis);
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(SavedCodes, PagesAreWrittenInTheJapaneseCodeTheyDeclare) {
+  const QByteArray eucPage = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">\r\n" + kEuc;
+  const QString path = open("euc.htm", eucPage);
+  append("x");
+  EXPECT_EQ(saved(path), eucPage + "x\r\n");
+  main->action("mmEUC")->trigger();
+  const QString sjis = open("sjis.html", "<META CHARSET=\"x-sjis\">\r\n" + kSjis);
+  append("x");
+  EXPECT_EQ(saved(sjis), "<META CHARSET=\"x-sjis\">\r\n" + kSjis + "x\r\n");
+}
+
+TEST_F(SavedCodes, JisX0212KanjiSurviveEucAndAreNeverShiftJisBytes) {
+  // 丂 in JIS X 0212 on the first line, then 日本 in JIS X 0208.
+  const QByteArray euc("\x8f\xb0\xa1\r\n" + kEuc);
+  const QString path = open("supplementary.txt", euc);
+  EXPECT_EQ(main->editor().text(), QString::fromUtf8("丂\r\n日本\r\n"));
+  append("x");
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(main->documents().mmSaveClick());
+  ASSERT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("question").first().contains(QString::fromUtf8("\"丂\"")));
+  EXPECT_EQ(test::TempFolder::read(path), euc);
+  main->action("mmEUC")->trigger();
+  EXPECT_EQ(saved(path), euc + "x\r\n");
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+}
+
+TEST_F(SavedCodes, APageNeverHoldsBytesThatContradictItsDeclaration) {
+  const QString path = open("price.htm", kShiftJisPage);
+  append(QString::fromUtf8("£"));
+  // Cancel saves nothing; Yes writes a character reference under Shift_JIS.
+  EXPECT_FALSE(main->documents().mmSaveClick());
+  EXPECT_EQ(test::TempFolder::read(path), kShiftJisPage);
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(path), kShiftJisPage + "&#163;\r\n");
+  EXPECT_TRUE(dialogs.askedOf("question").last().contains("&#163;"));
+  // No, then Yes: the page declares UTF-8, in the file and in the editor.
+  append("!");
+  dialogs.answers = {Answer::No, Answer::Yes};
+  const QString utf8Page = QString::fromUtf8("<meta charset=\"UTF-8\">\r\n日本\r\n£!");
+  EXPECT_EQ(saved(path), (utf8Page + "\r\n").toUtf8());
+  EXPECT_EQ(main->editor().text(), utf8Page);
+  EXPECT_FALSE(main->editor().isModified());
+  EXPECT_EQ(dialogs.askedOf("question").size(), 4);
+  append("?");
+  EXPECT_EQ(saved(path), (utf8Page + "?\r\n").toUtf8());
+  EXPECT_EQ(dialogs.askedOf("question").size(), 4);
+}
+
+TEST_F(SavedCodes, APlainTextStillOffersUtf8) {
+  const QString path = open("price.txt", kShiftJisPage);
+  append(QString::fromUtf8("£"));
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(path), QString::fromUtf8("<meta charset=\"Shift_JIS\">\r\n日本\r\n£\r\n").toUtf8());
+  ASSERT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("question").first().contains("UTF-8 instead"));
+}
+
+TEST_F(SavedCodes, EachLineLeftAsItWasKeepsTheCodesItHad) {
+  // ≒ as 81 E0 and as 87 90, ￢ as 81 CA, EE F9 and FA 54, on lines of
+  // their own. A new line takes the code the file used first.
+  const QByteArray bytes("\x81\xe0\r\n\x87\x90\r\n\x81\xca\r\n\xee\xf9\r\n\xfa\x54\r\n");
+  const QString path = open("codes.txt", bytes);
+  append(QString::fromUtf8("≒￢"));
+  EXPECT_EQ(saved(path), bytes + "\x81\xe0\x81\xca\r\n");
+  append("x");
+  EXPECT_EQ(saved(path), bytes + "\x81\xe0\x81\xcax\r\n");
+}
+
+TEST_F(SavedCodes, StandInsFromOutsideAreCharacters) {
+  // A stand-in of the byte 81 pasted before a letter: as a byte it would
+  // swallow the letter. Shift-JIS cannot hold it; UTF-8 writes it.
+  const QString path = open("plain.txt", "abc\r\n");
+  append(QString(cp932::byteEscape(0x81)) + "d");
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(path), "abc\r\n\xef\x9e\x81" "d\r\n");
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+  // A file's own stray byte is written back as that byte.
+  const QString odd = open("odd.txt", "a\x81 \r\n");
+  append("x");
+  EXPECT_EQ(saved(odd), "a\x81 \r\nx\r\n");
+  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+}
