@@ -1,7 +1,6 @@
 #include "app/command_line.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace wrenpad {
 
@@ -12,7 +11,11 @@ QString joinCommandLine(const QStringList& arguments) {
 
 QString resolveCommandLineFile(const QString& name, const QString& workingFolder) {
   if (name.isEmpty()) return name;
-  return QDir::cleanPath(QFileInfo(QDir(workingFolder), name).absoluteFilePath());
+  // Joined and cleaned as text: Qt's own resolution of a relative name goes
+  // through the file system's encoding, which loses the bytes of a name that
+  // is not UTF-8.
+  const QString full = name.startsWith(u'/') ? name : workingFolder + u'/' + name;
+  return QDir::cleanPath(full);
 }
 
 }  // namespace wrenpad

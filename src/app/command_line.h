@@ -16,6 +16,7 @@ QString joinCommandLine(const QStringList& arguments);
 // The full name the program opens for a command-line name: relative names
 // are taken from the working folder `workingFolder`. A name that matches no
 // file stays as the user wrote it, so the load can say which file is missing.
+// A name whose bytes are not UTF-8 (files::fileNameFromBytes) keeps them.
 QString resolveCommandLineFile(const QString& name, const QString& workingFolder);
 
 }  // namespace wrenpad

@@ -1,4 +1,5 @@
 // Program entry: one application, one main window, the event loop.
+#include "files/file_names.h"
 #include "platform/app_paths.h"
 #include "page/preview/browser_window.h"
 #include "platform/font_substitution.h"
@@ -6,6 +7,19 @@
 
 #include <QApplication>
 #include <QDir>
+
+namespace {
+
+// The arguments Qt left (it takes its own options out of argv), as file names
+// with their own bytes: QApplication::arguments() turns every byte that is
+// not UTF-8 into U+FFFD, and such a name would open no file.
+QStringList argumentsKeepingBytes(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << wrenpad::files::fileNameFromBytes(argv[i]);
+  return arguments;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   wrenpad::TBrowser::PrepareWebEngine();
@@ -15,7 +29,7 @@ int main(int argc, char** argv) {
   wrenpad::installFontSubstitutions();
 
   wrenpad::StartupOptions options;
-  options.arguments = QApplication::arguments().mid(1);
+  options.arguments = argumentsKeepingBytes(argc, argv);
   options.paths = wrenpad::AppPaths::forExecutable(QApplication::applicationFilePath());
   options.workingFolder = QDir::currentPath();
 

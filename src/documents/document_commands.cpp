@@ -135,7 +135,7 @@ bool DocumentCommands::mmSaveClick() {
   // A name the document was given (automatic naming, Rename As Top Line, a
   // page made from a text) may be another file's: it is not replaced unasked.
   // No chooses another name.
-  if (QFileInfo(name).absoluteFilePath() != loadedPath_ && QFileInfo::exists(name)) {
+  if (QFileInfo(name).absoluteFilePath() != loadedPath_ && files::stampOf(name).exists) {
     const Answer answer = c_.dialogs.askYesNoCancel(title(), formatMessage(c_.messages.MsgOverwrite, name));
     if (answer == Answer::No) return mmSaveAsClick();
     if (answer != Answer::Yes) return false;
@@ -156,7 +156,7 @@ bool DocumentCommands::mmSaveAsClick() {
   request.filterIndex = isHtmlFile(request.fileName) ? 1 : 0;
   const QString chosen = c_.dialogs.chooseFileToSave(request);
   if (chosen.isEmpty()) return false;
-  if (QFileInfo::exists(chosen)) {
+  if (files::stampOf(chosen).exists) {
     const QString question = formatMessage(c_.messages.MsgOverwrite, chosen);
     if (c_.dialogs.askYesNoCancel(title(), question) != Answer::Yes) return false;
   }

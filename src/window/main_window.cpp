@@ -33,6 +33,7 @@
 #include "app/command_line.h"
 #include "window/doc_type_dialog.h"
 #include "documents/document_commands.h"
+#include "documents/file_access.h"
 #include "documents/undo_commands.h"
 #include "documents/recovery.h"
 #include "app/termination_signals.h"
@@ -696,7 +697,7 @@ void TMain::Timer1Timer() {
   }
   Timer1.stop();
   Editor->setReadOnly(false);
-  const bool exists = QFileInfo::exists(CommandLineFile);
+  const bool exists = files::stampOf(CommandLineFile).exists;
   qCInfo(lcWindow).noquote() << "loading" << CommandLineFile;
   if (!exists)
     dialogs_.showError(kApplicationTitle, formatMessage(messages_.MsgFileMissing, CommandLineFile));

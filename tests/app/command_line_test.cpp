@@ -29,4 +29,8 @@ TEST(CommandLine, ResolvesNamesAgainstTheWorkingFolder) {
   // A name that matches nothing stays the user's name, so the load can say so.
   EXPECT_EQ(resolveCommandLineFile("missing.txt", folder.path()), folder.path() + "/missing.txt");
   EXPECT_EQ(resolveCommandLineFile("./sub/../b.txt", folder.path()), folder.path() + "/b.txt");
+  // The stand-in of a byte that is not UTF-8 stays in the name.
+  const QString latin1Name = QStringLiteral("caf") + QChar(0xDCE9) + QStringLiteral(".txt");
+  EXPECT_EQ(resolveCommandLineFile("./" + latin1Name, folder.path()), folder.path() + "/" + latin1Name);
+  EXPECT_EQ(resolveCommandLineFile("/x/../" + latin1Name, folder.path()), "/" + latin1Name);
 }

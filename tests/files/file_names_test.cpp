@@ -24,7 +24,9 @@ TEST(FileNames, EveryByteStringComesBackAsItWas) {
     EXPECT_EQ(fileNameToBytes(fileNameFromBytes(bytes)), bytes) << bytes.toHex().constData();
     // Qt's own conversion loses what is not UTF-8; ours agrees with it on
     // everything else.
-    if (bytes.isValidUtf8()) EXPECT_EQ(fileNameFromBytes(bytes), QFile::decodeName(bytes));
+    if (bytes.isValidUtf8()) {
+      EXPECT_EQ(fileNameFromBytes(bytes), QFile::decodeName(bytes));
+    }
   }
 }
 
