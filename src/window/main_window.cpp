@@ -42,6 +42,7 @@
 #include "editor/editor_control.h"
 #include "window/command_actions.h"
 #include "window/icons.h"
+#include "window/keys_before_load.h"
 #include "app/instance_slot.h"
 #include "settings/settings_file.h"
 
@@ -674,10 +675,11 @@ void TMain::FormShow() {
   if (CommandLineFile.isEmpty()) offerRecovery();
   if (!CommandLineFile.isEmpty()) {
     // Until the named file is in, nothing may be typed into the window or
-    // saved over the file: the editor is read-only, and a command loads the
-    // file first.
+    // saved over the file: the editor is read-only, keys typed meanwhile are
+    // kept for the loaded document, and a command loads the file first.
     StartupOpenPending = true;
     Editor->setReadOnly(true);
+    keysBeforeLoad_ = std::make_unique<KeysBeforeLoad>(*Editor->widget());
     Timer1.start();
   }
   showCurrentFolder();
@@ -709,6 +711,8 @@ void TMain::Timer1Timer() {
   qCInfo(lcWindow).noquote() << (loaded ? "loaded" : "failed to load") << CommandLineFile;
   StartupOpenPending = false;
   showCurrentFolder();
+  // Typed where the load left the caret, in the document that is there now.
+  if (const std::unique_ptr<KeysBeforeLoad> keys = std::move(keysBeforeLoad_)) keys->replay();
 }
 
 // ---- editing state --------------------------------------------------------------

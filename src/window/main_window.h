@@ -84,6 +84,7 @@ class TextToHtmlCommand;
 class DictionaryCommand;
 class ShellIntegration;
 class THelpSearch;
+class KeysBeforeLoad;
 
 class TMain : public QMainWindow,
               public DocumentHost,
@@ -330,6 +331,8 @@ class TMain : public QMainWindow,
   std::unique_ptr<DictionaryCommand> dictionary_;
   std::unique_ptr<ShellIntegration> shell_;
   THelpSearch* helpSearch_ = nullptr;
+  // Keys typed before the file named on the command line is in.
+  std::unique_ptr<KeysBeforeLoad> keysBeforeLoad_;
 
   EditorControl* Editor = nullptr;
   MessagePane* CMsgWindow = nullptr;

@@ -1,0 +1,31 @@
+#include "window/keys_before_load.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace wrenpad {
+
+KeysBeforeLoad::KeysBeforeLoad(QWidget& editor) : editor_(editor) { editor_.installEventFilter(this); }
+
+KeysBeforeLoad::~KeysBeforeLoad() { editor_.removeEventFilter(this); }
+
+bool KeysBeforeLoad::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched != &editor_ ||
+      (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::InputMethod))
+    return QObject::eventFilter(watched, event);
+  kept_.emplace_back(event->clone());
+  event->accept();
+  return true;
+}
+
+void KeysBeforeLoad::replay() {
+  editor_.removeEventFilter(this);
+  // Taken out first: a key may start a command that runs the event loop.
+  const std::vector<std::unique_ptr<QEvent>> kept = std::move(kept_);
+  kept_.clear();
+  for (const std::unique_ptr<QEvent>& event : kept) QCoreApplication::sendEvent(&editor_, event.get());
+}
+
+}  // namespace wrenpad
