@@ -165,6 +165,12 @@ bool DocumentCommands::mmSaveAsClick() {
   return true;
 }
 
+std::optional<QByteArray> DocumentCommands::bytesForCopy(const QString& name) {
+  const std::optional<Output> output = outputFor(name, normalizeDocumentText(c_.editor.text()));
+  if (!output) return std::nullopt;
+  return output->bytes;
+}
+
 void DocumentCommands::afterSaveAs(const QString& chosen, const QString& oldExtension) {
   SetDocumentTitle(chosen);
   c_.document.CurrentFolder = folderOf(chosen);

@@ -56,6 +56,10 @@ class DocumentCommands {
   // a page for the browser; the document keeps its own file. Failures are
   // reported; false when nothing was written.
   bool WriteCopyFile(const QString& name);
+  // The bytes such a copy at `name` holds, for a caller that writes it
+  // itself; nothing when the user stops it (as a save, it asks about
+  // characters the output code cannot hold).
+  std::optional<QByteArray> bytesForCopy(const QString& name);
   void SelectDocumentFont(const QString& text);
 
   void mmNewClick();

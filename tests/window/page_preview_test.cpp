@@ -146,4 +146,76 @@ TEST_F(PreviewCommand, TheCommandIsThereForPagesOnly) {
   EXPECT_EQ(main->action("mmDisplayAsWebPage")->shortcut(), QKeySequence(Qt::Key_F9));
 }
 
+// The page a preview is made for is never written over or removed by it.
+TEST_F(PreviewCommand, APageNamedAsThePreviewIsShownFromItsOwnFileAndOutlivesTheProgram) {
+  const QByteArray saved = "<html><body>saved</body></html>\r\n";
+  main->documents().OpenFile(folder.write("Test_by_Wrenpad.htm", saved));
+  main->editor().selectAll();
+  main->editor().replaceSelection("<html><body>edited</body></html>");
+  dialogs.answers.push_back(Answer::No);  // Save changes? No: the file as saved is shown
+  main->action("mmDisplayAsWebPage")->trigger();
+  ASSERT_EQ(dialogs.askedOf("question").size(), 1) << dialogs.asked.join("\n").toStdString();
+  EXPECT_TRUE(dialogs.askedOf("question")[0].contains("Save changes")) << dialogs.asked.join("\n").toStdString();
+  ASSERT_NE(browser(), nullptr);
+  EXPECT_EQ(browser()->address(), QDir::toNativeSeparators(previewBeside()));
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), saved);
+  browser()->close();
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), saved);
+
+  dialogs.answers.push_back(Answer::Yes);  // Save changes? Yes: saved, then shown
+  main->action("mmDisplayAsWebPage")->trigger();
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), "<html><body>edited</body></html>\r\n");
+  EXPECT_FALSE(main->editor().isModified());
+  EXPECT_TRUE(dialogs.askedOf("error").isEmpty()) << dialogs.asked.join("\n").toStdString();
+  test::closeWithoutSaving(*main);
+  main.reset();
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), "<html><body>edited</body></html>\r\n");
+}
+
+TEST_F(PreviewCommand, APageReachedThroughALinkOrSavedOverThePreviewIsNotRemoved) {
+  // The document is a link to a file named as the preview page.
+  const QByteArray saved = "<html><body>linked</body></html>\r\n";
+  folder.write("Test_by_Wrenpad.htm", saved);
+  ASSERT_TRUE(QFile::link(previewBeside(), folder.file("page.htm")));
+  main->documents().OpenFile(folder.file("page.htm"));
+  main->action("mmDisplayAsWebPage")->trigger();
+  EXPECT_TRUE(dialogs.asked.isEmpty()) << dialogs.asked.join("\n").toStdString();
+  ASSERT_NE(browser(), nullptr);
+  browser()->close();
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), saved);
+
+  // Another page's preview, then this page saved under the preview's name.
+  QFile::remove(folder.file("page.htm"));
+  QFile::remove(previewBeside());
+  main->documents().OpenFile(folder.write("other.htm", "<html><body>other</body></html>\r\n"));
+  main->action("mmDisplayAsWebPage")->trigger();
+  ASSERT_TRUE(QFileInfo::exists(previewBeside()));
+  dialogs.filesToSave.push_back(previewBeside());
+  dialogs.answers.push_back(Answer::Yes);  // replace the file of that name
+  ASSERT_TRUE(main->documents().mmSaveAsClick());
+  test::closeWithoutSaving(*main);
+  main.reset();
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), "<html><body>other</body></html>\r\n");
+}
+
+TEST_F(PreviewCommand, ThePreviewPageIsNoMoreReadableThanItsDocument) {
+  const auto permissionsOfPreviewFor = [this](QFileDevice::Permissions documentPermissions) {
+    const QString page = folder.write("page.htm", "<html><body>private</body></html>\r\n");
+    QFile::setPermissions(page, documentPermissions);
+    main->documents().OpenFile(page);
+    main->action("mmDisplayAsWebPage")->trigger();
+    return QFileInfo(previewBeside()).permissions() &
+           (QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+            QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther |
+            QFileDevice::ExeOther);
+  };
+  const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+  EXPECT_EQ(permissionsOfPreviewFor(ownerOnly), ownerOnly);
+  // The page written again for a document others may read: still no more
+  // than the document allows.
+  const QFileDevice::Permissions groupReads = ownerOnly | QFileDevice::ReadGroup;
+  const QFileDevice::Permissions preview = permissionsOfPreviewFor(groupReads);
+  EXPECT_EQ(preview & ~groupReads, QFileDevice::Permissions()) << std::hex << int(preview);
+}
+
 }  // namespace

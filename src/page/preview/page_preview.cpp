@@ -4,6 +4,7 @@
 #include "documents/document_kind.h"
 #include "documents/document_state.h"
 #include "editor/editor_control.h"
+#include "files/private_files.h"
 #include "page/preview/web_page_options.h"
 #include "platform/dialogs.h"
 #include "settings/language_mode.h"
@@ -12,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QUrl>
 
 namespace wrenpad {
@@ -33,16 +33,14 @@ void PagePreview::mmDisplayAsWebPageClick() {
   const PreviewDecision decision =
       DecidePreview(text, c_.document.DocumentMode == kTextMode, choice(), window_.isShown());
   if (decision.action == PreviewAction::Nothing) return;
-  const bool applet = c_.document.DocumentMode == kProgramMode && c_.settings.PL == int(LanguageMode::Java) &&
-                      IsAppletSource(text);
-  const QString path = previewPathFor(text);
-  if (path.isEmpty() || !mayWrite(path)) return;
-  const bool written =
-      applet ? writePage(path, AppletPageText(c_.document.CurrentFileName, c_.settings.AppletWidth,
-                                              c_.settings.AppletHeight))
-             : c_.files.WriteCopyFile(path);
-  if (!written) return;
-  written_.insert(path);
+  // A page that is itself named as the preview page is shown from its own
+  // file: a preview written there would overwrite the document, and the
+  // removal of the preview pages would delete it.
+  const QString beside = besidePath();
+  const bool ownFile = !beside.isEmpty() && isTheDocumentsOwnFile(beside);
+  const QString path = ownFile ? beside : previewPathFor(text);
+  if (path.isEmpty()) return;
+  if (!(ownFile ? readyAsTheDocumentsOwnFile(path) : writePreview(path, text))) return;
   previewFile_ = path;
   if (decision.moveWindowUp) c_.host.moveToUpperHalf();
   switch (decision.action) {
@@ -54,6 +52,12 @@ void PagePreview::mmDisplayAsWebPageClick() {
   c_.editor.setFocus();
 }
 
+// The preview page beside the document; empty for a document never saved.
+QString PagePreview::besidePath() const {
+  const QString folder = folderOf(c_.document.CurrentFileName);
+  return folder.isEmpty() ? QString() : QDir(folder).filePath(QString::fromUtf16(kPreviewFileName));
+}
+
 // Beside the document, so that its pictures and links are found. A document
 // never saved, or one whose folder cannot take a file, is previewed from the
 // temporary folder when it links nothing relatively; otherwise the user is
@@ -61,7 +65,7 @@ void PagePreview::mmDisplayAsWebPageClick() {
 QString PagePreview::previewPathFor(const QString& text) {
   const QString folder = folderOf(c_.document.CurrentFileName);
   const QFileInfo folderInfo(folder);
-  const QString beside = QDir(folder).filePath(QString::fromUtf16(kPreviewFileName));
+  const QString beside = besidePath();
   const QFileInfo besideInfo(beside);
   const bool writable = !folder.isEmpty() && folderInfo.isDir() && folderInfo.isWritable() &&
                         (!besideInfo.exists() || besideInfo.isWritable());
@@ -82,9 +86,46 @@ QString PagePreview::previewPathFor(const QString& text) {
   return {};
 }
 
-// A file of that name that this run did not write belongs to the user.
+// Whether `path` names the document's own file: one file on disk (reached
+// by a symbolic or a hard link, or by its own name), or, while neither is
+// there, one place once links are followed.
+bool PagePreview::isTheDocumentsOwnFile(const QString& path) const {
+  const QString& document = c_.document.CurrentFileName;
+  const files::FileStamp page = files::stampOf(path);
+  const files::FileStamp own = files::stampOf(document);
+  if (page.exists || own.exists)
+    return page.exists && own.exists && page.device == own.device && page.inode == own.inode;
+  return files::resolveTarget(path) == files::resolveTarget(document);
+}
+
+// The document is shown from its own file, saved first if the user says so
+// (No shows the file as last saved). The preview neither writes nor removes
+// that file.
+bool PagePreview::readyAsTheDocumentsOwnFile(const QString& path) {
+  written_.remove(path);
+  return c_.files.AskSaveChanges() && files::stampOf(path).exists;
+}
+
+// Writes the page the preview shows: the document's text in its own output
+// code, or for an applet's source the page that embeds the applet.
+bool PagePreview::writePreview(const QString& path, const QString& text) {
+  if (!mayWrite(path)) return false;
+  const bool applet = c_.document.DocumentMode == kProgramMode && c_.settings.PL == int(LanguageMode::Java) &&
+                      IsAppletSource(text);
+  const std::optional<QByteArray> bytes =
+      applet ? std::optional<QByteArray>(AppletPageText(c_.document.CurrentFileName, c_.settings.AppletWidth,
+                                                        c_.settings.AppletHeight)
+                                             .toUtf8())
+             : c_.files.bytesForCopy(path);
+  if (!bytes || !writePage(path, *bytes)) return false;
+  written_.insert(path, files::stampOf(path));
+  return true;
+}
+
+// A file of that name that this run did not write, or that was changed
+// since, belongs to the user.
 bool PagePreview::mayWrite(const QString& path) {
-  if (written_.contains(path) || !QFileInfo::exists(path)) return true;
+  if (wroteAsItIs(path) || !files::stampOf(path).exists) return true;
   const Answer answer = c_.dialogs.askYesNoCancel(
       kApplicationTitle,
       tr2("The folder already holds a file named \"%1\" that Wrenpad did not write in this session.\n"
@@ -95,11 +136,20 @@ bool PagePreview::mayWrite(const QString& path) {
   return answer == Answer::Yes;
 }
 
-bool PagePreview::writePage(const QString& path, const QString& text) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 && file.commit()) return true;
+bool PagePreview::wroteAsItIs(const QString& path) const {
+  const auto page = written_.constFind(path);
+  return page != written_.constEnd() && files::stampOf(path) == *page;
+}
+
+// Written whole, and never more readable than the document it shows: the
+// preview shows the document's text to no one who may not read the document
+// itself.
+bool PagePreview::writePage(const QString& path, const QByteArray& bytes) {
+  const files::Failure failure =
+      files::writePrivateFile(path, bytes, files::permissionsOf(c_.document.CurrentFileName));
+  if (!failure.failed()) return true;
   c_.dialogs.showError(kApplicationTitle, tr2("Cannot write file \"%1\": %2", u"ファイル\"%1\"に書き込めません: %2")
-                                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                              .arg(QDir::toNativeSeparators(path), files::describe(failure, c_.japanese)));
   return false;
 }
 
@@ -121,14 +171,18 @@ void PagePreview::showServerPage(const QString& address) {
 }
 
 void PagePreview::previewClosed() {
-  if (previewFile_.isEmpty() || !written_.contains(previewFile_)) return;
-  QFile::remove(previewFile_);
-  written_.remove(previewFile_);
+  if (!previewFile_.isEmpty()) removeIfAsWritten(previewFile_);
+}
+
+// A page is removed only while it is the file the preview wrote: a file
+// saved over it since is not the preview's to delete.
+void PagePreview::removeIfAsWritten(const QString& path) {
+  if (wroteAsItIs(path)) QFile::remove(path);
+  written_.remove(path);
 }
 
 void PagePreview::removeWrittenPages() {
-  for (const QString& path : std::as_const(written_)) QFile::remove(path);
-  written_.clear();
+  for (const QString& path : written_.keys()) removeIfAsWritten(path);
   if (!c_.temporaryFolder.isEmpty()) QDir().rmdir(c_.temporaryFolder);  // only when empty
 }
 

@@ -4,9 +4,10 @@
 // window or in an outside browser. The command reaches the preview window
 // and the main window through small interfaces, so it runs headless in tests.
 
+#include "documents/file_access.h"
 #include "page/preview/preview_rules.h"
 
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -80,9 +81,15 @@ class PagePreview {
   QString previewFile() const { return previewFile_; }
 
  private:
+  QString besidePath() const;
   QString previewPathFor(const QString& text);
+  bool isTheDocumentsOwnFile(const QString& path) const;
+  bool readyAsTheDocumentsOwnFile(const QString& path);
+  bool writePreview(const QString& path, const QString& text);
   bool mayWrite(const QString& path);
-  bool writePage(const QString& path, const QString& text);
+  bool wroteAsItIs(const QString& path) const;
+  bool writePage(const QString& path, const QByteArray& bytes);
+  void removeIfAsWritten(const QString& path);
   void removeWrittenPages();
   BrowserChoice choice() const;
   QString tr2(const char* english, const char16_t* japanese) const;
@@ -91,9 +98,10 @@ class PagePreview {
   PreviewContext c_;
   PreviewWindow& window_;
   QString previewFile_;
-  // Preview pages this run wrote: only they are overwritten without a
-  // question and removed again.
-  QSet<QString> written_;
+  // Preview pages this run wrote, with the file as written: only a page
+  // still as written is overwritten without a question and removed again, so
+  // a file saved over it since (the document itself, say) is the user's.
+  QHash<QString, files::FileStamp> written_;
   std::unique_ptr<TWebPageEditOptions> optionsForm_;
 };
 
