@@ -48,6 +48,9 @@ struct FileCodes {
   // (pasted or typed) is a character like any other, which no Japanese code
   // holds.
   std::bitset<128> strayBytes;
+  // EUC-JP: the file held JIS X 0212 kanji, so writing it may use them too;
+  // a file without them never gains one.
+  bool supplementaryKanji = false;
   bool producedStandIn(QChar c) const {
     return isByteEscape(c) && strayBytes.test(std::size_t(c.unicode() - 0xF780));
   }

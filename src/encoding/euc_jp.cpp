@@ -67,7 +67,9 @@ qsizetype decodeSupplementary(const unsigned char* s, QString& text, cp932::File
     appendEscapes(text, s, 3, file);
   } else {
     text += QChar(u);
-    if (file && cp932::pairCode(u) != 0) file->varied.insert(u);
+    if (!file) return 3;
+    file->supplementaryKanji = true;
+    if (cp932::pairCode(u) != 0) file->varied.insert(u);
   }
   return 3;
 }
@@ -131,6 +133,7 @@ int encodeChar(char16_t u, const cp932::FileCodes& file, char* out) {
     out[1] = char(pair & 0xFF);
     return 2;
   }
+  if (!file.supplementaryKanji) return 0;
   const auto& supplementaryPairs = supplementary().pairOf;
   const auto found = supplementaryPairs.constFind(u);
   if (found == supplementaryPairs.constEnd()) return 0;

@@ -21,7 +21,8 @@ namespace wrenpad::eucjp {
 QString decode(const QByteArray& bytes, cp932::FileCodes* file = nullptr);
 
 // Characters EUC-JP has no place for (the user-defined rows of code page 932,
-// leads F0..F9) become "?" and the first is reported.
+// leads F0..F9; those only JIS X 0212 has, unless `file` held such kanji)
+// become "?" and the first is reported.
 cp932::Encoded encode(QStringView text, const cp932::FileCodes& file = {});
 bool canEncode(QChar c, const cp932::FileCodes& file = {});
 

@@ -208,8 +208,11 @@ TEST(DocumentCodec, JisX0212KanjiAreCharactersOnlyEucCanWrite) {
   const LoadedText loaded = decodeDocument(euc);
   EXPECT_EQ(loaded.text, QString::fromUtf8("日丂ⅰ\r\n"));
   EXPECT_EQ(encodeDocument(loaded.text + "x", TextEncoding::EucJp, loaded.form).bytes, euc + "x\r\n");
-  // Typed anew, 丂 gets its triple and ⅰ its JIS X 0208 pair.
-  EXPECT_EQ(encodeDocument(QString::fromUtf8("丂ⅰ"), TextEncoding::EucJp).bytes, "\x8f\xb0\xa1\xfc\xf1\r\n");
+  // Typed anew, 丂 gets its triple and ⅰ its JIS X 0208 pair; in a file
+  // that had no JIS X 0212 kanji, 丂 is a character EUC-JP cannot hold.
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("丂ⅰ"), TextEncoding::EucJp, loaded.form).bytes,
+            "\x8f\xb0\xa1\xfc\xf1\r\n");
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("ⅰ丂"), TextEncoding::EucJp).firstUnencodable, 1);
   const EncodedText sjis = encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form);
   EXPECT_EQ(sjis.firstUnencodable, 1);
   EXPECT_FALSE(sjis.bytes.contains('\x8f'));
@@ -221,7 +224,11 @@ TEST(DocumentCodec, CharactersACodeCannotHoldBecomeCharacterReferences) {
   EXPECT_EQ(withCharacterReferences(text, TextEncoding::ShiftJis),
             QString::fromUtf8("&#163; 日 &#233; &#128512; &#19970;\r\n"));
   EXPECT_EQ(withCharacterReferences(text, TextEncoding::EucJp),
-            QString::fromUtf8("&#163; 日 é &#128512; 丂\r\n"));  // é is in JIS X 0212
+            QString::fromUtf8("&#163; 日 &#233; &#128512; &#19970;\r\n"));
+  // é and 丂 are in JIS X 0212, which a file that had such kanji may use.
+  const TextForm supplementary = decodeDocument("\x8f\xb0\xa1\xc6\xfc\r\n").form;
+  EXPECT_EQ(withCharacterReferences(text, TextEncoding::EucJp, supplementary),
+            QString::fromUtf8("&#163; 日 é &#128512; 丂\r\n"));
   EXPECT_EQ(withCharacterReferences(text, TextEncoding::Utf8), text);
   EXPECT_FALSE(canEncode(cp932::byteEscape(0x81), TextEncoding::ShiftJis));
   EXPECT_TRUE(canEncode(cp932::byteEscape(0x81), TextEncoding::ShiftJis, decodeDocument("\x81").form));
