@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <new>
+#include <optional>
 #include <utility>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -54,6 +55,43 @@ bool takeOverIdentity(int fd, const struct stat& old) {
   return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+QString& journalFolder() {
+  static QString folder;
+  return folder;
+}
+
+QByteArray journalBytes(const QString& target, const QString& backup) {
+  return native(target) + '\0' + native(backup);
+}
+
+// While a save runs, a note in the journal folder names the file being
+// written and, once there is one, the copy of its old bytes. A run killed in
+// the middle leaves the note behind for the next start; a save that ends
+// takes it away, whatever its outcome (the user was told then).
+class SaveJournal {
+ public:
+  explicit SaveJournal(QString target) : target_(std::move(target)) {
+    if (journalFolder().isEmpty()) return;
+    path_ = QDir(journalFolder()).filePath(QStringLiteral("save-%1.journal").arg(::getpid()));
+    record(QString());
+  }
+  SaveJournal(const SaveJournal&) = delete;
+  SaveJournal& operator=(const SaveJournal&) = delete;
+  ~SaveJournal() {
+    if (!path_.isEmpty()) ::unlink(native(path_).constData());
+  }
+  void recordBackup(const QString& backup) { record(backup); }
+
+ private:
+  // A save goes on without its note when the note cannot be written: the
+  // note only helps after a kill, the save is what the user asked for.
+  void record(const QString& backup) {
+    if (!path_.isEmpty()) writePrivateFile(path_, journalBytes(target_, backup));
+  }
+  QString target_;
+  QString path_;
+};
+
 struct Attempt {
   Failure failure;
   bool tryInPlace = false;  // the file could not be replaced without changing its identity
@@ -72,6 +110,7 @@ Attempt replaceFile(const QString& target, const struct stat* old, const QByteAr
   if (old && !takeOverIdentity(temp.fd(), *old)) return {Failure(), true};
   int error = overwrite(temp.fd(), bytes);
   if (!error) error = temp.close();
+  if (!error && test_hooks::beforeCommit) test_hooks::beforeCommit();
   if (!error && ::rename(native(temp.path()).constData(), native(target).constData()) != 0) error = errno;
   if (error) return {failureOf(error), false};
   temp.keep();
@@ -84,14 +123,17 @@ Attempt replaceFile(const QString& target, const struct stat* old, const QByteAr
 class Backup {
  public:
   // In the file's folder, or the temporary folder when that takes no new file.
-  Failure make(const QString& target) {
+  // The journal learns of the copy once it is whole.
+  Failure make(const QString& target, SaveJournal& journal) {
     const Fd source(::open(native(target).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!source.valid()) return failureOf(errno);
     int error = copy_.create(QFileInfo(target).absolutePath(), QStringLiteral("backup"), 0600);
     if (error == EACCES || error == EPERM || error == EROFS)
       error = copy_.create(QDir::tempPath(), QStringLiteral("backup"), 0600);
     if (!error) error = copyContents(source.get(), copy_.fd());
-    return error ? failureOf(error) : Failure{};
+    if (error) return failureOf(error);
+    journal.recordBackup(copy_.path());
+    return {};
   }
   // Puts the old bytes back after `cause`; when even that fails, the copy is
   // kept and the failure names it.
@@ -119,9 +161,11 @@ int reserveSpace(int fd, qint64 oldSize, qint64 newSize) {
   return error == EOPNOTSUPP || error == ENOSYS ? 0 : error;
 }
 
-Failure writeInPlace(const QString& target, int fd, const struct stat& old, const QByteArray& bytes) {
+Failure writeInPlace(const QString& target, int fd, const struct stat& old, const QByteArray& bytes,
+                     SaveJournal& journal) {
   Backup backup;
-  if (Failure failure = backup.make(target); failure.failed()) return failure;
+  if (Failure failure = backup.make(target, journal); failure.failed()) return failure;
+  if (test_hooks::beforeCommit) test_hooks::beforeCommit();
   if (const int error = reserveSpace(fd, old.st_size, bytes.size())) return failureOf(error);
   if (const int error = overwrite(fd, bytes)) return backup.restoreInto(fd, failureOf(error));
   return {};
@@ -131,7 +175,7 @@ bool hasExtendedAttributes(int fd) { return ::flistxattr(fd, nullptr, 0) > 0; }
 
 // The target exists: open it for writing (which proves permission without
 // changing it), then replace it or write it in place.
-Failure writeExisting(const QString& target, const QByteArray& bytes, bool& inPlace) {
+Failure writeExisting(const QString& target, const QByteArray& bytes, bool& inPlace, SaveJournal& journal) {
   // Without waiting: a FIFO put in the file's place meanwhile fails to open.
   const Fd fd(::open(native(target).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (!fd.valid()) {
@@ -146,7 +190,7 @@ Failure writeExisting(const QString& target, const QByteArray& bytes, bool& inPl
     if (!attempt.tryInPlace) return attempt.failure;
   }
   inPlace = true;
-  return writeInPlace(target, fd.get(), old, bytes);
+  return writeInPlace(target, fd.get(), old, bytes, journal);
 }
 
 }  // namespace
@@ -209,6 +253,7 @@ ReadResult readRegularFile(const QString& path, qint64 maxBytes) {
 
 WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& bytes) {
   const QString target = resolveTarget(path);
+  SaveJournal journal(target);
   WriteResult result;
   struct stat st;
   if (::stat(native(target).constData(), &st) != 0) {
@@ -216,10 +261,57 @@ WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& byte
   } else if (!S_ISREG(st.st_mode)) {
     result.failure = because(Problem::NotRegular);
   } else {
-    result.failure = writeExisting(target, bytes, result.inPlace);
+    result.failure = writeExisting(target, bytes, result.inPlace, journal);
   }
   if (!result.failure.failed()) result.stamp = stampOf(target);
   return result;
 }
+
+void setSaveJournalFolder(const QString& folder) { journalFolder() = folder; }
+
+namespace {
+// A note left by a gone run: the file it was saving and the copy of the old
+// bytes, when it had made one.
+std::optional<InterruptedSave> readJournal(const QString& journal) {
+  const ReadResult read = readRegularFile(journal, 1 << 16);
+  if (read.failure.failed()) return std::nullopt;
+  const qsizetype split = read.bytes.indexOf('\0');
+  if (split <= 0) return std::nullopt;
+  return InterruptedSave{QFile::decodeName(read.bytes.left(split)),
+                         QFile::decodeName(read.bytes.mid(split + 1)), journal};
+}
+}  // namespace
+
+std::vector<InterruptedSave> findInterruptedSaves() {
+  std::vector<InterruptedSave> found;
+  const QString folder = journalFolder();
+  if (folder.isEmpty()) return found;
+  const QString prefix = QStringLiteral("save-");
+  for (const QString& name : QDir(folder).entryList({prefix + QStringLiteral("*.journal")}, QDir::Files | QDir::Hidden)) {
+    const qint64 pid = name.mid(prefix.size(), name.indexOf(u'.') - prefix.size()).toLongLong();
+    if (pid == ::getpid() || processIsLive(pid)) continue;
+    const QString journal = QDir(folder).filePath(name);
+    const std::optional<InterruptedSave> save = readJournal(journal);
+    if (save) removeLeftOverTemporaries(QFileInfo(save->target).absolutePath());
+    if (save && !save->backup.isEmpty() && isRegularFile(save->backup))
+      found.push_back(*save);
+    else
+      ::unlink(native(journal).constData());
+  }
+  return found;
+}
+
+Failure restoreInterruptedSave(const InterruptedSave& save) {
+  // As large as any document that was written in place.
+  const ReadResult old = readRegularFile(save.backup, qint64(1) << 31);
+  if (old.failure.failed()) return old.failure;
+  const WriteResult written = writeFileKeepingIdentity(save.target, old.bytes);
+  if (written.failure.failed()) return written.failure;
+  ::unlink(native(save.backup).constData());
+  ::unlink(native(save.journal).constData());
+  return {};
+}
+
+void forgetInterruptedSave(const InterruptedSave& save) { ::unlink(native(save.journal).constData()); }
 
 }  // namespace wrenpad::files

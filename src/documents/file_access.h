@@ -16,6 +16,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 namespace wrenpad::files {
 
@@ -50,5 +51,32 @@ struct WriteResult {
   Failure failure;
 };
 WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& bytes);
+
+// Saves keep a note of what they write in this folder (the program's state
+// folder), so that a run killed in the middle of a save can be told at the
+// next start. Without a folder no note is kept.
+void setSaveJournalFolder(const QString& folder);
+
+// A save of a gone run that was killed while it wrote a file in place: the
+// file may be half new, half old; `backup` holds its bytes from before.
+struct InterruptedSave {
+  QString target;
+  QString backup;
+  QString journal;  // the note that told of it
+};
+// The interrupted saves of runs that are gone. Finding them also removes the
+// half-written files such runs left beside the files they were replacing,
+// and the notes of saves that left nothing to offer.
+std::vector<InterruptedSave> findInterruptedSaves();
+// Writes the old bytes back into the file; the copy and the note go.
+Failure restoreInterruptedSave(const InterruptedSave& save);
+// Leaves the file as it is and the copy where it is; only the note goes.
+void forgetInterruptedSave(const InterruptedSave& save);
+
+namespace test_hooks {
+// Called when a save has made its new bytes (or its backup) and is about to
+// put them in place: a test stops the process here to play a kill.
+inline void (*beforeCommit)() = nullptr;
+}  // namespace test_hooks
 
 }  // namespace wrenpad::files

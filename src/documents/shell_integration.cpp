@@ -1,5 +1,7 @@
 #include "documents/shell_integration.h"
 
+#include "files/private_files.h"
+
 #include "documents/document_kind.h"
 #include "documents/document_state.h"
 #include "language/message_table.h"
@@ -10,7 +12,6 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QProcess>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace wrenpad {
@@ -178,15 +179,14 @@ void ShellIntegration::reportFailure(const QString& what, const QString& detail)
   c_.dialogs.showError(kApplicationTitle, detail.trimmed().isEmpty() ? what : what + u'\n' + detail.trimmed());
 }
 
+// Desktop entries and MIME files are the user's own configuration: readable
+// by the desktop, which runs as the user, and by nobody else.
 bool ShellIntegration::writeFile(const QString& path, const QString& text) {
-  QSaveFile file(path);
-  const bool written = QDir().mkpath(QFileInfo(path).absolutePath()) &&
-                       file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0 &&
-                       file.commit();
-  if (!written)
+  const files::Failure failure = files::writePrivateFile(files::resolveTarget(path), text.toUtf8());
+  if (failure.failed())
     reportFailure(tr2("Could not write \"%1\".", u"「%1」を書き込めませんでした。").arg(path),
-                  file.errorString());
-  return written;
+                  files::describe(failure, c_.japanese));
+  return !failure.failed();
 }
 
 bool ShellIntegration::runStep(const QString& program, const QStringList& arguments) {

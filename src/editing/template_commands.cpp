@@ -65,7 +65,6 @@ void TemplateCommands::mmCallCodeTemplateListClick() {
   listText_ = SortedTemplateList(chosen->list.split(u'\n'));
   templates_ = ParseTemplateList(listText_);
   const QString path = QDir(c_.saveFolder).filePath(templateFile_);
-  QDir().mkpath(c_.saveFolder);
   QString error;
   if (WriteTemplateFile(path, listText_, &error)) return;
   c_.dialogs.showError(kApplicationTitle,

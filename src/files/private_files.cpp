@@ -125,6 +125,10 @@ PrivateFolder makePrivateFolder(const QString& prefix) {
   return {fileNameFromBytes(pattern), Failure{}};
 }
 
+TemporaryFolder::~TemporaryFolder() {
+  if (isValid()) QDir(made_.path).removeRecursively();
+}
+
 bool processIsLive(qint64 pid) {
   if (pid <= 0 || pid > INT_MAX) return false;
   // Another user's process answers EPERM: it is there all the same.

@@ -45,6 +45,23 @@ struct PrivateFolder {
 // its owner may enter, in $XDG_RUNTIME_DIR when that is a folder of the user's own, else
 // in the temporary folder.
 PrivateFolder makePrivateFolder(const QString& prefix);
+// A private folder made by makePrivateFolder that goes, with all it holds,
+// when its owner goes.
+class TemporaryFolder {
+ public:
+  explicit TemporaryFolder(const QString& prefix) : made_(makePrivateFolder(prefix)) {}
+  ~TemporaryFolder();
+  TemporaryFolder(const TemporaryFolder&) = delete;
+  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+  bool isValid() const { return !made_.path.isEmpty(); }
+  const QString& path() const { return made_.path; }
+  QString filePath(const QString& name) const { return made_.path + u'/' + name; }
+  const Failure& failure() const { return made_.failure; }
+
+ private:
+  PrivateFolder made_;
+};
+
 // Where makePrivateFolder makes its folders.
 QString privateFolderBase();
 

@@ -1,5 +1,7 @@
 #include "programming/test_server.h"
 
+#include "files/private_files.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -8,7 +10,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -26,6 +27,9 @@
 
 namespace wrenpad {
 namespace {
+
+// The private folders that hold a running server's configuration.
+const QString kConfigFolderPrefix = QStringLiteral("wrenpad-server");
 
 constexpr int kAnswerWaitMs = 5000;
 constexpr int kStopWaitMs = 3000;
@@ -187,6 +191,8 @@ TestServer::TestServer(QObject* parent) : QObject(parent) {}
 
 TestServer::~TestServer() { stop(); }
 
+void TestServer::removeLeftOvers() { files::removeLeftOverPrivateFolders(kConfigFolderPrefix); }
+
 bool TestServer::isRunning() const { return process_ && process_->state() != QProcess::NotRunning; }
 
 QUrl TestServer::baseUrl() const { return isRunning() ? base_ : QUrl(); }
@@ -259,17 +265,15 @@ ServerStart TestServer::startOnce(const QString& root, const QString& program, c
                                   const QString& logFile, bool& portTaken) {
   const int port = FreeLoopbackPort();
   if (port == 0) return Failure(QStringLiteral("The test web server found no free port on 127.0.0.1."));
-  auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/wrenpad-server-XXXXXX"));
+  auto folder = std::make_unique<files::TemporaryFolder>(kConfigFolderPrefix);
   if (!folder->isValid())
     return Failure(QStringLiteral("The test web server's configuration cannot be written in \"%1\": %2")
-                       .arg(QDir::tempPath(), folder->errorString()));
+                       .arg(files::privateFolderBase(), files::describe(folder->failure(), false)));
   const QString configPath = folder->filePath(QStringLiteral("lighttpd.conf"));
-  QFile config(configPath);
   const QByteArray configText = LighttpdConfigText({root, port, logFile, perl}).toUtf8();
-  if (!config.open(QIODevice::WriteOnly) || config.write(configText) != configText.size() || !config.flush())
+  if (const files::Failure failure = files::writePrivateFile(configPath, configText); failure.failed())
     return Failure(QStringLiteral("The test web server's configuration \"%1\" cannot be written: %2")
-                       .arg(configPath, config.errorString()));
-  config.close();
+                       .arg(configPath, files::describe(failure, false)));
 
   const qint64 logStart = QFileInfo(logFile).size();
   auto process = std::make_unique<QProcess>();

@@ -21,9 +21,12 @@
 #include <memory>
 
 class QProcess;
-class QTemporaryDir;
 
 namespace wrenpad {
+
+namespace files {
+class TemporaryFolder;
+}
 
 // What the generated configuration needs.
 struct LighttpdSetup {
@@ -80,6 +83,10 @@ class TestServer : public QObject {
   // stand-in here.
   void setServerProgram(const QString& nameOrPath) { serverProgram_ = nameOrPath; }
 
+  // Removes the configuration folders of editors that were killed while
+  // their server ran.
+  static void removeLeftOvers();
+
  private:
   QString findServerProgram() const;
   ServerStart startOnce(const QString& root, const QString& program, const QString& perl,
@@ -87,7 +94,7 @@ class TestServer : public QObject {
 
   QString serverProgram_ = QStringLiteral("lighttpd");
   std::unique_ptr<QProcess> process_;
-  std::unique_ptr<QTemporaryDir> configFolder_;
+  std::unique_ptr<files::TemporaryFolder> configFolder_;
   QString documentRoot_;
   QUrl base_;
 };

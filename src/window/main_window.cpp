@@ -34,6 +34,7 @@
 #include "window/doc_type_dialog.h"
 #include "documents/document_commands.h"
 #include "documents/file_access.h"
+#include "files/private_files.h"
 #include "documents/undo_commands.h"
 #include "documents/recovery.h"
 #include "app/termination_signals.h"
@@ -421,6 +422,7 @@ void TMain::FormCreate(const StartupOptions& options) {
   document_.CurrentFolder = ApplicationFolder;
   handleCommandLine(options);
   readSettingsFile();
+  keepSaveJournal();
   StartUndoSeries(session_);
   StartupOpenPending = false;
   session_.ChangeWatch = true;
@@ -440,6 +442,39 @@ void TMain::FormCreate(const StartupOptions& options) {
                   },
                   [this] { Timer2.stop(); }},
       paths_.instanceFileFolder(), InstanceSlot);
+}
+
+// Saves note what they write beside the instance markers; half-written files
+// and temporary folders of ours that gone runs left are removed.
+void TMain::keepSaveJournal() {
+  files::setSaveJournalFolder(paths_.instanceFileFolder());
+  files::removeLeftOverTemporaries(paths_.instanceFileFolder());
+  files::removeLeftOverTemporaries(QFileInfo(settingsPath_).absolutePath());
+  TestServer::removeLeftOvers();
+}
+
+// A run killed while it wrote a file in place may have left the file half
+// new, half old; the copy of its old bytes is offered back.
+void TMain::offerInterruptedSaves() {
+  for (const files::InterruptedSave& save : files::findInterruptedSaves()) {
+    const QString question =
+        japaneseInterface_
+            ? QStringLiteral("Wrenpadは\"%1\"を保存している途中で終了したため、ファイルが途中まで書き換えられている"
+                             "おそれがあります。\n保存する前の内容は\"%2\"に残っています。\nその内容をファイルに戻しますか？"
+                             "（「いいえ」ではファイルをそのままにし、コピーを残します。「キャンセル」では次回の起動時にもう一度尋ねます）")
+            : QStringLiteral("Wrenpad was stopped while it was saving \"%1\", so the file may be half written.\n"
+                             "Its content from before that save is kept in \"%2\".\nPut that content back into "
+                             "the file? (No leaves the file as it is and keeps the copy; Cancel asks again at "
+                             "the next start.)");
+    const Answer answer = dialogs_.askYesNoCancel(kApplicationTitle, question.arg(save.target, save.backup));
+    if (answer == Answer::No) files::forgetInterruptedSave(save);
+    if (answer != Answer::Yes) continue;
+    if (const files::Failure failure = files::restoreInterruptedSave(save); failure.failed())
+      dialogs_.showError(kApplicationTitle,
+                         (japaneseInterface_ ? QStringLiteral("\"%1\"を元に戻せませんでした。")
+                                             : QStringLiteral("\"%1\" could not be put back.")).arg(save.target) +
+                             u'\n' + files::describe(failure, japaneseInterface_));
+  }
 }
 
 void TMain::offerRecovery() {
@@ -480,6 +515,7 @@ void TMain::recoverFrom(const RecoveryOffer& offer) {
   SetWebPageMode(isHtmlFile(offer.documentName));
   Editor->setModified(true);
   showCurrentFolder();
+  return true;
 }
 
 // SIGTERM or SIGHUP: unsaved work is kept for the next start, the settings

@@ -249,6 +249,8 @@ class TMain : public QMainWindow,
   void setPasteShortcut(bool on);
   void showRecentFiles();
   void recolourAfterRestore();
+  void keepSaveJournal();
+  void offerInterruptedSaves();
   void offerRecovery();
   void recoverFrom(const struct RecoveryOffer& offer);
   void keepWorkAndEnd();

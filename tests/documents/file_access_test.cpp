@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 #include <csignal>
+#include <sys/wait.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -222,4 +223,53 @@ TEST_F(FileAccess, ASaveThroughALinkThatClimbsWritesTheFileThatWasRead) {
   EXPECT_FALSE(QFileInfo::exists(folder.file("home/dotfiles/app.conf")));
   EXPECT_TRUE(QFileInfo(folder.file("data/config/app.conf")).isSymLink());
   EXPECT_EQ(result.stamp, stampOf(path));
+}
+
+namespace {
+// Saves `bytes` over `path` in a child process that is killed just before
+// the new bytes go in place, as a kill or a power cut would stop it.
+void saveKilledMidway(const QString& journals, const QString& path, const QByteArray& bytes) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    setSaveJournalFolder(journals);
+    test_hooks::beforeCommit = [] { ::kill(::getpid(), SIGKILL); };
+    writeFileKeepingIdentity(path, bytes);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFSIGNALED(status));
+}
+}  // namespace
+
+TEST_F(FileAccess, ASaveKilledMidwayIsFoundAtTheNextStartAndCanBePutBack) {
+  ASSERT_TRUE(QDir().mkpath(folder.file("state")) && QDir().mkpath(folder.file("docs")));
+  const QString journals = folder.file("state");
+  // A file with a second hard link is written in place, after a backup.
+  const QString linked = write("docs/linked.txt", "old linked");
+  ASSERT_EQ(::link(native(linked).constData(), native(folder.file("docs/other")).constData()), 0);
+  saveKilledMidway(journals, linked, "new linked");
+  // An ordinary file is replaced: the kill leaves a half-made new file.
+  const QString plain = write("docs/plain.txt", "old plain");
+  saveKilledMidway(journals, plain, "new plain");
+  EXPECT_EQ(QDir(folder.file("docs")).entryList({".wrenpad-new-*"}, QDir::Files | QDir::Hidden).size(), 1);
+
+  setSaveJournalFolder(journals);
+  const std::vector<InterruptedSave> found = findInterruptedSaves();
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].target, QFileInfo(linked).canonicalFilePath());
+  EXPECT_EQ(test::TempFolder::read(found[0].backup), "old linked");
+  // The half-made file of the replaced one is gone, and so is its note.
+  EXPECT_EQ(QDir(folder.file("docs")).entryList(QDir::Files | QDir::Hidden).size(), 4);
+  EXPECT_EQ(test::TempFolder::read(plain), "old plain");
+
+  // Simulate the half-written state, then put the old bytes back.
+  folder.write("docs/linked.txt", "new lihalf");
+  ASSERT_FALSE(restoreInterruptedSave(found[0]).failed());
+  EXPECT_EQ(test::TempFolder::read(linked), "old linked");
+  EXPECT_EQ(test::TempFolder::read(folder.file("docs/other")), "old linked");
+  EXPECT_FALSE(QFileInfo::exists(found[0].backup));
+  EXPECT_TRUE(findInterruptedSaves().empty());
+  EXPECT_EQ(QDir(journals).entryList(QDir::Files | QDir::Hidden), QStringList());
+  setSaveJournalFolder(QString());
 }

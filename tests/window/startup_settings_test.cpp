@@ -146,7 +146,8 @@ TEST_F(StartupSettings, AFileThatIsNotOursIsNeverRewrittenAndALinkToOursStaysALi
   }
   EXPECT_EQ(test::TempFolder::read(other), foreign);
   ASSERT_EQ(dialogs.askedOf("error").size(), 1);
-  EXPECT_TRUE(dialogs.askedOf("error").first().contains("not a settings file of Wrenpad"));
+  // Nothing was read, so the first-run language speaks.
+  EXPECT_TRUE(dialogs.askedOf("error").first().contains(QString::fromUtf8("Wrenpadの設定ファイルではない")));
 
   // Random bytes are no settings file either.
   QFile::remove(ini());
