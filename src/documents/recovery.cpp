@@ -1,24 +1,43 @@
 #include "documents/recovery.h"
 
+#include "documents/document_kind.h"
 #include "documents/undo_snapshots.h"
+#include "files/file_names.h"
+#include "files/private_files.h"
 #include "settings/ini_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wrenpad {
 
-QString DocumentNameFile(const QString& folder, int slot) {
-  return QDir(folder).filePath(QStringLiteral("Temporary File for Wrenpad_%1.name").arg(slot));
-}
-
-bool RecordDocumentName(const QString& folder, int slot, const QString& name) {
-  return IniFile::writeTextFile(DocumentNameFile(folder, slot), name);
-}
-
 namespace {
+
+const QString kSection = QStringLiteral("Recovery");
+const QString kNameKey = QStringLiteral("Name");
+const QString kKindKey = QStringLiteral("Kind");
+
+QString kindName(SnapshotKind kind) {
+  switch (kind) {
+    case SnapshotKind::Rich: return QStringLiteral("Rich");
+    case SnapshotKind::Plain: return QStringLiteral("Plain");
+    case SnapshotKind::Unknown: break;
+  }
+  return QString();
+}
+
+SnapshotKind kindNamed(const std::optional<QString>& name) {
+  if (name == kindName(SnapshotKind::Rich)) return SnapshotKind::Rich;
+  if (name == kindName(SnapshotKind::Plain)) return SnapshotKind::Plain;
+  return SnapshotKind::Unknown;
+}
 
 // The newest snapshot of a slot, by the time its file was written.
 std::optional<QFileInfo> newestSnapshot(const UndoSnapshots& snapshots) {
@@ -30,31 +49,101 @@ std::optional<QFileInfo> newestSnapshot(const UndoSnapshots& snapshots) {
   return newest;
 }
 
+QString shortTime(const QDateTime& time) { return QLocale().toString(time, QLocale::ShortFormat); }
+
 }  // namespace
+
+QString DocumentNameFile(const QString& folder, int slot) {
+  return QDir(folder).filePath(QStringLiteral("Temporary File for Wrenpad_%1.name").arg(slot));
+}
+
+files::Failure RecordDocumentName(const QString& folder, int slot, const RecordedDocument& document,
+                                  mode_t modeLimit) {
+  IniFile file;
+  file.setValue(kSection, kNameKey, document.name);
+  file.setValue(kSection, kKindKey, kindName(document.kind));
+  return files::writePrivateFile(DocumentNameFile(folder, slot), file.toBytes(), modeLimit);
+}
+
+std::optional<RecordedDocument> ReadDocumentName(const QString& folder, int slot) {
+  const std::optional<QString> text = IniFile::readTextFile(DocumentNameFile(folder, slot));
+  if (!text) return std::nullopt;
+  const IniFile file = IniFile::fromBytes(text->toUtf8());
+  // Earlier versions wrote the name alone.
+  if (!file.contains(kSection, kNameKey)) return RecordedDocument{text->trimmed(), SnapshotKind::Unknown};
+  return RecordedDocument{file.value(kSection, kNameKey).value_or(QString()),
+                          kindNamed(file.value(kSection, kKindKey))};
+}
 
 std::vector<RecoveryOffer> FindRecoveryOffers(const QString& folder, int lastSlot,
                                               const std::function<bool(int slot)>& isLive) {
   std::vector<RecoveryOffer> offers;
   for (int slot = 1; slot <= lastSlot; ++slot) {
     if (!QFileInfo::exists(DocumentNameFile(folder, slot)) || isLive(slot)) continue;
-    const std::optional<QString> name = IniFile::readTextFile(DocumentNameFile(folder, slot));
+    const std::optional<RecordedDocument> recorded = ReadDocumentName(folder, slot);
     const std::optional<QFileInfo> snapshot = newestSnapshot(UndoSnapshots(folder, slot));
-    if (!name || !snapshot) continue;
-    const QString documentName = name->trimmed();
-    const QFileInfo document(documentName);
-    // Work that was saved after its last snapshot needs no recovery.
-    if (document.isAbsolute() && document.isFile() && document.lastModified() >= snapshot->lastModified())
-      continue;
-    offers.push_back({slot, documentName, snapshot->filePath(), snapshot->lastModified()});
+    if (!recorded || !snapshot) continue;
+    RecoveryOffer offer{slot, recorded->name, snapshot->filePath(), snapshot->lastModified(), recorded->kind, {}};
+    // A save removes the name file, so a file newer than the snapshot was
+    // changed by something else: the work is offered all the same, and the
+    // question says so.
+    const QFileInfo document(recorded->name);
+    if (document.isAbsolute() && document.isFile() && document.lastModified() > offer.written)
+      offer.fileChanged = document.lastModified();
+    offers.push_back(offer);
   }
   std::sort(offers.begin(), offers.end(),
             [](const RecoveryOffer& a, const RecoveryOffer& b) { return a.written > b.written; });
   return offers;
 }
 
+bool IsRichSnapshot(const RecoveryOffer& offer, const QByteArray& bytes) {
+  if (offer.kind != SnapshotKind::Unknown) return offer.kind == SnapshotKind::Rich;
+  return isHtmlFile(offer.documentName) && bytes.startsWith("{\\rtf");
+}
+
+QString RecoveryQuestion(const RecoveryOffer& offer, bool japanese) {
+  if (offer.fileChanged.isValid())
+    return (japanese ? QStringLiteral("Wrenpadは\"%1\"の変更を保存しないまま終了しましたが、その後ファイルが変更されています。\n"
+                                      "残っている文書は%2の時点のもので、ファイルは%3に変更されました。残っている文書を復元しますか？")
+                     : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved, but the file was changed "
+                                      "after that.\nThe kept text is from %2; the file was changed at %3. Recover the "
+                                      "kept text?"))
+        .arg(offer.documentName, shortTime(offer.written), shortTime(offer.fileChanged));
+  return (japanese ? QStringLiteral("Wrenpadは\"%1\"の変更を保存しないまま終了しました。\n%2の時点の文書が残っています。復元しますか？")
+                   : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved.\nThe text as it was at %2 is "
+                                    "kept. Recover it?"))
+      .arg(offer.documentName, shortTime(offer.written));
+}
+
+QString RecoveryFailedMessage(const RecoveryOffer& offer, bool japanese) {
+  return (japanese ? QStringLiteral("\"%1\"の残っている文書（%2）を読み込めませんでした。\nファイルは次回の起動のために残しておきます。")
+                   : QStringLiteral("The kept text of \"%1\" (%2) could not be read.\nThe files stay for the next start."))
+      .arg(offer.documentName, QDir::toNativeSeparators(offer.snapshot));
+}
+
 void RemoveRecoveryFiles(const QString& folder, int slot) {
   UndoSnapshots(folder, slot).removeAllBut(0);
   QFile::remove(DocumentNameFile(folder, slot));
+}
+
+RecoveryClaim::RecoveryClaim(const QString& folder, int slot) {
+  const QByteArray path = files::fileNameToBytes(DocumentNameFile(folder, slot));
+  const int descriptor = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  if (descriptor < 0) return;
+  // The lock counts only while the name still names the file locked: the
+  // instance that held it before may have removed it meanwhile.
+  struct stat locked, named;
+  if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0 || ::fstat(descriptor, &locked) != 0 ||
+      ::stat(path.constData(), &named) != 0 || locked.st_dev != named.st_dev || locked.st_ino != named.st_ino) {
+    ::close(descriptor);
+    return;
+  }
+  descriptor_ = descriptor;
+}
+
+RecoveryClaim::~RecoveryClaim() {
+  if (descriptor_ >= 0) ::close(descriptor_);
 }
 
 }  // namespace wrenpad

@@ -2,8 +2,8 @@
 
 #include "documents/document_kind.h"
 #include "documents/document_state.h"
-#include "documents/recovery.h"
 #include "editor/editor_control.h"
+#include "files/private_files.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
 #include "text/rich_text.h"
@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
+#include <new>
 
 namespace wrenpad {
 
@@ -36,20 +37,28 @@ UndoCommands::Content UndoCommands::contentOfEditor() const {
   return c_.editor.text();
 }
 
-namespace {
-
-// Runs away from the window: nothing here touches the editor.
-SnapshotWrite WriteSnapshot(UndoSnapshots snapshots, const std::variant<RichDocument, QString>& content,
-                            int undoCount, int undoTop) {
-  const QByteArray bytes = std::holds_alternative<RichDocument>(content)
-                               ? WriteRtf(std::get<RichDocument>(content))
-                               : std::get<QString>(content).toUtf8();
-  SnapshotWrite outcome{false, undoCount, undoTop, {}};
-  outcome.written = snapshots.take(bytes, outcome.undoCount, outcome.undoTop, &outcome.error);
-  return outcome;
+mode_t UndoCommands::modeLimit() const {
+  const QFileInfo file(c_.document.CurrentFileName);
+  return file.isAbsolute() && file.isFile() ? files::permissionsOf(file.filePath()) : mode_t(0600);
 }
 
-}  // namespace
+// Runs away from the window: nothing here touches the editor.
+SnapshotWrite WriteSnapshot(const UndoSnapshots& snapshots, const std::function<QByteArray()>& encode,
+                            int undoCount, int undoTop, mode_t modeLimit) {
+  SnapshotWrite outcome{false, undoCount, undoTop, {}};
+  try {
+    UndoSnapshots writer = snapshots;
+    outcome.failure = writer.take(encode(), outcome.undoCount, outcome.undoTop, modeLimit);
+  } catch (const std::bad_alloc&) {
+    outcome.failure = files::because(files::Problem::OutOfMemory);
+  }
+  outcome.written = !outcome.failure.failed();
+  if (!outcome.written) {
+    outcome.undoCount = undoCount;
+    outcome.undoTop = undoTop;
+  }
+  return outcome;
+}
 
 void UndoCommands::takeSnapshot() {
   if (c_.stopSnapshotTimer) c_.stopSnapshotTimer();
@@ -58,56 +67,91 @@ void UndoCommands::takeSnapshot() {
     return;
   }
   finishPendingWrite();  // one write at a time, in order
-  // A new history (a document just loaded or made) may be told of a failure again.
-  if (c_.session.UndoCount == 0) failureReported_ = false;
+  Content content = contentOfEditor();
+  // An empty text is no state to go back to: a snapshot that reads back
+  // empty is taken for a damaged one.
+  if (std::holds_alternative<QString>(content) && std::get<QString>(content).isEmpty()) return;
   pending_ = true;
   pendingSeries_ = c_.session.UndoSeries;
   pendingRevision_ = c_.editor.revision();
-  writing_.setFuture(QtConcurrent::run(WriteSnapshot, snapshots_, contentOfEditor(), c_.session.UndoCount,
-                                       c_.session.UndoTop));
+  pendingKind_ = std::holds_alternative<RichDocument>(content) ? SnapshotKind::Rich : SnapshotKind::Plain;
+  pendingModeLimit_ = modeLimit();
+  auto encode = [content = std::move(content)] {
+    return std::holds_alternative<RichDocument>(content) ? WriteRtf(std::get<RichDocument>(content))
+                                                         : std::get<QString>(content).toUtf8();
+  };
+  writing_.setFuture(QtConcurrent::run(WriteSnapshot, snapshots_, std::function<QByteArray()>(std::move(encode)),
+                                       c_.session.UndoCount, c_.session.UndoTop, pendingModeLimit_));
 }
 
-void UndoCommands::finishPendingWrite() {
-  if (!pending_) return;
+bool UndoCommands::finishPendingWrite() {
+  if (!pending_) return false;
   pending_ = false;
   writing_.waitForFinished();
   const SnapshotWrite outcome = writing_.result();
   // A history begun meanwhile does not take the older document's state.
-  if (pendingSeries_ != c_.session.UndoSeries) return;
+  if (pendingSeries_ != c_.session.UndoSeries) return false;
   if (!outcome.written) {
-    reportWriteFailure(outcome.error);
-    return;
+    reportWriteFailure(outcome.failure);
+    return false;
   }
+  failureReported_ = false;
   c_.session.UndoCount = outcome.undoCount;
   c_.session.UndoTop = outcome.undoTop;
   shown_ = outcome.undoCount;
   shownRevision_ = pendingRevision_;
-  // The name a later start shows when it offers this work back, written
-  // when it changes rather than with every snapshot.
-  if (c_.document.CurrentFileName != recordedName_ &&
-      RecordDocumentName(snapshots_.folder(), snapshots_.slot(), c_.document.CurrentFileName))
-    recordedName_ = c_.document.CurrentFileName;
+  recordWork({c_.document.CurrentFileName, pendingKind_}, pendingModeLimit_);
+  return true;
 }
 
-// Once per document: typing goes on, with fewer steps to undo.
-void UndoCommands::reportWriteFailure(const QString& error) {
+// The name a later start shows when it offers this work back, written when
+// it changes rather than with every snapshot.
+void UndoCommands::recordWork(const RecordedDocument& document, mode_t modeLimit) {
+  if (!c_.editor.isModified()) {
+    workIsInFile();
+    return;
+  }
+  if (recorded_ == document) return;
+  if (!RecordDocumentName(snapshots_.folder(), snapshots_.slot(), document, modeLimit).failed())
+    recorded_ = document;
+}
+
+void UndoCommands::workIsInFile() {
+  QFile::remove(DocumentNameFile(snapshots_.folder(), snapshots_.slot()));
+  recorded_.reset();
+}
+
+// Typing goes on, with fewer steps to undo; told once until a write succeeds.
+void UndoCommands::reportWriteFailure(const files::Failure& failure) {
   if (!failureReported_)
     c_.dialogs.showError(kApplicationTitle,
                          tr2("An undo step could not be saved (%1): %2\nEditing goes on; Undo may not reach this state.",
                              u"アンドゥ用の記録を保存できませんでした（%1）: %2\n編集は続けられますが、この状態には戻れない場合があります。")
-                             .arg(QDir::toNativeSeparators(snapshots_.path(c_.session.UndoCount + 1)), error));
+                             .arg(QDir::toNativeSeparators(snapshots_.path(c_.session.UndoCount + 1)),
+                                  files::describe(failure, c_.japanese)));
   failureReported_ = true;
 }
 
-void UndoCommands::keepForRecovery() {
+// A snapshot written at once, whatever the multi-level undo setting.
+bool UndoCommands::snapshotNow() {
   const bool multiUndo = c_.settings.MultiUndo;
   c_.settings.MultiUndo = true;
+  takeSnapshot();
+  const bool written = finishPendingWrite();
+  c_.settings.MultiUndo = multiUndo;
+  return written;
+}
+
+void UndoCommands::keepForRecovery() {
   const bool reported = failureReported_;
   failureReported_ = true;  // no message box while the session ends
-  takeSnapshot();
-  finishPendingWrite();
+  snapshotNow();
   failureReported_ = reported;
-  c_.settings.MultiUndo = multiUndo;
+}
+
+bool UndoCommands::keepRecoveredWork() {
+  failureReported_ = false;  // the user is told why the old files stay
+  return snapshotNow();
 }
 
 bool ShowSnapshot(EditorControl& editor, const QByteArray& bytes, bool rich) {

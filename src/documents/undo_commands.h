@@ -5,12 +5,15 @@
 // goes forward again up to the newest written. An edit after an Undo starts
 // the history anew from the state shown.
 
+#include "documents/recovery.h"
 #include "documents/undo_snapshots.h"
+#include "files/file_failure.h"
 #include "text/rich_text.h"
 
 #include <QFutureWatcher>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <variant>
 
 namespace wrenpad {
@@ -45,8 +48,14 @@ struct SnapshotWrite {
   bool written = false;
   int undoCount = 0;
   int undoTop = 0;
-  QString error;
+  files::Failure failure;
 };
+
+// Encodes and writes the next snapshot, away from the window: every failure,
+// running out of memory included, comes back in the outcome, so the window
+// tells of it instead of ending.
+SnapshotWrite WriteSnapshot(const UndoSnapshots& snapshots, const std::function<QByteArray()>& encode,
+                            int undoCount, int undoTop, mode_t modeLimit);
 
 class UndoCommands {
  public:
@@ -60,8 +69,9 @@ class UndoCommands {
   // run in the background, so typing goes on meanwhile. The counts follow
   // once the file is whole.
   void takeSnapshot();
-  // Waits for a snapshot still being written and takes its outcome in.
-  void finishPendingWrite();
+  // Waits for a snapshot still being written and takes its outcome in:
+  // false when there was none or it failed.
+  bool finishPendingWrite();
   void mmUndoClick();
   void mmRedoClick();
   void mmEnableMultiUndoClick();
@@ -71,6 +81,12 @@ class UndoCommands {
   // Before the program ends without its questions (SIGTERM, SIGHUP): the
   // unsaved text is kept as a snapshot a later start offers back.
   void keepForRecovery();
+  // Work just taken back from a gone run becomes this run's first snapshot,
+  // so a second crash does not lose it; a failure is told. True when kept.
+  bool keepRecoveredWork();
+  // The document as shown is in its file (just saved or opened): nothing is
+  // left for a later start to offer until the next change.
+  void workIsInFile();
 
   const UndoSnapshots& snapshots() const { return snapshots_; }
 
@@ -78,7 +94,13 @@ class UndoCommands {
   // A page's text with its formats, or the plain text of other documents.
   using Content = std::variant<RichDocument, QString>;
   Content contentOfEditor() const;
-  void reportWriteFailure(const QString& error);
+  // A snapshot is never more readable than the document's file.
+  mode_t modeLimit() const;
+  bool snapshotNow();
+  // Keeps the document's name beside the snapshots while it has changes not
+  // in its file, and removes it once it has none.
+  void recordWork(const RecordedDocument& document, mode_t modeLimit);
+  void reportWriteFailure(const files::Failure& failure);
   bool restore(int number);
   QString tr2(const char* english, const char16_t* japanese) const;
 
@@ -87,14 +109,17 @@ class UndoCommands {
   // The snapshot the editor shows, and the editor's revision then.
   int shown_ = 0;
   quint64 shownRevision_ = ~0ull;
+  // A failed write is told once, and again only after one succeeded.
   bool failureReported_ = false;
-  QString recordedName_;  // the document name last written beside the snapshots
+  std::optional<RecordedDocument> recorded_;  // what the name file holds
   // The write running in the background, with the history it belongs to
   // and the editor's revision it shows.
   QFutureWatcher<SnapshotWrite> writing_;
   bool pending_ = false;
   int pendingSeries_ = 0;
   quint64 pendingRevision_ = 0;
+  SnapshotKind pendingKind_ = SnapshotKind::Plain;
+  mode_t pendingModeLimit_ = 0600;
 };
 
 }  // namespace wrenpad

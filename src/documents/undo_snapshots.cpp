@@ -1,8 +1,9 @@
 #include "documents/undo_snapshots.h"
 
+#include "files/private_files.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace wrenpad {
 
@@ -17,16 +18,13 @@ QString UndoSnapshots::path(int number) const {
   return QDir(folder_).filePath(QStringLiteral("Temporary File for Wrenpad_%1_%2.rtf").arg(slot_).arg(number));
 }
 
-bool UndoSnapshots::take(const QByteArray& content, int& undoCount, int& undoTop, QString* error) {
+files::Failure UndoSnapshots::take(const QByteArray& content, int& undoCount, int& undoTop, mode_t modeLimit) {
   const bool full = undoCount >= kLevels;
   const int number = full ? kLevels : undoCount + 1;
-  // Written first under a name of its own, so that the older snapshots are
-  // moved only once the new one is whole.
-  QSaveFile file(full ? path(kLevels + 1) : path(number));
-  if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
-  }
+  // Once ten exist the new one is written under a name of its own first, so
+  // that the older snapshots are moved only once it is whole.
+  const files::Failure failure = files::writePrivateFile(full ? path(kLevels + 1) : path(number), content, modeLimit);
+  if (failure.failed()) return failure;
   if (full) {
     QFile::remove(path(1));
     for (int i = 1; i < kLevels; ++i) QFile::rename(path(i + 1), path(i));
@@ -35,7 +33,7 @@ bool UndoSnapshots::take(const QByteArray& content, int& undoCount, int& undoTop
     undoCount = number;
     undoTop = number;
   }
-  return true;
+  return {};
 }
 
 std::optional<QByteArray> UndoSnapshots::read(int number) const { return readFile(path(number)); }
@@ -44,7 +42,8 @@ std::optional<QByteArray> UndoSnapshots::readFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   QByteArray bytes = file.read(kLargestSnapshot + 1);
-  if (file.error() != QFileDevice::NoError || bytes.size() > kLargestSnapshot) return std::nullopt;
+  if (file.error() != QFileDevice::NoError || bytes.isEmpty() || bytes.size() > kLargestSnapshot)
+    return std::nullopt;
   return bytes;
 }
 

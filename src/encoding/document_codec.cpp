@@ -96,10 +96,12 @@ void keepVariedLines(const QByteArray& lineBytes, const QString& text, TextEncod
     if (end < 0 || byteEnd < 0) break;
     const QStringView line = QStringView(text).mid(start, end - start);
     if (std::any_of(line.begin(), line.end(), [&](QChar c) { return c.unicode() >= 0x80 && varied.contains(c.unicode()); })) {
-      QList<QByteArray>& occurrences = form.keptLines.bytesOf[line.toString()];
-      const QByteArray bytes = lineBytes.mid(byteStart, byteEnd - byteStart);
-      // The same bytes again share the earlier copy.
-      occurrences.append(!occurrences.isEmpty() && occurrences.last() == bytes ? occurrences.last() : bytes);
+      QList<KeptLines::Run>& runs = form.keptLines.bytesOf[line.toString()];
+      const QByteArrayView bytes(lineBytes.constData() + byteStart, byteEnd - byteStart);
+      if (!runs.isEmpty() && runs.last().bytes == bytes)
+        ++runs.last().count;
+      else
+        runs.append({bytes.toByteArray(), 1});
     }
     start = end + 2;
     byteStart = byteEnd + 2;
@@ -219,7 +221,12 @@ cp932::Encoded encodeKeepingLines(const QString& lines, TextEncoding target, con
   std::vector<bool> varied(65536, false);
   for (const char16_t u : form.codes.varied) varied[u] = true;
   const auto isVaried = [&varied](QChar c) { return varied[c.unicode()]; };
-  QHash<QString, int> occurrencesSeen;
+  // Where each kept line's next occurrence is in its runs.
+  struct Cursor {
+    qsizetype run = 0;
+    qsizetype used = 0;
+  };
+  QHash<QString, Cursor> cursors;
   RunEncoder encoder(lines, target, form);
   for (qsizetype start = 0; start < lines.size();) {
     qsizetype end = lines.indexOf(u"\r\n", start);
@@ -228,9 +235,12 @@ cp932::Encoded encodeKeepingLines(const QString& lines, TextEncoding target, con
     if (std::any_of(line.begin(), line.end(), isVaried)) {
       const QString text = line.toString();
       if (const auto found = kept.bytesOf.constFind(text); found != kept.bytesOf.constEnd()) {
+        const QList<KeptLines::Run>& runs = *found;
+        Cursor& cursor = cursors[text];
+        if (cursor.used == runs[cursor.run].count && cursor.run + 1 < runs.size()) cursor = {cursor.run + 1, 0};
+        ++cursor.used;
         encoder.encodeUpTo(start);
-        const int occurrence = occurrencesSeen[text]++;
-        encoder.appendAsIs(found->at(std::min<qsizetype>(occurrence, found->size() - 1)), end);
+        encoder.appendAsIs(runs[cursor.run].bytes, end);
       }
     }
     start = end + 2;

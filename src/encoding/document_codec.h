@@ -30,8 +30,12 @@ enum class LineEnd { CrLf, Lf, Cr };
 // the same text take the bytes of the file's occurrences in order, the last
 // ones the last.
 struct KeptLines {
+  struct Run {
+    QByteArray bytes;
+    qsizetype count = 0;  // occurrences in a row with these bytes
+  };
   TextEncoding code = TextEncoding::ShiftJis;  // the code of the bytes
-  QHash<QString, QList<QByteArray>> bytesOf;   // by the line's text, without its line end
+  QHash<QString, QList<Run>> bytesOf;          // by the line's text, without its line end
 };
 
 // How a text is written out, as the file it came from had it.

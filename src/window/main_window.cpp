@@ -482,32 +482,32 @@ void TMain::offerRecovery() {
   const std::vector<RecoveryOffer> offers = FindRecoveryOffers(folder, 999, [this, &folder](int slot) {
     return slot == InstanceSlot || InstanceSlotIsLive(folder, slot);
   });
-  if (offers.empty()) return;
-  const RecoveryOffer& offer = offers.front();
-  const QString when = QLocale().toString(offer.written, QLocale::ShortFormat);
-  const QString question =
-      japaneseInterface_
-          ? QStringLiteral("Wrenpadは\"%1\"の変更を保存しないまま終了しました。\n%2の時点の文書が残っています。復元しますか？")
-          : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved.\nThe text as it was at %2 is kept. Recover it?");
-  const Answer answer = dialogs_.askYesNoCancel(kApplicationTitle, question.arg(offer.documentName, when));
-  if (answer == Answer::Yes) {
-    recoverFrom(offer);
-    RemoveRecoveryFiles(folder, offer.slot);
+  for (const RecoveryOffer& offer : offers) {
+    // Another instance started at the same time may be asking about it.
+    const RecoveryClaim claim(folder, offer.slot);
+    if (!claim.held()) continue;
+    const Answer answer = dialogs_.askYesNoCancel(kApplicationTitle, RecoveryQuestion(offer, japaneseInterface_));
+    // The old files go once the text is shown and kept as this run's own.
+    if (answer == Answer::Yes && recoverFrom(offer) && undo_->keepRecoveredWork())
+      RemoveRecoveryFiles(folder, offer.slot);
+    if (answer != Answer::No) return;
+    const QString keep = japaneseInterface_
+                             ? QStringLiteral("残っている文書を次回の起動のために残しますか？（「いいえ」で削除します）")
+                             : QStringLiteral("Keep the text for the next start? (No deletes it.)");
+    if (dialogs_.askYesNoCancel(kApplicationTitle, keep) == Answer::No) RemoveRecoveryFiles(folder, offer.slot);
     return;
   }
-  if (answer == Answer::Cancel) return;
-  const QString keep = japaneseInterface_
-                           ? QStringLiteral("残っている文書を次回の起動のために残しますか？（「いいえ」で削除します）")
-                           : QStringLiteral("Keep the text for the next start? (No deletes it.)");
-  if (dialogs_.askYesNoCancel(kApplicationTitle, keep) == Answer::No) RemoveRecoveryFiles(folder, offer.slot);
 }
 
-// The kept text opens as a modified document under its old name.
-void TMain::recoverFrom(const RecoveryOffer& offer) {
+// The kept text opens as a modified document under its old name. When it
+// cannot be read or shown the user is told, and its files stay.
+bool TMain::recoverFrom(const RecoveryOffer& offer) {
   const std::optional<QByteArray> bytes = UndoSnapshots::readFile(offer.snapshot);
-  if (!bytes) return;
   const ChangeWatchOff quiet(session_);
-  if (!ShowSnapshot(*Editor, *bytes, bytes->startsWith("{\\rtf"))) return;
+  if (!bytes || !ShowSnapshot(*Editor, *bytes, IsRichSnapshot(offer, *bytes))) {
+    dialogs_.showError(kApplicationTitle, RecoveryFailedMessage(offer, japaneseInterface_));
+    return false;
+  }
   document_.CurrentFileName = offer.documentName;
   documents_->SetDocumentTitle(offer.documentName);
   if (!folderOf(offer.documentName).isEmpty()) document_.CurrentFolder = folderOf(offer.documentName);
@@ -996,6 +996,7 @@ void TMain::newProgramFromTemplate() { snippets_->NewProgramFromTemplate(); }
 void TMain::newPageFromText() { textToHtml_->mmModifyAsHTMLfileClick(); }
 
 void TMain::fileUsed(const QString& fullName) {
+  undo_->workIsInFile();
   FileNameKeeper.Add(fullName);
   showRecentFiles();
 }

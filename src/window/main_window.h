@@ -252,7 +252,7 @@ class TMain : public QMainWindow,
   void keepSaveJournal();
   void offerInterruptedSaves();
   void offerRecovery();
-  void recoverFrom(const struct RecoveryOffer& offer);
+  bool recoverFrom(const struct RecoveryOffer& offer);
   void keepWorkAndEnd();
   QStringList listFolders() const;
   QString choosePicture();

@@ -1,11 +1,13 @@
 // What a later start finds of a run that did not end cleanly: only runs that
-// are gone, only work newer than the document's file, newest first.
+// are gone, newest first, with the kind of text kept and whether the file
+// changed after; the name file as earlier versions wrote it; and one
+// instance at a time holding an offer.
 #include "documents/recovery.h"
 #include "documents/undo_snapshots.h"
 
 #include <QFile>
-#include <QThread>
 #include <gtest/gtest.h>
+#include <map>
 
 #include "support/temp_folder.h"
 
@@ -18,37 +20,82 @@ void setModified(const QString& path, const QDateTime& time) {
   ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
 }
 
-void leaveWork(const QString& folder, int slot, const QString& name, const QByteArray& text) {
+void leaveWork(const QString& folder, int slot, const QString& name, const QByteArray& text,
+               SnapshotKind kind = SnapshotKind::Plain) {
   UndoSnapshots snapshots(folder, slot);
   int count = 0, top = 0;
-  ASSERT_TRUE(snapshots.take(text, count, top));
-  ASSERT_TRUE(RecordDocumentName(folder, slot, name));
+  ASSERT_FALSE(snapshots.take(text, count, top).failed());
+  ASSERT_FALSE(RecordDocumentName(folder, slot, {name, kind}).failed());
 }
 
-TEST(Recovery, OnlyGoneRunsWithWorkNewerThanTheirFileAreOffered) {
+TEST(Recovery, GoneRunsAreOfferedNewestFirstAndAFileChangedAfterItsSnapshotIsNoted) {
   test::TempFolder folder;
-  const QString saved = folder.write("saved after.txt", "old");
+  const QString changed = folder.write("changed after.txt", "old");
   const QString document = folder.write(QString::fromUtf8("報告.txt"), "old");
   setModified(document, QDateTime::currentDateTime().addSecs(-600));
   leaveWork(folder.path(), 1, document, "typed work");
   leaveWork(folder.path(), 2, "Untitled.txt", "never saved");
-  leaveWork(folder.path(), 3, saved, "kept");
-  setModified(saved, QDateTime::currentDateTime().addSecs(600));
+  leaveWork(folder.path(), 3, changed, "kept");
+  setModified(changed, QDateTime::currentDateTime().addSecs(600));
+  setModified(UndoSnapshots(folder.path(), 3).path(1), QDateTime::currentDateTime().addSecs(-60));
   leaveWork(folder.path(), 4, "live.txt", "still running");
   setModified(UndoSnapshots(folder.path(), 2).path(1), QDateTime::currentDateTime().addSecs(60));
 
   const auto offers = FindRecoveryOffers(folder.path(), 10, [](int slot) { return slot == 4; });
-  ASSERT_EQ(offers.size(), 2u);
+  ASSERT_EQ(offers.size(), 3u);
   EXPECT_EQ(offers[0].slot, 2);  // the newest first
   EXPECT_EQ(offers[0].documentName, "Untitled.txt");
   EXPECT_EQ(offers[1].slot, 1);
   EXPECT_EQ(offers[1].documentName, document);
   EXPECT_EQ(test::TempFolder::read(offers[1].snapshot), "typed work");
+  EXPECT_FALSE(offers[1].fileChanged.isValid());
+  EXPECT_EQ(offers[2].slot, 3);
+  EXPECT_TRUE(offers[2].fileChanged.isValid());
+  EXPECT_TRUE(RecoveryQuestion(offers[2], false).contains("the file was changed after that"));
+  EXPECT_FALSE(RecoveryQuestion(offers[1], false).contains("changed"));
 
   RemoveRecoveryFiles(folder.path(), 1);
   EXPECT_FALSE(QFile::exists(DocumentNameFile(folder.path(), 1)));
   EXPECT_FALSE(QFile::exists(UndoSnapshots(folder.path(), 1).path(1)));
-  EXPECT_EQ(FindRecoveryOffers(folder.path(), 10, [](int) { return false; }).size(), 2u);  // 2 and 4
+  EXPECT_EQ(FindRecoveryOffers(folder.path(), 10, [](int) { return false; }).size(), 3u);  // 2, 3 and 4
+}
+
+TEST(Recovery, TheKindOfTextKeptDecidesRichTextNotItsFirstBytes) {
+  test::TempFolder folder;
+  const QByteArray rtfSource = "{\\rtf1\\ansi hello}";
+  leaveWork(folder.path(), 1, folder.file("notes.rtf"), rtfSource, SnapshotKind::Plain);
+  leaveWork(folder.path(), 2, folder.file("page.htm"), rtfSource, SnapshotKind::Rich);
+  // Name files of earlier versions hold the name alone.
+  leaveWork(folder.path(), 3, "old.rtf", rtfSource);
+  folder.write("Temporary File for Wrenpad_3.name", "old.rtf\r\n");
+  leaveWork(folder.path(), 4, "old.htm", rtfSource);
+  folder.write("Temporary File for Wrenpad_4.name", "old.htm\r\n");
+
+  std::map<int, RecoveryOffer> bySlot;
+  for (const RecoveryOffer& offer : FindRecoveryOffers(folder.path(), 10, [](int) { return false; }))
+    bySlot[offer.slot] = offer;
+  ASSERT_EQ(bySlot.size(), 4u);
+  EXPECT_EQ(bySlot[1].documentName, folder.file("notes.rtf"));
+  EXPECT_FALSE(IsRichSnapshot(bySlot[1], rtfSource));
+  EXPECT_TRUE(IsRichSnapshot(bySlot[2], rtfSource));
+  EXPECT_EQ(bySlot[3].documentName, "old.rtf");
+  EXPECT_EQ(bySlot[3].kind, SnapshotKind::Unknown);
+  EXPECT_FALSE(IsRichSnapshot(bySlot[3], rtfSource));
+  EXPECT_TRUE(IsRichSnapshot(bySlot[4], rtfSource));
+  EXPECT_FALSE(IsRichSnapshot(bySlot[4], "plain words"));
+}
+
+TEST(Recovery, OneInstanceAtATimeHoldsAnOffer) {
+  test::TempFolder folder;
+  leaveWork(folder.path(), 1, "Untitled.txt", "work");
+  {
+    const RecoveryClaim first(folder.path(), 1);
+    EXPECT_TRUE(first.held());
+    EXPECT_FALSE(RecoveryClaim(folder.path(), 1).held());  // a second instance passes it by
+  }
+  EXPECT_TRUE(RecoveryClaim(folder.path(), 1).held());  // released with the first
+  RemoveRecoveryFiles(folder.path(), 1);
+  EXPECT_FALSE(RecoveryClaim(folder.path(), 1).held());  // taken back meanwhile
 }
 
 }  // namespace

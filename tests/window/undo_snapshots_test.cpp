@@ -1,15 +1,23 @@
 // Multi-level undo in the window: snapshots after pauses, Undo and Redo
 // through them, ten kept, pages restored with their colours from rich text,
-// a page that is text again after Undo, and the clean-up at the end.
+// a page that is text again after Undo, and the clean-up at the end; a full
+// disk told once and never taken for a step, a step that reads back empty
+// never put in place of the text, and steps no more readable than the file.
 #include "documents/document_commands.h"
 #include "documents/undo_commands.h"
 #include "editor/editor_control.h"
 #include "window/main_window.h"
 #include "support/window_fixture.h"
 
+#include "documents/recovery.h"
+#include "files/descriptors.h"
+
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 using namespace wrenpad;
 
@@ -31,6 +39,28 @@ struct Undo : ::testing::Test {
     main->undo().finishPendingWrite();  // the file is written in the background
   }
   QString snapshot(int number) { return main->undo().snapshots().path(number); }
+  int errorsTold() const { return int(dialogs.askedOf("error").size()); }
+};
+
+// A small disk mounted over a folder, filled up and freed at will; taken
+// away when the test ends, whatever still uses it.
+struct SmallDisk {
+  QByteArray path;
+  bool mounted;
+  explicit SmallDisk(const QString& folder)
+      : path(files::native(folder)), mounted(::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0) {}
+  ~SmallDisk() {
+    if (mounted) ::umount2(path.constData(), MNT_DETACH);
+  }
+  QString filler() const { return QDir(QString::fromUtf8(path)).filePath("filler"); }
+  void fill() const {
+    QFile file(filler());
+    if (!file.open(QIODevice::Append)) return;
+    const QByteArray block(4096, 'f');
+    while (file.write(block) == block.size() && file.flush()) {
+    }
+  }
+  void free() const { QFile::remove(filler()); }
 };
 
 TEST_F(Undo, PausesMakeStepsThatUndoAndRedoWalkThrough) {
@@ -106,6 +136,73 @@ TEST_F(Undo, WithoutMultiUndoTheEditorsOwnUndoServesAndRedoEndsForTheRun) {
   main->action("mmEnableMultiUndo")->trigger();
   EXPECT_TRUE(main->settings().MultiUndo);
   EXPECT_FALSE(main->action("mmRedo")->isEnabled());
+}
+
+TEST_F(Undo, AFullDiskIsToldOnceUntilAWriteSucceedsAndNeverBecomesAStep) {
+  test::closeWithoutSaving(*main);
+  main.reset();
+  const SmallDisk disk(folder.path());
+  if (!disk.mounted) GTEST_SKIP() << "no tmpfs can be mounted here";
+  main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+  main->settings().MultiUndo = true;
+  typeAndPause("first");
+  disk.fill();
+  typeAndPause(" second");
+  typeAndPause(" third");
+  EXPECT_EQ(main->session().UndoCount, 1);
+  EXPECT_EQ(main->session().UndoTop, 1);
+  EXPECT_EQ(errorsTold(), 1);  // not at every pause
+  EXPECT_TRUE(dialogs.askedOf("error").value(0).contains("The disk is full."));
+  EXPECT_EQ(test::TempFolder::read(snapshot(1)), "first");
+  main->action("mmUndo")->trigger();  // back to the last state kept, never to nothing
+  EXPECT_EQ(main->editor().text(), "first");
+  main->action("mmUndo")->trigger();
+  EXPECT_EQ(main->editor().text(), "first");
+
+  disk.free();
+  typeAndPause(" fourth");
+  EXPECT_EQ(main->session().UndoCount, 2);
+  disk.fill();
+  typeAndPause(" fifth");
+  EXPECT_EQ(errorsTold(), 2);  // told again after a write that succeeded
+  EXPECT_EQ(main->session().UndoCount, 2);
+  main->action("mmUndo")->trigger();
+  EXPECT_EQ(main->editor().text(), "first fourth");
+}
+
+TEST_F(Undo, AStepThatReadsBackEmptyNeverReplacesTheText) {
+  main->settings().MultiUndo = true;
+  typeAndPause("a");
+  typeAndPause("b");
+  folder.write(QFileInfo(snapshot(1)).fileName(), "");
+  main->action("mmUndo")->trigger();
+  EXPECT_EQ(main->editor().text(), "ab");
+  EXPECT_TRUE(dialogs.askedOf("error").value(0).contains("could not be read"));
+
+  // An emptied document is no step: Undo brings back the text before.
+  main->editor().select(0, main->editor().textLength());
+  main->editor().replaceSelection("");
+  main->Timer2Timer();
+  main->undo().finishPendingWrite();
+  EXPECT_EQ(main->session().UndoCount, 2);
+  main->action("mmUndo")->trigger();
+  EXPECT_EQ(main->editor().text(), "ab");
+}
+
+TEST_F(Undo, StepsOfADocumentAreNoMoreReadableThanItsFile) {
+  const mode_t umask = ::umask(022);
+  const QString document = folder.write("private.txt", "secret\r\n");
+  ::chmod(files::native(document).constData(), 0400);
+  main->settings().MultiUndo = true;
+  main->documents().OpenFile(document);
+  typeAndPause(" more");
+  ::umask(umask);
+  struct stat step {}, name {};
+  ASSERT_EQ(::stat(files::native(snapshot(1)).constData(), &step), 0);
+  ASSERT_EQ(::stat(files::native(DocumentNameFile(folder.path(), main->undo().snapshots().slot())).constData(), &name),
+            0);
+  EXPECT_EQ(step.st_mode & 07777, 0400u);
+  EXPECT_EQ(name.st_mode & 07777, 0400u);
 }
 
 }  // namespace
