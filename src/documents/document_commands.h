@@ -110,7 +110,7 @@ class DocumentCommands {
   std::optional<Output> outputFor(const QString& name, const QString& text);
   TextEncoding outputEncoding(const QString& text) const;
   std::optional<Output> utf8Instead(const QString& text, TextEncoding target, qsizetype unencodable);
-  std::optional<Output> utf8Output(const QString& text) const;
+  Output utf8Output(const QString& text) const;
   std::optional<Output> declaredPageOutput(const QString& text, TextEncoding target, qsizetype unencodable);
   void declareUtf8InEditor();
   std::optional<files::FileStamp> writeBytes(const QString& name, const QByteArray& bytes);

@@ -142,7 +142,7 @@ std::optional<DocumentCommands::Output> DocumentCommands::utf8Instead(const QStr
   return utf8Output(text);
 }
 
-std::optional<DocumentCommands::Output> DocumentCommands::utf8Output(const QString& text) const {
+DocumentCommands::Output DocumentCommands::utf8Output(const QString& text) const {
   TextForm form = loaded_.form;
   form.utf8Bom = false;
   return Output{encodeDocument(text, TextEncoding::Utf8, form).bytes, TextEncoding::Utf8};
@@ -172,8 +172,8 @@ std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(con
                                           "(No or Cancel does not save.)",
                                           u"ページの文字コードの宣言をUTF-8に変えて、UTF-8で保存しますか？\n"
                                           u"（「いいえ」「キャンセル」では保存しません）"))) {
-    std::optional<Output> output = utf8Output(withDeclaredCharset(text, kUtf8Declaration));
-    output->declaresUtf8 = true;
+    Output output = utf8Output(withDeclaredCharset(text, kUtf8Declaration));
+    output.declaresUtf8 = true;
     return output;
   }
   return std::nullopt;
