@@ -29,7 +29,7 @@ TEST(FileNames, ALatin1NameFromTheCommandLineOpensAndSavesUnderItsOwnBytes) {
   ASSERT_TRUE(screen.start());
   wrenpad::test::TempFolder folder;
   folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
-  QFile::copy(QStringLiteral(WRENPAD_BINARY), folder.file("wrenpad"));
+  wrenpad::test::copyPortableProgram(folder);
   const QByteArray latin1Name = "caf\xe9.txt";
   ASSERT_TRUE(wrenpad::test::writeByName(folder.path(), latin1Name, "hello\r\n"));
 

@@ -1,6 +1,7 @@
 // Starts the real program with a file on its command line and follows the
 // window's trace on standard error.
 #include "support/process_output.h"
+#include "support/program_copy.h"
 #include "support/temp_folder.h"
 
 #include <QElapsedTimer>
@@ -8,21 +9,9 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-namespace {
-
-// Runs a copy of the program from `folder`, so its settings and instance
-// markers stay in the test's own folder.
-QString copyProgramInto(const wrenpad::test::TempFolder& folder) {
-  const QString copy = folder.file("wrenpad");
-  QFile::copy(QStringLiteral(WRENPAD_BINARY), copy);
-  return copy;
-}
-
-}  // namespace
-
 TEST(Startup, CommandLineFileOpensAboutTwoSecondsAfterStart) {
   wrenpad::test::TempFolder folder;
-  const QString program = copyProgramInto(folder);
+  const QString program = wrenpad::test::copyPortableProgram(folder);
   const QString document = folder.write("memo.txt", "hello\r\n");
 
   QProcess process;

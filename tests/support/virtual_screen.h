@@ -3,6 +3,7 @@
 // driven with key presses from xdotool.
 
 #include "support/process_output.h"
+#include "support/program_copy.h"
 #include "support/temp_folder.h"
 
 #include <QFile>
@@ -53,8 +54,7 @@ struct VirtualScreen {
 // stay there) on `screen`, and waits until its window is shown.
 inline bool startShownEditor(QProcess& editor, const VirtualScreen& screen, const TempFolder& folder,
                              QString& trace) {
-  const QString program = folder.file("wrenpad");
-  if (!QFile::exists(program)) QFile::copy(QStringLiteral(WRENPAD_BINARY), program);
+  const QString program = copyPortableProgram(folder);
   editor.setProcessEnvironment(screen.environment());
   editor.setWorkingDirectory(folder.path());
   editor.start(program, {});

@@ -42,18 +42,22 @@ const QByteArray kEuc("\xc6\xfc\xcb\xdc\r\n");
 
 }  // namespace
 
-TEST_F(DocumentFiles, EucAndJisBecomeShiftJisAndEucOutputWritesEuc) {
+TEST_F(DocumentFiles, EucAndJisKeepTheirBytesUntilEditedThenTakeTheOutputCode) {
   const QString path = open("euc.txt", kEuc);
   EXPECT_EQ(main->editor().text(), QString::fromUtf8("日本\r\n"));
-  EXPECT_EQ(saved(path), kSjis);
+  EXPECT_EQ(saved(path), kEuc);  // unedited: the bytes that were read
+  append("x");
+  EXPECT_EQ(saved(path), QByteArray(kSjis + "x\r\n"));
   main->action("mmEUC")->trigger();
   EXPECT_TRUE(main->action("mmEUC")->isChecked());
   EXPECT_FALSE(main->action("mmSJIS")->isChecked());
-  EXPECT_EQ(saved(path), kEuc);
-  append("x");
-  EXPECT_EQ(saved(path), kEuc + "x\r\n");
-  const QString jis = open("jis.txt", "\x1b$BF|K\\\x1b(B\r\n");
-  EXPECT_EQ(saved(jis), kEuc);
+  append("y");
+  EXPECT_EQ(saved(path), kEuc + "xy\r\n");
+  const QByteArray jisBytes("\x1b$BF|K\\\x1b(B\r\n");
+  const QString jis = open("jis.txt", jisBytes);
+  EXPECT_EQ(saved(jis), jisBytes);
+  append("z");
+  EXPECT_EQ(saved(jis), kEuc + "z\r\n");
 }
 
 TEST_F(DocumentFiles, PagesDeclaringShiftJisStayShiftJisUnderEuc) {
@@ -136,7 +140,7 @@ TEST_F(DocumentFiles, UndecodableBytesSurviveEveryOutputCode) {
   // letters stay, without and with edits.
   main->action("mmEUC")->trigger();
   const QString path = open("stray.txt", "\x93\xfa\xa0x\x85y\r\n");
-  EXPECT_EQ(saved(path), "\xc6\xfc\xa0x\x85y\r\n");
+  EXPECT_EQ(saved(path), "\x93\xfa\xa0x\x85y\r\n");  // unedited: as it was read
   append("z");
   EXPECT_EQ(saved(path), "\xc6\xfc\xa0x\x85y\r\nz\r\n");
   // In UTF-8 the stand-ins of the stray bytes are written as characters.
