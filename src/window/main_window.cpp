@@ -706,8 +706,10 @@ void TMain::FormShow() {
   qCInfo(lcWindow) << "shown";
   ApplyInterfaceLanguage();
   SelectProgramMode();
-  // A file named on the command line comes first; work left by a gone run
-  // is offered at a start without one.
+  // A save a gone run left half done comes first. A file named on the
+  // command line comes next; work left by a gone run is offered at a start
+  // without one.
+  offerInterruptedSaves();
   if (CommandLineFile.isEmpty()) offerRecovery();
   if (!CommandLineFile.isEmpty()) {
     // Until the named file is in, nothing may be typed into the window or
