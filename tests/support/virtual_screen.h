@@ -22,7 +22,11 @@ struct VirtualScreen {
   QProcess server;
   QString display;
 
+  // The display number comes on standard output alone: what Xvfb says on
+  // standard error about displays that other tests took meanwhile is no
+  // part of it.
   bool start() {
+    server.setStandardErrorFile(QProcess::nullDevice());
     server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     if (!server.waitForStarted(5000)) return false;
     QString number;
