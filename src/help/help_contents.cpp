@@ -114,11 +114,12 @@ ContentsLoad loadContents(const QString& helpFolder) {
   return {parseContents(*text), {}};
 }
 
-QList<HelpEntry> parseIndex(const QString& fileText) {
+QList<HelpEntry> parseIndex(const QString& fileText, IndexOrder order) {
   QStringList lines = splitLines(fileText);
-  std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-  });
+  if (order == IndexOrder::Sorted)
+    std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
+      return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
   QList<HelpEntry> entries;
   for (const QString& line : lines) {
     if (line.contains(u'=')) entries.append(entryFromText(line));
@@ -126,9 +127,18 @@ QList<HelpEntry> parseIndex(const QString& fileText) {
   return entries;
 }
 
-QList<HelpEntry> loadIndex(const QString& helpFolder) {
+QList<HelpEntry> loadIndex(const QString& helpFolder, IndexOrder order) {
   const std::optional<QString> text = IniFile::readTextFile(filePath(helpFolder, kIndexFileName));
-  return text ? parseIndex(*text) : QList<HelpEntry>{};
+  return text ? parseIndex(*text, order) : QList<HelpEntry>{};
+}
+
+int matchingEntry(const QStringList& captions, const QString& typed) {
+  if (typed.isEmpty()) return -1;
+  for (qsizetype i = 0; i < captions.size(); ++i)
+    if (captions[i].startsWith(typed, Qt::CaseInsensitive)) return int(i);
+  for (qsizetype i = 0; i < captions.size(); ++i)
+    if (captions[i].contains(typed, Qt::CaseInsensitive)) return int(i);
+  return -1;
 }
 
 QString pageTitle(const QString& pageText) {

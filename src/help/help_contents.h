@@ -65,11 +65,20 @@ struct ContentsLoad {
 // be read (nor written), the built-in contents are given with the error.
 ContentsLoad loadContents(const QString& helpFolder);
 
-// The entries of an index file: the lines holding "=", sorted without regard
-// to case, all at the top level.
-QList<HelpEntry> parseIndex(const QString& fileText);
+// How index entries are listed: English ones sorted without regard to case;
+// Japanese ones as the file has them, in reading order, which no sort by
+// character codes gives.
+enum class IndexOrder { Sorted, AsWritten };
+
+// The entries of an index file: the lines holding "=", all at the top level.
+QList<HelpEntry> parseIndex(const QString& fileText, IndexOrder order = IndexOrder::Sorted);
 // "Index.txt" of the folder; nothing when it is missing or unreadable.
-QList<HelpEntry> loadIndex(const QString& helpFolder);
+QList<HelpEntry> loadIndex(const QString& helpFolder, IndexOrder order = IndexOrder::Sorted);
+
+// The entry a word typed over an index selects: the first whose caption
+// starts with the word, else the first that holds it, both without regard
+// to case; -1 when none does or the word is empty.
+int matchingEntry(const QStringList& captions, const QString& typed);
 
 // The text of the page's <title> element (tags found without regard to case,
 // white space folded, the common character references resolved); empty when

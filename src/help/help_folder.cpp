@@ -23,6 +23,10 @@ QString helpFolderIn(const QString& dataFolder, bool japanese) {
   return QDir(dataFolder).filePath(japanese ? QStringLiteral("Help/html") : QStringLiteral("Help/html_en"));
 }
 
+bool holdsJapanesePages(const QString& helpFolder) {
+  return QDir::cleanPath(helpFolder).endsWith(QStringLiteral("/Help/html"));
+}
+
 QString chooseHelpFolder(const QStringList& dataFolders, bool japanese) {
   QString folder = firstWithPages(dataFolders, japanese);
   if (folder.isEmpty()) folder = firstWithPages(dataFolders, !japanese);

@@ -16,4 +16,7 @@ QString chooseHelpFolder(const QStringList& dataFolders, bool japanese);
 // The help folder of one language under one data folder.
 QString helpFolderIn(const QString& dataFolder, bool japanese);
 
+// Whether a help folder holds the Japanese pages (Help/html).
+bool holdsJapanesePages(const QString& helpFolder);
+
 }  // namespace wrenpad

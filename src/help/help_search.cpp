@@ -19,29 +19,32 @@ namespace wrenpad {
 namespace {
 
 struct Captions {
+  const char16_t* title;
   const char16_t* tabs[3];
   const char16_t* prompt;
   const char16_t* searchHint;
   const char16_t* searchButton;
 };
 
-constexpr Captions kEnglish{{u"Contents", u"Index", u"Search"},
+constexpr Captions kEnglish{u"Help",
+                            {u"Contents", u"Index", u"Search"},
                             u"Please double-click topics you want to read.",
                             u"Enter a key word here.",
                             u"Search"};
-constexpr Captions kJapanese{{u"目次(&C)", u"キーワード(&I)", u"検索(&S)"},
+constexpr Captions kJapanese{u"ヘルプ",
+                             {u"目次(&C)", u"キーワード(&I)", u"検索(&S)"},
                              u"検索したい項目をダブルクリックしてください",
                              u"ここに検索したい単語を入力してください",
                              u"検 索"};
 
-constexpr int kContextOfTab[3] = {7, 4, 5};
+// The Search tab has a number of its own: 5 is the programming page's.
+constexpr int kContextOfTab[3] = {7, 4, 9};
 
 }  // namespace
 
 THelpSearch::THelpSearch(Dialogs& dialogs, THelpTreeView::PageOpener opener, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs) {
   setObjectName(QStringLiteral("HelpSearch"));
-  setWindowTitle(QStringLiteral("Help"));
   setModal(false);
   TabControl = new QTabWidget(this);
   TabControl->setObjectName(QStringLiteral("TabControl"));
@@ -99,6 +102,7 @@ void THelpSearch::setJapanese(bool japanese) {
 
 void THelpSearch::applyCaptions() {
   const Captions& captions = japanese_ ? kJapanese : kEnglish;
+  setWindowTitle(QString::fromUtf16(captions.title));
   for (int tab = 0; tab < 3; ++tab) TabControl->setTabText(tab, QString::fromUtf16(captions.tabs[tab]));
   lblPrompt->setText(QString::fromUtf16(captions.prompt));
   btnSearch->setText(QString::fromUtf16(captions.searchButton));
@@ -140,7 +144,8 @@ void THelpSearch::TabControlChange() {
   switch (tab) {
     case ContentsTab:
       if (const QString error = HelpTreeView->LoadContents(); !error.isEmpty())
-        dialogs_.showMessage(kApplicationTitle, error);
+        dialogs_.showMessage(kApplicationTitle,
+                             japanese_ ? QStringLiteral("目次のファイルを読み込めませんでした。") : error);
       edSearch->setEnabled(false);
       break;
     case IndexTab:

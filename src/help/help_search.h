@@ -38,8 +38,9 @@ class THelpSearch : public QDialog {
   // Shows the window on the Search tab with `word` searched: F2 looks up the
   // word at the caret this way.
   void searchFor(const QString& word);
-  // The help context of the window for F1: 7 on Contents, 4 on Index, 5 on
-  // Search; also held as the window's help context property.
+  // The help context of the window for F1: 7 on Contents, 4 on Index, 9 on
+  // Search, all the page about the help window; also held as the window's
+  // help context property.
   int helpContext() const { return helpContext_; }
   // F1 anywhere: opens the page of a help context number.
   void openContextHelp(int context);

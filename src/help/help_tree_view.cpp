@@ -1,5 +1,7 @@
 #include "help/help_tree_view.h"
 
+#include "help/help_folder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -44,7 +46,7 @@ QString THelpTreeView::LoadContents() {
 
 void THelpTreeView::LoadIndex() {
   loadIcons();
-  showFlatList(loadIndex(helpFolder_));
+  showFlatList(loadIndex(helpFolder_, holdsJapanesePages(helpFolder_) ? IndexOrder::AsWritten : IndexOrder::Sorted));
 }
 
 void THelpTreeView::SearchPages(const QString& word) {
@@ -53,12 +55,16 @@ void THelpTreeView::SearchPages(const QString& word) {
 }
 
 void THelpTreeView::SelectMatching(const QString& text) {
-  if (text.isEmpty()) return;
+  QList<QTreeWidgetItem*> items;
+  QStringList captions;
   for (QTreeWidgetItemIterator it(this); *it; ++it) {
-    if (!(*it)->text(0).contains(text)) continue;
-    setCurrentItem(*it);
-    scrollToItem(*it);
+    items << *it;
+    captions << (*it)->text(0);
   }
+  const int match = matchingEntry(captions, text);
+  if (match < 0) return;
+  setCurrentItem(items[match]);
+  scrollToItem(items[match]);
 }
 
 void THelpTreeView::OpenPage(const QString& fileName) {

@@ -30,12 +30,14 @@ class THelpTreeView : public QTreeWidget {
   // when missing). Returns kContentsLoadFailed when the file could not be
   // read, empty otherwise; the tree then holds the built-in contents.
   QString LoadContents();
-  // Fills the tree from "Index.txt", sorted.
+  // Fills the tree from "Index.txt": sorted, or as written for the Japanese
+  // pages.
   void LoadIndex();
   // Fills the tree with the titles of the pages holding `word`.
   void SearchPages(const QString& word);
-  // Selects every entry whose caption holds `text` in turn, so the last one
-  // ends up selected and shown; an empty text selects nothing.
+  // Selects and shows the first entry whose caption starts with `text`, else
+  // the first that holds it, without regard to case; an empty text selects
+  // nothing.
   void SelectMatching(const QString& text);
   // Hands an existing page file to the opener; a missing one does nothing.
   void OpenPage(const QString& fileName);

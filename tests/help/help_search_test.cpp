@@ -83,7 +83,7 @@ TEST_F(HelpWindow, EachTabFillsTheTreeAndSetsItsHelpContext) {
 
   tabs()->setCurrentIndex(THelpSearch::SearchTab);
   EXPECT_EQ(tree().topLevelItemCount(), 0);
-  EXPECT_EQ(window.helpContext(), 5);
+  EXPECT_EQ(window.helpContext(), 9);
   EXPECT_TRUE(btnSearch()->isEnabled());
   edSearch()->setText(QStringLiteral("macro"));
   QTest::mouseClick(btnSearch(), Qt::LeftButton);
@@ -120,21 +120,52 @@ TEST_F(HelpWindow, DoubleClickOnAChapterTogglesItAndItsBook) {
   EXPECT_TRUE(opened.isEmpty());
 }
 
-TEST_F(HelpWindow, TypingSelectsTheLastMatchingEntry) {
+TEST_F(HelpWindow, TypingSelectsTheFirstKeywordStartingWithTheWordWhateverItsCase) {
+  folder.write(QStringLiteral("Index.txt"),
+               "Tail = Macro\r\nData Tab = Macro\r\nTable = Macro\r\nUndo = Macro\r\nTab = Macro\r\n");
   window.show();
-  tabs()->setCurrentIndex(THelpSearch::ContentsTab);
-  edSearch()->setEnabled(true);
+  tabs()->setCurrentIndex(THelpSearch::IndexTab);
+  ASSERT_EQ(captions(), (QStringList{"Data Tab", "Tab", "Table", "Tail", "Undo"}));
   edSearch()->setFocus();
-  edSearch()->setText(QStringLiteral("Topi"));
-  QTest::keyClick(edSearch(), Qt::Key_C);
-  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Topic B")));
+  edSearch()->setText(QStringLiteral("T"));
+  QTest::keyClick(edSearch(), Qt::Key_A);
+  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Tab")));
   EXPECT_EQ(window.focusWidget(), edSearch());
+  QTest::keyClick(edSearch(), Qt::Key_Backspace);  // deleting keeps the selection
+  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Tab")));
+  tree().SelectMatching(QStringLiteral("undo"));
+  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Undo")));
+  tree().SelectMatching(QStringLiteral("ABLE"));  // no keyword starts with it: the first holding it
+  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Table")));
 
-  tree().SelectMatching(QStringLiteral("Topic A"));
+  // On the contents, a chapter opens to show the entry selected.
+  tabs()->setCurrentIndex(THelpSearch::ContentsTab);
+  tree().SelectMatching(QStringLiteral("topic"));
   EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Topic A")));
   EXPECT_TRUE(entry(QStringLiteral("Chapter"))->isExpanded());
-  QTest::keyClick(edSearch(), Qt::Key_Backspace);  // deleting keeps the selection
-  EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Topic A")));
+}
+
+// Japanese keywords are written in reading order, which no sort by
+// character codes keeps.
+TEST(HelpIndexOrder, TheJapanesePagesKeepTheFilesOrderTheEnglishOnesAreSorted) {
+  test::TempFolder data;
+  const QByteArray index = "Undo = A\r\n印刷 = A\r\nアンドゥ = A\r\nabout = A\r\n";
+  data.write(QStringLiteral("Help/html/Index.txt"), index);
+  data.write(QStringLiteral("Help/html_en/Index.txt"), index);
+  test::ScriptedDialogs dialogs;
+  THelpSearch window{dialogs, [](const QString&) {}};
+  const auto indexShown = [&window](const QString& helpFolder) {
+    window.setHelpFolder(helpFolder);
+    window.findChild<QTabWidget*>(QStringLiteral("TabControl"))->setCurrentIndex(THelpSearch::IndexTab);
+    window.TabControlChange();
+    QStringList texts;
+    for (int i = 0; i < window.tree().topLevelItemCount(); ++i) texts << window.tree().topLevelItem(i)->text(0);
+    return texts;
+  };
+  EXPECT_EQ(indexShown(data.file(QStringLiteral("Help/html"))),
+            (QStringList{"Undo", QStringLiteral("印刷"), QStringLiteral("アンドゥ"), "about"}));
+  EXPECT_EQ(indexShown(data.file(QStringLiteral("Help/html_en"))),
+            (QStringList{"about", "Undo", QStringLiteral("アンドゥ"), QStringLiteral("印刷")}));
 }
 
 TEST_F(HelpWindow, SearchForShowsTheSearchTabWithTheWordSearched) {
@@ -157,6 +188,8 @@ TEST_F(HelpWindow, JapaneseCaptions) {
             QStringLiteral("検索したい項目をダブルクリックしてください"));
   EXPECT_EQ(btnSearch()->text(), QStringLiteral("検 索"));
   EXPECT_EQ(edSearch()->text(), QStringLiteral("ここに検索したい単語を入力してください"));
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("ヘルプ"));
+  window.setJapanese(false);
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Help"));
 }
 
@@ -188,6 +221,8 @@ TEST_F(HelpWindow, F1TakesTheContextNearestToTheFocus) {
   EXPECT_EQ(helpContextOf(nullptr), 1);
   tabs()->setCurrentIndex(THelpSearch::IndexTab);
   EXPECT_EQ(helpContextOf(edSearch()), 4);
+  tabs()->setCurrentIndex(THelpSearch::SearchTab);
+  EXPECT_EQ(helpContextOf(edSearch()), 9);
 }
 
 }  // namespace

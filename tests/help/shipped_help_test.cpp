@@ -19,7 +19,7 @@ QSet<QString> namedPages(const QString& folder) {
   for (const HelpEntry& entry : loadContents(folder).entries)
     if (!entry.page.isEmpty()) pages << entry.page;
   for (const HelpEntry& entry : loadIndex(folder)) pages << entry.page;
-  for (int context = 1; context <= 8; ++context) pages << QFileInfo(contextPagePath(folder, context)).fileName();
+  for (int context = 1; context <= 9; ++context) pages << QFileInfo(contextPagePath(folder, context)).fileName();
   return pages;
 }
 
@@ -38,6 +38,9 @@ TEST(ShippedHelp, EveryNamedPageIsThereWithATitleInBothLanguages) {
       ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << sub << "/" << page.toStdString();
       EXPECT_FALSE(pageTitle(QString::fromUtf8(file.readAll())).isEmpty()) << sub << "/" << page.toStdString();
     }
+    // F1 on each tab of the help window opens the page about the help window.
+    for (int tab : {7, 4, 9})
+      EXPECT_EQ(QFileInfo(contextPagePath(folder, tab)).fileName(), "UsingHelp.htm") << sub << " " << tab;
     const QStringList pages = QDir(folder).entryList({QStringLiteral("*.htm")});
     pagesOf[language++] = QSet<QString>(pages.begin(), pages.end());
   }
