@@ -280,14 +280,29 @@ void ShellIntegration::mmRelateTxtFileToThisClick() {
   const std::optional<QString> mimeType = mimeTypeToRelate(*extension);
   if (!mimeType || !mayTakeOver(*mimeType, *extension)) return;
   if (!writeDesktopEntry(*mimeType)) return;
-  runStep(QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopEntryName, *mimeType});
+  if (runStep(QStringLiteral("xdg-mime"), {QStringLiteral("default"), kDesktopEntryName, *mimeType}))
+    refreshApplicationsCache();
+}
+
+// File managers find the programs for a type in the cache that
+// update-desktop-database writes beside the entries. Without the tool they
+// read the entries themselves, so its absence is not worth a word.
+void ShellIntegration::refreshApplicationsCache() {
+  const QString tool = QStringLiteral("update-desktop-database");
+  const QStringList arguments{QFileInfo(DesktopEntryPath(c_.environment)).path()};
+  const ToolRun run = c_.environment.runTool(tool, arguments);
+  if (run.started) succeeded(run, tool, arguments);
 }
 
 bool ShellIntegration::mmSCSendToClick(bool checked) {
   const QString path = SendToEntryPath(c_.environment);
   if (checked) {
     QFile entry(path);
-    if (!entry.exists() || entry.remove()) return false;
+    if (!entry.exists()) return false;
+    if (entry.remove()) {
+      refreshApplicationsCache();
+      return false;
+    }
     reportFailure(tr2("Could not remove \"%1\".", u"「%1」を削除できませんでした。").arg(path),
                   entry.errorString());
     return true;
@@ -299,7 +314,9 @@ bool ShellIntegration::mmSCSendToClick(bool checked) {
                   DesktopExecWord(c_.environment.executable) + QStringLiteral(" /starup %f"),
                   kTextTypes,
                   true};
-  return writeFile(path, desktopEntryText(entry));
+  if (!writeFile(path, desktopEntryText(entry))) return false;
+  refreshApplicationsCache();
+  return true;
 }
 
 }  // namespace wrenpad

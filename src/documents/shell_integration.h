@@ -3,8 +3,9 @@
 // file extension to the program (a MIME type for it when the desktop knows
 // none, our desktop entry listing that type, and `xdg-mime default`), and an
 // "Open With" entry that file managers offer, which passes "/starup" before
-// the file name. Every path comes from a ShellEnvironment, so tests work in a
-// temporary data folder.
+// the file name. After a change of the entries the desktop's cache of them is
+// brought up to date. Every path comes from a ShellEnvironment, so tests work
+// in a temporary data folder.
 
 #include <QProcessEnvironment>
 #include <QString>
@@ -84,6 +85,9 @@ class ShellIntegration {
   std::optional<QString> mimeTypeToRelate(const QString& extension);
   bool mayTakeOver(const QString& mimeType, const QString& extension);
   bool writeDesktopEntry(const QString& mimeType);
+  // Runs update-desktop-database on the folder of our entries when the tool
+  // is installed.
+  void refreshApplicationsCache();
   // Runs a tool; a tool that cannot start or ends with an error is reported.
   bool runStep(const QString& program, const QStringList& arguments);
   bool succeeded(const ToolRun& run, const QString& program, const QStringList& arguments);

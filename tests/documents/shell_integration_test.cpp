@@ -133,6 +133,10 @@ TEST_F(ShellFixture, TheOpenWithEntryPassesStarupAndIsRemovedAgain) {
   EXPECT_TRUE(entry.contains("\nNoDisplay=true\n"));
   EXPECT_TRUE(entry.contains("\nMimeType=text/plain;text/html;"));
   expectValidEntry(SendToEntryPath(shell));
+  if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty()) {
+    const QString cache = QString::fromUtf8(TempFolder::read(root.file("data/applications/mimeinfo.cache")));
+    EXPECT_TRUE(cache.contains("text/plain=wrenpad-open-with.desktop;")) << cache.toStdString();
+  }
   EXPECT_FALSE(integration.mmSCSendToClick(true));
   EXPECT_FALSE(SendToEntryExists(shell));
   EXPECT_TRUE(dialogs.asked.isEmpty());
@@ -160,6 +164,41 @@ TEST(ShellIntegration, AFailingToolIsReportedAndNothingFollowsIt) {
   EXPECT_TRUE(errors[1].startsWith("\"xdg-mime query default text/plain\" failed (exit code 1).\nno such folder"))
       << errors[1].toStdString();
   EXPECT_FALSE(QFileInfo::exists(DesktopEntryPath(shell)));
+}
+
+// File managers list "Open With" programs from the cache of the entries'
+// folder: every change of our entries brings it up to date, and a desktop
+// without the tool hears nothing of it.
+TEST(ShellIntegration, ChangedEntriesUpdateTheDesktopsCacheWhenTheToolIsThere) {
+  TempFolder root;
+  ScriptedDialogs dialogs;
+  const MessageTable messages = englishMessages();
+  DocumentState document;
+  const bool japanese = false;
+  QStringList ran;
+  bool cacheToolInstalled = true;
+  ShellEnvironment shell{root.file("data"), kProgram,
+                         [&](const QString& program, const QStringList& arguments) {
+                           ran << (QStringList{program} + arguments).join(' ');
+                           const bool started = program != "update-desktop-database" || cacheToolInstalled;
+                           return ToolRun{started, started ? 0 : -1, {}, {}};
+                         }};
+  ShellIntegration integration{ShellContext{dialogs, messages, document, japanese, shell}};
+  const QString refresh = "update-desktop-database " + root.file("data/applications");
+  dialogs.inputs = {"txt", "txt"};
+  integration.mmRelateTxtFileToThisClick();
+  EXPECT_EQ(ran, (QStringList{"xdg-mime query default text/plain",
+                              "xdg-mime default wrenpad.desktop text/plain", refresh}));
+  ran.clear();
+  EXPECT_TRUE(integration.mmSCSendToClick(false));
+  EXPECT_FALSE(integration.mmSCSendToClick(true));
+  EXPECT_EQ(ran, (QStringList{refresh, refresh}));
+
+  cacheToolInstalled = false;
+  integration.mmRelateTxtFileToThisClick();
+  EXPECT_TRUE(integration.mmSCSendToClick(false));
+  EXPECT_TRUE(SendToEntryExists(shell));
+  EXPECT_TRUE(dialogs.askedOf("error").isEmpty()) << dialogs.asked.join('\n').toStdString();
 }
 
 TEST(ShellIntegration, NamesAndQuotingOfTheWrittenFiles) {
