@@ -49,7 +49,14 @@ std::optional<QFileInfo> newestSnapshot(const UndoSnapshots& snapshots) {
   return newest;
 }
 
-QString shortTime(const QDateTime& time) { return QLocale().toString(time, QLocale::ShortFormat); }
+// A date and time as the interface's language writes them (the system's
+// locale may speak another language).
+QString shortTime(const QDateTime& time, bool japanese) {
+  const QLocale locale = japanese ? QLocale(QLocale::Japanese, QLocale::Japan)
+                         : QLocale().language() == QLocale::English ? QLocale()
+                                                                    : QLocale(QLocale::English, QLocale::UnitedStates);
+  return locale.toString(time, QLocale::ShortFormat);
+}
 
 }  // namespace
 
@@ -109,11 +116,11 @@ QString RecoveryQuestion(const RecoveryOffer& offer, bool japanese) {
                      : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved, but the file was changed "
                                       "after that.\nThe kept text is from %2; the file was changed at %3. Recover the "
                                       "kept text?"))
-        .arg(offer.documentName, shortTime(offer.written), shortTime(offer.fileChanged));
+        .arg(offer.documentName, shortTime(offer.written, japanese), shortTime(offer.fileChanged, japanese));
   return (japanese ? QStringLiteral("Wrenpadは\"%1\"の変更を保存しないまま終了しました。\n%2の時点の文書が残っています。復元しますか？")
                    : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved.\nThe text as it was at %2 is "
                                     "kept. Recover it?"))
-      .arg(offer.documentName, shortTime(offer.written));
+      .arg(offer.documentName, shortTime(offer.written, japanese));
 }
 
 QString RecoveryFailedMessage(const RecoveryOffer& offer, bool japanese) {

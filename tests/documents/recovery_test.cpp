@@ -5,6 +5,7 @@
 #include "documents/undo_snapshots.h"
 
 #include <QFile>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
@@ -56,6 +57,23 @@ TEST(Recovery, GoneRunsAreOfferedNewestFirstAndAFileChangedAfterItsSnapshotIsNot
   EXPECT_FALSE(QFile::exists(DocumentNameFile(folder.path(), 1)));
   EXPECT_FALSE(QFile::exists(UndoSnapshots(folder.path(), 1).path(1)));
   EXPECT_EQ(FindRecoveryOffers(folder.path(), 10, [](int) { return false; }).size(), 3u);  // 2, 3 and 4
+}
+
+// The system's locale here is the C locale, which writes "7 Dec 2026".
+TEST(Recovery, TheQuestionWritesItsDatesInTheInterfacesLanguage) {
+  const QLocale before;
+  QLocale::setDefault(QLocale::c());
+  RecoveryOffer offer;
+  offer.documentName = "notes.txt";
+  offer.written = QDateTime(QDate(2026, 12, 7), QTime(8, 51, 51));
+  offer.fileChanged = QDateTime(QDate(2026, 12, 8), QTime(9, 5));
+  const QString japanese = RecoveryQuestion(offer, true);
+  const QString english = RecoveryQuestion(offer, false);
+  QLocale::setDefault(before);
+  EXPECT_TRUE(japanese.contains("2026/12/07 8:51")) << japanese.toStdString();
+  EXPECT_TRUE(japanese.contains("2026/12/08 9:05")) << japanese.toStdString();
+  EXPECT_FALSE(japanese.contains("Dec")) << japanese.toStdString();
+  EXPECT_TRUE(english.contains("12/7/26 8:51")) << english.toStdString();
 }
 
 TEST(Recovery, NameFilesOfEarlierVersionsHoldTheNameAloneAndOnlyAPageIsRichText) {
