@@ -89,9 +89,7 @@ class LineScanner {
     qsizetype at = 0;
     if (state != LineState::Code) {
       const std::optional<qsizetype> end = closeOf(state, 0);
-      add(0, end.value_or(line_.size()), state == LineState::DoubleString || state == LineState::SingleString
-                                              ? SpanKind::ProgramString
-                                              : SpanKind::ProgramComment);
+      add(0, end.value_or(line_.size()), isStringState(state) ? SpanKind::ProgramString : SpanKind::ProgramComment);
       if (!end) return state;
       at = *end;
     }
@@ -117,12 +115,19 @@ class LineScanner {
 
   bool at(qsizetype i, QStringView marker) const { return line_.mid(i).startsWith(marker); }
 
+  static bool isStringState(LineState state) {
+    return state == LineState::DoubleString || state == LineState::SingleString || state == LineState::TextBlock;
+  }
+
   // A comment or string beginning at `i`, with its end.
   std::optional<Step> stepAt(qsizetype i) const {
     const QChar c = line_[i];
     switch (mode_) {
       case LanguageMode::Cpp:
       case LanguageMode::Java:
+        // A Java text block runs from three quotes to three quotes, over lines.
+        if (mode_ == LanguageMode::Java && at(i, u"\"\"\""))
+          return Step{SpanKind::ProgramString, closeOf(LineState::TextBlock, i + 3), LineState::TextBlock};
         if (at(i, u"//")) return Step{SpanKind::ProgramComment, line_.size()};
         if (at(i, u"/*")) {
           const qsizetype close = line_.indexOf(u"*/", i + 2);
@@ -171,6 +176,19 @@ class LineScanner {
     return line_.size();
   }
 
+  // Just past the three quotes that close a text block, from `from`; a
+  // backslash escapes the next character, so \""" is text.
+  std::optional<qsizetype> textBlockEnd(qsizetype from) const {
+    for (qsizetype i = from; i < line_.size(); ++i) {
+      if (line_[i] == u'\\') {
+        ++i;
+      } else if (at(i, u"\"\"\"")) {
+        return i + 3;
+      }
+    }
+    return std::nullopt;
+  }
+
   // Where what `state` left open closes on this line, from `from`.
   std::optional<qsizetype> closeOf(LineState state, qsizetype from) const {
     switch (state) {
@@ -186,6 +204,7 @@ class LineScanner {
       }
       case LineState::DoubleString: return quotedEnd(from, u'"', true);
       case LineState::SingleString: return quotedEnd(from, u'\'', true);
+      case LineState::TextBlock: return textBlockEnd(from);
     }
     return std::nullopt;
   }

@@ -55,6 +55,7 @@ enum class LineState : std::uint8_t {
   BraceComment,   // "{" in Pascal
   DoubleString,   // a Perl string in double quotes across lines
   SingleString,   // a Perl string in single quotes across lines
+  TextBlock,      // a Java text block, from \"\"\" to \"\"\"
 };
 
 // Scans one line (without its line break) that begins in `state`, adding the

@@ -67,6 +67,22 @@ TEST(ProgramSpans, StringsAndCommentsOfEachLanguage) {
             (QStringList{"{ a", "b }", "(* c", "*)", "// d"}));
 }
 
+TEST(ProgramSpans, JavaTextBlocksAreStringsOverLines) {
+  const QString text = "String s = \"\"\"\r\n  /* not a comment \\\"\"\" still text\r\n  \"\"\"; int /* c */ x;\r\nint y;";
+  std::vector<LineState> states;
+  ProgramSpans(text, LanguageMode::Java, kList, &states);
+  EXPECT_EQ(states, (std::vector<LineState>{LineState::TextBlock, LineState::TextBlock, LineState::Code,
+                                            LineState::Code}));
+  EXPECT_EQ(textsOf(text, SpanKind::ProgramString, LanguageMode::Java, kList),
+            (QStringList{"\"\"\"", "  /* not a comment \\\"\"\" still text", "  \"\"\""}));
+  EXPECT_EQ(textsOf(text, SpanKind::ProgramComment, LanguageMode::Java, kList), QStringList{"/* c */"});
+  EXPECT_EQ(textsOf(text, SpanKind::ProgramKeyword, LanguageMode::Java, kList), QStringList{"int"});
+  // One line: the block closes where it opened; C++ has no text blocks.
+  EXPECT_EQ(textsOf("a(\"\"\"x\"\"\") /* y */", SpanKind::ProgramString, LanguageMode::Java, kList),
+            QStringList{"\"\"\"x\"\"\""});
+  EXPECT_EQ(textsOf("s = \"\"\"\r\n/* z", SpanKind::ProgramComment, LanguageMode::Cpp, kList), QStringList{"/* z"});
+}
+
 TEST(ProgramSpans, LineStatesCarryOpenCommentsAndAPascalHeadingIsAKeyword) {
   std::vector<LineState> states;
   ProgramSpans("a /* b\r\nc\r\nd */ e\r\n", LanguageMode::Cpp, kList, &states);
