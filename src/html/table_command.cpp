@@ -58,10 +58,10 @@ void TableCommand::mmTableClick() {
   if (!chosen) return;
   last_ = *chosen;
 
+  const int start = c_.editor.selStart();
   c_.editor.replaceSelection(TableMarkup(markupValues(*chosen)));
-  const int end = c_.editor.selStart();
-  const int table = LastPosition(QStringLiteral("<table"), c_.editor.text().left(end)) - 1;
-  if (c_.paintTagsInRange) c_.paintTagsInRange(std::max(table, 0), end);
+  // The whole insertion is coloured, the "<br>" before the table too.
+  if (c_.paintTagsInRange) c_.paintTagsInRange(start, c_.editor.selStart());
   if (c_.setProgress) c_.setProgress(0);
 }
 

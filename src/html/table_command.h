@@ -32,8 +32,9 @@ struct TableCommandContext {
   const bool& japanese;
   // The screen's font families the dialog's font frame offers.
   std::function<QStringList()> screenFonts;
-  // Colouring of the range [start, finish), with the progress bar from 0 to
-  // 100; the painter checks the automatic colouring switch itself as well.
+  // Colouring of the range [start, finish), written anew: its old formats
+  // are dropped, then it is painted, with the progress bar from 0 to 100; the
+  // painter checks the automatic colouring switch itself as well.
   std::function<void(int start, int finish)> paintTagsInRange;
   // The window's progress bar, 0 to 100.
   std::function<void(int value)> setProgress;

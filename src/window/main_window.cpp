@@ -197,7 +197,10 @@ void TMain::createPageSettings() {
   tables_ = std::make_unique<TableCommand>(TableCommandContext{
       *Editor, dialogs_, document_, session_, settings_, colouring_, *tableDialog_, japaneseInterface_,
       [screenFonts] { return screenFonts; },
-      [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); },
+      [p](int start, int finish) {
+        p->PlainRange(start, finish);
+        p->PaintTagsInRange(start, finish, {0, 100});
+      },
       [this](int value) { setProgress(value); }});
   pageSettingForm_ = new THtmlPageSetting(this);
   pageSettingForm_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });

@@ -53,7 +53,7 @@ TEST_F(TableCommandTest, WritesTheTableAtTheCaretAndColoursIt) {
   EXPECT_EQ(shown.fontNames, kFaces);
   EXPECT_EQ(shown.font.fontName, "Doc Face");  // the face in force at the caret
   ASSERT_EQ(ranges.size(), 1u);
-  EXPECT_EQ(ranges[0], std::make_pair(14, 8 + int(table.size())));
+  EXPECT_EQ(ranges[0], std::make_pair(8, 8 + int(table.size())));  // the "<br>" before the table too
   EXPECT_EQ(progress, std::vector<int>{0});
 
   // The next use is shown the values confirmed, with the face in force there.
