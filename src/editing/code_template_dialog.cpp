@@ -1,5 +1,7 @@
 #include "editing/code_template_dialog.h"
 
+#include "editor/plain_paste.h"
+
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,6 +27,7 @@ TCodeTemplateList::TCodeTemplateList(QWidget* parent) : QDialog(parent) {
   Memo->setObjectName(QStringLiteral("Memo"));
   Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  installPlainPaste(Memo);
   layout->addWidget(Memo, 1);
 
   btnInsert = new QPushButton(this);

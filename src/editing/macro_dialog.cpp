@@ -1,5 +1,6 @@
 #include "editing/macro_dialog.h"
 
+#include "editor/plain_paste.h"
 #include "platform/form_widgets.h"
 
 #include <QCheckBox>
@@ -26,6 +27,7 @@ TMacroReplaceDialog::TMacroReplaceDialog(QWidget* parent) : QDialog(parent) {
   Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   Memo->installEventFilter(this);
+  installPlainPaste(Memo);
   layout->addWidget(Memo, 1);
   CheckBox1 = new QCheckBox(this);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));

@@ -1,5 +1,7 @@
 #include "editor/editor_control.h"
 
+#include "editor/plain_paste.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QGuiApplication>
@@ -184,10 +186,29 @@ class EditorControl::Widget : public QPlainTextEdit {
     QPlainTextEdit::mousePressEvent(event);
   }
 
+  // A drop or paste may come without mime data at all; Qt's own insertion
+  // would read through the null pointer.
+  bool canInsertFromMimeData(const QMimeData* source) const override {
+    return source != nullptr && QPlainTextEdit::canInsertFromMimeData(source);
+  }
+
   void insertFromMimeData(const QMimeData* source) override {
+    if (source == nullptr) return;
     owner_.rememberUndoState();
     QPlainTextEdit::insertFromMimeData(source);
   }
+
+ public:
+  // The middle button's and the paste keys' text (see plain_paste.h), one
+  // step of the control's undo like any other insertion.
+  void insertPasted(const QString& text, std::optional<QPoint> at) {
+    owner_.rememberUndoState();
+    if (at) setTextCursor(cursorForPosition(*at));
+    insertPlainText(text);
+    ensureCursorVisible();
+  }
+
+ protected:
 
   void inputMethodEvent(QInputMethodEvent* event) override {
     if (!event->commitString().isEmpty()) owner_.rememberUndoState();
@@ -212,6 +233,9 @@ class EditorControl::Widget : public QPlainTextEdit {
 EditorControl::EditorControl(QWidget* parent) : QObject(parent) {
   edit_ = new Widget(*this, parent);
   edit_->setObjectName(QStringLiteral("Editor"));
+  installPlainPaste(edit_, [edit = edit_](const QString& text, std::optional<QPoint> at) {
+    edit->insertPasted(text, at);
+  });
   QTextDocument* document = edit_->document();
   document->setUndoRedoEnabled(false);
   connect(document, &QTextDocument::contentsChange, this, &EditorControl::onContentsChange);

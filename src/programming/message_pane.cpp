@@ -1,5 +1,7 @@
 #include "programming/message_pane.h"
 
+#include "editor/plain_paste.h"
+
 #include <QFont>
 #include <QTextBlock>
 
@@ -18,6 +20,15 @@ MessagePane::MessagePane(QWidget* parent) : QPlainTextEdit(parent) {
   codeFont.setStyleHint(QFont::TypeWriter);
   codeFont.setPointSize(9);
   setFont(codeFont);
+  installPlainPaste(this);
+}
+
+bool MessagePane::canInsertFromMimeData(const QMimeData* source) const {
+  return source != nullptr && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void MessagePane::insertFromMimeData(const QMimeData* source) {
+  if (source != nullptr) QPlainTextEdit::insertFromMimeData(source);
 }
 
 int MessagePane::caretLineIndex() const { return textCursor().blockNumber(); }

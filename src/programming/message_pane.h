@@ -23,6 +23,9 @@ class MessagePane : public QPlainTextEdit {
  protected:
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // A drop without mime data inserts nothing.
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
 };
 
 }  // namespace wrenpad

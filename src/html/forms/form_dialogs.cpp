@@ -1,5 +1,6 @@
 #include "html/forms/form_dialogs.h"
 
+#include "editor/plain_paste.h"
 #include "platform/form_widgets.h"
 
 #include <QComboBox>
@@ -53,6 +54,7 @@ QPlainTextEdit* memoField(QWidget* parent) {
   // An item needs no tab: Tab goes on to the buttons, as in the other fields.
   memo->setTabChangesFocus(true);
   memo->setMinimumSize(260, 140);
+  installPlainPaste(memo);
   return memo;
 }
 
