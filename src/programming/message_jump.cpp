@@ -1,5 +1,7 @@
 #include "programming/message_jump.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <optional>
 
@@ -40,14 +42,12 @@ MessageTarget borlandTarget(const QString& line, int lineIndex) {
   return numberOr(s.mid(start, colon - start), kDefaultColumn);
 }
 
-// g++ and gcc: "a.cpp:12:5: error: message", or "a.cpp:12: error:" without a
-// column. The column counts from 1.
-MessageTarget gnuTarget(const QString& line, int lineIndex) {
-  static const QRegularExpression place(QStringLiteral(":(\\d+):(?:(\\d+):)?"));
-  const QRegularExpressionMatch match = place.match(line);
-  if (!match.hasMatch()) return MessageJump{lineIndex, kDefaultColumn};
-  const int column = match.capturedLength(2) > 0 ? std::max(0, match.captured(2).toInt() - 1) : 0;
-  return MessageJump{match.captured(1).toInt(), column};
+// The tools here (g++, gcc, javac, fpc): a place in the document itself.
+// Their columns count from 1: the caret goes before the character named.
+MessageTarget documentTarget(const std::optional<SourcePlace>& place, const QString& sourcePath) {
+  if (!place) return NoDocumentPlace{};
+  if (!NamesDocument(place->file, sourcePath)) return NoDocumentPlace{place->file};
+  return MessageJump{place->line, std::max(0, place->column - 1)};
 }
 
 // javac: "/path/Test.java:7: error: message". The number before the ":" in
@@ -76,10 +76,9 @@ MessageTarget perlTarget(const QString& line, int lineIndex) {
   return numberOr(end < 0 ? digits : digits.left(end), kDefaultColumn);
 }
 
-// Free Pascal: "test.pas(7,12) Error: message" or "test.pas(7) Fatal: ...".
-// fpc counts columns from 1: here the caret goes before the character it
-// names; the Windows profile keeps the number as the offset.
-MessageTarget pascalTarget(const QString& line, ToolProfile profile) {
+// Free Pascal's ppc386: "test.pas(7,12) Error: message" or "test.pas(7)
+// Fatal: ...", the column kept as the offset.
+MessageTarget pascalTarget(const QString& line) {
   const qsizetype open = line.indexOf(u'(');
   const qsizetype comma = line.indexOf(u',');
   const qsizetype close = line.indexOf(u')');
@@ -93,21 +92,63 @@ MessageTarget pascalTarget(const QString& line, ToolProfile profile) {
     if (!row) return UnreadableNumber{rowText.toString()};
     const std::optional<int> column = numberIn(columnText);
     if (!column) return UnreadableNumber{columnText.toString()};
-    return MessageJump{*row, profile == ToolProfile::Linux ? std::max(0, *column - 1) : *column};
+    return MessageJump{*row, *column};
   }
   return numberOr(between(open, close < 0 ? line.size() : close), 0);
 }
 
+SourcePlace placeFrom(const QRegularExpressionMatch& match) {
+  return SourcePlace{match.captured(1), match.captured(2).toInt(), match.captured(3).toInt()};
+}
+
+// The source quoted under a message: "   12 |   x = y;" and its marker line.
+bool isQuotedSource(const QString& file) {
+  static const QRegularExpression quoted(QStringLiteral("^\\s*\\d*\\s*\\|"));
+  return quoted.match(file).hasMatch();
+}
+
 }  // namespace
+
+std::optional<SourcePlace> GnuMessagePlace(const QString& line) {
+  static const QRegularExpression included(
+      QStringLiteral("^(?:In file included from|\\s+from) (.+?):(\\d+)(?::(\\d+))?[:,]$"));
+  static const QRegularExpression place(QStringLiteral("^(.+?):(\\d+)(?::(\\d+))?:(?: |$)"));
+  QString text = line;
+  while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+  if (const QRegularExpressionMatch match = included.match(text); match.hasMatch()) return placeFrom(match);
+  const QRegularExpressionMatch match = place.match(text);
+  if (!match.hasMatch()) return std::nullopt;
+  const QString file = match.captured(1);
+  // "a.cpp: In function 'f(int)':" names a file, not a place in it.
+  if (file.contains(QStringLiteral(": ")) || isQuotedSource(file)) return std::nullopt;
+  return placeFrom(match);
+}
+
+std::optional<SourcePlace> PascalMessagePlace(const QString& line) {
+  static const QRegularExpression place(QStringLiteral("^(.+?)\\((\\d+)(?:,(\\d+))?\\) "));
+  const QRegularExpressionMatch match = place.match(line);
+  if (!match.hasMatch()) return std::nullopt;
+  return placeFrom(match);
+}
+
+bool NamesDocument(const QString& file, const QString& sourcePath) {
+  if (file.isEmpty() || sourcePath.isEmpty()) return false;
+  const QFileInfo source(sourcePath);
+  const QString named = QDir::cleanPath(QDir(source.absolutePath()).absoluteFilePath(file));
+  return named == QDir::cleanPath(source.absoluteFilePath());
+}
 
 MessageTarget MessageJumpTarget(const QString& line, int lineIndex, LanguageMode mode,
                                 ToolProfile profile, const QString& sourcePath) {
+  if (profile == ToolProfile::Linux && mode != LanguageMode::Perl) {
+    const bool pascal = mode == LanguageMode::Pascal;
+    return documentTarget(pascal ? PascalMessagePlace(line) : GnuMessagePlace(line), sourcePath);
+  }
   switch (mode) {
-    case LanguageMode::Cpp:
-      return profile == ToolProfile::Windows ? borlandTarget(line, lineIndex) : gnuTarget(line, lineIndex);
+    case LanguageMode::Cpp: return borlandTarget(line, lineIndex);
     case LanguageMode::Java: return javaTarget(line, lineIndex, sourcePath);
     case LanguageMode::Perl: return perlTarget(line, lineIndex);
-    case LanguageMode::Pascal: return pascalTarget(line, profile);
+    case LanguageMode::Pascal: return pascalTarget(line);
   }
   return MessageJump{lineIndex, kDefaultColumn};
 }
@@ -115,6 +156,16 @@ MessageTarget MessageJumpTarget(const QString& line, int lineIndex, LanguageMode
 bool IsErrorMessage(const QString& line, ToolProfile profile) {
   if (profile == ToolProfile::Windows) return line.contains(QStringLiteral("エラー"));
   return line.contains(QStringLiteral(" error:")) || line.contains(QStringLiteral("エラー:"));
+}
+
+bool IsGnuDiagnostic(const QString& line) {
+  static const QRegularExpression kind(QStringLiteral(" (?:error|warning|note):|(?:エラー|警告|備考):"));
+  return GnuMessagePlace(line) && kind.match(line).hasMatch();
+}
+
+bool IsPascalError(const QString& line) {
+  static const QRegularExpression error(QStringLiteral("^.+?\\(\\d+(?:,\\d+)?\\) (?:Error|Fatal):"));
+  return error.match(line).hasMatch();
 }
 
 }  // namespace wrenpad

@@ -229,13 +229,16 @@ void ProgramCommands::Timer1Timer() {
   if (!source.isFile() || !extensions.contains(source.suffix().toLower())) return;
   c_.completionTimer.stop();
   const CompileOutcome outcome = CompileOutcomeFor(c_.pane.toPlainText(), languageMode(), c_.profile,
-                                                   ExecuteAfterCompile, compileSucceeded_);
+                                                   c_.document.CurrentFileName, ExecuteAfterCompile,
+                                                   compileSucceeded_);
   if (outcome.errorPosition) {
     QTextCursor cursor = c_.pane.textCursor();
     cursor.setPosition(int(std::min<qsizetype>(*outcome.errorPosition, c_.pane.document()->characterCount() - 1)));
     c_.pane.setTextCursor(cursor);
     c_.pane.ensureCursorVisible();
-    CMsgWindowDblClick();
+    // An error whose trail never reaches the document stays on show in the
+    // pane; the caret keeps its place.
+    if (outcome.jump) CMsgWindowDblClick();
   } else if (outcome.execute) {
     mmExecuteClick();
   }
@@ -329,14 +332,12 @@ void ProgramCommands::CMsgWindowDblClick() {
   if (c_.pane.toPlainText().isEmpty()) return;
   const MessageTarget target = MessageJumpTarget(c_.pane.caretLineText(), c_.pane.caretLineIndex(),
                                                  languageMode(), c_.profile, c_.document.CurrentFileName);
-  if (const auto* unreadable = std::get_if<UnreadableNumber>(&target)) {
-    c_.dialogs.showError(kApplicationTitle,
-                         QStringLiteral("'%1' is not a valid integer value.").arg(unreadable->text));
-    return;
-  }
-  const auto& jump = std::get<MessageJump>(target);
-  c_.tools.GoToLine(jump.line, jump.column);
-  c_.host.showLineNumber(QString::number(jump.line));
+  // A line that names no place of the document (a header's, a unit's, a
+  // banner, a number that cannot be read) leaves the caret where it is.
+  const auto* jump = std::get_if<MessageJump>(&target);
+  if (jump == nullptr) return;
+  c_.tools.GoToLine(jump->line, jump->column);
+  c_.host.showLineNumber(QString::number(jump->line));
 }
 
 void ProgramCommands::CMsgWindowClick() {

@@ -64,35 +64,80 @@ TEST(ToolProfile, CodingMenuCaptionsAndPromptsFollowLanguageInterfaceAndProfile)
   EXPECT_EQ(ProgrammingLanguageItems(ToolProfile::Windows).at(2), "Perl      (ActivePerl)");
 }
 
-TEST(CompileOutcome, ErrorsAreFoundInEachToolsWordsAndAFailedCompileNeverRuns) {
+TEST(CompileOutcome, TheWindowsToolsAreJudgedByTheirWords) {
   // Borland: the caret goes just inside the first "エラー"; javac: the first line.
   const QString borland = "Borland C++ 5.5\ntest.cpp:\nエラー E2451 test.cpp 12: 未定義\n";
-  EXPECT_EQ(CompileOutcomeFor(borland, LanguageMode::Cpp, ToolProfile::Windows, true).errorPosition,
-            borland.indexOf("エラー") + 1);
-  EXPECT_EQ(CompileOutcomeFor("A.java:3: エラー", LanguageMode::Java, ToolProfile::Windows, true).errorPosition, 1);
-  EXPECT_TRUE(CompileOutcomeFor("Borland C++ 5.5\n", LanguageMode::Cpp, ToolProfile::Windows, true).execute);
-
-  // g++: the first error that names a place; a warning alone still runs.
-  const QString gnu = "a.cpp: In function 'int main()':\na.cpp:3:5: warning: unused\na.cpp:4:1: error: expected ';'\n";
-  CompileOutcome outcome = CompileOutcomeFor(gnu, LanguageMode::Cpp, ToolProfile::Linux, true, false);
-  EXPECT_EQ(outcome.errorPosition, gnu.indexOf("a.cpp:4:1"));
-  EXPECT_FALSE(outcome.execute);
-  EXPECT_TRUE(CompileOutcomeFor("a.cpp:3:5: warning: unused\n", LanguageMode::Cpp, ToolProfile::Linux, true, true).execute);
-  EXPECT_FALSE(CompileOutcomeFor("a.cpp:3:5: warning: unused\n", LanguageMode::Cpp, ToolProfile::Linux, false, true).execute);
-  // A linker failure has no place to jump to, and the program is not run.
-  outcome = CompileOutcomeFor("/usr/bin/ld: a.o: undefined reference to `f'\ncollect2: error: ld returned 1 exit status\n",
-                              LanguageMode::Cpp, ToolProfile::Linux, true, false);
-  EXPECT_EQ(outcome, CompileOutcome{});
-  EXPECT_TRUE(CompileOutcomeFor("x.cpp:2:3: エラー: 不明\n", LanguageMode::Cpp, ToolProfile::Linux, true, false).errorPosition);
-
-  // Free Pascal: an "Error" before the first "Fatal" names the place.
+  const auto windows = [](const QString& text, LanguageMode mode) {
+    return CompileOutcomeFor(text, mode, ToolProfile::Windows, "C:\\w\\test.cpp", true);
+  };
+  EXPECT_EQ(windows(borland, LanguageMode::Cpp), (CompileOutcome{borland.indexOf("エラー") + 1, true, false}));
+  EXPECT_EQ(windows("A.java:3: エラー", LanguageMode::Java).errorPosition, 1);
+  EXPECT_TRUE(windows("Borland C++ 5.5\n", LanguageMode::Cpp).execute);
+  // ppc386: an "Error" before the first "Fatal" names the place.
   const QString pascal = "Compiling p.pas\np.pas(5,3) Error: Identifier not found\np.pas(7) Fatal: There were 1 errors\n";
-  EXPECT_EQ(CompileOutcomeFor(pascal, LanguageMode::Pascal, ToolProfile::Linux, true, false).errorPosition,
-            pascal.indexOf("Error"));
-  const QString fatal = "p.pas(4,1) Fatal: Syntax error\nError: ppcx64 returned an error exitcode\n";
-  EXPECT_EQ(CompileOutcomeFor(fatal, LanguageMode::Pascal, ToolProfile::Linux, true, false).errorPosition, fatal.indexOf("Fatal"));
-  EXPECT_FALSE(CompileOutcomeFor("p.pas(2) Fatal: x\n", LanguageMode::Pascal, ToolProfile::Windows, true).execute);
-  EXPECT_EQ(CompileOutcomeFor("anything", LanguageMode::Perl, ToolProfile::Linux, true, true), CompileOutcome{});
+  EXPECT_EQ(windows(pascal, LanguageMode::Pascal).errorPosition, pascal.indexOf("Error"));
+  EXPECT_FALSE(windows("p.pas(2) Fatal: x\n", LanguageMode::Pascal).execute);
+}
+
+// Here the exit status decides whether the build failed; the messages only
+// choose the line, and only a line of the document is jumped to.
+TEST(CompileOutcome, HereTheExitStatusDecidesAndOnlyTheDocumentsLinesAreJumpedTo) {
+  const QString source = "/home/u/main.cpp";
+  const auto failed = [&source](const QString& text, LanguageMode mode = LanguageMode::Cpp) {
+    return CompileOutcomeFor(text, mode, ToolProfile::Linux, source, true, false);
+  };
+  const auto line = [](const QString& text, const char* start, bool jump = true) {
+    return CompileOutcome{text.indexOf(QString::fromUtf8(start)), jump, false};
+  };
+  // Built: it runs, whatever words the messages hold.
+  const QString warning = "main.cpp:2:2: warning: #warning \"the disk error: later\" [-Wcpp]\n";
+  EXPECT_EQ(CompileOutcomeFor(warning, LanguageMode::Cpp, ToolProfile::Linux, source, true, true),
+            (CompileOutcome{std::nullopt, false, true}));
+  EXPECT_FALSE(CompileOutcomeFor(warning, LanguageMode::Cpp, ToolProfile::Linux, source, false, true).execute);
+  const QString fatalDemo = "Compiling FatalDemo.pas\nLinking FatalDemo\n4 lines compiled, 0.1 sec\n";
+  EXPECT_TRUE(CompileOutcomeFor(fatalDemo, LanguageMode::Pascal, ToolProfile::Linux, "/p/FatalDemo.pas", true, true).execute);
+
+  // The first error in the document, not the first error.
+  const QString both = "util.h:4:5: error: x\nmain.cpp:9:3: error: y\n";
+  EXPECT_EQ(failed(both), line(both, "main.cpp:9"));
+  // A library header's error leads back to the document's "required from here".
+  const QString sorting =
+      "In file included from /usr/include/c++/12/bits/stl_algobase.h:71,\n"
+      "                 from /usr/include/c++/12/algorithm:60,\n"
+      "                 from main.cpp:1:\n"
+      "/usr/include/c++/12/bits/predefined_ops.h: In instantiation of 'bool f(...)':\n"
+      "/usr/include/c++/12/bits/stl_algo.h:1809:14:   required from 'void std::__insertion_sort()'\n"
+      "main.cpp:6:12:   required from here\n"
+      "/usr/include/c++/12/bits/predefined_ops.h:45:23: error: no match for 'operator<'\n"
+      "   45 |       { return *__it1 < *__it2; }\n"
+      "      |                ~~~~~~~^~~~~~~~\n";
+  EXPECT_EQ(failed(sorting), line(sorting, "main.cpp:6:12"));
+  // The user's own header: back along the include chain.
+  const QString header = "main.cpp:3:7: warning: unused\nIn file included from main.cpp:1:\n"
+                         "util.h: In function 'bad':\nutil.h:4:24: error: 'u' undeclared\n";
+  EXPECT_EQ(failed(header), line(header, "In file included from main.cpp:1:"));
+  // A macro of a header used in the document: the note after the error.
+  const QString macro = "util.h:2:20: error: 'y' undeclared\n    2 | #define USE_Y (y + 1)\n"
+                        "main.cpp:4:10: note: in expansion of macro 'USE_Y'\n";
+  EXPECT_EQ(failed(macro), line(macro, "main.cpp:4:10"));
+  // No line of the document anywhere: the first error is shown, no jump.
+  const QString elsewhere = "other.cpp:2:1: error: x\n";
+  EXPECT_EQ(failed(elsewhere), line(elsewhere, "other.cpp", false));
+  // A linker failure names no place: nothing to show, and no run.
+  EXPECT_EQ(failed("/usr/bin/ld: a.o: undefined reference to `f'\ncollect2: error: ld returned 1 exit status\n"),
+            CompileOutcome{});
+  EXPECT_EQ(failed("main.cpp:2:3: エラー: 不明\n"), (CompileOutcome{0, true, false}));
+
+  // fpc: the document's first Error or Fatal line; "Fatal" in a name is no error.
+  const QString pascal = "Compiling FatalDemo.pas\nFatalDemo.pas(5,3) Error: Identifier not found\n"
+                         "FatalDemo.pas(7) Fatal: There were 1 errors\nFatal: Compilation aborted\n";
+  EXPECT_EQ(CompileOutcomeFor(pascal, LanguageMode::Pascal, ToolProfile::Linux, "/p/FatalDemo.pas", true, false),
+            line(pascal, "FatalDemo.pas(5,3)"));
+  const QString unit = "Compiling usesu.pas\nCompiling myunit.pas\nmyunit.pas(5,20) Error: Identifier not found\n"
+                       "myunit.pas(7) Fatal: There were 1 errors compiling module, stopping\n";
+  EXPECT_EQ(CompileOutcomeFor(unit, LanguageMode::Pascal, ToolProfile::Linux, "/p/usesu.pas", true, false),
+            line(unit, "myunit.pas(5,20)", false));
+  EXPECT_EQ(CompileOutcomeFor("anything", LanguageMode::Perl, ToolProfile::Linux, source, true, true), CompileOutcome{});
 }
 
 }  // namespace

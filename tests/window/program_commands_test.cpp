@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -68,6 +69,12 @@ struct ProgramCommandsInWindow : ::testing::Test {
     QTRY_VERIFY_WITH_TIMEOUT(!main->programs().isCompiling() && !main->timer(1).isActive(), 60000);
   }
   static bool has(const char* tool) { return !QStandardPaths::findExecutable(tool).isEmpty(); }
+  // A terminal that runs the command without a window and exits.
+  void useQuietTerminal() {
+    const QString terminal = folder.write("fake-term", "#!/bin/sh\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
+    QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("TERMINAL", terminal.toUtf8());
+  }
 };
 
 TEST_F(ProgramCommandsInWindow, MenusShortCutsAndCaptionsFollowTheDocument) {
@@ -169,10 +176,7 @@ TEST_F(ProgramCommandsInWindow, AToolFolderIsKeptOnlyWhenTheToolIsThere) {
 // One program per language with an error on a known line: the caret lands
 // there. The same program mended runs, and writes a file to show it.
 TEST_F(ProgramCommandsInWindow, ErrorsPutTheCaretOnTheirLineAndGoodProgramsRunInTheTerminal) {
-  // A terminal that runs the command without a window and exits.
-  const QString terminal = folder.write("fake-term", "#!/bin/sh\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
-  QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  qputenv("TERMINAL", terminal.toUtf8());
+  useQuietTerminal();
   struct Case {
     const char* tool;
     QString name;
@@ -208,6 +212,69 @@ TEST_F(ProgramCommandsInWindow, ErrorsPutTheCaretOnTheirLineAndGoodProgramsRunIn
     compile();  // F9 on the unchanged, built program runs it at once
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(folder.file("ran.txt")), 20000);
     EXPECT_TRUE(main->messagePane().toPlainText().isEmpty());
+  }
+  qunsetenv("TERMINAL");
+}
+
+// Errors the compiler reports in another file lead the caret back to the
+// document's own line, or leave it where it was.
+TEST_F(ProgramCommandsInWindow, ErrorsInOtherFilesLeadBackToTheDocumentsOwnLine) {
+  if (!has("g++") || !has("gcc")) GTEST_SKIP() << "g++ and gcc are needed";
+  // std::sort on a struct without "<": the error is in a library header.
+  open("sorting.cpp",
+       "#include <algorithm>\r\n#include <vector>\r\n\r\nstruct Point {\r\n  int x, y;\r\n};\r\n\r\n"
+       "int main() {\r\n  std::vector<Point> points(3);\r\n  std::sort(points.begin(), points.end());\r\n}\r\n");
+  compile();
+  EXPECT_EQ(caretLine(), 10) << main->messagePane().toPlainText().toStdString();
+  EXPECT_TRUE(dialogs.askedOf("error").isEmpty()) << dialogs.asked.join("\n").toStdString();
+
+  // An error in the user's own header: the document's #include line.
+  folder.write("util.h", "/* helpers */\nint twice(int x);\n\nint broken(void) { return undefined_thing; }\n");
+  open("main.c", "#include <stdio.h>\r\n#include \"util.h\"\r\n\r\nint main(void) {\r\n  return 0;\r\n}\r\n");
+  compile();
+  EXPECT_EQ(caretLine(), 2) << main->messagePane().toPlainText().toStdString();
+
+  // A unit's error names no line of the program: the caret stays, the error shows.
+  if (!has("fpc")) return;
+  folder.write("helpers.pas", "unit helpers;\ninterface\nprocedure greet;\nimplementation\n"
+                              "procedure greet; begin writel('hi') end;\nend.\n");
+  open("greeting.pas", "program greeting;\r\nuses helpers;\r\nbegin\r\n  greet;\r\nend.\r\n");
+  main->editor().setSelStart(main->editor().positionOfLine(3));
+  compile();
+  EXPECT_EQ(caretLine(), 4) << main->messagePane().toPlainText().toStdString();
+  EXPECT_TRUE(main->messagePane().textCursor().block().text().startsWith("helpers.pas(5,"));
+  EXPECT_TRUE(dialogs.askedOf("error").isEmpty()) << dialogs.asked.join("\n").toStdString();
+}
+
+// A program the compiler built runs, whatever words its messages hold.
+TEST_F(ProgramCommandsInWindow, ABuiltProgramRunsWhateverItsMessagesSay) {
+  useQuietTerminal();
+  struct Case {
+    const char* tool;
+    QString name;
+    QByteArray program;
+  };
+  const Case cases[] = {
+      {"gcc", "warns.c",
+       "#include <stdio.h>\r\n#warning \"the disk error: later\"\r\nint main(void) {\r\n"
+       "  FILE* f = fopen(\"ran.txt\", \"w\");\r\n  fputs(\"c\", f);\r\n  fclose(f);\r\n  return 0;\r\n}\r\n"},
+      {"fpc", "FatalDemo.pas",
+       "program FatalDemo;\r\nvar f: text;\r\nbegin\r\n"
+       "  assign(f, 'ran.txt'); rewrite(f); writeln(f, 'p'); close(f);\r\nend.\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    if (!has(c.tool)) {
+      std::cout << "[ SKIPPED ] " << c.tool << " is not installed\n";
+      continue;
+    }
+    QFile::remove(folder.file("ran.txt"));
+    open(c.name, c.program);
+    main->editor().setSelStart(0);
+    compile();
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(folder.file("ran.txt")), 20000);
+    EXPECT_EQ(caretLine(), 1);
+    EXPECT_TRUE(dialogs.asked.isEmpty()) << dialogs.asked.join("\n").toStdString();
   }
   qunsetenv("TERMINAL");
 }
