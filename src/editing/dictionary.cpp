@@ -69,6 +69,9 @@ bool runsInTerminal(const QString& path) {
 }  // namespace
 
 QString BaseFormOfWord(QString word) {
+  // Dashes before a word are punctuation too; left on, they would make the
+  // word an option of the dictionary program it is handed to.
+  while (word.startsWith(u'-')) word.remove(0, 1);
   for (const EndingRule& rule : kEndingRules) {
     const QString ending = QString::fromUtf16(rule.ending);
     if (word.endsWith(ending)) {

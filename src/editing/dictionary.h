@@ -19,7 +19,9 @@ struct Settings;
 // The word with punctuation and common English endings removed, one rule
 // after the other in a fixed order: "studies" gives "study", "leaves" "leaf",
 // "goes" "go", "dying" "die", "carried" "carry", "played" "play"; a full stop
-// and a closing double quote behind the word go too.
+// and a closing double quote behind the word go too, and so do dashes
+// before it ("--verbose" gives "verbose"), so the word never reads as an
+// option of the program it is handed to.
 QString BaseFormOfWord(QString word);
 
 struct WordRange {

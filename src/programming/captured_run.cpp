@@ -60,6 +60,7 @@ void CapturedRun::onError(QProcess::ProcessError error) {
   if (error != QProcess::FailedToStart || reported_) return;
   const QString folder = request_.workingFolder.isEmpty() ? QDir::currentPath() : request_.workingFolder;
   result_.started = false;
+  result_.startError = process_.errorString();
   result_.failure = QStringLiteral("\"%1\" could not be started (%2), run in \"%3\".")
                         .arg(request_.program, process_.errorString(), QDir::toNativeSeparators(folder));
   reported_ = true;

@@ -24,6 +24,7 @@ struct RunRequest {
 struct RunResult {
   bool started = false;
   QString failure;         // why the tool did not start, naming it
+  QString startError;      // the system's own words for it
   int exitCode = -1;
   bool crashed = false;
   QString standardOutput;

@@ -209,13 +209,33 @@ void ProgramCommands::startCompile() {
       {mode, source, c_.settings.CompilerOption[int(mode)], toolFolderSetting(c_.settings, mode)});
   if (!request) return;
   compileSucceeded_ = false;
+  compileTool_ = request->program;
+  compileToolFolder_ = toolFolderSetting(c_.settings, mode);
   compiler_.start(*request);
+}
+
+// Why the compiler did not start: where it was looked for when it is not
+// there, else what the system said.
+QString ProgramCommands::compilerNotStarted(const RunResult& result) const {
+  const bool found = compileTool_.contains(u'/') || !QStandardPaths::findExecutable(compileTool_).isEmpty();
+  if (found)
+    return text("The compiler \"%1\" could not be started: %2", u"コンパイラ \"%1\" を起動できませんでした: %2")
+        .arg(compileTool_, result.startError);
+  const QString setCompiler =
+      withoutAccelerator(CodingMenuCaptionsFor(languageMode(), c_.japanese, c_.profile).setCompiler);
+  QStringList places = ToolSearchFolders(compileToolFolder_, qEnvironmentVariable("PATH"));
+  for (QString& place : places) place = u'"' + place + u'"';
+  return text("The compiler \"%1\" was not found. It was looked for in the folder set with \"%2\" "
+              "(if any) and in the folders of PATH: %3.\nPlease install it, or choose its folder with \"%2\".",
+              u"コンパイラ \"%1\" が見つかりません。「%2」で設定したフォルダ（設定があれば）と PATH の"
+              u"フォルダを探しました: %3。\nインストールするか、「%2」でフォルダを指定してください。")
+      .arg(compileTool_, setCompiler, places.isEmpty() ? QStringLiteral("-") : places.join(QStringLiteral(", ")));
 }
 
 void ProgramCommands::compileFinished(const RunResult& result) {
   c_.pane.setPlainText(result.paneText());
   if (!result.started) {
-    c_.dialogs.showError(kApplicationTitle, result.failure);
+    c_.dialogs.showError(kApplicationTitle, compilerNotStarted(result));
     return;
   }
   compileSucceeded_ = !result.crashed && result.exitCode == 0;
@@ -285,7 +305,7 @@ void ProgramCommands::startCgiTest() {
                              .arg(command));
     return;
   }
-  const ServerStart start = server_.ensureRunning(root);
+  const ServerStart start = server_.ensureRunning(root, c_.japanese);
   if (!start.ok) {
     c_.dialogs.showError(kApplicationTitle, start.failure);
     return;

@@ -91,6 +91,7 @@ class ProgramCommands {
   bool saveAsProgram();
   void startCompile();
   void compileFinished(const RunResult& result);
+  QString compilerNotStarted(const RunResult& result) const;
   void startCgiTest();
   bool chooseToolFolder(LanguageMode mode, const QString& chosen);
 
@@ -101,6 +102,8 @@ class ProgramCommands {
   std::unique_ptr<TProgrammingOptions> optionsForm_;
   bool ExecuteAfterCompile = false;
   bool compileSucceeded_ = false;
+  QString compileTool_;        // the program the last compile ran
+  QString compileToolFolder_;  // and the folder set for it
 };
 
 }  // namespace wrenpad

@@ -73,7 +73,8 @@ class TestServer : public QObject {
   // Starts the server for `documentRoot` (creating its log folder), or keeps
   // the running one when it serves that root already; another root restarts
   // it. Waits, while painting goes on, until the port answers (at most 5 s).
-  ServerStart ensureRunning(const QString& documentRoot);
+  // A failure is told in Japanese when `japanese`.
+  ServerStart ensureRunning(const QString& documentRoot, bool japanese = false);
   void stop();
   bool isRunning() const;
   QUrl baseUrl() const;
@@ -89,6 +90,7 @@ class TestServer : public QObject {
 
  private:
   QString findServerProgram() const;
+  QString text(const char* english, const char16_t* japanese) const;
   ServerStart startOnce(const QString& root, const QString& program, const QString& perl,
                         const QString& logFile, bool& portTaken);
 
@@ -97,6 +99,7 @@ class TestServer : public QObject {
   std::unique_ptr<files::TemporaryFolder> configFolder_;
   QString documentRoot_;
   QUrl base_;
+  bool japanese_ = false;  // the language of the failures of the start under way
 };
 
 }  // namespace wrenpad

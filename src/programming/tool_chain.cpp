@@ -7,16 +7,24 @@ namespace wrenpad {
 
 namespace {
 
-// The tool inside the chosen folder (its "bin" folder first), when it is
-// there and may be run; else the bare name, for PATH.
+// The chosen folder's own places for a tool: its "bin" folder first.
+QStringList chosenFolders(const QString& folder) {
+  if (folder.isEmpty()) return {};
+  return {QDir::cleanPath(QDir(folder).filePath(QStringLiteral("bin"))), QDir::cleanPath(folder)};
+}
+
+// The tool inside the chosen folder, when it is there and may be run; else
+// the bare name, for PATH.
 QString toolPath(const QString& name, const QString& folder) {
-  if (folder.isEmpty()) return name;
-  for (const QString& candidate : {QDir(folder).filePath(QStringLiteral("bin/") + name), QDir(folder).filePath(name)}) {
-    const QFileInfo tool(candidate);
+  for (const QString& place : chosenFolders(folder)) {
+    const QFileInfo tool(QDir(place).filePath(name));
     if (tool.isFile() && tool.isExecutable()) return tool.absoluteFilePath();
   }
   return name;
 }
+
+// A file name as an argument: one that begins with "-" would be an option.
+QString fileArgument(const QString& name) { return name.startsWith(u'-') ? QStringLiteral("./") + name : name; }
 
 }  // namespace
 
@@ -43,10 +51,11 @@ std::optional<RunRequest> CompileRequest(const CompileInput& input) {
   request.workingFolder = source.absolutePath();
   switch (input.mode) {
     case LanguageMode::Cpp:
-      request.arguments << source.fileName() << QStringLiteral("-o") << source.completeBaseName();
+      request.arguments << fileArgument(source.fileName()) << QStringLiteral("-o")
+                        << fileArgument(source.completeBaseName());
       break;
     case LanguageMode::Java: request.arguments << source.absoluteFilePath(); break;
-    case LanguageMode::Pascal: request.arguments << source.fileName(); break;
+    case LanguageMode::Pascal: request.arguments << fileArgument(source.fileName()); break;
     case LanguageMode::Perl: return std::nullopt;
   }
   return request;
@@ -65,6 +74,10 @@ std::optional<QStringList> ExecuteCommand(LanguageMode mode, const QString& sour
     case LanguageMode::Perl: return std::nullopt;
   }
   return std::nullopt;
+}
+
+QStringList ToolSearchFolders(const QString& toolFolder, const QString& pathVariable) {
+  return chosenFolders(toolFolder) + pathVariable.split(QDir::listSeparator(), Qt::SkipEmptyParts);
 }
 
 QString WindowsCompileCommandLine(const CompileInput& input) {

@@ -22,10 +22,16 @@ struct CompileInput {
 
 // The compile as this system runs it: the program (a full path when the
 // tool folder holds it, else its name on PATH), the option split at blanks
-// outside double quotes, and the file names as single arguments. C and C++ build the
-// executable beside the source, named like it without the extension. Nothing
-// for Perl.
+// outside double quotes, and the file names as single arguments, a name
+// that begins with "-" as "./name" so that no tool reads it as an option.
+// C and C++ build the executable beside the source, named like it without
+// the extension. Nothing for Perl.
 std::optional<RunRequest> CompileRequest(const CompileInput& input);
+
+// The folders where a compile looks for its tool, in order:
+// the chosen tool folder's "bin" folder and the folder itself (when one is
+// chosen), then the folders of `pathVariable` (PATH's value).
+QStringList ToolSearchFolders(const QString& toolFolder, const QString& pathVariable);
 
 // The command line the Windows tools are given, as those tools take it.
 // Empty for Perl.

@@ -112,6 +112,22 @@ TEST_F(DictionaryFixture, WithoutAWordTheProgramStartsWithoutAnArgument) {
   EXPECT_TRUE(clipboard.isEmpty());
 }
 
+// A word with dashes before it reaches the program as a word, never as an
+// option; dashes alone are no word.
+TEST_F(DictionaryFixture, AWordWithDashesBeforeItIsNeverAnOption) {
+  onPath = {"goldendict", "sdcv"};
+  setText("run it --verb|ose please");
+  command.mmReferClick();
+  setText("a |--- b");
+  command.mmReferClick();
+  settings.Dictionary = "sdcv";
+  setText("|-delete");
+  command.mmReferClick();
+  EXPECT_EQ(started, (QStringList{"detached: /usr/bin/goldendict verbose", "detached: /usr/bin/goldendict",
+                                  "terminal: /usr/bin/sdcv delete"}));
+  EXPECT_EQ(clipboard, (QStringList{"verbose", "delete"}));
+}
+
 TEST_F(DictionaryFixture, WithNoDictionaryTheUserChoosesOneAndCancellingStartsNothing) {
   setText("|studies");
   command.mmReferClick();  // the open dialog is cancelled

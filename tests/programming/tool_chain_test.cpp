@@ -31,6 +31,12 @@ TEST(ToolChain, LinuxCompilesPassEveryNameAsOneArgument) {
   EXPECT_EQ(pascal->arguments, (QStringList{"-Mdelphi", "p q.pas"}));
 
   EXPECT_FALSE(CompileRequest({LanguageMode::Perl, "/t/a.cgi", {}, {}}));
+
+  // A name that begins with "-" is never an option.
+  EXPECT_EQ(CompileRequest({LanguageMode::Cpp, "/t/-O3.c", {}, {}})->arguments,
+            (QStringList{"./-O3.c", "-o", "./-O3"}));
+  EXPECT_EQ(CompileRequest({LanguageMode::Pascal, "/t/-vh.pas", {}, {}})->arguments, (QStringList{"./-vh.pas"}));
+  EXPECT_EQ(CompileRequest({LanguageMode::Java, "/t/-d.java", {}, {}})->arguments, (QStringList{"/t/-d.java"}));
 }
 
 TEST(ToolChain, AToolInTheChosenFolderIsRunByItsFullPath) {
@@ -45,6 +51,10 @@ TEST(ToolChain, AToolInTheChosenFolderIsRunByItsFullPath) {
             folder.filePath("bin/fpc"));
   // A folder without the tool leaves it to PATH.
   EXPECT_EQ(CompileRequest({LanguageMode::Cpp, "/t/a.cpp", {}, folder.path()})->program, "g++");
+  // Where a missing tool was looked for, in that order.
+  EXPECT_EQ(ToolSearchFolders("/opt/gcc/", "/usr/local/bin:/usr/bin::/bin"),
+            (QStringList{"/opt/gcc/bin", "/opt/gcc", "/usr/local/bin", "/usr/bin", "/bin"}));
+  EXPECT_EQ(ToolSearchFolders("", "/usr/bin"), (QStringList{"/usr/bin"}));
 }
 
 TEST(ToolChain, WindowsCommandLinesAreTheToolsOwn) {

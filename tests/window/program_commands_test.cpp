@@ -279,6 +279,37 @@ TEST_F(ProgramCommandsInWindow, ABuiltProgramRunsWhateverItsMessagesSay) {
   qunsetenv("TERMINAL");
 }
 
+// A compiler or perl that is not there: the message is in the interface's
+// language and names where the tool was looked for, not the document's folder.
+TEST(MissingTools, AreToldInTheInterfacesLanguageWithWhereTheyWereLookedFor) {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  auto main = test::startWindow(folder, dialogs, {}, "[Settings]\r\nJpn=1\r\n");
+  const QString empty = folder.file("no tools");
+  QDir().mkpath(empty);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", empty.toUtf8());
+  main->settings().BCCpath = folder.file("my gcc");
+  main->documents().OpenFile(folder.write("src/calc.c", "int main(void) { return 0; }\r\n"));
+  main->programs().mmCompile_and_ExecuteClick(true);
+  QTRY_VERIFY_WITH_TIMEOUT(!dialogs.askedOf("error").isEmpty(), 5000);
+  const QString compiler = dialogs.askedOf("error").last();
+  EXPECT_TRUE(compiler.contains(QString::fromUtf8("見つかりません"))) << compiler.toStdString();
+  EXPECT_TRUE(compiler.contains(folder.file("my gcc/bin"))) << compiler.toStdString();
+  EXPECT_TRUE(compiler.contains(empty)) << compiler.toStdString();
+  EXPECT_FALSE(compiler.contains(folder.file("src"))) << compiler.toStdString();
+
+  main->settings().DocumentRoot = folder.file("web/htdocs");
+  QDir().mkpath(main->settings().DocumentRoot);
+  main->documents().OpenFile(folder.write("web/htdocs/a.cgi", "print 1;\r\n"));
+  main->programs().mmCompile_and_ExecuteClick(false);
+  qputenv("PATH", path);
+  const QString perl = dialogs.askedOf("error").last();
+  EXPECT_TRUE(perl.contains(QString::fromUtf8("見つかりません"))) << perl.toStdString();
+  EXPECT_TRUE(perl.contains(empty)) << perl.toStdString();
+  test::closeWithoutSaving(*main);
+}
+
 TEST_F(ProgramCommandsInWindow, ASecondCompileWhileOneRunsIsRefused) {
   if (!has("g++")) GTEST_SKIP() << "g++ is not installed";
   open("slow.cpp", "#include <iostream>\r\nint main() { std::cout << 1; }\r\n");
