@@ -310,6 +310,31 @@ TEST(MissingTools, AreToldInTheInterfacesLanguageWithWhereTheyWereLookedFor) {
   test::closeWithoutSaving(*main);
 }
 
+// The test server's configuration folder of an editor that was killed is
+// removed when a window starts; one of a running editor stays.
+TEST(TestServerLeftOvers, AKilledEditorsServerFolderGoesAtTheNextStart) {
+  test::TempFolder folder;
+  test::TempFolder temporary;
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  const QByteArray tmp = qgetenv("TMPDIR");
+  qunsetenv("XDG_RUNTIME_DIR");
+  qputenv("TMPDIR", temporary.path().toUtf8());
+  QProcess gone;
+  gone.start("true", {});
+  ASSERT_TRUE(gone.waitForStarted(5000));
+  const qint64 deadPid = gone.processId();
+  ASSERT_TRUE(gone.waitForFinished(5000));
+  const QString dead = temporary.write(QString("wrenpad-server-%1-Ab3dEf/lighttpd.conf").arg(deadPid), "x\n");
+  const QString live = temporary.write("wrenpad-server-1-Zx9yWv/lighttpd.conf", "x\n");  // init never ends
+  test::ScriptedDialogs dialogs;
+  auto main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(dead).path()));
+  EXPECT_TRUE(QFileInfo::exists(live));
+  test::closeWithoutSaving(*main);
+  qputenv("XDG_RUNTIME_DIR", runtime);
+  qputenv("TMPDIR", tmp);
+}
+
 TEST_F(ProgramCommandsInWindow, ASecondCompileWhileOneRunsIsRefused) {
   if (!has("g++")) GTEST_SKIP() << "g++ is not installed";
   open("slow.cpp", "#include <iostream>\r\nint main() { std::cout << 1; }\r\n");
