@@ -323,7 +323,7 @@ void ProgramCommands::startCgiTest() {
   c_.logTimer.setInterval(kLogWatchInterval);
   c_.logTimer.start();
   c_.host.moveToUpperHalf();
-  logWatch_.begin(CgiLogFileFor(root));
+  logWatch_.begin(CgiLogFileFor(root), c_.japanese);
   c_.host.openWebPage(QUrl(address));
 }
 
@@ -335,7 +335,7 @@ void ProgramCommands::Timer3Timer() {
   }
   const std::optional<QString> gained = logWatch_.tick();
   if (!gained) {
-    // A log copy that cannot be made ends the watch with one report.
+    // A log that cannot be read ends the watch with one report.
     if (!logWatch_.active() && !logWatch_.problem().isEmpty()) {
       c_.logTimer.stop();
       c_.dialogs.showError(kApplicationTitle, logWatch_.problem());
