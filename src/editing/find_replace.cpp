@@ -187,7 +187,7 @@ void FindReplace::FindDialogFind() {
   const qsizetype from = c_.editor.selStart() + c_.editor.selLength();
   const qsizetype at = text.indexOf(what, from, caseRule(findFields_.matchCase));
   if (at < 0) {
-    c_.dialogs.showMessage(kApplicationTitle, kNotFound);
+    c_.dialogs.showMessage(kApplicationTitle, c_.japanese ? QStringLiteral("単語が見つかりませんでした") : kNotFound);
     closeFindDialog();
     return;
   }

@@ -19,8 +19,8 @@ QString colourText(const QColor& colour) { return ColorToText(u'#' + RgbHex(RgbO
 // Reads one class's declarations, noting what cannot be read.
 class ClassReader {
  public:
-  ClassReader(const QString& block, const QString& selector, BoxClassReading& reading)
-      : block_(block), selector_(selector), reading_(reading) {}
+  ClassReader(const QString& block, const QString& selector, BoxClassReading& reading, bool japanese)
+      : block_(block), selector_(selector), reading_(reading), japanese_(japanese) {}
 
   void read() {
     BoxClassValues& v = reading_.values;
@@ -45,7 +45,8 @@ class ClassReader {
   }
 
   void note(const QString& text, const char* where) {
-    reading_.problems << QStringLiteral("\"%1\" (%2 of %3)").arg(text, QString::fromLatin1(where), selector_);
+    const QString place = japanese_ ? QStringLiteral("%2の%1") : QStringLiteral("%1 of %2");
+    reading_.problems << QStringLiteral("\"%1\" (%2)").arg(text, place.arg(QString::fromLatin1(where), selector_));
   }
 
   void readColour(const QString& text, const char* where, QColor& into) {
@@ -74,6 +75,7 @@ class ClassReader {
   const QString& block_;
   const QString& selector_;
   BoxClassReading& reading_;
+  bool japanese_;
 };
 
 qsizetype find(const QString& page, const char* tag) {
@@ -116,10 +118,11 @@ void setSplice(BoxEdit& edit, const QString& before) {
 
 }  // namespace
 
-BoxClassReading ReadBoxClass(const QString& page, const QString& className, const BoxClassValues& previous) {
+BoxClassReading ReadBoxClass(const QString& page, const QString& className, const BoxClassValues& previous,
+                             bool japanese) {
   BoxClassReading reading{previous, {}};
   if (const std::optional<QString> block = PageStyleBlockIn(page))
-    ClassReader(*block, BoxSelector(className), reading).read();
+    ClassReader(*block, BoxSelector(className), reading, japanese).read();
   return reading;
 }
 
@@ -170,7 +173,7 @@ BoxCommand::BoxCommand(BoxCommandContext context) : c_(std::move(context)) {
 }
 
 BoxClassValues BoxCommand::readClass(const QString& className, const BoxClassValues& shown) {
-  const BoxClassReading reading = ReadBoxClass(c_.editor.text(), className, shown);
+  const BoxClassReading reading = ReadBoxClass(c_.editor.text(), className, shown, c_.japanese);
   if (!reading.problems.isEmpty()) {
     const QString list = reading.problems.join(QStringLiteral(", "));
     c_.dialogs.showError(kApplicationTitle,

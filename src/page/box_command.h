@@ -29,8 +29,9 @@ struct BoxClassReading {
   BoxClassValues values;
   QStringList problems;
 };
+// Values that cannot be read are noted in the interface's language.
 BoxClassReading ReadBoxClass(const QString& page, const QString& className,
-                             const BoxClassValues& previous = {});
+                             const BoxClassValues& previous = {}, bool japanese = false);
 
 // The selector of a class: the name with "." in front unless it has one.
 QString BoxSelector(const QString& className);

@@ -174,8 +174,10 @@ void TBoxSetting::setTexts(bool japanese) {
   Label3->setText(japanese ? QStringLiteral("境界スタイル") : QStringLiteral("Border Style"));
   Label4->setText(japanese ? QStringLiteral("背景色") : QStringLiteral("Background Color"));
   Label5->setText(japanese ? QStringLiteral("余白") : QStringLiteral("Padding"));
+  ColorEdit->setText(japanese ? QStringLiteral("     色") : QStringLiteral("     Color"));
   FontFrame->setJapanese(japanese);
   if (japanese) FontFrame->GroupBox->setTitle(QStringLiteral("既定のフォント"));
+  showCancelCaption(btnCancel, japanese);
 }
 
 void TBoxSetting::showValues(const BoxSettingValues& values) {

@@ -70,7 +70,7 @@ TFontFrame::TFontFrame(QWidget* parent) : QWidget(parent) {
   cbHtmlFontName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   cbHtmlFontName->setMinimumContentsLength(16);
 
-  chkSetFontSize = new QCheckBox(QStringLiteral("Size"), GroupBox);
+  chkSetFontSize = new QCheckBox(GroupBox);
   chkSetFontSize->setObjectName(QStringLiteral("chkSetFontSize"));
   SpinEdit = new QSpinBox(GroupBox);
   SpinEdit->setObjectName(QStringLiteral("SpinEdit"));
@@ -79,7 +79,7 @@ TFontFrame::TFontFrame(QWidget* parent) : QWidget(parent) {
   cbFontSizeUnit = new QComboBox(GroupBox);
   cbFontSizeUnit->setObjectName(QStringLiteral("cbFontSizeUnit"));
   cbFontSizeUnit->addItems({QStringLiteral("pt"), QStringLiteral("mm"), QStringLiteral("em"), QString()});
-  FontColorPanel = new ColourPanel(QStringLiteral("Color"), GroupBox);
+  FontColorPanel = new ColourPanel(QString(), GroupBox);
   FontColorPanel->setObjectName(QStringLiteral("FontColorPanel"));
 
   auto* grid = new QGridLayout(GroupBox);
@@ -109,6 +109,8 @@ void TFontFrame::setColourChooser(ColourChooser chooser) { chooser_ = std::move(
 
 void TFontFrame::setJapanese(bool japanese) {
   GroupBox->setTitle(japanese ? QStringLiteral("  既定のフォント") : QStringLiteral("   Default Font   "));
+  chkSetFontSize->setText(japanese ? QStringLiteral("サイズ") : QStringLiteral("Size"));
+  FontColorPanel->setText(japanese ? QStringLiteral("色") : QStringLiteral("Color"));
   updateGeometry();
 }
 

@@ -71,7 +71,6 @@ THtmlPageSetting::THtmlPageSetting(QWidget* parent) : QDialog(parent) {
   edImgFile->setObjectName(QStringLiteral("edImgFile"));
   cbOpenImg = new QPushButton(QStringLiteral("..."), GroupBox1);
   cbOpenImg->setObjectName(QStringLiteral("cbOpenImg"));
-  cbOpenImg->setToolTip(QStringLiteral("Select"));
   background->addWidget(RadioButton1, 0, 0);
   background->addWidget(ColorPanel, 0, 1, 1, 2);
   background->addWidget(RadioButton2, 1, 0);
@@ -96,10 +95,9 @@ THtmlPageSetting::THtmlPageSetting(QWidget* parent) : QDialog(parent) {
   BottomMargin = lengthField(GroupBox2, "BottomMargin", 5);
   LeftMargin = lengthField(GroupBox2, "LeftMargin", 5);
   RightMargin = lengthField(GroupBox2, "RightMargin", 5);
-  const char* marginNames[] = {"Top", "Bottom", "Left", "Right"};
   QSpinBox* marginFields[] = {TopMargin, BottomMargin, LeftMargin, RightMargin};
   for (int i = 0; i < 4; ++i) {
-    marginLabels_[i] = new QLabel(QString::fromLatin1(marginNames[i]), GroupBox2);
+    marginLabels_[i] = new QLabel(GroupBox2);
     margins->addWidget(marginLabels_[i], i / 2, (i % 2) * 2);
     margins->addWidget(marginFields[i], i / 2, (i % 2) * 2 + 1);
   }
@@ -138,12 +136,18 @@ void THtmlPageSetting::setTexts(bool japanese) {
   ColorPanel->setText(japanese ? QStringLiteral("ここをクリック") : QStringLiteral("Click Here"));
   RadioButton1->setText(japanese ? QStringLiteral("色") : QStringLiteral("Color"));
   RadioButton2->setText(japanese ? QStringLiteral("画像") : QStringLiteral("Image"));
-  Panel1->setText(japanese ? QStringLiteral("ﾀｲﾄﾙ:") : QStringLiteral("Title :"));
+  Panel1->setText(japanese ? QStringLiteral("タイトル：") : QStringLiteral("Title :"));
   chkUseJavaScript->setText(japanese ? QStringLiteral("JavaScriptを用いる") : QStringLiteral("It will contain JavaScript"));
   chkLinkUnderLine->setText(japanese ? QStringLiteral("マウスカーソルが乗った場合にのみリンクに下線")
                                      : QStringLiteral("Underline below link appear only if mouse cursor comes"));
   GroupBox2->setTitle(japanese ? QStringLiteral("  余白  ") : QStringLiteral("   Margin   "));
   Label5->setText(japanese ? QStringLiteral("行間") : QStringLiteral("Line Height"));
+  const char* marginNames[] = {"Top", "Bottom", "Left", "Right"};
+  const char16_t* marginNamesJapanese[] = {u"上", u"下", u"左", u"右"};
+  for (int i = 0; i < 4; ++i)
+    marginLabels_[i]->setText(japanese ? QString::fromUtf16(marginNamesJapanese[i]) : QString::fromLatin1(marginNames[i]));
+  cbOpenImg->setToolTip(japanese ? QStringLiteral("画像の選択") : QStringLiteral("Select"));
+  showCancelCaption(btnCancel, japanese);
   FontFrame->setJapanese(japanese);
 }
 

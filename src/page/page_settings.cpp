@@ -29,8 +29,8 @@ QString offeredUnit(const QString& unit, const QStringList& offered) {
 
 class Reader {
  public:
-  Reader(const QString& page, const PageSettingValues& previous, bool autoRepaint)
-      : page_(page), autoRepaint_(autoRepaint) {
+  Reader(const QString& page, const PageSettingValues& previous, bool autoRepaint, bool japanese)
+      : page_(page), autoRepaint_(autoRepaint), japanese_(japanese) {
     reading_.values = previous;
   }
 
@@ -43,10 +43,11 @@ class Reader {
 
  private:
   // The colour a text names, or nothing with a note of the text and where
-  // it stands.
-  std::optional<QColor> colour(const QString& text, const char* where) {
+  // it stands, in the interface's language.
+  std::optional<QColor> colour(const QString& text, const char* where, const char16_t* whereJapanese) {
     if (const std::optional<RgbColour> rgb = ColorFromText(text)) return QColorOf(*rgb);
-    reading_.unreadableColours << QStringLiteral("\"%1\" (%2)").arg(text, QString::fromLatin1(where));
+    const QString place = japanese_ ? QString::fromUtf16(whereJapanese) : QString::fromLatin1(where);
+    reading_.unreadableColours << QStringLiteral("\"%1\" (%2)").arg(text, place);
     return std::nullopt;
   }
 
@@ -54,14 +55,14 @@ class Reader {
     const BodyAttributes body = ReadBodyAttributes(page_);
     PageSettingValues& v = reading_.values;
     if (body.bgcolor)
-      if (const std::optional<QColor> c = colour(*body.bgcolor, "bgcolor of <body>")) {
+      if (const std::optional<QColor> c = colour(*body.bgcolor, "bgcolor of <body>", u"<body>のbgcolor")) {
         v.background = *c;
         reading_.editorBackground = *c;
       }
     v.colourChosen = !body.background.has_value();
     if (body.background) v.imageFile = *body.background;
     if (body.textColour)
-      if (const std::optional<QColor> c = colour(*body.textColour, "text of <body>")) v.font.colour = *c;
+      if (const std::optional<QColor> c = colour(*body.textColour, "text of <body>", u"<body>のtext")) v.font.colour = *c;
   }
 
   void readTitleAndScript() {
@@ -88,7 +89,8 @@ class Reader {
       v.lineHeight = wholeNumber(split.number).value_or(120);
     }
     if (const QString background = body("background-color"); !background.isEmpty())
-      if (const std::optional<QColor> c = colour(background, "background-color of the body rule")) {
+      if (const std::optional<QColor> c = colour(background, "background-color of the body rule",
+                                                             u"スタイルシートのbodyのbackground-color")) {
         v.background = *c;
         if (autoRepaint_) reading_.editorBackground = *c;
       }
@@ -116,13 +118,14 @@ class Reader {
     }
     font.colour = Qt::black;
     if (style.colour)
-      if (const std::optional<QColor> c = colour(*style.colour, "color of the body rule")) font.colour = *c;
+      if (const std::optional<QColor> c = colour(*style.colour, "color of the body rule", u"スタイルシートのbodyのcolor")) font.colour = *c;
     if (style.family) font.fontName = *style.family;
     reading_.pageFontName = style.family.value_or(QString());
   }
 
   const QString& page_;
   bool autoRepaint_;
+  bool japanese_;
   PageReading reading_;
 };
 
@@ -171,8 +174,9 @@ QString updatedBlock(QString block, const PageSettingValues& v) {
 
 }  // namespace
 
-PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint) {
-  return Reader(page, previous, autoRepaint).read();
+PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint,
+                             bool japanese) {
+  return Reader(page, previous, autoRepaint, japanese).read();
 }
 
 QString WritePageSettings(const QString& page, const PageSettingValues& v, bool hadScript) {
@@ -232,7 +236,7 @@ PageSettings::PageSettings(PageSettingsContext context) : c_(context) {}
 PageReading PageSettings::read(const QString& text) {
   PageSettingValues previous = values_;
   previous.japanese = c_.japanese;
-  const PageReading reading = ReadPageSettings(text, previous, c_.settings.AutoRepaint);
+  const PageReading reading = ReadPageSettings(text, previous, c_.settings.AutoRepaint, c_.japanese);
   values_ = reading.values;
   c_.colouring.PageFontName = reading.pageFontName;
   if (reading.editorBackground) c_.editor.setBackground(*reading.editorBackground);

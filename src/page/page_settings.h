@@ -33,7 +33,9 @@ struct PageReading {
   // stands; their fields keep the value they had.
   QStringList unreadableColours;
 };
-PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint);
+// Colours that cannot be read are noted in the interface's language.
+PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint,
+                             bool japanese = false);
 
 // A new style block from the page settings' values (the body rule, and the
 // link rules when links are underlined only under the mouse).

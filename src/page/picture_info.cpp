@@ -166,72 +166,83 @@ bool DecodeJpegInto(const QByteArray& bytes, Decoded* out) {
 
 // ---- Loading --------------------------------------------------------------
 
-QString Plain(const std::string& text) {
+// The problem texts in the interface's language.
+struct ProblemWords {
+  bool japanese;
+  QString operator()(const char* english, const char16_t* japaneseText) const {
+    return japanese ? QString::fromUtf16(japaneseText) : QString::fromUtf8(english);
+  }
+};
+
+QString Plain(const std::string& text, ProblemWords tr) {
   // The libraries fail without a message only when they cannot allocate.
-  return text.empty() ? QStringLiteral("not enough memory") : QString::fromLocal8Bit(text.c_str());
+  return text.empty() ? tr("not enough memory", u"メモリが足りません") : QString::fromLocal8Bit(text.c_str());
 }
 
-void DecodePng(const QByteArray& bytes, PictureInfo& picture) {
+void DecodePng(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
   Decoded decoded;
   PngSource source{reinterpret_cast<const unsigned char*>(bytes.constData()),
                    std::size_t(bytes.size()), 0, &decoded};
   if (DecodePngInto(&source)) {
     picture.preview = decoded.image;
   } else {
-    picture.problem = QStringLiteral("The PNG picture cannot be shown: %1.").arg(Plain(decoded.error));
+    picture.problem = tr("The PNG picture cannot be shown: %1.", u"PNGの画像を表示できません: %1。").arg(Plain(decoded.error, tr));
   }
 }
 
-void DecodeJpeg(const QByteArray& bytes, PictureInfo& picture) {
+void DecodeJpeg(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
   Decoded decoded;
   if (DecodeJpegInto(bytes, &decoded)) {
     picture.preview = decoded.image;
     if (!decoded.warning.empty()) {
-      picture.problem = QStringLiteral("The JPEG picture is damaged or cut short, so part of it "
-                                       "may be missing: %1.")
-                            .arg(Plain(decoded.warning));
+      picture.problem = tr("The JPEG picture is damaged or cut short, so part of it may be missing: %1.",
+                           u"JPEGの画像が壊れているか途中で切れているため、一部が欠けている可能性があります: %1。")
+                            .arg(Plain(decoded.warning, tr));
     }
   } else {
-    picture.problem = QStringLiteral("The JPEG picture cannot be shown: %1.").arg(Plain(decoded.error));
+    picture.problem = tr("The JPEG picture cannot be shown: %1.", u"JPEGの画像を表示できません: %1。").arg(Plain(decoded.error, tr));
   }
 }
 
-void DecodeThroughQt(const QByteArray& bytes, const char* kind, PictureInfo& picture) {
+void DecodeThroughQt(const QByteArray& bytes, const char* kind, PictureInfo& picture, ProblemWords tr) {
   if (picture.size && TooLargeToDecode(picture.size->width, picture.size->height)) {
-    picture.problem = QStringLiteral("The %1 picture cannot be shown: the picture is too large to show.")
+    picture.problem = tr("The %1 picture cannot be shown: the picture is too large to show.",
+                         u"%1の画像は大きすぎるため表示できません。")
                           .arg(QLatin1String(kind));
     return;
   }
   picture.preview = QImage::fromData(bytes, kind);
   if (picture.preview.isNull()) {
-    picture.problem = QStringLiteral("The %1 picture cannot be shown: it is damaged or cut short.")
+    picture.problem = tr("The %1 picture cannot be shown: it is damaged or cut short.",
+                         u"%1の画像は壊れているか途中で切れているため表示できません。")
                           .arg(QLatin1String(kind));
   }
 }
 
-void Decode(const QByteArray& bytes, PictureInfo& picture) {
+void Decode(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
   switch (picture.format) {
-    case PictureFormat::Png: DecodePng(bytes, picture); break;
-    case PictureFormat::Jpeg: DecodeJpeg(bytes, picture); break;
-    case PictureFormat::Bmp: DecodeThroughQt(bytes, "BMP", picture); break;
-    case PictureFormat::Gif: DecodeThroughQt(bytes, "GIF", picture); break;
+    case PictureFormat::Png: DecodePng(bytes, picture, tr); break;
+    case PictureFormat::Jpeg: DecodeJpeg(bytes, picture, tr); break;
+    case PictureFormat::Bmp: DecodeThroughQt(bytes, "BMP", picture, tr); break;
+    case PictureFormat::Gif: DecodeThroughQt(bytes, "GIF", picture, tr); break;
     case PictureFormat::Metafile:
-      picture.problem = QStringLiteral("A Windows metafile cannot be shown here.");
+      picture.problem = tr("A Windows metafile cannot be shown here.", u"Windowsメタファイルはここでは表示できません。");
       break;
     case PictureFormat::Unknown:
-      picture.problem = QStringLiteral("The file is not a picture of a known kind "
-                                       "(PNG, JPEG, GIF, BMP or Windows metafile).");
+      picture.problem = tr("The file is not a picture of a known kind (PNG, JPEG, GIF, BMP or Windows metafile).",
+                           u"このファイルは対応している種類の画像（PNG、JPEG、GIF、BMP、Windowsメタファイル）ではありません。");
       break;
   }
 }
 
 }  // namespace
 
-PictureInfo LoadPicture(const QString& path) {
+PictureInfo LoadPicture(const QString& path, bool japanese) {
+  const ProblemWords tr{japanese};
   PictureInfo picture;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    picture.problem = QStringLiteral("The file cannot be opened: %1.").arg(file.errorString());
+    picture.problem = tr("The file cannot be opened: %1.", u"ファイルを開けません: %1。").arg(file.errorString());
     return picture;
   }
   const qint64 fileSize = file.size();
@@ -240,16 +251,17 @@ PictureInfo LoadPicture(const QString& path) {
   picture.format = PictureFormatOf(bytes);
   picture.size = PictureHeaderSize(bytes);
   if (tooLarge) {
-    picture.problem = QStringLiteral("The file is too large to show (more than %1 MiB).")
+    picture.problem = tr("The file is too large to show (more than %1 MiB).",
+                         u"ファイルが大きすぎるため表示できません（%1 MiBを超えています）。")
                           .arg(kMaxPictureFileBytes / (1024 * 1024));
     return picture;
   }
-  Decode(bytes, picture);
+  Decode(bytes, picture, tr);
   if (!picture.preview.isNull()) {
     // The decoded picture is the authority on its size.
     picture.size = PictureSize{picture.preview.width(), picture.preview.height()};
   } else if (!picture.size && picture.format != PictureFormat::Unknown) {
-    picture.problem += QStringLiteral(" Its size is not known.");
+    picture.problem += tr(" Its size is not known.", u"大きさもわかりません。");
   }
   return picture;
 }

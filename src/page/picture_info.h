@@ -29,6 +29,7 @@ inline constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
 inline constexpr qint64 kMaxPicturePixels = 100'000'000;
 inline constexpr int kMaxPictureSide = 16384;
 
-PictureInfo LoadPicture(const QString& path);
+// The problem is told in Japanese when `japanese` is set.
+PictureInfo LoadPicture(const QString& path, bool japanese = false);
 
 }  // namespace wrenpad

@@ -139,7 +139,7 @@ void ProgramCommands::mmCompilerOptionClick() {
   const int index = std::clamp<int>(c_.settings.PL, 0, 4);
   QString& option = c_.settings.CompilerOption[index];
   const std::optional<QString> answer =
-      c_.dialogs.inputText(QStringLiteral("Setting of Compiler Option"),
+      c_.dialogs.inputText(text("Setting of Compiler Option", u"コンパイラオプションの設定"),
                            text("Please input the compiler option (e.g.: -O2)",
                                 u"コンパイラオプションを入力してください（例: -O2）。"),
                            option);

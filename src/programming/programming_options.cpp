@@ -1,5 +1,7 @@
 #include "programming/programming_options.h"
 
+#include "platform/form_widgets.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -90,6 +92,8 @@ void TProgrammingOptions::showValues(const ProgrammingOptionsValues& values) {
   confirmed_ = false;
   setWindowTitle(values.japanese ? QStringLiteral("プログラミング関連のオプション")
                                  : QStringLiteral("Options on Programming"));
+  RadioGroup->setTitle(values.japanese ? QStringLiteral("プログラミング言語") : QStringLiteral(" Programming Language  "));
+  showCancelCaption(findChild<QPushButton*>(QStringLiteral("Button2")), values.japanese);
   for (int i = 0; i < kLanguageCount; ++i) items_[i]->setText(values.languages.value(i));
   items_[std::clamp(values.language, 0, kLanguageCount - 1)]->setChecked(true);
   SpinEdit1->setValue(values.appletWidth);

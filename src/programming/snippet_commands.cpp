@@ -88,7 +88,8 @@ QString SnippetCommands::askJavaClassName() {
   QString shown = proposal;
   for (;;) {
     const std::optional<QString> answer =
-        c_.dialogs.inputText(QStringLiteral("Creating a new Java code"), QStringLiteral("Please input the class name."), shown);
+        c_.dialogs.inputText(tr2("Creating a new Java code", u"新しいJavaのコード"),
+                             tr2("Please input the class name.", u"クラス名を入力してください。"), shown);
     if (!answer) return proposal;
     const QString name = answer->trimmed();
     const std::optional<QString> problem = JavaClassNameProblem(name, c_.japanese);

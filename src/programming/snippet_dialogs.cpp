@@ -51,6 +51,8 @@ void TInspectionDialog::showValues(const InspectionValues& values) {
   setWindowTitle(values.japanese ? QStringLiteral("監視行の作成") : QStringLiteral("InspectionDialog"));
   BrinkerLabel1->setText(values.japanese ? QStringLiteral("値を表示させたい変数を入力してください。")
                                          : QStringLiteral("Please write valiables that you want to inspect the values."));
+  findChild<QPushButton*>(QStringLiteral("ClearBtn"))
+      ->setText(values.japanese ? QStringLiteral("クリア(&C)") : QStringLiteral("&Clear"));
   for (std::size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(values.names.value(int(i)));
   edits_[0]->setFocus();
   adjustSize();

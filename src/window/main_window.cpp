@@ -233,7 +233,7 @@ void TMain::createLinkCommand() {
       [p](int from, int to) { p->PaintSingleTag(from, to); }, [this](int value) { setProgress(value); },
       [this] { return caretFlags_.LinkTarget; },
       [this](const QString& fileName) { QProcess::startDetached(paths_.executablePath, {fileName}, ApplicationFolder); },
-      *pictureDialog_, [this] { return choosePicture(); }, [](const QString& fileName) { return loadPicture(fileName); }});
+      *pictureDialog_, [this] { return choosePicture(); }, [this](const QString& fileName) { return loadPicture(fileName, japaneseInterface_); }});
 }
 
 void TMain::createPagePreview() {
@@ -266,8 +266,8 @@ QString TMain::choosePicture() {
   return dialogs_.chooseFileToOpen(request).path;
 }
 
-LoadedPicture TMain::loadPicture(const QString& fileName) {
-  const PictureInfo info = LoadPicture(fileName);
+LoadedPicture TMain::loadPicture(const QString& fileName, bool japanese) {
+  const PictureInfo info = LoadPicture(fileName, japanese);
   LoadedPicture loaded{info.preview, std::nullopt, info.problem};
   if (info.size) loaded.size = std::pair(info.size->width, info.size->height);
   return loaded;
@@ -327,7 +327,7 @@ void TMain::runCommand(const CommandRow& row) {
 QAction* TMain::action(const QString& name) const { return commands_->action(name); }
 
 void TMain::createToolBars() {
-  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1 = addToolBar(QStringLiteral("Tool Bar"));
   ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
   addToolBarBreak();
   ToolBar2 = addToolBar(QStringLiteral("Tool Bar for Making HTML"));
@@ -677,6 +677,8 @@ void TMain::ApplyInterfaceLanguage() {
   messages_ = messagesFor(japaneseInterface_);
   UpdateCodingMenu();
   showHelpInLanguage();
+    ToolBar1->setWindowTitle(QStringLiteral("ツールバー"));
+    ToolBar2->setWindowTitle(QStringLiteral("HTML作成用ツールバー"));
 }
 
 // The output kanji code: Shift-JIS and EUC-JP, one of them checked.

@@ -256,7 +256,7 @@ class TMain : public QMainWindow,
   void keepWorkAndEnd();
   QStringList listFolders() const;
   QString choosePicture();
-  static LoadedPicture loadPicture(const QString& fileName);
+  static LoadedPicture loadPicture(const QString& fileName, bool japanese);
   QString choosePagePicture();
   void runCommand(const CommandRow& row);
   void handleCommandLine(const StartupOptions& options);

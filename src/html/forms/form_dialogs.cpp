@@ -145,6 +145,9 @@ void TFormDialog::showValues(const FormValues& values) {
   setWindowTitle(pick(japanese_, "Property of the Form", "フォームの属性"));
   Label2->setText(pick(japanese_, "Name", "フォーム名"));
   Label1->setText(pick(japanese_, "Submitted to: ", "送信先"));
+  EventFrame->TitleLabel->setText(pick(japanese_, " JavaScript of \"Submit\" Button", " 「送信」ボタンのJavaScript"));
+  EventFrame->TypeLabel->setText(pick(japanese_, "Type", "種類"));
+  EventFrame->NameLabel->setText(pick(japanese_, "Name of the event", "イベント処理の名前"));
   edName->setText(values.name);
   edSubmittedTo->setText(values.submittedTo);
   EventFrame->EventSelect->setEditText(values.event);
@@ -249,6 +252,7 @@ void TSelectDialog::showValues(const SelectValues& values) {
                        "選択肢の項目をこの下に入力してください"));
   Label2->setText(pick(japanese_, "Field-Name", "フィールド名"));
   Label3->setText(pick(japanese_, "Size", "サイズ"));
+  Button2->setText(pick(japanese_, "&Clear", "クリア(&C)"));
   Edit1->setText(values.fieldName);
   SpinEdit1->setValue(values.size);
   Memo->setPlainText(values.items);
@@ -281,6 +285,7 @@ void TCheckDialog::showValues(const CheckBoxValues& values) {
   setWindowTitle(pick(japanese_, "Properties of CheckBox", "チェックボックスの属性"));
   Label1->setText(pick(japanese_, "Enter questions", "質問内容を入力してください"));
   Label2->setText(pick(japanese_, "Common-Name", "フィールド名の共通部分"));
+  Button2->setText(pick(japanese_, "&Clear", "クリア(&C)"));
   Edit1->setText(values.commonName);
   Memo->setPlainText(values.questions);
   adjustSize();

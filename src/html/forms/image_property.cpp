@@ -1,5 +1,7 @@
 #include "html/forms/image_property.h"
 
+#include "platform/form_widgets.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -56,6 +58,7 @@ TImageProperty::TImageProperty(QWidget* parent) : QDialog(parent) {
   auto* ok = new QPushButton(QStringLiteral("&O K"), this);
   ok->setDefault(true);
   auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  cancel->setObjectName(QStringLiteral("btnCancel"));
   buttons->addStretch();
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
@@ -71,7 +74,8 @@ TImageProperty::TImageProperty(QWidget* parent) : QDialog(parent) {
 
 void TImageProperty::showValues(const ImagePropertyValues& values) {
   shown_ = values;
-  setWindowTitle(QStringLiteral("Alignment of Image"));
+  setWindowTitle(values.japanese ? QStringLiteral("画像の配置") : QStringLiteral("Alignment of Image"));
+  showCancelCaption(findChild<QPushButton*>(QStringLiteral("btnCancel")), values.japanese);
   RadioGroup->setTitle(values.japanese ? QStringLiteral("画像の位置") : QStringLiteral(" Alignment "));
   const char16_t* japanese[] = {u"左揃え", u"右揃え", u"指定なし"};
   const char* english[] = {"Left", "Right", "None"};

@@ -1,5 +1,7 @@
 #include "html/forms/link_dialog.h"
 
+#include "platform/form_widgets.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -74,6 +76,7 @@ TLinkDialog::TLinkDialog(QWidget* parent) : QDialog(parent) {
 void TLinkDialog::showValues(const LinkValues& values) {
   shown_ = values;
   setWindowTitle(values.japanese ? QStringLiteral("リンクの作成") : QStringLiteral("Setting of Link"));
+  showCancelCaption(btnCancel, values.japanese);
   Label2->setText(values.japanese ? QStringLiteral("ファイル名") : QStringLiteral("File Name"));
   BrinkerLabel1->setText(values.japanese ? QStringLiteral("URLを入力するか，ファイルを選択してください")
                                          : QStringLiteral("Please select the file of type the URL"));

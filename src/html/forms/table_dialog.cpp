@@ -1,5 +1,7 @@
 #include "html/forms/table_dialog.h"
 
+#include "platform/form_widgets.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -186,6 +188,8 @@ void TTableDialog::setTexts(bool japanese) {
     return QString::fromUtf8(japanese ? inJapanese : english);
   };
   setWindowTitle(pick("Attributes of the Table", "表の属性"));
+  ColorEdit1->setText(pick("     Color", "     色"));
+  showCancelCaption(CancelButton, japanese);
   Label9->setText(pick("Caption :", "表題"));
   Label1->setText(pick("Number of Row :", "行数"));
   Label2->setText(pick("Number of Column :", "列数"));
@@ -201,7 +205,6 @@ void TTableDialog::setTexts(bool japanese) {
   CheckBox1->setText(pick("Set background color :", "背景色を設定する："));
   CheckBox2->setText(pick("Add comment of cell adress", "セル番地のコメントを付ける"));
   FontFrame->setJapanese(japanese);
-  FontFrame->chkSetFontSize->setText(pick("Size", "サイズ"));
 }
 
 void TTableDialog::showValues(const TableValues& values) {

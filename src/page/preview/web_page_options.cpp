@@ -1,6 +1,7 @@
 #include "page/preview/web_page_options.h"
 
 #include "page/preview/preview_rules.h"
+#include "platform/form_widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,7 +16,6 @@ namespace wrenpad {
 TWebPageEditOptions::TWebPageEditOptions(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("WebPageEditOptions"));
   setModal(true);
-  setWindowTitle(QStringLiteral("Options for Webpage Editing"));
   auto* layout = new QVBoxLayout(this);
   rgBrowser = new QGroupBox(this);
   rgBrowser->setObjectName(QStringLiteral("rgBrowser"));
@@ -51,7 +51,9 @@ TWebPageEditOptions::TWebPageEditOptions(QWidget* parent) : QDialog(parent) {
 void TWebPageEditOptions::showValues(const WebPageOptionsValues& values) {
   shown_ = values;
   confirmed_ = false;
+  setWindowTitle(values.japanese ? QStringLiteral("Webページ編集の設定") : QStringLiteral("Options for Webpage Editing"));
   rgBrowser->setTitle(values.japanese ? QStringLiteral("テスト用ブラウザ") : QStringLiteral(" Browser for Preview "));
+  showCancelCaption(findChild<QPushButton*>(QStringLiteral("btnCancel")), values.japanese);
   chkRealization->setText(values.japanese ? QStringLiteral("（一部の）Webページ書式のエディタ内での具現")
                                           : QStringLiteral("Realize (a part of) the Webpage Attiributes"));
   chkRealization->setChecked(values.realization);
