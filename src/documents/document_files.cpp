@@ -143,7 +143,7 @@ std::optional<DocumentCommands::Output> DocumentCommands::utf8Instead(const QStr
 }
 
 DocumentCommands::Output DocumentCommands::utf8Output(const QString& text) const {
-  TextForm form = loaded_.form;
+  TextForm form = formForWriting(text, loaded_.form);
   form.utf8Bom = false;
   return Output{encodeDocument(text, TextEncoding::Utf8, form).bytes, TextEncoding::Utf8};
 }
@@ -166,7 +166,7 @@ std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(con
                    .arg(encodingName(target), character, withCharacterReferences(character, target)));
   if (answer == Answer::Yes) {
     const QString referenced = withCharacterReferences(text, target, loaded_.form);
-    return Output{encodeDocument(referenced, target, loaded_.form).bytes, target};
+    return Output{encodeDocument(referenced, target, formForWriting(referenced, loaded_.form)).bytes, target};
   }
   if (answer == Answer::No && confirm(tr2("Change the page's declaration to UTF-8 and save it as UTF-8?\n"
                                           "(No or Cancel does not save.)",
@@ -196,12 +196,13 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
   // whatever code they are (JIS included, which is never written otherwise).
   const bool unchanged = unchangedSinceLoaded();
   if (unchanged) {
-    if (std::optional<QByteArray> bytes = bytesAsLoaded()) return Output{*bytes, target, true};
+    if (std::optional<QByteArray> bytes = bytesAsLoaded())
+      return Output{loaded_.binary ? *bytes : withScriptLineEnds(*bytes), target, true};
   }
   if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
       !confirmChangingBinary(name))
     return std::nullopt;
-  const EncodedText encoded = encodeDocument(text, target, loaded_.form);
+  const EncodedText encoded = encodeDocument(text, target, formForWriting(text, loaded_.form));
   if (encoded.firstUnencodable < 0) return Output{encoded.bytes, target};
   const bool declared = c_.document.DocumentMode == kHtmlMode && declaredEncoding(text) == target;
   if (declared) return declaredPageOutput(text, target, encoded.firstUnencodable);

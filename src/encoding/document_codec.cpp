@@ -249,6 +249,16 @@ cp932::Encoded encodeKeepingLines(const QString& lines, TextEncoding target, con
 }
 }  // namespace
 
+QByteArray withScriptLineEnds(const QByteArray& fileBytes) {
+  if (!fileBytes.startsWith("#!") || !fileBytes.contains('\r')) return fileBytes;
+  return withLineEnds(normalizeLineBytes(fileBytes), LineEnd::Lf);
+}
+
+TextForm formForWriting(const QString& text, TextForm form) {
+  if (text.startsWith(QLatin1String("#!"))) form.lineEnd = LineEnd::Lf;
+  return form;
+}
+
 EncodedText encodeDocument(const QString& text, TextEncoding target, const TextForm& form) {
   cp932::Encoded encoded = encodeKeepingLines(normalizeDocumentText(text), target, form);
   if (target == TextEncoding::Utf8 && form.utf8Bom) encoded.bytes.prepend(kUtf8Bom);

@@ -68,6 +68,18 @@ LineEnd lineEndOf(const QByteArray& fileBytes);
 // Line ends of bytes made CR LF after every line.
 QByteArray normalizeLineBytes(const QByteArray& bytes);
 
+// The form a text is written in: `form`, but with LF line ends when the
+// text's first line names an interpreter ("#!/usr/bin/perl"), since the
+// system reads a CR there as part of the interpreter's name and the script
+// cannot run by itself.
+TextForm formForWriting(const QString& text, TextForm form);
+
+// The bytes of a file to be written as they were read: those of a script
+// whose first line names an interpreter with every line end made LF, any
+// other file's as they are. (CR and LF bytes are never part of a character
+// in the codes read here.)
+QByteArray withScriptLineEnds(const QByteArray& fileBytes);
+
 struct EncodedText {
   QByteArray bytes;
   // Index of a character the code cannot hold, in the text with its lines

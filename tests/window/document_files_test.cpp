@@ -1,6 +1,8 @@
 // Opening and saving files in the Japanese codes, UTF-8 and binary files,
 // through the main window with scripted answers.
 #include "documents/document_commands.h"
+#include "documents/document_state.h"
+#include "window/doc_type_dialog.h"
 #include "editor/editor_control.h"
 #include "window/main_window.h"
 #include "support/window_fixture.h"
@@ -255,6 +257,37 @@ TEST_F(DocumentFiles, FilesKeepTheirLineEnds) {
   EXPECT_EQ(saved(mixed), "a\nb\r\n");
   append("c");
   EXPECT_EQ(saved(mixed), "a\r\nb\r\nc\r\n");
+}
+
+// A script whose first line names its interpreter is written with LF line
+// ends, or the system would look for "perl\r": a new CGI program from its
+// template, a new document typed with "#!", and a script read with CR LF.
+TEST_F(DocumentFiles, ScriptsWithAnInterpreterLineAreWrittenWithLf) {
+  main->document().CurrentFolder = folder.path();
+  main->settings().PL = std::int8_t(LanguageMode::Perl);
+  dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues& v) { v.kind = 2; });
+  main->documents().mmNewClick();
+  ASSERT_TRUE(main->editor().text().startsWith("#!"));
+  dialogs.filesToSave = {folder.file("hello.cgi")};
+  ASSERT_TRUE(main->documents().mmSaveAsClick());
+  const QByteArray cgi = test::TempFolder::read(folder.file("hello.cgi"));
+  EXPECT_TRUE(cgi.startsWith("#!/")) << cgi.toStdString();
+  EXPECT_FALSE(cgi.contains('\r')) << cgi.toStdString();
+  EXPECT_EQ(cgi.count('\n'), main->editor().text().count("\r\n"));
+
+  main->editor().setModified(false);
+  dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues& v) { v.kind = 0; });
+  main->documents().mmNewClick();
+  main->editor().replaceSelection("#!/bin/sh\r\necho \"hi\"");
+  dialogs.filesToSave = {folder.file("run.sh")};
+  ASSERT_TRUE(main->documents().mmSaveAsClick());
+  EXPECT_EQ(test::TempFolder::read(folder.file("run.sh")), "#!/bin/sh\necho \"hi\"\n");
+
+  // Read with CR LF: LF at the next save, with or without edits.
+  const QString read = open("old.cgi", "#!/usr/bin/perl\r\nprint \"\x93\xfa\";\r\n");
+  EXPECT_EQ(saved(read), "#!/usr/bin/perl\nprint \"\x93\xfa\";\n");
+  append("exit;");
+  EXPECT_EQ(saved(read), "#!/usr/bin/perl\nprint \"\x93\xfa\";\nexit;\n");
 }
 
 TEST_F(DocumentFiles, AnEditKeepsTheCodesOfCharactersElsewhere) {
