@@ -672,13 +672,13 @@ void TMain::ApplyInterfaceLanguage() {
     int index = 0;
     for (const HeadingBoxItem& item : headingBoxItems())
       HeaderComboBox->setItemText(index++, QString::fromUtf16(item.japanese));
+    ToolBar1->setWindowTitle(QStringLiteral("ツールバー"));
+    ToolBar2->setWindowTitle(QStringLiteral("HTML作成用ツールバー"));
     installQtJapanese(qtTranslator_);
   }
   messages_ = messagesFor(japaneseInterface_);
   UpdateCodingMenu();
   showHelpInLanguage();
-    ToolBar1->setWindowTitle(QStringLiteral("ツールバー"));
-    ToolBar2->setWindowTitle(QStringLiteral("HTML作成用ツールバー"));
 }
 
 // The output kanji code: Shift-JIS and EUC-JP, one of them checked.
