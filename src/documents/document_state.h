@@ -31,9 +31,6 @@ struct SessionState {
   // A fresh document pasted into is named after its first line. On at start,
   // off after every load; not kept between runs.
   bool AutoFileNaming = true;
-  // English was chosen as the interface language during this run. The
-  // stored choice is the settings' Jpn; this only shows the choice made now.
-  bool EnglishChosen = false;
   // The desktop entry that offers the program under "Open With" is installed.
   bool SendToShortcut = false;
 };

@@ -691,13 +691,11 @@ void TMain::mmEUCClick() { settings_.EUC = true; }
 void TMain::EnglishClick() {
   dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
   settings_.Jpn = false;
-  session_.EnglishChosen = true;
 }
 
 void TMain::JapaneseClick() {
   dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
   settings_.Jpn = true;
-  session_.EnglishChosen = false;
 }
 
 void TMain::showEvent(QShowEvent* event) {

@@ -28,15 +28,15 @@ const std::pair<const char*, const char16_t*> kFixed[] = {
     {"mmFile", u"ファイル(&F)"},
     {"mmHTML", u"Webページ(&W)"},
     {"mmRenameAsTopLine", u"先頭行をファイル名に(&R)"},
-    {"mmBR", u"[Enter]で<br>を挿入"},
-    {"mmRepaintTags", u"エディタの再着色"},
+    {"mmBR", u"[Enter]で<br>を挿入(&S)"},
+    {"mmRepaintTags", u"エディタの再着色(&G)"},
     {"mmCompile_and_Execute", u"コンパイル＆実行(&C)"},
-    {"mmKcode", u"保存時の漢字コード"},
-    {"mmAutoRepaint", u"自動着色"},
+    {"mmKcode", u"保存時の漢字コード(&O)"},
+    {"mmAutoRepaint", u"自動着色(&U)"},
     {"mmRelateTxtFileToThis", u"拡張子の設定(&R)"},
-    {"mmSCSendTo", u"「送る」ポップアップメニューに追加"},
+    {"mmSCSendTo", u"「送る」ポップアップメニューに追加(&N)"},
     {"mmEnableMultiUndo", u"複数回のアンドゥを可能にする(&E)"},
-    {"pmSaveAndExit", u"保存→終了"},
+    {"pmSaveAndExit", u"保存→終了(&S)"},
 };
 
 // The Japanese form of an English caption's accelerator: "&x" becomes "(&X)".
@@ -120,7 +120,7 @@ TEST(CommandTable, JapaneseCaptionsKeepTheAcceleratorsOfTheEnglishOnes) {
     }
     EXPECT_FALSE(body.trimmed().isEmpty());
   }
-  EXPECT_EQ(captions, 85);  // every menu and pop-up entry that has one
+  EXPECT_EQ(captions, 88);  // every menu and pop-up entry that has one
   EXPECT_EQ(hints, 28);
   ASSERT_EQ(headingBoxItems().size(), 6u);
   EXPECT_EQ(str(headingBoxItems()[0].japanese), str(u"標準"));
@@ -186,7 +186,6 @@ TEST_F(BuiltCommands, ChecksAndStatesAreViewsOfTheValues) {
   EXPECT_FALSE(item("mmEUC")->isChecked());
   EXPECT_TRUE(item("Japanese")->isChecked());
   EXPECT_FALSE(item("English")->isChecked());
-  session.EnglishChosen = true;
   settings.Jpn = false;
   show();
   EXPECT_FALSE(item("Japanese")->isChecked());
@@ -236,7 +235,7 @@ TEST_F(BuiltCommands, EveryJapaneseCaptionReachesItsItemOrButton) {
       ++shown;
     }
   }
-  EXPECT_EQ(shown, 85 + 28);
+  EXPECT_EQ(shown, 88 + 28);
   EXPECT_EQ(item("mmSJIS")->text(), "&Shift-JIS");  // no Japanese caption: stays English
   commands.showCaptions(false);
   EXPECT_EQ(item("mmFile")->text(), "&File");

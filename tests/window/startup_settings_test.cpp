@@ -33,7 +33,7 @@ TEST_F(StartupSettings, FirstRunComesUpInJapaneseCentredWithDefaultFonts) {
   EXPECT_EQ(main->settingsFile(), ini());
   EXPECT_TRUE(main->japaneseInterface());
   EXPECT_EQ(main->menuBar()->actions().first()->text(), QString::fromUtf8("ファイル(&F)"));
-  EXPECT_EQ(main->action("mmBR")->text(), QString::fromUtf8("[Enter]で<br>を挿入"));
+  EXPECT_EQ(main->action("mmBR")->text(), QString::fromUtf8("[Enter]で<br>を挿入(&S)"));
   EXPECT_EQ(main->action("tbBR")->toolTip(), QString::fromUtf8("[Enter]で改行タグ<br>を挿入"));
   EXPECT_EQ(main->action("mmSJIS")->text(), "&Shift-JIS");  // stays English
   EXPECT_TRUE(main->statusText(0).startsWith(QString::fromUtf8("カレントフォルダ：")));
@@ -52,11 +52,11 @@ TEST_F(StartupSettings, FirstRunComesUpInJapaneseCentredWithDefaultFonts) {
   EXPECT_TRUE(settingsText().contains("Jpn=1\r\n"));
 }
 
-TEST_F(StartupSettings, EnglishInterfaceLeavesBothLanguageItemsUncheckedUntilChosen) {
+TEST_F(StartupSettings, TheLanguageInUseIsTickedAndAChoiceMovesTheTick) {
   folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
   auto main = start();
   EXPECT_FALSE(main->japaneseInterface());
-  EXPECT_FALSE(main->action("English")->isChecked());
+  EXPECT_TRUE(main->action("English")->isChecked());
   EXPECT_FALSE(main->action("Japanese")->isChecked());
   EXPECT_EQ(main->settings().CodingFontName, "Courier New");
   EXPECT_EQ(main->settings().CodingFontCharset, 0);
@@ -72,6 +72,11 @@ TEST_F(StartupSettings, EnglishInterfaceLeavesBothLanguageItemsUncheckedUntilCho
   EXPECT_TRUE(settingsText().contains("Jpn=1\r\n"));
   auto next = start();
   EXPECT_TRUE(next->japaneseInterface());
+  EXPECT_TRUE(next->action("Japanese")->isChecked());
+  EXPECT_FALSE(next->action("English")->isChecked());
+  next->action("English")->trigger();
+  EXPECT_TRUE(next->action("English")->isChecked());
+  EXPECT_FALSE(next->action("Japanese")->isChecked());
   next->close();
 }
 
