@@ -277,7 +277,10 @@ void EditorEvents::EditorMouseDown() {
   QTimer::singleShot(0, &lifetime_, [this] { pressAndReleaseCtrl(); });
 }
 
+// Every move of the caret, by keys, clicks, loads or commands, shows its
+// line in the line-number box.
 void EditorEvents::EditorSelectionChange() {
+  showCaretLine();
   const bool selected = c_.editor.selLength() > 0;
   c_.marks.selection = selected;
   c_.marks.commentize = selected && isWebPage();

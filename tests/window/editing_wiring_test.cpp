@@ -82,6 +82,16 @@ TEST_F(EditingWiring, LineNumberBoxJumpsAndFollowsTheCaret) {
   editor().setSelStart(0);
   QTest::keyClick(editorWidget(), Qt::Key_Down);
   EXPECT_EQ(main->lineNumberBox()->text(), "2");
+  QTest::keyClick(editorWidget(), Qt::Key_Down);
+  QTest::keyClick(editorWidget(), Qt::Key_Down);
+  EXPECT_EQ(main->lineNumberBox()->text(), "4");
+
+  // Another file opened: the box shows where the caret is in it, untouched.
+  ASSERT_TRUE(main->documents().OpenFile(folder.write("one.txt", "only\r\n")));
+  EXPECT_EQ(main->lineNumberBox()->text(), "1");
+  // A jump to a place found by a command shows its line as well.
+  editor().setSelStart(editor().positionOfLine(1));
+  EXPECT_EQ(main->lineNumberBox()->text(), "2");
 }
 
 TEST_F(EditingWiring, CountAndTabWidthAreReachedFromTheMenus) {
