@@ -28,6 +28,7 @@
 #include "html/forms/html_font_dialog.h"
 #include "editing/enhanced_edit.h"
 #include "html/html_commands.h"
+#include "platform/program_launcher.h"
 #include "platform/qt_dialogs.h"
 #include "window/about_box.h"
 #include "app/command_line.h"
@@ -238,9 +239,12 @@ void TMain::createLinkCommand() {
 
 void TMain::createPagePreview() {
   browsers_ = std::make_unique<BrowserWindows>();
+  launcher_ = std::make_unique<ProgramLauncher>();
   preview_ = std::make_unique<PagePreview>(
       PreviewContext{*Editor, dialogs_, *this, document_, settings_, japaneseInterface_, *documents_,
-                     [](const ProgramCall& call) { return QProcess::startDetached(call.program, call.arguments); },
+                     [this](const ProgramCall& call, std::function<void(int)> failed) {
+                       return launcher_->start(call.program, call.arguments, std::move(failed));
+                     },
                      [](const QString& name) { return QStandardPaths::findExecutable(name); },
                      QDir(QDir::tempPath()).filePath(
                          QStringLiteral("wrenpad-preview-%1").arg(QCoreApplication::applicationPid()))},
@@ -529,6 +533,7 @@ void TMain::keepWorkAndEnd() {
   writeSettingsFile();
   instanceLock_.release();
   browsers_->closeAll();
+  if (helpViewer_) helpViewer_->close();
   closeConfirmed_ = true;
   close();
   QCoreApplication::quit();
@@ -818,6 +823,7 @@ bool TMain::FormClose() {
   undo_->cleanUp();
   instanceLock_.release();
   browsers_->closeAll();
+  if (helpViewer_) helpViewer_->close();
   closeConfirmed_ = true;
   return true;
 }

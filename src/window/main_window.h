@@ -71,6 +71,8 @@ class HtmlCommands;
 class TagPainter;
 class TEnhancedEdit;
 class BrowserWindows;
+class ProgramLauncher;
+class TBrowser;
 class FormCommands;
 class TFormDialog;
 class TSingleLineInputDialog;
@@ -215,6 +217,8 @@ class TMain : public QMainWindow,
   TextToHtmlCommand& textToHtml() { return *textToHtml_; }
   DictionaryCommand& dictionary() { return *dictionary_; }
   THelpSearch& helpWindow() { return *helpSearch_; }
+  // The help pages' own viewer; null until a page was shown.
+  TBrowser* shownHelpViewer() const { return helpViewer_.get(); }
   BrowserWindows& browsers() { return *browsers_; }
   MessagePane& messagePane() { return *CMsgWindow; }
   CaretContextFlags& caretFlags() { return caretFlags_; }
@@ -245,6 +249,8 @@ class TMain : public QMainWindow,
   void createHelpAndTools();
   void showHelpInLanguage();
   void openHelpPage(const QString& file);
+  TBrowser& helpViewer();
+  QRect helpViewerPlace();
   void placeOnLeftHalf();
   void setPasteShortcut(bool on);
   void showRecentFiles();
@@ -319,6 +325,12 @@ class TMain : public QMainWindow,
   // The preview windows go after the command that removes their pages.
   std::unique_ptr<BrowserWindows> browsers_;
   std::unique_ptr<PagePreview> preview_;
+  // Outside browsers; it goes first, so no report of one reaches the preview
+  // command after it is gone.
+  std::unique_ptr<ProgramLauncher> launcher_;
+  // The help pages' viewer, made at the first page shown; it hands links to
+  // other sites to the preview command, so it goes before it.
+  std::unique_ptr<TBrowser> helpViewer_;
   // The form, division and box dialogs, made once and kept for the run.
   TFormDialog* formDialog_ = nullptr;
   TSingleLineInputDialog* singleLineInputDialog_ = nullptr;

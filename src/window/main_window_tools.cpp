@@ -18,12 +18,12 @@
 #include "page/box_command.h"
 #include "page/box_setting_dialog.h"
 #include "page/page_settings.h"
+#include "page/preview/browser_window.h"
 #include "platform/dialogs.h"
 #include "programming/terminal.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QKeyEvent>
 #include <QProcess>
@@ -115,14 +115,38 @@ void TMain::showHelpInLanguage() {
 
 void TMain::mmSearchClick() { dialogs_.showModeless(*helpSearch_); }
 
-// A help page opens in the desktop's browser; when nothing can open it, the
-// user is told where it lies.
+// A help page opens in the program's own help viewer, beside the help
+// window; only links to other sites go to the user's browser.
 void TMain::openHelpPage(const QString& file) {
-  if (QDesktopServices::openUrl(QUrl::fromLocalFile(file))) return;
-  dialogs_.showError(kApplicationTitle,
-                     japaneseInterface_
-                         ? QStringLiteral("ヘルプのページを開けるブラウザが見つかりません。\n%1").arg(QDir::toNativeSeparators(file))
-                         : QStringLiteral("No browser could open the help page.\n%1").arg(QDir::toNativeSeparators(file)));
+  if (!helpSearch_->isVisible()) dialogs_.showModeless(*helpSearch_);
+  TBrowser& viewer = helpViewer();
+  viewer.showAddress(file);
+  viewer.activateWindow();
+}
+
+TBrowser& TMain::helpViewer() {
+  if (!helpViewer_) {
+    helpViewer_ = std::make_unique<TBrowser>();
+    helpViewer_->setObjectName(QStringLiteral("HelpViewer"));
+    helpViewer_->setHelpUse({[this] { return helpViewerPlace(); },
+                             [this](const QUrl& page) { preview_->OpenInOutsideBrowser(page.toString()); }});
+  }
+  return *helpViewer_;
+}
+
+// The help window moves to the left edge of the screen; the viewer takes
+// the rest of the width (the whole screen when too little is left).
+QRect TMain::helpViewerPlace() {
+  const QScreen* shown = helpSearch_->screen();
+  if (!shown) return {};
+  const QRect area = shown->availableGeometry();
+  QRect help = helpSearch_->frameGeometry();
+  help.moveTopLeft(area.topLeft());
+  if (helpSearch_->isVisible()) helpSearch_->move(help.topLeft());
+  constexpr int kNarrowest = 320;
+  const int left = help.right() + 1;
+  if (area.right() - left < kNarrowest) return area;
+  return QRect(QPoint(left, area.top()), area.bottomRight());
 }
 
 void TMain::mmRelateTxtFileToThisClick() { shell_->mmRelateTxtFileToThisClick(); }

@@ -56,5 +56,45 @@ TEST(PreviewWindow, ShowsALocalPageAndCountsDownloadsForBack) {
   EXPECT_TRUE(closed);
 }
 
+TEST(PreviewWindow, EscapeClosesItFromTheAddressFieldAndFromThePage) {
+  TBrowser browser;
+  bool closed = false;
+  browser.closed = [&closed] { closed = true; };
+  browser.show();
+  QTest::keyClick(browser.findChild<QWidget*>("edURL"), Qt::Key_Escape);
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(browser.isVisible());
+  closed = false;
+  browser.show();
+  QTest::keyClick(&browser, Qt::Key_Escape);  // keys the page does not take reach the window
+  EXPECT_TRUE(closed);
+}
+
+// As the help viewer: its own pages load inside it, a link to another site
+// goes to the user's browser, and the window is titled after the page.
+TEST(PreviewWindow, TheHelpViewerHandsLinksToOtherSitesToTheUsersBrowser) {
+  if (test::kWebEngineUnderSanitizer) GTEST_SKIP() << test::kWebEngineSkipReason;
+  test::TempFolder folder;
+  const QString page = folder.write("UsingHelp.htm", "<html><head><title>Using help</title></head><body>"
+                                                     "<a id=\"out\" href=\"https://example.invalid/support\">x</a>"
+                                                     "<a id=\"in\" href=\"Other.htm\">y</a></body></html>");
+  folder.write("Other.htm", "<html><head><title>Other page</title></head><body>2</body></html>");
+  TBrowser viewer;
+  QList<QUrl> outside;
+  viewer.setHelpUse({[] { return QRect(10, 20, 400, 300); }, [&outside](const QUrl& url) { outside << url; }});
+  QSignalSpy spy(&viewer.view(), &QWebEngineView::loadFinished);
+  viewer.showAddress(page);
+  EXPECT_EQ(viewer.geometry(), QRect(10, 20, 400, 300));
+  if (!loaded(spy)) GTEST_SKIP() << "the web engine could not load a page on this machine";
+  QTRY_COMPARE_WITH_TIMEOUT(viewer.windowTitle(), QString("Using help"), 20000);
+  viewer.view().page()->runJavaScript("document.getElementById('out').click()");
+  QTRY_COMPARE_WITH_TIMEOUT(outside.size(), 1, 20000);
+  EXPECT_EQ(outside[0], QUrl("https://example.invalid/support"));
+  EXPECT_EQ(viewer.address(), page);  // the help page stays
+  viewer.view().page()->runJavaScript("document.getElementById('in').click()");
+  QTRY_COMPARE_WITH_TIMEOUT(viewer.view().title(), QString("Other page"), 20000);
+  EXPECT_EQ(outside.size(), 1);
+}
+
 }  // namespace
 }  // namespace wrenpad

@@ -20,6 +20,7 @@
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <QWebEnginePage>
@@ -138,27 +139,48 @@ TEST_F(Authoring, ACommaSeparatedFileBecomesAPageThePreviewShowsWithItsTextAsItW
   EXPECT_TRUE(shown.contains(QString::fromUtf8("港"))) << shown.toStdString();
 }
 
-TEST_F(Authoring, F1OpensThePageOfTheControlInUseAndF2LooksTheWordUpInTheHelp) {
-  folder.write("Help/html_en/HelpContextID.txt", "[ID]\r\n1=MenuCommands\r\n6=Page\r\n");
+TEST_F(Authoring, F1OpensThePageOfTheControlInUseInTheHelpViewerAndF2LooksTheWordUpInTheHelp) {
+  if (test::kWebEngineUnderSanitizer) GTEST_SKIP() << test::kWebEngineSkipReason;
+  folder.write("Help/html_en/HelpContextID.txt", "[ID]\r\n1=MenuCommands\r\n5=Programs\r\n6=Page\r\n9=UsingHelp\r\n");
   folder.write("Help/html_en/MenuCommands.htm", "<html><title>Menus</title>studies of menus</html>");
+  folder.write("Help/html_en/UsingHelp.htm", "<html><title>Using help</title></html>");
   folder.write("Help/html_en/introduction.htm", "<html><title>Start</title></html>");
   start();
+  // No page goes to the desktop's browser.
   PageCatcher catcher;
   QDesktopServices::setUrlHandler("file", &catcher, "open");
   editor().setText("Two studies. more\r\n");
   editor().setFocus();
   QApplication::setActiveWindow(main.get());
   QTest::keyClick(editor().widget(), Qt::Key_F1);
-  QDesktopServices::unsetUrlHandler("file");
-  ASSERT_EQ(catcher.opened.size(), 1);
-  EXPECT_TRUE(catcher.opened[0].endsWith("Help/html_en/MenuCommands.htm")) << catcher.opened[0].toStdString();
+  ASSERT_NE(main->shownHelpViewer(), nullptr);
+  TBrowser& viewer = *main->shownHelpViewer();
+  EXPECT_TRUE(viewer.isVisible());
+  EXPECT_TRUE(viewer.address().endsWith("Help/html_en/MenuCommands.htm")) << viewer.address().toStdString();
+  // The contents, index and search beside it.
+  EXPECT_EQ(dialogs.askedOf("modeless"), QStringList{"HelpSearch"});
 
+  // F1 on the Search tab of the help window: the page about the help window.
+  THelpSearch& help = main->helpWindow();
+  help.show();
+  help.findChild<QTabWidget*>("TabControl")->setCurrentIndex(THelpSearch::SearchTab);
+  auto* field = help.findChild<QLineEdit*>("edSearch");
+  field->setFocus();
+  QApplication::setActiveWindow(&help);
+  QTest::keyClick(field, Qt::Key_F1);
+  EXPECT_TRUE(viewer.address().endsWith("Help/html_en/UsingHelp.htm")) << viewer.address().toStdString();
+  QDesktopServices::unsetUrlHandler("file");
+  EXPECT_TRUE(catcher.opened.isEmpty()) << catcher.opened.join(", ").toStdString();
+  help.hide();
+
+  editor().setFocus();
+  QApplication::setActiveWindow(main.get());
   editor().setSelStart(6);  // inside "studies."
   QTest::keyClick(editor().widget(), Qt::Key_F2);
-  THelpSearch& help = main->helpWindow();
-  EXPECT_EQ(help.helpContext(), 5);  // the Search tab
+  EXPECT_EQ(help.helpContext(), 9);  // the Search tab
   EXPECT_EQ(help.findChild<QLineEdit*>("edSearch")->text(), "study");
   EXPECT_EQ(QApplication::clipboard()->text(), "study");
+  viewer.close();
 }
 
 #include "authoring_commands_test.moc"

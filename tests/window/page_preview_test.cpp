@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUrl>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
@@ -216,6 +217,27 @@ TEST_F(PreviewCommand, ThePreviewPageIsNoMoreReadableThanItsDocument) {
   const QFileDevice::Permissions groupReads = ownerOnly | QFileDevice::ReadGroup;
   const QFileDevice::Permissions preview = permissionsOfPreviewFor(groupReads);
   EXPECT_EQ(preview & ~groupReads, QFileDevice::Permissions()) << std::hex << int(preview);
+}
+
+// A desktop without a browser: xdg-open is there but gives up with status 3.
+TEST_F(PreviewCommand, AScriptPageWhoseBrowserGivesUpIsReportedWithItsAddressAndShownInThePreview) {
+  const QString fakeOpener = folder.write("bin/xdg-open", "#!/bin/sh\nexit 3\n");
+  QFile::setPermissions(fakeOpener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QFile::encodeName(folder.file("bin")));
+  main->documents().OpenFile(folder.write("script.htm", "<html><body><script type=\"javascript\">"
+                                                        "document.write('x')</script></body></html>\r\n"));
+  main->action("mmDisplayAsWebPage")->trigger();
+  qputenv("PATH", path);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !dialogs.askedOf("error").isEmpty(); }, 10000));
+  ASSERT_EQ(dialogs.askedOf("error").size(), 1) << dialogs.asked.join("\n").toStdString();
+  const QString report = dialogs.askedOf("error")[0];
+  EXPECT_TRUE(report.contains("\"xdg-open\"")) << report.toStdString();
+  EXPECT_TRUE(report.contains("status 3")) << report.toStdString();
+  EXPECT_TRUE(report.contains(QUrl::fromLocalFile(previewBeside()).toString())) << report.toStdString();
+  ASSERT_NE(browser(), nullptr);
+  EXPECT_TRUE(browser()->isVisible());
+  EXPECT_EQ(browser()->address(), QDir::toNativeSeparators(previewBeside()));
 }
 
 }  // namespace

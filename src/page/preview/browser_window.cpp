@@ -33,6 +33,28 @@ class BrowserView : public QWebEngineView {
   }
 };
 
+// Pages of the own machine (files, and what a page makes itself) load in
+// the window; the help viewer hands a link to any other page to its owner.
+bool isOwnMachinePage(const QUrl& url) {
+  const QString scheme = url.scheme();
+  return url.isLocalFile() || scheme == u"qrc" || scheme == u"data" || scheme == u"about" || scheme == u"blob";
+}
+
+class BrowserPage : public QWebEnginePage {
+ public:
+  using QWebEnginePage::QWebEnginePage;
+  std::function<void(const QUrl&)> openOutside;
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+    if (openOutside && type == NavigationTypeLinkClicked && !isOwnMachinePage(url)) {
+      openOutside(url);
+      return false;
+    }
+    return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+  }
+};
+
 // What the address field shows: a local page as its path, others as typed.
 QString addressText(const QUrl& url) {
   return url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : url.toString();
@@ -77,6 +99,7 @@ TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(ToolBar1);
 
   auto* view = new BrowserView(this);
+  view->setPage(new BrowserPage(view));
   view->newWindow = [this] { return HTMLBrowserNewWindow2(); };
   HTMLBrowser = view;
   HTMLBrowser->setObjectName(QStringLiteral("HTMLBrowser"));
@@ -99,6 +122,14 @@ TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 TBrowser::~TBrowser() = default;
 
+void TBrowser::setHelpUse(HelpUse use) {
+  helpUse_ = std::move(use);
+  static_cast<BrowserPage*>(HTMLBrowser->page())->openOutside = helpUse_.openOutside;
+  connect(HTMLBrowser, &QWebEngineView::titleChanged, this, [this](const QString& title) {
+    if (!title.isEmpty()) setWindowTitle(title);
+  });
+}
+
 QString TBrowser::address() const { return edURL->text(); }
 
 void TBrowser::showAddress(const QString& address) {
@@ -113,9 +144,12 @@ void TBrowser::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) FormShow();
 }
 
-// The lower half of the screen, 20 pixels short, under the editor.
+// The lower half of the screen, 20 pixels short, under the editor; the help
+// viewer where its owner places it.
 void TBrowser::FormShow() {
-  if (const QScreen* screen = this->screen()) {
+  if (helpUse_.place) {
+    if (const QRect place = helpUse_.place(); place.isValid()) setGeometry(place);
+  } else if (const QScreen* screen = this->screen()) {
     const QRect area = screen->availableGeometry();
     const int top = area.top() + area.height() / 2;
     setGeometry(area.left(), top, area.width(), std::max(100, area.height() / 2 - 20));
@@ -127,6 +161,14 @@ void TBrowser::FormShow() {
 void TBrowser::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   if (closed) closed();
+}
+
+void TBrowser::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TBrowser::btnGoClick() {
@@ -159,6 +201,9 @@ void TBrowser::HTMLBrowserNavigateComplete2() {
   const QString preview = previewFile ? QDir::toNativeSeparators(previewFile()) : QString();
   const QUrl url = HTMLBrowser->url();
   QPointer<TBrowser> self(this);
+  edURL->setText(addressText(url));
+  // Help pages are ours, pictures and all.
+  if (showsHelp()) return;
   HTMLBrowser->page()->toHtml([self, shownBefore, preview, url](const QString& html) {
     if (!self) return;
     if (html.toLower().contains(QStringLiteral(".gif\"")) && shownBefore != preview) {
@@ -167,7 +212,6 @@ void TBrowser::HTMLBrowserNavigateComplete2() {
       return;
     }
   });
-  edURL->setText(addressText(url));
 }
 
 QWebEngineView* TBrowser::HTMLBrowserNewWindow2() {
@@ -175,6 +219,7 @@ QWebEngineView* TBrowser::HTMLBrowserNewWindow2() {
   auto* window = new TBrowser(this);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->previewFile = previewFile;
+  if (showsHelp()) window->setHelpUse(helpUse_);
   window->show();
   return window->HTMLBrowser;
 }

@@ -1,10 +1,13 @@
 #pragma once
 // TBrowser: the program's own preview window, a web view with an address
 // field, Go, Refresh and Back, and a status text. A page that asks for a new
-// window gets a new preview window of its own.
+// window gets a new preview window of its own. The same window shows the
+// help pages. Escape closes it.
 
 #include "page/preview/page_preview.h"
 
+#include <QRect>
+#include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -35,6 +38,17 @@ class TBrowser : public QWidget, public PreviewWindow {
   QString address() const;
   int downloadCount() const { return downloads_; }
 
+  // The window as the help viewer: it is titled after the page shown and
+  // placed where `place` says (instead of the lower half of the screen), and
+  // links to pages that are not files of this machine go to `openOutside`,
+  // the user's own browser.
+  struct HelpUse {
+    std::function<QRect()> place;
+    std::function<void(const QUrl&)> openOutside;
+  };
+  void setHelpUse(HelpUse use);
+  bool showsHelp() const { return bool(helpUse_.openOutside); }
+
   // Prepares Qt WebEngine before the application object exists: shared
   // graphics contexts, and no sandbox when running as root (Chromium's
   // sandbox refuses root).
@@ -43,6 +57,7 @@ class TBrowser : public QWidget, public PreviewWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void FormShow();
@@ -62,6 +77,7 @@ class TBrowser : public QWidget, public PreviewWindow {
   QPushButton* btnBack;
   QLabel* Panel1;
   int downloads_ = 0;
+  HelpUse helpUse_;
 };
 
 // The preview window, made when a page is first shown: the web engine starts

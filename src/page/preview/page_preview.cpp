@@ -46,7 +46,7 @@ void PagePreview::mmDisplayAsWebPageClick() {
   switch (decision.action) {
     case PreviewAction::ShowPreview: window_.showAddress(path); break;
     case PreviewAction::RefreshPreview: window_.refresh(); break;
-    case PreviewAction::OutsideBrowser: OpenInOutsideBrowser(QUrl::fromLocalFile(path).toString()); break;
+    case PreviewAction::OutsideBrowser: OpenInOutsideBrowser(QUrl::fromLocalFile(path).toString(), path); break;
     case PreviewAction::Nothing: break;
   }
   c_.editor.setFocus();
@@ -153,13 +153,42 @@ bool PagePreview::writePage(const QString& path, const QByteArray& bytes) {
   return false;
 }
 
-void PagePreview::OpenInOutsideBrowser(const QString& address) {
+void PagePreview::OpenInOutsideBrowser(const QString& address, const QString& fallback) {
   const std::optional<ProgramCall> call = OutsideBrowserCall(choice(), address, c_.findProgram);
-  if (call && c_.startProgram(*call)) return;
-  c_.dialogs.showError(kApplicationTitle,
-                       tr2("No web browser could be started. Open this address in a browser: %1",
-                           u"Webブラウザを起動できませんでした。次のアドレスをブラウザで開いてください: %1")
-                           .arg(address));
+  if (!call) {
+    browserFailed(QString(), -1, address, fallback);
+    return;
+  }
+  const QString program = QFileInfo(call->program).fileName();
+  // The report comes later when the browser gives up after its start.
+  const auto failed = [this, program, address, fallback](int status) {
+    browserFailed(program, status, address, fallback);
+  };
+  if (!c_.startProgram(*call, failed)) browserFailed(program, -1, address, fallback);
+}
+
+// Says which browser could not show the page (none at all, one that did not
+// start, or one that gave up with a status) and where the page is; the
+// fallback address goes to the own preview window.
+void PagePreview::browserFailed(const QString& program, int status, const QString& address,
+                                const QString& fallback) {
+  QString what;
+  if (program.isEmpty())
+    what = tr2("No web browser is installed (not even xdg-open).",
+               u"Webブラウザがインストールされていません（xdg-openもありません）。");
+  else if (status < 0)
+    what = tr2("The web browser \"%1\" could not be started.", u"Webブラウザ\"%1\"を起動できませんでした。").arg(program);
+  else
+    what = tr2("The web browser \"%1\" could not be started: it ended with status %2.",
+               u"Webブラウザ\"%1\"を起動できませんでした（終了コード %2 で終了しました）。")
+               .arg(program)
+               .arg(status);
+  const QString then = fallback.isEmpty()
+                           ? tr2("Open this address in a browser: %1", u"次のアドレスをブラウザで開いてください: %1")
+                           : tr2("The page is shown in the preview window instead. Its address: %1",
+                                 u"代わりにプレビューウィンドウで表示します。アドレス: %1");
+  c_.dialogs.showError(kApplicationTitle, what + u'\n' + then.arg(address));
+  if (!fallback.isEmpty()) window_.showAddress(fallback);
 }
 
 void PagePreview::showServerPage(const QString& address) {
@@ -167,7 +196,7 @@ void PagePreview::showServerPage(const QString& address) {
   if (chosen == BrowserChoice::OwnPreview || chosen == BrowserChoice::Netscape)
     window_.showAddress(address);
   else
-    OpenInOutsideBrowser(address);
+    OpenInOutsideBrowser(address, address);
 }
 
 void PagePreview::previewClosed() {

@@ -53,8 +53,9 @@ struct PreviewContext {
   const bool& japanese;  // the interface language
   DocumentCommands& files;
   // Starts an outside program without waiting for it; false when it could
-  // not be started.
-  std::function<bool(const ProgramCall&)> startProgram;
+  // not be started. `failed` is told the exit status when it gives up soon
+  // after its start (xdg-open without a browser ends with status 3).
+  std::function<bool(const ProgramCall&, std::function<void(int status)> failed)> startProgram;
   // The path of an installed program, empty when it is missing.
   std::function<QString(const QString&)> findProgram;
   // Where a page goes when its own folder cannot take it.
@@ -68,8 +69,11 @@ class PagePreview {
   ~PagePreview();
 
   void mmDisplayAsWebPageClick();
-  // Opens `address` in the outside browser of the current choice.
-  void OpenInOutsideBrowser(const QString& address);
+  // Opens `address` in the outside browser of the current choice. When no
+  // browser starts, or the one started gives up, the user is told which and
+  // given the address; a `fallback` address is then shown in the own
+  // preview window.
+  void OpenInOutsideBrowser(const QString& address, const QString& fallback = QString());
   void mmWebPageEditOptionsClick();
   // A page of the test server: in the own preview window for the first two
   // choices, else in the outside browser.
@@ -92,6 +96,7 @@ class PagePreview {
   void removeIfAsWritten(const QString& path);
   void removeWrittenPages();
   BrowserChoice choice() const;
+  void browserFailed(const QString& program, int status, const QString& address, const QString& fallback);
   QString tr2(const char* english, const char16_t* japanese) const;
   TWebPageEditOptions& optionsForm();
 
