@@ -2,6 +2,8 @@
 
 #include "text/tag_attribute.h"
 
+#include <algorithm>
+
 namespace wrenpad {
 
 QString LinkElement(const QString& url, const QString& target, const QString& content) {
@@ -35,11 +37,11 @@ std::optional<LinkAtCaret> FindLinkAtCaret(const QString& text, int caret) {
 
 QString PictureElement(const QString& reference, int alignment, int ratioPercent,
                        std::optional<std::pair<int, int>> size) {
+  // A side scaled down never vanishes: a picture is at least one pixel wide and high.
+  const auto scaled = [ratioPercent](int side) { return std::max(1, int(double(side) * ratioPercent / 100)); };
   QString sizePart;
   if (ratioPercent != 100 && size)
-    sizePart = QStringLiteral(" width = %1 height = %2")
-                   .arg(int(double(size->first) * ratioPercent / 100))
-                   .arg(int(double(size->second) * ratioPercent / 100));
+    sizePart = QStringLiteral(" width = %1 height = %2").arg(scaled(size->first)).arg(scaled(size->second));
   QString element = QStringLiteral("\r\n<img src = \"") + reference + u'"';
   if (alignment == 0 || alignment == 1)
     return element + QStringLiteral(" align = \"") + (alignment == 0 ? QStringLiteral("left") : QStringLiteral("right")) +

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 namespace wrenpad {
 
@@ -72,27 +73,57 @@ bool IsFrameMarker(std::uint8_t marker) {
   return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
-std::optional<PictureSize> JpegSize(const Bytes& b) {
+// Where each marker segment of a JPEG starts, up to the first frame header:
+// `visit(marker, at, length)` with `at` on the length bytes; it returns
+// whether to go on. Returns the frame marker's segment start, or -1.
+template <class Visit>
+qsizetype WalkJpegSegments(const Bytes& b, Visit visit) {
   qsizetype at = 2;  // after SOI
   while (b.has(at, 2)) {
-    if (b.u8(at) != 0xFF) return std::nullopt;  // not at a marker: damaged
+    if (b.u8(at) != 0xFF) return -1;  // not at a marker: damaged
     while (b.has(at + 1, 1) && b.u8(at + 1) == 0xFF) ++at;  // fill bytes
-    if (!b.has(at + 1, 1)) return std::nullopt;
+    if (!b.has(at + 1, 1)) return -1;
     const std::uint8_t marker = b.u8(at + 1);
     at += 2;
     if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;  // no length
-    if (marker == 0xD9 || marker == 0xDA) return std::nullopt;  // image data before any frame
-    if (!b.has(at, 2)) return std::nullopt;
+    if (marker == 0xD9 || marker == 0xDA) return -1;  // image data before any frame
+    if (!b.has(at, 2)) return -1;
     const std::uint32_t length = b.be16(at);
-    if (length < 2) return std::nullopt;
-    if (IsFrameMarker(marker)) {
-      // length, precision, height, width
-      if (length < 7 || !b.has(at, 7)) return std::nullopt;
-      return SizeOf(b.be16(at + 5), b.be16(at + 3));  // a height of 0 (set later by DNL) gives nothing
-    }
+    if (length < 2) return -1;
+    if (IsFrameMarker(marker)) return at;
+    if (!visit(marker, at, qsizetype(length))) return -1;
     at += length;
   }
-  return std::nullopt;
+  return -1;
+}
+
+// The orientation tag of an EXIF block whose TIFF header starts at `tiff`
+// and which ends at `end`.
+int ExifOrientation(const Bytes& b, qsizetype tiff, qsizetype end) {
+  if (!b.has(tiff, 8) || tiff + 8 > end) return 1;
+  const bool little = b.startsWith("II*\0", 4, tiff);
+  if (!little && !b.startsWith("MM\0*", 4, tiff)) return 1;
+  const auto u16 = [&](qsizetype at) { return little ? b.le16(at) : b.be16(at); };
+  const auto u32 = [&](qsizetype at) { return little ? b.le32(at) : b.be32(at); };
+  const qsizetype directory = tiff + qsizetype(u32(tiff + 4));
+  if (directory < tiff + 8 || !b.has(directory, 2) || directory + 2 > end) return 1;
+  const qsizetype entries = u16(directory);
+  constexpr std::uint32_t kOrientationTag = 0x0112, kShortType = 3;
+  for (qsizetype i = 0; i < entries; ++i) {
+    const qsizetype entry = directory + 2 + i * 12;
+    if (!b.has(entry, 12) || entry + 12 > end) return 1;
+    if (u16(entry) != kOrientationTag) continue;
+    const std::uint32_t value = u16(entry + 8);
+    return u16(entry + 2) == kShortType && value >= 1 && value <= 8 ? int(value) : 1;
+  }
+  return 1;
+}
+
+std::optional<PictureSize> JpegSize(const Bytes& b) {
+  const qsizetype at = WalkJpegSegments(b, [](std::uint8_t, qsizetype, qsizetype) { return true; });
+  // length, precision, height, width
+  if (at < 0 || b.be16(at) < 7 || !b.has(at, 7)) return std::nullopt;
+  return SizeOf(b.be16(at + 5), b.be16(at + 3));  // a height of 0 (set later by DNL) gives nothing
 }
 
 std::optional<PictureSize> GifSize(const Bytes& b) {
@@ -164,13 +195,30 @@ std::optional<PictureSize> PictureHeaderSize(const QByteArray& bytes) {
   const Bytes b(bytes);
   switch (PictureFormatOf(bytes)) {
     case PictureFormat::Png: return PngSize(b);
-    case PictureFormat::Jpeg: return JpegSize(b);
+    case PictureFormat::Jpeg: {
+      std::optional<PictureSize> size = JpegSize(b);
+      if (size && TurnsAQuarter(JpegOrientation(bytes))) std::swap(size->width, size->height);
+      return size;
+    }
     case PictureFormat::Gif: return GifSize(b);
     case PictureFormat::Bmp: return BmpSize(b);
     case PictureFormat::Metafile: return MetafileSize(b);
     case PictureFormat::Unknown: break;
   }
   return std::nullopt;
+}
+
+int JpegOrientation(const QByteArray& bytes) {
+  const Bytes b(bytes);
+  if (PictureFormatOf(bytes) != PictureFormat::Jpeg) return 1;
+  int orientation = 1;
+  WalkJpegSegments(b, [&](std::uint8_t marker, qsizetype at, qsizetype length) {
+    constexpr std::uint8_t kApp1 = 0xE1;
+    if (marker != kApp1 || !b.startsWith("Exif\0\0", 6, at + 2)) return true;
+    orientation = ExifOrientation(b, at + 8, at + length);
+    return false;
+  });
+  return orientation;
 }
 
 }  // namespace wrenpad

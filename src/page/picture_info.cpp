@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTransform>
 
 #include <png.h>
 // jpeglib.h needs FILE and size_t declared before it.
@@ -190,10 +191,20 @@ void DecodePng(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
   }
 }
 
+// The picture as its EXIF orientation says it is seen: mirrored (2, 4, 5,
+// 7), then turned clockwise by a quarter, a half or three quarters.
+QImage Oriented(const QImage& stored, int orientation) {
+  if (orientation <= 1 || orientation > 8) return stored;
+  constexpr bool kMirrored[] = {false, false, true, false, true, true, false, true, false};
+  constexpr int kTurn[] = {0, 0, 0, 180, 180, 270, 90, 90, 270};
+  QImage image = kMirrored[orientation] ? stored.mirrored(true, false) : stored;
+  return kTurn[orientation] == 0 ? image : image.transformed(QTransform().rotate(kTurn[orientation]));
+}
+
 void DecodeJpeg(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
   Decoded decoded;
   if (DecodeJpegInto(bytes, &decoded)) {
-    picture.preview = decoded.image;
+    picture.preview = Oriented(decoded.image, JpegOrientation(bytes));
     if (!decoded.warning.empty()) {
       picture.problem = tr("The JPEG picture is damaged or cut short, so part of it may be missing: %1.",
                            u"JPEGの画像が壊れているか途中で切れているため、一部が欠けている可能性があります: %1。")
@@ -205,7 +216,8 @@ void DecodeJpeg(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) 
 }
 
 void DecodeThroughQt(const QByteArray& bytes, const char* kind, PictureInfo& picture, ProblemWords tr) {
-  if (picture.size && TooLargeToDecode(picture.size->width, picture.size->height)) {
+  if (const std::optional<PictureSize> size = PictureHeaderSize(bytes);
+      size && TooLargeToDecode(size->width, size->height)) {
     picture.problem = tr("The %1 picture cannot be shown: the picture is too large to show.",
                          u"%1の画像は大きすぎるため表示できません。")
                           .arg(QLatin1String(kind));
@@ -250,6 +262,9 @@ PictureInfo LoadPicture(const QString& path, bool japanese) {
   const QByteArray bytes = file.read(tooLarge ? kHeadBytes : kMaxPictureFileBytes);
   picture.format = PictureFormatOf(bytes);
   picture.size = PictureHeaderSize(bytes);
+  // A header that claims more than any picture read here is not believed:
+  // no size goes into the page from it.
+  if (picture.size && TooLargeToDecode(picture.size->width, picture.size->height)) picture.size.reset();
   if (tooLarge) {
     picture.problem = tr("The file is too large to show (more than %1 MiB).",
                          u"ファイルが大きすぎるため表示できません（%1 MiBを超えています）。")

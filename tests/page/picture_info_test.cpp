@@ -252,20 +252,55 @@ TEST_F(LoadPictureTest, CutOrDamagedFilesKeepTheirHeaderSizeAndSayWhy) {
   EXPECT_TRUE(pngHead.problem.startsWith(QStringLiteral("The PNG picture cannot be shown")));
 }
 
-TEST_F(LoadPictureTest, HugeDeclaredSizesAreReportedButNotDecoded) {
+TEST_F(LoadPictureTest, HugeDeclaredSizesAreNeitherDecodedNorBelieved) {
   const PictureInfo png = Load(ForgePngSize(Encode(Sample(), "PNG"), 100000, 90000));
-  EXPECT_EQ(png.size, (PictureSize{100000, 90000}));
+  EXPECT_EQ(png.size, std::nullopt);
   EXPECT_TRUE(png.preview.isNull());
   EXPECT_FALSE(png.problem.isEmpty());
 
   const PictureInfo jpeg = Load(ForgeJpegSize(Encode(Sample(), "JPEG"), 60000, 50000));
-  EXPECT_EQ(jpeg.size, (PictureSize{60000, 50000}));
+  EXPECT_EQ(jpeg.size, std::nullopt);
   EXPECT_TRUE(jpeg.preview.isNull());
   EXPECT_TRUE(jpeg.problem.contains(QStringLiteral("too large"))) << jpeg.problem.toStdString();
 
   const PictureInfo bmp = Load(BmpHeader(30000, -30000));
-  EXPECT_EQ(bmp.size, (PictureSize{30000, 30000}));
+  EXPECT_EQ(bmp.size, std::nullopt);
+  // The header readers still say what the header claims.
+  EXPECT_EQ(PictureHeaderSize(BmpHeader(30000, -30000)), (PictureSize{30000, 30000}));
   EXPECT_TRUE(bmp.problem.contains(QStringLiteral("too large")));
+}
+
+// The JPEG with an APP1 EXIF block (big- or little-endian) giving an orientation.
+QByteArray WithOrientation(const QByteArray& jpeg, int orientation, bool littleEndian = false) {
+  const QByteArray tiff = littleEndian
+      ? QByteArray::fromHex("49492a0008000000" "0100" "1201030001000000") + char(orientation) + QByteArray(3, 0)
+      : QByteArray::fromHex("4d4d002a00000008" "0001" "0112000300000001") + char(0) + char(orientation) +
+            QByteArray(2, 0);
+  const QByteArray body = QByteArray("Exif", 4) + QByteArray(2, 0) + tiff + QByteArray(4, 0);
+  QByteArray length(2, 0);
+  qToBigEndian(quint16(body.size() + 2), length.data());
+  return jpeg.left(2) + QByteArray::fromHex("ffe1") + length + body + jpeg.mid(2);
+}
+
+TEST_F(LoadPictureTest, AJpegTurnedByItsOrientationHasItsSidesSwapped) {
+  const QByteArray jpeg = Encode(Sample(), "JPEG");  // 5 x 3 as stored
+  for (int orientation = 1; orientation <= 8; ++orientation) {
+    SCOPED_TRACE(orientation);
+    const PictureSize seen = orientation >= 5 ? PictureSize{3, 5} : PictureSize{5, 3};
+    EXPECT_EQ(JpegOrientation(WithOrientation(jpeg, orientation, orientation % 2 == 0)), orientation);
+    EXPECT_EQ(PictureHeaderSize(WithOrientation(jpeg, orientation)), seen);
+    const PictureInfo loaded = Load(WithOrientation(jpeg, orientation));
+    EXPECT_EQ(loaded.size, seen);
+    EXPECT_EQ(loaded.preview.size(), QSize(seen.width, seen.height));
+  }
+  // The red corner goes where a quarter turn clockwise takes it: the top right.
+  const QImage turned = Load(WithOrientation(jpeg, 6)).preview;
+  for (const QPoint other : {QPoint(0, 0), QPoint(0, 4), QPoint(2, 4)})
+    EXPECT_GT(qRed(turned.pixel(2, 0)), qRed(turned.pixel(other)) + 30) << other.x() << "," << other.y();
+  // No block, a damaged one or a value out of range: upright.
+  EXPECT_EQ(JpegOrientation(jpeg), 1);
+  EXPECT_EQ(JpegOrientation(WithOrientation(jpeg, 9)), 1);
+  EXPECT_EQ(JpegOrientation(WithOrientation(jpeg, 6).left(30)), 1);
 }
 
 TEST_F(LoadPictureTest, MissingOversizedAndForeignFilesAreRefusedPlainly) {
