@@ -530,6 +530,7 @@ bool TMain::recoverFrom(const RecoveryOffer& offer) {
 void TMain::keepWorkAndEnd() {
   if (Editor->isModified()) undo_->keepForRecovery();
   else undo_->cleanUp();
+  endingWithoutQuestions_ = true;
   writeSettingsFile();
   instanceLock_.release();
   browsers_->closeAll();
@@ -573,7 +574,9 @@ void TMain::readSettingsFile() {
   const IniFile& ini = file.ini;
   const QScreen* screen = QGuiApplication::primaryScreen();
   SettingsReadContext context;
-  context.applicationFolder = ApplicationFolder;
+  // An installed program's own folder (/usr/bin) is no place for documents:
+  // such a copy starts in the user's home folder.
+  context.applicationFolder = paths_.keepsFilesBeside ? ApplicationFolder : QDir::homePath();
   context.commandLineFolder = CommandLineFile.isEmpty() ? QString() : folderOf(CommandLineFile);
   context.screenSize = screen ? screen->size() : QSize(1024, 768);
   settings_ = readSettings(ini, context);
@@ -647,6 +650,11 @@ void TMain::writeSettingsFile() {
 
 // Once a run: the same refusal at every exit path would only repeat itself.
 void TMain::reportSettingsNotSaved(SettingsFileKind kind, const QString& error) {
+  // A session that ends by a signal waits for no answer: standard error only.
+  if (endingWithoutQuestions_) {
+    qWarning().noquote() << "Wrenpad: settings not saved in" << settingsPath_ << error;
+    return;
+  }
   if (settingsProblemReported_) return;
   settingsProblemReported_ = true;
   QString text;

@@ -286,6 +286,7 @@ class TMain : public QMainWindow,
   // not ours is never written over.
   SettingsFileKind settingsKind_ = SettingsFileKind::Missing;
   bool settingsProblemReported_ = false;
+  bool endingWithoutQuestions_ = false;  // SIGTERM or SIGHUP: nothing may wait for the user
   bool japaneseInterface_ = false;
   QTranslator qtTranslator_;  // Qt's own dialogs and buttons in Japanese
   QString settingsPath_;

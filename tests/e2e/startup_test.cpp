@@ -6,8 +6,10 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <csignal>
 
 TEST(Startup, CommandLineFileOpensAboutTwoSecondsAfterStart) {
   wrenpad::test::TempFolder folder;
@@ -33,4 +35,32 @@ TEST(Startup, CommandLineFileOpensAboutTwoSecondsAfterStart) {
   EXPECT_TRUE(QFile::exists(folder.file("Wrenpad_1.txt")));
   process.kill();
   process.waitForFinished(5000);
+}
+
+TEST(Startup, ATerminationSignalWaitsForNoAnswerAndLeavesAForeignSettingsFileAlone) {
+  wrenpad::test::TempFolder folder;
+  const QString program = wrenpad::test::copyPortableProgram(folder);
+  const QByteArray foreign = "[core]\nname=another program\n";
+  const QString other = folder.write("other.conf", foreign);
+  ASSERT_TRUE(QFile::link(other, folder.file("wrenpad.ini")));
+
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("QT_LOGGING_RULES", "wrenpad.window.info=true");
+  process.setProcessEnvironment(environment);
+  process.setWorkingDirectory(folder.path());
+  process.start(program, {});
+  ASSERT_TRUE(process.waitForStarted(10000));
+  QString output;
+  ASSERT_TRUE(wrenpad::test::waitForOutput(process, output, "shown", 15000)) << output.toStdString();
+  ::kill(pid_t(process.processId()), SIGTERM);
+  // The refusal to write the settings goes to standard error, not into a
+  // message box that nobody is left to answer.
+  ASSERT_TRUE(process.waitForFinished(10000));
+  output += QString::fromUtf8(process.readAllStandardError());
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_TRUE(output.contains("settings not saved")) << output.toStdString();
+  EXPECT_EQ(wrenpad::test::TempFolder::read(other), foreign);
+  EXPECT_TRUE(QFileInfo(folder.file("wrenpad.ini")).isSymLink());
 }
