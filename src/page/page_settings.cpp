@@ -239,7 +239,8 @@ PageReading PageSettings::read(const QString& text) {
   const PageReading reading = ReadPageSettings(text, previous, c_.settings.AutoRepaint, c_.japanese);
   values_ = reading.values;
   c_.colouring.PageFontName = reading.pageFontName;
-  if (reading.editorBackground) c_.editor.setBackground(*reading.editorBackground);
+  // The page's own background, or the user's when the page gives none.
+  c_.editor.setBackground(reading.editorBackground.value_or(QColorOf(RgbOfWindowsColour(c_.settings.BGColor))));
   return reading;
 }
 

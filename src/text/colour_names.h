@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 namespace wrenpad {
@@ -16,6 +17,11 @@ struct RgbColour {
   int blue = 0;
   friend bool operator==(const RgbColour&, const RgbColour&) = default;
 };
+
+// A colour of the settings file, written the Windows way: 0x00BBGGRR.
+inline RgbColour RgbOfWindowsColour(std::uint32_t value) {
+  return {int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)};
+}
 
 // Rows "name   #RRGGBB" (lower-case name, blanks, upper-case code): first the
 // twenty names aqua, black, blue, brown, fuchsia, gray, green, lime, maroon,

@@ -595,7 +595,7 @@ void TMain::applySettings() {
   document_.CurrentFolder = s.IniPath;
   document_.DefaultFolder = s.DefaultFolder;
   document_.LastExtension = s.LastExtension;
-  Editor->setBackground(QColor(s.BGColor & 0xFF, (s.BGColor >> 8) & 0xFF, (s.BGColor >> 16) & 0xFF));
+  Editor->setBackground(QColorOf(RgbOfWindowsColour(s.BGColor)));
   applyWindowBounds();
 }
 
@@ -620,9 +620,7 @@ Settings TMain::collectSettings() const {
   s.DefaultFolder = document_.DefaultFolder;
   s.LastExtension = document_.LastExtension;
   s.AutoRepaint = chosenAutoRepaint_;
-  const QColor background = Editor->background();
-  s.BGColor = std::uint32_t(background.red()) | (std::uint32_t(background.green()) << 8) |
-              (std::uint32_t(background.blue()) << 16);
+  // BGColor is the user's own choice as settings_ holds it, never a page's colour the editor shows.
   s.Height = height();
   s.Width = width();
   s.Top = pos().y();
@@ -968,6 +966,8 @@ void TMain::beginDocument() {
   marks_ = CommandMarks{};
   caretFlags_ = CaretContextFlags{};
   Editor->setReadOnly(false);
+  // A page's background belonged to that page: each document starts on the user's own.
+  Editor->setBackground(QColorOf(RgbOfWindowsColour(settings_.BGColor)));
   showCommandStates();
 }
 

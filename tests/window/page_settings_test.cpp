@@ -2,6 +2,7 @@
 // and the command as the window runs it, down to the saved file.
 #include "documents/document_commands.h"
 #include "editor/editor_control.h"
+#include "colouring/tag_painter.h"
 #include "html/forms/html_font_dialog.h"
 #include "page/page_settings.h"
 #include "window/main_window.h"
@@ -108,6 +109,40 @@ TEST_F(PageSettingsCommand, TitleBackgroundAndTextColourReachTheSavedFile) {
   const QString before = main->editor().text();
   main->action("mmPageSettings")->trigger();
   EXPECT_EQ(main->editor().text(), before);
+}
+
+TEST(PageBackground, APagesColoursStayWithItsDocumentAndNeverReachTheSettings) {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  // The user's own background: a pale green, 0x00BBGGRR.
+  std::unique_ptr<TMain> main =
+      test::startWindow(folder, dialogs, {}, "[Settings]\r\nJpn=0\r\nBGColor=" + QByteArray::number(0xE0FFE0) + "\r\n");
+  const QColor own(0xE0, 0xFF, 0xE0);
+  EXPECT_EQ(main->editor().background(), own);
+  main->documents().OpenFile(folder.write("dark.htm", "<html><body bgcolor=\"black\" text=\"white\">\r\nHi\r\n</body></html>\r\n"));
+  EXPECT_EQ(main->editor().background(), QColor(Qt::black));
+  main->documents().OpenFile(folder.write("notes.txt", "plain notes\r\n"));
+  EXPECT_EQ(main->editor().background(), own);
+  // A page that loses its colour shows the user's background again.
+  main->documents().OpenFile(folder.file("dark.htm"));
+  main->editor().replaceText("<html><body>\r\nHi\r\n</body></html>\r\n");
+  main->painter().mmRepaintTagsClick();
+  EXPECT_EQ(main->editor().background(), own);
+  main->documents().OpenFile(folder.file("dark.htm"));
+  test::closeWithoutSaving(*main);
+  const QString settings = QString::fromUtf8(test::TempFolder::read(folder.file("wrenpad.ini")));
+  EXPECT_TRUE(settings.contains("BGColor=" + QString::number(0xE0FFE0) + "\r\n")) << settings.toStdString();
+
+  // The user's own choice is kept, and the next page's colour does not replace it.
+  main = test::startWindow(folder, dialogs);
+  dialogs.colors.push_back(QColor(0x10, 0x20, 0x30));
+  main->action("mmBackGroundColor")->trigger();
+  main->documents().OpenFile(folder.file("dark.htm"));
+  main->documents().OpenFile(folder.file("notes.txt"));
+  EXPECT_EQ(main->editor().background(), QColor(0x10, 0x20, 0x30));
+  main->documents().OpenFile(folder.file("dark.htm"));
+  test::closeWithoutSaving(*main);
+  EXPECT_TRUE(QString::fromUtf8(test::TempFolder::read(folder.file("wrenpad.ini"))).contains("BGColor=" + QString::number(0x302010) + "\r\n"));
 }
 
 }  // namespace
