@@ -11,20 +11,30 @@
 #include <gtest/gtest.h>
 #include <csignal>
 
-TEST(Startup, CommandLineFileOpensAboutTwoSecondsAfterStart) {
-  wrenpad::test::TempFolder folder;
-  const QString program = wrenpad::test::copyPortableProgram(folder);
-  const QString document = folder.write("memo.txt", "hello\r\n");
+namespace {
 
-  QProcess process;
+// Starts a portable copy of the program in `folder`, on no screen, with the
+// window's trace on standard error.
+void startOffscreen(QProcess& process, const wrenpad::test::TempFolder& folder, const QStringList& arguments) {
+  const QString program = wrenpad::test::copyPortableProgram(folder);
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "offscreen");
   environment.insert("QT_LOGGING_RULES", "wrenpad.window.info=true");
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder.path());
+  process.start(program, arguments);
+}
+
+}  // namespace
+
+TEST(Startup, CommandLineFileOpensAboutTwoSecondsAfterStart) {
+  wrenpad::test::TempFolder folder;
+  const QString document = folder.write("memo.txt", "hello\r\n");
+
+  QProcess process;
   QElapsedTimer clock;
   clock.start();
-  process.start(program, {"memo.txt"});
+  startOffscreen(process, folder, {"memo.txt"});
   ASSERT_TRUE(process.waitForStarted(10000));
 
   QString output;
@@ -39,18 +49,12 @@ TEST(Startup, CommandLineFileOpensAboutTwoSecondsAfterStart) {
 
 TEST(Startup, ATerminationSignalWaitsForNoAnswerAndLeavesAForeignSettingsFileAlone) {
   wrenpad::test::TempFolder folder;
-  const QString program = wrenpad::test::copyPortableProgram(folder);
   const QByteArray foreign = "[core]\nname=another program\n";
   const QString other = folder.write("other.conf", foreign);
   ASSERT_TRUE(QFile::link(other, folder.file("wrenpad.ini")));
 
   QProcess process;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", "offscreen");
-  environment.insert("QT_LOGGING_RULES", "wrenpad.window.info=true");
-  process.setProcessEnvironment(environment);
-  process.setWorkingDirectory(folder.path());
-  process.start(program, {});
+  startOffscreen(process, folder, {});
   ASSERT_TRUE(process.waitForStarted(10000));
   QString output;
   ASSERT_TRUE(wrenpad::test::waitForOutput(process, output, "shown", 15000)) << output.toStdString();
