@@ -131,13 +131,13 @@ int PreselectedFaceIndex(const QStringList& faces, const QString& pageFontName) 
 QString FontAttributes(const FontTagRequest& r) {
   QString face, colour, size, className;
   if (!r.face.isEmpty() && r.face != r.documentFontName && (r.face != r.faceInEffect || r.editing))
-    face = QStringLiteral("face=\"%1\" ").arg(r.face);
+    face = QStringLiteral("face=\"%1\" ").arg(EscapeAttributeValue(r.face));
   if (r.colour != r.colourInEffect || r.editing)
     colour = QStringLiteral("color=\"%1\" ").arg(ColorToText(QStringLiteral("#") + RgbHex(r.colour)));
   if (r.size != r.presetSize || r.editing)
     size = QStringLiteral("size=\"%1\" ").arg(FontSizeText(r.size));
   const QString classText = r.className.trimmed();
-  if (!classText.isEmpty()) className = QStringLiteral("class=\"%1\"").arg(classText);
+  if (!classText.isEmpty()) className = QStringLiteral("class=\"%1\"").arg(EscapeAttributeValue(classText));
   return face + colour + size + className;
 }
 

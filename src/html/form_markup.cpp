@@ -1,5 +1,7 @@
 #include "html/form_markup.h"
 
+#include "text/text_helpers.h"
+
 #include <QRegularExpression>
 
 namespace wrenpad {
@@ -8,9 +10,9 @@ namespace {
 
 const QString kBreak = QStringLiteral("\r\n");
 
-// ` name = "value"`.
+// ` name = "value"`, the value escaped.
 QString attribute(const QString& name, const QString& value) {
-  return QStringLiteral(" %1 = \"%2\"").arg(name, value);
+  return QStringLiteral(" %1 = \"%2\"").arg(name, EscapeAttributeValue(value));
 }
 
 QString handlerFunction(const QString& name) {
@@ -96,7 +98,7 @@ QString SelectMarkup(const SelectValues& values) {
   if (values.size >= 2) select += attribute(QStringLiteral("size"), QString::number(values.size));
   select += QStringLiteral(">");
   for (const QString& item : MemoLines(values.items))
-    select += kBreak + QStringLiteral("  <option>") + item + QStringLiteral("</option>");
+    select += kBreak + QStringLiteral("  <option>") + EscapeElementText(item) + QStringLiteral("</option>");
   return select + kBreak + QStringLiteral("</select><br>") + kBreak;
 }
 
@@ -106,7 +108,7 @@ QString CheckBoxesMarkup(const CheckBoxValues& values) {
   for (int number = 1; number <= int(questions.size()); ++number)
     boxes += QStringLiteral("<input type = \"checkbox\"") +
              attribute(QStringLiteral("name"), values.commonName + u'_' + QString::number(number)) +
-             QStringLiteral(">") + questions[number - 1] + QStringLiteral("<br>") + kBreak;
+             QStringLiteral(">") + EscapeElementText(questions[number - 1]) + QStringLiteral("<br>") + kBreak;
   return boxes;
 }
 

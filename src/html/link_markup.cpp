@@ -1,14 +1,16 @@
 #include "html/link_markup.h"
 
 #include "text/tag_attribute.h"
+#include "text/text_helpers.h"
 
 #include <algorithm>
 
 namespace wrenpad {
 
 QString LinkElement(const QString& url, const QString& target, const QString& content) {
-  const QString targetPart = target.isEmpty() ? QString() : QStringLiteral("\" target = \"") + target;
-  return QStringLiteral("<a href=\"") + url + targetPart + QStringLiteral("\">") + content + QStringLiteral("</a>");
+  const QString targetPart =
+      target.isEmpty() ? QString() : QStringLiteral("\" target = \"") + EscapeAttributeValue(target);
+  return QStringLiteral("<a href=\"") + EscapeAttributeValue(url) + targetPart + QStringLiteral("\">") + content + QStringLiteral("</a>");
 }
 
 QString AnchorMarkup(const QString& name) {
@@ -22,8 +24,9 @@ std::optional<LinkAtCaret> FindLinkAtCaret(const QString& text, int caret) {
   LinkAtCaret link;
   link.start = int(open);
   const QString tag = text.mid(open, 200);
-  link.url = TagAttributeValue(tag, QStringLiteral("href"));
-  link.target = TagAttributeValue(tag.left(int(tag.indexOf(u'>')) + 1), QStringLiteral("target"));
+  // The dialog shows the values as they read; they are escaped again when written.
+  link.url = UnescapeAttributeValue(TagAttributeValue(tag, QStringLiteral("href")));
+  link.target = UnescapeAttributeValue(TagAttributeValue(tag.left(int(tag.indexOf(u'>')) + 1), QStringLiteral("target")));
   const qsizetype close = text.indexOf(QStringLiteral("</a"), std::max(0, caret - 1), Qt::CaseInsensitive);
   if (close >= 0) {
     const qsizetype closeEnd = text.indexOf(u'>', close);
@@ -42,7 +45,7 @@ QString PictureElement(const QString& reference, int alignment, int ratioPercent
   QString sizePart;
   if (ratioPercent != 100 && size)
     sizePart = QStringLiteral(" width = %1 height = %2").arg(scaled(size->first)).arg(scaled(size->second));
-  QString element = QStringLiteral("\r\n<img src = \"") + reference + u'"';
+  QString element = QStringLiteral("\r\n<img src = \"") + EscapeAttributeValue(reference) + u'"';
   if (alignment == 0 || alignment == 1)
     return element + QStringLiteral(" align = \"") + (alignment == 0 ? QStringLiteral("left") : QStringLiteral("right")) +
            u'"' + sizePart + QStringLiteral(" border = 0>\r\n");

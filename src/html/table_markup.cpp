@@ -89,12 +89,15 @@ QString TableStyleAttribute(const TableMarkupValues& values) {
   if (values.fontColour != RgbColour{})
     style += QStringLiteral(" color:%1;").arg(ColorToText(QStringLiteral("#") + RgbHex(values.fontColour)));
   if (values.setFontSize) style += QStringLiteral("font-size:%1%2;").arg(values.fontSize).arg(values.fontSizeUnit);
-  return style.size() > kStylePrefix.size() ? style + u'"' : QString();
+  if (style.size() == kStylePrefix.size()) return QString();
+  // A face name is typed: its quotes and ampersands must not end the attribute.
+  return kStylePrefix + EscapeAttributeValue(style.mid(kStylePrefix.size())) + u'"';
 }
 
 QString TableMarkup(const TableMarkupValues& values) {
   QString text = QStringLiteral("<br>\r\n<table ") + tableAttributes(values) + u'>';
-  if (!values.caption.isEmpty()) text += QStringLiteral("\r\n<caption> %1</caption> \r\n").arg(values.caption);
+  if (!values.caption.isEmpty())
+    text += QStringLiteral("\r\n<caption> %1</caption> \r\n").arg(EscapeElementText(values.caption));
   text += QStringLiteral("\r\n");
   for (int row = 1; row == 1 || row <= values.rows; ++row) {
     text += QStringLiteral("<tr") + heightOfRow(values, row) + QStringLiteral(">\r\n");

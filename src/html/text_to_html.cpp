@@ -6,6 +6,7 @@
 #include "editor/editor_control.h"
 #include "page/box_command.h"
 #include "platform/dialogs.h"
+#include "text/text_helpers.h"
 
 #include <algorithm>
 
@@ -89,24 +90,8 @@ QString firstLineOf(const QString& text) { return text.section(kLineBreak, 0, 0)
 
 }  // namespace
 
-QString EscapeHtmlText(const QString& text) {
-  QString escaped;
-  escaped.reserve(text.size());
-  for (const QChar c : text) {
-    if (c == u'&')
-      escaped += QStringLiteral("&amp;");
-    else if (c == u'<')
-      escaped += QStringLiteral("&lt;");
-    else if (c == u'>')
-      escaped += QStringLiteral("&gt;");
-    else
-      escaped += c;
-  }
-  return escaped;
-}
-
 QString TextToHtmlBody(const QString& text) {
-  return EscapeHtmlText(text).replace(kLineBreak, QStringLiteral("<br>\r\n"));
+  return EscapeElementText(text).replace(kLineBreak, QStringLiteral("<br>\r\n"));
 }
 
 QString CsvToHtmlRows(const QString& text) { return CsvReader(text).rows(); }
@@ -165,7 +150,7 @@ void TextToHtmlCommand::mmModifyAsHTMLfileClick() {
   shown.japanese = c_.japanese;
   if (c_.screenFonts) shown.fontNames = c_.screenFonts();
   // The title box shows the title as the page will hold it.
-  shown.title = EscapeHtmlText(firstLineOf(text));
+  shown.title = EscapeElementText(firstLineOf(text));
   c_.document.DocumentFontName = QStringLiteral("ＭＳ Ｐゴシック");
   if (c_.readFontContext) c_.readFontContext();
   const std::optional<PageSettingValues> chosen = c_.dialogs.askForm(c_.form, shown);

@@ -18,10 +18,6 @@ class EditorControl;
 struct DocumentState;
 struct SessionState;
 
-// "&", "<" and ">" as "&amp;", "&lt;" and "&gt;"; everything else, Japanese
-// text included, unchanged.
-QString EscapeHtmlText(const QString& text);
-
 // The text escaped, each CR LF ending a "<br>" line.
 QString TextToHtmlBody(const QString& text);
 

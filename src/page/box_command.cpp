@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "text/colour_names.h"
 #include "text/text_change.h"
+#include "text/text_helpers.h"
 
 namespace wrenpad {
 
@@ -156,7 +157,7 @@ BoxEdit CreateBox(const QString& page, const BoxRequest& request) {
   const int selectionEnd = request.caret + request.selectionLength;
   const bool clearOfBlock = selectionEnd <= block.start || request.caret >= block.end();
   if (request.selectionLength > 1 && clearOfBlock) {
-    const QString element = QStringLiteral("<font class = \"") + selector.mid(1) + QStringLiteral("\">") +
+    const QString element = QStringLiteral("<font class = \"") + EscapeAttributeValue(selector.mid(1)) + QStringLiteral("\">") +
                             page.mid(request.caret, request.selectionLength) + QStringLiteral("</font><br>");
     edit.page.replace(edit.caret, request.selectionLength, element);
     edit.caret += int(element.size());

@@ -99,4 +99,40 @@ int PositionAfterCharacters(QStringView text, int from, int count) {
   return at;
 }
 
+namespace {
+
+QString Escaped(const QString& text, QStringView specials) {
+  QString escaped;
+  escaped.reserve(text.size());
+  for (const QChar c : text) {
+    if (!specials.contains(c))
+      escaped += c;
+    else if (c == u'&')
+      escaped += QStringLiteral("&amp;");
+    else if (c == u'"')
+      escaped += QStringLiteral("&quot;");
+    else if (c == u'<')
+      escaped += QStringLiteral("&lt;");
+    else
+      escaped += QStringLiteral("&gt;");
+  }
+  return escaped;
+}
+
+}  // namespace
+
+QString EscapeAttributeValue(const QString& value) { return Escaped(value, u"&\""); }
+
+QString EscapeElementText(const QString& text) { return Escaped(text, u"&<>"); }
+
+QString UnescapeAttributeValue(const QString& value) {
+  if (!value.contains(u'&')) return value;
+  QString plain = value;
+  plain.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+  plain.replace(QStringLiteral("&#39;"), QStringLiteral("'"));
+  plain.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+  plain.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+  return plain.replace(QStringLiteral("&amp;"), QStringLiteral("&"));  // last: "&amp;quot;" stays "&quot;"
+}
+
 }  // namespace wrenpad

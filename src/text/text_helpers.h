@@ -50,4 +50,14 @@ int WholeCharacterPosition(QStringView text, int position);
 // one character), stopping at the end of the text.
 int PositionAfterCharacters(QStringView text, int from, int count);
 
+// Typed values as mark-up: an attribute value (written between double
+// quotes) with "&" and '"' as "&amp;" and "&quot;"; element text with "&",
+// "<" and ">" as "&amp;", "&lt;" and "&gt;". Every command that writes what
+// the user typed into a page goes through these two.
+QString EscapeAttributeValue(const QString& value);
+QString EscapeElementText(const QString& text);
+// An attribute value as read from a page back to what it says: "&quot;",
+// "&#39;", "&lt;", "&gt;" and "&amp;" become their characters.
+QString UnescapeAttributeValue(const QString& value);
+
 }  // namespace wrenpad

@@ -26,6 +26,18 @@ TEST(FormMarkup, SelectionListOneOptionPerLine) {
   EXPECT_EQ(SelectMarkup(fruit), "<select name = \"fruit\" size = \"3\">\r\n</select><br>\r\n");
 }
 
+TEST(FormMarkup, TypedValuesAreEscapedAsAttributeValuesOrText) {
+  EXPECT_EQ(SelectMarkup({false, "say \"hi\"", 1, "<x>&"}),
+            "<select name = \"say &quot;hi&quot;\">\r\n  <option>&lt;x&gt;&amp;</option>\r\n</select><br>\r\n");
+  EXPECT_EQ(CheckBoxesMarkup({false, "a&b", "はい <b>"}),
+            "<input type = \"checkbox\" name = \"a&amp;b_1\">はい &lt;b&gt;<br>\r\n");
+  EXPECT_EQ(SingleLineInputMarkup({false, "\"", 8}), "<input type = \"text\" name = \"&quot;\" size = \"8\"><br>\r\n");
+  FormValues form;
+  form.name = "f\"1";
+  form.submittedTo = "run.cgi?a=1&b=2";
+  EXPECT_TRUE(FormElement(form, "").startsWith("<form name = \"f&quot;1\" action = \"run.cgi?a=1&amp;b=2\""));
+}
+
 TEST(FormMarkup, CheckBoxesNumberedFromOne) {
   EXPECT_EQ(CheckBoxesMarkup({false, "q", "Yes\nNo"}),
             "<input type = \"checkbox\" name = \"q_1\">Yes<br>\r\n<input type = \"checkbox\" name = \"q_2\">No<br>\r\n");

@@ -12,6 +12,15 @@ TEST(LinkMarkup, ElementsAsTheyAreWritten) {
   EXPECT_EQ(LinkElement("index.html", "", "home"), "<a href=\"index.html\">home</a>");
   EXPECT_EQ(LinkElement("index.html", "main", "home"), "<a href=\"index.html\" target = \"main\">home</a>");
   EXPECT_EQ(AnchorMarkup("top"), "<a name = \"top\">top");
+  // Typed addresses and targets are escaped; a link read back gives them as typed.
+  EXPECT_EQ(LinkElement("a.htm", "main \"x\"", "go"), "<a href=\"a.htm\" target = \"main &quot;x&quot;\">go</a>");
+  const QString typed = LinkElement("a.cgi?x=1&y=\"2\"", "f\"&", "go");
+  EXPECT_EQ(typed, "<a href=\"a.cgi?x=1&amp;y=&quot;2&quot;\" target = \"f&quot;&amp;\">go</a>");
+  const std::optional<LinkAtCaret> read = FindLinkAtCaret(typed, int(typed.indexOf("go")) + 1);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->url, "a.cgi?x=1&y=\"2\"");
+  EXPECT_EQ(read->target, "f\"&");
+  EXPECT_EQ(PictureElement("a&b.png", 2, 100, std::nullopt), "\r\n<img src = \"a&amp;b.png\" border = 0><br>\r\n");
   EXPECT_EQ(PictureElement("img/a.jpg", 0, 50, std::pair(200, 100)),
             "\r\n<img src = \"img/a.jpg\" align = \"left\" width = 100 height = 50 border = 0>\r\n");
   EXPECT_EQ(PictureElement("img/a.jpg", 2, 100, std::pair(200, 100)), "\r\n<img src = \"img/a.jpg\" border = 0><br>\r\n");

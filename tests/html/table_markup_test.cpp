@@ -44,6 +44,11 @@ TEST(TableMarkup, CaptionCommentsWidthsAndHeights) {
   values.caption = QStringLiteral("Prices");
   EXPECT_TRUE(TableMarkup(values).contains(
       "cellpadding = \"2\">\r\n<caption> Prices</caption> \r\n\r\n<tr>\r\n<td>"));
+  values.caption = QStringLiteral("価格表 <注>&\"");  // text, as typed: escaped
+  values.fontName = QStringLiteral("My \"Face\" & Co");
+  const QString escaped = TableMarkup(values);
+  EXPECT_TRUE(escaped.contains("<caption> 価格表 &lt;注&gt;&amp;\"</caption>")) << escaped.toStdString();
+  EXPECT_TRUE(escaped.contains("style = \"font-family:'My &quot;Face&quot; &amp; Co';\"")) << escaped.toStdString();
 
   values = {};
   values.cellComments = true;

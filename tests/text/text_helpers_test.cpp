@@ -9,6 +9,8 @@
 namespace wrenpad {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 TEST(FindAllOccurrences, RowsHoldBaseAndZeroBasedPositions) {
   OccurrenceTable table;
   EXPECT_EQ(FindAllOccurrences("a<b<c", "<", 1, 5, table, 1), 2);
@@ -146,6 +148,15 @@ TEST(TagAttributeValue, TheHundredCharacterLimitKeepsWholeCharacters) {
   EXPECT_EQ(TagAttributeValue("<a name=" + QString(98, u'x') + wide, "name"), QString(98, u'x'));
   EXPECT_EQ(TagAttributeValue("<a name=" + QString(97, u'x') + wide, "name"),
             QString(97, u'x') + wide);
+}
+
+TEST(MarkupEscapes, AttributeValuesAndElementTextAndBack) {
+  EXPECT_EQ(EscapeAttributeValue(u"main \"x\" <b> & 'y' はい"_s), u"main &quot;x&quot; <b> &amp; 'y' はい"_s);
+  EXPECT_EQ(EscapeElementText(u"価格表 <注>&\""_s), u"価格表 &lt;注&gt;&amp;\""_s);
+  EXPECT_EQ(EscapeElementText(u"plain"_s), u"plain"_s);
+  for (const QString& typed : {u"a&b \"c\" <d>"_s, u"&amp;quot;"_s, u"&quot;"_s, u"'"_s, QString()})
+    EXPECT_EQ(UnescapeAttributeValue(EscapeAttributeValue(typed)), typed) << typed.toStdString();
+  EXPECT_EQ(UnescapeAttributeValue(u"x=1&amp;y=&#39;2&#39;&lt;&gt;"_s), u"x=1&y='2'<>"_s);
 }
 
 }  // namespace
