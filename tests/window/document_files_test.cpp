@@ -5,7 +5,7 @@
 #include "window/doc_type_dialog.h"
 #include "editor/editor_control.h"
 #include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,30 +17,9 @@ using namespace wrenpad;
 
 namespace {
 
-struct DocumentFiles : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
-
-  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
-  void TearDown() override { test::closeWithoutSaving(*main); }
-  QString open(const QString& name, const QByteArray& bytes) {
-    const QString path = folder.write(name, bytes);
-    main->documents().OpenFile(path);
-    return path;
-  }
-  QByteArray saved(const QString& path) {
-    EXPECT_TRUE(main->documents().mmSaveClick());
-    return test::TempFolder::read(path);
-  }
-  void append(const QString& text) {
-    main->editor().select(main->editor().textLength(), 0);
-    main->editor().replaceSelection(text);
-  }
-};
-
-const QByteArray kSjis("\x93\xfa\x96\x7b\r\n");
-const QByteArray kEuc("\xc6\xfc\xcb\xdc\r\n");
+using DocumentFiles = test::DocumentWindow;
+using test::kEuc;
+using test::kSjis;
 
 }  // namespace
 
