@@ -90,7 +90,8 @@ TextChange styleBlockChange(const QString& page, const QString& selector, const 
     const qsizetype at = page.indexOf(*block);
     return {int(at), int(block->size()), WriteBoxClass(*block, selector, request.box)};
   }
-  const QString block = WriteBoxClass(PageStyleBlockFor(request.pageSettings), selector, request.box);
+  // A new block holds the class alone: the page's own settings are the page settings' business.
+  const QString block = WriteBoxClass(QStringLiteral("<style type=\"text/css\">\r\n</style>\r\n"), selector, request.box);
   if (const qsizetype headEnd = find(page, "</head"); headEnd >= 0) return {int(headEnd), 0, block};
   const qsizetype body = find(page, "<body");
   return {int(std::max<qsizetype>(body, 0)), 0, QStringLiteral("<head>\r\n") + block + QStringLiteral("</head>\r\n")};
@@ -202,8 +203,7 @@ void BoxCommand::mmCreateBoxClick() {
   if (!chosen) return;
   last_ = *chosen;
 
-  const PageSettingValues pageSettings = c_.pageSettings ? c_.pageSettings() : PageSettingValues{};
-  const BoxEdit edit = CreateBox(page, {chosen->className, chosen->box, pageSettings, caret, selectionLength});
+  const BoxEdit edit = CreateBox(page, {chosen->className, chosen->box, caret, selectionLength});
   if (edit.page == page) return;
   c_.editor.beginUpdate();
   c_.editor.select(edit.changeStart, edit.changeLength);

@@ -1,7 +1,7 @@
 #pragma once
 // Create and Edit Box: defines or edits a style class for framed boxes in the
-// page's style block (a page without one gets a new block built from the
-// page settings) and wraps the selected text in an element of the class.
+// page's style block (a page without one gets a new block holding the class
+// alone) and wraps the selected text in an element of the class.
 // Reading and writing the class are plain functions over the page's text;
 // the command applies the result as one undoable edit.
 
@@ -45,7 +45,6 @@ QString WriteBoxClass(const QString& block, const QString& selector, const BoxCl
 struct BoxRequest {
   QString className;              // as typed: with or without the "."
   BoxClassValues box;
-  PageSettingValues pageSettings; // for a page without a style block
   int caret = 0;                  // where the selection starts
   int selectionLength = 0;
 };
@@ -72,8 +71,6 @@ struct BoxCommandContext {
   DocumentState& document;
   // The box dialog, owned by the window and kept between uses.
   TBoxSetting& form;
-  // The page settings' values a new block is built from.
-  std::function<PageSettingValues()> pageSettings;
   const bool& japanese;
   // The screen's font families the dialog's font frame offers.
   std::function<QStringList()> screenFonts;

@@ -35,6 +35,14 @@ QComboBox* unitBox(QWidget* parent, const char* name, const QStringList& units) 
   return box;
 }
 
+// A length field shows its number, or, for a length it cannot hold, the
+// page's own text read-only.
+void showLength(QSpinBox* spin, int number, const QString& asWritten) {
+  spin->setSpecialValueText(asWritten);
+  spin->setEnabled(asWritten.isEmpty());
+  spin->setValue(asWritten.isEmpty() ? number : spin->minimum());
+}
+
 // The unit's item; a unit the box does not offer selects the empty item.
 void selectUnit(QComboBox* box, const QString& unit) {
   const int index = box->findText(unit);
@@ -160,13 +168,14 @@ void THtmlPageSetting::showValues(const PageSettingValues& values) {
   (values.colourChosen ? RadioButton1 : RadioButton2)->setChecked(true);
   ColorPanel->setColour(values.background);
   edImgFile->setText(values.imageFile);
-  TopMargin->setValue(values.marginTop);
-  BottomMargin->setValue(values.marginBottom);
-  LeftMargin->setValue(values.marginLeft);
-  RightMargin->setValue(values.marginRight);
+  showLength(TopMargin, values.marginTop, values.marginsAsWritten[0]);
+  showLength(BottomMargin, values.marginBottom, values.marginsAsWritten[1]);
+  showLength(LeftMargin, values.marginLeft, values.marginsAsWritten[2]);
+  showLength(RightMargin, values.marginRight, values.marginsAsWritten[3]);
   selectUnit(cbMarginUnit, values.marginUnit);
-  LineHeight->setValue(values.lineHeight);
+  showLength(LineHeight, values.lineHeight, values.lineHeightAsWritten);
   selectUnit(cbLineHeightUnit, values.lineHeightUnit);
+  cbLineHeightUnit->setEnabled(values.lineHeightAsWritten.isEmpty());
   FontFrame->setFontNames(values.fontNames);
   FontFrame->showValues(values.font);
   RadioButton1Click();
@@ -181,13 +190,15 @@ PageSettingValues THtmlPageSetting::values() const {
   values.colourChosen = RadioButton1->isChecked();
   values.background = ColorPanel->colour();
   values.imageFile = edImgFile->text();
-  values.marginTop = TopMargin->value();
-  values.marginBottom = BottomMargin->value();
-  values.marginLeft = LeftMargin->value();
-  values.marginRight = RightMargin->value();
+  // A length kept as the page writes it keeps the value it was shown with.
+  const auto length = [](const QSpinBox* spin, int shown) { return spin->isEnabled() ? spin->value() : shown; };
+  values.marginTop = length(TopMargin, shown_.marginTop);
+  values.marginBottom = length(BottomMargin, shown_.marginBottom);
+  values.marginLeft = length(LeftMargin, shown_.marginLeft);
+  values.marginRight = length(RightMargin, shown_.marginRight);
   values.marginUnit = cbMarginUnit->currentText();
-  values.lineHeight = LineHeight->value();
-  values.lineHeightUnit = cbLineHeightUnit->currentText();
+  values.lineHeight = length(LineHeight, shown_.lineHeight);
+  if (cbLineHeightUnit->isEnabled()) values.lineHeightUnit = cbLineHeightUnit->currentText();
   values.font = FontFrame->values();
   return values;
 }

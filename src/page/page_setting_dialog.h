@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QDialog>
 #include <QStringList>
+#include <array>
 #include <functional>
 
 class QCheckBox;
@@ -37,6 +38,11 @@ struct PageSettingValues {
   QString marginUnit = QStringLiteral("mm");
   int lineHeight = 120;
   QString lineHeightUnit = QStringLiteral("%");
+  // Lengths of the page the fields cannot hold (a fractional number, a unit
+  // the box does not offer, a margin in another unit than the others), as
+  // the page writes them: their fields show them read-only and keep them.
+  QString lineHeightAsWritten;
+  std::array<QString, 4> marginsAsWritten;  // top, bottom, left, right
   FontFrameValues font;
 
   friend bool operator==(const PageSettingValues&, const PageSettingValues&) = default;

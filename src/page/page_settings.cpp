@@ -22,16 +22,14 @@ std::optional<int> wholeNumber(const QString& text) {
   return ok ? std::optional(value) : std::nullopt;
 }
 
-// The unit among those a box offers; any other unit is the empty item.
-QString offeredUnit(const QString& unit, const QStringList& offered) {
-  return offered.contains(unit) ? unit : QString();
-}
-
 class Reader {
  public:
   Reader(const QString& page, const PageSettingValues& previous, bool autoRepaint, bool japanese)
       : page_(page), autoRepaint_(autoRepaint), japanese_(japanese) {
     reading_.values = previous;
+    // What the page writes as it is belongs to this page alone.
+    reading_.values.lineHeightAsWritten.clear();
+    reading_.values.marginsAsWritten = {};
   }
 
   PageReading read() {
@@ -74,7 +72,7 @@ class Reader {
     }
     reading_.hasScript = page_.contains(QStringLiteral("</script>"), Qt::CaseInsensitive) &&
                          page_.contains(QStringLiteral("javascript"), Qt::CaseInsensitive);
-    if (reading_.hasScript) reading_.values.useJavaScript = true;
+    reading_.values.useJavaScript = reading_.hasScript;
   }
 
   void readStyle(const QString& block) {
@@ -85,8 +83,13 @@ class Reader {
     };
     if (const QString height = body("line-height"); !height.isEmpty()) {
       const NumberUnit split = SplitNumberUnit(height);
-      v.lineHeightUnit = offeredUnit(split.unit, {"%", "pt", "mm"});
-      v.lineHeight = wholeNumber(split.number).value_or(120);
+      const std::optional<int> number = wholeNumber(split.number);
+      if (number && QStringList{"%", "pt", "mm", ""}.contains(split.unit)) {
+        v.lineHeight = *number;
+        v.lineHeightUnit = split.unit;
+      } else {
+        v.lineHeightAsWritten = height;
+      }
     }
     if (const QString background = body("background-color"); !background.isEmpty())
       if (const std::optional<QColor> c = colour(background, "background-color of the body rule",
@@ -98,13 +101,31 @@ class Reader {
     v.linkUnderline =
         GetStyleProperty(block, QStringLiteral("a"), QStringLiteral("text-decoration")) == u"none" &&
         GetStyleProperty(block, QStringLiteral("a:hover"), QStringLiteral("text-decoration")) == u"underline";
+    readMargins(body);
+  }
+
+  // Each side's margin in the unit the declared margins share (the first
+  // one the box offers); a side in another unit, or not in whole numbers,
+  // is kept as written.
+  template <class Body>
+  void readMargins(const Body& body) {
+    PageSettingValues& v = reading_.values;
     int* margins[] = {&v.marginTop, &v.marginBottom, &v.marginLeft, &v.marginRight};
     const char* names[] = {"margin-top", "margin-bottom", "margin-left", "margin-right"};
-    for (int i = 0; i < 4; ++i)
-      if (const QString margin = body(names[i]); !margin.isEmpty())
-        *margins[i] = wholeNumber(SplitNumberUnit(margin).number).value_or(10);
-    if (const QString right = body("margin-right"); !right.isEmpty())
-      v.marginUnit = offeredUnit(SplitNumberUnit(right).unit, {"mm", "%", "px"});
+    const QStringList offered{"mm", "%", "px", ""};
+    std::optional<QString> shared;
+    for (int i = 0; i < 4; ++i) {
+      const QString margin = body(names[i]);
+      if (margin.isEmpty()) continue;
+      const NumberUnit split = SplitNumberUnit(margin);
+      const std::optional<int> number = wholeNumber(split.number);
+      if (!shared && number && offered.contains(split.unit)) shared = split.unit;
+      if (number && shared == split.unit)
+        *margins[i] = *number;
+      else
+        v.marginsAsWritten[i] = margin;
+    }
+    if (shared) v.marginUnit = *shared;
   }
 
   void readFont(const QString& block) {
@@ -144,32 +165,64 @@ void ensureHead(QString& page) {
   page.insert(body < 0 ? 0 : body, QStringLiteral("<head>\r\n</head>\r\n"));
 }
 
-// The confirmed values set into an existing block, rule by rule; what the
-// dialog does not show stays as it is.
-QString updatedBlock(QString block, const PageSettingValues& v) {
-  const QString body = QStringLiteral("body");
-  const auto set = [&block, &body](const char* property, const QString& value) {
-    block = SetStyleProperty(block, body, QString::fromLatin1(property), value);
+struct StyleChange {
+  QString selector;
+  QString property;
+  QString value;
+};
+
+// The declarations for what the user changed between the values shown and
+// the values confirmed; nothing for a value left as it was, nor for one the
+// page writes in a way the dialog cannot show.
+QList<StyleChange> StyleChanges(const PageSettingValues& shown, const PageSettingValues& v) {
+  QList<StyleChange> changes;
+  const auto body = [&changes](const char* property, const QString& value) {
+    changes.append({QStringLiteral("body"), QString::fromLatin1(property), value});
   };
-  set("line-height", QString::number(v.lineHeight) + v.lineHeightUnit);
-  set("margin-top", QString::number(v.marginTop) + v.marginUnit);
-  set("margin-bottom", QString::number(v.marginBottom) + v.marginUnit);
-  set("margin-left", QString::number(v.marginLeft) + v.marginUnit);
-  set("margin-right", QString::number(v.marginRight) + v.marginUnit);
-  if (v.colourChosen)
-    set("background-color", ColorToText(u'#' + hexOf(v.background)));
-  else
-    set("background-image", QStringLiteral("url(") + v.imageFile + u')');
-  if (v.font.setSize) set("font-size", QString::number(v.font.size) + v.font.unit);
-  if (!v.font.fontName.isEmpty() && v.font.fontName != kDefaultPageFont)
-    set("font-family", u'"' + v.font.fontName + u'"');
-  if (v.font.colour != QColor(Qt::black)) set("color", ColorToText(u'#' + hexOf(v.font.colour)));
-  if (v.linkUnderline) {
-    block = SetStyleProperty(block, QStringLiteral("a"), QStringLiteral("text-decoration"), QStringLiteral("none"));
-    block = SetStyleProperty(block, QStringLiteral("a:hover"), QStringLiteral("text-decoration"),
-                             QStringLiteral("underline"));
+  if (v.lineHeightAsWritten.isEmpty() && (v.lineHeight != shown.lineHeight || v.lineHeightUnit != shown.lineHeightUnit))
+    body("line-height", QString::number(v.lineHeight) + v.lineHeightUnit);
+  const int PageSettingValues::*margins[] = {&PageSettingValues::marginTop, &PageSettingValues::marginBottom,
+                                             &PageSettingValues::marginLeft, &PageSettingValues::marginRight};
+  const char* names[] = {"margin-top", "margin-bottom", "margin-left", "margin-right"};
+  for (int i = 0; i < 4; ++i)
+    if (v.marginsAsWritten[i].isEmpty() && (v.*margins[i] != shown.*margins[i] || v.marginUnit != shown.marginUnit))
+      body(names[i], QString::number(v.*margins[i]) + v.marginUnit);
+  const bool kindChanged = v.colourChosen != shown.colourChosen;
+  if (v.colourChosen && (kindChanged || v.background != shown.background))
+    body("background-color", ColorToText(u'#' + hexOf(v.background)));
+  if (!v.colourChosen && (kindChanged || v.imageFile != shown.imageFile))
+    body("background-image", QStringLiteral("url(") + v.imageFile + u')');
+  const FontFrameValues &font = v.font, &was = shown.font;
+  if (font.setSize && (!was.setSize || font.size != was.size || font.unit != was.unit))
+    body("font-size", QString::number(font.size) + font.unit);
+  if (font.fontName != was.fontName && !font.fontName.isEmpty() && font.fontName != kDefaultPageFont)
+    body("font-family", u'"' + font.fontName + u'"');
+  if (font.colour != was.colour) body("color", ColorToText(u'#' + hexOf(font.colour)));
+  if (v.linkUnderline && !shown.linkUnderline) {
+    changes.append({QStringLiteral("a"), QStringLiteral("text-decoration"), QStringLiteral("none")});
+    changes.append({QStringLiteral("a:hover"), QStringLiteral("text-decoration"), QStringLiteral("underline")});
   }
+  return changes;
+}
+
+QString updatedBlock(QString block, const QList<StyleChange>& changes) {
+  for (const StyleChange& change : changes) block = SetStyleProperty(block, change.selector, change.property, change.value);
   return block;
+}
+
+// A new block holding only the changes: one rule per selector, in order.
+QString newBlock(const QList<StyleChange>& changes) {
+  QStringList selectors;
+  for (const StyleChange& change : changes)
+    if (!selectors.contains(change.selector)) selectors << change.selector;
+  QString block = QStringLiteral("<style type=\"text/css\">\r\n");
+  for (const QString& selector : selectors) {
+    QStringList declarations;
+    for (const StyleChange& change : changes)
+      if (change.selector == selector) declarations << change.property + u':' + change.value;
+    block += QStringLiteral("  ") + selector + u'{' + declarations.join(QStringLiteral("; ")) + QStringLiteral("}\r\n");
+  }
+  return block + QStringLiteral("</style>\r\n");
 }
 
 }  // namespace
@@ -179,31 +232,37 @@ PageReading ReadPageSettings(const QString& page, const PageSettingValues& previ
   return Reader(page, previous, autoRepaint, japanese).read();
 }
 
-QString WritePageSettings(const QString& page, const PageSettingValues& v, bool hadScript) {
+QString WritePageSettings(const QString& page, const PageSettingValues& shown, const PageSettingValues& v,
+                          bool hadScript) {
   QString result = page;
+  const QList<StyleChange> changes = StyleChanges(shown, v);
   const bool addScript = v.useJavaScript && !hadScript;
   const std::optional<QString> oldBlock = PageStyleBlockIn(result);
-  if (addScript || !oldBlock) ensureHead(result);
+  const bool addBlock = !oldBlock && !changes.isEmpty();
+  const qsizetype titleOpen = find(result, "<title>");
+  const bool titleChanged = v.title != shown.title;
+  const bool addTitle = titleChanged && titleOpen < 0 && !v.title.isEmpty();
+  if (addScript || addBlock || addTitle) ensureHead(result);
   qsizetype scriptAt = -1;
   if (addScript) {
     scriptAt = find(result, "</head");
     result.insert(scriptAt, kScriptElement);
   }
-  const qsizetype titleOpen = find(result, "<title>");
-  const qsizetype titleClose = titleOpen < 0 ? -1 : find(result, "</title>", titleOpen);
-  if (titleClose >= 0) result.replace(titleOpen + 7, titleClose - titleOpen - 7, v.title);
-  const QString titleElement =
-      titleOpen < 0 && !v.title.isEmpty() ? QStringLiteral("<title>") + v.title + QStringLiteral("</title>") : QString();
+  if (titleChanged && titleOpen >= 0) {
+    const qsizetype titleClose = find(result, "</title>", titleOpen);
+    if (titleClose >= 0) result.replace(titleOpen + 7, titleClose - titleOpen - 7, v.title);
+  }
+  const QString titleElement = addTitle ? QStringLiteral("<title>") + v.title + QStringLiteral("</title>") : QString();
   if (!oldBlock) {
-    QString block = PageStyleBlockFor(v);
-    if (!titleElement.isEmpty()) block += titleElement + QStringLiteral("\r\n");
-    result.insert(scriptAt >= 0 ? scriptAt : find(result, "</head"), block);
+    QString added = addBlock ? newBlock(changes) : QString();
+    if (addTitle) added += titleElement + QStringLiteral("\r\n");
+    if (!added.isEmpty()) result.insert(scriptAt >= 0 ? scriptAt : find(result, "</head"), added);
     return result;
   }
   // The old block is replaced exactly; the line break after it stays.
   const qsizetype blockAt = find(result, "<style");
-  QString block = updatedBlock(*oldBlock, v);
-  if (!titleElement.isEmpty()) block += QStringLiteral("\r\n") + titleElement;
+  QString block = updatedBlock(*oldBlock, changes);
+  if (addTitle) block += QStringLiteral("\r\n") + titleElement;
   result.replace(blockAt, oldBlock->size(), block);
   return result;
 }
@@ -272,8 +331,8 @@ void PageSettings::mmPageSettingsClick() {
   values_ = *chosen;
   c_.colouring.PageFontChoice = chosen->font.fontName;
   c_.colouring.PageFontColorChoice = hexOf(chosen->font.colour);
-  const QString written = WritePageSettings(page, *chosen, reading.hasScript);
-  if (chosen->colourChosen) c_.editor.setBackground(chosen->background);
+  const QString written = WritePageSettings(page, shown, *chosen, reading.hasScript);
+  if (chosen->colourChosen && chosen->background != shown.background) c_.editor.setBackground(chosen->background);
   if (written != page) {
     const int caret = c_.editor.selStart();
     c_.editor.replaceText(written);

@@ -41,9 +41,13 @@ PageReading ReadPageSettings(const QString& page, const PageSettingValues& previ
 // link rules when links are underlined only under the mouse).
 QString PageStyleBlockFor(const PageSettingValues& values);
 
-// The page with the confirmed values written into it. `hadScript`: the page
-// already had a JavaScript element when the dialog opened.
-QString WritePageSettings(const QString& page, const PageSettingValues& values, bool hadScript);
+// The page with what the user changed written into it: only the values that
+// differ between `shown` (what the dialog was shown) and `confirmed`; a value
+// left alone is left as the page writes it, and a page that had no style block
+// gets one only when a style value changed. `hadScript`: the page already had
+// a JavaScript element when the dialog opened.
+QString WritePageSettings(const QString& page, const PageSettingValues& shown, const PageSettingValues& confirmed,
+                          bool hadScript);
 
 struct PageSettingsContext {
   EditorControl& editor;

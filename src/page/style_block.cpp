@@ -117,6 +117,7 @@ struct Rule {
   QString selector;  // normalised
   qsizetype open;    // its "{"
   qsizetype close;   // its "}", or the end of the rules when it is left open
+  bool inMedia = false;  // inside an "@media" rule
 };
 
 qsizetype MatchingBrace(const Css& css, qsizetype open) {
@@ -132,12 +133,13 @@ qsizetype MatchingBrace(const Css& css, qsizetype open) {
   return css.end;
 }
 
-// The rules outside at-rules. A selector is what stands between the last
-// boundary (a rule's "}", a ";" ending an "@import", "<!--", "-->") and "{".
-QList<Rule> RulesOf(const Css& css, qsizetype start) {
+// The rules outside at-rules, and those inside "@media" rules, in order. A
+// selector is what stands between the last boundary (a rule's "}", a ";"
+// ending an "@import", "<!--", "-->") and "{".
+QList<Rule> RulesOf(const Css& css, qsizetype start, qsizetype end, bool inMedia = false) {
   QList<Rule> rules;
   qsizetype selectorStart = start;
-  for (qsizetype i = start; i < css.end;) {
+  for (qsizetype i = start; i < end;) {
     if (!css.plainAt(i)) {
       i = css.next(i);
       continue;
@@ -150,9 +152,12 @@ QList<Rule> RulesOf(const Css& css, qsizetype start) {
     } else if (css.text[i] == u';' || css.text[i] == u'}') {
       boundaryEnd = i + 1;
     } else if (css.text[i] == u'{') {
-      const qsizetype close = MatchingBrace(css, i);
+      const qsizetype close = std::min(MatchingBrace(css, i), end);
       const QString selector = WithoutComments(css, selectorStart, i).simplified();
-      if (!selector.startsWith(u'@')) rules.append({selector, i, close});
+      if (!selector.startsWith(u'@'))
+        rules.append({selector, i, close, inMedia});
+      else if (selector.startsWith(QStringLiteral("@media"), Qt::CaseInsensitive))
+        rules += RulesOf(css, i + 1, close, true);
       boundaryEnd = close + 1;
     }
     if (boundaryEnd < 0) {
@@ -238,7 +243,7 @@ QString ValueOf(const Css& css, const Declaration& declaration) {
 }
 
 struct Found {
-  std::optional<Rule> firstRule;           // the selector's first rule
+  std::optional<Rule> firstRule;           // the selector's first rule outside "@media"
   std::optional<Declaration> declaration;  // the property's last declaration in its rules
 };
 
@@ -247,9 +252,9 @@ Found FindProperty(const Css& css, const Layout& layout, const QString& selector
   const QString wantedSelector = Normalised(selector);
   const QString wantedProperty = Normalised(property);
   Found found;
-  for (const Rule& rule : RulesOf(css, layout.rulesStart)) {
+  for (const Rule& rule : RulesOf(css, layout.rulesStart, css.end)) {
     if (rule.selector.compare(wantedSelector, Qt::CaseInsensitive) != 0) continue;
-    if (!found.firstRule) found.firstRule = rule;
+    if (!found.firstRule && !rule.inMedia) found.firstRule = rule;
     for (const Declaration& declaration : DeclarationsOf(css, rule)) {
       if (declaration.property.compare(wantedProperty, Qt::CaseInsensitive) == 0) {
         found.declaration = declaration;

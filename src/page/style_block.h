@@ -18,8 +18,11 @@
 //   blanks (line breaks too) collapsed, compared whole and without regard to
 //   case: "body" finds "BODY  {" and "/* page */ body{" but not "tbody{",
 //   "body td{" or "body, td{"; "a" finds neither "table{" nor "a:hover{".
-//   Rules inside at-rules ("@media print{ body{...} }") are not the page's
-//   rules and are not searched.
+//   Rules inside "@media" rules ("@media screen{ body{...} }") are searched
+//   too, in their place in the block, so a value they set is read and set
+//   where it stands instead of being overridden by a new rule; rules inside
+//   other at-rules ("@font-face", "@page") are not the page's and are not
+//   searched. A declaration is only ever inserted into a rule outside "@media".
 // - A declaration runs to the next ";" outside strings, comments and
 //   brackets (so "url(data:image/png;base64,...)" stays whole) or to the
 //   rule's "}"; its property is the text before its first ":", trimmed and

@@ -66,7 +66,7 @@ void TMain::createPageForms(const QStringList& screenFonts) {
   boxDialog_ = new TBoxSetting(this);
   boxDialog_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
   boxes_ = std::make_unique<BoxCommand>(BoxCommandContext{
-      *Editor, dialogs_, document_, *boxDialog_, [this] { return pageSettings_->values(); }, japaneseInterface_,
+      *Editor, dialogs_, document_, *boxDialog_, japaneseInterface_,
       [screenFonts] { return screenFonts; },
       // The block and the wrapped text are written anew: uncoloured, then painted.
       [p](int start, int finish) {

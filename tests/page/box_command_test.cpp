@@ -22,8 +22,6 @@ namespace {
 
 const QString kNewBlock = QStringLiteral(
     "<style type=\"text/css\">\r\n"
-    "  body{line-height:120%; margin-top:10mm; margin-bottom:10mm; margin-left:10mm; margin-right:10mm;"
-    " background-color:#FFFFBD}\r\n"
     "  .my_box{background-color:silver; padding:5pt; border-style:outset}\r\n"
     "</style>\r\n");
 
@@ -45,7 +43,7 @@ struct BoxCommandTest : ::testing::Test {
   std::vector<std::pair<int, int>> ranges;
   std::vector<int> progress;
   BoxCommand command{BoxCommandContext{
-      editor, dialogs, document, form, [] { return PageSettingValues{}; }, japanese,
+      editor, dialogs, document, form, japanese,
       [] { return QStringList{"Arial"}; }, [this](int from, int to) { ranges.emplace_back(from, to); },
       [this](int value) { progress.push_back(value); }}};
 

@@ -80,10 +80,24 @@ TEST(SetStyleProperty, AddsAMissingRuleAsTheLastLine) {
   EXPECT_EQ(SetStyleProperty("<style>\r\nb{x:1}", "p", "y", "2"), "<style>\r\nb{x:1}\r\n  p{y:2}");
   EXPECT_EQ(SetStyleProperty("<style>\r\nb{x:1}\r\n", "p", "y", "2"),
             "<style>\r\nb{x:1}\r\n  p{y:2}\r\n");
-  // Rules hidden in a comment or an at-rule are not the selector's.
-  const QString hidden = "<style>\r\n/* p{y:1} */ @media print{p{y:1}}\r\n</style>";
+  // Rules hidden in a comment or another at-rule are not the selector's.
+  const QString hidden = "<style>\r\n/* p{y:1} */ @supports (x:1){p{y:1}}\r\n</style>";
   EXPECT_EQ(SetStyleProperty(hidden, "p", "y", "2"),
             Replaced(hidden, "}}\r\n", "}}\r\n  p{y:2}\r\n"));
+}
+
+TEST(StyleProperty, ARuleInsideMediaIsReadAndSetWhereItStands) {
+  const QString block = "<style>\r\nbody{color:red}\r\n@media screen { body { margin-top: 5px } }\r\n</style>";
+  EXPECT_EQ(GetStyleProperty(block, "body", "margin-top"), "5px");
+  EXPECT_EQ(GetStyleProperty(block, "body", "color"), "red");
+  EXPECT_EQ(SetStyleProperty(block, "body", "margin-top", "5px"), block);
+  EXPECT_EQ(SetStyleProperty(block, "body", "margin-top", "8px"), Replaced(block, "5px", "8px"));
+  // A property no rule declares goes into the rule outside "@media".
+  EXPECT_EQ(SetStyleProperty(block, "body", "line-height", "2"), Replaced(block, "body{color", "body{line-height:2; color"));
+  // Only "@media" rules: a new rule, after them, since none outside holds the property.
+  const QString onlyMedia = "<style>\r\n@media print{p{y:1}}\r\n</style>";
+  EXPECT_EQ(GetStyleProperty(onlyMedia, "p", "y"), "1");
+  EXPECT_EQ(SetStyleProperty(onlyMedia, "p", "z", "2"), Replaced(onlyMedia, "}}\r\n", "}}\r\n  p{z:2}\r\n"));
 }
 
 TEST(SetStyleProperty, LookAlikeSelectorsAndPropertiesAreLeftAlone) {

@@ -4,6 +4,7 @@
 #include "editor/editor_control.h"
 #include "colouring/tag_painter.h"
 #include "html/forms/html_font_dialog.h"
+#include "page/box_setting_dialog.h"
 #include "page/page_settings.h"
 #include "window/main_window.h"
 #include "support/window_fixture.h"
@@ -19,20 +20,31 @@ const QString kBlock = "<style type=\"text/css\">\r\n  body{line-height:120%; ma
                        "margin-left:10mm; margin-right:10mm; background-color:#FFFFBD}\r\n"
                        "</style>\r\n";
 
+// The values as the dialog shows them for a page, and those values with the
+// user's changes.
+PageSettingValues shownFor(const QString& page) { return ReadPageSettings(page, PageSettingValues{}, true).values; }
+
 TEST(PageSettingsText, ANewBlockGoesAtTheEndOfTheHeadOrIntoANewHead) {
-  PageSettingValues values;
+  const PageSettingValues shown;
+  PageSettingValues values = shown;
   values.title = "Greetings";
-  EXPECT_EQ(WritePageSettings("<html><head>\r\n</head>\r\n<body>x</body></html>", values, false),
-            "<html><head>\r\n" + kBlock + "<title>Greetings</title>\r\n</head>\r\n<body>x</body></html>");
-  values.title.clear();
+  values.background = QColor(0xFF, 0xFF, 0xFF);
+  values.marginTop = 20;
+  EXPECT_EQ(WritePageSettings("<html><head>\r\n</head>\r\n<body>x</body></html>", shown, values, false),
+            "<html><head>\r\n<style type=\"text/css\">\r\n  body{margin-top:20mm; background-color:white}\r\n"
+            "</style>\r\n<title>Greetings</title>\r\n</head>\r\n<body>x</body></html>");
+  values = shown;
   values.useJavaScript = true;
-  EXPECT_EQ(WritePageSettings("<BODY>x</BODY>", values, false),
-            "<head>\r\n" + kBlock +
-                "<script language = \"JavaScript\"><!--\r\n\r\n// --></script>\r\n</head>\r\n<BODY>x</BODY>");
+  values.linkUnderline = true;
+  EXPECT_EQ(WritePageSettings("<BODY>x</BODY>", shown, values, false),
+            "<head>\r\n<style type=\"text/css\">\r\n  a{text-decoration:none}\r\n  a:hover{text-decoration:underline}\r\n"
+            "</style>\r\n<script language = \"JavaScript\"><!--\r\n\r\n// --></script>\r\n</head>\r\n<BODY>x</BODY>");
+  // Nothing changed: nothing written, not even a head.
+  EXPECT_EQ(WritePageSettings("<BODY>x</BODY>", shown, shown, false), "<BODY>x</BODY>");
   // An existing title is replaced, and a script the page has is not added again.
   values.title = "New";
   const QString written = WritePageSettings(
-      "<html><head><TITLE>Old</TITLE><script>javascript</script></head><body></body></html>", values, true);
+      "<html><head><TITLE>Old</TITLE><script>javascript</script></head><body></body></html>", shown, values, true);
   EXPECT_TRUE(written.contains("<TITLE>New</TITLE>"));
   EXPECT_EQ(written.count("<script"), 1);
 }
@@ -41,13 +53,13 @@ TEST(PageSettingsText, AnExistingBlockKeepsWhatTheDialogDoesNotShow) {
   const QString page =
       "<html><head><STYLE type=\"text/css\">\r\n  /* house style */\r\n  body {margin-top:5mm; color:navy; "
       "cursor:default}\r\n  p.note{color:red}\r\n</STYLE>\r\n</head><body></body></html>";
-  PageSettingValues values = ReadPageSettings(page, PageSettingValues{}, true).values;
+  const PageSettingValues shown = shownFor(page);
+  PageSettingValues values = shown;
   EXPECT_EQ(values.marginTop, 5);
   EXPECT_EQ(values.font.colour, QColor(0, 0, 0x80));
   values.background = QColor(255, 0, 0);
-  values.font.colour = Qt::black;  // black is not written: the old colour stays
   values.linkUnderline = true;
-  const QString written = WritePageSettings(page, values, false);
+  const QString written = WritePageSettings(page, shown, values, false);
   EXPECT_TRUE(written.contains("/* house style */"));
   EXPECT_TRUE(written.contains("p.note{color:red}"));
   EXPECT_TRUE(written.contains("cursor:default"));
@@ -56,6 +68,25 @@ TEST(PageSettingsText, AnExistingBlockKeepsWhatTheDialogDoesNotShow) {
   EXPECT_TRUE(written.contains("a{text-decoration:none}"));
   EXPECT_TRUE(written.contains("a:hover{text-decoration:underline}"));
   EXPECT_TRUE(written.endsWith("</STYLE>\r\n</head><body></body></html>"));
+  EXPECT_FALSE(written.contains("line-height"));  // never touched
+}
+
+TEST(PageSettingsText, OkWithoutAChangeWritesNothingAndLengthsTheDialogCannotHoldAreKept) {
+  const QString page = "<html><head><style>\r\n  body { margin-top: 5px; line-height: 1.5em }\r\n"
+                       "  @media screen { body { margin-left: 2em } }\r\n</style></head><body>x</body></html>";
+  const PageSettingValues shown = shownFor(page);
+  EXPECT_EQ(WritePageSettings(page, shown, shown, false), page);
+  EXPECT_EQ(shown.marginTop, 5);
+  EXPECT_EQ(shown.marginUnit, "px");
+  EXPECT_EQ(shown.lineHeightAsWritten, "1.5em");  // shown read-only, as written
+  EXPECT_EQ(shown.marginsAsWritten[2], "2em");    // read from inside @media, in its own unit
+  // Changing the top margin writes it alone, in its unit; the others stay.
+  PageSettingValues values = shown;
+  values.marginTop = 7;
+  EXPECT_EQ(WritePageSettings(page, shown, values, false), QString(page).replace("5px", "7px"));
+  // A page without a background gets none; a page without a block gets none either.
+  const QString plain = "<html><head>\r\n</head><body>x</body></html>";
+  EXPECT_EQ(WritePageSettings(plain, shownFor(plain), shownFor(plain), false), plain);
 }
 
 TEST(PageSettingsText, ReadingTakesBodyAndStyleAndNamesColoursItCannotRead) {
@@ -73,8 +104,8 @@ TEST(PageSettingsText, ReadingTakesBodyAndStyleAndNamesColoursItCannotRead) {
   EXPECT_TRUE(reading.values.font.setSize);
   EXPECT_EQ(reading.values.font.size, 12);
   EXPECT_EQ(reading.pageFontName, "Arial");
-  EXPECT_EQ(reading.values.lineHeight, 120);  // "1.5" is no whole number
-  EXPECT_EQ(reading.values.lineHeightUnit, "");
+  EXPECT_EQ(reading.values.lineHeight, 140);  // "1.5em" is kept as written
+  EXPECT_EQ(reading.values.lineHeightAsWritten, "1.5em");
   EXPECT_FALSE(reading.hasScript);
 }
 
@@ -99,8 +130,7 @@ TEST_F(PageSettingsCommand, TitleBackgroundAndTextColourReachTheSavedFile) {
   EXPECT_EQ(dialogs.shownValues<PageSettingValues>().background, QColor(0xFF, 0xFF, 0xBD));
   main->documents().mmSaveClick();
   EXPECT_EQ(test::TempFolder::read(path),
-            "<html>\r\n<head>\r\n<style type=\"text/css\">\r\n  body{line-height:120%; margin-top:10mm; "
-            "margin-bottom:10mm; margin-left:10mm; margin-right:10mm; background-color:white; color:navy}\r\n"
+            "<html>\r\n<head>\r\n<style type=\"text/css\">\r\n  body{background-color:white; color:navy}\r\n"
             "</style>\r\n<title>My page</title>\r\n</head>\r\n<body>\r\nHello\r\n</body>\r\n</html>\r\n");
   EXPECT_EQ(main->editor().background(), QColor(Qt::white));
   EXPECT_EQ(main->colouring().PageTextColour, QColor(0, 0, 0x80));  // the repaint read the page again
@@ -109,6 +139,25 @@ TEST_F(PageSettingsCommand, TitleBackgroundAndTextColourReachTheSavedFile) {
   const QString before = main->editor().text();
   main->action("mmPageSettings")->trigger();
   EXPECT_EQ(main->editor().text(), before);
+}
+
+TEST_F(PageSettingsCommand, OkWithoutAChangeLeavesThePageAndABoxAddsOnlyItsClass) {
+  const QByteArray bytes = "<html>\r\n<head>\r\n<style>\r\n  body { margin-top: 5px; line-height: 1.5em }\r\n</style>\r\n"
+                           "</head>\r\n<body>\r\nHello\r\n</body>\r\n</html>\r\n";
+  const QString path = folder.write("page.htm", bytes);
+  main->documents().OpenFile(path);
+  dialogs.answerFormWith<PageSettingValues>([](PageSettingValues&) {});
+  main->action("mmPageSettings")->trigger();
+  main->documents().mmSaveClick();
+  EXPECT_EQ(test::TempFolder::read(path), bytes);
+
+  main->documents().OpenFile(folder.write("bare.htm", "<html><head></head><body>\r\nHello\r\n</body></html>\r\n"));
+  dialogs.answerFormWith<BoxSettingValues>([](BoxSettingValues& v) { v.className = "note"; });
+  main->action("tbCreateBox")->trigger();
+  EXPECT_TRUE(main->editor().text().startsWith(
+      "<html><head><style type=\"text/css\">\r\n  .note{background-color:silver; padding:5pt; border-style:outset}\r\n"
+      "</style>\r\n</head>"))
+      << main->editor().text().toStdString();
 }
 
 TEST(PageBackground, APagesColoursStayWithItsDocumentAndNeverReachTheSettings) {
