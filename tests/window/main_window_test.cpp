@@ -74,7 +74,7 @@ TEST_F(MainWindow, MenusFollowTheDesignAndPageCommandsWaitForAPage) {
   EXPECT_EQ(main->action("mmSave")->shortcut(), QKeySequence("Ctrl+S"));
   EXPECT_EQ(main->action("mmSuperscript")->shortcut(), QKeySequence("Ctrl+Up"));
   EXPECT_EQ(main->action("mmSubscript")->shortcut(), QKeySequence("Ctrl+Down"));
-  EXPECT_EQ(main->action("mmSCSendTo")->text(), QString::fromUtf8("&Locate shortcut　at \"Send to\""));
+  EXPECT_EQ(main->action("mmSCSendTo")->text(), QString::fromUtf8("Locate shortcut　at \"Se&nd to\""));
   // Commands for pages wait for a page; the conversion into one waits for a text.
   EXPECT_TRUE(main->action("mmSaveAs")->isEnabled());
   EXPECT_TRUE(main->action("mmChangeDictionary")->isEnabled());
