@@ -161,7 +161,7 @@ TEST(SettingsFile, OnlyAFileWithASectionOfOursMayBeWritten) {
   EXPECT_EQ(other.kind, SettingsFileKind::NotOurs);
   EXPECT_FALSE(other.mayBeWritten());
   EXPECT_EQ(other.ini.lineCount(), 0);
-  EXPECT_EQ(loadSettingsFile(folder.write("binary.ini", QByteArray("\x7f" "ELF\x02\x01\0\0[x", 12))).kind,
+  EXPECT_EQ(loadSettingsFile(folder.write("binary.ini", QByteArray("\x7f" "ELF\x02\x01\0\0[x", 10))).kind,
             SettingsFileKind::NotOurs);
   QDir().mkpath(folder.file("folder.ini"));
   EXPECT_EQ(loadSettingsFile(folder.file("folder.ini")).kind, SettingsFileKind::Unreadable);
