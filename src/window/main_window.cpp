@@ -648,13 +648,13 @@ void TMain::writeSettingsFile() {
 
 // Once a run: the same refusal at every exit path would only repeat itself.
 void TMain::reportSettingsNotSaved(SettingsFileKind kind, const QString& error) {
+  if (settingsProblemReported_) return;
+  settingsProblemReported_ = true;
   // A session that ends by a signal waits for no answer: standard error only.
   if (endingWithoutQuestions_) {
     qWarning().noquote() << "Wrenpad: settings not saved in" << settingsPath_ << error;
     return;
   }
-  if (settingsProblemReported_) return;
-  settingsProblemReported_ = true;
   QString text;
   if (kind == SettingsFileKind::NotOurs)
     text = japaneseInterface_
