@@ -2,6 +2,9 @@
 // KiB and 4 MiB too) with headings, aligned paragraphs, font elements, bold
 // and italic in every record of about 260 characters:
 //   RenderFormats        working out the formats alone (no editor)
+//   RenderFormatsNested  the same on a page of small elements that all lie
+//                        inside one element around the page: the cost must
+//                        stay linear, with no rescanning of the page per tag
 //   WholeRepaintRendered the whole-document repaint with the rendering on:
 //                        rendering and tag colouring, every line changing,
 //                        the slices run at once
@@ -55,6 +58,24 @@ void RenderFormats(benchmark::State& state) {
     benchmark::DoNotOptimize(runs);
   }
   state.counters["runs"] = double(runs);
+}
+
+// Small elements inside one element around them all.
+QString NestedPage(int kibibytes) {
+  const qsizetype size = qsizetype{kibibytes} * 1024;
+  QString page = QStringLiteral("<font color=red><p align=center>");
+  const QString piece = QStringLiteral(
+      "<font size=4>a</font><font color=blue>b</font> <b>c<i>d</i></b> <h2>e</h2> <p align=right>f</p>\r\n");
+  while (page.size() < size) page += piece;
+  return page + QStringLiteral("last</p></font>");
+}
+
+void RenderFormatsNested(benchmark::State& state) {
+  const QString page = NestedPage(int(state.range(0)));
+  for (auto _ : state) {
+    const WebFormats formats = RenderWebFormats(page, 0, int(page.size()), 10);
+    benchmark::DoNotOptimize(formats.runs.size());
+  }
 }
 
 void WholeRepaint(benchmark::State& state, bool realization) {
@@ -129,6 +150,7 @@ void BareTextEditFormats(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(RenderFormats)->Arg(256)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
+BENCHMARK(RenderFormatsNested)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WholeRepaint, Rendered, true)->Arg(256)->Arg(1024)->Arg(4096)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WholeRepaint, Plain, false)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BareTextEditFormats)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);

@@ -4,7 +4,6 @@
 
 #include "text/rich_text.h"
 
-#include <QElapsedTimer>
 
 namespace wrenpad {
 
@@ -139,19 +138,16 @@ TEST(RichText, BrokenBytesGiveNothingOrWhatCameBefore) {
             u"x");
   EXPECT_EQ(Read("{\\rtf1 \\fs99999999999999999999 x}").paragraphs[0].runs.at(0).sizePoints, 1638);
 
-  // Deep nesting is skipped, not followed: fast and flat.
+  // Deep nesting is skipped, not followed (its cost is in rich_text_bench).
   QByteArray deep = "{\\rtf1 a";
   deep += QByteArray(100000, '{') + "hidden" + QByteArray(100000, '}') + "b}";
   QByteArray open = "{\\rtf1 a" + QByteArray(100000, '{');
-  QElapsedTimer timer;
-  timer.start();
   EXPECT_EQ(PlainTextOf(Read(deep.constData())), u"ab");
   EXPECT_EQ(PlainTextOf(Read(open.constData())), u"a");
-  EXPECT_LT(timer.elapsed(), 500);
 }
 
-TEST(RichText, LargePageIsQuick) {
-  // About 1 MiB in 40,000 runs of changing format.
+TEST(RichText, ALargePageComesBackExactly) {
+  // About 1 MiB in 40,000 runs of changing format; rich_text_bench times it.
   RichDocument page;
   for (int line = 0; line < 4000; ++line) {
     RichParagraph& paragraph = page.paragraphs.emplace_back();
@@ -161,19 +157,7 @@ TEST(RichText, LargePageIsQuick) {
                                    {run * 20, line % 256, 0}, run % 2 == 0));
     }
   }
-  QElapsedTimer timer;
-  timer.start();
-  const QByteArray rtf = WriteRtf(page);
-  const qint64 writeMs = timer.restart();
-  const std::optional<RichDocument> back = ReadRtf(rtf);
-  const qint64 readMs = timer.elapsed();
-  EXPECT_EQ(back, page);
-  EXPECT_LT(writeMs, 1000);  // loose: sanitizers and busy machines
-  EXPECT_LT(readMs, 3000);
-  RecordProperty("write_ms", int(writeMs));
-  RecordProperty("read_ms", int(readMs));
-  std::printf("%lld bytes written in %lld ms, read in %lld ms\n", (long long)rtf.size(),
-              (long long)writeMs, (long long)readMs);
+  EXPECT_EQ(ReadRtf(WriteRtf(page)), page);
 }
 
 }  // namespace
