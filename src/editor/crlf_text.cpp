@@ -1,0 +1,194 @@
+#include "editor/crlf_text.h"
+
+#include "editor/editor_widget.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+// The program's view of the text: the whole text with CR LF breaks, kept up
+// to date change by change, and the conversion between its positions and the
+// document's (where a line break counts one).
+
+namespace wrenpad {
+
+// CR LF and lone CR become LF, in one pass. (QString::replace moves the
+// whole rest of the text for every thousand matches: quadratic on a long
+// file.)
+QString withLfBreaks(const QString& text) {
+  if (!text.contains(u'\r')) return text;
+  QString out(text.size(), Qt::Uninitialized);
+  QChar* to = out.data();
+  const QChar* from = text.constData();
+  const QChar* end = from + text.size();
+  for (; from < end; ++from) {
+    if (*from != u'\r') {
+      *to++ = *from;
+    } else {
+      *to++ = u'\n';
+      if (from + 1 < end && from[1] == u'\n') ++from;
+    }
+  }
+  out.truncate(to - out.constData());
+  return out;
+}
+
+// The document's paragraph separators written as CR LF, in one pass.
+QString withCrLfBreaks(const QString& raw) {
+  const qsizetype breaks = raw.count(QChar::ParagraphSeparator);
+  if (breaks == 0) return raw;
+  QString out(raw.size() + breaks, Qt::Uninitialized);
+  QChar* to = out.data();
+  for (const QChar c : raw) {
+    if (c == QChar::ParagraphSeparator) {
+      *to++ = u'\r';
+      *to++ = u'\n';
+    } else {
+      *to++ = c;
+    }
+  }
+  return out;
+}
+
+// True when the document gives back exactly `text` as its CR LF text: every
+// line break is CR LF and nothing in it is a character the document stores
+// in its own way.
+bool readsBackUnchanged(const QString& text) {
+  const qsizetype n = text.size();
+  const QChar* data = text.constData();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = data[i].unicode();
+    if (c > u'\r' && c < 0x2028) continue;  // the common case, at once
+    if (c == u'\r' && (i + 1 == n || data[i + 1] != u'\n')) return false;
+    if (c == u'\n' && (i == 0 || data[i - 1] != u'\r')) return false;
+    if (c == 0 || c == 0x2028 || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1) return false;
+  }
+  return true;
+}
+
+// ---- the CR LF text ---------------------------------------------------------
+
+QString EditorControl::text() const {
+  if (cachedRevision_ != revision_) {
+    cachedText_ = withCrLfBreaks(edit_->document()->toRawText());
+    cachedRevision_ = revision_;
+  }
+  return cachedText_;
+}
+
+void EditorControl::setText(const QString& text) {
+  undoValid_ = false;
+  editRunOpen_ = false;
+  replaceWholeText(text);
+  // The CR LF text starts as the text given, shared rather than read back
+  // from the document: no second copy of a large file, no pass over it.
+  if (readsBackUnchanged(text)) {
+    cachedText_ = text;
+    cachedRevision_ = revision_;
+  }
+}
+
+void EditorControl::replaceText(const QString& text, bool sameUndoStep) {
+  if (!sameUndoStep || !undoValid_) {
+    editRunOpen_ = false;
+    rememberUndoState();
+  }
+  replaceWholeText(text);
+  if (readsBackUnchanged(text)) {
+    cachedText_ = text;
+    cachedRevision_ = revision_;
+  }
+  modified_ = true;
+  editRunOpen_ = false;  // what is typed next is an edit of its own
+}
+
+// A whole new text starts with the default format: nothing of the format the
+// caret stood on before (a tag's colour, say) carries over, neither to the
+// new text (Qt gives it the caret's format) nor to what is typed next.
+void EditorControl::replaceWholeText(const QString& text) {
+  {
+    FormattingScope scope(*this);
+    edit_->setCurrentCharFormat(defaultCharFormat());
+  }
+  edit_->setPlainText(text);  // CR LF and lone CR each make one paragraph break
+  FormattingScope scope(*this);
+  edit_->setCurrentCharFormat(defaultCharFormat());
+}
+
+void EditorControl::clear() { setText(QString()); }
+
+// Keeps the CR LF text up to date across one change of the document, so a key
+// costs the change's size rather than a copy of the whole text. The blocks
+// before `position` are as they were, so the change starts at the same place
+// in the cached text; the removed characters are counted off there (a CR LF
+// standing for one paragraph break) and the added ones read back from the
+// document. False when the change does not fit the cache, which is then
+// rebuilt on the next read.
+bool EditorControl::spliceCachedText(int position, int removed, int added) {
+  const QTextDocument* document = edit_->document();
+  const int textEnd = document->characterCount() - 1;  // the last break is not text
+  if (position < 0 || position + added > textEnd) return false;
+  const int start = position + document->findBlock(position).blockNumber();
+  int end = start;
+  for (int counted = 0; counted < removed; ++counted) {
+    if (end >= cachedText_.size()) return false;
+    end += cachedText_.at(end) == u'\r' && end + 1 < cachedText_.size() &&
+                   cachedText_.at(end + 1) == u'\n'
+               ? 2
+               : 1;
+  }
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(position);
+  cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+  const QString inserted = withCrLfBreaks(cursor.selectedText());
+  cachedText_.replace(start, end - start, inserted);
+  lastSplice_ = TextSplice{start, end - start, int(inserted.size())};
+  return true;
+}
+
+void EditorControl::onContentsChange(int position, int removed, int added) {
+  if (formattingDepth_ > 0) return;
+  if (removed == 0 && added == 0) return;
+  const bool cacheWasCurrent = cachedRevision_ == revision_;
+  ++revision_;
+  lastSplice_.reset();
+  if (cacheWasCurrent && spliceCachedText(position, removed, added)) cachedRevision_ = revision_;
+  modified_ = true;
+  emit textChanged();
+}
+// ---- positions -------------------------------------------------------------
+
+int EditorControl::toDocumentPosition(int controlPosition) const {
+  const QTextDocument* document = edit_->document();
+  if (controlPosition <= 0) return 0;
+  // Block b starts at control position block.position() + b.
+  int low = 0;
+  int high = document->blockCount() - 1;
+  while (low < high) {
+    const int middle = (low + high + 1) / 2;
+    if (document->findBlockByNumber(middle).position() + middle <= controlPosition)
+      low = middle;
+    else
+      high = middle - 1;
+  }
+  const QTextBlock block = document->findBlockByNumber(low);
+  const int offset = controlPosition - (block.position() + low);
+  // A position between CR and LF belongs to the end of its line.
+  return block.position() + std::min(offset, block.length() - 1);
+}
+
+int EditorControl::toControlPosition(int documentPosition) const {
+  const QTextDocument* document = edit_->document();
+  const int last = document->characterCount() - 1;
+  documentPosition = std::clamp(documentPosition, 0, std::max(0, last));
+  return documentPosition + document->findBlock(documentPosition).blockNumber();
+}
+
+QTextCursor EditorControl::cursorFor(int start, int length) const {
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(toDocumentPosition(start));
+  if (length > 0) cursor.setPosition(toDocumentPosition(start + length), QTextCursor::KeepAnchor);
+  return cursor;
+}
+}  // namespace wrenpad

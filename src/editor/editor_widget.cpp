@@ -1,0 +1,248 @@
+#include "editor/editor_widget.h"
+
+#include "editor/plain_paste.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPlainTextDocumentLayout>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QStyleHints>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <memory>
+
+// The widget behind EditorControl, its layout, and the control's calls that
+// are about the view rather than the text: read-only, background, printing,
+// focus and scrolling.
+
+namespace wrenpad {
+
+namespace {
+bool keyMayEdit(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return true;
+    default:
+      return !event->text().isEmpty() && event->text().at(0).isPrint();
+  }
+}
+
+KeyEventInfo keyInfoOf(const QKeyEvent* event) {
+  KeyEventInfo info;
+  info.key = event->key();
+  info.modifiers = event->modifiers();
+  info.text = event->text();
+  return info;
+}
+
+// Lays the document out line by line, as QPlainTextEdit does, and shows each
+// paragraph with the alignment its block format carries. The plain-text layout
+// knows the height of a paragraph only once it is shown, so neither loading
+// nor a change costs a layout of the whole document; the alignment is applied
+// to a paragraph's lines when they are measured or drawn.
+class AligningLayout : public QPlainTextDocumentLayout {
+ public:
+  using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+  QRectF blockBoundingRect(const QTextBlock& block) const override {
+    const QRectF rect = QPlainTextDocumentLayout::blockBoundingRect(block);
+    QTextLayout* layout = block.isValid() ? block.layout() : nullptr;
+    if (layout == nullptr) return rect;
+    const QTextBlockFormat format = block.blockFormat();
+    const Qt::Alignment wanted = format.hasProperty(QTextFormat::BlockAlignment)
+                                     ? format.alignment()
+                                     : document()->defaultTextOption().alignment();
+    QTextOption option = layout->textOption();
+    if (option.alignment() != wanted) {
+      option.setAlignment(wanted);
+      layout->setTextOption(option);  // positions lines when drawn; no new layout
+    }
+    return rect;
+  }
+};
+}  // namespace
+
+EditorControl::Widget::Widget(EditorControl& owner, QWidget* parent)
+    : QPlainTextEdit(parent),
+      owner_(owner),
+      usualFlashTime_(QGuiApplication::styleHints()->cursorFlashTime()) {
+  document()->setDocumentLayout(new AligningLayout(document()));
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  setUndoRedoEnabled(false);  // the control keeps its own one-level undo
+  connect(this, &QPlainTextEdit::cursorPositionChanged, this, &Widget::steadyCaretOnLongLine);
+}
+
+EditorControl::Widget::~Widget() { QGuiApplication::styleHints()->setCursorFlashTime(usualFlashTime_); }
+
+bool EditorControl::Widget::event(QEvent* event) {
+  // Let the main menu's Ctrl short-cuts win over the text edit's own keys.
+  if (event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & Qt::ControlModifier) {
+      event->ignore();
+      return false;
+    }
+  }
+  return QPlainTextEdit::event(event);
+}
+
+void EditorControl::Widget::keyPressEvent(QKeyEvent* event) {
+  KeyEventInfo info = keyInfoOf(event);
+  emit owner_.keyDown(info);
+  if (info.handled) {
+    event->accept();
+    return;
+  }
+  if (isReadOnly() || !keyMayEdit(event)) {
+    QPlainTextEdit::keyPressEvent(event);
+    return;
+  }
+  owner_.rememberUndoState();
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Shift+Enter would insert a line separator inside the paragraph; the
+    // document knows only one kind of line break.
+    textCursor().insertBlock();
+    ensureCursorVisible();
+    event->accept();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void EditorControl::Widget::keyReleaseEvent(QKeyEvent* event) {
+  KeyEventInfo info = keyInfoOf(event);
+  emit owner_.keyUp(info);
+  QPlainTextEdit::keyReleaseEvent(event);
+}
+
+void EditorControl::Widget::mousePressEvent(QMouseEvent* event) {
+  emit owner_.mouseDown(event->button(), event->modifiers());
+  QPlainTextEdit::mousePressEvent(event);
+}
+
+// A drop or paste may come without mime data at all; Qt's own insertion
+// would read through the null pointer.
+bool EditorControl::Widget::canInsertFromMimeData(const QMimeData* source) const {
+  return source != nullptr && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void EditorControl::Widget::insertFromMimeData(const QMimeData* source) {
+  if (source == nullptr) return;
+  owner_.rememberUndoState();
+  QPlainTextEdit::insertFromMimeData(source);
+}
+
+void EditorControl::Widget::insertPasted(const QString& text, std::optional<QPoint> at) {
+  owner_.rememberUndoState();
+  if (at) setTextCursor(cursorForPosition(*at));
+  insertPlainText(text);
+  ensureCursorVisible();
+}
+
+void EditorControl::Widget::inputMethodEvent(QInputMethodEvent* event) {
+  if (!event->commitString().isEmpty()) owner_.rememberUndoState();
+  QPlainTextEdit::inputMethodEvent(event);
+}
+
+// Every blink redraws the caret's paragraph, and Qt shapes a paragraph's
+// text again to draw it: on a line of megabytes that is most of a second of
+// work twice a second. The caret stays lit while it is on such a line.
+void EditorControl::Widget::steadyCaretOnLongLine() {
+  constexpr int kLongLine = 100'000;
+  QStyleHints* hints = QGuiApplication::styleHints();
+  const int wanted = textCursor().block().length() > kLongLine ? 0 : usualFlashTime_;
+  if (hints->cursorFlashTime() != wanted) hints->setCursorFlashTime(wanted);
+}
+
+EditorControl::EditorControl(QWidget* parent) : QObject(parent) {
+  edit_ = new Widget(*this, parent);
+  edit_->setObjectName(QStringLiteral("Editor"));
+  installPlainPaste(edit_, [edit = edit_](const QString& text, std::optional<QPoint> at) {
+    edit->insertPasted(text, at);
+  });
+  QTextDocument* document = edit_->document();
+  document->setUndoRedoEnabled(false);
+  connect(document, &QTextDocument::contentsChange, this, &EditorControl::onContentsChange);
+  connect(edit_, &QPlainTextEdit::cursorPositionChanged, this, &EditorControl::noteCaretMoved);
+  connect(edit_, &QPlainTextEdit::selectionChanged, this, &EditorControl::noteCaretMoved);
+}
+
+EditorControl::~EditorControl() = default;
+
+QWidget* EditorControl::widget() const { return edit_; }
+
+void EditorControl::beginUpdate() {
+  if (updateDepth_++ == 0) edit_->viewport()->setUpdatesEnabled(false);
+}
+
+void EditorControl::endUpdate() {
+  if (updateDepth_ > 0 && --updateDepth_ == 0) {
+    edit_->viewport()->setUpdatesEnabled(true);
+    edit_->viewport()->update();
+  }
+}
+
+QColor EditorControl::background() const {
+  return edit_->palette().color(QPalette::Base);
+}
+
+void EditorControl::setBackground(const QColor& color) {
+  QPalette palette = edit_->palette();
+  palette.setColor(QPalette::Base, color);
+  edit_->setPalette(palette);
+}
+
+void EditorControl::setReadOnly(bool readOnly) { edit_->setReadOnly(readOnly); }
+bool EditorControl::isReadOnly() const { return edit_->isReadOnly(); }
+
+// ---- printing, focus, scrolling ------------------------------------------------
+
+void EditorControl::print(QPrinter& printer, const QString& title) const {
+  printer.setDocName(title);
+  const QRect page = printer.pageLayout().fullRectPixels(printer.resolution());
+  const QRect area = pageRect_.isValid() ? pageRect_ : page;
+  // The page rectangle becomes the printer's margins, in points.
+  const double toPoints = 72.0 / printer.resolution();
+  printer.setPageMargins(QMarginsF(area.left() * toPoints, area.top() * toPoints,
+                                   (page.width() - area.right()) * toPoints,
+                                   (page.height() - area.bottom()) * toPoints),
+                         QPageLayout::Point);
+  std::unique_ptr<QTextDocument> copy(edit_->document()->clone());
+  copy->documentLayout()->setPaintDevice(&printer);
+  copy->setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+  copy->print(&printer);
+}
+
+void EditorControl::setFocus() { edit_->setFocus(); }
+
+int EditorControl::firstVisibleLine() const {
+  // One pixel in: a view that starts exactly on a line's top shows that line.
+  return edit_->cursorForPosition(QPoint(0, 1)).blockNumber();
+}
+
+void EditorControl::returnFocus() {
+  QWidget* window = edit_->window();
+  if (!window->isVisible()) return;
+  window->activateWindow();
+  edit_->setFocus();
+}
+
+void EditorControl::scrollLines(int lines) {
+  const int target = std::clamp(firstVisibleLine() + lines, 0, lineCount() - 1);
+  // The scroll bar counts screen lines, wrapped lines included.
+  const QTextBlock block = edit_->document()->findBlockByNumber(target);
+  edit_->verticalScrollBar()->setValue(block.firstLineNumber());
+}
+
+void EditorControl::scrollCaretIntoView() { edit_->ensureCursorVisible(); }
+
+}  // namespace wrenpad

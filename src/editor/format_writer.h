@@ -1,0 +1,23 @@
+#pragma once
+// Character and block formats made from the control's attribute values, and
+// read back from a paragraph. Private to the editor room: the format writer
+// and the selection's attribute calls share them.
+
+#include "editor/editor_control.h"
+
+#include <QTextFormat>
+
+class QTextBlock;
+
+namespace wrenpad {
+
+// Qt fonts have no Windows character set; it travels with the format.
+inline constexpr int kCharsetProperty = QTextFormat::UserProperty + 1;
+
+// The format that sets exactly the attributes given.
+QTextCharFormat formatOf(const CharAttributes& attributes);
+QTextBlockFormat blockFormatOf(Alignment alignment);
+// A paragraph's alignment; left when its format sets none.
+Alignment alignmentOf(const QTextBlock& block);
+
+}  // namespace wrenpad
