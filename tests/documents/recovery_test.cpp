@@ -1,11 +1,15 @@
 // What a later start finds of a run that did not end cleanly: only runs that
 // are gone, newest first, with whether the file changed after; the name file
-// as earlier versions wrote it; and one instance at a time holding an offer.
+// as earlier versions wrote it; kept work put back as the kind of text it
+// was; and one instance at a time holding an offer.
 #include "documents/recovery.h"
+#include "documents/undo_commands.h"
 #include "documents/undo_snapshots.h"
+#include "editor/editor_control.h"
 
 #include <QFile>
 #include <QLocale>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
@@ -92,6 +96,27 @@ TEST(Recovery, NameFilesOfEarlierVersionsHoldTheNameAloneAndOnlyAPageIsRichText)
   EXPECT_FALSE(IsRichSnapshot(offers[0], rtfSource));
   EXPECT_TRUE(IsRichSnapshot(offers[1], rtfSource));
   EXPECT_FALSE(IsRichSnapshot(offers[1], "plain words"));
+}
+
+// What a start puts in the editor from kept work: an RTF source kept as a
+// plain text comes back as its source; a page's rich text that cannot be read
+// is refused and leaves the editor as it was.
+TEST(Recovery, KeptWorkComesBackAsTheKindOfTextItWas) {
+  test::TempFolder folder;
+  QWidget parent;
+  EditorControl editor(&parent);
+  const QByteArray source = "{\\rtf1\\ansi Dear friend}";
+  leaveWork(folder.path(), 1, folder.file("letter.rtf"), source);
+  const auto offers = FindRecoveryOffers(folder.path(), 10, [](int) { return false; });
+  ASSERT_EQ(offers.size(), 1u);
+  const std::optional<QByteArray> bytes = UndoSnapshots::readFile(offers[0].snapshot);
+  ASSERT_TRUE(bytes.has_value());
+  EXPECT_FALSE(IsRichSnapshot(offers[0], *bytes));
+  EXPECT_TRUE(ShowSnapshot(editor, *bytes, false));
+  EXPECT_EQ(editor.text(), QString::fromUtf8(source));
+
+  EXPECT_FALSE(ShowSnapshot(editor, "no rich text at all", true));
+  EXPECT_EQ(editor.text(), QString::fromUtf8(source));
 }
 
 TEST(Recovery, OneInstanceAtATimeHoldsAnOffer) {

@@ -1,16 +1,315 @@
-// The snapshot write in the background: running out of memory while the
-// text is encoded comes back as a failed write, with the counts as they were
-// and no file, instead of ending the program when the window takes it in.
+// Multi-level undo without the window: an EditorControl, scripted dialogs and
+// the state structs handed to UndoCommands directly. Steps are taken at the
+// quiet tick and written in the background, Undo and Redo walk through them,
+// ten are kept, pages come back with their formats, a write that fails (a
+// full disk, no memory) is told once and never becomes a step, a step that
+// reads back empty never replaces the text, a write of an older history is
+// left out, and steps are no more readable than the document's file.
 #include "documents/undo_commands.h"
 
-#include <QDir>
-#include <gtest/gtest.h>
-#include <new>
+#include "documents/document_state.h"
+#include "documents/recovery.h"
+#include "editor/editor_control.h"
+#include "files/descriptors.h"
+#include "settings/settings.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+#include <new>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace wrenpad {
 namespace {
+
+struct Undo : ::testing::Test {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  QWidget parent;
+  EditorControl editor{&parent};
+  DocumentState document;
+  SessionState session;
+  Settings settings;
+  bool japanese = false;
+  int recoloured = 0;
+  int timerStops = 0;
+  QString backToText;
+  std::unique_ptr<UndoCommands> undo;
+
+  void SetUp() override {
+    settings.MultiUndo = true;
+    StartUndoSeries(session);
+    session.ChangeWatch = true;
+    start();
+  }
+  void start() {
+    undo = std::make_unique<UndoCommands>(
+        UndoContext{editor, dialogs, document, session, settings, japanese, [this] { ++recoloured; },
+                    [this](const QString& name) { backToText = name; }, [this] { ++timerStops; }},
+        folder.path(), 1);
+  }
+  void TearDown() override { undo.reset(); }
+  // Types at the end and lets the quiet tick take its step.
+  void typeAndPause(const QString& text) {
+    editor.select(editor.textLength(), 0);
+    editor.replaceSelection(text);
+    undo->takeSnapshot();
+    undo->finishPendingWrite();
+  }
+  QString snapshot(int number) const { return undo->snapshots().path(number); }
+  QString nameFile() const { return DocumentNameFile(folder.path(), 1); }
+  int errorsTold() const { return int(dialogs.askedOf("error").size()); }
+};
+
+TEST_F(Undo, StepsTakenAtPausesAreWalkedByUndoAndRedo) {
+  typeAndPause("a");
+  typeAndPause("b");
+  EXPECT_EQ(session.UndoCount, 2);
+  EXPECT_EQ(session.UndoTop, 2);
+  EXPECT_EQ(test::TempFolder::read(snapshot(1)), "a");
+  EXPECT_EQ(test::TempFolder::read(snapshot(2)), "ab");
+  EXPECT_EQ(timerStops, 2);  // each step stops the quiet timer until the next edit
+  // An edit not yet saved as a step: Undo brings back the newest step.
+  editor.replaceSelection("c");
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "ab");
+  EXPECT_TRUE(editor.isModified());
+  EXPECT_TRUE(session.ChangeWatch);  // off while the step is put in, on again
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "a");
+  EXPECT_EQ(session.UndoCount, 1);
+  undo->mmUndoClick();  // nothing older than the first step
+  EXPECT_EQ(editor.text(), "a");
+  undo->mmRedoClick();
+  EXPECT_EQ(editor.text(), "ab");
+  undo->mmRedoClick();  // never past the newest step
+  EXPECT_EQ(editor.text(), "ab");
+  EXPECT_EQ(recoloured, 0);  // plain text has no colours to restore
+
+  // An edit after an Undo starts the history anew from there.
+  undo->mmUndoClick();
+  typeAndPause("x");
+  EXPECT_EQ(session.UndoCount, 2);
+  EXPECT_EQ(session.UndoTop, 2);
+  undo->mmRedoClick();  // the old "ab" is no way forward any more
+  EXPECT_EQ(editor.text(), "ax");
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "a");
+}
+
+TEST_F(Undo, TenStepsAreKeptAndTheCleanUpLeavesTheCountsOne) {
+  editor.setModified(true);
+  for (int i = 1; i <= 11; ++i) typeAndPause(QString::number(i % 10));
+  EXPECT_EQ(session.UndoCount, 10);
+  EXPECT_EQ(test::TempFolder::read(snapshot(1)), "12");           // the oldest kept
+  EXPECT_EQ(test::TempFolder::read(snapshot(10)), "12345678901");  // the newest
+  EXPECT_FALSE(QFileInfo::exists(snapshot(11)));
+  EXPECT_TRUE(QFileInfo::exists(nameFile()));
+  undo->cleanUp();
+  EXPECT_TRUE(QFileInfo::exists(snapshot(10)));
+  for (int i = 1; i < 10; ++i) EXPECT_FALSE(QFileInfo::exists(snapshot(i)));
+  EXPECT_FALSE(QFileInfo::exists(nameFile()));
+}
+
+TEST_F(Undo, TheCountsFollowTheBackgroundWriteOnceTheFileIsWhole) {
+  editor.setText("typed");
+  undo->takeSnapshot();
+  EXPECT_EQ(session.UndoCount, 0);  // not before the write is taken in
+  editor.select(editor.textLength(), 0);
+  editor.replaceSelection(" on");   // typing goes on meanwhile
+  ASSERT_TRUE(QTest::qWaitFor([this] { return session.UndoCount == 1; }));  // the event loop takes it in
+  EXPECT_FALSE(undo->finishPendingWrite());  // nothing left to wait for
+  EXPECT_EQ(test::TempFolder::read(snapshot(1)), "typed");
+  // The text moved on after the step: Undo goes to the step itself.
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "typed");
+}
+
+TEST_F(Undo, AStepOfAnOlderHistoryStillBeingWrittenIsLeftOut) {
+  editor.setText("first document");
+  undo->takeSnapshot();
+  StartUndoSeries(session);  // another document is opened meanwhile
+  editor.setText("other\r\n");
+  EXPECT_FALSE(undo->finishPendingWrite());
+  EXPECT_EQ(session.UndoCount, 0);
+  EXPECT_EQ(session.UndoTop, 0);
+  undo->mmUndoClick();  // nothing to go back to
+  EXPECT_EQ(editor.text(), "other\r\n");
+}
+
+TEST_F(Undo, PagesComeBackWithTheirFormatsAndAConvertedTextIsTextAgain) {
+  document.DocumentMode = kHtmlMode;
+  document.CurrentFileName = folder.file("page.htm");
+  editor.setText("<b>bold</b>");
+  CharAttributes blue;
+  blue.color = QColor(Qt::blue);
+  editor.applyFormats({{0, 3, blue}});
+  undo->takeSnapshot();
+  undo->finishPendingWrite();
+  EXPECT_TRUE(test::TempFolder::read(snapshot(1)).startsWith("{\\rtf1"));
+  typeAndPause(" more");
+  editor.applyFormats({}, true);  // the colours gone, as a repaint might leave them
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "<b>bold</b>");
+  editor.select(1, 0);
+  EXPECT_EQ(editor.selAttributes().color, QColor(Qt::blue));
+  EXPECT_EQ(recoloured, 1);  // a short page is coloured again at once
+  EXPECT_TRUE(backToText.isEmpty());
+
+  // A page made from a new text document that has lost its html tag.
+  document.CurrentFileName = folder.file("Untitled.htm");
+  editor.setText("plain words");
+  typeAndPause("!");
+  typeAndPause("<html>");
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "plain words!");
+  EXPECT_EQ(backToText, folder.file("Untitled.txt"));
+}
+
+TEST_F(Undo, WithoutMultiUndoTheEditorsOwnUndoServesAndSwitchingEndsRedo) {
+  settings.MultiUndo = false;
+  typeAndPause("one");
+  EXPECT_EQ(session.UndoCount, 1);
+  EXPECT_FALSE(QFileInfo::exists(snapshot(1)));
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "");
+  EXPECT_TRUE(session.RedoEnabled);
+  undo->mmEnableMultiUndoClick();
+  EXPECT_TRUE(settings.MultiUndo);
+  EXPECT_FALSE(session.RedoEnabled);
+  typeAndPause("a");
+  typeAndPause("b");
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "a");
+  undo->mmRedoClick();  // Redo stays off for the run
+  EXPECT_EQ(editor.text(), "a");
+}
+
+// A small disk mounted over a folder, filled up and freed at will; taken
+// away when the test ends, whatever still uses it.
+struct SmallDisk {
+  QByteArray path;
+  bool mounted;
+  explicit SmallDisk(const QString& folder)
+      : path(files::native(folder)), mounted(::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0) {}
+  ~SmallDisk() {
+    if (mounted) ::umount2(path.constData(), MNT_DETACH);
+  }
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+  QString filler() const { return QDir(QString::fromUtf8(path)).filePath("filler"); }
+  void fill() const {
+    QFile file(filler());
+    if (!file.open(QIODevice::Append)) return;
+    const QByteArray block(4096, 'f');
+    while (file.write(block) == block.size() && file.flush()) {
+    }
+  }
+  void free() const { QFile::remove(filler()); }
+};
+
+TEST_F(Undo, AFullDiskIsToldOnceUntilAWriteSucceedsAndNeverBecomesAStep) {
+  undo.reset();
+  const SmallDisk disk(folder.path());
+  if (!disk.mounted) GTEST_SKIP() << "no tmpfs can be mounted here";
+  start();
+  typeAndPause("first");
+  disk.fill();
+  typeAndPause(" second");
+  typeAndPause(" third");
+  EXPECT_EQ(session.UndoCount, 1);
+  EXPECT_EQ(session.UndoTop, 1);
+  EXPECT_EQ(errorsTold(), 1);  // not at every pause
+  EXPECT_TRUE(dialogs.askedOf("error").value(0).contains("The disk is full."));
+  EXPECT_EQ(test::TempFolder::read(snapshot(1)), "first");
+  undo->mmUndoClick();  // back to the last state kept, never to nothing
+  EXPECT_EQ(editor.text(), "first");
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "first");
+
+  disk.free();
+  typeAndPause(" fourth");
+  EXPECT_EQ(session.UndoCount, 2);
+  disk.fill();
+  typeAndPause(" fifth");
+  EXPECT_EQ(errorsTold(), 2);  // told again after a write that succeeded
+  EXPECT_EQ(session.UndoCount, 2);
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "first fourth");
+  undo.reset();  // nothing of ours open on the disk when it goes
+}
+
+TEST_F(Undo, AStepThatReadsBackEmptyNeverReplacesTheText) {
+  typeAndPause("a");
+  typeAndPause("b");
+  folder.write(QFileInfo(snapshot(1)).fileName(), "");
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "ab");
+  EXPECT_TRUE(dialogs.askedOf("error").value(0).contains("could not be read"));
+
+  // An emptied document is no step: Undo brings back the text before.
+  editor.select(0, editor.textLength());
+  editor.replaceSelection("");
+  undo->takeSnapshot();
+  undo->finishPendingWrite();
+  EXPECT_EQ(session.UndoCount, 2);
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "ab");
+
+  // A page step that is no rich text is not put in either.
+  document.DocumentMode = kHtmlMode;
+  folder.write(QFileInfo(snapshot(1)).fileName(), "no rich text");
+  undo->mmUndoClick();
+  EXPECT_EQ(editor.text(), "ab");
+  EXPECT_EQ(errorsTold(), 2);
+}
+
+TEST_F(Undo, StepsOfADocumentAreNoMoreReadableThanItsFile) {
+  const mode_t umask = ::umask(022);
+  document.CurrentFileName = folder.write("private.txt", "secret\r\n");
+  ::chmod(files::native(document.CurrentFileName).constData(), 0400);
+  editor.setText("secret\r\n");
+  typeAndPause(" more");
+  ::umask(umask);
+  struct stat step {}, name {};
+  ASSERT_EQ(::stat(files::native(snapshot(1)).constData(), &step), 0);
+  ASSERT_EQ(::stat(files::native(nameFile()).constData(), &name), 0);
+  EXPECT_EQ(step.st_mode & 07777, 0400u);
+  EXPECT_EQ(name.st_mode & 07777, 0400u);
+}
+
+// The name beside the steps offers the work to a later start while it is not
+// in its file: kept with recovered work, gone once the work is in the file,
+// back with the next step of a change.
+TEST_F(Undo, TheDocumentsNameIsKeptBesideTheStepsWhileItsWorkIsNotInItsFile) {
+  document.CurrentFileName = folder.file("notes.txt");
+  editor.setText("recovered words");
+  editor.setModified(true);
+  settings.MultiUndo = false;  // kept whatever the setting
+  ASSERT_TRUE(undo->keepRecoveredWork());
+  EXPECT_FALSE(settings.MultiUndo);
+  EXPECT_EQ(test::TempFolder::read(snapshot(1)), "recovered words");
+  EXPECT_EQ(ReadDocumentName(folder.path(), 1)->name, document.CurrentFileName);
+
+  editor.setModified(false);  // saved
+  undo->workIsInFile();
+  EXPECT_FALSE(QFileInfo::exists(nameFile()));
+  settings.MultiUndo = true;
+  typeAndPause("!");
+  EXPECT_EQ(ReadDocumentName(folder.path(), 1)->name, document.CurrentFileName);
+  editor.setModified(false);
+  undo->takeSnapshot();
+  undo->finishPendingWrite();
+  EXPECT_FALSE(QFileInfo::exists(nameFile()));  // a step of a saved text offers nothing
+}
 
 TEST(SnapshotWrite, RunningOutOfMemoryIsAFailedWriteLikeAnyOther) {
   test::TempFolder folder;
