@@ -1,6 +1,6 @@
 // Work a gone run left, offered when a window starts: taken back it stays
-// kept as this run's own until it is saved, an RTF source comes back as its
-// source, a text that cannot be read is told of and kept, a file changed
+// kept as this run's own until it is saved, a text that cannot be read is
+// told of and kept, a file changed
 // after the work was kept is told of and the answer holds, and an offer
 // another instance is asking about is not made twice.
 #include "documents/document_commands.h"
@@ -64,18 +64,6 @@ TEST_F(Recovery, TakenBackWorkIsKeptAsThisRunsOwnUntilItIsSaved) {
 
   ASSERT_TRUE(main->documents().mmSaveClick());
   EXPECT_TRUE(offersAfterACrash().empty());
-  // Changes after the save are kept again with the next step.
-  main->editor().select(main->editor().textLength(), 0);
-  main->editor().replaceSelection("!");
-  main->Timer2Timer();
-  main->undo().finishPendingWrite();
-  EXPECT_EQ(offersAfterACrash().size(), 1u);
-}
-
-TEST_F(Recovery, AnRtfSourceComesBackAsItsSource) {
-  leaveWork(folder.file("letter.rtf"), "{\\rtf1\\ansi Dear friend}");
-  start({Answer::Yes});
-  EXPECT_EQ(main->editor().text(), "{\\rtf1\\ansi Dear friend}");
 }
 
 TEST_F(Recovery, KeptTextThatCannotBeReadIsToldOfAndKept) {
