@@ -4,6 +4,7 @@
 #include "encoding/document_codec.h"
 #include "documents/document_host.h"
 #include "editor/editor_control.h"
+#include "text/bilingual.h"
 #include "text/english_text.h"
 
 #include <QApplication>
@@ -44,7 +45,7 @@ DocumentCommands::~DocumentCommands() = default;
 QString DocumentCommands::title() const { return kApplicationTitle; }
 
 QString DocumentCommands::tr2(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 void DocumentCommands::reportFileError(const QString& action, const QString& name,

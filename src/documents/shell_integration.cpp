@@ -6,6 +6,7 @@
 #include "documents/document_state.h"
 #include "language/message_table.h"
 #include "platform/dialogs.h"
+#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFile>
@@ -172,7 +173,7 @@ bool SendToEntryExists(const ShellEnvironment& environment) {
 ShellIntegration::ShellIntegration(ShellContext context) : c_(std::move(context)) {}
 
 QString ShellIntegration::tr2(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 void ShellIntegration::reportFailure(const QString& what, const QString& detail) {

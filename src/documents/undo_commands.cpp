@@ -6,6 +6,7 @@
 #include "files/private_files.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
+#include "text/bilingual.h"
 #include "text/rich_text.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ UndoCommands::UndoCommands(UndoContext context, QString folder, int slot)
 UndoCommands::~UndoCommands() { writing_.waitForFinished(); }
 
 QString UndoCommands::tr2(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 // Pages keep their colours as rich text; other documents are plain text.

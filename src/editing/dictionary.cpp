@@ -5,6 +5,7 @@
 #include "language/message_table.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
+#include "text/bilingual.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -110,7 +111,7 @@ std::optional<QString> CopyWordAtCaret(EditorControl& editor,
 DictionaryCommand::DictionaryCommand(DictionaryContext context) : c_(std::move(context)) {}
 
 QString DictionaryCommand::tr2(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 std::optional<DictionaryCommand::Program> DictionaryCommand::installedProgram() const {

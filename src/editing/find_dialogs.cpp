@@ -1,6 +1,7 @@
 #include "editing/find_dialogs.h"
 
 #include "platform/form_widgets.h"
+#include "text/bilingual.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -110,7 +111,7 @@ void FindFormDialog::showLanguage(bool japanese) {
   if (japanese_ == japanese) return;
   japanese_ = japanese;
   const auto text = [japanese](const char* english, const char16_t* japaneseText) {
-    return japanese ? QString::fromUtf16(japaneseText) : QString::fromLatin1(english);
+    return bilingual(japanese, english, japaneseText);
   };
   setWindowTitle(replacing_ ? text("Replace", u"置換") : text("Find", u"検索"));
   findLabel_->setText(text("Fi&nd what:", u"検索する文字列(&N):"));

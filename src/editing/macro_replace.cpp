@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,7 +41,7 @@ MacroReplace::MacroReplace(MacroReplaceContext context) : c_(std::move(context))
 MacroReplace::~MacroReplace() = default;
 
 QString MacroReplace::tr2(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 // A name without a folder (the settings' first-run list) is looked for in the

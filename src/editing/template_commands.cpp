@@ -5,6 +5,7 @@
 #include "editor/editor_control.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
+#include "text/bilingual.h"
 
 #include <QDir>
 
@@ -15,7 +16,7 @@ TemplateCommands::TemplateCommands(TemplateContext context) : c_(std::move(conte
 TemplateCommands::~TemplateCommands() = default;
 
 QString TemplateCommands::tr2(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 void TemplateCommands::LoadTemplateList() {

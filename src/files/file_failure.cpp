@@ -1,5 +1,7 @@
 #include "files/file_failure.h"
 
+#include "text/bilingual.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -42,33 +44,29 @@ Failure folderFailure(int error) {
 }
 
 namespace {
-QString pick(bool japanese, const char* english, const char16_t* inJapanese) {
-  return japanese ? QString::fromUtf16(inJapanese) : QString::fromUtf8(english);
-}
-
 QString problemText(Problem problem, bool j) {
   switch (problem) {
     case Problem::None: return QString();
-    case Problem::Missing: return pick(j, "The file does not exist.", u"ファイルがありません。");
-    case Problem::FolderMissing: return pick(j, "The folder does not exist.", u"フォルダーがありません。");
+    case Problem::Missing: return bilingual(j, "The file does not exist.", u"ファイルがありません。");
+    case Problem::FolderMissing: return bilingual(j, "The folder does not exist.", u"フォルダーがありません。");
     case Problem::NotRegular:
-      return pick(j, "It is not an ordinary file but a folder, a device, a FIFO or a socket. "
-                     "Wrenpad reads and writes ordinary files only.",
-                  u"通常のファイルではありません（フォルダー、デバイス、FIFO、ソケットのいずれかです）。"
-                  u"Wrenpadが読み書きするのは通常のファイルだけです。");
-    case Problem::TooLarge: return pick(j, "The file is too large.", u"ファイルが大きすぎます。");
-    case Problem::OutOfMemory: return pick(j, "There is not enough memory.", u"メモリが足りません。");
+      return bilingual(j, "It is not an ordinary file but a folder, a device, a FIFO or a socket. "
+                          "Wrenpad reads and writes ordinary files only.",
+                       u"通常のファイルではありません（フォルダー、デバイス、FIFO、ソケットのいずれかです）。"
+                       u"Wrenpadが読み書きするのは通常のファイルだけです。");
+    case Problem::TooLarge: return bilingual(j, "The file is too large.", u"ファイルが大きすぎます。");
+    case Problem::OutOfMemory: return bilingual(j, "There is not enough memory.", u"メモリが足りません。");
     case Problem::ReadOnly:
-      return pick(j, "The file is read-only: you have no permission to write it.",
-                  u"ファイルは読み取り専用です（書き込む権限がありません）。");
+      return bilingual(j, "The file is read-only: you have no permission to write it.",
+                       u"ファイルは読み取り専用です（書き込む権限がありません）。");
     case Problem::ReadOnlyDisk:
-      return pick(j, "The file lies on a disk that is read-only.", u"ファイルは読み取り専用のディスクにあります。");
+      return bilingual(j, "The file lies on a disk that is read-only.", u"ファイルは読み取り専用のディスクにあります。");
     case Problem::FolderNotWritable:
-      return pick(j, "You have no permission to create files in the folder.",
-                  u"フォルダーにファイルを作る権限がありません。");
-    case Problem::NoPermission: return pick(j, "Permission denied.", u"アクセスが拒否されました。");
-    case Problem::NameTooLong: return pick(j, "The file name is too long.", u"ファイル名が長すぎます。");
-    case Problem::DiskFull: return pick(j, "The disk is full.", u"ディスクがいっぱいです。");
+      return bilingual(j, "You have no permission to create files in the folder.",
+                       u"フォルダーにファイルを作る権限がありません。");
+    case Problem::NoPermission: return bilingual(j, "Permission denied.", u"アクセスが拒否されました。");
+    case Problem::NameTooLong: return bilingual(j, "The file name is too long.", u"ファイル名が長すぎます。");
+    case Problem::DiskFull: return bilingual(j, "The disk is full.", u"ディスクがいっぱいです。");
     case Problem::Other: break;
   }
   return QString();
@@ -79,8 +77,8 @@ QString describe(const Failure& failure, bool japanese) {
   QString text = problemText(failure.problem, japanese);
   if (failure.oldBytesKeptInCopy)
     return text + u'\n' +
-           pick(japanese, "The file could not be put back as it was; its old content is in \"%1\".",
-                u"ファイルを元に戻せませんでした。元の内容は\"%1\"にあります。")
+           bilingual(japanese, "The file could not be put back as it was; its old content is in \"%1\".",
+                     u"ファイルを元に戻せませんでした。元の内容は\"%1\"にあります。")
                .arg(failure.detail);
   if (failure.detail.isEmpty()) return text;
   return text.isEmpty() ? failure.detail : text + u'\n' + failure.detail;

@@ -1,6 +1,7 @@
 #include "page/page_setting_dialog.h"
 
 #include "platform/form_widgets.h"
+#include "text/bilingual.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -153,7 +154,7 @@ void THtmlPageSetting::setTexts(bool japanese) {
   const char* marginNames[] = {"Top", "Bottom", "Left", "Right"};
   const char16_t* marginNamesJapanese[] = {u"上", u"下", u"左", u"右"};
   for (int i = 0; i < 4; ++i)
-    marginLabels_[i]->setText(japanese ? QString::fromUtf16(marginNamesJapanese[i]) : QString::fromLatin1(marginNames[i]));
+    marginLabels_[i]->setText(bilingual(japanese, marginNames[i], marginNamesJapanese[i]));
   cbOpenImg->setToolTip(japanese ? QStringLiteral("画像の選択") : QStringLiteral("Select"));
   showCancelCaption(btnCancel, japanese);
   FontFrame->setJapanese(japanese);

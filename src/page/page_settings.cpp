@@ -2,6 +2,7 @@
 
 #include "documents/document_state.h"
 #include "editor/editor_control.h"
+#include "text/bilingual.h"
 #include "text/colour_names.h"
 #include "page/style_block.h"
 #include "platform/dialogs.h"
@@ -44,7 +45,7 @@ class Reader {
   // it stands, in the interface's language.
   std::optional<QColor> colour(const QString& text, const char* where, const char16_t* whereJapanese) {
     if (const std::optional<RgbColour> rgb = ColorFromText(text)) return QColorOf(*rgb);
-    const QString place = japanese_ ? QString::fromUtf16(whereJapanese) : QString::fromLatin1(where);
+    const QString place = bilingual(japanese_, where, whereJapanese);
     reading_.unreadableColours << QStringLiteral("\"%1\" (%2)").arg(text, place);
     return std::nullopt;
   }

@@ -1,5 +1,7 @@
 #include "page/picture_info.h"
 
+#include "text/bilingual.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTransform>
@@ -171,7 +173,7 @@ bool DecodeJpegInto(const QByteArray& bytes, Decoded* out) {
 struct ProblemWords {
   bool japanese;
   QString operator()(const char* english, const char16_t* japaneseText) const {
-    return japanese ? QString::fromUtf16(japaneseText) : QString::fromUtf8(english);
+    return bilingual(japanese, english, japaneseText);
   }
 };
 

@@ -13,6 +13,7 @@
 #include "programming/tool_chain.h"
 #include "programming/tool_profile.h"
 #include "settings/settings.h"
+#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +77,7 @@ ProgramCommands::ProgramCommands(const ProgramContext& context) : c_(context) {
 ProgramCommands::~ProgramCommands() = default;
 
 QString ProgramCommands::text(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 LanguageMode ProgramCommands::languageMode() const { return languageModeFrom(c_.settings.PL); }

@@ -9,6 +9,7 @@
 #include "programming/program_snippets.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "text/bilingual.h"
 
 #include <QDate>
 #include <QDir>
@@ -22,7 +23,7 @@ SnippetCommands::SnippetCommands(SnippetContext context) : c_(std::move(context)
 SnippetCommands::~SnippetCommands() = default;
 
 QString SnippetCommands::tr2(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 // The text replaces the selection, is coloured as program text, and the

@@ -2,6 +2,7 @@
 
 #include "files/private_files.h"
 #include "programming/tool_chain.h"
+#include "text/bilingual.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -197,7 +198,7 @@ QString CgiPageAddress(const QString& editorText, const QString& documentPath,
 TestServer::TestServer(QObject* parent) : QObject(parent) {}
 
 QString TestServer::text(const char* english, const char16_t* japanese) const {
-  return japanese_ ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(japanese_, english, japanese);
 }
 
 TestServer::~TestServer() { stop(); }

@@ -1,5 +1,7 @@
 #include "programming/tool_profile.h"
 
+#include "text/bilingual.h"
+
 namespace wrenpad {
 
 namespace {
@@ -45,7 +47,7 @@ CodingMenuCaptions CodingMenuCaptionsFor(LanguageMode mode, bool japanese, ToolP
   const Row& row = (profile == ToolProfile::Windows ? windowsRows : linuxRows)[int(mode)];
   CodingMenuCaptions captions;
   captions.coding = japanese ? QStringLiteral("コーディング(&C)") : QString::fromLatin1(row.coding);
-  captions.setCompiler = japanese ? QString::fromUtf16(row.japanese) : QString::fromLatin1(row.english);
+  captions.setCompiler = bilingual(japanese, row.english, row.japanese);
   captions.inputWizard = mode != LanguageMode::Perl;
   return captions;
 }

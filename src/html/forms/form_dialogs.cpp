@@ -2,6 +2,7 @@
 
 #include "editor/plain_paste.h"
 #include "platform/form_widgets.h"
+#include "text/bilingual.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,10 +21,6 @@ namespace {
 // Rows and columns of a text area have no bounds of their own; these keep
 // the boxes to numbers a page can use.
 constexpr int kLargestCount = 99999;
-
-QString pick(bool japanese, const char* english, const char* inJapanese) {
-  return QString::fromUtf8(japanese ? inJapanese : english);
-}
 
 void setUpDialog(QDialog* dialog, const char* name) {
   dialog->setObjectName(QString::fromLatin1(name));
@@ -142,12 +139,12 @@ TFormDialog::TFormDialog(QWidget* parent) : QDialog(parent) {
 
 void TFormDialog::showValues(const FormValues& values) {
   japanese_ = values.japanese;
-  setWindowTitle(pick(japanese_, "Property of the Form", "フォームの属性"));
-  Label2->setText(pick(japanese_, "Name", "フォーム名"));
-  Label1->setText(pick(japanese_, "Submitted to: ", "送信先"));
-  EventFrame->TitleLabel->setText(pick(japanese_, " JavaScript of \"Submit\" Button", " 「送信」ボタンのJavaScript"));
-  EventFrame->TypeLabel->setText(pick(japanese_, "Type", "種類"));
-  EventFrame->NameLabel->setText(pick(japanese_, "Name of the event", "イベント処理の名前"));
+  setWindowTitle(bilingual(japanese_, "Property of the Form", u"フォームの属性"));
+  Label2->setText(bilingual(japanese_, "Name", u"フォーム名"));
+  Label1->setText(bilingual(japanese_, "Submitted to: ", u"送信先"));
+  EventFrame->TitleLabel->setText(bilingual(japanese_, " JavaScript of \"Submit\" Button", u" 「送信」ボタンのJavaScript"));
+  EventFrame->TypeLabel->setText(bilingual(japanese_, "Type", u"種類"));
+  EventFrame->NameLabel->setText(bilingual(japanese_, "Name of the event", u"イベント処理の名前"));
   edName->setText(values.name);
   edSubmittedTo->setText(values.submittedTo);
   EventFrame->EventSelect->setEditText(values.event);
@@ -177,9 +174,9 @@ TSingleLineInputDialog::TSingleLineInputDialog(QWidget* parent) : QDialog(parent
 
 void TSingleLineInputDialog::showValues(const SingleLineInputValues& values) {
   japanese_ = values.japanese;
-  setWindowTitle(pick(japanese_, "Properties of OneLineInput", "１行入力テキストエリアの属性"));
-  Label2->setText(pick(japanese_, "Field-Name", "フィールド名"));
-  Label3->setText(pick(japanese_, "Size", "サイズ"));
+  setWindowTitle(bilingual(japanese_, "Properties of OneLineInput", u"１行入力テキストエリアの属性"));
+  Label2->setText(bilingual(japanese_, "Field-Name", u"フィールド名"));
+  Label3->setText(bilingual(japanese_, "Size", u"サイズ"));
   Edit1->setText(values.fieldName);
   SpinEdit1->setValue(values.size);
   adjustSize();
@@ -210,10 +207,10 @@ TTextArea::TTextArea(QWidget* parent) : QDialog(parent) {
 
 void TTextArea::showValues(const TextAreaValues& values) {
   japanese_ = values.japanese;
-  setWindowTitle(pick(japanese_, "Properties of TextArea", "複数入力テキストエリアの属性"));
-  Label1->setText(pick(japanese_, "field-name", "フィールド名"));
-  Label2->setText(pick(japanese_, "Row", "行数"));
-  Label3->setText(pick(japanese_, "Cols", "列数"));
+  setWindowTitle(bilingual(japanese_, "Properties of TextArea", u"複数入力テキストエリアの属性"));
+  Label1->setText(bilingual(japanese_, "field-name", u"フィールド名"));
+  Label2->setText(bilingual(japanese_, "Row", u"行数"));
+  Label3->setText(bilingual(japanese_, "Cols", u"列数"));
   Edit1->setText(values.fieldName);
   SpinEdit1->setValue(values.rows);
   SpinEdit2->setValue(values.cols);
@@ -246,13 +243,13 @@ TSelectDialog::TSelectDialog(QWidget* parent) : QDialog(parent) {
 
 void TSelectDialog::showValues(const SelectValues& values) {
   japanese_ = values.japanese;
-  setWindowTitle(pick(japanese_, "Properties of ComboBox / ListBox",
-                      "コンボボックス／リストボックスの属性"));
-  Label1->setText(pick(japanese_, "Enter items of the ComboBox / ListBox",
-                       "選択肢の項目をこの下に入力してください"));
-  Label2->setText(pick(japanese_, "Field-Name", "フィールド名"));
-  Label3->setText(pick(japanese_, "Size", "サイズ"));
-  Button2->setText(pick(japanese_, "&Clear", "クリア(&C)"));
+  setWindowTitle(bilingual(japanese_, "Properties of ComboBox / ListBox",
+                           u"コンボボックス／リストボックスの属性"));
+  Label1->setText(bilingual(japanese_, "Enter items of the ComboBox / ListBox",
+                            u"選択肢の項目をこの下に入力してください"));
+  Label2->setText(bilingual(japanese_, "Field-Name", u"フィールド名"));
+  Label3->setText(bilingual(japanese_, "Size", u"サイズ"));
+  Button2->setText(bilingual(japanese_, "&Clear", u"クリア(&C)"));
   Edit1->setText(values.fieldName);
   SpinEdit1->setValue(values.size);
   Memo->setPlainText(values.items);
@@ -282,10 +279,10 @@ TCheckDialog::TCheckDialog(QWidget* parent) : QDialog(parent) {
 
 void TCheckDialog::showValues(const CheckBoxValues& values) {
   japanese_ = values.japanese;
-  setWindowTitle(pick(japanese_, "Properties of CheckBox", "チェックボックスの属性"));
-  Label1->setText(pick(japanese_, "Enter questions", "質問内容を入力してください"));
-  Label2->setText(pick(japanese_, "Common-Name", "フィールド名の共通部分"));
-  Button2->setText(pick(japanese_, "&Clear", "クリア(&C)"));
+  setWindowTitle(bilingual(japanese_, "Properties of CheckBox", u"チェックボックスの属性"));
+  Label1->setText(bilingual(japanese_, "Enter questions", u"質問内容を入力してください"));
+  Label2->setText(bilingual(japanese_, "Common-Name", u"フィールド名の共通部分"));
+  Button2->setText(bilingual(japanese_, "&Clear", u"クリア(&C)"));
   Edit1->setText(values.commonName);
   Memo->setPlainText(values.questions);
   adjustSize();

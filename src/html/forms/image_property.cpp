@@ -1,6 +1,7 @@
 #include "html/forms/image_property.h"
 
 #include "platform/form_widgets.h"
+#include "text/bilingual.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -80,7 +81,7 @@ void TImageProperty::showValues(const ImagePropertyValues& values) {
   const char16_t* japanese[] = {u"左揃え", u"右揃え", u"指定なし"};
   const char* english[] = {"Left", "Right", "None"};
   for (int i = 0; i < 3; ++i)
-    items_[i]->setText(values.japanese ? QString::fromUtf16(japanese[i]) : QString::fromLatin1(english[i]));
+    items_[i]->setText(bilingual(values.japanese, english[i], japanese[i]));
   Label1->setText(values.japanese ? QStringLiteral("元のサイズに対する比率") : QStringLiteral("Ratio to the original size"));
   items_[std::clamp(values.alignment, 0, 2)]->setChecked(true);
   {

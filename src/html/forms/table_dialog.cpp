@@ -1,6 +1,7 @@
 #include "html/forms/table_dialog.h"
 
 #include "platform/form_widgets.h"
+#include "text/bilingual.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -184,26 +185,26 @@ void TTableDialog::setColourChooser(ColourChooser chooser) {
 
 void TTableDialog::setTexts(bool japanese) {
   japanese_ = japanese;
-  const auto pick = [japanese](const char* english, const char* inJapanese) {
-    return QString::fromUtf8(japanese ? inJapanese : english);
+  const auto pick = [japanese](const char* english, const char16_t* inJapanese) {
+    return bilingual(japanese, english, inJapanese);
   };
-  setWindowTitle(pick("Attributes of the Table", "表の属性"));
-  ColorEdit1->setText(pick("     Color", "     色"));
+  setWindowTitle(pick("Attributes of the Table", u"表の属性"));
+  ColorEdit1->setText(pick("     Color", u"     色"));
   showCancelCaption(CancelButton, japanese);
-  Label9->setText(pick("Caption :", "表題"));
-  Label1->setText(pick("Number of Row :", "行数"));
-  Label2->setText(pick("Number of Column :", "列数"));
-  Label7->setText(pick("Height of Row    ", "行の高さ"));
-  Label6->setText(pick("Width of Column   ", "列の幅"));
-  Label3->setText(pick("Border Width :", "境界の幅"));
-  Label4->setText(pick("Cell Spacing :", "セル仕切りの幅"));
-  Label5->setText(pick("Cell Padding :", "セルの空白部分"));
-  RadioGroup1->setTitle(pick(" Alignment", "位置"));
-  alignmentButtons->button(0)->setText(pick("Left", "左寄せ"));
-  alignmentButtons->button(1)->setText(pick("Center", "中寄せ"));
-  alignmentButtons->button(2)->setText(pick("Right", "右寄せ"));
-  CheckBox1->setText(pick("Set background color :", "背景色を設定する："));
-  CheckBox2->setText(pick("Add comment of cell adress", "セル番地のコメントを付ける"));
+  Label9->setText(pick("Caption :", u"表題"));
+  Label1->setText(pick("Number of Row :", u"行数"));
+  Label2->setText(pick("Number of Column :", u"列数"));
+  Label7->setText(pick("Height of Row    ", u"行の高さ"));
+  Label6->setText(pick("Width of Column   ", u"列の幅"));
+  Label3->setText(pick("Border Width :", u"境界の幅"));
+  Label4->setText(pick("Cell Spacing :", u"セル仕切りの幅"));
+  Label5->setText(pick("Cell Padding :", u"セルの空白部分"));
+  RadioGroup1->setTitle(pick(" Alignment", u"位置"));
+  alignmentButtons->button(0)->setText(pick("Left", u"左寄せ"));
+  alignmentButtons->button(1)->setText(pick("Center", u"中寄せ"));
+  alignmentButtons->button(2)->setText(pick("Right", u"右寄せ"));
+  CheckBox1->setText(pick("Set background color :", u"背景色を設定する："));
+  CheckBox2->setText(pick("Add comment of cell adress", u"セル番地のコメントを付ける"));
   FontFrame->setJapanese(japanese);
 }
 

@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "settings/language_mode.h"
 #include "settings/settings.h"
+#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +24,7 @@ PagePreview::PagePreview(PreviewContext context, PreviewWindow& window)
 PagePreview::~PagePreview() { removeWrittenPages(); }
 
 QString PagePreview::tr2(const char* english, const char16_t* japanese) const {
-  return c_.japanese ? QString::fromUtf16(japanese) : QString::fromUtf8(english);
+  return bilingual(c_.japanese, english, japanese);
 }
 
 BrowserChoice PagePreview::choice() const { return BrowserChoiceOf(c_.settings.Browser); }
