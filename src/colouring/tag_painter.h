@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "colouring/colouring_context.h"
+#include "colouring/page_painting.h"
 #include "colouring/tag_spans.h"
 #include "colouring/web_formats.h"
 #include "colouring/whole_repaint.h"
@@ -20,9 +21,16 @@ namespace wrenpad {
 // page of 50001 bytes or more, a program of more than 30000 bytes.
 bool TooLargeForAutoRepaint(int documentMode, qint64 fileBytes);
 
-class TagPainter {
+class TagPainter : public PagePainting {
  public:
   explicit TagPainter(ColouringContext context);
+
+  // PagePainting: what the mark-up commands ask after they wrote text; a
+  // range is painted with the whole progress bar.
+  void paintSingleTag(int from, int to) override { PaintSingleTag(from, to); }
+  void paintTagsInRange(int start, int finish) override { PaintTagsInRange(start, finish, {0, 100}); }
+  void renderWebFormats(int start, int finish) override { RenderWebFormats(start, finish); }
+  void plainRange(int start, int finish) override { PlainRange(start, finish); }
 
   // Recolours [start, finish) (0-based editor positions), filling the part
   // `progress` of the progress bar. Nothing while automatic colouring is off.

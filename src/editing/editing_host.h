@@ -25,10 +25,15 @@ class EditingHost {
   virtual QString lineNumberText() const = 0;
   virtual void showLineNumber(const QString& text) = 0;
 
-  // The window's timers by number: 2 undo snapshot, 4 heading, 5 caret context.
-  virtual void startWindowTimer(int number) = 0;
-  virtual void stopWindowTimer(int number) = 0;
-  virtual bool isWindowTimerRunning(int number) const = 0;
+  // The window's timers: the undo snapshot after a pause in typing (Timer2),
+  // the heading box's look at the caret (Timer4) and the caret context's
+  // (Timer5). Starting a running timer starts its wait again.
+  virtual void startSnapshotTimer() = 0;
+  virtual bool isSnapshotTimerRunning() const = 0;
+  virtual void startHeadingTimer() = 0;
+  virtual void stopHeadingTimer() = 0;
+  virtual void startCaretContextTimer() = 0;
+  virtual void stopCaretContextTimer() = 0;
 
   // Switches the window into or out of HTML mode (menus, tool bar, editor).
   virtual void SetWebPageMode(bool on) = 0;

@@ -69,8 +69,8 @@ void EditorEvents::keyDown(int& key, int shift) {
   // A key puts the undo snapshot off until typing stops; it never cancels a
   // snapshot that is due, since a key that changes nothing (Ctrl, a click's
   // Ctrl) would leave the change without one.
-  if (!vk::isArrow(key) && c_.host.isWindowTimerRunning(2)) c_.host.startWindowTimer(2);
-  c_.host.stopWindowTimer(5);
+  if (!vk::isArrow(key) && c_.host.isSnapshotTimerRunning()) c_.host.startSnapshotTimer();
+  c_.host.stopCaretContextTimer();
   if ((shift & vk::CtrlBit) && key == vk::Space) {
     key = 0;
     openPopupAtCaret();
@@ -92,7 +92,7 @@ void EditorEvents::keyDown(int& key, int shift) {
 }
 
 void EditorEvents::keyUp(int key, int shift) {
-  c_.host.startWindowTimer(5);
+  c_.host.startCaretContextTimer();
   showCaretLine();
   if (key == vk::Tab && !(shift & vk::AltBit) && tabPending_) {
     tabPending_ = false;
@@ -229,7 +229,7 @@ void EditorEvents::paintClosedTag() {
 void EditorEvents::EditorChange() {
   if (!c_.session.ChangeWatch) return;
   if (isWebPage()) restoreTypedTextFormat();
-  c_.host.startWindowTimer(2);
+  c_.host.startSnapshotTimer();
   if (c_.document.CurrentFileName == kUntitledName && c_.editor.textLength() > 3)
     c_.host.SetWebPageMode(false);
 }
@@ -291,7 +291,7 @@ void EditorEvents::EditorSelectionChange() {
 
 void EditorEvents::Timer5Timer() {
   if (isWebPage()) UpdateCaretContext();
-  c_.host.stopWindowTimer(5);
+  c_.host.stopCaretContextTimer();
 }
 
 void EditorEvents::UpdateCaretContext() {

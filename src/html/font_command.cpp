@@ -97,7 +97,7 @@ void FontCommand::mmHTMLFontClick() {
   const int from = target.replaceFrom;
   const int end = from + int(insertion->text.size());
   c_.editor.setSelStart(end);
-  if (c_.paintSingleTag) c_.paintSingleTag(from, from + insertion->openingLength);
+  c_.painting.paintSingleTag(from, from + insertion->openingLength);
   if (c_.settings.AutoRepaint && !content.isEmpty()) {
     const QString face = chosen->face.isEmpty() ? inEffect.face : chosen->face;
     showInFont(from + insertion->openingLength, insertion->suffixLength + int(content.size()), face,
@@ -120,8 +120,8 @@ void FontCommand::showInFont(int from, int length, const QString& face, const QC
   content.attributes.charset = charsetOfFace(face);
   content.attributes.sizePoints = std::max(1, c_.colouring.EditorFontSize + 3 * FontSizeText.toInt());
   c_.editor.applyFormats({content});
-  if (c_.settings.Realization && c_.renderWebFormats) c_.renderWebFormats(from, from + length);
-  if (c_.paintTagsInRange) c_.paintTagsInRange(from, from + length);
+  if (c_.settings.Realization) c_.painting.renderWebFormats(from, from + length);
+  c_.painting.paintTagsInRange(from, from + length);
   if (c_.setProgress) c_.setProgress(0);
   if (closingLength > 0) {
     EditorControl::FormatRun closing;

@@ -6,6 +6,7 @@
 // rewritten). With automatic colouring on, the enclosed text is shown in the
 // chosen face, colour and size and the tags are coloured.
 
+#include "colouring/page_painting.h"
 #include "html/forms/html_font_dialog.h"
 
 #include <QString>
@@ -32,14 +33,9 @@ struct FontCommandContext {
   ValueForm<HtmlFontValues>& form;
   // The screen's font families the dialog offers.
   std::function<QStringList()> screenFonts;
-  // Colouring of the tag [from, to) and of the range [start, finish), with
-  // the progress bar from 0 to 100; the painters check the automatic
-  // colouring switch themselves as well.
-  std::function<void(int from, int to)> paintSingleTag;
-  std::function<void(int start, int finish)> paintTagsInRange;
-  // The in-editor rendering of web formats, run before the tag painting
-  // while rendering is switched on; may be left empty.
-  std::function<void(int start, int finish)> renderWebFormats;
+  // Colouring of the tag written and of the text it holds, and the
+  // in-editor rendering of web formats run before it while rendering is on.
+  PagePainting& painting;
   // The window's progress bar, 0 to 100.
   std::function<void(int value)> setProgress;
 };

@@ -36,10 +36,10 @@ void FormCommands::recolour(int from, int writtenTo, int paintTo, int renderTo) 
   renderTo = std::min(renderTo, length);
   if (c_.settings.AutoRepaint) {
     const RedrawSuspended frozen(c_.editor);
-    if (from < writtenTo && c_.plainRange) c_.plainRange(from, std::min(writtenTo, length));
-    if (from < renderTo && c_.settings.Realization && c_.renderWebFormats) c_.renderWebFormats(from, renderTo);
+    if (from < writtenTo) c_.painting.plainRange(from, std::min(writtenTo, length));
+    if (from < renderTo && c_.settings.Realization) c_.painting.renderWebFormats(from, renderTo);
     // An empty range has nothing to colour.
-    if (from < paintTo && c_.paintTagsInRange) c_.paintTagsInRange(from, paintTo);
+    if (from < paintTo) c_.painting.paintTagsInRange(from, paintTo);
   }
   if (c_.setProgress) c_.setProgress(0);
 }

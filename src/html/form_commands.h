@@ -6,6 +6,7 @@
 // wrote and leaves the caret after it. Only in HTML documents; Cancel
 // changes nothing.
 
+#include "colouring/page_painting.h"
 #include "html/forms/form_dialogs.h"
 
 #include <functional>
@@ -34,15 +35,11 @@ struct FormCommandsContext {
   ValueForm<DivValues>& divDialog;
   // Whether the interface speaks Japanese (captions, the submit text).
   const bool& japanese;
-  // Colouring of the range [start, finish), with the progress bar from 0 to 100.
-  std::function<void(int start, int finish)> paintTagsInRange;
-  // The uncoloured look for the range written, before it is rendered and
-  // painted; may be empty.
-  std::function<void(int start, int finish)> plainRange;
-  // The in-editor rendering of web formats over [start, finish), run before
-  // the tag painting while rendering is on (for a division, and for the
-  // stretch a new form's handler function made it rewrite); may be empty.
-  std::function<void(int start, int finish)> renderWebFormats;
+  // Colouring of what was written: the uncoloured look for the text written
+  // anew, the in-editor rendering of web formats while rendering is on (for a
+  // division, and for the stretch a new form's handler function made it
+  // rewrite), then the tags, with the progress bar from 0 to 100.
+  PagePainting& painting;
   // The window's progress bar, 0 to 100.
   std::function<void(int value)> setProgress;
 };

@@ -44,9 +44,8 @@ void HtmlCommands::recolour(int from, int to, int renderFrom) {
   if (!autoRepaint()) return;
   const int end = std::min(to, c_.editor.textLength());
   from = std::clamp(from, 0, end);
-  if (c_.settings.Realization && c_.renderWebFormats)
-    c_.renderWebFormats(std::clamp(renderFrom, 0, end), end);
-  if (c_.paintTagsInRange) c_.paintTagsInRange(from, end);
+  if (c_.settings.Realization) c_.painting.renderWebFormats(std::clamp(renderFrom, 0, end), end);
+  c_.painting.paintTagsInRange(from, end);
   c_.host.resetProgressBar();
 }
 
@@ -174,8 +173,7 @@ void HtmlCommands::ApplyAlignment(const QString& align) {
   c_.editor.beginUpdate();
   applyChanges(c_.editor, plan.changes);
   if (plan.repaint) recolour(plan.repaint->from, plan.repaint->to);
-  if (plan.singleTag && autoRepaint() && c_.paintSingleTag)
-    c_.paintSingleTag(plan.singleTag->from, plan.singleTag->to);
+  if (plan.singleTag && autoRepaint()) c_.painting.paintSingleTag(plan.singleTag->from, plan.singleTag->to);
   if (plan.display) ShowParagraphAlignment(plan.displayAlign, plan.display->from, plan.display->to);
   c_.editor.endUpdate();
   c_.editor.setSelStart(plan.caret);
@@ -200,11 +198,11 @@ void HtmlCommands::ShowParagraphAlignment(const QString& align, int from, int to
 // ---- headings ------------------------------------------------------------------------------
 
 void HtmlCommands::HeaderComboBoxChange() {
-  if (isWebPage()) c_.host.startWindowTimer(4);
+  if (isWebPage()) c_.host.startHeadingTimer();
 }
 
 void HtmlCommands::Timer4Timer() {
-  c_.host.stopWindowTimer(4);
+  c_.host.stopHeadingTimer();
   EditorControl& editor = c_.editor;
   const int caret = editor.selStart();
   const int lineIndex = editor.lineFromPosition(caret);

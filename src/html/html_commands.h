@@ -5,6 +5,7 @@
 // has the mark-up built by the pure functions beside it, writes the editor
 // and recolours what changed.
 
+#include "colouring/page_painting.h"
 #include "editing/caret_context.h"
 #include "editing/command_marks.h"
 #include "html/lists.h"
@@ -33,13 +34,9 @@ struct HtmlContext {
   CommandMarks& marks;
   // The key handling: commands that move the caret let it look again.
   EditorEvents& keys;
-  // Colouring of what a command changed; the painters check the automatic
-  // colouring switch themselves as well.
-  std::function<void(int from, int to)> paintSingleTag;
-  std::function<void(int start, int finish)> paintTagsInRange;
-  // The in-editor rendering of web formats, run before the tag painting
-  // while rendering is switched on; may be left empty.
-  std::function<void(int start, int finish)> renderWebFormats;
+  // Colouring of what a command changed, and the in-editor rendering of web
+  // formats run before it while rendering is switched on.
+  PagePainting& painting;
   // The point size of painted tags; the editor font's size when empty.
   std::function<int()> editorFontSize;
 };

@@ -59,7 +59,7 @@ void LinkCommand::insertAndPaint(int start, int length, const QString& text) {
   c_.editor.select(start, length);
   c_.editor.replaceSelection(text);
   const int caret = c_.editor.selStart();
-  if (c_.paintTagsInRange) c_.paintTagsInRange(caret - int(text.size()), caret);
+  c_.painting.paintTagsInRange(caret - int(text.size()), caret);
   c_.editor.setSelStart(caret);
   if (c_.setProgress) c_.setProgress(0);
 }
@@ -70,7 +70,7 @@ void LinkCommand::mmNameClick() {
   c_.editor.replaceSelection(AnchorMarkup(selection));
   const int caret = c_.editor.selStart();
   const int tagStart = LastPosition(QStringLiteral("<"), c_.editor.text().left(caret)) - 1;
-  if (c_.paintSingleTag && tagStart >= 0) c_.paintSingleTag(tagStart, caret - int(selection.size()));
+  if (tagStart >= 0) c_.painting.paintSingleTag(tagStart, caret - int(selection.size()));
   c_.editor.setSelStart(caret);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The link, link-target and open-linked-page commands of web pages.
 
+#include "colouring/page_painting.h"
 #include "html/forms/image_property.h"
 #include "html/forms/link_dialog.h"
 
@@ -32,8 +33,8 @@ struct LinkCommandContext {
   const bool& japanese;
   ValueForm<LinkValues>& linkForm;
   std::function<QString()> clipboardText;
-  std::function<void(int start, int finish)> paintTagsInRange;
-  std::function<void(int from, int to)> paintSingleTag;
+  // Colouring of the link or picture written, and of the tag edited.
+  PagePainting& painting;
   std::function<void(int value)> setProgress;
   // The page the caret's quoted reference names, and the program opening it
   // in a new window of its own.

@@ -61,7 +61,8 @@ void TableCommand::mmTableClick() {
   const int start = c_.editor.selStart();
   c_.editor.replaceSelection(TableMarkup(markupValues(*chosen)));
   // The whole insertion is coloured, the "<br>" before the table too.
-  if (c_.paintTagsInRange) c_.paintTagsInRange(start, c_.editor.selStart());
+  c_.painting.plainRange(start, c_.editor.selStart());
+  c_.painting.paintTagsInRange(start, c_.editor.selStart());
   if (c_.setProgress) c_.setProgress(0);
 }
 

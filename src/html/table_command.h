@@ -4,6 +4,7 @@
 // which inserts an empty row modelled on the first row of the table around
 // the caret.
 
+#include "colouring/page_painting.h"
 #include "html/forms/table_dialog.h"
 
 #include <QString>
@@ -32,10 +33,9 @@ struct TableCommandContext {
   const bool& japanese;
   // The screen's font families the dialog's font frame offers.
   std::function<QStringList()> screenFonts;
-  // Colouring of the range [start, finish), written anew: its old formats
-  // are dropped, then it is painted, with the progress bar from 0 to 100; the
-  // painter checks the automatic colouring switch itself as well.
-  std::function<void(int start, int finish)> paintTagsInRange;
+  // Colouring of the table written anew: its old formats are dropped, then
+  // it is painted, with the progress bar from 0 to 100.
+  PagePainting& painting;
   // The window's progress bar, 0 to 100.
   std::function<void(int value)> setProgress;
 };

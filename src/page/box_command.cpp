@@ -209,7 +209,9 @@ void BoxCommand::mmCreateBoxClick() {
   c_.editor.select(edit.changeStart, edit.changeLength);
   c_.editor.replaceSelection(edit.replacement);
   c_.editor.setSelStart(edit.caret);
-  if (c_.paintTagsInRange) c_.paintTagsInRange(edit.changeStart, edit.changeStart + int(edit.replacement.size()));
+  const int changeEnd = edit.changeStart + int(edit.replacement.size());
+  c_.painting.plainRange(edit.changeStart, changeEnd);
+  c_.painting.paintTagsInRange(edit.changeStart, changeEnd);
   if (c_.setProgress) c_.setProgress(0);
   c_.editor.endUpdate();
 }

@@ -5,6 +5,7 @@
 // Reading and writing the class are plain functions over the page's text;
 // the command applies the result as one undoable edit.
 
+#include "colouring/page_painting.h"
 #include "page/box_setting_dialog.h"
 #include "page/page_setting_dialog.h"
 #include "page/page_settings.h"
@@ -74,8 +75,9 @@ struct BoxCommandContext {
   const bool& japanese;
   // The screen's font families the dialog's font frame offers.
   std::function<QStringList()> screenFonts;
-  // Colouring of the range [start, finish), with the progress bar up to 100.
-  std::function<void(int start, int finish)> paintTagsInRange;
+  // Colouring of the block and the wrapped text, written anew: uncoloured,
+  // then painted, with the progress bar up to 100.
+  PagePainting& painting;
   // The window's progress bar, 0 to 100.
   std::function<void(int value)> setProgress;
 };

@@ -2,6 +2,7 @@
 
 #include "colouring/tag_painter.h"
 #include "documents/document_commands.h"
+#include "documents/document_mode.h"
 #include "documents/undo_commands.h"
 #include "editing/editing_tools.h"
 #include "editing/find_replace.h"
@@ -26,17 +27,13 @@ namespace wrenpad {
 namespace {
 
 // Views: what a check mark, an enabled state or a visible state shows.
-bool inPage(const CommandView& v) { return v.document.DocumentMode == kHtmlMode; }
-bool outsidePage(const CommandView& v) { return v.document.DocumentMode != kHtmlMode; }
-bool inProgram(const CommandView& v) { return v.document.DocumentMode == kProgramMode; }
-bool outsideProgram(const CommandView& v) { return v.document.DocumentMode != kProgramMode; }
-// A program document that can be compiled: a header file cannot.
-bool compiles(const CommandView& v) {
-  return inProgram(v) && extensionOf(v.document.CurrentFileName).compare(u".h", Qt::CaseInsensitive) != 0;
-}
-// Perl scripts read no keyboard: the input wizard has nothing to write.
+bool inPage(const CommandView& v) { return featuresOf(v.document.DocumentMode).pageCommands; }
+bool outsidePage(const CommandView& v) { return !inPage(v); }
+bool inProgram(const CommandView& v) { return featuresOf(v.document.DocumentMode).programCommands; }
+bool outsideProgram(const CommandView& v) { return !inProgram(v); }
+bool compiles(const CommandView& v) { return wrenpad::compiles(v.document.DocumentMode, v.document.CurrentFileName); }
 bool readsInput(const CommandView& v) {
-  return inProgram(v) && languageModeFrom(v.settings.PL) != LanguageMode::Perl;
+  return readsKeyboardInput(v.document.DocumentMode, languageModeFrom(v.settings.PL));
 }
 bool isBold(const CommandView& v) { return v.marks.bold; }
 bool isItalic(const CommandView& v) { return v.marks.italic; }

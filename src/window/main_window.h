@@ -19,6 +19,8 @@
 #include "programming/program_commands.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
+#include "window/session.h"
+#include "window/subsystems.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -44,12 +46,6 @@ class EditorControl;
 class TAboutBox;
 class TDocType;
 
-struct StartupOptions {
-  QStringList arguments;  // command-line arguments without the program name
-  AppPaths paths;
-  QString workingFolder;  // where relative command-line names are found
-};
-
 class EditingTools;
 class FindReplace;
 class MacroReplace;
@@ -63,6 +59,7 @@ class TImageProperty;
 class TableCommand;
 class TTableDialog;
 struct LoadedPicture;
+struct RecoveryOffer;
 class THtmlFontDialog;
 class PageSettings;
 class THtmlPageSetting;
@@ -93,7 +90,8 @@ class TMain : public QMainWindow,
               public ColouringHost,
               public EditingHost,
               public ProgramHost,
-              public PreviewHost {
+              public PreviewHost,
+              public SessionHost {
   Q_OBJECT
  public:
   // `dialogs` answers every question; the window uses Qt's dialogs when null.
@@ -101,7 +99,7 @@ class TMain : public QMainWindow,
   ~TMain() override;
 
   EditorControl& editor() { return *Editor; }
-  DocumentCommands& documents() { return *documents_; }
+  DocumentCommands& documents() { return subsystems_->documents(); }
   DocumentState& document() { return document_; }
   SessionState& session() { return session_; }
   Settings& settings() { return settings_; }
@@ -117,11 +115,10 @@ class TMain : public QMainWindow,
   QString statusText(int panel) const;
 
   // State of the start-up, readable for tests.
-  QString CommandLineFile;
-  bool StartupOpenPending = false;
-  QString ApplicationFolder;
-  int InstanceSlot = 0;
-  QString instanceMarkerFile() const;
+  const QString& commandLineFile() const { return runSession_->commandLineFile(); }
+  bool startupOpenPending() const { return runSession_->startupOpenPending(); }
+  int instanceSlot() const { return runSession_->instanceSlot(); }
+  QString instanceMarkerFile() const { return runSession_->instanceMarkerFile(); }
 
   // Handlers of this window's own commands and events.
   void mmExitClick();
@@ -146,7 +143,7 @@ class TMain : public QMainWindow,
   void mmEUCClick();
   void JapaneseClick();
   bool japaneseInterface() const { return japaneseInterface_; }
-  QString settingsFile() const { return settingsPath_; }
+  QString settingsFile() const { return runSession_->settingsFile(); }
   // The shut-down sequence; false when the user cancelled and the window stays.
   bool FormClose();
 
@@ -180,9 +177,12 @@ class TMain : public QMainWindow,
   void showHeadingIndex(int index) override;
   QString lineNumberText() const override;
   void showLineNumber(const QString& text) override;
-  void startWindowTimer(int number) override;
-  void stopWindowTimer(int number) override;
-  bool isWindowTimerRunning(int number) const override;
+  void startSnapshotTimer() override { Timer2.start(); }
+  bool isSnapshotTimerRunning() const override { return Timer2.isActive(); }
+  void startHeadingTimer() override { Timer4.start(); }
+  void stopHeadingTimer() override { Timer4.stop(); }
+  void startCaretContextTimer() override { Timer5.start(); }
+  void stopCaretContextTimer() override { Timer5.stop(); }
   void resetProgressBar() override;
   void showPopupMenu(const QPoint& globalPosition) override;
   void lookUpInHelp(const QString& word) override;
@@ -197,29 +197,39 @@ class TMain : public QMainWindow,
   // PreviewHost
   void repaintWithRendering() override;
 
-  TagPainter& painter() { return *painter_; }
-  ProgramPainter& programPainter() { return *programPainter_; }
-  EditorEvents& editorEvents() { return *editorEvents_; }
-  HtmlCommands& htmlCommands() { return *htmlCommands_; }
-  EditingTools& editingTools() { return *editingTools_; }
-  ProgramCommands& programs() { return *programs_; }
-  FindReplace& findReplace() { return *find_; }
-  MacroReplace& macros() { return *macros_; }
-  TemplateCommands& templates() { return *templates_; }
-  SnippetCommands& snippets() { return *snippets_; }
+  // SessionHost
+  void settingsRead() override;
+  Settings settingsToWrite() const override;
+  void showDocumentTitle(const QString& name) override;
+  bool documentModified() const override;
+  bool saveDocumentAs() override;
+  bool takeOverRecoveredWork(const RecoveryOffer& offer) override;
+  void endUndoSeries(bool keepForRecovery) override;
+  void closeOtherWindows() override;
+
+  TagPainter& painter() { return subsystems_->painter(); }
+  ProgramPainter& programPainter() { return subsystems_->programPainter(); }
+  EditorEvents& editorEvents() { return subsystems_->editorEvents(); }
+  HtmlCommands& htmlCommands() { return subsystems_->htmlCommands(); }
+  EditingTools& editingTools() { return subsystems_->editingTools(); }
+  ProgramCommands& programs() { return subsystems_->programs(); }
+  FindReplace& findReplace() { return subsystems_->findReplace(); }
+  MacroReplace& macros() { return subsystems_->macros(); }
+  TemplateCommands& templates() { return subsystems_->templates(); }
+  SnippetCommands& snippets() { return subsystems_->snippets(); }
   UndoCommands& undo() { return *undo_; }
-  PageSettings& pageSettings() { return *pageSettings_; }
-  LinkCommand& links() { return *links_; }
-  TableCommand& tables() { return *tables_; }
-  PagePreview& preview() { return *preview_; }
-  FormCommands& forms() { return *forms_; }
-  BoxCommand& boxes() { return *boxes_; }
-  TextToHtmlCommand& textToHtml() { return *textToHtml_; }
-  DictionaryCommand& dictionary() { return *dictionary_; }
+  PageSettings& pageSettings() { return subsystems_->pageSettings(); }
+  LinkCommand& links() { return subsystems_->links(); }
+  TableCommand& tables() { return subsystems_->tables(); }
+  PagePreview& preview() { return subsystems_->preview(); }
+  FormCommands& forms() { return subsystems_->forms(); }
+  BoxCommand& boxes() { return subsystems_->boxes(); }
+  TextToHtmlCommand& textToHtml() { return subsystems_->textToHtml(); }
+  DictionaryCommand& dictionary() { return subsystems_->dictionary(); }
   THelpSearch& helpWindow() { return *helpSearch_; }
   // The help pages' own viewer; null until a page was shown.
   TBrowser* shownHelpViewer() const { return helpViewer_.get(); }
-  BrowserWindows& browsers() { return *browsers_; }
+  BrowserWindows& browsers() { return subsystems_->browsers(); }
   MessagePane& messagePane() { return *CMsgWindow; }
   CaretContextFlags& caretFlags() { return caretFlags_; }
   QComboBox* headingBox() const { return HeaderComboBox; }
@@ -242,11 +252,7 @@ class TMain : public QMainWindow,
   void createTimers();
   void createSubsystems();
   void connectEditorEvents();
-  void createPageSettings();
-  void createLinkCommand();
-  void createPagePreview();
-  void createPageForms(const QStringList& screenFonts);
-  void createHelpAndTools();
+  void createHelp();
   void showHelpInLanguage();
   void openHelpPage(const QString& file);
   TBrowser& helpViewer();
@@ -255,24 +261,12 @@ class TMain : public QMainWindow,
   void setPasteShortcut(bool on);
   void showRecentFiles();
   void recolourAfterRestore();
-  void keepSaveJournal();
-  void offerInterruptedSaves();
-  void offerRecovery();
-  bool recoverFrom(const struct RecoveryOffer& offer);
+  bool recoverFrom(const RecoveryOffer& offer);
   void keepWorkAndEnd();
-  QStringList listFolders() const;
-  QString choosePicture();
-  static LoadedPicture loadPicture(const QString& fileName, bool japanese);
-  QString choosePagePicture();
   void runCommand(const CommandRow& row);
-  void handleCommandLine(const StartupOptions& options);
-  void readSettingsFile();
   void applySettings();
   void applyWindowBounds();
   qint64 documentFileSize() const;
-  Settings collectSettings() const;
-  void writeSettingsFile();
-  void reportSettingsNotSaved(SettingsFileKind kind, const QString& error);
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs& dialogs_;
@@ -282,69 +276,28 @@ class TMain : public QMainWindow,
   // The user's own Auto Repaint choice, which the settings file keeps; a
   // large document switches colouring off for itself only.
   bool chosenAutoRepaint_ = true;
-  // What the settings file was at start: one that could not be read or is
-  // not ours is never written over.
-  SettingsFileKind settingsKind_ = SettingsFileKind::Missing;
-  bool settingsProblemReported_ = false;
-  bool endingWithoutQuestions_ = false;  // SIGTERM or SIGHUP: nothing may wait for the user
   bool japaneseInterface_ = false;
   QTranslator qtTranslator_;  // Qt's own dialogs and buttons in Japanese
-  QString settingsPath_;
 
   DocumentState document_;
   SessionState session_;
   Settings settings_;
   MessageTable messages_;
-  std::unique_ptr<DocumentCommands> documents_;
   ColouringState colouring_;
-  std::unique_ptr<TagPainter> painter_;
-  std::unique_ptr<ProgramPainter> programPainter_;
   CaretContextFlags caretFlags_;
   CommandMarks marks_;
-  std::unique_ptr<EditorEvents> editorEvents_;
-  std::unique_ptr<EditingTools> editingTools_;
-  std::unique_ptr<HtmlCommands> htmlCommands_;
-  std::unique_ptr<ProgramCommands> programs_;
-  std::unique_ptr<FindReplace> find_;
-  std::unique_ptr<MacroReplace> macros_;
-  std::unique_ptr<TemplateCommands> templates_;
-  std::unique_ptr<SnippetCommands> snippets_;
+  // The command objects of the rooms and their forms. They go after the
+  // help viewer, which hands links to other sites to the preview command.
+  std::unique_ptr<Subsystems> subsystems_;
   std::unique_ptr<UndoCommands> undo_;
-  InstanceLock instanceLock_;
+  // Start-up, the settings file, recovery and the end of the run.
+  std::unique_ptr<Session> runSession_;
   // The recent files and their items at the end of the File menu.
   RecentFiles FileNameKeeper;
   std::vector<QAction*> recentItems_;
-  std::unique_ptr<PageSettings> pageSettings_;
-  std::unique_ptr<FontCommand> fontCommand_;
-  std::unique_ptr<LinkCommand> links_;
-  TLinkDialog* linkDialog_ = nullptr;
-  TImageProperty* pictureDialog_ = nullptr;
-  std::unique_ptr<TableCommand> tables_;
-  TTableDialog* tableDialog_ = nullptr;
-  THtmlFontDialog* htmlFontDialog_ = nullptr;
-  THtmlPageSetting* pageSettingForm_ = nullptr;
-  // The preview windows go after the command that removes their pages.
-  std::unique_ptr<BrowserWindows> browsers_;
-  std::unique_ptr<PagePreview> preview_;
-  // Outside browsers; it goes first, so no report of one reaches the preview
-  // command after it is gone.
-  std::unique_ptr<ProgramLauncher> launcher_;
   // The help pages' viewer, made at the first page shown; it hands links to
   // other sites to the preview command, so it goes before it.
   std::unique_ptr<TBrowser> helpViewer_;
-  // The form, division and box dialogs, made once and kept for the run.
-  TFormDialog* formDialog_ = nullptr;
-  TSingleLineInputDialog* singleLineInputDialog_ = nullptr;
-  TTextArea* textAreaDialog_ = nullptr;
-  TSelectDialog* selectDialog_ = nullptr;
-  TCheckDialog* checkDialog_ = nullptr;
-  TDivDialog* divDialog_ = nullptr;
-  std::unique_ptr<FormCommands> forms_;
-  TBoxSetting* boxDialog_ = nullptr;
-  std::unique_ptr<BoxCommand> boxes_;
-  std::unique_ptr<TextToHtmlCommand> textToHtml_;
-  std::unique_ptr<DictionaryCommand> dictionary_;
-  std::unique_ptr<ShellIntegration> shell_;
   THelpSearch* helpSearch_ = nullptr;
   // Keys typed before the file named on the command line is in.
   std::unique_ptr<KeysBeforeLoad> keysBeforeLoad_;

@@ -48,69 +48,19 @@ constexpr FormHelpContext kFormHelpContexts[] = {
 
 }  // namespace
 
-void TMain::createPageForms(const QStringList& screenFonts) {
-  formDialog_ = new TFormDialog(this);
-  singleLineInputDialog_ = new TSingleLineInputDialog(this);
-  textAreaDialog_ = new TTextArea(this);
-  selectDialog_ = new TSelectDialog(this);
-  checkDialog_ = new TCheckDialog(this);
-  divDialog_ = new TDivDialog(this);
-  TagPainter* p = painter_.get();
-  const auto paintTagsInRange = [p](int start, int finish) { p->PaintTagsInRange(start, finish, {0, 100}); };
-  forms_ = std::make_unique<FormCommands>(FormCommandsContext{
-      *Editor, dialogs_, document_, settings_, *formDialog_, *singleLineInputDialog_, *textAreaDialog_,
-      *selectDialog_, *checkDialog_, *divDialog_, japaneseInterface_, paintTagsInRange,
-      [p](int start, int finish) { p->PlainRange(start, finish); },
-      [p](int start, int finish) { p->RenderWebFormats(start, finish); }, [this](int value) { setProgress(value); }});
-
-  boxDialog_ = new TBoxSetting(this);
-  boxDialog_->setColourChooser([this](const QColor& initial) { return dialogs_.chooseColor(initial); });
-  boxes_ = std::make_unique<BoxCommand>(BoxCommandContext{
-      *Editor, dialogs_, document_, *boxDialog_, japaneseInterface_,
-      [screenFonts] { return screenFonts; },
-      // The block and the wrapped text are written anew: uncoloured, then painted.
-      [p](int start, int finish) {
-        p->PlainRange(start, finish);
-        p->PaintTagsInRange(start, finish, {0, 100});
-      },
-      [this](int value) { setProgress(value); }});
-
-  textToHtml_ = std::make_unique<TextToHtmlCommand>(TextToHtmlContext{
-      *Editor, dialogs_, document_, session_, *pageSettingForm_, [this] { return pageSettings_->values(); },
-      japaneseInterface_, [screenFonts] { return screenFonts; }, {},
-      [this] { SetWebPageMode(true); },
-      [this](const QString& name) { documents_->SetDocumentTitle(name); },
-      [this] { templates_->LoadTemplateList(); }});
-}
-
-void TMain::createHelpAndTools() {
+void TMain::createHelp() {
   helpSearch_ = new THelpSearch(dialogs_, [this](const QString& file) { openHelpPage(file); }, this);
   setHelpContext(*this, 6);
   setHelpContext(*Editor->widget(), 1);
   // F1 answers in every window of the program, modal forms included.
   qApp->installEventFilter(this);
-
-  dictionary_ = std::make_unique<DictionaryCommand>(DictionaryContext{
-      *Editor, dialogs_, settings_, messages_, japaneseInterface_,
-      [](const QString& name) { return QStandardPaths::findExecutable(name); },
-      [](const QString& program, const QStringList& arguments) { return QProcess::startDetached(program, arguments); },
-      [](const QString& program, const QStringList& arguments) {
-        const auto launch = TerminalLaunchFor(QStringList{program} + arguments, QDir::homePath(),
-                                              systemTerminalEnvironment());
-        return launch && QProcess::startDetached(launch->program, launch->arguments, launch->workingFolder);
-      },
-      [this] { placeOnLeftHalf(); }, [](const QString& text) { QApplication::clipboard()->setText(text); }});
-
-  const ShellEnvironment desktop = SystemShellEnvironment(paths_.executablePath);
-  shell_ = std::make_unique<ShellIntegration>(ShellContext{dialogs_, messages_, document_, japaneseInterface_, desktop});
-  session_.SendToShortcut = SendToEntryExists(desktop);
 }
 
 // The help pages of the interface's language, from the first data folder
 // that has them.
 void TMain::showHelpInLanguage() {
   helpSearch_->setJapanese(japaneseInterface_);
-  helpSearch_->setHelpFolder(chooseHelpFolder(listFolders(), japaneseInterface_));
+  helpSearch_->setHelpFolder(chooseHelpFolder(listFolders(paths_), japaneseInterface_));
 }
 
 void TMain::mmSearchClick() { dialogs_.showModeless(*helpSearch_); }
@@ -129,7 +79,7 @@ TBrowser& TMain::helpViewer() {
     helpViewer_ = std::make_unique<TBrowser>();
     helpViewer_->setObjectName(QStringLiteral("HelpViewer"));
     helpViewer_->setHelpUse({[this] { return helpViewerPlace(); },
-                             [this](const QUrl& page) { preview_->OpenInOutsideBrowser(page.toString()); }});
+                             [this](const QUrl& page) { preview().OpenInOutsideBrowser(page.toString()); }});
   }
   return *helpViewer_;
 }
@@ -149,9 +99,9 @@ QRect TMain::helpViewerPlace() {
   return QRect(QPoint(left, area.top()), area.bottomRight());
 }
 
-void TMain::mmRelateTxtFileToThisClick() { shell_->mmRelateTxtFileToThisClick(); }
+void TMain::mmRelateTxtFileToThisClick() { subsystems_->shell().mmRelateTxtFileToThisClick(); }
 
-void TMain::mmSCSendToClick() { session_.SendToShortcut = shell_->mmSCSendToClick(session_.SendToShortcut); }
+void TMain::mmSCSendToClick() { session_.SendToShortcut = subsystems_->shell().mmSCSendToClick(session_.SendToShortcut); }
 
 // The page for the control or form that has the keyboard.
 void TMain::showContextHelp() {

@@ -3,6 +3,7 @@
 // mark-up commands: an editor, scripted dialogs, a host that records what
 // the window would show, and a tag painter that colours with the real spans.
 
+#include "colouring/page_painting.h"
 #include "colouring/tag_spans.h"
 #include "editing/editing_host.h"
 #include "editing/editing_tools.h"
@@ -43,12 +44,17 @@ class RecordingHost : public EditingHost {
   void showHeadingIndex(int index) override { heading = index; }
   QString lineNumberText() const override { return lineNumber; }
   void showLineNumber(const QString& text) override { lineNumber = text; }
-  void startWindowTimer(int number) override {
+  // The timers by the window's numbers: 2 snapshot, 4 heading, 5 caret context.
+  void startSnapshotTimer() override { start(2); }
+  bool isSnapshotTimerRunning() const override { return running.contains(2); }
+  void startHeadingTimer() override { start(4); }
+  void stopHeadingTimer() override { running.remove(4); }
+  void startCaretContextTimer() override { start(5); }
+  void stopCaretContextTimer() override { running.remove(5); }
+  void start(int number) {
     running.insert(number);
     started << number;
   }
-  void stopWindowTimer(int number) override { running.remove(number); }
-  bool isWindowTimerRunning(int number) const override { return running.contains(number); }
   QList<int> started;  // every start, in order
   void resetProgressBar() override { ++progressResets; }
   void SetWebPageMode(bool on) override { modeSwitches << (on ? "web on" : "web off"); }
@@ -70,6 +76,18 @@ struct EditingFixture : ::testing::Test {
   CommandMarks marks;
   std::vector<std::pair<int, int>> singleTags;  // PaintSingleTag calls
   std::vector<std::pair<int, int>> ranges;      // PaintTagsInRange calls
+  std::vector<std::pair<int, int>> rendered;    // RenderWebFormats calls
+
+  // The mark-up commands' painting: single tags coloured with the real
+  // spans, ranges recorded.
+  struct Painting : PagePainting {
+    EditingFixture& fixture;
+    explicit Painting(EditingFixture& owner) : fixture(owner) {}
+    void paintSingleTag(int from, int to) override { fixture.paintSingleTag(from, to); }
+    void paintTagsInRange(int start, int finish) override { fixture.ranges.emplace_back(start, finish); }
+    void renderWebFormats(int start, int finish) override { fixture.rendered.emplace_back(start, finish); }
+    void plainRange(int, int) override {}
+  } painting{*this};
 
   EditingContext context() {
     return {editor, dialogs, host, document, session, settings, messages, caret, marks,
@@ -78,11 +96,7 @@ struct EditingFixture : ::testing::Test {
   }
   EditorEvents keys{context()};
   EditingTools tools{context()};
-  HtmlCommands html{HtmlContext{editor, dialogs, host, document, settings, caret, marks, keys,
-                                [this](int from, int to) { paintSingleTag(from, to); },
-                                [this](int from, int to) { ranges.emplace_back(from, to); },
-                                {},
-                                {}}};
+  HtmlCommands html{HtmlContext{editor, dialogs, host, document, settings, caret, marks, keys, painting, {}}};
 
   EditingFixture() {
     document.DocumentMode = kHtmlMode;

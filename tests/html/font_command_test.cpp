@@ -25,9 +25,7 @@ struct FontCommandTest : EditingFixture {
   THtmlFontDialog form;
   std::vector<int> progress;
   FontCommand command{FontCommandContext{
-      editor, dialogs, document, session, settings, colouring, form, [] { return kFaces; },
-      [this](int from, int to) { paintSingleTag(from, to); },
-      [this](int from, int to) { ranges.emplace_back(from, to); }, {},
+      editor, dialogs, document, session, settings, colouring, form, [] { return kFaces; }, painting,
       [this](int value) { progress.push_back(value); }}};
 
   FontCommandTest() {

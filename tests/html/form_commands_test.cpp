@@ -24,13 +24,10 @@ struct FormCommandsTest : EditingFixture {
   TCheckDialog checkDialog;
   TDivDialog divDialog;
   bool japanese = false;
-  std::vector<std::pair<int, int>> rendered;
   std::vector<int> progress;
   FormCommands commands{FormCommandsContext{
       editor, dialogs, document, settings, formDialog, singleLineDialog, textAreaDialog, selectDialog,
-      checkDialog, divDialog, japanese, [this](int from, int to) { ranges.emplace_back(from, to); },
-      {}, [this](int from, int to) { rendered.emplace_back(from, to); },
-      [this](int value) { progress.push_back(value); }}};
+      checkDialog, divDialog, japanese, painting, [this](int value) { progress.push_back(value); }}};
 };
 
 // Every label of the shown dialog has room for its whole text.

@@ -26,8 +26,7 @@ struct TableCommandTest : EditingFixture {
   bool japanese = false;
   std::vector<int> progress;
   TableCommand command{TableCommandContext{
-      editor, dialogs, document, session, settings, colouring, form, japanese, [] { return kFaces; },
-      [this](int from, int to) { ranges.emplace_back(from, to); },
+      editor, dialogs, document, session, settings, colouring, form, japanese, [] { return kFaces; }, painting,
       [this](int value) { progress.push_back(value); }}};
 
   TableCommandTest() { document.DocumentFontName = QStringLiteral("Doc Face"); }

@@ -5,6 +5,7 @@
 #include "page/box_command.h"
 #include "page/style_block.h"
 #include "support/caret_text.h"
+#include "support/recording_painting.h"
 #include "support/scripted_dialogs.h"
 
 #include <QComboBox>
@@ -40,11 +41,11 @@ struct BoxCommandTest : ::testing::Test {
   DocumentState document;
   TBoxSetting form;
   bool japanese = false;
-  std::vector<std::pair<int, int>> ranges;
+  RecordingPainting painting;
   std::vector<int> progress;
   BoxCommand command{BoxCommandContext{
       editor, dialogs, document, form, japanese,
-      [] { return QStringList{"Arial"}; }, [this](int from, int to) { ranges.emplace_back(from, to); },
+      [] { return QStringList{"Arial"}; }, painting,
       [this](int value) { progress.push_back(value); }}};
 
   BoxCommandTest() { document.DocumentMode = kHtmlMode; }
@@ -113,9 +114,12 @@ TEST_F(BoxCommandTest, AClassIsCreatedEditedAndUsedLeavingTheOtherRules) {
       kBlock.indexOf("\r\n</style>"),
       "\r\n  .my_box{font-family:\"Arial\"; font-size:12pt; background-color:white; padding:8pt; border-style:ridge}");
   EXPECT_EQ(text(), page(edited, "<font class = \"my_box\">first</font><br>|"));
-  ASSERT_EQ(ranges.size(), 2u);
+  ASSERT_EQ(painting.ranges.size(), 2u);
+  // What is painted again was first made plain: written anew, it would keep
+  // the colour of the character before it.
+  EXPECT_EQ(painting.plain, painting.ranges);
   // The stretch that changed, from inside the rule through the element.
-  EXPECT_EQ(ranges[1], std::make_pair(int(editor.text().lastIndexOf(".my_box{")) + 8, editor.selStart()));
+  EXPECT_EQ(painting.ranges[1], std::make_pair(int(editor.text().lastIndexOf(".my_box{")) + 8, editor.selStart()));
 }
 
 TEST_F(BoxCommandTest, TheLeadingDotAndShortSelections) {

@@ -29,7 +29,7 @@ struct TypedBeforeLoad : ::testing::Test {
   void SetUp() override {
     folder.write("memo.txt", "hello\r\n");
     main = test::startWindow(folder, dialogs, {"memo.txt"}, test::kEnglishSettings);
-    ASSERT_TRUE(main->StartupOpenPending);
+    ASSERT_TRUE(main->startupOpenPending());
     QWidget& editor = *main->editor().widget();
     QTest::keyClicks(&editor, "ab");
     typeJapanese(editor, QString::fromUtf8("日本"));
@@ -45,7 +45,7 @@ TEST_F(TypedBeforeLoad, AreTypedIntoTheLoadedDocumentAtItsStart) {
   // Nothing reaches the empty document that the file is about to replace.
   EXPECT_EQ(main->editor().text(), "");
   main->Timer1Timer();
-  EXPECT_FALSE(main->StartupOpenPending);
+  EXPECT_FALSE(main->startupOpenPending());
   EXPECT_EQ(main->editor().text(), QString::fromUtf8("ab日本\r\nchello\r\n"));
   EXPECT_EQ(main->editor().selStart(), 7);
   EXPECT_TRUE(main->editor().isModified());

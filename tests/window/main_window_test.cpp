@@ -94,13 +94,13 @@ TEST_F(MainWindow, CommandLineFileOpensOnTheFirstTimerTick) {
   folder.write("my memo.txt", "\x93\xfa\x96\x7b\nline two");
   start({"my", "memo.txt"});
   EXPECT_EQ(main->windowTitle(), "my memo.txt - Wrenpad");
-  EXPECT_TRUE(main->StartupOpenPending);
+  EXPECT_TRUE(main->startupOpenPending());
   EXPECT_TRUE(main->timer(1).isActive());
   EXPECT_EQ(editor().text(), "");
   EXPECT_EQ(main->statusText(0), "Current Folder : " + folder.path());
 
   main->Timer1Timer();
-  EXPECT_FALSE(main->StartupOpenPending);
+  EXPECT_FALSE(main->startupOpenPending());
   EXPECT_FALSE(main->timer(1).isActive());
   EXPECT_EQ(editor().text(), QString::fromUtf8("日本\r\nline two\r\n"));
   EXPECT_EQ(main->document().CurrentFileName, folder.file("my memo.txt"));
@@ -390,11 +390,11 @@ TEST_F(MainWindow, PopupEnablesCutCopyAndPasteByState) {
 
 TEST_F(MainWindow, EachInstanceClaimsItsOwnMarker) {
   start();
-  EXPECT_EQ(main->InstanceSlot, 1);
+  EXPECT_EQ(main->instanceSlot(), 1);
   StartupOptions options;
   options.paths = AppPaths::inFolder(folder.path());
   TMain second(options, &dialogs);
-  EXPECT_EQ(second.InstanceSlot, 2);
+  EXPECT_EQ(second.instanceSlot(), 2);
   EXPECT_TRUE(QFile::exists(second.instanceMarkerFile()));
   EXPECT_TRUE(second.FormClose());
   EXPECT_FALSE(QFile::exists(second.instanceMarkerFile()));
@@ -484,11 +484,11 @@ TEST_F(MainWindow, PagesOpenColouredAndLargePagesSwitchAutomaticColouringOff) {
 TEST_F(MainWindow, NothingIsSavedOverTheNamedFileBeforeItIsInAndEarlyKeysJoinIt) {
   const QString path = folder.write("memo.txt", "kept\r\n");
   start({"memo.txt"});
-  ASSERT_TRUE(main->StartupOpenPending);
+  ASSERT_TRUE(main->startupOpenPending());
   QTest::keyClicks(editor().widget(), "typed");
   EXPECT_EQ(editor().text(), "");
   main->action("mmSave")->trigger();  // Ctrl+S at once: the file comes in first
-  EXPECT_FALSE(main->StartupOpenPending);
+  EXPECT_FALSE(main->startupOpenPending());
   // The keys typed meanwhile went into the loaded text, which was saved.
   EXPECT_EQ(editor().text(), "typedkept\r\n");
   EXPECT_EQ(test::TempFolder::read(path), "typedkept\r\n");
