@@ -77,7 +77,7 @@ struct ColouringContext {
   EditorControl& editor;
   Dialogs& dialogs;
   ColouringHost& host;
-  DocumentState& document;
+  const DocumentState& document;
   SessionState& session;
   Settings& settings;
   const MessageTable& messages;

@@ -27,7 +27,7 @@ struct Settings;
 struct UndoContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  DocumentState& document;
+  const DocumentState& document;
   SessionState& session;
   Settings& settings;
   const bool& japanese;

@@ -22,8 +22,8 @@ struct EditingContext {
   EditorControl& editor;
   Dialogs& dialogs;
   EditingHost& host;
-  DocumentState& document;
-  SessionState& session;
+  const DocumentState& document;
+  const SessionState& session;
   Settings& settings;
   const MessageTable& messages;
   CaretContextFlags& caret;

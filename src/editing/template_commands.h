@@ -23,8 +23,8 @@ struct Settings;
 struct TemplateContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  DocumentState& document;
-  Settings& settings;    // the language (PL)
+  const DocumentState& document;
+  const Settings& settings;  // the language (PL)
   const bool& japanese;  // the interface language
   // Where template files are looked for, in order.
   QStringList folders;

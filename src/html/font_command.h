@@ -25,9 +25,9 @@ struct Settings;
 struct FontCommandContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  DocumentState& document;
+  const DocumentState& document;
   SessionState& session;
-  Settings& settings;
+  const Settings& settings;
   ColouringState& colouring;
   // The font dialog, owned by the window and kept between uses.
   ValueForm<HtmlFontValues>& form;

@@ -22,10 +22,10 @@ struct Settings;
 struct FormCommandsContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  DocumentState& document;
+  const DocumentState& document;
   // The automatic colouring switch (AutoRepaint) and the in-editor
   // rendering switch (Realization).
-  Settings& settings;
+  const Settings& settings;
   // The dialogs, owned by the window and kept between uses.
   ValueForm<FormValues>& formDialog;
   ValueForm<SingleLineInputValues>& singleLineInputDialog;

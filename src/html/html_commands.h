@@ -28,7 +28,7 @@ struct HtmlContext {
   EditorControl& editor;
   Dialogs& dialogs;
   EditingHost& host;
-  DocumentState& document;
+  const DocumentState& document;
   Settings& settings;
   CaretContextFlags& caret;
   CommandMarks& marks;

@@ -29,7 +29,7 @@ struct LoadedPicture {
 struct LinkCommandContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  DocumentState& document;
+  const DocumentState& document;
   const bool& japanese;
   ValueForm<LinkValues>& linkForm;
   std::function<QString()> clipboardText;

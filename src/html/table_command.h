@@ -23,10 +23,10 @@ struct Settings;
 struct TableCommandContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  DocumentState& document;
+  const DocumentState& document;
   SessionState& session;
-  Settings& settings;
-  ColouringState& colouring;
+  const Settings& settings;
+  const ColouringState& colouring;
   // The table dialog, owned by the window and kept between uses.
   ValueForm<TableValues>& form;
   // Whether the interface speaks Japanese (the dialog's captions).

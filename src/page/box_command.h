@@ -69,7 +69,7 @@ BoxEdit CreateBox(const QString& page, const BoxRequest& request);
 struct BoxCommandContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  DocumentState& document;
+  const DocumentState& document;
   // The box dialog, owned by the window and kept between uses.
   TBoxSetting& form;
   const bool& japanese;

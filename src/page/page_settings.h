@@ -52,8 +52,8 @@ QString WritePageSettings(const QString& page, const PageSettingValues& shown, c
 struct PageSettingsContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  DocumentState& document;
-  Settings& settings;
+  const DocumentState& document;
+  const Settings& settings;
   ColouringState& colouring;
   const bool& japanese;
   ValueForm<PageSettingValues>& form;

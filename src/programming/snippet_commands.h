@@ -26,7 +26,7 @@ struct SnippetContext {
   Dialogs& dialogs;
   DocumentState& document;
   SessionState& session;
-  Settings& settings;
+  const Settings& settings;
   const bool& japanese;  // the interface language
   DocumentCommands& files;
   // Colours [from, to) as program text.

@@ -48,7 +48,7 @@ struct PreviewContext {
   EditorControl& editor;
   Dialogs& dialogs;
   PreviewHost& host;
-  DocumentState& document;
+  const DocumentState& document;
   Settings& settings;
   const bool& japanese;  // the interface language
   DocumentCommands& files;
