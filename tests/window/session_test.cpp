@@ -1,6 +1,7 @@
-// The run's start and end without the window: the closing questions, the
-// end by a termination signal and the settings file refused once, with a host
-// that records what it was asked.
+// The run's start and end without the window: the command line, the closing
+// questions, the end by a termination signal, the settings file refused once
+// and the offer of a gone run's work, with a host that records what it was
+// asked.
 #include "documents/document_state.h"
 #include "documents/recent_files.h"
 #include "documents/recovery.h"
@@ -119,4 +120,35 @@ TEST_F(SessionTest, ASettingsFileNotOursIsToldAboutOnceAndNeverWritten) {
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].contains(QString::fromUtf8("設定ファイルではない"))) << errors[0].toStdString();
   EXPECT_EQ(test::TempFolder::read(folder.file("wrenpad.ini")), "this is someone else's file\n");
+}
+
+TEST_F(SessionTest, AGoneRunsWorkIsOfferedAndItsFilesGoOnlyOnceTakenOver) {
+  // What a run in slot 7 left when it was killed.
+  const auto leaveWork = [this] {
+    folder.write("Temporary File for Wrenpad_7.name", "[Recovery]\r\nName=/home/u/letter.txt\r\nKind=Plain\r\n");
+    return folder.write("Temporary File for Wrenpad_7_1.rtf", "kept words");
+  };
+  const QString snapshot = leaveWork();
+  start();
+  host.calls.clear();
+  // Taken over, but the window could not show it: the files stay.
+  host.recoverySucceeds = false;
+  dialogs.answers = {Answer::Yes};
+  session.offerRecovery();
+  EXPECT_EQ(host.calls, QStringList{"recover /home/u/letter.txt"});
+  EXPECT_TRUE(QFileInfo::exists(snapshot));
+  // No, then No again: nothing is taken over and the files go.
+  host.calls.clear();
+  dialogs.answers = {Answer::No, Answer::No};
+  session.offerRecovery();
+  EXPECT_TRUE(host.calls.isEmpty());
+  EXPECT_EQ(dialogs.askedOf("question").size(), 3);
+  EXPECT_FALSE(QFileInfo::exists(snapshot));
+  // Taken over and shown: the files go.
+  const QString again = leaveWork();
+  host.recoverySucceeds = true;
+  dialogs.answers = {Answer::Yes};
+  session.offerRecovery();
+  EXPECT_EQ(host.calls, QStringList{"recover /home/u/letter.txt"});
+  EXPECT_FALSE(QFileInfo::exists(again));
 }
