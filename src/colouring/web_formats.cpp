@@ -56,65 +56,73 @@ struct TagPositions {
   int scriptClose = -1;  // the first "</script" after the first "<script"
 };
 
+// A closing tag "</..." at p: noted in its list.
+void NoteClosingTag(QStringView view, qsizetype p, TagPositions& tags) {
+  if (p + 2 >= view.size()) return;
+  const auto at = [&view, p](QStringView needle) { return MatchesLoweredAt(view, p, needle); };
+  const int position = int(p);
+  const char16_t name = LowerUnit(view[p + 2].unicode());
+  if (name == u'f' && at(u"</font>")) {
+    tags.fontClose.push_back(position);
+  } else if (name == u'h') {
+    for (int level = 1; level <= kHeadingLevels; ++level) {
+      if (p + 3 < view.size() && view[p + 3] == QChar(u'0' + level)) tags.headingClose[level - 1].push_back(position);
+    }
+  } else if (name == u'p' && at(u"</p>")) {
+    tags.paragraphClose.push_back(position);
+  } else if (name == u'd' && at(u"</div>")) {
+    tags.divisionClose.push_back(position);
+  } else if (name == u'b' && at(u"</b>")) {
+    tags.boldClose.push_back(position);
+  } else if (name == u's' && at(u"</strong>")) {
+    tags.strongClose.push_back(position);
+  } else if (name == u's' && tags.scriptOpen >= 0 && tags.scriptClose < 0 && at(u"</script")) {
+    tags.scriptClose = position;
+  } else if (name == u'i' && at(u"</i>")) {
+    tags.italicClose.push_back(position);
+  } else if (name == u'e' && at(u"</em>")) {
+    tags.emphasisClose.push_back(position);
+  }
+}
+
+// An opening tag at p whose name starts with `next`: noted in its list.
+void NoteOpeningTag(QStringView view, qsizetype p, char16_t next, TagPositions& tags) {
+  const auto at = [&view, p](QStringView needle) { return MatchesLoweredAt(view, p, needle); };
+  const int position = int(p);
+  if (next == u'f' && IsFontOpeningAt(view, p)) {
+    tags.fontOpen.push_back(position);
+  } else if (next == u'h') {
+    for (int level = 1; level <= kHeadingLevels; ++level) {
+      if (p + 2 < view.size() && view[p + 2] == QChar(u'0' + level) && NameEndsAt(view, p + 3, true))
+        tags.headingOpen[level - 1].push_back(position);
+    }
+  } else if (next == u'p' && at(u"<p ")) {
+    tags.paragraphOpen.push_back(position);
+  } else if (next == u'd' && at(u"<div ")) {
+    tags.divisionOpen.push_back(position);
+  } else if (next == u'b' && at(u"<b>")) {
+    tags.boldOpen.push_back(position);
+  } else if (next == u's' && at(u"<strong>")) {
+    tags.strongOpen.push_back(position);
+  } else if (next == u's' && tags.scriptOpen < 0 && at(u"<script")) {
+    tags.scriptOpen = position;
+  } else if (next == u'i' && at(u"<i>")) {
+    tags.italicOpen.push_back(position);
+  } else if (next == u'e' && at(u"<em>")) {
+    tags.emphasisOpen.push_back(position);
+  }
+}
+
 TagPositions CollectTags(const QString& text) {
   TagPositions tags;
   const QStringView view(text);
-  auto at = [&view](qsizetype position, QStringView needle) {
-    return MatchesLoweredAt(view, position, needle);
-  };
   for (qsizetype p = view.indexOf(u'<'); p >= 0; p = view.indexOf(u'<', p + 1)) {
     if (p + 1 >= view.size()) break;
-    const int position = int(p);
     const char16_t next = LowerUnit(view[p + 1].unicode());
-    if (next == u'/') {
-      if (p + 2 >= view.size()) continue;
-      const char16_t name = LowerUnit(view[p + 2].unicode());
-      if (name == u'f' && at(p, u"</font>")) {
-        tags.fontClose.push_back(position);
-      } else if (name == u'h') {
-        for (int level = 1; level <= kHeadingLevels; ++level) {
-          if (p + 3 < view.size() && view[p + 3] == QChar(u'0' + level))
-            tags.headingClose[level - 1].push_back(position);
-        }
-      } else if (name == u'p' && at(p, u"</p>")) {
-        tags.paragraphClose.push_back(position);
-      } else if (name == u'd' && at(p, u"</div>")) {
-        tags.divisionClose.push_back(position);
-      } else if (name == u'b' && at(p, u"</b>")) {
-        tags.boldClose.push_back(position);
-      } else if (name == u's' && at(p, u"</strong>")) {
-        tags.strongClose.push_back(position);
-      } else if (name == u's' && tags.scriptOpen >= 0 && tags.scriptClose < 0 && at(p, u"</script")) {
-        tags.scriptClose = position;
-      } else if (name == u'i' && at(p, u"</i>")) {
-        tags.italicClose.push_back(position);
-      } else if (name == u'e' && at(p, u"</em>")) {
-        tags.emphasisClose.push_back(position);
-      }
-      continue;
-    }
-    if (next == u'f' && IsFontOpeningAt(view, p)) {
-      tags.fontOpen.push_back(position);
-    } else if (next == u'h') {
-      for (int level = 1; level <= kHeadingLevels; ++level) {
-        if (p + 2 < view.size() && view[p + 2] == QChar(u'0' + level) && NameEndsAt(view, p + 3, true))
-          tags.headingOpen[level - 1].push_back(position);
-      }
-    } else if (next == u'p' && at(p, u"<p ")) {
-      tags.paragraphOpen.push_back(position);
-    } else if (next == u'd' && at(p, u"<div ")) {
-      tags.divisionOpen.push_back(position);
-    } else if (next == u'b' && at(p, u"<b>")) {
-      tags.boldOpen.push_back(position);
-    } else if (next == u's' && at(p, u"<strong>")) {
-      tags.strongOpen.push_back(position);
-    } else if (next == u's' && tags.scriptOpen < 0 && at(p, u"<script")) {
-      tags.scriptOpen = position;
-    } else if (next == u'i' && at(p, u"<i>")) {
-      tags.italicOpen.push_back(position);
-    } else if (next == u'e' && at(p, u"<em>")) {
-      tags.emphasisOpen.push_back(position);
-    }
+    if (next == u'/')
+      NoteClosingTag(view, p, tags);
+    else
+      NoteOpeningTag(view, p, next, tags);
   }
   return tags;
 }

@@ -31,6 +31,46 @@ int charsetOfFace(const QString& face) {
 
 FontCommand::FontCommand(FontCommandContext context) : c_(std::move(context)) {}
 
+// What the dialog opens with: the face, colour and size in force where the
+// element goes. A rewritten tag keeps its face and class unless the user
+// changes them; a new element is offered the face chosen last.
+HtmlFontValues FontCommand::valuesShown(const FontTarget& target, const CaretFont& inEffect,
+                                        int presetSize) const {
+  HtmlFontValues shown;
+  if (c_.screenFonts) shown.faces = c_.screenFonts();
+  shown.classes = FillStyleClassList(c_.colouring.StyleClassTable);
+  shown.face = target.editing ? inEffect.face : chosenFace_;
+  shown.pageFontName = inEffect.face;
+  shown.colour = QColorOf(inEffect.colour);
+  shown.size = presetSize;
+  if (target.editing) shown.className = TagAttributeValue(target.oldTag, QStringLiteral("class"));
+  return shown;
+}
+
+FontTagRequest FontCommand::requestFor(const HtmlFontValues& chosen, const QString& content, bool wholeText,
+                                       bool editing, const CaretFont& inEffect, int presetSize) const {
+  FontTagRequest request;
+  request.content = content;
+  request.wholeText = wholeText;
+  request.editing = editing;
+  request.face = chosen.face;
+  request.colour = RgbOf(chosen.colour);
+  request.size = chosen.size;
+  request.className = chosen.className;
+  request.documentFontName = c_.document.DocumentFontName;
+  request.faceInEffect = inEffect.face;
+  request.colourInEffect = inEffect.colour;
+  request.presetSize = presetSize;
+  return request;
+}
+
+void FontCommand::rememberChoice(const HtmlFontValues& chosen) {
+  chosenFace_ = chosen.face;
+  c_.colouring.PageFontChoice = chosen.face;
+  c_.colouring.PageFontColorChoice = RgbHex(RgbOf(chosen.colour));
+  FontSizeText = wrenpad::FontSizeText(chosen.size);
+}
+
 void FontCommand::mmHTMLFontClick() {
   if (c_.document.DocumentMode == kTextMode) return;
   const QString text = c_.editor.text();
@@ -50,59 +90,37 @@ void FontCommand::mmHTMLFontClick() {
   const CaretFont inEffect = FontAtCaret(text, target.contentStart, {pageFace, base, {}});
   const int presetSize = std::clamp((inEffect.sizePoints - base) / 3, -3, 3);
 
-  HtmlFontValues shown;
-  if (c_.screenFonts) shown.faces = c_.screenFonts();
-  shown.classes = FillStyleClassList(c_.colouring.StyleClassTable);
-  // A rewritten tag keeps its face and class unless the user changes them;
-  // a new element is offered the face chosen last.
-  shown.face = target.editing ? inEffect.face : chosenFace_;
-  shown.pageFontName = inEffect.face;
-  shown.colour = QColorOf(inEffect.colour);
-  shown.size = presetSize;
-  if (target.editing) {
-    shown.className = TagAttributeValue(target.oldTag, QStringLiteral("class"));
-    c_.editor.select(target.contentStart, target.contentLength);
-  }
+  const HtmlFontValues shown = valuesShown(target, inEffect, presetSize);
+  if (target.editing) c_.editor.select(target.contentStart, target.contentLength);
   const std::optional<HtmlFontValues> chosen = c_.dialogs.askForm(c_.form, shown);
   if (!chosen) {
     c_.editor.select(selStart, selLength);
     return;
   }
-  chosenFace_ = chosen->face;
-  c_.colouring.PageFontChoice = chosen->face;
-  c_.colouring.PageFontColorChoice = RgbHex(RgbOf(chosen->colour));
-  FontSizeText = wrenpad::FontSizeText(chosen->size);
-
-  FontTagRequest request;
-  request.content = content;
-  request.wholeText = wholeText;
-  request.editing = target.editing;
-  request.face = chosen->face;
-  request.colour = RgbOf(chosen->colour);
-  request.size = chosen->size;
-  request.className = chosen->className;
-  request.documentFontName = c_.document.DocumentFontName;
-  request.faceInEffect = inEffect.face;
-  request.colourInEffect = inEffect.colour;
-  request.presetSize = presetSize;
-  const std::optional<FontInsertion> insertion = FontTagInsertion(request);
+  rememberChoice(*chosen);
+  const std::optional<FontInsertion> insertion =
+      FontTagInsertion(requestFor(*chosen, content, wholeText, target.editing, inEffect, presetSize));
   const int contentEnd = target.contentStart + target.contentLength;
   if (!insertion) {
     c_.editor.setSelStart(contentEnd);
     return;
   }
+  insert(*insertion, target.replaceFrom, contentEnd, content,
+         chosen->face.isEmpty() ? inEffect.face : chosen->face, chosen->colour);
+}
 
-  c_.editor.select(target.replaceFrom, contentEnd - target.replaceFrom);
-  c_.editor.replaceSelection(insertion->text);
-  const int from = target.replaceFrom;
-  const int end = from + int(insertion->text.size());
+// Writes the element over [from, contentEnd), paints its opening tag and, with
+// automatic repainting, shows the enclosed text in the chosen font.
+void FontCommand::insert(const FontInsertion& insertion, int from, int contentEnd, const QString& content,
+                         const QString& face, const QColor& colour) {
+  c_.editor.select(from, contentEnd - from);
+  c_.editor.replaceSelection(insertion.text);
+  const int end = from + int(insertion.text.size());
   c_.editor.setSelStart(end);
-  c_.painting.paintSingleTag(from, from + insertion->openingLength);
-  if (c_.settings.AutoRepaint && !content.isEmpty()) {
-    const QString face = chosen->face.isEmpty() ? inEffect.face : chosen->face;
-    showInFont(from + insertion->openingLength, insertion->suffixLength + int(content.size()), face,
-               chosen->colour, end, insertion->closingLength);
-  }
+  c_.painting.paintSingleTag(from, from + insertion.openingLength);
+  if (c_.settings.AutoRepaint && !content.isEmpty())
+    showInFont(from + insertion.openingLength, insertion.suffixLength + int(content.size()), face, colour, end,
+               insertion.closingLength);
 }
 
 // Shows the enclosed text [from, from + length) in the chosen face, colour

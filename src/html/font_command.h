@@ -7,6 +7,7 @@
 // chosen face, colour and size and the tags are coloured.
 
 #include "colouring/page_painting.h"
+#include "html/font_tag.h"
 #include "html/forms/html_font_dialog.h"
 
 #include <QString>
@@ -52,6 +53,12 @@ class FontCommand {
   QString FontSizeText = QStringLiteral("+0");
 
  private:
+  HtmlFontValues valuesShown(const FontTarget& target, const CaretFont& inEffect, int presetSize) const;
+  FontTagRequest requestFor(const HtmlFontValues& chosen, const QString& content, bool wholeText, bool editing,
+                            const CaretFont& inEffect, int presetSize) const;
+  void rememberChoice(const HtmlFontValues& chosen);
+  void insert(const FontInsertion& insertion, int from, int contentEnd, const QString& content, const QString& face,
+              const QColor& colour);
   void showInFont(int from, int length, const QString& face, const QColor& colour, int end,
                   int closingLength);
 
