@@ -2,6 +2,7 @@
 // The narrow context the key handling and the editing tools work in: the
 // editor, the questions, the window's small services and the shared state.
 
+#include "colouring/page_painting.h"
 #include "editing/caret_context.h"
 #include "editing/command_marks.h"
 
@@ -28,8 +29,9 @@ struct EditingContext {
   const MessageTable& messages;
   CaretContextFlags& caret;
   CommandMarks& marks;
-  // Colours the one tag [from, to) that the user has just closed.
-  std::function<void(int from, int to)> paintSingleTag;
+  // Colours the one tag that the user has just closed; none where nothing
+  // colours the page.
+  PagePainting* painting = nullptr;
   // The face the page's style block names ("" for none); text typed behind a
   // tag takes it, or the editor's face when the page names none.
   std::function<QString()> pageFontName;

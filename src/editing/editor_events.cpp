@@ -218,10 +218,10 @@ void EditorEvents::carryIndentation() {
 }
 
 void EditorEvents::paintClosedTag() {
-  if (c_.editor.selLength() != 0 || !c_.paintSingleTag) return;
+  if (c_.editor.selLength() != 0 || !c_.painting) return;
   if (!c_.settings.AutoRepaint) return;
   if (const auto tag = TagClosedAtCaret(c_.editor.text(), c_.editor.selStart()))
-    c_.paintSingleTag(tag->from, tag->to);
+    c_.painting->paintSingleTag(tag->from, tag->to);
 }
 
 // ---- other events -------------------------------------------------------------------

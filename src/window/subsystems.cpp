@@ -81,7 +81,7 @@ void Subsystems::createColouringAndEditing() {
       .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.editingHost, .document = c_.document,
       .session = c_.session, .settings = c_.settings, .messages = c_.messages, .caret = c_.caret,
       .marks = c_.marks,
-      .paintSingleTag = [this](int from, int to) { painter_->paintSingleTag(from, to); },
+      .painting = painter_.get(),
       .pageFontName = [this] { return c_.colouring.PageFontName; },
       .editorFontSize = [this] { return c_.colouring.EditorFontSize; }};
   editorEvents_ = std::make_unique<EditorEvents>(editing);

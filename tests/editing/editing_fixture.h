@@ -91,7 +91,7 @@ struct EditingFixture : ::testing::Test {
 
   EditingContext context() {
     return {editor, dialogs, host, document, session, settings, messages, caret, marks,
-            [this](int from, int to) { paintSingleTag(from, to); },
+            &painting,
             [] { return QStringLiteral("Page Face"); }, {}};
   }
   EditorEvents keys{context()};
