@@ -1,0 +1,102 @@
+# Builds the Debian package of a configured and built tree into a fresh folder
+# and checks what it holds: the program, its data and help, the desktop entry,
+# icon, software-centre entry and manual page, and the control fields.
+#   cmake -DBUILD_DIR=<build> -DWORK_DIR=<scratch> -DCPACK=<cpack> -DAPP_ID=<id> -P check_package.cmake
+# Prints "SKIPPED:" (the test's skip mark) where the Debian tools are missing.
+cmake_minimum_required(VERSION 3.25)
+
+find_program(DPKG_DEB dpkg-deb)
+find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(NOT DPKG_DEB OR NOT DPKG_SHLIBDEPS)
+  message("SKIPPED: dpkg-deb or dpkg-shlibdeps is not installed")
+  return()
+endif()
+if(NOT CPACK OR NOT EXISTS "${CPACK}")
+  message("SKIPPED: cpack is not installed")
+  return()
+endif()
+
+function(run_or_fail what)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${what} failed (${result}):\n${out}\n${err}")
+  endif()
+  set(output "${out}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+run_or_fail("cpack" "${CPACK}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${WORK_DIR}")
+file(GLOB packages "${WORK_DIR}/wrenpad_*_amd64.deb")
+list(LENGTH packages count)
+if(NOT count EQUAL 1)
+  file(GLOB made "${WORK_DIR}/*")
+  message(FATAL_ERROR "expected one wrenpad_<version>_amd64.deb, found: ${made}")
+endif()
+set(package "${packages}")
+
+set(failures "")
+macro(fail text)
+  string(APPEND failures "\n  ${text}")
+endmacro()
+# Fails with the text unless the control fields match the pattern.
+macro(expect_control pattern text)
+  if(NOT control MATCHES "${pattern}")
+    fail("${text}")
+  endif()
+endmacro()
+
+run_or_fail("dpkg-deb -c" "${DPKG_DEB}" -c "${package}")
+set(contents "${output}")
+foreach(path
+    ./usr/bin/wrenpad
+    ./usr/share/wrenpad/KeyWords_cpp.ini
+    ./usr/share/wrenpad/Help/
+    ./usr/share/applications/wrenpad.desktop
+    ./usr/share/icons/hicolor/scalable/apps/wrenpad.svg
+    ./usr/share/metainfo/${APP_ID}.metainfo.xml
+    ./usr/share/man/man1/wrenpad.1.gz)
+  string(FIND "${contents}" " ${path}\n" at)
+  if(at EQUAL -1)
+    fail("the package lacks ${path}")
+  endif()
+endforeach()
+string(REGEX MATCH " \\./(usr/local|home|tmp|work|etc)/[^\n]*" stray "${contents}")
+if(stray)
+  fail("the package installs outside /usr: ${stray}")
+endif()
+
+run_or_fail("dpkg-deb -f" "${DPKG_DEB}" -f "${package}" Package Version Architecture Depends Recommends)
+set(control "${output}")
+expect_control("Package: wrenpad\n" "Package is not wrenpad")
+get_filename_component(file_name "${package}" NAME)
+string(REGEX REPLACE "^wrenpad_(.*)_amd64\\.deb$" "\\1" version "${file_name}")
+expect_control("Version: ${version}\n" "Version does not match the file name ${file_name}")
+expect_control("Architecture: amd64\n" "Architecture is not amd64")
+# dpkg-deb -f folds long fields; unfolded, Depends must name Qt's libraries.
+string(REGEX REPLACE "\n " " " control "${control}")
+expect_control("Depends: [^\n]*libqt6widgets6" "Depends names no Qt library (dpkg-shlibdeps did not run?)")
+expect_control("Depends: [^\n]*fonts-ipafont-gothic" "Depends lacks the Japanese font")
+foreach(tool "g[+][+]" default-jdk-headless fp-compiler perl lighttpd xterm xdg-utils)
+  expect_control("Recommends: [^\n]*${tool}" "Recommends lacks ${tool}")
+endforeach()
+
+# The software-centre entry as installed, checked by the desktop's own validator.
+find_program(APPSTREAMCLI appstreamcli)
+if(APPSTREAMCLI)
+  set(unpacked "${WORK_DIR}/root")
+  run_or_fail("dpkg-deb -x" "${DPKG_DEB}" -x "${package}" "${unpacked}")
+  execute_process(COMMAND "${APPSTREAMCLI}" validate --no-net
+                          "${unpacked}/usr/share/metainfo/${APP_ID}.metainfo.xml"
+                  RESULT_VARIABLE valid OUTPUT_VARIABLE report ERROR_VARIABLE report)
+  if(NOT valid EQUAL 0)
+    fail("appstreamcli rejects the metainfo:\n${report}")
+  endif()
+else()
+  message("appstreamcli is not installed: the metainfo file is not validated")
+endif()
+
+if(failures)
+  message(FATAL_ERROR "package ${file_name}:${failures}\n--- dpkg-deb -c ---\n${contents}\n--- control ---\n${control}")
+endif()
+message("package ${file_name} checked")
