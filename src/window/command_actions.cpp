@@ -15,6 +15,14 @@ namespace {
 
 QString latin(const char* text) { return QString::fromUtf8(text); }
 
+// A row's keys: one, or several separated by ";" (the first is the one the
+// menu shows).
+QList<QKeySequence> shortcutsOf(const CommandRow& row) {
+  QList<QKeySequence> keys;
+  for (const QString& key : latin(row.shortcut).split(u';', Qt::SkipEmptyParts)) keys << QKeySequence(key);
+  return keys;
+}
+
 QString captionOf(const CommandRow& row, bool japanese) {
   return japanese && row.japanese ? QString::fromUtf16(row.japanese) : latin(row.caption);
 }
@@ -45,7 +53,7 @@ QAction* CommandActions::addMenuItem(QMenu& menu, const CommandRow& row) {
     action = menu.addSeparator();
   } else {
     action = menu.addAction(latin(row.caption));
-    if (*row.shortcut) action->setShortcut(QKeySequence(latin(row.shortcut)));
+    if (*row.shortcut) action->setShortcuts(shortcutsOf(row));
     action->setCheckable(row.flags & kCheckable);
     bind(action, row);
   }
@@ -132,7 +140,7 @@ void CommandActions::showStates(const CommandView& view) {
     // A menu's title follows its view too; an item without a handler stays disabled.
     if (row.enabled && (row.run || item.action->menu())) item.action->setEnabled(enabled);
     if ((row.flags & kShortcutWhenEnabled) && !item.isButton)
-      item.action->setShortcut(enabled ? QKeySequence(latin(row.shortcut)) : QKeySequence());
+      item.action->setShortcuts(enabled ? shortcutsOf(row) : QList<QKeySequence>());
     if (item.isButton && row.tool.visible) item.action->setVisible(row.tool.visible(view));
     if (row.visible && !item.isButton) item.action->setVisible(row.visible(view));
   }

@@ -65,7 +65,7 @@ struct CommandRow {
   const char* name = "";
   const char* caption = "";           // English, "&" before the accelerator
   const char16_t* japanese = nullptr; // null: the English caption stays
-  const char* shortcut = "";
+  const char* shortcut = "";         // "Ctrl+S"; alternatives "Ctrl+Y;Ctrl+Shift+Z"
   unsigned flags = kNone;
   ToolButton tool = {};
   CommandHandler run = nullptr;        // null: not built yet, shown disabled

@@ -234,6 +234,9 @@ class TMain : public QMainWindow,
   CaretContextFlags& caretFlags() { return caretFlags_; }
   QComboBox* headingBox() const { return HeaderComboBox; }
   TEnhancedEdit* lineNumberBox() const { return EnhancedEdit1; }
+  // Ctrl+G: the line-number box takes the keys, its number selected, so a
+  // typed number and Return jump to that line.
+  void goToLineNumberBox();
   ColouringState& colouring() { return colouring_; }
 
  protected:

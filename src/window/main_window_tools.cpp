@@ -7,6 +7,7 @@
 #include "documents/document_commands.h"
 #include "documents/shell_integration.h"
 #include "editing/dictionary.h"
+#include "editing/enhanced_edit.h"
 #include "editing/template_commands.h"
 #include "editor/editor_control.h"
 #include "help/help_context.h"
@@ -131,6 +132,11 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TMain::goToLineNumberBox() {
+  EnhancedEdit1->setFocus(Qt::ShortcutFocusReason);
+  EnhancedEdit1->selectAll();
 }
 
 }  // namespace wrenpad

@@ -120,7 +120,7 @@ TEST(CommandTable, JapaneseCaptionsKeepTheAcceleratorsOfTheEnglishOnes) {
     }
     EXPECT_FALSE(body.trimmed().isEmpty());
   }
-  EXPECT_EQ(captions, 88);  // every menu and pop-up entry that has one
+  EXPECT_EQ(captions, 89);  // every menu and pop-up entry that has one
   EXPECT_EQ(hints, 28);
   ASSERT_EQ(headingBoxItems().size(), 6u);
   EXPECT_EQ(str(headingBoxItems()[0].japanese), str(u"標準"));
@@ -235,7 +235,7 @@ TEST_F(BuiltCommands, EveryJapaneseCaptionReachesItsItemOrButton) {
       ++shown;
     }
   }
-  EXPECT_EQ(shown, 88 + 28);
+  EXPECT_EQ(shown, 89 + 28);
   EXPECT_EQ(item("mmSJIS")->text(), "&Shift-JIS");  // no Japanese caption: stays English
   commands.showCaptions(false);
   EXPECT_EQ(item("mmFile")->text(), "&File");

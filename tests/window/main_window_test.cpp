@@ -1,6 +1,7 @@
 // Command tests: the main window driven headless, every question answered by
 // scripted dialogs.
 #include "documents/document_commands.h"
+#include "editing/enhanced_edit.h"
 #include "editor/editor_control.h"
 #include "window/doc_type_dialog.h"
 #include "window/main_window.h"
@@ -13,6 +14,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QMenu>
+#include <QMap>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QTest>
@@ -529,4 +531,30 @@ TEST_F(MainWindow, EachDocumentStartsInItsOwnModeWithNothingOfTheLastOne) {
   dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues&) {});
   documents().mmNewClick();
   EXPECT_FALSE(editor().isReadOnly());
+}
+
+TEST_F(MainWindow, TheUsualLinuxKeysStandWhereTheDesignLeftAKeyFree) {
+  start();
+  EXPECT_EQ(main->action("mmNew")->shortcut(), QKeySequence("Ctrl+N"));
+  EXPECT_EQ(main->action("mmOpen")->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(main->action("mmSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+  EXPECT_EQ(main->action("mmExit")->shortcut(), QKeySequence("Ctrl+Q"));
+  EXPECT_EQ(main->action("mmRedo")->shortcuts(),
+            QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+  EXPECT_EQ(main->action("mmGoToLine")->shortcut(), QKeySequence("Ctrl+G"));
+  // No key serves two commands.
+  QMap<QString, QString> owners;
+  for (QAction* action : main->findChildren<QAction*>()) {
+    for (const QKeySequence& key : action->shortcuts()) {
+      const QString name = key.toString();
+      EXPECT_FALSE(owners.contains(name) && owners[name] != action->objectName())
+          << name.toStdString() << ": " << owners[name].toStdString() << " and " << action->objectName().toStdString();
+      owners[name] = action->objectName();
+    }
+  }
+  // Ctrl+G hands the keys to the line-number box with its number selected.
+  QApplication::setActiveWindow(main.get());
+  main->action("mmGoToLine")->trigger();
+  EXPECT_EQ(QApplication::focusWidget(), main->lineNumberBox());
+  EXPECT_EQ(main->lineNumberBox()->selectedText(), main->lineNumberBox()->text());
 }
