@@ -71,6 +71,21 @@ bool codingFontCharsetDefault(Settings& s, const SettingsReadContext&) {
   s.CodingFontCharset = s.Jpn ? kShiftJisCharset : kAnsiCharset;
   return true;
 }
+// A first window takes about two thirds of the screen (the old 750 by 400
+// was made for screens of 800 by 600), never less than that old size where
+// the screen has room for it.
+int firstWindowExtent(int screen, int oldDefault) {
+  if (screen <= 0) return oldDefault;
+  return std::min(screen, std::max(screen * 2 / 3, oldDefault));
+}
+bool heightDefault(Settings& s, const SettingsReadContext& context) {
+  s.Height = firstWindowExtent(context.screenSize.height(), s.Height);
+  return true;
+}
+bool widthDefault(Settings& s, const SettingsReadContext& context) {
+  s.Width = firstWindowExtent(context.screenSize.width(), s.Width);
+  return true;
+}
 bool topDefault(Settings& s, const SettingsReadContext& context) {
   s.Top = centred(context.screenSize.height(), s.Height);
   return true;
@@ -118,8 +133,8 @@ const std::array kKeys{
     Key{u"AutoBR", Flag{&Settings::AutoBR}},
     // Height and width come before top and left, whose defaults centre the
     // window as just sized.
-    Key{u"Height", Integer{&Settings::Height, 1, kMaxWindowExtent}},
-    Key{u"Width", Integer{&Settings::Width, 1, kMaxWindowExtent}},
+    Key{u"Height", Integer{&Settings::Height, 1, kMaxWindowExtent}, heightDefault},
+    Key{u"Width", Integer{&Settings::Width, 1, kMaxWindowExtent}, widthDefault},
     Key{u"Top", Integer{&Settings::Top, -kMaxWindowExtent, kMaxWindowExtent}, topDefault},
     Key{u"Left", Integer{&Settings::Left, -kMaxWindowExtent, kMaxWindowExtent}, leftDefault},
     Key{u"MultiUndo", Flag{&Settings::MultiUndo}},

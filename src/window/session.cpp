@@ -24,6 +24,7 @@ Session::Session(SessionContext context)
 
 void Session::readCommandLine(const StartupOptions& options) {
   c_.document.CurrentFolder = applicationFolder_;
+  startFolder_ = options.workingFolder;
   if (options.arguments.isEmpty()) {
     c_.host.showDocumentTitle(kUntitledName);
     return;
@@ -42,14 +43,24 @@ void Session::readSettingsFile() {
     qWarning().noquote() << "Wrenpad: settings not read from" << settingsPath_ << file.error;
   const QScreen* screen = QGuiApplication::primaryScreen();
   SettingsReadContext context;
-  // An installed program's own folder (/usr/bin) is no place for documents:
-  // such a copy starts in the user's home folder.
-  context.applicationFolder = c_.paths.keepsFilesBeside ? applicationFolder_ : QDir::homePath();
+  context.applicationFolder = firstRunFolder();
   context.commandLineFolder = commandLineFile_.isEmpty() ? QString() : folderOf(commandLineFile_);
-  context.screenSize = screen ? screen->size() : QSize(1024, 768);
+  // The screen without its panels: a first window of two thirds of it fits.
+  context.screenSize = screen ? screen->availableGeometry().size() : QSize(1024, 768);
   c_.settings = readSettings(file.ini, context);
   c_.recentFiles.load(file.ini, [](const QString& name) { return QFileInfo(name).isFile(); });
   c_.host.settingsRead();
+}
+
+// Where a first run's folders start: the folder the program was started in,
+// as a terminal user expects; started from its own folder, a build or
+// portable copy stays there, and an installed one (/usr/bin is no place for
+// documents) starts in the user's home folder.
+QString Session::firstRunFolder() const {
+  const QString start = QDir::cleanPath(startFolder_);
+  if (!start.isEmpty() && start != u"/" && start != QDir::cleanPath(applicationFolder_) && QFileInfo(start).isDir())
+    return start;
+  return c_.paths.keepsFilesBeside ? applicationFolder_ : QDir::homePath();
 }
 
 void Session::keepSaveJournal() {

@@ -103,6 +103,7 @@ class Session {
   QString instanceMarkerFile() const;
 
  private:
+  QString firstRunFolder() const;
   // The instance slot is given back and the other windows close.
   void finish();
   void writeSettingsFile();
@@ -112,6 +113,7 @@ class Session {
   SessionContext c_;
   QString commandLineFile_;
   bool startupOpenPending_ = false;
+  QString startFolder_;  // the working folder the program was started in
   QString applicationFolder_;
   int instanceSlot_ = 0;
   InstanceLock instanceLock_;

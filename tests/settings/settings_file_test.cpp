@@ -16,7 +16,8 @@ Settings readText(const QByteArray& text, const SettingsReadContext& context = k
 
 TEST(SettingsFile, FirstRunTakesDefaultsAndCentresWindow) {
   const Settings s = readText("");
-  EXPECT_EQ(QRect(s.Left, s.Top, s.Width, s.Height), QRect(585, 340, 750, 400));
+  // Two thirds of the screen, centred.
+  EXPECT_EQ(QRect(s.Left, s.Top, s.Width, s.Height), QRect(320, 180, 1280, 720));
   EXPECT_TRUE(s.Jpn);
   EXPECT_FALSE(s.EUC);
   EXPECT_EQ(s.DefFontName, QStringLiteral("ＭＳ Ｐゴシック"));
@@ -27,10 +28,15 @@ TEST(SettingsFile, FirstRunTakesDefaultsAndCentresWindow) {
   EXPECT_EQ(s.IniPath, "/opt/wrenpad");
   EXPECT_EQ(s.DefaultFolder, "/opt/wrenpad");
 
-  // Smaller than the window: the centring division truncates toward zero.
+  // A small screen: the first window keeps the old 750 by 400 where it has
+  // room and no more than the screen where it has not; a stored size larger
+  // than the screen is centred, the division truncating toward zero.
   const Settings small = readText("[Settings]\nHeight=401\n", {"/", "", QSize(699, 300)});
-  EXPECT_EQ(small.Left, -25);
+  EXPECT_EQ(small.Width, 699);
+  EXPECT_EQ(small.Left, 0);
   EXPECT_EQ(small.Top, -50);
+  const Settings laptop = readText("", {"/", "", QSize(1024, 700)});
+  EXPECT_EQ(QRect(laptop.Left, laptop.Top, laptop.Width, laptop.Height), QRect(137, 117, 750, 466));
   // The window is sized before it is centred.
   const Settings sized = readText("[Settings]\nWidth=1000\nHeight=600\n");
   EXPECT_EQ(QPoint(sized.Left, sized.Top), QPoint(460, 240));
@@ -111,7 +117,7 @@ TEST(SettingsFile, BrokenValuesTakeDefaultsOrAreClamped) {
   EXPECT_TRUE(s.EUC);
   EXPECT_EQ(s.BGColor, 0xFFFFFFu);
   EXPECT_EQ(s.AppletWidth, 300);
-  EXPECT_EQ(QRect(s.Left, s.Top, s.Width, s.Height), QRect(10, 340, 750, 400));
+  EXPECT_EQ(QRect(s.Left, s.Top, s.Width, s.Height), QRect(10, 180, 1280, 720));
 }
 
 TEST(SettingsFile, ReadsJapaneseValuesInShiftJisAndUtf8) {

@@ -23,6 +23,11 @@ struct StartupSettings : ::testing::Test {
     return test::startWindow(folder, dialogs, arguments);
   }
   QString ini() const { return folder.file("wrenpad.ini"); }
+  static QSize firstWindowSize() {
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    return {std::min(screen.width(), std::max(screen.width() * 2 / 3, 750)),
+            std::min(screen.height(), std::max(screen.height() * 2 / 3, 400))};
+  }
   QString settingsText() const { return QString::fromUtf8(test::TempFolder::read(ini())); }
 };
 
@@ -37,9 +42,11 @@ TEST_F(StartupSettings, FirstRunComesUpInJapaneseCentredWithDefaultFonts) {
   EXPECT_EQ(main->action("tbBR")->toolTip(), QString::fromUtf8("[Enter]で改行タグ<br>を挿入"));
   EXPECT_EQ(main->action("mmSJIS")->text(), "&Shift-JIS");  // stays English
   EXPECT_TRUE(main->statusText(0).startsWith(QString::fromUtf8("カレントフォルダ：")));
-  EXPECT_EQ(main->size(), QSize(750, 400));
-  const QSize screen = QGuiApplication::primaryScreen()->size();
-  EXPECT_EQ(main->pos(), QPoint((screen.width() - 750) / 2, (screen.height() - 400) / 2));
+  // Two thirds of the screen without its panels, never below the old
+  // 750 by 400 where the screen has room, centred.
+  EXPECT_EQ(main->size(), firstWindowSize());
+  const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+  EXPECT_EQ(main->pos(), QPoint((screen.width() - main->width()) / 2, (screen.height() - main->height()) / 2));
   EXPECT_TRUE(main->action("mmSJIS")->isChecked());
   EXPECT_FALSE(main->action("mmEUC")->isChecked());
   EXPECT_TRUE(main->action("Japanese")->isChecked());
@@ -121,7 +128,7 @@ TEST_F(StartupSettings, BrokenSettingsNeverStopTheStart) {
                "Top=-50000\r\nLeft=90000\r\nDefFontSize=300\r\nFontSize=-9999\r\n"
                "DefFontName=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\r\n");
   auto main = start();
-  EXPECT_EQ(main->size(), QSize(750, 400));
+  EXPECT_EQ(main->size(), firstWindowSize());
   // Off every screen: brought back.
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_TRUE(screen.intersects(main->frameGeometry()));
@@ -170,5 +177,17 @@ TEST_F(StartupSettings, AFileThatIsNotOursIsNeverRewrittenAndALinkToOursStaysALi
   EXPECT_TRUE(QFileInfo(ini()).isSymLink());
   const QString written = QString::fromUtf8(test::TempFolder::read(ours));
   EXPECT_TRUE(written.startsWith("[Settings]\r\nJpn=0\r\n")) << written.toStdString();
-  EXPECT_TRUE(written.contains("Height=400\r\n"));
+  EXPECT_TRUE(written.contains(QStringLiteral("Height=%1\r\n").arg(firstWindowSize().height())));
+}
+
+TEST_F(StartupSettings, AFirstRunStartsInTheFolderItWasStartedIn) {
+  QDir(folder.path()).mkdir("documents");
+  StartupOptions options;
+  options.paths = AppPaths::inFolder(folder.path());
+  options.workingFolder = folder.file("documents");
+  TMain main(options, &dialogs);
+  main.show();
+  EXPECT_EQ(main.settings().IniPath, folder.file("documents"));
+  EXPECT_EQ(main.settings().DefaultFolder, folder.file("documents"));
+  test::closeWithoutSaving(main);
 }
