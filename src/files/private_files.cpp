@@ -103,7 +103,7 @@ Failure writePrivateFile(const QString& path, const QByteArray& bytes, mode_t mo
 
 namespace {
 // $XDG_RUNTIME_DIR only when it is a real folder of the user's own that
-// nobody else may enter, as the base directory specification asks.
+// nobody else may enter: a runtime folder others can reach is no private place.
 bool isOwnRuntimeFolder(const QString& folder) {
   struct stat st;
   return !folder.isEmpty() && QDir::isAbsolutePath(folder) &&
