@@ -1,5 +1,6 @@
 #include "app/instance_slot.h"
 
+#include "files/descriptors.h"
 #include "files/private_files.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QFileInfo>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -52,7 +52,7 @@ void InstanceLock::release() {
   if (descriptor_ < 0) return;
   // Removed while still locked: a run that opened the marker meanwhile finds
   // its lock on a file the name no longer names, and tries again.
-  ::unlink(QFile::encodeName(marker_).constData());
+  ::unlink(files::native(marker_).constData());
   ::close(std::exchange(descriptor_, -1));
 }
 
@@ -60,29 +60,17 @@ namespace {
 // Only so many instances are looked for; a folder never holds more.
 constexpr int kLastSlot = 999;
 
-// True when the path still names the file the descriptor has open: a run
-// that ends removes its marker while it holds the lock, so a lock won on a
-// marker opened just before that names a file that is gone.
-bool stillNamed(int descriptor, const QString& path) {
-  struct stat held, named;
-  return ::fstat(descriptor, &held) == 0 &&
-         ::lstat(QFile::encodeName(path).constData(), &named) == 0 && held.st_dev == named.st_dev &&
-         held.st_ino == named.st_ino;
-}
-
 // The marker opened and locked; -1 when another run holds it. Never through
 // a link planted under the marker's name.
 int lockMarker(const QString& path) {
   for (int attempt = 0; attempt < 8; ++attempt) {
     const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        ::open(files::native(path).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (descriptor < 0) return -1;
-    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-      ::close(descriptor);
-      return -1;
-    }
-    if (stillNamed(descriptor, path)) return descriptor;
+    const files::LockOutcome lock = files::lockWhileNamed(descriptor, path);
+    if (lock == files::LockOutcome::Locked) return descriptor;
     ::close(descriptor);
+    if (lock == files::LockOutcome::HeldElsewhere) return -1;
   }
   return -1;
 }
@@ -104,7 +92,7 @@ InstanceLock claimInstanceSlot(const QString& folder, const QDateTime& now,
 }
 
 bool InstanceSlotIsLive(const QString& folder, int slot) {
-  const int descriptor = ::open(QFile::encodeName(instanceMarkerPath(folder, slot)).constData(),
+  const int descriptor = ::open(files::native(instanceMarkerPath(folder, slot)).constData(),
                                 O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (descriptor < 0) return false;
   const bool live = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0;

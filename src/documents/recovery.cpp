@@ -2,7 +2,7 @@
 
 #include "documents/document_kind.h"
 #include "documents/undo_snapshots.h"
-#include "files/file_names.h"
+#include "files/descriptors.h"
 #include "files/private_files.h"
 #include "settings/ini_file.h"
 
@@ -12,8 +12,6 @@
 #include <QLocale>
 #include <algorithm>
 #include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace wrenpad {
@@ -135,14 +133,11 @@ void RemoveRecoveryFiles(const QString& folder, int slot) {
 }
 
 RecoveryClaim::RecoveryClaim(const QString& folder, int slot) {
-  const QByteArray path = files::fileNameToBytes(DocumentNameFile(folder, slot));
-  const int descriptor = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+  const QString path = DocumentNameFile(folder, slot);
+  const int descriptor = ::open(files::native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (descriptor < 0) return;
-  // The lock counts only while the name still names the file locked: the
-  // instance that held it before may have removed it meanwhile.
-  struct stat locked, named;
-  if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0 || ::fstat(descriptor, &locked) != 0 ||
-      ::stat(path.constData(), &named) != 0 || locked.st_dev != named.st_dev || locked.st_ino != named.st_ino) {
+  // The instance that held it before may have removed it meanwhile.
+  if (files::lockWhileNamed(descriptor, path) != files::LockOutcome::Locked) {
     ::close(descriptor);
     return;
   }

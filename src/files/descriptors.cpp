@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace wrenpad::files {
@@ -56,6 +58,14 @@ int overwrite(int fd, const QByteArray& bytes) {
   if (const int error = writeAllAt(fd, bytes.constData(), bytes.size(), 0)) return error;
   if (::ftruncate(fd, off_t(bytes.size())) != 0) return errno;
   return ::fsync(fd) != 0 ? errno : 0;
+}
+
+LockOutcome lockWhileNamed(int descriptor, const QString& path) {
+  if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) return LockOutcome::HeldElsewhere;
+  struct stat held, named;
+  const bool same = ::fstat(descriptor, &held) == 0 && ::lstat(native(path).constData(), &named) == 0 &&
+                    held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+  return same ? LockOutcome::Locked : LockOutcome::NameMoved;
 }
 
 void syncFolder(const QString& folder) {

@@ -65,6 +65,13 @@ QString tempFilePrefix(const QString& kind);
 int writeAllAt(int fd, const char* data, qint64 size, qint64 offset);
 // Writes bytes over the file from its start, cut to their length, on disk.
 int overwrite(int fd, const QByteArray& bytes);
+// Takes an exclusive lock on the open file without waiting. The lock counts
+// only while `path` still names the locked file: a holder that ends removes
+// its file while it holds the lock, so a lock won on a file opened just
+// before that is a lock on a file that is gone (NameMoved: open it again).
+enum class LockOutcome { Locked, HeldElsewhere, NameMoved };
+LockOutcome lockWhileNamed(int descriptor, const QString& path);
+
 // Makes a rename in the folder last through a power cut.
 void syncFolder(const QString& folder);
 
