@@ -27,35 +27,18 @@
 
 #include "colouring/program_spans.h"
 #include "colouring/tag_spans.h"
+#include "support/colouring_reference.h"
 #include "colouring/whole_repaint.h"
 #include "files/private_files.h"
 
 namespace wrenpad {
 namespace {
 
-const QString kDataFolder = QStringLiteral(WRENPAD_TEST_DATA "/colouring");
+const QString& kDataFolder = test::kColouringReferenceFolder;
 const QString kResources = QStringLiteral(WRENPAD_TEST_DATA "/../../resources");
 
-QString ReadUtf8(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-  return QString::fromUtf8(file.readAll());
-}
-
-QString KindName(SpanKind kind) {
-  switch (kind) {
-    case SpanKind::Tag: return "tag";
-    case SpanKind::QuotedValue: return "value";
-    case SpanKind::Comment: return "comment";
-    case SpanKind::ClosedTag: return "closed-tag";
-    case SpanKind::ClosedComment: return "closed-comment";
-    case SpanKind::ProgramText: return "text";
-    case SpanKind::ProgramKeyword: return "keyword";
-    case SpanKind::ProgramString: return "string";
-    case SpanKind::ProgramComment: return "program-comment";
-  }
-  return "?";
-}
+using test::KindName;
+using test::ReadUtf8;
 
 KeywordList ShippedKeywords(const QString& fileName) {
   return KeywordList::fromLines(ReadUtf8(kResources + "/" + fileName).split('\n'));

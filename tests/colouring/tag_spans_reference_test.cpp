@@ -7,29 +7,15 @@
 #include <QTextStream>
 
 #include "colouring/tag_spans.h"
+#include "support/colouring_reference.h"
 
 namespace wrenpad {
 namespace {
 
-const QString kDataFolder = QStringLiteral(WRENPAD_TEST_DATA "/colouring");
+const QString& kDataFolder = test::kColouringReferenceFolder;
 
-QString ReadUtf8(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-  return QString::fromUtf8(file.readAll());
-}
-
-QString KindName(SpanKind kind) {
-  switch (kind) {
-    case SpanKind::Tag: return "tag";
-    case SpanKind::QuotedValue: return "value";
-    case SpanKind::Comment: return "comment";
-    case SpanKind::ClosedTag: return "closed-tag";
-    case SpanKind::ClosedComment: return "closed-comment";
-    default: return "program";  // program text is not the tag painter's
-  }
-  return "?";
-}
+using test::KindName;
+using test::ReadUtf8;
 
 QString Escaped(QString text) {
   return text.replace("\r", "\\r").replace("\n", "\\n");
