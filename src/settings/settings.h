@@ -57,6 +57,16 @@ struct Settings {
   int Top = 0;
   int Left = 0;
   bool MultiUndo = true;
+  // The code new and unmarked documents are written in: 0 Shift-JIS, 1 EUC-JP,
+  // 2 UTF-8. Older copies only know `EUC`, which stays written as
+  // OutputCode == 1 and gives this its default when the key is missing.
+  std::int8_t OutputCode = 0;
+  // New documents are written with LF unless the user chose CR LF.
+  bool NewDocumentsCRLF = false;
+  // The line-number gutter, by the kind of the document shown.
+  bool LineNumbersText = false;
+  bool LineNumbersPage = false;
+  bool LineNumbersProgram = true;
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -78,6 +78,10 @@ int firstWindowExtent(int screen, int oldDefault) {
   if (screen <= 0) return oldDefault;
   return std::min(screen, std::max(screen * 2 / 3, oldDefault));
 }
+bool outputCodeDefault(Settings& s, const SettingsReadContext&) {
+  s.OutputCode = s.EUC ? 1 : 0;
+  return true;
+}
 bool heightDefault(Settings& s, const SettingsReadContext& context) {
   s.Height = firstWindowExtent(context.screenSize.height(), s.Height);
   return true;
@@ -138,10 +142,15 @@ const std::array kKeys{
     Key{u"Top", Integer{&Settings::Top, -kMaxWindowExtent, kMaxWindowExtent}, topDefault},
     Key{u"Left", Integer{&Settings::Left, -kMaxWindowExtent, kMaxWindowExtent}, leftDefault},
     Key{u"MultiUndo", Flag{&Settings::MultiUndo}},
+    Key{u"OutputCode", SmallInt{&Settings::OutputCode}, outputCodeDefault},
+    Key{u"NewDocumentsCRLF", Flag{&Settings::NewDocumentsCRLF}},
+    Key{u"LineNumbersText", Flag{&Settings::LineNumbersText}},
+    Key{u"LineNumbersPage", Flag{&Settings::LineNumbersPage}},
+    Key{u"LineNumbersProgram", Flag{&Settings::LineNumbersProgram}},
 };
 
 // The order in which the keys are written to a file that has none yet.
-const std::array<QStringView, 38> kWritingOrder{
+const std::array<QStringView, 43> kWritingOrder{
     u"FontSize",        u"CodingFontSize",  u"CodingFontCharset", u"PL",
     u"DefFontCharset",  u"DefFontSize",     u"Browser",           u"DefFontName",
     u"IniPath",         u"MacroFile",       u"Dictionary",        u"DefaultFolder",
@@ -151,7 +160,8 @@ const std::array<QStringView, 38> kWritingOrder{
     u"AutoRepaint",     u"AutoBR",          u"EUC",               u"Jpn",
     u"Realization",     u"MultiUndo",       u"BGColor",           u"TabWidth",
     u"AppletWidth",     u"AppletHeight",    u"Height",            u"Width",
-    u"Top",             u"Left",
+    u"Top",             u"Left",            u"OutputCode",        u"NewDocumentsCRLF",
+    u"LineNumbersText", u"LineNumbersPage", u"LineNumbersProgram",
 };
 static_assert(kWritingOrder.size() == kKeys.size());
 

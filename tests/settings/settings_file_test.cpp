@@ -70,6 +70,8 @@ Settings everyKeyChanged() {
   s.CodingFontSize = 15;  s.Browser = 1;  s.Realization = false;  s.TabWidth = 8;
   s.AppletWidth = 640;  s.AppletHeight = 480;  s.AutoBR = false;  s.Height = 500;
   s.Width = 900;  s.Top = -20;  s.Left = 1930;  s.MultiUndo = false;
+  s.OutputCode = 2;  s.NewDocumentsCRLF = true;  s.LineNumbersText = true;
+  s.LineNumbersPage = true;  s.LineNumbersProgram = false;
   return s;
 }
 
@@ -82,6 +84,12 @@ TEST(SettingsFile, EveryKeyRoundTripsThroughAFile) {
   EXPECT_EQ(readSettings(IniFile::load(path), kContext), everyKeyChanged());
 }
 
+TEST(SettingsFile, AFileFromAnOlderCopyTakesItsOutputCodeFromTheEucKey) {
+  EXPECT_EQ(readText("[Settings]\nEUC=1\n").OutputCode, 1);
+  EXPECT_EQ(readText("[Settings]\nEUC=0\n").OutputCode, 0);
+  EXPECT_EQ(readText("[Settings]\nEUC=1\nOutputCode=2\n").OutputCode, 2);
+}
+
 TEST(SettingsFile, WritesKeysInOrderAndKeepsOtherLines) {
   IniFile fresh;
   writeSettings(fresh, Settings{});
@@ -90,7 +98,8 @@ TEST(SettingsFile, WritesKeysInOrderAndKeepsOtherLines) {
             "DefFontName IniPath MacroFile Dictionary DefaultFolder BCCpath JDKpath FPpath "
             "CompilerOption0 CompilerOption1 CompilerOption2 CompilerOption3 CompilerOption4 "
             "DocumentRoot LastExtension CodingFontName AutoFileSave AutoRepaint AutoBR EUC Jpn "
-            "Realization MultiUndo BGColor TabWidth AppletWidth AppletHeight Height Width Top Left");
+            "Realization MultiUndo BGColor TabWidth AppletWidth AppletHeight Height Width Top Left "
+            "OutputCode NewDocumentsCRLF LineNumbersText LineNumbersPage LineNumbersProgram");
   EXPECT_TRUE(fresh.toBytes().startsWith("[Settings]\r\nFontSize=10\r\nCodingFontSize=9\r\n"));
 
   IniFile ini = IniFile::fromBytes(
@@ -99,7 +108,7 @@ TEST(SettingsFile, WritesKeysInOrderAndKeepsOtherLines) {
   const QStringList lines = QString::fromUtf8(ini.toBytes()).split("\r\n");
   EXPECT_EQ(lines.mid(0, 6), QStringList({"[KeepFileNames]", "FileName1=..\\a.txt", "[settings]",
                                           "; mine", "Unknown=kept", "jpn=0"}));
-  EXPECT_EQ(lines.size(), 6 + 37 + 1);  // one line per other key, then the final break
+  EXPECT_EQ(lines.size(), 6 + 42 + 1);  // one line per other key, then the final break
 }
 
 TEST(SettingsFile, BrokenValuesTakeDefaultsOrAreClamped) {
