@@ -42,11 +42,15 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${WRENPAD_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 # dpkg-shlibdeps adds the libraries the program links; the window also needs
-# Qt's platform plugins and a font with Japanese glyphs, which no library names.
+# Qt's platform plugins, a font with Japanese glyphs for texts and pages, and
+# the monospaced Japanese face that draws a backslash for programs, which no
+# library names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-noto-cjk")
 # The compilers, the CGI test server, the terminal for running programs and
 # the desktop helpers: each serves one menu, the editor works without them.
+# Qt's Wayland plugin lets a Wayland session show the window natively; without
+# it the window runs under XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "g++, gcc, default-jdk-headless, fp-compiler, perl, lighttpd, xterm | x-terminal-emulator, xdg-utils, qt6-translations-l10n")
+    "g++, gcc, default-jdk-headless, fp-compiler, perl, lighttpd, xterm | x-terminal-emulator, xdg-utils, qt6-translations-l10n, qt6-wayland")
 include(CPack)
