@@ -79,6 +79,7 @@ EditorControl::Widget::Widget(EditorControl& owner, QWidget* parent)
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setUndoRedoEnabled(false);  // the control keeps its own one-level undo
   connect(this, &QPlainTextEdit::cursorPositionChanged, this, &Widget::steadyCaretOnLongLine);
+  gutter_ = new LineNumberGutter(*this, *this);
 }
 
 EditorControl::Widget::~Widget() { QGuiApplication::styleHints()->setCursorFlashTime(usualFlashTime_); }
@@ -161,6 +162,15 @@ void EditorControl::Widget::steadyCaretOnLongLine() {
   QStyleHints* hints = QGuiApplication::styleHints();
   const int wanted = textCursor().block().length() > kLongLine ? 0 : usualFlashTime_;
   if (hints->cursorFlashTime() != wanted) hints->setCursorFlashTime(wanted);
+void EditorControl::Widget::resizeEvent(QResizeEvent* event) {
+  QPlainTextEdit::resizeEvent(event);
+  gutter_->fitToEditor();
+}
+
+QRectF EditorControl::Widget::blockPlace(const QTextBlock& block) const {
+  return blockBoundingGeometry(block).translated(contentOffset());
+}
+
 }
 
 EditorControl::EditorControl(QWidget* parent) : QObject(parent) {

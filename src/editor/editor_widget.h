@@ -4,6 +4,7 @@
 // through editor_control.h alone.
 
 #include "editor/editor_control.h"
+#include "editor/line_number_gutter.h"
 
 #include <QPlainTextEdit>
 #include <QPoint>
@@ -27,8 +28,9 @@ class FormattingScope {
 };
 
 // The text edit itself: hands key and mouse events to the owner first, keeps
-// every line break a plain paragraph break, and accepts plain text only.
-class EditorControl::Widget : public QPlainTextEdit {
+// every line break a plain paragraph break, and accepts plain text only. Its
+// line-number gutter stands in the margin left of the text.
+class EditorControl::Widget : public QPlainTextEdit, private GutterSource {
  public:
   Widget(EditorControl& owner, QWidget* parent);
   ~Widget() override;
@@ -46,11 +48,17 @@ class EditorControl::Widget : public QPlainTextEdit {
   void insertFromMimeData(const QMimeData* source) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
 
+  void resizeEvent(QResizeEvent* event) override;
  private:
   void steadyCaretOnLongLine();
 
+  // GutterSource
+  QTextBlock firstBlockOnScreen() const override { return firstVisibleBlock(); }
+  QRectF blockPlace(const QTextBlock& block) const override;
+  void setLeftMargin(int width) override { setViewportMargins(width, 0, 0, 0); }
   EditorControl& owner_;
   const int usualFlashTime_;
 };
+  LineNumberGutter* gutter_ = nullptr;
 
 }  // namespace wrenpad

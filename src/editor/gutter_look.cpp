@@ -1,0 +1,71 @@
+#include "editor/gutter_look.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace wrenpad {
+
+namespace {
+
+// `share` of `to` mixed into `from`.
+QColor mixed(const QColor& from, const QColor& to, double share) {
+  const auto channel = [share](int a, int b) { return int(std::lround(a + (b - a) * share)); };
+  return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                channel(from.blue(), to.blue()));
+}
+
+double relativeLuminance(const QColor& colour) {
+  const auto linear = [](int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
+}
+
+// `preferred` when it can be read on `background`, else black or white,
+// whichever stands out more (one of them always reaches 4.5).
+QColor readableOn(const QColor& background, const QColor& preferred) {
+  if (contrastRatio(preferred, background) >= kReadableContrast) return preferred;
+  const QColor black(0, 0, 0), white(255, 255, 255);
+  return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+// The ink moved toward the background as far as it stays readable there.
+QColor mutedOn(const QColor& background, const QColor& ink) {
+  for (double share = 0.6; share > 0.0; share -= 0.05) {
+    const QColor muted = mixed(ink, background, share);
+    if (contrastRatio(muted, background) >= kReadableContrast) return muted;
+  }
+  return ink;
+}
+
+}  // namespace
+
+int lineNumberDigits(int lineCount) {
+  int digits = 1;
+  for (int rest = lineCount; rest >= 10; rest /= 10) ++digits;
+  return digits;
+}
+
+double contrastRatio(const QColor& first, const QColor& second) {
+  const double a = relativeLuminance(first);
+  const double b = relativeLuminance(second);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+GutterColours gutterColoursFor(const QColor& page, const QColor& text) {
+  GutterColours colours;
+  const QColor ink = readableOn(page, text);
+  colours.background = mixed(page, ink, 0.04);
+  colours.number = mutedOn(colours.background, readableOn(colours.background, ink));
+  colours.caretStrip = mixed(page, ink, 0.14);
+  colours.caretNumber = readableOn(colours.caretStrip, ink);
+  // A light red on dark pages, a deep one on light pages.
+  const bool darkPage = relativeLuminance(page) < 0.18;
+  colours.errorMark = darkPage ? QColor(255, 105, 97) : QColor(204, 0, 0);
+  colours.errorStrip = mixed(page, colours.errorMark, 0.3);
+  colours.errorNumber = readableOn(colours.errorStrip, ink);
+  return colours;
+}
+
+}  // namespace wrenpad

@@ -1,0 +1,171 @@
+#include "editor/line_number_gutter.h"
+
+#include "editor/editor_control.h"
+#include "editor/gutter_look.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace wrenpad {
+
+namespace {
+constexpr int kErrorMarkWidth = 3;  // the bar at the gutter's left edge
+}  // namespace
+
+LineNumberGutter::LineNumberGutter(QPlainTextEdit& edit, GutterSource& source)
+    : QWidget(&edit), edit_(edit), source_(source) {
+  setObjectName(QStringLiteral("LineNumberGutter"));
+  hide();
+  connect(&edit_, &QPlainTextEdit::updateRequest, this, &LineNumberGutter::repaintStretch);
+  connect(&edit_, &QPlainTextEdit::blockCountChanged, this, &LineNumberGutter::lineCountChanged);
+  connect(&edit_, &QPlainTextEdit::cursorPositionChanged, this, &LineNumberGutter::caretMoved);
+}
+
+LineNumberGutter& LineNumberGutter::of(const EditorControl& editor) {
+  return *editor.widget()->findChild<LineNumberGutter*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// A hidden gutter follows nothing; showing it catches up with the line
+// count, the caret and the font.
+void LineNumberGutter::setShown(bool shown) {
+  if (shown == isShown()) return;
+  setVisible(shown);
+  if (shown) {
+    digits_ = lineNumberDigits(edit_.blockCount());
+    caretLine_ = edit_.textCursor().blockNumber();
+    followEditorFont();
+  }
+  applyWidth();
+}
+
+void LineNumberGutter::setErrorLine(std::optional<int> line) {
+  if (line == errorLine_) return;
+  errorLine_ = line;
+  update();
+}
+
+// ---- following the editor -------------------------------------------------------
+
+// The editor repaints a stretch of its text, or scrolls by `scrolledBy`.
+// Its font is looked at here because every change of it (the Font command,
+// a zoom of the widget) lays the text out again and repaints it.
+void LineNumberGutter::repaintStretch(const QRect& viewportArea, int scrolledBy) {
+  if (isHidden()) return;
+  if (followEditorFont()) {
+    applyWidth();
+    update();
+  } else if (scrolledBy != 0) {
+    scroll(0, scrolledBy);
+  } else {
+    update(0, viewportArea.y(), width(), viewportArea.height());
+  }
+}
+
+void LineNumberGutter::lineCountChanged(int lineCount) {
+  if (isHidden()) return;
+  const int digits = lineNumberDigits(lineCount);
+  if (digits == digits_) return;
+  digits_ = digits;
+  applyWidth();
+}
+
+void LineNumberGutter::caretMoved() {
+  if (isHidden()) return;
+  const int line = edit_.textCursor().blockNumber();
+  if (line == caretLine_) return;
+  caretLine_ = line;
+  update();
+}
+
+// True when the font changed.
+bool LineNumberGutter::followEditorFont() {
+  const QFont shown = edit_.document()->defaultFont();
+  if (editorFont_ == shown) return false;
+  editorFont_ = shown;
+  setFont(shown);
+  return true;
+}
+
+void LineNumberGutter::applyWidth() {
+  source_.setLeftMargin(isShown() ? wantedWidth() : 0);
+  fitToEditor();
+}
+
+int LineNumberGutter::padding() const { return std::max(4, fontMetrics().horizontalAdvance(u'9') / 2); }
+
+int LineNumberGutter::wantedWidth() const {
+  return kErrorMarkWidth + 2 * padding() + fontMetrics().horizontalAdvance(QString(digits_, u'9'));
+}
+
+void LineNumberGutter::fitToEditor() {
+  const QRect area = edit_.contentsRect();
+  setGeometry(area.left(), area.top(), wantedWidth(), area.height());
+}
+
+// ---- drawing and clicks ---------------------------------------------------------
+
+std::vector<LineNumberGutter::ShownLine> LineNumberGutter::linesIn(const QRect& area) const {
+  std::vector<ShownLine> lines;
+  const int caretLine = edit_.textCursor().blockNumber();
+  QTextBlock block = source_.firstBlockOnScreen();
+  for (int index = block.blockNumber(); block.isValid(); block = block.next(), ++index) {
+    const QRect place = source_.blockPlace(block).toAlignedRect();
+    if (place.top() > area.bottom()) break;
+    if (!block.isVisible() || place.bottom() < area.top()) continue;
+    lines.push_back({index + 1, QRect(0, place.top(), width(), place.height()), index == caretLine,
+                     errorLine_ == index});
+  }
+  return lines;
+}
+
+const GutterColours& LineNumberGutter::colours() const {
+  const QPalette& palette = edit_.palette();
+  const QColor page = palette.color(QPalette::Base);
+  const QColor text = palette.color(QPalette::Text);
+  if (page != coloursPage_ || text != coloursText_) {
+    coloursPage_ = page;
+    coloursText_ = text;
+    colours_ = gutterColoursFor(page, text);
+  }
+  return colours_;
+}
+
+void LineNumberGutter::paintEvent(QPaintEvent* event) {
+  const GutterColours& look = colours();
+  QPainter painter(this);
+  painter.fillRect(event->rect(), look.background);
+  QFont caretFont = font();
+  caretFont.setBold(true);
+  const int numberHeight = fontMetrics().height();
+  const int numbersRight = width() - padding();
+  for (const ShownLine& line : linesIn(event->rect())) {
+    if (line.error) {
+      painter.fillRect(line.strip, look.errorStrip);
+      painter.fillRect(QRect(0, line.strip.top(), kErrorMarkWidth, line.strip.height()), look.errorMark);
+    } else if (line.caret) {
+      painter.fillRect(line.strip, look.caretStrip);
+    }
+    painter.setPen(line.error ? look.errorNumber : line.caret ? look.caretNumber : look.number);
+    painter.setFont(line.caret ? caretFont : font());
+    painter.drawText(QRect(0, line.strip.top(), numbersRight, numberHeight), Qt::AlignRight | Qt::AlignVCenter,
+                     QString::number(line.number));
+  }
+}
+
+void LineNumberGutter::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  // The gutter's rows are the viewport's: the same y finds the same line.
+  QTextCursor cursor = edit_.cursorForPosition(QPoint(0, event->position().toPoint().y()));
+  cursor.movePosition(QTextCursor::StartOfBlock);
+  edit_.setTextCursor(cursor);
+  edit_.setFocus(Qt::MouseFocusReason);
+  event->accept();
+}
+
+}  // namespace wrenpad
