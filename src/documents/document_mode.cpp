@@ -1,6 +1,7 @@
 #include "documents/document_mode.h"
 
 #include "documents/document_kind.h"
+#include "settings/settings.h"
 
 namespace wrenpad {
 
@@ -23,6 +24,14 @@ ModeFeatures featuresOf(int documentMode) {
   features.programCommands = documentMode == kProgramMode;
   features.messagePane = documentMode == kProgramMode;
   return features;
+}
+
+bool Settings::*lineNumbersSetting(int documentMode) {
+  switch (documentMode) {
+    case kProgramMode: return &Settings::LineNumbersProgram;
+    case kHtmlMode: return &Settings::LineNumbersPage;
+    default: return &Settings::LineNumbersText;
+  }
 }
 
 WebPageSwitch switchWebPage(int documentMode, bool on) {

@@ -11,6 +11,8 @@
 
 namespace wrenpad {
 
+struct Settings;
+
 // The language mode a program file selects by its extension (".java" Java,
 // ".cgi" Perl, ".pas" and ".pp" Pascal, ".c", ".cpp" and ".h" C/C++); nothing
 // for a file that is no program, which leaves the mode as it is.
@@ -24,6 +26,10 @@ struct ModeFeatures {
   bool messagePane = false;      // the compiler's message pane under the editor
 };
 ModeFeatures featuresOf(int documentMode);
+
+// The setting that shows the line-number gutter beside documents of a mode:
+// each kind (text, program, page) keeps its own choice.
+bool Settings::*lineNumbersSetting(int documentMode);
 
 // Switching Display as Web Page on makes the document a page, and a page
 // undoes many steps; switching it off makes a page a text document and

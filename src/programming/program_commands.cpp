@@ -252,6 +252,9 @@ void ProgramCommands::Timer1Timer() {
   const CompileOutcome outcome = CompileOutcomeFor(c_.pane.toPlainText(), languageMode(), c_.profile,
                                                    c_.document.CurrentFileName, ExecuteAfterCompile,
                                                    compileSucceeded_);
+  // The mark beside the text belongs to the last compile: a jump below puts
+  // it on the first error's line; a build without one in the document has none.
+  if (!outcome.jump) c_.host.markErrorLine(std::nullopt);
   if (outcome.errorPosition) {
     QTextCursor cursor = c_.pane.textCursor();
     cursor.setPosition(int(std::min<qsizetype>(*outcome.errorPosition, c_.pane.document()->characterCount() - 1)));
@@ -358,6 +361,7 @@ void ProgramCommands::CMsgWindowDblClick() {
   const auto* jump = std::get_if<MessageJump>(&target);
   if (jump == nullptr) return;
   c_.tools.GoToLine(jump->line, jump->column);
+  c_.host.markErrorLine(c_.editor.lineFromPosition(c_.editor.selStart()));
   c_.host.showLineNumber(QString::number(jump->line));
 }
 

@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -44,6 +45,9 @@ class ProgramHost {
   // The window moves to the upper half of the screen, leaving the lower half
   // to the browser.
   virtual void moveToUpperHalf() = 0;
+  // The line (0-based) of the last compile error or message jump, marked
+  // beside the text; nothing takes the mark away.
+  virtual void markErrorLine(std::optional<int> line) = 0;
 };
 
 struct ProgramContext {

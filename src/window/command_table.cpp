@@ -51,6 +51,7 @@ bool undoesManySteps(const CommandView& v) { return v.settings.MultiUndo; }
 bool redoes(const CommandView& v) { return v.session.RedoEnabled; }
 bool offersOpenWith(const CommandView& v) { return v.session.SendToShortcut; }
 bool hasSelection(const CommandView& v) { return v.marks.selection; }
+bool showsLineNumbers(const CommandView& v) { return v.settings.*lineNumbersSetting(v.document.DocumentMode); }
 bool canCommentize(const CommandView& v) { return v.marks.commentize; }
 bool popupCanCutCopy(const CommandView& v) { return v.marks.popupCutCopy; }
 bool popupCanPaste(const CommandView& v) { return v.marks.popupPaste; }
@@ -246,6 +247,8 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.mmSCSendToClick(); }, offersOpenWith},
 
     // Help
+    {1, "mmShowLineNumbers", "&Show Line Numbers", u"行番号の表示(&S)", "", kCheckable,
+     {}, [](TMain& w) { w.mmShowLineNumbersClick(); }, showsLineNumbers},
     {0, "mmHelp", "&Help", u"ヘルプ(&H)", "", kNone},
     {1, "mmSearch", "&Search", u"ヘルプの検索(&S)", "", kNone,
      {}, [](TMain& w) { w.mmSearchClick(); }},

@@ -12,6 +12,7 @@
 #include "editing/enhanced_edit.h"
 #include "editing/template_commands.h"
 #include "editor/editor_control.h"
+#include "editor/line_number_gutter.h"
 #include "html/font_command.h"
 #include "html/html_commands.h"
 #include "html/text_to_html.h"
@@ -350,6 +351,11 @@ void TMain::PopupMenu1Popup() { editorEvents().PopupMenu1Popup(); }
 
 void TMain::mmExitClick() { close(); }
 
+void TMain::mmShowLineNumbersClick() {
+  bool& shown = settings_.*lineNumbersSetting(document_.DocumentMode);
+  shown = !shown;
+}
+
 void TMain::mmAutoRepaintClick() {
   painter().mmAutoRepaintClick();
   chosenAutoRepaint_ = settings_.AutoRepaint;
@@ -456,6 +462,8 @@ void TMain::showAppletPage() { preview().mmDisplayAsWebPageClick(); }
 void TMain::moveToUpperHalf() {
   const QScreen* screen = this->screen();
   if (!screen) return;
+void TMain::markErrorLine(std::optional<int> line) { Gutter->setErrorLine(line); }
+
   const QRect area = screen->availableGeometry();
   move(area.topLeft());
   resize(area.width(), area.height() / 2);
@@ -497,6 +505,7 @@ void TMain::showWaitCursor(bool on) {
 void TMain::setHtmlToolBarVisible(bool visible) { ToolBar2->setVisible(visible); }
 
 void TMain::beginDocument() {
+  Gutter->setErrorLine(std::nullopt);
   document_.DocumentMode = kTextMode;
   settings_.AutoRepaint = chosenAutoRepaint_;
   marks_ = CommandMarks{};
@@ -505,6 +514,7 @@ void TMain::beginDocument() {
   // A page's background belonged to that page: each document starts on the user's own.
   Editor->setBackground(QColorOf(RgbOfWindowsColour(settings_.BGColor)));
   showCommandStates();
+  if (Gutter) Gutter->setShown(settings_.*lineNumbersSetting(document_.DocumentMode));
 }
 
 void TMain::showCommandStates() {

@@ -84,6 +84,7 @@ class DictionaryCommand;
 class ShellIntegration;
 class THelpSearch;
 class KeysBeforeLoad;
+class LineNumberGutter;
 
 class TMain : public QMainWindow,
               public DocumentHost,
@@ -130,6 +131,8 @@ class TMain : public QMainWindow,
   // F1: the help page of the control or form that has the keyboard.
   void showContextHelp();
   void mmAutoRepaintClick();
+  // The line-number gutter on or off for documents of the kind shown.
+  void mmShowLineNumbersClick();
   void mmHTMLFontClick();
   void PopupMenu1Popup();
   void Timer1Timer();
@@ -191,6 +194,7 @@ class TMain : public QMainWindow,
   void UpdateCodingMenu() override;
   void languageChanged() override;
   void openWebPage(const QUrl& page) override;
+  void markErrorLine(std::optional<int> line) override;
   void showAppletPage() override;
   void moveToUpperHalf() override;
 
@@ -305,6 +309,7 @@ class TMain : public QMainWindow,
   // Keys typed before the file named on the command line is in.
   std::unique_ptr<KeysBeforeLoad> keysBeforeLoad_;
 
+  LineNumberGutter* Gutter = nullptr;
   EditorControl* Editor = nullptr;
   MessagePane* CMsgWindow = nullptr;
   QToolBar* ToolBar1 = nullptr;

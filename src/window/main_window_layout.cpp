@@ -6,6 +6,7 @@
 #include "editing/editor_events.h"
 #include "editing/enhanced_edit.h"
 #include "editor/editor_control.h"
+#include "editor/line_number_gutter.h"
 #include "html/html_commands.h"
 #include "editing/editing_tools.h"
 #include "programming/program_commands.h"
@@ -33,6 +34,7 @@ void TMain::createWidgets() {
   layout->setSpacing(0);
   Editor = new EditorControl(central);
   layout->addWidget(Editor->widget(), 1);
+  Gutter = &LineNumberGutter::of(*Editor);
   CMsgWindow = new MessagePane(central);
   CMsgWindow->hide();
   layout->addWidget(CMsgWindow);

@@ -120,7 +120,7 @@ TEST(CommandTable, JapaneseCaptionsKeepTheAcceleratorsOfTheEnglishOnes) {
     }
     EXPECT_FALSE(body.trimmed().isEmpty());
   }
-  EXPECT_EQ(captions, 89);  // every menu and pop-up entry that has one
+  EXPECT_EQ(captions, 90);  // every menu and pop-up entry that has one
   EXPECT_EQ(hints, 28);
   ASSERT_EQ(headingBoxItems().size(), 6u);
   EXPECT_EQ(str(headingBoxItems()[0].japanese), str(u"標準"));

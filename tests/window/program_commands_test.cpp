@@ -3,6 +3,7 @@
 #include "page/preview/browser_window.h"
 #include "documents/document_commands.h"
 #include "editor/editor_control.h"
+#include "editor/line_number_gutter.h"
 #include "programming/program_commands.h"
 #include "programming/programming_options.h"
 #include "programming/test_server.h"
@@ -244,6 +245,20 @@ TEST_F(ProgramCommandsInWindow, ErrorsInOtherFilesLeadBackToTheDocumentsOwnLine)
   EXPECT_EQ(caretLine(), 4) << main->messagePane().toPlainText().toStdString();
   EXPECT_TRUE(main->messagePane().textCursor().block().text().startsWith("helpers.pas(5,"));
   EXPECT_TRUE(dialogs.askedOf("error").isEmpty()) << dialogs.asked.join("\n").toStdString();
+}
+
+// The gutter marks the first error's line of the last compile; a compile
+// that succeeds takes the mark away.
+TEST_F(ProgramCommandsInWindow, TheLastCompilesErrorLineIsMarkedBesideTheText) {
+  if (!has("gcc")) GTEST_SKIP() << "gcc is not installed";
+  open("marked.c", "int main(void) {\r\n  int x = 1;\r\n  return y;\r\n}\r\n");
+  compile(true);
+  const LineNumberGutter& gutter = LineNumberGutter::of(main->editor());
+  EXPECT_TRUE(gutter.isShown());
+  EXPECT_EQ(gutter.errorLine(), 2) << main->messagePane().toPlainText().toStdString();
+  main->editor().replaceText("int main(void) {\r\n  int y = 1;\r\n  return y;\r\n}\r\n");
+  compile(true);
+  EXPECT_EQ(gutter.errorLine(), std::nullopt) << main->messagePane().toPlainText().toStdString();
 }
 
 // A program the compiler built runs, whatever words its messages hold.
