@@ -71,7 +71,7 @@ void EditorEvents::keyDown(int& key, int shift) {
   // Ctrl) would leave the change without one.
   if (!vk::isArrow(key) && c_.host.isSnapshotTimerRunning()) c_.host.startSnapshotTimer();
   c_.host.stopCaretContextTimer();
-  if ((shift & vk::CtrlBit) && key == vk::Space) {
+  if (opensPopupMenu(key, shift)) {
     key = 0;
     openPopupAtCaret();
     return;
@@ -154,6 +154,13 @@ void EditorEvents::insertBreakTag() {
   }
   c_.editor.scrollCaretIntoView();
   c_.editor.setFocus();
+}
+
+// Ctrl+Space, and the keys desktops use for a context menu: the Menu key and
+// Shift+F10. (Input methods often take Ctrl+Space for themselves.)
+bool EditorEvents::opensPopupMenu(int key, int shift) {
+  return ((shift & vk::CtrlBit) && key == vk::Space) || (key == vk::Apps && shift == 0) ||
+         (key == vk::F10 && shift == vk::ShiftBit);
 }
 
 void EditorEvents::openPopupAtCaret() {

@@ -54,6 +54,7 @@ class EditorEvents {
   bool isProgram() const;
   bool enterInsertsBreak(int shift);
   void insertBreakTag();
+  static bool opensPopupMenu(int key, int shift);
   void openPopupAtCaret();
   void refreshLinkItem();
   void showTableItem(bool inTable);

@@ -21,6 +21,7 @@ int fromQtKey(int qtKey) {
     case Qt::Key_Right: return Right;
     case Qt::Key_Down: return Down;
     case Qt::Key_Space: return Space;
+    case Qt::Key_Menu: return Apps;
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Escape: return 27;
     case Qt::Key_End: return 35;

@@ -21,6 +21,8 @@ inline constexpr int Down = 40;
 inline constexpr int Space = 32;
 inline constexpr int F1 = 112;
 inline constexpr int F2 = 113;
+inline constexpr int F10 = 121;
+inline constexpr int Apps = 0x5D;  // the Menu key
 // Any key without a code of its own here (punctuation, symbols, ...).
 inline constexpr int Other = 0xFF;
 

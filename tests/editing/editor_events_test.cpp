@@ -133,10 +133,14 @@ TEST_F(Keys, ATagIsColouredWhenItsClosingBracketIsTypedAndTextAfterItIsNot) {
   EXPECT_EQ(colourAt(3), QColor(Qt::black));
 }
 
-TEST_F(Keys, CtrlSpaceOpensThePopupMenuAndTypesNothing) {
+TEST_F(Keys, CtrlSpaceTheMenuKeyAndShiftF10OpenThePopupMenuAndTypeNothing) {
   setText("ab|");
   press(Qt::Key_Space, Qt::ControlModifier);
-  EXPECT_EQ(host.popups.size(), 1u);
+  press(Qt::Key_Menu);
+  press(Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_EQ(host.popups.size(), 3u);
+  press(Qt::Key_F10);  // F10 without Shift opens nothing
+  EXPECT_EQ(host.popups.size(), 3u);
   EXPECT_EQ(editor.text(), "ab");
 }
 

@@ -51,6 +51,17 @@ TEST(PreviewRules, OutsideBrowsersAreTheInstalledOnesElseTheDesktopDefault) {
   EXPECT_FALSE(OutsideBrowserCall(BrowserChoice::Opera, page, lookup));
 }
 
+TEST(PreviewRules, BrowserCaptionsNameWhatRunsHereAndWhatIsMissing) {
+  const auto lookup = [](const QString& name) { return name == "firefox-esr" ? "/usr/bin/" + name : QString(); };
+  EXPECT_EQ(BrowserChoiceCaptions(false, lookup),
+            QStringList({"Built-in preview", "Firefox", "Chromium (not installed: the default browser opens)",
+                         "Opera (not installed: the default browser opens)"}));
+  const QStringList japanese = BrowserChoiceCaptions(true, lookup);
+  EXPECT_EQ(japanese[0], "内蔵プレビュー");
+  EXPECT_EQ(japanese[1], "Firefox");
+  EXPECT_TRUE(japanese[3].startsWith("Opera（未インストール"));
+}
+
 TEST(PreviewRules, RelativeLinksAreThoseThatNeedTheDocumentsFolder) {
   EXPECT_TRUE(HasRelativeLinks("<img src=\"pic.png\">"));
   EXPECT_TRUE(HasRelativeLinks("<A HREF=sub/page.htm>"));

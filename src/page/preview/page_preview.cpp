@@ -235,5 +235,6 @@ void PagePreview::mmWebPageEditOptionsClick() {
   c_.settings.Realization = chosen->realization;
   if (c_.document.DocumentMode == kHtmlMode) c_.host.repaintWithRendering();
 }
+  shown.browserCaptions = BrowserChoiceCaptions(c_.japanese, c_.findProgram);
 
 }  // namespace wrenpad

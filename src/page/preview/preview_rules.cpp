@@ -6,9 +6,43 @@
 
 namespace wrenpad {
 
-QStringList BrowserChoiceCaptions() {
-  return {QStringLiteral("Internet Explorer"), QStringLiteral("Netscape Navigator"), QStringLiteral("Mozilla"),
-          QStringLiteral("Opera")};
+namespace {
+
+// The programs each outside choice stands for on this system, most likely first.
+QStringList browserPrograms(BrowserChoice choice) {
+  switch (choice) {
+    case BrowserChoice::OwnPreview: break;  // the desktop's default browser
+    case BrowserChoice::Netscape: return {QStringLiteral("firefox"), QStringLiteral("firefox-esr")};
+    case BrowserChoice::Mozilla:
+      return {QStringLiteral("chromium"), QStringLiteral("chromium-browser"), QStringLiteral("google-chrome")};
+    case BrowserChoice::Opera: return {QStringLiteral("opera")};
+  }
+  return {};
+}
+
+QString firstInstalled(const QStringList& programs, const std::function<QString(const QString&)>& installed) {
+  for (const QString& name : programs) {
+    const QString path = installed ? installed(name) : QString();
+    if (!path.isEmpty()) return path;
+  }
+  return {};
+}
+
+}  // namespace
+
+QStringList BrowserChoiceCaptions(bool japanese, const std::function<QString(const QString&)>& installed) {
+  QStringList captions{japanese ? QStringLiteral("内蔵プレビュー") : QStringLiteral("Built-in preview")};
+  const std::pair<BrowserChoice, QString> outside[] = {{BrowserChoice::Netscape, QStringLiteral("Firefox")},
+                                                       {BrowserChoice::Mozilla, QStringLiteral("Chromium")},
+                                                       {BrowserChoice::Opera, QStringLiteral("Opera")}};
+  for (const auto& [choice, name] : outside) {
+    if (!firstInstalled(browserPrograms(choice), installed).isEmpty())
+      captions << name;
+    else
+      captions << name + (japanese ? QStringLiteral("（未インストール: 既定のブラウザで開きます）")
+                                   : QStringLiteral(" (not installed: the default browser opens)"));
+  }
+  return captions;
 }
 
 BrowserChoice BrowserChoiceOf(int index) {
@@ -74,20 +108,9 @@ PreviewDecision DecidePreview(const QString& text, bool textDocument, BrowserCho
 
 std::optional<ProgramCall> OutsideBrowserCall(BrowserChoice choice, const QString& address,
                                               const std::function<QString(const QString&)>& installed) {
-  // The browsers each choice stands for on this system, most likely first.
-  QStringList candidates;
-  switch (choice) {
-    case BrowserChoice::OwnPreview: break;  // the desktop's default browser
-    case BrowserChoice::Netscape: candidates = {"firefox", "firefox-esr"}; break;
-    case BrowserChoice::Mozilla: candidates = {"chromium", "chromium-browser", "google-chrome"}; break;
-    case BrowserChoice::Opera: candidates = {"opera"}; break;
-  }
-  candidates << QStringLiteral("xdg-open");
-  for (const QString& name : candidates) {
-    const QString path = installed(name);
-    if (!path.isEmpty()) return ProgramCall{path, {address}};
-  }
-  return std::nullopt;
+  const QString path = firstInstalled(browserPrograms(choice) << QStringLiteral("xdg-open"), installed);
+  if (path.isEmpty()) return std::nullopt;
+  return ProgramCall{path, {address}};
 }
 
 }  // namespace wrenpad

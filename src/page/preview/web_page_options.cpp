@@ -20,9 +20,8 @@ TWebPageEditOptions::TWebPageEditOptions(QWidget* parent) : QDialog(parent) {
   rgBrowser = new QGroupBox(this);
   rgBrowser->setObjectName(QStringLiteral("rgBrowser"));
   auto* groupLayout = new QVBoxLayout(rgBrowser);
-  const QStringList captions = BrowserChoiceCaptions();
-  for (int i = 0; i < captions.size(); ++i) {
-    auto* item = new QRadioButton(captions[i], rgBrowser);
+  for (int i = 0; i < 4; ++i) {
+    auto* item = new QRadioButton(rgBrowser);
     item->setObjectName(QStringLiteral("rgBrowserItem%1").arg(i));
     groupLayout->addWidget(item);
     items_.push_back(item);
@@ -57,6 +56,8 @@ void TWebPageEditOptions::showValues(const WebPageOptionsValues& values) {
   chkRealization->setText(values.japanese ? QStringLiteral("（一部の）Webページ書式のエディタ内での具現")
                                           : QStringLiteral("Realize (a part of) the Webpage Attiributes"));
   chkRealization->setChecked(values.realization);
+  for (std::size_t i = 0; i < items_.size(); ++i)
+    items_[i]->setText(i < std::size_t(values.browserCaptions.size()) ? values.browserCaptions[qsizetype(i)] : QString());
   items_[std::size_t(std::clamp(values.browser, 0, int(items_.size()) - 1))]->setChecked(true);
   adjustSize();
 }

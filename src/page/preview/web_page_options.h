@@ -7,6 +7,7 @@
 #include "platform/value_form.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <vector>
 
 class QCheckBox;
@@ -19,6 +20,7 @@ struct WebPageOptionsValues {
   bool japanese = false;  // the captions' language
   bool realization = true;
   int browser = 0;         // index of the browser items
+  QStringList browserCaptions;  // the items' texts, naming what runs here
   bool confirmed = false;  // closed with OK
 
   friend bool operator==(const WebPageOptionsValues&, const WebPageOptionsValues&) = default;
