@@ -3,6 +3,7 @@
 #include "editor/editor_control.h"
 #include "editor/gutter_look.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -107,16 +108,22 @@ void LineNumberGutter::fitToEditor() {
 
 // ---- drawing and clicks ---------------------------------------------------------
 
+// The first line's place comes from the editor; each next line stands
+// below the last, as tall as the layout made it: the editor's own look-up of
+// a place walks from the top of the screen and would cost as much again for
+// every line.
 std::vector<LineNumberGutter::ShownLine> LineNumberGutter::linesIn(const QRect& area) const {
   std::vector<ShownLine> lines;
   const int caretLine = edit_.textCursor().blockNumber();
+  const QAbstractTextDocumentLayout* layout = edit_.document()->documentLayout();
   QTextBlock block = source_.firstBlockOnScreen();
-  for (int index = block.blockNumber(); block.isValid(); block = block.next(), ++index) {
-    const QRect place = source_.blockPlace(block).toAlignedRect();
-    if (place.top() > area.bottom()) break;
-    if (!block.isVisible() || place.bottom() < area.top()) continue;
-    lines.push_back({index + 1, QRect(0, place.top(), width(), place.height()), index == caretLine,
-                     errorLine_ == index});
+  qreal top = source_.blockPlace(block).top();
+  for (int index = block.blockNumber(); block.isValid() && top <= area.bottom(); block = block.next(), ++index) {
+    const qreal height = layout->blockBoundingRect(block).height();
+    const QRect strip = QRectF(0, top, width(), height).toAlignedRect();
+    top += height;
+    if (block.isVisible() && strip.bottom() >= area.top())
+      lines.push_back({index + 1, strip, index == caretLine, errorLine_ == index});
   }
   return lines;
 }
