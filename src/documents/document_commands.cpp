@@ -4,6 +4,7 @@
 #include "encoding/document_codec.h"
 #include "documents/document_host.h"
 #include "editor/editor_control.h"
+#include "documents/writing_choices.h"
 #include "text/bilingual.h"
 #include "text/english_text.h"
 
@@ -40,6 +41,9 @@ DocumentCommands::DocumentCommands(DocumentContext context) : c_(context) {
   fontDialogFont_.setPointSize(11);
 }
 
+  // What leaves the editor for other programs ends its lines as a new
+  // document does; the settings outlive the editor's use of them.
+  c_.editor.setCopiedLineBreak([settings = &c_.settings] { return lineBreakOf(newTextLineEnd(*settings)); });
 DocumentCommands::~DocumentCommands() = default;
 
 QString DocumentCommands::title() const { return kApplicationTitle; }
@@ -198,8 +202,7 @@ void DocumentCommands::mmNewClick() {
   const std::optional<int> kind = c_.host.askDocumentType();
   if (!kind) return;
   SetDocumentTitle(kUntitledName);
-  loaded_ = LoadedText{};
-  loadedPath_.clear();
+  startNewDocument();
   c_.host.beginDocument();
   c_.editor.clear();
   c_.host.SetWebPageMode(false);
@@ -211,6 +214,13 @@ void DocumentCommands::mmNewClick() {
 }
 
 // ---- fonts --------------------------------------------------------------------
+
+void DocumentCommands::startNewDocument() {
+  loaded_ = LoadedText{};
+  loadedPath_.clear();
+  loadedStamp_ = files::FileStamp{};
+  loadedRevision_ = ~0ull;
+}
 
 void DocumentCommands::SelectDocumentFont(const QString& text) {
   const Settings& s = c_.settings;

@@ -61,6 +61,15 @@ class DocumentCommands {
   // characters the output code cannot hold).
   std::optional<QByteArray> bytesForCopy(const QString& name);
   void SelectDocumentFont(const QString& text);
+  // The document stops being the file it was read from: it is written as a
+  // new document is (see writing_choices.h). New, and a page made from a text.
+  void startNewDocument();
+  // The code a page made now from this document declares: the code its save
+  // would use (UTF-8 for a text read as UTF-8, else the chosen output code).
+  TextEncoding codeOfNewPage() const;
+  // Option > Output Kanji code, and Option > Line Ends of New Documents.
+  void chooseOutputCode(TextEncoding encoding);
+  void chooseNewDocumentLineEnd(LineEnd lineEnd);
 
   void mmNewClick();
   void mmOpenClick();
@@ -109,6 +118,8 @@ class DocumentCommands {
   std::optional<QByteArray> bytesAsLoaded() const;
   std::optional<Output> outputFor(const QString& name, const QString& text);
   TextEncoding outputEncoding(const QString& text) const;
+  TextForm writingForm(const QString& text) const;
+  void keepWrittenLineEnd(const QString& text);
   std::optional<Output> utf8Instead(const QString& text, TextEncoding target, qsizetype unencodable);
   Output utf8Output(const QString& text) const;
   std::optional<Output> declaredPageOutput(const QString& text, TextEncoding target, qsizetype unencodable);

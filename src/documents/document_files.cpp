@@ -6,6 +6,7 @@
 
 #include "documents/document_host.h"
 #include "documents/file_access.h"
+#include "documents/writing_choices.h"
 #include "editor/editor_control.h"
 #include "encoding/document_codec.h"
 #include "encoding/output_code.h"
@@ -31,7 +32,7 @@ qint64 mebibytes(qint64 bytes) { return (bytes + (qint64(1) << 20) - 1) >> 20; }
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 // What a page that the user lets declare UTF-8 names as its charset.
-const QString kUtf8Declaration = QStringLiteral("UTF-8");
+const QString kUtf8Declaration = charsetNameOf(TextEncoding::Utf8);
 }  // namespace
 
 // ---- reading ------------------------------------------------------------------
@@ -143,7 +144,7 @@ std::optional<DocumentCommands::Output> DocumentCommands::utf8Instead(const QStr
 }
 
 DocumentCommands::Output DocumentCommands::utf8Output(const QString& text) const {
-  TextForm form = formForWriting(text, loaded_.form);
+  TextForm form = writingForm(text);
   form.utf8Bom = false;
   return Output{encodeDocument(text, TextEncoding::Utf8, form).bytes, TextEncoding::Utf8};
 }
@@ -166,7 +167,7 @@ std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(con
                    .arg(encodingName(target), character, withCharacterReferences(character, target)));
   if (answer == Answer::Yes) {
     const QString referenced = withCharacterReferences(text, target, loaded_.form);
-    return Output{encodeDocument(referenced, target, formForWriting(referenced, loaded_.form)).bytes, target};
+    return Output{encodeDocument(referenced, target, writingForm(referenced)).bytes, target};
   }
   if (answer == Answer::No && confirm(tr2("Change the page's declaration to UTF-8 and save it as UTF-8?\n"
                                           "(No or Cancel does not save.)",
@@ -183,9 +184,34 @@ std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(con
 TextEncoding DocumentCommands::outputEncoding(const QString& text) const {
   OutputChoice choice;
   choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
-  choice.eucChosen = c_.settings.EUC;
+  choice.chosen = chosenOutputEncoding(c_.settings);
   choice.loadedAs = loaded_.encoding;
   return chooseOutputEncoding(text, choice);
+}
+
+// Option > Output Kanji code and Option > Line Ends of New Documents.
+void DocumentCommands::chooseOutputCode(TextEncoding encoding) {
+  c_.settings.OutputCode = storedOutputCode(encoding);
+}
+
+void DocumentCommands::chooseNewDocumentLineEnd(LineEnd lineEnd) {
+  c_.settings.NewDocumentsCRLF = lineEnd == LineEnd::CrLf;
+}
+
+TextEncoding DocumentCommands::codeOfNewPage() const {
+  return chooseOutputEncoding(QString(), {.chosen = chosenOutputEncoding(c_.settings), .loadedAs = loaded_.encoding});
+}
+
+// The line ends and codes a save writes the text with.
+TextForm DocumentCommands::writingForm(const QString& text) const {
+  return formForWritingText(text, loaded_.form, c_.settings);
+}
+
+// Once written, the file's line ends are the document's own: a later change
+// of the choice for new documents leaves them alone.
+void DocumentCommands::keepWrittenLineEnd(const QString& text) {
+  loaded_.form.lineEnd = writingForm(text).lineEnd;
+  loaded_.form.lineEndFromFile = !text.isEmpty();
 }
 
 // The bytes a save writes, or nothing when the user stops the save.
@@ -202,7 +228,7 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
   if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
       !confirmChangingBinary(name))
     return std::nullopt;
-  const EncodedText encoded = encodeDocument(text, target, formForWriting(text, loaded_.form));
+  const EncodedText encoded = encodeDocument(text, target, writingForm(text));
   if (encoded.firstUnencodable < 0) return Output{encoded.bytes, target};
   const bool declared = c_.document.DocumentMode == kHtmlMode && declaredEncoding(text) == target;
   if (declared) return declaredPageOutput(text, target, encoded.firstUnencodable);
@@ -265,6 +291,7 @@ bool DocumentCommands::WriteDocumentFile(const QString& name) {
   const std::optional<files::FileStamp> stamp = writeBytes(name, output->bytes);
   if (!stamp) return false;
   if (output->declaresUtf8) declareUtf8InEditor();
+  if (!output->asLoaded) keepWrittenLineEnd(text);
   rememberWritten(name, *output, *stamp);
   c_.host.fileUsed(QFileInfo(name).absoluteFilePath());
   return true;

@@ -34,6 +34,22 @@ QString withLfBreaks(const QString& text) {
   return out;
 }
 
+QString withLineBreaks(const QString& text, QStringView lineBreak) {
+  if (lineBreak == u"\n") return withLfBreaks(text);
+  QString out;
+  out.reserve(text.size() + text.size() / 16);
+  const QStringView view(text);
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < view.size(); ++i) {
+    const QChar c = view[i];
+    if (c != u'\r' && c != u'\n') continue;
+    out.append(view.sliced(start, i - start)).append(lineBreak);
+    if (c == u'\r' && i + 1 < view.size() && view[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  return out.append(view.sliced(start));
+}
+
 // The document's paragraph separators written as CR LF, in one pass.
 QString withCrLfBreaks(const QString& raw) {
   const qsizetype breaks = raw.count(QChar::ParagraphSeparator);

@@ -10,6 +10,9 @@ namespace wrenpad {
 // CR LF and lone CR become LF (what other programs on this system expect).
 QString withLfBreaks(const QString& text);
 
+// Every CR LF, lone CR and lone LF becomes `lineBreak`.
+QString withLineBreaks(const QString& text, QStringView lineBreak);
+
 // The document's paragraph separators (U+2029) written as CR LF.
 QString withCrLfBreaks(const QString& raw);
 

@@ -82,11 +82,15 @@ void EditorControl::replaceSelection(const QString& replacement) {
 
 void EditorControl::selectAll() { edit_->selectAll(); }
 
-// Other programs on this system end lines with LF alone; pasting accepts
-// CR LF, CR and LF alike.
+// Other programs on this system end lines with LF alone unless the user
+// chose CR LF; pasting accepts CR LF, CR and LF alike.
+QString EditorControl::copiedSelection() const {
+  const QString lineBreak = copiedLineBreak_ ? copiedLineBreak_() : QStringLiteral("\n");
+  return withLineBreaks(selText(), lineBreak);
+}
+
 void EditorControl::copyToClipboard() const {
-  QString selected = selText();
-  selected = withLfBreaks(selected);
+  const QString selected = copiedSelection();
   if (!selected.isEmpty()) QApplication::clipboard()->setText(selected);
 }
 

@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -82,7 +83,13 @@ class EditorControl : public QObject {
   QString selText() const;
   void replaceSelection(const QString& text);
   void selectAll();
+  // Puts the selection on the clipboard. What leaves the editor (these
+  // copies, and the widget's own: Ctrl+Insert, Shift+Delete, dragging, the
+  // primary selection) ends its lines with the break `lineBreak` gives, LF
+  // until one is set; the editor keeps CR LF within.
   void copyToClipboard() const;
+  void setCopiedLineBreak(std::function<QString()> lineBreak) { copiedLineBreak_ = std::move(lineBreak); }
+  QString copiedSelection() const;
 
   // Lines (0-based).
   int lineCount() const;
@@ -220,6 +227,7 @@ class EditorControl : public QObject {
   mutable quint64 cachedRevision_ = ~0ull;
   mutable QString cachedText_;
   QRect pageRect_;
+  std::function<QString()> copiedLineBreak_;
 
   // One-level undo: the text before the current run of edits.
   bool undoValid_ = false;

@@ -143,6 +143,14 @@ void EditorControl::Widget::insertFromMimeData(const QMimeData* source) {
 }
 
 void EditorControl::Widget::insertPasted(const QString& text, std::optional<QPoint> at) {
+// The widget's own copies (Ctrl+Insert, Shift+Delete, dragging, the primary
+// selection) are plain text with the line breaks of the control's copies.
+QMimeData* EditorControl::Widget::createMimeDataFromSelection() const {
+  auto* data = new QMimeData;
+  data->setText(owner_.copiedSelection());
+  return data;
+}
+
   owner_.rememberUndoState();
   if (at) setTextCursor(cursorForPosition(*at));
   insertPlainText(text);

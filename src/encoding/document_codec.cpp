@@ -134,6 +134,7 @@ LoadedText decodeDocument(const QByteArray& fileBytes) {
   loaded.bytes = fileBytes;
   loaded.binary = looksBinary(fileBytes);
   loaded.form.lineEnd = lineEndOf(fileBytes);
+  loaded.form.lineEndFromFile = fileBytes.contains('\r') || fileBytes.contains('\n');
   if (!loaded.binary && kanji::LooksLikeUtf8Text(viewOf(fileBytes)))
     decodeUtf8(fileBytes, loaded);
   else

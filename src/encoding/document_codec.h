@@ -41,6 +41,10 @@ struct KeptLines {
 // How a text is written out, as the file it came from had it.
 struct TextForm {
   LineEnd lineEnd = LineEnd::CrLf;
+  // The file had line ends, so `lineEnd` is its own; a text without any (a
+  // new document, an empty file, one line without an end) takes the line
+  // end chosen for new documents when it is written.
+  bool lineEndFromFile = false;
   bool utf8Bom = false;     // UTF-8 output begins with a byte-order mark
   cp932::FileCodes codes;   // the codes the file used and its stray bytes
   KeptLines keptLines;

@@ -55,12 +55,38 @@ QString withDeclaredCharset(const QString& text, const QString& charset) {
   return QString(text).replace(declaration->start, declaration->length, charset);
 }
 
+QString charsetNameOf(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::ShiftJis: return QStringLiteral("Shift_JIS");
+    case TextEncoding::EucJp: return QStringLiteral("EUC-JP");
+    case TextEncoding::Utf8: return QStringLiteral("UTF-8");
+  }
+  return QString();
+}
+
+TextEncoding outputCodeEncoding(int storedCode) {
+  switch (storedCode) {
+    case 1: return TextEncoding::EucJp;
+    case 2: return TextEncoding::Utf8;
+    default: return TextEncoding::ShiftJis;
+  }
+}
+
+std::int8_t storedOutputCode(TextEncoding encoding) {
+  switch (encoding) {
+    case TextEncoding::ShiftJis: return 0;
+    case TextEncoding::EucJp: return 1;
+    case TextEncoding::Utf8: return 2;
+  }
+  return 0;
+}
+
 TextEncoding chooseOutputEncoding(const QString& text, const OutputChoice& choice) {
   if (choice.htmlMode) {
     if (const std::optional<TextEncoding> declared = declaredEncoding(text)) return *declared;
   }
   if (choice.loadedAs == TextEncoding::Utf8) return TextEncoding::Utf8;
-  return choice.eucChosen ? TextEncoding::EucJp : TextEncoding::ShiftJis;
+  return choice.chosen;
 }
 
 }  // namespace wrenpad

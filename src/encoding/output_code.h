@@ -5,6 +5,7 @@
 #include "encoding/document_codec.h"
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 namespace wrenpad {
@@ -30,9 +31,18 @@ std::optional<TextEncoding> declaredEncoding(const QString& text);
 // is when it declares none.
 QString withDeclaredCharset(const QString& text, const QString& charset);
 
+// The name a page's meta tag gives a code we write: "Shift_JIS", "EUC-JP",
+// "UTF-8".
+QString charsetNameOf(TextEncoding encoding);
+
+// The output kanji code as the settings file stores it: 0 Shift-JIS,
+// 1 EUC-JP, 2 UTF-8. Any other number (a broken settings file) is Shift-JIS.
+TextEncoding outputCodeEncoding(int storedCode);
+std::int8_t storedOutputCode(TextEncoding encoding);
+
 struct OutputChoice {
   bool htmlMode = false;      // only pages are searched for a declaration
-  bool eucChosen = false;     // the output kanji code is EUC
+  TextEncoding chosen = TextEncoding::ShiftJis;  // the output kanji code
   TextEncoding loadedAs = TextEncoding::ShiftJis;
 };
 

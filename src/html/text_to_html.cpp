@@ -97,9 +97,10 @@ QString TextToHtmlBody(const QString& text) {
 QString CsvToHtmlRows(const QString& text) { return CsvReader(text).rows(); }
 
 QString HtmlPageHead(const HtmlSkeleton& skeleton) {
+  const QString charset = skeleton.charset.isEmpty() ? QString() : QStringLiteral("; charset=") + skeleton.charset;
   QString head = QStringLiteral(
       "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n<html>\r\n<head>\r\n"
-      "<meta http-equiv=\"content-type\" content=\"text/html\">\r\n<title>");
+      "<meta http-equiv=\"content-type\" content=\"text/html%1\">\r\n<title>").arg(charset);
   head += skeleton.title + QStringLiteral("</title>") + kLineBreak;
   if (skeleton.javaScript) head += kScriptElement;
   head += skeleton.styleBlock + QStringLiteral("</head>") + kLineBreak + QStringLiteral("<body>") + kLineBreak;
@@ -155,12 +156,14 @@ void TextToHtmlCommand::mmModifyAsHTMLfileClick() {
   if (c_.readFontContext) c_.readFontContext();
   const std::optional<PageSettingValues> chosen = c_.dialogs.askForm(c_.form, shown);
   int caret = 3;  // after Cancel: the head counts one character, the first tag none
+  const QString charset = c_.newPageCharset ? c_.newPageCharset() : QString();
+  if (c_.startNewDocument) c_.startNewDocument();
   if (chosen) {
     const ChangeWatchOff quiet(c_.session);
     if (chosen->useJavaScript && c_.reloadTemplates) c_.reloadTemplates();
     const bool csv = extensionOf(c_.document.CurrentFileName) == u".csv";
-    const HtmlConversion conversion =
-        ConvertTextToHtml(text, csv, {chosen->title, chosen->useJavaScript, PageStyleBlockFor(*chosen), csv});
+    const HtmlConversion conversion = ConvertTextToHtml(
+        text, csv, {chosen->title, chosen->useJavaScript, PageStyleBlockFor(*chosen), csv, charset});
     if (chosen->colourChosen) c_.editor.setBackground(chosen->background);
     c_.editor.replaceText(conversion.page);
     caret = conversion.caret;

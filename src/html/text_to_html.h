@@ -32,6 +32,7 @@ struct HtmlSkeleton {
   bool javaScript = false;  // an empty script element in the head
   QString styleBlock;       // "<style ...>" through "</style>" and its line break
   bool table = false;       // the body is the rows of a table
+  QString charset;          // the code the meta tag declares; none when empty
 };
 
 // From "<!DOCTYPE" through "<body>\r\n" (and the table's first cell).
@@ -72,6 +73,11 @@ struct TextToHtmlContext {
   std::function<void(const QString& name)> setDocumentTitle;
   // Reloads the code-template list (a page with a script offers JavaScript's).
   std::function<void()> reloadTemplates;
+  // The charset the new page declares (may be empty: none), asked before
+  // the document becomes one; then the document stops being the file it was
+  // read from, since the page is a new document.
+  std::function<QString()> newPageCharset;
+  std::function<void()> startNewDocument;
 };
 
 class TextToHtmlCommand {

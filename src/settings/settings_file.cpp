@@ -286,8 +286,11 @@ Settings readSettings(const IniFile& ini, const SettingsReadContext& context) {
 }
 
 void writeSettings(IniFile& ini, const Settings& values) {
+  // Older copies know only `EUC`: it says whether EUC-JP is the output code.
+  Settings written = values;
+  written.EUC = values.OutputCode == 1;
   for (QStringView name : kWritingOrder) {
-    ini.setValue(kSettingsSection, name.toString(), keyText(keyNamed(name).field, values));
+    ini.setValue(kSettingsSection, name.toString(), keyText(keyNamed(name).field, written));
   }
 }
 

@@ -4,6 +4,7 @@
 #include "documents/document_commands.h"
 #include "documents/document_mode.h"
 #include "documents/undo_commands.h"
+#include "documents/writing_choices.h"
 #include "editing/editing_tools.h"
 #include "editing/find_replace.h"
 #include "editing/macro_replace.h"
@@ -41,8 +42,11 @@ bool isCentred(const CommandView& v) { return v.marks.centre; }
 bool isRightAligned(const CommandView& v) { return v.marks.right; }
 bool breaksOnEnter(const CommandView& v) { return v.settings.AutoBR; }
 bool namesAutomatically(const CommandView& v) { return v.session.AutoFileNaming; }
-bool savesShiftJis(const CommandView& v) { return !v.settings.EUC; }
-bool savesEuc(const CommandView& v) { return v.settings.EUC; }
+bool savesShiftJis(const CommandView& v) { return chosenOutputEncoding(v.settings) == TextEncoding::ShiftJis; }
+bool savesEuc(const CommandView& v) { return chosenOutputEncoding(v.settings) == TextEncoding::EucJp; }
+bool savesUtf8(const CommandView& v) { return chosenOutputEncoding(v.settings) == TextEncoding::Utf8; }
+bool endsNewLinesWithLf(const CommandView& v) { return newTextLineEnd(v.settings) == LineEnd::Lf; }
+bool endsNewLinesWithCrLf(const CommandView& v) { return newTextLineEnd(v.settings) == LineEnd::CrLf; }
 // The language in use, or the one chosen for the next start.
 bool speaksEnglish(const CommandView& v) { return !v.settings.Jpn; }
 bool speaksJapanese(const CommandView& v) { return v.settings.Jpn; }
@@ -226,9 +230,16 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.preview().mmWebPageEditOptionsClick(); }},
     {1, "mmKcode", "&Output Kanji code", u"保存時の漢字コード(&O)", "", kNone},
     {2, "mmSJIS", "&Shift-JIS", nullptr, "", kCheckable,
-     {}, [](TMain& w) { w.mmSJISClick(); }, savesShiftJis},
+     {}, [](TMain& w) { w.documents().chooseOutputCode(TextEncoding::ShiftJis); }, savesShiftJis},
     {2, "mmEUC", "&EUC", nullptr, "", kCheckable,
-     {}, [](TMain& w) { w.mmEUCClick(); }, savesEuc},
+     {}, [](TMain& w) { w.documents().chooseOutputCode(TextEncoding::EucJp); }, savesEuc},
+    {2, "mmUTF8", "&UTF-8", u"UTF-8(&U)", "", kCheckable,
+     {}, [](TMain& w) { w.documents().chooseOutputCode(TextEncoding::Utf8); }, savesUtf8},
+    {1, "mmNewLineEnds", "Line Ends of New Do&cuments", u"新規文書の改行コード(&C)", "", kNone},
+    {2, "mmNewLF", "&LF", u"LF(&L)", "", kCheckable,
+     {}, [](TMain& w) { w.documents().chooseNewDocumentLineEnd(LineEnd::Lf); }, endsNewLinesWithLf},
+    {2, "mmNewCRLF", "&CR LF", u"CR LF(&C)", "", kCheckable,
+     {}, [](TMain& w) { w.documents().chooseNewDocumentLineEnd(LineEnd::CrLf); }, endsNewLinesWithCrLf},
     {1, "mmLanguage", "&Language", u"言語(&L)", "", kNone},
     {2, "English", "&English", u"English(&E)", "", kCheckable,
      {}, [](TMain& w) { w.EnglishClick(); }, speaksEnglish},

@@ -253,11 +253,6 @@ void TMain::ApplyInterfaceLanguage() {
   showHelpInLanguage();
 }
 
-// The output kanji code: Shift-JIS and EUC-JP, one of them checked.
-void TMain::mmSJISClick() { settings_.EUC = false; }
-
-void TMain::mmEUCClick() { settings_.EUC = true; }
-
 // The interface language takes effect at the next start; the menu shows the
 // choice made now.
 void TMain::EnglishClick() {

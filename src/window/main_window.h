@@ -142,8 +142,6 @@ class TMain : public QMainWindow,
   void EditorChange();
   void ApplyInterfaceLanguage();
   void EnglishClick();
-  void mmSJISClick();
-  void mmEUCClick();
   void JapaneseClick();
   bool japaneseInterface() const { return japaneseInterface_; }
   QString settingsFile() const { return runSession_->settingsFile(); }

@@ -14,6 +14,7 @@
 #include "editing/macro_replace.h"
 #include "editing/template_commands.h"
 #include "editor/editor_control.h"
+#include "encoding/output_code.h"
 #include "html/font_command.h"
 #include "html/form_commands.h"
 #include "html/forms/form_dialogs.h"
@@ -246,7 +247,9 @@ void Subsystems::createPageForms() {
       .japanese = c_.japanese, .screenFonts = screenFonts(), .readFontContext = {},
       .switchToWebPage = [this] { c_.documentHost.SetWebPageMode(true); },
       .setDocumentTitle = [this](const QString& name) { documents_->SetDocumentTitle(name); },
-      .reloadTemplates = [this] { templates_->LoadTemplateList(); }});
+      .reloadTemplates = [this] { templates_->LoadTemplateList(); },
+      .newPageCharset = [this] { return charsetNameOf(documents_->codeOfNewPage()); },
+      .startNewDocument = [this] { documents_->startNewDocument(); }});
 }
 
 void Subsystems::createTools() {

@@ -112,6 +112,19 @@ TEST_F(Editor, ClipboardAndLines) {
   editor.select(0, 8);
   editor.copyToClipboard();
   EXPECT_EQ(QApplication::clipboard()->text(), "one\ntwo");
+  // Or with the break the program chooses, which the widget's own copy
+  // (Ctrl+Insert) and cut (Shift+Delete) carry as well.
+  QString lineBreak = "\r\n";
+  editor.setCopiedLineBreak([&lineBreak] { return lineBreak; });
+  editor.copyToClipboard();
+  EXPECT_EQ(QApplication::clipboard()->text(), "one\r\ntwo");
+  QApplication::clipboard()->clear();
+  QTest::keyClick(editor.widget(), Qt::Key_Insert, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "one\r\ntwo");
+  lineBreak = "\n";
+  QTest::keyClick(editor.widget(), Qt::Key_Delete, Qt::ShiftModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "one\ntwo");
+  EXPECT_EQ(editor.text(), "\r\n");
 }
 
 TEST_F(Editor, ANewOrRestoredTextStartsWithTheDefaultFormat) {

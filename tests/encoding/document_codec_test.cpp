@@ -126,6 +126,11 @@ TEST(DocumentCodec, FilesKeepTheirLineEnds) {
   TextForm cr;
   cr.lineEnd = LineEnd::Cr;
   EXPECT_EQ(encodeDocument("a\r\nb", TextEncoding::Utf8, cr).bytes, "a\rb\r");
+  // Only a file with a line end has line ends of its own; mixed ones count.
+  EXPECT_TRUE(loaded.form.lineEndFromFile);
+  EXPECT_TRUE(decodeDocument("a\rb").form.lineEndFromFile);
+  for (const QByteArray& none : {QByteArray(), QByteArray("one line"), QByteArray("\xef\xbb\xbf\xe6\x97\xa5")})
+    EXPECT_FALSE(decodeDocument(none).form.lineEndFromFile) << none.toHex().constData();
 }
 
 TEST(DocumentCodec, CharactersWithTwoCodesKeepTheCodeTheFileUsed) {

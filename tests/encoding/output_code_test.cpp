@@ -16,23 +16,23 @@ TEST(OutputCode, ReadsTheCharsetThePageDeclares) {
 
 TEST(OutputCode, DeclarationBeatsTheChosenCodeOnlyInPages) {
   const QString sjisPage = "<meta charset=\"Shift_JIS\"><p>x</p>";
-  OutputChoice page{true, true, TextEncoding::ShiftJis};
+  OutputChoice page{true, TextEncoding::EucJp, TextEncoding::ShiftJis};
   EXPECT_EQ(chooseOutputEncoding(sjisPage, page), TextEncoding::ShiftJis);
   EXPECT_EQ(chooseOutputEncoding("<p>x</p>", page), TextEncoding::EucJp);
   EXPECT_EQ(chooseOutputEncoding("<meta charset=\"utf-8\">", page), TextEncoding::Utf8);
   // Text documents never look for a declaration.
-  OutputChoice text{false, true, TextEncoding::ShiftJis};
+  OutputChoice text{false, TextEncoding::EucJp, TextEncoding::ShiftJis};
   EXPECT_EQ(chooseOutputEncoding(sjisPage, text), TextEncoding::EucJp);
   // A file read as UTF-8 goes back as UTF-8 even when EUC is chosen.
-  OutputChoice utf8{false, true, TextEncoding::Utf8};
+  OutputChoice utf8{false, TextEncoding::EucJp, TextEncoding::Utf8};
   EXPECT_EQ(chooseOutputEncoding("x", utf8), TextEncoding::Utf8);
-  EXPECT_EQ(chooseOutputEncoding(sjisPage, OutputChoice{true, false, TextEncoding::Utf8}),
+  EXPECT_EQ(chooseOutputEncoding(sjisPage, OutputChoice{true, TextEncoding::ShiftJis, TextEncoding::Utf8}),
             TextEncoding::ShiftJis);
 }
 
 TEST(OutputCode, PagesAreWrittenInEveryCodeWeWriteThatTheyDeclare) {
-  const OutputChoice shiftJisChosen{true, false, TextEncoding::ShiftJis};
-  const OutputChoice eucChosen{true, true, TextEncoding::ShiftJis};
+  const OutputChoice shiftJisChosen{true, TextEncoding::ShiftJis, TextEncoding::ShiftJis};
+  const OutputChoice eucChosen{true, TextEncoding::EucJp, TextEncoding::ShiftJis};
   const auto page = [](const char* charset) {
     return QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=%1\">").arg(charset);
   };
@@ -44,6 +44,21 @@ TEST(OutputCode, PagesAreWrittenInEveryCodeWeWriteThatTheyDeclare) {
   // A code we do not write leaves the choice to the output code.
   EXPECT_EQ(chooseOutputEncoding(page("iso-8859-1"), eucChosen), TextEncoding::EucJp);
   EXPECT_EQ(declaredEncoding("<meta charset='euc-jp'>"), TextEncoding::EucJp);
+}
+
+TEST(OutputCode, TheStoredChoiceAndTheNamesPagesDeclare) {
+  for (const TextEncoding code : {TextEncoding::ShiftJis, TextEncoding::EucJp, TextEncoding::Utf8}) {
+    EXPECT_EQ(outputCodeEncoding(storedOutputCode(code)), code);
+    // A new page declares the code in a name that reads back as that code.
+    EXPECT_EQ(declaredEncoding("<meta charset=\"" + charsetNameOf(code) + "\">"), code);
+  }
+  EXPECT_EQ(charsetNameOf(TextEncoding::ShiftJis), "Shift_JIS");
+  EXPECT_EQ(charsetNameOf(TextEncoding::EucJp), "EUC-JP");
+  EXPECT_EQ(charsetNameOf(TextEncoding::Utf8), "UTF-8");
+  // A broken settings file's number is Shift-JIS.
+  for (const int broken : {-1, 3, 127}) EXPECT_EQ(outputCodeEncoding(broken), TextEncoding::ShiftJis);
+  // UTF-8 chosen: an unmarked text is written in it.
+  EXPECT_EQ(chooseOutputEncoding("x", {false, TextEncoding::Utf8, TextEncoding::ShiftJis}), TextEncoding::Utf8);
 }
 
 TEST(OutputCode, TheDeclaredCharsetIsReplacedWhereItStands) {

@@ -16,11 +16,12 @@ namespace {
 
 const QString kHead = QStringLiteral(
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n<html>\r\n<head>\r\n"
-    "<meta http-equiv=\"content-type\" content=\"text/html\">\r\n<title>T</title>\r\n");
+    "<meta http-equiv=\"content-type\" content=\"text/html; charset=UTF-8\">\r\n<title>T</title>\r\n");
 const QString kScript = QStringLiteral("<script language=\"JavaScript\"><!--\r\n\r\n// --></script>\r\n");
 const QString kStyle = QStringLiteral("<style>\r\n</style>\r\n");
 const QString kBodyStart = QStringLiteral("</head>\r\n<body>\r\n");
 const QString kTableStart = QStringLiteral("<table border = \"2\" cellspacing = \"2\" cellpadding = \"2\">\r\n<tr>\r\n<td>");
+const HtmlSkeleton kPlain{"T", false, kStyle, false, "UTF-8"};
 
 QString pageOf(const QString& body) {
   return kHead + kStyle + kBodyStart + body + "</body>\r\n</html>";
@@ -34,19 +35,19 @@ TEST(TextToHtml, TextBecomesEscapedBreakLines) {
   EXPECT_EQ(TextToHtmlBody("&lt; stays as typed"), "&amp;lt; stays as typed");
   EXPECT_EQ(TextToHtmlBody("日本語の文\r\n二行目"), "日本語の文<br>\r\n二行目");
 
-  const HtmlConversion page = ConvertTextToHtml("a<b\r\nc", false, {"T", false, kStyle, false});
+  const HtmlConversion page = ConvertTextToHtml("a<b\r\nc", false, kPlain);
   EXPECT_EQ(page.page, pageOf("a&lt;b<br>\r\nc"));
   // The caret stands at the start of the body's second line.
   EXPECT_EQ(page.page.mid(page.caret), "c</body>\r\n</html>");
 }
 
 TEST(TextToHtml, ShortTextsGetThreeLineBreaks) {
-  EXPECT_EQ(ConvertTextToHtml("", false, {"T", false, kStyle, false}).page, pageOf("\r\n\r\n\r\n"));
-  const HtmlConversion two = ConvertTextToHtml("ab", false, {"T", false, kStyle, false});
+  EXPECT_EQ(ConvertTextToHtml("", false, kPlain).page, pageOf("\r\n\r\n\r\n"));
+  const HtmlConversion two = ConvertTextToHtml("ab", false, kPlain);
   EXPECT_EQ(two.page, pageOf("ab\r\n\r\n\r\n"));
   EXPECT_EQ(two.page.mid(two.caret, 3), "\r\n\r");  // no tag: two characters into the body
   // An escaped bracket is long enough on its own.
-  EXPECT_EQ(ConvertTextToHtml("<", false, {"T", false, kStyle, false}).page, pageOf("&lt;"));
+  EXPECT_EQ(ConvertTextToHtml("<", false, kPlain).page, pageOf("&lt;"));
 }
 
 TEST(TextToHtml, CommaSeparatedFilesBecomeTables) {
@@ -59,20 +60,23 @@ TEST(TextToHtml, CommaSeparatedFilesBecomeTables) {
   EXPECT_EQ(CsvToHtmlRows("東京,\"大阪, 京都\""), "東京<td>大阪, 京都");
   EXPECT_EQ(CsvToHtmlRows("a\"b,\"open"), "a\"b<td>open");  // a quote inside a field, one left open
 
-  const HtmlConversion table = ConvertTextToHtml("1,2\r\n3,4", true, {"T", false, kStyle, false});
+  const HtmlConversion table = ConvertTextToHtml("1,2\r\n3,4", true, kPlain);
   EXPECT_EQ(table.page, kHead + kStyle + kBodyStart + kTableStart + "1<td>2\r\n<tr>\r\n<td>3<td>4" +
                             "</table>\r\n</body>\r\n</html>");
   // Two past the first tag's end would split the line break: the caret goes after it.
   EXPECT_EQ(table.page.mid(table.caret, 4), "<tr>");
   // The line break ending the file's last line starts no empty row.
-  EXPECT_EQ(ConvertTextToHtml("1,2\r\n3,4\r\n", true, {"T", false, kStyle, false}).page,
+  EXPECT_EQ(ConvertTextToHtml("1,2\r\n3,4\r\n", true, kPlain).page,
             kHead + kStyle + kBodyStart + kTableStart + "1<td>2\r\n<tr>\r\n<td>3<td>4\r\n" +
                 "</table>\r\n</body>\r\n</html>");
 }
 
 TEST(TextToHtml, TheSkeletonWithAndWithoutAScript) {
-  EXPECT_EQ(HtmlPageHead({"T", false, kStyle, false}), kHead + kStyle + kBodyStart);
-  EXPECT_EQ(HtmlPageHead({"T", true, kStyle, true}), kHead + kScript + kStyle + kBodyStart + kTableStart);
+  EXPECT_EQ(HtmlPageHead(kPlain), kHead + kStyle + kBodyStart);
+  EXPECT_EQ(HtmlPageHead({"T", true, kStyle, true, "UTF-8"}), kHead + kScript + kStyle + kBodyStart + kTableStart);
+  // Without a code to declare, the meta tag names the content type alone.
+  EXPECT_TRUE(HtmlPageHead({"T", false, kStyle, false, ""})
+                  .contains("<meta http-equiv=\"content-type\" content=\"text/html\">\r\n"));
   EXPECT_EQ(HtmlPageTail(false), "</body>\r\n</html>");
   EXPECT_EQ(HtmlPageTail(true), "</table>\r\n</body>\r\n</html>");
   EXPECT_EQ(HtmlDocumentName("Untitled.htm", "/home/u"), "/home/u/Untitled.htm");
@@ -98,7 +102,12 @@ struct TextToHtmlCommandTest : ::testing::Test {
         calls << "web page " + document.CurrentFileName;
         document.DocumentMode = kHtmlMode;
       },
-      [this](const QString& name) { calls << "title " + name; }, [this] { calls << "templates"; }}};
+      [this](const QString& name) { calls << "title " + name; }, [this] { calls << "templates"; },
+      [this] {
+        calls << "charset";
+        return QStringLiteral("EUC-JP");
+      },
+      [this] { calls << "new document"; }}};
 
   TextToHtmlCommandTest() {
     document.CurrentFolder = QStringLiteral("/tmp/docs");
@@ -121,10 +130,14 @@ TEST_F(TextToHtmlCommandTest, OkWritesThePageAndMakesItAnHtmlDocument) {
   const QString body = "Fish &amp; &lt;chips&gt;<br>\r\nsecond";
   PageSettingValues chosen = shown;
   chosen.useJavaScript = true;
-  const QString head = HtmlPageHead({shown.title, true, PageStyleBlockFor(chosen), false});
+  // The page declares the code the document's save would have used, and is
+  // a new document from then on.
+  const QString head = HtmlPageHead({shown.title, true, PageStyleBlockFor(chosen), false, "EUC-JP"});
+  EXPECT_TRUE(head.contains("content=\"text/html; charset=EUC-JP\""));
   EXPECT_EQ(editor.text(), head + body + "</body>\r\n</html>");
   EXPECT_EQ(editor.text().mid(editor.selStart()), "second</body>\r\n</html>");
-  EXPECT_EQ(calls, (QStringList{"font context", "templates", "web page Untitled.htm", "title /tmp/docs/Untitled.htm"}));
+  EXPECT_EQ(calls, (QStringList{"font context", "charset", "new document", "templates", "web page Untitled.htm",
+                                "title /tmp/docs/Untitled.htm"}));
   EXPECT_EQ(document.CurrentFileName, "/tmp/docs/Untitled.htm");
   EXPECT_TRUE(session.ChangeWatch);
 
@@ -151,7 +164,7 @@ TEST_F(TextToHtmlCommandTest, CancelKeepsTheTextButStillMakesAPage) {
   command.mmModifyAsHTMLfileClick();  // cancelled
   EXPECT_EQ(editor.text(), "ab\r\ncd");
   EXPECT_EQ(editor.selStart(), 4);  // offset 3 splits the line break: after it
-  EXPECT_EQ(calls, (QStringList{"font context", "web page Untitled.htm", "title /tmp/docs/Untitled.htm"}));
+  EXPECT_EQ(calls, (QStringList{"font context", "charset", "new document", "web page Untitled.htm", "title /tmp/docs/Untitled.htm"}));
   EXPECT_EQ(document.DocumentMode, kHtmlMode);
   EXPECT_TRUE(session.ChangeWatch);
 
@@ -160,7 +173,7 @@ TEST_F(TextToHtmlCommandTest, CancelKeepsTheTextButStillMakesAPage) {
   calls.clear();
   setTextWithCaret(editor, "a|");
   TextToHtmlCommand stays{TextToHtmlContext{editor, dialogs, document, session, form, {}, japanese, {}, {}, {},
-                                            [this](const QString& name) { calls << "title " + name; }, {}}};
+                                            [this](const QString& name) { calls << "title " + name; }, {}, {}, {}}};
   stays.mmModifyAsHTMLfileClick();
   EXPECT_EQ(document.CurrentFileName, "Untitled.htm");
   EXPECT_TRUE(calls.isEmpty());

@@ -70,7 +70,7 @@ Settings everyKeyChanged() {
   s.CodingFontSize = 15;  s.Browser = 1;  s.Realization = false;  s.TabWidth = 8;
   s.AppletWidth = 640;  s.AppletHeight = 480;  s.AutoBR = false;  s.Height = 500;
   s.Width = 900;  s.Top = -20;  s.Left = 1930;  s.MultiUndo = false;
-  s.OutputCode = 2;  s.NewDocumentsCRLF = true;  s.LineNumbersText = true;
+  s.OutputCode = 1;  s.NewDocumentsCRLF = true;  s.LineNumbersText = true;
   s.LineNumbersPage = true;  s.LineNumbersProgram = false;
   return s;
 }
@@ -84,10 +84,19 @@ TEST(SettingsFile, EveryKeyRoundTripsThroughAFile) {
   EXPECT_EQ(readSettings(IniFile::load(path), kContext), everyKeyChanged());
 }
 
-TEST(SettingsFile, AFileFromAnOlderCopyTakesItsOutputCodeFromTheEucKey) {
+TEST(SettingsFile, TheEucKeyOfOlderCopiesFollowsTheOutputCode) {
   EXPECT_EQ(readText("[Settings]\nEUC=1\n").OutputCode, 1);
   EXPECT_EQ(readText("[Settings]\nEUC=0\n").OutputCode, 0);
   EXPECT_EQ(readText("[Settings]\nEUC=1\nOutputCode=2\n").OutputCode, 2);
+  // Written, EUC says whether EUC-JP is the output code, whatever it held.
+  for (const auto& [code, euc] : {std::pair{0, "0"}, {1, "1"}, {2, "0"}, {7, "0"}}) {
+    Settings s;
+    s.OutputCode = std::int8_t(code);
+    s.EUC = code != 1;
+    IniFile ini;
+    writeSettings(ini, s);
+    EXPECT_EQ(ini.value(u"Settings", u"EUC"), QString(euc)) << code;
+  }
 }
 
 TEST(SettingsFile, WritesKeysInOrderAndKeepsOtherLines) {

@@ -120,7 +120,7 @@ TEST(CommandTable, JapaneseCaptionsKeepTheAcceleratorsOfTheEnglishOnes) {
     }
     EXPECT_FALSE(body.trimmed().isEmpty());
   }
-  EXPECT_EQ(captions, 90);  // every menu and pop-up entry that has one
+  EXPECT_EQ(captions, 94);  // every menu and pop-up entry that has one
   EXPECT_EQ(hints, 28);
   ASSERT_EQ(headingBoxItems().size(), 6u);
   EXPECT_EQ(str(headingBoxItems()[0].japanese), str(u"標準"));
@@ -174,7 +174,6 @@ TEST_F(BuiltCommands, EveryHandlerIsReachedFromItsItemAndButtonAndUnbuiltOnesAre
 
 TEST_F(BuiltCommands, ChecksAndStatesAreViewsOfTheValues) {
   settings.AutoBR = true;
-  settings.EUC = false;
   settings.Jpn = true;
   marks = {};
   marks.bold = true;
@@ -198,7 +197,7 @@ TEST_F(BuiltCommands, ChecksAndStatesAreViewsOfTheValues) {
   EXPECT_FALSE(item("pmAddRow")->isVisible());
 
   settings.AutoBR = false;
-  settings.EUC = true;
+  settings.OutputCode = 1;
   marks.selection = marks.commentize = true;
   marks.linkOpen = false;
   show();
@@ -221,6 +220,37 @@ TEST_F(BuiltCommands, ChecksAndStatesAreViewsOfTheValues) {
   EXPECT_EQ(item("mmAutoRepaint")->isChecked(), settings.AutoRepaint);
 }
 
+// The output code and the line end of new documents: exactly one item of
+// each submenu checked, a broken stored code showing as Shift-JIS.
+TEST_F(BuiltCommands, EachWritingChoiceChecksOneItemOfItsSubmenu) {
+  const auto checked = [this](std::initializer_list<const char*> names) {
+    QStringList on;
+    for (const char* name : names)
+      if (item(name)->isChecked()) on << name;
+    return on.join(' ');
+  };
+  const auto codes = {"mmSJIS", "mmEUC", "mmUTF8"};
+  const auto lineEnds = {"mmNewLF", "mmNewCRLF"};
+  for (const auto& [stored, shown] : {std::pair{0, "mmSJIS"}, {1, "mmEUC"}, {2, "mmUTF8"}, {3, "mmSJIS"},
+                                      {-1, "mmSJIS"}}) {
+    settings.OutputCode = std::int8_t(stored);
+    show();
+    EXPECT_EQ(checked(codes), shown) << stored;
+  }
+  // The old EUC key alone no longer decides.
+  settings.OutputCode = 2;
+  settings.EUC = true;
+  show();
+  EXPECT_EQ(checked(codes), "mmUTF8");
+  settings.NewDocumentsCRLF = false;
+  show();
+  EXPECT_EQ(checked(lineEnds), "mmNewLF");
+  settings.NewDocumentsCRLF = true;
+  show();
+  EXPECT_EQ(checked(lineEnds), "mmNewCRLF");
+  EXPECT_TRUE(item("mmNewLineEnds")->menu() != nullptr);
+}
+
 TEST_F(BuiltCommands, EveryJapaneseCaptionReachesItsItemOrButton) {
   commands.showCaptions(true);
   int shown = 0;
@@ -235,7 +265,7 @@ TEST_F(BuiltCommands, EveryJapaneseCaptionReachesItsItemOrButton) {
       ++shown;
     }
   }
-  EXPECT_EQ(shown, 89 + 28);
+  EXPECT_EQ(shown, 94 + 28);
   EXPECT_EQ(item("mmSJIS")->text(), "&Shift-JIS");  // no Japanese caption: stays English
   commands.showCaptions(false);
   EXPECT_EQ(item("mmFile")->text(), "&File");

@@ -6,6 +6,7 @@
 #include "window/doc_type_dialog.h"
 #include "window/main_window.h"
 #include "page/page_setting_dialog.h"
+#include "platform/font_substitution.h"
 #include "documents/document_host.h"
 #include "support/window_fixture.h"
 
@@ -178,7 +179,7 @@ TEST_F(MainWindow, PasteNamesAFreshDocumentAfterItsFirstLine) {
   // Save of a named document writes into the current folder, no dialog.
   EXPECT_TRUE(documents().mmSaveClick());
   EXPECT_TRUE(dialogs.askedOf("save").isEmpty());
-  EXPECT_EQ(test::TempFolder::read(folder.file("Report 2003.txt")), "  Report 2003 \r\nbody\r\n");
+  EXPECT_EQ(test::TempFolder::read(folder.file("Report 2003.txt")), "  Report 2003 \nbody\n");  // a new text: LF
   EXPECT_EQ(main->windowTitle(), "Report 2003.txt - Wrenpad");
   editor().replaceSelection("more");
   EXPECT_TRUE(documents().mmSaveClick());  // its own file now: no question
@@ -199,7 +200,7 @@ TEST_F(MainWindow, AGivenNameNeverReplacesAnotherFileUnasked) {
   dialogs.filesToSave = {folder.file("Plan 2.txt")};
   EXPECT_TRUE(documents().mmSaveClick());
   EXPECT_EQ(test::TempFolder::read(other), "someone else's plan\r\n");
-  EXPECT_EQ(test::TempFolder::read(folder.file("Plan 2.txt")), "Plan\r\nmine\r\n");
+  EXPECT_EQ(test::TempFolder::read(folder.file("Plan 2.txt")), "Plan\nmine\n");
   EXPECT_EQ(main->windowTitle(), "Plan 2.txt - Wrenpad");
 }
 
@@ -229,7 +230,7 @@ TEST_F(MainWindow, SaveOfAnUntitledDocumentAsksForAName) {
   dialogs.filesToSave = {folder.file("hello.txt")};
   EXPECT_TRUE(documents().mmSaveClick());
   EXPECT_EQ(dialogs.askedOf("save"), QStringList({folder.path() + "|Untitled.txt"}));
-  EXPECT_EQ(test::TempFolder::read(folder.file("hello.txt")), "hello\r\n");
+  EXPECT_EQ(test::TempFolder::read(folder.file("hello.txt")), "hello\n");
   EXPECT_EQ(main->windowTitle(), "hello.txt - Wrenpad");
   EXPECT_FALSE(editor().isModified());
 }
@@ -248,7 +249,7 @@ TEST_F(MainWindow, SaveAsAsksBeforeOverwriting) {
   dialogs.filesToSave = {existing};
   dialogs.answers = {Answer::Yes};
   EXPECT_TRUE(documents().mmSaveAsClick());
-  EXPECT_EQ(test::TempFolder::read(existing), "new\r\n");
+  EXPECT_EQ(test::TempFolder::read(existing), "new\n");
 }
 
 TEST_F(MainWindow, SaveAsSwitchesToHtmlModeByExtensionAndNotBack) {
@@ -363,7 +364,8 @@ TEST_F(MainWindow, RenameAsTopLineAndDefaultFolder) {
 TEST_F(MainWindow, EditorFontFollowsTheKindAndLanguageOfTheDocument) {
   start({}, QByteArray());
   openSample("prog.c", "int main() {}\n");
-  EXPECT_EQ(editor().defaultFont().name, QString::fromUtf8("ＭＳ ゴシック"));
+  // Programs show in the code face that stands for the Japanese fixed face.
+  EXPECT_EQ(editor().defaultFont().name, programFace(QString::fromUtf8("ＭＳ ゴシック")));
   EXPECT_EQ(editor().defaultFont().sizePoints, 9);
   EXPECT_EQ(main->document().DocumentMode, 1);
   openSample("english.txt", "Plain English text\n");

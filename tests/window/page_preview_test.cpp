@@ -3,10 +3,13 @@
 // a second window, and the page removed when the preview closes, when a
 // user's own file stands in the way, and when the program ends.
 #include "documents/document_commands.h"
+#include "documents/document_host.h"
 #include "editor/editor_control.h"
+#include "page/page_setting_dialog.h"
 #include "page/preview/browser_window.h"
 #include "page/preview/page_preview.h"
 #include "page/preview/web_page_options.h"
+#include "window/doc_type_dialog.h"
 #include "window/main_window.h"
 #include "support/web_engine_guard.h"
 #include "support/window_fixture.h"
@@ -241,3 +244,28 @@ TEST_F(PreviewCommand, AScriptPageWhoseBrowserGivesUpIsReportedWithItsAddressAnd
 }
 
 }  // namespace
+
+// The preview page has the document's line ends: its file's own, and for a
+// page no file holds yet those chosen for new documents.
+TEST_F(PreviewCommand, ThePreviewPageHasTheLineEndsOfTheDocument) {
+  main->document().CurrentFolder = folder.path();
+  main->documents().OpenFile(folder.write("lf.htm", "<html>\n<body>x</body>\n</html>\n"));
+  main->action("mmNewCRLF")->trigger();
+  main->editor().select(0, 0);
+  main->editor().replaceSelection("<!-- edited -->\r\n");
+  main->action("mmDisplayAsWebPage")->trigger();
+  EXPECT_EQ(test::TempFolder::read(previewBeside()), "<!-- edited -->\n<html>\n<body>x</body>\n</html>\n");
+  browser()->close();
+
+  main->editor().setModified(false);
+  dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues& v) { v.kind = kNewPage; });
+  dialogs.answerFormWith<PageSettingValues>([](PageSettingValues&) {});
+  main->documents().mmNewClick();
+  main->preview().mmDisplayAsWebPageClick();
+  const QByteArray newPage = test::TempFolder::read(main->preview().previewFile());
+  EXPECT_TRUE(newPage.startsWith("<!DOCTYPE")) << newPage.constData();
+  EXPECT_EQ(newPage.count("\r\n"), newPage.count('\n'));
+  main->action("mmNewLF")->trigger();
+  main->preview().mmDisplayAsWebPageClick();
+  EXPECT_FALSE(test::TempFolder::read(main->preview().previewFile()).contains('\r'));
+}

@@ -3,6 +3,7 @@
 #include "documents/document_commands.h"
 #include "documents/document_kind.h"
 #include "documents/document_state.h"
+#include "documents/writing_choices.h"
 #include "editor/editor_control.h"
 #include "files/private_files.h"
 #include "page/preview/web_page_options.h"
@@ -17,6 +18,14 @@
 #include <QUrl>
 
 namespace wrenpad {
+
+namespace {
+// The page that embeds an applet: a new text, with the line ends of one.
+QByteArray appletPageBytes(const QString& documentName, const Settings& settings) {
+  const QString page = AppletPageText(documentName, settings.AppletWidth, settings.AppletHeight);
+  return encodeDocument(page, TextEncoding::Utf8, formForWritingText(page, TextForm{}, settings)).bytes;
+}
+}  // namespace
 
 PagePreview::PagePreview(PreviewContext context, PreviewWindow& window)
     : c_(std::move(context)), window_(window) {}
@@ -107,17 +116,15 @@ bool PagePreview::readyAsTheDocumentsOwnFile(const QString& path) {
   return c_.files.AskSaveChanges() && files::stampOf(path).exists;
 }
 
-// Writes the page the preview shows: the document's text in its own output
-// code, or for an applet's source the page that embeds the applet.
+// Writes the page the preview shows: the document's text as its save would
+// write it (its code and line ends), or for an applet's source the page that
+// embeds the applet.
 bool PagePreview::writePreview(const QString& path, const QString& text) {
   if (!mayWrite(path)) return false;
   const bool applet = c_.document.DocumentMode == kProgramMode && c_.settings.PL == int(LanguageMode::Java) &&
                       IsAppletSource(text);
   const std::optional<QByteArray> bytes =
-      applet ? std::optional<QByteArray>(AppletPageText(c_.document.CurrentFileName, c_.settings.AppletWidth,
-                                                        c_.settings.AppletHeight)
-                                             .toUtf8())
-             : c_.files.bytesForCopy(path);
+      applet ? appletPageBytes(c_.document.CurrentFileName, c_.settings) : c_.files.bytesForCopy(path);
   if (!bytes || !writePage(path, *bytes)) return false;
   written_.insert(path, files::stampOf(path));
   return true;
