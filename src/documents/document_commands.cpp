@@ -1,6 +1,7 @@
 #include "documents/document_commands.h"
 
 #include "platform/dialogs.h"
+#include "platform/font_substitution.h"
 #include "encoding/document_codec.h"
 #include "documents/document_host.h"
 #include "editor/editor_control.h"
@@ -229,7 +230,7 @@ void DocumentCommands::SelectDocumentFont(const QString& text) {
   font.sizePoints = s.DefFontSize;
   const QString& name = c_.document.CurrentFileName;
   if (isProgramFile(name)) {
-    font = {s.CodingFontName, s.CodingFontSize, s.CodingFontCharset, Qt::black};
+    font = {programFace(s.CodingFontName), s.CodingFontSize, s.CodingFontCharset, Qt::black};
   } else if (isHtmlFile(name)) {
     if (IsEnglishText(text)) {
       font.name = kTimesNewRoman;

@@ -1,7 +1,7 @@
 #include "platform/font_substitution.h"
 
 #include <QFont>
-#include <QStringList>
+#include <QFontDatabase>
 
 namespace wrenpad {
 
@@ -25,6 +25,30 @@ void installFontSubstitutions() {
   QFont::insertSubstitutions(QStringLiteral("Courier New"),
                              {QStringLiteral("Liberation Mono"),
                               QStringLiteral("DejaVu Sans Mono"), QStringLiteral("IPAGothic")});
+}
+
+namespace {
+
+bool namesDesignFace(const QString& face) {
+  return face.isEmpty() || face == QStringLiteral("ＭＳ ゴシック") || face == QStringLiteral("MS Gothic") ||
+         face == QStringLiteral("Courier New");
+}
+
+}  // namespace
+
+QString programFace(const QString& chosenFace, const QStringList& installedFamilies) {
+  if (!namesDesignFace(chosenFace)) return chosenFace;
+  // Each draws U+005C as a backslash; the first has Japanese glyphs of its own.
+  for (const char* face : {"Noto Sans Mono CJK JP", "DejaVu Sans Mono", "Liberation Mono"})
+    if (installedFamilies.contains(QLatin1String(face))) return QLatin1String(face);
+  return QStringLiteral("monospace");
+}
+
+QString programFace(const QString& chosenFace) {
+  if (!namesDesignFace(chosenFace)) return chosenFace;
+  // The installed faces do not change during a run: looked up once.
+  static const QString face = programFace(QString(), QFontDatabase::families());
+  return face;
 }
 
 }  // namespace wrenpad

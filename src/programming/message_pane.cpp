@@ -1,6 +1,7 @@
 #include "programming/message_pane.h"
 
 #include "editor/plain_paste.h"
+#include "platform/font_substitution.h"
 
 #include <QFont>
 #include <QTextBlock>
@@ -16,11 +17,18 @@ MessagePane::MessagePane(QWidget* parent) : QPlainTextEdit(parent) {
   // Compiler messages quote code: a fixed-pitch face keeps the markers under
   // the columns they point at, and shows a backslash as a backslash (the
   // Japanese window face draws it as a yen sign).
-  QFont codeFont(QStringLiteral("Courier New"));
+  QFont codeFont(programFace(QString()));
   codeFont.setStyleHint(QFont::TypeWriter);
   codeFont.setPointSize(9);
   setFont(codeFont);
   installPlainPaste(this);
+}
+
+void MessagePane::showCodeIn(const QString& face) {
+  if (font().family() == face) return;
+  QFont codeFont = font();
+  codeFont.setFamily(face);
+  setFont(codeFont);
 }
 
 bool MessagePane::canInsertFromMimeData(const QMimeData* source) const {

@@ -12,6 +12,9 @@ class MessagePane : public QPlainTextEdit {
  public:
   explicit MessagePane(QWidget* parent = nullptr);
 
+  // Messages show in `face`, the face of program documents, at the pane's own size.
+  void showCodeIn(const QString& face);
+
   // The line holding the pane's caret: its index from 0 and its text.
   int caretLineIndex() const;
   QString caretLineText() const;

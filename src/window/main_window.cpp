@@ -20,6 +20,7 @@
 #include "page/page_settings.h"
 #include "page/preview/browser_window.h"
 #include "page/preview/page_preview.h"
+#include "platform/font_substitution.h"
 #include "platform/qt_dialogs.h"
 #include "programming/program_commands.h"
 #include "programming/snippet_commands.h"
@@ -514,7 +515,12 @@ void TMain::beginDocument() {
 
 void TMain::showCommandStates() {
   if (commands_) commands_->showStates({document_, settings_, session_, marks_});
-  if (CMsgWindow) CMsgWindow->setVisible(featuresOf(document_.DocumentMode).messagePane);
+  if (CMsgWindow) {
+    const bool shown = featuresOf(document_.DocumentMode).messagePane;
+    // Messages quote the program in the face the program is shown in.
+    if (shown) CMsgWindow->showCodeIn(programFace(settings_.CodingFontName));
+    CMsgWindow->setVisible(shown);
+  }
 }
 
 void TMain::Timer3Timer() { programs().Timer3Timer(); }
