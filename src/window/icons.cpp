@@ -1,8 +1,13 @@
 #include "window/icons.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 
 // The pictures live in this library's resources; a static library's
@@ -20,37 +25,88 @@ void registerPicturesOnce() {
 
 // Pictures are drawn by Qt's SVG renderer at each size a bar or a window
 // asks for, so they stay sharp on every screen.
-QPixmap render(const QString& resource, int size) {
-  QSvgRenderer renderer(resource);
-  QPixmap pixmap(size, size);
+QPixmap render(const QByteArray& svg, QSize size, qreal scale = 1) {
+  QSvgRenderer renderer(svg);
+  QPixmap pixmap(size * scale);
   pixmap.fill(Qt::transparent);
-  if (!renderer.isValid()) return pixmap;
-  QPainter painter(&pixmap);
-  renderer.render(&painter);
+  if (renderer.isValid()) {
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+  }
+  pixmap.setDevicePixelRatio(scale);
   return pixmap;
 }
 
-QIcon iconAt(const QString& resource, std::initializer_list<int> sizes) {
+QByteArray readPicture(const QString& resource) {
   registerPicturesOnce();
-  if (!QFile::exists(resource)) return QIcon();
-  QIcon icon;
-  for (int size : sizes) icon.addPixmap(render(resource, size));
-  return icon;
+  QFile file(resource);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// A tool picture whose glyphs are drawn in "currentColor" takes the text
+// colour of the application's palette each time it is drawn, so letters and
+// lines stay readable on a dark tool bar and follow a change of palette
+// (a dark desktop theme switched on while the program runs). The picture's
+// other colours stay as drawn; a disabled button's picture is greyed by the
+// style, as Qt greys any other picture.
+class ToolIconEngine : public QIconEngine {
+ public:
+  explicit ToolIconEngine(QByteArray svg) : svg_(std::move(svg)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+    const QPalette palette = QGuiApplication::palette();
+    const QColor ink = palette.color(QPalette::Active, QPalette::WindowText);
+    const QString key = QStringLiteral("%1x%2@%3/%4/%5")
+                            .arg(size.width()).arg(size.height()).arg(scale).arg(int(mode)).arg(ink.rgba());
+    if (const auto kept = cache_.constFind(key); kept != cache_.cend()) return *kept;
+    if (cache_.size() > 64) cache_.clear();
+    QByteArray svg = svg_;
+    svg.replace("currentColor", ink.name().toLatin1());
+    QPixmap picture = render(svg, size, scale);
+    if (mode == QIcon::Disabled) picture = greyed(picture, palette);
+    cache_.insert(key, picture);
+    return picture;
+  }
+  QIconEngine* clone() const override { return new ToolIconEngine(svg_); }
+  QString key() const override { return QStringLiteral("wrenpad-tool"); }
+
+ private:
+  static QPixmap greyed(const QPixmap& picture, const QPalette& palette) {
+    const QStyle* style = QApplication::style();
+    if (!style) return picture;
+    QStyleOption option;
+    option.palette = palette;
+    return style->generatedIconPixmap(QIcon::Disabled, picture, &option);
+  }
+
+  QByteArray svg_;
+  QHash<QString, QPixmap> cache_;
+};
 
 const QString kProgramPicture = QStringLiteral(":/icons/wrenpad.svg");
 
 }  // namespace
 
-QPixmap programIconPixmap(int size) {
-  registerPicturesOnce();
-  return render(kProgramPicture, size);
+QPixmap programIconPixmap(int size) { return render(readPicture(kProgramPicture), QSize(size, size)); }
+
+QIcon programIcon() {
+  const QByteArray svg = readPicture(kProgramPicture);
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128}) icon.addPixmap(render(svg, QSize(size, size)));
+  return icon;
 }
 
-QIcon programIcon() { return iconAt(kProgramPicture, {16, 32, 48, 64, 128}); }
-
 QIcon toolIcon(const QString& name) {
-  return iconAt(QStringLiteral(":/icons/%1.svg").arg(name), {16, 24, 32});
+  const QByteArray svg = readPicture(QStringLiteral(":/icons/%1.svg").arg(name));
+  if (svg.isEmpty()) return QIcon();
+  return QIcon(new ToolIconEngine(svg));
 }
 
 }  // namespace wrenpad

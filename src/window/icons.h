@@ -12,7 +12,8 @@ QIcon programIcon();
 QPixmap programIconPixmap(int size);
 
 // Image for a tool button by object name (":/icons/<name>.svg"); a null icon
-// when the name has no picture.
+// when the name has no picture. Whatever the picture draws in "currentColor"
+// takes the text colour of the application's palette whenever it is drawn.
 QIcon toolIcon(const QString& name);
 
 }  // namespace wrenpad

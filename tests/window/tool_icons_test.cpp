@@ -1,0 +1,68 @@
+// Tool-bar pictures drawn in the text colour of the palette: under a dark
+// palette the letters, lines and the magnifying glass are light, under a
+// light one dark, and the buttons of the window follow a change of palette.
+#include "window/icons.h"
+#include "window/main_window.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+// The mean lightness (0 to 255) of the picture's opaque pixels; -1 when it has none.
+double inkLightness(const QIcon& icon) {
+  const QImage image = icon.pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32);
+  double sum = 0;
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (pixel.alpha() < 200) continue;
+      sum += pixel.lightness();
+      ++count;
+    }
+  return count ? sum / count : -1;
+}
+
+QPalette darkPalette() {
+  QPalette palette(QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b));
+  palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+  palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+  palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+  return palette;
+}
+
+struct ToolIcons : ::testing::Test {
+  const QPalette before = QApplication::palette();
+  void TearDown() override { QApplication::setPalette(before); }
+};
+
+const char* const kGlyphPictures[] = {"tbFind",      "tbReplace", "tbCut",   "tbHTMLfont", "tbBold", "tbItalic",
+                                      "tbBulletList", "tbNumbering", "tbCenter", "tbRight",   "tbBR"};
+
+TEST_F(ToolIcons, GlyphsTakeThePalettesTextColour) {
+  QApplication::setPalette(darkPalette());
+  for (const char* name : kGlyphPictures) EXPECT_GT(inkLightness(toolIcon(name)), 150) << name;
+  QApplication::setPalette(QPalette(Qt::lightGray, Qt::white));
+  for (const char* name : kGlyphPictures) EXPECT_LT(inkLightness(toolIcon(name)), 100) << name;
+}
+
+TEST_F(ToolIcons, TheWindowsButtonsFollowAChangeOfPalette) {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  const std::unique_ptr<TMain> main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+  QAction* bold = main->action("tbBold");
+  ASSERT_NE(bold, nullptr);
+  QApplication::setPalette(QPalette(Qt::lightGray, Qt::white));
+  EXPECT_LT(inkLightness(bold->icon()), 100);
+  QApplication::setPalette(darkPalette());
+  EXPECT_GT(inkLightness(bold->icon()), 150);
+  test::closeWithoutSaving(*main);
+}
+
+}  // namespace
