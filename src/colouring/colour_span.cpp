@@ -1,5 +1,6 @@
 #include "colouring/colour_span.h"
 
+#include "editor/text_on_background.h"
 #include "settings/settings.h"
 
 namespace wrenpad {
@@ -45,7 +46,7 @@ SpanFormat FormatOfSpan(SpanKind kind, const TagPaintStyle& style) {
     case SpanKind::ClosedComment:
       return TagFont(style.commentColour, style.editorFontSize);
     case SpanKind::ProgramText:
-      return Unstyled(Qt::black);
+      return Unstyled(style.textColour);
     case SpanKind::ProgramKeyword:
       return ColourOnly(style.tagColour);
     case SpanKind::ProgramString:
@@ -54,6 +55,18 @@ SpanFormat FormatOfSpan(SpanKind kind, const TagPaintStyle& style) {
       return Unstyled(style.commentColour);
   }
   return {};
+}
+
+// The dark set keeps the hues of the light one (blue tags, teal values, grey
+// comments), lightened so that each contrasts with a near-black background
+// (#1e1e1e) by 6 to 1 or more.
+TagPaintStyle StyleOnBackground(TagPaintStyle style, const QColor& background) {
+  if (!IsDarkBackground(background)) return style;
+  style.tagColour = QColor(0x7a, 0xb4, 0xff);
+  style.valueColour = QColor(0x5f, 0xd7, 0xd7);
+  style.commentColour = QColor(0xa0, 0xa0, 0xa0);
+  style.textColour = PlainTextColourOn(background);
+  return style;
 }
 
 }  // namespace wrenpad

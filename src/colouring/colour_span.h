@@ -14,7 +14,7 @@ enum class SpanKind {
   Comment,        // "<!--" to "-->": colour only
   ClosedTag,      // the tag just closed by the user (single-tag painting)
   ClosedComment,  // a single-tag painting that starts with "<!--"
-  ProgramText,    // program text outside keywords, strings and comments: black, no style
+  ProgramText,    // program text outside keywords, strings and comments: plain colour, no style
   ProgramKeyword, // a keyword of the language: the tag colour, style kept
   ProgramString,  // a string literal with its quotes: no style
   ProgramComment, // a comment with its markers: no style
@@ -34,7 +34,13 @@ struct TagPaintStyle {
   QColor valueColour{0, 128, 128};
   QColor commentColour{128, 128, 128};
   int editorFontSize = 10;  // points; the settings' FontSize until a page sets its own
+  QColor textColour{0, 0, 0};  // program text outside keywords, strings and comments
 };
+
+// The style for text on the editor's `background`: `style` itself on a light
+// background; on a dark one (IsDarkBackground) light plain text, and tags,
+// values and comments in lighter colours that read on it.
+TagPaintStyle StyleOnBackground(TagPaintStyle style, const QColor& background);
 
 // Character attributes of one kind of span. Only the colour is always set;
 // the font fields apply when `setsFont` is true.

@@ -23,6 +23,11 @@ std::optional<QStringList> readListFile(const QString& path) {
   return QString::fromUtf8(file.readAll()).split(u'\n');
 }
 
+// The colours of the spans on the editor's background, light or dark.
+TagPaintStyle ShownStyle(const ColouringContext& c) {
+  return StyleOnBackground(c.colouring.paintStyle(), c.editor.background());
+}
+
 }  // namespace
 
 ProgramPainter::ProgramPainter(ColouringContext context) : c_(context) {}
@@ -56,7 +61,7 @@ void ProgramPainter::PaintWholeProgram() {
   states_.clear();
   const std::vector<ColourSpan> spans = ProgramSpans(text, mode(), c_.colouring.Keywords, &states_);
   std::vector<EditorControl::FormatRun> runs;
-  AppendFormatRuns(spans, c_.colouring.paintStyle(), runs);
+  AppendFormatRuns(spans, ShownStyle(c_), runs);
   const int caret = c_.editor.selStart();
   const int length = c_.editor.selLength();
   c_.editor.applyFormats(runs, true);
@@ -111,7 +116,7 @@ int ProgramPainter::paintLines(int first, int last, int limit) {
         heading && c_.editor.lineFromPosition(heading->start) >= first)
       spans.push_back(*heading);
   std::vector<EditorControl::FormatRun> runs;
-  AppendFormatRuns(spans, c_.colouring.paintStyle(), runs);
+  AppendFormatRuns(spans, ShownStyle(c_), runs);
   c_.editor.repaintLines(first, line, runs);
   if (complete)
     clearMark();
@@ -179,9 +184,9 @@ void ProgramPainter::PaintMarkedLines() {
         const int end = script->to - 1;
         std::vector<EditorControl::FormatRun> runs;
         AppendFormatRuns(std::vector<ColourSpan>{{start, end - start, SpanKind::ProgramText}},
-                         c_.colouring.paintStyle(), runs);
+                         ShownStyle(c_), runs);
         AppendFormatRuns(ProgramSpansIn(text, start, end, LanguageMode::Cpp, c_.colouring.Keywords),
-                         c_.colouring.paintStyle(), runs);
+                         ShownStyle(c_), runs);
         const ChangeWatchOff quiet(c_.session);
         c_.editor.applyFormats(runs);
       }
@@ -213,7 +218,7 @@ void ProgramPainter::PaintScriptLineAtCaret() {
   ScanProgramLine(QStringView(text).mid(from, to - from), LineState::Code, LanguageMode::Cpp,
                   c_.colouring.Keywords, offset + int(from), spans);
   std::vector<EditorControl::FormatRun> runs;
-  AppendFormatRuns(spans, c_.colouring.paintStyle(), runs);
+  AppendFormatRuns(spans, ShownStyle(c_), runs);
   const ChangeWatchOff quiet(c_.session);
   c_.editor.applyFormats(runs);
   scriptMarked_ = true;

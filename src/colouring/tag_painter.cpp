@@ -3,6 +3,7 @@
 #include "colouring/format_runs.h"
 #include "colouring/paint_guards.h"
 #include "colouring/style_classes.h"
+#include "editor/text_on_background.h"
 #include "platform/dialogs.h"
 
 namespace wrenpad {
@@ -27,10 +28,11 @@ Selection SelectionOf(const EditorControl& editor) {
   return {editor.selStart(), editor.selLength()};
 }
 
-// The editor's default font in black: what the text looks like uncoloured.
+// The editor's default font in the plain colour of its background (black on
+// a light one): what the text looks like uncoloured.
 EditorFont PlainFont(const EditorControl& editor) {
   EditorFont font = editor.defaultFont();
-  font.color = Qt::black;
+  font.color = PlainTextColourOn(editor.background());
   return font;
 }
 
@@ -48,7 +50,9 @@ TagPainter::TagPainter(ColouringContext context) : c_(context) {
   QObject::connect(&sliceTimer_, &QTimer::timeout, [this] { paintNextSlice(); });
 }
 
-TagPaintStyle TagPainter::paintStyle() const { return c_.colouring.paintStyle(); }
+TagPaintStyle TagPainter::paintStyle() const {
+  return StyleOnBackground(c_.colouring.paintStyle(), c_.editor.background());
+}
 
 void TagPainter::applySpans(std::vector<EditorControl::FormatRun>& runs,
                             const std::vector<ColourSpan>& spans, bool fromPlain) {
@@ -328,7 +332,8 @@ RepaintInputs TagPainter::repaintInputs() const {
 }
 
 // The font the whole text takes before the tags are coloured: the default
-// font in black, or in the page's colour, face and size where it sets them.
+// font in the plain colour, or in the page's colour, face and size where it
+// sets them.
 // The page's colour also becomes the colour of typed text.
 EditorFont TagPainter::wholeTextFont(const RepaintPlan& plan) {
   EditorFont font = PlainFont(c_.editor);

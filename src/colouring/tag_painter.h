@@ -44,9 +44,9 @@ class TagPainter : public PagePainting {
   // Paints the tag [from, to) the user has just closed, with its quoted
   // values, or the comment it starts. Nothing while automatic colouring is off.
   void PaintSingleTag(int from, int to);
-  // Gives the whole text the editor's default font, black and left alignment,
-  // in memory; the caret stays where it was (a selection collapses to its
-  // start).
+  // Gives the whole text the editor's default font in the plain colour (black
+  // on a light background) and left alignment, in memory; the caret stays
+  // where it was (a selection collapses to its start).
   void ResetFormatting();
   // Gives [start, finish) the uncoloured look (the default font in black)
   // before it is rendered and painted: text a command wrote anew would

@@ -5,6 +5,7 @@
 #include "encoding/document_codec.h"
 #include "documents/document_host.h"
 #include "editor/editor_control.h"
+#include "editor/text_on_background.h"
 #include "documents/writing_choices.h"
 #include "text/bilingual.h"
 #include "text/english_text.h"
@@ -226,11 +227,11 @@ void DocumentCommands::startNewDocument() {
 void DocumentCommands::SelectDocumentFont(const QString& text) {
   const Settings& s = c_.settings;
   EditorFont font;
-  font.color = Qt::black;
+  font.color = PlainTextColourOn(c_.editor.background());
   font.sizePoints = s.DefFontSize;
   const QString& name = c_.document.CurrentFileName;
   if (isProgramFile(name)) {
-    font = {programFace(s.CodingFontName), s.CodingFontSize, s.CodingFontCharset, Qt::black};
+    font = {programFace(s.CodingFontName), s.CodingFontSize, s.CodingFontCharset, font.color};
   } else if (isHtmlFile(name)) {
     if (IsEnglishText(text)) {
       font.name = kTimesNewRoman;

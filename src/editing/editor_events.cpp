@@ -149,7 +149,7 @@ void EditorEvents::insertBreakTag() {
     EditorControl::FormatRun run;
     run.start = c_.editor.selStart() - 6;
     run.length = int(kBreakTag.size());
-    run.attributes.color = TagPaintStyle{}.tagColour;
+    run.attributes.color = StyleOnBackground(TagPaintStyle{}, c_.editor.background()).tagColour;
     c_.editor.applyFormats({run});
   }
   c_.editor.scrollCaretIntoView();
@@ -245,7 +245,7 @@ void EditorEvents::EditorChange() {
 // is the tag's colour, which typed text must not keep.
 void EditorEvents::restoreTypedTextFormat() {
   if (c_.editor.selLength() != 0) return;
-  const TagPaintStyle style;
+  const TagPaintStyle style = StyleOnBackground(TagPaintStyle{}, c_.editor.background());
   const QColor colour = c_.editor.selAttributes().color.value_or(QColor());
   if (colour != style.tagColour && colour != style.commentColour) return;
   const QString text = c_.editor.text();
@@ -257,7 +257,7 @@ void EditorEvents::restoreTypedTextFormat() {
   run.start = typed->from;
   run.length = typed->to - typed->from;
   run.attributes.sizePoints = font.sizePoints;
-  run.attributes.color = QColor(Qt::black);
+  run.attributes.color = style.textColour;
   const QString pageFont = c_.pageFontName ? c_.pageFontName() : QString();
   run.attributes.fontName = pageFont.isEmpty() ? font.name : pageFont;
   run.attributes.charset = IsEnglishText(QStringView(text).left(caret)) ? kDefaultCharset : kShiftJisCharset;

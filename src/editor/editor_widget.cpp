@@ -1,6 +1,7 @@
 #include "editor/editor_widget.h"
 
 #include "editor/plain_paste.h"
+#include "editor/text_on_background.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -213,10 +214,19 @@ QColor EditorControl::background() const {
   return edit_->palette().color(QPalette::Base);
 }
 
+// Plain text stays readable: a default colour that was the plain colour of
+// the old background (black on a light one) becomes that of the new one; a
+// page's own text colour stays.
 void EditorControl::setBackground(const QColor& color) {
+  const QColor plainBefore = PlainTextColourOn(background());
   QPalette palette = edit_->palette();
   palette.setColor(QPalette::Base, color);
   edit_->setPalette(palette);
+  if (defaultFont_.color == plainBefore && PlainTextColourOn(color) != plainBefore) {
+    EditorFont font = defaultFont_;
+    font.color = PlainTextColourOn(color);
+    setDefaultFont(font);
+  }
 }
 
 void EditorControl::setReadOnly(bool readOnly) { edit_->setReadOnly(readOnly); }

@@ -145,7 +145,7 @@ void FontCommand::showInFont(int from, int length, const QString& face, const QC
     EditorControl::FormatRun closing;
     closing.start = end - closingLength;
     closing.length = closingLength;
-    closing.attributes.color = c_.colouring.TagColour;
+    closing.attributes.color = StyleOnBackground(c_.colouring.paintStyle(), c_.editor.background()).tagColour;
     closing.attributes.fontName = kProportionalGothic;
     closing.attributes.charset = kShiftJisCharset;
     closing.attributes.sizePoints = c_.colouring.EditorFontSize;

@@ -25,6 +25,11 @@ Alignment alignmentNamed(const QString& align) {
   return Alignment::Left;
 }
 
+// The colours of tags, comments and plain text on the editor's background.
+TagPaintStyle ShownStyle(const EditorControl& editor) {
+  return StyleOnBackground(TagPaintStyle{}, editor.background());
+}
+
 std::uint32_t windowsColour(const QColor& colour) {
   return std::uint32_t(colour.red()) | (std::uint32_t(colour.green()) << 8) |
          (std::uint32_t(colour.blue()) << 16);
@@ -130,7 +135,7 @@ void HtmlCommands::mmCommentizeClick() {
   c_.editor.beginUpdate();
   c_.editor.replaceSelection(markup);
   const int end = start + int(markup.size());
-  if (!isPlainText()) colourRange(start, end, TagPaintStyle{}.commentColour);
+  if (!isPlainText()) colourRange(start, end, ShownStyle(c_.editor).commentColour);
   c_.editor.setSelStart(end);
   c_.editor.endUpdate();
 }
@@ -220,7 +225,7 @@ void HtmlCommands::Timer4Timer() {
     EditorControl::FormatRun plain;
     plain.start = lineStart;
     plain.length = lineEnd - lineStart;
-    plain.attributes.color = QColor(Qt::black);
+    plain.attributes.color = ShownStyle(editor).textColour;
     plain.attributes.sizePoints = c_.editorFontSize ? c_.editorFontSize() : editor.defaultFont().sizePoints;
     editor.applyFormats({plain});
     ShowParagraphAlignment(QStringLiteral("left"), lineStart, lineEnd);
@@ -241,7 +246,7 @@ void HtmlCommands::tbInsertListClick(ListKind kind) {
   const ListPlan plan = PlanList(c_.editor.text(), c_.editor.selStart(), c_.editor.selLength(), kind);
   c_.editor.beginUpdate();
   applyChanges(c_.editor, plan.changes);
-  for (const TextRange& tag : plan.tagRanges) colourRange(tag.from, tag.to, TagPaintStyle{}.tagColour);
+  for (const TextRange& tag : plan.tagRanges) colourRange(tag.from, tag.to, ShownStyle(c_.editor).tagColour);
   if (plan.repaint) recolour(plan.repaint->from, plan.repaint->to);
   c_.editor.endUpdate();
   c_.editor.setSelStart(plan.caret);

@@ -82,7 +82,7 @@ void TableCommand::pmAddRowClick() {
     EditorControl::FormatRun run;
     run.start = row->position;
     run.length = length;
-    run.attributes.color = c_.colouring.TagColour;
+    run.attributes.color = StyleOnBackground(c_.colouring.paintStyle(), c_.editor.background()).tagColour;
     run.attributes.sizePoints = c_.colouring.EditorFontSize;
     run.attributes.fontName = kProportionalGothic;
     run.attributes.charset = kShiftJisCharset;

@@ -221,7 +221,7 @@ const CommandRow kCommands[] = {
     {1, "mmSelectDefaultFolder", "Select Default &Folder", u"既定のフォルダの選択(&F)", "", kNone,
      {}, [](TMain& w) { w.documents().mmSelectDefaultFolderClick(); }},
     {1, "mmBackGroundColor", "&Background Color", u"背景色(&B)", "", kNone,
-     {}, [](TMain& w) { w.htmlCommands().mmBackGroundColorClick(); }},
+     {}, [](TMain& w) { w.mmBackGroundColorClick(); }},
     {1, "mmTabWidth", "&Tab Width...", u"タブ幅(&T)...", "", kNone,
      {}, [](TMain& w) { w.editingTools().mmTabWidthClick(); }},
     {1, "mmProgrammingOptions", "&Programming Options", u"プログラミングの設定(&P)", "", kNone,

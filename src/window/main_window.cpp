@@ -12,6 +12,7 @@
 #include "editing/enhanced_edit.h"
 #include "editing/template_commands.h"
 #include "editor/editor_control.h"
+#include "editor/text_on_background.h"
 #include "editor/line_number_gutter.h"
 #include "html/font_command.h"
 #include "html/html_commands.h"
@@ -350,6 +351,23 @@ void TMain::mmExitClick() { close(); }
 void TMain::mmShowLineNumbersClick() {
   bool& shown = settings_.*lineNumbersSetting(document_.DocumentMode);
   shown = !shown;
+}
+
+void TMain::mmBackGroundColorClick() {
+  const bool wasDark = IsDarkBackground(Editor->background());
+  htmlCommands().mmBackGroundColorClick();
+  if (IsDarkBackground(Editor->background()) == wasDark) return;
+  // Coloured documents are coloured again for the new shade; the rest, and
+  // documents shown uncoloured, take the plain colour of the new background.
+  if (settings_.AutoRepaint && document_.DocumentMode != kTextMode) {
+    recolourWholeText();
+    return;
+  }
+  const ChangeWatchOff quiet(session_);
+  EditorControl::FormatRun plain;
+  plain.length = Editor->textLength();
+  plain.attributes.color = Editor->defaultFont().color;
+  Editor->applyFormats({plain});
 }
 
 void TMain::mmAutoRepaintClick() {

@@ -131,6 +131,9 @@ class TMain : public QMainWindow,
   // F1: the help page of the control or form that has the keyboard.
   void showContextHelp();
   void mmAutoRepaintClick();
+  // Option > Background Color: the text is coloured again when the new
+  // background is of the other shade (dark or light).
+  void mmBackGroundColorClick();
   // The line-number gutter on or off for documents of the kind shown.
   void mmShowLineNumbersClick();
   void mmHTMLFontClick();

@@ -1,0 +1,59 @@
+// The colours of spans on the editor's background: today's set on a light
+// background, a lighter set and light plain text on a dark one, the switch
+// where black and white text contrast equally with the background.
+#include "colouring/colour_span.h"
+#include "editor/text_on_background.h"
+
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+double contrast(const QColor& a, const QColor& b) {
+  const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+void expectSameColours(const TagPaintStyle& a, const TagPaintStyle& b, const char* background) {
+  EXPECT_EQ(a.tagColour, b.tagColour) << background;
+  EXPECT_EQ(a.valueColour, b.valueColour) << background;
+  EXPECT_EQ(a.commentColour, b.commentColour) << background;
+  EXPECT_EQ(a.textColour, b.textColour) << background;
+  EXPECT_EQ(a.editorFontSize, b.editorFontSize) << background;
+}
+
+}  // namespace
+
+TEST(ColoursOnBackground, LightBackgroundsKeepTodaysSetAndDarkOnesGetOneThatReads) {
+  TagPaintStyle today;
+  today.editorFontSize = 14;
+  // #767676 is the lightest grey on which white text would read better than
+  // black; it and everything lighter keep the set as it is.
+  for (const char* light : {"#ffffff", "#ffffe0", "#c0c0c0", "#767676", "#ffff00"}) {
+    expectSameColours(StyleOnBackground(today, QColor(light)), today, light);
+    EXPECT_EQ(PlainTextColourOn(QColor(light)), QColor(Qt::black)) << light;
+  }
+  EXPECT_EQ(today.textColour, QColor(Qt::black));
+  EXPECT_EQ(FormatOfSpan(SpanKind::ProgramText, today).colour, QColor(Qt::black));
+
+  for (const char* dark : {"#757575", "#000000", "#1e1e1e", "#000080", "#800000"}) {
+    const QColor background(dark);
+    const TagPaintStyle shown = StyleOnBackground(today, background);
+    EXPECT_TRUE(IsDarkBackground(background)) << dark;
+    EXPECT_EQ(shown.editorFontSize, 14) << dark;
+    EXPECT_EQ(shown.textColour, PlainTextColourOn(background)) << dark;
+    EXPECT_EQ(FormatOfSpan(SpanKind::ProgramText, shown).colour, shown.textColour) << dark;
+    // Each kind keeps a colour of its own, lighter than the background.
+    const QList<QColor> colours = {shown.tagColour, shown.valueColour, shown.commentColour, shown.textColour};
+    for (const QColor& colour : colours) {
+      EXPECT_EQ(colours.count(colour), 1) << dark;
+      EXPECT_GT(RelativeLuminance(colour), RelativeLuminance(background)) << dark;
+    }
+  }
+  // On the near-black of dark desktop themes every colour reads well.
+  const TagPaintStyle onNearBlack = StyleOnBackground(today, QColor("#1e1e1e"));
+  for (const QColor& colour : {onNearBlack.tagColour, onNearBlack.valueColour, onNearBlack.commentColour,
+                               onNearBlack.textColour})
+    EXPECT_GE(contrast(colour, QColor("#1e1e1e")), 6.0) << colour.name().toStdString();
+}
