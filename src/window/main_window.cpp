@@ -23,6 +23,7 @@
 #include "page/preview/page_preview.h"
 #include "platform/font_substitution.h"
 #include "platform/qt_dialogs.h"
+#include "platform/window_placement.h"
 #include "programming/program_commands.h"
 #include "programming/snippet_commands.h"
 #include "programming/tool_profile.h"
@@ -212,8 +213,11 @@ Settings TMain::settingsToWrite() const {
   // BGColor is the user's own choice as settings_ holds it, never a page's colour the editor shows.
   s.Height = height();
   s.Width = width();
-  s.Top = pos().y();
-  s.Left = pos().x();
+  // A Wayland compositor tells no position: the one kept from X11 stays.
+  if (placementsApply()) {
+    s.Top = pos().y();
+    s.Left = pos().x();
+  }
   return s;
 }
 
@@ -474,6 +478,9 @@ void TMain::openWebPage(const QUrl& page) {
 void TMain::showAppletPage() { preview().mmDisplayAsWebPageClick(); }
 
 void TMain::moveToUpperHalf() {
+  // Where the compositor places windows itself, a half-height editor would
+  // only be smaller, wherever it is: it keeps its size.
+  if (!placementsApply()) return;
   const QScreen* screen = this->screen();
   if (!screen) return;
 void TMain::markErrorLine(std::optional<int> line) { Gutter->setErrorLine(line); }

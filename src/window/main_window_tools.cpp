@@ -21,6 +21,7 @@
 #include "page/page_settings.h"
 #include "page/preview/browser_window.h"
 #include "platform/dialogs.h"
+#include "platform/window_placement.h"
 #include "programming/terminal.h"
 
 #include <QApplication>
@@ -118,6 +119,8 @@ void TMain::lookUpInHelp(const QString& word) { helpSearch_->searchFor(word); }
 
 // The dictionary takes the right half of the screen; the editor the left.
 void TMain::placeOnLeftHalf() {
+  // Where the compositor places windows itself, the editor keeps its place and size.
+  if (!placementsApply()) return;
   const QRect screen = this->screen()->availableGeometry();
   showNormal();
   setGeometry(screen.x(), screen.y(), screen.width() / 2, screen.height() - 30);

@@ -1,0 +1,13 @@
+#include "platform/window_placement.h"
+
+#include <QGuiApplication>
+
+namespace wrenpad {
+
+bool placementsApply(const QString& platformName) {
+  return !platformName.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive);
+}
+
+bool placementsApply() { return placementsApply(QGuiApplication::platformName()); }
+
+}  // namespace wrenpad
