@@ -1,5 +1,7 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/font_choice.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -7,7 +9,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -123,21 +124,21 @@ QString QtDialogs::chooseFolder(const QString& title, const QString& startFolder
 std::optional<QFont> QtDialogs::chooseFont(const QFont& initial,
                                            const std::function<void(const QFont&)>& apply) {
   const ActivationKept kept(parent_);
-  // The program's face names are substitutes, not installed families: show
-  // the face that stands for them, so the dialog opens on the font in use.
-  QFont shown = initial;
-  shown.setFamily(QFontInfo(initial).family());
-  QFontDialog dialog(shown, parent_);
+  // The program's face names are substitutes, not installed families: the
+  // dialog opens on the installed face and style the editor draws with.
+  const QFont opened = installedFontOf(initial);
+  QFontDialog dialog(opened, parent_);
   dialog.setOption(QFontDialog::DontUseNativeDialog);
   if (apply) {
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
       QPushButton* applyButton = buttons->addButton(QDialogButtonBox::Apply);
-      QObject::connect(applyButton, &QPushButton::clicked, &dialog,
-                       [&dialog, &apply] { apply(dialog.currentFont()); });
+      QObject::connect(applyButton, &QPushButton::clicked, &dialog, [&] {
+        apply(fontChosenFrom(initial, opened, dialog.currentFont()));
+      });
     }
   }
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.selectedFont();
+  return fontChosenFrom(initial, opened, dialog.selectedFont());
 }
 
 std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {

@@ -6,7 +6,11 @@
 #include "support/program_copy.h"
 #include "support/temp_folder.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QThread>
@@ -15,6 +19,10 @@ namespace wrenpad::test {
 
 inline bool canDriveRealWindows() {
   return !QStandardPaths::findExecutable("Xvfb").isEmpty() && !QStandardPaths::findExecutable("xdotool").isEmpty();
+}
+
+inline bool canGrabRealWindows() {
+  return canDriveRealWindows() && !QStandardPaths::findExecutable("import").isEmpty();
 }
 
 // An X server on the first free display it finds.
@@ -48,6 +56,19 @@ struct VirtualScreen {
     keys.start(QStringLiteral("xdotool"), arguments);
     return keys.waitForFinished(10000) && keys.exitCode() == 0;
   }
+  // The whole screen as it shows now, through ImageMagick's `import`; a null
+  // image when that fails.
+  QImage grab() const {
+    const QString file =
+        QDir::temp().filePath(QStringLiteral("wrenpad-screen-%1.png").arg(QCoreApplication::applicationPid()));
+    QProcess import;
+    import.setProcessEnvironment(environment());
+    import.start(QStringLiteral("import"), {"-window", "root", file});
+    const bool taken = import.waitForFinished(10000) && import.exitCode() == 0;
+    const QImage image = taken ? QImage(file) : QImage();
+    QFile::remove(file);
+    return image;
+  }
   ~VirtualScreen() {
     server.kill();
     server.waitForFinished(5000);
@@ -65,6 +86,17 @@ inline bool startShownEditor(QProcess& editor, const VirtualScreen& screen, cons
   if (!editor.waitForStarted(10000) || !waitForOutput(editor, trace, "shown", 15000)) return false;
   QThread::msleep(1500);  // the X server settles the focus
   return true;
+}
+
+// Waits until the file holds `expected` or the editor ends.
+inline bool waitForFile(const QString& path, const QByteArray& expected, const QProcess& editor) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 10000 && editor.state() == QProcess::Running) {
+    if (TempFolder::read(path) == expected) return true;
+    QThread::msleep(100);
+  }
+  return false;
 }
 
 }  // namespace wrenpad::test

@@ -1,0 +1,58 @@
+// Edit > Font on a real X server, closed with OK and nothing changed: the
+// text looks as it did and the settings keep the face name they had, for a
+// family whose everyday style is not the first it lists (DejaVu Sans lists
+// "Oblique" before "Book") and for one of the program's own face names
+// that only substitution maps to an installed family.
+#include "support/virtual_screen.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Pixels that differ between two grabs of the same screen.
+int differingPixels(const QImage& before, const QImage& after) {
+  if (before.size() != after.size()) return before.width() * before.height();
+  int count = 0;
+  for (int y = 0; y < before.height(); ++y)
+    for (int x = 0; x < before.width(); ++x) count += before.pixel(x, y) != after.pixel(x, y);
+  return count;
+}
+
+}  // namespace
+
+TEST(FontDialog, OkWithoutAChangeLeavesTheTextAndTheStoredFaceAsTheyWere) {
+  if (!wrenpad::test::canGrabRealWindows()) GTEST_SKIP() << "Xvfb, xdotool and ImageMagick's import are needed";
+  for (const QByteArray& face : {QByteArray("DejaVu Sans"), QByteArray("MS Gothic")}) {
+    SCOPED_TRACE(face.toStdString());
+    wrenpad::test::VirtualScreen screen;
+    ASSERT_TRUE(screen.start());
+    wrenpad::test::TempFolder folder;
+    // Charset 1: the face serves English text as well.
+    folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\nDefFontName=" + face + "\r\nDefFontCharset=1\r\n");
+    folder.write("memo.txt", "Hello world, in the face the settings name\r\nand a second line\r\n");
+    QProcess editor;
+    editor.setProcessEnvironment(screen.environment());
+    editor.setWorkingDirectory(folder.path());
+    editor.start(wrenpad::test::copyPortableProgram(folder), {"memo.txt"});
+    QString trace;
+    ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "loaded ", 15000)) << trace.toStdString();
+    QThread::msleep(1000);  // the X server settles the focus
+    const QImage before = screen.grab();
+
+    ASSERT_TRUE(screen.xdotool({"key", "alt+e", "o"}));
+    ASSERT_TRUE(screen.xdotool({"search", "--sync", "--name", "Select Font"}));
+    QThread::msleep(500);
+    ASSERT_TRUE(screen.xdotool({"key", "Return"}));
+    QThread::msleep(1000);
+    const QImage after = screen.grab();
+    // The caret may blink between the two grabs; a changed face or slant
+    // changes thousands of pixels.
+    EXPECT_LT(differingPixels(before, after), 200);
+
+    ASSERT_TRUE(screen.xdotool({"key", "ctrl+q"}));
+    ASSERT_TRUE(editor.waitForFinished(10000)) << trace.toStdString();
+    const QByteArray settings = wrenpad::test::TempFolder::read(folder.file("wrenpad.ini"));
+    EXPECT_TRUE(settings.contains("DefFontName=" + face + "\r\n")) << settings.toStdString();
+  }
+}
