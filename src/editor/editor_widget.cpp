@@ -1,5 +1,6 @@
 #include "editor/editor_widget.h"
 
+#include "editor/paper_ink.h"
 #include "editor/plain_paste.h"
 #include "editor/text_on_background.h"
 
@@ -245,6 +246,7 @@ void EditorControl::print(QPrinter& printer, const QString& title) const {
                                    (page.height() - area.bottom()) * toPoints),
                          QPageLayout::Point);
   std::unique_ptr<QTextDocument> copy(edit_->document()->clone());
+  prepareForPaper(*copy);
   copy->documentLayout()->setPaintDevice(&printer);
   copy->setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
   copy->print(&printer);
