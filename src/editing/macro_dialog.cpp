@@ -26,6 +26,8 @@ TMacroReplaceDialog::TMacroReplaceDialog(QWidget* parent) : QDialog(parent) {
   Memo->setObjectName(QStringLiteral("Memo"));
   Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  // Tab and Ctrl+Tab move on to the next field; Ctrl+I types a tab.
+  Memo->setTabChangesFocus(true);
   Memo->installEventFilter(this);
   installPlainPaste(Memo);
   layout->addWidget(Memo, 1);
@@ -63,8 +65,8 @@ void TMacroReplaceDialog::showValues(const MacroFormValues& values) {
   if (values.japanese) {
     setWindowTitle(QStringLiteral("マクロ置換のリスト - ") + bareName);
     StaticText1->setText(QStringLiteral("\"==>>\"の左側の文字列が，右側のそれに置き換わります。"));
-    CheckBox1->setText(QStringLiteral("リストファイルを自動的に保存"));
-    btnInsert->setText(QStringLiteral("\"==>>\"を挿入"));
+    CheckBox1->setText(QStringLiteral("リストファイルを自動的に保存(&A)"));
+    btnInsert->setText(QStringLiteral("\"==>>\"を挿入(&I)"));
     btnLoad->setText(QStringLiteral("読み込み(&L)"));
     btnNew->setText(QStringLiteral("新規作成(&N)"));
     btnOK->setText(QStringLiteral("実行(&E)"));
@@ -72,7 +74,7 @@ void TMacroReplaceDialog::showValues(const MacroFormValues& values) {
   } else {
     setWindowTitle(QStringLiteral("List of Macro Replacing - ") + bareName);
     StaticText1->setText(QStringLiteral("Left hand side of \"==>>\" is changed to the right hand side."));
-    CheckBox1->setText(QStringLiteral("Save the list file automatically"));
+    CheckBox1->setText(QStringLiteral("Save the list file &automatically"));
     btnInsert->setText(QStringLiteral("&Insert \"==>>\""));
     btnLoad->setText(QStringLiteral("&Load"));
     btnNew->setText(QStringLiteral("&New"));
@@ -109,15 +111,24 @@ void TMacroReplaceDialog::keyReleaseEvent(QKeyEvent* event) {
   QDialog::keyReleaseEvent(event);
 }
 
+// The list's own keys: Ctrl+Tab leaves it as Tab does (a text field keeps
+// Ctrl+Tab to itself), Ctrl+I types the tab that Tab no longer types, and F2
+// released asks for the page template.
 bool TMacroReplaceDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Memo && event->type() == QEvent::KeyRelease) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_F2 && !key->isAutoRepeat()) {
-      send(MacroRequest::Kind::PageTemplate);
-      return true;
-    }
+  const bool press = event->type() == QEvent::KeyPress;
+  if (watched != Memo || (!press && event->type() != QEvent::KeyRelease)) return QDialog::eventFilter(watched, event);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const bool control = key->modifiers() == Qt::ControlModifier;
+  if (press && control && key->key() == Qt::Key_Tab) {
+    focusNextChild();
+  } else if (press && control && key->key() == Qt::Key_I) {
+    Memo->insertPlainText(QStringLiteral("\t"));
+  } else if (!press && key->key() == Qt::Key_F2 && !key->isAutoRepeat()) {
+    send(MacroRequest::Kind::PageTemplate);
+  } else {
+    return QDialog::eventFilter(watched, event);
   }
-  return QDialog::eventFilter(watched, event);
+  return true;
 }
 
 void TMacroReplaceDialog::done(int result) {

@@ -1,0 +1,57 @@
+// The keys of the macro list's dialog: Tab and Ctrl+Tab leave the list,
+// Ctrl+I types a tab into it, and the check box and the insert button have
+// letters of their own in both languages, which Alt reaches.
+#include "editing/macro_dialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeySequence>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace wrenpad;
+
+namespace {
+
+TEST(MacroDialog, TabLeavesTheListCtrlITypesATabAndEveryButtonHasALetterOfItsOwn) {
+  TMacroReplaceDialog dialog;
+  for (const bool japanese : {false, true}) {
+    dialog.showValues({japanese, QString(), QStringLiteral("a==>>b"), true});
+    std::set<QString> letters;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+      const QString letter = QKeySequence::mnemonic(button->text()).toString();
+      if (button->objectName() == "btnCancel" && japanese) continue;  // Esc
+      EXPECT_FALSE(letter.isEmpty()) << button->text().toStdString();
+      EXPECT_TRUE(letters.insert(letter).second) << button->text().toStdString();
+    }
+  }
+
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  auto* list = dialog.findChild<QPlainTextEdit*>("Memo");
+  for (const Qt::KeyboardModifiers modifiers :
+       {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Tab, modifiers);
+    EXPECT_NE(QApplication::focusWidget(), list) << int(modifiers);
+    EXPECT_EQ(dialog.list(), "a==>>b");
+  }
+  list->setFocus();
+  list->moveCursor(QTextCursor::End);
+  QTest::keyClick(list, Qt::Key_I, Qt::ControlModifier);
+  EXPECT_EQ(dialog.list(), "a==>>b\t");
+  EXPECT_EQ(QApplication::focusWidget(), list);
+
+  auto* autoSave = dialog.findChild<QCheckBox*>("CheckBox1");
+  ASSERT_TRUE(autoSave->isChecked());
+  QTest::keyClick(list, Qt::Key_A, Qt::AltModifier);
+  // A button's letter presses it as a click does, drawn pressed a moment first.
+  EXPECT_TRUE(QTest::qWaitFor([autoSave] { return !autoSave->isChecked(); }, 2000));
+}
+
+}  // namespace
