@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -50,6 +51,17 @@ void ColourPanel::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QLabel::keyPressEvent(event);
+}
+
+void ColourPanel::paintEvent(QPaintEvent* event) {
+  QLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  QPainter painter(this);
+  QPen pen(palette().color(QPalette::WindowText), 1, Qt::DashLine);
+  painter.setPen(pen);
+  // Inside the raised edge, clear of it by a pixel.
+  const int inset = lineWidth() + 2;
+  painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
 // ---- TFontFrame -----------------------------------------------------------------------

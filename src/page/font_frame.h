@@ -32,9 +32,10 @@ inline QColor QColorOf(RgbColour colour) { return QColor(colour.red, colour.gree
 using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)>;
 
 // A raised panel filled with a colour, with a caption drawn white on dark
-// colours and black on light ones so it stays readable. A click, or Space
-// or Enter while it has the focus, emits clicked(); its owner asks for the
-// new colour.
+// colours and black on light ones so it stays readable. It is a tab stop:
+// while it has the focus a dashed frame in the caption's colour runs inside
+// its edge. A click, or Space or Enter while it has the focus, emits
+// clicked(); its owner asks for the new colour.
 class ColourPanel : public QLabel {
   Q_OBJECT
  public:
@@ -49,6 +50,7 @@ class ColourPanel : public QLabel {
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QColor colour_;

@@ -1,0 +1,54 @@
+// The colour panels of the page, table, box and font dialogs: Tab reaches
+// them, a reached panel shows it with a frame that stands out on its colour,
+// and Space or Enter asks for a colour.
+#include "page/font_frame.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace wrenpad;
+
+namespace {
+
+TEST(ColourPanel, TabReachesItAFrameShowsItHasTheKeysAndSpaceOrEnterAskForAColour) {
+  QWidget form;
+  auto* field = new QLineEdit(&form);
+  auto* panel = new ColourPanel(QStringLiteral("Color"), &form);
+  auto* layout = new QVBoxLayout(&form);
+  layout->addWidget(field);
+  layout->addWidget(panel);
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+  for (const QColor colour : {QColor(Qt::black), QColor(Qt::white), QColor(Qt::yellow), QColor(0, 0, 128)}) {
+    SCOPED_TRACE(colour.name().toStdString());
+    panel->setColour(colour);
+    field->setFocus();
+    const QImage unfocused = panel->grab().toImage();
+    QTest::keyClick(field, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), panel);
+    const QImage focused = panel->grab().toImage();
+    ASSERT_EQ(focused.size(), unfocused.size());
+    // The frame runs round the panel: at least half its edge changes, to
+    // the caption's colour, which stands out on the panel's.
+    const QColor caption = panel->palette().color(QPalette::WindowText);
+    int framed = 0;
+    for (int y = 0; y < focused.height(); ++y)
+      for (int x = 0; x < focused.width(); ++x)
+        if (focused.pixel(x, y) != unfocused.pixel(x, y)) framed += focused.pixelColor(x, y) == caption;
+    EXPECT_GE(framed, panel->width() + panel->height());
+    EXPECT_GT(std::abs(qGray(caption.rgb()) - qGray(colour.rgb())), 100);
+  }
+
+  QSignalSpy asked(panel, &ColourPanel::clicked);
+  QTest::keyClick(panel, Qt::Key_Space);
+  QTest::keyClick(panel, Qt::Key_Return);
+  EXPECT_EQ(asked.count(), 2);
+}
+
+}  // namespace
