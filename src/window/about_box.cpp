@@ -35,7 +35,17 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   Version = new QLabel(this);
   URL = new QPushButton(kHomePageAddress, this);
   MailAdress = new QPushButton(kMailAddress, this);
-  for (QPushButton* link : {URL, MailAdress}) link->setFlat(true);
+  URL->setObjectName(QStringLiteral("URL"));
+  MailAdress->setObjectName(QStringLiteral("MailAdress"));
+  // A link opens on a click or Space; Enter, wherever the focus is, closes
+  // the box through its OK button. The style draws flat buttons without a
+  // focus mark: a dashed frame shows the link that Space would open.
+  for (QPushButton* link : {URL, MailAdress}) {
+    link->setFlat(true);
+    link->setAutoDefault(false);
+    link->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid transparent; padding: 3px 8px; }"
+                                       "QPushButton:focus { border: 1px dashed palette(window-text); }"));
+  }
   OKButton = new QPushButton(QStringLiteral("OK"), this);
   OKButton->setDefault(true);
 

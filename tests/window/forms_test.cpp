@@ -6,8 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDesktopServices>
+#include <QImage>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 namespace wrenpad {
 namespace {
@@ -59,5 +64,46 @@ TEST(Forms, AboutBoxShowsTheNameAndVersion) {
   EXPECT_EQ(dialogs.askForm(box, text), text);
 }
 
+// Stands in for the desktop: the addresses the program asks it to open.
+class AddressesOpened : public QObject {
+  Q_OBJECT
+ public:
+  QList<QUrl> addresses;
+ public slots:
+  void open(const QUrl& address) { addresses << address; }
+};
+
+TEST(Forms, EnterOnAFocusedLinkOfTheAboutBoxClosesItAndSpaceOpensTheLinkThatShowsTheFocus) {
+  AddressesOpened desktop;
+  for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+  TAboutBox box;
+  for (const char* name : {"URL", "MailAdress"}) {
+    SCOPED_TRACE(name);
+    box.show();
+    auto* link = box.findChild<QPushButton*>(name);
+    ASSERT_NE(link, nullptr);
+    link->setFocus();
+    QTest::keyClick(link, Qt::Key_Return);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(box.result(), QDialog::Accepted);
+    EXPECT_TRUE(desktop.addresses.isEmpty());
+  }
+  // The link with the keys shows it.
+  box.show();
+  box.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+  auto* mail = box.findChild<QPushButton*>("MailAdress");
+  box.findChild<QPushButton*>("URL")->setFocus();
+  const QImage unfocused = mail->grab().toImage();
+  mail->setFocus();
+  EXPECT_NE(mail->grab().toImage(), unfocused);
+  QTest::keyClick(mail, Qt::Key_Space);
+  EXPECT_EQ(desktop.addresses, QList<QUrl>{QUrl("mailto:" + kMailAddress)});
+  EXPECT_TRUE(box.isVisible());
+  for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+}
+
 }  // namespace
 }  // namespace wrenpad
+
+#include "forms_test.moc"
