@@ -171,6 +171,8 @@ const CommandRow kCommands[] = {
     {1, "mmCreateBox", "Create/Edit a Bo&x", u"ボックスの作成・編集(&X)", "", kNone,
      {ToolBar::Html, 12, "tbCreateBox", "Create or edit a box", u"ボックスの作成・編集"},
      [](TMain& w) { w.boxes().mmCreateBoxClick(); }, nullptr, inPage},
+    {1, "mmHeading", "&Heading...", u"見出し(&H)...", "Ctrl+Shift+H", kNone,
+     {}, [](TMain& w) { w.openHeadingBox(); }, nullptr, inPage},
     {1, "mmHTMLFont", "&Font", u"フォント(&F)", "", kSeparatorAfter,
      {ToolBar::Html, 2, "tbHTMLfont", "Font", u"フォント"}, [](TMain& w) { w.mmHTMLFontClick(); }, nullptr, inPage},
     {1, "mmRepaintTags", "Repaint Ta&gs", u"エディタの再着色(&G)", "", kNone,

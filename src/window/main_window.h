@@ -242,6 +242,9 @@ class TMain : public QMainWindow,
   // Ctrl+G: the line-number box takes the keys, its number selected, so a
   // typed number and Return jump to that line.
   void goToLineNumberBox();
+  // Ctrl+Shift+H: the heading box takes the keys with its list open; a
+  // heading chosen, or Esc in the closed box, gives them back to the editor.
+  void openHeadingBox();
   ColouringState& colouring() { return colouring_; }
 
  protected:

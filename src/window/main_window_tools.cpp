@@ -26,6 +26,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QProcess>
@@ -133,6 +134,10 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
       showContextHelp();
       return true;
     }
+    if (watched == static_cast<QObject*>(HeaderComboBox) && key->key() == Qt::Key_Escape) {
+      Editor->setFocus();
+      return true;
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -140,6 +145,11 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
 void TMain::goToLineNumberBox() {
   EnhancedEdit1->setFocus(Qt::ShortcutFocusReason);
   EnhancedEdit1->selectAll();
+}
+
+void TMain::openHeadingBox() {
+  HeaderComboBox->setFocus(Qt::ShortcutFocusReason);
+  HeaderComboBox->showPopup();
 }
 
 }  // namespace wrenpad

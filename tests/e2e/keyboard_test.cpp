@@ -9,7 +9,6 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-
 TEST(Keyboard, AltLetterOpensTheMenuOnARealXServer) {
   if (!wrenpad::test::canDriveRealWindows()) GTEST_SKIP() << "Xvfb and xdotool are needed";
   wrenpad::test::VirtualScreen screen;
@@ -23,6 +22,38 @@ TEST(Keyboard, AltLetterOpensTheMenuOnARealXServer) {
   ASSERT_TRUE(screen.xdotool({"key", "alt+f"}));
   EXPECT_TRUE(wrenpad::test::waitForOutput(editor, trace, "menu mmFile opened", 5000)) << trace.toStdString();
   EXPECT_FALSE(trace.contains("text changed")) << trace.toStdString();
+  editor.kill();
+  editor.waitForFinished(5000);
+}
+
+// Ctrl+Shift+H puts the keys into the heading box of the HTML bar with its
+// list open: Down and Enter make the caret's line a first-level heading, and
+// the keys go back to the editor.
+TEST(Keyboard, CtrlShiftHOpensTheHeadingBoxAndItsChoiceHeadsTheCaretsLine) {
+  if (!wrenpad::test::canDriveRealWindows()) GTEST_SKIP() << "Xvfb and xdotool are needed";
+  wrenpad::test::VirtualScreen screen;
+  ASSERT_TRUE(screen.start());
+  wrenpad::test::TempFolder folder;
+  folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
+  const QString page = folder.write("page.htm", "<html><body>\r\nTitle\r\n</body></html>\r\n");
+  QProcess editor;
+  editor.setProcessEnvironment(screen.environment());
+  editor.setWorkingDirectory(folder.path());
+  editor.start(wrenpad::test::copyPortableProgram(folder), {"page.htm"});
+  QString trace;
+  ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "loaded ", 15000)) << trace.toStdString();
+  QThread::msleep(1000);  // the X server settles the focus
+
+  ASSERT_TRUE(screen.xdotool({"key", "ctrl+g", "2", "Return"}));
+  ASSERT_TRUE(screen.xdotool({"key", "ctrl+shift+h"}));
+  QThread::msleep(500);  // the list opens
+  trace.clear();
+  ASSERT_TRUE(screen.xdotool({"key", "Down", "Return"}));
+  // The heading is written on the heading timer's tick, a second later.
+  ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "text changed", 5000)) << trace.toStdString();
+  ASSERT_TRUE(screen.xdotool({"key", "End", "x", "ctrl+s"}));
+  EXPECT_TRUE(wrenpad::test::waitForFile(page, "<html><body>\r\n<h1>Title</h1>x\r\n</body></html>\r\n", editor))
+      << trace.toStdString() << wrenpad::test::TempFolder::read(page).toStdString();
   editor.kill();
   editor.waitForFinished(5000);
 }

@@ -3,24 +3,8 @@
 // editor find nothing to paste, and the program goes on with its text whole.
 #include "support/virtual_screen.h"
 
-#include <QElapsedTimer>
 #include <QThread>
 #include <gtest/gtest.h>
-
-namespace {
-
-// Waits until the file holds `expected` or the editor ends.
-bool waitForFile(const QString& path, const QByteArray& expected, const QProcess& editor) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < 10000 && editor.state() == QProcess::Running) {
-    if (wrenpad::test::TempFolder::read(path) == expected) return true;
-    QThread::msleep(100);
-  }
-  return false;
-}
-
-}  // namespace
 
 TEST(Paste, NothingToPasteOnAFreshXServerLeavesTheEditorRunning) {
   if (!wrenpad::test::canDriveRealWindows()) GTEST_SKIP() << "Xvfb and xdotool are needed";
@@ -42,7 +26,7 @@ TEST(Paste, NothingToPasteOnAFreshXServerLeavesTheEditorRunning) {
                               "300", "click", "2"}));
   ASSERT_TRUE(screen.xdotool({"key", "shift+Insert"}));
   ASSERT_TRUE(screen.xdotool({"key", "ctrl+End", "x", "ctrl+s"}));
-  EXPECT_TRUE(waitForFile(memo, "hello\r\nx\r\n", editor))
+  EXPECT_TRUE(wrenpad::test::waitForFile(memo, "hello\r\nx\r\n", editor))
       << trace.toStdString() << wrenpad::test::TempFolder::read(memo).toStdString();
   EXPECT_EQ(editor.state(), QProcess::Running) << trace.toStdString();
   editor.kill();
