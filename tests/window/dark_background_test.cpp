@@ -94,13 +94,4 @@ TEST_F(DarkBackground, PagesAndTextsFollowTheBackgroundTheyStartOn) {
   EXPECT_EQ(colourOf("words"), QColor(Qt::black));
 }
 
-TEST_F(DarkBackground, ALightBackgroundKeepsTodaysColours) {
-  chooseBackground(QColor(0xff, 0xff, 0xe0));
-  main->documents().OpenFile(folder.write("p.htm", "<p class=\"a\">words<!-- note --></p>\r\n"));
-  EXPECT_EQ(colourOf("<p"), QColor(0, 0, 255));
-  EXPECT_EQ(colourOf("\"a\""), QColor(0, 128, 128));
-  EXPECT_EQ(colourOf("<!--"), QColor(128, 128, 128));
-  EXPECT_EQ(colourOf("words"), QColor(Qt::black));
-}
-
 }  // namespace
