@@ -92,6 +92,34 @@ class SaveJournal {
   QString path_;
 };
 
+// What a save writes: bytes held whole, or blocks from a producer.
+class Content {
+ public:
+  explicit Content(const QByteArray& bytes) : size_(bytes.size()), bytes_(&bytes) {}
+  Content(qint64 size, const BlockProducer& produce) : size_(qint64(size)), produce_(&produce) {}
+  qint64 size() const { return size_; }
+  // The blocks may come from the file being saved.
+  bool streamed() const { return produce_ != nullptr; }
+  // Writes the bytes over the file from its start, cut to their length, on disk.
+  int writeOver(int fd) const {
+    if (bytes_) return overwrite(fd, *bytes_);
+    qint64 offset = 0;
+    if (const int error = (*produce_)([fd, &offset](std::string_view block) {
+          const int error = writeAllAt(fd, block.data(), qint64(block.size()), offset);
+          offset += qint64(block.size());
+          return error;
+        }))
+      return error;
+    if (::ftruncate(fd, off_t(offset)) != 0) return errno;
+    return ::fsync(fd) != 0 ? errno : 0;
+  }
+
+ private:
+  qint64 size_;
+  const QByteArray* bytes_ = nullptr;
+  const BlockProducer* produce_ = nullptr;
+};
+
 struct Attempt {
   Failure failure;
   bool tryInPlace = false;  // the file could not be replaced without changing its identity
@@ -100,7 +128,7 @@ struct Attempt {
 // Writes the bytes to a new file beside the target and renames it over the
 // target: the target is never seen half written. `old` is the target's state
 // when it exists.
-Attempt replaceFile(const QString& target, const struct stat* old, const QByteArray& bytes) {
+Attempt replaceFile(const QString& target, const struct stat* old, const Content& content) {
   const QString folder = QFileInfo(target).absolutePath();
   TempFile temp;
   if (const int error = temp.create(folder, QStringLiteral("new"), old ? 0600 : 0666)) {
@@ -108,7 +136,7 @@ Attempt replaceFile(const QString& target, const struct stat* old, const QByteAr
     return {folderFailure(error), false};
   }
   if (old && !takeOverIdentity(temp.fd(), *old)) return {Failure(), true};
-  int error = overwrite(temp.fd(), bytes);
+  int error = content.writeOver(temp.fd());
   if (!error) error = temp.close();
   if (!error && test_hooks::beforeCommit) test_hooks::beforeCommit();
   if (!error && ::rename(native(temp.path()).constData(), native(target).constData()) != 0) error = errno;
@@ -161,13 +189,28 @@ int reserveSpace(int fd, qint64 oldSize, qint64 newSize) {
   return error == EOPNOTSUPP || error == ENOSYS ? 0 : error;
 }
 
-Failure writeInPlace(const QString& target, int fd, const struct stat& old, const QByteArray& bytes,
+// Blocks that may be read from the target itself are written to a file of
+// their own first, beside the target or else in the temporary folder.
+Failure stage(const QString& target, const Content& content, TempFile& staged) {
+  int error = staged.create(QFileInfo(target).absolutePath(), QStringLiteral("new"), 0600);
+  if (error == EACCES || error == EPERM || error == EROFS)
+    error = staged.create(QDir::tempPath(), QStringLiteral("new"), 0600);
+  if (!error) error = content.writeOver(staged.fd());
+  return error ? failureOf(error) : Failure();
+}
+
+Failure writeInPlace(const QString& target, int fd, const struct stat& old, const Content& content,
                      SaveJournal& journal) {
+  TempFile staged;
+  if (content.streamed()) {
+    if (Failure failure = stage(target, content, staged); failure.failed()) return failure;
+  }
   Backup backup;
   if (Failure failure = backup.make(target, journal); failure.failed()) return failure;
   if (test_hooks::beforeCommit) test_hooks::beforeCommit();
-  if (const int error = reserveSpace(fd, old.st_size, bytes.size())) return failureOf(error);
-  if (const int error = overwrite(fd, bytes)) return backup.restoreInto(fd, failureOf(error));
+  if (const int error = reserveSpace(fd, old.st_size, content.size())) return failureOf(error);
+  const int error = content.streamed() ? copyContents(staged.fd(), fd) : content.writeOver(fd);
+  if (error) return backup.restoreInto(fd, failureOf(error));
   return {};
 }
 
@@ -175,7 +218,7 @@ bool hasExtendedAttributes(int fd) { return ::flistxattr(fd, nullptr, 0) > 0; }
 
 // The target exists: open it for writing (which proves permission without
 // changing it), then replace it or write it in place.
-Failure writeExisting(const QString& target, const QByteArray& bytes, bool& inPlace, SaveJournal& journal) {
+Failure writeExisting(const QString& target, const Content& content, bool& inPlace, SaveJournal& journal) {
   // Without waiting: a FIFO put in the file's place meanwhile fails to open.
   const Fd fd(::open(native(target).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (!fd.valid()) {
@@ -186,11 +229,11 @@ Failure writeExisting(const QString& target, const QByteArray& bytes, bool& inPl
   if (::fstat(fd.get(), &old) != 0) return failureOf(errno);
   if (!S_ISREG(old.st_mode)) return because(Problem::NotRegular);
   if (old.st_nlink == 1 && !hasExtendedAttributes(fd.get())) {
-    const Attempt attempt = replaceFile(target, &old, bytes);
+    const Attempt attempt = replaceFile(target, &old, content);
     if (!attempt.tryInPlace) return attempt.failure;
   }
   inPlace = true;
-  return writeInPlace(target, fd.get(), old, bytes, journal);
+  return writeInPlace(target, fd.get(), old, content, journal);
 }
 
 }  // namespace
@@ -251,20 +294,30 @@ ReadResult readRegularFile(const QString& path, qint64 maxBytes) {
   return result;
 }
 
-WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& bytes) {
+namespace {
+WriteResult writeKeepingIdentity(const QString& path, const Content& content) {
   const QString target = resolveTarget(path);
   SaveJournal journal(target);
   WriteResult result;
   struct stat st;
   if (::stat(native(target).constData(), &st) != 0) {
-    result.failure = errno == ENOENT ? replaceFile(target, nullptr, bytes).failure : failureOf(errno);
+    result.failure = errno == ENOENT ? replaceFile(target, nullptr, content).failure : failureOf(errno);
   } else if (!S_ISREG(st.st_mode)) {
     result.failure = because(Problem::NotRegular);
   } else {
-    result.failure = writeExisting(target, bytes, result.inPlace, journal);
+    result.failure = writeExisting(target, content, result.inPlace, journal);
   }
   if (!result.failure.failed()) result.stamp = stampOf(target);
   return result;
+}
+}  // namespace
+
+WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& bytes) {
+  return writeKeepingIdentity(path, Content(bytes));
+}
+
+WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const BlockProducer& produce) {
+  return writeKeepingIdentity(path, Content(size, produce));
 }
 
 void setSaveJournalFolder(const QString& folder) { journalFolder() = folder; }

@@ -16,6 +16,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 namespace wrenpad::files {
@@ -51,6 +53,16 @@ struct WriteResult {
   Failure failure;
 };
 WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& bytes);
+
+// The bytes of a save given a block at a time, for a document too large to
+// be held whole: `produce` calls `put` with each block in order and returns
+// the first error (an errno) `put` returned, else 0. The blocks may be read
+// from the very file being saved (a mapped document): a file written in
+// place gets them through a copy beside it first, so the old bytes are read
+// whole before any is written over.
+using BlockPut = std::function<int(std::string_view block)>;
+using BlockProducer = std::function<int(const BlockPut& put)>;
+WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const BlockProducer& produce);
 
 // Saves keep a note of what they write in this folder (the program's state
 // folder), so that a run killed in the middle of a save can be told at the

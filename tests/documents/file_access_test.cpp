@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <csignal>
 #include <sys/wait.h>
 #include <sys/mount.h>
@@ -272,4 +273,45 @@ TEST_F(FileAccess, ASaveKilledMidwayIsFoundAtTheNextStartAndCanBePutBack) {
   EXPECT_TRUE(findInterruptedSaves().empty());
   EXPECT_EQ(QDir(journals).entryList(QDir::Files | QDir::Hidden), QStringList());
   setSaveJournalFolder(QString());
+}
+
+// A large document's save: blocks that come from the very file being
+// written (as a mapped document's do) arrive whole, replaced or in place,
+// and a producer that fails leaves the old file.
+TEST_F(FileAccess, BlocksReadFromTheFileBeingSavedArriveWhole) {
+  QByteArray old;
+  for (int i = 0; i < 30000; ++i) old += QByteArray::number(i) + '\n';
+  const QString alone = write("alone.txt", old);
+  const QString linked = write("linked.txt", old);
+  ASSERT_EQ(::link(native(linked).constData(), native(folder.file("second")).constData()), 0);
+  QByteArray reversed = old;
+  std::reverse(reversed.begin(), reversed.end());
+  for (const QString& path : {alone, linked}) {
+    // The old bytes, mapped, handed out last block first, each reversed.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const uchar* mapped = file.map(0, file.size(), QFileDevice::MapPrivateOption);
+    ASSERT_TRUE(mapped);
+    const qint64 size = file.size();
+    const auto produce = [&](const BlockPut& put) {
+      for (qint64 end = size; end > 0; end -= 1000) {
+        std::string block(reinterpret_cast<const char*>(mapped) + std::max<qint64>(0, end - 1000),
+                          reinterpret_cast<const char*>(mapped) + end);
+        std::reverse(block.begin(), block.end());
+        if (const int error = put(block)) return error;
+      }
+      return 0;
+    };
+    const WriteResult written = writeFileKeepingIdentity(path, size, produce);
+    ASSERT_FALSE(written.failure.failed()) << path.toStdString();
+    EXPECT_EQ(written.inPlace, path == linked);
+    EXPECT_EQ(test::TempFolder::read(path), reversed) << path.toStdString();
+  }
+  EXPECT_EQ(test::TempFolder::read(folder.file("second")), reversed);
+  const auto failing = [](const BlockPut& put) { return put("partial") ? 0 : ENOSPC; };
+  EXPECT_EQ(writeFileKeepingIdentity(alone, 100, failing).failure.problem, Problem::DiskFull);
+  EXPECT_EQ(writeFileKeepingIdentity(linked, 100, failing).failure.problem, Problem::DiskFull);
+  EXPECT_EQ(test::TempFolder::read(alone), reversed);
+  EXPECT_EQ(test::TempFolder::read(linked), reversed);
+  EXPECT_EQ(names(), QStringList({"alone.txt", "linked.txt", "second"}));
 }

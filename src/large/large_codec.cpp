@@ -1,0 +1,231 @@
+#include "large/large_codec.h"
+
+#include "encoding/cp932.h"
+#include "encoding/euc_jp.h"
+#include "kanji/kanji.h"
+
+#include <algorithm>
+
+namespace wrenpad::large {
+
+namespace {
+bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
+bool isEucPairByte(unsigned char b) { return b >= 0xA1 && b <= 0xFE; }
+bool isSjisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+// Length of a well-formed UTF-8 sequence at s (n bytes left); 0 when the
+// bytes there are no such sequence.
+int utf8Length(const unsigned char* s, qint64 n) {
+  const unsigned c = s[0];
+  int length = 0;
+  unsigned low = 0x80;
+  unsigned high = 0xBF;
+  if (c < 0x80) return 1;
+  if (c >= 0xC2 && c <= 0xDF) {
+    length = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    length = 3;
+    if (c == 0xE0) low = 0xA0;
+    if (c == 0xED) high = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    length = 4;
+    if (c == 0xF0) low = 0x90;
+    if (c == 0xF4) high = 0x8F;
+  }
+  if (length == 0 || n < length || s[1] < low || s[1] > high) return 0;
+  for (int k = 2; k < length; ++k)
+    if (!isContinuation(s[k])) return 0;
+  return length;
+}
+
+char32_t utf8CodePoint(const unsigned char* s, int length) {
+  if (length == 1) return s[0];
+  char32_t code = s[0] & (0xFF >> (length + 1));
+  for (int k = 1; k < length; ++k) code = code << 6 | (s[k] & 0x3F);
+  return code;
+}
+
+int eucLength(const unsigned char* s, qint64 n) {
+  const unsigned char b = s[0];
+  if (b < 0x80) return 1;
+  if (b == 0x8E && n > 1 && isHalfWidthKana(s[1])) return 2;
+  if (b == 0x8F && n > 2 && isEucPairByte(s[1]) && isEucPairByte(s[2])) return 3;
+  if (!isEucPairByte(b) || n < 2 || !isEucPairByte(s[1])) return 1;
+  return 2;
+}
+
+int sjisLength(const unsigned char* s, qint64 n) {
+  const unsigned char b = s[0];
+  if (b < 0x80 || isHalfWidthKana(b) || n < 2) return 1;
+  return cp932::pairChar(std::uint16_t(b << 8 | s[1])) != 0 ? 2 : 1;
+}
+
+// A UTF-8 head cut by the detection limit may end inside a character: those
+// bytes are left out, so the cut does not make the head invalid.
+std::string_view withoutCutCharacter(std::string_view head) {
+  const auto* s = reinterpret_cast<const unsigned char*>(head.data());
+  const std::size_t n = head.size();
+  for (std::size_t back = 1; back <= std::min<std::size_t>(3, n); ++back) {
+    const unsigned char b = s[n - back];
+    if (isContinuation(b)) continue;
+    const std::size_t needed = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    return needed > back ? head.substr(0, n - back) : head;
+  }
+  return head;
+}
+
+class Decoder {
+ public:
+  explicit Decoder(std::size_t bytes) {
+    out_.text.reserve(qsizetype(bytes));
+    out_.byteOf.reserve(bytes + 1);
+  }
+  void put(char16_t unit, qint64 byte) {
+    out_.text += QChar(unit);
+    out_.byteOf.push_back(qint32(byte));
+  }
+  void putStandIns(const unsigned char* s, qint64 at, int count) {
+    for (int k = 0; k < count; ++k) put(cp932::byteEscape(s[at + k]).unicode(), at + k);
+  }
+  DecodedText finish(qint64 end) {
+    out_.byteOf.push_back(qint32(end));
+    return std::move(out_);
+  }
+
+ private:
+  DecodedText out_;
+};
+
+void decodeSjisCharacter(Decoder& d, const unsigned char* s, qint64 i, int length) {
+  const unsigned char b = s[i];
+  if (b < 0x80) return d.put(b, i);
+  if (isHalfWidthKana(b)) return d.put(char16_t(0xFF61 + (b - 0xA1)), i);
+  if (length == 2) return d.put(cp932::pairChar(std::uint16_t(b << 8 | s[i + 1])), i);
+  d.putStandIns(s, i, 1);
+}
+
+void decodeEucCharacter(Decoder& d, const unsigned char* s, qint64 i, int length) {
+  const unsigned char b = s[i];
+  if (b < 0x80) return d.put(b, i);
+  if (length == 1) return d.putStandIns(s, i, 1);
+  if (b == 0x8E) return d.put(char16_t(0xFF61 + (s[i + 1] - 0xA1)), i);
+  if (length == 2) {
+    const kanji::BytePair sjis = kanji::JisToSjisPair(b & 0x7F, s[i + 1] & 0x7F);
+    const char16_t u = cp932::pairChar(std::uint16_t(sjis.first << 8 | sjis.second));
+    return u != 0 ? d.put(u, i) : d.putStandIns(s, i, 2);
+  }
+  // JIS X 0212: rare enough to go through the codec's own table.
+  const QString text = eucjp::decode(QByteArray(reinterpret_cast<const char*>(s + i), 3));
+  if (text.size() == 1) return d.put(text.at(0).unicode(), i);
+  d.putStandIns(s, i, 3);
+}
+
+void decodeUtf8Character(Decoder& d, const unsigned char* s, qint64 i, int length) {
+  if (length == 1 && s[i] >= 0x80) return d.putStandIns(s, i, 1);
+  const char32_t code = utf8CodePoint(s + i, length);
+  if (code < 0x10000) return d.put(char16_t(code), i);
+  d.put(QChar::highSurrogate(code), i);
+  d.put(QChar::lowSurrogate(code), i);
+}
+}  // namespace
+
+DetectedForm detectForm(std::string_view head, TextEncoding fallback) {
+  head = head.substr(0, std::size_t(kDetectionBytes));
+  DetectedForm form;
+  form.binary = std::any_of(head.begin(), head.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 8 || b == 0xFF;
+  });
+  switch (kanji::DetectLineEnd(head)) {
+    case kanji::leCrLf: form.lineEnd = LineEnd::CrLf; break;
+    case kanji::leCr: form.lineEnd = LineEnd::Cr; break;
+    case kanji::leLf: form.lineEnd = LineEnd::Lf; break;
+    case kanji::leNone: break;
+  }
+  form.lineEndFromFile = head.find_first_of("\r\n") != std::string_view::npos;
+  if (!form.binary && kanji::LooksLikeUtf8Text(withoutCutCharacter(head))) {
+    form.encoding = TextEncoding::Utf8;
+    return form;
+  }
+  switch (form.binary ? kanji::kcBinary : kanji::DetectKanjiCode(head)) {
+    case kanji::kcEuc: form.encoding = TextEncoding::EucJp; break;
+    case kanji::kcNewJis:
+    case kanji::kcOldJis: form.jis = true; break;
+    case kanji::kcNone: form.encoding = fallback; break;
+    default: break;
+  }
+  return form;
+}
+
+int characterLength(TextEncoding encoding, const unsigned char* s, qint64 n) {
+  switch (encoding) {
+    case TextEncoding::ShiftJis: return sjisLength(s, n);
+    case TextEncoding::EucJp: return eucLength(s, n);
+    case TextEncoding::Utf8: return std::max(1, utf8Length(s, n));
+  }
+  return 1;
+}
+
+bool endsCharacter(TextEncoding encoding, unsigned char b) {
+  switch (encoding) {
+    case TextEncoding::ShiftJis: return !isSjisLead(b);
+    case TextEncoding::EucJp: return b < 0x80;
+    case TextEncoding::Utf8: return b < 0x80;
+  }
+  return true;
+}
+
+qsizetype DecodedText::unitAt(qint64 offset) const {
+  const auto found = std::lower_bound(byteOf.begin(), byteOf.end(), qint32(offset));
+  return qsizetype(found - byteOf.begin());
+}
+
+DecodedText decodeText(TextEncoding encoding, std::string_view bytes) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  const qint64 n = qint64(bytes.size());
+  Decoder decoder(bytes.size());
+  for (qint64 i = 0; i < n;) {
+    const int length = characterLength(encoding, s + i, n - i);
+    switch (encoding) {
+      case TextEncoding::ShiftJis: decodeSjisCharacter(decoder, s, i, length); break;
+      case TextEncoding::EucJp: decodeEucCharacter(decoder, s, i, length); break;
+      case TextEncoding::Utf8: decodeUtf8Character(decoder, s, i, length); break;
+    }
+    i += length;
+  }
+  return decoder.finish(n);
+}
+
+std::optional<std::string> encodeText(QStringView text, TextEncoding encoding, qsizetype* unencodable) {
+  cp932::Encoded encoded;
+  switch (encoding) {
+    case TextEncoding::ShiftJis: encoded = cp932::encode(text); break;
+    case TextEncoding::EucJp: encoded = eucjp::encode(text); break;
+    case TextEncoding::Utf8:
+      for (qsizetype i = 0; i < text.size() && encoded.firstUnencodable < 0; ++i) {
+        const QChar c = text.at(i);
+        const bool paired = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (paired) ++i;
+        else if (c.isSurrogate()) encoded.firstUnencodable = i;
+      }
+      if (encoded.firstUnencodable < 0) encoded.bytes = text.toUtf8();
+      break;
+  }
+  if (encoded.firstUnencodable >= 0) {
+    if (unencodable) *unencodable = encoded.firstUnencodable;
+    return std::nullopt;
+  }
+  return encoded.bytes.toStdString();
+}
+
+std::string_view lineBreakBytes(LineEnd lineEnd) {
+  switch (lineEnd) {
+    case LineEnd::CrLf: return "\r\n";
+    case LineEnd::Lf: return "\n";
+    case LineEnd::Cr: return "\r";
+  }
+  return "\n";
+}
+
+}  // namespace wrenpad::large

@@ -1,0 +1,66 @@
+#pragma once
+// The kanji codes of a large document, a character at a time. The document
+// stays in its file's bytes; only the lines on screen are decoded, each
+// character with the byte it begins at, so the view can put the caret
+// between characters and turn a click into a byte offset.
+//
+// The code is told from the head of the file only (kDetectionBytes): UTF-8
+// when the head is valid UTF-8 with non-ASCII text, EUC-JP or Shift-JIS when
+// the kanji detector says so, else the code the caller gives (the output
+// code the user chose). A character decodes as the document codec decodes
+// it (code page 932 for Shift-JIS, EUC-JP through its own tables); bytes
+// that make no character show as the same stand-ins (cp932.h), and UTF-8
+// that is not valid shows its bytes so too, where the codec would lose them.
+
+#include "encoding/document_codec.h"
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace wrenpad::large {
+
+inline constexpr qint64 kDetectionBytes = qint64(64) << 10;
+
+struct DetectedForm {
+  TextEncoding encoding = TextEncoding::ShiftJis;
+  bool jis = false;        // 7-bit JIS: shown as its bytes, never edited
+  bool binary = false;     // a control byte below 8 or a byte FF in the head
+  LineEnd lineEnd = LineEnd::CrLf;  // the first line end of the head
+  bool lineEndFromFile = false;     // the head had a line end
+};
+
+// `head`: the first bytes of the file (at most kDetectionBytes are looked at).
+DetectedForm detectForm(std::string_view head, TextEncoding fallback);
+
+// Bytes of the character that begins at s[0] when n bytes are left (n > 0):
+// 1 to 4, never more than n.
+int characterLength(TextEncoding encoding, const unsigned char* s, qint64 n);
+
+// True when a character can begin just after byte `b` whatever came before
+// it: for going back to a character's start without reading the whole line.
+bool endsCharacter(TextEncoding encoding, unsigned char b);
+
+// Decoded text and, for every UTF-16 unit of it and one past the end, the
+// byte (from the start of the bytes decoded) where its character begins.
+struct DecodedText {
+  QString text;
+  std::vector<qint32> byteOf;  // text.size() + 1 entries; the last is the byte count
+  // The unit whose character holds byte `offset`, or the one just after.
+  qsizetype unitAt(qint64 offset) const;
+};
+// `bytes` begin on a character's start and hold no line end.
+DecodedText decodeText(TextEncoding encoding, std::string_view bytes);
+
+// `text` in the document's code; nothing, with the index of the first
+// character it cannot hold in `unencodable`, when some character does not fit.
+std::optional<std::string> encodeText(QStringView text, TextEncoding encoding,
+                                      qsizetype* unencodable = nullptr);
+
+// The bytes of a line end.
+std::string_view lineBreakBytes(LineEnd lineEnd);
+
+}  // namespace wrenpad::large

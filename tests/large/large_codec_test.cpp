@@ -1,0 +1,121 @@
+// Decoding a large document a stretch at a time gives what the document
+// codec gives for the whole text, wherever a stretch, a piece of the piece
+// table or a read block begins or ends; and the code is told from the head
+// of the file.
+#include "large/large_codec.h"
+#include "large/large_document.h"
+#include "large/line_columns.h"
+
+#include "encoding/cp932.h"
+#include "encoding/euc_jp.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace wrenpad::large {
+namespace {
+
+std::string fromQt(const QByteArray& bytes) { return bytes.toStdString(); }
+
+// Japanese and ASCII in the code, and some bytes of no character.
+std::string sample(TextEncoding code) {
+  const QString text = QStringLiteral("港は夜明け前に静かで、ｶﾀｶﾅ ASCII ①～ 漁船が戻る。");
+  switch (code) {
+    case TextEncoding::ShiftJis: return fromQt(cp932::encode(text).bytes) + "\x80\xa0\xfd";
+    case TextEncoding::EucJp: return fromQt(eucjp::encode(text).bytes) + "\x8e\xa1\xa1";
+    case TextEncoding::Utf8: return fromQt(text.toUtf8());
+  }
+  return {};
+}
+
+QString libraryDecode(TextEncoding code, const std::string& bytes) {
+  const QByteArray data = QByteArray::fromStdString(bytes);
+  switch (code) {
+    case TextEncoding::ShiftJis: return cp932::decode(data);
+    case TextEncoding::EucJp: return eucjp::decode(data);
+    case TextEncoding::Utf8: return QString::fromUtf8(data);
+  }
+  return {};
+}
+
+TEST(LargeCodec, CharactersDecodeAsTheDocumentCodecDecodesThem) {
+  std::mt19937 random(7);
+  for (const TextEncoding code : {TextEncoding::ShiftJis, TextEncoding::EucJp, TextEncoding::Utf8}) {
+    const std::string bytes = sample(code);
+    const DecodedText decoded = decodeText(code, bytes);
+    EXPECT_EQ(decoded.text, libraryDecode(code, bytes)) << encodingName(code).toStdString();
+    ASSERT_EQ(decoded.byteOf.size(), std::size_t(decoded.text.size() + 1));
+    EXPECT_EQ(decoded.byteOf.back(), qint32(bytes.size()));
+    // Random bytes too, for Shift-JIS and EUC-JP (invalid UTF-8 becomes
+    // stand-ins here, where the codec would make U+FFFD of it).
+    if (code == TextEncoding::Utf8) continue;
+    for (int round = 0; round < 200; ++round) {
+      std::string noise;
+      for (int k = 0; k < 64; ++k) noise += char(0x80 + random() % 0x80);
+      EXPECT_EQ(decodeText(code, noise).text, libraryDecode(code, noise));
+    }
+  }
+  const std::string broken = "a\xe3\x81z\xff";
+  EXPECT_EQ(decodeText(TextEncoding::Utf8, broken).text,
+            QStringLiteral("a") + cp932::byteEscape(0xe3) + cp932::byteEscape(0x81) + u'z' + cp932::byteEscape(0xff));
+}
+
+TEST(LargeCodec, ACharacterCutByAPieceOrABlockDecodesWhole) {
+  for (const TextEncoding code : {TextEncoding::ShiftJis, TextEncoding::EucJp, TextEncoding::Utf8}) {
+    const std::string line = sample(code);
+    // The line is put together from two pieces cut at every byte, and read
+    // from every byte: each character's start is found and decodes as the
+    // whole line does.
+    const QString whole = decodeText(code, line).text;
+    for (std::size_t cut = 1; cut < line.size(); ++cut) {
+      auto document = LargeDocument::holding(line + "\n", code);
+      document->replace(qint64(cut), qint64(line.size() - cut), line.substr(cut));
+      ASSERT_EQ(document->text().pieces().size(), 3u);
+      ASSERT_EQ(document->decode(0, qint64(line.size())).text, whole);
+      const qint64 start = document->characterStart(qint64(cut));
+      const DecodedText tail = document->decode(start, qint64(line.size()));
+      ASSERT_TRUE(whole.endsWith(tail.text)) << encodingName(code).toStdString() << " cut " << cut;
+      if (start > 0) {
+        ASSERT_EQ(document->nextCharacter(document->previousCharacter(start)), start);
+      }
+    }
+  }
+  // A character across the end of a MiB read block, a megabyte into a line.
+  std::string longLine(std::size_t(1 << 20) - 1, 'a');
+  longLine += "\x88\x9f" + std::string(100, 'b');  // 亜 across the block's end
+  auto document = LargeDocument::holding(longLine, TextEncoding::ShiftJis);
+  EXPECT_EQ(document->characterStart(1 << 20), (1 << 20) - 1);
+  LineColumns columns(*document, 0, document->size(), 8);
+  EXPECT_EQ(columns.columnOf((1 << 20) + 1), (1 << 20) + 1);
+  EXPECT_EQ(columns.offsetAtColumn(1 << 20), (1 << 20) - 1);
+  EXPECT_EQ(columns.totalColumns(), (1 << 20) + 101);
+}
+
+TEST(LargeCodec, TheCodeIsToldFromTheHeadAlone) {
+  EXPECT_EQ(detectForm(sample(TextEncoding::Utf8), TextEncoding::ShiftJis).encoding, TextEncoding::Utf8);
+  EXPECT_EQ(detectForm(sample(TextEncoding::EucJp) + "\n", TextEncoding::Utf8).encoding, TextEncoding::EucJp);
+  EXPECT_EQ(detectForm(sample(TextEncoding::ShiftJis), TextEncoding::Utf8).encoding, TextEncoding::ShiftJis);
+  // Plain ASCII: the caller's code. A head cut inside a UTF-8 character is still UTF-8.
+  EXPECT_EQ(detectForm("plain\r\ntext", TextEncoding::EucJp).encoding, TextEncoding::EucJp);
+  EXPECT_EQ(detectForm("plain\r\ntext", TextEncoding::EucJp).lineEnd, LineEnd::CrLf);
+  std::string head = "\xe3\x81\x82" + std::string(std::size_t(kDetectionBytes) - 4, 'x') + "\xe3\x81\x82";
+  EXPECT_EQ(detectForm(head, TextEncoding::ShiftJis).encoding, TextEncoding::Utf8);
+  const DetectedForm jis = detectForm("\x1b$B$\"\x1b(B\n", TextEncoding::Utf8);
+  EXPECT_TRUE(jis.jis);
+  EXPECT_EQ(jis.lineEnd, LineEnd::Lf);
+  EXPECT_TRUE(detectForm(std::string("a\0b", 3), TextEncoding::Utf8).binary);
+}
+
+TEST(LargeCodec, TypedTextIsWrittenInTheDocumentsCodeOrRefused) {
+  EXPECT_EQ(encodeText(u"あa", TextEncoding::ShiftJis), std::string("\x82\xa0" "a"));
+  EXPECT_EQ(encodeText(u"あ", TextEncoding::EucJp), std::string("\xa4\xa2"));
+  EXPECT_EQ(encodeText(u"あ", TextEncoding::Utf8), std::string("\xe3\x81\x82"));
+  qsizetype unencodable = -1;
+  EXPECT_FALSE(encodeText(u"ok €", TextEncoding::EucJp, &unencodable));
+  EXPECT_EQ(unencodable, 3);
+  EXPECT_FALSE(encodeText(QString(QChar(0xD800)), TextEncoding::Utf8));
+}
+
+}  // namespace
+}  // namespace wrenpad::large

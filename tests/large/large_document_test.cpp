@@ -1,0 +1,187 @@
+// The large document's storage against a plain std::string: random edits,
+// undo and redo with a fixed seed, the line index against a fresh count after
+// every step, and the bytes it hands a save.
+#include "large/large_document.h"
+
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace wrenpad::large {
+namespace {
+
+// Line starts of `text` counted afresh: after every LF, and after every CR
+// that no LF follows.
+std::vector<qint64> lineStartsOf(const std::string& text) {
+  std::vector<qint64> starts{0};
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+      starts.push_back(qint64(i + 1));
+  }
+  return starts;
+}
+
+std::string contentOf(const LargeDocument& document) {
+  std::string out;
+  document.writeTo([&out](std::string_view block) {
+    out.append(block);
+    return 0;
+  });
+  return out;
+}
+
+// Checks every line's start and end, the line of sampled offsets and the count.
+void expectLinesMatch(LargeDocument& document, const std::string& model, std::mt19937& random) {
+  const std::vector<qint64> starts = lineStartsOf(model);
+  for (int k = 0; k < 8; ++k) {
+    const qint64 line = qint64(random() % starts.size());
+    ASSERT_EQ(document.lines().lineStart(line), starts[std::size_t(line)]) << "line " << line;
+    const qint64 offset = qint64(random() % (model.size() + 1));
+    const qint64 expected = std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin() - 1;
+    ASSERT_EQ(document.lines().lineOf(offset), expected) << "offset " << offset;
+  }
+  ASSERT_EQ(document.lines().lineCount(), qint64(starts.size()));
+  const qint64 first = qint64(random() % starts.size());
+  for (const LineIndex::Span& span : document.lines().lines(first, 5)) {
+    const std::size_t line = std::size_t(span.line);
+    ASSERT_EQ(span.start, starts[line]);
+    const qint64 next = line + 1 < starts.size() ? starts[line + 1] : qint64(model.size());
+    qint64 end = next;
+    if (line + 1 < starts.size()) end -= (model[std::size_t(next - 1)] == '\n' && next >= 2 && model[std::size_t(next - 2)] == '\r') ? 2 : 1;
+    ASSERT_EQ(span.end, end) << "line " << line;
+  }
+}
+
+std::string randomText(std::mt19937& random, std::size_t length) {
+  static const char kAlphabet[] = "abc \r\n\n\r\nxyz";
+  std::string text;
+  for (std::size_t i = 0; i < length; ++i) text += kAlphabet[random() % (sizeof kAlphabet - 1)];
+  return text;
+}
+
+TEST(LargeDocument, RandomEditsUndoAndRedoFollowAPlainString) {
+  std::mt19937 random(20240607);
+  std::string original;
+  for (int line = 0; line < 3000; ++line) original += "line " + std::to_string(line) + (line % 7 ? "\n" : "\r\n");
+  auto document = LargeDocument::holding(original, TextEncoding::Utf8);
+  std::vector<std::string> past{original};  // the model after each undo step
+  std::size_t now = 0;
+  for (int step = 0; step < 600; ++step) {
+    const std::string& model = past[now];
+    const int action = int(random() % 10);
+    if (action < 6 || now == 0) {
+      const qint64 offset = qint64(random() % (model.size() + 1));
+      const qint64 length = std::min<qint64>(qint64(random() % 40), qint64(model.size()) - offset);
+      const std::string bytes = randomText(random, random() % 12);
+      document->replace(offset, length, bytes);
+      std::string next = model;
+      next.replace(std::size_t(offset), std::size_t(length), bytes);
+      past.resize(now + 1);
+      past.push_back(next);
+      ++now;
+    } else if (action < 8) {
+      ASSERT_TRUE(document->undo());
+      --now;
+    } else if (now + 1 < past.size()) {
+      ASSERT_TRUE(document->redo());
+      ++now;
+    }
+    ASSERT_EQ(document->size(), qint64(past[now].size()));
+    if (step % 10 == 0) {
+      ASSERT_EQ(contentOf(*document), past[now]) << "step " << step;
+    }
+    expectLinesMatch(*document, past[now], random);
+  }
+  while (document->undo()) {}
+  EXPECT_EQ(contentOf(*document), original);
+  EXPECT_FALSE(document->isModified());
+}
+
+TEST(LargeDocument, KeysInARowAreOneUndoStepAndLineEndsSplitOrJoin) {
+  auto document = LargeDocument::holding("one\r\ntwo\r\n", TextEncoding::Utf8);
+  EXPECT_EQ(document->lines().lineCount(), 3);
+  qint64 at = 3;
+  for (const char* key : {"a", "b", "c"}) {
+    document->replace(at++, 0, key, EditKind::Typing);
+    document->sealUndoStep();
+  }
+  // Each key sealed: three steps. Unsealed keys in a row make one.
+  document->replace(6, 0, "d", EditKind::Typing);
+  document->replace(7, 0, "e", EditKind::Typing);
+  EXPECT_EQ(contentOf(*document), "oneabcde\r\ntwo\r\n");
+  document->undo();
+  EXPECT_EQ(contentOf(*document), "oneabc\r\ntwo\r\n");
+  // Backspace in a row: one step, which brings both characters back.
+  document->replace(5, 1, "", EditKind::DeletingBackward);
+  document->replace(4, 1, "", EditKind::DeletingBackward);
+  EXPECT_EQ(contentOf(*document), "onea\r\ntwo\r\n");
+  document->undo();
+  EXPECT_EQ(contentOf(*document), "oneabc\r\ntwo\r\n");
+  // Taking the LF out of a CR LF leaves a CR alone, which still ends a line;
+  // a byte between CR and LF makes two line ends of them.
+  document->replace(7, 1, "");
+  EXPECT_EQ(document->lines().lineCount(), 3);
+  EXPECT_EQ(document->lines().lineStart(1), 7);
+  document->replace(7, 0, "\n");
+  EXPECT_EQ(document->lines().lineEnd(0), 6);
+  document->replace(7, 0, "x");
+  EXPECT_EQ(document->lines().lineCount(), 4);
+  EXPECT_EQ(contentOf(*document), "oneabc\rx\ntwo\r\n");
+}
+
+TEST(LargeDocument, ModifiedUntilTheSavedStateComesBack) {
+  auto document = LargeDocument::holding("text\n", TextEncoding::Utf8);
+  EXPECT_FALSE(document->isModified());
+  document->replace(0, 0, "a");
+  EXPECT_TRUE(document->isModified());
+  document->undo();
+  EXPECT_FALSE(document->isModified());
+  document->redo();
+  document->markSaved();
+  EXPECT_FALSE(document->isModified());
+  document->undo();
+  EXPECT_TRUE(document->isModified());
+  // A new edit after undoing past the save: the saved state is gone for good.
+  document->replace(0, 0, "b");
+  document->undo();
+  EXPECT_TRUE(document->isModified());
+}
+
+TEST(LargeDocument, MappedFileIsHandedBackByteForByteAndEditsStayOutOfIt) {
+  test::TempFolder folder;
+  std::string bytes;
+  for (int i = 0; i < 200000; ++i) bytes += "\x82\xa0 row " + std::to_string(i) + (i % 3 ? "\r\n" : "\n");
+  const QString path = folder.write("big.txt", QByteArray::fromStdString(bytes));
+  LargeDocument::Opened opened = LargeDocument::open(path, TextEncoding::ShiftJis);
+  ASSERT_TRUE(opened.document);
+  LargeDocument& document = *opened.document;
+  EXPECT_EQ(document.encoding(), TextEncoding::ShiftJis);
+  EXPECT_EQ(contentOf(document), bytes);
+  EXPECT_EQ(document.lines().lineCount(), 200001);
+  const QByteArray onDisk = test::TempFolder::read(path);
+  document.replace(10, 5, "edited");
+  bytes.replace(10, 5, "edited");
+  EXPECT_EQ(contentOf(document), bytes);
+  EXPECT_EQ(test::TempFolder::read(path), onDisk);
+
+  EXPECT_FALSE(LargeDocument::open(folder.file("missing.txt"), TextEncoding::Utf8).document);
+  EXPECT_EQ(LargeDocument::open(folder.path(), TextEncoding::Utf8).failure.problem, files::Problem::NotRegular);
+}
+
+TEST(LargeDocument, LinesAreFoundOnlyAsFarAsAsked) {
+  std::string bytes;
+  for (int i = 0; i < 100000; ++i) bytes += "line\n";
+  auto document = LargeDocument::holding(bytes, TextEncoding::Utf8);
+  EXPECT_EQ(document->lines().lineStart(10), 50);
+  EXPECT_FALSE(document->lines().countKnown());
+  EXPECT_LT(document->lines().linesFound(), 100000);
+  EXPECT_EQ(document->lines().estimatedLineCount(), 100001);
+  while (!document->lines().scanOn(64 * 1024)) {}
+  EXPECT_EQ(document->lines().linesFound(), 100001);
+  EXPECT_EQ(document->lines().lineOf(qint64(bytes.size())), 100000);
+}
+
+}  // namespace
+}  // namespace wrenpad::large

@@ -1,0 +1,80 @@
+// Find and Replace All over the pieces of a large document, never on its
+// whole text: forward and backward, either case, across pieces and read
+// blocks, and never inside a kanji's two bytes.
+#include "large/large_document.h"
+
+#include "encoding/euc_jp.h"
+
+#include <gtest/gtest.h>
+
+namespace wrenpad::large {
+namespace {
+
+std::string contentOf(const LargeDocument& document) { return document.bytes(0, document.size()); }
+
+TEST(LargeSearch, FindsForwardAndBackwardInEitherCase) {
+  auto document = LargeDocument::holding("Alpha beta ALPHA gamma alpha\n", TextEncoding::Utf8);
+  EXPECT_EQ(document->find("alpha", 0, false, true), 23);
+  EXPECT_EQ(document->find("alpha", 0, false, false), 0);
+  EXPECT_EQ(document->find("alpha", 1, false, false), 11);
+  EXPECT_EQ(document->find("alpha", 28, true, false), 23);
+  // Backward from the end of a hit's start: only hits that end by `from`.
+  EXPECT_EQ(document->find("alpha", 27, true, false), 11);
+  EXPECT_EQ(document->find("alpha", 4, true, false), std::nullopt);
+  EXPECT_EQ(document->find("delta", 0, false, false), std::nullopt);
+  EXPECT_EQ(document->find("", 0, false, false), std::nullopt);
+}
+
+TEST(LargeSearch, AHitMayCrossPiecesAndBlocks) {
+  std::string bytes(std::size_t(3) << 20, '.');
+  bytes.replace((std::size_t(1) << 20) - 2, 6, "needle");  // across the first block's end
+  bytes.replace((std::size_t(2) << 20) + 5, 6, "needle");
+  auto document = LargeDocument::holding(bytes, TextEncoding::Utf8);
+  // A third one put together from an edit in the middle of the word.
+  document->replace(100, 0, "nee");
+  document->replace(103, 0, "dle");
+  EXPECT_EQ(document->find("needle", 0, false, true), 100);
+  EXPECT_EQ(document->find("needle", 101, false, true), (1 << 20) - 2 + 6);
+  EXPECT_EQ(document->find("needle", document->size(), true, true), (2 << 20) + 5 + 6);
+  EXPECT_EQ(document->find("needle", (2 << 20) + 10, true, true), (1 << 20) - 2 + 6);
+}
+
+TEST(LargeSearch, NeverMatchesTheSecondByteOfAKanji) {
+  // ア is 83 41 in Shift-JIS: its second byte is an "A".
+  auto document = LargeDocument::holding("\x83\x41\x83\x61 A\n", TextEncoding::ShiftJis);
+  EXPECT_EQ(document->find("A", 0, false, true), 5);
+  EXPECT_EQ(document->find("a", 0, false, false), 5);
+  // ア and ャ (83 61) differ only in a byte that is a letter: never equal.
+  EXPECT_EQ(document->find("\x83\x61", 0, false, false), 2);
+  EXPECT_EQ(document->find("A", 6, true, false), 5);
+  // In EUC-JP, a pair's second byte may be the first of the next pair:
+  // 亜 is B0 A1, and "亜亜" holds A1 B0 across its two characters.
+  const std::string euc = eucjp::encode(QStringLiteral("日本語の文です。亜亜")).bytes.toStdString();
+  auto document2 = LargeDocument::holding(euc + "\n", TextEncoding::Utf8);
+  ASSERT_EQ(document2->encoding(), TextEncoding::EucJp);
+  EXPECT_EQ(document2->find("\xa1\xb0", 0, false, true), std::nullopt);
+  EXPECT_EQ(document2->find("\xb0\xa1", 0, false, true), qint64(euc.size()) - 4);
+}
+
+TEST(LargeSearch, ReplaceAllIsOneUndoStepAndLeavesOtherBytesAlone) {
+  std::string bytes;
+  for (int i = 0; i < 50000; ++i) bytes += "cat dog Cat\n";
+  auto document = LargeDocument::holding(bytes, TextEncoding::Utf8);
+  const qint64 lines = document->lines().lineCount();
+  const LargeDocument::Replaced replaced = document->replaceAll("cat", "tiger\n", 0, document->size(), false);
+  EXPECT_EQ(replaced.count, 100000);
+  std::string expected;
+  for (int i = 0; i < 50000; ++i) expected += "tiger\n dog tiger\n\n";
+  EXPECT_EQ(contentOf(*document), expected);
+  EXPECT_EQ(document->lines().lineCount(), lines + 100000);
+  EXPECT_LE(document->text().pieces().size(), 200002u);
+  document->undo();
+  EXPECT_EQ(contentOf(*document), bytes);
+  EXPECT_EQ(document->lines().lineCount(), lines);
+  // Only inside [from, to).
+  EXPECT_EQ(document->replaceAll("dog", "", 12, 24, true).count, 1);
+  EXPECT_EQ(contentOf(*document).substr(0, 33), "cat dog Cat\ncat  Cat\ncat dog Cat\n");
+}
+
+}  // namespace
+}  // namespace wrenpad::large
