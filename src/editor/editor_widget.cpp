@@ -144,7 +144,6 @@ void EditorControl::Widget::insertFromMimeData(const QMimeData* source) {
   QPlainTextEdit::insertFromMimeData(source);
 }
 
-void EditorControl::Widget::insertPasted(const QString& text, std::optional<QPoint> at) {
 // The widget's own copies (Ctrl+Insert, Shift+Delete, dragging, the primary
 // selection) are plain text with the line breaks of the control's copies.
 QMimeData* EditorControl::Widget::createMimeDataFromSelection() const {
@@ -153,6 +152,7 @@ QMimeData* EditorControl::Widget::createMimeDataFromSelection() const {
   return data;
 }
 
+void EditorControl::Widget::insertPasted(const QString& text, std::optional<QPoint> at) {
   owner_.rememberUndoState();
   if (at) setTextCursor(cursorForPosition(*at));
   insertPlainText(text);
@@ -164,14 +164,6 @@ void EditorControl::Widget::inputMethodEvent(QInputMethodEvent* event) {
   QPlainTextEdit::inputMethodEvent(event);
 }
 
-// Every blink redraws the caret's paragraph, and Qt shapes a paragraph's
-// text again to draw it: on a line of megabytes that is most of a second of
-// work twice a second. The caret stays lit while it is on such a line.
-void EditorControl::Widget::steadyCaretOnLongLine() {
-  constexpr int kLongLine = 100'000;
-  QStyleHints* hints = QGuiApplication::styleHints();
-  const int wanted = textCursor().block().length() > kLongLine ? 0 : usualFlashTime_;
-  if (hints->cursorFlashTime() != wanted) hints->setCursorFlashTime(wanted);
 void EditorControl::Widget::resizeEvent(QResizeEvent* event) {
   QPlainTextEdit::resizeEvent(event);
   gutter_->fitToEditor();
@@ -181,6 +173,14 @@ QRectF EditorControl::Widget::blockPlace(const QTextBlock& block) const {
   return blockBoundingGeometry(block).translated(contentOffset());
 }
 
+// Every blink redraws the caret's paragraph, and Qt shapes a paragraph's
+// text again to draw it: on a line of megabytes that is most of a second of
+// work twice a second. The caret stays lit while it is on such a line.
+void EditorControl::Widget::steadyCaretOnLongLine() {
+  constexpr int kLongLine = 100'000;
+  QStyleHints* hints = QGuiApplication::styleHints();
+  const int wanted = textCursor().block().length() > kLongLine ? 0 : usualFlashTime_;
+  if (hints->cursorFlashTime() != wanted) hints->setCursorFlashTime(wanted);
 }
 
 EditorControl::EditorControl(QWidget* parent) : QObject(parent) {

@@ -48,18 +48,18 @@ class EditorControl::Widget : public QPlainTextEdit, private GutterSource {
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
-
   void resizeEvent(QResizeEvent* event) override;
+
  private:
   void steadyCaretOnLongLine();
-
   // GutterSource
   QTextBlock firstBlockOnScreen() const override { return firstVisibleBlock(); }
   QRectF blockPlace(const QTextBlock& block) const override;
   void setLeftMargin(int width) override { setViewportMargins(width, 0, 0, 0); }
+
   EditorControl& owner_;
   const int usualFlashTime_;
-};
   LineNumberGutter* gutter_ = nullptr;
+};
 
 }  // namespace wrenpad

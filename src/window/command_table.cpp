@@ -51,11 +51,11 @@ bool endsNewLinesWithCrLf(const CommandView& v) { return newTextLineEnd(v.settin
 bool speaksEnglish(const CommandView& v) { return !v.settings.Jpn; }
 bool speaksJapanese(const CommandView& v) { return v.settings.Jpn; }
 bool repaintsAutomatically(const CommandView& v) { return v.settings.AutoRepaint; }
+bool showsLineNumbers(const CommandView& v) { return v.settings.*lineNumbersSetting(v.document.DocumentMode); }
 bool undoesManySteps(const CommandView& v) { return v.settings.MultiUndo; }
 bool redoes(const CommandView& v) { return v.session.RedoEnabled; }
 bool offersOpenWith(const CommandView& v) { return v.session.SendToShortcut; }
 bool hasSelection(const CommandView& v) { return v.marks.selection; }
-bool showsLineNumbers(const CommandView& v) { return v.settings.*lineNumbersSetting(v.document.DocumentMode); }
 bool canCommentize(const CommandView& v) { return v.marks.commentize; }
 bool popupCanCutCopy(const CommandView& v) { return v.marks.popupCutCopy; }
 bool popupCanPaste(const CommandView& v) { return v.marks.popupPaste; }
@@ -249,6 +249,8 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.JapaneseClick(); }, speaksJapanese},
     {1, "mmAutoRepaint", "A&uto Repaint", u"自動着色(&U)", "", kCheckable,
      {}, [](TMain& w) { w.mmAutoRepaintClick(); }, repaintsAutomatically},
+    {1, "mmShowLineNumbers", "&Show Line Numbers", u"行番号の表示(&S)", "", kCheckable,
+     {}, [](TMain& w) { w.mmShowLineNumbersClick(); }, showsLineNumbers},
     {1, "mmEnableMultiUndo", "&Enable Multi Undo", u"複数回のアンドゥを可能にする(&E)", "", kCheckable | kSeparatorAfter,
      {}, [](TMain& w) {
        w.undo().mmEnableMultiUndoClick();
@@ -260,8 +262,6 @@ const CommandRow kCommands[] = {
      {}, [](TMain& w) { w.mmSCSendToClick(); }, offersOpenWith},
 
     // Help
-    {1, "mmShowLineNumbers", "&Show Line Numbers", u"行番号の表示(&S)", "", kCheckable,
-     {}, [](TMain& w) { w.mmShowLineNumbersClick(); }, showsLineNumbers},
     {0, "mmHelp", "&Help", u"ヘルプ(&H)", "", kNone},
     {1, "mmSearch", "&Search", u"ヘルプの検索(&S)", "", kNone,
      {}, [](TMain& w) { w.mmSearchClick(); }},

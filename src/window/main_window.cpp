@@ -352,11 +352,6 @@ void TMain::PopupMenu1Popup() { editorEvents().PopupMenu1Popup(); }
 
 void TMain::mmExitClick() { close(); }
 
-void TMain::mmShowLineNumbersClick() {
-  bool& shown = settings_.*lineNumbersSetting(document_.DocumentMode);
-  shown = !shown;
-}
-
 void TMain::mmBackGroundColorClick() {
   const bool wasDark = IsDarkBackground(Editor->background());
   htmlCommands().mmBackGroundColorClick();
@@ -377,6 +372,11 @@ void TMain::mmBackGroundColorClick() {
 void TMain::mmAutoRepaintClick() {
   painter().mmAutoRepaintClick();
   chosenAutoRepaint_ = settings_.AutoRepaint;
+}
+
+void TMain::mmShowLineNumbersClick() {
+  bool& shown = settings_.*lineNumbersSetting(document_.DocumentMode);
+  shown = !shown;
 }
 
 void TMain::mmHTMLFontClick() { subsystems_->fontCommand().mmHTMLFontClick(); }
@@ -483,12 +483,12 @@ void TMain::moveToUpperHalf() {
   if (!placementsApply()) return;
   const QScreen* screen = this->screen();
   if (!screen) return;
-void TMain::markErrorLine(std::optional<int> line) { Gutter->setErrorLine(line); }
-
   const QRect area = screen->availableGeometry();
   move(area.topLeft());
   resize(area.width(), area.height() / 2);
 }
+
+void TMain::markErrorLine(std::optional<int> line) { Gutter->setErrorLine(line); }
 
 // Size of the document's file on disk; 0 for a document not yet saved.
 qint64 TMain::documentFileSize() const {
@@ -526,16 +526,15 @@ void TMain::showWaitCursor(bool on) {
 void TMain::setHtmlToolBarVisible(bool visible) { ToolBar2->setVisible(visible); }
 
 void TMain::beginDocument() {
-  Gutter->setErrorLine(std::nullopt);
   document_.DocumentMode = kTextMode;
   settings_.AutoRepaint = chosenAutoRepaint_;
   marks_ = CommandMarks{};
   caretFlags_ = CaretContextFlags{};
   Editor->setReadOnly(false);
+  Gutter->setErrorLine(std::nullopt);
   // A page's background belonged to that page: each document starts on the user's own.
   Editor->setBackground(QColorOf(RgbOfWindowsColour(settings_.BGColor)));
   showCommandStates();
-  if (Gutter) Gutter->setShown(settings_.*lineNumbersSetting(document_.DocumentMode));
 }
 
 void TMain::showCommandStates() {
@@ -546,6 +545,7 @@ void TMain::showCommandStates() {
     if (shown) CMsgWindow->showCodeIn(programFace(settings_.CodingFontName));
     CMsgWindow->setVisible(shown);
   }
+  if (Gutter) Gutter->setShown(settings_.*lineNumbersSetting(document_.DocumentMode));
 }
 
 void TMain::Timer3Timer() { programs().Timer3Timer(); }

@@ -195,9 +195,9 @@ class TMain : public QMainWindow,
   void UpdateCodingMenu() override;
   void languageChanged() override;
   void openWebPage(const QUrl& page) override;
-  void markErrorLine(std::optional<int> line) override;
   void showAppletPage() override;
   void moveToUpperHalf() override;
+  void markErrorLine(std::optional<int> line) override;
 
   // PreviewHost
   void repaintWithRendering() override;
@@ -313,9 +313,9 @@ class TMain : public QMainWindow,
   // Keys typed before the file named on the command line is in.
   std::unique_ptr<KeysBeforeLoad> keysBeforeLoad_;
 
-  LineNumberGutter* Gutter = nullptr;
   EditorControl* Editor = nullptr;
   MessagePane* CMsgWindow = nullptr;
+  LineNumberGutter* Gutter = nullptr;
   QToolBar* ToolBar1 = nullptr;
   QToolBar* ToolBar2 = nullptr;
   QComboBox* HeaderComboBox = nullptr;
