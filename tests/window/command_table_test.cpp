@@ -120,7 +120,7 @@ TEST(CommandTable, JapaneseCaptionsKeepTheAcceleratorsOfTheEnglishOnes) {
     }
     EXPECT_FALSE(body.trimmed().isEmpty());
   }
-  EXPECT_EQ(captions, 94);  // every menu and pop-up entry that has one
+  EXPECT_EQ(captions, 95);  // every menu and pop-up entry that has one
   EXPECT_EQ(hints, 28);
   ASSERT_EQ(headingBoxItems().size(), 6u);
   EXPECT_EQ(str(headingBoxItems()[0].japanese), str(u"標準"));
@@ -265,7 +265,7 @@ TEST_F(BuiltCommands, EveryJapaneseCaptionReachesItsItemOrButton) {
       ++shown;
     }
   }
-  EXPECT_EQ(shown, 94 + 28);
+  EXPECT_EQ(shown, 95 + 28);
   EXPECT_EQ(item("mmSJIS")->text(), "&Shift-JIS");  // no Japanese caption: stays English
   commands.showCaptions(false);
   EXPECT_EQ(item("mmFile")->text(), "&File");
