@@ -1,17 +1,14 @@
 // The line-number gutter in the window: shown by the kind of the document,
-// Option > Show Line Numbers kept for each kind, and the mark of the line a
-// compiler message leads to.
+// Option > Show Line Numbers kept for each kind. (The error line's mark is
+// tested with the compile, in program_commands_test.)
 #include "documents/document_commands.h"
 #include "editor/editor_control.h"
 #include "editor/line_number_gutter.h"
-#include "programming/program_commands.h"
 #include "window/doc_type_dialog.h"
 #include "window/main_window.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
-#include <QPlainTextEdit>
-#include <QTextBlock>
 #include <gtest/gtest.h>
 
 using namespace wrenpad;
@@ -68,23 +65,6 @@ TEST_F(LineNumbersInWindow, ShownByTheDocumentsKindAndTheChoiceIsKeptForEachKind
   EXPECT_FALSE(written.LineNumbersText);
   EXPECT_TRUE(written.LineNumbersPage);
   EXPECT_FALSE(written.LineNumbersProgram);
-}
-
-TEST_F(LineNumbersInWindow, TheLineAMessageLeadsToIsMarkedUntilAnotherDocumentComes) {
-  open("calc.cpp", "int main() {\r\n  int a = 1;\r\n  return b;\r\n}\r\n");
-  main->settings().PL = int(LanguageMode::Cpp);
-  main->messagePane().setPlainText("calc.cpp: In function 'int main()':\n"
-                                   "calc.cpp:3:10: error: 'b' was not declared in this scope\n");
-  QTextCursor pane(main->messagePane().document()->findBlockByNumber(1));
-  main->messagePane().setTextCursor(pane);
-  main->programs().CMsgWindowDblClick();
-  EXPECT_EQ(gutter().errorLine(), 2);
-  const LineNumberGutter::ShownLine marked = gutter().linesIn(gutter().rect()).at(2);
-  EXPECT_TRUE(marked.error);
-  EXPECT_TRUE(marked.caret);
-
-  open("other.cpp", "int main() {}\r\n");
-  EXPECT_EQ(gutter().errorLine(), std::nullopt);
 }
 
 }  // namespace

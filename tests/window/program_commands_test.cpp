@@ -248,7 +248,7 @@ TEST_F(ProgramCommandsInWindow, ErrorsInOtherFilesLeadBackToTheDocumentsOwnLine)
 }
 
 // The gutter marks the first error's line of the last compile; a compile
-// that succeeds takes the mark away.
+// that succeeds, or another document, takes the mark away.
 TEST_F(ProgramCommandsInWindow, TheLastCompilesErrorLineIsMarkedBesideTheText) {
   if (!has("gcc")) GTEST_SKIP() << "gcc is not installed";
   open("marked.c", "int main(void) {\r\n  int x = 1;\r\n  return y;\r\n}\r\n");
@@ -259,6 +259,11 @@ TEST_F(ProgramCommandsInWindow, TheLastCompilesErrorLineIsMarkedBesideTheText) {
   main->editor().replaceText("int main(void) {\r\n  int y = 1;\r\n  return y;\r\n}\r\n");
   compile(true);
   EXPECT_EQ(gutter.errorLine(), std::nullopt) << main->messagePane().toPlainText().toStdString();
+  main->editor().replaceText("int main(void) {\r\n  return y;\r\n}\r\n");
+  compile(true);
+  EXPECT_EQ(gutter.errorLine(), 1);
+  open("other.c", "int main(void) { return 0; }\r\n");
+  EXPECT_EQ(gutter.errorLine(), std::nullopt);
 }
 
 // A program the compiler built runs, whatever words its messages hold.
