@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPrinter>
 
 namespace wrenpad {
@@ -288,12 +289,26 @@ void DocumentCommands::applyFontToWholeText(const QFont& font) {
 
 namespace {
 std::int8_t toSize8(int points) { return static_cast<std::int8_t>(std::clamp(points, 1, 127)); }
+
+// The font the editor draws the document with: its face and size, with the
+// weight, slant and lines last chosen in the font dialog while that face and
+// size are still in use. A document that was given no face yet (the one at
+// start-up) is drawn in the face Qt falls back to.
+QFont fontInUse(const EditorFont& drawn, const QFont& lastChosen) {
+  const QString face = drawn.name.isEmpty() ? QFontInfo(QFont(drawn.name)).family() : drawn.name;
+  const int points = std::max(1, drawn.sizePoints);
+  if (lastChosen.family() == face && lastChosen.pointSize() == points) return lastChosen;
+  QFont font(face);
+  font.setPointSize(points);
+  return font;
+}
 }  // namespace
 
+// OK on the font in use changes nothing: neither the text nor the settings.
 void DocumentCommands::mmFontClick() {
-  const auto chosen = c_.dialogs.chooseFont(fontDialogFont_,
-                                            [this](const QFont& font) { FontDialogApply(font); });
-  if (!chosen) return;
+  const QFont inUse = fontInUse(c_.editor.defaultFont(), fontDialogFont_);
+  const auto chosen = c_.dialogs.chooseFont(inUse, [this](const QFont& font) { FontDialogApply(font); });
+  if (!chosen || *chosen == inUse) return;
   rememberDialogFont(*chosen);
   applyFontToWholeText(*chosen);
   Settings& s = c_.settings;

@@ -1,8 +1,10 @@
 // Edit > Font on a real X server, closed with OK and nothing changed: the
 // text looks as it did and the settings keep the face name they had, for a
 // family whose everyday style is not the first it lists (DejaVu Sans lists
-// "Oblique" before "Book") and for one of the program's own face names
-// that only substitution maps to an installed family.
+// "Oblique" before "Book"), for one of the program's own face names that
+// only substitution maps to an installed family, and for the text typed
+// into the document the program starts with, which is drawn in Qt's
+// fallback face.
 #include "support/virtual_screen.h"
 
 #include <QImage>
@@ -23,8 +25,12 @@ int differingPixels(const QImage& before, const QImage& after) {
 
 TEST(FontDialog, OkWithoutAChangeLeavesTheTextAndTheStoredFaceAsTheyWere) {
   if (!wrenpad::test::canGrabRealWindows()) GTEST_SKIP() << "Xvfb, xdotool and ImageMagick's import are needed";
-  for (const QByteArray& face : {QByteArray("DejaVu Sans"), QByteArray("MS Gothic")}) {
-    SCOPED_TRACE(face.toStdString());
+  struct Case {
+    QByteArray face;
+    bool loaded;  // a file opened, or text typed into the first document
+  };
+  for (const auto& [face, loaded] : {Case{"DejaVu Sans", true}, Case{"MS Gothic", true}, Case{"MS Gothic", false}}) {
+    SCOPED_TRACE(face.toStdString() + (loaded ? " loaded" : " typed"));
     wrenpad::test::VirtualScreen screen;
     ASSERT_TRUE(screen.start());
     wrenpad::test::TempFolder folder;
@@ -34,10 +40,14 @@ TEST(FontDialog, OkWithoutAChangeLeavesTheTextAndTheStoredFaceAsTheyWere) {
     QProcess editor;
     editor.setProcessEnvironment(screen.environment());
     editor.setWorkingDirectory(folder.path());
-    editor.start(wrenpad::test::copyPortableProgram(folder), {"memo.txt"});
+    editor.start(wrenpad::test::copyPortableProgram(folder), loaded ? QStringList{"memo.txt"} : QStringList{});
     QString trace;
-    ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "loaded ", 15000)) << trace.toStdString();
+    ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, loaded ? "loaded " : "shown", 15000))
+        << trace.toStdString();
     QThread::msleep(1000);  // the X server settles the focus
+    if (!loaded) {
+      ASSERT_TRUE(screen.xdotool({"type", "Hello world, typed"}));
+    }
     const QImage before = screen.grab();
 
     ASSERT_TRUE(screen.xdotool({"key", "alt+e", "o"}));
@@ -51,6 +61,10 @@ TEST(FontDialog, OkWithoutAChangeLeavesTheTextAndTheStoredFaceAsTheyWere) {
     EXPECT_LT(differingPixels(before, after), 200);
 
     ASSERT_TRUE(screen.xdotool({"key", "ctrl+q"}));
+    if (!loaded) {
+      QThread::msleep(1000);  // the question whether to save the typed text
+      ASSERT_TRUE(screen.xdotool({"key", "alt+n"}));
+    }
     ASSERT_TRUE(editor.waitForFinished(10000)) << trace.toStdString();
     const QByteArray settings = wrenpad::test::TempFolder::read(folder.file("wrenpad.ini"));
     EXPECT_TRUE(settings.contains("DefFontName=" + face + "\r\n")) << settings.toStdString();
