@@ -42,11 +42,11 @@ int charsetOfFace(const QString& family) {
 DocumentCommands::DocumentCommands(DocumentContext context) : c_(context) {
   fontDialogFont_ = QFont(kProportionalGothic);
   fontDialogFont_.setPointSize(11);
-}
-
   // What leaves the editor for other programs ends its lines as a new
   // document does; the settings outlive the editor's use of them.
   c_.editor.setCopiedLineBreak([settings = &c_.settings] { return lineBreakOf(newTextLineEnd(*settings)); });
+}
+
 DocumentCommands::~DocumentCommands() = default;
 
 QString DocumentCommands::title() const { return kApplicationTitle; }
@@ -216,14 +216,14 @@ void DocumentCommands::mmNewClick() {
   c_.session.ChangeWatch = true;
 }
 
-// ---- fonts --------------------------------------------------------------------
-
 void DocumentCommands::startNewDocument() {
   loaded_ = LoadedText{};
   loadedPath_.clear();
   loadedStamp_ = files::FileStamp{};
   loadedRevision_ = ~0ull;
 }
+
+// ---- fonts --------------------------------------------------------------------
 
 void DocumentCommands::SelectDocumentFont(const QString& text) {
   const Settings& s = c_.settings;
