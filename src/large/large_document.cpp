@@ -37,6 +37,14 @@ std::string_view LargeDocument::lineBreak(LineEnd fallback) const {
   return lineBreakBytes(form_.lineEndFromFile ? form_.lineEnd : fallback);
 }
 
+void LargeDocument::findLineEnd() {
+  if (form_.lineEndFromFile) return;
+  const qint64 end = lines_.lineEnd(0);
+  if (end >= size()) return;
+  form_.lineEndFromFile = true;
+  form_.lineEnd = byteAt(end) == '\n' ? LineEnd::Lf : byteAt(end + 1) == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+}
+
 // ---- characters ------------------------------------------------------------
 
 qint64 LargeDocument::characterStart(qint64 offset) const {
@@ -239,15 +247,17 @@ std::optional<qint64> LargeDocument::find(std::string_view needle, qint64 from, 
   return first;
 }
 
-LargeDocument::Replaced LargeDocument::replaceAll(std::string_view needle, std::string_view with, qint64 from,
-                                                  qint64 to, bool matchCase) {
-  Replaced replaced;
+std::vector<qint64> LargeDocument::findAll(std::string_view needle, qint64 from, qint64 to, bool matchCase) const {
   std::vector<qint64> hits;
   forEachHit(needle, from, to, false, matchCase, [&hits](qint64 position) {
     hits.push_back(position);
     return true;
   });
-  if (hits.empty()) return replaced;
+  return hits;
+}
+
+Change LargeDocument::replaceHits(const std::vector<qint64>& hits, qint64 length, std::string_view with) {
+  if (hits.empty()) return {};
   // The bytes between the hits stay as pieces; every hit becomes the same
   // piece of the add buffer.
   const Piece replacement = with.empty() ? Piece{} : text_.add(with);
@@ -257,13 +267,19 @@ LargeDocument::Replaced LargeDocument::replaceAll(std::string_view needle, std::
     const Pieces between = text_.piecesOf(kept, hit);
     pieces.insert(pieces.end(), between.begin(), between.end());
     if (replacement.length > 0) pieces.push_back(replacement);
-    kept = hit + qint64(needle.size());
+    kept = hit + length;
   }
   Edit edit{hits.front(), {}, pieces, EditKind::Other};
-  replaced.count = qint64(hits.size());
-  replaced.change = apply(hits.front(), kept - hits.front(), pieces, &edit.removed);
+  const Change change = apply(hits.front(), kept - hits.front(), pieces, &edit.removed);
   history_.record(std::move(edit));
-  return replaced;
+  return change;
+}
+
+LargeDocument::Replaced LargeDocument::replaceAll(std::string_view needle, std::string_view with, qint64 from,
+                                                  qint64 to, bool matchCase) {
+  const std::vector<qint64> hits = findAll(needle, from, to, matchCase);
+  if (hits.empty()) return {};
+  return {qint64(hits.size()), replaceHits(hits, qint64(needle.size()), with)};
 }
 
 // ---- saving ----------------------------------------------------------------

@@ -49,6 +49,9 @@ class LargeDocument {
   bool editable() const { return !form_.jis; }
   // The bytes Enter puts in: the file's first line end, or `fallback` when it has none.
   std::string_view lineBreak(LineEnd fallback) const;
+  // A file whose head holds no line end (a first line longer than the head)
+  // takes the line end of its first line's end, wherever that is.
+  void findLineEnd();
 
   LineIndex& lines() { return lines_; }
   const PieceTable& text() const { return text_; }
@@ -88,6 +91,11 @@ class LargeDocument {
     Change change;
   };
   Replaced replaceAll(std::string_view needle, std::string_view with, qint64 from, qint64 to, bool matchCase);
+  // The hits of `needle` in [from, to) that do not overlap, in order.
+  std::vector<qint64> findAll(std::string_view needle, qint64 from, qint64 to, bool matchCase) const;
+  // The `length` bytes at each of `hits` (ascending, not overlapping)
+  // replaced by `with`, as one undo step.
+  Change replaceHits(const std::vector<qint64>& hits, qint64 length, std::string_view with);
 
   // Hands the document's bytes to `put` in order, a MiB at most at a time;
   // stops at the first error put returns (errno), and returns it, else 0.
@@ -98,6 +106,8 @@ class LargeDocument {
   // are gone: it maps the file anew and the undo steps, which name those
   // bytes, are forgotten.
   void rebase(std::shared_ptr<MappedBytes> file);
+  // Whether the document maps the file with this device and inode.
+  bool maps(quint64 device, quint64 inode) const { return file_->isFile(device, inode); }
 
  private:
   LargeDocument(std::shared_ptr<MappedBytes> file, TextEncoding fallback);

@@ -8,6 +8,8 @@ namespace wrenpad::large {
 
 namespace {
 constexpr qint64 kMarkEvery = 1024;
+constexpr qint64 kLongLineBytes = qint64(64) << 10;
+constexpr std::size_t kLongLinesKept = 8;
 
 // Calls found(position) for each line break at [from, to), in order, while
 // it returns true. A CR is a break unless an LF follows it, in the block or
@@ -37,6 +39,28 @@ void forEachBreak(const DocumentBytes& bytes, qint64 from, qint64 to, Found&& fo
 }
 }  // namespace
 
+namespace {
+// The stretches between the bytes `c` in [from, to), longest first found
+// longer than `limit`: calls longer(begin, end) for each until it returns true.
+template <typename Longer>
+bool anyStretchLonger(const char* from, const char* to, char c, qint64 limit, Longer&& longer) {
+  for (const char* start = from; start <= to;) {
+    const char* end = static_cast<const char*>(std::memchr(start, c, std::size_t(to - start)));
+    if (!end) end = to;
+    if (end - start > limit && longer(start, end)) return true;
+    start = end + 1;
+  }
+  return false;
+}
+}  // namespace
+
+bool hasLineLongerThan(std::string_view bytes, qint64 limit) {
+  // Between two LFs (memchr), and only where that is long, between CRs.
+  return anyStretchLonger(bytes.data(), bytes.data() + bytes.size(), '\n', limit, [limit](const char* a, const char* b) {
+    return anyStretchLonger(a, b, '\r', limit, [](const char*, const char*) { return true; });
+  });
+}
+
 qint64 LineIndex::countBreaks(qint64 from, qint64 to) const {
   qint64 count = 0;
   from = std::max<qint64>(from, 0);
@@ -54,6 +78,8 @@ qint64 LineIndex::countBreaks(qint64 from, qint64 to) const {
 
 void LineIndex::scanTo(qint64 line, qint64 offset, qint64 budget) {
   const qint64 size = bytes_.text.size();
+  // Every line is known to be there, up to the last: no need to look past it.
+  if (complete_) line = std::min(line, breaks_);
   if (scanned_ >= size || (frontier_.line >= line && scanned_ >= offset)) return;
   const qint64 stop = budget > 0 ? std::min(size, scanned_ + budget) : size;
   bool reached = false;
@@ -118,6 +144,7 @@ qint64 LineIndex::walk(Mark from, qint64 line) const {
 qint64 LineIndex::lineStart(qint64 line) {
   if (line <= 0) return 0;
   if (complete_) line = std::min(line, breaks_);
+  if (const Span* known = longLine(line)) return known->start;
   scanTo(line, -1, 0);
   return walk(nearestMarkBeforeLine(line), line);
 }
@@ -148,15 +175,21 @@ std::vector<LineIndex::Span> LineIndex::lines(qint64 first, qint64 count) {
       break;
     }
     qint64 next = -1;
-    forEachBreak(bytes_, start, size, [&next](qint64 position) {
-      next = position + 1;
-      return false;
-    });
+    if (const Span* known = longLine(line)) {
+      next = nextStart(*known);
+    } else {
+      forEachBreak(bytes_, start, size, [&next](qint64 position) {
+        next = position + 1;
+        return false;
+      });
+    }
     if (next < 0) {
       spans.push_back({line, start, size});
+      noteLongLine(spans.back());
       break;
     }
     spans.push_back({line, start, endBefore(start, next)});
+    noteLongLine(spans.back());
     start = next;
   }
   return spans;
@@ -164,9 +197,55 @@ std::vector<LineIndex::Span> LineIndex::lines(qint64 first, qint64 count) {
 
 qint64 LineIndex::lineOf(qint64 offset) {
   offset = std::clamp<qint64>(offset, 0, bytes_.text.size());
+  for (const Span& known : longLines_)
+    if (offset >= known.start && offset <= known.end) return known.line;
   scanTo(-1, offset, 0);
   const Mark mark = nearestMarkBeforeOffset(offset);
-  return mark.line + countBreaks(mark.offset, offset);
+  const qint64 line = mark.line + countBreaks(mark.offset, offset);
+  // Far into a line: the whole line is found and kept for the next time.
+  if (offset - mark.offset > kLongLineBytes) lines(line, 1);
+  return line;
+}
+
+qint64 LineIndex::nextStart(const Span& span) const {
+  const qint64 size = bytes_.text.size();
+  if (span.end >= size) return -1;
+  return span.end + (bytes_.text.byteAt(span.end) == '\r' && bytes_.text.byteAt(span.end + 1) == '\n' ? 2 : 1);
+}
+
+void LineIndex::noteLongLine(const Span& span) {
+  if (span.end - span.start <= kLongLineBytes) return;
+  std::erase_if(longLines_, [&span](const Span& known) { return known.line == span.line; });
+  if (longLines_.size() == kLongLinesKept) longLines_.erase(longLines_.begin());
+  longLines_.push_back(span);
+}
+
+const LineIndex::Span* LineIndex::longLine(qint64 line) const {
+  for (const Span& known : longLines_)
+    if (known.line == line) return &known;
+  return nullptr;
+}
+
+// A long line kept stays true through an edit before it (it moves), after
+// it, or inside it that adds and takes no line break; any other edit
+// forgets it.
+bool LineIndex::followLongLine(Span& line, qint64 offset, qint64 removed, qint64 inserted,
+                               qint64 breakDelta) const {
+  if (offset > line.end) return true;
+  const qint64 shift = inserted - removed;
+  if (offset + removed < line.start) {
+    line = {line.line + breakDelta, line.start + shift, line.end + shift};
+    return true;
+  }
+  if (offset <= line.start || offset + removed > line.end || breakDelta != 0) return false;
+  // Its break must still begin where the line now ends: no CR LF made or
+  // parted there (the last line has none).
+  const PieceTable& text = bytes_.text;
+  const qint64 end = line.end + shift;
+  const bool breakStays = end == text.size() || text.byteAt(end) == '\r' ||
+                          (text.byteAt(end) == '\n' && text.byteAt(end - 1) != '\r');
+  line.end = end;
+  return breakStays;
 }
 
 LineIndex::Mark LineIndex::lastStartBefore(qint64 offset) const {
@@ -180,6 +259,7 @@ LineIndex::Mark LineIndex::lastStartBefore(qint64 offset) const {
 
 void LineIndex::edited(qint64 offset, qint64 removed, qint64 inserted, qint64 breakDelta) {
   if (complete_) breaks_ += breakDelta;
+  std::erase_if(longLines_, [&](Span& line) { return !followLongLine(line, offset, removed, inserted, breakDelta); });
   if (offset > scanned_) return;
   const qint64 end = offset + removed;
   const auto touched = [&](const Mark& m) { return m.offset >= offset && m.offset <= end; };

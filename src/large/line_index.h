@@ -11,9 +11,13 @@
 
 #include "large/byte_pass.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace wrenpad::large {
+
+// Whether some line of `bytes` (LF, CR LF or CR ending it) is longer than `limit`.
+bool hasLineLongerThan(std::string_view bytes, qint64 limit);
 
 class LineIndex {
  public:
@@ -52,7 +56,10 @@ class LineIndex {
   // `breakDelta` more line breaks (counted over [offset - 1, offset + n)).
   void edited(qint64 offset, qint64 removed, qint64 inserted, qint64 breakDelta);
   // Whether edited() needs the count of breaks of an edit at `offset`.
-  bool needsBreakCount(qint64 offset) const { return complete_ || offset <= scanned_; }
+  bool needsBreakCount(qint64 offset) const {
+    return complete_ || offset <= scanned_ ||
+           std::any_of(longLines_.begin(), longLines_.end(), [offset](const Span& s) { return offset <= s.end + 1; });
+  }
 
  private:
   struct Mark {
@@ -68,6 +75,14 @@ class LineIndex {
   Mark lastStartBefore(qint64 offset) const;
   // The end of the line that begins at `start` when the next begins at `next`.
   qint64 endBefore(qint64 start, qint64 next) const;
+  // The line after `span`: where it begins, or -1 when `span` is the last.
+  qint64 nextStart(const Span& span) const;
+  // Lines of more than kLongLineBytes found lately are kept, so that the
+  // caret's line and the screen's are not looked for again at every key.
+  void noteLongLine(const Span& span);
+  const Span* longLine(qint64 line) const;
+  // True when `line` stays true through the edit (moved or grown).
+  bool followLongLine(Span& line, qint64 offset, qint64 removed, qint64 inserted, qint64 breakDelta) const;
 
   DocumentBytes bytes_;
   std::vector<Mark> marks_ = {Mark{}};
@@ -75,6 +90,7 @@ class LineIndex {
   qint64 scanned_ = 0;     // every break before this is found; none lies in [frontier_, scanned_)
   bool complete_ = false;  // breaks_ is the count of the whole document
   qint64 breaks_ = 0;
+  std::vector<Span> longLines_;
 };
 
 }  // namespace wrenpad::large

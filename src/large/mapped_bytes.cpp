@@ -29,6 +29,8 @@ MappedBytes::Opened MappedBytes::map(const QString& path) {
       bytes->data_ = static_cast<const char*>(address);
       bytes->size_ = st.st_size;
       bytes->mapped_ = true;
+      bytes->device_ = quint64(st.st_dev);
+      bytes->inode_ = quint64(st.st_ino);
     }
   }
   ::close(fd);

@@ -39,12 +39,16 @@ class MappedBytes {
   void release(qint64 from, qint64 to) const;
   // The same for the bytes `chunk` shows, when they are this file's.
   void release(std::string_view chunk) const;
+  // Whether these are the bytes of the file with this device and inode.
+  bool isFile(quint64 device, quint64 inode) const { return mapped_ && device == device_ && inode == inode_; }
 
  private:
   MappedBytes() = default;
   const char* data_ = nullptr;
   qint64 size_ = 0;
   bool mapped_ = false;
+  quint64 device_ = 0;
+  quint64 inode_ = 0;
   std::string held_;
 };
 

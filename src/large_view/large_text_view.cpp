@@ -416,7 +416,11 @@ std::string LargeTextView::bytesForPaste(const QString& text, bool* ok) {
 }
 
 bool LargeTextView::insertText(const QString& text, EditKind kind) {
-  if (isReadOnly() || text.isEmpty()) return false;
+  if (isReadOnly()) return false;
+  if (text.isEmpty()) {
+    if (hasSelection()) replaceSelection({}, EditKind::Other);
+    return true;
+  }
   bool ok = false;
   const std::string bytes = bytesForPaste(text, &ok);
   if (!ok) return false;
@@ -449,6 +453,18 @@ void LargeTextView::afterUndoStep(const std::optional<Change>& change, bool modi
   if (!change) return;
   caret_ = anchor_ = change->offset + change->inserted;
   changed(*change, modifiedBefore);
+}
+
+void LargeTextView::documentEdited(qint64 caret) {
+  if (!document_) return;
+  screen_ = std::make_unique<ScreenText>(*document_, tabColumns_);
+  caret_ = anchor_ = document_->characterStart(std::clamp<qint64>(caret, 0, document_->size()));
+  goalColumn_ = -1;
+  ensureCaretVisible();
+  emit textChanged();
+  emit modificationChanged(document_->isModified());
+  emit caretMoved();
+  emit selectionChanged(false);
 }
 
 void LargeTextView::undo() {

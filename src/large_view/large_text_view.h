@@ -68,9 +68,13 @@ class LargeTextView : public QAbstractScrollArea {
   void selectAll();
   void undo();
   void redo();
-  // Text typed or pasted, in place of the selection; false when the document's
-  // code cannot hold a character of it (cannotWrite tells which), and nothing changed.
+  // Text typed or pasted, in place of the selection (none: the selection goes);
+  // false when the document's code cannot hold a character of it
+  // (cannotWrite tells which), and nothing changed.
   bool insertText(const QString& text, EditKind kind = EditKind::Other);
+  // The document was changed (or saved) from outside the view: what the view
+  // knew of its lines goes, and the caret goes to `caret`.
+  void documentEdited(qint64 caret);
   // The bytes of a selection larger than this are not put on the clipboard.
   static constexpr qint64 kLargestCopy = qint64(64) << 20;
 

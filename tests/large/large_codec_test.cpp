@@ -105,6 +105,12 @@ TEST(LargeCodec, TheCodeIsToldFromTheHeadAlone) {
   EXPECT_TRUE(jis.jis);
   EXPECT_EQ(jis.lineEnd, LineEnd::Lf);
   EXPECT_TRUE(detectForm(std::string("a\0b", 3), TextEncoding::Utf8).binary);
+  // A first line longer than the head: its end is looked for when asked.
+  auto document = LargeDocument::holding(std::string(std::size_t(kDetectionBytes) + 10, 'x') + "\r\nnext\n",
+                                         TextEncoding::Utf8);
+  EXPECT_FALSE(document->form().lineEndFromFile);
+  document->findLineEnd();
+  EXPECT_EQ(document->lineBreak(LineEnd::Lf), "\r\n");
 }
 
 TEST(LargeCodec, TypedTextIsWrittenInTheDocumentsCodeOrRefused) {
