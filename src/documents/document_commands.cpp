@@ -4,6 +4,7 @@
 #include "platform/font_substitution.h"
 #include "encoding/document_codec.h"
 #include "documents/document_host.h"
+#include "documents/large_files.h"
 #include "editor/editor_control.h"
 #include "editor/text_on_background.h"
 #include "documents/writing_choices.h"
@@ -68,7 +69,8 @@ void DocumentCommands::SetDocumentTitle(const QString& name) {
 }
 
 bool DocumentCommands::AskSaveChanges() {
-  if (!c_.editor.isModified()) return true;
+  const bool modified = showsLargeFile() ? c_.largeFiles->isModified() : c_.editor.isModified();
+  if (!modified) return true;
   const QString question = formatMessage(c_.messages.MsgSaveChanges, c_.document.CurrentFileName);
   switch (c_.dialogs.askYesNoCancel(title(), question)) {
     case Answer::Cancel: return false;
@@ -81,6 +83,7 @@ bool DocumentCommands::AskSaveChanges() {
 // ---- reading ------------------------------------------------------------------
 
 bool DocumentCommands::LoadDocument(const QString& name) {
+  if (c_.largeFiles && LargeFiles::isLargeFile(name)) return loadLargeFile(name);
   // The file is read before anything changes, so a file that cannot be read
   // leaves the document as it was.
   if (!readDocumentFile(name)) return false;
@@ -113,6 +116,7 @@ bool DocumentCommands::OpenFile(const QString& name, bool readOnly) {
   c_.document.CurrentFolder = folderOf(QFileInfo(name).absoluteFilePath());
   c_.host.showCurrentFolder();
   c_.editor.setReadOnly(readOnly);
+  if (showsLargeFile()) c_.largeFiles->setReadOnly(readOnly);
   c_.document.LastExtension = extensionOf(name);
   c_.host.fileUsed(QFileInfo(name).absoluteFilePath());
   return true;

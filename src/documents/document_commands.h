@@ -23,6 +23,7 @@ namespace wrenpad {
 class Dialogs;
 class DocumentHost;
 class EditorControl;
+class LargeFiles;
 
 struct DocumentContext {
   EditorControl& editor;
@@ -33,6 +34,8 @@ struct DocumentContext {
   Settings& settings;
   const MessageTable& messages;
   const bool& japanese;      // the interface language of this run
+  // Files too large for the editor open in their own view (large_files.h).
+  LargeFiles* largeFiles = nullptr;
 };
 
 // The open dialog's filters, in order: text files, HTML files, all files.
@@ -96,6 +99,10 @@ class DocumentCommands {
  private:
   QString title() const;
   bool readDocumentFile(const QString& name);
+  bool showsLargeFile() const;
+  bool loadLargeFile(const QString& name);
+  bool writeLargeFile(const QString& name);
+  std::optional<files::FileStamp> writtenOrReported(const QString& name, const files::WriteResult& written);
   std::optional<files::ReadResult> readWithinLimits(const QString& name);
   std::optional<LoadedText> decodeOrReport(const QString& name, const QByteArray& bytes);
   QString describe(const files::Failure& failure) const;

@@ -6,6 +6,7 @@
 
 #include "documents/document_host.h"
 #include "documents/file_access.h"
+#include "documents/large_files.h"
 #include "documents/writing_choices.h"
 #include "editor/editor_control.h"
 #include "encoding/document_codec.h"
@@ -283,6 +284,7 @@ void DocumentCommands::rememberWritten(const QString& name, const Output& output
 }
 
 bool DocumentCommands::WriteDocumentFile(const QString& name) {
+  if (showsLargeFile()) return writeLargeFile(name);
   // Every line, the last included, ends in CR LF in the file.
   const QString text = normalizeDocumentText(c_.editor.text());
   if (!confirmOverwritingChanges(name)) return false;
@@ -306,10 +308,51 @@ bool DocumentCommands::WriteCopyFile(const QString& name) {
 // Replaced or written in place so that the file keeps its links, owner and
 // permissions; a failure part-way leaves the old file as it was.
 std::optional<files::FileStamp> DocumentCommands::writeBytes(const QString& name, const QByteArray& bytes) {
-  const files::WriteResult written = files::writeFileKeepingIdentity(name, bytes);
+  return writtenOrReported(name, files::writeFileKeepingIdentity(name, bytes));
+}
+
+std::optional<files::FileStamp> DocumentCommands::writtenOrReported(const QString& name,
+                                                                    const files::WriteResult& written) {
   if (!written.failure.failed()) return written.stamp;
   reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, describe(written.failure));
   return std::nullopt;
+}
+
+// ---- large files ------------------------------------------------------------------
+
+bool DocumentCommands::showsLargeFile() const { return c_.largeFiles && c_.largeFiles->shown(); }
+
+// A large file is mapped, not read: it is shown in its own view, in its own
+// bytes, uncoloured, without questions about its size or its bytes (a save
+// writes them back as they were, but for the edits).
+bool DocumentCommands::loadLargeFile(const QString& name) {
+  large::LargeDocument::Opened opened = c_.largeFiles->read(name);
+  if (!opened.document) {
+    reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name, describe(opened.failure));
+    return false;
+  }
+  c_.host.beginDocument();
+  c_.editor.clear();
+  SetDocumentTitle(name);
+  startNewDocument();
+  loadedPath_ = QFileInfo(name).absoluteFilePath();
+  loadedStamp_ = files::stampOf(name);
+  c_.largeFiles->show(std::move(opened.document), false);
+  c_.session.AutoFileNaming = false;
+  StartUndoSeries(c_.session);
+  c_.editor.setModified(false);
+  c_.host.showCommandStates();
+  return true;
+}
+
+bool DocumentCommands::writeLargeFile(const QString& name) {
+  if (!confirmOverwritingChanges(name)) return false;
+  const std::optional<files::FileStamp> stamp = writtenOrReported(name, c_.largeFiles->write(name));
+  if (!stamp) return false;
+  loadedPath_ = QFileInfo(name).absoluteFilePath();
+  loadedStamp_ = *stamp;
+  c_.host.fileUsed(loadedPath_);
+  return true;
 }
 
 }  // namespace wrenpad

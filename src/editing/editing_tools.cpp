@@ -56,14 +56,15 @@ void EditingTools::mmTabWidthClick() {
 }
 
 void EditingTools::EnhancedEdit1KeyUp(int qtKey) {
-  if (qtKey != Qt::Key_Return && qtKey != Qt::Key_Enter) return;
+  if (const std::optional<int> line = lineNumberTyped(qtKey)) GoToLine(*line, kJumpColumn);
+}
+
+std::optional<int> EditingTools::lineNumberTyped(int qtKey) {
+  if (qtKey != Qt::Key_Return && qtKey != Qt::Key_Enter) return std::nullopt;
   const QString typed = c_.host.lineNumberText();
   const std::optional<int> line = parseWholeNumber(typed);
-  if (!line) {
-    c_.dialogs.showError(kApplicationTitle, notAnIntegerMessage(typed));
-    return;
-  }
-  GoToLine(*line, kJumpColumn);
+  if (!line) c_.dialogs.showError(kApplicationTitle, notAnIntegerMessage(typed));
+  return line;
 }
 
 void EditingTools::GoToLine(int line, int column) {

@@ -6,6 +6,7 @@
 #include "editing/editing_context.h"
 
 #include <QString>
+#include <optional>
 
 namespace wrenpad {
 
@@ -24,6 +25,9 @@ class EditingTools {
   void mmTabWidthClick();
   // Key release in the line-number box: Enter jumps to the line typed there.
   void EnhancedEdit1KeyUp(int qtKey);
+  // The line typed in the line-number box when the key is Enter; nothing
+  // for other keys, and nothing after telling the user when it is no number.
+  std::optional<int> lineNumberTyped(int qtKey);
   // Puts the caret `column` characters into line `line` (1-based), scrolls
   // it into view and gives the editor the focus. A character beyond 16 bits
   // (a surrogate pair) counts one, so the caret never lands between its

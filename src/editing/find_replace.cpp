@@ -1,6 +1,7 @@
 #include "editing/find_replace.h"
 
 #include "documents/document_state.h"
+#include "documents/large_files.h"
 #include "editor/editor_control.h"
 #include "platform/dialogs.h"
 
@@ -183,16 +184,24 @@ void FindReplace::serveReplaceDialog(const FindRequest& request) {
 void FindReplace::FindDialogFind() {
   const QString& what = findFields_.findText;
   if (what.isEmpty()) return;
+  LargeFiles* large = shownLargeFile();
+  if (large ? large->findNext(what, findFields_.matchCase) : findInEditor(what, findFields_.matchCase)) return;
+  c_.dialogs.showMessage(kApplicationTitle, c_.japanese ? QStringLiteral("単語が見つかりませんでした") : kNotFound);
+  closeFindDialog();
+}
+
+LargeFiles* FindReplace::shownLargeFile() const {
+  return c_.largeFiles && c_.largeFiles->shown() ? c_.largeFiles : nullptr;
+}
+
+bool FindReplace::findInEditor(const QString& what, bool matchCase) {
   const QString text = c_.editor.text();
   const qsizetype from = c_.editor.selStart() + c_.editor.selLength();
-  const qsizetype at = text.indexOf(what, from, caseRule(findFields_.matchCase));
-  if (at < 0) {
-    c_.dialogs.showMessage(kApplicationTitle, c_.japanese ? QStringLiteral("単語が見つかりませんでした") : kNotFound);
-    closeFindDialog();
-    return;
-  }
+  const qsizetype at = text.indexOf(what, from, caseRule(matchCase));
+  if (at < 0) return false;
   c_.editor.select(int(at), int(what.size()));
   c_.editor.scrollCaretIntoView();
+  return true;
 }
 
 // Find Next of the Replace dialog searches with its text but, going through
@@ -217,7 +226,11 @@ void FindReplace::ReplaceDialogReplace(bool all) {
 void FindReplace::replaceSelection() {
   // The next search starts right after the inserted text, so an occurrence
   // that follows at once is found too, and the replacement is never searched.
-  if (c_.editor.selLength() > 0) c_.editor.replaceSelection(replaceFields_.replaceText);
+  if (LargeFiles* large = shownLargeFile()) {
+    if (!large->replaceSelection(replaceFields_.replaceText)) return;
+  } else if (c_.editor.selLength() > 0) {
+    c_.editor.replaceSelection(replaceFields_.replaceText);
+  }
   ReplaceDialogFind();
 }
 
@@ -244,6 +257,7 @@ void FindReplace::replaceSelection() {
 // question and the report come all the same. Both passes together are one
 // undo step.
 void FindReplace::replaceAll() {
+  if (LargeFiles* large = shownLargeFile()) return replaceAllInLargeFile(*large);
   const QString& what = replaceFields_.findText;
   const QString& with = replaceFields_.replaceText;
   const Qt::CaseSensitivity cs = caseRule(replaceFields_.matchCase);
@@ -276,6 +290,19 @@ void FindReplace::replaceAll() {
   closeReplaceDialog();
   // A new text has lost its colours; an untouched one kept them.
   if (changed && c_.recolourWholeText) c_.recolourWholeText();
+}
+
+// The same two passes in a large file's own bytes (large_files.h).
+void FindReplace::replaceAllInLargeFile(LargeFiles& large) {
+  const LargeFiles::ReplacedCounts counts =
+      large.replaceAll(replaceFields_.findText, replaceFields_.replaceText, replaceFields_.matchCase,
+                       [this](qint64 count) {
+                         return c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(count), c_.japanese)) ==
+                                Answer::Yes;
+                       });
+  if (counts.second)
+    c_.dialogs.showMessage(kApplicationTitle, AdditionalReplacedMessage(int(*counts.second), c_.japanese));
+  closeReplaceDialog();
 }
 
 }  // namespace wrenpad

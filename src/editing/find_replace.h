@@ -20,6 +20,7 @@ namespace wrenpad {
 
 class Dialogs;
 class EditorControl;
+class LargeFiles;
 
 // Where `what` occurs in `text`, searching from `from` and resuming after the
 // whole of each hit (so hits never overlap), keeping the hits that begin
@@ -45,6 +46,8 @@ struct FindReplaceContext {
   std::function<void(bool)> setPasteShortcut;
   // Colours the whole text again after Replace All has set it anew.
   std::function<void()> recolourWholeText;
+  // While a large file's own view is shown, the dialogs search and replace in it.
+  LargeFiles* largeFiles = nullptr;
 };
 
 class FindReplace {
@@ -84,6 +87,9 @@ class FindReplace {
   void closeReplaceDialog();
   void replaceSelection();
   void replaceAll();
+  LargeFiles* shownLargeFile() const;
+  bool findInEditor(const QString& what, bool matchCase);
+  void replaceAllInLargeFile(LargeFiles& large);
 
   FindReplaceContext c_;
   FindFields findFields_;

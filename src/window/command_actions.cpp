@@ -136,7 +136,7 @@ void CommandActions::showStates(const CommandView& view) {
     const CommandRow& row = *item.row;
     if (!hasViews(row)) continue;
     if (row.checked && item.action->isCheckable()) item.action->setChecked(row.checked(view));
-    const bool enabled = row.enabled ? row.enabled(view) : true;
+    const bool enabled = (row.enabled ? row.enabled(view) : true) && (item.action->menu() || permitted(row));
     // A menu's title follows its view too; an item without a handler stays disabled.
     if (row.enabled && (row.run || item.action->menu())) item.action->setEnabled(enabled);
     if ((row.flags & kShortcutWhenEnabled) && !item.isButton)
@@ -144,6 +144,16 @@ void CommandActions::showStates(const CommandView& view) {
     if (item.isButton && row.tool.visible) item.action->setVisible(row.tool.visible(view));
     if (row.visible && !item.isButton) item.action->setVisible(row.visible(view));
   }
+}
+
+void CommandActions::restrictTo(Permission allowed, const CommandView& view) {
+  allowed_ = std::move(allowed);
+  for (const Shown& item : shown_) {
+    const CommandRow& row = *item.row;
+    if (item.action->menu() || (row.flags & kSeparator)) continue;
+    item.action->setEnabled(row.run && permitted(row) && (!row.enabled || row.enabled(view)));
+  }
+  showStates(view);
 }
 
 void CommandActions::showCaptions(bool japanese) {

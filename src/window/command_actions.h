@@ -47,9 +47,15 @@ class CommandActions {
   void showStates(const CommandView& view);
   // English captions and hints, or the Japanese ones where a row has them.
   void showCaptions(bool japanese);
+  // While a large file's own view is shown, only the commands `allowed` lets
+  // through are enabled (and then as their views say); none lets every
+  // command be as its views say again.
+  using Permission = std::function<bool(const CommandRow&)>;
+  void restrictTo(Permission allowed, const CommandView& view);
 
  private:
   QAction* addMenuItem(QMenu& menu, const CommandRow& row);
+  bool permitted(const CommandRow& row) const { return !allowed_ || allowed_(row); }
   void bind(QAction* action, const CommandRow& row);
 
   std::span<const CommandRow> rows_;
@@ -61,6 +67,7 @@ class CommandActions {
     bool isButton;
   };
   std::vector<Shown> shown_;  // every item and button built for a row
+  Permission allowed_;
 };
 
 }  // namespace wrenpad

@@ -20,12 +20,13 @@ bool KeysBeforeLoad::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
-void KeysBeforeLoad::replay() {
+void KeysBeforeLoad::replay(QWidget* into) {
   editor_.removeEventFilter(this);
   // Taken out first: a key may start a command that runs the event loop.
   const std::vector<std::unique_ptr<QEvent>> kept = std::move(kept_);
   kept_.clear();
-  for (const std::unique_ptr<QEvent>& event : kept) QCoreApplication::sendEvent(&editor_, event.get());
+  QWidget& target = into ? *into : editor_;
+  for (const std::unique_ptr<QEvent>& event : kept) QCoreApplication::sendEvent(&target, event.get());
 }
 
 }  // namespace wrenpad

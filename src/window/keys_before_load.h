@@ -23,8 +23,9 @@ class KeysBeforeLoad : public QObject {
   explicit KeysBeforeLoad(QWidget& editor);
   ~KeysBeforeLoad() override;
 
-  // Stops keeping and sends what was kept to the editor, in order.
-  void replay();
+  // Stops keeping and sends what was kept to the editor, in order (or to
+  // `into`: a large file's own view, shown in the editor's place).
+  void replay(QWidget* into = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

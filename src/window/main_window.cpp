@@ -6,6 +6,7 @@
 #include "documents/document_commands.h"
 #include "documents/document_mode.h"
 #include "documents/file_access.h"
+#include "documents/large_files.h"
 #include "documents/recovery.h"
 #include "documents/undo_commands.h"
 #include "editing/editor_events.h"
@@ -18,6 +19,7 @@
 #include "html/html_commands.h"
 #include "html/text_to_html.h"
 #include "language/interface_language.h"
+#include "large_view/large_text_view.h"
 #include "page/page_settings.h"
 #include "page/preview/browser_window.h"
 #include "page/preview/page_preview.h"
@@ -32,8 +34,10 @@
 #include "window/doc_type_dialog.h"
 #include "window/icons.h"
 #include "window/keys_before_load.h"
+#include "window/large_file_commands.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -99,7 +103,10 @@ void TMain::readPageSettings(const QString& text) {
 // then the items show what the command changed.
 void TMain::runCommand(const CommandRow& row) {
   if (startupOpenPending()) Timer1Timer();
-  row.run(*this);
+  // A large file's view has handlers of its own for some commands; the rest
+  // are disabled while it is shown.
+  const CommandHandler run = showsLargeFile() ? largeFileHandler(row) : row.run;
+  if (run) run(*this);
   showCommandStates();
 }
 
@@ -221,7 +228,9 @@ Settings TMain::settingsToWrite() const {
   return s;
 }
 
-bool TMain::documentModified() const { return Editor->isModified(); }
+bool TMain::documentModified() const {
+  return showsLargeFile() ? subsystems_->largeFiles().isModified() : Editor->isModified();
+}
 
 bool TMain::saveDocumentAs() { return documents().mmSaveAsClick(); }
 
@@ -230,7 +239,9 @@ bool TMain::takeOverRecoveredWork(const RecoveryOffer& offer) {
 }
 
 void TMain::endUndoSeries(bool keepForRecovery) {
-  if (keepForRecovery)
+  // A large file's edits are not kept for recovery: the editor, which the
+  // snapshots hold, is empty behind its view.
+  if (keepForRecovery && !showsLargeFile())
     undo_->keepForRecovery();
   else
     undo_->cleanUp();
@@ -327,7 +338,8 @@ void TMain::Timer1Timer() {
   runSession_->setStartupOpenPending(false);
   showCurrentFolder();
   // Typed where the load left the caret, in the document that is there now.
-  if (const std::unique_ptr<KeysBeforeLoad> keys = std::move(keysBeforeLoad_)) keys->replay();
+  if (const std::unique_ptr<KeysBeforeLoad> keys = std::move(keysBeforeLoad_))
+    keys->replay(showsLargeFile() ? LargeView : nullptr);
 }
 
 // ---- editing state --------------------------------------------------------------
@@ -346,7 +358,13 @@ void TMain::Timer2Timer() {
   templates().paintPendingExpansion();
 }
 
-void TMain::PopupMenu1Popup() { editorEvents().PopupMenu1Popup(); }
+void TMain::PopupMenu1Popup() {
+  if (!showsLargeFile()) return editorEvents().PopupMenu1Popup();
+  marks_.popupCutCopy = LargeView->hasSelection();
+  marks_.popupPaste = !LargeView->isReadOnly() && !QApplication::clipboard()->text().isEmpty();
+  marks_.linkOpen = marks_.addRow = false;
+  showCommandStates();
+}
 
 // ---- commands of the window itself --------------------------------------------------
 
@@ -423,7 +441,8 @@ void TMain::showCurrentFolder() {
 // document mode). Any other name leaves the mode as it is.
 void TMain::SelectProgramMode() {
   const std::optional<LanguageMode> language = programLanguageOf(document_.CurrentFileName);
-  if (!language) {
+  // A large file stays plain text, whatever its name.
+  if (!language || showsLargeFile()) {
     showCommandStates();
     return;
   }
@@ -440,6 +459,7 @@ void TMain::SelectProgramMode() {
 }
 
 void TMain::SetWebPageMode(bool on) {
+  if (showsLargeFile()) on = false;
   const WebPageSwitch change = switchWebPage(document_.DocumentMode, on);
   document_.DocumentMode = change.documentMode;
   if (change.multiUndo) settings_.MultiUndo = true;
@@ -526,6 +546,7 @@ void TMain::showWaitCursor(bool on) {
 void TMain::setHtmlToolBarVisible(bool visible) { ToolBar2->setVisible(visible); }
 
 void TMain::beginDocument() {
+  largeFiles().close();
   document_.DocumentMode = kTextMode;
   settings_.AutoRepaint = chosenAutoRepaint_;
   marks_ = CommandMarks{};
@@ -546,6 +567,36 @@ void TMain::showCommandStates() {
     CMsgWindow->setVisible(shown);
   }
   if (Gutter) Gutter->setShown(settings_.*lineNumbersSetting(document_.DocumentMode));
+  if (showsLargeFile()) showLargeFileStates();
+}
+
+bool TMain::showsLargeFile() const { return subsystems_ && subsystems_->largeFiles().shown(); }
+
+// The large view in the editor's place, in the program face (its columns
+// line up), with the commands that cannot work on it disabled; or the
+// editor back, with every command as before.
+void TMain::showLargeFile(bool shown) {
+  Editor->widget()->setVisible(!shown);
+  LargeView->setVisible(shown);
+  marks_ = CommandMarks{};
+  const CommandView view{document_, settings_, session_, marks_};
+  commands_->restrictTo(shown ? CommandActions::Permission(worksOnLargeFile) : nullptr, view);
+  largeFileNote_->setVisible(shown);
+  if (!shown) {
+    Editor->setFocus();
+    return;
+  }
+  QFont face(programFace(settings_.CodingFontName));
+  face.setPointSize(std::max<int>(1, settings_.CodingFontSize));
+  LargeView->setFont(face);
+  LargeView->setTabColumns(8);
+  LargeView->setFocus();
+  showLineNumber(QStringLiteral("1"));
+}
+
+void TMain::showLargeFileStates() {
+  LargeView->setLineNumbersVisible(settings_.*lineNumbersSetting(document_.DocumentMode));
+  largeFileNote_->setText(largeFiles().statusNote());
 }
 
 void TMain::Timer3Timer() { programs().Timer3Timer(); }

@@ -85,6 +85,10 @@ class ShellIntegration;
 class THelpSearch;
 class KeysBeforeLoad;
 class LineNumberGutter;
+class LargeFiles;
+namespace large {
+class LargeTextView;
+}
 
 class TMain : public QMainWindow,
               public DocumentHost,
@@ -101,6 +105,9 @@ class TMain : public QMainWindow,
 
   EditorControl& editor() { return *Editor; }
   DocumentCommands& documents() { return subsystems_->documents(); }
+  // A file too large for the editor, shown in its own view in the editor's place.
+  LargeFiles& largeFiles() { return subsystems_->largeFiles(); }
+  bool showsLargeFile() const;
   DocumentState& document() { return document_; }
   SessionState& session() { return session_; }
   Settings& settings() { return settings_; }
@@ -166,6 +173,7 @@ class TMain : public QMainWindow,
   void newProgramFromTemplate() override;
   void newPageFromText() override;
   void fileUsed(const QString& fullName) override;
+  void showLargeFile(bool shown) override;
   void FileNameKeeperSelect(const QString& name);
   const RecentFiles& recentFiles() const { return FileNameKeeper; }
   void paintTags(int start, int finish) override;
@@ -263,6 +271,9 @@ class TMain : public QMainWindow,
   void createTimers();
   void createSubsystems();
   void connectEditorEvents();
+  void connectLargeView();
+  void lineNumberBoxKeyUp(int key);
+  void showLargeFileStates();
   void createHelp();
   void showHelpInLanguage();
   void openHelpPage(const QString& file);
@@ -314,6 +325,8 @@ class TMain : public QMainWindow,
   std::unique_ptr<KeysBeforeLoad> keysBeforeLoad_;
 
   EditorControl* Editor = nullptr;
+  large::LargeTextView* LargeView = nullptr;
+  QLabel* largeFileNote_ = nullptr;  // the status bar's note while a large file is shown
   MessagePane* CMsgWindow = nullptr;
   LineNumberGutter* Gutter = nullptr;
   QToolBar* ToolBar1 = nullptr;

@@ -7,9 +7,13 @@
 #include "editing/enhanced_edit.h"
 #include "editor/editor_control.h"
 #include "editor/line_number_gutter.h"
+#include "documents/large_files.h"
 #include "html/html_commands.h"
 #include "editing/editing_tools.h"
+#include "large_view/large_text_view.h"
+#include "platform/dialogs.h"
 #include "programming/program_commands.h"
+#include "text/bilingual.h"
 #include "window/command_actions.h"
 #include "window/command_table.h"
 
@@ -35,6 +39,10 @@ void TMain::createWidgets() {
   Editor = new EditorControl(central);
   layout->addWidget(Editor->widget(), 1);
   Gutter = &LineNumberGutter::of(*Editor);
+  LargeView = new large::LargeTextView(central);
+  LargeView->setObjectName(QStringLiteral("LargeFileView"));
+  LargeView->hide();
+  layout->addWidget(LargeView, 1);
   CMsgWindow = new MessagePane(central);
   CMsgWindow->hide();
   layout->addWidget(CMsgWindow);
@@ -48,7 +56,7 @@ void TMain::createWidgets() {
 
 void TMain::createSubsystems() {
   subsystems_ = std::make_unique<Subsystems>(SubsystemsContext{
-      .window = *this, .editor = *Editor, .dialogs = dialogs_, .documentHost = *this, .colouringHost = *this,
+      .window = *this, .editor = *Editor, .largeView = *LargeView, .dialogs = dialogs_, .documentHost = *this, .colouringHost = *this,
       .editingHost = *this, .programHost = *this, .previewHost = *this, .document = document_,
       .session = session_, .settings = settings_, .messages = messages_, .colouring = colouring_,
       .caret = caretFlags_, .marks = marks_, .japanese = japaneseInterface_, .paths = paths_,
@@ -70,8 +78,41 @@ void TMain::connectEditorEvents() {
   connect(&Timer5, &QTimer::timeout, this, [events] { events->Timer5Timer(); });
   connect(HeaderComboBox, &QComboBox::currentIndexChanged, this,
           [this] { htmlCommands().HeaderComboBoxChange(); });
-  connect(EnhancedEdit1, &TEnhancedEdit::keyUp, this,
-          [this](int key) { editingTools().EnhancedEdit1KeyUp(key); });
+  connect(EnhancedEdit1, &TEnhancedEdit::keyUp, this, &TMain::lineNumberBoxKeyUp);
+  connectLargeView();
+}
+
+// The large view tells the window what the editor's events tell it: where
+// the caret is, whether something is selected, and what it could not do.
+void TMain::connectLargeView() {
+  LargeView->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(LargeView, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { showPopupMenu(LargeView->mapToGlobal(at)); });
+  connect(LargeView, &large::LargeTextView::caretMoved, this,
+          [this] { showLineNumber(QString::number(largeFiles().caretLine())); });
+  connect(LargeView, &large::LargeTextView::selectionChanged, this, [this](bool selected) {
+    if (marks_.selection == selected) return;
+    marks_.selection = selected;
+    showCommandStates();
+  });
+  connect(LargeView, &large::LargeTextView::cannotWrite, this, [this](const QString& character) {
+    dialogs_.showError(kApplicationTitle,
+                       bilingual(japaneseInterface_, "This file's code cannot hold \"%1\": nothing was written.",
+                                 u"このファイルの文字コードでは\"%1\"を保存できません。入力しませんでした。")
+                           .arg(character));
+  });
+  connect(LargeView, &large::LargeTextView::selectionTooLarge, this, [this] {
+    dialogs_.showMessage(kApplicationTitle,
+                         bilingual(japaneseInterface_, "The selection is too large for the clipboard (over %1 MiB).",
+                                   u"選択範囲が大きすぎてクリップボードに入りません（%1 MiBを超えています）。")
+                             .arg(large::LargeTextView::kLargestCopy >> 20));
+  });
+}
+
+// Enter in the line-number box: the jump goes to whichever view is shown.
+void TMain::lineNumberBoxKeyUp(int key) {
+  if (!showsLargeFile()) return editingTools().EnhancedEdit1KeyUp(key);
+  if (const std::optional<int> line = editingTools().lineNumberTyped(key)) largeFiles().goToLine(*line);
 }
 
 void TMain::createMenus() {
@@ -147,6 +188,10 @@ void TMain::createStatusBar() {
   ProgressBar->setTextVisible(false);
   ProgressBar->setFixedSize(100, 16);
   bar->addWidget(ProgressBar);
+  largeFileNote_ = new QLabel(bar);
+  largeFileNote_->setObjectName(QStringLiteral("LargeFileNote"));
+  largeFileNote_->hide();
+  bar->addWidget(largeFileNote_);
 }
 
 void TMain::createTimers() {

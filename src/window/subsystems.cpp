@@ -3,6 +3,7 @@
 #include "colouring/program_painter.h"
 #include "colouring/tag_painter.h"
 #include "documents/document_commands.h"
+#include "documents/large_files.h"
 #include "documents/document_host.h"
 #include "documents/shell_integration.h"
 #include "editing/dictionary.h"
@@ -57,9 +58,13 @@ QStringList listFolders(const AppPaths& paths) {
 
 Subsystems::Subsystems(SubsystemsContext context)
     : c_(std::move(context)), screenFonts_(QFontDatabase::families()) {
+  largeFiles_ = std::make_unique<LargeFiles>(LargeFilesContext{
+      .view = c_.largeView, .dialogs = c_.dialogs, .settings = c_.settings, .japanese = c_.japanese,
+      .showView = [&host = c_.documentHost](bool shown) { host.showLargeFile(shown); }});
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.documentHost, .document = c_.document,
-      .session = c_.session, .settings = c_.settings, .messages = c_.messages, .japanese = c_.japanese});
+      .session = c_.session, .settings = c_.settings, .messages = c_.messages, .japanese = c_.japanese,
+      .largeFiles = largeFiles_.get()});
   createColouringAndEditing();
   createProgramming();
   createPageCommands();
@@ -95,7 +100,8 @@ void Subsystems::createColouringAndEditing() {
       .painting = *painter_, .editorFontSize = [this] { return c_.colouring.EditorFontSize; }});
   find_ = std::make_unique<FindReplace>(FindReplaceContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .japanese = c_.japanese,
-      .setPasteShortcut = c_.setPasteShortcut, .recolourWholeText = c_.recolourWholeText});
+      .setPasteShortcut = c_.setPasteShortcut, .recolourWholeText = c_.recolourWholeText,
+      .largeFiles = largeFiles_.get()});
   macros_ = std::make_unique<MacroReplace>(MacroReplaceContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .settings = c_.settings, .japanese = c_.japanese,
       .setPasteShortcut = c_.setPasteShortcut, .recolourWholeText = c_.recolourWholeText,

@@ -16,6 +16,10 @@ class QWidget;
 
 namespace wrenpad {
 
+namespace large {
+class LargeTextView;
+}
+
 class BoxCommand;
 class BrowserWindows;
 class ColouringHost;
@@ -31,6 +35,7 @@ class FindReplace;
 class FontCommand;
 class FormCommands;
 class HtmlCommands;
+class LargeFiles;
 class LinkCommand;
 class MacroReplace;
 class MessagePane;
@@ -65,6 +70,7 @@ QStringList listFolders(const AppPaths& paths);
 struct SubsystemsContext {
   QWidget& window;  // the parent of the forms
   EditorControl& editor;
+  large::LargeTextView& largeView;  // shown instead of the editor for a large file
   Dialogs& dialogs;
   DocumentHost& documentHost;
   ColouringHost& colouringHost;
@@ -99,6 +105,7 @@ class Subsystems {
   Subsystems& operator=(const Subsystems&) = delete;
 
   DocumentCommands& documents() { return *documents_; }
+  LargeFiles& largeFiles() { return *largeFiles_; }
   TagPainter& painter() { return *painter_; }
   ProgramPainter& programPainter() { return *programPainter_; }
   EditorEvents& editorEvents() { return *editorEvents_; }
@@ -139,6 +146,7 @@ class Subsystems {
   SubsystemsContext c_;
   // The faces the font choices offer: the screen's, read once at start.
   QStringList screenFonts_;
+  std::unique_ptr<LargeFiles> largeFiles_;
   std::unique_ptr<DocumentCommands> documents_;
   std::unique_ptr<TagPainter> painter_;
   std::unique_ptr<ProgramPainter> programPainter_;

@@ -194,7 +194,7 @@ TEST_F(DocumentFiles, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAsking)
   EXPECT_EQ(dialogs.askedOf("question").size(), 2);
 }
 
-TEST_F(DocumentFiles, OnlyRegularFilesOfBoundedSizeAreOpened) {
+TEST_F(DocumentFiles, OnlyRegularFilesAreOpenedAndLargeOnesInTheirOwnView) {
   const QString kept = open("kept.txt", "kept\r\n");
   const QString fifo = folder.file("pipe");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -204,21 +204,24 @@ TEST_F(DocumentFiles, OnlyRegularFilesOfBoundedSizeAreOpened) {
   ASSERT_EQ(errors.size(), 2);
   EXPECT_TRUE(errors[0].contains(fifo) && errors[0].contains("not an ordinary file"));
   EXPECT_TRUE(errors[1].contains("/dev/zero"));
-  // A large file is opened only when the user says so; one too large for the
-  // program, never. Both are sparse: nothing is read before the answer.
+  // A file above the large-file size opens in its own view at once, without
+  // a question, however large. Both are sparse: nothing is read to open them.
   const auto sparse = [&](const QString& name, qint64 size) {
     QFile file(folder.file(name));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(size));
     return file.fileName();
   };
-  dialogs.answers = {Answer::No};
-  EXPECT_FALSE(main->documents().OpenFile(sparse("large.txt", (qint64(64) << 20) + 1)));
-  EXPECT_TRUE(dialogs.askedOf("question").last().contains("large"));
-  EXPECT_FALSE(main->documents().OpenFile(sparse("huge.txt", qint64(1) << 30)));
-  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
-  EXPECT_TRUE(dialogs.askedOf("error").last().contains("huge.txt"));
-  EXPECT_TRUE(dialogs.askedOf("error").last().contains("too large"));
-  EXPECT_EQ(main->document().CurrentFileName, kept);
+  EXPECT_TRUE(main->documents().OpenFile(sparse("large.txt", (qint64(64) << 20) + 1)));
+  EXPECT_TRUE(main->showsLargeFile());
+  const QString huge = sparse("huge.txt", qint64(1) << 30);
+  EXPECT_TRUE(main->documents().OpenFile(huge));
+  EXPECT_TRUE(main->showsLargeFile());
+  EXPECT_TRUE(dialogs.askedOf("question").isEmpty());
+  EXPECT_EQ(main->document().CurrentFileName, huge);
+  // A file that cannot be opened leaves the document as it was.
+  EXPECT_FALSE(main->documents().OpenFile(fifo));
+  EXPECT_EQ(main->document().CurrentFileName, huge);
+  ASSERT_TRUE(main->documents().OpenFile(kept));
   EXPECT_EQ(main->editor().text(), "kept\r\n");
 }
 

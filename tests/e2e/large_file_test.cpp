@@ -1,0 +1,46 @@
+// The real program with a file above the large-file size on a real X server:
+// it opens in the large view, takes keys at its end, its start and a line
+// reached through the line-number box, and Ctrl+S writes exactly those
+// edits, every other byte as it was (Shift-JIS, CR LF).
+#include "support/virtual_screen.h"
+
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+TEST(LargeFile, KeysAndSaveOnAFileAboveTheLargeFileSize) {
+  if (!wrenpad::test::canDriveRealWindows()) GTEST_SKIP() << "Xvfb and xdotool are needed";
+  wrenpad::test::VirtualScreen screen;
+  ASSERT_TRUE(screen.start());
+  wrenpad::test::TempFolder folder;
+  folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
+  // About 20 MB: "漢字 line N" in Shift-JIS, CR LF after each.
+  QByteArray bytes;
+  std::vector<qsizetype> lineStarts;
+  for (int line = 0; bytes.size() < 20'000'000; ++line) {
+    lineStarts.push_back(bytes.size());
+    bytes += "\x8a\xbf\x8e\x9a line " + QByteArray::number(line) + "\r\n";
+  }
+  const QString path = folder.write("big.txt", bytes);
+  QProcess editor;
+  editor.setProcessEnvironment(screen.environment());
+  editor.setWorkingDirectory(folder.path());
+  editor.start(wrenpad::test::copyPortableProgram(folder), {"big.txt"});
+  QString trace;
+  ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "loaded ", 30000)) << trace.toStdString();
+  QThread::msleep(1000);  // the X server settles the focus
+
+  ASSERT_TRUE(screen.xdotool({"key", "ctrl+End"}));
+  ASSERT_TRUE(screen.xdotool({"type", "--delay", "30", "end"}));
+  ASSERT_TRUE(screen.xdotool({"key", "ctrl+Home"}));
+  ASSERT_TRUE(screen.xdotool({"type", "--delay", "30", "top"}));
+  ASSERT_TRUE(screen.xdotool({"key", "ctrl+g", "1", "0", "0", "0", "Return"}));
+  ASSERT_TRUE(screen.xdotool({"type", "--delay", "30", "mid"}));
+  ASSERT_TRUE(screen.xdotool({"key", "Return", "ctrl+s"}));
+  QByteArray expected = bytes + "end";
+  expected.insert(lineStarts[999], "mid\r\n");
+  expected.prepend("top");
+  EXPECT_TRUE(wrenpad::test::waitForFile(path, expected, editor)) << trace.toStdString();
+  editor.kill();
+  editor.waitForFinished(5000);
+}
