@@ -578,6 +578,9 @@ bool TMain::showsLargeFile() const { return subsystems_ && subsystems_->largeFil
 void TMain::showLargeFile(bool shown) {
   Editor->widget()->setVisible(!shown);
   LargeView->setVisible(shown);
+  // Whatever gives the editor the keys back (a closed dialog, Esc in the
+  // heading box) gives them to the view while it stands in the editor's place.
+  Editor->widget()->setFocusProxy(shown ? LargeView : nullptr);
   marks_ = CommandMarks{};
   const CommandView view{document_, settings_, session_, marks_};
   commands_->restrictTo(shown ? CommandActions::Permission(worksOnLargeFile) : nullptr, view);

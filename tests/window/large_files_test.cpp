@@ -11,6 +11,7 @@
 #include "window/doc_type_dialog.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -82,6 +83,10 @@ TEST_F(LargeFileWindow, SaveFindReplaceGoToLineAndUndoWorkOnIt) {
   main->findReplace().serveFindDialog({FindRequest::Kind::FindNext, {"LINE", "", false}});
   EXPECT_EQ(view().selectionStart(), 1200002 + 8);
   EXPECT_EQ(view().selectionEnd(), 1200002 + 12);
+  // Closing the dialog gives the keys back to the view in the editor's place.
+  QApplication::setActiveWindow(main.get());
+  main->findReplace().serveFindDialog({FindRequest::Kind::Closed, {"LINE", "", false}});
+  EXPECT_EQ(QApplication::focusWidget(), &view());
   view().setCaret(0);
   main->findReplace().serveReplaceDialog({FindRequest::Kind::ReplaceAll, {"line", "row", true}});
   dialogs.filesToSave.push_back(folder.file("copy.txt"));
