@@ -235,6 +235,7 @@ void PagePreview::mmWebPageEditOptionsClick() {
   shown.japanese = c_.japanese;
   shown.realization = c_.settings.Realization;
   shown.browser = int(choice());
+  shown.browserCaptions = BrowserChoiceCaptions(c_.japanese, c_.findProgram);
   const std::optional<WebPageOptionsValues> chosen = c_.dialogs.askForm(optionsForm(), shown);
   if (!chosen) return;
   c_.settings.Browser = std::int8_t(BrowserChoiceOf(chosen->browser));
@@ -242,6 +243,5 @@ void PagePreview::mmWebPageEditOptionsClick() {
   c_.settings.Realization = chosen->realization;
   if (c_.document.DocumentMode == kHtmlMode) c_.host.repaintWithRendering();
 }
-  shown.browserCaptions = BrowserChoiceCaptions(c_.japanese, c_.findProgram);
 
 }  // namespace wrenpad
