@@ -159,9 +159,30 @@ void EditorControl::Widget::insertPasted(const QString& text, std::optional<QPoi
   ensureCursorVisible();
 }
 
+// Text being composed in an input method would take the format of the
+// character before it (the blue of a tag's ">"), which the text control also
+// lays under the input method's own formats; it is shown in the document's
+// plain colour until committed. The input method's underline stays, and so
+// does a colour it chose itself.
 void EditorControl::Widget::inputMethodEvent(QInputMethodEvent* event) {
   if (!event->commitString().isEmpty()) owner_.rememberUndoState();
-  QPlainTextEdit::inputMethodEvent(event);
+  if (event->preeditString().isEmpty()) return QPlainTextEdit::inputMethodEvent(event);
+  const QColor plainColour = owner_.defaultFont().color;
+  QTextCharFormat plain;
+  plain.setForeground(plainColour);
+  QList<QInputMethodEvent::Attribute> attributes{
+      {QInputMethodEvent::TextFormat, 0, int(event->preeditString().size()), plain}};
+  for (QInputMethodEvent::Attribute attribute : event->attributes()) {
+    if (attribute.type == QInputMethodEvent::TextFormat) {
+      QTextCharFormat format = qvariant_cast<QTextFormat>(attribute.value).toCharFormat();
+      if (!format.hasProperty(QTextFormat::ForegroundBrush)) format.setForeground(plainColour);
+      attribute.value = format;
+    }
+    attributes << attribute;
+  }
+  QInputMethodEvent shown(event->preeditString(), attributes);
+  shown.setCommitString(event->commitString(), event->replacementStart(), event->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&shown);
 }
 
 void EditorControl::Widget::resizeEvent(QResizeEvent* event) {
