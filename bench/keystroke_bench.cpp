@@ -5,13 +5,23 @@
 // switched back on after opening (opening a large page switches it off), as a
 // user who wants colours does. The same key in a bare QTextEdit holding the
 // same text is the yardstick, measured in the same run.
+//
+// BM_WindowKeyAt types at the end of a line in the middle and at the very
+// end of a coloured document, and lets the window paint and run what the key
+// posted before the next key; its yardstick is a bare QPlainTextEdit (the
+// widget the editor is built on) with the same text, caret and keys, painted
+// the same way. Either benchmark puts the text in on the editor's own path,
+// as a file below the large-file limit is opened.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <memory>
 
+#include "colouring/tag_painter.h"
 #include "platform/app_paths.h"
 #include "documents/document_commands.h"
 #include "offscreen_main.h"
@@ -56,33 +66,51 @@ void typeAndTakeBack(benchmark::State& state, QWidget* view) {
   state.SetItemsProcessed(state.iterations() * 2);
 }
 
-// Argument 0: size in KiB; argument 1: 0 for a text file, 1 for a page, 2 for
-// a program.
-void BM_TypeCharacter(benchmark::State& state) {
-  QTemporaryDir folder;
+// A settings file that keeps the interface English.
+void writeSettings(const QTemporaryDir& folder) {
   QFile settings(folder.filePath("wrenpad.ini"));
   settings.open(QIODevice::WriteOnly);
   settings.write("[Settings]\r\nJpn=0\r\n");
-  settings.close();
-  const char* names[] = {"page.txt", "page.htm", "page.c"};
-  QFile page(folder.filePath(names[state.range(1)]));
-  page.open(QIODevice::WriteOnly);
-  page.write(generatedPage(int(state.range(0))).toUtf8());
-  page.close();
+}
 
+// A window on a document of the given kind (0 text, 1 page, 2 program) and
+// size on the editor's own path: a small file of that kind is opened, so the
+// window takes its mode, then the text of the size goes in as a loaded text
+// does. (A file above the large-file limit would open in the large view.)
+struct WindowOnDocument {
+  WindowOnDocument(int kibibytes, int kind) {
+    writeSettings(folder);
+    StartupOptions options;
+    options.paths = AppPaths::inFolder(folder.path());
+    main = std::make_unique<TMain>(options, &dialogs);
+    main->resize(900, 700);
+    main->show();
+    const char* names[] = {"page.txt", "page.htm", "page.c"};
+    QFile file(folder.filePath(names[kind]));
+    file.open(QIODevice::WriteOnly);
+    file.write(generatedPage(1).toUtf8());
+    file.close();
+    main->documents().OpenFile(file.fileName());
+    main->editor().setText(generatedPage(kibibytes));
+    main->settings().AutoRepaint = true;
+  }
+  ~WindowOnDocument() {
+    main->editor().setModified(false);
+    main->close();
+  }
+
+  QTemporaryDir folder;
   QuietDialogs dialogs;
-  StartupOptions options;
-  options.paths = AppPaths::inFolder(folder.path());
-  TMain main(options, &dialogs);
-  main.resize(900, 700);
-  main.show();
-  main.documents().OpenFile(page.fileName());
-  main.settings().AutoRepaint = true;
-  EditorControl& editor = main.editor();
+  std::unique_ptr<TMain> main;
+};
+
+// Argument 0: size in KiB; argument 1: 0 for a text file, 1 for a page, 2 for
+// a program.
+void BM_TypeCharacter(benchmark::State& state) {
+  WindowOnDocument window(int(state.range(0)), int(state.range(1)));
+  EditorControl& editor = window.main->editor();
   editor.setSelStart(editor.textLength() / 2);
   typeAndTakeBack(state, editor.widget());
-  editor.setModified(false);
-  main.close();
 }
 BENCHMARK(BM_TypeCharacter)
     ->ArgsProduct({{48, 1024, 10240, 51200}, {0, 1, 2}})
@@ -104,6 +132,69 @@ void BM_BareEditTypeCharacter(benchmark::State& state) {
 BENCHMARK(BM_BareEditTypeCharacter)
     ->Arg(48)->Arg(1024)->Arg(10240)->Arg(51200)->ArgName("KiB")
     ->Unit(benchmark::kMillisecond);
+
+enum Place { kMiddle = 0, kEnd = 1 };
+
+// The end of a line in the middle (where typing goes) or the very end.
+void putCaret(QPlainTextEdit& edit, Place place) {
+  QTextCursor cursor = edit.textCursor();
+  if (place == kEnd) {
+    cursor.movePosition(QTextCursor::End);
+  } else {
+    cursor.setPosition(edit.document()->characterCount() / 2);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+  }
+  edit.setTextCursor(cursor);
+  edit.ensureCursorVisible();
+  QApplication::processEvents();
+}
+
+// A key typed and taken back, each followed by the repaint and the
+// zero-interval work it posted, as the window system would run them.
+void typePaintAndTakeBack(benchmark::State& state, QWidget* view) {
+  const auto typePainted = [view](int key, const QString& text) {
+    typeKey(view, key, text);
+    QApplication::processEvents();
+  };
+  typePainted(Qt::Key_A, QStringLiteral("a"));
+  typePainted(Qt::Key_Backspace, QString());
+  for (auto _ : state) {
+    typePainted(Qt::Key_A, QStringLiteral("a"));
+    typePainted(Qt::Key_Backspace, QString());
+  }
+  state.SetItemsProcessed(state.iterations() * 2);
+}
+
+// Arguments: size in KiB; place (0 middle, 1 end); kind (0 text, 1 page,
+// 2 program).
+void BM_WindowKeyAt(benchmark::State& state) {
+  WindowOnDocument window(int(state.range(0)), int(state.range(2)));
+  // The keys are typed into a coloured document, not into one being coloured.
+  window.main->recolourWholeText();
+  window.main->painter().FinishRepaint();
+  auto* edit = qobject_cast<QPlainTextEdit*>(window.main->editor().widget());
+  putCaret(*edit, Place(state.range(1)));
+  typePaintAndTakeBack(state, edit);
+}
+BENCHMARK(BM_WindowKeyAt)
+    ->ArgsProduct({{48, 1024, 51200}, {kMiddle, kEnd}, {0, 1, 2}})
+    ->ArgNames({"KiB", "end", "kind"})
+    ->Unit(benchmark::kMicrosecond);
+
+// The yardstick of BM_WindowKeyAt: a bare QPlainTextEdit of the same size,
+// the same text, caret and keys.
+void BM_BarePlainKeyAt(benchmark::State& state) {
+  QPlainTextEdit edit;
+  edit.resize(900, 700);
+  edit.show();
+  edit.setPlainText(generatedPage(int(state.range(0))));
+  putCaret(edit, Place(state.range(1)));
+  typePaintAndTakeBack(state, &edit);
+}
+BENCHMARK(BM_BarePlainKeyAt)
+    ->ArgsProduct({{48, 1024, 51200}, {kMiddle, kEnd}})
+    ->ArgNames({"KiB", "end"})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

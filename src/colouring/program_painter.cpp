@@ -112,7 +112,7 @@ int ProgramPainter::paintLines(int first, int last, int limit) {
   }
   line = std::min(line, lines - 1);
   if (language == LanguageMode::Pascal && c_.editor.positionOfLine(first) < 200)
-    if (const std::optional<ColourSpan> heading = PascalHeadingSpan(c_.editor.text().left(200));
+    if (const std::optional<ColourSpan> heading = PascalHeadingSpan(c_.editor.keptText().left(200));
         heading && c_.editor.lineFromPosition(heading->start) >= first)
       spans.push_back(*heading);
   std::vector<EditorControl::FormatRun> runs;

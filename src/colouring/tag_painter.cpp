@@ -94,9 +94,15 @@ void TagPainter::RenderWebFormats(int start, int finish) {
   c_.editor.select(kept.start, kept.length);
 }
 
+// Only the tag is read and painted: a key costs the same on any page.
 void TagPainter::PaintSingleTag(int from, int to) {
   if (!c_.settings.AutoRepaint) return;
-  applyKeepingSelection(wrenpad::PaintSingleTag(c_.editor.text(), from, to), false);
+  const PieceText text = c_.editor.keptText();
+  from = std::clamp(from, 0, int(text.size()));
+  to = std::clamp(to, from, int(text.size()));
+  TagPaint paint = wrenpad::PaintSingleTag(text.mid(from, to - from), 0, to - from);
+  for (ColourSpan& span : paint.spans) span.start += from;
+  applyKeepingSelection(paint, false);
 }
 
 void TagPainter::ResetFormatting() {

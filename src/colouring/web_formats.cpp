@@ -381,4 +381,14 @@ RenderedFont RenderedFontAt(const QString& text, int caret, int editorFontSize) 
   return font;
 }
 
+// The stretch holds the characters looked back at and the few after the
+// caret that a tag name begun before it reads ("<font" and the character
+// after it).
+RenderedFont RenderedFontAt(const PieceText& text, int caret, int editorFontSize) {
+  constexpr int kLookAhead = 6;
+  caret = std::clamp(caret, 0, int(text.size()));
+  const int from = std::max(0, caret - kFontLookBack);
+  return RenderedFontAt(text.mid(from, caret + kLookAhead - from), caret - from, editorFontSize);
+}
+
 }  // namespace wrenpad

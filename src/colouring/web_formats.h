@@ -47,5 +47,8 @@ struct RenderedFont {
   std::optional<QColor> colour;
 };
 RenderedFont RenderedFontAt(const QString& text, int caret, int editorFontSize);
+// The same read from the stretch before the caret that the font tags are
+// looked for in.
+RenderedFont RenderedFontAt(const PieceText& text, int caret, int editorFontSize);
 
 }  // namespace wrenpad

@@ -16,18 +16,26 @@ bool isOpen(const TagIndex& tags, int caret, TagIndex::Tag opening, TagIndex::Ta
   return tags.countBefore(opening, caret) > tags.countBefore(closing, caret);
 }
 
+// An opening tag is read up to this length.
+constexpr int kLongestTag = 1000;
+
 // The opening tag that starts at `from` in the text as written, up to and
 // including its ">" (or the rest of the text when it is not closed).
 QString openingTagAt(const QString& text, int from) {
-  constexpr int kLongestTag = 1000;
   const int close = int(text.indexOf(u'>', from));
   const int end = close < 0 ? int(text.size()) : close + 1;
   return text.mid(from, WholeCharacterPosition(text, std::min(end, from + kLongestTag)) - from);
 }
 
+// The same read from the stretch that can hold it: the tag's longest length
+// and the character after, which tells whether its end splits a pair.
+QString openingTagAt(const PieceText& text, int from) {
+  return openingTagAt(text.mid(from, kLongestTag + 1), 0);
+}
+
 // The align of the element `opening` when its first opening before the caret
 // is not preceded by a first closing; nullopt when no such element is open.
-std::optional<QString> enclosingAlign(const QString& text, const TagIndex& tags, int caret,
+std::optional<QString> enclosingAlign(const PieceText& text, const TagIndex& tags, int caret,
                                       TagIndex::Tag opening, TagIndex::Tag closing) {
   const int open = tags.firstBefore(opening, caret);
   const int close = tags.firstBefore(closing, caret);
@@ -49,7 +57,7 @@ void analyseHeading(const LineAt& line, CaretContext& context) {
 
 }  // namespace
 
-LineAt lineAtPosition(const QString& text, int position) {
+LineAt lineAtPosition(const PieceText& text, int position) {
   position = std::clamp(position, 0, int(text.size()));
   const int breakBefore = position >= 2 ? int(text.lastIndexOf(QStringLiteral("\r\n"), position - 2)) : -1;
   LineAt line;
@@ -81,7 +89,7 @@ bool InHeadOrScriptAt(const QString& text, int caret) {
   return InHeadOrScriptAt(tags, caret);
 }
 
-CaretContext AnalyseCaretContext(const QString& text, int caret, const TagIndex& tags) {
+CaretContext AnalyseCaretContext(const PieceText& text, int caret, const TagIndex& tags) {
   caret = std::clamp(caret, 0, int(text.size()));
   CaretContext context;
   context.inBold = isOpen(tags, caret, TagIndex::Bold, TagIndex::BoldEnd);

@@ -49,8 +49,9 @@ struct CaretContext {
 //   replaces an earlier one.
 CaretContext AnalyseCaretContext(const QString& text, int caret);
 // The same from an index of the tags kept up to date with `text`: the cost
-// no longer grows with the text before the caret.
-CaretContext AnalyseCaretContext(const QString& text, int caret, const TagIndex& tags);
+// no longer grows with the text before the caret, and only the tags it
+// names and the caret's line are read.
+CaretContext AnalyseCaretContext(const PieceText& text, int caret, const TagIndex& tags);
 
 // Whether the caret stands in the page's first script block, or in it or the
 // head section, worked out from the text before it at the moment of asking
@@ -68,6 +69,6 @@ struct LineAt {
   int start = 0;
   QString text;
 };
-LineAt lineAtPosition(const QString& text, int position);
+LineAt lineAtPosition(const PieceText& text, int position);
 
 }  // namespace wrenpad

@@ -32,14 +32,36 @@ EditorEvents::EditorEvents(EditingContext context) : c_(std::move(context)) {
                    [this] { followTextChange(); });
 }
 
-// A change the editor's kept text followed moves the tag index along with
-// it; any other leaves the index to be built afresh when next asked.
+// A change the editor's kept text followed moves the tag index and the
+// English measure along with it; any other leaves them to be built afresh
+// when next asked. Only pages ask for them, so other documents leave them to
+// be built then.
 void EditorEvents::followTextChange() {
   const quint64 revision = c_.editor.revision();
   const auto splice = c_.editor.lastSplice();
-  if (tagsRevision_ + 1 != revision || !splice) return;
-  tags_.splice(c_.editor.text(), splice->start, splice->removed, splice->added);
-  tagsRevision_ = revision;
+  if (!splice || !isWebPage()) return;
+  const PieceText text = c_.editor.keptText();
+  if (tagsRevision_ + 1 == revision) {
+    tags_.splice(text, splice->start, splice->removed, splice->added);
+    tagsRevision_ = revision;
+  }
+  if (englishRevision_ + 1 == revision) {
+    englishBefore_.follow(textAtEnglishRevision_, splice->start);
+    englishRevision_ = revision;
+    textAtEnglishRevision_ = text;
+  }
+}
+
+// The window's own change handler may ask before this object has heard of
+// the change: it is followed first.
+bool EditorEvents::isEnglishBefore(const PieceText& text, int caret) {
+  followTextChange();
+  if (englishRevision_ != c_.editor.revision()) {
+    englishBefore_.forget();
+    englishRevision_ = c_.editor.revision();
+    textAtEnglishRevision_ = text;
+  }
+  return englishBefore_.at(text, caret);
 }
 
 const TagIndex& EditorEvents::tagsNow() {
@@ -177,7 +199,7 @@ void EditorEvents::showCaretLine() {
 // ---- pop-up menu -------------------------------------------------------------------
 
 void EditorEvents::refreshLinkItem() {
-  const std::optional<QString> quoted = QuotedTextAtCaret(c_.editor.text(), c_.editor.selStart());
+  const std::optional<QString> quoted = QuotedTextAtCaret(c_.editor.keptText(), c_.editor.selStart());
   c_.caret.LinkTarget = quoted ? ResolveLinkTarget(c_.document.CurrentFolder, *quoted) : QString();
   c_.marks.linkOpen = quoted && IsOpenablePage(c_.caret.LinkTarget);
   c_.host.showCommandStates();
@@ -193,7 +215,7 @@ void EditorEvents::PopupMenu1Popup() {
   c_.marks.popupCutCopy = c_.editor.selLength() >= 1;
   if (isWebPage()) {
     refreshLinkItem();
-    showTableItem(AnalyseCaretContext(c_.editor.text(), c_.editor.selStart(), tagsNow()).inTable);
+    showTableItem(AnalyseCaretContext(c_.editor.keptText(), c_.editor.selStart(), tagsNow()).inTable);
   } else {
     c_.marks.linkOpen = false;
     showTableItem(false);
@@ -203,7 +225,7 @@ void EditorEvents::PopupMenu1Popup() {
 // ---- editing on release ------------------------------------------------------------
 
 void EditorEvents::indentBlock(bool outdent) {
-  const IndentPlan plan = PlanBlockIndent(c_.editor.text(), c_.editor.selStart(),
+  const IndentPlan plan = PlanBlockIndent(c_.editor.keptText(), c_.editor.selStart(),
                                           c_.editor.selLength(), c_.settings.TabWidth, outdent);
   if (plan.changes.empty()) return;
   c_.editor.beginUpdate();
@@ -227,7 +249,7 @@ void EditorEvents::carryIndentation() {
 void EditorEvents::paintClosedTag() {
   if (c_.editor.selLength() != 0 || !c_.painting) return;
   if (!c_.settings.AutoRepaint) return;
-  if (const auto tag = TagClosedAtCaret(c_.editor.text(), c_.editor.selStart()))
+  if (const auto tag = TagClosedAtCaret(c_.editor.keptText(), c_.editor.selStart()))
     c_.painting->paintSingleTag(tag->from, tag->to);
 }
 
@@ -248,7 +270,7 @@ void EditorEvents::restoreTypedTextFormat() {
   const TagPaintStyle style = StyleOnBackground(TagPaintStyle{}, c_.editor.background());
   const QColor colour = c_.editor.selAttributes().color.value_or(QColor());
   if (colour != style.tagColour && colour != style.commentColour) return;
-  const QString text = c_.editor.text();
+  const PieceText text = c_.editor.keptText();
   const int caret = c_.editor.selStart();
   const std::optional<TextRange> typed = TextTypedAfterTag(text, caret);
   if (!typed) return;
@@ -260,14 +282,14 @@ void EditorEvents::restoreTypedTextFormat() {
   run.attributes.color = style.textColour;
   const QString pageFont = c_.pageFontName ? c_.pageFontName() : QString();
   run.attributes.fontName = pageFont.isEmpty() ? font.name : pageFont;
-  run.attributes.charset = IsEnglishText(QStringView(text).left(caret)) ? kDefaultCharset : kShiftJisCharset;
+  run.attributes.charset = isEnglishBefore(text, caret) ? kDefaultCharset : kShiftJisCharset;
   if (c_.settings.Realization && c_.settings.AutoRepaint) takeRenderedFont(text, caret, run.attributes);
   c_.editor.applyFormats({run});
 }
 
 // With the in-editor rendering on, text typed inside a font element looks as
 // the rendering shows the element's other text.
-void EditorEvents::takeRenderedFont(const QString& text, int caret, CharAttributes& attributes) const {
+void EditorEvents::takeRenderedFont(const PieceText& text, int caret, CharAttributes& attributes) const {
   const int base = c_.editorFontSize ? c_.editorFontSize() : c_.editor.defaultFont().sizePoints;
   const RenderedFont rendered = RenderedFontAt(text, caret, base);
   attributes.sizePoints = rendered.sizePoints.value_or(base);
@@ -302,7 +324,7 @@ void EditorEvents::Timer5Timer() {
 }
 
 void EditorEvents::UpdateCaretContext() {
-  const CaretContext context = AnalyseCaretContext(c_.editor.text(), c_.editor.selStart(), tagsNow());
+  const CaretContext context = AnalyseCaretContext(c_.editor.keptText(), c_.editor.selStart(), tagsNow());
   storeCaretContext(context, c_.caret);
   c_.marks.bold = context.inBold;
   c_.marks.italic = context.inItalic;

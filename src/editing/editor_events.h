@@ -6,6 +6,7 @@
 // in programs; colours a tag when its ">" is typed.
 
 #include "editing/editing_context.h"
+#include "text/english_text.h"
 #include "text/tag_index.h"
 
 #include <QObject>
@@ -65,15 +66,24 @@ class EditorEvents {
   void colourProgramText();
   void lookUpWordInHelp();
   void restoreTypedTextFormat();
-  void takeRenderedFont(const QString& text, int caret, CharAttributes& attributes) const;
+  void takeRenderedFont(const PieceText& text, int caret, CharAttributes& attributes) const;
   void followTextChange();
   const TagIndex& tagsNow();
+  // IsEnglishText of the text before the caret, at the cost of the caret's
+  // moves and the edits since the last time.
+  bool isEnglishBefore(const PieceText& text, int caret);
 
   EditingContext c_;
   // Where the tags of the caret context stand, for the editor's text at
   // revision tagsRevision_; each change is followed as it happens.
   TagIndex tags_;
   quint64 tagsRevision_ = ~0ull;
+  // Whether the text before the caret is English, for the editor's text at
+  // revision englishRevision_, followed the same way; the text as it stood
+  // then, for taking back what an edit changes.
+  EnglishTextBefore englishBefore_;
+  quint64 englishRevision_ = ~0ull;
+  PieceText textAtEnglishRevision_;
   // A Tab pressed and not yet released, and whether Shift was down then.
   bool tabPending_ = false;
   bool tabOutdents_ = false;

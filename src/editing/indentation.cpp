@@ -19,10 +19,8 @@ int lineOf(const std::vector<int>& starts, int position) {
   return int(std::upper_bound(starts.begin(), starts.end(), position) - starts.begin()) - 1;
 }
 
-}  // namespace
-
-IndentPlan PlanBlockIndent(const QString& text, int selStart, int selLength, int tabWidth,
-                           bool outdent) {
+// The plan worked out on `text` alone.
+IndentPlan planIn(const QString& text, int selStart, int selLength, int tabWidth, bool outdent) {
   IndentPlan plan{{}, selStart, selLength};
   if (tabWidth <= 0) return plan;
   const QString indent(tabWidth, u' ');
@@ -47,6 +45,22 @@ IndentPlan PlanBlockIndent(const QString& text, int selStart, int selLength, int
   // line's new blanks; after Shift+Tab it loses only the blanks taken away.
   plan.selStart = positionAfter(selStart, plan.changes);
   plan.selLength = positionAfter(selStart + selLength, plan.changes) - plan.selStart;
+  return plan;
+}
+
+}  // namespace
+
+// The plan is worked out on the stretch from the start of the selection's
+// first line to the blanks after its end, which holds every line start it
+// looks at, then moved to where that stretch lies.
+IndentPlan PlanBlockIndent(const PieceText& text, int selStart, int selLength, int tabWidth,
+                           bool outdent) {
+  const qsizetype breakBefore = selStart >= 2 ? text.lastIndexOf(u"\r\n", selStart - 2) : -1;
+  const int from = breakBefore < 0 ? 0 : int(breakBefore) + 2;
+  const int to = std::max(selStart, selStart + selLength) + std::max(tabWidth, 0);
+  IndentPlan plan = planIn(text.mid(from, to - from), selStart - from, selLength, tabWidth, outdent);
+  for (TextChange& change : plan.changes) change.start += from;
+  plan.selStart += from;
   return plan;
 }
 

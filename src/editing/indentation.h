@@ -2,6 +2,7 @@
 // Indentation with blanks: Tab and Shift+Tab over a block of lines, and the
 // indentation a new line takes over from the line above it in programs.
 
+#include "text/piece_text.h"
 #include "text/text_change.h"
 
 #include <QString>
@@ -20,8 +21,9 @@ struct IndentPlan {
 // lines. Tab puts `tabWidth` blanks at the start of each of its lines;
 // Shift+Tab takes them away from the lines that start with that many blanks.
 // Afterwards the selection covers the same text. A smaller block gets the
-// blanks at the caret when nothing is selected, and nothing otherwise.
-IndentPlan PlanBlockIndent(const QString& text, int selStart, int selLength, int tabWidth,
+// blanks at the caret when nothing is selected, and nothing otherwise. Only
+// the selection's lines are read.
+IndentPlan PlanBlockIndent(const PieceText& text, int selStart, int selLength, int tabWidth,
                            bool outdent);
 
 // Blanks that Enter carries over from `previousLine`: its leading blanks

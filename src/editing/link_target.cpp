@@ -7,14 +7,13 @@
 
 namespace wrenpad {
 
-std::optional<QString> QuotedTextAtCaret(const QString& text, int caret) {
+std::optional<QString> QuotedTextAtCaret(const PieceText& text, int caret) {
   // The closing quote may stand at most 24 characters on from the character
   // before the caret; a quote further away belongs to other text.
   constexpr int kFarthestClosingQuote = 24;
   const int windowStart = std::clamp(caret - 1, 0, int(text.size()));
   // Only the window is searched: a key costs the same on any size of text.
-  const qsizetype inWindow =
-      QStringView(text).mid(windowStart, kFarthestClosingQuote).indexOf(u'"');
+  const qsizetype inWindow = text.mid(windowStart, kFarthestClosingQuote).indexOf(u'"');
   if (inWindow < 0) return std::nullopt;
   const int closing = windowStart + int(inWindow);
   const int opening = closing > 0 ? int(text.lastIndexOf(u'"', closing - 1)) : -1;

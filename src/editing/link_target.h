@@ -2,6 +2,8 @@
 // The quoted link under the caret, for the pop-up item that opens a linked
 // page: href = "page.htm" with the caret inside the quotes or just after them.
 
+#include "text/piece_text.h"
+
 #include <QString>
 #include <optional>
 
@@ -11,7 +13,10 @@ namespace wrenpad {
 // the first one from the character before the caret on, and must lie within
 // 24 characters of it; the opening quote is the last one before it. Nothing
 // when either quote is missing.
-std::optional<QString> QuotedTextAtCaret(const QString& text, int caret);
+std::optional<QString> QuotedTextAtCaret(const PieceText& text, int caret);
+inline std::optional<QString> QuotedTextAtCaret(const QString& text, int caret) {
+  return QuotedTextAtCaret(PieceText(text), caret);
+}
 
 // A link written in a page, made a full file name against the page's folder.
 // Backslashes count as separators, as in pages written on Windows, and

@@ -2,14 +2,14 @@
 
 namespace wrenpad {
 
-std::optional<TextRange> TagClosedAtCaret(const QString& text, int caret) {
+std::optional<TextRange> TagClosedAtCaret(const PieceText& text, int caret) {
   if (caret <= 0 || caret > text.size() || text.at(caret - 1) != u'>') return std::nullopt;
   const int opening = int(text.lastIndexOf(u'<', caret - 1));
   if (opening < 0) return std::nullopt;
   return TextRange{opening, caret};
 }
 
-std::optional<TextRange> TextTypedAfterTag(const QString& text, int caret) {
+std::optional<TextRange> TextTypedAfterTag(const PieceText& text, int caret) {
   if (caret <= 0 || caret > text.size()) return std::nullopt;
   const int lastClose = int(text.lastIndexOf(u'>', caret - 1));
   const int lastOpen = int(text.lastIndexOf(u'<', caret - 1));

@@ -1,6 +1,9 @@
 #pragma once
 // Typing mark-up in a page: the tag a just-typed ">" closes, and the text
-// typed behind a coloured tag, which must not keep the tag's colour.
+// typed behind a coloured tag, which must not keep the tag's colour. Both
+// read the text near the caret only, back to the "<" or ">" they look for.
+
+#include "text/piece_text.h"
 
 #include <QString>
 #include <optional>
@@ -16,7 +19,7 @@ struct TextRange {
 
 // When the character before the caret is ">", the tag it closes: from the
 // last "<" before the caret to the caret. Nothing when there is no "<".
-std::optional<TextRange> TagClosedAtCaret(const QString& text, int caret);
+std::optional<TextRange> TagClosedAtCaret(const PieceText& text, int caret);
 
 // The text typed since the last tag before the caret: from just after the
 // last ">" before the caret to the caret, when that ">" comes after the last
@@ -24,6 +27,6 @@ std::optional<TextRange> TagClosedAtCaret(const QString& text, int caret);
 // the caret on does not show a ">" before its first "<" (the caret is not in
 // front of the rest of a tag either). Nothing when no character was typed
 // after the ">".
-std::optional<TextRange> TextTypedAfterTag(const QString& text, int caret);
+std::optional<TextRange> TextTypedAfterTag(const PieceText& text, int caret);
 
 }  // namespace wrenpad

@@ -1,5 +1,6 @@
 #include "editor/crlf_text.h"
 
+#include "editor/aligning_layout.h"
 #include "editor/editor_widget.h"
 
 #include <QTextBlock>
@@ -83,26 +84,83 @@ bool readsBackUnchanged(const QString& text) {
   return true;
 }
 
+namespace {
+
+// The end of `removed` document characters from `start`: a CR and the LF
+// after it count as one. Nothing when the text ends first.
+std::optional<qsizetype> endOfDocumentCharacters(const PieceText& text, qsizetype start,
+                                                 qsizetype removed) {
+  qsizetype counted = 0;
+  qsizetype end = start;
+  bool afterCr = false;  // the last character counted was a CR: its LF goes with it
+  text.forEachStretch(start, text.size(), [&](QStringView stretch, qsizetype position) {
+    for (qsizetype i = 0; i < stretch.size(); ++i) {
+      const QChar c = stretch[i];
+      if (afterCr && c == u'\n') {
+        afterCr = false;
+        end = position + i + 1;
+        continue;
+      }
+      if (counted == removed) return false;
+      afterCr = c == u'\r';
+      ++counted;
+      end = position + i + 1;
+    }
+    return true;
+  });
+  if (counted < removed) return std::nullopt;
+  return end;
+}
+
+}  // namespace
+
+std::optional<CrLfChange> followDocumentChange(PieceText& text, qsizetype start, qsizetype removed,
+                                               const QString& inserted) {
+  if (start < 0 || start > text.size()) return std::nullopt;
+  const std::optional<qsizetype> end = endOfDocumentCharacters(text, start, removed);
+  if (!end) return std::nullopt;
+  const QString added = withCrLfBreaks(inserted);
+  text.replace(start, *end - start, added);
+  return CrLfChange{start, *end - start, added.size()};
+}
+
 // ---- the CR LF text ---------------------------------------------------------
 
-QString EditorControl::text() const {
-  if (cachedRevision_ != revision_) {
-    cachedText_ = withCrLfBreaks(edit_->document()->toRawText());
-    cachedRevision_ = revision_;
+// The kept text, built afresh from the document after a change it could not
+// follow (a whole new text that does not read back as given, an undo).
+const PieceText& EditorControl::currentKeptText() const {
+  if (keptRevision_ != revision_) {
+    kept_ = PieceText(withCrLfBreaks(edit_->document()->toRawText()));
+    keptRevision_ = revision_;
   }
-  return cachedText_;
+  return kept_;
+}
+
+PieceText EditorControl::keptText() const { return currentKeptText(); }
+
+int EditorControl::textLength() const { return int(currentKeptText().size()); }
+
+// The pieces become the one string made here, so that the next call in the
+// same revision hands it out again and no piece outlives its use.
+QString EditorControl::text() const {
+  const QString whole = currentKeptText().toString();
+  kept_ = PieceText(whole);
+  return whole;
+}
+
+// The CR LF text starts as the text given, shared rather than read back from
+// the document: no second copy of a large file, no pass over it.
+void EditorControl::keepWholeText(const QString& text) {
+  if (!readsBackUnchanged(text)) return;
+  kept_ = PieceText(text);
+  keptRevision_ = revision_;
 }
 
 void EditorControl::setText(const QString& text) {
   undoValid_ = false;
   editRunOpen_ = false;
   replaceWholeText(text);
-  // The CR LF text starts as the text given, shared rather than read back
-  // from the document: no second copy of a large file, no pass over it.
-  if (readsBackUnchanged(text)) {
-    cachedText_ = text;
-    cachedRevision_ = revision_;
-  }
+  keepWholeText(text);
 }
 
 void EditorControl::replaceText(const QString& text, bool sameUndoStep) {
@@ -111,10 +169,7 @@ void EditorControl::replaceText(const QString& text, bool sameUndoStep) {
     rememberUndoState();
   }
   replaceWholeText(text);
-  if (readsBackUnchanged(text)) {
-    cachedText_ = text;
-    cachedRevision_ = revision_;
-  }
+  keepWholeText(text);
   modified_ = true;
   editRunOpen_ = false;  // what is typed next is an edit of its own
 }
@@ -128,6 +183,7 @@ void EditorControl::replaceWholeText(const QString& text) {
     edit_->setCurrentCharFormat(defaultCharFormat());
   }
   edit_->setPlainText(text);  // CR LF and lone CR each make one paragraph break
+  AligningLayout::notePlainParagraphsIn(*edit_->document());
   FormattingScope scope(*this);
   edit_->setCurrentCharFormat(defaultCharFormat());
 }
@@ -135,61 +191,62 @@ void EditorControl::replaceWholeText(const QString& text) {
 void EditorControl::clear() { setText(QString()); }
 
 // Keeps the CR LF text up to date across one change of the document, so a key
-// costs the change's size rather than a copy of the whole text. The blocks
-// before `position` are as they were, so the change starts at the same place
-// in the cached text; the removed characters are counted off there (a CR LF
-// standing for one paragraph break) and the added ones read back from the
-// document. False when the change does not fit the cache, which is then
-// rebuilt on the next read.
-bool EditorControl::spliceCachedText(int position, int removed, int added) {
+// costs the change's size, not the text's. The blocks before `position` are
+// as they were, so the change starts at the same place in the kept text.
+// False when the change does not fit it, which is then built afresh when
+// next read.
+bool EditorControl::spliceKeptText(int position, int removed, int added) {
   const QTextDocument* document = edit_->document();
   const int textEnd = document->characterCount() - 1;  // the last break is not text
   if (position < 0 || position + added > textEnd) return false;
   const int start = position + document->findBlock(position).blockNumber();
-  int end = start;
-  for (int counted = 0; counted < removed; ++counted) {
-    if (end >= cachedText_.size()) return false;
-    end += cachedText_.at(end) == u'\r' && end + 1 < cachedText_.size() &&
-                   cachedText_.at(end + 1) == u'\n'
-               ? 2
-               : 1;
-  }
   QTextCursor cursor(edit_->document());
   cursor.setPosition(position);
   cursor.setPosition(position + added, QTextCursor::KeepAnchor);
-  const QString inserted = withCrLfBreaks(cursor.selectedText());
-  cachedText_.replace(start, end - start, inserted);
-  lastSplice_ = TextSplice{start, end - start, int(inserted.size())};
+  const std::optional<CrLfChange> change = followDocumentChange(kept_, start, removed, cursor.selectedText());
+  if (!change) return false;
+  lastSplice_ = TextSplice{int(change->start), int(change->removed), int(change->added)};
   return true;
 }
 
 void EditorControl::onContentsChange(int position, int removed, int added) {
   if (formattingDepth_ > 0) return;
   if (removed == 0 && added == 0) return;
-  const bool cacheWasCurrent = cachedRevision_ == revision_;
+  const bool keptWasCurrent = keptRevision_ == revision_;
   ++revision_;
   lastSplice_.reset();
-  if (cacheWasCurrent && spliceCachedText(position, removed, added)) cachedRevision_ = revision_;
+  if (keptWasCurrent && spliceKeptText(position, removed, added)) keptRevision_ = revision_;
   modified_ = true;
   emit textChanged();
 }
 // ---- positions -------------------------------------------------------------
 
-int EditorControl::toDocumentPosition(int controlPosition) const {
-  const QTextDocument* document = edit_->document();
-  if (controlPosition <= 0) return 0;
+int lineAtCrLfPosition(const QTextDocument& document, int position, const QTextBlock& hint) {
+  if (position < 0) return -1;
   // Block b starts at control position block.position() + b.
+  if (hint.isValid()) {
+    const int line = hint.blockNumber();
+    const int start = hint.position() + line;
+    if (start <= position && (!hint.next().isValid() || position < start + hint.length() + 1)) return line;
+  }
   int low = 0;
-  int high = document->blockCount() - 1;
+  int high = document.blockCount() - 1;
   while (low < high) {
     const int middle = (low + high + 1) / 2;
-    if (document->findBlockByNumber(middle).position() + middle <= controlPosition)
+    if (document.findBlockByNumber(middle).position() + middle <= position)
       low = middle;
     else
       high = middle - 1;
   }
-  const QTextBlock block = document->findBlockByNumber(low);
-  const int offset = controlPosition - (block.position() + low);
+  return low;
+}
+
+int EditorControl::toDocumentPosition(int controlPosition) const {
+  const QTextDocument* document = edit_->document();
+  if (controlPosition <= 0) return 0;
+  const int line = lineAtCrLfPosition(*document, controlPosition, edit_->textCursor().block());
+  const QTextBlock block = document->findBlockByNumber(line);
+  const int offset = controlPosition - (block.position() + line);
   // A position between CR and LF belongs to the end of its line.
   return block.position() + std::min(offset, block.length() - 1);
 }

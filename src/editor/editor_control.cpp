@@ -22,7 +22,7 @@ namespace wrenpad {
 
 void EditorControl::rememberUndoState() {
   if (editRunOpen_ || restoringUndo_) return;
-  undoText_ = text();
+  undoText_ = keptText();  // a snapshot: no copy of the text
   undoCaret_ = selStart();
   undoValid_ = true;
   editRunOpen_ = true;
@@ -37,10 +37,12 @@ void EditorControl::noteCaretMoved() {
 
 void EditorControl::undo() {
   if (!undoValid_) return;
-  const QString current = text();
+  const PieceText current = keptText();
   const int caret = selStart();
+  const QString restored = undoText_.toString();
   restoringUndo_ = true;
-  replaceWholeText(undoText_);
+  replaceWholeText(restored);
+  keepWholeText(restored);
   restoringUndo_ = false;
   setSelStart(undoCaret_);
   undoText_ = current;
@@ -68,7 +70,7 @@ void EditorControl::select(int start, int length) {
 
 QString EditorControl::selText() const {
   const int start = selStart();
-  return text().mid(start, selLength());
+  return currentKeptText().mid(start, selLength());
 }
 
 void EditorControl::replaceSelection(const QString& replacement) {
@@ -166,7 +168,8 @@ Alignment EditorControl::paragraphAlignment() const {
 
 void EditorControl::setParagraphAlignment(Alignment alignment) {
   FormattingScope scope(*this);
-  edit_->textCursor().mergeBlockFormat(blockFormatOf(alignment));
+  QTextCursor cursor = edit_->textCursor();
+  mergeAlignment(cursor, alignment);
 }
 
 void EditorControl::setDefaultFont(const EditorFont& font) {

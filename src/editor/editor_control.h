@@ -7,6 +7,7 @@
 // the document. Setting them never sets the modified flag, never raises the
 // text-changed event and never becomes an undo step.
 
+#include "text/piece_text.h"
 #include "text/rich_text.h"
 
 #include <QColor>
@@ -62,8 +63,13 @@ class EditorControl : public QObject {
 
   QWidget* widget() const;
 
-  // Whole text, line breaks as CR LF. Cached by document revision.
+  // Whole text, line breaks as CR LF. One string per revision: what runs on
+  // every key reads keptText() instead.
   QString text() const;
+  // The same text as kept change by change: a snapshot that costs nothing to
+  // take and reads a character, a stretch or a search at the cost of that
+  // part, however long the text.
+  PieceText keptText() const;
   void setText(const QString& text);
   // Replaces the whole text as one edit of the user's: the control's undo
   // brings the text before it back, and the document counts as modified.
@@ -71,7 +77,7 @@ class EditorControl : public QObject {
   // command (the second change right after the first) stays one undo step:
   // the undo then goes back to the text before the first change.
   void replaceText(const QString& text, bool sameUndoStep = false);
-  int textLength() const { return text().size(); }
+  int textLength() const;
   void clear();
 
   // Selection, in control positions.
@@ -212,7 +218,9 @@ class EditorControl : public QObject {
   QTextCharFormat defaultCharFormat() const;
   void replaceWholeText(const QString& text);
   void onContentsChange(int position, int removed, int added);
-  bool spliceCachedText(int position, int removed, int added);
+  bool spliceKeptText(int position, int removed, int added);
+  const PieceText& currentKeptText() const;
+  void keepWholeText(const QString& text);
   void rememberUndoState();
   void noteCaretMoved();
 
@@ -224,15 +232,16 @@ class EditorControl : public QObject {
   int updateDepth_ = 0;
   quint64 revision_ = 0;
   std::optional<TextSplice> lastSplice_;
-  mutable quint64 cachedRevision_ = ~0ull;
-  mutable QString cachedText_;
+  // The CR LF text, current while keptRevision_ is revision_.
+  mutable quint64 keptRevision_ = ~0ull;
+  mutable PieceText kept_;
   QRect pageRect_;
   std::function<QString()> copiedLineBreak_;
 
   // One-level undo: the text before the current run of edits.
   bool undoValid_ = false;
   bool editRunOpen_ = false;
-  QString undoText_;
+  PieceText undoText_;
   int undoCaret_ = 0;
   bool restoringUndo_ = false;
   quint64 caretRevision_ = 0;

@@ -1,5 +1,6 @@
 #include "editor/editor_widget.h"
 
+#include "editor/aligning_layout.h"
 #include "editor/paper_ink.h"
 #include "editor/plain_paste.h"
 #include "editor/text_on_background.h"
@@ -7,7 +8,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPlainTextDocumentLayout>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QStyleHints>
@@ -44,31 +44,6 @@ KeyEventInfo keyInfoOf(const QKeyEvent* event) {
   return info;
 }
 
-// Lays the document out line by line, as QPlainTextEdit does, and shows each
-// paragraph with the alignment its block format carries. The plain-text layout
-// knows the height of a paragraph only once it is shown, so neither loading
-// nor a change costs a layout of the whole document; the alignment is applied
-// to a paragraph's lines when they are measured or drawn.
-class AligningLayout : public QPlainTextDocumentLayout {
- public:
-  using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
-
-  QRectF blockBoundingRect(const QTextBlock& block) const override {
-    const QRectF rect = QPlainTextDocumentLayout::blockBoundingRect(block);
-    QTextLayout* layout = block.isValid() ? block.layout() : nullptr;
-    if (layout == nullptr) return rect;
-    const QTextBlockFormat format = block.blockFormat();
-    const Qt::Alignment wanted = format.hasProperty(QTextFormat::BlockAlignment)
-                                     ? format.alignment()
-                                     : document()->defaultTextOption().alignment();
-    QTextOption option = layout->textOption();
-    if (option.alignment() != wanted) {
-      option.setAlignment(wanted);
-      layout->setTextOption(option);  // positions lines when drawn; no new layout
-    }
-    return rect;
-  }
-};
 }  // namespace
 
 EditorControl::Widget::Widget(EditorControl& owner, QWidget* parent)

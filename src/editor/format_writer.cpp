@@ -1,5 +1,7 @@
 #include "editor/format_writer.h"
 
+#include "editor/aligning_layout.h"
+#include "editor/crlf_text.h"
 #include "editor/editor_widget.h"
 
 #include <QTextBlock>
@@ -31,14 +33,16 @@ QTextCharFormat formatOf(const CharAttributes& attributes) {
   return format;
 }
 
-QTextBlockFormat blockFormatOf(Alignment alignment) {
+// The layout then looks at paragraph formats (see aligning_layout.h).
+void mergeAlignment(QTextCursor& cursor, Alignment alignment) {
   QTextBlockFormat format;
   switch (alignment) {
     case Alignment::Left: format.setAlignment(Qt::AlignLeft); break;
     case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
     case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
   }
-  return format;
+  AligningLayout::noteAlignmentsIn(*cursor.document());
+  cursor.mergeBlockFormat(format);
 }
 
 Alignment alignmentOf(const QTextBlock& block) {
@@ -54,15 +58,22 @@ void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPl
                                  const std::vector<AlignmentRun>& alignments) {
   if (runs.empty() && !fromPlain && alignments.empty()) return;
   FormattingScope scope(*this);
-  // Control positions map to document positions by line; the line starts are
-  // looked up once, so the whole batch is linear in the runs.
-  const QString& whole = text();
-  std::vector<int> lineStarts{0};
-  for (int i = 0; i + 1 < whole.size(); ++i)
-    if (whole.at(i) == u'\r' && whole.at(i + 1) == u'\n') lineStarts.push_back(i + 2);
-  // A position on line L lies L characters further on in the control than
-  // in the document.
-  const auto lineOf = [&lineStarts](int position) {
+  // Control positions map to document positions by line: a position on line
+  // L lies L characters further on in the control than in the document. A
+  // few runs (what a key paints) look their lines up in the document; a
+  // batch of many looks every line start up once in the text, so a whole
+  // repaint stays linear in its runs.
+  constexpr std::size_t kFewRuns = 64;
+  std::vector<int> lineStarts;
+  if (runs.size() + alignments.size() > kFewRuns) {
+    const QString whole = text();
+    lineStarts.push_back(0);
+    for (int i = 0; i + 1 < whole.size(); ++i)
+      if (whole.at(i) == u'\r' && whole.at(i + 1) == u'\n') lineStarts.push_back(i + 2);
+  }
+  const QTextBlock caretBlock = edit_->textCursor().block();
+  const auto lineOf = [&](int position) {
+    if (lineStarts.empty()) return lineAtCrLfPosition(*edit_->document(), position, caretBlock);
     return int(std::upper_bound(lineStarts.begin(), lineStarts.end(), position) - lineStarts.begin()) - 1;
   };
   const auto toDocument = [&lineOf](int position) { return position - lineOf(position); };
@@ -88,7 +99,7 @@ void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPl
     const int lastTouched = std::max(start, run.start + run.length - 1);
     cursor.setPosition(document->findBlockByNumber(lineOf(start)).position());
     cursor.setPosition(document->findBlockByNumber(lineOf(lastTouched)).position(), QTextCursor::KeepAnchor);
-    cursor.mergeBlockFormat(blockFormatOf(run.alignment));
+    mergeAlignment(cursor, run.alignment);
   }
   cursor.endEditBlock();
 }
@@ -220,7 +231,7 @@ bool rewriteLine(QTextCursor& cursor, const QTextBlock& block, const LineFormats
   const bool alignmentDiffers = alignmentOf(block) != alignment;
   if (!formatsDiffer && !alignmentDiffers) return false;
   cursor.setPosition(block.position());
-  if (alignmentDiffers) cursor.mergeBlockFormat(blockFormatOf(alignment));
+  if (alignmentDiffers) mergeAlignment(cursor, alignment);
   if (!formatsDiffer) return true;
   int start = 0;
   for (const FormatStretch& stretch : wanted) {

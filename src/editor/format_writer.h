@@ -8,6 +8,7 @@
 #include <QTextFormat>
 
 class QTextBlock;
+class QTextCursor;
 
 namespace wrenpad {
 
@@ -16,7 +17,8 @@ inline constexpr int kCharsetProperty = QTextFormat::UserProperty + 1;
 
 // The format that sets exactly the attributes given.
 QTextCharFormat formatOf(const CharAttributes& attributes);
-QTextBlockFormat blockFormatOf(Alignment alignment);
+// Gives the paragraphs the cursor touches `alignment`.
+void mergeAlignment(QTextCursor& cursor, Alignment alignment);
 // A paragraph's alignment; left when its format sets none.
 Alignment alignmentOf(const QTextBlock& block);
 

@@ -91,7 +91,66 @@ bool mostlySingleByte(const TextMeasure& m) {
   if (m.bytes <= 0) return false;
   return static_cast<double>(m.characters) / static_cast<double>(m.bytes) > 0.9;
 }
+
+// What ends in (from, to] of `text`: a pair, a tag or a character ends just
+// after its last unit. The longest, "</body>", begins six units earlier.
+EnglishTextBefore::Counts countsEndingIn(const PieceText& text, qsizetype from, qsizetype to) {
+  EnglishTextBefore::Counts counts;
+  if (to <= from) return counts;
+  const qsizetype start = std::max<qsizetype>(0, from - 6);
+  const QString stretch = text.mid(start, to - start);
+  const QStringView view(stretch);
+  const auto endsInside = [&](qsizetype at, qsizetype length) { return start + at + length > from; };
+  for (qsizetype at = 0; at < view.size(); ++at) {
+    const char16_t u = view[at].unicode();
+    if (start + at >= from && !(u < 0x80 || isSingleByteWhenLowered(u))) ++counts.doubleByte;
+    if (u == u'\r' && at + 1 < view.size() && view[at + 1] == u'\n' && endsInside(at, 2)) ++counts.crLfPairs;
+    if (u != u'<') continue;
+    if (MatchesLoweredAt(view, at, u"<br>") && endsInside(at, 4)) ++counts.breakTags;
+    if (MatchesLoweredAt(view, at, u"<body") && endsInside(at, 5)) ++counts.bodyTags;
+    if (MatchesLoweredAt(view, at, u"</body>") && endsInside(at, 7)) ++counts.bodyEnds;
+  }
+  return counts;
+}
 }  // namespace
+
+EnglishTextBefore::Counts& EnglishTextBefore::Counts::add(const Counts& other, int sign) {
+  crLfPairs += sign * other.crLfPairs;
+  doubleByte += sign * other.doubleByte;
+  breakTags += sign * other.breakTags;
+  bodyTags += sign * other.bodyTags;
+  bodyEnds += sign * other.bodyEnds;
+  return *this;
+}
+
+// A page (a "<br>" and a "<body" before the position) is judged by the text
+// of its body, which is empty until "</body>" comes: not English. Once its
+// body has ended it is measured whole, as IsEnglishText measures it.
+bool EnglishTextBefore::at(const PieceText& text, qsizetype position) {
+  position = std::clamp<qsizetype>(position, 0, text.size());
+  if (!kept_) kept_ = Kept{};
+  if (position > kept_->position)
+    kept_->before.add(countsEndingIn(text, kept_->position, position), +1);
+  else
+    kept_->before.add(countsEndingIn(text, position, kept_->position), -1);
+  kept_->position = position;
+  const Counts& counts = kept_->before;
+  if (counts.breakTags > 0 && counts.bodyTags > 0) {
+    if (counts.bodyEnds == 0) return false;
+    return IsEnglishText(text.left(position));
+  }
+  TextMeasure whole;
+  whole.characters = position - 2 * counts.crLfPairs;
+  whole.bytes = whole.characters + counts.doubleByte;
+  return mostlySingleByte(whole);
+}
+
+// The counts before the edit's start are the same before and after it.
+void EnglishTextBefore::follow(const PieceText& before, qsizetype start) {
+  if (!kept_ || start >= kept_->position) return;
+  kept_->before.add(countsEndingIn(before, std::max<qsizetype>(0, start), kept_->position), -1);
+  kept_->position = std::max<qsizetype>(0, start);
+}
 
 bool IsEnglishText(QStringView text) {
   const TextMeasure whole = measure(text);
