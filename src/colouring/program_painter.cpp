@@ -149,8 +149,14 @@ void ProgramPainter::noteTextChanged() {
     mark(0, lines - 1);
     return;
   }
-  states_.erase(states_.begin() + first, states_.begin() + lastOld + 1);
-  states_.insert(states_.begin() + first, std::size_t(lastNew - first + 1), LineState::Code);
+  // The changed lines' states are replaced where they stand: typing within
+  // a line moves none of the states after it.
+  const auto changedOld = states_.begin() + first;
+  const std::size_t oldCount = std::size_t(lastOld + 1 - first);
+  const std::size_t newCount = std::size_t(lastNew + 1 - first);
+  if (newCount < oldCount) states_.erase(changedOld, changedOld + std::ptrdiff_t(oldCount - newCount));
+  if (newCount > oldCount) states_.insert(changedOld, newCount - oldCount, LineState::Code);
+  std::fill_n(states_.begin() + first, newCount, LineState::Code);
   if (markFirst_ > lastOld) markFirst_ += delta;
   if (markLast_ > lastOld) markLast_ += delta;
   mark(first, lastNew);

@@ -15,6 +15,15 @@ void TEnhancedEdit::setTextAlignment(TextAlignment alignment) {
   }
 }
 
+void TEnhancedEdit::fitToDigits(int digits) {
+  if (digits != measuredDigits_ || font() != measuredFont_) {
+    measuredDigits_ = digits;
+    measuredFont_ = font();
+    measuredWidth_ = fontMetrics().horizontalAdvance(QString(digits, u'0')) + 14;
+  }
+  if (width() != measuredWidth_) setFixedWidth(measuredWidth_);
+}
+
 void TEnhancedEdit::setBackground(const QColor& color) {
   QPalette colours = palette();
   colours.setColor(QPalette::Base, color);

@@ -4,6 +4,7 @@
 // on the tool bar).
 
 #include <QColor>
+#include <QFont>
 #include <QLineEdit>
 
 namespace wrenpad {
@@ -20,6 +21,10 @@ class TEnhancedEdit : public QLineEdit {
   void setEnterColor(const QColor& color) { enterColor_ = color; }
   TextAlignment textAlignment() const { return textAlignment_; }
   void setTextAlignment(TextAlignment alignment);
+  // Just wide enough for `digits` digits and the frame. The width is
+  // measured once for each count of digits and font, not on every call
+  // (the line-number box is fitted on every key).
+  void fitToDigits(int digits);
 
  signals:
   // Every key released in the box, as a Qt key.
@@ -36,6 +41,10 @@ class TEnhancedEdit : public QLineEdit {
   QColor enterColor_{0, 255, 255};
   QColor colorBeforeFocus_;
   TextAlignment textAlignment_ = LeftJustify;
+  // The last width measured, and for what.
+  int measuredDigits_ = 0;
+  QFont measuredFont_;
+  int measuredWidth_ = 0;
 };
 
 }  // namespace wrenpad

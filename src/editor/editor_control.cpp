@@ -59,6 +59,7 @@ void EditorControl::setSelStart(int position) { select(position, 0); }
 
 int EditorControl::selLength() const {
   const QTextCursor cursor = edit_->textCursor();
+  if (!cursor.hasSelection()) return 0;  // asked on every key: no look-up of lines
   return toControlPosition(cursor.selectionEnd()) - toControlPosition(cursor.selectionStart());
 }
 
@@ -105,7 +106,8 @@ QString EditorControl::line(int index) const {
 }
 
 int EditorControl::lineFromPosition(int position) const {
-  return edit_->document()->findBlock(toDocumentPosition(position)).blockNumber();
+  if (position <= 0) return 0;
+  return lineAtCrLfPosition(*edit_->document(), position, edit_->textCursor().block());
 }
 
 int EditorControl::positionOfLine(int lineIndex) const {

@@ -8,7 +8,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace wrenpad {
 
@@ -55,14 +57,56 @@ void LineNumberGutter::setErrorLine(std::optional<int> line) {
 // a zoom of the widget) lays the text out again and repaints it.
 void LineNumberGutter::repaintStretch(const QRect& viewportArea, int scrolledBy) {
   if (isHidden()) return;
+  const QRect stretch(0, viewportArea.y(), width(), viewportArea.height());
   if (followEditorFont()) {
     applyWidth();
     update();
   } else if (scrolledBy != 0) {
+    movePainted(scrolledBy);
     scroll(0, scrolledBy);
   } else {
-    update(0, viewportArea.y(), width(), viewportArea.height());
+    repaintChangedLines(stretch, viewportArea.contains(edit_.viewport()->rect()));
   }
+}
+
+// The editor repaints a stretch of its text in place. A change that moves
+// lines (one grows a line, joins lines, hides a line) makes it repaint all
+// of its text; a stretch alone is a change within lines, which leaves every
+// number where it stands unless the lines were counted, scrolled or marked
+// anew since the gutter last compared its lines with what it painted. A
+// comparison finding a difference paints the lines it touches whole, so
+// that what they show is known.
+void LineNumberGutter::repaintChangedLines(const QRect& stretch, bool wholeText) {
+  const LinesState state = linesState();
+  if (!wholeText && comparedState_ == state) return;
+  comparedState_ = state;
+  const std::vector<ShownLine> lines = linesIn(rect());
+  if (paintedAsNow(rect(), lines)) return;
+  QRect area = stretch;
+  for (const ShownLine& line : lines) area |= line.strip;
+  update(area);
+}
+
+LineNumberGutter::LinesState LineNumberGutter::linesState() const {
+  const QPalette& palette = edit_.palette();
+  return {edit_.blockCount(), edit_.verticalScrollBar()->value(), caretLine_, errorLine_, width(),
+          palette.color(QPalette::Base), palette.color(QPalette::Text)};
+}
+
+// True when every line in `area` stands where it was painted, with the same
+// number and marks, in the same colours, and no painted line left it.
+bool LineNumberGutter::paintedAsNow(const QRect& area, const std::vector<ShownLine>& now) const {
+  if (!paintedWhole_ || paintedInPart_.intersects(area)) return false;
+  const QPalette& palette = edit_.palette();
+  if (palette.color(QPalette::Base) != paintedPage_ || palette.color(QPalette::Text) != paintedText_)
+    return false;
+  const auto isNow = [&now](const ShownLine& line) { return std::find(now.begin(), now.end(), line) != now.end(); };
+  const auto wasPainted = [this](const ShownLine& line) {
+    return std::find(painted_.begin(), painted_.end(), line) != painted_.end();
+  };
+  if (!std::all_of(now.begin(), now.end(), wasPainted)) return false;
+  return std::all_of(painted_.begin(), painted_.end(),
+                     [&](const ShownLine& line) { return !line.strip.intersects(area) || isNow(line); });
 }
 
 void LineNumberGutter::lineCountChanged(int lineCount) {
@@ -148,7 +192,9 @@ void LineNumberGutter::paintEvent(QPaintEvent* event) {
   caretFont.setBold(true);
   const int numberHeight = fontMetrics().height();
   const int numbersRight = width() - padding();
-  for (const ShownLine& line : linesIn(event->rect())) {
+  const std::vector<ShownLine> lines = linesIn(event->rect());
+  notePainted(event->rect(), lines);
+  for (const ShownLine& line : lines) {
     if (line.error) {
       painter.fillRect(line.strip, look.errorStrip);
       painter.fillRect(QRect(0, line.strip.top(), kErrorMarkWidth, line.strip.height()), look.errorMark);
@@ -160,6 +206,37 @@ void LineNumberGutter::paintEvent(QPaintEvent* event) {
     painter.drawText(QRect(0, line.strip.top(), numbersRight, numberHeight), Qt::AlignRight | Qt::AlignVCenter,
                      QString::number(line.number));
   }
+}
+
+// A line cut by the painted area (its part on the gutter, that is) is known
+// in part only, and forgotten.
+void LineNumberGutter::notePainted(const QRect& area, const std::vector<ShownLine>& lines) {
+  if (area.contains(rect())) {
+    paintedWhole_ = true;
+    paintedInPart_ = QRegion();
+  }
+  std::erase_if(painted_, [&area](const ShownLine& line) { return line.strip.intersects(area); });
+  paintedInPart_ -= area;
+  for (const ShownLine& line : lines) {
+    if (area.contains(line.strip & rect()))
+      painted_.push_back(line);
+    else
+      paintedInPart_ += line.strip;
+  }
+  paintedPage_ = coloursPage_;
+  paintedText_ = coloursText_;
+}
+
+// A scroll moves the pixels, and what they show with them; a line pushed
+// partly off the gutter is known in part only.
+void LineNumberGutter::movePainted(int scrolledBy) {
+  paintedInPart_.translate(0, scrolledBy);
+  for (ShownLine& line : painted_) line.strip.translate(0, scrolledBy);
+  std::erase_if(painted_, [this](const ShownLine& line) {
+    if (rect().contains(line.strip)) return false;
+    paintedInPart_ += line.strip & rect();
+    return true;
+  });
 }
 
 void LineNumberGutter::mousePressEvent(QMouseEvent* event) {

@@ -5,14 +5,17 @@
 // a number puts the caret on that line.
 //
 // Every editor has one, hidden until shown. It paints only the lines on
-// screen and only the stretches the editor repaints, and works its width
-// out again only when the line count gains or loses a digit, so typing
-// costs it nothing that grows with the document.
+// screen and, of the stretches the editor repaints, only those whose
+// numbers, places or marks changed since it painted them (a key typed
+// within a line changes none), and works its width out again only when the
+// line count gains or loses a digit, so typing costs it nothing that grows
+// with the document.
 
 #include "editor/gutter_look.h"
 
 #include <QFont>
 #include <QRect>
+#include <QRegion>
 #include <QTextBlock>
 #include <QWidget>
 #include <optional>
@@ -58,6 +61,8 @@ class LineNumberGutter : public QWidget {
     QRect strip;
     bool caret = false;
     bool error = false;
+
+    friend bool operator==(const ShownLine&, const ShownLine&) = default;
   };
   // The lines whose strips meet `area`, top to bottom.
   std::vector<ShownLine> linesIn(const QRect& area) const;
@@ -70,7 +75,26 @@ class LineNumberGutter : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  // What numbers and places the lines on screen, besides a change of the
+  // lines themselves.
+  struct LinesState {
+    int lineCount = 0;
+    int scrolled = 0;
+    int caretLine = 0;
+    std::optional<int> errorLine;
+    int width = 0;
+    QColor page;
+    QColor text;
+
+    friend bool operator==(const LinesState&, const LinesState&) = default;
+  };
+
   void repaintStretch(const QRect& viewportArea, int scrolledBy);
+  void repaintChangedLines(const QRect& stretch, bool wholeText);
+  LinesState linesState() const;
+  bool paintedAsNow(const QRect& area, const std::vector<ShownLine>& now) const;
+  void notePainted(const QRect& area, const std::vector<ShownLine>& lines);
+  void movePainted(int scrolledBy);
   void lineCountChanged(int lineCount);
   void caretMoved();
   bool followEditorFont();
@@ -85,6 +109,15 @@ class LineNumberGutter : public QWidget {
   int caretLine_ = 0;
   std::optional<int> errorLine_;
   std::optional<QFont> editorFont_;  // the editor's font the gutter took last
+  // What the gutter's pixels show: the lines wholly painted, where they
+  // stand now, and the colours they were painted in. Nothing is known until
+  // the whole gutter was painted once, nor where a line was painted in part.
+  std::vector<ShownLine> painted_;
+  bool paintedWhole_ = false;
+  QRegion paintedInPart_;
+  QColor paintedPage_;
+  QColor paintedText_;
+  std::optional<LinesState> comparedState_;  // when the lines were last compared
   // The colours worked out for the editor's last background and text colour.
   mutable QColor coloursPage_;
   mutable QColor coloursText_;

@@ -139,7 +139,10 @@ void CommandActions::showStates(const CommandView& view) {
     const bool enabled = (row.enabled ? row.enabled(view) : true) && (item.action->menu() || permitted(row));
     // A menu's title follows its view too; an item without a handler stays disabled.
     if (row.enabled && (row.run || item.action->menu())) item.action->setEnabled(enabled);
-    if ((row.flags & kShortcutWhenEnabled) && !item.isButton)
+    // Such an item's keys are set here alone: it holds the row's keys while
+    // enabled and none otherwise, so they change only when that does (the
+    // states are shown on every key; reading a key sequence is slow).
+    if ((row.flags & kShortcutWhenEnabled) && !item.isButton && item.action->shortcuts().isEmpty() == enabled)
       item.action->setShortcuts(enabled ? shortcutsOf(row) : QList<QKeySequence>());
     if (item.isButton && row.tool.visible) item.action->setVisible(row.tool.visible(view));
     if (row.visible && !item.isButton) item.action->setVisible(row.visible(view));

@@ -228,9 +228,7 @@ QString TMain::statusText(int panel) const {
 // than three digits.
 void TMain::fitLineNumberBox() {
   const int lines = Editor ? Editor->lineCount() : 1;
-  const int digits = std::max({3, int(QString::number(lines).size()), int(EnhancedEdit1->text().size())});
-  const int width = EnhancedEdit1->fontMetrics().horizontalAdvance(QString(digits, u'0')) + 14;
-  if (EnhancedEdit1->width() != width) EnhancedEdit1->setFixedWidth(width);
+  EnhancedEdit1->fitToDigits(std::max({3, int(QString::number(lines).size()), int(EnhancedEdit1->text().size())}));
 }
 
 // Items are added below a separator as the list grows and keep their places;
