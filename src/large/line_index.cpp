@@ -13,26 +13,26 @@ constexpr std::size_t kLongLinesKept = 8;
 
 // Calls found(position) for each line break at [from, to), in order, while
 // it returns true. A CR is a break unless an LF follows it, in the block or
-// after it.
+// after it. Each step looks no further than the next LF (memchr), so finding
+// one line's end costs that line, not the block.
 template <typename Found>
 void forEachBreak(const DocumentBytes& bytes, qint64 from, qint64 to, Found&& found, qint64 keep = kPassKeptBytes) {
   passForward(bytes, from, to, [&](qint64 offset, std::string_view block) {
     const char* const begin = block.data();
     const char* const end = begin + block.size();
-    const bool hasCr = std::memchr(begin, '\r', block.size()) != nullptr;
-    for (const char* p = begin; p < end; ++p) {
-      if (!hasCr) {
-        p = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
-        if (!p) break;
-      } else if (*p != '\n' && *p != '\r') {
+    for (const char* p = begin; p < end;) {
+      const char* lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+      const char* cr = static_cast<const char*>(std::memchr(p, '\r', std::size_t((lf ? lf : end) - p)));
+      if (cr) {
+        const qint64 position = offset + (cr - begin);
+        const char next = cr + 1 < end ? cr[1] : bytes.text.byteAt(position + 1);
+        if (next != '\n' && !found(position)) return false;
+        p = cr + 1;
         continue;
       }
-      const qint64 position = offset + (p - begin);
-      if (*p == '\r') {
-        const char next = p + 1 < end ? p[1] : bytes.text.byteAt(position + 1);
-        if (next == '\n') continue;
-      }
-      if (!found(position)) return false;
+      if (!lf) break;
+      if (!found(offset + (lf - begin))) return false;
+      p = lf + 1;
     }
     return true;
   }, keep);

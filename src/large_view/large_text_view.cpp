@@ -50,13 +50,14 @@ class LargeGutter : public QWidget {
 
 struct LargeTextView::Laid {
   ShownLine shown;
-  std::unique_ptr<QTextLayout> layout;
+  std::shared_ptr<QTextLayout> layout;
   qsizetype caretUnit = -1;  // where the caret is in the laid-out text, -1 when elsewhere
 };
 
 namespace {
 constexpr int kTextMargin = 4;
 constexpr qint64 kIdleScanBytes = qint64(8) << 20;
+constexpr qsizetype kLayoutsKept = 400;
 }  // namespace
 
 LargeTextView::LargeTextView(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -104,6 +105,7 @@ std::unique_ptr<LargeDocument> LargeTextView::takeDocument() {
 
 void LargeTextView::setTabColumns(int columns) {
   tabColumns_ = std::max(1, columns);
+  layouts_.clear();
   if (screen_) screen_->setTabColumns(tabColumns_);
   viewport()->update();
 }
@@ -139,11 +141,22 @@ std::vector<ShownLine> LargeTextView::shownLines() {
   return screen_->lines(top_, visibleLineCount(), left_, columnsInSight());
 }
 
+// A line's layout depends on its text only (the caret and the selection are
+// drawn over it): the layouts of the lines in sight are kept by their text,
+// so a key lays out the line it changed and draws the others again as they were.
 LargeTextView::Laid LargeTextView::layOut(const ShownLine& shown, bool withPreedit) const {
-  Laid laid{shown, std::make_unique<QTextLayout>(shown.text.text, font()), -1};
+  Laid laid{shown, nullptr, -1};
   const bool caretHere = caret_ >= shown.from && caret_ <= shown.to && caret_ >= shown.start && caret_ <= shown.end;
   if (caretHere) laid.caretUnit = shown.text.unitAt(caret_ - shown.from);
-  if (withPreedit && caretHere && !preedit_.isEmpty()) laid.layout->setPreeditArea(int(laid.caretUnit), preedit_);
+  const bool preedit = withPreedit && caretHere && !preedit_.isEmpty();
+  if (!preedit) {
+    if (const auto kept = layouts_.constFind(shown.text.text); kept != layouts_.constEnd()) {
+      laid.layout = *kept;
+      return laid;
+    }
+  }
+  laid.layout = std::make_shared<QTextLayout>(shown.text.text, font());
+  if (preedit) laid.layout->setPreeditArea(int(laid.caretUnit), preedit_);
   QTextOption option;
   option.setWrapMode(QTextOption::NoWrap);
   option.setTabStopDistance(qreal(tabColumns_) * fontMetrics().horizontalAdvance(QLatin1Char('0')));
@@ -153,6 +166,10 @@ LargeTextView::Laid LargeTextView::layOut(const ShownLine& shown, bool withPreed
   QTextLine line = laid.layout->createLine();
   if (line.isValid()) line.setLineWidth(viewport()->width());
   laid.layout->endLayout();
+  if (!preedit) {
+    if (layouts_.size() >= kLayoutsKept) layouts_.clear();
+    layouts_.insert(shown.text.text, laid.layout);
+  }
   return laid;
 }
 
@@ -165,8 +182,11 @@ void LargeTextView::paintEvent(QPaintEvent* event) {
   const qint64 from = selectionStart();
   const qint64 to = selectionEnd();
   for (const ShownLine& shown : shownLines()) {
+    // Only the lines the repaint covers are laid out (a caret's blink is one).
+    const int y = int(shown.line - top_) * height;
+    if (y >= event->rect().bottom() + 1 || y + height <= event->rect().top()) continue;
     const Laid laid = layOut(shown, true);
-    const QPointF origin(originX(shown), qreal(shown.line - top_) * height);
+    const QPointF origin(originX(shown), qreal(y));
     QList<QTextLayout::FormatRange> selections;
     if (from < to && from <= shown.to && to >= shown.from) {
       QTextLayout::FormatRange range;
@@ -255,6 +275,11 @@ void LargeTextView::scrollContentsBy(int, int) {
   gutter_->update();
 }
 
+void LargeTextView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) layouts_.clear();
+  QAbstractScrollArea::changeEvent(event);
+}
+
 void LargeTextView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   refreshScrollBars();
@@ -267,8 +292,10 @@ void LargeTextView::idleScan() {
   verticalScrollBar()->setRange(0, int(std::min<qint64>(std::max(top_, lastTop()), INT_MAX)));
 }
 
-void LargeTextView::ensureCaretVisible() {
-  if (!document_) return;
+bool LargeTextView::ensureCaretVisible() {
+  if (!document_) return false;
+  const qint64 oldTop = top_;
+  const qint64 oldLeft = left_;
   const qint64 line = caretLine();
   const qint64 fullLines = std::max(1, viewport()->height() / lineHeight());
   if (line < top_) top_ = line;
@@ -278,8 +305,19 @@ void LargeTextView::ensureCaretVisible() {
   if (column < left_) left_ = std::max<qint64>(0, column - sight / 4);
   if (column >= left_ + sight - 2) left_ = column - sight + sight / 4;
   refreshScrollBars();
-  viewport()->update();
   gutter_->update();
+  if (top_ == oldTop && left_ == oldLeft) return false;
+  viewport()->update();
+  return true;
+}
+
+// Repaints the rows of lines [first, last] that are on screen.
+void LargeTextView::updateLines(qint64 first, qint64 last) {
+  const qint64 height = lineHeight();
+  const qint64 top = std::max(first, top_) - top_;
+  const qint64 bottom = std::min(last, top_ + visibleLineCount()) - top_;
+  if (bottom < top) return;
+  viewport()->update(QRect(0, int(top * height), viewport()->width(), int((bottom - top + 1) * height)));
 }
 
 // ---- caret and selection ----------------------------------------------------
@@ -289,12 +327,21 @@ qint64 LargeTextView::caretLine() { return document_ ? document_->lines().lineOf
 void LargeTextView::moveCaretTo(qint64 offset, bool keepAnchor, bool keepGoal) {
   if (!document_) return;
   const bool hadSelection = hasSelection();
+  // The rows that change: from the caret's old line and the selection's
+  // old ends to the new ones.
+  qint64 first = std::min(caretLine(), document_->lines().lineOf(anchor_));
+  qint64 last = std::max(caretLine(), document_->lines().lineOf(anchor_));
   caret_ = std::clamp<qint64>(offset, 0, document_->size());
   if (!keepAnchor) anchor_ = caret_;
   if (!keepGoal) goalColumn_ = -1;
   document_->sealUndoStep();
   restartBlink();
-  ensureCaretVisible();
+  first = std::min(first, caretLine());
+  last = std::max(last, caretLine());
+  if (!ensureCaretVisible()) {
+    if (hadSelection || hasSelection()) updateLines(first, last);
+    else updateLines(first, first), updateLines(last, last);
+  }
   emit caretMoved();
   if (hadSelection || hasSelection()) emit selectionChanged(hasSelection());
 }
@@ -307,6 +354,7 @@ void LargeTextView::select(qint64 from, qint64 to) {
   if (!document_) return;
   anchor_ = document_->characterStart(from);
   moveCaretTo(document_->characterStart(to), true);
+  viewport()->update();
 }
 
 void LargeTextView::goToLine(qint64 line) {
@@ -315,12 +363,14 @@ void LargeTextView::goToLine(qint64 line) {
   // The line to the top of the screen, as a jump shows it.
   top_ = document_->lines().lineOf(start);
   moveCaretTo(start, false);
+  viewport()->update();
 }
 
 void LargeTextView::selectAll() {
   if (!document_) return;
   anchor_ = 0;
   moveCaretTo(document_->size(), true);
+  viewport()->update();
 }
 
 qint64 LargeTextView::lineAbove(int lines) {
@@ -344,6 +394,7 @@ void LargeTextView::pageBy(int lines, bool shift) {
   const qint64 offset = lineAbove(-lines);
   top_ = std::clamp<qint64>(top_ + lines, 0, std::max(top_, lastTop()));
   moveCaretTo(offset, shift, true);
+  viewport()->update();
 }
 
 bool LargeTextView::moveByKey(QKeyEvent* event) {
@@ -371,24 +422,40 @@ bool LargeTextView::moveByKey(QKeyEvent* event) {
 
 // ---- editing ------------------------------------------------------------------
 
-void LargeTextView::changed(const Change& change, bool modifiedBefore) {
+// After an edit: the edited line is repainted, and every line below it when
+// the edit added or took away a line break (`sameLines` false).
+void LargeTextView::changed(const Change& change, bool modifiedBefore, bool sameLines) {
   screen_->follow(change);
   goalColumn_ = -1;
   restartBlink();
-  ensureCaretVisible();
+  if (!ensureCaretVisible()) {
+    const qint64 line = document_->lines().lineOf(change.offset);
+    updateLines(line, sameLines ? std::max(line, caretLine()) : top_ + visibleLineCount());
+  }
   emit textChanged();
   if (document_->isModified() != modifiedBefore) emit modificationChanged(document_->isModified());
   emit caretMoved();
   emit selectionChanged(hasSelection());
 }
 
+namespace {
+bool holdsBreak(std::string_view bytes) { return bytes.find_first_of("\r\n") != std::string_view::npos; }
+}  // namespace
+
+// Whether replacing [from, to) with `bytes` leaves the lines as they are
+// (no line break put in or taken out).
+bool LargeTextView::keepsLines(qint64 from, qint64 to, std::string_view bytes) const {
+  return !holdsBreak(bytes) && to - from <= 4096 && !holdsBreak(document_->bytes(from, to));
+}
+
 void LargeTextView::replaceSelection(std::string_view bytes, EditKind kind) {
   if (isReadOnly()) return;
   const bool modified = document_->isModified();
   const qint64 from = selectionStart();
+  const bool sameLines = keepsLines(from, selectionEnd(), bytes);
   const Change change = document_->replace(from, selectionEnd() - from, bytes, kind);
   caret_ = anchor_ = from + qint64(bytes.size());
-  changed(change, modified);
+  changed(change, modified, sameLines);
 }
 
 std::string LargeTextView::bytesForPaste(const QString& text, bool* ok) {
@@ -434,9 +501,10 @@ void LargeTextView::deleteBackward() {
   if (caret_ == 0) return;
   const bool modified = document_->isModified();
   const qint64 from = document_->previousCharacter(caret_);
+  const bool sameLines = keepsLines(from, caret_, {});
   const Change change = document_->replace(from, caret_ - from, {}, EditKind::DeletingBackward);
   caret_ = anchor_ = from;
-  changed(change, modified);
+  changed(change, modified, sameLines);
 }
 
 void LargeTextView::deleteForward() {
@@ -444,15 +512,16 @@ void LargeTextView::deleteForward() {
   if (hasSelection()) return replaceSelection({}, EditKind::Other);
   if (caret_ >= document_->size()) return;
   const bool modified = document_->isModified();
-  const Change change =
-      document_->replace(caret_, document_->nextCharacter(caret_) - caret_, {}, EditKind::DeletingForward);
-  changed(change, modified);
+  const qint64 to = document_->nextCharacter(caret_);
+  const bool sameLines = keepsLines(caret_, to, {});
+  const Change change = document_->replace(caret_, to - caret_, {}, EditKind::DeletingForward);
+  changed(change, modified, sameLines);
 }
 
 void LargeTextView::afterUndoStep(const std::optional<Change>& change, bool modifiedBefore) {
   if (!change) return;
   caret_ = anchor_ = change->offset + change->inserted;
-  changed(*change, modifiedBefore);
+  changed(*change, modifiedBefore, false);
 }
 
 void LargeTextView::documentEdited(qint64 caret) {
@@ -461,6 +530,7 @@ void LargeTextView::documentEdited(qint64 caret) {
   caret_ = anchor_ = document_->characterStart(std::clamp<qint64>(caret, 0, document_->size()));
   goalColumn_ = -1;
   ensureCaretVisible();
+  viewport()->update();
   emit textChanged();
   emit modificationChanged(document_->isModified());
   emit caretMoved();

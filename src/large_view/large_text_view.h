@@ -14,6 +14,7 @@
 #include "large_view/screen_text.h"
 
 #include <QAbstractScrollArea>
+#include <QHash>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -96,6 +97,7 @@ class LargeTextView : public QAbstractScrollArea {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
@@ -124,9 +126,12 @@ class LargeTextView : public QAbstractScrollArea {
   void deleteBackward();
   void deleteForward();
   void replaceSelection(std::string_view bytes, EditKind kind);
-  void changed(const Change& change, bool modifiedBefore);
+  void changed(const Change& change, bool modifiedBefore, bool sameLines);
+  bool keepsLines(qint64 from, qint64 to, std::string_view bytes) const;
+  void updateLines(qint64 first, qint64 last);
   void afterUndoStep(const std::optional<Change>& change, bool modifiedBefore);
-  void ensureCaretVisible();
+  // Scrolls the caret into sight; true when the screen moved (and is repainted).
+  bool ensureCaretVisible();
   void refreshScrollBars();
   void restartBlink();
   LineIndex::Span spanOf(qint64 line);
@@ -154,6 +159,8 @@ class LargeTextView : public QAbstractScrollArea {
   QString copiedText_;
   std::string copiedBytes_;
   bool caretShown_ = true;
+  // Layouts of lines lately shown, by their text.
+  mutable QHash<QString, std::shared_ptr<QTextLayout>> layouts_;
   QTimer blink_;
   QTimer scanTimer_;  // counts the lines a little at a time while the window is idle
 };
