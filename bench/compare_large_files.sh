@@ -1,0 +1,192 @@
+#!/bin/bash
+# Large files from outside, in one run and on the same generated files:
+# Wrenpad, a bare QPlainTextEdit (bench/bare_edit with BARE_EDIT_PLAIN=1) and
+# Geany (`geany -i`; installed with apt-get when missing), each on its own
+# Xvfb screen, keys from xdotool.
+#
+#   bench/compare_large_files.sh [build folder] [case...]
+#
+# Cases (all by default):
+#   open50   a UTF-8 file of 50 MB (Japanese and ASCII lines): processor
+#            seconds until the program is idle, peak memory (VmHWM), and
+#            memory above the program's own empty window
+#   open1g   the same text, 1 GiB: the same, and wall seconds until idle
+#   keys     100 keys at the end of the 50 MB file and 100 in its middle:
+#            processor milliseconds a key
+#   line     one line of 10 MB: 20 keys at its start and 20 at its end,
+#            processor milliseconds a key
+#
+# "Idle" is the first second in which the program used less than 10 ms of
+# processor time; that second is not counted. Wall times of Wrenpad start at
+# its "loading" trace (it reads a file named on its command line two seconds
+# after its window shows, by design); those of the others at their start.
+set -eu
+build=$(cd "${1:-build-bench}" && pwd)
+shift || true
+cases=${*:-open50 open1g keys line}
+editor="$build/wrenpad"
+bare="$build/bench/bare_edit"
+for tool in xvfb-run xdotool bc; do
+  command -v "$tool" > /dev/null || { echo "$tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
+done
+[ -x "$editor" ] && [ -x "$bare" ] || { echo "build $build with -DWRENPAD_BUILD_BENCH=ON first" >&2; exit 1; }
+if ! command -v geany > /dev/null; then
+  echo "installing geany" >&2
+  if [ "$(id -u)" -eq 0 ]; then apt-get install -y geany > /dev/null; else sudo apt-get install -y geany > /dev/null; fi
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_LOGGING_RULES="wrenpad.window.info=true"
+export QT_MESSAGE_PATTERN="%{time process} %{message}"
+
+# ---- the files -------------------------------------------------------------
+make_lines() {  # bytes file: Japanese and ASCII lines, cut to whole lines
+  awk 'BEGIN {
+    line = "港は夜明け前に静かで、漁船が一艘ずつ戻ってきた。 The gulls waited on the posts. 市場は六時に開く。"
+    for (n = 0; ; n++) printf "%s %d\n", line, n
+  }' | head -c "$1" | sed '$d' > "$2"
+}
+make_lines 50000000 "$work/doc50.txt"
+lines50=$(wc -l < "$work/doc50.txt")
+if [[ " $cases " == *" open1g "* ]]; then
+  : > "$work/doc1g.txt"
+  while [ "$(stat -c %s "$work/doc1g.txt")" -lt 1073741824 ]; do cat "$work/doc50.txt" >> "$work/doc1g.txt"; done
+  truncate -s 1073741824 "$work/doc1g.txt"
+  sed -i '$d' "$work/doc1g.txt"
+fi
+awk 'BEGIN { for (i = 0; i < 500000; i++) printf "漢字 abc %06d ", i; printf "\n" }' > "$work/line10.txt"
+: > "$work/empty.txt"
+
+# ---- one program on one screen ----------------------------------------------
+# drive.sh MODE NAME FILE LOG EDITOR BARE LINE: starts NAME on FILE (the caret
+# on LINE where the program takes one at start) and measures MODE.
+cat > "$work/drive.sh" << 'DRIVER'
+#!/bin/bash
+mode=$1 name=$2 file=$3 log=$4 editor=$5 bare=$6 line=$7
+start=$(date +%s.%N)
+case $name in
+  wrenpad) "$editor" "$file" > "$log" 2>&1 & ;;
+  # At most 10 GiB for the bare edit, whose text of 1 GiB becomes several.
+  qplaintextedit) (ulimit -v $((10 << 20)); BARE_EDIT_PLAIN=1 BARE_EDIT_LINE=$line exec "$bare" "$file") > "$log" 2>&1 & ;;
+  geany) geany -i -s -m -n -p -t -c "$(dirname "$log")/geany-config" --line="$line" "$file" > "$log" 2>&1 & ;;
+esac
+pid=$!
+cpu() { awk -v hz="$(getconf CLK_TCK)" '{ printf "%.3f", ($14 + $15) / hz }' /proc/$pid/stat; }
+hwm() { awk '/VmHWM/ { print $2 }' /proc/$pid/status; }
+# Waits until a second goes by with less than 10 ms of processor time, at
+# most 300 s; prints the wall time when that second began ("never" after 300 s).
+wait_idle() {
+  local a b t began=$SECONDS
+  while kill -0 $pid 2> /dev/null && [ $((SECONDS - began)) -lt 300 ]; do
+    t=$(date +%s.%N); a=$(cpu); sleep 1; b=$(cpu)
+    if [ "$(echo "$b - $a < 0.010" | bc)" = 1 ]; then echo "$t"; return; fi
+  done
+  echo never
+}
+for _ in $(seq 1 3000); do
+  window=$(xdotool search --onlyvisible --pid $pid 2> /dev/null | tail -1)
+  [ -n "$window" ] && break
+  kill -0 $pid 2> /dev/null || { echo "ended"; exit 0; }
+  sleep 0.1
+done
+if [ "$name" = wrenpad ]; then
+  until grep -q " loaded\| failed" "$log"; do sleep 0.02; kill -0 $pid 2> /dev/null || { echo "ended"; exit 0; }; done
+  # Its clock starts at the "loading" trace (seconds since it started).
+  start=$(echo "$start + $(awk '/ loading / { print $1 + 0; exit }' "$log")" | bc)
+fi
+idle=$(wait_idle)
+# No window manager: the keyboard goes to the window once it is focused.
+timeout 5 xdotool windowfocus "$window" 2> /dev/null || true
+sleep 0.5
+keys_cpu_ms() {  # COUNT: processor ms a key for typing COUNT characters
+  local count=$1 a b
+  wait_idle > /dev/null
+  a=$(cpu)
+  xdotool type --delay 30 "$(head -c "$count" < /dev/zero | tr '\0' 'x')"
+  wait_idle > /dev/null
+  b=$(cpu)
+  echo "scale=2; ($b - $a) * 1000 / $count" | bc
+}
+case $mode in
+  open)
+    echo "cpu_s=$(cpu) hwm_mib=$(( $(hwm) / 1024 ))"
+    ;;
+  wall)
+    wall=never
+    [ "$idle" != never ] && wall=$(echo "scale=2; ($idle - $start) / 1" | bc)
+    echo "cpu_s=$(cpu) hwm_mib=$(( $(hwm) / 1024 )) wall_s=$wall"
+    ;;
+  end)
+    xdotool key ctrl+End
+    echo "end_ms_per_key=$(keys_cpu_ms 100)"
+    ;;
+  middle)
+    # Wrenpad goes there through its line-number box; the others started there.
+    if [ "$name" = wrenpad ]; then xdotool key ctrl+g; sleep 0.3; xdotool type "$line"; xdotool key Return; fi
+    echo "middle_ms_per_key=$(keys_cpu_ms 100)"
+    ;;
+  line)
+    xdotool key ctrl+Home
+    first=$(keys_cpu_ms 20)
+    xdotool key ctrl+End
+    echo "start_ms_per_key=$first end_ms_per_key=$(keys_cpu_ms 20)"
+    ;;
+esac
+# Killed outright: asked to end, Geany would ask about the typed keys.
+kill -9 $pid 2> /dev/null
+wait $pid 2> /dev/null || true
+DRIVER
+chmod +x "$work/drive.sh"
+
+measure() {  # MODE NAME FILE [line]
+  rm -rf "$work/geany-config"
+  mkdir -p "$work/geany-config"
+  xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" "$1" "$2" "$3" "$work/log" "$editor" "$bare" "${4:-1}" \
+    2> /dev/null | tr '\n' ' '
+}
+
+programs="wrenpad qplaintextedit geany"
+
+# Empty windows, to take off the open rows' memory.
+declare -A empty
+for name in $programs; do
+  empty[$name]=$(measure open "$name" "$work/empty.txt" | sed 's/.*hwm_mib=\([0-9]*\).*/\1/')
+done
+printf 'empty window, peak memory (MiB): wrenpad %s, qplaintextedit %s, geany %s\n' \
+  "${empty[wrenpad]}" "${empty[qplaintextedit]}" "${empty[geany]}"
+
+open_rows() {  # MODE FILE
+  for name in $programs; do
+    out=$(measure "$1" "$name" "$2")
+    hwm=$(echo "$out" | sed -n 's/.*hwm_mib=\([0-9]*\).*/\1/p')
+    printf '  %-15s %s above_empty_mib=%s\n' "$name" "$out" "$(( ${hwm:-0} - empty[$name] ))"
+  done
+}
+
+for c in $cases; do
+  case $c in
+    open50)
+      echo "open a UTF-8 file of $(stat -c %s "$work/doc50.txt") bytes, $lines50 lines"
+      open_rows open "$work/doc50.txt"
+      ;;
+    open1g)
+      echo "open a UTF-8 file of $(stat -c %s "$work/doc1g.txt") bytes (wall seconds until idle)"
+      open_rows wall "$work/doc1g.txt"
+      ;;
+    keys)
+      middle=$((lines50 / 2))
+      echo "100 keys at the end, and 100 at the start of line $middle, of the 50 MB file"
+      for name in $programs; do
+        printf '  %-15s %s%s\n' "$name" "$(measure end "$name" "$work/doc50.txt")" \
+          "$(measure middle "$name" "$work/doc50.txt" "$middle")"
+      done
+      ;;
+    line)
+      echo "one line of $(stat -c %s "$work/line10.txt") bytes: 20 keys at its start, 20 at its end"
+      for name in $programs; do
+        printf '  %-15s %s\n' "$name" "$(measure line "$name" "$work/line10.txt")"
+      done
+      ;;
+  esac
+done
