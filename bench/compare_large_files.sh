@@ -55,7 +55,8 @@ if [[ " $cases " == *" open1g "* ]]; then
   truncate -s 1073741824 "$work/doc1g.txt"
   sed -i '$d' "$work/doc1g.txt"
 fi
-awk 'BEGIN { for (i = 0; i < 500000; i++) printf "漢字 abc %06d ", i; printf "\n" }' > "$work/line10.txt"
+# No line break at its end, so that Ctrl+End puts the caret at the end of the line.
+awk 'BEGIN { for (i = 0; i < 560000; i++) printf "漢字 abc %06d ", i }' > "$work/line10.txt"
 : > "$work/empty.txt"
 
 # ---- one program on one screen ----------------------------------------------
@@ -127,6 +128,8 @@ case $mode in
     echo "middle_ms_per_key=$(keys_cpu_ms 100)"
     ;;
   line)
+    # A program still busy laying the line out after 300 s is not typed into.
+    [ "$idle" = never ] && { echo "not_idle_300_s_after_opening"; kill -9 $pid; exit 0; }
     xdotool key ctrl+Home
     first=$(keys_cpu_ms 20)
     xdotool key ctrl+End

@@ -50,7 +50,8 @@ class TBrowser : public QWidget, public PreviewWindow {
   bool showsHelp() const { return bool(helpUse_.openOutside); }
 
   // Prepares Qt WebEngine before the application object exists: shared
-  // graphics contexts, and no sandbox when running as root (Chromium's
+  // graphics contexts, pages composed in software unless the user chose a
+  // graphics integration, and no sandbox when running as root (Chromium's
   // sandbox refuses root).
   static void PrepareWebEngine();
 
