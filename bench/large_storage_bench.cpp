@@ -143,14 +143,16 @@ void BM_SaveBlocks(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveBlocks)->Unit(benchmark::kMillisecond);
 
-// A key in the view on one line of 10 MB (at its start, middle or end) and
-// the repaint of the screen that follows.
+// A key in the view on one line of 10 MB (at its start, middle or end, and
+// at the end of the same line when no break ends the file) and the repaint
+// of the screen that follows.
 void BM_ViewKeyOnLongLine(benchmark::State& state) {
+  static const char* const kPlaces[] = {"start", "middle", "end", "end, no final break"};
   std::string line;
   while (line.size() < 10'000'000) line += "漢字 abc 0123 ";
   LargeTextView view;
   view.resize(800, 600);
-  view.setDocument(LargeDocument::holding(line + "\n", TextEncoding::Utf8));
+  view.setDocument(LargeDocument::holding(state.range(0) == 3 ? line : line + "\n", TextEncoding::Utf8));
   view.show();
   const qint64 size = qint64(line.size());
   view.setCaret(state.range(0) == 0 ? 0 : state.range(0) == 1 ? size / 2 : size);
@@ -159,9 +161,9 @@ void BM_ViewKeyOnLongLine(benchmark::State& state) {
     QApplication::sendEvent(&view, &press);
     benchmark::DoNotOptimize(view.viewport()->grab());
   }
-  state.SetLabel(state.range(0) == 0 ? "start" : state.range(0) == 1 ? "middle" : "end");
+  state.SetLabel(kPlaces[state.range(0)]);
 }
-BENCHMARK(BM_ViewKeyOnLongLine)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ViewKeyOnLongLine)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // A key in the view on a screen full of Japanese lines in the middle of the
 // 64 MiB document, and the repaint of the screen.

@@ -172,6 +172,7 @@ std::vector<LineIndex::Span> LineIndex::lines(qint64 first, qint64 count) {
     // The last line runs to the end: no need to look for its break.
     if (complete_ && line == breaks_) {
       spans.push_back({line, start, size});
+      noteLongLine(spans.back());
       break;
     }
     qint64 next = -1;
