@@ -163,11 +163,12 @@ programs=${PROGRAMS:-wrenpad qplaintextedit geany}
 
 # Empty windows, to take off the open rows' memory.
 declare -A empty
+printf 'empty window, peak memory (MiB):'
 for name in $programs; do
   empty[$name]=$(measure open "$name" "$work/empty.txt" | sed 's/.*hwm_mib=\([0-9]*\).*/\1/')
+  printf ' %s %s' "$name" "${empty[$name]}"
 done
-printf 'empty window, peak memory (MiB): wrenpad %s, qplaintextedit %s, geany %s\n' \
-  "${empty[wrenpad]}" "${empty[qplaintextedit]}" "${empty[geany]}"
+echo
 
 open_rows() {  # MODE FILE
   for name in $programs; do
