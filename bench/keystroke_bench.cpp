@@ -26,6 +26,7 @@
 #include "documents/document_commands.h"
 #include "offscreen_main.h"
 #include "quiet_dialogs.h"
+#include "typed_keys.h"
 #include "editor/editor_control.h"
 #include "window/main_window.h"
 
@@ -44,27 +45,7 @@ QString generatedPage(int kibibytes) {
 }
 
 using bench::QuietDialogs;
-
-// A key pressed and released, as the window system delivers it.
-void typeKey(QWidget* view, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(view, &press);
-  QApplication::sendEvent(view, &release);
-}
-
-// Types a character and takes it back, as many times as the state asks. One
-// untimed round first: the first key lays the text out as far as the caret
-// (the bare edit) or makes the kept text the editor's own (ours).
-void typeAndTakeBack(benchmark::State& state, QWidget* view) {
-  typeKey(view, Qt::Key_A, QStringLiteral("a"));
-  typeKey(view, Qt::Key_Backspace, QString());
-  for (auto _ : state) {
-    typeKey(view, Qt::Key_A, QStringLiteral("a"));
-    typeKey(view, Qt::Key_Backspace, QString());
-  }
-  state.SetItemsProcessed(state.iterations() * 2);
-}
+using namespace wrenpad::bench;
 
 // A settings file that keeps the interface English.
 void writeSettings(const QTemporaryDir& folder) {
@@ -110,7 +91,7 @@ void BM_TypeCharacter(benchmark::State& state) {
   WindowOnDocument window(int(state.range(0)), int(state.range(1)));
   EditorControl& editor = window.main->editor();
   editor.setSelStart(editor.textLength() / 2);
-  typeAndTakeBack(state, editor.widget());
+  typeAndTakeBack(state, editor.widget(), Painted::No);
 }
 BENCHMARK(BM_TypeCharacter)
     ->ArgsProduct({{48, 1024, 10240, 51200}, {0, 1, 2}})
@@ -127,43 +108,11 @@ void BM_BareEditTypeCharacter(benchmark::State& state) {
   QTextCursor cursor = edit.textCursor();
   cursor.setPosition(edit.document()->characterCount() / 2);
   edit.setTextCursor(cursor);
-  typeAndTakeBack(state, edit.viewport()->parentWidget());
+  typeAndTakeBack(state, edit.viewport()->parentWidget(), Painted::No);
 }
 BENCHMARK(BM_BareEditTypeCharacter)
     ->Arg(48)->Arg(1024)->Arg(10240)->Arg(51200)->ArgName("KiB")
     ->Unit(benchmark::kMillisecond);
-
-enum Place { kMiddle = 0, kEnd = 1 };
-
-// The end of a line in the middle (where typing goes) or the very end.
-void putCaret(QPlainTextEdit& edit, Place place) {
-  QTextCursor cursor = edit.textCursor();
-  if (place == kEnd) {
-    cursor.movePosition(QTextCursor::End);
-  } else {
-    cursor.setPosition(edit.document()->characterCount() / 2);
-    cursor.movePosition(QTextCursor::EndOfBlock);
-  }
-  edit.setTextCursor(cursor);
-  edit.ensureCursorVisible();
-  QApplication::processEvents();
-}
-
-// A key typed and taken back, each followed by the repaint and the
-// zero-interval work it posted, as the window system would run them.
-void typePaintAndTakeBack(benchmark::State& state, QWidget* view) {
-  const auto typePainted = [view](int key, const QString& text) {
-    typeKey(view, key, text);
-    QApplication::processEvents();
-  };
-  typePainted(Qt::Key_A, QStringLiteral("a"));
-  typePainted(Qt::Key_Backspace, QString());
-  for (auto _ : state) {
-    typePainted(Qt::Key_A, QStringLiteral("a"));
-    typePainted(Qt::Key_Backspace, QString());
-  }
-  state.SetItemsProcessed(state.iterations() * 2);
-}
 
 // Arguments: size in KiB; place (0 middle, 1 end); kind (0 text, 1 page,
 // 2 program).
@@ -174,7 +123,7 @@ void BM_WindowKeyAt(benchmark::State& state) {
   window.main->painter().FinishRepaint();
   auto* edit = qobject_cast<QPlainTextEdit*>(window.main->editor().widget());
   putCaret(*edit, Place(state.range(1)));
-  typePaintAndTakeBack(state, edit);
+  typeAndTakeBack(state, edit, Painted::Yes);
 }
 BENCHMARK(BM_WindowKeyAt)
     ->ArgsProduct({{48, 1024, 51200}, {kMiddle, kEnd}, {0, 1, 2}})
@@ -189,7 +138,7 @@ void BM_BarePlainKeyAt(benchmark::State& state) {
   edit.show();
   edit.setPlainText(generatedPage(int(state.range(0))));
   putCaret(edit, Place(state.range(1)));
-  typePaintAndTakeBack(state, &edit);
+  typeAndTakeBack(state, &edit, Painted::Yes);
 }
 BENCHMARK(BM_BarePlainKeyAt)
     ->ArgsProduct({{48, 1024, 51200}, {kMiddle, kEnd}})

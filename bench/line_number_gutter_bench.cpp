@@ -15,10 +15,12 @@
 #include "editor/editor_control.h"
 #include "editor/line_number_gutter.h"
 #include "offscreen_main.h"
+#include "typed_keys.h"
 
 namespace {
 
 using namespace wrenpad;
+using namespace wrenpad::bench;
 
 // A C program of about `kibibytes` KiB: short lines of varying length.
 QString generatedProgram(int kibibytes) {
@@ -32,43 +34,6 @@ QString generatedProgram(int kibibytes) {
   return text + QStringLiteral("  return 0;\r\n}\r\n");
 }
 
-enum Place { kMiddle = 0, kEnd = 1 };
-
-// A key pressed and released, as the window system delivers it, and the
-// repaint the window system would ask for next.
-void typeKey(QWidget* view, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QApplication::sendEvent(view, &press);
-  QApplication::sendEvent(view, &release);
-  QApplication::processEvents();
-}
-
-// One untimed round first: the first key lays the text out around the caret.
-void typeAndTakeBack(benchmark::State& state, QWidget* view) {
-  typeKey(view, Qt::Key_A, QStringLiteral("a"));
-  typeKey(view, Qt::Key_Backspace, QString());
-  for (auto _ : state) {
-    typeKey(view, Qt::Key_A, QStringLiteral("a"));
-    typeKey(view, Qt::Key_Backspace, QString());
-  }
-  state.SetItemsProcessed(state.iterations() * 2);
-}
-
-void putCaret(QPlainTextEdit& edit, Place place) {
-  QTextCursor cursor = edit.textCursor();
-  if (place == kEnd) {
-    cursor.movePosition(QTextCursor::End);
-  } else {
-    // The end of a line in the middle, where typing goes.
-    cursor.setPosition(edit.document()->characterCount() / 2);
-    cursor.movePosition(QTextCursor::EndOfBlock);
-  }
-  edit.setTextCursor(cursor);
-  edit.ensureCursorVisible();
-  QApplication::processEvents();
-}
-
 // Arguments: size in KiB, place (0 middle, 1 end), gutter (0 hidden, 1 shown).
 void BM_EditorTypeCharacter(benchmark::State& state) {
   QWidget window;
@@ -80,7 +45,7 @@ void BM_EditorTypeCharacter(benchmark::State& state) {
   LineNumberGutter::of(editor).setShown(state.range(2) != 0);
   auto* edit = qobject_cast<QPlainTextEdit*>(editor.widget());
   putCaret(*edit, Place(state.range(1)));
-  typeAndTakeBack(state, edit);
+  typeAndTakeBack(state, edit, Painted::Yes);
   state.counters["lines"] = editor.lineCount();
 }
 BENCHMARK(BM_EditorTypeCharacter)
@@ -120,7 +85,7 @@ void BM_BarePlainTextEditTypeCharacter(benchmark::State& state) {
   edit.show();
   edit.setPlainText(generatedProgram(int(state.range(0))));
   putCaret(edit, Place(state.range(1)));
-  typeAndTakeBack(state, &edit);
+  typeAndTakeBack(state, &edit, Painted::Yes);
 }
 BENCHMARK(BM_BarePlainTextEditTypeCharacter)
     ->ArgsProduct({{1024, 51200}, {kMiddle, kEnd}})
