@@ -11,10 +11,6 @@ namespace wrenpad::cp932 {
 
 namespace {
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
-bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
-
 struct Tables {
   // Double-byte code (lead << 8 | trail) to Unicode; 0 when unassigned.
   std::vector<char16_t> pairToUnicode = std::vector<char16_t>(65536, 0);

@@ -24,6 +24,12 @@
 
 namespace wrenpad::cp932 {
 
+// Byte classes of code page 932: the first and second bytes of a pair, and
+// the one-byte half-width katakana.
+inline bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+inline bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+inline bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
+
 // The private-use character that stands for an undecodable byte.
 inline constexpr char16_t kByteEscapeBase = 0xF700;
 inline bool isByteEscape(QChar c) { return c.unicode() >= 0xF780 && c.unicode() <= 0xF7FF; }

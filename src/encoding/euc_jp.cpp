@@ -13,8 +13,6 @@ namespace {
 constexpr unsigned char kSingleShift2 = 0x8E;  // a half-width katakana follows
 constexpr unsigned char kSingleShift3 = 0x8F;  // a JIS X 0212 pair follows
 
-bool isPairByte(unsigned char b) { return b >= 0xA1 && b <= 0xFE; }
-bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
 // Shift-JIS leads above EF lie outside the 94 rows EUC-JP can write.
 bool fitsEuc(std::uint16_t sjis) { return sjis != 0 && (sjis >> 8) < 0xF0; }
 
@@ -81,7 +79,7 @@ qsizetype decodeOne(const unsigned char* s, qsizetype n, QString& text, cp932::F
     text += QChar(b);
     return 1;
   }
-  if (b == kSingleShift2 && n > 1 && isHalfWidthKana(s[1])) {
+  if (b == kSingleShift2 && n > 1 && cp932::isHalfWidthKana(s[1])) {
     text += QChar(char16_t(0xFF61 + (s[1] - 0xA1)));
     return 2;
   }

@@ -16,6 +16,9 @@
 
 namespace wrenpad::eucjp {
 
+// A byte of an EUC-JP pair (JIS X 0208 row or cell, plus 0x80).
+inline bool isPairByte(unsigned char b) { return b >= 0xA1 && b <= 0xFE; }
+
 // Noting in `file` the codes read where a character has two, and the stray
 // bytes (cp932.h).
 QString decode(const QByteArray& bytes, cp932::FileCodes* file = nullptr);

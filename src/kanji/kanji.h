@@ -113,6 +113,9 @@ std::string ConvertLineEnds(std::string_view text, LineEndKind target);
 // taking it for Shift-JIS. IsValidUtf8 rejects overlong forms, surrogates and
 // code points above U+10FFFF.
 bool IsValidUtf8(std::string_view text);
+// The length of the well-formed UTF-8 sequence that `text` begins with (1 for
+// an ASCII byte), or 0 when it begins with none (or is empty).
+int Utf8SequenceLength(std::string_view text);
 bool HasNonAscii(std::string_view text);
 // Valid UTF-8 holding at least one multi-byte sequence.
 bool LooksLikeUtf8Text(std::string_view text);

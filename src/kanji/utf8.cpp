@@ -9,6 +9,33 @@ namespace {
 
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 
+// Length of the well-formed sequence at s (n > 0 bytes left), 0 when there
+// is none: the lead byte gives the length and the allowed range of the second
+// byte, the others are continuation bytes.
+int SequenceLength(const unsigned char* s, std::size_t n) {
+  const unsigned c = s[0];
+  if (c < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned low = 0x80;
+  unsigned high = 0xBF;
+  if (c >= 0xC2 && c <= 0xDF) {
+    length = 2;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    length = 3;
+    if (c == 0xE0) low = 0xA0;
+    if (c == 0xED) high = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    length = 4;
+    if (c == 0xF0) low = 0x90;
+    if (c == 0xF4) high = 0x8F;
+  }
+  if (length == 0 || n < length || s[1] < low || s[1] > high) return 0;
+  for (std::size_t k = 2; k < length; ++k) {
+    if (!IsContinuation(s[k])) return 0;
+  }
+  return int(length);
+}
+
 struct Utf8Scan {
   bool valid = true;
   bool multiByte = false;
@@ -29,25 +56,8 @@ Utf8Scan ScanUtf8(std::string_view text) {
       ++i;
       continue;
     }
-    // Length of the sequence and the allowed range of its second byte.
-    std::size_t length = 0;
-    unsigned low = 0x80;
-    unsigned high = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-      length = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      length = 3;
-      if (c == 0xE0) low = 0xA0;
-      if (c == 0xED) high = 0x9F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      length = 4;
-      if (c == 0xF0) low = 0x90;
-      if (c == 0xF4) high = 0x8F;
-    }
-    if (length == 0 || n - i < length || s[i + 1] < low || s[i + 1] > high) return {false, scan.multiByte};
-    for (std::size_t k = 2; k < length; ++k) {
-      if (!IsContinuation(s[i + k])) return {false, scan.multiByte};
-    }
+    const std::size_t length = std::size_t(SequenceLength(s + i, n - i));
+    if (length == 0) return {false, scan.multiByte};
     scan.multiByte = true;
     i += length;
   }
@@ -57,6 +67,10 @@ Utf8Scan ScanUtf8(std::string_view text) {
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) { return ScanUtf8(text).valid; }
+
+int Utf8SequenceLength(std::string_view text) {
+  return text.empty() ? 0 : SequenceLength(detail::Bytes(text), text.size());
+}
 
 bool HasNonAscii(std::string_view text) {
   const unsigned char* s = detail::Bytes(text);

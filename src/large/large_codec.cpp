@@ -9,34 +9,12 @@
 namespace wrenpad::large {
 
 namespace {
+using cp932::isHalfWidthKana;
+using eucjp::isPairByte;
 bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
-bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
-bool isEucPairByte(unsigned char b) { return b >= 0xA1 && b <= 0xFE; }
-bool isSjisLead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
-// Length of a well-formed UTF-8 sequence at s (n bytes left); 0 when the
-// bytes there are no such sequence.
 int utf8Length(const unsigned char* s, qint64 n) {
-  const unsigned c = s[0];
-  int length = 0;
-  unsigned low = 0x80;
-  unsigned high = 0xBF;
-  if (c < 0x80) return 1;
-  if (c >= 0xC2 && c <= 0xDF) {
-    length = 2;
-  } else if (c >= 0xE0 && c <= 0xEF) {
-    length = 3;
-    if (c == 0xE0) low = 0xA0;
-    if (c == 0xED) high = 0x9F;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    length = 4;
-    if (c == 0xF0) low = 0x90;
-    if (c == 0xF4) high = 0x8F;
-  }
-  if (length == 0 || n < length || s[1] < low || s[1] > high) return 0;
-  for (int k = 2; k < length; ++k)
-    if (!isContinuation(s[k])) return 0;
-  return length;
+  return kanji::Utf8SequenceLength(std::string_view(reinterpret_cast<const char*>(s), std::size_t(std::min<qint64>(n, 4))));
 }
 
 char32_t utf8CodePoint(const unsigned char* s, int length) {
@@ -50,8 +28,8 @@ int eucLength(const unsigned char* s, qint64 n) {
   const unsigned char b = s[0];
   if (b < 0x80) return 1;
   if (b == 0x8E && n > 1 && isHalfWidthKana(s[1])) return 2;
-  if (b == 0x8F && n > 2 && isEucPairByte(s[1]) && isEucPairByte(s[2])) return 3;
-  if (!isEucPairByte(b) || n < 2 || !isEucPairByte(s[1])) return 1;
+  if (b == 0x8F && n > 2 && isPairByte(s[1]) && isPairByte(s[2])) return 3;
+  if (!isPairByte(b) || n < 2 || !isPairByte(s[1])) return 1;
   return 2;
 }
 
@@ -169,7 +147,7 @@ int characterLength(TextEncoding encoding, const unsigned char* s, qint64 n) {
 
 bool endsCharacter(TextEncoding encoding, unsigned char b) {
   switch (encoding) {
-    case TextEncoding::ShiftJis: return !isSjisLead(b);
+    case TextEncoding::ShiftJis: return !cp932::isLeadByte(b);
     case TextEncoding::EucJp: return b < 0x80;
     case TextEncoding::Utf8: return b < 0x80;
   }
