@@ -39,8 +39,7 @@ int copyContents(int from, int to) {
     if (const int error = writeAllAt(to, buffer.constData(), got, offset)) return error;
     offset += got;
   }
-  if (::ftruncate(to, off_t(offset)) != 0) return errno;
-  return ::fsync(to) != 0 ? errno : 0;
+  return cutAndSync(to, offset);
 }
 
 // Gives the new file the owner, group and permissions of the old one; false
@@ -96,7 +95,7 @@ class SaveJournal {
 class Content {
  public:
   explicit Content(const QByteArray& bytes) : size_(bytes.size()), bytes_(&bytes) {}
-  Content(qint64 size, const BlockProducer& produce) : size_(qint64(size)), produce_(&produce) {}
+  Content(qint64 size, const BlockProducer& produce) : size_(size), produce_(&produce) {}
   qint64 size() const { return size_; }
   // The blocks may come from the file being saved.
   bool streamed() const { return produce_ != nullptr; }
@@ -110,8 +109,7 @@ class Content {
           return error;
         }))
       return error;
-    if (::ftruncate(fd, off_t(offset)) != 0) return errno;
-    return ::fsync(fd) != 0 ? errno : 0;
+    return cutAndSync(fd, offset);
   }
 
  private:

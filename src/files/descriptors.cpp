@@ -56,7 +56,11 @@ int writeAllAt(int fd, const char* data, qint64 size, qint64 offset) {
 
 int overwrite(int fd, const QByteArray& bytes) {
   if (const int error = writeAllAt(fd, bytes.constData(), bytes.size(), 0)) return error;
-  if (::ftruncate(fd, off_t(bytes.size())) != 0) return errno;
+  return cutAndSync(fd, bytes.size());
+}
+
+int cutAndSync(int fd, qint64 length) {
+  if (::ftruncate(fd, off_t(length)) != 0) return errno;
   return ::fsync(fd) != 0 ? errno : 0;
 }
 

@@ -65,6 +65,9 @@ QString tempFilePrefix(const QString& kind);
 int writeAllAt(int fd, const char* data, qint64 size, qint64 offset);
 // Writes bytes over the file from its start, cut to their length, on disk.
 int overwrite(int fd, const QByteArray& bytes);
+// Cuts the file to `length` bytes and puts it on disk: the end of writing a
+// file over from its start.
+int cutAndSync(int fd, qint64 length);
 // Takes an exclusive lock on the open file without waiting. The lock counts
 // only while `path` still names the locked file: a holder that ends removes
 // its file while it holds the lock, so a lock won on a file opened just
