@@ -1,5 +1,7 @@
 #include "editor/gutter_look.h"
 
+#include "editor/text_on_background.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,14 +14,6 @@ QColor mixed(const QColor& from, const QColor& to, double share) {
   const auto channel = [share](int a, int b) { return int(std::lround(a + (b - a) * share)); };
   return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
                 channel(from.blue(), to.blue()));
-}
-
-double relativeLuminance(const QColor& colour) {
-  const auto linear = [](int channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
 }
 
 // `preferred` when it can be read on `background`, else black or white,
@@ -48,8 +42,8 @@ int lineNumberDigits(int lineCount) {
 }
 
 double contrastRatio(const QColor& first, const QColor& second) {
-  const double a = relativeLuminance(first);
-  const double b = relativeLuminance(second);
+  const double a = RelativeLuminance(first);
+  const double b = RelativeLuminance(second);
   return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
@@ -61,8 +55,7 @@ GutterColours gutterColoursFor(const QColor& page, const QColor& text) {
   colours.caretStrip = mixed(page, ink, 0.14);
   colours.caretNumber = readableOn(colours.caretStrip, ink);
   // A light red on dark pages, a deep one on light pages.
-  const bool darkPage = relativeLuminance(page) < 0.18;
-  colours.errorMark = darkPage ? QColor(255, 105, 97) : QColor(204, 0, 0);
+  colours.errorMark = IsDarkBackground(page) ? QColor(255, 105, 97) : QColor(204, 0, 0);
   colours.errorStrip = mixed(page, colours.errorMark, 0.3);
   colours.errorNumber = readableOn(colours.errorStrip, ink);
   return colours;
