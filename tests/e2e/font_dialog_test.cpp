@@ -38,13 +38,9 @@ TEST(FontDialog, OkWithoutAChangeLeavesTheTextAndTheStoredFaceAsTheyWere) {
     folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\nDefFontName=" + face + "\r\nDefFontCharset=1\r\n");
     folder.write("memo.txt", "Hello world, in the face the settings name\r\nand a second line\r\n");
     QProcess editor;
-    editor.setProcessEnvironment(screen.environment());
-    editor.setWorkingDirectory(folder.path());
-    editor.start(wrenpad::test::copyPortableProgram(folder), loaded ? QStringList{"memo.txt"} : QStringList{});
     QString trace;
-    ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, loaded ? "loaded " : "shown", 15000))
+    ASSERT_TRUE(wrenpad::test::startShownEditor(editor, screen, folder, trace, loaded ? "memo.txt" : QString()))
         << trace.toStdString();
-    QThread::msleep(1000);  // the X server settles the focus
     if (!loaded) {
       ASSERT_TRUE(screen.xdotool({"type", "Hello world, typed"}));
     }

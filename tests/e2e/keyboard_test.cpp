@@ -37,12 +37,8 @@ TEST(Keyboard, CtrlShiftHOpensTheHeadingBoxAndItsChoiceHeadsTheCaretsLine) {
   folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
   const QString page = folder.write("page.htm", "<html><body>\r\nTitle\r\n</body></html>\r\n");
   QProcess editor;
-  editor.setProcessEnvironment(screen.environment());
-  editor.setWorkingDirectory(folder.path());
-  editor.start(wrenpad::test::copyPortableProgram(folder), {"page.htm"});
   QString trace;
-  ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "loaded ", 15000)) << trace.toStdString();
-  QThread::msleep(1000);  // the X server settles the focus
+  ASSERT_TRUE(wrenpad::test::startShownEditor(editor, screen, folder, trace, "page.htm")) << trace.toStdString();
 
   ASSERT_TRUE(screen.xdotool({"key", "ctrl+g", "2", "Return"}));
   ASSERT_TRUE(screen.xdotool({"key", "ctrl+shift+h"}));

@@ -5,7 +5,6 @@
 #include "support/virtual_screen.h"
 
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 
 TEST(LargeFile, KeysAndSaveOnAFileAboveTheLargeFileSize) {
@@ -23,12 +22,9 @@ TEST(LargeFile, KeysAndSaveOnAFileAboveTheLargeFileSize) {
   }
   const QString path = folder.write("big.txt", bytes);
   QProcess editor;
-  editor.setProcessEnvironment(screen.environment());
-  editor.setWorkingDirectory(folder.path());
-  editor.start(wrenpad::test::copyPortableProgram(folder), {"big.txt"});
   QString trace;
-  ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "loaded ", 30000)) << trace.toStdString();
-  QThread::msleep(1000);  // the X server settles the focus
+  ASSERT_TRUE(wrenpad::test::startShownEditor(editor, screen, folder, trace, "big.txt", 30000))
+      << trace.toStdString();
 
   ASSERT_TRUE(screen.xdotool({"key", "ctrl+End"}));
   ASSERT_TRUE(screen.xdotool({"type", "--delay", "30", "end"}));

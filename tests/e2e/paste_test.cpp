@@ -3,7 +3,6 @@
 // editor find nothing to paste, and the program goes on with its text whole.
 #include "support/virtual_screen.h"
 
-#include <QThread>
 #include <gtest/gtest.h>
 
 TEST(Paste, NothingToPasteOnAFreshXServerLeavesTheEditorRunning) {
@@ -14,12 +13,8 @@ TEST(Paste, NothingToPasteOnAFreshXServerLeavesTheEditorRunning) {
   folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
   const QString memo = folder.write("memo.txt", "hello\r\n");
   QProcess editor;
-  editor.setProcessEnvironment(screen.environment());
-  editor.setWorkingDirectory(folder.path());
-  editor.start(wrenpad::test::copyPortableProgram(folder), {"memo.txt"});
   QString trace;
-  ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "loaded ", 15000)) << trace.toStdString();
-  QThread::msleep(500);  // the X server settles the focus
+  ASSERT_TRUE(wrenpad::test::startShownEditor(editor, screen, folder, trace, "memo.txt")) << trace.toStdString();
 
   // A middle click inside the editor, below the menus and tool bars.
   ASSERT_TRUE(screen.xdotool({"search", "--name", "memo.txt - Wrenpad", "mousemove", "--window", "%1", "300",

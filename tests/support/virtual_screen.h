@@ -76,14 +76,16 @@ struct VirtualScreen {
 };
 
 // Starts a copy of the program from `folder` (settings and instance files
-// stay there) on `screen`, and waits until its window is shown.
+// stay there) on `screen`, and waits until its window is shown, or with
+// `file` (a name in the folder) until that file is loaded.
 inline bool startShownEditor(QProcess& editor, const VirtualScreen& screen, const TempFolder& folder,
-                             QString& trace) {
+                             QString& trace, const QString& file = {}, int timeoutMs = 15000) {
   const QString program = copyPortableProgram(folder);
   editor.setProcessEnvironment(screen.environment());
   editor.setWorkingDirectory(folder.path());
-  editor.start(program, {});
-  if (!editor.waitForStarted(10000) || !waitForOutput(editor, trace, "shown", 15000)) return false;
+  editor.start(program, file.isEmpty() ? QStringList{} : QStringList{file});
+  if (!editor.waitForStarted(10000) || !waitForOutput(editor, trace, file.isEmpty() ? "shown" : "loaded ", timeoutMs))
+    return false;
   QThread::msleep(1500);  // the X server settles the focus
   return true;
 }
