@@ -112,7 +112,7 @@ LargeFiles::ReplacedCounts LargeFiles::replaceAll(const QString& what, const QSt
   const qint64 caret = c_.view.caret();
   // As the editor's Replace All: one character before the caret on, then,
   // when the user goes on, from the start up to the first hit of that pass.
-  const bool asks = caret > 3;
+  const bool asks = bool(goOn);
   const qint64 split = asks ? edited.previousCharacter(caret) : 0;
   const std::vector<qint64> tail = edited.findAll(*needle, split, edited.size(), matchCase);
   if (!tail.empty()) edited.replaceHits(tail, qint64(needle->size()), *replacement);

@@ -75,7 +75,8 @@ class LargeFiles {
   bool replaceSelection(const QString& with);
   // Replace All around the caret as the editor's does: from just before the
   // caret to the end; on `goOn` (asked with the count), from the start up to
-  // the first hit too, as one undo step. The counts of both passes.
+  // the first hit too, as one undo step. Without `goOn` (the caller asks
+  // nothing), one pass over the whole file. The counts of both passes.
   struct ReplacedCounts {
     qint64 first = 0;
     std::optional<qint64> second;  // nothing when the user did not go on

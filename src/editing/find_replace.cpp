@@ -3,11 +3,13 @@
 #include "documents/document_state.h"
 #include "documents/large_files.h"
 #include "editor/editor_control.h"
+#include "large_view/large_text_view.h"
 #include "platform/dialogs.h"
 
 #include <QStringView>
 #include <QWidget>
 #include <algorithm>
+#include <functional>
 
 namespace wrenpad {
 
@@ -294,12 +296,14 @@ void FindReplace::replaceAll() {
 
 // The same two passes in a large file's own bytes (large_files.h).
 void FindReplace::replaceAllInLargeFile(LargeFiles& large) {
-  const LargeFiles::ReplacedCounts counts =
-      large.replaceAll(replaceFields_.findText, replaceFields_.replaceText, replaceFields_.matchCase,
-                       [this](qint64 count) {
-                         return c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(count), c_.japanese)) ==
-                                Answer::Yes;
-                       });
+  std::function<bool(qint64)> goOn;
+  if (large.view().caret() > kQuietCaretLimit) {
+    goOn = [this](qint64 count) {
+      return c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(count), c_.japanese)) == Answer::Yes;
+    };
+  }
+  const LargeFiles::ReplacedCounts counts = large.replaceAll(
+      replaceFields_.findText, replaceFields_.replaceText, replaceFields_.matchCase, goOn);
   if (counts.second)
     c_.dialogs.showMessage(kApplicationTitle, AdditionalReplacedMessage(int(*counts.second), c_.japanese));
   closeReplaceDialog();
