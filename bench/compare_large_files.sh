@@ -17,6 +17,18 @@
 #   line     one line of 10 MB: 20 keys at its start and 20 at its end,
 #            processor milliseconds a key (the end only when a key at the
 #            start took under a second)
+#   save50 save1g
+#            one key at the start of a copy of the 50 MB (1 GiB) file, then
+#            Ctrl+S: processor seconds of the save
+#   replace50 replace1g
+#            Replace All of a common word ("the", either case, by "that";
+#            REPLACE_WHAT and REPLACE_WITH choose others) in a copy of the
+#            50 MB (1 GiB) file, through the program's own Replace dialog
+#            with keys: seconds until idle (wall and processor), peak memory
+#            above the empty window; then Ctrl+S, its processor seconds, and
+#            whether the saved file has the size the hits make
+# The save and replace cases run Wrenpad and Geany only (a bare
+# QPlainTextEdit has neither).
 #
 # "Idle" is the first second in which the program used less than 10 ms of
 # processor time; that second is not counted. Wall times of Wrenpad start at
@@ -25,7 +37,7 @@
 set -eu
 build=$(cd "${1:-build-bench}" && pwd)
 shift || true
-cases=${*:-open50 open1g keys line}
+cases=${*:-open50 open1g keys line save50 save1g replace50 replace1g}
 editor="$build/wrenpad"
 bare="$build/bench/bare_edit"
 for tool in xvfb-run xdotool bc; do
@@ -51,7 +63,7 @@ make_lines() {  # bytes file: Japanese and ASCII lines, cut to whole lines
 }
 make_lines 50000000 "$work/doc50.txt"
 lines50=$(wc -l < "$work/doc50.txt")
-if [[ " $cases " == *" open1g "* ]]; then
+if [[ " $cases " == *1g" "* ]]; then
   : > "$work/doc1g.txt"
   while [ "$(stat -c %s "$work/doc1g.txt")" -lt 1073741824 ]; do cat "$work/doc50.txt" >> "$work/doc1g.txt"; done
   truncate -s 1073741824 "$work/doc1g.txt"
@@ -77,11 +89,13 @@ esac
 pid=$!
 cpu() { awk -v hz="$(getconf CLK_TCK)" '{ printf "%.3f", ($14 + $15) / hz }' /proc/$pid/stat; }
 hwm() { awk '/VmHWM/ { print $2 }' /proc/$pid/status; }
+rss() { awk '/VmRSS/ { print $2 }' /proc/$pid/status; }
 # Waits until a second goes by with less than 10 ms of processor time, at
-# most 300 s; prints the wall time when that second began ("never" after 300 s).
+# most LIMIT (300) s; prints the wall time when that second began ("never"
+# after LIMIT s).
 wait_idle() {
-  local a b t began=$SECONDS
-  while kill -0 $pid 2> /dev/null && [ $((SECONDS - began)) -lt 300 ]; do
+  local a b t began=$SECONDS limit=${1:-300}
+  while kill -0 $pid 2> /dev/null && [ $((SECONDS - began)) -lt "$limit" ]; do
     t=$(date +%s.%N); a=$(cpu); sleep 1; b=$(cpu)
     if [ "$(echo "$b - $a < 0.010" | bc)" = 1 ]; then echo "$t"; return; fi
   done
@@ -110,6 +124,36 @@ keys_cpu_ms() {  # COUNT: processor ms a key for typing COUNT characters
   wait_idle > /dev/null
   b=$(cpu)
   echo "scale=2; ($b - $a) * 1000 / $count" | bc
+}
+save_cpu_s() {  # Ctrl+S in the main window: processor seconds until idle
+  local a
+  timeout 5 xdotool windowfocus "$window" 2> /dev/null || true
+  sleep 0.5
+  wait_idle > /dev/null
+  a=$(cpu)
+  xdotool key ctrl+s
+  wait_idle 900 > /dev/null
+  echo "$(cpu) - $a" | bc
+}
+# Fills the Replace dialog with keys, all but the last: Wrenpad's (Ctrl+R;
+# the find field has the focus, Alt+P the replacement's, Alt+A is Replace
+# All) or Geany's (Ctrl+H; the find field, Tab to the replacement, Alt+P
+# opens its Replace All row, whose In Document button is Alt+I).
+fill_replace_dialog() {
+  local dialog=""
+  case $name in wrenpad) xdotool key ctrl+r ;; geany) xdotool key ctrl+h ;; esac
+  for _ in $(seq 1 100); do
+    dialog=$(xdotool search --onlyvisible --pid $pid --name '^(Replace|置換)$' 2> /dev/null | tail -1)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  timeout 5 xdotool windowfocus "$dialog" 2> /dev/null || true
+  sleep 0.5
+  xdotool type "$REPLACE_WHAT"
+  case $name in wrenpad) xdotool key alt+p ;; geany) xdotool key Tab ;; esac
+  xdotool type "$REPLACE_WITH"
+  [ "$name" = geany ] && { xdotool key alt+p; sleep 0.5; }
+  sleep 0.5
 }
 case $mode in
   open)
@@ -145,6 +189,26 @@ case $mode in
       echo "start_ms_per_key=$first end_ms_per_key=$(keys_cpu_ms 20)"
     fi
     ;;
+  save)
+    xdotool key ctrl+Home
+    xdotool type x
+    echo "save_cpu_s=$(save_cpu_s) saved_bytes=$(stat -c %s "$file")"
+    ;;
+  replace)
+    echo "open_hwm_mib=$(( $(hwm) / 1024 ))"
+    fill_replace_dialog
+    wait_idle > /dev/null
+    a=$(cpu) began=$(date +%s.%N)
+    case $name in wrenpad) xdotool key alt+a ;; geany) xdotool key alt+i ;; esac
+    idle=$(wait_idle "${REPLACE_LIMIT:-900}")
+    if [ "$idle" = never ]; then
+      echo "replace_s=over_${REPLACE_LIMIT:-900}"
+    else
+      echo "replace_wall_s=$(echo "scale=2; ($idle - $began) / 1" | bc) replace_cpu_s=$(echo "$(cpu) - $a" | bc)"
+      echo "hwm_mib=$(( $(hwm) / 1024 )) rss_mib=$(( $(rss) / 1024 ))"
+      echo "save_cpu_s=$(save_cpu_s) saved_bytes=$(stat -c %s "$file")"
+    fi
+    ;;
 esac
 # Killed outright: asked to end, Geany would ask about the typed keys.
 kill -9 $pid 2> /dev/null
@@ -160,6 +224,7 @@ measure() {  # MODE NAME FILE [line]
 }
 
 programs=${PROGRAMS:-wrenpad qplaintextedit geany}
+export REPLACE_WHAT=${REPLACE_WHAT:-the} REPLACE_WITH=${REPLACE_WITH:-that}
 
 # Empty windows, to take off the open rows' memory.
 declare -A empty
@@ -200,6 +265,33 @@ for c in $cases; do
       echo "one line of $(stat -c %s "$work/line10.txt") bytes: 20 keys at its start, 20 at its end"
       for name in $programs; do
         printf '  %-15s %s\n' "$name" "$(measure line "$name" "$work/line10.txt")"
+      done
+      ;;
+    save50 | save1g | replace50 | replace1g)
+      source=$work/doc50.txt
+      [[ $c == *1g ]] && source=$work/doc1g.txt
+      size=$(stat -c %s "$source")
+      if [[ $c == save* ]]; then
+        echo "one key at the start of a copy of the file of $size bytes, then Ctrl+S (processor seconds)"
+        expected=$((size + 1))
+      else
+        hits=$(grep -o -i -F -- "$REPLACE_WHAT" "$source" | wc -l)
+        echo "Replace All of \"$REPLACE_WHAT\" ($hits hits, either case) by \"$REPLACE_WITH\" in a copy of the file of $size bytes, then Ctrl+S"
+        expected=$((size + hits * ($(printf %s "$REPLACE_WITH" | wc -c) - $(printf %s "$REPLACE_WHAT" | wc -c))))
+      fi
+      for name in $programs; do
+        [ "$name" = qplaintextedit ] && continue
+        cp "$source" "$work/edited.txt"
+        out=$(measure "${c%%[0-9]*}" "$name" "$work/edited.txt")
+        rm -f "$work/edited.txt"
+        above=""
+        for field in open_hwm_mib hwm_mib; do
+          mib=$(echo "$out" | sed -n "s/.*\b$field=\([0-9]*\).*/\1/p")
+          [ -n "$mib" ] && above="$above ${field%hwm_mib}above_empty_mib=$((mib - empty[$name]))"
+        done
+        saved=$(echo "$out" | sed -n 's/.*saved_bytes=\([0-9]*\).*/\1/p')
+        printf '  %-15s %s%s saved_as_expected=%s\n' "$name" "$out" "$above" \
+          "$([ "${saved:-0}" = "$expected" ] && echo yes || echo no)"
       done
       ;;
   esac

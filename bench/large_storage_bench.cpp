@@ -165,6 +165,36 @@ void BM_ViewKeyOnLongLine(benchmark::State& state) {
 }
 BENCHMARK(BM_ViewKeyOnLongLine)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
+// A key in the view, and the repaint that follows it, on a file of 20 MB in
+// lines of 200 kB: at the start of a line in the middle of the file, in the
+// middle of that line, at the end of the file. The yardstick: the same text
+// in lines of 80 bytes, a key at the start of a line in the middle.
+void BM_ViewKeyOn200kLines(benchmark::State& state) {
+  static const char* const kPlaces[] = {"80-byte lines, line start", "200 kB lines, line start",
+                                        "200 kB lines, line middle", "200 kB lines, file end"};
+  const std::size_t lineBytes = state.range(0) == 0 ? 80 : 200'000;
+  std::string bytes;
+  std::string line;
+  while (line.size() < lineBytes) line += "漢字 abc 0123 ";
+  line.resize(lineBytes - 1);
+  while (line.back() & 0x80) line.pop_back();  // no character cut at the end
+  while (bytes.size() < std::size_t(20'000'000)) bytes += line + '\n';
+  LargeTextView view;
+  view.resize(800, 600);
+  view.setDocument(LargeDocument::holding(bytes, TextEncoding::Utf8));
+  view.show();
+  const qint64 middle = view.document()->lines().lineStart(qint64(bytes.size() / line.size() / 2));
+  const qint64 places[] = {middle, middle, middle + qint64(line.size() / 2), qint64(bytes.size())};
+  view.setCaret(places[state.range(0)]);
+  for (auto _ : state) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QApplication::sendEvent(&view, &press);
+    benchmark::DoNotOptimize(view.viewport()->grab());
+  }
+  state.SetLabel(kPlaces[state.range(0)]);
+}
+BENCHMARK(BM_ViewKeyOn200kLines)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
 // A key in the view on a screen full of Japanese lines in the middle of the
 // 64 MiB document, and the repaint of the screen.
 void BM_ViewKeyOnScreenOfLines(benchmark::State& state) {

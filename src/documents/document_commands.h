@@ -70,6 +70,9 @@ class DocumentCommands {
   // The code a page made now from this document declares: the code its save
   // would use (UTF-8 for a text read as UTF-8, else the chosen output code).
   TextEncoding codeOfNewPage() const;
+  // Another program changed the large file shown: it is read again as it is
+  // now, and what the user typed, when anything, is kept in a new document.
+  void largeFileChangedOnDisk();
   // Option > Output Kanji code, and Option > Line Ends of New Documents.
   void chooseOutputCode(TextEncoding encoding);
   void chooseNewDocumentLineEnd(LineEnd lineEnd);

@@ -322,7 +322,7 @@ std::optional<files::FileStamp> DocumentCommands::writtenOrReported(const QStrin
 
 bool DocumentCommands::showsLargeFile() const { return c_.largeFiles && c_.largeFiles->shown(); }
 
-// A large file is mapped, not read: it is shown in its own view, in its own
+// A large file is not read whole: it is shown in its own view, in its own
 // bytes, uncoloured, without questions about its size or its bytes (a save
 // writes them back as they were, but for the edits).
 bool DocumentCommands::loadLargeFile(const QString& name) {
@@ -337,12 +337,49 @@ bool DocumentCommands::loadLargeFile(const QString& name) {
   startNewDocument();
   loadedPath_ = QFileInfo(name).absoluteFilePath();
   loadedStamp_ = files::stampOf(name);
-  c_.largeFiles->show(std::move(opened.document), false);
+  c_.largeFiles->show(std::move(opened.document), false, name);
   c_.session.AutoFileNaming = false;
   StartUndoSeries(c_.session);
   c_.editor.setModified(false);
   c_.host.showCommandStates();
   return true;
+}
+
+void DocumentCommands::largeFileChangedOnDisk() {
+  const QString name = loadedPath_;
+  const bool modified = c_.largeFiles->isModified();
+  const QString typed = modified ? c_.largeFiles->typedText() : QString();
+  const QString title = tr2("File changed on disk", u"ファイルの変更");
+  if (!modified) {
+    c_.dialogs.showMessage(title, tr2("Another program changed \"%1\" while it was open here. "
+                                      "It is read again as it is now.",
+                                      u"「%1」は開いている間に別のプログラムに変更されました。今の内容を読み直します。")
+                                      .arg(name));
+    const qint64 line = c_.largeFiles->caretLine();
+    if (LoadDocument(name)) {
+      // Read again at the same line, as a log being followed would be.
+      if (showsLargeFile()) c_.largeFiles->goToLine(line);
+      return;
+    }
+  } else {
+    c_.dialogs.showMessage(
+        title, tr2("Another program changed \"%1\" while it was open here, so your edits can no longer be put "
+                   "into it. The text you typed is now in a new document: save it under a name of its own, "
+                   "then open the file again.",
+                   u"「%1」は開いている間に別のプログラムに変更されたため、編集をそのファイルに反映できません。"
+                   u"入力した文章を新しい文書に移しました。別の名前で保存してから、ファイルを開き直してください。")
+                   .arg(name));
+  }
+  // A new document: empty, or holding what was typed, not yet saved.
+  SetDocumentTitle(kUntitledName);
+  startNewDocument();
+  c_.host.beginDocument();
+  c_.editor.clear();
+  c_.host.SetWebPageMode(false);
+  c_.editor.setText(typed);
+  c_.editor.setModified(!typed.isEmpty());
+  StartUndoSeries(c_.session);
+  c_.host.showCommandStates();
 }
 
 bool DocumentCommands::writeLargeFile(const QString& name) {

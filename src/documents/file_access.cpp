@@ -95,8 +95,10 @@ class SaveJournal {
 class Content {
  public:
   explicit Content(const QByteArray& bytes) : size_(bytes.size()), bytes_(&bytes) {}
-  Content(qint64 size, const BlockProducer& produce) : size_(size), produce_(&produce) {}
+  Content(qint64 size, const BlockProducer& produce, const BeforeInPlace& beforeInPlace)
+      : size_(size), produce_(&produce), beforeInPlace_(&beforeInPlace) {}
   qint64 size() const { return size_; }
+  bool goesOnInPlace() const { return !beforeInPlace_ || !*beforeInPlace_ || (*beforeInPlace_)(); }
   // The blocks may come from the file being saved.
   bool streamed() const { return produce_ != nullptr; }
   // Writes the bytes over the file from its start, cut to their length, on disk.
@@ -116,6 +118,7 @@ class Content {
   qint64 size_;
   const QByteArray* bytes_ = nullptr;
   const BlockProducer* produce_ = nullptr;
+  const BeforeInPlace* beforeInPlace_ = nullptr;
 };
 
 struct Attempt {
@@ -203,6 +206,7 @@ Failure writeInPlace(const QString& target, int fd, const struct stat& old, cons
   if (content.streamed()) {
     if (Failure failure = stage(target, content, staged); failure.failed()) return failure;
   }
+  if (!content.goesOnInPlace()) return because(Problem::Cancelled);
   Backup backup;
   if (Failure failure = backup.make(target, journal); failure.failed()) return failure;
   if (test_hooks::beforeCommit) test_hooks::beforeCommit();
@@ -314,11 +318,13 @@ WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& byte
   return writeKeepingIdentity(path, Content(bytes));
 }
 
-WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const BlockProducer& produce) {
-  return writeKeepingIdentity(path, Content(size, produce));
+WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const BlockProducer& produce,
+                                     const BeforeInPlace& beforeInPlace) {
+  return writeKeepingIdentity(path, Content(size, produce, beforeInPlace));
 }
 
 void setSaveJournalFolder(const QString& folder) { journalFolder() = folder; }
+QString saveJournalFolder() { return journalFolder(); }
 
 namespace {
 // A note left by a gone run: the file it was saving and the copy of the old

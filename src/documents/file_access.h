@@ -57,17 +57,24 @@ WriteResult writeFileKeepingIdentity(const QString& path, const QByteArray& byte
 // The bytes of a save given a block at a time, for a document too large to
 // be held whole: `produce` calls `put` with each block in order and returns
 // the first error (an errno) `put` returned, else 0. The blocks may be read
-// from the very file being saved (a mapped document): a file written in
+// from the very file being saved (a large document): a file written in
 // place gets them through a copy beside it first, so the old bytes are read
 // whole before any is written over.
 using BlockPut = std::function<int(std::string_view block)>;
 using BlockProducer = std::function<int(const BlockPut& put)>;
-WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const BlockProducer& produce);
+// `beforeInPlace`, when given, is called once the save knows it must write
+// over the file in place (its new bytes already staged), before any old byte
+// is touched: a document that reads the old bytes keeps them elsewhere then.
+// False stops the save (Problem::Cancelled) with the file as it was.
+using BeforeInPlace = std::function<bool()>;
+WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const BlockProducer& produce,
+                                     const BeforeInPlace& beforeInPlace = {});
 
 // Saves keep a note of what they write in this folder (the program's state
 // folder), so that a run killed in the middle of a save can be told at the
 // next start. Without a folder no note is kept.
 void setSaveJournalFolder(const QString& folder);
+QString saveJournalFolder();
 
 // A save of a gone run that was killed while it wrote a file in place: the
 // file may be half new, half old; `backup` holds its bytes from before.

@@ -2,8 +2,10 @@
 
 #include "documents/writing_choices.h"
 #include "large_view/large_text_view.h"
+#include "platform/dialogs.h"
 #include "text/bilingual.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -11,7 +13,19 @@ namespace wrenpad {
 
 using large::LargeDocument;
 
-LargeFiles::LargeFiles(LargeFilesContext context) : c_(std::move(context)) {}
+LargeFiles::LargeFiles(LargeFilesContext context) : c_(std::move(context)), watch_(std::make_unique<QTimer>()) {
+  watch_->setInterval(kWatchMilliseconds);
+  QObject::connect(watch_.get(), &QTimer::timeout, [this] { watchFile(); });
+}
+
+// The file is read a block at a time as the view needs it: another program
+// that writes into it or shortens it is noticed at the next block read or
+// here, whichever comes first, and the user is told at once.
+void LargeFiles::watchFile() {
+  if (!shown_ || !document().fileChangedOnDisk()) return;
+  watch_->stop();
+  if (c_.changedOnDisk) c_.changedOnDisk();
+}
 
 LargeFiles::~LargeFiles() = default;
 
@@ -26,27 +40,34 @@ bool LargeFiles::isLargeFile(const QString& path) {
   if (!info.isFile()) return false;
   if (info.size() > kLargeFileBytes) return true;
   if (info.size() <= kLongestLineBytes) return false;
-  const large::MappedBytes::Opened mapped = large::MappedBytes::map(path);
-  return mapped.bytes && large::hasLineLongerThan(mapped.bytes->view(), kLongestLineBytes);
+  const large::OriginalBytes::Opened opened = large::OriginalBytes::open(path);
+  return opened.bytes && large::hasLineLongerThan(*opened.bytes, kLongestLineBytes);
 }
 
 LargeDocument::Opened LargeFiles::read(const QString& path) const {
   return LargeDocument::open(path, chosenOutputEncoding(c_.settings));
 }
 
-void LargeFiles::show(std::unique_ptr<LargeDocument> document, bool readOnly) {
+void LargeFiles::show(std::unique_ptr<LargeDocument> document, bool readOnly, const QString& path) {
   document->findLineEnd();
+  if (path.isEmpty())
+    edits_.stop();
+  else
+    edits_.start(*document, path, IdentityOf(files::stampOf(path)));
   c_.view.setNewLineEnd(newTextLineEnd(c_.settings));
   c_.view.setCopiedLineBreak(lineBreakOf(newTextLineEnd(c_.settings)));
   c_.view.setDocument(std::move(document));
   c_.view.setReadOnly(readOnly);
   shown_ = true;
   c_.showView(true);
+  watch_->start();
 }
 
 void LargeFiles::close() {
   if (!shown_) return;
   shown_ = false;
+  watch_->stop();
+  edits_.stop();
   c_.view.takeDocument();
   c_.showView(false);
 }
@@ -58,17 +79,42 @@ void LargeFiles::setReadOnly(bool readOnly) { c_.view.setReadOnly(readOnly); }
 files::WriteResult LargeFiles::write(const QString& path) {
   LargeDocument& saved = document();
   const files::WriteResult written = files::writeFileKeepingIdentity(
-      path, saved.size(), [&saved](const files::BlockPut& put) { return saved.writeTo(put); });
+      path, saved.size(), [&saved](const files::BlockPut& put) { return saved.writeTo(put); },
+      [this, &path] { return keepOriginalBeforeWritingOver(path); });
   if (written.failure.failed()) return written;
-  // Written in place over the very file the document maps: the mapping now
-  // shows the new bytes, which the document is; it maps them afresh.
-  if (written.inPlace && saved.maps(written.stamp.device, written.stamp.inode)) {
-    if (large::MappedBytes::Opened mapped = large::MappedBytes::map(path); mapped.bytes)
-      saved.rebase(std::move(mapped.bytes));
-  }
+  // Written in place over the very file the document still reads (no copy
+  // was made): the file now holds what the document is, and the document
+  // stands on it afresh; the undo steps, which named its old bytes, go.
+  if (written.inPlace && saved.maps(written.stamp.device, written.stamp.inode)) saved.rebase();
   saved.markSaved();
+  // The edits from here on are kept relative to the text as saved.
+  edits_.start(saved, path, IdentityOf(written.stamp));
   c_.view.documentEdited(c_.view.caret());
   return written;
+}
+
+bool LargeFiles::keepOriginalBeforeWritingOver(const QString& path) {
+  LargeDocument& saved = document();
+  const files::FileStamp target = files::stampOf(path);
+  if (!saved.maps(target.device, target.inode)) return true;
+  if (!saved.canUndo() && !saved.canRedo()) return true;
+  // The file's own folder first: the copy may then share the file's blocks.
+  const QStringList folders{QFileInfo(path).absolutePath(), files::saveJournalFolder(), QDir::tempPath()};
+  if (saved.keepOriginalIn(folders)) return true;
+  return c_.dialogs.askYesNoCancel(
+             tr2("Save", u"保存"),
+             tr2("This file is written over in place (it has other links or attributes), and there is no room "
+                 "to keep its old text for Undo. Save anyway? Undo will not reach back before this save.",
+                 u"このファイルはその場で上書きされます（ほかのリンクや属性があるため）。元に戻すために古い文章を"
+                 u"残しておく場所がありません。それでも保存しますか？ この保存より前には元に戻せなくなります。")) ==
+         Answer::Yes;
+}
+
+QString LargeFiles::typedText() const {
+  if (!shown_) return {};
+  constexpr qint64 kMostTyped = qint64(8) << 20;
+  const std::string typed = document().typedBytes(kMostTyped, "\n");
+  return large::decodeText(document().encoding(), typed).text;
 }
 
 QString LargeFiles::statusNote() const {
@@ -78,9 +124,8 @@ QString LargeFiles::statusNote() const {
   static const char* const kLineEnds[] = {"CR LF", "LF", "CR"};
   const QString code = form.jis ? QStringLiteral("JIS") : encodingName(form.encoding);
   const QString lineEnd = form.lineEndFromFile ? QString::fromLatin1(kLineEnds[int(form.lineEnd)]) : QStringLiteral("-");
-  // What is off comes first: a narrow window cuts the end of the note.
-  return tr2("Large file: colouring and in-page rendering are off (%1, %2%3)",
-             u"大きなファイル: 色分けとページ表示はオフです（%1、%2%3）")
+  // Short, the file's own state first: it shares the status bar with the panels.
+  return tr2("Large file (%1, %2%3): no colouring, no page view", u"大きなファイル（%1、%2%3）: 色分け・ページ表示なし")
       .arg(code, lineEnd, c_.view.isReadOnly() ? tr2(", read-only", u"、読み取り専用") : QString());
 }
 
@@ -105,7 +150,8 @@ LargeFiles::ReplacedCounts LargeFiles::replaceAll(const QString& what, const QSt
   qsizetype unwritable = -1;
   const std::optional<std::string> replacement = large::encodeText(with, edited.encoding(), &unwritable);
   if (!replacement) {
-    emit c_.view.cannotWrite(QString(with.at(unwritable)));
+    const bool pair = with.at(unwritable).isHighSurrogate() && unwritable + 1 < with.size();
+    emit c_.view.cannotWrite(with.mid(unwritable, pair ? 2 : 1));
     return counts;
   }
   if (c_.view.isReadOnly() || !needle || needle->empty()) return counts;
@@ -114,21 +160,19 @@ LargeFiles::ReplacedCounts LargeFiles::replaceAll(const QString& what, const QSt
   // when the user goes on, from the start up to the first hit of that pass.
   const bool asks = bool(goOn);
   const qint64 split = asks ? edited.previousCharacter(caret) : 0;
-  const std::vector<qint64> tail = edited.findAll(*needle, split, edited.size(), matchCase);
-  if (!tail.empty()) edited.replaceHits(tail, qint64(needle->size()), *replacement);
-  counts.first = qint64(tail.size());
+  std::vector<qint64> hits = edited.findAll(*needle, split, edited.size(), matchCase);
+  counts.first = qint64(hits.size());
+  // Both passes go in as one undo step, and only once: the bytes of a first
+  // pass taken back would stay in the document's add buffer for nothing.
   if (asks && goOn(counts.first)) {
-    const qint64 untouchedEnd = tail.empty() ? edited.size() : tail.front();
+    const qint64 untouchedEnd = hits.empty() ? edited.size() : hits.front();
     std::vector<qint64> head = edited.findAll(*needle, 0, untouchedEnd, matchCase);
     std::erase_if(head, [split](qint64 hit) { return hit >= split; });
     counts.second = qint64(head.size());
-    if (!head.empty()) {
-      // Both passes make one undo step: the first is taken back and both go in at once.
-      if (!tail.empty()) edited.undo();
-      head.insert(head.end(), tail.begin(), tail.end());
-      edited.replaceHits(head, qint64(needle->size()), *replacement);
-    }
+    head.insert(head.end(), hits.begin(), hits.end());
+    hits = std::move(head);
   }
+  if (!hits.empty()) edited.replaceHits(hits, qint64(needle->size()), *replacement);
   c_.view.documentEdited(std::min(caret, edited.size()));
   return counts;
 }

@@ -11,9 +11,11 @@
 // so a file of a gigabyte is saved with memory to spare).
 
 #include "documents/file_access.h"
+#include "documents/large_recovery.h"
 #include "large/large_document.h"
 
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -34,6 +36,12 @@ struct LargeFilesContext {
   const bool& japanese;  // the interface language of this run
   // The window shows the large view in place of the editor, or the editor again.
   std::function<void(bool shown)> showView;
+  // Another program changed the shown file: the document can no longer be
+  // trusted (called once, from the event loop; the callee closes or reopens it).
+  std::function<void()> changedOnDisk;
+  // Where the edits are kept for recovery after a crash (the program's state
+  // folder); none keeps nothing.
+  QString stateFolder = QString();
 };
 
 class LargeFiles {
@@ -52,10 +60,11 @@ class LargeFiles {
   // Whether the file at `path` is opened in the large view.
   static bool isLargeFile(const QString& path);
 
-  // The file mapped, ready to be shown, or why it cannot be read.
+  // The file opened for reading, ready to be shown, or why it cannot be read.
   large::LargeDocument::Opened read(const QString& path) const;
-  // Shows a document read by read(); the caret at its start.
-  void show(std::unique_ptr<large::LargeDocument> document, bool readOnly);
+  // Shows a document read by read() from `path`; the caret at its start.
+  // Its edits are kept for recovery from here on (large_recovery.h).
+  void show(std::unique_ptr<large::LargeDocument> document, bool readOnly, const QString& path = QString());
   // Back to the editor; the large document goes.
   void close();
   bool shown() const { return shown_; }
@@ -68,6 +77,11 @@ class LargeFiles {
 
   // The status bar's note while the view is shown, in the interface language.
   QString statusNote() const;
+  // What the user typed into the document, decoded, a few MiB at most: kept
+  // when the file changed on disk under the edits.
+  QString typedText() const;
+  // How often the file is looked at for changes by other programs.
+  static constexpr int kWatchMilliseconds = 500;
 
   // Find Next from the end of the selection, and the selection replaced.
   bool findNext(const QString& what, bool matchCase);
@@ -87,13 +101,21 @@ class LargeFiles {
   void goToLine(qint64 line);  // 1-based, as the line-number box shows it
   qint64 caretLine() const;    // 1-based
   large::LargeTextView& view() { return c_.view; }
+  LargeEditKeeper& edits() { return edits_; }
 
  private:
   QString tr2(const char* english, const char16_t* japanese) const;
   large::LargeDocument& document() const;
+  void watchFile();
+  // Before the file the document reads is written over in place: the
+  // document goes on over a private copy of its bytes, so undo survives
+  // the save; without room for one, the user decides.
+  bool keepOriginalBeforeWritingOver(const QString& path);
 
   LargeFilesContext c_;
   bool shown_ = false;
+  std::unique_ptr<QTimer> watch_;
+  LargeEditKeeper edits_{c_.stateFolder};
 };
 
 }  // namespace wrenpad

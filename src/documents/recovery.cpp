@@ -47,16 +47,15 @@ std::optional<QFileInfo> newestSnapshot(const UndoSnapshots& snapshots) {
   return newest;
 }
 
-// A date and time as the interface's language writes them (the system's
-// locale may speak another language).
-QString shortTime(const QDateTime& time, bool japanese) {
+}  // namespace
+
+// The system's locale may speak another language than the interface.
+QString RecoveryTime(const QDateTime& time, bool japanese) {
   const QLocale locale = japanese ? QLocale(QLocale::Japanese, QLocale::Japan)
                          : QLocale().language() == QLocale::English ? QLocale()
                                                                     : QLocale(QLocale::English, QLocale::UnitedStates);
   return locale.toString(time, QLocale::ShortFormat);
 }
-
-}  // namespace
 
 QString DocumentNameFile(const QString& folder, int slot) {
   return QDir(folder).filePath(QStringLiteral("Temporary File for Wrenpad_%1.name").arg(slot));
@@ -114,11 +113,11 @@ QString RecoveryQuestion(const RecoveryOffer& offer, bool japanese) {
                      : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved, but the file was changed "
                                       "after that.\nThe kept text is from %2; the file was changed at %3. Recover the "
                                       "kept text?"))
-        .arg(offer.documentName, shortTime(offer.written, japanese), shortTime(offer.fileChanged, japanese));
+        .arg(offer.documentName, RecoveryTime(offer.written, japanese), RecoveryTime(offer.fileChanged, japanese));
   return (japanese ? QStringLiteral("Wrenpadは\"%1\"の変更を保存しないまま終了しました。\n%2の時点の文書が残っています。復元しますか？")
                    : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved.\nThe text as it was at %2 is "
                                     "kept. Recover it?"))
-      .arg(offer.documentName, shortTime(offer.written, japanese));
+      .arg(offer.documentName, RecoveryTime(offer.written, japanese));
 }
 
 QString RecoveryFailedMessage(const RecoveryOffer& offer, bool japanese) {
@@ -132,8 +131,9 @@ void RemoveRecoveryFiles(const QString& folder, int slot) {
   QFile::remove(DocumentNameFile(folder, slot));
 }
 
-RecoveryClaim::RecoveryClaim(const QString& folder, int slot) {
-  const QString path = DocumentNameFile(folder, slot);
+RecoveryClaim::RecoveryClaim(const QString& folder, int slot) : RecoveryClaim(DocumentNameFile(folder, slot)) {}
+
+RecoveryClaim::RecoveryClaim(const QString& path) {
   const int descriptor = ::open(files::native(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
   if (descriptor < 0) return;
   // The instance that held it before may have removed it meanwhile.

@@ -62,6 +62,8 @@ bool IsRichSnapshot(const RecoveryOffer& offer, const QByteArray& bytes);
 // could not be read or shown.
 QString RecoveryQuestion(const RecoveryOffer& offer, bool japanese);
 QString RecoveryFailedMessage(const RecoveryOffer& offer, bool japanese);
+// A date and time in a recovery question, as the interface's language writes them.
+QString RecoveryTime(const QDateTime& time, bool japanese);
 
 // Removes the snapshots and the name file of a gone run.
 void RemoveRecoveryFiles(const QString& folder, int slot);
@@ -72,6 +74,8 @@ void RemoveRecoveryFiles(const QString& folder, int slot);
 class RecoveryClaim {
  public:
   RecoveryClaim(const QString& folder, int slot);
+  // The same for a file of recovery that is not a slot's (a large file's edits).
+  explicit RecoveryClaim(const QString& path);
   ~RecoveryClaim();
   RecoveryClaim(const RecoveryClaim&) = delete;
   RecoveryClaim& operator=(const RecoveryClaim&) = delete;

@@ -44,6 +44,43 @@ int TempFile::create(const QString& folder, const QString& kind, mode_t mode) {
   return EEXIST;
 }
 
+int openUnnamedFile(const QString& folder) {
+  const int fd = ::open(native(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+  if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) return fd;
+  // A file system without unnamed files: a file of our own, its name taken
+  // away at once.
+  TempFile named;
+  if (const int error = named.create(folder, QStringLiteral("copy"), 0600)) {
+    errno = error;
+    return -1;
+  }
+  const int copy = ::dup(named.fd());
+  if (copy < 0) return -1;
+  return copy;  // `named` removes the name as it goes
+}
+
+int copyBytes(int from, int to, qint64 size) {
+  loff_t in = 0;
+  loff_t out = 0;
+  while (in < size) {
+    const ssize_t copied = ::copy_file_range(from, &in, to, &out, std::size_t(size - in), 0);
+    if (copied < 0 && errno == EINTR) continue;
+    if (copied > 0) continue;
+    if (copied == 0) return EIO;  // the file ended early
+    if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP) return errno;
+    // Between file systems the kernel may not copy: through a buffer.
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    while (in < size) {
+      const ssize_t got = ::pread(from, buffer.data(), std::size_t(std::min<qint64>(buffer.size(), size - in)), in);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) return got < 0 ? errno : EIO;
+      if (const int error = writeAllAt(to, buffer.constData(), got, in)) return error;
+      in += got;
+    }
+  }
+  return 0;
+}
+
 int writeAllAt(int fd, const char* data, qint64 size, qint64 offset) {
   for (qint64 done = 0; done < size;) {
     const ssize_t wrote = ::pwrite(fd, data + done, std::size_t(size - done), off_t(offset + done));

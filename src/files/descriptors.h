@@ -28,6 +28,7 @@ class Fd {
   }
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }
+  int release() { return std::exchange(fd_, -1); }
   // 0, or the error closing gave: some file systems report a failed write only here.
   int close();
 
@@ -74,6 +75,15 @@ int cutAndSync(int fd, qint64 length);
 // before that is a lock on a file that is gone (NameMoved: open it again).
 enum class LockOutcome { Locked, HeldElsewhere, NameMoved };
 LockOutcome lockWhileNamed(int descriptor, const QString& path);
+
+// A new file readable by its owner only that has no name in `folder` (it
+// goes when its last descriptor closes: nothing is left behind, and no one
+// can put a link in its place), open for reading and writing; its
+// descriptor, or -1 with errno set.
+int openUnnamedFile(const QString& folder);
+// Copies the first `size` bytes of `from` to the start of `to` (in the
+// kernel, sharing blocks where the file system can); 0 or the error.
+int copyBytes(int from, int to, qint64 size);
 
 // Makes a rename in the folder last through a power cut.
 void syncFolder(const QString& folder);

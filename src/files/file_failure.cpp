@@ -26,6 +26,7 @@ Problem problemOf(int error) {
     case EROFS: return Problem::ReadOnlyDisk;
     case ENAMETOOLONG: return Problem::NameTooLong;
     case ENOSPC: case EDQUOT: return Problem::DiskFull;
+    case ESTALE: return Problem::ChangedWhileOpen;
     default: return Problem::Other;
   }
 }
@@ -67,6 +68,11 @@ QString problemText(Problem problem, bool j) {
     case Problem::NoPermission: return bilingual(j, "Permission denied.", u"アクセスが拒否されました。");
     case Problem::NameTooLong: return bilingual(j, "The file name is too long.", u"ファイル名が長すぎます。");
     case Problem::DiskFull: return bilingual(j, "The disk is full.", u"ディスクがいっぱいです。");
+    case Problem::ChangedWhileOpen:
+      return bilingual(j, "Another program changed the file while it was open here, so part of its text "
+                          "could no longer be read as it was.",
+                       u"開いている間にファイルが別のプログラムに変更されたため、元の文章の一部を読めなくなりました。");
+    case Problem::Cancelled: return bilingual(j, "The file was not saved.", u"ファイルは保存されませんでした。");
     case Problem::Other: break;
   }
   return QString();

@@ -19,6 +19,8 @@ enum class Problem {
   NoPermission,       // any other refusal of access
   NameTooLong,
   DiskFull,           // no space left, or the disk quota is used up
+  ChangedWhileOpen,   // another program changed the file we read from (ESTALE)
+  Cancelled,          // the user chose not to go on
   Other,
 };
 

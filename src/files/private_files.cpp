@@ -101,6 +101,23 @@ Failure writePrivateFile(const QString& path, const QByteArray& bytes, mode_t mo
   return {};
 }
 
+AppendOnlyFile createAppendOnlyFile(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  if (Failure failure = makePrivateFolders(QFileInfo(absolute).absolutePath()); failure.failed())
+    return {-1, failure};
+  const int fd = ::open(native(absolute).constData(),
+                        O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return {-1, errno == EISDIR ? because(Problem::NotRegular) : failureOf(errno)};
+  // The umask may have taken even the owner's bits away: 0600 it is, whatever it was.
+  if (::fchmod(fd, 0600) != 0) {
+    const int error = errno;
+    ::close(fd);
+    ::unlink(native(absolute).constData());
+    return {-1, failureOf(error)};
+  }
+  return {fd, Failure{}};
+}
+
 namespace {
 // $XDG_RUNTIME_DIR only when it is a real folder of the user's own that
 // nobody else may enter: a runtime folder others can reach is no private place.

@@ -37,6 +37,16 @@ Failure writePrivateFile(const QString& path, const QByteArray& bytes, mode_t mo
 // the owner only; an existing folder is left as it is.
 Failure makePrivateFolders(const QString& folder);
 
+// A new file of ours that grows by records added at its end (a journal): made
+// with O_EXCL, so never an existing file and never through a link in its
+// place, 0600, with its folder made readable by the owner only when missing.
+// The descriptor is open for appending only; the caller closes it.
+struct AppendOnlyFile {
+  int fd = -1;
+  Failure failure;
+};
+AppendOnlyFile createAppendOnlyFile(const QString& path);
+
 struct PrivateFolder {
   QString path;  // empty when it could not be made
   Failure failure;

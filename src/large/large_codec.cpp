@@ -39,6 +39,10 @@ int sjisLength(const unsigned char* s, qint64 n) {
   return cp932::pairChar(std::uint16_t(b << 8 | s[1])) != 0 ? 2 : 1;
 }
 
+bool isJisPair(JisState state, const unsigned char* s, qint64 n) {
+  return state == JisState::Pairs && n >= 2 && s[0] >= 0x21 && s[1] >= 0x21;
+}
+
 // A UTF-8 head cut by the detection limit may end inside a character: those
 // bytes are left out, so the cut does not make the head invalid.
 std::string_view withoutCutCharacter(std::string_view head) {
@@ -51,6 +55,34 @@ std::string_view withoutCutCharacter(std::string_view head) {
     return needed > back ? head.substr(0, n - back) : head;
   }
   return head;
+}
+
+// Whether a head reads as UTF-8, weighed over the whole of it: its
+// well-formed multi-byte sequences against the bytes that begin none. One
+// stray byte (a damaged line, a byte of another code pasted in) does not make
+// a UTF-8 file Shift-JIS; those bytes show as their stand-ins. Shift-JIS and
+// EUC-JP text holds pairs that happen to be well-formed UTF-8 (half-width
+// katakana, EUC kanji of some rows), but far fewer than the bytes that
+// begin none (on random Japanese text in either code, at most four for
+// each stray), so a head needs sixteen sequences for every stray byte.
+constexpr qint64 kSequencesPerStray = 16;
+
+bool weighsAsUtf8(std::string_view head) {
+  const auto* s = reinterpret_cast<const unsigned char*>(head.data());
+  const qint64 n = qint64(head.size());
+  qint64 sequences = 0;
+  qint64 strays = 0;
+  for (qint64 i = 0; i < n;) {
+    if (s[i] < 0x80) {
+      ++i;
+      continue;
+    }
+    const int length = utf8Length(s + i, n - i);
+    if (length == 0) ++strays;
+    else ++sequences;
+    i += std::max(1, length);
+  }
+  return sequences > 0 && sequences >= strays * kSequencesPerStray;
 }
 
 class Decoder {
@@ -99,6 +131,16 @@ void decodeEucCharacter(Decoder& d, const unsigned char* s, qint64 i, int length
   d.putStandIns(s, i, 3);
 }
 
+// A pair that is no character, as code page 932 shows its Shift-JIS bytes:
+// the lead byte's stand-in, then the trail byte on its own.
+void decodeUnmappedPair(Decoder& d, kanji::BytePair sjis, qint64 i) {
+  d.put(cp932::byteEscape(sjis.first).unicode(), i);
+  const unsigned char b = sjis.second;
+  if (b < 0x80) return d.put(b, i);
+  if (isHalfWidthKana(b)) return d.put(char16_t(0xFF61 + (b - 0xA1)), i);
+  d.put(cp932::byteEscape(b).unicode(), i);
+}
+
 void decodeUtf8Character(Decoder& d, const unsigned char* s, qint64 i, int length) {
   if (length == 1 && s[i] >= 0x80) return d.putStandIns(s, i, 1);
   const char32_t code = utf8CodePoint(s + i, length);
@@ -111,10 +153,8 @@ void decodeUtf8Character(Decoder& d, const unsigned char* s, qint64 i, int lengt
 DetectedForm detectForm(std::string_view head, TextEncoding fallback) {
   head = head.substr(0, std::size_t(kDetectionBytes));
   DetectedForm form;
-  form.binary = std::any_of(head.begin(), head.end(), [](char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b < 8 || b == 0xFF;
-  });
+  const bool controls = std::any_of(head.begin(), head.end(), [](char c) { return static_cast<unsigned char>(c) < 8; });
+  form.binary = controls || head.find('\xFF') != std::string_view::npos;
   switch (kanji::DetectLineEnd(head)) {
     case kanji::leCrLf: form.lineEnd = LineEnd::CrLf; break;
     case kanji::leCr: form.lineEnd = LineEnd::Cr; break;
@@ -122,8 +162,11 @@ DetectedForm detectForm(std::string_view head, TextEncoding fallback) {
     case kanji::leNone: break;
   }
   form.lineEndFromFile = head.find_first_of("\r\n") != std::string_view::npos;
-  if (!form.binary && kanji::LooksLikeUtf8Text(withoutCutCharacter(head))) {
+  // A byte FF is not text in the Japanese codes, but in a head that is
+  // UTF-8 it is one more stray byte.
+  if (!controls && weighsAsUtf8(withoutCutCharacter(head))) {
     form.encoding = TextEncoding::Utf8;
+    form.binary = false;
     return form;
   }
   switch (form.binary ? kanji::kcBinary : kanji::DetectKanjiCode(head)) {
@@ -152,6 +195,44 @@ bool endsCharacter(TextEncoding encoding, unsigned char b) {
     case TextEncoding::Utf8: return b < 0x80;
   }
   return true;
+}
+
+int jisEscapeLength(const unsigned char* s, qint64 n, JisState* state) {
+  if (s[0] != 0x1B || n < 3 || (s[1] != '$' && s[1] != '(')) return 0;
+  *state = s[1] == '$' ? JisState::Pairs : JisState::Single;
+  return 3;
+}
+
+int jisCharacterLength(JisState* state, const unsigned char* s, qint64 n) {
+  qint64 at = 0;
+  for (int escape; at < n && (escape = jisEscapeLength(s + at, n - at, state)) > 0;) at += escape;
+  // Escapes before a line end or the end stand alone.
+  if (at == n || (at > 0 && (s[at] == '\r' || s[at] == '\n'))) return int(at);
+  return int(at + (isJisPair(*state, s + at, n - at) ? 2 : 1));
+}
+
+DecodedText decodeJis(std::string_view bytes, JisState state) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  const qint64 n = qint64(bytes.size());
+  Decoder decoder(bytes.size());
+  for (qint64 i = 0; i < n;) {
+    qint64 at = i;
+    for (int escape; at < n && (escape = jisEscapeLength(s + at, n - at, &state)) > 0;) at += escape;
+    if (at == n) break;
+    const unsigned char b = s[at];
+    if (isJisPair(state, s + at, n - at)) {
+      // As the editor reads JIS: the pair as the Shift-JIS pair it converts to.
+      const kanji::BytePair sjis = kanji::JisToSjisPair(b, s[at + 1]);
+      const char16_t u = cp932::pairChar(std::uint16_t(sjis.first << 8 | sjis.second));
+      if (u != 0) decoder.put(u, i);
+      else decodeUnmappedPair(decoder, sjis, i);
+      i = at + 2;
+      continue;
+    }
+    decoder.put(b < 0x80 ? char16_t(b) : cp932::byteEscape(b).unicode(), i);
+    i = at + 1;
+  }
+  return decoder.finish(n);
 }
 
 qsizetype DecodedText::unitAt(qint64 offset) const {

@@ -5,7 +5,8 @@
 // between characters and turn a click into a byte offset.
 //
 // The code is told from the head of the file only (kDetectionBytes): UTF-8
-// when the head is valid UTF-8 with non-ASCII text, EUC-JP or Shift-JIS when
+// when the head's non-ASCII bytes are, all but a few, well-formed UTF-8
+// (the few show as stand-ins, below), EUC-JP or Shift-JIS when
 // the kanji detector says so, else the code the caller gives (the output
 // code the user chose). A character decodes as the document codec decodes
 // it (code page 932 for Shift-JIS, EUC-JP through its own tables); bytes
@@ -27,8 +28,8 @@ inline constexpr qint64 kDetectionBytes = qint64(64) << 10;
 
 struct DetectedForm {
   TextEncoding encoding = TextEncoding::ShiftJis;
-  bool jis = false;        // 7-bit JIS: shown as its bytes, never edited
-  bool binary = false;     // a control byte below 8 or a byte FF in the head
+  bool jis = false;        // 7-bit JIS: decoded with decodeJis, never edited
+  bool binary = false;     // a control byte below 8, or a byte FF in a head not UTF-8
   LineEnd lineEnd = LineEnd::CrLf;  // the first line end of the head
   bool lineEndFromFile = false;     // the head had a line end
 };
@@ -54,6 +55,22 @@ struct DecodedText {
 };
 // `bytes` begin on a character's start and hold no line end.
 DecodedText decodeText(TextEncoding encoding, std::string_view bytes);
+
+// 7-bit JIS, read as the editor reads it: an escape ESC $ x switches to
+// JIS X 0208 pairs, ESC ( x back to single bytes; every escape is three
+// bytes. Bytes below 0x21 (spaces, tabs, line ends) stand alone in either
+// state, so a line end never falls inside a character.
+enum class JisState : unsigned char { Single, Pairs };
+// The bytes of the escape at s[0] (n > 0 bytes left): 3, with the state it
+// selects in `state`, or 0 when no escape begins there.
+int jisEscapeLength(const unsigned char* s, qint64 n, JisState* state);
+// The bytes of the character at s[0] in `state`, the escapes before it
+// included (escapes before a line end or the end stand alone), updating
+// `state`.
+int jisCharacterLength(JisState* state, const unsigned char* s, qint64 n);
+// As decodeText, for `bytes` that begin in `state`; escapes show as nothing
+// and belong to the character after them.
+DecodedText decodeJis(std::string_view bytes, JisState state);
 
 // `text` in the document's code; nothing, with the index of the first
 // character it cannot hold in `unencodable`, when some character does not fit.

@@ -1,6 +1,7 @@
 #include "large/large_document.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace wrenpad::large {
@@ -15,23 +16,29 @@ std::string foldedCopy(std::string_view bytes) {
 }
 
 bool isBreak(char c) { return c == '\n' || c == '\r'; }
+
+std::string headOf(const OriginalBytes& file) {
+  std::string head;
+  file.read(0, kDetectionBytes, [&head](std::string_view block) {
+    head.append(block);
+    return true;
+  });
+  return head;
+}
 }  // namespace
 
 LargeDocument::Opened LargeDocument::open(const QString& path, TextEncoding fallback) {
-  MappedBytes::Opened mapped = MappedBytes::map(path);
-  if (!mapped.bytes) return {nullptr, mapped.failure};
-  return {std::unique_ptr<LargeDocument>(new LargeDocument(std::move(mapped.bytes), fallback)), {}};
+  OriginalBytes::Opened opened = OriginalBytes::open(path);
+  if (!opened.bytes) return {nullptr, opened.failure};
+  return {std::unique_ptr<LargeDocument>(new LargeDocument(std::move(opened.bytes), fallback)), {}};
 }
 
 std::unique_ptr<LargeDocument> LargeDocument::holding(std::string bytes, TextEncoding fallback) {
-  return std::unique_ptr<LargeDocument>(new LargeDocument(MappedBytes::holding(std::move(bytes)), fallback));
+  return std::unique_ptr<LargeDocument>(new LargeDocument(OriginalBytes::holding(std::move(bytes)), fallback));
 }
 
-LargeDocument::LargeDocument(std::shared_ptr<MappedBytes> file, TextEncoding fallback)
-    : file_(std::move(file)),
-      form_(detectForm(file_->view().substr(0, std::size_t(kDetectionBytes)), fallback)),
-      text_(file_->view()),
-      lines_({text_, file_.get()}) {}
+LargeDocument::LargeDocument(std::shared_ptr<OriginalBytes> file, TextEncoding fallback)
+    : file_(std::move(file)), form_(detectForm(headOf(*file_), fallback)), text_(file_.get()), lines_({text_}) {}
 
 std::string_view LargeDocument::lineBreak(LineEnd fallback) const {
   return lineBreakBytes(form_.lineEndFromFile ? form_.lineEnd : fallback);
@@ -47,9 +54,83 @@ void LargeDocument::findLineEnd() {
 
 // ---- characters ------------------------------------------------------------
 
+namespace {
+// 7-bit JIS is read on from an escape, whose state is known. Conforming JIS
+// goes back to single bytes before every line end, so the escape is near; a
+// kanji run that goes on over a line end is read right while its escape is
+// at most kJisLookBack bytes back, and text with no escape that near is
+// taken as single bytes.
+constexpr qint64 kJisLookBack = 64 * 1024;
+
+bool isJisEscapeAt(const LargeDocument& document, qint64 at) {
+  const std::string escape = document.bytes(at, at + 3);
+  JisState state = JisState::Single;
+  return jisEscapeLength(reinterpret_cast<const unsigned char*>(escape.data()), qint64(escape.size()), &state) > 0;
+}
+
+// Where a character surely begins at or before `offset`: the first of the
+// escapes that the last escape before it belongs to, or `offset` itself
+// when none is near.
+qint64 jisReadFrom(const LargeDocument& document, qint64 offset) {
+  const qint64 limit = std::max<qint64>(0, offset - kJisLookBack);
+  for (qint64 to = std::min(offset + 1, document.size()); to > limit;) {
+    const qint64 from = std::max(limit, to - 4096);
+    const std::string block = document.bytes(from, to);
+    for (std::size_t k = block.rfind('\x1b'); k != std::string::npos; k = k ? block.rfind('\x1b', k - 1) : std::string::npos) {
+      qint64 at = from + qint64(k);
+      if (!isJisEscapeAt(document, at)) continue;
+      while (at >= 3 && isJisEscapeAt(document, at - 3)) at -= 3;
+      return at;
+    }
+    to = from;
+  }
+  return offset;
+}
+
+// Walks JIS characters from `from` (a character's start in single bytes or
+// an escape) until `stop` returns true for a character [start, end); the
+// state before the character it stopped at, or at `to`.
+template <typename Stop>
+JisState walkJis(const LargeDocument& document, qint64 from, qint64 to, Stop&& stop) {
+  const std::string run = document.bytes(from, to);
+  const auto* s = reinterpret_cast<const unsigned char*>(run.data());
+  JisState state = JisState::Single;
+  for (qint64 at = 0; at < qint64(run.size());) {
+    JisState after = state;
+    const qint64 next = at + jisCharacterLength(&after, s + at, qint64(run.size()) - at);
+    if (stop(from + at, from + next)) return state;
+    state = after;
+    at = next;
+  }
+  return state;
+}
+
+qint64 jisCharacterStart(const LargeDocument& document, qint64 offset) {
+  const qint64 from = jisReadFrom(document, offset);
+  qint64 found = offset;
+  walkJis(document, from, offset + 16, [&](qint64 start, qint64 end) {
+    found = start;
+    return end > offset;
+  });
+  return std::min(found, offset);
+}
+
+JisState jisStateAt(const LargeDocument& document, qint64 offset) {
+  return walkJis(document, jisReadFrom(document, offset), offset, [](qint64, qint64) { return false; });
+}
+}  // namespace
+
+DecodedText LargeDocument::decode(qint64 from, qint64 to) const {
+  if (!form_.jis) return decodeText(form_.encoding, bytes(from, to));
+  return decodeJis(bytes(from, to), jisStateAt(*this, from));
+}
+
+JisState LargeDocument::jisState(qint64 offset) const { return jisStateAt(*this, offset); }
+
 qint64 LargeDocument::characterStart(qint64 offset) const {
   offset = std::clamp<qint64>(offset, 0, size());
   if (offset == 0 || offset == size()) return offset;
+  if (form_.jis) return jisCharacterStart(*this, offset);
   const TextEncoding code = form_.encoding;
   // Back to a byte where a character surely begins: after a byte that ends
   // one (UTF-8: any byte that is no continuation).
@@ -83,6 +164,11 @@ qint64 LargeDocument::nextCharacter(qint64 offset) const {
   const char c = byteAt(offset);
   if (c == '\r' && byteAt(offset + 1) == '\n') return offset + 2;
   if (isBreak(c)) return offset + 1;
+  if (form_.jis) {
+    JisState state = jisStateAt(*this, offset);
+    const std::string head = bytes(offset, offset + 16);
+    return offset + jisCharacterLength(&state, reinterpret_cast<const unsigned char*>(head.data()), qint64(head.size()));
+  }
   const std::string head = bytes(offset, offset + 4);
   return offset + characterLength(form_.encoding, reinterpret_cast<const unsigned char*>(head.data()),
                                   qint64(head.size()));
@@ -108,7 +194,9 @@ Change LargeDocument::changing(qint64 offset, qint64 length, qint64 inserted, Ch
   const qint64 after = counting ? lines_.countBreaks(offset - 1, offset + inserted) : 0;
   lines_.edited(offset, length, inserted, after - before);
   ++revision_;
-  return {offset, length, inserted};
+  const Change made{offset, length, inserted};
+  if (listener_) listener_(made);
+  return made;
 }
 
 Change LargeDocument::apply(qint64 offset, qint64 length, const Pieces& pieces, Pieces* removed) {
@@ -152,13 +240,42 @@ std::optional<Change> LargeDocument::redo() {
   return change;
 }
 
-void LargeDocument::rebase(std::shared_ptr<MappedBytes> file) {
-  file_ = std::move(file);
-  text_.reset(file_->view());
-  // The bytes are the ones the lines were found in.
-  lines_.setFile(file_.get());
+void LargeDocument::rebase() {
+  // The bytes are the ones the lines were found in: the index stays.
+  file_->acceptOwnWrite();
+  text_.reset(file_.get());
   history_.clear();
   ++revision_;
+}
+
+bool LargeDocument::keepOriginalIn(const QStringList& folders) {
+  std::shared_ptr<OriginalBytes> copy = file_->privateCopy(folders);
+  if (!copy) return false;
+  text_.moveOriginal(copy.get());
+  file_ = std::move(copy);
+  return true;
+}
+
+std::optional<FileIdentity> LargeDocument::originalIdentity() const {
+  if (!file_->isFile()) return std::nullopt;
+  return file_->identity();
+}
+
+std::string LargeDocument::typedBytes(qint64 limit, std::string_view lineBreak) const {
+  std::string typed;
+  bool inRun = false;
+  for (const Piece& piece : text_.pieces()) {
+    if (!piece.added) {
+      inRun = false;
+      continue;
+    }
+    if (!inRun && !typed.empty()) typed.append(lineBreak);
+    inRun = true;
+    typed.append(text_.addedBytes(piece));
+    if (qint64(typed.size()) >= limit) break;
+  }
+  typed.resize(std::min<std::size_t>(typed.size(), std::size_t(std::max<qint64>(limit, 0))));
+  return typed;
 }
 
 // ---- search ----------------------------------------------------------------
@@ -218,7 +335,7 @@ void LargeDocument::forEachHit(std::string_view needle, qint64 from, qint64 to, 
     }
     return true;
   };
-  const DocumentBytes document{text_, file_.get()};
+  const DocumentBytes document{text_};
   if (!backward) {
     passForward(document, from, to, [&](qint64 offset, std::string_view block) {
       const std::string window = carried + std::string(block);
@@ -256,21 +373,75 @@ std::vector<qint64> LargeDocument::findAll(std::string_view needle, qint64 from,
   return hits;
 }
 
-Change LargeDocument::replaceHits(const std::vector<qint64>& hits, qint64 length, std::string_view with) {
-  if (hits.empty()) return {};
-  // The bytes between the hits stay as pieces; every hit becomes the same
-  // piece of the add buffer.
-  const Piece replacement = with.empty() ? Piece{} : text_.add(with);
+namespace {
+// What a hit costs when the stretch it is in stays as pieces: two pieces in
+// the table with their ends, the same two in the undo step, and the table's
+// copy of them while it puts them in.
+constexpr qint64 kPieceBytesPerHit = 2 * qint64(sizeof(Piece) + sizeof(qint64)) + 4 * qint64(sizeof(Piece));
+
+// The bytes between the hits stay as pieces; every hit becomes the same
+// piece of the add buffer.
+Pieces piecesAroundHits(PieceTable& text, const std::vector<qint64>& hits, qint64 length, std::string_view with) {
+  const Piece replacement = with.empty() ? Piece{} : text.add(with);
   Pieces pieces;
+  pieces.reserve(2 * hits.size());
   qint64 kept = hits.front();
   for (const qint64 hit : hits) {
-    const Pieces between = text_.piecesOf(kept, hit);
+    const Pieces between = text.piecesOf(kept, hit);
     pieces.insert(pieces.end(), between.begin(), between.end());
     if (replacement.length > 0) pieces.push_back(replacement);
     kept = hit + length;
   }
-  Edit edit{hits.front(), {}, pieces, EditKind::Other};
-  const Change change = apply(hits.front(), kept - hits.front(), pieces, &edit.removed);
+  return pieces;
+}
+
+// The stretch from the first hit to the end of the last, hits replaced, as
+// one new run of the add buffer (`bytes` long): read a block at a time, so
+// its old bytes are never all in memory at once. The buffer is made that
+// much larger first, so it never moves while the blocks read from it are
+// in use.
+Pieces oneRunForHits(const DocumentBytes& document, PieceTable& text, const std::vector<qint64>& hits,
+                     qint64 length, std::string_view with, qint64 bytes) {
+  text.reserveAdded(bytes);
+  Piece run = text.add({});
+  std::size_t next = 0;        // the first hit not yet replaced
+  qint64 kept = hits.front();  // where the bytes still to copy begin
+  const auto append = [&](std::string_view part) { run.length += text.add(part).length; };
+  passForward(document, hits.front(), hits.back() + length, [&](qint64 offset, std::string_view block) {
+    const qint64 end = offset + qint64(block.size());
+    // The block's bytes from `kept` (or its start) up to `until`.
+    const auto copy = [&](qint64 until) {
+      const qint64 begin = std::max(kept, offset);
+      if (until > begin) append(block.substr(std::size_t(begin - offset), std::size_t(until - begin)));
+    };
+    for (; next < hits.size() && hits[next] < end; ++next) {
+      copy(hits[next]);
+      append(with);
+      kept = hits[next] + length;
+    }
+    copy(end);
+    return true;
+  });
+  Q_ASSERT(run.length == bytes);
+  return run.length > 0 ? Pieces{run} : Pieces{};
+}
+}  // namespace
+
+Change LargeDocument::replaceHits(const std::vector<qint64>& hits, qint64 length, std::string_view with) {
+  if (hits.empty()) return {};
+  const qint64 from = hits.front();
+  const qint64 to = hits.back() + length;
+  const qint64 count = qint64(hits.size());
+  const qint64 replaced = to - from + count * (qint64(with.size()) - length);
+  Edit edit{from, {}, {}, EditKind::Other};
+  // Hits close together (a common word through a whole file) would cost
+  // more as pieces than the bytes they stand for: the stretch is then
+  // written out anew, and the table and the undo step hold a piece or two.
+  if (replaced < count * kPieceBytesPerHit)
+    edit.inserted = oneRunForHits({text_}, text_, hits, length, with, replaced);
+  else
+    edit.inserted = piecesAroundHits(text_, hits, length, with);
+  const Change change = apply(from, to - from, edit.inserted, &edit.removed);
   history_.record(std::move(edit));
   return change;
 }
@@ -286,10 +457,13 @@ LargeDocument::Replaced LargeDocument::replaceAll(std::string_view needle, std::
 
 int LargeDocument::writeTo(const std::function<int(std::string_view)>& put) const {
   int error = 0;
-  passForward({text_, file_.get()}, 0, size(), [&](qint64, std::string_view block) {
+  passForward({text_}, 0, size(), [&](qint64, std::string_view block) {
     error = put(block);
     return error == 0;
   });
+  // Stand-ins for bytes another program changed are never written as if
+  // they were the document's.
+  if (error == 0 && file_->changedOnDisk()) error = ESTALE;
   return error;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // A document too large for the editor's text widget, kept as its file's own
-// bytes: the file mapped (mapped_bytes.h), a piece table over it and an add
+// bytes: the file read a block at a time (original_bytes.h), a piece table over it and an add
 // buffer (piece_table.h), the lines found as far as they are asked for
 // (line_index.h), undo and redo of the edits (edit_history.h). Text goes in
 // and comes out in the file's kanji code (large_codec.h), a line or a
@@ -13,7 +13,7 @@
 #include "large/edit_history.h"
 #include "large/large_codec.h"
 #include "large/line_index.h"
-#include "large/mapped_bytes.h"
+#include "large/original_bytes.h"
 
 #include <QString>
 #include <functional>
@@ -57,8 +57,11 @@ class LargeDocument {
   const PieceTable& text() const { return text_; }
   char byteAt(qint64 offset) const { return text_.byteAt(offset); }
   std::string bytes(qint64 from, qint64 to) const { return text_.bytes(from, to); }
-  // [from, to) as text, `from` on a character's start, no line break inside.
-  DecodedText decode(qint64 from, qint64 to) const { return decodeText(form_.encoding, bytes(from, to)); }
+  // [from, to) as text, `from` on a character's start, no line break inside;
+  // 7-bit JIS in the state its escapes leave at `from`.
+  DecodedText decode(qint64 from, qint64 to) const;
+  // 7-bit JIS: the state the escapes before `offset` leave it in.
+  JisState jisState(qint64 offset) const;
 
   // The start of the character that holds `offset`.
   qint64 characterStart(qint64 offset) const;
@@ -99,18 +102,37 @@ class LargeDocument {
 
   // Hands the document's bytes to `put` in order, a MiB at most at a time;
   // stops at the first error put returns (errno), and returns it, else 0.
+  // ESTALE when the file changed on disk so that some bytes could not be
+  // read as they were.
   int writeTo(const std::function<int(std::string_view)>& put) const;
   // The file now holds exactly the document's bytes.
   void markSaved() { history_.markSaved(); }
-  // The document was written over the very file it maps, whose old bytes
-  // are gone: it maps the file anew and the undo steps, which name those
+  // The document was written over the very file it reads, whose old bytes
+  // are gone: it reads the file anew and the undo steps, which name those
   // bytes, are forgotten.
-  void rebase(std::shared_ptr<MappedBytes> file);
-  // Whether the document maps the file with this device and inode.
+  void rebase();
+  // The document's original bytes come from now on from a private copy of
+  // them (OriginalBytes::privateCopy), made before its file is written over
+  // in place: the undo steps stay. False when no copy could be made.
+  bool keepOriginalIn(const QStringList& folders);
+  // Whether the document reads the file with this device and inode.
   bool maps(quint64 device, quint64 inode) const { return file_->isFile(device, inode); }
+  // The file the original bytes come from as it was opened; nothing for
+  // bytes held in memory.
+  std::optional<FileIdentity> originalIdentity() const;
+  // Whether another program changed that file since: looks at it now.
+  bool fileChangedOnDisk() const { return file_->checkFile(); }
+  // The text the user put in (the add buffer's stretches in the document,
+  // in order, each run on a line of its own), at most `limit` bytes.
+  std::string typedBytes(qint64 limit, std::string_view lineBreak) const;
+
+  // Called after every change of the text: edits, undo, redo, replacing
+  // hits; the inserted bytes are bytes(offset, offset + inserted) then.
+  using ChangeListener = std::function<void(const Change&)>;
+  void setChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
 
  private:
-  LargeDocument(std::shared_ptr<MappedBytes> file, TextEncoding fallback);
+  LargeDocument(std::shared_ptr<OriginalBytes> file, TextEncoding fallback);
   // Runs `change`, which makes [offset, offset + length) `inserted` bytes,
   // and moves the line index with it.
   template <typename Change_>
@@ -120,12 +142,13 @@ class LargeDocument {
   template <typename Hit>
   void forEachHit(std::string_view needle, qint64 from, qint64 to, bool backward, bool matchCase, Hit&& hit) const;
 
-  std::shared_ptr<MappedBytes> file_;
+  std::shared_ptr<OriginalBytes> file_;
   DetectedForm form_;
   PieceTable text_;
   LineIndex lines_;
   EditHistory history_;
   quint64 revision_ = 0;
+  ChangeListener listener_;
 };
 
 }  // namespace wrenpad::large

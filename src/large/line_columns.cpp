@@ -8,7 +8,9 @@ namespace wrenpad::large {
 
 namespace {
 constexpr qint64 kMarkBytes = 4096;
-constexpr qint64 kReadBytes = 64 * 1024;
+// A column or an offset is at most a mark's step from a mark: reading more
+// at a time only copies bytes that are not looked at.
+constexpr qint64 kReadBytes = kMarkBytes;
 
 bool isWide(char32_t u) {
   static constexpr char32_t kWide[][2] = {
@@ -37,13 +39,27 @@ int columnsOf(TextEncoding encoding, const unsigned char* s, int length) {
 }
 
 LineColumns::LineColumns(const LargeDocument& document, qint64 start, qint64 end, int tabColumns)
-    : document_(document), start_(start), end_(end), tabColumns_(std::max(1, tabColumns)), marks_{{start, 0}} {}
+    : document_(document),
+      start_(start),
+      end_(end),
+      tabColumns_(std::max(1, tabColumns)),
+      jis_(document.form().jis),
+      marks_{{start, 0, jis_ ? document.jisState(start) : JisState::Single}} {}
 
-int LineColumns::advance(const unsigned char* s, qint64 n, qint64 column, int* length) const {
-  if (s[0] == '\t') {
-    *length = 1;
+int LineColumns::advance(const unsigned char* s, qint64 n, qint64 column, int* length, JisState* jis) const {
+  qint64 escapes = 0;
+  if (jis_) {
+    *length = jisCharacterLength(jis, s, n);
+    for (JisState ignored; escapes < *length && jisEscapeLength(s + escapes, n - escapes, &ignored) > 0;) escapes += 3;
+    // Escapes before a line end stand alone and take no column.
+    if (escapes == *length) return 0;
+  }
+  if (s[escapes] == '\t') {
+    if (!jis_) *length = 1;
     return int(tabColumns_ - column % tabColumns_);
   }
+  // A JIS X 0208 pair takes two columns, as its Shift-JIS pair does.
+  if (jis_) return *length - escapes == 2 ? 2 : 1;
   *length = characterLength(document_.encoding(), s, n);
   return columnsOf(document_.encoding(), s, *length);
 }
@@ -51,21 +67,24 @@ int LineColumns::advance(const unsigned char* s, qint64 n, qint64 column, int* l
 LineColumns::Mark LineColumns::walk(Mark mark, qint64 offset, qint64 column) const {
   while (mark.offset < end_) {
     const qint64 to = std::min(end_, mark.offset + kReadBytes);
-    // A few bytes more, so a character is never cut at the block's end.
-    const std::string block = document_.bytes(mark.offset, std::min(end_, to + 4));
+    // A few bytes more, so a character (with escapes before it) is never
+    // cut at the block's end.
+    const std::string block = document_.bytes(mark.offset, std::min(end_, to + 16));
     const auto* s = reinterpret_cast<const unsigned char*>(block.data());
     qint64 at = 0;
     while (mark.offset + at < to) {
-      if (mark.offset + at >= offset) return {mark.offset + at, mark.column};
+      if (mark.offset + at >= offset) return {mark.offset + at, mark.column, mark.jis};
       int length = 0;
-      const int width = advance(s + at, qint64(block.size()) - at, mark.column, &length);
-      if (mark.column + width > column) return {mark.offset + at, mark.column};
+      JisState jis = mark.jis;
+      const int width = advance(s + at, qint64(block.size()) - at, mark.column, &length, &jis);
+      if (mark.column + width > column) return {mark.offset + at, mark.column, mark.jis};
       at += length;
       mark.column += width;
+      mark.jis = jis;
     }
     mark.offset += at;
   }
-  return {end_, mark.column};
+  return {end_, mark.column, mark.jis};
 }
 
 void LineColumns::readOn(qint64 offset, qint64 column) {
@@ -77,19 +96,36 @@ void LineColumns::readOn(qint64 offset, qint64 column) {
   }
 }
 
+LineColumns::Mark LineColumns::nearestBefore(qint64 offset, qint64 column) const {
+  const auto after = offset >= 0 ? std::upper_bound(marks_.begin(), marks_.end(), offset,
+                                                    [](qint64 o, const Mark& m) { return o < m.offset; })
+                                 : std::upper_bound(marks_.begin(), marks_.end(), column,
+                                                    [](qint64 c, const Mark& m) { return c < m.column; });
+  Mark nearest = *(after - 1);
+  for (const Mark& answer : answers_) {
+    const bool before = offset >= 0 ? answer.offset <= offset : answer.column <= column;
+    if (before && answer.offset > nearest.offset) nearest = answer;
+  }
+  return nearest;
+}
+
+LineColumns::Mark LineColumns::remember(Mark answer) {
+  constexpr std::size_t kAnswersKept = 4;
+  if (answers_.size() == kAnswersKept) answers_.erase(answers_.begin());
+  answers_.push_back(answer);
+  return answer;
+}
+
 qint64 LineColumns::columnOf(qint64 offset) {
   offset = std::clamp(offset, start_, end_);
   readOn(offset, -1);
-  const auto after = std::upper_bound(marks_.begin(), marks_.end(), offset,
-                                      [](qint64 o, const Mark& m) { return o < m.offset; });
-  return walk(*(after - 1), offset, std::numeric_limits<qint64>::max()).column;
+  return remember(walk(nearestBefore(offset, -1), offset, std::numeric_limits<qint64>::max())).column;
 }
 
 qint64 LineColumns::offsetAtColumn(qint64 column) {
+  column = std::max<qint64>(column, 0);
   readOn(-1, column);
-  const auto after = std::upper_bound(marks_.begin(), marks_.end(), column,
-                                      [](qint64 c, const Mark& m) { return c < m.column; });
-  return walk(*(after - 1), end_, column).offset;
+  return remember(walk(nearestBefore(-1, column), end_, column)).offset;
 }
 
 qint64 LineColumns::totalColumns() {
@@ -99,10 +135,20 @@ qint64 LineColumns::totalColumns() {
 
 bool LineColumns::follow(const Change& change) {
   if (change.offset > end_) return true;
+  // An edit wholly before the line, its break included, moves it as it is.
+  if (change.offset + change.removed < start_) {
+    const qint64 shift = change.inserted - change.removed;
+    start_ += shift;
+    end_ += shift;
+    for (Mark& mark : marks_) mark.offset += shift;
+    for (Mark& answer : answers_) answer.offset += shift;
+    return true;
+  }
   if (change.offset < start_ || change.offset + change.removed > end_) return false;
   end_ += change.inserted - change.removed;
   // Marks up to the edit stay; the rest is read again when asked for.
   while (marks_.size() > 1 && marks_.back().offset >= change.offset) marks_.pop_back();
+  std::erase_if(answers_, [&change](const Mark& answer) { return answer.offset >= change.offset; });
   return true;
 }
 

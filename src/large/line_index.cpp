@@ -8,15 +8,20 @@ namespace wrenpad::large {
 
 namespace {
 constexpr qint64 kMarkEvery = 1024;
+// A mark also at the first line start this far past the last mark: a line
+// found from a mark costs a scan of at most this, and a line, even where
+// lines are long.
+constexpr qint64 kMarkBytes = qint64(256) << 10;
 constexpr qint64 kLongLineBytes = qint64(64) << 10;
-constexpr std::size_t kLongLinesKept = 8;
+// More long lines than a screen shows, so none on it is looked for again.
+constexpr std::size_t kLongLinesKept = 256;
 
 // Calls found(position) for each line break at [from, to), in order, while
 // it returns true. A CR is a break unless an LF follows it, in the block or
 // after it. Each step looks no further than the next LF (memchr), so finding
 // one line's end costs that line, not the block.
 template <typename Found>
-void forEachBreak(const DocumentBytes& bytes, qint64 from, qint64 to, Found&& found, qint64 keep = kPassKeptBytes) {
+void forEachBreak(const DocumentBytes& bytes, qint64 from, qint64 to, Found&& found) {
   passForward(bytes, from, to, [&](qint64 offset, std::string_view block) {
     const char* const begin = block.data();
     const char* const end = begin + block.size();
@@ -35,30 +40,25 @@ void forEachBreak(const DocumentBytes& bytes, qint64 from, qint64 to, Found&& fo
       p = lf + 1;
     }
     return true;
-  }, keep);
-}
-}  // namespace
-
-namespace {
-// The stretches between the bytes `c` in [from, to), longest first found
-// longer than `limit`: calls longer(begin, end) for each until it returns true.
-template <typename Longer>
-bool anyStretchLonger(const char* from, const char* to, char c, qint64 limit, Longer&& longer) {
-  for (const char* start = from; start <= to;) {
-    const char* end = static_cast<const char*>(std::memchr(start, c, std::size_t(to - start)));
-    if (!end) end = to;
-    if (end - start > limit && longer(start, end)) return true;
-    start = end + 1;
-  }
-  return false;
-}
-}  // namespace
-
-bool hasLineLongerThan(std::string_view bytes, qint64 limit) {
-  // Between two LFs (memchr), and only where that is long, between CRs.
-  return anyStretchLonger(bytes.data(), bytes.data() + bytes.size(), '\n', limit, [limit](const char* a, const char* b) {
-    return anyStretchLonger(a, b, '\r', limit, [](const char*, const char*) { return true; });
   });
+}
+}  // namespace
+
+bool hasLineLongerThan(const OriginalBytes& bytes, qint64 limit) {
+  qint64 run = 0;  // the bytes of the line so far, from the blocks before
+  bool longer = false;
+  bytes.read(0, bytes.size(), [&](std::string_view block) {
+    for (const char *p = block.data(), *end = p + block.size(); p < end;) {
+      const char* lineEnd = std::find_if(p, end, [](char c) { return c == '\n' || c == '\r'; });
+      run += lineEnd - p;
+      if (run > limit) longer = true;
+      if (longer || lineEnd == end) break;
+      run = 0;
+      p = lineEnd + 1;
+    }
+    return !longer;
+  });
+  return longer;
 }
 
 qint64 LineIndex::countBreaks(qint64 from, qint64 to) const {
@@ -85,10 +85,11 @@ void LineIndex::scanTo(qint64 line, qint64 offset, qint64 budget) {
   bool reached = false;
   forEachBreak(bytes_, scanned_, stop, [&](qint64 position) {
     frontier_ = {frontier_.line + 1, position + 1};
-    if (frontier_.line % kMarkEvery == 0) marks_.push_back(frontier_);
+    if (frontier_.line % kMarkEvery == 0 || frontier_.offset - marks_.back().offset >= kMarkBytes)
+      marks_.push_back(frontier_);
     reached = frontier_.line >= line && frontier_.offset >= offset;
     return !reached;
-  }, budget > 0 ? 0 : kPassKeptBytes);
+  });
   scanned_ = reached ? frontier_.offset : stop;
   if (scanned_ >= size) {
     complete_ = true;

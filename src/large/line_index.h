@@ -17,13 +17,11 @@
 namespace wrenpad::large {
 
 // Whether some line of `bytes` (LF, CR LF or CR ending it) is longer than `limit`.
-bool hasLineLongerThan(std::string_view bytes, qint64 limit);
+bool hasLineLongerThan(const OriginalBytes& bytes, qint64 limit);
 
 class LineIndex {
  public:
   explicit LineIndex(DocumentBytes bytes) : bytes_(bytes) {}
-  // The same bytes now come from another mapping of the file.
-  void setFile(const MappedBytes* file) { bytes_.file = file; }
 
   // Line numbers are 0-based; a position past the last line means the last.
   qint64 lineStart(qint64 line);

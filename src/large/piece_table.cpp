@@ -10,19 +10,14 @@ qint64 lengthOf(const Pieces& pieces) {
   return total;
 }
 
-PieceTable::PieceTable(std::string_view original) { reset(original); }
+PieceTable::PieceTable(const OriginalBytes* original) { reset(original); }
 
-void PieceTable::reset(std::string_view original) {
+void PieceTable::reset(const OriginalBytes* original) {
   original_ = original;
   added_.clear();
   pieces_.clear();
-  if (!original.empty()) pieces_.push_back({false, 0, qint64(original.size())});
+  if (original->size() > 0) pieces_.push_back({false, 0, original->size()});
   recountFrom(0);
-}
-
-std::string_view PieceTable::bytesOf(const Piece& piece) const {
-  const std::string_view buffer = piece.added ? std::string_view(added_) : original_;
-  return buffer.substr(std::size_t(piece.start), std::size_t(piece.length));
 }
 
 std::size_t PieceTable::pieceAt(qint64 offset) const {
@@ -32,7 +27,9 @@ std::size_t PieceTable::pieceAt(qint64 offset) const {
 char PieceTable::byteAt(qint64 offset) const {
   if (offset < 0 || offset >= size()) return 0;
   const std::size_t i = pieceAt(offset);
-  return bytesOf(pieces_[i])[std::size_t(offset - startOf(i))];
+  const Piece& piece = pieces_[i];
+  const qint64 at = piece.start + offset - startOf(i);
+  return piece.added ? added_[std::size_t(at)] : original_->byteAt(at);
 }
 
 std::string PieceTable::bytes(qint64 from, qint64 to) const {
@@ -62,6 +59,10 @@ Piece PieceTable::add(std::string_view bytes) {
   const Piece piece{true, qint64(added_.size()), qint64(bytes.size())};
   added_.append(bytes);
   return piece;
+}
+
+void PieceTable::reserveAdded(qint64 count) {
+  if (count > 0) added_.reserve(added_.size() + std::size_t(count));
 }
 
 std::size_t PieceTable::splitAt(qint64 offset) {

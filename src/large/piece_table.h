@@ -1,9 +1,12 @@
 #pragma once
-// A document as a list of pieces: runs of the original bytes (never changed)
+// A document as a list of pieces: runs of the original bytes (never changed;
+// read from the file a block at a time, original_bytes.h)
 // and of an add buffer that only grows. An edit splits pieces and puts new
 // ones between them; no byte of the file is copied, so an edit costs the same
 // at the start, the middle or the end of a file of a gigabyte. The pieces an
 // edit takes out are handed back, so the edit history can put them in again.
+
+#include "large/original_bytes.h"
 
 #include <QtGlobal>
 #include <string>
@@ -24,12 +27,15 @@ qint64 lengthOf(const Pieces& pieces);
 
 class PieceTable {
  public:
-  // `original` stays valid and unchanged while the table lives.
-  explicit PieceTable(std::string_view original);
+  // `original` stays while the table lives.
+  explicit PieceTable(const OriginalBytes* original);
 
   qint64 size() const { return ends_.empty() ? 0 : ends_.back(); }
   const Pieces& pieces() const { return pieces_; }
-  std::string_view bytesOf(const Piece& piece) const;
+  // The bytes of a piece of the add buffer.
+  std::string_view addedBytes(const Piece& piece) const {
+    return std::string_view(added_).substr(std::size_t(piece.start), std::size_t(piece.length));
+  }
 
   // Calls take(std::string_view) for the bytes of [from, to), piece by
   // piece in order, while it returns true.
@@ -47,6 +53,10 @@ class PieceTable {
 
   // Bytes appended to the add buffer, as one piece to insert.
   Piece add(std::string_view bytes);
+  // Makes room for `count` more bytes in the add buffer, so that adding a
+  // large run of known size, a block at a time, takes that much memory and
+  // no more (a growing buffer would double).
+  void reserveAdded(qint64 count);
   // Replaces [offset, offset + length) with `replacement`; returns the
   // pieces that were there.
   Pieces replace(qint64 offset, qint64 length, const Pieces& replacement);
@@ -57,7 +67,10 @@ class PieceTable {
   bool canExtendAt(qint64 offset) const;
   // The whole document becomes the original bytes `original` (after it was
   // written over its own file); the add buffer is emptied.
-  void reset(std::string_view original);
+  void reset(const OriginalBytes* original);
+  // The table reads its original bytes from `original` from now on: the
+  // same bytes, kept elsewhere (pieces and add buffer stay).
+  void moveOriginal(const OriginalBytes* original) { original_ = original; }
 
  private:
   // The piece holding `offset` (the first piece when it is 0): index, and
@@ -67,8 +80,14 @@ class PieceTable {
   // Makes a piece begin at `offset` (0 < offset < size); its index.
   std::size_t splitAt(qint64 offset);
   void recountFrom(std::size_t index);
+  // take() for the bytes [begin, end) of `piece`, forward or backward; false
+  // when take() stopped.
+  template <typename Take>
+  bool chunksOf(const Piece& piece, qint64 begin, qint64 end, Take& take) const;
+  template <typename Take>
+  bool chunksBackwardOf(const Piece& piece, qint64 begin, qint64 end, Take& take) const;
 
-  std::string_view original_;
+  const OriginalBytes* original_ = nullptr;
   std::string added_;
   Pieces pieces_;
   std::vector<qint64> ends_;  // where each piece ends in the document
@@ -83,7 +102,7 @@ void PieceTable::forEachChunk(qint64 from, qint64 to, Take&& take) const {
     const qint64 start = startOf(i);
     const qint64 begin = std::max(from, start) - start;
     const qint64 end = std::min(to, ends_[i]) - start;
-    if (!take(bytesOf(pieces_[i]).substr(std::size_t(begin), std::size_t(end - begin)))) return;
+    if (!chunksOf(pieces_[i], begin, end, take)) return;
   }
 }
 
@@ -96,8 +115,31 @@ void PieceTable::forEachChunkBackward(qint64 from, qint64 to, Take&& take) const
     const qint64 start = startOf(i);
     const qint64 begin = std::max(from, start) - start;
     const qint64 end = std::min(to, ends_[i]) - start;
-    if (!take(bytesOf(pieces_[i]).substr(std::size_t(begin), std::size_t(end - begin)))) return;
+    if (!chunksBackwardOf(pieces_[i], begin, end, take)) return;
   }
+}
+
+template <typename Take>
+bool PieceTable::chunksOf(const Piece& piece, qint64 begin, qint64 end, Take& take) const {
+  if (piece.added) return take(std::string_view(added_).substr(std::size_t(piece.start + begin), std::size_t(end - begin)));
+  bool going = true;
+  original_->read(piece.start + begin, piece.start + end, [&](std::string_view chunk) { return going = take(chunk); });
+  return going;
+}
+
+template <typename Take>
+bool PieceTable::chunksBackwardOf(const Piece& piece, qint64 begin, qint64 end, Take& take) const {
+  if (piece.added) return chunksOf(piece, begin, end, take);
+  // Block by block from the end, each block's bytes handed over whole.
+  constexpr qint64 block = OriginalBytes::kBlockBytes;
+  for (qint64 to = piece.start + end, from = piece.start + begin; to > from;) {
+    const qint64 start = std::max(from, (to - 1) / block * block);
+    bool going = true;
+    original_->read(start, to, [&](std::string_view chunk) { return going = take(chunk); });
+    if (!going) return false;
+    to = start;
+  }
+  return true;
 }
 
 }  // namespace wrenpad::large

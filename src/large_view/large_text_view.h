@@ -42,6 +42,7 @@ class LargeTextView : public QAbstractScrollArea {
   // The line break text copied out of the view ends its lines with.
   void setCopiedLineBreak(const QString& lineBreak) { copiedLineBreak_ = lineBreak; }
   void setTabColumns(int columns);
+  int tabColumns() const { return tabColumns_; }
   void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
   bool isReadOnly() const { return readOnly_ || !document_ || !document_->editable(); }
   void setLineNumbersVisible(bool visible);
@@ -111,7 +112,11 @@ class LargeTextView : public QAbstractScrollArea {
 
  private:
   friend class LargeGutter;
-  struct Laid;
+  struct Laid {
+    ShownLine shown;
+    std::shared_ptr<QTextLayout> layout;
+    qsizetype caretUnit = -1;  // where the caret is in the laid-out text, -1 when elsewhere
+  };
   Laid layOut(const ShownLine& shown, bool withPreedit) const;
   qreal originX(const ShownLine& shown) const;
   qint64 offsetAt(const QPoint& point);

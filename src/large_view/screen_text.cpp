@@ -5,7 +5,8 @@
 namespace wrenpad::large {
 
 namespace {
-constexpr std::size_t kLongLinesKept = 16;
+// More than a screen shows, so that no line on it is read again at every key.
+constexpr std::size_t kLongLinesKept = 256;
 }
 
 LineColumns& ScreenText::columns(const LineIndex::Span& span) {

@@ -86,11 +86,14 @@ void CommandActions::buildMenus(QMenuBar& bar, QMenu& popup) {
     } else if (row.depth == 0) {
       menus[1] = bar.addMenu(latin(row.caption));
       menus[1]->setObjectName(name);
+      // An item's tool tip, set only while it is kept out, says why.
+      menus[1]->setToolTipsVisible(true);
       action = menus[1]->menuAction();
       shown_.push_back({&row, action, false});
     } else if (opensSubMenu) {
       menus[2] = menus[1]->addMenu(latin(row.caption));
       menus[2]->setObjectName(name);
+      menus[2]->setToolTipsVisible(true);
       action = menus[2]->menuAction();
       shown_.push_back({&row, action, false});
     } else {
@@ -149,17 +152,31 @@ void CommandActions::showStates(const CommandView& view) {
   }
 }
 
-void CommandActions::restrictTo(Permission allowed, const CommandView& view) {
+void CommandActions::restrictTo(Permission allowed, const CommandView& view, Reason why) {
   allowed_ = std::move(allowed);
+  why_ = std::move(why);
   for (const Shown& item : shown_) {
     const CommandRow& row = *item.row;
     if (item.action->menu() || (row.flags & kSeparator)) continue;
     item.action->setEnabled(row.run && permitted(row) && (!row.enabled || row.enabled(view)));
   }
   showStates(view);
+  showReasons();
+}
+
+void CommandActions::showReasons() {
+  for (const Shown& item : shown_) {
+    const CommandRow& row = *item.row;
+    if (item.action->menu() || (row.flags & kSeparator)) continue;
+    const QString why = why_ && row.run && !permitted(row) ? why_(row, japanese_) : QString();
+    item.action->setStatusTip(why);
+    // A button's tool tip is its hint, shown again by showCaptions.
+    if (!item.isButton) item.action->setToolTip(why);
+  }
 }
 
 void CommandActions::showCaptions(bool japanese) {
+  japanese_ = japanese;
   for (const Shown& item : shown_) {
     if (item.row->flags & kSeparator) continue;
     if (item.isButton) {
@@ -170,6 +187,7 @@ void CommandActions::showCaptions(bool japanese) {
       item.action->setText(captionOf(*item.row, japanese));
     }
   }
+  showReasons();
 }
 
 }  // namespace wrenpad

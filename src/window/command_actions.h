@@ -50,13 +50,17 @@ class CommandActions {
   // While a large file's own view is shown, only the commands `allowed` lets
   // through are enabled (and then as their views say); none lets every
   // command be as its views say again.
+  // Every command kept out shows `why` (in the language of the captions) as
+  // its status tip, and a menu item as its tool tip too.
   using Permission = std::function<bool(const CommandRow&)>;
-  void restrictTo(Permission allowed, const CommandView& view);
+  using Reason = std::function<QString(const CommandRow&, bool japanese)>;
+  void restrictTo(Permission allowed, const CommandView& view, Reason why = nullptr);
 
  private:
   QAction* addMenuItem(QMenu& menu, const CommandRow& row);
   bool permitted(const CommandRow& row) const { return !allowed_ || allowed_(row); }
   void bind(QAction* action, const CommandRow& row);
+  void showReasons();
 
   std::span<const CommandRow> rows_;
   Dispatch dispatch_;
@@ -68,6 +72,8 @@ class CommandActions {
   };
   std::vector<Shown> shown_;  // every item and button built for a row
   Permission allowed_;
+  Reason why_;
+  bool japanese_ = false;
 };
 
 }  // namespace wrenpad

@@ -1,9 +1,20 @@
 #include "window/large_file_commands.h"
 
+#include "documents/document_commands.h"
+#include "documents/document_mode.h"
+#include "documents/large_count.h"
 #include "documents/large_files.h"
+#include "documents/large_recovery.h"
+#include "documents/undo_commands.h"
+#include "editing/editing_tools.h"
+#include "editor/editor_control.h"
 #include "large_view/large_text_view.h"
+#include "platform/dialogs.h"
+#include "text/bilingual.h"
 #include "window/main_window.h"
 
+#include <QLabel>
+#include <algorithm>
 #include <cstring>
 
 namespace wrenpad {
@@ -26,6 +37,10 @@ const LargeFileCommand kLargeFileCommands[] = {
     {"mmPaste", [](TMain& w) { view(w).paste(); }},
     {"mmSelectAll", [](TMain& w) { view(w).selectAll(); }},
     {"mmFind"}, {"mmReplace"}, {"mmGoToLine"},
+    {"mmFont", [](TMain& w) { w.largeFileFontClick(); }},
+    {"mmCount", [](TMain& w) { w.largeFileCountClick(); }},
+    // The width goes to the settings, and the view takes it from there.
+    {"mmTabWidth", [](TMain& w) { w.editingTools().mmTabWidthClick(), w.showCommandStates(); }},
     {"mmSetCompiler"},
     {"mmChangeDictionary"}, {"mmAutoFileRenamer"}, {"mmSelectDefaultFolder"}, {"mmProgrammingOptions"},
     {"mmWebPageEditOptions"}, {"mmSJIS"}, {"mmEUC"}, {"mmUTF8"}, {"mmNewLF"}, {"mmNewCRLF"},
@@ -53,6 +68,130 @@ CommandHandler largeFileHandler(const CommandRow& row) {
   const LargeFileCommand* command = find(row);
   if (!command) return nullptr;
   return command->run ? command->run : row.run;
+}
+
+// ---- why a command is off ----------------------------------------------------
+
+namespace {
+
+struct Reason {
+  const char* english;
+  const char16_t* japanese;
+};
+
+// The commands kept out for a reason of their own; the others say what
+// their menu works on.
+const struct {
+  const char* name;
+  Reason reason;
+} kReasonsByCommand[] = {
+    {"mmAutoRepaint", {"colouring is off", u"色分けはオフです"}},
+    {"mmRepaintTags", {"colouring is off", u"色分けはオフです"}},
+    {"mmBackGroundColor", {"the view shows the system's colours", u"表示はシステムの色です"}},
+    {"mmEnableMultiUndo", {"the view always keeps every undo step", u"表示は常に全てのアンドゥを保ちます"}},
+    {"mmDisplayAsWebPage", {"in-page rendering is off", u"ページ表示はオフです"}},
+    {"mmPrint", {"copy the part to print into a new document", u"印刷する部分を新しい文書にコピーしてください"}},
+    {"mmRenameAsTopLine", {"the first line is not read for a name", u"先頭行は名前に使いません"}},
+};
+
+const struct {
+  const char* menu;
+  Reason reason;
+} kReasonsByMenu[] = {
+    {"mmHTML", {"page commands work in the editor only", u"HTMLのコマンドはエディタでのみ使えます"}},
+    {"mmCoding", {"program commands work in the editor only", u"プログラムのコマンドはエディタでのみ使えます"}},
+    {"mmTools", {"the tools work in the editor only", u"ツールはエディタでのみ使えます"}},
+};
+
+// The name of the menu bar's menu (or the pop-up menu) that holds `row`.
+const char* menuOf(const CommandRow& row) {
+  const char* menu = "";
+  for (const CommandRow& each : commandTable()) {
+    if (&each == &row) break;
+    if (each.depth == 0) menu = each.name;
+  }
+  return menu;
+}
+
+Reason reasonFor(const CommandRow& row) {
+  for (const auto& known : kReasonsByCommand)
+    if (std::strcmp(known.name, row.name) == 0) return known.reason;
+  const char* menu = menuOf(row);
+  for (const auto& known : kReasonsByMenu)
+    if (std::strcmp(known.menu, menu) == 0) return known.reason;
+  return {"it works in the editor only", u"エディタでのみ使えます"};
+}
+
+}  // namespace
+
+QString whyNotOnLargeFile(const CommandRow& row, bool japanese) {
+  const Reason reason = reasonFor(row);
+  return bilingual(japanese, "Not available for large files: ", u"大きなファイルでは使えません: ") +
+         bilingual(japanese, reason.english, reason.japanese);
+}
+
+// ---- the commands of their own -------------------------------------------------
+
+// The settings the view follows, and the status bar's note (its whole text
+// also as its tool tip, should a narrow window cut it).
+void TMain::showLargeFileStates() {
+  LargeView->setLineNumbersVisible(settings_.*lineNumbersSetting(document_.DocumentMode));
+  LargeView->setTabColumns(std::max<int>(1, settings_.TabWidth));
+  const QString note = largeFiles().statusNote();
+  if (largeFileNote_->toolTip() != note) {
+    largeFileNote_->setToolTip(note);
+    largeFileNote_->setText(note);
+  }
+}
+
+// The font of the view is the program face (its columns line up): the
+// choice goes there, as it does for a program.
+void TMain::largeFileFontClick() {
+  const std::optional<QFont> chosen = dialogs_.chooseFont(LargeView->font(), nullptr);
+  if (!chosen) return;
+  settings_.CodingFontName = chosen->family();
+  settings_.CodingFontSize = std::int8_t(std::clamp(chosen->pointSize(), 1, 127));
+  LargeView->setFont(*chosen);
+}
+
+void TMain::largeFileCountClick() { CountLargeText(*LargeView, dialogs_, messages_, japaneseInterface_); }
+
+// ---- a gone run's edits ------------------------------------------------------
+
+// The file is opened as the user would open it, and the edits are made on
+// it again: the document is modified, not saved, under its old name, and
+// its journal keeps them as this run's own. A file that is no longer the
+// one they were made on gets none of them: its typed text comes instead.
+bool TMain::takeOverLargeEdits(const LargeEditsOffer& offer) {
+  if (!offer.fileChanged && LargeFiles::isLargeFile(offer.base.path) && documents().LoadDocument(offer.base.path) &&
+      showsLargeFile()) {
+    const large::Replay replay = ReplayLargeEdits(offer, largeFiles());
+    if (replay.outcome == large::ReplayOutcome::Replayed) {
+      showCommandStates();
+      return true;
+    }
+    if (replay.outcome == large::ReplayOutcome::Unreadable) {
+      dialogs_.showError(kApplicationTitle, LargeEditsFailedMessage(offer, japaneseInterface_));
+      return false;
+    }
+  }
+  return recoverTypedText(offer);
+}
+
+bool TMain::recoverTypedText(const LargeEditsOffer& offer) {
+  const std::optional<QString> typed = large::typedText(offer.journal, kLargestTypedText);
+  if (!typed) {
+    dialogs_.showError(kApplicationTitle, LargeEditsFailedMessage(offer, japaneseInterface_));
+    return false;
+  }
+  if (showsLargeFile()) beginDocument();
+  documents().startNewDocument();
+  document_.CurrentFileName = kUntitledName;
+  documents().SetDocumentTitle(kUntitledName);
+  Editor->setText(*typed);
+  Editor->setModified(true);
+  showCommandStates();
+  return undo_->keepRecoveredWork();
 }
 
 }  // namespace wrenpad

@@ -239,8 +239,14 @@ bool TMain::takeOverRecoveredWork(const RecoveryOffer& offer) {
 }
 
 void TMain::endUndoSeries(bool keepForRecovery) {
-  // A large file's edits are not kept for recovery: the editor, which the
-  // snapshots hold, is empty behind its view.
+  // A large file's edits are kept in a journal of their own: the editor,
+  // which the snapshots hold, is empty behind its view.
+  if (showsLargeFile()) {
+    if (keepForRecovery)
+      largeFiles().edits().keepForRecovery();
+    else
+      largeFiles().edits().stop();
+  }
   if (keepForRecovery && !showsLargeFile())
     undo_->keepForRecovery();
   else
@@ -583,8 +589,10 @@ void TMain::showLargeFile(bool shown) {
   Editor->widget()->setFocusProxy(shown ? LargeView : nullptr);
   marks_ = CommandMarks{};
   const CommandView view{document_, settings_, session_, marks_};
-  commands_->restrictTo(shown ? CommandActions::Permission(worksOnLargeFile) : nullptr, view);
+  commands_->restrictTo(shown ? CommandActions::Permission(worksOnLargeFile) : nullptr, view, whyNotOnLargeFile);
   largeFileNote_->setVisible(shown);
+  // The progress of colouring has no place beside a large file: its room goes to the note.
+  ProgressBar->setVisible(!shown);
   if (!shown) {
     Editor->setFocus();
     return;
@@ -592,14 +600,8 @@ void TMain::showLargeFile(bool shown) {
   QFont face(programFace(settings_.CodingFontName));
   face.setPointSize(std::max<int>(1, settings_.CodingFontSize));
   LargeView->setFont(face);
-  LargeView->setTabColumns(8);
   LargeView->setFocus();
   showLineNumber(QStringLiteral("1"));
-}
-
-void TMain::showLargeFileStates() {
-  LargeView->setLineNumbersVisible(settings_.*lineNumbersSetting(document_.DocumentMode));
-  largeFileNote_->setText(largeFiles().statusNote());
 }
 
 void TMain::Timer3Timer() { programs().Timer3Timer(); }

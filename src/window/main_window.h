@@ -60,6 +60,7 @@ class TableCommand;
 class TTableDialog;
 struct LoadedPicture;
 struct RecoveryOffer;
+struct LargeEditsOffer;
 class THtmlFontDialog;
 class PageSettings;
 class THtmlPageSetting;
@@ -144,6 +145,9 @@ class TMain : public QMainWindow,
   // The line-number gutter on or off for documents of the kind shown.
   void mmShowLineNumbersClick();
   void mmHTMLFontClick();
+  // Edit > Font and Tools > Count while a large file is shown (large_file_commands.cpp).
+  void largeFileFontClick();
+  void largeFileCountClick();
   void PopupMenu1Popup();
   void Timer1Timer();
   void Timer2Timer();
@@ -217,6 +221,7 @@ class TMain : public QMainWindow,
   bool documentModified() const override;
   bool saveDocumentAs() override;
   bool takeOverRecoveredWork(const RecoveryOffer& offer) override;
+  bool takeOverLargeEdits(const LargeEditsOffer& offer) override;
   void endUndoSeries(bool keepForRecovery) override;
   void closeOtherWindows() override;
 
@@ -284,6 +289,8 @@ class TMain : public QMainWindow,
   void showRecentFiles();
   void recolourAfterRestore();
   bool recoverFrom(const RecoveryOffer& offer);
+  // The text a gone run typed into a large file that has changed since, as a new document.
+  bool recoverTypedText(const LargeEditsOffer& offer);
   void keepWorkAndEnd();
   void runCommand(const CommandRow& row);
   void applySettings();

@@ -4,6 +4,7 @@
 #include "documents/document_kind.h"
 #include "documents/document_state.h"
 #include "documents/file_access.h"
+#include "documents/large_recovery.h"
 #include "documents/recent_files.h"
 #include "documents/recovery.h"
 #include "files/private_files.h"
@@ -119,13 +120,30 @@ void Session::offerRecovery() {
     const Answer answer = c_.dialogs.askYesNoCancel(kApplicationTitle, RecoveryQuestion(offer, c_.japanese));
     // The old files go once the text is shown and kept as this run's own.
     if (answer == Answer::Yes && c_.host.takeOverRecoveredWork(offer)) RemoveRecoveryFiles(folder, offer.slot);
-    if (answer != Answer::No) return;
-    const QString keep = c_.japanese
-                             ? QStringLiteral("残っている文書を次回の起動のために残しますか？（「いいえ」で削除します）")
-                             : QStringLiteral("Keep the text for the next start? (No deletes it.)");
-    if (c_.dialogs.askYesNoCancel(kApplicationTitle, keep) == Answer::No) RemoveRecoveryFiles(folder, offer.slot);
+    if (answer == Answer::No && !keepForNextStart()) RemoveRecoveryFiles(folder, offer.slot);
     return;
   }
+  offerLargeEdits(folder);
+}
+
+// A large file's edits are offered as the editor's text is: Yes takes them
+// over, No asks whether they stay, Cancel leaves them for the next start.
+void Session::offerLargeEdits(const QString& folder) {
+  for (const LargeEditsOffer& offer : FindLargeEditsOffers(folder)) {
+    const RecoveryClaim claim(offer.journal);
+    if (!claim.held()) continue;
+    const Answer answer = c_.dialogs.askYesNoCancel(kApplicationTitle, LargeEditsQuestion(offer, c_.japanese));
+    if (answer == Answer::Yes && c_.host.takeOverLargeEdits(offer)) RemoveLargeEdits(offer);
+    if (answer == Answer::No && !keepForNextStart()) RemoveLargeEdits(offer);
+    return;
+  }
+}
+
+bool Session::keepForNextStart() {
+  const QString keep = c_.japanese
+                           ? QStringLiteral("残っている文書を次回の起動のために残しますか？（「いいえ」で削除します）")
+                           : QStringLiteral("Keep the text for the next start? (No deletes it.)");
+  return c_.dialogs.askYesNoCancel(kApplicationTitle, keep) != Answer::No;
 }
 
 bool Session::askToClose() {

@@ -22,6 +22,7 @@ class RecentFiles;
 struct DocumentState;
 struct MessageTable;
 struct RecoveryOffer;
+struct LargeEditsOffer;
 
 struct StartupOptions {
   QStringList arguments;  // command-line arguments without the program name
@@ -46,6 +47,10 @@ class SessionHost {
   // this run's own work; false when it could not be shown or kept (the user
   // was told).
   virtual bool takeOverRecoveredWork(const RecoveryOffer& offer) = 0;
+  // Opens a gone run's large file and makes its edits again, or shows the
+  // text it typed as a new document when the file has changed since; false
+  // when neither could be done (the user was told).
+  virtual bool takeOverLargeEdits(const LargeEditsOffer& /*offer*/) { return false; }
   // At the end: the undo snapshots go, or stay for the next start when
   // `keepForRecovery`.
   virtual void endUndoSeries(bool keepForRecovery) = 0;
@@ -84,6 +89,7 @@ class Session {
   // At the first show: an interrupted save comes first, then (without a
   // file on the command line) a gone run's work.
   void offerInterruptedSaves();
+  // The editor's kept text first; when there is none, a large file's edits.
   void offerRecovery();
 
   // ---- the end
@@ -104,6 +110,9 @@ class Session {
 
  private:
   QString firstRunFolder() const;
+  void offerLargeEdits(const QString& folder);
+  // After No to an offer: whether its files stay for the next start.
+  bool keepForNextStart();
   // The instance slot is given back and the other windows close.
   void finish();
   void writeSettingsFile();

@@ -60,7 +60,9 @@ Subsystems::Subsystems(SubsystemsContext context)
     : c_(std::move(context)), screenFonts_(QFontDatabase::families()) {
   largeFiles_ = std::make_unique<LargeFiles>(LargeFilesContext{
       .view = c_.largeView, .dialogs = c_.dialogs, .settings = c_.settings, .japanese = c_.japanese,
-      .showView = [&host = c_.documentHost](bool shown) { host.showLargeFile(shown); }});
+      .showView = [&host = c_.documentHost](bool shown) { host.showLargeFile(shown); },
+      .changedOnDisk = [this] { documents_->largeFileChangedOnDisk(); },
+      .stateFolder = c_.paths.instanceFileFolder()});
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.documentHost, .document = c_.document,
       .session = c_.session, .settings = c_.settings, .messages = c_.messages, .japanese = c_.japanese,

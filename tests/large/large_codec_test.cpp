@@ -8,6 +8,7 @@
 
 #include "encoding/cp932.h"
 #include "encoding/euc_jp.h"
+#include "kanji/kanji.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,61 @@ TEST(LargeCodec, TheCodeIsToldFromTheHeadAlone) {
   EXPECT_FALSE(document->form().lineEndFromFile);
   document->findLineEnd();
   EXPECT_EQ(document->lineBreak(LineEnd::Lf), "\r\n");
+}
+
+// A head is weighed whole: a few stray bytes near the start do not make
+// UTF-8 Shift-JIS, and pairs that look like UTF-8 in Shift-JIS or EUC-JP
+// (half-width katakana; 名, 文, 存, 表 in EUC-JP) do not make it UTF-8.
+TEST(LargeCodec, AHeadIsWeighedWholeNotByItsFirstStrayByte) {
+  const auto head = [](const std::string& second, const QByteArray& line) {
+    std::string bytes = line.toStdString() + second + "\n";
+    while (bytes.size() < std::size_t(kDetectionBytes)) bytes += line.toStdString();
+    return bytes;
+  };
+  const QString japanese = QStringLiteral("名前の文字列を表に保存した。 ASCII too\n");
+  const QString halfWidth = QStringLiteral("ﾃﾞｰﾀﾍﾞｰｽのﾃｽﾄ 漢字\n");
+  const struct {
+    std::string head;
+    TextEncoding fallback, expected;
+  } cases[] = {
+      {head("\xff\xfe", japanese.toUtf8()), TextEncoding::ShiftJis, TextEncoding::Utf8},
+      {head("\xe3\x81", japanese.toUtf8()), TextEncoding::ShiftJis, TextEncoding::Utf8},
+      {head("", cp932::encode(halfWidth).bytes), TextEncoding::Utf8, TextEncoding::ShiftJis},
+      {head("", eucjp::encode(japanese).bytes), TextEncoding::Utf8, TextEncoding::EucJp},
+      {head("", "plain ASCII\r\n"), TextEncoding::EucJp, TextEncoding::EucJp},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(encodingName(detectForm(c.head, c.fallback).encoding).toStdString(),
+              encodingName(c.expected).toStdString()) << c.head.substr(0, 80);
+  }
+}
+
+// JIS as the editor reads it, from the state a line begins in: escapes show
+// as nothing and go with the character after them.
+TEST(LargeCodec, JisIsDecodedFromTheStateItBeginsIn) {
+  const struct {
+    std::string bytes;
+    JisState state;
+    QString text;
+    std::vector<qint32> byteOf;
+    bool asTheEditor;  // the editor's whole-file reading gives the same
+  } cases[] = {
+      {"\x1b$B$\"$$\x1b(Bab", JisState::Single, QStringLiteral("あいab"), {0, 5, 7, 11, 12}, true},
+      {"$\"$$", JisState::Pairs, QStringLiteral("あい"), {0, 2, 4}, false},
+      {"$\"", JisState::Single, QStringLiteral("$\""), {0, 1, 2}, true},
+      // A space in a kanji run stands alone (the editor would pair it).
+      {"\x1b$B4A \x1b(B", JisState::Single, QStringLiteral("漢 "), {0, 5, 9}, false},
+      // Row 9 holds no character: its Shift-JIS bytes 85 40 show as the editor shows them.
+      {"\x1b$B)!", JisState::Single, cp932::byteEscape(0x85) + QStringLiteral("@"), {0, 0, 5}, true},
+  };
+  for (const auto& c : cases) {
+    const DecodedText decoded = decodeJis(c.bytes, c.state);
+    EXPECT_EQ(decoded.text, c.text) << c.bytes;
+    EXPECT_EQ(decoded.byteOf, c.byteOf) << c.bytes;
+    if (c.asTheEditor) {
+      EXPECT_EQ(decoded.text, libraryDecode(TextEncoding::ShiftJis, kanji::JisToSjis(c.bytes)));
+    }
+  }
 }
 
 TEST(LargeCodec, TypedTextIsWrittenInTheDocumentsCodeOrRefused) {

@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <functional>
 #include <random>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wrenpad::large {
 namespace {
@@ -160,7 +165,7 @@ TEST(LargeDocument, ModifiedUntilTheSavedStateComesBack) {
   EXPECT_TRUE(document->isModified());
 }
 
-TEST(LargeDocument, MappedFileIsHandedBackByteForByteAndEditsStayOutOfIt) {
+TEST(LargeDocument, FileIsHandedBackByteForByteAndEditsStayOutOfIt) {
   test::TempFolder folder;
   std::string bytes;
   for (int i = 0; i < 200000; ++i) bytes += "\x82\xa0 row " + std::to_string(i) + (i % 3 ? "\r\n" : "\n");
@@ -181,6 +186,49 @@ TEST(LargeDocument, MappedFileIsHandedBackByteForByteAndEditsStayOutOfIt) {
   EXPECT_EQ(LargeDocument::open(folder.path(), TextEncoding::Utf8).failure.problem, files::Problem::NotRegular);
 }
 
+// Another program shortens the open file (logrotate's copytruncate, "> file")
+// or writes into it in place: nothing dies, no byte of the other program's
+// is taken in, what the document had read stays, the typed text can be
+// had, and a save refuses instead of writing stand-ins.
+TEST(LargeDocument, AFileChangedByAnotherProgramIsNeverTakenIn) {
+  constexpr qint64 kFar = qint64(3) << 20;
+  const std::vector<std::pair<const char*, std::function<void(int)>>> changes = {
+      {"shortened", [](int fd) { ASSERT_EQ(::ftruncate(fd, 4096), 0); }},
+      {"written into", [](int fd) {
+         const std::string theirs(1 << 20, 'x');
+         ASSERT_EQ(::pwrite(fd, theirs.data(), theirs.size(), kFar), ssize_t(theirs.size()));
+       }},
+  };
+  for (const auto& [name, change] : changes) {
+    SCOPED_TRACE(name);
+    test::TempFolder folder;
+    std::string bytes;
+    while (bytes.size() < std::size_t(4) << 20) bytes += "row " + std::to_string(bytes.size()) + "\n";
+    const QString path = folder.write("big.txt", QByteArray::fromStdString(bytes));
+    // An hour old, so the change moves its time whatever the clock's grain.
+    const struct timespec old[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.toLocal8Bit().constData(), old, 0), 0);
+    LargeDocument::Opened opened = LargeDocument::open(path, TextEncoding::Utf8);
+    ASSERT_TRUE(opened.document);
+    LargeDocument& document = *opened.document;
+    document.replace(0, 0, "typed");
+    const std::string head = document.bytes(0, 1000);
+    EXPECT_FALSE(document.fileChangedOnDisk());
+
+    const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    change(fd);
+    ::close(fd);
+    EXPECT_EQ(document.bytes(kFar, kFar + 1000).find('x'), std::string::npos);
+    document.lines().lineCount();
+    EXPECT_EQ(document.find("xxxx", 0, false, true), std::nullopt);
+    EXPECT_TRUE(document.fileChangedOnDisk());
+    EXPECT_EQ(document.bytes(0, 1000), head);
+    EXPECT_EQ(document.writeTo([](std::string_view) { return 0; }), ESTALE);
+    EXPECT_EQ(document.typedBytes(100, "\n"), "typed");
+  }
+}
+
 TEST(LargeDocument, LinesAreFoundOnlyAsFarAsAsked) {
   std::string bytes;
   for (int i = 0; i < 100000; ++i) bytes += "line\n";
@@ -192,6 +240,37 @@ TEST(LargeDocument, LinesAreFoundOnlyAsFarAsAsked) {
   while (!document->lines().scanOn(64 * 1024)) {}
   EXPECT_EQ(document->lines().linesFound(), 100001);
   EXPECT_EQ(document->lines().lineOf(qint64(bytes.size())), 100000);
+}
+
+// 7-bit JIS: each line in the state its escapes leave, a line that begins
+// inside a kanji run included; an escape goes with the character after it.
+TEST(LargeDocument, JisLinesAreReadInTheStateTheEscapesLeave) {
+  const std::string bytes = "ab\n\x1b$B4A;z\x1b(B\n\x1b$B$\"\n$$\x1b(Bz\n";
+  auto document = LargeDocument::holding(bytes, TextEncoding::Utf8);
+  ASSERT_TRUE(document->form().jis);
+  EXPECT_FALSE(document->editable());
+  const struct {
+    QString text;
+    std::vector<qint64> characters;  // every character's start, then the line's end
+  } lines[] = {
+      {QStringLiteral("ab"), {0, 1, 2}},
+      {QStringLiteral("漢字"), {3, 8, 10, 13}},
+      {QStringLiteral("あ"), {14, 19}},
+      {QStringLiteral("いz"), {20, 22, 26}},
+  };
+  const std::vector<LineIndex::Span> spans = document->lines().lines(0, 4);
+  ASSERT_EQ(spans.size(), std::size(lines));
+  for (std::size_t k = 0; k < spans.size(); ++k) {
+    const auto& expected = lines[k];
+    EXPECT_EQ(document->decode(spans[k].start, spans[k].end).text, expected.text) << "line " << k;
+    for (std::size_t c = 0; c + 1 < expected.characters.size(); ++c) {
+      const qint64 start = expected.characters[c];
+      const qint64 end = expected.characters[c + 1];
+      EXPECT_EQ(document->nextCharacter(start), end) << start;
+      EXPECT_EQ(document->previousCharacter(end), start) << end;
+      EXPECT_EQ(document->characterStart(end - 1), start) << end - 1;
+    }
+  }
 }
 
 }  // namespace

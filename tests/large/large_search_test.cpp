@@ -76,5 +76,56 @@ TEST(LargeSearch, ReplaceAllIsOneUndoStepAndLeavesOtherBytesAlone) {
   EXPECT_EQ(contentOf(*document).substr(0, 33), "cat dog Cat\ncat  Cat\ncat dog Cat\n");
 }
 
+// Every `needle` in `text` replaced, left to right, hits not overlapping.
+std::string replacedInModel(const std::string& text, const std::string& needle, const std::string& with) {
+  std::string out;
+  std::size_t kept = 0;
+  for (std::size_t at = 0; (at = text.find(needle, kept)) != std::string::npos; kept = at + needle.size())
+    out.append(text, kept, at - kept).append(with);
+  return out.append(text, kept);
+}
+
+// Where two texts first differ (npos when they are equal): a failure names
+// an offset instead of printing megabytes.
+std::size_t firstDifference(const std::string& a, const std::string& b) {
+  const auto [i, j] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+  return i == a.end() && j == b.end() ? std::string::npos : std::size_t(i - a.begin());
+}
+
+TEST(LargeSearch, ReplaceAllOfACommonWordKeepsFewPiecesAndUndoesAndRedoes) {
+  // Three MiB of short lines with a rare word at three places, and later
+  // edits: hits made of two pieces, and one that lost its middle.
+  std::string base;
+  for (int i = 0; base.size() < (std::size_t(3) << 20); ++i) base += "the cat sat " + std::to_string(i) + "\n";
+  for (const std::size_t at : {std::size_t(2) << 20, std::size_t(5) << 19, std::size_t(11) << 18}) base.replace(at, 3, "dog");
+  const std::vector<std::pair<qint64, std::string>> edits{{1600000, "ca"}, {1600002, "t"}, {1700000, "cXat"}, {1700001, ""}};
+  struct Case {
+    std::string needle, with;
+    std::size_t maxPieces;  // a common word: the run and the bytes around it; a rare one: two a hit more
+  } cases[] = {{"cat", "tiger", 3}, {"cat", "x", 3}, {"the ", "", 3}, {"sat", "SAT", 3}, {"dog", "wolf", 14}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.needle + " -> " + c.with);
+    // A hit across the end of the first block read from the first hit on.
+    std::string model = base;
+    model.replace(model.find(c.needle) + (std::size_t(1) << 20) - 1, c.needle.size(), c.needle);
+    auto document = LargeDocument::holding(model, TextEncoding::Utf8);
+    for (const auto& [offset, bytes] : edits) {
+      const qint64 removed = bytes.empty() ? 1 : 0;
+      document->replace(offset, removed, bytes);
+      model.replace(std::size_t(offset), std::size_t(removed), bytes);
+    }
+    document->sealUndoStep();
+    const std::string expected = replacedInModel(model, c.needle, c.with);
+    document->replaceAll(c.needle, c.with, 0, document->size(), true);
+    EXPECT_EQ(firstDifference(contentOf(*document), expected), std::string::npos);
+    EXPECT_LE(document->text().pieces().size(), c.maxPieces);
+    document->undo();
+    EXPECT_EQ(firstDifference(contentOf(*document), model), std::string::npos);
+    document->redo();
+    EXPECT_EQ(firstDifference(contentOf(*document), expected), std::string::npos);
+    EXPECT_EQ(document->lines().lineCount(), qint64(std::count(expected.begin(), expected.end(), '\n')) + 1);
+  }
+}
+
 }  // namespace
 }  // namespace wrenpad::large

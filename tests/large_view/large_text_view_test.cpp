@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace wrenpad::large {
@@ -111,6 +112,12 @@ TEST_F(LargeView, InputMethodTextIsWrittenInTheFilesCodeOrRefused) {
   EXPECT_EQ(bytes(), "\x82\xa0\x8a\xbf\x8e\x9a\n");
   keys({Qt::Key_Left});
   EXPECT_EQ(view.caret(), 4);
+  // A pasted character beyond U+FFFF is named whole, not by half of it.
+  QApplication::clipboard()->setText(QStringLiteral("emoji 😀 here"));
+  view.paste();
+  ASSERT_EQ(refused.count(), 2);
+  EXPECT_EQ(refused.back().front().toString(), QStringLiteral("😀"));
+  EXPECT_EQ(bytes(), "\x82\xa0\x8a\xbf\x8e\x9a\n");
 }
 
 TEST_F(LargeView, CopiedBytesComeBackAsTheyWereAndTheMouseSetsTheCaret) {
@@ -132,6 +139,55 @@ TEST_F(LargeView, CopiedBytesComeBackAsTheyWereAndTheMouseSetsTheCaret) {
   QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(x, view.lineHeight() + view.lineHeight() / 2));
   EXPECT_EQ(view.selectionStart(), 6);
   EXPECT_EQ(view.selectionEnd(), 12);
+}
+
+// 7-bit JIS: escapes take no column and belong to the character after them,
+// a kanji pair takes two columns, as the document decodes it.
+TEST_F(LargeView, SevenBitJisIsSteppedShownAndCopiedByItsCharacters) {
+  const std::string nihon = "\x1b$BF|K\\\x1b(B";  // 日本, between escapes
+  std::string longLine = "\x1b$B";
+  for (int i = 0; i < 3000; ++i) longLine += "F|K\\";
+  longLine += "\x1b(B";
+  const struct {
+    const char* name;
+    std::string text;
+    std::function<QString()> seen;
+    QString expected;
+  } cases[] = {
+      {"Down from column 3 lands on 本, not inside 日", "abcde\n" + nihon + "xy\n",
+       [this] {
+         view.setCaret(3);
+         keys({Qt::Key_Down});
+         return QString::number(view.caret());
+       },
+       "11"},
+      {"End, then Up, keeps the column past the kanji", "abcdefgh\n" + nihon + "xy\n",
+       [this] {
+         view.setCaret(9);
+         keys({Qt::Key_End, Qt::Key_Up});
+         return QString::number(view.caret());
+       },
+       "6"},
+      {"copied text has no escapes", nihon + "xy\r\n" + nihon + "\n",
+       [this] {
+         view.setCopiedLineBreak("\n");
+         view.select(0, 24);
+         view.copy();
+         return QApplication::clipboard()->text();
+       },
+       QStringLiteral("日本xy\n日本")},
+      {"a long line in sight from column 3002 begins on a character", "abc\n" + longLine + "\n",
+       [this] {
+         view.scrollTo(0, 3002);
+         return view.shownLines().at(1).text.text.left(4);
+       },
+       QStringLiteral("本日本日")},
+  };
+  for (const auto& c : cases) {
+    open(c.text);
+    ASSERT_TRUE(view.document()->form().jis) << c.name;
+    EXPECT_EQ(c.seen(), c.expected) << c.name;
+  }
 }
 
 }  // namespace

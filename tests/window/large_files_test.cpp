@@ -11,10 +11,13 @@
 #include "window/doc_type_dialog.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QFile>
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace wrenpad;
 
@@ -52,13 +55,20 @@ TEST_F(LargeFileWindow, OpensInItsOwnViewWithOnlyTheCommandsThatWorkThere) {
   ASSERT_TRUE(note);
   // A head of plain ASCII takes the output code (Shift-JIS unless chosen
   // otherwise); the line end is the first line's, however far that is.
-  EXPECT_EQ(note->text().toStdString(), "Large file: colouring and in-page rendering are off (Shift-JIS, LF)");
-  for (const char* off : {"mmPrint", "mmFont", "mmRenameAsTopLine", "mmCount", "mmMacroReplace", "mmRefer",
-                          "mmTabWidth", "mmBackGroundColor", "mmAutoRepaint", "mmModifyAsHTMLfile", "tbPrint"})
+  EXPECT_EQ(note->text().toStdString(), "Large file (Shift-JIS, LF): no colouring, no page view");
+  // What is off says why, in the status bar and beside the menu item.
+  for (const char* off : {"mmPrint", "mmRenameAsTopLine", "mmMacroReplace", "mmRefer", "mmBackGroundColor",
+                          "mmAutoRepaint", "mmEnableMultiUndo", "mmModifyAsHTMLfile", "mmCompile", "tbPrint"}) {
     EXPECT_FALSE(enabled(off)) << off;
+    EXPECT_TRUE(main->action(off)->statusTip().startsWith("Not available for large files: ")) << off;
+  }
+  EXPECT_EQ(main->action("mmAutoRepaint")->toolTip(), "Not available for large files: colouring is off");
   for (const char* on : {"mmNew", "mmOpen", "mmSave", "mmSaveAs", "mmUndo", "mmRedo", "mmPaste", "mmSelectAll",
-                         "mmFind", "mmReplace", "mmGoToLine", "mmShowLineNumbers", "mmExit", "tbUndo"})
+                         "mmFind", "mmReplace", "mmGoToLine", "mmFont", "mmTabWidth", "mmCount",
+                         "mmShowLineNumbers", "mmExit", "tbUndo"}) {
     EXPECT_TRUE(enabled(on)) << on;
+    EXPECT_TRUE(main->action(on)->statusTip().isEmpty()) << on;
+  }
   EXPECT_FALSE(enabled("mmCopy"));
   view().select(0, 5);
   EXPECT_TRUE(enabled("mmCopy"));
@@ -69,7 +79,32 @@ TEST_F(LargeFileWindow, OpensInItsOwnViewWithOnlyTheCommandsThatWorkThere) {
   EXPECT_TRUE(main->editor().widget()->isVisible());
   EXPECT_FALSE(note->isVisible());
   EXPECT_TRUE(enabled("mmPrint"));
+  EXPECT_TRUE(main->action("mmPrint")->statusTip().isEmpty());
   EXPECT_EQ(main->editor().text(), "small\r\n");
+}
+
+TEST_F(LargeFileWindow, FontTabWidthAndCountWorkOnIt) {
+  ASSERT_TRUE(main->documents().OpenFile(folder.write("tabs.txt", QByteArray(1200000, 'x') + "\ta\tb\r\nline 2\r\n")));
+  // The font chosen is the view's, kept as the program face it is shown in.
+  QFont larger = view().font();
+  larger.setPointSize(20);
+  dialogs.fonts.push_back(larger);
+  main->action("mmFont")->trigger();
+  EXPECT_EQ(view().font().pointSize(), 20);
+  EXPECT_EQ(main->settings().CodingFontSize, 20);
+  dialogs.inputs.push_back("4");
+  main->action("mmTabWidth")->trigger();
+  EXPECT_EQ(view().tabColumns(), 4);
+  // Count: the selection, else the whole file, as the editor counts (line
+  // breaks left out, CR LF or not), and its lines.
+  view().select(1200000, 1200000 + 12);
+  main->action("mmCount")->trigger();
+  view().select(0, 0);
+  main->action("mmCount")->trigger();
+  EXPECT_EQ(dialogs.askedOf("message"),
+            QStringList({"Number of letters in the selected text = 10 including spaces. Lines: 2.",
+                         "Number of letters in the selected text = 1200010 including spaces. Lines: 3."}));
+  EXPECT_EQ(view().selectionEnd() - view().selectionStart(), view().document()->size());
 }
 
 TEST_F(LargeFileWindow, SaveFindReplaceGoToLineAndUndoWorkOnIt) {
@@ -121,4 +156,64 @@ TEST_F(LargeFileWindow, UnsavedChangesAreAskedAboutAsInAnyDocument) {
   view().insertText(QStringLiteral("€"));
   EXPECT_TRUE(dialogs.asked.last().contains("cannot hold \"€\"")) << dialogs.asked.last().toStdString();
   EXPECT_FALSE(main->documentModified());
+}
+
+// Another program changes the open file: the user is told at once; what was
+// typed comes back in a new document, and an unedited file is read again.
+TEST_F(LargeFileWindow, AFileChangedOnDiskIsToldAndTheTypedTextKept) {
+  const QString path = writeLongLineFile("long.txt");
+  // An hour old, so the change moves its time whatever the clock's grain.
+  const auto age = [&path] {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+  };
+  const auto rewrite = [&path](const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));  // in place, as "> file" does
+    file.resize(0);
+    file.write(bytes);
+  };
+  age();
+  ASSERT_TRUE(main->documents().OpenFile(path));
+  QTest::keyClicks(&view(), "my words");
+  rewrite("short\n");
+  QTRY_VERIFY(!main->showsLargeFile());
+  EXPECT_TRUE(dialogs.asked.last().contains("The text you typed is now in a new document"));
+  EXPECT_EQ(main->editor().text(), "my words");
+  EXPECT_TRUE(main->documentModified());
+  EXPECT_EQ(onDisk(path), "short\n");
+
+  // Unedited: read again as it is now.
+  dialogs.answers.push_back(Answer::No);
+  rewrite(QByteArray(1200000, 'y') + "\nend\n");
+  age();
+  ASSERT_TRUE(main->documents().OpenFile(path));
+  rewrite(QByteArray(1300000, 'z') + "\nnew end\n");
+  QTRY_COMPARE(view().document()->size(), 1300009);
+  EXPECT_TRUE(dialogs.asked.last().contains("It is read again as it is now"));
+  EXPECT_FALSE(main->documentModified());
+}
+
+// A file with a second hard link is written over in place: Undo still
+// reaches back past the saves, and every save writes what the view shows.
+TEST_F(LargeFileWindow, UndoSurvivesSavingAFileWrittenInPlace) {
+  const QByteArray original = QByteArray(1200000, 'x') + "\nsecond line\nthird line\n";
+  const QString path = writeLongLineFile("u8.txt");
+  ASSERT_EQ(::link(path.toLocal8Bit().constData(), folder.file("link.txt").toLocal8Bit().constData()), 0);
+  ASSERT_TRUE(main->documents().OpenFile(path));
+  view().select(1200001, 1200013);
+  view().insertText(QString());
+  main->action("mmSave")->trigger();
+  view().setCaret(view().document()->size());
+  view().insertText("Q");
+  main->action("mmSave")->trigger();
+  EXPECT_EQ(onDisk(folder.file("link.txt")), QByteArray(1200000, 'x') + "\nthird line\nQ");
+  main->action("mmUndo")->trigger();
+  main->action("mmUndo")->trigger();
+  main->action("mmSave")->trigger();
+  EXPECT_EQ(onDisk(path), original);
+  EXPECT_EQ(onDisk(folder.file("link.txt")), original);
+  main->action("mmRedo")->trigger();
+  EXPECT_EQ(view().document()->bytes(1200000, 1200012), "\nthird line\n");
 }
