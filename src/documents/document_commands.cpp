@@ -159,14 +159,19 @@ bool DocumentCommands::mmSaveClick() {
   return true;
 }
 
-bool DocumentCommands::mmSaveAsClick() {
+bool DocumentCommands::mmSaveAsClick(const NameCheck& acceptName) {
   const QString oldExtension = extensionOf(c_.document.CurrentFileName).toLower();
   FileDialogRequest request;
   request.folder = c_.document.CurrentFolder;
   request.fileName = bareFileName(c_.document.CurrentFileName);
   request.filters = documentFileFilters();
   request.filterIndex = isHtmlFile(request.fileName) ? 1 : 0;
-  const QString chosen = c_.dialogs.chooseFileToSave(request);
+  QString chosen = c_.dialogs.chooseFileToSave(request);
+  while (!chosen.isEmpty() && acceptName && !acceptName(chosen)) {
+    request.folder = folderOf(chosen);
+    request.fileName = bareFileName(chosen);
+    chosen = c_.dialogs.chooseFileToSave(request);
+  }
   if (chosen.isEmpty()) return false;
   if (files::stampOf(chosen).exists) {
     const QString question = formatMessage(c_.messages.MsgOverwrite, chosen);

@@ -13,6 +13,7 @@
 
 #include <QFont>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -80,7 +81,10 @@ class DocumentCommands {
   void mmNewClick();
   void mmOpenClick();
   bool mmSaveClick();
-  bool mmSaveAsClick();
+  // `acceptName`, when given, looks at each name chosen before anything is
+  // written or asked; false (it has told the user why) asks for another.
+  using NameCheck = std::function<bool(const QString& chosen)>;
+  bool mmSaveAsClick(const NameCheck& acceptName = {});
   void mmPrintClick();
   void mmPrinterSetupClick();
   void mmCutClick();

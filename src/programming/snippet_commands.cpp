@@ -101,20 +101,19 @@ QString SnippetCommands::askJavaClassName() {
 }
 
 // Save As until the name suits the compiler; Cancel keeps "Untitled.pas".
+// The name is looked at before anything is written, so a refused name never
+// touches a file that already has it.
 void SnippetCommands::savePascalProgram() {
   c_.dialogs.showMessage(kApplicationTitle, tr2("Please decide name and location of the program.",
                                                 u"プログラムの名称と保存場所を設定してください"));
   const QString untitled = QDir(c_.document.CurrentFolder).filePath(QStringLiteral("Untitled.pas"));
   c_.document.CurrentFileName = untitled;
-  while (c_.files.mmSaveAsClick()) {
-    const QString saved = c_.document.CurrentFileName;
-    const std::optional<QString> problem = PascalNameProblem(QFileInfo(saved).completeBaseName(), c_.japanese);
-    if (!problem) return;
-    c_.dialogs.showError(kApplicationTitle, *problem);
-    QFile::remove(saved);  // the empty file just written under the refused name
-    c_.document.CurrentFileName = untitled;
-  }
-  c_.document.CurrentFileName = untitled;
+  const bool saved = c_.files.mmSaveAsClick([this](const QString& chosen) {
+    const std::optional<QString> problem = PascalNameProblem(QFileInfo(chosen).completeBaseName(), c_.japanese);
+    if (problem) c_.dialogs.showError(kApplicationTitle, *problem);
+    return !problem;
+  });
+  if (!saved) c_.document.CurrentFileName = untitled;
 }
 
 void SnippetCommands::NewProgramFromTemplate() {

@@ -66,11 +66,15 @@ TEST_F(SnippetCommand, NewProgramsStartFromTheirTemplatesWithNamesTheToolsAccept
   EXPECT_TRUE(main->editor().text().contains("hi\";"));
   EXPECT_EQ(main->document().CurrentFileName, folder.file("untitled.cgi"));
 
-  // Pascal saves first; a name fpc cannot take is refused and the empty file removed.
-  dialogs.filesToSave = {folder.file("my prog.pas"), folder.file("hello.pas")};
+  // Pascal saves first; a name fpc cannot take is refused before anything is
+  // written: a file that already has it stays as it was.
+  folder.write("my-prog.pas", "program old;\nbegin\nend.\n");
+  dialogs.filesToSave = {folder.file("my prog.pas"), folder.file("my-prog.pas"), folder.file("hello.pas")};
   newProgram(LanguageMode::Pascal);
   EXPECT_TRUE(dialogs.askedOf("message").value(0).contains("decide name and location"));
+  EXPECT_EQ(dialogs.askedOf("error").size(), 3);
   EXPECT_FALSE(QFileInfo::exists(folder.file("my prog.pas")));
+  EXPECT_EQ(test::TempFolder::read(folder.file("my-prog.pas")), "program old;\nbegin\nend.\n");
   EXPECT_TRUE(QFileInfo::exists(folder.file("hello.pas")));
   EXPECT_EQ(main->document().CurrentFileName, folder.file("hello.pas"));
   EXPECT_TRUE(main->editor().text().contains("begin"));
