@@ -336,6 +336,9 @@ void TMain::Timer1Timer() {
   if (!exists)
     dialogs_.showError(kApplicationTitle, formatMessage(messages_.MsgFileMissing, file));
   const bool loaded = exists && documents().LoadDocument(file);
+  // Named on the command line (a file manager, the desktop entry) is used as
+  // surely as opened from the menu: it enters the recent files.
+  if (loaded) fileUsed(QFileInfo(file).absoluteFilePath());
   if (!loaded) {
     // The named file could not be read: an empty untitled document remains.
     documents().SetDocumentTitle(kUntitledName);

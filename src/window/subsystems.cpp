@@ -87,8 +87,8 @@ void Subsystems::createColouringAndEditing() {
   programPainter_ = std::make_unique<ProgramPainter>(colouring);
   const EditingContext editing{
       .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.editingHost, .document = c_.document,
-      .session = c_.session, .settings = c_.settings, .messages = c_.messages, .caret = c_.caret,
-      .marks = c_.marks,
+      .session = c_.session, .settings = c_.settings, .messages = c_.messages, .japanese = c_.japanese,
+      .caret = c_.caret, .marks = c_.marks,
       .painting = painter_.get(),
       .pageFontName = [this] { return c_.colouring.PageFontName; },
       .editorFontSize = [this] { return c_.colouring.EditorFontSize; }};

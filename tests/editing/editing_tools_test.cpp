@@ -24,11 +24,16 @@ TEST_F(EditingFixture, CountTakesTheWholeTextWhenNothingIsSelected) {
 }
 
 TEST_F(EditingFixture, TheTabWidthIsAskedAndCheckedBeforeItIsKept) {
-  settings.Jpn = false;
-  dialogs.inputs = {"4", "abc", "200", QString()};
+  // The prompt speaks the window's language, not the one chosen for the next start.
+  settings.Jpn = true;
+  dialogs.inputs = {"4", "abc", "200", QString(), QString()};
   tools.mmTabWidthClick();
   EXPECT_EQ(settings.TabWidth, 4);
   EXPECT_EQ(dialogs.askedOf("input").first(), "Please input the tab width you like.");
+  japanese = true;
+  tools.mmTabWidthClick();
+  EXPECT_EQ(dialogs.askedOf("input").last(), "お好きなタブ幅を入力してください。");
+  japanese = false;
   tools.mmTabWidthClick();
   tools.mmTabWidthClick();
   tools.mmTabWidthClick();  // Cancel

@@ -107,6 +107,7 @@ TEST_F(MainWindow, CommandLineFileOpensOnTheFirstTimerTick) {
   EXPECT_FALSE(main->timer(1).isActive());
   EXPECT_EQ(editor().text(), QString::fromUtf8("日本\r\nline two\r\n"));
   EXPECT_EQ(main->document().CurrentFileName, folder.file("my memo.txt"));
+  EXPECT_EQ(main->recentFiles().entries().value(0), folder.file("my memo.txt"));
   EXPECT_FALSE(editor().isModified());
   EXPECT_EQ(main->session().UndoCount, 0);
 }
