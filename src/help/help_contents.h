@@ -21,7 +21,9 @@ inline const QString kContentsFileName = QStringLiteral("Contents.txt");
 inline const QString kIndexFileName = QStringLiteral("Index.txt");
 inline const QString kHelpContextFileName = QStringLiteral("HelpContextID.txt");
 // The page shown for a context number the context file does not name.
-inline const QString kDefaultHelpPage = QStringLiteral("introduction");
+// "index", not "introduction": a page of that name beside "Introduction.htm"
+// would be lost on a FAT or NTFS stick, where names differ in more than case.
+inline const QString kDefaultHelpPage = QStringLiteral("index");
 inline const QString kContentsLoadFailed = QStringLiteral("Sorry, failed to load contents file.");
 
 // One entry of the contents tree, the index or the search results.
@@ -99,7 +101,7 @@ QString findPageFile(const QString& helpFolder, const QString& fileName);
 
 // The page file F1 opens for a help context: "HelpContextID.txt", section
 // "ID", key = the number (0 or less counts as 1), value = page name without
-// ".htm"; "introduction" when the number is missing, and also when the page
+// ".htm"; "index" when the number is missing, and also when the page
 // it names is not in the folder. Names are matched as findPageFile does.
 QString contextPagePath(const QString& helpFolder, int context);
 

@@ -148,29 +148,29 @@ TEST(HelpPageTitle, FoldsWhiteSpaceAndResolvesReferences) {
 TEST(HelpContext, MissingNumberAndZeroFallBack) {
   TempFolder folder;
   folder.write(kHelpContextFileName, "[ID]\r\n1=editor\r\n5=As_an_IDE\r\n9=gone\r\n");
-  for (const char* page : {"editor.htm", "As_an_IDE.htm", "introduction.htm"}) folder.write(page, "<html>");
+  for (const char* page : {"editor.htm", "As_an_IDE.htm", "index.htm"}) folder.write(page, "<html>");
   EXPECT_EQ(contextPagePath(folder.path(), 5), folder.file(QStringLiteral("As_an_IDE.htm")));
   EXPECT_EQ(contextPagePath(folder.path(), 0), folder.file(QStringLiteral("editor.htm")));
-  EXPECT_EQ(contextPagePath(folder.path(), 42), folder.file(QStringLiteral("introduction.htm")));
-  EXPECT_EQ(contextPagePath(folder.path(), 9), folder.file(QStringLiteral("introduction.htm")));
+  EXPECT_EQ(contextPagePath(folder.path(), 42), folder.file(QStringLiteral("index.htm")));
+  EXPECT_EQ(contextPagePath(folder.path(), 9), folder.file(QStringLiteral("index.htm")));
   TempFolder empty;
-  EXPECT_EQ(contextPagePath(empty.path(), 3), empty.file(QStringLiteral("introduction.htm")));
+  EXPECT_EQ(contextPagePath(empty.path(), 3), empty.file(QStringLiteral("index.htm")));
 }
 
 TEST(HelpContext, PageNamesMatchWithoutRegardToCase) {
   TempFolder folder;
   folder.write(kHelpContextFileName, "[ID]\r\n6=menucommands\r\n");
-  folder.write(QStringLiteral("Introduction.htm"), "<html>");
+  folder.write(QStringLiteral("Index.htm"), "<html>");
   folder.write(QStringLiteral("MenuCommands.htm"), "<html>");
   EXPECT_EQ(contextPagePath(folder.path(), 6), folder.file(QStringLiteral("MenuCommands.htm")));
-  EXPECT_EQ(contextPagePath(folder.path(), 7), folder.file(QStringLiteral("Introduction.htm")));
+  EXPECT_EQ(contextPagePath(folder.path(), 7), folder.file(QStringLiteral("Index.htm")));
   EXPECT_EQ(findPageFile(folder.path(), QStringLiteral("*.htm")), QString());
 }
 
 TEST(HelpFolder, PrefersTheInterfaceLanguageAndFallsBackToTheOther) {
   TempFolder first, second;
-  first.write(QStringLiteral("Help/html_en/introduction.htm"), "<html>");
-  second.write(QStringLiteral("Help/html/introduction.htm"), "<html>");
+  first.write(QStringLiteral("Help/html_en/index.htm"), "<html>");
+  second.write(QStringLiteral("Help/html/index.htm"), "<html>");
   const QStringList data{first.path(), second.path()};
   EXPECT_EQ(chooseHelpFolder(data, false), first.file(QStringLiteral("Help/html_en")));
   EXPECT_EQ(chooseHelpFolder(data, true), second.file(QStringLiteral("Help/html")));

@@ -205,10 +205,11 @@ TEST_F(HelpWindow, FailedContentsLoadIsReportedAndTheWindowStaysUsable) {
 
 TEST_F(HelpWindow, ContextHelpOpensThePageOfTheNumber) {
   folder.write(QStringLiteral("HelpContextID.txt"), "[ID]\r\n1=MenuCommands\r\n");
+  folder.write(QStringLiteral("index.htm"), "<title>Start</title>");
   window.openContextHelp(0);
   window.openContextHelp(8);
   EXPECT_EQ(opened, (QStringList{folder.file(QStringLiteral("MenuCommands.htm")),
-                                 folder.file(QStringLiteral("Introduction.htm"))}));
+                                 folder.file(QStringLiteral("index.htm"))}));
 }
 
 TEST_F(HelpWindow, F1TakesTheContextNearestToTheFocus) {

@@ -144,7 +144,7 @@ TEST_F(Authoring, F1OpensThePageOfTheControlInUseInTheHelpViewerAndF2LooksTheWor
   folder.write("Help/html_en/HelpContextID.txt", "[ID]\r\n1=MenuCommands\r\n5=Programs\r\n6=Page\r\n9=UsingHelp\r\n");
   folder.write("Help/html_en/MenuCommands.htm", "<html><title>Menus</title>studies of menus</html>");
   folder.write("Help/html_en/UsingHelp.htm", "<html><title>Using help</title></html>");
-  folder.write("Help/html_en/introduction.htm", "<html><title>Start</title></html>");
+  folder.write("Help/html_en/index.htm", "<html><title>Start</title></html>");
   start();
   // No page goes to the desktop's browser.
   PageCatcher catcher;
