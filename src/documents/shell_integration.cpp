@@ -57,7 +57,9 @@ QString desktopEntryText(const EntryText& entry) {
   text += QStringLiteral("Exec=%1\nIcon=wrenpad\nTerminal=false\n").arg(entry.exec);
   text += entry.noDisplay ? QStringLiteral("NoDisplay=true\n")
                           : QStringLiteral("Categories=Utility;TextEditor;Development;\n");
-  text += QStringLiteral("MimeType=%1;\n").arg(entry.mimeTypes.join(u';'));
+  // An entry with types is a candidate for opening them by default: only
+  // the main entry, which the user relates to a type on purpose, has them.
+  if (!entry.mimeTypes.isEmpty()) text += QStringLiteral("MimeType=%1;\n").arg(entry.mimeTypes.join(u';'));
   return text;
 }
 
@@ -313,7 +315,7 @@ bool ShellIntegration::mmSCSendToClick(bool checked) {
                   QStringLiteral("Open the file in Wrenpad"),
                   QStringLiteral("ファイルをWrenpadで開く"),
                   DesktopExecWord(c_.environment.executable) + QStringLiteral(" /starup %f"),
-                  kTextTypes,
+                  {},
                   true};
   if (!writeFile(path, desktopEntryText(entry))) return false;
   refreshApplicationsCache();

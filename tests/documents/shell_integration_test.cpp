@@ -131,11 +131,12 @@ TEST_F(ShellFixture, TheOpenWithEntryPassesStarupAndIsRemovedAgain) {
   const QString entry = QString::fromUtf8(TempFolder::read(SendToEntryPath(shell)));
   EXPECT_TRUE(entry.contains("\nExec=" + DesktopExecWord(program) + " /starup %f\n")) << entry.toStdString();
   EXPECT_TRUE(entry.contains("\nNoDisplay=true\n"));
-  EXPECT_TRUE(entry.contains("\nMimeType=text/plain;text/html;"));
+  // No types: an "Open with" entry must never become what opens them by default.
+  EXPECT_FALSE(entry.contains("MimeType="));
   expectValidEntry(SendToEntryPath(shell));
   if (!QStandardPaths::findExecutable("update-desktop-database").isEmpty()) {
     const QString cache = QString::fromUtf8(TempFolder::read(root.file("data/applications/mimeinfo.cache")));
-    EXPECT_TRUE(cache.contains("text/plain=wrenpad-open-with.desktop;")) << cache.toStdString();
+    EXPECT_FALSE(cache.contains("wrenpad-open-with.desktop")) << cache.toStdString();
   }
   EXPECT_FALSE(integration.mmSCSendToClick(true));
   EXPECT_FALSE(SendToEntryExists(shell));
