@@ -212,6 +212,7 @@ bool EditorControl::spliceKeptText(int position, int removed, int added) {
 void EditorControl::onContentsChange(int position, int removed, int added) {
   if (formattingDepth_ > 0) return;
   if (removed == 0 && added == 0) return;
+  if (composingOnly_ && removed == added) return;
   const bool keptWasCurrent = keptRevision_ == revision_;
   ++revision_;
   lastSplice_.reset();

@@ -229,6 +229,10 @@ class EditorControl : public QObject {
   bool plainTextMode_ = true;
   bool modified_ = false;
   int formattingDepth_ = 0;
+  // Inside an input-method event that commits nothing: the text control
+  // reports the composed text's line as changed (the same length out and
+  // in), which is no edit of the document.
+  bool composingOnly_ = false;
   int updateDepth_ = 0;
   quint64 revision_ = 0;
   std::optional<TextSplice> lastSplice_;

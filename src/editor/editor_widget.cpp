@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QTextBlock>
@@ -141,6 +142,10 @@ void EditorControl::Widget::insertPasted(const QString& text, std::optional<QPoi
 // does a colour it chose itself.
 void EditorControl::Widget::inputMethodEvent(QInputMethodEvent* event) {
   if (!event->commitString().isEmpty()) owner_.rememberUndoState();
+  // A composition shown, changed or given up commits nothing and changes
+  // nothing: no modified flag, no undo step.
+  const bool composingOnly = event->commitString().isEmpty() && event->replacementLength() == 0;
+  const QScopedValueRollback<bool> composing(owner_.composingOnly_, composingOnly);
   if (event->preeditString().isEmpty()) return QPlainTextEdit::inputMethodEvent(event);
   const QColor plainColour = owner_.defaultFont().color;
   QTextCharFormat plain;

@@ -52,3 +52,28 @@ TEST(Preedit, ComposedTextTakesThePlainColourNotTheTagsAndTheInputMethodsUnderli
   EXPECT_EQ(editor.text(), QStringLiteral("<b>日本"));
   EXPECT_TRUE(view.document()->firstBlock().layout()->formats().isEmpty());
 }
+
+// A composition given up (Esc in the input method) changes nothing; one
+// committed is an edit.
+TEST(Preedit, ACompositionThatCommitsNothingLeavesTheDocumentUnchanged) {
+  QWidget parent;
+  EditorControl editor(&parent);
+  editor.setText("line one\r\nline two");
+  editor.setModified(false);
+  editor.select(8, 0);
+  auto& view = *qobject_cast<QPlainTextEdit*>(editor.widget());
+  const quint64 revision = editor.revision();
+  for (const char* shown : {"に", "にほ", "にほんご", ""}) {
+    QInputMethodEvent composing(QString::fromUtf8(shown), {});
+    QCoreApplication::sendEvent(&view, &composing);
+  }
+  EXPECT_EQ(editor.text(), "line one\r\nline two");
+  EXPECT_FALSE(editor.isModified());
+  EXPECT_EQ(editor.revision(), revision);
+
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("日本語"));
+  QCoreApplication::sendEvent(&view, &commit);
+  EXPECT_EQ(editor.text(), QStringLiteral("line one日本語\r\nline two"));
+  EXPECT_TRUE(editor.isModified());
+}
