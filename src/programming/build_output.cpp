@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace wrenpad {
 
@@ -18,9 +19,24 @@ bool IsOutputUpToDate(const std::optional<QDateTime>& sourceModified,
   return sourceModified && outputModified && *outputModified >= *sourceModified;
 }
 
-bool IsBuildUpToDate(LanguageMode mode, const QString& sourcePath, ToolProfile profile) {
+void FailedBuilds::compiled(const files::FileStamp& source, bool succeeded) {
+  if (!source.exists) return;
+  // One entry per file: the last compile's verdict replaces the one before.
+  std::erase_if(failed_, [&source](const files::FileStamp& stamp) {
+    return stamp.device == source.device && stamp.inode == source.inode;
+  });
+  if (!succeeded) failed_.push_back(source);
+}
+
+bool FailedBuilds::failedAsItIs(const QString& sourcePath) const {
+  const files::FileStamp now = files::stampOf(sourcePath);
+  return now.exists && std::find(failed_.begin(), failed_.end(), now) != failed_.end();
+}
+
+bool IsBuildUpToDate(LanguageMode mode, const QString& sourcePath, ToolProfile profile,
+                     const FailedBuilds& failed) {
   const std::optional<QString> output = BuildOutputFor(mode, sourcePath, profile);
-  if (!output) return false;
+  if (!output || failed.failedAsItIs(sourcePath)) return false;
   const auto modified = [](const QString& path) -> std::optional<QDateTime> {
     const QFileInfo file(path);
     if (!file.isFile()) return std::nullopt;

@@ -1,11 +1,14 @@
 #pragma once
 // The file a compile makes, and whether it is newer than its source, so that
-// Compile and Execute on an unchanged, already built program runs it at once.
+// Compile and Execute on an unchanged, already built program runs it at once;
+// and the sources whose last compile failed, whose outputs never count.
 
 #include <QDateTime>
 #include <QString>
 #include <optional>
+#include <vector>
 
+#include "documents/file_access.h"
 #include "programming/message_jump.h"
 
 namespace wrenpad {
@@ -21,7 +24,24 @@ std::optional<QString> BuildOutputFor(LanguageMode mode, const QString& sourcePa
 bool IsOutputUpToDate(const std::optional<QDateTime>& sourceModified,
                       const std::optional<QDateTime>& outputModified);
 
-// The same for files on disk.
-bool IsBuildUpToDate(LanguageMode mode, const QString& sourcePath, ToolProfile profile);
+// The sources whose last compile failed, each as it was when compiled (the
+// file, its size and time). What such a compile left behind (javac writes
+// the classes it could; the old program stays when an included header or a
+// unit broke the build) never passes for a build of the source, until the
+// source changes or a compile of it succeeds.
+class FailedBuilds {
+ public:
+  // The compile of the source stamped `source` when it began has ended.
+  void compiled(const files::FileStamp& source, bool succeeded);
+  // Whether the last compile of the file at `sourcePath`, as it is now, failed.
+  bool failedAsItIs(const QString& sourcePath) const;
+
+ private:
+  std::vector<files::FileStamp> failed_;
+};
+
+// The same for files on disk: never for a source whose last compile failed.
+bool IsBuildUpToDate(LanguageMode mode, const QString& sourcePath, ToolProfile profile,
+                     const FailedBuilds& failed = {});
 
 }  // namespace wrenpad

@@ -43,18 +43,25 @@ struct MessageForm {
   bool (*isError)(const QString&);
   bool (*isDiagnostic)(const QString&);  // a message of its own, not context
   bool (*isNote)(const QString&);
+  bool (*isMacroUse)(const QString&);  // a note naming where a macro was used
 };
 
 bool isGnuError(const QString& line) { return IsErrorMessage(line, ToolProfile::Linux) && GnuMessagePlace(line); }
 bool isGnuNote(const QString& line) {
   return IsGnuDiagnostic(line) && (line.contains(QStringLiteral(" note:")) || line.contains(QStringLiteral("備考:")));
 }
+// gcc's "main.c:7:5: note: in expansion of macro 'SHOW'": where a macro that
+// went wrong was used.
+bool isGnuMacroUse(const QString& line) {
+  return isGnuNote(line) && (line.contains(QStringLiteral("in expansion of macro")) ||
+                             (line.contains(QStringLiteral("マクロ")) && line.contains(QStringLiteral("展開"))));
+}
 bool isPascalPlace(const QString& line) { return PascalMessagePlace(line).has_value(); }
 bool never(const QString&) { return false; }
 
 MessageForm messageFormOf(LanguageMode mode) {
-  if (mode == LanguageMode::Pascal) return {PascalMessagePlace, IsPascalError, isPascalPlace, never};
-  return {GnuMessagePlace, isGnuError, IsGnuDiagnostic, isGnuNote};
+  if (mode == LanguageMode::Pascal) return {PascalMessagePlace, IsPascalError, isPascalPlace, never, never};
+  return {GnuMessagePlace, isGnuError, IsGnuDiagnostic, isGnuNote, isGnuMacroUse};
 }
 
 class ErrorSearch {
@@ -83,8 +90,10 @@ class ErrorSearch {
   }
 
   // The document's own line in the context printed before the error (the
-  // "required from here" line first, else the nearest), else in a note
-  // after it.
+  // "required from here" line first), else the use of the macro the error
+  // came from (a note after it: a header's macro is used far below the
+  // #include line), else the nearest line of the context, else any note
+  // after the error.
   std::optional<size_t> leadBack(size_t error) const {
     std::optional<size_t> nearest;
     for (size_t line = error; line-- > 0 && !form_.isDiagnostic(lines_[line].text);) {
@@ -92,11 +101,17 @@ class ErrorSearch {
       if (lines_[line].text.contains(QStringLiteral("required from here"))) return line;
       if (!nearest) nearest = line;
     }
+    if (const std::optional<size_t> use = noteAfter(error, form_.isMacroUse)) return use;
     if (nearest) return nearest;
+    return noteAfter(error, form_.isNote);
+  }
+
+  // The first note of the document's own after the error that `wanted` takes.
+  std::optional<size_t> noteAfter(size_t error, bool (*wanted)(const QString&)) const {
     for (size_t line = error + 1; line < lines_.size(); ++line) {
       const QString& text = lines_[line].text;
       if (form_.isDiagnostic(text) && !form_.isNote(text)) break;
-      if (form_.isNote(text) && inDocument(line)) return line;
+      if (wanted(text) && inDocument(line)) return line;
     }
     return std::nullopt;
   }

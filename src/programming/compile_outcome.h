@@ -26,7 +26,8 @@ struct CompileOutcome {
 // build failed, and the messages only choose the line: the first error in
 // the document itself; else the document's line that the first error leads
 // back to (g++'s "required from here", the "In file included from" chain,
-// a note "in expansion of macro"); else the first error, without a jump.
+// a note "in expansion of macro", which goes before the include chain);
+// else the first error, without a jump.
 // The Windows tools are judged by the words they print only. Perl is never
 // compiled.
 CompileOutcome CompileOutcomeFor(const QString& paneText, LanguageMode mode, ToolProfile profile,

@@ -179,7 +179,7 @@ void ProgramCommands::mmCompile_and_ExecuteClick(bool compileOnly) {
   c_.pane.clear();
   const LanguageMode mode = languageMode();
   if (!c_.editor.isModified() && !compileOnly &&
-      IsBuildUpToDate(mode, c_.document.CurrentFileName, c_.profile)) {
+      IsBuildUpToDate(mode, c_.document.CurrentFileName, c_.profile, failedBuilds_)) {
     mmExecuteClick();
     return;
   }
@@ -210,6 +210,8 @@ void ProgramCommands::startCompile() {
       {mode, source, c_.settings.CompilerOption[int(mode)], toolFolderSetting(c_.settings, mode)});
   if (!request) return;
   compileSucceeded_ = false;
+  compiledPath_ = source;
+  compiledSource_ = files::stampOf(source);
   compileTool_ = request->program;
   compileToolFolder_ = toolFolderSetting(c_.settings, mode);
   compiler_.start(*request);
@@ -240,6 +242,13 @@ void ProgramCommands::compileFinished(const RunResult& result) {
     return;
   }
   compileSucceeded_ = !result.crashed && result.exitCode == 0;
+  failedBuilds_.compiled(compiledSource_, compileSucceeded_);
+  // javac writes the classes it could even when the compile fails: such a
+  // class is no build of the source, also for a later run of the editor.
+  if (!compileSucceeded_ && compiledPath_.endsWith(QStringLiteral(".java"), Qt::CaseInsensitive)) {
+    if (const std::optional<QString> output = BuildOutputFor(LanguageMode::Java, compiledPath_, c_.profile))
+      QFile::remove(*output);
+  }
   c_.completionTimer.start();
 }
 

@@ -5,6 +5,8 @@
 // local test server with the watch of its error log, and the jumps from the
 // message pane to the source.
 
+#include "documents/file_access.h"
+#include "programming/build_output.h"
 #include "programming/captured_run.h"
 #include "programming/cgi_log_watch.h"
 #include "programming/message_jump.h"
@@ -106,6 +108,9 @@ class ProgramCommands {
   std::unique_ptr<TProgrammingOptions> optionsForm_;
   bool ExecuteAfterCompile = false;
   bool compileSucceeded_ = false;
+  QString compiledPath_;             // the source the running compile reads
+  files::FileStamp compiledSource_;  // and its stamp then
+  FailedBuilds failedBuilds_;
   QString compileTool_;        // the program the last compile ran
   QString compileToolFolder_;  // and the folder set for it
 };

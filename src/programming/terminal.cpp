@@ -8,9 +8,14 @@ namespace wrenpad {
 namespace {
 
 // Runs its arguments as a command, then an interactive shell; the script is
-// fixed, the command only ever its arguments.
+// fixed, the command only ever its arguments. Ctrl+C (or Ctrl+Backslash) in the
+// terminal reaches the whole foreground group: the program ends of it, and
+// the script, which catches the signal with a handler that does nothing,
+// goes on to show the status and the shell, keeping what the program
+// printed. (A caught signal is reset to its default in the program; an
+// ignored one would stay ignored there.)
 const QString kRunThenShell = QStringLiteral(
-    "\"$@\"; status=$?; echo; echo \"[exit status $status]\"; exec \"${SHELL:-/bin/sh}\" -i");
+    "trap : INT QUIT; \"$@\"; status=$?; echo; echo \"[exit status $status]\"; exec \"${SHELL:-/bin/sh}\" -i");
 
 // How each emulator is told to run a command: the words before it.
 QStringList commandPrefix(const QString& terminal) {

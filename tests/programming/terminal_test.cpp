@@ -6,6 +6,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <unistd.h>
+
 namespace wrenpad {
 namespace {
 
@@ -48,6 +51,39 @@ TEST(Terminal, TheScriptRunsTheCommandWordForWordThenAShell) {
   ASSERT_TRUE(shell.waitForFinished(5000));
   EXPECT_EQ(QString::fromUtf8(shell.readAllStandardOutput()), "a b|$(x); 'q'|\n[exit status 0]\n");
   EXPECT_EQ(shell.exitCode(), 0);
+}
+
+// Ctrl+C (Ctrl+Backslash) in a terminal signals its whole foreground group,
+// the script with the program: the program ends of it, what it printed stays,
+// and its status and the shell follow.
+TEST(Terminal, AProgramEndedFromTheKeyboardLeavesItsStatusAndTheShell) {
+  QTemporaryDir folder;
+  const auto launch = TerminalLaunchFor({"sh", "-c", "echo started; exec sleep 30"}, folder.path(),
+                                        withTools("", {{"xterm", "/usr/bin/xterm"}}));
+  ASSERT_TRUE(launch);
+  const std::pair<int, const char*> cases[] = {{SIGINT, "[exit status 130]"}, {SIGQUIT, "[exit status 131]"}};
+  for (const auto& [signal, status] : cases) {
+    SCOPED_TRACE(status);
+    QProcess script;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("SHELL", "/bin/sh");
+    script.setProcessEnvironment(environment);
+    script.setWorkingDirectory(launch->workingFolder);
+    script.setChildProcessModifier([] { ::setsid(); });  // a group of its own, as in a terminal
+    script.start(launch->arguments.at(1), launch->arguments.mid(2));
+    QByteArray shown;
+    const auto shows = [&](const char* text) {
+      while (!shown.contains(text) && script.waitForReadyRead(10000)) shown += script.readAllStandardOutput();
+      return shown.contains(text);
+    };
+    ASSERT_TRUE(shows("started\n"));
+    ::kill(-pid_t(script.processId()), signal);
+    ASSERT_TRUE(shows(status)) << shown.toStdString();
+    script.write("echo the shell answers\n");
+    script.closeWriteChannel();
+    EXPECT_TRUE(shows("the shell answers")) << shown.toStdString();
+    EXPECT_TRUE(script.waitForFinished(5000));
+  }
 }
 
 }  // namespace

@@ -120,6 +120,18 @@ TEST(CompileOutcome, HereTheExitStatusDecidesAndOnlyTheDocumentsLinesAreJumpedTo
   const QString macro = "util.h:2:20: error: 'y' undeclared\n    2 | #define USE_Y (y + 1)\n"
                         "main.cpp:4:10: note: in expansion of macro 'USE_Y'\n";
   EXPECT_EQ(failed(macro), line(macro, "main.cpp:4:10"));
+  // The same after an include chain (gcc 12's own lines): the macro's use, not the #include.
+  const QString included = QString::fromUtf8(
+      "In file included from macro.c:2:\n"
+      "macro.c: In function \u2018main\u2019:\n"
+      "inc2/m.h:1:39: error: expected expression before \u2018)\u2019 token\n"
+      "    1 | #define SHOW(x) printf(\"%d\\n\", (x) +* )\n"
+      "      |                                       ^\n"
+      "macro.c:7:5: note: in expansion of macro \u2018SHOW\u2019\n"
+      "    7 |     SHOW(v);\n"
+      "      |     ^~~~\n");
+  EXPECT_EQ(CompileOutcomeFor(included, LanguageMode::Cpp, ToolProfile::Linux, "/home/u/macro.c", true, false),
+            line(included, "macro.c:7:5"));
   // No line of the document anywhere: the first error is shown, no jump.
   const QString elsewhere = "other.cpp:2:1: error: x\n";
   EXPECT_EQ(failed(elsewhere), line(elsewhere, "other.cpp", false));

@@ -299,6 +299,28 @@ TEST_F(ProgramCommandsInWindow, ABuiltProgramRunsWhateverItsMessagesSay) {
   qunsetenv("TERMINAL");
 }
 
+// javac writes the classes it could even when the compile fails (here the
+// public class, whose helper in the same file has the error): F9 again
+// without an edit compiles again and shows the error; it never runs them.
+TEST_F(ProgramCommandsInWindow, AFailedCompilesClassesNeverRun) {
+  if (!has("javac")) GTEST_SKIP() << "javac is not installed";
+  useQuietTerminal();
+  open("Broken.java",
+       "public class Broken {\r\n  public static void main(String[] a) throws Exception {\r\n"
+       "    java.nio.file.Files.writeString(java.nio.file.Path.of(\"ran.txt\"), \"j\");\r\n"
+       "    new Helper().greet();\r\n  }\r\n}\r\n\r\nclass Helper {\r\n  void greet() {\r\n"
+       "    int n = \"x\".lenght();\r\n  }\r\n}\r\n");
+  for (int press = 1; press <= 2; ++press) {
+    SCOPED_TRACE(press);
+    main->editor().setSelStart(0);
+    compile();
+    EXPECT_EQ(caretLine(), 10) << main->messagePane().toPlainText().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(folder.file("Broken.class")));  // nor in the editor's next run
+  }
+  EXPECT_FALSE(QFileInfo::exists(folder.file("ran.txt")));
+  qunsetenv("TERMINAL");
+}
+
 // A compiler or perl that is not there: the message is in the interface's
 // language and names where the tool was looked for, not the document's folder.
 TEST(MissingTools, AreToldInTheInterfacesLanguageWithWhereTheyWereLookedFor) {
