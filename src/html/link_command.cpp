@@ -44,15 +44,11 @@ void LinkCommand::mmLinkClick() {
     insertAndPaint(caret, int(selection.size()), LinkElement(chosen->url, chosen->target, selection));
     return;
   }
-  const QString element = LinkElement(chosen->url, chosen->target, selected ? selection : link->content);
-  if (link->length > 0) {
-    insertAndPaint(link->start, link->length, element);
-  } else {
-    // A link left open: only its opening tag is written anew.
-    const int tagEnd = int(text.indexOf(u'>', link->start));
-    const QString opening = element.left(element.indexOf(u'>') + 1);
-    insertAndPaint(link->start, tagEnd < 0 ? 0 : tagEnd + 1 - link->start, opening);
-  }
+  // Only the opening tag is written anew, and only when a value changed: the
+  // link's text, its other attributes and its closing tag stay as written.
+  if (chosen->url == link->url && chosen->target == link->target) return;
+  const QString tag = text.mid(link->start, link->tagLength);
+  insertAndPaint(link->start, link->tagLength, EditedLinkTag(tag, chosen->url, chosen->target));
 }
 
 void LinkCommand::insertAndPaint(int start, int length, const QString& text) {

@@ -60,14 +60,8 @@ class ClassReader {
   void readFont() {
     FontFrameValues& font = reading_.values.font;
     const StyleFont style = ReadFontFromStyle(block_, selector_);
-    if (style.size) {
-      const NumberUnit split = SplitNumberUnit(*style.size);
-      bool whole = false;
-      const int size = split.number.toInt(&whole);
-      if (whole) font.size = size;
-      font.unit = split.unit == u"pt" || split.unit == u"mm" ? split.unit : QStringLiteral("em");
-      font.setSize = true;
-    }
+    font.sizeAsWritten.clear();
+    if (style.size) ReadFontSize(*style.size, font);
     font.colour = Qt::black;
     if (style.colour) readColour(*style.colour, "color", font.colour);
     if (style.family) font.fontName = *style.family;
@@ -141,7 +135,7 @@ QString WriteBoxClass(const QString& block, const QString& selector, const BoxCl
   set("border-style", box.borderStyle);
   set("padding", QString::number(box.padding) + QStringLiteral("pt"));
   set("background-color", colourText(box.background));
-  if (box.font.setSize) set("font-size", QString::number(box.font.size) + box.font.unit);
+  if (box.font.setSize && box.font.sizeAsWritten.isEmpty()) set("font-size", QString::number(box.font.size) + box.font.unit);
   if (!box.font.fontName.isEmpty() && box.font.fontName != kDefaultPageFont)
     set("font-family", u'"' + box.font.fontName + u'"');
   if (RgbOf(box.font.colour) != RgbColour{}) set("color", colourText(box.font.colour));

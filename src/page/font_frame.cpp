@@ -1,5 +1,7 @@
 #include "page/font_frame.h"
 
+#include "page/style_block.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -64,6 +66,28 @@ void ColourPanel::paintEvent(QPaintEvent* event) {
   painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
+// ---- Reading a page's size ------------------------------------------------------------
+
+namespace {
+
+constexpr int kSmallestSize = 4;
+constexpr int kLargestSize = 54;
+
+}  // namespace
+
+void ReadFontSize(const QString& size, FontFrameValues& values) {
+  const NumberUnit split = SplitNumberUnit(size.trimmed());
+  bool whole = false;
+  const int number = split.number.toInt(&whole);
+  const bool held = whole && number >= kSmallestSize && number <= kLargestSize &&
+                    QStringList{"pt", "mm", "em", ""}.contains(split.unit);
+  values.setSize = true;
+  values.sizeAsWritten = held ? QString() : size.trimmed();
+  if (!held) return;
+  values.size = number;
+  values.unit = split.unit;
+}
+
 // ---- TFontFrame -----------------------------------------------------------------------
 
 TFontFrame::TFontFrame(QWidget* parent) : QWidget(parent) {
@@ -86,7 +110,7 @@ TFontFrame::TFontFrame(QWidget* parent) : QWidget(parent) {
   chkSetFontSize->setObjectName(QStringLiteral("chkSetFontSize"));
   SpinEdit = new QSpinBox(GroupBox);
   SpinEdit->setObjectName(QStringLiteral("SpinEdit"));
-  SpinEdit->setRange(4, 54);
+  SpinEdit->setRange(kSmallestSize, kLargestSize);
   SpinEdit->setValue(10);
   cbFontSizeUnit = new QComboBox(GroupBox);
   cbFontSizeUnit->setObjectName(QStringLiteral("cbFontSizeUnit"));
@@ -128,13 +152,22 @@ void TFontFrame::setJapanese(bool japanese) {
 
 void TFontFrame::showValues(const FontFrameValues& values) {
   showing_ = true;
+  shown_ = values;
   const int face = cbHtmlFontName->findText(values.fontName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
   cbHtmlFontName->setCurrentIndex(face);
   cbHtmlFontName->setEditText(values.fontName);
   chkSetFontSize->setChecked(values.setSize);
-  SpinEdit->setValue(values.size);
+  // A size the fields cannot hold is shown as written, and none of the
+  // size's fields takes a change.
+  const bool held = values.sizeAsWritten.isEmpty();
+  SpinEdit->setSpecialValueText(values.sizeAsWritten);
+  SpinEdit->setValue(held ? values.size : SpinEdit->minimum());
+  SpinEdit->updateGeometry();  // wide enough for the size as written
   const int unit = cbFontSizeUnit->findText(values.unit, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-  cbFontSizeUnit->setCurrentIndex(unit < 0 ? 0 : unit);
+  cbFontSizeUnit->setCurrentIndex(held ? (unit < 0 ? 0 : unit) : cbFontSizeUnit->count() - 1);
+  for (QWidget* field : {static_cast<QWidget*>(chkSetFontSize), static_cast<QWidget*>(SpinEdit),
+                         static_cast<QWidget*>(cbFontSizeUnit)})
+    field->setEnabled(held);
   FontColorPanel->setColour(values.colour);
   showing_ = false;
 }
@@ -145,6 +178,11 @@ FontFrameValues TFontFrame::values() const {
   values.setSize = chkSetFontSize->isChecked();
   values.size = SpinEdit->value();
   values.unit = cbFontSizeUnit->currentText();
+  if (!shown_.sizeAsWritten.isEmpty()) {
+    values.size = shown_.size;
+    values.unit = shown_.unit;
+    values.sizeAsWritten = shown_.sizeAsWritten;
+  }
   values.colour = FontColorPanel->colour();
   return values;
 }

@@ -62,9 +62,17 @@ struct FontFrameValues {
   int size = 10;                      // 4 to 54
   QString unit = QStringLiteral("pt");  // "pt", "mm", "em" or ""
   QColor colour = Qt::black;
+  // A size of the page the fields cannot hold (another unit, a fraction, a
+  // size outside 4 to 54, a keyword), as the page writes it: shown read-only
+  // and kept; size and unit then keep the values they had.
+  QString sizeAsWritten;
 
   friend bool operator==(const FontFrameValues&, const FontFrameValues&) = default;
 };
+
+// Takes a page's font size ("12pt", "14px", "0.9rem") into the values: into
+// size and unit when the fields can hold it, as written otherwise.
+void ReadFontSize(const QString& size, FontFrameValues& values);
 
 class TFontFrame : public QWidget {
   Q_OBJECT
@@ -94,6 +102,7 @@ class TFontFrame : public QWidget {
   void FontColorPanelClick();
 
   ColourChooser chooser_;
+  FontFrameValues shown_;
   bool showing_ = false;
 };
 

@@ -42,6 +42,8 @@ void showLength(QSpinBox* spin, int number, const QString& asWritten) {
   spin->setSpecialValueText(asWritten);
   spin->setEnabled(asWritten.isEmpty());
   spin->setValue(asWritten.isEmpty() ? number : spin->minimum());
+  // The field widens to the whole text when the dialog is laid out again.
+  spin->updateGeometry();
 }
 
 // The unit's item; a unit the box does not offer selects the empty item.

@@ -31,6 +31,7 @@ class Reader {
     // What the page writes as it is belongs to this page alone.
     reading_.values.lineHeightAsWritten.clear();
     reading_.values.marginsAsWritten = {};
+    reading_.values.font.sizeAsWritten.clear();
   }
 
   PageReading read() {
@@ -132,12 +133,7 @@ class Reader {
   void readFont(const QString& block) {
     FontFrameValues& font = reading_.values.font;
     const StyleFont style = ReadFontFromStyle(block, QStringLiteral("body"));
-    if (style.size) {
-      const NumberUnit split = SplitNumberUnit(*style.size);
-      if (const std::optional<int> size = wholeNumber(split.number)) font.size = *size;
-      font.unit = split.unit == u"pt" || split.unit == u"mm" ? split.unit : QStringLiteral("em");
-      font.setSize = true;
-    }
+    if (style.size) ReadFontSize(*style.size, font);
     font.colour = Qt::black;
     if (style.colour)
       if (const std::optional<QColor> c = colour(*style.colour, "color of the body rule", u"スタイルシートのbodyのcolor")) font.colour = *c;
@@ -194,7 +190,7 @@ QList<StyleChange> StyleChanges(const PageSettingValues& shown, const PageSettin
   if (!v.colourChosen && (kindChanged || v.imageFile != shown.imageFile))
     body("background-image", QStringLiteral("url(") + v.imageFile + u')');
   const FontFrameValues &font = v.font, &was = shown.font;
-  if (font.setSize && (!was.setSize || font.size != was.size || font.unit != was.unit))
+  if (font.sizeAsWritten.isEmpty() && font.setSize && (!was.setSize || font.size != was.size || font.unit != was.unit))
     body("font-size", QString::number(font.size) + font.unit);
   if (font.fontName != was.fontName && !font.fontName.isEmpty() && font.fontName != kDefaultPageFont)
     body("font-family", u'"' + font.fontName + u'"');
@@ -283,6 +279,7 @@ QString PageStyleBlockFor(const PageSettingValues& v) {
   input.sizeChecked = v.font.setSize;
   input.fontSize = v.font.size;
   input.fontSizeUnit = v.font.unit;
+  input.fontSizeAsWritten = v.font.sizeAsWritten;
   input.fontName = v.font.fontName;
   input.fontColour = RgbOf(v.font.colour);
   input.linkUnderlineOnHover = v.linkUnderline;
@@ -309,7 +306,9 @@ void PageSettings::ReadPage(const QString& text) {
   read(text);
   c_.colouring.PageTextColour = c_.settings.AutoRepaint ? values_.font.colour : QColor(Qt::black);
   c_.colouring.PageFontSizePt =
-      values_.font.setSize && values_.font.unit == u"pt" ? std::optional(values_.font.size) : std::nullopt;
+      values_.font.setSize && values_.font.sizeAsWritten.isEmpty() && values_.font.unit == u"pt"
+          ? std::optional(values_.font.size)
+          : std::nullopt;
 }
 
 void PageSettings::mmPageSettingsClick() {

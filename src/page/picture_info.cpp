@@ -4,12 +4,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QTransform>
 
 #include <png.h>
 // jpeglib.h needs FILE and size_t declared before it.
 #include <cstdio>
 #include <jpeglib.h>
+#include <jerror.h>  // the message codes, told apart below
 
 #include <csetjmp>
 #include <cstring>
@@ -20,6 +22,8 @@ namespace wrenpad {
 
 namespace {
 
+Q_LOGGING_CATEGORY(lcPicture, "wrenpad.picture", QtInfoMsg)
+
 // Enough of the file's start to hold any header the size readers look at
 // (a JPEG frame header may follow up to 64 KiB of thumbnail and more).
 constexpr qint64 kHeadBytes = 1024 * 1024;
@@ -27,12 +31,22 @@ constexpr qint64 kHeadBytes = 1024 * 1024;
 // What a decoder hands back. The decoders below use setjmp/longjmp for the
 // libraries' errors, so every object with a destructor lives here, in the
 // caller's frame, and the functions that call setjmp hold only plain values.
+// What went wrong, told in our own words; the library's are kept beside.
+enum class Fault { None, Damaged, TooLarge, EndsEarly, NoMemory };
+
 struct Decoded {
   QImage image;
   std::vector<unsigned char*> rows;
-  std::string error;    // set when decoding stopped
-  std::string warning;  // set when the picture was shown with parts missing
+  Fault fault = Fault::None;  // why decoding stopped, or why parts are missing
+  std::string error;          // the library's words when decoding stopped
+  std::string warning;        // the library's words when the picture was shown with parts missing
 };
+
+// Stops a PNG decoding for a reason of our own.
+[[noreturn]] void PngFail(png_structp png, Decoded* out, Fault fault, const char* detail) {
+  out->fault = fault;
+  png_error(png, detail);
+}
 
 bool TooLargeToDecode(long long width, long long height) {
   return width > kMaxPictureSide || height > kMaxPictureSide ||
@@ -51,6 +65,8 @@ struct PngSource {
 [[noreturn]] void PngError(png_structp png, png_const_charp message) {
   auto* source = static_cast<PngSource*>(png_get_error_ptr(png));
   source->out->error = message;
+  // libpng's own errors all mean the data is not what a PNG holds.
+  if (source->out->fault == Fault::None) source->out->fault = Fault::Damaged;
   png_longjmp(png, 1);
 }
 
@@ -58,7 +74,7 @@ void PngWarning(png_structp, png_const_charp) {}  // warnings do not stop the pi
 
 void PngRead(png_structp png, png_bytep into, png_size_t count) {
   auto* source = static_cast<PngSource*>(png_get_io_ptr(png));
-  if (count > source->size - source->at) png_error(png, "the file ends early");
+  if (count > source->size - source->at) PngFail(png, source->out, Fault::EndsEarly, "read past the end of the data");
   std::memcpy(into, source->data + source->at, count);
   source->at += count;
 }
@@ -82,7 +98,7 @@ bool DecodePngInto(PngSource* source) {
   png_read_info(png, info);
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);
-  if (TooLargeToDecode(width, height)) png_error(png, "the picture is too large to show");
+  if (TooLargeToDecode(width, height)) PngFail(png, source->out, Fault::TooLarge, "image too large to decode");
 
   // Whatever the stored kind, ask for 8-bit red, green, blue and alpha.
   png_set_expand(png);
@@ -91,10 +107,10 @@ bool DecodePngInto(PngSource* source) {
   png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
   png_set_interlace_handling(png);
   png_read_update_info(png, info);
-  if (png_get_rowbytes(png, info) != std::size_t(width) * 4) png_error(png, "unexpected row layout");
+  if (png_get_rowbytes(png, info) != std::size_t(width) * 4) PngFail(png, source->out, Fault::Damaged, "unexpected row layout");
 
   source->out->image = QImage(int(width), int(height), QImage::Format_RGBA8888);
-  if (source->out->image.isNull()) png_error(png, "not enough memory for the picture");
+  if (source->out->image.isNull()) PngFail(png, source->out, Fault::NoMemory, "image allocation failed");
   source->out->rows.resize(height);
   for (png_uint_32 y = 0; y < height; ++y) source->out->rows[y] = source->out->image.scanLine(int(y));
   png_read_image(png, source->out->rows.data());
@@ -117,9 +133,23 @@ std::string JpegMessage(j_common_ptr info) {
   return text;
 }
 
+// The fault a libjpeg message stands for.
+Fault JpegFault(int code) {
+  switch (code) {
+    case JWRN_JPEG_EOF:
+    case JERR_INPUT_EOF:
+    case JERR_INPUT_EMPTY: return Fault::EndsEarly;
+    case JERR_OUT_OF_MEMORY: return Fault::NoMemory;
+    case JERR_IMAGE_TOO_BIG:
+    case JERR_WIDTH_OVERFLOW: return Fault::TooLarge;
+    default: return Fault::Damaged;
+  }
+}
+
 [[noreturn]] void JpegErrorExit(j_common_ptr info) {
   auto* errors = reinterpret_cast<JpegErrors*>(info->err);
   errors->out->error = JpegMessage(info);
+  errors->out->fault = JpegFault(info->err->msg_code);
   std::longjmp(errors->jump, 1);
 }
 
@@ -127,7 +157,10 @@ std::string JpegMessage(j_common_ptr info) {
 void JpegEmit(j_common_ptr info, int level) {
   if (level >= 0) return;  // trace messages
   auto* errors = reinterpret_cast<JpegErrors*>(info->err);
-  if (errors->manager.num_warnings++ == 0) errors->out->warning = JpegMessage(info);
+  if (errors->manager.num_warnings++ == 0) {
+    errors->out->warning = JpegMessage(info);
+    errors->out->fault = JpegFault(info->err->msg_code);
+  }
 }
 
 bool DecodeJpegInto(const QByteArray& bytes, Decoded* out) {
@@ -146,7 +179,8 @@ bool DecodeJpegInto(const QByteArray& bytes, Decoded* out) {
                static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
   if (TooLargeToDecode(info.image_width, info.image_height)) {
-    out->error = "the picture is too large to show";
+    out->fault = Fault::TooLarge;
+    out->error = "image too large to decode";
     jpeg_destroy_decompress(&info);
     return false;
   }
@@ -154,7 +188,8 @@ bool DecodeJpegInto(const QByteArray& bytes, Decoded* out) {
   jpeg_start_decompress(&info);
   out->image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
   if (out->image.isNull() || info.output_components != 3) {
-    out->error = "not enough memory for the picture";
+    out->fault = out->image.isNull() ? Fault::NoMemory : Fault::Damaged;
+    out->error = "image allocation failed or unexpected colour layout";
     jpeg_destroy_decompress(&info);
     return false;
   }
@@ -177,19 +212,43 @@ struct ProblemWords {
   }
 };
 
-QString Plain(const std::string& text, ProblemWords tr) {
-  // The libraries fail without a message only when they cannot allocate.
-  return text.empty() ? tr("not enough memory", u"メモリが足りません") : QString::fromLocal8Bit(text.c_str());
+// A fault in our own short words. The libraries fail without a fault of
+// their own only when they cannot allocate their state.
+QString FaultText(Fault fault, ProblemWords tr) {
+  switch (fault) {
+    case Fault::EndsEarly: return tr("the file ends early", u"ファイルが途中で終わっています");
+    case Fault::TooLarge: return tr("the picture is too large", u"画像が大きすぎます");
+    case Fault::Damaged: return tr("the file is damaged", u"ファイルが壊れています");
+    case Fault::None:
+    case Fault::NoMemory: break;
+  }
+  return tr("there is not enough memory", u"メモリが足りません");
+}
+
+QString CannotShow(const char* kind, const QString& reason, ProblemWords tr) {
+  return tr("The %1 picture cannot be shown: %2.", u"%1の画像を表示できません: %2。").arg(QLatin1String(kind), reason);
+}
+
+// A picture whose header claims more than is decoded here is refused before
+// any decoder sees it.
+bool RefusedAsTooLarge(const QByteArray& bytes, const char* kind, PictureInfo& picture, ProblemWords tr) {
+  const std::optional<PictureSize> size = PictureHeaderSize(bytes);
+  if (!size || !TooLargeToDecode(size->width, size->height)) return false;
+  picture.problem = CannotShow(kind, FaultText(Fault::TooLarge, tr), tr);
+  picture.detail = QStringLiteral("header declares %1 x %2 pixels").arg(size->width).arg(size->height);
+  return true;
 }
 
 void DecodePng(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
+  if (RefusedAsTooLarge(bytes, "PNG", picture, tr)) return;
   Decoded decoded;
   PngSource source{reinterpret_cast<const unsigned char*>(bytes.constData()),
                    std::size_t(bytes.size()), 0, &decoded};
   if (DecodePngInto(&source)) {
     picture.preview = decoded.image;
   } else {
-    picture.problem = tr("The PNG picture cannot be shown: %1.", u"PNGの画像を表示できません: %1。").arg(Plain(decoded.error, tr));
+    picture.problem = CannotShow("PNG", FaultText(decoded.fault, tr), tr);
+    picture.detail = QString::fromLocal8Bit(decoded.error.c_str());
   }
 }
 
@@ -204,33 +263,26 @@ QImage Oriented(const QImage& stored, int orientation) {
 }
 
 void DecodeJpeg(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
+  if (RefusedAsTooLarge(bytes, "JPEG", picture, tr)) return;
   Decoded decoded;
   if (DecodeJpegInto(bytes, &decoded)) {
     picture.preview = Oriented(decoded.image, JpegOrientation(bytes));
     if (!decoded.warning.empty()) {
-      picture.problem = tr("The JPEG picture is damaged or cut short, so part of it may be missing: %1.",
-                           u"JPEGの画像が壊れているか途中で切れているため、一部が欠けている可能性があります: %1。")
-                            .arg(Plain(decoded.warning, tr));
+      picture.problem = tr("Part of the JPEG picture may be missing: %1.", u"JPEGの画像は一部が欠けている可能性があります: %1。")
+                            .arg(FaultText(decoded.fault, tr));
+      picture.detail = QString::fromLocal8Bit(decoded.warning.c_str());
     }
   } else {
-    picture.problem = tr("The JPEG picture cannot be shown: %1.", u"JPEGの画像を表示できません: %1。").arg(Plain(decoded.error, tr));
+    picture.problem = CannotShow("JPEG", FaultText(decoded.fault, tr), tr);
+    picture.detail = QString::fromLocal8Bit(decoded.error.c_str());
   }
 }
 
 void DecodeThroughQt(const QByteArray& bytes, const char* kind, PictureInfo& picture, ProblemWords tr) {
-  if (const std::optional<PictureSize> size = PictureHeaderSize(bytes);
-      size && TooLargeToDecode(size->width, size->height)) {
-    picture.problem = tr("The %1 picture cannot be shown: the picture is too large to show.",
-                         u"%1の画像は大きすぎるため表示できません。")
-                          .arg(QLatin1String(kind));
-    return;
-  }
+  if (RefusedAsTooLarge(bytes, kind, picture, tr)) return;
   picture.preview = QImage::fromData(bytes, kind);
-  if (picture.preview.isNull()) {
-    picture.problem = tr("The %1 picture cannot be shown: it is damaged or cut short.",
-                         u"%1の画像は壊れているか途中で切れているため表示できません。")
-                          .arg(QLatin1String(kind));
-  }
+  if (picture.preview.isNull())
+    picture.problem = CannotShow(kind, tr("the file is damaged or ends early", u"ファイルが壊れているか途中で終わっています"), tr);
 }
 
 void Decode(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
@@ -274,6 +326,9 @@ PictureInfo LoadPicture(const QString& path, bool japanese) {
     return picture;
   }
   Decode(bytes, picture, tr);
+  // The user reads our words; the library's stay in the log for whoever
+  // looks into the file.
+  if (!picture.detail.isEmpty()) qCInfo(lcPicture).noquote() << path << ":" << picture.detail;
   if (!picture.preview.isNull()) {
     // The decoded picture is the authority on its size.
     picture.size = PictureSize{picture.preview.width(), picture.preview.height()};

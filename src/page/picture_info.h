@@ -18,8 +18,11 @@ struct PictureInfo {
   std::optional<PictureSize> size;  // from the header or the decoder; nothing when unknown
   QImage preview;                   // null when the picture cannot be shown
   // Why there is no preview (or no size, or only part of the picture), in
-  // plain words; empty when all is well.
+  // plain words of our own; empty when all is well.
   QString problem;
+  // The decoding library's own words for it (English, technical), for a
+  // tool tip or the log; empty when the library said nothing.
+  QString detail;
 };
 
 // Files larger than this are not read; their header still gives the size.

@@ -435,7 +435,8 @@ QString BuildPageStyleBlock(const PageStyleInput& input) {
   } else {
     add("background-image", QStringLiteral("url(") + input.imageFile + u')');
   }
-  if (input.sizeChecked) add("font-size", length(input.fontSize, input.fontSizeUnit));
+  if (input.sizeChecked)
+    add("font-size", input.fontSizeAsWritten.isEmpty() ? length(input.fontSize, input.fontSizeUnit) : input.fontSizeAsWritten);
   // The program's default font is left to the browser, and no font names
   // none: an empty family would only be a broken declaration.
   if (!input.fontName.isEmpty() && input.fontName != QStringLiteral("ＭＳ Ｐゴシック")) {

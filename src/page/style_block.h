@@ -83,6 +83,7 @@ struct PageStyleInput {
   bool sizeChecked = false;  // whether font-size is written
   int fontSize = 10;
   QString fontSizeUnit = QStringLiteral("pt");
+  QString fontSizeAsWritten;  // a size the fields cannot hold, written instead of the two above
   QString fontName;
   RgbColour fontColour;  // black is not written
   bool linkUnderlineOnHover = false;

@@ -1,91 +1,130 @@
 #include "text/tag_attribute.h"
 
-#include "text/text_helpers.h"
-
-#include <QStringView>
-#include <algorithm>
-
 namespace wrenpad {
 
 namespace {
 
-constexpr qsizetype kValueWindow = 100;
-
 bool IsBlank(QChar c) {
-  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f';
 }
 
-bool IsNameCharacter(QChar c) {
-  return c.isLetterOrNumber() || c == u'-' || c == u'_' || c == u':';
+qsizetype SkipBlanks(QStringView text, qsizetype at) {
+  while (at < text.size() && IsBlank(text[at])) ++at;
+  return at;
 }
 
-// Joins "=" to its name and value: "a = \"b\"" becomes "a=b\"". Blanks are
-// removed until none touches an "=", so runs of blanks go as well; the quote
-// after "=" goes once, so an empty value "" keeps its closing quote.
-QString JoinEquals(QString text) {
-  qsizetype before = -1;
-  while (before != text.size()) {
-    before = text.size();
-    text.replace(QStringLiteral("= "), QStringLiteral("="));
-    text.replace(QStringLiteral(" ="), QStringLiteral("="));
+// Where a name (of the tag or of an attribute) ends.
+qsizetype NameEnd(QStringView text, qsizetype at, bool attribute) {
+  while (at < text.size()) {
+    const QChar c = text[at];
+    if (IsBlank(c) || c == u'/' || c == u'>' || (attribute && c == u'=')) break;
+    ++at;
   }
-  text.replace(QStringLiteral("=\""), QStringLiteral("="));
-  return text;
+  return at;
 }
 
-// Index of the "=" that follows `name` as a whole attribute name, or -1.
-qsizetype FindAssignment(const QString& text, const QString& name) {
-  const QString pattern = name + u'=';
-  for (qsizetype at = text.indexOf(pattern, 0, Qt::CaseInsensitive); at >= 0;
-       at = text.indexOf(pattern, at + 1, Qt::CaseInsensitive)) {
-    if (at == 0 || !IsNameCharacter(text[at - 1])) return at + name.size();
+// Reads the value that starts at `at` into `attribute`; returns where the
+// reading goes on, or -1 when a quoted value runs to the end of the text.
+qsizetype ReadValue(QStringView text, qsizetype at, TagAttribute& attribute) {
+  attribute.valueStart = at;
+  if (at < text.size() && (text[at] == u'"' || text[at] == u'\'')) {
+    const qsizetype close = text.indexOf(text[at], at + 1);
+    const qsizetype valueEnd = close < 0 ? text.size() : close;
+    attribute.value = DecodeCharacterReferences(text.mid(at + 1, valueEnd - at - 1));
+    attribute.end = close < 0 ? text.size() : close + 1;
+    return close < 0 ? -1 : attribute.end;
   }
-  return -1;
-}
-
-// Length of the value in `window`, which starts with the "=": up to the first
-// terminator, or the whole window when none is found.
-qsizetype ValueLength(QStringView window, bool face) {
-  qsizetype end = window.size();
-  auto limit = [&end](qsizetype at) {
-    if (at >= 0) end = std::min(end, at);
-  };
-  limit(window.indexOf(u'"', 1));
-  limit(window.indexOf(u'>', 1));
-  if (!face) {
-    const auto blank = std::find_if(window.begin() + 1, window.end(), IsBlank);
-    if (blank != window.end()) limit(blank - window.begin());
-    return end;
-  }
-  const qsizetype nextEquals = window.indexOf(u'=', 1);
-  if (nextEquals > 0) {
-    for (qsizetype at = nextEquals - 1; at > 0; --at) {
-      if (IsBlank(window[at])) {
-        limit(at);
-        break;
-      }
-    }
-  }
+  qsizetype end = at;
+  while (end < text.size() && !IsBlank(text[end]) && text[end] != u'>') ++end;
+  attribute.value = DecodeCharacterReferences(text.mid(at, end - at));
+  attribute.end = end;
   return end;
+}
+
+struct NamedReference {
+  const char16_t* name;
+  char16_t character;
+};
+constexpr NamedReference kNamedReferences[] = {
+    {u"amp", u'&'}, {u"lt", u'<'}, {u"gt", u'>'}, {u"quot", u'"'}, {u"apos", u'\''}, {u"nbsp", u'\u00A0'}};
+
+// The character a reference at `at` (its "&") stands for, and its length;
+// nothing (length 0) when it is not one we know.
+std::pair<QString, qsizetype> Reference(QStringView text, qsizetype at) {
+  const qsizetype semicolon = text.indexOf(u';', at + 1);
+  if (semicolon < 0 || semicolon - at > 10) return {QString(), 0};
+  const QStringView body = text.mid(at + 1, semicolon - at - 1);
+  if (body.startsWith(u'#')) {
+    const bool hex = body.size() > 1 && (body[1] == u'x' || body[1] == u'X');
+    bool ok = false;
+    const uint code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+    if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return {QString(), 0};
+    const char32_t character = code;
+    return {QString::fromUcs4(&character, 1), semicolon + 1 - at};
+  }
+  for (const NamedReference& named : kNamedReferences)
+    if (body == QStringView(named.name)) return {QString(QChar(named.character)), semicolon + 1 - at};
+  return {QString(), 0};
 }
 
 }  // namespace
 
+QString DecodeCharacterReferences(QStringView text) {
+  if (!text.contains(u'&')) return text.toString();
+  QString plain;
+  plain.reserve(text.size());
+  for (qsizetype at = 0; at < text.size(); ++at) {
+    if (text[at] == u'&') {
+      const auto [character, length] = Reference(text, at);
+      if (length > 0) {
+        plain += character;
+        at += length - 1;
+        continue;
+      }
+    }
+    plain += text[at];
+  }
+  return plain;
+}
+
+OpeningTag ReadOpeningTag(QStringView text) {
+  OpeningTag tag;
+  qsizetype at = 0;
+  if (text.startsWith(u'<')) at = NameEnd(text, 1, false);
+  while (at >= 0 && at < text.size()) {
+    if (IsBlank(text[at]) || text[at] == u'/') {
+      ++at;
+      continue;
+    }
+    if (text[at] == u'>') {
+      tag.end = at + 1;
+      break;
+    }
+    TagAttribute attribute;
+    attribute.start = at;
+    // A name may start with "=", as a browser reads it; it ends at the next one.
+    const qsizetype nameEnd = NameEnd(text, at + 1, true);
+    attribute.name = text.mid(at, nameEnd - at).toString();
+    attribute.end = nameEnd;
+    const qsizetype equals = SkipBlanks(text, nameEnd);
+    at = nameEnd;
+    if (equals < text.size() && text[equals] == u'=') at = ReadValue(text, SkipBlanks(text, equals + 1), attribute);
+    tag.attributes.push_back(std::move(attribute));
+  }
+  return tag;
+}
+
+const TagAttribute* FindTagAttribute(const OpeningTag& tag, QStringView name) {
+  for (const TagAttribute& attribute : tag.attributes)
+    if (QStringView(attribute.name).compare(name, Qt::CaseInsensitive) == 0) return &attribute;
+  return nullptr;
+}
+
 QString TagAttributeValue(const QString& text, const QString& name) {
   if (name.isEmpty()) return {};
-  const QString joined = JoinEquals(text);
-  const qsizetype equals = FindAssignment(joined, name);
-  if (equals < 0) return {};
-  const bool face = name.compare(QStringLiteral("face"), Qt::CaseInsensitive) == 0;
-  // The window ends on a whole character: never between a surrogate pair's halves.
-  const int windowEnd = WholeCharacterPosition(joined, int(equals + kValueWindow));
-  const QStringView window = QStringView(joined).mid(equals, windowEnd - equals);
-  QString value = window.left(ValueLength(window, face)).toString();
-  value.remove(0, 1);  // the "="
-  const qsizetype quote = value.indexOf(u'"');
-  if (quote >= 0) value.remove(quote, 1);
-  if (!face) value.removeIf(IsBlank);
-  return value;
+  const OpeningTag tag = ReadOpeningTag(text);
+  const TagAttribute* attribute = FindTagAttribute(tag, name);
+  return attribute ? attribute->value : QString();
 }
 
 }  // namespace wrenpad

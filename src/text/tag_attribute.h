@@ -1,20 +1,43 @@
 #pragma once
-// Reading one attribute's value out of a tag written by hand or by the
-// program: align=center, align = "center", face="MS P Gothic" size=3.
+// Reading the attributes of an opening tag as a browser reads them:
+// align=center, align = "center", title='a "b"', href="my notes.html",
+// with character references such as &quot; and &#39; decoded.
 
 #include <QString>
+#include <QStringView>
+#include <vector>
 
 namespace wrenpad {
 
-// The value of the attribute `name` (given in lower case) in `text`, which
-// holds a tag or a stretch of text that starts with one. Blanks around "="
-// and the opening double quote are ignored. The value ends at the first
-// double quote, ">" or blank within 100 characters; for "face", whose values
-// may hold blanks, it ends instead at the last blank before the next
-// attribute's "=" (or at a quote or ">"). Blanks are removed from every value
-// but a face. The name is matched without regard to case, and only as a whole
-// attribute name followed by "=": "color" is not found inside "bgcolor=".
-// Empty when the attribute does not occur.
+// One attribute of a tag, with where it stands in the text read.
+struct TagAttribute {
+  QString name;          // as written
+  QString value;         // character references decoded; empty without "="
+  qsizetype start = 0;   // the name's first character
+  qsizetype valueStart = -1;  // the value's first character (its quote when quoted); -1 without "="
+  qsizetype end = 0;     // just past the value (past its closing quote), or past the name
+};
+
+struct OpeningTag {
+  std::vector<TagAttribute> attributes;  // in the order written, repeats included
+  qsizetype end = -1;                    // just past the tag's ">"; -1 when the text ends first
+};
+
+// The attributes of the tag `text` starts with ("<a href=...>"; text that
+// does not start with "<" is read as attributes alone). A ">" inside a quoted
+// value does not end the tag; an unquoted value ends at a blank or ">".
+OpeningTag ReadOpeningTag(QStringView text);
+
+// The first attribute named `name` (without regard to case), or null.
+const TagAttribute* FindTagAttribute(const OpeningTag& tag, QStringView name);
+
+// The value of the attribute `name` in the tag `text` starts with, read as
+// above; empty when the attribute does not occur. "color" is never found
+// inside "bgcolor", nor a name inside another attribute's value.
 QString TagAttributeValue(const QString& text, const QString& name);
+
+// Character references decoded: &amp; &lt; &gt; &quot; &apos; &nbsp; and
+// numeric ones (&#39; &#x27;). Others are left as written.
+QString DecodeCharacterReferences(QStringView text);
 
 }  // namespace wrenpad

@@ -42,6 +42,41 @@ TEST(LinkMarkup, TheLinkAroundTheCaret) {
   EXPECT_FALSE(FindLinkAtCaret("plain text", 3));
 }
 
+TEST(LinkMarkup, AnEditedLinkIsReadAsABrowserReadsItAndKeepsWhatWasNotChanged) {
+  const struct {
+    QString text;    // a page holding one link; the caret goes before its last character of text
+    QString url;     // what the dialog shows
+    QString target;
+    QString newUrl;  // what the user confirms
+    QString newTarget;
+    QString written;
+  } cases[] = {
+      {R"(<a href="my notes.html" title="x">my notes</a>)", "my notes.html", "", "my notes.html", "",
+       R"(<a href="my notes.html" title="x">my notes</a>)"},
+      {R"(<a target = "main &quot;x&quot; <y>" href=b>go</a>)", "b", R"(main "x" <y>)", "b", R"(main "x" <y>)",
+       R"(<a target = "main &quot;x&quot; <y>" href=b>go</a>)"},
+      {"<A\r\nHREF='a b.htm' target=main class=k>go</A>", "a b.htm", "main", "c&d.htm", "main",
+       "<A\r\nHREF=\"c&amp;d.htm\" target=main class=k>go</A>"},
+      {R"(<a href="a.htm"  target="f" title=t>go</a>)", "a.htm", "f", "a.htm", "", R"(<a href="a.htm" title=t>go</a>)"},
+      {R"(<a href=a.htm title=t><b>go</b> on</a>)", "a.htm", "", "a.htm", "top",
+       R"(<a href=a.htm target = "top" title=t><b>go</b> on</a>)"},
+      {R"(<a title=t href="x.htm#&#39;">go</a>)", "x.htm#'", "", "y.htm", "", R"(<a title=t href="y.htm">go</a>)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    const int caret = int(c.text.lastIndexOf("</", -1, Qt::CaseInsensitive)) - 1;
+    const std::optional<LinkAtCaret> link = FindLinkAtCaret(c.text, caret);
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->url, c.url);
+    EXPECT_EQ(link->target, c.target);
+    const QString tag = c.text.mid(link->start, link->tagLength);
+    EXPECT_EQ(EditedLinkTag(tag, link->url, link->target), tag);  // no change: the tag as it was
+    EXPECT_EQ(QString(c.text).replace(link->start, link->tagLength, EditedLinkTag(tag, c.newUrl, c.newTarget)),
+              c.written);
+  }
+  EXPECT_FALSE(FindLinkAtCaret(R"(<a name="top">top)", 15));  // an anchor, not a link
+}
+
 TEST(LinkMarkup, ReferencesAreRelativeWithSlashesAndEscapedWhereABrowserNeedsIt) {
   EXPECT_EQ(RelativePath("/site/doc", "/site/doc/img/a.jpg"), "img/a.jpg");
   EXPECT_EQ(RelativePath("/site/doc", "/site/pics/b.png"), "../pics/b.png");

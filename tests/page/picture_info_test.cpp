@@ -252,6 +252,45 @@ TEST_F(LoadPictureTest, CutOrDamagedFilesKeepTheirHeaderSizeAndSayWhy) {
   EXPECT_TRUE(pngHead.problem.startsWith(QStringLiteral("The PNG picture cannot be shown")));
 }
 
+TEST_F(LoadPictureTest, FaultsAreToldInOurOwnWordsAndTheLibrarysAreKeptAside) {
+  QImage noisy(40, 30, QImage::Format_RGB32);
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 40; ++x) noisy.setPixel(x, y, qRgb(x * 6, y * 8, (x * y) & 0xFF));
+  const QByteArray png = Encode(noisy, "PNG");
+  const QByteArray jpeg = Encode(noisy, "JPEG");
+  QByteArray badChunk = png;
+  badChunk.replace(37, 4, " is ");  // the chunk after the header gets a type no PNG has
+  const struct {
+    QByteArray bytes;
+    const char* english;
+    const char16_t* japanese;
+    bool sizeKnown = true;
+  } cases[] = {
+      {badChunk, "The PNG picture cannot be shown: the file is damaged.", u"PNGの画像を表示できません: ファイルが壊れています。"},
+      {ForgePngSize(png, 0, 30), "The PNG picture cannot be shown: the file is damaged.",
+       u"PNGの画像を表示できません: ファイルが壊れています。", false},
+      {png.left(png.size() / 2), "The PNG picture cannot be shown: the file ends early.",
+       u"PNGの画像を表示できません: ファイルが途中で終わっています。"},
+      {ForgePngSize(png, 100000, 90000), "The PNG picture cannot be shown: the picture is too large.",
+       u"PNGの画像を表示できません: 画像が大きすぎます。", false},
+      {jpeg.left(jpeg.size() / 2), "Part of the JPEG picture may be missing: the file ends early.",
+       u"JPEGの画像は一部が欠けている可能性があります: ファイルが途中で終わっています。"},
+      {ForgeJpegSize(jpeg, 60000, 50000), "The JPEG picture cannot be shown: the picture is too large.",
+       u"JPEGの画像を表示できません: 画像が大きすぎます。", false},
+  };
+  for (const auto& c : cases) {
+    const QString file = folder_.write(QStringLiteral("fault"), c.bytes);
+    const PictureInfo english = LoadPicture(file, false);
+    const PictureInfo japanese = LoadPicture(file, true);
+    EXPECT_EQ(english.problem, QString::fromUtf8(c.english) + (c.sizeKnown ? "" : " Its size is not known."));
+    EXPECT_EQ(japanese.problem,
+              QString::fromUtf16(c.japanese) + QString::fromUtf16(c.sizeKnown ? u"" : u"大きさもわかりません。"))
+        << c.english;
+    EXPECT_FALSE(english.detail.isEmpty()) << c.english;
+    EXPECT_EQ(japanese.detail, english.detail);
+  }
+}
+
 TEST_F(LoadPictureTest, HugeDeclaredSizesAreNeitherDecodedNorBelieved) {
   const PictureInfo png = Load(ForgePngSize(Encode(Sample(), "PNG"), 100000, 90000));
   EXPECT_EQ(png.size, std::nullopt);

@@ -118,36 +118,34 @@ TEST(TagAttributeValue, BlanksAroundEqualsAndQuotes) {
   EXPECT_EQ(TagAttributeValue("<a href=\"a.cgi?x=1\">", "href"), "a.cgi?x=1");
 }
 
-TEST(TagAttributeValue, FaceKeepsInnerBlanks) {
-  EXPECT_EQ(TagAttributeValue("<font face=\"MS P Gothic\" size=3>", "face"), "MS P Gothic");
-  EXPECT_EQ(TagAttributeValue("<font face=MS P Gothic size=3>", "face"), "MS P Gothic");
-  EXPECT_EQ(TagAttributeValue("<font face = \"Times New Roman\">x</font>", "face"),
-            "Times New Roman");
-  // Blanks end every other value.
-  EXPECT_EQ(TagAttributeValue("<font size=+1 face=x>", "size"), "+1");
-}
-
-TEST(TagAttributeValue, MetaCharsetAndWholeNames) {
-  const QString meta =
-      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">";
-  EXPECT_EQ(TagAttributeValue(meta, "charset"), "Shift_JIS");
-  EXPECT_EQ(TagAttributeValue("<meta charset=\"euc-jp\">", "charset"), "euc-jp");
-  EXPECT_EQ(TagAttributeValue("<font bgcolor=red color=blue>", "color"), "blue");
-  EXPECT_EQ(TagAttributeValue("<body bgcolor=red>", "color"), "");
-  EXPECT_EQ(TagAttributeValue("<p>alignment</p>", "align"), "");
-}
-
-TEST(TagAttributeValue, ValueEndsWithinAHundredCharacters) {
-  const QString longValue(150, u'x');
-  EXPECT_EQ(TagAttributeValue("<a name=" + longValue, "name"), QString(99, u'x'));
-}
-
-TEST(TagAttributeValue, TheHundredCharacterLimitKeepsWholeCharacters) {
-  // U+1F600 is one character of two UTF-16 units; the limit falls between them.
-  const QString wide = QString::fromUcs4(U"\U0001F600");
-  EXPECT_EQ(TagAttributeValue("<a name=" + QString(98, u'x') + wide, "name"), QString(98, u'x'));
-  EXPECT_EQ(TagAttributeValue("<a name=" + QString(97, u'x') + wide, "name"),
-            QString(97, u'x') + wide);
+TEST(TagAttributeValue, ValuesAreReadAsABrowserReadsThem) {
+  const struct {
+    const char16_t* tag;
+    const char* name;
+    const char16_t* value;
+  } cases[] = {
+      {u"<font face=\"MS P Gothic\" size=3>", "face", u"MS P Gothic"},
+      {u"<font face=MS P Gothic size=3>", "face", u"MS"},  // unquoted: up to the blank
+      {u"<font face = 'Times New Roman'>x</font>", "face", u"Times New Roman"},
+      {u"<font size=+1 face=x>", "size", u"+1"},
+      {u"<a href=\"my notes.html\" title=\"x\">", "href", u"my notes.html"},
+      {u"<a title='say \"hi\"' href=a>", "title", u"say \"hi\""},
+      {u"<a target = \"main &quot;x&quot; <y>\" href=b>", "target", u"main \"x\" <y>"},
+      {u"<a target = \"main &quot;x&quot; <y>\" href=b>", "href", u"b"},  // ">" inside quotes
+      {u"<a href=\"a.cgi?x=1&amp;y=&#39;2&#x27;&unknown;\">", "href", u"a.cgi?x=1&y='2'&unknown;"},
+      {u"<font bgcolor=red color=blue>", "color", u"blue"},
+      {u"<body bgcolor=red>", "color", u""},
+      {u"<meta content=\"text/html; charset=Shift_JIS\">", "charset", u""},  // inside another value
+      {u"<meta charset=\"euc-jp\">", "charset", u"euc-jp"},
+      {u"<p>alignment</p>", "align", u""},
+      {u"<img src=a.png/>", "src", u"a.png/"},
+      {u"<td nowrap align=left>", "align", u"left"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TagAttributeValue(QString::fromUtf16(c.tag), QString::fromLatin1(c.name)), QString::fromUtf16(c.value))
+        << QString::fromUtf16(c.tag).toStdString() << " " << c.name;
+  // A long value is read whole.
+  EXPECT_EQ(TagAttributeValue("<a name=" + QString(150, u'x') + ">", "name"), QString(150, u'x'));
 }
 
 TEST(MarkupEscapes, AttributeValuesAndElementTextAndBack) {

@@ -107,10 +107,12 @@ void TImageProperty::SpinEditChange() {
 
 void TImageProperty::Timer1Timer() {
   Timer1.stop();
+  // A problem's words fill the box, whatever size it is laid out at; a
+  // picture keeps its own size and scrolls.
+  ScrollBox1->setWidgetResizable(shown_.picture.isNull());
   if (shown_.picture.isNull()) {
     Image1->setPixmap(QPixmap());
     Image1->setText(shown_.problem);
-    Image1->resize(ScrollBox1->viewport()->size());
     return;
   }
   const int ratio = SpinEdit->value();
