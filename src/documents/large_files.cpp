@@ -130,11 +130,13 @@ QString LargeFiles::statusNote() const {
 }
 
 bool LargeFiles::findNext(const QString& what, bool matchCase) {
-  const std::optional<std::string> needle = large::encodeText(what, document().encoding());
-  if (!needle || needle->empty()) return false;
-  const std::optional<qint64> hit = document().find(*needle, c_.view.selectionEnd(), false, matchCase);
+  const std::optional<large::Needle> needle = document().needleFor(what);
+  if (!needle || needle->bytes.empty()) return false;
+  const std::optional<qint64> hit =
+      document().find(needle->bytes, c_.view.selectionEnd(), false, matchCase, needle->state);
   if (!hit) return false;
-  c_.view.select(*hit, *hit + qint64(needle->size()));
+  // From the hit's character start: in 7-bit JIS, the escape before it.
+  c_.view.select(document().characterStart(*hit), *hit + qint64(needle->bytes.size()));
   return true;
 }
 
@@ -146,33 +148,34 @@ LargeFiles::ReplacedCounts LargeFiles::replaceAll(const QString& what, const QSt
                                                   const std::function<bool(qint64)>& goOn) {
   ReplacedCounts counts;
   LargeDocument& edited = document();
-  const std::optional<std::string> needle = large::encodeText(what, edited.encoding());
-  qsizetype unwritable = -1;
-  const std::optional<std::string> replacement = large::encodeText(with, edited.encoding(), &unwritable);
+  const std::optional<large::Needle> needle = edited.needleFor(what);
+  // Every hit stands in the needle's state: the replacement goes from it back to it.
+  QString unwritable;
+  const large::JisState state = needle ? needle->state : large::JisState::Single;
+  const std::optional<std::string> replacement = edited.bytesOf(with, state, &unwritable);
   if (!replacement) {
-    const bool pair = with.at(unwritable).isHighSurrogate() && unwritable + 1 < with.size();
-    emit c_.view.cannotWrite(with.mid(unwritable, pair ? 2 : 1));
+    emit c_.view.cannotWrite(unwritable);
     return counts;
   }
-  if (c_.view.isReadOnly() || !needle || needle->empty()) return counts;
+  if (c_.view.isReadOnly() || !needle || needle->bytes.empty()) return counts;
   const qint64 caret = c_.view.caret();
   // As the editor's Replace All: one character before the caret on, then,
   // when the user goes on, from the start up to the first hit of that pass.
   const bool asks = bool(goOn);
   const qint64 split = asks ? edited.previousCharacter(caret) : 0;
-  std::vector<qint64> hits = edited.findAll(*needle, split, edited.size(), matchCase);
+  std::vector<qint64> hits = edited.findAll(needle->bytes, split, edited.size(), matchCase, state);
   counts.first = qint64(hits.size());
   // Both passes go in as one undo step, and only once: the bytes of a first
   // pass taken back would stay in the document's add buffer for nothing.
   if (asks && goOn(counts.first)) {
     const qint64 untouchedEnd = hits.empty() ? edited.size() : hits.front();
-    std::vector<qint64> head = edited.findAll(*needle, 0, untouchedEnd, matchCase);
+    std::vector<qint64> head = edited.findAll(needle->bytes, 0, untouchedEnd, matchCase, state);
     std::erase_if(head, [split](qint64 hit) { return hit >= split; });
     counts.second = qint64(head.size());
     head.insert(head.end(), hits.begin(), hits.end());
     hits = std::move(head);
   }
-  if (!hits.empty()) edited.replaceHits(hits, qint64(needle->size()), *replacement);
+  if (!hits.empty()) edited.replaceHits(hits, qint64(needle->bytes.size()), *replacement);
   c_.view.documentEdited(std::min(caret, edited.size()));
   return counts;
 }

@@ -235,6 +235,47 @@ DecodedText decodeJis(std::string_view bytes, JisState state) {
   return decoder.finish(n);
 }
 
+JisState jisStateAfter(std::string_view bytes, JisState state) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  for (qint64 at = 0, n = qint64(bytes.size()); at < n;) at += jisCharacterLength(&state, s + at, n - at);
+  return state;
+}
+
+std::string_view jisEscape(JisState state) { return state == JisState::Pairs ? "\x1b$B" : "\x1b(B"; }
+
+std::optional<std::string> encodeJis(QStringView text, JisState from, std::optional<JisState> to,
+                                     qsizetype* unencodable) {
+  std::string out;
+  out.reserve(std::size_t(text.size()) * 2 + 6);
+  JisState state = from;
+  const auto enter = [&](JisState wanted) {
+    if (state != wanted) out += jisEscape(wanted);
+    state = wanted;
+  };
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const char16_t u = text.at(i).unicode();
+    if (u < 0x80 && u != 0x1B) {
+      enter(JisState::Single);
+      out += char(u);
+      continue;
+    }
+    const std::uint16_t code = u < 0x80 ? 0 : cp932::pairCode(u);
+    const kanji::BytePair jis = kanji::SjisToJisPair(code >> 8, code & 0xFF);
+    const auto seven = [](unsigned char b) { return b >= 0x21 && b <= 0x7E; };
+    // Only a pair the reader turns back into this very Shift-JIS code.
+    if (code == 0 || !seven(jis.first) || !seven(jis.second) ||
+        kanji::JisToSjisPair(jis.first, jis.second) != kanji::BytePair{std::uint8_t(code >> 8), std::uint8_t(code)}) {
+      if (unencodable) *unencodable = i;
+      return std::nullopt;
+    }
+    enter(JisState::Pairs);
+    out += char(jis.first);
+    out += char(jis.second);
+  }
+  if (to) enter(*to);
+  return out;
+}
+
 qsizetype DecodedText::unitAt(qint64 offset) const {
   const auto found = std::lower_bound(byteOf.begin(), byteOf.end(), qint32(offset));
   return qsizetype(found - byteOf.begin());

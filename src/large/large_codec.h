@@ -28,7 +28,7 @@ inline constexpr qint64 kDetectionBytes = qint64(64) << 10;
 
 struct DetectedForm {
   TextEncoding encoding = TextEncoding::ShiftJis;
-  bool jis = false;        // 7-bit JIS: decoded with decodeJis, never edited
+  bool jis = false;        // 7-bit JIS: decoded with decodeJis, encoded with encodeJis
   bool binary = false;     // a control byte below 8, or a byte FF in a head not UTF-8
   LineEnd lineEnd = LineEnd::CrLf;  // the first line end of the head
   bool lineEndFromFile = false;     // the head had a line end
@@ -71,6 +71,19 @@ int jisCharacterLength(JisState* state, const unsigned char* s, qint64 n);
 // As decodeText, for `bytes` that begin in `state`; escapes show as nothing
 // and belong to the character after them.
 DecodedText decodeJis(std::string_view bytes, JisState state);
+// The state after `bytes` read from `state`.
+JisState jisStateAfter(std::string_view bytes, JisState state);
+// The escape that selects `state`: ESC $ B (JIS X 0208 pairs) or ESC ( B.
+std::string_view jisEscape(JisState state);
+// `text` as 7-bit JIS read from `from` on: every character below 0x80 (line
+// ends included, so a line ends in single bytes, as conforming JIS does) in
+// single bytes, every other in pairs, an escape wherever the state changes,
+// and the escape to `to` after the last one when it is given and differs.
+// Nothing, with the index of the first character it cannot hold in
+// `unencodable`, when a character has no pair the editor reads back as it
+// (half-width katakana, stand-ins of stray bytes), or is ESC itself.
+std::optional<std::string> encodeJis(QStringView text, JisState from, std::optional<JisState> to,
+                                     qsizetype* unencodable = nullptr);
 
 // `text` in the document's code; nothing, with the index of the first
 // character it cannot hold in `unencodable`, when some character does not fit.

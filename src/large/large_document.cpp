@@ -115,10 +115,39 @@ qint64 jisCharacterStart(const LargeDocument& document, qint64 offset) {
   return std::min(found, offset);
 }
 
+// The state before `offset`: an escape that begins there is not read.
 JisState jisStateAt(const LargeDocument& document, qint64 offset) {
-  return walkJis(document, jisReadFrom(document, offset), offset, [](qint64, qint64) { return false; });
+  if (offset <= 0) return JisState::Single;
+  return walkJis(document, jisReadFrom(document, offset - 1), offset, [](qint64, qint64) { return false; });
+}
+
+// Where the escapes that begin at `at` end (`at` when none does).
+qint64 jisEscapesEnd(const LargeDocument& document, qint64 at) {
+  while (isJisEscapeAt(document, at)) at += 3;
+  return at;
+}
+
+// The state of the character whose own bytes (after its escapes) begin at
+// `at`; nothing when `at` is inside a character or its escapes.
+std::optional<JisState> jisStateOfBytesAt(const LargeDocument& document, qint64 at) {
+  const qint64 from = jisReadFrom(document, at);
+  const std::string run = document.bytes(from, at + 2);
+  const auto* s = reinterpret_cast<const unsigned char*>(run.data());
+  const qint64 n = qint64(run.size());
+  JisState state = JisState::Single;
+  for (qint64 i = 0; i < n && from + i <= at;) {
+    for (int escape; i < n && (escape = jisEscapeLength(s + i, n - i, &state)) > 0;) i += escape;
+    if (from + i == at) return state;
+    if (i < n) {
+      JisState same = state;
+      i += jisCharacterLength(&same, s + i, n - i);
+    }
+  }
+  return std::nullopt;
 }
 }  // namespace
+
+bool LargeDocument::jisEscapeAt(qint64 offset) const { return isJisEscapeAt(*this, offset); }
 
 DecodedText LargeDocument::decode(qint64 from, qint64 to) const {
   if (!form_.jis) return decodeText(form_.encoding, bytes(from, to));
@@ -167,7 +196,12 @@ qint64 LargeDocument::nextCharacter(qint64 offset) const {
   if (form_.jis) {
     JisState state = jisStateAt(*this, offset);
     const std::string head = bytes(offset, offset + 16);
-    return offset + jisCharacterLength(&state, reinterpret_cast<const unsigned char*>(head.data()), qint64(head.size()));
+    const qint64 next =
+        offset + jisCharacterLength(&state, reinterpret_cast<const unsigned char*>(head.data()), qint64(head.size()));
+    // Escapes before a line end show as nothing: the caret goes on over them
+    // and the line end, so Delete there joins the lines.
+    if (next < size() && jisEscapesEnd(*this, offset) == next) return nextCharacter(next);
+    return next;
   }
   const std::string head = bytes(offset, offset + 4);
   return offset + characterLength(form_.encoding, reinterpret_cast<const unsigned char*>(head.data()),
@@ -179,7 +213,12 @@ qint64 LargeDocument::previousCharacter(qint64 offset) const {
   const char before = byteAt(offset - 1);
   if (before == '\n' && offset >= 2 && byteAt(offset - 2) == '\r') return offset - 2;
   if (isBreak(before)) return offset - 1;
-  return characterStart(offset - 1);
+  const qint64 start = characterStart(offset - 1);
+  // Escapes before a line end show as nothing: the caret goes on over them
+  // to the character before them on the line, so Backspace there takes it.
+  if (form_.jis && start > 0 && !isBreak(byteAt(start - 1)) && jisEscapesEnd(*this, start) == offset)
+    return characterStart(start - 1);
+  return start;
 }
 
 // ---- edits -----------------------------------------------------------------
@@ -280,8 +319,16 @@ std::string LargeDocument::typedBytes(qint64 limit, std::string_view lineBreak) 
 
 // ---- search ----------------------------------------------------------------
 
-bool LargeDocument::equalsAt(qint64 at, std::string_view needle, bool matchCase) const {
-  if (at < 0 || at + qint64(needle.size()) > size() || characterStart(at) != at) return false;
+bool LargeDocument::equalsAt(qint64 at, std::string_view needle, bool matchCase, JisState state) const {
+  if (at < 0 || at + qint64(needle.size()) > size()) return false;
+  if (form_.jis) {
+    // Only where the text is read in the needle's own state: never a pair
+    // read as two letters, nor letters that are a kanji's bytes.
+    if (jisStateOfBytesAt(*this, at) != state) return false;
+    matchCase = matchCase || state == JisState::Pairs;
+  } else if (characterStart(at) != at) {
+    return false;
+  }
   const std::string here = bytes(at, at + qint64(needle.size()));
   const auto* s = reinterpret_cast<const unsigned char*>(needle.data());
   // Character by character: only a one-byte letter matches in either case,
@@ -302,7 +349,7 @@ bool LargeDocument::equalsAt(qint64 at, std::string_view needle, bool matchCase)
 // do not overlap, in order (backward: the last first), while it returns true.
 template <typename Hit>
 void LargeDocument::forEachHit(std::string_view needle, qint64 from, qint64 to, bool backward, bool matchCase,
-                               Hit&& hit) const {
+                               JisState state, Hit&& hit) const {
   if (needle.empty()) return;
   const std::string wanted = matchCase ? std::string(needle) : foldedCopy(needle);
   const qint64 length = qint64(needle.size());
@@ -318,7 +365,7 @@ void LargeDocument::forEachHit(std::string_view needle, qint64 from, qint64 to, 
     for (std::size_t at = 0; (at = hay.find(wanted, at)) != std::string::npos; ++at) {
       const qint64 position = windowStart + qint64(at);
       if (position < allowedFrom || position + length > allowedTo) continue;
-      if (!equalsAt(position, needle, matchCase)) continue;
+      if (!equalsAt(position, needle, matchCase, state)) continue;
       if (!backward) {
         if (!hit(position)) return false;
         allowedFrom = position + length;
@@ -351,22 +398,24 @@ void LargeDocument::forEachHit(std::string_view needle, qint64 from, qint64 to, 
   }
 }
 
-std::optional<qint64> LargeDocument::find(std::string_view needle, qint64 from, bool backward, bool matchCase) const {
+std::optional<qint64> LargeDocument::find(std::string_view needle, qint64 from, bool backward, bool matchCase,
+                                          JisState state) const {
   std::optional<qint64> first;
   const auto take = [&first](qint64 position) {
     first = position;
     return false;
   };
   if (backward)
-    forEachHit(needle, 0, std::clamp<qint64>(from, 0, size()), true, matchCase, take);
+    forEachHit(needle, 0, std::clamp<qint64>(from, 0, size()), true, matchCase, state, take);
   else
-    forEachHit(needle, std::clamp<qint64>(from, 0, size()), size(), false, matchCase, take);
+    forEachHit(needle, std::clamp<qint64>(from, 0, size()), size(), false, matchCase, state, take);
   return first;
 }
 
-std::vector<qint64> LargeDocument::findAll(std::string_view needle, qint64 from, qint64 to, bool matchCase) const {
+std::vector<qint64> LargeDocument::findAll(std::string_view needle, qint64 from, qint64 to, bool matchCase,
+                                           JisState state) const {
   std::vector<qint64> hits;
-  forEachHit(needle, from, to, false, matchCase, [&hits](qint64 position) {
+  forEachHit(needle, from, to, false, matchCase, state, [&hits](qint64 position) {
     hits.push_back(position);
     return true;
   });
@@ -379,18 +428,26 @@ namespace {
 // copy of them while it puts them in.
 constexpr qint64 kPieceBytesPerHit = 2 * qint64(sizeof(Piece) + sizeof(qint64)) + 4 * qint64(sizeof(Piece));
 
+// What a hit becomes: [from, to) replaced by the first `kept` bytes of the
+// replacement.
+struct HitStretch {
+  qint64 from = 0;
+  qint64 to = 0;
+  qint64 kept = 0;
+};
+
 // The bytes between the hits stay as pieces; every hit becomes the same
-// piece of the add buffer.
-Pieces piecesAroundHits(PieceTable& text, const std::vector<qint64>& hits, qint64 length, std::string_view with) {
+// piece of the add buffer (or the part of it its stretch keeps).
+Pieces piecesAroundHits(PieceTable& text, const std::vector<HitStretch>& hits, std::string_view with) {
   const Piece replacement = with.empty() ? Piece{} : text.add(with);
   Pieces pieces;
   pieces.reserve(2 * hits.size());
-  qint64 kept = hits.front();
-  for (const qint64 hit : hits) {
-    const Pieces between = text.piecesOf(kept, hit);
+  qint64 kept = hits.front().from;
+  for (const HitStretch& hit : hits) {
+    const Pieces between = text.piecesOf(kept, hit.from);
     pieces.insert(pieces.end(), between.begin(), between.end());
-    if (replacement.length > 0) pieces.push_back(replacement);
-    kept = hit + length;
+    if (hit.kept > 0) pieces.push_back(Piece{true, replacement.start, hit.kept});
+    kept = hit.to;
   }
   return pieces;
 }
@@ -400,24 +457,24 @@ Pieces piecesAroundHits(PieceTable& text, const std::vector<qint64>& hits, qint6
 // its old bytes are never all in memory at once. The buffer is made that
 // much larger first, so it never moves while the blocks read from it are
 // in use.
-Pieces oneRunForHits(const DocumentBytes& document, PieceTable& text, const std::vector<qint64>& hits,
-                     qint64 length, std::string_view with, qint64 bytes) {
+Pieces oneRunForHits(const DocumentBytes& document, PieceTable& text, const std::vector<HitStretch>& hits,
+                     std::string_view with, qint64 bytes) {
   text.reserveAdded(bytes);
   Piece run = text.add({});
-  std::size_t next = 0;        // the first hit not yet replaced
-  qint64 kept = hits.front();  // where the bytes still to copy begin
+  std::size_t next = 0;             // the first hit not yet replaced
+  qint64 kept = hits.front().from;  // where the bytes still to copy begin
   const auto append = [&](std::string_view part) { run.length += text.add(part).length; };
-  passForward(document, hits.front(), hits.back() + length, [&](qint64 offset, std::string_view block) {
+  passForward(document, hits.front().from, hits.back().to, [&](qint64 offset, std::string_view block) {
     const qint64 end = offset + qint64(block.size());
     // The block's bytes from `kept` (or its start) up to `until`.
     const auto copy = [&](qint64 until) {
       const qint64 begin = std::max(kept, offset);
       if (until > begin) append(block.substr(std::size_t(begin - offset), std::size_t(until - begin)));
     };
-    for (; next < hits.size() && hits[next] < end; ++next) {
-      copy(hits[next]);
-      append(with);
-      kept = hits[next] + length;
+    for (; next < hits.size() && hits[next].from < end; ++next) {
+      copy(hits[next].from);
+      append(with.substr(0, std::size_t(hits[next].kept)));
+      kept = hits[next].to;
     }
     copy(end);
     return true;
@@ -425,30 +482,54 @@ Pieces oneRunForHits(const DocumentBytes& document, PieceTable& text, const std:
   Q_ASSERT(run.length == bytes);
   return run.length > 0 ? Pieces{run} : Pieces{};
 }
+
+// 7-bit JIS, where the replacement `with` goes from the hits' state back to
+// it: no escape may be left just before another (the editor's JIS reader
+// takes the byte after an escape as text). The replacement's last escape is
+// left out where an escape follows it (the text after a hit, or the next
+// hit's replacement), and an escape just before a run of hits goes with the
+// first where an escape would follow it.
+void keepJisEscapesApart(const LargeDocument& document, std::vector<HitStretch>& hits, std::string_view with) {
+  const bool opens = !with.empty() && with.front() == '\x1b';
+  const bool closes = with.size() >= 3 && with[with.size() - 3] == '\x1b';
+  for (std::size_t first = 0, last = 0; first < hits.size(); first = ++last) {
+    while (last + 1 < hits.size() && hits[last + 1].from == hits[last].to) ++last;
+    const bool escapeAfter = document.jisEscapeAt(hits[last].to);
+    for (std::size_t i = first; i <= last; ++i)
+      if (closes && (i < last ? opens : escapeAfter)) hits[i].kept -= 3;
+    const bool escapeNext = with.empty() ? escapeAfter : opens;
+    if (escapeNext && hits[first].from >= 3 && document.jisEscapeAt(hits[first].from - 3)) hits[first].from -= 3;
+  }
+}
 }  // namespace
 
 Change LargeDocument::replaceHits(const std::vector<qint64>& hits, qint64 length, std::string_view with) {
   if (hits.empty()) return {};
-  const qint64 from = hits.front();
-  const qint64 to = hits.back() + length;
+  std::vector<HitStretch> stretches;
+  stretches.reserve(hits.size());
+  for (const qint64 hit : hits) stretches.push_back({hit, hit + length, qint64(with.size())});
+  if (form_.jis) keepJisEscapesApart(*this, stretches, with);
+  const qint64 from = stretches.front().from;
+  const qint64 to = stretches.back().to;
+  qint64 replaced = to - from;  // the bytes the stretch from the first hit to the last becomes
+  for (const HitStretch& stretch : stretches) replaced += stretch.kept - (stretch.to - stretch.from);
   const qint64 count = qint64(hits.size());
-  const qint64 replaced = to - from + count * (qint64(with.size()) - length);
   Edit edit{from, {}, {}, EditKind::Other};
   // Hits close together (a common word through a whole file) would cost
   // more as pieces than the bytes they stand for: the stretch is then
   // written out anew, and the table and the undo step hold a piece or two.
   if (replaced < count * kPieceBytesPerHit)
-    edit.inserted = oneRunForHits({text_}, text_, hits, length, with, replaced);
+    edit.inserted = oneRunForHits({text_}, text_, stretches, with, replaced);
   else
-    edit.inserted = piecesAroundHits(text_, hits, length, with);
+    edit.inserted = piecesAroundHits(text_, stretches, with);
   const Change change = apply(from, to - from, edit.inserted, &edit.removed);
   history_.record(std::move(edit));
   return change;
 }
 
 LargeDocument::Replaced LargeDocument::replaceAll(std::string_view needle, std::string_view with, qint64 from,
-                                                  qint64 to, bool matchCase) {
-  const std::vector<qint64> hits = findAll(needle, from, to, matchCase);
+                                                  qint64 to, bool matchCase, JisState state) {
+  const std::vector<qint64> hits = findAll(needle, from, to, matchCase, state);
   if (hits.empty()) return {};
   return {qint64(hits.size()), replaceHits(hits, qint64(needle.size()), with)};
 }

@@ -23,6 +23,20 @@
 
 namespace wrenpad::large {
 
+// What an edit makes of the bytes: [offset, offset + length) becomes `bytes`.
+struct Replacement {
+  qint64 offset = 0;
+  qint64 length = 0;
+  std::string bytes;
+};
+
+// What Find looks for: the bytes, and in 7-bit JIS the state the text must
+// be read in where they are (ASCII bytes are also a kanji's bytes).
+struct Needle {
+  std::string bytes;
+  JisState state = JisState::Single;
+};
+
 struct Change {
   qint64 offset = 0;
   qint64 removed = 0;   // bytes taken out at offset
@@ -45,8 +59,6 @@ class LargeDocument {
   qint64 size() const { return text_.size(); }
   const DetectedForm& form() const { return form_; }
   TextEncoding encoding() const { return form_.encoding; }
-  // A 7-bit JIS file is shown, never changed: its kanji need escapes around them.
-  bool editable() const { return !form_.jis; }
   // The bytes Enter puts in: the file's first line end, or `fallback` when it has none.
   std::string_view lineBreak(LineEnd fallback) const;
   // A file whose head holds no line end (a first line longer than the head)
@@ -62,6 +74,30 @@ class LargeDocument {
   DecodedText decode(qint64 from, qint64 to) const;
   // 7-bit JIS: the state the escapes before `offset` leave it in.
   JisState jisState(qint64 offset) const;
+  // 7-bit JIS: whether an escape begins at `offset`.
+  bool jisEscapeAt(qint64 offset) const;
+
+  // Text into bytes (large_document_text.cpp): every edit of text goes
+  // through these, so 7-bit JIS keeps its escapes right.
+  //
+  // The edit that puts `text` in place of [offset, offset + length), its
+  // line breaks made the file's own (lineBreak(fallback)). 7-bit JIS: the
+  // text is read from the state at `offset` and followed by the escape back
+  // to the state the bytes after it are read in, so they read as before; an
+  // empty text (a deletion) gets that escape alone when the stretch taken
+  // out changed the state. The stretch may grow by an escape on either side
+  // that the edit makes needless: the editor's JIS reader takes the byte
+  // after an escape as text, so no escape is ever left just before another.
+  // Nothing, with the character in `refused`, when the code cannot hold one.
+  std::optional<Replacement> replacementFor(QStringView text, qint64 offset, qint64 length, LineEnd fallback,
+                                            QString* refused = nullptr) const;
+  // `text` in the file's code; 7-bit JIS read from `state` and back to it
+  // at the end (Replace All's replacement, whose hits all stand in it).
+  std::optional<std::string> bytesOf(QStringView text, JisState state, QString* refused = nullptr) const;
+  // What Find looks for `text` as. In 7-bit JIS a text all of single bytes
+  // or all of pairs; a text of both is never found (nothing comes back):
+  // the escapes between its parts could be written in more than one way.
+  std::optional<Needle> needleFor(QStringView text) const;
 
   // The start of the character that holds `offset`.
   qint64 characterStart(qint64 offset) const;
@@ -85,17 +121,21 @@ class LargeDocument {
 
   // Where `needle` occurs first at or after `from` (forward), or last ending
   // at or before `from` (backward), on characters' starts; ASCII letters
-  // matched in either case unless `matchCase`.
-  std::optional<qint64> find(std::string_view needle, qint64 from, bool backward, bool matchCase) const;
+  // matched in either case unless `matchCase`; 7-bit JIS only where the
+  // text is read in `state` (Needle).
+  std::optional<qint64> find(std::string_view needle, qint64 from, bool backward, bool matchCase,
+                             JisState state = JisState::Single) const;
   // Every `needle` in [from, to) replaced by `with`, as one undo step; the
   // count, and the change made (nothing when none was found).
   struct Replaced {
     qint64 count = 0;
     Change change;
   };
-  Replaced replaceAll(std::string_view needle, std::string_view with, qint64 from, qint64 to, bool matchCase);
+  Replaced replaceAll(std::string_view needle, std::string_view with, qint64 from, qint64 to, bool matchCase,
+                      JisState state = JisState::Single);
   // The hits of `needle` in [from, to) that do not overlap, in order.
-  std::vector<qint64> findAll(std::string_view needle, qint64 from, qint64 to, bool matchCase) const;
+  std::vector<qint64> findAll(std::string_view needle, qint64 from, qint64 to, bool matchCase,
+                              JisState state = JisState::Single) const;
   // The `length` bytes at each of `hits` (ascending, not overlapping)
   // replaced by `with`, as one undo step.
   Change replaceHits(const std::vector<qint64>& hits, qint64 length, std::string_view with);
@@ -138,9 +178,10 @@ class LargeDocument {
   template <typename Change_>
   Change changing(qint64 offset, qint64 length, qint64 inserted, Change_&& change);
   Change apply(qint64 offset, qint64 length, const Pieces& pieces, Pieces* removed);
-  bool equalsAt(qint64 at, std::string_view needle, bool matchCase) const;
+  bool equalsAt(qint64 at, std::string_view needle, bool matchCase, JisState state) const;
   template <typename Hit>
-  void forEachHit(std::string_view needle, qint64 from, qint64 to, bool backward, bool matchCase, Hit&& hit) const;
+  void forEachHit(std::string_view needle, qint64 from, qint64 to, bool backward, bool matchCase, JisState state,
+                  Hit&& hit) const;
 
   std::shared_ptr<OriginalBytes> file_;
   DetectedForm form_;

@@ -44,7 +44,7 @@ class LargeTextView : public QAbstractScrollArea {
   void setTabColumns(int columns);
   int tabColumns() const { return tabColumns_; }
   void setReadOnly(bool readOnly) { readOnly_ = readOnly; }
-  bool isReadOnly() const { return readOnly_ || !document_ || !document_->editable(); }
+  bool isReadOnly() const { return readOnly_ || !document_; }
   void setLineNumbersVisible(bool visible);
   bool lineNumbersVisible() const;
 
@@ -130,7 +130,8 @@ class LargeTextView : public QAbstractScrollArea {
   void pageBy(int lines, bool shift);
   void deleteBackward();
   void deleteForward();
-  void replaceSelection(std::string_view bytes, EditKind kind);
+  // Makes the edit `made` and puts the caret after what it put in.
+  void put(const Replacement& made, EditKind kind);
   void changed(const Change& change, bool modifiedBefore, bool sameLines);
   bool keepsLines(qint64 from, qint64 to, std::string_view bytes) const;
   void updateLines(qint64 first, qint64 last);
@@ -141,7 +142,9 @@ class LargeTextView : public QAbstractScrollArea {
   void restartBlink();
   LineIndex::Span spanOf(qint64 line);
   QString selectedText(bool* tooLarge);
-  std::string bytesForPaste(const QString& text, bool* ok);
+  // The edit that puts `text` in place of the selection; nothing when the
+  // document's code cannot hold a character of it (cannotWrite tells which).
+  std::optional<Replacement> bytesForPaste(const QString& text);
   int textLeft() const;
   qint64 columnsInSight() const;
   void idleScan();

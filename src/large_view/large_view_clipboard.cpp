@@ -9,39 +9,17 @@
 
 namespace wrenpad::large {
 
-namespace {
-// The JIS state after `bytes`, read from `state`.
-JisState jisStateAfter(std::string_view bytes, JisState state) {
-  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
-  for (qint64 at = 0, n = qint64(bytes.size()); at < n;) at += jisCharacterLength(&state, s + at, n - at);
-  return state;
-}
-}  // namespace
-
-std::string LargeTextView::bytesForPaste(const QString& text, bool* ok) {
-  *ok = true;
-  if (!copiedText_.isEmpty() && text == copiedText_) return copiedBytes_;
-  std::string bytes;
-  const std::string_view lineBreak = document_->lineBreak(newLineEnd_);
-  for (qsizetype start = 0; start <= text.size();) {
-    qsizetype end = start;
-    while (end < text.size() && text.at(end) != u'\r' && text.at(end) != u'\n') ++end;
-    qsizetype unencodable = -1;
-    const std::optional<std::string> part =
-        encodeText(QStringView(text).mid(start, end - start), document_->encoding(), &unencodable);
-    if (!part) {
-      const qsizetype at = start + unencodable;  // the whole character: two units beyond U+FFFF
-      const bool pair = text.at(at).isHighSurrogate() && at + 1 < text.size() && text.at(at + 1).isLowSurrogate();
-      emit cannotWrite(text.mid(at, pair ? 2 : 1));
-      *ok = false;
-      return {};
-    }
-    bytes += *part;
-    if (end == text.size()) break;
-    bytes += lineBreak;
-    start = end + (text.at(end) == u'\r' && end + 1 < text.size() && text.at(end + 1) == u'\n' ? 2 : 1);
-  }
-  return bytes;
+std::optional<Replacement> LargeTextView::bytesForPaste(const QString& text) {
+  const qint64 from = selectionStart();
+  const qint64 length = selectionEnd() - from;
+  // The view's own copy goes back as its bytes; not in 7-bit JIS, whose
+  // bytes are read in the state of the place they were copied from.
+  if (!copiedText_.isEmpty() && text == copiedText_ && !document_->form().jis)
+    return Replacement{from, length, copiedBytes_};
+  QString refused;
+  std::optional<Replacement> made = document_->replacementFor(text, from, length, newLineEnd_, &refused);
+  if (!made) emit cannotWrite(refused);
+  return made;
 }
 
 QString LargeTextView::selectedText(bool* tooLarge) {
@@ -89,7 +67,7 @@ void LargeTextView::cut() {
     return;
   }
   copy();
-  replaceSelection({}, EditKind::Other);
+  insertText({});
 }
 
 void LargeTextView::paste() {

@@ -33,55 +33,53 @@ bool LargeTextView::keepsLines(qint64 from, qint64 to, std::string_view bytes) c
   return !holdsBreak(bytes) && to - from <= 4096 && !holdsBreak(document_->bytes(from, to));
 }
 
-void LargeTextView::replaceSelection(std::string_view bytes, EditKind kind) {
+namespace {
+// Where the caret goes after an edit whose bytes end at `end`: 7-bit JIS
+// puts it before the escapes that go with the character there.
+qint64 caretAfter(const LargeDocument& document, qint64 end) {
+  return document.form().jis ? document.characterStart(end) : end;
+}
+}  // namespace
+
+void LargeTextView::put(const Replacement& made, EditKind kind) {
   if (isReadOnly()) return;
   const bool modified = document_->isModified();
-  const qint64 from = selectionStart();
-  const bool sameLines = keepsLines(from, selectionEnd(), bytes);
-  const Change change = document_->replace(from, selectionEnd() - from, bytes, kind);
-  caret_ = anchor_ = from + qint64(bytes.size());
+  const bool sameLines = keepsLines(made.offset, made.offset + made.length, made.bytes);
+  const Change change = document_->replace(made.offset, made.length, made.bytes, kind);
+  caret_ = anchor_ = caretAfter(*document_, made.offset + qint64(made.bytes.size()));
   changed(change, modified, sameLines);
 }
 
 bool LargeTextView::insertText(const QString& text, EditKind kind) {
   if (isReadOnly()) return false;
-  if (text.isEmpty()) {
-    if (hasSelection()) replaceSelection({}, EditKind::Other);
-    return true;
-  }
-  bool ok = false;
-  const std::string bytes = bytesForPaste(text, &ok);
-  if (!ok) return false;
-  replaceSelection(bytes, hasSelection() ? EditKind::Other : kind);
+  if (text.isEmpty() && !hasSelection()) return true;
+  const std::optional<Replacement> made = bytesForPaste(text);
+  if (!made) return false;
+  put(*made, hasSelection() ? EditKind::Other : kind);
   return true;
 }
 
+// Deleting goes through the document's text rule too: in 7-bit JIS the
+// bytes after the stretch taken out may need an escape to read as before.
 void LargeTextView::deleteBackward() {
   if (isReadOnly()) return;
-  if (hasSelection()) return replaceSelection({}, EditKind::Other);
+  if (hasSelection()) return void(insertText({}));
   if (caret_ == 0) return;
-  const bool modified = document_->isModified();
   const qint64 from = document_->previousCharacter(caret_);
-  const bool sameLines = keepsLines(from, caret_, {});
-  const Change change = document_->replace(from, caret_ - from, {}, EditKind::DeletingBackward);
-  caret_ = anchor_ = from;
-  changed(change, modified, sameLines);
+  put(*document_->replacementFor({}, from, caret_ - from, newLineEnd_), EditKind::DeletingBackward);
 }
 
 void LargeTextView::deleteForward() {
   if (isReadOnly()) return;
-  if (hasSelection()) return replaceSelection({}, EditKind::Other);
+  if (hasSelection()) return void(insertText({}));
   if (caret_ >= document_->size()) return;
-  const bool modified = document_->isModified();
   const qint64 to = document_->nextCharacter(caret_);
-  const bool sameLines = keepsLines(caret_, to, {});
-  const Change change = document_->replace(caret_, to - caret_, {}, EditKind::DeletingForward);
-  changed(change, modified, sameLines);
+  put(*document_->replacementFor({}, caret_, to - caret_, newLineEnd_), EditKind::DeletingForward);
 }
 
 void LargeTextView::afterUndoStep(const std::optional<Change>& change, bool modifiedBefore) {
   if (!change) return;
-  caret_ = anchor_ = change->offset + change->inserted;
+  caret_ = anchor_ = caretAfter(*document_, change->offset + change->inserted);
   changed(*change, modifiedBefore, false);
 }
 

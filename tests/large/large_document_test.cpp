@@ -3,6 +3,9 @@
 // every step, and the bytes it hands a save.
 #include "large/large_document.h"
 
+#include "encoding/document_codec.h"
+#include "kanji/kanji.h"
+#include "large/edit_journal.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -243,18 +246,18 @@ TEST(LargeDocument, LinesAreFoundOnlyAsFarAsAsked) {
 }
 
 // 7-bit JIS: each line in the state its escapes leave, a line that begins
-// inside a kanji run included; an escape goes with the character after it.
+// inside a kanji run included; an escape goes with the character after it,
+// and the caret passes over one that closes a line.
 TEST(LargeDocument, JisLinesAreReadInTheStateTheEscapesLeave) {
   const std::string bytes = "ab\n\x1b$B4A;z\x1b(B\n\x1b$B$\"\n$$\x1b(Bz\n";
   auto document = LargeDocument::holding(bytes, TextEncoding::Utf8);
   ASSERT_TRUE(document->form().jis);
-  EXPECT_FALSE(document->editable());
   const struct {
     QString text;
     std::vector<qint64> characters;  // every character's start, then the line's end
   } lines[] = {
       {QStringLiteral("ab"), {0, 1, 2}},
-      {QStringLiteral("漢字"), {3, 8, 10, 13}},
+      {QStringLiteral("漢字"), {3, 8, 10}},
       {QStringLiteral("あ"), {14, 19}},
       {QStringLiteral("いz"), {20, 22, 26}},
   };
@@ -271,6 +274,131 @@ TEST(LargeDocument, JisLinesAreReadInTheStateTheEscapesLeave) {
       EXPECT_EQ(document->characterStart(end - 1), start) << end - 1;
     }
   }
+  EXPECT_EQ(document->nextCharacter(10), 14);
+  EXPECT_EQ(document->previousCharacter(13), 8);
+}
+
+// 7-bit JIS as the editor writes it (ESC $ B before pairs, ESC ( J before single bytes).
+std::string jisOf(const QString& text) {
+  return kanji::SjisToJis(cp932::encode(text).bytes.toStdString());
+}
+
+// The document, read line by line by the large view's decoder and whole by
+// the editor's JIS reader, is `model` (lines ended by LF).
+void expectReadsAs(LargeDocument& document, const QString& model) {
+  const QStringList lines = model.split(u'\n');
+  ASSERT_EQ(document.lines().lineCount(), lines.size());
+  for (const LineIndex::Span& span : document.lines().lines(0, lines.size()))
+    EXPECT_EQ(document.decode(span.start, span.end).text, lines[span.line]) << "line " << span.line;
+  const std::string bytes = contentOf(document);
+  const QString crLf = QString(model).replace(u'\n', QStringLiteral("\r\n"));
+  EXPECT_EQ(decodeDocument(QByteArray::fromStdString(bytes)).text, crLf) << bytes;
+}
+
+// Typing, Enter, Backspace and deleting in a JIS file, made as the view
+// makes them: what is put in keeps the text after it in the state it had.
+TEST(LargeDocument, JisEditsKeepTheTextAroundThemReadingAsBefore) {
+  QString model = QStringLiteral("abc漢字def\n日本語\nxyz\n");
+  const std::string original = jisOf(model);
+  auto document = LargeDocument::holding(original, TextEncoding::Utf8);
+  ASSERT_TRUE(document->form().jis);
+  test::TempFolder folder;
+  const FileIdentity identity{1, 2, qint64(original.size()), 3};
+  EditJournal journal(folder.file("edits.journal"), {folder.file("big.txt"), identity, TextEncoding::ShiftJis});
+  document->setChangeListener([&](const Change& change) { ASSERT_FALSE(journal.record(*document, change).failed()); });
+  // Where a line's character (a UTF-16 unit) begins, in the model and in the document.
+  const auto modelAt = [&model](int line, int column) {
+    qsizetype at = 0;
+    for (int k = 0; k < line; ++k) at = model.indexOf(u'\n', at) + 1;
+    return at + column;
+  };
+  const auto documentAt = [&document](int line, int column) {
+    const LineIndex::Span span = document->lines().lines(line, 1).front();
+    return span.start + document->decode(span.start, span.end).byteOf[std::size_t(column)];
+  };
+  const struct {
+    const char* name;
+    int line, column, toLine, toColumn;  // the stretch taken out
+    QString typed;                       // typed a key at a time
+    bool backspace;
+  } steps[] = {
+      {"ASCII into a kanji run", 0, 4, 0, 4, QStringLiteral("xy"), false},
+      {"kanji into ASCII", 2, 1, 2, 1, QStringLiteral("猫犬"), false},
+      {"Enter inside a kanji run", 1, 1, 1, 1, QStringLiteral("\n"), false},
+      {"kanji after a line's closing escape", 1, 1, 1, 1, QStringLiteral("月"), false},
+      {"Backspace over a character whose escape precedes it", 0, 5, 0, 5, {}, true},
+      {"Backspace at the start of a kanji run", 2, 1, 2, 1, {}, true},
+      {"Backspace at a line end after its closing escape", 1, 2, 1, 2, {}, true},
+      {"delete across an escape", 0, 2, 0, 5, {}, false},
+      {"Backspace over a line break between kanji", 2, 0, 2, 0, {}, true},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.name);
+    qint64 from = documentAt(step.line, step.column);
+    qint64 to = documentAt(step.toLine, step.toColumn);
+    qsizetype modelFrom = modelAt(step.line, step.column);
+    if (step.backspace) {
+      from = document->previousCharacter(from);
+      --modelFrom;
+    }
+    model.remove(modelFrom, modelAt(step.toLine, step.toColumn) - modelFrom);
+    const QString& keys = step.typed;
+    // A deletion is the edit of an empty text.
+    for (qsizetype k = 0; k < std::max<qsizetype>(1, keys.size()); ++k) {
+      const std::optional<Replacement> made =
+          document->replacementFor(QStringView(keys).mid(k, keys.isEmpty() ? 0 : 1), from, to - from, LineEnd::Lf);
+      ASSERT_TRUE(made);
+      document->replace(made->offset, made->length, made->bytes);
+      from = to = document->characterStart(made->offset + qint64(made->bytes.size()));
+    }
+    model.insert(modelFrom, keys);
+    expectReadsAs(*document, model);
+  }
+  // The journal puts the same bytes back onto the original; undo takes them all back.
+  auto replayed = LargeDocument::holding(original, TextEncoding::Utf8);
+  journal.sync();
+  EXPECT_EQ(replayJournal(journal.path(), identity, *replayed).outcome, ReplayOutcome::Replayed);
+  EXPECT_EQ(contentOf(*replayed), contentOf(*document));
+  while (document->undo()) {}
+  EXPECT_EQ(contentOf(*document), original);
+}
+
+// Find and Replace All in JIS: a needle of single bytes is found only where
+// the text is read in single bytes, one of pairs only on pairs, and the
+// replacement goes in from the hits' state back to it.
+TEST(LargeDocument, JisFindAndReplaceAllMatchOnlyInTheNeedlesOwnState) {
+  // 漢 is the pair 34 41 ("4A"), 字 3B 7A: "A;" across them is another kanji's pair.
+  const QString across = decodeJis("A;", JisState::Pairs).text;
+  const QString model = QStringLiteral("4Aa漢字 a\n漢 $\" あ%1\nA漢漢\n").arg(across);
+  const struct {
+    QString needle, with;
+    bool matchCase;
+    qsizetype hits;
+  } cases[] = {
+      {QStringLiteral("4A"), QStringLiteral("x"), true, 1},
+      {QStringLiteral("a"), QStringLiteral("ジ"), false, 4},
+      {QStringLiteral("$\""), {}, true, 1},
+      {QStringLiteral("あ"), {}, true, 1},
+      {across, QStringLiteral("y"), true, 1},
+      {QStringLiteral("漢"), QStringLiteral("x"), true, 4},
+      {QStringLiteral("漢"), {}, true, 4},
+      {QStringLiteral("漢字"), QStringLiteral("\n"), true, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.needle.toStdString() + " -> " + c.with.toStdString());
+    auto document = LargeDocument::holding(jisOf(model), TextEncoding::Utf8);
+    const std::optional<Needle> needle = document->needleFor(c.needle);
+    ASSERT_TRUE(needle);
+    const std::vector<qint64> hits = document->findAll(needle->bytes, 0, document->size(), c.matchCase, needle->state);
+    EXPECT_EQ(qsizetype(hits.size()), c.hits);
+    const std::optional<std::string> with = document->bytesOf(c.with, needle->state);
+    ASSERT_TRUE(with);
+    document->replaceAll(needle->bytes, *with, 0, document->size(), c.matchCase, needle->state);
+    const Qt::CaseSensitivity sensitivity = c.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    expectReadsAs(*document, QString(model).replace(c.needle, c.with, sensitivity));
+  }
+  // Single bytes and pairs in one needle: not looked for.
+  EXPECT_FALSE(LargeDocument::holding(jisOf(model), TextEncoding::Utf8)->needleFor(u"a漢"));
 }
 
 }  // namespace
