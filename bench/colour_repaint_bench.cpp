@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-document repaint command through EditorControl on a shown,
 // fully laid-out editor, for generated pages of 256 KiB, 1 MiB and 4 MiB with
 // about 20,000 tags, 10,000 quoted values and 500 comments per MiB; and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kanji detection and conversion on generated Japanese text (64 MiB by
 // default). Two inputs, each the same text in Shift-JIS, EUC-JP and JIS:
 //   kana   (the default) kanji of level 1, hiragana, katakana, half-width

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One typed character in the middle of a document, through the whole window:
 // the editor's own insertion plus our key-down, change, key-up handling (tag
 // check, typed-text format, line-number box, undo and caret timers), in a text

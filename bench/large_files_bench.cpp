@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Large and odd files through the whole window, beside a bare QTextEdit doing
 // the same work in the same run: a file of many short lines opened, the caret
 // sent to its end, one character typed and the file saved; and one typed

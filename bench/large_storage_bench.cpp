@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The large file's own storage and view: edits (a key at the end and in the
 // middle, undo), the line index (a whole count, a line's start), decoding a
 // screen of lines in each kanji code, a search that finds nothing and the

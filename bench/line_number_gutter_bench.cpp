@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One typed character and its repaint in the editor, with the line-number
 // gutter shown and hidden, in the middle and at the end of a program of
 // 1 MiB and 50 MiB, beside a bare QPlainTextEdit holding the same text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole load path of a document: the file's bytes to the editor's text
 // (detection, conversion to Shift-JIS, line ends, code page 932 decoding),
 // on a generated Japanese text of 64 MiB in Shift-JIS and in EUC-JP.

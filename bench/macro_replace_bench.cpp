@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A macro list of 100 rules applied to a page of 1 Mi characters (about
 // 40,000 upper-case tags and attributes, Japanese and English prose):
 //   ApplyRules      the rules on the text alone

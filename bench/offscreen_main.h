@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main of a benchmark that drives widgets: Qt on its offscreen platform,
 // our font substitutions, then the benchmarks named on the command line.

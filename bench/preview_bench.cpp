@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How soon the preview window shows a local page: from asking the window to
 // show the page (what Display as a Web Page does once the page is written)
 // to the web view's loadFinished and the next paint of the view after it.

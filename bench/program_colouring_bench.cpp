@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program colouring through EditorControl on a shown editor, for generated
 // C programs of 30,000 bytes (the largest coloured on opening), 48 KiB and
 // 1 MiB, beside a bare QTextEdit given the same formats:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialogs for benchmarks: every question answered at once, as a user pressing
 // Cancel would (a large page's message about colouring included), and every
@@ -9,7 +10,8 @@ namespace wrenpad::bench {
 
 class QuietDialogs : public Dialogs {
  public:
-  Answer askYesNoCancel(const QString&, const QString&) override { return Answer::Cancel; }
+  using Dialogs::askYesNoCancel;
+  Answer askYesNoCancel(const QString&, const QString&, Answer) override { return Answer::Cancel; }
   void showMessage(const QString&, const QString&) override {}
   void showError(const QString&, const QString&) override {}
   std::optional<QString> inputText(const QString&, const QString&, const QString&) override {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replace All through the command and a shown editor, offscreen: a text of
 // 1 Mi characters (Japanese and English, CR LF lines) with one occurrence
 // of the search text on each of its 10,000 lines, the caret at the start so

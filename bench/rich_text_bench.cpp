@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rich text as RTF, the form of a page's undo snapshots:
 //   WriteRtfPage / ReadRtfPage  a page of about 1 MiB in 40,000 runs of
 //                               changing font, size, colour and weight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A shown editor holding a web page, with the tag painter and the state it
 // works on, for the benchmarks that colour or render pages. Questions are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys typed into a widget the way the window system delivers them, for the
 // benchmarks that time a key: a press and its release, a character typed and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An undo snapshot of a coloured page of 1 Mi characters (about 40,000 tags
 // coloured, Japanese and English prose), as the quiet tick takes it and Undo
 // brings it back:

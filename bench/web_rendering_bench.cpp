@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-editor rendering of web formats on a generated page of 1 MiB (256
 // KiB and 4 MiB too) with headings, aligned paragraphs, font elements, bold
 // and italic in every record of about 260 characters:

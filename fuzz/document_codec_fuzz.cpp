@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes opened as a document: the text read from them is written back
 // without a character the code cannot hold, and reading what was written
 // gives the same text again. Undecodable bytes must survive the round trip.

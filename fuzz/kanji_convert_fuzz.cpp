@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the kanji detector and every converter on arbitrary bytes (the input
 // buffer is exactly the text, so AddressSanitizer sees any read past its end)
 // and checks:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the picture header readers. They never read past
 // the buffer (the sanitizers watch) and never fail; a size they give has both
 // sides at least 1 and belongs to a known kind; a size read from the first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the RTF reader. Whatever it reads is already tidy
 // (Normalized leaves it as it is), and writing it and reading that back gives
 // the same document again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings file reader: parsing, look-up, the
 // settings values with their defaults, writing them back and parsing again.
 #include "settings/ini_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the style-block model. The input is a block, then
 // optionally a selector, a property and a value, each after a U+0001. Reading
 // and setting never fail; setting a property to the value it reads as leaves

@@ -26,6 +26,58 @@ else()
   install(FILES ${packaging_out}/wrenpad.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
+# The licence and the release notes, where Debian keeps them for every
+# package: the copyright in machine-readable form, the changelog compressed
+# without a name or time in it, so the same sources give the same package.
+set(WRENPAD_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/wrenpad)
+add_custom_command(OUTPUT ${packaging_out}/changelog.gz
+                   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/changelog ${packaging_out}/changelog
+                   COMMAND gzip -9 -n -f ${packaging_out}/changelog
+                   DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog VERBATIM)
+add_custom_target(wrenpad_changelog ALL DEPENDS ${packaging_out}/changelog.gz)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${packaging_out}/changelog.gz DESTINATION ${WRENPAD_DOC_DIR})
+# The newest entry of the changelog names the version being built.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog)
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^wrenpad \\(${PROJECT_VERSION}\\) ")
+  message(WARNING "packaging/changelog has no entry for version ${PROJECT_VERSION} at its top")
+endif()
+
+# The icon at the fixed sizes of the desktop's icon theme, rendered from the
+# SVG at build time; at 16 px the full drawing blurs into a blot, so that
+# size has a simpler drawing of its own.
+add_executable(wrenpad_render_icon ${CMAKE_CURRENT_LIST_DIR}/render_icon.cpp)
+target_link_libraries(wrenpad_render_icon PRIVATE Qt6::Svg Qt6::Gui)
+set_target_properties(wrenpad_render_icon PROPERTIES AUTOMOC OFF)
+set(icon_pngs "")
+foreach(size 16 24 32 48 64 128 256)
+  set(icon_svg ${CMAKE_SOURCE_DIR}/resources/icons/wrenpad.svg)
+  if(size EQUAL 16)
+    set(icon_svg ${CMAKE_SOURCE_DIR}/resources/icons/wrenpad-16.svg)
+  endif()
+  set(icon_png ${packaging_out}/icons/${size}x${size}/wrenpad.png)
+  add_custom_command(OUTPUT ${icon_png}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${packaging_out}/icons/${size}x${size}
+                     COMMAND wrenpad_render_icon ${icon_svg} ${size} ${icon_png}
+                     DEPENDS wrenpad_render_icon ${icon_svg} VERBATIM)
+  list(APPEND icon_pngs ${icon_png})
+  install(FILES ${icon_png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(wrenpad_icons ALL DEPENDS ${icon_pngs})
+
+# The start-up document of new CGI programs starts with an interpreter line,
+# which makes it a script to Debian, and a script in a package is runnable.
+install(CODE "file(CHMOD \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/wrenpad/Default.cgi\"
+                    PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                WORLD_READ WORLD_EXECUTE)")
+
+# A stripped program (cpack strips what it packs) also loses the compiler's
+# notes, as Debian's own packages do: they take room and say nothing at run time.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/wrenpad\")
+endif()")
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wrenpad)
 set(CPACK_PACKAGE_VENDOR "Wrenpad")
@@ -39,12 +91,17 @@ Shift-JIS, EUC-JP and JIS files, colours HTML and inserts mark-up through menus
 and dialogs, previews pages, and compiles and runs C, C++, Java and Pascal
 programs with one key.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The packaged program carries no debugging information (the build folder's
+# copy keeps it).
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${WRENPAD_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 # dpkg-shlibdeps adds the libraries the program links; the window also needs
 # Qt's platform plugins, a font with Japanese glyphs for texts and pages, and
 # the monospaced Japanese face that draws a backslash for programs, which no
-# library names.
+# library names. The charset prober that tells EUC-JP from Shift-JIS
+# (libuchardet0) is linked, so dpkg-shlibdeps names it with its version;
+# naming it here as well would list it twice.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-noto-cjk")
 # The compilers, the CGI test server, the terminal for running programs and

@@ -9,10 +9,10 @@ PACKAGES="
   qt6-webengine-dev
   qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev libjpeg-dev zlib1g-dev
+  libpng-dev libjpeg-dev zlib1g-dev libuchardet-dev
   fonts-ipafont-gothic fonts-noto-cjk fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool xterm
-  xdg-utils shared-mime-info desktop-file-utils
+  xdg-utils shared-mime-info desktop-file-utils lintian appstream
   g++ gcc default-jdk-headless fp-compiler perl lighttpd
 "
 

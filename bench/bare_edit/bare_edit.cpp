@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the outside benchmarks: one QTextEdit in a window (a
 // QPlainTextEdit with BARE_EDIT_PLAIN=1), the file decoded (UTF-8, or the
 // codec named by BARE_EDIT_CODEC, such as Shift_JIS) and loaded with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program takes one file name on its command line. The shell may split a
 // name with blanks into several arguments, so they are joined again.

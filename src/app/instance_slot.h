@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Each running instance takes a slot number that keeps its temporary files
 // apart from those of other instances. The slot is claimed by a marker file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: one application, one main window, the event loop.
 #include "files/file_names.h"
 #include "platform/app_paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGTERM and SIGHUP (logout, shutdown, `kill`) arrive as the Qt signal
 // `requested` in the event loop, where the program can keep the user's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "colouring/colour_span.h"
 
 #include "editor/text_on_background.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tag painter produces: stretches of the editor text with the kind
 // of colouring each receives, and the character attributes of each kind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tag-colouring commands receive from the program: the editor, the
 // dialogs, the shared document state, the settings, the messages, the

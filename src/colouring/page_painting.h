@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the mark-up commands ask of the page's colouring after they wrote
 // text: the tag painter (colouring/tag_painter.h) carries it out in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scopes every colouring run opens: the change handler kept quiet, and the
 // editor's redrawing suspended.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours program documents in the editor: the whole text after opening,
 // pasting and replacing; after a key, only the lines the typing changed (and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colouring program text: keywords, string literals and comments of C/C++,
 // Java, Perl, Pascal and the JavaScript of pages. The text is scanned line by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "colouring/style_classes.h"
 
 #include "text/text_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The class names a page defines in its style block, offered by the font and
 // box dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tag-colouring commands: they read the editor, compute the spans with
 // the pure painter (tag_spans.h, whole_repaint.h) and write the formats back

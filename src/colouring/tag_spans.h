@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HTML tag painter as a pure computation: from the editor text and a
 // range it gives the spans to colour (tags, double-quoted values, comments)

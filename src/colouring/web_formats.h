@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Showing a web page partly as a browser would, inside the editor: font tags
 // change size, colour and face, headings grow and turn bold, paragraphs and

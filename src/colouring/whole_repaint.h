@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decisions of the whole-document repaint that depend only on the text
 // and the page settings: which whole-text attributes to apply, the progress

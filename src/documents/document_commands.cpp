@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/document_commands.h"
 
 #include "platform/dialogs.h"
@@ -213,6 +214,13 @@ void DocumentCommands::mmNewClick() {
   if (!AskSaveChanges()) return;
   const std::optional<int> kind = c_.host.askDocumentType();
   if (!kind) return;
+  beginUntitledDocument();
+  if (*kind == kNewProgram) c_.host.newProgramFromTemplate();
+  if (*kind == kNewPage) c_.host.newPageFromText();
+  c_.session.ChangeWatch = true;
+}
+
+void DocumentCommands::beginUntitledDocument() {
   SetDocumentTitle(kUntitledName);
   startNewDocument();
   c_.host.beginDocument();
@@ -220,9 +228,6 @@ void DocumentCommands::mmNewClick() {
   c_.host.SetWebPageMode(false);
   c_.editor.setModified(false);
   StartUndoSeries(c_.session);
-  if (*kind == kNewProgram) c_.host.newProgramFromTemplate();
-  if (*kind == kNewPage) c_.host.newPageFromText();
-  c_.session.ChangeWatch = true;
 }
 
 void DocumentCommands::startNewDocument() {
@@ -258,6 +263,8 @@ void DocumentCommands::SelectDocumentFont(const QString& text) {
     font.name = s.DefFontCharset == kShiftJisCharset ? s.DefFontName : kProportionalGothic;
     font.charset = kShiftJisCharset;
   }
+  // A UTF-8 document has a yen sign of its own: its backslash looks like one.
+  c_.editor.setDrawsBackslash(loaded_.encoding == TextEncoding::Utf8);
   c_.editor.setDefaultFont(font);
   QFont dialogFont(font.name);
   dialogFont.setPointSize(std::max(1, font.sizePoints));
@@ -318,7 +325,7 @@ void DocumentCommands::mmFontClick() {
   const QFont inUse = fontInUse(c_.editor.defaultFont(), fontDialogFont_);
   const auto chosen = c_.dialogs.chooseFont(inUse, [this](const QFont& font) { FontDialogApply(font); });
   if (!chosen || *chosen == inUse) return;
-  rememberDialogFont(*chosen);
+  FontDialogApply(*chosen);  // the face drawn is the one the dialog opens on next
   applyFontToWholeText(*chosen);
   Settings& s = c_.settings;
   if (c_.document.DocumentMode == kProgramMode) {

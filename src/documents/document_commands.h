@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The current document's file commands: New, Open, Save, Save As, printing,
 // the clipboard commands, renaming, the default folder and the editor font.
@@ -68,6 +69,8 @@ class DocumentCommands {
   // The document stops being the file it was read from: it is written as a
   // new document is (see writing_choices.h). New, and a page made from a text.
   void startNewDocument();
+  // An empty text document under the untitled name, unmodified.
+  void beginUntitledDocument();
   // The code a page made now from this document declares: the code its save
   // would use (UTF-8 for a text read as UTF-8, else the chosen output code).
   TextEncoding codeOfNewPage() const;
@@ -127,16 +130,20 @@ class DocumentCommands {
     TextEncoding encoding;
     bool asLoaded = false;  // the bytes the document was read from
     bool declaresUtf8 = false;  // a page whose declaration was made UTF-8
+    bool jis = false;           // Shift-JIS's characters written as 7-bit JIS
   };
   bool unchangedSinceLoaded() const;
   std::optional<QByteArray> bytesAsLoaded() const;
   std::optional<Output> outputFor(const QString& name, const QString& text);
-  TextEncoding outputEncoding(const QString& text) const;
-  TextForm writingForm(const QString& text) const;
+  bool isLoadedFile(const QString& name) const;
+  TextEncoding outputEncoding(const QString& name, const QString& text) const;
+  TextForm writingForm(const QString& text, bool toLoadedFile = false) const;
   void keepWrittenLineEnd(const QString& text);
-  std::optional<Output> utf8Instead(const QString& text, TextEncoding target, qsizetype unencodable);
+  std::optional<Output> utf8Instead(const QString& text, TextEncoding target, const TextForm& form,
+                                    qsizetype unencodable);
   Output utf8Output(const QString& text) const;
-  std::optional<Output> declaredPageOutput(const QString& text, TextEncoding target, qsizetype unencodable);
+  std::optional<Output> declaredPageOutput(const QString& text, TextEncoding target, const TextForm& form,
+                                           qsizetype unencodable);
   void declareUtf8InEditor();
   std::optional<files::FileStamp> writeBytes(const QString& name, const QByteArray& bytes);
   void rememberWritten(const QString& name, const Output& output, const files::FileStamp& stamp);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the document's file: the bytes on disk, their
 // decoding and encoding, and the questions about binary files, large files,
 // files changed by another program and characters a code cannot hold.
@@ -123,23 +124,26 @@ bool DocumentCommands::confirmOverwritingChanges(const QString& name) {
   if (QFileInfo(name).absoluteFilePath() != loadedPath_) return true;
   const files::FileStamp now = files::stampOf(name);
   if (!now.exists || now == loadedStamp_) return true;
-  return confirm(tr2("\"%1\" was changed by another program after Wrenpad read or saved it.\n"
-                     "Overwrite those changes with this text? (No or Cancel does not save.)",
-                     u"\"%1\"は、Wrenpadが読み込んだ（保存した）後に別のプログラムによって変更されています。\n"
-                     u"その変更をこの文書で上書きしますか？（「いいえ」「キャンセル」では保存しません）")
-                     .arg(name));
+  // Yes destroys the other program's bytes: Enter keeps them.
+  const QString question = tr2("\"%1\" was changed by another program after Wrenpad read or saved it.\n"
+                               "Overwrite those changes with this text? (No or Cancel does not save.)",
+                               u"\"%1\"は、Wrenpadが読み込んだ（保存した）後に別のプログラムによって変更されています。\n"
+                               u"その変更をこの文書で上書きしますか？（「いいえ」「キャンセル」では保存しません）")
+                               .arg(name);
+  return c_.dialogs.askYesNoCancel(title(), question, Answer::No) == Answer::Yes;
 }
 
 // The text in UTF-8 when the user agrees, after finding a character that
 // `target` cannot hold.
 std::optional<DocumentCommands::Output> DocumentCommands::utf8Instead(const QString& text,
                                                                       TextEncoding target,
+                                                                      const TextForm& form,
                                                                       qsizetype unencodable) {
   if (!confirm(tr2("The text holds characters that %1 cannot hold, such as \"%2\".\n"
                    "Save it as UTF-8 instead? (No or Cancel does not save.)",
                    u"この文書には%1で保存できない文字（\"%2\"など）が含まれています。\n"
                    u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
-                   .arg(encodingName(target), characterAt(text, unencodable))))
+                   .arg(encodingName(target, form), characterAt(text, unencodable))))
     return std::nullopt;
   return utf8Output(text);
 }
@@ -156,6 +160,7 @@ DocumentCommands::Output DocumentCommands::utf8Output(const QString& text) const
 // stops.
 std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(const QString& text,
                                                                              TextEncoding target,
+                                                                             const TextForm& form,
                                                                              qsizetype unencodable) {
   const QString character = characterAt(text, unencodable);
   const Answer answer = c_.dialogs.askYesNoCancel(
@@ -165,10 +170,10 @@ std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(con
                    u"このページは文字コード%1を宣言していますが、%1で保存できない文字（\"%2\"など）が含まれています。\n"
                    u"それらの文字を文字参照（\"%2\"は\"%3\"）で書き込み、文字コードはそのままにしますか？"
                    u"（「いいえ」ではUTF-8の宣言に変えるかを尋ねます。「キャンセル」では保存しません）")
-                   .arg(encodingName(target), character, withCharacterReferences(character, target)));
+                   .arg(encodingName(target, form), character, withCharacterReferences(character, target, form)));
   if (answer == Answer::Yes) {
-    const QString referenced = withCharacterReferences(text, target, loaded_.form);
-    return Output{encodeDocument(referenced, target, writingForm(referenced)).bytes, target};
+    const QString referenced = withCharacterReferences(text, target, form);
+    return Output{encodeDocument(referenced, target, form).bytes, target, false, false, form.jis};
   }
   if (answer == Answer::No && confirm(tr2("Change the page's declaration to UTF-8 and save it as UTF-8?\n"
                                           "(No or Cancel does not save.)",
@@ -181,12 +186,18 @@ std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(con
   return std::nullopt;
 }
 
-// The code a save writes the text in.
-TextEncoding DocumentCommands::outputEncoding(const QString& text) const {
+// Whether `name` is the file the document was read from or last written to.
+bool DocumentCommands::isLoadedFile(const QString& name) const {
+  return !loadedPath_.isEmpty() && QFileInfo(name).absoluteFilePath() == loadedPath_;
+}
+
+// The code a save to `name` writes the text in.
+TextEncoding DocumentCommands::outputEncoding(const QString& name, const QString& text) const {
   OutputChoice choice;
   choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
   choice.chosen = chosenOutputEncoding(c_.settings);
   choice.loadedAs = loaded_.encoding;
+  choice.sameFile = isLoadedFile(name);
   return chooseOutputEncoding(text, choice);
 }
 
@@ -203,9 +214,14 @@ TextEncoding DocumentCommands::codeOfNewPage() const {
   return chooseOutputEncoding(QString(), {.chosen = chosenOutputEncoding(c_.settings), .loadedAs = loaded_.encoding});
 }
 
-// The line ends and codes a save writes the text with.
-TextForm DocumentCommands::writingForm(const QString& text) const {
-  return formForWritingText(text, loaded_.form, c_.settings);
+// The line ends and codes a save writes the text with. A file read as JIS
+// goes back to itself as JIS; a page that declares a code is written as it
+// declares.
+TextForm DocumentCommands::writingForm(const QString& text, bool toLoadedFile) const {
+  TextForm form = formForWritingText(text, loaded_.form, c_.settings);
+  form.jis = toLoadedFile && loaded_.form.jis;
+  if (c_.document.DocumentMode == kHtmlMode && declaredEncoding(text)) form.jis = declaresJis(text);
+  return form;
 }
 
 // Once written, the file's line ends are the document's own: a later change
@@ -218,7 +234,7 @@ void DocumentCommands::keepWrittenLineEnd(const QString& text) {
 // The bytes a save writes, or nothing when the user stops the save.
 std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name,
                                                                     const QString& text) {
-  const TextEncoding target = outputEncoding(text);
+  const TextEncoding target = outputEncoding(name, text);
   // A document saved without edits gets the bytes it was read from, in
   // whatever code they are (JIS included, which is never written otherwise).
   const bool unchanged = unchangedSinceLoaded();
@@ -229,11 +245,12 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
   if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
       !confirmChangingBinary(name))
     return std::nullopt;
-  const EncodedText encoded = encodeDocument(text, target, writingForm(text));
-  if (encoded.firstUnencodable < 0) return Output{encoded.bytes, target};
+  const TextForm form = writingForm(text, isLoadedFile(name));
+  const EncodedText encoded = encodeDocument(text, target, form);
+  if (encoded.firstUnencodable < 0) return Output{encoded.bytes, target, false, false, form.jis};
   const bool declared = c_.document.DocumentMode == kHtmlMode && declaredEncoding(text) == target;
-  if (declared) return declaredPageOutput(text, target, encoded.firstUnencodable);
-  return utf8Instead(text, target, encoded.firstUnencodable);
+  if (declared) return declaredPageOutput(text, target, form, encoded.firstUnencodable);
+  return utf8Instead(text, target, form, encoded.firstUnencodable);
 }
 
 // The editor's page declares UTF-8, as the file just written does; the
@@ -278,7 +295,8 @@ void DocumentCommands::rememberWritten(const QString& name, const Output& output
   const bool utf8 = output.encoding == TextEncoding::Utf8;
   loaded_.text = QString();
   loaded_.bytes = QByteArray();
-  loaded_.encoding = utf8 ? TextEncoding::Utf8 : TextEncoding::ShiftJis;
+  loaded_.encoding = output.encoding;
+  loaded_.form.jis = output.jis;
   loaded_.form.utf8Bom = utf8 && output.bytes.startsWith(kUtf8Bom);
   loaded_.binary = false;
 }
@@ -371,14 +389,11 @@ void DocumentCommands::largeFileChangedOnDisk() {
                    .arg(name));
   }
   // A new document: empty, or holding what was typed, not yet saved.
-  SetDocumentTitle(kUntitledName);
-  startNewDocument();
-  c_.host.beginDocument();
-  c_.editor.clear();
-  c_.host.SetWebPageMode(false);
-  c_.editor.setText(typed);
-  c_.editor.setModified(!typed.isEmpty());
-  StartUndoSeries(c_.session);
+  beginUntitledDocument();
+  if (!typed.isEmpty()) {
+    c_.editor.setText(typed);
+    c_.editor.setModified(true);
+  }
   c_.host.showCommandStates();
 }
 

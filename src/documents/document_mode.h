@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the three document modes (text, program, page): which
 // language a program file's extension selects, what the window shows in

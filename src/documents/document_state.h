@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The current document's identity and the small pieces of program state that
 // several subsystems read. Plain values: no widgets.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/file_access.h"
 
 #include "files/descriptors.h"
+#include "files/file_names.h"
 #include "files/private_files.h"
 
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <new>
 #include <optional>
@@ -72,24 +75,37 @@ class SaveJournal {
   explicit SaveJournal(QString target) : target_(std::move(target)) {
     if (journalFolder().isEmpty()) return;
     path_ = QDir(journalFolder()).filePath(QStringLiteral("save-%1.journal").arg(::getpid()));
-    record(QString());
+    failure_ = record(QString());
   }
   SaveJournal(const SaveJournal&) = delete;
   SaveJournal& operator=(const SaveJournal&) = delete;
   ~SaveJournal() {
     if (!path_.isEmpty()) ::unlink(native(path_).constData());
   }
-  void recordBackup(const QString& backup) { record(backup); }
+  // A file replaced whole needs no note; one written over in place does not
+  // go on without it, or a kill halfway would leave a half-written file that
+  // no later start could tell of.
+  Failure readyForInPlace() const {
+    return failure_.failed() ? because(Problem::SaveNoteNotWritten, journalFolder()) : Failure();
+  }
+  Failure recordBackup(const QString& backup) {
+    failure_ = record(backup);
+    return readyForInPlace();
+  }
 
  private:
-  // A save goes on without its note when the note cannot be written: the
-  // note only helps after a kill, the save is what the user asked for.
-  void record(const QString& backup) {
-    if (!path_.isEmpty()) writePrivateFile(path_, journalBytes(target_, backup));
+  Failure record(const QString& backup) {
+    return path_.isEmpty() ? Failure() : writePrivateFile(path_, journalBytes(target_, backup));
   }
   QString target_;
   QString path_;
+  Failure failure_;
 };
+
+// Where the copies of a file in a folder that takes no new file go: the
+// journal's folder, which lasts as long as the note that names them (the
+// temporary folder may be emptied at the next boot).
+QString refugeFolder() { return journalFolder().isEmpty() ? QDir::tempPath() : journalFolder(); }
 
 // What a save writes: bytes held whole, or blocks from a producer.
 class Content {
@@ -151,18 +167,17 @@ Attempt replaceFile(const QString& target, const struct stat* old, const Content
 // back when the writing fails.
 class Backup {
  public:
-  // In the file's folder, or the temporary folder when that takes no new file.
+  // In the file's folder, or the refuge folder when that takes no new file.
   // The journal learns of the copy once it is whole.
   Failure make(const QString& target, SaveJournal& journal) {
     const Fd source(::open(native(target).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!source.valid()) return failureOf(errno);
     int error = copy_.create(QFileInfo(target).absolutePath(), QStringLiteral("backup"), 0600);
     if (error == EACCES || error == EPERM || error == EROFS)
-      error = copy_.create(QDir::tempPath(), QStringLiteral("backup"), 0600);
+      error = copy_.create(refugeFolder(), QStringLiteral("backup"), 0600);
     if (!error) error = copyContents(source.get(), copy_.fd());
     if (error) return failureOf(error);
-    journal.recordBackup(copy_.path());
-    return {};
+    return journal.recordBackup(copy_.path());
   }
   // Puts the old bytes back after `cause`; when even that fails, the copy is
   // kept and the failure names it.
@@ -191,17 +206,27 @@ int reserveSpace(int fd, qint64 oldSize, qint64 newSize) {
 }
 
 // Blocks that may be read from the target itself are written to a file of
-// their own first, beside the target or else in the temporary folder.
+// their own first, beside the target or else in the refuge folder.
 Failure stage(const QString& target, const Content& content, TempFile& staged) {
   int error = staged.create(QFileInfo(target).absolutePath(), QStringLiteral("new"), 0600);
   if (error == EACCES || error == EPERM || error == EROFS)
-    error = staged.create(QDir::tempPath(), QStringLiteral("new"), 0600);
+    error = staged.create(refugeFolder(), QStringLiteral("new"), 0600);
   if (!error) error = content.writeOver(staged.fd());
   return error ? failureOf(error) : Failure();
 }
 
+// A file given back its old bytes gets its old time too: the failed save is
+// then no change of the file, neither for the document, which would take it
+// for another program's at the next save, nor for any other program.
+Failure withOldTime(int fd, const struct stat& old, Failure failure) {
+  const struct timespec times[2] = {{0, UTIME_OMIT}, old.st_mtim};
+  if (!failure.oldBytesKeptInCopy) ::futimens(fd, times);
+  return failure;
+}
+
 Failure writeInPlace(const QString& target, int fd, const struct stat& old, const Content& content,
                      SaveJournal& journal) {
+  if (Failure failure = journal.readyForInPlace(); failure.failed()) return failure;
   TempFile staged;
   if (content.streamed()) {
     if (Failure failure = stage(target, content, staged); failure.failed()) return failure;
@@ -210,9 +235,10 @@ Failure writeInPlace(const QString& target, int fd, const struct stat& old, cons
   Backup backup;
   if (Failure failure = backup.make(target, journal); failure.failed()) return failure;
   if (test_hooks::beforeCommit) test_hooks::beforeCommit();
-  if (const int error = reserveSpace(fd, old.st_size, content.size())) return failureOf(error);
+  if (const int error = reserveSpace(fd, old.st_size, content.size()))
+    return withOldTime(fd, old, failureOf(error));
   const int error = content.streamed() ? copyContents(staged.fd(), fd) : content.writeOver(fd);
-  if (error) return backup.restoreInto(fd, failureOf(error));
+  if (error) return withOldTime(fd, old, backup.restoreInto(fd, failureOf(error)));
   return {};
 }
 
@@ -334,8 +360,32 @@ std::optional<InterruptedSave> readJournal(const QString& journal) {
   if (read.failure.failed()) return std::nullopt;
   const qsizetype split = read.bytes.indexOf('\0');
   if (split <= 0) return std::nullopt;
-  return InterruptedSave{QFile::decodeName(read.bytes.left(split)),
-                         QFile::decodeName(read.bytes.mid(split + 1)), journal};
+  return InterruptedSave{fileNameFromBytes(read.bytes.left(split)), fileNameFromBytes(read.bytes.mid(split + 1)),
+                         journal};
+}
+
+// A run killed while it copied a file's old bytes left a backup half made,
+// which its note does not name yet: a file of that run's kind "backup", in
+// the file's folder or the refuge folder, made after the note was.
+void removeHalfMadeBackups(const InterruptedSave& save, qint64 pid) {
+  const QByteArray prefix = native(tempFilePrefix(QStringLiteral("backup")) + QString::number(pid) + u'-');
+  const qint64 noted = stampOf(save.journal).modifiedNs;
+  for (const QString& folder : {QFileInfo(save.target).absolutePath(), refugeFolder()}) {
+    const Fd dirFd(::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Fd listed(dirFd.valid() ? ::dup(dirFd.get()) : -1);
+    DIR* dir = listed.valid() ? ::fdopendir(listed.get()) : nullptr;
+    if (!dir) continue;
+    listed.release();  // the listing owns it now
+    while (const dirent* entry = ::readdir(dir)) {
+      struct stat st;
+      if (std::strncmp(entry->d_name, prefix.constData(), std::size_t(prefix.size())) != 0 ||
+          ::fstatat(dirFd.get(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+        continue;
+      if (S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && stampFrom(st).modifiedNs >= noted)
+        ::unlinkat(dirFd.get(), entry->d_name, 0);
+    }
+    ::closedir(dir);
+  }
 }
 }  // namespace
 
@@ -350,6 +400,7 @@ std::vector<InterruptedSave> findInterruptedSaves() {
     const QString journal = QDir(folder).filePath(name);
     const std::optional<InterruptedSave> save = readJournal(journal);
     if (save) removeLeftOverTemporaries(QFileInfo(save->target).absolutePath());
+    if (save && save->backup.isEmpty()) removeHalfMadeBackups(*save, pid);
     if (save && !save->backup.isEmpty() && isRegularFile(save->backup))
       found.push_back(*save);
     else

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file system under the document commands, as plain functions on paths.
 //
@@ -72,7 +73,9 @@ WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const Blo
 
 // Saves keep a note of what they write in this folder (the program's state
 // folder), so that a run killed in the middle of a save can be told at the
-// next start. Without a folder no note is kept.
+// next start; a save in place does not go on without its note
+// (Problem::SaveNoteNotWritten). The backup of a file whose folder takes no
+// new file is kept in this folder too. Without a folder no note is kept.
 void setSaveJournalFolder(const QString& folder);
 QString saveJournalFolder();
 
@@ -85,7 +88,8 @@ struct InterruptedSave {
 };
 // The interrupted saves of runs that are gone. Finding them also removes the
 // half-written files such runs left beside the files they were replacing,
-// and the notes of saves that left nothing to offer.
+// the backups they were killed making, and the notes of saves that left
+// nothing to offer.
 std::vector<InterruptedSave> findInterruptedSaves();
 // Writes the old bytes back into the file; the copy and the note go.
 Failure restoreInterruptedSave(const InterruptedSave& save);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands on a large file: a file too large for the editor's text widget
 // (above kLargeFileBytes, or with a line longer than kLongestLineBytes) is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/recent_files.h"
 
 #include "settings/ini_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine files used most recently, newest first, as the File menu lists
 // them and the settings file keeps them (section "KeepFileNames", keys

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/recovery.h"
 
 #include "documents/document_kind.h"
 #include "documents/undo_snapshots.h"
+#include "documents/file_access.h"
 #include "files/descriptors.h"
+#include "files/file_names.h"
 #include "files/private_files.h"
 #include "settings/ini_file.h"
 
@@ -20,6 +23,9 @@ namespace {
 
 const QString kSection = QStringLiteral("Recovery");
 const QString kNameKey = QStringLiteral("Name");
+// The name's own bytes, percent-encoded: a name that is not UTF-8 has no
+// text that turns back into it, and the file is saved under this name.
+const QString kNameBytesKey = QStringLiteral("NameBytes");
 const QString kKindKey = QStringLiteral("Kind");
 
 QString kindName(SnapshotKind kind) {
@@ -65,6 +71,8 @@ files::Failure RecordDocumentName(const QString& folder, int slot, const Recorde
                                   mode_t modeLimit) {
   IniFile file;
   file.setValue(kSection, kNameKey, document.name);
+  const QByteArray nameBytes = files::fileNameToBytes(document.name).toPercentEncoding();
+  file.setValue(kSection, kNameBytesKey, QString::fromLatin1(nameBytes));
   file.setValue(kSection, kKindKey, kindName(document.kind));
   return files::writePrivateFile(DocumentNameFile(folder, slot), file.toBytes(), modeLimit);
 }
@@ -75,8 +83,10 @@ std::optional<RecordedDocument> ReadDocumentName(const QString& folder, int slot
   const IniFile file = IniFile::fromBytes(text->toUtf8());
   // Earlier versions wrote the name alone.
   if (!file.contains(kSection, kNameKey)) return RecordedDocument{text->trimmed(), SnapshotKind::Unknown};
-  return RecordedDocument{file.value(kSection, kNameKey).value_or(QString()),
-                          kindNamed(file.value(kSection, kKindKey))};
+  const std::optional<QString> bytes = file.value(kSection, kNameBytesKey);
+  const QString name = bytes ? files::fileNameFromBytes(QByteArray::fromPercentEncoding(bytes->toLatin1()))
+                             : file.value(kSection, kNameKey).value_or(QString());
+  return RecordedDocument{name, kindNamed(file.value(kSection, kKindKey))};
 }
 
 std::vector<RecoveryOffer> FindRecoveryOffers(const QString& folder, int lastSlot,
@@ -91,9 +101,10 @@ std::vector<RecoveryOffer> FindRecoveryOffers(const QString& folder, int lastSlo
     // A save removes the name file, so a file newer than the snapshot was
     // changed by something else: the work is offered all the same, and the
     // question says so.
-    const QFileInfo document(recorded->name);
-    if (document.isAbsolute() && document.isFile() && document.lastModified() > offer.written)
-      offer.fileChanged = document.lastModified();
+    const files::FileStamp document = files::stampOf(recorded->name);
+    const QDateTime changed = QDateTime::fromMSecsSinceEpoch(document.modifiedNs / 1000000);
+    if (QDir::isAbsolutePath(recorded->name) && files::isRegularFile(recorded->name) && changed > offer.written)
+      offer.fileChanged = changed;
     offers.push_back(offer);
   }
   std::sort(offers.begin(), offers.end(),

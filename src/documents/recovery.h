@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Work left by a run that did not end cleanly (a crash, a kill, a lost
 // session): its undo snapshots and, kept beside them while the document has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/shell_integration.h"
 
 #include "files/private_files.h"

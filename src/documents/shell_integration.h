@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ties the program into the desktop through freedesktop files: relating a
 // file extension to the program (a MIME type for it when the desktop knows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo, Redo and Enable Multi Undo over the snapshots of UndoSnapshots.
 // With multi-level undo on, Undo first goes back to the newest snapshot when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Multi-level undo: up to ten states of the document kept as files of this
 // instance, "Temporary File for Wrenpad_<slot>_<k>.rtf", written two seconds
@@ -26,7 +27,8 @@ class UndoSnapshots {
   // Writes `content` as the next snapshot: number UndoCount + 1, or, once
   // ten exist, drops the oldest and moves the others down one number.
   // `undoCount` and `undoTop` follow. The file's permissions are 0600 &
-  // `modeLimit`. On failure the counts and the older files stay as they were.
+  // `modeLimit`. On failure (the write, or a move of the older files) the
+  // counts and the older files stay as they were.
   files::Failure take(const QByteArray& content, int& undoCount, int& undoTop, mode_t modeLimit = 0600);
   // The bytes of snapshot `number`; nothing when it cannot be read or holds
   // nothing (no state a snapshot keeps is empty).
@@ -40,6 +42,9 @@ class UndoSnapshots {
   int slot() const { return slot_; }
 
  private:
+  int move(int from, int to) const;
+  files::Failure moveDown() const;
+
   QString folder_;
   int slot_;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's choices for writing texts, as the settings hold them: the output
 // kanji code of new and unmarked documents, and the line end of every text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What HTML formatting is open at the caret, worked out from the text alone.
 // The key handling keeps the result in CaretContextFlags, which the mark-up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/code_template_dialog.h"
 
 #include "editor/plain_paste.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TCodeTemplateList: the list of code templates, edited as plain text. The
 // form gives back the memo's text; the command that shows it sorts and saves

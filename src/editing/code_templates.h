@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Code templates: an abbreviation typed in the editor becomes a longer text
 // on Ctrl+J. A template list has one template per line: abbreviation, "==>>",

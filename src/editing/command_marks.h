@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The states of the commands that follow the caret, the selection and the
 // place the pop-up menu opens at. The key handling and the mark-up commands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Looking up the English word at the caret in a dictionary program: the word
 // is taken from the text, reduced to a base form by stripping common endings,

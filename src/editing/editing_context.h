@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The narrow context the key handling and the editing tools work in: the
 // editor, the questions, the window's small services and the shared state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the key handling and the mark-up commands need from the main window:
 // showing the command states they keep as values, the heading box, the

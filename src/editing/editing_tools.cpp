@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/editing_tools.h"
 
 #include "editing/editing_host.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Three small editing aids: counting the letters of the selection, the
 // indentation width of Tab, and the jump to a line typed in the line-number

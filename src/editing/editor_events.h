@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window does on the editor's key, mouse, change and
 // selection events: keeps the line-number box, the edit commands, the pop-up

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A single-line edit that changes its background while it has the focus,
 // so the user sees at a glance that typing goes into it (the line-number box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/find_dialogs.h"
 
 #include "platform/form_widgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Find and Replace dialogs: modeless forms that stay open beside the
 // editor. They offer only the search text, the replacement text and "Match

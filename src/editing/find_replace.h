@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Find and Replace through the two modeless dialogs. Find searches forward
 // from the end of the selection and never wraps; Replace replaces the

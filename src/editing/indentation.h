@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Indentation with blanks: Tab and Shift+Tab over a block of lines, and the
 // indentation a new line takes over from the line above it in programs.

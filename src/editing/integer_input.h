@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole numbers typed by the user (line numbers, the tab width), with the
 // error texts shown when the input is not one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quoted link under the caret, for the pop-up item that opens a linked
 // page: href = "page.htm" with the caret inside the quotes or just after them.

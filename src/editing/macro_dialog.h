@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TMacroReplaceDialog: the modeless editor of a macro list. Its buttons never
 // touch the document or the list file: each press sends a MacroRequest with

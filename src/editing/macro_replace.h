@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Macro Replace: the list of replacement rules edited in its modeless
 // dialog, kept in the list file the settings name, saved automatically or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replacement rules of a macro list applied to a whole text. A list has one
 // rule per line: left side, "==>>", right side (lines without "==>>" are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Typing mark-up in a page: the tag a just-typed ">" closes, and the text
 // typed behind a coloured tag, which must not keep the tag's colour. Both

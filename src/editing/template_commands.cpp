@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/template_commands.h"
 
 #include "documents/document_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Code templates in the editor: the list of the document's language loaded
 // when a document opens or changes its kind, Ctrl+J expanding the word

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key handlers compare keys as the keyboard's virtual-key codes and the
 // modifier set Shift 1, Alt 2, Ctrl 4. Qt's key events come in through the

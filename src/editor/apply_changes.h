@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Applies plain-value text changes to the editor through its selection, so
 // character formats outside each changed stretch are kept.

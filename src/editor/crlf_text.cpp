@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/crlf_text.h"
 
 #include "editor/aligning_layout.h"

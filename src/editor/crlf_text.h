@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Line breaks between the program's CR LF text and the text widget's own
 // forms. Private to the editor room. Each function makes one pass: replacing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editor_control.h"
 
 #include "editor/crlf_text.h"
@@ -131,8 +132,8 @@ CharAttributes EditorControl::selAttributes() const {
   result.color = format.hasProperty(QTextFormat::ForegroundBrush)
                      ? format.foreground().color()
                      : defaultFont_.color;
-  const QStringList families = format.fontFamilies().toStringList();
-  result.fontName = families.isEmpty() ? defaultFont_.name : families.first();
+  const QString face = faceOf(format);
+  result.fontName = face.isEmpty() ? defaultFont_.name : face;
   result.sizePoints = format.hasProperty(QTextFormat::FontPointSize)
                           ? qRound(format.fontPointSize())
                           : defaultFont_.sizePoints;
@@ -145,7 +146,7 @@ CharAttributes EditorControl::selAttributes() const {
   return result;
 }
 void EditorControl::setSelAttributes(const CharAttributes& attributes) {
-  const QTextCharFormat format = formatOf(attributes);
+  const QTextCharFormat format = formatOf(attributes, drawsBackslash_);
   FormattingScope scope(*this);
   QTextCursor cursor = edit_->textCursor();
   if (cursor.hasSelection())
@@ -177,7 +178,8 @@ void EditorControl::setParagraphAlignment(Alignment alignment) {
 void EditorControl::setDefaultFont(const EditorFont& font) {
   FormattingScope scope(*this);
   defaultFont_ = font;
-  QFont qfont(font.name);
+  QFont qfont;
+  qfont.setFamilies(familiesOf(font.name, drawsBackslash_));
   qfont.setPointSize(std::max(1, font.sizePoints));
   edit_->document()->setDefaultFont(qfont);
   QPalette palette = edit_->palette();
@@ -187,9 +189,15 @@ void EditorControl::setDefaultFont(const EditorFont& font) {
   edit_->setCurrentCharFormat(defaultCharFormat());
 }
 
+void EditorControl::setDrawsBackslash(bool drawsBackslash) {
+  if (drawsBackslash == drawsBackslash_) return;
+  drawsBackslash_ = drawsBackslash;
+  setDefaultFont(defaultFont_);
+}
+
 QTextCharFormat EditorControl::defaultCharFormat() const {
   QTextCharFormat format;
-  format.setFontFamilies({defaultFont_.name});
+  format.setFontFamilies(familiesOf(defaultFont_.name, drawsBackslash_));
   format.setFontPointSize(std::max(1, defaultFont_.sizePoints));
   format.setForeground(defaultFont_.color);
   format.setProperty(kCharsetProperty, defaultFont_.charset);

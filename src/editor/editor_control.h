@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // EditorControl is the one door to the document text. It wraps a QPlainTextEdit and
 // speaks in the positions every command uses: the whole text with each line
@@ -152,6 +153,11 @@ class EditorControl : public QObject {
 
   EditorFont defaultFont() const { return defaultFont_; }
   void setDefaultFont(const EditorFont& font);
+  // Whether U+005C shows as a backslash in faces that draw a yen sign there
+  // (a UTF-8 document, which has a yen sign of its own). Text given fonts
+  // from now on follows; set it while the document is empty.
+  void setDrawsBackslash(bool drawsBackslash);
+  bool drawsBackslash() const { return drawsBackslash_; }
   QColor background() const;
   void setBackground(const QColor& color);
 
@@ -226,6 +232,7 @@ class EditorControl : public QObject {
 
   Widget* edit_;
   EditorFont defaultFont_;
+  bool drawsBackslash_ = false;
   bool plainTextMode_ = true;
   bool modified_ = false;
   int formattingDepth_ = 0;

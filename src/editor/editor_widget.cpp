@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editor_widget.h"
 
 #include "editor/aligning_layout.h"

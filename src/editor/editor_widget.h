@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text widget behind EditorControl, and the scope that marks format-only
 // work. Private to the editor room: the rest of the program reaches the text

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/format_writer.h"
 
 #include "editor/aligning_layout.h"
+#include "editor/backslash_face.h"
 #include "editor/crlf_text.h"
 #include "editor/editor_widget.h"
 
@@ -20,10 +22,19 @@ namespace wrenpad {
 using FormatRun = EditorControl::FormatRun;
 using AlignmentRun = EditorControl::AlignmentRun;
 
-QTextCharFormat formatOf(const CharAttributes& attributes) {
+QStringList familiesOf(const QString& face, bool drawsBackslash) {
+  return drawsBackslash ? familiesDrawingBackslash(face) : QStringList{face};
+}
+
+QString faceOf(const QTextCharFormat& format) {
+  const QStringList families = format.fontFamilies().toStringList();
+  return families.isEmpty() ? QString() : families.last();
+}
+
+QTextCharFormat formatOf(const CharAttributes& attributes, bool drawsBackslash) {
   QTextCharFormat format;
   if (attributes.color) format.setForeground(*attributes.color);
-  if (attributes.fontName) format.setFontFamilies({*attributes.fontName});
+  if (attributes.fontName) format.setFontFamilies(familiesOf(*attributes.fontName, drawsBackslash));
   if (attributes.sizePoints) format.setFontPointSize(*attributes.sizePoints);
   if (attributes.charset) format.setProperty(kCharsetProperty, *attributes.charset);
   if (attributes.bold) format.setFontWeight(*attributes.bold ? QFont::Bold : QFont::Normal);
@@ -90,7 +101,7 @@ void EditorControl::applyFormats(const std::vector<FormatRun>& runs, bool fromPl
     if (run.length <= 0) continue;
     cursor.setPosition(toDocument(run.start));
     cursor.setPosition(toDocument(run.start + run.length), QTextCursor::KeepAnchor);
-    cursor.mergeCharFormat(formatOf(run.attributes));
+    cursor.mergeCharFormat(formatOf(run.attributes, drawsBackslash_));
   }
   // The lines a stretch touches, counted as repaintLines counts them.
   const QTextDocument* document = edit_->document();
@@ -186,13 +197,13 @@ void locateLines(LinePlan& plan, const QTextDocument& document, int lastLine) {
 
 // Each run goes to the lines it touches, in the order given, so later runs
 // still lie over earlier ones; its format is made once.
-void placeRuns(LinePlan& plan, const std::vector<FormatRun>& runs) {
+void placeRuns(LinePlan& plan, const std::vector<FormatRun>& runs, bool drawsBackslash) {
   plan.runsOfLine.resize(plan.lineStarts.size());
   for (const FormatRun& run : runs) {
     const int start = std::max(run.start, plan.rangeStart);
     const int end = std::min(run.start + run.length, plan.rangeEnd);
     if (start >= end) continue;
-    plan.formats.push_back(formatOf(run.attributes));
+    plan.formats.push_back(formatOf(run.attributes, drawsBackslash));
     for (int line = plan.lineOf(start), last = plan.lineOf(end - 1); line <= last; ++line)
       plan.runsOfLine[std::size_t(line)].push_back({&run, plan.formats.size() - 1});
   }
@@ -253,7 +264,7 @@ int EditorControl::repaintLines(int firstLine, int lastLine, const std::vector<F
   LinePlan plan;
   plan.firstLine = firstLine;
   locateLines(plan, *document, lastLine);
-  placeRuns(plan, runs);
+  placeRuns(plan, runs, drawsBackslash_);
   placeAlignments(plan, alignments);
   FormattingScope scope(*this);
   QTextCursor cursor(edit_->document());

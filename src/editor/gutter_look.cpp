@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/gutter_look.h"
 
 #include "editor/text_on_background.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the line-number gutter looks: how many digits its numbers take, and
 // its colours worked out from the editor's background and text colours, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/line_number_gutter.h"
 
 #include "editor/editor_control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The line-number gutter at the left of the editor's text: the number of
 // each line on screen, the caret's line and the line of the last compile

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text colours for white paper. A page's background is not printed, so text
 // coloured for a dark page (white, yellow, light grey) would vanish; such

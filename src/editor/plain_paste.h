@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pasting into the program's multi-line text widgets without Qt's own paste.
 //

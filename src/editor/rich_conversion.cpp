@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/editor_control.h"
 
 #include "editor/editor_widget.h"
@@ -53,8 +54,7 @@ RichDocument EditorControl::richDocument() const {
 
 RichRun EditorControl::richAttributesOf(const QTextCharFormat& format, double basePoints) const {
   RichRun run;
-  const QStringList families = format.fontFamilies().toStringList();
-  run.fontName = families.isEmpty() ? QString() : families.first();
+  run.fontName = faceOf(format);
   const double points = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : basePoints;
   run.sizePoints = std::max(1, qRound(points));
   run.colour = rgbOf(format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()

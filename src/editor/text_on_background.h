@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the editor's background is dark, and the colour plain text takes on
 // it, so that text stays readable on a background the user or a page chose.

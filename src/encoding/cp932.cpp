@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoding/cp932.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
+#include <utility>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -10,6 +12,17 @@
 namespace wrenpad::cp932 {
 
 namespace {
+
+// Characters of JIS X 0208 whose codes code page 932 reads as other
+// characters, with those codes.
+constexpr std::pair<char16_t, std::uint16_t> kJisReadings[] = {
+    {u'\u301C', 0x8160},  // 〜 wave dash (～)
+    {u'\u2016', 0x8161},  // ‖ double vertical line (∥)
+    {u'\u2212', 0x817C},  // − minus sign (－)
+    {u'\u00A2', 0x8191},  // ¢ (￠)
+    {u'\u00A3', 0x8192},  // £ (￡)
+    {u'\u00AC', 0x81CA},  // ¬ (￢)
+};
 
 struct Tables {
   // Double-byte code (lead << 8 | trail) to Unicode; 0 when unassigned.
@@ -52,6 +65,12 @@ const Tables& tables() {
       const char16_t u = t->pairToUnicode[code];
       if (u != 0 && (t->unicodeToBytes[u] >> 8) >= 0xFA) t->unicodeToBytes[u] = std::uint16_t(code);
     }
+    // Six characters of JIS X 0208 that code page 932 reads as others (the
+    // wave dash 〜 as the full-width tilde ～, and so on) are what input
+    // methods on this system give: they are written with the same codes, as
+    // the system's own Shift-JIS converter writes them, and read back as
+    // code page 932 reads those codes.
+    for (const auto& [u, code] : kJisReadings) t->unicodeToBytes[u] = code;
     return t;
   }();
   return *built;
@@ -142,6 +161,19 @@ QString decode(const QByteArray& bytes, FileCodes* file) {
   }
   text.resize(out - start);
   return text;
+}
+
+QList<QByteArrayView> characterBytes(QByteArrayView bytes) {
+  const char16_t* pairs = tables().pairToUnicode.data();
+  QList<QByteArrayView> pieces;
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  for (qsizetype i = 0; i < bytes.size();) {
+    const bool pair = s[i] >= 0x80 && !isHalfWidthKana(s[i]) && i + 1 < bytes.size() &&
+                      pairs[s[i] << 8 | s[i + 1]] != 0;
+    pieces.append(bytes.sliced(i, pair ? 2 : 1));
+    i += pair ? 2 : 1;
+  }
+  return pieces;
 }
 
 Encoded encode(QStringView text, const FileCodes& file) {

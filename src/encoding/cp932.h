@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Code page 932 (Shift-JIS as Windows writes it) to Unicode and back, by
-// tables built once from ICU's "windows-31j" converter.
+// tables built once from ICU's "windows-31j" converter. The six characters
+// that JIS X 0208 and code page 932 read differently from the same codes
+// (〜 and ～, ‖ and ∥, − and －, ¢ £ ¬ and their full-width forms) are all
+// written; reading gives code page 932's.
 //
 // Bytes that are not Shift-JIS (a lone lead byte, 0x80, 0xA0, 0xFD..0xFF, a
 // pair that code page 932 leaves unassigned) are kept as the private-use
@@ -16,6 +20,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringView>
@@ -57,6 +62,11 @@ struct FileCodes {
   // EUC-JP: the file held JIS X 0212 kanji, so writing it may use them too;
   // a file without them never gains one.
   bool supplementaryKanji = false;
+  // EUC-JP: the file held pairs of the rows JIS X 0208 leaves empty (NEC's
+  // row 13, the IBM kanji, the user-defined rows), which other programs
+  // reject, so writing it may use them too; a file without them never gains
+  // one.
+  bool eucExtensionRows = false;
   bool producedStandIn(QChar c) const {
     return isByteEscape(c) && strayBytes.test(std::size_t(c.unicode() - 0xF780));
   }
@@ -76,6 +86,9 @@ std::uint16_t pairCode(char16_t u, const CodeChoices& used = {});
 QString decode(const QByteArray& bytes, FileCodes* file = nullptr);
 // A character read from `code`, noted in `file` when it has more than one.
 void noteCode(char16_t u, std::uint16_t code, FileCodes* file);
+
+// The bytes of each character `decode` gives for `bytes`, in order.
+QList<QByteArrayView> characterBytes(QByteArrayView bytes);
 
 struct Encoded {
   QByteArray bytes;

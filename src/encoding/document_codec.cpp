@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoding/document_codec.h"
 
 #include "kanji/kanji.h"
 #include "encoding/cp932.h"
 #include "encoding/euc_jp.h"
+#include "encoding/euc_or_sjis.h"
+#include "encoding/iso2022jp.h"
 #include "text/document_lines.h"
 
 #include <QSet>
@@ -96,36 +99,60 @@ void keepVariedLines(const QByteArray& lineBytes, const QString& text, TextEncod
     if (end < 0 || byteEnd < 0) break;
     const QStringView line = QStringView(text).mid(start, end - start);
     if (std::any_of(line.begin(), line.end(), [&](QChar c) { return c.unicode() >= 0x80 && varied.contains(c.unicode()); })) {
-      QList<KeptLines::Run>& runs = form.keptLines.bytesOf[line.toString()];
       const QByteArrayView bytes(lineBytes.constData() + byteStart, byteEnd - byteStart);
-      if (!runs.isEmpty() && runs.last().bytes == bytes)
-        ++runs.last().count;
-      else
-        runs.append({bytes.toByteArray(), 1});
+      const QList<QByteArrayView> pieces =
+          code == TextEncoding::EucJp ? eucjp::characterBytes(bytes) : cp932::characterBytes(bytes);
+      KeptLines::Line kept{line.toString(), bytes.toByteArray(), {}};
+      for (qsizetype i = 0; i < line.size() && i < pieces.size(); ++i)
+        if (varied.contains(line.at(i).unicode())) kept.varied.append({line.at(i).unicode(), pieces[i].toByteArray()});
+      form.keptLines.lines.append(std::move(kept));
     }
     start = end + 2;
     byteStart = byteEnd + 2;
   }
 }
 
+// CR LF line bytes read in EUC-JP or Shift-JIS (code page 932) into `loaded`.
+void decodeAs(TextEncoding code, const QByteArray& lineBytes, LoadedText& loaded) {
+  loaded.encoding = code;
+  cp932::FileCodes* codes = &loaded.form.codes;
+  loaded.text = code == TextEncoding::EucJp ? eucjp::decode(lineBytes, codes) : cp932::decode(lineBytes, codes);
+  keepVariedLines(lineBytes, loaded.text, code, loaded.form);
+}
+
+// EUC-JP or Shift-JIS as the detector found; where its rule allows both, as
+// the statistical prober weighs the whole text.
+TextEncoding eucOrShiftJis(kanji::KanjiCode detected, const QByteArray& fileBytes) {
+  if (detected == kanji::kcEucOrSjis) return probablyEucJp(fileBytes) ? TextEncoding::EucJp : TextEncoding::ShiftJis;
+  return detected == kanji::kcEuc ? TextEncoding::EucJp : TextEncoding::ShiftJis;
+}
+
 // Shift-JIS, EUC-JP and JIS, and binary files, which are read as Shift-JIS.
 void decodeJapanese(const QByteArray& fileBytes, LoadedText& loaded) {
-  const kanji::KanjiCode code =
+  const kanji::KanjiCode detected =
       loaded.binary ? kanji::kcBinary : kanji::DetectKanjiCode(viewOf(fileBytes));
-  cp932::FileCodes* codes = &loaded.form.codes;
-  if (code == kanji::kcEuc) {
-    const QByteArray lineBytes = normalizeLineBytes(fileBytes);
-    loaded.text = eucjp::decode(lineBytes, codes);
-    keepVariedLines(lineBytes, loaded.text, TextEncoding::EucJp, loaded.form);
+  if (detected == kanji::kcNewJis || detected == kanji::kcOldJis) {
+    // JIS is read as the Shift-JIS it converts to, and written as JIS again.
+    loaded.form.jis = true;
+    decodeAs(TextEncoding::ShiftJis, normalizeLineBytes(toBytes(kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis))),
+             loaded);
     return;
   }
-  // JIS is read as the Shift-JIS it converts to; a text that fits both
-  // EUC-JP and Shift-JIS is read as Shift-JIS.
-  const bool jis = code == kanji::kcNewJis || code == kanji::kcOldJis;
-  const QByteArray lineBytes = normalizeLineBytes(
-      jis ? toBytes(kanji::ConvertKanji(viewOf(fileBytes), kanji::kcSjis)) : fileBytes);
-  loaded.text = cp932::decode(lineBytes, codes);
-  keepVariedLines(lineBytes, loaded.text, TextEncoding::ShiftJis, loaded.form);
+  const QByteArray lineBytes = normalizeLineBytes(fileBytes);
+  const TextForm unread = loaded.form;
+  const TextEncoding code = loaded.binary ? TextEncoding::ShiftJis : eucOrShiftJis(detected, fileBytes);
+  decodeAs(code, lineBytes, loaded);
+  if (loaded.binary || detected == kanji::kcNone || loaded.form.codes.strayBytes.none()) return;
+  // The detector judges by the first bytes that settle it, which a user-defined
+  // character of Shift-JIS (leads F0..F9) settles wrongly: bytes the code
+  // cannot read, where the other reads them all, are the other's.
+  LoadedText other;
+  other.form = unread;
+  decodeAs(code == TextEncoding::EucJp ? TextEncoding::ShiftJis : TextEncoding::EucJp, lineBytes, other);
+  if (other.form.codes.strayBytes.any()) return;
+  loaded.text = std::move(other.text);
+  loaded.form = std::move(other.form);
+  loaded.encoding = other.encoding;
 }
 }  // namespace
 
@@ -135,6 +162,7 @@ LoadedText decodeDocument(const QByteArray& fileBytes) {
   loaded.binary = looksBinary(fileBytes);
   loaded.form.lineEnd = lineEndOf(fileBytes);
   loaded.form.lineEndFromFile = fileBytes.contains('\r') || fileBytes.contains('\n');
+  loaded.form.finalLineEnd = fileBytes.isEmpty() || fileBytes.endsWith('\r') || fileBytes.endsWith('\n');
   if (!loaded.binary && kanji::LooksLikeUtf8Text(viewOf(fileBytes)))
     decodeUtf8(fileBytes, loaded);
   else
@@ -173,7 +201,7 @@ QByteArray withLineEnds(QByteArray crLfBytes, LineEnd lineEnd) {
 
 cp932::Encoded encodeIn(QStringView lines, TextEncoding target, const TextForm& form) {
   switch (target) {
-    case TextEncoding::ShiftJis: return cp932::encode(lines, form.codes);
+    case TextEncoding::ShiftJis: return form.jis ? iso2022jp::encode(lines) : cp932::encode(lines, form.codes);
     case TextEncoding::EucJp: return eucjp::encode(lines, form.codes);
     case TextEncoding::Utf8: break;
   }
@@ -214,37 +242,76 @@ class RunEncoder {
   qsizetype done_ = 0;
 };
 
-// Lines of the text that the file had, holding a character it wrote in more
-// than one way, are written with their bytes; the rest is encoded.
+// Where a line of the text lies, without its line end.
+struct LineSpan {
+  qsizetype start = 0;
+  qsizetype end = 0;
+};
+
+// The bytes each character of the kept lines had, for the changed lines
+// between those left as they were: the k-th occurrence of a character there
+// takes the bytes of the k-th among the file's lines they replaced.
+class OccurrenceBytes {
+ public:
+  OccurrenceBytes(const KeptLines& kept, qsizetype from, qsizetype to) {
+    for (qsizetype i = from; i < to; ++i)
+      for (const KeptLines::Occurrence& o : kept.lines[i].varied) replaced_[o.character].append(o.bytes);
+  }
+  // The bytes for the next occurrence of `c`; empty when the file gives none.
+  QByteArray next(char16_t c) {
+    const auto found = replaced_.constFind(c);
+    if (found == replaced_.constEnd()) return {};
+    qsizetype& used = used_[c];
+    return used < found->size() ? found->at(used++) : QByteArray();
+  }
+
+ private:
+  QHash<char16_t, QList<QByteArray>> replaced_;
+  QHash<char16_t, qsizetype> used_;
+};
+
+// Lines of the text that the file had at its start and end, holding a
+// character it wrote in more than one way, are written with their bytes; in
+// the changed lines between, such characters keep the bytes the file gave
+// them there (KeptLines); the rest is encoded.
 cp932::Encoded encodeKeepingLines(const QString& lines, TextEncoding target, const TextForm& form) {
   const KeptLines& kept = form.keptLines;
-  if (kept.bytesOf.isEmpty() || kept.code != target) return encodeIn(lines, target, form);
+  if (kept.lines.isEmpty() || kept.code != target || form.jis) return encodeIn(lines, target, form);
   std::vector<bool> varied(65536, false);
   for (const char16_t u : form.codes.varied) varied[u] = true;
-  const auto isVaried = [&varied](QChar c) { return varied[c.unicode()]; };
-  // Where each kept line's next occurrence is in its runs.
-  struct Cursor {
-    qsizetype run = 0;
-    qsizetype used = 0;
-  };
-  QHash<QString, Cursor> cursors;
-  RunEncoder encoder(lines, target, form);
+  const auto isVaried = [&varied](QChar c) { return bool(varied[c.unicode()]); };
+  QList<LineSpan> spans;
   for (qsizetype start = 0; start < lines.size();) {
     qsizetype end = lines.indexOf(u"\r\n", start);
     if (end < 0) end = lines.size();
     const QStringView line = QStringView(lines).mid(start, end - start);
-    if (std::any_of(line.begin(), line.end(), isVaried)) {
-      const QString text = line.toString();
-      if (const auto found = kept.bytesOf.constFind(text); found != kept.bytesOf.constEnd()) {
-        const QList<KeptLines::Run>& runs = *found;
-        Cursor& cursor = cursors[text];
-        if (cursor.used == runs[cursor.run].count && cursor.run + 1 < runs.size()) cursor = {cursor.run + 1, 0};
-        ++cursor.used;
-        encoder.encodeUpTo(start);
-        encoder.appendAsIs(runs[cursor.run].bytes, end);
-      }
-    }
+    if (std::any_of(line.begin(), line.end(), isVaried)) spans.append({start, end});
     start = end + 2;
+  }
+  const auto textOf = [&](qsizetype k) { return QStringView(lines).mid(spans[k].start, spans[k].end - spans[k].start); };
+  const qsizetype fileLines = kept.lines.size();
+  qsizetype head = 0;
+  while (head < spans.size() && head < fileLines && textOf(head) == kept.lines[head].text) ++head;
+  qsizetype tail = 0;
+  while (tail < spans.size() - head && tail < fileLines - head &&
+         textOf(spans.size() - 1 - tail) == kept.lines[fileLines - 1 - tail].text)
+    ++tail;
+  OccurrenceBytes occurrences(kept, head, fileLines - tail);
+  RunEncoder encoder(lines, target, form);
+  for (qsizetype k = 0; k < spans.size(); ++k) {
+    const LineSpan span = spans[k];
+    if (k < head || k >= spans.size() - tail) {
+      encoder.encodeUpTo(span.start);
+      encoder.appendAsIs(kept.lines[k < head ? k : fileLines - (spans.size() - k)].bytes, span.end);
+      continue;
+    }
+    for (qsizetype i = span.start; i < span.end; ++i) {
+      if (!isVaried(lines.at(i))) continue;
+      const QByteArray bytes = occurrences.next(lines.at(i).unicode());
+      if (bytes.isEmpty()) continue;
+      encoder.encodeUpTo(i);
+      encoder.appendAsIs(bytes, i + 1);
+    }
   }
   return encoder.finish();
 }
@@ -262,13 +329,14 @@ TextForm formForWriting(const QString& text, TextForm form) {
 
 EncodedText encodeDocument(const QString& text, TextEncoding target, const TextForm& form) {
   cp932::Encoded encoded = encodeKeepingLines(normalizeDocumentText(text), target, form);
+  if (!form.finalLineEnd && encoded.bytes.endsWith("\r\n")) encoded.bytes.chop(2);
   if (target == TextEncoding::Utf8 && form.utf8Bom) encoded.bytes.prepend(kUtf8Bom);
   return {withLineEnds(std::move(encoded.bytes), form.lineEnd), encoded.firstUnencodable};
 }
 
 bool canEncode(QChar c, TextEncoding target, const TextForm& form) {
   switch (target) {
-    case TextEncoding::ShiftJis: return cp932::canEncode(c, form.codes);
+    case TextEncoding::ShiftJis: return form.jis ? iso2022jp::canEncode(c) : cp932::canEncode(c, form.codes);
     case TextEncoding::EucJp: return eucjp::canEncode(c, form.codes);
     case TextEncoding::Utf8: return true;
   }
@@ -297,6 +365,10 @@ QString characterAt(const QString& text, qsizetype index) {
   const bool pair = index + 1 < text.size() && text.at(index).isHighSurrogate() &&
                     text.at(index + 1).isLowSurrogate();
   return text.mid(index, pair ? 2 : 1);
+}
+
+QString encodingName(TextEncoding encoding, const TextForm& form) {
+  return encoding == TextEncoding::ShiftJis && form.jis ? QStringLiteral("JIS") : encodingName(encoding);
 }
 
 QString encodingName(TextEncoding encoding) {

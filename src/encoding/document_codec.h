@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file boundary of documents: bytes on disk to the editor's text and back.
 //
 // Reading: a valid UTF-8 file with non-ASCII text is read as UTF-8; an EUC-JP
 // file is read as EUC-JP; anything else goes through the kanji library (JIS
-// becomes Shift-JIS) and is decoded as code page 932. Every line then ends
+// becomes Shift-JIS, and is written as JIS again) and is decoded as code page
+// 932. Every line then ends
 // with CR LF; a NUL is a character like any other. The file's bytes are kept,
 // so a document saved without edits is written back byte for byte, and so are
 // the forms the file used (line ends, byte-order mark, which of two codes a
@@ -13,7 +15,6 @@
 #include "encoding/cp932.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -25,17 +26,24 @@ enum class TextEncoding { ShiftJis, EucJp, Utf8 };
 enum class LineEnd { CrLf, Lf, Cr };
 
 // The lines of a file that hold a character of FileCodes::varied, which no
-// single choice of code writes back as they were, with their bytes: a line
-// of the text that is one of them is written with its bytes again. Lines of
-// the same text take the bytes of the file's occurrences in order, the last
-// ones the last.
+// single choice of code writes back as they were, in the file's order, with
+// their bytes and the bytes of each such character in them. Lines of the text
+// that the file had at its start and end, as they were, are written with their
+// bytes again; in the lines between, each occurrence of such a character takes
+// the bytes of the one in the same place among the file's lines there, and
+// one beyond their count the code the file used first.
 struct KeptLines {
-  struct Run {
+  struct Occurrence {
+    char16_t character = 0;
     QByteArray bytes;
-    qsizetype count = 0;  // occurrences in a row with these bytes
+  };
+  struct Line {
+    QString text;  // without its line end
+    QByteArray bytes;
+    QList<Occurrence> varied;
   };
   TextEncoding code = TextEncoding::ShiftJis;  // the code of the bytes
-  QHash<QString, QList<Run>> bytesOf;          // by the line's text, without its line end
+  QList<Line> lines;
 };
 
 // How a text is written out, as the file it came from had it.
@@ -45,7 +53,13 @@ struct TextForm {
   // new document, an empty file, one line without an end) takes the line
   // end chosen for new documents when it is written.
   bool lineEndFromFile = false;
+  // The file's last line ended with a line end; a file that lacks it is
+  // written without it again.
+  bool finalLineEnd = true;
   bool utf8Bom = false;     // UTF-8 output begins with a byte-order mark
+  // Shift-JIS output is written as 7-bit JIS (ISO-2022-JP) instead: the file
+  // was JIS, or the page declares it.
+  bool jis = false;
   cp932::FileCodes codes;   // the codes the file used and its stray bytes
   KeptLines keptLines;
 };
@@ -53,7 +67,8 @@ struct TextForm {
 struct LoadedText {
   QString text;       // CR LF after every line
   QByteArray bytes;   // the file, every byte as it was read
-  // UTF-8 files stay UTF-8; every other file is kept in code page 932 terms.
+  // The code the file was read in (JIS as Shift-JIS, with TextForm::jis),
+  // which it keeps when saved.
   TextEncoding encoding = TextEncoding::ShiftJis;
   TextForm form;
   bool binary = false;  // control bytes: not a text file
@@ -104,5 +119,7 @@ QString withCharacterReferences(const QString& text, TextEncoding target, const 
 QString characterAt(const QString& text, qsizetype index);
 
 QString encodingName(TextEncoding encoding);
+// The name of the code written: "JIS" for Shift-JIS written in seven bits.
+QString encodingName(TextEncoding encoding, const TextForm& form);
 
 }  // namespace wrenpad

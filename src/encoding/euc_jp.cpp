@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoding/euc_jp.h"
 
 #include "kanji/kanji.h"
@@ -15,6 +16,11 @@ constexpr unsigned char kSingleShift3 = 0x8F;  // a JIS X 0212 pair follows
 
 // Shift-JIS leads above EF lie outside the 94 rows EUC-JP can write.
 bool fitsEuc(std::uint16_t sjis) { return sjis != 0 && (sjis >> 8) < 0xF0; }
+
+// Rows 1..8 and 16..84 (leads A1..A8, B0..F4): those JIS X 0208 fills and
+// every EUC-JP reader knows. NEC's row 13, the IBM kanji of rows 89..92 and
+// the user-defined rows lie outside.
+bool inJisRows(unsigned char lead) { return lead <= 0xA8 || (lead >= 0xB0 && lead <= 0xF4); }
 
 // JIS X 0212 as the system's EUC-JP converter maps it, without its
 // private-use rows, which belong to no shared character set.
@@ -97,16 +103,25 @@ qsizetype decodeOne(const unsigned char* s, qsizetype n, QString& text, cp932::F
   }
   text += QChar(u);
   cp932::noteCode(u, sjis, file);
+  if (file && !inJisRows(b)) file->eucExtensionRows = true;
   return 2;
 }
 
-// The EUC-JP pair of a character, 0 when JIS X 0208 has none.
-std::uint16_t eucPairOf(char16_t u, const cp932::CodeChoices& used) {
-  std::uint16_t sjis = cp932::pairCode(u, used);
-  if (!fitsEuc(sjis)) sjis = cp932::pairCode(u);
+// The EUC-JP pair of a Shift-JIS pair; 0 when there is none, or when it lies
+// outside the rows of JIS X 0208 and the file had no such pairs.
+std::uint16_t eucPairOfSjis(std::uint16_t sjis, const cp932::FileCodes& file) {
   if (!fitsEuc(sjis)) return 0;
   const kanji::BytePair jis = kanji::SjisToJisPair(sjis >> 8, sjis & 0xFF);
-  return std::uint16_t((jis.first | 0x80) << 8 | (jis.second | 0x80));
+  const unsigned char lead = jis.first | 0x80;
+  if (!file.eucExtensionRows && !inJisRows(lead)) return 0;
+  return std::uint16_t(lead << 8 | (jis.second | 0x80));
+}
+
+// The EUC-JP pair of a character: by the code the file used for it, else by
+// the code page's own; 0 when neither will do.
+std::uint16_t eucPairOf(char16_t u, const cp932::FileCodes& file) {
+  const std::uint16_t pair = eucPairOfSjis(cp932::pairCode(u, file.first), file);
+  return pair != 0 ? pair : eucPairOfSjis(cp932::pairCode(u), file);
 }
 
 // Writes the bytes of one character at `out`; their count, 0 when EUC-JP
@@ -126,7 +141,7 @@ int encodeChar(char16_t u, const cp932::FileCodes& file, char* out) {
     out[0] = cp932::escapedByte(QChar(u));
     return 1;
   }
-  if (const std::uint16_t pair = eucPairOf(u, file.first); pair != 0) {
+  if (const std::uint16_t pair = eucPairOf(u, file); pair != 0) {
     out[0] = char(pair >> 8);
     out[1] = char(pair & 0xFF);
     return 2;
@@ -142,6 +157,23 @@ int encodeChar(char16_t u, const cp932::FileCodes& file, char* out) {
 }
 
 }  // namespace
+
+QList<QByteArrayView> characterBytes(QByteArrayView bytes) {
+  QList<QByteArrayView> pieces;
+  QString scratch;
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  for (qsizetype i = 0; i < bytes.size();) {
+    scratch.clear();
+    const qsizetype length = decodeOne(s + i, bytes.size() - i, scratch, nullptr);
+    // A character, or stand-ins of one byte each.
+    if (scratch.size() == 1)
+      pieces.append(bytes.sliced(i, length));
+    else
+      for (qsizetype k = 0; k < length; ++k) pieces.append(bytes.sliced(i + k, 1));
+    i += length;
+  }
+  return pieces;
+}
 
 QString decode(const QByteArray& bytes, cp932::FileCodes* file) {
   QString text;

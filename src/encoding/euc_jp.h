@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // EUC-JP read and written directly, character by character, with code page
 // 932 as the character set: a JIS X 0208 pair is the Shift-JIS pair the same
@@ -11,6 +12,7 @@
 #include "encoding/cp932.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -23,9 +25,13 @@ inline bool isPairByte(unsigned char b) { return b >= 0xA1 && b <= 0xFE; }
 // bytes (cp932.h).
 QString decode(const QByteArray& bytes, cp932::FileCodes* file = nullptr);
 
-// Characters EUC-JP has no place for (the user-defined rows of code page 932,
-// leads F0..F9; those only JIS X 0212 has, unless `file` held such kanji)
-// become "?" and the first is reported.
+// The bytes of each character `decode` gives for `bytes`, in order.
+QList<QByteArrayView> characterBytes(QByteArrayView bytes);
+
+// Characters EUC-JP has no place for become "?" and the first is reported:
+// those JIS X 0208 lacks (NEC's row 13, the IBM kanji and the user-defined
+// rows of code page 932, unless `file` held pairs of such rows; those only
+// JIS X 0212 has, unless `file` held such kanji).
 cp932::Encoded encode(QStringView text, const cp932::FileCodes& file = {});
 bool canEncode(QChar c, const cp932::FileCodes& file = {});
 

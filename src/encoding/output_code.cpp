@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoding/output_code.h"
 
 #include <QRegularExpression>
@@ -12,6 +13,8 @@ constexpr qsizetype kDeclarationWindow = 200;
 constexpr std::array kShiftJisNames{u"shift_jis", u"shift-jis", u"sjis", u"x-sjis", u"windows-31j",
                                     u"ms_kanji", u"ms932", u"csshiftjis"};
 constexpr std::array kEucJpNames{u"euc-jp", u"x-euc-jp", u"cseucpkdfmtjapanese"};
+// 7-bit JIS: Shift-JIS's characters, written with escapes.
+constexpr std::array kJisNames{u"iso-2022-jp", u"csiso2022jp"};
 constexpr std::array kUtf8Names{u"utf-8", u"utf8", u"unicode-1-1-utf-8", u"unicode11utf8",
                                 u"unicode20utf8", u"x-unicode20utf8"};
 
@@ -43,11 +46,13 @@ QString declaredCharset(const QString& text) {
 
 std::optional<TextEncoding> declaredEncoding(const QString& text) {
   const QString charset = declaredCharset(text);
-  if (isOneOf(charset, kShiftJisNames)) return TextEncoding::ShiftJis;
+  if (isOneOf(charset, kShiftJisNames) || isOneOf(charset, kJisNames)) return TextEncoding::ShiftJis;
   if (isOneOf(charset, kEucJpNames)) return TextEncoding::EucJp;
   if (isOneOf(charset, kUtf8Names)) return TextEncoding::Utf8;
   return std::nullopt;
 }
+
+bool declaresJis(const QString& text) { return isOneOf(declaredCharset(text), kJisNames); }
 
 QString withDeclaredCharset(const QString& text, const QString& charset) {
   const std::optional<CharsetDeclaration> declaration = findCharsetDeclaration(text);
@@ -85,7 +90,7 @@ TextEncoding chooseOutputEncoding(const QString& text, const OutputChoice& choic
   if (choice.htmlMode) {
     if (const std::optional<TextEncoding> declared = declaredEncoding(text)) return *declared;
   }
-  if (choice.loadedAs == TextEncoding::Utf8) return TextEncoding::Utf8;
+  if (choice.loadedAs == TextEncoding::Utf8 || choice.sameFile) return choice.loadedAs;
   return choice.chosen;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which code a document is written in: the code a page declares, the code a
 // UTF-8 file came in, or the output kanji code the user chose.
@@ -24,8 +25,11 @@ std::optional<CharsetDeclaration> findCharsetDeclaration(const QString& text);
 QString declaredCharset(const QString& text);
 
 // The code the declared charset names, when it is one we write (any of the
-// names browsers know for Shift-JIS, EUC-JP and UTF-8).
+// names browsers know for Shift-JIS, EUC-JP and UTF-8; ISO-2022-JP counts as
+// Shift-JIS, whose characters it writes in seven bits).
 std::optional<TextEncoding> declaredEncoding(const QString& text);
+// The page declares ISO-2022-JP: it is written in 7-bit JIS.
+bool declaresJis(const QString& text);
 
 // The text with its declared charset replaced by `charset`; the text as it
 // is when it declares none.
@@ -44,11 +48,14 @@ struct OutputChoice {
   bool htmlMode = false;      // only pages are searched for a declaration
   TextEncoding chosen = TextEncoding::ShiftJis;  // the output kanji code
   TextEncoding loadedAs = TextEncoding::ShiftJis;
+  // The text goes back to the file it was read from (or last written to).
+  bool sameFile = false;
 };
 
 // A page declaring a code we write is written in that code, whatever else
-// holds; a file read as UTF-8 goes back as UTF-8; otherwise the chosen output
-// code decides.
+// holds; a file read as UTF-8 goes back as UTF-8, and any file read goes back
+// to itself in the code it was read in, as it keeps its line ends; otherwise
+// (a new document, Save As) the chosen output code decides.
 TextEncoding chooseOutputEncoding(const QString& text, const OutputChoice& choice);
 
 }  // namespace wrenpad

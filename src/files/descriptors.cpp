@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/descriptors.h"
 
 #include "files/file_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small tools every writer of files shares: an owned file descriptor, a
 // new file of a name of its own beside the one it stands in for, and writing

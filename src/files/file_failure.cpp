@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/file_failure.h"
 
 #include "text/bilingual.h"
@@ -73,6 +74,13 @@ QString problemText(Problem problem, bool j) {
                           "could no longer be read as it was.",
                        u"開いている間にファイルが別のプログラムに変更されたため、元の文章の一部を読めなくなりました。");
     case Problem::Cancelled: return bilingual(j, "The file was not saved.", u"ファイルは保存されませんでした。");
+    case Problem::SaveNoteNotWritten:
+      return bilingual(j, "The file has to be written over where it lies (it has other links, or attributes a new "
+                          "file would not keep), and the note that lets Wrenpad repair it after a crash in the "
+                          "middle could not be written in \"%1\" (is that disk full?). The file was left as it was.",
+                       u"このファイルはその場で上書きする必要があります（別のリンクがあるか、新しいファイルでは保てない属性があります）。"
+                       u"途中で異常終了したときに修復するための記録を\"%1\"に書き込めませんでした（ディスクがいっぱいではありませんか）。"
+                       u"ファイルは元のままです。");
     case Problem::Other: break;
   }
   return QString();
@@ -81,6 +89,7 @@ QString problemText(Problem problem, bool j) {
 
 QString describe(const Failure& failure, bool japanese) {
   QString text = problemText(failure.problem, japanese);
+  if (failure.problem == Problem::SaveNoteNotWritten) return text.arg(failure.detail);
   if (failure.oldBytesKeptInCopy)
     return text + u'\n' +
            bilingual(japanese, "The file could not be put back as it was; its old content is in \"%1\".",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why reading or writing a file failed, in terms the user can act on, and in
 // words for the user.
@@ -21,6 +22,7 @@ enum class Problem {
   DiskFull,           // no space left, or the disk quota is used up
   ChangedWhileOpen,   // another program changed the file we read from (ESTALE)
   Cancelled,          // the user chose not to go on
+  SaveNoteNotWritten, // a save in place could not keep its note (in the folder `detail` names)
   Other,
 };
 

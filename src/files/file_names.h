@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File names as the file system holds them: bytes, usually UTF-8, but not
 // always (a name made in a Latin-1 locale, a name copied from an old disk).

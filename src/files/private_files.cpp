@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/private_files.h"
 
 #include "files/descriptors.h"
@@ -82,16 +83,31 @@ Failure makePrivateFolders(const QString& folder) {
   return S_ISDIR(st.st_mode) ? Failure{} : because(Problem::FolderMissing);
 }
 
-Failure writePrivateFile(const QString& path, const QByteArray& bytes, mode_t modeLimit) {
+namespace {
+// The new file takes the owner and group of the file it replaces; 0, or the
+// error when the owner cannot be kept by a process that may give files away.
+int keepOwner(int fd, const QString& path) {
+  struct stat old, now;
+  if (::lstat(native(path).constData(), &old) != 0 || !S_ISREG(old.st_mode) || ::fstat(fd, &now) != 0) return 0;
+  if (old.st_uid == now.st_uid && old.st_gid == now.st_gid) return 0;
+  if (::fchown(fd, old.st_uid, old.st_gid) == 0) return 0;
+  // Anyone else replaces only files in folders they may write, as before.
+  return ::geteuid() == 0 ? errno : 0;
+}
+}  // namespace
+
+Failure writePrivateFile(const QString& path, const QByteArray& bytes, mode_t modeLimit, Owner owner) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
   const QString folder = QFileInfo(absolute).absolutePath();
   if (Failure failure = makePrivateFolders(folder); failure.failed()) return failure;
   TempFile temp;
   if (const int error = temp.create(folder, QStringLiteral("new"), 0600 & modeLimit))
     return folderFailure(error);
+  int error = owner == Owner::Kept ? keepOwner(temp.fd(), absolute) : 0;
   // The creation mode passes through the umask, which only takes bits away;
-  // set it again so a stricter limit holds whatever the umask.
-  int error = ::fchmod(temp.fd(), 0600 & modeLimit) != 0 ? errno : 0;
+  // set it again so a stricter limit holds whatever the umask (and after
+  // the owner: a change of owner may clear bits).
+  if (!error && ::fchmod(temp.fd(), 0600 & modeLimit) != 0) error = errno;
   if (!error) error = overwrite(temp.fd(), bytes);
   if (!error) error = temp.close();
   if (!error && ::rename(native(temp.path()).constData(), native(absolute).constData()) != 0) error = errno;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one door for the files the program keeps for itself (settings, undo
 // snapshots, the recovery name file, instance markers, preview pages, copies
@@ -27,11 +28,19 @@ namespace wrenpad::files {
 // absolute path as it stands.
 QString resolveTarget(const QString& path);
 
+// Who owns a file written over another. By default whoever writes it: a
+// file of root's (a snapshot of a document root edits) is never given to the
+// owner of a file that stood in its place. A user's own file (their
+// settings, written by root through a link or beside a copy of theirs) keeps
+// its owner and group, so root's rewrite does not lock them out of it.
+enum class Owner { Writer, Kept };
+
 // Writes `bytes` as the file `path`, atomically, with the permissions
 // 0600 & `modeLimit` (pass the mode of a document the file copies, so a copy
 // is never more readable than its original). A missing folder is made,
 // readable by its owner only.
-Failure writePrivateFile(const QString& path, const QByteArray& bytes, mode_t modeLimit = 0600);
+Failure writePrivateFile(const QString& path, const QByteArray& bytes, mode_t modeLimit = 0600,
+                         Owner owner = Owner::Writer);
 
 // Makes `folder` and the folders above it that are missing, each readable by
 // the owner only; an existing folder is left as it is.

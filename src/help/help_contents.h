@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help pages as data, without widgets: the contents tree read from
 // "Contents.txt", the keyword index from "Index.txt", the full-text search

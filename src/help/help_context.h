@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Help context numbers of widgets, for F1: a window or control carries its
 // number as a property, and F1 opens the page of the number nearest to the

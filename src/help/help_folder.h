@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the help pages are: <data folder>/Help/html holds the Japanese pages,
 // <data folder>/Help/html_en the English ones.

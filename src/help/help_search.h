@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: a modeless window with three tabs over the help pages,
 // the contents tree, the keyword index and a full-text search. A double click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tree of the help window: the contents (chapters and pages), the keyword
 // index or the pages a full-text search found, read from the help folder.

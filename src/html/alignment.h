@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paragraph alignment as mark-up: the align attribute of the paragraph,
 // division or heading around the caret is removed, changed or added, or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Font command of the HTML menu: wraps the selection in a font element,
 // or rewrites the opening tag of the font element whose opening tag holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/font_tag.h"
 
 #include "text/tag_attribute.h"

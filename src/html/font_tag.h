@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font element as the font command writes it: where the command works
 // (a selection, or the element whose opening tag holds the caret), the font

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/form_commands.h"
 
 #include "colouring/paint_guards.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Form submenu of the HTML menu (a new form, a one-line input, a text
 // area, a selection list, check boxes) and the division command of its

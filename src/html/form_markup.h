@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mark-up of the Form submenu (a form with its submit button, a one-line
 // input, a text area, a selection list, a group of check boxes) and of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Headings chosen in the heading box: the caret's line becomes a heading of
 // the chosen level, or plain text again for "Normal".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/html_commands.h"
 
 #include "colouring/colour_span.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small commands of the HTML menu and tool bar: bold, italic, underline,
 // subscript, superscript, alignment, headings, lists, comments, the "<br>"

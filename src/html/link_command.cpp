@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/link_command.h"
 
 #include "documents/document_state.h"

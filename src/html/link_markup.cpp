@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/link_markup.h"
 
 #include "text/tag_attribute.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mark-up of links and link targets, and where an existing link lies
 // around the caret. Plain functions over the editor's text (CR LF breaks).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bullet and numbered lists: a new list around the caret's line or the
 // selection, or a new item inside a list that is already open.

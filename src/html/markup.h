@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mark-up the small HTML commands write, built from plain values: the
 // selected text in, the new text (and where things end up) out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/table_command.h"
 
 #include "colouring/colouring_context.h"

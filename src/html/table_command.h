@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Table command of the HTML menu, which writes a table skeleton at the
 // caret from what the table dialog gives, and Add Row of the pop-up menu,

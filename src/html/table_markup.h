@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table skeleton the table command writes, built from plain values, and
 // the empty row that Add Row inserts into the table around the caret. Plain

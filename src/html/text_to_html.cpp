@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/text_to_html.h"
 
 #include "colouring/paint_guards.h"

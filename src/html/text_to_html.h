@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modify as a HTML file: turns the plain text being edited into a whole page
 // (the text's lines as "<br>" lines, or a comma-separated file as a table,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the kanji converters: unsigned views of texts, word-at-a-time
 // byte tests and an output buffer that grows in blocks.
 #pragma once

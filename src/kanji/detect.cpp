@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kanji code detection and the convert-to-target dispatcher.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 7-bit JIS to Shift-JIS and to EUC-JP.
 //
 // An ESC switches the mode by the byte after it: "$" to double bytes, "(" to

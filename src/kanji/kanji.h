@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kanji codes as byte strings: detection of Shift-JIS, EUC-JP and 7-bit JIS,
 // conversion between the three, the JIS X 0208 <-> Shift-JIS pair arithmetic,
 // half-width katakana widening, and line-end detection and conversion.

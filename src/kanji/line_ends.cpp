@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line-end detection and conversion. The first line end of a text decides its
 // kind; conversion replaces only line ends of that kind.
 #include "kanji/bytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JIS X 0208 <-> Shift-JIS pair arithmetic folded into 256-entry tables,
 // so converting a double-byte character takes a few loads and no branches
 // that depend on the (unpredictable) byte values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shift-JIS <-> EUC-JP: the pair arithmetic through its tables, with bit 7
 // set on both bytes for EUC-JP; half-width kana take or lose the 8E prefix.
 #include "kanji/bytes.h"

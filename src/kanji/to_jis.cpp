@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shift-JIS and EUC-JP to 7-bit JIS, and the widening of half-width katakana
 // that it needs (JIS output has no half-width kana).
 #include <array>

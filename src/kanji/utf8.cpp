@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 checks. Runs of ASCII are skipped eight bytes at a time; multi-byte
 // sequences are checked against the well-formed ranges of the Unicode
 // standard (no overlong forms, no surrogates, nothing above U+10FFFF).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The interface language beyond our own texts: the notice shown when the
 // language is changed, and Qt's own translations for its dialogs and buttons.

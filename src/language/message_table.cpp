@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run-time messages of the program in English and in Japanese. Both tables
 // use designated initialisers in field order, so every text stands next to
 // the name of the message it fills.

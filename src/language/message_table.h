@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Run-time messages in the interface language. Filled once at start-up;
 // every message the program shows to the user that has a row here comes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pass over a stretch of a large document in blocks of at most a MiB,
 // each with the offset it begins at. The file's own bytes come through a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The undo and redo steps of a large document. A step holds the pieces an
 // edit took out and those it put in (piece_table.h), never bytes, so undoing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "large/large_codec.h"
 
 #include "encoding/cp932.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kanji codes of a large document, a character at a time. The document
 // stays in its file's bytes; only the lines on screen are decoded, each

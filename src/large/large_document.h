@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document too large for the editor's text widget, kept as its file's own
 // bytes: the file read a block at a time (original_bytes.h), a piece table over it and an add

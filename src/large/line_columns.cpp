@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "large/line_columns.h"
 
 #include "large/large_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Columns along one long line, so the view can show any stretch of a line of
 // ten megabytes without laying out what lies before it. A half-width

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of a large document, found as far as they are asked for. A line
 // ends with LF, CR LF or a CR alone, as the file has them. The index keeps a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A document as a list of pieces: runs of the original bytes (never changed;
 // read from the file a block at a time, original_bytes.h)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "large_view/large_text_view.h"
 
 #include "large_view/large_gutter.h"

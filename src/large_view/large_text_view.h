@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The view of a large document (large/large_document.h): our own widget over
 // our own storage, used instead of the editor's text widget for files too

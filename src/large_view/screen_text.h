@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the large view shows of its document: the lines from the top of the
 // screen, each cut to the columns in sight. A line of up to 4 KiB is decoded

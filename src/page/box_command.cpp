@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/box_command.h"
 
 #include "colouring/style_classes.h"

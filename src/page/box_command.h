@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Create and Edit Box: defines or edits a style class for framed boxes in the
 // page's style block (a page without one gets a new block holding the class

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TBoxSetting: one style class for framed boxes (border style, padding,
 // background colour, default font) with a live preview of the box, as plain

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/font_frame.h"
 
 #include "page/style_block.h"

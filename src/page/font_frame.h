@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFontFrame: the default font of a page (face, size with unit, colour) as a
 // frame that the page-settings, table and box dialogs embed. Values in,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/page_setting_dialog.h"
 
 #include "platform/form_widgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // THtmlPageSetting: a page's title, script, background, margins, line height,
 // link underlining and default font, as plain values in and out.

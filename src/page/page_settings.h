@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page-settings command: reads a page's title, script, body attributes
 // and style block into the dialog's values, and writes the values confirmed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the kind and the size in pixels of a picture from the first bytes of
 // its file, without decoding it. Pure functions over bytes: they never read

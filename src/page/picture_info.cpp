@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/picture_info.h"
 
 #include "text/bilingual.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loads a picture file for the picture dialog: its kind, its size in pixels
 // and a preview image. PNG and JPEG are decoded with libpng and libjpeg, BMP

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page's style block (its text from "<style" through "</style>") as plain
 // text: reading and setting one property of one rule, building a new block,

@@ -1,11 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/app_paths.h"
 
+#include "files/file_names.h"
 #include "files/private_files.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wrenpad {
 
@@ -34,9 +39,34 @@ QStringList AppPaths::dataFolders() const {
 }
 
 namespace {
+// Whether the nearest folder of `path` that exists belongs to another user
+// (root's folders, /tmp among them, take anybody's folders).
+bool belongsToAnother(const QString& path) {
+  for (QString at = QDir::cleanPath(QDir(path).absolutePath());; at = QFileInfo(at).path()) {
+    struct stat st;
+    if (::stat(files::fileNameToBytes(at).constData(), &st) == 0) return st.st_uid != ::geteuid() && st.st_uid != 0;
+    if (at == u"/") return false;
+  }
+}
+
+// The home folder of the user the program runs as, from the user database:
+// $HOME may be another user's (root started by `sudo -E`).
+QString ownHome() {
+  const struct passwd* user = ::getpwuid(::geteuid());
+  return user && user->pw_dir ? files::fileNameFromBytes(user->pw_dir) : QString();
+}
+
+// The XDG folder, or its default below the home folder. A folder that
+// belongs to another user is not taken for ours: files made there would be
+// ours, not that user's, and lock them out of their own settings (a root
+// run with a user's $HOME and no XDG variables). The user's own home is
+// used instead; when it cannot be had, the folder as given.
 QString xdgFolder(const char* variable, const QString& fallbackBelowHome) {
   QString base = qEnvironmentVariable(variable);
   if (base.isEmpty()) base = QDir::home().filePath(fallbackBelowHome);
+  const QString home = ownHome();
+  if (belongsToAnother(base) && !home.isEmpty() && !belongsToAnother(home))
+    base = QDir(home).filePath(fallbackBelowHome);
   return QDir(base).filePath(QStringLiteral("wrenpad"));
 }
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program keeps the files it writes for itself. A copy run from its
 // build folder, or from a folder marked portable (a file "wrenpad.portable"
@@ -5,7 +6,10 @@
 // there; any other copy, an installed one above all and whoever runs it (root
 // included), uses the XDG folders: settings in the config folder, instance
 // markers and undo snapshots in the state folder. Nothing is ever written
-// beside an installed executable, so nothing under /usr.
+// beside an installed executable, so nothing under /usr. An XDG folder, or a
+// $HOME, that belongs to another user is passed over for the runner's own
+// home: root started with a user's $HOME keeps its files in root's home and
+// never makes root-owned folders in the user's.
 
 #include <QString>
 #include <QStringList>

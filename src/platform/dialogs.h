@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every modal question and dialog the program shows goes through Dialogs, so
 // commands can be driven headless: the program installs QtDialogs, tests a
@@ -39,7 +40,12 @@ class Dialogs {
   virtual ~Dialogs() = default;
 
   // Confirmation box with Yes, No and Cancel; closing the box counts as Cancel.
-  virtual Answer askYesNoCancel(const QString& title, const QString& text) = 0;
+  // `preferred` is the button Enter presses: a question whose Yes may destroy
+  // a file of the user's prefers No.
+  virtual Answer askYesNoCancel(const QString& title, const QString& text, Answer preferred) = 0;
+  Answer askYesNoCancel(const QString& title, const QString& text) {
+    return askYesNoCancel(title, text, Answer::Yes);
+  }
   // Information box with one OK button.
   virtual void showMessage(const QString& title, const QString& text) = 0;
   // The standard error box for failures of files and conversions.

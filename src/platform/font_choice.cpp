@@ -1,8 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/font_choice.h"
 
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QFontInfo>
+#include <QListView>
 #include <QStringList>
+#include <QStringListModel>
+#include <cstdlib>
+#include <limits>
 
 namespace wrenpad {
 
@@ -47,6 +53,49 @@ QFont fontChosenFrom(const QFont& used, const QFont& opened, const QFont& shown)
     kept.setItalic(shown.italic());
   }
   return kept;
+}
+
+QString uprightStyleOf(const QString& family) {
+  // Among styles alike, the one Qt draws for the bare family name.
+  const QString plain = QFontInfo(QFont(family)).styleName();
+  QString best;
+  int bestScore = std::numeric_limits<int>::max();
+  for (const QString& style : QFontDatabase::styles(family)) {
+    const int score = (QFontDatabase::italic(family, style) ? 100000 : 0) +
+                      2 * std::abs(QFontDatabase::weight(family, style) - int(QFont::Normal)) +
+                      (style == plain ? 0 : 1);
+    if (score < bestScore) {
+      best = style;
+      bestScore = score;
+    }
+  }
+  return best;
+}
+
+namespace {
+// The dialog's list of the styles of `family`: the list view showing them.
+QListView* styleListOf(QFontDialog& dialog, const QString& family) {
+  const QStringList styles = QFontDatabase::styles(family);
+  for (QListView* list : dialog.findChildren<QListView*>()) {
+    const auto* model = qobject_cast<QStringListModel*>(list->model());
+    if (model && !styles.isEmpty() && model->stringList() == styles) return list;
+  }
+  return nullptr;
+}
+}  // namespace
+
+void showUprightStyleOfEachFamily(QFontDialog& dialog) {
+  QObject::connect(&dialog, &QFontDialog::currentFontChanged, &dialog,
+                   [&dialog, family = dialog.currentFont().family()](const QFont& shown) mutable {
+                     if (shown.family() == family) return;
+                     family = shown.family();
+                     QListView* list = styleListOf(dialog, family);
+                     if (!list) return;
+                     const auto* model = static_cast<QStringListModel*>(list->model());
+                     const int row = model->stringList().indexOf(uprightStyleOf(family));
+                     // Selecting the row, as a click does, updates the sample and the font.
+                     if (row >= 0) list->setCurrentIndex(model->index(row));
+                   });
 }
 
 }  // namespace wrenpad

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The font dialog's values. The program keeps its own face names (such as
 // "ＭＳ ゴシック") that only substitution maps to an installed family; the
@@ -6,6 +7,8 @@
 // back, so a dialog closed without a change changes nothing.
 
 #include <QFont>
+
+class QFontDialog;
 
 namespace wrenpad {
 
@@ -19,5 +22,15 @@ QFont installedFontOf(const QFont& used);
 // and strike-out shown and, where another style was picked, its weight and
 // slant.
 QFont fontChosenFrom(const QFont& used, const QFont& opened, const QFont& shown);
+
+// The style of `family` that draws upright text of normal weight ("Regular",
+// "Book", "Roman"...), or the nearest the family has.
+QString uprightStyleOf(const QString& family);
+
+// Makes `dialog` show the upright style of normal weight of every family the
+// user picks. Left alone, the dialog keeps the style name it had and, where
+// the new family lacks it, takes the family's first listed style: often
+// "Oblique" (DejaVu's upright face is "Book", not "Regular").
+void showUprightStyleOfEachFamily(QFontDialog& dialog);
 
 }  // namespace wrenpad

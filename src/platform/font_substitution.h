@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Documents and settings keep the Windows face names the program was designed
 // with; these substitutions map them to faces installed on Linux, so Japanese

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small widgets the program's forms are built from, each with the object
 // name that tests and scripts find it by.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starts outside programs (a web browser, xdg-open) without waiting for
 // them, and still learns of one that gives up at once: xdg-open ends with

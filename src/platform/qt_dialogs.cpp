@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt_dialogs.h"
 
 #include "platform/font_choice.h"
@@ -42,11 +43,13 @@ class ActivationKept {
 };
 }  // namespace
 
-Answer QtDialogs::askYesNoCancel(const QString& title, const QString& text) {
+Answer QtDialogs::askYesNoCancel(const QString& title, const QString& text, Answer preferred) {
   const ActivationKept kept(parent_);
+  const QMessageBox::StandardButton first = preferred == Answer::No       ? QMessageBox::No
+                                            : preferred == Answer::Cancel ? QMessageBox::Cancel
+                                                                          : QMessageBox::Yes;
   const auto button = QMessageBox::question(
-      parent_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-      QMessageBox::Yes);
+      parent_, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, first);
   if (button == QMessageBox::Yes) return Answer::Yes;
   if (button == QMessageBox::No) return Answer::No;
   return Answer::Cancel;
@@ -129,6 +132,7 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont& initial,
   const QFont opened = installedFontOf(initial);
   QFontDialog dialog(opened, parent_);
   dialog.setOption(QFontDialog::DontUseNativeDialog);
+  showUprightStyleOfEachFamily(dialog);
   if (apply) {
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
       QPushButton* applyButton = buttons->addButton(QDialogButtonBox::Apply);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's Dialogs: Qt's message boxes and common dialogs.
 
@@ -12,7 +13,8 @@ class QtDialogs : public Dialogs {
   explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
   void setParent(QWidget* parent) { parent_ = parent; }
 
-  Answer askYesNoCancel(const QString& title, const QString& text) override;
+  using Dialogs::askYesNoCancel;
+  Answer askYesNoCancel(const QString& title, const QString& text, Answer preferred) override;
   void showMessage(const QString& title, const QString& text) override;
   void showError(const QString& title, const QString& text) override;
   std::optional<QString> inputText(const QString& title, const QString& prompt,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seams between commands and the program's own forms. A form shows plain
 // values and gives plain values back; a command never reads a form's widgets.

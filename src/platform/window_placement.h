@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the windowing system puts windows where the program asks. X11 (and
 // Qt's offscreen and other platforms) do; a Wayland compositor places every

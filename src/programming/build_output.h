@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file a compile makes, and whether it is newer than its source, so that
 // Compile and Execute on an unchanged, already built program runs it at once;

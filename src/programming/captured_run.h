@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a tool (a compiler, an interpreter) without a window and captures what
 // it prints, for the message pane. The program and its arguments travel as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/cgi_log_watch.h"
 
 #include "documents/file_access.h"

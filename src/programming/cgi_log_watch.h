@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Watching the test server's error log while a CGI script is tried: what the
 // log gained since the test began is what the script (or the server) said

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What follows a compile, read from the message pane's text: the pane line
 // to show (the first error, or the line of the document it leads back to,

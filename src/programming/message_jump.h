@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a line of the compiler message pane points in the source: the line
 // number, and a column for the tools that give one, read in the format of the

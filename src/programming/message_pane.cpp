@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/message_pane.h"
 
 #include "editor/plain_paste.h"

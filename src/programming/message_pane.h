@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compiler message pane under the editor: plain text the tools printed.
 // A double click on a line asks the window to jump to the source place the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Coding menu's commands: where each tool chain lives, the compiler
 // option, the programming options, Compile and Execute with the check that

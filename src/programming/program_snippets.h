@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Program text the Coding menu writes for beginners, in the syntax of each
 // language: the inspector's watch block, the input statement of the input

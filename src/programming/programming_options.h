@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TProgrammingOptions: the programming language, the applet size of the
 // applet test page and the tab width. The three numbers are kept however the

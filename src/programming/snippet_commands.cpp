@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/snippet_commands.h"
 
 #include "colouring/paint_guards.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Coding menu's writers of program text: Break Point inserts a block
 // that prints the values of chosen variables, Input Wizard a statement that

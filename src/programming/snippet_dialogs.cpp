@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/snippet_dialogs.h"
 
 #include "platform/form_widgets.h"

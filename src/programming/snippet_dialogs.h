@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two small forms of the Coding menu: TInspectionDialog asks for up to
 // four variables to watch, TInputWizardDialog for a prompt and the variable

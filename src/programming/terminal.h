@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running a built program where the user can see it and type to it: in a
 // terminal window, in the document's folder, with an interactive shell left

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/test_server.h"
 
 #include "files/private_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor's own web server for trying Perl CGI scripts: a lighttpd that
 // the editor starts as its child process on a free loopback port, serving the

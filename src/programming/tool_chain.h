@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool chains that compile a program document, as data: one profile for
 // the tools on Windows (Borland C++, the JDK, Free Pascal's ppc386), kept as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/tool_profile.h"
 
 #include "text/bilingual.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Coding menu, its prompts and the options dialog say about the tool
 // chains, and the files and command lines the Windows tools are given, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ini_file.h"
 
 #include "files/private_files.h"
@@ -177,7 +178,10 @@ bool IniFile::save(const QString& path, QString* error, bool japanese) const {
 }
 
 bool IniFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error, bool japanese) {
-  const files::Failure failure = files::writePrivateFile(files::resolveTarget(path), bytes);
+  // Root rewriting a user's settings (through a link, or beside a copy of
+  // theirs) leaves the file the user's.
+  const files::Failure failure =
+      files::writePrivateFile(files::resolveTarget(path), bytes, 0600, files::Owner::Kept);
   if (error) *error = files::describe(failure, japanese);
   return !failure.failed();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reader and writer of the INI line format that the settings file uses:
 // "[Section]" headers and "key=value" lines. Sections and keys are compared

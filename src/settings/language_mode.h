@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The programming language of program documents, as the settings store it
 // ("PL") and as the programming options' radio group counts it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values that outlive a run, as the settings file stores them. Values with
 // a widget target (menu checks, window bounds) are copied into the widgets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
 #include "files/private_files.h"
@@ -296,6 +297,20 @@ void writeSettings(IniFile& ini, const Settings& values) {
 
 namespace {
 bool isBlank(const QByteArray& bytes) { return bytes.trimmed().isEmpty(); }
+
+// "[Settings]" is a common section name: it is ours only when it holds a key
+// of ours, and one that other programs' settings rarely have (a window's
+// size or a font size alone says nothing).
+bool hasSettingsOfOurs(const IniFile& ini) {
+  constexpr std::array<QStringView, 11> common{u"FontSize", u"Height",        u"Width",       u"Top",
+                                                u"Left",     u"TabWidth",      u"Browser",     u"Dictionary",
+                                                u"MacroFile", u"DefaultFolder", u"DocumentRoot"};
+  const QStringList present = ini.keys(kSettingsSection);
+  return std::any_of(kKeys.begin(), kKeys.end(), [&](const Key& key) {
+    const bool isCommon = std::find(common.begin(), common.end(), key.name) != common.end();
+    return !isCommon && present.contains(key.name, Qt::CaseInsensitive);
+  });
+}
 }  // namespace
 
 SettingsFile loadSettingsFile(const QString& path) {
@@ -307,8 +322,7 @@ SettingsFile loadSettingsFile(const QString& path) {
     file.kind = SettingsFileKind::Unreadable;
     return file;
   }
-  const bool ours = ini.hasSection(kSettingsSection) || ini.hasSection(kRecentFilesSection) ||
-                    isBlank(ini.toBytes());
+  const bool ours = hasSettingsOfOurs(ini) || ini.hasSection(kRecentFilesSection) || isBlank(ini.toBytes());
   file.kind = ours ? SettingsFileKind::Ours : SettingsFileKind::NotOurs;
   if (ours) file.ini = std::move(ini);
   return file;

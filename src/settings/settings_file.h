@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the settings values out of the settings file and writing them back,
 // the name of that file, and keeping the saved window bounds on a screen.

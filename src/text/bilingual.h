@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Our own interface texts come in two languages, written side by side where
 // they are used: the English text as UTF-8, the Japanese one as UTF-16. This

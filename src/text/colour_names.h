@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour names and "#RRGGBB" codes as pages write them: the one table of
 // names the page commands share, and the conversions between a colour's text

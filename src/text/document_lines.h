@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document-lines list through which every file is read and written.
 // Setting its text splits at each CR LF, lone CR or lone LF; reading its text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Judges whether a text is single-byte (English) text, for the font choice:
 // more than 90 per cent of its Shift-JIS bytes must be single-byte

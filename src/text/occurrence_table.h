@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every occurrence of a pattern in a stretch of the editor text, kept in one
 // of four reusable columns so the painters and the renderer can share a table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A long text that takes an edit anywhere at a cost that does not grow with
 // its length. The text is a row of pieces, each a stretch of a buffer that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rich-text model's own functions. RTF is written by rich_text_writer.cpp
 // and read by rich_text_reader.cpp.
 #include "text/rich_text.h"

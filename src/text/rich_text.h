@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small rich-text model (paragraphs of runs with font, size, colour, bold,
 // italic and underline) and its RTF form: the undo snapshots of a coloured

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the RTF reader, the writer and Normalized share: the range of sizes
 // \fs can carry and the bounds of colour parts. Used by rich_text*.cpp only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/rich_text.h"
 
 #include "text/rich_text_format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the attributes of an opening tag as a browser reads them:
 // align=center, align = "center", title='a "b"', href="my notes.html",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the tags that decide the caret context stand in the text, kept up to
 // date change by change, so that asking "is the caret in bold, in a table, in

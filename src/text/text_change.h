@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A change of the editor text as plain values: replace `length` characters
 // from `start` by `replacement`. The pure logic of the editing and mark-up

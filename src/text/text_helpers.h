@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small searches on plain text shared by the editing, colouring, mark-up and
 // page commands. Positions they return are 1-based, 0 meaning "not found".

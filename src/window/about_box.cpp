@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/about_box.h"
 
 #include "window/icons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Builds the menus, the pop-up menu and the tool buttons from the command
 // table, runs a row's handler when its item or button is triggered, and shows

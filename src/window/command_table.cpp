@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/command_table.h"
 
 #include "colouring/tag_painter.h"
@@ -256,7 +257,7 @@ const CommandRow kCommands[] = {
        w.undo().mmEnableMultiUndoClick();
        w.showCommandStates();
      }, undoesManySteps},
-    {1, "mmRelateTxtFileToThis", "&Relate an extention to this software", u"拡張子の設定(&R)", "", kNone,
+    {1, "mmRelateTxtFileToThis", "&Relate an extension to this software", u"拡張子の設定(&R)", "", kNone,
      {}, [](TMain& w) { w.mmRelateTxtFileToThisClick(); }},
     {1, "mmSCSendTo", "Locate shortcut\u3000at \"Se&nd to\"", u"「送る」ポップアップメニューに追加(&N)", "", kCheckable,
      {}, [](TMain& w) { w.mmSCSendToClick(); }, offersOpenWith},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's commands as one table. Each row is one command: its object
 // name, English and Japanese captions, short-cut, flags, its tool button (bar,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own pictures: SVG files under resources/icons/, compiled in
 // through the resource system, so a picture changes without touching code.

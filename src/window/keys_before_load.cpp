@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/keys_before_load.h"
 
 #include <QCoreApplication>

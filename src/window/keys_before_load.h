@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys typed while the file named on the command line is still to be read.
 // The editor stays read-only until that load (nothing may be typed into the

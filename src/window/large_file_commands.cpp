@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/large_file_commands.h"
 
 #include "documents/document_commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that work while a large file's own view is shown, and what
 // each runs there. Every other command is disabled meanwhile, its status

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TMain: the program's one window. It owns the editor, the menus, the tool
 // bars, the status bar and the timers, and hands every command to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The make-up of the main window: its widgets, menus, tool bars, status bar
 // and timers, the subsystems that carry out its commands, and the wiring of
 // the editor's events to them.

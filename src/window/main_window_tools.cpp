@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's part in the commands that came with the page forms, boxes and
 // the text-to-page conversion, and in the help, the dictionary and the
 // desktop: each is made here with the narrow context it needs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The life of one run of the program, apart from its widgets: the command
 // line, the settings file (read at start, written at the end, refused when

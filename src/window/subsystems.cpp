@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/subsystems.h"
 
 #include "colouring/program_painter.h"
@@ -198,8 +199,7 @@ void Subsystems::createPagePreview() {
                 return launcher_->start(call.program, call.arguments, std::move(failed));
               },
           .findProgram = [](const QString& name) { return QStandardPaths::findExecutable(name); },
-          .temporaryFolder = QDir(QDir::tempPath()).filePath(
-              QStringLiteral("wrenpad-preview-%1").arg(QCoreApplication::applicationPid()))},
+          .temporaryFolderPrefix = QStringLiteral("wrenpad-preview")},
       *browsers_);
   browsers_->closed = [this] { preview_->previewClosed(); };
   browsers_->previewFile = [this] { return preview_->previewFile(); };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command objects of the rooms and the forms they show, made once for
 // the run with the narrow context each needs. The window hands in its state

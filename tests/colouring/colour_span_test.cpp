@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours of spans on the editor's background: today's set on a light
 // background, a lighter set and light plain text on a dark one, the switch
 // where black and white text contrast equally with the background.

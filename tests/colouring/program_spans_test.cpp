@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keywords, strings and comments of program text, line by line.
 #include "colouring/program_spans.h"
 

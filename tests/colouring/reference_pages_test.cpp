@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colouring against reference pages: every page and program in
 // tests/data/colouring/ (other than the *.spans files of the tag painter's
 // range test) has its expected spans beside it in "<file>.expected".

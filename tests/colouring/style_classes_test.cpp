@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Class names read from the page's style block.
 #include <gtest/gtest.h>
 

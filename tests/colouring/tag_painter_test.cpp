@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag-colouring commands on a real editor: colours, fonts, caret, view,
 // the automatic-colouring switch, and that colouring is never an edit.
 #include "colouring/tag_painter.h"

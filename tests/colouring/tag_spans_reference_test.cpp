@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag painter against reference pages: tests/data/colouring/*.spans name
 // a page and a range and list the expected spans (see the README there).
 #include <gtest/gtest.h>

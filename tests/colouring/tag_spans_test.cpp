@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag painter's spans. Most cases are checked through a picture of the
 // result: one letter per character for the colouring it ends with once the
 // spans are applied in order (t tag, v quoted value, c comment, . none).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-editor rendering of a page's web formats: font tags, headings,
 // paragraph alignment, bold and italic.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text-only decisions of the whole-document repaint.
 #include <gtest/gtest.h>
 

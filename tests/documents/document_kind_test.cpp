@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names made from a line of the text stay one file name in the current folder.
 #include "documents/document_kind.h"
 

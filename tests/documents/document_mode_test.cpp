@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the document modes: the language a program file selects,
 // what each mode shows, and how Display as Web Page changes the mode.
 #include "documents/document_kind.h"

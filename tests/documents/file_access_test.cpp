@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and saving files so that they keep their identity, straight on the
 // file system.
 #include "documents/file_access.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -22,6 +24,21 @@ using namespace wrenpad::files;
 namespace {
 
 QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+// An old time for a file, so that a write of it shows in its stamp however
+// coarse the clock.
+void setOldTime(const QString& path) {
+  const struct timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, native(path).constData(), times, 0), 0);
+}
+
+// A process id that was used a moment ago and is free now.
+qint64 goneProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
 
 struct stat statOf(const QString& path) {
   struct stat st {};
@@ -159,9 +176,13 @@ TEST_F(FileAccess, AFullDiskIsNamedAndLeavesTheOldFile) {
   const QString path = write("disk/a.txt", "old");
   const QString linked = write("disk/b.txt", "old b");
   ASSERT_EQ(::link(native(linked).constData(), native(disk + "/c.txt").constData()), 0);
+  setOldTime(linked);
+  const FileStamp before = stampOf(linked);
   const QByteArray large(1 << 20, 'x');
   const Failure replacing = writeFileKeepingIdentity(path, large).failure;
   const Failure inPlace = writeFileKeepingIdentity(linked, large).failure;
+  // The old bytes and time are back: the next save finds no other program's change.
+  EXPECT_EQ(stampOf(linked), before);
   const QByteArray old = test::TempFolder::read(path);
   const QByteArray oldLinked = test::TempFolder::read(linked);
   const QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
@@ -229,9 +250,10 @@ TEST_F(FileAccess, ASaveThroughALinkThatClimbsWritesTheFileThatWasRead) {
 namespace {
 // Saves `bytes` over `path` in a child process that is killed just before
 // the new bytes go in place, as a kill or a power cut would stop it.
-void saveKilledMidway(const QString& journals, const QString& path, const QByteArray& bytes) {
+void saveKilledMidway(const QString& journals, const QString& path, const QByteArray& bytes, uid_t user = 0) {
   const pid_t child = ::fork();
   if (child == 0) {
+    if (user != 0 && (::setegid(user) != 0 || ::seteuid(user) != 0)) ::_exit(1);
     setSaveJournalFolder(journals);
     test_hooks::beforeCommit = [] { ::kill(::getpid(), SIGKILL); };
     writeFileKeepingIdentity(path, bytes);
@@ -314,4 +336,61 @@ TEST_F(FileAccess, BlocksReadFromTheFileBeingSavedArriveWhole) {
   EXPECT_EQ(test::TempFolder::read(alone), reversed);
   EXPECT_EQ(test::TempFolder::read(linked), reversed);
   EXPECT_EQ(names(), QStringList({"alone.txt", "linked.txt", "second"}));
+}
+
+TEST_F(FileAccess, ASaveInPlaceDoesNotGoOnWithoutItsNote) {
+  write("state", "a file where the state folder should be");
+  setSaveJournalFolder(folder.file("state/wrenpad"));
+  const QString linked = write("linked.txt", "old");
+  ASSERT_EQ(::link(native(linked).constData(), native(folder.file("second")).constData()), 0);
+  const QString plain = write("plain.txt", "old");
+  const Failure inPlace = writeFileKeepingIdentity(linked, "new").failure;
+  const Failure replaced = writeFileKeepingIdentity(plain, "new").failure;
+  setSaveJournalFolder(QString());
+  EXPECT_EQ(inPlace.problem, Problem::SaveNoteNotWritten);
+  EXPECT_TRUE(describe(inPlace, false).contains(folder.file("state/wrenpad")));
+  EXPECT_EQ(test::TempFolder::read(linked), "old");
+  EXPECT_FALSE(replaced.failed());  // a file replaced whole needs no note
+  EXPECT_EQ(test::TempFolder::read(plain), "new");
+}
+
+// A run killed while it copied the old bytes left a backup its note does not
+// name: it goes at the next start. A backup a note names, or one the user
+// chose to keep, stays.
+TEST_F(FileAccess, ABackupHalfMadeByAGoneRunGoesAtTheNextStart) {
+  ASSERT_TRUE(QDir().mkpath(folder.file("state")) && QDir().mkpath(folder.file("docs")));
+  const QString target = write("docs/a.txt", "old a");
+  const qint64 copying = goneProcess();
+  const qint64 writing = goneProcess();
+  write(QStringLiteral("state/save-%1.journal").arg(copying), native(target) + '\0');
+  const QString half = write(QStringLiteral("docs/.wrenpad-backup-%1-x1").arg(copying), "ol");
+  const QString whole = write(QStringLiteral("docs/.wrenpad-backup-%1-x2").arg(writing), "old b");
+  write(QStringLiteral("state/save-%1.journal").arg(writing), native(folder.file("docs/b.txt")) + '\0' + native(whole));
+  const QString kept = write(QStringLiteral("docs/.wrenpad-backup-%1-x3").arg(goneProcess()), "kept");
+  setSaveJournalFolder(folder.file("state"));
+  const std::vector<InterruptedSave> found = findInterruptedSaves();
+  setSaveJournalFolder(QString());
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(found[0].backup, whole);
+  EXPECT_FALSE(QFileInfo::exists(half));
+  EXPECT_TRUE(QFileInfo::exists(whole));
+  EXPECT_TRUE(QFileInfo::exists(kept));
+}
+
+// The backup of a file whose folder takes no new file is kept in the state
+// folder, beside the note that names it, not in the temporary folder.
+TEST_F(FileAccess, TheBackupOfAFileInAFolderThatTakesNoNewFileIsKeptInTheStateFolder) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
+  ASSERT_EQ(::chmod(native(folder.path()).constData(), 0755), 0);
+  ASSERT_TRUE(QDir().mkpath(folder.file("state")));
+  ASSERT_EQ(::chown(native(folder.file("state")).constData(), 65534, 65534), 0);
+  const QString own = write("own.txt", "old");
+  ASSERT_EQ(::chown(native(own).constData(), 65534, 65534), 0);
+  saveKilledMidway(folder.file("state"), own, "new", 65534);
+  setSaveJournalFolder(folder.file("state"));
+  const std::vector<InterruptedSave> found = findInterruptedSaves();
+  setSaveJournalFolder(QString());
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(QFileInfo(found[0].backup).absolutePath(), folder.file("state"));
+  EXPECT_EQ(test::TempFolder::read(found[0].backup), "old");
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the settings file tells a file that is missing from one that is
 // there but cannot be read, so the caller never writes over the latter.
 #include "settings/ini_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent-files list: nine newest first, a file used again moves up, the
 // documents folder shortened to "..", and the list kept in the settings file
 // without the files that have gone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a later start finds of a run that did not end cleanly: only runs that
 // are gone, newest first, with whether the file changed after; the name file
 // as earlier versions wrote it; kept work put back as the kind of text it
@@ -12,7 +13,13 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "files/file_names.h"
+#include "support/byte_names.h"
 #include "support/temp_folder.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <ctime>
 
 namespace wrenpad {
 namespace {
@@ -61,6 +68,24 @@ TEST(Recovery, GoneRunsAreOfferedNewestFirstAndAFileChangedAfterItsSnapshotIsNot
   EXPECT_FALSE(QFile::exists(DocumentNameFile(folder.path(), 1)));
   EXPECT_FALSE(QFile::exists(UndoSnapshots(folder.path(), 1).path(1)));
   EXPECT_EQ(FindRecoveryOffers(folder.path(), 10, [](int) { return false; }).size(), 3u);  // 2, 3 and 4
+}
+
+// A name is kept as the bytes the file system holds, UTF-8 or not, so the
+// recovered document is saved over its own file; a change of that file after
+// the snapshot is told, whatever its name.
+TEST(Recovery, TheNameIsKeptByteForByte) {
+  for (const QByteArray& name : {QByteArray("\xe5\xa0\xb1\xe5\x91\x8a.txt"), QByteArray("caf\xe9.txt")}) {
+    test::TempFolder folder;
+    ASSERT_TRUE(test::writeByName(folder.path(), name, "old"));
+    const QString document = files::fileNameFromBytes(test::bytePath(folder.path(), name));
+    leaveWork(folder.path(), 1, document, "typed");
+    const struct timespec later[2] = {{0, UTIME_OMIT}, {::time(nullptr) + 600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, test::bytePath(folder.path(), name).constData(), later, 0), 0);
+    const auto offers = FindRecoveryOffers(folder.path(), 10, [](int) { return false; });
+    ASSERT_EQ(offers.size(), 1u);
+    EXPECT_EQ(files::fileNameToBytes(offers[0].documentName), test::bytePath(folder.path(), name));
+    EXPECT_TRUE(offers[0].fileChanged.isValid()) << name.toStdString();
+  }
 }
 
 // The system's locale here is the C locale, which writes "7 Dec 2026".

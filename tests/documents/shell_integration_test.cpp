@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Relating an extension and the "Open With" entry, with the real xdg-mime and
 // update-mime-database working in temporary data and configuration folders.
 #include "documents/shell_integration.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi-level undo without the window: an EditorControl, scripted dialogs and
 // the state structs handed to UndoCommands directly. Steps are taken at the
 // quiet tick and written in the background, Undo and Redo walk through them,
@@ -21,8 +22,12 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <new>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -309,6 +314,50 @@ TEST_F(Undo, TheDocumentsNameIsKeptBesideTheStepsWhileItsWorkIsNotInItsFile) {
   undo->takeSnapshot();
   undo->finishPendingWrite();
   EXPECT_FALSE(QFileInfo::exists(nameFile()));  // a step of a saved text offers nothing
+}
+
+namespace {
+// Makes a file one that not even root may rename or remove, or ordinary
+// again; false where the file system or the user cannot.
+bool setImmutable(const QString& path, bool on) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  int flags = 0;
+  bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+  done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  if (fd >= 0) ::close(fd);
+  return done;
+}
+}  // namespace
+
+// Once ten are kept, a new one moves the others down a number. A move that
+// fails is told and undone: the counts still name the newest snapshot. A
+// snapshot someone else removed is a gap that moves down with the others.
+TEST(UndoSnapshotsTurn, AFailedMoveLeavesEverySnapshotWhereTheCountsExpectIt) {
+  const struct {
+    int stuck;    // the snapshot that cannot be moved; 0 for none
+    int missing;  // the snapshot removed meanwhile; 0 for none
+  } cases[] = {{1, 0}, {6, 0}, {10, 0}, {0, 4}};
+  for (const auto& turn : cases) {
+    test::TempFolder folder;
+    UndoSnapshots snapshots(folder.path(), 1);
+    int count = 0, top = 0;
+    for (int i = 1; i <= UndoSnapshots::kLevels; ++i)
+      ASSERT_FALSE(snapshots.take(QByteArray::number(i), count, top).failed());
+    if (turn.missing) QFile::remove(snapshots.path(turn.missing));
+    if (turn.stuck && !setImmutable(snapshots.path(turn.stuck), true)) GTEST_SKIP() << "no immutable files here";
+    const files::Failure failure = snapshots.take("new", count, top);
+    if (turn.stuck) setImmutable(snapshots.path(turn.stuck), false);
+    EXPECT_EQ(count, 10);
+    EXPECT_EQ(top, 10);
+    for (int i = 1; i <= UndoSnapshots::kLevels; ++i) {
+      const int held = turn.stuck ? i : i + 1;  // which of the first ten the file holds now
+      const QByteArray expected = held > 10 ? "new" : held == turn.missing ? "" : QByteArray::number(held);
+      EXPECT_EQ(snapshots.read(i).value_or(""), expected) << turn.stuck << "/" << turn.missing << ": " << i;
+    }
+    EXPECT_EQ(failure.failed(), turn.stuck != 0) << turn.stuck;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), turn.missing ? 9 : 10) << turn.stuck;
+  }
 }
 
 TEST(SnapshotWrite, RunningOutOfMemoryIsAFailedWriteLikeAnyOther) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program given a file whose name is not UTF-8 (a Latin-1 "café")
 // on its command line: it opens that file and saves it back under the same
 // bytes, with no second file named with U+FFFD.

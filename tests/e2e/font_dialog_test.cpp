@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Font on a real X server, closed with OK and nothing changed: the
 // text looks as it did and the settings keep the face name they had, for a
 // family whose everyday style is not the first it lists (DejaVu Sans lists

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a real X server (Xvfb, no window manager) with key
 // presses from xdotool: the window takes the keyboard when it first shows, so
 // Alt+letter opens a menu instead of typing into the editor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program with a file above the large-file size on a real X server:
 // it opens in the large view, takes keys at its end, its start and a line
 // reached through the line-number box, and Ctrl+S writes exactly those

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pasting on a real X server where no program owns the selection or the
 // clipboard (a fresh session): the middle button and Shift+Insert in the
 // editor find nothing to paste, and the program goes on with its text whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work offered back after the program was killed: the real program types on
 // a real X server and is killed (SIGKILL after its snapshot, or SIGTERM at
 // once); the next start, in this process with scripted answers, offers the

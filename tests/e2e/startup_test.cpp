@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real program with a file on its command line and follows the
 // window's trace on standard error.
 #include "support/process_output.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formatting open at the caret, and the buttons and items it sets.
 #include "editing/caret_context.h"
 #include "editing/editing_fixture.h"

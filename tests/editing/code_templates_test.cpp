@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code templates: the word before the caret found and expanded, the list
 // parsed, sorted and kept in files, the shipped lists, and the list dialog.
 #include "editing/code_templates.h"

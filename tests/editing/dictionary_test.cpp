@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word at the caret, its base form, and the look-up in a dictionary program.
 #include "editing/dictionary.h"
 

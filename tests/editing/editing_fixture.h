@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A headless stand-in for the main window around the key handling and the
 // mark-up commands: an editor, scripted dialogs, a host that records what

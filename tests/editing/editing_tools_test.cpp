@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Count, the tab width and the line-number box.
 #include "editing/editing_fixture.h"
 #include "editing/enhanced_edit.h"

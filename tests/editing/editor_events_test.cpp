@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys typed into the editor as a user types them, with the handlers wired
 // as the window wires them.
 #include "editing/editing_fixture.h"

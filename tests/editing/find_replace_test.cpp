@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find, Replace and Replace All on a real editor, with the dialogs' requests
 // sent as their buttons send them and the questions answered by script.
 #include "editing/find_replace.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of the macro list's dialog: Tab and Ctrl+Tab leave the list,
 // Ctrl+I types a tab into it, and the check box and the insert button have
 // letters of their own in both languages, which Alt reaches.

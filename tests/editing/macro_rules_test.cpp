@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro lists applied to a text: plain rules, line breaks, appending, and
 // the two wildcard forms, each rule making one pass.
 #include "editing/macro_rules.h"

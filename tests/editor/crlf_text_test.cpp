@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-break conversions behind the editor's CR LF text: what goes to
 // the clipboard, what the document's paragraphs read as, and when a loaded
 // text can stand as the kept CR LF text itself.

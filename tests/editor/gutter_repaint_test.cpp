@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-number gutter repaints only the stretches whose lines changed:
 // after every kind of edit, caret move, scroll and change of colours, what
 // stands on the screen beside the text is what painting the gutter afresh

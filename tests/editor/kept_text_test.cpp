@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's kept CR LF text following the document's own changes, where
 // a paragraph break is one character: random changes that split lines and
 // join them again leave it equal to the document's text written with CR LF,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-number gutter beside the editor: numbers and width as the text
 // changes, the caret and error marks, a click on a number, and the font and
 // colours it takes from the editor.

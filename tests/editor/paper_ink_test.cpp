@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text colours on white paper: colours that vanish on white print black,
 // colours that read on white print as they are, and no text keeps a
 // background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paste keys and the middle button in our text widgets insert the
 // clipboard's text themselves, as plain text, and never Qt's mime object.
 #include "editor/plain_paste.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text being composed in an input method right after a coloured tag.
 #include "editor/editor_control.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoding/cp932.h"
 #include "encoding/document_codec.h"
 
@@ -20,7 +21,8 @@ TEST(DocumentCodec, JapaneseCodesAllReadAsTheSameText) {
     EXPECT_FALSE(loaded.binary);
   }
   EXPECT_EQ(decodeDocument(utf8).encoding, TextEncoding::Utf8);
-  EXPECT_EQ(decodeDocument(euc).encoding, TextEncoding::ShiftJis);
+  EXPECT_EQ(decodeDocument(euc).encoding, TextEncoding::EucJp);
+  EXPECT_TRUE(decodeDocument(jis).form.jis);
   // Each file's bytes are kept as they were, for a save without edits.
   for (const QByteArray& bytes : {sjis, euc, jis, utf8}) EXPECT_EQ(decodeDocument(bytes).bytes, bytes);
   EXPECT_EQ(encodeDocument(kNihongo, TextEncoding::EucJp).bytes, QByteArray(euc).replace("\n", "\r\n"));
@@ -122,7 +124,7 @@ TEST(DocumentCodec, FilesKeepTheirLineEnds) {
   const LoadedText loaded = decodeDocument("\x93\xfa\nx");
   EXPECT_EQ(loaded.text, QString::fromUtf8("日\r\nx\r\n"));
   EXPECT_EQ(encodeDocument(loaded.text + "y", TextEncoding::EucJp, loaded.form).bytes,
-            "\xc6\xfc\nx\ny\n");
+            "\xc6\xfc\nx\ny");
   TextForm cr;
   cr.lineEnd = LineEnd::Cr;
   EXPECT_EQ(encodeDocument("a\r\nb", TextEncoding::Utf8, cr).bytes, "a\rb\r");
@@ -142,12 +144,17 @@ TEST(DocumentCodec, CharactersWithTwoCodesKeepTheCodeTheFileUsed) {
   EXPECT_EQ(encodeDocument(loaded.text + "x", TextEncoding::ShiftJis, loaded.form).bytes,
             sjis + "x\r\n");
   EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis).bytes, "\x82\xa0\x81\xe0\xee\xef\r\n");
-  // EUC-JP has no IBM rows: the same characters there read back the same.
-  const QByteArray euc = encodeDocument(loaded.text, TextEncoding::EucJp, loaded.form).bytes;
-  EXPECT_EQ(euc, "\xa4\xa2\xad\xf0\xfc\xf1\r\n");
+  // EUC-JP has neither NEC's row 13 nor the IBM rows: ≒ takes its JIS X
+  // 0208 code and ⅰ is a character it cannot hold...
+  const EncodedText toEuc = encodeDocument(loaded.text, TextEncoding::EucJp, loaded.form);
+  EXPECT_EQ(toEuc.bytes, "\xa4\xa2\xa2\xe2?\r\n");
+  EXPECT_EQ(toEuc.firstUnencodable, 2);
+  // ...but an EUC-JP file that has them keeps them, and may gain more.
+  const QByteArray euc("\xa4\xa2\xad\xf0\xfc\xf1\r\n");
   const LoadedText fromEuc = decodeDocument(euc);
   EXPECT_EQ(fromEuc.text, loaded.text);
   EXPECT_EQ(encodeDocument(fromEuc.text + "x", TextEncoding::EucJp, fromEuc.form).bytes, euc + "x\r\n");
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("①"), TextEncoding::EucJp, fromEuc.form).bytes, "\xad\xa1\r\n");
 }
 
 TEST(DocumentCodec, CharacterAtNeverSplitsASurrogatePair) {
@@ -194,9 +201,9 @@ TEST(DocumentCodec, LinesLeftAsTheyWereKeepEachCodeOfACharacter) {
   // A line edited or added takes the code the file used first.
   EXPECT_EQ(encodeDocument(QString::fromUtf8("≒ⅰ￢!\r\n") + loaded.text, TextEncoding::ShiftJis, loaded.form).bytes,
             "\x81\xe0\xfa\x40\x81\xca!\r\n" + sjis);
-  // A third occurrence of a line takes the bytes of the last one the file had.
+  // So does a third occurrence of a line.
   EXPECT_EQ(encodeDocument(loaded.text + QString::fromUtf8("≒"), TextEncoding::ShiftJis, loaded.form).bytes,
-            sjis + "\x87\x90\r\n");
+            sjis + "\x81\xe0\r\n");
   // The same in EUC-JP: ≒ from row 2 and from NEC row 13.
   const QByteArray euc("\xa2\xe2\xa4\xa2\r\n\xad\xf0\xa4\xa2\r\n");
   const LoadedText fromEuc = decodeDocument(euc);
@@ -213,11 +220,12 @@ TEST(DocumentCodec, JisX0212KanjiAreCharactersOnlyEucCanWrite) {
   const LoadedText loaded = decodeDocument(euc);
   EXPECT_EQ(loaded.text, QString::fromUtf8("日丂ⅰ\r\n"));
   EXPECT_EQ(encodeDocument(loaded.text + "x", TextEncoding::EucJp, loaded.form).bytes, euc + "x\r\n");
-  // Typed anew, 丂 gets its triple and ⅰ its JIS X 0208 pair; in a file
-  // that had no JIS X 0212 kanji, 丂 is a character EUC-JP cannot hold.
+  // The line edited, 丂 gets its triple and ⅰ the bytes the file gave it
+  // there; in a file that had no JIS X 0212 kanji, 丂 is a character EUC-JP
+  // cannot hold.
   EXPECT_EQ(encodeDocument(QString::fromUtf8("丂ⅰ"), TextEncoding::EucJp, loaded.form).bytes,
-            "\x8f\xb0\xa1\xfc\xf1\r\n");
-  EXPECT_EQ(encodeDocument(QString::fromUtf8("ⅰ丂"), TextEncoding::EucJp).firstUnencodable, 1);
+            "\x8f\xb0\xa1\x8f\xf3\xa1\r\n");
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("日丂"), TextEncoding::EucJp).firstUnencodable, 1);
   const EncodedText sjis = encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form);
   EXPECT_EQ(sjis.firstUnencodable, 1);
   EXPECT_FALSE(sjis.bytes.contains('\x8f'));
@@ -225,16 +233,80 @@ TEST(DocumentCodec, JisX0212KanjiAreCharactersOnlyEucCanWrite) {
 }
 
 TEST(DocumentCodec, CharactersACodeCannotHoldBecomeCharacterReferences) {
-  const QString text = QString::fromUtf8("£ 日 é 😀 丂\r\n");
+  const QString text = QString::fromUtf8("ª 日 é 😀 丂\r\n");
   EXPECT_EQ(withCharacterReferences(text, TextEncoding::ShiftJis),
-            QString::fromUtf8("&#163; 日 &#233; &#128512; &#19970;\r\n"));
+            QString::fromUtf8("&#170; 日 &#233; &#128512; &#19970;\r\n"));
   EXPECT_EQ(withCharacterReferences(text, TextEncoding::EucJp),
-            QString::fromUtf8("&#163; 日 &#233; &#128512; &#19970;\r\n"));
-  // é and 丂 are in JIS X 0212, which a file that had such kanji may use.
+            QString::fromUtf8("&#170; 日 &#233; &#128512; &#19970;\r\n"));
+  // ª, é and 丂 are in JIS X 0212, which a file that had such kanji may use.
   const TextForm supplementary = decodeDocument("\x8f\xb0\xa1\xc6\xfc\r\n").form;
   EXPECT_EQ(withCharacterReferences(text, TextEncoding::EucJp, supplementary),
-            QString::fromUtf8("&#163; 日 é &#128512; 丂\r\n"));
+            QString::fromUtf8("ª 日 é &#128512; 丂\r\n"));
   EXPECT_EQ(withCharacterReferences(text, TextEncoding::Utf8), text);
   EXPECT_FALSE(canEncode(cp932::byteEscape(0x81), TextEncoding::ShiftJis));
   EXPECT_TRUE(canEncode(cp932::byteEscape(0x81), TextEncoding::ShiftJis, decodeDocument("\x81").form));
+}
+
+TEST(DocumentCodec, EditedLinesKeepEachOccurrencesCode) {
+  // ≒ as 81 E0 and 87 90, ￢ as EE F9 and FA 54: the second line edited.
+  const struct {
+    QByteArray file;
+    QString edited;  // the file's text with its second line changed
+    QByteArray written;
+  } cases[] = {
+      {"\x81\xe0\xee\xf9=\r\n\x87\x90\xfa\x54=\r\n", QString::fromUtf8("≒￢=\r\n≒x￢=!\r\n"),
+       "\x81\xe0\xee\xf9=\r\n\x87\x90x\xfa\x54=!\r\n"},
+      // A line added after the edited one takes the codes the file used first.
+      {"\x81\xe0\xee\xf9=\r\n\x87\x90\xfa\x54=\r\n", QString::fromUtf8("≒￢=\r\n≒￢\r\n￢≒\r\n"),
+       "\x81\xe0\xee\xf9=\r\n\x87\x90\xfa\x54\r\n\xee\xf9\x81\xe0\r\n"},
+      // EUC-JP: ≒ from row 2 and from NEC's row 13.
+      {"\xa2\xe2\r\n\xad\xf0\r\n", QString::fromUtf8("≒\r\nx≒\r\n"), "\xa2\xe2\r\nx\xad\xf0\r\n"},
+  };
+  for (const auto& c : cases) {
+    const LoadedText loaded = decodeDocument(c.file);
+    const TextEncoding code = c.file.startsWith('\xa2') ? TextEncoding::EucJp : TextEncoding::ShiftJis;
+    EXPECT_EQ(encodeDocument(c.edited, code, loaded.form).bytes, c.written) << c.edited.toStdString();
+  }
+}
+
+TEST(DocumentCodec, CharactersThisSystemTypesForJisSymbolsAreWrittenWithTheirCodes) {
+  // 〜 ‖ − ¢ £ ¬ as input methods give them, and as code page 932 reads the
+  // same codes (～ ∥ － ￠ ￡ ￢).
+  const QString typed = QString::fromUtf8("〜‖−¢£¬");
+  const QString read = QString::fromUtf8("～∥－￠￡￢\r\n");
+  const struct {
+    TextEncoding code;
+    QByteArray bytes;
+  } cases[] = {
+      {TextEncoding::ShiftJis, "\x81\x60\x81\x61\x81\x7c\x81\x91\x81\x92\x81\xca\r\n"},
+      {TextEncoding::EucJp, "\xa1\xc1\xa1\xc2\xa1\xdd\xa1\xf1\xa1\xf2\xa2\xcc\r\n"},
+  };
+  for (const auto& c : cases) {
+    const EncodedText written = encodeDocument(typed, c.code);
+    EXPECT_EQ(written.firstUnencodable, -1);
+    EXPECT_EQ(written.bytes, c.bytes);
+    EXPECT_EQ(decodeDocument(c.bytes).text, read);
+  }
+  // Kanji outside the rows of JIS X 0208 (髙, ①) are characters EUC-JP
+  // cannot hold, in a file that had none of them.
+  for (const char* kanji : {"髙", "①"})
+    EXPECT_EQ(encodeDocument(QString::fromUtf8(kanji), TextEncoding::EucJp).firstUnencodable, 0) << kanji;
+}
+
+TEST(DocumentCodec, AFileWithoutAFinalLineEndIsWrittenWithoutOne) {
+  const struct {
+    QByteArray file;
+    TextEncoding code;
+    QByteArray written;  // after a line is added at the start
+  } cases[] = {
+      {"\x93\xfa\nx", TextEncoding::ShiftJis, "y\n\x93\xfa\nx"},
+      {"a\r\nb", TextEncoding::Utf8, "y\r\na\r\nb"},
+      {"one line", TextEncoding::ShiftJis, "y\r\none line"},
+      {"\xa4\xa2\xa4\xa4\r\xa4\xa6", TextEncoding::EucJp, "y\r\xa4\xa2\xa4\xa4\r\xa4\xa6"},
+      {"\x93\xfa\n", TextEncoding::ShiftJis, "y\n\x93\xfa\n"},
+  };
+  for (const auto& c : cases) {
+    const LoadedText loaded = decodeDocument(c.file);
+    EXPECT_EQ(encodeDocument("y\r\n" + loaded.text, c.code, loaded.form).bytes, c.written) << c.file.constData();
+  }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoding/document_codec.h"
 #include "text/document_lines.h"
 

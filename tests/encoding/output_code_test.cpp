@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "encoding/output_code.h"
 
 #include <gtest/gtest.h>

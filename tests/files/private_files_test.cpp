@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The door for the program's own files and temporary folders, on the real
 // file system: links, permissions, a full disk and the left-overs of runs
 // that are gone.
@@ -94,6 +95,25 @@ TEST(PrivateFiles, WrittenWholeForTheOwnerOnlyAndNeverThroughALink) {
   QDir().mkpath(folder.file("state/folder"));
   EXPECT_EQ(writePrivateFile(folder.file("state/folder"), "x").problem, Problem::NotRegular);
   EXPECT_EQ(entries(folder.file("state/deeper")), QStringList({"snapshot"}));
+}
+
+// Root rewriting a user's file (their settings, read through a link or kept
+// beside a copy of theirs) leaves it theirs, still for their eyes only; a
+// file of root's own never goes to whoever owned the file in its place.
+TEST(PrivateFiles, AUsersFileWrittenOverKeepsItsOwner) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to write another user's file";
+  test::TempFolder folder;
+  for (const Owner owner : {Owner::Kept, Owner::Writer}) {
+    const QString path = folder.write("Wrenpad.ini", "[Settings]\nJpn=0\n");
+    ASSERT_EQ(::chown(native(path).constData(), 65534, 65534), 0);
+    ASSERT_FALSE(writePrivateFile(path, "[Settings]\nJpn=1\n", 0600, owner).failed());
+    struct stat st {};
+    ASSERT_EQ(::stat(native(path).constData(), &st), 0);
+    EXPECT_EQ(st.st_uid, owner == Owner::Kept ? 65534u : 0u);
+    EXPECT_EQ(st.st_gid, owner == Owner::Kept ? 65534u : 0u);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+    EXPECT_EQ(test::TempFolder::read(path), "[Settings]\nJpn=1\n");
+  }
 }
 
 TEST(PrivateFiles, AFullDiskLeavesTheOldFileWhole) {

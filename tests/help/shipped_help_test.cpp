@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages shipped with the program: every page the contents, the
 // index and the context numbers name is there, in both languages, with a
 // title, and the two languages offer the same pages.

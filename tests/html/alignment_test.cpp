@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alignment as mark-up: the four cases, and the texts that give no safe
 // place, which must stay as they are.
 #include "text/text_change.h"

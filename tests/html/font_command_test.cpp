@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Font command on the editor, with the font dialog answered by script,
 // and the font dialog and font frame themselves.
 #include "colouring/colouring_context.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font element's text logic: where the command works, the font in force
 // at the caret, and the mark-up written for the dialog's values.
 #include "html/font_tag.h"

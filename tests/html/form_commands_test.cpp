@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Form submenu and the division command on the editor, with their
 // dialogs answered by script, and the dialogs themselves.
 #include "editing/editing_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mark-up of the Form submenu and of the division element.
 #include "html/form_markup.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML menu's commands on the editor: the worked examples of each.
 #include "editing/editing_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Links, link targets and pictures as mark-up, the link around the caret,
 // and the references written for files.
 #include "editing/link_target.h"

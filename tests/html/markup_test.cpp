@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mark-up the small commands build, on plain text.
 #include "text/text_change.h"
 #include "html/headings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Table and Add Row commands on the editor, with the table dialog
 // answered by script, and the table dialog itself.
 #include "colouring/colouring_context.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table skeleton built from values, and where Add Row puts its row.
 #include "html/table_markup.h"
 

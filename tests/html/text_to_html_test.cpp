@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modify as a HTML file: the conversion of text and comma-separated files to
 // a page, and the command with the page-settings dialog answered by script.
 #include "documents/document_state.h"

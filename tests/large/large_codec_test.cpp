@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding a large document a stretch at a time gives what the document
 // codec gives for the whole text, wherever a stretch, a piece of the piece
 // table or a read block begins or ends; and the code is told from the head

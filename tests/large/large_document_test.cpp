@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The large document's storage against a plain std::string: random edits,
 // undo and redo with a fixed seed, the line index against a fresh count after
 // every step, and the bytes it hands a save.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find and Replace All over the pieces of a large document, never on its
 // whole text: forward and backward, either case, across pieces and read
 // blocks, and never inside a kanji's two bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The large view on the offscreen platform: what it lays out for a scroll
 // position (a line of ten megabytes only in the stretch in sight), and the
 // keys, the input method, the clipboard and the mouse as a user meets them.

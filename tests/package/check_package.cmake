@@ -1,8 +1,12 @@
 # Builds the Debian package of a configured and built tree into a fresh folder
 # and checks what it holds: the program, its data and help, the desktop entry,
-# icon, software-centre entry and manual page, and the control fields.
+# icons, software-centre entry, manual page, copyright and changelog, and the
+# control fields; then lets Debian's own checkers judge the package (lintian),
+# the desktop entry (desktop-file-validate) and the software-centre entry
+# (appstreamcli). Any error or warning of theirs fails the test.
 #   cmake -DBUILD_DIR=<build> -DWORK_DIR=<scratch> -DCPACK=<cpack> -DAPP_ID=<id> -P check_package.cmake
-# Prints "SKIPPED:" (the test's skip mark) where the Debian tools are missing.
+# Prints "SKIPPED:" (the test's skip mark) where dpkg is missing; the three
+# checkers come with scripts/install-deps.sh, and a missing one fails.
 cmake_minimum_required(VERSION 3.25)
 
 find_program(DPKG_DEB dpkg-deb)
@@ -54,6 +58,10 @@ foreach(path
     ./usr/share/wrenpad/Help/
     ./usr/share/applications/wrenpad.desktop
     ./usr/share/icons/hicolor/scalable/apps/wrenpad.svg
+    ./usr/share/icons/hicolor/16x16/apps/wrenpad.png
+    ./usr/share/icons/hicolor/256x256/apps/wrenpad.png
+    ./usr/share/doc/wrenpad/copyright
+    ./usr/share/doc/wrenpad/changelog.gz
     ./usr/share/metainfo/${APP_ID}.metainfo.xml
     ./usr/share/man/man1/wrenpad.1.gz)
   string(FIND "${contents}" " ${path}\n" at)
@@ -82,20 +90,37 @@ foreach(tool "g[+][+]" default-jdk-headless fp-compiler perl lighttpd xterm xdg-
   expect_control("Recommends: [^\n]*${tool}" "Recommends lacks ${tool}")
 endforeach()
 
-# The software-centre entry as installed, checked by the desktop's own validator.
-find_program(APPSTREAMCLI appstreamcli)
-if(APPSTREAMCLI)
-  set(unpacked "${WORK_DIR}/root")
-  run_or_fail("dpkg-deb -x" "${DPKG_DEB}" -x "${package}" "${unpacked}")
-  execute_process(COMMAND "${APPSTREAMCLI}" validate --no-net
-                          "${unpacked}/usr/share/metainfo/${APP_ID}.metainfo.xml"
-                  RESULT_VARIABLE valid OUTPUT_VARIABLE report ERROR_VARIABLE report)
-  if(NOT valid EQUAL 0)
-    fail("appstreamcli rejects the metainfo:\n${report}")
+# Runs a checker on the unpacked package and fails the test on every line of
+# its report that matches `bad` (its errors and warnings; notes are kept).
+macro(judge tool bad)
+  find_program(checker_${tool} ${tool})
+  if(NOT checker_${tool})
+    fail("${tool} is not installed (scripts/install-deps.sh installs it)")
+  else()
+    execute_process(COMMAND "${checker_${tool}}" ${ARGN} RESULT_VARIABLE status
+                    OUTPUT_VARIABLE report ERROR_VARIABLE report)
+    string(REGEX MATCH "${bad}" complaint "${report}")
+    if(complaint OR NOT status EQUAL 0)
+      fail("${tool} (exit ${status}) says:\n${report}")
+    endif()
   endif()
-else()
-  message("appstreamcli is not installed: the metainfo file is not validated")
+endmacro()
+
+set(unpacked "${WORK_DIR}/root")
+run_or_fail("dpkg-deb -x" "${DPKG_DEB}" -x "${package}" "${unpacked}")
+judge(lintian "(^|\n)[EW]: " -I -E --pedantic "${package}")
+# lintian takes any version at the top of a native package's changelog.
+execute_process(COMMAND gzip -dc "${unpacked}/usr/share/doc/wrenpad/changelog.gz"
+                OUTPUT_VARIABLE changelog RESULT_VARIABLE unzipped)
+if(NOT unzipped EQUAL 0 OR NOT changelog MATCHES "^wrenpad \\(([^)]*)\\)")
+  fail("the changelog cannot be read")
+elseif(NOT CMAKE_MATCH_1 STREQUAL version)
+  fail("the changelog's newest entry is for ${CMAKE_MATCH_1}, the package is ${version}")
 endif()
+# desktop-file-validate prints nothing for an entry it has nothing to say on.
+judge(desktop-file-validate "[^\n]+" "${unpacked}/usr/share/applications/wrenpad.desktop")
+judge(appstreamcli "(^|\n)[EW]: " validate --pedantic --no-net
+      "${unpacked}/usr/share/metainfo/${APP_ID}.metainfo.xml")
 
 if(failures)
   message(FATAL_ERROR "package ${file_name}:${failures}\n--- dpkg-deb -c ---\n${contents}\n--- control ---\n${control}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Create and Edit Box on the editor, with the box dialog answered by script,
 // and the box dialog itself.
 #include "documents/document_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour panels of the page, table, box and font dialogs: Tab reaches
 // them, a reached panel shows it with a frame that stands out on its colour,
 // and Space or Enter asks for a colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picture kinds and sizes from header bytes, and loading pictures with their
 // previews, from small files made here: whole, cut short, damaged and forged.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The style-block model: reading and setting properties in place, building a
 // new block, finding the block and the body tag's colours in a page.
 #include <gtest/gtest.h>

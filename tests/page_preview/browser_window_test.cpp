@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview window on a real web engine: a page loads, its title comes
 // back, a second page counts as a second download and enables Back.
 #include "page/preview/browser_window.h"
@@ -68,6 +69,47 @@ TEST(PreviewWindow, EscapeClosesItFromTheAddressFieldAndFromThePage) {
   browser.show();
   QTest::keyClick(&browser, Qt::Key_Escape);  // keys the page does not take reach the window
   EXPECT_TRUE(closed);
+}
+
+// Escape with the focus in the page closes the window, as the preview and as
+// the help viewer; in a form field of the page the key is the page's.
+TEST(PreviewWindow, EscapeInThePageClosesTheWindowButNotFromAFormField) {
+  if (test::kWebEngineUnderSanitizer) GTEST_SKIP() << test::kWebEngineSkipReason;
+  test::TempFolder folder;
+  const QString page = folder.write("form.htm", "<html><body><p>text</p><input id=\"f\"><script>"
+                                                "document.getElementById('f').onkeydown ="
+                                                " e => { if (e.key == 'Escape') document.title = 'taken'; };"
+                                                "</script></body></html>");
+  const struct {
+    bool help;
+    const char* focus;  // the element given the focus, or none
+    bool closes;
+  } cases[] = {{false, "", true}, {true, "", true}, {false, "f", false}, {true, "f", false}};
+  for (const auto& c : cases) {
+    TBrowser browser;
+    if (c.help) browser.setHelpUse({[] { return QRect(10, 20, 400, 300); }, [](const QUrl&) {}});
+    bool closed = false;
+    browser.closed = [&closed] { closed = true; };
+    QSignalSpy spy(&browser.view(), &QWebEngineView::loadFinished);
+    browser.showAddress(page);
+    if (!loaded(spy)) GTEST_SKIP() << "the web engine could not load a page on this machine";
+    browser.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&browser));
+    browser.view().setFocus();
+    QWidget* pageWidget = browser.view().focusProxy();
+    ASSERT_TRUE(pageWidget);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pageWidget->hasFocus(); }, 20000));
+    if (*c.focus) {
+      browser.view().page()->runJavaScript(QStringLiteral("document.getElementById('%1').focus()").arg(c.focus));
+      ASSERT_TRUE(QTest::qWaitFor([&] { return pageWidget->testAttribute(Qt::WA_InputMethodEnabled); }, 20000));
+    }
+    QTest::keyClick(pageWidget, Qt::Key_Escape);
+    if (!c.closes) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return browser.view().title() == u"taken"; }, 20000));
+    }
+    EXPECT_EQ(closed, c.closes) << c.help << c.focus;
+    EXPECT_EQ(browser.isVisible(), !c.closes) << c.help << c.focus;
+  }
 }
 
 // As the help viewer: its own pages load inside it, a link to another site

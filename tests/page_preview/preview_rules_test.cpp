@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the preview decides from the text and the options alone.
 #include "page/preview/preview_rules.h"
 

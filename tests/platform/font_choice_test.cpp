@@ -1,12 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font dialog as Edit > Font builds it: opened on the installed face the
 // editor draws with and accepted without a change, it gives the program's
 // own font back, upright and regular, whatever order the family lists its
 // styles in ("Oblique" or "Bold Italic" often come first).
 #include "platform/font_choice.h"
+#include "platform/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QListView>
+#include <QStringListModel>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace wrenpad;
@@ -68,6 +74,45 @@ TEST(FontChoice, ASizeOrStyleChangedKeepsTheProgramsFaceAndAnotherFamilyIsTakenA
   const QFont other = fontChosenFrom(used, opened, sized(QStringLiteral("DejaVu Serif"), 12));
   EXPECT_EQ(other.family(), QStringLiteral("DejaVu Serif"));
   EXPECT_EQ(other.pointSize(), 12);
+}
+
+// Whether `family` has a face that is upright, or upright and not bold.
+bool hasStyle(const QString& family, bool bold) {
+  for (const QString& style : QFontDatabase::styles(family))
+    if (!QFontDatabase::italic(family, style) && (bold || QFontDatabase::weight(family, style) < QFont::DemiBold))
+      return true;
+  return false;
+}
+
+// Every family clicked in Edit > Font's dialog shows its upright face of
+// normal weight, whatever style the family before it showed; OK gives it.
+TEST(FontChoice, PickingAFamilyShowsItsUprightFaceOfNormalWeight) {
+  const QString serif = QStringLiteral("DejaVu Serif");
+  if (!QFontDatabase::hasFamily(serif)) GTEST_SKIP() << "DejaVu Serif is not installed";
+  QStringList slanted, heavy;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    for (QListView* list : dialog->findChildren<QListView*>()) {
+      auto* model = qobject_cast<QStringListModel*>(list->model());
+      if (!model || !model->stringList().contains(serif)) continue;
+      const QStringList families = model->stringList() << serif;
+      for (const QString& family : families) {
+        list->setCurrentIndex(model->index(model->stringList().indexOf(family)));
+        const QFont shown = dialog->currentFont();
+        if (shown.italic() && hasStyle(family, true)) slanted << family;
+        if (shown.weight() >= QFont::DemiBold && hasStyle(family, false)) heavy << family;
+      }
+    }
+    dialog->accept();
+  });
+  // Opened on a face whose style name ("Roman", "Regular") the others lack.
+  const std::optional<QFont> chosen = QtDialogs().chooseFont(sized(QStringLiteral("Times New Roman"), 11), {});
+  EXPECT_EQ(slanted.join(u", ").toStdString(), "");
+  EXPECT_EQ(heavy.join(u", ").toStdString(), "");
+  ASSERT_TRUE(chosen);
+  EXPECT_EQ(chosen->family(), serif);
+  EXPECT_FALSE(chosen->italic() || chosen->bold());
 }
 
 }  // namespace

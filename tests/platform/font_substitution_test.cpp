@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The face of program documents and the message pane: the names the settings
 // carry for programs give a monospaced face that draws a backslash, falling
 // back in order when faces are missing; a face the user chose stays.

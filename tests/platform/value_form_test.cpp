@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modeless seam: a form's buttons send value requests through a channel
 // that a command object serves; a test sends the same requests, no widget.
 #include "platform/value_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window placements apply where the windowing system honours them: X11 and
 // Qt's own platforms, not a Wayland compositor, which places windows itself.
 #include "platform/window_placement.h"

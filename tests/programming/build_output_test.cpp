@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file a compile makes, and when an unchanged program need not be built again.
 #include "programming/build_output.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Running a tool hidden and capturing its output, with real processes.
 #include "programming/captured_run.h"
 

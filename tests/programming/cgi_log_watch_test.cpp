@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the error log gained during a CGI test, with real files.
 #include "programming/cgi_log_watch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the source place out of compiler message lines, for each tool.
 #include "programming/message_jump.h"
 

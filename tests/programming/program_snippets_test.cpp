@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Coding menu's program text, compiled and run with the real tools: the
 // starting programs, the input statements and the inspector's watch blocks.
 #include "programming/program_snippets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the terminal and the words that make it run a program.
 #include "programming/terminal.h"
 

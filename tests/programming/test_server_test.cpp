@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test web server for CGI scripts: its configuration, the addresses it
 // gives, and a real lighttpd running real Perl scripts.
 #include "programming/cgi_log_watch.h"

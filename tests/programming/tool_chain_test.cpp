@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compile command of each language, in both profiles.
 #include "programming/tool_chain.h"
 

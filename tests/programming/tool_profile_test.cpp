@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tool-chain profiles as data: what the Windows tools are given, and what
 // the menus and prompts say in each profile and language.
 #include "programming/compile_outcome.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ini_file.h"
 
 #include "support/temp_folder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_file.h"
 
 #include "support/temp_folder.h"
@@ -181,6 +182,18 @@ TEST(SettingsFile, OnlyAFileWithASectionOfOursMayBeWritten) {
   EXPECT_EQ(loadSettingsFile(folder.write("empty.ini", "\r\n")).kind, SettingsFileKind::Ours);
   EXPECT_EQ(loadSettingsFile(folder.write("ours.ini", "; mine\n[keepfilenames]\nFileName1=a\n")).kind,
             SettingsFileKind::Ours);
+  // "[Settings]" alone is anybody's section: a key that only we write makes it ours.
+  const struct {
+    const char* text;
+    SettingsFileKind kind;
+  } sections[] = {
+      {"[Settings]\nJpn=1\n", SettingsFileKind::Ours},
+      {"[settings]\nmultiundo=0\n", SettingsFileKind::Ours},
+      {"[Settings]\n", SettingsFileKind::NotOurs},
+      {"[Settings]\nWidth=800\nHeight=600\nFontSize=10\ntheme=dark\n", SettingsFileKind::NotOurs},
+  };
+  for (const auto& section : sections)
+    EXPECT_EQ(loadSettingsFile(folder.write("section.ini", section.text)).kind, section.kind) << section.text;
   const SettingsFile other = loadSettingsFile(folder.write("other.ini", "[Core]\nSettings=1\n"));
   EXPECT_EQ(other.kind, SettingsFileKind::NotOurs);
   EXPECT_FALSE(other.mayBeWritten());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files whose names are bytes that are not UTF-8, made and read past Qt
 // (which turns such bytes into U+FFFD and skips such names in listings).

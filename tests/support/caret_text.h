@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts with the caret written in them: "ab|c" puts the caret before "c";
 // reading back, a selection shows as "[...]".

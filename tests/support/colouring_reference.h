@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the colouring reference tests share: reading a page of the reference
 // folder and the names its expectation files give the kinds of spans.

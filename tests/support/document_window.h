@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window with an English interface for tests that open, edit and save
 // files byte for byte.

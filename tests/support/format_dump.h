@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an editor shows, line by line: each line's alignment and its text cut
 // into stretches of one format, adjacent equal formats joined. Two editors

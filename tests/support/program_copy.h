@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A copy of the real program in a test's folder, marked portable so that its
 // settings, instance markers and snapshots stay beside it in that folder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A PagePainting for command tests: it records the ranges the commands ask
 // to paint, render and make plain, and paints nothing itself unless a test

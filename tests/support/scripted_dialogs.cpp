@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scripted_dialogs.h"
 
 #include <QDialog>
@@ -15,8 +16,9 @@ T takeOr(std::deque<T>& queue, T fallback) {
 }
 }  // namespace
 
-Answer ScriptedDialogs::askYesNoCancel(const QString&, const QString& text) {
+Answer ScriptedDialogs::askYesNoCancel(const QString&, const QString& text, Answer preferredAnswer) {
   asked << "question: " + text;
+  preferred.push_back(preferredAnswer);
   return takeOr(answers, Answer::Cancel);
 }
 
@@ -53,9 +55,10 @@ QString ScriptedDialogs::chooseFolder(const QString&, const QString& startFolder
   return takeOr(folders, QString());
 }
 
-std::optional<QFont> ScriptedDialogs::chooseFont(const QFont&,
+std::optional<QFont> ScriptedDialogs::chooseFont(const QFont& initial,
                                                  const std::function<void(const QFont&)>&) {
   asked << "font";
+  fontsShown.push_back(initial);
   return takeOr(fonts, std::optional<QFont>());
 }
 

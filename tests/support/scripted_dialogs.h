@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Dialogs implementation for tests: every question is recorded, and answers
 // come from queues the test fills beforehand. A question without a queued
@@ -21,11 +22,14 @@ class ScriptedDialogs : public Dialogs {
   QStringList asked;
 
   std::deque<Answer> answers;
+  // The answer each question offered as its default (the button Enter presses).
+  std::vector<Answer> preferred;
   std::deque<QString> inputs;  // a null QString answers Cancel
   std::deque<OpenFileChoice> filesToOpen;
   std::deque<QString> filesToSave;
   std::deque<QString> folders;
   std::deque<std::optional<QFont>> fonts;
+  std::vector<QFont> fontsShown;  // the font each font dialog opened on
   std::deque<std::optional<QColor>> colors;
   std::deque<bool> printAnswers;
   // When set, an accepted print dialog sends the job to this PDF file.
@@ -63,7 +67,8 @@ class ScriptedDialogs : public Dialogs {
   FileDialogRequest lastOpenRequest;
   FileDialogRequest lastSaveRequest;
 
-  Answer askYesNoCancel(const QString& title, const QString& text) override;
+  using Dialogs::askYesNoCancel;
+  Answer askYesNoCancel(const QString& title, const QString& text, Answer preferred) override;
   void showMessage(const QString& title, const QString& text) override;
   void showError(const QString& title, const QString& text) override;
   std::optional<QString> inputText(const QString& title, const QString& prompt,

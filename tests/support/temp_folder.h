@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh temporary folder per test, removed afterwards, with helpers to
 // write and read files byte for byte.

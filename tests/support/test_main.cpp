@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry: a QApplication on Qt's offscreen platform, then GoogleTest.
 #include <QApplication>
 #include <gtest/gtest.h>

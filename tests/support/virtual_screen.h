@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real program on an X server of its own (Xvfb, no window manager),
 // driven with key presses from xdotool.

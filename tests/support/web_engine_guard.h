@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt WebEngine's own Chromium code is not built for AddressSanitizer and
 // trips it (a sized delete of another type) as soon as a page loads, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window for command tests: its own temporary folder for settings and
 // markers, every question answered by scripted dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour names and codes both ways, and the table they share.
 #include <gtest/gtest.h>
 

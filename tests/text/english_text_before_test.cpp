@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the text before a position is English, kept across moves of the
 // position and edits of the text, against IsEnglishText of the text before
 // the position measured afresh: in texts and in pages whose "<br>", "<body"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieced text against a plain string given the same random edits: the
 // whole text, characters, stretches, searches and the lines around a
 // position read the same, CR LF pairs split and joined by edits included;

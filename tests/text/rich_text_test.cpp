@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rich text as RTF: the writer's snapshots read back exactly, pages written by
 // word processors read sensibly, and broken bytes neither crash nor hang.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tag index followed change by change agrees with one built from scratch,
 // and answers as counting in the lower-cased text before the caret does.
 #include "text/tag_index.h"

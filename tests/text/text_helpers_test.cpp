@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared text helpers: occurrence table, counting and searching, the
 // text between two markers and the attribute reader.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form, division, box and conversion commands from the window's menus,
 // a converted comma-separated file shown in the preview with its text as it
 // was, and the help keys: F1 opens the page of the control in use, F2 looks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command table: its rows are well formed, every handler is reached from
 // its menu item and its tool button, every Japanese caption reaches the
 // screen, and check marks and states are views of the values.

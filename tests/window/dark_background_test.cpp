@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dark editor background chosen with Option > Background Color: plain text
 // turns light and tags, values, comments and keywords take colours that read
 // on dark; back on a light background every colour is as before.

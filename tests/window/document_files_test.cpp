@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving files in the Japanese codes, UTF-8 and binary files,
 // through the main window with scripted answers.
 #include "documents/document_commands.h"
@@ -23,34 +24,50 @@ using test::kSjis;
 
 }  // namespace
 
-TEST_F(DocumentFiles, EucAndJisKeepTheirBytesUntilEditedThenTakeTheOutputCode) {
+TEST_F(DocumentFiles, FilesKeepTheirCodeAndOnlyNewNamesTakeTheOutputCode) {
   const QString path = open("euc.txt", kEuc);
   EXPECT_EQ(main->editor().text(), QString::fromUtf8("日本\r\n"));
   EXPECT_EQ(saved(path), kEuc);  // unedited: the bytes that were read
   append("x");
-  EXPECT_EQ(saved(path), QByteArray(kSjis + "x\r\n"));
+  EXPECT_EQ(saved(path), kEuc + "x\r\n");
+  // Written under a new name, the text takes the output code, and keeps it.
+  const QString copy = folder.path() + "/copy.txt";
+  append("x");
+  dialogs.filesToSave = {copy};
+  EXPECT_TRUE(main->documents().mmSaveAsClick());
+  EXPECT_EQ(test::TempFolder::read(copy), kSjis + "xx\r\n");
   main->action("mmEUC")->trigger();
   EXPECT_TRUE(main->action("mmEUC")->isChecked());
   EXPECT_FALSE(main->action("mmSJIS")->isChecked());
   append("y");
-  EXPECT_EQ(saved(path), kEuc + "xy\r\n");
+  EXPECT_EQ(saved(copy), kSjis + "xxy\r\n");
   const QByteArray jisBytes("\x1b$BF|K\\\x1b(B\r\n");
   const QString jis = open("jis.txt", jisBytes);
   EXPECT_EQ(saved(jis), jisBytes);
   append("z");
-  EXPECT_EQ(saved(jis), kEuc + "z\r\n");
+  EXPECT_EQ(saved(jis), jisBytes + "z\r\n");
 }
 
-TEST_F(DocumentFiles, PagesDeclaringShiftJisStayShiftJisUnderEuc) {
+TEST_F(DocumentFiles, PagesAreWrittenInTheCodeTheyDeclare) {
   main->action("mmEUC")->trigger();
-  const QByteArray page = "<meta charset=\"Shift_JIS\">\r\n" + kSjis;
-  // As a plain text document the declaration means nothing: EUC-JP.
+  const QByteArray page = "<meta charset=\"Shift_JIS\">\r\n" + kEuc;
+  // As a plain text document the declaration means nothing: EUC-JP, as read.
   const QString text = open("page.txt", page);
   append("x");
-  EXPECT_EQ(saved(text), "<meta charset=\"Shift_JIS\">\r\n" + kEuc + "x\r\n");
+  EXPECT_EQ(saved(text), page + "x\r\n");
   const QString path = open("page.htm", page);
   append("x");
-  EXPECT_EQ(saved(path), page + "x\r\n");
+  EXPECT_EQ(saved(path), "<meta charset=\"Shift_JIS\">\r\n" + kSjis + "x\r\n");
+  // A page declaring ISO-2022-JP is written in JIS: ASCII again before each
+  // line end, and a character JIS lacks is asked about.
+  const QByteArray jisPage = "<meta charset=\"ISO-2022-JP\">\r\n" + kSjis;
+  const QString jis = open("jis.htm", jisPage);
+  append(QString::fromUtf8("本x"));
+  EXPECT_EQ(saved(jis), "<meta charset=\"ISO-2022-JP\">\r\n\x1b$BF|K\\\x1b(B\r\n\x1b$BK\\\x1b(Bx\r\n");
+  append(QString::fromUtf8("ｱ"));
+  EXPECT_FALSE(main->documents().mmSaveClick());
+  ASSERT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_TRUE(dialogs.askedOf("question").first().contains("declares the code JIS"));
 }
 
 TEST_F(DocumentFiles, Utf8FilesAreReadAndWrittenAsUtf8) {
@@ -123,11 +140,16 @@ TEST_F(DocumentFiles, UndecodableBytesSurviveEveryOutputCode) {
   const QString path = open("stray.txt", "\x93\xfa\xa0x\x85y\r\n");
   EXPECT_EQ(saved(path), "\x93\xfa\xa0x\x85y\r\n");  // unedited: as it was read
   append("z");
-  EXPECT_EQ(saved(path), "\xc6\xfc\xa0x\x85y\r\nz\r\n");
+  EXPECT_EQ(saved(path), "\x93\xfa\xa0x\x85y\r\nz\r\n");  // the file keeps its code
+  const QString copy = folder.path() + "/copy.txt";
+  append("z");
+  dialogs.filesToSave = {copy};
+  EXPECT_TRUE(main->documents().mmSaveAsClick());
+  EXPECT_EQ(test::TempFolder::read(copy), "\xc6\xfc\xa0x\x85y\r\nzz\r\n");
   // In UTF-8 the stand-ins of the stray bytes are written as characters.
   append(QString::fromUtf8("é"));
   dialogs.answers = {Answer::Yes};
-  EXPECT_EQ(saved(path), QString::fromUtf8("日\uf7a0x\uf785y\r\nzé\r\n").toUtf8());
+  EXPECT_EQ(saved(copy), QString::fromUtf8("日\uf7a0x\uf785y\r\nzzé\r\n").toUtf8());
 }
 
 TEST_F(DocumentFiles, NulsNeverCutTheFileShort) {
@@ -186,6 +208,7 @@ TEST_F(DocumentFiles, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAsking)
   EXPECT_EQ(test::TempFolder::read(path), "theirs, longer\r\n");
   ASSERT_EQ(dialogs.askedOf("question").size(), 1);
   EXPECT_TRUE(dialogs.askedOf("question").first().contains("changed by another program"));
+  EXPECT_EQ(dialogs.preferred, std::vector<Answer>{Answer::No});  // Enter keeps their bytes
   dialogs.answers = {Answer::Yes};
   EXPECT_EQ(saved(path), "mine\r\nmore\r\n");
   // Our own save is no change by another program.
@@ -230,7 +253,7 @@ TEST_F(DocumentFiles, FilesKeepTheirLineEnds) {
   const QString lf = open("script.sh", "#!/bin/sh\necho \x93\xfa\nexit 0");
   EXPECT_EQ(saved(lf), "#!/bin/sh\necho \x93\xfa\nexit 0");
   append("# end");
-  EXPECT_EQ(saved(lf), "#!/bin/sh\necho \x93\xfa\nexit 0\n# end\n");
+  EXPECT_EQ(saved(lf), "#!/bin/sh\necho \x93\xfa\nexit 0\n# end");
   const QString cr = open("old mac.txt", "a\rb\r");
   append("c");
   EXPECT_EQ(saved(cr), "a\rb\rc\r");

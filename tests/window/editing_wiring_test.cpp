@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key handling and the mark-up commands as the user reaches them: keys
 // typed into the window's editor, menu items, tool buttons, the heading box
 // and the line-number box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open and Save with a file whose name is not UTF-8: the document is
 // read from that file and written back to it, under the same bytes.
 #include "documents/document_commands.h"

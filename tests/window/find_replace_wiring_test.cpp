@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find and Replace as the window offers them: the menu items and short-cuts
 // open the dialogs, Ctrl+V belongs to the dialogs while one is open, and
 // Replace All leaves a program coloured.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's own forms as values: what goes in comes out, Cancel gives
 // nothing, and the real dialogs run through the same seam as the scripted ones.
 #include "platform/qt_dialogs.h"

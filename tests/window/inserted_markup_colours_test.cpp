@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mark-up written by the form and table commands is coloured as it goes in:
 // its colours are those a whole repaint of the page gives afterwards.
 #include "colouring/tag_painter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save killed midway: the next start offers the file's old bytes back.
 #include "documents/file_access.h"
 #include "editor/editor_control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Japanese interface speaks Japanese: the menus, the help window, the
 // page-settings and box dialogs with their font frame, the colours a page
 // names that cannot be read, and the reasons a picture cannot be shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys typed in the moment between the window showing and the file named on
 // the command line being read: none is lost, and they land in the loaded
 // document in the order typed, from the caret the load leaves.

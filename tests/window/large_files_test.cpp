@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file too large for the editor in the real window, headless: it opens in
 // its own view with only the commands that work there, and Save, Find and
 // Replace, Go to Line, Undo and the questions about unsaved changes work on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-number gutter in the window: shown by the kind of the document,
 // Option > Show Line Numbers kept for each kind. (The error line's mark is
 // tested with the compile, in program_commands_test.)

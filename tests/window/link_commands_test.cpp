@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Links, link targets and pictures from the HTML menu on a saved page.
 #include "documents/document_commands.h"
 #include "editor/editor_control.h"

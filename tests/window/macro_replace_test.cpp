@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Macro Replace from the window: a list edited in its dialog is applied to
 // the document in one undo step and recoloured, saved automatically or
 // after a question (atomically, Japanese kept), loaded, started anew; a list

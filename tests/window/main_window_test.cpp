@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command tests: the main window driven headless, every question answered by
 // scripted dialogs.
 #include "documents/document_commands.h"
@@ -274,7 +275,8 @@ TEST_F(MainWindow, AnEditAndSaveWriteCrLfTextByteForByte) {
   editor().select(editor().textLength(), 0);
   type("four");
   ASSERT_TRUE(documents().mmSaveClick());
-  EXPECT_EQ(test::TempFolder::read(path), "one\r\ntwo\r\nthree\r\nfour\r\n");
+  // CR LF after every line but the last, which had no line end in the file.
+  EXPECT_EQ(test::TempFolder::read(path), "one\r\ntwo\r\nthree\r\nfour");
   EXPECT_FALSE(editor().isModified());
   EXPECT_TRUE(dialogs.asked.isEmpty());
 }
@@ -440,6 +442,11 @@ TEST_F(MainWindow, FontCommandGivesTheWholeTextTheFontAndRemembersIt) {
   EXPECT_EQ(main->settings().DefFontSize, 14);
   EXPECT_EQ(main->settings().DefFontCharset, 1);
   EXPECT_FALSE(editor().isModified());
+  // Opened again, the dialog shows the face the text is drawn with.
+  documents().mmFontClick();
+  ASSERT_EQ(dialogs.fontsShown.size(), 2u);
+  EXPECT_EQ(dialogs.fontsShown[1].family(), "DejaVu Serif");
+  EXPECT_EQ(dialogs.fontsShown[1].pointSize(), 14);
 }
 
 TEST_F(MainWindow, HtmlToolBarShowsOnlyForPages) {

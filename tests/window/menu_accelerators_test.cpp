@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every item of every menu, the pop-up menu included, has a letter of its
 // own in both languages: Alt and the letter reach exactly one item.
 #include "window/command_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compiler message pane in the window: shown for program documents only;
 // a double click on a message line puts the caret on the place it names.
 #include "editor/editor_control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How new documents are written: the line end chosen for them (LF unless the
 // user chose CR LF) for every kind of new document and for what is copied to
 // the clipboard, read files keeping their own; and the output kanji code,
@@ -109,7 +110,7 @@ TEST_F(NewDocuments, ReadFilesKeepTheirLineEndsAndWrittenOnesKeepTheirs) {
   // A file without any line end has none of its own.
   const QString oneLine = open("one.txt", "a");
   append("b");  // the read line ends in the editor
-  EXPECT_EQ(saved(oneLine), "a\r\nb\r\n");
+  EXPECT_EQ(saved(oneLine), "a\r\nb");  // and the file's last line had no end
   // Once written, a new document's file keeps the line ends it was given.
   newDocument(0);
   append("x");

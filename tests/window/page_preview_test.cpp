@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display as a Web Page from the window: the preview page beside the
 // document, the preview window on a real web engine, the refresh instead of
 // a second window, and the page removed when the preview closes, when a
 // user's own file stands in the way, and when the program ends.
 #include "documents/document_commands.h"
 #include "documents/document_host.h"
+#include "files/private_files.h"
 #include "editor/editor_control.h"
 #include "page/page_setting_dialog.h"
 #include "page/preview/browser_window.h"
@@ -84,6 +86,7 @@ TEST_F(PreviewCommand, AUsersOwnFileOfThatNameIsKeptUnlessTheUserSaysReplace) {
   EXPECT_EQ(browser(), nullptr);
   ASSERT_EQ(dialogs.asked.size(), 1);
   EXPECT_TRUE(dialogs.asked[0].contains("did not write"));
+  EXPECT_EQ(dialogs.preferred, std::vector<Answer>{Answer::No});  // Enter keeps the file
 
   dialogs.answers.push_back(Answer::Yes);
   main->preview().mmDisplayAsWebPageClick();
@@ -97,9 +100,18 @@ TEST_F(PreviewCommand, APageWhoseFolderIsGoneIsShownFromTheTemporaryFolderUnless
   QDir().mkpath(sub);
   main->documents().OpenFile(folder.write("gone/page.htm", "<html><body>alone</body></html>\r\n"));
   QDir(sub).removeRecursively();
+  // A link planted where a foreseeable folder name would be is not followed.
+  QDir().mkpath(folder.file("planted"));
+  const QString foreseen =
+      files::privateFolderBase() + QStringLiteral("/wrenpad-preview-%1").arg(QCoreApplication::applicationPid());
+  ASSERT_TRUE(QFile::link(folder.file("planted"), foreseen));
   main->preview().mmDisplayAsWebPageClick();
+  QFile::remove(foreseen);
   const QString shown = main->preview().previewFile();
-  EXPECT_TRUE(shown.startsWith(QDir::tempPath())) << shown.toStdString();
+  EXPECT_TRUE(QDir(folder.file("planted")).isEmpty());
+  const QFileInfo privateFolder(QFileInfo(shown).absolutePath());
+  EXPECT_EQ(privateFolder.absolutePath(), files::privateFolderBase()) << shown.toStdString();
+  EXPECT_EQ(privateFolder.permissions().toInt() & 0x0077, 0) << shown.toStdString();  // nobody else may enter
   EXPECT_TRUE(QFileInfo::exists(shown));
 
   browser()->close();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page settings: what the dialog reads from a page and what it writes back,
 // and the command as the window runs it, down to the saved file.
 #include "documents/document_commands.h"

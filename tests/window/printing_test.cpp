@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing a page made for a dark background: the paper shows no page
 // background, and text coloured white or yellow for the screen prints black
 // while red text stays red. The printed PDF's drawing operators are read

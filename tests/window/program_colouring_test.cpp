@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program colouring in the window: a program opens coloured; typing keeps the
 // colours what a fresh colouring of the same text gives; a page's script is
 // coloured as a program.

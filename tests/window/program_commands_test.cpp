@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Coding menu in the window: menus and captions per document, the tool
 // folders and options, and compile, jump and run with the real tools.
 #include "page/preview/browser_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program documents and the compiler message pane show code in one face, a
 // monospaced one that draws U+005C as a backslash (the Japanese gothic faces
 // draw it as a yen sign); texts and pages keep the Japanese face.
@@ -101,8 +102,9 @@ TEST_F(ProgramFont, ProgramsAndMessagesShareAFaceThatDrawsABackslash) {
   main->documents().OpenFile(folder.write("a.c", "int main(void) {\r\n  printf(\"\\n\");\r\n}\r\n"));
   expectCodeFace(editorFaceAt(int(main->editor().text().indexOf(u'\\'))));
 
-  // A text keeps the Japanese face the user has, yen sign and all.
-  main->documents().OpenFile(folder.write("notes.txt", QStringLiteral("日本語 C:\\\r\n").toUtf8()));
+  // A Shift-JIS text keeps the Japanese face the user has, yen sign and all
+  // (a UTF-8 text draws its backslash apart: see backslash_glyph_test.cpp).
+  main->documents().OpenFile(folder.write("notes.txt", "\x93\xfa\x96{\x8c\xea C:\\\r\n"));
   EXPECT_EQ(editorFaceAt(0), QFontInfo(QFont(kProportionalGothic)).family());
 }
 

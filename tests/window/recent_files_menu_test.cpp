@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recent files in the window: opened and saved files listed at the end of
 // the File menu, an entry opening its file (after the save question), and
 // the list kept across runs without files that have gone.

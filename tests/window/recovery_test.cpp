@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Work a gone run left, offered when a window starts: taken back it stays
 // kept as this run's own until it is saved, a text that cannot be read is
 // told of and kept, a file changed

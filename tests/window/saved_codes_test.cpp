@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kanji code a save writes: unedited files as they were read, pages in
 // the code they declare and never in bytes that contradict it, and the codes
 // and stray bytes of a file kept only where the file had them.
@@ -8,6 +9,7 @@
 #include "support/document_window.h"
 
 #include <QAction>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace wrenpad;
@@ -21,16 +23,18 @@ const QByteArray kShiftJisPage("<meta charset=\"Shift_JIS\">\r\n" + kSjis);
 
 }  // namespace
 
-TEST_F(SavedCodes, UneditedFilesAreWrittenInTheCodeTheyCameIn) {
-  // Shift-JIS is the output code; EUC-JP and JIS files stay as they were
-  // until they are edited.
+TEST_F(SavedCodes, FilesAreWrittenInTheCodeTheyCameIn) {
+  // Shift-JIS is the output code; EUC-JP and JIS files stay EUC-JP and JIS,
+  // edited or not.
   const QString euc = open("euc.txt", kEuc);
   EXPECT_EQ(saved(euc), kEuc);
+  append("x");
+  EXPECT_EQ(saved(euc), kEuc + "x\r\n");
   const QByteArray jisBytes("\x1b$BF|K\\\x1b(B\r\n");
   const QString jis = open("jis.txt", jisBytes);
   EXPECT_EQ(saved(jis), jisBytes);
-  append("x");
-  EXPECT_EQ(saved(jis), kSjis + "x\r\n");
+  append(QString::fromUtf8("x日"));
+  EXPECT_EQ(saved(jis), jisBytes + "x\x1b$BF|\x1b(B\r\n");
   main->action("mmEUC")->trigger();
   const QString sjis = open("sjis.txt", kSjis);
   EXPECT_EQ(saved(sjis), kSjis);
@@ -54,29 +58,30 @@ TEST_F(SavedCodes, JisX0212KanjiSurviveEucAndAreNeverShiftJisBytes) {
   const QString path = open("supplementary.txt", euc);
   EXPECT_EQ(main->editor().text(), QString::fromUtf8("丂\r\n日本\r\n"));
   append("x");
+  EXPECT_EQ(saved(path), euc + "x\r\n");
+  // Written to another name in Shift-JIS, the output code, 丂 has no place.
   dialogs.answers = {Answer::No};
-  EXPECT_FALSE(main->documents().mmSaveClick());
+  append("y");
+  const QString other = folder.path() + "/other.txt";
+  EXPECT_FALSE(main->documents().WriteDocumentFile(other));
   ASSERT_EQ(dialogs.askedOf("question").size(), 1);
   EXPECT_TRUE(dialogs.askedOf("question").first().contains(QString::fromUtf8("\"丂\"")));
-  EXPECT_EQ(test::TempFolder::read(path), euc);
-  main->action("mmEUC")->trigger();
-  EXPECT_EQ(saved(path), euc + "x\r\n");
-  EXPECT_EQ(dialogs.askedOf("question").size(), 1);
+  EXPECT_FALSE(QFile::exists(other));
 }
 
 TEST_F(SavedCodes, APageNeverHoldsBytesThatContradictItsDeclaration) {
   const QString path = open("price.htm", kShiftJisPage);
-  append(QString::fromUtf8("£"));
+  append(QString::fromUtf8("é"));
   // Cancel saves nothing; Yes writes a character reference under Shift_JIS.
   EXPECT_FALSE(main->documents().mmSaveClick());
   EXPECT_EQ(test::TempFolder::read(path), kShiftJisPage);
   dialogs.answers = {Answer::Yes};
-  EXPECT_EQ(saved(path), kShiftJisPage + "&#163;\r\n");
-  EXPECT_TRUE(dialogs.askedOf("question").last().contains("&#163;"));
+  EXPECT_EQ(saved(path), kShiftJisPage + "&#233;\r\n");
+  EXPECT_TRUE(dialogs.askedOf("question").last().contains("&#233;"));
   // No, then Yes: the page declares UTF-8, in the file and in the editor.
   append("!");
   dialogs.answers = {Answer::No, Answer::Yes};
-  const QString utf8Page = QString::fromUtf8("<meta charset=\"UTF-8\">\r\n日本\r\n£!");
+  const QString utf8Page = QString::fromUtf8("<meta charset=\"UTF-8\">\r\n日本\r\né!");
   EXPECT_EQ(saved(path), (utf8Page + "\r\n").toUtf8());
   EXPECT_EQ(main->editor().text(), utf8Page);
   EXPECT_FALSE(main->editor().isModified());
@@ -88,9 +93,9 @@ TEST_F(SavedCodes, APageNeverHoldsBytesThatContradictItsDeclaration) {
 
 TEST_F(SavedCodes, APlainTextStillOffersUtf8) {
   const QString path = open("price.txt", kShiftJisPage);
-  append(QString::fromUtf8("£"));
+  append(QString::fromUtf8("é"));
   dialogs.answers = {Answer::Yes};
-  EXPECT_EQ(saved(path), QString::fromUtf8("<meta charset=\"Shift_JIS\">\r\n日本\r\n£\r\n").toUtf8());
+  EXPECT_EQ(saved(path), QString::fromUtf8("<meta charset=\"Shift_JIS\">\r\n日本\r\né\r\n").toUtf8());
   ASSERT_EQ(dialogs.askedOf("question").size(), 1);
   EXPECT_TRUE(dialogs.askedOf("question").first().contains("UTF-8 instead"));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run's start and end without the window: the command line, the closing
 // questions, the end by a termination signal, the settings file refused once
 // and the offer of a gone run's work, with a host that records what it was

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Coding menu's writers in the window: a new program from its template
 // in each language (with the name checks), the inspector's block and the
 // input wizard's statement at the caret.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window and the settings file: what a start reads, what a close writes.
 #include "editor/editor_control.h"
 #include "window/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code templates from the window: Ctrl+J expands with the list of the
 // document's language, the expansion is coloured on the quiet tick, and the
 // list dialog saves the list sorted where the program keeps its lists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tool-bar pictures drawn in the text colour of the palette: under a dark
 // palette the letters, lines and the magnifying glass are light, under a
 // light one dark, and the buttons of the window follow a change of palette.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multi-level undo as the window wires it: the quiet timer's tick takes the
 // steps, the Undo and Redo items walk them, closing keeps the counted one, a
 // restored page is coloured by the window's painter and turns back into a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A page shown partly as a browser shows it: fonts, headings, alignment, bold
 // and italic in the editor after a repaint, in text typed inside a font
 // element, and gone again when the rendering is switched off.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/forms/form_dialogs.h"
 
 #include "editor/plain_paste.h"

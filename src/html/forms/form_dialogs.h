@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialogs of the Form submenu (TFormDialog with its TEventFrame,
 // TSingleLineInputDialog, TTextArea, TSelectDialog, TCheckDialog) and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/forms/html_font_dialog.h"
 
 #include "html/font_tag.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // THtmlFontDialog: the face, colour, relative size and style class of a
 // font element. Created once and reused; the command presets it through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TImageProperty: a picture's alignment and size ratio, with a preview drawn
 // at that ratio. Created once, so the alignment and ratio last the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TLinkDialog: the address (or a file) and target frame of a link, and
 // TBrinkerLabel, the hint that blinks for a while when the dialog opens.

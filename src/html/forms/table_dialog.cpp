@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/forms/table_dialog.h"
 
 #include "platform/form_widgets.h"
@@ -204,7 +205,7 @@ void TTableDialog::setTexts(bool japanese) {
   alignmentButtons->button(1)->setText(pick("Center", u"中寄せ"));
   alignmentButtons->button(2)->setText(pick("Right", u"右寄せ"));
   CheckBox1->setText(pick("Set background color :", u"背景色を設定する："));
-  CheckBox2->setText(pick("Add comment of cell adress", u"セル番地のコメントを付ける"));
+  CheckBox2->setText(pick("Add comment of cell address", u"セル番地のコメントを付ける"));
   FontFrame->setJapanese(japanese);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TTableDialog: the attributes of a new table (caption, rows and columns,
 // per-row heights and per-column widths, border, spacing, padding,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/preview/browser_window.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -135,6 +137,12 @@ TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
   HTMLBrowser->setObjectName(QStringLiteral("HTMLBrowser"));
   layout->addWidget(HTMLBrowser, 1);
 
+  // Escape closes the window wherever the focus is in it, the page too: the
+  // page would take the key for itself and leave the window open. A text
+  // field of the page keeps the key (see eventFilter).
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { close(); }, Qt::WidgetWithChildrenShortcut);
+  HTMLBrowser->installEventFilter(this);
+  for (QWidget* shown : HTMLBrowser->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) shown->installEventFilter(this);
   connect(btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
   connect(edURL, &QLineEdit::returnPressed, this, [this] { btnGoClick(); });
   connect(btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
@@ -199,6 +207,24 @@ void TBrowser::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+// The widget that shows the page (the view makes it anew when the page's
+// process is restarted) claims Escape before the window's short-cut while a text field of the page
+// has the focus: the key is the field's.
+bool TBrowser::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == HTMLBrowser && event->type() == QEvent::ChildAdded) {
+    if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
+      child->installEventFilter(this);
+  } else if (watched != HTMLBrowser && event->type() == QEvent::ShortcutOverride &&
+             watched == HTMLBrowser->focusProxy()) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape && HTMLBrowser->focusProxy()->testAttribute(Qt::WA_InputMethodEnabled)) {
+      event->accept();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TBrowser::btnGoClick() {

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TBrowser: the program's own preview window, a web view with an address
 // field, Go, Refresh and Back, and a status text. A page that asks for a new
 // window gets a new preview window of its own. The same window shows the
-// help pages. Escape closes it.
+// help pages. Escape closes it wherever the focus is, but in a text field
+// of the page.
 
 #include "page/preview/page_preview.h"
 
@@ -59,6 +61,7 @@ class TBrowser : public QWidget, public PreviewWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormShow();

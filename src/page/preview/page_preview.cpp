@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/preview/page_preview.h"
 
 #include "documents/document_commands.h"
@@ -27,8 +28,11 @@ QByteArray appletPageBytes(const QString& documentName, const Settings& settings
 }
 }  // namespace
 
+// The private folders of runs that are gone go at the start.
 PagePreview::PagePreview(PreviewContext context, PreviewWindow& window)
-    : c_(std::move(context)), window_(window) {}
+    : c_(std::move(context)), window_(window) {
+  if (!c_.temporaryFolderPrefix.isEmpty()) files::removeLeftOverPrivateFolders(c_.temporaryFolderPrefix);
+}
 
 PagePreview::~PagePreview() { removeWrittenPages(); }
 
@@ -80,10 +84,7 @@ QString PagePreview::previewPathFor(const QString& text) {
   const bool writable = !folder.isEmpty() && folderInfo.isDir() && folderInfo.isWritable() &&
                         (!besideInfo.exists() || besideInfo.isWritable());
   if (writable) return beside;
-  if (folder.isEmpty() || !HasRelativeLinks(text)) {
-    QDir().mkpath(c_.temporaryFolder);
-    return QDir(c_.temporaryFolder).filePath(QString::fromUtf16(kPreviewFileName));
-  }
+  if (folder.isEmpty() || !HasRelativeLinks(text)) return temporaryPagePath();
   c_.dialogs.showError(
       kApplicationTitle,
       tr2("The preview page \"%1\" cannot be written: the folder \"%2\" does not let this program write there.\n"
@@ -93,6 +94,21 @@ QString PagePreview::previewPathFor(const QString& text) {
           u"このページは同じ場所にある画像などのファイルを参照しているため、別の場所からは表示できません。"
           u"書き込めるフォルダにページを保存してから、もう一度表示してください。")
           .arg(QDir::toNativeSeparators(beside), QDir::toNativeSeparators(folder)));
+  return {};
+}
+
+// The page in a folder of our own that nobody else may enter or foresee, so
+// nobody can put a link in its way or read or change what it shows; empty,
+// after telling the user, when no such folder can be made.
+QString PagePreview::temporaryPagePath() {
+  if (!temporaryFolder_ || !temporaryFolder_->isValid())
+    temporaryFolder_ = std::make_unique<files::TemporaryFolder>(c_.temporaryFolderPrefix);
+  if (temporaryFolder_->isValid()) return temporaryFolder_->filePath(QString::fromUtf16(kPreviewFileName));
+  c_.dialogs.showError(kApplicationTitle,
+                       tr2("The preview page cannot be written: no temporary folder can be made in \"%1\": %2",
+                           u"プレビュー用のページを書き込めません。\"%1\"に一時フォルダを作れません: %2")
+                           .arg(QDir::toNativeSeparators(files::privateFolderBase()),
+                                files::describe(temporaryFolder_->failure(), c_.japanese)));
   return {};
 }
 
@@ -140,7 +156,8 @@ bool PagePreview::mayWrite(const QString& path) {
           "Replace it with the preview of this page? (No or Cancel keeps the file and shows nothing.)",
           u"このフォルダには、今回Wrenpadが書いたものではない\"%1\"というファイルがあります。\n"
           u"このページのプレビューで置き換えますか？（「いいえ」「キャンセル」ではファイルを残し、何も表示しません）")
-          .arg(QDir::toNativeSeparators(path)));
+          .arg(QDir::toNativeSeparators(path)),
+      Answer::No);
   return answer == Answer::Yes;
 }
 
@@ -220,7 +237,7 @@ void PagePreview::removeIfAsWritten(const QString& path) {
 
 void PagePreview::removeWrittenPages() {
   for (const QString& path : written_.keys()) removeIfAsWritten(path);
-  if (!c_.temporaryFolder.isEmpty()) QDir().rmdir(c_.temporaryFolder);  // only when empty
+  temporaryFolder_.reset();  // the private folder goes with all it holds
 }
 
 TWebPageEditOptions& PagePreview::optionsForm() {

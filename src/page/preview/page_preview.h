@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Display as a Web Page and the web-page editing options: the document is
 // written to a preview page beside it and shown in the program's own preview
@@ -16,6 +17,9 @@ namespace wrenpad {
 
 class Dialogs;
 class DocumentCommands;
+namespace files {
+class TemporaryFolder;
+}
 class EditorControl;
 class TWebPageEditOptions;
 struct DocumentState;
@@ -58,8 +62,9 @@ struct PreviewContext {
   std::function<bool(const ProgramCall&, std::function<void(int status)> failed)> startProgram;
   // The path of an installed program, empty when it is missing.
   std::function<QString(const QString&)> findProgram;
-  // Where a page goes when its own folder cannot take it.
-  QString temporaryFolder;
+  // A page whose own folder cannot take it goes in a private folder of this
+  // prefix (files::makePrivateFolder), made when first needed.
+  QString temporaryFolderPrefix;
 };
 
 class PagePreview {
@@ -87,6 +92,7 @@ class PagePreview {
  private:
   QString besidePath() const;
   QString previewPathFor(const QString& text);
+  QString temporaryPagePath();
   bool isTheDocumentsOwnFile(const QString& path) const;
   bool readyAsTheDocumentsOwnFile(const QString& path);
   bool writePreview(const QString& path, const QString& text);
@@ -108,6 +114,7 @@ class PagePreview {
   // a file saved over it since (the document itself, say) is the user's.
   QHash<QString, files::FileStamp> written_;
   std::unique_ptr<TWebPageEditOptions> optionsForm_;
+  std::unique_ptr<files::TemporaryFolder> temporaryFolder_;
 };
 
 }  // namespace wrenpad

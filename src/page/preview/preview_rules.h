@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decisions of the web-page preview that depend only on text and
 // settings: where the preview page is written, the page that shows a Java

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/preview/web_page_options.h"
 
 #include "page/preview/preview_rules.h"
@@ -59,6 +60,12 @@ void TWebPageEditOptions::showValues(const WebPageOptionsValues& values) {
   for (std::size_t i = 0; i < items_.size(); ++i)
     items_[i]->setText(i < std::size_t(values.browserCaptions.size()) ? values.browserCaptions[qsizetype(i)] : QString());
   items_[std::size_t(std::clamp(values.browser, 0, int(items_.size()) - 1))]->setChecked(true);
+  // The dialog takes the width of its texts, never less than its design
+  // size. The layouts keep the sizes they last measured until told the texts
+  // changed, and the items of a hidden dialog do not tell them.
+  rgBrowser->layout()->invalidate();
+  rgBrowser->updateGeometry();
+  layout()->invalidate();
   adjustSize();
 }
 

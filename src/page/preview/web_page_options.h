@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TWebPageEditOptions: the browser that shows the preview, and whether the
 // editor shows a page's fonts, headings and alignment. The browser choice is
