@@ -36,7 +36,7 @@ TEST(PreviewRules, ScriptsAndAppletsGoOutsideAndAnOpenPreviewIsRefreshed) {
   EXPECT_EQ(BrowserChoiceOf(2), BrowserChoice::Mozilla);
 }
 
-TEST(PreviewRules, OutsideBrowsersAreTheInstalledOnesElseTheDesktopDefault) {
+TEST(PreviewRules, OutsideBrowsersAreTheInstalledOnesElseTheSystemsBrowserNeverWhatOpensHtmlFiles) {
   QStringList installed{"chromium", "xdg-open"};
   const auto lookup = [&installed](const QString& name) {
     return installed.contains(name) ? "/usr/bin/" + name : QString();
@@ -46,7 +46,14 @@ TEST(PreviewRules, OutsideBrowsersAreTheInstalledOnesElseTheDesktopDefault) {
   ASSERT_TRUE(call);
   EXPECT_EQ(call->program, "/usr/bin/chromium");
   EXPECT_EQ(call->arguments, QStringList{page});  // one argument, however it is spelt
-  EXPECT_EQ(OutsideBrowserCall(BrowserChoice::Netscape, page, lookup)->program, "/usr/bin/xdg-open");
+  // A browser that is installed comes before xdg-open, which would give the
+  // page to whatever opens HTML files (this editor, where the user said so).
+  EXPECT_EQ(OutsideBrowserCall(BrowserChoice::Netscape, page, lookup)->program, "/usr/bin/chromium");
+  EXPECT_EQ(OutsideBrowserCall(BrowserChoice::OwnPreview, page, lookup)->program, "/usr/bin/chromium");
+  installed << "x-www-browser";
+  EXPECT_EQ(OutsideBrowserCall(BrowserChoice::OwnPreview, page, lookup)->program, "/usr/bin/x-www-browser");
+  EXPECT_EQ(OutsideBrowserCall(BrowserChoice::Mozilla, page, lookup)->program, "/usr/bin/chromium");
+  installed = {"xdg-open"};
   EXPECT_EQ(OutsideBrowserCall(BrowserChoice::OwnPreview, page, lookup)->program, "/usr/bin/xdg-open");
   installed.clear();
   EXPECT_FALSE(OutsideBrowserCall(BrowserChoice::Opera, page, lookup));

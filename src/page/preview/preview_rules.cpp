@@ -107,9 +107,16 @@ PreviewDecision DecidePreview(const QString& text, bool textDocument, BrowserCho
   return {NeedsOutsideBrowser(text) ? PreviewAction::OutsideBrowser : PreviewAction::ShowPreview, true};
 }
 
+// The chosen browser, else the system's web browser: Debian's x-www-browser
+// (the installed browser of highest priority, or the one the administrator
+// chose), else any browser we know. xdg-open comes last only: it opens a
+// page with whatever opens HTML files, which may be this editor itself.
 std::optional<ProgramCall> OutsideBrowserCall(BrowserChoice choice, const QString& address,
                                               const std::function<QString(const QString&)>& installed) {
-  const QString path = firstInstalled(browserPrograms(choice) << QStringLiteral("xdg-open"), installed);
+  QStringList programs = browserPrograms(choice) << QStringLiteral("x-www-browser");
+  for (const BrowserChoice other : {BrowserChoice::Netscape, BrowserChoice::Mozilla, BrowserChoice::Opera})
+    programs << browserPrograms(other);
+  const QString path = firstInstalled(programs << QStringLiteral("xdg-open"), installed);
   if (path.isEmpty()) return std::nullopt;
   return ProgramCall{path, {address}};
 }
