@@ -350,7 +350,6 @@ WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const Blo
 }
 
 void setSaveJournalFolder(const QString& folder) { journalFolder() = folder; }
-QString saveJournalFolder() { return journalFolder(); }
 
 namespace {
 // A note left by a gone run: the file it was saving and the copy of the old

@@ -77,7 +77,6 @@ WriteResult writeFileKeepingIdentity(const QString& path, qint64 size, const Blo
 // (Problem::SaveNoteNotWritten). The backup of a file whose folder takes no
 // new file is kept in this folder too. Without a folder no note is kept.
 void setSaveJournalFolder(const QString& folder);
-QString saveJournalFolder();
 
 // A save of a gone run that was killed while it wrote a file in place: the
 // file may be half new, half old; `backup` holds its bytes from before.

@@ -100,7 +100,7 @@ bool LargeFiles::keepOriginalBeforeWritingOver(const QString& path) {
   if (!saved.maps(target.device, target.inode)) return true;
   if (!saved.canUndo() && !saved.canRedo()) return true;
   // The file's own folder first: the copy may then share the file's blocks.
-  const QStringList folders{QFileInfo(path).absolutePath(), files::saveJournalFolder(), QDir::tempPath()};
+  const QStringList folders{QFileInfo(path).absolutePath(), c_.stateFolder, QDir::tempPath()};
   if (saved.keepOriginalIn(folders)) return true;
   return c_.dialogs.askYesNoCancel(
              tr2("Save", u"保存"),
