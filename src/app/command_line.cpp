@@ -1,13 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include "text/bilingual.h"
+
+#include <QCommandLineParser>
 #include <QDir>
 
 namespace wrenpad {
+namespace {
 
-QString joinCommandLine(const QStringList& arguments) {
-  const qsizetype marker = arguments.lastIndexOf(QStringLiteral("/starup"));
-  return arguments.mid(marker + 1).join(QLatin1Char(' '));
+QString helpText(bool japanese) {
+  return bilingual(japanese,
+                   "Usage: wrenpad [options] [file...]\n"
+                   "Edit text files, web pages and small programs.\n"
+                   "\n"
+                   "Options:\n"
+                   "  -h, --help     Show this help and exit.\n"
+                   "  -v, --version  Show the version and exit.\n"
+                   "  --             Take every argument after it as a file name.\n"
+                   "\n"
+                   "Each file opens in a window of its own. A file that does not exist yet\n"
+                   "opens as an empty document and is made when it is saved.\n",
+                   u"使い方: wrenpad [オプション] [ファイル...]\n"
+                   u"テキストファイル、Webページ、小さなプログラムを編集します。\n"
+                   u"\n"
+                   u"オプション:\n"
+                   u"  -h, --help     このヘルプを表示して終了します。\n"
+                   u"  -v, --version  バージョンを表示して終了します。\n"
+                   u"  --             これより後の引数をすべてファイル名として扱います。\n"
+                   u"\n"
+                   u"ファイルはそれぞれ別のウィンドウで開きます。まだないファイルは空の文書として開き、\n"
+                   u"保存したときに作られます。\n");
+}
+
+}  // namespace
+
+QString versionText() { return QStringLiteral("Wrenpad " WRENPAD_VERSION "\n"); }
+
+CommandLineRequest parseCommandLine(const QStringList& arguments, bool japanese) {
+  // The marker counts only among the options, not after "--".
+  const qsizetype end = arguments.indexOf(QStringLiteral("--"));
+  const QStringList options = end < 0 ? arguments : arguments.first(end);
+  const qsizetype marker = options.lastIndexOf(QStringLiteral("/starup"));
+  QCommandLineParser parser;
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+  parser.addOptions({help, version});
+  CommandLineRequest request;
+  if (!parser.parse(QStringList{QStringLiteral("wrenpad")} + arguments.mid(marker + 1))) {
+    request.kind = CommandLineRequest::Kind::Mistake;
+    const QStringList unknown = parser.unknownOptionNames();
+    const QString option = unknown.isEmpty() ? QString() : unknown.first();
+    const QString written = (option.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + option;
+    request.text = bilingual(japanese,
+                             "wrenpad: unknown option \"%1\". A file name that begins with \"-\" "
+                             "goes after \"--\" (wrenpad -- %1).\nSee \"wrenpad --help\".\n",
+                             u"wrenpad: \"%1\" というオプションはありません。\"-\" で始まるファイル名は "
+                             u"\"--\" の後に書いてください（wrenpad -- %1）。\n\"wrenpad --help\" を見てください。\n")
+                       .arg(written);
+    return request;
+  }
+  if (parser.isSet(help)) return {CommandLineRequest::Kind::Help, {}, helpText(japanese)};
+  if (parser.isSet(version)) return {CommandLineRequest::Kind::Version, {}, versionText()};
+  request.files = parser.positionalArguments();
+  return request;
+}
+
+bool localeIsJapanese(const QString& lcAll, const QString& lcMessages, const QString& lang) {
+  for (const QString& value : {lcAll, lcMessages, lang}) {
+    if (!value.isEmpty()) return value.startsWith(QLatin1String("ja"));
+  }
+  return false;
 }
 
 QString resolveCommandLineFile(const QString& name, const QString& workingFolder) {

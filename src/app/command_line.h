@@ -1,18 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The program takes one file name on its command line. The shell may split a
-// name with blanks into several arguments, so they are joined again.
+// What the command line asks for: help, the version, or files to edit. Each
+// file opens in a window of its own (a window holds one document), so the
+// first goes to this run and the others to runs of their own.
 
 #include <QString>
 #include <QStringList>
 
 namespace wrenpad {
 
-// Joins the arguments (without the program name) with single blanks. An
-// argument that is exactly "/starup" (the marker our own desktop entry
-// passes) is dropped with every argument before it; a name that merely
-// contains those letters is a name like any other.
-QString joinCommandLine(const QStringList& arguments);
+struct CommandLineRequest {
+  enum class Kind { Edit, Help, Version, Mistake };
+  Kind kind = Kind::Edit;
+  QStringList files;  // as written, in order (Edit)
+  QString text;       // what to print (Help, Version, Mistake)
+};
+
+// Reads the arguments (without the program name) in the interface's
+// language: "-h"/"--help", "-v"/"--version", "--" before names that begin
+// with "-". An argument that is exactly "/starup" (the marker our own "Open
+// With" entry passes) is dropped with every argument before it; a name that
+// merely contains those letters is a name like any other.
+CommandLineRequest parseCommandLine(const QStringList& arguments, bool japanese);
+
+// The version line "--version" prints.
+QString versionText();
+
+// Whether a locale's settings ask for Japanese: the first of LC_ALL,
+// LC_MESSAGES and LANG that is set decides (as for any program's messages),
+// Japanese when it begins with "ja".
+bool localeIsJapanese(const QString& lcAll, const QString& lcMessages, const QString& lang);
 
 // The full name the program opens for a command-line name: relative names
 // are taken from the working folder `workingFolder`. A name that matches no

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Program entry: one application, one main window, the event loop.
+// Program entry: the command line, one application, one main window, the
+// event loop.
+#include "app/command_line.h"
+#include "app/other_runs.h"
 #include "files/file_names.h"
 #include "platform/app_paths.h"
 #include "page/preview/browser_window.h"
@@ -8,6 +11,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <cstdio>
 
 namespace {
 
@@ -20,17 +25,38 @@ QStringList argumentsKeepingBytes(int argc, char** argv) {
   return arguments;
 }
 
+// Help and the version go to standard output, a mistake to standard error.
+int printed(const wrenpad::CommandLineRequest& request) {
+  const bool mistake = request.kind == wrenpad::CommandLineRequest::Kind::Mistake;
+  std::fputs(request.text.toLocal8Bit().constData(), mistake ? stderr : stdout);
+  return mistake ? 2 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  using wrenpad::CommandLineRequest;
+  const bool japanese = wrenpad::localeIsJapanese(
+      qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
+  // Help and the version need no display. Anything else is read once Qt has
+  // taken its own options (-platform, -display, ...) out of the arguments.
+  const CommandLineRequest early = wrenpad::parseCommandLine(argumentsKeepingBytes(argc, argv), japanese);
+  if (early.kind == CommandLineRequest::Kind::Help || early.kind == CommandLineRequest::Kind::Version)
+    return printed(early);
+
   wrenpad::TBrowser::PrepareWebEngine();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Wrenpad"));
+  QApplication::setApplicationVersion(QStringLiteral(WRENPAD_VERSION));
   QApplication::setApplicationDisplayName(QString());
+  const CommandLineRequest request = wrenpad::parseCommandLine(argumentsKeepingBytes(argc, argv), japanese);
+  if (request.kind != CommandLineRequest::Kind::Edit) return printed(request);
+  wrenpad::startRunsForFiles(QFile::encodeName(QApplication::applicationFilePath()), request.files.mid(1));
   wrenpad::installFontSubstitutions();
 
   wrenpad::StartupOptions options;
-  options.arguments = argumentsKeepingBytes(argc, argv);
+  options.files = request.files.mid(0, 1);
+  options.japaneseLocale = japanese;
   options.paths = wrenpad::AppPaths::forExecutable(QApplication::applicationFilePath());
   options.workingFolder = QDir::currentPath();
 

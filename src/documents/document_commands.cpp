@@ -123,6 +123,30 @@ bool DocumentCommands::OpenFile(const QString& name, bool readOnly) {
   return true;
 }
 
+// A file named on the command line that does not exist yet is begun as an
+// empty document under its name, made by the first save, as in any editor a
+// terminal user knows; only a missing folder is a mistake.
+bool DocumentCommands::openCommandLineFile(const QString& name) {
+  if (files::stampOf(name).exists) {
+    if (!LoadDocument(name)) return false;
+    c_.host.fileUsed(QFileInfo(name).absoluteFilePath());
+    return true;
+  }
+  if (!QFileInfo(folderOf(name)).isDir()) {
+    c_.dialogs.showError(title(), formatMessage(c_.messages.MsgFileMissing, name));
+    return false;
+  }
+  beginUntitledDocument();
+  SetDocumentTitle(name);
+  c_.document.LastExtension = extensionOf(name);
+  c_.session.AutoFileNaming = false;
+  c_.host.SelectProgramMode();
+  c_.host.SetWebPageMode(isHtmlFile(name));
+  c_.editor.setModified(false);
+  c_.session.ChangeWatch = true;
+  return true;
+}
+
 void DocumentCommands::mmOpenClick() {
   if (!AskSaveChanges()) return;
   FileDialogRequest request;
@@ -167,20 +191,35 @@ bool DocumentCommands::mmSaveAsClick(const NameCheck& acceptName) {
   request.fileName = bareFileName(c_.document.CurrentFileName);
   request.filters = documentFileFilters();
   request.filterIndex = isHtmlFile(request.fileName) ? 1 : 0;
-  QString chosen = c_.dialogs.chooseFileToSave(request);
-  while (!chosen.isEmpty() && acceptName && !acceptName(chosen)) {
-    request.folder = folderOf(chosen);
-    request.fileName = bareFileName(chosen);
-    chosen = c_.dialogs.chooseFileToSave(request);
+  // A text is written in the code and with the line ends it has unless the
+  // user picks others here (a large file keeps its own).
+  const SaveFormat current = currentSaveFormat(normalizeDocumentText(c_.editor.text()));
+  if (!showsLargeFile()) request.choices = saveFormatChoices(current, c_.japanese);
+  SaveFileChoice choice = c_.dialogs.chooseFileToSave(request);
+  while (!choice.path.isEmpty() && acceptName && !acceptName(choice.path)) {
+    request.folder = folderOf(choice.path);
+    request.fileName = bareFileName(choice.path);
+    choice = c_.dialogs.chooseFileToSave(request);
   }
+  const QString& chosen = choice.path;
   if (chosen.isEmpty()) return false;
   if (files::stampOf(chosen).exists) {
     const QString question = formatMessage(c_.messages.MsgOverwrite, chosen);
     if (c_.dialogs.askYesNoCancel(title(), question) != Answer::Yes) return false;
   }
-  if (!WriteDocumentFile(chosen)) return false;
+  const bool written = showsLargeFile() ? WriteDocumentFile(chosen)
+                                        : writeInChosenFormat(chosen, saveFormatChosen(choice.items, current), current);
+  if (!written) return false;
   afterSaveAs(chosen, oldExtension);
   return true;
+}
+
+bool DocumentCommands::writeInChosenFormat(const QString& name, const SaveFormat& format,
+                                           const SaveFormat& current) {
+  saveAsFormat_ = ChosenFormat{format, format != current};
+  const bool written = WriteDocumentFile(name);
+  saveAsFormat_.reset();
+  return written;
 }
 
 std::optional<QByteArray> DocumentCommands::bytesForCopy(const QString& name) {

@@ -9,6 +9,7 @@
 #include "text/document_lines.h"
 #include "documents/document_state.h"
 #include "documents/file_access.h"
+#include "documents/writing_choices.h"
 #include "language/message_table.h"
 #include "settings/settings.h"
 
@@ -71,6 +72,10 @@ class DocumentCommands {
   void startNewDocument();
   // An empty text document under the untitled name, unmodified.
   void beginUntitledDocument();
+  // The file named on the command line: read when it exists, else an empty
+  // document under its name; false (with an untitled document left) when it
+  // cannot be read or its folder is missing.
+  bool openCommandLineFile(const QString& name);
   // The code a page made now from this document declares: the code its save
   // would use (UTF-8 for a text read as UTF-8, else the chosen output code).
   TextEncoding codeOfNewPage() const;
@@ -129,22 +134,25 @@ class DocumentCommands {
     QByteArray bytes;
     TextEncoding encoding;
     bool asLoaded = false;  // the bytes the document was read from
-    bool declaresUtf8 = false;  // a page whose declaration was made UTF-8
     bool jis = false;           // Shift-JIS's characters written as 7-bit JIS
+    QString declaration{};      // the charset a page's declaration was changed to
   };
   bool unchangedSinceLoaded() const;
   std::optional<QByteArray> bytesAsLoaded() const;
   std::optional<Output> outputFor(const QString& name, const QString& text);
-  bool isLoadedFile(const QString& name) const;
-  TextEncoding outputEncoding(const QString& name, const QString& text) const;
-  TextForm writingForm(const QString& text, bool toLoadedFile = false) const;
+  std::optional<Output> encodedOutput(const QString& name, const QString& text);
+  QString chosenDeclaration(const QString& text) const;
+  SaveFormat currentSaveFormat(const QString& text) const;
+  bool writeInChosenFormat(const QString& name, const SaveFormat& format, const SaveFormat& current);
+  TextEncoding outputEncoding(const QString& text) const;
+  TextForm writingForm(const QString& text) const;
   void keepWrittenLineEnd(const QString& text);
   std::optional<Output> utf8Instead(const QString& text, TextEncoding target, const TextForm& form,
                                     qsizetype unencodable);
   Output utf8Output(const QString& text) const;
   std::optional<Output> declaredPageOutput(const QString& text, TextEncoding target, const TextForm& form,
                                            qsizetype unencodable);
-  void declareUtf8InEditor();
+  void declareInEditor(const QString& charset);
   std::optional<files::FileStamp> writeBytes(const QString& name, const QByteArray& bytes);
   void rememberWritten(const QString& name, const Output& output, const files::FileStamp& stamp);
   bool confirmChangingBinary(const QString& name);
@@ -154,6 +162,13 @@ class DocumentCommands {
   // The document as it was read or last written: a save without edits
   // writes these bytes again.
   LoadedText loaded_;
+  // The code and line ends chosen in the Save As dialog, while that save
+  // writes; `changed` when they differ from the document's own.
+  struct ChosenFormat {
+    SaveFormat format;
+    bool changed = false;
+  };
+  std::optional<ChosenFormat> saveAsFormat_;
   QString loadedPath_;
   // The file as it was read or last written: another stamp at the next save
   // means another program changed it meanwhile.

@@ -173,31 +173,29 @@ std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(con
                    .arg(encodingName(target, form), character, withCharacterReferences(character, target, form)));
   if (answer == Answer::Yes) {
     const QString referenced = withCharacterReferences(text, target, form);
-    return Output{encodeDocument(referenced, target, form).bytes, target, false, false, form.jis};
+    return Output{encodeDocument(referenced, target, form).bytes, target, false, form.jis};
   }
   if (answer == Answer::No && confirm(tr2("Change the page's declaration to UTF-8 and save it as UTF-8?\n"
                                           "(No or Cancel does not save.)",
                                           u"ページの文字コードの宣言をUTF-8に変えて、UTF-8で保存しますか？\n"
                                           u"（「いいえ」「キャンセル」では保存しません）"))) {
     Output output = utf8Output(withDeclaredCharset(text, kUtf8Declaration));
-    output.declaresUtf8 = true;
+    output.declaration = kUtf8Declaration;
     return output;
   }
   return std::nullopt;
 }
 
-// Whether `name` is the file the document was read from or last written to.
-bool DocumentCommands::isLoadedFile(const QString& name) const {
-  return !loadedPath_.isEmpty() && QFileInfo(name).absoluteFilePath() == loadedPath_;
-}
-
-// The code a save to `name` writes the text in.
-TextEncoding DocumentCommands::outputEncoding(const QString& name, const QString& text) const {
+// The code a save writes the text in. A document that was read from a file
+// (or written to one) keeps that file's code wherever it is written, as it
+// keeps its line ends; only new documents take the output code.
+TextEncoding DocumentCommands::outputEncoding(const QString& text) const {
+  if (saveAsFormat_) return saveAsFormat_->format.encoding;
   OutputChoice choice;
   choice.htmlMode = c_.document.DocumentMode == kHtmlMode;
   choice.chosen = chosenOutputEncoding(c_.settings);
   choice.loadedAs = loaded_.encoding;
-  choice.sameFile = isLoadedFile(name);
+  choice.fromFile = !loadedPath_.isEmpty();
   return chooseOutputEncoding(text, choice);
 }
 
@@ -217,9 +215,19 @@ TextEncoding DocumentCommands::codeOfNewPage() const {
 // The line ends and codes a save writes the text with. A file read as JIS
 // goes back to itself as JIS; a page that declares a code is written as it
 // declares.
-TextForm DocumentCommands::writingForm(const QString& text, bool toLoadedFile) const {
-  TextForm form = formForWritingText(text, loaded_.form, c_.settings);
-  form.jis = toLoadedFile && loaded_.form.jis;
+TextForm DocumentCommands::writingForm(const QString& text) const {
+  TextForm base = loaded_.form;
+  if (saveAsFormat_) {
+    base.lineEnd = saveAsFormat_->format.lineEnd;
+    base.lineEndFromFile = true;
+    base.utf8Bom = saveAsFormat_->format.utf8Bom;
+  }
+  TextForm form = formForWritingText(text, base, c_.settings);
+  if (saveAsFormat_) {
+    form.jis = saveAsFormat_->format.jis;
+    return form;
+  }
+  form.jis = !loadedPath_.isEmpty() && loaded_.form.jis;
   if (c_.document.DocumentMode == kHtmlMode && declaredEncoding(text)) form.jis = declaresJis(text);
   return form;
 }
@@ -231,13 +239,40 @@ void DocumentCommands::keepWrittenLineEnd(const QString& text) {
   loaded_.form.lineEndFromFile = !text.isEmpty();
 }
 
+// The code and line ends a save to the document's own file would write: the
+// Save As dialog offers them first.
+SaveFormat DocumentCommands::currentSaveFormat(const QString& text) const {
+  const TextForm form = writingForm(text);
+  return SaveFormat{outputEncoding(text), form.jis, form.utf8Bom, form.lineEnd};
+}
+
+// A page whose declared code is not the one chosen in the Save As dialog is
+// made to declare the chosen one: the charset to declare, or nothing.
+QString DocumentCommands::chosenDeclaration(const QString& text) const {
+  if (!saveAsFormat_ || c_.document.DocumentMode != kHtmlMode) return {};
+  const std::optional<TextEncoding> declared = declaredEncoding(text);
+  const SaveFormat& chosen = saveAsFormat_->format;
+  if (!declared || (*declared == chosen.encoding && declaresJis(text) == chosen.jis)) return {};
+  return chosen.jis ? QStringLiteral("ISO-2022-JP") : charsetNameOf(chosen.encoding);
+}
+
 // The bytes a save writes, or nothing when the user stops the save.
 std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name,
                                                                     const QString& text) {
-  const TextEncoding target = outputEncoding(name, text);
+  const QString declaration = chosenDeclaration(text);
+  std::optional<Output> output =
+      encodedOutput(name, declaration.isEmpty() ? text : withDeclaredCharset(text, declaration));
+  if (output && output->declaration.isEmpty()) output->declaration = declaration;
+  return output;
+}
+
+std::optional<DocumentCommands::Output> DocumentCommands::encodedOutput(const QString& name,
+                                                                        const QString& text) {
+  const TextEncoding target = outputEncoding(text);
   // A document saved without edits gets the bytes it was read from, in
-  // whatever code they are (JIS included, which is never written otherwise).
-  const bool unchanged = unchangedSinceLoaded();
+  // whatever code they are (JIS included, which is never written otherwise),
+  // unless the user chose another code or line end for them.
+  const bool unchanged = unchangedSinceLoaded() && !(saveAsFormat_ && saveAsFormat_->changed);
   if (unchanged) {
     if (std::optional<QByteArray> bytes = bytesAsLoaded())
       return Output{loaded_.binary ? *bytes : withScriptLineEnds(*bytes), target, true};
@@ -245,25 +280,25 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
   if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
       !confirmChangingBinary(name))
     return std::nullopt;
-  const TextForm form = writingForm(text, isLoadedFile(name));
+  const TextForm form = writingForm(text);
   const EncodedText encoded = encodeDocument(text, target, form);
-  if (encoded.firstUnencodable < 0) return Output{encoded.bytes, target, false, false, form.jis};
+  if (encoded.firstUnencodable < 0) return Output{encoded.bytes, target, false, form.jis};
   const bool declared = c_.document.DocumentMode == kHtmlMode && declaredEncoding(text) == target;
   if (declared) return declaredPageOutput(text, target, form, encoded.firstUnencodable);
   return utf8Instead(text, target, form, encoded.firstUnencodable);
 }
 
-// The editor's page declares UTF-8, as the file just written does; the
+// The editor's page declares `charset`, as the file just written does; the
 // selection stays on the text it was on.
-void DocumentCommands::declareUtf8InEditor() {
+void DocumentCommands::declareInEditor(const QString& charset) {
   const std::optional<CharsetDeclaration> declaration = findCharsetDeclaration(c_.editor.text());
   if (!declaration) return;
   const int start = int(declaration->start);
-  const int shift = int(kUtf8Declaration.size() - declaration->length);
+  const int shift = int(charset.size() - declaration->length);
   const int selStart = c_.editor.selStart();
   const int selLength = c_.editor.selLength();
   c_.editor.select(start, int(declaration->length));
-  c_.editor.replaceSelection(kUtf8Declaration);
+  c_.editor.replaceSelection(charset);
   c_.editor.select(selStart > start ? selStart + shift : selStart, selLength);
 }
 
@@ -310,7 +345,7 @@ bool DocumentCommands::WriteDocumentFile(const QString& name) {
   if (!output) return false;
   const std::optional<files::FileStamp> stamp = writeBytes(name, output->bytes);
   if (!stamp) return false;
-  if (output->declaresUtf8) declareUtf8InEditor();
+  if (!output->declaration.isEmpty()) declareInEditor(output->declaration);
   if (!output->asLoaded) keepWrittenLineEnd(text);
   rememberWritten(name, *output, *stamp);
   c_.host.fileUsed(QFileInfo(name).absoluteFilePath());

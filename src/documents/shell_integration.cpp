@@ -315,7 +315,7 @@ bool ShellIntegration::mmSCSendToClick(bool checked) {
                   QStringLiteral("Wrenpadへ送る"),
                   QStringLiteral("Open the file in Wrenpad"),
                   QStringLiteral("ファイルをWrenpadで開く"),
-                  DesktopExecWord(c_.environment.executable) + QStringLiteral(" /starup %f"),
+                  DesktopExecWord(c_.environment.executable) + QStringLiteral(" /starup %F"),
                   {},
                   true};
   if (!writeFile(path, desktopEntryText(entry))) return false;

@@ -6,9 +6,11 @@
 // is copied to the clipboard). One place decides them for every writer.
 
 #include "encoding/document_codec.h"
+#include "platform/dialogs.h"
 #include "settings/settings.h"
 
 #include <QString>
+#include <vector>
 
 namespace wrenpad {
 
@@ -25,5 +27,20 @@ QString lineBreakOf(LineEnd lineEnd);
 // chosen for new texts when the file had none of its own, and LF after an
 // interpreter line ("#!...").
 TextForm formForWritingText(const QString& text, TextForm form, const Settings& settings);
+
+// The code and line ends a file is written in, as Save As offers them.
+struct SaveFormat {
+  TextEncoding encoding = TextEncoding::Utf8;
+  bool jis = false;      // Shift-JIS's characters written as 7-bit JIS
+  bool utf8Bom = false;  // UTF-8 that begins with a byte-order mark
+  LineEnd lineEnd = LineEnd::Lf;
+  bool operator==(const SaveFormat&) const = default;
+};
+
+// The save dialog's choices of kanji code and line ends, `current` selected.
+std::vector<FileDialogRequest::Choice> saveFormatChoices(const SaveFormat& current, bool japanese);
+// The format the items chosen of those choices name; `current` where the
+// dialog gave no answer.
+SaveFormat saveFormatChosen(const std::vector<int>& items, const SaveFormat& current);
 
 }  // namespace wrenpad

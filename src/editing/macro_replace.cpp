@@ -118,7 +118,7 @@ bool MacroReplace::saveAs(const QString& list) {
   request.folder = c_.listFolders.value(0);
   request.fileName = QFileInfo(listFile()).fileName();
   request.filters = {kListFilter};
-  QString path = c_.dialogs.chooseFileToSave(request);
+  QString path = c_.dialogs.chooseFileToSave(request).path;
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".txt");
   if (!writeList(path, list)) return false;

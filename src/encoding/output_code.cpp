@@ -90,7 +90,7 @@ TextEncoding chooseOutputEncoding(const QString& text, const OutputChoice& choic
   if (choice.htmlMode) {
     if (const std::optional<TextEncoding> declared = declaredEncoding(text)) return *declared;
   }
-  if (choice.loadedAs == TextEncoding::Utf8 || choice.sameFile) return choice.loadedAs;
+  if (choice.loadedAs == TextEncoding::Utf8 || choice.fromFile) return choice.loadedAs;
   return choice.chosen;
 }
 

@@ -48,14 +48,14 @@ struct OutputChoice {
   bool htmlMode = false;      // only pages are searched for a declaration
   TextEncoding chosen = TextEncoding::ShiftJis;  // the output kanji code
   TextEncoding loadedAs = TextEncoding::ShiftJis;
-  // The text goes back to the file it was read from (or last written to).
-  bool sameFile = false;
+  // The text was read from a file (or written to one).
+  bool fromFile = false;
 };
 
 // A page declaring a code we write is written in that code, whatever else
-// holds; a file read as UTF-8 goes back as UTF-8, and any file read goes back
-// to itself in the code it was read in, as it keeps its line ends; otherwise
-// (a new document, Save As) the chosen output code decides.
+// holds; a text read from a file is written in the code it was read in, as it
+// keeps its line ends; otherwise (a new document) the chosen output code
+// decides.
 TextEncoding chooseOutputEncoding(const QString& text, const OutputChoice& choice);
 
 }  // namespace wrenpad

@@ -66,7 +66,7 @@ struct FontFrameValues {
   // A size of the page the fields cannot hold (another unit, a fraction, a
   // size outside 4 to 54, a keyword), as the page writes it: shown read-only
   // and kept; size and unit then keep the values they had.
-  QString sizeAsWritten;
+  QString sizeAsWritten{};
 
   friend bool operator==(const FontFrameValues&, const FontFrameValues&) = default;
 };

@@ -13,6 +13,7 @@
 #include <any>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QDialog;
 class QPrinter;
@@ -27,6 +28,19 @@ struct FileDialogRequest {
   QString fileName;      // bare name proposed in the name field
   QStringList filters;   // "Text File (*.txt *.in)", ...
   int filterIndex = 0;   // 0-based filter to start on
+  // Choices a save dialog offers under the name (the kanji code, the line
+  // ends): a caption, its items and the item selected at first.
+  struct Choice {
+    QString caption;
+    QStringList items;
+    int selected = 0;
+  };
+  std::vector<Choice> choices;
+};
+
+struct SaveFileChoice {
+  QString path;            // empty when the user cancelled
+  std::vector<int> items;  // the item chosen of each of the request's choices
 };
 
 struct OpenFileChoice {
@@ -55,8 +69,8 @@ class Dialogs {
                                            const QString& initial) = 0;
 
   virtual OpenFileChoice chooseFileToOpen(const FileDialogRequest& request) = 0;
-  // Empty string on Cancel. Never asks about overwriting: the caller does.
-  virtual QString chooseFileToSave(const FileDialogRequest& request) = 0;
+  // An empty path on Cancel. Never asks about overwriting: the caller does.
+  virtual SaveFileChoice chooseFileToSave(const FileDialogRequest& request) = 0;
   // Folder choice that lets the user create folders; empty on Cancel.
   virtual QString chooseFolder(const QString& title, const QString& startFolder) = 0;
   // Font dialog; `apply` is called when the user presses Apply (if offered).

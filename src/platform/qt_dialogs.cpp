@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -105,7 +107,7 @@ OpenFileChoice QtDialogs::chooseFileToOpen(const FileDialogRequest& request) {
   return choice;
 }
 
-QString QtDialogs::chooseFileToSave(const FileDialogRequest& request) {
+SaveFileChoice QtDialogs::chooseFileToSave(const FileDialogRequest& request) {
   const ActivationKept kept(parent_);
   QFileDialog dialog(parent_);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -113,8 +115,28 @@ QString QtDialogs::chooseFileToSave(const FileDialogRequest& request) {
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   prepareFileDialog(dialog, request);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
+  // The choices go in rows of their own under the dialog's name and filter.
+  std::vector<QComboBox*> boxes;
+  auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+  for (const FileDialogRequest::Choice& choice : request.choices) {
+    auto* box = new QComboBox(&dialog);
+    box->addItems(choice.items);
+    box->setCurrentIndex(choice.selected);
+    box->setAccessibleName(QString(choice.caption).remove(u'&').remove(u':'));
+    auto* label = new QLabel(choice.caption, &dialog);
+    label->setBuddy(box);
+    if (grid) {
+      const int row = grid->rowCount();
+      grid->addWidget(label, row, 0);
+      grid->addWidget(box, row, 1);
+    }
+    boxes.push_back(box);
+  }
+  SaveFileChoice choice;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;
+  choice.path = dialog.selectedFiles().first();
+  for (const QComboBox* box : boxes) choice.items.push_back(box->currentIndex());
+  return choice;
 }
 
 QString QtDialogs::chooseFolder(const QString& title, const QString& startFolder) {

@@ -20,7 +20,7 @@ class QtDialogs : public Dialogs {
   std::optional<QString> inputText(const QString& title, const QString& prompt,
                                    const QString& initial) override;
   OpenFileChoice chooseFileToOpen(const FileDialogRequest& request) override;
-  QString chooseFileToSave(const FileDialogRequest& request) override;
+  SaveFileChoice chooseFileToSave(const FileDialogRequest& request) override;
   QString chooseFolder(const QString& title, const QString& startFolder) override;
   std::optional<QFont> chooseFont(const QFont& initial,
                                   const std::function<void(const QFont&)>& apply) override;

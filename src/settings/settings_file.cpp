@@ -79,8 +79,16 @@ int firstWindowExtent(int screen, int oldDefault) {
   if (screen <= 0) return oldDefault;
   return std::min(screen, std::max(screen * 2 / 3, oldDefault));
 }
+// New documents are written in UTF-8, the code of this system (as Shift-JIS
+// was of the system the settings file comes from); a file that still says
+// EUC in the old way gets EUC-JP.
 bool outputCodeDefault(Settings& s, const SettingsReadContext&) {
-  s.OutputCode = s.EUC ? 1 : 0;
+  s.OutputCode = s.EUC ? 1 : 2;
+  return true;
+}
+// A first start speaks the language the user's locale asks for.
+bool jpnDefault(Settings& s, const SettingsReadContext& context) {
+  s.Jpn = context.japaneseLocale;
   return true;
 }
 bool heightDefault(Settings& s, const SettingsReadContext& context) {
@@ -121,7 +129,7 @@ const std::array kKeys{
     Key{u"CompilerOption3", Option{3}},
     Key{u"CompilerOption4", Option{4}},
     Key{u"DocumentRoot", Text{&Settings::DocumentRoot}},
-    Key{u"Jpn", Flag{&Settings::Jpn}},
+    Key{u"Jpn", Flag{&Settings::Jpn}, jpnDefault},
     Key{u"EUC", Flag{&Settings::EUC}},
     Key{u"CodingFontName", Text{&Settings::CodingFontName}, codingFontNameDefault},
     Key{u"CodingFontCharset", Integer{&Settings::CodingFontCharset, kIntMin, kIntMax},
@@ -357,6 +365,16 @@ QRect bringOnScreen(const QRect& window, const QList<QRect>& screens) {
   const qint64 left = placeWithin(span.left, width, screen.left, screen.right);
   const qint64 top = placeWithin(span.top, height, screen.top, screen.bottom);
   return QRect(int(left), int(top), int(width), int(height));
+}
+
+QRect fitFrameOnScreen(const QRect& client, const QMargins& frame, const QRect& screen) {
+  const QRect framed = client.marginsAdded(frame);
+  if (framed.width() <= screen.width() && framed.height() <= screen.height()) return client;
+  const int width = std::min(framed.width(), screen.width());
+  const int height = std::min(framed.height(), screen.height());
+  const int left = std::clamp(framed.left(), screen.left(), screen.left() + screen.width() - width);
+  const int top = std::clamp(framed.top(), screen.top(), screen.top() + screen.height() - height);
+  return QRect(left, top, width, height).marginsRemoved(frame);
 }
 
 }  // namespace wrenpad

@@ -15,6 +15,7 @@
 #include "settings/settings.h"
 
 #include <QList>
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -49,6 +50,7 @@ struct SettingsReadContext {
   QString applicationFolder;  // default of IniPath
   QString commandLineFolder;  // folder of the command-line file; empty when none
   QSize screenSize;           // the window is centred on it by default
+  bool japaneseLocale = true; // the interface language unless the file names one
 };
 
 // Reads every key of section "Settings" in turn; a key's default may depend
@@ -68,5 +70,11 @@ QString settingsFilePath(const QString& executablePath, bool keptBesideExecutabl
 // it overlaps most (the nearest, when it overlaps none), and made smaller only
 // where it is larger than that screen. screens.first() is the primary screen.
 QRect bringOnScreen(const QRect& window, const QList<QRect>& screens);
+
+// The client area of a window whose frame (`client` with the title bar and
+// borders `frame` adds) is larger than `screen`: made smaller so that the
+// frame fits, and moved so that it lies wholly on the screen. A frame that
+// fits is left where it is.
+QRect fitFrameOnScreen(const QRect& client, const QMargins& frame, const QRect& screen);
 
 }  // namespace wrenpad

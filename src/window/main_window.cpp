@@ -293,6 +293,9 @@ void TMain::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
+  // The window manager tells the frame's size some time after the window
+  // appears.
+  for (const int delay : {0, 300, 1000}) QTimer::singleShot(delay, this, [this] { fitFrameOnScreen(); });
   FormShow();
 }
 
@@ -332,18 +335,10 @@ void TMain::Timer1Timer() {
   Timer1.stop();
   Editor->setReadOnly(false);
   const QString file = commandLineFile();
-  const bool exists = files::stampOf(file).exists;
   qCInfo(lcWindow).noquote() << "loading" << file;
-  if (!exists)
-    dialogs_.showError(kApplicationTitle, formatMessage(messages_.MsgFileMissing, file));
-  const bool loaded = exists && documents().LoadDocument(file);
-  // Named on the command line (a file manager, the desktop entry) is used as
-  // surely as opened from the menu: it enters the recent files.
-  if (loaded) fileUsed(QFileInfo(file).absoluteFilePath());
-  if (!loaded) {
-    // The named file could not be read: an empty untitled document remains.
-    documents().SetDocumentTitle(kUntitledName);
-  }
+  const bool loaded = documents().openCommandLineFile(file);
+  // The named file could not be read: an empty untitled document remains.
+  if (!loaded) documents().SetDocumentTitle(kUntitledName);
   qCInfo(lcWindow).noquote() << (loaded ? "loaded" : "failed to load") << file;
   runSession_->setStartupOpenPending(false);
   showCurrentFolder();
@@ -416,7 +411,7 @@ void TMain::pmSaveAndExitClick() {
 
 void TMain::mmAboutClick() {
   dialogs_.askForm(*aboutBox_, AboutText{QStringLiteral("  Wrenpad"),
-                                         QStringLiteral("      Version 1.1.2")});
+                                         QStringLiteral("      Version " WRENPAD_VERSION)});
 }
 
 // ---- shut-down -------------------------------------------------------------------

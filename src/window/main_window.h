@@ -286,6 +286,7 @@ class TMain : public QMainWindow,
   TBrowser& helpViewer();
   QRect helpViewerPlace();
   void placeOnLeftHalf();
+  void fitFrameOnScreen();
   void setPasteShortcut(bool on);
   void showRecentFiles();
   void recolourAfterRestore();

@@ -128,6 +128,22 @@ void TMain::placeOnLeftHalf() {
   setGeometry(screen.x(), screen.y(), screen.width() / 2, screen.height() - 30);
 }
 
+// A size saved at another scale (or a client area as large as the screen)
+// can leave the frame larger than the screen, its status bar below the
+// bottom edge: once the window manager has framed the window, the frame is
+// made to fit.
+void TMain::fitFrameOnScreen() {
+  if (!placementsApply() || isMaximized() || isFullScreen() || !screen()) return;
+  const QRect client = geometry();
+  const QRect frame = frameGeometry();
+  const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                         frame.right() - client.right(), frame.bottom() - client.bottom());
+  const QRect fitted = wrenpad::fitFrameOnScreen(client, margins, screen()->availableGeometry());
+  if (fitted == client) return;
+  resize(fitted.size());
+  move(fitted.topLeft() - QPoint(margins.left(), margins.top()));
+}
+
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && helpSearch_) {
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -27,11 +27,12 @@ Session::Session(SessionContext context)
 void Session::readCommandLine(const StartupOptions& options) {
   c_.document.CurrentFolder = applicationFolder_;
   startFolder_ = options.workingFolder;
-  if (options.arguments.isEmpty()) {
+  japaneseLocale_ = options.japaneseLocale;
+  if (options.files.isEmpty()) {
     c_.host.showDocumentTitle(kUntitledName);
     return;
   }
-  commandLineFile_ = resolveCommandLineFile(joinCommandLine(options.arguments), options.workingFolder);
+  commandLineFile_ = resolveCommandLineFile(options.files.first(), options.workingFolder);
   c_.host.showDocumentTitle(bareFileName(commandLineFile_));
   c_.document.LastExtension = extensionOf(commandLineFile_);
   c_.document.CurrentFolder = folderOf(commandLineFile_);
@@ -47,6 +48,7 @@ void Session::readSettingsFile() {
   SettingsReadContext context;
   context.applicationFolder = firstRunFolder();
   context.commandLineFolder = commandLineFile_.isEmpty() ? QString() : folderOf(commandLineFile_);
+  context.japaneseLocale = japaneseLocale_;
   // The screen without its panels: a first window of two thirds of it fits.
   context.screenSize = screen ? screen->availableGeometry().size() : QSize(1024, 768);
   c_.settings = readSettings(file.ini, context);

@@ -26,9 +26,11 @@ struct RecoveryOffer;
 struct LargeEditsOffer;
 
 struct StartupOptions {
-  QStringList arguments;  // command-line arguments without the program name
+  QStringList files;  // the file named on the command line, if any, as written
   AppPaths paths;
   QString workingFolder;  // where relative command-line names are found
+  // The locale asks for Japanese: the interface language of a first start.
+  bool japaneseLocale = true;
 };
 
 class SessionHost {
@@ -122,6 +124,7 @@ class Session {
 
   SessionContext c_;
   QString commandLineFile_;
+  bool japaneseLocale_ = true;
   bool startupOpenPending_ = false;
   QString startFolder_;  // the working folder the program was started in
   QString applicationFolder_;

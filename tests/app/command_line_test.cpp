@@ -6,19 +6,50 @@
 
 using namespace wrenpad;
 
-TEST(CommandLine, JoinsArgumentsAndDropsTheStartupMarker) {
-  // A name with blanks arrives split in pieces.
-  EXPECT_EQ(joinCommandLine({"C:\\My", "Documents\\a.txt"}), "C:\\My Documents\\a.txt");
-  // The marker argument goes, with everything before it.
-  EXPECT_EQ(joinCommandLine({"/starup", "C:\\My", "Documents\\a.txt"}),
-            "C:\\My Documents\\a.txt");
-  EXPECT_EQ(joinCommandLine({"x", "/starup", "b.txt"}), "b.txt");
-  EXPECT_EQ(joinCommandLine({"/starup"}), "");
-  EXPECT_EQ(joinCommandLine({}), "");
-  // A name that only contains the letters is a name.
-  EXPECT_EQ(joinCommandLine({"/home/me/starup_dir/a.txt"}), "/home/me/starup_dir/a.txt");
-  EXPECT_EQ(joinCommandLine({"/tmp/starup"}), "/tmp/starup");
-  EXPECT_EQ(joinCommandLine({"/starup/b.txt"}), "/starup/b.txt");
+TEST(CommandLine, OptionsFilesAndTheStartupMarker) {
+  using Kind = CommandLineRequest::Kind;
+  const struct {
+    QStringList arguments;
+    Kind kind;
+    QStringList files;
+  } rows[] = {
+      {{}, Kind::Edit, {}},
+      // Each name is a file of its own, blanks included.
+      {{"a.c", "my notes.txt"}, Kind::Edit, {"a.c", "my notes.txt"}},
+      // The marker goes, with everything before it; a name that only
+      // contains its letters, or comes after "--", is a name.
+      {{"/starup", "b.txt"}, Kind::Edit, {"b.txt"}},
+      {{"x", "/starup", "b.txt", "c.txt"}, Kind::Edit, {"b.txt", "c.txt"}},
+      {{"/tmp/starup", "/starup/b.txt"}, Kind::Edit, {"/tmp/starup", "/starup/b.txt"}},
+      {{"--", "-x", "/starup", "--help"}, Kind::Edit, {"-x", "/starup", "--help"}},
+      {{"-"}, Kind::Edit, {"-"}},
+      {{"--help"}, Kind::Help, {}},
+      {{"a.txt", "-h"}, Kind::Help, {}},
+      {{"--version"}, Kind::Version, {}},
+      {{"-v"}, Kind::Version, {}},
+      {{"-x", "a.txt"}, Kind::Mistake, {}},
+      {{"--frob"}, Kind::Mistake, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.arguments.join(' ').toStdString());
+    const CommandLineRequest request = parseCommandLine(row.arguments, false);
+    EXPECT_EQ(request.kind, row.kind);
+    EXPECT_EQ(request.files, row.files);
+  }
+  EXPECT_TRUE(parseCommandLine({"--help"}, false).text.startsWith("Usage: wrenpad [options] [file...]"));
+  EXPECT_TRUE(parseCommandLine({"--help"}, true).text.startsWith(QString::fromUtf8("使い方: wrenpad")));
+  EXPECT_EQ(parseCommandLine({"--version"}, false).text, "Wrenpad " WRENPAD_VERSION "\n");
+  // A mistake names the option as written and how to open such a file.
+  EXPECT_TRUE(parseCommandLine({"--frob"}, false).text.contains("\"--frob\""));
+  EXPECT_TRUE(parseCommandLine({"-x"}, true).text.contains(QString::fromUtf8("wrenpad -- -x")));
+}
+
+TEST(CommandLine, TheLocaleChoosesTheLanguageOfAFirstStart) {
+  EXPECT_TRUE(localeIsJapanese("", "", "ja_JP.UTF-8"));
+  EXPECT_TRUE(localeIsJapanese("", "ja_JP.eucJP", "en_US.UTF-8"));
+  EXPECT_FALSE(localeIsJapanese("C.UTF-8", "", "ja_JP.UTF-8"));  // LC_ALL comes first
+  EXPECT_FALSE(localeIsJapanese("", "", "C.UTF-8"));
+  EXPECT_FALSE(localeIsJapanese("", "", ""));
 }
 
 TEST(CommandLine, ResolvesNamesAgainstTheWorkingFolder) {

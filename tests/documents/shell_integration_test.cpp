@@ -130,7 +130,7 @@ TEST_F(ShellFixture, TheOpenWithEntryPassesStarupAndIsRemovedAgain) {
   EXPECT_TRUE(integration.mmSCSendToClick(false));
   ASSERT_TRUE(SendToEntryExists(shell));
   const QString entry = QString::fromUtf8(TempFolder::read(SendToEntryPath(shell)));
-  EXPECT_TRUE(entry.contains("\nExec=" + DesktopExecWord(program) + " /starup %f\n")) << entry.toStdString();
+  EXPECT_TRUE(entry.contains("\nExec=" + DesktopExecWord(program) + " /starup %F\n")) << entry.toStdString();
   EXPECT_TRUE(entry.contains("\nNoDisplay=true\n"));
   // No types: an "Open with" entry must never become what opens them by default.
   EXPECT_FALSE(entry.contains("MimeType="));

@@ -21,6 +21,7 @@ TEST(SettingsFile, FirstRunTakesDefaultsAndCentresWindow) {
   EXPECT_EQ(QRect(s.Left, s.Top, s.Width, s.Height), QRect(320, 180, 1280, 720));
   EXPECT_TRUE(s.Jpn);
   EXPECT_FALSE(s.EUC);
+  EXPECT_EQ(s.OutputCode, 2);  // UTF-8, the code of this system
   EXPECT_EQ(s.DefFontName, QStringLiteral("ＭＳ Ｐゴシック"));
   EXPECT_EQ(s.DefFontSize, 11);
   EXPECT_EQ(s.CodingFontName, QStringLiteral("ＭＳ ゴシック"));
@@ -36,6 +37,12 @@ TEST(SettingsFile, FirstRunTakesDefaultsAndCentresWindow) {
   EXPECT_EQ(small.Width, 699);
   EXPECT_EQ(small.Left, 0);
   EXPECT_EQ(small.Top, -50);
+  // The locale chooses the language of a first start; a file that names
+  // one keeps it.
+  const SettingsReadContext english{"/", "", QSize(1024, 700), false};
+  EXPECT_FALSE(readText("", english).Jpn);
+  EXPECT_TRUE(readText("[Settings]\nJpn=1\n", english).Jpn);
+  EXPECT_FALSE(readText("[Settings]\nJpn=0\n").Jpn);
   const Settings laptop = readText("", {"/", "", QSize(1024, 700)});
   EXPECT_EQ(QRect(laptop.Left, laptop.Top, laptop.Width, laptop.Height), QRect(137, 117, 750, 466));
   // The window is sized before it is centred.
@@ -85,9 +92,30 @@ TEST(SettingsFile, EveryKeyRoundTripsThroughAFile) {
   EXPECT_EQ(readSettings(IniFile::load(path), kContext), everyKeyChanged());
 }
 
+TEST(SettingsFile, AFrameLargerThanTheScreenIsMadeToFit) {
+  const QRect screen(0, 0, 960, 540);
+  const QMargins frame(4, 30, 4, 4);
+  const struct {
+    QRect client, fitted;
+  } rows[] = {
+      // Saved at scale 1 and shown at scale 2: the whole frame on the screen.
+      {{320, 180, 1280, 720}, {4, 30, 952, 506}},
+      // A client area as large as the screen: the frame's bars fit too.
+      {{0, 0, 960, 540}, {4, 30, 952, 506}},
+      // Too high only: the width and the left edge stay.
+      {{100, 50, 400, 600}, {100, 30, 400, 506}},
+      // A frame that fits is left where it is, even partly off the screen.
+      {{10, 40, 400, 300}, {10, 40, 400, 300}},
+      {{700, 400, 400, 300}, {700, 400, 400, 300}},
+  };
+  for (const auto& row : rows) EXPECT_EQ(fitFrameOnScreen(row.client, frame, screen), row.fitted) << row.client.x();
+  EXPECT_EQ(fitFrameOnScreen({-50, 0, 2000, 200}, frame, QRect(100, 20, 960, 540)), QRect(104, 50, 952, 200));
+}
+
 TEST(SettingsFile, TheEucKeyOfOlderCopiesFollowsTheOutputCode) {
   EXPECT_EQ(readText("[Settings]\nEUC=1\n").OutputCode, 1);
-  EXPECT_EQ(readText("[Settings]\nEUC=0\n").OutputCode, 0);
+  EXPECT_EQ(readText("[Settings]\nEUC=0\n").OutputCode, 2);
+  EXPECT_EQ(readText("[Settings]\nOutputCode=0\n").OutputCode, 0);
   EXPECT_EQ(readText("[Settings]\nEUC=1\nOutputCode=2\n").OutputCode, 2);
   // Written, EUC says whether EUC-JP is the output code, whatever it held.
   for (const auto& [code, euc] : {std::pair{0, "0"}, {1, "1"}, {2, "0"}, {7, "0"}}) {

@@ -44,10 +44,14 @@ OpenFileChoice ScriptedDialogs::chooseFileToOpen(const FileDialogRequest& reques
   return takeOr(filesToOpen, OpenFileChoice{});
 }
 
-QString ScriptedDialogs::chooseFileToSave(const FileDialogRequest& request) {
+SaveFileChoice ScriptedDialogs::chooseFileToSave(const FileDialogRequest& request) {
   asked << "save: " + request.folder + "|" + request.fileName;
   lastSaveRequest = request;
-  return takeOr(filesToSave, QString());
+  SaveFileChoice choice{takeOr(filesToSave, QString()), {}};
+  for (const FileDialogRequest::Choice& offered : request.choices) choice.items.push_back(offered.selected);
+  const std::map<int, int> changes = takeOr(saveChoices, std::map<int, int>{});
+  for (const auto& [index, item] : changes) choice.items.at(std::size_t(index)) = item;
+  return choice;
 }
 
 QString ScriptedDialogs::chooseFolder(const QString&, const QString& startFolder) {

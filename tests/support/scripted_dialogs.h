@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <any>
 #include <deque>
+#include <map>
 #include <vector>
 
 namespace wrenpad::test {
@@ -27,6 +28,9 @@ class ScriptedDialogs : public Dialogs {
   std::deque<QString> inputs;  // a null QString answers Cancel
   std::deque<OpenFileChoice> filesToOpen;
   std::deque<QString> filesToSave;
+  // Per save dialog: choice index -> item picked; unlisted choices keep
+  // the item the dialog offered first.
+  std::deque<std::map<int, int>> saveChoices;
   std::deque<QString> folders;
   std::deque<std::optional<QFont>> fonts;
   std::vector<QFont> fontsShown;  // the font each font dialog opened on
@@ -74,7 +78,7 @@ class ScriptedDialogs : public Dialogs {
   std::optional<QString> inputText(const QString& title, const QString& prompt,
                                    const QString& initial) override;
   OpenFileChoice chooseFileToOpen(const FileDialogRequest& request) override;
-  QString chooseFileToSave(const FileDialogRequest& request) override;
+  SaveFileChoice chooseFileToSave(const FileDialogRequest& request) override;
   QString chooseFolder(const QString& title, const QString& startFolder) override;
   std::optional<QFont> chooseFont(const QFont& initial,
                                   const std::function<void(const QFont&)>& apply) override;

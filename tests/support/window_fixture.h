@@ -12,7 +12,8 @@
 
 namespace wrenpad::test {
 
-// Settings for an English interface; the first run without settings is Japanese.
+// Settings for an English interface; a first run without settings speaks the
+// locale's language, which StartupOptions takes to be Japanese.
 inline const QByteArray kEnglishSettings = "[Settings]\r\nJpn=0\r\n";
 
 // Starts a window as the program does, in `folder`. A null `settings` leaves
@@ -22,7 +23,7 @@ inline std::unique_ptr<TMain> startWindow(const TempFolder& folder, ScriptedDial
                                           const QByteArray& settings = QByteArray()) {
   if (!settings.isNull()) folder.write(QStringLiteral("wrenpad.ini"), settings);
   StartupOptions options;
-  options.arguments = arguments;
+  options.files = arguments;
   options.paths = AppPaths::inFolder(folder.path());
   options.workingFolder = folder.path();
   auto main = std::make_unique<TMain>(options, &dialogs);

@@ -24,28 +24,75 @@ using test::kSjis;
 
 }  // namespace
 
-TEST_F(DocumentFiles, FilesKeepTheirCodeAndOnlyNewNamesTakeTheOutputCode) {
+TEST_F(DocumentFiles, FilesKeepTheirCodeUnlessSaveAsChoosesAnother) {
   const QString path = open("euc.txt", kEuc);
   EXPECT_EQ(main->editor().text(), QString::fromUtf8("日本\r\n"));
   EXPECT_EQ(saved(path), kEuc);  // unedited: the bytes that were read
   append("x");
   EXPECT_EQ(saved(path), kEuc + "x\r\n");
-  // Written under a new name, the text takes the output code, and keeps it.
+  // Save As offers the file's own code and line ends, and keeps them.
   const QString copy = folder.path() + "/copy.txt";
   append("x");
   dialogs.filesToSave = {copy};
   EXPECT_TRUE(main->documents().mmSaveAsClick());
-  EXPECT_EQ(test::TempFolder::read(copy), kSjis + "xx\r\n");
+  const auto& offered = dialogs.lastSaveRequest.choices;
+  ASSERT_EQ(offered.size(), 2u);
+  EXPECT_EQ(offered[0].items.at(offered[0].selected), "EUC-JP");
+  EXPECT_EQ(offered[1].items.at(offered[1].selected), "CR LF (Windows)");
+  EXPECT_EQ(test::TempFolder::read(copy), kEuc + "xx\r\n");
+  // Another code or line end is written only when chosen there, even for an
+  // unedited text, and the file keeps it afterwards whatever the output code.
+  const QByteArray utf8 = QString::fromUtf8("日本").toUtf8();
+  const struct {
+    int code, lineEnd;
+    QByteArray bytes;
+  } rows[] = {
+      {0, 0, "\x93\xfa\x96\x7b\n"},
+      {1, 2, "\xc6\xfc\xcb\xdc\r"},
+      {2, 0, "\x1b$BF|K\\\x1b(B\n"},
+      {3, 1, utf8 + "\r\n"},
+      {4, 0, "\xef\xbb\xbf" + utf8 + "\n"},
+  };
   main->action("mmEUC")->trigger();
-  EXPECT_TRUE(main->action("mmEUC")->isChecked());
-  EXPECT_FALSE(main->action("mmSJIS")->isChecked());
-  append("y");
-  EXPECT_EQ(saved(copy), kSjis + "xxy\r\n");
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.code);
+    open("euc.txt", kEuc);
+    const QString other = folder.path() + QString("/code%1.txt").arg(row.code);
+    dialogs.filesToSave = {other};
+    dialogs.saveChoices = {{{0, row.code}, {1, row.lineEnd}}};
+    EXPECT_TRUE(main->documents().mmSaveAsClick());
+    EXPECT_EQ(test::TempFolder::read(other), row.bytes);
+    append("y");
+    const QByteArray lineEnd = row.bytes.endsWith("\r\n") ? "\r\n" : row.bytes.right(1);
+    EXPECT_EQ(saved(other), row.bytes + "y" + lineEnd);
+  }
+  // A new text is offered the output code and the line end of new texts.
+  main->documents().beginUntitledDocument();
+  dialogs.filesToSave = {folder.path() + "/new.txt"};
+  EXPECT_TRUE(main->documents().mmSaveAsClick());
+  EXPECT_EQ(offered[0].items.at(offered[0].selected), "EUC-JP");
+  EXPECT_EQ(offered[1].items.at(offered[1].selected), "LF (Linux, macOS)");
   const QByteArray jisBytes("\x1b$BF|K\\\x1b(B\r\n");
   const QString jis = open("jis.txt", jisBytes);
   EXPECT_EQ(saved(jis), jisBytes);
   append("z");
   EXPECT_EQ(saved(jis), jisBytes + "z\r\n");
+}
+
+TEST_F(DocumentFiles, APageSavedInAnotherCodeDeclaresIt) {
+  const QString page = open("page.htm", "<meta charset=\"Shift_JIS\">\r\n" + kSjis);
+  dialogs.filesToSave = {folder.path() + "/euc.htm"};
+  dialogs.saveChoices = {{{0, 1}}};
+  EXPECT_TRUE(main->documents().mmSaveAsClick());
+  EXPECT_EQ(test::TempFolder::read(folder.path() + "/euc.htm"), "<meta charset=\"EUC-JP\">\r\n\xc6\xfc\xcb\xdc\r\n");
+  EXPECT_TRUE(main->editor().text().startsWith("<meta charset=\"EUC-JP\">"));
+  // A save that does not happen leaves the page's declaration alone.
+  open("page.htm", "<meta charset=\"Shift_JIS\">\r\n" + kSjis);
+  dialogs.filesToSave = {folder.path() + "/none/x.htm"};
+  dialogs.saveChoices = {{{0, 3}}};
+  EXPECT_FALSE(main->documents().mmSaveAsClick());
+  EXPECT_TRUE(main->editor().text().startsWith("<meta charset=\"Shift_JIS\">"));
+  EXPECT_EQ(test::TempFolder::read(page), "<meta charset=\"Shift_JIS\">\r\n" + kSjis);
 }
 
 TEST_F(DocumentFiles, PagesAreWrittenInTheCodeTheyDeclare) {
@@ -134,9 +181,8 @@ TEST_F(DocumentFiles, BinaryFilesOpenOnlyWithConsentAndChangeOnlyWithConsent) {
 }
 
 TEST_F(DocumentFiles, UndecodableBytesSurviveEveryOutputCode) {
-  // Stray bytes before letters in Shift-JIS, saved with EUC output: the
-  // letters stay, without and with edits.
-  main->action("mmEUC")->trigger();
+  // Stray bytes before letters in Shift-JIS, saved as EUC-JP: the letters
+  // stay, without and with edits.
   const QString path = open("stray.txt", "\x93\xfa\xa0x\x85y\r\n");
   EXPECT_EQ(saved(path), "\x93\xfa\xa0x\x85y\r\n");  // unedited: as it was read
   append("z");
@@ -144,6 +190,7 @@ TEST_F(DocumentFiles, UndecodableBytesSurviveEveryOutputCode) {
   const QString copy = folder.path() + "/copy.txt";
   append("z");
   dialogs.filesToSave = {copy};
+  dialogs.saveChoices = {{{0, 1}}};  // EUC-JP
   EXPECT_TRUE(main->documents().mmSaveAsClick());
   EXPECT_EQ(test::TempFolder::read(copy), "\xc6\xfc\xa0x\x85y\r\nzz\r\n");
   // In UTF-8 the stand-ins of the stray bytes are written as characters.

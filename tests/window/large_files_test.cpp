@@ -54,9 +54,9 @@ TEST_F(LargeFileWindow, OpensInItsOwnViewWithOnlyTheCommandsThatWorkThere) {
   EXPECT_EQ(main->windowTitle(), "long.txt - Wrenpad");
   const QLabel* note = main->findChild<QLabel*>(QStringLiteral("LargeFileNote"));
   ASSERT_TRUE(note);
-  // A head of plain ASCII takes the output code (Shift-JIS unless chosen
+  // A head of plain ASCII takes the output code (UTF-8 unless chosen
   // otherwise); the line end is the first line's, however far that is.
-  EXPECT_EQ(note->text().toStdString(), "Large file (Shift-JIS, LF): no colouring, no page view");
+  EXPECT_EQ(note->text().toStdString(), "Large file (UTF-8, LF): no colouring, no page view");
   // What is off says why, in the status bar and beside the menu item.
   for (const char* off : {"mmPrint", "mmRenameAsTopLine", "mmMacroReplace", "mmRefer", "mmBackGroundColor",
                           "mmAutoRepaint", "mmEnableMultiUndo", "mmModifyAsHTMLfile", "mmCompile", "tbPrint"}) {
@@ -152,6 +152,7 @@ TEST_F(LargeFileWindow, UnsavedChangesAreAskedAboutAsInAnyDocument) {
   EXPECT_FALSE(main->showsLargeFile());
   EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
   // A character the file's code cannot hold is refused, never written.
+  main->action("mmSJIS")->trigger();
   ASSERT_TRUE(main->documents().OpenFile(folder.write("sjis.txt", QByteArray(1100000, 'a') + "\x82\xa0\n")));
   EXPECT_EQ(view().document()->encoding(), TextEncoding::ShiftJis);
   view().insertText(QStringLiteral("€"));

@@ -87,7 +87,7 @@ TEST_F(MainWindow, MenusFollowTheDesignAndPageCommandsWaitForAPage) {
   EXPECT_FALSE(main->action("tbCreateBox")->isEnabled());
   EXPECT_TRUE(main->action("mmModifyAsHTMLfile")->isEnabled());
   EXPECT_FALSE(main->action("mmAlignLeft")->isVisible());
-  EXPECT_TRUE(main->action("mmSJIS")->isChecked());
+  EXPECT_TRUE(main->action("mmUTF8")->isChecked());
   EXPECT_EQ(main->timer(1).interval(), 2000);
   EXPECT_EQ(main->timer(3).interval(), 500);
   EXPECT_FALSE(main->timer(1).isActive());
@@ -96,7 +96,7 @@ TEST_F(MainWindow, MenusFollowTheDesignAndPageCommandsWaitForAPage) {
 
 TEST_F(MainWindow, CommandLineFileOpensOnTheFirstTimerTick) {
   folder.write("my memo.txt", "\x93\xfa\x96\x7b\nline two");
-  start({"my", "memo.txt"});
+  start({"my memo.txt"});
   EXPECT_EQ(main->windowTitle(), "my memo.txt - Wrenpad");
   EXPECT_TRUE(main->startupOpenPending());
   EXPECT_TRUE(main->timer(1).isActive());
@@ -113,12 +113,23 @@ TEST_F(MainWindow, CommandLineFileOpensOnTheFirstTimerTick) {
   EXPECT_EQ(main->session().UndoCount, 0);
 }
 
-TEST_F(MainWindow, MissingCommandLineFileEndsInAnEmptyUntitledDocument) {
-  start({"nothing here.txt"});
-  EXPECT_EQ(main->windowTitle(), "nothing here.txt - Wrenpad");  // the user's name meanwhile
+TEST_F(MainWindow, AMissingCommandLineFileIsMadeByTheFirstSave) {
+  start({"new notes.txt"});
+  EXPECT_EQ(main->windowTitle(), "new notes.txt - Wrenpad");
+  main->Timer1Timer();
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+  EXPECT_EQ(main->windowTitle(), "new notes.txt - Wrenpad");
+  EXPECT_FALSE(editor().isModified());
+  type(QString::fromUtf8("abc\r\n日本語テキスト"));
+  main->action("mmSave")->trigger();
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+  EXPECT_EQ(test::TempFolder::read(folder.file("new notes.txt")), QString::fromUtf8("abc\n日本語テキスト\n").toUtf8());
+  // A folder that is missing cannot hold it: the user is told, and an
+  // untitled document remains.
+  start({"no folder/x.txt"});
   main->Timer1Timer();
   EXPECT_EQ(dialogs.askedOf("error"),
-            QStringList({"The file \"" + folder.file("nothing here.txt") + "\" does not exist."}));
+            QStringList({"The file \"" + folder.file("no folder/x.txt") + "\" does not exist."}));
   EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
   EXPECT_EQ(editor().text(), "");
 }

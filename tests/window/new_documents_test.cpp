@@ -120,8 +120,7 @@ TEST_F(NewDocuments, ReadFilesKeepTheirLineEndsAndWrittenOnesKeepTheirs) {
   EXPECT_EQ(saved(folder.file("first.txt")), "x\r\ny\r\n");
 }
 
-TEST_F(NewDocuments, Utf8IsAThirdOutputCodeThatNewPagesDeclare) {
-  choose("mmUTF8");
+TEST_F(NewDocuments, Utf8IsTheOutputCodeOfAFirstStartAndNewPagesDeclareIt) {
   EXPECT_EQ(main->settings().OutputCode, 2);
   EXPECT_TRUE(main->action("mmUTF8")->isChecked());
   EXPECT_FALSE(main->action("mmSJIS")->isChecked());

@@ -59,11 +59,13 @@ TEST_F(SavedCodes, JisX0212KanjiSurviveEucAndAreNeverShiftJisBytes) {
   EXPECT_EQ(main->editor().text(), QString::fromUtf8("丂\r\n日本\r\n"));
   append("x");
   EXPECT_EQ(saved(path), euc + "x\r\n");
-  // Written to another name in Shift-JIS, the output code, 丂 has no place.
+  // Saved as Shift-JIS under another name, 丂 has no place.
   dialogs.answers = {Answer::No};
   append("y");
   const QString other = folder.path() + "/other.txt";
-  EXPECT_FALSE(main->documents().WriteDocumentFile(other));
+  dialogs.filesToSave = {other};
+  dialogs.saveChoices = {{{0, 0}}};
+  EXPECT_FALSE(main->documents().mmSaveAsClick());
   ASSERT_EQ(dialogs.askedOf("question").size(), 1);
   EXPECT_TRUE(dialogs.askedOf("question").first().contains(QString::fromUtf8("\"丂\"")));
   EXPECT_FALSE(QFile::exists(other));

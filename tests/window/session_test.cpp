@@ -66,7 +66,7 @@ struct SessionTest : ::testing::Test {
 }  // namespace
 
 TEST_F(SessionTest, TheCommandLineNamesTheDocumentAndItsFolder) {
-  start({"notes", "today.txt"});
+  start({"notes today.txt"});
   EXPECT_EQ(session.commandLineFile(), folder.file("notes today.txt"));
   EXPECT_EQ(host.calls, QStringList{"title notes today.txt"});
   EXPECT_EQ(document.LastExtension, ".txt");

@@ -48,8 +48,8 @@ TEST_F(StartupSettings, FirstRunComesUpInJapaneseCentredWithDefaultFonts) {
   EXPECT_EQ(main->size(), firstWindowSize());
   const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
   EXPECT_EQ(main->pos(), QPoint((screen.width() - main->width()) / 2, (screen.height() - main->height()) / 2));
-  EXPECT_TRUE(main->action("mmSJIS")->isChecked());
-  EXPECT_FALSE(main->action("mmEUC")->isChecked());
+  EXPECT_TRUE(main->action("mmUTF8")->isChecked());
+  EXPECT_FALSE(main->action("mmSJIS")->isChecked());
   EXPECT_TRUE(main->action("Japanese")->isChecked());
   const Settings& s = main->settings();
   EXPECT_EQ(s.DefFontName, QString::fromUtf8("ＭＳ Ｐゴシック"));
