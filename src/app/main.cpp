@@ -25,6 +25,19 @@ QStringList argumentsKeepingBytes(int argc, char** argv) {
   return arguments;
 }
 
+// Options QApplication takes out of the command line itself.
+bool isQtOption(const QStringList& arguments) {
+  static const QStringList kQtOptions{"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                                      "geometry", "qwindowgeometry", "qwindowicon", "qwindowtitle", "reverse",
+                                      "session", "style", "stylesheet", "widgetcount", "nograb", "dograb", "sync"};
+  for (const QString& argument : arguments) {
+    if (argument == u"--") break;
+    if (argument.startsWith(u'-') && kQtOptions.contains(argument.mid(argument.startsWith(u"--") ? 2 : 1)))
+      return true;
+  }
+  return false;
+}
+
 // Help and the version go to standard output, a mistake to standard error.
 int printed(const wrenpad::CommandLineRequest& request) {
   const bool mistake = request.kind == wrenpad::CommandLineRequest::Kind::Mistake;
@@ -38,11 +51,13 @@ int main(int argc, char** argv) {
   using wrenpad::CommandLineRequest;
   const bool japanese = wrenpad::localeIsJapanese(
       qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
-  // Help and the version need no display. Anything else is read once Qt has
-  // taken its own options (-platform, -display, ...) out of the arguments.
-  const CommandLineRequest early = wrenpad::parseCommandLine(argumentsKeepingBytes(argc, argv), japanese);
-  if (early.kind == CommandLineRequest::Kind::Help || early.kind == CommandLineRequest::Kind::Version)
-    return printed(early);
+  // Help, the version and a mistake need no display. With Qt's own options
+  // (-platform, -display, ...) the files are read once Qt has taken those
+  // out of the arguments.
+  const QStringList arguments = argumentsKeepingBytes(argc, argv);
+  const CommandLineRequest early = wrenpad::parseCommandLine(arguments, japanese);
+  const bool mayBeQts = early.kind == CommandLineRequest::Kind::Mistake && isQtOption(arguments);
+  if (early.kind != CommandLineRequest::Kind::Edit && !mayBeQts) return printed(early);
 
   wrenpad::TBrowser::PrepareWebEngine();
   QApplication app(argc, argv);
