@@ -7,7 +7,7 @@ PACKAGES="
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev qt6-svg-dev qt6-wayland
   qt6-webengine-dev
-  qt6-l10n-tools qt6-translations-l10n
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev libjpeg-dev zlib1g-dev libuchardet-dev
   fonts-ipafont-gothic fonts-noto-cjk fonts-liberation fonts-dejavu-core

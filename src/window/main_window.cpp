@@ -27,6 +27,7 @@
 #include "platform/font_substitution.h"
 #include "platform/qt_dialogs.h"
 #include "platform/window_placement.h"
+#include "text/translation.h"
 #include "programming/program_commands.h"
 #include "programming/snippet_commands.h"
 #include "programming/tool_profile.h"
@@ -263,6 +264,7 @@ void TMain::closeOtherWindows() {
 
 void TMain::ApplyInterfaceLanguage() {
   japaneseInterface_ = settings_.Jpn;
+  useInterfaceLanguage(interfaceLanguageFor(japaneseInterface_));
   if (japaneseInterface_) {
     commands_->showCaptions(true);
     int index = 0;
