@@ -1,43 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
-#include "text/bilingual.h"
-
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 namespace wrenpad {
 namespace {
 
-QString helpText(bool japanese) {
-  return bilingual(japanese,
-                   "Usage: wrenpad [options] [file...]\n"
-                   "Edit text files, web pages and small programs.\n"
-                   "\n"
-                   "Options:\n"
-                   "  -h, --help     Show this help and exit.\n"
-                   "  -v, --version  Show the version and exit.\n"
-                   "  --             Take every argument after it as a file name.\n"
-                   "\n"
-                   "Each file opens in a window of its own. A file that does not exist yet\n"
-                   "opens as an empty document and is made when it is saved.\n",
-                   u"使い方: wrenpad [オプション] [ファイル...]\n"
-                   u"テキストファイル、Webページ、小さなプログラムを編集します。\n"
-                   u"\n"
-                   u"オプション:\n"
-                   u"  -h, --help     このヘルプを表示して終了します。\n"
-                   u"  -v, --version  バージョンを表示して終了します。\n"
-                   u"  --             これより後の引数をすべてファイル名として扱います。\n"
-                   u"\n"
-                   u"ファイルはそれぞれ別のウィンドウで開きます。まだないファイルは空の文書として開き、\n"
-                   u"保存したときに作られます。\n");
+QString helpText() {
+  return QCoreApplication::translate("CommandLine",
+                                     "Usage: wrenpad [options] [file...]\n"
+                                     "Edit text files, web pages and small programs.\n"
+                                     "\n"
+                                     "Options:\n"
+                                     "  -h, --help     Show this help and exit.\n"
+                                     "  -v, --version  Show the version and exit.\n"
+                                     "  --             Take every argument after it as a file name.\n"
+                                     "\n"
+                                     "Each file opens in a window of its own. A file that does not exist yet\n"
+                                     "opens as an empty document and is made when it is saved.\n");
 }
 
 }  // namespace
 
 QString versionText() { return QStringLiteral("Wrenpad " WRENPAD_VERSION "\n"); }
 
-CommandLineRequest parseCommandLine(const QStringList& arguments, bool japanese) {
+CommandLineRequest parseCommandLine(const QStringList& arguments) {
   // The marker counts only among the options, not after "--".
   const qsizetype end = arguments.indexOf(QStringLiteral("--"));
   const QStringList options = end < 0 ? arguments : arguments.first(end);
@@ -52,15 +41,13 @@ CommandLineRequest parseCommandLine(const QStringList& arguments, bool japanese)
     const QStringList unknown = parser.unknownOptionNames();
     const QString option = unknown.isEmpty() ? QString() : unknown.first();
     const QString written = (option.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + option;
-    request.text = bilingual(japanese,
-                             "wrenpad: unknown option \"%1\". A file name that begins with \"-\" "
-                             "goes after \"--\" (wrenpad -- %1).\nSee \"wrenpad --help\".\n",
-                             u"wrenpad: \"%1\" というオプションはありません。\"-\" で始まるファイル名は "
-                             u"\"--\" の後に書いてください（wrenpad -- %1）。\n\"wrenpad --help\" を見てください。\n")
+    request.text = QCoreApplication::translate("CommandLine",
+                                               "wrenpad: unknown option \"%1\". A file name that begins with \"-\" "
+                                               "goes after \"--\" (wrenpad -- %1).\nSee \"wrenpad --help\".\n")
                        .arg(written);
     return request;
   }
-  if (parser.isSet(help)) return {CommandLineRequest::Kind::Help, {}, helpText(japanese)};
+  if (parser.isSet(help)) return {CommandLineRequest::Kind::Help, {}, helpText()};
   if (parser.isSet(version)) return {CommandLineRequest::Kind::Version, {}, versionText()};
   request.files = parser.positionalArguments();
   return request;

@@ -16,12 +16,13 @@ struct CommandLineRequest {
   QString text;       // what to print (Help, Version, Mistake)
 };
 
-// Reads the arguments (without the program name) in the interface's
-// language: "-h"/"--help", "-v"/"--version", "--" before names that begin
-// with "-". An argument that is exactly "/starup" (the marker our own "Open
-// With" entry passes) is dropped with every argument before it; a name that
-// merely contains those letters is a name like any other.
-CommandLineRequest parseCommandLine(const QStringList& arguments, bool japanese);
+// Reads the arguments (without the program name): "-h"/"--help",
+// "-v"/"--version", "--" before names that begin with "-". The texts to print
+// are in the interface language. An argument that is exactly "/starup" (the
+// marker our own "Open With" entry passes) is dropped with every argument
+// before it; a name that merely contains those letters is a name like any
+// other.
+CommandLineRequest parseCommandLine(const QStringList& arguments);
 
 // The version line "--version" prints.
 QString versionText();

@@ -7,6 +7,7 @@
 #include "platform/app_paths.h"
 #include "page/preview/browser_window.h"
 #include "platform/font_substitution.h"
+#include "text/translation.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -45,26 +46,38 @@ int printed(const wrenpad::CommandLineRequest& request) {
   return mistake ? 2 : 0;
 }
 
+// Help, the version or a mistake, printed in `language`. Qt installs
+// translations only into an application object: a core one, which needs no
+// display.
+int printedIn(wrenpad::InterfaceLanguage language, int argc, char** argv, const QStringList& arguments) {
+  QCoreApplication app(argc, argv);
+  const wrenpad::InterfaceLanguageScope speaking(language);
+  return printed(wrenpad::parseCommandLine(arguments));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using wrenpad::CommandLineRequest;
   const bool japanese = wrenpad::localeIsJapanese(
       qEnvironmentVariable("LC_ALL"), qEnvironmentVariable("LC_MESSAGES"), qEnvironmentVariable("LANG"));
+  // What the command line says is said in the locale's language.
+  const wrenpad::InterfaceLanguage language = wrenpad::interfaceLanguageFor(japanese);
   // Help, the version and a mistake need no display. With Qt's own options
   // (-platform, -display, ...) the files are read once Qt has taken those
   // out of the arguments.
   const QStringList arguments = argumentsKeepingBytes(argc, argv);
-  const CommandLineRequest early = wrenpad::parseCommandLine(arguments, japanese);
+  const CommandLineRequest early = wrenpad::parseCommandLine(arguments);
   const bool mayBeQts = early.kind == CommandLineRequest::Kind::Mistake && isQtOption(arguments);
-  if (early.kind != CommandLineRequest::Kind::Edit && !mayBeQts) return printed(early);
+  if (early.kind != CommandLineRequest::Kind::Edit && !mayBeQts) return printedIn(language, argc, argv, arguments);
 
   wrenpad::TBrowser::PrepareWebEngine();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Wrenpad"));
   QApplication::setApplicationVersion(QStringLiteral(WRENPAD_VERSION));
   QApplication::setApplicationDisplayName(QString());
-  const CommandLineRequest request = wrenpad::parseCommandLine(argumentsKeepingBytes(argc, argv), japanese);
+  wrenpad::useInterfaceLanguage(language);  // the window takes its own from the settings when shown
+  const CommandLineRequest request = wrenpad::parseCommandLine(argumentsKeepingBytes(argc, argv));
   if (request.kind != CommandLineRequest::Kind::Edit) return printed(request);
   wrenpad::startRunsForFiles(QFile::encodeName(QApplication::applicationFilePath()), request.files.mid(1));
   wrenpad::installFontSubstitutions();

@@ -9,7 +9,6 @@
 #include "editor/editor_control.h"
 #include "editor/text_on_background.h"
 #include "documents/writing_choices.h"
-#include "text/bilingual.h"
 #include "text/english_text.h"
 
 #include <QApplication>
@@ -52,10 +51,6 @@ DocumentCommands::DocumentCommands(DocumentContext context) : c_(context) {
 DocumentCommands::~DocumentCommands() = default;
 
 QString DocumentCommands::title() const { return kApplicationTitle; }
-
-QString DocumentCommands::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
 
 void DocumentCommands::reportFileError(const QString& action, const QString& name,
                                        const QString& reason) {
@@ -194,7 +189,7 @@ bool DocumentCommands::mmSaveAsClick(const NameCheck& acceptName) {
   // A text is written in the code and with the line ends it has unless the
   // user picks others here (a large file keeps its own).
   const SaveFormat current = currentSaveFormat(normalizeDocumentText(c_.editor.text()));
-  if (!showsLargeFile()) request.choices = saveFormatChoices(current, c_.japanese);
+  if (!showsLargeFile()) request.choices = saveFormatChoices(current);
   SaveFileChoice choice = c_.dialogs.chooseFileToSave(request);
   while (!choice.path.isEmpty() && acceptName && !acceptName(choice.path)) {
     request.folder = folderOf(choice.path);

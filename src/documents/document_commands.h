@@ -13,6 +13,7 @@
 #include "language/message_table.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QStringList>
 #include <functional>
@@ -36,7 +37,6 @@ struct DocumentContext {
   SessionState& session;
   Settings& settings;
   const MessageTable& messages;
-  const bool& japanese;      // the interface language of this run
   // Files too large for the editor open in their own view (large_files.h).
   LargeFiles* largeFiles = nullptr;
 };
@@ -45,6 +45,8 @@ struct DocumentContext {
 QStringList documentFileFilters();
 
 class DocumentCommands {
+  Q_DECLARE_TR_FUNCTIONS(wrenpad::DocumentCommands)
+
  public:
   explicit DocumentCommands(DocumentContext context);
   ~DocumentCommands();
@@ -156,7 +158,6 @@ class DocumentCommands {
   std::optional<files::FileStamp> writeBytes(const QString& name, const QByteArray& bytes);
   void rememberWritten(const QString& name, const Output& output, const files::FileStamp& stamp);
   bool confirmChangingBinary(const QString& name);
-  QString tr2(const char* english, const char16_t* japanese) const;
 
   DocumentContext c_;
   // The document as it was read or last written: a save without edits

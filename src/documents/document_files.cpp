@@ -40,20 +40,17 @@ const QString kUtf8Declaration = charsetNameOf(TextEncoding::Utf8);
 // ---- reading ------------------------------------------------------------------
 
 QString DocumentCommands::describe(const files::Failure& failure) const {
-  QString text = files::describe(failure, c_.japanese);
+  QString text = files::describe(failure);
   if (failure.problem == files::Problem::TooLarge)
-    text += u'\n' + tr2("Wrenpad opens files of up to %1 MiB.", u"Wrenpadで開けるファイルは%1 MiBまでです。")
-                        .arg(mebibytes(kLargestDocumentBytes));
+    text += u'\n' + tr("Wrenpad opens files of up to %1 MiB.").arg(mebibytes(kLargestDocumentBytes));
   return text;
 }
 
 bool DocumentCommands::confirmOpeningLarge(const QString& name, qint64 size) {
-  return confirm(tr2("\"%1\" is large (%2 MiB). Opening it takes much memory and editing it is slow.\n"
-                     "Open it anyway?",
-                     u"\"%1\"は大きなファイルです（%2 MiB）。開くと多くのメモリを使い、編集も遅くなります。\n"
-                     u"開きますか？")
-                     .arg(name)
-                     .arg(mebibytes(size)));
+  return confirm(tr("\"%1\" is large (%2 MiB). Opening it takes much memory and editing it is slow.\n"
+                    "Open it anyway?")
+                    .arg(name)
+                    .arg(mebibytes(size)));
 }
 
 // The file's bytes, or nothing (after saying why) when it is no regular file,
@@ -65,7 +62,7 @@ std::optional<files::ReadResult> DocumentCommands::readWithinLimits(const QStrin
     return std::nullopt;
   files::ReadResult read = files::readRegularFile(name, kLargestDocumentBytes);
   if (!read.failure.failed()) return read;
-  reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name, describe(read.failure));
+  reportFileError(tr("Cannot open file"), name, describe(read.failure));
   return std::nullopt;
 }
 
@@ -74,8 +71,7 @@ std::optional<LoadedText> DocumentCommands::decodeOrReport(const QString& name,
   try {
     return decodeDocument(bytes);
   } catch (const std::bad_alloc&) {
-    reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name,
-                    describe(files::because(files::Problem::OutOfMemory)));
+    reportFileError(tr("Cannot open file"), name, describe(files::because(files::Problem::OutOfMemory)));
     return std::nullopt;
   }
 }
@@ -102,19 +98,15 @@ bool DocumentCommands::confirm(const QString& question) {
 }
 
 bool DocumentCommands::confirmOpeningBinary(const QString& name) {
-  return confirm(tr2("\"%1\" does not look like a text file: it holds control bytes.\n"
-                     "Open it as text anyway? Saving it after changes would change its bytes.",
-                     u"\"%1\"はテキストファイルではないようです（制御文字を含みます）。\n"
-                     u"テキストとして開きますか？ 変更して保存するとファイルの内容が変わります。")
-                     .arg(name));
+  return confirm(tr("\"%1\" does not look like a text file: it holds control bytes.\n"
+                    "Open it as text anyway? Saving it after changes would change its bytes.")
+                    .arg(name));
 }
 
 bool DocumentCommands::confirmChangingBinary(const QString& name) {
-  return confirm(tr2("\"%1\" was opened from a file that is not text.\n"
-                     "Saving the edited text will change its bytes. Save anyway?",
-                     u"\"%1\"はテキストではないファイルから開かれました。\n"
-                     u"編集したテキストを保存するとファイルの内容が変わります。保存しますか？")
-                     .arg(name));
+  return confirm(tr("\"%1\" was opened from a file that is not text.\n"
+                    "Saving the edited text will change its bytes. Save anyway?")
+                    .arg(name));
 }
 
 // True when the save may go on: the file is not the one the document was read
@@ -125,11 +117,9 @@ bool DocumentCommands::confirmOverwritingChanges(const QString& name) {
   const files::FileStamp now = files::stampOf(name);
   if (!now.exists || now == loadedStamp_) return true;
   // Yes destroys the other program's bytes: Enter keeps them.
-  const QString question = tr2("\"%1\" was changed by another program after Wrenpad read or saved it.\n"
-                               "Overwrite those changes with this text? (No or Cancel does not save.)",
-                               u"\"%1\"は、Wrenpadが読み込んだ（保存した）後に別のプログラムによって変更されています。\n"
-                               u"その変更をこの文書で上書きしますか？（「いいえ」「キャンセル」では保存しません）")
-                               .arg(name);
+  const QString question = tr("\"%1\" was changed by another program after Wrenpad read or saved it.\n"
+                              "Overwrite those changes with this text? (No or Cancel does not save.)")
+                              .arg(name);
   return c_.dialogs.askYesNoCancel(title(), question, Answer::No) == Answer::Yes;
 }
 
@@ -139,11 +129,9 @@ std::optional<DocumentCommands::Output> DocumentCommands::utf8Instead(const QStr
                                                                       TextEncoding target,
                                                                       const TextForm& form,
                                                                       qsizetype unencodable) {
-  if (!confirm(tr2("The text holds characters that %1 cannot hold, such as \"%2\".\n"
-                   "Save it as UTF-8 instead? (No or Cancel does not save.)",
-                   u"この文書には%1で保存できない文字（\"%2\"など）が含まれています。\n"
-                   u"UTF-8で保存しますか？（「いいえ」「キャンセル」では保存しません）")
-                   .arg(encodingName(target, form), characterAt(text, unencodable))))
+  if (!confirm(tr("The text holds characters that %1 cannot hold, such as \"%2\".\n"
+                  "Save it as UTF-8 instead? (No or Cancel does not save.)")
+                  .arg(encodingName(target, form), characterAt(text, unencodable))))
     return std::nullopt;
   return utf8Output(text);
 }
@@ -164,21 +152,16 @@ std::optional<DocumentCommands::Output> DocumentCommands::declaredPageOutput(con
                                                                              qsizetype unencodable) {
   const QString character = characterAt(text, unencodable);
   const Answer answer = c_.dialogs.askYesNoCancel(
-      title(), tr2("The page declares the code %1, which cannot hold characters such as \"%2\".\n"
-                   "Write such characters as character references (\"%3\" for \"%2\") and keep the code? "
-                   "(No offers to declare UTF-8 instead; Cancel does not save.)",
-                   u"このページは文字コード%1を宣言していますが、%1で保存できない文字（\"%2\"など）が含まれています。\n"
-                   u"それらの文字を文字参照（\"%2\"は\"%3\"）で書き込み、文字コードはそのままにしますか？"
-                   u"（「いいえ」ではUTF-8の宣言に変えるかを尋ねます。「キャンセル」では保存しません）")
-                   .arg(encodingName(target, form), character, withCharacterReferences(character, target, form)));
+      title(), tr("The page declares the code %1, which cannot hold characters such as \"%2\".\n"
+                  "Write such characters as character references (\"%3\" for \"%2\") and keep the code? "
+                  "(No offers to declare UTF-8 instead; Cancel does not save.)")
+                  .arg(encodingName(target, form), character, withCharacterReferences(character, target, form)));
   if (answer == Answer::Yes) {
     const QString referenced = withCharacterReferences(text, target, form);
     return Output{encodeDocument(referenced, target, form).bytes, target, false, form.jis};
   }
-  if (answer == Answer::No && confirm(tr2("Change the page's declaration to UTF-8 and save it as UTF-8?\n"
-                                          "(No or Cancel does not save.)",
-                                          u"ページの文字コードの宣言をUTF-8に変えて、UTF-8で保存しますか？\n"
-                                          u"（「いいえ」「キャンセル」では保存しません）"))) {
+  if (answer == Answer::No && confirm(tr("Change the page's declaration to UTF-8 and save it as UTF-8?\n"
+                                         "(No or Cancel does not save.)"))) {
     Output output = utf8Output(withDeclaredCharset(text, kUtf8Declaration));
     output.declaration = kUtf8Declaration;
     return output;
@@ -367,7 +350,7 @@ std::optional<files::FileStamp> DocumentCommands::writeBytes(const QString& name
 std::optional<files::FileStamp> DocumentCommands::writtenOrReported(const QString& name,
                                                                     const files::WriteResult& written) {
   if (!written.failure.failed()) return written.stamp;
-  reportFileError(tr2("Cannot write file", u"ファイルに書き込めません"), name, describe(written.failure));
+  reportFileError(tr("Cannot write file"), name, describe(written.failure));
   return std::nullopt;
 }
 
@@ -381,7 +364,7 @@ bool DocumentCommands::showsLargeFile() const { return c_.largeFiles && c_.large
 bool DocumentCommands::loadLargeFile(const QString& name) {
   large::LargeDocument::Opened opened = c_.largeFiles->read(name);
   if (!opened.document) {
-    reportFileError(tr2("Cannot open file", u"ファイルを開けません"), name, describe(opened.failure));
+    reportFileError(tr("Cannot open file"), name, describe(opened.failure));
     return false;
   }
   c_.host.beginDocument();
@@ -402,12 +385,11 @@ void DocumentCommands::largeFileChangedOnDisk() {
   const QString name = loadedPath_;
   const bool modified = c_.largeFiles->isModified();
   const QString typed = modified ? c_.largeFiles->typedText() : QString();
-  const QString title = tr2("File changed on disk", u"ファイルの変更");
+  const QString title = tr("File changed on disk");
   if (!modified) {
-    c_.dialogs.showMessage(title, tr2("Another program changed \"%1\" while it was open here. "
-                                      "It is read again as it is now.",
-                                      u"「%1」は開いている間に別のプログラムに変更されました。今の内容を読み直します。")
-                                      .arg(name));
+    c_.dialogs.showMessage(title, tr("Another program changed \"%1\" while it was open here. "
+                                     "It is read again as it is now.")
+                                     .arg(name));
     const qint64 line = c_.largeFiles->caretLine();
     if (LoadDocument(name)) {
       // Read again at the same line, as a log being followed would be.
@@ -416,12 +398,10 @@ void DocumentCommands::largeFileChangedOnDisk() {
     }
   } else {
     c_.dialogs.showMessage(
-        title, tr2("Another program changed \"%1\" while it was open here, so your edits can no longer be put "
-                   "into it. The text you typed is now in a new document: save it under a name of its own, "
-                   "then open the file again.",
-                   u"「%1」は開いている間に別のプログラムに変更されたため、編集をそのファイルに反映できません。"
-                   u"入力した文章を新しい文書に移しました。別の名前で保存してから、ファイルを開き直してください。")
-                   .arg(name));
+        title, tr("Another program changed \"%1\" while it was open here, so your edits can no longer be put "
+                  "into it. The text you typed is now in a new document: save it under a name of its own, "
+                  "then open the file again.")
+                  .arg(name));
   }
   // A new document: empty, or holding what was typed, not yet saved.
   beginUntitledDocument();

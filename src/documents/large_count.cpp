@@ -6,8 +6,8 @@
 #include "large/character_count.h"
 #include "large_view/large_text_view.h"
 #include "platform/dialogs.h"
-#include "text/bilingual.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 namespace wrenpad {
@@ -18,21 +18,21 @@ constexpr int kProgressSteps = 1000;
 constexpr qint64 kProgressBytes = qint64(16) << 20;
 }  // namespace
 
-QString LargeCountMessage(const MessageTable& messages, bool japanese, qint64 characters, qint64 lines) {
+QString LargeCountMessage(const MessageTable& messages, qint64 characters, qint64 lines) {
   return messages.MsgLetterCount + QString::number(characters) + messages.MsgIncludingSpaces +
-         bilingual(japanese, " Lines: %1.", u"行数は%1行です。").arg(lines);
+         QCoreApplication::translate("LargeCount", " Lines: %1.").arg(lines);
 }
 
-void CountLargeText(large::LargeTextView& view, Dialogs& dialogs, const MessageTable& messages, bool japanese) {
+void CountLargeText(large::LargeTextView& view, Dialogs& dialogs, const MessageTable& messages) {
   if (!view.document()) return;
   if (!view.hasSelection()) view.selectAll();
   const qint64 from = view.selectionStart();
   const qint64 total = view.selectionEnd() - from;
   std::unique_ptr<QProgressDialog> progress;
   if (total > kProgressBytes) {
-    progress = std::make_unique<QProgressDialog>(bilingual(japanese, "Counting...", u"数えています..."),
-                                                 bilingual(japanese, "Cancel", u"キャンセル"), 0, kProgressSteps,
-                                                 view.window());
+    progress = std::make_unique<QProgressDialog>(QCoreApplication::translate("LargeCount", "Counting..."),
+                                                 QCoreApplication::translate("LargeCount", "Cancel"), 0,
+                                                 kProgressSteps, view.window());
     progress->setWindowTitle(kApplicationTitle);
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(300);
@@ -45,7 +45,7 @@ void CountLargeText(large::LargeTextView& view, Dialogs& dialogs, const MessageT
   const std::optional<large::CharacterCount> count =
       large::countCharacters(*view.document(), from, from + total, goOn);
   progress.reset();
-  if (count) dialogs.showMessage(kApplicationTitle, LargeCountMessage(messages, japanese, count->characters, count->lines));
+  if (count) dialogs.showMessage(kApplicationTitle, LargeCountMessage(messages, count->characters, count->lines));
 }
 
 }  // namespace wrenpad

@@ -16,9 +16,9 @@ class LargeTextView;
 class Dialogs;
 struct MessageTable;
 
-void CountLargeText(large::LargeTextView& view, Dialogs& dialogs, const MessageTable& messages, bool japanese);
+void CountLargeText(large::LargeTextView& view, Dialogs& dialogs, const MessageTable& messages);
 
 // The message of a count, as the editor's Count words it, with the lines after it.
-QString LargeCountMessage(const MessageTable& messages, bool japanese, qint64 characters, qint64 lines);
+QString LargeCountMessage(const MessageTable& messages, qint64 characters, qint64 lines);
 
 }  // namespace wrenpad

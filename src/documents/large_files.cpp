@@ -4,7 +4,6 @@
 #include "documents/writing_choices.h"
 #include "large_view/large_text_view.h"
 #include "platform/dialogs.h"
-#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,10 +28,6 @@ void LargeFiles::watchFile() {
 }
 
 LargeFiles::~LargeFiles() = default;
-
-QString LargeFiles::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
 
 LargeDocument& LargeFiles::document() const { return *c_.view.document(); }
 
@@ -103,11 +98,9 @@ bool LargeFiles::keepOriginalBeforeWritingOver(const QString& path) {
   const QStringList folders{QFileInfo(path).absolutePath(), c_.stateFolder, QDir::tempPath()};
   if (saved.keepOriginalIn(folders)) return true;
   return c_.dialogs.askYesNoCancel(
-             tr2("Save", u"保存"),
-             tr2("This file is written over in place (it has other links or attributes), and there is no room "
-                 "to keep its old text for Undo. Save anyway? Undo will not reach back before this save.",
-                 u"このファイルはその場で上書きされます（ほかのリンクや属性があるため）。元に戻すために古い文章を"
-                 u"残しておく場所がありません。それでも保存しますか？ この保存より前には元に戻せなくなります。")) ==
+             tr("Save"),
+             tr("This file is written over in place (it has other links or attributes), and there is no room "
+                "to keep its old text for Undo. Save anyway? Undo will not reach back before this save.")) ==
          Answer::Yes;
 }
 
@@ -126,8 +119,8 @@ QString LargeFiles::statusNote() const {
   const QString code = form.jis ? QStringLiteral("JIS") : encodingName(form.encoding);
   const QString lineEnd = form.lineEndFromFile ? QString::fromLatin1(kLineEnds[int(form.lineEnd)]) : QStringLiteral("-");
   // Short, the file's own state first: it shares the status bar with the panels.
-  return tr2("Large file (%1, %2%3): no colouring, no page view", u"大きなファイル（%1、%2%3）: 色分け・ページ表示なし")
-      .arg(code, lineEnd, c_.view.isReadOnly() ? tr2(", read-only", u"、読み取り専用") : QString());
+  return tr("Large file (%1, %2%3): no colouring, no page view")
+      .arg(code, lineEnd, c_.view.isReadOnly() ? tr(", read-only") : QString());
 }
 
 bool LargeFiles::findNext(const QString& what, bool matchCase) {

@@ -15,6 +15,7 @@
 #include "documents/large_recovery.h"
 #include "large/large_document.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTimer>
 #include <functional>
@@ -34,7 +35,6 @@ struct LargeFilesContext {
   large::LargeTextView& view;
   Dialogs& dialogs;
   const Settings& settings;
-  const bool& japanese;  // the interface language of this run
   // The window shows the large view in place of the editor, or the editor again.
   std::function<void(bool shown)> showView;
   // Another program changed the shown file: the document can no longer be
@@ -46,6 +46,8 @@ struct LargeFilesContext {
 };
 
 class LargeFiles {
+  Q_DECLARE_TR_FUNCTIONS(wrenpad::LargeFiles)
+
  public:
   // Measured on the editor's text widget (Shift-JIS text, from outside):
   // 8 MB take 0.3 s of processor time and 65 MiB above the empty window to
@@ -105,7 +107,6 @@ class LargeFiles {
   LargeEditKeeper& edits() { return edits_; }
 
  private:
-  QString tr2(const char* english, const char16_t* japanese) const;
   large::LargeDocument& document() const;
   void watchFile();
   // Before the file the document reads is written over in place: the

@@ -7,8 +7,8 @@
 #include "files/descriptors.h"
 #include "files/private_files.h"
 #include "large_view/large_text_view.h"
-#include "text/bilingual.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +79,7 @@ void LargeEditKeeper::recorded(const large::LargeDocument& document, const large
   if (const files::Failure failure = journal_->record(document, change); failure.failed()) {
     // The editing goes on; only its recovery after a crash is lost.
     qWarning().noquote() << "Wrenpad: the edits of" << journal_->base().path
-                         << "are not kept for recovery:" << files::describe(failure, false);
+                         << "are not kept for recovery:" << files::describe(failure);
     return;
   }
   if (journal_->unsynced()) idle_.start();
@@ -109,28 +109,24 @@ std::vector<LargeEditsOffer> FindLargeEditsOffers(const QString& folder) {
 
 void RemoveLargeEdits(const LargeEditsOffer& offer) { ::unlink(files::native(offer.journal).constData()); }
 
-QString LargeEditsQuestion(const LargeEditsOffer& offer, bool japanese) {
-  const QString time = RecoveryTime(offer.written, japanese);
+QString LargeEditsQuestion(const LargeEditsOffer& offer) {
+  const QString time = RecoveryTime(offer.written);
   if (offer.fileChanged)
-    return bilingual(japanese,
-                     "Wrenpad ended before the edits of the large file \"%1\" were saved, and the file was "
-                     "changed after that, so the edits cannot be made on it again.\nOpen the text typed up to "
-                     "%2 as a new document?",
-                     u"Wrenpadは大きなファイル\"%1\"の編集を保存しないまま終了しましたが、その後ファイルが"
-                     u"変更されたため、編集をやり直すことはできません。\n%2までに入力した文字列を新しい文書として"
-                     u"開きますか？")
+    return QCoreApplication::translate("LargeRecovery",
+                                       "Wrenpad ended before the edits of the large file \"%1\" were saved, and the "
+                                       "file was changed after that, so the edits cannot be made on it again.\nOpen "
+                                       "the text typed up to %2 as a new document?")
         .arg(offer.base.path, time);
-  return bilingual(japanese,
-                   "Wrenpad ended before the edits of the large file \"%1\" were saved.\nThe edits up to %2 are "
-                   "kept. Open the file and make them again?",
-                   u"Wrenpadは大きなファイル\"%1\"の編集を保存しないまま終了しました。\n%2までの編集が残って"
-                   u"います。ファイルを開いて編集をやり直しますか？")
+  return QCoreApplication::translate("LargeRecovery",
+                                     "Wrenpad ended before the edits of the large file \"%1\" were saved.\nThe edits "
+                                     "up to %2 are kept. Open the file and make them again?")
       .arg(offer.base.path, time);
 }
 
-QString LargeEditsFailedMessage(const LargeEditsOffer& offer, bool japanese) {
-  return bilingual(japanese, "The kept edits of \"%1\" (%2) could not be read.\nThe files stay for the next start.",
-                   u"\"%1\"の残っている編集（%2）を読み込めませんでした。\nファイルは次回の起動のために残しておきます。")
+QString LargeEditsFailedMessage(const LargeEditsOffer& offer) {
+  return QCoreApplication::translate("LargeRecovery",
+                                     "The kept edits of \"%1\" (%2) could not be read.\nThe files stay for the next "
+                                     "start.")
       .arg(offer.base.path, QDir::toNativeSeparators(offer.journal));
 }
 

@@ -69,8 +69,8 @@ struct LargeEditsOffer {
 std::vector<LargeEditsOffer> FindLargeEditsOffers(const QString& folder);
 void RemoveLargeEdits(const LargeEditsOffer& offer);
 
-QString LargeEditsQuestion(const LargeEditsOffer& offer, bool japanese);
-QString LargeEditsFailedMessage(const LargeEditsOffer& offer, bool japanese);
+QString LargeEditsQuestion(const LargeEditsOffer& offer);
+QString LargeEditsFailedMessage(const LargeEditsOffer& offer);
 
 // The text the edits typed, for a file that changed: at most this much of it.
 inline constexpr qint64 kLargestTypedText = qint64(4) << 20;

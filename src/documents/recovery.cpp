@@ -8,7 +8,9 @@
 #include "files/file_names.h"
 #include "files/private_files.h"
 #include "settings/ini_file.h"
+#include "text/translation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,10 +58,12 @@ std::optional<QFileInfo> newestSnapshot(const UndoSnapshots& snapshots) {
 }  // namespace
 
 // The system's locale may speak another language than the interface.
-QString RecoveryTime(const QDateTime& time, bool japanese) {
-  const QLocale locale = japanese ? QLocale(QLocale::Japanese, QLocale::Japan)
-                         : QLocale().language() == QLocale::English ? QLocale()
-                                                                    : QLocale(QLocale::English, QLocale::UnitedStates);
+QString RecoveryTime(const QDateTime& time) {
+  QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates);
+  if (interfaceIsJapanese())
+    locale = QLocale(QLocale::Japanese, QLocale::Japan);
+  else if (QLocale().language() == QLocale::English)
+    locale = QLocale();
   return locale.toString(time, QLocale::ShortFormat);
 }
 
@@ -117,23 +121,23 @@ bool IsRichSnapshot(const RecoveryOffer& offer, const QByteArray& bytes) {
   return isHtmlFile(offer.documentName) && bytes.startsWith("{\\rtf");
 }
 
-QString RecoveryQuestion(const RecoveryOffer& offer, bool japanese) {
+QString RecoveryQuestion(const RecoveryOffer& offer) {
   if (offer.fileChanged.isValid())
-    return (japanese ? QStringLiteral("Wrenpadは\"%1\"の変更を保存しないまま終了しましたが、その後ファイルが変更されています。\n"
-                                      "残っている文書は%2の時点のもので、ファイルは%3に変更されました。残っている文書を復元しますか？")
-                     : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved, but the file was changed "
-                                      "after that.\nThe kept text is from %2; the file was changed at %3. Recover the "
-                                      "kept text?"))
-        .arg(offer.documentName, RecoveryTime(offer.written, japanese), RecoveryTime(offer.fileChanged, japanese));
-  return (japanese ? QStringLiteral("Wrenpadは\"%1\"の変更を保存しないまま終了しました。\n%2の時点の文書が残っています。復元しますか？")
-                   : QStringLiteral("Wrenpad ended before the changes to \"%1\" were saved.\nThe text as it was at %2 is "
-                                    "kept. Recover it?"))
-      .arg(offer.documentName, RecoveryTime(offer.written, japanese));
+    return QCoreApplication::translate("Recovery",
+                                       "Wrenpad ended before the changes to \"%1\" were saved, but the file was "
+                                       "changed after that.\nThe kept text is from %2; the file was changed at %3. "
+                                       "Recover the kept text?")
+        .arg(offer.documentName, RecoveryTime(offer.written), RecoveryTime(offer.fileChanged));
+  return QCoreApplication::translate("Recovery",
+                                     "Wrenpad ended before the changes to \"%1\" were saved.\nThe text as it was at "
+                                     "%2 is kept. Recover it?")
+      .arg(offer.documentName, RecoveryTime(offer.written));
 }
 
-QString RecoveryFailedMessage(const RecoveryOffer& offer, bool japanese) {
-  return (japanese ? QStringLiteral("\"%1\"の残っている文書（%2）を読み込めませんでした。\nファイルは次回の起動のために残しておきます。")
-                   : QStringLiteral("The kept text of \"%1\" (%2) could not be read.\nThe files stay for the next start."))
+QString RecoveryFailedMessage(const RecoveryOffer& offer) {
+  return QCoreApplication::translate("Recovery",
+                                     "The kept text of \"%1\" (%2) could not be read.\nThe files stay for the next "
+                                     "start.")
       .arg(offer.documentName, QDir::toNativeSeparators(offer.snapshot));
 }
 

@@ -61,10 +61,10 @@ bool IsRichSnapshot(const RecoveryOffer& offer, const QByteArray& bytes);
 
 // The question that offers the work back, and the message when the kept text
 // could not be read or shown.
-QString RecoveryQuestion(const RecoveryOffer& offer, bool japanese);
-QString RecoveryFailedMessage(const RecoveryOffer& offer, bool japanese);
+QString RecoveryQuestion(const RecoveryOffer& offer);
+QString RecoveryFailedMessage(const RecoveryOffer& offer);
 // A date and time in a recovery question, as the interface's language writes them.
-QString RecoveryTime(const QDateTime& time, bool japanese);
+QString RecoveryTime(const QDateTime& time);
 
 // Removes the snapshots and the name file of a gone run.
 void RemoveRecoveryFiles(const QString& folder, int slot);

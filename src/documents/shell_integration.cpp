@@ -7,7 +7,6 @@
 #include "documents/document_state.h"
 #include "language/message_table.h"
 #include "platform/dialogs.h"
-#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFile>
@@ -175,10 +174,6 @@ bool SendToEntryExists(const ShellEnvironment& environment) {
 
 ShellIntegration::ShellIntegration(ShellContext context) : c_(std::move(context)) {}
 
-QString ShellIntegration::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
-
 void ShellIntegration::reportFailure(const QString& what, const QString& detail) {
   c_.dialogs.showError(kApplicationTitle, detail.trimmed().isEmpty() ? what : what + u'\n' + detail.trimmed());
 }
@@ -188,8 +183,7 @@ void ShellIntegration::reportFailure(const QString& what, const QString& detail)
 bool ShellIntegration::writeFile(const QString& path, const QString& text) {
   const files::Failure failure = files::writePrivateFile(files::resolveTarget(path), text.toUtf8());
   if (failure.failed())
-    reportFailure(tr2("Could not write \"%1\".", u"「%1」を書き込めませんでした。").arg(path),
-                  files::describe(failure, c_.japanese));
+    reportFailure(tr("Could not write \"%1\".").arg(path), files::describe(failure));
   return !failure.failed();
 }
 
@@ -200,17 +194,11 @@ bool ShellIntegration::runStep(const QString& program, const QStringList& argume
 bool ShellIntegration::succeeded(const ToolRun& run, const QString& program, const QStringList& arguments) {
   const QString command = (QStringList{program} + arguments).join(u' ');
   if (!run.started) {
-    reportFailure(tr2("\"%1\" could not be run; is it installed?",
-                      u"「%1」を実行できませんでした。インストールされていますか？")
-                      .arg(program),
-                  run.errors);
+    reportFailure(tr("\"%1\" could not be run; is it installed?").arg(program), run.errors);
     return false;
   }
   if (run.exitCode != 0) {
-    reportFailure(tr2("\"%1\" failed (exit code %2).", u"「%1」が失敗しました（終了コード %2）。")
-                      .arg(command)
-                      .arg(run.exitCode),
-                  run.errors);
+    reportFailure(tr("\"%1\" failed (exit code %2).").arg(command).arg(run.exitCode), run.errors);
     return false;
   }
   return true;
@@ -224,12 +212,12 @@ std::optional<QString> ShellIntegration::askExtension() {
   while (extension.startsWith(u'.')) extension.remove(0, 1);
   QString refusal;
   if (extension.isEmpty())
-    refusal = tr2("Please input an extension.", u"拡張子を入力してください。");
+    refusal = tr("Please input an extension.");
   else if (extension.toLower() == u"exe")
-    refusal = QStringLiteral("\"exe\" must not be resistered.");
+    //: Stays English in the Japanese interface.
+    refusal = tr("\"exe\" must not be resistered.");
   else if (!isSafeExtension(extension))
-    refusal = tr2("An extension may hold only letters (a-z), digits and \"_\", \"-\" or \"+\".",
-                  u"拡張子に使えるのは英字(a-z)、数字と「_」「-」「+」だけです。");
+    refusal = tr("An extension may hold only letters (a-z), digits and \"_\", \"-\" or \"+\".");
   if (refusal.isEmpty()) return extension;
   c_.dialogs.showMessage(c_.messages.MsgRelateTitle, refusal);
   return std::nullopt;
@@ -256,10 +244,8 @@ bool ShellIntegration::mayTakeOver(const QString& mimeType, const QString& exten
   if (current.isEmpty() || isOurEntry(current)) return true;
   QString application = current;
   if (application.endsWith(u".desktop")) application.chop(8);
-  const QString question =
-      tr2("Files \"*.%1\" (%2) are opened by %3 now.\nOpen them with Wrenpad instead?",
-          u"「*.%1」のファイル（%2）は現在 %3 で開かれます。\nWrenpadで開くように変更しますか？")
-          .arg(extension, mimeType, application);
+  const QString question = tr("Files \"*.%1\" (%2) are opened by %3 now.\nOpen them with Wrenpad instead?")
+                               .arg(extension, mimeType, application);
   return c_.dialogs.askYesNoCancel(c_.messages.MsgRelateTitle, question) == Answer::Yes;
 }
 
@@ -307,7 +293,7 @@ bool ShellIntegration::mmSCSendToClick(bool checked) {
       refreshApplicationsCache();
       return false;
     }
-    reportFailure(tr2("Could not remove \"%1\".", u"「%1」を削除できませんでした。").arg(path),
+    reportFailure(tr("Could not remove \"%1\".").arg(path),
                   entry.errorString());
     return true;
   }

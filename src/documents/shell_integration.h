@@ -8,6 +8,7 @@
 // brought up to date. Every path comes from a ShellEnvironment, so tests work
 // in a temporary data folder.
 
+#include <QCoreApplication>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -64,11 +65,12 @@ struct ShellContext {
   Dialogs& dialogs;
   const MessageTable& messages;
   const DocumentState& document;  // CurrentFileName proposes the extension
-  const bool& japanese;           // the interface language of this run
   ShellEnvironment environment;
 };
 
 class ShellIntegration {
+  Q_DECLARE_TR_FUNCTIONS(wrenpad::ShellIntegration)
+
  public:
   explicit ShellIntegration(ShellContext context);
 
@@ -94,7 +96,6 @@ class ShellIntegration {
   bool succeeded(const ToolRun& run, const QString& program, const QStringList& arguments);
   bool writeFile(const QString& path, const QString& text);
   void reportFailure(const QString& what, const QString& detail);
-  QString tr2(const char* english, const char16_t* japanese) const;
 
   ShellContext c_;
 };

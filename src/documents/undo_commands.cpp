@@ -7,7 +7,6 @@
 #include "files/private_files.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
-#include "text/bilingual.h"
 #include "text/rich_text.h"
 
 #include <QDir>
@@ -28,10 +27,6 @@ UndoCommands::UndoCommands(UndoContext context, QString folder, int slot)
 }
 
 UndoCommands::~UndoCommands() { writing_.waitForFinished(); }
-
-QString UndoCommands::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
 
 // Pages keep their colours as rich text; other documents are plain text.
 UndoCommands::Content UndoCommands::contentOfEditor() const {
@@ -127,10 +122,9 @@ void UndoCommands::workIsInFile() {
 void UndoCommands::reportWriteFailure(const files::Failure& failure) {
   if (!failureReported_)
     c_.dialogs.showError(kApplicationTitle,
-                         tr2("An undo step could not be saved (%1): %2\nEditing goes on; Undo may not reach this state.",
-                             u"アンドゥ用の記録を保存できませんでした（%1）: %2\n編集は続けられますが、この状態には戻れない場合があります。")
-                             .arg(QDir::toNativeSeparators(snapshots_.path(c_.session.UndoCount + 1)),
-                                  files::describe(failure, c_.japanese)));
+                         tr("An undo step could not be saved (%1): %2\nEditing goes on; Undo may not reach this state.")
+                            .arg(QDir::toNativeSeparators(snapshots_.path(c_.session.UndoCount + 1)),
+                                 files::describe(failure)));
   failureReported_ = true;
 }
 
@@ -171,9 +165,8 @@ bool UndoCommands::restore(int number) {
   const std::optional<QByteArray> bytes = snapshots_.read(number);
   const bool rich = c_.document.DocumentMode == kHtmlMode;
   if (!bytes || (rich && !ReadRtf(*bytes))) {
-    c_.dialogs.showError(kApplicationTitle, tr2("The undo step \"%1\" could not be read; the text stays as it is.",
-                                                u"アンドゥ用の記録\"%1\"を読み込めません。文書はそのままです。")
-                                                .arg(QDir::toNativeSeparators(snapshots_.path(number))));
+    c_.dialogs.showError(kApplicationTitle, tr("The undo step \"%1\" could not be read; the text stays as it is.")
+                                               .arg(QDir::toNativeSeparators(snapshots_.path(number))));
     return false;
   }
   if (c_.stopSnapshotTimer) c_.stopSnapshotTimer();

@@ -11,6 +11,7 @@
 #include "files/file_failure.h"
 #include "text/rich_text.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QString>
 #include <functional>
@@ -31,7 +32,6 @@ struct UndoContext {
   const DocumentState& document;
   SessionState& session;
   Settings& settings;
-  const bool& japanese;
   // Colours a restored text as the document's kind wants.
   std::function<void()> recolour;
   // A page that is no page any more returns to a text document of this name.
@@ -59,6 +59,8 @@ SnapshotWrite WriteSnapshot(const UndoSnapshots& snapshots, const std::function<
                             int undoCount, int undoTop, mode_t modeLimit);
 
 class UndoCommands {
+  Q_DECLARE_TR_FUNCTIONS(wrenpad::UndoCommands)
+
  public:
   UndoCommands(UndoContext context, QString folder, int slot);
   ~UndoCommands();
@@ -103,7 +105,6 @@ class UndoCommands {
   void recordWork(const RecordedDocument& document, mode_t modeLimit);
   void reportWriteFailure(const files::Failure& failure);
   bool restore(int number);
-  QString tr2(const char* english, const char16_t* japanese) const;
 
   UndoContext c_;
   UndoSnapshots snapshots_;

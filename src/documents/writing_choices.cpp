@@ -2,8 +2,7 @@
 #include "documents/writing_choices.h"
 
 #include "encoding/output_code.h"
-#include "text/bilingual.h"
-
+#include <QCoreApplication>
 #include <array>
 
 namespace wrenpad {
@@ -30,36 +29,41 @@ TextForm formForWritingText(const QString& text, TextForm form, const Settings& 
 
 namespace {
 
+// The names are translated where the dialog shows them (context "SaveFormat").
 struct CodeItem {
   TextEncoding encoding;
   bool jis;
   bool utf8Bom;
-  const char* english;
-  const char16_t* japanese;
+  const char* name;
 };
 constexpr std::array kCodeItems{
-    CodeItem{TextEncoding::ShiftJis, false, false, "Shift-JIS", u"Shift-JIS"},
-    CodeItem{TextEncoding::EucJp, false, false, "EUC-JP", u"EUC-JP"},
-    CodeItem{TextEncoding::ShiftJis, true, false, "JIS (ISO-2022-JP)", u"JIS (ISO-2022-JP)"},
-    CodeItem{TextEncoding::Utf8, false, false, "UTF-8", u"UTF-8"},
-    CodeItem{TextEncoding::Utf8, false, true, "UTF-8 with BOM", u"UTF-8 (BOM付き)"},
+    //: Stays English in the Japanese interface.
+    CodeItem{TextEncoding::ShiftJis, false, false, QT_TRANSLATE_NOOP("SaveFormat", "Shift-JIS")},
+    //: Stays English in the Japanese interface.
+    CodeItem{TextEncoding::EucJp, false, false, QT_TRANSLATE_NOOP("SaveFormat", "EUC-JP")},
+    //: Stays English in the Japanese interface.
+    CodeItem{TextEncoding::ShiftJis, true, false, QT_TRANSLATE_NOOP("SaveFormat", "JIS (ISO-2022-JP)")},
+    //: Stays English in the Japanese interface.
+    CodeItem{TextEncoding::Utf8, false, false, QT_TRANSLATE_NOOP("SaveFormat", "UTF-8")},
+    CodeItem{TextEncoding::Utf8, false, true, QT_TRANSLATE_NOOP("SaveFormat", "UTF-8 with BOM")},
 };
 
 struct LineEndItem {
   LineEnd lineEnd;
-  const char* english;
-  const char16_t* japanese;
+  const char* name;
 };
 constexpr std::array kLineEndItems{
-    LineEndItem{LineEnd::Lf, "LF (Linux, macOS)", u"LF（Linux、macOS）"},
-    LineEndItem{LineEnd::CrLf, "CR LF (Windows)", u"CR LF（Windows）"},
-    LineEndItem{LineEnd::Cr, "CR (old Mac OS)", u"CR（旧Mac OS）"},
+    LineEndItem{LineEnd::Lf, QT_TRANSLATE_NOOP("SaveFormat", "LF (Linux, macOS)")},
+    LineEndItem{LineEnd::CrLf, QT_TRANSLATE_NOOP("SaveFormat", "CR LF (Windows)")},
+    LineEndItem{LineEnd::Cr, QT_TRANSLATE_NOOP("SaveFormat", "CR (old Mac OS)")},
 };
+
+QString translated(const char* text) { return QCoreApplication::translate("SaveFormat", text); }
 
 }  // namespace
 
-std::vector<FileDialogRequest::Choice> saveFormatChoices(const SaveFormat& current, bool japanese) {
-  FileDialogRequest::Choice code{bilingual(japanese, "&Kanji code:", u"漢字コード(&K):"), {}, 0};
+std::vector<FileDialogRequest::Choice> saveFormatChoices(const SaveFormat& current) {
+  FileDialogRequest::Choice code{QCoreApplication::translate("SaveFormat", "&Kanji code:"), {}, 0};
   for (const CodeItem& item : kCodeItems) {
     // JIS is Shift-JIS's characters in seven bits, so it matches only with
     // its flag; the byte-order mark matters only to UTF-8.
@@ -67,12 +71,12 @@ std::vector<FileDialogRequest::Choice> saveFormatChoices(const SaveFormat& curre
     if (item.encoding == current.encoding && item.jis == current.jis &&
         (!bomMatters || item.utf8Bom == current.utf8Bom))
       code.selected = int(code.items.size());
-    code.items << bilingual(japanese, item.english, item.japanese);
+    code.items << translated(item.name);
   }
-  FileDialogRequest::Choice lineEnds{bilingual(japanese, "&Line ends:", u"改行コード(&L):"), {}, 0};
+  FileDialogRequest::Choice lineEnds{QCoreApplication::translate("SaveFormat", "&Line ends:"), {}, 0};
   for (const LineEndItem& item : kLineEndItems) {
     if (item.lineEnd == current.lineEnd) lineEnds.selected = int(lineEnds.items.size());
-    lineEnds.items << bilingual(japanese, item.english, item.japanese);
+    lineEnds.items << translated(item.name);
   }
   return {code, lineEnds};
 }

@@ -38,7 +38,7 @@ struct SaveFormat {
 };
 
 // The save dialog's choices of kanji code and line ends, `current` selected.
-std::vector<FileDialogRequest::Choice> saveFormatChoices(const SaveFormat& current, bool japanese);
+std::vector<FileDialogRequest::Choice> saveFormatChoices(const SaveFormat& current);
 // The format the items chosen of those choices name; `current` where the
 // dialog gave no answer.
 SaveFormat saveFormatChosen(const std::vector<int>& items, const SaveFormat& current);

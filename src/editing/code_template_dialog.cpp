@@ -56,16 +56,19 @@ TCodeTemplateList::TCodeTemplateList(QWidget* parent) : QDialog(parent) {
 
 void TCodeTemplateList::showValues(const CodeTemplateListValues& values) {
   shown_ = values;
-  const bool ja = values.japanese;
-  setWindowTitle(ja ? QStringLiteral("コードテンプレートのリスト") : QStringLiteral("List of Code Template"));
-  Label1->setText(ja ? QStringLiteral("[Ctrl]+J のキープレスにより，\"==>>\"の左側の文字列が右側のそれに置き換わります。")
-                     : QStringLiteral("Left hand side of \"==>>\" is changed to the right hand side by Ctrl + J."));
-  btnInsert->setText(ja ? QStringLiteral("\"==>>\"を挿入") : QStringLiteral("&Insert \"==>>\""));
-  btnOK->setText(QStringLiteral("&O K"));
-  btnCancel->setText(ja ? QStringLiteral("キャンセル") : QStringLiteral("&Cancel"));
+  retranslate();
   QString list = values.list;
   Memo->setPlainText(list.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
   Memo->setFocus();
+}
+
+// The captions in the interface language of the moment.
+void TCodeTemplateList::retranslate() {
+  setWindowTitle(tr("List of Code Template"));
+  Label1->setText(tr("Left hand side of \"==>>\" is changed to the right hand side by Ctrl + J."));
+  btnInsert->setText(tr("&Insert \"==>>\""));
+  btnOK->setText(QStringLiteral("&O K"));
+  btnCancel->setText(tr("&Cancel"));
 }
 
 CodeTemplateListValues TCodeTemplateList::values() const {

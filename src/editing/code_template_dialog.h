@@ -16,8 +16,7 @@ class QPushButton;
 namespace wrenpad {
 
 struct CodeTemplateListValues {
-  bool japanese = false;  // the captions' language
-  QString list;           // the memo's text, lines separated by "\n"
+  QString list;  // the memo's text, lines separated by "\n"
   friend bool operator==(const CodeTemplateListValues&, const CodeTemplateListValues&) = default;
 };
 
@@ -31,6 +30,7 @@ class TCodeTemplateList : public QDialog, public ValueForm<CodeTemplateListValue
   CodeTemplateListValues values() const override;
 
  private:
+  void retranslate();
   void btnInsertClick();
 
   CodeTemplateListValues shown_;

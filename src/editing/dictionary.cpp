@@ -6,7 +6,6 @@
 #include "language/message_table.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
-#include "text/bilingual.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -111,10 +110,6 @@ std::optional<QString> CopyWordAtCaret(EditorControl& editor,
 
 DictionaryCommand::DictionaryCommand(DictionaryContext context) : c_(std::move(context)) {}
 
-QString DictionaryCommand::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
-
 std::optional<DictionaryCommand::Program> DictionaryCommand::installedProgram() const {
   if (!c_.settings.Dictionary.isEmpty()) {
     const QString chosen = c_.findExecutable(c_.settings.Dictionary);
@@ -142,9 +137,7 @@ void DictionaryCommand::mmReferClick() {
                                            : c_.startDetached(program->path, arguments);
   if (!started) {
     c_.dialogs.showError(kApplicationTitle,
-                         tr2("The dictionary program \"%1\" could not be started.",
-                             u"辞書ソフト「%1」を起動できませんでした。")
-                             .arg(program->path));
+                         tr("The dictionary program \"%1\" could not be started.").arg(program->path));
     return;
   }
   c_.placeWindowOnLeftHalf();
@@ -153,19 +146,17 @@ void DictionaryCommand::mmReferClick() {
 bool DictionaryCommand::mmChangeDictionaryClick() {
   c_.dialogs.showMessage(kApplicationTitle, c_.messages.MsgSelectDictionary);
   FileDialogRequest request;
-  request.title = tr2("Select Dictionary", u"辞書ソフトの選択");
+  request.title = tr("Select Dictionary");
   const QString current =
       c_.settings.Dictionary.isEmpty() ? QString() : c_.findExecutable(c_.settings.Dictionary);
   request.folder = current.isEmpty() ? QStringLiteral("/usr/bin") : QFileInfo(current).absolutePath();
-  request.filters = {tr2("Programs (*)", u"プログラム (*)")};
+  request.filters = {tr("Programs (*)")};
   const OpenFileChoice choice = c_.dialogs.chooseFileToOpen(request);
   if (choice.path.isEmpty()) return false;
   const QString program = c_.findExecutable(choice.path);
   if (program.isEmpty()) {
     c_.dialogs.showError(kApplicationTitle,
-                         tr2("\"%1\" is not a program that can be started.",
-                             u"「%1」は起動できるプログラムではありません。")
-                             .arg(choice.path));
+                         tr("\"%1\" is not a program that can be started.").arg(choice.path));
     return false;
   }
   c_.settings.Dictionary = program;

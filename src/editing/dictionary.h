@@ -5,6 +5,7 @@
 // put on the clipboard and handed to the dictionary program as its argument.
 // The same word extraction serves the F2 key.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -49,7 +50,6 @@ struct DictionaryContext {
   Dialogs& dialogs;
   Settings& settings;        // Settings::Dictionary: the program the user chose
   const MessageTable& messages;
-  const bool& japanese;      // the interface language of this run
   // Full path of an executable program: a path is checked as it is, a bare
   // name searched on PATH; "" when there is none.
   std::function<QString(const QString& name)> findExecutable;
@@ -64,6 +64,8 @@ struct DictionaryContext {
 };
 
 class DictionaryCommand {
+  Q_DECLARE_TR_FUNCTIONS(DictionaryCommand)
+
  public:
   explicit DictionaryCommand(DictionaryContext context);
 
@@ -83,7 +85,6 @@ class DictionaryCommand {
   };
   std::optional<Program> programToStart();
   std::optional<Program> installedProgram() const;
-  QString tr2(const char* english, const char16_t* japanese) const;
 
   DictionaryContext c_;
 };

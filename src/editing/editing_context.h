@@ -28,7 +28,6 @@ struct EditingContext {
   const SessionState& session;
   Settings& settings;
   const MessageTable& messages;
-  const bool& japanese;  // the interface language of this run (Settings::Jpn is the next start's)
   CaretContextFlags& caret;
   CommandMarks& marks;
   // Colours the one tag that the user has just closed; none where nothing

@@ -37,10 +37,8 @@ void EditingTools::mmCountClick() {
 }
 
 void EditingTools::mmTabWidthClick() {
-  const QString prompt = c_.japanese ? QStringLiteral("お好きなタブ幅を入力してください。")
-                                     : QStringLiteral("Please input the tab width you like.");
-  const std::optional<QString> answer =
-      c_.dialogs.inputText(kApplicationTitle, prompt, QString::number(c_.settings.TabWidth));
+  const std::optional<QString> answer = c_.dialogs.inputText(
+      kApplicationTitle, tr("Please input the tab width you like."), QString::number(c_.settings.TabWidth));
   if (!answer) return;
   const std::optional<int> width = parseWholeNumber(*answer);
   if (!width) {

@@ -6,6 +6,7 @@
 
 #include "editing/editing_context.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -16,6 +17,8 @@ namespace wrenpad {
 int CountLetters(const QString& selection);
 
 class EditingTools {
+  Q_DECLARE_TR_FUNCTIONS(EditingTools)
+
  public:
   explicit EditingTools(EditingContext context);
 

@@ -2,7 +2,6 @@
 #include "editing/find_dialogs.h"
 
 #include "platform/form_widgets.h"
-#include "text/bilingual.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -78,7 +77,7 @@ void FindFormDialog::showValues(const FindFormValues& values) {
   findEdit_->setText(values.fields.findText);
   if (replaceEdit_) replaceEdit_->setText(values.fields.replaceText);
   matchCase_->setChecked(values.fields.matchCase);
-  showLanguage(values.japanese);
+  retranslate();
   enableButtons();
 }
 
@@ -107,24 +106,22 @@ void FindFormDialog::send(FindRequest::Kind kind) {
 }
 
 // Captions and buttons in the interface language; the dialog then takes the
-// size its texts need.
-void FindFormDialog::showLanguage(bool japanese) {
-  if (japanese_ == japanese) return;
-  japanese_ = japanese;
-  const auto text = [japanese](const char* english, const char16_t* japaneseText) {
-    return bilingual(japanese, english, japaneseText);
-  };
-  setWindowTitle(replacing_ ? text("Replace", u"置換") : text("Find", u"検索"));
-  findLabel_->setText(text("Fi&nd what:", u"検索する文字列(&N):"));
+// size its texts need, once for each language, so a size the user gave it
+// stays while the language does.
+void FindFormDialog::retranslate() {
+  if (language_ == interfaceLanguage()) return;
+  language_ = interfaceLanguage();
+  setWindowTitle(replacing_ ? tr("Replace") : tr("Find"));
+  findLabel_->setText(tr("Fi&nd what:"));
   if (replacing_) {
-    replaceLabel_->setText(text("Re&place with:", u"置換後の文字列(&P):"));
-    replace_->setText(text("&Replace", u"置換して次に(&R)"));
-    replaceAll_->setText(text("Replace &All", u"すべて置換(&A)"));
+    replaceLabel_->setText(tr("Re&place with:"));
+    replace_->setText(tr("&Replace"));
+    replaceAll_->setText(tr("Replace &All"));
   }
   // "&Find Next", as the usual find dialogs have it: "Fi&nd what:" holds N.
-  findNext_->setText(text("&Find Next", u"次を検索(&F)"));
-  matchCase_->setText(text("Match &case", u"大文字と小文字を区別する(&C)"));
-  cancel_->setText(text("Cancel", u"キャンセル"));
+  findNext_->setText(tr("&Find Next"));
+  matchCase_->setText(tr("Match &case"));
+  cancel_->setText(tr("Cancel"));
   adjustSize();
 }
 

@@ -7,6 +7,7 @@
 // object serving the form's channel does the work.
 
 #include "platform/value_form.h"
+#include "text/translation.h"
 
 #include <QDialog>
 #include <QString>
@@ -30,7 +31,6 @@ struct FindFields {
 
 // What a dialog is shown with.
 struct FindFormValues {
-  bool japanese = false;  // the interface language of captions and buttons
   FindFields fields;
 };
 
@@ -70,12 +70,12 @@ class FindFormDialog : public QDialog, public FindForm {
 
  private:
   void send(FindRequest::Kind kind);
-  void showLanguage(bool japanese);
+  void retranslate();
   void enableButtons();
 
   const bool replacing_;
   FindFields fields_;  // what showValues gave; keeps replaceText for the Find dialog
-  std::optional<bool> japanese_;
+  std::optional<InterfaceLanguage> language_;  // the one the captions are in
   QLabel* findLabel_;
   QLineEdit* findEdit_;
   QLabel* replaceLabel_ = nullptr;

@@ -16,9 +16,6 @@ namespace wrenpad {
 
 namespace {
 
-// Shown when Find reaches the end of the text; the same in both languages.
-const QString kNotFound = QStringLiteral("Could not find the word");
-
 // With the caret this near the start Replace All asks nothing and covers the
 // whole text at once.
 constexpr int kQuietCaretLimit = 3;
@@ -64,20 +61,15 @@ QString ReplaceAt(const QString& text, const std::vector<qsizetype>& at, qsizety
   return result;
 }
 
-QString ReplacedCountQuestion(int count, bool japanese) {
-  return japanese ? QString::number(count) +
-                        QStringLiteral(" 個の文字列が置換されました。\n"
-                                       "文書の先頭から現在のカーソル位置までさらに置換を行いますか？")
-                  : QString::number(count) +
-                        QStringLiteral(" of the words have been replaced.\n"
-                                       "Would you like to continue replacing from start to current cursor?");
+QString ReplacedCountQuestion(int count) {
+  return QCoreApplication::translate("FindReplace",
+                                     "%1 of the words have been replaced.\n"
+                                     "Would you like to continue replacing from start to current cursor?")
+      .arg(count);
 }
 
-QString AdditionalReplacedMessage(int count, bool japanese) {
-  return japanese ? QStringLiteral("新たに") + QString::number(count) +
-                        QStringLiteral(" 個の文字列が置換されました。")
-                  : QStringLiteral("Additional ") + QString::number(count) +
-                        QStringLiteral(" of the words have been replaced.");
+QString AdditionalReplacedMessage(int count) {
+  return QCoreApplication::translate("FindReplace", "Additional %1 of the words have been replaced.").arg(count);
 }
 
 // ---- the commands -------------------------------------------------------
@@ -114,7 +106,7 @@ void FindReplace::mmFindClick() {
   findOpen_ = true;
   givePasteShortcut(false);
   TFindDialog& form = findForm();
-  form.showValues({c_.japanese, findFields_});
+  form.showValues({findFields_});
   c_.dialogs.showModeless(form.window());
 }
 
@@ -122,7 +114,7 @@ void FindReplace::mmReplaceClick() {
   replaceOpen_ = true;
   givePasteShortcut(false);
   TReplaceDialog& form = replaceForm();
-  form.showValues({c_.japanese, replaceFields_});
+  form.showValues({replaceFields_});
   // At the top of the editor, a third of its width in from its left edge.
   const QWidget* editor = c_.editor.widget();
   const QPoint corner = editor->mapToGlobal(QPoint(0, 0));
@@ -189,7 +181,8 @@ void FindReplace::FindDialogFind() {
   if (what.isEmpty()) return;
   LargeFiles* large = shownLargeFile();
   if (large ? large->findNext(what, findFields_.matchCase) : findInEditor(what, findFields_.matchCase)) return;
-  c_.dialogs.showMessage(kApplicationTitle, c_.japanese ? QStringLiteral("単語が見つかりませんでした") : kNotFound);
+  // Shown when Find reaches the end of the text.
+  c_.dialogs.showMessage(kApplicationTitle, tr("Could not find the word"));
   closeFindDialog();
 }
 
@@ -211,7 +204,7 @@ bool FindReplace::findInEditor(const QString& what, bool matchCase) {
 // the Find dialog, with the Find dialog's case rule.
 void FindReplace::ReplaceDialogFind() {
   findFields_.findText = replaceFields_.findText;
-  if (findForm_) findForm_->showValues({c_.japanese, findFields_});
+  if (findForm_) findForm_->showValues({findFields_});
   FindDialogFind();
 }
 
@@ -276,9 +269,7 @@ void FindReplace::replaceAll() {
   bool changed = !tail.empty();
 
   // The question is modal: the text cannot change before the answer.
-  if (asks && c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(tail.size()),
-                                                                         c_.japanese)) ==
-                  Answer::Yes) {
+  if (asks && c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(tail.size()))) == Answer::Yes) {
     const qsizetype untouchedEnd = tail.empty() ? original.size() : tail.front();
     const std::vector<qsizetype> head = FindOccurrences(original, what, cs, 0, split, untouchedEnd);
     if (!head.empty()) {
@@ -286,7 +277,7 @@ void FindReplace::replaceAll() {
       c_.editor.replaceText(current, /*sameUndoStep=*/changed);
       changed = true;
     }
-    c_.dialogs.showMessage(kApplicationTitle, AdditionalReplacedMessage(int(head.size()), c_.japanese));
+    c_.dialogs.showMessage(kApplicationTitle, AdditionalReplacedMessage(int(head.size())));
   }
 
   c_.editor.setSelStart(std::min(caret, c_.editor.textLength()));
@@ -300,13 +291,13 @@ void FindReplace::replaceAllInLargeFile(LargeFiles& large) {
   std::function<bool(qint64)> goOn;
   if (large.view().caret() > kQuietCaretLimit) {
     goOn = [this](qint64 count) {
-      return c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(count), c_.japanese)) == Answer::Yes;
+      return c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(count))) == Answer::Yes;
     };
   }
   const LargeFiles::ReplacedCounts counts = large.replaceAll(
       replaceFields_.findText, replaceFields_.replaceText, replaceFields_.matchCase, goOn);
   if (counts.second)
-    c_.dialogs.showMessage(kApplicationTitle, AdditionalReplacedMessage(int(*counts.second), c_.japanese));
+    c_.dialogs.showMessage(kApplicationTitle, AdditionalReplacedMessage(int(*counts.second)));
   closeReplaceDialog();
 }
 

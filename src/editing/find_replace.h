@@ -12,6 +12,7 @@
 
 #include "editing/find_dialogs.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -35,13 +36,12 @@ QString ReplaceAt(const QString& text, const std::vector<qsizetype>& at, qsizety
                   const QString& with);
 
 // The messages of Replace All, in the interface language.
-QString ReplacedCountQuestion(int count, bool japanese);
-QString AdditionalReplacedMessage(int count, bool japanese);
+QString ReplacedCountQuestion(int count);
+QString AdditionalReplacedMessage(int count);
 
 struct FindReplaceContext {
   EditorControl& editor;
   Dialogs& dialogs;
-  const bool& japanese;  // the interface language
   // false takes Ctrl+V from the paste menu item while a dialog is open, so
   // that it pastes into the dialog's fields; true gives it back.
   std::function<void(bool)> setPasteShortcut;
@@ -52,6 +52,8 @@ struct FindReplaceContext {
 };
 
 class FindReplace {
+  Q_DECLARE_TR_FUNCTIONS(FindReplace)
+
  public:
   explicit FindReplace(FindReplaceContext context);
   ~FindReplace();

@@ -62,31 +62,24 @@ TMacroReplaceDialog::TMacroReplaceDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void TMacroReplaceDialog::showValues(const MacroFormValues& values) {
-  const QString bareName = QFileInfo(values.fileName).fileName();
-  if (values.japanese) {
-    setWindowTitle(QStringLiteral("マクロ置換のリスト - ") + bareName);
-    StaticText1->setText(QStringLiteral("\"==>>\"の左側の文字列が，右側のそれに置き換わります。"));
-    CheckBox1->setText(QStringLiteral("リストファイルを自動的に保存(&A)"));
-    btnInsert->setText(QStringLiteral("\"==>>\"を挿入(&I)"));
-    btnLoad->setText(QStringLiteral("読み込み(&L)"));
-    btnNew->setText(QStringLiteral("新規作成(&N)"));
-    btnOK->setText(QStringLiteral("実行(&E)"));
-    btnCancel->setText(QStringLiteral("キャンセル"));
-  } else {
-    setWindowTitle(QStringLiteral("List of Macro Replacing - ") + bareName);
-    StaticText1->setText(QStringLiteral("Left hand side of \"==>>\" is changed to the right hand side."));
-    CheckBox1->setText(QStringLiteral("Save the list file &automatically"));
-    btnInsert->setText(QStringLiteral("&Insert \"==>>\""));
-    btnLoad->setText(QStringLiteral("&Load"));
-    btnNew->setText(QStringLiteral("&New"));
-    btnOK->setText(QStringLiteral("&Execute"));
-    btnCancel->setText(QStringLiteral("&Cancel"));
-  }
+  retranslate();
+  setWindowTitle(tr("List of Macro Replacing - %1").arg(QFileInfo(values.fileName).fileName()));
   CheckBox1->setChecked(values.autoSave);
   if (values.list) {
     Memo->setPlainText(*values.list);
     Memo->document()->setModified(false);
   }
+}
+
+// The captions in the interface language of the moment.
+void TMacroReplaceDialog::retranslate() {
+  StaticText1->setText(tr("Left hand side of \"==>>\" is changed to the right hand side."));
+  CheckBox1->setText(tr("Save the list file &automatically"));
+  btnInsert->setText(tr("&Insert \"==>>\""));
+  btnLoad->setText(tr("&Load"));
+  btnNew->setText(tr("&New"));
+  btnOK->setText(tr("&Execute"));
+  btnCancel->setText(tr("&Cancel"));
 }
 
 QString TMacroReplaceDialog::list() const { return Memo->toPlainText(); }

@@ -19,7 +19,6 @@ class QPushButton;
 namespace wrenpad {
 
 struct MacroFormValues {
-  bool japanese = false;
   QString fileName;               // the list file's full name; "" for a list not saved yet
   std::optional<QString> list;    // when set, the memo takes it and counts as unmodified
   bool autoSave = true;
@@ -57,6 +56,7 @@ class TMacroReplaceDialog : public QDialog, public MacroForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void retranslate();
   void btnInsertClick();
   void send(MacroRequest::Kind kind);
 

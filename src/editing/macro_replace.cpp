@@ -7,7 +7,6 @@
 #include "platform/dialogs.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,10 +39,6 @@ QString InsertPageTemplateMarks(const QString& text) {
 MacroReplace::MacroReplace(MacroReplaceContext context) : c_(std::move(context)) {}
 
 MacroReplace::~MacroReplace() = default;
-
-QString MacroReplace::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
 
 // A name without a folder (the settings' first-run list) is looked for in the
 // program's folders, also with ".txt".
@@ -83,7 +78,6 @@ void MacroReplace::FormShow(std::optional<QString> list) {
   const QString path = listFile();
   if (!list && !path.isEmpty()) list = IniFile::readTextFile(path);
   MacroFormValues values;
-  values.japanese = c_.japanese;
   values.fileName = path;
   values.list = list;
   values.autoSave = c_.settings.AutoFileSave;
@@ -104,10 +98,8 @@ void MacroReplace::serve(const MacroRequest& request) {
 bool MacroReplace::writeList(const QString& path, const QString& list) {
   QString error;
   if (IniFile::writeTextFile(path, list, &error)) return true;
-  c_.dialogs.showError(kApplicationTitle, tr2("The list could not be saved to \"%1\": %2\n"
-                                         "It is still in the dialog; save it to another file with Load or New.",
-                                         u"リストを\"%1\"に保存できませんでした: %2\n"
-                                         u"リストはダイアログに残っています。別のファイルに保存してください。")
+  c_.dialogs.showError(kApplicationTitle, tr("The list could not be saved to \"%1\": %2\n"
+                                             "It is still in the dialog; save it to another file with Load or New.")
                                          .arg(QDir::toNativeSeparators(path), error));
   return false;
 }
@@ -138,12 +130,11 @@ bool MacroReplace::saveIfModified(const MacroRequest& request) {
       FormShow(request.list);
       return true;
     }
-    c_.dialogs.showMessage(kApplicationTitle, tr2("Please save the list to a new file.",
-                                             u"リストをファイルに保存してください。"));
+    c_.dialogs.showMessage(kApplicationTitle, tr("Please save the list to a new file."));
     return saveAs(request.list);
   }
   const Answer answer = c_.dialogs.askYesNoCancel(
-      kApplicationTitle, tr2("Do you save the list?", u"リストをファイルに保存しますか？"));
+      kApplicationTitle, tr("Do you save the list?"));
   if (answer == Answer::Yes) return saveAs(request.list);
   return answer == Answer::No;
 }
@@ -172,7 +163,7 @@ void MacroReplace::btnLoadClick(const MacroRequest& request) {
   QString error;
   const std::optional<QString> list = IniFile::readTextFile(choice.path, &error);
   if (!list) {
-    c_.dialogs.showError(kApplicationTitle, tr2("The list \"%1\" could not be read: %2", u"リスト\"%1\"を読み込めません: %2")
+    c_.dialogs.showError(kApplicationTitle, tr("The list \"%1\" could not be read: %2")
                                            .arg(QDir::toNativeSeparators(choice.path), error));
     return;
   }

@@ -6,6 +6,7 @@
 
 #include "editing/macro_dialog.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -26,7 +27,6 @@ struct MacroReplaceContext {
   EditorControl& editor;
   Dialogs& dialogs;
   Settings& settings;    // MacroFile and AutoFileSave
-  const bool& japanese;  // the interface language
   // false takes Ctrl+V from the paste menu item while the dialog is open.
   std::function<void(bool)> setPasteShortcut;
   // Colours the whole text again after the list has been applied.
@@ -37,6 +37,8 @@ struct MacroReplaceContext {
 };
 
 class MacroReplace {
+  Q_DECLARE_TR_FUNCTIONS(MacroReplace)
+
  public:
   explicit MacroReplace(MacroReplaceContext context);
   ~MacroReplace();
@@ -63,7 +65,6 @@ class MacroReplace {
   void btnNewClick(const MacroRequest& request);
   void FormKeyUp();
   void FormClose();
-  QString tr2(const char* english, const char16_t* japanese) const;
 
   MacroReplaceContext c_;
   bool open_ = false;

@@ -6,7 +6,6 @@
 #include "editor/editor_control.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
-#include "text/bilingual.h"
 
 #include <QDir>
 
@@ -15,10 +14,6 @@ namespace wrenpad {
 TemplateCommands::TemplateCommands(TemplateContext context) : c_(std::move(context)) {}
 
 TemplateCommands::~TemplateCommands() = default;
-
-QString TemplateCommands::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
 
 void TemplateCommands::LoadTemplateList() {
   templateFile_ = TemplateFileName(languageModeFrom(c_.settings.PL), c_.document.DocumentMode);
@@ -60,7 +55,7 @@ TCodeTemplateList& TemplateCommands::listForm() {
 void TemplateCommands::mmCallCodeTemplateListClick() {
   if (templateFile_.isEmpty()) LoadTemplateList();
   const std::optional<CodeTemplateListValues> chosen =
-      c_.dialogs.askForm(listForm(), CodeTemplateListValues{c_.japanese, listText_});
+      c_.dialogs.askForm(listForm(), CodeTemplateListValues{listText_});
   if (!chosen) return;
   // The edited list is used from now on even when it cannot be saved, so
   // the user's edits are not lost with the dialog.
@@ -70,8 +65,7 @@ void TemplateCommands::mmCallCodeTemplateListClick() {
   QString error;
   if (WriteTemplateFile(path, listText_, &error)) return;
   c_.dialogs.showError(kApplicationTitle,
-                       tr2("The template list could not be saved to \"%1\": %2\nIt is used until the program ends.",
-                           u"テンプレートのリストを\"%1\"に保存できませんでした: %2\nこのリストはプログラムの終了まで使われます。")
+                       tr("The template list could not be saved to \"%1\": %2\nIt is used until the program ends.")
                            .arg(QDir::toNativeSeparators(path), error));
 }
 

@@ -7,6 +7,7 @@
 
 #include "editing/code_templates.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -26,7 +27,6 @@ struct TemplateContext {
   Dialogs& dialogs;
   const DocumentState& document;
   const Settings& settings;  // the language (PL)
-  const bool& japanese;  // the interface language
   // Where template files are looked for, in order.
   QStringList folders;
   // Where the list dialog saves the list.
@@ -36,6 +36,8 @@ struct TemplateContext {
 };
 
 class TemplateCommands {
+  Q_DECLARE_TR_FUNCTIONS(TemplateCommands)
+
  public:
   explicit TemplateCommands(TemplateContext context);
   ~TemplateCommands();
@@ -53,7 +55,6 @@ class TemplateCommands {
 
  private:
   TCodeTemplateList& listForm();
-  QString tr2(const char* english, const char16_t* japanese) const;
 
   TemplateContext c_;
   QString templateFile_;  // TemplateFile: the name the list was last looked up by

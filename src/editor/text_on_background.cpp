@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/text_on_background.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 namespace wrenpad {
@@ -22,6 +24,24 @@ double RelativeLuminance(const QColor& colour) {
 
 bool IsDarkBackground(const QColor& background) {
   return RelativeLuminance(background) < kEqualContrastLuminance;
+}
+
+QColor withContrastOn(const QColor& colour, const QColor& background, double ratio) {
+  const double back = RelativeLuminance(background);
+  const auto contrast = [back](const QColor& c) {
+    const double l = RelativeLuminance(c);
+    return (std::max(l, back) + 0.05) / (std::min(l, back) + 0.05);
+  };
+  const QColor toward = IsDarkBackground(background) ? QColor(Qt::white) : QColor(Qt::black);
+  const QColor from = colour.toRgb();
+  for (int step = 0; step <= 20; ++step) {
+    const double share = step / 20.0;
+    const QColor mixed = QColor::fromRgbF(float(from.redF() + (toward.redF() - from.redF()) * share),
+                                          float(from.greenF() + (toward.greenF() - from.greenF()) * share),
+                                          float(from.blueF() + (toward.blueF() - from.blueF()) * share));
+    if (contrast(mixed) >= ratio) return mixed;
+  }
+  return toward;
 }
 
 QColor PlainTextColourOn(const QColor& background) {

@@ -21,4 +21,9 @@ bool IsDarkBackground(const QColor& background);
 // on a dark one.
 QColor PlainTextColourOn(const QColor& background);
 
+// `colour` mixed toward white on a dark background, or toward black on a
+// light one, as little as brings its contrast with `background` to `ratio`
+// (3 for pictures, 4.5 for text); `colour` itself when it already does.
+QColor withContrastOn(const QColor& colour, const QColor& background, double ratio);
+
 }  // namespace wrenpad

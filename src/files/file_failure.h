@@ -42,7 +42,7 @@ Failure failureOf(int error);
 // A new file cannot be made in a folder: the failure said of the folder.
 Failure folderFailure(int error);
 
-// The failure in words for the user, in Japanese or English.
-QString describe(const Failure& failure, bool japanese);
+// The failure in words for the user, in the interface language.
+QString describe(const Failure& failure);
 
 }  // namespace wrenpad::files

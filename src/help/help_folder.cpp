@@ -21,7 +21,8 @@ QString firstWithPages(const QStringList& dataFolders, bool japanese) {
 }  // namespace
 
 QString helpFolderIn(const QString& dataFolder, bool japanese) {
-  return QDir(dataFolder).filePath(japanese ? QStringLiteral("Help/html") : QStringLiteral("Help/html_en"));
+  if (japanese) return QDir(dataFolder).filePath(QStringLiteral("Help/html"));
+  return QDir(dataFolder).filePath(QStringLiteral("Help/html_en"));
 }
 
 bool holdsJapanesePages(const QString& helpFolder) {

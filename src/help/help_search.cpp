@@ -19,25 +19,6 @@
 namespace wrenpad {
 namespace {
 
-struct Captions {
-  const char16_t* title;
-  const char16_t* tabs[3];
-  const char16_t* prompt;
-  const char16_t* searchHint;
-  const char16_t* searchButton;
-};
-
-constexpr Captions kEnglish{u"Help",
-                            {u"Contents", u"Index", u"Search"},
-                            u"Please double-click topics you want to read.",
-                            u"Enter a key word here.",
-                            u"Search"};
-constexpr Captions kJapanese{u"ヘルプ",
-                             {u"目次(&C)", u"キーワード(&I)", u"検索(&S)"},
-                             u"検索したい項目をダブルクリックしてください",
-                             u"ここに検索したい単語を入力してください",
-                             u"検 索"};
-
 // The Search tab has a number of its own: 5 is the programming page's.
 constexpr int kContextOfTab[3] = {7, 4, 9};
 
@@ -58,8 +39,7 @@ THelpSearch::THelpSearch(Dialogs& dialogs, THelpTreeView::PageOpener opener, QWi
   HelpTreeView->setPageOpener(std::move(opener));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TabControl);
-  edSearch->setText(QString::fromUtf16(kEnglish.searchHint));
-  applyCaptions();
+  retranslate();
   placePanelOnCurrentTab();
   connect(TabControl, &QTabWidget::currentChanged, this, [this] {
     placePanelOnCurrentTab();
@@ -96,23 +76,17 @@ void THelpSearch::setHelpFolder(const QString& folder) { HelpTreeView->setHelpFo
 
 QString THelpSearch::helpFolder() const { return HelpTreeView->helpFolder(); }
 
-void THelpSearch::setJapanese(bool japanese) {
-  japanese_ = japanese;
-  applyCaptions();
-}
-
-void THelpSearch::applyCaptions() {
-  const Captions& captions = japanese_ ? kJapanese : kEnglish;
-  setWindowTitle(QString::fromUtf16(captions.title));
-  for (int tab = 0; tab < 3; ++tab) TabControl->setTabText(tab, QString::fromUtf16(captions.tabs[tab]));
-  lblPrompt->setText(QString::fromUtf16(captions.prompt));
-  btnSearch->setText(QString::fromUtf16(captions.searchButton));
+void THelpSearch::retranslate() {
+  setWindowTitle(tr("Help"));
+  TabControl->setTabText(ContentsTab, tr("Contents"));
+  TabControl->setTabText(IndexTab, tr("Index"));
+  TabControl->setTabText(SearchTab, tr("Search", "tab"));
+  lblPrompt->setText(tr("Please double-click topics you want to read."));
+  btnSearch->setText(tr("Search", "button"));
   // The hint follows the language; a word the user typed stays.
-  const QString text = edSearch->text();
-  if (text.isEmpty() || text == QString::fromUtf16(kEnglish.searchHint) ||
-      text == QString::fromUtf16(kJapanese.searchHint)) {
-    edSearch->setText(QString::fromUtf16(captions.searchHint));
-  }
+  const QString hint = tr("Enter a key word here.");
+  if (edSearch->text().isEmpty() || edSearch->text() == shownHint_) edSearch->setText(hint);
+  shownHint_ = hint;
 }
 
 void THelpSearch::placePanelOnCurrentTab() {
@@ -132,7 +106,7 @@ void THelpSearch::searchFor(const QString& word) {
 void THelpSearch::openContextHelp(int context) { HelpTreeView->HelpRequest(context); }
 
 void THelpSearch::FormShow() {
-  applyCaptions();
+  retranslate();
   btnSearch->setEnabled(false);
   TabControlChange();
 }
@@ -144,9 +118,8 @@ void THelpSearch::TabControlChange() {
   setHelpContext(*this, helpContext_);
   switch (tab) {
     case ContentsTab:
-      if (const QString error = HelpTreeView->LoadContents(); !error.isEmpty())
-        dialogs_.showMessage(kApplicationTitle,
-                             japanese_ ? QStringLiteral("目次のファイルを読み込めませんでした。") : error);
+      if (!HelpTreeView->LoadContents().isEmpty())
+        dialogs_.showMessage(kApplicationTitle, tr("Sorry, failed to load contents file."));
       edSearch->setEnabled(false);
       break;
     case IndexTab:

@@ -32,9 +32,8 @@ class THelpSearch : public QDialog {
   // The folder of the pages (see chooseHelpFolder).
   void setHelpFolder(const QString& folder);
   QString helpFolder() const;
-  // The interface language of the captions.
-  void setJapanese(bool japanese);
-  bool japanese() const { return japanese_; }
+  // The captions again, in the interface language.
+  void retranslate();
 
   // Shows the window on the Search tab with `word` searched: F2 looks up the
   // word at the caret this way.
@@ -60,12 +59,11 @@ class THelpSearch : public QDialog {
 
  private:
   QWidget* buildPanel();
-  void applyCaptions();
   void placePanelOnCurrentTab();
   void centreOnScreen();
 
   Dialogs& dialogs_;
-  bool japanese_ = false;
+  QString shownHint_;  // the hint the search field was given last
   bool placed_ = false;
   int helpContext_ = 7;
   QTabWidget* TabControl;

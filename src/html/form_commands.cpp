@@ -25,7 +25,6 @@ bool FormCommands::isWebPage() const { return c_.document.DocumentMode == kHtmlM
 
 template <class Values>
 std::optional<Values> FormCommands::ask(ValueForm<Values>& form, Values& kept) {
-  if constexpr (requires { kept.japanese; }) kept.japanese = c_.japanese;
   std::optional<Values> chosen = c_.dialogs.askForm(form, kept);
   if (chosen) kept = *chosen;
   return chosen;

@@ -34,8 +34,7 @@ struct FormCommandsContext {
   ValueForm<SelectValues>& selectDialog;
   ValueForm<CheckBoxValues>& checkDialog;
   ValueForm<DivValues>& divDialog;
-  // Whether the interface speaks Japanese (captions, the submit text).
-  const bool& japanese;
+  // Not read: the captions follow the interface language (text/translation.h).
   // Colouring of what was written: the uncoloured look for the text written
   // anew, the in-editor rendering of web formats while rendering is on (for a
   // division, and for the stretch a new form's handler function made it

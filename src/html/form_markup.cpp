@@ -3,6 +3,7 @@
 
 #include "text/text_helpers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace wrenpad {
@@ -30,9 +31,7 @@ QStringList MemoLines(const QString& memo) {
   return lines;
 }
 
-QString SubmitText(bool japanese) {
-  return japanese ? QStringLiteral("送信") : QStringLiteral("Submit");
-}
+QString SubmitText() { return QCoreApplication::translate("FormMarkup", "Submit"); }
 
 QString FormElement(const FormValues& values, const QString& content) {
   QString form = QStringLiteral("<form");
@@ -41,7 +40,7 @@ QString FormElement(const FormValues& values, const QString& content) {
     form += attribute(QStringLiteral("action"), values.submittedTo) +
             QStringLiteral(" method = \"post\" enctype = \"multipart/form-data\"");
   form += QStringLiteral(">") + kBreak + kBreak + content + QStringLiteral("<input type = \"submit\"") +
-          attribute(QStringLiteral("value"), SubmitText(values.japanese));
+          attribute(QStringLiteral("value"), SubmitText());
   // The handler is written as typed, without the "()" its function is given.
   if (!values.event.isEmpty()) form += attribute(values.event, values.handler);
   return form + QStringLiteral(">") + kBreak + QStringLiteral("</form>") + kBreak;

@@ -16,23 +16,20 @@ namespace wrenpad {
 
 // The form dialog's fields.
 struct FormValues {
-  bool japanese = false;  // the captions' language and the submit button's text
-  QString name;           // the form's name; none when empty
-  QString submittedTo;    // the action; none (and no method) when empty
-  QString event;          // the submit button's event attribute; none when empty
-  QString handler;        // the event's handler, as typed
+  QString name;         // the form's name; none when empty
+  QString submittedTo;  // the action; none (and no method) when empty
+  QString event;        // the submit button's event attribute; none when empty
+  QString handler;      // the event's handler, as typed
   friend bool operator==(const FormValues&, const FormValues&) = default;
 };
 
 struct SingleLineInputValues {
-  bool japanese = false;
   QString fieldName;
   int size = 80;
   friend bool operator==(const SingleLineInputValues&, const SingleLineInputValues&) = default;
 };
 
 struct TextAreaValues {
-  bool japanese = false;
   QString fieldName = QStringLiteral("TextArea1");
   int rows = 5;
   int cols = 50;
@@ -40,7 +37,6 @@ struct TextAreaValues {
 };
 
 struct SelectValues {
-  bool japanese = false;
   QString fieldName;
   int size = 1;   // written only from 2 up
   QString items;  // the items box's text, one option per line
@@ -48,13 +44,11 @@ struct SelectValues {
 };
 
 struct CheckBoxValues {
-  bool japanese = false;
   QString commonName;  // each box is named this, "_" and its number
   QString questions;   // the questions box's text, one box per line
   friend bool operator==(const CheckBoxValues&, const CheckBoxValues&) = default;
 };
 
-// The division dialog has the same texts in both languages.
 struct DivValues {
   QString align;  // each written only when not empty
   QString id;
@@ -66,8 +60,8 @@ struct DivValues {
 // further line, and an empty box has none. CR LF, LF and CR all break.
 QStringList MemoLines(const QString& memo);
 
-// "Submit", or "送信" in the Japanese interface.
-QString SubmitText(bool japanese);
+// The submit button's text in the interface's language ("Submit").
+QString SubmitText();
 
 // The script's end marker the handler function is written before.
 inline constexpr char16_t kScriptEndMarker[] = u"// -->";

@@ -32,7 +32,6 @@ void LinkCommand::mmLinkClick() {
   const bool selected = selection.size() >= 2;
   if (!selected && !link) return;
   LinkValues shown;
-  shown.japanese = c_.japanese;
   if (link) {
     shown.url = link->url;
     shown.target = link->target;
@@ -79,7 +78,6 @@ void LinkCommand::mmPictureClick() {
   if (fileName.isEmpty()) return;
   const LoadedPicture loaded = c_.loadPicture(fileName);
   ImagePropertyValues shown = picture_;
-  shown.japanese = c_.japanese;
   shown.picture = loaded.image;
   shown.problem = loaded.problem;
   const std::optional<ImagePropertyValues> chosen = c_.dialogs.askForm(c_.pictureForm, shown);

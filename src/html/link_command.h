@@ -31,7 +31,7 @@ struct LinkCommandContext {
   EditorControl& editor;
   Dialogs& dialogs;
   const DocumentState& document;
-  const bool& japanese;
+  // Not read: the captions follow the interface language (text/translation.h).
   ValueForm<LinkValues>& linkForm;
   std::function<QString()> clipboardText;
   // Colouring of the link or picture written, and of the tag edited.

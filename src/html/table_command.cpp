@@ -52,7 +52,6 @@ void TableCommand::mmTableClick() {
   const QString pageFace = c_.colouring.PageFontName.isEmpty() ? c_.document.DocumentFontName
                                                                 : c_.colouring.PageFontName;
   TableValues shown = last_;
-  shown.japanese = c_.japanese;
   if (c_.screenFonts) shown.fontNames = c_.screenFonts();
   shown.font.fontName = FontAtCaret(c_.editor.text(), caret, {pageFace, c_.colouring.EditorFontSize, {}}).face;
   const std::optional<TableValues> chosen = c_.dialogs.askForm(c_.form, shown);

@@ -30,8 +30,7 @@ struct TableCommandContext {
   const ColouringState& colouring;
   // The table dialog, owned by the window and kept between uses.
   ValueForm<TableValues>& form;
-  // Whether the interface speaks Japanese (the dialog's captions).
-  const bool& japanese;
+  // Not read: the captions follow the interface language (text/translation.h).
   // The screen's font families the dialog's font frame offers.
   std::function<QStringList()> screenFonts;
   // Colouring of the table written anew: its old formats are dropped, then

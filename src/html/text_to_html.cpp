@@ -149,7 +149,6 @@ void TextToHtmlCommand::mmModifyAsHTMLfileClick() {
   if (c_.document.DocumentMode == kHtmlMode) return;
   const QString text = c_.editor.text();
   PageSettingValues shown = c_.pageSettings ? c_.pageSettings() : PageSettingValues{};
-  shown.japanese = c_.japanese;
   if (c_.screenFonts) shown.fontNames = c_.screenFonts();
   // The title box shows the title as the page will hold it.
   shown.title = EscapeElementText(firstLineOf(text));

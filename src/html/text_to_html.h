@@ -63,7 +63,7 @@ struct TextToHtmlContext {
   // and the values it shows (those the page-settings command last read).
   ValueForm<PageSettingValues>& form;
   std::function<PageSettingValues()> pageSettings;
-  const bool& japanese;
+  // Not read: the captions follow the interface language (text/translation.h).
   std::function<QStringList()> screenFonts;
   // The window's reading of the font context at the caret (may be empty).
   std::function<void()> readFontContext;

@@ -2,17 +2,12 @@
 #include "language/interface_language.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 namespace wrenpad {
 
-bool installQtJapanese(QTranslator& translator) {
-  if (!translator.load(QStringLiteral("qtbase_ja"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    return false;
-  QCoreApplication::installTranslator(&translator);
-  return true;
+QString restartToChangeLanguage() {
+  //: Stays English in the Japanese interface.
+  return QCoreApplication::translate("InterfaceLanguage", "Please restart this software to change language.");
 }
 
 }  // namespace wrenpad

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Run-time messages in the interface language. Filled once at start-up;
-// every message the program shows to the user that has a row here comes
-// from this table.
+// Run-time messages in the interface language. Filled once the language is
+// chosen; every message the program shows to the user that has a row here
+// comes from this table.
 
 #include <QString>
 
@@ -30,11 +30,11 @@ struct MessageTable {
   QString MsgFileMissing;      // contains %s for the file name
 };
 
+// The messages in the interface language (text/translation.h).
+MessageTable interfaceMessages();
+// The messages in one language, whatever the interface's is now.
 MessageTable englishMessages();
 MessageTable japaneseMessages();
-inline MessageTable messagesFor(bool japanese) {
-  return japanese ? japaneseMessages() : englishMessages();
-}
 
 // Replaces the first "%s" of a message by `name`.
 QString formatMessage(const QString& message, const QString& name);

@@ -10,6 +10,8 @@
 #include "text/text_change.h"
 #include "text/text_helpers.h"
 
+#include <QCoreApplication>
+
 namespace wrenpad {
 
 namespace {
@@ -21,8 +23,8 @@ QString colourText(const QColor& colour) { return ColorToText(u'#' + RgbHex(RgbO
 // Reads one class's declarations, noting what cannot be read.
 class ClassReader {
  public:
-  ClassReader(const QString& block, const QString& selector, BoxClassReading& reading, bool japanese)
-      : block_(block), selector_(selector), reading_(reading), japanese_(japanese) {}
+  ClassReader(const QString& block, const QString& selector, BoxClassReading& reading)
+      : block_(block), selector_(selector), reading_(reading) {}
 
   void read() {
     BoxClassValues& v = reading_.values;
@@ -47,7 +49,8 @@ class ClassReader {
   }
 
   void note(const QString& text, const char* where) {
-    const QString place = japanese_ ? QStringLiteral("%2の%1") : QStringLiteral("%1 of %2");
+    //: A property of a style rule: "padding of .my_box".
+    const QString place = QCoreApplication::translate("BoxCommand", "%1 of %2");
     reading_.problems << QStringLiteral("\"%1\" (%2)").arg(text, place.arg(QString::fromLatin1(where), selector_));
   }
 
@@ -71,7 +74,6 @@ class ClassReader {
   const QString& block_;
   const QString& selector_;
   BoxClassReading& reading_;
-  bool japanese_;
 };
 
 qsizetype find(const QString& page, const char* tag) {
@@ -115,11 +117,10 @@ void setSplice(BoxEdit& edit, const QString& before) {
 
 }  // namespace
 
-BoxClassReading ReadBoxClass(const QString& page, const QString& className, const BoxClassValues& previous,
-                             bool japanese) {
+BoxClassReading ReadBoxClass(const QString& page, const QString& className, const BoxClassValues& previous) {
   BoxClassReading reading{previous, {}};
   if (const std::optional<QString> block = PageStyleBlockIn(page))
-    ClassReader(*block, BoxSelector(className), reading, japanese).read();
+    ClassReader(*block, BoxSelector(className), reading).read();
   return reading;
 }
 
@@ -170,14 +171,12 @@ BoxCommand::BoxCommand(BoxCommandContext context) : c_(std::move(context)) {
 }
 
 BoxClassValues BoxCommand::readClass(const QString& className, const BoxClassValues& shown) {
-  const BoxClassReading reading = ReadBoxClass(c_.editor.text(), className, shown, c_.japanese);
+  const BoxClassReading reading = ReadBoxClass(c_.editor.text(), className, shown);
   if (!reading.problems.isEmpty()) {
     const QString list = reading.problems.join(QStringLiteral(", "));
-    c_.dialogs.showError(kApplicationTitle,
-                         c_.japanese ? QStringLiteral("次の値は読み取れないため、ダイアログでは前の値のままです: %1").arg(list)
-                                     : QStringLiteral("These values of the page cannot be read; the dialog keeps its "
-                                                      "earlier values for them: %1")
-                                           .arg(list));
+    c_.dialogs.showError(kApplicationTitle, tr("These values of the page cannot be read; the dialog keeps its "
+                                               "earlier values for them: %1")
+                                                .arg(list));
   }
   return reading.values;
 }
@@ -188,7 +187,6 @@ void BoxCommand::mmCreateBoxClick() {
   const int caret = c_.editor.selStart();
   const int selectionLength = c_.editor.selLength();
   BoxSettingValues shown = last_;
-  shown.japanese = c_.japanese;
   if (c_.screenFonts) shown.fontNames = c_.screenFonts();
   shown.classNames = FillStyleClassList(CollectStyleClasses(page));
   shown.className = shown.classNames.value(0, QStringLiteral("my_box"));

@@ -11,6 +11,7 @@
 #include "page/page_setting_dialog.h"
 #include "page/page_settings.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -32,8 +33,7 @@ struct BoxClassReading {
   QStringList problems;
 };
 // Values that cannot be read are noted in the interface's language.
-BoxClassReading ReadBoxClass(const QString& page, const QString& className,
-                             const BoxClassValues& previous = {}, bool japanese = false);
+BoxClassReading ReadBoxClass(const QString& page, const QString& className, const BoxClassValues& previous = {});
 
 // The selector of a class: the name with "." in front unless it has one.
 QString BoxSelector(const QString& className);
@@ -73,7 +73,6 @@ struct BoxCommandContext {
   const DocumentState& document;
   // The box dialog, owned by the window and kept between uses.
   TBoxSetting& form;
-  const bool& japanese;
   // The screen's font families the dialog's font frame offers.
   std::function<QStringList()> screenFonts;
   // Colouring of the block and the wrapped text, written anew: uncoloured,
@@ -84,6 +83,8 @@ struct BoxCommandContext {
 };
 
 class BoxCommand {
+  Q_DECLARE_TR_FUNCTIONS(BoxCommand)
+
  public:
   explicit BoxCommand(BoxCommandContext context);
 

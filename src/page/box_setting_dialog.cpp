@@ -4,6 +4,7 @@
 #include "platform/form_widgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,7 +31,8 @@ constexpr int kPreviewPaddingLimit = 60;
 
 QString previewSample(const QString& selected) {
   QString sample = selected.section(QStringLiteral("\r\n"), 0, 0).section(u'\n', 0, 0);
-  if (sample.isEmpty()) return QStringLiteral("Example");
+  //: Stays English in the Japanese interface, as designed.
+  if (sample.isEmpty()) return QCoreApplication::translate("BoxSetting", "Example");
   if (sample.size() > kSampleCharacters) sample = sample.left(kSampleCharacters) + QStringLiteral("…");
   return sample;
 }
@@ -98,7 +100,8 @@ void BoxPreview::paintEvent(QPaintEvent* event) {
 
 TBoxSetting::TBoxSetting(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("BoxSetting"));
-  setWindowTitle(QStringLiteral("BoxSetting"));
+  //: Stays English in the Japanese interface, as designed.
+  setWindowTitle(tr("BoxSetting"));
   setModal(true);
   auto* layout = new QVBoxLayout(this);
 
@@ -170,21 +173,23 @@ void TBoxSetting::setColourChooser(ColourChooser chooser) {
   FontFrame->setColourChooser(std::move(chooser));
 }
 
-void TBoxSetting::setTexts(bool japanese) {
-  Label1->setText(japanese ? QStringLiteral("クラス名") : QStringLiteral("Class Name :"));
-  Label3->setText(japanese ? QStringLiteral("境界スタイル") : QStringLiteral("Border Style"));
-  Label4->setText(japanese ? QStringLiteral("背景色") : QStringLiteral("Background Color"));
-  Label5->setText(japanese ? QStringLiteral("余白") : QStringLiteral("Padding"));
-  ColorEdit->setText(japanese ? QStringLiteral("     色") : QStringLiteral("     Color"));
-  FontFrame->setJapanese(japanese);
-  if (japanese) FontFrame->GroupBox->setTitle(QStringLiteral("既定のフォント"));
-  showCancelCaption(btnCancel, japanese);
+void TBoxSetting::retranslate() {
+  Label1->setText(tr("Class Name :"));
+  Label3->setText(tr("Border Style"));
+  Label4->setText(tr("Background Color"));
+  Label5->setText(tr("Padding"));
+  ColorEdit->setText(tr("     Color"));
+  FontFrame->retranslate();
+  // This dialog's frame caption is written without the frame's own margin
+  // in Japanese.
+  FontFrame->GroupBox->setTitle(tr("   Default Font   "));
+  btnCancel->setText(tr("&Cancel"));
 }
 
 void TBoxSetting::showValues(const BoxSettingValues& values) {
   showing_ = true;
   shown_ = values;
-  setTexts(values.japanese);
+  retranslate();
   {
     const QSignalBlocker quiet(cbClassName);
     cbClassName->clear();

@@ -36,7 +36,6 @@ struct BoxClassValues {
 };
 
 struct BoxSettingValues {
-  bool japanese = false;      // the captions' language
   QStringList fontNames;      // the faces the font frame offers
   QStringList classNames;     // the page's classes, offered by the class box
   QString className = QStringLiteral("my_box");
@@ -97,7 +96,8 @@ class TBoxSetting : public QDialog, public ValueForm<BoxSettingValues> {
   QPushButton* btnCancel;
 
  private:
-  void setTexts(bool japanese);
+  // The captions in the interface's language, at each show.
+  void retranslate();
   void showBox(const BoxClassValues& box);
   BoxClassValues box() const;
   void cbClassNameChange();

@@ -130,7 +130,7 @@ TFontFrame::TFontFrame(QWidget* parent) : QWidget(parent) {
   connect(SpinEdit, &QSpinBox::valueChanged, this, &TFontFrame::SpinEditChange);
   connect(cbFontSizeUnit, &QComboBox::currentIndexChanged, this, &TFontFrame::SpinEditChange);
   connect(FontColorPanel, &ColourPanel::clicked, this, &TFontFrame::FontColorPanelClick);
-  setJapanese(false);
+  retranslate();
 }
 
 void TFontFrame::setFontNames(const QStringList& names) {
@@ -144,10 +144,10 @@ void TFontFrame::setFontNames(const QStringList& names) {
 
 void TFontFrame::setColourChooser(ColourChooser chooser) { chooser_ = std::move(chooser); }
 
-void TFontFrame::setJapanese(bool japanese) {
-  GroupBox->setTitle(japanese ? QStringLiteral("  既定のフォント") : QStringLiteral("   Default Font   "));
-  chkSetFontSize->setText(japanese ? QStringLiteral("サイズ") : QStringLiteral("Size"));
-  FontColorPanel->setText(japanese ? QStringLiteral("色") : QStringLiteral("Color"));
+void TFontFrame::retranslate() {
+  GroupBox->setTitle(tr("   Default Font   "));
+  chkSetFontSize->setText(tr("Size"));
+  FontColorPanel->setText(tr("Color"));
   updateGeometry();
 }
 

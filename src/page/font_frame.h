@@ -83,8 +83,9 @@ class TFontFrame : public QWidget {
   // The faces offered: the screen's font families, given by the caller.
   void setFontNames(const QStringList& names);
   void setColourChooser(ColourChooser chooser);
-  // The group's caption in Japanese or English; the other captions stay.
-  void setJapanese(bool japanese);
+  // The captions in the interface's language; the dialog that holds the
+  // frame calls it when it is shown.
+  void retranslate();
 
   void showValues(const FontFrameValues& values);
   FontFrameValues values() const;

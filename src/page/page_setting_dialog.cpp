@@ -2,7 +2,6 @@
 #include "page/page_setting_dialog.h"
 
 #include "platform/form_widgets.h"
-#include "text/bilingual.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -142,30 +141,27 @@ void THtmlPageSetting::setColourChooser(ColourChooser chooser) {
   FontFrame->setColourChooser(std::move(chooser));
 }
 
-void THtmlPageSetting::setTexts(bool japanese) {
-  setWindowTitle(japanese ? QStringLiteral("HTMLページの属性") : QStringLiteral("Setting property of the HTML page."));
-  GroupBox1->setTitle(japanese ? QStringLiteral("背景") : QStringLiteral(" Background "));
-  ColorPanel->setText(japanese ? QStringLiteral("ここをクリック") : QStringLiteral("Click Here"));
-  RadioButton1->setText(japanese ? QStringLiteral("色") : QStringLiteral("Color"));
-  RadioButton2->setText(japanese ? QStringLiteral("画像") : QStringLiteral("Image"));
-  Panel1->setText(japanese ? QStringLiteral("タイトル：") : QStringLiteral("Title :"));
-  chkUseJavaScript->setText(japanese ? QStringLiteral("JavaScriptを用いる") : QStringLiteral("It will contain JavaScript"));
-  chkLinkUnderLine->setText(japanese ? QStringLiteral("マウスカーソルが乗った場合にのみリンクに下線")
-                                     : QStringLiteral("Underline below link appear only if mouse cursor comes"));
-  GroupBox2->setTitle(japanese ? QStringLiteral("  余白  ") : QStringLiteral("   Margin   "));
-  Label5->setText(japanese ? QStringLiteral("行間") : QStringLiteral("Line Height"));
-  const char* marginNames[] = {"Top", "Bottom", "Left", "Right"};
-  const char16_t* marginNamesJapanese[] = {u"上", u"下", u"左", u"右"};
-  for (int i = 0; i < 4; ++i)
-    marginLabels_[i]->setText(bilingual(japanese, marginNames[i], marginNamesJapanese[i]));
-  cbOpenImg->setToolTip(japanese ? QStringLiteral("画像の選択") : QStringLiteral("Select"));
-  showCancelCaption(btnCancel, japanese);
-  FontFrame->setJapanese(japanese);
+void THtmlPageSetting::retranslate() {
+  setWindowTitle(tr("Setting property of the HTML page."));
+  GroupBox1->setTitle(tr(" Background "));
+  ColorPanel->setText(tr("Click Here"));
+  RadioButton1->setText(tr("Color"));
+  RadioButton2->setText(tr("Image"));
+  Panel1->setText(tr("Title :"));
+  chkUseJavaScript->setText(tr("It will contain JavaScript"));
+  chkLinkUnderLine->setText(tr("Underline below link appear only if mouse cursor comes"));
+  GroupBox2->setTitle(tr("   Margin   "));
+  Label5->setText(tr("Line Height"));
+  const QString marginNames[] = {tr("Top"), tr("Bottom"), tr("Left"), tr("Right")};
+  for (int i = 0; i < 4; ++i) marginLabels_[i]->setText(marginNames[i]);
+  cbOpenImg->setToolTip(tr("Select"));
+  btnCancel->setText(tr("&Cancel"));
+  FontFrame->retranslate();
 }
 
 void THtmlPageSetting::showValues(const PageSettingValues& values) {
   shown_ = values;
-  setTexts(values.japanese);
+  retranslate();
   Edit1->setText(values.title);
   chkUseJavaScript->setChecked(values.useJavaScript);
   chkLinkUnderLine->setChecked(values.linkUnderline);

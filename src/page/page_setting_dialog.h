@@ -24,7 +24,6 @@ class QSpinBox;
 namespace wrenpad {
 
 struct PageSettingValues {
-  bool japanese = false;       // the captions' language
   QStringList fontNames;       // the faces the font frame offers
   QString title;
   bool useJavaScript = false;
@@ -65,7 +64,8 @@ class THtmlPageSetting : public QDialog, public ValueForm<PageSettingValues> {
   void setPictureChooser(PictureChooser chooser) { pictureChooser_ = std::move(chooser); }
 
  private:
-  void setTexts(bool japanese);
+  // The captions in the interface's language, at each show.
+  void retranslate();
   void RadioButton1Click();
   void ColorPanelClick();
   void cbOpenImgClick();

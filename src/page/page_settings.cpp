@@ -3,11 +3,12 @@
 
 #include "documents/document_state.h"
 #include "editor/editor_control.h"
-#include "text/bilingual.h"
 #include "text/colour_names.h"
 #include "page/style_block.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
+
+#include <QCoreApplication>
 
 namespace wrenpad {
 
@@ -26,8 +27,8 @@ std::optional<int> wholeNumber(const QString& text) {
 
 class Reader {
  public:
-  Reader(const QString& page, const PageSettingValues& previous, bool autoRepaint, bool japanese)
-      : page_(page), autoRepaint_(autoRepaint), japanese_(japanese) {
+  Reader(const QString& page, const PageSettingValues& previous, bool autoRepaint)
+      : page_(page), autoRepaint_(autoRepaint) {
     reading_.values = previous;
     // What the page writes as it is belongs to this page alone.
     reading_.values.lineHeightAsWritten.clear();
@@ -44,10 +45,10 @@ class Reader {
 
  private:
   // The colour a text names, or nothing with a note of the text and where
-  // it stands, in the interface's language.
-  std::optional<QColor> colour(const QString& text, const char* where, const char16_t* whereJapanese) {
+  // it stands (a text marked for translation), in the interface's language.
+  std::optional<QColor> colour(const QString& text, const char* where) {
     if (const std::optional<RgbColour> rgb = ColorFromText(text)) return QColorOf(*rgb);
-    const QString place = bilingual(japanese_, where, whereJapanese);
+    const QString place = QCoreApplication::translate("PageSettings", where);
     reading_.unreadableColours << QStringLiteral("\"%1\" (%2)").arg(text, place);
     return std::nullopt;
   }
@@ -56,14 +57,15 @@ class Reader {
     const BodyAttributes body = ReadBodyAttributes(page_);
     PageSettingValues& v = reading_.values;
     if (body.bgcolor)
-      if (const std::optional<QColor> c = colour(*body.bgcolor, "bgcolor of <body>", u"<body>のbgcolor")) {
+      if (const std::optional<QColor> c = colour(*body.bgcolor, QT_TRANSLATE_NOOP("PageSettings", "bgcolor of <body>"))) {
         v.background = *c;
         reading_.editorBackground = *c;
       }
     v.colourChosen = !body.background.has_value();
     if (body.background) v.imageFile = *body.background;
     if (body.textColour)
-      if (const std::optional<QColor> c = colour(*body.textColour, "text of <body>", u"<body>のtext")) v.font.colour = *c;
+      if (const std::optional<QColor> c = colour(*body.textColour, QT_TRANSLATE_NOOP("PageSettings", "text of <body>")))
+        v.font.colour = *c;
   }
 
   void readTitleAndScript() {
@@ -95,8 +97,8 @@ class Reader {
       }
     }
     if (const QString background = body("background-color"); !background.isEmpty())
-      if (const std::optional<QColor> c = colour(background, "background-color of the body rule",
-                                                             u"スタイルシートのbodyのbackground-color")) {
+      if (const std::optional<QColor> c =
+              colour(background, QT_TRANSLATE_NOOP("PageSettings", "background-color of the body rule"))) {
         v.background = *c;
         if (autoRepaint_) reading_.editorBackground = *c;
       }
@@ -137,14 +139,14 @@ class Reader {
     if (style.size) ReadFontSize(*style.size, font);
     font.colour = Qt::black;
     if (style.colour)
-      if (const std::optional<QColor> c = colour(*style.colour, "color of the body rule", u"スタイルシートのbodyのcolor")) font.colour = *c;
+      if (const std::optional<QColor> c = colour(*style.colour, QT_TRANSLATE_NOOP("PageSettings", "color of the body rule")))
+        font.colour = *c;
     if (style.family) font.fontName = *style.family;
     reading_.pageFontName = style.family.value_or(QString());
   }
 
   const QString& page_;
   bool autoRepaint_;
-  bool japanese_;
   PageReading reading_;
 };
 
@@ -225,9 +227,8 @@ QString newBlock(const QList<StyleChange>& changes) {
 
 }  // namespace
 
-PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint,
-                             bool japanese) {
-  return Reader(page, previous, autoRepaint, japanese).read();
+PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint) {
+  return Reader(page, previous, autoRepaint).read();
 }
 
 QString WritePageSettings(const QString& page, const PageSettingValues& shown, const PageSettingValues& v,
@@ -292,9 +293,7 @@ QString PageStyleBlockFor(const PageSettingValues& v) {
 PageSettings::PageSettings(PageSettingsContext context) : c_(context) {}
 
 PageReading PageSettings::read(const QString& text) {
-  PageSettingValues previous = values_;
-  previous.japanese = c_.japanese;
-  const PageReading reading = ReadPageSettings(text, previous, c_.settings.AutoRepaint, c_.japanese);
+  const PageReading reading = ReadPageSettings(text, values_, c_.settings.AutoRepaint);
   values_ = reading.values;
   c_.colouring.PageFontName = reading.pageFontName;
   // The page's own background, or the user's when the page gives none.
@@ -318,11 +317,9 @@ void PageSettings::mmPageSettingsClick() {
   const PageReading reading = read(page);
   if (!reading.unreadableColours.isEmpty()) {
     const QString list = reading.unreadableColours.join(QStringLiteral(", "));
-    c_.dialogs.showError(kApplicationTitle,
-                         c_.japanese ? QStringLiteral("次の色は読み取れないため、ダイアログでは前の値のままです: %1").arg(list)
-                                     : QStringLiteral("These colours of the page cannot be read; the dialog keeps its "
-                                                      "earlier values for them: %1")
-                                           .arg(list));
+    c_.dialogs.showError(kApplicationTitle, tr("These colours of the page cannot be read; the dialog keeps its "
+                                               "earlier values for them: %1")
+                                                .arg(list));
   }
   PageSettingValues shown = values_;
   shown.fontNames = c_.screenFonts ? c_.screenFonts() : QStringList();

@@ -10,6 +10,7 @@
 #include "page/page_setting_dialog.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,8 +36,7 @@ struct PageReading {
   QStringList unreadableColours;
 };
 // Colours that cannot be read are noted in the interface's language.
-PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint,
-                             bool japanese = false);
+PageReading ReadPageSettings(const QString& page, const PageSettingValues& previous, bool autoRepaint);
 
 // A new style block from the page settings' values (the body rule, and the
 // link rules when links are underlined only under the mouse).
@@ -56,13 +56,14 @@ struct PageSettingsContext {
   const DocumentState& document;
   const Settings& settings;
   ColouringState& colouring;
-  const bool& japanese;
   ValueForm<PageSettingValues>& form;
   std::function<QStringList()> screenFonts;
   std::function<void()> repaintWholeDocument;
 };
 
 class PageSettings {
+  Q_DECLARE_TR_FUNCTIONS(PageSettings)
+
  public:
   explicit PageSettings(PageSettingsContext context);
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/picture_info.h"
 
-#include "text/bilingual.h"
-
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -205,50 +204,47 @@ bool DecodeJpegInto(const QByteArray& bytes, Decoded* out) {
 
 // ---- Loading --------------------------------------------------------------
 
-// The problem texts in the interface's language.
-struct ProblemWords {
-  bool japanese;
-  QString operator()(const char* english, const char16_t* japaneseText) const {
-    return bilingual(japanese, english, japaneseText);
-  }
+// The problem texts, in the interface's language.
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(PictureInfo)
 };
 
 // A fault in our own short words. The libraries fail without a fault of
 // their own only when they cannot allocate their state.
-QString FaultText(Fault fault, ProblemWords tr) {
+QString FaultText(Fault fault) {
   switch (fault) {
-    case Fault::EndsEarly: return tr("the file ends early", u"ファイルが途中で終わっています");
-    case Fault::TooLarge: return tr("the picture is too large", u"画像が大きすぎます");
-    case Fault::Damaged: return tr("the file is damaged", u"ファイルが壊れています");
+    case Fault::EndsEarly: return Words::tr("the file ends early");
+    case Fault::TooLarge: return Words::tr("the picture is too large");
+    case Fault::Damaged: return Words::tr("the file is damaged");
     case Fault::None:
     case Fault::NoMemory: break;
   }
-  return tr("there is not enough memory", u"メモリが足りません");
+  return Words::tr("there is not enough memory");
 }
 
-QString CannotShow(const char* kind, const QString& reason, ProblemWords tr) {
-  return tr("The %1 picture cannot be shown: %2.", u"%1の画像を表示できません: %2。").arg(QLatin1String(kind), reason);
+QString CannotShow(const char* kind, const QString& reason) {
+  return Words::tr("The %1 picture cannot be shown: %2.").arg(QLatin1String(kind), reason);
 }
 
 // A picture whose header claims more than is decoded here is refused before
 // any decoder sees it.
-bool RefusedAsTooLarge(const QByteArray& bytes, const char* kind, PictureInfo& picture, ProblemWords tr) {
+bool RefusedAsTooLarge(const QByteArray& bytes, const char* kind, PictureInfo& picture) {
   const std::optional<PictureSize> size = PictureHeaderSize(bytes);
   if (!size || !TooLargeToDecode(size->width, size->height)) return false;
-  picture.problem = CannotShow(kind, FaultText(Fault::TooLarge, tr), tr);
+  picture.problem = CannotShow(kind, FaultText(Fault::TooLarge));
   picture.detail = QStringLiteral("header declares %1 x %2 pixels").arg(size->width).arg(size->height);
   return true;
 }
 
-void DecodePng(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
-  if (RefusedAsTooLarge(bytes, "PNG", picture, tr)) return;
+void DecodePng(const QByteArray& bytes, PictureInfo& picture) {
+  if (RefusedAsTooLarge(bytes, "PNG", picture)) return;
   Decoded decoded;
   PngSource source{reinterpret_cast<const unsigned char*>(bytes.constData()),
                    std::size_t(bytes.size()), 0, &decoded};
   if (DecodePngInto(&source)) {
     picture.preview = decoded.image;
   } else {
-    picture.problem = CannotShow("PNG", FaultText(decoded.fault, tr), tr);
+    picture.problem = CannotShow("PNG", FaultText(decoded.fault));
     picture.detail = QString::fromLocal8Bit(decoded.error.c_str());
   }
 }
@@ -263,53 +259,50 @@ QImage Oriented(const QImage& stored, int orientation) {
   return kTurn[orientation] == 0 ? image : image.transformed(QTransform().rotate(kTurn[orientation]));
 }
 
-void DecodeJpeg(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
-  if (RefusedAsTooLarge(bytes, "JPEG", picture, tr)) return;
+void DecodeJpeg(const QByteArray& bytes, PictureInfo& picture) {
+  if (RefusedAsTooLarge(bytes, "JPEG", picture)) return;
   Decoded decoded;
   if (DecodeJpegInto(bytes, &decoded)) {
     picture.preview = Oriented(decoded.image, JpegOrientation(bytes));
     if (!decoded.warning.empty()) {
-      picture.problem = tr("Part of the JPEG picture may be missing: %1.", u"JPEGの画像は一部が欠けている可能性があります: %1。")
-                            .arg(FaultText(decoded.fault, tr));
+      picture.problem = Words::tr("Part of the JPEG picture may be missing: %1.").arg(FaultText(decoded.fault));
       picture.detail = QString::fromLocal8Bit(decoded.warning.c_str());
     }
   } else {
-    picture.problem = CannotShow("JPEG", FaultText(decoded.fault, tr), tr);
+    picture.problem = CannotShow("JPEG", FaultText(decoded.fault));
     picture.detail = QString::fromLocal8Bit(decoded.error.c_str());
   }
 }
 
-void DecodeThroughQt(const QByteArray& bytes, const char* kind, PictureInfo& picture, ProblemWords tr) {
-  if (RefusedAsTooLarge(bytes, kind, picture, tr)) return;
+void DecodeThroughQt(const QByteArray& bytes, const char* kind, PictureInfo& picture) {
+  if (RefusedAsTooLarge(bytes, kind, picture)) return;
   picture.preview = QImage::fromData(bytes, kind);
   if (picture.preview.isNull())
-    picture.problem = CannotShow(kind, tr("the file is damaged or ends early", u"ファイルが壊れているか途中で終わっています"), tr);
+    picture.problem = CannotShow(kind, Words::tr("the file is damaged or ends early"));
 }
 
-void Decode(const QByteArray& bytes, PictureInfo& picture, ProblemWords tr) {
+void Decode(const QByteArray& bytes, PictureInfo& picture) {
   switch (picture.format) {
-    case PictureFormat::Png: DecodePng(bytes, picture, tr); break;
-    case PictureFormat::Jpeg: DecodeJpeg(bytes, picture, tr); break;
-    case PictureFormat::Bmp: DecodeThroughQt(bytes, "BMP", picture, tr); break;
-    case PictureFormat::Gif: DecodeThroughQt(bytes, "GIF", picture, tr); break;
+    case PictureFormat::Png: DecodePng(bytes, picture); break;
+    case PictureFormat::Jpeg: DecodeJpeg(bytes, picture); break;
+    case PictureFormat::Bmp: DecodeThroughQt(bytes, "BMP", picture); break;
+    case PictureFormat::Gif: DecodeThroughQt(bytes, "GIF", picture); break;
     case PictureFormat::Metafile:
-      picture.problem = tr("A Windows metafile cannot be shown here.", u"Windowsメタファイルはここでは表示できません。");
+      picture.problem = Words::tr("A Windows metafile cannot be shown here.");
       break;
     case PictureFormat::Unknown:
-      picture.problem = tr("The file is not a picture of a known kind (PNG, JPEG, GIF, BMP or Windows metafile).",
-                           u"このファイルは対応している種類の画像（PNG、JPEG、GIF、BMP、Windowsメタファイル）ではありません。");
+      picture.problem = Words::tr("The file is not a picture of a known kind (PNG, JPEG, GIF, BMP or Windows metafile).");
       break;
   }
 }
 
 }  // namespace
 
-PictureInfo LoadPicture(const QString& path, bool japanese) {
-  const ProblemWords tr{japanese};
+PictureInfo LoadPicture(const QString& path) {
   PictureInfo picture;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    picture.problem = tr("The file cannot be opened: %1.", u"ファイルを開けません: %1。").arg(file.errorString());
+    picture.problem = Words::tr("The file cannot be opened: %1.").arg(file.errorString());
     return picture;
   }
   const qint64 fileSize = file.size();
@@ -321,12 +314,11 @@ PictureInfo LoadPicture(const QString& path, bool japanese) {
   // no size goes into the page from it.
   if (picture.size && TooLargeToDecode(picture.size->width, picture.size->height)) picture.size.reset();
   if (tooLarge) {
-    picture.problem = tr("The file is too large to show (more than %1 MiB).",
-                         u"ファイルが大きすぎるため表示できません（%1 MiBを超えています）。")
-                          .arg(kMaxPictureFileBytes / (1024 * 1024));
+    picture.problem =
+        Words::tr("The file is too large to show (more than %1 MiB).").arg(kMaxPictureFileBytes / (1024 * 1024));
     return picture;
   }
-  Decode(bytes, picture, tr);
+  Decode(bytes, picture);
   // The user reads our words; the library's stay in the log for whoever
   // looks into the file.
   if (!picture.detail.isEmpty()) qCInfo(lcPicture).noquote() << path << ":" << picture.detail;
@@ -334,7 +326,7 @@ PictureInfo LoadPicture(const QString& path, bool japanese) {
     // The decoded picture is the authority on its size.
     picture.size = PictureSize{picture.preview.width(), picture.preview.height()};
   } else if (!picture.size && picture.format != PictureFormat::Unknown) {
-    picture.problem += tr(" Its size is not known.", u"大きさもわかりません。");
+    picture.problem += Words::tr(" Its size is not known.");
   }
   return picture;
 }

@@ -33,7 +33,7 @@ inline constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
 inline constexpr qint64 kMaxPicturePixels = 100'000'000;
 inline constexpr int kMaxPictureSide = 16384;
 
-// The problem is told in Japanese when `japanese` is set.
-PictureInfo LoadPicture(const QString& path, bool japanese = false);
+// The problem is told in the interface's language.
+PictureInfo LoadPicture(const QString& path);
 
 }  // namespace wrenpad

@@ -44,9 +44,4 @@ inline QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton*& ok, QPushButton*&
   return row;
 }
 
-// The Cancel button of that row in the interface's language.
-inline void showCancelCaption(QPushButton* cancel, bool japanese) {
-  cancel->setText(japanese ? QStringLiteral("キャンセル") : QStringLiteral("&Cancel"));
-}
-
 }  // namespace wrenpad

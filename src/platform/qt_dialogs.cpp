@@ -96,7 +96,7 @@ OpenFileChoice QtDialogs::chooseFileToOpen(const FileDialogRequest& request) {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   // The Qt dialog has no read-only box of its own: add one under the form.
-  auto* readOnly = new QCheckBox(QObject::tr("Open as read-only"), &dialog);
+  auto* readOnly = new QCheckBox(QCoreApplication::translate("QtDialogs", "Open as read-only"), &dialog);
   if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
     grid->addWidget(readOnly, grid->rowCount(), 0, 1, -1);
   OpenFileChoice choice;

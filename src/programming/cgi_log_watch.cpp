@@ -23,9 +23,8 @@ void removeOldCopies(const QString& logFile) {
 
 }  // namespace
 
-void CgiLogWatch::begin(const QString& logFile, bool japanese) {
+void CgiLogWatch::begin(const QString& logFile) {
   logFile_ = logFile;
-  japanese_ = japanese;
   problem_.clear();
   active_ = true;
   removeOldCopies(logFile);
@@ -61,9 +60,7 @@ std::optional<QString> CgiLogWatch::tick() {
 }
 
 void CgiLogWatch::fail() {
-  problem_ = japanese_ ? QString::fromUtf16(u"エラーログ \"%1\" を読めません。スクリプトのエラーは表示されません。").arg(logFile_)
-                       : QStringLiteral("The error log \"%1\" cannot be read; the script's errors will not be shown.")
-                             .arg(logFile_);
+  problem_ = tr("The error log \"%1\" cannot be read; the script's errors will not be shown.").arg(logFile_);
   active_ = false;
 }
 

@@ -11,6 +11,7 @@
 // them. A log that shrank or was replaced by another file (rotated, removed
 // and written afresh) is new whole. No copy of the log is made.
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -18,13 +19,15 @@
 namespace wrenpad {
 
 class CgiLogWatch {
+  Q_DECLARE_TR_FUNCTIONS(CgiLogWatch)
+
  public:
   static constexpr qint64 kReadLimit = 4 * 1024 * 1024;
 
   // A CGI test starts: the log as it is now is the starting point. Copies of
   // the log that earlier versions kept beside it ("error.lg1", "error.lg2")
-  // are removed. A problem is told in Japanese when `japanese`.
-  void begin(const QString& logFile, bool japanese = false);
+  // are removed.
+  void begin(const QString& logFile);
 
   // The text the log gained since begin(), once; nothing while the log is
   // missing or unchanged, after the gained text was given, or without a
@@ -43,7 +46,6 @@ class CgiLogWatch {
 
   QString logFile_;
   bool active_ = false;
-  bool japanese_ = false;
   qint64 offset_ = 0;     // where the gained text begins
   quint64 device_ = 0;    // the file the offset belongs to
   quint64 inode_ = 0;

@@ -14,7 +14,6 @@
 #include "programming/tool_chain.h"
 #include "programming/tool_profile.h"
 #include "settings/settings.h"
-#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,10 +76,6 @@ ProgramCommands::ProgramCommands(const ProgramContext& context) : c_(context) {
 
 ProgramCommands::~ProgramCommands() = default;
 
-QString ProgramCommands::text(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
-
 LanguageMode ProgramCommands::languageMode() const { return languageModeFrom(c_.settings.PL); }
 
 TProgrammingOptions& ProgramCommands::optionsForm() {
@@ -92,13 +87,14 @@ TProgrammingOptions& ProgramCommands::optionsForm() {
 
 void ProgramCommands::mmSetCompilerClick() {
   const LanguageMode mode = languageMode();
-  c_.dialogs.showMessage(kApplicationTitle, ToolFolderPrompt(mode, c_.japanese, c_.profile));
+  c_.dialogs.showMessage(kApplicationTitle, ToolFolderPrompt(mode, c_.profile));
   QString start = toolFolderSetting(c_.settings, mode);
   if (mode != LanguageMode::Perl && !start.isEmpty() && mode != LanguageMode::Pascal)
     start = QDir(start).filePath(QStringLiteral("bin"));
   if (start.isEmpty() || !QFileInfo(start).isDir())
     start = mode == LanguageMode::Perl ? QDir::homePath() : QStringLiteral("/usr/bin");
-  const QString chosen = c_.dialogs.chooseFolder(withoutAccelerator(CodingMenuCaptionsFor(mode, c_.japanese, c_.profile).setCompiler), start);
+  const QString title = withoutAccelerator(CodingMenuCaptionsFor(mode, c_.profile).setCompiler);
+  const QString chosen = c_.dialogs.chooseFolder(title, start);
   if (!chosen.isEmpty()) chooseToolFolder(mode, QDir::cleanPath(chosen));
   c_.host.showCurrentFolder();
 }
@@ -118,8 +114,7 @@ bool ProgramCommands::chooseToolFolder(LanguageMode mode, const QString& chosen)
   });
   if (found == names.end()) {
     c_.dialogs.showError(kApplicationTitle,
-                         text("%1 was not found in \"%2\". The setting stays as it was.",
-                              u"%1 が \"%2\" に見つかりません。設定は変更しません。")
+                         tr("%1 was not found in \"%2\". The setting stays as it was.")
                              .arg(names.join(QStringLiteral(" / ")), chosen));
     return false;
   }
@@ -131,8 +126,7 @@ bool ProgramCommands::chooseToolFolder(LanguageMode mode, const QString& chosen)
   c_.document.CurrentFolder = mode == LanguageMode::Java ? setting : chosen;
   if (!isOnPath(chosen))
     c_.dialogs.showMessage(kApplicationTitle,
-                           text("\"%1\" is not on PATH. Wrenpad runs %2 from this folder by its full path.",
-                                u"\"%1\" は PATH に含まれていません。Wrenpad は %2 をこのフォルダから直接実行します。")
+                           tr("\"%1\" is not on PATH. Wrenpad runs %2 from this folder by its full path.")
                                .arg(chosen, *found));
   return true;
 }
@@ -141,16 +135,14 @@ void ProgramCommands::mmCompilerOptionClick() {
   const int index = std::clamp<int>(c_.settings.PL, 0, 4);
   QString& option = c_.settings.CompilerOption[index];
   const std::optional<QString> answer =
-      c_.dialogs.inputText(text("Setting of Compiler Option", u"コンパイラオプションの設定"),
-                           text("Please input the compiler option (e.g.: -O2)",
-                                u"コンパイラオプションを入力してください（例: -O2）。"),
+      c_.dialogs.inputText(tr("Setting of Compiler Option"),
+                           tr("Please input the compiler option (e.g.: -O2)"),
                            option);
   if (answer) option = *answer;
 }
 
 void ProgramCommands::mmProgrammingOptionsClick() {
   ProgrammingOptionsValues shown;
-  shown.japanese = c_.japanese;
   shown.languages = ProgrammingLanguageItems(c_.profile);
   shown.language = int(languageMode());
   shown.appletWidth = c_.settings.AppletWidth;
@@ -173,8 +165,7 @@ void ProgramCommands::mmProgrammingOptionsClick() {
 
 void ProgramCommands::mmCompile_and_ExecuteClick(bool compileOnly) {
   if (compiler_.isRunning()) {
-    c_.dialogs.showMessage(kApplicationTitle, text("A compile is still running. Please wait until it has finished.",
-                                                   u"コンパイル中です。終了するまでお待ちください。"));
+    c_.dialogs.showMessage(kApplicationTitle, tr("A compile is still running. Please wait until it has finished."));
     return;
   }
   c_.pane.clear();
@@ -223,16 +214,13 @@ void ProgramCommands::startCompile() {
 QString ProgramCommands::compilerNotStarted(const RunResult& result) const {
   const bool found = compileTool_.contains(u'/') || !QStandardPaths::findExecutable(compileTool_).isEmpty();
   if (found)
-    return text("The compiler \"%1\" could not be started: %2", u"コンパイラ \"%1\" を起動できませんでした: %2")
-        .arg(compileTool_, result.startError);
+    return tr("The compiler \"%1\" could not be started: %2").arg(compileTool_, result.startError);
   const QString setCompiler =
-      withoutAccelerator(CodingMenuCaptionsFor(languageMode(), c_.japanese, c_.profile).setCompiler);
+      withoutAccelerator(CodingMenuCaptionsFor(languageMode(), c_.profile).setCompiler);
   QStringList places = ToolSearchFolders(compileToolFolder_, qEnvironmentVariable("PATH"));
   for (QString& place : places) place = u'"' + place + u'"';
-  return text("The compiler \"%1\" was not found. It was looked for in the folder set with \"%2\" "
-              "(if any) and in the folders of PATH: %3.\nPlease install it, or choose its folder with \"%2\".",
-              u"コンパイラ \"%1\" が見つかりません。「%2」で設定したフォルダ（設定があれば）と PATH の"
-              u"フォルダを探しました: %3。\nインストールするか、「%2」でフォルダを指定してください。")
+  return tr("The compiler \"%1\" was not found. It was looked for in the folder set with \"%2\" "
+            "(if any) and in the folders of PATH: %3.\nPlease install it, or choose its folder with \"%2\".")
       .arg(compileTool_, setCompiler, places.isEmpty() ? QStringLiteral("-") : places.join(QStringLiteral(", ")));
 }
 
@@ -295,16 +283,12 @@ void ProgramCommands::mmExecuteClick() {
   const std::optional<TerminalLaunch> launch = TerminalLaunchFor(*command, folder, systemTerminalEnvironment());
   if (!launch) {
     c_.dialogs.showError(kApplicationTitle,
-                         text("No terminal program was found to run the program in. Please install one "
-                              "(for example xterm) or name it in the TERMINAL environment variable.",
-                              u"プログラムを実行する端末が見つかりません。xterm などをインストールするか、"
-                              u"環境変数 TERMINAL で指定してください。"));
+                         tr("No terminal program was found to run the program in. Please install one "
+                            "(for example xterm) or name it in the TERMINAL environment variable."));
     return;
   }
   if (!QProcess::startDetached(launch->program, launch->arguments, launch->workingFolder))
-    c_.dialogs.showError(kApplicationTitle, text("The terminal \"%1\" could not be started.",
-                                                 u"端末 \"%1\" を起動できませんでした。")
-                                                .arg(launch->program));
+    c_.dialogs.showError(kApplicationTitle, tr("The terminal \"%1\" could not be started.").arg(launch->program));
 }
 
 // ---- the CGI test -------------------------------------------------------------------
@@ -312,14 +296,13 @@ void ProgramCommands::mmExecuteClick() {
 void ProgramCommands::startCgiTest() {
   const QString root = c_.settings.DocumentRoot;
   if (root.isEmpty() || !QFileInfo(root).isDir()) {
-    const QString command = withoutAccelerator(CodingMenuCaptionsFor(LanguageMode::Perl, c_.japanese, c_.profile).setCompiler);
+    const QString command = withoutAccelerator(CodingMenuCaptionsFor(LanguageMode::Perl, c_.profile).setCompiler);
     c_.dialogs.showError(kApplicationTitle,
-                         text("The document root of the test server is not set. Please choose it with \"%1\".",
-                              u"テスト用サーバーのドキュメントルートが設定されていません。「%1」で指定してください。")
+                         tr("The document root of the test server is not set. Please choose it with \"%1\".")
                              .arg(command));
     return;
   }
-  const ServerStart start = server_.ensureRunning(root, c_.japanese);
+  const ServerStart start = server_.ensureRunning(root);
   if (!start.ok) {
     c_.dialogs.showError(kApplicationTitle, start.failure);
     return;
@@ -328,16 +311,15 @@ void ProgramCommands::startCgiTest() {
                                          start.base.toString());
   if (address.isEmpty()) {
     c_.dialogs.showError(kApplicationTitle,
-                         text("\"%1\" is not inside the document root \"%2\" of the test server, so the "
-                              "server cannot run it.",
-                              u"\"%1\" はテスト用サーバーのドキュメントルート \"%2\" の中にないため、実行できません。")
+                         tr("\"%1\" is not inside the document root \"%2\" of the test server, so the "
+                            "server cannot run it.")
                              .arg(c_.document.CurrentFileName, root));
     return;
   }
   c_.logTimer.setInterval(kLogWatchInterval);
   c_.logTimer.start();
   c_.host.moveToUpperHalf();
-  logWatch_.begin(CgiLogFileFor(root), c_.japanese);
+  logWatch_.begin(CgiLogFileFor(root));
   c_.host.openWebPage(QUrl(address));
 }
 

@@ -13,6 +13,7 @@
 #include "programming/message_jump.h"
 #include "programming/test_server.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -59,7 +60,6 @@ struct ProgramContext {
   ProgramHost& host;
   DocumentState& document;
   Settings& settings;
-  const bool& japanese;  // the interface language
   MessagePane& pane;
   EditingTools& tools;
   QTimer& completionTimer;  // Timer1: the check two seconds after a compile
@@ -69,6 +69,8 @@ struct ProgramContext {
 };
 
 class ProgramCommands {
+  Q_DECLARE_TR_FUNCTIONS(ProgramCommands)
+
  public:
   explicit ProgramCommands(const ProgramContext& context);
   ~ProgramCommands();
@@ -94,7 +96,6 @@ class ProgramCommands {
   TProgrammingOptions& optionsForm();
 
  private:
-  QString text(const char* english, const char16_t* japanese) const;
   bool saveAsProgram();
   void startCompile();
   void compileFinished(const RunResult& result);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/program_snippets.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace wrenpad {
@@ -218,7 +219,7 @@ QString ProposedJavaClassName(const QDate& today) {
   return "J" + today.toString("yyyyMMdd");
 }
 
-std::optional<QString> JavaClassNameProblem(const QString& name, bool japanese) {
+std::optional<QString> JavaClassNameProblem(const QString& name) {
   // Keywords, the literal words, and the names Java reserves for types.
   static const QSet<QString> reserved = {
       "abstract", "assert",     "boolean",   "break",     "byte",         "case",      "catch",
@@ -232,27 +233,28 @@ std::optional<QString> JavaClassNameProblem(const QString& name, bool japanese) 
       "record",   "sealed",     "permits"};
   switch (identifierFault(name, "$")) {
     case 1:
-      return japanese ? QString::fromUtf8("クラス名が空です。クラス名を入力してください。")
-                      : QString("The class name is empty: enter a name for the Java class.");
+      return QCoreApplication::translate("ProgramSnippets",
+                                         "The class name is empty: enter a name for the Java class.");
     case 2:
-      return japanese ? QString::fromUtf8("クラス名「%1」は数字で始まるため使えません。").arg(name)
-                      : QString("The class name \"%1\" cannot be used: a Java class name must start with a letter.")
-                            .arg(name);
+      return QCoreApplication::translate(
+                 "ProgramSnippets",
+                 "The class name \"%1\" cannot be used: a Java class name must start with a letter.")
+          .arg(name);
     case 3:
-      return japanese
-                 ? QString::fromUtf8("クラス名「%1」は半角英数字と「_」「$」以外の文字を含むため使えません。").arg(name)
-                 : QString("The class name \"%1\" cannot be used: it may hold only the letters A to Z, digits, "
-                           "\"_\" and \"$\".")
-                       .arg(name);
+      return QCoreApplication::translate("ProgramSnippets",
+                                         "The class name \"%1\" cannot be used: it may hold only the letters "
+                                         "A to Z, digits, \"_\" and \"$\".")
+          .arg(name);
   }
   if (reserved.contains(name)) {
-    return japanese ? QString::fromUtf8("クラス名「%1」は Java の予約語のため使えません。").arg(name)
-                    : QString("The class name \"%1\" cannot be used: it is a reserved word of Java.").arg(name);
+    return QCoreApplication::translate("ProgramSnippets",
+                                       "The class name \"%1\" cannot be used: it is a reserved word of Java.")
+        .arg(name);
   }
   return std::nullopt;
 }
 
-std::optional<QString> PascalNameProblem(const QString& name, bool japanese) {
+std::optional<QString> PascalNameProblem(const QString& name) {
   // Standard Pascal's reserved words and the ones Free Pascal adds, all in
   // lower case; Pascal ignores the case of a word.
   static const QSet<QString> reserved = {
@@ -263,24 +265,23 @@ std::optional<QString> PascalNameProblem(const QString& name, bool japanese) {
       "object", "unit",     "uses",   "interface", "implementation", "string", "shl", "shr", "xor"};
   switch (identifierFault(name, {})) {
     case 1:
-      return japanese ? QString::fromUtf8("プログラム名が空です。プログラム名を入力してください。")
-                      : QString("The program name is empty: enter a name for the Pascal program.");
+      return QCoreApplication::translate("ProgramSnippets",
+                                         "The program name is empty: enter a name for the Pascal program.");
     case 2:
-      return japanese
-                 ? QString::fromUtf8("プログラム名「%1」は数字で始まるため使えません。").arg(name)
-                 : QString("The program name \"%1\" cannot be used: a Pascal name must start with a letter.")
-                       .arg(name);
+      return QCoreApplication::translate(
+                 "ProgramSnippets",
+                 "The program name \"%1\" cannot be used: a Pascal name must start with a letter.")
+          .arg(name);
     case 3:
-      return japanese
-                 ? QString::fromUtf8("プログラム名「%1」は半角英数字と「_」以外の文字を含むため使えません。").arg(name)
-                 : QString("The program name \"%1\" cannot be used: it may hold only the letters A to Z, digits "
-                           "and \"_\".")
-                       .arg(name);
+      return QCoreApplication::translate("ProgramSnippets",
+                                         "The program name \"%1\" cannot be used: it may hold only the letters "
+                                         "A to Z, digits and \"_\".")
+          .arg(name);
   }
   if (reserved.contains(name.toLower())) {
-    return japanese
-               ? QString::fromUtf8("プログラム名「%1」は Pascal の予約語のため使えません。").arg(name)
-               : QString("The program name \"%1\" cannot be used: it is a reserved word of Pascal.").arg(name);
+    return QCoreApplication::translate("ProgramSnippets",
+                                       "The program name \"%1\" cannot be used: it is a reserved word of Pascal.")
+        .arg(name);
   }
   return std::nullopt;
 }

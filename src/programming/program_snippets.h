@@ -38,7 +38,7 @@ QString ProposedJavaClassName(const QDate& today);
 
 // Why `name` cannot name a Java class (or a Pascal program file, without its
 // ".pas"); nothing when it can. Words reserved by the language are refused.
-std::optional<QString> JavaClassNameProblem(const QString& name, bool japanese);
-std::optional<QString> PascalNameProblem(const QString& name, bool japanese);
+std::optional<QString> JavaClassNameProblem(const QString& name);
+std::optional<QString> PascalNameProblem(const QString& name);
 
 }  // namespace wrenpad

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/programming_options.h"
 
-#include "platform/form_widgets.h"
-
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,8 +23,8 @@ QSpinBox* spinField(QWidget* parent, const char* name, int step, int minimum, in
   return spin;
 }
 
-QLabel* label(QWidget* parent, const char* name, const char* text) {
-  auto* result = new QLabel(QString::fromLatin1(text), parent);
+QLabel* label(QWidget* parent, const char* name) {
+  auto* result = new QLabel(parent);
   result->setObjectName(QString::fromLatin1(name));
   return result;
 }
@@ -39,7 +37,7 @@ TProgrammingOptions::TProgrammingOptions(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ProgrammingOptions"));
   setModal(true);
   auto* layout = new QVBoxLayout(this);
-  RadioGroup = new QGroupBox(QStringLiteral(" Programming Language  "), this);
+  RadioGroup = new QGroupBox(this);
   RadioGroup->setObjectName(QStringLiteral("RadioGroup"));
   auto* groupLayout = new QVBoxLayout(RadioGroup);
   for (int i = 0; i < kLanguageCount; ++i) {
@@ -52,13 +50,13 @@ TProgrammingOptions::TProgrammingOptions(QWidget* parent) : QDialog(parent) {
   layout->addWidget(RadioGroup);
 
   // Sizes a page can show; the tab width fits the settings' small number.
-  Label1 = label(this, "Label1", "Width of Applet");
+  Label1 = label(this, "Label1");
   SpinEdit1 = spinField(this, "SpinEdit1", 10, 1, 10000);
-  Label2 = label(this, "Label2", "pixel");
-  Label3 = label(this, "Label3", "Height of Applet");
+  Label2 = label(this, "Label2");
+  Label3 = label(this, "Label3");
   SpinEdit2 = spinField(this, "SpinEdit2", 10, 1, 10000);
-  Label4 = label(this, "Label4", "pixel");
-  Label5 = label(this, "Label5", "Width of Tab");
+  Label4 = label(this, "Label4");
+  Label5 = label(this, "Label5");
   SpinEdit3 = spinField(this, "SpinEdit3", 1, 1, 127);
   auto* grid = new QGridLayout;
   grid->addWidget(Label1, 0, 0);
@@ -75,13 +73,13 @@ TProgrammingOptions::TProgrammingOptions(QWidget* parent) : QDialog(parent) {
   auto* ok = new QPushButton(QStringLiteral("&O K"), this);
   ok->setObjectName(QStringLiteral("Button1"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  cancel->setObjectName(QStringLiteral("Button2"));
+  Button2 = new QPushButton(this);
+  Button2->setObjectName(QStringLiteral("Button2"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addStretch();
   buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  buttons->addWidget(Button2);
   buttons->addStretch();
   layout->addLayout(buttons);
   setMinimumSize(309, 272);
@@ -91,16 +89,25 @@ TProgrammingOptions::TProgrammingOptions(QWidget* parent) : QDialog(parent) {
 void TProgrammingOptions::showValues(const ProgrammingOptionsValues& values) {
   shown_ = values;
   confirmed_ = false;
-  setWindowTitle(values.japanese ? QStringLiteral("プログラミング関連のオプション")
-                                 : QStringLiteral("Options on Programming"));
-  RadioGroup->setTitle(values.japanese ? QStringLiteral("プログラミング言語") : QStringLiteral(" Programming Language  "));
-  showCancelCaption(findChild<QPushButton*>(QStringLiteral("Button2")), values.japanese);
+  retranslate();
   for (int i = 0; i < kLanguageCount; ++i) items_[i]->setText(values.languages.value(i));
   items_[std::clamp(values.language, 0, kLanguageCount - 1)]->setChecked(true);
   SpinEdit1->setValue(values.appletWidth);
   SpinEdit2->setValue(values.appletHeight);
   SpinEdit3->setValue(values.tabWidth);
   RadioGroupClick();
+}
+
+// The captions in the interface language of the moment.
+void TProgrammingOptions::retranslate() {
+  setWindowTitle(tr("Options on Programming"));
+  RadioGroup->setTitle(tr(" Programming Language  "));
+  Label1->setText(tr("Width of Applet"));
+  Label2->setText(tr("pixel"));
+  Label3->setText(tr("Height of Applet"));
+  Label4->setText(tr("pixel"));
+  Label5->setText(tr("Width of Tab"));
+  Button2->setText(tr("&Cancel"));
 }
 
 ProgrammingOptionsValues TProgrammingOptions::values() const {

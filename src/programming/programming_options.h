@@ -13,13 +13,13 @@
 
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 
 namespace wrenpad {
 
 struct ProgrammingOptionsValues {
-  bool japanese = false;      // the caption's language
   QStringList languages;      // the radio items, in LanguageMode order
   int language = 0;           // RadioGroup's index
   int appletWidth = 300;
@@ -43,6 +43,7 @@ class TProgrammingOptions : public QDialog, public ValueForm<ProgrammingOptionsV
   void done(int result) override;
 
  private:
+  void retranslate();
   void RadioGroupClick();
 
   ProgrammingOptionsValues shown_;
@@ -57,6 +58,7 @@ class TProgrammingOptions : public QDialog, public ValueForm<ProgrammingOptionsV
   QSpinBox* SpinEdit1;
   QSpinBox* SpinEdit2;
   QSpinBox* SpinEdit3;
+  QPushButton* Button2;
 };
 
 }  // namespace wrenpad

@@ -10,7 +10,6 @@
 #include "programming/program_snippets.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
-#include "text/bilingual.h"
 
 #include <QDate>
 #include <QDir>
@@ -22,10 +21,6 @@ namespace wrenpad {
 SnippetCommands::SnippetCommands(SnippetContext context) : c_(std::move(context)) {}
 
 SnippetCommands::~SnippetCommands() = default;
-
-QString SnippetCommands::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
 
 // The text replaces the selection, is coloured as program text, and the
 // caret ends after it.
@@ -46,7 +41,6 @@ void SnippetCommands::mmBreakPointClick() {
   const int caret = c_.editor.selStart();
   const int indent = caret - c_.editor.positionOfLine(c_.editor.lineFromPosition(caret));
   if (!inspectionForm_) inspectionForm_ = std::make_unique<TInspectionDialog>();
-  inspection_.japanese = c_.japanese;
   const std::optional<InspectionValues> chosen = c_.dialogs.askForm(*inspectionForm_, inspection_);
   if (!chosen) return;
   inspection_ = *chosen;
@@ -55,7 +49,6 @@ void SnippetCommands::mmBreakPointClick() {
 
 void SnippetCommands::mmInputWizardClick() {
   if (!wizardForm_) wizardForm_ = std::make_unique<TInputWizardDialog>();
-  wizard_.japanese = c_.japanese;
   const std::optional<InputWizardValues> chosen = c_.dialogs.askForm(*wizardForm_, wizard_);
   if (!chosen) return;
   wizard_ = *chosen;
@@ -90,11 +83,11 @@ QString SnippetCommands::askJavaClassName() {
   QString shown = proposal;
   for (;;) {
     const std::optional<QString> answer =
-        c_.dialogs.inputText(tr2("Creating a new Java code", u"新しいJavaのコード"),
-                             tr2("Please input the class name.", u"クラス名を入力してください。"), shown);
+        c_.dialogs.inputText(tr("Creating a new Java code"),
+                             tr("Please input the class name."), shown);
     if (!answer) return proposal;
     const QString name = answer->trimmed();
-    const std::optional<QString> problem = JavaClassNameProblem(name, c_.japanese);
+    const std::optional<QString> problem = JavaClassNameProblem(name);
     if (!problem) return name;
     c_.dialogs.showError(kApplicationTitle, *problem);
     shown = name;
@@ -105,12 +98,11 @@ QString SnippetCommands::askJavaClassName() {
 // The name is looked at before anything is written, so a refused name never
 // touches a file that already has it.
 void SnippetCommands::savePascalProgram() {
-  c_.dialogs.showMessage(kApplicationTitle, tr2("Please decide name and location of the program.",
-                                                u"プログラムの名称と保存場所を設定してください"));
+  c_.dialogs.showMessage(kApplicationTitle, tr("Please decide name and location of the program."));
   const QString untitled = QDir(c_.document.CurrentFolder).filePath(QStringLiteral("Untitled.pas"));
   c_.document.CurrentFileName = untitled;
   const bool saved = c_.files.mmSaveAsClick([this](const QString& chosen) {
-    const std::optional<QString> problem = PascalNameProblem(QFileInfo(chosen).completeBaseName(), c_.japanese);
+    const std::optional<QString> problem = PascalNameProblem(QFileInfo(chosen).completeBaseName());
     if (problem) c_.dialogs.showError(kApplicationTitle, *problem);
     return !problem;
   });

@@ -8,6 +8,7 @@
 #include "programming/snippet_dialogs.h"
 #include "settings/language_mode.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,7 +29,6 @@ struct SnippetContext {
   DocumentState& document;
   SessionState& session;
   const Settings& settings;
-  const bool& japanese;  // the interface language
   DocumentCommands& files;
   // Colours [from, to) as program text.
   std::function<void(int from, int to)> paintProgramRange;
@@ -41,6 +41,8 @@ struct SnippetContext {
 };
 
 class SnippetCommands {
+  Q_DECLARE_TR_FUNCTIONS(SnippetCommands)
+
  public:
   explicit SnippetCommands(SnippetContext context);
   ~SnippetCommands();
@@ -56,7 +58,6 @@ class SnippetCommands {
   QString templateText(const QString& fileName, LanguageMode mode) const;
   QString askJavaClassName();
   void savePascalProgram();
-  QString tr2(const char* english, const char16_t* japanese) const;
 
   SnippetContext c_;
   InspectionValues inspection_;

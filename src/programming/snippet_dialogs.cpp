@@ -37,23 +37,25 @@ TInspectionDialog::TInspectionDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(edits_[i]);
   }
   auto* buttons = new QHBoxLayout;
-  auto* clear = new QPushButton(QStringLiteral("&Clear"), this);
-  clear->setObjectName(QStringLiteral("ClearBtn"));
-  clear->setAutoDefault(false);
-  connect(clear, &QPushButton::clicked, this, [this] { ClearBtnClick(); });
+  ClearBtn = new QPushButton(this);
+  ClearBtn->setObjectName(QStringLiteral("ClearBtn"));
+  ClearBtn->setAutoDefault(false);
+  connect(ClearBtn, &QPushButton::clicked, this, [this] { ClearBtnClick(); });
   buttons->addStretch();
   buttons->addWidget(okButton(this));
-  buttons->addWidget(clear);
+  buttons->addWidget(ClearBtn);
   layout->addLayout(buttons);
 }
 
+// The captions in the interface language of the moment.
+void TInspectionDialog::retranslate() {
+  setWindowTitle(tr("InspectionDialog"));
+  BrinkerLabel1->setText(tr("Please write valiables that you want to inspect the values."));
+  ClearBtn->setText(tr("&Clear"));
+}
+
 void TInspectionDialog::showValues(const InspectionValues& values) {
-  japanese_ = values.japanese;
-  setWindowTitle(values.japanese ? QStringLiteral("監視行の作成") : QStringLiteral("InspectionDialog"));
-  BrinkerLabel1->setText(values.japanese ? QStringLiteral("値を表示させたい変数を入力してください。")
-                                         : QStringLiteral("Please write valiables that you want to inspect the values."));
-  findChild<QPushButton*>(QStringLiteral("ClearBtn"))
-      ->setText(values.japanese ? QStringLiteral("クリア(&C)") : QStringLiteral("&Clear"));
+  retranslate();
   for (std::size_t i = 0; i < edits_.size(); ++i) edits_[i]->setText(values.names.value(int(i)));
   edits_[0]->setFocus();
   adjustSize();
@@ -61,7 +63,6 @@ void TInspectionDialog::showValues(const InspectionValues& values) {
 
 InspectionValues TInspectionDialog::values() const {
   InspectionValues values;
-  values.japanese = japanese_;
   for (std::size_t i = 0; i < edits_.size(); ++i) values.names[int(i)] = edits_[i]->text();
   return values;
 }
@@ -93,11 +94,15 @@ TInputWizardDialog::TInputWizardDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
 }
 
+// The captions in the interface language of the moment.
+void TInputWizardDialog::retranslate() {
+  setWindowTitle(tr("Input Wizard"));
+  Label1->setText(tr("Prompt : "));
+  Label2->setText(tr("Variable :"));
+}
+
 void TInputWizardDialog::showValues(const InputWizardValues& values) {
-  japanese_ = values.japanese;
-  setWindowTitle(values.japanese ? QStringLiteral("入力ウィザード") : QStringLiteral("Input Wizard"));
-  Label1->setText(values.japanese ? QStringLiteral("メッセージ") : QStringLiteral("Prompt : "));
-  Label2->setText(values.japanese ? QStringLiteral("対象変数") : QStringLiteral("Variable :"));
+  retranslate();
   Edit1->setText(values.prompt);
   Edit2->setText(values.variable);
   Edit2->setFocus();
@@ -105,7 +110,7 @@ void TInputWizardDialog::showValues(const InputWizardValues& values) {
 }
 
 InputWizardValues TInputWizardDialog::values() const {
-  return {japanese_, Edit1->text(), Edit2->text()};
+  return {Edit1->text(), Edit2->text()};
 }
 
 }  // namespace wrenpad

@@ -12,11 +12,11 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace wrenpad {
 
 struct InspectionValues {
-  bool japanese = false;
   QStringList names{"", "", "", ""};  // Edit1 to Edit4
 
   friend bool operator==(const InspectionValues&, const InspectionValues&) = default;
@@ -31,15 +31,15 @@ class TInspectionDialog : public QDialog, public ValueForm<InspectionValues> {
   InspectionValues values() const override;
 
  private:
+  void retranslate();
   void ClearBtnClick();
 
-  bool japanese_ = false;
   QLabel* BrinkerLabel1;
+  QPushButton* ClearBtn;
   std::array<QLineEdit*, 4> edits_{};
 };
 
 struct InputWizardValues {
-  bool japanese = false;
   QString prompt = QStringLiteral("Please input ... :");
   QString variable;
 
@@ -55,7 +55,8 @@ class TInputWizardDialog : public QDialog, public ValueForm<InputWizardValues> {
   InputWizardValues values() const override;
 
  private:
-  bool japanese_ = false;
+  void retranslate();
+
   QLabel* Label1;
   QLabel* Label2;
   QLineEdit* Edit1;

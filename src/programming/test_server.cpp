@@ -3,7 +3,6 @@
 
 #include "files/private_files.h"
 #include "programming/tool_chain.h"
-#include "text/bilingual.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -198,10 +197,6 @@ QString CgiPageAddress(const QString& editorText, const QString& documentPath,
 
 TestServer::TestServer(QObject* parent) : QObject(parent) {}
 
-QString TestServer::text(const char* english, const char16_t* japanese) const {
-  return bilingual(japanese_, english, japanese);
-}
-
 TestServer::~TestServer() { stop(); }
 
 void TestServer::removeLeftOvers() { files::removeLeftOverPrivateFolders(kConfigFolderPrefix); }
@@ -231,47 +226,37 @@ QString TestServer::findServerProgram() const {
                                                          QStringLiteral("/sbin")});
 }
 
-ServerStart TestServer::ensureRunning(const QString& documentRoot, bool japanese) {
-  japanese_ = japanese;
+ServerStart TestServer::ensureRunning(const QString& documentRoot) {
   if (documentRoot.isEmpty())
-    return Failure(text("No document root is set for the test web server.",
-                        u"テスト用サーバーのドキュメントルートが設定されていません。"));
+    return Failure(tr("No document root is set for the test web server."));
   const QString root = QDir::cleanPath(QFileInfo(documentRoot).absoluteFilePath());
   if (isRunning() && root == documentRoot_) return {true, base_, {}};
   stop();
 
   const QFileInfo rootInfo(root);
   if (!rootInfo.exists())
-    return Failure(text("The document root \"%1\" does not exist.", u"ドキュメントルート \"%1\" がありません。").arg(root));
+    return Failure(tr("The document root \"%1\" does not exist.").arg(root));
   if (!rootInfo.isDir())
-    return Failure(text("The document root \"%1\" is not a folder.", u"ドキュメントルート \"%1\" はフォルダではありません。")
-                       .arg(root));
+    return Failure(tr("The document root \"%1\" is not a folder.").arg(root));
 
   const QString program = findServerProgram();
   if (program.isEmpty())
-    return Failure(text("The test web server cannot start: the program \"%1\" was found neither on PATH (%2) "
-                        "nor in /usr/local/sbin, /usr/sbin or /sbin. The package \"lighttpd\" provides it.",
-                        u"テスト用サーバーを起動できません。プログラム \"%1\" が PATH（%2）にも "
-                        u"/usr/local/sbin、/usr/sbin、/sbin にも見つかりません。パッケージ \"lighttpd\" に含まれています。")
+    return Failure(tr("The test web server cannot start: the program \"%1\" was found neither on PATH (%2) "
+                      "nor in /usr/local/sbin, /usr/sbin or /sbin. The package \"lighttpd\" provides it.")
                        .arg(serverProgram_, pathFolders()));
   const QString perl = QStandardPaths::findExecutable(QStringLiteral("perl"));
   if (perl.isEmpty())
-    return Failure(text("The test web server cannot run CGI scripts: the program \"perl\" was not found on "
-                        "PATH (%1). The package \"perl\" provides it.",
-                        u"テスト用サーバーで CGI スクリプトを実行できません。プログラム \"perl\" が PATH（%1）に"
-                        u"見つかりません。パッケージ \"perl\" に含まれています。")
+    return Failure(tr("The test web server cannot run CGI scripts: the program \"perl\" was not found on "
+                      "PATH (%1). The package \"perl\" provides it.")
                        .arg(pathFolders()));
 
   const QString logFile = CgiLogFileFor(root);
   const QString logFolder = QFileInfo(logFile).path();
   if (!QDir().mkpath(logFolder))
-    return Failure(text("The log folder \"%1\" cannot be created.", u"ログのフォルダ \"%1\" を作成できません。")
-                       .arg(logFolder));
+    return Failure(tr("The log folder \"%1\" cannot be created.").arg(logFolder));
   QFile log(logFile);
   if (!log.open(QIODevice::Append))
-    return Failure(text("The error log cannot be written in the folder \"%1\": %2",
-                        u"フォルダ \"%1\" にエラーログを書き込めません: %2")
-                       .arg(logFolder, log.errorString()));
+    return Failure(tr("The error log cannot be written in the folder \"%1\": %2").arg(logFolder, log.errorString()));
   log.close();
 
   ServerStart result;
@@ -289,19 +274,16 @@ ServerStart TestServer::startOnce(const QString& root, const QString& program, c
                                   const QString& logFile, bool& portTaken) {
   const int port = FreeLoopbackPort();
   if (port == 0)
-    return Failure(text("The test web server found no free port on 127.0.0.1.",
-                        u"テスト用サーバーが 127.0.0.1 に空いているポートを見つけられません。"));
+    return Failure(tr("The test web server found no free port on 127.0.0.1."));
   auto folder = std::make_unique<files::TemporaryFolder>(kConfigFolderPrefix);
   if (!folder->isValid())
-    return Failure(text("The test web server's configuration cannot be written in \"%1\": %2",
-                        u"テスト用サーバーの設定を \"%1\" に書き込めません: %2")
-                       .arg(files::privateFolderBase(), files::describe(folder->failure(), japanese_)));
+    return Failure(tr("The test web server's configuration cannot be written in \"%1\": %2")
+                       .arg(files::privateFolderBase(), files::describe(folder->failure())));
   const QString configPath = folder->filePath(QStringLiteral("lighttpd.conf"));
   const QByteArray configText = LighttpdConfigText({root, port, logFile, perl}).toUtf8();
   if (const files::Failure failure = files::writePrivateFile(configPath, configText); failure.failed())
-    return Failure(text("The test web server's configuration \"%1\" cannot be written: %2",
-                        u"テスト用サーバーの設定 \"%1\" を書き込めません: %2")
-                       .arg(configPath, files::describe(failure, japanese_)));
+    return Failure(tr("The test web server's configuration \"%1\" cannot be written: %2")
+                       .arg(configPath, files::describe(failure)));
 
   const qint64 logStart = QFileInfo(logFile).size();
   auto process = std::make_unique<QProcess>();
@@ -317,22 +299,19 @@ ServerStart TestServer::startOnce(const QString& root, const QString& program, c
 #endif
   process->start();
   if (!process->waitForStarted(kAnswerWaitMs))
-    return Failure(text("\"%1\" could not be started: %2", u"\"%1\" を起動できませんでした: %2")
-                       .arg(program, process->errorString()));
+    return Failure(tr("\"%1\" could not be started: %2").arg(program, process->errorString()));
 
   const bool answered = AwaitAnswer(*process, port);
   if (process->state() == QProcess::NotRunning) {
     const QString message = StartMessage(logFile, logStart);
     portTaken = message.contains(QLatin1String("can't bind")) || message.contains(QLatin1String("in use"));
-    return Failure(text("The test web server (%1) stopped as it started (exit code %2). It said:\n%3",
-                        u"テスト用サーバー（%1）が起動直後に終了しました（終了コード %2）。出力:\n%3")
+    return Failure(tr("The test web server (%1) stopped as it started (exit code %2). It said:\n%3")
                        .arg(program, QString::number(process->exitCode()),
-                            message.isEmpty() ? text("(nothing)", u"（なし）") : message));
+                            message.isEmpty() ? tr("(nothing)") : message));
   }
   if (!answered) {
     EndProcess(*process);
-    return Failure(text("The test web server (%1) did not answer on 127.0.0.1:%2 within %3 seconds.",
-                        u"テスト用サーバー（%1）が %3 秒以内に 127.0.0.1:%2 で応答しませんでした。")
+    return Failure(tr("The test web server (%1) did not answer on 127.0.0.1:%2 within %3 seconds.")
                        .arg(program, QString::number(port), QString::number(kAnswerWaitMs / 1000)));
   }
 

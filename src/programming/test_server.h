@@ -74,8 +74,7 @@ class TestServer : public QObject {
   // Starts the server for `documentRoot` (creating its log folder), or keeps
   // the running one when it serves that root already; another root restarts
   // it. Waits, while painting goes on, until the port answers (at most 5 s).
-  // A failure is told in Japanese when `japanese`.
-  ServerStart ensureRunning(const QString& documentRoot, bool japanese = false);
+  ServerStart ensureRunning(const QString& documentRoot);
   void stop();
   bool isRunning() const;
   QUrl baseUrl() const;
@@ -91,7 +90,6 @@ class TestServer : public QObject {
 
  private:
   QString findServerProgram() const;
-  QString text(const char* english, const char16_t* japanese) const;
   ServerStart startOnce(const QString& root, const QString& program, const QString& perl,
                         const QString& logFile, bool& portTaken);
 
@@ -100,7 +98,6 @@ class TestServer : public QObject {
   std::unique_ptr<files::TemporaryFolder> configFolder_;
   QString documentRoot_;
   QUrl base_;
-  bool japanese_ = false;  // the language of the failures of the start under way
 };
 
 }  // namespace wrenpad

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/tool_profile.h"
 
-#include "text/bilingual.h"
+#include <QCoreApplication>
 
 namespace wrenpad {
 
 namespace {
-
-QString compilerWord(bool japanese) {
-  return japanese ? QStringLiteral("コンパイラ") : QStringLiteral("compiler");
-}
 
 // The name without its extension: "a.b.cpp" gives "a.b".
 QString withoutExtension(const QString& bareName) {
@@ -27,56 +23,56 @@ ToolProfile CurrentToolProfile() {
 #endif
 }
 
-CodingMenuCaptions CodingMenuCaptionsFor(LanguageMode mode, bool japanese, ToolProfile profile) {
+// The Coding menu's title names the language it serves; a translation may
+// give all languages one title.
+CodingMenuCaptions CodingMenuCaptionsFor(LanguageMode mode, ToolProfile profile) {
   struct Row {
     const char* coding;
-    const char* english;
-    const char16_t* japanese;
+    const char* setCompiler;
   };
   static const Row windowsRows[] = {
-      {"&C/C++", "&Set Borland C++ Compiler", u"&Borland C++コンパイラの設定(&S)"},
-      {"&Java", "&Set Java Compiler", u"Javaコンパイラの設定(&S)"},
-      {"&Perl", "&Set ActivePerl and Test-server", u"ActivePerlおよびテスト用サーバーの設定(&S)"},
-      {"&Pascal", "&Set Free Pascal Compiler", u"Free Pascalコンパイラの設定(&S)"},
+      {QT_TRANSLATE_NOOP("ToolProfile", "&C/C++"), QT_TRANSLATE_NOOP("ToolProfile", "&Set Borland C++ Compiler")},
+      {QT_TRANSLATE_NOOP("ToolProfile", "&Java"), QT_TRANSLATE_NOOP("ToolProfile", "&Set Java Compiler")},
+      {QT_TRANSLATE_NOOP("ToolProfile", "&Perl"), QT_TRANSLATE_NOOP("ToolProfile", "&Set ActivePerl and Test-server")},
+      {QT_TRANSLATE_NOOP("ToolProfile", "&Pascal"), QT_TRANSLATE_NOOP("ToolProfile", "&Set Free Pascal Compiler")},
   };
   static const Row linuxRows[] = {
-      {"&C/C++", "&Set GNU C/C++ Compiler", u"GNU C/C++コンパイラの設定(&S)"},
-      {"&Java", "&Set Java Compiler", u"Javaコンパイラの設定(&S)"},
-      {"&Perl", "&Set Perl Test-server", u"Perlのテスト用サーバーの設定(&S)"},
-      {"&Pascal", "&Set Free Pascal Compiler", u"Free Pascalコンパイラの設定(&S)"},
+      {QT_TRANSLATE_NOOP("ToolProfile", "&C/C++"), QT_TRANSLATE_NOOP("ToolProfile", "&Set GNU C/C++ Compiler")},
+      {QT_TRANSLATE_NOOP("ToolProfile", "&Java"), QT_TRANSLATE_NOOP("ToolProfile", "&Set Java Compiler")},
+      {QT_TRANSLATE_NOOP("ToolProfile", "&Perl"), QT_TRANSLATE_NOOP("ToolProfile", "&Set Perl Test-server")},
+      {QT_TRANSLATE_NOOP("ToolProfile", "&Pascal"), QT_TRANSLATE_NOOP("ToolProfile", "&Set Free Pascal Compiler")},
   };
   const Row& row = (profile == ToolProfile::Windows ? windowsRows : linuxRows)[int(mode)];
   CodingMenuCaptions captions;
-  captions.coding = japanese ? QStringLiteral("コーディング(&C)") : QString::fromLatin1(row.coding);
-  captions.setCompiler = bilingual(japanese, row.english, row.japanese);
+  captions.coding = QCoreApplication::translate("ToolProfile", row.coding);
+  captions.setCompiler = QCoreApplication::translate("ToolProfile", row.setCompiler);
   captions.inputWizard = mode != LanguageMode::Perl;
   return captions;
 }
 
-QString ToolLabel(LanguageMode mode, bool japanese, ToolProfile profile) {
+QString ToolLabel(LanguageMode mode, ToolProfile profile) {
   const bool windows = profile == ToolProfile::Windows;
-  const QString word = compilerWord(japanese);
   switch (mode) {
     case LanguageMode::Cpp:
-      return windows ? QStringLiteral("Borland C++ ") + word + QStringLiteral(" (bcc32.exe)")
-                     : QStringLiteral("GNU C/C++ ") + word + QStringLiteral(" (g++)");
+      return windows ? QCoreApplication::translate("ToolProfile", "Borland C++ compiler (bcc32.exe)")
+                     : QCoreApplication::translate("ToolProfile", "GNU C/C++ compiler (g++)");
     case LanguageMode::Java:
-      return QStringLiteral("Java ") + word + (windows ? QStringLiteral(" (javac.exe)") : QStringLiteral(" (javac)"));
+      return windows ? QCoreApplication::translate("ToolProfile", "Java compiler (javac.exe)")
+                     : QCoreApplication::translate("ToolProfile", "Java compiler (javac)");
     case LanguageMode::Pascal:
-      return QStringLiteral("Free Pascal ") + word +
-             (windows ? QStringLiteral(" (ppc386.exe)") : QStringLiteral(" (fpc)"));
+      return windows ? QCoreApplication::translate("ToolProfile", "Free Pascal compiler (ppc386.exe)")
+                     : QCoreApplication::translate("ToolProfile", "Free Pascal compiler (fpc)");
     case LanguageMode::Perl: return QString();
   }
   return QString();
 }
 
-QString ToolFolderPrompt(LanguageMode mode, bool japanese, ToolProfile profile) {
+QString ToolFolderPrompt(LanguageMode mode, ToolProfile profile) {
   if (mode == LanguageMode::Perl)
-    return japanese ? QStringLiteral("テスト用サーバーのドキュメントルートとなるフォルダを指定してください。")
-                    : QStringLiteral("Please select the folder which is the document-root of the test-server.");
-  const QString label = ToolLabel(mode, japanese, profile);
-  return japanese ? label + QStringLiteral("が置かれているフォルダを選んでください")
-                  : QStringLiteral("Please select folder where ") + label + QStringLiteral(" is located.");
+    return QCoreApplication::translate("ToolProfile",
+                                       "Please select the folder which is the document-root of the test-server.");
+  return QCoreApplication::translate("ToolProfile", "Please select folder where %1 is located.")
+      .arg(ToolLabel(mode, profile));
 }
 
 QStringList ProgrammingLanguageItems(ToolProfile profile) {

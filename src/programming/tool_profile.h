@@ -21,14 +21,14 @@ struct CodingMenuCaptions {
   QString setCompiler;  // its first item
   bool inputWizard = true;
 };
-CodingMenuCaptions CodingMenuCaptionsFor(LanguageMode mode, bool japanese, ToolProfile profile);
+CodingMenuCaptions CodingMenuCaptionsFor(LanguageMode mode, ToolProfile profile);
 
-// "Borland C++ compiler (bcc32.exe)", "GNU C/C++ compiler (g++)", ...; the
-// middle word in the interface language. Empty for Perl.
-QString ToolLabel(LanguageMode mode, bool japanese, ToolProfile profile);
+// "Borland C++ compiler (bcc32.exe)", "GNU C/C++ compiler (g++)", ..., in
+// the interface language. Empty for Perl.
+QString ToolLabel(LanguageMode mode, ToolProfile profile);
 
 // The message shown before the folder of a language's tool is chosen.
-QString ToolFolderPrompt(LanguageMode mode, bool japanese, ToolProfile profile);
+QString ToolFolderPrompt(LanguageMode mode, ToolProfile profile);
 
 // The options dialog's language items, in LanguageMode order.
 QStringList ProgrammingLanguageItems(ToolProfile profile);

@@ -173,16 +173,16 @@ bool IniFile::writeTextFile(const QString& path, const QString& text, QString* e
   return writeBytes(path, lines.toUtf8(), error);
 }
 
-bool IniFile::save(const QString& path, QString* error, bool japanese) const {
-  return writeBytes(path, toBytes(), error, japanese);
+bool IniFile::save(const QString& path, QString* error) const {
+  return writeBytes(path, toBytes(), error);
 }
 
-bool IniFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error, bool japanese) {
+bool IniFile::writeBytes(const QString& path, const QByteArray& bytes, QString* error) {
   // Root rewriting a user's settings (through a link, or beside a copy of
   // theirs) leaves the file the user's.
   const files::Failure failure =
       files::writePrivateFile(files::resolveTarget(path), bytes, 0600, files::Owner::Kept);
-  if (error) *error = files::describe(failure, japanese);
+  if (error) *error = files::describe(failure);
   return !failure.failed();
 }
 

@@ -63,8 +63,8 @@ class IniFile {
   // Writes beside the file the path resolves to and renames over it, so a
   // failed save leaves the old file as it was and a link to the file stays a
   // link. Creates the folder when it is missing. On failure returns false
-  // and, when error is given, a text naming the cause in the language asked.
-  bool save(const QString& path, QString* error = nullptr, bool japanese = false) const;
+  // and, when error is given, a text naming the cause in the interface language.
+  bool save(const QString& path, QString* error = nullptr) const;
 
   // The value of the first line of key in the first section of that name,
   // with blanks around it removed; nullopt when there is none.
@@ -88,8 +88,7 @@ class IniFile {
   int lineCount() const { return static_cast<int>(lines_.size()); }
 
  private:
-  static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error,
-                         bool japanese = false);
+  static bool writeBytes(const QString& path, const QByteArray& bytes, QString* error);
 
   enum class Kind { Other, Section, Key };
   struct Line {

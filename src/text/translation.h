@@ -18,7 +18,8 @@ void useInterfaceLanguage(InterfaceLanguage language);
 InterfaceLanguage interfaceLanguage();
 inline bool interfaceIsJapanese() { return interfaceLanguage() == InterfaceLanguage::Japanese; }
 inline InterfaceLanguage interfaceLanguageFor(bool japanese) {
-  return japanese ? InterfaceLanguage::Japanese : InterfaceLanguage::English;
+  if (japanese) return InterfaceLanguage::Japanese;
+  return InterfaceLanguage::English;
 }
 
 // For a test or a scope that needs one language for a while: the language

@@ -24,15 +24,6 @@ QList<QKeySequence> shortcutsOf(const CommandRow& row) {
   return keys;
 }
 
-QString captionOf(const CommandRow& row, bool japanese) {
-  return japanese && row.japanese ? QString::fromUtf16(row.japanese) : latin(row.caption);
-}
-
-QString hintOf(const CommandRow& row, bool japanese) {
-  return japanese && row.tool.japaneseHint ? QString::fromUtf16(row.tool.japaneseHint)
-                                           : latin(row.tool.hint);
-}
-
 bool hasViews(const CommandRow& row) {
   return row.checked || row.enabled || row.visible || row.tool.visible;
 }
@@ -53,7 +44,7 @@ QAction* CommandActions::addMenuItem(QMenu& menu, const CommandRow& row) {
   if (row.flags & kSeparator) {
     action = menu.addSeparator();
   } else {
-    action = menu.addAction(latin(row.caption));
+    action = menu.addAction(captionOf(row));
     if (*row.shortcut) action->setShortcuts(shortcutsOf(row));
     action->setCheckable(row.flags & kCheckable);
     bind(action, row);
@@ -85,14 +76,14 @@ void CommandActions::buildMenus(QMenuBar& bar, QMenu& popup) {
       menus[1] = &popup;
       continue;
     } else if (row.depth == 0) {
-      menus[1] = bar.addMenu(latin(row.caption));
+      menus[1] = bar.addMenu(captionOf(row));
       menus[1]->setObjectName(name);
       // An item's tool tip, set only while it is kept out, says why.
       menus[1]->setToolTipsVisible(true);
       action = menus[1]->menuAction();
       shown_.push_back({&row, action, false});
     } else if (opensSubMenu) {
-      menus[2] = menus[1]->addMenu(latin(row.caption));
+      menus[2] = menus[1]->addMenu(captionOf(row));
       menus[2]->setObjectName(name);
       menus[2]->setToolTipsVisible(true);
       action = menus[2]->menuAction();
@@ -125,9 +116,9 @@ void CommandActions::buildToolBar(QToolBar& bar, ToolBar which,
     const CommandRow& row = *found->second;
     if (row.tool.style & kGapBefore) bar.addSeparator();
     const QString name = latin(row.tool.name);
-    QAction* action = bar.addAction(toolIcon(name), latin(row.tool.hint));
+    QAction* action = bar.addAction(toolIcon(name), hintOf(row));
     action->setObjectName(name);
-    action->setToolTip(latin(row.tool.hint));
+    action->setToolTip(hintOf(row));
     action->setCheckable(row.tool.style & kToggles);
     bind(action, row);
     actions_.insert(name, action);
@@ -169,23 +160,22 @@ void CommandActions::showReasons() {
   for (const Shown& item : shown_) {
     const CommandRow& row = *item.row;
     if (item.action->menu() || (row.flags & kSeparator)) continue;
-    const QString why = why_ && row.run && !permitted(row) ? why_(row, japanese_) : QString();
+    const QString why = why_ && row.run && !permitted(row) ? why_(row) : QString();
     item.action->setStatusTip(why);
     // A button's tool tip is its hint, shown again by showCaptions.
     if (!item.isButton) item.action->setToolTip(why);
   }
 }
 
-void CommandActions::showCaptions(bool japanese) {
-  japanese_ = japanese;
+void CommandActions::showCaptions() {
   for (const Shown& item : shown_) {
     if (item.row->flags & kSeparator) continue;
     if (item.isButton) {
-      const QString hint = hintOf(*item.row, japanese);
+      const QString hint = hintOf(*item.row);
       item.action->setText(hint);
       item.action->setToolTip(hint);
     } else {
-      item.action->setText(captionOf(*item.row, japanese));
+      item.action->setText(captionOf(*item.row));
     }
   }
   showReasons();

@@ -46,15 +46,15 @@ class CommandActions {
   // Shows the views of the rows that have them: check marks, toggled
   // buttons, enabled and visible states. Cheap: only rows with views.
   void showStates(const CommandView& view);
-  // English captions and hints, or the Japanese ones where a row has them.
-  void showCaptions(bool japanese);
+  // The captions and hints again, in the interface language.
+  void showCaptions();
   // While a large file's own view is shown, only the commands `allowed` lets
   // through are enabled (and then as their views say); none lets every
   // command be as its views say again.
-  // Every command kept out shows `why` (in the language of the captions) as
-  // its status tip, and a menu item as its tool tip too.
+  // Every command kept out shows `why` (in the interface language) as its
+  // status tip, and a menu item as its tool tip too.
   using Permission = std::function<bool(const CommandRow&)>;
-  using Reason = std::function<QString(const CommandRow&, bool japanese)>;
+  using Reason = std::function<QString(const CommandRow&)>;
   void restrictTo(Permission allowed, const CommandView& view, Reason why = nullptr);
 
  private:
@@ -74,7 +74,6 @@ class CommandActions {
   std::vector<Shown> shown_;  // every item and button built for a row
   Permission allowed_;
   Reason why_;
-  bool japanese_ = false;
 };
 
 }  // namespace wrenpad

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's commands as one table. Each row is one command: its object
-// name, English and Japanese captions, short-cut, flags, its tool button (bar,
-// place, image, hints) and its handler, bound at compile time. Menus, the
-// pop-up menu, the tool bars and the Japanese captions are all built from it.
+// name, caption, short-cut, flags, its tool button (bar, place, image, hint)
+// and its handler, bound at compile time. Menus, the pop-up menu and the tool
+// bars are all built from it. Captions and hints are English, marked for
+// translation in the context "CommandTable"; captionOf and hintOf give them
+// in the interface language.
 // A row without a handler is a command not built yet: its item is shown,
 // disabled. Check marks, and the states that follow the caret and the
 // selection, are views of plain values (`CommandView`), never stored in a
@@ -13,6 +15,7 @@
 #include "editing/command_marks.h"
 #include "settings/settings.h"
 
+#include <QStringList>
 #include <span>
 
 namespace wrenpad {
@@ -42,8 +45,7 @@ struct ToolButton {
   ToolBar bar = ToolBar::None;
   int place = 0;                          // 1-based place on its bar
   const char* name = "";                  // "tbNew"; its image is :/icons/<name>.svg
-  const char* hint = "";                  // English hint
-  const char16_t* japaneseHint = nullptr; // null: the English hint stays
+  const char* hint = "";                  // English
   unsigned style = kPlainButton;
   bool (*visible)(const struct CommandView&) = nullptr;  // null: always shown
 };
@@ -65,7 +67,6 @@ struct CommandRow {
   int depth = 1;
   const char* name = "";
   const char* caption = "";           // English, "&" before the accelerator
-  const char16_t* japanese = nullptr; // null: the English caption stays
   const char* shortcut = "";         // "Ctrl+S"; alternatives "Ctrl+Y;Ctrl+Shift+Z"
   unsigned flags = kNone;
   ToolButton tool = {};
@@ -80,11 +81,11 @@ std::span<const CommandRow> commandTable();
 // The row of a menu item or tool button by object name; null when unknown.
 const CommandRow* findCommand(const char* name);
 
-// Items 0 to 5 of the heading box on the HTML tool bar, in both languages.
-struct HeadingBoxItem {
-  const char* english;
-  const char16_t* japanese;
-};
-std::span<const HeadingBoxItem> headingBoxItems();
+// A row's caption and its button's hint in the interface language.
+QString captionOf(const CommandRow& row);
+QString hintOf(const CommandRow& row);
+
+// Items 0 to 5 of the heading box on the HTML tool bar, in the interface language.
+QStringList headingBoxItems();
 
 }  // namespace wrenpad

@@ -33,7 +33,7 @@ TDocType::TDocType(QWidget* parent) : QDialog(parent) {
 
 void TDocType::showValues(const DocumentTypeValues& values) {
   shown_ = values;
-  setTexts(values.japanese, values.languageMode);
+  retranslate(values.languageMode);
   for (int i = 0; i < 3; ++i) items_[i]->setEnabled(values.choosable[i]);
   items_[std::clamp(values.kind, 0, 2)]->setChecked(true);
 }
@@ -45,24 +45,15 @@ DocumentTypeValues TDocType::values() const {
   return values;
 }
 
-void TDocType::setTexts(bool japanese, int languageMode) {
-  static const char* const kEnglishPrograms[] = {"C/C++ program", "Java program", "Perl script",
-                                                 "Pascal program"};
-  static const char16_t* const kJapanesePrograms[] = {u"C/C++プログラム", u"Javaプログラム",
-                                                      u"Perlスクリプト", u"Pascalプログラム"};
+void TDocType::retranslate(int languageMode) {
+  static const char* const kPrograms[] = {QT_TR_NOOP("C/C++ program"), QT_TR_NOOP("Java program"),
+                                          QT_TR_NOOP("Perl script"), QT_TR_NOOP("Pascal program")};
   const int language = (languageMode >= 0 && languageMode <= 3) ? languageMode : 0;
   setWindowTitle(QStringLiteral("Wrenpad"));
-  if (japanese) {
-    RadioGroup->setTitle(QStringLiteral(" 文書の種類を選択して下さい "));
-    items_[0]->setText(QStringLiteral("テキスト文書"));
-    items_[1]->setText(QStringLiteral("HTML文書"));
-    items_[2]->setText(QString::fromUtf16(kJapanesePrograms[language]));
-  } else {
-    RadioGroup->setTitle(QStringLiteral(" Select type of document "));
-    items_[0]->setText(QStringLiteral("Text Document"));
-    items_[1]->setText(QStringLiteral("HTML Document"));
-    items_[2]->setText(QString::fromLatin1(kEnglishPrograms[language]));
-  }
+  RadioGroup->setTitle(tr(" Select type of document "));
+  items_[0]->setText(tr("Text Document"));
+  items_[1]->setText(tr("HTML Document"));
+  items_[2]->setText(tr(kPrograms[language]));
   adjustSize();
 }
 

@@ -13,7 +13,6 @@ class QRadioButton;
 namespace wrenpad {
 
 struct DocumentTypeValues {
-  bool japanese = true;   // the interface language of the texts
   int languageMode = 0;   // the third kind names it: 0 C/C++, 1 Java, 2 Perl, 3 Pascal
   // Kinds whose command is not built are shown but cannot be chosen.
   std::array<bool, 3> choosable = {true, true, true};
@@ -32,7 +31,8 @@ class TDocType : public QDialog, public ValueForm<DocumentTypeValues> {
   DocumentTypeValues values() const override;
 
  private:
-  void setTexts(bool japanese, int languageMode);
+  // The texts in the interface language; the third kind names `languageMode`.
+  void retranslate(int languageMode);
 
   DocumentTypeValues shown_;
   QGroupBox* RadioGroup;

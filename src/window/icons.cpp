@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/icons.h"
 
+#include "editor/text_on_background.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
@@ -44,12 +47,30 @@ QByteArray readPicture(const QString& resource) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Every colour "#rrggbb" of a picture as it stands out at least 3 to 1 on
+// `background`.
+QByteArray withColoursReadableOn(const QByteArray& svg, const QColor& background) {
+  static const QRegularExpression colour(QStringLiteral("#[0-9a-fA-F]{6}\\b"));
+  QString text = QString::fromUtf8(svg);
+  QString out;
+  qsizetype last = 0;
+  for (const QRegularExpressionMatch& match : colour.globalMatch(text)) {
+    out += QStringView(text).mid(last, match.capturedStart() - last);
+    out += withContrastOn(QColor(match.captured()), background, 3.0).name();
+    last = match.capturedEnd();
+  }
+  out += QStringView(text).mid(last);
+  return out.toUtf8();
+}
+
 // A tool picture whose glyphs are drawn in "currentColor" takes the text
 // colour of the application's palette each time it is drawn, so letters and
 // lines stay readable on a dark tool bar and follow a change of palette
 // (a dark desktop theme switched on while the program runs). The picture's
-// other colours stay as drawn; a disabled button's picture is greyed by the
-// style, as Qt greys any other picture.
+// other colours were drawn for a light tool bar: on a dark one each colour
+// that would stand out less than 3 to 1 is lightened until it does. A
+// disabled button's picture is greyed by the style, as Qt greys any other
+// picture.
 class ToolIconEngine : public QIconEngine {
  public:
   explicit ToolIconEngine(QByteArray svg) : svg_(std::move(svg)) {}
@@ -64,12 +85,15 @@ class ToolIconEngine : public QIconEngine {
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
     const QPalette palette = QGuiApplication::palette();
     const QColor ink = palette.color(QPalette::Active, QPalette::WindowText);
-    const QString key = QStringLiteral("%1x%2@%3/%4/%5")
-                            .arg(size.width()).arg(size.height()).arg(scale).arg(int(mode)).arg(ink.rgba());
+    const QColor back = palette.color(QPalette::Active, QPalette::Window);
+    const QString key = QStringLiteral("%1x%2@%3/%4/%5/%6")
+                            .arg(size.width()).arg(size.height()).arg(scale).arg(int(mode))
+                            .arg(ink.rgba()).arg(back.rgba());
     if (const auto kept = cache_.constFind(key); kept != cache_.cend()) return *kept;
     if (cache_.size() > 64) cache_.clear();
     QByteArray svg = svg_;
     svg.replace("currentColor", ink.name().toLatin1());
+    if (IsDarkBackground(back)) svg = withColoursReadableOn(svg, back);
     QPixmap picture = render(svg, size, scale);
     if (mode == QIcon::Disabled) picture = greyed(picture, palette);
     cache_.insert(key, picture);

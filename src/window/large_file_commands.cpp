@@ -11,9 +11,9 @@
 #include "editor/editor_control.h"
 #include "large_view/large_text_view.h"
 #include "platform/dialogs.h"
-#include "text/bilingual.h"
 #include "window/main_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <algorithm>
 #include <cstring>
@@ -75,33 +75,28 @@ CommandHandler largeFileHandler(const CommandRow& row) {
 
 namespace {
 
-struct Reason {
-  const char* english;
-  const char16_t* japanese;
-};
-
 // The commands kept out for a reason of their own; the others say what
-// their menu works on.
+// their menu works on. The reasons are English, translated where shown.
 const struct {
   const char* name;
-  Reason reason;
+  const char* reason;
 } kReasonsByCommand[] = {
-    {"mmAutoRepaint", {"colouring is off", u"色分けはオフです"}},
-    {"mmRepaintTags", {"colouring is off", u"色分けはオフです"}},
-    {"mmBackGroundColor", {"the view shows the system's colours", u"表示はシステムの色です"}},
-    {"mmEnableMultiUndo", {"the view always keeps every undo step", u"表示は常に全てのアンドゥを保ちます"}},
-    {"mmDisplayAsWebPage", {"in-page rendering is off", u"ページ表示はオフです"}},
-    {"mmPrint", {"copy the part to print into a new document", u"印刷する部分を新しい文書にコピーしてください"}},
-    {"mmRenameAsTopLine", {"the first line is not read for a name", u"先頭行は名前に使いません"}},
+    {"mmAutoRepaint", QT_TRANSLATE_NOOP("LargeFileCommands", "colouring is off")},
+    {"mmRepaintTags", QT_TRANSLATE_NOOP("LargeFileCommands", "colouring is off")},
+    {"mmBackGroundColor", QT_TRANSLATE_NOOP("LargeFileCommands", "the view shows the system's colours")},
+    {"mmEnableMultiUndo", QT_TRANSLATE_NOOP("LargeFileCommands", "the view always keeps every undo step")},
+    {"mmDisplayAsWebPage", QT_TRANSLATE_NOOP("LargeFileCommands", "in-page rendering is off")},
+    {"mmPrint", QT_TRANSLATE_NOOP("LargeFileCommands", "copy the part to print into a new document")},
+    {"mmRenameAsTopLine", QT_TRANSLATE_NOOP("LargeFileCommands", "the first line is not read for a name")},
 };
 
 const struct {
   const char* menu;
-  Reason reason;
+  const char* reason;
 } kReasonsByMenu[] = {
-    {"mmHTML", {"page commands work in the editor only", u"HTMLのコマンドはエディタでのみ使えます"}},
-    {"mmCoding", {"program commands work in the editor only", u"プログラムのコマンドはエディタでのみ使えます"}},
-    {"mmTools", {"the tools work in the editor only", u"ツールはエディタでのみ使えます"}},
+    {"mmHTML", QT_TRANSLATE_NOOP("LargeFileCommands", "page commands work in the editor only")},
+    {"mmCoding", QT_TRANSLATE_NOOP("LargeFileCommands", "program commands work in the editor only")},
+    {"mmTools", QT_TRANSLATE_NOOP("LargeFileCommands", "the tools work in the editor only")},
 };
 
 // The name of the menu bar's menu (or the pop-up menu) that holds `row`.
@@ -114,21 +109,20 @@ const char* menuOf(const CommandRow& row) {
   return menu;
 }
 
-Reason reasonFor(const CommandRow& row) {
+const char* reasonFor(const CommandRow& row) {
   for (const auto& known : kReasonsByCommand)
     if (std::strcmp(known.name, row.name) == 0) return known.reason;
   const char* menu = menuOf(row);
   for (const auto& known : kReasonsByMenu)
     if (std::strcmp(known.menu, menu) == 0) return known.reason;
-  return {"it works in the editor only", u"エディタでのみ使えます"};
+  return QT_TRANSLATE_NOOP("LargeFileCommands", "it works in the editor only");
 }
 
 }  // namespace
 
-QString whyNotOnLargeFile(const CommandRow& row, bool japanese) {
-  const Reason reason = reasonFor(row);
-  return bilingual(japanese, "Not available for large files: ", u"大きなファイルでは使えません: ") +
-         bilingual(japanese, reason.english, reason.japanese);
+QString whyNotOnLargeFile(const CommandRow& row) {
+  return QCoreApplication::translate("LargeFileCommands", "Not available for large files: %1")
+      .arg(QCoreApplication::translate("LargeFileCommands", reasonFor(row)));
 }
 
 // ---- the commands of their own -------------------------------------------------
@@ -155,7 +149,7 @@ void TMain::largeFileFontClick() {
   LargeView->setFont(*chosen);
 }
 
-void TMain::largeFileCountClick() { CountLargeText(*LargeView, dialogs_, messages_, japaneseInterface_); }
+void TMain::largeFileCountClick() { CountLargeText(*LargeView, dialogs_, messages_); }
 
 // ---- a gone run's edits ------------------------------------------------------
 
@@ -172,7 +166,7 @@ bool TMain::takeOverLargeEdits(const LargeEditsOffer& offer) {
       return true;
     }
     if (replay.outcome == large::ReplayOutcome::Unreadable) {
-      dialogs_.showError(kApplicationTitle, LargeEditsFailedMessage(offer, japaneseInterface_));
+      dialogs_.showError(kApplicationTitle, LargeEditsFailedMessage(offer));
       return false;
     }
   }
@@ -182,7 +176,7 @@ bool TMain::takeOverLargeEdits(const LargeEditsOffer& offer) {
 bool TMain::recoverTypedText(const LargeEditsOffer& offer) {
   const std::optional<QString> typed = large::typedText(offer.journal, kLargestTypedText);
   if (!typed) {
-    dialogs_.showError(kApplicationTitle, LargeEditsFailedMessage(offer, japaneseInterface_));
+    dialogs_.showError(kApplicationTitle, LargeEditsFailedMessage(offer));
     return false;
   }
   if (showsLargeFile()) beginDocument();

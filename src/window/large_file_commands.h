@@ -15,6 +15,6 @@ bool worksOnLargeFile(const CommandRow& row);
 CommandHandler largeFileHandler(const CommandRow& row);
 // Why a command that does not work on a large file is disabled, in the
 // interface language.
-QString whyNotOnLargeFile(const CommandRow& row, bool japanese);
+QString whyNotOnLargeFile(const CommandRow& row);
 
 }  // namespace wrenpad

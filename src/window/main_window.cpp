@@ -60,7 +60,7 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
     : ownDialogs_(dialogs ? nullptr : std::make_unique<QtDialogs>(this)),
       dialogs_(dialogs ? *dialogs : *ownDialogs_),
       paths_(options.paths),
-      messages_(englishMessages()) {
+      messages_(interfaceMessages()) {
   setObjectName(QStringLiteral("Main"));
   setWindowTitle(QStringLiteral("Memo"));
   setWindowIcon(programIcon());
@@ -119,7 +119,7 @@ QAction* TMain::action(const QString& name) const { return commands_->action(nam
 void TMain::FormCreate(const StartupOptions& options) {
   runSession_ = std::make_unique<Session>(SessionContext{
       .dialogs = dialogs_, .host = *this, .paths = paths_, .document = document_, .settings = settings_,
-      .recentFiles = FileNameKeeper, .messages = messages_, .japanese = japaneseInterface_});
+      .recentFiles = FileNameKeeper, .messages = messages_});
   runSession_->readCommandLine(options);
   runSession_->readSettingsFile();
   runSession_->keepSaveJournal();
@@ -128,7 +128,7 @@ void TMain::FormCreate(const StartupOptions& options) {
   runSession_->claimInstanceSlot();
   connect(&TerminationSignals::install(), &TerminationSignals::requested, this, [this] { keepWorkAndEnd(); });
   undo_ = std::make_unique<UndoCommands>(
-      UndoContext{*Editor, dialogs_, document_, session_, settings_, japaneseInterface_,
+      UndoContext{*Editor, dialogs_, document_, session_, settings_,
                   [this] { recolourAfterRestore(); },
                   [this](const QString& name) {
                     SetWebPageMode(false);
@@ -144,7 +144,7 @@ bool TMain::recoverFrom(const RecoveryOffer& offer) {
   const std::optional<QByteArray> bytes = UndoSnapshots::readFile(offer.snapshot);
   const ChangeWatchOff quiet(session_);
   if (!bytes || !ShowSnapshot(*Editor, *bytes, IsRichSnapshot(offer, *bytes))) {
-    dialogs_.showError(kApplicationTitle, RecoveryFailedMessage(offer, japaneseInterface_));
+    dialogs_.showError(kApplicationTitle, RecoveryFailedMessage(offer));
     return false;
   }
   document_.CurrentFileName = offer.documentName;
@@ -263,18 +263,9 @@ void TMain::closeOtherWindows() {
 // ---- interface language ------------------------------------------------------------
 
 void TMain::ApplyInterfaceLanguage() {
-  japaneseInterface_ = settings_.Jpn;
-  useInterfaceLanguage(interfaceLanguageFor(japaneseInterface_));
-  if (japaneseInterface_) {
-    commands_->showCaptions(true);
-    int index = 0;
-    for (const HeadingBoxItem& item : headingBoxItems())
-      HeaderComboBox->setItemText(index++, QString::fromUtf16(item.japanese));
-    ToolBar1->setWindowTitle(QStringLiteral("ツールバー"));
-    ToolBar2->setWindowTitle(QStringLiteral("HTML作成用ツールバー"));
-    installQtJapanese(qtTranslator_);
-  }
-  messages_ = messagesFor(japaneseInterface_);
+  useInterfaceLanguage(interfaceLanguageFor(settings_.Jpn));
+  showCaptions();
+  messages_ = interfaceMessages();
   UpdateCodingMenu();
   showHelpInLanguage();
 }
@@ -282,12 +273,12 @@ void TMain::ApplyInterfaceLanguage() {
 // The interface language takes effect at the next start; the menu shows the
 // choice made now.
 void TMain::EnglishClick() {
-  dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
+  dialogs_.showMessage(kApplicationTitle, restartToChangeLanguage());
   settings_.Jpn = false;
 }
 
 void TMain::JapaneseClick() {
-  dialogs_.showMessage(kApplicationTitle, kRestartToChangeLanguage);
+  dialogs_.showMessage(kApplicationTitle, restartToChangeLanguage());
   settings_.Jpn = true;
 }
 
@@ -490,7 +481,7 @@ void TMain::languageChanged() {
 
 void TMain::UpdateCodingMenu() {
   const CodingMenuCaptions captions =
-      CodingMenuCaptionsFor(languageModeFrom(settings_.PL), japaneseInterface_, CurrentToolProfile());
+      CodingMenuCaptionsFor(languageModeFrom(settings_.PL), CurrentToolProfile());
   action(QStringLiteral("mmCoding"))->setText(captions.coding);
   action(QStringLiteral("mmSetCompiler"))->setText(captions.setCompiler);
 }
@@ -646,7 +637,6 @@ void TMain::FileNameKeeperSelect(const QString& name) {
 
 std::optional<int> TMain::askDocumentType() {
   DocumentTypeValues values;
-  values.japanese = japaneseInterface_;
   values.languageMode = settings_.PL;
   const std::optional<DocumentTypeValues> chosen = dialogs_.askForm(*docType_, values);
   if (!chosen) return std::nullopt;

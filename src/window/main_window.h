@@ -20,12 +20,12 @@
 #include "programming/program_commands.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
+#include "text/translation.h"
 #include "window/session.h"
 #include "window/subsystems.h"
 
 #include <QMainWindow>
 #include <QTimer>
-#include <QTranslator>
 #include <memory>
 
 class QAction;
@@ -158,7 +158,7 @@ class TMain : public QMainWindow,
   void ApplyInterfaceLanguage();
   void EnglishClick();
   void JapaneseClick();
-  bool japaneseInterface() const { return japaneseInterface_; }
+  bool japaneseInterface() const { return interfaceIsJapanese(); }
   QString settingsFile() const { return runSession_->settingsFile(); }
   // The shut-down sequence; false when the user cancelled and the window stays.
   bool FormClose();
@@ -282,6 +282,8 @@ class TMain : public QMainWindow,
   void showLargeFileStates();
   void createHelp();
   void showHelpInLanguage();
+  // Menus, buttons, tool bars and the heading box in the interface language.
+  void showCaptions();
   void openHelpPage(const QString& file);
   TBrowser& helpViewer();
   QRect helpViewerPlace();
@@ -307,8 +309,6 @@ class TMain : public QMainWindow,
   // The user's own Auto Repaint choice, which the settings file keeps; a
   // large document switches colouring off for itself only.
   bool chosenAutoRepaint_ = true;
-  bool japaneseInterface_ = false;
-  QTranslator qtTranslator_;  // Qt's own dialogs and buttons in Japanese
 
   DocumentState document_;
   SessionState session_;

@@ -14,7 +14,6 @@
 #include "large_view/large_text_view.h"
 #include "platform/dialogs.h"
 #include "programming/program_commands.h"
-#include "text/bilingual.h"
 #include "window/command_actions.h"
 #include "window/command_table.h"
 
@@ -57,10 +56,11 @@ void TMain::createWidgets() {
 
 void TMain::createSubsystems() {
   subsystems_ = std::make_unique<Subsystems>(SubsystemsContext{
-      .window = *this, .editor = *Editor, .largeView = *LargeView, .dialogs = dialogs_, .documentHost = *this, .colouringHost = *this,
+      .window = *this, .editor = *Editor, .largeView = *LargeView, .dialogs = dialogs_,
+      .documentHost = *this, .colouringHost = *this,
       .editingHost = *this, .programHost = *this, .previewHost = *this, .document = document_,
       .session = session_, .settings = settings_, .messages = messages_, .colouring = colouring_,
-      .caret = caretFlags_, .marks = marks_, .japanese = japaneseInterface_, .paths = paths_,
+      .caret = caretFlags_, .marks = marks_, .paths = paths_,
       .messagePane = *CMsgWindow, .completionTimer = Timer1, .logTimer = Timer3,
       .setPasteShortcut = [this](bool on) { setPasteShortcut(on); },
       .recolourWholeText = [this] { recolourWholeText(); },
@@ -97,16 +97,11 @@ void TMain::connectLargeView() {
     showCommandStates();
   });
   connect(LargeView, &large::LargeTextView::cannotWrite, this, [this](const QString& character) {
-    dialogs_.showError(kApplicationTitle,
-                       bilingual(japaneseInterface_, "This file's code cannot hold \"%1\": nothing was written.",
-                                 u"このファイルの文字コードでは\"%1\"を保存できません。入力しませんでした。")
-                           .arg(character));
+    dialogs_.showError(kApplicationTitle, tr("This file's code cannot hold \"%1\": nothing was written.").arg(character));
   });
   connect(LargeView, &large::LargeTextView::selectionTooLarge, this, [this] {
-    dialogs_.showMessage(kApplicationTitle,
-                         bilingual(japaneseInterface_, "The selection is too large for the clipboard (over %1 MiB).",
-                                   u"選択範囲が大きすぎてクリップボードに入りません（%1 MiBを超えています）。")
-                             .arg(large::LargeTextView::kLargestCopy >> 20));
+    dialogs_.showMessage(kApplicationTitle, tr("The selection is too large for the clipboard (over %1 MiB).")
+                                                .arg(large::LargeTextView::kLargestCopy >> 20));
   });
 }
 
@@ -130,10 +125,10 @@ void TMain::createMenus() {
 }
 
 void TMain::createToolBars() {
-  ToolBar1 = addToolBar(QStringLiteral("Tool Bar"));
+  ToolBar1 = addToolBar(QString());
   ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
   addToolBarBreak();
-  ToolBar2 = addToolBar(QStringLiteral("Tool Bar for Making HTML"));
+  ToolBar2 = addToolBar(QString());
   ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
   for (QToolBar* bar : {ToolBar1, ToolBar2}) {
     bar->setIconSize(QSize(16, 16));
@@ -157,8 +152,7 @@ void TMain::createToolBars() {
 
   HeaderComboBox = new QComboBox(ToolBar2);
   HeaderComboBox->setObjectName(QStringLiteral("HeaderComboBox"));
-  for (const HeadingBoxItem& item : headingBoxItems())
-    HeaderComboBox->addItem(QString::fromUtf8(item.english));
+  HeaderComboBox->addItems(headingBoxItems());
   HeaderComboBox->setFixedWidth(81);
 
   // The line-number box stands between the dictionary and compile buttons,
@@ -167,6 +161,15 @@ void TMain::createToolBars() {
                                    {ToolBar::Html, 1, HeaderComboBox}};
   commands_->buildToolBar(*ToolBar1, ToolBar::Main, widgets);
   commands_->buildToolBar(*ToolBar2, ToolBar::Html, widgets);
+  showCaptions();
+}
+
+void TMain::showCaptions() {
+  commands_->showCaptions();
+  const QStringList headings = headingBoxItems();
+  for (int i = 0; i < headings.size(); ++i) HeaderComboBox->setItemText(i, headings[i]);
+  ToolBar1->setWindowTitle(tr("Tool Bar"));
+  ToolBar2->setWindowTitle(tr("Tool Bar for Making HTML"));
 }
 
 void TMain::createStatusBar() {

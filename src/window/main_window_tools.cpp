@@ -24,6 +24,7 @@
 #include "platform/dialogs.h"
 #include "platform/window_placement.h"
 #include "programming/terminal.h"
+#include "text/translation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -63,8 +64,8 @@ void TMain::createHelp() {
 // The help pages of the interface's language, from the first data folder
 // that has them.
 void TMain::showHelpInLanguage() {
-  helpSearch_->setJapanese(japaneseInterface_);
-  helpSearch_->setHelpFolder(chooseHelpFolder(listFolders(paths_), japaneseInterface_));
+  helpSearch_->retranslate();
+  helpSearch_->setHelpFolder(chooseHelpFolder(listFolders(paths_), interfaceIsJapanese()));
 }
 
 void TMain::mmSearchClick() { dialogs_.showModeless(*helpSearch_); }

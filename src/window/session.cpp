@@ -89,25 +89,19 @@ QString Session::instanceMarkerFile() const {
 // A run killed while it wrote a file in place may have left the file half
 // new, half old; the copy of its old bytes is offered back.
 void Session::offerInterruptedSaves() {
-  const bool japanese = c_.japanese;
   for (const files::InterruptedSave& save : files::findInterruptedSaves()) {
     const QString question =
-        japanese
-            ? QStringLiteral("Wrenpadは\"%1\"を保存している途中で終了したため、ファイルが途中まで書き換えられている"
-                             "おそれがあります。\n保存する前の内容は\"%2\"に残っています。\nその内容をファイルに戻しますか？"
-                             "（「いいえ」ではファイルをそのままにし、コピーを残します。「キャンセル」では次回の起動時にもう一度尋ねます）")
-            : QStringLiteral("Wrenpad was stopped while it was saving \"%1\", so the file may be half written.\n"
-                             "Its content from before that save is kept in \"%2\".\nPut that content back into "
-                             "the file? (No leaves the file as it is and keeps the copy; Cancel asks again at "
-                             "the next start.)");
+        tr("Wrenpad was stopped while it was saving \"%1\", so the file may be half written.\n"
+           "Its content from before that save is kept in \"%2\".\nPut that content back into "
+           "the file? (No leaves the file as it is and keeps the copy; Cancel asks again at "
+           "the next start.)");
     const Answer answer = c_.dialogs.askYesNoCancel(kApplicationTitle, question.arg(save.target, save.backup));
     if (answer == Answer::No) files::forgetInterruptedSave(save);
     if (answer != Answer::Yes) continue;
     if (const files::Failure failure = files::restoreInterruptedSave(save); failure.failed())
       c_.dialogs.showError(kApplicationTitle,
-                           (japanese ? QStringLiteral("\"%1\"を元に戻せませんでした。")
-                                     : QStringLiteral("\"%1\" could not be put back.")).arg(save.target) +
-                               u'\n' + files::describe(failure, japanese));
+                           tr("\"%1\" could not be put back.").arg(save.target) +
+                               u'\n' + files::describe(failure));
   }
 }
 
@@ -120,7 +114,7 @@ void Session::offerRecovery() {
     // Another instance started at the same time may be asking about it.
     const RecoveryClaim claim(folder, offer.slot);
     if (!claim.held()) continue;
-    const Answer answer = c_.dialogs.askYesNoCancel(kApplicationTitle, RecoveryQuestion(offer, c_.japanese));
+    const Answer answer = c_.dialogs.askYesNoCancel(kApplicationTitle, RecoveryQuestion(offer));
     // The old files go once the text is shown and kept as this run's own.
     if (answer == Answer::Yes && c_.host.takeOverRecoveredWork(offer)) RemoveRecoveryFiles(folder, offer.slot);
     if (answer == Answer::No && !keepForNextStart()) RemoveRecoveryFiles(folder, offer.slot);
@@ -135,7 +129,7 @@ void Session::offerLargeEdits(const QString& folder) {
   for (const LargeEditsOffer& offer : FindLargeEditsOffers(folder)) {
     const RecoveryClaim claim(offer.journal);
     if (!claim.held()) continue;
-    const Answer answer = c_.dialogs.askYesNoCancel(kApplicationTitle, LargeEditsQuestion(offer, c_.japanese));
+    const Answer answer = c_.dialogs.askYesNoCancel(kApplicationTitle, LargeEditsQuestion(offer));
     if (answer == Answer::Yes && c_.host.takeOverLargeEdits(offer)) RemoveLargeEdits(offer);
     if (answer == Answer::No && !keepForNextStart()) RemoveLargeEdits(offer);
     return;
@@ -143,9 +137,7 @@ void Session::offerLargeEdits(const QString& folder) {
 }
 
 bool Session::keepForNextStart() {
-  const QString keep = c_.japanese
-                           ? QStringLiteral("残っている文書を次回の起動のために残しますか？（「いいえ」で削除します）")
-                           : QStringLiteral("Keep the text for the next start? (No deletes it.)");
+  const QString keep = tr("Keep the text for the next start? (No deletes it.)");
   return c_.dialogs.askYesNoCancel(kApplicationTitle, keep) != Answer::No;
 }
 
@@ -190,7 +182,7 @@ void Session::writeSettingsFile() {
   writeSettings(file.ini, c_.host.settingsToWrite());
   c_.recentFiles.save(file.ini);
   QString error;
-  if (!file.ini.save(settingsPath_, &error, c_.japanese)) reportSettingsNotSaved(SettingsFileKind::Ours, error);
+  if (!file.ini.save(settingsPath_, &error)) reportSettingsNotSaved(SettingsFileKind::Ours, error);
 }
 
 // Once a run: the same refusal at every exit path would only repeat itself.
@@ -206,20 +198,12 @@ void Session::reportSettingsNotSaved(SettingsFileKind kind, const QString& error
 }
 
 QString Session::settingsRefusal(SettingsFileKind kind, const QString& error) const {
-  const bool japanese = c_.japanese;
   if (kind == SettingsFileKind::NotOurs)
-    return japanese
-               ? QStringLiteral("\"%1\" はWrenpadの設定ファイルではないため、設定は保存されません（ファイルはそのままです）。")
-               : QStringLiteral("\"%1\" is not a settings file of Wrenpad, so the settings are not saved "
-                                "over it (the file is left as it is).");
+    return tr("\"%1\" is not a settings file of Wrenpad, so the settings are not saved "
+              "over it (the file is left as it is).");
   if (kind == SettingsFileKind::Unreadable)
-    return japanese ? QStringLiteral("設定ファイル \"%1\" を読み込めないため、設定は保存されません。")
-                    : QStringLiteral("The settings file \"%1\" cannot be read, so the settings are not "
-                                     "saved over it.");
-  return (japanese ? QStringLiteral("設定を \"%1\" に保存できませんでした（前の設定ファイルはそのままです）。\n")
-                   : QStringLiteral("The settings could not be saved in \"%1\"; the previous settings "
-                                    "file is left as it was.\n")) +
-         error;
+    return tr("The settings file \"%1\" cannot be read, so the settings are not saved over it.");
+  return tr("The settings could not be saved in \"%1\"; the previous settings file is left as it was.\n") + error;
 }
 
 }  // namespace wrenpad

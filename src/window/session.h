@@ -13,6 +13,7 @@
 #include "settings/settings.h"
 #include "settings/settings_file.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -69,10 +70,11 @@ struct SessionContext {
   Settings& settings;
   RecentFiles& recentFiles;
   const MessageTable& messages;
-  const bool& japanese;
 };
 
 class Session {
+  Q_DECLARE_TR_FUNCTIONS(Session)
+
  public:
   explicit Session(SessionContext context);
 

@@ -60,13 +60,13 @@ QStringList listFolders(const AppPaths& paths) {
 Subsystems::Subsystems(SubsystemsContext context)
     : c_(std::move(context)), screenFonts_(QFontDatabase::families()) {
   largeFiles_ = std::make_unique<LargeFiles>(LargeFilesContext{
-      .view = c_.largeView, .dialogs = c_.dialogs, .settings = c_.settings, .japanese = c_.japanese,
+      .view = c_.largeView, .dialogs = c_.dialogs, .settings = c_.settings,
       .showView = [&host = c_.documentHost](bool shown) { host.showLargeFile(shown); },
       .changedOnDisk = [this] { documents_->largeFileChangedOnDisk(); },
       .stateFolder = c_.paths.instanceFileFolder()});
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.documentHost, .document = c_.document,
-      .session = c_.session, .settings = c_.settings, .messages = c_.messages, .japanese = c_.japanese,
+      .session = c_.session, .settings = c_.settings, .messages = c_.messages,
       .largeFiles = largeFiles_.get()});
   createColouringAndEditing();
   createProgramming();
@@ -88,7 +88,7 @@ void Subsystems::createColouringAndEditing() {
   programPainter_ = std::make_unique<ProgramPainter>(colouring);
   const EditingContext editing{
       .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.editingHost, .document = c_.document,
-      .session = c_.session, .settings = c_.settings, .messages = c_.messages, .japanese = c_.japanese,
+      .session = c_.session, .settings = c_.settings, .messages = c_.messages,
       .caret = c_.caret, .marks = c_.marks,
       .painting = painter_.get(),
       .pageFontName = [this] { return c_.colouring.PageFontName; },
@@ -102,16 +102,16 @@ void Subsystems::createColouringAndEditing() {
       .settings = c_.settings, .caret = c_.caret, .marks = c_.marks, .keys = *editorEvents_,
       .painting = *painter_, .editorFontSize = [this] { return c_.colouring.EditorFontSize; }});
   find_ = std::make_unique<FindReplace>(FindReplaceContext{
-      .editor = c_.editor, .dialogs = c_.dialogs, .japanese = c_.japanese,
+      .editor = c_.editor, .dialogs = c_.dialogs,
       .setPasteShortcut = c_.setPasteShortcut, .recolourWholeText = c_.recolourWholeText,
       .largeFiles = largeFiles_.get()});
   macros_ = std::make_unique<MacroReplace>(MacroReplaceContext{
-      .editor = c_.editor, .dialogs = c_.dialogs, .settings = c_.settings, .japanese = c_.japanese,
+      .editor = c_.editor, .dialogs = c_.dialogs, .settings = c_.settings,
       .setPasteShortcut = c_.setPasteShortcut, .recolourWholeText = c_.recolourWholeText,
       .listFolders = listFolders(c_.paths)});
   templates_ = std::make_unique<TemplateCommands>(TemplateContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .settings = c_.settings,
-      .japanese = c_.japanese, .folders = listFolders(c_.paths), .saveFolder = listFolders(c_.paths).value(0),
+      .folders = listFolders(c_.paths), .saveFolder = listFolders(c_.paths).value(0),
       .recolourRange = [this](int from, int to) { c_.documentHost.paintTags(from, to); }});
   templates_->LoadTemplateList();
 }
@@ -119,12 +119,12 @@ void Subsystems::createColouringAndEditing() {
 void Subsystems::createProgramming() {
   programs_ = std::make_unique<ProgramCommands>(ProgramContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.programHost, .document = c_.document,
-      .settings = c_.settings, .japanese = c_.japanese, .pane = c_.messagePane, .tools = *editingTools_,
+      .settings = c_.settings, .pane = c_.messagePane, .tools = *editingTools_,
       .completionTimer = c_.completionTimer, .logTimer = c_.logTimer,
       .save = [this] { return documents_->mmSaveClick(); }, .profile = CurrentToolProfile()});
   snippets_ = std::make_unique<SnippetCommands>(SnippetContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .session = c_.session,
-      .settings = c_.settings, .japanese = c_.japanese, .files = *documents_,
+      .settings = c_.settings, .files = *documents_,
       .paintProgramRange = [this](int from, int to) { programPainter_->PaintProgramRange(from, to); },
       .selectProgramMode = [this] { c_.documentHost.SelectProgramMode(); },
       .templateFolders = listFolders(c_.paths), .programFolder = c_.paths.applicationFolder});
@@ -144,14 +144,14 @@ void Subsystems::createPageCommands() {
   tableDialog->setColourChooser([this](const QColor& initial) { return c_.dialogs.chooseColor(initial); });
   tables_ = std::make_unique<TableCommand>(TableCommandContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .session = c_.session,
-      .settings = c_.settings, .colouring = c_.colouring, .form = *tableDialog, .japanese = c_.japanese,
+      .settings = c_.settings, .colouring = c_.colouring, .form = *tableDialog,
       .screenFonts = screenFonts(), .painting = *painter_, .setProgress = progress});
   pageSettingForm_ = new THtmlPageSetting(&c_.window);
   pageSettingForm_->setColourChooser([this](const QColor& initial) { return c_.dialogs.chooseColor(initial); });
   pageSettingForm_->setPictureChooser([this] { return choosePagePicture(); });
   pageSettings_ = std::make_unique<PageSettings>(PageSettingsContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .settings = c_.settings,
-      .colouring = c_.colouring, .japanese = c_.japanese, .form = *pageSettingForm_,
+      .colouring = c_.colouring, .form = *pageSettingForm_,
       .screenFonts = screenFonts(), .repaintWholeDocument = [this] { painter_->mmRepaintTagsClick(); }});
   createPageForms();
 }
@@ -161,8 +161,8 @@ void Subsystems::createLinkCommand() {
   auto* pictureDialog = new TImageProperty(&c_.window);
   linkDialog->setFileChooser([this] { return chooseLinkedFile(); });
   links_ = std::make_unique<LinkCommand>(LinkCommandContext{
-      .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .japanese = c_.japanese,
-      .linkForm = *linkDialog, .clipboardText = [] { return QApplication::clipboard()->text(); },
+      .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .linkForm = *linkDialog,
+      .clipboardText = [] { return QApplication::clipboard()->text(); },
       .painting = *painter_, .setProgress = [this](int value) { c_.colouringHost.setProgress(value); },
       .linkTarget = [this] { return c_.caret.LinkTarget; },
       .openInNewInstance =
@@ -170,7 +170,7 @@ void Subsystems::createLinkCommand() {
             QProcess::startDetached(c_.paths.executablePath, {fileName}, c_.paths.applicationFolder);
           },
       .pictureForm = *pictureDialog, .choosePicture = [this] { return choosePicture(); },
-      .loadPicture = [this](const QString& fileName) { return loadPicture(fileName, c_.japanese); }});
+      .loadPicture = [](const QString& fileName) { return loadPicture(fileName); }});
 }
 
 // A file for a link, as the path the page names it by: relative to the
@@ -193,7 +193,7 @@ void Subsystems::createPagePreview() {
   preview_ = std::make_unique<PagePreview>(
       PreviewContext{
           .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.previewHost, .document = c_.document,
-          .settings = c_.settings, .japanese = c_.japanese, .files = *documents_,
+          .settings = c_.settings, .files = *documents_,
           .startProgram =
               [this](const ProgramCall& call, std::function<void(int)> failed) {
                 return launcher_->start(call.program, call.arguments, std::move(failed));
@@ -216,8 +216,8 @@ QString Subsystems::choosePicture() {
   return c_.dialogs.chooseFileToOpen(request).path;
 }
 
-LoadedPicture Subsystems::loadPicture(const QString& fileName, bool japanese) {
-  const PictureInfo info = LoadPicture(fileName, japanese);
+LoadedPicture Subsystems::loadPicture(const QString& fileName) {
+  const PictureInfo info = LoadPicture(fileName);
   LoadedPicture loaded{info.preview, std::nullopt, info.problem};
   if (info.size) loaded.size = std::pair(info.size->width, info.size->height);
   return loaded;
@@ -243,16 +243,16 @@ void Subsystems::createPageForms() {
       .singleLineInputDialog = *new TSingleLineInputDialog(&c_.window),
       .textAreaDialog = *new TTextArea(&c_.window), .selectDialog = *new TSelectDialog(&c_.window),
       .checkDialog = *new TCheckDialog(&c_.window), .divDialog = *new TDivDialog(&c_.window),
-      .japanese = c_.japanese, .painting = *painter_, .setProgress = progress});
+      .painting = *painter_, .setProgress = progress});
   auto* boxDialog = new TBoxSetting(&c_.window);
   boxDialog->setColourChooser([this](const QColor& initial) { return c_.dialogs.chooseColor(initial); });
   boxes_ = std::make_unique<BoxCommand>(BoxCommandContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .form = *boxDialog,
-      .japanese = c_.japanese, .screenFonts = screenFonts(), .painting = *painter_, .setProgress = progress});
+      .screenFonts = screenFonts(), .painting = *painter_, .setProgress = progress});
   textToHtml_ = std::make_unique<TextToHtmlCommand>(TextToHtmlContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .session = c_.session,
       .form = *pageSettingForm_, .pageSettings = [this] { return pageSettings_->values(); },
-      .japanese = c_.japanese, .screenFonts = screenFonts(), .readFontContext = {},
+      .screenFonts = screenFonts(), .readFontContext = {},
       .switchToWebPage = [this] { c_.documentHost.SetWebPageMode(true); },
       .setDocumentTitle = [this](const QString& name) { documents_->SetDocumentTitle(name); },
       .reloadTemplates = [this] { templates_->LoadTemplateList(); },
@@ -263,7 +263,6 @@ void Subsystems::createPageForms() {
 void Subsystems::createTools() {
   dictionary_ = std::make_unique<DictionaryCommand>(DictionaryContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .settings = c_.settings, .messages = c_.messages,
-      .japanese = c_.japanese,
       .findExecutable = [](const QString& name) { return QStandardPaths::findExecutable(name); },
       .startDetached = [](const QString& program,
                           const QStringList& arguments) { return QProcess::startDetached(program, arguments); },
@@ -277,8 +276,7 @@ void Subsystems::createTools() {
       .putOnClipboard = [](const QString& text) { QApplication::clipboard()->setText(text); }});
   const ShellEnvironment desktop = SystemShellEnvironment(c_.paths.executablePath);
   shell_ = std::make_unique<ShellIntegration>(ShellContext{.dialogs = c_.dialogs, .messages = c_.messages,
-                                                           .document = c_.document, .japanese = c_.japanese,
-                                                           .environment = desktop});
+                                                           .document = c_.document, .environment = desktop});
   c_.session.SendToShortcut = SendToEntryExists(desktop);
 }
 

@@ -85,7 +85,6 @@ struct SubsystemsContext {
   ColouringState& colouring;
   CaretContextFlags& caret;
   CommandMarks& marks;
-  const bool& japanese;
   AppPaths paths;
   MessagePane& messagePane;
   QTimer& completionTimer;  // the check after a compile (Timer1)
@@ -140,7 +139,7 @@ class Subsystems {
   void createTools();
   QString chooseLinkedFile();
   QString choosePicture();
-  static LoadedPicture loadPicture(const QString& fileName, bool japanese);
+  static LoadedPicture loadPicture(const QString& fileName);
   QString choosePagePicture();
   std::function<QStringList()> screenFonts() const;
 

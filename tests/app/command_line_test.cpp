@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -32,16 +33,17 @@ TEST(CommandLine, OptionsFilesAndTheStartupMarker) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.arguments.join(' ').toStdString());
-    const CommandLineRequest request = parseCommandLine(row.arguments, false);
+    const CommandLineRequest request = parseCommandLine(row.arguments);
     EXPECT_EQ(request.kind, row.kind);
     EXPECT_EQ(request.files, row.files);
   }
-  EXPECT_TRUE(parseCommandLine({"--help"}, false).text.startsWith("Usage: wrenpad [options] [file...]"));
-  EXPECT_TRUE(parseCommandLine({"--help"}, true).text.startsWith(QString::fromUtf8("使い方: wrenpad")));
-  EXPECT_EQ(parseCommandLine({"--version"}, false).text, "Wrenpad " WRENPAD_VERSION "\n");
+  EXPECT_TRUE(parseCommandLine({"--help"}).text.startsWith("Usage: wrenpad [options] [file...]"));
+  EXPECT_EQ(parseCommandLine({"--version"}).text, "Wrenpad " WRENPAD_VERSION "\n");
   // A mistake names the option as written and how to open such a file.
-  EXPECT_TRUE(parseCommandLine({"--frob"}, false).text.contains("\"--frob\""));
-  EXPECT_TRUE(parseCommandLine({"-x"}, true).text.contains(QString::fromUtf8("wrenpad -- -x")));
+  EXPECT_TRUE(parseCommandLine({"--frob"}).text.contains("\"--frob\""));
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  EXPECT_TRUE(parseCommandLine({"--help"}).text.startsWith(QString::fromUtf8("使い方: wrenpad")));
+  EXPECT_TRUE(parseCommandLine({"-x"}).text.contains(QString::fromUtf8("wrenpad -- -x")));
 }
 
 TEST(CommandLine, TheLocaleChoosesTheLanguageOfAFirstStart) {

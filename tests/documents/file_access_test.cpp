@@ -4,6 +4,7 @@
 #include "documents/file_access.h"
 
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +77,7 @@ TEST_F(FileAccess, ReplacingKeepsOwnerAndPermissions) {
     ASSERT_EQ(::chown(native(path).constData(), 65534, 65534), 0);
   }
   const WriteResult result = writeFileKeepingIdentity(path, "new bytes");
-  ASSERT_FALSE(result.failure.failed()) << describe(result.failure, false).toStdString();
+  ASSERT_FALSE(result.failure.failed()) << describe(result.failure).toStdString();
   EXPECT_FALSE(result.inPlace);
   EXPECT_EQ(test::TempFolder::read(path), "new bytes");
   const struct stat st = statOf(path);
@@ -128,7 +129,7 @@ TEST_F(FileAccess, OnlyRegularFilesAreReadOrWritten) {
   const ReadResult read = readRegularFile(path, 10);
   EXPECT_EQ(read.bytes, "0123456789");
   EXPECT_EQ(read.stamp, stampOf(path));
-  EXPECT_TRUE(describe(because(Problem::NotRegular), false).contains("not an ordinary file"));
+  EXPECT_TRUE(describe(because(Problem::NotRegular)).contains("not an ordinary file"));
 }
 
 TEST_F(FileAccess, LongNamesAndMissingFolders) {
@@ -139,7 +140,7 @@ TEST_F(FileAccess, LongNamesAndMissingFolders) {
   EXPECT_EQ(test::TempFolder::read(longName), "second");
   const Failure tooLong = writeFileKeepingIdentity(folder.file(QString(300, 'n')), "x").failure;
   EXPECT_EQ(tooLong.problem, Problem::NameTooLong);
-  EXPECT_EQ(describe(tooLong, false), "The file name is too long.");
+  EXPECT_EQ(describe(tooLong), "The file name is too long.");
   EXPECT_EQ(writeFileKeepingIdentity(folder.file("none/x.txt"), "x").failure.problem,
             Problem::FolderMissing);
   EXPECT_EQ(names(), QStringList({QString(250, 'n') + ".txt"}));
@@ -188,8 +189,11 @@ TEST_F(FileAccess, AFullDiskIsNamedAndLeavesTheOldFile) {
   const QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
   ::umount(native(disk).constData());
   EXPECT_EQ(replacing.problem, Problem::DiskFull);
-  EXPECT_EQ(describe(replacing, false), "The disk is full.");
-  EXPECT_EQ(describe(replacing, true), QString::fromUtf8("ディスクがいっぱいです。"));
+  EXPECT_EQ(describe(replacing), "The disk is full.");
+  {
+    InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+    EXPECT_EQ(describe(replacing), QString::fromUtf8("ディスクがいっぱいです。"));
+  }
   EXPECT_EQ(inPlace.problem, Problem::DiskFull);
   EXPECT_EQ(old, "old");
   EXPECT_EQ(oldLinked, "old b");
@@ -215,7 +219,7 @@ TEST_F(FileAccess, AWritableFileInAFolderThatTakesNoNewFiles) {
     othersFailure = writeFileKeepingIdentity(others, "new").failure;
     newFailure = writeFileKeepingIdentity(folder.file("fresh.txt"), "new").failure;
   }
-  EXPECT_FALSE(ownResult.failure.failed()) << describe(ownResult.failure, false).toStdString();
+  EXPECT_FALSE(ownResult.failure.failed()) << describe(ownResult.failure).toStdString();
   EXPECT_TRUE(ownResult.inPlace);
   EXPECT_EQ(test::TempFolder::read(own), "new");
   EXPECT_EQ(statOf(own).st_uid, 65534u);
@@ -240,7 +244,7 @@ TEST_F(FileAccess, ASaveThroughALinkThatClimbsWritesTheFileThatWasRead) {
   const QString path = folder.file("home/.config/app.conf");
   ASSERT_EQ(readRegularFile(path, 100).bytes, "old");
   const WriteResult result = writeFileKeepingIdentity(path, "new");
-  ASSERT_FALSE(result.failure.failed()) << describe(result.failure, false).toStdString();
+  ASSERT_FALSE(result.failure.failed()) << describe(result.failure).toStdString();
   EXPECT_EQ(test::TempFolder::read(real), "new");
   EXPECT_FALSE(QFileInfo::exists(folder.file("home/dotfiles/app.conf")));
   EXPECT_TRUE(QFileInfo(folder.file("data/config/app.conf")).isSymLink());
@@ -348,7 +352,7 @@ TEST_F(FileAccess, ASaveInPlaceDoesNotGoOnWithoutItsNote) {
   const Failure replaced = writeFileKeepingIdentity(plain, "new").failure;
   setSaveJournalFolder(QString());
   EXPECT_EQ(inPlace.problem, Problem::SaveNoteNotWritten);
-  EXPECT_TRUE(describe(inPlace, false).contains(folder.file("state/wrenpad")));
+  EXPECT_TRUE(describe(inPlace).contains(folder.file("state/wrenpad")));
   EXPECT_EQ(test::TempFolder::read(linked), "old");
   EXPECT_FALSE(replaced.failed());  // a file replaced whole needs no note
   EXPECT_EQ(test::TempFolder::read(plain), "new");

@@ -16,6 +16,7 @@
 #include "files/file_names.h"
 #include "support/byte_names.h"
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -61,8 +62,8 @@ TEST(Recovery, GoneRunsAreOfferedNewestFirstAndAFileChangedAfterItsSnapshotIsNot
   EXPECT_FALSE(offers[1].fileChanged.isValid());
   EXPECT_EQ(offers[2].slot, 3);
   EXPECT_TRUE(offers[2].fileChanged.isValid());
-  EXPECT_TRUE(RecoveryQuestion(offers[2], false).contains("the file was changed after that"));
-  EXPECT_FALSE(RecoveryQuestion(offers[1], false).contains("changed"));
+  EXPECT_TRUE(RecoveryQuestion(offers[2]).contains("the file was changed after that"));
+  EXPECT_FALSE(RecoveryQuestion(offers[1]).contains("changed"));
 
   RemoveRecoveryFiles(folder.path(), 1);
   EXPECT_FALSE(QFile::exists(DocumentNameFile(folder.path(), 1)));
@@ -96,8 +97,12 @@ TEST(Recovery, TheQuestionWritesItsDatesInTheInterfacesLanguage) {
   offer.documentName = "notes.txt";
   offer.written = QDateTime(QDate(2026, 12, 7), QTime(8, 51, 51));
   offer.fileChanged = QDateTime(QDate(2026, 12, 8), QTime(9, 5));
-  const QString japanese = RecoveryQuestion(offer, true);
-  const QString english = RecoveryQuestion(offer, false);
+  const QString english = RecoveryQuestion(offer);
+  QString japanese;
+  {
+    InterfaceLanguageScope inJapanese(InterfaceLanguage::Japanese);
+    japanese = RecoveryQuestion(offer);
+  }
   QLocale::setDefault(before);
   EXPECT_TRUE(japanese.contains("2026/12/07 8:51")) << japanese.toStdString();
   EXPECT_TRUE(japanese.contains("2026/12/08 9:05")) << japanese.toStdString();

@@ -51,12 +51,11 @@ struct ShellFixture : ::testing::Test {
   ScriptedDialogs dialogs;
   MessageTable messages = englishMessages();
   DocumentState document;
-  bool japanese = false;
   ShellEnvironment shell{root.file("data"), program,
                          [this](const QString& tool, const QStringList& arguments) {
                            return RunTool(tool, arguments, environment);
                          }};
-  ShellIntegration integration{ShellContext{dialogs, messages, document, japanese, shell}};
+  ShellIntegration integration{ShellContext{dialogs, messages, document, shell}};
 
   void SetUp() override {
     for (const char* tool : {"xdg-mime", "update-mime-database"})
@@ -149,13 +148,12 @@ TEST(ShellIntegration, AFailingToolIsReportedAndNothingFollowsIt) {
   ScriptedDialogs dialogs;
   const MessageTable messages = englishMessages();
   DocumentState document;
-  const bool japanese = false;
   QStringList ran;
   ShellEnvironment shell{root.file("data"), kProgram, [&ran](const QString& program, const QStringList&) {
                            ran << program;
                            return ToolRun{program != "update-mime-database", 1, {}, "no such folder"};
                          }};
-  ShellIntegration integration{ShellContext{dialogs, messages, document, japanese, shell}};
+  ShellIntegration integration{ShellContext{dialogs, messages, document, shell}};
   dialogs.inputs = {"wrp1", "txt"};
   integration.mmRelateTxtFileToThisClick();  // update-mime-database cannot run
   integration.mmRelateTxtFileToThisClick();  // the query of the default fails
@@ -176,7 +174,6 @@ TEST(ShellIntegration, ChangedEntriesUpdateTheDesktopsCacheWhenTheToolIsThere) {
   ScriptedDialogs dialogs;
   const MessageTable messages = englishMessages();
   DocumentState document;
-  const bool japanese = false;
   QStringList ran;
   bool cacheToolInstalled = true;
   ShellEnvironment shell{root.file("data"), kProgram,
@@ -185,7 +182,7 @@ TEST(ShellIntegration, ChangedEntriesUpdateTheDesktopsCacheWhenTheToolIsThere) {
                            const bool started = program != "update-desktop-database" || cacheToolInstalled;
                            return ToolRun{started, started ? 0 : -1, {}, {}};
                          }};
-  ShellIntegration integration{ShellContext{dialogs, messages, document, japanese, shell}};
+  ShellIntegration integration{ShellContext{dialogs, messages, document, shell}};
   const QString refresh = "update-desktop-database " + root.file("data/applications");
   dialogs.inputs = {"txt", "txt"};
   integration.mmRelateTxtFileToThisClick();

@@ -43,7 +43,6 @@ struct Undo : ::testing::Test {
   DocumentState document;
   SessionState session;
   Settings settings;
-  bool japanese = false;
   int recoloured = 0;
   int timerStops = 0;
   QString backToText;
@@ -57,7 +56,7 @@ struct Undo : ::testing::Test {
   }
   void start() {
     undo = std::make_unique<UndoCommands>(
-        UndoContext{editor, dialogs, document, session, settings, japanese, [this] { ++recoloured; },
+        UndoContext{editor, dialogs, document, session, settings, [this] { ++recoloured; },
                     [this](const QString& name) { backToText = name; }, [this] { ++timerStops; }},
         folder.path(), 1);
   }

@@ -6,6 +6,7 @@
 
 #include "documents/document_kind.h"
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -149,17 +150,20 @@ TEST(CodeTemplates, ShippedListsExpandEveryAbbreviationToItsOwnTemplate) {
 
 TEST(CodeTemplates, TheListDialogGivesBackTheMemo) {
   TCodeTemplateList form;
-  form.showValues({true, "a==>>b\r\nc"});
-  auto* memo = form.findChild<QPlainTextEdit*>("Memo");
-  auto* insert = form.findChild<QPushButton*>("btnInsert");
-  EXPECT_EQ(form.windowTitle(), "コードテンプレートのリスト");
-  EXPECT_EQ(insert->text(), "\"==>>\"を挿入");
-  EXPECT_EQ(memo->toPlainText(), "a==>>b\nc");
-  memo->moveCursor(QTextCursor::End);
-  insert->click();
-  EXPECT_EQ(form.values(), (CodeTemplateListValues{true, "a==>>b\nc==>>"}));
-  EXPECT_EQ(memo->textCursor().position(), 12);
-  form.showValues({false, ""});
+  {
+    const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+    form.showValues({"a==>>b\r\nc"});
+    auto* memo = form.findChild<QPlainTextEdit*>("Memo");
+    auto* insert = form.findChild<QPushButton*>("btnInsert");
+    EXPECT_EQ(form.windowTitle(), "コードテンプレートのリスト");
+    EXPECT_EQ(insert->text(), "\"==>>\"を挿入");
+    EXPECT_EQ(memo->toPlainText(), "a==>>b\nc");
+    memo->moveCursor(QTextCursor::End);
+    insert->click();
+    EXPECT_EQ(form.values(), (CodeTemplateListValues{"a==>>b\nc==>>"}));
+    EXPECT_EQ(memo->textCursor().position(), 12);
+  }
+  form.showValues({""});
   EXPECT_EQ(form.windowTitle(), "List of Code Template");
   EXPECT_EQ(form.findChild<QPushButton*>("btnOK")->text(), "&O K");
 }

@@ -50,7 +50,6 @@ struct DictionaryFixture : ::testing::Test {
   ScriptedDialogs dialogs;
   Settings settings;
   MessageTable messages = englishMessages();
-  bool japanese = false;
   QSet<QString> onPath;              // programs findExecutable knows, by name and path
   QStringList clipboard;
   QStringList started;               // "detached|terminal: program args"
@@ -58,7 +57,7 @@ struct DictionaryFixture : ::testing::Test {
   int windowMoves = 0;
 
   DictionaryCommand command{DictionaryContext{
-      editor, dialogs, settings, messages, japanese,
+      editor, dialogs, settings, messages,
       [this](const QString& name) -> QString {
         if (onPath.contains(name)) return name.startsWith(u'/') ? name : "/usr/bin/" + name;
         return {};

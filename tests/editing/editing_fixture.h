@@ -90,9 +90,8 @@ struct EditingFixture : ::testing::Test {
     void plainRange(int, int) override {}
   } painting{*this};
 
-  bool japanese = false;  // the interface language of the run
   EditingContext context() {
-    return {editor, dialogs, host, document, session, settings, messages, japanese, caret, marks,
+    return {editor, dialogs, host, document, session, settings, messages, caret, marks,
             &painting,
             [] { return QStringLiteral("Page Face"); }, {}};
   }

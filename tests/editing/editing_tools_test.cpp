@@ -2,6 +2,7 @@
 // Count, the tab width and the line-number box.
 #include "editing/editing_fixture.h"
 #include "editing/enhanced_edit.h"
+#include "text/translation.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -31,10 +32,11 @@ TEST_F(EditingFixture, TheTabWidthIsAskedAndCheckedBeforeItIsKept) {
   tools.mmTabWidthClick();
   EXPECT_EQ(settings.TabWidth, 4);
   EXPECT_EQ(dialogs.askedOf("input").first(), "Please input the tab width you like.");
-  japanese = true;
-  tools.mmTabWidthClick();
-  EXPECT_EQ(dialogs.askedOf("input").last(), "お好きなタブ幅を入力してください。");
-  japanese = false;
+  {
+    const InterfaceLanguageScope inJapanese(InterfaceLanguage::Japanese);
+    tools.mmTabWidthClick();
+    EXPECT_EQ(dialogs.askedOf("input").last(), "お好きなタブ幅を入力してください。");
+  }
   tools.mmTabWidthClick();
   tools.mmTabWidthClick();
   tools.mmTabWidthClick();  // Cancel

@@ -6,6 +6,7 @@
 #include "editor/editor_control.h"
 #include "support/caret_text.h"
 #include "support/scripted_dialogs.h"
+#include "text/translation.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -28,10 +30,9 @@ struct FindReplaceTest : ::testing::Test {
   QWidget window;
   EditorControl editor{&window};
   ScriptedDialogs dialogs;
-  bool japanese = false;
   std::vector<bool> pasteShortcut;  // every call of the paste callback
   int recolours = 0;
-  FindReplace find{FindReplaceContext{editor, dialogs, japanese,
+  FindReplace find{FindReplaceContext{editor, dialogs,
                                       [this](bool on) { pasteShortcut.push_back(on); },
                                       [this] { ++recolours; }}};
 
@@ -199,7 +200,7 @@ TEST_F(FindReplaceTest, ReplaceAllWithNoHitLeavesTheTextAloneButStillAsks) {
 }
 
 TEST_F(FindReplaceTest, JapaneseInterfaceReportsInJapanese) {
-  japanese = true;
+  const InterfaceLanguageScope inJapanese(InterfaceLanguage::Japanese);
   setText("日本語の本。本|を読む");
   dialogs.answers = {Answer::Yes};
   replace(Kind::ReplaceAll, "本", "書");
@@ -252,7 +253,7 @@ TEST_F(FindReplaceTest, PasteShortcutComesBackOnlyWhenBothDialogsAreClosed) {
 }
 
 TEST_F(FindReplaceTest, DialogsAreChildrenOfTheWindowAndSpeakTheInterfaceLanguage) {
-  japanese = true;
+  std::optional<InterfaceLanguageScope> inJapanese(std::in_place, InterfaceLanguage::Japanese);
   find.mmReplaceClick();
   auto* form = window.findChild<TReplaceDialog*>("ReplaceDialog");
   ASSERT_NE(form, nullptr);
@@ -271,7 +272,7 @@ TEST_F(FindReplaceTest, DialogsAreChildrenOfTheWindowAndSpeakTheInterfaceLanguag
   EXPECT_FALSE(find.replaceDialogOpen());
 
   // Reopened, it shows what it held; Cancel reports the close.
-  japanese = false;
+  inJapanese.reset();
   find.mmReplaceClick();
   EXPECT_EQ(form->windowTitle(), "Replace");
   EXPECT_EQ(form->findChild<QLineEdit*>("FindEdit")->text(), "abc");

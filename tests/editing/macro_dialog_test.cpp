@@ -4,6 +4,8 @@
 // letters of their own in both languages, which Alt reaches.
 #include "editing/macro_dialog.h"
 
+#include "text/translation.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -21,7 +23,8 @@ namespace {
 TEST(MacroDialog, TabLeavesTheListCtrlITypesATabAndEveryButtonHasALetterOfItsOwn) {
   TMacroReplaceDialog dialog;
   for (const bool japanese : {false, true}) {
-    dialog.showValues({japanese, QString(), QStringLiteral("a==>>b"), true});
+    const InterfaceLanguageScope language(interfaceLanguageFor(japanese));
+    dialog.showValues({QString(), QStringLiteral("a==>>b"), true});
     std::set<QString> letters;
     for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
       const QString letter = QKeySequence::mnemonic(button->text()).toString();

@@ -75,7 +75,7 @@ TEST(PrivateFiles, WrittenWholeForTheOwnerOnlyAndNeverThroughALink) {
   const Failure made = writePrivateFile(path, "one");
   const Failure stricter = writePrivateFile(folder.file("copy"), "two", 0640 & 0400);
   ::umask(oldMask);
-  ASSERT_FALSE(made.failed()) << describe(made, false).toStdString();
+  ASSERT_FALSE(made.failed()) << describe(made).toStdString();
   EXPECT_EQ(test::TempFolder::read(path), "one");
   EXPECT_EQ(modeOf(path), 0600u);
   EXPECT_EQ(modeOf(folder.file("state")), 0700u);

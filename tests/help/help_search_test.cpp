@@ -4,6 +4,7 @@
 
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -181,17 +182,21 @@ TEST_F(HelpWindow, SearchForShowsTheSearchTabWithTheWordSearched) {
 
 TEST_F(HelpWindow, JapaneseCaptions) {
   EXPECT_EQ(edSearch()->text(), QStringLiteral("Enter a key word here."));
-  window.setJapanese(true);
-  EXPECT_EQ(tabs()->tabText(0), QStringLiteral("目次(&C)"));
-  EXPECT_EQ(tabs()->tabText(1), QStringLiteral("キーワード(&I)"));
-  EXPECT_EQ(tabs()->tabText(2), QStringLiteral("検索(&S)"));
-  EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblPrompt"))->text(),
-            QStringLiteral("検索したい項目をダブルクリックしてください"));
-  EXPECT_EQ(btnSearch()->text(), QStringLiteral("検 索"));
-  EXPECT_EQ(edSearch()->text(), QStringLiteral("ここに検索したい単語を入力してください"));
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("ヘルプ"));
-  window.setJapanese(false);
+  {
+    const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+    window.retranslate();
+    EXPECT_EQ(tabs()->tabText(0), QStringLiteral("目次(&C)"));
+    EXPECT_EQ(tabs()->tabText(1), QStringLiteral("キーワード(&I)"));
+    EXPECT_EQ(tabs()->tabText(2), QStringLiteral("検索(&S)"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lblPrompt"))->text(),
+              QStringLiteral("検索したい項目をダブルクリックしてください"));
+    EXPECT_EQ(btnSearch()->text(), QStringLiteral("検 索"));
+    EXPECT_EQ(edSearch()->text(), QStringLiteral("ここに検索したい単語を入力してください"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("ヘルプ"));
+  }
+  window.retranslate();
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Help"));
+  EXPECT_EQ(edSearch()->text(), QStringLiteral("Enter a key word here."));
 }
 
 TEST_F(HelpWindow, FailedContentsLoadIsReportedAndTheWindowStaysUsable) {

@@ -4,6 +4,7 @@
 #include "colouring/colouring_context.h"
 #include "editing/editing_fixture.h"
 #include "html/font_command.h"
+#include "text/translation.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -173,7 +174,8 @@ TEST(FontForms, FrameKeepsItsValuesAndFitsItsTexts) {
   QTest::mouseClick(frame.FontColorPanel, Qt::LeftButton);
   EXPECT_EQ(frame.values().colour, kBlue);
 
-  frame.setJapanese(true);
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  frame.retranslate();
   EXPECT_EQ(frame.GroupBox->title(), "  既定のフォント");
   frame.show();
   const auto fits = [](QWidget* widget, const QString& text) {

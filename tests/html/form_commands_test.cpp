@@ -3,6 +3,7 @@
 // dialogs answered by script, and the dialogs themselves.
 #include "editing/editing_fixture.h"
 #include "html/form_commands.h"
+#include "text/translation.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,11 +25,10 @@ struct FormCommandsTest : EditingFixture {
   TSelectDialog selectDialog;
   TCheckDialog checkDialog;
   TDivDialog divDialog;
-  bool japanese = false;
   std::vector<int> progress;
   FormCommands commands{FormCommandsContext{
       editor, dialogs, document, settings, formDialog, singleLineDialog, textAreaDialog, selectDialog,
-      checkDialog, divDialog, japanese, painting, [this](int value) { progress.push_back(value); }}};
+      checkDialog, divDialog, painting, [this](int value) { progress.push_back(value); }}};
 };
 
 // Every label of the shown dialog has room for its whole text.
@@ -56,13 +56,10 @@ TEST_F(FormCommandsTest, ReplacesTheSelectionColoursItAndRemembersTheValues) {
   editor.undo();  // one edit
   EXPECT_EQ(editor.text(), "<body>\r\nold</body>");
 
-  // Shown again as confirmed, in the interface's language; Cancel changes nothing.
+  // Shown again as confirmed; Cancel changes nothing.
   setText("a|b");
-  japanese = true;
   commands.mmSingleLineInputClick();
-  const SingleLineInputValues shown = dialogs.shownValues<SingleLineInputValues>(1);
-  EXPECT_EQ(shown.fieldName, "age");
-  EXPECT_TRUE(shown.japanese);
+  EXPECT_EQ(dialogs.shownValues<SingleLineInputValues>(1).fieldName, "age");
   EXPECT_EQ(textWithCaret(), "a|b");
   EXPECT_EQ(ranges.size(), 1u);
 
@@ -114,7 +111,7 @@ TEST_F(FormCommandsTest, NewFormWritesTheHandlerFunctionInTheSameEdit) {
 
   // The handler box keeps the "()"; the Japanese button says "送信".
   setText("|");
-  japanese = true;
+  const InterfaceLanguageScope inJapanese(InterfaceLanguage::Japanese);
   dialogs.answerFormWith<FormValues>([](FormValues& v) { v.event.clear(); });
   commands.mmNewFormClick();
   EXPECT_EQ(dialogs.shownValues<FormValues>(1).handler, "check()");
@@ -142,29 +139,32 @@ TEST_F(FormCommandsTest, DivisionRendersAndPaintsPastItsEnd) {
 }
 
 TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
-  TSelectDialog select;
-  const SelectValues list{true, "fruit", 3, "apple\npear"};
-  select.showValues(list);
-  EXPECT_EQ(select.values(), list);
-  EXPECT_EQ(select.windowTitle(), "コンボボックス／リストボックスの属性");
-  EXPECT_EQ(select.Label1->text(), "選択肢の項目をこの下に入力してください");
-  EXPECT_EQ(select.Memo->lineWrapMode(), QPlainTextEdit::NoWrap);
-  QTest::mouseClick(select.Button2, Qt::LeftButton);
-  EXPECT_EQ(select.values(), (SelectValues{true, "", 3, ""}));
-  EXPECT_NE(select.result(), QDialog::Accepted);  // Clear does not close
-
   TCheckDialog check;
-  check.showValues({false, "q", "Yes"});
+  check.showValues({"q", "Yes"});
   EXPECT_EQ(check.Label2->text(), "Common-Name");
   QTest::mouseClick(check.Button2, Qt::LeftButton);
-  EXPECT_EQ(check.values(), (CheckBoxValues{false, "", ""}));
+  EXPECT_EQ(check.values(), (CheckBoxValues{"", ""}));
 
-  TFormDialog form;
-  const FormValues handler{true, "f", "a.cgi", "onKeyUp", "go()"};
-  form.showValues(handler);
-  EXPECT_EQ(form.values(), handler);
-  EXPECT_EQ(form.Label1->text(), "送信先");
-  EXPECT_EQ(form.EventFrame->EventSelect->count(), 3);
+  {
+    const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+    TSelectDialog select;
+    const SelectValues list{"fruit", 3, "apple\npear"};
+    select.showValues(list);
+    EXPECT_EQ(select.values(), list);
+    EXPECT_EQ(select.windowTitle(), "コンボボックス／リストボックスの属性");
+    EXPECT_EQ(select.Label1->text(), "選択肢の項目をこの下に入力してください");
+    EXPECT_EQ(select.Memo->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QTest::mouseClick(select.Button2, Qt::LeftButton);
+    EXPECT_EQ(select.values(), (SelectValues{"", 3, ""}));
+    EXPECT_NE(select.result(), QDialog::Accepted);  // Clear does not close
+
+    TFormDialog form;
+    const FormValues handler{"f", "a.cgi", "onKeyUp", "go()"};
+    form.showValues(handler);
+    EXPECT_EQ(form.values(), handler);
+    EXPECT_EQ(form.Label1->text(), "送信先");
+    EXPECT_EQ(form.EventFrame->EventSelect->count(), 3);
+  }
 
   TTextArea area;
   area.showValues({});
@@ -179,21 +179,22 @@ TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
 }
 
 TEST(FormDialogs, TextsFitInBothLanguages) {
-  for (const bool japanese : {false, true}) {
+  for (const InterfaceLanguage language : {InterfaceLanguage::English, InterfaceLanguage::Japanese}) {
+    const InterfaceLanguageScope speaking(language);
     TFormDialog form;
-    form.showValues({japanese, "", "", "", ""});
+    form.showValues({});
     expectLabelsFit(form);
     TSingleLineInputDialog input;
-    input.showValues({japanese, "", 80});
+    input.showValues({});
     expectLabelsFit(input);
     TTextArea area;
-    area.showValues({japanese, "", 5, 50});
+    area.showValues({});
     expectLabelsFit(area);
     TSelectDialog select;
-    select.showValues({japanese, "", 1, ""});
+    select.showValues({});
     expectLabelsFit(select);
     TCheckDialog check;
-    check.showValues({japanese, "", ""});
+    check.showValues({});
     expectLabelsFit(check);
   }
   TDivDialog division;

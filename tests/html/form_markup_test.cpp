@@ -1,20 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mark-up of the Form submenu and of the division element.
 #include "html/form_markup.h"
+#include "text/translation.h"
 
 #include <gtest/gtest.h>
 
 using namespace wrenpad;
 
 TEST(FormMarkup, InputsAndTextAreaAsWritten) {
-  EXPECT_EQ(SingleLineInputMarkup({false, "age", 80}), "<input type = \"text\" name = \"age\" size = \"80\"><br>\r\n");
+  EXPECT_EQ(SingleLineInputMarkup({"age", 80}), "<input type = \"text\" name = \"age\" size = \"80\"><br>\r\n");
   EXPECT_EQ(TextAreaMarkup(TextAreaValues{}), "<textarea name = \"TextArea1\" rows = \"5\" cols = \"50\"></textarea>\r\n");
   // An empty name stays an empty value between its quotes.
   EXPECT_EQ(SingleLineInputMarkup({}), "<input type = \"text\" name = \"\" size = \"80\"><br>\r\n");
 }
 
 TEST(FormMarkup, SelectionListOneOptionPerLine) {
-  SelectValues fruit{false, "fruit", 1, "apple\npear"};
+  SelectValues fruit{"fruit", 1, "apple\npear"};
   EXPECT_EQ(SelectMarkup(fruit),
             "<select name = \"fruit\">\r\n  <option>apple</option>\r\n  <option>pear</option>\r\n</select><br>\r\n");
   fruit.size = 3;
@@ -28,11 +29,11 @@ TEST(FormMarkup, SelectionListOneOptionPerLine) {
 }
 
 TEST(FormMarkup, TypedValuesAreEscapedAsAttributeValuesOrText) {
-  EXPECT_EQ(SelectMarkup({false, "say \"hi\"", 1, "<x>&"}),
+  EXPECT_EQ(SelectMarkup({"say \"hi\"", 1, "<x>&"}),
             "<select name = \"say &quot;hi&quot;\">\r\n  <option>&lt;x&gt;&amp;</option>\r\n</select><br>\r\n");
-  EXPECT_EQ(CheckBoxesMarkup({false, "a&b", "はい <b>"}),
+  EXPECT_EQ(CheckBoxesMarkup({"a&b", "はい <b>"}),
             "<input type = \"checkbox\" name = \"a&amp;b_1\">はい &lt;b&gt;<br>\r\n");
-  EXPECT_EQ(SingleLineInputMarkup({false, "\"", 8}), "<input type = \"text\" name = \"&quot;\" size = \"8\"><br>\r\n");
+  EXPECT_EQ(SingleLineInputMarkup({"\"", 8}), "<input type = \"text\" name = \"&quot;\" size = \"8\"><br>\r\n");
   FormValues form;
   form.name = "f\"1";
   form.submittedTo = "run.cgi?a=1&b=2";
@@ -40,14 +41,14 @@ TEST(FormMarkup, TypedValuesAreEscapedAsAttributeValuesOrText) {
 }
 
 TEST(FormMarkup, CheckBoxesNumberedFromOne) {
-  EXPECT_EQ(CheckBoxesMarkup({false, "q", "Yes\nNo"}),
+  EXPECT_EQ(CheckBoxesMarkup({"q", "Yes\nNo"}),
             "<input type = \"checkbox\" name = \"q_1\">Yes<br>\r\n<input type = \"checkbox\" name = \"q_2\">No<br>\r\n");
-  EXPECT_EQ(CheckBoxesMarkup({false, "q", ""}), "");
+  EXPECT_EQ(CheckBoxesMarkup({"q", ""}), "");
   EXPECT_EQ(MemoLines("\n"), QStringList{""});
 }
 
 TEST(FormMarkup, NewFormWithoutEvent) {
-  const FormValues values{false, "f1", "cgi-bin/a.cgi", "", ""};
+  const FormValues values{"f1", "cgi-bin/a.cgi", "", ""};
   const NewFormEdit edit = NewFormMarkup(values, "<body>\r\n</body>", 8, 0);
   const QString form = "<form name = \"f1\" action = \"cgi-bin/a.cgi\" method = \"post\" enctype = \"multipart/form-data\">"
                        "\r\n\r\n<input type = \"submit\" value = \"Submit\">\r\n</form>\r\n";
@@ -58,7 +59,8 @@ TEST(FormMarkup, NewFormWithoutEvent) {
   EXPECT_EQ(edit.formLength, form.size());
   EXPECT_EQ(edit.functionAt, -1);
   // Japanese submit text; nothing but the form and the button when all is empty.
-  EXPECT_EQ(FormElement({true, "", "", "", ""}, "x\r\n"),
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  EXPECT_EQ(FormElement({}, "x\r\n"),
             "<form>\r\n\r\nx\r\n<input type = \"submit\" value = \"送信\">\r\n</form>\r\n");
 }
 
@@ -66,7 +68,7 @@ namespace {
 
 const QString kScript = "<script><!--\r\n// -->\r\n</script>\r\n";
 const QString kFunction = "  function check()\r\n  {\r\n  }\r\n";
-const FormValues kWithEvent{false, "", "", "onClick", "check"};
+const FormValues kWithEvent{"", "", "onClick", "check"};
 const QString kButton = "<input type = \"submit\" value = \"Submit\" onClick = \"check\">\r\n</form>\r\n";
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "colouring/colouring_context.h"
 #include "editing/editing_fixture.h"
 #include "html/table_command.h"
+#include "text/translation.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,10 +25,9 @@ const QStringList kFaces{"Arial", "Doc Face"};
 struct TableCommandTest : EditingFixture {
   ColouringState colouring;
   TTableDialog form;
-  bool japanese = false;
   std::vector<int> progress;
   TableCommand command{TableCommandContext{
-      editor, dialogs, document, session, settings, colouring, form, japanese, [] { return kFaces; }, painting,
+      editor, dialogs, document, session, settings, colouring, form, [] { return kFaces; }, painting,
       [this](int value) { progress.push_back(value); }}};
 
   TableCommandTest() { document.DocumentFontName = QStringLiteral("Doc Face"); }
@@ -58,13 +58,11 @@ TEST_F(TableCommandTest, WritesTheTableAtTheCaretAndColoursIt) {
 
   // The next use is shown the values confirmed, with the face in force there.
   setText("<font face=\"Arial\">|</font>");
-  japanese = true;
   command.mmTableClick();  // cancelled
   const TableValues again = dialogs.shownValues<TableValues>(1);
   EXPECT_EQ(again.alignment, 1);
   EXPECT_EQ(again.rows, 1);
   EXPECT_EQ(again.font.fontName, "Arial");
-  EXPECT_TRUE(again.japanese);
   EXPECT_EQ(textWithCaret(), "<font face=\"Arial\">|</font>");
   EXPECT_EQ(ranges.size(), 1u);
 
@@ -134,10 +132,10 @@ TEST(TableForm, SwitchingRowsAndColumnsStoresTheEditedValues) {
 }
 
 TEST(TableForm, JapaneseCaptionsAndTheBackgroundColour) {
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
   TTableDialog dialog;
   dialog.setColourChooser([](const QColor&) { return std::optional<QColor>(QColor(255, 0, 0)); });
   TableValues values;
-  values.japanese = true;
   dialog.showValues(values);
   EXPECT_EQ(dialog.windowTitle(), "表の属性");
   EXPECT_EQ(dialog.Label7->text(), "行の高さ");

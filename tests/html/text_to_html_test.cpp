@@ -94,10 +94,9 @@ struct TextToHtmlCommandTest : ::testing::Test {
   DocumentState document;
   SessionState session;
   THtmlPageSetting form;
-  bool japanese = false;
   QStringList calls;
   TextToHtmlCommand command{TextToHtmlContext{
-      editor, dialogs, document, session, form, [] { return PageSettingValues{}; }, japanese,
+      editor, dialogs, document, session, form, [] { return PageSettingValues{}; },
       [] { return QStringList{"Arial"}; }, [this] { calls << "font context"; },
       [this] {
         calls << "web page " + document.CurrentFileName;
@@ -173,7 +172,7 @@ TEST_F(TextToHtmlCommandTest, CancelKeepsTheTextButStillMakesAPage) {
   TextToHtmlCommandTest::document.DocumentMode = kTextMode;
   calls.clear();
   setTextWithCaret(editor, "a|");
-  TextToHtmlCommand stays{TextToHtmlContext{editor, dialogs, document, session, form, {}, japanese, {}, {}, {},
+  TextToHtmlCommand stays{TextToHtmlContext{editor, dialogs, document, session, form, {}, {}, {}, {},
                                             [this](const QString& name) { calls << "title " + name; }, {}, {}, {}}};
   stays.mmModifyAsHTMLfileClick();
   EXPECT_EQ(document.CurrentFileName, "Untitled.htm");

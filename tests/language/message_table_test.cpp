@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "language/interface_language.h"
 #include "language/message_table.h"
+#include "text/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -57,9 +59,13 @@ TEST(MessageTable, OnlyTheFileQuestionsHaveOnePlaceholder) {
   }
 }
 
-TEST(MessageTable, MessagesForFollowsTheLanguage) {
-  EXPECT_EQ(messagesFor(true).MsgCurrentFolder, japaneseMessages().MsgCurrentFolder);
-  EXPECT_EQ(messagesFor(false).MsgCurrentFolder, englishMessages().MsgCurrentFolder);
+TEST(MessageTable, TheMessagesFollowTheInterfaceLanguage) {
+  EXPECT_EQ(interfaceMessages().MsgCurrentFolder, QStringLiteral("Current Folder : "));
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  EXPECT_EQ(interfaceMessages().MsgCurrentFolder, QStringLiteral("カレントフォルダ："));
+  EXPECT_EQ(englishMessages().MsgCurrentFolder, QStringLiteral("Current Folder : "));
+  // The notice of a language change stays English.
+  EXPECT_EQ(restartToChangeLanguage(), QStringLiteral("Please restart this software to change language."));
 }
 
 TEST(FormatMessage, PutsTheNameInPlaceOfThePlaceholder) {

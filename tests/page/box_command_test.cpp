@@ -8,6 +8,7 @@
 #include "support/caret_text.h"
 #include "support/recording_painting.h"
 #include "support/scripted_dialogs.h"
+#include "text/translation.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -41,11 +42,10 @@ struct BoxCommandTest : ::testing::Test {
   ScriptedDialogs dialogs;
   DocumentState document;
   TBoxSetting form;
-  bool japanese = false;
   RecordingPainting painting;
   std::vector<int> progress;
   BoxCommand command{BoxCommandContext{
-      editor, dialogs, document, form, japanese,
+      editor, dialogs, document, form,
       [] { return QStringList{"Arial"}; }, painting,
       [this](int value) { progress.push_back(value); }}};
 
@@ -210,12 +210,14 @@ TEST(BoxClassText, TheRuleIsBuiltDeclarationByDeclaration) {
 TEST(BoxForm, CaptionsAndThePreview) {
   TBoxSetting dialog;
   BoxSettingValues values;
-  values.japanese = true;
   values.sample = QStringLiteral("Hi\r\nthere");
   values.box.padding = 7;
   values.box.font.size = 20;
   values.box.borderStyle = QStringLiteral("ridge");
-  dialog.showValues(values);
+  {
+    const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+    dialog.showValues(values);
+  }
   EXPECT_EQ(dialog.windowTitle(), "BoxSetting");
   EXPECT_EQ(dialog.Label1->text(), "クラス名");
   EXPECT_EQ(dialog.Label3->text(), "境界スタイル");
@@ -235,7 +237,6 @@ TEST(BoxForm, CaptionsAndThePreview) {
   dialog.sePadding->setValue(0);
   EXPECT_EQ(dialog.Example->width(), metrics.horizontalAdvance("Hi") + 6);
 
-  values.japanese = false;
   values.sample.clear();
   dialog.showValues(values);
   EXPECT_EQ(dialog.Label1->text(), "Class Name :");

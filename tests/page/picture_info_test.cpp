@@ -5,6 +5,7 @@
 
 #include "page/picture_info.h"
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -281,8 +282,11 @@ TEST_F(LoadPictureTest, FaultsAreToldInOurOwnWordsAndTheLibrarysAreKeptAside) {
   };
   for (const auto& c : cases) {
     const QString file = folder_.write(QStringLiteral("fault"), c.bytes);
-    const PictureInfo english = LoadPicture(file, false);
-    const PictureInfo japanese = LoadPicture(file, true);
+    const PictureInfo english = LoadPicture(file);
+    const PictureInfo japanese = [&file] {
+      const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+      return LoadPicture(file);
+    }();
     EXPECT_EQ(english.problem, QString::fromUtf8(c.english) + (c.sizeKnown ? "" : " Its size is not known."));
     EXPECT_EQ(japanese.problem,
               QString::fromUtf16(c.japanese) + QString::fromUtf16(c.sizeKnown ? u"" : u"大きさもわかりません。"))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the preview decides from the text and the options alone.
 #include "page/preview/preview_rules.h"
+#include "text/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -61,10 +62,11 @@ TEST(PreviewRules, OutsideBrowsersAreTheInstalledOnesElseTheSystemsBrowserNeverW
 
 TEST(PreviewRules, BrowserCaptionsNameWhatRunsHereAndWhatIsMissing) {
   const auto lookup = [](const QString& name) { return name == "firefox-esr" ? "/usr/bin/" + name : QString(); };
-  EXPECT_EQ(BrowserChoiceCaptions(false, lookup),
+  EXPECT_EQ(BrowserChoiceCaptions(lookup),
             QStringList({"Built-in preview", "Firefox", "Chromium (not installed: the default browser opens)",
                          "Opera (not installed: the default browser opens)"}));
-  const QStringList japanese = BrowserChoiceCaptions(true, lookup);
+  const InterfaceLanguageScope inJapanese(InterfaceLanguage::Japanese);
+  const QStringList japanese = BrowserChoiceCaptions(lookup);
   EXPECT_EQ(japanese[0], "内蔵プレビュー");
   EXPECT_EQ(japanese[1], "Firefox");
   EXPECT_TRUE(japanese[3].startsWith("Opera（未インストール"));

@@ -4,6 +4,7 @@
 #include "page/preview/web_page_options.h"
 
 #include "page/preview/preview_rules.h"
+#include "text/translation.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -15,10 +16,10 @@ namespace {
 TEST(WebPageOptions, TheDialogGrowsToItsTexts) {
   TWebPageEditOptions form;
   for (const bool japanese : {false, true, false}) {
+    const InterfaceLanguageScope language(interfaceLanguageFor(japanese));
     WebPageOptionsValues values;
-    values.japanese = japanese;
     // No browser installed: the longest captions.
-    values.browserCaptions = BrowserChoiceCaptions(japanese, [](const QString&) { return QString(); });
+    values.browserCaptions = BrowserChoiceCaptions([](const QString&) { return QString(); });
     form.showValues(values);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

@@ -3,6 +3,7 @@
 #include "programming/cgi_log_watch.h"
 
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -88,10 +89,11 @@ TEST(CgiLogWatch, ALogThatShrankOrWasReplacedIsNewWhole) {
 // A log that cannot be read ends the watch with one problem to show, not a
 // complaint at every tick; the next test starts clean.
 TEST(CgiLogWatch, ALogThatCannotBeReadIsOneProblem) {
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
   TempFolder folder;
   const QString log = folder.write("logs/error.log", "old\n");
   CgiLogWatch watch;
-  watch.begin(log, true);
+  watch.begin(log);
   ASSERT_TRUE(QFile::remove(log));
   ASSERT_TRUE(QDir().mkpath(log));  // a folder where the log was
   EXPECT_EQ(watch.tick(), std::nullopt);

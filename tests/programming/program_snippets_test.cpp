@@ -4,6 +4,7 @@
 #include "programming/program_snippets.h"
 
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -92,7 +93,7 @@ TEST(ProgramSnippets, JavaProgramReadsEachTypeItFindsAndWatchesIt) {
   TempFolder folder;
   const QString name = ProposedJavaClassName(QDate(2026, 12, 4));
   EXPECT_EQ(name, "J20261204");
-  EXPECT_FALSE(JavaClassNameProblem(name, false));
+  EXPECT_FALSE(JavaClassNameProblem(name));
   const QString start = BuiltInProgramText(LanguageMode::Java, name);
   folder.write(name + ".java", start.toUtf8());
   Ran ran = run(folder.path(), "javac", {name + ".java"});
@@ -130,7 +131,7 @@ TEST(ProgramSnippets, JavaProgramReadsEachTypeItFindsAndWatchesIt) {
 TEST(ProgramSnippets, PascalProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndValues) {
   SKIP_WITHOUT("fpc");
   TempFolder folder;
-  EXPECT_FALSE(PascalNameProblem("lesson", false));
+  EXPECT_FALSE(PascalNameProblem("lesson"));
   const QString start = BuiltInProgramText(LanguageMode::Pascal);
   folder.write("start.pas", start.toUtf8());
   Ran ran = run(folder.path(), "fpc", {"start.pas"});
@@ -217,30 +218,32 @@ TEST(ProgramSnippets, JavaTypeComesFromTheDeclarationOfTheVariable) {
 
 TEST(ProgramSnippets, NamesTheToolsCannotUseAreRefusedWithTheNameInTheReason) {
   for (const QString good : {"Hello", "J20261204", "my_class", "Dollar$", "Int"}) {
-    EXPECT_FALSE(JavaClassNameProblem(good, false)) << good.toStdString();
+    EXPECT_FALSE(JavaClassNameProblem(good)) << good.toStdString();
   }
   for (const QString good : {"lesson", "Test_2", "Strings"}) {
-    EXPECT_FALSE(PascalNameProblem(good, true)) << good.toStdString();
+    EXPECT_FALSE(PascalNameProblem(good)) << good.toStdString();
   }
   const QString kana = QString::fromUtf8("名前");
   for (const bool japanese : {false, true}) {
+    const InterfaceLanguageScope language(interfaceLanguageFor(japanese));
     for (const QString bad : {"1abc", "a-b", "my class", "class", "null", "var", "Dollar\\"}) {
-      const std::optional<QString> problem = JavaClassNameProblem(bad, japanese);
+      const std::optional<QString> problem = JavaClassNameProblem(bad);
       ASSERT_TRUE(problem) << bad.toStdString();
       EXPECT_TRUE(problem->contains(bad)) << problem->toStdString();
     }
     for (const QString& bad : {QString("2go"), QString("a$b"), QString("BEGIN"), QString("String"), QString("xor"), kana}) {
-      const std::optional<QString> problem = PascalNameProblem(bad, japanese);
+      const std::optional<QString> problem = PascalNameProblem(bad);
       ASSERT_TRUE(problem) << bad.toStdString();
       EXPECT_TRUE(problem->contains(bad)) << problem->toStdString();
     }
-    EXPECT_TRUE(JavaClassNameProblem(kana, japanese));
-    EXPECT_TRUE(JavaClassNameProblem("", japanese));
-    EXPECT_TRUE(PascalNameProblem("", japanese));
+    EXPECT_TRUE(JavaClassNameProblem(kana));
+    EXPECT_TRUE(JavaClassNameProblem(""));
+    EXPECT_TRUE(PascalNameProblem(""));
   }
-  EXPECT_EQ(*JavaClassNameProblem("1abc", false),
+  EXPECT_EQ(*JavaClassNameProblem("1abc"),
             "The class name \"1abc\" cannot be used: a Java class name must start with a letter.");
-  EXPECT_TRUE(JavaClassNameProblem("class", true)->contains(QString::fromUtf8("予約語")));
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  EXPECT_TRUE(JavaClassNameProblem("class")->contains(QString::fromUtf8("予約語")));
 }
 
 }  // namespace

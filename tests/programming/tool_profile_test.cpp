@@ -4,6 +4,7 @@
 #include "programming/compile_outcome.h"
 #include "programming/tool_chain.h"
 #include "programming/tool_profile.h"
+#include "text/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -42,27 +43,29 @@ TEST(ToolProfile, WindowsFilesStartupLineAndConsoleCommandsAreTheToolsOwn) {
 }
 
 TEST(ToolProfile, CodingMenuCaptionsAndPromptsFollowLanguageInterfaceAndProfile) {
-  const CodingMenuCaptions borland = CodingMenuCaptionsFor(LanguageMode::Cpp, false, ToolProfile::Windows);
+  const CodingMenuCaptions borland = CodingMenuCaptionsFor(LanguageMode::Cpp, ToolProfile::Windows);
   EXPECT_EQ(borland.coding, "&C/C++");
   EXPECT_EQ(borland.setCompiler, "&Set Borland C++ Compiler");
-  const CodingMenuCaptions perl = CodingMenuCaptionsFor(LanguageMode::Perl, true, ToolProfile::Windows);
+  EXPECT_TRUE(CodingMenuCaptionsFor(LanguageMode::Pascal, ToolProfile::Linux).inputWizard);
+  // Here the captions name the tools that actually run.
+  EXPECT_EQ(CodingMenuCaptionsFor(LanguageMode::Cpp, ToolProfile::Linux).setCompiler, "&Set GNU C/C++ Compiler");
+  EXPECT_EQ(CodingMenuCaptionsFor(LanguageMode::Perl, ToolProfile::Linux).coding, "&Perl");
+
+  EXPECT_EQ(ToolFolderPrompt(LanguageMode::Cpp, ToolProfile::Windows),
+            "Please select folder where Borland C++ compiler (bcc32.exe) is located.");
+  EXPECT_EQ(ToolFolderPrompt(LanguageMode::Java, ToolProfile::Linux),
+            "Please select folder where Java compiler (javac) is located.");
+  EXPECT_EQ(ToolFolderPrompt(LanguageMode::Perl, ToolProfile::Linux),
+            "Please select the folder which is the document-root of the test-server.");
+  EXPECT_EQ(ProgrammingLanguageItems(ToolProfile::Windows).at(2), "Perl      (ActivePerl)");
+
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  const CodingMenuCaptions perl = CodingMenuCaptionsFor(LanguageMode::Perl, ToolProfile::Windows);
   EXPECT_EQ(perl.coding, "コーディング(&C)");
   EXPECT_EQ(perl.setCompiler, "ActivePerlおよびテスト用サーバーの設定(&S)");
   EXPECT_FALSE(perl.inputWizard);
-  EXPECT_TRUE(CodingMenuCaptionsFor(LanguageMode::Pascal, false, ToolProfile::Linux).inputWizard);
-  // Here the captions name the tools that actually run.
-  EXPECT_EQ(CodingMenuCaptionsFor(LanguageMode::Cpp, false, ToolProfile::Linux).setCompiler, "&Set GNU C/C++ Compiler");
-  EXPECT_EQ(CodingMenuCaptionsFor(LanguageMode::Perl, false, ToolProfile::Linux).coding, "&Perl");
-
-  EXPECT_EQ(ToolFolderPrompt(LanguageMode::Cpp, false, ToolProfile::Windows),
-            "Please select folder where Borland C++ compiler (bcc32.exe) is located.");
-  EXPECT_EQ(ToolFolderPrompt(LanguageMode::Pascal, true, ToolProfile::Windows),
+  EXPECT_EQ(ToolFolderPrompt(LanguageMode::Pascal, ToolProfile::Windows),
             "Free Pascal コンパイラ (ppc386.exe)が置かれているフォルダを選んでください");
-  EXPECT_EQ(ToolFolderPrompt(LanguageMode::Java, false, ToolProfile::Linux),
-            "Please select folder where Java compiler (javac) is located.");
-  EXPECT_EQ(ToolFolderPrompt(LanguageMode::Perl, false, ToolProfile::Linux),
-            "Please select the folder which is the document-root of the test-server.");
-  EXPECT_EQ(ProgrammingLanguageItems(ToolProfile::Windows).at(2), "Perl      (ActivePerl)");
 }
 
 TEST(CompileOutcome, TheWindowsToolsAreJudgedByTheirWords) {

@@ -2,6 +2,7 @@
 #include "settings/ini_file.h"
 
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,7 +133,8 @@ TEST(IniFile, FailedSaveLeavesOldFileIntact) {
   const QString onDisk = folder.write("disk/Wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
   IniFile large = IniFile::fromBytes(TempFolder::read(onDisk));
   large.setValue("Settings", "Big", QString(200000, u'x'));
-  const bool saved = large.save(onDisk, &error, true);
+  InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  const bool saved = large.save(onDisk, &error);
   const QByteArray after = TempFolder::read(onDisk);
   ::umount(QFile::encodeName(disk).constData());
   EXPECT_FALSE(saved);

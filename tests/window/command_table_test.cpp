@@ -2,6 +2,7 @@
 // The command table: its rows are well formed, every handler is reached from
 // its menu item and its tool button, every Japanese caption reaches the
 // screen, and check marks and states are views of the values.
+#include "text/translation.h"
 #include "window/command_actions.h"
 #include "window/command_table.h"
 #include "window/icons.h"
@@ -15,6 +16,7 @@
 #include <QSet>
 #include <QToolBar>
 #include <map>
+#include <optional>
 
 namespace wrenpad {
 namespace {
@@ -92,21 +94,23 @@ TEST(CommandTable, RowsAreWellFormed) {
 }
 
 TEST(CommandTable, JapaneseCaptionsKeepTheAcceleratorsOfTheEnglishOnes) {
-  for (const auto& [name, text] : kFixed) EXPECT_EQ(str(findCommand(name)->japanese), str(text));
-  EXPECT_EQ(str(findCommand("tbBR")->tool.japaneseHint), str(u"[Enter]で改行タグ<br>を挿入"));
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  for (const auto& [name, text] : kFixed) EXPECT_EQ(captionOf(*findCommand(name)), str(text));
+  EXPECT_EQ(hintOf(*findCommand("tbBR")), str(u"[Enter]で改行タグ<br>を挿入"));
   QSet<QString> fixed;
   for (const auto& entry : kFixed) fixed.insert(str(entry.first));
   int captions = 0, hints = 0;
   for (const CommandRow& row : commandTable()) {
     SCOPED_TRACE(row.name);
-    if (row.tool.japaneseHint) {
+    if (hintOf(row) != str(row.tool.hint)) {
       ++hints;
-      EXPECT_FALSE(str(row.tool.japaneseHint).isEmpty() || str(row.tool.japaneseHint).contains(u'&'));
+      EXPECT_FALSE(hintOf(row).contains(u'&'));
     }
-    if (!row.japanese) continue;
-    ++captions;
-    const QString text = str(row.japanese);
+    // A caption without a Japanese text of its own stays English.
+    const QString text = captionOf(row);
     const QString source = str(row.caption);
+    if (text == source) continue;
+    ++captions;
     EXPECT_LE(text.count(u'&'), 1);
     if (fixed.contains(str(row.name))) continue;
     const bool ellipsis = source.endsWith(u"...");
@@ -123,10 +127,9 @@ TEST(CommandTable, JapaneseCaptionsKeepTheAcceleratorsOfTheEnglishOnes) {
   }
   EXPECT_EQ(captions, 95);  // every menu and pop-up entry that has one
   EXPECT_EQ(hints, 28);
-  ASSERT_EQ(headingBoxItems().size(), 6u);
-  EXPECT_EQ(str(headingBoxItems()[0].japanese), str(u"標準"));
-  for (int level = 1; level <= 5; ++level)
-    EXPECT_EQ(str(headingBoxItems()[level].japanese), QStringLiteral("見出し %1").arg(level));
+  ASSERT_EQ(headingBoxItems().size(), 6);
+  EXPECT_EQ(headingBoxItems()[0], str(u"標準"));
+  for (int level = 1; level <= 5; ++level) EXPECT_EQ(headingBoxItems()[level], QStringLiteral("見出し %1").arg(level));
 }
 
 // Menus and bars built from the table in a bare window, with a dispatcher
@@ -253,22 +256,24 @@ TEST_F(BuiltCommands, EachWritingChoiceChecksOneItemOfItsSubmenu) {
 }
 
 TEST_F(BuiltCommands, EveryJapaneseCaptionReachesItsItemOrButton) {
-  commands.showCaptions(true);
+  std::optional<InterfaceLanguageScope> japanese(InterfaceLanguage::Japanese);
+  commands.showCaptions();
   int shown = 0;
   for (const CommandRow& row : commandTable()) {
     SCOPED_TRACE(row.name);
-    if (row.japanese && !(row.flags & kToolOnly)) {
-      EXPECT_EQ(item(row.name)->text(), str(row.japanese));
+    if (captionOf(row) != str(row.caption) && !(row.flags & kToolOnly)) {
+      EXPECT_EQ(item(row.name)->text(), captionOf(row));
       ++shown;
     }
-    if (row.tool.japaneseHint) {
-      EXPECT_EQ(item(row.tool.name)->toolTip(), str(row.tool.japaneseHint));
+    if (hintOf(row) != str(row.tool.hint)) {
+      EXPECT_EQ(item(row.tool.name)->toolTip(), hintOf(row));
       ++shown;
     }
   }
   EXPECT_EQ(shown, 95 + 28);
   EXPECT_EQ(item("mmSJIS")->text(), "&Shift-JIS");  // no Japanese caption: stays English
-  commands.showCaptions(false);
+  japanese.reset();
+  commands.showCaptions();
   EXPECT_EQ(item("mmFile")->text(), "&File");
   EXPECT_EQ(item("tbBR")->toolTip(), "insert \"<BR>\" on pressing [Enter]");
 }

@@ -2,6 +2,7 @@
 // The window's own forms as values: what goes in comes out, Cancel gives
 // nothing, and the real dialogs run through the same seam as the scripted ones.
 #include "platform/qt_dialogs.h"
+#include "text/translation.h"
 #include "window/about_box.h"
 #include "window/doc_type_dialog.h"
 
@@ -30,7 +31,6 @@ void pressSoon(QDialog& form, bool accept, int chooseKind = -1) {
 TEST(Forms, DocumentTypeShowsItsValuesAndGivesTheChosenKindBack) {
   TDocType form;
   DocumentTypeValues values;
-  values.japanese = false;
   values.languageMode = 3;
   values.choosable = {true, true, false};
   values.kind = 1;
@@ -41,10 +41,12 @@ TEST(Forms, DocumentTypeShowsItsValuesAndGivesTheChosenKindBack) {
   };
   EXPECT_EQ(item(2)->text(), "Pascal program");
   EXPECT_FALSE(item(2)->isEnabled());
-  values.japanese = true;
   values.languageMode = 99;  // out of range: the first language names the kind
-  form.showValues(values);
-  EXPECT_EQ(item(2)->text(), QString::fromUtf8("C/C++プログラム"));
+  {
+    const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+    form.showValues(values);
+    EXPECT_EQ(item(2)->text(), QString::fromUtf8("C/C++プログラム"));
+  }
 
   QtDialogs dialogs;
   values.kind = 0;

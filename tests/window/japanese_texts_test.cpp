@@ -70,9 +70,7 @@ TEST_F(JapaneseTexts, MenusHelpAndThePageDialogsSpeakJapanese) {
   // The font frame reads the same in every dialog that holds it.
   auto* boxForm = main->findChild<TBoxSetting*>("BoxSetting");
   ASSERT_NE(boxForm, nullptr);
-  BoxSettingValues box;
-  box.japanese = true;
-  boxForm->showValues(box);
+  boxForm->showValues(BoxSettingValues{});
   EXPECT_EQ(englishTextsOf(*boxForm), QStringList());
   EXPECT_EQ(boxForm->findChild<QAbstractButton*>("chkSetFontSize")->text(),
             pageForm->findChild<QAbstractButton*>("chkSetFontSize")->text());

@@ -82,7 +82,7 @@ TEST_F(MacroCommand, AListThatCannotBeWrittenSaysSoAndStaysInTheDialog) {
   const QString blocked = folder.write("blocked", "a file where a folder should be");
   main->settings().MacroFile = blocked + "/rules.txt";
   main->action("mmMacroReplace")->trigger();
-  dialog()->showValues({false, main->settings().MacroFile, QString("keep==>>me"), true});
+  dialog()->showValues({main->settings().MacroFile, QString("keep==>>me"), true});
   send(MacroRequest::Kind::New, "keep==>>me");
   ASSERT_EQ(dialogs.askedOf("error").size(), 1);
   EXPECT_TRUE(dialogs.askedOf("error")[0].contains("could not be saved"));

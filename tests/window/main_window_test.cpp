@@ -329,10 +329,9 @@ TEST_F(MainWindow, NewAsksAboutChangesThenForTheKindAndClearsOnlyOnOk) {
   dialogs.answerForm<DocumentTypeValues>(std::nullopt);
   documents().mmNewClick();
   EXPECT_EQ(dialogs.askedOf("form"), QStringList({"DocType"}));
-  // Every kind can be chosen; the form speaks the interface's language.
+  // Every kind can be chosen.
   const auto shown = dialogs.shownValues<DocumentTypeValues>();
   EXPECT_EQ(shown.choosable, (std::array<bool, 3>{true, true, true}));
-  EXPECT_FALSE(shown.japanese);
   EXPECT_EQ(shown.kind, 0);
   EXPECT_EQ(editor().text(), "draft");  // Cancel of the kind cancels New
   EXPECT_TRUE(editor().isModified());

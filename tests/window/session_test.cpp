@@ -9,6 +9,7 @@
 #include "language/message_table.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "text/translation.h"
 #include "window/session.h"
 
 #include <QFileInfo>
@@ -50,10 +51,9 @@ struct SessionTest : ::testing::Test {
   Settings settings;
   RecentFiles recentFiles;
   MessageTable messages = englishMessages();
-  bool japanese = false;
   Session session{SessionContext{.dialogs = dialogs, .host = host, .paths = AppPaths::inFolder(folder.path()),
                                  .document = document, .settings = settings, .recentFiles = recentFiles,
-                                 .messages = messages, .japanese = japanese}};
+                                 .messages = messages}};
 
   void start(const QStringList& arguments = {}) {
     session.readCommandLine({arguments, AppPaths::inFolder(folder.path()), folder.path()});
@@ -113,7 +113,7 @@ TEST_F(SessionTest, ATerminationSignalKeepsWorkAndAsksNothing) {
 
 TEST_F(SessionTest, ASettingsFileNotOursIsToldAboutOnceAndNeverWritten) {
   folder.write("wrenpad.ini", "this is someone else's file\n");
-  japanese = true;
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
   start();
   EXPECT_TRUE(session.askToClose());
   EXPECT_TRUE(session.askToClose());

@@ -3,11 +3,14 @@
 // palette the letters, lines and the magnifying glass are light, under a
 // light one dark, and the buttons of the window follow a change of palette.
 #include "window/icons.h"
+#include "editor/gutter_look.h"
+#include "html/forms/link_dialog.h"
 #include "window/main_window.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -51,6 +54,31 @@ TEST_F(ToolIcons, GlyphsTakeThePalettesTextColour) {
   for (const char* name : kGlyphPictures) EXPECT_GT(inkLightness(toolIcon(name)), 150) << name;
   QApplication::setPalette(QPalette(Qt::lightGray, Qt::white));
   for (const char* name : kGlyphPictures) EXPECT_LT(inkLightness(toolIcon(name)), 100) << name;
+}
+
+TEST_F(ToolIcons, ColouredLinesStandOutOnADarkToolBar) {
+  QApplication::setPalette(darkPalette());
+  const QColor back = darkPalette().color(QPalette::Window);
+  for (const char* name : {"tbLink", "tbUndo", "tbBrowse", "tbOpen", "tbSaveAs"}) {
+    const QImage image = toolIcon(name).pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32);
+    double least = 21;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixelColor(x, y).alpha() == 255) least = std::min(least, contrastRatio(image.pixelColor(x, y), back));
+    EXPECT_GE(least, 2.95) << name;
+  }
+}
+
+TEST_F(ToolIcons, TheLinkDialogsRedHintReadsOnADarkPalette) {
+  QApplication::setPalette(darkPalette());
+  TLinkDialog dialog(nullptr);
+  dialog.showValues(LinkValues{});
+  const QLabel* hint = dialog.findChild<QLabel*>(QStringLiteral("BrinkerLabel1"));
+  ASSERT_NE(hint, nullptr);
+  const QColor red(hint->styleSheet().section(u' ', -1));
+  ASSERT_TRUE(red.isValid()) << hint->styleSheet().toStdString();
+  EXPECT_GE(contrastRatio(red, darkPalette().color(QPalette::Window)), 4.5);
+  EXPECT_GT(red.red(), red.green());  // still red
 }
 
 TEST_F(ToolIcons, TheWindowsButtonsFollowAChangeOfPalette) {

@@ -3,7 +3,6 @@
 
 #include "editor/plain_paste.h"
 #include "platform/form_widgets.h"
-#include "text/bilingual.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -69,7 +68,6 @@ QPushButton* okButton(QDialog* dialog, const char* name) { return dialogButton(d
 
 QPushButton* clearButton(QDialog* dialog, QLineEdit* name, QPlainTextEdit* memo) {
   QPushButton* button = namedButton(dialog, QStringLiteral("Button2"));
-  button->setText(QStringLiteral("&Clear"));
   QObject::connect(button, &QPushButton::clicked, dialog, [name, memo] {
     name->clear();
     memo->clear();
@@ -100,7 +98,7 @@ void layOut(QDialog* dialog, QLayout* fields, std::initializer_list<QPushButton*
 
 TEventFrame::TEventFrame(QWidget* parent) : QFrame(parent) {
   setFrameShape(QFrame::StyledPanel);
-  TitleLabel = new QLabel(QStringLiteral(" JavaScript of \"Submit\" Button"), this);
+  TitleLabel = new QLabel(this);
   TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
   EventSelect = new QComboBox(this);
   EventSelect->setObjectName(QStringLiteral("EventSelect"));
@@ -109,15 +107,20 @@ TEventFrame::TEventFrame(QWidget* parent) : QFrame(parent) {
   EventSelect->setEditText(QString());
   edEventName = namedField(this, QStringLiteral("edEventName"));
   TypeLabel = namedLabel(this, "TypeLabel", EventSelect);
-  TypeLabel->setText(QStringLiteral("Type"));
   NameLabel = namedLabel(this, "NameLabel", edEventName);
-  NameLabel->setText(QStringLiteral("Name of the event"));
   auto* grid = new QGridLayout;
   addRow(grid, TypeLabel, EventSelect);
   addRow(grid, NameLabel, edEventName);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(TitleLabel);
   layout->addLayout(grid);
+  retranslate();
+}
+
+void TEventFrame::retranslate() {
+  TitleLabel->setText(tr(" JavaScript of \"Submit\" Button"));
+  TypeLabel->setText(tr("Type"));
+  NameLabel->setText(tr("Name of the event"));
 }
 
 // ---- new form --------------------------------------------------------------------
@@ -136,16 +139,11 @@ TFormDialog::TFormDialog(QWidget* parent) : QDialog(parent) {
   addRow(grid, Label1, edSubmittedTo);
   grid->addWidget(EventFrame, grid->rowCount(), 0, 1, 2);
   layOut(this, grid, {Button1});
+  retranslate();
 }
 
 void TFormDialog::showValues(const FormValues& values) {
-  japanese_ = values.japanese;
-  setWindowTitle(bilingual(japanese_, "Property of the Form", u"フォームの属性"));
-  Label2->setText(bilingual(japanese_, "Name", u"フォーム名"));
-  Label1->setText(bilingual(japanese_, "Submitted to: ", u"送信先"));
-  EventFrame->TitleLabel->setText(bilingual(japanese_, " JavaScript of \"Submit\" Button", u" 「送信」ボタンのJavaScript"));
-  EventFrame->TypeLabel->setText(bilingual(japanese_, "Type", u"種類"));
-  EventFrame->NameLabel->setText(bilingual(japanese_, "Name of the event", u"イベント処理の名前"));
+  retranslate();
   edName->setText(values.name);
   edSubmittedTo->setText(values.submittedTo);
   EventFrame->EventSelect->setEditText(values.event);
@@ -153,8 +151,15 @@ void TFormDialog::showValues(const FormValues& values) {
   adjustSize();
 }
 
+void TFormDialog::retranslate() {
+  setWindowTitle(tr("Property of the Form"));
+  Label2->setText(tr("Name"));
+  Label1->setText(tr("Submitted to: "));
+  EventFrame->retranslate();
+}
+
 FormValues TFormDialog::values() const {
-  return {japanese_, edName->text(), edSubmittedTo->text(), EventFrame->EventSelect->currentText(),
+  return {edName->text(), edSubmittedTo->text(), EventFrame->EventSelect->currentText(),
           EventFrame->edEventName->text()};
 }
 
@@ -171,20 +176,24 @@ TSingleLineInputDialog::TSingleLineInputDialog(QWidget* parent) : QDialog(parent
   addRow(grid, Label2, Edit1);
   addRow(grid, Label3, SpinEdit1);
   layOut(this, grid, {Button1});
+  retranslate();
 }
 
 void TSingleLineInputDialog::showValues(const SingleLineInputValues& values) {
-  japanese_ = values.japanese;
-  setWindowTitle(bilingual(japanese_, "Properties of OneLineInput", u"１行入力テキストエリアの属性"));
-  Label2->setText(bilingual(japanese_, "Field-Name", u"フィールド名"));
-  Label3->setText(bilingual(japanese_, "Size", u"サイズ"));
+  retranslate();
   Edit1->setText(values.fieldName);
   SpinEdit1->setValue(values.size);
   adjustSize();
 }
 
+void TSingleLineInputDialog::retranslate() {
+  setWindowTitle(tr("Properties of OneLineInput"));
+  Label2->setText(tr("Field-Name"));
+  Label3->setText(tr("Size"));
+}
+
 SingleLineInputValues TSingleLineInputDialog::values() const {
-  return {japanese_, Edit1->text(), SpinEdit1->value()};
+  return {Edit1->text(), SpinEdit1->value()};
 }
 
 // ---- text area ---------------------------------------------------------------------
@@ -204,22 +213,26 @@ TTextArea::TTextArea(QWidget* parent) : QDialog(parent) {
   addRow(grid, Label2, SpinEdit1);
   addRow(grid, Label3, SpinEdit2);
   layOut(this, grid, {Button1});
+  retranslate();
 }
 
 void TTextArea::showValues(const TextAreaValues& values) {
-  japanese_ = values.japanese;
-  setWindowTitle(bilingual(japanese_, "Properties of TextArea", u"複数入力テキストエリアの属性"));
-  Label1->setText(bilingual(japanese_, "field-name", u"フィールド名"));
-  Label2->setText(bilingual(japanese_, "Row", u"行数"));
-  Label3->setText(bilingual(japanese_, "Cols", u"列数"));
+  retranslate();
   Edit1->setText(values.fieldName);
   SpinEdit1->setValue(values.rows);
   SpinEdit2->setValue(values.cols);
   adjustSize();
 }
 
+void TTextArea::retranslate() {
+  setWindowTitle(tr("Properties of TextArea"));
+  Label1->setText(tr("field-name"));
+  Label2->setText(tr("Row"));
+  Label3->setText(tr("Cols"));
+}
+
 TextAreaValues TTextArea::values() const {
-  return {japanese_, Edit1->text(), SpinEdit1->value(), SpinEdit2->value()};
+  return {Edit1->text(), SpinEdit1->value(), SpinEdit2->value()};
 }
 
 // ---- selection list ------------------------------------------------------------------
@@ -240,25 +253,27 @@ TSelectDialog::TSelectDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(Label1, grid->rowCount(), 0, 1, 2);
   grid->addWidget(Memo, grid->rowCount(), 0, 1, 2);
   layOut(this, grid, {Button2, Button1});
+  retranslate();
 }
 
 void TSelectDialog::showValues(const SelectValues& values) {
-  japanese_ = values.japanese;
-  setWindowTitle(bilingual(japanese_, "Properties of ComboBox / ListBox",
-                           u"コンボボックス／リストボックスの属性"));
-  Label1->setText(bilingual(japanese_, "Enter items of the ComboBox / ListBox",
-                            u"選択肢の項目をこの下に入力してください"));
-  Label2->setText(bilingual(japanese_, "Field-Name", u"フィールド名"));
-  Label3->setText(bilingual(japanese_, "Size", u"サイズ"));
-  Button2->setText(bilingual(japanese_, "&Clear", u"クリア(&C)"));
+  retranslate();
   Edit1->setText(values.fieldName);
   SpinEdit1->setValue(values.size);
   Memo->setPlainText(values.items);
   adjustSize();
 }
 
+void TSelectDialog::retranslate() {
+  setWindowTitle(tr("Properties of ComboBox / ListBox"));
+  Label1->setText(tr("Enter items of the ComboBox / ListBox"));
+  Label2->setText(tr("Field-Name"));
+  Label3->setText(tr("Size"));
+  Button2->setText(tr("&Clear"));
+}
+
 SelectValues TSelectDialog::values() const {
-  return {japanese_, Edit1->text(), SpinEdit1->value(), Memo->toPlainText()};
+  return {Edit1->text(), SpinEdit1->value(), Memo->toPlainText()};
 }
 
 // ---- check boxes -------------------------------------------------------------------
@@ -276,26 +291,31 @@ TCheckDialog::TCheckDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(Label1, grid->rowCount(), 0, 1, 2);
   grid->addWidget(Memo, grid->rowCount(), 0, 1, 2);
   layOut(this, grid, {Button2, Button1});
+  retranslate();
 }
 
 void TCheckDialog::showValues(const CheckBoxValues& values) {
-  japanese_ = values.japanese;
-  setWindowTitle(bilingual(japanese_, "Properties of CheckBox", u"チェックボックスの属性"));
-  Label1->setText(bilingual(japanese_, "Enter questions", u"質問内容を入力してください"));
-  Label2->setText(bilingual(japanese_, "Common-Name", u"フィールド名の共通部分"));
-  Button2->setText(bilingual(japanese_, "&Clear", u"クリア(&C)"));
+  retranslate();
   Edit1->setText(values.commonName);
   Memo->setPlainText(values.questions);
   adjustSize();
 }
 
-CheckBoxValues TCheckDialog::values() const { return {japanese_, Edit1->text(), Memo->toPlainText()}; }
+void TCheckDialog::retranslate() {
+  setWindowTitle(tr("Properties of CheckBox"));
+  Label1->setText(tr("Enter questions"));
+  Label2->setText(tr("Common-Name"));
+  Button2->setText(tr("&Clear"));
+}
+
+CheckBoxValues TCheckDialog::values() const { return {Edit1->text(), Memo->toPlainText()}; }
 
 // ---- division ------------------------------------------------------------------------
 
 TDivDialog::TDivDialog(QWidget* parent) : QDialog(parent) {
   setUpDialog(this, "DivDialog");
-  setWindowTitle(QStringLiteral("DivDialog"));
+  //: Stays English in the Japanese interface, as designed.
+  setWindowTitle(tr("DivDialog"));
   AlignComboBox = new QComboBox(this);
   AlignComboBox->setObjectName(QStringLiteral("AlignComboBox"));
   AlignComboBox->setEditable(true);
@@ -308,12 +328,15 @@ TDivDialog::TDivDialog(QWidget* parent) : QDialog(parent) {
   auto* grid = new QGridLayout;
   const auto row = [this, grid](const char* name, const char* text, QWidget* field) {
     QLabel* label = namedLabel(this, name, field);
-    label->setText(QString::fromLatin1(text));
+    label->setText(tr(text));
     addRow(grid, label, field);
   };
-  row("Label1", "Alignment :", AlignComboBox);
-  row("Label2", "ID : ", IDEdit);
-  row("Label3", "Other", OtherEdit);
+  //: Stays English in the Japanese interface, as designed.
+  row("Label1", QT_TR_NOOP("Alignment :"), AlignComboBox);
+  //: Stays English in the Japanese interface, as designed.
+  row("Label2", QT_TR_NOOP("ID : "), IDEdit);
+  //: Stays English in the Japanese interface, as designed.
+  row("Label3", QT_TR_NOOP("Other"), OtherEdit);
   layOut(this, grid, {OKButton, CancelButton});
 }
 

@@ -26,6 +26,8 @@ class TEventFrame : public QFrame {
   Q_OBJECT
  public:
   explicit TEventFrame(QWidget* parent = nullptr);
+  // The captions in the interface's language; the form dialog calls it when shown.
+  void retranslate();
 
   QLabel* TitleLabel;
   QLabel* TypeLabel;
@@ -50,7 +52,8 @@ class TFormDialog : public QDialog, public ValueForm<FormValues> {
   QPushButton* Button1;
 
  private:
-  bool japanese_ = false;
+  // The captions in the interface's language, at each showing.
+  void retranslate();
 };
 
 class TSingleLineInputDialog : public QDialog, public ValueForm<SingleLineInputValues> {
@@ -68,7 +71,8 @@ class TSingleLineInputDialog : public QDialog, public ValueForm<SingleLineInputV
   QPushButton* Button1;
 
  private:
-  bool japanese_ = false;
+  // The captions in the interface's language, at each showing.
+  void retranslate();
 };
 
 class TTextArea : public QDialog, public ValueForm<TextAreaValues> {
@@ -88,7 +92,8 @@ class TTextArea : public QDialog, public ValueForm<TextAreaValues> {
   QPushButton* Button1;
 
  private:
-  bool japanese_ = false;
+  // The captions in the interface's language, at each showing.
+  void retranslate();
 };
 
 class TSelectDialog : public QDialog, public ValueForm<SelectValues> {
@@ -109,7 +114,8 @@ class TSelectDialog : public QDialog, public ValueForm<SelectValues> {
   QPushButton* Button2;  // clears the name and the items
 
  private:
-  bool japanese_ = false;
+  // The captions in the interface's language, at each showing.
+  void retranslate();
 };
 
 class TCheckDialog : public QDialog, public ValueForm<CheckBoxValues> {
@@ -128,7 +134,8 @@ class TCheckDialog : public QDialog, public ValueForm<CheckBoxValues> {
   QPushButton* Button2;  // clears the name and the questions
 
  private:
-  bool japanese_ = false;
+  // The captions in the interface's language, at each showing.
+  void retranslate();
 };
 
 class TDivDialog : public QDialog, public ValueForm<DivValues> {

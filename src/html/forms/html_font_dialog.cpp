@@ -28,7 +28,8 @@ void fillItems(QComboBox& box, const QStringList& items) {
 
 THtmlFontDialog::THtmlFontDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("HtmlFontDialog"));
-  setWindowTitle(QStringLiteral("Please set font."));
+  //: Stays English in the Japanese interface, as designed.
+  setWindowTitle(tr("Please set font."));
   setModal(true);
 
   ComboBox1 = new QComboBox(this);
@@ -39,19 +40,22 @@ THtmlFontDialog::THtmlFontDialog(QWidget* parent) : QDialog(parent) {
   ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   ComboBox1->setMinimumContentsLength(20);
 
-  ColorPanel = new ColourPanel(QStringLiteral("Color"), this);
+  //: Stays English in the Japanese interface, as designed.
+  ColorPanel = new ColourPanel(tr("Color"), this);
   ColorPanel->setObjectName(QStringLiteral("ColorPanel"));
-  Label1 = new QLabel(QStringLiteral("Size"), this);
+  //: Stays English in the Japanese interface, as designed.
+  Label1 = new QLabel(tr("Size"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   // Wide enough for the longer of its captions.
-  Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(QStringLiteral("Size: +")) + 4);
+  Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(tr("Size: +")) + 4);
   SpinEdit = new QSpinBox(this);
   SpinEdit->setObjectName(QStringLiteral("SpinEdit"));
   SpinEdit->setRange(-3, 3);
   SpinEdit->setValue(3);
   Label1->setBuddy(SpinEdit);
 
-  Label2 = new QLabel(QStringLiteral("class ="), this);
+  //: Stays English in the Japanese interface, as designed.
+  Label2 = new QLabel(tr("class ="), this);
   Label2->setObjectName(QStringLiteral("Label2"));
   ComboBox2 = new QComboBox(this);
   ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
@@ -63,7 +67,8 @@ THtmlFontDialog::THtmlFontDialog(QWidget* parent) : QDialog(parent) {
   btnOK = new QPushButton(QStringLiteral("&O K"), this);
   btnOK->setObjectName(QStringLiteral("btnOK"));
   btnOK->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  //: Stays English in the Japanese interface, as designed.
+  btnCancel = new QPushButton(tr("&Cancel"), this);
   btnCancel->setObjectName(QStringLiteral("btnCancel"));
 
   auto* grid = new QGridLayout(this);
@@ -131,7 +136,8 @@ void THtmlFontDialog::ColorPanelClick() {
 }
 
 void THtmlFontDialog::SpinEditChange() {
-  Label1->setText(SpinEdit->value() >= 0 ? QStringLiteral("Size: +") : QStringLiteral("Size: "));
+  //: Stays English in the Japanese interface, as designed.
+  Label1->setText(SpinEdit->value() >= 0 ? tr("Size: +") : tr("Size: "));
 }
 
 }  // namespace wrenpad

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/forms/image_property.h"
 
-#include "platform/form_widgets.h"
-#include "text/bilingual.h"
-
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +10,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace wrenpad {
 
@@ -59,14 +57,14 @@ TImageProperty::TImageProperty(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QHBoxLayout;
   auto* ok = new QPushButton(QStringLiteral("&O K"), this);
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  cancel->setObjectName(QStringLiteral("btnCancel"));
+  btnCancel = new QPushButton(this);
+  btnCancel->setObjectName(QStringLiteral("btnCancel"));
   buttons->addStretch();
   buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  buttons->addWidget(btnCancel);
   layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
   Timer1.setInterval(500);
   Timer1.setSingleShot(true);
   connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -76,20 +74,23 @@ TImageProperty::TImageProperty(QWidget* parent) : QDialog(parent) {
 
 void TImageProperty::showValues(const ImagePropertyValues& values) {
   shown_ = values;
-  setWindowTitle(values.japanese ? QStringLiteral("画像の配置") : QStringLiteral("Alignment of Image"));
-  showCancelCaption(findChild<QPushButton*>(QStringLiteral("btnCancel")), values.japanese);
-  RadioGroup->setTitle(values.japanese ? QStringLiteral("画像の位置") : QStringLiteral(" Alignment "));
-  const char16_t* japanese[] = {u"左揃え", u"右揃え", u"指定なし"};
-  const char* english[] = {"Left", "Right", "None"};
-  for (int i = 0; i < 3; ++i)
-    items_[i]->setText(bilingual(values.japanese, english[i], japanese[i]));
-  Label1->setText(values.japanese ? QStringLiteral("元のサイズに対する比率") : QStringLiteral("Ratio to the original size"));
+  retranslate();
   items_[std::clamp(values.alignment, 0, 2)]->setChecked(true);
   {
     const QSignalBlocker quiet(SpinEdit);
     SpinEdit->setValue(values.ratio);
   }
   Timer1Timer();
+}
+
+void TImageProperty::retranslate() {
+  setWindowTitle(tr("Alignment of Image"));
+  btnCancel->setText(tr("&Cancel"));
+  RadioGroup->setTitle(tr(" Alignment "));
+  items_[0]->setText(tr("Left"));
+  items_[1]->setText(tr("Right"));
+  items_[2]->setText(tr("None"));
+  Label1->setText(tr("Ratio to the original size"));
 }
 
 ImagePropertyValues TImageProperty::values() const {

@@ -12,6 +12,7 @@
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QSpinBox;
@@ -19,14 +20,12 @@ class QSpinBox;
 namespace wrenpad {
 
 struct ImagePropertyValues {
-  bool japanese = false;
-  int alignment = 2;          // 0 left, 1 right, 2 none
-  int ratio = 100;            // percent of the original size
-  QImage picture;             // the decoded picture; null when it cannot be shown
-  QString problem;            // why there is no preview, shown in its place
+  int alignment = 2;  // 0 left, 1 right, 2 none
+  int ratio = 100;    // percent of the original size
+  QImage picture;     // the decoded picture; null when it cannot be shown
+  QString problem;    // why there is no preview, shown in its place
   friend bool operator==(const ImagePropertyValues& a, const ImagePropertyValues& b) {
-    return a.japanese == b.japanese && a.alignment == b.alignment && a.ratio == b.ratio &&
-           a.picture == b.picture && a.problem == b.problem;
+    return a.alignment == b.alignment && a.ratio == b.ratio && a.picture == b.picture && a.problem == b.problem;
   }
 };
 
@@ -40,10 +39,12 @@ class TImageProperty : public QDialog, public ValueForm<ImagePropertyValues> {
   ImagePropertyValues values() const override;
 
  private:
+  void retranslate();
   void SpinEditChange();
   void Timer1Timer();
 
   ImagePropertyValues shown_;
+  QPushButton* btnCancel;
   QGroupBox* RadioGroup;
   QRadioButton* items_[3];
   QLabel* Label1;

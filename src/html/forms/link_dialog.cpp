@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/forms/link_dialog.h"
 
-#include "platform/form_widgets.h"
+#include "editor/text_on_background.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -38,14 +38,16 @@ TLinkDialog::TLinkDialog(QWidget* parent) : QDialog(parent) {
   setModal(true);
   auto* layout = new QVBoxLayout(this);
   auto* grid = new QGridLayout;
-  Label1 = new QLabel(QStringLiteral("URL or"), this);
+  //: Stays English in the Japanese interface, as designed.
+  Label1 = new QLabel(tr("URL or"), this);
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setMinimumWidth(280);
   btnSelector = new QPushButton(QStringLiteral("..."), this);
   btnSelector->setObjectName(QStringLiteral("btnSelector"));
   Label2 = new QLabel(this);
-  Label3 = new QLabel(QStringLiteral("Target"), this);
+  //: Stays English in the Japanese interface, as designed.
+  Label3 = new QLabel(tr("Target"), this);
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName(QStringLiteral("Edit2"));
   grid->addWidget(Label1, 0, 0);
@@ -57,7 +59,6 @@ TLinkDialog::TLinkDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(grid);
   BrinkerLabel1 = new TBrinkerLabel(this);
   BrinkerLabel1->setObjectName(QStringLiteral("BrinkerLabel1"));
-  BrinkerLabel1->setStyleSheet(QStringLiteral("color: #C00000"));
   BrinkerLabel1->setBrinkerInterval(500);
   BrinkerLabel1->setDuration(8000);
   layout->addWidget(BrinkerLabel1);
@@ -75,16 +76,23 @@ TLinkDialog::TLinkDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void TLinkDialog::showValues(const LinkValues& values) {
+  // The hint is red, made lighter on a dark palette so that it still reads
+  // (4.5 to 1, as for any text).
+  const QColor hint = withContrastOn(QColor(0xC0, 0, 0), palette().color(QPalette::Window), 4.5);
+  BrinkerLabel1->setStyleSheet(QStringLiteral("color: %1").arg(hint.name()));
   shown_ = values;
-  setWindowTitle(values.japanese ? QStringLiteral("リンクの作成") : QStringLiteral("Setting of Link"));
-  showCancelCaption(btnCancel, values.japanese);
-  Label2->setText(values.japanese ? QStringLiteral("ファイル名") : QStringLiteral("File Name"));
-  BrinkerLabel1->setText(values.japanese ? QStringLiteral("URLを入力するか，ファイルを選択してください")
-                                         : QStringLiteral("Please select the file of type the URL"));
+  retranslate();
   Edit1->setText(values.url);
   Edit2->setText(values.target);
   BrinkerLabel1->restart();
   adjustSize();
+}
+
+void TLinkDialog::retranslate() {
+  setWindowTitle(tr("Setting of Link"));
+  btnCancel->setText(tr("&Cancel"));
+  Label2->setText(tr("File Name"));
+  BrinkerLabel1->setText(tr("Please select the file of type the URL"));
 }
 
 LinkValues TLinkDialog::values() const {

@@ -38,7 +38,6 @@ class TBrinkerLabel : public QLabel {
 };
 
 struct LinkValues {
-  bool japanese = false;
   QString url;
   QString target;
   friend bool operator==(const LinkValues&, const LinkValues&) = default;
@@ -58,6 +57,7 @@ class TLinkDialog : public QDialog, public ValueForm<LinkValues> {
   void setFileChooser(LinkFileChooser chooser) { chooser_ = std::move(chooser); }
 
  private:
+  void retranslate();
   void btnSelectorClick();
 
   LinkValues shown_;

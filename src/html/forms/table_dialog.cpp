@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/forms/table_dialog.h"
 
-#include "platform/form_widgets.h"
-#include "text/bilingual.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -176,7 +174,7 @@ TTableDialog::TTableDialog(QWidget* parent) : QDialog(parent) {
   connect(ColorEdit1, &ColourPanel::clicked, this, [this] { ColorEdit1Click(); });
   connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  setTexts(false);
+  retranslate();
 }
 
 void TTableDialog::setColourChooser(ColourChooser chooser) {
@@ -184,33 +182,29 @@ void TTableDialog::setColourChooser(ColourChooser chooser) {
   FontFrame->setColourChooser(std::move(chooser));
 }
 
-void TTableDialog::setTexts(bool japanese) {
-  japanese_ = japanese;
-  const auto pick = [japanese](const char* english, const char16_t* inJapanese) {
-    return bilingual(japanese, english, inJapanese);
-  };
-  setWindowTitle(pick("Attributes of the Table", u"表の属性"));
-  ColorEdit1->setText(pick("     Color", u"     色"));
-  showCancelCaption(CancelButton, japanese);
-  Label9->setText(pick("Caption :", u"表題"));
-  Label1->setText(pick("Number of Row :", u"行数"));
-  Label2->setText(pick("Number of Column :", u"列数"));
-  Label7->setText(pick("Height of Row    ", u"行の高さ"));
-  Label6->setText(pick("Width of Column   ", u"列の幅"));
-  Label3->setText(pick("Border Width :", u"境界の幅"));
-  Label4->setText(pick("Cell Spacing :", u"セル仕切りの幅"));
-  Label5->setText(pick("Cell Padding :", u"セルの空白部分"));
-  RadioGroup1->setTitle(pick(" Alignment", u"位置"));
-  alignmentButtons->button(0)->setText(pick("Left", u"左寄せ"));
-  alignmentButtons->button(1)->setText(pick("Center", u"中寄せ"));
-  alignmentButtons->button(2)->setText(pick("Right", u"右寄せ"));
-  CheckBox1->setText(pick("Set background color :", u"背景色を設定する："));
-  CheckBox2->setText(pick("Add comment of cell address", u"セル番地のコメントを付ける"));
-  FontFrame->setJapanese(japanese);
+void TTableDialog::retranslate() {
+  setWindowTitle(tr("Attributes of the Table"));
+  ColorEdit1->setText(tr("     Color"));
+  CancelButton->setText(tr("&Cancel"));
+  Label9->setText(tr("Caption :"));
+  Label1->setText(tr("Number of Row :"));
+  Label2->setText(tr("Number of Column :"));
+  Label7->setText(tr("Height of Row    "));
+  Label6->setText(tr("Width of Column   "));
+  Label3->setText(tr("Border Width :"));
+  Label4->setText(tr("Cell Spacing :"));
+  Label5->setText(tr("Cell Padding :"));
+  RadioGroup1->setTitle(tr(" Alignment"));
+  alignmentButtons->button(0)->setText(tr("Left"));
+  alignmentButtons->button(1)->setText(tr("Center"));
+  alignmentButtons->button(2)->setText(tr("Right"));
+  CheckBox1->setText(tr("Set background color :"));
+  CheckBox2->setText(tr("Add comment of cell address"));
+  FontFrame->retranslate();
 }
 
 void TTableDialog::showValues(const TableValues& values) {
-  if (values.japanese != japanese_) setTexts(values.japanese);
+  retranslate();
   FontFrame->setFontNames(values.fontNames);
   Edit1->setText(values.caption);
   rowHeights_ = values.rowHeights;
@@ -243,7 +237,6 @@ void TTableDialog::showValues(const TableValues& values) {
 
 TableValues TTableDialog::values() const {
   TableValues values;
-  values.japanese = japanese_;
   for (int i = 0; i < FontFrame->cbHtmlFontName->count(); ++i)
     values.fontNames << FontFrame->cbHtmlFontName->itemText(i);
   values.caption = Edit1->text();

@@ -29,7 +29,6 @@ namespace wrenpad {
 inline constexpr int kTableListSize = 40;
 
 struct TableValues {
-  bool japanese = false;   // the captions' language
   QStringList fontNames;   // the faces the font frame offers
   QString caption;
   int rows = 2;            // 0 to 100
@@ -96,7 +95,8 @@ class TTableDialog : public QDialog, public ValueForm<TableValues> {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void setTexts(bool japanese);
+  // The captions in the interface's language, at each showing.
+  void retranslate();
   // The maximum of the row (column) chooser follows the number of rows
   // (columns); the list grows to hold them.
   void edNumRowChange();
@@ -110,7 +110,6 @@ class TTableDialog : public QDialog, public ValueForm<TableValues> {
   void OKButtonClick();
 
   ColourChooser chooser_;
-  bool japanese_ = false;
   std::vector<int> rowHeights_ = std::vector<int>(kTableListSize, 0);
   std::vector<int> colWidths_ = std::vector<int>(kTableListSize, 0);
   int CurrentRowNo = 1;

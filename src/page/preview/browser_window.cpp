@@ -104,7 +104,6 @@ void TBrowser::PrepareWebEngine() {
 
 TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Browser"));
-  setWindowTitle(QStringLiteral("Browser"));
   resize(584, 375);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -113,11 +112,11 @@ TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
   ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
   edURL = new QLineEdit(ToolBar1);
   edURL->setObjectName(QStringLiteral("edURL"));
-  btnGo = new QPushButton(QStringLiteral("Go"), ToolBar1);
+  btnGo = new QPushButton(ToolBar1);
   btnGo->setObjectName(QStringLiteral("btnGo"));
-  btnRefresh = new QPushButton(QStringLiteral("Refresh"), ToolBar1);
+  btnRefresh = new QPushButton(ToolBar1);
   btnRefresh->setObjectName(QStringLiteral("btnRefresh"));
-  btnBack = new QPushButton(QStringLiteral("Back"), ToolBar1);
+  btnBack = new QPushButton(ToolBar1);
   btnBack->setObjectName(QStringLiteral("btnBack"));
   btnBack->setEnabled(false);
   Panel1 = new QLabel(ToolBar1);
@@ -143,6 +142,7 @@ TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
   new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { close(); }, Qt::WidgetWithChildrenShortcut);
   HTMLBrowser->installEventFilter(this);
   for (QWidget* shown : HTMLBrowser->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) shown->installEventFilter(this);
+  retranslate();
   connect(btnGo, &QPushButton::clicked, this, [this] { btnGoClick(); });
   connect(edURL, &QLineEdit::returnPressed, this, [this] { btnGoClick(); });
   connect(btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
@@ -175,6 +175,21 @@ void TBrowser::showAddress(const QString& address) {
   show();
   raise();
   btnGoClick();
+}
+
+// The captions in the interface language; the window may be made before
+// the language is chosen, so it follows a change of language too.
+void TBrowser::retranslate() {
+  setWindowTitle(tr("Browser"));
+  btnGo->setText(tr("Go"));
+  btnRefresh->setText(tr("Refresh"));
+  btnBack->setText(tr("Back"));
+  edURL->setAccessibleName(tr("Address"));
+}
+
+void TBrowser::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
 }
 
 void TBrowser::showEvent(QShowEvent* event) {
@@ -246,7 +261,7 @@ void TBrowser::HTMLBrowserDownloadBegin() {
 }
 
 void TBrowser::HTMLBrowserDownloadComplete(bool ok) {
-  Panel1->setText(ok ? QStringLiteral("Downloaded.") : QStringLiteral("Not loaded."));
+  Panel1->setText(ok ? tr("Downloaded.") : tr("Not loaded."));
 }
 
 // A page reached from the preview that shows GIF pictures goes to the
@@ -281,7 +296,7 @@ QWebEngineView* TBrowser::HTMLBrowserNewWindow2() {
 }
 
 void TBrowser::showStopped() {
-  Panel1->setText(QStringLiteral("The page view stopped; Refresh loads the page again."));
+  Panel1->setText(tr("The page view stopped; Refresh loads the page again."));
 }
 
 BrowserWindows::BrowserWindows() = default;

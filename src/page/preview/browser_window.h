@@ -58,12 +58,14 @@ class TBrowser : public QWidget, public PreviewWindow {
   static void PrepareWebEngine();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void retranslate();
   void FormShow();
   void btnGoClick();
   void btnRefreshClick();

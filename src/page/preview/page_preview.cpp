@@ -11,7 +11,6 @@
 #include "platform/dialogs.h"
 #include "settings/language_mode.h"
 #include "settings/settings.h"
-#include "text/bilingual.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,10 +34,6 @@ PagePreview::PagePreview(PreviewContext context, PreviewWindow& window)
 }
 
 PagePreview::~PagePreview() { removeWrittenPages(); }
-
-QString PagePreview::tr2(const char* english, const char16_t* japanese) const {
-  return bilingual(c_.japanese, english, japanese);
-}
 
 BrowserChoice PagePreview::choice() const { return BrowserChoiceOf(c_.settings.Browser); }
 
@@ -87,12 +82,9 @@ QString PagePreview::previewPathFor(const QString& text) {
   if (folder.isEmpty() || !HasRelativeLinks(text)) return temporaryPagePath();
   c_.dialogs.showError(
       kApplicationTitle,
-      tr2("The preview page \"%1\" cannot be written: the folder \"%2\" does not let this program write there.\n"
-          "The page refers to pictures or other files beside it, so it cannot be shown from elsewhere. "
-          "Save the page in a folder you can write to and display it again.",
-          u"プレビュー用のページ\"%1\"を書き込めません。フォルダ\"%2\"に書き込む権限がありません。\n"
-          u"このページは同じ場所にある画像などのファイルを参照しているため、別の場所からは表示できません。"
-          u"書き込めるフォルダにページを保存してから、もう一度表示してください。")
+      tr("The preview page \"%1\" cannot be written: the folder \"%2\" does not let this program write there.\n"
+         "The page refers to pictures or other files beside it, so it cannot be shown from elsewhere. "
+         "Save the page in a folder you can write to and display it again.")
           .arg(QDir::toNativeSeparators(beside), QDir::toNativeSeparators(folder)));
   return {};
 }
@@ -105,10 +97,9 @@ QString PagePreview::temporaryPagePath() {
     temporaryFolder_ = std::make_unique<files::TemporaryFolder>(c_.temporaryFolderPrefix);
   if (temporaryFolder_->isValid()) return temporaryFolder_->filePath(QString::fromUtf16(kPreviewFileName));
   c_.dialogs.showError(kApplicationTitle,
-                       tr2("The preview page cannot be written: no temporary folder can be made in \"%1\": %2",
-                           u"プレビュー用のページを書き込めません。\"%1\"に一時フォルダを作れません: %2")
+                       tr("The preview page cannot be written: no temporary folder can be made in \"%1\": %2")
                            .arg(QDir::toNativeSeparators(files::privateFolderBase()),
-                                files::describe(temporaryFolder_->failure(), c_.japanese)));
+                                files::describe(temporaryFolder_->failure())));
   return {};
 }
 
@@ -152,10 +143,8 @@ bool PagePreview::mayWrite(const QString& path) {
   if (wroteAsItIs(path) || !files::stampOf(path).exists) return true;
   const Answer answer = c_.dialogs.askYesNoCancel(
       kApplicationTitle,
-      tr2("The folder already holds a file named \"%1\" that Wrenpad did not write in this session.\n"
-          "Replace it with the preview of this page? (No or Cancel keeps the file and shows nothing.)",
-          u"このフォルダには、今回Wrenpadが書いたものではない\"%1\"というファイルがあります。\n"
-          u"このページのプレビューで置き換えますか？（「いいえ」「キャンセル」ではファイルを残し、何も表示しません）")
+      tr("The folder already holds a file named \"%1\" that Wrenpad did not write in this session.\n"
+         "Replace it with the preview of this page? (No or Cancel keeps the file and shows nothing.)")
           .arg(QDir::toNativeSeparators(path)),
       Answer::No);
   return answer == Answer::Yes;
@@ -173,8 +162,8 @@ bool PagePreview::writePage(const QString& path, const QByteArray& bytes) {
   const files::Failure failure =
       files::writePrivateFile(path, bytes, files::permissionsOf(c_.document.CurrentFileName));
   if (!failure.failed()) return true;
-  c_.dialogs.showError(kApplicationTitle, tr2("Cannot write file \"%1\": %2", u"ファイル\"%1\"に書き込めません: %2")
-                                              .arg(QDir::toNativeSeparators(path), files::describe(failure, c_.japanese)));
+  c_.dialogs.showError(kApplicationTitle, tr("Cannot write file \"%1\": %2")
+                                              .arg(QDir::toNativeSeparators(path), files::describe(failure)));
   return false;
 }
 
@@ -199,19 +188,16 @@ void PagePreview::browserFailed(const QString& program, int status, const QStrin
                                 const QString& fallback) {
   QString what;
   if (program.isEmpty())
-    what = tr2("No web browser is installed (not even xdg-open).",
-               u"Webブラウザがインストールされていません（xdg-openもありません）。");
+    what = tr("No web browser is installed (not even xdg-open).");
   else if (status < 0)
-    what = tr2("The web browser \"%1\" could not be started.", u"Webブラウザ\"%1\"を起動できませんでした。").arg(program);
+    what = tr("The web browser \"%1\" could not be started.").arg(program);
   else
-    what = tr2("The web browser \"%1\" could not be started: it ended with status %2.",
-               u"Webブラウザ\"%1\"を起動できませんでした（終了コード %2 で終了しました）。")
+    what = tr("The web browser \"%1\" could not be started: it ended with status %2.")
                .arg(program)
                .arg(status);
   const QString then = fallback.isEmpty()
-                           ? tr2("Open this address in a browser: %1", u"次のアドレスをブラウザで開いてください: %1")
-                           : tr2("The page is shown in the preview window instead. Its address: %1",
-                                 u"代わりにプレビューウィンドウで表示します。アドレス: %1");
+                           ? tr("Open this address in a browser: %1")
+                           : tr("The page is shown in the preview window instead. Its address: %1");
   c_.dialogs.showError(kApplicationTitle, what + u'\n' + then.arg(address));
   if (!fallback.isEmpty()) window_.showAddress(fallback);
 }
@@ -249,10 +235,9 @@ TWebPageEditOptions& PagePreview::optionsForm() {
 // item is taken at once; the rendering switch only on OK.
 void PagePreview::mmWebPageEditOptionsClick() {
   WebPageOptionsValues shown;
-  shown.japanese = c_.japanese;
   shown.realization = c_.settings.Realization;
   shown.browser = int(choice());
-  shown.browserCaptions = BrowserChoiceCaptions(c_.japanese, c_.findProgram);
+  shown.browserCaptions = BrowserChoiceCaptions(c_.findProgram);
   const std::optional<WebPageOptionsValues> chosen = c_.dialogs.askForm(optionsForm(), shown);
   if (!chosen) return;
   c_.settings.Browser = std::int8_t(BrowserChoiceOf(chosen->browser));

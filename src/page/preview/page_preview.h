@@ -8,6 +8,7 @@
 #include "documents/file_access.h"
 #include "page/preview/preview_rules.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <functional>
@@ -54,7 +55,6 @@ struct PreviewContext {
   PreviewHost& host;
   const DocumentState& document;
   Settings& settings;
-  const bool& japanese;  // the interface language
   DocumentCommands& files;
   // Starts an outside program without waiting for it; false when it could
   // not be started. `failed` is told the exit status when it gives up soon
@@ -68,6 +68,8 @@ struct PreviewContext {
 };
 
 class PagePreview {
+  Q_DECLARE_TR_FUNCTIONS(PagePreview)
+
  public:
   PagePreview(PreviewContext context, PreviewWindow& window);
   // The preview pages written in this run are removed.
@@ -103,7 +105,6 @@ class PagePreview {
   void removeWrittenPages();
   BrowserChoice choice() const;
   void browserFailed(const QString& program, int status, const QString& address, const QString& fallback);
-  QString tr2(const char* english, const char16_t* japanese) const;
   TWebPageEditOptions& optionsForm();
 
   PreviewContext c_;

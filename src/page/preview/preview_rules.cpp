@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/preview/preview_rules.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -31,8 +32,8 @@ QString firstInstalled(const QStringList& programs, const std::function<QString(
 
 }  // namespace
 
-QStringList BrowserChoiceCaptions(bool japanese, const std::function<QString(const QString&)>& installed) {
-  QStringList captions{japanese ? QStringLiteral("内蔵プレビュー") : QStringLiteral("Built-in preview")};
+QStringList BrowserChoiceCaptions(const std::function<QString(const QString&)>& installed) {
+  QStringList captions{QCoreApplication::translate("PreviewRules", "Built-in preview")};
   const std::pair<BrowserChoice, QString> outside[] = {{BrowserChoice::Netscape, QStringLiteral("Firefox")},
                                                        {BrowserChoice::Mozilla, QStringLiteral("Chromium")},
                                                        {BrowserChoice::Opera, QStringLiteral("Opera")}};
@@ -40,8 +41,7 @@ QStringList BrowserChoiceCaptions(bool japanese, const std::function<QString(con
     if (!firstInstalled(browserPrograms(choice), installed).isEmpty())
       captions << name;
     else
-      captions << name + (japanese ? QStringLiteral("（未インストール: 既定のブラウザで開きます）")
-                                   : QStringLiteral(" (not installed: the default browser opens)"));
+      captions << QCoreApplication::translate("PreviewRules", "%1 (not installed: the default browser opens)").arg(name);
   }
   return captions;
 }

@@ -19,8 +19,8 @@ inline constexpr char16_t kPreviewFileName[] = u"Test_by_Wrenpad.htm";
 enum class BrowserChoice { OwnPreview = 0, Netscape = 1, Mozilla = 2, Opera = 3 };
 // The item texts, in order, naming the browser each choice starts here; a
 // choice whose browser `installed` cannot find says that the desktop's
-// default browser opens instead.
-QStringList BrowserChoiceCaptions(bool japanese, const std::function<QString(const QString&)>& installed);
+// default browser opens instead. In the interface's language.
+QStringList BrowserChoiceCaptions(const std::function<QString(const QString&)>& installed);
 // A stored choice held to the four items (a broken setting gives the first).
 BrowserChoice BrowserChoiceOf(int index);
 

@@ -2,7 +2,6 @@
 #include "page/preview/web_page_options.h"
 
 #include "page/preview/preview_rules.h"
-#include "platform/form_widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -51,11 +50,7 @@ TWebPageEditOptions::TWebPageEditOptions(QWidget* parent) : QDialog(parent) {
 void TWebPageEditOptions::showValues(const WebPageOptionsValues& values) {
   shown_ = values;
   confirmed_ = false;
-  setWindowTitle(values.japanese ? QStringLiteral("Webページ編集の設定") : QStringLiteral("Options for Webpage Editing"));
-  rgBrowser->setTitle(values.japanese ? QStringLiteral("テスト用ブラウザ") : QStringLiteral(" Browser for Preview "));
-  showCancelCaption(findChild<QPushButton*>(QStringLiteral("btnCancel")), values.japanese);
-  chkRealization->setText(values.japanese ? QStringLiteral("（一部の）Webページ書式のエディタ内での具現")
-                                          : QStringLiteral("Realize (a part of) the Webpage Attiributes"));
+  retranslate();
   chkRealization->setChecked(values.realization);
   for (std::size_t i = 0; i < items_.size(); ++i)
     items_[i]->setText(i < std::size_t(values.browserCaptions.size()) ? values.browserCaptions[qsizetype(i)] : QString());
@@ -67,6 +62,13 @@ void TWebPageEditOptions::showValues(const WebPageOptionsValues& values) {
   rgBrowser->updateGeometry();
   layout()->invalidate();
   adjustSize();
+}
+
+void TWebPageEditOptions::retranslate() {
+  setWindowTitle(tr("Options for Webpage Editing"));
+  rgBrowser->setTitle(tr(" Browser for Preview "));
+  findChild<QPushButton*>(QStringLiteral("btnCancel"))->setText(tr("&Cancel"));
+  chkRealization->setText(tr("Realize (a part of) the Webpage Attiributes"));
 }
 
 WebPageOptionsValues TWebPageEditOptions::values() const {

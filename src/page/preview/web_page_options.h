@@ -18,7 +18,6 @@ class QRadioButton;
 namespace wrenpad {
 
 struct WebPageOptionsValues {
-  bool japanese = false;  // the captions' language
   bool realization = true;
   int browser = 0;         // index of the browser items
   QStringList browserCaptions;  // the items' texts, naming what runs here
@@ -41,6 +40,10 @@ class TWebPageEditOptions : public QDialog, public ValueForm<WebPageOptionsValue
   void done(int result) override;
 
  private:
+  // The captions in the interface's language, at each show; the browser
+  // items take theirs from the values.
+  void retranslate();
+
   WebPageOptionsValues shown_;
   bool confirmed_ = false;
   QCheckBox* chkRealization;
