@@ -718,6 +718,35 @@ Would you like to continue replacing from start to current cursor?</source>
     </message>
 </context>
 <context>
+    <name>FormWidgets</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;O K</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>&amp;O K</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>IntegerInput</name>
+    <message>
+        <source>%1 is not within the valid range of %2..%3</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>%1 is not within the valid range of %2..%3</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid integer value</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>'%1' is not a valid integer value</translation>
+    </message>
+</context>
+<context>
     <name>InterfaceLanguage</name>
     <message>
         <source>Please restart this software to change language.</source>
@@ -811,12 +840,22 @@ The edits up to %2 are kept. Open the file and make them again?</source>
 <context>
     <name>MacroReplace</name>
     <message>
+        <source>All (*)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>All (*)</translation>
+    </message>
+    <message>
         <source>Do you save the list?</source>
         <translation>リストをファイルに保存しますか？</translation>
     </message>
     <message>
         <source>Please save the list to a new file.</source>
         <translation>リストをファイルに保存してください。</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>Text File (*.txt)</translation>
     </message>
     <message>
         <source>The list "%1" could not be read: %2</source>
@@ -1035,6 +1074,21 @@ The page refers to pictures or other files beside it, so it cannot be shown from
         <source>Built-in preview</source>
         <translation>内蔵プレビュー</translation>
     </message>
+    <message>
+        <source>Chromium</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>Chromium</translation>
+    </message>
+    <message>
+        <source>Firefox</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>Firefox</translation>
+    </message>
+    <message>
+        <source>Opera</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>Opera</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCommands</name>
@@ -1244,6 +1298,54 @@ Put that content back into the file? (No leaves the file as it is and keeps the 
     </message>
 </context>
 <context>
+    <name>Subsystems</name>
+    <message>
+        <source>All (*)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>All (*)</translation>
+    </message>
+    <message>
+        <source>GIF file cannot be browsed here.</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>GIF file cannot be browsed here.</translation>
+    </message>
+    <message>
+        <source>GIF(*.gif)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>GIF(*.gif)</translation>
+    </message>
+    <message>
+        <source>GIF(*.gif) (*.gif)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>GIF(*.gif) (*.gif)</translation>
+    </message>
+    <message>
+        <source>Graphic File (*bmp, *.jpg, *.png, *.gif) (*.bmp *.jpg *.png *.gif)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>Graphic File (*bmp, *.jpg, *.png, *.gif) (*.bmp *.jpg *.png *.gif)</translation>
+    </message>
+    <message>
+        <source>HTML File(*.htm, *.html) (*.htm *.html)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>HTML File(*.htm, *.html) (*.htm *.html)</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>JPEG (*.jpg)</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg), Portable Network Graphics(*.png), Windows Metafile(*.wmf, *.emf), BitMap(*.bmp) (*.jpg *.jpeg *.png *.emf *.wmf *.bmp)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>JPEG (*.jpg), Portable Network Graphics(*.png), Windows Metafile(*.wmf, *.emf), BitMap(*.bmp) (*.jpg *.jpeg *.png *.emf *.wmf *.bmp)</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp)</translation>
+    </message>
+</context>
+<context>
     <name>TemplateCommands</name>
     <message>
         <source>The template list could not be saved to "%1": %2
@@ -1354,6 +1456,11 @@ Saving the edited text will change its bytes. Save anyway?</source>
 編集したテキストを保存するとファイルの内容が変わります。保存しますか？</translation>
     </message>
     <message>
+        <source>All(*.*) (*)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>All(*.*) (*)</translation>
+    </message>
+    <message>
         <source>Another program changed "%1" while it was open here, so your edits can no longer be put into it. The text you typed is now in a new document: save it under a name of its own, then open the file again.</source>
         <translation>「%1」は開いている間に別のプログラムに変更されたため、編集をそのファイルに反映できません。入力した文章を新しい文書に移しました。別の名前で保存してから、ファイルを開き直してください。</translation>
     </message>
@@ -1378,6 +1485,16 @@ Saving the edited text will change its bytes. Save anyway?</source>
     <message>
         <source>File changed on disk</source>
         <translation>ファイルの変更</translation>
+    </message>
+    <message>
+        <source>HTML File(*.htm, *.html) (*.htm *.html)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>HTML File(*.htm, *.html) (*.htm *.html)</translation>
+    </message>
+    <message>
+        <source>Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp *.java *.pas *.cgi)</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp *.java *.pas *.cgi)</translation>
     </message>
     <message>
         <source>The page declares the code %1, which cannot hold characters such as "%2".
@@ -1491,6 +1608,35 @@ Wrenpadで開くように変更しますか？</translation>
         <source>Please input an extension.</source>
         <translation>拡張子を入力してください。</translation>
     </message>
+    <message>
+        <source>did not finish</source>
+        <translation>時間内に終わらなかったため止めました</translation>
+    </message>
+</context>
+<context>
+    <name>wrenpad::TAboutBox</name>
+    <message>
+        <source>      Version %1</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>      Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Opens the home page in the web browser.</source>
+        <translation>ホームページをWebブラウザで開きます。</translation>
+    </message>
+    <message>
+        <source>Writes an e-mail to the author.</source>
+        <translation>作者にメールを書きます。</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <extracomment>The box's caption is Japanese in both interfaces, as designed.</extracomment>
+        <translation>バージョン情報</translation>
+    </message>
 </context>
 <context>
     <name>wrenpad::TBoxSetting</name>
@@ -1527,6 +1673,11 @@ Wrenpadで開くように変更しますか？</translation>
         <source>Padding</source>
         <translation>余白</translation>
     </message>
+    <message>
+        <source>pt</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>pt</translation>
+    </message>
 </context>
 <context>
     <name>wrenpad::TBrowser</name>
@@ -1553,6 +1704,10 @@ Wrenpadで開くように変更しますか？</translation>
     <message>
         <source>Not loaded.</source>
         <translation>読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>ページ</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -1593,6 +1748,10 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>"==&gt;&gt;"を挿入</translation>
     </message>
     <message>
+        <source>Code templates</source>
+        <translation>コードテンプレート</translation>
+    </message>
+    <message>
         <source>Left hand side of "==&gt;&gt;" is changed to the right hand side by Ctrl + J.</source>
         <translation>[Ctrl]+J のキープレスにより，"==&gt;&gt;"の左側の文字列が右側のそれに置き換わります。</translation>
     </message>
@@ -1603,6 +1762,11 @@ Wrenpadで開くように変更しますか？</translation>
 </context>
 <context>
     <name>wrenpad::TDivDialog</name>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>&amp;Cancel</translation>
+    </message>
     <message>
         <source>Alignment :</source>
         <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
@@ -1681,8 +1845,24 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>色</translation>
     </message>
     <message>
+        <source>Default font</source>
+        <translation>既定のフォント</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>文字サイズ</translation>
+    </message>
+    <message>
         <source>Size</source>
         <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>文字色</translation>
+    </message>
+    <message>
+        <source>Unit of the font size</source>
+        <translation>文字サイズの単位</translation>
     </message>
 </context>
 <context>
@@ -1719,6 +1899,10 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>キーワード(&amp;I)</translation>
     </message>
     <message>
+        <source>Key word</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
         <source>Please double-click topics you want to read.</source>
         <translation>検索したい項目をダブルクリックしてください</translation>
     </message>
@@ -1736,6 +1920,10 @@ Wrenpadで開くように変更しますか？</translation>
         <source>Sorry, failed to load contents file.</source>
         <translation>目次のファイルを読み込めませんでした。</translation>
     </message>
+    <message>
+        <source>Topics</source>
+        <translation>項目</translation>
+    </message>
 </context>
 <context>
     <name>wrenpad::THtmlFontDialog</name>
@@ -1745,9 +1933,21 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>&amp;Cancel</translation>
     </message>
     <message>
+        <source>Class name</source>
+        <translation>クラス名</translation>
+    </message>
+    <message>
         <source>Color</source>
         <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
         <translation>Color</translation>
+    </message>
+    <message>
+        <source>Font face</source>
+        <translation>フォント名</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>文字サイズ</translation>
     </message>
     <message>
         <source>Please set font.</source>
@@ -1770,6 +1970,10 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>Size: +</translation>
     </message>
     <message>
+        <source>Text colour</source>
+        <translation>文字色</translation>
+    </message>
+    <message>
         <source>class =</source>
         <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
         <translation>class =</translation>
@@ -1790,8 +1994,24 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>キャンセル</translation>
     </message>
     <message>
+        <source>Background colour</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
+        <source>Background image file</source>
+        <translation>背景画像のファイル</translation>
+    </message>
+    <message>
         <source>Bottom</source>
         <translation>下</translation>
+    </message>
+    <message>
+        <source>Bottom margin</source>
+        <translation>下余白</translation>
+    </message>
+    <message>
+        <source>Choose an image file</source>
+        <translation>画像ファイルの選択</translation>
     </message>
     <message>
         <source>Click Here</source>
@@ -1814,12 +2034,20 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>左</translation>
     </message>
     <message>
+        <source>Left margin</source>
+        <translation>左余白</translation>
+    </message>
+    <message>
         <source>Line Height</source>
         <translation>行間</translation>
     </message>
     <message>
         <source>Right</source>
         <translation>右</translation>
+    </message>
+    <message>
+        <source>Right margin</source>
+        <translation>右余白</translation>
     </message>
     <message>
         <source>Select</source>
@@ -1838,8 +2066,20 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>上</translation>
     </message>
     <message>
+        <source>Top margin</source>
+        <translation>上余白</translation>
+    </message>
+    <message>
         <source>Underline below link appear only if mouse cursor comes</source>
         <translation>マウスカーソルが乗った場合にのみリンクに下線</translation>
+    </message>
+    <message>
+        <source>Unit of the line height</source>
+        <translation>行間の単位</translation>
+    </message>
+    <message>
+        <source>Unit of the margins</source>
+        <translation>余白の単位</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +2103,10 @@ Wrenpadで開くように変更しますか？</translation>
     <message>
         <source>None</source>
         <translation>指定なし</translation>
+    </message>
+    <message>
+        <source>Preview of the image</source>
+        <translation>画像のプレビュー</translation>
     </message>
     <message>
         <source>Ratio to the original size</source>
@@ -1902,12 +2146,20 @@ Wrenpadで開くように変更しますか？</translation>
         <source>Please write valiables that you want to inspect the values.</source>
         <translation>値を表示させたい変数を入力してください。</translation>
     </message>
+    <message>
+        <source>Variable %1</source>
+        <translation>変数%1</translation>
+    </message>
 </context>
 <context>
     <name>wrenpad::TLinkDialog</name>
     <message>
         <source>&amp;Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>ファイルの選択</translation>
     </message>
     <message>
         <source>File Name</source>
@@ -1930,6 +2182,10 @@ Wrenpadで開くように変更しますか？</translation>
         <source>URL or</source>
         <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
         <translation>URL or</translation>
+    </message>
+    <message>
+        <source>URL or file name</source>
+        <translation>URLまたはファイル名</translation>
     </message>
 </context>
 <context>
@@ -1955,6 +2211,11 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>新規作成(&amp;N)</translation>
     </message>
     <message>
+        <source>For Help, press [F1]</source>
+        <extracomment>Stays English in the Japanese interface, as designed.</extracomment>
+        <translation>For Help, press [F1]</translation>
+    </message>
+    <message>
         <source>Left hand side of "==&gt;&gt;" is changed to the right hand side.</source>
         <translation>"==&gt;&gt;"の左側の文字列が，右側のそれに置き換わります。</translation>
     </message>
@@ -1963,12 +2224,40 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>マクロ置換のリスト - %1</translation>
     </message>
     <message>
+        <source>Macro list</source>
+        <translation>マクロ置換のリスト</translation>
+    </message>
+    <message>
         <source>Save the list file &amp;automatically</source>
         <translation>リストファイルを自動的に保存(&amp;A)</translation>
     </message>
 </context>
 <context>
     <name>wrenpad::TMain</name>
+    <message>
+        <source>Enter goes to the line typed here.</source>
+        <translation>ここに入力した行へEnterキーで移動します。</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>見出し</translation>
+    </message>
+    <message>
+        <source>Heading level of the caret's line</source>
+        <translation>カーソルのある行の見出しレベル</translation>
+    </message>
+    <message>
+        <source>Line number</source>
+        <translation>行番号</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>本文</translation>
+    </message>
     <message>
         <source>The selection is too large for the clipboard (over %1 MiB).</source>
         <translation>選択範囲が大きすぎてクリップボードに入りません（%1 MiBを超えています）。</translation>
@@ -1984,6 +2273,14 @@ Wrenpadで開くように変更しますか？</translation>
     <message>
         <source>Tool Bar for Making HTML</source>
         <translation>HTML作成用ツールバー</translation>
+    </message>
+    <message>
+        <source>What the compiler printed; a double click on a line goes to the place it names.</source>
+        <translation>コンパイラの出力です。行をダブルクリックすると、その行が示す場所へ移動します。</translation>
+    </message>
+    <message>
+        <source>line number</source>
+        <translation>行番号</translation>
     </message>
 </context>
 <context>
@@ -2078,6 +2375,10 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>表の属性</translation>
     </message>
     <message>
+        <source>Background colour</source>
+        <translation>背景色</translation>
+    </message>
+    <message>
         <source>Border Width :</source>
         <translation>境界の幅</translation>
     </message>
@@ -2098,7 +2399,15 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>中寄せ</translation>
     </message>
     <message>
+        <source>Column whose width is set</source>
+        <translation>幅を設定する列</translation>
+    </message>
+    <message>
         <source>Height of Row    </source>
+        <translation>行の高さ</translation>
+    </message>
+    <message>
+        <source>Height of the row</source>
         <translation>行の高さ</translation>
     </message>
     <message>
@@ -2118,11 +2427,19 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>右寄せ</translation>
     </message>
     <message>
+        <source>Row whose height is set</source>
+        <translation>高さを設定する行</translation>
+    </message>
+    <message>
         <source>Set background color :</source>
         <translation>背景色を設定する：</translation>
     </message>
     <message>
         <source>Width of Column   </source>
+        <translation>列の幅</translation>
+    </message>
+    <message>
+        <source>Width of the column</source>
         <translation>列の幅</translation>
     </message>
 </context>

@@ -23,10 +23,13 @@
 namespace wrenpad {
 
 QStringList documentFileFilters() {
-  return {QStringLiteral("Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp "
-                         "*.java *.pas *.cgi)"),
-          QStringLiteral("HTML File(*.htm, *.html) (*.htm *.html)"),
-          QStringLiteral("All(*.*) (*)")};
+  return {
+      //: Stays English in the Japanese interface, as designed.
+      DocumentCommands::tr("Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp *.java *.pas *.cgi)"),
+      //: Stays English in the Japanese interface, as designed.
+      DocumentCommands::tr("HTML File(*.htm, *.html) (*.htm *.html)"),
+      //: Stays English in the Japanese interface, as designed.
+      DocumentCommands::tr("All(*.*) (*)")};
 }
 
 int charsetOfFace(const QString& family) {

@@ -96,7 +96,7 @@ ToolRun RunTool(const QString& program, const QStringList& arguments,
   if (!process.waitForFinished(kToolTimeoutMs)) {
     process.kill();
     process.waitForFinished();
-    run.errors = QStringLiteral("did not finish");
+    run.errors = ShellIntegration::tr("did not finish");
     return run;
   }
   run.output = QString::fromLocal8Bit(process.readAllStandardOutput());

@@ -2,6 +2,7 @@
 #include "editing/code_template_dialog.h"
 
 #include "editor/plain_paste.h"
+#include "platform/form_widgets.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -67,7 +68,9 @@ void TCodeTemplateList::retranslate() {
   setWindowTitle(tr("List of Code Template"));
   Label1->setText(tr("Left hand side of \"==>>\" is changed to the right hand side by Ctrl + J."));
   btnInsert->setText(tr("&Insert \"==>>\""));
-  btnOK->setText(QStringLiteral("&O K"));
+  captionOk(btnOK);
+  Memo->setAccessibleName(tr("Code templates"));
+  Memo->setAccessibleDescription(Label1->text());
   btnCancel->setText(tr("&Cancel"));
 }
 

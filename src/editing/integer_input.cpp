@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/integer_input.h"
 
+#include <QCoreApplication>
+
 namespace wrenpad {
 
 std::optional<int> parseWholeNumber(const QString& text) {
@@ -11,11 +13,16 @@ std::optional<int> parseWholeNumber(const QString& text) {
 }
 
 QString notAnIntegerMessage(const QString& text) {
-  return QStringLiteral("'%1' is not a valid integer value").arg(text);
+  //: Stays English in the Japanese interface, as designed.
+  return QCoreApplication::translate("IntegerInput", "'%1' is not a valid integer value").arg(text);
 }
 
 QString outOfRangeMessage(int value, int low, int high) {
-  return QStringLiteral("%1 is not within the valid range of %2..%3").arg(value).arg(low).arg(high);
+  //: Stays English in the Japanese interface, as designed.
+  return QCoreApplication::translate("IntegerInput", "%1 is not within the valid range of %2..%3")
+      .arg(value)
+      .arg(low)
+      .arg(high);
 }
 
 }  // namespace wrenpad

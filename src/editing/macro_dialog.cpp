@@ -48,7 +48,8 @@ TMacroReplaceDialog::TMacroReplaceDialog(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(btnOK);
   buttons->addWidget(btnCancel);
   layout->addLayout(buttons);
-  StatusLine = new QLabel(QStringLiteral("For Help, press [F1]"), this);
+  //: Stays English in the Japanese interface, as designed.
+  StatusLine = new QLabel(tr("For Help, press [F1]"), this);
   StatusLine->setObjectName(QStringLiteral("StatusLine"));
   layout->addWidget(StatusLine);
 
@@ -80,6 +81,8 @@ void TMacroReplaceDialog::retranslate() {
   btnNew->setText(tr("&New"));
   btnOK->setText(tr("&Execute"));
   btnCancel->setText(tr("&Cancel"));
+  Memo->setAccessibleName(tr("Macro list"));
+  Memo->setAccessibleDescription(StaticText1->text());
 }
 
 QString TMacroReplaceDialog::list() const { return Memo->toPlainText(); }

@@ -15,7 +15,10 @@ namespace wrenpad {
 
 namespace {
 
-const QString kListFilter = QStringLiteral("Text File (*.txt)");
+QString listFilter() {
+  //: Stays English in the Japanese interface, as designed.
+  return MacroReplace::tr("Text File (*.txt)");
+}
 
 }  // namespace
 
@@ -109,7 +112,7 @@ bool MacroReplace::saveAs(const QString& list) {
   FileDialogRequest request;
   request.folder = c_.listFolders.value(0);
   request.fileName = QFileInfo(listFile()).fileName();
-  request.filters = {kListFilter};
+  request.filters = {listFilter()};
   QString path = c_.dialogs.chooseFileToSave(request).path;
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".txt");
@@ -157,7 +160,8 @@ void MacroReplace::btnLoadClick(const MacroRequest& request) {
   if (request.list.contains(u'\n')) saveIfModified(request);
   FileDialogRequest dialog;
   dialog.folder = c_.listFolders.value(0);
-  dialog.filters = {kListFilter, QStringLiteral("All (*)")};
+  //: Stays English in the Japanese interface, as designed.
+  dialog.filters = {listFilter(), tr("All (*)")};
   const OpenFileChoice choice = c_.dialogs.chooseFileToOpen(dialog);
   if (choice.path.isEmpty()) return;
   QString error;

@@ -83,6 +83,9 @@ void THelpSearch::retranslate() {
   TabControl->setTabText(SearchTab, tr("Search", "tab"));
   lblPrompt->setText(tr("Please double-click topics you want to read."));
   btnSearch->setText(tr("Search", "button"));
+  edSearch->setAccessibleName(tr("Key word"));
+  HelpTreeView->setAccessibleName(tr("Topics"));
+  HelpTreeView->setAccessibleDescription(lblPrompt->text());
   // The hint follows the language; a word the user typed stays.
   const QString hint = tr("Enter a key word here.");
   if (edSearch->text().isEmpty() || edSearch->text() == shownHint_) edSearch->setText(hint);

@@ -126,18 +126,24 @@ TBoxSetting::TBoxSetting(QWidget* parent) : QDialog(parent) {
   cbBorderStyle->setObjectName(QStringLiteral("cbBorderStyle"));
   cbBorderStyle->addItems(kBoxBorderStyles);
   Label4 = namedLabel(this, "Label4");
-  ColorEdit = new ColourPanel(QStringLiteral("     Color"), this);
+  ColorEdit = new ColourPanel(tr("     Color"), this);
   ColorEdit->setObjectName(QStringLiteral("ColorEdit"));
   Label5 = namedLabel(this, "Label5");
   sePadding = new QSpinBox(this);
   sePadding->setObjectName(QStringLiteral("sePadding"));
   sePadding->setRange(-99999, 99999);
   Label2 = namedLabel(this, "Label2");
-  Label2->setText(QStringLiteral("pt"));
+  //: Stays English in the Japanese interface, as designed.
+  Label2->setText(tr("pt"));
   auto* paddingRow = new QHBoxLayout;
   paddingRow->addWidget(sePadding);
   paddingRow->addWidget(Label2);
   paddingRow->addStretch();
+  // Screen readers name each field after its label.
+  Label1->setBuddy(cbClassName);
+  Label3->setBuddy(cbBorderStyle);
+  Label4->setBuddy(ColorEdit);
+  Label5->setBuddy(sePadding);
   grid->addWidget(Label1, 0, 0);
   grid->addWidget(cbClassName, 0, 1);
   grid->addWidget(Label3, 1, 0);

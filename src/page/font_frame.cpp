@@ -3,6 +3,8 @@
 
 #include "page/style_block.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -18,7 +20,47 @@ namespace wrenpad {
 
 // ---- ColourPanel ----------------------------------------------------------------------
 
+namespace {
+
+// Screen readers meet the panel as the button it acts as. Its name is the
+// one it is given, else its label's (a QLabel buddy), else its caption; its
+// description is its colour as a page writes it; pressing it asks for a colour.
+class ColourPanelAccessible : public QAccessibleWidget {
+ public:
+  explicit ColourPanelAccessible(ColourPanel* panel) : QAccessibleWidget(panel, QAccessible::Button) {}
+
+  QString text(QAccessible::Text kind) const override {
+    const QString given = QAccessibleWidget::text(kind);
+    if (!given.isEmpty()) return given;
+    if (kind == QAccessible::Name) return panel()->text().trimmed();
+    if (kind == QAccessible::Description) return ColorToText(u'#' + RgbHex(RgbOf(panel()->colour())));
+    return given;
+  }
+  QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (action == pressAction()) return {QStringLiteral("Space")};
+    return QAccessibleWidget::keyBindingsForAction(action);
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction()) emit panel()->clicked();
+    else QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  ColourPanel* panel() const { return static_cast<ColourPanel*>(widget()); }
+};
+
+QAccessibleInterface* colourPanelAccessible(const QString& className, QObject* object) {
+  if (className != QLatin1String(ColourPanel::staticMetaObject.className())) return nullptr;
+  auto* panel = qobject_cast<ColourPanel*>(object);
+  return panel ? new ColourPanelAccessible(panel) : nullptr;
+}
+
+}  // namespace
+
 ColourPanel::ColourPanel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+  static const bool accessible = (QAccessible::installFactory(colourPanelAccessible), true);
+  Q_UNUSED(accessible);
   setAlignment(Qt::AlignCenter);
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   setLineWidth(2);
@@ -38,6 +80,10 @@ void ColourPanel::setColour(const QColor& colour) {
   const int lightness = (299 * colour.red() + 587 * colour.green() + 114 * colour.blue()) / 1000;
   shades.setColor(QPalette::WindowText, lightness < 128 ? Qt::white : Qt::black);
   setPalette(shades);
+  if (QAccessible::isActive()) {
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
 }
 
 void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
@@ -148,6 +194,10 @@ void TFontFrame::retranslate() {
   GroupBox->setTitle(tr("   Default Font   "));
   chkSetFontSize->setText(tr("Size"));
   FontColorPanel->setText(tr("Color"));
+  cbHtmlFontName->setAccessibleName(tr("Default font"));
+  SpinEdit->setAccessibleName(tr("Font size"));
+  cbFontSizeUnit->setAccessibleName(tr("Unit of the font size"));
+  FontColorPanel->setAccessibleName(tr("Text colour"));
   updateGeometry();
 }
 

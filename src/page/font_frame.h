@@ -36,7 +36,10 @@ using ColourChooser = std::function<std::optional<QColor>(const QColor& initial)
 // colours and black on light ones so it stays readable. It is a tab stop:
 // while it has the focus a dashed frame in the caption's colour runs inside
 // its edge. A click, or Space or Enter while it has the focus, emits
-// clicked(); its owner asks for the new colour.
+// clicked(); its owner asks for the new colour. Screen readers meet it as a
+// button (see font_frame.cpp): named by its accessible name, its label (a
+// QLabel buddy) or its caption, described by its colour, pressed by their
+// press action.
 class ColourPanel : public QLabel {
   Q_OBJECT
  public:

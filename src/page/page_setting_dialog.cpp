@@ -64,6 +64,7 @@ THtmlPageSetting::THtmlPageSetting(QWidget* parent) : QDialog(parent) {
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
+  Panel1->setBuddy(Edit1);
   titleRow->addWidget(Panel1);
   titleRow->addWidget(Edit1, 1);
   layout->addLayout(titleRow);
@@ -121,6 +122,7 @@ THtmlPageSetting::THtmlPageSetting(QWidget* parent) : QDialog(parent) {
   Label5->setObjectName(QStringLiteral("Label5"));
   LineHeight = lengthField(this, "LineHeight", 10);
   cbLineHeightUnit = unitBox(this, "cbLineHeightUnit", {"%", "pt", "mm", ""});
+  Label5->setBuddy(LineHeight);
   lineRow->addWidget(Label5);
   lineRow->addWidget(LineHeight);
   lineRow->addWidget(cbLineHeightUnit);
@@ -154,6 +156,16 @@ void THtmlPageSetting::retranslate() {
   Label5->setText(tr("Line Height"));
   const QString marginNames[] = {tr("Top"), tr("Bottom"), tr("Left"), tr("Right")};
   for (int i = 0; i < 4; ++i) marginLabels_[i]->setText(marginNames[i]);
+  // The margin fields sit in the margin frame, whose title screen readers
+  // would give all four.
+  const QString marginFieldNames[] = {tr("Top margin"), tr("Bottom margin"), tr("Left margin"), tr("Right margin")};
+  QSpinBox* marginFields[] = {TopMargin, BottomMargin, LeftMargin, RightMargin};
+  for (int i = 0; i < 4; ++i) marginFields[i]->setAccessibleName(marginFieldNames[i]);
+  cbMarginUnit->setAccessibleName(tr("Unit of the margins"));
+  cbLineHeightUnit->setAccessibleName(tr("Unit of the line height"));
+  ColorPanel->setAccessibleName(tr("Background colour"));
+  edImgFile->setAccessibleName(tr("Background image file"));
+  cbOpenImg->setAccessibleName(tr("Choose an image file"));
   cbOpenImg->setToolTip(tr("Select"));
   btnCancel->setText(tr("&Cancel"));
   FontFrame->retranslate();

@@ -3,6 +3,8 @@
 // Small widgets the program's forms are built from, each with the object
 // name that tests and scripts find it by.
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -27,13 +29,22 @@ inline QLineEdit* namedField(QWidget* parent, const QString& name) {
   return field;
 }
 
+// Captions `button` "&O K", the program's OK button; screen readers read it
+// as "OK", not as two letters.
+inline void captionOk(QAbstractButton* button) {
+  //: Stays English in the Japanese interface, as designed.
+  button->setText(QCoreApplication::translate("FormWidgets", "&O K"));
+  button->setAccessibleName(QCoreApplication::translate("FormWidgets", "OK"));
+}
+
 // The row of a form's "&O K" (the default, accepting) and "&Cancel"
 // (rejecting) buttons, at the right; named btnOK and btnCancel.
 inline QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel) {
-  ok = new QPushButton(QStringLiteral("&O K"), dialog);
+  ok = new QPushButton(dialog);
+  captionOk(ok);
   ok->setObjectName(QStringLiteral("btnOK"));
   ok->setDefault(true);
-  cancel = new QPushButton(QStringLiteral("&Cancel"), dialog);
+  cancel = new QPushButton(QCoreApplication::translate("FormWidgets", "&Cancel"), dialog);
   cancel->setObjectName(QStringLiteral("btnCancel"));
   QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);

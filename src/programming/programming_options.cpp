@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "programming/programming_options.h"
 
+#include "platform/form_widgets.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -58,6 +60,9 @@ TProgrammingOptions::TProgrammingOptions(QWidget* parent) : QDialog(parent) {
   Label4 = label(this, "Label4");
   Label5 = label(this, "Label5");
   SpinEdit3 = spinField(this, "SpinEdit3", 1, 1, 127);
+  Label1->setBuddy(SpinEdit1);
+  Label3->setBuddy(SpinEdit2);
+  Label5->setBuddy(SpinEdit3);
   auto* grid = new QGridLayout;
   grid->addWidget(Label1, 0, 0);
   grid->addWidget(SpinEdit1, 0, 1);
@@ -70,7 +75,8 @@ TProgrammingOptions::TProgrammingOptions(QWidget* parent) : QDialog(parent) {
   layout->addLayout(grid);
 
   auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton(QStringLiteral("&O K"), this);
+  auto* ok = new QPushButton(this);
+  captionOk(ok);
   ok->setObjectName(QStringLiteral("Button1"));
   ok->setDefault(true);
   Button2 = new QPushButton(this);
@@ -107,6 +113,8 @@ void TProgrammingOptions::retranslate() {
   Label3->setText(tr("Height of Applet"));
   Label4->setText(tr("pixel"));
   Label5->setText(tr("Width of Tab"));
+  SpinEdit1->setAccessibleDescription(Label2->text());
+  SpinEdit2->setAccessibleDescription(Label4->text());
   Button2->setText(tr("&Cancel"));
 }
 

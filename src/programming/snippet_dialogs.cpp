@@ -15,7 +15,8 @@ namespace wrenpad {
 namespace {
 
 QPushButton* okButton(QDialog* dialog) {
-  auto* ok = new QPushButton(QStringLiteral("&O K"), dialog);
+  auto* ok = new QPushButton(dialog);
+  captionOk(ok);
   ok->setObjectName(QStringLiteral("btnOK"));
   ok->setDefault(true);
   QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
@@ -45,6 +46,7 @@ TInspectionDialog::TInspectionDialog(QWidget* parent) : QDialog(parent) {
   buttons->addWidget(okButton(this));
   buttons->addWidget(ClearBtn);
   layout->addLayout(buttons);
+  retranslate();
 }
 
 // The captions in the interface language of the moment.
@@ -52,6 +54,10 @@ void TInspectionDialog::retranslate() {
   setWindowTitle(tr("InspectionDialog"));
   BrinkerLabel1->setText(tr("Please write valiables that you want to inspect the values."));
   ClearBtn->setText(tr("&Clear"));
+  for (std::size_t i = 0; i < edits_.size(); ++i) {
+    edits_[i]->setAccessibleName(tr("Variable %1").arg(i + 1));
+    edits_[i]->setAccessibleDescription(BrinkerLabel1->text());
+  }
 }
 
 void TInspectionDialog::showValues(const InspectionValues& values) {
@@ -83,6 +89,8 @@ TInputWizardDialog::TInputWizardDialog(QWidget* parent) : QDialog(parent) {
   Label2->setObjectName(QStringLiteral("Label2"));
   Edit1 = namedField(this, QStringLiteral("Edit1"));
   Edit2 = namedField(this, QStringLiteral("Edit2"));
+  Label1->setBuddy(Edit1);
+  Label2->setBuddy(Edit2);
   grid->addWidget(Label1, 0, 0);
   grid->addWidget(Edit1, 0, 1);
   grid->addWidget(Label2, 1, 0);
@@ -92,6 +100,7 @@ TInputWizardDialog::TInputWizardDialog(QWidget* parent) : QDialog(parent) {
   buttons->addStretch();
   buttons->addWidget(okButton(this));
   layout->addLayout(buttons);
+  retranslate();
 }
 
 // The captions in the interface language of the moment.

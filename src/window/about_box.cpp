@@ -27,7 +27,6 @@ QLabel* titleLabel(QWidget* parent, const QColor& color) {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("バージョン情報"));
   setModal(true);
   ProgramIcon = new QLabel(this);
   ProgramIcon->setPixmap(programIconPixmap(64));
@@ -47,8 +46,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     link->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid transparent; padding: 3px 8px; }"
                                        "QPushButton:focus { border: 1px dashed palette(window-text); }"));
   }
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton = new QPushButton(this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setDefault(true);
+  retranslate();
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(ProgramIcon, 0, 0, 2, 1, Qt::AlignTop);
@@ -68,7 +69,23 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
           [] { QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + kMailAddress)); });
 }
 
+AboutText aboutTextFor(const QString& version) {
+  //: Stays English in the Japanese interface, as designed.
+  return {QStringLiteral("  Wrenpad"), TAboutBox::tr("      Version %1").arg(version)};
+}
+
+// The captions in the interface language of the moment; a link is named by
+// its address and says what it opens.
+void TAboutBox::retranslate() {
+  //: The box's caption is Japanese in both interfaces, as designed.
+  setWindowTitle(tr("バージョン情報"));
+  OKButton->setText(tr("OK"));
+  URL->setAccessibleDescription(tr("Opens the home page in the web browser."));
+  MailAdress->setAccessibleDescription(tr("Writes an e-mail to the author."));
+}
+
 void TAboutBox::showValues(const AboutText& text) {
+  retranslate();
   ProductName->setText(text.productName);
   Version->setText(text.version);
 }

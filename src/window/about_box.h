@@ -21,6 +21,9 @@ struct AboutText {
   friend bool operator==(const AboutText&, const AboutText&) = default;
 };
 
+// What the box says of this program, version `version`.
+AboutText aboutTextFor(const QString& version);
+
 class TAboutBox : public QDialog, public ValueForm<AboutText> {
   Q_OBJECT
  public:
@@ -34,6 +37,8 @@ class TAboutBox : public QDialog, public ValueForm<AboutText> {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void retranslate();
+
   QLabel* ProgramIcon;
   QLabel* ProductName;
   QLabel* Shadow;

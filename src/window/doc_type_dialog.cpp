@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/doc_type_dialog.h"
 
+#include "documents/document_state.h"
+#include "platform/form_widgets.h"
+
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,7 +25,8 @@ TDocType::TDocType(QWidget* parent) : QDialog(parent) {
     groupLayout->addWidget(items_[i]);
   }
   layout->addWidget(RadioGroup);
-  auto* ok = new QPushButton(QStringLiteral("&O K"), this);
+  auto* ok = new QPushButton(this);
+  captionOk(ok);
   ok->setObjectName(QStringLiteral("Button1"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -49,7 +53,7 @@ void TDocType::retranslate(int languageMode) {
   static const char* const kPrograms[] = {QT_TR_NOOP("C/C++ program"), QT_TR_NOOP("Java program"),
                                           QT_TR_NOOP("Perl script"), QT_TR_NOOP("Pascal program")};
   const int language = (languageMode >= 0 && languageMode <= 3) ? languageMode : 0;
-  setWindowTitle(QStringLiteral("Wrenpad"));
+  setWindowTitle(kApplicationTitle);
   RadioGroup->setTitle(tr(" Select type of document "));
   items_[0]->setText(tr("Text Document"));
   items_[1]->setText(tr("HTML Document"));

@@ -62,7 +62,7 @@ TMain::TMain(const StartupOptions& options, Dialogs* dialogs)
       paths_(options.paths),
       messages_(interfaceMessages()) {
   setObjectName(QStringLiteral("Main"));
-  setWindowTitle(QStringLiteral("Memo"));
+  setWindowTitle(kApplicationTitle);
   setWindowIcon(programIcon());
   QFont windowFont(kProportionalGothic);
   windowFont.setPointSize(9);
@@ -403,8 +403,7 @@ void TMain::pmSaveAndExitClick() {
 }
 
 void TMain::mmAboutClick() {
-  dialogs_.askForm(*aboutBox_, AboutText{QStringLiteral("  Wrenpad"),
-                                         QStringLiteral("      Version " WRENPAD_VERSION)});
+  dialogs_.askForm(*aboutBox_, aboutTextFor(QStringLiteral(WRENPAD_VERSION)));
 }
 
 // ---- shut-down -------------------------------------------------------------------

@@ -142,7 +142,6 @@ void TMain::createToolBars() {
   EnhancedEdit1 = new TEnhancedEdit(ToolBar1);
   EnhancedEdit1->setText(QStringLiteral("1"));
   EnhancedEdit1->setObjectName(QStringLiteral("EnhancedEdit1"));
-  EnhancedEdit1->setToolTip(QStringLiteral("line number"));
   // Room for any line number the editor can reach; the box widens with
   // the document's line count.
   EnhancedEdit1->setMaxLength(10);
@@ -170,6 +169,17 @@ void TMain::showCaptions() {
   for (int i = 0; i < headings.size(); ++i) HeaderComboBox->setItemText(i, headings[i]);
   ToolBar1->setWindowTitle(tr("Tool Bar"));
   ToolBar2->setWindowTitle(tr("Tool Bar for Making HTML"));
+  // What a screen reader calls the window's fields.
+  Editor->widget()->setAccessibleName(tr("Text"));
+  LargeView->setAccessibleName(tr("Text"));
+  CMsgWindow->setAccessibleName(tr("Messages"));
+  CMsgWindow->setAccessibleDescription(tr("What the compiler printed; a double click on a line goes to the place it names."));
+  EnhancedEdit1->setAccessibleName(tr("Line number"));
+  EnhancedEdit1->setToolTip(tr("line number"));
+  EnhancedEdit1->setAccessibleDescription(tr("Enter goes to the line typed here."));
+  // On Linux a combo box is read by its value: the description says what it is.
+  HeaderComboBox->setAccessibleName(tr("Heading"));
+  HeaderComboBox->setAccessibleDescription(tr("Heading level of the caret's line"));
 }
 
 void TMain::createStatusBar() {

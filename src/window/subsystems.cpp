@@ -178,10 +178,15 @@ void Subsystems::createLinkCommand() {
 QString Subsystems::chooseLinkedFile() {
   FileDialogRequest request;
   request.folder = c_.document.CurrentFolder;
-  request.filters = {QStringLiteral("Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp)"),
-                     QStringLiteral("HTML File(*.htm, *.html) (*.htm *.html)"),
-                     QStringLiteral("Graphic File (*bmp, *.jpg, *.png, *.gif) (*.bmp *.jpg *.png *.gif)"),
-                     QStringLiteral("All (*)")};
+  request.filters = {
+      //: Stays English in the Japanese interface, as designed.
+      tr("Text File (*.txt *.in *.out *.dat *.prn *.gpr *.smp *.c *.cpp)"),
+      //: Stays English in the Japanese interface, as designed.
+      tr("HTML File(*.htm, *.html) (*.htm *.html)"),
+      //: Stays English in the Japanese interface, as designed.
+      tr("Graphic File (*bmp, *.jpg, *.png, *.gif) (*.bmp *.jpg *.png *.gif)"),
+      //: Stays English in the Japanese interface, as designed.
+      tr("All (*)")};
   request.filterIndex = 1;
   const OpenFileChoice choice = c_.dialogs.chooseFileToOpen(request);
   return choice.path.isEmpty() ? QString() : RelativePath(c_.document.CurrentFolder, choice.path);
@@ -210,9 +215,12 @@ QString Subsystems::choosePicture() {
   const QString& name = c_.document.CurrentFileName;
   FileDialogRequest request;
   request.folder = folderOf(name).isEmpty() ? c_.document.CurrentFolder : folderOf(name);
-  request.filters = {QStringLiteral("JPEG (*.jpg), Portable Network Graphics(*.png), Windows Metafile(*.wmf, *.emf), "
-                                    "BitMap(*.bmp) (*.jpg *.jpeg *.png *.emf *.wmf *.bmp)"),
-                     QStringLiteral("GIF(*.gif) (*.gif)")};
+  request.filters = {
+      //: Stays English in the Japanese interface, as designed.
+      tr("JPEG (*.jpg), Portable Network Graphics(*.png), Windows Metafile(*.wmf, *.emf), "
+         "BitMap(*.bmp) (*.jpg *.jpeg *.png *.emf *.wmf *.bmp)"),
+      //: Stays English in the Japanese interface, as designed.
+      tr("GIF(*.gif) (*.gif)")};
   return c_.dialogs.chooseFileToOpen(request).path;
 }
 
@@ -227,9 +235,13 @@ LoadedPicture Subsystems::loadPicture(const QString& fileName) {
 // relative to the page's folder.
 QString Subsystems::choosePagePicture() {
   FileDialogRequest request;
-  request.title = QStringLiteral("GIF file cannot be browsed here.");
+  //: Stays English in the Japanese interface, as designed.
+  request.title = tr("GIF file cannot be browsed here.");
   request.folder = c_.document.CurrentFolder;
-  request.filters = {QStringLiteral("JPEG (*.jpg)"), QStringLiteral("GIF(*.gif)")};
+  //: Stays English in the Japanese interface, as designed.
+  request.filters = {tr("JPEG (*.jpg)"),
+                     //: Stays English in the Japanese interface, as designed.
+                     tr("GIF(*.gif)")};
   const OpenFileChoice choice = c_.dialogs.chooseFileToOpen(request);
   if (choice.path.isEmpty()) return QString();
   return RelativePath(c_.document.CurrentFolder, choice.path);

@@ -7,6 +7,7 @@
 
 #include "platform/app_paths.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -98,6 +99,8 @@ struct SubsystemsContext {
 };
 
 class Subsystems {
+  Q_DECLARE_TR_FUNCTIONS(Subsystems)
+
  public:
   explicit Subsystems(SubsystemsContext context);
   ~Subsystems();

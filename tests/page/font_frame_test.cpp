@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The colour panels of the page, table, box and font dialogs: Tab reaches
 // them, a reached panel shows it with a frame that stands out on its colour,
-// and Space or Enter asks for a colour.
+// and Space or Enter asks for a colour. Screen readers meet a button named
+// by its label or caption, with its colour, that their press action presses.
 #include "page/font_frame.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,6 +53,26 @@ TEST(ColourPanel, TabReachesItAFrameShowsItHasTheKeysAndSpaceOrEnterAskForAColou
   QTest::keyClick(panel, Qt::Key_Space);
   QTest::keyClick(panel, Qt::Key_Return);
   EXPECT_EQ(asked.count(), 2);
+}
+
+TEST(ColourPanel, ScreenReadersMeetANamedButtonWithItsColourThatTheirPressActionPresses) {
+  QWidget form;
+  auto* panel = new ColourPanel(QStringLiteral("  Color"), &form);
+  panel->setColour(Qt::red);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(panel);
+  ASSERT_TRUE(accessible);
+  EXPECT_EQ(accessible->role(), QAccessible::Button);
+  EXPECT_EQ(accessible->text(QAccessible::Name), u"Color");
+  EXPECT_EQ(accessible->text(QAccessible::Description), u"red");
+  auto* label = new QLabel(QStringLiteral("Background"), &form);
+  label->setBuddy(panel);
+  EXPECT_EQ(accessible->text(QAccessible::Name), u"Background");
+  panel->setAccessibleName(QStringLiteral("Text colour"));
+  EXPECT_EQ(accessible->text(QAccessible::Name), u"Text colour");
+  QSignalSpy asked(panel, &ColourPanel::clicked);
+  ASSERT_TRUE(accessible->actionInterface());
+  accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(asked.count(), 1);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page-settings dialog with a page's own lengths: what it cannot hold is
 // shown as the page writes it, read-only, and an OK without a change writes
-// nothing.
+// nothing. Screen readers tell its margins and colour panels apart.
 #include "page/page_setting_dialog.h"
 #include "page/page_settings.h"
+#include "text/translation.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -54,6 +56,32 @@ TEST(PageSettingDialog, LengthsItCannotHoldAreShownAsWrittenAndKept) {
     if (!c.editable) {
       field->stepUp();
       EXPECT_EQ(WritePageSettings(page, shown, dialog.values(), false), page);
+    }
+  }
+}
+
+TEST(PageSettingDialog, ScreenReadersTellTheMarginsAndColourPanelsApartAndPressThePanels) {
+  const struct {
+    const char* object;
+    const char* english;
+    const char* japanese;
+  } fields[] = {{"TopMargin", "Top margin", "上余白"},          {"BottomMargin", "Bottom margin", "下余白"},
+                {"LeftMargin", "Left margin", "左余白"},       {"RightMargin", "Right margin", "右余白"},
+                {"ColorPanel", "Background colour", "背景色"}, {"FontColorPanel", "Text colour", "文字色"}};
+  for (const InterfaceLanguage language : {InterfaceLanguage::English, InterfaceLanguage::Japanese}) {
+    const InterfaceLanguageScope scope(language);
+    THtmlPageSetting dialog;
+    for (const auto& field : fields) {
+      SCOPED_TRACE(field.object);
+      QAccessibleInterface* accessible =
+          QAccessible::queryAccessibleInterface(dialog.findChild<QWidget*>(QString::fromLatin1(field.object)));
+      ASSERT_TRUE(accessible);
+      EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(),
+                language == InterfaceLanguage::Japanese ? field.japanese : field.english);
+      if (!QByteArray(field.object).endsWith("Panel")) continue;
+      EXPECT_EQ(accessible->role(), QAccessible::Button);
+      ASSERT_TRUE(accessible->actionInterface());
+      EXPECT_TRUE(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     }
   }
 }

@@ -55,8 +55,8 @@ QPlainTextEdit* memoField(QWidget* parent) {
   return memo;
 }
 
-QPushButton* dialogButton(QDialog* dialog, const char* name, const char* text, bool accepts) {
-  auto* button = new QPushButton(QString::fromLatin1(text), dialog);
+QPushButton* dialogButton(QDialog* dialog, const char* name, const QString& text, bool accepts) {
+  auto* button = new QPushButton(text, dialog);
   button->setObjectName(QString::fromLatin1(name));
   button->setDefault(accepts);
   QObject::connect(button, &QPushButton::clicked, dialog, accepts ? &QDialog::accept : &QDialog::reject);
@@ -64,7 +64,11 @@ QPushButton* dialogButton(QDialog* dialog, const char* name, const char* text, b
 }
 
 // The form dialogs' one button, "&O K"; closing the dialog counts as Cancel.
-QPushButton* okButton(QDialog* dialog, const char* name) { return dialogButton(dialog, name, "&O K", true); }
+QPushButton* okButton(QDialog* dialog, const char* name) {
+  QPushButton* button = dialogButton(dialog, name, QString(), true);
+  captionOk(button);
+  return button;
+}
 
 QPushButton* clearButton(QDialog* dialog, QLineEdit* name, QPlainTextEdit* memo) {
   QPushButton* button = namedButton(dialog, QStringLiteral("Button2"));
@@ -323,8 +327,9 @@ TDivDialog::TDivDialog(QWidget* parent) : QDialog(parent) {
   AlignComboBox->setEditText(QString());
   IDEdit = namedField(this, QStringLiteral("IDEdit"));
   OtherEdit = namedField(this, QStringLiteral("OtherEdit"));
-  OKButton = dialogButton(this, "OKButton", "&O K", true);
-  CancelButton = dialogButton(this, "CancelButton", "&Cancel", false);
+  OKButton = okButton(this, "OKButton");
+  //: Stays English in the Japanese interface, as designed.
+  CancelButton = dialogButton(this, "CancelButton", tr("&Cancel"), false);
   auto* grid = new QGridLayout;
   const auto row = [this, grid](const char* name, const char* text, QWidget* field) {
     QLabel* label = namedLabel(this, name, field);

@@ -2,6 +2,7 @@
 #include "html/forms/html_font_dialog.h"
 
 #include "html/font_tag.h"
+#include "platform/form_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -64,7 +65,8 @@ THtmlFontDialog::THtmlFontDialog(QWidget* parent) : QDialog(parent) {
   ComboBox2->setMinimumContentsLength(12);
   Label2->setBuddy(ComboBox2);
 
-  btnOK = new QPushButton(QStringLiteral("&O K"), this);
+  btnOK = new QPushButton(this);
+  captionOk(btnOK);
   btnOK->setObjectName(QStringLiteral("btnOK"));
   btnOK->setDefault(true);
   //: Stays English in the Japanese interface, as designed.
@@ -90,9 +92,21 @@ THtmlFontDialog::THtmlFontDialog(QWidget* parent) : QDialog(parent) {
   connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
   SpinEditChange();
+  retranslate();
+}
+
+// What screen readers read, in the interface's language, which may have
+// changed since the dialog was made; the captions stay English, and the
+// size's label changes with the size.
+void THtmlFontDialog::retranslate() {
+  ComboBox1->setAccessibleName(tr("Font face"));
+  ColorPanel->setAccessibleName(tr("Text colour"));
+  SpinEdit->setAccessibleName(tr("Font size"));
+  ComboBox2->setAccessibleName(tr("Class name"));
 }
 
 void THtmlFontDialog::showValues(const HtmlFontValues& values) {
+  retranslate();
   fillItems(*ComboBox1, values.faces);
   pageFontName_ = values.pageFontName;
   if (values.face.isEmpty()) {

@@ -57,6 +57,8 @@ class THtmlFontDialog : public QDialog, public ValueForm<HtmlFontValues> {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The fields' names for screen readers, in the interface's language.
+  void retranslate();
   void ColorPanelClick();
   // "Size: +" for a size of 0 or more, "Size: " for a negative one.
   void SpinEditChange();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/forms/image_property.h"
 
+#include "platform/form_widgets.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,6 +42,7 @@ TImageProperty::TImageProperty(QWidget* parent) : QDialog(parent) {
   SpinEdit->setRange(1, 10000);
   SpinEdit->setSingleStep(10);
   Label2 = new QLabel(QStringLiteral("%"), this);
+  Label1->setBuddy(SpinEdit);
   ratioRow->addWidget(Label1);
   ratioRow->addWidget(SpinEdit);
   ratioRow->addWidget(Label2);
@@ -55,15 +58,17 @@ TImageProperty::TImageProperty(QWidget* parent) : QDialog(parent) {
   ScrollBox1->setWidgetResizable(false);
   layout->addWidget(ScrollBox1, 1);
   auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton(QStringLiteral("&O K"), this);
-  ok->setDefault(true);
+  btnOK = new QPushButton(this);
+  captionOk(btnOK);
+  btnOK->setObjectName(QStringLiteral("btnOK"));
+  btnOK->setDefault(true);
   btnCancel = new QPushButton(this);
   btnCancel->setObjectName(QStringLiteral("btnCancel"));
   buttons->addStretch();
-  buttons->addWidget(ok);
+  buttons->addWidget(btnOK);
   buttons->addWidget(btnCancel);
   layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
   Timer1.setInterval(500);
   Timer1.setSingleShot(true);
@@ -91,6 +96,7 @@ void TImageProperty::retranslate() {
   items_[1]->setText(tr("Right"));
   items_[2]->setText(tr("None"));
   Label1->setText(tr("Ratio to the original size"));
+  ScrollBox1->setAccessibleName(tr("Preview of the image"));
 }
 
 ImagePropertyValues TImageProperty::values() const {

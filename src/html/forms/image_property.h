@@ -44,6 +44,7 @@ class TImageProperty : public QDialog, public ValueForm<ImagePropertyValues> {
   void Timer1Timer();
 
   ImagePropertyValues shown_;
+  QPushButton* btnOK;
   QPushButton* btnCancel;
   QGroupBox* RadioGroup;
   QRadioButton* items_[3];

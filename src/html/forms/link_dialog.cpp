@@ -2,6 +2,7 @@
 #include "html/forms/link_dialog.h"
 
 #include "editor/text_on_background.h"
+#include "platform/form_widgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -50,6 +51,7 @@ TLinkDialog::TLinkDialog(QWidget* parent) : QDialog(parent) {
   Label3 = new QLabel(tr("Target"), this);
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName(QStringLiteral("Edit2"));
+  Label3->setBuddy(Edit2);
   grid->addWidget(Label1, 0, 0);
   grid->addWidget(Edit1, 0, 1);
   grid->addWidget(btnSelector, 0, 2);
@@ -63,13 +65,15 @@ TLinkDialog::TLinkDialog(QWidget* parent) : QDialog(parent) {
   BrinkerLabel1->setDuration(8000);
   layout->addWidget(BrinkerLabel1);
   auto* buttons = new QHBoxLayout;
-  btnOK = new QPushButton(QStringLiteral("&O K"), this);
+  btnOK = new QPushButton(this);
+  captionOk(btnOK);
   btnOK->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  btnCancel = new QPushButton(tr("&Cancel"), this);
   buttons->addStretch();
   buttons->addWidget(btnOK);
   buttons->addWidget(btnCancel);
   layout->addLayout(buttons);
+  retranslate();
   connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(btnSelector, &QPushButton::clicked, this, [this] { btnSelectorClick(); });
@@ -93,6 +97,8 @@ void TLinkDialog::retranslate() {
   btnCancel->setText(tr("&Cancel"));
   Label2->setText(tr("File Name"));
   BrinkerLabel1->setText(tr("Please select the file of type the URL"));
+  Edit1->setAccessibleName(tr("URL or file name"));
+  btnSelector->setAccessibleName(tr("Choose a file"));
 }
 
 LinkValues TLinkDialog::values() const {

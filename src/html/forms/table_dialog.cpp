@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "html/forms/table_dialog.h"
 
+#include "platform/form_widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -110,7 +111,7 @@ TTableDialog::TTableDialog(QWidget* parent) : QDialog(parent) {
 
   CheckBox1 = new QCheckBox(this);
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-  ColorEdit1 = new ColourPanel(QStringLiteral("     Color"), this);
+  ColorEdit1 = new ColourPanel(tr("     Color"), this);
   ColorEdit1->setObjectName(QStringLiteral("ColorEdit1"));
   ColorEdit1->setMinimumWidth(100);
   ColorEdit1->setColour(Qt::white);
@@ -119,10 +120,11 @@ TTableDialog::TTableDialog(QWidget* parent) : QDialog(parent) {
   FontFrame = new TFontFrame(this);
   FontFrame->setObjectName(QStringLiteral("FontFrame"));
 
-  OKButton = new QPushButton(QStringLiteral("&O K"), this);
+  OKButton = new QPushButton(this);
+  captionOk(OKButton);
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+  CancelButton = new QPushButton(tr("&Cancel"), this);
   CancelButton->setObjectName(QStringLiteral("CancelButton"));
 
   auto* grid = new QGridLayout;
@@ -201,6 +203,13 @@ void TTableDialog::retranslate() {
   CheckBox1->setText(tr("Set background color :"));
   CheckBox2->setText(tr("Add comment of cell address"));
   FontFrame->retranslate();
+  // The row and column numbers pick the row whose height and the column
+  // whose width the fields after "=" hold.
+  edRowNo->setAccessibleName(tr("Row whose height is set"));
+  edRowHeight->setAccessibleName(tr("Height of the row"));
+  edColNo->setAccessibleName(tr("Column whose width is set"));
+  edColWidth->setAccessibleName(tr("Width of the column"));
+  ColorEdit1->setAccessibleName(tr("Background colour"));
 }
 
 void TTableDialog::showValues(const TableValues& values) {

@@ -185,6 +185,7 @@ void TBrowser::retranslate() {
   btnRefresh->setText(tr("Refresh"));
   btnBack->setText(tr("Back"));
   edURL->setAccessibleName(tr("Address"));
+  HTMLBrowser->setAccessibleName(tr("Page"));
 }
 
 void TBrowser::changeEvent(QEvent* event) {

@@ -34,9 +34,13 @@ QString firstInstalled(const QStringList& programs, const std::function<QString(
 
 QStringList BrowserChoiceCaptions(const std::function<QString(const QString&)>& installed) {
   QStringList captions{QCoreApplication::translate("PreviewRules", "Built-in preview")};
-  const std::pair<BrowserChoice, QString> outside[] = {{BrowserChoice::Netscape, QStringLiteral("Firefox")},
-                                                       {BrowserChoice::Mozilla, QStringLiteral("Chromium")},
-                                                       {BrowserChoice::Opera, QStringLiteral("Opera")}};
+  const std::pair<BrowserChoice, QString> outside[] = {
+      //: Stays English in the Japanese interface, as designed.
+      {BrowserChoice::Netscape, QCoreApplication::translate("PreviewRules", "Firefox")},
+      //: Stays English in the Japanese interface, as designed.
+      {BrowserChoice::Mozilla, QCoreApplication::translate("PreviewRules", "Chromium")},
+      //: Stays English in the Japanese interface, as designed.
+      {BrowserChoice::Opera, QCoreApplication::translate("PreviewRules", "Opera")}};
   for (const auto& [choice, name] : outside) {
     if (!firstInstalled(browserPrograms(choice), installed).isEmpty())
       captions << name;

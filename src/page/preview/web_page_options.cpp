@@ -2,6 +2,7 @@
 #include "page/preview/web_page_options.h"
 
 #include "page/preview/preview_rules.h"
+#include "platform/form_widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -32,10 +33,11 @@ TWebPageEditOptions::TWebPageEditOptions(QWidget* parent) : QDialog(parent) {
   layout->addWidget(chkRealization);
 
   auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton(QStringLiteral("&O K"), this);
+  auto* ok = new QPushButton(this);
+  captionOk(ok);
   ok->setObjectName(QStringLiteral("btnOK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+  auto* cancel = new QPushButton(tr("&Cancel"), this);
   cancel->setObjectName(QStringLiteral("btnCancel"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
