@@ -11,7 +11,7 @@ PACKAGES="
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev libjpeg-dev zlib1g-dev libuchardet-dev
   fonts-ipafont-gothic fonts-noto-cjk fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool xterm
+  xvfb xauth xdotool xterm imagemagick
   xdg-utils shared-mime-info desktop-file-utils lintian appstream
   g++ gcc default-jdk-headless fp-compiler perl lighttpd
 "

@@ -13,13 +13,7 @@ namespace {
 
 // Waits until the file holds `expected`; false when the time runs out.
 bool waitForBytes(const QString& folder, const QByteArray& name, const QByteArray& expected) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < 10000) {
-    if (wrenpad::test::readByName(folder, name) == expected) return true;
-    QThread::msleep(100);
-  }
-  return false;
+  return wrenpad::test::waitUntil([&] { return wrenpad::test::readByName(folder, name) == expected; }, 10000);
 }
 
 }  // namespace
@@ -43,7 +37,7 @@ TEST(FileNames, ALatin1NameFromTheCommandLineOpensAndSavesUnderItsOwnBytes) {
   ASSERT_TRUE(editor.waitForStarted(10000));
   QString trace;
   ASSERT_TRUE(wrenpad::test::waitForOutput(editor, trace, "loaded ", 15000)) << trace.toStdString();
-  QThread::msleep(500);  // the X server settles the focus
+  ASSERT_TRUE(screen.waitForFocus(QStringLiteral(" - Wrenpad")));
 
   ASSERT_TRUE(screen.xdotool({"type", "x"}));
   ASSERT_TRUE(screen.xdotool({"key", "ctrl+s"}));

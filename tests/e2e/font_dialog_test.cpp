@@ -48,18 +48,25 @@ TEST(FontDialog, OkWithoutAChangeLeavesTheTextAndTheStoredFaceAsTheyWere) {
     const QImage before = screen.grab();
 
     ASSERT_TRUE(screen.xdotool({"key", "alt+e", "o"}));
-    ASSERT_TRUE(screen.xdotool({"search", "--sync", "--name", "Select Font"}));
-    QThread::msleep(500);
+    ASSERT_TRUE(screen.waitForFocus(QStringLiteral("Select Font")));
     ASSERT_TRUE(screen.xdotool({"key", "Return"}));
-    QThread::msleep(1000);
-    const QImage after = screen.grab();
+    ASSERT_TRUE(screen.waitForFocus(QStringLiteral(" - Wrenpad")));
+    // What the dialog's OK changed shows once the screen stops changing.
+    QImage after = screen.grab();
+    wrenpad::test::waitUntil([&] {
+      const QImage next = screen.grab();
+      const bool settled = differingPixels(after, next) < 200;
+      after = next;
+      return settled;
+    }, 5000);
     // The caret may blink between the two grabs; a changed face or slant
     // changes thousands of pixels.
     EXPECT_LT(differingPixels(before, after), 200);
 
     ASSERT_TRUE(screen.xdotool({"key", "ctrl+q"}));
     if (!loaded) {
-      QThread::msleep(1000);  // the question whether to save the typed text
+      // The question whether to save the typed text.
+      ASSERT_TRUE(wrenpad::test::waitUntil([&] { return screen.focusedWindow() == QStringLiteral("Wrenpad"); }, 10000));
       ASSERT_TRUE(screen.xdotool({"key", "alt+n"}));
     }
     ASSERT_TRUE(editor.waitForFinished(10000)) << trace.toStdString();

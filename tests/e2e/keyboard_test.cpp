@@ -42,8 +42,9 @@ TEST(Keyboard, CtrlShiftHOpensTheHeadingBoxAndItsChoiceHeadsTheCaretsLine) {
   ASSERT_TRUE(wrenpad::test::startShownEditor(editor, screen, folder, trace, "page.htm")) << trace.toStdString();
 
   ASSERT_TRUE(screen.xdotool({"key", "ctrl+g", "2", "Return"}));
+  const int windows = screen.shownWindows();
   ASSERT_TRUE(screen.xdotool({"key", "ctrl+shift+h"}));
-  QThread::msleep(500);  // the list opens
+  ASSERT_TRUE(wrenpad::test::waitUntil([&] { return screen.shownWindows() > windows; }, 10000));  // the list opens
   trace.clear();
   ASSERT_TRUE(screen.xdotool({"key", "Down", "Return"}));
   // The heading is written on the heading timer's tick, a second later.

@@ -51,7 +51,9 @@ struct Recovery : ::testing::Test {
 };
 
 TEST_F(Recovery, TextTypedBeforeAKillIsOfferedAtTheNextStart) {
-  QThread::msleep(3500);  // the snapshot two seconds after the last key
+  // The snapshot comes two seconds after the last key.
+  ASSERT_TRUE(test::waitUntil([&] { return !FindRecoveryOffers(folder.path(), 10, [](int) { return false; }).empty(); },
+                              10000));
   ::kill(pid_t(editor.processId()), SIGKILL);
   editor.waitForFinished(5000);
   QString name;

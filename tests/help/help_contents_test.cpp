@@ -8,7 +8,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace wrenpad {
 

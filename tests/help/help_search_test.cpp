@@ -15,7 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 namespace wrenpad {
 namespace {

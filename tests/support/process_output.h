@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QString>
+#include <QThread>
 
 namespace wrenpad::test {
 
@@ -20,6 +21,18 @@ inline bool waitForOutput(QProcess& process, QString& output, const QString& tex
     if (output.contains(text)) return true;
   }
   return false;
+}
+
+// Asks `done` every 50 ms until it holds; false when `timeoutMs` passes first.
+template <class Condition>
+bool waitUntil(Condition done, int timeoutMs) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done()) {
+    if (clock.elapsed() > timeoutMs) return false;
+    QThread::msleep(50);
+  }
+  return true;
 }
 
 }  // namespace wrenpad::test

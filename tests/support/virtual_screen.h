@@ -50,6 +50,26 @@ struct VirtualScreen {
     result.insert("QT_LOGGING_RULES", "wrenpad.window.info=true");
     return result;
   }
+  // The title of the window that has the keyboard focus; empty when none.
+  QString focusedWindow() const {
+    QProcess query;
+    query.setProcessEnvironment(environment());
+    query.start(QStringLiteral("xdotool"), {"getwindowfocus", "getwindowname"});
+    if (!query.waitForFinished(10000) || query.exitCode() != 0) return {};
+    return QString::fromUtf8(query.readAllStandardOutput()).trimmed();
+  }
+  // How many windows of the program are shown (menus and pop-up lists count).
+  int shownWindows() const {
+    QProcess query;
+    query.setProcessEnvironment(environment());
+    query.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--class", "wrenpad"});
+    if (!query.waitForFinished(10000)) return 0;
+    return int(QString::fromUtf8(query.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).size());
+  }
+  // Waits until a window whose title ends with `title` has the keyboard focus.
+  bool waitForFocus(const QString& title, int timeoutMs = 10000) const {
+    return waitUntil([&] { return focusedWindow().endsWith(title); }, timeoutMs);
+  }
   // Runs xdotool with these arguments on this screen; true when it ran.
   bool xdotool(const QStringList& arguments) const {
     QProcess keys;
@@ -87,19 +107,16 @@ inline bool startShownEditor(QProcess& editor, const VirtualScreen& screen, cons
   editor.start(program, file.isEmpty() ? QStringList{} : QStringList{file});
   if (!editor.waitForStarted(10000) || !waitForOutput(editor, trace, file.isEmpty() ? "shown" : "loaded ", timeoutMs))
     return false;
-  QThread::msleep(1500);  // the X server settles the focus
-  return true;
+  // Keys go to the window once it has the focus.
+  return screen.waitForFocus(QStringLiteral(" - Wrenpad"));
 }
 
 // Waits until the file holds `expected` or the editor ends.
 inline bool waitForFile(const QString& path, const QByteArray& expected, const QProcess& editor) {
   QElapsedTimer clock;
   clock.start();
-  while (clock.elapsed() < 10000 && editor.state() == QProcess::Running) {
-    if (TempFolder::read(path) == expected) return true;
-    QThread::msleep(100);
-  }
-  return false;
+  return waitUntil([&] { return editor.state() != QProcess::Running || TempFolder::read(path) == expected; }, 10000) &&
+         TempFolder::read(path) == expected;
 }
 
 }  // namespace wrenpad::test
