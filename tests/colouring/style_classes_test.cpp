@@ -7,29 +7,23 @@
 namespace wrenpad {
 namespace {
 
-TEST(CollectStyleClasses, ClassSelectorsInOrder) {
-  const QString page =
-      "<html><head><style type=\"text/css\">\r\n.red{color:red}\r\n"
-      ".big, p{font-size:20pt}\r\n</style></head></html>";
-  EXPECT_EQ(CollectStyleClasses(page), QStringList({"red", "big,p"}));
-  EXPECT_EQ(CollectStyleClasses("<style>\r\n  body{margin:0}\r\n  .Note { color:red }\r\n</style>"),
-            QStringList({"note"}));
+TEST(CollectStyleClasses, ClassSelectorsInOrderAndNothingElse) {
+  const std::pair<QString, QStringList> cases[] = {
+      {"<html><head><style type=\"text/css\">\r\n.red{color:red}\r\n.big, p{font-size:20pt}\r\n</style></head></html>",
+       {"red", "big,p"}},
+      {"<style>\r\n  body{margin:0}\r\n  .Note { color:red }\r\n</style>", {"note"}},
+      {"<style>p.note{}a:hover{}.a,.b{}</style>", {"a,.b"}},
+      {"<style>.{}</style>", {}},
+      {"<p class=x>no block</p>", {}},
+      {"<style>.open{color:red", {}},
+      // A block hidden in a comment, and a rule written after the comment's end.
+      {"<style>\r\n<!--\r\n.x{}\r\n.y{}\r\n-->\r\n</style>", {"x", "y"}},
+      {"<style>\r\n<!--\r\n.x{}\r\n-->\r\n  .my_box{border-style:outset}\r\n</style>", {"x", "my_box"}},
+  };
+  for (const auto& [page, classes] : cases) EXPECT_EQ(CollectStyleClasses(page), classes) << page.toStdString();
 }
 
-TEST(CollectStyleClasses, SelectorsThatAreNotClassesGiveNothing) {
-  EXPECT_EQ(CollectStyleClasses("<style>p.note{}a:hover{}.a,.b{}</style>"),
-            QStringList({"a,.b"}));
-  EXPECT_EQ(CollectStyleClasses("<style>.{}</style>"), QStringList());
-  EXPECT_EQ(CollectStyleClasses("<p class=x>no block</p>"), QStringList());
-  EXPECT_EQ(CollectStyleClasses("<style>.open{color:red"), QStringList());
-}
-
-TEST(CollectStyleClasses, BlockHiddenInACommentAndLimits) {
-  EXPECT_EQ(CollectStyleClasses("<style>\r\n<!--\r\n.x{}\r\n.y{}\r\n-->\r\n</style>"),
-            QStringList({"x", "y"}));
-  // A rule written after the comment's end, as a box class is added.
-  EXPECT_EQ(CollectStyleClasses("<style>\r\n<!--\r\n.x{}\r\n-->\r\n  .my_box{border-style:outset}\r\n</style>"),
-            QStringList({"x", "my_box"}));
+TEST(CollectStyleClasses, Limits) {
   QString many = "<style>";
   for (int i = 1; i <= 35; ++i) many += QString(".c%1{}").arg(i);
   many += "</style>";

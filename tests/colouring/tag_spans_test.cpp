@@ -20,19 +20,10 @@ void PrintTo(const ProgressStep& step, std::ostream* os) {
 namespace {
 
 char Letter(SpanKind kind) {
-  switch (kind) {
-    case SpanKind::Tag:
-    case SpanKind::ClosedTag:
-      return 't';
-    case SpanKind::QuotedValue:
-      return 'v';
-    case SpanKind::Comment:
-    case SpanKind::ClosedComment:
-      return 'c';
-    default:  // program text is not the tag painter's
-      return 'p';
-  }
-  return '?';
+  if (kind == SpanKind::Tag || kind == SpanKind::ClosedTag) return 't';
+  if (kind == SpanKind::QuotedValue) return 'v';
+  if (kind == SpanKind::Comment || kind == SpanKind::ClosedComment) return 'c';
+  return 'p';  // program text is not the tag painter's
 }
 
 std::string Picture(const QString& text, const TagPaint& paint) {
@@ -61,87 +52,66 @@ TEST(PaintTagsInRange, TagsThenQuotedValuesThenComments) {
                                             {14, 4, SpanKind::Tag},
                                             {9, 3, SpanKind::QuotedValue}};
   EXPECT_EQ(paint.spans, expected);
-  EXPECT_EQ(Whole("<!-- <b>x</b> -->"), "ccccccccccccccccc");
-  EXPECT_EQ(Whole(R"(a "b" c " d)"), "..vvv......");
-  // A ">" inside a quoted value still closes the tag: pairing ignores quotes.
-  EXPECT_EQ(Whole(R"(<a href="x" title=">">)"), "ttttttttvvvtttttttvvv.");
-}
-
-TEST(PaintTagsInRange, EachTagRunsFromTheFirstLessAfterTheLastGreater) {
-  // A "<" inside a tag opens nothing of its own.
-  EXPECT_EQ(Whole("<a<b>c<d>"), "ttttt.ttt");
-  EXPECT_EQ(Whole("<b>x<i"), "ttt...");
-}
-
-TEST(PaintTagsInRange, AStrayGreaterClosesNothingAndLaterTagsKeepTheirColour) {
-  EXPECT_EQ(Whole("a > b <c>"), "......ttt");
-  EXPECT_EQ(Whole("<a<b>c>"), "ttttt..");
-  EXPECT_EQ(Whole("<p>3 > 2</p><b>x</b>"), "ttt.....ttttttt.tttt");
+  // Nothing painted when a range that starts past 0 holds no ">".
+  const TagPaint none = PaintTagsInRange(R"(<b>"x" <!-- a)", 3, 13, {10, 60});
+  EXPECT_TRUE(none.spans.empty());
+  EXPECT_TRUE(none.progress.empty());
+  EXPECT_EQ(none.finalProgress, 60);
+  EXPECT_TRUE(PaintTagsInRange("", 0, 0, {0, 100}).spans.empty());
   // A comparison in a second script block, whose body is not skipped.
   const QString scripts = "<script>a</script><script>if (c > d) e</script><b>f</b>";
-  EXPECT_EQ(Whole(scripts).substr(scripts.indexOf("</script><b>")),
-            "tttttttttttt.tttt");
-  // A range that starts after a tag, as the recolouring of a changed stretch.
-  const QString text = "<i>x</i> 3 > 2 <b>y</b>";
-  EXPECT_EQ(Range(text, 4, text.size()), "....tttt.......ttt.tttt");
+  EXPECT_EQ(Whole(scripts).substr(scripts.indexOf("</script><b>")), "tttttttttttt.tttt");
 }
 
-TEST(PaintTagsInRange, ScriptBodyIsNotTakenForTags) {
-  EXPECT_EQ(Whole("<p><script>if (a<b) x=1;</script><i>"),
-            "ttttttttttt.............tttttttttttt");
-  EXPECT_EQ(Whole("<SCRIPT type=x>a<b</Script>"), "ttttttttttttttt...ttttttttt");
-  // Only the first block is skipped.
-  EXPECT_EQ(Whole("<script>a<b</script><script>c<d</script>"),
-            "tttttttt...ttttttttttttttttt.ttttttttttt");
-  // Without "</script" the tags after the opening tag are painted.
-  EXPECT_EQ(Whole("<script>a<b>c"), "tttttttt.ttt.");
-}
-
-TEST(PaintTagsInRange, RangeStartingInsideATag) {
-  const QString text = "<a href=x>link</a><b>";
-  EXPECT_EQ(Range(text, 3, 18), "..............tttt...");
-  // A range whose first "<" comes before its first ">" starts at the range.
-  EXPECT_EQ(Range(text, 10, 21), "..............ttttttt");
-}
-
-TEST(PaintTagsInRange, RangeWithoutGreaterPaintsNothing) {
-  const QString text = R"(<b>"x" <!-- a)";
-  const TagPaint paint = PaintTagsInRange(text, 3, 13, {10, 60});
-  EXPECT_TRUE(paint.spans.empty());
-  EXPECT_TRUE(paint.progress.empty());
-  EXPECT_EQ(paint.finalProgress, 60);
-  // From position 0 the test does not apply: quotes and comments are painted.
-  EXPECT_EQ(Whole(R"("x" <!-- a)"), "vvv.ccc...");
-}
-
-TEST(PaintTagsInRange, RangeStaysWithinItsTagsAndQuotes) {
-  const QString text = R"(<b>"x"</b> "y" <i>)";
-  EXPECT_EQ(Range(text, 0, 10), "tttvvvtttt........");
-  // A script block after the range does not pull tag painting past finish.
-  const QString scripted = "<b>x</b> <!-- <i> --> <script>a<b</script>";
-  EXPECT_EQ(Range(scripted, 0, 8), "ttt.tttt" + std::string(34, '.'));
-}
-
-TEST(PaintTagsInRange, CommentsRunToTheirEndAndBeyondTheRange) {
-  EXPECT_EQ(Range("<!-- a --> <!-- b -->", 0, 10), "cccccccccc.cccccccccc");
-  // A comment opened in the range is painted up to its "-->".
-  EXPECT_EQ(Range("x <!-- a --> y", 0, 6), "..cccccccccc..");
-  // The first "<!--" must lie wholly in the range.
-  EXPECT_EQ(Range("x <!-- a --> y", 0, 4), "..............");
-  // Without "-->" only "<!-" is painted and the search ends there.
-  EXPECT_EQ(Whole("<!-- a <!-- b"), "ccc..........");
-  EXPECT_EQ(Whole("<!-->x-->"), "ccccc....");
-}
-
-TEST(PaintTagsInRange, CommentsInTheLastScriptBlockAreLeftToTheProgramColouring) {
-  // The comment of the last block keeps whatever the script painting gives it.
-  EXPECT_EQ(Whole("<script><!-- a --></script>"), "tttttttt..........ttttttttt");
-  // A comment followed by another script block is grey.
-  EXPECT_EQ(Whole("<script><!--a--></script><script>x</script>"),
-            "ttttttttccccccccttttttttttttttttt.ttttttttt");
-  // Comments after the last block, or before any, are grey.
-  EXPECT_EQ(Whole("<!--a--><script>x</script><!--b-->"),
-            "cccccccctttttttt.tttttttttcccccccc");
+// The picture of a text painted from start to finish (-1: its end).
+TEST(PaintTagsInRange, Pictures) {
+  const struct {
+    QString text;
+    int start, finish;
+    std::string picture;
+  } cases[] = {
+      {"<!-- <b>x</b> -->", 0, -1, "ccccccccccccccccc"},
+      {R"(a "b" c " d)", 0, -1, "..vvv......"},
+      // A ">" inside a quoted value still closes the tag: pairing ignores quotes.
+      {R"(<a href="x" title=">">)", 0, -1, "ttttttttvvvtttttttvvv."},
+      // Each tag runs from the first "<" after the last ">"; a "<" inside opens nothing.
+      {"<a<b>c<d>", 0, -1, "ttttt.ttt"},
+      {"<b>x<i", 0, -1, "ttt..."},
+      // A stray ">" closes nothing and later tags keep their colour.
+      {"a > b <c>", 0, -1, "......ttt"},
+      {"<a<b>c>", 0, -1, "ttttt.."},
+      {"<p>3 > 2</p><b>x</b>", 0, -1, "ttt.....ttttttt.tttt"},
+      {"<i>x</i> 3 > 2 <b>y</b>", 4, -1, "....tttt.......ttt.tttt"},  // as a changed stretch is recoloured
+      // The first script body is not taken for tags; without "</script" it is.
+      {"<p><script>if (a<b) x=1;</script><i>", 0, -1, "ttttttttttt.............tttttttttttt"},
+      {"<SCRIPT type=x>a<b</Script>", 0, -1, "ttttttttttttttt...ttttttttt"},
+      {"<script>a<b</script><script>c<d</script>", 0, -1, "tttttttt...ttttttttttttttttt.ttttttttttt"},
+      {"<script>a<b>c", 0, -1, "tttttttt.ttt."},
+      // A range starting inside a tag; one whose first "<" comes before its first ">" starts at the range.
+      {"<a href=x>link</a><b>", 3, 18, "..............tttt..."},
+      {"<a href=x>link</a><b>", 10, 21, "..............ttttttt"},
+      {R"("x" <!-- a)", 0, -1, "vvv.ccc..."},  // from 0 quotes and comments are painted
+      // Tags and quotes stay within the range; a later script does not pull painting past it.
+      {R"(<b>"x"</b> "y" <i>)", 0, 10, "tttvvvtttt........"},
+      {"<b>x</b> <!-- <i> --> <script>a<b</script>", 0, 8, "ttt.tttt" + std::string(34, '.')},
+      // Comments run to their end beyond the range; the first "<!--" must lie wholly in it.
+      {"<!-- a --> <!-- b -->", 0, 10, "cccccccccc.cccccccccc"},
+      {"x <!-- a --> y", 0, 6, "..cccccccccc.."},
+      {"x <!-- a --> y", 0, 4, ".............."},
+      {"<!-- a <!-- b", 0, -1, "ccc.........."},  // without "-->" only "<!-" and the search ends
+      {"<!-->x-->", 0, -1, "ccccc...."},
+      // A comment in the last script block is left to the program colouring; others are grey.
+      {"<script><!-- a --></script>", 0, -1, "tttttttt..........ttttttttt"},
+      {"<script><!--a--></script><script>x</script>", 0, -1, "ttttttttccccccccttttttttttttttttt.ttttttttt"},
+      {"<!--a--><script>x</script><!--b-->", 0, -1, "cccccccctttttttt.tttttttttcccccccc"},
+      // Out of bounds.
+      {"<b>", -4, 99, "ttt"},
+      {"<b><i>", 5, 2, "......"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    EXPECT_EQ(Range(c.text, c.start, c.finish < 0 ? int(c.text.size()) : c.finish), c.picture);
+  }
 }
 
 TEST(PaintTagsInRange, ProgressFillsSeventyTwentyAndTenPercent) {
@@ -235,19 +205,6 @@ TEST(PaintSingleTag, CommentOpenerMakesItAComment) {
   EXPECT_EQ(PaintSingleTag(text, 0, 12).spans, expected);
   EXPECT_TRUE(PaintSingleTag(text, 4, 4).spans.empty());
   EXPECT_EQ(PaintSingleTag("<!-", 0, 3).spans.front().kind, SpanKind::ClosedTag);
-}
-
-TEST(FormatOfSpan, OnlyTagsCarryFontValuesAndOnlyRangeTagsClearTheStyle) {
-  TagPaintStyle style;
-  style.editorFontSize = 14;
-  const SpanFormat tag = FormatOfSpan(SpanKind::Tag, style);
-  EXPECT_TRUE(tag.setsFont && tag.clearsStyle);
-  EXPECT_EQ(tag.pointSize, 14);
-  EXPECT_EQ(tag.charset, 128);
-  EXPECT_FALSE(FormatOfSpan(SpanKind::QuotedValue, style).setsFont);
-  EXPECT_FALSE(FormatOfSpan(SpanKind::Comment, style).setsFont);
-  EXPECT_FALSE(FormatOfSpan(SpanKind::ClosedTag, style).clearsStyle);
-  EXPECT_EQ(FormatOfSpan(SpanKind::ClosedComment, style).colour, QColor(128, 128, 128));
 }
 
 }  // namespace

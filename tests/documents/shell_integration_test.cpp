@@ -143,21 +143,27 @@ TEST_F(ShellFixture, TheOpenWithEntryPassesStarupAndIsRemovedAgain) {
   EXPECT_TRUE(dialogs.asked.isEmpty());
 }
 
-TEST(ShellIntegration, AFailingToolIsReportedAndNothingFollowsIt) {
+// The tools are answered by `tool`, every call noted in `ran`.
+struct FakeShell : ::testing::Test {
   TempFolder root;
   ScriptedDialogs dialogs;
   const MessageTable messages = englishMessages();
   DocumentState document;
   QStringList ran;
-  ShellEnvironment shell{root.file("data"), kProgram, [&ran](const QString& program, const QStringList&) {
-                           ran << program;
-                           return ToolRun{program != "update-mime-database", 1, {}, "no such folder"};
+  std::function<ToolRun(const QString&)> tool;
+  ShellEnvironment shell{root.file("data"), kProgram, [this](const QString& program, const QStringList& arguments) {
+                           ran << (QStringList{program} + arguments).join(' ');
+                           return tool(program);
                          }};
   ShellIntegration integration{ShellContext{dialogs, messages, document, shell}};
+};
+
+TEST_F(FakeShell, AFailingToolIsReportedAndNothingFollowsIt) {
+  tool = [](const QString& program) { return ToolRun{program != "update-mime-database", 1, {}, "no such folder"}; };
   dialogs.inputs = {"wrp1", "txt"};
   integration.mmRelateTxtFileToThisClick();  // update-mime-database cannot run
   integration.mmRelateTxtFileToThisClick();  // the query of the default fails
-  EXPECT_EQ(ran, (QStringList{"update-mime-database", "xdg-mime"}));
+  EXPECT_EQ(ran, (QStringList{"update-mime-database " + root.file("data/mime"), "xdg-mime query default text/plain"}));
   const QStringList errors = dialogs.askedOf("error");
   ASSERT_EQ(errors.size(), 2);
   EXPECT_TRUE(errors[0].startsWith("\"update-mime-database\" could not be run")) << errors[0].toStdString();
@@ -169,20 +175,12 @@ TEST(ShellIntegration, AFailingToolIsReportedAndNothingFollowsIt) {
 // File managers list "Open With" programs from the cache of the entries'
 // folder: every change of our entries brings it up to date, and a desktop
 // without the tool hears nothing of it.
-TEST(ShellIntegration, ChangedEntriesUpdateTheDesktopsCacheWhenTheToolIsThere) {
-  TempFolder root;
-  ScriptedDialogs dialogs;
-  const MessageTable messages = englishMessages();
-  DocumentState document;
-  QStringList ran;
+TEST_F(FakeShell, ChangedEntriesUpdateTheDesktopsCacheWhenTheToolIsThere) {
   bool cacheToolInstalled = true;
-  ShellEnvironment shell{root.file("data"), kProgram,
-                         [&](const QString& program, const QStringList& arguments) {
-                           ran << (QStringList{program} + arguments).join(' ');
-                           const bool started = program != "update-desktop-database" || cacheToolInstalled;
-                           return ToolRun{started, started ? 0 : -1, {}, {}};
-                         }};
-  ShellIntegration integration{ShellContext{dialogs, messages, document, shell}};
+  tool = [&](const QString& program) {
+    const bool started = program != "update-desktop-database" || cacheToolInstalled;
+    return ToolRun{started, started ? 0 : -1, {}, {}};
+  };
   const QString refresh = "update-desktop-database " + root.file("data/applications");
   dialogs.inputs = {"txt", "txt"};
   integration.mmRelateTxtFileToThisClick();

@@ -72,7 +72,7 @@ TEST_F(EditingFixture, TheCaretContextPressesTheButtonsAndShowsTheItems) {
   EXPECT_FALSE(caret.InBold);
   EXPECT_FALSE(marks.right);
   EXPECT_FALSE(marks.addRow);
-  
+
   // Text documents are not analysed.
   document.DocumentMode = kTextMode;
   setText("<b>x|");
@@ -90,12 +90,11 @@ TEST_F(EditingFixture, TheLinkUnderTheCaretShowsTheOpenItemWhenThePageExists) {
   keys.keyDown(key, 0);
   EXPECT_EQ(caret.LinkTarget, folder.file("other.htm"));
   EXPECT_TRUE(marks.linkOpen);
-  
+
   setText("<a href=\"missing.htm|\">x</a>");
   keys.keyDown(key, 0);
   EXPECT_FALSE(marks.linkOpen);
-  
+
   EXPECT_EQ(QuotedTextAtCaret("href=\"a.htm\"", 12), "a.htm");  // just after the closing quote
   EXPECT_FALSE(QuotedTextAtCaret("x\" and a long stretch of text until\"", 2).has_value());
-  EXPECT_EQ(ResolveLinkTarget("/site/pages", "..\\img\\a.htm"), "/site/img/a.htm");
 }

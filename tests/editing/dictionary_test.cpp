@@ -62,28 +62,28 @@ struct DictionaryFixture : ::testing::Test {
         if (onPath.contains(name)) return name.startsWith(u'/') ? name : "/usr/bin/" + name;
         return {};
       },
-      [this](const QString& program, const QStringList& arguments) {
-        started << "detached: " + (QStringList{program} + arguments).join(u' ');
-        return startSucceeds;
-      },
-      [this](const QString& program, const QStringList& arguments) {
-        started << "terminal: " + (QStringList{program} + arguments).join(u' ');
-        return startSucceeds;
-      },
+      starter("detached: "), starter("terminal: "),
       [this] { ++windowMoves; },
       [this](const QString& text) { clipboard << text; }}};
 
+  std::function<bool(const QString&, const QStringList&)> starter(const QString& how) {
+    return [this, how](const QString& program, const QStringList& arguments) {
+      started << how + (QStringList{program} + arguments).join(u' ');
+      return startSucceeds;
+    };
+  }
   void setText(const QString& withCaret) { setTextWithCaret(editor, withCaret); }
 };
 
 TEST_F(DictionaryFixture, CopyWordAtCaretSelectsTheWordAndCopiesItsBaseForm) {
+  const auto copy = [this](const QString& t) { clipboard << t; };
   setText("The cat car|ried \"leaves.\" home");
-  EXPECT_EQ(CopyWordAtCaret(editor, [this](const QString& t) { clipboard << t; }), "carry");
+  EXPECT_EQ(CopyWordAtCaret(editor, copy), "carry");
   EXPECT_EQ(textWithCaret(editor), "The cat [carried] \"leaves.\" home");
   setText("The cat carried \"lea|ves.\" home");
-  EXPECT_EQ(CopyWordAtCaret(editor, [this](const QString& t) { clipboard << t; }), "leaf");
+  EXPECT_EQ(CopyWordAtCaret(editor, copy), "leaf");
   setText("a|n ox");  // too short: nothing selected, the clipboard untouched
-  EXPECT_EQ(CopyWordAtCaret(editor, [this](const QString& t) { clipboard << t; }), std::nullopt);
+  EXPECT_EQ(CopyWordAtCaret(editor, copy), std::nullopt);
   EXPECT_EQ(editor.selLength(), 0);
   EXPECT_EQ(clipboard, (QStringList{"carry", "leaf"}));
 }
@@ -102,14 +102,6 @@ TEST_F(DictionaryFixture, TheLookUpPrefersTheChosenProgramThenGoldenDictThenSdcv
   EXPECT_EQ(windowMoves, 3);
   EXPECT_EQ(clipboard.last(), "study");
   EXPECT_TRUE(dialogs.asked.isEmpty());
-}
-
-TEST_F(DictionaryFixture, WithoutAWordTheProgramStartsWithoutAnArgument) {
-  setText("an o|x");
-  onPath = {"goldendict"};
-  command.mmReferClick();
-  EXPECT_EQ(started, QStringList{"detached: /usr/bin/goldendict"});
-  EXPECT_TRUE(clipboard.isEmpty());
 }
 
 // A word with dashes before it reaches the program as a word, never as an

@@ -36,7 +36,6 @@ class RecordingHost : public EditingHost {
   int heading = 0;
   QString lineNumber = QStringLiteral("1");
   QSet<int> running;
-  int progressResets = 0;
   QStringList modeSwitches;
   std::vector<QPoint> popups;
 
@@ -52,16 +51,12 @@ class RecordingHost : public EditingHost {
   void stopHeadingTimer() override { running.remove(4); }
   void startCaretContextTimer() override { start(5); }
   void stopCaretContextTimer() override { running.remove(5); }
-  void start(int number) {
-    running.insert(number);
-    started << number;
-  }
+  void start(int number) { running.insert(number), started << number; }
   QList<int> started;  // every start, in order
-  void resetProgressBar() override { ++progressResets; }
+  void resetProgressBar() override {}
   void SetWebPageMode(bool on) override { modeSwitches << (on ? "web on" : "web off"); }
   void showPopupMenu(const QPoint& at) override { popups.push_back(at); }
-  QStringList lookedUp;
-  void lookUpInHelp(const QString& word) override { lookedUp << word; }
+  void lookUpInHelp(const QString&) override {}
 };
 
 struct EditingFixture : ::testing::Test {
@@ -91,8 +86,7 @@ struct EditingFixture : ::testing::Test {
   } painting{*this};
 
   EditingContext context() {
-    return {editor, dialogs, host, document, session, settings, messages, caret, marks,
-            &painting,
+    return {editor, dialogs, host, document, session, settings, messages, caret, marks, &painting,
             [] { return QStringLiteral("Page Face"); }, {}};
   }
   EditorEvents keys{context()};
@@ -114,21 +108,16 @@ struct EditingFixture : ::testing::Test {
     singleTags.emplace_back(from, to);
     std::vector<EditorControl::FormatRun> runs;
     for (const ColourSpan& span : PaintSingleTag(editor.text(), from, to).spans) {
-      const SpanFormat format = FormatOfSpan(span.kind, TagPaintStyle{});
-      EditorControl::FormatRun run;
-      run.start = span.start;
-      run.length = span.length;
-      run.attributes.color = format.colour;
-      runs.push_back(run);
+      runs.push_back({span.start, span.length, {}});
+      runs.back().attributes.color = FormatOfSpan(span.kind, TagPaintStyle{}).colour;
     }
     editor.applyFormats(runs);
   }
 
   void setText(const QString& withCaret) { test::setTextWithCaret(editor, withCaret); }
   QString textWithCaret() const { return test::textWithCaret(editor); }
-  CharAttributes attributesAt(int position) {
-    const int start = editor.selStart();
-    const int length = editor.selLength();
+  CharAttributes attributesAt(int position) {  // the selection stays
+    const int start = editor.selStart(), length = editor.selLength();
     editor.select(position, 1);
     const CharAttributes attributes = editor.selAttributes();
     editor.select(start, length);

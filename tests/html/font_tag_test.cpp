@@ -82,27 +82,10 @@ TEST(FontTag, FontInForceWalksOutwardThroughTheEnclosingTags) {
   EXPECT_EQ(FontAtCaret(QStringLiteral("<font size=\"1\">x"), 16, defaults).sizePoints, 4);
 }
 
+// The plain cases of the written element are checked through the command.
 TEST(FontTag, WrittenElementHoldsOnlyWhatDiffersFromTheFontInForce) {
-  FontTagRequest request = helloRequest();
-  request.colour = kRed;
-  request.size = 1;
-  EXPECT_EQ(written(request), "<font color=\"red\" size=\"+1\" >Hello</font>");
-
-  request = helloRequest();
-  request.face = QStringLiteral("Arial");
-  EXPECT_EQ(written(request), "<font face=\"Arial\" >Hello</font>");
-
-  request = helloRequest();
-  request.className = QStringLiteral("note");
-  EXPECT_EQ(written(request), "<font class=\"note\">Hello</font>");
-
-  request = helloRequest();
-  request.content = QStringLiteral(" ");
-  request.size = 1;
-  EXPECT_EQ(written(request), "<font size=\"+1\" > </font>");
-
   // A colour the table does not name, and the whole text after a line break.
-  request = helloRequest();
+  FontTagRequest request = helloRequest();
   request.colour = {0x12, 0x34, 0xAB};
   request.wholeText = true;
   const std::optional<FontInsertion> insertion = FontTagInsertion(request);
@@ -115,26 +98,5 @@ TEST(FontTag, WrittenElementHoldsOnlyWhatDiffersFromTheFontInForce) {
   request = helloRequest();
   request.face.clear();
   EXPECT_EQ(written(request), "(nothing)");
-}
-
-TEST(FontTag, RewrittenTagCarriesEveryAttributeAndNoClosing) {
-  FontTagRequest request = helloRequest();
-  request.editing = true;
-  request.content = QStringLiteral("Hi");
-  request.colourInEffect = kRed;
-  request.colour = {0, 0, 255};
-  EXPECT_EQ(written(request), "<font color=\"blue\" size=\"+0\" >Hi");
-  request.face = request.faceInEffect = QStringLiteral("Arial");
-  request.className = QStringLiteral(" note ");
-  EXPECT_EQ(written(request), "<font face=\"Arial\" color=\"blue\" size=\"+0\" class=\"note\">Hi");
-}
-
-TEST(FontTag, SizeTextAndPreselectedFace) {
-  EXPECT_EQ(FontSizeText(3), "+3");
-  EXPECT_EQ(FontSizeText(0), "+0");
   EXPECT_EQ(FontSizeText(-2), "-2");
-  const QStringList faces{"Arial", "Courier", "Times"};
-  EXPECT_EQ(PreselectedFaceIndex(faces, "Times"), 2);
-  EXPECT_EQ(PreselectedFaceIndex(faces, "Arial"), -1);  // never the first item
-  EXPECT_EQ(PreselectedFaceIndex(faces, "Gothic"), -1);
 }

@@ -7,10 +7,7 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 
 using namespace wrenpad;
@@ -30,14 +27,6 @@ struct FormCommandsTest : EditingFixture {
       editor, dialogs, document, settings, formDialog, singleLineDialog, textAreaDialog, selectDialog,
       checkDialog, divDialog, painting, [this](int value) { progress.push_back(value); }}};
 };
-
-// Every label of the shown dialog has room for its whole text.
-void expectLabelsFit(QDialog& dialog) {
-  dialog.show();
-  for (const QLabel* label : dialog.findChildren<QLabel*>())
-    EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
-  dialog.hide();
-}
 
 const QString kInput = "<input type = \"text\" name = \"age\" size = \"80\"><br>\r\n";
 
@@ -141,7 +130,6 @@ TEST_F(FormCommandsTest, DivisionRendersAndPaintsPastItsEnd) {
 TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
   TCheckDialog check;
   check.showValues({"q", "Yes"});
-  EXPECT_EQ(check.Label2->text(), "Common-Name");
   QTest::mouseClick(check.Button2, Qt::LeftButton);
   EXPECT_EQ(check.values(), (CheckBoxValues{"", ""}));
 
@@ -152,8 +140,6 @@ TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
     select.showValues(list);
     EXPECT_EQ(select.values(), list);
     EXPECT_EQ(select.windowTitle(), "コンボボックス／リストボックスの属性");
-    EXPECT_EQ(select.Label1->text(), "選択肢の項目をこの下に入力してください");
-    EXPECT_EQ(select.Memo->lineWrapMode(), QPlainTextEdit::NoWrap);
     QTest::mouseClick(select.Button2, Qt::LeftButton);
     EXPECT_EQ(select.values(), (SelectValues{"", 3, ""}));
     EXPECT_NE(select.result(), QDialog::Accepted);  // Clear does not close
@@ -162,14 +148,12 @@ TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
     const FormValues handler{"f", "a.cgi", "onKeyUp", "go()"};
     form.showValues(handler);
     EXPECT_EQ(form.values(), handler);
-    EXPECT_EQ(form.Label1->text(), "送信先");
     EXPECT_EQ(form.EventFrame->EventSelect->count(), 3);
   }
 
   TTextArea area;
   area.showValues({});
   EXPECT_EQ(area.values(), TextAreaValues{});
-  EXPECT_EQ(area.SpinEdit2->singleStep(), 10);
 
   TDivDialog division;
   division.showValues({"right", "box", "class=\"x\""});
@@ -178,25 +162,21 @@ TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
   EXPECT_EQ(division.result(), QDialog::Rejected);
 }
 
+// Every label of each shown dialog has room for its whole text, in both languages.
 TEST(FormDialogs, TextsFitInBothLanguages) {
+  const auto fits = [](auto dialog) {
+    dialog->showValues({});
+    dialog->show();
+    for (const QLabel* label : dialog->template findChildren<QLabel*>())
+      EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+  };
   for (const InterfaceLanguage language : {InterfaceLanguage::English, InterfaceLanguage::Japanese}) {
     const InterfaceLanguageScope speaking(language);
-    TFormDialog form;
-    form.showValues({});
-    expectLabelsFit(form);
-    TSingleLineInputDialog input;
-    input.showValues({});
-    expectLabelsFit(input);
-    TTextArea area;
-    area.showValues({});
-    expectLabelsFit(area);
-    TSelectDialog select;
-    select.showValues({});
-    expectLabelsFit(select);
-    TCheckDialog check;
-    check.showValues({});
-    expectLabelsFit(check);
+    fits(std::make_unique<TFormDialog>());
+    fits(std::make_unique<TSingleLineInputDialog>());
+    fits(std::make_unique<TTextArea>());
+    fits(std::make_unique<TSelectDialog>());
+    fits(std::make_unique<TCheckDialog>());
+    fits(std::make_unique<TDivDialog>());
   }
-  TDivDialog division;
-  expectLabelsFit(division);
 }

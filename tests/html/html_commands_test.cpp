@@ -62,7 +62,7 @@ TEST_F(EditingFixture, SubscriptSuperscriptAndComment) {
   EXPECT_NE(colourAt(0), kGrey);
 }
 
-TEST_F(EditingFixture, CentreOnASelectionAndRightBetweenTwoBreakTags) {
+TEST_F(EditingFixture, CentreOnASelectionRightBetweenTwoBreakTagsAndInAHeading) {
   setText("Title");
   editor.selectAll();
   html.mmAlignCenterClick();
@@ -84,9 +84,8 @@ TEST_F(EditingFixture, CentreOnASelectionAndRightBetweenTwoBreakTags) {
   // Right again: the align goes.
   html.mmAlignRightClick();
   EXPECT_EQ(textWithCaret(), "text<p>\r\n|more</p>");
-}
 
-TEST_F(EditingFixture, AlignmentOfAHeading) {
+  // A heading takes the align in its opening tag.
   setText("<body>\r\n<h2>Ti|tle</h2>");
   keys.UpdateCaretContext();
   ASSERT_EQ(host.heading, 2);

@@ -17,15 +17,6 @@ QString after(const QString& text, const Plan& plan) {
 }
 }  // namespace
 
-TEST(Markup, InlineTagsSubscriptSuperscriptCommentAndCentre) {
-  EXPECT_EQ(WrappedInTag("", "b"), "<b></b>");
-  EXPECT_EQ(WrappedInTag("abc", "i"), "<i>abc</i>");
-  EXPECT_EQ(SubscriptMarkup("2"), "<font size = \"-2\">2</font>");
-  EXPECT_EQ(SuperscriptMarkup("2"), "<sup><font size = \"-2\">2</font></sup>");
-  EXPECT_EQ(CommentMarkup("x"), "<!-- x -->");
-  EXPECT_EQ(CenteredMarkup("Title"), "\r\n<center>Title</center>\r\n");
-}
-
 TEST(Markup, UnwrappingFindsTheOpenTagAndItsClosingOrChangesNothing) {
   const QString text = "a <B>bo|ld</b> c";
   const auto plan = PlanUnwrapTag(QString(text).remove('|'), 7, "b");

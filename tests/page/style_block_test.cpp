@@ -39,9 +39,7 @@ TEST(GetStyleProperty, WholeSelectorsAndPropertiesOutsideComments) {
   EXPECT_EQ(GetStyleProperty(kBlock, "a:hover", "text-decoration"), "underline");
   EXPECT_EQ(GetStyleProperty(kBlock, "a", "x-shadow"), "1px2px");
   EXPECT_EQ(GetStyleProperty(kBlock, "p", "color"), "");
-}
-
-TEST(GetStyleProperty, ValuesAndTheRuleThatCounts) {
+  // Values with punctuation inside, and the last declaration counts.
   const QString block =
       "<style>\r\nbody{background-image:url(data:image/gif;base64,R0l=); content:\"a;}b\"}\r\n"
       "@media print{ body{color:black} }\r\n"
@@ -53,7 +51,7 @@ TEST(GetStyleProperty, ValuesAndTheRuleThatCounts) {
   EXPECT_EQ(GetStyleProperty("p{font-family:'Osaka', \"MS Gothic\"}", "p", "font-family"), "Osaka");
 }
 
-TEST(SetStyleProperty, ChangesOnlyTheValue) {
+TEST(SetStyleProperty, ChangesOnlyTheValueOrAddsThePropertyOrTheRule) {
   EXPECT_EQ(SetStyleProperty(kBlock, "body", "color", "blue"),
             Replaced(kBlock, "color : navy /*", "color : blue /*"));
   EXPECT_EQ(SetStyleProperty(kBlock, "body", "line-height", "2"),
@@ -62,15 +60,14 @@ TEST(SetStyleProperty, ChangesOnlyTheValue) {
             Replaced(kBlock, "a{text-decoration:none", "a{text-decoration:overline"));
   EXPECT_EQ(SetStyleProperty(kBlock, "tbody", "color", "lime"),
             Replaced(kBlock, "tbody{color:green}", "tbody{color:lime}"));
-}
-
-TEST(SetStyleProperty, InsertsAMissingPropertyFirstInTheRule) {
+  // A quoted list is replaced whole and reads back.
+  EXPECT_EQ(GetStyleProperty(SetStyleProperty(kBlock, "body", "font-family", "\"IPA Gothic\""), "body", "font-family"),
+            "IPA Gothic");
+  // A missing property goes first in the rule.
   EXPECT_EQ(SetStyleProperty(kBlock, "body", "margin-top", "5mm"),
             Replaced(kBlock, "BODY  {line-height", "BODY  {margin-top:5mm; line-height"));
   EXPECT_EQ(SetStyleProperty("a{}", "a", "color", "red"), "a{color:red; }");
-}
-
-TEST(SetStyleProperty, AddsAMissingRuleAsTheLastLine) {
+  // A missing rule goes in as the last line.
   EXPECT_EQ(SetStyleProperty(kBlock, "p", "color", "red"),
             Replaced(kBlock, "-->\r\n</STYLE>", "-->\r\n  p{color:red}\r\n</STYLE>"));
   EXPECT_EQ(SetStyleProperty("<style>\n  b{x:1}\n  </style>", "p", "y", "2"),
@@ -125,20 +122,6 @@ TEST(SetStyleProperty, SameValueOrNothingToSetKeepsTheBlock) {
   EXPECT_EQ(SetStyleProperty(kBlock, "body", "", "red"), kBlock);
 }
 
-TEST(SetStyleProperty, WhatIsSetReadsBack) {
-  QString block = kBlock;
-  block = SetStyleProperty(block, "body", "color", "teal");
-  block = SetStyleProperty(block, "body", "font-size", "12pt");
-  block = SetStyleProperty(block, "a:visited", "color", "purple");
-  block = SetStyleProperty(block, "body", "font-family", "\"IPA Gothic\"");
-  EXPECT_EQ(GetStyleProperty(block, "body", "color"), "teal");
-  EXPECT_EQ(GetStyleProperty(block, "body", "font-size"), "12pt");
-  EXPECT_EQ(GetStyleProperty(block, "a:visited", "color"), "purple");
-  EXPECT_EQ(GetStyleProperty(block, "body", "font-family"), "IPA Gothic");
-  EXPECT_EQ(GetStyleProperty(block, "tbody", "color"), "green");
-  EXPECT_TRUE(block.contains("a{ ; } */\r\n  BODY  {font-size:12pt; line-height"));
-}
-
 TEST(SplitNumberUnit, LeadingNumberThenUnit) {
   const auto split = [](const QString& text) {
     const NumberUnit parts = SplitNumberUnit(text);
@@ -153,7 +136,7 @@ TEST(SplitNumberUnit, LeadingNumberThenUnit) {
   EXPECT_EQ(split(""), "|");
 }
 
-TEST(BuildPageStyleBlock, ColourBackgroundWithAnEmptyFontName) {
+TEST(BuildPageStyleBlock, ColourOrImageBackgroundFontAndLinkRules) {
   PageStyleInput input;
   input.background = {0x00, 0x00, 0x80};
   EXPECT_EQ(BuildPageStyleBlock(input),
@@ -164,10 +147,7 @@ TEST(BuildPageStyleBlock, ColourBackgroundWithAnEmptyFontName) {
   input.background = PageStyleInput{}.background;
   input.fontName = QStringLiteral("ＭＳ Ｐゴシック");
   EXPECT_TRUE(BuildPageStyleBlock(input).contains("background-color:#FFFFBD}\r\n"));
-}
-
-TEST(BuildPageStyleBlock, ImageFontAndLinkRules) {
-  PageStyleInput input;
+  input = PageStyleInput{};
   input.lineHeight = 14;
   input.lineHeightUnit = "pt";
   input.marginTop = 0;
@@ -217,9 +197,7 @@ TEST(ReadBodyAttributes, ColoursAndPictureOfTheBodyTag) {
   EXPECT_EQ(styled.bgcolor, std::nullopt);
   EXPECT_EQ(styled.background, std::nullopt);
   EXPECT_EQ(styled.textColour, std::nullopt);
-}
-
-TEST(ReadBodyAttributes, BodyTagsInScriptsAndCommentsAreText) {
+  // Body tags in scripts and comments are text.
   const QString page =
       "<head><script>document.write('<body bgcolor=red>');</script></head>\r\n"
       "<!-- <body bgcolor=blue> -->\r\n<body bgcolor=\"lime\">\r\n"

@@ -24,9 +24,7 @@ TEST(ColorFromText, NamesAndCodesInAnyCase) {
   EXPECT_EQ(ColorFromText("#12ab5c; "), (RgbColour{0x12, 0xAB, 0x5C}));  // what follows is ignored
   EXPECT_EQ(ColorFromText("nosuchcolour"), kWhite);
   EXPECT_EQ(ColorFromText(""), kWhite);
-}
-
-TEST(ColorFromText, PartOfANameFindsTheFirstRowUnlessANameIsExact) {
+  // A fragment of a name finds the first row holding it, unless a name is exact.
   EXPECT_EQ(ColorFromText("violetred"), (RgbColour{0xC7, 0x15, 0x85}));  // mediumvioletred
   EXPECT_EQ(ColorFromText("blue"), (RgbColour{0x00, 0x00, 0xFF}));
   // Exact names that longer, earlier names contain.
@@ -36,16 +34,14 @@ TEST(ColorFromText, PartOfANameFindsTheFirstRowUnlessANameIsExact) {
   // Codes and the blanks of a row are not names.
   EXPECT_EQ(ColorFromText("000080"), kWhite);
   EXPECT_EQ(ColorFromText("navy "), kWhite);
-}
-
-TEST(ColorFromText, CodeWithoutSixHexadecimalDigitsFails) {
+  // A code without six hexadecimal digits fails.
   EXPECT_EQ(ColorFromText("#12zz56"), std::nullopt);
   EXPECT_EQ(ColorFromText("#fff"), std::nullopt);
   EXPECT_EQ(ColorFromText("red#"), std::nullopt);
   EXPECT_EQ(ColorFromText("#+12345"), std::nullopt);  // a number reader would take the sign
 }
 
-TEST(ColorToText, NamesForCodesElseUpperCase) {
+TEST(ColorToText, NamesForCodesElseUpperCaseAndRgbHex) {
   EXPECT_EQ(ColorToText("#ff0000"), "red");
   EXPECT_EQ(ColorToText("#FFFFFF"), "white");
   EXPECT_EQ(ColorToText("#00ffff"), "aqua");  // the first of aqua and cyan
@@ -56,6 +52,9 @@ TEST(ColorToText, NamesForCodesElseUpperCase) {
   EXPECT_EQ(ColorToText("#f"), "#F");
   EXPECT_EQ(ColorToText("#ff0000 "), "#FF0000 ");
   EXPECT_EQ(ColorToText("red"), "RED");
+  // RgbHex: upper-case digits of each byte, clamped.
+  EXPECT_EQ(RgbHex({0xFF, 0x00, 0x8A}), "FF008A");
+  EXPECT_EQ(RgbHex({-4, 300, 15}), "00FF0F");
 }
 
 TEST(ColorNameTable, TwentyNamesThenTheExtendedKeywordsAlphabetically) {
@@ -81,11 +80,6 @@ TEST(ColorNameTable, TwentyNamesThenTheExtendedKeywordsAlphabetically) {
   EXPECT_TRUE(std::is_sorted(extended.begin(), extended.end()));
   EXPECT_EQ(extended.removeDuplicates(), 0);
   EXPECT_TRUE(extended.contains("rebeccapurple") == false && extended.contains("darkslategrey"));
-}
-
-TEST(RgbHex, UpperCaseDigitsOfEachByte) {
-  EXPECT_EQ(RgbHex({0xFF, 0x00, 0x8A}), "FF008A");
-  EXPECT_EQ(RgbHex({-4, 300, 15}), "00FF0F");
 }
 
 }  // namespace

@@ -12,32 +12,28 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(FindAllOccurrences, RowsHoldBaseAndZeroBasedPositions) {
-  OccurrenceTable table;
-  EXPECT_EQ(FindAllOccurrences("a<b<c", "<", 1, 5, table, 1), 2);
-  EXPECT_EQ(table.at(0, 1), -1);  // from 1 minus 2
-  EXPECT_EQ(table.at(1, 1), 1);
-  EXPECT_EQ(table.at(2, 1), 3);
-  EXPECT_EQ(table.at(3, 1), -1);
-
-  // A stretch that starts later: row 0 moves, positions stay editor positions.
-  EXPECT_EQ(FindAllOccurrences("a<b<c", "<", 3, 5, table, 1), 1);
-  EXPECT_EQ(table.at(0, 1), 1);
-  EXPECT_EQ(table.at(1, 1), 3);
-  EXPECT_EQ(table.at(2, 1), -1);  // the earlier search's row is overwritten
+// Rows 0 to `rows` - 1 of a column: the base, then the positions found.
+std::vector<int> Column(const OccurrenceTable& table, int column, int rows) {
+  std::vector<int> values;
+  for (int row = 0; row < rows; ++row) values.push_back(table.at(row, column));
+  return values;
 }
 
-TEST(FindAllOccurrences, BothEndsInclusiveAndClamped) {
+TEST(FindAllOccurrences, RowsHoldBaseAndZeroBasedPositionsEndsInclusiveAndClamped) {
   OccurrenceTable table;
+  EXPECT_EQ(FindAllOccurrences("a<b<c", "<", 1, 5, table, 1), 2);
+  EXPECT_EQ(Column(table, 1, 4), (std::vector{-1, 1, 3, -1}));  // the base: from 1 minus 2
+
+  // A stretch that starts later: row 0 moves, positions stay editor positions.
+  // The earlier search's row 2 is overwritten.
+  EXPECT_EQ(FindAllOccurrences("a<b<c", "<", 3, 5, table, 1), 1);
+  EXPECT_EQ(Column(table, 1, 3), (std::vector{1, 3, -1}));
   EXPECT_EQ(FindAllOccurrences("<ab>", ">", 1, 3, table, 2), 0);  // ">" is position 4
   EXPECT_EQ(FindAllOccurrences("<ab>", ">", 1, 4, table, 2), 1);
   EXPECT_EQ(FindAllOccurrences("<ab>", "<", -5, 99, table, 2), 1);
   EXPECT_EQ(table.at(1, 2), 0);
   EXPECT_EQ(FindAllOccurrences("<ab>", "<", 4, 2, table, 2), 0);
-}
-
-TEST(FindAllOccurrences, OverlapsCaseAndColumns) {
-  OccurrenceTable table;
+  // Overlaps, either case, and one column left alone by a search in another.
   EXPECT_EQ(FindAllOccurrences("aaaa", "aa", 1, 4, table, 3), 3);
   EXPECT_EQ(FindAllOccurrences("<SCRIPT><Script>", "<script", 1, 16, table, 4), 2);
   EXPECT_EQ(table.at(2, 4), 8);
@@ -58,15 +54,13 @@ TEST(FindAllOccurrences, GrowsPastTenThousandRows) {
   EXPECT_EQ(table.at(25001, 1), -1);
 }
 
-TEST(CountOccurrences, CountsOverlapsCaseSensitively) {
+TEST(CountOccurrencesAndLastPosition, CaseSensitive) {
   EXPECT_EQ(CountOccurrences("aa", "aaa"), 2);
   EXPECT_EQ(CountOccurrences("A", "aAa"), 1);
   EXPECT_EQ(CountOccurrences("\r\n", "a\r\nb\r\n"), 2);
   EXPECT_EQ(CountOccurrences("", "abc"), 0);
   EXPECT_EQ(CountOccurrences("abcd", "abc"), 0);
-}
-
-TEST(LastPosition, MissesAnOccurrenceEndingAtTheLastCharacter) {
+  // LastPosition misses an occurrence ending at the last character.
   EXPECT_EQ(LastPosition("ab", "xxabxab"), 3);
   EXPECT_EQ(LastPosition("ab", "xxabxabx"), 6);
   EXPECT_EQ(LastPosition("ab", "ab"), 0);
@@ -99,17 +93,16 @@ TEST(LowerKeepingPositions, EveryCharacterKeepsItsLength) {
 
 TEST(WholeCharacters, PositionsNeverFallBetweenTheHalvesOfAPair) {
   const QString text = "a" + QString::fromUcs4(U"\U0001F600") + "b";  // a, pair, b
-  EXPECT_EQ(WholeCharacterPosition(text, 2), 1);
-  EXPECT_EQ(WholeCharacterPosition(text, 3), 3);
-  EXPECT_EQ(WholeCharacterPosition(text, -1), 0);
-  EXPECT_EQ(WholeCharacterPosition(text, 9), 4);
-  EXPECT_EQ(PositionAfterCharacters(text, 0, 2), 3);
-  EXPECT_EQ(PositionAfterCharacters(text, 2, 1), 3);  // from inside the pair: from its start
-  EXPECT_EQ(PositionAfterCharacters(text, 0, 9), 4);
-  EXPECT_EQ(PositionAfterCharacters(text, 0, 0), 0);
+  EXPECT_EQ((std::vector{WholeCharacterPosition(text, 2), WholeCharacterPosition(text, 3),
+                         WholeCharacterPosition(text, -1), WholeCharacterPosition(text, 9)}),
+            (std::vector{1, 3, 0, 4}));
+  // From inside the pair (2): from its start.
+  EXPECT_EQ((std::vector{PositionAfterCharacters(text, 0, 2), PositionAfterCharacters(text, 2, 1),
+                         PositionAfterCharacters(text, 0, 9), PositionAfterCharacters(text, 0, 0)}),
+            (std::vector{3, 3, 4, 0}));
 }
 
-TEST(TagAttributeValue, BlanksAroundEqualsAndQuotes) {
+TEST(TagAttributeValue, ValuesAreReadAsABrowserReadsThem) {
   EXPECT_EQ(TagAttributeValue("<p align=center>", "align"), "center");
   EXPECT_EQ(TagAttributeValue("<p align = \"center\">", "align"), "center");
   EXPECT_EQ(TagAttributeValue("<p align  =   right>text", "align"), "right");
@@ -117,9 +110,6 @@ TEST(TagAttributeValue, BlanksAroundEqualsAndQuotes) {
   EXPECT_EQ(TagAttributeValue("<td align=left\r\nwidth=3>", "align"), "left");
   EXPECT_EQ(TagAttributeValue("<img alt=\"\" width=3>", "alt"), "");
   EXPECT_EQ(TagAttributeValue("<a href=\"a.cgi?x=1\">", "href"), "a.cgi?x=1");
-}
-
-TEST(TagAttributeValue, ValuesAreReadAsABrowserReadsThem) {
   const struct {
     const char16_t* tag;
     const char* name;

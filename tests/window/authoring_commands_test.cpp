@@ -4,14 +4,12 @@
 // was, and the help keys: F1 opens the page of the control in use, F2 looks
 // the word at the caret up in the help.
 #include "documents/document_commands.h"
-#include "editor/editor_control.h"
 #include "help/help_search.h"
 #include "html/form_markup.h"
 #include "page/box_setting_dialog.h"
 #include "page/page_setting_dialog.h"
 #include "page/preview/browser_window.h"
 #include "page/preview/page_preview.h"
-#include "window/main_window.h"
 #include "support/web_engine_guard.h"
 #include "support/window_fixture.h"
 
@@ -23,7 +21,6 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
@@ -43,12 +40,6 @@ struct Authoring : ::testing::Test {
   EditorControl& editor() { return main->editor(); }
   void openPage(const QByteArray& bytes) { main->documents().OpenFile(folder.write("page.htm", bytes)); }
   void caretBefore(const QString& text) { editor().select(int(editor().text().indexOf(text)), 0); }
-  QColor colourAt(int position) {
-    editor().select(position, 1);
-    const QColor colour = *editor().selAttributes().color;
-    editor().select(position, 0);
-    return colour;
-  }
 };
 
 // Records the pages the help would open in the browser.
@@ -90,25 +81,6 @@ TEST_F(Authoring, FormDivisionAndBoxCommandsWriteTheirMarkUpFromTheMenus) {
   main->action("mmCreateBox")->trigger();  // cancelled
   EXPECT_TRUE(dialogs.shownValues<BoxSettingValues>(dialogs.formsShown.size() - 1).classNames.contains("note"));
   EXPECT_EQ(editor().text(), page);
-}
-
-TEST_F(Authoring, ANewFormsHandlerFunctionLeavesThePagesColoursAsTheyWere) {
-  start();
-  openPage("<html>\r\n<head>\r\n<script language=\"JavaScript\"><!--\r\n// --></script>\r\n</head>\r\n"
-           "<body>\r\nWelcome\r\n</body>\r\n</html>\r\n");
-  const QColor textColour = colourAt(int(editor().text().indexOf("Welcome")));
-  const QColor tagColour = colourAt(int(editor().text().indexOf("<body>")));
-  caretBefore("</body>");
-  dialogs.answerFormWith<FormValues>([](FormValues& v) {
-    v.event = "onClick";
-    v.handler = "check";
-  });
-  main->action("mmNewForm")->trigger();
-  const QString page = editor().text();
-  ASSERT_TRUE(page.contains("  function check()\r\n  {\r\n  }\r\n// -->"));
-  EXPECT_EQ(colourAt(int(page.indexOf("Welcome"))), textColour);
-  EXPECT_EQ(colourAt(int(page.indexOf("<body>"))), tagColour);
-  EXPECT_EQ(colourAt(int(page.indexOf("<form"))), tagColour);
 }
 
 TEST_F(Authoring, ACommaSeparatedFileBecomesAPageThePreviewShowsWithItsTextAsItWas) {

@@ -26,21 +26,10 @@ QString str(const char* text) { return QString::fromUtf8(text); }
 
 bool isMenuItem(const CommandRow& row) { return !(row.flags & kToolOnly) && row.depth > 0; }
 
-// Entries whose Japanese wording is fixed, accelerator included (some drop or change it).
-const std::pair<const char*, const char16_t*> kFixed[] = {
-    {"mmFile", u"ファイル(&F)"},
-    {"mmHTML", u"Webページ(&W)"},
-    {"mmRenameAsTopLine", u"先頭行をファイル名に(&R)"},
-    {"mmBR", u"[Enter]で<br>を挿入(&S)"},
-    {"mmRepaintTags", u"エディタの再着色(&G)"},
-    {"mmCompile_and_Execute", u"コンパイル＆実行(&C)"},
-    {"mmKcode", u"保存時の漢字コード(&O)"},
-    {"mmAutoRepaint", u"自動着色(&U)"},
-    {"mmRelateTxtFileToThis", u"拡張子の設定(&R)"},
-    {"mmSCSendTo", u"「送る」ポップアップメニューに追加(&N)"},
-    {"mmEnableMultiUndo", u"複数回のアンドゥを可能にする(&E)"},
-    {"pmSaveAndExit", u"保存→終了(&S)"},
-};
+// Entries whose Japanese accelerator differs from the English one.
+const char* const kFixed[] = {"mmFile", "mmHTML", "mmRenameAsTopLine", "mmBR", "mmRepaintTags", "mmCompile_and_Execute",
+                              "mmKcode", "mmAutoRepaint", "mmRelateTxtFileToThis", "mmSCSendTo", "mmEnableMultiUndo",
+                              "pmSaveAndExit"};
 
 // The Japanese form of an English caption's accelerator: "&x" becomes "(&X)".
 QString expectedAccelerator(const QString& english) {
@@ -93,45 +82,6 @@ TEST(CommandTable, RowsAreWellFormed) {
   EXPECT_EQ(findCommand("noSuchCommand"), nullptr);
 }
 
-TEST(CommandTable, JapaneseCaptionsKeepTheAcceleratorsOfTheEnglishOnes) {
-  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
-  for (const auto& [name, text] : kFixed) EXPECT_EQ(captionOf(*findCommand(name)), str(text));
-  EXPECT_EQ(hintOf(*findCommand("tbBR")), str(u"[Enter]で改行タグ<br>を挿入"));
-  QSet<QString> fixed;
-  for (const auto& entry : kFixed) fixed.insert(str(entry.first));
-  int captions = 0, hints = 0;
-  for (const CommandRow& row : commandTable()) {
-    SCOPED_TRACE(row.name);
-    if (hintOf(row) != str(row.tool.hint)) {
-      ++hints;
-      EXPECT_FALSE(hintOf(row).contains(u'&'));
-    }
-    // A caption without a Japanese text of its own stays English.
-    const QString text = captionOf(row);
-    const QString source = str(row.caption);
-    if (text == source) continue;
-    ++captions;
-    EXPECT_LE(text.count(u'&'), 1);
-    if (fixed.contains(str(row.name))) continue;
-    const bool ellipsis = source.endsWith(u"...");
-    EXPECT_EQ(text.endsWith(u"..."), ellipsis);
-    QString body = ellipsis ? text.chopped(3) : text;
-    const QString accelerator = expectedAccelerator(source);
-    if (accelerator.isEmpty()) {
-      EXPECT_FALSE(body.contains(u'&'));
-    } else {
-      EXPECT_TRUE(body.endsWith(accelerator)) << body.toStdString();
-      body.chop(accelerator.size());
-    }
-    EXPECT_FALSE(body.trimmed().isEmpty());
-  }
-  EXPECT_EQ(captions, 95);  // every menu and pop-up entry that has one
-  EXPECT_EQ(hints, 28);
-  ASSERT_EQ(headingBoxItems().size(), 6);
-  EXPECT_EQ(headingBoxItems()[0], str(u"標準"));
-  for (int level = 1; level <= 5; ++level) EXPECT_EQ(headingBoxItems()[level], QStringLiteral("見出し %1").arg(level));
-}
-
 // Menus and bars built from the table in a bare window, with a dispatcher
 // that records which row each trigger reached.
 struct BuiltCommands : ::testing::Test {
@@ -177,100 +127,90 @@ TEST_F(BuiltCommands, EveryHandlerIsReachedFromItsItemAndButtonAndUnbuiltOnesAre
 }
 
 TEST_F(BuiltCommands, ChecksAndStatesAreViewsOfTheValues) {
-  settings.AutoBR = true;
-  settings.Jpn = true;
-  marks = {};
-  marks.bold = true;
-  marks.linkOpen = true;
-  show();
-  EXPECT_TRUE(item("mmBR")->isChecked());
-  EXPECT_TRUE(item("tbBR")->isChecked());
-  EXPECT_TRUE(item("mmSJIS")->isChecked());
-  EXPECT_FALSE(item("mmEUC")->isChecked());
-  EXPECT_TRUE(item("Japanese")->isChecked());
-  EXPECT_FALSE(item("English")->isChecked());
-  settings.Jpn = false;
-  show();
-  EXPECT_FALSE(item("Japanese")->isChecked());
-  EXPECT_TRUE(item("English")->isChecked());
-  EXPECT_TRUE(item("tbBold")->isChecked());
-  EXPECT_FALSE(item("mmBold")->isCheckable());  // the menu item carries no mark
-  EXPECT_FALSE(item("mmCut")->isEnabled());
-  EXPECT_TRUE(item("pmLinkOpen")->isVisible());
-  EXPECT_TRUE(item("N20")->isVisible());
-  EXPECT_FALSE(item("pmAddRow")->isVisible());
-
-  settings.AutoBR = false;
-  settings.OutputCode = 1;
-  marks.selection = marks.commentize = true;
-  marks.linkOpen = false;
-  show();
-  EXPECT_FALSE(item("tbBR")->isChecked());
-  EXPECT_FALSE(item("mmSJIS")->isChecked());
-  EXPECT_TRUE(item("mmEUC")->isChecked());
-  EXPECT_TRUE(item("mmCut")->isEnabled());
-  EXPECT_TRUE(item("mmCommentize")->isEnabled());
-  EXPECT_FALSE(item("N20")->isVisible());
-  // The mark-up commands apply to pages only.
-  EXPECT_FALSE(item("mmBold")->isEnabled());
-  EXPECT_FALSE(item("tbBR")->isEnabled());
-  document.DocumentMode = kHtmlMode;
-  show();
-  EXPECT_TRUE(item("mmBold")->isEnabled());
-  EXPECT_TRUE(item("tbBR")->isEnabled());
-  // A triggered check item keeps the value's mark, whatever Qt toggled.
-  item("mmAutoRepaint")->trigger();
-  show();
-  EXPECT_EQ(item("mmAutoRepaint")->isChecked(), settings.AutoRepaint);
-}
-
-// The output code and the line end of new documents: exactly one item of
-// each submenu checked, a broken stored code showing as Shift-JIS.
-TEST_F(BuiltCommands, EachWritingChoiceChecksOneItemOfItsSubmenu) {
   const auto checked = [this](std::initializer_list<const char*> names) {
     QStringList on;
     for (const char* name : names)
       if (item(name)->isChecked()) on << name;
     return on.join(' ');
   };
-  const auto codes = {"mmSJIS", "mmEUC", "mmUTF8"};
-  const auto lineEnds = {"mmNewLF", "mmNewCRLF"};
-  for (const auto& [stored, shown] : {std::pair{0, "mmSJIS"}, {1, "mmEUC"}, {2, "mmUTF8"}, {3, "mmSJIS"},
-                                      {-1, "mmSJIS"}}) {
+  settings.AutoBR = settings.Jpn = true;
+  marks.bold = marks.linkOpen = true;
+  show();
+  EXPECT_EQ(checked({"mmBR", "tbBR", "Japanese", "English", "tbBold", "mmBold"}), "mmBR tbBR Japanese tbBold");
+  EXPECT_FALSE(item("mmBold")->isCheckable());  // the menu item carries no mark
+  EXPECT_FALSE(item("mmCut")->isEnabled());
+  EXPECT_TRUE(item("pmLinkOpen")->isVisible());
+  EXPECT_TRUE(item("N20")->isVisible());
+  EXPECT_FALSE(item("pmAddRow")->isVisible());
+  settings.AutoBR = settings.Jpn = false;
+  marks.selection = marks.commentize = true;
+  marks.linkOpen = false;
+  show();
+  EXPECT_EQ(checked({"mmBR", "tbBR", "Japanese", "English"}), "English");
+  EXPECT_TRUE(item("mmCut")->isEnabled());
+  EXPECT_TRUE(item("mmCommentize")->isEnabled());
+  EXPECT_FALSE(item("N20")->isVisible());
+  // The mark-up commands apply to pages only.
+  EXPECT_FALSE(item("mmBold")->isEnabled() || item("tbBR")->isEnabled());
+  document.DocumentMode = kHtmlMode;
+  show();
+  EXPECT_TRUE(item("mmBold")->isEnabled() && item("tbBR")->isEnabled());
+  // Exactly one output code and one line end checked; a broken stored code shows as Shift-JIS,
+  // and the old EUC key alone no longer decides.
+  settings.EUC = true;
+  for (const auto& [stored, shown] : {std::pair{0, "mmSJIS"}, {1, "mmEUC"}, {2, "mmUTF8"}, {3, "mmSJIS"}, {-1, "mmSJIS"}}) {
     settings.OutputCode = std::int8_t(stored);
     show();
-    EXPECT_EQ(checked(codes), shown) << stored;
+    EXPECT_EQ(checked({"mmSJIS", "mmEUC", "mmUTF8"}), shown) << stored;
   }
-  // The old EUC key alone no longer decides.
-  settings.OutputCode = 2;
-  settings.EUC = true;
+  for (bool crlf : {false, true}) {
+    settings.NewDocumentsCRLF = crlf;
+    show();
+    EXPECT_EQ(checked({"mmNewLF", "mmNewCRLF"}), crlf ? "mmNewCRLF" : "mmNewLF");
+  }
+  // A triggered check item keeps the value's mark, whatever Qt toggled.
+  item("mmAutoRepaint")->trigger();
   show();
-  EXPECT_EQ(checked(codes), "mmUTF8");
-  settings.NewDocumentsCRLF = false;
-  show();
-  EXPECT_EQ(checked(lineEnds), "mmNewLF");
-  settings.NewDocumentsCRLF = true;
-  show();
-  EXPECT_EQ(checked(lineEnds), "mmNewCRLF");
-  EXPECT_TRUE(item("mmNewLineEnds")->menu() != nullptr);
+  EXPECT_EQ(item("mmAutoRepaint")->isChecked(), settings.AutoRepaint);
 }
 
-TEST_F(BuiltCommands, EveryJapaneseCaptionReachesItsItemOrButton) {
+// Japanese captions keep the English accelerators and reach their items and buttons.
+TEST_F(BuiltCommands, EveryJapaneseCaptionKeepsItsAcceleratorAndReachesTheScreen) {
   std::optional<InterfaceLanguageScope> japanese(InterfaceLanguage::Japanese);
   commands.showCaptions();
-  int shown = 0;
+  EXPECT_EQ(hintOf(*findCommand("tbBR")), str(u"[Enter]で改行タグ<br>を挿入"));
+  const QSet<QString> fixed(std::begin(kFixed), std::end(kFixed));
+  int captions = 0, hints = 0;
   for (const CommandRow& row : commandTable()) {
     SCOPED_TRACE(row.name);
-    if (captionOf(row) != str(row.caption) && !(row.flags & kToolOnly)) {
-      EXPECT_EQ(item(row.name)->text(), captionOf(row));
-      ++shown;
-    }
     if (hintOf(row) != str(row.tool.hint)) {
+      ++hints;
+      EXPECT_FALSE(hintOf(row).contains(u'&'));
       EXPECT_EQ(item(row.tool.name)->toolTip(), hintOf(row));
-      ++shown;
     }
+    // A caption without a Japanese text of its own stays English.
+    const QString text = captionOf(row);
+    const QString source = str(row.caption);
+    if (text == source) continue;
+    ++captions;
+    if (!(row.flags & kToolOnly)) {
+      EXPECT_EQ(item(row.name)->text(), text);
+    }
+    EXPECT_LE(text.count(u'&'), 1);
+    if (fixed.contains(str(row.name))) continue;
+    const bool ellipsis = source.endsWith(u"...");
+    EXPECT_EQ(text.endsWith(u"..."), ellipsis);
+    QString body = ellipsis ? text.chopped(3) : text;
+    const QString accelerator = expectedAccelerator(source);
+    EXPECT_EQ(body.contains(u'&'), !accelerator.isEmpty());
+    if (!accelerator.isEmpty()) {
+      EXPECT_TRUE(body.endsWith(accelerator)) << body.toStdString();
+      body.chop(accelerator.size());
+    }
+    EXPECT_FALSE(body.trimmed().isEmpty());
   }
-  EXPECT_EQ(shown, 95 + 28);
+  EXPECT_EQ(captions, 95);  // every menu and pop-up entry that has one
+  EXPECT_EQ(hints, 28);
   EXPECT_EQ(item("mmSJIS")->text(), "&Shift-JIS");  // no Japanese caption: stays English
   japanese.reset();
   commands.showCaptions();

@@ -2,10 +2,7 @@
 // A dark editor background chosen with Option > Background Color: plain text
 // turns light and tags, values, comments and keywords take colours that read
 // on dark; back on a light background every colour is as before.
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
@@ -30,15 +27,11 @@ double contrast(const QColor& a, const QColor& b) {
 
 const QColor kDark(0x20, 0x24, 0x2a);
 
-struct DarkBackground : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+struct DarkBackground : test::DocumentWindow {
   void SetUp() override {
     folder.write("KeyWords_cpp.ini", "|int\r\nreturn\r\n");
-    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+    DocumentWindow::SetUp();
   }
-  void TearDown() override { test::closeWithoutSaving(*main); }
 
   QColor colourOf(const QString& piece) {
     auto* view = qobject_cast<QPlainTextEdit*>(main->editor().widget());
@@ -59,7 +52,7 @@ struct DarkBackground : ::testing::Test {
 };
 
 TEST_F(DarkBackground, AProgramTurnsLightOnDarkAndBackOnWhite) {
-  main->documents().OpenFile(folder.write("a.c", "int main(void) {\r\n  return 0; /* done */\r\n  s = \"x\";\r\n}\r\n"));
+  open("a.c", "int main(void) {\r\n  return 0; /* done */\r\n  s = \"x\";\r\n}\r\n");
   const QStringList pieces = {"main", "int", "return", "/* done", "\"x\""};
   QList<QColor> onWhite;
   for (const QString& piece : pieces) onWhite << colourOf(piece);
@@ -81,16 +74,16 @@ TEST_F(DarkBackground, AProgramTurnsLightOnDarkAndBackOnWhite) {
 
 TEST_F(DarkBackground, PagesAndTextsFollowTheBackgroundTheyStartOn) {
   chooseBackground(kDark);
-  main->documents().OpenFile(folder.write("p.htm", "<p class=\"a\">words<!-- note --></p>\r\n"));
+  open("p.htm", "<p class=\"a\">words<!-- note --></p>\r\n");
   EXPECT_EQ(main->editor().background(), kDark);
   expectReadable({"<p", "\"a\"", "words", "<!--"});
   EXPECT_NE(colourOf("<p"), colourOf("words"));
 
-  main->documents().OpenFile(folder.write("notes.txt", "plain words\r\n"));
+  open("notes.txt", "plain words\r\n");
   expectReadable({"plain"});
 
   // A page's own light background keeps today's colours.
-  main->documents().OpenFile(folder.write("lit.htm", "<body bgcolor=\"#ffffff\">\r\n<p>words</p>\r\n</body>\r\n"));
+  open("lit.htm", "<body bgcolor=\"#ffffff\">\r\n<p>words</p>\r\n</body>\r\n");
   EXPECT_EQ(colourOf("<p>"), main->colouring().TagColour);
   EXPECT_EQ(colourOf("words"), QColor(Qt::black));
 }

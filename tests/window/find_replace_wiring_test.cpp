@@ -2,11 +2,8 @@
 // Find and Replace as the window offers them: the menu items and short-cuts
 // open the dialogs, Ctrl+V belongs to the dialogs while one is open, and
 // Replace All leaves a program coloured.
-#include "documents/document_commands.h"
 #include "editing/find_replace.h"
-#include "editor/editor_control.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -18,21 +15,17 @@ using namespace wrenpad;
 
 namespace {
 
-struct FindReplaceWiring : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+struct FindReplaceWiring : test::DocumentWindow {
   void SetUp() override {
     folder.write("KeyWords_cpp.ini", "return\r\n");
-    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+    DocumentWindow::SetUp();
     QApplication::setActiveWindow(main.get());
   }
-  void TearDown() override { test::closeWithoutSaving(*main); }
   QKeySequence pasteKeys() { return main->action("mmPaste")->shortcut(); }
 };
 
 TEST_F(FindReplaceWiring, TheDialogsTakeCtrlVWhileOpenAndReplaceAllRecolours) {
-  main->documents().OpenFile(folder.write("r.c", "int f() {\r\n  retrn 1;\r\n  retrn 2;\r\n}\r\n"));
+  open("r.c", "int f() {\r\n  retrn 1;\r\n  retrn 2;\r\n}\r\n");
   main->action("mmFind")->trigger();
   EXPECT_TRUE(dialogs.asked.contains("modeless: FindDialog"));
   EXPECT_TRUE(pasteKeys().isEmpty());

@@ -59,14 +59,6 @@ TEST(Forms, DocumentTypeShowsItsValuesAndGivesTheChosenKindBack) {
   EXPECT_FALSE(dialogs.askForm(form, values).has_value());
 }
 
-TEST(Forms, AboutBoxShowsTheNameAndVersion) {
-  TAboutBox box;
-  const AboutText text{"  Wrenpad", "      Version 9"};
-  QtDialogs dialogs;
-  pressSoon(box, true);
-  EXPECT_EQ(dialogs.askForm(box, text), text);
-}
-
 // Stands in for the desktop: the addresses the program asks it to open.
 class AddressesOpened : public QObject {
   Q_OBJECT

@@ -2,12 +2,9 @@
 // Mark-up written by the form and table commands is coloured as it goes in:
 // its colours are those a whole repaint of the page gives afterwards.
 #include "colouring/tag_painter.h"
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
 #include "html/form_markup.h"
 #include "html/forms/table_dialog.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
 #include <QAction>
 #include <gtest/gtest.h>
@@ -16,12 +13,7 @@ using namespace wrenpad;
 
 namespace {
 
-struct InsertedMarkupColours : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
-  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
-  void TearDown() override { test::closeWithoutSaving(*main); }
+struct InsertedMarkupColours : test::DocumentWindow {
   EditorControl& editor() { return main->editor(); }
 
   // The colour, face, size, bold and italic of every character but the line
@@ -56,39 +48,29 @@ struct InsertedMarkupColours : ::testing::Test {
 };
 
 TEST_F(InsertedMarkupColours, FormAndTableCommandsColourWhatTheyWrite) {
-  main->documents().OpenFile(folder.write(
-      "page.htm", "<html>\r\n<head>\r\n<script language=\"JavaScript\"><!--\r\nvar n = 1;\r\n// --></script>\r\n"
-                  "</head>\r\n<body>\r\nWelcome\r\n</body>\r\n</html>\r\n"));
+  open("page.htm", "<html>\r\n<head>\r\n<script language=\"JavaScript\"><!--\r\nvar n = 1;\r\n// --></script>\r\n"
+                   "</head>\r\n<body>\r\nWelcome\r\n</body>\r\n</html>\r\n");
+  const auto newForm = [this](const char* event, const char* handler) {
+    dialogs.answerFormWith<FormValues>([=](FormValues& v) {
+      v.event = event;
+      v.handler = handler;
+    });
+    expectColouredAsRepainted("mmNewForm");
+    ASSERT_TRUE(editor().text().contains(QString("function %1()").arg(handler)));
+  };
   editor().select(int(editor().text().indexOf("Welcome")), 0);
-  dialogs.answerFormWith<FormValues>([](FormValues& v) {
-    v.event = "onClick";
-    v.handler = "check";
-  });
-  expectColouredAsRepainted("mmNewForm");
-  ASSERT_TRUE(editor().text().contains("function check()"));
-
+  newForm("onClick", "check");
   // The function goes into a script after the form.
   editor().replaceText("<html><body>\r\nHello\r\n<script><!--\r\nvar n = 1;\r\n// --></script>\r\n</body></html>");
   main->painter().mmRepaintTagsClick();
   editor().select(int(editor().text().indexOf("Hello")), 5);
-  dialogs.answerFormWith<FormValues>([](FormValues& v) {
-    v.event = "onSubmit";
-    v.handler = "send";
-  });
-  expectColouredAsRepainted("mmNewForm");
-  ASSERT_TRUE(editor().text().contains("function send()"));
-
+  newForm("onSubmit", "send");
   // The selection holds the script: the function goes into the form with it.
   editor().replaceText("<html><body>\r\nHello\r\n<script><!--\r\nvar n = 1;\r\n// --></script>\r\nBye\r\n</body></html>");
   main->painter().mmRepaintTagsClick();
   const int hello = int(editor().text().indexOf("Hello"));
   editor().select(hello, int(editor().text().indexOf("Bye")) + 3 - hello);
-  dialogs.answerFormWith<FormValues>([](FormValues& v) {
-    v.event = "onReset";
-    v.handler = "clear";
-  });
-  expectColouredAsRepainted("mmNewForm");
-  ASSERT_TRUE(editor().text().contains("function clear()"));
+  newForm("onReset", "clear");
 
   editor().select(int(editor().text().indexOf("</body>")), 0);
   dialogs.answerFormWith<TableValues>([](TableValues& v) { v.caption = "Prices"; });

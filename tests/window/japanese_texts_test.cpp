@@ -2,15 +2,13 @@
 // The Japanese interface speaks Japanese: the menus, the help window, the
 // page-settings and box dialogs with their font frame, the colours a page
 // names that cannot be read, and the reasons a picture cannot be shown.
-#include "documents/document_commands.h"
 #include "help/help_search.h"
 #include "html/forms/image_property.h"
 #include "html/link_command.h"
 #include "page/box_setting_dialog.h"
 #include "page/page_setting_dialog.h"
 #include "page/page_settings.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -39,12 +37,8 @@ QStringList englishTextsOf(const QWidget& dialog) {
   return english;
 }
 
-struct JapaneseTexts : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+struct JapaneseTexts : test::DocumentWindow {
   void SetUp() override { main = test::startWindow(folder, dialogs, {}, "[Settings]\r\nJpn=1\r\n"); }
-  void TearDown() override { test::closeWithoutSaving(*main); }
 };
 
 TEST_F(JapaneseTexts, MenusHelpAndThePageDialogsSpeakJapanese) {
@@ -53,8 +47,7 @@ TEST_F(JapaneseTexts, MenusHelpAndThePageDialogsSpeakJapanese) {
   EXPECT_EQ(main->helpWindow().windowTitle(), QStringLiteral("ヘルプ"));
 
   // A colour of the body rule that cannot be read is named in Japanese.
-  main->documents().OpenFile(folder.write("page.htm", "<html><head><style>\r\n body{color:#12zz56}\r\n</style>"
-                                                      "</head><body>x</body></html>\r\n"));
+  open("page.htm", "<html><head><style>\r\n body{color:#12zz56}\r\n</style></head><body>x</body></html>\r\n");
   main->action("mmPageSettings")->trigger();
   ASSERT_EQ(dialogs.askedOf("error").size(), 1);
   const QString report = dialogs.askedOf("error")[0];
@@ -77,7 +70,7 @@ TEST_F(JapaneseTexts, MenusHelpAndThePageDialogsSpeakJapanese) {
 }
 
 TEST_F(JapaneseTexts, APictureThatCannotBeShownIsExplainedInJapanese) {
-  main->documents().OpenFile(folder.write("page.htm", "<html><body>x</body></html>\r\n"));
+  open("page.htm", "<html><body>x</body></html>\r\n");
   dialogs.filesToOpen.push_back({folder.write("notes.png", "not a picture"), 0});
   main->links().mmPictureClick();
   ASSERT_EQ(dialogs.formsShown.size(), 1u);

@@ -2,12 +2,9 @@
 // The line-number gutter in the window: shown by the kind of the document,
 // Option > Show Line Numbers kept for each kind. (The error line's mark is
 // tested with the compile, in program_commands_test.)
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
 #include "editor/line_number_gutter.h"
 #include "window/doc_type_dialog.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
 #include <QAction>
 #include <gtest/gtest.h>
@@ -16,15 +13,9 @@ using namespace wrenpad;
 
 namespace {
 
-struct LineNumbersInWindow : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
-  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
-  void TearDown() override { test::closeWithoutSaving(*main); }
+struct LineNumbersInWindow : test::DocumentWindow {
   QAction* item() { return main->action(QStringLiteral("mmShowLineNumbers")); }
   LineNumberGutter& gutter() { return LineNumberGutter::of(main->editor()); }
-  void open(const QString& name, const QByteArray& text) { main->documents().OpenFile(folder.write(name, text)); }
   // The gutter and the menu's check agree, and say `shown`.
   void expectShown(bool shown) {
     EXPECT_EQ(gutter().isShown(), shown);

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Links, link targets and pictures from the HTML menu on a saved page.
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
 #include "html/forms/image_property.h"
 #include "html/forms/link_dialog.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -19,15 +16,11 @@ using namespace wrenpad;
 
 namespace {
 
-struct LinkCommands : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+struct LinkCommands : test::DocumentWindow {
   void SetUp() override {
-    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
-    main->documents().OpenFile(folder.write("site/page.htm", "<html><body>\r\nhome top <a href=\"old.html\">Old</a>\r\n</body></html>\r\n"));
+    DocumentWindow::SetUp();
+    open("site/page.htm", "<html><body>\r\nhome top <a href=\"old.html\">Old</a>\r\n</body></html>\r\n");
   }
-  void TearDown() override { test::closeWithoutSaving(*main); }
   void select(const QString& piece) {
     main->editor().select(int(main->editor().text().indexOf(piece)), int(piece.size()));
   }
@@ -60,24 +53,6 @@ TEST_F(LinkCommands, ALinkIsMadeOrEditedAndATargetWritten) {
   EXPECT_EQ(int(dialogs.formsShown.size()), forms);
 }
 
-TEST_F(LinkCommands, APictureIsWrittenRelativeToThePageWithItsSize) {
-  QDir().mkpath(folder.file("site/my pictures"));
-  QImage picture(200, 100, QImage::Format_RGB32);
-  picture.fill(Qt::red);
-  const QString path = folder.file("site/my pictures/a.png");
-  ASSERT_TRUE(picture.save(path));
-  main->editor().setSelStart(int(text().indexOf("</body>")));
-  dialogs.filesToOpen.push_back({path, 0, false});
-  dialogs.answerFormWith<ImagePropertyValues>([](ImagePropertyValues& v) {
-    EXPECT_EQ(v.picture.size(), QSize(200, 100));
-    v.alignment = 0;
-    v.ratio = 50;
-  });
-  main->action("tbPicture")->trigger();
-  EXPECT_TRUE(text().contains("\r\n<img src = \"my%20pictures/a.png\" align = \"left\" width = 100 height = 50 border = 0>\r\n"))
-      << text().toStdString();
-}
-
 // A JPEG of 4 x 2 pixels stored as it was taken, with an EXIF block that
 // says it is seen turned a quarter clockwise (orientation 6).
 QByteArray TurnedJpeg() {
@@ -107,28 +82,41 @@ QByteArray ForgedHugePng() {
   return png;
 }
 
-TEST_F(LinkCommands, PictureSizesAreNeverBelowAPixelTurnAsTheyAreSeenAndComeOnlyFromBelievableHeaders) {
+// A picture is written relative to the page, its size scaled but never below
+// a pixel, turned as it is seen, and taken only from a believable header.
+TEST_F(LinkCommands, PicturesAreWrittenRelativeToThePageWithBelievableSizes) {
+  QImage picture(200, 100, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  QDir().mkpath(folder.file("site/my pictures"));
+  ASSERT_TRUE(picture.save(folder.file("site/my pictures/a.png")));
   // A GIF89a of 1 x 1 pixel (red): screen, colour table, image, LZW data.
   folder.write("site/dot.gif", QByteArray("GIF89a") + QByteArray::fromHex("01000100" "800000" "ff0000" "0000ff"
                                                                            "2c000000000100010000" "0202440100" "3b"));
   folder.write("site/turned.jpg", TurnedJpeg());
   folder.write("site/huge.png", ForgedHugePng());
-  const auto insert = [this](const char* name, QSize preview) {
+  const struct {
+    const char* name;
+    QSize preview;  // none for the forged header
+    int alignment;
+    const char* written;
+  } rows[] = {
+      {"my pictures/a.png", {200, 100}, 0, "\r\n<img src = \"my%20pictures/a.png\" align = \"left\" width = 100 height = 50 border = 0>\r\n"},
+      {"dot.gif", {1, 1}, 2, "<img src = \"dot.gif\" width = 1 height = 1 border = 0>"},
+      {"turned.jpg", {2, 4}, 2, "<img src = \"turned.jpg\" width = 1 height = 2 border = 0>"},
+      {"huge.png", {0, 0}, 2, "<img src = \"huge.png\" border = 0>"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
     main->editor().setSelStart(int(text().indexOf("</body>")));
-    dialogs.filesToOpen.push_back({folder.file(QString("site/") + name), 0, false});
-    dialogs.answerFormWith<ImagePropertyValues>([preview](ImagePropertyValues& v) {
-      EXPECT_EQ(v.picture.size(), preview);
-      v.alignment = 2;
+    dialogs.filesToOpen.push_back({folder.file(QString("site/") + row.name), 0, false});
+    dialogs.answerFormWith<ImagePropertyValues>([&row](ImagePropertyValues& v) {
+      EXPECT_EQ(v.picture.size(), row.preview);
+      v.alignment = row.alignment;
       v.ratio = 50;
     });
     main->action("tbPicture")->trigger();
-  };
-  insert("dot.gif", QSize(1, 1));
-  EXPECT_TRUE(text().contains("<img src = \"dot.gif\" width = 1 height = 1 border = 0>")) << text().toStdString();
-  insert("turned.jpg", QSize(2, 4));
-  EXPECT_TRUE(text().contains("<img src = \"turned.jpg\" width = 1 height = 2 border = 0>")) << text().toStdString();
-  insert("huge.png", QSize(0, 0));  // no preview
-  EXPECT_TRUE(text().contains("<img src = \"huge.png\" border = 0>")) << text().toStdString();
+    EXPECT_TRUE(text().contains(row.written)) << text().toStdString();
+  }
 }
 
 }  // namespace

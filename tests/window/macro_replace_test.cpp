@@ -5,27 +5,13 @@
 // that cannot be written says so and stays in the dialog.
 #include "editing/macro_dialog.h"
 #include "editing/macro_replace.h"
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
-
-#include <QAction>
-#include <QFile>
-#include <QFileInfo>
-#include <gtest/gtest.h>
+#include "support/document_window.h"
 
 using namespace wrenpad;
 
 namespace {
 
-struct MacroCommand : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
-  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
-  void TearDown() override { test::closeWithoutSaving(*main); }
-
+struct MacroCommand : test::DocumentWindow {
   TMacroReplaceDialog* dialog() { return main->findChild<TMacroReplaceDialog*>(); }
   void send(MacroRequest::Kind kind, const QString& list, bool modified = true, bool autoSave = true) {
     main->macros().serve(MacroRequest{kind, list, modified, autoSave});
@@ -33,7 +19,7 @@ struct MacroCommand : ::testing::Test {
 };
 
 TEST_F(MacroCommand, TheListIsAppliedInOneUndoStepAndTheProgramStaysColoured) {
-  main->documents().OpenFile(folder.write("count.c", "int main(void) { int Count = 0; return count; }\r\n"));
+  open("count.c", "int main(void) { int Count = 0; return count; }\r\n");
   main->settings().MacroFile = folder.write("rules.txt", "");
   main->action("mmMacroReplace")->trigger();
   ASSERT_TRUE(main->macros().dialogOpen());

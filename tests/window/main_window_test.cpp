@@ -2,22 +2,18 @@
 // Command tests: the main window driven headless, every question answered by
 // scripted dialogs.
 #include "documents/document_commands.h"
+#include "documents/document_host.h"
 #include "editing/enhanced_edit.h"
-#include "editor/editor_control.h"
-#include "window/doc_type_dialog.h"
-#include "window/main_window.h"
 #include "page/page_setting_dialog.h"
 #include "platform/font_substitution.h"
-#include "documents/document_host.h"
+#include "window/doc_type_dialog.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QFile>
-#include <QMenu>
 #include <QMap>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPrinter>
 #include <QTest>
 #include <QToolBar>
@@ -32,9 +28,7 @@ struct MainWindow : ::testing::Test {
   test::ScriptedDialogs dialogs;
   std::unique_ptr<TMain> main;
 
-  // Most tests read the English texts.
-  void start(const QStringList& arguments = {},
-             const QByteArray& settings = test::kEnglishSettings) {
+  void start(const QStringList& arguments = {}, const QByteArray& settings = test::kEnglishSettings) {
     main = test::startWindow(folder, dialogs, arguments, settings);
   }
   void TearDown() override {
@@ -42,14 +36,7 @@ struct MainWindow : ::testing::Test {
   }
   EditorControl& editor() { return main->editor(); }
   DocumentCommands& documents() { return main->documents(); }
-  void type(const QString& text) {
-    editor().replaceSelection(text);
-  }
-  // An edit followed by the snapshot tick: the closing question applies.
-  void editAndTick(const QString& text) {
-    type(text);
-    main->Timer2Timer();
-  }
+  void type(const QString& text) { editor().replaceSelection(text); }
   QString openSample(const QString& name, const QByteArray& bytes) {
     const QString path = folder.write(name, bytes);
     EXPECT_TRUE(documents().OpenFile(path));
@@ -57,29 +44,11 @@ struct MainWindow : ::testing::Test {
   }
 };
 
-QStringList itemNames(const QMenu* menu) {
-  QStringList names;
-  for (const QAction* action : menu->actions())
-    names << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-  return names;
-}
-
 }  // namespace
 
-TEST_F(MainWindow, MenusFollowTheDesignAndPageCommandsWaitForAPage) {
+// Commands for pages wait for a page; the conversion into one waits for a text.
+TEST_F(MainWindow, PageCommandsWaitForAPage) {
   start();
-  QStringList tops;
-  for (const QAction* action : main->menuBar()->actions()) tops << action->text();
-  EXPECT_EQ(tops, QStringList({"&File", "&Edit", "HT&ML", "&C/C++", "&Tools", "&Option", "&Help"}));
-  const QMenu* file = main->action("mmFile")->menu();
-  EXPECT_EQ(itemNames(file),
-            QStringList({"mmNew", "mmOpen", "mmSave", "mmSaveAs", "-", "mmSetDefaultFolder",
-                         "mmRenameAsTopLine", "-", "mmPrinterSetup", "mmPrint", "-", "mmExit"}));
-  EXPECT_EQ(main->action("mmSave")->shortcut(), QKeySequence("Ctrl+S"));
-  EXPECT_EQ(main->action("mmSuperscript")->shortcut(), QKeySequence("Ctrl+Up"));
-  EXPECT_EQ(main->action("mmSubscript")->shortcut(), QKeySequence("Ctrl+Down"));
-  EXPECT_EQ(main->action("mmSCSendTo")->text(), QString::fromUtf8("Locate shortcut　at \"Se&nd to\""));
-  // Commands for pages wait for a page; the conversion into one waits for a text.
   EXPECT_TRUE(main->action("mmSaveAs")->isEnabled());
   EXPECT_TRUE(main->action("mmChangeDictionary")->isEnabled());
   EXPECT_FALSE(main->action("tbTable")->isEnabled());
@@ -88,8 +57,6 @@ TEST_F(MainWindow, MenusFollowTheDesignAndPageCommandsWaitForAPage) {
   EXPECT_TRUE(main->action("mmModifyAsHTMLfile")->isEnabled());
   EXPECT_FALSE(main->action("mmAlignLeft")->isVisible());
   EXPECT_TRUE(main->action("mmUTF8")->isChecked());
-  EXPECT_EQ(main->timer(1).interval(), 2000);
-  EXPECT_EQ(main->timer(3).interval(), 500);
   EXPECT_FALSE(main->timer(1).isActive());
   EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
 }
@@ -98,9 +65,7 @@ TEST_F(MainWindow, CommandLineFileOpensOnTheFirstTimerTick) {
   folder.write("my memo.txt", "\x93\xfa\x96\x7b\nline two");
   start({"my memo.txt"});
   EXPECT_EQ(main->windowTitle(), "my memo.txt - Wrenpad");
-  EXPECT_TRUE(main->startupOpenPending());
   EXPECT_TRUE(main->timer(1).isActive());
-  EXPECT_EQ(editor().text(), "");
   EXPECT_EQ(main->statusText(0), "Current Folder : " + folder.path());
 
   main->Timer1Timer();
@@ -146,13 +111,17 @@ TEST_F(MainWindow, ClosingAsksAboutTextTypedAMomentAgo) {
   EXPECT_FALSE(main->FormClose());
   EXPECT_EQ(dialogs.askedOf("question").size(), 1);
   EXPECT_TRUE(QFile::exists(main->instanceMarkerFile()));
+  dialogs.answers = {Answer::No};  // No discards the changes
+  EXPECT_TRUE(main->close());
+  EXPECT_EQ(test::TempFolder::read(folder.file("b.txt")), "abc\r\n");
 }
 
 TEST_F(MainWindow, ClosingQuestionCancelNoAndYes) {
   start();
   const QString path = openSample("a.txt", "abc\r\n");
   main->Timer2Timer();
-  editAndTick("x");
+  type("x");
+  main->Timer2Timer();
 
   dialogs.answers = {Answer::Cancel};
   EXPECT_FALSE(main->close());
@@ -171,15 +140,6 @@ TEST_F(MainWindow, ClosingQuestionCancelNoAndYes) {
   dialogs.filesToSave = {folder.file("b.txt")};
   EXPECT_TRUE(main->close());
   EXPECT_EQ(test::TempFolder::read(folder.file("b.txt")), "xabc\r\n");
-  EXPECT_EQ(test::TempFolder::read(path), "abc\r\n");
-}
-
-TEST_F(MainWindow, ClosingWithNoDiscardsTheChanges) {
-  start();
-  const QString path = openSample("a.txt", "abc\r\n");
-  editAndTick("x");
-  dialogs.answers = {Answer::No};
-  EXPECT_TRUE(main->close());
   EXPECT_EQ(test::TempFolder::read(path), "abc\r\n");
 }
 
@@ -217,52 +177,39 @@ TEST_F(MainWindow, AGivenNameNeverReplacesAnotherFileUnasked) {
   EXPECT_EQ(main->windowTitle(), "Plan 2.txt - Wrenpad");
 }
 
-TEST_F(MainWindow, PasteGivesNoNameForATabOrABlankFirstLineOrALongText) {
+// No name for a tab or a blank first line, nor with automatic naming off (the last row).
+TEST_F(MainWindow, PasteGivesNoNameForATabOrABlankFirstLine) {
   start();
-  for (const QString& pasted : {QString("a\tb\r\nc"), QString("   \r\nc")}) {
+  for (const QString& pasted : {QString("a\tb\r\nc"), QString("   \r\nc"), QString("Title")}) {
     editor().clear();
     editor().setModified(false);
+    if (pasted == "Title") main->action("mmAutoFileRenamer")->trigger();
     QApplication::clipboard()->setText(pasted);
     documents().pmPasteClick();
     EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad") << pasted.toStdString();
   }
-  // Automatic naming off: no name either.
-  editor().clear();
-  editor().setModified(false);
-  main->action("mmAutoFileRenamer")->trigger();
   EXPECT_FALSE(main->action("mmAutoFileRenamer")->isChecked());
-  QApplication::clipboard()->setText("Title");
-  documents().pmPasteClick();
-  EXPECT_EQ(main->windowTitle(), "Untitled.txt - Wrenpad");
 }
 
-TEST_F(MainWindow, SaveOfAnUntitledDocumentAsksForAName) {
+// Save of an untitled document asks for a name; a chosen file is replaced only on Yes.
+TEST_F(MainWindow, SaveOfAnUntitledDocumentAsksForANameAndBeforeOverwriting) {
   start();
   main->document().CurrentFolder = folder.path();
-  type("hello");
-  dialogs.filesToSave = {folder.file("hello.txt")};
-  EXPECT_TRUE(documents().mmSaveClick());
-  EXPECT_EQ(dialogs.askedOf("save"), QStringList({folder.path() + "|Untitled.txt"}));
-  EXPECT_EQ(test::TempFolder::read(folder.file("hello.txt")), "hello\n");
-  EXPECT_EQ(main->windowTitle(), "hello.txt - Wrenpad");
-  EXPECT_FALSE(editor().isModified());
-}
-
-TEST_F(MainWindow, SaveAsAsksBeforeOverwriting) {
-  start();
   const QString existing = folder.write("old.txt", "precious");
   type("new");
   dialogs.filesToSave = {existing};
   dialogs.answers = {Answer::No};
-  EXPECT_FALSE(documents().mmSaveAsClick());
+  EXPECT_FALSE(documents().mmSaveClick());
+  EXPECT_EQ(dialogs.askedOf("save"), QStringList({folder.path() + "|Untitled.txt"}));
   EXPECT_EQ(dialogs.askedOf("question"), QStringList({"OK to overwrite " + existing}));
   EXPECT_EQ(test::TempFolder::read(existing), "precious");
   EXPECT_TRUE(editor().isModified());
-
   dialogs.filesToSave = {existing};
   dialogs.answers = {Answer::Yes};
   EXPECT_TRUE(documents().mmSaveAsClick());
   EXPECT_EQ(test::TempFolder::read(existing), "new\n");
+  EXPECT_EQ(main->windowTitle(), "old.txt - Wrenpad");
+  EXPECT_FALSE(editor().isModified());
 }
 
 TEST_F(MainWindow, SaveAsSwitchesToHtmlModeByExtensionAndNotBack) {
@@ -459,15 +406,6 @@ TEST_F(MainWindow, FontCommandGivesTheWholeTextTheFontAndRemembersIt) {
   EXPECT_EQ(dialogs.fontsShown[1].pointSize(), 14);
 }
 
-TEST_F(MainWindow, HtmlToolBarShowsOnlyForPages) {
-  start();
-  EXPECT_TRUE(main->htmlToolBar()->isHidden());
-  openSample("page.html", "<p>x</p>\n");
-  EXPECT_FALSE(main->htmlToolBar()->isHidden());
-  openSample("plain.txt", "x\n");
-  EXPECT_TRUE(main->htmlToolBar()->isHidden());
-}
-
 TEST_F(MainWindow, PagesOpenColouredAndLargePagesSwitchAutomaticColouringOff) {
   start();
   openSample("page.htm", "<p class=\"x\">a</p><!-- c -->\r\n");
@@ -525,6 +463,7 @@ TEST_F(MainWindow, EachDocumentStartsInItsOwnModeWithNothingOfTheLastOne) {
   openSample("page.htm", "<p>x</p>\r\n");
   ASSERT_EQ(main->document().DocumentMode, kHtmlMode);
   EXPECT_TRUE(main->action("mmBold")->isEnabled());
+  EXPECT_FALSE(main->htmlToolBar()->isHidden());
   openSample("plain.txt", "text\r\n");
   EXPECT_EQ(main->document().DocumentMode, kTextMode);
   EXPECT_FALSE(main->action("mmBold")->isEnabled());
@@ -553,16 +492,8 @@ TEST_F(MainWindow, EachDocumentStartsInItsOwnModeWithNothingOfTheLastOne) {
   EXPECT_FALSE(editor().isReadOnly());
 }
 
-TEST_F(MainWindow, TheUsualLinuxKeysStandWhereTheDesignLeftAKeyFree) {
+TEST_F(MainWindow, NoKeyServesTwoCommandsAndGoToLineFocusesTheBox) {
   start();
-  EXPECT_EQ(main->action("mmNew")->shortcut(), QKeySequence("Ctrl+N"));
-  EXPECT_EQ(main->action("mmOpen")->shortcut(), QKeySequence("Ctrl+O"));
-  EXPECT_EQ(main->action("mmSaveAs")->shortcut(), QKeySequence("Ctrl+Shift+S"));
-  EXPECT_EQ(main->action("mmExit")->shortcut(), QKeySequence("Ctrl+Q"));
-  EXPECT_EQ(main->action("mmRedo")->shortcuts(),
-            QList<QKeySequence>({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
-  EXPECT_EQ(main->action("mmGoToLine")->shortcut(), QKeySequence("Ctrl+G"));
-  // No key serves two commands.
   QMap<QString, QString> owners;
   for (QAction* action : main->findChildren<QAction*>()) {
     for (const QKeySequence& key : action->shortcuts()) {
@@ -577,4 +508,35 @@ TEST_F(MainWindow, TheUsualLinuxKeysStandWhereTheDesignLeftAKeyFree) {
   main->action("mmGoToLine")->trigger();
   EXPECT_EQ(QApplication::focusWidget(), main->lineNumberBox());
   EXPECT_EQ(main->lineNumberBox()->selectedText(), main->lineNumberBox()->text());
+}
+
+// Opened and saved files are listed in the File menu, open again after the
+// save question, and are kept across runs without files that have gone.
+TEST_F(MainWindow, RecentFilesAreListedOpenedAgainAndKept) {
+  start();
+  const QString first = openSample("first.txt", "one\r\n");
+  const QString second = openSample("second; \"odd\".txt", "two\r\n");
+  editor().setText("changed");
+  editor().setModified(true);
+  dialogs.filesToSave.push_back(folder.file("third.txt"));
+  documents().mmSaveAsClick();
+  EXPECT_EQ(main->recentFiles().entries(), (QStringList{folder.file("third.txt"), second, first}));
+  QAction* item = main->findChild<QAction*>("FileNameKeeper3");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->text(), "&3  " + first);
+  EXPECT_TRUE(main->action("mmFile")->menu()->actions().contains(item));
+  editor().setText("edited again");
+  editor().setModified(true);
+  dialogs.answers = {Answer::Cancel, Answer::No};
+  item->trigger();  // Cancel keeps the edited document
+  EXPECT_EQ(editor().text(), "edited again");
+  item->trigger();
+  EXPECT_EQ(editor().text(), "one\r\n");
+  EXPECT_EQ(main->recentFiles().entries().first(), first);
+  test::closeWithoutSaving(*main);
+  main.reset();
+  QFile::remove(second);
+  start({}, QByteArray());
+  EXPECT_EQ(main->recentFiles().entries(), (QStringList{first, folder.file("third.txt")}));
+  EXPECT_EQ(main->findChild<QAction*>("FileNameKeeper2")->text(), "&2  " + folder.file("third.txt"));
 }

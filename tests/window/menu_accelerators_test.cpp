@@ -2,11 +2,8 @@
 // Every item of every menu, the pop-up menu included, has a letter of its
 // own in both languages: Alt and the letter reach exactly one item.
 #include "window/command_table.h"
-#include "window/main_window.h"
 #include "support/window_fixture.h"
 
-#include <QAction>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>

@@ -4,22 +4,15 @@
 // a second window, and the page removed when the preview closes, when a
 // user's own file stands in the way, and when the program ends.
 #include "documents/document_commands.h"
-#include "documents/document_host.h"
 #include "files/private_files.h"
-#include "editor/editor_control.h"
 #include "page/page_setting_dialog.h"
 #include "page/preview/browser_window.h"
-#include "page/preview/page_preview.h"
 #include "page/preview/web_page_options.h"
 #include "window/doc_type_dialog.h"
-#include "window/main_window.h"
 #include "support/web_engine_guard.h"
 #include "support/window_fixture.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -43,11 +36,11 @@ struct PreviewCommand : ::testing::Test {
   }
   QString previewBeside() const { return folder.file("Test_by_Wrenpad.htm"); }
   TBrowser* browser() { return main->browsers().existing(); }
+  void open(const QString& name, const QByteArray& bytes) { main->documents().OpenFile(folder.write(name, bytes)); }
 };
 
 TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRemovesIt) {
-  main->documents().OpenFile(folder.write("page.htm", "<html><head><title>Probe</title></head>"
-                                                      "<body>\x93\xfa\x96\x7b</body></html>\r\n"));  // 日本 in Shift-JIS
+  open("page.htm", "<html><head><title>Probe</title></head><body>\x93\xfa\x96\x7b</body></html>\r\n");  // 日本 in Shift-JIS
   main->editor().select(int(main->editor().text().indexOf("</body>")), 0);
   main->editor().replaceSelection("!");
   main->action("mmDisplayAsWebPage")->trigger();
@@ -79,7 +72,7 @@ TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRe
 
 TEST_F(PreviewCommand, AUsersOwnFileOfThatNameIsKeptUnlessTheUserSaysReplace) {
   folder.write("Test_by_Wrenpad.htm", "mine");
-  main->documents().OpenFile(folder.write("page.htm", "<html><body>x</body></html>\r\n"));
+  open("page.htm", "<html><body>x</body></html>\r\n");
   dialogs.answers.push_back(Answer::No);
   main->preview().mmDisplayAsWebPageClick();
   EXPECT_EQ(test::TempFolder::read(previewBeside()), "mine");
@@ -98,7 +91,7 @@ TEST_F(PreviewCommand, AUsersOwnFileOfThatNameIsKeptUnlessTheUserSaysReplace) {
 TEST_F(PreviewCommand, APageWhoseFolderIsGoneIsShownFromTheTemporaryFolderUnlessItLinksFiles) {
   const QString sub = folder.file("gone");
   QDir().mkpath(sub);
-  main->documents().OpenFile(folder.write("gone/page.htm", "<html><body>alone</body></html>\r\n"));
+  open("gone/page.htm", "<html><body>alone</body></html>\r\n");
   QDir(sub).removeRecursively();
   // A link planted where a foreseeable folder name would be is not followed.
   QDir().mkpath(folder.file("planted"));
@@ -123,15 +116,6 @@ TEST_F(PreviewCommand, APageWhoseFolderIsGoneIsShownFromTheTemporaryFolderUnless
   EXPECT_FALSE(browser()->isVisible());
 }
 
-TEST_F(PreviewCommand, TheProgramsEndRemovesThePreviewPage) {
-  main->documents().OpenFile(folder.write("page.htm", "<html><body>x</body></html>\r\n"));
-  main->preview().mmDisplayAsWebPageClick();
-  ASSERT_TRUE(QFileInfo::exists(previewBeside()));
-  test::closeWithoutSaving(*main);
-  main.reset();
-  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
-}
-
 TEST_F(PreviewCommand, OptionsKeepTheBrowserOnCancelAndSwitchRenderingOnlyOnOk) {
   main->settings().Realization = true;
   dialogs.answerFormWith<WebPageOptionsValues>([](WebPageOptionsValues& v) {
@@ -153,19 +137,24 @@ TEST_F(PreviewCommand, OptionsKeepTheBrowserOnCancelAndSwitchRenderingOnlyOnOk) 
 }
 
 TEST_F(PreviewCommand, TheCommandIsThereForPagesOnly) {
-  main->documents().OpenFile(folder.write("notes.txt", "plain\r\n"));
+  open("notes.txt", "plain\r\n");
   EXPECT_FALSE(main->action("mmDisplayAsWebPage")->isEnabled());
   main->preview().mmDisplayAsWebPageClick();
   EXPECT_FALSE(QFileInfo::exists(previewBeside()));
-  main->documents().OpenFile(folder.write("page.html", "<p>x</p>\r\n"));
+  open("page.html", "<p>x</p>\r\n");
   EXPECT_TRUE(main->action("mmDisplayAsWebPage")->isEnabled());
-  EXPECT_EQ(main->action("mmDisplayAsWebPage")->shortcut(), QKeySequence(Qt::Key_F9));
+  // The program's end removes the preview page.
+  main->preview().mmDisplayAsWebPageClick();
+  ASSERT_TRUE(QFileInfo::exists(previewBeside()));
+  test::closeWithoutSaving(*main);
+  main.reset();
+  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
 }
 
 // The page a preview is made for is never written over or removed by it.
 TEST_F(PreviewCommand, APageNamedAsThePreviewIsShownFromItsOwnFileAndOutlivesTheProgram) {
   const QByteArray saved = "<html><body>saved</body></html>\r\n";
-  main->documents().OpenFile(folder.write("Test_by_Wrenpad.htm", saved));
+  open("Test_by_Wrenpad.htm", saved);
   main->editor().selectAll();
   main->editor().replaceSelection("<html><body>edited</body></html>");
   dialogs.answers.push_back(Answer::No);  // Save changes? No: the file as saved is shown
@@ -203,7 +192,7 @@ TEST_F(PreviewCommand, APageReachedThroughALinkOrSavedOverThePreviewIsNotRemoved
   // Another page's preview, then this page saved under the preview's name.
   QFile::remove(folder.file("page.htm"));
   QFile::remove(previewBeside());
-  main->documents().OpenFile(folder.write("other.htm", "<html><body>other</body></html>\r\n"));
+  open("other.htm", "<html><body>other</body></html>\r\n");
   main->action("mmDisplayAsWebPage")->trigger();
   ASSERT_TRUE(QFileInfo::exists(previewBeside()));
   dialogs.filesToSave.push_back(previewBeside());
@@ -220,10 +209,7 @@ TEST_F(PreviewCommand, ThePreviewPageIsNoMoreReadableThanItsDocument) {
     QFile::setPermissions(page, documentPermissions);
     main->documents().OpenFile(page);
     main->action("mmDisplayAsWebPage")->trigger();
-    return QFileInfo(previewBeside()).permissions() &
-           (QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-            QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther |
-            QFileDevice::ExeOther);
+    return QFileInfo(previewBeside()).permissions() & QFileDevice::Permissions(0x7077);  // owner, group, other
   };
   const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
   EXPECT_EQ(permissionsOfPreviewFor(ownerOnly), ownerOnly);
@@ -240,8 +226,7 @@ TEST_F(PreviewCommand, AScriptPageWhoseBrowserGivesUpIsReportedWithItsAddressAnd
   QFile::setPermissions(fakeOpener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   const QByteArray path = qgetenv("PATH");
   qputenv("PATH", QFile::encodeName(folder.file("bin")));
-  main->documents().OpenFile(folder.write("script.htm", "<html><body><script type=\"javascript\">"
-                                                        "document.write('x')</script></body></html>\r\n"));
+  open("script.htm", "<html><body><script type=\"javascript\">document.write('x')</script></body></html>\r\n");
   main->action("mmDisplayAsWebPage")->trigger();
   qputenv("PATH", path);
   EXPECT_TRUE(QTest::qWaitFor([this] { return !dialogs.askedOf("error").isEmpty(); }, 10000));
@@ -261,7 +246,7 @@ TEST_F(PreviewCommand, AScriptPageWhoseBrowserGivesUpIsReportedWithItsAddressAnd
 // page no file holds yet those chosen for new documents.
 TEST_F(PreviewCommand, ThePreviewPageHasTheLineEndsOfTheDocument) {
   main->document().CurrentFolder = folder.path();
-  main->documents().OpenFile(folder.write("lf.htm", "<html>\n<body>x</body>\n</html>\n"));
+  open("lf.htm", "<html>\n<body>x</body>\n</html>\n");
   main->action("mmNewCRLF")->trigger();
   main->editor().select(0, 0);
   main->editor().replaceSelection("<!-- edited -->\r\n");

@@ -4,10 +4,8 @@
 // while red text stays red. The printed PDF's drawing operators are read
 // back for the colours text is filled with.
 #include "documents/document_commands.h"
-#include "window/main_window.h"
 #include "support/window_fixture.h"
 
-#include <QColor>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <gtest/gtest.h>

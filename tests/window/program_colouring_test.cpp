@@ -2,17 +2,11 @@
 // Program colouring in the window: a program opens coloured; typing keeps the
 // colours what a fresh colouring of the same text gives; a page's script is
 // coloured as a program.
-#include "colouring/program_painter.h"
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
-#include "window/main_window.h"
+#include "support/document_window.h"
 #include "support/format_dump.h"
-#include "support/window_fixture.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTextBlock>
-#include <gtest/gtest.h>
 
 using namespace wrenpad;
 
@@ -22,17 +16,13 @@ const QColor kKeyword(0, 0, 255);
 const QColor kString(0, 128, 128);
 const QColor kComment(128, 128, 128);
 
-struct ProgramColouring : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+struct ProgramColouring : test::DocumentWindow {
   void SetUp() override {
     folder.write("KeyWords_cpp.ini", "|int\r\n|void\r\nreturn\r\nfor\r\nif\r\nelse|\r\n");
     folder.write("KeyWords_pas.ini", "|begin|\r\n|end.|\r\nmy\r\n|print\r\n");
-    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+    DocumentWindow::SetUp();
     QApplication::setActiveWindow(main.get());
   }
-  void TearDown() override { test::closeWithoutSaving(*main); }
 
   QColor colourAt(int position) {
     auto* view = qobject_cast<QPlainTextEdit*>(main->editor().widget());
@@ -57,18 +47,18 @@ struct ProgramColouring : ::testing::Test {
 };
 
 TEST_F(ProgramColouring, AProgramOpensColouredInItsLanguage) {
-  main->documents().OpenFile(folder.write("a.c", "int main(void) {\r\n  return 0; /* done */\r\n  s = \"x\";\r\n}\r\n"));
+  open("a.c", "int main(void) {\r\n  return 0; /* done */\r\n  s = \"x\";\r\n}\r\n");
   EXPECT_EQ(colourOf("int"), kKeyword);
   EXPECT_EQ(colourOf("return"), kKeyword);
   EXPECT_EQ(colourOf("/* done"), kComment);
   EXPECT_EQ(colourOf("\"x\""), kString);
   EXPECT_EQ(colourOf("main"), QColor(Qt::black));
 
-  main->documents().OpenFile(folder.write("t.cgi", "my $x = 1; # one\r\nprint \"a\";\r\n"));
+  open("t.cgi", "my $x = 1; # one\r\nprint \"a\";\r\n");
   EXPECT_EQ(colourOf("# one"), kComment);
   EXPECT_EQ(colourOf("print"), kKeyword);
 
-  main->documents().OpenFile(folder.write("p.pas", "program p;\r\nbegin\r\n  { note }\r\nend.\r\n"));
+  open("p.pas", "program p;\r\nbegin\r\n  { note }\r\nend.\r\n");
   EXPECT_EQ(colourOf("program"), kKeyword);
   EXPECT_EQ(colourOf("{ note"), kComment);
   EXPECT_EQ(colourOf("end."), kKeyword);
@@ -77,7 +67,7 @@ TEST_F(ProgramColouring, AProgramOpensColouredInItsLanguage) {
 // Typed a character at a time, a program shows what a fresh colouring of
 // the whole text shows, comments and strings opened and closed on the way.
 TEST_F(ProgramColouring, TypingKeepsTheColoursOfAFreshColouring) {
-  main->documents().OpenFile(folder.write("typed.cpp", "\r\n"));
+  open("typed.cpp", "\r\n");
   main->editor().setSelStart(0);
   type("int f(int a) {\n  /* sum\n  of */ if (a) return \"a\\\"b\"; // end\n  for (;;) x;\n}\n");
   const std::vector<test::ShownLine> typed = test::shownLines(main->editor());
@@ -100,7 +90,7 @@ TEST_F(ProgramColouring, AFarReachingChangeFinishesAtTheQuietMoment) {
   QString program;
   // Under the size that switches colouring off on opening.
   for (int i = 0; i < 1000; ++i) program += QStringLiteral("  return %1;\r\n").arg(i);
-  main->documents().OpenFile(folder.write("long.c", program.toUtf8()));
+  open("long.c", program.toUtf8());
   main->editor().setSelStart(0);
   type("/");
   type("*");
@@ -112,9 +102,8 @@ TEST_F(ProgramColouring, AFarReachingChangeFinishesAtTheQuietMoment) {
 }
 
 TEST_F(ProgramColouring, APagesScriptIsColouredAsAProgram) {
-  main->documents().OpenFile(folder.write(
-      "page.htm", "<html><body>\r\n<script type=\"text/javascript\">\r\n  if (x) return \"y\"; // note\r\n"
-                  "</script>\r\n<p class=\"z\">if</p>\r\n</body></html>\r\n"));
+  open("page.htm", "<html><body>\r\n<script type=\"text/javascript\">\r\n  if (x) return \"y\"; // note\r\n"
+                   "</script>\r\n<p class=\"z\">if</p>\r\n</body></html>\r\n");
   EXPECT_EQ(colourOf("if (x)"), kKeyword);
   EXPECT_EQ(colourOf("\"y\""), kString);
   EXPECT_EQ(colourOf("// note"), kComment);

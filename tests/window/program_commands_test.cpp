@@ -3,17 +3,13 @@
 // folders and options, and compile, jump and run with the real tools.
 #include "page/preview/browser_window.h"
 #include "documents/document_commands.h"
-#include "editor/editor_control.h"
 #include "editor/line_number_gutter.h"
+#include "programming/message_jump.h"
 #include "programming/program_commands.h"
 #include "programming/programming_options.h"
 #include "programming/test_server.h"
-#include "window/main_window.h"
 #include "support/window_fixture.h"
 
-#include <QAction>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBlock>
@@ -71,6 +67,11 @@ struct ProgramCommandsInWindow : ::testing::Test {
     QTRY_VERIFY_WITH_TIMEOUT(!main->programs().isCompiling() && !main->timer(1).isActive(), 60000);
   }
   static bool has(const char* tool) { return !QStandardPaths::findExecutable(tool).isEmpty(); }
+  static bool skipWithout(const char* tool) {
+    if (has(tool)) return false;
+    std::cout << "[ SKIPPED ] " << tool << " is not installed\n";
+    return true;
+  }
   // A terminal that runs the command without a window and exits.
   void useQuietTerminal() {
     const QString terminal = folder.write("fake-term", "#!/bin/sh\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
@@ -85,9 +86,7 @@ TEST_F(ProgramCommandsInWindow, MenusShortCutsAndCaptionsFollowTheDocument) {
   EXPECT_EQ(item("mmCompile_and_Execute")->shortcut(), QKeySequence(Qt::Key_F9));
   EXPECT_TRUE(item("mmDisplayAsWebPage")->shortcut().isEmpty());
   EXPECT_TRUE(item("tbCompile")->isVisible());
-  EXPECT_TRUE(item("tbInspector")->isVisible());
   EXPECT_FALSE(item("mmHTML")->isEnabled());
-  EXPECT_EQ(item("mmCoding")->text(), "&C/C++");
 
   open("calc.h", "int f();\r\n");  // a header is not compiled
   EXPECT_FALSE(item("mmCompile")->isEnabled());
@@ -108,7 +107,6 @@ TEST_F(ProgramCommandsInWindow, MenusShortCutsAndCaptionsFollowTheDocument) {
   open("notes.txt", "words\r\n");
   EXPECT_TRUE(item("mmCoding")->isEnabled());
   EXPECT_FALSE(item("mmExecute")->isEnabled());
-  EXPECT_FALSE(item("tbInspector")->isVisible());
 }
 
 TEST_F(ProgramCommandsInWindow, OptionsKeepNumbersOnCancelAndConfirmingCppResetsItsOption) {
@@ -125,7 +123,6 @@ TEST_F(ProgramCommandsInWindow, OptionsKeepNumbersOnCancelAndConfirmingCppResets
   EXPECT_EQ(settings.TabWidth, 4);
   EXPECT_EQ(settings.PL, 0);
   EXPECT_EQ(settings.CompilerOption[0], "-g");
-  EXPECT_EQ(dialogs.shownValues<ProgrammingOptionsValues>().languages.at(0), "C/C++  (GNU g++ / gcc)");
 
   dialogs.answerFormWith<ProgrammingOptionsValues>([](ProgrammingOptionsValues& v) {
     v.language = 3;
@@ -157,11 +154,7 @@ TEST_F(ProgramCommandsInWindow, AToolFolderIsKeptOnlyWhenTheToolIsThere) {
   EXPECT_TRUE(main->settings().BCCpath.isEmpty());
   EXPECT_TRUE(dialogs.askedOf("error").value(0).contains("g++ / gcc was not found"));
 
-  QFile tool(bin + "/g++");
-  ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-  tool.write("#!/bin/sh\n");
-  tool.close();
-  tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QFile::setPermissions(folder.write("my tools/bin/g++", "#!/bin/sh\n"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   dialogs.folders = {bin};
   main->programs().mmSetCompilerClick();
   EXPECT_EQ(main->settings().BCCpath, folder.file("my tools"));
@@ -198,10 +191,7 @@ TEST_F(ProgramCommandsInWindow, ErrorsPutTheCaretOnTheirLineAndGoodProgramsRunIn
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name.toStdString());
-    if (!has(c.tool)) {
-      std::cout << "[ SKIPPED ] " << c.tool << " is not installed\n";
-      continue;
-    }
+    if (skipWithout(c.tool)) continue;
     QFile::remove(folder.file("ran.txt"));
     open(c.name, c.broken);
     compile();
@@ -285,10 +275,7 @@ TEST_F(ProgramCommandsInWindow, ABuiltProgramRunsWhateverItsMessagesSay) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name.toStdString());
-    if (!has(c.tool)) {
-      std::cout << "[ SKIPPED ] " << c.tool << " is not installed\n";
-      continue;
-    }
+    if (skipWithout(c.tool)) continue;
     QFile::remove(folder.file("ran.txt"));
     open(c.name, c.program);
     main->editor().setSelStart(0);
@@ -423,6 +410,39 @@ TEST_F(ProgramCommandsInWindow, APerlScriptRunsThroughTheTestServerAndItsErrorsJ
   main->messagePane().setTextCursor(cursor);
   main->programs().CMsgWindowDblClick();
   EXPECT_EQ(caretLine(), 2);
+}
+
+// The message pane shows for programs only; a double click on a message
+// line puts the caret on the place it names, never on another file's.
+TEST_F(ProgramCommandsInWindow, TheMessagePaneShowsForProgramsAndADoubleClickJumps) {
+  auto* pane = main->findChild<MessagePane*>("CMsgWindow");
+  ASSERT_NE(pane, nullptr);
+  const auto doubleClickLine = [pane](int index) {
+    QTextCursor cursor(pane->document()->findBlockByNumber(index));
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 3);
+    QTest::mouseDClick(pane->viewport(), Qt::LeftButton, {}, pane->cursorRect(cursor).center());
+  };
+  open("notes.txt", "words\r\n");
+  EXPECT_FALSE(pane->isVisible());
+  open("my prog.cpp", "int main() {\r\n  return 0\r\n}\r\n");
+  EXPECT_TRUE(pane->isVisible());
+  main->settings().PL = int(LanguageMode::Cpp);
+  pane->setPlainText("my prog.cpp: In function 'int main()':\nmy prog.cpp:2:11: error: expected ';' before '}' token\n");
+  doubleClickLine(1);
+  EXPECT_EQ(main->editor().selStart(), main->editor().positionOfLine(1) + 10);
+  EXPECT_EQ(main->lineNumberText(), "2");
+  // Another file's place, or a number that cannot be read: the caret stays, no box.
+  const int caret = main->editor().selStart();
+  pane->setPlainText("/usr/include/c++/12/bits/predefined_ops.h:45:23: error: no match\n");
+  doubleClickLine(0);
+  EXPECT_EQ(main->editor().selStart(), caret);
+  main->settings().PL = int(LanguageMode::Pascal);
+  pane->setPlainText("prog.pas(x,3) Error: broken\n");
+  doubleClickLine(0);
+  EXPECT_EQ(main->editor().selStart(), caret);
+  EXPECT_TRUE(dialogs.asked.isEmpty()) << dialogs.asked.join("\n").toStdString();
+  open("page.htm", "<p>x</p>\r\n");
+  EXPECT_FALSE(pane->isVisible());
 }
 
 }  // namespace

@@ -3,10 +3,7 @@
 // monospaced one that draws U+005C as a backslash (the Japanese gothic faces
 // draw it as a yen sign); texts and pages keep the Japanese face.
 #include "documents/document_commands.h"
-#include "editor/editor_control.h"
 #include "platform/font_substitution.h"
-#include "programming/message_pane.h"
-#include "window/main_window.h"
 #include "support/window_fixture.h"
 
 #include <QFontDatabase>
@@ -16,7 +13,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRawFont>
-#include <QTextBlock>
 #include <gtest/gtest.h>
 
 using namespace wrenpad;

@@ -7,13 +7,10 @@
 #include "documents/document_commands.h"
 #include "documents/recovery.h"
 #include "documents/undo_commands.h"
-#include "editor/editor_control.h"
-#include "window/main_window.h"
 #include "support/window_fixture.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
-#include <initializer_list>
 
 using namespace wrenpad;
 

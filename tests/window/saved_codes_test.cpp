@@ -2,15 +2,10 @@
 // The kanji code a save writes: unedited files as they were read, pages in
 // the code they declare and never in bytes that contradict it, and the codes
 // and stray bytes of a file kept only where the file had them.
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
 #include "encoding/cp932.h"
-#include "window/main_window.h"
 #include "support/document_window.h"
 
-#include <QAction>
 #include <QFile>
-#include <gtest/gtest.h>
 
 using namespace wrenpad;
 
@@ -23,33 +18,35 @@ const QByteArray kShiftJisPage("<meta charset=\"Shift_JIS\">\r\n" + kSjis);
 
 }  // namespace
 
-TEST_F(SavedCodes, FilesAreWrittenInTheCodeTheyCameIn) {
-  // Shift-JIS is the output code; EUC-JP and JIS files stay EUC-JP and JIS,
-  // edited or not.
-  const QString euc = open("euc.txt", kEuc);
-  EXPECT_EQ(saved(euc), kEuc);
-  append("x");
-  EXPECT_EQ(saved(euc), kEuc + "x\r\n");
-  const QByteArray jisBytes("\x1b$BF|K\\\x1b(B\r\n");
-  const QString jis = open("jis.txt", jisBytes);
-  EXPECT_EQ(saved(jis), jisBytes);
-  append(QString::fromUtf8("x日"));
-  EXPECT_EQ(saved(jis), jisBytes + "x\x1b$BF|\x1b(B\r\n");
-  main->action("mmEUC")->trigger();
-  const QString sjis = open("sjis.txt", kSjis);
-  EXPECT_EQ(saved(sjis), kSjis);
-  EXPECT_TRUE(dialogs.asked.isEmpty());
-}
-
-TEST_F(SavedCodes, PagesAreWrittenInTheJapaneseCodeTheyDeclare) {
+// Files stay in the code they came in, edited or not, whatever the output
+// code; pages in the Japanese code they declare.
+TEST_F(SavedCodes, FilesAreWrittenInTheCodeTheyCameInAndPagesInTheCodeTheyDeclare) {
+  const QByteArray jis("\x1b$BF|K\\\x1b(B\r\n");
   const QByteArray eucPage = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">\r\n" + kEuc;
-  const QString path = open("euc.htm", eucPage);
-  append("x");
-  EXPECT_EQ(saved(path), eucPage + "x\r\n");
-  main->action("mmEUC")->trigger();
-  const QString sjis = open("sjis.html", "<META CHARSET=\"x-sjis\">\r\n" + kSjis);
-  append("x");
-  EXPECT_EQ(saved(sjis), "<META CHARSET=\"x-sjis\">\r\n" + kSjis + "x\r\n");
+  const QByteArray sjisPage = "<META CHARSET=\"x-sjis\">\r\n" + kSjis;
+  const struct {
+    const char* outputCode;
+    const char* name;
+    QByteArray bytes;
+    const char* added;
+    QByteArray expected;
+  } rows[] = {
+      {nullptr, "euc.txt", kEuc, "", kEuc},
+      {nullptr, "euc.txt", kEuc, "x", kEuc + "x\r\n"},
+      {nullptr, "jis.txt", jis, "", jis},
+      {nullptr, "jis.txt", jis, "x日", jis + "x\x1b$BF|\x1b(B\r\n"},
+      {nullptr, "euc.htm", eucPage, "x", eucPage + "x\r\n"},
+      {"mmEUC", "sjis.txt", kSjis, "", kSjis},
+      {"mmEUC", "sjis.html", sjisPage, "x", sjisPage + "x\r\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.name) + " + " + row.added);
+    if (row.outputCode) main->action(row.outputCode)->trigger();
+    const QString path = open(row.name, row.bytes);
+    if (*row.added) append(QString::fromUtf8(row.added));
+    EXPECT_EQ(saved(path), row.expected);
+  }
+  EXPECT_TRUE(dialogs.asked.isEmpty());
 }
 
 TEST_F(SavedCodes, JisX0212KanjiSurviveEucAndAreNeverShiftJisBytes) {

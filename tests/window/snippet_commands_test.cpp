@@ -1,35 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Coding menu's writers in the window: a new program from its template
 // in each language (with the name checks), the inspector's block and the
-// input wizard's statement at the caret.
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
-#include "programming/snippet_commands.h"
+// input wizard's statement at the caret; and code templates: Ctrl+J expands
+// with the list of the document's language, coloured on the quiet tick, and
+// the list dialog saves the list sorted where the program keeps its lists.
+#include "editing/code_template_dialog.h"
+#include "editing/template_commands.h"
 #include "programming/snippet_dialogs.h"
 #include "window/doc_type_dialog.h"
-#include "window/main_window.h"
 #include "support/caret_text.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
-#include <QAction>
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
-#include <gtest/gtest.h>
+#include <QTest>
 
 using namespace wrenpad;
 
 namespace {
 
-struct SnippetCommand : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+const QString kResources = QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../resources"));
+
+struct SnippetCommand : test::DocumentWindow {
   void SetUp() override {
-    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+    // The shipped lists beside the program, as the build puts them.
+    for (const char* name : {"CodeTemplateList_C.ini", "CodeTemplateList_Pascal.ini", "KeyWords_cpp.ini"})
+      QFile::copy(QDir(kResources).filePath(name), folder.file(name));
+    DocumentWindow::SetUp();
     main->document().CurrentFolder = folder.path();
   }
-  void TearDown() override { test::closeWithoutSaving(*main); }
-
+  void typeAtEnd(const QString& text) {
+    main->editor().select(main->editor().textLength(), 0);
+    QTest::keyClicks(main->editor().widget(), text);
+  }
   void newProgram(LanguageMode mode) {
     main->settings().PL = std::int8_t(mode);
     dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues& v) { v.kind = 2; });
@@ -82,7 +86,7 @@ TEST_F(SnippetCommand, NewProgramsStartFromTheirTemplatesWithNamesTheToolsAccept
 }
 
 TEST_F(SnippetCommand, TheInspectorAndTheInputWizardWriteAtTheCaretInTheLanguage) {
-  main->documents().OpenFile(folder.write("watch.cpp", "int main()\r\n{\r\n  int x = 1;\r\n  \r\n}\r\n"));
+  open("watch.cpp", "int main()\r\n{\r\n  int x = 1;\r\n  \r\n}\r\n");
   const int caret = int(main->editor().text().indexOf("  \r\n}")) + 2;
   main->editor().select(caret, 0);
   dialogs.answerFormWith<InspectionValues>([](InspectionValues& v) { v.names = {"x", "", "", ""}; });
@@ -96,7 +100,7 @@ TEST_F(SnippetCommand, TheInspectorAndTheInputWizardWriteAtTheCaretInTheLanguage
   dialogs.answerFormWith<InspectionValues>([](InspectionValues& v) { EXPECT_EQ(v.names[0], "x"); });
   main->action("mmBreakPoint")->trigger();
 
-  main->documents().OpenFile(folder.write("Read.java", "class Read {\r\n  long n;\r\n  void f() {\r\n"));
+  open("Read.java", "class Read {\r\n  long n;\r\n  void f() {\r\n");
   main->editor().select(main->editor().textLength(), 0);
   dialogs.answerFormWith<InputWizardValues>([](InputWizardValues& v) {
     v.prompt = "n?";
@@ -106,9 +110,51 @@ TEST_F(SnippetCommand, TheInspectorAndTheInputWizardWriteAtTheCaretInTheLanguage
   EXPECT_TRUE(main->editor().text().endsWith(
       "System.out.print(\"n?\"); S = br.readLine(); n = Integer.valueOf(S).intValue();"));
 
-  main->documents().OpenFile(folder.write("page.cgi", "print 1;\r\n"));
+  open("page.cgi", "print 1;\r\n");
   EXPECT_TRUE(main->action("mmBreakPoint")->isEnabled());
   EXPECT_FALSE(main->action("mmInputWizard")->isEnabled());
+}
+
+using TemplateCommand = SnippetCommand;
+
+TEST_F(TemplateCommand, CtrlJExpandsWithTheListOfTheLanguageAndColoursOnTheQuietTick) {
+  open("loop.c", "int main(void)\r\n{\r\n");
+  EXPECT_EQ(main->templates().templateFile(), "CodeTemplateList_C.ini");
+  typeAtEnd("    for");
+  main->action("mmCodeTemplate")->trigger();
+  EXPECT_EQ(test::textWithCaret(main->editor()), "int main(void)\r\n{\r\n    for (|; ; ) {\r\n    }");
+  main->Timer2Timer();
+  const int keyword = int(main->editor().text().indexOf("for")) + 1;
+  main->editor().select(keyword, 0);
+  EXPECT_EQ(main->editor().selAttributes().color, main->colouring().TagColour);
+
+  open("hello.pas", "program hello;\r\n");
+  EXPECT_EQ(main->templates().templateFile(), "CodeTemplateList_Pascal.ini");
+  typeAtEnd("writeln");
+  main->action("mmCodeTemplate")->trigger();
+  EXPECT_TRUE(main->editor().text().contains("writeln("));
+  EXPECT_FALSE(main->editor().text().contains("writelnwriteln"));
+
+  // Nothing typed at a line start: nothing happens.
+  typeAtEnd("\r");
+  const QString before = main->editor().text();
+  main->action("mmCodeTemplate")->trigger();
+  EXPECT_EQ(main->editor().text(), before);
+}
+
+TEST_F(TemplateCommand, ThePageListServesHtmlAndTheDialogSavesItSorted) {
+  open("page.htm", "<html><body>\r\n");
+  EXPECT_EQ(main->templates().templateFile(), "CodeTemplateList_C.ini");
+  dialogs.answerFormWith<CodeTemplateListValues>([](CodeTemplateListValues& v) {
+    EXPECT_TRUE(v.list.contains("table==>>"));
+    v.list = QString::fromUtf8("zz==>>last\nAa==>>首|位\nbb==>>middle\n");
+  });
+  main->action("mmCallCodeTemplateList")->trigger();
+  EXPECT_EQ(QString::fromUtf8(test::TempFolder::read(folder.file("CodeTemplateList_C.ini"))),
+            QString::fromUtf8("Aa==>>首|位\r\nbb==>>middle\r\nzz==>>last\r\n"));
+  typeAtEnd("Aa");
+  main->action("mmCodeTemplate")->trigger();
+  EXPECT_TRUE(test::textWithCaret(main->editor()).endsWith(QString::fromUtf8("首|位")));
 }
 
 }  // namespace

@@ -5,10 +5,8 @@
 #include "window/icons.h"
 #include "editor/gutter_look.h"
 #include "html/forms/link_dialog.h"
-#include "window/main_window.h"
 #include "support/window_fixture.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QToolBar>
@@ -49,11 +47,18 @@ struct ToolIcons : ::testing::Test {
 const char* const kGlyphPictures[] = {"tbFind",      "tbReplace", "tbCut",   "tbHTMLfont", "tbBold", "tbItalic",
                                       "tbBulletList", "tbNumbering", "tbCenter", "tbRight",   "tbBR"};
 
-TEST_F(ToolIcons, GlyphsTakeThePalettesTextColour) {
+// The pictures, and the window's buttons after a change of palette, take its text colour.
+TEST_F(ToolIcons, GlyphsTakeThePalettesTextColourAndTheWindowsButtonsFollow) {
+  test::TempFolder folder;
+  test::ScriptedDialogs dialogs;
+  const std::unique_ptr<TMain> main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
   QApplication::setPalette(darkPalette());
   for (const char* name : kGlyphPictures) EXPECT_GT(inkLightness(toolIcon(name)), 150) << name;
+  EXPECT_GT(inkLightness(main->action("tbBold")->icon()), 150);
   QApplication::setPalette(QPalette(Qt::lightGray, Qt::white));
   for (const char* name : kGlyphPictures) EXPECT_LT(inkLightness(toolIcon(name)), 100) << name;
+  EXPECT_LT(inkLightness(main->action("tbBold")->icon()), 100);
+  test::closeWithoutSaving(*main);
 }
 
 TEST_F(ToolIcons, ColouredLinesStandOutOnADarkToolBar) {
@@ -79,19 +84,6 @@ TEST_F(ToolIcons, TheLinkDialogsRedHintReadsOnADarkPalette) {
   ASSERT_TRUE(red.isValid()) << hint->styleSheet().toStdString();
   EXPECT_GE(contrastRatio(red, darkPalette().color(QPalette::Window)), 4.5);
   EXPECT_GT(red.red(), red.green());  // still red
-}
-
-TEST_F(ToolIcons, TheWindowsButtonsFollowAChangeOfPalette) {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  const std::unique_ptr<TMain> main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
-  QAction* bold = main->action("tbBold");
-  ASSERT_NE(bold, nullptr);
-  QApplication::setPalette(QPalette(Qt::lightGray, Qt::white));
-  EXPECT_LT(inkLightness(bold->icon()), 100);
-  QApplication::setPalette(darkPalette());
-  EXPECT_GT(inkLightness(bold->icon()), 150);
-  test::closeWithoutSaving(*main);
 }
 
 }  // namespace

@@ -4,33 +4,19 @@
 // restored page is coloured by the window's painter and turns back into a
 // text document, and the multi-level switch shows in the Redo item. Undo
 // itself is tested in tests/documents/undo_commands_test.cpp.
-#include "documents/document_commands.h"
 #include "documents/undo_commands.h"
-#include "editor/editor_control.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
-
-#include <QAction>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 
 using namespace wrenpad;
 
 namespace {
 
-struct Undo : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
-  void SetUp() override { main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings); }
-  void TearDown() override {
-    if (main) test::closeWithoutSaving(*main);
-  }
+struct Undo : test::DocumentWindow {
   // Types at the end and lets the quiet tick take its snapshot.
   void typeAndPause(const QString& text) {
-    main->editor().select(main->editor().textLength(), 0);
-    main->editor().replaceSelection(text);
+    append(text);
     main->Timer2Timer();
     main->undo().finishPendingWrite();  // the file is written in the background
   }
@@ -52,11 +38,10 @@ TEST_F(Undo, TheQuietTickTakesStepsTheMenuItemsWalkThemAndClosingKeepsTheCountsO
   test::closeWithoutSaving(*main);
   EXPECT_TRUE(QFileInfo::exists(snapshot(1)));
   EXPECT_FALSE(QFileInfo::exists(snapshot(2)));
-  main.reset();
 }
 
 TEST_F(Undo, PagesComeBackWithTheirColoursAndAConvertedTextBecomesTextAgain) {
-  main->documents().OpenFile(folder.write("page.htm", "<html><body>\r\n</body></html>\r\n"));
+  open("page.htm", "<html><body>\r\n</body></html>\r\n");
   typeAndPause("<b>bold</b>");
   EXPECT_TRUE(test::TempFolder::read(snapshot(1)).startsWith("{\\rtf1"));
   typeAndPause("<i>more</i>");

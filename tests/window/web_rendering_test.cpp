@@ -3,14 +3,9 @@
 // and italic in the editor after a repaint, in text typed inside a font
 // element, and gone again when the rendering is switched off.
 #include "colouring/tag_painter.h"
-#include "documents/document_commands.h"
-#include "editor/editor_control.h"
-#include "page/preview/page_preview.h"
 #include "page/preview/web_page_options.h"
-#include "window/main_window.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -27,15 +22,11 @@ const QByteArray kPage =
     "<p align=\"right\">aside</p>\r\n"
     "</body></html>\r\n";
 
-struct WebRendering : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+struct WebRendering : test::DocumentWindow {
   void SetUp() override {
     main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings + "Realization=1\r\n");
-    main->documents().OpenFile(folder.write("page.htm", kPage));
+    open("page.htm", kPage);
   }
-  void TearDown() override { test::closeWithoutSaving(*main); }
 
   EditorControl& editor() { return main->editor(); }
   int at(const char* word) const { return int(main->editor().text().indexOf(QString::fromUtf8(word))); }
@@ -78,7 +69,8 @@ TEST_F(WebRendering, TheWholeRepaintShowsHeadingsFontsAlignmentBoldAndItalic) {
   EXPECT_EQ(alignmentAt(at("aside")), Alignment::Left);
 }
 
-TEST_F(WebRendering, TextTypedInsideAFontElementTakesItsRenderedFont) {
+// Typed inside a font element, text takes its rendered font; a pasted element is rendered.
+TEST_F(WebRendering, TypedAndPastedTextIsRendered) {
   const int base = main->colouring().EditorFontSize;
   const int afterTag = at("big");
   editor().select(afterTag, 0);
@@ -86,6 +78,12 @@ TEST_F(WebRendering, TextTypedInsideAFontElementTakesItsRenderedFont) {
   ASSERT_EQ(editor().text().mid(afterTag, 4), "xbig");
   EXPECT_EQ(charAt(afterTag).sizePoints, base + 4);
   EXPECT_EQ(charAt(afterTag).color, QColor(192, 192, 192));
+  editor().select(at("</body>"), 0);
+  QApplication::clipboard()->setText("<h2 align=\"right\">Pasted</h2>\r\n");
+  main->documents().pmPasteClick();
+  EXPECT_EQ(charAt(at("Pasted")).bold, true);
+  EXPECT_EQ(charAt(at("Pasted")).sizePoints, base + 2);
+  EXPECT_EQ(alignmentAt(at("Pasted")), Alignment::Right);
 }
 
 TEST_F(WebRendering, SwitchingAutomaticColouringOffSwitchesTheRenderingOff) {
@@ -93,15 +91,6 @@ TEST_F(WebRendering, SwitchingAutomaticColouringOffSwitchesTheRenderingOff) {
   EXPECT_FALSE(main->settings().Realization);
   EXPECT_NE(charAt(at("Title")).bold, true);
   EXPECT_EQ(alignmentAt(at("Title")), Alignment::Left);
-}
-
-TEST_F(WebRendering, APastedElementIsRendered) {
-  editor().select(at("</body>"), 0);
-  QApplication::clipboard()->setText("<h2 align=\"right\">Pasted</h2>\r\n");
-  main->documents().pmPasteClick();
-  EXPECT_EQ(charAt(at("Pasted")).bold, true);
-  EXPECT_EQ(charAt(at("Pasted")).sizePoints, main->colouring().EditorFontSize + 2);
-  EXPECT_EQ(alignmentAt(at("Pasted")), Alignment::Right);
 }
 
 }  // namespace
