@@ -26,6 +26,10 @@ int main(int argc, char** argv) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   if (geteuid() == 0 && !qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--no-sandbox"))
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --no-sandbox");
+  // Pages are drawn inside the test process: helper processes of the web
+  // engine could outlive it and keep ctest waiting on its output.
+  if (!qgetenv("QTWEBENGINE_CHROMIUM_FLAGS").contains("--single-process"))
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", qgetenv("QTWEBENGINE_CHROMIUM_FLAGS") + " --single-process");
   QApplication app(argc, argv);
   // As the program does before anything else: faces looked up and kept by
   // one test are the faces every later test sees.
