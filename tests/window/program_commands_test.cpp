@@ -72,9 +72,11 @@ struct ProgramCommandsInWindow : ::testing::Test {
     std::cout << "[ SKIPPED ] " << tool << " is not installed\n";
     return true;
   }
-  // A terminal that runs the command without a window and exits.
+  // A terminal that runs the command without a window and exits: the shell
+  // the run leaves open afterwards is one that ends at once.
   void useQuietTerminal() {
-    const QString terminal = folder.write("fake-term", "#!/bin/sh\nshift\nexec \"$@\" </dev/null >/dev/null 2>&1\n");
+    const QString terminal =
+        folder.write("fake-term", "#!/bin/sh\nshift\nSHELL=/bin/true exec \"$@\" </dev/null >/dev/null 2>&1\n");
     QFile::setPermissions(terminal, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("TERMINAL", terminal.toUtf8());
   }
