@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/text_on_background.h"
 
-#include <algorithm>
+#include "editor/gutter_look.h"
 
 #include <cmath>
 
@@ -27,11 +27,6 @@ bool IsDarkBackground(const QColor& background) {
 }
 
 QColor withContrastOn(const QColor& colour, const QColor& background, double ratio) {
-  const double back = RelativeLuminance(background);
-  const auto contrast = [back](const QColor& c) {
-    const double l = RelativeLuminance(c);
-    return (std::max(l, back) + 0.05) / (std::min(l, back) + 0.05);
-  };
   const QColor toward = IsDarkBackground(background) ? QColor(Qt::white) : QColor(Qt::black);
   const QColor from = colour.toRgb();
   for (int step = 0; step <= 20; ++step) {
@@ -39,7 +34,7 @@ QColor withContrastOn(const QColor& colour, const QColor& background, double rat
     const QColor mixed = QColor::fromRgbF(float(from.redF() + (toward.redF() - from.redF()) * share),
                                           float(from.greenF() + (toward.greenF() - from.greenF()) * share),
                                           float(from.blueF() + (toward.blueF() - from.blueF()) * share));
-    if (contrast(mixed) >= ratio) return mixed;
+    if (contrastRatio(mixed, background) >= ratio) return mixed;
   }
   return toward;
 }
