@@ -1,0 +1,2 @@
+// An include in angle brackets of a room this room does not link.
+#include <window/main_window.h>

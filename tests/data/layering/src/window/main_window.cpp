@@ -1,0 +1,3 @@
+// Allowed: window links editor.
+#include <editor/angle.h>
+#include "editor/angle.h"
