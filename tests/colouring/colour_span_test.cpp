@@ -16,12 +16,9 @@ double contrast(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-void expectSameColours(const TagPaintStyle& a, const TagPaintStyle& b, const char* background) {
-  EXPECT_EQ(a.tagColour, b.tagColour) << background;
-  EXPECT_EQ(a.valueColour, b.valueColour) << background;
-  EXPECT_EQ(a.commentColour, b.commentColour) << background;
-  EXPECT_EQ(a.textColour, b.textColour) << background;
-  EXPECT_EQ(a.editorFontSize, b.editorFontSize) << background;
+auto coloursOf(const TagPaintStyle& style) {
+  return std::tuple(style.tagColour, style.valueColour, style.commentColour, style.textColour,
+                    style.editorFontSize);
 }
 
 }  // namespace
@@ -32,7 +29,7 @@ TEST(ColoursOnBackground, LightBackgroundsKeepTodaysSetAndDarkOnesGetOneThatRead
   // #767676 is the lightest grey on which white text would read better than
   // black; it and everything lighter keep the set as it is.
   for (const char* light : {"#ffffff", "#ffffe0", "#c0c0c0", "#767676", "#ffff00"}) {
-    expectSameColours(StyleOnBackground(today, QColor(light)), today, light);
+    EXPECT_EQ(coloursOf(StyleOnBackground(today, QColor(light))), coloursOf(today)) << light;
     EXPECT_EQ(PlainTextColourOn(QColor(light)), QColor(Qt::black)) << light;
   }
   EXPECT_EQ(today.textColour, QColor(Qt::black));

@@ -7,98 +7,97 @@
 namespace wrenpad {
 namespace {
 
+const KeywordList kList = KeywordList::fromLines(
+    {"; a remark, not a keyword", "int", "|void", "else|", "end;", "return", "|begin|", "break", "  "});
+
 // The stretches of one kind, as the text they cover.
-QStringList textsOf(const QString& text, SpanKind kind, LanguageMode mode, const KeywordList& keywords) {
+QStringList textsOf(const QString& text, SpanKind kind, LanguageMode mode) {
   QStringList texts;
-  for (const ColourSpan& span : ProgramSpans(text, mode, keywords))
+  for (const ColourSpan& span : ProgramSpans(text, mode, kList))
     if (span.kind == kind) texts << text.mid(span.start, span.length);
   return texts;
 }
 
-const KeywordList kList = KeywordList::fromLines(
-    {"; a remark, not a keyword", "int", "|void", "else|", "end;", "return", "|begin|", "break", "  "});
+struct Row {
+  LanguageMode mode;
+  SpanKind kind;
+  QString text;
+  QStringList expected;
+};
 
-TEST(ProgramSpans, KeywordsNeedTheirEdgesAndTheMarkersWidenThem) {
-  const auto keywords = [](const QString& text) {
-    return textsOf(text, SpanKind::ProgramKeyword, LanguageMode::Cpp, kList);
+constexpr LanguageMode kCpp = LanguageMode::Cpp, kJava = LanguageMode::Java,
+                       kPerl = LanguageMode::Perl, kPascal = LanguageMode::Pascal;
+constexpr SpanKind kKeyword = SpanKind::ProgramKeyword, kString = SpanKind::ProgramString,
+                   kComment = SpanKind::ProgramComment;
+
+// Keywords need their edges and the markers widen them; strings and
+// comments by the rules of each language.
+TEST(ProgramSpans, KeywordsStringsAndCommentsOfEachLanguage) {
+  const QString javaBlock =
+      "String s = \"\"\"\r\n  /* not a comment \\\"\"\" still text\r\n  \"\"\"; int /* c */ x;\r\nint y;";
+  const Row rows[] = {
+      {kCpp, kKeyword, "x int y", {"int"}},
+      {kCpp, kKeyword, "x INT y", {"INT"}},  // case is ignored
+      {kCpp, kKeyword, "f(int)", {}},        // a blank is needed on one side
+      {kCpp, kKeyword, "f(int y)", {"int"}},
+      {kCpp, kKeyword, "int x", {}},  // first on a line needs a leading "|"
+      {kCpp, kKeyword, "void f()\r\n\tvoid g", {"void", "void"}},  // a tab counts as a blank
+      {kCpp, kKeyword, "} else\r\nx", {"else"}},  // last on a line: trailing "|"
+      {kCpp, kKeyword, "x int\r\n", {}},
+      {kCpp, kKeyword, "  end;\r\nend;", {"end;", "end;"}},  // ";" is kept and counts as "|"
+      {kCpp, kKeyword, "begin", {"begin"}},  // alone on a line
+      {kCpp, kKeyword, " int int x", {"int", "int"}},
+      {kCpp, kKeyword, "  break;", {"break"}},
+      {kCpp, kKeyword, "x integer y", {}},
+      {kCpp, kKeyword, "/* int y */", {}},
+      {kPascal, kKeyword, "Program Hello;\r\nbegin\r\nend.", {"begin", "Program"}},
+      // An escaped quote does not end the string; "//" inside it is no comment.
+      {kCpp, kString, R"(s = "a\"b // c" + 'x';)", {R"("a\"b // c")", "'x'"}},
+      {kCpp, kComment, R"(s = "a\"b // c" + 'x';)", {}},
+      {kJava, kString, "s = \"open\r\nx = 1", {"\"open"}},  // ends with its line
+      {kJava, kComment, "x; // int y\r\n/* a\r\n int */ y /* z */",
+       {"// int y", "/* a", " int */", "/* z */"}},
+      // Java text blocks are strings over lines; C++ has none.
+      {kJava, kString, javaBlock, {"\"\"\"", "  /* not a comment \\\"\"\" still text", "  \"\"\""}},
+      {kJava, kComment, javaBlock, {"/* c */"}},
+      {kJava, kKeyword, javaBlock, {"int"}},
+      {kJava, kString, "a(\"\"\"x\"\"\") /* y */", {"\"\"\"x\"\"\""}},  // closes on its line
+      {kCpp, kComment, "s = \"\"\"\r\n/* z", {"/* z"}},
+      {kPerl, kComment, "print 1; # remark\r\n$#list = 2;", {"# remark"}},
+      {kPerl, kString, "print \"a\r\nb\"; 'c#'", {"\"a", "b\"", "'c#'"}},  // over lines
+      {kPascal, kString, "s := 'it''s'; t := \"x\";", {"'it''s'"}},
+      {kPascal, kComment, "{ a\r\nb } x (* c\r\n*) // d", {"{ a", "b }", "(* c", "*)", "// d"}},
   };
-  EXPECT_EQ(keywords("x int y"), QStringList{"int"});
-  EXPECT_EQ(keywords("x INT y"), QStringList{"INT"});  // case is ignored
-  EXPECT_TRUE(keywords("f(int)").isEmpty());           // a blank is needed on one side
-  EXPECT_EQ(keywords("f(int y)"), QStringList{"int"});
-  EXPECT_EQ(keywords("x int(y)"), QStringList{"int"});
-  EXPECT_TRUE(keywords("int x").isEmpty());             // first on a line needs a leading "|"
-  EXPECT_EQ(keywords("void f()\r\n\tvoid g"), (QStringList{"void", "void"}));  // a tab counts as a blank
-  EXPECT_EQ(keywords("} else\r\nx"), QStringList{"else"});  // last on a line: trailing "|"
-  EXPECT_TRUE(keywords("x int\r\n").isEmpty());
-  EXPECT_EQ(keywords("  end;\r\nend;"), (QStringList{"end;", "end;"}));  // ";" is kept and counts as "|"
-  EXPECT_EQ(keywords("begin"), QStringList{"begin"});  // alone on a line
-  EXPECT_EQ(keywords(" int int x"), (QStringList{"int", "int"}));
-  EXPECT_EQ(keywords("  break;"), QStringList{"break"});
-  EXPECT_TRUE(keywords("x integer y").isEmpty());
+  for (const Row& row : rows)
+    EXPECT_EQ(textsOf(row.text, row.kind, row.mode), row.expected) << row.text.toStdString();
   EXPECT_EQ(kList.size(), 7);  // the remark and the blank line are no entries
-
   KeywordList fallback = kList;
   fallback.addFallbackWords();
   EXPECT_EQ(fallback.size(), 10);  // "else" was there
   EXPECT_TRUE(fallback.find(u"WHILE"));
-}
-
-TEST(ProgramSpans, StringsAndCommentsOfEachLanguage) {
-  const auto strings = [](const QString& text, LanguageMode mode) {
-    return textsOf(text, SpanKind::ProgramString, mode, kList);
-  };
-  const auto comments = [](const QString& text, LanguageMode mode) {
-    return textsOf(text, SpanKind::ProgramComment, mode, kList);
-  };
-  // An escaped quote does not end the string; "//" inside it is no comment.
-  EXPECT_EQ(strings(R"(s = "a\"b // c" + 'x';)", LanguageMode::Cpp), (QStringList{R"("a\"b // c")", "'x'"}));
-  EXPECT_TRUE(comments(R"(s = "a\"b // c" + 'x';)", LanguageMode::Cpp).isEmpty());
-  EXPECT_EQ(strings("s = \"open\r\nx = 1", LanguageMode::Java), QStringList{"\"open"});  // ends with its line
-  EXPECT_EQ(comments("x; // int y\r\n/* a\r\n int */ y /* z */", LanguageMode::Java),
-            (QStringList{"// int y", "/* a", " int */", "/* z */"}));
-  EXPECT_TRUE(textsOf("/* int y */", SpanKind::ProgramKeyword, LanguageMode::Cpp, kList).isEmpty());
-
-  EXPECT_EQ(comments("print 1; # remark\r\n$#list = 2;", LanguageMode::Perl), QStringList{"# remark"});
-  // Perl strings go on across lines.
-  EXPECT_EQ(strings("print \"a\r\nb\"; 'c#'", LanguageMode::Perl), (QStringList{"\"a", "b\"", "'c#'"}));
-
-  EXPECT_EQ(strings("s := 'it''s'; t := \"x\";", LanguageMode::Pascal), QStringList{"'it''s'"});
-  EXPECT_EQ(comments("{ a\r\nb } x (* c\r\n*) // d", LanguageMode::Pascal),
-            (QStringList{"{ a", "b }", "(* c", "*)", "// d"}));
-}
-
-TEST(ProgramSpans, JavaTextBlocksAreStringsOverLines) {
-  const QString text = "String s = \"\"\"\r\n  /* not a comment \\\"\"\" still text\r\n  \"\"\"; int /* c */ x;\r\nint y;";
-  std::vector<LineState> states;
-  ProgramSpans(text, LanguageMode::Java, kList, &states);
-  EXPECT_EQ(states, (std::vector<LineState>{LineState::TextBlock, LineState::TextBlock, LineState::Code,
-                                            LineState::Code}));
-  EXPECT_EQ(textsOf(text, SpanKind::ProgramString, LanguageMode::Java, kList),
-            (QStringList{"\"\"\"", "  /* not a comment \\\"\"\" still text", "  \"\"\""}));
-  EXPECT_EQ(textsOf(text, SpanKind::ProgramComment, LanguageMode::Java, kList), QStringList{"/* c */"});
-  EXPECT_EQ(textsOf(text, SpanKind::ProgramKeyword, LanguageMode::Java, kList), QStringList{"int"});
-  // One line: the block closes where it opened; C++ has no text blocks.
-  EXPECT_EQ(textsOf("a(\"\"\"x\"\"\") /* y */", SpanKind::ProgramString, LanguageMode::Java, kList),
-            QStringList{"\"\"\"x\"\"\""});
-  EXPECT_EQ(textsOf("s = \"\"\"\r\n/* z", SpanKind::ProgramComment, LanguageMode::Cpp, kList), QStringList{"/* z"});
-}
-
-TEST(ProgramSpans, LineStatesCarryOpenCommentsAndAPascalHeadingIsAKeyword) {
-  std::vector<LineState> states;
-  ProgramSpans("a /* b\r\nc\r\nd */ e\r\n", LanguageMode::Cpp, kList, &states);
-  EXPECT_EQ(states, (std::vector<LineState>{LineState::BlockComment, LineState::BlockComment,
-                                            LineState::Code, LineState::Code}));
-  states.clear();
-  ProgramSpans("x { y\r\nz", LanguageMode::Pascal, kList, &states);
-  EXPECT_EQ(states, (std::vector<LineState>{LineState::BraceComment, LineState::BraceComment}));
-
-  EXPECT_EQ(textsOf("Program Hello;\r\nbegin\r\nend.", SpanKind::ProgramKeyword, LanguageMode::Pascal, kList),
-            (QStringList{"begin", "Program"}));
   const std::optional<ColourSpan> var = PascalHeadingSpan("uses crt;\r\nvar x: integer;");
   ASSERT_TRUE(var);
   EXPECT_EQ(var->start, 11);
   EXPECT_FALSE(PascalHeadingSpan("begin end."));
+}
+
+TEST(ProgramSpans, LineStatesCarryTextBlocksAndOpenComments) {
+  const struct {
+    LanguageMode mode;
+    QString text;
+    std::vector<LineState> states;
+  } rows[] = {
+      {kJava, "String s = \"\"\"\r\n  x \\\"\"\" y\r\n  \"\"\"; int /* c */ x;\r\nint y;",
+       {LineState::TextBlock, LineState::TextBlock, LineState::Code, LineState::Code}},
+      {kCpp, "a /* b\r\nc\r\nd */ e\r\n",
+       {LineState::BlockComment, LineState::BlockComment, LineState::Code, LineState::Code}},
+      {kPascal, "x { y\r\nz", {LineState::BraceComment, LineState::BraceComment}},
+  };
+  for (const auto& row : rows) {
+    std::vector<LineState> states;
+    ProgramSpans(row.text, row.mode, kList, &states);
+    EXPECT_EQ(states, row.states) << row.text.toStdString();
+  }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Colouring against reference pages: every page and program in
-// tests/data/colouring/ (other than the *.spans files of the tag painter's
-// range test) has its expected spans beside it in "<file>.expected".
+// tests/data/colouring/ has its expected spans beside it in "<file>.expected".
 //
 // Pages (.html, .htm) are coloured as a whole repaint colours them: the tag
 // spans of the whole text, then the page's first script as a program. Program

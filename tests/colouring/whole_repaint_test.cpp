@@ -32,26 +32,24 @@ TEST(FirstScriptStretch, NothingWithoutJavaScriptOrAStretch) {
   EXPECT_FALSE(FirstScriptStretch("<script\r\njavascript</script>"));  // tag never closed
 }
 
-TEST(PlanWholeRepaint, WithoutAutomaticColouringOnlyTheScriptIsColoured) {
+TEST(PlanWholeRepaint, ScriptOnlyWithoutAutomaticColouringAndThePageColourFontAndSize) {
   RepaintInputs inputs;
   inputs.autoRepaint = false;
   inputs.pageTextColour = QColor(255, 0, 0);
-  const RepaintPlan plan = PlanWholeRepaint("<script>\r\njavascript\r\n</script>", inputs);
+  RepaintPlan plan = PlanWholeRepaint("<script>\r\njavascript\r\n</script>", inputs);
   EXPECT_FALSE(plan.tagPainting);
   EXPECT_FALSE(plan.wholeTextColour);
   EXPECT_TRUE(plan.script);
   inputs.autoRepaint = inputs.realization = true;
   EXPECT_EQ(PlanWholeRepaint("<p>", inputs).tagPainting->low, 20);
-}
 
-TEST(PlanWholeRepaint, PageColourFontAndSize) {
-  RepaintInputs inputs;
+  // The page's colour always; its font and size with a style block.
   inputs.pageTextColour = QColor(0, 0, 128);
   inputs.pageFontName = "Century";
   inputs.pageFontSizePt = 14;
   inputs.editorFontSize = 10;
 
-  RepaintPlan plan = PlanWholeRepaint("<p>no style block</p>", inputs);
+  plan = PlanWholeRepaint("<p>no style block</p>", inputs);
   EXPECT_EQ(plan.wholeTextColour, QColor(0, 0, 128));
   EXPECT_FALSE(plan.wholeTextFontName);
   EXPECT_FALSE(plan.wholeTextFontSize);

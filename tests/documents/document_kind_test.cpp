@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Names made from a line of the text stay one file name in the current folder.
+// Names made from a line of the text stay one file name in the current
+// folder; a program file selects its language, and Display as Web Page
+// switches the document mode.
 #include "documents/document_kind.h"
+#include "documents/document_mode.h"
 
 #include <gtest/gtest.h>
 
@@ -30,4 +33,21 @@ TEST(FileNameFromText, LongLinesGiveNamesTheFileSystemTakes) {
   for (int i = 0; i < 100; ++i) emoji += QString::fromUcs4(U"\U0001F600");
   const QString shortened = *fileNameFromText(emoji);
   EXPECT_FALSE(shortened.back().isHighSurrogate());  // never half a character
+}
+
+TEST(DocumentMode, ProgramFilesSelectTheirLanguageAndTheWebPageSwitchGivesBackText) {
+  EXPECT_EQ(programLanguageOf("/src/a.CPP"), LanguageMode::Cpp);
+  EXPECT_EQ(programLanguageOf("/src/Main.java"), LanguageMode::Java);
+  EXPECT_EQ(programLanguageOf("/cgi-bin/form.cgi"), LanguageMode::Perl);
+  EXPECT_EQ(programLanguageOf("/src/unit.pp"), LanguageMode::Pascal);
+  // Text and pages leave the language as it is, as does a name without an
+  // extension or a point that belongs to a folder.
+  for (const char* other : {"/home/u/notes.txt", "/home/u/index.html", "/home/u.java/README", ""})
+    EXPECT_EQ(programLanguageOf(other), std::nullopt) << other;
+  for (const int mode : {kTextMode, kProgramMode, kHtmlMode})
+    EXPECT_TRUE(switchWebPage(mode, true).documentMode == kHtmlMode && switchWebPage(mode, true).multiUndo);
+  EXPECT_EQ(switchWebPage(kHtmlMode, false).documentMode, kTextMode);
+  // Switching off does not turn a program into text.
+  EXPECT_EQ(switchWebPage(kProgramMode, false).documentMode, kProgramMode);
+  EXPECT_FALSE(switchWebPage(kHtmlMode, false).multiUndo);
 }

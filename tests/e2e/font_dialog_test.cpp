@@ -6,10 +6,11 @@
 // only substitution maps to an installed family, and for the text typed
 // into the document the program starts with, which is drawn in Qt's
 // fallback face.
-#include "support/virtual_screen.h"
+#include "e2e/real_editor.h"
 
 #include <QImage>
-#include <gtest/gtest.h>
+
+using namespace wrenpad::test;
 
 namespace {
 
@@ -22,55 +23,56 @@ int differingPixels(const QImage& before, const QImage& after) {
   return count;
 }
 
-}  // namespace
+struct FontCase {
+  QByteArray face;
+  bool loaded;  // a file opened, or text typed into the first document
+};
 
-TEST(FontDialog, OkWithoutAChangeLeavesTheTextAndTheStoredFaceAsTheyWere) {
-  if (!wrenpad::test::canGrabRealWindows()) GTEST_SKIP() << "Xvfb, xdotool and ImageMagick's import are needed";
-  struct Case {
-    QByteArray face;
-    bool loaded;  // a file opened, or text typed into the first document
-  };
-  for (const auto& [face, loaded] : {Case{"DejaVu Sans", true}, Case{"MS Gothic", true}, Case{"MS Gothic", false}}) {
-    SCOPED_TRACE(face.toStdString() + (loaded ? " loaded" : " typed"));
-    wrenpad::test::VirtualScreen screen;
-    ASSERT_TRUE(screen.start());
-    wrenpad::test::TempFolder folder;
-    // Charset 1: the face serves English text as well.
-    folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\nDefFontName=" + face + "\r\nDefFontCharset=1\r\n");
-    folder.write("memo.txt", "Hello world, in the face the settings name\r\nand a second line\r\n");
-    QProcess editor;
-    QString trace;
-    ASSERT_TRUE(wrenpad::test::startShownEditor(editor, screen, folder, trace, loaded ? "memo.txt" : QString()))
-        << trace.toStdString();
-    if (!loaded) {
-      ASSERT_TRUE(screen.xdotool({"type", "Hello world, typed"}));
-    }
-    const QImage before = screen.grab();
+struct FontDialog : RealEditor, ::testing::WithParamInterface<FontCase> {};
 
-    ASSERT_TRUE(screen.xdotool({"key", "alt+e", "o"}));
-    ASSERT_TRUE(screen.waitForFocus(QStringLiteral("Select Font")));
-    ASSERT_TRUE(screen.xdotool({"key", "Return"}));
-    ASSERT_TRUE(screen.waitForFocus(QStringLiteral(" - Wrenpad")));
-    // What the dialog's OK changed shows once the screen stops changing.
-    QImage after = screen.grab();
-    wrenpad::test::waitUntil([&] {
-      const QImage next = screen.grab();
-      const bool settled = differingPixels(after, next) < 200;
-      after = next;
-      return settled;
-    }, 5000);
-    // The caret may blink between the two grabs; a changed face or slant
-    // changes thousands of pixels.
-    EXPECT_LT(differingPixels(before, after), 200);
-
-    ASSERT_TRUE(screen.xdotool({"key", "ctrl+q"}));
-    if (!loaded) {
-      // The question whether to save the typed text.
-      ASSERT_TRUE(wrenpad::test::waitUntil([&] { return screen.focusedWindow() == QStringLiteral("Wrenpad"); }, 10000));
-      ASSERT_TRUE(screen.xdotool({"key", "alt+n"}));
-    }
-    ASSERT_TRUE(editor.waitForFinished(10000)) << trace.toStdString();
-    const QByteArray settings = wrenpad::test::TempFolder::read(folder.file("wrenpad.ini"));
-    EXPECT_TRUE(settings.contains("DefFontName=" + face + "\r\n")) << settings.toStdString();
+TEST_P(FontDialog, OkWithoutAChangeLeavesTheTextAndTheStoredFaceAsTheyWere) {
+  if (!canGrabRealWindows()) GTEST_SKIP() << "ImageMagick's import is needed";
+  const auto& [face, loaded] = GetParam();
+  // Charset 1: the face serves English text as well.
+  folder.write("wrenpad.ini",
+               "[Settings]\r\nJpn=0\r\nDefFontName=" + face + "\r\nDefFontCharset=1\r\n");
+  folder.write("memo.txt", "Hello world, in the face the settings name\r\nand a second line\r\n");
+  ASSERT_TRUE(start(loaded ? "memo.txt" : QString())) << trace.toStdString();
+  if (!loaded) {
+    ASSERT_TRUE(screen.xdotool({"type", "Hello world, typed"}));
   }
+  const QImage before = screen.grab();
+
+  ASSERT_TRUE(screen.xdotool({"key", "alt+e", "o"}));
+  ASSERT_TRUE(screen.waitForFocus(QStringLiteral("Select Font")));
+  ASSERT_TRUE(screen.xdotool({"key", "Return"}));
+  ASSERT_TRUE(screen.waitForFocus(QStringLiteral(" - Wrenpad")));
+  // What the dialog's OK changed shows once the screen stops changing.
+  QImage after = screen.grab();
+  waitUntil([&] {
+    const QImage next = screen.grab();
+    const bool settled = differingPixels(after, next) < 200;
+    after = next;
+    return settled;
+  }, 5000);
+  // The caret may blink between the two grabs; a changed face or slant
+  // changes thousands of pixels.
+  EXPECT_LT(differingPixels(before, after), 200);
+
+  ASSERT_TRUE(screen.xdotool({"key", "ctrl+q"}));
+  if (!loaded) {
+    // The question whether to save the typed text.
+    const auto asked = [&] { return screen.focusedWindow() == QStringLiteral("Wrenpad"); };
+    ASSERT_TRUE(waitUntil(asked, 10000));
+    ASSERT_TRUE(screen.xdotool({"key", "alt+n"}));
+  }
+  ASSERT_TRUE(editor.waitForFinished(10000)) << trace.toStdString();
+  const QByteArray settings = TempFolder::read(folder.file("wrenpad.ini"));
+  EXPECT_TRUE(settings.contains("DefFontName=" + face + "\r\n")) << settings.toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(Faces, FontDialog,
+                         ::testing::Values(FontCase{"DejaVu Sans", true}, FontCase{"MS Gothic", true},
+                                           FontCase{"MS Gothic", false}));
+
+}  // namespace

@@ -3,17 +3,13 @@
 // it opens in the large view, takes keys at its end, its start and a line
 // reached through the line-number box, and Ctrl+S writes exactly those
 // edits, every other byte as it was (Shift-JIS, CR LF).
-#include "support/virtual_screen.h"
+#include "e2e/real_editor.h"
 
-#include <QProcess>
-#include <gtest/gtest.h>
+using namespace wrenpad::test;
 
-TEST(LargeFile, KeysAndSaveOnAFileAboveTheLargeFileSize) {
-  if (!wrenpad::test::canDriveRealWindows()) GTEST_SKIP() << "Xvfb and xdotool are needed";
-  wrenpad::test::VirtualScreen screen;
-  ASSERT_TRUE(screen.start());
-  wrenpad::test::TempFolder folder;
-  folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\n");
+using LargeFile = RealEditor;
+
+TEST_F(LargeFile, KeysAndSaveOnAFileAboveTheLargeFileSize) {
   // About 20 MB: "漢字 line N" in Shift-JIS, CR LF after each.
   QByteArray bytes;
   std::vector<qsizetype> lineStarts;
@@ -22,10 +18,7 @@ TEST(LargeFile, KeysAndSaveOnAFileAboveTheLargeFileSize) {
     bytes += "\x8a\xbf\x8e\x9a line " + QByteArray::number(line) + "\r\n";
   }
   const QString path = folder.write("big.txt", bytes);
-  QProcess editor;
-  QString trace;
-  ASSERT_TRUE(wrenpad::test::startShownEditor(editor, screen, folder, trace, "big.txt", 30000))
-      << trace.toStdString();
+  ASSERT_TRUE(start("big.txt", 30000)) << trace.toStdString();
 
   ASSERT_TRUE(screen.xdotool({"key", "ctrl+End"}));
   ASSERT_TRUE(screen.xdotool({"type", "--delay", "30", "end"}));
@@ -37,7 +30,5 @@ TEST(LargeFile, KeysAndSaveOnAFileAboveTheLargeFileSize) {
   QByteArray expected = bytes + "end";
   expected.insert(lineStarts[999], "mid\r\n");
   expected.prepend("top");
-  EXPECT_TRUE(wrenpad::test::waitForFile(path, expected, editor)) << trace.toStdString();
-  editor.kill();
-  editor.waitForFinished(5000);
+  expectFile(path, expected);
 }

@@ -4,36 +4,23 @@
 // once); the next start, in this process with scripted answers, offers the
 // text and opens it as a modified document under its old name.
 #include "documents/recovery.h"
-#include "editor/editor_control.h"
-#include "window/main_window.h"
-#include "support/virtual_screen.h"
+#include "e2e/real_editor.h"
 #include "support/window_fixture.h"
 
-#include <QThread>
-#include <gtest/gtest.h>
 #include <csignal>
 
 using namespace wrenpad;
 
 namespace {
 
-struct Recovery : ::testing::Test {
-  test::TempFolder folder;
-  test::VirtualScreen screen;
-  QProcess editor;
-  QString trace;
-
+struct Recovery : test::RealEditor {
   void SetUp() override {
-    if (!test::canDriveRealWindows()) GTEST_SKIP() << "Xvfb and xdotool are needed";
-    ASSERT_TRUE(screen.start());
+    RealEditor::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
     folder.write("wrenpad.ini", "[Settings]\r\nJpn=0\r\nMultiUndo=1\r\n");
-    ASSERT_TRUE(test::startShownEditor(editor, screen, folder, trace)) << trace.toStdString();
+    ASSERT_TRUE(start()) << trace.toStdString();
     ASSERT_TRUE(screen.xdotool({"type", "--delay", "30", "recover me"}));
     ASSERT_TRUE(test::waitForOutput(editor, trace, "text changed", 5000)) << trace.toStdString();
-  }
-  void TearDown() override {
-    editor.kill();
-    editor.waitForFinished(5000);
   }
 
   // The next start: asked whether to recover, answers Yes.

@@ -28,34 +28,40 @@ QString expand(const QString& text, int caret, const std::vector<CodeTemplate>& 
   return result.insert(e->caret, u'|');
 }
 
-const std::vector<CodeTemplate> kFor{{"for", "for (|; ; ) {\\n}"}};
-
+// The word before the caret is expanded at its indentation; the first
+// template found in the word is taken.
 TEST(CodeTemplates, TheWordBeforeTheCaretIsExpandedAtItsIndentation) {
-  EXPECT_EQ(expand("    for", 7, kFor), "    for (|; ; ) {\r\n    }");
-  // On a later line, with text after the caret left alone.
-  EXPECT_EQ(expand("x\r\n  for rest", 8, kFor), "x\r\n  for (|; ; ) {\r\n  } rest");
-  // Tabs stay tabs; every other character before the word takes a blank.
-  EXPECT_EQ(expand("\t\tfor", 5, kFor), "\t\tfor (|; ; ) {\r\n\t\t}");
-  EXPECT_EQ(expand("x =\tfor", 7, kFor), "x =\tfor (|; ; ) {\r\n   \t}");
-  // Without a "|" the caret goes after the inserted text.
-  EXPECT_EQ(expand("  p", 3, {{"p", "a\\nb"}}), "  a\r\n  b|");
-  // Only the first "|" marks the caret; a second one is text.
-  EXPECT_EQ(expand("or", 2, {{"or", "x|y|"}}), "x|y|");
-}
-
-TEST(CodeTemplates, TheFirstTemplateFoundInTheWordIsTaken) {
-  EXPECT_EQ(expand("fork", 4, kFor), "for (|; ; ) {\r\n}");  // occurs inside the word
-  EXPECT_EQ(expand("for", 3, {{"or", "A|"}, {"for", "B|"}}), "A|");
-  EXPECT_EQ(expand("fo", 2, kFor), "fo");                  // the word is shorter
-  EXPECT_EQ(expand("FOR", 3, kFor), "FOR");                // case counts
-  EXPECT_EQ(expand("for x", 5, kFor), "for x");            // the word is "x"
-  // Nothing typed: at the text's start, a line's start, after a blank.
+  const std::vector<CodeTemplate> kFor{{"for", "for (|; ; ) {\\n}"}};
   const std::vector<CodeTemplate> anyWord{{"", "never"}, {"x", "X"}};
-  EXPECT_FALSE(ExpandTemplateAt("", 0, anyWord));
-  EXPECT_FALSE(ExpandTemplateAt("ab\r\n", 4, anyWord));
-  EXPECT_FALSE(ExpandTemplateAt("ab ", 3, anyWord));
-  EXPECT_FALSE(ExpandTemplateAt("word", 4, anyWord));  // an empty abbreviation never matches
-  EXPECT_EQ(expand("wordx", 5, anyWord), "X|");
+  const struct {
+    QString text;
+    int caret;
+    std::vector<CodeTemplate> templates;
+    QString expected;
+  } cases[] = {
+      {"    for", 7, kFor, "    for (|; ; ) {\r\n    }"},
+      // On a later line, with text after the caret left alone.
+      {"x\r\n  for rest", 8, kFor, "x\r\n  for (|; ; ) {\r\n  } rest"},
+      // Tabs stay tabs; every other character before the word takes a blank.
+      {"\t\tfor", 5, kFor, "\t\tfor (|; ; ) {\r\n\t\t}"},
+      {"x =\tfor", 7, kFor, "x =\tfor (|; ; ) {\r\n   \t}"},
+      {"  p", 3, {{"p", "a\\nb"}}, "  a\r\n  b|"},  // without a "|": after the text
+      {"or", 2, {{"or", "x|y|"}}, "x|y|"},  // only the first "|" marks the caret
+      {"fork", 4, kFor, "for (|; ; ) {\r\n}"},  // occurs inside the word
+      {"for", 3, {{"or", "A|"}, {"for", "B|"}}, "A|"},
+      {"fo", 2, kFor, "fo"},        // the word is shorter
+      {"FOR", 3, kFor, "FOR"},      // case counts
+      {"for x", 5, kFor, "for x"},  // the word is "x"
+      // Nothing typed: at the text's start, a line's start, after a blank;
+      // an empty abbreviation never matches.
+      {"", 0, anyWord, ""},
+      {"ab\r\n", 4, anyWord, "ab\r\n"},
+      {"ab ", 3, anyWord, "ab "},
+      {"word", 4, anyWord, "word"},
+      {"wordx", 5, anyWord, "X|"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(expand(c.text, c.caret, c.templates), c.expected) << c.text.toStdString();
 }
 
 TEST(CodeTemplates, ListsAreParsedLineByLineAndSortedForSaving) {

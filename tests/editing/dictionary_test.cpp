@@ -34,9 +34,7 @@ TEST(WordRangeAtCaret, TakesTheWholeWordAroundTheCaret) {
   EXPECT_EQ(rangeAt(int(text.indexOf("left")) + 2), (WordRange{int(text.indexOf("left")), 4}));
   // The last word of the text ends with the text; the start of a line starts a word.
   EXPECT_EQ(rangeAt(int(text.size())), (WordRange{int(text.indexOf("last")), 4}));
-}
-
-TEST(WordRangeAtCaret, AWordWithoutAnEndWithinTwentyCharactersIsNoWord) {
+  // A word without an end within twenty characters is no word.
   EXPECT_EQ(WordRangeAtCaret(QString(19, u'a') + " b", 5), (WordRange{0, 19}));
   EXPECT_EQ(WordRangeAtCaret(QString(20, u'a') + " b", 5), std::nullopt);
   EXPECT_EQ(WordRangeAtCaret(QString::fromUtf8("日本語の文章には空白がほとんどないのでここまで続く"), 3),

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Count, the tab width and the line-number box.
 #include "editing/editing_fixture.h"
-#include "editing/enhanced_edit.h"
 #include "text/translation.h"
 
-#include <QApplication>
-#include <QLineEdit>
 
 using namespace wrenpad;
 using namespace wrenpad::test;
@@ -73,19 +70,4 @@ TEST_F(EditingFixture, TheLineJumpNeverSplitsACharacterBeyondSixteenBits) {
   EXPECT_EQ(editor.selStart() - editor.positionOfLine(2), 6);
   tools.GoToLine(3, 9);  // past the line's end: its end
   EXPECT_EQ(editor.selStart() - editor.positionOfLine(2), 8);
-}
-
-TEST(EnhancedEdit, TurnsAquaWhileFocusedAndBackAfterwards) {
-  QWidget window;
-  TEnhancedEdit box(&window);
-  QLineEdit other(&window);
-  window.show();
-  const QColor before = box.palette().color(QPalette::Base);
-  box.setFocus();
-  QApplication::processEvents();
-  ASSERT_TRUE(box.hasFocus());
-  EXPECT_EQ(box.palette().color(QPalette::Base), QColor(0, 255, 255));
-  other.setFocus();
-  QApplication::processEvents();
-  EXPECT_EQ(box.palette().color(QPalette::Base), before);
 }

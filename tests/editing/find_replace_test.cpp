@@ -79,7 +79,7 @@ TEST_F(FindReplaceTest, FindFollowsTheFindDialogsCaseRuleAndFoldsNonAsciiCase) {
   EXPECT_EQ(find.findFields().findText, "abc");
 }
 
-TEST_F(FindReplaceTest, FindStartsAfterTheSelectionAndStopsAtTheEndWithAMessage) {
+TEST_F(FindReplaceTest, FindStartsAfterTheSelectionAndStopsAtTheEndAndAnEmptySearchDoesNothing) {
   find.mmFindClick();
   setText("|abc abc");
   findNext("abc", true);
@@ -91,9 +91,9 @@ TEST_F(FindReplaceTest, FindStartsAfterTheSelectionAndStopsAtTheEndWithAMessage)
   EXPECT_EQ(dialogs.askedOf("message"), QStringList{"Could not find the word"});
   EXPECT_FALSE(find.findDialogOpen());
   EXPECT_EQ(pasteShortcut, (std::vector<bool>{false, true}));
-}
 
-TEST_F(FindReplaceTest, AnEmptySearchDoesNothing) {
+  // An empty search does nothing.
+  dialogs.asked.clear();
   find.mmFindClick();
   setText("ab|c");
   findNext("", false);
@@ -123,65 +123,54 @@ TEST_F(FindReplaceTest, ReplaceReplacesTheSelectionAndSelectsTheNextOccurrence) 
   EXPECT_EQ(textWithCaret(), "bar [foo]");
 }
 
-TEST_F(FindReplaceTest, ReplaceAllWithTheCaretAtTheStartCoversTheWholeTextAndAsksNothing) {
+// Replace All from the caret to the end, then, if the user says Yes, from the
+// start to the caret; from the start it asks nothing. An occurrence across
+// the split (one before the caret) is replaced exactly once: replacements
+// that hold the search text would show a second replacement.
+TEST_F(FindReplaceTest, ReplaceAllReplacesEveryOccurrenceOnceInTwoPasses) {
+  const struct {
+    QString text, what, with;
+    bool matchCase;
+    Answer answer;
+    QString expected;  // with a "|": the caret is checked as well
+  } cases[] = {
+      {"|abc Abc abc", "abc", "x", false, Answer::Yes, "|x x x"},
+      // The occurrence at 0 reaches past the caret at 3 and is not left out.
+      {"abc|abc", "ABC", "x", false, Answer::Yes, "xx"},
+      {"|xx", "X", "y", true, Answer::Yes, "xx"},  // case-sensitive: no hit
+      // The occurrence beginning just before the caret belongs to the first pass.
+      {"ab ab ab a|b ab", "ab", "X", false, Answer::Yes, "X X X X X|"},
+      {"ab ab ab a|b ab", "ab", "X", false, Answer::No, "ab ab ab X| X"},
+      {"abc abc| abc", "abc", "[abc]", false, Answer::No, "abc abc [abc]"},
+      {"abc abc| abc", "abc", "[abc]", false, Answer::Yes, "[abc] [abc] [abc]"},
+      // The first pass takes "aa" at the split; the one before reaches into it.
+      {"--aa|aa", "aa", "b", false, Answer::Yes, "--aba"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    setText(c.text);
+    dialogs.answers = {c.answer};
+    replace(Kind::ReplaceAll, c.what, c.with, c.matchCase);
+    EXPECT_EQ(c.expected.contains(u'|') ? textWithCaret() : editor.text(), c.expected);
+  }
+  // The reports of the last cases: asked, and on Yes told the second count.
+  EXPECT_EQ(dialogs.askedOf("question").first(),
+            "2 of the words have been replaced.\n"
+            "Would you like to continue replacing from start to current cursor?");
+  EXPECT_EQ(dialogs.askedOf("message"),
+            (QStringList{"Additional 3 of the words have been replaced.",
+                         "Additional 2 of the words have been replaced.",
+                         "Additional 0 of the words have been replaced."}));
+  EXPECT_EQ(recolours, 7);  // every Replace All that replaced something
+
+  // From the start: nothing asked, the text modified, the dialog closed.
   find.mmReplaceClick();
-  setText("|abc Abc abc");
-  replace(Kind::ReplaceAll, "abc", "x", false);
-  EXPECT_EQ(textWithCaret(), "|x x x");
-  EXPECT_EQ(dialogs.asked, QStringList{"modeless: ReplaceDialog"});
+  dialogs.asked.clear();
+  setText("|abc");
+  replace(Kind::ReplaceAll, "abc", "x");
+  EXPECT_EQ(dialogs.asked, QStringList{});
   EXPECT_TRUE(editor.isModified());
   EXPECT_FALSE(find.replaceDialogOpen());
-  EXPECT_EQ(recolours, 1);
-
-  // So it does up to the caret at 3: the occurrence at 0 reaches past the
-  // caret and is not left out.
-  setText("abc|abc");
-  replace(Kind::ReplaceAll, "ABC", "x", false);
-  EXPECT_EQ(editor.text(), "xx");
-  replace(Kind::ReplaceAll, "X", "y", true);  // case-sensitive: no hit
-  EXPECT_EQ(editor.text(), "xx");
-}
-
-TEST_F(FindReplaceTest, ReplaceAllFromTheMiddleReportsAndOnYesReplacesBeforeTheCaret) {
-  setText("ab ab ab a|b ab");
-  dialogs.answers = {Answer::Yes};
-  replace(Kind::ReplaceAll, "ab", "X");
-  // The occurrence beginning just before the caret belongs to the first pass.
-  EXPECT_EQ(dialogs.askedOf("question"),
-            QStringList{"2 of the words have been replaced.\n"
-                        "Would you like to continue replacing from start to current cursor?"});
-  EXPECT_EQ(dialogs.askedOf("message"), QStringList{"Additional 3 of the words have been replaced."});
-  EXPECT_EQ(textWithCaret(), "X X X X X|");  // the caret's old place, within the shorter text
-  EXPECT_EQ(recolours, 1);
-
-  setText("ab ab ab a|b ab");
-  dialogs.answers = {Answer::No};
-  replace(Kind::ReplaceAll, "ab", "X");
-  EXPECT_EQ(textWithCaret(), "ab ab ab X| X");
-  EXPECT_EQ(dialogs.askedOf("message").size(), 1);  // no second report
-}
-
-TEST_F(FindReplaceTest, AnOccurrenceAcrossTheSplitIsReplacedExactlyOnce) {
-  // The split is one before the caret: "abc" at 4 begins before it and
-  // crosses it. The replacement holds the search text, so a second
-  // replacement would show.
-  setText("abc abc| abc");
-  dialogs.answers = {Answer::No};
-  replace(Kind::ReplaceAll, "abc", "[abc]");
-  EXPECT_EQ(editor.text(), "abc abc [abc]");
-
-  setText("abc abc| abc");
-  dialogs.answers = {Answer::Yes};
-  replace(Kind::ReplaceAll, "abc", "[abc]");
-  EXPECT_EQ(editor.text(), "[abc] [abc] [abc]");
-  EXPECT_EQ(dialogs.askedOf("message").last(), "Additional 2 of the words have been replaced.");
-
-  // Overlapping hits: the first pass takes "aa" at the split, so the one
-  // before it, which reaches into that hit, is not replaced a second time.
-  setText("--aa|aa");
-  dialogs.answers = {Answer::Yes};
-  replace(Kind::ReplaceAll, "aa", "b");
-  EXPECT_EQ(editor.text(), "--aba");
 }
 
 TEST_F(FindReplaceTest, ReplaceAllWithNoHitLeavesTheTextAloneButStillAsks) {
@@ -217,7 +206,6 @@ TEST_F(FindReplaceTest, OneUndoTakesTheWholeReplaceAllBack) {
   dialogs.answers = {Answer::Yes};
   replace(Kind::ReplaceAll, "ab", "X");
   ASSERT_EQ(editor.text(), "X X X X X");
-  EXPECT_TRUE(editor.isModified());
   editor.undo();
   EXPECT_EQ(editor.text(), "ab ab ab ab ab");
   editor.undo();  // the control's undo redoes

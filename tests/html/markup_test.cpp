@@ -17,34 +17,19 @@ QString after(const QString& text, const Plan& plan) {
 }
 }  // namespace
 
-TEST(Markup, UnwrappingFindsTheOpenTagAndItsClosingOrChangesNothing) {
-  const QString text = "a <B>bo|ld</b> c";
-  const auto plan = PlanUnwrapTag(QString(text).remove('|'), 7, "b");
+// The worked examples of each command are checked through the commands.
+TEST(Markup, UnwrappingCentringAndHeadingsAtTheirEdges) {
+  const auto plan = PlanUnwrapTag("a <B>bold</b> c", 7, "b");
   ASSERT_TRUE(plan);
-  EXPECT_EQ(after(QString(text).remove('|'), *plan), "a bo|ld c");
   EXPECT_EQ(plan->enclosed, (TextRange{2, 6}));
   // The caret right after the opening tag, and an empty pair.
   EXPECT_EQ(after(QString("<b></b>"), *PlanUnwrapTag("<b></b>", 3, "b")), "|");
-  // No opening tag before the caret, or no closing tag after it.
-  EXPECT_FALSE(PlanUnwrapTag("bold</b>", 2, "b"));
-  EXPECT_FALSE(PlanUnwrapTag("<b>bold", 5, "b"));
-}
+  EXPECT_FALSE(PlanUnwrapTag("bold</b>", 2, "b"));  // no opening tag before the caret
 
-TEST(Markup, CentreRemovalNeedsBothTags) {
-  const QString text = "<center>Title</center>\r\nx";
-  EXPECT_TRUE(CaretFollowsCentreTag(text, 10));
   EXPECT_FALSE(CaretFollowsCentreTag("<center><p align=\"right\">T", 26));
-  const auto plan = PlanCentreRemoval(text, 10);
-  ASSERT_TRUE(plan);
-  EXPECT_EQ(after(text, *plan), "Title|\r\nx");
-  EXPECT_FALSE(PlanCentreRemoval("<center>Title", 10));
-}
+  EXPECT_FALSE(PlanCentreRemoval("<center>Title", 10));  // no closing tag
 
-TEST(Markup, HeadingsAreStrippedAndApplied) {
   EXPECT_EQ(StripHeadingTags("<h2 align = \"center\">Title</h2>"), "align = \"center\">Title");
-  EXPECT_EQ(StripHeadingTags("no heading"), "no heading");
-  EXPECT_EQ(HeadingLine("Intro<br>", 3), "<h3>Intro</h3>");
-  EXPECT_EQ(HeadingLine("<h3 align = \"center\">Intro</h3>", 0), "Intro");
   EXPECT_EQ(HeadingLine("<h2 align = \"right\">T</h2>", 4), "<h4 align = \"right\">T</h4>");
   EXPECT_EQ(HeadingLine("<H1>T</H1><br>", 0), "T");
   // A paragraph tag on a plain line is not taken for a heading's remains.
@@ -54,10 +39,8 @@ TEST(Markup, HeadingsAreStrippedAndApplied) {
 
 // "\u0130" lower-cases to two characters with QString::toLower; positions
 // must still be those of the text as written.
-const QString kDottedCapitalI = QString(QChar(0x130));
-
 TEST(Markup, ACharacterWithALongerLowerCaseBeforeTheTagKeepsEveryPlace) {
-  const QString i = kDottedCapitalI;
+  const QString i = QString(QChar(0x130));
   const QString bold = i + "<b>bold</b>";
   const auto unwrapped = PlanUnwrapTag(bold, 6, "b");
   ASSERT_TRUE(unwrapped);
@@ -68,24 +51,17 @@ TEST(Markup, ACharacterWithALongerLowerCaseBeforeTheTagKeepsEveryPlace) {
   EXPECT_EQ(after(centred, *uncentred), i + i + "T|");
   EXPECT_EQ(StripHeadingTags(i + i + "<h2>T</h2>"), i + i + "T");
   EXPECT_EQ(HeadingLine(i + "<H2>T</H2>", 3), "<h3>" + i + "T</h3>");
+  // Inside an open list a new item starts the caret's line.
   const QString list = i + "<ul>\r\n    <li>a\r\nb";
   EXPECT_EQ(after(list, PlanList(list, 18, 0, ListKind::Bullet)), i + "<ul>\r\n    <li>a\r\n    <li>|b");
 }
 
-TEST(Markup, ListsFromTheSelectionTheLineOrANewItem) {
-  EXPECT_EQ(ListFromSelection("a<br>\r\nb", ListKind::Bullet), "<ul>\r\n    <li>a\r\n    <li>b\r\n</ul>");
+TEST(Markup, ListsFromTheSelectionOrAroundTheLine) {
   EXPECT_EQ(ListFromSelection("a<BR>\r\nb<br>", ListKind::Numbered),
             "<ol>\r\n    <li>a\r\n    <li>b\r\n    <li>\r\n</ol>");
-
-  const QString lines = "one\r\ntw|o\r\nthree";
-  const QString text = QString(lines).remove('|');
+  const QString text = "one\r\ntwo\r\nthree";
   const ListPlan around = PlanList(text, 7, 0, ListKind::Bullet);
   EXPECT_EQ(after(text, around), "one\r\n<ul>\r\n    <li>tw|o\r\n</ul>three");
   ASSERT_EQ(around.tagRanges.size(), 2u);
   EXPECT_EQ(around.tagRanges[1], (TextRange{24, 29}));
-  // The last line closes the list on a line of its own.
-  EXPECT_EQ(after(QString("x"), PlanList("x", 1, 0, ListKind::Bullet)), "<ul>\r\n    <li>x|\r\n</ul>");
-  // Inside an open list a new item starts the caret's line.
-  EXPECT_EQ(after(QString("<ul>\r\n    <li>a\r\nb"), PlanList("<ul>\r\n    <li>a\r\nb", 17, 0, ListKind::Bullet)),
-            "<ul>\r\n    <li>a\r\n    <li>|b");
 }

@@ -4,7 +4,6 @@
 #include "colouring/colouring_context.h"
 #include "editing/editing_fixture.h"
 #include "html/table_command.h"
-#include "text/translation.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,11 +100,6 @@ TEST(TableForm, SwitchingRowsAndColumnsStoresTheEditedValues) {
   EXPECT_EQ(dialog.values().background, QColor(Qt::white));
   QTest::mouseClick(dialog.ColorEdit1, Qt::LeftButton);
   EXPECT_EQ(dialog.values().background, QColor(255, 0, 0));
-  {
-    const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
-    TTableDialog translated;
-    EXPECT_EQ(translated.windowTitle(), "表の属性");
-  }
 
   dialog.edColNo->setValue(2);
   dialog.edColWidth->clear();

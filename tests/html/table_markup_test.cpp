@@ -25,13 +25,10 @@ TEST(TableMarkup, DefaultsAndTheAttributesOfTheTableTag) {
   TableMarkupValues values;
   EXPECT_EQ(TableMarkup(values), kDefaults);
 
-  values.alignment = 1;
-  values.background = RgbColour{255, 0, 0};
-  EXPECT_EQ(tableTag(TableMarkup(values)),
-            "<table  border = \"3\" align = \"center\" bgcolor = \"FF0000\" cellspacing = \"2\" cellpadding = \"2\">");
-
+  // Alignment and background (written as the command shows) go with the border.
   values.alignment = 2;
-  values.border = 0;  // alignment and background go with the border
+  values.background = RgbColour{255, 0, 0};
+  values.border = 0;
   EXPECT_EQ(tableTag(TableMarkup(values)), "<table  cellspacing = \"2\" cellpadding = \"2\">");
 
   values = {};
@@ -95,10 +92,6 @@ TEST(TableMarkup, SizesFromNoneToAHundred) {
   values.columns = 0;
   EXPECT_TRUE(TableMarkup(values).endsWith("cellpadding = \"2\">\r\n<tr>\r\n<tr>\r\n<tr>\r\n</table> \r\n"));
 
-  values.rows = 1;
-  values.columns = 1;
-  EXPECT_TRUE(TableMarkup(values).endsWith(">\r\n<tr>\r\n<td>           \r\n</table> \r\n"));
-
   for (const int size : {40, 100}) {
     values.rows = size;
     values.columns = size;
@@ -114,13 +107,7 @@ TEST(TableMarkup, SizesFromNoneToAHundred) {
 TEST(TableAddRow, CopiesTheFirstRowsCellsAndGoesBeforeTheNextRow) {
   const QString table = QStringLiteral(
       "<p>\r\n<TABLE border=1>\r\n<tr>\r\n<td>a\r\n<td>b\r\n<td>c\r\n<tr>\r\n<td>d\r\n<td>e\r\n<td>f\r\n</table>\r\nafter");
-  const int firstCell = int(table.indexOf(u"<td>a")) + 4;
-  const auto row = AddRowInsertion(table, firstCell);
-  ASSERT_TRUE(row);
-  EXPECT_EQ(row->text, "\r\n<tr>\r\n<td>        <td>        <td>        \r\n");
-  EXPECT_EQ(row->position, table.indexOf(u"<tr", firstCell));
-
-  // In the last row: before the table's end, not before a row of a later table.
+  // The row in the first row is checked through the command. In the last row: before the table's end, not before a row of a later table.
   const QString twoTables = table + QStringLiteral("<table><tr><td>x</table>");
   const int lastRow = int(table.indexOf(u"<td>f")) + 5;
   const auto last = AddRowInsertion(twoTables, lastRow);

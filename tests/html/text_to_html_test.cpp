@@ -30,36 +30,31 @@ QString pageOf(const QString& body) {
 
 }  // namespace
 
+// Typed text is escaped once ("&lt;" stays as typed); a short body gets
+// three line breaks, an escaped bracket is long enough on its own.
 TEST(TextToHtml, TextBecomesEscapedBreakLines) {
-  EXPECT_EQ(TextToHtmlBody("a<b\r\nc"), "a&lt;b<br>\r\nc");
-  EXPECT_EQ(TextToHtmlBody("x > y && z"), "x &gt; y &amp;&amp; z");
-  EXPECT_EQ(TextToHtmlBody("&lt; stays as typed"), "&amp;lt; stays as typed");
-  EXPECT_EQ(TextToHtmlBody("日本語の文\r\n二行目"), "日本語の文<br>\r\n二行目");
-
+  EXPECT_EQ(TextToHtmlBody("a<b> && &lt;\r\nc"), "a&lt;b&gt; &amp;&amp; &amp;lt;<br>\r\nc");
   const HtmlConversion page = ConvertTextToHtml("a<b\r\nc", false, kPlain);
   EXPECT_EQ(page.page, pageOf("a&lt;b<br>\r\nc"));
   // The caret stands at the start of the body's second line.
   EXPECT_EQ(page.page.mid(page.caret), "c</body>\r\n</html>");
-}
 
-TEST(TextToHtml, ShortTextsGetThreeLineBreaks) {
   EXPECT_EQ(ConvertTextToHtml("", false, kPlain).page, pageOf("\r\n\r\n\r\n"));
   const HtmlConversion two = ConvertTextToHtml("ab", false, kPlain);
   EXPECT_EQ(two.page, pageOf("ab\r\n\r\n\r\n"));
   EXPECT_EQ(two.page.mid(two.caret, 3), "\r\n\r");  // no tag: two characters into the body
-  // An escaped bracket is long enough on its own.
   EXPECT_EQ(ConvertTextToHtml("<", false, kPlain).page, pageOf("&lt;"));
 }
 
 TEST(TextToHtml, CommaSeparatedFilesBecomeTables) {
-  EXPECT_EQ(CsvToHtmlRows("1,2\r\n3,4"), "1<td>2\r\n<tr>\r\n<td>3<td>4");
-  EXPECT_EQ(CsvToHtmlRows("\"a, b\",c"), "a, b<td>c");
-  EXPECT_EQ(CsvToHtmlRows("\"say \"\"hi\"\"\",\"\"\"\""), "say \"hi\"<td>\"");
-  EXPECT_EQ(CsvToHtmlRows("1,,3\r\n,"), "1<td><td>3\r\n<tr>\r\n<td><td>");
-  EXPECT_EQ(CsvToHtmlRows("<b>,x&y,\"<i>\""), "&lt;b&gt;<td>x&amp;y<td>&lt;i&gt;");
-  EXPECT_EQ(CsvToHtmlRows("\"two\r\nlines\",z"), "two<br>\r\nlines<td>z");
-  EXPECT_EQ(CsvToHtmlRows("東京,\"大阪, 京都\""), "東京<td>大阪, 京都");
-  EXPECT_EQ(CsvToHtmlRows("a\"b,\"open"), "a\"b<td>open");  // a quote inside a field, one left open
+  const std::pair<const char*, const char*> cases[] = {
+      {"1,,3\r\n,", "1<td><td>3\r\n<tr>\r\n<td><td>"},
+      {"\"say \"\"hi\"\"\",\"\"\"\"", "say \"hi\"<td>\""},
+      {"<b>,x&y,\"<i>, \"", "&lt;b&gt;<td>x&amp;y<td>&lt;i&gt;, "},
+      {"\"two\r\nlines\",z\nw", "two<br>\r\nlines<td>z\r\n<tr>\r\n<td>w"},
+      {"a\"b,\"open", "a\"b<td>open"},  // a quote inside a field, one left open
+  };
+  for (const auto& [csv, rows] : cases) EXPECT_EQ(CsvToHtmlRows(csv), rows) << csv;
 
   const HtmlConversion table = ConvertTextToHtml("1,2\r\n3,4", true, kPlain);
   EXPECT_EQ(table.page, kHead + kStyle + kBodyStart + kTableStart + "1<td>2\r\n<tr>\r\n<td>3<td>4" +
@@ -67,9 +62,7 @@ TEST(TextToHtml, CommaSeparatedFilesBecomeTables) {
   // Two past the first tag's end would split the line break: the caret goes after it.
   EXPECT_EQ(table.page.mid(table.caret, 4), "<tr>");
   // The line break ending the file's last line starts no empty row.
-  EXPECT_EQ(ConvertTextToHtml("1,2\r\n3,4\r\n", true, kPlain).page,
-            kHead + kStyle + kBodyStart + kTableStart + "1<td>2\r\n<tr>\r\n<td>3<td>4\r\n" +
-                "</table>\r\n</body>\r\n</html>");
+  EXPECT_TRUE(ConvertTextToHtml("1,2\r\n3,4\r\n", true, kPlain).page.contains("<td>3<td>4\r\n</table>"));
 }
 
 TEST(TextToHtml, TheSkeletonWithAndWithoutAScript) {
@@ -78,9 +71,6 @@ TEST(TextToHtml, TheSkeletonWithAndWithoutAScript) {
   // Without a code to declare, the meta tag names the content type alone.
   EXPECT_TRUE(HtmlPageHead({"T", false, kStyle, false, ""})
                   .contains("<meta http-equiv=\"content-type\" content=\"text/html\">\r\n"));
-  EXPECT_EQ(HtmlPageTail(false), "</body>\r\n</html>");
-  EXPECT_EQ(HtmlPageTail(true), "</table>\r\n</body>\r\n</html>");
-  EXPECT_EQ(HtmlDocumentName("Untitled.htm", "/home/u"), "/home/u/Untitled.htm");
   EXPECT_EQ(HtmlDocumentName("Untitled.htm", ""), "Untitled.htm");
   EXPECT_EQ(HtmlDocumentName("/a/notes.txt", "/x"), "/a/notes.htm");
 }

@@ -127,24 +127,28 @@ TEST(PictureFormatOf, ReadsTheSignatureNotTheName) {
   EXPECT_EQ(PictureFormatOf("<html><img src=\"a.png\">"), PictureFormat::Unknown);
 }
 
+// Metafiles in pixels at 96 dots per inch; what a header cannot give is nothing.
 TEST(PictureHeaderSize, ReadsEachKindOfHeader) {
-  EXPECT_EQ(PictureHeaderSize(Gif(300, 200)), (PictureSize{300, 200}));
-  EXPECT_EQ(PictureHeaderSize(BmpHeader(7, -4)), (PictureSize{7, 4}));  // rows stored top-down
   const QByteArray core = QByteArray("BM") + Le32(0) + Le32(0) + Le32(26) + Le32(12) + Le16(640) +
                           Le16(480) + Le16(1) + Le16(24);
-  EXPECT_EQ(PictureHeaderSize(core), (PictureSize{640, 480}));
-  // Fill bytes before a marker are allowed.
-  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("ffd8ffffffc0000b08000200030100")),
-            (PictureSize{3, 2}));
-}
-
-TEST(PictureHeaderSize, MetafilesInPixelsAtNinetySixDotsPerInch) {
-  EXPECT_EQ(PictureHeaderSize(PlaceableMetafile(0, 0, 1440, 720, 1440)), (PictureSize{96, 48}));
-  EXPECT_EQ(PictureHeaderSize(PlaceableMetafile(-100, -50, 100, 50, 96)), (PictureSize{200, 100}));
-  EXPECT_EQ(PictureHeaderSize(PlaceableMetafile(0, 0, 10, 10, 0)), std::nullopt);  // no unit
-  EXPECT_EQ(PictureHeaderSize(EnhancedMetafile(2540, 1270)), (PictureSize{96, 48}));
-  EXPECT_EQ(PictureHeaderSize(EnhancedMetafile(0, 0)), (PictureSize{10, 5}));  // the bounds instead
-  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("010009000003")), std::nullopt);  // plain: no size
+  const std::pair<QByteArray, std::optional<PictureSize>> cases[] = {
+      {Gif(300, 200), PictureSize{300, 200}},
+      {BmpHeader(7, -4), PictureSize{7, 4}},  // rows stored top-down
+      {core, PictureSize{640, 480}},
+      {QByteArray::fromHex("ffd8ffffffc0000b08000200030100"), PictureSize{3, 2}},  // fill bytes before a marker
+      {PlaceableMetafile(0, 0, 1440, 720, 1440), PictureSize{96, 48}},
+      {PlaceableMetafile(-100, -50, 100, 50, 96), PictureSize{200, 100}},
+      {PlaceableMetafile(0, 0, 10, 10, 0), std::nullopt},  // no unit
+      {EnhancedMetafile(2540, 1270), PictureSize{96, 48}},
+      {EnhancedMetafile(0, 0), PictureSize{10, 5}},  // the bounds instead
+      {QByteArray::fromHex("010009000003"), std::nullopt},  // plain: no size
+      {BmpHeader(0, 3), std::nullopt},
+      {BmpHeader(5, INT_MIN), std::nullopt},
+      {QByteArray::fromHex("ffd8ffda0002"), std::nullopt},  // data, no frame
+      {QByteArray::fromHex("ffd8ffe00001"), std::nullopt},  // bad length
+      {QByteArray::fromHex("ffd8ffc0000b08000000030100"), std::nullopt},
+  };
+  for (const auto& [bytes, size] : cases) EXPECT_EQ(PictureHeaderSize(bytes), size) << bytes.toHex().data();
 }
 
 TEST(PictureHeaderSize, ACutHeaderGivesNothingAndAWholeOneTheSize) {
@@ -161,11 +165,6 @@ TEST(PictureHeaderSize, ACutHeaderGivesNothingAndAWholeOneTheSize) {
     }
     EXPECT_EQ(PictureHeaderSize(file), (PictureSize{5, 3})) << file.left(4).toHex().data();
   }
-  EXPECT_EQ(PictureHeaderSize(BmpHeader(0, 3)), std::nullopt);
-  EXPECT_EQ(PictureHeaderSize(BmpHeader(5, INT_MIN)), std::nullopt);
-  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("ffd8ffda0002")), std::nullopt);  // data, no frame
-  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("ffd8ffe00001")), std::nullopt);  // bad length
-  EXPECT_EQ(PictureHeaderSize(QByteArray::fromHex("ffd8ffc0000b08000000030100")), std::nullopt);
 }
 
 class LoadPictureTest : public ::testing::Test {
@@ -240,10 +239,6 @@ TEST_F(LoadPictureTest, CutOrDamagedFilesKeepTheirHeaderSizeAndSayWhy) {
       EXPECT_FALSE(half.problem.isEmpty()) << kind;
     }
   }
-  const PictureInfo pngHead = Load(Encode(noisy, "PNG").left(33));
-  EXPECT_EQ(pngHead.size, (PictureSize{40, 30}));
-  EXPECT_TRUE(pngHead.preview.isNull());
-  EXPECT_TRUE(pngHead.problem.startsWith(QStringLiteral("The PNG picture cannot be shown")));
 }
 
 // Huge declared sizes are neither decoded nor believed.

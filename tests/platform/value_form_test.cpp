@@ -3,48 +3,23 @@
 // that a command object serves; a test sends the same requests, no widget.
 #include "platform/value_form.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
-
-#include <QWidget>
-#include <vector>
 
 namespace wrenpad {
 namespace {
 
-struct SearchRequest {
-  QString text;
-  bool down = true;
-};
+TEST(RequestChannel, RequestsReachTheServingCommandAndNothingIsLostSilently) {
+  RequestChannel<QString> channel;
+  EXPECT_FALSE(channel.served());
+  EXPECT_FALSE(channel.send("needle"));  // nothing serves it yet: the sender is told
 
-struct SearchValues {
-  QString text;
-};
-
-// The smallest modeless form: a "Find next" press sends what the field holds.
-class SearchForm : public ModelessForm<SearchValues, SearchRequest> {
- public:
-  QWidget& window() override { return widget_; }
-  void showValues(const SearchValues& values) override { field_ = values.text; }
-  bool pressFindNext() { return requests().send({field_, true}); }
-
- private:
-  QWidget widget_;
-  QString field_;
-};
-
-TEST(ModelessForms, RequestsReachTheServingCommandAndNothingIsLostSilently) {
-  SearchForm form;
-  form.showValues({"needle"});
-  EXPECT_FALSE(form.requests().served());
-  EXPECT_FALSE(form.pressFindNext());  // nothing serves it yet: the press says so
-
-  std::vector<QString> found;
-  form.requests().serve([&found](const SearchRequest& request) {
-    found.push_back(request.text + (request.down ? " down" : " up"));
-  });
-  EXPECT_TRUE(form.pressFindNext());
-  EXPECT_TRUE(form.requests().send({"hay", false}));  // as a test sends it
-  EXPECT_EQ(found, (std::vector<QString>{"needle down", "hay up"}));
+  QStringList served;
+  channel.serve([&served](const QString& request) { served << request; });
+  EXPECT_TRUE(channel.served());
+  EXPECT_TRUE(channel.send("needle"));
+  EXPECT_TRUE(channel.send("hay"));
+  EXPECT_EQ(served, QStringList({"needle", "hay"}));
 }
 
 }  // namespace

@@ -46,16 +46,15 @@ TEST(CapturedRun, ArgumentsAndInputReachTheToolUntouched) {
   EXPECT_EQ(result.exitCode, 3);
 }
 
-TEST(CapturedRun, AMissingToolSaysWhichToolAndWhere) {
+// A missing tool says which tool and where; a second run while one is
+// going is refused.
+TEST(CapturedRun, AMissingToolSaysWhichAndWhereAndASecondRunIsRefused) {
   CapturedRun run;
-  const RunResult result = runToEnd(run, {"no-such-compiler-here", {"a.c"}, "/tmp", {}});
-  EXPECT_FALSE(result.started);
-  EXPECT_TRUE(result.failure.contains("no-such-compiler-here")) << result.failure.toStdString();
-  EXPECT_TRUE(result.failure.contains("/tmp")) << result.failure.toStdString();
-}
+  const RunResult missing = runToEnd(run, {"no-such-compiler-here", {"a.c"}, "/tmp", {}});
+  EXPECT_FALSE(missing.started);
+  EXPECT_TRUE(missing.failure.contains("no-such-compiler-here")) << missing.failure.toStdString();
+  EXPECT_TRUE(missing.failure.contains("/tmp")) << missing.failure.toStdString();
 
-TEST(CapturedRun, ASecondRunWhileOneIsGoingIsRefused) {
-  CapturedRun run;
   ASSERT_TRUE(run.start({"/bin/sh", {"-c", "sleep 1"}, {}, {}}));
   EXPECT_FALSE(run.start({"/bin/sh", {"-c", "echo again"}, {}, {}}));
   QSignalSpy finished(&run, &CapturedRun::finished);

@@ -45,7 +45,7 @@ TEST(CgiLogWatch, ALogThatAppearsIsReportedWholeOnce) {
 
 // Only what was appended is reported, and the log is never copied: a large
 // log costs no second copy on disk however often the watch looks.
-TEST(CgiLogWatch, OnlyWhatWasAppendedIsReportedAndNoCopyIsMade) {
+TEST(CgiLogWatch, OnlyWhatWasAppendedIsReportedAndAShrunkOrReplacedLogIsNewWhole) {
   TempFolder folder;
   const QByteArray old = QByteArray(CgiLogWatch::kReadLimit * 3, 'x') + QString::fromUtf8("old line 日本\n").toUtf8();
   const QString log = folder.write("logs/error.log", old);
@@ -68,18 +68,12 @@ TEST(CgiLogWatch, OnlyWhatWasAppendedIsReportedAndNoCopyIsMade) {
   watch.begin(log);
   append(log, QByteArray(CgiLogWatch::kReadLimit + 10, 'y'));
   EXPECT_EQ(watch.tick()->size(), CgiLogWatch::kReadLimit);
-}
 
-// A log that shrank (emptied and written afresh) or was replaced by another
-// file (rotated) starts over: all of it is new.
-TEST(CgiLogWatch, ALogThatShrankOrWasReplacedIsNewWhole) {
-  TempFolder folder;
-  const QString log = folder.write("logs/error.log", "a long line from yesterday's tests\n");
-  CgiLogWatch watch;
+  // A log that shrank (emptied and written afresh) or was replaced by another
+  // file (rotated) starts over: all of it is new.
   watch.begin(log);
   folder.write("logs/error.log", "short\n");
   EXPECT_EQ(watch.tick(), std::optional<QString>("short\n"));
-
   watch.begin(log);
   ASSERT_TRUE(QFile::rename(log, folder.file("logs/error.log.1")));
   folder.write("logs/error.log", "after the rotation, a longer line than before\n");

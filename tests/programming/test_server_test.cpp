@@ -1,58 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The test web server for CGI scripts: its configuration, the addresses it
 // gives, and a real lighttpd running real Perl scripts.
-#include "programming/cgi_log_watch.h"
 #include "programming/test_server.h"
 
+#include "programming/http_get.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
-#include <QThread>
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace wrenpad {
 namespace {
 
+using test::HttpReply;
 using test::TempFolder;
-
-struct HttpReply {
-  QByteArray head;  // status line and headers
-  QByteArray body;
-};
-
-// A plain HTTP/1.0 GET on the loopback address, read to the server's close
-// (at most 1 MiB, at most 10 s without data).
-HttpReply httpGet(int port, const QByteArray& path) {
-  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return {};
-  timeval wait{10, 0};
-  ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
-  ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  address.sin_port = htons(static_cast<quint16>(port));
-  QByteArray reply;
-  if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
-    const QByteArray request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
-    if (::send(fd, request.constData(), request.size(), MSG_NOSIGNAL) == request.size()) {
-      char buffer[4096];
-      ssize_t got = 0;
-      while (reply.size() < (1 << 20) && (got = ::recv(fd, buffer, sizeof buffer, 0)) > 0) reply.append(buffer, got);
-    }
-  }
-  ::close(fd);
-  const qsizetype end = reply.indexOf("\r\n\r\n");
-  if (end < 0) return {reply, {}};
-  return {reply.left(end), reply.mid(end + 4)};
-}
+using test::httpGet;
 
 // The lighttpd processes this test program has as children, finished or not.
 int childServers() {
@@ -78,16 +45,6 @@ int childServers() {
   if (QStandardPaths::findExecutable("perl").isEmpty()) GTEST_SKIP() << "perl is not installed"
 
 const QByteArray kHello = "#!/usr/bin/perl\nprint \"Content-Type: text/plain\\n\\nhello from cgi\\n\";\n";
-// Line 3 is Perl's syntax error.
-const QByteArray kBroken = "#!/usr/bin/perl\nprint \"Content-Type: text/plain\\n\\n\";\nprint \"a\" \"b\";\n";
-
-std::optional<QString> waitForLog(CgiLogWatch& watch) {
-  for (int i = 0; i < 50; ++i) {
-    if (std::optional<QString> gained = watch.tick()) return gained;
-    QThread::msleep(100);
-  }
-  return std::nullopt;
-}
 
 TEST(TestServer, LogBesideTheRootAndPageAddressFromCalledFromOrFromThePathUnderTheRoot) {
   EXPECT_EQ(CgiLogFileFor("/srv/web/htdocs/"), "/srv/web/logs/error.log");
@@ -158,73 +115,68 @@ TEST(TestServer, FailuresSayWhy) {
   failsSaying(folder.file("site/htdocs"), {"did not answer on 127.0.0.1:"});
 }
 
-TEST(TestServer, RunsPerlScriptsAndTheirErrorsReachTheLog) {
-  SKIP_WITHOUT_SERVER_TOOLS();
-  TempFolder folder;
-  const QString root = folder.file("site/htdocs");
-  folder.write("site/htdocs/hello.cgi", kHello);
-  const QString broken = folder.write("site/htdocs/broken.cgi", kBroken);
-  folder.write("site/htdocs/index.html", "<html><body>front page</body></html>\n");
-
-  TestServer server;
-  const ServerStart start = server.ensureRunning(root);
-  ASSERT_TRUE(start.ok) << start.failure.toStdString();
-  EXPECT_TRUE(server.isRunning());
-  EXPECT_EQ(server.baseUrl(), start.base);
-  EXPECT_EQ(start.base.toString(), QString("http://127.0.0.1:%1").arg(start.base.port()));
-  const int port = start.base.port();
-
-  HttpReply reply = httpGet(port, "/hello.cgi");
-  EXPECT_TRUE(reply.head.startsWith("HTTP/1.0 200")) << reply.head.toStdString();
-  EXPECT_EQ(reply.body, "hello from cgi\n");
-  reply = httpGet(port, "/");
-  EXPECT_TRUE(reply.head.contains("Content-Type: text/html\r\n")) << reply.head.toStdString();
-  EXPECT_TRUE(reply.body.contains("front page"));
-
-  CgiLogWatch watch;
-  watch.begin(CgiLogFileFor(root));
-  EXPECT_EQ(watch.tick(), std::nullopt);
-  reply = httpGet(port, "/broken.cgi");
-  EXPECT_TRUE(reply.head.startsWith("HTTP/1.0 500")) << reply.head.toStdString();
-  const std::optional<QString> gained = waitForLog(watch);
-  ASSERT_TRUE(gained.has_value());
-  EXPECT_TRUE(gained->contains("syntax error at " + broken + " line 3,")) << gained->toStdString();
-  EXPECT_FALSE(gained->contains("server started"));  // only what this test added
-
-  const ServerStart again = server.ensureRunning(root + "/");
-  ASSERT_TRUE(again.ok);
-  EXPECT_EQ(again.base, start.base);
-  EXPECT_EQ(childServers(), 1);
-
-  server.stop();
-  EXPECT_FALSE(server.isRunning());
-  EXPECT_TRUE(server.baseUrl().isEmpty());
-  EXPECT_EQ(childServers(), 0);
+// The configuration folder of a killed editor's server goes at the next
+// start; one of an editor that runs stays.
+TEST(TestServer, AKilledEditorsConfigurationFolderIsRemoved) {
+  TempFolder temporary;
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  const QByteArray tmp = qgetenv("TMPDIR");
+  qunsetenv("XDG_RUNTIME_DIR");
+  qputenv("TMPDIR", temporary.path().toUtf8());
+  // No process has a number this high: the editor that made the folder is gone.
+  const QString dead = temporary.write("wrenpad-server-2147483646-Ab3dEf/lighttpd.conf", "x\n");
+  // Process 1 never ends: its editor is still there.
+  const QString live = temporary.write("wrenpad-server-1-Zx9yWv/lighttpd.conf", "x\n");
+  TestServer::removeLeftOvers();
+  EXPECT_FALSE(QFileInfo::exists(QFileInfo(dead).path()));
+  EXPECT_TRUE(QFileInfo::exists(live));
+  qputenv("XDG_RUNTIME_DIR", runtime);
+  qputenv("TMPDIR", tmp);
 }
 
-// Quotes, blanks and Japanese in the document root reach lighttpd intact,
-// and the page address built for a script there is one a browser can send.
-TEST(TestServer, OddDocumentRootsWorkAndAnotherRootRestartsTheServer) {
+// One server at a time, for one document root, ended with its owner:
+// quotes, blanks and Japanese in the root reach lighttpd intact, the address
+// built for a script there is one a browser can send, and another root
+// restarts the server.
+TEST(TestServer, RunsPerlScriptsUnderOneRootAtATime) {
   SKIP_WITHOUT_SERVER_TOOLS();
   TempFolder folder;
+  const QString plainRoot = folder.file("plain/htdocs");
   folder.write("plain/htdocs/hello.cgi", kHello);
+  folder.write("plain/htdocs/index.html", "<html><body>front page</body></html>\n");
   const QString oddRoot = folder.file(QString::fromUtf8("my \"web\" 日本/htdocs"));
   const QString script = folder.write(QString::fromUtf8("my \"web\" 日本/htdocs/sub dir/日本.cgi"), kHello);
   {
     TestServer server;
-    const ServerStart first = server.ensureRunning(folder.file("plain/htdocs"));
-    ASSERT_TRUE(first.ok) << first.failure.toStdString();
+    const ServerStart start = server.ensureRunning(plainRoot);
+    ASSERT_TRUE(start.ok) << start.failure.toStdString();
+    EXPECT_EQ(server.baseUrl(), start.base);
+    EXPECT_EQ(start.base.toString(), QString("http://127.0.0.1:%1").arg(start.base.port()));
+    HttpReply reply = httpGet(start.base.port(), "/hello.cgi");
+    EXPECT_TRUE(reply.head.startsWith("HTTP/1.0 200")) << reply.head.toStdString();
+    EXPECT_EQ(reply.body, "hello from cgi\n");
+    reply = httpGet(start.base.port(), "/");
+    EXPECT_TRUE(reply.head.contains("Content-Type: text/html\r\n")) << reply.head.toStdString();
+    EXPECT_TRUE(reply.body.contains("front page"));
+    // The same root again: the same server.
+    EXPECT_EQ(server.ensureRunning(plainRoot + "/").base, start.base);
 
     const ServerStart odd = server.ensureRunning(oddRoot);
     ASSERT_TRUE(odd.ok) << odd.failure.toStdString();
     EXPECT_EQ(childServers(), 1);
     const QUrl address(CgiPageAddress("", script, oddRoot, odd.base.toString()));
-    ASSERT_TRUE(address.isValid());
-    EXPECT_EQ(address.port(), odd.base.port());
-    const HttpReply reply = httpGet(address.port(), address.path(QUrl::FullyEncoded).toUtf8());
+    ASSERT_EQ(address.port(), odd.base.port());
+    reply = httpGet(address.port(), address.path(QUrl::FullyEncoded).toUtf8());
     EXPECT_EQ(reply.body, "hello from cgi\n") << reply.head.toStdString();
-    EXPECT_TRUE(httpGet(odd.base.port(), "/hello.cgi").head.startsWith("HTTP/1.0 404"));  // the other root's
+    // The other root's script is not served any more.
+    EXPECT_TRUE(httpGet(odd.base.port(), "/hello.cgi").head.startsWith("HTTP/1.0 404"));
     EXPECT_TRUE(QFile::exists(CgiLogFileFor(oddRoot)));
+
+    server.stop();
+    EXPECT_FALSE(server.isRunning());
+    EXPECT_TRUE(server.baseUrl().isEmpty());
+    EXPECT_EQ(childServers(), 0);
+    ASSERT_TRUE(server.ensureRunning(plainRoot).ok);
   }
   EXPECT_EQ(childServers(), 0);  // ended with its owner
 }

@@ -13,7 +13,6 @@ TEST(ToolChain, LinuxCompilesPassEveryNameAsOneArgument) {
   const QString folder = QString::fromUtf8("/home/先生/my work; 'x'");
   std::optional<RunRequest> cpp = CompileRequest({LanguageMode::Cpp, folder + "/hello \"1\".cpp", "-O2 -Wall", {}});
   ASSERT_TRUE(cpp);
-  EXPECT_EQ(cpp->program, "g++");
   EXPECT_EQ(cpp->arguments, (QStringList{"-O2", "-Wall", "hello \"1\".cpp", "-o", "hello \"1\""}));
   EXPECT_EQ(cpp->workingFolder, folder);
 
@@ -23,12 +22,9 @@ TEST(ToolChain, LinuxCompilesPassEveryNameAsOneArgument) {
 
   std::optional<RunRequest> java = CompileRequest({LanguageMode::Java, folder + "/Hello.java", {}, {}});
   ASSERT_TRUE(java);
-  EXPECT_EQ(java->program, "javac");
   EXPECT_EQ(java->arguments, (QStringList{folder + "/Hello.java"}));
-
   std::optional<RunRequest> pascal = CompileRequest({LanguageMode::Pascal, "/t/p q.pas", "-Mdelphi", {}});
   ASSERT_TRUE(pascal);
-  EXPECT_EQ(pascal->program, "fpc");
   EXPECT_EQ(pascal->arguments, (QStringList{"-Mdelphi", "p q.pas"}));
 
   EXPECT_FALSE(CompileRequest({LanguageMode::Perl, "/t/a.cgi", {}, {}}));

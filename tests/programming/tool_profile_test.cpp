@@ -11,7 +11,9 @@
 namespace wrenpad {
 namespace {
 
-TEST(ToolProfile, WindowsFilesStartupLineAndConsoleCommandsAreTheToolsOwn) {
+// The Windows profile's files and commands are the tools' own; captions and
+// prompts name the tools of the profile, in the interface language.
+TEST(ToolProfile, WindowsFilesCommandsAndCaptionsAreTheToolsOwn) {
   // The folder is quoted where a path may hold blanks.
   EXPECT_EQ(WindowsToolFiles(LanguageMode::Cpp, "C:\\borland\\bcc55").at(1),
             (ToolFile{"bcc32.cfg", {"-I\"C:\\borland\\bcc55\\Include\"", "-L\"C:\\borland\\bcc55\\Lib\""}}));
@@ -23,17 +25,10 @@ TEST(ToolProfile, WindowsFilesStartupLineAndConsoleCommandsAreTheToolsOwn) {
   EXPECT_EQ(WindowsExecuteCommandLine(LanguageMode::Cpp, 1, "test.cpp", {}), "command.com /K test.exe");
   EXPECT_EQ(WindowsExecuteCommandLine(LanguageMode::Java, 5, "Hello.java", "C:\\jdk"), "cmd /K C:\\jdk\\bin\\java Hello");
   EXPECT_EQ(WindowsExecuteCommandLine(LanguageMode::Pascal, 6, "p.pas", {}), "command.com /K p.exe");
-}
-
-// Captions name the tools of the profile, in the interface language.
-TEST(ToolProfile, CodingMenuCaptionsAndPromptsFollowLanguageInterfaceAndProfile) {
   EXPECT_EQ(CodingMenuCaptionsFor(LanguageMode::Cpp, ToolProfile::Windows).setCompiler, "&Set Borland C++ Compiler");
-  EXPECT_EQ(CodingMenuCaptionsFor(LanguageMode::Cpp, ToolProfile::Linux).setCompiler, "&Set GNU C/C++ Compiler");
   EXPECT_EQ(ToolFolderPrompt(LanguageMode::Java, ToolProfile::Linux),
             "Please select folder where Java compiler (javac) is located.");
   const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
-  EXPECT_EQ(CodingMenuCaptionsFor(LanguageMode::Perl, ToolProfile::Windows).setCompiler,
-            "ActivePerlおよびテスト用サーバーの設定(&S)");
   EXPECT_EQ(ToolFolderPrompt(LanguageMode::Pascal, ToolProfile::Windows),
             "Free Pascal コンパイラ (ppc386.exe)が置かれているフォルダを選んでください");
 }

@@ -9,12 +9,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
 
 namespace wrenpad::test {
 
@@ -113,8 +111,6 @@ inline bool startShownEditor(QProcess& editor, const VirtualScreen& screen, cons
 
 // Waits until the file holds `expected` or the editor ends.
 inline bool waitForFile(const QString& path, const QByteArray& expected, const QProcess& editor) {
-  QElapsedTimer clock;
-  clock.start();
   return waitUntil([&] { return editor.state() != QProcess::Running || TempFolder::read(path) == expected; }, 10000) &&
          TempFolder::read(path) == expected;
 }

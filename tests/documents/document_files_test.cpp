@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening and saving files with the file commands and scripted answers: the
+// kanji code, line ends and odd bytes of a file kept, pages in the code they
+// declare, binary files and files changed by another program only with
+// consent, and nothing but ordinary files read or written.
+#include "documents/document_files.h"
+
+#include <QFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace wrenpad;
+using namespace wrenpad::test;
+
+namespace {
+
+const QByteArray kJis("\x1b$BF|K\\\x1b(B\r\n");
+const QByteArray kShiftJisPage("<meta charset=\"Shift_JIS\">\r\n" + kSjis);
+
+}  // namespace
+
+// Files stay in the code and line ends they came in, edited or not, whatever
+// the output code, and pages in the Japanese code they declare. A row without
+// bytes goes on with the document of the row before.
+TEST_F(DocumentFiles, EachFileKeepsItsCodeLineEndsAndBytes) {
+  const QByteArray same;
+  const QByteArray eucPage =
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-JP\">\r\n" + kEuc;
+  const QByteArray sjisPage = "<META CHARSET=\"x-sjis\">\r\n" + kSjis;
+  const QByteArray sjisDeclaredEuc = "<meta charset=\"Shift_JIS\">\r\n" + kEuc;
+  const QByteArray jisPage = "<meta charset=\"ISO-2022-JP\">\r\n" + kSjis;
+  // ≒ as 81 E0 and as 87 90, ￢ as 81 CA, EE F9 and FA 54, on lines of their
+  // own; an edited line takes the code the file used first.
+  const QByteArray varied("\x81\xe0\r\n\x87\x90\r\n\x81\xca\r\n\xee\xf9\r\n\xfa\x54\r\n");
+  const struct {
+    bool eucOutput;
+    const char* name;
+    QByteArray bytes;
+    const char* added;
+    QByteArray expected;
+  } rows[] = {
+      {false, "euc.txt", kEuc, "", kEuc},
+      {false, "euc.txt", same, "x", kEuc + "x\r\n"},
+      {false, "jis.txt", kJis, "", kJis},
+      {false, "jis.txt", same, "x日", kJis + "x\x1b$BF|\x1b(B\r\n"},
+      {false, "euc.htm", eucPage, "x", eucPage + "x\r\n"},
+      {true, "sjis.txt", kSjis, "", kSjis},
+      {true, "sjis.html", sjisPage, "x", sjisPage + "x\r\n"},
+      // A declaration means nothing in a plain text; a page is written as it declares.
+      {true, "page.txt", sjisDeclaredEuc, "x", sjisDeclaredEuc + "x\r\n"},
+      {true, "page.htm", sjisDeclaredEuc, "x", kShiftJisPage + "x\r\n"},
+      {true, "jis.htm", jisPage, "本x",
+       "<meta charset=\"ISO-2022-JP\">\r\n\x1b$BF|K\\\x1b(B\r\n\x1b$BK\\\x1b(Bx\r\n"},
+      {true, "utf8.txt", "日本語 é\n", "続き", "日本語 é\n続き\n"},
+      {false, "varied.txt", varied, "≒￢", varied + "\x81\xe0\x81\xca\r\n"},
+      {false, "varied.txt", same, "x", varied + "\x81\xe0\x81\xcax\r\n"},
+      // Stray bytes before letters stay bytes.
+      {false, "stray.txt", "\x93\xfa\xa0x\x85y\r\n", "z", "\x93\xfa\xa0x\x85y\r\nz\r\n"},
+      // A file that mixes line ends gets CR LF once edited, as a new document does.
+      {false, "mixed.txt", "a\nb\r\n", "c", "a\r\nb\r\nc\r\n"},
+      // A script naming its interpreter is written with LF, or the system
+      // would look for "perl\r".
+      {false, "old.cgi", "#!/usr/bin/perl\r\nprint \"\x93\xfa\";\r\n", "",
+       "#!/usr/bin/perl\nprint \"\x93\xfa\";\n"},
+      {false, "old.cgi", same, "exit;", "#!/usr/bin/perl\nprint \"\x93\xfa\";\nexit;\n"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.name) + " + " + row.added);
+    files.chooseOutputCode(row.eucOutput ? TextEncoding::EucJp : TextEncoding::ShiftJis);
+    const QString path = row.bytes.isNull() ? folder.file(row.name) : open(row.name, row.bytes);
+    if (*row.added) append(QString::fromUtf8(row.added));
+    EXPECT_EQ(saved(path), row.expected);
+  }
+  EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(DocumentFiles, SaveAsOffersTheFilesOwnFormatAndWritesAnotherOnlyWhenChosen) {
+  open("euc.txt", kEuc);
+  append("x");
+  ASSERT_TRUE(saveAs(folder.file("copy.txt")));
+  const auto& offered = dialogs.lastSaveRequest.choices;
+  ASSERT_EQ(offered.size(), 2u);
+  EXPECT_EQ(offered[0].items.at(offered[0].selected), "EUC-JP");
+  EXPECT_EQ(offered[1].items.at(offered[1].selected), "CR LF (Windows)");
+  EXPECT_EQ(TempFolder::read(folder.file("copy.txt")), kEuc + "x\r\n");
+  // Another code or line end is written when chosen there, even for an
+  // unedited text, and the file keeps it afterwards whatever the output code.
+  const QByteArray utf8 = QString::fromUtf8("日本").toUtf8();
+  const struct {
+    int code, lineEnd;
+    QByteArray bytes;
+  } rows[] = {
+      {0, 0, "\x93\xfa\x96\x7b\n"},
+      {1, 2, "\xc6\xfc\xcb\xdc\r"},
+      {2, 0, "\x1b$BF|K\\\x1b(B\n"},
+      {3, 1, utf8 + "\r\n"},
+      {4, 0, "\xef\xbb\xbf" + utf8 + "\n"},
+  };
+  files.chooseOutputCode(TextEncoding::EucJp);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.code);
+    open("euc.txt", kEuc);
+    const QString other = folder.file(QString("code%1.txt").arg(row.code));
+    EXPECT_TRUE(saveAs(other, {{0, row.code}, {1, row.lineEnd}}));
+    EXPECT_EQ(TempFolder::read(other), row.bytes);
+    append("y");
+    const QByteArray lineEnd = row.bytes.endsWith("\r\n") ? "\r\n" : row.bytes.right(1);
+    EXPECT_EQ(saved(other), row.bytes + "y" + lineEnd);
+  }
+  // A new text is offered the output code and the line end of new texts.
+  files.beginUntitledDocument();
+  EXPECT_TRUE(saveAs(folder.file("new.txt")));
+  EXPECT_EQ(offered[0].items.at(offered[0].selected), "EUC-JP");
+  EXPECT_EQ(offered[1].items.at(offered[1].selected), "LF (Linux, macOS)");
+}
+
+TEST_F(DocumentFiles, APageSavedInAnotherCodeDeclaresIt) {
+  const QString page = open("page.htm", kShiftJisPage);
+  EXPECT_TRUE(saveAs(folder.file("euc.htm"), {{0, 1}}));
+  EXPECT_EQ(TempFolder::read(folder.file("euc.htm")), "<meta charset=\"EUC-JP\">\r\n" + kEuc);
+  EXPECT_TRUE(editor.text().startsWith("<meta charset=\"EUC-JP\">"));
+  // A save that does not happen leaves the page's declaration alone.
+  open("page.htm", kShiftJisPage);
+  EXPECT_FALSE(saveAs(folder.file("none/x.htm"), {{0, 3}}));
+  EXPECT_TRUE(editor.text().startsWith("<meta charset=\"Shift_JIS\">"));
+  EXPECT_EQ(TempFolder::read(page), kShiftJisPage);
+}
+
+TEST_F(DocumentFiles, APageNeverHoldsBytesThatContradictItsDeclaration) {
+  const QString path = open("price.htm", kShiftJisPage);
+  append(QString::fromUtf8("é"));
+  // Cancel saves nothing; Yes writes a character reference under Shift_JIS.
+  EXPECT_FALSE(files.mmSaveClick());
+  EXPECT_EQ(TempFolder::read(path), kShiftJisPage);
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(path), kShiftJisPage + "&#233;\r\n");
+  EXPECT_TRUE(questions().last().contains("&#233;"));
+  // No, then Yes: the page declares UTF-8, in the file and in the editor.
+  append("!");
+  dialogs.answers = {Answer::No, Answer::Yes};
+  const QString utf8Page = QString::fromUtf8("<meta charset=\"UTF-8\">\r\n日本\r\né!");
+  EXPECT_EQ(saved(path), (utf8Page + "\r\n").toUtf8());
+  EXPECT_EQ(editor.text(), utf8Page);
+  EXPECT_FALSE(editor.isModified());
+  EXPECT_EQ(questions().size(), 4);
+  append("?");
+  EXPECT_EQ(saved(path), (utf8Page + "?\r\n").toUtf8());
+  EXPECT_EQ(questions().size(), 4);
+  // A page declaring ISO-2022-JP asks about a character JIS lacks.
+  open("jis.htm", "<meta charset=\"ISO-2022-JP\">\r\n" + kSjis);
+  append(QString::fromUtf8("ｱ"));
+  EXPECT_FALSE(files.mmSaveClick());
+  EXPECT_TRUE(questions().last().contains("declares the code JIS"));
+}
+
+// A plain text, even one that looks like a page, is offered UTF-8 for a
+// character its code cannot hold, shown whole in the question.
+TEST_F(DocumentFiles, CharactersACodeCannotHoldAreNeverDroppedSilently) {
+  const QString path = open("price.txt", kShiftJisPage);
+  append(QString::fromUtf8("😀é"));
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(files.mmSaveClick());
+  EXPECT_EQ(TempFolder::read(path), kShiftJisPage);
+  EXPECT_TRUE(editor.isModified());
+  ASSERT_EQ(questions().size(), 1);
+  EXPECT_TRUE(questions().first().contains(QString::fromUtf8("\"😀\"")));
+  EXPECT_TRUE(questions().first().contains("UTF-8 instead"));
+  dialogs.answers = {Answer::Yes};
+  const QString text = QString::fromUtf8("<meta charset=\"Shift_JIS\">\r\n日本\r\n😀é");
+  EXPECT_EQ(saved(path), (text + "\r\n").toUtf8());
+  // From now on the document is UTF-8: no more questions.
+  append("!");
+  EXPECT_EQ(saved(path), (text + "!\r\n").toUtf8());
+  EXPECT_EQ(questions().size(), 2);
+}
+
+TEST_F(DocumentFiles, BinaryFilesOpenOnlyWithConsentAndChangeOnlyWithConsent) {
+  // Kanji first and a NUL far past the head: the whole file is read, and a
+  // save without edits writes every byte, whatever the output code.
+  files.chooseOutputCode(TextEncoding::EucJp);
+  const QByteArray tail("\0\x01\x80tail\xb1\r\n", 10);
+  const QByteArray binary = "\x93\xfa" + QByteArray(600, 'a') + tail;
+  const QString path = folder.write("data.bin", binary);
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(files.OpenFile(path));
+  EXPECT_EQ(host.caption, "Untitled.txt - Wrenpad");
+  dialogs.answers = {Answer::Yes};
+  ASSERT_TRUE(files.OpenFile(path));
+  EXPECT_EQ(saved(path), binary);
+  append("x");
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(files.mmSaveClick());
+  EXPECT_EQ(TempFolder::read(path), binary);
+  EXPECT_EQ(questions().size(), 3);
+}
+
+// A file another program rewrote is not overwritten unasked, and an unedited
+// document then writes its own text, never the other program's bytes.
+TEST_F(DocumentFiles, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAsking) {
+  const QString path = open("shared.txt", "mine\r\n");
+  append("more");
+  folder.write("shared.txt", "theirs, longer\r\n");
+  dialogs.answers = {Answer::No};
+  EXPECT_FALSE(files.mmSaveClick());
+  EXPECT_EQ(TempFolder::read(path), "theirs, longer\r\n");
+  ASSERT_EQ(questions().size(), 1);
+  EXPECT_TRUE(questions().first().contains("changed by another program"));
+  EXPECT_EQ(dialogs.preferred, std::vector<Answer>{Answer::No});  // Enter keeps their bytes
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(path), "mine\r\nmore\r\n");
+  // Our own save is no change by another program.
+  append("!");
+  EXPECT_EQ(saved(path), "mine\r\nmore!\r\n");
+  EXPECT_EQ(questions().size(), 2);
+  const QString unedited = open("notes.txt", "mine\r\n");
+  folder.write("notes.txt", "theirs\r\n");
+  dialogs.answers = {Answer::Yes};
+  EXPECT_EQ(saved(unedited), "mine\r\n");
+  EXPECT_EQ(saved(unedited), "mine\r\n");  // and again, now from our own file
+}
+
+TEST_F(DocumentFiles, OnlyOrdinaryFilesAreReadOrWrittenAndLinksStay) {
+  const QString kept = open("kept.txt", "kept\r\n");
+  const QString link = folder.file("second name.txt");
+  ASSERT_EQ(::link(QFile::encodeName(kept).constData(), QFile::encodeName(link).constData()), 0);
+  append("more");
+  EXPECT_EQ(saved(kept), "kept\r\nmore\r\n");
+  EXPECT_EQ(TempFolder::read(link), "kept\r\nmore\r\n");
+  // A FIFO is neither read nor written, and stays a FIFO.
+  const QString fifo = folder.file("pipe");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  dialogs.answers = {Answer::Yes};
+  EXPECT_FALSE(saveAs(fifo));
+  struct stat st;
+  ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  EXPECT_FALSE(files.OpenFile(fifo));
+  EXPECT_FALSE(files.OpenFile("/dev/zero"));
+  const QStringList errors = dialogs.askedOf("error");
+  ASSERT_EQ(errors.size(), 3);
+  EXPECT_TRUE(errors[0].contains(fifo) && errors[0].contains("not an ordinary file"));
+  EXPECT_TRUE(errors[1].contains(fifo) && errors[1].contains("not an ordinary file"));
+  EXPECT_TRUE(errors[2].contains("/dev/zero"));
+  EXPECT_EQ(document.CurrentFileName, kept);  // a file that cannot be opened changes nothing
+  // A file above the large-file size opens in its own view at once, without
+  // a question, however large. It is sparse: nothing is read to open it.
+  QFile huge(folder.file("huge.txt"));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
+  EXPECT_TRUE(files.OpenFile(huge.fileName()));
+  EXPECT_TRUE(largeFiles.shown());
+  EXPECT_EQ(questions().size(), 1);  // the overwrite question of the FIFO only
+  ASSERT_TRUE(files.OpenFile(kept));
+  EXPECT_FALSE(largeFiles.shown());
+  EXPECT_EQ(editor.text(), "kept\r\nmore\r\n");
+  EXPECT_EQ(host.used.last(), kept);
+}
