@@ -42,18 +42,21 @@ TEST(InstanceSlot, ALiveRunKeepsItsSlotHoweverOldAndAGoneRunsSlotIsFreeAgain) {
 TEST(InstanceSlot, MarkersArePrivateNeverFollowALinkAndGoAtAReleaseWhileLocked) {
   test::TempFolder folder;
   const QDateTime now = QDateTime::currentDateTime();
-  // A link planted under the first marker's name is not written through.
+  // A link planted under a marker's name is not written through, nor does
+  // a link to a name that is free make that file.
   const QString victim = folder.write("victim.txt", "someone else's");
   ASSERT_TRUE(QFile::link(victim, instanceMarkerPath(folder.path(), 1)));
+  ASSERT_TRUE(QFile::link(folder.file("made.txt"), instanceMarkerPath(folder.path(), 2)));
   InstanceLock lock = claimInstanceSlot(folder.path(), now);
-  EXPECT_EQ(lock.slot(), 2);
+  EXPECT_EQ(lock.slot(), 3);
   EXPECT_EQ(test::TempFolder::read(victim), "someone else's");
-  EXPECT_EQ(QFile::permissions(instanceMarkerPath(folder.path(), 2)),
+  EXPECT_FALSE(QFile::exists(folder.file("made.txt")));
+  EXPECT_EQ(QFile::permissions(instanceMarkerPath(folder.path(), 3)),
             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
 
   // A clean exit removes the marker; the slot is free at once.
   lock.release();
-  EXPECT_FALSE(QFile::exists(instanceMarkerPath(folder.path(), 2)));
-  EXPECT_FALSE(InstanceSlotIsLive(folder.path(), 2));
-  EXPECT_EQ(claimInstanceSlot(folder.path(), now).slot(), 2);
+  EXPECT_FALSE(QFile::exists(instanceMarkerPath(folder.path(), 3)));
+  EXPECT_FALSE(InstanceSlotIsLive(folder.path(), 3));
+  EXPECT_EQ(claimInstanceSlot(folder.path(), now).slot(), 3);
 }
