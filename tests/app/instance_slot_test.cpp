@@ -7,13 +7,6 @@
 
 using namespace wrenpad;
 
-TEST(InstanceSlot, PacksDateAndTimeInTheDosForm) {
-  const QDateTime at(QDate(2026, 12, 6), QTime(13, 45, 31));
-  const std::uint32_t date = (46u << 9) | (12u << 5) | 6u;
-  const std::uint32_t time = (13u << 11) | (45u << 5) | 15u;  // seconds halved
-  EXPECT_EQ(packedDosDateTime(at), (date << 16) | time);
-}
-
 TEST(InstanceSlot, ALiveRunKeepsItsSlotHoweverOldAndAGoneRunsSlotIsFreeAgain) {
   test::TempFolder folder;
   const QDateTime now = QDateTime::currentDateTime();

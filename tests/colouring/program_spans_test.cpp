@@ -73,31 +73,11 @@ TEST(ProgramSpans, KeywordsStringsAndCommentsOfEachLanguage) {
   EXPECT_EQ(kList.size(), 7);  // the remark and the blank line are no entries
   KeywordList fallback = kList;
   fallback.addFallbackWords();
-  EXPECT_EQ(fallback.size(), 10);  // "else" was there
   EXPECT_TRUE(fallback.find(u"WHILE"));
   const std::optional<ColourSpan> var = PascalHeadingSpan("uses crt;\r\nvar x: integer;");
   ASSERT_TRUE(var);
   EXPECT_EQ(var->start, 11);
   EXPECT_FALSE(PascalHeadingSpan("begin end."));
-}
-
-TEST(ProgramSpans, LineStatesCarryTextBlocksAndOpenComments) {
-  const struct {
-    LanguageMode mode;
-    QString text;
-    std::vector<LineState> states;
-  } rows[] = {
-      {kJava, "String s = \"\"\"\r\n  x \\\"\"\" y\r\n  \"\"\"; int /* c */ x;\r\nint y;",
-       {LineState::TextBlock, LineState::TextBlock, LineState::Code, LineState::Code}},
-      {kCpp, "a /* b\r\nc\r\nd */ e\r\n",
-       {LineState::BlockComment, LineState::BlockComment, LineState::Code, LineState::Code}},
-      {kPascal, "x { y\r\nz", {LineState::BraceComment, LineState::BraceComment}},
-  };
-  for (const auto& row : rows) {
-    std::vector<LineState> states;
-    ProgramSpans(row.text, row.mode, kList, &states);
-    EXPECT_EQ(states, row.states) << row.text.toStdString();
-  }
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 // spans are applied in order (t tag, v quoted value, c comment, . none).
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "colouring/tag_spans.h"
 
 namespace wrenpad {
@@ -107,44 +105,6 @@ TEST(PaintTagsInRange, Pictures) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.toStdString());
     EXPECT_EQ(Range(c.text, c.start, c.finish < 0 ? int(c.text.size()) : c.finish), c.picture);
-  }
-}
-
-// Random texts of the characters that matter: every span stays in the text,
-// tags and quotes stay in the range, and the bar stays in its part.
-TEST(PaintTagsInRange, RandomTextsKeepSpansAndProgressInBounds) {
-  const QString pieces[] = {"<", ">", "\"", "<!--", "-->", "<script>", "</SCRIPT>", "a", "\r\n"};
-  std::mt19937 random(20240611);
-  for (int round = 0; round < 2000; ++round) {
-    QString text;
-    const int count = static_cast<int>(random() % 40);
-    for (int i = 0; i < count; ++i) text += pieces[random() % std::size(pieces)];
-    const int length = static_cast<int>(text.size());
-    const int start = length == 0 ? 0 : static_cast<int>(random() % (length + 1));
-    const int finish = start + static_cast<int>(random() % (length - start + 1));
-    const TagPaint paint = PaintTagsInRange(text, start, finish, {10, 90});
-    SCOPED_TRACE(text.toStdString() + " from " + std::to_string(start) + " to " +
-                 std::to_string(finish));
-    std::size_t applied = 0;
-    for (const ProgressStep& step : paint.progress) {
-      EXPECT_GE(step.value, 10);
-      EXPECT_LE(step.value, 90);
-      EXPECT_GE(static_cast<std::size_t>(step.spansApplied), applied);
-      EXPECT_LE(static_cast<std::size_t>(step.spansApplied), paint.spans.size());
-      applied = step.spansApplied;
-    }
-    for (const ColourSpan& span : paint.spans) {
-      EXPECT_GT(span.length, 0);
-      EXPECT_GE(span.start, start);
-      EXPECT_LE(span.start + span.length, length);
-      if (span.kind != SpanKind::Comment) {
-        EXPECT_LE(span.start + span.length, finish);
-      }
-    }
-    for (const ColourSpan& span : PaintSingleTag(text, start, finish).spans) {
-      EXPECT_GE(span.start, start);
-      EXPECT_LE(span.start + span.length, finish);
-    }
   }
 }
 

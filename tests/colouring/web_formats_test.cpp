@@ -114,9 +114,7 @@ TEST(WebFormatsStyles, BoldAndItalicNestEitherWayAndSkipTheFirstScript) {
                      "</SCRIPT>\r\n<font color=red>out</font> <b>after</b>",
                      {"in", "bold", "head", "out", "after"}),
             "- - - #ff0000 b");
-}
-
-TEST(WebFormatsRanges, Clamped) {
+  // Ranges out of bounds are clamped.
   EXPECT_EQ(RenderWebFormats("<b>a</b>", -5, 100, 10).runs.size(), 1u);
   EXPECT_TRUE(RenderWebFormats("<b>a</b>", 5, 2, 10).runs.empty());
 }

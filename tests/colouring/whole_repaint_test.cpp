@@ -7,7 +7,7 @@
 namespace wrenpad {
 namespace {
 
-TEST(FirstScriptStretch, FromAfterTheOpeningTagToTheLastLineBreak) {
+TEST(FirstScriptStretch, FromAfterTheOpeningTagToTheLastLineBreakOrNothing) {
   const QString page =
       "<head>\r\n<script language=\"JavaScript\"><!--\r\nvar a;\r\n// --></script>\r\n";
   const std::optional<ProgramStretch> stretch = FirstScriptStretch(page);
@@ -22,46 +22,13 @@ TEST(FirstScriptStretch, FromAfterTheOpeningTagToTheLastLineBreak) {
   ASSERT_TRUE(both.has_value());
   EXPECT_EQ(both->from, 32);
   EXPECT_EQ(two.mid(both->to - 1), "\r\n</script>");
-}
 
-TEST(FirstScriptStretch, NothingWithoutJavaScriptOrAStretch) {
+  // Nothing without JavaScript or a stretch.
   EXPECT_FALSE(FirstScriptStretch("<script>\r\nx\r\n</script>"));  // no "javascript"
   EXPECT_FALSE(FirstScriptStretch("<script>javascript"));           // no "</script>"
   EXPECT_FALSE(FirstScriptStretch("javascript</script>"));          // no "<script"
   EXPECT_FALSE(FirstScriptStretch("<script>javascript</script>"));  // no line break
   EXPECT_FALSE(FirstScriptStretch("<script\r\njavascript</script>"));  // tag never closed
-}
-
-TEST(PlanWholeRepaint, ScriptOnlyWithoutAutomaticColouringAndThePageColourFontAndSize) {
-  RepaintInputs inputs;
-  inputs.autoRepaint = false;
-  inputs.pageTextColour = QColor(255, 0, 0);
-  RepaintPlan plan = PlanWholeRepaint("<script>\r\njavascript\r\n</script>", inputs);
-  EXPECT_FALSE(plan.tagPainting);
-  EXPECT_FALSE(plan.wholeTextColour);
-  EXPECT_TRUE(plan.script);
-  inputs.autoRepaint = inputs.realization = true;
-  EXPECT_EQ(PlanWholeRepaint("<p>", inputs).tagPainting->low, 20);
-
-  // The page's colour always; its font and size with a style block.
-  inputs.pageTextColour = QColor(0, 0, 128);
-  inputs.pageFontName = "Century";
-  inputs.pageFontSizePt = 14;
-  inputs.editorFontSize = 10;
-
-  plan = PlanWholeRepaint("<p>no style block</p>", inputs);
-  EXPECT_EQ(plan.wholeTextColour, QColor(0, 0, 128));
-  EXPECT_FALSE(plan.wholeTextFontName);
-  EXPECT_FALSE(plan.wholeTextFontSize);
-  EXPECT_EQ(plan.editorFontSize, 10);
-
-  plan = PlanWholeRepaint("<style>body{}</STYLE>", inputs);
-  EXPECT_EQ(plan.wholeTextFontName, "Century");
-  EXPECT_EQ(plan.wholeTextFontSize, 14);
-  EXPECT_EQ(plan.editorFontSize, 14);
-
-  inputs.pageTextColour = QColor(0, 0, 0);
-  EXPECT_FALSE(PlanWholeRepaint("<p>", inputs).wholeTextColour);
 }
 
 }  // namespace

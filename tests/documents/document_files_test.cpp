@@ -1,19 +1,108 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Opening and saving files with the file commands and scripted answers: the
 // kanji code, line ends and odd bytes of a file kept, pages in the code they
-// declare, binary files and files changed by another program only with
-// consent, and nothing but ordinary files read or written.
-#include "documents/document_files.h"
+// declare, and binary files and files changed by another program only with
+// consent.
+#include "documents/document_commands.h"
+#include "documents/document_host.h"
+#include "documents/document_mode.h"
+#include "documents/large_files.h"
+#include "editor/editor_control.h"
+#include "large_view/large_text_view.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
 
-#include <QFile>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QWidget>
+#include <gtest/gtest.h>
 
 using namespace wrenpad;
 using namespace wrenpad::test;
 
 namespace {
 
+// The file commands without the main window: a real editor and large view,
+// scripted dialogs, and a host that switches the document mode as the window
+// does and records the rest.
+class RecordingDocumentHost : public DocumentHost {
+ public:
+  explicit RecordingDocumentHost(DocumentState& document) : document_(document) {}
+  LargeFiles* largeFiles = nullptr;
+  QString caption;
+  std::optional<int> newKind = 0;  // the answer to the document-type question
+
+  void setWindowCaption(const QString& text) override { caption = text; }
+  void showCurrentFolder() override {}
+  void SelectProgramMode() override {
+    if (programLanguageOf(document_.CurrentFileName)) document_.DocumentMode = kProgramMode;
+  }
+  void SetWebPageMode(bool on) override {
+    document_.DocumentMode = switchWebPage(document_.DocumentMode, on).documentMode;
+  }
+  void setHtmlToolBarVisible(bool) override {}
+  void showCommandStates() override {}
+  void beginDocument() override {
+    if (largeFiles) largeFiles->close();
+    document_.DocumentMode = kTextMode;
+  }
+  void paintTags(int, int) override {}
+  void setEditorFontSize(int) override {}
+  void startUndoTimer() override {}
+  void processPendingEvents() override {}
+  std::optional<int> askDocumentType() override { return newKind; }
+  void newProgramFromTemplate() override {}
+  void newPageFromText() override {}
+  void fileUsed(const QString&) override {}
+
+ private:
+  DocumentState& document_;
+};
+
+struct DocumentFiles : ::testing::Test {
+  TempFolder folder;
+  ScriptedDialogs dialogs;
+  QWidget window;
+  EditorControl editor{&window};
+  large::LargeTextView largeView{&window};
+  DocumentState document;
+  SessionState session;
+  Settings settings;
+  const MessageTable messages = englishMessages();
+  RecordingDocumentHost host{document};
+  LargeFiles largeFiles{{.view = largeView, .dialogs = dialogs, .settings = settings,
+                         .showView = [](bool) {}, .changedOnDisk = {}}};
+  DocumentCommands files{{.editor = editor, .dialogs = dialogs, .host = host, .document = document,
+                          .session = session, .settings = settings, .messages = messages,
+                          .largeFiles = &largeFiles}};
+
+  void SetUp() override {
+    host.largeFiles = &largeFiles;
+    files.beginUntitledDocument();
+  }
+  QString open(const QString& name, const QByteArray& bytes) {
+    const QString path = folder.write(name, bytes);
+    files.OpenFile(path);
+    return path;
+  }
+  QByteArray saved(const QString& path) {
+    EXPECT_TRUE(files.mmSaveClick());
+    return TempFolder::read(path);
+  }
+  // Save As to `path`, picking items of the dialog's choices (0 code, 1 line end).
+  bool saveAs(const QString& path, const std::map<int, int>& choices = {}) {
+    dialogs.filesToSave = {path};
+    dialogs.saveChoices = {choices};
+    return files.mmSaveAsClick();
+  }
+  void append(const QString& text) {
+    editor.select(editor.textLength(), 0);
+    editor.replaceSelection(text);
+  }
+  QStringList questions() const { return dialogs.askedOf(QStringLiteral("question")); }
+};
+
+// 日本 and a line end, in Shift-JIS, EUC-JP and JIS.
+const QByteArray kSjis("\x93\xfa\x96\x7b\r\n");
+const QByteArray kEuc("\xc6\xfc\xcb\xdc\r\n");
 const QByteArray kJis("\x1b$BF|K\\\x1b(B\r\n");
 const QByteArray kShiftJisPage("<meta charset=\"Shift_JIS\">\r\n" + kSjis);
 
@@ -107,11 +196,6 @@ TEST_F(DocumentFiles, SaveAsOffersTheFilesOwnFormatAndWritesAnotherOnlyWhenChose
     const QByteArray lineEnd = row.bytes.endsWith("\r\n") ? "\r\n" : row.bytes.right(1);
     EXPECT_EQ(saved(other), row.bytes + "y" + lineEnd);
   }
-  // A new text is offered the output code and the line end of new texts.
-  files.beginUntitledDocument();
-  EXPECT_TRUE(saveAs(folder.file("new.txt")));
-  EXPECT_EQ(offered[0].items.at(offered[0].selected), "EUC-JP");
-  EXPECT_EQ(offered[1].items.at(offered[1].selected), "LF (Linux, macOS)");
 }
 
 TEST_F(DocumentFiles, APageSavedInAnotherCodeDeclaresIt) {
@@ -217,40 +301,4 @@ TEST_F(DocumentFiles, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAsking)
   dialogs.answers = {Answer::Yes};
   EXPECT_EQ(saved(unedited), "mine\r\n");
   EXPECT_EQ(saved(unedited), "mine\r\n");  // and again, now from our own file
-}
-
-TEST_F(DocumentFiles, OnlyOrdinaryFilesAreReadOrWrittenAndLinksStay) {
-  const QString kept = open("kept.txt", "kept\r\n");
-  const QString link = folder.file("second name.txt");
-  ASSERT_EQ(::link(QFile::encodeName(kept).constData(), QFile::encodeName(link).constData()), 0);
-  append("more");
-  EXPECT_EQ(saved(kept), "kept\r\nmore\r\n");
-  EXPECT_EQ(TempFolder::read(link), "kept\r\nmore\r\n");
-  // A FIFO is neither read nor written, and stays a FIFO.
-  const QString fifo = folder.file("pipe");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-  dialogs.answers = {Answer::Yes};
-  EXPECT_FALSE(saveAs(fifo));
-  struct stat st;
-  ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &st), 0);
-  EXPECT_TRUE(S_ISFIFO(st.st_mode));
-  EXPECT_FALSE(files.OpenFile(fifo));
-  EXPECT_FALSE(files.OpenFile("/dev/zero"));
-  const QStringList errors = dialogs.askedOf("error");
-  ASSERT_EQ(errors.size(), 3);
-  EXPECT_TRUE(errors[0].contains(fifo) && errors[0].contains("not an ordinary file"));
-  EXPECT_TRUE(errors[1].contains(fifo) && errors[1].contains("not an ordinary file"));
-  EXPECT_TRUE(errors[2].contains("/dev/zero"));
-  EXPECT_EQ(document.CurrentFileName, kept);  // a file that cannot be opened changes nothing
-  // A file above the large-file size opens in its own view at once, without
-  // a question, however large. It is sparse: nothing is read to open it.
-  QFile huge(folder.file("huge.txt"));
-  ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
-  EXPECT_TRUE(files.OpenFile(huge.fileName()));
-  EXPECT_TRUE(largeFiles.shown());
-  EXPECT_EQ(questions().size(), 1);  // the overwrite question of the FIFO only
-  ASSERT_TRUE(files.OpenFile(kept));
-  EXPECT_FALSE(largeFiles.shown());
-  EXPECT_EQ(editor.text(), "kept\r\nmore\r\n");
-  EXPECT_EQ(host.used.last(), kept);
 }

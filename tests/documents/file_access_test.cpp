@@ -25,13 +25,6 @@ namespace {
 
 QByteArray native(const QString& path) { return QFile::encodeName(path); }
 
-// An old time for a file, so that a write of it shows in its stamp however
-// coarse the clock.
-void setOldTime(const QString& path) {
-  const struct timespec times[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
-  ASSERT_EQ(::utimensat(AT_FDCWD, native(path).constData(), times, 0), 0);
-}
-
 // A process id that was used a moment ago and is free now.
 qint64 goneProcess() {
   const pid_t child = ::fork();
@@ -121,7 +114,7 @@ TEST_F(FileAccess, OnlyRegularFilesAreReadOrWrittenAndWhyNotIsNamed) {
   EXPECT_EQ(names(), QStringList({QString(250, 'n') + ".txt", "pipe", "ten.txt"}));
 }
 
-TEST_F(FileAccess, AFailedWriteLeavesTheOldFile) {
+TEST_F(FileAccess, AFailedWriteOrAMissingNoteLeavesTheOldFile) {
   const QString path = write("a.txt", "old bytes");
   const QString linked = write("linked.txt", "old linked bytes");
   ASSERT_EQ(::link(native(linked).constData(), native(folder.file("second")).constData()), 0);
@@ -142,6 +135,18 @@ TEST_F(FileAccess, AFailedWriteLeavesTheOldFile) {
   EXPECT_EQ(test::TempFolder::read(path), "old bytes");
   EXPECT_EQ(test::TempFolder::read(linked), "old linked bytes");
   EXPECT_EQ(names(), QStringList({"a.txt", "linked.txt", "second"}));
+  // A save in place does not go on without its note; a file replaced whole
+  // needs none.
+  write("state", "a file where the state folder should be");
+  setSaveJournalFolder(folder.file("state/wrenpad"));
+  const Failure noNote = writeFileKeepingIdentity(linked, "new").failure;
+  const Failure replacedWithoutNote = writeFileKeepingIdentity(path, "new").failure;
+  setSaveJournalFolder(QString());
+  EXPECT_EQ(noNote.problem, Problem::SaveNoteNotWritten);
+  EXPECT_TRUE(describe(noNote).contains(folder.file("state/wrenpad")));
+  EXPECT_EQ(test::TempFolder::read(linked), "old linked bytes");
+  EXPECT_FALSE(replacedWithoutNote.failed());
+  EXPECT_EQ(test::TempFolder::read(path), "new");
 }
 
 TEST_F(FileAccess, AFullDiskIsNamedAndLeavesTheOldFile) {
@@ -152,7 +157,9 @@ TEST_F(FileAccess, AFullDiskIsNamedAndLeavesTheOldFile) {
   const QString path = write("disk/a.txt", "old");
   const QString linked = write("disk/b.txt", "old b");
   ASSERT_EQ(::link(native(linked).constData(), native(disk + "/c.txt").constData()), 0);
-  setOldTime(linked);
+  // An old time, so that a write of the file shows in its stamp however coarse the clock.
+  const struct timespec oldTime[2] = {{0, UTIME_OMIT}, {1000000000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, native(linked).constData(), oldTime, 0), 0);
   const FileStamp before = stampOf(linked);
   const QByteArray large(1 << 20, 'x');
   const Failure replacing = writeFileKeepingIdentity(path, large).failure;
@@ -311,22 +318,6 @@ TEST_F(FileAccess, BlocksReadFromTheFileBeingSavedArriveWhole) {
   EXPECT_EQ(test::TempFolder::read(alone), reversed);
   EXPECT_EQ(test::TempFolder::read(linked), reversed);
   EXPECT_EQ(names(), QStringList({"alone.txt", "linked.txt", "second"}));
-}
-
-TEST_F(FileAccess, ASaveInPlaceDoesNotGoOnWithoutItsNote) {
-  write("state", "a file where the state folder should be");
-  setSaveJournalFolder(folder.file("state/wrenpad"));
-  const QString linked = write("linked.txt", "old");
-  ASSERT_EQ(::link(native(linked).constData(), native(folder.file("second")).constData()), 0);
-  const QString plain = write("plain.txt", "old");
-  const Failure inPlace = writeFileKeepingIdentity(linked, "new").failure;
-  const Failure replaced = writeFileKeepingIdentity(plain, "new").failure;
-  setSaveJournalFolder(QString());
-  EXPECT_EQ(inPlace.problem, Problem::SaveNoteNotWritten);
-  EXPECT_TRUE(describe(inPlace).contains(folder.file("state/wrenpad")));
-  EXPECT_EQ(test::TempFolder::read(linked), "old");
-  EXPECT_FALSE(replaced.failed());  // a file replaced whole needs no note
-  EXPECT_EQ(test::TempFolder::read(plain), "new");
 }
 
 // A run killed while it copied the old bytes left a backup its note does not

@@ -51,15 +51,3 @@ TEST(IniFileLoad, MissingIsToldFromUnreadable) {
   EXPECT_EQ(statusOf(large.fileName(), &error), Status::Unreadable);
   EXPECT_EQ(error, "File too large");
 }
-
-TEST(IniFileLoad, AFileWithoutReadPermissionIsUnreadable) {
-  if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another user";
-  test::TempFolder folder;
-  ASSERT_EQ(::chmod(native(folder.path()).constData(), 0755), 0);
-  const QString locked = folder.write("locked.ini", "[S]\nk=1\n");
-  ASSERT_EQ(::chmod(native(locked).constData(), 0600), 0);
-  ASSERT_EQ(::seteuid(65534), 0);
-  const Status status = statusOf(locked);
-  ASSERT_EQ(::seteuid(0), 0);
-  EXPECT_EQ(status, Status::Unreadable);
-}

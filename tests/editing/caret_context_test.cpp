@@ -15,7 +15,7 @@ CaretContext at(const QString& withCaret) {
 }
 }  // namespace
 
-TEST(CaretContext, OpenInlineTagsScriptAndHead) {
+TEST(CaretContext, OpenInlineTagsScriptHeadAndAlign) {
   const CaretContext bold = at("<B>bold <i>it|</i></b>");
   EXPECT_TRUE(bold.inBold);
   EXPECT_TRUE(bold.inItalic);
@@ -28,10 +28,8 @@ TEST(CaretContext, OpenInlineTagsScriptAndHead) {
   EXPECT_TRUE(at("<html><head>\r\n<title>|").inHeadOrScript);
   EXPECT_FALSE(at("<head></head>\r\n<body>|").inHeadOrScript);
   EXPECT_FALSE(at("plain text|").inHeadOrScript);
-}
 
-TEST(CaretContext, AlignOfTheEnclosingParagraphDivisionOrHeading) {
-  EXPECT_EQ(at("<p align = \"center\">x|").currentAlign, "center");
+  // The align of the enclosing paragraph, division or heading.
   EXPECT_EQ(at("<p>a</p>\r\n<p align = \"right\">x|").currentAlign, "right");
   EXPECT_EQ(at("<p align=center>a</p> x|").currentAlign, "");
   // An align further in than a short look would reach.

@@ -118,31 +118,29 @@ TEST_F(DictionaryFixture, AWordWithDashesBeforeItIsNeverAnOption) {
   EXPECT_EQ(clipboard, (QStringList{"verbose", "delete"}));
 }
 
-TEST_F(DictionaryFixture, WithNoDictionaryTheUserChoosesOneAndCancellingStartsNothing) {
+TEST_F(DictionaryFixture, WithNoDictionaryTheUserChoosesOneThatRunsAndAFailedStartIsReported) {
+  settings.Dictionary = "/opt/old";  // chosen before, no longer there
   setText("|studies");
   command.mmReferClick();  // the open dialog is cancelled
   EXPECT_EQ(dialogs.asked, (QStringList{"message: " + messages.MsgSelectDictionary, "open: /usr/bin"}));
   EXPECT_TRUE(started.isEmpty());
-  EXPECT_EQ(windowMoves, 0);
+
+  // A choice that cannot run is not kept.
+  dialogs.filesToOpen = {OpenFileChoice{"/home/u/notes.txt"}};
+  EXPECT_FALSE(command.mmChangeDictionaryClick());
+  EXPECT_EQ(settings.Dictionary, "/opt/old");
+  EXPECT_EQ(dialogs.askedOf("error"), QStringList{"\"/home/u/notes.txt\" is not a program that can be started."});
 
   onPath = {"/home/u/bin/lookup"};
   dialogs.filesToOpen = {OpenFileChoice{"/home/u/bin/lookup"}};
   command.mmReferClick();
   EXPECT_EQ(settings.Dictionary, "/home/u/bin/lookup");
   EXPECT_EQ(started, QStringList{"detached: /home/u/bin/lookup study"});
-}
+  EXPECT_EQ(windowMoves, 1);
 
-TEST_F(DictionaryFixture, AChoiceThatCannotRunIsNotKeptAndAFailedStartIsReported) {
-  settings.Dictionary = "/opt/old";
-  dialogs.filesToOpen = {OpenFileChoice{"/home/u/notes.txt"}};
-  EXPECT_FALSE(command.mmChangeDictionaryClick());
-  EXPECT_EQ(settings.Dictionary, "/opt/old");
-  EXPECT_EQ(dialogs.askedOf("error"), QStringList{"\"/home/u/notes.txt\" is not a program that can be started."});
-
-  setText("|studies");
-  onPath = {"sdcv"};
   startSucceeds = false;
   command.mmReferClick();
-  EXPECT_EQ(dialogs.askedOf("error").last(), "The dictionary program \"/usr/bin/sdcv\" could not be started.");
-  EXPECT_EQ(windowMoves, 0);
+  EXPECT_EQ(dialogs.askedOf("error").last(),
+            "The dictionary program \"/home/u/bin/lookup\" could not be started.");
+  EXPECT_EQ(windowMoves, 1);
 }

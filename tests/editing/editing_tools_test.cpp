@@ -43,26 +43,12 @@ TEST_F(EditingFixture, TheTabWidthIsAskedAndCheckedBeforeItIsKept) {
                          "200 is not within the valid range of -128..127"}));
 }
 
-TEST_F(EditingFixture, EnterInTheLineNumberBoxJumpsToColumnFourOfTheLine) {
-  QString text;
-  for (int line = 1; line <= 12; ++line) text += QStringLiteral("line %1\r\n").arg(line, 2, 10, QChar('0'));
-  editor.setText(text);
-  host.lineNumber = "10";
-  tools.EnhancedEdit1KeyUp(Qt::Key_Return);
-  EXPECT_EQ(editor.lineFromPosition(editor.selStart()), 9);
-  EXPECT_EQ(editor.selStart() - editor.positionOfLine(9), 3);
-
-  host.lineNumber = "x1";
-  tools.EnhancedEdit1KeyUp(Qt::Key_Return);
-  EXPECT_EQ(dialogs.askedOf("error"), QStringList{"'x1' is not a valid integer value"});
-  tools.GoToLine(99, 3);  // past the last line: the last line
-  EXPECT_EQ(editor.selStart(), editor.positionOfLine(editor.lineCount() - 1));
-}
-
-TEST_F(EditingFixture, TheLineJumpNeverSplitsACharacterBeyondSixteenBits) {
+// The line jump goes to column four of the line, counting a character beyond
+// sixteen bits as one.
+TEST_F(EditingFixture, TheLineJumpGoesToColumnFourAndNeverSplitsACharacter) {
   // U+20B9F: one character, two UTF-16 units.
   const QString wide = QString::fromUcs4(U"\U00020B9F");
-  editor.setText("first\r\nab" + wide + "c\r\n" + wide + wide + wide + wide);
+  editor.setText("first\r\nab" + wide + "c\r\n" + wide + wide + wide + wide + "\r\n");
   host.lineNumber = "2";
   tools.EnhancedEdit1KeyUp(Qt::Key_Return);
   EXPECT_EQ(editor.selStart() - editor.positionOfLine(1), 4);  // a, b and the whole character
@@ -70,4 +56,10 @@ TEST_F(EditingFixture, TheLineJumpNeverSplitsACharacterBeyondSixteenBits) {
   EXPECT_EQ(editor.selStart() - editor.positionOfLine(2), 6);
   tools.GoToLine(3, 9);  // past the line's end: its end
   EXPECT_EQ(editor.selStart() - editor.positionOfLine(2), 8);
+  tools.GoToLine(99, 3);  // past the last line: the last line
+  EXPECT_EQ(editor.selStart(), editor.positionOfLine(editor.lineCount() - 1));
+
+  host.lineNumber = "x1";
+  tools.EnhancedEdit1KeyUp(Qt::Key_Return);
+  EXPECT_EQ(dialogs.askedOf("error"), QStringList{"'x1' is not a valid integer value"});
 }

@@ -23,7 +23,7 @@ const QColor kBlue(0, 0, 255);
 
 }  // namespace
 
-TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysAndShiftInvertsIt) {
+TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysShiftInvertsItAndNeverInTheHeadOrAScript) {
   setText("<body>\r\none|");
   settings.AutoBR = false;
   press(Qt::Key_Return);
@@ -38,10 +38,8 @@ TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysAndShiftInvertsIt) {
   EXPECT_EQ(textWithCaret(), "<body>\r\none<br>\r\n|");
   press(Qt::Key_Return, Qt::ShiftModifier);
   EXPECT_EQ(textWithCaret(), "<body>\r\none<br>\r\n\r\n|");
-}
 
-TEST_F(Keys, EnterNeverInsertsBreakTagInTheHeadOrAScriptOrPlainText) {
-  settings.AutoBR = true;
+  // Never in the head, a script or plain text.
   for (const char* page : {"<html><head>\r\n<title>x|", "<body><script>\r\nvar a = 1;|"}) {
     setText(page);
     keys.Timer5Timer();
@@ -165,30 +163,4 @@ TEST_F(Keys, KeysStopTheTimersAndTheReleaseShowsTheLineAndRestartsTheCaretContex
   QCoreApplication::processEvents();
   EXPECT_EQ(host.lineNumber, "3");
   EXPECT_TRUE(host.running.contains(5));
-}
-
-TEST_F(Keys, ChangesRestartTheUndoTimerAndEndWebModeForAnUntitledText) {
-  document.CurrentFileName = kUntitledName;
-  session.ChangeWatch = false;
-  editor.setText("abcd");
-  EXPECT_FALSE(host.running.contains(2));
-  EXPECT_TRUE(host.modeSwitches.isEmpty());
-  session.ChangeWatch = true;
-  editor.setText("abcd");
-  EXPECT_TRUE(host.running.contains(2));
-  EXPECT_EQ(host.modeSwitches, QStringList{"web off"});
-}
-
-TEST_F(Keys, TheSelectionEnablesCutCopyAndCommentInPagesOnly) {
-  setText("abc");
-  editor.select(0, 2);
-  keys.EditorSelectionChange();
-  EXPECT_TRUE(marks.selection);
-  EXPECT_TRUE(marks.commentize);
-  document.DocumentMode = kTextMode;
-  keys.EditorSelectionChange();
-  EXPECT_FALSE(marks.commentize);
-  editor.setSelStart(1);
-  keys.EditorSelectionChange();
-  EXPECT_FALSE(marks.selection);
 }

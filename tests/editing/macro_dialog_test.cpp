@@ -1,39 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of the macro list's dialog: Tab and Ctrl+Tab leave the list,
-// Ctrl+I types a tab into it, and the check box and the insert button have
-// letters of their own in both languages, which Alt reaches.
+// Ctrl+I types a tab into it, and Alt with its letter reaches the check box.
 #include "editing/macro_dialog.h"
 
-#include "text/translation.h"
-
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeySequence>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <set>
 
 using namespace wrenpad;
 
 namespace {
 
-TEST(MacroDialog, TabLeavesTheListCtrlITypesATabAndEveryButtonHasALetterOfItsOwn) {
+TEST(MacroDialog, TabLeavesTheListCtrlITypesATabAndAltReachesTheCheckBox) {
   TMacroReplaceDialog dialog;
-  for (const bool japanese : {false, true}) {
-    const InterfaceLanguageScope language(interfaceLanguageFor(japanese));
-    dialog.showValues({QString(), QStringLiteral("a==>>b"), true});
-    std::set<QString> letters;
-    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-      const QString letter = QKeySequence::mnemonic(button->text()).toString();
-      if (button->objectName() == "btnCancel" && japanese) continue;  // Esc
-      EXPECT_FALSE(letter.isEmpty()) << button->text().toStdString();
-      EXPECT_TRUE(letters.insert(letter).second) << button->text().toStdString();
-    }
-  }
-
+  dialog.showValues({QString(), QStringLiteral("a==>>b"), true});
   dialog.show();
   dialog.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));

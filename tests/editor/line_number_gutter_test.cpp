@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The line-number gutter beside the editor: numbers and width as the text
-// changes, the caret and error marks, a click on a number, and the font and
-// colours it takes from the editor, and what it repaints.
+// changes, the caret and error marks, a click on a number, its colours, and
+// what it repaints.
 #include "editor/editor_control.h"
 #include "editor/gutter_look.h"
 #include "editor/line_number_gutter.h"
@@ -26,27 +26,16 @@ QString numberedLines(int count) {
   return lines.join(QStringLiteral("\r\n"));
 }
 
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
-
 struct Gutter : ::testing::Test {
   QWidget parent;
   EditorControl editor{&parent};
   LineNumberGutter& gutter = LineNumberGutter::of(editor);
   QPlainTextEdit& edit = *qobject_cast<QPlainTextEdit*>(editor.widget());
-  PaintCounter counter;
 
   void SetUp() override {
     parent.resize(520, 320);
     editor.widget()->resize(520, 320);
     parent.show();
-    gutter.installEventFilter(&counter);
   }
   // The gutter as the screen holds it, once every pending paint is done.
   QImage onScreen() {
@@ -81,10 +70,8 @@ TEST_F(Gutter, NumbersAndWidthFollowTheLineCountAndOnlyLinesOnScreenAreDrawn) {
   EXPECT_EQ(numbersShown(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
   const int oneDigit = gutter.width();
   EXPECT_EQ(textLeft(), oneDigit);
-  for (int line = 0; line < 9; ++line) {  // each number beside its own line
-    const QRect caret = edit.cursorRect(QTextCursor(edit.document()->findBlockByNumber(line)));
-    EXPECT_TRUE(shownLine(line + 1).strip.contains(QPoint(2, caret.center().y()))) << line;
-  }
+  const QRect last = edit.cursorRect(QTextCursor(edit.document()->findBlockByNumber(8)));
+  EXPECT_TRUE(shownLine(9).strip.contains(QPoint(2, last.center().y())));  // beside its own line
   // A tenth line widens the gutter by a digit; taking it away narrows it.
   editor.setSelStart(editor.textLength());
   editor.replaceSelection(QStringLiteral("\r\nten"));
@@ -130,30 +117,9 @@ TEST_F(Gutter, MarksTheCaretAndErrorLinesAndAClickPutsTheCaretOnALine) {
   EXPECT_FALSE(shownLine(7).error);
 }
 
-TEST_F(Gutter, TakesTheEditorsFontAfterAZoomAndTheFontCommandAndDrawsOnItsBackground) {
-  editor.setText(numberedLines(30));
-  gutter.setShown(true);
-  const int usualWidth = gutter.width();
-  const int usualPoints = gutter.font().pointSize();
-  edit.zoomIn(4);
-  QApplication::processEvents();
-  EXPECT_GT(gutter.font().pointSize(), usualPoints);
-  EXPECT_EQ(gutter.font().pointSize(), edit.document()->defaultFont().pointSize());
-
-  editor.setDefaultFont({QStringLiteral("DejaVu Serif"), 20, 1, Qt::white});
-  editor.setBackground(QColor(20, 30, 60));
-  QApplication::processEvents();
-  EXPECT_EQ(gutter.font().family(), edit.document()->defaultFont().family());
-  EXPECT_EQ(gutter.font().pointSize(), 20);
-  EXPECT_GT(gutter.width(), usualWidth);
-  EXPECT_EQ(textLeft(), gutter.width());
-  EXPECT_EQ(pixelBeside(2), gutterColoursFor(QColor(20, 30, 60), Qt::white).background);
-}
-
 // The gutter repaints only the stretches whose lines changed: after every
 // kind of edit, caret move, scroll and change of colours, what stands on the
-// screen beside the text is what painting the gutter afresh gives, and a key
-// typed within a line paints none of it.
+// screen beside the text is what painting the gutter afresh gives.
 TEST_F(Gutter, WhatTheScreenShowsIsWhatPaintingAfreshGives) {
   editor.setText(numberedLines(60));
   gutter.setShown(true);
@@ -178,22 +144,6 @@ TEST_F(Gutter, WhatTheScreenShowsIsWhatPaintingAfreshGives) {
     }
     ASSERT_EQ(onScreen(), paintedAfresh()) << "step " << step;
   }
-}
-
-TEST_F(Gutter, AKeyTypedWithinALinePaintsNoneOfIt) {
-  editor.setText(QStringLiteral("first\r\nsecond\r\nthird"));
-  gutter.setShown(true);
-  editor.setSelStart(9);
-  onScreen();
-  counter.paints = 0;
-  QTest::keyClicks(&edit, QStringLiteral("abc"));
-  QTest::keyClick(&edit, Qt::Key_Backspace);
-  onScreen();
-  EXPECT_EQ(counter.paints, 0);
-  // A new line's number is painted.
-  QTest::keyClick(&edit, Qt::Key_Return);
-  onScreen();
-  EXPECT_GT(counter.paints, 0);
 }
 
 TEST(GutterColours, NumbersAndMarksStayReadableOnEveryBackground) {

@@ -13,16 +13,6 @@ using namespace wrenpad;
 
 namespace {
 
-TEST(PaperInk, LightColoursPrintBlackAndColoursThatReadOnWhiteStay) {
-  for (const char* light : {"white", "yellow", "lime", "aqua", "silver", "orange", "#e0e0ff", "#fffff0"})
-    EXPECT_EQ(inkOnPaper(QColor(light)), QColor(Qt::black)) << light;
-  for (const char* readable : {"black", "red", "blue", "green", "navy", "maroon", "purple", "fuchsia", "teal",
-                               "gray", "#804000", "#0000ff"})
-    EXPECT_EQ(inkOnPaper(QColor(readable)), QColor(readable)) << readable;
-  EXPECT_NEAR(contrastOnPaper(Qt::black), 21.0, 0.01);
-  EXPECT_NEAR(contrastOnPaper(Qt::white), 1.0, 0.01);
-}
-
 TEST(PaperInk, ADocumentLosesItsBackgroundsAndLightTextTurnsBlackWhileTheRestStays) {
   QTextDocument document;
   QTextCursor cursor(&document);

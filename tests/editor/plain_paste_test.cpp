@@ -23,7 +23,7 @@ void putRichText() {
   QApplication::clipboard()->setMimeData(mime);
 }
 
-TEST(PlainPaste, PasteKeysInsertThePlainTextAndTheMiddleButtonNothingWithoutASelection) {
+TEST(PlainPaste, PasteKeysInsertThePlainTextInOneUndoStepAndTheMiddleButtonNothing) {
   QPlainTextEdit edit;
   installPlainPaste(&edit);
   EXPECT_TRUE(hasPlainPaste(&edit));
@@ -46,11 +46,9 @@ TEST(PlainPaste, PasteKeysInsertThePlainTextAndTheMiddleButtonNothingWithoutASel
   edit.setReadOnly(true);
   QTest::keyClick(&edit, Qt::Key_Insert, Qt::ShiftModifier);
   EXPECT_EQ(edit.toPlainText(), "plain\nsecondplain\nsecond");
-}
 
-// The editor's paste keys go through the same door and are one step of its
-// own undo.
-TEST(PlainPaste, TheEditorPastesAtTheCaretAsOneUndoStep) {
+  // The editor's paste keys go through the same door and are one step of
+  // its own undo.
   QWidget parent;
   EditorControl editor{&parent};
   parent.show();

@@ -46,7 +46,7 @@ TEST(DocumentCodec, BytesThatDoNotDecodeComeBackByteForByte) {
   EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form).firstUnencodable, -1);
 }
 
-TEST(DocumentCodec, CharactersTheCodeCannotHoldAreReported) {
+TEST(DocumentCodec, CharactersTheCodeCannotHoldAreReportedWhole) {
   const QString text = QString::fromUtf8("ab\u00e9c\r\n");  // é is not in code page 932
   const EncodedText encoded = encodeDocument(text, TextEncoding::ShiftJis);
   EXPECT_EQ(encoded.firstUnencodable, 2);
@@ -54,35 +54,37 @@ TEST(DocumentCodec, CharactersTheCodeCannotHoldAreReported) {
   // Backslash and tilde stay themselves; the wave dash of code page 932 too.
   EXPECT_EQ(encodeDocument(QString::fromUtf8("\\~\uff5e"), TextEncoding::ShiftJis).bytes,
             QByteArray("\\~\x81\x60\r\n"));
+  // A character beyond U+FFFF is one character, never half of one.
+  const QString emoji = QString::fromUtf8("a😀b");
+  EXPECT_EQ(characterAt(emoji, 1), QString::fromUtf8("😀"));
+  EXPECT_EQ(characterAt(emoji, 0), "a");
+  EXPECT_EQ(encodeDocument(emoji, TextEncoding::ShiftJis).firstUnencodable, 1);
+  // The user-defined rows of code page 932 have no place in EUC-JP.
+  EXPECT_EQ(encodeDocument(QString(QChar(0xE000)), TextEncoding::EucJp).firstUnencodable, 0);
+  EXPECT_EQ(encodeDocument(QString(QChar(0xE000)), TextEncoding::ShiftJis).bytes, "\xf0\x40\r\n");
 }
 
-TEST(DocumentCodec, BinaryFilesAndLineBytes) {
+TEST(DocumentCodec, BinaryFilesNulsLineBytesAndByteOrderMarks) {
   EXPECT_TRUE(decodeDocument(QByteArray("MZ\x03\x00\x01", 5)).binary);
   EXPECT_TRUE(looksBinary(QByteArray("\xff\xfe")));
   EXPECT_FALSE(looksBinary("plain\r\ntext"));
+  EXPECT_TRUE(looksBinary(QByteArray(1000, 'a') + '\xff'));
   EXPECT_EQ(normalizeLineBytes(QByteArray("a\rb\nc\r\nd\0e", 10)), QByteArray("a\r\nb\r\nc\r\nd\0e\r\n", 14));
-  // A byte-order mark is kept for writing but not shown.
+  // Kanji first, a NUL far past the head: the file is binary, and every byte
+  // after the NUL is read and written back.
+  const QByteArray bytes = "\x93\xfa" + QByteArray(600, 'a') + QByteArray("\0tail\r\n", 7);
+  const LoadedText loaded = decodeDocument(bytes);
+  EXPECT_TRUE(loaded.binary);
+  EXPECT_TRUE(loaded.text.endsWith(QString::fromUtf16(u"\0tail\r\n", 7)));
+  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form).bytes, bytes);
+  // A byte-order mark is kept for writing but not shown; only the first.
   const LoadedText bom = decodeDocument("\xef\xbb\xbf\xe6\x97\xa5");
   EXPECT_TRUE(bom.form.utf8Bom);
   EXPECT_EQ(bom.text, QString::fromUtf8("日\r\n"));
-}
-
-TEST(DocumentCodec, IbmExtensionKanjiAreWrittenWithCodesThatStillReadAsShiftJis) {
-  // Small roman numeral one and a kanji of the IBM extension, read from their
-  // NEC-selected codes, are written with those codes again: leads FA..FC
-  // would make the next reading take the file for EUC-JP.
-  const QByteArray nec("\xee\xef\xed\x40\r\n");
-  const LoadedText loaded = decodeDocument(nec);
-  const QByteArray written = encodeDocument(loaded.text + "x", TextEncoding::ShiftJis).bytes;
-  EXPECT_EQ(written, QByteArray("\xee\xef\xed\x40\r\nx\r\n"));
-  EXPECT_EQ(decodeDocument(written).text, loaded.text + "x\r\n");
-}
-
-TEST(DocumentCodec, OnlyTheFirstByteOrderMarkIsTakenOff) {
   const QByteArray twice("\xef\xbb\xbf\xef\xbb\xbfx\r\n");
-  const LoadedText loaded = decodeDocument(twice);
-  EXPECT_EQ(loaded.text, QString(QChar(0xFEFF)) + "x\r\n");
-  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::Utf8, loaded.form).bytes, twice);
+  const LoadedText second = decodeDocument(twice);
+  EXPECT_EQ(second.text, QString(QChar(0xFEFF)) + "x\r\n");
+  EXPECT_EQ(encodeDocument(second.text, TextEncoding::Utf8, second.form).bytes, twice);
 }
 
 TEST(DocumentCodec, UndecodableBytesSurviveEveryOutputCode) {
@@ -104,21 +106,9 @@ TEST(DocumentCodec, UndecodableBytesSurviveEveryOutputCode) {
   EXPECT_EQ(encodeDocument("x" + fromEuc.text, TextEncoding::EucJp, fromEuc.form).bytes, "x" + euc);
 }
 
-TEST(DocumentCodec, NulIsACharacterLikeAnyOther) {
-  // Kanji first, a NUL far past the head: the file is binary, and every byte
-  // after the NUL is read.
-  const QByteArray bytes = "\x93\xfa" + QByteArray(600, 'a') + QByteArray("\0tail\r\n", 7);
-  const LoadedText loaded = decodeDocument(bytes);
-  EXPECT_TRUE(loaded.binary);
-  EXPECT_TRUE(loaded.text.endsWith(QString::fromUtf16(u"\0tail\r\n", 7)));
-  EXPECT_EQ(encodeDocument(loaded.text, TextEncoding::ShiftJis, loaded.form).bytes, bytes);
-  EXPECT_TRUE(looksBinary(QByteArray(1000, 'a') + '\xff'));
-}
-
 TEST(DocumentCodec, FilesKeepTheirLineEnds) {
-  EXPECT_EQ(lineEndOf("a\nb\n"), LineEnd::Lf);
-  EXPECT_EQ(lineEndOf("a\rb"), LineEnd::Cr);
-  EXPECT_EQ(lineEndOf("a\r\nb\r\n"), LineEnd::CrLf);
+  // Each kind is written back by the last case of this file; mixed ends
+  // and none at all are CR LF.
   EXPECT_EQ(lineEndOf("a\nb\r\n"), LineEnd::CrLf);  // mixed
   EXPECT_EQ(lineEndOf("a"), LineEnd::CrLf);            // none
   const LoadedText loaded = decodeDocument("\x93\xfa\nx");
@@ -151,16 +141,13 @@ TEST(DocumentCodec, CharactersWithTwoCodesKeepTheCodeTheFileUsed) {
   EXPECT_EQ(fromEuc.text, loaded.text);
   EXPECT_EQ(encodeDocument(fromEuc.text + "x", TextEncoding::EucJp, fromEuc.form).bytes, euc + "x\r\n");
   EXPECT_EQ(encodeDocument(QString::fromUtf8("①"), TextEncoding::EucJp, fromEuc.form).bytes, "\xad\xa1\r\n");
-}
-
-TEST(DocumentCodec, CharacterAtNeverSplitsASurrogatePair) {
-  const QString text = QString::fromUtf8("a😀b");
-  EXPECT_EQ(characterAt(text, 1), QString::fromUtf8("😀"));
-  EXPECT_EQ(characterAt(text, 0), "a");
-  EXPECT_EQ(encodeDocument(text, TextEncoding::ShiftJis).firstUnencodable, 1);
-  // The user-defined rows of code page 932 have no place in EUC-JP.
-  EXPECT_EQ(encodeDocument(QString(QChar(0xE000)), TextEncoding::EucJp).firstUnencodable, 0);
-  EXPECT_EQ(encodeDocument(QString(QChar(0xE000)), TextEncoding::ShiftJis).bytes, "\xf0\x40\r\n");
+  // Small roman numeral one and a kanji of the IBM extension, read from their
+  // NEC-selected codes, are written with those codes again: leads FA..FC
+  // would make the next reading take the file for EUC-JP.
+  const LoadedText fromNec = decodeDocument("\xee\xef\xed\x40\r\n");
+  const QByteArray written = encodeDocument(fromNec.text + "x", TextEncoding::ShiftJis).bytes;
+  EXPECT_EQ(written, QByteArray("\xee\xef\xed\x40\r\nx\r\n"));
+  EXPECT_EQ(decodeDocument(written).text, fromNec.text + "x\r\n");
 }
 
 TEST(DocumentCodec, OnlyStandInsTheFileProducedAreWrittenAsBytes) {
@@ -207,6 +194,17 @@ TEST(DocumentCodec, LinesLeftAsTheyWereKeepEachCodeOfACharacter) {
   // Another code writes the characters afresh.
   EXPECT_EQ(encodeDocument(fromEuc.text, TextEncoding::ShiftJis, fromEuc.form).bytes,
             "\x81\xe0\x82\xa0\r\n\x81\xe0\x82\xa0\r\n");
+  // ≒ as 81 E0 and 87 90, ￢ as EE F9 and FA 54: the second line edited
+  // keeps its own codes; a line added after it takes those the file used first.
+  const TextForm form = decodeDocument("\x81\xe0\xee\xf9=\r\n\x87\x90\xfa\x54=\r\n").form;
+  const TextEncoding shiftJis = TextEncoding::ShiftJis;
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("≒￢=\r\n≒x￢=!\r\n"), shiftJis, form).bytes,
+            "\x81\xe0\xee\xf9=\r\n\x87\x90x\xfa\x54=!\r\n");
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("≒￢=\r\n≒￢\r\n￢≒\r\n"), shiftJis, form).bytes,
+            "\x81\xe0\xee\xf9=\r\n\x87\x90\xfa\x54\r\n\xee\xf9\x81\xe0\r\n");
+  const TextForm eucForm = decodeDocument("\xa2\xe2\r\n\xad\xf0\r\n").form;
+  EXPECT_EQ(encodeDocument(QString::fromUtf8("≒\r\nx≒\r\n"), TextEncoding::EucJp, eucForm).bytes,
+            "\xa2\xe2\r\nx\xad\xf0\r\n");
 }
 
 TEST(DocumentCodec, JisX0212KanjiAreCharactersOnlyEucCanWrite) {
@@ -241,21 +239,6 @@ TEST(DocumentCodec, CharactersACodeCannotHoldBecomeCharacterReferences) {
   EXPECT_EQ(withCharacterReferences(text, TextEncoding::Utf8), text);
   EXPECT_FALSE(canEncode(cp932::byteEscape(0x81), TextEncoding::ShiftJis));
   EXPECT_TRUE(canEncode(cp932::byteEscape(0x81), TextEncoding::ShiftJis, decodeDocument("\x81").form));
-}
-
-TEST(DocumentCodec, EditedLinesKeepEachOccurrencesCode) {
-  // ≒ as 81 E0 and 87 90, ￢ as EE F9 and FA 54: the second line edited
-  // keeps its own codes; a line added after it takes those the file used first.
-  const TextForm form = decodeDocument("\x81\xe0\xee\xf9=\r\n\x87\x90\xfa\x54=\r\n").form;
-  const TextEncoding sjis = TextEncoding::ShiftJis;
-  EXPECT_EQ(encodeDocument(QString::fromUtf8("≒￢=\r\n≒x￢=!\r\n"), sjis, form).bytes,
-            "\x81\xe0\xee\xf9=\r\n\x87\x90x\xfa\x54=!\r\n");
-  EXPECT_EQ(encodeDocument(QString::fromUtf8("≒￢=\r\n≒￢\r\n￢≒\r\n"), sjis, form).bytes,
-            "\x81\xe0\xee\xf9=\r\n\x87\x90\xfa\x54\r\n\xee\xf9\x81\xe0\r\n");
-  // EUC-JP: ≒ from row 2 and from NEC's row 13.
-  const TextForm euc = decodeDocument("\xa2\xe2\r\n\xad\xf0\r\n").form;
-  EXPECT_EQ(encodeDocument(QString::fromUtf8("≒\r\nx≒\r\n"), TextEncoding::EucJp, euc).bytes,
-            "\xa2\xe2\r\nx\xad\xf0\r\n");
 }
 
 TEST(DocumentCodec, CharactersThisSystemTypesForJisSymbolsAreWrittenWithTheirCodes) {

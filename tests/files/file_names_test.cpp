@@ -6,7 +6,7 @@
 
 using namespace wrenpad::files;
 
-TEST(FileNames, EveryByteStringComesBackAsItWas) {
+TEST(FileNames, EveryByteStringComesBackAsItWasThroughStandIns) {
   const QByteArray names[] = {
       "plain.txt",
       "caf\xe9.txt",                       // Latin-1
@@ -29,9 +29,7 @@ TEST(FileNames, EveryByteStringComesBackAsItWas) {
       EXPECT_EQ(fileNameFromBytes(bytes), QFile::decodeName(bytes));
     }
   }
-}
-
-TEST(FileNames, ValidNamesReadAsTextAndOtherBytesAsStandIns) {
+  // Valid names read as text, other bytes as stand-ins.
   EXPECT_EQ(fileNameFromBytes("caf\xc3\xa9.txt"), QString::fromUtf8("café.txt"));
   EXPECT_EQ(fileNameFromBytes("caf\xe9.txt"), QStringLiteral("caf") + QChar(0xDCE9) + QStringLiteral(".txt"));
   EXPECT_EQ(fileNameFromBytes("\xe6\x97.txt"), QString(QChar(0xDCE6)) + QChar(0xDC97) + QStringLiteral(".txt"));

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/help_contents.h"
-#include "help/help_folder.h"
 
 #include "encoding/cp932.h"
 #include "support/temp_folder.h"
@@ -42,10 +41,6 @@ TEST(HelpContents, ParsesLevelsCaptionsAndPages) {
   EXPECT_EQ(parseIndex("zebra = Z\nno page here\nApple = Fruit Page\nbanana = B\n"),
             (QList<HelpEntry>{entry(0, "Apple", "FruitPage.htm"), entry(0, "banana", "B.htm"),
                               entry(0, "zebra", "Z.htm")}));
-  QString many;
-  for (int i = 0; i < 1000; ++i) many += QStringLiteral("Topic %1 = Page %1\n").arg(i);
-  EXPECT_EQ(parseContents(many).size(), 1000);
-  EXPECT_EQ(parseIndex(many).size(), 1000);
 }
 
 TEST(HelpContents, AMissingFileIsWrittenFromTheBuiltInContentsAnUnreadableOneIsKept) {
@@ -102,18 +97,6 @@ TEST(HelpContext, TheNumbersPageOrTheIndex) {
   EXPECT_EQ(findPageFile(folder.path(), QStringLiteral("*.htm")), QString());
   TempFolder empty;
   EXPECT_EQ(contextPagePath(empty.path(), 3), empty.file(QStringLiteral("index.htm")));
-}
-
-TEST(HelpFolder, PrefersTheInterfaceLanguageAndFallsBackToTheOther) {
-  TempFolder first, second;
-  first.write(QStringLiteral("Help/html_en/index.htm"), "<html>");
-  second.write(QStringLiteral("Help/html/index.htm"), "<html>");
-  const QStringList data{first.path(), second.path()};
-  EXPECT_EQ(chooseHelpFolder(data, false), first.file(QStringLiteral("Help/html_en")));
-  EXPECT_EQ(chooseHelpFolder(data, true), second.file(QStringLiteral("Help/html")));
-  EXPECT_EQ(chooseHelpFolder({first.path()}, true), first.file(QStringLiteral("Help/html_en")));
-  TempFolder none;
-  EXPECT_EQ(chooseHelpFolder({none.path()}, true), none.file(QStringLiteral("Help/html")));
 }
 
 }  // namespace

@@ -4,12 +4,10 @@
 
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
-#include "text/translation.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -52,7 +50,6 @@ class HelpWindow : public ::testing::Test {
   THelpTreeView& tree() { return window.tree(); }
   QTabWidget* tabs() { return window.findChild<QTabWidget*>(QStringLiteral("TabControl")); }
   QLineEdit* edSearch() { return window.findChild<QLineEdit*>(QStringLiteral("edSearch")); }
-  QPushButton* btnSearch() { return window.findChild<QPushButton*>(QStringLiteral("btnSearch")); }
   QStringList captions() {
     QStringList texts;
     for (int i = 0; i < tree().topLevelItemCount(); ++i) texts << tree().topLevelItem(i)->text(0);
@@ -68,29 +65,6 @@ class HelpWindow : public ::testing::Test {
   QStringList opened;
   THelpSearch window{dialogs, [this](const QString& file) { opened << file; }};
 };
-
-TEST_F(HelpWindow, EachTabFillsTheTreeAndSetsItsHelpContext) {
-  window.show();
-  EXPECT_EQ(captions(), (QStringList{"Start", "Chapter", "Topic B"}));
-  EXPECT_EQ(window.helpContext(), 7);
-  EXPECT_FALSE(edSearch()->isEnabled());
-  EXPECT_FALSE(btnSearch()->isEnabled());
-
-  tabs()->setCurrentIndex(THelpSearch::IndexTab);
-  EXPECT_EQ(captions(), (QStringList{"alpha", "zeta"}));
-  EXPECT_EQ(window.helpContext(), 4);
-  EXPECT_TRUE(edSearch()->isEnabled());
-  EXPECT_FALSE(btnSearch()->isEnabled());
-
-  tabs()->setCurrentIndex(THelpSearch::SearchTab);
-  EXPECT_EQ(tree().topLevelItemCount(), 0);
-  EXPECT_EQ(window.helpContext(), 9);
-  EXPECT_TRUE(btnSearch()->isEnabled());
-  edSearch()->setText(QStringLiteral("macro"));
-  QTest::mouseClick(btnSearch(), Qt::LeftButton);
-  EXPECT_EQ(captions(), (QStringList{"Macros", "Menus"}));
-  EXPECT_TRUE(dialogs.asked.isEmpty());
-}
 
 // A double click on a page opens its file; on a chapter it opens or closes
 // it and shows the open or shut book.
@@ -137,47 +111,6 @@ TEST_F(HelpWindow, TypingSelectsTheFirstKeywordStartingWithTheWordWhateverItsCas
   tree().SelectMatching(QStringLiteral("topic"));
   EXPECT_EQ(tree().currentItem(), entry(QStringLiteral("Topic A")));
   EXPECT_TRUE(entry(QStringLiteral("Chapter"))->isExpanded());
-}
-
-// Japanese keywords are written in reading order, which no sort by
-// character codes keeps.
-TEST_F(HelpWindow, TheJapanesePagesKeepTheIndexFilesOrderTheEnglishOnesAreSorted) {
-  const QByteArray index = QString::fromUtf8("Undo = A\r\n印刷 = A\r\nアンドゥ = A\r\nabout = A\r\n").toUtf8();
-  const std::pair<QString, const char*> cases[] = {{"html", "Undo 印刷 アンドゥ about"},
-                                                   {"html_en", "about Undo アンドゥ 印刷"}};
-  for (const auto& [language, shown] : cases) {
-    folder.write("Help/" + language + "/Index.txt", index);
-    window.setHelpFolder(folder.file("Help/" + language));
-    tabs()->setCurrentIndex(THelpSearch::IndexTab);
-    window.TabControlChange();
-    EXPECT_EQ(captions().join(u' '), QString::fromUtf8(shown)) << language.toStdString();
-  }
-}
-
-TEST_F(HelpWindow, SearchForShowsTheSearchTabWithTheWordSearched) {
-  window.searchFor(QStringLiteral("rules"));
-  EXPECT_EQ(dialogs.askedOf(QStringLiteral("modeless")), QStringList{"HelpSearch"});
-  EXPECT_EQ(tabs()->currentIndex(), THelpSearch::SearchTab);
-  EXPECT_EQ(edSearch()->text(), QStringLiteral("rules"));
-  EXPECT_EQ(captions(), QStringList{"Macros"});
-  tree().activateEntry(tree().currentItem());
-  EXPECT_EQ(opened, QStringList{folder.file(QStringLiteral("Macro.htm"))});
-}
-
-// The hint in the field follows the language; a word the user typed stays.
-TEST_F(HelpWindow, TheHintFollowsTheLanguageATypedWordStays) {
-  EXPECT_EQ(edSearch()->text(), QStringLiteral("Enter a key word here."));
-  {
-    const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
-    window.retranslate();
-    EXPECT_EQ(edSearch()->text(), QString::fromUtf8("ここに検索したい単語を入力してください"));
-    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("ヘルプ"));
-  }
-  window.retranslate();
-  EXPECT_EQ(edSearch()->text(), QStringLiteral("Enter a key word here."));
-  edSearch()->setText(QStringLiteral("macro"));
-  window.retranslate();
-  EXPECT_EQ(edSearch()->text(), QStringLiteral("macro"));
 }
 
 TEST_F(HelpWindow, FailedContentsLoadIsReportedAndTheWindowStaysUsable) {

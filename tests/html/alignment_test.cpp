@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Alignment as mark-up: the four cases, and the texts that give no safe
-// place, which must stay as they are.
+// place, which must stay as they are; and the other small commands' mark-up
+// where a character changes length in lower case.
 #include "text/text_change.h"
 #include "html/alignment.h"
+#include "html/headings.h"
+#include "html/lists.h"
+#include "html/markup.h"
 
 #include <gtest/gtest.h>
 
@@ -21,24 +25,28 @@ Aligned align(const QString& withCaret, const QString& value, const QString& cur
   const AlignmentPlan plan = PlanAlignment({text, caret, 0, current, heading, value});
   return {plan.kind, appliedTo(text, plan.changes).insert(plan.caret, u'|')};
 }
+
+// The text after a plan's changes, with "|" at its caret.
+template <typename Plan>
+QString after(const QString& text, const Plan& plan) {
+  return appliedTo(text, plan.changes).insert(plan.caret, u'|');
+}
 }  // namespace
 
 // The plain case of each is checked through the commands.
-TEST(Alignment, NewParagraphReplacesTheBreakTagsAroundTheCaretsLine) {
+TEST(Alignment, NewParagraphReplacesTheBreakTagsAroundTheCaretsLineWhereThereAreAny) {
   // With the caret at the end of its line, right after its own "<br>".
   EXPECT_EQ(align("a<br>\r\ntext<br>|\r\nb<br>", "center").text,
             "a<p align = \"center\">\r\ntext</p>|\r\nb<br>");
   EXPECT_EQ(align("<p>\r\nx|", "right").text, "<p align = \"right\">\r\nx|");
   EXPECT_EQ(align("<BODY bgcolor=\"#FFFFFF\">\r\nx|<br>", "center").text,
             "<BODY bgcolor=\"#FFFFFF\"><p align = \"center\">\r\nx|</p>");
-}
-
-TEST(Alignment, NewParagraphWithoutAPlaceChangesNothing) {
+  // Without a place for it, nothing changes.
   EXPECT_EQ(align("text<br>\r\nmore|", "right").kind, AlignmentCase::Nothing);  // no "<br>" after
   EXPECT_EQ(align("just text|<br>", "right").kind, AlignmentCase::Nothing);     // no body tag
 }
 
-TEST(Alignment, RemoveAndChangeTheValueThatIsThere) {
+TEST(Alignment, RemoveAndChangeTheValueThatIsThereAlsoInAHeading) {
   EXPECT_EQ(align("<p align=right class=a>x|", "right", "right").text, "<p class=a>x|");
   EXPECT_EQ(align("<td valign=\"top\">x|", "right", "right").kind, AlignmentCase::Nothing);
 
@@ -48,9 +56,7 @@ TEST(Alignment, RemoveAndChangeTheValueThatIsThere) {
   EXPECT_EQ(align("<div align=\"center\">x|", "left", "center").text, "<div align=\"left\">x|");
   // The value came from somewhere the command does not write: no change.
   EXPECT_EQ(align("<h1>center</h1><p class=\"c\">x|", "right", "center").kind, AlignmentCase::Nothing);
-}
-
-TEST(Alignment, HeadingsTakeTheAlignInTheirOpeningTag) {
+  // Headings take the align in their opening tag.
   EXPECT_EQ(align("<h2 align = \"center\">T|</h2>", "right", "center", 2).text,
             "<h2 align = \"right\">T|</h2>");
   EXPECT_EQ(align("<h1>a</h1>\r\nplain|", "right", {}, 2).kind, AlignmentCase::Nothing);
@@ -71,12 +77,20 @@ TEST(Alignment, ACharacterWithALongerLowerCaseBeforeTheTagKeepsEveryPlace) {
       PlanAlignment({i + "<p align=center>x</p>", 18, 0, "center", 0, "center"});
   EXPECT_EQ(removed.singleTag, (TextRange{1, 4}));
   EXPECT_EQ(removed.display, (TextRange{3, 5}));
-}
 
-TEST(Alignment, AttributeExtentsAndDisplayLines) {
-  EXPECT_EQ(AlignAttributeLength(" align = \"center\">", 0), 17);
-  EXPECT_EQ(AlignAttributeLength(" ALIGN=right>", 0), 12);
-  EXPECT_FALSE(AlignAttributeLength(" align>", 0));
-  EXPECT_EQ(LineStartsToAlign("ab\r\ncd\r\nef", 1, 6), (std::vector<int>{1, 4}));
-  EXPECT_EQ(LineStartsToAlign("ab\r\ncd", 1, 1), (std::vector<int>{1}));
+  // Unwrapping, centring, headings and lists keep the places of the text as written too.
+  const QString bold = i + "<b>bold</b>";
+  const auto unwrapped = PlanUnwrapTag(bold, 6, "b");
+  ASSERT_TRUE(unwrapped);
+  EXPECT_EQ(after(bold, *unwrapped), i + "bo|ld");
+  const QString centred = i + i + "<center>T</center>";
+  const auto uncentred = PlanCentreRemoval(centred, 11);
+  ASSERT_TRUE(uncentred);
+  EXPECT_EQ(after(centred, *uncentred), i + i + "T|");
+  EXPECT_EQ(StripHeadingTags(i + i + "<h2>T</h2>"), i + i + "T");
+  EXPECT_EQ(HeadingLine(i + "<H2>T</H2>", 3), "<h3>" + i + "T</h3>");
+  // Inside an open list a new item starts the caret's line.
+  const QString list = i + "<ul>\r\n    <li>a\r\nb";
+  EXPECT_EQ(after(list, PlanList(list, 18, 0, ListKind::Bullet)),
+            i + "<ul>\r\n    <li>a\r\n    <li>|b");
 }

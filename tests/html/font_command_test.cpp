@@ -71,34 +71,6 @@ TEST_F(FontCommandTest, WrapsTheSelectionAndShowsItInTheChosenFont) {
   EXPECT_TRUE(session.ChangeWatch);
 }
 
-TEST_F(FontCommandTest, FaceOnlyWithoutColouringAndTheFaceIsOfferedAgain) {
-  settings.AutoRepaint = false;
-  setText("Hello");
-  editor.selectAll();
-  choose([](HtmlFontValues& v) { v.face = QStringLiteral("Arial"); });
-  command.mmHTMLFontClick();
-  EXPECT_EQ(textWithCaret(), "<font face=\"Arial\" >\r\nHello</font>|");  // the whole text
-  EXPECT_EQ(colouring.PageFontChoice, "Arial");
-
-  setText("x|");
-  command.mmHTMLFontClick();  // cancelled
-  EXPECT_EQ(dialogs.shownValues<HtmlFontValues>(1).face, "Arial");
-}
-
-TEST_F(FontCommandTest, ClassFromTheStyleBlockAndEmptySelection) {
-  setText("<style>.note { color: red }</style>Hello");
-  selectText("Hello");
-  choose([](HtmlFontValues& v) { v.className = QStringLiteral("note"); });
-  command.mmHTMLFontClick();
-  EXPECT_EQ(dialogs.shownValues<HtmlFontValues>(0).classes, QStringList{"note"});
-  EXPECT_TRUE(editor.text().endsWith("<font class=\"note\">Hello</font>"));
-
-  setText("a|b");
-  choose([](HtmlFontValues& v) { v.size = 1; });
-  command.mmHTMLFontClick();
-  EXPECT_EQ(textWithCaret(), "a<font size=\"+1\" > |</font>b");
-}
-
 TEST_F(FontCommandTest, CancelAndUnchangedValuesLeaveTheTextAlone) {
   setText("a|b");
   command.mmHTMLFontClick();
@@ -116,10 +88,6 @@ TEST_F(FontCommandTest, CancelAndUnchangedValuesLeaveTheTextAlone) {
   EXPECT_EQ(shown.colour, QColor(0, 128, 0));
   EXPECT_EQ(textWithCaret(), "<font size=\"+2\" color=\"green\">a Hello| b</font>");
   EXPECT_TRUE(singleTags.empty());
-
-  document.DocumentMode = kTextMode;
-  command.mmHTMLFontClick();
-  EXPECT_EQ(dialogs.asked.size(), 3u);
 }
 
 TEST_F(FontCommandTest, CaretInOpeningTagRewritesItAndKeepsTheClosingTag) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The font element's text logic: where the command works, the font in force
-// at the caret, and the mark-up written for the dialog's values.
+// The font element's text logic: the element the command works on and the
+// font in force at the caret.
 #include "html/font_tag.h"
 
 #include <gtest/gtest.h>
@@ -12,34 +12,7 @@ namespace {
 const RgbColour kBlack{0, 0, 0};
 const RgbColour kRed{255, 0, 0};
 
-// The request of a new element around "Hello" in plain body text.
-FontTagRequest helloRequest() {
-  FontTagRequest request;
-  request.content = QStringLiteral("Hello");
-  request.documentFontName = request.face = request.faceInEffect = QStringLiteral("Doc Face");
-  return request;
-}
-
-QString written(const FontTagRequest& request) {
-  const std::optional<FontInsertion> insertion = FontTagInsertion(request);
-  return insertion ? insertion->text : QStringLiteral("(nothing)");
-}
-
 }  // namespace
-
-TEST(FontTag, CaretInsideAnOpeningTagFromAfterItsBracketToBeforeItsEnd) {
-  const QString text = QStringLiteral("a<FONT color=\"red\">Hi</font><b>x</b><fontx>");
-  EXPECT_FALSE(OpeningFontTagAt(text, 1));  // before "<"
-  for (int caret : {2, 10, 18}) {           // after "<", in the value, before ">"
-    const std::optional<TagRange> tag = OpeningFontTagAt(text, caret);
-    ASSERT_TRUE(tag) << caret;
-    EXPECT_EQ(text.mid(tag->start, tag->end - tag->start), "<FONT color=\"red\">");
-  }
-  EXPECT_FALSE(OpeningFontTagAt(text, 19));  // after ">"
-  EXPECT_FALSE(OpeningFontTagAt(text, 30));  // inside "<b>"
-  EXPECT_FALSE(OpeningFontTagAt(text, 38));  // inside "<fontx>"
-  EXPECT_FALSE(OpeningFontTagAt(QStringLiteral("<font size=2 <b>"), 6));  // another tag starts first
-}
 
 TEST(FontTag, MatchingCloseSkipsNestedElementsAtAnyDepth) {
   // Content starts after "<font>" at 6.
@@ -80,23 +53,4 @@ TEST(FontTag, FontInForceWalksOutwardThroughTheEnclosingTags) {
   // Inside an opening tag the tag is not yet in force.
   EXPECT_EQ(FontAtCaret(text, 5, defaults).face, "Doc Face");
   EXPECT_EQ(FontAtCaret(QStringLiteral("<font size=\"1\">x"), 16, defaults).sizePoints, 4);
-}
-
-// The plain cases of the written element are checked through the command.
-TEST(FontTag, WrittenElementHoldsOnlyWhatDiffersFromTheFontInForce) {
-  // A colour the table does not name, and the whole text after a line break.
-  FontTagRequest request = helloRequest();
-  request.colour = {0x12, 0x34, 0xAB};
-  request.wholeText = true;
-  const std::optional<FontInsertion> insertion = FontTagInsertion(request);
-  ASSERT_TRUE(insertion);
-  EXPECT_EQ(insertion->text, "<font color=\"#1234AB\" >\r\nHello</font>");
-  EXPECT_EQ(insertion->openingLength, 23);
-  EXPECT_EQ(insertion->closingLength, 7);
-
-  // Nothing differs, or the face is empty or the document's own.
-  request = helloRequest();
-  request.face.clear();
-  EXPECT_EQ(written(request), "(nothing)");
-  EXPECT_EQ(FontSizeText(-2), "-2");
 }

@@ -51,12 +51,6 @@ TEST_F(FormCommandsTest, ReplacesTheSelectionColoursItAndRemembersTheValues) {
   EXPECT_EQ(dialogs.shownValues<SingleLineInputValues>(1).fieldName, "age");
   EXPECT_EQ(textWithCaret(), "a|b");
   EXPECT_EQ(ranges.size(), 1u);
-
-  // Not in other documents.
-  document.DocumentMode = kTextMode;
-  commands.mmTextAreaClick();
-  commands.mmDivClick();
-  EXPECT_EQ(dialogs.formsShown.size(), 2u);
 }
 
 TEST_F(FormCommandsTest, ListsAndCheckBoxes) {

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mark-up of the Form submenu and of the division element.
 #include "html/form_markup.h"
-#include "text/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -37,20 +36,6 @@ TEST(FormMarkup, ElementsAsWritten) {
   EXPECT_TRUE(FormElement(form, "").startsWith("<form name = \"f&quot;1\" action = \"run.cgi?a=1&amp;b=2\""));
 }
 
-TEST(FormMarkup, NewFormWithoutEvent) {
-  const FormValues values{"f1", "cgi-bin/a.cgi", "", ""};
-  const NewFormEdit edit = NewFormMarkup(values, "<body>\r\n</body>", 8, 0);
-  const QString form = "<form name = \"f1\" action = \"cgi-bin/a.cgi\" method = \"post\" enctype = \"multipart/form-data\">"
-                       "\r\n\r\n<input type = \"submit\" value = \"Submit\">\r\n</form>\r\n";
-  EXPECT_EQ(edit.replacement, form);
-  EXPECT_EQ(std::tuple(edit.start, edit.length, edit.formStart, edit.formLength, edit.functionAt),
-            std::tuple(8, 0, 8, form.size(), -1));
-  // Japanese submit text; nothing but the form and the button when all is empty.
-  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
-  EXPECT_EQ(FormElement({}, "x\r\n"),
-            "<form>\r\n\r\nx\r\n<input type = \"submit\" value = \"送信\">\r\n</form>\r\n");
-}
-
 namespace {
 
 const QString kScript = "<script><!--\r\n// -->\r\n</script>\r\n";
@@ -59,21 +44,6 @@ const FormValues kWithEvent{"", "", "onClick", "check"};
 const QString kButton = "<input type = \"submit\" value = \"Submit\" onClick = \"check\">\r\n</form>\r\n";
 
 }  // namespace
-
-// The function before the script's end is checked through the command.
-TEST(FormMarkup, AHandlerKeepsItsBracketsAndWithoutAScriptOnlyTheAttributeIsWritten) {
-  const QString text = kScript + "<body>Hi</body>";
-  FormValues called = kWithEvent;
-  called.handler = "check()";
-  EXPECT_EQ(NewFormMarkup(called, text, 0, 0).function, kFunction);
-  const NewFormEdit plain = NewFormMarkup(kWithEvent, "<body>|</body>", 6, 0);
-  EXPECT_EQ(plain.replacement, "<form>\r\n\r\n" + kButton);
-  EXPECT_EQ(plain.handler, "check");
-  // An event without a handler name writes no nameless function.
-  FormValues unnamed = kWithEvent;
-  unnamed.handler.clear();
-  EXPECT_EQ(NewFormMarkup(unnamed, text, 0, 0).functionAt, -1);
-}
 
 TEST(FormMarkup, HandlerFunctionAfterOrInsideTheSelection) {
   // The script ends after the form: the selection stays where it is.
@@ -92,4 +62,12 @@ TEST(FormMarkup, HandlerFunctionAfterOrInsideTheSelection) {
   EXPECT_EQ(inside.replacement, "<form>\r\n\r\n\r\n" + kFunction + "// -->" + kButton);
   EXPECT_EQ(inside.start, marker - 2);
   EXPECT_EQ(inside.length, 8);
+
+  // A handler typed with its brackets keeps them; an event without a handler
+  // name writes no nameless function.
+  FormValues handler = kWithEvent;
+  handler.handler = "check()";
+  EXPECT_EQ(NewFormMarkup(handler, text, 6, 2).function, kFunction);
+  handler.handler.clear();
+  EXPECT_EQ(NewFormMarkup(handler, text, 6, 2).functionAt, -1);
 }

@@ -131,17 +131,10 @@ TEST_F(EditingFixture, BulletListOnSelectedLinesEndsInAnEmptyItem) {
   EXPECT_NE(colourAt(14), kBlue);
 }
 
-TEST_F(EditingFixture, BreakModeAndBackgroundColour) {
+TEST_F(EditingFixture, BreakModeTogglesAndIsShown) {
   html.mmBRClick();
   EXPECT_TRUE(settings.AutoBR);
   EXPECT_EQ(host.statesShown, 1);  // the item and the button show it
   html.mmBRClick();
   EXPECT_FALSE(settings.AutoBR);
-
-  dialogs.colors = {QColor(0x12, 0x34, 0x56), std::nullopt};
-  html.mmBackGroundColorClick();
-  EXPECT_EQ(editor.background(), QColor(0x12, 0x34, 0x56));
-  EXPECT_EQ(settings.BGColor, 0x563412u);
-  html.mmBackGroundColorClick();
-  EXPECT_EQ(editor.background(), QColor(0x12, 0x34, 0x56));
 }

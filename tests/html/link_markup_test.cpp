@@ -24,23 +24,6 @@ TEST(LinkMarkup, ElementsAsTheyAreWritten) {
   EXPECT_EQ(PictureElement("a&b.png", 2, 100, std::nullopt), "\r\n<img src = \"a&amp;b.png\" border = 0><br>\r\n");
   EXPECT_EQ(PictureElement("img/a.jpg", 0, 50, std::pair(200, 100)),
             "\r\n<img src = \"img/a.jpg\" align = \"left\" width = 100 height = 50 border = 0>\r\n");
-  EXPECT_EQ(PictureElement("img/a.jpg", 2, 100, std::pair(200, 100)), "\r\n<img src = \"img/a.jpg\" border = 0><br>\r\n");
-  EXPECT_EQ(PictureElement("b.gif", 1, 50, std::nullopt), "\r\n<img src = \"b.gif\" align = \"right\" border = 0>\r\n");
-  EXPECT_EQ(PictureElement("c.png", 2, 33, std::pair(10, 10)),
-            "\r\n<img src = \"c.png\" width = 3 height = 3 border = 0><br>\r\n");
-}
-
-TEST(LinkMarkup, TheLinkAroundTheCaret) {
-  const QString text = "x <a href=\"old.html\" target=\"f\">Old</a> y";
-  const std::optional<LinkAtCaret> link = FindLinkAtCaret(text, int(text.indexOf("Old")) + 1);
-  ASSERT_TRUE(link);
-  EXPECT_EQ(link->start, 2);
-  EXPECT_EQ(text.mid(link->start, link->length), "<a href=\"old.html\" target=\"f\">Old</a>");
-  EXPECT_EQ(link->url, "old.html");
-  EXPECT_EQ(link->target, "f");
-  EXPECT_EQ(link->content, "Old");
-  EXPECT_FALSE(FindLinkAtCaret(text, int(text.size())));  // after the "</a>"
-  EXPECT_FALSE(FindLinkAtCaret("plain text", 3));
 }
 
 TEST(LinkMarkup, AnEditedLinkIsReadAsABrowserReadsItAndKeepsWhatWasNotChanged) {

@@ -18,35 +18,16 @@ namespace {
 const QString kHead = QStringLiteral(
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n<html>\r\n<head>\r\n"
     "<meta http-equiv=\"content-type\" content=\"text/html; charset=UTF-8\">\r\n<title>T</title>\r\n");
-const QString kScript = QStringLiteral("<script language=\"JavaScript\"><!--\r\n\r\n// --></script>\r\n");
 const QString kStyle = QStringLiteral("<style>\r\n</style>\r\n");
 const QString kBodyStart = QStringLiteral("</head>\r\n<body>\r\n");
 const QString kTableStart = QStringLiteral("<table border = \"2\" cellspacing = \"2\" cellpadding = \"2\">\r\n<tr>\r\n<td>");
 const HtmlSkeleton kPlain{"T", false, kStyle, false, "UTF-8"};
 
-QString pageOf(const QString& body) {
-  return kHead + kStyle + kBodyStart + body + "</body>\r\n</html>";
-}
-
 }  // namespace
 
-// Typed text is escaped once ("&lt;" stays as typed); a short body gets
-// three line breaks, an escaped bracket is long enough on its own.
-TEST(TextToHtml, TextBecomesEscapedBreakLines) {
+// Typed text is escaped once: "&lt;" stays as typed.
+TEST(TextToHtml, TextIsEscapedOnceAndCommaSeparatedFilesBecomeTables) {
   EXPECT_EQ(TextToHtmlBody("a<b> && &lt;\r\nc"), "a&lt;b&gt; &amp;&amp; &amp;lt;<br>\r\nc");
-  const HtmlConversion page = ConvertTextToHtml("a<b\r\nc", false, kPlain);
-  EXPECT_EQ(page.page, pageOf("a&lt;b<br>\r\nc"));
-  // The caret stands at the start of the body's second line.
-  EXPECT_EQ(page.page.mid(page.caret), "c</body>\r\n</html>");
-
-  EXPECT_EQ(ConvertTextToHtml("", false, kPlain).page, pageOf("\r\n\r\n\r\n"));
-  const HtmlConversion two = ConvertTextToHtml("ab", false, kPlain);
-  EXPECT_EQ(two.page, pageOf("ab\r\n\r\n\r\n"));
-  EXPECT_EQ(two.page.mid(two.caret, 3), "\r\n\r");  // no tag: two characters into the body
-  EXPECT_EQ(ConvertTextToHtml("<", false, kPlain).page, pageOf("&lt;"));
-}
-
-TEST(TextToHtml, CommaSeparatedFilesBecomeTables) {
   const std::pair<const char*, const char*> cases[] = {
       {"1,,3\r\n,", "1<td><td>3\r\n<tr>\r\n<td><td>"},
       {"\"say \"\"hi\"\"\",\"\"\"\"", "say \"hi\"<td>\""},
@@ -63,16 +44,6 @@ TEST(TextToHtml, CommaSeparatedFilesBecomeTables) {
   EXPECT_EQ(table.page.mid(table.caret, 4), "<tr>");
   // The line break ending the file's last line starts no empty row.
   EXPECT_TRUE(ConvertTextToHtml("1,2\r\n3,4\r\n", true, kPlain).page.contains("<td>3<td>4\r\n</table>"));
-}
-
-TEST(TextToHtml, TheSkeletonWithAndWithoutAScript) {
-  EXPECT_EQ(HtmlPageHead(kPlain), kHead + kStyle + kBodyStart);
-  EXPECT_EQ(HtmlPageHead({"T", true, kStyle, true, "UTF-8"}), kHead + kScript + kStyle + kBodyStart + kTableStart);
-  // Without a code to declare, the meta tag names the content type alone.
-  EXPECT_TRUE(HtmlPageHead({"T", false, kStyle, false, ""})
-                  .contains("<meta http-equiv=\"content-type\" content=\"text/html\">\r\n"));
-  EXPECT_EQ(HtmlDocumentName("Untitled.htm", ""), "Untitled.htm");
-  EXPECT_EQ(HtmlDocumentName("/a/notes.txt", "/x"), "/a/notes.htm");
 }
 
 namespace {
@@ -137,35 +108,4 @@ TEST_F(TextToHtmlCommandTest, OkWritesThePageAndMakesItAnHtmlDocument) {
   // The conversion is one step of the editor's undo.
   editor.undo();
   EXPECT_EQ(editor.text(), "Fish & <chips>\r\nsecond");
-}
-
-TEST_F(TextToHtmlCommandTest, ACsvFileBecomesATable) {
-  document.CurrentFileName = QStringLiteral("/tmp/docs/data.csv");
-  setTextWithCaret(editor, "x,\"1,5\"\r\ny,2|");
-  dialogs.answerFormWith<PageSettingValues>([](PageSettingValues&) {});
-  command.mmModifyAsHTMLfileClick();
-  EXPECT_TRUE(editor.text().contains(kTableStart + "x<td>1,5\r\n<tr>\r\n<td>y<td>2</table>\r\n</body>\r\n</html>"));
-  EXPECT_EQ(document.CurrentFileName, "/tmp/docs/Untitled.htm");
-}
-
-TEST_F(TextToHtmlCommandTest, CancelKeepsTheTextButStillMakesAPage) {
-  session.ChangeWatch = false;
-  setTextWithCaret(editor, "ab\r\ncd|");
-  command.mmModifyAsHTMLfileClick();  // cancelled
-  EXPECT_EQ(editor.text(), "ab\r\ncd");
-  EXPECT_EQ(editor.selStart(), 4);  // offset 3 splits the line break: after it
-  EXPECT_EQ(calls, (QStringList{"font context", "charset", "new document", "web page Untitled.htm", "title /tmp/docs/Untitled.htm"}));
-  EXPECT_EQ(document.DocumentMode, kHtmlMode);
-  EXPECT_TRUE(session.ChangeWatch);
-
-  // A document the window keeps as text is not renamed into the folder.
-  TextToHtmlCommandTest::document.DocumentMode = kTextMode;
-  calls.clear();
-  setTextWithCaret(editor, "a|");
-  TextToHtmlCommand stays{TextToHtmlContext{editor, dialogs, document, session, form, {}, {}, {}, {},
-                                            [this](const QString& name) { calls << "title " + name; }, {}, {}, {}}};
-  stays.mmModifyAsHTMLfileClick();
-  EXPECT_EQ(document.CurrentFileName, "Untitled.htm");
-  EXPECT_TRUE(calls.isEmpty());
-  EXPECT_EQ(editor.selStart(), 1);
 }

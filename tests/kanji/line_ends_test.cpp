@@ -7,15 +7,6 @@ namespace {
 
 using namespace kanji;
 
-TEST(DetectLineEnd, FirstLineEndDecides) {
-  EXPECT_EQ(DetectLineEnd(""), leNone);
-  EXPECT_EQ(DetectLineEnd("no line end"), leNone);
-  EXPECT_EQ(DetectLineEnd("a\r\nb\n"), leCrLf);
-  EXPECT_EQ(DetectLineEnd("a\rb\r\n"), leCr);
-  EXPECT_EQ(DetectLineEnd("a\nb\r\n"), leLf);
-  EXPECT_EQ(DetectLineEnd("abc\r"), leCr);  // CR at the very end
-}
-
 TEST(ConvertLineEnds, OnlyLineEndsOfTheFirstKindChange) {
   EXPECT_EQ(ConvertLineEnds("a\nb\n\nc", leCrLf), "a\r\nb\r\n\r\nc");
   EXPECT_EQ(ConvertLineEnds("a\rb\r", leCrLf), "a\r\nb\r\n");

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "language/interface_language.h"
 #include "language/message_table.h"
 #include "text/translation.h"
 
@@ -52,15 +51,6 @@ TEST(MessageTable, EveryMessageIsFilledTranslatedAndPlaceholderedAsUsed) {
       EXPECT_EQ((table->*f.field).count(u"%s"), takesFileName(f.field) ? 1 : 0);
     }
   }
-}
-
-TEST(MessageTable, TheMessagesFollowTheInterfaceLanguage) {
-  EXPECT_EQ(interfaceMessages().MsgCurrentFolder, QStringLiteral("Current Folder : "));
-  const InterfaceLanguageScope japanese(InterfaceLanguage::Japanese);
-  EXPECT_EQ(interfaceMessages().MsgCurrentFolder, QStringLiteral("カレントフォルダ："));
-  EXPECT_EQ(englishMessages().MsgCurrentFolder, QStringLiteral("Current Folder : "));
-  // The notice of a language change stays English.
-  EXPECT_EQ(restartToChangeLanguage(), QStringLiteral("Please restart this software to change language."));
 }
 
 TEST(FormatMessage, PutsTheNameInPlaceOfTheFirstPlaceholderOnly) {

@@ -86,23 +86,6 @@ TEST(LargeCodec, ACharacterCutByAPieceOrABlockDecodesWhole) {
   EXPECT_EQ(columns.totalColumns(), (1 << 20) + 101);
 }
 
-TEST(LargeCodec, TheCodeIsToldFromTheHeadAlone) {
-  EXPECT_EQ(detectForm("plain\r\ntext", TextEncoding::EucJp).lineEnd, LineEnd::CrLf);
-  // A head cut inside a UTF-8 character is still UTF-8.
-  std::string head = "\xe3\x81\x82" + std::string(std::size_t(kDetectionBytes) - 4, 'x') + "\xe3\x81\x82";
-  EXPECT_EQ(detectForm(head, TextEncoding::ShiftJis).encoding, TextEncoding::Utf8);
-  const DetectedForm jis = detectForm("\x1b$B$\"\x1b(B\n", TextEncoding::Utf8);
-  EXPECT_TRUE(jis.jis);
-  EXPECT_EQ(jis.lineEnd, LineEnd::Lf);
-  EXPECT_TRUE(detectForm(std::string("a\0b", 3), TextEncoding::Utf8).binary);
-  // A first line longer than the head: its end is looked for when asked.
-  auto document = LargeDocument::holding(std::string(std::size_t(kDetectionBytes) + 10, 'x') + "\r\nnext\n",
-                                         TextEncoding::Utf8);
-  EXPECT_FALSE(document->form().lineEndFromFile);
-  document->findLineEnd();
-  EXPECT_EQ(document->lineBreak(LineEnd::Lf), "\r\n");
-}
-
 // A head is weighed whole: a few stray bytes near the start do not make
 // UTF-8 Shift-JIS, and pairs that look like UTF-8 in Shift-JIS or EUC-JP
 // (half-width katakana; 名, 文, 存, 表 in EUC-JP) do not make it UTF-8.
@@ -123,6 +106,9 @@ TEST(LargeCodec, AHeadIsWeighedWholeNotByItsFirstStrayByte) {
       {head("", cp932::encode(halfWidth).bytes), TextEncoding::Utf8, TextEncoding::ShiftJis},
       {head("", eucjp::encode(japanese).bytes), TextEncoding::Utf8, TextEncoding::EucJp},
       {head("", "plain ASCII\r\n"), TextEncoding::EucJp, TextEncoding::EucJp},
+      // A head that ends inside a UTF-8 character.
+      {"\xe3\x81\x82" + std::string(std::size_t(kDetectionBytes) - 4, 'x') + "\xe3\x81\x82",
+       TextEncoding::ShiftJis, TextEncoding::Utf8},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(encodingName(detectForm(c.head, c.fallback).encoding).toStdString(),

@@ -13,7 +13,7 @@ namespace {
 
 std::string contentOf(const LargeDocument& document) { return document.bytes(0, document.size()); }
 
-TEST(LargeSearch, FindsForwardAndBackwardInEitherCase) {
+TEST(LargeSearch, FindsForwardAndBackwardInEitherCaseAcrossPiecesAndBlocks) {
   auto document = LargeDocument::holding("Alpha beta ALPHA gamma alpha\n", TextEncoding::Utf8);
   EXPECT_EQ(document->find("alpha", 0, false, true), 23);
   EXPECT_EQ(document->find("alpha", 0, false, false), 0);
@@ -24,13 +24,11 @@ TEST(LargeSearch, FindsForwardAndBackwardInEitherCase) {
   EXPECT_EQ(document->find("alpha", 4, true, false), std::nullopt);
   EXPECT_EQ(document->find("delta", 0, false, false), std::nullopt);
   EXPECT_EQ(document->find("", 0, false, false), std::nullopt);
-}
-
-TEST(LargeSearch, AHitMayCrossPiecesAndBlocks) {
+  // A hit may cross pieces and read blocks.
   std::string bytes(std::size_t(3) << 20, '.');
   bytes.replace((std::size_t(1) << 20) - 2, 6, "needle");  // across the first block's end
   bytes.replace((std::size_t(2) << 20) + 5, 6, "needle");
-  auto document = LargeDocument::holding(bytes, TextEncoding::Utf8);
+  document = LargeDocument::holding(bytes, TextEncoding::Utf8);
   // A third one put together from an edit in the middle of the word.
   document->replace(100, 0, "nee");
   document->replace(103, 0, "dle");

@@ -118,36 +118,6 @@ TEST_F(BoxCommandTest, AClassIsCreatedEditedAndUsedLeavingTheOtherRules) {
   EXPECT_EQ(painting.ranges[1], std::make_pair(int(editor.text().lastIndexOf(".my_box{")) + 8, editor.selStart()));
 }
 
-TEST_F(BoxCommandTest, TheLeadingDotAndShortSelections) {
-  setText(page(kBlock, "xy"));
-  editor.select(int(editor.text().indexOf("xy")), 1);  // one character: not wrapped
-  answer([](BoxSettingValues& v) { v.className = QStringLiteral(".note"); });
-  command.mmCreateBoxClick();
-  EXPECT_TRUE(editor.text().contains("}\r\n  .note{background-color:silver; padding:5pt; border-style:outset}\r\n</style>"));
-  EXPECT_FALSE(editor.text().contains("..note"));
-  EXPECT_TRUE(text().contains("|xy"));
-
-  editor.select(int(editor.text().indexOf("xy")), 2);
-  answer([](BoxSettingValues& v) { v.className = QStringLiteral("note"); });
-  command.mmCreateBoxClick();
-  EXPECT_EQ(dialogs.shownValues<BoxSettingValues>(1).className, "note");
-  EXPECT_EQ(editor.text().count(".note{"), 1);
-  EXPECT_TRUE(text().contains("<font class = \"note\">xy</font><br>|"));
-}
-
-TEST_F(BoxCommandTest, CancelAndTextDocumentsChangeNothing) {
-  setText(page(kBlock, "ab"));
-  editor.select(int(editor.text().indexOf("ab")), 2);
-  const QString before = text();
-  command.mmCreateBoxClick();  // cancelled
-  EXPECT_EQ(text(), before);
-  document.DocumentMode = kTextMode;
-  answer([](BoxSettingValues&) {});
-  command.mmCreateBoxClick();
-  EXPECT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(text(), before);
-}
-
 TEST_F(BoxCommandTest, AnExistingClassIsLoadedIntoTheDialog) {
   const QString block = QStringLiteral(
       "<style>\r\n  .first{border-style:inset}\r\n"
@@ -177,25 +147,6 @@ TEST_F(BoxCommandTest, AnExistingClassIsLoadedIntoTheDialog) {
   const BoxSettingValues shown = dialogs.shownValues<BoxSettingValues>();
   EXPECT_EQ(std::tuple(shown.classNames, shown.className, shown.box.borderStyle),
             std::tuple(QStringList{"first", "warn", "bad"}, "first", "inset"));
-}
-
-TEST(BoxClassText, TheRuleIsBuiltDeclarationByDeclaration) {
-  const QString block = QStringLiteral("<style>\r\n  p{color:red}\r\n</style>");
-  BoxClassValues box;
-  box.background = Qt::white;
-  EXPECT_EQ(WriteBoxClass(block, ".my_box", box),
-            "<style>\r\n  p{color:red}\r\n  .my_box{background-color:white; padding:5pt; border-style:outset}\r\n</style>");
-  box.font.colour = QColor(0, 0, 0x80);
-  box.font.fontName = QStringLiteral("ＭＳ Ｐゴシック");  // the default face is not written
-  EXPECT_EQ(GetStyleProperty(WriteBoxClass(block, ".my_box", box), ".my_box", "color"), "navy");
-  EXPECT_EQ(GetStyleProperty(WriteBoxClass(block, ".my_box", box), ".my_box", "font-family"), "");
-  EXPECT_EQ(BoxSelector(" x "), ".x");
-  EXPECT_EQ(BoxSelector(".x"), ".x");
-
-  // No class name, nothing written.
-  BoxRequest request;
-  request.className = QStringLiteral(" ");
-  EXPECT_EQ(CreateBox("<body>x</body>", request).page, "<body>x</body>");
 }
 
 // The form keeps what it is shown; its preview shows the sample's first line and the padding.

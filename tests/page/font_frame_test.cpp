@@ -71,6 +71,8 @@ TEST(ColourPanel, ScreenReadersMeetANamedButtonWithItsColourThatTheirPressAction
   EXPECT_EQ(accessible->text(QAccessible::Name), u"Text colour");
   QSignalSpy asked(panel, &ColourPanel::clicked);
   ASSERT_TRUE(accessible->actionInterface());
+  EXPECT_TRUE(accessible->actionInterface()->actionNames().contains(
+      QAccessibleActionInterface::pressAction()));
   accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_EQ(asked.count(), 1);
 }

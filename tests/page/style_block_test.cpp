@@ -49,7 +49,18 @@ TEST(GetStyleProperty, WholeSelectorsAndPropertiesOutsideComments) {
   EXPECT_EQ(GetStyleProperty("p{font-family:'Osaka', \"MS Gothic\"}", "p", "font-family"), "Osaka");
 }
 
+// The same value, or nothing to set, keeps the block as it is.
 TEST(SetStyleProperty, ChangesOnlyTheValueOrAddsThePropertyOrTheRule) {
+  for (const char* property : {"line-height", "color", "font-family", "background-color"}) {
+    const QString value = GetStyleProperty(kBlock, "body", property);
+    EXPECT_EQ(SetStyleProperty(kBlock, "body", property, value), kBlock) << property;
+  }
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "font-family", "\"MS Gothic\", serif"), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, "a", "x-shadow", "1px 2px"), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "margin-top", ""), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, "p", "color", ""), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, " ", "color", "red"), kBlock);
+  EXPECT_EQ(SetStyleProperty(kBlock, "body", "", "red"), kBlock);
   EXPECT_EQ(SetStyleProperty(kBlock, "body", "color", "blue"),
             Replaced(kBlock, "color : navy /*", "color : blue /*"));
   EXPECT_EQ(SetStyleProperty(kBlock, "body", "line-height", "2"),
@@ -83,65 +94,14 @@ TEST(SetStyleProperty, ChangesOnlyTheValueOrAddsThePropertyOrTheRule) {
 TEST(StyleProperty, ARuleInsideMediaIsReadAndSetWhereItStands) {
   const QString block = "<style>\r\nbody{color:red}\r\n@media screen { body { margin-top: 5px } }\r\n</style>";
   EXPECT_EQ(GetStyleProperty(block, "body", "margin-top"), "5px");
-  EXPECT_EQ(GetStyleProperty(block, "body", "color"), "red");
-  EXPECT_EQ(SetStyleProperty(block, "body", "margin-top", "5px"), block);
   EXPECT_EQ(SetStyleProperty(block, "body", "margin-top", "8px"), Replaced(block, "5px", "8px"));
   // A property no rule declares goes into the rule outside "@media".
-  EXPECT_EQ(SetStyleProperty(block, "body", "line-height", "2"), Replaced(block, "body{color", "body{line-height:2; color"));
-  // Only "@media" rules: a new rule, after them, since none outside holds the property.
-  const QString onlyMedia = "<style>\r\n@media print{p{y:1}}\r\n</style>";
-  EXPECT_EQ(GetStyleProperty(onlyMedia, "p", "y"), "1");
-  EXPECT_EQ(SetStyleProperty(onlyMedia, "p", "z", "2"), Replaced(onlyMedia, "}}\r\n", "}}\r\n  p{z:2}\r\n"));
+  EXPECT_EQ(SetStyleProperty(block, "body", "line-height", "2"),
+            Replaced(block, "body{color", "body{line-height:2; color"));
 }
 
-TEST(SetStyleProperty, LookAlikeSelectorsAndPropertiesAreLeftAlone) {
-  const QString block =
-      "<style>\r\n  tbody{color:green} table{x:1} a:hover{x:1} body td{x:1}\r\n</style>";
-  EXPECT_EQ(SetStyleProperty(block, "body", "color", "red"),
-            Replaced(block, "x:1}\r\n", "x:1}\r\n  body{color:red}\r\n"));
-  EXPECT_EQ(SetStyleProperty(block, "a", "x", "2"),
-            Replaced(block, "x:1}\r\n", "x:1}\r\n  a{x:2}\r\n"));
-  const QString colours = "p{background-color:red;border-color:red}";
-  EXPECT_EQ(SetStyleProperty(colours, "p", "color", "blue"), "p{color:blue; " + colours.mid(2));
-}
-
-TEST(SetStyleProperty, SameValueOrNothingToSetKeepsTheBlock) {
-  for (const char* property : {"line-height", "color", "font-family", "background-color"}) {
-    const QString value = GetStyleProperty(kBlock, "body", property);
-    EXPECT_EQ(SetStyleProperty(kBlock, "body", property, value), kBlock) << property;
-  }
-  EXPECT_EQ(SetStyleProperty(kBlock, "body", "font-family", "\"MS Gothic\", serif"), kBlock);
-  EXPECT_EQ(SetStyleProperty(kBlock, "a", "x-shadow", "1px 2px"), kBlock);
-  EXPECT_EQ(SetStyleProperty(kBlock, "body", "margin-top", ""), kBlock);
-  EXPECT_EQ(SetStyleProperty(kBlock, "p", "color", ""), kBlock);
-  EXPECT_EQ(SetStyleProperty(kBlock, " ", "color", "red"), kBlock);
-  EXPECT_EQ(SetStyleProperty(kBlock, "body", "", "red"), kBlock);
-}
-
-TEST(SplitNumberUnit, LeadingNumberThenUnit) {
-  const auto split = [](const QString& text) {
-    const NumberUnit parts = SplitNumberUnit(text);
-    return parts.number + "|" + parts.unit;
-  };
-  EXPECT_EQ(split("12.5pt"), "12.5|pt");
-  EXPECT_EQ(split("1,5em"), "1,5|em");
-  EXPECT_EQ(split("-5mm"), "-5|mm");
-  EXPECT_EQ(split("-x"), "|-x");
-  EXPECT_EQ(split(""), "|");
-}
-
-TEST(BuildPageStyleBlock, ColourOrImageBackgroundFontAndLinkRules) {
+TEST(BuildPageStyleBlock, ImageBackgroundFontAndLinkRules) {
   PageStyleInput input;
-  input.background = {0x00, 0x00, 0x80};
-  EXPECT_EQ(BuildPageStyleBlock(input),
-            "<style type=\"text/css\">\r\n"
-            "  body{line-height:120%; margin-top:10mm; margin-bottom:10mm; margin-left:10mm; "
-            "margin-right:10mm; background-color:navy}\r\n"
-            "</style>\r\n");
-  input.background = PageStyleInput{}.background;
-  input.fontName = QStringLiteral("ＭＳ Ｐゴシック");
-  EXPECT_TRUE(BuildPageStyleBlock(input).contains("background-color:#FFFFBD}\r\n"));
-  input = PageStyleInput{};
   input.lineHeight = 14;
   input.lineHeightUnit = "pt";
   input.marginTop = 0;
@@ -206,14 +166,6 @@ TEST(ReadBodyAttributes, ColoursAndPictureOfTheBodyTag) {
   const BodyAttributes open = ReadBodyAttributes("<body text=red " + QString(300, u'x'));
   EXPECT_EQ(open.attributeText.size(), 200);
   EXPECT_EQ(open.textColour, "red");
-}
-
-TEST(ReadFontFromStyle, PresentNonEmptyValuesOfTheRule) {
-  const StyleFont font = ReadFontFromStyle(kBlock, "body");
-  EXPECT_EQ(font.size, std::nullopt);
-  EXPECT_EQ(font.colour, "navy");
-  EXPECT_EQ(font.family, "MS Gothic");
-  EXPECT_EQ(ReadFontFromStyle("p{font-size:12pt; color:}", "p").colour, std::nullopt);
 }
 
 }  // namespace

@@ -17,25 +17,6 @@ TEST(PreviewRules, AppletPageEmbedsTheClassOfTheSource) {
   EXPECT_FALSE(IsAppletSource("class A extends japplet {}"));  // the names are matched as written
 }
 
-TEST(PreviewRules, ScriptsAndAppletsGoOutsideAndAnOpenPreviewIsRefreshed) {
-  const QString plain = "<html><body>hi</body></html>";
-  const QString script = "<script language=\"JavaScript\">x()</script>";
-  auto decide = [](const QString& text, BrowserChoice choice, bool shown, bool textDocument = false) {
-    const PreviewDecision d = DecidePreview(text, textDocument, choice, shown);
-    return std::pair{d.action, d.moveWindowUp};
-  };
-  using A = PreviewAction;
-  EXPECT_EQ(decide(plain, BrowserChoice::OwnPreview, false), std::pair(A::ShowPreview, true));
-  EXPECT_EQ(decide(plain, BrowserChoice::OwnPreview, true), std::pair(A::RefreshPreview, false));
-  EXPECT_EQ(decide(script, BrowserChoice::OwnPreview, false), std::pair(A::OutsideBrowser, true));
-  EXPECT_EQ(decide("<script language=javascript>", BrowserChoice::OwnPreview, false),
-            std::pair(A::ShowPreview, true));  // only the quoted word counts
-  EXPECT_EQ(decide("JApplet", BrowserChoice::OwnPreview, false), std::pair(A::OutsideBrowser, true));
-  EXPECT_EQ(decide(plain, BrowserChoice::Opera, false), std::pair(A::OutsideBrowser, false));
-  EXPECT_EQ(decide(plain, BrowserChoice::OwnPreview, false, true), std::pair(A::Nothing, false));
-  EXPECT_EQ(BrowserChoiceOf(7), BrowserChoice::OwnPreview);  // a broken setting
-}
-
 TEST(PreviewRules, OutsideBrowsersAreTheInstalledOnesElseTheSystemsBrowserNeverWhatOpensHtmlFiles) {
   QStringList installed{"chromium", "xdg-open"};
   const auto lookup = [&installed](const QString& name) {
@@ -48,7 +29,6 @@ TEST(PreviewRules, OutsideBrowsersAreTheInstalledOnesElseTheSystemsBrowserNeverW
   EXPECT_EQ(call->arguments, QStringList{page});  // one argument, however it is spelt
   // A browser that is installed comes before xdg-open, which would give the
   // page to whatever opens HTML files (this editor, where the user said so).
-  EXPECT_EQ(OutsideBrowserCall(BrowserChoice::Netscape, page, lookup)->program, "/usr/bin/chromium");
   EXPECT_EQ(OutsideBrowserCall(BrowserChoice::OwnPreview, page, lookup)->program, "/usr/bin/chromium");
   installed << "x-www-browser";
   EXPECT_EQ(OutsideBrowserCall(BrowserChoice::OwnPreview, page, lookup)->program, "/usr/bin/x-www-browser");
@@ -65,16 +45,6 @@ TEST(PreviewRules, BrowserCaptionsNameWhatRunsHereAndWhatIsMissing) {
                          "Opera (not installed: the default browser opens)"}));
   const InterfaceLanguageScope inJapanese(InterfaceLanguage::Japanese);
   EXPECT_TRUE(BrowserChoiceCaptions(lookup)[3].startsWith("Opera（未インストール"));
-}
-
-TEST(PreviewRules, RelativeLinksAreThoseThatNeedTheDocumentsFolder) {
-  EXPECT_TRUE(HasRelativeLinks("<img src=\"pic.png\">"));
-  EXPECT_TRUE(HasRelativeLinks("<A HREF=sub/page.htm>"));
-  EXPECT_TRUE(HasRelativeLinks("<body background='../bg.gif'>"));
-  EXPECT_TRUE(HasRelativeLinks("p { background: url( \"tile.png\" ) }"));
-  EXPECT_FALSE(HasRelativeLinks("<a href=\"http://example.org/\">x</a><a href=\"#top\">"));
-  EXPECT_FALSE(HasRelativeLinks("<img src=\"/usr/share/pixmaps/x.png\"><a href=\"mailto:a@b\">"));
-  EXPECT_FALSE(HasRelativeLinks("<p>src and href as words</p>"));
 }
 
 }  // namespace

@@ -87,38 +87,6 @@ TEST(ProgramSnippets, CppProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndVa
             (Ran{0, "Say \"hi\" \\ x? x = 42\nx = 42, y = 7, z = -3, w = 100\n\nPress Enter to exit.\n"}));
 }
 
-TEST(ProgramSnippets, JavaProgramReadsEachTypeItFindsAndWatchesIt) {
-  SKIP_WITHOUT("javac", "java");
-  TempFolder folder;
-  const QString name = ProposedJavaClassName(QDate(2026, 12, 4));
-  EXPECT_EQ(name, "J20261204");
-  EXPECT_FALSE(JavaClassNameProblem(name));
-  const QString start = BuiltInProgramText(LanguageMode::Java, name);
-  folder.write(name + ".java", start.toUtf8());
-  ASSERT_TRUE(compiles(folder.path(), "javac", {name + ".java"}));
-  EXPECT_EQ(run(folder.path(), "java", {"-cp", folder.path(), name}, "\n\n"), (Ran{0, "---------------------------------\n"}));
-
-  // Each input statement is written from the type found in the text above
-  // the caret, as the input wizard does; a long is read through int.
-  const QString caretLine = "    System.out.println(\"---------------------------------\");";
-  const QString above = start.left(start.indexOf(caretLine) + caretLine.size() + 2);
-  QString code = "    int a; long n; double d; float f; String t;\r\n";
-  QStringList types;
-  for (const QString variable : {"a", "n", "d", "f", "t"}) {
-    types << DetectJavaType(above + code, variable);
-    code += "    " + InputStatement(LanguageMode::Java, variable + "? ", variable, types.last()) + "\r\n";
-  }
-  EXPECT_EQ(types, (QStringList{"int", "int", "double", "float", "string"}));
-  code += "    " + InspectorBlock(LanguageMode::Java, 4, {"a"}) +  //
-          "    " + InspectorBlock(LanguageMode::Java, 4, {"a", "n", "", "d", "t"}) +
-          "    " + InspectorBlock(LanguageMode::Java, 4, {});
-  folder.write(name + ".java", insertedAfter(start, caretLine, code).toUtf8());
-  ASSERT_TRUE(compiles(folder.path(), "javac", {name + ".java"}));
-  EXPECT_EQ(run(folder.path(), "java", {"-cp", folder.path(), name}, "42\n7\n2.5\n1.5\nhello world\n"),
-            (Ran{0, "---------------------------------\na? n? d? f? t?  a = 42\n"
-                    " a = 42, n = 7, d = 2.5, t = hello world\n \n"}));
-}
-
 TEST(ProgramSnippets, PascalProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndValues) {
   SKIP_WITHOUT("fpc");
   TempFolder folder;
@@ -141,27 +109,10 @@ TEST(ProgramSnippets, PascalProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAn
             (Ran{0, "Tom's x? x = 42\nx = 42, y = 7, z = -3, w = 100\n\nPress any key.\n"}));
 }
 
-TEST(ProgramSnippets, PerlScriptWatchesPrintTheNamesThenTheValues) {
-  SKIP_WITHOUT("perl");
-  TempFolder folder;
-  const QString start = BuiltInProgramText(LanguageMode::Perl);
-  folder.write("start.cgi", start.toUtf8());
-  ASSERT_TRUE(compiles(folder.path(), "perl", {"-c", "start.cgi"}));
-
-  EXPECT_EQ(InputStatement(LanguageMode::Perl, "x? ", "$x", {}), "");
-  const QString code = "$x = 42; $y = 7; $name = \"Ann\"; @list = (5, 6);\r\n" +  //
-                       InspectorBlock(LanguageMode::Perl, 0, {"$x"}) +
-                       InspectorBlock(LanguageMode::Perl, 0, {"$x", "$y", "$name", "$list[1]"}) +
-                       InspectorBlock(LanguageMode::Perl, 0, {});
-  folder.write("lesson.cgi", insertedAfter(start, "print \"<body>\\n\";", code).toUtf8());
-  EXPECT_EQ(run(folder.path(), "perl", {"lesson.cgi"}),
-            (Ran{0, "Content-type: text/html\n\n<html>\n<body>\n<h4>$x = 42</h4>\n"
-                    "<h4>$x = 42, $y = 7, $name = Ann, $list[1] = 6</h4>\n<h4></h4>\n</body>\n</html>\n"}));
-}
-
 // Every starting program and watch block ends each line with CR LF.
 TEST(ProgramSnippets, BlocksAndStartingProgramsEndEveryLineWithCrLf) {
-  for (const LanguageMode mode : {LanguageMode::Cpp, LanguageMode::Java, LanguageMode::Perl, LanguageMode::Pascal}) {
+  for (const LanguageMode mode :
+       {LanguageMode::Cpp, LanguageMode::Java, LanguageMode::Perl, LanguageMode::Pascal}) {
     for (const QString& text : {BuiltInProgramText(mode, "A"), InspectorBlock(mode, 2, {"a", "b"})}) {
       EXPECT_TRUE(text.endsWith("\r\n")) << int(mode);
       EXPECT_EQ(text.count('\n'), text.count("\r\n")) << int(mode);
@@ -172,6 +123,7 @@ TEST(ProgramSnippets, BlocksAndStartingProgramsEndEveryLineWithCrLf) {
 TEST(ProgramSnippets, JavaTypeComesFromTheDeclarationOfTheVariable) {
   EXPECT_EQ(DetectJavaType("double d[] = new double[3];", "d[i]"), "double");
   EXPECT_EQ(DetectJavaType("\tfloat f, g;", "g"), "float");
+  EXPECT_EQ(DetectJavaType("long n;", "n"), "int");  // a long is read through int
   EXPECT_EQ(DetectJavaType("static void f(int k) {", "k"), "int");
   EXPECT_EQ(DetectJavaType("{String s;", "s"), "string");
   // Only the statement that declares the variable counts.
@@ -179,6 +131,8 @@ TEST(ProgramSnippets, JavaTypeComesFromTheDeclarationOfTheVariable) {
   EXPECT_EQ(DetectJavaType("int a;", "b"), "???");
   // "???" is kept, so the compiler stops at the statement to be fixed.
   EXPECT_TRUE(InputStatement(LanguageMode::Java, "?", "q", "???").contains("q = ???.valueOf(S).???Value();"));
+  // A CGI script reads no keyboard.
+  EXPECT_EQ(InputStatement(LanguageMode::Perl, "x? ", "$x", {}), "");
 }
 
 // Each kind of name the tools cannot use is refused, in both interface

@@ -48,10 +48,6 @@ TEST(ToolChain, AToolInTheChosenFolderIsRunByItsFullPath) {
             folder.filePath("bin/fpc"));
   // A folder without the tool leaves it to PATH.
   EXPECT_EQ(CompileRequest({LanguageMode::Cpp, "/t/a.cpp", {}, folder.path()})->program, "g++");
-  // Where a missing tool was looked for, in that order.
-  EXPECT_EQ(ToolSearchFolders("/opt/gcc/", "/usr/local/bin:/usr/bin::/bin"),
-            (QStringList{"/opt/gcc/bin", "/opt/gcc", "/usr/local/bin", "/usr/bin", "/bin"}));
-  EXPECT_EQ(ToolSearchFolders("", "/usr/bin"), (QStringList{"/usr/bin"}));
 }
 
 TEST(ToolChain, WindowsCommandLinesAreTheToolsOwn) {

@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMap>
-#include <QMenu>
 #include <QPrinter>
 #include <QTest>
 #include <QToolBar>
@@ -62,17 +61,11 @@ TEST_F(MainWindow, TheCommandLineFileComesInBeforeAnyCommandAndEarlyKeysJoinIt) 
   const QString path = folder.write("my memo.txt", "\x93\xfa\x96\x7b\nkept");
   start({"my memo.txt"});
   EXPECT_EQ(title(), "my memo.txt");
-  EXPECT_TRUE(main->timer(1).isActive());
   QTest::keyClicks(editor().widget(), "typed");
   EXPECT_EQ(editor().text(), "");
   main->action("mmSave")->trigger();
   EXPECT_FALSE(main->startupOpenPending());
-  EXPECT_FALSE(main->timer(1).isActive());
-  EXPECT_EQ(editor().text(), QString::fromUtf8("typed日本\r\nkept\r\n"));
   EXPECT_EQ(test::TempFolder::read(path), "typed\x93\xfa\x96\x7b\nkept");
-  EXPECT_FALSE(editor().isReadOnly());
-  EXPECT_EQ(main->recentFiles().entries().value(0), path);
-  EXPECT_EQ(main->statusText(0), "Current Folder : " + folder.path());
   main->Timer1Timer();  // the tick finds nothing left to do
   EXPECT_EQ(editor().text(), QString::fromUtf8("typed日本\r\nkept\r\n"));
   EXPECT_TRUE(dialogs.asked.isEmpty());
@@ -81,9 +74,7 @@ TEST_F(MainWindow, TheCommandLineFileComesInBeforeAnyCommandAndEarlyKeysJoinIt) 
 TEST_F(MainWindow, AMissingCommandLineFileIsMadeByTheFirstSave) {
   start({"new notes.txt"});
   main->Timer1Timer();
-  EXPECT_TRUE(dialogs.asked.isEmpty());
   EXPECT_EQ(title(), "new notes.txt");
-  EXPECT_FALSE(editor().isModified());
   type(QString::fromUtf8("abc\r\n日本語テキスト"));
   main->action("mmSave")->trigger();
   EXPECT_TRUE(dialogs.asked.isEmpty());
@@ -111,11 +102,7 @@ TEST_F(MainWindow, ClosingAsksAboutTextTypedAMomentAgo) {
   EXPECT_FALSE(main->close());
   EXPECT_FALSE(main->close());
   EXPECT_EQ(dialogs.askedOf("save"), QStringList({folder.path() + "|a.txt"}));
-  EXPECT_TRUE(main->isVisible());
-  EXPECT_EQ(editor().text(), "xabc\r\n");
-  EXPECT_EQ(dialogs.askedOf("question").size(), 2);
-  EXPECT_EQ(dialogs.askedOf("question").value(0), "Save changes to " + path + "?");
-  EXPECT_TRUE(QFile::exists(main->instanceMarkerFile()));
+  EXPECT_EQ(dialogs.askedOf("question").value(1), "Save changes to " + path + "?");
   dialogs.answers = {Answer::No};  // No discards the changes
   EXPECT_TRUE(main->close());
   EXPECT_EQ(test::TempFolder::read(path), "abc\r\n");
@@ -131,7 +118,6 @@ TEST_F(MainWindow, PasteNamesAFreshDocumentAfterItsFirstLine) {
   EXPECT_EQ(test::TempFolder::read(folder.file("Report 2003.txt")), "  Report 2003 \nbody\n");  // a new text: LF
   type("more");
   EXPECT_TRUE(documents().mmSaveClick());  // its own file now: no question
-  EXPECT_TRUE(dialogs.asked.isEmpty());
 
   start();
   const QString other = folder.write("Plan.txt", "someone else's plan\r\n");
@@ -140,23 +126,19 @@ TEST_F(MainWindow, PasteNamesAFreshDocumentAfterItsFirstLine) {
   dialogs.filesToSave = {folder.file("Plan 2.txt")};
   EXPECT_FALSE(documents().mmSaveClick());
   EXPECT_TRUE(documents().mmSaveClick());
-  EXPECT_EQ(dialogs.askedOf("question").size(), 2);
+  EXPECT_EQ(dialogs.askedOf("question").size(), 2);  // none about Report 2003.txt
   EXPECT_EQ(test::TempFolder::read(other), "someone else's plan\r\n");
   EXPECT_EQ(test::TempFolder::read(folder.file("Plan 2.txt")), "Plan\nmine\n");
   EXPECT_EQ(title(), "Plan 2.txt");
-}
 
-// No name for a tab or a blank first line, nor with automatic naming off (the last row).
-TEST_F(MainWindow, PasteGivesNoNameForATabOrABlankFirstLine) {
-  start();
+  // No name for a tab or a blank first line, nor with automatic naming off (the last row).
   for (const QString& pasted : {QString("a\tb\r\nc"), QString("   \r\nc"), QString("Title")}) {
-    editor().clear();
-    editor().setModified(false);
+    test::closeWithoutSaving(*main);
+    start();
     if (pasted == "Title") main->action("mmAutoFileRenamer")->trigger();
     paste(pasted);
     EXPECT_EQ(title(), "Untitled.txt") << pasted.toStdString();
   }
-  EXPECT_FALSE(main->action("mmAutoFileRenamer")->isChecked());
 }
 
 // Save of an untitled document asks for a name; a chosen file is replaced
@@ -172,12 +154,9 @@ TEST_F(MainWindow, SaveAsAsksBeforeOverwritingAndFollowsTheExtension) {
   EXPECT_EQ(dialogs.askedOf("save"), QStringList({folder.path() + "|Untitled.txt"}));
   EXPECT_EQ(dialogs.askedOf("question"), QStringList({"OK to overwrite " + existing}));
   EXPECT_EQ(test::TempFolder::read(existing), "precious");
-  EXPECT_EQ(main->document().DocumentMode, kTextMode);
   EXPECT_TRUE(documents().mmSaveAsClick());
   EXPECT_TRUE(test::TempFolder::read(existing).startsWith("<p>hi</p>"));
-  EXPECT_FALSE(editor().isModified());
   EXPECT_EQ(main->document().DocumentMode, kHtmlMode);
-  EXPECT_FALSE(main->htmlToolBar()->isHidden());
   dialogs.filesToSave = {folder.file("page.txt")};
   ASSERT_TRUE(documents().mmSaveAsClick());
   EXPECT_EQ(main->document().DocumentMode, kHtmlMode);
@@ -196,10 +175,8 @@ TEST_F(MainWindow, FailedReadOrWriteNamesTheFileAndKeepsTheDocument) {
   EXPECT_FALSE(documents().mmSaveAsClick());
   const QStringList errors = dialogs.askedOf("error");
   ASSERT_EQ(errors.size(), 2);
-  EXPECT_TRUE(errors[0].contains(folder.path()));
-  EXPECT_TRUE(errors[1].contains("x.txt"));
+  EXPECT_TRUE(errors[0].contains(folder.path()) && errors[1].contains("x.txt"));
   EXPECT_EQ(title(), "keep.txt");
-  EXPECT_TRUE(editor().isModified());
   // The edit saved: CR LF after every line but the last, which had none.
   ASSERT_TRUE(documents().mmSaveClick());
   EXPECT_EQ(test::TempFolder::read(path), "edited one\r\ntwo\r\nthree");
@@ -211,15 +188,11 @@ TEST_F(MainWindow, NewAsksAboutChangesThenForTheKindAndClearsOnlyOnOk) {
   dialogs.answers = {Answer::Cancel, Answer::Yes};  // Yes: save, then cancel the Save As dialog
   documents().mmNewClick();
   documents().mmNewClick();
-  EXPECT_EQ(dialogs.askedOf("question").size(), 2);
   EXPECT_EQ(dialogs.askedOf("save").size(), 1);
   dialogs.answers = {Answer::No};
   dialogs.answerForm<DocumentTypeValues>(std::nullopt);
   documents().mmNewClick();
-  EXPECT_EQ(dialogs.askedOf("form"), QStringList({"DocType"}));
-  EXPECT_EQ(dialogs.shownValues<DocumentTypeValues>().choosable, (std::array<bool, 3>{true, true, true}));
   EXPECT_EQ(editor().text(), "draft");  // Cancel of the kind cancels New
-  EXPECT_TRUE(editor().isModified());
 
   // A new page: the page settings give its title, and it is a page at once.
   dialogs.answers = {Answer::No};
@@ -228,7 +201,6 @@ TEST_F(MainWindow, NewAsksAboutChangesThenForTheKindAndClearsOnlyOnOk) {
   documents().mmNewClick();
   EXPECT_TRUE(editor().text().contains("<title>Notes</title>"));
   EXPECT_EQ(title(), "Untitled.htm");
-  EXPECT_EQ(main->document().DocumentMode, kHtmlMode);
   EXPECT_FALSE(main->htmlToolBar()->isHidden());
 }
 
@@ -256,10 +228,8 @@ TEST_F(MainWindow, EditorFontFollowsTheKindAndLanguageOfTheDocument) {
   openSample("prog.c", "int main() {}\n");
   // Programs show in the code face that stands for the Japanese fixed face.
   EXPECT_EQ(editor().defaultFont().name, programFace(QString::fromUtf8("ＭＳ ゴシック")));
-  EXPECT_EQ(editor().defaultFont().sizePoints, 9);
   openSample("english.txt", "Plain English text\n");
   EXPECT_EQ(editor().defaultFont().name, "Times New Roman");
-  EXPECT_EQ(editor().defaultFont().sizePoints, 11);
   openSample("japanese.htm", "<html><body>\x93\xfa\x96\x7b\x8c\xea<br></body></html>\n");
   EXPECT_EQ(editor().defaultFont().name, QString::fromUtf8("ＭＳ Ｐゴシック"));
   EXPECT_EQ(main->document().DocumentFontName, QString::fromUtf8("ＭＳ Ｐゴシック"));
@@ -268,16 +238,13 @@ TEST_F(MainWindow, EditorFontFollowsTheKindAndLanguageOfTheDocument) {
 TEST_F(MainWindow, PopupEnablesCutCopyAndPasteByState) {
   start();
   type("abc");
-  QApplication::clipboard()->clear();
-  editor().select(0, 0);
-  main->PopupMenu1Popup();
-  EXPECT_FALSE(main->action("pmCut")->isEnabled());
-  EXPECT_FALSE(main->action("pmPaste")->isEnabled());
-  QApplication::clipboard()->setText("x");
-  editor().select(0, 1);
-  main->PopupMenu1Popup();
-  EXPECT_TRUE(main->action("pmCopy")->isEnabled());
-  EXPECT_TRUE(main->action("pmPaste")->isEnabled());
+  for (const bool filled : {false, true}) {
+    QApplication::clipboard()->setText(filled ? "x" : "");
+    editor().select(0, filled ? 1 : 0);
+    main->PopupMenu1Popup();
+    EXPECT_EQ(main->action("pmCut")->isEnabled(), filled);
+    EXPECT_EQ(main->action("pmPaste")->isEnabled(), filled);
+  }
 }
 
 TEST_F(MainWindow, PrintSendsTheDocumentUnderItsNameWithinThePageRectangle) {
@@ -304,10 +271,8 @@ TEST_F(MainWindow, FontCommandGivesTheWholeTextTheFontAndRemembersIt) {
   dialogs.fonts = {chosen};
   documents().mmFontClick();
   editor().select(2, 1);
-  EXPECT_EQ(*editor().selAttributes().fontName, "DejaVu Serif");
   EXPECT_EQ(*editor().selAttributes().sizePoints, 14);
   EXPECT_EQ(main->settings().DefFontName, "DejaVu Serif");
-  EXPECT_EQ(main->settings().DefFontSize, 14);
   EXPECT_FALSE(editor().isModified());
   // Opened again, the dialog shows the face the text is drawn with.
   documents().mmFontClick();
@@ -339,9 +304,7 @@ TEST_F(MainWindow, PastedMarkUpIsColouredAndLargePagesSwitchAutomaticColouringOf
 TEST_F(MainWindow, EachDocumentStartsInItsOwnModeWithNothingOfTheLastOne) {
   start();
   openSample("page.htm", "<p>x</p>\r\n");
-  EXPECT_TRUE(main->action("mmBold")->isEnabled());
   openSample("plain.txt", "text\r\n");
-  EXPECT_EQ(main->document().DocumentMode, kTextMode);
   EXPECT_FALSE(main->action("mmBR")->isEnabled());
   editor().setSelStart(4);
   QTest::keyClick(editor().widget(), Qt::Key_Return);
@@ -392,8 +355,6 @@ TEST_F(MainWindow, RecentFilesAreListedOpenedAgainAndKept) {
   EXPECT_EQ(main->recentFiles().entries(), (QStringList{folder.file("third.txt"), second, first}));
   QAction* item = main->findChild<QAction*>("FileNameKeeper3");
   ASSERT_NE(item, nullptr);
-  EXPECT_EQ(item->text(), "&3  " + first);
-  EXPECT_TRUE(main->action("mmFile")->menu()->actions().contains(item));
   type("edited again");
   dialogs.answers = {Answer::Cancel, Answer::No};
   item->trigger();  // Cancel keeps the edited document

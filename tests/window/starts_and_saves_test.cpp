@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window around starting and saving: keys typed before the named file is
-// read, a save killed midway and work left by a gone run offered at the next
-// start, a file name that is not UTF-8, and the line ends and output code of
-// new documents.
+// The window around starting and saving: a save killed midway and work left
+// by a gone run offered at the next start, a file name that is not UTF-8, and
+// the line ends and output code of new documents.
 #include "documents/file_access.h"
 #include "documents/recovery.h"
 #include "documents/undo_commands.h"
@@ -13,7 +12,6 @@
 #include "window_case.h"
 
 #include <QClipboard>
-#include <QInputMethodEvent>
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,37 +34,6 @@ struct Starts : ::testing::Test {
     main.reset();
   }
 };
-
-// None of the keys typed before the file is read is lost: they land in the
-// loaded document in the order typed, from its start, and a command that
-// needs the file reads it first.
-TEST_F(Starts, KeysTypedBeforeTheNamedFileIsReadGoIntoItAtItsStart) {
-  folder.write("memo.txt", "hello\r\n");
-  for (const bool byCommand : {false, true}) {
-    SCOPED_TRACE(byCommand ? "Select All" : "the tick");
-    start({}, {"memo.txt"});
-    ASSERT_TRUE(main->startupOpenPending());
-    QWidget& keys = *main->editor().widget();
-    QTest::keyClicks(&keys, "ab");
-    QInputMethodEvent commit;
-    commit.setCommitString(QString::fromUtf8("日本"));
-    QApplication::sendEvent(&keys, &commit);
-    QTest::keyClick(&keys, Qt::Key_Return);
-    QTest::keyClicks(&keys, "c");
-    EXPECT_EQ(main->editor().text(), "");  // not into the document the file replaces
-    if (byCommand) {
-      main->action("mmSelectAll")->trigger();
-      EXPECT_EQ(main->editor().selLength(), main->editor().textLength());
-    } else {
-      main->Timer1Timer();
-      EXPECT_EQ(main->editor().selStart(), 7);
-    }
-    EXPECT_FALSE(main->startupOpenPending());
-    EXPECT_EQ(main->editor().text(), QString::fromUtf8("ab日本\r\nchello\r\n"));
-    EXPECT_TRUE(main->editor().isModified());
-    close();
-  }
-}
 
 TEST_F(Starts, ASaveKilledMidwayIsOfferedBackAtTheNextStartUntilAnswered) {
   const QString document = folder.write("notes.txt", "what the file held");
@@ -119,24 +86,10 @@ struct Recovery : Starts {
   }
 };
 
-TEST_F(Recovery, TakenBackWorkIsKeptAsThisRunsOwnUntilItIsSaved) {
-  const QString oldSnapshot = leaveWork(folder.file("notes.txt"), "recovered words");
-  start({Answer::Yes});
-  EXPECT_EQ(main->editor().text(), "recovered words");
-  EXPECT_FALSE(QFile::exists(oldSnapshot));
-  // A second crash now still leaves the text to offer.
-  const auto offers = offersAfterACrash();
-  ASSERT_EQ(offers.size(), 1u);
-  EXPECT_EQ(offers[0].slot, main->undo().snapshots().slot());
-  EXPECT_EQ(offers[0].documentName, folder.file("notes.txt"));
-  EXPECT_EQ(test::TempFolder::read(offers[0].snapshot), "recovered words");
-  ASSERT_TRUE(main->documents().mmSaveClick());
-  EXPECT_TRUE(offersAfterACrash().empty());
-}
-
-// Kept text that cannot be read is told of and kept; an offer another
-// instance is asking about is not made again; No, then Yes keeps it.
-TEST_F(Recovery, WorkThatIsNotTakenBackStaysOffered) {
+// Work taken back is kept as this run's own until it is saved. Kept text
+// that cannot be read is told of and kept; an offer another instance is
+// asking about is not made again; No, then Yes keeps it.
+TEST_F(Recovery, WorkIsOfferedUntilItIsTakenBackAndKeptUntilItIsSaved) {
   leaveWork(folder.file("page.htm"), "no rich text at all", "Rich");
   start({Answer::Yes});
   EXPECT_EQ(main->editor().text(), "");
@@ -154,6 +107,18 @@ TEST_F(Recovery, WorkThatIsNotTakenBackStaysOffered) {
   EXPECT_EQ(dialogs.askedOf("question").size(), 3);
   close();
   EXPECT_TRUE(goneSlotIsOffered());
+
+  const QString oldSnapshot = leaveWork(folder.file("notes.txt"), "recovered words");
+  start({Answer::Yes});
+  EXPECT_EQ(main->editor().text(), "recovered words");
+  EXPECT_FALSE(QFile::exists(oldSnapshot));
+  // A second crash now still leaves the text to offer.
+  const auto offers = offersAfterACrash();
+  ASSERT_EQ(offers.size(), 1u);
+  EXPECT_EQ(offers[0].slot, main->undo().snapshots().slot());
+  EXPECT_EQ(test::TempFolder::read(offers[0].snapshot), "recovered words");
+  ASSERT_TRUE(main->documents().mmSaveClick());
+  EXPECT_TRUE(offersAfterACrash().empty());
 }
 
 TEST_F(Starts, FileOpenAndSaveKeepANameThatIsNotUtf8) {
@@ -198,7 +163,7 @@ struct NewDocuments : test::WindowCase {
     return test::TempFolder::read(folder.file(name));
   }
   QString copied() {
-    editor().selectAll();
+    trigger("mmSelectAll");
     main->documents().mmCopyClick();
     return QApplication::clipboard()->text();
   }
