@@ -32,29 +32,8 @@ std::string Picture(const QString& text, const TagPaint& paint) {
   return picture;
 }
 
-std::string Whole(const QString& text) {
-  return Picture(text, PaintTagsInRange(text, 0, text.size(), {0, 100}));
-}
-
 std::string Range(const QString& text, int start, int finish) {
   return Picture(text, PaintTagsInRange(text, start, finish, {0, 100}));
-}
-
-TEST(PaintTagsInRange, TagsThenQuotedValuesThenComments) {
-  const QString text = R"(<p class="x">a</p>)";
-  const TagPaint paint = PaintTagsInRange(text, 0, text.size(), {0, 100});
-  const std::vector<ColourSpan> expected = {{0, 13, SpanKind::Tag},
-                                            {14, 4, SpanKind::Tag},
-                                            {9, 3, SpanKind::QuotedValue}};
-  EXPECT_EQ(paint.spans, expected);
-  // Nothing painted when a range that starts past 0 holds no ">".
-  const TagPaint none = PaintTagsInRange(R"(<b>"x" <!-- a)", 3, 13, {10, 60});
-  EXPECT_TRUE(none.spans.empty());
-  EXPECT_TRUE(none.progress.empty());
-  EXPECT_EQ(none.finalProgress, 60);
-  // A comparison in a second script block, whose body is not skipped.
-  const QString scripts = "<script>a</script><script>if (c > d) e</script><b>f</b>";
-  EXPECT_EQ(Whole(scripts).substr(scripts.indexOf("</script><b>")), "tttttttttttt.tttt");
 }
 
 // The picture of a text painted from start to finish (-1: its end).
@@ -81,6 +60,9 @@ TEST(PaintTagsInRange, Pictures) {
       {"<SCRIPT type=x>a<b</Script>", 0, -1, "ttttttttttttttt...ttttttttt"},
       {"<script>a<b</script><script>c<d</script>", 0, -1, "tttttttt...ttttttttttttttttt.ttttttttttt"},
       {"<script>a<b>c", 0, -1, "tttttttt.ttt."},
+      // A comparison in a second script block, whose body is not skipped.
+      {"<script>a</script><script>if (c > d) e</script><b>f</b>", 0, -1,
+       "tttttttt.ttttttttttttttttt" + std::string(12, '.') + "tttttttttttt.tttt"},
       // A range starting inside a tag; one whose first "<" comes before its first ">" starts at the range.
       {"<a href=x>link</a><b>", 3, 18, "..............tttt..."},
       {"<a href=x>link</a><b>", 10, 21, "..............ttttttt"},

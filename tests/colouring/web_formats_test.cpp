@@ -69,21 +69,9 @@ TEST(WebFormatsFontTags, SizeColourAndFaceFromTheOpeningTag) {
                                     "<font face=\"\uFF2D\uFF33 \u660E\u671D\">j</font>"),
                      {"s<", "a<", "j<"}),
             QStringLiteral("Symbol/cs161 Arial/cs1 \uFF2D\uFF33 \u660E\u671D/cs128").toStdString());
-}
-
-TEST(WebFormatsFontTags, NestedSiblingAndUnclosedElements) {
-  const QString page = "<font color=red size=5>A<font color=blue>B</font>C</font>D";
-  EXPECT_EQ(Rendered(page, {"A", "B", "C", "D"}), "14pt/#ff0000 14pt/#0000ff 14pt/#ff0000 -");
-  // A part holding only the inner element renders only that one.
-  EXPECT_EQ(Rendered(page, {"A", "B"}, int(page.indexOf('A'))), "- #0000ff");
-  EXPECT_EQ(Rendered("<font color=red>A<font size=5>B</font>C<font size=1>D</font>E</font>F",
-                     {"D", "E", "F"}),
-            "6pt/#ff0000 #ff0000 -");
   // Two levels deep, the outer element ends at the second closing tag.
   EXPECT_EQ(Rendered("<font color=red>A<font><font>B</font>C</font>D</font>E", {"C", "D"}),
             "#ff0000 -");
-  // Elements left open reach the end of the text.
-  EXPECT_EQ(Rendered("<font color=red>A\r\nB<font size=5>C</font>D", {"D"}), "#ff0000");
 }
 
 TEST(WebFormatsBlocks, HeadingsParagraphsAndDivisions) {

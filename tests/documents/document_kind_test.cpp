@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Names made from a line of the text stay one file name in the current
-// folder; a program file selects its language, and Display as Web Page
-// switches the document mode.
+// folder.
 #include "documents/document_kind.h"
-#include "documents/document_mode.h"
 
 #include <gtest/gtest.h>
 
@@ -26,16 +24,4 @@ TEST(FileNameFromText, KeepsTheNameInTheCurrentFolderAndDropsMarkUp) {
   QString emoji;
   for (int i = 0; i < 100; ++i) emoji += QString::fromUcs4(U"\U0001F600");
   EXPECT_FALSE(fileNameFromText(emoji)->back().isHighSurrogate());
-}
-
-TEST(DocumentMode, ProgramFilesSelectTheirLanguageAndTheWebPageSwitchGivesBackText) {
-  EXPECT_EQ(programLanguageOf("/src/a.CPP"), LanguageMode::Cpp);
-  // Text and pages leave the language as it is, as does a name without an
-  // extension or a point that belongs to a folder.
-  for (const char* other : {"/home/u/notes.txt", "/home/u/index.html", "/home/u.java/README", ""})
-    EXPECT_EQ(programLanguageOf(other), std::nullopt) << other;
-  EXPECT_TRUE(switchWebPage(kProgramMode, true).multiUndo);
-  EXPECT_EQ(switchWebPage(kHtmlMode, false).documentMode, kTextMode);
-  // Switching off does not turn a program into text.
-  EXPECT_EQ(switchWebPage(kProgramMode, false).documentMode, kProgramMode);
 }

@@ -57,23 +57,16 @@ TEST(Startup, EachCommandLineFileOpensInAWindowOfItsOwn) {
   process.waitForFinished(5000);
 }
 
+// The texts themselves are the command line's (tests/app); here the real
+// program prints one with no display to open, ending by itself with success.
 TEST(Startup, HelpAndVersionNeedNoDisplay) {
   wrenpad::test::TempFolder folder;
-  const QString program = wrenpad::test::copyPortableProgram(folder);
-  // What a run prints on standard output; it ends by itself, with success.
-  const auto printed = [&program](const QStringList& arguments, const QString& language) {
-    QProcess process;
-    QProcessEnvironment environment;
-    environment.insert("LANG", language);
-    environment.insert("PATH", "/usr/bin:/bin");
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitCode(), 0);
-    return QString::fromUtf8(process.readAllStandardOutput());
-  };
-  EXPECT_EQ(printed({"--version"}, "C.UTF-8"), "Wrenpad " WRENPAD_VERSION "\n");
-  EXPECT_TRUE(printed({"-h"}, "ja_JP.UTF-8").startsWith(QString::fromUtf8("使い方: wrenpad")));
+  QProcess process;
+  process.setProcessEnvironment(QProcessEnvironment());
+  process.start(wrenpad::test::copyPortableProgram(folder), {"--version"});
+  EXPECT_TRUE(process.waitForFinished(10000));
+  EXPECT_EQ(process.exitCode(), 0);
+  EXPECT_EQ(QString::fromUtf8(process.readAllStandardOutput()), "Wrenpad " WRENPAD_VERSION "\n");
 }
 
 TEST(Startup, ATerminationSignalWaitsForNoAnswerAndLeavesAForeignSettingsFileAlone) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Code templates: the word before the caret found and expanded, the list
-// parsed, sorted and kept in files, the shipped lists, and the list dialog.
+// parsed, sorted and kept in files, and the list dialog.
 #include "editing/code_templates.h"
 #include "editing/code_template_dialog.h"
 
@@ -8,8 +8,6 @@
 #include "support/temp_folder.h"
 #include "text/translation.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -47,7 +45,6 @@ TEST(CodeTemplates, TheWordBeforeTheCaretIsExpandedAtItsIndentation) {
       {"  p", 3, {{"p", "a\\nb"}}, "  a\r\n  b|"},  // without a "|": after the text
       {"or", 2, {{"or", "x|y|"}}, "x|y|"},  // only the first "|" marks the caret
       {"fork", 4, kFor, "for (|; ; ) {\r\n}"},  // occurs inside the word
-      {"for", 3, {{"or", "A|"}, {"for", "B|"}}, "A|"},
       {"FOR", 3, kFor, "FOR"},      // case counts
       {"for x", 5, kFor, "for x"},  // the word is "x"
       // Nothing typed: at the text's start, a line's start, after a blank;
@@ -60,6 +57,9 @@ TEST(CodeTemplates, TheWordBeforeTheCaretIsExpandedAtItsIndentation) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(expand(c.text, c.caret, c.templates), c.expected) << c.text.toStdString();
+  // The first template found wins: the ones after it change nothing.
+  EXPECT_EQ(ExpandTemplateAt("for", 3, {{"or", "A|"}, {"for", "B|"}}),
+            ExpandTemplateAt("for", 3, {{"or", "A|"}}));
 }
 
 TEST(CodeTemplates, ListsAreParsedLineByLineAndSortedForSaving) {
@@ -100,40 +100,6 @@ TEST(CodeTemplates, FilesAreReadFromTheFirstFolderThatHasOne) {
   first.write("not a folder", "x");
   EXPECT_FALSE(WriteTemplateFile(first.file("not a folder/" + name), list, &error));
   EXPECT_FALSE(error.isEmpty());
-}
-
-// The lists shipped beside the program.
-QString resourceFile(const QString& name) {
-  return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../resources/") + name);
-}
-
-TEST(CodeTemplates, ShippedListsExpandEveryAbbreviationToItsOwnTemplate) {
-  for (const QString name : {"CodeTemplateList_C.ini", "CodeTemplateList_Pascal.ini"}) {
-    SCOPED_TRACE(name.toStdString());
-    const QByteArray bytes = test::TempFolder::read(resourceFile(name));
-    ASSERT_FALSE(bytes.isEmpty());
-    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
-    const QString list = QString::fromUtf8(bytes);
-    const std::vector<CodeTemplate> templates = ParseTemplateList(list);
-    ASSERT_GE(templates.size(), 15u);
-    // Also after the list dialog has sorted the list for saving.
-    const std::vector<CodeTemplate> sorted = ParseTemplateList(SortedTemplateList(list.split(u'\n')));
-    for (const CodeTemplate& t : templates) {
-      SCOPED_TRACE(t.abbreviation.toStdString());
-      // No abbreviation holds another (nor repeats one), so neither the
-      // shipped order nor the sorted one hides a template behind another.
-      for (const CodeTemplate& other : templates)
-        EXPECT_TRUE(&t == &other || !t.abbreviation.contains(other.abbreviation)) << other.abbreviation.toStdString();
-      const QString typed = "  " + t.abbreviation;
-      const int caret = int(typed.size());
-      const std::optional<TemplateExpansion> own = ExpandTemplateAt(typed, caret, {t});
-      ASSERT_TRUE(own);
-      EXPECT_EQ(ExpandTemplateAt(typed, caret, templates), own);
-      EXPECT_EQ(ExpandTemplateAt(typed, caret, sorted), own);
-      EXPECT_LE(t.expansion.count(u'|'), 1);  // the caret marked at most once
-    }
-  }
 }
 
 TEST(CodeTemplates, TheListDialogGivesBackTheMemo) {

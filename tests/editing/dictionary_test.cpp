@@ -73,19 +73,6 @@ struct DictionaryFixture : ::testing::Test {
   void setText(const QString& withCaret) { setTextWithCaret(editor, withCaret); }
 };
 
-TEST_F(DictionaryFixture, CopyWordAtCaretSelectsTheWordAndCopiesItsBaseForm) {
-  const auto copy = [this](const QString& t) { clipboard << t; };
-  setText("The cat car|ried \"leaves.\" home");
-  EXPECT_EQ(CopyWordAtCaret(editor, copy), "carry");
-  EXPECT_EQ(textWithCaret(editor), "The cat [carried] \"leaves.\" home");
-  setText("The cat carried \"lea|ves.\" home");
-  EXPECT_EQ(CopyWordAtCaret(editor, copy), "leaf");
-  setText("a|n ox");  // too short: nothing selected, the clipboard untouched
-  EXPECT_EQ(CopyWordAtCaret(editor, copy), std::nullopt);
-  EXPECT_EQ(editor.selLength(), 0);
-  EXPECT_EQ(clipboard, (QStringList{"carry", "leaf"}));
-}
-
 TEST_F(DictionaryFixture, TheLookUpPrefersTheChosenProgramThenGoldenDictThenSdcv) {
   setText("many stud|ies here");
   onPath = {"goldendict", "sdcv", "/opt/dict/mydict"};

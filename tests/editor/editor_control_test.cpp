@@ -42,8 +42,6 @@ TEST_F(Editor, PositionsCountALineBreakAsTwoAcrossJapaneseText) {
                          editor.positionOfLine(3)}), (std::vector{0, 5, 9, -1}));
   EXPECT_EQ((std::vector{editor.lineFromPosition(4), editor.lineFromPosition(5), editor.lineFromPosition(10)}),
             (std::vector{0, 1, 2}));
-  editor.select(5, 2);
-  EXPECT_EQ(editor.selText(), "ab");
   // A selection across a line break counts the break as two characters.
   editor.select(1, 6);
   EXPECT_EQ(editor.selText(), QString::fromUtf8("本語\r\nab"));

@@ -5,16 +5,6 @@
 
 using namespace wrenpad;
 
-TEST(OutputCode, ReadsTheCharsetThePageDeclares) {
-  EXPECT_EQ(declaredCharset("<html><head><meta http-equiv=\"Content-Type\" "
-                            "content=\"text/html; charset=Shift_JIS\">"),
-            "shift_jis");
-  EXPECT_EQ(declaredCharset("<META charset = \"UTF-8\">"), "utf-8");
-  EXPECT_EQ(declaredCharset("<p>no meta</p>"), "");
-  // Only the first meta tag counts, and "<meta" before "<META".
-  EXPECT_EQ(declaredCharset("<META charset=\"euc-jp\"><meta name=x>"), "");
-}
-
 TEST(OutputCode, DeclarationBeatsTheChosenCodeOnlyInPages) {
   const QString sjisPage = "<meta charset=\"Shift_JIS\"><p>x</p>";
   OutputChoice page{true, TextEncoding::EucJp, TextEncoding::ShiftJis};
@@ -28,6 +18,8 @@ TEST(OutputCode, DeclarationBeatsTheChosenCodeOnlyInPages) {
   EXPECT_EQ(chooseOutputEncoding("<meta charset=iso-2022-jp>", page), TextEncoding::ShiftJis);
   EXPECT_TRUE(declaresJis("<meta charset=iso-2022-jp>"));
   EXPECT_EQ(chooseOutputEncoding("<meta charset=iso-8859-1>", page), TextEncoding::EucJp);
+  // Only the first meta tag counts, and "<meta" before "<META".
+  EXPECT_EQ(declaredCharset("<META charset=\"euc-jp\"><meta name=x>"), "");
   // Text documents never look for a declaration.
   OutputChoice text{false, TextEncoding::EucJp, TextEncoding::ShiftJis};
   EXPECT_EQ(chooseOutputEncoding(sjisPage, text), TextEncoding::EucJp);

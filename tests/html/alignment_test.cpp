@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Alignment as mark-up: the four cases, and the texts that give no safe
-// place, which must stay as they are; and the other small commands' mark-up
-// where a character changes length in lower case.
+// place, which must stay as they are; the other small commands' mark-up
+// where a character changes length in lower case; and the font element's
+// text logic: the element the Font command works on and the font in force
+// at the caret.
 #include "text/text_change.h"
 #include "html/alignment.h"
+#include "html/font_tag.h"
 #include "html/headings.h"
 #include "html/lists.h"
 #include "html/markup.h"
@@ -13,6 +16,9 @@
 using namespace wrenpad;
 
 namespace {
+const RgbColour kBlack{0, 0, 0};
+const RgbColour kRed{255, 0, 0};
+
 struct Aligned {
   AlignmentCase kind;
   QString text;  // with "|" at the caret afterwards
@@ -50,9 +56,8 @@ TEST(Alignment, RemoveAndChangeTheValueThatIsThereAlsoInAHeading) {
   EXPECT_EQ(align("<p align=right class=a>x|", "right", "right").text, "<p class=a>x|");
   EXPECT_EQ(align("<td valign=\"top\">x|", "right", "right").kind, AlignmentCase::Nothing);
 
-  const Aligned changed = align("<p align = \"center\">x|</p>", "right", "center");
-  EXPECT_EQ(changed.kind, AlignmentCase::ChangeValue);
-  EXPECT_EQ(changed.text, "<p align = \"right\">x|</p>");
+  EXPECT_EQ(align("<p align = \"center\">x|</p>", "right", "center").text,
+            "<p align = \"right\">x|</p>");
   EXPECT_EQ(align("<div align=\"center\">x|", "left", "center").text, "<div align=\"left\">x|");
   // The value came from somewhere the command does not write: no change.
   EXPECT_EQ(align("<h1>center</h1><p class=\"c\">x|", "right", "center").kind, AlignmentCase::Nothing);
@@ -93,4 +98,45 @@ TEST(Alignment, ACharacterWithALongerLowerCaseBeforeTheTagKeepsEveryPlace) {
   const QString list = i + "<ul>\r\n    <li>a\r\nb";
   EXPECT_EQ(after(list, PlanList(list, 18, 0, ListKind::Bullet)),
             i + "<ul>\r\n    <li>a\r\n    <li>|b");
+}
+
+TEST(FontTag, MatchingCloseSkipsNestedElementsAtAnyDepth) {
+  // Content starts after "<font>" at 6.
+  const QString siblings = QStringLiteral("<font><font>a</font><font>b</font>c</font>d</font>");
+  EXPECT_EQ(MatchingFontClose(siblings, 6), 35);
+  const QString deep = QStringLiteral("<font><font><FONT>x</FONT></font>y</Font>z</font>");
+  EXPECT_EQ(MatchingFontClose(deep, 6), 34);
+  EXPECT_EQ(MatchingFontClose(QStringLiteral("<font>a<font>b</font>"), 6), -1);
+
+  const FontTarget target = FontTargetAt(deep, 3, 0);
+  EXPECT_TRUE(target.editing);
+  EXPECT_EQ(target.replaceFrom, 0);
+  EXPECT_EQ(deep.mid(target.contentStart, target.contentLength), "<font><FONT>x</FONT></font>y");
+  const FontTarget selection = FontTargetAt(deep, 43, 1);
+  EXPECT_FALSE(selection.editing);
+  EXPECT_EQ(selection.contentStart, 43);
+}
+
+TEST(FontTag, FontInForceWalksOutwardThroughTheEnclosingTags) {
+  const FontDefaults defaults{QStringLiteral("Doc Face"), 10, kBlack};
+  const QString text = QStringLiteral(
+      "<font face=\"Arial\" color=\"red\" size=\"4\">a<font size=\"-1\" color=\"#12\">b"
+      "<font color=\"blue\">c</font>|d</font>e</font>f");
+  const auto at = [&](const char* mark) { return int(text.indexOf(QLatin1String(mark))); };
+
+  // At "|": the closed blue element is passed over; the inner size, the bad
+  // colour skipped for the outer red, the outer face.
+  CaretFont font = FontAtCaret(text, at("|"), defaults);
+  EXPECT_EQ(font.face, "Arial");
+  EXPECT_EQ(font.colour, kRed);
+  EXPECT_EQ(font.sizePoints, 7);
+  // In the outer element only: size 4 counts as one step up.
+  EXPECT_EQ(FontAtCaret(text, at("e<"), defaults).sizePoints, 13);
+  font = FontAtCaret(text, int(text.size()) - 1, defaults);  // at "f"
+  EXPECT_EQ(font.face, "Doc Face");
+  EXPECT_EQ(font.colour, kBlack);
+  EXPECT_EQ(font.sizePoints, 10);
+  // Inside an opening tag the tag is not yet in force.
+  EXPECT_EQ(FontAtCaret(text, 5, defaults).face, "Doc Face");
+  EXPECT_EQ(FontAtCaret(QStringLiteral("<font size=\"1\">x"), 16, defaults).sizePoints, 4);
 }

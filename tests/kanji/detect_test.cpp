@@ -28,19 +28,6 @@ TEST(DetectKanjiCode, AsciiAndBinary) {
   EXPECT_EQ(DetectKanjiCode(std::string(600, 'x') + B({0x88, 0x9F, 0x02, 'y'})), kcSjis);
 }
 
-TEST(DetectKanjiCode, JisEscapes) {
-  EXPECT_EQ(DetectKanjiCode(B({'a', 0x1B, '$', 'B', 0x30, 0x21})), kcNewJis);
-  EXPECT_EQ(DetectKanjiCode(B({0x1B, '$', '@', 0x30, 0x21})), kcOldJis);
-  // ESC $ followed by anything else decides nothing; neither does an escape
-  // cut off at the end of the text.
-  EXPECT_EQ(DetectKanjiCode(B({0x1B, '$', 'A', 0x30, 0x21})), kcNone);
-  EXPECT_EQ(DetectKanjiCode(B({'a', 0x1B, '$'})), kcNone);
-  // The byte after an ESC is consumed: 88 is skipped and 9F, the last byte,
-  // is never a first byte. Without the ESC, 88 decides Shift-JIS.
-  EXPECT_EQ(DetectKanjiCode(B({0x1B, 0x88, 0x9F})), kcNone);
-  EXPECT_EQ(DetectKanjiCode(B({'x', 0x88, 0x9F})), kcSjis);
-}
-
 TEST(DetectKanjiCode, ShiftJisAndEuc) {
   EXPECT_EQ(DetectKanjiCode(B({0x93, 0xFA, 0x96, 0x7B})), kcSjis);  // 日本
   EXPECT_EQ(DetectKanjiCode(B({'a', 'b', 0x93})), kcNone);           // lead byte last
@@ -52,19 +39,6 @@ TEST(DetectKanjiCode, ShiftJisAndEuc) {
   EXPECT_EQ(DetectKanjiCode(B({0xE0, 0xFD, 'x'})), kcEuc);
   // 80 and A0 decide nothing; A0 after a kana byte neither.
   EXPECT_EQ(DetectKanjiCode(B({0x80, 0xA0, 0xB1, 0xA0, 'x'})), kcNone);
-}
-
-TEST(DetectKanjiCode, AmbiguousPairs) {
-  // EUC-JP kana (A1..DF pairs) fit Shift-JIS half-width kana as well.
-  EXPECT_EQ(DetectKanjiCode(B({0xA4, 0xA2, 0xA4, 0xA4, '\r', '\n'})), kcEucOrSjis);
-  EXPECT_EQ(DetectKanjiCode(B({0x8E, 0xB1, 'x'})), kcEucOrSjis);
-  EXPECT_EQ(DetectKanjiCode(B({0xE0, 0xA1, 'x'})), kcEucOrSjis);
-  // After A1..DF and E0..EF the scan reads on through bytes from 40 up.
-  EXPECT_EQ(DetectKanjiCode(B({0xA4, 0xE0, 'a', 0xA4, 0x88, 'x'})), kcSjis);
-  EXPECT_EQ(DetectKanjiCode(B({0xA4, 0xE0, 'a', 0xFD})), kcEuc);
-  // A byte below 40 ends that run and is itself skipped: this ESC goes unseen.
-  EXPECT_EQ(DetectKanjiCode(B({0xA4, 0xE0, 0x1B, '$', 'B', 0x30, 0x21})), kcEucOrSjis);
-  EXPECT_EQ(DetectKanjiCode(B({0xA4, 0xA2, 0x1B, '$', 'B', 0x30, 0x21})), kcNewJis);
 }
 
 TEST(DetectKanjiCode, JisX0212TriplesOfEuc) {

@@ -212,27 +212,6 @@ TEST(LargeDocument, LinesAreFoundOnlyAsFarAsAsked) {
   EXPECT_EQ(document->lines().lineOf(qint64(bytes.size())), 100000);
 }
 
-// 7-bit JIS: each line in the state its escapes leave, a line that begins
-// inside a kanji run included; an escape goes with the character after it,
-// and the caret passes over one that closes a line.
-TEST(LargeDocument, JisLinesAreReadInTheStateTheEscapesLeave) {
-  const std::string bytes = "ab\n\x1b$B4A;z\x1b(B\n\x1b$B$\"\n$$\x1b(Bz\n";
-  auto document = LargeDocument::holding(bytes, TextEncoding::Utf8);
-  ASSERT_TRUE(document->form().jis);
-  const QString lines[] = {QStringLiteral("ab"), QStringLiteral("漢字"), QStringLiteral("あ"),
-                           QStringLiteral("いz")};
-  const std::vector<LineIndex::Span> spans = document->lines().lines(0, 4);
-  ASSERT_EQ(spans.size(), std::size(lines));
-  for (std::size_t k = 0; k < spans.size(); ++k)
-    EXPECT_EQ(document->decode(spans[k].start, spans[k].end).text, lines[k]) << "line " << k;
-  EXPECT_EQ(document->nextCharacter(3), 8);
-  EXPECT_EQ(document->characterStart(7), 3);
-  EXPECT_EQ(document->nextCharacter(22), 26);
-  EXPECT_EQ(document->previousCharacter(26), 22);
-  EXPECT_EQ(document->nextCharacter(10), 14);
-  EXPECT_EQ(document->previousCharacter(13), 8);
-}
-
 // 7-bit JIS as the editor writes it (ESC $ B before pairs, ESC ( J before single bytes).
 std::string jisOf(const QString& text) {
   return kanji::SjisToJis(cp932::encode(text).bytes.toStdString());

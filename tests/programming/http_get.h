@@ -14,12 +14,8 @@
 
 namespace wrenpad::test {
 
-struct HttpReply {
-  QByteArray head;  // status line and headers
-  QByteArray body;
-};
-
-inline HttpReply httpGet(int port, const QByteArray& path) {
+// The body of the reply.
+inline QByteArray httpGet(int port, const QByteArray& path) {
   const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) return {};
   timeval wait{10, 0};
@@ -41,8 +37,7 @@ inline HttpReply httpGet(int port, const QByteArray& path) {
   }
   ::close(fd);
   const qsizetype end = reply.indexOf("\r\n\r\n");
-  if (end < 0) return {reply, {}};
-  return {reply.left(end), reply.mid(end + 4)};
+  return end < 0 ? QByteArray() : reply.mid(end + 4);
 }
 
 }  // namespace wrenpad::test

@@ -19,6 +19,7 @@
 #include "text/translation.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextBlock>
@@ -310,7 +311,7 @@ TEST_F(ProgramCommandsTest, APerlScriptRunsThroughTheTestServerAndItsErrorsJump)
   if (!has("perl") || QStandardPaths::findExecutable("lighttpd", sbin).isEmpty())
     GTEST_SKIP() << "perl or lighttpd is not installed";
   const auto fetch = [](const QUrl& page) {
-    return test::httpGet(page.port(), page.path(QUrl::FullyEncoded).toLatin1()).body;
+    return test::httpGet(page.port(), page.path(QUrl::FullyEncoded).toLatin1());
   };
   const QString root = folder.file(QString::fromUtf8("web 日本/htdocs"));
   QDir().mkpath(root);
@@ -319,6 +320,7 @@ TEST_F(ProgramCommandsTest, APerlScriptRunsThroughTheTestServerAndItsErrorsJump)
        "print \"Content-Type: text/plain\\n\\nhello from perl\\n\";\r\n");
   commands.mmCompile_and_ExecuteClick(false);
   ASSERT_TRUE(host.page.toString().endsWith("/ok.cgi")) << asked();
+  EXPECT_EQ(commands.testServer().baseUrl().port(), host.page.port());
   EXPECT_TRUE(fetch(host.page).contains("hello from perl"));
   EXPECT_TRUE(logTimer.isActive());
   EXPECT_EQ(host.calls, QStringList{"upper half"});
@@ -336,6 +338,12 @@ TEST_F(ProgramCommandsTest, APerlScriptRunsThroughTheTestServerAndItsErrorsJump)
   EXPECT_TRUE(log.contains("syntax error")) << log.toStdString();
   doubleClickLine(int(log.left(log.indexOf("syntax error")).count(u'\n')));
   EXPECT_EQ(caretLine(), 2);
+  // Stopped (as the editor's end stops it), no lighttpd is left behind.
+  commands.testServer().stop();
+  QProcess pgrep;
+  pgrep.start("pgrep", {"-P", QString::number(QCoreApplication::applicationPid()), "lighttpd"});
+  ASSERT_TRUE(pgrep.waitForFinished());
+  EXPECT_EQ(pgrep.exitCode(), 1) << pgrep.readAllStandardOutput().toStdString();  // none found
 }
 
 // An error of a compile whose trail never reaches the document (a unit's)

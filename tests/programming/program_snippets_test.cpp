@@ -70,10 +70,6 @@ TEST(ProgramSnippets, CppProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndVa
   SKIP_WITHOUT("g++");
   TempFolder folder;
   const QString start = BuiltInProgramText(LanguageMode::Cpp);
-  folder.write("start.cpp", start.toUtf8());
-  ASSERT_TRUE(compiles(folder.path(), "g++", {"-Wall", "-o", "start", "start.cpp"}));
-  EXPECT_EQ(run(folder.path(), folder.file("start"), {}, "\n\n"), (Ran{0, "Press Enter to exit.\n"}));
-
   // An empty first name must not leave a separator straight after the
   // opening quote, and a block without names still compiles.
   const QString code = "  int x, y, z, w;\r\n  y = 7; z = -3; w = 100;\r\n  " +
@@ -85,28 +81,6 @@ TEST(ProgramSnippets, CppProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndVa
   ASSERT_TRUE(compiles(folder.path(), "g++", {"-Wall", "-o", "lesson", "lesson.cpp"}));
   EXPECT_EQ(run(folder.path(), folder.file("lesson"), {}, "42\n\n\n\n\n\n\n\n"),
             (Ran{0, "Say \"hi\" \\ x? x = 42\nx = 42, y = 7, z = -3, w = 100\n\nPress Enter to exit.\n"}));
-}
-
-TEST(ProgramSnippets, PascalProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndValues) {
-  SKIP_WITHOUT("fpc");
-  TempFolder folder;
-  EXPECT_FALSE(PascalNameProblem("lesson"));
-  const QString start = BuiltInProgramText(LanguageMode::Pascal);
-  folder.write("start.pas", start.toUtf8());
-  ASSERT_TRUE(compiles(folder.path(), "fpc", {"start.pas"}));
-  EXPECT_EQ(run(folder.path(), folder.file("start"), {}, "\n\n"), (Ran{0, "Press any key.\n"}));
-
-  const QString code = "  y := 7; z := -3; w := 100;\r\n  " +
-                       InputStatement(LanguageMode::Pascal, "Tom's x? ", "x", {}) + "\r\n" +  //
-                       "  " + InspectorBlock(LanguageMode::Pascal, 2, {"x"}) +                  //
-                       "  " + InspectorBlock(LanguageMode::Pascal, 2, {"x", "y", " ", "z", "w"}) +
-                       "  " + InspectorBlock(LanguageMode::Pascal, 2, {});
-  const QString lesson =
-      insertedAfter(insertedAfter(start, "var S: String;", "  x, y, z, w: Integer;\r\n"), "begin", code);
-  folder.write("lesson.pas", lesson.toUtf8());
-  ASSERT_TRUE(compiles(folder.path(), "fpc", {"lesson.pas"}));
-  EXPECT_EQ(run(folder.path(), folder.file("lesson"), {}, "42\n"),
-            (Ran{0, "Tom's x? x = 42\nx = 42, y = 7, z = -3, w = 100\n\nPress any key.\n"}));
 }
 
 // Every starting program and watch block ends each line with CR LF.
@@ -131,6 +105,9 @@ TEST(ProgramSnippets, JavaTypeComesFromTheDeclarationOfTheVariable) {
   EXPECT_EQ(DetectJavaType("int a;", "b"), "???");
   // "???" is kept, so the compiler stops at the statement to be fixed.
   EXPECT_TRUE(InputStatement(LanguageMode::Java, "?", "q", "???").contains("q = ???.valueOf(S).???Value();"));
+  // A quote in a Pascal prompt is doubled.
+  EXPECT_EQ(InputStatement(LanguageMode::Pascal, "Tom's x? ", "x", {}),
+            "Write('Tom''s x? '); Readln(x);");
   // A CGI script reads no keyboard.
   EXPECT_EQ(InputStatement(LanguageMode::Perl, "x? ", "$x", {}), "");
 }

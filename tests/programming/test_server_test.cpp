@@ -1,41 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The test web server for CGI scripts: its configuration, the addresses it
-// gives, and a real lighttpd running real Perl scripts.
+// gives, and why it does not start (a real lighttpd runs in the Coding
+// menu's CGI case).
 #include "programming/test_server.h"
 
-#include "programming/http_get.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace wrenpad {
 namespace {
 
-using test::HttpReply;
 using test::TempFolder;
-using test::httpGet;
-
-// The lighttpd processes this test program has as children, finished or not.
-int childServers() {
-  QProcess pgrep;
-  pgrep.start("pgrep", {"-c", "-P", QString::number(::getpid()), "lighttpd"});
-  pgrep.waitForFinished();
-  return pgrep.readAllStandardOutput().trimmed().toInt();
-}
-
-#define SKIP_WITHOUT_SERVER_TOOLS()                                                                                \
-  if (QStandardPaths::findExecutable("lighttpd").isEmpty() &&                                                     \
-      QStandardPaths::findExecutable("lighttpd", {"/usr/local/sbin", "/usr/sbin", "/sbin"}).isEmpty())             \
-    GTEST_SKIP() << "lighttpd is not installed (package \"lighttpd\"); the test web server cannot be tried";      \
-  if (QStandardPaths::findExecutable("perl").isEmpty()) GTEST_SKIP() << "perl is not installed"
-
-const QByteArray kHello = "#!/usr/bin/perl\nprint \"Content-Type: text/plain\\n\\nhello from cgi\\n\";\n";
 
 TEST(TestServer, LogBesideTheRootAndPageAddressFromCalledFromOrFromThePathUnderTheRoot) {
   EXPECT_EQ(CgiLogFileFor("/srv/web/htdocs/"), "/srv/web/logs/error.log");
@@ -101,42 +80,6 @@ TEST(TestServer, FailuresSayWhy) {
   // A server that never listens is given up, and ended.
   fakeServer("exec sleep 60\n");
   failsSaying(folder.file("site/htdocs"), {"did not answer on 127.0.0.1:"});
-}
-
-// One server at a time, for one document root, ended with its owner:
-// quotes, blanks and Japanese in the root reach lighttpd intact, and another
-// root restarts the server.
-TEST(TestServer, RunsPerlScriptsUnderOneRootAtATime) {
-  SKIP_WITHOUT_SERVER_TOOLS();
-  TempFolder folder;
-  const QString plainRoot = folder.file("plain/htdocs");
-  folder.write("plain/htdocs/hello.cgi", kHello);
-  const QString oddRoot = folder.file(QString::fromUtf8("my \"web\" 日本/htdocs"));
-  folder.write(QString::fromUtf8("my \"web\" 日本/htdocs/sub dir/a.cgi"), kHello);
-  {
-    TestServer server;
-    const ServerStart start = server.ensureRunning(plainRoot);
-    ASSERT_TRUE(start.ok) << start.failure.toStdString();
-    EXPECT_EQ(server.baseUrl(), start.base);
-    HttpReply reply = httpGet(start.base.port(), "/hello.cgi");
-    EXPECT_TRUE(reply.head.startsWith("HTTP/1.0 200")) << reply.head.toStdString();
-    EXPECT_EQ(reply.body, "hello from cgi\n");
-    // The same root again: the same server.
-    EXPECT_EQ(server.ensureRunning(plainRoot + "/").base, start.base);
-
-    const ServerStart odd = server.ensureRunning(oddRoot);
-    ASSERT_TRUE(odd.ok) << odd.failure.toStdString();
-    EXPECT_EQ(childServers(), 1);
-    EXPECT_EQ(httpGet(odd.base.port(), "/sub%20dir/a.cgi").body, "hello from cgi\n");
-    // The other root's script is not served any more.
-    EXPECT_TRUE(httpGet(odd.base.port(), "/hello.cgi").head.startsWith("HTTP/1.0 404"));
-
-    server.stop();
-    EXPECT_TRUE(server.baseUrl().isEmpty());
-    EXPECT_EQ(childServers(), 0);
-    ASSERT_TRUE(server.ensureRunning(plainRoot).ok);
-  }
-  EXPECT_EQ(childServers(), 0);  // ended with its owner
 }
 
 }  // namespace

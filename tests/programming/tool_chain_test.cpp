@@ -2,8 +2,9 @@
 // The compile command of each language, in both profiles.
 #include "programming/tool_chain.h"
 
+#include "support/temp_folder.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace wrenpad {
@@ -37,15 +38,10 @@ TEST(ToolChain, LinuxCompilesPassEveryNameAsOneArgument) {
 }
 
 TEST(ToolChain, AToolInTheChosenFolderIsRunByItsFullPath) {
-  QTemporaryDir folder;
-  QDir(folder.path()).mkdir("bin");
-  QFile tool(folder.filePath("bin/fpc"));
-  ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
-  tool.write("#!/bin/sh\n");
-  tool.close();
-  tool.setPermissions(tool.permissions() | QFile::ExeOwner);
-  EXPECT_EQ(CompileRequest({LanguageMode::Pascal, "/t/a.pas", {}, folder.path()})->program,
-            folder.filePath("bin/fpc"));
+  const test::TempFolder folder;
+  const QString fpc = folder.write("bin/fpc", "#!/bin/sh\n");
+  QFile::setPermissions(fpc, QFile::ReadOwner | QFile::ExeOwner);
+  EXPECT_EQ(CompileRequest({LanguageMode::Pascal, "/t/a.pas", {}, folder.path()})->program, fpc);
   // A folder without the tool leaves it to PATH.
   EXPECT_EQ(CompileRequest({LanguageMode::Cpp, "/t/a.cpp", {}, folder.path()})->program, "g++");
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command table: its rows are well formed, every handler is reached from
-// its menu item and its tool button, and check marks and states are views of
-// the values. The captions of each language are checked in a started window
+// its menu item and its tool button. The check marks follow the values in a
+// started window, and so do the captions of each language
 // (menu_accelerators_test.cpp, japanese_texts_test.cpp).
 #include "window/command_actions.h"
 #include "window/command_table.h"
@@ -74,10 +74,6 @@ struct BuiltCommands : ::testing::Test {
   QToolBar mainBar, htmlBar;
   std::vector<const CommandRow*> reached;
   CommandActions commands{commandTable(), [this](const CommandRow& row) { reached.push_back(&row); }};
-  DocumentState document;
-  Settings settings;
-  SessionState session;
-  CommandMarks marks;
 
   BuiltCommands() {
     commands.buildMenus(*window.menuBar(), popup);
@@ -85,7 +81,6 @@ struct BuiltCommands : ::testing::Test {
     commands.buildToolBar(htmlBar, ToolBar::Html, {});
   }
   QAction* item(const char* name) { return commands.action(str(name)); }
-  void show() { commands.showStates({document, settings, session, marks}); }
 };
 
 TEST_F(BuiltCommands, EveryHandlerIsReachedFromItsItemAndButtonAndUnbuiltOnesAreDisabled) {
@@ -108,32 +103,6 @@ TEST_F(BuiltCommands, EveryHandlerIsReachedFromItsItemAndButtonAndUnbuiltOnesAre
         EXPECT_TRUE(reached.empty());
     }
   }
-}
-
-// The mark-up commands apply to pages only; exactly one output code is
-// checked, a broken stored code shows as Shift-JIS and the old EUC key alone
-// no longer decides; a triggered check item keeps the value's mark.
-TEST_F(BuiltCommands, ChecksAndStatesAreViewsOfTheValues) {
-  const auto checked = [this](std::initializer_list<const char*> names) {
-    QStringList on;
-    for (const char* name : names)
-      if (item(name)->isChecked()) on << name;
-    return on.join(' ');
-  };
-  show();
-  EXPECT_FALSE(item("mmBold")->isEnabled() || item("tbBR")->isEnabled());
-  document.DocumentMode = kHtmlMode;
-  show();
-  EXPECT_TRUE(item("mmBold")->isEnabled() && item("tbBR")->isEnabled());
-  settings.EUC = true;
-  for (const auto& [stored, shown] : {std::pair{0, "mmSJIS"}, {1, "mmEUC"}, {2, "mmUTF8"}, {3, "mmSJIS"}, {-1, "mmSJIS"}}) {
-    settings.OutputCode = std::int8_t(stored);
-    show();
-    EXPECT_EQ(checked({"mmSJIS", "mmEUC", "mmUTF8"}), shown) << stored;
-  }
-  item("mmAutoRepaint")->trigger();
-  show();
-  EXPECT_EQ(item("mmAutoRepaint")->isChecked(), settings.AutoRepaint);
 }
 
 }  // namespace

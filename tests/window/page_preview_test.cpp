@@ -11,10 +11,8 @@
 #include "support/window_fixture.h"
 
 #include <QApplication>
-#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
-#include <QWebEngineView>
 #include <gtest/gtest.h>
 
 using namespace wrenpad;
@@ -57,15 +55,11 @@ TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRe
   EXPECT_EQ(browser()->address(), QDir::toNativeSeparators(previewBeside()));
   EXPECT_TRUE(main->editor().isModified());  // the document is not saved by a preview
 
-  QSignalSpy loads(&browser()->view(), &QWebEngineView::loadFinished);
   main->action("mmDisplayAsWebPage")->trigger();  // open already: refreshed in the same window
   int previewWindows = 0;
   for (QWidget* window : QApplication::topLevelWidgets())
     previewWindows += qobject_cast<TBrowser*>(window) != nullptr && window->isVisible();
   EXPECT_EQ(previewWindows, 1);
-  if (loads.wait(20000)) {
-    EXPECT_EQ(browser()->view().title(), "Probe");
-  }
   browser()->close();
   EXPECT_FALSE(QFileInfo::exists(previewBeside()));
   // The program's end removes the preview page too.

@@ -61,21 +61,6 @@ TEST(PageSettingsText, AnExistingBlockKeepsWhatTheDialogDoesNotShow) {
   EXPECT_FALSE(written.contains("line-height"));  // never touched
 }
 
-TEST(PageSettingsText, OkWithoutAChangeWritesNothingAndLengthsTheDialogCannotHoldAreKept) {
-  const QString page = "<html><head><style>\r\n  body { margin-top: 5px; line-height: 1.5em }\r\n"
-                       "  @media screen { body { margin-left: 2em } }\r\n</style></head><body>x</body></html>";
-  const PageSettingValues shown = shownFor(page);
-  EXPECT_EQ(WritePageSettings(page, shown, shown, false), page);
-  EXPECT_EQ(shown.marginsAsWritten[2], "2em");  // read from inside @media, in its own unit
-  // Changing the top margin writes it alone, in its unit; the others stay.
-  PageSettingValues values = shown;
-  values.marginTop = 7;
-  EXPECT_EQ(WritePageSettings(page, shown, values, false), QString(page).replace("5px", "7px"));
-  // A page without a background gets none; a page without a block gets none either.
-  const QString plain = "<html><head>\r\n</head><body>x</body></html>";
-  EXPECT_EQ(WritePageSettings(plain, shownFor(plain), shownFor(plain), false), plain);
-}
-
 TEST(PageSettingsText, ReadingTakesBodyAndStyleAndNamesColoursItCannotRead) {
   const QString page =
       "<head><title>T</title><style>\r\n body{font-size:12pt; font-family:\"Arial\"; "
