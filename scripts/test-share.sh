@@ -10,4 +10,4 @@ count() {
 }
 tests=$(count tests -not -path 'tests/data/*')
 program=$(count src)
-echo "tests: $tests lines, program: $program lines, tests/program: $((100 * tests / program)) %"
+echo "tests: $tests lines, program: $program lines, tests/program: $((1000 * tests / program / 10)).$((1000 * tests / program % 10)) %"
