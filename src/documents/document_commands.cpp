@@ -84,7 +84,9 @@ bool DocumentCommands::AskSaveChanges() {
 bool DocumentCommands::LoadDocument(const QString& name) {
   if (c_.largeFiles && LargeFiles::isLargeFile(name)) return loadLargeFile(name);
   // The file is read before anything changes, so a file that cannot be read
-  // leaves the document as it was.
+  // leaves the document as it was. The load is then one step that never
+  // re-enters the event loop: no timer, signal or queued key meets a text
+  // whose mode, undo series and modified flag are not set yet.
   if (!readDocumentFile(name)) return false;
   c_.host.beginDocument();
   c_.editor.clear();
@@ -96,7 +98,6 @@ bool DocumentCommands::LoadDocument(const QString& name) {
   loadedRevision_ = c_.editor.revision();
   loaded_.text = QString();
   if (!loaded_.binary) loaded_.bytes = QByteArray();
-  c_.host.processPendingEvents();
   c_.session.AutoFileNaming = false;
   c_.host.showCommandStates();
   c_.host.SelectProgramMode();

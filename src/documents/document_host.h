@@ -40,8 +40,6 @@ class DocumentHost {
 
   // Starts the one-shot timer that takes the next undo snapshot.
   virtual void startUndoTimer() = 0;
-  // Lets pending window events run during long work.
-  virtual void processPendingEvents() = 0;
 
   // The document-type question of the New command: the chosen kind (0 text,
   // 1 HTML: kNewPage, 2 program: kNewProgram), nothing on Cancel.

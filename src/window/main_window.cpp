@@ -614,10 +614,6 @@ void TMain::setPasteShortcut(bool on) {
   action(QStringLiteral("mmPaste"))->setShortcut(on ? QKeySequence(QStringLiteral("Ctrl+V")) : QKeySequence());
 }
 
-void TMain::processPendingEvents() {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
 void TMain::newProgramFromTemplate() { snippets().NewProgramFromTemplate(); }
 
 void TMain::newPageFromText() { textToHtml().mmModifyAsHTMLfileClick(); }

@@ -173,7 +173,6 @@ class TMain : public QMainWindow,
   void showCommandStates() override;
   void beginDocument() override;
   void startUndoTimer() override;
-  void processPendingEvents() override;
   std::optional<int> askDocumentType() override;
   void newProgramFromTemplate() override;
   void newPageFromText() override;
