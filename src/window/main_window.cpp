@@ -10,6 +10,7 @@
 #include "documents/large_files.h"
 #include "documents/recovery.h"
 #include "documents/undo_commands.h"
+#include "editing/document_modes.h"
 #include "editing/editor_events.h"
 #include "editing/enhanced_edit.h"
 #include "editing/template_commands.h"
@@ -42,7 +43,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -168,12 +168,7 @@ void TMain::keepWorkAndEnd() {
 
 // A restored program is coloured again; a restored page has its colours
 // back from the snapshot, and a short one is repainted as well.
-void TMain::recolourAfterRestore() {
-  if (document_.DocumentMode == kProgramMode)
-    programPainter().PaintWholeProgram();
-  else if (document_.DocumentMode == kHtmlMode)
-    painter().mmRepaintTagsClick();
-}
+void TMain::recolourAfterRestore() { modes().recolourWhole(); }
 
 // ---- SessionHost -------------------------------------------------------------
 
@@ -433,50 +428,11 @@ void TMain::showCurrentFolder() {
   statusPanels_[0]->setText(messages_.MsgCurrentFolder + document_.CurrentFolder);
 }
 
-// A program document takes its language from its extension; the Coding
-// menu, the program tool buttons and the message pane follow (views of the
-// document mode). Any other name leaves the mode as it is.
-void TMain::SelectProgramMode() {
-  const std::optional<LanguageMode> language = programLanguageOf(document_.CurrentFileName);
-  // A large file stays plain text, whatever its name.
-  if (!language || showsLargeFile()) {
-    showCommandStates();
-    return;
-  }
-  const LanguageMode mode = *language;
-  settings_.PL = std::int8_t(mode);
-  UpdateCodingMenu();
-  SetWebPageMode(false);
-  document_.DocumentMode = kProgramMode;
-  painter().SwitchOffForLargeFile(documentFileSize());
-  programPainter().LoadKeywordList(mode, paths_.dataFolders());
-  programPainter().PaintWholeProgram();
-  templates().LoadTemplateList();
-  showCommandStates();
-}
+void TMain::SelectProgramMode() { modes().selectProgramMode(); }
 
-void TMain::SetWebPageMode(bool on) {
-  if (showsLargeFile()) on = false;
-  const WebPageSwitch change = switchWebPage(document_.DocumentMode, on);
-  document_.DocumentMode = change.documentMode;
-  if (change.multiUndo) settings_.MultiUndo = true;
-  const ModeFeatures features = featuresOf(change.documentMode);
-  Editor->setPlainTextMode(!features.richEditor);
-  setHtmlToolBarVisible(features.pageCommands);
-  if (on) {
-    // A page's script is coloured as JavaScript.
-    programPainter().LoadKeywordList(LanguageMode::Cpp, paths_.dataFolders());
-    painter().WebPageModeOn(documentFileSize());
-    templates().LoadTemplateList();
-  }
-  showCommandStates();
-}
+void TMain::SetWebPageMode(bool on) { modes().setWebPageMode(on); }
 
-void TMain::languageChanged() {
-  programPainter().LoadKeywordList(languageModeFrom(settings_.PL), paths_.dataFolders());
-  if (document_.DocumentMode == kProgramMode) programPainter().PaintWholeProgram();
-  templates().LoadTemplateList();
-}
+void TMain::languageChanged() { modes().languageChanged(); }
 
 void TMain::UpdateCodingMenu() {
   const CodingMenuCaptions captions =
@@ -507,22 +463,7 @@ void TMain::moveToUpperHalf() {
 
 void TMain::markErrorLine(std::optional<int> line) { Gutter->setErrorLine(line); }
 
-// Size of the document's file on disk; 0 for a document not yet saved.
-qint64 TMain::documentFileSize() const {
-  const QString& name = document_.CurrentFileName;
-  return folderOf(name).isEmpty() ? 0 : QFileInfo(name).size();
-}
-
-void TMain::paintTags(int start, int finish) {
-  if (document_.DocumentMode == kProgramMode) {
-    programPainter().PaintProgramRange(start, finish);
-    return;
-  }
-  if (document_.DocumentMode != kHtmlMode) return;
-  painter().RenderWebFormats(start, finish);
-  painter().PaintTagsInRange(start, finish, {0, 100});
-  setProgress(0);
-}
+void TMain::paintTags(int start, int finish) { modes().recolourRange(start, finish); }
 
 void TMain::setEditorFontSize(int points) { colouring_.EditorFontSize = points; }
 
@@ -600,11 +541,7 @@ void TMain::Timer3Timer() { programs().Timer3Timer(); }
 // After a change of the whole text (Replace All): programs and pages are
 // coloured again, when automatic colouring is on.
 void TMain::recolourWholeText() {
-  if (!settings_.AutoRepaint) return;
-  if (document_.DocumentMode == kProgramMode)
-    programPainter().PaintWholeProgram();
-  else if (document_.DocumentMode == kHtmlMode)
-    painter().mmRepaintTagsClick();
+  if (settings_.AutoRepaint) modes().recolourWhole();
 }
 
 void TMain::startUndoTimer() { Timer2.start(); }
@@ -636,29 +573,6 @@ std::optional<int> TMain::askDocumentType() {
   const std::optional<DocumentTypeValues> chosen = dialogs_.askForm(*docType_, values);
   if (!chosen) return std::nullopt;
   return chosen->kind;
-}
-
-// ---- EditingHost -------------------------------------------------------------------
-
-int TMain::headingIndex() const { return HeaderComboBox->currentIndex(); }
-
-void TMain::showHeadingIndex(int index) {
-  const QSignalBlocker quiet(HeaderComboBox);
-  HeaderComboBox->setCurrentIndex(index);
-}
-
-QString TMain::lineNumberText() const { return EnhancedEdit1->text(); }
-
-void TMain::showLineNumber(const QString& text) {
-  EnhancedEdit1->setText(text);
-  fitLineNumberBox();
-}
-
-void TMain::resetProgressBar() { setProgress(0); }
-
-void TMain::showPopupMenu(const QPoint& globalPosition) {
-  PopupMenu1Popup();
-  PopupMenu1->popup(globalPosition);
 }
 
 }  // namespace wrenpad

@@ -51,6 +51,7 @@ class EditingTools;
 class FindReplace;
 class MacroReplace;
 class TemplateCommands;
+class DocumentModes;
 class SnippetCommands;
 class UndoCommands;
 class FontCommand;
@@ -234,6 +235,7 @@ class TMain : public QMainWindow,
   FindReplace& findReplace() { return subsystems_->findReplace(); }
   MacroReplace& macros() { return subsystems_->macros(); }
   TemplateCommands& templates() { return subsystems_->templates(); }
+  DocumentModes& modes() { return subsystems_->modes(); }
   SnippetCommands& snippets() { return subsystems_->snippets(); }
   UndoCommands& undo() { return *undo_; }
   PageSettings& pageSettings() { return subsystems_->pageSettings(); }
@@ -298,7 +300,6 @@ class TMain : public QMainWindow,
   void runCommand(const CommandRow& row);
   void applySettings();
   void applyWindowBounds();
-  qint64 documentFileSize() const;
 
   std::unique_ptr<Dialogs> ownDialogs_;
   Dialogs& dialogs_;

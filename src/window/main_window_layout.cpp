@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -259,6 +260,29 @@ void TMain::showRecentFiles() {
     recentItems_.push_back(item);
   }
   for (std::size_t i = 0; i < recentItems_.size(); ++i) recentItems_[i]->setText(captions.value(int(i)));
+}
+
+// ---- EditingHost: the window's own widgets -----------------------------------------
+
+int TMain::headingIndex() const { return HeaderComboBox->currentIndex(); }
+
+void TMain::showHeadingIndex(int index) {
+  const QSignalBlocker quiet(HeaderComboBox);
+  HeaderComboBox->setCurrentIndex(index);
+}
+
+QString TMain::lineNumberText() const { return EnhancedEdit1->text(); }
+
+void TMain::showLineNumber(const QString& text) {
+  EnhancedEdit1->setText(text);
+  fitLineNumberBox();
+}
+
+void TMain::resetProgressBar() { setProgress(0); }
+
+void TMain::showPopupMenu(const QPoint& globalPosition) {
+  PopupMenu1Popup();
+  PopupMenu1->popup(globalPosition);
 }
 
 }  // namespace wrenpad

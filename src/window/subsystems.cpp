@@ -9,6 +9,7 @@
 #include "documents/shell_integration.h"
 #include "editing/dictionary.h"
 #include "editing/editing_context.h"
+#include "editing/document_modes.h"
 #include "editing/editing_tools.h"
 #include "editing/editor_events.h"
 #include "editing/find_replace.h"
@@ -114,6 +115,14 @@ void Subsystems::createColouringAndEditing() {
       .folders = listFolders(c_.paths), .saveFolder = listFolders(c_.paths).value(0),
       .recolourRange = [this](int from, int to) { c_.documentHost.paintTags(from, to); }});
   templates_->LoadTemplateList();
+  modes_ = std::make_unique<DocumentModes>(DocumentModesContext{
+      .editor = c_.editor, .document = c_.document, .settings = c_.settings, .painter = *painter_,
+      .programPainter = *programPainter_, .templates = *templates_, .paths = c_.paths,
+      .showsLargeFile = [this] { return largeFiles_->shown(); },
+      .showHtmlToolBar = [this](bool visible) { c_.documentHost.setHtmlToolBarVisible(visible); },
+      .showCommandStates = [this] { c_.documentHost.showCommandStates(); },
+      .showCodingMenu = [this] { c_.programHost.UpdateCodingMenu(); },
+      .setProgress = [this](int percent) { c_.colouringHost.setProgress(percent); }});
 }
 
 void Subsystems::createProgramming() {

@@ -28,6 +28,7 @@ class ColouringHost;
 class Dialogs;
 class DictionaryCommand;
 class DocumentCommands;
+class DocumentModes;
 class DocumentHost;
 class EditingHost;
 class EditingTools;
@@ -118,6 +119,7 @@ class Subsystems {
   FindReplace& findReplace() { return *find_; }
   MacroReplace& macros() { return *macros_; }
   TemplateCommands& templates() { return *templates_; }
+  DocumentModes& modes() { return *modes_; }
   SnippetCommands& snippets() { return *snippets_; }
   FontCommand& fontCommand() { return *fontCommand_; }
   LinkCommand& links() { return *links_; }
@@ -160,6 +162,7 @@ class Subsystems {
   std::unique_ptr<FindReplace> find_;
   std::unique_ptr<MacroReplace> macros_;
   std::unique_ptr<TemplateCommands> templates_;
+  std::unique_ptr<DocumentModes> modes_;
   std::unique_ptr<SnippetCommands> snippets_;
   std::unique_ptr<FontCommand> fontCommand_;
   std::unique_ptr<LinkCommand> links_;
