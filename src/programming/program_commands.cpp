@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextBlock>
+#include <utility>
 #include <QTimer>
 #include <algorithm>
 
@@ -202,6 +203,7 @@ void ProgramCommands::startCompile() {
       {mode, source, c_.settings.CompilerOption[int(mode)], toolFolderSetting(c_.settings, mode)});
   if (!request) return;
   compileSucceeded_ = false;
+  outcome_.reset();
   compiledPath_ = source;
   compiledSource_ = files::stampOf(source);
   compileTool_ = request->program;
@@ -224,6 +226,21 @@ QString ProgramCommands::compilerNotStarted(const RunResult& result) const {
       .arg(compileTool_, setCompiler, places.isEmpty() ? QStringLiteral("-") : places.join(QStringLiteral(", ")));
 }
 
+namespace {
+// The place of the document that the message line at `position` of the
+// messages names; nothing for a line that names none.
+std::optional<MessageJump> placeNamedAt(const QString& messages, qsizetype position, LanguageMode mode,
+                                        ToolProfile profile, const QString& source) {
+  const qsizetype at = std::min<qsizetype>(position, messages.size());
+  const qsizetype start = at > 0 ? messages.lastIndexOf(u'\n', at - 1) + 1 : 0;
+  const qsizetype end = messages.indexOf(u'\n', at);
+  const QString line = messages.mid(start, end < 0 ? -1 : end - start);
+  const MessageTarget target = MessageJumpTarget(line, int(messages.left(start).count(u'\n')), mode, profile, source);
+  if (const auto* place = std::get_if<MessageJump>(&target)) return *place;
+  return std::nullopt;
+}
+}  // namespace
+
 void ProgramCommands::compileFinished(const RunResult& result) {
   c_.pane.setPlainText(result.paneText());
   if (!result.started) {
@@ -238,6 +255,13 @@ void ProgramCommands::compileFinished(const RunResult& result) {
     if (const std::optional<QString> output = BuildOutputFor(LanguageMode::Java, compiledPath_, c_.profile))
       QFile::remove(*output);
   }
+  const QString messages = c_.pane.toPlainText();
+  outcome_ = CompileOutcomeFor(messages, languageMode(), c_.profile, c_.document.CurrentFileName,
+                               ExecuteAfterCompile, compileSucceeded_);
+  outcomePlace_.reset();
+  if (outcome_->errorPosition && outcome_->jump)
+    outcomePlace_ = placeNamedAt(messages, *outcome_->errorPosition, languageMode(), c_.profile,
+                                 c_.document.CurrentFileName);
   c_.completionTimer.start();
 }
 
@@ -247,9 +271,8 @@ void ProgramCommands::Timer1Timer() {
                                          QStringLiteral("pas"), QStringLiteral("pp")};
   if (!source.isFile() || !extensions.contains(source.suffix().toLower())) return;
   c_.completionTimer.stop();
-  const CompileOutcome outcome = CompileOutcomeFor(c_.pane.toPlainText(), languageMode(), c_.profile,
-                                                   c_.document.CurrentFileName, ExecuteAfterCompile,
-                                                   compileSucceeded_);
+  if (!outcome_) return;
+  const CompileOutcome outcome = *std::exchange(outcome_, std::nullopt);
   // The mark beside the text belongs to the last compile: a jump below puts
   // it on the first error's line; a build without one in the document has none.
   if (!outcome.jump) c_.host.markErrorLine(std::nullopt);
@@ -260,7 +283,7 @@ void ProgramCommands::Timer1Timer() {
     c_.pane.ensureCursorVisible();
     // An error whose trail never reaches the document stays on show in the
     // pane; the caret keeps its place.
-    if (outcome.jump) CMsgWindowDblClick();
+    if (outcomePlace_) jumpTo(*outcomePlace_);
   } else if (outcome.execute) {
     mmExecuteClick();
   }
@@ -350,11 +373,13 @@ void ProgramCommands::CMsgWindowDblClick() {
                                                  languageMode(), c_.profile, c_.document.CurrentFileName);
   // A line that names no place of the document (a header's, a unit's, a
   // banner, a number that cannot be read) leaves the caret where it is.
-  const auto* jump = std::get_if<MessageJump>(&target);
-  if (jump == nullptr) return;
-  c_.tools.GoToLine(jump->line, jump->column);
+  if (const auto* place = std::get_if<MessageJump>(&target)) jumpTo(*place);
+}
+
+void ProgramCommands::jumpTo(const MessageJump& place) {
+  c_.tools.GoToLine(place.line, place.column);
   c_.host.markErrorLine(c_.editor.lineFromPosition(c_.editor.selStart()));
-  c_.host.showLineNumber(QString::number(jump->line));
+  c_.host.showLineNumber(QString::number(place.line));
 }
 
 void ProgramCommands::CMsgWindowClick() {

@@ -10,6 +10,7 @@
 #include "programming/build_output.h"
 #include "programming/captured_run.h"
 #include "programming/cgi_log_watch.h"
+#include "programming/compile_outcome.h"
 #include "programming/message_jump.h"
 #include "programming/test_server.h"
 
@@ -85,6 +86,9 @@ class ProgramCommands {
   // The check after a compile; the window's Timer1 tick comes here once the
   // start-up open is done.
   void Timer1Timer();
+  // A compile ended: its outcome is read from its messages at once, and
+  // the next tick of the check (Timer1Timer) acts on it.
+  void compileFinished(const RunResult& result);
   void Timer3Timer();
   void CMsgWindowDblClick();
   void CMsgWindowClick();
@@ -98,7 +102,8 @@ class ProgramCommands {
  private:
   bool saveAsProgram();
   void startCompile();
-  void compileFinished(const RunResult& result);
+  // The caret to the place a message names, marked beside the text.
+  void jumpTo(const MessageJump& place);
   QString compilerNotStarted(const RunResult& result) const;
   void startCgiTest();
   bool chooseToolFolder(LanguageMode mode, const QString& chosen);
@@ -110,6 +115,10 @@ class ProgramCommands {
   std::unique_ptr<TProgrammingOptions> optionsForm_;
   bool ExecuteAfterCompile = false;
   bool compileSucceeded_ = false;
+  // What the tick after the last compile does, decided when it ended; the
+  // place in the document its first error leads to, when there is one.
+  std::optional<CompileOutcome> outcome_;
+  std::optional<MessageJump> outcomePlace_;
   QString compiledPath_;             // the source the running compile reads
   files::FileStamp compiledSource_;  // and its stamp then
   FailedBuilds failedBuilds_;

@@ -352,9 +352,13 @@ TEST_F(ProgramCommandsTest, AnErrorOutsideTheDocumentStaysInThePaneAndTheCaretSt
   open("greeting.pas", "program greeting;\r\nuses helpers;\r\nbegin\r\n  greet;\r\nend.\r\n");
   editor.setSelStart(editor.positionOfLine(3));
   host.errorLine = 1;
-  pane.setPlainText("Compiling greeting.pas\nCompiling helpers.pas\n"
-                    "helpers.pas(5,23) Error: Identifier not found \"writel\"\n"
-                    "helpers.pas(7) Fatal: There were 1 errors compiling module, stopping\n");
+  RunResult fpc;
+  fpc.started = true;
+  fpc.exitCode = 1;
+  fpc.standardOutput = "Compiling greeting.pas\nCompiling helpers.pas\n"
+                       "helpers.pas(5,23) Error: Identifier not found \"writel\"\n"
+                       "helpers.pas(7) Fatal: There were 1 errors compiling module, stopping\n";
+  commands.compileFinished(fpc);
   commands.Timer1Timer();  // the check after the compile
   EXPECT_EQ(caretLine(), 4);
   EXPECT_EQ(host.errorLine, std::nullopt);
