@@ -184,9 +184,12 @@ TEST_F(DocumentFiles, SaveAsOffersTheFilesOwnFormatAndWritesAnotherOnlyWhenChose
 // never runs against a text that does not have its mode yet.
 TEST_F(DocumentFiles, APageSavedInAnotherCodeDeclaresIt) {
   bool queuedWorkRan = false;
-  QTimer::singleShot(0, [&queuedWorkRan] { queuedWorkRan = true; });
+  QObject scope;  // the queued work goes with the case
+  QTimer::singleShot(0, &scope, [&queuedWorkRan] { queuedWorkRan = true; });
   const QString page = open("page.htm", kShiftJisPage);
   EXPECT_FALSE(queuedWorkRan);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(queuedWorkRan);
   EXPECT_TRUE(saveAs(folder.file("euc.htm"), {{0, 1}}));
   EXPECT_EQ(TempFolder::read(folder.file("euc.htm")), "<meta charset=\"EUC-JP\">\r\n" + kEuc);
   EXPECT_TRUE(editor.text().startsWith("<meta charset=\"EUC-JP\">"));
