@@ -26,7 +26,7 @@ bool isPasteKey(const QKeyEvent* key) {
 class PlainPasteFilter : public QObject {
  public:
   PlainPasteFilter(QAbstractScrollArea* edit, PlainPasteInsert insert)
-      : QObject(edit), edit_(edit), insert_(std::move(insert)) {
+      : QObject(edit), edit_(edit), viewport_(edit->viewport()), insert_(std::move(insert)) {
     setObjectName(QString::fromLatin1(kFilterName));
     edit->installEventFilter(this);
     edit->viewport()->installEventFilter(this);
@@ -38,7 +38,10 @@ class PlainPasteFilter : public QObject {
       paste(QClipboard::Clipboard, std::nullopt);
       return true;
     }
-    if (watched == edit_->viewport() && isMiddleRelease(event)) {
+    // The viewport as it was when the filter was installed: events still
+    // arrive while the widget is taken down, when it is no scroll area any
+    // more and none of its members may be called.
+    if (watched == viewport_ && isMiddleRelease(event)) {
       if (QGuiApplication::clipboard()->supportsSelection())
         paste(QClipboard::Selection, static_cast<QMouseEvent*>(event)->position().toPoint());
       return true;
@@ -62,6 +65,7 @@ class PlainPasteFilter : public QObject {
   }
 
   QAbstractScrollArea* edit_;
+  const QObject* viewport_;
   PlainPasteInsert insert_;
 };
 
