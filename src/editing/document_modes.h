@@ -53,11 +53,12 @@ class DocumentModes {
   void recolourWhole();
   // The same for [start, finish) only.
   void recolourRange(int start, int finish);
+
+ private:
   // The size of the document's file, 0 for one not saved yet: colouring is
   // switched off for files too large for it.
   qint64 documentFileSize() const;
 
- private:
   DocumentModesContext c_;
 };
 

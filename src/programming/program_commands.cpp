@@ -21,9 +21,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextBlock>
-#include <utility>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace wrenpad {
 
@@ -203,7 +203,7 @@ void ProgramCommands::startCompile() {
       {mode, source, c_.settings.CompilerOption[int(mode)], toolFolderSetting(c_.settings, mode)});
   if (!request) return;
   compileSucceeded_ = false;
-  outcome_.reset();
+  afterCompile_.reset();
   compiledPath_ = source;
   compiledSource_ = files::stampOf(source);
   compileTool_ = request->program;
@@ -226,21 +226,6 @@ QString ProgramCommands::compilerNotStarted(const RunResult& result) const {
       .arg(compileTool_, setCompiler, places.isEmpty() ? QStringLiteral("-") : places.join(QStringLiteral(", ")));
 }
 
-namespace {
-// The place of the document that the message line at `position` of the
-// messages names; nothing for a line that names none.
-std::optional<MessageJump> placeNamedAt(const QString& messages, qsizetype position, LanguageMode mode,
-                                        ToolProfile profile, const QString& source) {
-  const qsizetype at = std::min<qsizetype>(position, messages.size());
-  const qsizetype start = at > 0 ? messages.lastIndexOf(u'\n', at - 1) + 1 : 0;
-  const qsizetype end = messages.indexOf(u'\n', at);
-  const QString line = messages.mid(start, end < 0 ? -1 : end - start);
-  const MessageTarget target = MessageJumpTarget(line, int(messages.left(start).count(u'\n')), mode, profile, source);
-  if (const auto* place = std::get_if<MessageJump>(&target)) return *place;
-  return std::nullopt;
-}
-}  // namespace
-
 void ProgramCommands::compileFinished(const RunResult& result) {
   c_.pane.setPlainText(result.paneText());
   if (!result.started) {
@@ -255,13 +240,17 @@ void ProgramCommands::compileFinished(const RunResult& result) {
     if (const std::optional<QString> output = BuildOutputFor(LanguageMode::Java, compiledPath_, c_.profile))
       QFile::remove(*output);
   }
-  const QString messages = c_.pane.toPlainText();
-  outcome_ = CompileOutcomeFor(messages, languageMode(), c_.profile, c_.document.CurrentFileName,
-                               ExecuteAfterCompile, compileSucceeded_);
-  outcomePlace_.reset();
-  if (outcome_->errorPosition && outcome_->jump)
-    outcomePlace_ = placeNamedAt(messages, *outcome_->errorPosition, languageMode(), c_.profile,
-                                 c_.document.CurrentFileName);
+  AfterCompile next{CompileOutcomeFor(c_.pane.toPlainText(), languageMode(), c_.profile,
+                                     c_.document.CurrentFileName, ExecuteAfterCompile, compileSucceeded_),
+                    std::nullopt};
+  if (next.outcome.errorPosition && next.outcome.jump) {
+    // The pane's own line there, read as a double click on it would read it.
+    const QTextBlock line = c_.pane.document()->findBlock(int(*next.outcome.errorPosition));
+    const MessageTarget target = MessageJumpTarget(line.text(), line.blockNumber(), languageMode(), c_.profile,
+                                                   c_.document.CurrentFileName);
+    if (const auto* place = std::get_if<MessageJump>(&target)) next.place = *place;
+  }
+  afterCompile_ = std::move(next);
   c_.completionTimer.start();
 }
 
@@ -271,8 +260,9 @@ void ProgramCommands::Timer1Timer() {
                                          QStringLiteral("pas"), QStringLiteral("pp")};
   if (!source.isFile() || !extensions.contains(source.suffix().toLower())) return;
   c_.completionTimer.stop();
-  if (!outcome_) return;
-  const CompileOutcome outcome = *std::exchange(outcome_, std::nullopt);
+  if (!afterCompile_) return;
+  const AfterCompile next = *std::exchange(afterCompile_, std::nullopt);
+  const CompileOutcome& outcome = next.outcome;
   // The mark beside the text belongs to the last compile: a jump below puts
   // it on the first error's line; a build without one in the document has none.
   if (!outcome.jump) c_.host.markErrorLine(std::nullopt);
@@ -283,7 +273,7 @@ void ProgramCommands::Timer1Timer() {
     c_.pane.ensureCursorVisible();
     // An error whose trail never reaches the document stays on show in the
     // pane; the caret keeps its place.
-    if (outcomePlace_) jumpTo(*outcomePlace_);
+    if (next.place) jumpTo(*next.place);
   } else if (outcome.execute) {
     mmExecuteClick();
   }

@@ -115,10 +115,13 @@ class ProgramCommands {
   std::unique_ptr<TProgrammingOptions> optionsForm_;
   bool ExecuteAfterCompile = false;
   bool compileSucceeded_ = false;
-  // What the tick after the last compile does, decided when it ended; the
-  // place in the document its first error leads to, when there is one.
-  std::optional<CompileOutcome> outcome_;
-  std::optional<MessageJump> outcomePlace_;
+  // What the tick after the last compile does, decided when it ended: the
+  // outcome, and the place in the document its first error leads to.
+  struct AfterCompile {
+    CompileOutcome outcome;
+    std::optional<MessageJump> place;
+  };
+  std::optional<AfterCompile> afterCompile_;
   QString compiledPath_;             // the source the running compile reads
   files::FileStamp compiledSource_;  // and its stamp then
   FailedBuilds failedBuilds_;
