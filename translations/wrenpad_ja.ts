@@ -800,6 +800,10 @@ Would you like to continue replacing from start to current cursor?</source>
         <translation>プログラムのコマンドはエディタでのみ使えます</translation>
     </message>
     <message>
+        <source>the file keeps its own code</source>
+        <translation>ファイルは元の文字コードのままです</translation>
+    </message>
+    <message>
         <source>the first line is not read for a name</source>
         <translation>先頭行は名前に使いません</translation>
     </message>
@@ -810,6 +814,10 @@ Would you like to continue replacing from start to current cursor?</source>
     <message>
         <source>the view always keeps every undo step</source>
         <translation>表示は常に全てのアンドゥを保ちます</translation>
+    </message>
+    <message>
+        <source>the view shows one face</source>
+        <translation>表示は一つのフォントだけです</translation>
     </message>
     <message>
         <source>the view shows the system's colours</source>

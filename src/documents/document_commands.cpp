@@ -5,6 +5,7 @@
 #include "platform/font_substitution.h"
 #include "encoding/document_codec.h"
 #include "documents/document_host.h"
+#include "documents/document_view.h"
 #include "documents/large_files.h"
 #include "editor/editor_control.h"
 #include "editor/text_on_background.h"
@@ -68,8 +69,7 @@ void DocumentCommands::SetDocumentTitle(const QString& name) {
 }
 
 bool DocumentCommands::AskSaveChanges() {
-  const bool modified = showsLargeFile() ? c_.largeFiles->isModified() : c_.editor.isModified();
-  if (!modified) return true;
+  if (!c_.view->isModified()) return true;
   const QString question = formatMessage(c_.messages.MsgSaveChanges, c_.document.CurrentFileName);
   switch (c_.dialogs.askYesNoCancel(title(), question)) {
     case Answer::Cancel: return false;
@@ -115,8 +115,7 @@ bool DocumentCommands::OpenFile(const QString& name, bool readOnly) {
   if (!LoadDocument(name)) return false;
   c_.document.CurrentFolder = folderOf(QFileInfo(name).absoluteFilePath());
   c_.host.showCurrentFolder();
-  c_.editor.setReadOnly(readOnly);
-  if (showsLargeFile()) c_.largeFiles->setReadOnly(readOnly);
+  c_.view->setReadOnly(readOnly);
   c_.document.LastExtension = extensionOf(name);
   c_.host.fileUsed(QFileInfo(name).absoluteFilePath());
   return true;
@@ -193,7 +192,7 @@ bool DocumentCommands::mmSaveAsClick(const NameCheck& acceptName) {
   // A text is written in the code and with the line ends it has unless the
   // user picks others here (a large file keeps its own).
   const SaveFormat current = currentSaveFormat(normalizeDocumentText(c_.editor.text()));
-  if (!showsLargeFile()) request.choices = saveFormatChoices(current);
+  if (c_.view->can(ViewAbility::OtherCodes)) request.choices = saveFormatChoices(current);
   SaveFileChoice choice = c_.dialogs.chooseFileToSave(request);
   while (!choice.path.isEmpty() && acceptName && !acceptName(choice.path)) {
     request.folder = folderOf(choice.path);
@@ -206,8 +205,9 @@ bool DocumentCommands::mmSaveAsClick(const NameCheck& acceptName) {
     const QString question = formatMessage(c_.messages.MsgOverwrite, chosen);
     if (c_.dialogs.askYesNoCancel(title(), question) != Answer::Yes) return false;
   }
-  const bool written = showsLargeFile() ? WriteDocumentFile(chosen)
-                                        : writeInChosenFormat(chosen, saveFormatChosen(choice.items, current), current);
+  const bool written = c_.view->can(ViewAbility::OtherCodes)
+                           ? writeInChosenFormat(chosen, saveFormatChosen(choice.items, current), current)
+                           : WriteDocumentFile(chosen);
   if (!written) return false;
   afterSaveAs(chosen, oldExtension);
   return true;
@@ -360,6 +360,7 @@ QFont fontInUse(const EditorFont& drawn, const QFont& lastChosen) {
 
 // OK on the font in use changes nothing: neither the text nor the settings.
 void DocumentCommands::mmFontClick() {
+  if (!c_.view->can(ViewAbility::CharacterFormats)) return chooseViewFace();
   const QFont inUse = fontInUse(c_.editor.defaultFont(), fontDialogFont_);
   const auto chosen = c_.dialogs.chooseFont(inUse, [this](const QFont& font) { FontDialogApply(font); });
   if (!chosen || *chosen == inUse) return;
@@ -377,6 +378,16 @@ void DocumentCommands::mmFontClick() {
     c_.host.setEditorFontSize(s.DefFontSize);
     c_.host.paintTags(0, c_.editor.textLength());
   }
+}
+
+// A view of one face shows the program face (its columns line up): the
+// choice goes there, as it does for a program.
+void DocumentCommands::chooseViewFace() {
+  const std::optional<QFont> chosen = c_.dialogs.chooseFont(c_.view->face(), nullptr);
+  if (!chosen) return;
+  c_.settings.CodingFontName = chosen->family();
+  c_.settings.CodingFontSize = toSize8(chosen->pointSize());
+  c_.view->setFace(*chosen);
 }
 
 // ---- printing -----------------------------------------------------------------
@@ -404,15 +415,6 @@ void DocumentCommands::mmPrintClick() {
 void DocumentCommands::mmPrinterSetupClick() { c_.dialogs.setUpPrinter(printer()); }
 
 // ---- clipboard ----------------------------------------------------------------
-
-void DocumentCommands::mmCutClick() {
-  c_.editor.copyToClipboard();
-  c_.editor.replaceSelection(QString());
-}
-
-void DocumentCommands::mmCopyClick() { c_.editor.copyToClipboard(); }
-
-void DocumentCommands::mmSelectAllClick() { c_.editor.selectAll(); }
 
 void DocumentCommands::pmPasteClick() {
   const QString pasted = QApplication::clipboard()->text();

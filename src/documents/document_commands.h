@@ -28,9 +28,12 @@ class Dialogs;
 class DocumentHost;
 class EditorControl;
 class LargeFiles;
+class ShownView;
 
 struct DocumentContext {
   EditorControl& editor;
+  // The view the document is shown in; the large one when a file is opened there.
+  ShownView& view;
   Dialogs& dialogs;
   DocumentHost& host;
   DocumentState& document;
@@ -97,10 +100,8 @@ class DocumentCommands {
   bool mmSaveAsClick(const NameCheck& acceptName = {});
   void mmPrintClick();
   void mmPrinterSetupClick();
-  void mmCutClick();
-  void mmCopyClick();
+  // The editor's Paste: a fresh document may take its font and its name from what is pasted.
   void pmPasteClick();
-  void mmSelectAllClick();
   void mmRenameAsTopLineClick();
   void mmAutoFileRenamerClick();
   void mmSetDefaultFolderClick();
@@ -117,6 +118,7 @@ class DocumentCommands {
   QString title() const;
   bool readDocumentFile(const QString& name);
   bool showsLargeFile() const;
+  void chooseViewFace();
   bool loadLargeFile(const QString& name);
   bool writeLargeFile(const QString& name);
   std::optional<files::FileStamp> writtenOrReported(const QString& name, const files::WriteResult& written);

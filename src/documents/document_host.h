@@ -52,8 +52,9 @@ class DocumentHost {
   virtual void newPageFromText() = 0;
   // A file was opened or saved under this full name (the recent-files list).
   virtual void fileUsed(const QString& fullName) = 0;
-  // A large file's own view is shown in place of the editor, or the editor again.
-  virtual void showLargeFile(bool shown) { Q_UNUSED(shown); }
+  // Another document view was chosen for the document (document_view.h):
+  // the window shows it in place of the one before.
+  virtual void showView() {}
 };
 
 }  // namespace wrenpad

@@ -2,10 +2,7 @@
 #include "documents/large_count.h"
 
 #include "documents/document_state.h"
-#include "language/message_table.h"
-#include "large/character_count.h"
 #include "large_view/large_text_view.h"
-#include "platform/dialogs.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -18,13 +15,8 @@ constexpr int kProgressSteps = 1000;
 constexpr qint64 kProgressBytes = qint64(16) << 20;
 }  // namespace
 
-QString LargeCountMessage(const MessageTable& messages, qint64 characters, qint64 lines) {
-  return messages.MsgLetterCount + QString::number(characters) + messages.MsgIncludingSpaces +
-         QCoreApplication::translate("LargeCount", " Lines: %1.").arg(lines);
-}
-
-void CountLargeText(large::LargeTextView& view, Dialogs& dialogs, const MessageTable& messages) {
-  if (!view.document()) return;
+std::optional<large::CharacterCount> CountLargeSelection(large::LargeTextView& view) {
+  if (!view.document()) return std::nullopt;
   if (!view.hasSelection()) view.selectAll();
   const qint64 from = view.selectionStart();
   const qint64 total = view.selectionEnd() - from;
@@ -42,10 +34,7 @@ void CountLargeText(large::LargeTextView& view, Dialogs& dialogs, const MessageT
     progress->setValue(int(done * kProgressSteps / total));
     return !progress->wasCanceled();
   };
-  const std::optional<large::CharacterCount> count =
-      large::countCharacters(*view.document(), from, from + total, goOn);
-  progress.reset();
-  if (count) dialogs.showMessage(kApplicationTitle, LargeCountMessage(messages, count->characters, count->lines));
+  return large::countCharacters(*view.document(), from, from + total, goOn);
 }
 
 }  // namespace wrenpad

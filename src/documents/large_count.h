@@ -5,7 +5,9 @@
 // (large/character_count.h), and its lines; a progress dialog, with Cancel,
 // stands over a count that takes a while.
 
-#include <QString>
+#include "large/character_count.h"
+
+#include <optional>
 
 namespace wrenpad {
 
@@ -13,12 +15,7 @@ namespace large {
 class LargeTextView;
 }
 
-class Dialogs;
-struct MessageTable;
-
-void CountLargeText(large::LargeTextView& view, Dialogs& dialogs, const MessageTable& messages);
-
-// The message of a count, as the editor's Count words it, with the lines after it.
-QString LargeCountMessage(const MessageTable& messages, qint64 characters, qint64 lines);
+// Nothing when the view holds no document or the user stopped the count.
+std::optional<large::CharacterCount> CountLargeSelection(large::LargeTextView& view);
 
 }  // namespace wrenpad

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/large_files.h"
 
+#include "documents/large_count.h"
 #include "documents/writing_choices.h"
 #include "large_view/large_text_view.h"
 #include "platform/dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <algorithm>
+#include <cstring>
 
 namespace wrenpad {
 
@@ -54,6 +57,7 @@ void LargeFiles::show(std::unique_ptr<LargeDocument> document, bool readOnly, co
   c_.view.setCopiedLineBreak(lineBreakOf(newTextLineEnd(c_.settings)));
   c_.view.setDocument(std::move(document));
   c_.view.setReadOnly(readOnly);
+  if (c_.programFace) c_.view.setFont(c_.programFace());
   shown_ = true;
   c_.showView(true);
   watch_->start();
@@ -69,6 +73,8 @@ void LargeFiles::close() {
 }
 
 bool LargeFiles::isModified() const { return shown_ && document().isModified(); }
+
+bool LargeFiles::isReadOnly() const { return c_.view.isReadOnly(); }
 
 void LargeFiles::setReadOnly(bool readOnly) { c_.view.setReadOnly(readOnly); }
 
@@ -138,7 +144,7 @@ bool LargeFiles::replaceSelection(const QString& with) {
   return !c_.view.hasSelection() || c_.view.insertText(with);
 }
 
-LargeFiles::ReplacedCounts LargeFiles::replaceAll(const QString& what, const QString& with, bool matchCase,
+DocumentView::ReplacedCounts LargeFiles::replaceAll(const QString& what, const QString& with, bool matchCase,
                                                   const std::function<bool(qint64)>& goOn) {
   ReplacedCounts counts;
   LargeDocument& edited = document();
@@ -174,11 +180,19 @@ LargeFiles::ReplacedCounts LargeFiles::replaceAll(const QString& what, const QSt
   return counts;
 }
 
-void LargeFiles::goToLine(qint64 line) {
-  c_.view.goToLine(std::max<qint64>(0, line - 1));
+void LargeFiles::goToLine(qint64 line, int column) {
+  c_.view.goToLine(std::max<qint64>(0, line));
+  if (column > 0) {
+    // The caret on its line's start: the column's characters on from there.
+    const qint64 start = c_.view.caret();
+    const qint64 end = document().lines().lineEnd(c_.view.caretLine());
+    qint64 at = start;
+    for (int i = 0; i < column && at < end; ++i) at = document().nextCharacter(at);
+    c_.view.setCaret(at);
+  }
   c_.view.setFocus();
 }
 
-qint64 LargeFiles::caretLine() const { return c_.view.caretLine() + 1; }
+qint64 LargeFiles::caretLine() { return c_.view.caretLine(); }
 
 }  // namespace wrenpad

@@ -3,14 +3,17 @@
 // The commands on a large file: a file too large for the editor's text widget
 // (above kLargeFileBytes, or with a line longer than kLongestLineBytes) is
 // opened in the large view (large_view/large_text_view.h) over its own
-// storage instead. Saving, Find and Replace, Go to Line, Undo and Redo and
-// the clipboard work on it; colouring and the in-page rendering do not, and
-// the window disables every command that cannot work while it is shown.
+// storage instead. It is a document view (document_view.h) like the
+// editor: saving, Find and Replace, Go to Line, Undo and Redo, the
+// clipboard and Count work on it; what it cannot do (colouring, the in-page
+// rendering, the commands written against the editor's widget) it says,
+// and the window disables those commands while it is shown.
 //
 // The document stays in its file's own bytes and kanji code: a save writes
 // them as they are, with the edits, through file_access (a block at a time,
 // so a file of a gigabyte is saved with memory to spare).
 
+#include "documents/document_view.h"
 #include "documents/file_access.h"
 #include "documents/large_recovery.h"
 #include "large/large_document.h"
@@ -37,6 +40,9 @@ struct LargeFilesContext {
   const Settings& settings;
   // The window shows the large view in place of the editor, or the editor again.
   std::function<void(bool shown)> showView;
+  // The face the view shows the text in (its columns line up), chosen anew
+  // by the Font command.
+  std::function<QFont()> programFace = {};
   // Another program changed the shown file: the document can no longer be
   // trusted (called once, from the event loop; the callee closes or reopens it).
   std::function<void()> changedOnDisk;
@@ -45,7 +51,7 @@ struct LargeFilesContext {
   QString stateFolder = QString();
 };
 
-class LargeFiles {
+class LargeFiles final : public DocumentView {
   Q_DECLARE_TR_FUNCTIONS(wrenpad::LargeFiles)
 
  public:
@@ -58,7 +64,7 @@ class LargeFiles {
   static constexpr qint64 kLongestLineBytes = qint64(1) << 20;
 
   explicit LargeFiles(LargeFilesContext context);
-  ~LargeFiles();
+  ~LargeFiles() override;
 
   // Whether the file at `path` is opened in the large view.
   static bool isLargeFile(const QString& path);
@@ -71,38 +77,54 @@ class LargeFiles {
   // Back to the editor; the large document goes.
   void close();
   bool shown() const { return shown_; }
-  bool isModified() const;
-  void setReadOnly(bool readOnly);
 
   // Writes the document to `path`, keeping the file's identity; on a
   // failure nothing changes, and the result says why.
   files::WriteResult write(const QString& path);
-
-  // The status bar's note while the view is shown, in the interface language.
-  QString statusNote() const;
   // What the user typed into the document, decoded, a few MiB at most: kept
   // when the file changed on disk under the edits.
   QString typedText() const;
   // How often the file is looked at for changes by other programs.
   static constexpr int kWatchMilliseconds = 500;
 
-  // Find Next from the end of the selection, and the selection replaced.
-  bool findNext(const QString& what, bool matchCase);
-  // False when the file's code cannot hold the replacement (the user is told).
-  bool replaceSelection(const QString& with);
-  // Replace All around the caret as the editor's does: from just before the
-  // caret to the end; on `goOn` (asked with the count), from the start up to
-  // the first hit too, as one undo step. Without `goOn` (the caller asks
-  // nothing), one pass over the whole file. The counts of both passes.
-  struct ReplacedCounts {
-    qint64 first = 0;
-    std::optional<qint64> second;  // nothing when the user did not go on
-  };
+  // ---- the document view ----
+  QWidget* widget() const override;
+  QString whyNot(ViewAbility ability) const override;
+  qint64 lineCount() override;
+  QString lineText(qint64 line) override;
+  // Line breaks as CR LF; nothing for a stretch too long to hold (the
+  // view's clipboard limit).
+  QString textBetween(qint64 from, qint64 to) override;
+  qint64 caret() const override;
+  qint64 selectionStart() const override;
+  qint64 selectionEnd() const override;
+  void select(qint64 from, qint64 to) override;
+  void selectAll() override;
+  qint64 caretLine() override;
+  void goToLine(qint64 line, int column = 0) override;
+  bool replaceSelection(const QString& with) override;
+  void cut() override;
+  void copy() override;
+  void paste() override;
+  void undo() override;
+  void redo() override;
+  bool findNext(const QString& what, bool matchCase) override;
+  // Over the file's own bytes, the hits found in its code.
   ReplacedCounts replaceAll(const QString& what, const QString& with, bool matchCase,
-                            const std::function<bool(qint64 count)>& goOn);
+                            const std::function<bool(qint64 count)>& goOn) override;
+  // With a progress dialog for a long count, which the user may stop.
+  std::optional<TextCount> countSelection() override;
+  bool isModified() const override;
+  bool isReadOnly() const override;
+  void setReadOnly(bool readOnly) override;
+  void showLineNumbers(bool shown) override;
+  void setTabColumns(int columns) override;
+  QFont face() const override;
+  void setFace(const QFont& face) override;
+  // The file's code and line end, and what the view leaves out.
+  QString statusNote() const override;
+  void endEdits(bool keepForRecovery) override;
 
-  void goToLine(qint64 line);  // 1-based, as the line-number box shows it
-  qint64 caretLine() const;    // 1-based
   large::LargeTextView& view() { return c_.view; }
   LargeEditKeeper& edits() { return edits_; }
 

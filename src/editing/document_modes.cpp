@@ -6,6 +6,7 @@
 #include "documents/document_kind.h"
 #include "documents/document_mode.h"
 #include "documents/document_state.h"
+#include "documents/document_view.h"
 #include "editing/template_commands.h"
 #include "editor/editor_control.h"
 #include "settings/language_mode.h"
@@ -27,7 +28,7 @@ qint64 DocumentModes::documentFileSize() const {
 // mode (views of it, through showCommandStates).
 void DocumentModes::selectProgramMode() {
   const std::optional<LanguageMode> language = programLanguageOf(c_.document.CurrentFileName);
-  if (!language || c_.showsLargeFile()) {
+  if (!language || !c_.view->can(ViewAbility::ProgramCommands)) {
     c_.showCommandStates();
     return;
   }
@@ -43,7 +44,7 @@ void DocumentModes::selectProgramMode() {
 }
 
 void DocumentModes::setWebPageMode(bool on) {
-  if (c_.showsLargeFile()) on = false;
+  if (!c_.view->can(ViewAbility::PageCommands)) on = false;
   const WebPageSwitch change = switchWebPage(c_.document.DocumentMode, on);
   c_.document.DocumentMode = change.documentMode;
   if (change.multiUndo) c_.settings.MultiUndo = true;

@@ -21,6 +21,8 @@ class TemplateCommands;
 struct DocumentState;
 struct Settings;
 
+class ShownView;
+
 struct DocumentModesContext {
   EditorControl& editor;
   DocumentState& document;
@@ -29,9 +31,9 @@ struct DocumentModesContext {
   ProgramPainter& programPainter;
   TemplateCommands& templates;
   AppPaths paths;  // where the keyword lists are found
-  // True while a large file's own view stands in the editor's place: it
-  // stays plain text whatever its name.
-  std::function<bool()> showsLargeFile;
+  // The view the document is shown in: one that cannot serve the program
+  // or page commands keeps its text plain whatever the file's name.
+  const ShownView& view;
   // The window's parts that follow the mode.
   std::function<void(bool visible)> showHtmlToolBar;
   std::function<void()> showCommandStates;

@@ -15,6 +15,7 @@ namespace wrenpad {
 class Dialogs;
 class EditingHost;
 class EditorControl;
+class ShownView;
 struct DocumentState;
 struct MessageTable;
 struct SessionState;
@@ -22,6 +23,8 @@ struct Settings;
 
 struct EditingContext {
   EditorControl& editor;
+  // The view the document is shown in: the editor, or a large file's own view.
+  ShownView& view;
   Dialogs& dialogs;
   EditingHost& host;
   const DocumentState& document;

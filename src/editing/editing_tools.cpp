@@ -5,6 +5,7 @@
 #include "editing/integer_input.h"
 #include "platform/dialogs.h"
 #include "documents/document_state.h"
+#include "documents/document_view.h"
 #include "editor/editor_control.h"
 #include "language/message_table.h"
 #include "settings/settings.h"
@@ -21,19 +22,14 @@ namespace {
 constexpr int kJumpColumn = 3;
 }  // namespace
 
-int CountLetters(const QString& selection) {
-  QString letters = selection;
-  letters.remove(QStringLiteral("\r\n"));
-  return int(letters.toUcs4().size());
-}
-
 EditingTools::EditingTools(EditingContext context) : c_(std::move(context)) {}
 
 void EditingTools::mmCountClick() {
-  if (c_.editor.selLength() == 0) c_.editor.selectAll();
-  const int count = CountLetters(c_.editor.selText());
-  c_.dialogs.showMessage(kApplicationTitle, c_.messages.MsgLetterCount + QString::number(count) +
-                                                c_.messages.MsgIncludingSpaces);
+  const std::optional<DocumentView::TextCount> count = c_.view->countSelection();
+  if (!count) return;
+  QString message = c_.messages.MsgLetterCount + QString::number(count->characters) + c_.messages.MsgIncludingSpaces;
+  if (count->lines) message += QCoreApplication::translate("LargeCount", " Lines: %1.").arg(*count->lines);
+  c_.dialogs.showMessage(kApplicationTitle, message);
 }
 
 void EditingTools::mmTabWidthClick() {
@@ -66,14 +62,6 @@ std::optional<int> EditingTools::lineNumberTyped(int qtKey) {
   return line;
 }
 
-void EditingTools::GoToLine(int line, int column) {
-  EditorControl& editor = c_.editor;
-  const int target = std::clamp(line - 1, 0, editor.lineCount() - 1);
-  editor.scrollLines(target - editor.lineFromPosition(editor.selStart()));
-  const int offset = PositionAfterCharacters(editor.line(target), 0, std::max(column, 0));
-  editor.setSelStart(editor.positionOfLine(target) + offset);
-  editor.scrollCaretIntoView();
-  editor.setFocus();
-}
+void EditingTools::GoToLine(int line, int column) { c_.view->goToLine(qint64(line) - 1, column); }
 
 }  // namespace wrenpad

@@ -12,10 +12,6 @@
 
 namespace wrenpad {
 
-// Letters in `selection`: line breaks do not count, every other character
-// counts one, Japanese characters and characters beyond 16 bits included.
-int CountLetters(const QString& selection);
-
 class EditingTools {
   Q_DECLARE_TR_FUNCTIONS(EditingTools)
 
@@ -23,7 +19,8 @@ class EditingTools {
   explicit EditingTools(EditingContext context);
 
   // Counts the selection (all the text when nothing is selected, which then
-  // stays selected) and shows the count.
+  // stays selected) and shows the count, with the lines where the view
+  // counts them.
   void mmCountClick();
   // Asks for the number of blanks one Tab inserts.
   void mmTabWidthClick();
@@ -33,7 +30,7 @@ class EditingTools {
   // for other keys, and nothing after telling the user when it is no number.
   std::optional<int> lineNumberTyped(int qtKey);
   // Puts the caret `column` characters into line `line` (1-based), scrolls
-  // it into view and gives the editor the focus. A character beyond 16 bits
+  // it into view and gives the view the focus. A character beyond 16 bits
   // (a surrogate pair) counts one, so the caret never lands between its
   // halves. A line past the last is the last; a column past the line's end
   // is its end.

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editing/editor_events.h"
 
-#include "editing/dictionary.h"
-
 #include "colouring/colour_span.h"
 #include "colouring/web_formats.h"
+#include "documents/document_view.h"
 #include "editing/dictionary.h"
 #include "editing/editing_host.h"
 #include "editing/indentation.h"
@@ -212,8 +211,8 @@ void EditorEvents::showTableItem(bool inTable) {
 }
 
 void EditorEvents::PopupMenu1Popup() {
-  c_.marks.popupPaste = !QGuiApplication::clipboard()->text().isEmpty();
-  c_.marks.popupCutCopy = c_.editor.selLength() >= 1;
+  c_.marks.popupPaste = !c_.view->isReadOnly() && !QGuiApplication::clipboard()->text().isEmpty();
+  c_.marks.popupCutCopy = c_.view->hasSelection();
   if (isWebPage()) {
     refreshLinkItem();
     showTableItem(AnalyseCaretContext(c_.editor.keptText(), c_.editor.selStart(), tagsNow()).inTable);

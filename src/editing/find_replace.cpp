@@ -2,14 +2,11 @@
 #include "editing/find_replace.h"
 
 #include "documents/document_state.h"
-#include "documents/large_files.h"
+#include "documents/document_view.h"
 #include "editor/editor_control.h"
-#include "large_view/large_text_view.h"
 #include "platform/dialogs.h"
 
-#include <QStringView>
 #include <QWidget>
-#include <algorithm>
 #include <functional>
 
 namespace wrenpad {
@@ -20,46 +17,7 @@ namespace {
 // whole text at once.
 constexpr int kQuietCaretLimit = 3;
 
-Qt::CaseSensitivity caseRule(bool matchCase) {
-  return matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-}
-
 }  // namespace
-
-// ---- the text work ------------------------------------------------------
-
-// QStringView::indexOf with Qt::CaseInsensitive folds case character by
-// character with Unicode's simple folding (Ä/ä, Ａ/ａ, Σ/σ), so a hit is
-// always exactly as long as `what`; Japanese letters have no case and match
-// themselves.
-std::vector<qsizetype> FindOccurrences(const QString& text, const QString& what,
-                                       Qt::CaseSensitivity cs, qsizetype from,
-                                       qsizetype beginBefore, qsizetype endBy) {
-  std::vector<qsizetype> hits;
-  if (what.isEmpty()) return hits;
-  const QStringView within = QStringView(text).first(std::clamp<qsizetype>(endBy, 0, text.size()));
-  for (qsizetype at = within.indexOf(what, std::max<qsizetype>(from, 0), cs);
-       at >= 0 && at < beginBefore; at = within.indexOf(what, at + what.size(), cs))
-    hits.push_back(at);
-  return hits;
-}
-
-// Built piece by piece into a reserved string: replacing in place would move
-// the whole rest of the text at every hit.
-QString ReplaceAt(const QString& text, const std::vector<qsizetype>& at, qsizetype length,
-                  const QString& with) {
-  if (at.empty()) return text;
-  QString result;
-  result.reserve(text.size() + qsizetype(at.size()) * (with.size() - length));
-  qsizetype copied = 0;
-  for (const qsizetype hit : at) {
-    result.append(QStringView(text).sliced(copied, hit - copied));
-    result.append(with);
-    copied = hit + length;
-  }
-  result.append(QStringView(text).sliced(copied));
-  return result;
-}
 
 QString ReplacedCountQuestion(int count) {
   return QCoreApplication::translate("FindReplace",
@@ -116,7 +74,7 @@ void FindReplace::mmReplaceClick() {
   TReplaceDialog& form = replaceForm();
   form.showValues({replaceFields_});
   // At the top of the editor, a third of its width in from its left edge.
-  const QWidget* editor = c_.editor.widget();
+  const QWidget* editor = c_.view->widget();
   const QPoint corner = editor->mapToGlobal(QPoint(0, 0));
   form.move(corner.x() + editor->width() / 3, corner.y());
   c_.dialogs.showModeless(form.window());
@@ -179,25 +137,10 @@ void FindReplace::serveReplaceDialog(const FindRequest& request) {
 void FindReplace::FindDialogFind() {
   const QString& what = findFields_.findText;
   if (what.isEmpty()) return;
-  LargeFiles* large = shownLargeFile();
-  if (large ? large->findNext(what, findFields_.matchCase) : findInEditor(what, findFields_.matchCase)) return;
+  if (c_.view->findNext(what, findFields_.matchCase)) return;
   // Shown when Find reaches the end of the text.
   c_.dialogs.showMessage(kApplicationTitle, tr("Could not find the word"));
   closeFindDialog();
-}
-
-LargeFiles* FindReplace::shownLargeFile() const {
-  return c_.largeFiles && c_.largeFiles->shown() ? c_.largeFiles : nullptr;
-}
-
-bool FindReplace::findInEditor(const QString& what, bool matchCase) {
-  const QString text = c_.editor.text();
-  const qsizetype from = c_.editor.selStart() + c_.editor.selLength();
-  const qsizetype at = text.indexOf(what, from, caseRule(matchCase));
-  if (at < 0) return false;
-  c_.editor.select(int(at), int(what.size()));
-  c_.editor.scrollCaretIntoView();
-  return true;
 }
 
 // Find Next of the Replace dialog searches with its text but, going through
@@ -222,83 +165,31 @@ void FindReplace::ReplaceDialogReplace(bool all) {
 void FindReplace::replaceSelection() {
   // The next search starts right after the inserted text, so an occurrence
   // that follows at once is found too, and the replacement is never searched.
-  if (LargeFiles* large = shownLargeFile()) {
-    if (!large->replaceSelection(replaceFields_.replaceText)) return;
-  } else if (c_.editor.selLength() > 0) {
-    c_.editor.replaceSelection(replaceFields_.replaceText);
-  }
+  if (!c_.view->replaceSelection(replaceFields_.replaceText)) return;
   ReplaceDialogFind();
 }
 
-// Replace All works in two passes around a split point s one character
-// before the caret c (s = c - 1), so that an occurrence beginning on the
-// character just before the caret belongs to the first pass.
-//
-//   First pass: the occurrences beginning at or after s, searched from s to
-//   the end without overlaps. Let f be where the first of them begins (the
-//   end of the text when there is none); nothing before f changes.
-//   Additional pass (on Yes): the occurrences beginning before s and ending
-//   by f, searched from the start without overlaps. An occurrence that
-//   begins before s and crosses it lies in the untouched stretch before f,
-//   so it is replaced here, once. One that would reach past f overlaps a hit
-//   of the first pass, which already replaced those characters: hits never
-//   overlap, and the first pass has precedence. Text made by a replacement is
-//   never searched again.
-//
-// With the caret at kQuietCaretLimit or less nothing is asked and s is 0: a
-// single pass over the whole text, which leaves no occurrence out.
-//
-// Both passes count and replace with the Replace dialog's case rule. A pass
-// with no hit leaves the text alone (no modified flag, colours kept); the
-// question and the report come all the same. Both passes together are one
-// undo step.
+// Replace All in two passes around the caret (the view's replaceAll): from
+// just before the caret to the end, then, when the user goes on, from the
+// start up to the first hit of that pass. With the caret at
+// kQuietCaretLimit or less nothing is asked and one pass covers the whole
+// text. Both passes count and replace with the Replace dialog's case rule,
+// and the question and the report come even when a pass found nothing.
 void FindReplace::replaceAll() {
-  if (LargeFiles* large = shownLargeFile()) return replaceAllInLargeFile(*large);
-  const QString& what = replaceFields_.findText;
-  const QString& with = replaceFields_.replaceText;
-  const Qt::CaseSensitivity cs = caseRule(replaceFields_.matchCase);
-  const QString original = c_.editor.text();
-  const int caret = c_.editor.selStart();
-  const bool asks = caret > kQuietCaretLimit;
-  const qsizetype split = asks ? caret - 1 : 0;
-
-  const std::vector<qsizetype> tail =
-      FindOccurrences(original, what, cs, split, original.size(), original.size());
-  QString current = ReplaceAt(original, tail, what.size(), with);
-  if (!tail.empty()) c_.editor.replaceText(current);
-  bool changed = !tail.empty();
-
-  // The question is modal: the text cannot change before the answer.
-  if (asks && c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(tail.size()))) == Answer::Yes) {
-    const qsizetype untouchedEnd = tail.empty() ? original.size() : tail.front();
-    const std::vector<qsizetype> head = FindOccurrences(original, what, cs, 0, split, untouchedEnd);
-    if (!head.empty()) {
-      current = ReplaceAt(current, head, what.size(), with);
-      c_.editor.replaceText(current, /*sameUndoStep=*/changed);
-      changed = true;
-    }
-    c_.dialogs.showMessage(kApplicationTitle, AdditionalReplacedMessage(int(head.size())));
-  }
-
-  c_.editor.setSelStart(std::min(caret, c_.editor.textLength()));
-  closeReplaceDialog();
-  // A new text has lost its colours; an untouched one kept them.
-  if (changed && c_.recolourWholeText) c_.recolourWholeText();
-}
-
-// The same two passes in a large file's own bytes (large_files.h).
-void FindReplace::replaceAllInLargeFile(LargeFiles& large) {
+  DocumentView& view = *c_.view;
   std::function<bool(qint64)> goOn;
-  if (large.view().caret() > kQuietCaretLimit) {
+  if (view.caret() > kQuietCaretLimit) {
     goOn = [this](qint64 count) {
       return c_.dialogs.askYesNoCancel(QString(), ReplacedCountQuestion(int(count))) == Answer::Yes;
     };
   }
-  const LargeFiles::ReplacedCounts counts = large.replaceAll(
-      replaceFields_.findText, replaceFields_.replaceText, replaceFields_.matchCase, goOn);
+  const DocumentView::ReplacedCounts counts =
+      view.replaceAll(replaceFields_.findText, replaceFields_.replaceText, replaceFields_.matchCase, goOn);
   if (counts.second)
     c_.dialogs.showMessage(kApplicationTitle, AdditionalReplacedMessage(int(*counts.second)));
   closeReplaceDialog();
+  // A new text has lost its colours; an untouched one kept them.
+  if (counts.first + counts.second.value_or(0) > 0 && c_.recolourWholeText) c_.recolourWholeText();
 }
 
 }  // namespace wrenpad

@@ -16,39 +16,27 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
-#include <vector>
 
 namespace wrenpad {
 
 class Dialogs;
 class EditorControl;
-class LargeFiles;
-
-// Where `what` occurs in `text`, searching from `from` and resuming after the
-// whole of each hit (so hits never overlap), keeping the hits that begin
-// before `beginBefore` and end by `endBy`. An empty `what` occurs nowhere.
-std::vector<qsizetype> FindOccurrences(const QString& text, const QString& what,
-                                       Qt::CaseSensitivity cs, qsizetype from,
-                                       qsizetype beginBefore, qsizetype endBy);
-// `text` with `with` put in place of the `length` characters at each of `at`
-// (ascending, not overlapping), in one pass.
-QString ReplaceAt(const QString& text, const std::vector<qsizetype>& at, qsizetype length,
-                  const QString& with);
+class ShownView;
 
 // The messages of Replace All, in the interface language.
 QString ReplacedCountQuestion(int count);
 QString AdditionalReplacedMessage(int count);
 
 struct FindReplaceContext {
-  EditorControl& editor;
+  EditorControl& editor;  // the window the dialogs belong to, and the focus after them
+  // The view searched and replaced in: the editor, or a large file's own view.
+  ShownView& view;
   Dialogs& dialogs;
   // false takes Ctrl+V from the paste menu item while a dialog is open, so
   // that it pastes into the dialog's fields; true gives it back.
   std::function<void(bool)> setPasteShortcut;
   // Colours the whole text again after Replace All has set it anew.
   std::function<void()> recolourWholeText;
-  // While a large file's own view is shown, the dialogs search and replace in it.
-  LargeFiles* largeFiles = nullptr;
 };
 
 class FindReplace {
@@ -90,9 +78,6 @@ class FindReplace {
   void closeReplaceDialog();
   void replaceSelection();
   void replaceAll();
-  LargeFiles* shownLargeFile() const;
-  bool findInEditor(const QString& what, bool matchCase);
-  void replaceAllInLargeFile(LargeFiles& large);
 
   FindReplaceContext c_;
   FindFields findFields_;

@@ -78,6 +78,9 @@ class LargeTextView : public QAbstractScrollArea {
   // The document was changed (or saved) from outside the view: what the view
   // knew of its lines goes, and the caret goes to `caret`.
   void documentEdited(qint64 caret);
+  // [from, to) as text, its line breaks written `lineBreak`; nothing for a
+  // stretch longer than kLargestCopy.
+  QString textBetween(qint64 from, qint64 to, const QString& lineBreak) const;
   // The bytes of a selection larger than this are not put on the clipboard.
   static constexpr qint64 kLargestCopy = qint64(64) << 20;
 

@@ -25,10 +25,15 @@ std::optional<Replacement> LargeTextView::bytesForPaste(const QString& text) {
 QString LargeTextView::selectedText(bool* tooLarge) {
   *tooLarge = selectionEnd() - selectionStart() > kLargestCopy;
   if (*tooLarge || !hasSelection()) return {};
-  const std::string bytes = document_->bytes(selectionStart(), selectionEnd());
+  return textBetween(selectionStart(), selectionEnd(), copiedLineBreak_);
+}
+
+QString LargeTextView::textBetween(qint64 from, qint64 to, const QString& lineBreak) const {
+  if (!document_ || to <= from || to - from > kLargestCopy) return {};
+  const std::string bytes = document_->bytes(from, to);
   // 7-bit JIS goes on in the state the escapes before leave, line after line.
   const bool jis = document_->form().jis;
-  JisState state = jis ? document_->jisState(selectionStart()) : JisState::Single;
+  JisState state = jis ? document_->jisState(from) : JisState::Single;
   QString text;
   for (std::size_t start = 0; start <= bytes.size();) {
     std::size_t end = bytes.find_first_of("\r\n", start);
@@ -41,7 +46,7 @@ QString LargeTextView::selectedText(bool* tooLarge) {
       text += decodeText(document_->encoding(), line).text;
     }
     if (end == bytes.size()) break;
-    text += copiedLineBreak_;
+    text += lineBreak;
     start = end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
   }
   return text;

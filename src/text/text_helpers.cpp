@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/text_helpers.h"
 
+#include <QList>
 #include <algorithm>
 
 namespace wrenpad {
@@ -134,6 +135,12 @@ QString UnescapeAttributeValue(const QString& value) {
   plain.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
   plain.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
   return plain.replace(QStringLiteral("&amp;"), QStringLiteral("&"));  // last: "&amp;quot;" stays "&quot;"
+}
+
+int CountLetters(const QString& selection) {
+  QString letters = selection;
+  letters.remove(QStringLiteral("\r\n"));
+  return int(letters.toUcs4().size());
 }
 
 }  // namespace wrenpad

@@ -51,6 +51,10 @@ int WholeCharacterPosition(QStringView text, int position);
 // one character), stopping at the end of the text.
 int PositionAfterCharacters(QStringView text, int from, int count);
 
+// Letters in `selection`: line breaks do not count, every other character
+// counts one, Japanese characters and characters beyond 16 bits included.
+int CountLetters(const QString& selection);
+
 // Typed values as mark-up: an attribute value (written between double
 // quotes) with "&" and '"' as "&amp;" and "&quot;"; element text with "&",
 // "<" and ">" as "&amp;", "&lt;" and "&gt;". Every command that writes what

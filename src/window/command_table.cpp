@@ -4,6 +4,7 @@
 #include "colouring/tag_painter.h"
 #include "documents/document_commands.h"
 #include "documents/document_mode.h"
+#include "documents/document_view.h"
 #include "documents/undo_commands.h"
 #include "documents/writing_choices.h"
 #include "editing/editing_tools.h"
@@ -92,17 +93,17 @@ const CommandRow kCommands[] = {
     // Edit
     {0, "mmEdit", QT_TRANSLATE_NOOP("CommandTable", "&Edit"), "", kNone},
     {1, "mmUndo", QT_TRANSLATE_NOOP("CommandTable", "&Undo"), "Ctrl+Z", kNone,
-     {ToolBar::Main, 5, "tbUndo", QT_TRANSLATE_NOOP("CommandTable", "Undo"), kGapBefore}, [](TMain& w) { w.undo().mmUndoClick(); }},
+     {ToolBar::Main, 5, "tbUndo", QT_TRANSLATE_NOOP("CommandTable", "Undo"), kGapBefore}, [](TMain& w) { w.view().undo(); }},
     {1, "mmRedo", QT_TRANSLATE_NOOP("CommandTable", "&Redo"), "Ctrl+Y;Ctrl+Shift+Z", kSeparatorAfter,
-     {}, [](TMain& w) { w.undo().mmRedoClick(); }, nullptr, redoes},
+     {}, [](TMain& w) { w.view().redo(); }, nullptr, redoes},
     {1, "mmCut", QT_TRANSLATE_NOOP("CommandTable", "Cu&t"), "Ctrl+X", kNone,
-     {ToolBar::Main, 6, "tbCut", QT_TRANSLATE_NOOP("CommandTable", "Cut")}, [](TMain& w) { w.documents().mmCutClick(); }, nullptr, hasSelection},
+     {ToolBar::Main, 6, "tbCut", QT_TRANSLATE_NOOP("CommandTable", "Cut")}, [](TMain& w) { w.view().cut(); }, nullptr, hasSelection},
     {1, "mmCopy", QT_TRANSLATE_NOOP("CommandTable", "&Copy"), "Ctrl+C", kNone,
-     {ToolBar::Main, 7, "tbCopy", QT_TRANSLATE_NOOP("CommandTable", "Copy")}, [](TMain& w) { w.documents().mmCopyClick(); }, nullptr, hasSelection},
+     {ToolBar::Main, 7, "tbCopy", QT_TRANSLATE_NOOP("CommandTable", "Copy")}, [](TMain& w) { w.view().copy(); }, nullptr, hasSelection},
     {1, "mmPaste", QT_TRANSLATE_NOOP("CommandTable", "&Paste"), "Ctrl+V", kNone,
-     {ToolBar::Main, 8, "tbPaste", QT_TRANSLATE_NOOP("CommandTable", "Paste")}, [](TMain& w) { w.documents().pmPasteClick(); }},
+     {ToolBar::Main, 8, "tbPaste", QT_TRANSLATE_NOOP("CommandTable", "Paste")}, [](TMain& w) { w.view().paste(); }},
     {1, "mmSelectAll", QT_TRANSLATE_NOOP("CommandTable", "&Select All"), "Ctrl+A", kSeparatorAfter,
-     {}, [](TMain& w) { w.documents().mmSelectAllClick(); }},
+     {}, [](TMain& w) { w.view().selectAll(); }},
     {1, "mmFind", QT_TRANSLATE_NOOP("CommandTable", "&Find..."), "Ctrl+F", kNone,
      {ToolBar::Main, 9, "tbFind", QT_TRANSLATE_NOOP("CommandTable", "Find"), kGapBefore}, [](TMain& w) { w.findReplace().mmFindClick(); }},
     {1, "mmReplace", QT_TRANSLATE_NOOP("CommandTable", "R&eplace..."), "Ctrl+R", kNone,
@@ -279,13 +280,13 @@ const CommandRow kCommands[] = {
     // The editor's pop-up menu.
     {0, "PopupMenu1", "", "", kPopup},
     {1, "pmCut", QT_TRANSLATE_NOOP("CommandTable", "C&ut"), "", kNone,
-     {}, [](TMain& w) { w.documents().mmCutClick(); }, nullptr, popupCanCutCopy},
+     {}, [](TMain& w) { w.view().cut(); }, nullptr, popupCanCutCopy},
     {1, "pmCopy", QT_TRANSLATE_NOOP("CommandTable", "&Copy"), "", kNone,
-     {}, [](TMain& w) { w.documents().mmCopyClick(); }, nullptr, popupCanCutCopy},
+     {}, [](TMain& w) { w.view().copy(); }, nullptr, popupCanCutCopy},
     {1, "pmPaste", QT_TRANSLATE_NOOP("CommandTable", "&Paste"), "", kNone,
-     {}, [](TMain& w) { w.documents().pmPasteClick(); }, nullptr, popupCanPaste},
+     {}, [](TMain& w) { w.view().paste(); }, nullptr, popupCanPaste},
     {1, "pmSelectAll", QT_TRANSLATE_NOOP("CommandTable", "Select &All"), "", kNone,
-     {}, [](TMain& w) { w.documents().mmSelectAllClick(); }},
+     {}, [](TMain& w) { w.view().selectAll(); }},
     {1, "N20", "-", "", kSeparator | kHidden,
      {}, nullptr, nullptr, nullptr, showsPopupGap},
     {1, "pmLinkOpen", QT_TRANSLATE_NOOP("CommandTable", "&Open Linked File"), "", kHidden,

@@ -5,6 +5,8 @@
 #include "colouring/paint_guards.h"
 #include "colouring/tag_painter.h"
 #include "documents/document_commands.h"
+#include "documents/document_view.h"
+#include "documents/editor_view.h"
 #include "documents/document_mode.h"
 #include "documents/file_access.h"
 #include "documents/large_files.h"
@@ -37,7 +39,7 @@
 #include "window/doc_type_dialog.h"
 #include "window/icons.h"
 #include "window/keys_before_load.h"
-#include "window/large_file_commands.h"
+#include "window/command_needs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -105,10 +107,10 @@ void TMain::readPageSettings(const QString& text) {
 // then the items show what the command changed.
 void TMain::runCommand(const CommandRow& row) {
   if (startupOpenPending()) Timer1Timer();
-  // A large file's view has handlers of its own for some commands; the rest
-  // are disabled while it is shown.
-  const CommandHandler run = showsLargeFile() ? largeFileHandler(row) : row.run;
-  if (run) run(*this);
+  // A command the shown view cannot serve is disabled; a key that reaches it
+  // all the same does nothing.
+  const std::optional<ViewAbility> need = abilityNeeded(row);
+  if (row.run && (!need || view().can(*need))) row.run(*this);
   showCommandStates();
 }
 
@@ -136,6 +138,7 @@ void TMain::FormCreate(const StartupOptions& options) {
                   },
                   [this] { Timer2.stop(); }},
       paths_.instanceFileFolder(), runSession_->instanceSlot());
+  subsystems_->editorView().useUndoSteps(*undo_);
 }
 
 // The kept text opens as a modified document under its old name. When it
@@ -226,7 +229,7 @@ Settings TMain::settingsToWrite() const {
 }
 
 bool TMain::documentModified() const {
-  return showsLargeFile() ? subsystems_->largeFiles().isModified() : Editor->isModified();
+  return view().isModified();
 }
 
 bool TMain::saveDocumentAs() { return documents().mmSaveAsClick(); }
@@ -235,20 +238,7 @@ bool TMain::takeOverRecoveredWork(const RecoveryOffer& offer) {
   return recoverFrom(offer) && undo_->keepRecoveredWork();
 }
 
-void TMain::endUndoSeries(bool keepForRecovery) {
-  // A large file's edits are kept in a journal of their own: the editor,
-  // which the snapshots hold, is empty behind its view.
-  if (showsLargeFile()) {
-    if (keepForRecovery)
-      largeFiles().edits().keepForRecovery();
-    else
-      largeFiles().edits().stop();
-  }
-  if (keepForRecovery && !showsLargeFile())
-    undo_->keepForRecovery();
-  else
-    undo_->cleanUp();
-}
+void TMain::endUndoSeries(bool keepForRecovery) { subsystems_->endEdits(keepForRecovery); }
 
 void TMain::closeOtherWindows() {
   browsers().closeAll();
@@ -332,7 +322,7 @@ void TMain::Timer1Timer() {
   showCurrentFolder();
   // Typed where the load left the caret, in the document that is there now.
   if (const std::unique_ptr<KeysBeforeLoad> keys = std::move(keysBeforeLoad_))
-    keys->replay(showsLargeFile() ? LargeView : nullptr);
+    keys->replay(view().widget());
 }
 
 // ---- editing state --------------------------------------------------------------
@@ -352,10 +342,7 @@ void TMain::Timer2Timer() {
 }
 
 void TMain::PopupMenu1Popup() {
-  if (!showsLargeFile()) return editorEvents().PopupMenu1Popup();
-  marks_.popupCutCopy = LargeView->hasSelection();
-  marks_.popupPaste = !LargeView->isReadOnly() && !QApplication::clipboard()->text().isEmpty();
-  marks_.linkOpen = marks_.addRow = false;
+  editorEvents().PopupMenu1Popup();
   showCommandStates();
 }
 
@@ -504,36 +491,48 @@ void TMain::showCommandStates() {
     if (shown) CMsgWindow->showCodeIn(programFace(settings_.CodingFontName));
     CMsgWindow->setVisible(shown);
   }
-  if (Gutter) Gutter->setShown(settings_.*lineNumbersSetting(document_.DocumentMode));
-  if (showsLargeFile()) showLargeFileStates();
+  if (subsystems_) showViewStates();
 }
 
-bool TMain::showsLargeFile() const { return subsystems_ && subsystems_->largeFiles().shown(); }
+DocumentView& TMain::view() const { return subsystems_->view(); }
 
-// The large view in the editor's place, in the program face (its columns
-// line up), with the commands that cannot work on it disabled; or the
-// editor back, with every command as before.
-void TMain::showLargeFile(bool shown) {
-  Editor->widget()->setVisible(!shown);
-  LargeView->setVisible(shown);
-  // Whatever gives the editor the keys back (a closed dialog, Esc in the
-  // heading box) gives them to the view while it stands in the editor's place.
-  Editor->widget()->setFocusProxy(shown ? LargeView : nullptr);
-  marks_ = CommandMarks{};
-  const CommandView view{document_, settings_, session_, marks_};
-  commands_->restrictTo(shown ? CommandActions::Permission(worksOnLargeFile) : nullptr, view, whyNotOnLargeFile);
-  largeFileNote_->setVisible(shown);
-  // The progress of colouring has no place beside a large file: its room goes to the note.
-  ProgressBar->setVisible(!shown);
-  if (!shown) {
-    Editor->setFocus();
-    return;
+// The settings the view follows, and its note in the status bar (its whole
+// text also as its tool tip, should a narrow window cut it).
+void TMain::showViewStates() {
+  DocumentView& shown = view();
+  shown.showLineNumbers(settings_.*lineNumbersSetting(document_.DocumentMode));
+  shown.setTabColumns(settings_.TabWidth);
+  const QString note = shown.statusNote();
+  if (viewNote_->toolTip() != note) {
+    viewNote_->setToolTip(note);
+    viewNote_->setText(note);
   }
-  QFont face(programFace(settings_.CodingFontName));
-  face.setPointSize(std::max<int>(1, settings_.CodingFontSize));
-  LargeView->setFont(face);
-  LargeView->setFocus();
-  showLineNumber(QStringLiteral("1"));
+  viewNote_->setVisible(!note.isEmpty());
+}
+
+// The chosen view in the editor's place, with the commands it cannot serve
+// disabled, their tips saying why.
+void TMain::showView() {
+  DocumentView& shown = view();
+  for (QWidget* each : {Editor->widget(), static_cast<QWidget*>(LargeView)}) each->setVisible(each == shown.widget());
+  // Whatever gives the editor the keys back (a closed dialog, Esc in the
+  // heading box) gives them to the view standing in its place.
+  Editor->widget()->setFocusProxy(shown.widget() == Editor->widget() ? nullptr : shown.widget());
+  marks_ = CommandMarks{};
+  const auto serves = [this](const CommandRow& row) {
+    const std::optional<ViewAbility> need = abilityNeeded(row);
+    return !need || view().can(*need);
+  };
+  const auto why = [this](const CommandRow& row) {
+    const std::optional<ViewAbility> need = abilityNeeded(row);
+    return need ? view().whyNot(*need) : QString();
+  };
+  commands_->restrictTo(serves, {document_, settings_, session_, marks_}, why);
+  // The progress of colouring has no place beside a view without colours: its room goes to the note.
+  ProgressBar->setVisible(shown.can(ViewAbility::Colouring));
+  showViewStates();
+  shown.widget()->setFocus();
+  showLineNumber(QString::number(shown.caretLine() + 1));
 }
 
 void TMain::Timer3Timer() { programs().Timer3Timer(); }

@@ -89,6 +89,7 @@ class THelpSearch;
 class KeysBeforeLoad;
 class LineNumberGutter;
 class LargeFiles;
+class DocumentView;
 namespace large {
 class LargeTextView;
 }
@@ -110,7 +111,8 @@ class TMain : public QMainWindow,
   DocumentCommands& documents() { return subsystems_->documents(); }
   // A file too large for the editor, shown in its own view in the editor's place.
   LargeFiles& largeFiles() { return subsystems_->largeFiles(); }
-  bool showsLargeFile() const;
+  // The view the document is shown in: the editor, or a large file's own.
+  DocumentView& view() const;
   DocumentState& document() { return document_; }
   SessionState& session() { return session_; }
   Settings& settings() { return settings_; }
@@ -147,9 +149,6 @@ class TMain : public QMainWindow,
   // The line-number gutter on or off for documents of the kind shown.
   void mmShowLineNumbersClick();
   void mmHTMLFontClick();
-  // Edit > Font and Tools > Count while a large file is shown (large_file_commands.cpp).
-  void largeFileFontClick();
-  void largeFileCountClick();
   void PopupMenu1Popup();
   void Timer1Timer();
   void Timer2Timer();
@@ -178,7 +177,7 @@ class TMain : public QMainWindow,
   void newProgramFromTemplate() override;
   void newPageFromText() override;
   void fileUsed(const QString& fullName) override;
-  void showLargeFile(bool shown) override;
+  void showView() override;
   void FileNameKeeperSelect(const QString& name);
   const RecentFiles& recentFiles() const { return FileNameKeeper; }
   void paintTags(int start, int finish) override;
@@ -280,7 +279,7 @@ class TMain : public QMainWindow,
   void connectEditorEvents();
   void connectLargeView();
   void lineNumberBoxKeyUp(int key);
-  void showLargeFileStates();
+  void showViewStates();
   void createHelp();
   void showHelpInLanguage();
   // Menus, buttons, tool bars and the heading box in the interface language.
@@ -335,7 +334,7 @@ class TMain : public QMainWindow,
 
   EditorControl* Editor = nullptr;
   large::LargeTextView* LargeView = nullptr;
-  QLabel* largeFileNote_ = nullptr;  // the status bar's note while a large file is shown
+  QLabel* viewNote_ = nullptr;  // the status bar's note on what the view shows, when it has one
   MessagePane* CMsgWindow = nullptr;
   LineNumberGutter* Gutter = nullptr;
   QToolBar* ToolBar1 = nullptr;

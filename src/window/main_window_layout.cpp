@@ -57,7 +57,7 @@ void TMain::createWidgets() {
 
 void TMain::createSubsystems() {
   subsystems_ = std::make_unique<Subsystems>(SubsystemsContext{
-      .window = *this, .editor = *Editor, .largeView = *LargeView, .dialogs = dialogs_,
+      .window = *this, .editor = *Editor, .gutter = Gutter, .largeView = *LargeView, .dialogs = dialogs_,
       .documentHost = *this, .colouringHost = *this,
       .editingHost = *this, .programHost = *this, .previewHost = *this, .document = document_,
       .session = session_, .settings = settings_, .messages = messages_, .colouring = colouring_,
@@ -91,7 +91,7 @@ void TMain::connectLargeView() {
   connect(LargeView, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { showPopupMenu(LargeView->mapToGlobal(at)); });
   connect(LargeView, &large::LargeTextView::caretMoved, this,
-          [this] { showLineNumber(QString::number(largeFiles().caretLine())); });
+          [this] { showLineNumber(QString::number(largeFiles().caretLine() + 1)); });
   connect(LargeView, &large::LargeTextView::selectionChanged, this, [this](bool selected) {
     if (marks_.selection == selected) return;
     marks_.selection = selected;
@@ -107,10 +107,7 @@ void TMain::connectLargeView() {
 }
 
 // Enter in the line-number box: the jump goes to whichever view is shown.
-void TMain::lineNumberBoxKeyUp(int key) {
-  if (!showsLargeFile()) return editingTools().EnhancedEdit1KeyUp(key);
-  if (const std::optional<int> line = editingTools().lineNumberTyped(key)) largeFiles().goToLine(*line);
-}
+void TMain::lineNumberBoxKeyUp(int key) { editingTools().EnhancedEdit1KeyUp(key); }
 
 void TMain::createMenus() {
   commands_ = std::make_unique<CommandActions>(commandTable(),
@@ -203,10 +200,10 @@ void TMain::createStatusBar() {
   ProgressBar->setTextVisible(false);
   ProgressBar->setFixedSize(100, 16);
   bar->addWidget(ProgressBar);
-  largeFileNote_ = new QLabel(bar);
-  largeFileNote_->setObjectName(QStringLiteral("LargeFileNote"));
-  largeFileNote_->hide();
-  bar->addWidget(largeFileNote_);
+  viewNote_ = new QLabel(bar);
+  viewNote_->setObjectName(QStringLiteral("LargeFileNote"));
+  viewNote_->hide();
+  bar->addWidget(viewNote_);
 }
 
 void TMain::createTimers() {

@@ -6,8 +6,10 @@
 #include "documents/document_commands.h"
 #include "documents/large_files.h"
 #include "documents/document_host.h"
+#include "documents/editor_view.h"
 #include "documents/shell_integration.h"
 #include "editing/dictionary.h"
+#include "platform/font_substitution.h"
 #include "editing/editing_context.h"
 #include "editing/document_modes.h"
 #include "editing/editing_tools.h"
@@ -45,6 +47,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFont>
 #include <QFontDatabase>
 #include <QProcess>
 #include <QStandardPaths>
@@ -60,13 +63,26 @@ QStringList listFolders(const AppPaths& paths) {
 
 Subsystems::Subsystems(SubsystemsContext context)
     : c_(std::move(context)), screenFonts_(QFontDatabase::families()) {
+  editorView_ = std::make_unique<EditorView>(EditorViewContext{
+      .editor = c_.editor, .gutter = c_.gutter, .paste = [this] { documents_->pmPasteClick(); }});
+  shown_ = std::make_unique<ShownView>(*editorView_);
   largeFiles_ = std::make_unique<LargeFiles>(LargeFilesContext{
       .view = c_.largeView, .dialogs = c_.dialogs, .settings = c_.settings,
-      .showView = [&host = c_.documentHost](bool shown) { host.showLargeFile(shown); },
+      .showView =
+          [this](bool shown) {
+            shown_->show(shown ? static_cast<DocumentView&>(*largeFiles_) : *editorView_);
+            c_.documentHost.showView();
+          },
+      .programFace =
+          [this] {
+            QFont face(programFace(c_.settings.CodingFontName));
+            face.setPointSize(std::max<int>(1, c_.settings.CodingFontSize));
+            return face;
+          },
       .changedOnDisk = [this] { documents_->largeFileChangedOnDisk(); },
       .stateFolder = c_.paths.instanceFileFolder()});
   documents_ = std::make_unique<DocumentCommands>(DocumentContext{
-      .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.documentHost, .document = c_.document,
+      .editor = c_.editor, .view = *shown_, .dialogs = c_.dialogs, .host = c_.documentHost, .document = c_.document,
       .session = c_.session, .settings = c_.settings, .messages = c_.messages,
       .largeFiles = largeFiles_.get()});
   createColouringAndEditing();
@@ -76,6 +92,13 @@ Subsystems::Subsystems(SubsystemsContext context)
 }
 
 Subsystems::~Subsystems() = default;
+
+DocumentView& Subsystems::view() { return **shown_; }
+
+void Subsystems::endEdits(bool keepForRecovery) {
+  for (DocumentView* each : {static_cast<DocumentView*>(editorView_.get()), static_cast<DocumentView*>(largeFiles_.get())})
+    each->endEdits(keepForRecovery && each == &**shown_);
+}
 
 std::function<QStringList()> Subsystems::screenFonts() const {
   return [fonts = screenFonts_] { return fonts; };
@@ -88,7 +111,7 @@ void Subsystems::createColouringAndEditing() {
   painter_ = std::make_unique<TagPainter>(colouring);
   programPainter_ = std::make_unique<ProgramPainter>(colouring);
   const EditingContext editing{
-      .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.editingHost, .document = c_.document,
+      .editor = c_.editor, .view = *shown_, .dialogs = c_.dialogs, .host = c_.editingHost, .document = c_.document,
       .session = c_.session, .settings = c_.settings, .messages = c_.messages,
       .caret = c_.caret, .marks = c_.marks,
       .painting = painter_.get(),
@@ -103,9 +126,8 @@ void Subsystems::createColouringAndEditing() {
       .settings = c_.settings, .caret = c_.caret, .marks = c_.marks, .keys = *editorEvents_,
       .painting = *painter_, .editorFontSize = [this] { return c_.colouring.EditorFontSize; }});
   find_ = std::make_unique<FindReplace>(FindReplaceContext{
-      .editor = c_.editor, .dialogs = c_.dialogs,
-      .setPasteShortcut = c_.setPasteShortcut, .recolourWholeText = c_.recolourWholeText,
-      .largeFiles = largeFiles_.get()});
+      .editor = c_.editor, .view = *shown_, .dialogs = c_.dialogs,
+      .setPasteShortcut = c_.setPasteShortcut, .recolourWholeText = c_.recolourWholeText});
   macros_ = std::make_unique<MacroReplace>(MacroReplaceContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .settings = c_.settings,
       .setPasteShortcut = c_.setPasteShortcut, .recolourWholeText = c_.recolourWholeText,
@@ -118,7 +140,7 @@ void Subsystems::createColouringAndEditing() {
   modes_ = std::make_unique<DocumentModes>(DocumentModesContext{
       .editor = c_.editor, .document = c_.document, .settings = c_.settings, .painter = *painter_,
       .programPainter = *programPainter_, .templates = *templates_, .paths = c_.paths,
-      .showsLargeFile = [this] { return largeFiles_->shown(); },
+      .view = *shown_,
       .showHtmlToolBar = [this](bool visible) { c_.documentHost.setHtmlToolBarVisible(visible); },
       .showCommandStates = [this] { c_.documentHost.showCommandStates(); },
       .showCodingMenu = [this] { c_.programHost.UpdateCodingMenu(); },

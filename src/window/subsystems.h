@@ -29,6 +29,10 @@ class Dialogs;
 class DictionaryCommand;
 class DocumentCommands;
 class DocumentModes;
+class DocumentView;
+class EditorView;
+class LineNumberGutter;
+class ShownView;
 class DocumentHost;
 class EditingHost;
 class EditingTools;
@@ -73,6 +77,7 @@ QStringList listFolders(const AppPaths& paths);
 struct SubsystemsContext {
   QWidget& window;  // the parent of the forms
   EditorControl& editor;
+  LineNumberGutter* gutter;         // the editor's line numbers
   large::LargeTextView& largeView;  // shown instead of the editor for a large file
   Dialogs& dialogs;
   DocumentHost& documentHost;
@@ -108,6 +113,12 @@ class Subsystems {
   Subsystems(const Subsystems&) = delete;
   Subsystems& operator=(const Subsystems&) = delete;
 
+  // The view the document is shown in now, and the editor's own.
+  DocumentView& view();
+  EditorView& editorView() { return *editorView_; }
+  // The session ends: the shown view keeps its edits for the next start
+  // (or lets them go), and every other view lets its own go.
+  void endEdits(bool keepForRecovery);
   DocumentCommands& documents() { return *documents_; }
   LargeFiles& largeFiles() { return *largeFiles_; }
   TagPainter& painter() { return *painter_; }
@@ -151,7 +162,9 @@ class Subsystems {
   SubsystemsContext c_;
   // The faces the font choices offer: the screen's, read once at start.
   QStringList screenFonts_;
+  std::unique_ptr<EditorView> editorView_;
   std::unique_ptr<LargeFiles> largeFiles_;
+  std::unique_ptr<ShownView> shown_;
   std::unique_ptr<DocumentCommands> documents_;
   std::unique_ptr<TagPainter> painter_;
   std::unique_ptr<ProgramPainter> programPainter_;

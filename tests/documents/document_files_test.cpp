@@ -3,6 +3,7 @@
 // kanji code, line ends and odd bytes of a file kept, pages in the code they
 // declare, and binary files and files changed by another program only with
 // consent.
+#include "documents/editor_view.h"
 #include "documents/document_commands.h"
 #include "documents/document_host.h"
 #include "documents/document_mode.h"
@@ -68,9 +69,14 @@ struct DocumentFiles : ::testing::Test {
   Settings settings;
   const MessageTable messages = englishMessages();
   RecordingDocumentHost host{document};
+  EditorView editorView{{.editor = editor}};
+  ShownView shownView{editorView};
   LargeFiles largeFiles{{.view = largeView, .dialogs = dialogs, .settings = settings,
-                         .showView = [](bool) {}, .changedOnDisk = {}}};
-  DocumentCommands files{{.editor = editor, .dialogs = dialogs, .host = host, .document = document,
+                         .showView = [this](bool shown) {
+                           shownView.show(shown ? static_cast<DocumentView&>(largeFiles) : editorView);
+                         },
+                         .changedOnDisk = {}}};
+  DocumentCommands files{{.editor = editor, .view = shownView, .dialogs = dialogs, .host = host, .document = document,
                           .session = session, .settings = settings, .messages = messages,
                           .largeFiles = &largeFiles}};
 

@@ -4,6 +4,7 @@
 // mark-up commands: an editor, scripted dialogs, a host that records what
 // the window would show, and a tag painter that colours with the real spans.
 
+#include "documents/editor_view.h"
 #include "colouring/page_painting.h"
 #include "colouring/tag_spans.h"
 #include "editing/editing_host.h"
@@ -85,8 +86,10 @@ struct EditingFixture : ::testing::Test {
     void plainRange(int, int) override {}
   } painting{*this};
 
+  EditorView view{{.editor = editor}};
+  ShownView shown{view};
   EditingContext context() {
-    return {editor, dialogs, host, document, session, settings, messages, caret, marks, &painting,
+    return {editor, shown, dialogs, host, document, session, settings, messages, caret, marks, &painting,
             [] { return QStringLiteral("Page Face"); }, {}};
   }
   EditorEvents keys{context()};

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Count, the tab width and the line-number box.
+#include "text/text_helpers.h"
 #include "editing/editing_fixture.h"
 #include "text/translation.h"
 

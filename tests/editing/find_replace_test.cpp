@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Find, Replace and Replace All on a real editor, with the dialogs' requests
 // sent as their buttons send them and the questions answered by script.
+#include "documents/editor_view.h"
 #include "editing/find_replace.h"
 
 #include "editor/editor_control.h"
@@ -32,7 +33,9 @@ struct FindReplaceTest : ::testing::Test {
   ScriptedDialogs dialogs;
   std::vector<bool> pasteShortcut;  // every call of the paste callback
   int recolours = 0;
-  FindReplace find{FindReplaceContext{editor, dialogs,
+  EditorView view{{.editor = editor}};
+  ShownView shown{view};
+  FindReplace find{FindReplaceContext{editor, shown, dialogs,
                                       [this](bool on) { pasteShortcut.push_back(on); },
                                       [this] { ++recolours; }}};
 

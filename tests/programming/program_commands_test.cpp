@@ -2,6 +2,7 @@
 // The Coding menu's commands on a real editor, without the window: the tool
 // folders and options, and compile, jump and run with the real tools and the
 // real test server.
+#include "documents/editor_view.h"
 #include "programming/program_commands.h"
 
 #include "documents/document_mode.h"
@@ -76,8 +77,10 @@ struct ProgramCommandsTest : ::testing::Test {
   MessageTable messages = englishMessages();
   CaretContextFlags caret;
   CommandMarks marks;
+  EditorView view{{.editor = editor}};
+  ShownView shown{view};
   EditingTools tools{
-      EditingContext{editor, dialogs, host, document, session, settings, messages, caret, marks,
+      EditingContext{editor, shown, dialogs, host, document, session, settings, messages, caret, marks,
                      nullptr, {}, {}}};
   QTimer completionTimer;
   QTimer logTimer;

@@ -107,7 +107,7 @@ TEST_F(LargeFileWindow, UnsavedChangesAreAskedAboutAsInAnyDocument) {
   QTest::keyClicks(&view(), "z");
   // New: Cancel keeps the large file; No drops it for a new document.
   main->documents().mmNewClick();
-  EXPECT_TRUE(main->showsLargeFile());
+  EXPECT_TRUE(main->largeFiles().shown());
   EXPECT_TRUE(dialogs.asked.last().startsWith("question: "));
   dialogs.answers.push_back(Answer::No);
   dialogs.answerForm<DocumentTypeValues>(DocumentTypeValues{});
@@ -146,7 +146,7 @@ TEST_F(LargeFileWindow, AFileChangedOnDiskIsToldAndTheTypedTextKept) {
   ASSERT_TRUE(main->documents().OpenFile(path));
   QTest::keyClicks(&view(), "my words");
   rewrite("short\n");
-  QTRY_VERIFY(!main->showsLargeFile());
+  QTRY_VERIFY(!main->largeFiles().shown());
   EXPECT_TRUE(dialogs.asked.last().contains("The text you typed is now in a new document"));
   EXPECT_EQ(main->editor().text(), "my words");
   EXPECT_TRUE(main->documentModified());

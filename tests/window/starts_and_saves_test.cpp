@@ -2,6 +2,7 @@
 // The window around starting and saving: a save killed midway and work left
 // by a gone run offered at the next start, a file name that is not UTF-8, and
 // the line ends and output code of new documents.
+#include "documents/document_view.h"
 #include "documents/file_access.h"
 #include "documents/recovery.h"
 #include "documents/undo_commands.h"
@@ -164,7 +165,7 @@ struct NewDocuments : test::WindowCase {
   }
   QString copied() {
     trigger("mmSelectAll");
-    main->documents().mmCopyClick();
+    main->view().copy();
     return QApplication::clipboard()->text();
   }
 };
