@@ -804,10 +804,6 @@ Would you like to continue replacing from start to current cursor?</source>
         <translation>ファイルは元の文字コードのままです</translation>
     </message>
     <message>
-        <source>the first line is not read for a name</source>
-        <translation>先頭行は名前に使いません</translation>
-    </message>
-    <message>
         <source>the tools work in the editor only</source>
         <translation>ツールはエディタでのみ使えます</translation>
     </message>

@@ -441,7 +441,7 @@ void DocumentCommands::pmPasteClick() {
 // The new name stays in the current folder: a line that gives no usable
 // name leaves the name as it was.
 void DocumentCommands::mmRenameAsTopLineClick() {
-  const std::optional<QString> stem = fileNameFromText(c_.editor.line(0));
+  const std::optional<QString> stem = fileNameFromText(c_.view->lineText(0));
   if (!stem) return;
   SetDocumentTitle(*stem + extensionOf(c_.document.CurrentFileName));
 }

@@ -33,7 +33,6 @@ enum class ViewAbility {
   BackgroundColour,  // a background of the user's choosing
   UndoLevels,        // a choice between one undo level and many
   Print,
-  FirstLineName,     // the first line read as the file's name
   OtherCodes,        // writing the text in another kanji code or line end
 };
 

@@ -27,7 +27,6 @@ const struct {
     {ViewAbility::BackgroundColour, QT_TRANSLATE_NOOP("LargeFileCommands", "the view shows the system's colours")},
     {ViewAbility::UndoLevels, QT_TRANSLATE_NOOP("LargeFileCommands", "the view always keeps every undo step")},
     {ViewAbility::Print, QT_TRANSLATE_NOOP("LargeFileCommands", "copy the part to print into a new document")},
-    {ViewAbility::FirstLineName, QT_TRANSLATE_NOOP("LargeFileCommands", "the first line is not read for a name")},
     {ViewAbility::OtherCodes, QT_TRANSLATE_NOOP("LargeFileCommands", "the file keeps its own code")},
 };
 

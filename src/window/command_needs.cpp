@@ -10,7 +10,7 @@ namespace {
 // settings, or the view's own interface (undo, the clipboard, Find and
 // Replace, Go to Line, Count, the face and the tab width).
 const char* const kForEveryView[] = {
-    "mmNew", "mmOpen", "mmSave", "mmSaveAs", "mmSetDefaultFolder", "mmPrinterSetup", "mmExit",
+    "mmNew", "mmOpen", "mmSave", "mmSaveAs", "mmRenameAsTopLine", "mmSetDefaultFolder", "mmPrinterSetup", "mmExit",
     "mmUndo", "mmRedo", "mmCut", "mmCopy", "mmPaste", "mmSelectAll",
     "mmFind", "mmReplace", "mmGoToLine", "mmFont", "mmCount", "mmTabWidth", "mmSetCompiler",
     "mmChangeDictionary", "mmAutoFileRenamer", "mmSelectDefaultFolder", "mmProgrammingOptions",
@@ -29,7 +29,6 @@ const struct {
     {"mmEnableMultiUndo", ViewAbility::UndoLevels},
     {"mmDisplayAsWebPage", ViewAbility::PageRendering},
     {"mmPrint", ViewAbility::Print},
-    {"mmRenameAsTopLine", ViewAbility::FirstLineName},
 };
 
 // The rest need what their menu is about.
