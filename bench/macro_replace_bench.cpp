@@ -65,8 +65,7 @@ void ExecuteCommand(benchmark::State& state) {
   const QString list = GeneratedList();
   bench::ShownPageEditor shown(page);
   EditorControl& editor = shown.editor;
-  const bool japanese = false;
-  MacroReplace macros({editor, shown.dialogs, shown.settings, japanese, [](bool) {}, [&shown] { shown.repaint(); }, {}});
+  MacroReplace macros({editor, shown.dialogs, shown.settings, [](bool) {}, [&shown] { shown.repaint(); }, {}});
   for (auto _ : state) {
     state.PauseTiming();
     editor.setText(page);

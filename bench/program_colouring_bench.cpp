@@ -23,6 +23,7 @@
 #include "offscreen_main.h"
 #include "colouring/format_runs.h"
 #include "colouring/program_painter.h"
+#include "documents/editor_view.h"
 #include "editing/find_replace.h"
 #include "shown_page_editor.h"
 #include "platform/qt_dialogs.h"
@@ -172,8 +173,9 @@ void ReplaceAllRecoloured(benchmark::State& state) {
     program.replace(at, 5, QStringLiteral("tally"));
   ShownProgram shown(program);
   bench::QuietDialogs dialogs;
-  const bool japanese = false;
-  FindReplace find({shown.editor, dialogs, japanese, [](bool) {}, [&shown] { shown.painter.PaintWholeProgram(); }});
+  EditorView view({.editor = shown.editor});
+  ShownView shownView(view);
+  FindReplace find({shown.editor, shownView, dialogs, [](bool) {}, [&shown] { shown.painter.PaintWholeProgram(); }});
   const FindRequest request{FindRequest::Kind::ReplaceAll, {QStringLiteral("total"), QStringLiteral("count"), true}};
   int replaced = 0;
   for (auto _ : state) {

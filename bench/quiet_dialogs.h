@@ -18,7 +18,7 @@ class QuietDialogs : public Dialogs {
     return std::nullopt;
   }
   OpenFileChoice chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  QString chooseFileToSave(const FileDialogRequest&) override { return {}; }
+  SaveFileChoice chooseFileToSave(const FileDialogRequest&) override { return {}; }
   QString chooseFolder(const QString&, const QString&) override { return {}; }
   std::optional<QFont> chooseFont(const QFont&, const std::function<void(const QFont&)>&) override {
     return std::nullopt;

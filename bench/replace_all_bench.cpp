@@ -7,11 +7,10 @@
 // draw it. The recolouring that follows belongs
 // to the window and is timed by colour_repaint_bench; here the recolour
 // callback does nothing.
-//
-// TextOnly times the search and the new text without the editor.
 #include "offscreen_main.h"
 #include "quiet_dialogs.h"
 
+#include "documents/editor_view.h"
 #include "editing/find_replace.h"
 #include "editor/editor_control.h"
 
@@ -57,8 +56,9 @@ void ReplaceAllInEditor(benchmark::State& state) {
   editor.widget()->resize(900, 700);
   window.show();
   wrenpad::bench::QuietDialogs dialogs;
-  const bool japanese = false;
-  FindReplace find({editor, dialogs, japanese, [](bool) {}, [] { /* the window's work */ }});
+  wrenpad::EditorView view({.editor = editor});
+  wrenpad::ShownView shownView(view);
+  FindReplace find({editor, shownView, dialogs, [](bool) {}, [] { /* the window's work */ }});
   const FindRequest request{FindRequest::Kind::ReplaceAll,
                             {QStringLiteral("needle"), QStringLiteral("thread"), matchCase}};
   for (auto _ : state) {
@@ -75,19 +75,6 @@ void ReplaceAllInEditor(benchmark::State& state) {
 }
 BENCHMARK(ReplaceAllInEditor)->ArgName("match_case")->Arg(0)->Arg(1)
     ->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void TextOnly(benchmark::State& state) {
-  const QString text = GeneratedText();
-  const QString what = QStringLiteral("needle");
-  for (auto _ : state) {
-    const auto hits = wrenpad::FindOccurrences(text, what, Qt::CaseInsensitive, 0, text.size(),
-                                               text.size());
-    const QString result = wrenpad::ReplaceAt(text, hits, what.size(), QStringLiteral("thread"));
-    benchmark::DoNotOptimize(result.constData());
-    state.counters["replaced"] = double(hits.size());
-  }
-}
-BENCHMARK(TextOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -9,7 +9,7 @@ PACKAGES="
   qt6-webengine-dev
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev libjpeg-dev zlib1g-dev libuchardet-dev
+  libpng-dev libjpeg-dev zlib1g-dev libuchardet-dev libtidy-dev tidy
   fonts-ipafont-gothic fonts-noto-cjk fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool xterm imagemagick
   xdg-utils shared-mime-info desktop-file-utils lintian appstream

@@ -22,6 +22,17 @@
     </message>
 </context>
 <context>
+    <name>BracketMatching</name>
+    <message>
+        <source>No matching bracket or tag was found near the caret.</source>
+        <translation>カーソルの近くに対応する括弧やタグが見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>This bracket or tag has no partner.</source>
+        <translation>この括弧やタグには対応する相手がありません。</translation>
+    </message>
+</context>
+<context>
     <name>CgiLogWatch</name>
     <message>
         <source>The error log "%1" cannot be read; the script's errors will not be shown.</source>
@@ -379,6 +390,10 @@ See "wrenpad --help".
         <translation>中央揃え</translation>
     </message>
     <message>
+        <source>Chec&amp;k Page</source>
+        <translation>ページのチェック(&amp;K)</translation>
+    </message>
+    <message>
         <source>CheckBo&amp;x</source>
         <translation>チェックボックス(&amp;X)</translation>
     </message>
@@ -442,6 +457,10 @@ See "wrenpad --help".
     <message>
         <source>Font</source>
         <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Go to &amp;Matching Bracket</source>
+        <translation>対応する括弧へ移動(&amp;M)</translation>
     </message>
     <message>
         <source>HT&amp;ML</source>
@@ -582,6 +601,10 @@ See "wrenpad --help".
     <message>
         <source>Select Default &amp;Folder</source>
         <translation>既定のフォルダの選択(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Select to Matching Brac&amp;ket</source>
+        <translation>対応する括弧まで選択(&amp;K)</translation>
     </message>
     <message>
         <source>Single &amp;Line Text Area</source>
@@ -949,6 +972,213 @@ It is still in the dialog; save it to another file with Load or New.</source>
     <message>
         <source>compiler</source>
         <translation>コンパイラ</translation>
+    </message>
+</context>
+<context>
+    <name>PageCheck</name>
+    <message>
+        <source>%1: the name "%2" is already used by another element.</source>
+        <translation>%1: 名前 "%2" はすでに別の要素で使われています。</translation>
+    </message>
+    <message>
+        <source>%1: "%3" is not a valid value of the attribute "%2".</source>
+        <translation>%1: "%3" は属性 "%2" の値として正しくありません。</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand inside another %1.</source>
+        <translation>%1 の中に %1 を入れることはできません。</translation>
+    </message>
+    <message>
+        <source>This &lt;%1&gt; was probably meant to be the end tag &lt;/%1&gt;.</source>
+        <translation>この &lt;%1&gt; は終了タグ &lt;/%1&gt; の書き間違いのようです。</translation>
+    </message>
+    <message>
+        <source>Something follows the end of &lt;body&gt;.</source>
+        <translation>&lt;body&gt; の終わりより後に内容があります。</translation>
+    </message>
+    <message>
+        <source>%1 does not belong here and is left out.</source>
+        <translation>%1 はここに置けないため、無視されます。</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE&gt; must come before every element.</source>
+        <translation>&lt;!DOCTYPE&gt; はすべての要素より前に書きます。</translation>
+    </message>
+    <message>
+        <source>%1 is not closed, or holds something it may not hold.</source>
+        <translation>%1 が閉じられていないか、入れられない内容を含んでいます。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used in %2.</source>
+        <translation>%1 は %2 では使えません。</translation>
+    </message>
+    <message>
+        <source>&lt;style&gt; belongs in &lt;head&gt;, not in &lt;body&gt;.</source>
+        <translation>&lt;style&gt; は &lt;body&gt; ではなく &lt;head&gt; に書きます。</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; is missing here; it is taken as if written.</source>
+        <translation>ここに &lt;%1&gt; がないため、書かれているものとみなします。</translation>
+    </message>
+    <message>
+        <source>%1: "%2" cannot be the name of an attribute.</source>
+        <translation>%1: "%2" は属性名として使えません。</translation>
+    </message>
+    <message>
+        <source>A comment holds "--" inside it.</source>
+        <translation>コメントの中に "--" があります。</translation>
+    </message>
+    <message>
+        <source>The &lt;!DOCTYPE&gt; cannot be read and is ignored.</source>
+        <translation>&lt;!DOCTYPE&gt; の書き方が正しくないため、無視されます。</translation>
+    </message>
+    <message>
+        <source>%1: the attribute "%2" cannot be used in %3.</source>
+        <translation>%1: 属性 "%2" は %3 では使えません。</translation>
+    </message>
+    <message>
+        <source>%1: the attribute "%2" has no value.</source>
+        <translation>%1: 属性 "%2" に値がありません。</translation>
+    </message>
+    <message>
+        <source>%1 needs the attribute "%2".</source>
+        <translation>%1 には属性 "%2" が必要です。</translation>
+    </message>
+    <message>
+        <source>The page does not begin with &lt;!DOCTYPE ...&gt;.</source>
+        <translation>ページの先頭に &lt;!DOCTYPE ...&gt; がありません。</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; should come before %2.</source>
+        <translation>%2 の前に &lt;/%1&gt; が必要です。</translation>
+    </message>
+    <message>
+        <source>The end tag &lt;/%1&gt; is missing.</source>
+        <translation>終了タグ &lt;/%1&gt; がありません。</translation>
+    </message>
+    <message>
+        <source>%1: an attribute value lacks its closing quote mark.</source>
+        <translation>%1: 属性の値を閉じる引用符がありません。</translation>
+    </message>
+    <message>
+        <source>The value of the attribute "%1" is not in quote marks.</source>
+        <translation>属性 "%1" の値が引用符で囲まれていません。</translation>
+    </message>
+    <message>
+        <source>The character reference "%1" should end with ";".</source>
+        <translation>文字参照 "%1" の最後には ";" が必要です。</translation>
+    </message>
+    <message>
+        <source>The start tag &lt;%1&gt; is missing.</source>
+        <translation>開始タグ &lt;%1&gt; がありません。</translation>
+    </message>
+    <message>
+        <source>The page has no &lt;title&gt;.</source>
+        <translation>ページに &lt;title&gt; がありません。</translation>
+    </message>
+    <message>
+        <source>%1 stands inside another %1 that already does the same.</source>
+        <translation>%1 が、同じ働きをする別の %1 の中にあります。</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; does not close the element open here: the tags cross.</source>
+        <translation>&lt;/%1&gt; はここで開いている要素を閉じていません（タグが交差しています）。</translation>
+    </message>
+    <message>
+        <source>%1 is out of date and is taken as %2.</source>
+        <translation>%1 は古い要素のため、%2 として扱われます。</translation>
+    </message>
+    <message>
+        <source>%1: the attribute "%2" is not in the HTML standard.</source>
+        <translation>%1: 属性 "%2" はHTMLの規格にありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not in the HTML standard.</source>
+        <translation>%1 はHTMLの規格にない要素です。</translation>
+    </message>
+    <message>
+        <source>%1 was dropped from HTML5.</source>
+        <translation>%1 はHTML5で廃止されました。</translation>
+    </message>
+    <message>
+        <source>%1: the attribute "%3" is written twice; the value "%2" is not used.</source>
+        <translation>%1: 属性 "%3" が二度書かれているため、値 "%2" は使われません。</translation>
+    </message>
+    <message>
+        <source>An attribute value seems to lack a quote mark.</source>
+        <translation>属性の値の引用符が欠けているようです。</translation>
+    </message>
+    <message>
+        <source>%1 may not stand inside &lt;%2&gt;.</source>
+        <translation>%1 は &lt;%2&gt; の中に置けません。</translation>
+    </message>
+    <message>
+        <source>There are more &lt;%1&gt; elements than allowed.</source>
+        <translation>&lt;%1&gt; 要素が許される数より多くあります。</translation>
+    </message>
+    <message>
+        <source>There are more &lt;%1&gt; elements than allowed in &lt;%2&gt;.</source>
+        <translation>&lt;%2&gt; の中の &lt;%1&gt; 要素が許される数より多くあります。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 の中身が空です。</translation>
+    </message>
+    <message>
+        <source>A lone "&amp;" should be written "&amp;amp;".</source>
+        <translation>"&amp;" だけを書くときは "&amp;amp;" と書きます。</translation>
+    </message>
+    <message>
+        <source>The page ends inside %1.</source>
+        <translation>%1 の途中でページが終わっています。</translation>
+    </message>
+    <message>
+        <source>The page ends inside the attributes of %1.</source>
+        <translation>%1 の属性の途中でページが終わっています。</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; has no start tag to close.</source>
+        <translation>&lt;/%1&gt; に対応する開始タグがありません。</translation>
+    </message>
+    <message>
+        <source>&lt;/%1&gt; has no start tag to close inside &lt;%2&gt;.</source>
+        <translation>&lt;%2&gt; の中に &lt;/%1&gt; に対応する開始タグがありません。</translation>
+    </message>
+    <message>
+        <source>%1: an "=" stands where an attribute name belongs.</source>
+        <translation>%1: 属性名を書く場所に "=" があります。</translation>
+    </message>
+    <message>
+        <source>%1 lacks the "&gt;" that ends the tag.</source>
+        <translation>%1 にタグを閉じる "&gt;" がありません。</translation>
+    </message>
+    <message>
+        <source>%1 has a quote mark where none belongs.</source>
+        <translation>%1 に余分な引用符があります。</translation>
+    </message>
+    <message>
+        <source>%1 is not an HTML element.</source>
+        <translation>%1 はHTMLの要素ではありません。</translation>
+    </message>
+    <message>
+        <source>"%1" is no known character reference; a lone "&amp;" should be written "&amp;amp;".</source>
+        <translation>"%1" は文字参照として知られていません。"&amp;" だけを書くときは "&amp;amp;" と書きます。</translation>
+    </message>
+    <message>
+        <source>%1 is taken as &lt;br&gt;.</source>
+        <translation>%1 は &lt;br&gt; として扱われます。</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The page check found no errors and no warnings.</source>
+        <translation>ページのチェックでは、エラーも警告も見つかりませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +1916,10 @@ Wrenpadで開くように変更しますか？</translation>
 <context>
     <name>wrenpad::TBrowser</name>
     <message>
+        <source>&amp;Live</source>
+        <translation>ライブ(&amp;L)</translation>
+    </message>
+    <message>
         <source>Address</source>
         <translation>アドレス</translation>
     </message>
@@ -1706,6 +1940,10 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>移動</translation>
     </message>
     <message>
+        <source>Live preview</source>
+        <translation>ライブプレビュー</translation>
+    </message>
+    <message>
         <source>Not loaded.</source>
         <translation>読み込めませんでした。</translation>
     </message>
@@ -1716,6 +1954,10 @@ Wrenpadで開くように変更しますか？</translation>
     <message>
         <source>Refresh</source>
         <translation>更新</translation>
+    </message>
+    <message>
+        <source>Reloads the page a moment after you stop typing in the editor, at the place it is scrolled to</source>
+        <translation>エディタでの入力が止まると、少しおいてページを読み込み直します。スクロール位置はそのまま保ちます</translation>
     </message>
     <message>
         <source>The page view stopped; Refresh loads the page again.</source>
@@ -2279,8 +2521,8 @@ Wrenpadで開くように変更しますか？</translation>
         <translation>HTML作成用ツールバー</translation>
     </message>
     <message>
-        <source>What the compiler printed; a double click on a line goes to the place it names.</source>
-        <translation>コンパイラの出力です。行をダブルクリックすると、その行が示す場所へ移動します。</translation>
+        <source>What the compiler or the page check reported; a double click on a line goes to the place it names.</source>
+        <translation>コンパイラやページのチェックの報告です。行をダブルクリックすると、その行が示す場所へ移動します。</translation>
     </message>
     <message>
         <source>line number</source>

@@ -35,6 +35,12 @@ ProgramPainter::ProgramPainter(ColouringContext context) : c_(context) {}
 
 LanguageMode ProgramPainter::mode() const { return languageModeFrom(c_.settings.PL); }
 
+std::optional<LineState> ProgramPainter::stateAtLineStart(int line) const {
+  if (line <= 0) return LineState::Code;
+  if (!statesFollowText() || line > int(states_.size())) return std::nullopt;
+  return states_[std::size_t(line - 1)];
+}
+
 bool ProgramPainter::LoadKeywordList(LanguageMode mode, const QStringList& folders) {
   const QString name = mode == LanguageMode::Cpp || mode == LanguageMode::Java ? QStringLiteral("KeyWords_cpp.ini")
                                                                                : QStringLiteral("KeyWords_pas.ini");

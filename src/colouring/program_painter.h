@@ -45,6 +45,9 @@ class ProgramPainter {
   bool hasMarkedLines() const { return markFirst_ >= 0 || scriptMarked_; }
 
   LanguageMode mode() const;
+  // What the colouring found open at the start of `line` (a comment, a
+  // string), while its line states follow the text; nothing otherwise.
+  std::optional<LineState> stateAtLineStart(int line) const;
 
  private:
   bool statesFollowText() const;

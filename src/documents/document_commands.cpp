@@ -221,8 +221,10 @@ bool DocumentCommands::writeInChosenFormat(const QString& name, const SaveFormat
   return written;
 }
 
-std::optional<QByteArray> DocumentCommands::bytesForCopy(const QString& name) {
-  const std::optional<Output> output = outputFor(name, normalizeDocumentText(c_.editor.text()));
+std::optional<QByteArray> DocumentCommands::bytesForCopy(const QString& name, bool mayAsk) {
+  const QString text = normalizeDocumentText(c_.editor.text());
+  if (!mayAsk && !writtenWithoutQuestions(text)) return std::nullopt;
+  const std::optional<Output> output = outputFor(name, text);
   if (!output) return std::nullopt;
   return output->bytes;
 }

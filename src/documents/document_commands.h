@@ -69,8 +69,9 @@ class DocumentCommands {
   bool WriteCopyFile(const QString& name);
   // The bytes such a copy at `name` holds, for a caller that writes it
   // itself; nothing when the user stops it (as a save, it asks about
-  // characters the output code cannot hold).
-  std::optional<QByteArray> bytesForCopy(const QString& name);
+  // characters the output code cannot hold). Without `mayAsk`, nothing
+  // instead of a question: for copies written while the user types.
+  std::optional<QByteArray> bytesForCopy(const QString& name, bool mayAsk = true);
   void SelectDocumentFont(const QString& text);
   // The document stops being the file it was read from: it is written as a
   // new document is (see writing_choices.h). New, and a page made from a text.
@@ -149,6 +150,7 @@ class DocumentCommands {
   SaveFormat currentSaveFormat(const QString& text) const;
   bool writeInChosenFormat(const QString& name, const SaveFormat& format, const SaveFormat& current);
   TextEncoding outputEncoding(const QString& text) const;
+  bool writtenWithoutQuestions(const QString& text) const;
   TextForm writingForm(const QString& text) const;
   void keepWrittenLineEnd(const QString& text);
   std::optional<Output> utf8Instead(const QString& text, TextEncoding target, const TextForm& form,

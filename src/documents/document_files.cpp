@@ -249,6 +249,15 @@ std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QStrin
   return output;
 }
 
+// Whether writing `text` asks nothing: no binary file's bytes, and every
+// character held by the code it goes out in.
+bool DocumentCommands::writtenWithoutQuestions(const QString& text) const {
+  if (loaded_.binary) return false;
+  const QString declaration = chosenDeclaration(text);
+  const QString declared = declaration.isEmpty() ? text : withDeclaredCharset(text, declaration);
+  return encodeDocument(declared, outputEncoding(declared), writingForm(declared)).firstUnencodable < 0;
+}
+
 std::optional<DocumentCommands::Output> DocumentCommands::encodedOutput(const QString& name,
                                                                         const QString& text) {
   const TextEncoding target = outputEncoding(text);

@@ -188,6 +188,19 @@ class EditorControl : public QObject {
   void scrollLines(int lines);            // EM_LINESCROLL
   void scrollCaretIntoView();
 
+  // Background marks over stretches of text, drawn by the widget apart from
+  // the document: no format, no change event, no undo step, no modified
+  // flag. Each layer is replaced on its own and every layer's marks show
+  // together. A mark moves with edits made before it.
+  enum class MarkLayer { Brackets = 1 };
+  struct TextMark {
+    int start = 0;  // control position
+    int length = 0;
+    QColor background;
+  };
+  void setTextMarks(MarkLayer layer, const std::vector<TextMark>& marks);
+  std::vector<TextMark> textMarks(MarkLayer layer) const;
+
   // Revision of the text: changes whenever the characters change.
   quint64 revision() const { return revision_; }
   // The last change of the text in the program's positions, when the kept

@@ -132,6 +132,13 @@ std::optional<SourcePlace> PascalMessagePlace(const QString& line) {
   return placeFrom(match);
 }
 
+std::optional<SourcePlace> BareMessagePlace(const QString& line) {
+  static const QRegularExpression place(QStringLiteral("^(\\d+):(\\d+): "));
+  const QRegularExpressionMatch match = place.match(line);
+  if (!match.hasMatch()) return std::nullopt;
+  return SourcePlace{QString(), match.captured(1).toInt(), match.captured(2).toInt()};
+}
+
 bool NamesDocument(const QString& file, const QString& sourcePath) {
   if (file.isEmpty() || sourcePath.isEmpty()) return false;
   const QFileInfo source(sourcePath);
@@ -141,6 +148,8 @@ bool NamesDocument(const QString& file, const QString& sourcePath) {
 
 MessageTarget MessageJumpTarget(const QString& line, int lineIndex, LanguageMode mode,
                                 ToolProfile profile, const QString& sourcePath) {
+  if (const std::optional<SourcePlace> place = BareMessagePlace(line))
+    return MessageJump{place->line, std::max(0, place->column - 1)};
   if (profile == ToolProfile::Linux && mode != LanguageMode::Perl) {
     const bool pascal = mode == LanguageMode::Pascal;
     return documentTarget(pascal ? PascalMessagePlace(line) : GnuMessagePlace(line), sourcePath);

@@ -56,13 +56,18 @@ std::optional<SourcePlace> GnuMessagePlace(const QString& line);
 // Free Pascal: "file(7,12) Error: ..." or "file(7) Fatal: ...".
 std::optional<SourcePlace> PascalMessagePlace(const QString& line);
 
+// A message that names no file: "12:5: error: ..." (the page check's). It
+// names a line of the document itself, whatever the language and its tools.
+std::optional<SourcePlace> BareMessagePlace(const QString& line);
+
 // Whether `file`, as a tool run in the source's folder printed it (relative
 // to that folder, or absolute), is the document `sourcePath`.
 bool NamesDocument(const QString& file, const QString& sourcePath);
 
 // Reads pane line number `lineIndex` (0-based), whose text is `line`.
 // `sourcePath` is the document's full file name (Java messages start with
-// it). The Windows tools' rules: a message without a readable place sends
+// it). A line without a file name (BareMessagePlace) is a jump in every
+// language, its column counted from 1. The Windows tools' rules: a message without a readable place sends
 // the caret to the line numbered like the pane line's index, three
 // characters in, where the tool's rules say so; otherwise the number that
 // cannot be read is given back. The compilers here: only a place in the

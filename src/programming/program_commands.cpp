@@ -366,6 +366,14 @@ void ProgramCommands::CMsgWindowDblClick() {
   if (const auto* place = std::get_if<MessageJump>(&target)) jumpTo(*place);
 }
 
+void ProgramCommands::jumpToMessageLine(int index) {
+  const QTextBlock line = c_.pane.document()->findBlockByNumber(index);
+  if (!line.isValid()) return;
+  c_.pane.setTextCursor(QTextCursor(line));
+  c_.pane.ensureCursorVisible();
+  CMsgWindowDblClick();
+}
+
 void ProgramCommands::jumpTo(const MessageJump& place) {
   c_.tools.GoToLine(place.line, place.column);
   c_.host.markErrorLine(c_.editor.lineFromPosition(c_.editor.selStart()));

@@ -92,6 +92,9 @@ class ProgramCommands {
   void Timer3Timer();
   void CMsgWindowDblClick();
   void CMsgWindowClick();
+  // The pane's caret to its line `index` (0-based), shown, and the document's
+  // caret to the place that line names, as a double click on it does.
+  void jumpToMessageLine(int index);
 
   LanguageMode languageMode() const;
   bool isCompiling() const { return compiler_.isRunning(); }

@@ -68,6 +68,8 @@ struct Settings {
   bool LineNumbersText = false;
   bool LineNumbersPage = false;
   bool LineNumbersProgram = true;
+  // The preview window reloads the page a moment after typing stops.
+  bool LivePreview = false;
 
   friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -156,10 +156,11 @@ const std::array kKeys{
     Key{u"LineNumbersText", Flag{&Settings::LineNumbersText}},
     Key{u"LineNumbersPage", Flag{&Settings::LineNumbersPage}},
     Key{u"LineNumbersProgram", Flag{&Settings::LineNumbersProgram}},
+    Key{u"LivePreview", Flag{&Settings::LivePreview}},
 };
 
 // The order in which the keys are written to a file that has none yet.
-const std::array<QStringView, 43> kWritingOrder{
+const std::array<QStringView, 44> kWritingOrder{
     u"FontSize",        u"CodingFontSize",  u"CodingFontCharset", u"PL",
     u"DefFontCharset",  u"DefFontSize",     u"Browser",           u"DefFontName",
     u"IniPath",         u"MacroFile",       u"Dictionary",        u"DefaultFolder",
@@ -170,7 +171,7 @@ const std::array<QStringView, 43> kWritingOrder{
     u"Realization",     u"MultiUndo",       u"BGColor",           u"TabWidth",
     u"AppletWidth",     u"AppletHeight",    u"Height",            u"Width",
     u"Top",             u"Left",            u"OutputCode",        u"NewDocumentsCRLF",
-    u"LineNumbersText", u"LineNumbersPage", u"LineNumbersProgram",
+    u"LineNumbersText", u"LineNumbersPage", u"LineNumbersProgram", u"LivePreview",
 };
 static_assert(kWritingOrder.size() == kKeys.size());
 

@@ -7,6 +7,7 @@
 #include "documents/document_view.h"
 #include "documents/undo_commands.h"
 #include "documents/writing_choices.h"
+#include "editing/bracket_highlight.h"
 #include "editing/editing_tools.h"
 #include "editing/find_replace.h"
 #include "editing/macro_replace.h"
@@ -108,6 +109,10 @@ const CommandRow kCommands[] = {
      {ToolBar::Main, 9, "tbFind", QT_TRANSLATE_NOOP("CommandTable", "Find"), kGapBefore}, [](TMain& w) { w.findReplace().mmFindClick(); }},
     {1, "mmReplace", QT_TRANSLATE_NOOP("CommandTable", "R&eplace..."), "Ctrl+R", kNone,
      {ToolBar::Main, 10, "tbReplace", QT_TRANSLATE_NOOP("CommandTable", "Replace")}, [](TMain& w) { w.findReplace().mmReplaceClick(); }},
+    {1, "mmGoToMatchingBracket", QT_TRANSLATE_NOOP("CommandTable", "Go to &Matching Bracket"), "Ctrl+]", kNone,
+     {}, [](TMain& w) { w.bracketMatching().goToMatch(); }},
+    {1, "mmSelectToMatchingBracket", QT_TRANSLATE_NOOP("CommandTable", "Select to Matching Brac&ket"), "Ctrl+Shift+]", kNone,
+     {}, [](TMain& w) { w.bracketMatching().selectToMatch(); }},
     {1, "mmGoToLine", QT_TRANSLATE_NOOP("CommandTable", "&Go to Line..."), "Ctrl+G", kSeparatorAfter,
      {}, [](TMain& w) { w.goToLineNumberBox(); }},
     {1, "mmFont", QT_TRANSLATE_NOOP("CommandTable", "F&ont"), "", kNone,
@@ -181,6 +186,8 @@ const CommandRow kCommands[] = {
      {ToolBar::Html, 2, "tbHTMLfont", QT_TRANSLATE_NOOP("CommandTable", "Font")}, [](TMain& w) { w.mmHTMLFontClick(); }, nullptr, inPage},
     {1, "mmRepaintTags", QT_TRANSLATE_NOOP("CommandTable", "Repaint Ta&gs"), "", kNone,
      {ToolBar::Html, 13, "tbRepaint", QT_TRANSLATE_NOOP("CommandTable", "Repaint"), kGapBefore}, [](TMain& w) { w.painter().mmRepaintTagsClick(); }, nullptr, inPage},
+    {1, "mmCheckPage", QT_TRANSLATE_NOOP("CommandTable", "Chec&k Page"), "F8", kNone,
+     {}, [](TMain& w) { w.mmCheckPageClick(); }, nullptr, inPage},
 
     // C/C++
     // The captions of the menu and its first item follow the language (UpdateCodingMenu).

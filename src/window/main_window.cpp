@@ -31,6 +31,7 @@
 #include "platform/qt_dialogs.h"
 #include "platform/window_placement.h"
 #include "text/translation.h"
+#include "programming/page_check_command.h"
 #include "programming/program_commands.h"
 #include "programming/snippet_commands.h"
 #include "programming/tool_profile.h"
@@ -331,6 +332,7 @@ void TMain::EditorChange() {
   qCInfo(lcWindow) << "text changed";
   programPainter().noteTextChanged();
   editorEvents().EditorChange();
+  preview().textChanged();
 }
 
 void TMain::Timer2Timer() {
@@ -339,6 +341,13 @@ void TMain::Timer2Timer() {
   // the last template expansion.
   programPainter().PaintMarkedLines();
   templates().paintPendingExpansion();
+}
+
+void TMain::mmCheckPageClick() {
+  // The pane first, so the jump scrolls the editor as it will be shown.
+  checkedPageMode_ = document_.DocumentMode;
+  showCommandStates();
+  pageCheck().mmCheckPageClick();
 }
 
 void TMain::PopupMenu1Popup() {
@@ -478,6 +487,7 @@ void TMain::beginDocument() {
   caretFlags_ = CaretContextFlags{};
   Editor->setReadOnly(false);
   Gutter->setErrorLine(std::nullopt);
+  checkedPageMode_.reset();
   // A page's background belonged to that page: each document starts on the user's own.
   Editor->setBackground(QColorOf(RgbOfWindowsColour(settings_.BGColor)));
   showCommandStates();
@@ -486,7 +496,8 @@ void TMain::beginDocument() {
 void TMain::showCommandStates() {
   if (commands_) commands_->showStates({document_, settings_, session_, marks_});
   if (CMsgWindow) {
-    const bool shown = featuresOf(document_.DocumentMode).messagePane;
+    if (checkedPageMode_ != document_.DocumentMode) checkedPageMode_.reset();
+    const bool shown = featuresOf(document_.DocumentMode).messagePane || checkedPageMode_;
     // Messages quote the program in the face the program is shown in.
     if (shown) CMsgWindow->showCodeIn(programFace(settings_.CodingFontName));
     CMsgWindow->setVisible(shown);

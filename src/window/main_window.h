@@ -149,6 +149,9 @@ class TMain : public QMainWindow,
   // The line-number gutter on or off for documents of the kind shown.
   void mmShowLineNumbersClick();
   void mmHTMLFontClick();
+  // HTML > Check Page: the message pane shows the findings; it stays on show
+  // for this page until its mode changes or another document begins.
+  void mmCheckPageClick();
   void PopupMenu1Popup();
   void Timer1Timer();
   void Timer2Timer();
@@ -231,6 +234,7 @@ class TMain : public QMainWindow,
   HtmlCommands& htmlCommands() { return subsystems_->htmlCommands(); }
   EditingTools& editingTools() { return subsystems_->editingTools(); }
   ProgramCommands& programs() { return subsystems_->programs(); }
+  PageCheckCommand& pageCheck() { return subsystems_->pageCheck(); }
   FindReplace& findReplace() { return subsystems_->findReplace(); }
   MacroReplace& macros() { return subsystems_->macros(); }
   TemplateCommands& templates() { return subsystems_->templates(); }
@@ -245,6 +249,7 @@ class TMain : public QMainWindow,
   BoxCommand& boxes() { return subsystems_->boxes(); }
   TextToHtmlCommand& textToHtml() { return subsystems_->textToHtml(); }
   DictionaryCommand& dictionary() { return subsystems_->dictionary(); }
+  BracketMatching& bracketMatching() { return subsystems_->bracketMatching(); }
   THelpSearch& helpWindow() { return *helpSearch_; }
   // The help pages' own viewer; null until a page was shown.
   TBrowser* shownHelpViewer() const { return helpViewer_.get(); }
@@ -316,6 +321,8 @@ class TMain : public QMainWindow,
   ColouringState colouring_;
   CaretContextFlags caretFlags_;
   CommandMarks marks_;
+  // The document mode in which Check Page showed the message pane.
+  std::optional<int> checkedPageMode_;
   // The command objects of the rooms and their forms. They go after the
   // help viewer, which hands links to other sites to the preview command.
   std::unique_ptr<Subsystems> subsystems_;

@@ -171,7 +171,7 @@ void TMain::showCaptions() {
   Editor->widget()->setAccessibleName(tr("Text"));
   LargeView->setAccessibleName(tr("Text"));
   CMsgWindow->setAccessibleName(tr("Messages"));
-  CMsgWindow->setAccessibleDescription(tr("What the compiler printed; a double click on a line goes to the place it names."));
+  CMsgWindow->setAccessibleDescription(tr("What the compiler or the page check reported; a double click on a line goes to the place it names."));
   EnhancedEdit1->setAccessibleName(tr("Line number"));
   EnhancedEdit1->setToolTip(tr("line number"));
   EnhancedEdit1->setAccessibleDescription(tr("Enter goes to the line typed here."));

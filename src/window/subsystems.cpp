@@ -8,6 +8,7 @@
 #include "documents/document_host.h"
 #include "documents/editor_view.h"
 #include "documents/shell_integration.h"
+#include "editing/bracket_highlight.h"
 #include "editing/dictionary.h"
 #include "platform/font_substitution.h"
 #include "editing/editing_context.h"
@@ -39,6 +40,7 @@
 #include "page/preview/page_preview.h"
 #include "platform/dialogs.h"
 #include "platform/program_launcher.h"
+#include "programming/page_check_command.h"
 #include "programming/program_commands.h"
 #include "programming/snippet_commands.h"
 #include "programming/terminal.h"
@@ -49,6 +51,8 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -121,6 +125,13 @@ void Subsystems::createColouringAndEditing() {
   editingTools_ = std::make_unique<EditingTools>(editing);
   editorEvents_->setProgramColouring([this] { programPainter_->PaintAfterKey(); },
                                      [this] { programPainter_->PaintScriptLineAtCaret(); });
+  bracketMatching_ = std::make_unique<BracketMatching>(BracketMatchingContext{
+      .editor = c_.editor, .document = c_.document, .settings = c_.settings,
+      .stateAtLineStart = [this](int line) { return programPainter_->stateAtLineStart(line); },
+      .showNote =
+          [this](const QString& note) {
+            if (auto* window = qobject_cast<QMainWindow*>(&c_.window)) window->statusBar()->showMessage(note, 4000);
+          }});
   htmlCommands_ = std::make_unique<HtmlCommands>(HtmlContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .host = c_.editingHost, .document = c_.document,
       .settings = c_.settings, .caret = c_.caret, .marks = c_.marks, .keys = *editorEvents_,
@@ -153,6 +164,8 @@ void Subsystems::createProgramming() {
       .settings = c_.settings, .pane = c_.messagePane, .tools = *editingTools_,
       .completionTimer = c_.completionTimer, .logTimer = c_.logTimer,
       .save = [this] { return documents_->mmSaveClick(); }, .profile = CurrentToolProfile()});
+  pageCheck_ = std::make_unique<PageCheckCommand>(
+      PageCheckContext{.editor = c_.editor, .pane = c_.messagePane, .programs = *programs_});
   snippets_ = std::make_unique<SnippetCommands>(SnippetContext{
       .editor = c_.editor, .dialogs = c_.dialogs, .document = c_.document, .session = c_.session,
       .settings = c_.settings, .files = *documents_,

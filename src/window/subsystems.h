@@ -23,6 +23,7 @@ class LargeTextView;
 }
 
 class BoxCommand;
+class BracketMatching;
 class BrowserWindows;
 class ColouringHost;
 class Dialogs;
@@ -46,6 +47,7 @@ class LargeFiles;
 class LinkCommand;
 class MacroReplace;
 class MessagePane;
+class PageCheckCommand;
 class PagePreview;
 class PageSettings;
 class PreviewHost;
@@ -127,6 +129,7 @@ class Subsystems {
   EditingTools& editingTools() { return *editingTools_; }
   HtmlCommands& htmlCommands() { return *htmlCommands_; }
   ProgramCommands& programs() { return *programs_; }
+  PageCheckCommand& pageCheck() { return *pageCheck_; }
   FindReplace& findReplace() { return *find_; }
   MacroReplace& macros() { return *macros_; }
   TemplateCommands& templates() { return *templates_; }
@@ -144,6 +147,7 @@ class Subsystems {
   TextToHtmlCommand& textToHtml() { return *textToHtml_; }
   DictionaryCommand& dictionary() { return *dictionary_; }
   ShellIntegration& shell() { return *shell_; }
+  BracketMatching& bracketMatching() { return *bracketMatching_; }
 
  private:
   void createColouringAndEditing();
@@ -172,6 +176,7 @@ class Subsystems {
   std::unique_ptr<EditingTools> editingTools_;
   std::unique_ptr<HtmlCommands> htmlCommands_;
   std::unique_ptr<ProgramCommands> programs_;
+  std::unique_ptr<PageCheckCommand> pageCheck_;
   std::unique_ptr<FindReplace> find_;
   std::unique_ptr<MacroReplace> macros_;
   std::unique_ptr<TemplateCommands> templates_;
@@ -193,6 +198,8 @@ class Subsystems {
   std::unique_ptr<TextToHtmlCommand> textToHtml_;
   std::unique_ptr<DictionaryCommand> dictionary_;
   std::unique_ptr<ShellIntegration> shell_;
+  // Reads the program colouring's line states: it goes first.
+  std::unique_ptr<BracketMatching> bracketMatching_;
 };
 
 }  // namespace wrenpad

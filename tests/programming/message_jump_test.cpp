@@ -79,5 +79,13 @@ TEST(MessageJump, PascalLinesGiveLineAndColumn) {
   EXPECT_FALSE(IsPascalError("Fatal: Compilation aborted"));
 }
 
+// The page check's lines name no file: a place in the document whatever the
+// language and its tools.
+TEST(MessageJump, LinesWithoutAFileGoToTheDocumentInEveryLanguage) {
+  for (const ToolProfile profile : {ToolProfile::Windows, ToolProfile::Linux})
+    for (const LanguageMode mode : {LanguageMode::Cpp, LanguageMode::Java, LanguageMode::Perl, LanguageMode::Pascal})
+      EXPECT_EQ(jump("12:5: エラー: <zz> はHTMLの要素ではありません。", mode, profile), to(12, 4));
+}
+
 }  // namespace
 }  // namespace wrenpad

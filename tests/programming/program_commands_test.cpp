@@ -13,6 +13,7 @@
 #include "language/message_table.h"
 #include "programming/http_get.h"
 #include "programming/message_pane.h"
+#include "programming/page_check_command.h"
 #include "programming/programming_options.h"
 #include "settings/settings.h"
 #include "support/scripted_dialogs.h"
@@ -366,6 +367,29 @@ TEST_F(ProgramCommandsTest, AnErrorOutsideTheDocumentStaysInThePaneAndTheCaretSt
   EXPECT_EQ(caretLine(), 4);
   EXPECT_EQ(host.errorLine, std::nullopt);
   EXPECT_TRUE(pane.textCursor().block().text().startsWith("helpers.pas(5,"));
+}
+
+// Check Page: a pane line per finding, the caret on the first error's
+// character though a warning comes first, a double click on a line goes to
+// its place whatever the Coding language, and a clean page gets one line.
+TEST_F(ProgramCommandsTest, CheckPageListsTheFindingsAndGoesToTheFirstError) {
+  settings.PL = std::int8_t(LanguageMode::Pascal);
+  PageCheckCommand check({editor, pane, commands});
+  editor.setText(QString::fromUtf8("<!DOCTYPE html>\r\n<title>t</title>\r\n<p>漢字\t</b>\r\n<p>仮名<zz>x</p>\r\n"));
+  check.mmCheckPageClick();
+  const QStringList lines = pane.toPlainText().split('\n');
+  ASSERT_EQ(lines.size(), 4) << paneText();
+  EXPECT_EQ(lines[1], "3:7: warning: </b> does not belong here and is left out.");
+  EXPECT_EQ(lines[2], "4:6: error: <zz> is not an HTML element.");
+  EXPECT_EQ(pane.textCursor().blockNumber(), 2);
+  const auto column = [this] { return editor.selStart() - editor.positionOfLine(caretLine() - 1) + 1; };
+  EXPECT_EQ(std::pair(caretLine(), column()), std::pair(4, 6));
+  doubleClickLine(1);
+  EXPECT_EQ(std::pair(caretLine(), column()), std::pair(3, 7));
+
+  editor.setText("<!DOCTYPE html>\r\n<html><head><title>t</title></head>\r\n<body><p>x</p></body></html>\r\n");
+  check.mmCheckPageClick();
+  EXPECT_EQ(paneText(), "The page check found no errors and no warnings.");
 }
 
 }  // namespace

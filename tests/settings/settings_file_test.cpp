@@ -61,7 +61,7 @@ Settings everyKeyChanged() {
   s.AppletWidth = 640;  s.AppletHeight = 480;  s.AutoBR = false;  s.Height = 500;
   s.Width = 900;  s.Top = -20;  s.Left = 1930;  s.MultiUndo = false;
   s.OutputCode = 1;  s.NewDocumentsCRLF = true;  s.LineNumbersText = true;
-  s.LineNumbersPage = true;  s.LineNumbersProgram = false;
+  s.LineNumbersPage = true;  s.LineNumbersProgram = false;  s.LivePreview = true;
   return s;
 }
 
@@ -113,14 +113,14 @@ TEST(SettingsFile, WritingKeepsTheLinesOfOtherSectionsAndKeys) {
   const QStringList lines = QString::fromUtf8(ini.toBytes()).split("\r\n");
   EXPECT_EQ(lines.mid(0, 6), QStringList({"[KeepFileNames]", "FileName1=..\\a.txt", "[settings]",
                                           "; mine", "Unknown=kept", "jpn=0"}));
-  EXPECT_EQ(lines.size(), 6 + 42 + 1);  // one line per other key, then the final break
+  EXPECT_EQ(lines.size(), 6 + 43 + 1);  // one line per other key, then the final break
 }
 
 TEST(SettingsFile, BrokenValuesTakeDefaultsOrAreClamped) {
   const Settings s = readText(
       "junk without equals\n[Settings\n[Settings]\n=7\nFontSize=300\nTabWidth=-1000\n"
       "DefFontSize=99999999999\nCodingFontSize=abc\nPL=\nBrowser=1.5\nJpn=yes\nEUC=-2\n"
-      "BGColor=-1\nAppletWidth=0x10\nWidth=0\nHeight=1e3\nTop=99999999\nLeft=+10\n");
+      "BGColor=-1\nAppletWidth=0x10\nWidth=0\nHeight=1e3\nTop=99999999\nLeft=+10\nLivePreview=on\n");
   EXPECT_EQ(s.FontSize, 127);
   EXPECT_EQ(s.TabWidth, -128);
   EXPECT_EQ(s.DefFontSize, 11);
@@ -131,6 +131,7 @@ TEST(SettingsFile, BrokenValuesTakeDefaultsOrAreClamped) {
   EXPECT_TRUE(s.EUC);
   EXPECT_EQ(s.BGColor, 0xFFFFFFu);
   EXPECT_EQ(s.AppletWidth, 300);
+  EXPECT_FALSE(s.LivePreview);
   EXPECT_EQ(QRect(s.Left, s.Top, s.Width, s.Height), QRect(10, 180, 1280, 720));
 }
 

@@ -4,6 +4,7 @@
 // only, a double click in it marks the line beside the text, and another
 // document takes the mark away. The commands' own logic is tested on a
 // fake host in the programming room.
+#include "documents/document_kind.h"
 #include "editor/line_number_gutter.h"
 #include "programming/message_pane.h"
 #include "programming/program_commands.h"
@@ -69,6 +70,30 @@ TEST_F(ProgramWiring, MenusPaneAndMarkFollowTheDocument) {
   open("other.cpp", "int main() { return 0; }\r\n");
   EXPECT_EQ(gutter.errorLine(), std::nullopt);
   EXPECT_TRUE(dialogs.asked.isEmpty()) << dialogs.asked.join("\n").toStdString();
+}
+
+// Check Page (F8) shows the pane on a page, the caret on the error though a
+// warning comes first; the pane goes with the page's mode, and stays gone
+// when the mode comes back, and with the next document.
+TEST_F(ProgramWiring, CheckPageShowsThePaneForThePageOnly) {
+  auto* pane = main->findChild<MessagePane*>("CMsgWindow");
+  for (const bool nextDocument : {false, true}) {
+    open("page.htm", "<!DOCTYPE html>\r\n<title>t</title>\r\n<p>x<zz>y</p>\r\n");
+    EXPECT_EQ(item("mmCheckPage")->shortcut(), QKeySequence(Qt::Key_F8));
+    item("mmCheckPage")->trigger();
+    EXPECT_TRUE(pane->isVisible());
+    EXPECT_EQ(main->editor().selStart(), main->editor().positionOfLine(2) + 4) << pane->toPlainText().toStdString();
+    if (nextDocument) {
+      open("notes.txt", "words\r\n");
+    } else {
+      main->document().DocumentMode = kTextMode;
+      main->showCommandStates();
+      EXPECT_FALSE(pane->isVisible());
+      main->document().DocumentMode = kHtmlMode;
+      main->showCommandStates();
+    }
+    EXPECT_FALSE(pane->isVisible());
+  }
 }
 
 }  // namespace

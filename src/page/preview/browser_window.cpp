@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "page/preview/browser_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -16,9 +17,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <cstdio>
 #include <unistd.h>
+#include <utility>
 
 namespace wrenpad {
 
@@ -122,10 +125,14 @@ TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
   Panel1 = new QLabel(ToolBar1);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setMinimumWidth(120);
+  chkLive = new QCheckBox(ToolBar1);
+  chkLive->setObjectName(QStringLiteral("chkLive"));
   ToolBar1->addWidget(edURL);
   ToolBar1->addWidget(btnGo);
   ToolBar1->addWidget(btnRefresh);
   ToolBar1->addWidget(btnBack);
+  liveItem_ = ToolBar1->addWidget(chkLive);
+  liveItem_->setVisible(false);  // the preview's only, not the help viewer's
   ToolBar1->addWidget(Panel1);
   layout->addWidget(ToolBar1);
 
@@ -135,6 +142,12 @@ TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
   HTMLBrowser = view;
   HTMLBrowser->setObjectName(QStringLiteral("HTMLBrowser"));
   layout->addWidget(HTMLBrowser, 1);
+  // A page loaded or reloaded leaves the focus where it is (the editor, as
+  // the page follows the typing), and one that cannot be read shows the
+  // engine's page saying why rather than nothing.
+  QWebEngineSettings* pageSettings = HTMLBrowser->settings();
+  pageSettings->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+  pageSettings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
 
   // Escape closes the window wherever the focus is in it, the page too: the
   // page would take the key for itself and leave the window open. A text
@@ -147,11 +160,11 @@ TBrowser::TBrowser(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(edURL, &QLineEdit::returnPressed, this, [this] { btnGoClick(); });
   connect(btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
   connect(btnBack, &QPushButton::clicked, this, [this] { btnBackClick(); });
-  connect(HTMLBrowser, &QWebEngineView::loadStarted, this, [this] { HTMLBrowserDownloadBegin(); });
-  connect(HTMLBrowser, &QWebEngineView::loadFinished, this, [this](bool ok) {
-    HTMLBrowserDownloadComplete(ok);
-    if (ok) HTMLBrowserNavigateComplete2();
+  connect(chkLive, &QCheckBox::clicked, this, [this](bool on) {
+    if (liveSwitched) liveSwitched(on);
   });
+  connect(HTMLBrowser, &QWebEngineView::loadStarted, this, [this] { HTMLBrowserDownloadBegin(); });
+  connect(HTMLBrowser, &QWebEngineView::loadFinished, this, [this](bool ok) { HTMLBrowserLoadFinished(ok); });
   connect(HTMLBrowser->page(), &QWebEnginePage::renderProcessTerminated, this,
           [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
             if (status != QWebEnginePage::NormalTerminationStatus) showStopped();
@@ -184,6 +197,10 @@ void TBrowser::retranslate() {
   btnGo->setText(tr("Go"));
   btnRefresh->setText(tr("Refresh"));
   btnBack->setText(tr("Back"));
+  chkLive->setText(tr("&Live"));
+  chkLive->setAccessibleName(tr("Live preview"));
+  chkLive->setToolTip(tr("Reloads the page a moment after you stop typing in the editor, at the place it is "
+                         "scrolled to"));
   edURL->setAccessibleName(tr("Address"));
   HTMLBrowser->setAccessibleName(tr("Page"));
 }
@@ -210,6 +227,8 @@ void TBrowser::FormShow() {
   }
   Panel1->clear();
   downloads_ = 0;
+  liveItem_->setVisible(bool(liveOn));
+  if (liveOn) chkLive->setChecked(liveOn());
 }
 
 void TBrowser::closeEvent(QCloseEvent* event) {
@@ -244,6 +263,7 @@ bool TBrowser::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TBrowser::btnGoClick() {
+  keptPlace_.reset();
   HTMLBrowser->load(QUrl::fromUserInput(edURL->text().trimmed(), QDir::currentPath(), QUrl::AssumeLocalFile));
 }
 
@@ -251,11 +271,40 @@ void TBrowser::btnRefreshClick() { HTMLBrowser->reload(); }
 
 // Going back loads a page, which counts as a download of its own.
 void TBrowser::btnBackClick() {
+  keptPlace_.reset();
   HTMLBrowser->back();
   downloads_ -= 2;
 }
 
+// While the preview page is shown: its scroll position is read now, before
+// the reload (a reload that follows one still loading keeps the place read
+// first), and no window is shown, raised or activated.
+void TBrowser::reloadKeepingPlace() {
+  const QString preview = previewFile ? previewFile() : QString();
+  if (preview.isEmpty() || HTMLBrowser->url().toLocalFile() != preview) return;
+  if (!keptPlace_) keptPlace_ = HTMLBrowser->page()->scrollPosition();
+  liveLoad_ = true;
+  HTMLBrowser->reload();
+}
+
+// A live reload goes back to the place kept; one that failed keeps it for
+// the next, and shows the engine's error page meanwhile.
+void TBrowser::HTMLBrowserLoadFinished(bool ok) {
+  HTMLBrowserDownloadComplete(ok);
+  if (!ok) return;
+  if (keptPlace_) {
+    HTMLBrowser->page()->runJavaScript(
+        QStringLiteral("window.scrollTo(%1, %2)").arg(keptPlace_->x()).arg(keptPlace_->y()));
+    keptPlace_.reset();
+  }
+  HTMLBrowserNavigateComplete2();
+}
+
 void TBrowser::HTMLBrowserDownloadBegin() {
+  if (std::exchange(liveLoad_, false)) {
+    Panel1->clear();
+    return;
+  }
   ++downloads_;
   btnBack->setEnabled(downloads_ >= 2);
   Panel1->clear();
@@ -310,6 +359,10 @@ TBrowser& BrowserWindows::browser() {
       if (closed) closed();
     };
     browser_->previewFile = [this] { return previewFile ? previewFile() : QString(); };
+    browser_->liveOn = [this] { return liveOn && liveOn(); };
+    browser_->liveSwitched = [this](bool on) {
+      if (liveSwitched) liveSwitched(on);
+    };
   }
   return *browser_;
 }

@@ -3,17 +3,22 @@
 // TBrowser: the program's own preview window, a web view with an address
 // field, Go, Refresh and Back, and a status text. A page that asks for a new
 // window gets a new preview window of its own. The same window shows the
-// help pages. Escape closes it wherever the focus is, but in a text field
-// of the page.
+// help pages. As the preview it has a Live switch: the page is reloaded in
+// place as the document is typed. Escape closes it wherever the focus is,
+// but in a text field of the page.
 
 #include "page/preview/page_preview.h"
 
+#include <QPointF>
 #include <QRect>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,6 +35,7 @@ class TBrowser : public QWidget, public PreviewWindow {
   bool isShown() const override { return isVisible(); }
   void showAddress(const QString& address) override;
   void refresh() override { btnRefreshClick(); }
+  void reloadKeepingPlace() override;
 
   // Called when the window closes (the preview page is then removed).
   std::function<void()> closed;
@@ -75,6 +81,7 @@ class TBrowser : public QWidget, public PreviewWindow {
   void HTMLBrowserNavigateComplete2();
   QWebEngineView* HTMLBrowserNewWindow2();
   void showStopped();
+  void HTMLBrowserLoadFinished(bool ok);
 
   QWebEngineView* HTMLBrowser;
   QLineEdit* edURL;
@@ -82,7 +89,13 @@ class TBrowser : public QWidget, public PreviewWindow {
   QPushButton* btnRefresh;
   QPushButton* btnBack;
   QLabel* Panel1;
+  QCheckBox* chkLive;
+  QAction* liveItem_;
   int downloads_ = 0;
+  // A live reload: it is no download of its own, and the page goes back to
+  // where it was scrolled once it has loaded.
+  bool liveLoad_ = false;
+  std::optional<QPointF> keptPlace_;
   HelpUse helpUse_;
 };
 
@@ -97,6 +110,9 @@ class BrowserWindows : public PreviewWindow {
   void showAddress(const QString& address) override { browser().showAddress(address); }
   void refresh() override {
     if (browser_) browser_->refresh();
+  }
+  void reloadKeepingPlace() override {
+    if (browser_) browser_->reloadKeepingPlace();
   }
   // Closes the preview window and the windows its pages opened.
   void closeAll();

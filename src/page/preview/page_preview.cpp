@@ -31,9 +31,18 @@ QByteArray appletPageBytes(const QString& documentName, const Settings& settings
 PagePreview::PagePreview(PreviewContext context, PreviewWindow& window)
     : c_(std::move(context)), window_(window) {
   if (!c_.temporaryFolderPrefix.isEmpty()) files::removeLeftOverPrivateFolders(c_.temporaryFolderPrefix);
+  livePause_.setSingleShot(true);
+  livePause_.setInterval(kLivePreviewPause);
+  livePause_.callOnTimeout([this] { writeLivePage(); });
+  window_.liveOn = [this] { return c_.settings.LivePreview; };
+  window_.liveSwitched = [this](bool on) { switchLive(on); };
 }
 
-PagePreview::~PagePreview() { removeWrittenPages(); }
+PagePreview::~PagePreview() {
+  window_.liveOn = nullptr;
+  window_.liveSwitched = nullptr;
+  removeWrittenPages();
+}
 
 BrowserChoice PagePreview::choice() const { return BrowserChoiceOf(c_.settings.Browser); }
 
@@ -51,6 +60,7 @@ void PagePreview::mmDisplayAsWebPageClick() {
   if (path.isEmpty()) return;
   if (!(ownFile ? readyAsTheDocumentsOwnFile(path) : writePreview(path, text))) return;
   previewFile_ = path;
+  previewOf_ = c_.document.CurrentFileName;
   if (decision.moveWindowUp) c_.host.moveToUpperHalf();
   switch (decision.action) {
     case PreviewAction::ShowPreview: window_.showAddress(path); break;
@@ -126,12 +136,12 @@ bool PagePreview::readyAsTheDocumentsOwnFile(const QString& path) {
 // Writes the page the preview shows: the document's text as its save would
 // write it (its code and line ends), or for an applet's source the page that
 // embeds the applet.
-bool PagePreview::writePreview(const QString& path, const QString& text) {
+bool PagePreview::writePreview(const QString& path, const QString& text, bool mayAsk) {
   if (!mayWrite(path)) return false;
   const bool applet = c_.document.DocumentMode == kProgramMode && c_.settings.PL == int(LanguageMode::Java) &&
                       IsAppletSource(text);
   const std::optional<QByteArray> bytes =
-      applet ? appletPageBytes(c_.document.CurrentFileName, c_.settings) : c_.files.bytesForCopy(path);
+      applet ? appletPageBytes(c_.document.CurrentFileName, c_.settings) : c_.files.bytesForCopy(path, mayAsk);
   if (!bytes || !writePage(path, *bytes)) return false;
   written_.insert(path, files::stampOf(path));
   return true;
@@ -224,6 +234,29 @@ void PagePreview::removeIfAsWritten(const QString& path) {
 void PagePreview::removeWrittenPages() {
   for (const QString& path : written_.keys()) removeIfAsWritten(path);
   temporaryFolder_.reset();  // the private folder goes with all it holds
+}
+
+// Cheap on every key: no text is read until the pause ends.
+void PagePreview::textChanged() {
+  if (c_.settings.LivePreview && !previewFile_.isEmpty() && window_.isShown()) livePause_.start();
+}
+
+// Switched on, the preview catches up with the text after the pause.
+void PagePreview::switchLive(bool on) {
+  c_.settings.LivePreview = on;
+  if (on) textChanged();
+  else livePause_.stop();
+}
+
+// The page written again as a display writes it, and reloaded in place.
+// Only while the window is open on the page this run wrote for this
+// document: a page saved over since, the document's own file, or another
+// document's page are left for the next display, which asks about them.
+void PagePreview::writeLivePage() {
+  if (!c_.settings.LivePreview || previewFile_.isEmpty() || !window_.isShown()) return;
+  if (c_.document.DocumentMode == kTextMode || c_.document.CurrentFileName != previewOf_) return;
+  if (!wroteAsItIs(previewFile_) || !writePreview(previewFile_, c_.editor.text(), false)) return;
+  window_.reloadKeepingPlace();
 }
 
 TWebPageEditOptions& PagePreview::optionsForm() {

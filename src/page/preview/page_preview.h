@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
+#include <QTimer>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -36,7 +38,22 @@ class PreviewWindow {
   virtual void showAddress(const QString& address) = 0;
   // Loads the page shown again.
   virtual void refresh() = 0;
+  // Loads the preview page again while the window shows it, keeping its
+  // scroll position and leaving the keyboard focus and the window order as
+  // they are; nothing while another page is shown.
+  virtual void reloadKeepingPlace() = 0;
+
+  // The window's Live switch: whether it is on, asked as the window opens,
+  // and the user's switching of it.
+  std::function<bool()> liveOn;
+  std::function<void(bool on)> liveSwitched;
 };
+
+// How long typing must pause before a live preview writes and reloads the
+// page: longer than the gaps between the keys of a steady typist (125 to
+// 200 ms at 5 to 8 keys a second, some twice that), short enough that the
+// page follows at once when the typing stops.
+inline constexpr std::chrono::milliseconds kLivePreviewPause{400};
 
 // What the command needs of the main window.
 class PreviewHost {
@@ -90,6 +107,9 @@ class PagePreview {
   void previewClosed();
   // The page the last display wrote; empty before the first.
   QString previewFile() const { return previewFile_; }
+  // The document's text changed. With Live on and the preview window open
+  // this only restarts the pause; the page is written when the pause ends.
+  void textChanged();
 
  private:
   QString besidePath() const;
@@ -97,7 +117,9 @@ class PagePreview {
   QString temporaryPagePath();
   bool isTheDocumentsOwnFile(const QString& path) const;
   bool readyAsTheDocumentsOwnFile(const QString& path);
-  bool writePreview(const QString& path, const QString& text);
+  // Without `mayAsk` (a live write while the user types), a page that would
+  // need a question about its characters is not written.
+  bool writePreview(const QString& path, const QString& text, bool mayAsk = true);
   bool mayWrite(const QString& path);
   bool wroteAsItIs(const QString& path) const;
   bool writePage(const QString& path, const QByteArray& bytes);
@@ -106,10 +128,16 @@ class PagePreview {
   BrowserChoice choice() const;
   void browserFailed(const QString& program, int status, const QString& address, const QString& fallback);
   TWebPageEditOptions& optionsForm();
+  void switchLive(bool on);
+  void writeLivePage();
 
   PreviewContext c_;
   PreviewWindow& window_;
   QString previewFile_;
+  // The document the preview page was written for: a live preview writes
+  // only that document's text there.
+  QString previewOf_;
+  QTimer livePause_;
   // Preview pages this run wrote, with the file as written: only a page
   // still as written is overwritten without a question and removed again, so
   // a file saved over it since (the document itself, say) is the user's.
