@@ -84,10 +84,12 @@ QList<ContentsLine> builtInContentsLines() {
       {1, QStringLiteral("メニューコマンド = MenuCommands")},
       {1, QStringLiteral("プログラミング = As_an_IDE")},
       {1, QStringLiteral("HTML文書の作成 = As_a_HTML_editor")},
+      {1, QStringLiteral("ページのチェック = PageCheck")},
       {0, QStringLiteral("知っておくと便利な機能")},
       {1, QStringLiteral("自動ファイル命名 = AutoFileNaming")},
       {1, QStringLiteral("電子辞書へのリンク = LinkToDictionary")},
       {1, QStringLiteral("マクロ置換 = MacroReplacement")},
+      {1, QStringLiteral("対応する括弧とタグ = MatchingBrackets")},
       {0, QStringLiteral("著作権およびユーザーサポート= Licence")},
   };
 }
