@@ -6,12 +6,15 @@
 #include "documents/document_commands.h"
 #include "files/private_files.h"
 #include "page/preview/browser_window.h"
+#include "page/preview/page_preview.h"
 #include "page/preview/web_page_options.h"
 #include "support/web_engine_guard.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -68,6 +71,41 @@ TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRe
   test::closeWithoutSaving(*main);
   main.reset();
   EXPECT_FALSE(QFileInfo::exists(previewBeside()));
+}
+
+// Live on: what is typed reaches the page beside the document once the
+// typing pauses, in the code the page declares, and nothing is asked while
+// the user types (a character that code cannot hold waits for F9).
+TEST_F(PreviewCommand, LiveWritesWhatIsTypedAfterThePauseAskingNothing) {
+  const QByteArray page = "<meta charset=\"Shift_JIS\">\r\n<p>x</p>\r\n";
+  const auto pause = [] {
+    QTimer clock;
+    clock.setSingleShot(true);
+    clock.start(kLivePreviewPause * 3);
+    QTRY_VERIFY_WITH_TIMEOUT(!clock.isActive(), 10000);
+  };
+  for (const bool live : {true, false}) {
+    SCOPED_TRACE(live);
+    dialogs.answers.push_back(Answer::No);  // the last round's text is not saved
+    open("page.htm", page);
+    main->action("mmDisplayAsWebPage")->trigger();
+    ASSERT_NE(browser(), nullptr);
+    QCheckBox* liveBox = browser()->findChild<QCheckBox*>("chkLive");
+    if (liveBox->isChecked() != live) liveBox->click();
+    EXPECT_EQ(main->settings().LivePreview, live);
+    dialogs.asked.clear();
+    main->editor().select(main->editor().textLength(), 0);
+    QTest::keyClicks(main->editor().widget(), "ab");
+    main->editor().replaceSelection(QString::fromUtf8("日本"));
+    EXPECT_EQ(test::TempFolder::read(previewBeside()), page);  // nothing is written on a key
+    pause();
+    const QByteArray typed = live ? page + "ab\x93\xfa\x96\x7b\r\n" : page;
+    EXPECT_EQ(test::TempFolder::read(previewBeside()), typed);
+    main->editor().replaceSelection(QString::fromUtf8("\U0001F600"));
+    pause();
+    EXPECT_EQ(test::TempFolder::read(previewBeside()), typed);
+    EXPECT_EQ(dialogs.asked, QStringList());
+  }
 }
 
 TEST_F(PreviewCommand, AUsersOwnFileOfThatNameIsKeptUnlessTheUserSaysReplace) {
