@@ -22,6 +22,7 @@
 #include "editing/bracket_highlight.h"
 #include "editor/editor_control.h"
 #include "offscreen_main.h"
+#include "quiet_dialogs.h"
 #include "platform/app_paths.h"
 #include "platform/dialogs.h"
 #include "typed_keys.h"
@@ -42,30 +43,6 @@ QString keystrokeDocument(int kibibytes) {
   }
   return page + QStringLiteral("</body>\r\n</html>\r\n");
 }
-
-// Every question answered as Cancel would answer it.
-class CancellingDialogs : public Dialogs {
- public:
-  using Dialogs::askYesNoCancel;
-  Answer askYesNoCancel(const QString&, const QString&, Answer) override { return Answer::Cancel; }
-  void showMessage(const QString&, const QString&) override {}
-  void showError(const QString&, const QString&) override {}
-  std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return {}; }
-  OpenFileChoice chooseFileToOpen(const FileDialogRequest&) override { return {}; }
-  SaveFileChoice chooseFileToSave(const FileDialogRequest&) override { return {}; }
-  QString chooseFolder(const QString&, const QString&) override { return {}; }
-  std::optional<QFont> chooseFont(const QFont&, const std::function<void(const QFont&)>&) override { return {}; }
-  std::optional<QColor> chooseColor(const QColor&) override { return {}; }
-  bool setUpPrint(QPrinter&) override { return false; }
-  bool setUpPrinter(QPrinter&) override { return false; }
-  void showModeless(QWidget&) override {}
-
- protected:
-  std::optional<std::any> runForm(QDialog&, const std::any&,
-                                  const std::function<std::optional<std::any>()>&) override {
-    return {};
-  }
-};
 
 struct WindowOnDocument {
   // `kind`: 1 a page, 2 a program.
@@ -99,7 +76,7 @@ struct WindowOnDocument {
   }
 
   QTemporaryDir folder;
-  CancellingDialogs dialogs;
+  QuietDialogs dialogs;
   std::unique_ptr<TMain> main;
   int caret = 0;
 };
