@@ -22,7 +22,7 @@
 #include "editing/bracket_highlight.h"
 #include "editor/editor_control.h"
 #include "offscreen_main.h"
-#include "quiet_dialogs.h"
+#include "window_on_document.h"
 #include "platform/app_paths.h"
 #include "platform/dialogs.h"
 #include "typed_keys.h"
@@ -33,60 +33,26 @@ namespace {
 using namespace wrenpad;
 using namespace wrenpad::bench;
 
-// The keystroke benchmark's document: records of a page, CR LF lines.
-QString keystrokeDocument(int kibibytes) {
-  const qsizetype size = qsizetype{kibibytes} * 1024;
-  QString page = QStringLiteral("<html>\r\n<head><title>records</title></head>\r\n<body>\r\n");
-  for (int n = 0; page.size() < size; ++n) {
-    page += QStringLiteral("<h3 id=\"r%1\">Record %1</h3>\r\n").arg(n);
-    page += QStringLiteral("港は夜明け前に静かで、the gulls waited on the posts.<br>\r\n");
+// The caret where a heading tag starts in the middle of the document; in a
+// program, an opening bracket there whose partner closes the document.
+int placeCaret(WindowOnDocument& window, int kibibytes, int kind) {
+  QString text = generatedPage(kibibytes);
+  const int caret = int(text.indexOf(QStringLiteral("<h3"), text.size() / 2));
+  if (kind == 2) {
+    text.insert(caret, u'(');
+    text.insert(text.size() - 2, u')');
+    window.main->editor().setText(text);
   }
-  return page + QStringLiteral("</body>\r\n</html>\r\n");
+  return caret;
 }
-
-struct WindowOnDocument {
-  // `kind`: 1 a page, 2 a program.
-  WindowOnDocument(int kibibytes, int kind) {
-    QFile settings(folder.filePath("wrenpad.ini"));
-    settings.open(QIODevice::WriteOnly);
-    settings.write("[Settings]\r\nJpn=0\r\n");
-    settings.close();
-    StartupOptions options;
-    options.paths = AppPaths::inFolder(folder.path());
-    main = std::make_unique<TMain>(options, &dialogs);
-    main->resize(900, 700);
-    main->show();
-    QFile file(folder.filePath(kind == 1 ? "page.htm" : "page.c"));
-    file.open(QIODevice::WriteOnly);
-    file.write(keystrokeDocument(1).toUtf8());
-    file.close();
-    main->documents().OpenFile(file.fileName());
-    QString text = keystrokeDocument(kibibytes);
-    caret = int(text.indexOf(QStringLiteral("<h3"), text.size() / 2));
-    if (kind == 2) {
-      text.insert(caret, u'(');
-      text.insert(text.size() - 2, u')');
-    }
-    main->editor().setText(text);
-    main->settings().AutoRepaint = true;
-  }
-  ~WindowOnDocument() {
-    main->editor().setModified(false);
-    main->close();
-  }
-
-  QTemporaryDir folder;
-  QuietDialogs dialogs;
-  std::unique_ptr<TMain> main;
-  int caret = 0;
-};
 
 // Arguments: size in KiB; kind (1 page, 2 program); marks (1 on, 0 off).
 void BM_CaretMove(benchmark::State& state) {
   WindowOnDocument window(int(state.range(0)), int(state.range(1)));
+  const int caret = placeCaret(window, int(state.range(0)), int(state.range(1)));
   window.main->bracketMatching().setActive(state.range(2) != 0);
   EditorControl& editor = window.main->editor();
-  editor.setSelStart(window.caret);
+  editor.setSelStart(caret);
   editor.scrollCaretIntoView();
   QWidget* view = editor.widget();
   typeKey(view, Qt::Key_Right, QString(), Painted::Yes);

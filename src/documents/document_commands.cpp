@@ -222,9 +222,7 @@ bool DocumentCommands::writeInChosenFormat(const QString& name, const SaveFormat
 }
 
 std::optional<QByteArray> DocumentCommands::bytesForCopy(const QString& name, bool mayAsk) {
-  const QString text = normalizeDocumentText(c_.editor.text());
-  if (!mayAsk && !writtenWithoutQuestions(text)) return std::nullopt;
-  const std::optional<Output> output = outputFor(name, text);
+  const std::optional<Output> output = outputFor(name, normalizeDocumentText(c_.editor.text()), mayAsk);
   if (!output) return std::nullopt;
   return output->bytes;
 }

@@ -144,13 +144,13 @@ class DocumentCommands {
   };
   bool unchangedSinceLoaded() const;
   std::optional<QByteArray> bytesAsLoaded() const;
-  std::optional<Output> outputFor(const QString& name, const QString& text);
-  std::optional<Output> encodedOutput(const QString& name, const QString& text);
+  // Without `mayAsk`, nothing where the user would be asked.
+  std::optional<Output> outputFor(const QString& name, const QString& text, bool mayAsk = true);
+  std::optional<Output> encodedOutput(const QString& name, const QString& text, bool mayAsk);
   QString chosenDeclaration(const QString& text) const;
   SaveFormat currentSaveFormat(const QString& text) const;
   bool writeInChosenFormat(const QString& name, const SaveFormat& format, const SaveFormat& current);
   TextEncoding outputEncoding(const QString& text) const;
-  bool writtenWithoutQuestions(const QString& text) const;
   TextForm writingForm(const QString& text) const;
   void keepWrittenLineEnd(const QString& text);
   std::optional<Output> utf8Instead(const QString& text, TextEncoding target, const TextForm& form,

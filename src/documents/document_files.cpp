@@ -240,26 +240,17 @@ QString DocumentCommands::chosenDeclaration(const QString& text) const {
 }
 
 // The bytes a save writes, or nothing when the user stops the save.
-std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name,
-                                                                    const QString& text) {
+std::optional<DocumentCommands::Output> DocumentCommands::outputFor(const QString& name, const QString& text,
+                                                                    bool mayAsk) {
   const QString declaration = chosenDeclaration(text);
   std::optional<Output> output =
-      encodedOutput(name, declaration.isEmpty() ? text : withDeclaredCharset(text, declaration));
+      encodedOutput(name, declaration.isEmpty() ? text : withDeclaredCharset(text, declaration), mayAsk);
   if (output && output->declaration.isEmpty()) output->declaration = declaration;
   return output;
 }
 
-// Whether writing `text` asks nothing: no binary file's bytes, and every
-// character held by the code it goes out in.
-bool DocumentCommands::writtenWithoutQuestions(const QString& text) const {
-  if (loaded_.binary) return false;
-  const QString declaration = chosenDeclaration(text);
-  const QString declared = declaration.isEmpty() ? text : withDeclaredCharset(text, declaration);
-  return encodeDocument(declared, outputEncoding(declared), writingForm(declared)).firstUnencodable < 0;
-}
-
 std::optional<DocumentCommands::Output> DocumentCommands::encodedOutput(const QString& name,
-                                                                        const QString& text) {
+                                                                        const QString& text, bool mayAsk) {
   const TextEncoding target = outputEncoding(text);
   // A document saved without edits gets the bytes it was read from, in
   // whatever code they are (JIS included, which is never written otherwise),
@@ -270,11 +261,12 @@ std::optional<DocumentCommands::Output> DocumentCommands::encodedOutput(const QS
       return Output{loaded_.binary ? *bytes : withScriptLineEnds(*bytes), target, true};
   }
   if (loaded_.binary && !unchanged && QFileInfo(name).absoluteFilePath() == loadedPath_ &&
-      !confirmChangingBinary(name))
+      (!mayAsk || !confirmChangingBinary(name)))
     return std::nullopt;
   const TextForm form = writingForm(text);
   const EncodedText encoded = encodeDocument(text, target, form);
   if (encoded.firstUnencodable < 0) return Output{encoded.bytes, target, false, form.jis};
+  if (!mayAsk) return std::nullopt;
   const bool declared = c_.document.DocumentMode == kHtmlMode && declaredEncoding(text) == target;
   if (declared) return declaredPageOutput(text, target, form, encoded.firstUnencodable);
   return utf8Instead(text, target, form, encoded.firstUnencodable);

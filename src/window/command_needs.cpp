@@ -64,4 +64,11 @@ std::optional<ViewAbility> abilityNeeded(const CommandRow& row) {
   return ViewAbility::EditorCommands;
 }
 
+bool viewServes(const DocumentView& view, const CommandRow& row) { return whyViewCannot(view, row).isEmpty(); }
+
+QString whyViewCannot(const DocumentView& view, const CommandRow& row) {
+  const std::optional<ViewAbility> need = abilityNeeded(row);
+  return need ? view.whyNot(*need) : QString();
+}
+
 }  // namespace wrenpad

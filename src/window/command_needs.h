@@ -13,5 +13,8 @@
 namespace wrenpad {
 
 std::optional<ViewAbility> abilityNeeded(const CommandRow& row);
+// Whether `view` can serve the command of `row`, and why not (empty when it can).
+bool viewServes(const DocumentView& view, const CommandRow& row);
+QString whyViewCannot(const DocumentView& view, const CommandRow& row);
 
 }  // namespace wrenpad

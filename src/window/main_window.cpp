@@ -110,8 +110,7 @@ void TMain::runCommand(const CommandRow& row) {
   if (startupOpenPending()) Timer1Timer();
   // A command the shown view cannot serve is disabled; a key that reaches it
   // all the same does nothing.
-  const std::optional<ViewAbility> need = abilityNeeded(row);
-  if (row.run && (!need || view().can(*need))) row.run(*this);
+  if (row.run && viewServes(view(), row)) row.run(*this);
   showCommandStates();
 }
 
@@ -530,15 +529,9 @@ void TMain::showView() {
   // heading box) gives them to the view standing in its place.
   Editor->widget()->setFocusProxy(shown.widget() == Editor->widget() ? nullptr : shown.widget());
   marks_ = CommandMarks{};
-  const auto serves = [this](const CommandRow& row) {
-    const std::optional<ViewAbility> need = abilityNeeded(row);
-    return !need || view().can(*need);
-  };
-  const auto why = [this](const CommandRow& row) {
-    const std::optional<ViewAbility> need = abilityNeeded(row);
-    return need ? view().whyNot(*need) : QString();
-  };
-  commands_->restrictTo(serves, {document_, settings_, session_, marks_}, why);
+  commands_->restrictTo([this](const CommandRow& row) { return viewServes(view(), row); },
+                        {document_, settings_, session_, marks_},
+                        [this](const CommandRow& row) { return whyViewCannot(view(), row); });
   // The progress of colouring has no place beside a view without colours: its room goes to the note.
   ProgressBar->setVisible(shown.can(ViewAbility::Colouring));
   showViewStates();
