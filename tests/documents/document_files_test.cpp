@@ -2,13 +2,17 @@
 // Opening and saving files with the file commands and scripted answers: the
 // kanji code, line ends and odd bytes of a file kept, pages in the code they
 // declare, and binary files and files changed by another program only with
-// consent.
+// consent. And the editor and the large view behind the one document-view
+// interface: the same script of commands gives the same text, selections,
+// counts and undo steps in both, whatever their positions count (characters
+// or bytes).
 #include "documents/editor_view.h"
 #include "documents/document_commands.h"
 #include "documents/document_host.h"
 #include "documents/document_mode.h"
 #include "documents/large_files.h"
 #include "editor/editor_control.h"
+#include "encoding/document_codec.h"
 #include "large_view/large_text_view.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -30,7 +34,6 @@ class RecordingDocumentHost : public DocumentHost {
   explicit RecordingDocumentHost(DocumentState& document) : document_(document) {}
   LargeFiles* largeFiles = nullptr;
   QString caption;
-  std::optional<int> newKind = 0;  // the answer to the document-type question
 
   void setWindowCaption(const QString& text) override { caption = text; }
   void showCurrentFolder() override {}
@@ -49,7 +52,7 @@ class RecordingDocumentHost : public DocumentHost {
   void paintTags(int, int) override {}
   void setEditorFontSize(int) override {}
   void startUndoTimer() override {}
-  std::optional<int> askDocumentType() override { return newKind; }
+  std::optional<int> askDocumentType() override { return 0; }
   void newProgramFromTemplate() override {}
   void newPageFromText() override {}
   void fileUsed(const QString&) override {}
@@ -58,30 +61,53 @@ class RecordingDocumentHost : public DocumentHost {
   DocumentState& document_;
 };
 
-struct DocumentFiles : ::testing::Test {
-  TempFolder folder;
+// The editor and the large view, each behind the document-view interface.
+struct DocumentViews : ::testing::Test {
   ScriptedDialogs dialogs;
   QWidget window;
   EditorControl editor{&window};
   large::LargeTextView largeView{&window};
+  Settings settings;
+  EditorView editorView{{.editor = editor}};
+  std::function<void(bool)> showLarge = [](bool) {};
+  LargeFiles largeFiles{{.view = largeView, .dialogs = dialogs, .settings = settings,
+                         .showView = [this](bool shown) { showLarge(shown); },
+                         .changedOnDisk = {}}};
+
+  // Both views holding `text` (its Shift-JIS bytes in the large one), the caret at the start.
+  std::vector<DocumentView*> holding(const QString& text) {
+    editor.setText(text);
+    editor.setModified(false);
+    editor.setSelStart(0);
+    largeFiles.show(large::LargeDocument::holding(encodeDocument(text, TextEncoding::ShiftJis).bytes.toStdString(),
+                                                  TextEncoding::ShiftJis),
+                    false);
+    return {&editorView, &largeFiles};
+  }
+  static QString whole(DocumentView& view) {
+    QStringList lines;
+    for (qint64 line = 0; line < view.lineCount(); ++line) lines << view.lineText(line);
+    return lines.join(u'|');
+  }
+};
+
+// The file commands over both views, the large one shown when it holds a file.
+struct DocumentFiles : DocumentViews {
+  TempFolder folder;
   DocumentState document;
   SessionState session;
-  Settings settings;
   const MessageTable messages = englishMessages();
   RecordingDocumentHost host{document};
-  EditorView editorView{{.editor = editor}};
   ShownView shownView{editorView};
-  LargeFiles largeFiles{{.view = largeView, .dialogs = dialogs, .settings = settings,
-                         .showView = [this](bool shown) {
-                           shownView.show(shown ? static_cast<DocumentView&>(largeFiles) : editorView);
-                         },
-                         .changedOnDisk = {}}};
   DocumentCommands files{{.editor = editor, .view = shownView, .dialogs = dialogs, .host = host, .document = document,
                           .session = session, .settings = settings, .messages = messages,
                           .largeFiles = &largeFiles}};
 
   void SetUp() override {
     host.largeFiles = &largeFiles;
+    showLarge = [this](bool shown) {
+      shownView.show(shown ? static_cast<DocumentView&>(largeFiles) : editorView);
+    };
     files.beginUntitledDocument();
   }
   QString open(const QString& name, const QByteArray& bytes) {
@@ -297,4 +323,75 @@ TEST_F(DocumentFiles, AFileChangedByAnotherProgramIsNotOverwrittenWithoutAsking)
   dialogs.answers = {Answer::Yes};
   EXPECT_EQ(saved(unedited), "mine\r\n");
   EXPECT_EQ(saved(unedited), "mine\r\n");  // and again, now from our own file
+}
+
+TEST_F(DocumentViews, TheSameCommandsGiveTheSameTextInBothViews) {
+  for (DocumentView* view : holding(QString::fromUtf8("日本語 abc\r\nxyz abc ＡＢＣ\r\nend\r\n"))) {
+    SCOPED_TRACE(view == &editorView ? "editor" : "large view");
+    EXPECT_EQ(whole(*view), QString::fromUtf8("日本語 abc|xyz abc ＡＢＣ|end|"));
+    EXPECT_FALSE(view->isModified());
+
+    // Find selects the hit after the selection; a replacement is one undo step.
+    ASSERT_TRUE(view->findNext(QStringLiteral("ABC"), false));
+    EXPECT_EQ(view->selectedText(), QStringLiteral("abc"));
+    EXPECT_EQ(view->caretLine(), 0);
+    ASSERT_TRUE(view->findNext(QStringLiteral("abc"), true));
+    EXPECT_EQ(view->caretLine(), 1);
+    EXPECT_TRUE(view->replaceSelection(QString::fromUtf8("語")));
+    EXPECT_EQ(whole(*view), QString::fromUtf8("日本語 abc|xyz 語 ＡＢＣ|end|"));
+    EXPECT_TRUE(view->isModified());
+    EXPECT_FALSE(view->findNext(QStringLiteral("abc"), true));
+
+    // Replace All from the start asks nothing and covers the whole text.
+    view->goToLine(0);
+    const DocumentView::ReplacedCounts counts = view->replaceAll(QString::fromUtf8("語"), QStringLiteral("go"), true, {});
+    EXPECT_EQ(counts.first, 2);
+    EXPECT_FALSE(counts.second);
+    EXPECT_EQ(whole(*view), QString::fromUtf8("日本go abc|xyz go ＡＢＣ|end|"));
+
+    // Undo takes the replacement back.
+    view->undo();
+    EXPECT_EQ(whole(*view), QString::fromUtf8("日本語 abc|xyz 語 ＡＢＣ|end|"));
+
+    // Count counts characters, line breaks not; nothing selected: everything.
+    view->goToLine(2, 1);
+    EXPECT_EQ(view->caretLine(), 2);
+    const std::optional<DocumentView::TextCount> count = view->countSelection();
+    ASSERT_TRUE(count);
+    EXPECT_EQ(count->characters, 19);
+    EXPECT_EQ(view->selectedText(), QString::fromUtf8("日本語 abc\r\nxyz 語 ＡＢＣ\r\nend\r\n"));
+  }
+}
+
+TEST_F(DocumentViews, ReplaceAllAroundTheCaretAndAReadOnlyView) {
+  for (DocumentView* view : holding(QStringLiteral("ab ab\r\nab ab\r\n"))) {
+    SCOPED_TRACE(view == &editorView ? "editor" : "large view");
+    // From one character before the caret to the end, then the head on going on.
+    view->goToLine(1, 1);
+    std::vector<qint64> asked;
+    const auto counts = view->replaceAll(QStringLiteral("ab"), QStringLiteral("X"), true, [&](qint64 first) {
+      asked.push_back(first);
+      return true;
+    });
+    EXPECT_EQ(asked, std::vector<qint64>{2});
+    EXPECT_EQ(counts.second, 2);
+    EXPECT_EQ(whole(*view), QStringLiteral("X X|X X|"));
+
+    // A read-only document changes through none of the commands.
+    view->setReadOnly(true);
+    view->selectAll();
+    view->replaceSelection(QStringLiteral("gone"));
+    view->cut();
+    view->replaceAll(QStringLiteral("X"), QStringLiteral("Y"), true, {});
+    EXPECT_EQ(whole(*view), QStringLiteral("X X|X X|"));
+  }
+}
+
+TEST_F(DocumentViews, OnlyTheLargeViewSaysWhatItCannotDo) {
+  holding(QStringLiteral("a"));
+  for (const ViewAbility ability : {ViewAbility::Colouring, ViewAbility::PageCommands, ViewAbility::OtherCodes}) {
+    EXPECT_TRUE(editorView.can(ability));
+    EXPECT_FALSE(largeFiles.can(ability));
+    EXPECT_FALSE(largeFiles.whyNot(ability).isEmpty());
+  }
 }

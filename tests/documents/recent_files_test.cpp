@@ -10,7 +10,7 @@
 namespace wrenpad {
 namespace {
 
-TEST(RecentFiles, NineNewestFirstAndAFileUsedAgainMovesUp) {
+TEST(RecentFiles, NineNewestFirstShortenedAndKeptWithoutGoneFiles) {
   RecentFiles list(QStringLiteral("/home/ann/Documents"));
   for (int i = 1; i <= 10; ++i) list.Add(QStringLiteral("/tmp/file%1.txt").arg(i));
   list.Add("/tmp/file5.txt");
@@ -20,20 +20,18 @@ TEST(RecentFiles, NineNewestFirstAndAFileUsedAgainMovesUp) {
   list.Add("/tmp/R&D notes.txt");
   list.Add("");  // no entry
   EXPECT_EQ(list.captions().first(), "&1  /tmp/R&&D notes.txt");  // shown with its "&"
-}
 
-TEST(RecentFiles, TheDocumentsFolderIsShortenedAndTheListKeptWithoutGoneFiles) {
-  RecentFiles list(QStringLiteral("/home/ann/Documents"));
-  list.Add(QString::fromUtf8("/home/ann/Documents/報告 1.txt"));
-  list.Add("/home/ann/Documents2/other.txt");   // not inside the folder
-  list.Add("/srv/home/ann/Documents/x.txt");    // holds the folder's text further on
-  EXPECT_EQ(list.entries()[2], QString::fromUtf8("../報告 1.txt"));
-  EXPECT_EQ(list.fullName(2), QString::fromUtf8("/home/ann/Documents/報告 1.txt"));
-  EXPECT_EQ(list.entries()[1], "/home/ann/Documents2/other.txt");
-  EXPECT_EQ(list.entries()[0], "/srv/home/ann/Documents/x.txt");
+  RecentFiles shortened(QStringLiteral("/home/ann/Documents"));
+  shortened.Add(QString::fromUtf8("/home/ann/Documents/報告 1.txt"));
+  shortened.Add("/home/ann/Documents2/other.txt");   // not inside the folder
+  shortened.Add("/srv/home/ann/Documents/x.txt");    // holds the folder's text further on
+  EXPECT_EQ(shortened.entries()[2], QString::fromUtf8("../報告 1.txt"));
+  EXPECT_EQ(shortened.fullName(2), QString::fromUtf8("/home/ann/Documents/報告 1.txt"));
+  EXPECT_EQ(shortened.entries()[1], "/home/ann/Documents2/other.txt");
+  EXPECT_EQ(shortened.entries()[0], "/srv/home/ann/Documents/x.txt");
 
   IniFile ini = IniFile::fromBytes("[KeepFileNames]\r\nFileName9=stale\r\n[Settings]\r\nJpn=0\r\n");
-  list.save(ini);
+  shortened.save(ini);
   EXPECT_EQ(ini.value(u"KeepFileNames", u"FileName1"), "/srv/home/ann/Documents/x.txt");
   EXPECT_EQ(ini.value(u"KeepFileNames", u"FileName3"), QString::fromUtf8("../報告 1.txt"));
   EXPECT_EQ(ini.value(u"KeepFileNames", u"FileName9"), "");

@@ -7,9 +7,9 @@
 #include "documents/editor_view.h"
 #include "colouring/page_painting.h"
 #include "colouring/tag_spans.h"
-#include "editing/editing_host.h"
 #include "editing/editing_tools.h"
 #include "editing/editor_events.h"
+#include "editing/recording_host.h"
 #include "html/html_commands.h"
 #include "documents/document_state.h"
 #include "editor/editor_control.h"
@@ -18,8 +18,6 @@
 #include "support/caret_text.h"
 #include "support/scripted_dialogs.h"
 
-#include <QHash>
-#include <QSet>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -30,35 +28,6 @@
 inline void PrintTo(const QColor& colour, std::ostream* out) { *out << colour.name().toStdString(); }
 
 namespace wrenpad::test {
-
-class RecordingHost : public EditingHost {
- public:
-  int statesShown = 0;
-  int heading = 0;
-  QString lineNumber = QStringLiteral("1");
-  QSet<int> running;
-  QStringList modeSwitches;
-  std::vector<QPoint> popups;
-
-  void showCommandStates() override { ++statesShown; }
-  int headingIndex() const override { return heading; }
-  void showHeadingIndex(int index) override { heading = index; }
-  QString lineNumberText() const override { return lineNumber; }
-  void showLineNumber(const QString& text) override { lineNumber = text; }
-  // The timers by the window's numbers: 2 snapshot, 4 heading, 5 caret context.
-  void startSnapshotTimer() override { start(2); }
-  bool isSnapshotTimerRunning() const override { return running.contains(2); }
-  void startHeadingTimer() override { start(4); }
-  void stopHeadingTimer() override { running.remove(4); }
-  void startCaretContextTimer() override { start(5); }
-  void stopCaretContextTimer() override { running.remove(5); }
-  void start(int number) { running.insert(number), started << number; }
-  QList<int> started;  // every start, in order
-  void resetProgressBar() override {}
-  void SetWebPageMode(bool on) override { modeSwitches << (on ? "web on" : "web off"); }
-  void showPopupMenu(const QPoint& at) override { popups.push_back(at); }
-  void lookUpInHelp(const QString&) override {}
-};
 
 struct EditingFixture : ::testing::Test {
   QWidget window;

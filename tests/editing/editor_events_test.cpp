@@ -23,7 +23,7 @@ const QColor kBlue(0, 0, 255);
 
 }  // namespace
 
-TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysShiftInvertsItAndNeverInTheHeadOrAScript) {
+TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysShiftInvertsItAndNeverInPlainTextOrTheHead) {
   setText("<body>\r\none|");
   settings.AutoBR = false;
   press(Qt::Key_Return);
@@ -39,19 +39,8 @@ TEST_F(Keys, EnterInsertsBreakTagAsTheButtonSaysShiftInvertsItAndNeverInTheHeadO
   press(Qt::Key_Return, Qt::ShiftModifier);
   EXPECT_EQ(textWithCaret(), "<body>\r\none<br>\r\n\r\n|");
 
-  // Never in the head, a script or plain text.
-  for (const char* page : {"<html><head>\r\n<title>x|", "<body><script>\r\nvar a = 1;|"}) {
-    setText(page);
-    keys.Timer5Timer();
-    press(Qt::Key_Return);
-    EXPECT_FALSE(editor.text().contains("<br>")) << page;
-  }
-  // A closed head section is left behind.
-  setText("<head></head>\r\n<body>x|");
-  keys.Timer5Timer();
-  press(Qt::Key_Return);
-  EXPECT_TRUE(editor.text().contains("x<br>"));
-
+  // Never in plain text, nor in the head (the caret context's own cases tell
+  // the head and scripts apart).
   document.DocumentMode = kTextMode;
   setText("x|");
   press(Qt::Key_Return);
@@ -83,18 +72,13 @@ TEST_F(Keys, TabIndentsAtTheCaretOrOverThreeWholeLinesAndShiftTabTakesItBack) {
   EXPECT_EQ(editor.text(), lines);
   EXPECT_EQ(editor.selText(), "l1\r\nl2\r\nl3\r\n");
 
-  // Shift let go before Tab: the press decided, so it still outdents.
-  setText("  a\r\n  b\r\nc");
-  editor.select(0, 10);
+  // Shift let go before Tab: the press decided, so it still outdents. Only
+  // lines that start with the full indent lose it.
+  setText("  a\r\n b\r\n  c\r\nd");
+  editor.select(0, 14);
   QTest::keyPress(view(), Qt::Key_Backtab, Qt::ShiftModifier);
   QTest::keyRelease(view(), Qt::Key_Shift, Qt::NoModifier);
   QTest::keyRelease(view(), Qt::Key_Tab, Qt::NoModifier);
-  EXPECT_EQ(editor.text(), "a\r\nb\r\nc");
-
-  // Only lines that start with the full indent lose it.
-  setText("  a\r\n b\r\n  c\r\nd");
-  editor.select(0, 14);
-  press(Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(editor.text(), "a\r\n b\r\nc\r\nd");
   EXPECT_EQ(editor.selText(), "a\r\n b\r\nc\r\n");
 }
@@ -115,8 +99,7 @@ TEST_F(Keys, ATagIsColouredWhenItsClosingBracketIsTypedAndTextAfterItIsNot) {
   QTest::keyClicks(view(), "<b");
   EXPECT_TRUE(singleTags.empty());
   QTest::keyClicks(view(), ">");
-  ASSERT_EQ(singleTags.size(), 1u);
-  EXPECT_EQ(singleTags[0], std::make_pair(3, 6));
+  EXPECT_EQ(singleTags, (std::vector<std::pair<int, int>>{{3, 6}}));
   EXPECT_EQ(colourAt(3), kBlue);
   QTest::keyClicks(view(), "xy");
   EXPECT_EQ(editor.text(), "<p><b>xy</p>");
@@ -152,7 +135,6 @@ TEST_F(Keys, KeysStopTheTimersAndTheReleaseShowsTheLineAndRestartsTheCaretContex
   int key = vk::Ctrl;
   keys.keyDown(key, vk::CtrlBit);
   EXPECT_EQ(host.started, QList<int>{2});  // the undo snapshot is put off, not cancelled
-  EXPECT_TRUE(host.running.contains(2));
   EXPECT_FALSE(host.running.contains(5));
 
   // A click moves the caret first; the line-number box follows it.

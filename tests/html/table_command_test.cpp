@@ -2,8 +2,7 @@
 // The Table and Add Row commands on the editor, with the table dialog
 // answered by script, and the table dialog itself; the table skeleton built
 // from values, and where Add Row puts its row.
-#include "colouring/colouring_context.h"
-#include "editing/editing_fixture.h"
+#include "html/dialog_command_fixture.h"
 #include "html/table_command.h"
 #include "html/table_markup.h"
 
@@ -15,22 +14,7 @@
 using namespace wrenpad;
 using namespace wrenpad::test;
 
-namespace {
-
-const QStringList kFaces{"Arial", "Doc Face"};
-
-struct TableCommandTest : EditingFixture {
-  ColouringState colouring;
-  TTableDialog form;
-  std::vector<int> progress;
-  TableCommand command{TableCommandContext{
-      editor, dialogs, document, session, settings, colouring, form, [] { return kFaces; }, painting,
-      [this](int value) { progress.push_back(value); }}};
-
-  TableCommandTest() { document.DocumentFontName = QStringLiteral("Doc Face"); }
-};
-
-}  // namespace
+using TableCommandTest = DialogCommandFixture<TTableDialog, TableCommand, TableCommandContext>;
 
 TEST_F(TableCommandTest, WritesTheTableAtTheCaretAndColoursIt) {
   setText("<body>\r\n[x]|</body>");
@@ -47,8 +31,8 @@ TEST_F(TableCommandTest, WritesTheTableAtTheCaretAndColoursIt) {
       " cellspacing = \"2\" cellpadding = \"2\">\r\n<tr>\r\n<td>           \r\n</table> \r\n");
   EXPECT_EQ(textWithCaret(), "<body>\r\n" + table + "|</body>");
   EXPECT_EQ(dialogs.shownValues<TableValues>().font.fontName, "Doc Face");  // in force at the caret
-  ASSERT_EQ(ranges.size(), 1u);
-  EXPECT_EQ(ranges[0], std::make_pair(8, 8 + int(table.size())));  // the "<br>" before the table too
+  // The "<br>" before the table is coloured too.
+  EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{8, 8 + int(table.size())}}));
 }
 
 TEST_F(TableCommandTest, AddRowColoursTheRowAndPutsTheCaretInItsFirstCell) {
@@ -70,10 +54,6 @@ TEST_F(TableCommandTest, AddRowColoursTheRowAndPutsTheCaretInItsFirstCell) {
   editor.setSelStart(int(table.size()) - 10);
   command.pmAddRowClick();
   EXPECT_EQ(textWithCaret(), QString(table).insert(int(table.size()) - 8, row + "|"));
-
-  setText("no table|");
-  command.pmAddRowClick();
-  EXPECT_EQ(textWithCaret(), "no table|");
 }
 
 TEST(TableForm, SwitchingRowsAndColumnsStoresTheEditedValues) {
@@ -112,29 +92,24 @@ TEST(TableForm, SwitchingRowsAndColumnsStoresTheEditedValues) {
 
 TEST(TableMarkup, CaptionCommentsWidthsHeightsAndTheDefaultFont) {
   TableMarkupValues values;
-  values.caption = QStringLiteral("Prices");
-  EXPECT_TRUE(TableMarkup(values).contains(
-      "cellpadding = \"2\">\r\n<caption> Prices</caption> \r\n\r\n<tr>\r\n<td>"));
   values.caption = QStringLiteral("価格表 <注>&\"");  // text, as typed: escaped
   values.fontName = QStringLiteral("My \"Face\" & Co");
   const QString escaped = TableMarkup(values);
-  EXPECT_TRUE(escaped.contains("<caption> 価格表 &lt;注&gt;&amp;\"</caption>")) << escaped.toStdString();
+  EXPECT_TRUE(escaped.contains(
+      "cellpadding = \"2\">\r\n<caption> 価格表 &lt;注&gt;&amp;\"</caption> \r\n\r\n<tr>"))
+      << escaped.toStdString();
   EXPECT_TRUE(escaped.contains("style = \"font-family:'My &quot;Face&quot; &amp; Co';\"")) << escaped.toStdString();
 
+  // Widths go in the first row only.
   values = {};
   values.cellComments = true;
-  EXPECT_EQ(TableMarkup(values),
-            "<br>\r\n<table  border = \"3\" cellspacing = \"2\" cellpadding = \"2\">\r\n"
-            "<tr>\r\n<td><!-- 1,1-->           \r\n<td><!-- 1,2-->           \r\n"
-            "<tr>\r\n<td><!-- 2,1-->           \r\n<td><!-- 2,2-->           \r\n</table> \r\n");
-
-  values = {};
   values.colWidths = {0, 80};
   values.rowHeights = {0, 30};
   EXPECT_EQ(TableMarkup(values),
             "<br>\r\n<table  border = \"3\" cellspacing = \"2\" cellpadding = \"2\">\r\n"
-            "<tr>\r\n<td>           \r\n<td width = \"80\">           \r\n"
-            "<tr height = \"30\">\r\n<td>           \r\n<td>           \r\n</table> \r\n");
+            "<tr>\r\n<td><!-- 1,1-->           \r\n<td width = \"80\"><!-- 1,2-->           \r\n"
+            "<tr height = \"30\">\r\n<td><!-- 2,1-->           \r\n<td><!-- 2,2-->           \r\n"
+            "</table> \r\n");
 
   // The style attribute of the default font.
   values = {};

@@ -34,12 +34,6 @@ struct LargeView : ::testing::Test {
   }
 };
 
-std::string numberedLines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "line " + std::to_string(i) + "\r\n";
-  return text;
-}
-
 TEST_F(LargeView, ALineOfTenMegabytesIsLaidOutOnlyWhereItIsSeen) {
   std::string line;
   while (line.size() < 10'000'000) line += "0123456789";
@@ -63,7 +57,9 @@ TEST_F(LargeView, ALineOfTenMegabytesIsLaidOutOnlyWhereItIsSeen) {
 }
 
 TEST_F(LargeView, KeysMoveSelectAndEditKeepingTheFilesLineEnds) {
-  open(numberedLines(1000));
+  std::string lines;
+  for (int i = 0; i < 1000; ++i) lines += "line " + std::to_string(i) + "\r\n";
+  open(lines);
   keys({Qt::Key_Down, Qt::Key_End});
   EXPECT_EQ(view.caret(), 14);  // after "line 1"
   QTest::keyClicks(&view, "abc");

@@ -49,8 +49,6 @@ struct BoxCommandTest : ::testing::Test {
 
   void setText(const QString& withCaret) { setTextWithCaret(editor, withCaret); }
   QString text() const { return textWithCaret(editor); }
-  // Confirms the next dialog with its values changed.
-  void answer(std::function<void(BoxSettingValues&)> change) { dialogs.answerFormWith<BoxSettingValues>(change); }
 };
 
 QString page(const QString& block, const QString& body) {
@@ -61,7 +59,7 @@ QString page(const QString& block, const QString& body) {
 
 TEST_F(BoxCommandTest, APageWithoutABlockGetsAWholeBlockAndTheRule) {
   setText("<html>\r\n<head>\r\n<title>t</title>\r\n</head>\r\n<body>\r\nHello| world\r\n</body>");
-  answer([](BoxSettingValues&) {});
+  dialogs.answerFormWith<BoxSettingValues>([](BoxSettingValues&) {});
   command.mmCreateBoxClick();
   EXPECT_EQ(text(), "<html>\r\n<head>\r\n<title>t</title>\r\n" + kNewBlock +
                         "</head>\r\n<body>\r\nHello| world\r\n</body>");
@@ -74,7 +72,7 @@ TEST_F(BoxCommandTest, APageWithoutABlockGetsAWholeBlockAndTheRule) {
   // Without a head, one is made before the body; the selection is wrapped after it.
   setText("<body>\r\nab</body>");
   editor.select(8, 2);
-  answer([](BoxSettingValues&) {});
+  dialogs.answerFormWith<BoxSettingValues>([](BoxSettingValues&) {});
   command.mmCreateBoxClick();
   EXPECT_EQ(text(), "<head>\r\n" + kNewBlock + "</head>\r\n<body>\r\n<font class = \"my_box\">ab</font><br>|</body>");
   EXPECT_EQ(dialogs.shownValues<BoxSettingValues>(1).sample, "ab");
@@ -82,7 +80,8 @@ TEST_F(BoxCommandTest, APageWithoutABlockGetsAWholeBlockAndTheRule) {
 
 TEST_F(BoxCommandTest, AClassIsCreatedEditedAndUsedLeavingTheOtherRules) {
   setText(page(kBlock, "|first"));
-  answer([](BoxSettingValues& v) { v.box.background = Qt::white; });
+  dialogs.answerFormWith<BoxSettingValues>(
+      [](BoxSettingValues& v) { v.box.background = Qt::white; });
   command.mmCreateBoxClick();
   const QString rule = QStringLiteral("  .my_box{background-color:white; padding:5pt; border-style:outset}");
   const QString created = QString(kBlock).insert(kBlock.indexOf("\r\n</style>"), "\r\n" + rule);
@@ -90,7 +89,7 @@ TEST_F(BoxCommandTest, AClassIsCreatedEditedAndUsedLeavingTheOtherRules) {
 
   // Used on a selection: the dialog offers the class and shows what it says.
   editor.select(int(editor.text().indexOf("first")), 5);
-  answer([](BoxSettingValues& v) {
+  dialogs.answerFormWith<BoxSettingValues>([](BoxSettingValues& v) {
     v.box.borderStyle = QStringLiteral("ridge");
     v.box.padding = 8;
     v.box.font.setSize = true;

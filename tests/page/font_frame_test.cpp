@@ -90,7 +90,6 @@ TEST(PageSettingDialog, LengthsItCannotHoldAreShownAsWrittenAndKept) {
     const char* shown;
     bool editable;
   } cases[] = {
-      {"margin-left: 2em", "LeftMargin", "2em", false},
       {"margin-top: 5px; margin-left: 2em", "LeftMargin", "2em", false},
       {"margin-top: 5px; margin-left: 2em", "TopMargin", "5", true},
       {"line-height: 1.5em", "LineHeight", "1.5em", false},

@@ -15,18 +15,6 @@ namespace {
 
 using test::TempFolder;
 
-// The first of `tools` not found on PATH, or nothing.
-QString missingTool(const QStringList& tools) {
-  for (const QString& tool : tools) {
-    if (QStandardPaths::findExecutable(tool).isEmpty()) return tool;
-  }
-  return {};
-}
-
-#define SKIP_WITHOUT(...)                                                                         \
-  if (const QString missing = missingTool({__VA_ARGS__}); !missing.isEmpty())                     \
-  GTEST_SKIP() << missing.toStdString() << " is not installed, so these programs cannot be built"
-
 struct Ran {
   int exitCode = -1;  // -1 when it did not start, crashed or timed out
   QString output;     // standard output and error together
@@ -50,26 +38,13 @@ Ran run(const QString& folder, const QString& program, const QStringList& argume
   return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAll())};
 }
 
-// Runs a compiler; false, with its messages, when it fails.
-bool compiles(const QString& folder, const QString& tool, const QStringList& arguments) {
-  const Ran ran = run(folder, tool, arguments);
-  EXPECT_EQ(ran.exitCode, 0) << ran.output.toStdString();
-  return ran.exitCode == 0;
-}
-
-// `program` with `code` inserted after its first line that reads `line`.
-QString insertedAfter(const QString& program, const QString& line, const QString& code) {
-  const QString whole = "\r\n" + line + "\r\n";
-  const qsizetype at = ("\r\n" + program).indexOf(whole);
-  EXPECT_GE(at, 0) << "no line " << line.toStdString();
-  if (at < 0) return program;
-  return QString(program).insert(at + whole.size() - 2, code);
-}
-
 TEST(ProgramSnippets, CppProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndValues) {
-  SKIP_WITHOUT("g++");
+  if (QStandardPaths::findExecutable("g++").isEmpty()) GTEST_SKIP() << "g++ is not installed";
   TempFolder folder;
-  const QString start = BuiltInProgramText(LanguageMode::Cpp);
+  // The code goes in after the line "{" that opens main.
+  QString program = BuiltInProgramText(LanguageMode::Cpp);
+  const qsizetype body = program.indexOf("\r\n{\r\n");
+  ASSERT_GE(body, 0) << program.toStdString();
   // An empty first name must not leave a separator straight after the
   // opening quote, and a block without names still compiles.
   const QString code = "  int x, y, z, w;\r\n  y = 7; z = -3; w = 100;\r\n  " +
@@ -77,8 +52,9 @@ TEST(ProgramSnippets, CppProgramWithInputAndWatchBlocksBuildsAndPrintsNamesAndVa
                        "  " + InspectorBlock(LanguageMode::Cpp, 2, {"x"}) +                  //
                        "  " + InspectorBlock(LanguageMode::Cpp, 2, {"", " x ", "y", "z", "w"}) +
                        "  " + InspectorBlock(LanguageMode::Cpp, 2, {});
-  folder.write("lesson.cpp", insertedAfter(start, "{", code).toUtf8());
-  ASSERT_TRUE(compiles(folder.path(), "g++", {"-Wall", "-o", "lesson", "lesson.cpp"}));
+  folder.write("lesson.cpp", program.insert(body + 5, code).toUtf8());
+  const Ran built = run(folder.path(), "g++", {"-Wall", "-o", "lesson", "lesson.cpp"});
+  ASSERT_EQ(built.exitCode, 0) << built.output.toStdString();
   EXPECT_EQ(run(folder.path(), folder.file("lesson"), {}, "42\n\n\n\n\n\n\n\n"),
             (Ran{0, "Say \"hi\" \\ x? x = 42\nx = 42, y = 7, z = -3, w = 100\n\nPress Enter to exit.\n"}));
 }

@@ -19,7 +19,6 @@ TEST(ToolProfile, WindowsFilesCommandsAndCaptionsAreTheToolsOwn) {
             (ToolFile{"bcc32.cfg", {"-I\"C:\\borland\\bcc55\\Include\"", "-L\"C:\\borland\\bcc55\\Lib\""}}));
   EXPECT_EQ(WindowsToolFiles(LanguageMode::Java, "C:\\jdk1.3").at(0).lines.at(1), "set PATH = C:\\jdk1.3\\bin\\;%PATH%");
   EXPECT_TRUE(WindowsToolFiles(LanguageMode::Pascal, "C:\\pp").empty());
-  EXPECT_EQ(StartupPathLine("C:\\borland\\bcc55\\bin"), "SET PATH=%PATH%;C:\\borland\\bcc55\\bin");
 
   EXPECT_EQ(WindowsExecuteCommandLine(LanguageMode::Cpp, 6, "test.cpp", {}), "cmd /K test.exe");
   EXPECT_EQ(WindowsExecuteCommandLine(LanguageMode::Cpp, 1, "test.cpp", {}), "command.com /K test.exe");

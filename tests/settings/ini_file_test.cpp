@@ -5,12 +5,30 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace wrenpad {
 namespace {
 
 using test::TempFolder;
+using Status = IniFile::LoadStatus;
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+// The status of a load; what did not load leaves no lines, and only a file
+// that cannot be read gives a reason.
+Status statusOf(const QString& path, QString* error = nullptr) {
+  Status status = Status::Loaded;
+  QString text = "stale";
+  const IniFile ini = IniFile::load(path, &text, &status);
+  if (status != Status::Loaded) {
+    EXPECT_EQ(ini.lineCount(), 0);
+  }
+  EXPECT_EQ(text.isEmpty(), status != Status::Unreadable) << text.toStdString();
+  if (error) *error = text;
+  return status;
+}
 
 const QByteArray kMixed =
     "; comment before any section\n"
@@ -41,7 +59,6 @@ TEST(IniFile, LooksUpCaseInsensitivelyAndWritesEveryLineBackWithCrLf) {
   expected.replace("\r\n", "\n").replace("\n", "\r\n");
   EXPECT_EQ(ini.toBytes(), expected);
   EXPECT_EQ(IniFile::fromBytes("a\rb\n\nc").toBytes(), "a\r\nb\r\n\r\nc\r\n");
-  EXPECT_EQ(IniFile::fromBytes("").toBytes(), "");
 }
 
 TEST(IniFile, SetValueReplacesInPlaceOrAppendsToSectionOrFile) {
@@ -77,15 +94,24 @@ TEST(IniFile, ReadsUtf8AndShiftJisWithBackslashesIntact) {
   EXPECT_TRUE(broken.contains(u"S", u"last"));
 }
 
-TEST(IniFile, LoadOfMissingOrUnreadableFileGivesEmptyFile) {
+// Loading tells a file that is missing from one that is there but cannot be
+// read, so the caller never writes over the latter.
+TEST(IniFile, LoadTellsAMissingFileFromAnUnreadableOne) {
   TempFolder folder;
-  QString error = "stale";
-  EXPECT_EQ(IniFile::load(folder.file("none.ini"), &error).lineCount(), 0);
-  EXPECT_TRUE(error.isEmpty());
-
-  // A folder fails to open as a file without read permission does.
-  EXPECT_EQ(IniFile::load(folder.path(), &error).lineCount(), 0);
-  EXPECT_FALSE(error.isEmpty());
+  EXPECT_EQ(statusOf(folder.write("good.ini", "[S]\nk=1\n")), Status::Loaded);
+  EXPECT_EQ(statusOf(folder.file("none.ini")), Status::Missing);
+  // A link to nothing: writing would replace the link.
+  ASSERT_EQ(::symlink("gone.ini", native(folder.file("link.ini")).constData()), 0);
+  EXPECT_EQ(statusOf(folder.file("link.ini")), Status::Unreadable);
+  // A FIFO is not waited on.
+  ASSERT_EQ(::mkfifo(native(folder.file("pipe.ini")).constData(), 0600), 0);
+  EXPECT_EQ(statusOf(folder.file("pipe.ini")), Status::Unreadable);
+  // Nothing is read without bound.
+  QFile large(folder.file("large.ini"));
+  ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(IniFile::kMaxFileBytes + 1));
+  QString error;
+  EXPECT_EQ(statusOf(large.fileName(), &error), Status::Unreadable);
+  EXPECT_EQ(error, "File too large");
 }
 
 TEST(IniFile, SavesInUtf8IntoNewFoldersAndUnderTheLongestNamesOrLeavesTheOldFile) {

@@ -3,13 +3,12 @@
 // document, the preview window on a real web engine, the refresh instead of
 // a second window, and the page removed when the preview closes, when a
 // user's own file stands in the way, and when the program ends.
-#include "documents/document_commands.h"
 #include "files/private_files.h"
 #include "page/preview/browser_window.h"
 #include "page/preview/page_preview.h"
 #include "page/preview/web_page_options.h"
 #include "support/web_engine_guard.h"
-#include "support/window_fixture.h"
+#include "support/document_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,20 +21,16 @@ using namespace wrenpad;
 
 namespace {
 
-struct PreviewCommand : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+struct PreviewCommand : test::DocumentWindow {
   void SetUp() override {
     if (test::kWebEngineUnderSanitizer) GTEST_SKIP() << test::kWebEngineSkipReason;
-    main = test::startWindow(folder, dialogs, {}, test::kEnglishSettings);
+    DocumentWindow::SetUp();
   }
   void TearDown() override {
-    if (main) test::closeWithoutSaving(*main);
+    if (main) DocumentWindow::TearDown();
   }
   QString previewBeside() const { return folder.file("Test_by_Wrenpad.htm"); }
   TBrowser* browser() { return main->browsers().existing(); }
-  void open(const QString& name, const QByteArray& bytes) { main->documents().OpenFile(folder.write(name, bytes)); }
 };
 
 TEST_F(PreviewCommand, F9WritesThePageBesideItShowsItAndRefreshesItThenClosingRemovesIt) {

@@ -3,7 +3,6 @@
 // the command as the window runs it, down to the saved file, and a page's
 // colours kept apart from the user's settings.
 #include "colouring/tag_painter.h"
-#include "html/forms/html_font_dialog.h"
 #include "page/page_settings.h"
 #include "support/document_window.h"
 
@@ -79,7 +78,7 @@ TEST(PageSettingsText, ReadingTakesBodyAndStyleAndNamesColoursItCannotRead) {
 
 using PageSettingsCommand = test::DocumentWindow;
 
-TEST_F(PageSettingsCommand, TitleColoursAndTheFontCommandReachThePage) {
+TEST_F(PageSettingsCommand, TitleAndColoursReachThePage) {
   const QString path = open("page.htm", "<html>\r\n<head>\r\n</head>\r\n<body>\r\nHello\r\n</body>\r\n</html>\r\n");
   dialogs.answerFormWith<PageSettingValues>([](PageSettingValues& v) {
     v.title = "My page";
@@ -94,15 +93,6 @@ TEST_F(PageSettingsCommand, TitleColoursAndTheFontCommandReachThePage) {
             "</style>\r\n<title>My page</title>\r\n</head>\r\n<body>\r\nHello\r\n</body>\r\n</html>\r\n");
   EXPECT_EQ(main->editor().background(), QColor(Qt::white));
   EXPECT_EQ(main->colouring().PageTextColour, QColor(0, 0, 0x80));  // the repaint read the page again
-
-  // The font command from the tool bar wraps the selection.
-  main->editor().select(int(main->editor().text().indexOf("Hello")), 5);
-  dialogs.answerFormWith<HtmlFontValues>([](HtmlFontValues& v) {
-    v.colour = QColor(255, 0, 0);
-    v.size = 1;
-  });
-  main->action("tbHTMLfont")->trigger();
-  EXPECT_TRUE(main->editor().text().contains("<font color=\"red\" size=\"+1\" >Hello</font>"));
 }
 
 TEST(PageBackground, APagesColoursStayWithItsDocumentAndNeverReachTheSettings) {

@@ -21,10 +21,8 @@ using namespace wrenpad;
 
 namespace {
 
-struct Starts : ::testing::Test {
-  test::TempFolder folder;
-  test::ScriptedDialogs dialogs;
-  std::unique_ptr<TMain> main;
+struct Starts : test::DocumentWindow {
+  void SetUp() override {}  // each case starts the window itself
   void TearDown() override { close(); }
   void start(std::initializer_list<Answer> answers = {}, const QStringList& files = {}) {
     dialogs.answers.insert(dialogs.answers.end(), answers);
