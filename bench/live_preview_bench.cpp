@@ -37,6 +37,7 @@
 #include "editor/editor_control.h"
 #include "page/preview/browser_window.h"
 #include "platform/qt_dialogs.h"
+#include "web_view_timing.h"
 
 namespace {
 
@@ -88,42 +89,6 @@ struct PageFolder {
   }
 };
 
-class PaintWatch : public QObject {
- public:
-  bool fired = false;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest) fired = true;
-    return false;
-  }
-};
-
-// Milliseconds from `start` (called with the clock running) to the view's
-// loadFinished and its next paint after it; -1 when nothing loads in time.
-double untilPainted(QWebEngineView& view, const std::function<void()>& start) {
-  QElapsedTimer clock;
-  QEventLoop loop;
-  PaintWatch watch;
-  double painted = -1;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (!watch.fired) return;
-    painted = double(clock.nsecsElapsed()) / 1e6;
-    loop.quit();
-  });
-  const auto connection = QObject::connect(&view, &QWebEngineView::loadFinished, &loop, [&] {
-    QWidget* surface = view.focusProxy() ? view.focusProxy() : &view;
-    surface->installEventFilter(&watch);
-    surface->update();
-    poll.start(1);
-  });
-  QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-  clock.start();
-  start();
-  loop.exec();
-  QObject::disconnect(connection);
-  return painted;
-}
-
 void report(benchmark::State& state, std::vector<double> times, double less = 0) {
   std::sort(times.begin(), times.end());
   state.counters["median_ms"] = times[times.size() / 2];
@@ -161,7 +126,7 @@ struct LivePage {
     settings.LivePreview = true;
     window.show();
     preview.mmDisplayAsWebPageClick();
-    untilPainted(view(), [] {});
+    bench::untilPainted(view(), [] {});
     middle = int(editor.text().indexOf(QStringLiteral("Record 100:")));
   }
   ~LivePage() { browsers.closeAll(); }
@@ -178,7 +143,7 @@ void LiveKey(benchmark::State& state) {
   LivePage live;
   std::vector<double> times;
   for (auto _ : state) {
-    const double ms = untilPainted(live.view(), [&] { live.type(); });
+    const double ms = bench::untilPainted(live.view(), [&] { live.type(); }).paintedMs;
     state.SetIterationTime(ms / 1e3);
     times.push_back(ms);
   }
@@ -209,7 +174,7 @@ void SteadyTyping(benchmark::State& state) {
     }
     state.counters["reloads_while_typing"] = reloads;
     state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
-    untilPainted(live.view(), [] {});
+    bench::untilPainted(live.view(), [] {});
     state.counters["reloads"] = reloads;
   }
 }
@@ -221,12 +186,12 @@ void SetHtmlYardstick(benchmark::State& state) {
   view.show();
   const QUrl base = QUrl::fromLocalFile(folder.dir.path() + u'/');
   QString text = QString::fromUtf8(folder.text);
-  untilPainted(view, [&] { view.setHtml(text, base); });
+  bench::untilPainted(view, [&] { view.setHtml(text, base); });
   const qsizetype middle = text.indexOf(QStringLiteral("Record 100:"));
   std::vector<double> times;
   for (auto _ : state) {
     text.insert(middle, u'x');
-    const double ms = untilPainted(view, [&] { view.setHtml(text, base); });
+    const double ms = bench::untilPainted(view, [&] { view.setHtml(text, base); }).paintedMs;
     state.SetIterationTime(ms / 1e3);
     times.push_back(ms);
   }

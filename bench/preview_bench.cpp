@@ -12,13 +12,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
-#include <QTimer>
-#include <QWebEngineView>
 
 #include "page/preview/browser_window.h"
+#include "web_view_timing.h"
 
 namespace {
 
@@ -35,52 +32,9 @@ QString WritePage() {
   return path;
 }
 
-// Milliseconds until the page has loaded, and until the view has painted
-// after that.
-struct Timing {
-  double loadedMs = -1;
-  double paintedMs = -1;
-};
-
-class PaintWatch : public QObject {
- public:
-  bool fired = false;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest) fired = true;
-    return false;
-  }
-};
-
-Timing ShowOnce(TBrowser& browser, const QString& path) {
-  Timing timing;
-  QElapsedTimer clock;
-  QEventLoop loop;
-  PaintWatch watch;
-  QObject::connect(&browser.view(), &QWebEngineView::loadFinished, &loop, [&] {
-    timing.loadedMs = double(clock.nsecsElapsed()) / 1e6;
-    watch.fired = false;
-    QWidget* surface = browser.view().focusProxy() ? browser.view().focusProxy() : &browser.view();
-    surface->installEventFilter(&watch);
-    surface->update();
-    auto* poll = new QTimer(&loop);
-    QObject::connect(poll, &QTimer::timeout, &loop, [&] {
-      if (!watch.fired) return;
-      timing.paintedMs = double(clock.nsecsElapsed()) / 1e6;
-      loop.quit();
-    });
-    poll->start(1);
-  });
-  QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-  clock.start();
-  browser.showAddress(path);
-  loop.exec();
-  QObject::disconnect(&browser.view(), &QWebEngineView::loadFinished, &loop, nullptr);
-  return timing;
-}
-
 TBrowser* browser = nullptr;
 
-void Report(benchmark::State& state, const Timing& timing) {
+void Report(benchmark::State& state, const bench::ViewTiming& timing) {
   state.SetIterationTime(std::max(timing.paintedMs, timing.loadedMs) / 1e3);
   state.counters["loaded_ms"] = timing.loadedMs;
   state.counters["painted_ms"] = timing.paintedMs;
@@ -88,12 +42,12 @@ void Report(benchmark::State& state, const Timing& timing) {
 
 void ColdPreview(benchmark::State& state) {
   const QString path = WritePage();
-  for (auto _ : state) Report(state, ShowOnce(*browser, path));
+  for (auto _ : state) Report(state, bench::untilPainted(browser->view(), [&] { browser->showAddress(path); }));
 }
 
 void WarmPreview(benchmark::State& state) {
   const QString path = WritePage();
-  for (auto _ : state) Report(state, ShowOnce(*browser, path));
+  for (auto _ : state) Report(state, bench::untilPainted(browser->view(), [&] { browser->showAddress(path); }));
 }
 
 }  // namespace
